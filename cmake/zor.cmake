@@ -1,0 +1,33 @@
+# zor_library(<target> <folder> [deps...])
+# One library per source folder; every .cpp directly in the folder belongs to it.
+# A folder without sources yet gives an interface library so that dependants still link.
+function(zor_library target folder)
+  file(GLOB _src CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
+  if(_src)
+    add_library(${target} STATIC ${_src})
+    target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
+    target_link_libraries(${target} PUBLIC ${ARGN})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE "${PROJECT_SOURCE_DIR}")
+    target_link_libraries(${target} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# zor_tests(<target> <folder> [deps...])
+# One test executable per test folder; every .cpp directly in the folder belongs to it.
+function(zor_tests target folder)
+  file(GLOB _src CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
+  if(NOT _src)
+    return()
+  endif()
+  add_executable(${target} ${_src})
+  target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${target} PRIVATE
+    ZOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+    ZOR_SHIPPED_DATA="${PROJECT_SOURCE_DIR}/data")
+  gtest_discover_tests(${target}
+    WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    DISCOVERY_MODE PRE_TEST)
+endfunction()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it in its own working folder.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/tools/install-deps.sh"
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build/release" -j "$(nproc)" --target zor
+work="${ZOR_WORKDIR:-$HOME/zor-work}"
+mkdir -p "$work"
+# The profile lists are read from the working folder.
+for f in zorTBw.txt zorSPw.txt; do
+  [ -e "$work/$f" ] || cp "$root/data/$f" "$work/$f"
+done
+cd "$work"
+exec "$root/build/release/app/zor" "$@"
