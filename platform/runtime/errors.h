@@ -1,0 +1,32 @@
+#pragma once
+// Errors of the runtime layer and of a calculation run.
+#include <stdexcept>
+#include <string>
+
+namespace vb {
+
+// A trappable run-time error with its Visual-Basic error number
+// (6 overflow, 9 subscript out of range, 13 type mismatch, 52 bad file name or number,
+// 53 file not found, 55 file already open, 62 input past end of file, 70 permission denied,
+// 75 path/file access error, 76 path not found).
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const std::string& what) : std::runtime_error(what), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+} // namespace vb
+
+namespace zor {
+
+// Abandons the calculation in progress: the caller shows the message and returns to the
+// main window; project data in memory and on disk stay as they were before the request.
+class CalcAbort : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace zor
