@@ -1,0 +1,11 @@
+#include "frame/project_data.h"
+
+namespace zorm1 {
+
+ProjectData P;
+
+void ResetProjectData() {
+    P = ProjectData{};
+}
+
+} // namespace zorm1
