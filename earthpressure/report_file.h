@@ -1,0 +1,56 @@
+#pragma once
+// The report text file of a calculation run ("LPTZW", 80 columns), its page head,
+// the table of fixed report labels, the left indent and the fixed-width number output.
+//
+// The report is open under file number 6 while a stage writes to it: stage a creates
+// it (BerichtAnlegen), later stages append (BerichtAnhaengen) and close it
+// (BerichtSchliessen). Lines end with CR LF, the file is Windows-1252.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zorma {
+
+// File number of the report throughout a run.
+inline constexpr int kBerichtDateiNr = 6;
+
+// Module state of the report output.
+struct Berichtzustand {
+    std::string AusgabeDatei = "LPTZW";       // name of the report file (working folder)
+    std::string Einrueckung;                   // left indent of report lines: 13 blanks
+    std::array<std::string, 121> BerichtText;  // fixed report labels 0..120, with the indent
+};
+extern Berichtzustand Bericht;
+
+// Back to the state at program start (no labels, no indent).
+void BerichtZuruecksetzen();
+
+// Fills the label table BerichtText (each non-empty label prefixed by the 13-blank
+// indent) and sets Einrueckung to 13 blanks. May be called any number of times.
+void TexteBelegen();
+
+// The number as ZahlDrucken prints it: right-aligned in a field of `breite` characters
+// with `stellen` decimals (mask "(n-1)x# 0[.000]"), the locale's decimal separator,
+// never cut when longer than the field.
+std::string ZahlText(float wert, int16_t breite, int16_t stellen);
+
+// Prints ZahlText(wert, breite, stellen) to file 6 without ending the line.
+void ZahlDrucken(float wert, int16_t breite, int16_t stellen);
+
+// Sets AusgabeDatei to "LPTZW", opens it for output as file 6 (former content is lost)
+// and writes the page head and the title block (project texts from the project data).
+// Also sets Kommentar(3) (title line) and leaves Kommentar(4) as the "-" rule used
+// below section titles. The file stays open.
+void BerichtAnlegen();
+
+// Writes the page head and the title block to file 6 (already open); used by
+// BerichtAnlegen.
+void SeitenkopfSchreiben();
+
+// Opens the report for appending as file 6.
+void BerichtAnhaengen();
+
+// Closes file 6.
+void BerichtSchliessen();
+
+} // namespace zorma
