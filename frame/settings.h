@@ -2,42 +2,14 @@
 // The settings file "ZORPFAD.DAT" in the root folder: the project file last used and
 // the display and printing settings of the report window and the graphics.
 //
-// The folder and name of the project file (DateiPfad, DateiName, GanzerName) and the
-// page numbers (NaechsteSeite, SeitenNr), the root folder (WurzelOrdner) and the
-// graphics page sums (GrafikRandOU, GrafikRandLR) are project-wide state in the
-// project data; the rest of the settings lives here.
-#include <cstdint>
+// The values live in the project data (frame/project_data.h): DateiPfad, DateiName,
+// GanzerName, the picture margins, fonts, page numbers, flags and colours.
 #include <string>
 
 namespace Anzeigen {
 
-struct Einstellungen {
-    int16_t GrafikRandLinks = 0;   // margins of printed pictures, mm
-    int16_t GrafikRandRechts = 0;
-    int16_t GrafikRandOben = 0;
-    int16_t GrafikRandUnten = 0;
-    float Einst3c = 0;             // reserved, kept as read
-    std::string TextFontName;      // font of the printed report
-    float TextFontSize = 0;        // points
-    int16_t TextFontBold = 0;
-    std::string GrafikFontName;    // font of the graphics
-    float GrafikFontSize = 0;      // points
-    int16_t GrafikFontBold = 0;
-    int16_t RandOben = 0;          // margins of the printed report, mm
-    int16_t RandUnten = 0;
-    int16_t H504Ein = 0;           // header and footer boxes: 0 off, -1 on
-    int16_t Querformat = 0;        // pictures in landscape: 0 no, -1 yes
-    std::string Einst8a;           // reserved, kept as read
-    std::string Einst8b;           // reserved general item, kept as read (empty item when empty)
-    int16_t Einst8c = 0;           // reserved, kept as read
-    int32_t HintergrundFarbe = 0;  // colours of the report window and the graphics
-    int32_t VordergrundFarbe = 0;
-    int16_t RahmenEin = 0;         // frame around printed report pages: 0 off, -1 on
-};
-extern Einstellungen Einst;
-
-// Back to the start values (empty texts, zeros).
-void EinstellungenZuruecksetzen();
+// Name of the settings file in the root folder.
+inline constexpr const char* kEinstellungsDatei = "ZORPFAD.DAT";
 
 // Reads the settings file (root folder, else the current folder). Never reports an
 // error: a missing file, an early end or an item that cannot be converted ends the
