@@ -1,0 +1,63 @@
+#pragma once
+// Files and folders with the rules of the Windows file system, which the program's file names rely on:
+// letter case does not matter and trailing dots (and blanks) of a name are dropped, so "WEXASAVE.",
+// "WEXASAVE" and "wexasave" are one file, while "ZOREwid.11" and "ZOREwid." are not. Every open, copy,
+// delete and existence test goes through Resolve. Names are UTF-8; relative names are taken from the
+// current folder (the process's current folder). The separator is the platform's ("/").
+// Errors are vb::RuntimeError with the Visual-Basic numbers (53 file not found, 76 path not found,
+// 75 path/file access error, 58 file already exists, 70 permission denied, 5 invalid call).
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vb {
+
+inline constexpr char PathSep = '/'; // the folder separator of the platform
+
+// ---- the resolver --------------------------------------------------------------------------
+// The path on disk that a Windows-style name denotes. Each component is matched first exactly, then
+// without regard to case and trailing dots/blanks (the first match in name order wins). Components
+// that do not exist keep the given spelling minus trailing dots/blanks, so a new file is created as
+// given. An empty name gives an empty path.
+std::filesystem::path Resolve(std::string_view name);
+// The file name as a new file would be created (given spelling, trailing dots and blanks dropped).
+std::string CleanName(std::string_view name);
+// True when two names denote the same file by the Windows rules (only the names are compared).
+bool SameName(std::string_view a, std::string_view b);
+// Windows wildcard match of one name against a pattern ("*", "?", case-insensitive; "x.*" also
+// matches "x"; a pattern ending in "." matches only names without an extension).
+bool MatchPattern(std::string_view pattern, std::string_view name);
+
+// ---- queries -------------------------------------------------------------------------------
+bool FileExists(std::string_view name);   // a regular file exists under the name (any length)
+bool FolderExists(std::string_view name); // a folder exists under the name
+int32_t FileLen(std::string_view name);   // length in bytes; missing: error 53
+// Dir(pattern): the first file matching the pattern in its folder (names in case-insensitive order),
+// "" when none; Dir() the next one of the same search. withFolders also returns folders (not "." "..").
+std::string Dir(std::string_view pattern, bool withFolders = false);
+std::string Dir();
+
+// ---- changes -------------------------------------------------------------------------------
+void Kill(std::string_view pattern);                           // deletes every file matching; none: error 53
+void FileCopy(std::string_view src, std::string_view dst);     // copies (overwrites); src missing: error 53
+void Name(std::string_view oldName, std::string_view newName); // rename; target exists: error 58
+void MkDir(std::string_view path);                             // creates one folder; exists: error 75
+void RmDir(std::string_view path);                             // removes an empty folder
+void ChDir(std::string_view path); // changes the current folder; missing: error 76
+std::string CurDir();              // the current folder (no trailing separator)
+
+// Saves a file the user keeps without risking the old one: write(tempName) writes a temporary file in
+// the same folder, which then replaces the target by a rename. When write throws or the rename fails,
+// the temporary file is removed, the old file stays as it was and the error is passed on.
+void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write);
+
+// ---- whole files (tests and small helpers) -------------------------------------------------
+std::string ReadFileBytes(std::string_view name);                   // raw bytes; missing: error 53
+void WriteFileBytes(std::string_view name, std::string_view bytes); // creates or overwrites
+std::string ReadTextFile(std::string_view name); // Windows-1252 -> UTF-8, line ends kept as they are
+
+void ResetFsState(); // forgets the Dir search in progress
+
+} // namespace vb
