@@ -13,14 +13,14 @@ namespace zormcom {
 //   deltaA   wall friction on the active side
 //   deltaP   wall friction on the passive side (negative for the usual passive case);
 //            for Kpch it is limited to at least -2 phi / 3
-void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float deltaP,
-                      float& Kagh, float& Kpgh, float& Kach, float& Kpch);
+void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh,
+                      float& Kpgh, float& Kach, float& Kpch);
 
 // Thickness-weighted mean of a layer-wise constant value V between the depths a and b.
 // V(i) holds from K(i) (top of layer i) to K(i + 1) (its bottom), i = 1..n.
 // A depth a at a boundary starts in the layer below it, a depth b at a boundary ends
 // in the layer above it. The result is 0 when b - a <= 0.
-void SchichtMittel(std::span<const float> V, std::span<const float> K, int16_t n, float a,
-                   float b, float& ergebnis);
+void SchichtMittel(std::span<const float> V, std::span<const float> K, int16_t n, float a, float b,
+                   float& ergebnis);
 
 } // namespace zormcom

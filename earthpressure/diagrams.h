@@ -54,18 +54,17 @@ extern int16_t AufrufKennung;
 // common depths would not fit into 250 points (or into the arrays handed over), throw
 // zor::CalcAbort and leave every list unchanged.
 void DiagrammAddieren(std::span<const float> eA, std::span<float> eB, std::span<float> eR,
-                      std::span<const float> zA, std::span<float> zB, std::span<float> zR,
-                      int16_t nA, int16_t& nB, int16_t& nR, int16_t summieren);
+                      std::span<const float> zA, std::span<float> zB, std::span<float> zR, int16_t nA,
+                      int16_t& nB, int16_t& nR, int16_t summieren);
 
 // The same with a call-site tag in front (stored in AufrufKennung).
-void DiagrammAddieren(int16_t kennung, std::span<const float> eA, std::span<float> eB,
-                      std::span<float> eR, std::span<const float> zA, std::span<float> zB,
-                      std::span<float> zR, int16_t nA, int16_t& nB, int16_t& nR,
-                      int16_t summieren);
+void DiagrammAddieren(int16_t kennung, std::span<const float> eA, std::span<float> eB, std::span<float> eR,
+                      std::span<const float> zA, std::span<float> zB, std::span<float> zR, int16_t nA,
+                      int16_t& nB, int16_t& nR, int16_t summieren);
 
 // Convenience form on complete lists.
-void DiagrammAddieren(const zor::Ordinatenliste& A, zor::Ordinatenliste& B,
-                      zor::Ordinatenliste& R, int16_t summieren);
+void DiagrammAddieren(const zor::Ordinatenliste& A, zor::Ordinatenliste& B, zor::Ordinatenliste& R,
+                      int16_t summieren);
 
 // Resets the module state (the call-site tag).
 void DiagrammZustandZuruecksetzen();
@@ -84,14 +83,13 @@ void Sortieren(std::span<float> A, std::span<float> B, int16_t n);
 // Value y of the list (X abscissae, Y ordinates, n points) at x. At a jump the value
 // below the jump is returned; above X(1) the first segment is extended; at or beyond
 // the last abscissa the last ordinate is returned.
-void Interpolieren(std::span<const float> X, std::span<const float> Y, int16_t n, float x,
-                   float& y);
+void Interpolieren(std::span<const float> X, std::span<const float> Y, int16_t n, float x, float& y);
 
 // Trapezoid area under the list (Y ordinates, X abscissae) from X(1) to xEnde, and the
 // ordinate yEnde at xEnde. flaeche is 0 when xEnde <= 0 or n < 2; beyond the last
 // point it is the whole area and yEnde is left unchanged.
-void Integrieren(std::span<const float> Y, std::span<const float> X, int16_t n, float xEnde,
-                 float& flaeche, float& yEnde);
+void Integrieren(std::span<const float> Y, std::span<const float> X, int16_t n, float xEnde, float& flaeche,
+                 float& yEnde);
 
 // Cuts the list at xEnde: the first point at or below xEnde is moved onto it
 // (value interpolated) and becomes the last one.
@@ -102,28 +100,27 @@ void KopfpunkteBereinigen(std::span<float> Z, std::span<float> E, int16_t& n);
 
 // Resultant R of the section zA..zB (depths that occur in the list exactly) and the
 // depth zS of its centroid. R = 0 and zS = zA when the section is empty.
-void ResultierendeSchwerpunkt(std::span<const float> E, std::span<const float> Z, int16_t n,
-                              float zA, float zB, float& R, float& zS);
+void ResultierendeSchwerpunkt(std::span<const float> E, std::span<const float> Z, int16_t n, float zA,
+                              float zB, float& R, float& zS);
 
 // Gives the list (e, z, n) a point at z0 (value interpolated) and, where missing,
 // points at 0 and at the current wall foot (P.zFuss of the project data). The two work
 // lists are overwritten. The list must start at 0 and end at the wall foot.
-void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2,
-                  std::span<float> z, std::span<float> z1, std::span<float> z2, int16_t& n,
-                  int16_t& n1, int16_t& n2, float z0);
+void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, std::span<float> z,
+                  std::span<float> z1, std::span<float> z2, int16_t& n, int16_t& n1, int16_t& n2, float z0);
 
 // The same with the wall foot given explicitly.
-void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2,
-                  std::span<float> z, std::span<float> z1, std::span<float> z2, int16_t& n,
-                  int16_t& n1, int16_t& n2, float z0, float zFuss);
+void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, std::span<float> z,
+                  std::span<float> z1, std::span<float> z2, int16_t& n, int16_t& n1, int16_t& n2, float z0,
+                  float zFuss);
 
 // No-result marker of Schnittpunkt.
 inline constexpr float kKeinSchnitt = -987654.0f;
 
 // Intersection (xS, yS) of the line P1P2 with the line P3P4; treffer = 1 when it lies
 // on both segments (tolerance 0.0001), else 0. Parallel lines leave xS at -987654.
-void Schnittpunkt(float x1, float y1, float x2, float y2, float x3, float y3, float x4,
-                  float y4, float& xS, float& yS, int16_t& treffer);
+void Schnittpunkt(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4, float& xS,
+                  float& yS, int16_t& treffer);
 
 // Removes interior points that lie less than 0.002 above their successor; the first
 // and the last point always stay.

@@ -17,8 +17,8 @@ inline constexpr int kBerichtDateiNr = 6;
 // Module state of the report output.
 struct Berichtzustand {
     std::string AusgabeDatei = "LPTZW";       // name of the report file (working folder)
-    std::string Einrueckung;                   // left indent of report lines: 13 blanks
-    std::array<std::string, 121> BerichtText;  // fixed report labels 0..120, with the indent
+    std::string Einrueckung;                  // left indent of report lines: 13 blanks
+    std::array<std::string, 121> BerichtText; // fixed report labels 0..120, with the indent
 };
 extern Berichtzustand Bericht;
 

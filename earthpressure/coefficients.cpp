@@ -1,0 +1,89 @@
+// Coulomb earth-pressure coefficients of a plane wall and layer means.
+#include "earthpressure/coefficients.h"
+
+#include <cmath>
+
+namespace {
+
+// Trigonometric functions in double precision, rounded to single precision.
+float sinF(float w) {
+    return static_cast<float>(std::sin(static_cast<double>(w)));
+}
+float cosF(float w) {
+    return static_cast<float>(std::cos(static_cast<double>(w)));
+}
+float tanF(float w) {
+    return static_cast<float>(std::tan(static_cast<double>(w)));
+}
+float quadrat(float w) {
+    return static_cast<float>(std::pow(static_cast<double>(w), 2.0));
+}
+float wurzelBetrag(float w) {
+    return static_cast<float>(std::sqrt(std::fabs(static_cast<double>(w))));
+}
+
+} // namespace
+
+namespace zormcom {
+
+void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh,
+                      float& Kpgh, float& Kach, float& Kpch) {
+    // A slope as steep as the friction angle has no active wedge: lower it a hair.
+    if (beta >= phi) beta = 0.999999f * phi;
+
+    const float cosAlpha2 = quadrat(cosF(alpha));
+
+    // Soil weight, active side.
+    const float ra =
+        wurzelBetrag((sinF(phi - beta) * sinF(phi + deltaA)) / (cosF(alpha + beta) * cosF(alpha - deltaA)));
+    Kagh = quadrat(cosF(phi + alpha)) / (cosAlpha2 * quadrat(1.0f + ra));
+
+    // Soil weight, passive side (wall friction as given).
+    const float rp =
+        wurzelBetrag((sinF(phi + beta) * sinF(phi - deltaP)) / (cosF(alpha + beta) * cosF(alpha - deltaP)));
+    Kpgh = quadrat(cosF(phi - alpha)) / (cosAlpha2 * quadrat(1.0f - rp));
+
+    // Cohesion.
+    const float F = 2.0f * cosF(phi) * cosF(beta) * (1.0f - tanF(alpha) * tanF(beta));
+    Kach = F * cosF(alpha - deltaA) / (1.0f + sinF(phi + deltaA - alpha - beta));
+
+    // On the passive side the wall friction of the cohesion term is limited to -2 phi / 3.
+    float dp = deltaP;
+    const float grenze = -2.0f * phi / 3.0f;
+    if (dp < grenze) dp = grenze;
+    Kpch = F * cosF(alpha - dp) / (1.0f - sinF(phi - dp + alpha + beta));
+}
+
+void SchichtMittel(std::span<const float> V, std::span<const float> K, int16_t n, float a, float b,
+                   float& ergebnis) {
+    ergebnis = 0.0f;
+    if (!(b - a > 0.0f) || n < 1) return;
+    int letzte = n;
+    if (static_cast<int>(K.size()) - 2 < letzte) letzte = static_cast<int>(K.size()) - 2;
+    if (static_cast<int>(V.size()) - 1 < letzte) letzte = static_cast<int>(V.size()) - 1;
+    if (letzte < 1) return;
+
+    int erste = 0;
+    for (int i = 1; i <= letzte; ++i)
+        if (K[i + 1] > a) {
+            erste = i;
+            break;
+        }
+    if (erste == 0) {
+        // Both depths below the bottom of the last layer: the last layer goes on.
+        ergebnis = V[letzte];
+        return;
+    }
+
+    float S = (K[erste + 1] - a) * V[erste];
+    for (int j = erste; j <= letzte; ++j) {
+        if (j > erste) S = S + (K[j + 1] - K[j]) * V[j];
+        if (b <= K[j + 1]) {
+            S = S - (K[j + 1] - b) * V[j];
+            break;
+        }
+    }
+    ergebnis = S / (b - a);
+}
+
+} // namespace zormcom
