@@ -1,0 +1,40 @@
+#include "platform/draw/devices.h"
+
+#include "platform/draw/fonts.h"
+
+namespace vb::draw {
+
+namespace {
+struct Devices {
+    std::unique_ptr<RecordingSurface> headless = RecordingSurface::Printer();
+    Surface* installed = nullptr;
+};
+
+Devices& State() {
+    static Devices d;
+    return d;
+}
+} // namespace
+
+Surface& Printer() {
+    Devices& d = State();
+    if (d.installed) return *d.installed;
+    return *d.headless;
+}
+
+void SetPrinter(Surface* printer) {
+    State().installed = printer;
+}
+
+RecordingSurface& HeadlessPrinter() {
+    return *State().headless;
+}
+
+void ResetDevices() {
+    Devices& d = State();
+    d.headless = RecordingSurface::Printer();
+    d.installed = nullptr;
+    SetScreenFonts({});
+}
+
+} // namespace vb::draw
