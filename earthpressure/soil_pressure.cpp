@@ -1,0 +1,246 @@
+#include "earthpressure/soil_pressure.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "earthpressure/coefficients.h"
+#include "earthpressure/figure_points.h"
+#include "earthpressure/handover_a.h"
+#include "earthpressure/stage_b.h"
+#include "earthpressure/surface_loads.h"
+#include "frame/project_data.h"
+
+namespace zormb {
+
+namespace {
+
+// Most layers a run can hold: the excavation-side unit weights have the entries 0..12.
+constexpr int kMaxSchichten = 12;
+
+template <typename A> void Verschieben(A& a, int von, int bis) {
+    for (int k = bis; k >= von; --k) a[k + 1] = a[k];
+}
+
+} // namespace
+
+void SchichtgrenzeEinfuegen(float z) {
+    const int n = P.AnzErd;
+    int i = 0;
+    for (int L = 1; L <= n; ++L) {
+        if (z - P.SchichtKote[L + 1] <= 0.001f) {
+            i = L;
+            break;
+        }
+    }
+    if (i == 0) return;
+    if (std::fabs(z - P.SchichtKote[i + 1]) < 0.001f || std::fabs(z - P.SchichtKote[i]) < 0.001f) return;
+    if (n + 1 > kMaxSchichten)
+        throw zor::CalcAbort("Zu viele Bodenschichten: die Schicht am Grundwasserspiegel kann nicht "
+                             "geteilt werden (hoechstens 12 Schichten).");
+
+    Verschieben(P.SchichtKote, i, n + 1);
+    Verschieben(P.SchichtDicke, i, n);
+    Verschieben(P.SchichtPhi, i, n);
+    Verschieben(P.SchichtDeltaA, i, n);
+    Verschieben(P.SchichtDeltaP, i, n);
+    Verschieben(P.SchichtDeltaANeu, i, n);
+    Verschieben(P.SchichtDeltaPNeu, i, n);
+    Verschieben(P.SchichtGamma, i, n);
+    Verschieben(P.SchichtGammaAuftrieb, i, n);
+    Verschieben(P.SchichtGammaAush, i, n);
+    Verschieben(P.SchichtGammaAuftriebAush, i, n);
+    Verschieben(P.SchichtCa, i, n);
+    Verschieben(P.SchichtCp, i, n);
+    Verschieben(P.SchichtEI, i, n);
+    Verschieben(P.SchichtKaAnteil, i, n);
+    Verschieben(P.SchichtK0Anteil, i, n);
+    Verschieben(B.SchichtFeld3, i, n);
+    Verschieben(P.SchichtKagh, i, n);
+    Verschieben(P.SchichtKpgh, i, n);
+    Verschieben(P.SchichtKach, i, n);
+    Verschieben(P.SchichtKpch, i, n);
+    Verschieben(P.SchichtKaghVorgabe, i, n);
+    Verschieben(P.SchichtKpghVorgabe, i, n);
+    Verschieben(P.SchichtKachVorgabe, i, n);
+    Verschieben(P.SchichtKpchVorgabe, i, n);
+
+    P.AnzErd = static_cast<int16_t>(n + 1);
+    P.SchichtKote[i + 1] = z;
+    P.SchichtDicke[i] = z - P.SchichtKote[i];
+    P.SchichtDicke[i + 1] = P.SchichtKote[i + 2] - z;
+}
+
+int16_t SchichtVonPunkt(int16_t i, std::span<const float> Z) {
+    float z = Z[i];
+    for (int L = 1; L <= P.AnzErd; ++L) {
+        if (P.SchichtKote[L] == z) {
+            const bool hatVor = i >= 1;
+            const bool hatNach = static_cast<std::size_t>(i) + 1 < Z.size();
+            if (hatVor && Z[i] == Z[i - 1]) z = z + 0.0001f;
+            else if (hatNach && Z[i] == Z[i + 1]) z = z - 0.0001f;
+            break;
+        }
+    }
+    for (int L = 1; L <= P.AnzErd; ++L)
+        if (P.SchichtKote[L + 1] >= z) return static_cast<int16_t>(L);
+    return static_cast<int16_t>(P.AnzErd + 1);
+}
+
+void ErddruckBoden(int16_t variante) {
+    const int n = P.AnzErd;
+    // 1. Unit weight acting in each layer and its change at the water level.
+    for (int i = 1; i <= n; ++i) {
+        float g, g2;
+        if (P.ZWasserErd - P.SchichtKote[i] > 0.01f) {
+            g = P.SchichtGamma[i];
+            g2 = P.SchichtGammaAuftrieb[i];
+        } else {
+            g = P.SchichtGammaAuftrieb[i];
+            g2 = P.SchichtGamma[i];
+        }
+        if (variante == 0) {
+            P.SchichtGamma[i] = g;
+            P.SchichtGammaAuftrieb[i] = g2 - g;
+        }
+    }
+
+    // 2. Vertical stress from the layer weights, with zero-height jumps marking the boundaries.
+    B.AnzListeB = 0;
+    PunktAnhaengen(B.SchichtSigmaE, B.SchichtSigmaZ, B.AnzListeB, P.SchichtKote[1], 0.0f);
+    float s = P.SchichtDicke[1] * P.SchichtGamma[1];
+    for (int i = 2; i <= n + 1; ++i) {
+        PunktAnhaengen(B.SchichtSigmaE, B.SchichtSigmaZ, B.AnzListeB, P.SchichtKote[i], s);
+        if (P.SchichtKote[i] < 98.99f)
+            PunktAnhaengen(B.SchichtSigmaE, B.SchichtSigmaZ, B.AnzListeB, P.SchichtKote[i], s);
+        if (i <= n) s = s + P.SchichtDicke[i] * P.SchichtGamma[i];
+    }
+
+    // 3. Total vertical stress.
+    zormcom::DiagrammAddieren(B.GzE, B.SchichtSigmaE, B.SigmaVE, B.GzZ, B.SchichtSigmaZ, B.SigmaVZ, B.AnzKnoten,
+                              B.AnzListeB, B.AnzListeA, 1);
+    B.AnzEah = B.AnzListeA;
+
+    // 4. Horizontal pressure point by point.
+    float A = 0, Bs = 0, Ac = 0, Bc = 0;
+    for (int16_t k = 1; k <= B.AnzEah; ++k) {
+        const int16_t L = SchichtVonPunkt(k, B.SigmaVZ);
+        B.EahZ[k] = B.SigmaVZ[k];
+        const float sv = B.SigmaVE[k];
+        if (variante == 0) {
+            float a, b;
+            if (P.Erddruckart == 2) {
+                B.EahE[k] = sv * P.SchichtKaAnteil[L] * P.gamE0g;
+                a = 0.0f;
+                b = B.EahE[k];
+            } else {
+                a = P.gamG * (sv * P.SchichtKaAnteil[L] -
+                              (1.0f - P.RuheProz / 100.0f) * P.SchichtCa[L] * P.SchichtKach[L]);
+                b = P.SchichtK0Anteil[L] * sv * P.gamE0g;
+                B.EahE[k] = a + b;
+            }
+            if (P.TeilsicherheitenAn != 0) {
+                A += a;
+                Bs += b;
+                if (P.gamG != 0.0f) Ac += a / P.gamG;
+                if (P.gamE0g != 0.0f) Bc += b / P.gamE0g;
+            }
+        } else {
+            float beta = 0.0f, Kagh = 0, Kpgh = 0, Kach = 0, Kpch = 0;
+            zormcom::ErddruckBeiwerte(P.SchichtPhi[L], zormcom::Lauf.AlphaWand, beta, 0.0f, 0.0f, Kagh, Kpgh, Kach, Kpch);
+            float e = Kagh * sv - Kach * P.SchichtCa[L];
+            if (P.RuheProz != 0.0f && P.TeilsicherheitenAn != 0)
+                e = e * (1.0f - P.RuheProz / 100.0f) +
+                    sv * (1.0f - static_cast<float>(std::sin(P.SchichtPhi[L]))) * P.RuheProz / 100.0f;
+            B.EahE[k] = e;
+        }
+    }
+
+    // 5. Effective partial factor of the soil pressure.
+    if (variante == 0 && P.TeilsicherheitenAn != 0 && Ac + Bc != 0.0f) {
+        if (P.Erddruckart == 1) {
+            B.gamEMisch = (A + Bs) / (Ac + Bc);
+            if (P.gamG != 0.0f) B.gamEMischBSP = P.gamGBSP * B.gamEMisch / P.gamG;
+        } else if (P.Erddruckart == 2) {
+            B.gamEMisch = P.gamE0g;
+            B.gamEMischBSP = P.gamE0gBSP;
+        }
+    }
+}
+
+void Mindesterddruck(float faktor) {
+    for (int i = 1; i <= P.AnzErd; ++i)
+        B.MinErddruckMerker[i] =
+            (P.SchichtCa[i] != 0.0f && P.SchichtKaghVorgabe[i] == 0.0f) ? P.MinEah * faktor : 0.0f;
+    B.MinErddruckMerker[P.AnzErd + 1] = 0.0f;
+
+    // Minimum pressure on the depths of the vertical stress.
+    zor::Ordinatenfeld mE{}, mZ{};
+    const int16_t nM = B.AnzListeA;
+    for (int16_t k = 1; k <= nM; ++k) {
+        mZ[k] = B.SigmaVZ[k];
+        mE[k] = B.SigmaVE[k] * B.MinErddruckMerker[SchichtVonPunkt(k, B.SigmaVZ)];
+    }
+
+    // Minimum and soil pressure on common depths.
+    zor::Ordinatenfeld rE{}, rZ{};
+    int16_t n = 0;
+    zormcom::DiagrammAddieren(mE, B.EahE, rE, mZ, B.EahZ, rZ, nM, B.AnzEah, n, 0);
+    ListeKopieren(B.EahE, B.EahZ, n, B.ESummeE, B.ESummeZ);
+    ListeKopieren(B.EahE, B.EahZ, n, B.EahNegE, B.EahNegZ);
+    const zor::Ordinatenfeld& E = B.ESummeE;
+    const zor::Ordinatenfeld& z = B.ESummeZ;
+    const zor::Ordinatenfeld& M = rE;
+
+    // Raised pressure, with the crossing where the soil pressure takes over from the minimum.
+    int16_t m = 0;
+    for (int16_t k = 1; k <= n; ++k) {
+        PunktAnhaengen(B.EahE, B.EahZ, m, z[k], E[k] < M[k] ? M[k] : E[k]);
+        if (k < n && E[k + 1] >= M[k + 1] && std::fabs(z[k + 1] - z[k]) >= 0.0001f &&
+            (E[k + 1] - M[k + 1]) * (E[k] - M[k]) < 0.0f) {
+            const float dz = z[k + 1] - z[k];
+            const float a1 = (M[k + 1] - M[k]) / dz;
+            const float a2 = (E[k + 1] - E[k]) / dz;
+            const float zc = z[k] + (M[k] - E[k]) / (a2 - a1);
+            const float ec = (a2 * M[k] - a1 * E[k]) / (a2 - a1);
+            PunktAnhaengen(B.EahE, B.EahZ, m, zc, ec);
+            PunktAnhaengen(B.EahE, B.EahZ, m, zc, ec);
+        }
+    }
+    B.AnzEah = m;
+
+    // Negative part of the soil pressure before the minimum.
+    int16_t q = 0;
+    for (int16_t k = 1; k <= n; ++k) {
+        PunktAnhaengen(B.EahNegE, B.EahNegZ, q, z[k], std::min(E[k], 0.0f));
+        if (k < n && std::fabs(z[k + 1] - z[k]) >= 0.0001f && E[k] * E[k + 1] < 0.0f) {
+            const float zc = z[k] + (z[k + 1] - z[k]) * E[k] / (E[k] - E[k + 1]);
+            PunktAnhaengen(B.EahNegE, B.EahNegZ, q, zc, 0.0f);
+            PunktAnhaengen(B.EahNegE, B.EahNegZ, q, zc, 0.0f);
+        }
+    }
+    B.AnzEahNegativ = q;
+    P.AnzPunkte2 = n;
+    B.AnzListeA = B.AnzEahNegativ;
+}
+
+void NegativeAbschneiden() {
+    if (zormcom::Lauf.AnzLastErd == 0) LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
+    B.BegrLastZ[1] = B.EahNegZ[1];
+    zormcom::DiagrammAddieren(B.EahNegE, B.BegrLastE, B.ESummeE, B.EahNegZ, B.BegrLastZ, B.ESummeZ, B.AnzEahNegativ,
+                              B.AnzWiderstand, P.AnzPunkte2, 1);
+    const int16_t n = P.AnzPunkte2;
+    const zor::Ordinatenfeld& e = B.ESummeE;
+    const zor::Ordinatenfeld& z = B.ESummeZ;
+    int16_t m = 0;
+    for (int16_t k = 1; k <= n; ++k) {
+        PunktAnhaengen(B.BegrLastE, B.BegrLastZ, m, z[k], std::max(e[k], 0.0f));
+        if (k < n && e[k] * e[k + 1] < 0.0f && std::fabs(z[k + 1] - z[k]) >= 0.0001f) {
+            const float zc = z[k] + (z[k + 1] - z[k]) * e[k] / (e[k] - e[k + 1]);
+            PunktAnhaengen(B.BegrLastE, B.BegrLastZ, m, zc, 0.0f);
+            PunktAnhaengen(B.BegrLastE, B.BegrLastZ, m, zc, 0.0f);
+        }
+    }
+    B.AnzWiderstand = m;
+}
+
+} // namespace zormb
