@@ -1,0 +1,31 @@
+// The project input file: the persistent form of the project data. A text file of 70 statements (one line per
+// statement and pass of its loop), comma-separated items, texts in double quotes, Windows-1252 with CR LF.
+// The same format serves the project file the user names, the working copy "WEXASAVE" and the project part of
+// the slip-circle input.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace zorm1 {
+
+// Writes the project data to the named file (created or replaced). Side effects on the project data: an
+// EtaGlobal below 1 becomes 1.5, the stage lists of the earth-side loads are sorted ascending, a Massstab of
+// 0 becomes 200, AnzPunkte1/2 are set per stage, and the header texts are first read from "zorH504.txt". The
+// file is written beside the target under a temporary name and then renamed over it; when that fails, a
+// message box says so, the old file stays as it was and the result is false.
+bool EingabeSchreiben(const std::string& dateiName);
+
+// Reads the named project file into the project data. A file that ends at one of the points where an early
+// end is allowed counts as read. On success DatenGelesen becomes -1, the header texts are written to
+// "zorH504.txt" when the file holds them, and the result is true. On any error (missing file, wrong item,
+// early end elsewhere, a count beyond its array) the project data and the header texts stay exactly as before
+// the read, the program beeps and shows the "Falsche Datei" box, the focus hook is called when one is
+// installed, and the result is false.
+bool EingabeLesen(const std::string& dateiName);
+
+// Called after the "Falsche Datei" box; the start dialog installs it to put the focus on its first text box
+// while it is on the screen and removes it when it closes. Empty: nothing happens.
+extern std::function<void()> FalscheDateiFokus;
+
+} // namespace zorm1
