@@ -1,0 +1,556 @@
+#include "platform/runtime/vbnum.h"
+
+#include "platform/runtime/errors.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <langinfo.h>
+#include <locale.h>
+#include <string>
+#include <vector>
+
+namespace vb {
+namespace {
+
+// ---- state ---------------------------------------------------------------------------------
+struct NumberState {
+    char pinned = 0;     // separator set by SetDecimalSeparator
+    char fromLocale = 0; // cached lookup of the user's locale
+};
+NumberState& state() {
+    static NumberState s;
+    return s;
+}
+
+[[noreturn]] void overflow() {
+    throw RuntimeError(6, "Overflow");
+}
+
+// ---- decimal digits --------------------------------------------------------------------------
+// |v| = 0.d1 d2 d3 ... x 10^exp, digits without trailing zeros; empty digits for 0.
+struct Dec {
+    bool neg = false;
+    std::string digits;
+    int exp = 0;
+};
+
+Dec toDec(double v, int sig) {
+    Dec d;
+    d.neg = std::signbit(v) && v != 0.0;
+    if (v == 0.0) return d;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(v));
+    std::string s(buf);
+    size_t e = s.find('e');
+    for (size_t i = 0; i < e; ++i)
+        if (s[i] != '.') d.digits += s[i];
+    d.exp = std::atoi(s.c_str() + e + 1) + 1;
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    return d;
+}
+
+std::string specialText(double v) {
+    if (std::isnan(v)) return "-1.#IND";
+    return v < 0 ? "-1.#INF" : "1.#INF";
+}
+
+// The shortest form with at most sig significant digits, without a sign; "." as separator.
+std::string plainDigits(const Dec& d, int sig) {
+    if (d.digits.empty()) return "0";
+    const std::string& g = d.digits;
+    int n = static_cast<int>(g.size());
+    int e = d.exp - 1; // scientific exponent
+    std::string out;
+    if (e >= -4 && e < sig) {
+        if (e >= 0) {
+            if (n <= e + 1) {
+                out = g + std::string(static_cast<size_t>(e + 1 - n), '0');
+            } else {
+                out = g.substr(0, static_cast<size_t>(e + 1)) + "." + g.substr(static_cast<size_t>(e + 1));
+            }
+        } else {
+            out = "." + std::string(static_cast<size_t>(-e - 1), '0') + g;
+        }
+    } else {
+        out = g.substr(0, 1);
+        if (n > 1) out += "." + g.substr(1);
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+        out += buf;
+    }
+    return out;
+}
+
+std::string plainForm(double v, int sig) {
+    if (!std::isfinite(v)) return specialText(v);
+    Dec d = toDec(v, sig);
+    std::string body = plainDigits(d, sig);
+    return d.neg ? "-" + body : body;
+}
+
+std::string strForm(double v, int sig) {
+    if (!std::isfinite(v)) return specialText(v);
+    Dec d = toDec(v, sig);
+    std::string body = plainDigits(d, sig);
+    return (d.neg ? "-" : " ") + body;
+}
+
+std::string withSeparator(std::string s) {
+    char sep = DecimalSeparator();
+    if (sep != '.')
+        for (char& c : s)
+            if (c == '.') c = sep;
+    return s;
+}
+
+// ---- number parsing ------------------------------------------------------------------------
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Scans the leading number of text by the rules of Val into a clean text for strtod. Returns the
+// number of characters of text consumed (blanks inside included).
+size_t scanNumber(std::string_view text, std::string& clean) {
+    size_t i = 0;
+    auto skip = [&] {
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
+    };
+    auto isDigit = [&](size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+    skip();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        clean += text[i++];
+        skip();
+    }
+    bool anyDigit = false, point = false;
+    size_t end = i;
+    for (;;) {
+        skip();
+        if (isDigit(i)) {
+            clean += text[i++];
+            anyDigit = true;
+            end = i;
+        } else if (i < text.size() && text[i] == '.' && !point) {
+            clean += '.';
+            point = true;
+            ++i;
+            end = i;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) {
+        clean.clear();
+        return 0;
+    }
+    // exponent: E or D, optional sign, at least one digit
+    skip();
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        size_t k = i + 1;
+        std::string ex = "e";
+        while (k < text.size() && isBlank(text[k]))
+            ++k;
+        if (k < text.size() && (text[k] == '+' || text[k] == '-')) ex += text[k++];
+        bool expDigit = false;
+        for (;;) {
+            while (k < text.size() && isBlank(text[k]))
+                ++k;
+            if (k < text.size() && text[k] >= '0' && text[k] <= '9') {
+                ex += text[k++];
+                expDigit = true;
+            } else {
+                break;
+            }
+        }
+        if (expDigit) {
+            clean += ex;
+            end = k;
+        }
+    }
+    return end;
+}
+
+double toDouble(const std::string& clean) {
+    errno = 0;
+    double v = std::strtod(clean.c_str(), nullptr);
+    if (errno == ERANGE && std::isinf(v)) overflow();
+    if (std::isinf(v)) overflow();
+    return v;
+}
+
+// ---- masks ---------------------------------------------------------------------------------
+struct Token {
+    enum Kind { Zero, Hash, Point, Literal } kind;
+    std::string text; // literal text
+};
+
+struct Section {
+    std::vector<Token> tokens;
+    bool percent = false;
+    bool grouping = false;
+};
+
+Section parseSection(std::string_view m) {
+    Section sec;
+    bool sawPoint = false;
+    for (size_t i = 0; i < m.size(); ++i) {
+        char c = m[i];
+        if (c == '0' || c == '#') {
+            sec.tokens.push_back({c == '0' ? Token::Zero : Token::Hash, {}});
+        } else if (c == '.' && !sawPoint) {
+            sec.tokens.push_back({Token::Point, {}});
+            sawPoint = true;
+        } else if (c == ',' && !sawPoint) {
+            // a comma among the integer digits asks for thousands separators
+            sec.grouping = true;
+        } else if (c == '\\' && i + 1 < m.size()) {
+            sec.tokens.push_back({Token::Literal, std::string(1, m[++i])});
+        } else if (c == '"') {
+            size_t j = m.find('"', i + 1);
+            if (j == std::string_view::npos) j = m.size();
+            sec.tokens.push_back({Token::Literal, std::string(m.substr(i + 1, j - i - 1))});
+            i = j;
+        } else {
+            if (c == '%') sec.percent = true;
+            // keep multi-byte characters together
+            sec.tokens.push_back({Token::Literal, std::string(1, c)});
+        }
+    }
+    return sec;
+}
+
+std::vector<std::string_view> splitSections(std::string_view mask) {
+    std::vector<std::string_view> out;
+    bool quoted = false;
+    size_t start = 0;
+    for (size_t i = 0; i < mask.size(); ++i) {
+        if (mask[i] == '"')
+            quoted = !quoted;
+        else if (mask[i] == '\\')
+            ++i;
+        else if (mask[i] == ';' && !quoted) {
+            out.push_back(mask.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    out.push_back(mask.substr(std::min(start, mask.size())));
+    return out;
+}
+
+// Rounds d half away from zero to nFrac decimals.
+void roundDec(Dec& d, int nFrac) {
+    if (d.digits.empty()) return;
+    int keep = d.exp + nFrac;
+    int n = static_cast<int>(d.digits.size());
+    if (keep >= n) return;
+    if (keep < 0) {
+        d.digits.clear();
+        d.exp = 0;
+        return;
+    }
+    bool up = d.digits[static_cast<size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<size_t>(keep));
+    if (up) {
+        int k = keep - 1;
+        while (k >= 0 && d.digits[static_cast<size_t>(k)] == '9') {
+            d.digits[static_cast<size_t>(k)] = '0';
+            --k;
+        }
+        if (k < 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            d.exp += 1;
+        } else {
+            d.digits[static_cast<size_t>(k)]++;
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits.empty()) d.exp = 0;
+}
+
+std::string groupDigits(const std::string& s, char sep) {
+    std::string out;
+    int n = static_cast<int>(s.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += sep;
+        out += s[static_cast<size_t>(i)];
+    }
+    return out;
+}
+
+std::string formatSection(const Section& sec, double v, int sig, bool showMinus) {
+    if (sec.percent) v *= 100.0;
+    // split tokens at the decimal point
+    size_t point = sec.tokens.size();
+    for (size_t i = 0; i < sec.tokens.size(); ++i)
+        if (sec.tokens[i].kind == Token::Point) {
+            point = i;
+            break;
+        }
+    std::vector<size_t> intPh, fracPh;
+    for (size_t i = 0; i < sec.tokens.size(); ++i) {
+        auto k = sec.tokens[i].kind;
+        if (k == Token::Zero || k == Token::Hash) (i < point ? intPh : fracPh).push_back(i);
+    }
+    int nFrac = static_cast<int>(fracPh.size());
+
+    Dec d = toDec(v, sig);
+    roundDec(d, nFrac);
+    std::string intStr, fracStr;
+    int n = static_cast<int>(d.digits.size());
+    if (!d.digits.empty() && d.exp > 0) {
+        intStr = d.digits.substr(0, static_cast<size_t>(std::min(n, d.exp)));
+        if (n < d.exp) intStr += std::string(static_cast<size_t>(d.exp - n), '0');
+        if (n > d.exp) fracStr = d.digits.substr(static_cast<size_t>(d.exp));
+    } else if (!d.digits.empty()) {
+        fracStr = std::string(static_cast<size_t>(-d.exp), '0') + d.digits;
+    }
+    fracStr.resize(static_cast<size_t>(nFrac), '0');
+
+    // integer digits: at least as many as there are placeholders from the first "0" on
+    size_t minDigits = 0;
+    for (size_t j = 0; j < intPh.size(); ++j)
+        if (sec.tokens[intPh[j]].kind == Token::Zero) {
+            minDigits = intPh.size() - j;
+            break;
+        }
+    if (intStr.size() < minDigits) intStr.insert(0, minDigits - intStr.size(), '0');
+    char dsep = DecimalSeparator();
+    if (sec.grouping) intStr = groupDigits(intStr, dsep == ',' ? '.' : ',');
+
+    // which integer placeholder gets which digits (the leftmost takes any surplus)
+    std::vector<std::string> assigned(sec.tokens.size());
+    if (!intPh.empty()) {
+        size_t len = intStr.size();
+        size_t k = intPh.size();
+        for (size_t j = 0; j < k; ++j) {
+            size_t fromRight = k - 1 - j; // 0 for the rightmost placeholder
+            if (j == 0) {
+                if (len > k - 1) assigned[intPh[j]] = intStr.substr(0, len - (k - 1));
+            } else if (fromRight < len) {
+                assigned[intPh[j]] = std::string(1, intStr[len - 1 - fromRight]);
+            }
+        }
+    }
+    // fraction digits: up to the last significant one or the last "0" placeholder
+    size_t shown = 0;
+    for (size_t j = 0; j < fracPh.size(); ++j) {
+        if (fracStr[j] != '0' || sec.tokens[fracPh[j]].kind == Token::Zero) shown = j + 1;
+    }
+    for (size_t j = 0; j < shown; ++j)
+        assigned[fracPh[j]] = std::string(1, fracStr[j]);
+
+    std::string out;
+    bool pointSeen = false;
+    for (size_t i = 0; i < sec.tokens.size(); ++i) {
+        const Token& t = sec.tokens[i];
+        switch (t.kind) {
+        case Token::Zero:
+        case Token::Hash:
+            out += assigned[i];
+            break;
+        case Token::Point:
+            if (intPh.empty()) out += intStr;
+            out += dsep;
+            pointSeen = true;
+            break;
+        case Token::Literal:
+            out += t.text;
+            break;
+        }
+    }
+    if (intPh.empty() && !pointSeen) out += intStr; // a mask without any digit placeholder
+    if (showMinus) out.insert(0, "-");
+    return out;
+}
+
+std::string formatValue(double v, std::string_view mask, int sig) {
+    if (mask.empty()) return withSeparator(plainForm(v, sig));
+    if (!std::isfinite(v)) return specialText(v);
+    auto secs = splitSections(mask);
+    bool neg = std::signbit(v) && v != 0.0;
+    if (secs.size() == 1) return formatSection(parseSection(secs[0]), std::fabs(v), sig, neg);
+    if (neg) {
+        if (secs[1].empty()) return formatSection(parseSection(secs[0]), std::fabs(v), sig, true);
+        return formatSection(parseSection(secs[1]), std::fabs(v), sig, false);
+    }
+    if (v == 0.0 && secs.size() >= 3 && !secs[2].empty())
+        return formatSection(parseSection(secs[2]), 0.0, sig, false);
+    return formatSection(parseSection(secs[0]), v, sig, false);
+}
+
+char separatorOfLocale() {
+    const char* vars[] = {"LC_NUMERIC", "LC_ALL", "LANG"};
+    std::string name;
+    for (const char* var : vars) {
+        const char* v = std::getenv(var);
+        if (v && *v) {
+            name = v;
+            break;
+        }
+    }
+    if (name.empty() || name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0) return ',';
+    if (locale_t loc = newlocale(LC_NUMERIC_MASK, name.c_str(), static_cast<locale_t>(0))) {
+        const char* radix = nl_langinfo_l(RADIXCHAR, loc);
+        char c = radix && *radix ? radix[0] : ',';
+        freelocale(loc);
+        if (c == '.' || c == ',') return c;
+        return ',';
+    }
+    // The locale is not installed: decide by the language.
+    std::string lang = name.substr(0, name.find_first_of("_.@"));
+    static const char* pointLanguages[] = {"en", "ja", "zh", "ko", "he", "th", "hi", "ga", "ms",
+                                           "tl", "sw", "ta", "te", "ur", "bn", "my", "km", "mt"};
+    for (const char* p : pointLanguages)
+        if (lang == p) return '.';
+    return ',';
+}
+
+} // namespace
+
+// ---- number to text --------------------------------------------------------------------------
+std::string Str(float v) {
+    return strForm(v, 7);
+}
+std::string Str(double v) {
+    return strForm(v, 15);
+}
+std::string StrPlain(float v) {
+    return plainForm(v, 7);
+}
+std::string StrPlain(double v) {
+    return plainForm(v, 15);
+}
+std::string CStr(float v) {
+    return withSeparator(plainForm(v, 7));
+}
+std::string CStr(double v) {
+    return withSeparator(plainForm(v, 15));
+}
+
+// ---- text to number --------------------------------------------------------------------------
+double Val(std::string_view text) {
+    std::string clean;
+    scanNumber(text, clean);
+    if (clean.empty()) return 0.0;
+    return toDouble(clean);
+}
+
+bool IsNumeric(std::string_view text) {
+    std::string clean;
+    size_t used = scanNumber(text, clean);
+    if (clean.empty()) return false;
+    for (size_t i = used; i < text.size(); ++i)
+        if (!isBlank(text[i])) return false;
+    return true;
+}
+
+// ---- conversions -----------------------------------------------------------------------------
+int16_t CInt(double v) {
+    if (std::isnan(v)) overflow();
+    double r = std::nearbyint(v);
+    if (r < -32768.0 || r > 32767.0) overflow();
+    return static_cast<int16_t>(r);
+}
+
+int32_t CLng(double v) {
+    if (std::isnan(v)) overflow();
+    double r = std::nearbyint(v);
+    if (r < -2147483648.0 || r > 2147483647.0) overflow();
+    return static_cast<int32_t>(r);
+}
+
+float CSng(double v) {
+    if (std::isnan(v)) return static_cast<float>(v);
+    float f = static_cast<float>(v);
+    if (std::isinf(f) && !std::isinf(v)) overflow();
+    return f;
+}
+
+double Round(double v, int digits) {
+    if (!std::isfinite(v)) return v;
+    double scale = std::pow(10.0, digits);
+    return std::nearbyint(v * scale) / scale;
+}
+
+float Int(float v) {
+    return std::floor(v);
+}
+double Int(double v) {
+    return std::floor(v);
+}
+float Fix(float v) {
+    return std::trunc(v);
+}
+double Fix(double v) {
+    return std::trunc(v);
+}
+
+int32_t IntDiv(double a, double b) {
+    int32_t x = CLng(a), y = CLng(b);
+    if (y == 0) throw RuntimeError(11, "Division by zero");
+    if (x == INT32_MIN && y == -1) overflow();
+    return x / y;
+}
+
+int32_t Mod(double a, double b) {
+    int32_t x = CLng(a), y = CLng(b);
+    if (y == 0) throw RuntimeError(11, "Division by zero");
+    if (y == -1) return 0;
+    return x % y;
+}
+
+int16_t Sgn(double v) {
+    return v > 0 ? 1 : (v < 0 ? -1 : 0);
+}
+
+// ---- masks -----------------------------------------------------------------------------------
+std::string Format(float v, std::string_view mask) {
+    return formatValue(v, mask, 7);
+}
+std::string Format(double v, std::string_view mask) {
+    return formatValue(v, mask, 15);
+}
+std::string Format(float v) {
+    return CStr(v);
+}
+std::string Format(double v) {
+    return CStr(v);
+}
+
+std::string FieldMask(int width, int dec) {
+    int n = width - dec;
+    if (dec > 0) n -= 1;
+    std::string mask(static_cast<size_t>(std::max(n - 1, 0)), '#');
+    mask += '0';
+    if (dec > 0) mask += "." + std::string(static_cast<size_t>(dec), '0');
+    return mask;
+}
+
+std::string FormatField(float v, int width, int dec) {
+    std::string s = Format(v, FieldMask(width, dec));
+    if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
+    return s;
+}
+
+// ---- decimal separator -----------------------------------------------------------------------
+char DecimalSeparator() {
+    NumberState& s = state();
+    if (s.pinned) return s.pinned;
+    if (!s.fromLocale) s.fromLocale = separatorOfLocale();
+    return s.fromLocale;
+}
+
+void SetDecimalSeparator(char sep) {
+    state().pinned = sep;
+}
+
+void ResetNumberState() {
+    state() = NumberState{};
+}
+
+} // namespace vb

@@ -1,0 +1,389 @@
+#include "platform/runtime/winfs.h"
+
+#include "platform/runtime/errors.h"
+#include "platform/runtime/vbstring.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace vb {
+namespace detail {
+// Closes the file numbers open on a path (the item-file table lives in vbfile.cpp).
+void CloseFilesOnPath(const fs::path& p);
+} // namespace detail
+
+namespace {
+
+struct FsState {
+    std::vector<std::string> dirNames; // remaining results of the Dir search
+    size_t dirNext = 0;
+    bool dirActive = false;
+};
+FsState& state() {
+    static FsState s;
+    return s;
+}
+
+[[noreturn]] void fail(int number, const std::string& what) {
+    throw RuntimeError(number, what);
+}
+
+// A name component without its trailing dots and blanks (Windows drops them); a component made only
+// of dots ("." "..") stays.
+std::string cleanComponent(std::string_view c) {
+    if (c.find_first_not_of('.') == std::string_view::npos) return std::string(c);
+    size_t end = c.find_last_not_of(". ");
+    if (end == std::string_view::npos) return std::string(c);
+    return std::string(c.substr(0, end + 1));
+}
+
+std::string fold(std::string_view s) {
+    return UCase(s);
+}
+
+std::vector<std::string> splitComponents(std::string_view name) {
+    std::vector<std::string> parts;
+    size_t i = 0;
+    while (i <= name.size()) {
+        size_t j = name.find(PathSep, i);
+        if (j == std::string_view::npos) j = name.size();
+        if (j > i) parts.emplace_back(name.substr(i, j - i));
+        i = j + 1;
+    }
+    return parts;
+}
+
+bool present(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(p, ec));
+}
+
+// The entries of a folder, sorted by their folded names (then by spelling).
+std::vector<std::string> listFolder(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
+    for (; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        std::string fa = fold(a), fb = fold(b);
+        return fa != fb ? fa < fb : a < b;
+    });
+    return names;
+}
+
+bool hasWildcard(std::string_view s) {
+    return s.find_first_of("*?") != std::string_view::npos;
+}
+
+bool glob(std::u32string_view p, std::u32string_view n) {
+    size_t pi = 0, ni = 0, starP = std::u32string_view::npos, starN = 0;
+    while (ni < n.size()) {
+        if (pi < p.size() && (p[pi] == U'?' || p[pi] == n[ni])) {
+            ++pi;
+            ++ni;
+        } else if (pi < p.size() && p[pi] == U'*') {
+            starP = pi++;
+            starN = ni;
+        } else if (starP != std::u32string_view::npos) {
+            pi = starP + 1;
+            ni = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == U'*')
+        ++pi;
+    return pi == p.size();
+}
+
+// Splits a pattern into the folder part (with its separator) and the last component.
+void splitPattern(std::string_view pattern, std::string& folder, std::string& last) {
+    size_t k = pattern.rfind(PathSep);
+    if (k == std::string_view::npos) {
+        folder.clear();
+        last = std::string(pattern);
+    } else {
+        folder = std::string(pattern.substr(0, k + 1));
+        last = std::string(pattern.substr(k + 1));
+    }
+}
+
+fs::path resolveFolder(const std::string& folder) {
+    if (folder.empty()) return fs::path(".");
+    return Resolve(folder);
+}
+
+} // namespace
+
+// ---- the resolver ------------------------------------------------------------------------------
+fs::path Resolve(std::string_view name) {
+    if (name.empty()) return {};
+    fs::path result;
+    bool absolute = name.front() == PathSep;
+    if (absolute) result = fs::path("/");
+    std::vector<std::string> parts = splitComponents(name);
+    bool parentExists = true;
+    for (const std::string& c : parts) {
+        if (c == "." || c == "..") {
+            result /= c;
+            continue;
+        }
+        fs::path exact = result / c;
+        if (parentExists && present(exact)) {
+            result = exact;
+            continue;
+        }
+        std::string clean = cleanComponent(c);
+        if (parentExists) {
+            fs::path cleaned = result / clean;
+            if (present(cleaned)) {
+                result = cleaned;
+                continue;
+            }
+            std::string key = fold(clean);
+            std::string match;
+            for (const std::string& e : listFolder(result))
+                if (fold(cleanComponent(e)) == key) {
+                    match = e;
+                    break;
+                }
+            if (!match.empty()) {
+                result /= match;
+                continue;
+            }
+        }
+        result /= clean;
+        parentExists = false;
+    }
+    if (result.empty()) result = absolute ? fs::path("/") : fs::path(".");
+    return result;
+}
+
+std::string CleanName(std::string_view name) {
+    std::string out;
+    if (!name.empty() && name.front() == PathSep) out += PathSep;
+    bool first = true;
+    for (const std::string& c : splitComponents(name)) {
+        if (!first) out += PathSep;
+        out += cleanComponent(c);
+        first = false;
+    }
+    return out;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return fold(CleanName(a)) == fold(CleanName(b));
+}
+
+bool MatchPattern(std::string_view pattern, std::string_view name) {
+    std::u32string p = ToU32(fold(pattern));
+    std::u32string n = ToU32(fold(cleanComponent(name)));
+    if (p.empty()) return false;
+    if (p.back() == U'.') {
+        // "x." and "*." name files without an extension
+        while (!p.empty() && p.back() == U'.')
+            p.pop_back();
+        if (p.find(U'.') == std::u32string::npos && n.find(U'.') != std::u32string::npos) return false;
+        return glob(p, n);
+    }
+    if (p.size() >= 2 && p.substr(p.size() - 2) == U".*") {
+        // "x.*" also names "x"
+        if (glob(p, n)) return true;
+        return glob(std::u32string_view(p).substr(0, p.size() - 2), n);
+    }
+    return glob(p, n);
+}
+
+// ---- queries -----------------------------------------------------------------------------------
+bool FileExists(std::string_view name) {
+    if (name.empty()) return false;
+    std::error_code ec;
+    return fs::is_regular_file(Resolve(name), ec);
+}
+
+bool FolderExists(std::string_view name) {
+    if (name.empty()) return false;
+    std::error_code ec;
+    return fs::is_directory(Resolve(name), ec);
+}
+
+int32_t FileLen(std::string_view name) {
+    fs::path p = Resolve(name);
+    std::error_code ec;
+    if (name.empty() || !fs::is_regular_file(p, ec)) fail(53, "File not found: " + std::string(name));
+    auto size = fs::file_size(p, ec);
+    if (ec) fail(75, "Path/File access error: " + std::string(name));
+    return static_cast<int32_t>(std::min<uintmax_t>(size, INT32_MAX));
+}
+
+std::string Dir(std::string_view pattern, bool withFolders) {
+    FsState& s = state();
+    s.dirNames.clear();
+    s.dirNext = 0;
+    s.dirActive = true;
+    std::string folder, last;
+    splitPattern(pattern, folder, last);
+    if (last.empty()) last = "*";
+    fs::path dir = resolveFolder(folder);
+    std::error_code ec;
+    if (!hasWildcard(last)) {
+        // a plain name: the file it denotes, under its spelling on disk
+        fs::path p = Resolve(std::string(folder) + last);
+        if (fs::is_regular_file(p, ec) || (withFolders && fs::is_directory(p, ec)))
+            s.dirNames.push_back(p.filename().string());
+    } else {
+        for (const std::string& e : listFolder(dir)) {
+            fs::path p = dir / e;
+            bool isFile = fs::is_regular_file(p, ec);
+            bool isDir = fs::is_directory(p, ec);
+            if (!(isFile || (withFolders && isDir))) continue;
+            if (MatchPattern(last, e)) s.dirNames.push_back(e);
+        }
+    }
+    return Dir();
+}
+
+std::string Dir() {
+    FsState& s = state();
+    if (!s.dirActive) fail(5, "Invalid procedure call: Dir without a pattern");
+    if (s.dirNext >= s.dirNames.size()) {
+        s.dirActive = false;
+        return {};
+    }
+    return s.dirNames[s.dirNext++];
+}
+
+// ---- changes -----------------------------------------------------------------------------------
+void Kill(std::string_view pattern) {
+    std::string folder, last;
+    splitPattern(pattern, folder, last);
+    if (last.empty()) fail(53, "File not found: " + std::string(pattern));
+    fs::path dir = resolveFolder(folder);
+    std::error_code ec;
+    int removed = 0;
+    for (const std::string& e : listFolder(dir)) {
+        fs::path p = dir / e;
+        if (!fs::is_regular_file(p, ec) || !MatchPattern(last, e)) continue;
+        detail::CloseFilesOnPath(p);
+        if (!fs::remove(p, ec) || ec) fail(75, "Path/File access error: " + p.string());
+        ++removed;
+    }
+    if (removed == 0) fail(53, "File not found: " + std::string(pattern));
+}
+
+void FileCopy(std::string_view src, std::string_view dst) {
+    fs::path from = Resolve(src);
+    std::error_code ec;
+    if (src.empty() || !fs::is_regular_file(from, ec)) fail(53, "File not found: " + std::string(src));
+    fs::path to = Resolve(dst);
+    if (dst.empty() || fs::is_directory(to, ec)) fail(75, "Path/File access error: " + std::string(dst));
+    if (present(to) && fs::equivalent(from, to, ec)) return;
+    if (!to.parent_path().empty() && !fs::is_directory(to.parent_path(), ec))
+        fail(76, "Path not found: " + std::string(dst));
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+    if (ec) fail(75, "Path/File access error: " + std::string(dst));
+}
+
+void Name(std::string_view oldName, std::string_view newName) {
+    fs::path from = Resolve(oldName);
+    if (oldName.empty() || !present(from)) fail(53, "File not found: " + std::string(oldName));
+    fs::path to = Resolve(newName);
+    std::error_code ec;
+    if (present(to) && !fs::equivalent(from, to, ec))
+        fail(58, "File already exists: " + std::string(newName));
+    if (present(to)) to = to.parent_path() / CleanName(fs::path(std::string(newName)).filename().string());
+    fs::rename(from, to, ec);
+    if (ec) fail(75, "Path/File access error: " + std::string(newName));
+}
+
+void MkDir(std::string_view path) {
+    fs::path p = Resolve(path);
+    if (path.empty() || present(p)) fail(75, "Path/File access error: " + std::string(path));
+    std::error_code ec;
+    if (!p.parent_path().empty() && !fs::is_directory(p.parent_path(), ec))
+        fail(76, "Path not found: " + std::string(path));
+    if (!fs::create_directory(p, ec) || ec) fail(75, "Path/File access error: " + std::string(path));
+}
+
+void RmDir(std::string_view path) {
+    fs::path p = Resolve(path);
+    std::error_code ec;
+    if (path.empty() || !fs::is_directory(p, ec)) fail(76, "Path not found: " + std::string(path));
+    if (!fs::is_empty(p, ec) || !fs::remove(p, ec) || ec)
+        fail(75, "Path/File access error: " + std::string(path));
+}
+
+void ChDir(std::string_view path) {
+    fs::path p = Resolve(path);
+    std::error_code ec;
+    if (path.empty() || !fs::is_directory(p, ec)) fail(76, "Path not found: " + std::string(path));
+    fs::current_path(p, ec);
+    if (ec) fail(76, "Path not found: " + std::string(path));
+}
+
+std::string CurDir() {
+    std::error_code ec;
+    std::string s = fs::current_path(ec).string();
+    while (s.size() > 1 && s.back() == PathSep)
+        s.pop_back();
+    return s;
+}
+
+void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write) {
+    fs::path final = Resolve(target);
+    std::error_code ec;
+    if (target.empty() || fs::is_directory(final, ec))
+        fail(75, "Path/File access error: " + std::string(target));
+    fs::path folder = final.parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, ec)) fail(76, "Path not found: " + std::string(target));
+    fs::path temp = folder / (final.filename().string() + ".~" + std::to_string(::getpid()) + ".tmp");
+    fs::remove(temp, ec);
+    try {
+        write(temp.string());
+        detail::CloseFilesOnPath(temp);
+        if (!present(temp)) fail(75, "Path/File access error: " + std::string(target));
+        fs::rename(temp, final, ec);
+        if (ec) fail(75, "Path/File access error: " + std::string(target));
+    } catch (...) {
+        detail::CloseFilesOnPath(temp);
+        fs::remove(temp, ec);
+        throw;
+    }
+}
+
+// ---- whole files -------------------------------------------------------------------------------
+std::string ReadFileBytes(std::string_view name) {
+    fs::path p = Resolve(name);
+    std::error_code ec;
+    if (name.empty() || !fs::is_regular_file(p, ec)) fail(53, "File not found: " + std::string(name));
+    std::ifstream in(p, std::ios::binary);
+    if (!in) fail(75, "Path/File access error: " + std::string(name));
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteFileBytes(std::string_view name, std::string_view bytes) {
+    fs::path p = Resolve(name);
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    if (!out) fail(75, "Path/File access error: " + std::string(name));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) fail(75, "Path/File access error: " + std::string(name));
+}
+
+std::string ReadTextFile(std::string_view name) {
+    return FromCp1252(ReadFileBytes(name));
+}
+
+void ResetFsState() {
+    state() = FsState{};
+}
+
+} // namespace vb
