@@ -1,0 +1,197 @@
+// The report text file of a run: creation, page head, label table and number output.
+#include "earthpressure/report_file.h"
+
+#include "frame/project_data.h"
+#include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
+
+namespace zorma {
+
+Berichtzustand Bericht;
+
+void BerichtZuruecksetzen() {
+    Bericht = Berichtzustand{};
+}
+
+namespace {
+
+// The fixed labels of the report, before the indent is put in front.
+void labelsEintragen(std::array<std::string, 121>& t) {
+    t[0] = "E R D S C H I C H T   NR. ";
+    t[1] = "Schichthöhe           (m) ";
+    t[2] = "Innere Reibung        (°) ";
+    t[3] = "Wandreib. aktiv    (+- °) ";
+    t[4] = "Kohäsion aktiv    (kN/m2) ";
+    t[5] = "gamma Bod. feucht (kN/m3) ";
+    t[6] = "gamma Bod. Auftr. (kN/m3) ";
+    t[7] = "Wand-E*I/m       (MNm2/m) ";
+    t[9] = "Kohäsion passiv   (kN/m2) ";
+    t[10] = "Beiwert kagh        -";
+    t[11] = "    NICHT wirksam, wenn res.k vorgegegen wird.";
+    t[13] = "Ruhedruck-Anteil aus Bodengewicht + großfl. Lasten (%) :";
+    t[14] = "Kote oben             (m) ";
+    t[15] = "Wandbelastungen luftseitig pro m Wandlänge ";
+    t[16] = "Flächenlasten vertikal und horizontal pro m Wandlänge ";
+    t[17] = "Lasteingabe durch Eingabe von   0   beenden";
+    t[18] = "H*  + , wenn die Kraft gegen das Erdreich drückt.";
+    t[19] = "M*  + , wenn das Moment luftseitig von oben nach unten";
+    t[20] = "        gegen das Erdreich dreht.";
+    t[21] = "BÖSCHUNGEN auf der Erdseite ;  Gelände ab (x2,z2) horizontal";
+    t[22] = "Anfang   Ende   Kote1  Kote2  spez.Gew.  Innere Reibung";
+    t[23] = " x1(m)   x2(m)  z1(m)  z2(m)  ga(kN/m3)     (°)";
+    t[24] = "Kote unten            (m) ";
+    t[25] = "LASTEN auf der Aushubsohle ";
+    t[26] = "Anfang   Ende    Last    Kote";
+    t[27] = " x1(m)   x2(m)   kN/m2   z (m)";
+    t[29] = "ABBÖSCHUNG  der Aushubsohle ";
+    t[30] = "von x1  bis x2   Tiefe     x1, x2 jeweils negativ.";
+    t[31] = "   (m)     (m)     (m)     Tiefe nach unten ab Aushubkote.";
+    t[33] = "Horizontale Zusatzspannungen ";
+    t[34] = "        Kote  Spannung (+,-); keine Umlag. / Redukt. dieser Sp.";
+    t[35] = "        z(m)    kN/m2";
+    t[37] = "    Konzentrationsfaktor des Bodens nach Fröhlich    : ";
+    t[38] = "    Verteilung als RECHTECK ........................ :  0";
+    t[39] = "                   DREIECK, max. Lastordinate mittig :  1";
+    t[40] = "                   DREIECK, max. Lastordinate oben   :  2";
+    t[41] = "Reibungswinkel Erdseite am Wandfuß für C-Kraft (+,-) .. :";
+    t[42] = "bei Einsp. nach Blum; intern begrenzt auf; s. dt-Ausgabe: ";
+    t[43] = "Als Mindest-Erddruckbeiwert  kagh' wird angesetzt ..... :";
+    t[44] = "Kote    Faktor     ( e' = e * f )";
+    t[45] = "z(m)   f (>= 0)    ( e nur aus Bodengewicht)";
+    t[46] = "    kagh' wird bei bindigen Böden verwendet, wenn der";
+    t[47] = "    Erddruck aus Bodengewicht + Kohäsion kleiner ist";
+    t[48] = "    als das Bodengewicht * kagh'.";
+    t[49] = "Näherungsnachweis gegen hydraul. Grundbruch nach Davidenkoff.";
+    t[50] = "Lit.: R. Davidenkoff, Die Wasserwirtschaft 46 (1956)";
+    t[51] = "Umlagerungsfigur  6 ( beliebige Figur )";
+    t[52] = "   Der Erddruck wird vom Wandkopf bis zur Kote ze1 aufsummiert.";
+    t[53] = "   Der Erddruck unterhalb der Kote ze1 wird eliminiert.";
+    t[54] = "   Diese Summe ( multipliziert mit dem eingegebenen Faktor )";
+    t[55] = "   wird flächengleich umgelagert bis zur Kote ze2.";
+    t[56] = "   ze2 ist die zuletzt eingegebene und ausgedruckte Kote.";
+    t[57] = "   Die Umlagerungsfigur ist geometrisch ähnlich ( affin )";
+    t[58] = "   zu der Figur, die mittels z und e´´(z) eingegeben wird.";
+    t[59] = "   Die Ordinate e´´(ze2) wird mit dem Wandfuß verbunden;";
+    t[60] = "   der Erddruck E´´ zwischen ze2 und dem Wandfuß wird also ";
+    t[61] = "   'angehängt'. Bei e´´(ze2) = 0.0 ist auch E´´= 0.0 ";
+    t[62] = "   Bei Umlagerungsfigur 6 wird erst eah umgelagert.";
+    t[64] = "   Summe umlagern affin zu folgendem Verlauf:";
+    t[67] = "   z = 99 : Kennzahl für die Kote des Wandfußes";
+    t[68] = "   z =  0 : summieren bis Belastungsnullpunkt.";
+    t[69] = "   Zeile  Kote z (m)  Erddruck e´´(z)";
+    t[70] = "Schicht  Höhe   res.k   kach   kpch   kpgh        deltaa  deltap";
+    t[71] = " Nr.       m       -      -      -      -           °       °";
+    t[73] = "1.  Erddruck-Beiwerte (teilweise) vorgegeben:";
+    t[74] = "    Wert hier = 0.00: Berechnung erfolgt aus den Bodenwerten.";
+    t[75] = "2.  Wandreibungswinkel für einzelne Aushubzustände ändern:";
+    t[76] = "Sollen die bisherigen Werte überschrieben werden ?  ja = 1 ... #";
+    t[77] = "Obige Wandreibungswinkel werden verwendet bei Aushub Nr.: ";
+    t[81] = "Erst eah mit eph überlagern, dann den überlagerten Erddruck";
+    t[82] = "bis zum Lastnullpunkt umlagern.";
+    t[87] = "Erst eah bis zum Aushub umlagern, dann den umgelagerten";
+    t[90] = "Horizontaler Erddruck :   ( incl. Einfluss von Böschungen,";
+    t[91] = "        Kote     eah              Auflasten, Auftrieb, aber";
+    t[92] = "        z(m)    kN/m2             ohne Wasserdruck )";
+    t[93] = "Horizontaler Erdwiderstand gegeben";
+    t[94] = "        Kote     eph ( eta = 1.0 )";
+    t[98] = "Erddruck mit dem Erdwiderstand überlagern.";
+    t[99] = "eah bis zum Aushub umlagern; den umgelagerten Erddruck jedoch";
+    t[100] = "NICHT mit dem Erdwiderstand überlagern.";
+    t[101] = "  - aktiver Erddruck:";
+    t[102] = "  - Ruhedruck:";
+    t[103] = "  Die Horizontaldrücke sind unabhängig von Erddruckbeiwerten.";
+    t[104] = "  Ausnahme: Lasten mit   xE >= 99 m   werden mit e = q * k... behandelt.";
+    t[105] = "ERDDRUCK aus begrenzten Flächenlasten";
+    t[106] = "                                              Wahl   : ";
+    t[107] = "L.  q(v)  q(h)  Anfang   Ende   Kote  DAUER-  Last NICHT wirksam";
+    t[108] = "Nr.  (kN/m2)     xA(m)  xE(m)   z(m)  Anteil%      in Aushub Nr.";
+    t[110] = "Last  Ruhedruck-  Faktor für   wirksam nur bei";
+    t[111] = "Nr.   Anteil %    Ruhedruck    begrenzten Lasten (xE <= 99 m).";
+    t[113] = "Aushubseite; Änderung der Bodenwichten für Sonderfälle möglich:";
+    t[114] = "gamma Bod. feucht (kN/m3) ";
+    t[115] = "gamma Bod. Auftr. (kN/m3) ";
+}
+
+const std::string kIndent(13, ' ');
+
+} // namespace
+
+void TexteBelegen() {
+    auto& t = Bericht.BerichtText;
+    for (auto& s : t)
+        s.clear();
+    labelsEintragen(t);
+    Bericht.Einrueckung = kIndent;
+    for (auto& s : t)
+        if (!s.empty()) s = Bericht.Einrueckung + s;
+}
+
+std::string ZahlText(float wert, int16_t breite, int16_t stellen) {
+    return vb::FormatField(wert, breite, stellen);
+}
+
+void ZahlDrucken(float wert, int16_t breite, int16_t stellen) {
+    vb::PrintNoEol(kBerichtDateiNr, ZahlText(wert, breite, stellen));
+}
+
+void SeitenkopfSchreiben() {
+    using vb::Print;
+    using vb::Tab;
+    auto& P = zorm1::P;
+    constexpr int16_t f = kBerichtDateiNr;
+
+    P.Kommentar[3] = kIndent + "ZOR    B A U G R U B E N - W Ä N D E ";
+
+    // Page head: the print engine repeats these seven lines on every page and puts the
+    // page counter into the first columns of the line holding "Proj".
+    Print(f);
+    Print(f);
+    Print(f, kIndent + "Proj.Nr. " + P.ProjNr, Tab{40}, "Pos. " + P.PosName, Tab{62}, "S.");
+    Print(f);
+    Print(f, P.Kommentar[1]);
+    Print(f, P.Kommentar[2]);
+    Print(f);
+
+    // Title block.
+    Print(f);
+    Print(f, kIndent + P.ProjBez, Tab{78 - vb::Len(P.Datum)}, P.Datum);
+    P.Kommentar[4] = kIndent + std::string(64, '=');
+    Print(f, P.Kommentar[4]);
+    Print(f, P.Kommentar[3], Tab{78 - vb::Len(P.Versionstext)}, P.Versionstext);
+    Print(f, P.Kommentar[4]);
+    P.Kommentar[4] = kIndent + std::string(64, '-');
+
+    // The project file's name from column 14, in pieces of 60 characters when it does
+    // not fit into the 64 columns up to column 77.
+    const std::string& name = P.GanzerNameOhneExt;
+    const int32_t laenge = vb::Len(name);
+    if (laenge <= 64) {
+        Print(f, Tab{14}, name);
+    } else {
+        for (int32_t k = 0; k <= laenge / 60; ++k)
+            Print(f, Tab{14}, vb::Mid(name, 60 * k + 1, 60));
+    }
+    Print(f);
+    for (int i = 5; i <= 8; ++i)
+        Print(f, P.Kommentar[i]);
+    Print(f);
+}
+
+void BerichtAnlegen() {
+    Bericht.AusgabeDatei = "LPTZW";
+    vb::Close(kBerichtDateiNr);
+    vb::Open(Bericht.AusgabeDatei, vb::OpenMode::Output, kBerichtDateiNr);
+    SeitenkopfSchreiben();
+}
+
+void BerichtAnhaengen() {
+    vb::Close(kBerichtDateiNr);
+    vb::Open(Bericht.AusgabeDatei, vb::OpenMode::Append, kBerichtDateiNr);
+}
+
+void BerichtSchliessen() {
+    vb::Close(kBerichtDateiNr);
+}
+
+} // namespace zorma
