@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+#include "earthpressure/figure_points.h"
+#include "earthpressure/handover_a.h"
+#include "earthpressure/stage_b.h"
+#include "earthpressure/surface_loads.h"
+#include "frame/project_data.h"
+
 namespace zormb {
 
 namespace {
@@ -85,6 +91,31 @@ FroehlichTiefen FroehlichRaster(float zL, float zUnten) {
     // Every figure ends at the lower end, also for deep loads whose grid stops short of it.
     if (!unten && t.rechnen.back() < zUnten) t.rechnen.push_back(zUnten);
     return t;
+}
+
+void BegrenzteLastRuhe() {
+    auto& L = zormcom::Lauf;
+    LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
+    const float zUnten = P.SchichtKote[P.AnzErd + 1];
+    zor::Ordinatenfeld fe{}, fz{};
+    for (int16_t j = 1; j <= L.AnzLastErd; ++j) {
+        int16_t wirkt = 0;
+        zormcom::LastWirkt2(j, wirkt);
+        if (!(wirkt == 1 && L.ErdXE[j] < 99.0f)) continue;
+        const float zL = L.ErdZ[j];
+        const FroehlichTiefen t = FroehlichRaster(zL, zUnten);
+        int16_t n = 0;
+        for (float z : t.null) PunktAnhaengen(fe, fz, n, z, 0.0f);
+        for (float z : t.rechnen)
+            PunktAnhaengen(fe, fz, n, z, FroehlichOrdinate(P.KonzFaktor, L.ErdPv[j], L.ErdXA[j], L.ErdXE[j], z - zL));
+        const float f = P.ErdLastDauer(P.LFNr, j) * 0.01f;
+        for (int16_t k = 1; k <= n; ++k) {
+            float e = fe[k] * L.ErdRuheFaktor[j];
+            e = e * static_cast<float>(L.ErdRuheProz[j]) * 0.01f;
+            fe[k] = (e - f * e) * P.gamQ + f * e * P.gamG;
+        }
+        LastfigurAddieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, fe, fz, n);
+    }
 }
 
 } // namespace zormb
