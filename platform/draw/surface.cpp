@@ -405,7 +405,7 @@ void Surface::SetPrintQuality(int16_t q) {
         q = std::min(q, DeviceDpi());
         quality_ = q;
         SetDevice(devW_, devH_, 1440.0 / q, 1440.0 / q);
-    } else if (q >= vbPRPQHigh) {
+    } else if (q < 0 && q >= vbPRPQHigh) {
         quality_ = q;
     } else {
         InvalidValue();
