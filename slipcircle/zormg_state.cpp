@@ -1,0 +1,67 @@
+#include "slipcircle/zormg_state.h"
+
+#include "frame/project_data.h"
+#include "platform/runtime/errors.h"
+
+namespace Zormg {
+
+Linientabelle::Linientabelle(int linienOben, int punkteOben)
+    : linienOben_(linienOben), punkteOben_(punkteOben),
+      werte_(static_cast<std::size_t>(linienOben + 1) * static_cast<std::size_t>(punkteOben + 1), 0.0f) {}
+
+float& Linientabelle::operator()(int linie, int punkt) {
+    if (linie < 0 || linie > linienOben_ || punkt < 0 || punkt > punkteOben_)
+        throw vb::RuntimeError(9, "Index außerhalb des gültigen Bereichs");
+    return werte_[static_cast<std::size_t>(linie) * static_cast<std::size_t>(punkteOben_ + 1) +
+                  static_cast<std::size_t>(punkt)];
+}
+
+float Linientabelle::operator()(int linie, int punkt) const {
+    return const_cast<Linientabelle&>(*this)(linie, punkt);
+}
+
+namespace {
+Zustand g_zustand;
+
+template <class T> void neu(std::vector<T>& v, int oben) {
+    v.assign(static_cast<std::size_t>(oben) + 1, T{});
+}
+} // namespace
+
+Zustand& Z() {
+    return g_zustand;
+}
+
+void ZustandZuruecksetzen() {
+    g_zustand = Zustand{};
+}
+
+void FelderDimensionieren() {
+    Zustand& z = g_zustand;
+    const int n = P.AnzSohlLast;
+    neu(z.PunktNummer, 150);
+    neu(z.PunktX, 150);
+    neu(z.PunktZ, 150);
+    neu(z.LinienText, 20);
+    neu(z.GkSchichtGamma, 20);
+    neu(z.GkSchichtGammaAuftrieb, 20);
+    neu(z.GkSchichtPhi, 20);
+    neu(z.GkSchichtC, 20);
+    neu(z.GkAnkerKraft, 20);
+    neu(z.GkAnkerNeigung, 20);
+    neu(z.GkAnkerLaenge, 20);
+    neu(z.GkAnkerX, 20);
+    neu(z.GkAnkerZ, 20);
+    // The bottom-load count of the current stage never lies below 0 in real input; a
+    // negative value would give fewer load slots than the 30 the earth side needs.
+    const int lastenOben = (n > 0 ? n : 0) + 30;
+    neu(z.LastPunkt1, lastenOben);
+    neu(z.LastPunkt2, lastenOben);
+    neu(z.VLastA, lastenOben);
+    neu(z.VLastE, lastenOben);
+    neu(z.HLastA, 30);
+    neu(z.HLastE, 30);
+    neu(z.LastStaendig, 30);
+}
+
+} // namespace Zormg
