@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "earthpressure/diagrams.h"
 #include "platform/runtime/errors.h"
 #include "slipcircle/zormg_state.h"
 
@@ -53,6 +54,30 @@ void KreisLinieSetzen(int16_t k) {
         }
     }
     Punktzahl(z, k) = static_cast<int16_t>(anzahl);
+}
+
+void SchnittpunkteSammeln(int16_t k) {
+    Zustand& z = Z();
+    const int nk = Punktzahl(z, k);
+    for (int i = 0; i <= z.AnzLinien; ++i) {
+        const int ni = Punktzahl(z, i);
+        for (int s = 1; s <= ni - 1; ++s) {
+            for (int t = 1; t <= nk - 1; ++t) {
+                float xs = 0.0f, zs = 0.0f;
+                int16_t treffer = 0;
+                zormc::Schnittpunkt(z.LinieX(i, s), z.LinieZ(i, s), z.LinieX(i, s + 1), z.LinieZ(i, s + 1),
+                                    z.LinieX(k, t), z.LinieZ(k, t), z.LinieX(k, t + 1), z.LinieZ(k, t + 1),
+                                    xs, zs, treffer);
+                if (treffer != 1) continue;
+                const int neu = z.AnzXListe + 1;
+                if (neu < 1 || static_cast<std::size_t>(neu) >= z.XListe.size())
+                    throw vb::RuntimeError(9,
+                                           "Zu viele Schnittpunkte für die Abszissenliste des Gleitkreises");
+                z.XListe[static_cast<std::size_t>(neu)] = xs;
+                z.AnzXListe = static_cast<int16_t>(neu);
+            }
+        }
+    }
 }
 
 } // namespace Zormg
