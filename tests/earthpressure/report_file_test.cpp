@@ -1,0 +1,219 @@
+// The report file: number fields, the label table and the page head.
+#include "earthpressure/report_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "frame/project_data.h"
+#include "platform/runtime/runtime.h"
+#include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
+#include "platform/runtime/winfs.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs each test in a folder of its own, as the working folder of a run.
+class BerichtDatei : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vorher_ = fs::current_path();
+        ordner_ = fs::temp_directory_path() /
+                  ("zor_bericht_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(ordner_);
+        fs::create_directories(ordner_);
+        fs::current_path(ordner_);
+        vb::ResetRuntime();
+        zorm1::ResetProjectData();
+        zorma::BerichtZuruecksetzen();
+    }
+    void TearDown() override {
+        vb::ResetRuntime();
+        zorm1::ResetProjectData();
+        fs::current_path(vorher_);
+        fs::remove_all(ordner_);
+    }
+
+    // The lines of a file written by the program (CR LF, Windows-1252), as UTF-8.
+    static std::vector<std::string> zeilen(const std::string& name) {
+        const std::string text = vb::ReadTextFile(name);
+        std::vector<std::string> z;
+        size_t a = 0;
+        for (size_t e; (e = text.find("\r\n", a)) != std::string::npos; a = e + 2)
+            z.push_back(text.substr(a, e - a));
+        EXPECT_EQ(a, text.size()) << "every line ends with CR LF";
+        return z;
+    }
+
+    // What ZahlDrucken prints, through the report's file number.
+    static std::string gedruckt(float wert, int16_t breite, int16_t stellen) {
+        vb::Open("zahl.txt", vb::OpenMode::Output, zorma::kBerichtDateiNr);
+        zorma::ZahlDrucken(wert, breite, stellen);
+        vb::Close(zorma::kBerichtDateiNr);
+        return vb::ReadFileBytes("zahl.txt");
+    }
+
+    fs::path vorher_, ordner_;
+};
+
+TEST_F(BerichtDatei, ZahlDruckenFields) {
+    struct Fall {
+        float wert;
+        int16_t breite, stellen;
+        const char* punkt;
+        const char* komma;
+    };
+    const Fall faelle[] = {
+        {3.14159f, 8, 2, "    3.14", "    3,14"},
+        {-1.5f, 6, 2, " -1.50", " -1,50"},
+        {10000, 4, 0, "10000", "10000"},
+        {0.2f, 5, 3, "0.200", "0,200"},
+        {7, 4, 0, "   7", "   7"},
+        {-0.004f, 6, 2, " -0.00", " -0,00"},
+        {-123.456f, 6, 2, "-123.46", "-123,46"},
+    };
+    for (const Fall& f : faelle) {
+        vb::SetDecimalSeparator('.');
+        EXPECT_EQ(gedruckt(f.wert, f.breite, f.stellen), f.punkt) << f.wert;
+        vb::SetDecimalSeparator(',');
+        EXPECT_EQ(gedruckt(f.wert, f.breite, f.stellen), f.komma) << f.wert;
+    }
+}
+
+TEST_F(BerichtDatei, ZahlDruckenLeavesLineOpen) {
+    vb::SetDecimalSeparator(',');
+    vb::Open("zeile.txt", vb::OpenMode::Output, zorma::kBerichtDateiNr);
+    vb::PrintNoEol(zorma::kBerichtDateiNr, "z =");
+    zorma::ZahlDrucken(1.25f, 7, 2);
+    zorma::ZahlDrucken(2, 4, 0);
+    vb::Print(zorma::kBerichtDateiNr, " m");
+    vb::Close(zorma::kBerichtDateiNr);
+    EXPECT_EQ(vb::ReadFileBytes("zeile.txt"), "z =   1,25   2 m\r\n");
+}
+
+TEST_F(BerichtDatei, LabelTableCarriesIndentOnce) {
+    zorma::TexteBelegen();
+    zorma::TexteBelegen(); // every run fills it again
+    const auto& t = zorma::Bericht.BerichtText;
+    EXPECT_EQ(zorma::Bericht.Einrueckung, std::string(13, ' '));
+    int belegt = 0;
+    for (const auto& s : t) {
+        if (s.empty()) continue;
+        ++belegt;
+        EXPECT_EQ(s.substr(0, 13), std::string(13, ' '));
+    }
+    EXPECT_EQ(belegt, 93);
+    EXPECT_EQ(t[0], std::string(13, ' ') + "E R D S C H I C H T   NR. ");
+    EXPECT_EQ(t[11], std::string(13, ' ') + "    NICHT wirksam, wenn res.k vorgegegen wird.");
+    EXPECT_EQ(t[2], std::string(13, ' ') + "Innere Reibung        (°) ");
+    EXPECT_EQ(t[115], std::string(13, ' ') + "gamma Bod. Auftr. (kN/m3) ");
+    for (int leer : {8, 12, 28, 63, 116, 120})
+        EXPECT_TRUE(t[leer].empty()) << leer;
+}
+
+TEST_F(BerichtDatei, PageHeadAndTitleBlock) {
+    auto& P = zorm1::P;
+    P.ProjNr = "2012-17";
+    P.PosName = "Baugrube Nord";
+    P.ProjBez = "Neubau Bürohaus";
+    P.Datum = "07.05.2012"; // 10 characters: columns 68 to 77
+    P.Versionstext = "V.07.05.2012";
+    P.GanzerNameOhneExt = "/projekte/baugrube";
+    P.Kommentar[1] = "Ingenieurbüro Beispiel";
+    P.Kommentar[2] = "Musterstraße 1";
+    P.Kommentar[5] = "             Kommentar 5";
+    zorma::BerichtAnlegen();
+    zorma::BerichtSchliessen();
+
+    const auto z = zeilen("LPTZW");
+    ASSERT_EQ(z.size(), 19u);
+    const std::string ind(13, ' ');
+    EXPECT_EQ(z[0], "");
+    EXPECT_EQ(z[1], "");
+    EXPECT_EQ(z[2], ind + "Proj.Nr. 2012-17" + std::string(39 - 29, ' ') + "Pos. Baugrube Nord" +
+                        std::string(61 - 57, ' ') + "S.");
+    EXPECT_EQ(z[2].find("Pos. "), 39u);
+    EXPECT_EQ(z[2].find("S."), 61u);
+    EXPECT_EQ(z[3], "");
+    EXPECT_EQ(z[4], "Ingenieurbüro Beispiel");
+    EXPECT_EQ(z[5], "Musterstraße 1");
+    EXPECT_EQ(z[6], "");
+    EXPECT_EQ(z[7], "");
+    EXPECT_EQ(vb::Len(z[8]), 77);
+    EXPECT_EQ(vb::Mid(z[8], 68), "07.05.2012");
+    EXPECT_EQ(vb::Left(z[8], 28), ind + "Neubau Bürohaus");
+    EXPECT_EQ(z[9], ind + std::string(64, '='));
+    EXPECT_EQ(vb::Left(z[10], 50), ind + "ZOR    B A U G R U B E N - W Ä N D E ");
+    EXPECT_EQ(vb::Mid(z[10], 66), "V.07.05.2012");
+    EXPECT_EQ(z[11], ind + std::string(64, '='));
+    EXPECT_EQ(z[12], ind + "/projekte/baugrube");
+    EXPECT_EQ(z[13], "");
+    EXPECT_EQ(z[14], "             Kommentar 5");
+    EXPECT_EQ(z[15], "");
+    EXPECT_EQ(z[17], "");
+    EXPECT_EQ(z[18], "");
+    // Below the head the rule of the section titles is the dashed one.
+    EXPECT_EQ(P.Kommentar[4], ind + std::string(64, '-'));
+
+    // On disk the umlauts are single Windows-1252 characters.
+    const std::string roh = vb::ReadFileBytes("LPTZW");
+    EXPECT_NE(roh.find("W \xC4 N D E"), std::string::npos);
+}
+
+TEST_F(BerichtDatei, LongProjectNamesAreCutIntoPiecesOf60) {
+    struct Fall {
+        int laenge;
+        std::vector<int> stuecke; // lengths of the name lines
+    };
+    for (const Fall& f : {Fall{64, {64}}, Fall{65, {60, 5}}, Fall{120, {60, 60, 0}}}) {
+        zorm1::P.GanzerNameOhneExt.clear();
+        for (int i = 0; i < f.laenge; ++i)
+            zorm1::P.GanzerNameOhneExt += i % 2 ? "ä" : "x";
+        zorma::BerichtAnlegen();
+        zorma::BerichtSchliessen();
+        const auto z = zeilen("LPTZW");
+        std::string wieder;
+        for (size_t k = 0; k < f.stuecke.size(); ++k) {
+            const std::string& zeile = z[12 + k];
+            EXPECT_EQ(vb::Left(zeile, 13), std::string(13, ' ')) << f.laenge;
+            EXPECT_EQ(vb::Len(zeile), 13 + f.stuecke[k]) << f.laenge << " piece " << k;
+            wieder += vb::Mid(zeile, 14);
+        }
+        EXPECT_EQ(wieder, zorm1::P.GanzerNameOhneExt);
+        EXPECT_EQ(z[12 + f.stuecke.size()], "") << f.laenge;
+        EXPECT_EQ(z.size(), 18u + f.stuecke.size());
+    }
+}
+
+TEST_F(BerichtDatei, LongTitleMovesDateToNextLine) {
+    zorm1::P.ProjBez = std::string(60, 'B'); // reaches column 73
+    zorm1::P.Datum = "07.05.2012";
+    zorma::BerichtAnlegen();
+    zorma::BerichtSchliessen();
+    const auto z = zeilen("LPTZW");
+    EXPECT_EQ(z[8], std::string(13, ' ') + std::string(60, 'B'));
+    EXPECT_EQ(z[9], std::string(67, ' ') + "07.05.2012");
+}
+
+TEST_F(BerichtDatei, AppendKeepsHead) {
+    zorma::BerichtAnlegen();
+    zorma::BerichtSchliessen();
+    zorma::BerichtAnhaengen();
+    vb::Print(zorma::kBerichtDateiNr, "Abschnitt");
+    zorma::BerichtSchliessen();
+    const auto z = zeilen("LPTZW");
+    EXPECT_EQ(z.back(), "Abschnitt");
+    EXPECT_EQ(z.size(), 20u);
+    // A new run starts the report afresh.
+    zorma::BerichtAnlegen();
+    zorma::BerichtSchliessen();
+    EXPECT_EQ(zeilen("LPTZW").size(), 19u);
+}
+
+} // namespace
