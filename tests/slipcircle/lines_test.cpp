@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "slipcircle/zormg_lines.h"
 #include "slipcircle/zormg_state.h"
@@ -168,6 +169,63 @@ TEST_F(ModellLinien, LinienBereinigenBringsEveryLineOntoTheSameAbscissae) {
     EXPECT_FLOAT_EQ(z.LinieZ(2, 2), 6.0f);
     EXPECT_FLOAT_EQ(z.LinieZ(2, 4), 10.0f);
     EXPECT_FLOAT_EQ(z.LinieZ(0, 3), 4.0f);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ModellLinien, SchnittpunkteSammelnAppendsEveryCrossingOncePerSegment) {
+    auto& z = Zormg::Z();
+    z.AnzLinien = 1;
+    setze(0, {-10, 0, 10}, {0, 0, 0}); // two segments meeting at x = 0
+    setze(1, {-10, 10}, {5, 5});
+    setze(2, {-5, 6}, {-5, 6}); // the line k: z = x, beyond AnzLinien
+    z.XListe.assign(11, 0.0f);
+    z.XListe[1] = 99.0f;
+    z.AnzXListe = 1;
+    Zormg::SchnittpunkteSammeln(2);
+    ASSERT_EQ(z.AnzXListe, 4);
+    EXPECT_FLOAT_EQ(z.XListe[1], 99.0f); // the list is extended, not reset
+    EXPECT_NEAR(z.XListe[2], 0.0f, 1e-5);
+    EXPECT_NEAR(z.XListe[3], 0.0f, 1e-5);
+    EXPECT_NEAR(z.XListe[4], 5.0f, 1e-5);
+}
+
+TEST_F(ModellLinien, SchnittpunkteSammelnRefusesToRunPastTheList) {
+    auto& z = Zormg::Z();
+    z.AnzLinien = 1;
+    setze(0, {-10, 10}, {0, 0});
+    setze(1, {-10, 10}, {5, 5});
+    setze(2, {-5, 6}, {-5, 6});
+    z.XListe.assign(2, 0.0f); // room for one value only
+    z.AnzXListe = 0;
+    EXPECT_THROW(Zormg::SchnittpunkteSammeln(2), vb::RuntimeError);
+}
+
+TEST(FelderDimensionieren, CreatesEmptyArraysSizedForTheBottomLoadsOfTheStage) {
+    Zormg::ZustandZuruecksetzen();
+    ResetProjectData();
+    P.AnzSohlLast = 3;
+    Zormg::FelderDimensionieren();
+    auto& z = Zormg::Z();
+    z.PunktX[150] = 7.0f;
+    z.LinienText[20] = "1 2";
+    z.VLastA[33] = 4.0f;
+    EXPECT_EQ(z.PunktNummer.size(), 151u);
+    EXPECT_EQ(z.LinienText.size(), 21u);
+    EXPECT_EQ(z.GkAnkerZ.size(), 21u);
+    EXPECT_EQ(z.LastPunkt1.size(), 34u);
+    EXPECT_EQ(z.VLastE.size(), 34u);
+    EXPECT_EQ(z.HLastA.size(), 31u);
+    EXPECT_EQ(z.LastStaendig.size(), 31u);
+
+    P.AnzSohlLast = 0;
+    Zormg::FelderDimensionieren();
+    EXPECT_EQ(z.PunktX[150], 0.0f);
+    EXPECT_EQ(z.LinienText[20], "");
+    EXPECT_EQ(z.LastPunkt1.size(), 31u);
+    ResetProjectData();
 }
 
 } // namespace
