@@ -380,6 +380,8 @@ struct ProjectData {
     int16_t BilderAlleDrucken = 0;
     float BildLinks = 0.0f, BildOben = 0.0f, BildRechts = 0.0f, BildUnten = 0.0f;
     float ZeichenEinheit = 0.0f;
+
+    bool operator==(const ProjectData&) const = default;
 };
 
 // The project data of the program.

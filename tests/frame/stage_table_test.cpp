@@ -148,7 +148,7 @@ TEST_F(StageTable, ShorterListsLeaveOldRowsBehindAndLoadIgnoresThem) {
     EXPECT_EQ(T(2, 44), 6.0f);
     EXPECT_EQ(T(2, 45), 0.0f); // q = 40 + 1 + 4
     // Rows behind the packed part keep the longer lists stored before.
-    EXPECT_EQ(T(2, 46), -0.1f * 3); // SohlLastX1(3) of the first store, row 36 + 4 * 2
+    EXPECT_EQ(T(2, 46), 13.0f); // SohlLastQ(3) of the first store, row 36 + 4 * 2 + 2
     EXPECT_EQ(T(2, 68), 15.0f);
     EXPECT_EQ(T(2, 129), 1.0f + 0.05f * 15);
 
