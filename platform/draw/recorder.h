@@ -51,9 +51,10 @@ public:
                                                      double heightTwips = kA4PrintableHeight,
                                                      int16_t dpi = 600);
 
-    // A4 (210 x 297 mm) less 5 mm on every side, in 600-dpi pixels and in twips.
+    // A4 (210 x 297 mm) less 5 mm on every side, as 600-dpi pixels in twips (the area of
+    // the PDF printer).
     static constexpr double kA4PrintableWidth = 4724 * 2.4;
-    static constexpr double kA4PrintableHeight = 6780 * 2.4;
+    static constexpr double kA4PrintableHeight = 6783 * 2.4;
 
     const std::vector<Record>& Records() const { return records_; }
     std::vector<std::string> Log() const; // str() of every record

@@ -439,6 +439,12 @@ void Surface::EndDoc() {
     if (open) DoEndDoc();
 }
 
+void Surface::AbandonDocument() {
+    docOpen_ = false;
+    page_ = 0;
+    pageInk_ = false;
+}
+
 void Surface::KillDoc() {
     RequirePrinter();
     bool open = docOpen_;

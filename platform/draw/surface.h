@@ -243,6 +243,8 @@ protected:
     virtual Extent PageExtent(int16_t orientation) const;
     virtual int16_t DeviceDpi() const { return 600; }
 
+    // Forgets the document in progress (a backend that failed to start it).
+    void AbandonDocument();
     // Changes the drawing area (a window resized); twips per pixel may change too.
     void SetDevice(double widthTwips, double heightTwips, double tppX, double tppY);
 

@@ -63,7 +63,7 @@ struct PrinterSurface::Impl {
     }
 
     // Starts the pages asked for up to the current one.
-    void Realize() {
+    void Realize(PrinterSurface& owner) {
         while (realized < pages.size()) {
             int16_t o = pages[realized];
             if (realized == 0) {
@@ -87,6 +87,7 @@ struct PrinterSurface::Impl {
                     printer.reset();
                     pages.clear();
                     realized = 0;
+                    owner.AbandonDocument();
                     throw vb::RuntimeError(482, "Druckerfehler: \"" + target +
                                                     "\" kann nicht beschrieben werden.");
                 }
@@ -175,17 +176,17 @@ Extent PrinterSurface::PageExtent(int16_t orientation) const {
 }
 
 void PrinterSurface::DoLine(const LineCall& c) {
-    d_->Realize();
+    d_->Realize(*this);
     d_->renderer.Line(d_->painter, c);
 }
 
 void PrinterSurface::DoCircle(const CircleCall& c) {
-    d_->Realize();
+    d_->Realize(*this);
     d_->renderer.Circle(d_->painter, c);
 }
 
 void PrinterSurface::DoText(const TextCall& c) {
-    d_->Realize();
+    d_->Realize(*this);
     d_->renderer.Text(d_->painter, c, d_->Device());
 }
 

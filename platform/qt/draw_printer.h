@@ -49,6 +49,7 @@ protected:
 
 private:
     struct Impl;
+    friend struct Impl;
     PrinterSurface(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> d_;
 };

@@ -14,8 +14,12 @@ using namespace vb::draw;
 namespace {
 
 // Courier New / Liberation Mono: advance 1229/2048 em, cell (1705 + 615)/2048 em; 1 pt = 20 twips.
-double CourierWidth(double points, int chars) { return points * 20 * 1229.0 / 2048.0 * chars; }
-double CourierHeight(double points) { return points * 20 * 2320.0 / 2048.0; }
+double CourierWidth(double points, int chars) {
+    return points * 20 * 1229.0 / 2048.0 * chars;
+}
+double CourierHeight(double points) {
+    return points * 20 * 2320.0 / 2048.0;
+}
 
 int ErrorNumber(const std::function<void()>& f) {
     try {
@@ -196,9 +200,8 @@ TEST(SurfaceLog, LinesBoxesAndCirclesAreKeptInUserUnits) {
     s->Circle(2.5, 4, 1.25);
     s->Print("B101");
     std::vector<std::string> expected = {
-        "Line (0,0)-(0,5.5) c=16711680",   "Line (-9,2.5)-(11,2.5) s=2",
-        "Line (-1,-1)-(1,1) B w=3",        "Line (-9,-6.75)-(11,-1) BF c=16777215",
-        "Circle (2.5,4),1.25",
+        "Line (0,0)-(0,5.5) c=16711680",         "Line (-9,2.5)-(11,2.5) s=2", "Line (-1,-1)-(1,1) B w=3",
+        "Line (-9,-6.75)-(11,-1) BF c=16777215", "Circle (2.5,4),1.25",
     };
     EXPECT_EQ(s->Log({RecordOp::Line, RecordOp::Circle}), expected);
     // the circle's radius is measured on the horizontal scale: 1.25 m of 20 m over 800 px
@@ -229,8 +232,8 @@ TEST(SurfaceRotated, DevicePixelCallsKeepTheGraphicsInterfaceFont) {
 
 TEST(SurfacePrinter, TwipsPerPixelBelongToEachSurfaceAndFollowTheQuality) {
     auto screen = RecordingSurface::Screen();
-    auto p = RecordingSurface::Printer(RecordingSurface::kA4PrintableWidth, RecordingSurface::kA4PrintableHeight,
-                                       1200);
+    auto p = RecordingSurface::Printer(RecordingSurface::kA4PrintableWidth,
+                                       RecordingSurface::kA4PrintableHeight, 1200);
     EXPECT_EQ(p->PrintQuality(), 1200);
     EXPECT_DOUBLE_EQ(p->TwipsPerPixelX(), 1.2);
     p->SetPrintQuality(600);
@@ -272,8 +275,10 @@ TEST(SurfacePrinter, OrientationTurnsABlankPageAndOtherwiseTheNextOne) {
     p->Print("x");
     p->EndDoc();
     EXPECT_FALSE(p->DocumentOpen());
-    std::vector<std::string> expected = {"BeginDoc portrait", "TurnPage landscape", "NewPage portrait", "EndDoc"};
-    EXPECT_EQ(p->Log({RecordOp::BeginDoc, RecordOp::TurnPage, RecordOp::NewPage, RecordOp::EndDoc}), expected);
+    std::vector<std::string> expected = {"BeginDoc portrait", "TurnPage landscape", "NewPage portrait",
+                                         "EndDoc"};
+    EXPECT_EQ(p->Log({RecordOp::BeginDoc, RecordOp::TurnPage, RecordOp::NewPage, RecordOp::EndDoc}),
+              expected);
     EXPECT_EQ(p->DocumentsEnded(), 1);
 }
 

@@ -1,0 +1,160 @@
+// Pictures drawn on an image and written as PNG: rotated labels, pens, boxes, circles.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QRect>
+#include <QTemporaryDir>
+
+#include "platform/qt/draw_image.h"
+
+using namespace vb::draw;
+using vb::draw::qt::ImageSurface;
+
+namespace {
+
+bool Ink(const QImage& img, int x, int y) {
+    return qGray(img.pixel(x, y)) < 128;
+}
+
+// Bounding box of the dark pixels.
+QRect InkBox(const QImage& img) {
+    int x0 = img.width(), y0 = img.height(), x1 = -1, y1 = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (Ink(img, x, y)) {
+                x0 = std::min(x0, x);
+                y0 = std::min(y0, y);
+                x1 = std::max(x1, x);
+                y1 = std::max(y1, y);
+            }
+    return x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
+}
+
+} // namespace
+
+// A rotated label turns about the top-left corner of its unrotated cell: the ink of a label
+// at (200, 200) lies in the cell turned about that point, and fills most of its length.
+TEST(ImageSurfaceRotated, LabelCornersFollowTheAngle) {
+    const int px = 200, py = 200, cell = 24;
+    struct Case {
+        int angle;
+        int dx, dy; // reading direction on the image
+    };
+    const Case cases[] = {{0, 1, 0}, {900, 0, -1}, {-900, 0, 1}, {1800, -1, 0}};
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.angle);
+        ImageSurface s(400, 400);
+        s.SetFont({"Arial", 12, false, false});
+        const std::string text = "HHHHHH";
+        s.TextOutRotated(px, py, text, {"Arial", cell, 400, false}, c.angle);
+        const std::string file = (QDir(dir.path()).filePath("label.png")).toStdString();
+        ASSERT_TRUE(s.SavePng(file));
+        QImage img(QString::fromStdString(file));
+        ASSERT_EQ(img.size(), QSize(400, 400));
+        QRect box = InkBox(img);
+        ASSERT_FALSE(box.isNull());
+        // The unrotated cell runs `length` along the reading direction and `cell` across it
+        // (the cell's top edge on the left of the reading direction).
+        int across = cell + 1;
+        int downX = -c.dy, downY = c.dx; // from the cell's top edge towards its bottom
+        int ax = px, ay = py;
+        int bx = px + downX * across, by = py + downY * across;
+        QRect allowed =
+            QRect(QPoint(std::min(ax, bx), std::min(ay, by)), QPoint(std::max(ax, bx), std::max(ay, by)));
+        // along the reading direction the label may reach as far as it likes from (px, py)
+        if (c.dx > 0) allowed.setRight(400);
+        if (c.dx < 0) allowed.setLeft(0);
+        if (c.dy > 0) allowed.setBottom(400);
+        if (c.dy < 0) allowed.setTop(0);
+        EXPECT_TRUE(allowed.adjusted(-1, -1, 1, 1).contains(box))
+            << "ink " << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
+        // and its length is that of six capitals H of the face (0.722 em each, ~8.8 px at 24 px cell)
+        int length = c.dx != 0 ? box.width() : box.height();
+        double em = cell / (2288.0 / 2048.0);
+        EXPECT_NEAR(length, 6 * 0.722 * em, 0.12 * 6 * 0.722 * em);
+        // the first letter starts at the reference corner
+        int start = c.dx > 0   ? box.left() - px
+                    : c.dx < 0 ? px - box.right()
+                    : c.dy > 0 ? box.top() - py
+                               : py - box.bottom();
+        EXPECT_LE(std::abs(start), 3);
+    }
+}
+
+TEST(ImageSurfacePens, WidthsStylesBoxesAndCircles) {
+    ImageSurface s(200, 200);
+    s.SetScaleMode(vbPixels);
+    s.SetDrawWidth(5);
+    s.Line(20, 20, 180, 20);
+    s.SetDrawWidth(1);
+    s.SetDrawStyle(vbDot);
+    s.Line(20, 60, 180, 60);
+    s.SetDrawStyle(vbSolid);
+    s.Line(20, 100, 60, 140, vbBlack, LineKind::FilledBox);
+    s.Line(100, 100, 140, 140, kNoColor, LineKind::Box);
+    s.Circle(160, 160, 20);
+    const QImage& img = s.Image();
+    // 5 pixels thick
+    int thick = 0;
+    for (int y = 10; y < 30; ++y)
+        thick += Ink(img, 100, y);
+    EXPECT_NEAR(thick, 5, 1);
+    // dotted: ink and gaps along the line
+    int on = 0;
+    for (int x = 20; x < 180; ++x)
+        on += Ink(img, x, 60);
+    EXPECT_GT(on, 20);
+    EXPECT_LT(on, 140);
+    // filled box and open box
+    EXPECT_TRUE(Ink(img, 40, 120));
+    EXPECT_FALSE(Ink(img, 120, 120));
+    EXPECT_TRUE(Ink(img, 100, 120));
+    EXPECT_TRUE(Ink(img, 140, 120));
+    // circle: on the rim, not in the centre
+    EXPECT_TRUE(Ink(img, 180, 160) || Ink(img, 179, 160));
+    EXPECT_TRUE(Ink(img, 160, 140) || Ink(img, 160, 141));
+    EXPECT_FALSE(Ink(img, 160, 160));
+}
+
+TEST(ImageSurfaceText, OpaqueTextPaintsItsCellAndColoursApply) {
+    ImageSurface s(200, 100);
+    s.SetBackColor(RGB(255, 255, 0)); // clears to yellow
+    EXPECT_EQ(QColor(s.Image().pixel(5, 5)), QColor(255, 255, 0));
+    s.SetFontTransparent(false);
+    s.SetBackColor(vbWhite);
+    s.SetFontTransparent(false);
+    s.SetForeColor(RGB(255, 0, 0));
+    s.SetFont({"Courier New", 12, true, false});
+    s.Print(" ");
+    // a blank in an opaque font paints the back colour; the foreground shows in "X"
+    s.SetCurrentX(0);
+    s.SetCurrentY(600);
+    s.SetFontTransparent(true);
+    s.Print("XXXX");
+    bool red = false;
+    for (int y = 40; y < 60; ++y)
+        for (int x = 0; x < 40; ++x)
+            if (QColor(s.Image().pixel(x, y)).red() > 200 && QColor(s.Image().pixel(x, y)).green() < 80)
+                red = true;
+    EXPECT_TRUE(red);
+}
+
+TEST(ImageSurfaceText, MetricsOfTheFixedPitchFaceOnTheScreen) {
+    ImageSurface s(100, 100);
+    s.SetFont({"Courier New", 8.25f, false, false});
+    // 8.25 pt at 96 dpi is 11 pixels per em; every character is as wide as the next
+    EXPECT_DOUBLE_EQ(s.TextWidth("iiiiiiiiii"), s.TextWidth("MMMMMMMMMM"));
+    EXPECT_NEAR(s.TextWidth(std::string(80, 'a')), 80 * 0.6 * 11 * 15, 80 * 0.5 * 15);
+    EXPECT_NEAR(s.TextHeight("Aq"), 11 * 1.1328 * 15, 2 * 15);
+}
+
+TEST(ImageSurfacePng, WritingToAMissingFolderFailsAndLeavesNoFile) {
+    ImageSurface s(10, 10);
+    QTemporaryDir dir;
+    std::string bad = (QDir(dir.path()).filePath("missing/x.png")).toStdString();
+    EXPECT_FALSE(s.SavePng(bad));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(bad)));
+}
