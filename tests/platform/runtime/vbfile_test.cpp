@@ -1,0 +1,244 @@
+#include "platform/runtime/vbfile.h"
+
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/winfs.h"
+#include "tests/platform/runtime/temp_folder.h"
+#include "tests/platform/runtime/vb_error.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class VbFile : public ::testing::Test {
+protected:
+    void SetUp() override { vb::SetDecimalSeparator('.'); }
+    TempFolder folder;
+};
+
+TEST_F(VbFile, WriteProducesCommaItemsQuotedTextsAndCrLf) {
+    vb::Open("items", vb::OpenMode::Output, 1);
+    vb::Write(1, int16_t{3}, "text, with comma", 1.5f, -0.25f, "Grün", 1e-5f);
+    vb::Write(1);
+    vb::Write(1, "", 0);
+    vb::Close(1);
+    EXPECT_EQ(vb::ReadFileBytes("items"), "3,\"text, with comma\",1.5,-.25,\"Gr\xFCn\",1E-05\r\n"
+                                          "\r\n"
+                                          "\"\",0\r\n");
+}
+
+TEST_F(VbFile, WriteTurnsAQuoteInsideATextIntoAnApostrophe) {
+    vb::Open("q", vb::OpenMode::Output, 1);
+    vb::Write(1, "Wand \"Nord\"", 5);
+    vb::Close(1);
+    vb::Open("q", vb::OpenMode::Input, 1);
+    std::string s;
+    int16_t n = 0;
+    vb::Input(1, s, n);
+    EXPECT_EQ(s, "Wand 'Nord'");
+    EXPECT_EQ(n, 5);
+}
+
+TEST_F(VbFile, EveryNumberFormSurvivesAWrittenAndReadFile) {
+    const float singles[] = {0.0f,    1.0f,          -1.0f,     0.5f, -0.5f,   1e-5f, 1.234568e8f,
+                             3.4e38f, -1.17549e-38f, 123456.7f, 1e7f, 0.0001f, 16.2f, 99.0f};
+    const double doubles[] = {0.1, 1e300, -2.5e-300, 123456789012345.0, -0.000123};
+    const int16_t ints[] = {-32768, 32767, 0, -1};
+    vb::Open("numbers", vb::OpenMode::Output, 2);
+    for (float v : singles)
+        vb::Write(2, v, "x");
+    for (double v : doubles)
+        vb::Write(2, v);
+    for (int16_t v : ints)
+        vb::Write(2, v, int32_t{-70000});
+    vb::Close(2);
+
+    vb::Open("NUMBERS.", vb::OpenMode::Input, 2);
+    for (float v : singles) {
+        float r = -7.0f;
+        std::string x;
+        vb::Input(2, r, x);
+        EXPECT_EQ(r, v) << vb::StrPlain(v);
+        EXPECT_EQ(x, "x");
+    }
+    for (double v : doubles) {
+        double r = 0;
+        vb::Input(2, r);
+        EXPECT_EQ(r, v);
+    }
+    for (int16_t v : ints) {
+        int16_t r = 5;
+        int32_t l = 0;
+        vb::Input(2, r, l);
+        EXPECT_EQ(r, v);
+        EXPECT_EQ(l, -70000);
+    }
+    EXPECT_TRUE(vb::Eof(2));
+}
+
+TEST_F(VbFile, InputIsItemBasedAndAcceptsLfOrCrLf) {
+    vb::WriteFileBytes("in", "1,\"a, b\",.5,-.5 , 2.5E+03\n\"Gr\xFCn\"\r\n  7  ,  text item  \r\n0.75\n");
+    vb::Open("in", vb::OpenMode::Input, 1);
+    int16_t i = 0, j = 0;
+    std::string s, t, u;
+    float a = 0, b = 0, c = 0, d = 0;
+    vb::Input(1, i, s, a, b, c);
+    EXPECT_FALSE(vb::Eof(1));
+    vb::Input(1, t, j, u, d);
+    EXPECT_EQ(i, 1);
+    EXPECT_EQ(s, "a, b");
+    EXPECT_EQ(a, 0.5f);
+    EXPECT_EQ(b, -0.5f);
+    EXPECT_EQ(c, 2500.0f);
+    EXPECT_EQ(t, "Grün");
+    EXPECT_EQ(j, 7);
+    EXPECT_EQ(u, "text item");
+    EXPECT_EQ(d, 0.75f);
+    EXPECT_TRUE(vb::Eof(1)) << "the line end after the last item is consumed";
+    EXPECT_EQ(VbErrorOf([] {
+                  int16_t x;
+                  vb::Input(1, x);
+              }),
+              62);
+}
+
+TEST_F(VbFile, InputChecksTypesAndRanges) {
+    vb::WriteFileBytes("bad", "\"abc\",abc,40000,2.5,,\"12\"\r\n");
+    vb::Open("bad", vb::OpenMode::Input, 1);
+    int16_t n = 9;
+    EXPECT_EQ(VbErrorOf([&] { vb::Input(1, n); }), 13) << "a quoted text is not a number";
+    EXPECT_EQ(VbErrorOf([&] { vb::Input(1, n); }), 13);
+    EXPECT_EQ(VbErrorOf([&] { vb::Input(1, n); }), 6) << "beyond 16 bits";
+    vb::Input(1, n);
+    EXPECT_EQ(n, 2) << "halves to even";
+    vb::Input(1, n);
+    EXPECT_EQ(n, 0) << "an empty item";
+    vb::Input(1, n);
+    EXPECT_EQ(n, 12) << "a quoted number";
+}
+
+TEST_F(VbFile, InputReadsANumberOfAnOlderFileAsText) {
+    vb::WriteFileBytes("t", "17,\"x\"\r\n");
+    vb::Open("t", vb::OpenMode::Input, 1);
+    std::string s, x;
+    vb::Input(1, s, x);
+    EXPECT_EQ(s, "17");
+    EXPECT_EQ(x, "x");
+}
+
+TEST_F(VbFile, LineInputTakesWholeLines) {
+    vb::WriteFileBytes("lines", "a, \"b\"\r\n\nGr\xFCn\rlast");
+    vb::Open("lines", vb::OpenMode::Input, 3);
+    EXPECT_EQ(vb::LineInput(3), "a, \"b\"");
+    EXPECT_EQ(vb::LineInput(3), "");
+    EXPECT_EQ(vb::LineInput(3), "Grün");
+    EXPECT_FALSE(vb::Eof(3));
+    EXPECT_EQ(vb::LineInput(3), "last");
+    EXPECT_TRUE(vb::Eof(3));
+    EXPECT_EQ(VbErrorOf([] { vb::LineInput(3); }), 62);
+}
+
+TEST_F(VbFile, PrintItemsTabsAndNumberBlanks) {
+    vb::Open("LPTZW", vb::OpenMode::Output, 6);
+    // the page-head line of the report: "Pos." at column 40 and "S." at column 62
+    vb::Print(6, vb::Tab(14), "Proj.Nr. ", "4711", vb::Tab(40), "Pos. ", "Baugrube Süd", vb::Tab(62), "S.");
+    vb::Print(6, "n =", int16_t{5}, ";", -5, ";", 1.5f, "|");
+    vb::PrintNoEol(6, "Größe");
+    EXPECT_EQ(vb::PrintColumn(6), 6);
+    vb::Print(6, vb::Tab(10), "x");
+    vb::Print(6, "abcdef", vb::Tab(3), "y");        // past column 3: continues on the next line
+    vb::Print(6, vb::Tab(0), "z", vb::Spc(2), "w"); // Tab(0) counts as Tab(1)
+    vb::Print(6, "a", vb::NextZone, "b", vb::NextZone, vb::NextZone, "c");
+    vb::Print(6);
+    vb::Close(6);
+    std::string expected = std::string(13, ' ') + "Proj.Nr. 4711" + std::string(13, ' ') +
+                           "Pos. Baugrube S\xFC"
+                           "d" +
+                           std::string(5, ' ') + "S.\r\n" + "n = 5 ;-5 ; 1.5 |\r\n" +
+                           "Gr\xF6\xDF"
+                           "e    x\r\n" +
+                           "abcdef\r\n  y\r\n" + "z  w\r\n" + "a" + std::string(13, ' ') + "b" +
+                           std::string(27, ' ') + "c\r\n" + "\r\n";
+    EXPECT_EQ(vb::ReadFileBytes("LPTZW"), expected);
+}
+
+TEST_F(VbFile, PrintedNumbersUseTheLocaleSeparator) {
+    vb::SetDecimalSeparator(',');
+    EXPECT_EQ(vb::PrintToString({"e =", 1.5f, -0.25, 3}), "e = 1,5 -,25  3 ");
+}
+
+TEST_F(VbFile, AppendContinuesTheFileAndCountsColumnsFromOne) {
+    vb::Open("LPTZW", vb::OpenMode::Output, 6);
+    vb::PrintNoEol(6, "Kopf");
+    vb::Close(6);
+    vb::Open("lptzw", vb::OpenMode::Append, 6);
+    vb::Print(6, vb::Tab(3), "x");
+    vb::Close(6);
+    // an open line stays open in the file; appending starts counting at column 1 again
+    EXPECT_EQ(vb::ReadFileBytes("LPTZW"), "Kopf  x\r\n");
+}
+
+TEST_F(VbFile, FileTableNumbers) {
+    EXPECT_EQ(vb::FreeFile(), 1);
+    vb::Open("a", vb::OpenMode::Output, 1);
+    vb::Open("b", vb::OpenMode::Output, 6);
+    EXPECT_EQ(vb::FreeFile(), 2);
+    vb::Open("c", vb::OpenMode::Output, 2);
+    EXPECT_EQ(vb::FreeFile(), 3);
+    EXPECT_EQ(VbErrorOf([] { vb::Open("d", vb::OpenMode::Output, 6); }), 55) << "number in use";
+    EXPECT_EQ(VbErrorOf([] { vb::Open("A", vb::OpenMode::Output, 7); }), 55) << "file open for writing";
+    EXPECT_EQ(VbErrorOf([] { vb::Open("x", vb::OpenMode::Output, 0); }), 52);
+    EXPECT_EQ(VbErrorOf([] { vb::Open("x", vb::OpenMode::Output, 512); }), 52);
+    EXPECT_EQ(VbErrorOf([] { vb::Open("missing", vb::OpenMode::Input, 8); }), 53);
+    EXPECT_EQ(VbErrorOf([] { vb::Open("no/such/folder/f", vb::OpenMode::Output, 8); }), 76);
+    EXPECT_EQ(VbErrorOf([] { vb::LineInput(1); }), 54) << "file open for output";
+    EXPECT_EQ(VbErrorOf([] { vb::Print(9, "x"); }), 52) << "number not open";
+    vb::Close(2);
+    vb::Close(2); // closing twice does nothing
+    EXPECT_EQ(vb::FreeFile(), 2);
+    vb::CloseAll();
+    EXPECT_FALSE(vb::IsOpen(1));
+    EXPECT_FALSE(vb::IsOpen(6));
+    EXPECT_EQ(vb::FreeFile(), 1);
+}
+
+TEST_F(VbFile, TwoReadersMayShareAFile) {
+    vb::WriteFileBytes("r", "1\r\n");
+    vb::Open("r", vb::OpenMode::Input, 1);
+    vb::Open("R", vb::OpenMode::Input, 2);
+    EXPECT_EQ(VbErrorOf([] { vb::Open("r.", vb::OpenMode::Append, 3); }), 55);
+}
+
+TEST_F(VbFile, LofCountsTheBytesOnDisk) {
+    vb::Open("len", vb::OpenMode::Output, 1);
+    vb::Print(1, "Grün");
+    EXPECT_EQ(vb::Lof(1), 6) << "one byte per umlaut, CR LF";
+    vb::Close(1);
+    vb::Open("len", vb::OpenMode::Input, 1);
+    EXPECT_EQ(vb::Lof(1), 6);
+}
+
+TEST_F(VbFile, BlocksByBytePositionMaySplitALineEnd) {
+    vb::WriteFileBytes("report", "ab\r\ncd\r\n\xFC");
+    vb::Open("REPORT", vb::OpenMode::Binary, 4);
+    EXPECT_EQ(vb::Lof(4), 9);
+    EXPECT_EQ(vb::GetBytes(4, 1, 3), "ab\r");
+    EXPECT_EQ(vb::GetBytes(4, 4, 3), "\ncd");
+    EXPECT_FALSE(vb::Eof(4));
+    EXPECT_EQ(vb::GetBytes(4, 7, 3), "\r\n\xFC");
+    EXPECT_TRUE(vb::Eof(4));
+    EXPECT_EQ(vb::GetBytes(4, 8, 10), "\n\xFC") << "fewer bytes at the end";
+    EXPECT_EQ(vb::GetBytes(4, 20, 4), "");
+    EXPECT_EQ(VbErrorOf([] { vb::GetBytes(4, 0, 1); }), 63);
+}
+
+TEST_F(VbFile, OutputToAnotherSpellingReplacesTheExistingFile) {
+    vb::WriteFileBytes("WEXASAVE", "old");
+    vb::Open("wexasave.", vb::OpenMode::Output, 1);
+    vb::Write(1, 1);
+    vb::Close(1);
+    EXPECT_EQ(vb::ReadFileBytes("WEXASAVE"), "1\r\n");
+    EXPECT_EQ(vb::Dir("*"), "WEXASAVE");
+    EXPECT_EQ(vb::Dir(), "") << "no second file";
+}
+
+} // namespace

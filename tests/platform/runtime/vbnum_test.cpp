@@ -1,0 +1,268 @@
+#include "platform/runtime/vbnum.h"
+
+#include "tests/platform/runtime/vb_error.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <limits>
+#include <optional>
+
+namespace {
+
+class VbNum : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vb::ResetNumberState();
+        vb::SetDecimalSeparator('.');
+    }
+    void TearDown() override { vb::ResetNumberState(); }
+};
+
+TEST_F(VbNum, StrOfSinglesHasSignBlankAndAtMostSevenDigits) {
+    struct Case {
+        float v;
+        const char* text;
+    } cases[] = {
+        {1.5f, " 1.5"},
+        {-1.5f, "-1.5"},
+        {0.3f, " .3"},
+        {-0.3f, "-.3"},
+        {0.0f, " 0"},
+        {-0.0f, " 0"},
+        {100.0f, " 100"},
+        {16.2f, " 16.2"},
+        {1234567.0f, " 1234567"},
+        {1e7f, " 1E+07"},
+        {12345678.0f, " 1.234568E+07"},
+        {0.0001f, " .0001"},
+        {0.00001f, " 1E-05"},
+        {-0.000015f, "-1.5E-05"},
+        {1.0f / 3.0f, " .3333333"},
+        {2.0f / 3.0f, " .6666667"},
+        {99.99999f, " 99.99999"},
+        {999999.95f, " 999999.9"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::Str(c.v), c.text) << c.v;
+}
+
+TEST_F(VbNum, StrOfDoublesKeepsFifteenDigits) {
+    EXPECT_EQ(vb::Str(0.1), " .1");
+    EXPECT_EQ(vb::Str(1.0 / 3.0), " .333333333333333");
+    EXPECT_EQ(vb::Str(123456789012345.0), " 123456789012345");
+    EXPECT_EQ(vb::Str(1e15), " 1E+15");
+    EXPECT_EQ(vb::Str(-2.5e-300), "-2.5E-300");
+    EXPECT_EQ(vb::Str(int16_t{7}), " 7");
+    EXPECT_EQ(vb::Str(-32768), "-32768");
+}
+
+TEST_F(VbNum, PlainFormAndLocaleForm) {
+    EXPECT_EQ(vb::StrPlain(0.3f), ".3");
+    EXPECT_EQ(vb::StrPlain(-2.0f), "-2");
+    EXPECT_EQ(vb::StrPlain(1.5e-7f), "1.5E-07");
+    vb::SetDecimalSeparator(',');
+    EXPECT_EQ(vb::StrPlain(1.5f), "1.5") << "the plain form always has a point";
+    EXPECT_EQ(vb::Str(1.5f), " 1.5");
+    EXPECT_EQ(vb::CStr(1.5f), "1,5");
+    EXPECT_EQ(vb::CStr(-0.25), "-,25");
+    EXPECT_EQ(vb::CStr(12), "12");
+}
+
+TEST_F(VbNum, ValReadsTheLeadingNumber) {
+    struct Case {
+        const char* text;
+        double v;
+    } cases[] = {
+        {"", 0},        {"abc", 0},    {" 1 2 3", 123}, {"-.5", -0.5},    {"+5", 5},
+        {"1.5.3", 1.5}, {"12abc", 12}, {"1e3", 1000},   {"1E-2", 0.01},   {"1e", 1},
+        {"1e+", 1},     {"1,5", 1},    {" - 5", -5},    {"2.5D2", 250},   {"--5", 0},
+        {".", 0},       {"-", 0},      {"\t7\n", 7},    {"3 .2 5", 3.25}, {" 1.234568E+08", 1.234568e8},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(vb::Val(c.text), c.v) << '"' << c.text << '"';
+    EXPECT_EQ(VbErrorOf([] { vb::Val("1e999"); }), 6);
+}
+
+TEST_F(VbNum, ValReadsBackEveryStrForm) {
+    const float values[] = {0.0f, 1.5f, -0.3f, 1e7f, 12345680.0f, 1e-5f, 3.4e38f, -1.17549e-38f, 0.1f, 16.2f};
+    for (float v : values) {
+        EXPECT_EQ(static_cast<float>(vb::Val(vb::Str(v))), v) << vb::Str(v);
+        EXPECT_EQ(static_cast<float>(vb::Val(vb::StrPlain(v))), v) << vb::StrPlain(v);
+    }
+}
+
+TEST_F(VbNum, IsNumericWantsTheWholeText) {
+    EXPECT_TRUE(vb::IsNumeric(" -1.5E+03 "));
+    EXPECT_TRUE(vb::IsNumeric(".5"));
+    EXPECT_FALSE(vb::IsNumeric(""));
+    EXPECT_FALSE(vb::IsNumeric("1e"));
+    EXPECT_FALSE(vb::IsNumeric("12abc"));
+    EXPECT_FALSE(vb::IsNumeric("."));
+}
+
+TEST_F(VbNum, CIntRoundsHalvesToEvenAndChecksTheRange) {
+    struct Case {
+        double v;
+        int16_t r;
+    } cases[] = {{2.5, 2},    {3.5, 4},    {-2.5, -2},       {-3.5, -4},         {0.5, 0}, {1.5, 2},
+                 {2.4999, 2}, {2.5001, 3}, {32767.4, 32767}, {-32768.5, -32768}, {-0.4, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::CInt(c.v), c.r) << c.v;
+    for (double bad : {32767.5, -32768.6, 40000.0, std::nan("")})
+        EXPECT_EQ(VbErrorOf([bad] { vb::CInt(bad); }), 6) << bad;
+    EXPECT_EQ(vb::CLng(2.5), 2);
+    EXPECT_EQ(vb::CLng(-70000.5), -70000);
+    EXPECT_EQ(VbErrorOf([] { vb::CLng(3e9); }), 6);
+    EXPECT_EQ(VbErrorOf([] { vb::CSng(1e39); }), 6);
+    EXPECT_EQ(vb::CSng(0.1), 0.1f);
+}
+
+TEST_F(VbNum, IntFixAndIntegerDivision) {
+    EXPECT_EQ(vb::Int(-2.5f), -3.0f);
+    EXPECT_EQ(vb::Fix(-2.5f), -2.0f);
+    EXPECT_EQ(vb::Int(2.7), 2.0);
+    EXPECT_EQ(vb::Fix(2.7), 2.0);
+    EXPECT_EQ(vb::IntDiv(7, 2), 3);
+    EXPECT_EQ(vb::IntDiv(-7, 2), -3);
+    EXPECT_EQ(vb::IntDiv(7.5, 2), 4) << "operands are rounded first: 8 \\ 2";
+    EXPECT_EQ(vb::IntDiv(120, 60), 2);
+    EXPECT_EQ(vb::Mod(-7, 3), -1);
+    EXPECT_EQ(vb::Mod(7, 3), 1);
+    EXPECT_EQ(VbErrorOf([] { vb::IntDiv(5, 0.4); }), 11) << "0.4 rounds to 0";
+    EXPECT_EQ(VbErrorOf([] { vb::Mod(5, 0); }), 11);
+    EXPECT_EQ(vb::Round(2.5), 2.0);
+    EXPECT_EQ(vb::Round(0.125, 2), 0.12);
+}
+
+TEST_F(VbNum, SinglePrecisionComparisons) {
+    double d = 0.1;
+    EXPECT_NE(d, static_cast<double>(0.1f));
+    EXPECT_TRUE(vb::SngEq(d, 0.1f));
+    EXPECT_TRUE(vb::SngLe(0.1000000001, 0.1f));
+    EXPECT_FALSE(vb::SngLt(0.1000000001, 0.1f));
+}
+
+TEST_F(VbNum, FormatMasks) {
+    struct Case {
+        double v;
+        const char* mask;
+        const char* text;
+    } cases[] = {
+        {3.14159, "0.00", "3.14"},
+        {1.2345, "0.000 ", "1.235 "},
+        {5.55, "##0.0", "5.6"},
+        {1234.56, "###0.0", "1234.6"},
+        {-12.345, "#####0.00", "-12.35"},
+        {0.5, "#.0", ".5"},
+        {0.0, "#.0", ".0"},
+        {12.0, "###.#", "12."},
+        {12.34, "###.#", "12.3"},
+        {9.5, "00.0", "09.5"},
+        {10.5, ".#0", "10.50"},
+        {0.25, ".#0", ".25"},
+        {2.5, "0", "3"},
+        {-2.5, "0", "-3"},
+        {10000.0, "###0", "10000"},
+        {1.753, "#.#0", "1.75"},
+        {1.7, "#.#0", "1.70"},
+        {42.0, " 00000  ", " 00042  "},
+        {1.5, "000.00   ", "001.50   "},
+        {1e7, "#####0.0", "10000000.0"},
+        {1e-7, "0.00", "0.00"},
+        {0.995, "0.00", "1.00"},
+        {99.96, "##0.0", "100.0"},
+        {-1.5, "0.00;(0.00)", "(1.50)"},
+        {0.0, "0.0;-0.0;\"null\"", "null"},
+        {0.256, "0.0%", "25.6%"},
+        {1234567.0, "#,##0", "1,234,567"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::Format(c.v, c.mask), c.text) << c.v << " with \"" << c.mask << '"';
+}
+
+TEST_F(VbNum, FormatRoundsSinglesByTheirDecimalDigits) {
+    // 2.675f is 2.67499995... in binary; as the 7-digit number 2.675 it rounds up, as an engineer expects.
+    EXPECT_EQ(vb::Format(2.675f, "0.00"), "2.68");
+    EXPECT_EQ(vb::Format(0.15f, "0.0"), "0.2"); // 0.149999991 in binary
+    EXPECT_EQ(vb::Format(0.045f, "0.0"), "0.0");
+    EXPECT_EQ(vb::Format(int16_t{7}, "0.00"), "7.00");
+}
+
+TEST_F(VbNum, FormatKeepsTheSignOfSmallNegativeValues) {
+    EXPECT_EQ(vb::Format(-0.001, "0.00"), "-0.00");
+    EXPECT_EQ(vb::Format(-0.0, "0.00"), "0.00");
+}
+
+TEST_F(VbNum, FormatUsesTheLocaleSeparator) {
+    vb::SetDecimalSeparator(',');
+    EXPECT_EQ(vb::Format(3.14159, "0.00"), "3,14");
+    EXPECT_EQ(vb::Format(0.5f, "#.0"), ",5");
+    EXPECT_EQ(vb::Format(999.0, "xE = 0.00"), "xE = 999,00");
+    EXPECT_EQ(vb::Format(1234567.0, "#,##0"), "1.234.567");
+    EXPECT_EQ(vb::Format(1.5f), "1,5");
+}
+
+TEST_F(VbNum, ReportFields) {
+    EXPECT_EQ(vb::FieldMask(8, 2), "####0.00");
+    EXPECT_EQ(vb::FieldMask(5, 3), "0.000");
+    EXPECT_EQ(vb::FieldMask(4, 0), "###0");
+    EXPECT_EQ(vb::FieldMask(1, 0), "0");
+    struct Case {
+        float v;
+        int width, dec;
+        const char* text;
+    } cases[] = {{3.14159f, 8, 2, "    3.14"}, {-1.5f, 6, 2, " -1.50"}, {10000.0f, 4, 0, "10000"},
+                 {0.2f, 5, 3, "0.200"},        {7.0f, 4, 0, "   7"},    {-123.456f, 6, 2, "-123.46"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(vb::FormatField(c.v, c.width, c.dec), c.text) << c.v;
+    vb::SetDecimalSeparator(',');
+    EXPECT_EQ(vb::FormatField(3.14159f, 8, 2), "    3,14");
+}
+
+// The separator comes from LC_NUMERIC, else LC_ALL, else LANG; unset, "C" and "POSIX" mean ",".
+class LocaleSeparator : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* v : kVars) {
+            const char* s = std::getenv(v);
+            saved_.push_back(s ? std::optional<std::string>(s) : std::nullopt);
+            unsetenv(v);
+        }
+        vb::ResetNumberState();
+    }
+    void TearDown() override {
+        for (size_t i = 0; i < 3; ++i) {
+            if (saved_[i])
+                setenv(kVars[i], saved_[i]->c_str(), 1);
+            else
+                unsetenv(kVars[i]);
+        }
+        vb::ResetNumberState();
+    }
+    static char separatorWith(const char* var, const char* value) {
+        setenv(var, value, 1);
+        vb::ResetNumberState();
+        char c = vb::DecimalSeparator();
+        unsetenv(var);
+        return c;
+    }
+    static constexpr const char* kVars[3] = {"LC_NUMERIC", "LC_ALL", "LANG"};
+    std::vector<std::optional<std::string>> saved_;
+};
+
+TEST_F(LocaleSeparator, FollowsTheUsersLocale) {
+    EXPECT_EQ(vb::DecimalSeparator(), ',') << "no locale set";
+    EXPECT_EQ(separatorWith("LC_ALL", "C"), ',');
+    EXPECT_EQ(separatorWith("LC_ALL", "C.UTF-8"), ',');
+    EXPECT_EQ(separatorWith("LANG", "POSIX"), ',');
+    EXPECT_EQ(separatorWith("LANG", "en_US.UTF-8"), '.');
+    EXPECT_EQ(separatorWith("LC_ALL", "de_DE.UTF-8"), ',');
+    EXPECT_EQ(separatorWith("LC_NUMERIC", "en_GB.UTF-8"), '.');
+    setenv("LANG", "en_US.UTF-8", 1);
+    EXPECT_EQ(separatorWith("LC_NUMERIC", "de_AT.UTF-8"), ',') << "LC_NUMERIC comes first";
+    vb::SetDecimalSeparator('.');
+    EXPECT_EQ(vb::DecimalSeparator(), '.') << "a pinned separator wins";
+}
+
+} // namespace
