@@ -3,6 +3,9 @@
 #include <deque>
 
 namespace vb {
+namespace detail {
+bool takeScriptedAnswer(int& answer); // the forms script, when its next step answers a box
+}
 namespace {
 
 struct HeadlessState {
@@ -21,7 +24,8 @@ public:
     int show(std::string_view prompt, int buttons, std::string_view title) override {
         auto& s = state();
         int answer;
-        if (!s.answers.empty()) {
+        if (detail::takeScriptedAnswer(answer)) {
+        } else if (!s.answers.empty()) {
             answer = s.answers.front();
             s.answers.pop_front();
         } else {
@@ -42,23 +46,35 @@ int MsgBox(std::string_view prompt, int buttons, std::string_view title) {
     return current->show(prompt, buttons, title);
 }
 
-void Beep() { current->beep(); }
+void Beep() {
+    current->beep();
+}
 
-void SetMsgBoxHandler(MsgBoxHandler* handler) { current = handler ? handler : &headlessHandler; }
+void SetMsgBoxHandler(MsgBoxHandler* handler) {
+    current = handler ? handler : &headlessHandler;
+}
 
 namespace headless {
 
-void Reset() { state() = HeadlessState{}; }
-void QueueAnswer(int answer) { state().answers.push_back(answer); }
-const std::vector<MsgBoxRecord>& Log() { return state().log; }
-int BeepCount() { return state().beeps; }
+void Reset() {
+    state() = HeadlessState{};
+}
+void QueueAnswer(int answer) {
+    state().answers.push_back(answer);
+}
+const std::vector<MsgBoxRecord>& Log() {
+    return state().log;
+}
+int BeepCount() {
+    return state().beeps;
+}
 
 int DefaultAnswer(int buttons) {
     const int kind = buttons & 7;
     const int def = (buttons & 768) / 256; // 0, 1 or 2
     static const int choices[6][3] = {
-        {vbOK, vbOK, vbOK},        {vbOK, vbCancel, vbCancel}, {vbAbort, vbRetry, vbIgnore},
-        {vbYes, vbNo, vbCancel},   {vbYes, vbNo, vbNo},        {vbRetry, vbCancel, vbCancel},
+        {vbOK, vbOK, vbOK},      {vbOK, vbCancel, vbCancel}, {vbAbort, vbRetry, vbIgnore},
+        {vbYes, vbNo, vbCancel}, {vbYes, vbNo, vbNo},        {vbRetry, vbCancel, vbCancel},
     };
     return kind < 6 ? choices[kind][def] : vbOK;
 }

@@ -24,7 +24,15 @@ enum MsgBoxStyle : int {
     vbDefaultButton3 = 512,
 };
 
-enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+enum MsgBoxResult : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7
+};
 
 // Shows a box and returns the button chosen. An empty title shows the program's name "ZOR".
 int MsgBox(std::string_view prompt, int buttons = vbOKOnly, std::string_view title = {});
@@ -54,11 +62,11 @@ void SetMsgBoxHandler(MsgBoxHandler* handler);
 
 // The headless handler's state, for tests.
 namespace headless {
-void Reset();                         // forget log, beeps and pending answers
-void QueueAnswer(int answer);         // the next box answers so
+void Reset();                 // forget log, beeps and pending answers
+void QueueAnswer(int answer); // the next box answers so
 const std::vector<MsgBoxRecord>& Log();
 int BeepCount();
-int DefaultAnswer(int buttons);       // the button a box answers with when nothing is queued
+int DefaultAnswer(int buttons); // the button a box answers with when nothing is queued
 } // namespace headless
 
 } // namespace vb

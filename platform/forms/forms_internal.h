@@ -1,0 +1,54 @@
+#pragma once
+// The forms model's shared state, for its own source files only.
+#include <map>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+#include "platform/forms/forms.h"
+
+namespace vb {
+
+struct FormsState {
+    std::map<std::type_index, Form*> byType;
+    std::map<const Form*, std::type_index> types;
+    std::vector<std::unique_ptr<Form>> loaded;    // in loading order
+    std::vector<std::unique_ptr<Form>> graveyard; // unloaded, freed when no handler runs any more
+    std::vector<Form*> zorder;                    // visible windows, topmost last
+    int depth = 0;                                // event handlers running
+    Control* focus = nullptr;
+    Form* active = nullptr;
+    int16_t screenPointer = vbDefault;
+    std::vector<int16_t> screenPointerLog;
+    Backend* backend = nullptr; // nullptr: the headless backend
+};
+
+FormsState& state();
+
+// Counts a running handler; when the outermost one returns, unloaded windows are freed.
+struct DispatchDepth {
+    DispatchDepth();
+    ~DispatchDepth();
+    DispatchDepth(const DispatchDepth&) = delete;
+    DispatchDepth& operator=(const DispatchDepth&) = delete;
+};
+
+void moveFocus(Control* c);
+void activate(Form& f);
+void activateAndFocus(Form& f);
+void activateTopmost();
+void checkFocus();
+bool unloadWithMode(Form& f, int16_t mode);
+void discardAllForms();
+
+Backend& headlessBackend();
+
+// Key codes <-> characters: codes up to 255 are Windows-1252, others Unicode.
+std::string KeyToText(int16_t key);
+int16_t TextToKey(std::string_view ch);
+
+inline constexpr int16_t vbKeyCtrlC_ = 3;
+inline constexpr int16_t vbKeyCtrlV_ = 22;
+
+} // namespace vb

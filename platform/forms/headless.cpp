@@ -1,0 +1,630 @@
+#include "platform/forms/headless.h"
+
+#include <algorithm>
+#include <deque>
+#include <stdexcept>
+
+#include "platform/forms/forms_internal.h"
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/vbstring.h"
+
+namespace vb {
+
+// ------------------------------------------------------------------------------------------ paths
+namespace {
+
+struct ParsedPath {
+    std::string form, control;
+    int16_t index = -1;
+};
+
+ParsedPath parsePath(std::string_view path) {
+    ParsedPath p;
+    const auto dot = path.find('.');
+    p.form = std::string(path.substr(0, dot));
+    if (dot == std::string_view::npos) return p;
+    std::string_view rest = path.substr(dot + 1);
+    const auto open = rest.find('(');
+    if (open != std::string_view::npos && rest.back() == ')') {
+        p.control = std::string(rest.substr(0, open));
+        p.index = static_cast<int16_t>(std::stoi(std::string(rest.substr(open + 1, rest.size() - open - 2))));
+    } else {
+        p.control = std::string(rest);
+    }
+    return p;
+}
+
+} // namespace
+
+Form* findForm(std::string_view name) {
+    for (Form* f : Forms())
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+Control* findControl(std::string_view path) {
+    auto p = parsePath(path);
+    Form* f = findForm(p.form);
+    return f && !p.control.empty() ? f->find(p.control, p.index) : nullptr;
+}
+
+Control& control(std::string_view path) {
+    Control* c = findControl(path);
+    if (!c) throw std::invalid_argument("no loaded control " + std::string(path));
+    return *c;
+}
+
+// ------------------------------------------------------------------------------------------ user actions
+namespace {
+
+Form* topModal() {
+    auto& s = state();
+    for (auto it = s.zorder.rbegin(); it != s.zorder.rend(); ++it)
+        if ((*it)->isModal() && (*it)->Visible()) return *it;
+    return nullptr;
+}
+
+// The user can reach only visible controls, and none outside the topmost modal window.
+void checkReachable(Form& f, std::string_view what) {
+    Form* m = topModal();
+    if (m && m != &f)
+        throw std::logic_error("user action on " + std::string(what) + " while the modal window " +
+                               m->name() + " is open");
+    if (!f.Visible()) throw std::logic_error("user action on " + std::string(what) + " in a hidden window");
+}
+
+void checkReachable(Control& c) {
+    checkReachable(c.form(), c.path());
+    if (!c.effectivelyVisible()) throw std::logic_error("user action on the hidden control " + c.path());
+}
+
+void takeFocus(Control& c) {
+    if (!c.canTakeFocusNow()) return;
+    auto& s = state();
+    if (s.active != &c.form()) activate(c.form());
+    moveFocus(&c);
+}
+
+CommandButton* buttonWith(Form& f, bool isDefault) {
+    for (Control* c : f.controls())
+        if (c->kind() == ControlKind::CommandButton) {
+            auto* b = static_cast<CommandButton*>(c);
+            if ((isDefault ? b->Default : b->Cancel) && b->effectivelyEnabled() && b->effectivelyVisible())
+                return b;
+        }
+    return nullptr;
+}
+
+void comboKey(ComboBox& cb, int16_t key) {
+    cb.raiseKeyPress(key);
+    if (key == 0 || cb.Style == 2) return;
+    std::string t = cb.Text();
+    if (key == 8) {
+        auto u = ToU32(t);
+        if (!u.empty()) u.pop_back();
+        t = FromU32(u);
+    } else if (key >= 32 || key < 0) {
+        t += KeyToText(key);
+    } else {
+        return;
+    }
+    cb.setText(t);
+}
+
+} // namespace
+
+namespace user {
+
+void focus(Control& c) {
+    checkReachable(c);
+    if (!c.canTakeFocusNow()) throw std::logic_error("the control " + c.path() + " cannot take the focus");
+    takeFocus(c);
+}
+
+void click(Control& c) {
+    if (c.kind() == ControlKind::Menu) {
+        menu(c.path());
+        return;
+    }
+    checkReachable(c);
+    if (!c.effectivelyEnabled()) return; // a disabled control ignores the mouse
+    DispatchDepth d;
+    switch (c.kind()) {
+    case ControlKind::OptionButton: {
+        takeFocus(c);
+        auto& o = static_cast<OptionButton&>(c);
+        if (o.Value())
+            o.raise(o.Click);
+        else
+            o.setValue(true);
+        break;
+    }
+    case ControlKind::CheckBox: {
+        takeFocus(c);
+        auto& b = static_cast<CheckBox&>(c);
+        b.setValue(b.Value() == vbChecked ? vbUnchecked : vbChecked);
+        break;
+    }
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::Shape:
+        c.raise(c.Click);
+        break;
+    default:
+        // The control takes the focus first (the old one's LostFocus runs), then the Click.
+        takeFocus(c);
+        if (c.form().loaded()) c.raise(c.Click);
+        break;
+    }
+}
+
+void clickItem(Control& c, int32_t item, bool ctrl) {
+    checkReachable(c);
+    if (!c.effectivelyEnabled()) return;
+    DispatchDepth d;
+    takeFocus(c);
+    switch (c.kind()) {
+    case ControlKind::ListBox:
+        static_cast<ListBox&>(c).userClickItem(item, ctrl);
+        break;
+    case ControlKind::FileListBox: {
+        auto& fl = static_cast<FileListBox&>(c);
+        if (fl.MultiSelect)
+            fl.setSelected(item, !fl.Selected(item));
+        else if (fl.ListIndex() == item)
+            fl.raise(fl.Click);
+        else
+            fl.setListIndex(item);
+        break;
+    }
+    case ControlKind::DriveListBox: {
+        auto& dl = static_cast<DriveListBox&>(c);
+        dl.setListIndex(item);
+        dl.setDrive(dl.List(item));
+        break;
+    }
+    case ControlKind::ComboBox:
+    case ControlKind::DirListBox:
+        static_cast<ListControl&>(c).setListIndex(item);
+        break;
+    default:
+        throw std::logic_error(c.path() + " has no entries to click");
+    }
+}
+
+void dblClickItem(std::string_view path, int32_t item) {
+    Control& c = control(path);
+    DispatchDepth d;
+    clickItem(c, item);
+    if (findControl(path) == &c && c.effectivelyEnabled()) c.raise(c.DblClick);
+}
+
+void focus(std::string_view path) {
+    focus(control(path));
+}
+void click(std::string_view path) {
+    click(control(path));
+}
+void clickItem(std::string_view path, int32_t item, bool ctrl) {
+    clickItem(control(path), item, ctrl);
+}
+
+void dblClick(std::string_view path) {
+    Control& c = control(path);
+    DispatchDepth d;
+    click(c);
+    if (findControl(path) == &c && c.effectivelyEnabled()) c.raise(c.DblClick);
+}
+
+void key(int16_t code) {
+    Control* c = ActiveControl();
+    if (!c) throw std::logic_error("a key was typed, but no control has the focus");
+    checkReachable(*c);
+    DispatchDepth d;
+    Form& f = c->form();
+    const bool multiLineBox = c->kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->MultiLine;
+    if (c->kind() == ControlKind::CommandButton && (code == vbKeyReturn || code == ' ')) {
+        c->raise(c->Click);
+        return;
+    }
+    if ((c->kind() == ControlKind::CheckBox || c->kind() == ControlKind::OptionButton) && code == ' ') {
+        click(*c);
+        return;
+    }
+    if (code == vbKeyReturn && !multiLineBox) {
+        if (CommandButton* b = buttonWith(f, true)) {
+            b->raise(b->Click);
+            return;
+        }
+    }
+    if (code == vbKeyEscape) {
+        if (CommandButton* b = buttonWith(f, false)) {
+            b->raise(b->Click);
+            return;
+        }
+    }
+    switch (c->kind()) {
+    case ControlKind::TextBox:
+        static_cast<TextBox*>(c)->typeKey(code);
+        break;
+    case ControlKind::ComboBox:
+        comboKey(*static_cast<ComboBox*>(c), code);
+        break;
+    default:
+        c->raiseKeyPress(code);
+        break;
+    }
+}
+
+void type(std::string_view text) {
+    const auto u = ToU32(text);
+    for (char32_t ch : u) {
+        if (ch == U'\t')
+            tab();
+        else if (ch == U'\n')
+            key(vbKeyReturn);
+        else
+            key(TextToKey(FromU32(std::u32string(1, ch))));
+    }
+}
+
+void tab(bool backwards) {
+    auto& s = state();
+    Form* f = s.focus ? &s.focus->form() : s.active;
+    if (!f) throw std::logic_error("Tab pressed, but no window is active");
+    checkReachable(*f, f->name());
+    std::vector<Control*> order = f->controls();
+    std::stable_sort(order.begin(), order.end(),
+                     [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+    if (backwards) std::reverse(order.begin(), order.end());
+    std::size_t start = 0;
+    auto it = std::find(order.begin(), order.end(), s.focus);
+    if (it != order.end()) start = static_cast<std::size_t>(it - order.begin()) + 1;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        Control* c = order[(start + k) % order.size()];
+        if (!c->focusable() || !c->TabStop || !c->canTakeFocusNow()) continue;
+        if (c->kind() == ControlKind::OptionButton && !static_cast<OptionButton*>(c)->Value()) {
+            bool groupHasValue = false;
+            for (Control* x : f->controls())
+                if (x->kind() == ControlKind::OptionButton && x->Container() == c->Container() &&
+                    static_cast<OptionButton*>(x)->Value())
+                    groupHasValue = true;
+            if (groupHasValue) continue;
+        }
+        DispatchDepth d;
+        moveFocus(c);
+        return;
+    }
+}
+
+void scroll(std::string_view path, int16_t value) {
+    Control& c = control(path);
+    if (c.kind() != ControlKind::HScrollBar) throw std::logic_error(c.path() + " is not a scroll bar");
+    checkReachable(c);
+    if (!c.effectivelyEnabled()) return;
+    DispatchDepth d;
+    takeFocus(c);
+    static_cast<HScrollBar&>(c).userScroll(value);
+}
+
+void menu(std::string_view path) {
+    Control& c = control(path);
+    if (c.kind() != ControlKind::Menu) throw std::logic_error(c.path() + " is not a menu entry");
+    checkReachable(c.form(), c.path());
+    std::vector<Menu*> chain;
+    for (Menu* m = static_cast<Menu*>(&c); m; m = m->parent())
+        chain.insert(chain.begin(), m);
+    for (Menu* m : chain)
+        if (!m->Enabled() || !m->Visible()) return; // not reachable: nothing happens
+    DispatchDepth d;
+    for (Menu* m : chain)
+        m->raise(m->Click);
+}
+
+void close(std::string_view formName) {
+    Form* f = findForm(formName);
+    if (!f) throw std::logic_error("close box of " + std::string(formName) + ", which is not loaded");
+    checkReachable(*f, f->name());
+    unloadWithMode(*f, vbFormControlMenu);
+}
+
+} // namespace user
+
+// ------------------------------------------------------------------------------------------ the script
+namespace {
+
+struct Action {
+    enum Kind {
+        Focus,
+        Type,
+        Key,
+        Tab,
+        Click,
+        DblClick,
+        ClickItem,
+        DblClickItem,
+        Scroll,
+        MenuA,
+        Close,
+        Answer,
+        Call
+    };
+    Kind kind;
+    std::string path;
+    std::string text;
+    int32_t number = 0;
+    bool flag = false;
+    std::function<void()> step;
+};
+
+class HeadlessBackend : public Backend {
+public:
+    ScreenInfo info;
+    std::deque<Action> script;
+    std::vector<headless::PointerMove> moves;
+    std::vector<std::string> started;
+    std::string clipboard;
+    int doEventsCount = 0, sleptMs = 0, idle = 0, idleLimit = 10000;
+
+    HeadlessBackend() { resetScreen(); }
+    void resetScreen() {
+        info = ScreenInfo{};
+        info.fonts = {"Arial", "Courier New", "MS Sans Serif", "Times New Roman"};
+    }
+
+    void runNext() {
+        Action a = std::move(script.front());
+        script.pop_front();
+        idle = 0;
+        switch (a.kind) {
+        case Action::Focus:
+            user::focus(a.path);
+            break;
+        case Action::Type:
+            user::type(a.text);
+            break;
+        case Action::Key:
+            user::key(static_cast<int16_t>(a.number));
+            break;
+        case Action::Tab:
+            user::tab(a.flag);
+            break;
+        case Action::Click:
+            user::click(a.path);
+            break;
+        case Action::DblClick:
+            user::dblClick(a.path);
+            break;
+        case Action::ClickItem:
+            user::clickItem(a.path, a.number, a.flag);
+            break;
+        case Action::DblClickItem:
+            user::dblClickItem(a.path, a.number);
+            break;
+        case Action::Scroll:
+            user::scroll(a.path, static_cast<int16_t>(a.number));
+            break;
+        case Action::MenuA:
+            user::menu(a.path);
+            break;
+        case Action::Close:
+            user::close(a.path);
+            break;
+        case Action::Call:
+            a.step();
+            break;
+        case Action::Answer:
+            throw std::logic_error("the script answers a message box, but the program shows none");
+        }
+    }
+
+    void waitUntil(const std::function<bool()>& done, std::string_view what) override {
+        while (!done()) {
+            if (script.empty())
+                throw ScriptExhausted("the program waits for " + std::string(what) +
+                                      ", but the script has no action left");
+            runNext();
+        }
+    }
+    void doEvents() override {
+        ++doEventsCount;
+        if (!script.empty() && script.front().kind != Action::Answer) runNext();
+    }
+    void sleep(int ms) override {
+        sleptMs += ms;
+        if (script.empty() && ++idle > idleLimit)
+            throw ScriptExhausted("the program waits in a loop, but the script has no action left");
+    }
+    ScreenInfo screen() override { return info; }
+    void movePointer(Control& c, int x, int y) override { moves.push_back({c.path(), x, y}); }
+    bool startProgram(const std::string& file) override {
+        started.push_back(file);
+        return true;
+    }
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& s) override { clipboard = s; }
+};
+
+HeadlessBackend& hb() {
+    static HeadlessBackend b;
+    return b;
+}
+
+void push(Action a) {
+    hb().script.push_back(std::move(a));
+}
+
+} // namespace
+
+Backend& headlessBackend() {
+    return hb();
+}
+
+namespace detail {
+// The headless message box asks here first: a scripted answer at the front of the script.
+bool takeScriptedAnswer(int& answer) {
+    auto& s = hb().script;
+    if (s.empty() || s.front().kind != Action::Answer) return false;
+    answer = s.front().number;
+    s.pop_front();
+    hb().idle = 0;
+    return true;
+}
+} // namespace detail
+
+namespace script {
+void focus(std::string path) {
+    push({Action::Focus, std::move(path), {}, 0, false, {}});
+}
+void type(std::string text) {
+    push({Action::Type, {}, std::move(text), 0, false, {}});
+}
+void key(int16_t code) {
+    push({Action::Key, {}, {}, code, false, {}});
+}
+void tab(bool backwards) {
+    push({Action::Tab, {}, {}, 0, backwards, {}});
+}
+void click(std::string path) {
+    push({Action::Click, std::move(path), {}, 0, false, {}});
+}
+void dblClick(std::string path) {
+    push({Action::DblClick, std::move(path), {}, 0, false, {}});
+}
+void clickItem(std::string path, int32_t item, bool ctrl) {
+    push({Action::ClickItem, std::move(path), {}, item, ctrl, {}});
+}
+void dblClickItem(std::string path, int32_t item) {
+    push({Action::DblClickItem, std::move(path), {}, item, false, {}});
+}
+void scroll(std::string path, int16_t value) {
+    push({Action::Scroll, std::move(path), {}, value, false, {}});
+}
+void menu(std::string path) {
+    push({Action::MenuA, std::move(path), {}, 0, false, {}});
+}
+void close(std::string formName) {
+    push({Action::Close, std::move(formName), {}, 0, false, {}});
+}
+void answer(int answer) {
+    push({Action::Answer, {}, {}, answer, false, {}});
+}
+void call(std::function<void()> step) {
+    push({Action::Call, {}, {}, 0, false, std::move(step)});
+}
+void clear() {
+    hb().script.clear();
+}
+std::size_t pending() {
+    return hb().script.size();
+}
+} // namespace script
+
+// ------------------------------------------------------------------------------------------ queries
+namespace headless {
+
+void ResetForms() {
+    SetBackend(nullptr);
+    discardAllForms();
+    auto& b = hb();
+    b.script.clear();
+    b.moves.clear();
+    b.started.clear();
+    b.clipboard.clear();
+    b.doEventsCount = b.sleptMs = b.idle = 0;
+    b.idleLimit = 10000;
+    b.resetScreen();
+    state().screenPointer = vbDefault;
+    state().screenPointerLog.clear();
+    Reset();
+}
+
+void SetScreen(int widthPx, int heightPx, float twipsPerPixel) {
+    hb().info.widthPx = widthPx;
+    hb().info.heightPx = heightPx;
+    hb().info.twipsPerPixelX = hb().info.twipsPerPixelY = twipsPerPixel;
+}
+
+void SetFonts(std::vector<std::string> fonts) {
+    hb().info.fonts = std::move(fonts);
+}
+
+std::string text(std::string_view path) {
+    if (path.find('.') == std::string_view::npos) {
+        Form* f = findForm(path);
+        if (!f) throw std::invalid_argument("no loaded window " + std::string(path));
+        return f->Caption();
+    }
+    Control& c = control(path);
+    switch (c.kind()) {
+    case ControlKind::TextBox:
+        return static_cast<TextBox&>(c).Text();
+    case ControlKind::Label:
+        return static_cast<Label&>(c).Caption();
+    case ControlKind::Frame:
+        return static_cast<Frame&>(c).Caption();
+    case ControlKind::CommandButton:
+        return static_cast<CommandButton&>(c).Caption();
+    case ControlKind::OptionButton:
+        return static_cast<OptionButton&>(c).Caption();
+    case ControlKind::CheckBox:
+        return static_cast<CheckBox&>(c).Caption();
+    case ControlKind::Menu:
+        return static_cast<Menu&>(c).Caption();
+    case ControlKind::ListBox:
+        return static_cast<ListBox&>(c).Text();
+    case ControlKind::ComboBox:
+        return static_cast<ComboBox&>(c).Text();
+    case ControlKind::FileListBox:
+        return static_cast<FileListBox&>(c).FileName();
+    case ControlKind::DirListBox:
+        return static_cast<DirListBox&>(c).Path();
+    case ControlKind::DriveListBox:
+        return static_cast<DriveListBox&>(c).Drive();
+    case ControlKind::HScrollBar:
+        return std::to_string(static_cast<HScrollBar&>(c).Value());
+    default:
+        return "";
+    }
+}
+
+bool enabled(std::string_view path) {
+    return control(path).effectivelyEnabled();
+}
+bool visible(std::string_view path) {
+    return control(path).effectivelyVisible();
+}
+
+std::string focused() {
+    Control* c = ActiveControl();
+    return c ? c->path() : "";
+}
+
+std::vector<std::string> loadedForms() {
+    std::vector<std::string> v;
+    for (Form* f : Forms())
+        v.push_back(f->name());
+    return v;
+}
+
+const std::vector<PointerMove>& PointerMoves() {
+    return hb().moves;
+}
+std::vector<int16_t> ScreenPointerLog() {
+    return state().screenPointerLog;
+}
+const std::vector<std::string>& StartedPrograms() {
+    return hb().started;
+}
+int DoEventsCount() {
+    return hb().doEventsCount;
+}
+int SleptMs() {
+    return hb().sleptMs;
+}
+void SetIdleLimit(int calls) {
+    hb().idleLimit = calls;
+}
+
+} // namespace headless
+} // namespace vb

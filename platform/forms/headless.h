@@ -1,0 +1,108 @@
+#pragma once
+// User actions and the headless backend.
+//
+// vb::user performs one user action at once (focus, keys, tab, click, menu, close box ...), exactly
+// as the Qt backend routes a real user's input into the model. vb::script queues such actions; the
+// headless backend takes them whenever the program waits (a modal window, a waiting loop with
+// DoEvents, a message box that wants an answer). A wait that the script cannot end throws
+// ScriptExhausted, which fails the test instead of hanging.
+//
+// Controls are named by path: "frmX.name" or "frmX.name(3)" for an element of a control array;
+// a window alone by its name. Paths are resolved when the action runs, so a script may name windows
+// that are not loaded yet.
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/forms/forms.h"
+
+namespace vb {
+
+// The program waited and the script had no action left.
+class ScriptExhausted : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// Resolves a path to a loaded window or control; nullptr when it names nothing loaded.
+Form* findForm(std::string_view name);
+Control* findControl(std::string_view path);
+Control& control(std::string_view path); // throws std::invalid_argument when not found
+
+// Key codes that reach KeyPress.
+enum KeyCodes : int16_t {
+    vbKeyBack = 8,
+    vbKeyTab = 9,
+    vbKeyReturn = 13,
+    vbKeyEscape = 27,
+    vbKeyCtrlC = 3,
+    vbKeyCtrlV = 22
+};
+
+namespace user {
+void focus(std::string_view path);    // a click into the control or moving there (no Click)
+void type(std::string_view text);     // every character as one key to the focused control
+void key(int16_t code);               // one key code to the focused control (Enter, Ctrl+V ...)
+void tab(bool backwards = false);     // the Tab key
+void click(std::string_view path);    // a mouse click: focus first (if it takes it), then Click
+void dblClick(std::string_view path); // click, then DblClick
+void clickItem(std::string_view path, int32_t item, bool ctrl = false); // entry of a list
+void dblClickItem(std::string_view path, int32_t item);
+void scroll(std::string_view path, int16_t value); // scroll bar moved to value: Scroll, then Change
+void menu(std::string_view path);                  // choose a menu entry (its parents' Click first)
+void close(std::string_view formName);             // the window's close box
+// The same, for controls in hand.
+void focus(Control& c);
+void click(Control& c);
+void clickItem(Control& c, int32_t item, bool ctrl = false);
+} // namespace user
+
+namespace script {
+void focus(std::string path);
+void type(std::string text);
+void key(int16_t code);
+void tab(bool backwards = false);
+void click(std::string path);
+void dblClick(std::string path);
+void clickItem(std::string path, int32_t item, bool ctrl = false);
+void dblClickItem(std::string path, int32_t item);
+void scroll(std::string path, int16_t value);
+void menu(std::string path);
+void close(std::string formName);
+void answer(int answer);               // answers the next message box
+void call(std::function<void()> step); // any code, run as the user's next step (checks inside a wait)
+void clear();
+std::size_t pending(); // actions not yet taken
+} // namespace script
+
+namespace headless {
+// Back to a clean state: every window discarded without events, script, logs and message boxes
+// forgotten, the headless backend installed with the standard screen (1280 x 1024 px, 15 twips/px).
+void ResetForms();
+void SetScreen(int widthPx, int heightPx, float twipsPerPixel = 15);
+void SetFonts(std::vector<std::string> fonts);
+
+// Queries.
+std::string text(std::string_view path); // Text, Caption, or the selected entry of a list
+bool enabled(std::string_view path);     // effectively enabled (containers and window included)
+bool visible(std::string_view path);     // effectively visible
+std::string focused();                   // path of the control with the focus, "" when none
+std::vector<std::string> loadedForms();  // names in loading order
+
+struct PointerMove {
+    std::string control; // path
+    int x = 0, y = 0;    // pixels in the control's client coordinates
+};
+const std::vector<PointerMove>& PointerMoves();
+std::vector<int16_t> ScreenPointerLog(); // every screen-wide pointer change, in order
+const std::vector<std::string>& StartedPrograms();
+int DoEventsCount();
+int SleptMs();
+// Waits without a scripted action that count as hanging (DoEvents calls in a row with nothing to do).
+void SetIdleLimit(int calls);
+} // namespace headless
+
+} // namespace vb
