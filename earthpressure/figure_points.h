@@ -23,8 +23,8 @@ inline void PunktAnhaengen(std::span<float> e, std::span<float> z, int16_t& n, f
 }
 
 // Copies the points 1..n of one list into another.
-inline void ListeKopieren(std::span<const float> eQ, std::span<const float> zQ, int16_t n, std::span<float> eZ,
-                          std::span<float> zZ) {
+inline void ListeKopieren(std::span<const float> eQ, std::span<const float> zQ, int16_t n,
+                          std::span<float> eZ, std::span<float> zZ) {
     for (int16_t k = 1; k <= n; ++k) {
         eZ[k] = eQ[k];
         zZ[k] = zQ[k];

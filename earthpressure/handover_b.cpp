@@ -26,8 +26,8 @@ private:
 
 void AnzahlPruefen(int wert, int unten, int oben, const char* datei) {
     if (wert < unten || wert > oben)
-        throw vb::RuntimeError(9, std::string("Index außerhalb des gültigen Bereichs beim Lesen von \"") + datei +
-                                      "\"");
+        throw vb::RuntimeError(9, std::string("Index außerhalb des gültigen Bereichs beim Lesen von \"") +
+                                      datei + "\"");
 }
 
 } // namespace
@@ -41,18 +41,20 @@ void Z11Lesen() {
         vb::Input(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], B.SchichtFeld3[i], P.SchichtKote[i],
                   P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], P.SchichtGammaAush[i],
                   P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
-        vb::Input(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i], P.SchichtEI[i],
-                  P.SchichtKaghVorgabe[i], P.SchichtKachVorgabe[i], P.SchichtKpchVorgabe[i],
+        vb::Input(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
+                  P.SchichtEI[i], P.SchichtKaghVorgabe[i], P.SchichtKachVorgabe[i], P.SchichtKpchVorgabe[i],
                   P.SchichtKpghVorgabe[i]);
-        vb::Input(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i], P.SchichtDeltaANeu[i],
-                  P.SchichtDeltaPNeu[i]);
+        vb::Input(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],
+                  P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
     }
     vb::Input(f, P.SchichtKote[P.AnzErd + 1], P.kzStroem, P.kzHydGrBr, P.SchichtDicke[P.AnzErd], P.DeltaZF);
     vb::Input(f, P.AnzBoesch);
     AnzahlPruefen(P.AnzBoesch, 0, 8, "ZORZ11");
     for (int k = 1; k <= P.AnzBoesch; ++k)
-        vb::Input(f, P.BoeschX1[k], P.BoeschX2[k], P.BoeschZ1[k], P.BoeschZ2[k], P.BoeschGamma[k], P.BoeschPhi[k]);
-    for (int k = 1; k <= 12; ++k) vb::Input(f, P.DeltaNeuAushub[k]);
+        vb::Input(f, P.BoeschX1[k], P.BoeschX2[k], P.BoeschZ1[k], P.BoeschZ2[k], P.BoeschGamma[k],
+                  P.BoeschPhi[k]);
+    for (int k = 1; k <= 12; ++k)
+        vb::Input(f, P.DeltaNeuAushub[k]);
 }
 
 void Z2Schreiben() {
@@ -64,10 +66,10 @@ void Z2Schreiben() {
         vb::Write(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], B.SchichtFeld3[i], P.SchichtKote[i],
                   P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], P.SchichtGammaAush[i],
                   P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
-        vb::Write(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i], P.SchichtEI[i],
-                  P.SchichtKaghVorgabe[i]);
-        vb::Write(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i], P.SchichtDeltaANeu[i],
-                  P.SchichtDeltaPNeu[i]);
+        vb::Write(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
+                  P.SchichtEI[i], P.SchichtKaghVorgabe[i]);
+        vb::Write(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],
+                  P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
     }
     vb::Write(f, P.SchichtKote[n + 1], P.SchichtDicke[n]);
 }
@@ -76,7 +78,8 @@ void Z3Schreiben() {
     Datei d("ZORZ3", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, B.AnzEah);
-    for (int i = 1; i <= B.AnzEah; ++i) vb::Write(f, B.EahE[i], B.EahZ[i]);
+    for (int i = 1; i <= B.AnzEah; ++i)
+        vb::Write(f, B.EahE[i], B.EahZ[i]);
 }
 
 void Z4Schreiben() {
@@ -84,7 +87,8 @@ void Z4Schreiben() {
         Datei d("ZORZ4", vb::OpenMode::Output);
         const int16_t f = d.nr();
         vb::Write(f, B.AnzWiderstand, P.AnzPunkte2);
-        for (int i = 1; i <= B.AnzWiderstand; ++i) vb::Write(f, B.BegrLastE[i], B.ESummeE[i], B.BegrLastZ[i], B.ESummeZ[i]);
+        for (int i = 1; i <= B.AnzWiderstand; ++i)
+            vb::Write(f, B.BegrLastE[i], B.ESummeE[i], B.BegrLastZ[i], B.ESummeZ[i]);
     }
     B.AnzZusatzlast = B.AnzWiderstand;
     for (int i = 1; i <= B.AnzWiderstand; ++i) {
@@ -96,7 +100,8 @@ void Z4Schreiben() {
 void WandreibungGeaendert(int16_t i, int16_t& geaendert, int16_t& gelistet) {
     geaendert = 0;
     gelistet = 0;
-    if (P.SchichtDeltaA[i] != P.SchichtDeltaANeu[i] || P.SchichtDeltaP[i] != P.SchichtDeltaPNeu[i]) geaendert = 1;
+    if (P.SchichtDeltaA[i] != P.SchichtDeltaANeu[i] || P.SchichtDeltaP[i] != P.SchichtDeltaPNeu[i])
+        geaendert = 1;
     for (int k = 1; k <= 12; ++k) {
         if (P.DeltaNeuAushub[k] == P.AushNr) {
             gelistet = 1;

@@ -73,10 +73,14 @@ FroehlichTiefen FroehlichRaster(float zL, float zUnten) {
         const float tt = std::floor(z - 40.0f);
         if (tt < 0.0f) {
             float s;
-            if (z < 4.8f) s = 0.25f;
-            else if (z < 9.8f) s = 0.5f;
-            else if (z < 19.8f) s = 1.0f;
-            else s = 2.0f;
+            if (z < 4.8f)
+                s = 0.25f;
+            else if (z < 9.8f)
+                s = 0.5f;
+            else if (z < 19.8f)
+                s = 1.0f;
+            else
+                s = 2.0f;
             z = z + s;
             if (z >= zUnten) break;
             t.rechnen.push_back(z);
@@ -105,9 +109,11 @@ void BegrenzteLastRuhe() {
         const float zL = L.ErdZ[j];
         const FroehlichTiefen t = FroehlichRaster(zL, zUnten);
         int16_t n = 0;
-        for (float z : t.null) PunktAnhaengen(fe, fz, n, z, 0.0f);
+        for (float z : t.null)
+            PunktAnhaengen(fe, fz, n, z, 0.0f);
         for (float z : t.rechnen)
-            PunktAnhaengen(fe, fz, n, z, FroehlichOrdinate(P.KonzFaktor, L.ErdPv[j], L.ErdXA[j], L.ErdXE[j], z - zL));
+            PunktAnhaengen(fe, fz, n, z,
+                           FroehlichOrdinate(P.KonzFaktor, L.ErdPv[j], L.ErdXA[j], L.ErdXE[j], z - zL));
         const float f = P.ErdLastDauer(P.LFNr, j) * 0.01f;
         for (int16_t k = 1; k <= n; ++k) {
             float e = fe[k] * L.ErdRuheFaktor[j];

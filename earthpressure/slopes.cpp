@@ -32,7 +32,9 @@ float Kagh(float phi, float beta, float delta, float deltaP) {
     return ka;
 }
 
-float Begrenzt(float beta, float grenze) { return std::fabs(beta) > grenze ? std::copysign(grenze, beta) : beta; }
+float Begrenzt(float beta, float grenze) {
+    return std::fabs(beta) > grenze ? std::copysign(grenze, beta) : beta;
+}
 
 // Ratio factor of the depth over which a slope builds up its surcharge.
 float Verhaeltnis(float beta, float phi, float delta, float deltaP) {
@@ -50,8 +52,8 @@ float Verhaeltnis(float beta, float phi, float delta, float deltaP) {
 } // namespace
 
 void ErddruckBoeschung(std::span<float> Re, std::span<float> Rz, int16_t& Rn, std::span<float> Fz,
-                       std::span<float> Fe, int16_t& Fn, std::span<float> Sz, std::span<float> Se, int16_t& Sn,
-                       float deltaP) {
+                       std::span<float> Fe, int16_t& Fn, std::span<float> Sz, std::span<float> Se,
+                       int16_t& Sn, float deltaP) {
     const float oben = P.SchichtKote[1];
     Rn = 0;
     PunktAnhaengen(Re, Rz, Rn, oben, 0.0f);

@@ -13,7 +13,7 @@ namespace zormb {
 // A slope with unit weight 0 and a level segment contribute nothing. The result starts at the
 // top of the first layer, ends at 99, has no jumps and no two depths closer than 1 cm.
 void ErddruckBoeschung(std::span<float> Re, std::span<float> Rz, int16_t& Rn, std::span<float> Fz,
-                       std::span<float> Fe, int16_t& Fn, std::span<float> Sz, std::span<float> Se, int16_t& Sn,
-                       float deltaP);
+                       std::span<float> Fe, int16_t& Fn, std::span<float> Sz, std::span<float> Se,
+                       int16_t& Sn, float deltaP);
 
 } // namespace zormb

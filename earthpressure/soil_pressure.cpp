@@ -18,7 +18,8 @@ namespace {
 constexpr int kMaxSchichten = 12;
 
 template <typename A> void Verschieben(A& a, int von, int bis) {
-    for (int k = bis; k >= von; --k) a[k + 1] = a[k];
+    for (int k = bis; k >= von; --k)
+        a[k + 1] = a[k];
 }
 
 } // namespace
@@ -76,8 +77,10 @@ int16_t SchichtVonPunkt(int16_t i, std::span<const float> Z) {
         if (P.SchichtKote[L] == z) {
             const bool hatVor = i >= 1;
             const bool hatNach = static_cast<std::size_t>(i) + 1 < Z.size();
-            if (hatVor && Z[i] == Z[i - 1]) z = z + 0.0001f;
-            else if (hatNach && Z[i] == Z[i + 1]) z = z - 0.0001f;
+            if (hatVor && Z[i] == Z[i - 1])
+                z = z + 0.0001f;
+            else if (hatNach && Z[i] == Z[i + 1])
+                z = z - 0.0001f;
             break;
         }
     }
@@ -116,8 +119,8 @@ void ErddruckBoden(int16_t variante) {
     }
 
     // 3. Total vertical stress.
-    zormcom::DiagrammAddieren(B.GzE, B.SchichtSigmaE, B.SigmaVE, B.GzZ, B.SchichtSigmaZ, B.SigmaVZ, B.AnzKnoten,
-                              B.AnzListeB, B.AnzListeA, 1);
+    zormcom::DiagrammAddieren(B.GzE, B.SchichtSigmaE, B.SigmaVE, B.GzZ, B.SchichtSigmaZ, B.SigmaVZ,
+                              B.AnzKnoten, B.AnzListeB, B.AnzListeA, 1);
     B.AnzEah = B.AnzListeA;
 
     // 4. Horizontal pressure point by point.
@@ -146,7 +149,8 @@ void ErddruckBoden(int16_t variante) {
             }
         } else {
             float beta = 0.0f, Kagh = 0, Kpgh = 0, Kach = 0, Kpch = 0;
-            zormcom::ErddruckBeiwerte(P.SchichtPhi[L], zormcom::Lauf.AlphaWand, beta, 0.0f, 0.0f, Kagh, Kpgh, Kach, Kpch);
+            zormcom::ErddruckBeiwerte(P.SchichtPhi[L], zormcom::Lauf.AlphaWand, beta, 0.0f, 0.0f, Kagh, Kpgh,
+                                      Kach, Kpch);
             float e = Kagh * sv - Kach * P.SchichtCa[L];
             if (P.RuheProz != 0.0f && P.TeilsicherheitenAn != 0)
                 e = e * (1.0f - P.RuheProz / 100.0f) +
@@ -226,8 +230,8 @@ void Mindesterddruck(float faktor) {
 void NegativeAbschneiden() {
     if (zormcom::Lauf.AnzLastErd == 0) LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
     B.BegrLastZ[1] = B.EahNegZ[1];
-    zormcom::DiagrammAddieren(B.EahNegE, B.BegrLastE, B.ESummeE, B.EahNegZ, B.BegrLastZ, B.ESummeZ, B.AnzEahNegativ,
-                              B.AnzWiderstand, P.AnzPunkte2, 1);
+    zormcom::DiagrammAddieren(B.EahNegE, B.BegrLastE, B.ESummeE, B.EahNegZ, B.BegrLastZ, B.ESummeZ,
+                              B.AnzEahNegativ, B.AnzWiderstand, P.AnzPunkte2, 1);
     const int16_t n = P.AnzPunkte2;
     const zor::Ordinatenfeld& e = B.ESummeE;
     const zor::Ordinatenfeld& z = B.ESummeZ;

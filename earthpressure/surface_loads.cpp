@@ -15,10 +15,14 @@ namespace {
 
 constexpr float kViertelPi = 0.7853982f;
 
-float Tan(float a) { return static_cast<float>(std::tan(static_cast<double>(a))); }
+float Tan(float a) {
+    return static_cast<float>(std::tan(static_cast<double>(a)));
+}
 
 // Splits an ordinate of a load figure into its permanent part (gamG) and the rest (gamQ).
-float Teilsicherheit(float e, float f) { return (e - f * e) * P.gamQ + f * e * P.gamG; }
+float Teilsicherheit(float e, float f) {
+    return (e - f * e) * P.gamQ + f * e * P.gamG;
+}
 
 // Depths of the influence lines of load j from its level: z1 by the phi line from xA, z2 by
 // the 45 + phi/2 line from xA, z3 by the 45 + phi/2 line from xE.
@@ -40,8 +44,8 @@ void Einflusstiefen(int16_t j, float& z1, float& z2, float& z3) {
 // Figure of one limited load with the resultant R spread between z1 and z3 after the
 // distribution option; every ordinate passes through `skalieren`.
 template <typename F>
-void BegrenzteFigur(zor::Ordinatenfeld& e, zor::Ordinatenfeld& z, int16_t& n, float R, float z1, float z2, float z3,
-                    F skalieren) {
+void BegrenzteFigur(zor::Ordinatenfeld& e, zor::Ordinatenfeld& z, int16_t& n, float R, float z1, float z2,
+                    float z3, F skalieren) {
     n = 0;
     PunktAnhaengen(e, z, n, std::min(z1, P.SchichtKote[1]), 0.0f);
     PunktAnhaengen(e, z, n, z1, 0.0f);
@@ -60,7 +64,8 @@ void BegrenzteFigur(zor::Ordinatenfeld& e, zor::Ordinatenfeld& z, int16_t& n, fl
     }
     PunktAnhaengen(e, z, n, z3, 0.0f);
     PunktAnhaengen(e, z, n, kTiefeUnendlich, 0.0f);
-    for (int16_t k = 1; k <= n; ++k) e[k] = skalieren(e[k]);
+    for (int16_t k = 1; k <= n; ++k)
+        e[k] = skalieren(e[k]);
 }
 
 } // namespace
@@ -84,7 +89,8 @@ void LastenAufBoeschung(float zRef) {
             if (xA < xS) xA = xS;
             L.ErdXA[j] = xA;
             if (L.ErdXE[j] < 100.0f)
-                L.ErdXE[j] = L.ErdXE[j] - (zS - L.ErdZ[j]) / Tan((45.0f + P.BoeschPhi[k] / 2.0f) * P.GradZuRad);
+                L.ErdXE[j] =
+                    L.ErdXE[j] - (zS - L.ErdZ[j]) / Tan((45.0f + P.BoeschPhi[k] / 2.0f) * P.GradZuRad);
             const float b = L.ErdXE[j] - L.ErdXA[j];
             if (b > 0.0f) {
                 L.ErdPv[j] = Pv / b;

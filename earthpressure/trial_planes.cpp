@@ -1,0 +1,168 @@
+#include "earthpressure/trial_planes.h"
+
+#include <cmath>
+
+#include "earthpressure/handover_a.h"
+#include "earthpressure/report_file.h"
+#include "earthpressure/stage_b.h"
+#include "earthpressure/wedge_geometry.h"
+#include "frame/project_data.h"
+#include "platform/runtime/vbfile.h"
+
+namespace zormb {
+
+Gleitergebnis GleitErgebnis;
+
+std::array<float, kGleitTiefen + 1> GleitTiefen(float zAush) {
+    std::array<float, kGleitTiefen + 1> z{};
+    z[1] = zAush;
+    z[2] = zAush + 0.01f;
+    for (int k = 1; k <= 12; ++k)
+        z[2 + k] = zAush + 0.2f * static_cast<float>(k);
+    z[15] = zAush + 2.7f;
+    z[16] = zAush + 3.0f;
+    for (int k = 1; k <= 8; ++k)
+        z[16 + k] = zAush + 3.0f + 0.5f * static_cast<float>(k);
+    for (int k = 1; k <= 13; ++k)
+        z[24 + k] = zAush + 7.0f + static_cast<float>(k);
+    z[38] = 99.0f;
+    return z;
+}
+
+void OrdinatenAusResultierenden(const float* z, const float* E, int n, float* e) {
+    e[1] = 0.0f;
+    {
+        const float h1 = z[2] - z[1], h2 = z[3] - z[2];
+        const float d1 = (E[2] - E[1]) / h1, d2 = (E[3] - E[2]) / h2;
+        e[2] = d1 + (d2 - d1) * h1 / (h1 + h2);
+    }
+    for (int i = 3; i <= n - 2; ++i) {
+        const float h1 = z[i] - z[i - 1], h2 = z[i + 1] - z[i];
+        const float c = (E[i + 1] - E[i - 1]) / (h1 + h2);
+        e[i] = e[i - 1] + 2.0f * h1 * (c - e[i - 1]) / (h1 + h2);
+    }
+    for (int i = n - 1; i <= n; ++i) {
+        const float h = z[i] - z[i - 1];
+        e[i] = 2.0f * (E[i] - E[i - 1]) / h - e[i - 1];
+    }
+}
+
+float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
+    const auto& K = Keil;
+    float T = 0.0f;
+    const double th = theta;
+    for (int k = kExit; k <= kWall - 1; ++k) {
+        const float dx = K.GleitLinieX(1, k + 1) - K.GleitLinieX(1, k);
+        float G = K.GleitListe1[k];
+        float phi = 0.0f, c = 0.0f, delta = 0.0f;
+        for (int j = 1; j <= K.LetzteGleitLinie - 1; ++j) {
+            const float h = ((K.GleitLinieZ(j + 1, k) - K.GleitLinieZ(j, k)) +
+                             (K.GleitLinieZ(j + 1, k + 1) - K.GleitLinieZ(j, k + 1))) /
+                            2.0f;
+            if (h > 0.001f) {
+                G = G + h * dx * K.W[j];
+                phi = K.Phi[j];
+                c = K.C[j];
+                delta = K.DeltaP[j];
+            }
+        }
+        const float L = dx / static_cast<float>(std::cos(th));
+        if (phi + theta - delta > 1.57f) delta = phi + theta - 1.57f;
+        const double Ek =
+            (c * L * std::cos(static_cast<double>(phi)) + G * std::sin(static_cast<double>(phi) + th)) *
+            std::cos(static_cast<double>(delta)) /
+            std::cos(static_cast<double>(phi) + th - static_cast<double>(delta));
+        T = T - static_cast<float>(Ek);
+    }
+    return T;
+}
+
+void ErdwiderstandGleitflaechen() {
+    auto& R = GleitErgebnis;
+    R = Gleitergebnis{};
+    const std::array<float, kGleitTiefen + 1> zt = GleitTiefen(P.zAush);
+    for (int i = 2; i <= kGleitTiefen; ++i) {
+        if (!(zt[i] > zt[i - 1])) {
+            // The depth list would not ascend: the search is not possible for this stage.
+            if (vb::IsOpen(zorma::kBerichtDateiNr))
+                vb::Print(zorma::kBerichtDateiNr, vb::Tab(13),
+                          "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
+            return;
+        }
+    }
+
+    KeilmodellAufbauen();
+
+    float bestRad = 0.0f, bestGrad = 0.0f;
+    for (int i = 1; i <= kGleitTiefen; ++i) {
+        const float zp = zt[i];
+        float best = -1e20f;
+        for (int pass = 1; pass <= 3; ++pass) {
+            float start, ende, schritt;
+            if (pass == 1) {
+                start = 15.0f;
+                ende = -55.0f;
+                schritt = -1.0f;
+            } else if (pass == 2) {
+                start = 15.0f;
+                ende = 75.0f;
+                schritt = 1.0f;
+            } else {
+                start = bestGrad - 1.0f;
+                ende = bestGrad + 1.0f;
+                schritt = 0.1f;
+            }
+            // Planes descending beyond the line to the foot of a bottom slope that lies deeper than
+            // the depth point are turned onto that line.
+            bool grenzeAktiv = false;
+            float a = 0.0f;
+            if (P.StBx2 != 0.0f) {
+                a = static_cast<float>(std::atan(static_cast<double>((P.zAush + P.StBH - zp) / P.StBx2)));
+                grenzeAktiv = a < 0.0f;
+            }
+            bool begrenzt = false;
+            for (float w = start; schritt < 0.0f ? w >= ende : w <= ende; w += schritt) {
+                float theta = w * P.GradZuRad;
+                if (grenzeAktiv && theta < a) {
+                    theta = a;
+                    begrenzt = true;
+                }
+                int16_t kExit = 0, kWall = 0;
+                Probekeil(zp, theta, kExit, kWall);
+                const float T = KeilKraft(theta, kExit, kWall);
+                if (!(T < 0.0f)) break;
+                if (best < T) {
+                    best = T;
+                    bestRad = theta;
+                    bestGrad = w;
+                }
+                if (T / best > 1.5f || begrenzt) break;
+            }
+        }
+        R.z[i] = zp;
+        R.E[i] = best == -1e20f ? 0.0f : best;
+        R.Winkel[i] = bestRad;
+    }
+
+    // Pressure ordinates from the resultants.
+    auto& L = zormcom::Lauf;
+    std::array<float, kGleitTiefen + 1> e{};
+    OrdinatenAusResultierenden(R.z.data(), R.E.data(), kGleitTiefen, e.data());
+    for (int i = 1; i <= kGleitTiefen; ++i) {
+        L.EphZ[i] = R.z[i];
+        L.EphE[i] = e[i];
+    }
+    L.AnzEph = kGleitTiefen;
+    B.AnzGleitflaechen = static_cast<int16_t>(L.AnzEph + 1);
+
+    const int16_t f = vb::FreeFile();
+    vb::Open("ZOREPP.", vb::OpenMode::Output, f);
+    vb::Write(f, static_cast<int16_t>(1));
+    vb::Write(f, B.AnzGleitflaechen);
+    vb::Write(f, 0.0f, 0.0f, 0.0f, 0.0f);
+    for (int i = 1; i <= L.AnzEph; ++i)
+        vb::Write(f, L.EphZ[i], P.EtaAnpass * L.EphE[i], R.Winkel[i], R.E[i]);
+    vb::Close(f);
+}
+
+} // namespace zormb

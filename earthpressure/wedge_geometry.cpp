@@ -1,0 +1,453 @@
+#include "earthpressure/wedge_geometry.h"
+
+#include <cmath>
+#include <utility>
+
+#include "earthpressure/diagrams.h"
+#include "earthpressure/number_lists.h"
+#include "frame/project_data.h"
+#include "platform/runtime/errors.h"
+
+namespace zormb {
+
+Keilmodell Keil;
+
+void KeilZuruecksetzen() {
+    Keil = Keilmodell{};
+}
+
+namespace {
+
+[[noreturn]] void ModellZuGross() {
+    throw zor::CalcAbort("Das Gleitflächenmodell der Aushubseite ist zu groß; der Erdwiderstand aus "
+                         "Gleitflächen kann nicht bestimmt werden.");
+}
+
+// Exchange sort of a list 1..n by x ascending, z carried along.
+void Sortieren(std::vector<float>& x, std::vector<float>* z, int n) {
+    bool getauscht = true;
+    while (getauscht) {
+        getauscht = false;
+        for (int i = 1; i <= n - 1; ++i)
+            for (int j = i + 1; j <= n; ++j)
+                if (x[i] > x[j]) {
+                    std::swap(x[i], x[j]);
+                    if (z) std::swap((*z)[i], (*z)[j]);
+                    getauscht = true;
+                }
+    }
+}
+
+void Anhaengen(std::vector<float>& liste, int& n, float wert) {
+    if (n + 1 >= static_cast<int>(liste.size())) ModellZuGross();
+    liste[++n] = wert;
+}
+
+void PunktAnhaengen(int16_t code, float x, float z) {
+    auto& K = Keil;
+    if (K.AnzGleitPunkte >= 90) ModellZuGross();
+    ++K.AnzGleitPunkte;
+    K.GelaendeCode[K.AnzGleitPunkte] = code;
+    K.GelaendeX[K.AnzGleitPunkte] = x;
+    K.GelaendeZ[K.AnzGleitPunkte] = z;
+}
+
+bool StufeGelistet() {
+    for (int k = 1; k <= 12; ++k)
+        if (P.DeltaNeuAushub[k] == P.AushNr) return true;
+    return false;
+}
+
+} // namespace
+
+Linientafel::Linientafel(int linienOben, int punkteOben)
+    : linienOben_(linienOben), punkteOben_(punkteOben),
+      w_(static_cast<std::size_t>(linienOben + 1) * static_cast<std::size_t>(punkteOben + 1), 0.0f) {}
+
+std::size_t Linientafel::index(int linie, int punkt) const {
+    if (linie < 0 || linie > linienOben_ || punkt < 0 || punkt > punkteOben_) ModellZuGross();
+    return static_cast<std::size_t>(linie) * static_cast<std::size_t>(punkteOben_ + 1) +
+           static_cast<std::size_t>(punkt);
+}
+
+float& Linientafel::operator()(int linie, int punkt) {
+    return w_[index(linie, punkt)];
+}
+float Linientafel::operator()(int linie, int punkt) const {
+    return w_[index(linie, punkt)];
+}
+
+void PunktCodeSuchen(int16_t code, int16_t& index) {
+    index = 0;
+    for (int i = 1; i <= Keil.AnzGleitPunkte; ++i) {
+        if (Keil.GelaendeCode[i] == code) {
+            index = static_cast<int16_t>(i);
+            return;
+        }
+    }
+}
+
+void LinienVerschneiden(Linientafel& Z, Linientafel& X, int16_t& anz1, int16_t& anz2, int16_t linie1,
+                        int16_t linie2, int16_t& geaendert) {
+    const int n1 = anz1, n2 = anz2;
+    if (n1 <= 0 || n2 <= 0) return;
+    std::vector<float> xs, z1s, z2s;
+    xs.reserve(n1 + n2 + 21);
+    int i1 = 0, i2 = 0;
+    // Value of a line at x on its segment from point i to i + 1 (its left value on a vertical one).
+    auto wert = [&](int linie, int i, float x) {
+        const float xa = X(linie, i), xb = X(linie, i + 1);
+        if (xa == xb) return Z(linie, i);
+        return Z(linie, i) + (x - xa) * (Z(linie, i + 1) - Z(linie, i)) / (xb - xa);
+    };
+    do {
+        const float d = X(linie1, i1 + 1) - X(linie2, i2 + 1);
+        if (std::fabs(d) < 0.001f) {
+            ++i1;
+            ++i2;
+            xs.push_back(X(linie1, i1));
+            z1s.push_back(Z(linie1, i1));
+            z2s.push_back(Z(linie2, i2));
+        } else if (d < 0.0f) {
+            geaendert = 1;
+            ++i1;
+            const float x = X(linie1, i1);
+            xs.push_back(x);
+            z1s.push_back(Z(linie1, i1));
+            z2s.push_back(wert(linie2, i2, x));
+        } else {
+            geaendert = 1;
+            ++i2;
+            const float x = X(linie2, i2);
+            xs.push_back(x);
+            z2s.push_back(Z(linie2, i2));
+            z1s.push_back(wert(linie1, i1, x));
+        }
+    } while (!(i1 >= n1 || i2 >= n2));
+    const int k = static_cast<int>(xs.size());
+    for (int p = 1; p <= k; ++p) {
+        X(linie1, p) = xs[p - 1];
+        Z(linie1, p) = z1s[p - 1];
+        X(linie2, p) = xs[p - 1];
+        Z(linie2, p) = z2s[p - 1];
+    }
+    anz1 = static_cast<int16_t>(k);
+    anz2 = static_cast<int16_t>(k);
+}
+
+void GelaendeSchneiden() {
+    auto& K = Keil;
+    // Each pass that changes something adds points; the bound only guards against a model that
+    // never settles.
+    for (int pass = 0; pass < 1000; ++pass) {
+        int16_t geaendert = 0;
+        for (int i = 1; i <= K.LetzteGleitLinie + 1; ++i) {
+            int16_t a0 = K.GleitLinieAnz[0], ai = K.GleitLinieAnz[i];
+            LinienVerschneiden(K.GleitLinieZ, K.GleitLinieX, a0, ai, 0, static_cast<int16_t>(i), geaendert);
+            K.GleitLinieAnz[0] = a0;
+            K.GleitLinieAnz[i] = ai;
+        }
+        if (geaendert == 0) return;
+    }
+    ModellZuGross();
+}
+
+void KeilmodellAufbauen() {
+    auto& K = Keil;
+    const int nSchicht = P.AnzErd;
+    if (nSchicht < 1 || nSchicht > 12) ModellZuGross();
+
+    // 1. Points.
+    K.AnzGleitPunkte = 0;
+    float summe = 0.0f;
+    for (int i = 0; i <= nSchicht; ++i) {
+        summe = summe + P.SchichtDicke[i];
+        const float zb = summe > 99.0f ? 99.0f : summe;
+        PunktAnhaengen(static_cast<int16_t>(4 * i + 1), -999.0f, zb);
+        PunktAnhaengen(static_cast<int16_t>(4 * i + 2), 0.0f, zb);
+    }
+    const float zWasser = P.AushubTabelle(P.AushNr, 28);
+    PunktAnhaengen(51, -999.0f, zWasser);
+    PunktAnhaengen(52, 0.0f, zWasser);
+    if (P.StBH == 0.0f) {
+        PunktAnhaengen(61, -999.0f, P.zAush);
+        PunktAnhaengen(62, 0.0f, P.zAush);
+    } else {
+        PunktAnhaengen(61, -999.0f, P.zAush + P.StBH);
+        PunktAnhaengen(62, P.StBx2, P.zAush + P.StBH);
+        PunktAnhaengen(63, P.StBx1, P.zAush);
+        PunktAnhaengen(64, 0.0f, P.zAush);
+    }
+    const int nLast = P.AnzSohlLast;
+    if (nLast < 0 || nLast > 8) ModellZuGross();
+    K.GleitListeI1.assign(nLast + 1, 0);
+    K.GleitListeI2.assign(nLast + 1, 0);
+    K.GleitListeS1.assign(nLast + 1, 0.0f);
+    K.GleitListeS2.assign(nLast + 1, 0.0f);
+    for (int i = 1; i <= nLast; ++i) {
+        // No load reaches beyond the wall face; a load entered from end to start is turned round.
+        if (P.SohlLastX1[i] > P.SohlLastX2[i]) std::swap(P.SohlLastX1[i], P.SohlLastX2[i]);
+        if (P.SohlLastX2[i] > 0.0f) P.SohlLastX2[i] = 0.0f;
+        K.GleitListeI1[i] = static_cast<int16_t>(2 * i + 299);
+        K.GleitListeI2[i] = static_cast<int16_t>(2 * i + 300);
+        K.GleitListeS1[i] = P.SohlLastQ[i];
+        K.GleitListeS2[i] = P.SohlLastQ[i];
+        PunktAnhaengen(static_cast<int16_t>(2 * i + 299), P.SohlLastX1[i], P.SohlLastZ[i]);
+        PunktAnhaengen(static_cast<int16_t>(2 * i + 300), P.SohlLastX2[i], P.SohlLastZ[i]);
+    }
+
+    // 2. Lines.
+    K.LinienCodes.fill(std::string());
+    K.LinienCodes[0] = "51 52";
+    K.LinienCodes[1] = P.StBH == 0.0f ? "61 62" : "61 62 63 64";
+    for (int i = 1; i <= nSchicht + 1; ++i)
+        K.LinienCodes[i + 1] = std::to_string(4 * (i - 1) + 1) + " " + std::to_string(4 * (i - 1) + 2);
+    K.LetzteGleitLinie = static_cast<int16_t>(nSchicht + 2);
+    const int linienOben = K.LetzteGleitLinie + 3;
+    // Lines share one grid; the room covers the grid and every slip point of a trial plane.
+    const int punkteOben = K.AnzGleitPunkte + 50 + 200;
+    K.GleitLinieX = Linientafel(linienOben, punkteOben);
+    K.GleitLinieZ = Linientafel(linienOben, punkteOben);
+    K.GleitLinieAnz.assign(linienOben + 1, 0);
+    for (int L = 0; L <= K.LetzteGleitLinie; ++L) {
+        std::array<int16_t, 21> codes{};
+        std::string text = K.LinienCodes[L];
+        ZahlenAusText(text, codes);
+        for (int p = 1; p <= codes[0]; ++p) {
+            int16_t idx = 0;
+            PunktCodeSuchen(codes[p], idx);
+            K.GleitLinieX(L, p) = K.GelaendeX[idx];
+            K.GleitLinieZ(L, p) = K.GelaendeZ[idx];
+        }
+        K.GleitLinieAnz[L] = codes[0];
+    }
+
+    // 3. Grid x: every point of the table and every crossing of a line with the bottom.
+    std::vector<float> xl(101, 0.0f);
+    int nx = 0;
+    for (int i = 1; i <= K.AnzGleitPunkte; ++i)
+        Anhaengen(xl, nx, K.GelaendeX[i]);
+    for (int L = 0; L <= K.LetzteGleitLinie; ++L) {
+        for (int s = 1; s <= K.GleitLinieAnz[L] - 1; ++s) {
+            for (int t = 1; t <= K.GleitLinieAnz[1] - 1; ++t) {
+                float xs = 0, zs = 0;
+                int16_t treffer = 0;
+                zormc::Schnittpunkt(K.GleitLinieX(L, s), K.GleitLinieZ(L, s), K.GleitLinieX(L, s + 1),
+                                    K.GleitLinieZ(L, s + 1), K.GleitLinieX(1, t), K.GleitLinieZ(1, t),
+                                    K.GleitLinieX(1, t + 1), K.GleitLinieZ(1, t + 1), xs, zs, treffer);
+                if (treffer == 1) Anhaengen(xl, nx, xs);
+            }
+        }
+    }
+    Sortieren(xl, nullptr, nx);
+    const int g = K.LetzteGleitLinie + 1;
+    for (int p = 0; p <= punkteOben; ++p) {
+        K.GleitLinieX(g, p) = 0.0f;
+        K.GleitLinieZ(g, p) = 0.0f;
+    }
+    int ng = 0;
+    if (nx >= 1) {
+        K.GleitLinieX(g, ++ng) = xl[1];
+        for (int i = 2; i <= nx; ++i)
+            if (std::fabs(xl[i] - K.GleitLinieX(g, ng)) > 0.000001f) K.GleitLinieX(g, ++ng) = xl[i];
+    }
+    K.GleitLinieAnz[g] = static_cast<int16_t>(ng);
+
+    // 4. Common grid.
+    GelaendeSchneiden();
+
+    // 5. Slice values of the layers (index i + 1 for layer i; index 1 stays 0).
+    K.W.fill(0.0f);
+    K.GammaFeucht.fill(0.0f);
+    K.GammaAuftrieb.fill(0.0f);
+    K.Phi.fill(0.0f);
+    K.C.fill(0.0f);
+    K.DeltaP.fill(0.0f);
+    const bool gelistet = StufeGelistet();
+    for (int i = 1; i <= nSchicht; ++i) {
+        const int s = i + 1;
+        K.GammaFeucht[s] = P.SchichtGammaAush[i];
+        K.GammaAuftrieb[s] = P.SchichtGammaAuftriebAush[i];
+        K.C[s] = P.SchichtCp[i];
+        float phi = P.SchichtPhi[i] * P.GradZuRad;
+        if (P.SchichtPhi[i] > 35.0f) phi = 35.0f * P.GradZuRad;
+        K.Phi[s] = phi;
+        float dp = gelistet ? P.SchichtDeltaPNeu[i] : P.SchichtDeltaP[i] * P.GradZuRad;
+        if (std::fabs(dp) >= 2.0f / 3.0f * phi) dp = -0.9999f * 2.0f / 3.0f * phi;
+        K.DeltaP[s] = dp;
+        K.W[s] = zWasser - 0.001f < K.GleitLinieZ(s, 1) ? K.GammaAuftrieb[s] : K.GammaFeucht[s];
+    }
+
+    // 6. The water table inside a layer becomes a boundary of its own.
+    int jw = 0;
+    for (int j = 2; j <= K.LetzteGleitLinie - 1; ++j)
+        if (zWasser - 0.0001f > K.GleitLinieZ(j, 1) && zWasser + 0.0001f < K.GleitLinieZ(j + 1, 1)) jw = j;
+    if (jw != 0) {
+        if (K.LetzteGleitLinie + 1 > 20) ModellZuGross();
+        const int np = K.GleitLinieAnz[1];
+        for (int k = K.LetzteGleitLinie; k >= jw; --k) {
+            K.W[k + 1] = K.W[k];
+            K.GammaFeucht[k + 1] = K.GammaFeucht[k];
+            K.GammaAuftrieb[k + 1] = K.GammaAuftrieb[k];
+            K.Phi[k + 1] = K.Phi[k];
+            K.C[k + 1] = K.C[k];
+            K.DeltaP[k + 1] = K.DeltaP[k];
+            for (int p = 1; p <= np; ++p)
+                K.GleitLinieZ(k + 1, p) = k == jw ? zWasser : K.GleitLinieZ(k, p);
+        }
+        K.W[jw + 1] = K.GammaAuftrieb[jw + 1];
+        ++K.LetzteGleitLinie;
+        K.GleitLinieAnz[K.LetzteGleitLinie] = K.GleitLinieAnz[K.LetzteGleitLinie - 1];
+    }
+
+    // 7. Boundaries lie on the bottom where the soil is excavated; save the grid.
+    const int nP = K.GleitLinieAnz[1];
+    for (int L = 2; L <= K.LetzteGleitLinie; ++L)
+        for (int p = 1; p <= nP; ++p)
+            if (K.GleitLinieZ(L, p) < K.GleitLinieZ(1, p)) K.GleitLinieZ(L, p) = K.GleitLinieZ(1, p);
+    K.RasterAnz = static_cast<int16_t>(nP);
+    K.GleitRasterZ = Linientafel(K.LetzteGleitLinie + 1, nP);
+    for (int L = 0; L <= K.LetzteGleitLinie; ++L)
+        for (int p = 1; p <= nP; ++p)
+            K.GleitRasterZ(L, p) = K.GleitLinieZ(L, p);
+    for (int p = 1; p <= nP; ++p)
+        K.GleitRasterZ(K.LetzteGleitLinie + 1, p) = K.GleitLinieX(1, p);
+}
+
+void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
+    auto& K = Keil;
+    const int nP = K.RasterAnz;
+    const int letzte = K.LetzteGleitLinie;
+    const int gl = letzte + 1;
+
+    // 8. Lines from the saved grid.
+    for (int L = 0; L <= letzte; ++L) {
+        for (int p = 1; p <= nP; ++p) {
+            K.GleitLinieZ(L, p) = K.GleitRasterZ(L, p);
+            K.GleitLinieX(L, p) = K.GleitRasterZ(gl, p);
+        }
+        K.GleitLinieAnz[L] = static_cast<int16_t>(nP);
+    }
+
+    // 9. Slip points: the far end, the wall point and every crossing of the plane with a line.
+    std::vector<float> sx(101, 0.0f), sz(101, 0.0f);
+    int ns = 0;
+    Anhaengen(sx, ns, -999.0f);
+    sz[ns] = -99.0f;
+    Anhaengen(sx, ns, 0.0f);
+    sz[ns] = zp;
+    const double th = theta;
+    const float xFern = static_cast<float>(-999.0 * std::cos(th));
+    const float zFern = zp - static_cast<float>(999.0 * std::sin(th));
+    for (int L = 1; L <= letzte; ++L) {
+        for (int s = 1; s <= K.GleitLinieAnz[L] - 1; ++s) {
+            float xs = 0, zs = 0;
+            int16_t treffer = 0;
+            zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, K.GleitLinieX(L, s), K.GleitLinieZ(L, s),
+                                K.GleitLinieX(L, s + 1), K.GleitLinieZ(L, s + 1), xs, zs, treffer);
+            if (treffer != 1) continue;
+            bool nah = false;
+            for (int p = 1; p <= K.GleitLinieAnz[1] && !nah; ++p)
+                if (std::fabs(xs - K.GleitLinieX(1, p)) < 0.001f) nah = true;
+            for (int p = 1; p <= ns && !nah; ++p)
+                if (std::fabs(xs - sx[p]) < 0.001f) nah = true;
+            if (nah) continue;
+            Anhaengen(sx, ns, xs);
+            sz[ns] = zs;
+        }
+    }
+    Sortieren(sx, &sz, ns);
+    if (sz[1] == -99.0f) sz[1] = sz[2];
+    if (sz[ns] == -99.0f) sz[ns] = sz[ns - 1];
+
+    // 10. The slip line, merged with all lines.
+    for (int p = 0; p <= K.GleitLinieX.PunkteOben(); ++p) {
+        K.GleitLinieX(gl, p) = 0.0f;
+        K.GleitLinieZ(gl, p) = 0.0f;
+    }
+    for (int p = 1; p <= ns; ++p) {
+        K.GleitLinieX(gl, p) = sx[p];
+        K.GleitLinieZ(gl, p) = sz[p];
+    }
+    K.GleitLinieAnz[gl] = static_cast<int16_t>(ns);
+    GelaendeSchneiden();
+
+    // 11. Exit of the plane at the bottom (nearest to the wall) and the wall index.
+    const int n1 = K.GleitLinieAnz[1];
+    kExit = 1;
+    for (int p = n1; p >= 1; --p) {
+        if (std::fabs(K.GleitLinieZ(gl, p) - K.GleitLinieZ(1, p)) < 0.001f) {
+            kExit = static_cast<int16_t>(p);
+            break;
+        }
+    }
+    kWall = static_cast<int16_t>(n1);
+    for (int p = 1; p <= n1; ++p) {
+        if (K.GleitLinieX(1, p) >= 0.0f) {
+            kWall = static_cast<int16_t>(p);
+            break;
+        }
+    }
+
+    // 12. Bottom loads per column.
+    K.GleitListe1.assign(static_cast<std::size_t>(n1) + 2, 0.0f);
+    GleitkeilGeometrie(kExit, kWall);
+
+    // 13. Clip every line to the slip line.
+    for (int L = 1; L <= letzte; ++L)
+        for (int p = 1; p <= n1; ++p)
+            if (K.GleitLinieZ(L, p) > K.GleitLinieZ(gl, p)) K.GleitLinieZ(L, p) = K.GleitLinieZ(gl, p);
+}
+
+void GleitkeilGeometrie(int16_t kExit, int16_t kWall) {
+    auto& K = Keil;
+    const int gl = K.LetzteGleitLinie + 1;
+    for (int i = 1; i <= P.AnzSohlLast; ++i) {
+        if (K.GleitListeS1[i] == 0.0f && K.GleitListeS2[i] == 0.0f) continue;
+        int16_t i1 = 0, i2 = 0;
+        PunktCodeSuchen(K.GleitListeI1[i], i1);
+        PunktCodeSuchen(K.GleitListeI2[i], i2);
+        const float x1 = K.GelaendeX[i1], z1 = K.GelaendeZ[i1];
+        const float x2 = K.GelaendeX[i2], z2 = K.GelaendeZ[i2];
+        const float S1 = K.GleitListeS1[i], S2 = K.GleitListeS2[i];
+        if (x2 == x1) continue; // a load without width carries nothing
+        for (int k = kExit; k <= kWall - 1; ++k) {
+            const float xk = K.GleitLinieX(gl, k), zk = K.GleitLinieZ(gl, k);
+            const float xk1 = K.GleitLinieX(gl, k + 1), zk1 = K.GleitLinieZ(gl, k + 1);
+            float xa = x1, za = z1, Sa = S1;
+            float xb = x2, zb = z2, Sb = S2;
+            if (!(xk < xb && xk1 > xa && std::fabs(xk1 - xk) >= 0.01f)) continue;
+            if (xk > xa) {
+                const float f = (xk - x1) / (x2 - x1);
+                xa = xk;
+                za = z1 + (z2 - z1) * f;
+                Sa = S1 + (S2 - S1) * f;
+            }
+            if (xk1 < xb) {
+                const float f = (xk1 - x1) / (x2 - x1);
+                xb = xk1;
+                zb = z1 + (z2 - z1) * f;
+                Sb = Sa + (S2 - Sa) * f;
+            }
+            if (za > zk && zb > zk1) continue; // below the slip line
+            if ((za - zk) * (zb - zk1) < 0.0f) {
+                float xs = 0, zs = 0;
+                int16_t treffer = 0;
+                zormc::Schnittpunkt(xa, za, xb, zb, xk, zk, xk1, zk1, xs, zs, treffer);
+                const float Ss = xb != xa ? Sa + (Sb - Sa) * (xs - xa) / (xb - xa) : Sa;
+                if (zb >= zk1) {
+                    xb = xs;
+                    zb = zs;
+                    Sb = Ss;
+                } else {
+                    xa = xs;
+                    za = zs;
+                    Sa = Ss;
+                }
+            }
+            K.GleitListe1[k] = K.GleitListe1[k] + (Sa + Sb) / 2.0f * (xb - xa);
+        }
+    }
+}
+
+} // namespace zormb

@@ -1,0 +1,173 @@
+// Passive pressure by trial slip planes: hand calculations after Coulomb for a flat bottom.
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "earthpressure/coefficients.h"
+#include "earthpressure/handover_a.h"
+#include "earthpressure/stage_b.h"
+#include "earthpressure/trial_planes.h"
+#include "earthpressure/wedge_geometry.h"
+#include "frame/project_data.h"
+#include "platform/runtime/vbfile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+constexpr float kGrad = 3.141593f / 180.0f;
+
+class TrialPlanes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProjectData();
+        zormcom::LaufwerteZuruecksetzen();
+        zormb::ErddruckZustandZuruecksetzen();
+        zormb::KeilZuruecksetzen();
+        vb::ResetFileState();
+        dir_ = fs::temp_directory_path() / ("zor_trial_planes_" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+        alt_ = fs::current_path();
+        fs::current_path(dir_);
+
+        // One layer as entered (degrees), flat bottom 5 m below the wall head, water deep down.
+        P.GradZuRad = kGrad;
+        P.AnzErd = 1;
+        P.SchichtDicke[1] = 40.0f;
+        P.SchichtPhi[1] = 30.0f;
+        P.SchichtDeltaP[1] = 0.0f;
+        P.SchichtCp[1] = 0.0f;
+        P.SchichtGammaAush[1] = 18.0f;
+        P.SchichtGammaAuftriebAush[1] = 10.0f;
+        P.AushNr = 1;
+        P.zAush = 5.0f;
+        P.ZWasserLuft = 60.0f;
+        P.AushubTabelle(1, 28) = 60.0f;
+        P.EtaAnpass = 1.0f;
+    }
+    void TearDown() override {
+        vb::ResetFileState();
+        fs::current_path(alt_);
+        fs::remove_all(dir_);
+    }
+    // Index of the depth point zAush + t.
+    static int Punkt(float t) {
+        const auto z = zormb::GleitTiefen(P.zAush);
+        for (int i = 1; i <= zormb::kGleitTiefen; ++i)
+            if (std::fabs(z[i] - (P.zAush + t)) < 1e-4f) return i;
+        return 0;
+    }
+    fs::path dir_, alt_;
+};
+
+TEST_F(TrialPlanes, DepthListAscendsFromTheExcavationLevelTo99) {
+    const auto z = zormb::GleitTiefen(2.0f);
+    EXPECT_FLOAT_EQ(z[1], 2.0f);
+    EXPECT_FLOAT_EQ(z[2], 2.01f);
+    EXPECT_NEAR(z[14], 4.4f, 1e-5f);
+    EXPECT_NEAR(z[15], 4.7f, 1e-5f);
+    EXPECT_NEAR(z[16], 5.0f, 1e-5f);
+    EXPECT_NEAR(z[24], 9.0f, 1e-5f);
+    EXPECT_NEAR(z[37], 22.0f, 1e-5f);
+    EXPECT_FLOAT_EQ(z[38], 99.0f);
+}
+
+TEST_F(TrialPlanes, UniformStepsGiveCentralDifferences) {
+    // E = -z^2 on a uniform grid: e = dE/dz = -2 z exactly at the inner points.
+    float z[8], E[8], e[8];
+    for (int i = 1; i <= 7; ++i) {
+        z[i] = static_cast<float>(i - 1);
+        E[i] = -z[i] * z[i];
+    }
+    zormb::OrdinatenAusResultierenden(z, E, 7, e);
+    EXPECT_FLOAT_EQ(e[1], 0.0f);
+    for (int i = 2; i <= 5; ++i)
+        EXPECT_NEAR(e[i], -2.0f * z[i], 1e-4f) << i;
+    EXPECT_NEAR(e[6], -10.0f, 1e-3f); // 2 (E6 - E5) / 1 - e5 = 2 (-25 + 16) + 8
+}
+
+TEST_F(TrialPlanes, LoadedFlatBottomMatchesCoulomb) {
+    // 10 kN/m2 from 50 m out up to the wall: at 2 m below the bottom the governing plane rises at
+    // 30 degrees, E = (18 x 2 x 2 / 2 + 10 x 2) x 3 = -168 kN/m, e = (18 x 2 + 10) x 3 = -138 kN/m2.
+    P.AnzSohlLast = 1;
+    P.SohlLastX1[1] = -50.0f;
+    P.SohlLastX2[1] = 0.0f;
+    P.SohlLastQ[1] = 10.0f;
+    P.SohlLastZ[1] = P.zAush;
+    zormb::ErdwiderstandGleitflaechen();
+
+    const int i = Punkt(2.0f);
+    ASSERT_GT(i, 0);
+    const auto& R = zormb::GleitErgebnis;
+    EXPECT_NEAR(R.E[i], -168.0f, 0.3f);
+    EXPECT_NEAR(R.Winkel[i] / kGrad, 30.0f, 0.15f);
+    EXPECT_NEAR(zormcom::Lauf.EphE[i], -138.0f, 0.5f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.EphZ[i], P.zAush + 2.0f);
+    // The excavation level itself has no wedge.
+    EXPECT_FLOAT_EQ(R.E[1], 0.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.EphE[1], 0.0f);
+    EXPECT_EQ(zormcom::Lauf.AnzEph, 38);
+}
+
+TEST_F(TrialPlanes, FlatBottomWithWallFrictionGivesCoulombKpgh) {
+    // Without loads the least resistance of straight planes is Coulomb's: e = gamma z Kpgh.
+    P.SchichtDeltaP[1] = -10.0f;
+    zormb::ErdwiderstandGleitflaechen();
+    float beta = 0.0f, ka = 0, kp = 0, kac = 0, kpc = 0;
+    zormcom::ErddruckBeiwerte(30.0f * kGrad, 0.0f, beta, 0.0f, -10.0f * kGrad, ka, kp, kac, kpc);
+    for (float t : {1.0f, 3.0f, 6.0f}) {
+        const int i = Punkt(t);
+        ASSERT_GT(i, 0) << t;
+        EXPECT_NEAR(zormb::GleitErgebnis.E[i], -0.5f * 18.0f * t * t * kp, 0.002f * 9.0f * t * t * kp) << t;
+        EXPECT_NEAR(zormcom::Lauf.EphE[i], -18.0f * t * kp, 0.005f * 18.0f * t * kp) << t;
+    }
+}
+
+TEST_F(TrialPlanes, FileHoldsFlagAndThirtyNineRowsStartingWithZeros) {
+    P.EtaAnpass = 0.9f;
+    P.AnzSohlLast = 1;
+    P.SohlLastX1[1] = 0.0f; // entered from end to start: turned round
+    P.SohlLastX2[1] = -50.0f;
+    P.SohlLastQ[1] = 10.0f;
+    P.SohlLastZ[1] = P.zAush;
+    zormb::ErdwiderstandGleitflaechen();
+    EXPECT_FLOAT_EQ(P.SohlLastX1[1], -50.0f);
+    EXPECT_FLOAT_EQ(P.SohlLastX2[1], 0.0f);
+
+    const int16_t f = vb::FreeFile();
+    vb::Open("ZOREPP.", vb::OpenMode::Input, f);
+    int16_t flag = 0, m = 0;
+    vb::Input(f, flag, m);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(m, 39);
+    float z, e, w, E;
+    vb::Input(f, z, e, w, E);
+    EXPECT_EQ(z, 0.0f);
+    EXPECT_EQ(e, 0.0f);
+    EXPECT_EQ(w, 0.0f);
+    EXPECT_EQ(E, 0.0f);
+    for (int i = 1; i <= 38; ++i) {
+        vb::Input(f, z, e, w, E);
+        EXPECT_NEAR(z, zormcom::Lauf.EphZ[i], 1e-4f);
+        EXPECT_NEAR(e, 0.9f * zormcom::Lauf.EphE[i], 1e-3f * std::fabs(e) + 1e-4f);
+        EXPECT_NEAR(E, zormb::GleitErgebnis.E[i], 1e-3f * std::fabs(E) + 1e-4f);
+    }
+    vb::Close(f);
+}
+
+TEST_F(TrialPlanes, TooDeepExcavationIsRefused) {
+    P.zAush = 80.0f;
+    P.AnzSohlLast = 1;
+    P.SohlLastX1[1] = -5.0f;
+    P.SohlLastQ[1] = 10.0f;
+    P.SohlLastZ[1] = 80.0f;
+    zormcom::Lauf.AnzEph = 7;
+    zormb::ErdwiderstandGleitflaechen();
+    EXPECT_EQ(zormcom::Lauf.AnzEph, 7);
+    EXPECT_FALSE(fs::exists("ZOREPP"));
+}
+
+} // namespace
