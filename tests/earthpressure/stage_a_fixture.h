@@ -1,0 +1,161 @@
+#pragma once
+// A working folder of its own and a small project for the tests of the first stage of a run.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "earthpressure/handover_a.h"
+#include "earthpressure/report_file.h"
+#include "frame/project_data.h"
+#include "frame/stage_table.h"
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/runtime.h"
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
+
+namespace stagea_test {
+
+namespace fs = std::filesystem;
+
+inline constexpr float kGrad = 3.141593f / 180.0f;
+
+// A file of the working folder as UTF-8 text.
+inline std::string Text(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return vb::FromCp1252(ss.str());
+}
+
+// The lines of a file (CR LF or LF), without their ends.
+inline std::vector<std::string> Zeilen(const fs::path& p) {
+    std::vector<std::string> out;
+    std::string t = Text(p);
+    std::size_t a = 0;
+    while (a < t.size()) {
+        std::size_t e = t.find('\n', a);
+        if (e == std::string::npos) e = t.size();
+        std::string z = t.substr(a, e - a);
+        if (!z.empty() && z.back() == '\r') z.pop_back();
+        out.push_back(z);
+        a = e + 1;
+    }
+    return out;
+}
+
+// Current-stage values of a simple stage, stored into column s of the stage table.
+inline void Stufe(int16_t s, float zAush, int16_t wandfuss = 1) {
+    P.Wandfuss = wandfuss;
+    P.zAush = zAush;
+    P.ZWandfuss = zAush + 0.01f;
+    P.AnzAnker = 0;
+    P.UmFigur = 0;
+    P.UmZ1 = P.UmZ2 = P.EpsUml = 0.0f;
+    for (auto& z : P.ZAnker)
+        z = 0.0f;
+    P.ZNextAnker = 99.0f;
+    P.ZWasserLuft = 99.0f;
+    P.ZWasserErd = 99.0f;
+    P.EFaktor = 1.0f;
+    P.StBx1 = P.StBx2 = P.StBH = 0.0f;
+    P.Einsp = 0.0f;
+    P.AnzSohlLast = 0;
+    P.AnzZusatzSpannung = 0;
+    P.AnzErddruckFaktor = 0;
+    zormcom::AushubSpeichern(s);
+}
+
+// A cantilever sheet pile wall in two layers (3 m sand above clay), excavated to 4 m, one
+// load case with an unlimited area load of 10 kN/m2; global safety.
+inline void BeispielProjekt() {
+    P.GradZuRad = kGrad;
+    P.TiefeUnendlich = 99.0f;
+    P.Wandtyp = 2;
+    P.Wandart = 2;
+    P.WandKopf = 1;
+    P.Erddruckart = 1;
+    P.RuheProz = 0.0f;
+    P.KonzFaktor = 4;
+    P.Etap = 1.5f;
+    P.EtaGlobal = 1.5f;
+    P.MinEah = 0.2f;
+    P.DeltaZF = 0.0f;
+    P.PhiCaq = 35.0f;
+    P.ProjBez = "Baugrube Test";
+    P.ProjNr = "4711";
+    P.PosName = "Verbau";
+    P.Datum = "10.12.2026";
+    P.GanzerNameOhneExt = "/tmp/projekt";
+    P.GanzerName = "/tmp/projekt";
+    P.Versionstext = "V.07.05.2012";
+    P.DWand = 0.01f;
+
+    P.AnzErd = 2;
+    const float dicke[] = {3.0f, 5.0f}, phi[] = {30.0f, 22.5f}, da[] = {20.0f, 15.0f},
+                dp[] = {-15.0f, -11.25f}, ca[] = {0.0f, 10.0f}, cp[] = {0.0f, 10.0f}, g[] = {18.0f, 19.0f},
+                ga[] = {10.0f, 9.0f};
+    for (int i = 1; i <= 2; ++i) {
+        P.SchichtDicke[i] = dicke[i - 1];
+        P.SchichtPhi[i] = phi[i - 1];
+        P.SchichtDeltaA[i] = da[i - 1];
+        P.SchichtDeltaP[i] = dp[i - 1];
+        P.SchichtCa[i] = ca[i - 1];
+        P.SchichtCp[i] = cp[i - 1];
+        P.SchichtGamma[i] = g[i - 1];
+        P.SchichtGammaAuftrieb[i] = ga[i - 1];
+        P.SchichtGammaAush[i] = g[i - 1];
+        P.SchichtGammaAuftriebAush[i] = ga[i - 1];
+        P.SchichtEI[i] = 50.0f;
+    }
+
+    P.AnzAush = 1;
+    Stufe(1, 4.0f);
+    P.AnzLF = 1;
+    P.AnzLastLuftLF[1] = 0;
+    P.AnzLastErdLF[1] = 1;
+    P.ErdLastPv(1, 1) = 10.0f;
+    P.ErdLastXA(1, 1) = 0.0f;
+    P.ErdLastXE(1, 1) = 999.0f;
+    P.ErdLastZ(1, 1) = 0.0f;
+    P.ErdLastDauer(1, 1) = 0.0f;
+    P.ErdLastRuheFaktor(1, 1) = 1.0f;
+    P.AnzAnkerGesamt = 0;
+    P.EtaGl = 1.5f;
+}
+
+// Runs every test in an empty working folder of its own, with the program state reset.
+class Arbeitsordner : public ::testing::Test {
+protected:
+    void SetUp() override {
+        alt_ = fs::current_path();
+        ordner_ = fs::temp_directory_path() /
+                  ("zor_stagea_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(ordner_);
+        fs::create_directories(ordner_);
+        fs::current_path(ordner_);
+        vb::ResetRuntime();
+        vb::SetDecimalSeparator(',');
+        vb::headless::Reset();
+        ResetProjectData();
+        zormcom::LaufwerteZuruecksetzen();
+        zorma::BerichtZuruecksetzen();
+        P.WurzelOrdner = ordner_.string() + "/";
+    }
+    void TearDown() override {
+        vb::ResetRuntime();
+        fs::current_path(alt_);
+        fs::remove_all(ordner_);
+        ResetProjectData();
+        zormcom::LaufwerteZuruecksetzen();
+    }
+    fs::path Datei(const std::string& name) const { return ordner_ / name; }
+
+    fs::path alt_, ordner_;
+};
+
+} // namespace stagea_test
