@@ -24,6 +24,16 @@ SurfaceWidget::~SurfaceWidget() {
     surface_->SetChangeHandler({});
 }
 
+void SurfaceWidget::SyncSize() {
+    QSize want(std::max(1, width()), std::max(1, height()));
+    if (surface_->Image().size() != want) surface_->Resize(want.width(), want.height());
+}
+
+ImageSurface& SurfaceWidget::surface() {
+    SyncSize();
+    return *surface_;
+}
+
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.drawImage(event->rect(), surface_->Image(), event->rect());
@@ -31,7 +41,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    surface_->Resize(std::max(1, width()), std::max(1, height()));
+    SyncSize();
     if (resized_) resized_();
 }
 

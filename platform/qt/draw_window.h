@@ -16,7 +16,9 @@ public:
     explicit SurfaceWidget(QWidget* parent = nullptr);
     ~SurfaceWidget() override;
 
-    ImageSurface& surface() { return *surface_; }
+    // The surface, sized to the widget (also while the widget is hidden and has not yet had
+    // its resize event).
+    ImageSurface& surface();
     const ImageSurface& surface() const { return *surface_; }
     // Called after the widget took a new size (the picture is usually drawn again then).
     void SetResizeHandler(std::function<void()> handler) { resized_ = std::move(handler); }
@@ -26,6 +28,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void SyncSize();
     std::unique_ptr<ImageSurface> surface_;
     std::function<void()> resized_;
 };
