@@ -66,16 +66,35 @@ bool present(const fs::path& p) {
 
 // The entries of a folder, sorted by their folded names (then by spelling).
 std::vector<std::string> listFolder(const fs::path& folder) {
-    std::vector<std::string> names;
+    std::vector<std::pair<std::string, std::string>> keyed; // folded name, name
     std::error_code ec;
     fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
-    for (; !ec && it != end; it.increment(ec))
-        names.push_back(it->path().filename().string());
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        std::string fa = fold(a), fb = fold(b);
-        return fa != fb ? fa < fb : a < b;
-    });
+    for (; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        keyed.emplace_back(fold(name), std::move(name));
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<std::string> names;
+    names.reserve(keyed.size());
+    for (auto& k : keyed) names.push_back(std::move(k.second));
     return names;
+}
+
+// The entry of a folder that a cleaned, folded component names: the first in name order, "" if none.
+std::string findInFolder(const fs::path& folder, const std::string& key) {
+    std::string best, bestFolded;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (fold(cleanComponent(name)) != key) continue;
+        std::string folded = fold(name);
+        if (best.empty() || folded < bestFolded || (folded == bestFolded && name < best)) {
+            best = name;
+            bestFolded = folded;
+        }
+    }
+    return best;
 }
 
 bool hasWildcard(std::string_view s) {
@@ -147,13 +166,7 @@ fs::path Resolve(std::string_view name) {
                 result = cleaned;
                 continue;
             }
-            std::string key = fold(clean);
-            std::string match;
-            for (const std::string& e : listFolder(result))
-                if (fold(cleanComponent(e)) == key) {
-                    match = e;
-                    break;
-                }
+            std::string match = findInFolder(result, fold(clean));
             if (!match.empty()) {
                 result /= match;
                 continue;
