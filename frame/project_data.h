@@ -380,6 +380,24 @@ struct ProjectData {
     int16_t BilderAlleDrucken = 0;
     float BildLinks = 0.0f, BildOben = 0.0f, BildRechts = 0.0f, BildUnten = 0.0f;
     float ZeichenEinheit = 0.0f;
+    float TwipsProPixelX = 0.0f, TwipsProPixelY = 0.0f; // of the current device, set at start
+    int16_t KurzAusdruck = 0;                           // -1 while a short printout of the report runs
+
+    // ---------------------------------------------------------------- values a run leaves for the pictures
+    Arr<float, 13> AnkerNeigungTab{}; // inclination per row of the anchor table (degrees)
+    float AnkerNeigung = 0.0f;        // inclination of the anchor being handled
+    int16_t BettungStufe = 0;         // bedded-foot flag of the current stage
+    float AbgeschnUmlagern = 0.0f;
+    float ZspSkala = 0.0f;
+    int16_t AnzWiderstand = 0;
+    int16_t AnzGleitflaechen = 0;
+    Arr<float, 100> EphPlotZ{};
+    Arr<float, 100> EphWinkel{};
+    float zEndeStatik = 0.0f, Rhd = 0.0f, RdFuss = 0.0f, EdFuss = 0.0f, AbgeschnDruck = 0.0f;
+    float HUmlagerung = 0.0f, Rvd = 0.0f, EpFaktor = 0.0f;
+    int16_t AnzAuflagerVersch = 0;
+    Arr<float, 250> LastbildKopieZ{}; // load diagram of the plot record: depths
+    Arr<float, 250> LastbildKopieE{}; // and values
 
     bool operator==(const ProjectData&) const = default;
 };
