@@ -1,5 +1,7 @@
 #include "platform/draw/devices.h"
 
+#include <filesystem>
+
 #include "platform/draw/fonts.h"
 
 namespace vb::draw {
@@ -35,6 +37,14 @@ void ResetDevices() {
     d.headless = RecordingSurface::Printer();
     d.installed = nullptr;
     SetScreenFonts({});
+}
+
+std::string PrintFileName(std::string_view projectFile, std::string_view what) {
+    std::filesystem::path p{std::string(projectFile)};
+    std::string stem = p.stem().string();
+    if (stem.empty()) stem = "ZOR";
+    std::string name = stem + (what.empty() ? "" : "-" + std::string(what)) + ".pdf";
+    return (p.parent_path() / name).string();
 }
 
 } // namespace vb::draw

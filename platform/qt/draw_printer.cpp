@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <vector>
 
+#include "platform/draw/devices.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/errors.h"
 
@@ -48,7 +49,7 @@ struct PrinterSurface::Impl {
     std::unique_ptr<QPrinter> printer;
     QPainter painter;
     Renderer renderer{kDpi, kDpi};
-    QImage measureDevice; // text metrics before a document has begun
+    QImage measureDevice; // text metrics at 600 dpi
 
     QPagedPaintDevice* Device() {
         if (writer) return writer.get();
@@ -191,9 +192,9 @@ void PrinterSurface::DoText(const TextCall& c) {
 }
 
 Extent PrinterSurface::DoMeasure(std::string_view line, const FontSpec& f) const {
-    QPaintDevice* device = d_->Device();
-    if (!device) device = &d_->measureDevice;
-    return Measure(line, f, device);
+    // One measuring device at the printer's resolution, so that a text measures the same
+    // before and after the document has begun.
+    return Measure(line, f, &d_->measureDevice);
 }
 
 void PrinterSurface::DoClear(int32_t) {}
@@ -247,6 +248,12 @@ void PrinterSurface::DoKillDoc() {
         if (d_->pdf) QFile::remove(QString::fromStdString(d_->temp));
     }
     d_->Reset();
+}
+
+PrinterSurface& InstallPrinter() {
+    static PrinterSurface* printer = new PrinterSurface(PrinterSurface::Target::Auto); // lives to the end
+    SetPrinter(printer);
+    return *printer;
 }
 
 } // namespace vb::draw::qt

@@ -54,4 +54,8 @@ private:
     std::unique_ptr<Impl> d_;
 };
 
+// Makes a printer surface for the system (Auto) and installs it as the program's Printer()
+// (see devices.h); it lives until the program ends.
+PrinterSurface& InstallPrinter();
+
 } // namespace vb::draw::qt

@@ -318,6 +318,12 @@ TEST(Devices, TheRecordingPrinterStandsInUntilOneIsInstalled) {
     EXPECT_EQ(&Printer(), &HeadlessPrinter());
 }
 
+TEST(Devices, PdfStandInIsNamedAfterTheProjectAndThePrintout) {
+    EXPECT_EQ(PrintFileName("/daten/Baugrube7", "Bericht"), "/daten/Baugrube7-Bericht.pdf");
+    EXPECT_EQ(PrintFileName("/daten/Baugrube7.txt", "B101"), "/daten/Baugrube7-B101.pdf");
+    EXPECT_EQ(PrintFileName("Baugrube7", ""), "Baugrube7.pdf");
+}
+
 TEST(Fonts, WindowsNamesMapToTheLiberationFacesAndComeFirst) {
     EXPECT_EQ(InstalledFamily("Courier New"), "Liberation Mono");
     EXPECT_EQ(InstalledFamily("arial"), "Liberation Sans");
