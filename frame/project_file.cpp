@@ -738,8 +738,15 @@ bool EingabeSchreiben(const std::string& dateiName) {
             vb::Close(fn);
         });
     } catch (const std::exception& e) {
-        vb::MsgBox("Die Datei   " + dateiName + "   konnte nicht gespeichert werden !\r\r" + e.what() +
-                       "\r\rDie bisherige Datei bleibt unverändert.",
+        const auto* rt = dynamic_cast<const vb::RuntimeError*>(&e);
+        const std::string fehler = rt ? " (Fehler " + std::to_string(rt->number()) + ")" : "";
+        vb::MsgBox("Die Datei   " + dateiName + "   konnte nicht gespeichert werden" + fehler +
+                       " !\r\rDie bisherige Datei bleibt unverändert.",
+                   vb::vbOKOnly | vb::vbExclamation, "Speichern nicht möglich");
+        return false;
+    } catch (...) {
+        vb::MsgBox("Die Datei   " + dateiName +
+                       "   konnte nicht gespeichert werden !\r\rDie bisherige Datei bleibt unverändert.",
                    vb::vbOKOnly | vb::vbExclamation, "Speichern nicht möglich");
         return false;
     }

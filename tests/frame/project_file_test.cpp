@@ -1057,7 +1057,10 @@ TEST_F(ProjectFile, FailedSaveShowsAMessageAndKeepsTheOldFile) {
     // The target folder does not exist.
     EXPECT_FALSE(zorm1::EingabeSchreiben("fehlt/projekt"));
     ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_NE(vb::headless::Log()[0].prompt.find("fehlt/projekt"), std::string::npos);
+    EXPECT_EQ(vb::headless::Log()[0].prompt,
+              "Die Datei   fehlt/projekt   konnte nicht gespeichert werden (Fehler 76) !\r\r"
+              "Die bisherige Datei bleibt unverändert.");
+    EXPECT_FALSE(fs::exists("fehlt"));
 
     // The target name is taken by a folder: nothing replaces it, and no temporary file stays behind.
     fs::create_directory("belegt");
