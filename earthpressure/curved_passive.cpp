@@ -95,7 +95,7 @@ bool KpCaquot(float phi, float deltaP, float alpha, float beta, float& Kpgh) {
         ausserhalb = true;
     }
     int i0 = runden(phiTabelle - 10.0f) / 5;
-    int j0 = runden(100.0f * verhaeltnis) / 10;
+    int j0 = runden(verhaeltnis < 1.0f ? 100.0f * std::fabs(deltaP) / phi : 100.0f) / 10;
     if (i0 > kZeilen - 1) i0 = kZeilen - 1;
     if (j0 > kSpalten - 1) j0 = kSpalten - 1;
     const int i1 = i0 + 1 < kZeilen - 1 ? i0 + 1 : kZeilen - 1;
