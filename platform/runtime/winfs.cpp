@@ -76,7 +76,8 @@ std::vector<std::string> listFolder(const fs::path& folder) {
     std::sort(keyed.begin(), keyed.end());
     std::vector<std::string> names;
     names.reserve(keyed.size());
-    for (auto& k : keyed) names.push_back(std::move(k.second));
+    for (auto& k : keyed)
+        names.push_back(std::move(k.second));
     return names;
 }
 

@@ -40,7 +40,7 @@ std::string Dir(std::string_view pattern, bool withFolders = false);
 std::string Dir();
 
 // ---- changes -------------------------------------------------------------------------------
-void Kill(std::string_view pattern);                           // deletes every file matching; none: error 53
+void Kill(std::string_view pattern); // deletes every file matching; none: error 53
 // (a file still open under a file number is closed first: the number is free afterwards)
 void FileCopy(std::string_view src, std::string_view dst);     // copies (overwrites); src missing: error 53
 void Name(std::string_view oldName, std::string_view newName); // rename; target exists: error 58
