@@ -253,7 +253,6 @@ private:
     double UnitTwips(int16_t mode) const;
     void RequirePrinter() const;
     void BeforeOutput(bool ink); // starts the printer document, marks the page as used
-    double PxPerTwipX() const { return 1.0 / tppX_; }
 
     bool printer_;
     double devW_, devH_, tppX_, tppY_;
