@@ -218,6 +218,13 @@ TEST(Integrieren, TrapezoidAreaUpToDepth) {
     float a = 0, y = 0;
     zormc::Integrieren(s.e, s.z, s.n, 4, a, y);
     EXPECT_FLOAT_EQ(a, 70);
+
+    // A list whose first two points share a depth at or below xEnde has no area there
+    // (and no division by the zero width).
+    const Ordinatenliste k = liste({{1, 5}, {1, 7}, {3, 7}});
+    zormc::Integrieren(k.e, k.z, k.n, 0.5f, a, y);
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(y, 5);
 }
 
 TEST(KurveKappen, CutsAtDepth) {
