@@ -1,5 +1,26 @@
 #include "earthpressure/stage_b.h"
 
+#include <cmath>
+#include <string>
+
+#include "earthpressure/coefficients.h"
+#include "earthpressure/curved_passive.h"
+#include "earthpressure/figure_points.h"
+#include "earthpressure/handover_a.h"
+#include "earthpressure/handover_b.h"
+#include "earthpressure/number_lists.h"
+#include "earthpressure/report_file.h"
+#include "earthpressure/rest_pressure.h"
+#include "earthpressure/slopes.h"
+#include "earthpressure/soil_pressure.h"
+#include "earthpressure/surface_loads.h"
+#include "earthpressure/trial_planes.h"
+#include "frame/project_data.h"
+#include "frame/stage_table.h"
+#include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
+
 namespace zormb {
 
 Erddruckzustand B;
@@ -8,6 +29,340 @@ void ErddruckZustandZuruecksetzen() {
     B = Erddruckzustand{};
 }
 
-void ErddruckBerechnen() {}
+namespace {
+
+constexpr int16_t kBericht = zorma::kBerichtDateiNr;
+
+std::string Zahl(float v, int16_t breite, int16_t stellen) {
+    return zorma::ZahlText(v, breite, stellen);
+}
+
+void Zeile(const std::string& s) {
+    vb::Print(kBericht, s);
+}
+
+// Closes its file number when the block is left, also by an error.
+class Datei {
+public:
+    Datei(const char* name, vb::OpenMode modus) : fn_(vb::FreeFile()) { vb::Open(name, modus, fn_); }
+    ~Datei() { vb::Close(fn_); }
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+    int16_t nr() const { return fn_; }
+
+private:
+    int16_t fn_;
+};
+
+// Seepage state of the pass from "zorz10".
+void SickerzustandLesen() {
+    Datei d("zorz10", vb::OpenMode::Input);
+    const int16_t f = d.nr();
+    float w3 = 0, w4 = 0;
+    vb::Input(f, B.GammaGeaendert, B.SickerKonv, w3, w4, B.GefaelleErd, B.GefaelleLuft);
+    if (B.GammaGeaendert == 1) {
+        for (int i = 1; i <= P.AnzErd; ++i)
+            vb::Input(f, P.SchichtGammaAuftrieb[i], P.SchichtGammaAuftriebAush[i]);
+    } else {
+        B.GefaelleErd = 0.0f;
+        B.GefaelleLuft = 0.0f;
+    }
+}
+
+int16_t DruckLastfallBestimmen() {
+    return (P.kzStroem == 1 && B.SickerKonv == 0) ? 0 : 1;
+}
+
+// Coefficients of layer i with the changed wall friction angles of the stage.
+void BeiwerteNeu(int i) {
+    zormcom::Lauf.AlphaWand = 0.0f;
+    P.SchichtDeltaA[i] = P.SchichtDeltaANeu[i];
+    P.SchichtDeltaP[i] = P.SchichtDeltaPNeu[i];
+    const float phi = P.SchichtPhi[i];
+    float beta = 0.0f, ka = 0, kp = 0, kac = 0, kpc = 0;
+    zormcom::ErddruckBeiwerte(phi, zormcom::Lauf.AlphaWand, beta, P.SchichtDeltaANeu[i],
+                              P.SchichtDeltaPNeu[i], ka, kp, kac, kpc);
+    if (P.SchichtKaghVorgabe[i] == 0.0f) P.SchichtKagh[i] = ka;
+    if (P.SchichtKpghVorgabe[i] == 0.0f) P.SchichtKpgh[i] = kp;
+    if (P.SchichtKachVorgabe[i] == 0.0f) P.SchichtKach[i] = kac;
+    if (P.SchichtKpchVorgabe[i] == 0.0f) P.SchichtKpch[i] = kpc;
+    const float s = static_cast<float>(std::sin(static_cast<double>(phi)));
+    if (P.Erddruckart == 1) {
+        P.SchichtK0Anteil[i] = (1.0f - s) * P.RuheProz / 100.0f;
+        P.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * P.SchichtKagh[i];
+    } else if (P.Erddruckart == 2) {
+        P.SchichtKaAnteil[i] = 1.0f - s;
+    }
+    if (phi > P.PhiCaq * P.GradZuRad + 0.000001f && P.SchichtDeltaPNeu[i] < 0.0f &&
+        P.SchichtKpghVorgabe[i] == 0.0f) {
+        float kpc2 = 0.0f;
+        zormb::KpCaquot(phi, P.SchichtDeltaPNeu[i], zormcom::Lauf.AlphaWand, 0.0f, kpc2);
+        P.SchichtKpgh[i] = kpc2;
+    }
+    if (P.SchichtCa[i] == 0.0f) P.SchichtKach[i] = 0.0f;
+    if (P.SchichtCp[i] == 0.0f) P.SchichtKpch[i] = 0.0f;
+}
+
+void KopfLastfall() {
+    zorma::Bericht.Einrueckung = std::string(13, ' ');
+    Zeile(P.Kommentar[4]);
+    Zeile(zorma::Bericht.Einrueckung + "         LASTFALL " + Zahl(P.LFNr, 2, 0) + "  AUSHUB " +
+          Zahl(P.AushNr, 2, 0));
+    Zeile(P.Kommentar[4]);
+}
+
+void SickerHinweis() {
+    if (!(B.GefaelleErdWirksam != 0.0f && P.kzStroem != 0 && B.GefaelleLuftWirksam != 0.0f)) return;
+    const std::string t(12, ' ');
+    Zeile(t + "  Wegen Stömungsdruck wurden die Bodenwichten und die Wasser- ");
+    Zeile(t + "  wichten beider Seiten iterativ geändert. Oberhalb des Bodens");
+    Zeile(t + "  bleibt das Wassergewicht unverändert bei 10 kN/m3 (23.8.2009)");
+    Zeile(t + "  gap´ wird begrenzt auf >= 0,001 = Schwebezustand  ( 1.4.2010)");
+    Zeile("");
+    Zeile(t + "  Mittleres hydraulisches Gefälle   aktiv    ia =" + Zahl(B.GefaelleErdWirksam, 8, 4));
+    Zeile(t + "                                    passiv   ip =" + Zahl(B.GefaelleLuftWirksam, 8, 4));
+    Zeile(t + "  gaa´ = gaa + ia * 10 , gwa´ = ( 1 - ia ) * 10 =" +
+          Zahl((1.0f - B.GefaelleErdWirksam) * 10.0f, 6, 2));
+    Zeile(t + "  gap´ = gap + ip * 10 , gwp´ = ( 1 - ip ) * 10 =" +
+          Zahl((1.0f - B.GefaelleLuftWirksam) * 10.0f, 6, 2));
+    Zeile("");
+}
+
+void KopfErddruck(bool vorgegeben) {
+    const std::string e(13, ' ');
+    Zeile("");
+    Zeile(e + "ERDDRUCK (m , kN/m2)     ohne Wasserdruck, ohne Zusatzdruck.");
+    if (P.TeilsicherheitenAn != 0)
+        vb::Print(kBericht, e,
+                  "(Bemessungswerte nach Grenzzustand GZ STR mit gamG = ", vb::Format(P.gamG, "0.00"),
+                  vb::Tab(45), " gamE0g = ", vb::Format(P.gamE0g, "0.00"),
+                  " gamQ = ", vb::Format(P.gamQ, "0.00"), ")");
+    Zeile(P.Kommentar[4]);
+    const std::string z(22, ' ');
+    if (vorgegeben) {
+        Zeile(z + "Kote  z         eh-Summe       vom Anwender eingegeben.");
+    } else {
+        Zeile(z + "Kote  z         eh-Summe        eh-Boden     eh-Auflast");
+        Zeile(z + "                           +  großfl. L.   begrenzte L.");
+    }
+}
+
+// Adds list A and list B into ESumme and copies the sum into BegrLast.
+void SummeNachBegrLast(zor::Ordinatenfeld& eA, zor::Ordinatenfeld& zA, int16_t nA) {
+    zormcom::DiagrammAddieren(eA, B.BegrLastE, B.ESummeE, zA, B.BegrLastZ, B.ESummeZ, nA, B.AnzWiderstand,
+                              P.AnzPunkte2, 1);
+    ListeKopieren(B.ESummeE, B.ESummeZ, P.AnzPunkte2, B.BegrLastE, B.BegrLastZ);
+    B.AnzWiderstand = P.AnzPunkte2;
+}
+
+void ZorgzSchreiben() {
+    Datei d("ZORGZ", vb::OpenMode::Output);
+    vb::Write(d.nr(), B.AnzKnoten);
+    for (int i = 1; i <= B.AnzKnoten; ++i)
+        vb::Write(d.nr(), B.GzZ[i], B.GzE[i]);
+}
+
+void PloteSchreiben() {
+    Datei d("ZZZPLOTE", vb::OpenMode::Output);
+    vb::Write(d.nr(), P.AnzLF, P.LFNr, P.AnzAush, P.AushNr, B.AnzWiderstand);
+    for (int i = 1; i <= B.AnzWiderstand; ++i)
+        vb::Write(d.nr(), B.ESummeZ[i], B.ESummeE[i], B.ESummeE[i] - B.BegrLastE[i], B.BegrLastE[i]);
+}
+
+} // namespace
+
+void ErddruckBerechnen() {
+    auto& L = zormcom::Lauf;
+
+    // A minimum earth pressure suspended by the given pressure of the previous stage holds again.
+    if (B.MinEahAusgesetzt != 0) {
+        P.MinEah = B.MinEahGesichert;
+        B.MinEahAusgesetzt = 0;
+    }
+
+    // 1. Head load, flag of the small loads, report for appending.
+    P.NKopf = P.NKopfLF[P.LFNr];
+    L.LastKleinFlag = 0;
+    zorma::BerichtAnhaengen();
+
+    // 2. Input of the pass as stage a left it.
+    zormcom::LastfallLesen(P.LFNr);
+    zormcom::AushubDateiLesen(P.AushNr);
+    zormcom::AushubLaden(P.AushNr);
+    Z11Lesen();
+
+    // 3. Extension of the per-stage files.
+    P.DateiEndung = std::to_string(10 * P.AushNr + P.LFNr);
+
+    // 4.-7. Seepage and heave options of the pass.
+    if (std::fabs(P.ZWasserErd - P.ZWasserLuft) < 0.01f) {
+        P.kzStroem = 0;
+        P.kzHydGrBr = 0;
+    }
+    B.GrundbruchTab.fill(0.0f);
+    if (P.kzStroem != 0) SickerzustandLesen();
+    if (P.kzWasserenth != 0) {
+        P.kzHydGrBr = 0;
+        P.kzStroem = 0;
+    }
+
+    // 8.-9. Does this pass print? The seepage iteration prints only its converged pass.
+    B.DruckLastfall = DruckLastfallBestimmen();
+    if (B.DruckLastfall == 1) KopfLastfall();
+
+    // 10. Layers whose wall friction changes in this stage.
+    bool kopfGeschrieben = false;
+    for (int16_t i = 1; i <= P.AnzErd; ++i) {
+        int16_t geaendert = 0, gelistet = 0;
+        WandreibungGeaendert(i, geaendert, gelistet);
+        if (!(geaendert == 1 && gelistet == 1)) continue;
+        BeiwerteNeu(i);
+        if (B.DruckLastfall == 1) {
+            if (!kopfGeschrieben) {
+                Zeile(zorma::Bericht.Einrueckung + "         wegen geänderter Wandreibungswinkel :");
+                Zeile("         " + vb::Left(zorma::Bericht.BerichtText[70], 55));
+                Zeile("         " + vb::Left(zorma::Bericht.BerichtText[71], 55));
+                kopfGeschrieben = true;
+            }
+            Zeile(zorma::Bericht.Einrueckung + "         " + Zahl(i, 3, 0) + Zahl(P.SchichtDicke[i], 10, 2) +
+                  Zahl(P.SchichtKagh[i], 8, 3) + Zahl(P.SchichtKach[i], 7, 3) + Zahl(P.SchichtKpch[i], 7, 3) +
+                  Zahl(P.SchichtKpgh[i], 7, 3));
+        }
+    }
+
+    // 11. One empty line in every pass.
+    Zeile("");
+
+    // 12. Loads standing on slopes above the wall head move down to it.
+    LastenAufBoeschung(0.0f);
+
+    // 13. Vertical stress from slopes and unlimited loads.
+    ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
+                      B.SchichtSigmaE, B.AnzListeB, 0.0f);
+    FlaechenlastFigur(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
+    zormcom::DiagrammAddieren(B.GzE, B.BegrLastE, B.SigmaVE, B.GzZ, B.BegrLastZ, B.SigmaVZ, B.AnzKnoten,
+                              B.AnzWiderstand, B.AnzListeA, 1);
+    ListeKopieren(B.SigmaVE, B.SigmaVZ, B.AnzListeA, B.GzE, B.GzZ);
+    B.AnzKnoten = B.AnzListeA;
+    ZorgzSchreiben();
+
+    // 14.-15. Layer boundary at the earth-side water level; soil pressure.
+    if (P.ZWasserErd > 0.0f) SchichtgrenzeEinfuegen(P.ZWasserErd);
+    ErddruckBoden(0);
+
+    // 16. Pressures given by the user for the stage.
+    const int s = P.AushNr;
+    int nE = static_cast<int>(std::floor(P.EahGeg(s, 0)));
+    nE = nE < 0 ? 0 : (nE > 15 ? 15 : nE);
+    int nP = static_cast<int>(std::floor(P.EphGeg(s, 0)));
+    nP = nP < 0 ? 0 : (nP > 15 ? 15 : nP);
+    L.AnzEphGegeben = static_cast<int16_t>(nP);
+    for (int k = 1; k <= nP; ++k) {
+        float z = P.zAush + P.TEphGeg(s, k);
+        L.EphGegAktZ[k] = z > 99.0f ? 99.0f : z;
+        L.EphGegAktE[k] = P.EphGeg(s, k);
+    }
+    if (nE >= 1) {
+        for (int k = 1; k <= nE; ++k) {
+            B.EahZ[k] = P.ZEahGeg(s, k);
+            B.EahE[k] = P.gamG * P.EahGeg(s, k);
+        }
+        B.AnzEah = static_cast<int16_t>(nE);
+    }
+    if (nE > 0 || nP > 0) P.kzStroem = 0;
+    if (nE > 0) {
+        // The given pressure replaces the minimum earth pressure in this stage only.
+        B.MinEahGesichert = P.MinEah;
+        B.MinEahAusgesetzt = 1;
+        P.MinEah = 0.0f;
+    } else {
+        Mindesterddruck(P.gamG);
+    }
+
+    // 17. Soil pressure and layer table for the statics.
+    Z3Schreiben();
+    Z2Schreiben();
+
+    // 18.-19. Section head.
+    B.DruckLastfall = DruckLastfallBestimmen();
+    if (B.DruckLastfall == 1) {
+        SickerHinweis();
+        KopfErddruck(nE > 0);
+    }
+
+    if (nE == 0) {
+        // 20. Pressure of the surface loads.
+        if (P.Erddruckart == 1) {
+            BegrenzteLastAktiv();
+            NegativeAbschneiden();
+            PunkteBereinigen(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
+            if (P.RuheProz > 0.0001f) {
+                ListeKopieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, B.SigmaVE, B.SigmaVZ);
+                B.AnzListeA = B.AnzWiderstand;
+                BegrenzteLastRuhe();
+                bool wirksam = false;
+                for (int k = 1; k <= B.AnzWiderstand; ++k)
+                    if (B.BegrLastE[k] > 0.1f) wirksam = true;
+                if (wirksam) {
+                    SummeNachBegrLast(B.SigmaVE, B.SigmaVZ, B.AnzListeA);
+                } else {
+                    ListeKopieren(B.SigmaVE, B.SigmaVZ, B.AnzListeA, B.BegrLastE, B.BegrLastZ);
+                    B.AnzWiderstand = B.AnzListeA;
+                }
+            }
+        } else if (P.Erddruckart == 2) {
+            BegrenzteLastRuhe();
+        }
+        ListeKopieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, B.SigmaVE, B.SigmaVZ);
+        B.AnzListeA = B.AnzWiderstand;
+        HorizontallastFigur(B.ESummeE, B.ESummeZ, P.AnzPunkte2, B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
+        SummeNachBegrLast(B.SigmaVE, B.SigmaVZ, B.AnzListeA);
+        if (B.AnzWiderstand < 2) LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
+
+        // Earth-pressure sum.
+        zormcom::DiagrammAddieren(B.EahE, B.BegrLastE, B.ESummeE, B.EahZ, B.BegrLastZ, B.ESummeZ, B.AnzEah,
+                                  B.AnzWiderstand, P.AnzPunkte2, 1);
+        if (B.DruckLastfall == 1) {
+            for (int k = 1; k <= P.AnzPunkte2; ++k)
+                Zeile(std::string(23, ' ') + Zahl(B.ESummeZ[k], 6, 2) + Zahl(B.ESummeE[k], 17, 2) +
+                      Zahl(B.ESummeE[k] - B.BegrLastE[k], 16, 2) + Zahl(B.BegrLastE[k], 15, 2));
+            Zeile("");
+            Zeile("");
+        }
+    } else {
+        // 21. The given pressure is the sum; the loads are contained in it.
+        if (B.DruckLastfall == 1) {
+            for (int k = 1; k <= B.AnzEah; ++k)
+                Zeile(std::string(23, ' ') + Zahl(B.EahZ[k], 6, 2) + Zahl(B.EahE[k], 17, 2));
+            Zeile("");
+            Zeile("");
+        }
+        ListeKopieren(B.EahE, B.EahZ, B.AnzEah, B.ESummeE, B.ESummeZ);
+        for (int k = 1; k <= B.AnzEah; ++k) {
+            B.BegrLastE[k] = 0.0f;
+            B.BegrLastZ[k] = B.EahZ[k];
+        }
+        B.AnzWiderstand = B.AnzEah;
+        P.AnzPunkte2 = B.AnzEah;
+    }
+
+    // 22.-24. Hand-over files.
+    PloteSchreiben();
+    L.IterZustand = 0;
+    Z4Schreiben();
+    if (P.kzStroem == 0) B.SickerKonv = 1;
+    {
+        Datei d("ZOREPP.", vb::OpenMode::Output);
+        vb::Write(d.nr(), static_cast<int16_t>(0));
+    }
+    B.AnzGleitflaechen = 0;
+
+    // 25. Passive pressure by trial slip planes for a sloped or loaded bottom, on the layers as entered.
+    if (L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0)) {
+        EingabeNachlesen();
+        ErdwiderstandGleitflaechen();
+        EingabeNachlesen();
+    }
+}
 
 } // namespace zormb

@@ -56,6 +56,13 @@ struct Erddruckzustand {
     int16_t SickerKonv = 0;
     float GefaelleErd = 0.0f;
     float GefaelleLuft = 0.0f;
+    // Seepage gradients of the last solved pass (set by the statics), shown in the report.
+    float GefaelleErdWirksam = 0.0f;
+    float GefaelleLuftWirksam = 0.0f;
+
+    // MinEah of the project while a stage with a given earth pressure has suspended it.
+    float MinEahGesichert = 0.0f;
+    int16_t MinEahAusgesetzt = 0;
 
     int16_t DruckLastfall = 0; // 1 = this pass writes the report section
     std::array<float, 3 * 81> GrundbruchTab{};
