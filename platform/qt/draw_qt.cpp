@@ -24,9 +24,7 @@ void EnsureQtApp() {
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv); // lives as long as the program
     }
-    static bool fontsInstalled = false;
-    if (!fontsInstalled) {
-        fontsInstalled = true;
+    if (ScreenFonts().size() <= StandardFontNames().size()) { // not yet installed, or reset
         std::vector<std::string> fonts = StandardFontNames();
         for (const QString& family : QFontDatabase::families()) {
             std::string name = family.toStdString();

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QTemporaryDir>
 
+#include "platform/draw/fonts.h"
 #include "platform/qt/draw_image.h"
 
 using namespace vb::draw;
@@ -163,4 +164,38 @@ TEST(ImageSurfacePng, WritingToAMissingFolderFailsAndLeavesNoFile) {
     std::string bad = (QDir(dir.path()).filePath("missing/x.png")).toStdString();
     EXPECT_FALSE(s.SavePng(bad));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(bad)));
+}
+
+TEST(QtFonts, TheScreenListsTheWindowsNamesFirstAndTheInstalledFaces) {
+    vb::draw::qt::EnsureQtApp();
+    auto fonts = ScreenFonts();
+    ASSERT_GT(fonts.size(), 3u);
+    EXPECT_EQ(fonts[0], "Arial");
+    EXPECT_EQ(fonts[1], "Courier New");
+    EXPECT_EQ(fonts[2], "Times New Roman");
+    EXPECT_NE(std::find(fonts.begin(), fonts.end(), "Liberation Mono"), fonts.end());
+}
+
+// The recorder's model of the faces stays close to the faces as drawn.
+TEST(QtFonts, TheModelMetricsMatchTheDrawnFaces) {
+    ImageSurface s(10, 10, 2.4); // 600 dpi, little rounding
+    struct Case {
+        const char* font;
+        const char* text;
+        double tolerance; // relative
+    };
+    const Case cases[] = {
+        {"Courier New", "Proj.Nr. 4711  Pos. Baugrube", 0.01}, // the size snaps to whole pixels
+        {"Arial", "1234567890", 0.01},
+        {"Arial", "Erddruck (k) 12.5 kN/m2", 0.08},
+        {"Times New Roman", "Wandreibungswinkel", 0.12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.font) + ": " + c.text);
+        FontSpec f{c.font, 10, false, false};
+        s.SetFont(f);
+        Extent model = ModelMeasure(c.text, f);
+        EXPECT_NEAR(model.width, s.TextWidth(c.text), c.tolerance * model.width);
+        EXPECT_NEAR(model.height, s.TextHeight(c.text), 0.02 * model.height);
+    }
 }
