@@ -1,0 +1,83 @@
+#include "frame/startup.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "frame/project_data.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/msgbox.h"
+
+namespace Anzeigen {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string mitTrenner(std::string s) {
+    if (s.empty() || s.back() != '/') s += '/';
+    return s;
+}
+
+// Creates the probe file in the folder and removes it again; errors count as "not writable".
+bool beschreibbar(const std::string& ordner) {
+    std::error_code ec;
+    if (ordner.empty() || !fs::is_directory(ordner, ec)) return false;
+    const fs::path probe = fs::path(ordner) / kProbeDatei;
+    {
+        std::ofstream out(probe, std::ios::binary);
+        if (!out) return false;
+    }
+    return fs::remove(probe, ec) && !ec;
+}
+
+} // namespace
+
+std::vector<std::string> WurzelOrdnerKandidaten() {
+    std::vector<std::string> v;
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdg && *xdg)
+        v.emplace_back(xdg);
+    else if (home && *home)
+        v.push_back(mitTrenner(home) + ".local/share");
+    if (home && *home) v.emplace_back(home);
+    std::error_code ec;
+    const fs::path tmp = fs::temp_directory_path(ec);
+    if (!ec) {
+        v.push_back(tmp.string());
+    } else {
+        const char* t = std::getenv("TMPDIR"); // named, but not usable: tried and reported as such
+        v.emplace_back(t && *t ? t : "/tmp");
+    }
+    for (auto& s : v)
+        while (s.size() > 1 && s.back() == '/')
+            s.pop_back();
+    return v;
+}
+
+void WurzelOrdnerSuchen() {
+    const auto kandidaten = WurzelOrdnerKandidaten();
+    std::string gefunden;
+    for (const auto& k : kandidaten)
+        if (beschreibbar(k)) {
+            gefunden = k;
+            break;
+        }
+    if (gefunden.empty()) {
+        std::string text = "Das Programm kann in keinem dieser Ordner Dateien anlegen:\r\n\r\n";
+        for (const auto& k : kandidaten)
+            text += "   " + k + "\r\n";
+        text += "\r\nBitte Schreibrechte für einen dieser Ordner einrichten.";
+        vb::MsgBox(text, vb::vbExclamation);
+        vb::End();
+    }
+    P.WurzelOrdner = mitTrenner(gefunden) + kWurzelName + "/";
+    if (!beschreibbar(P.WurzelOrdner)) {
+        std::error_code ec;
+        fs::create_directory(P.WurzelOrdner, ec); // a failure leaves the files to their first use
+    }
+}
+
+} // namespace Anzeigen

@@ -1,0 +1,23 @@
+#pragma once
+// Start-up: the program's version text and the root folder that holds the settings file, the list
+// of project files and the list of page-header sets.
+#include <string>
+#include <vector>
+
+namespace Anzeigen {
+
+inline constexpr const char* kVersionstext = "V.07.05.2012";
+inline constexpr const char* kWurzelName = "JyRootJy";
+inline constexpr const char* kProbeDatei = "asdfghjk";
+
+// The folders tried for the root folder, in order: the user's data folder ($XDG_DATA_HOME, else
+// ~/.local/share), the home folder, the system's temporary folder.
+std::vector<std::string> WurzelOrdnerKandidaten();
+
+// Finds and prepares the root folder: the first candidate in which the probe file can be created
+// and removed gets the folder "JyRootJy/" (created when missing; failures are ignored and leave the
+// files to be created on first use). Sets P.WurzelOrdner (ending in the separator). When no
+// candidate is writable, a message names the folders tried and the program ends (vb::ProgramEnd).
+void WurzelOrdnerSuchen();
+
+} // namespace Anzeigen
