@@ -357,6 +357,10 @@ struct ProjectData {
     float MaxLaengs = 0.0f, MaxQuer = 0.0f;
     float BemVerbauDruck = 0.0f, BemMaxMoment = 0.0f, BemMaxQuerkraft = 0.0f, BemMinNormalkraft = 0.0f;
     int16_t BemVerbauDruckFlag = 0;
+    int16_t BemKennung = 0; // a flag of the section design
+    float BemSumme1 = 0.0f, BemSumme2 = 0.0f, BemSumme3 = 0.0f, BemSumme4 = 0.0f;
+    Arr<float, 20> AuflagerSenkung{};  // wall deflection (mm) when the support was installed
+    Arr<float, 20> AuflagerSenkungZ{}; // level of that support
 
     // ---------------------------------------------------------------- settings file and shared drawing
     // values
