@@ -1136,3 +1136,24 @@ TEST_F(ProjectFile, HeaderFileMissingOrShort) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ProjectFile, CountsBeyondTheFileCapacityAreCutSoTheFileStaysReadable) {
+    FillFull(1);
+    P.AnzErd = 14; // more layers than the file can hold (a run splits layers)
+    P.SchichtDicke[13] = 7.0f;
+    P.ErdLastNichtIn(1, 1, 0) = 9;
+    P.AnzLastErdLF[2] = 11;
+    ASSERT_TRUE(zorm1::EingabeSchreiben("zuviel"));
+    ResetProjectData();
+    ASSERT_TRUE(zorm1::EingabeLesen("zuviel"));
+    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_EQ(P.AnzErd, 12);
+    EXPECT_EQ(P.SchichtDicke[13], 0.0f);
+    EXPECT_EQ(P.ErdLastNichtIn(1, 1, 0), 8);
+    EXPECT_EQ(P.AnzLastErdLF[2], 8);
+    EXPECT_EQ(P.NKopfLF[8], 59.0f); // the last statement is in its place
+}
+
+} // namespace
