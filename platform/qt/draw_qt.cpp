@@ -42,7 +42,7 @@ QColor ToQColor(int32_t color) {
 QFont MakeFont(const FontSpec& f) {
     QFont font(QString::fromStdString(InstalledFamily(f.name)));
     if (IsFixedPitchName(f.name)) font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(f.size > 0 ? f.size : 8.25);
+    font.setPointSizeF(f.size > 0 ? std::clamp(static_cast<double>(f.size), 0.5, 2160.0) : 8.25);
     font.setBold(f.bold);
     font.setItalic(f.italic);
     font.setKerning(false);
@@ -52,14 +52,14 @@ QFont MakeFont(const FontSpec& f) {
 QFont MakeFont(const TextCall& c, QPaintDevice* device) {
     QFont font = MakeFont(c.font);
     if (c.emTwips > 0) {
-        font.setPointSizeF(c.emTwips / 20.0);
+        font.setPointSizeF(std::min(c.emTwips / 20.0, 2160.0));
     } else if (c.cellHeightTwips > 0) {
         // the cell (ascent + descent) of the face per point of size, measured at a large size
         QFont probe = font;
         probe.setPointSizeF(100);
         QFontMetricsF fm(probe, device);
         double cellPerPoint = fm.height() * 72.0 / device->logicalDpiY() / 100.0;
-        if (cellPerPoint > 0) font.setPointSizeF(c.cellHeightTwips / 20.0 / cellPerPoint);
+        if (cellPerPoint > 0) font.setPointSizeF(std::min(c.cellHeightTwips / 20.0 / cellPerPoint, 2160.0));
     }
     return font;
 }
@@ -108,16 +108,65 @@ QPen MakePen(int32_t color, int16_t drawWidth, int16_t drawStyle, double widthPx
 
 } // namespace
 
+namespace {
+
+// The area beyond which nothing is drawn: the device and as much again on every side.
+QRectF Reach(const QPainter& p) {
+    const QPaintDevice* d = p.device();
+    double w = d ? d->width() : 10000, h = d ? d->height() : 10000;
+    return QRectF(-w, -h, 3 * w, 3 * h);
+}
+
+// Cuts the segment a-b to the rectangle (Liang-Barsky); false when nothing of it is inside.
+// Far-off end points (a value that ran away in a picture) thus reach neither the paint
+// engines nor the PDF file.
+bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
+    double t0 = 0, t1 = 1, dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    QPointF a0 = a;
+    a = QPointF(a0.x() + t0 * dx, a0.y() + t0 * dy);
+    b = QPointF(a0.x() + t1 * dx, a0.y() + t1 * dy);
+    return true;
+}
+
+bool Finite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+QPointF Clamped(QPointF v, const QRectF& r) {
+    return QPointF(std::clamp(v.x(), r.left(), r.right()), std::clamp(v.y(), r.top(), r.bottom()));
+}
+
+} // namespace
+
 void Renderer::Line(QPainter& p, const LineCall& c) const {
+    if (!Finite({c.tx1, c.ty1, c.tx2, c.ty2, c.penTwips})) return; // nothing sensible to draw
     QPen pen = MakePen(c.color, c.drawWidth, c.drawStyle, X(c.penTwips), dpiX_);
     QPointF a(X(c.tx1), Y(c.ty1)), b(X(c.tx2), Y(c.ty2));
+    const QRectF reach = Reach(p);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     if (c.kind == LineKind::Line) {
-        p.drawLine(a, b);
+        if (ClipSegment(a, b, reach)) p.drawLine(a, b);
         return;
     }
-    QRectF r = QRectF(a, b).normalized();
+    // edges moved onto the reach lie outside the device as before
+    QRectF r = QRectF(Clamped(a, reach), Clamped(b, reach)).normalized();
     if (c.kind == LineKind::FilledBox) {
         // the fill covers the box with its edges, in the line's colour
         p.fillRect(r.adjusted(0, 0, 1, 1), ToQColor(c.color));
@@ -126,12 +175,22 @@ void Renderer::Line(QPainter& p, const LineCall& c) const {
 }
 
 void Renderer::Circle(QPainter& p, const CircleCall& c) const {
+    if (!Finite({c.tx, c.ty, c.rxTwips, c.ryTwips, c.penTwips})) return;
+    const QRectF reach = Reach(p);
+    double rx = X(c.rxTwips), ry = Y(c.ryTwips), cx = X(c.tx), cy = Y(c.ty);
+    // a circle that lies wholly beyond the reach, or whose rim passes far outside it, is
+    // not drawn (its visible part would be a straight line through the picture)
+    if (cx + rx < reach.left() || cx - rx > reach.right() || cy + ry < reach.top() ||
+        cy - ry > reach.bottom())
+        return;
+    if (rx > 4 * reach.width() || ry > 4 * reach.height()) return;
     p.setPen(MakePen(c.color, c.drawWidth, c.drawStyle, X(c.penTwips), dpiX_));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(X(c.tx), Y(c.ty)), X(c.rxTwips), Y(c.ryTwips));
 }
 
 void Renderer::Text(QPainter& p, const TextCall& c, QPaintDevice* device) const {
+    if (!Finite({c.tx, c.ty, c.cellHeightTwips, c.emTwips})) return;
     QFont font = MakeFont(c, device);
     QFontMetricsF fm(font, device);
     QString text = QString::fromStdString(c.text);

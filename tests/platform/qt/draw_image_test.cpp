@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "platform/draw/fonts.h"
 #include "platform/qt/draw_image.h"
@@ -124,6 +125,24 @@ TEST(ImageSurfacePens, WidthsStylesBoxesAndCircles) {
     EXPECT_TRUE(Ink(img, 180, 160) || Ink(img, 179, 160));
     EXPECT_TRUE(Ink(img, 160, 140) || Ink(img, 160, 141));
     EXPECT_FALSE(Ink(img, 160, 160));
+}
+
+// Far-off or undefined coordinates draw what is visible of them, and nothing else.
+TEST(ImageSurfacePens, FarOffAndUndefinedPointsAreHandled) {
+    ImageSurface s(100, 100);
+    s.SetScaleMode(vbPixels);
+    s.SetDrawStyle(vbDot);
+    s.Line(0, 0, 1e12, 1e12);
+    s.SetDrawStyle(vbSolid);
+    s.Line(0, 50, std::nan(""), 50);
+    s.Line(-1e15, 80, 1e15, 80, kNoColor, LineKind::Box);
+    s.Circle(50, 50, 1e30);
+    int diagonal = 0;
+    for (int i = 0; i < 100; ++i)
+        diagonal += Ink(s.Image(), i, i);
+    EXPECT_GT(diagonal, 20);
+    EXPECT_FALSE(Ink(s.Image(), 30, 50));
+    EXPECT_TRUE(Ink(s.Image(), 30, 80));
 }
 
 TEST(ImageSurfaceText, OpaqueTextPaintsItsCellAndColoursApply) {
