@@ -24,17 +24,17 @@ namespace fs = std::filesystem;
 inline constexpr float kGrad = 3.141593f / 180.0f;
 
 // A file of the working folder as UTF-8 text.
-inline std::string Text(const fs::path& p) {
+inline std::string Text(const fs::path& p, bool cp1252 = true) {
     std::ifstream in(p, std::ios::binary);
     std::stringstream ss;
     ss << in.rdbuf();
-    return vb::FromCp1252(ss.str());
+    return cp1252 ? vb::FromCp1252(ss.str()) : ss.str();
 }
 
-// The lines of a file (CR LF or LF), without their ends.
-inline std::vector<std::string> Zeilen(const fs::path& p) {
+// The lines of a file (CR LF or LF), without their ends; the file in Windows-1252 or UTF-8.
+inline std::vector<std::string> Zeilen(const fs::path& p, bool cp1252 = true) {
     std::vector<std::string> out;
-    std::string t = Text(p);
+    std::string t = Text(p, cp1252);
     std::size_t a = 0;
     while (a < t.size()) {
         std::size_t e = t.find('\n', a);

@@ -1,0 +1,365 @@
+// The echo of the input in the report: whole reports of example projects compared line by
+// line with reports checked by hand, and single sections that depend on one switch.
+#include <algorithm>
+#include <fstream>
+
+#include "earthpressure/stage_a.h"
+#include "frame/project_file.h"
+#include "stage_a_fixture.h"
+
+namespace {
+
+using namespace stagea_test;
+
+class Echo : public Arbeitsordner {
+protected:
+    // Reads an example project as the start dialog does and sets what the program has set
+    // before a run (degree factor, version text, working partial factors of the dialog).
+    void Laden(const std::string& name) {
+        P.GradZuRad = kGrad;
+        P.TiefeUnendlich = 99.0f;
+        P.Versionstext = "V.07.05.2012";
+        ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name));
+        P.GanzerName = "/projekte/" + name;
+        // Working partial factors as the safety dialog sets them for BS-T.
+        P.gamG = 1.20f;
+        P.gamE0g = 1.10f;
+        P.gamQ = 1.30f;
+        P.gamRe = 1.30f;
+        P.gamRered = 1.30f;
+        P.gamRh = 1.10f;
+        P.gamGstb = 0.95f;
+        P.gamGdst = 1.05f;
+        P.gamQdst = 1.30f;
+        P.gamH = 1.30f;
+        P.gamWred = 1.05f;
+        P.gamG1C = 1.00f;
+        P.gamQ1C = 1.20f;
+        P.gamPhi = 1.15f;
+        P.gamC = 1.15f;
+    }
+
+    std::vector<std::string> Bericht() { return Zeilen(Datei("LPTZW")); }
+
+    // Compares the report with the expected one (UTF-8, one line per report line).
+    void Vergleiche(const std::string& erwartet) {
+        const auto ist = Bericht();
+        // The expected reports are kept in UTF-8 for reading; the report itself is Windows-1252.
+        const auto sollUtf8 = Zeilen(fs::path(ZOR_TEST_DATA) / "echo" / erwartet, false);
+        const std::size_t n = std::max(ist.size(), sollUtf8.size());
+        int fehler = 0;
+        for (std::size_t k = 0; k < n && fehler < 10; ++k) {
+            const std::string a = k < ist.size() ? ist[k] : "<fehlt>";
+            const std::string b = k < sollUtf8.size() ? sollUtf8[k] : "<fehlt>";
+            if (a != b) {
+                ++fehler;
+                ADD_FAILURE() << erwartet << " line " << k + 1 << "\n  report:   [" << a << "]\n  expected: ["
+                              << b << "]";
+            }
+        }
+        if (fehler > 0) {
+            std::ofstream o("/tmp/" + erwartet + ".ist", std::ios::binary);
+            for (const auto& z : ist)
+                o << z << "\n";
+        }
+    }
+
+    // The report lines from the first one that contains `von` up to the line before the first
+    // later one that contains `bis`.
+    std::vector<std::string> Abschnitt(const std::string& von, const std::string& bis) {
+        const auto z = Bericht();
+        std::vector<std::string> out;
+        bool drin = false;
+        for (const auto& l : z) {
+            if (!drin && l.find(von) != std::string::npos)
+                drin = true;
+            else if (drin && l.find(bis) != std::string::npos)
+                break;
+            if (drin) out.push_back(l);
+        }
+        return out;
+    }
+
+    bool Enthaelt(const std::string& text) {
+        for (const auto& l : Bericht())
+            if (l.find(text) != std::string::npos) return true;
+        return false;
+    }
+};
+
+const std::string I13(13, ' ');
+
+TEST_F(Echo, AnchoredSoldierPileWall) {
+    Laden("Traegerbohlwand_verankert");
+    zorma::EingabeAuswerten();
+    Vergleiche("Traegerbohlwand_verankert.txt");
+}
+
+TEST_F(Echo, StruttedDiaphragmWallWithGroundWater) {
+    Laden("Schlitzwand_gesteift_GW");
+    zorma::EingabeAuswerten();
+    Vergleiche("Schlitzwand_gesteift_GW.txt");
+    for (int s = 1; s <= 3; ++s)
+        EXPECT_EQ(P.kzUeb[s], 1) << s; // foot level given: superposition
+}
+
+// The strutted wall with five layers (two blocks), design situation BS-T/A, a wall load, a
+// head load, an earth-side load inactive in eight stages, a sloped and loaded bottom, a
+// bedded foot, given passive points below depth 99 and the reduced water-pressure factor.
+TEST_F(Echo, FiveLayersSpecialDesignSituationAndStageOptions) {
+    Laden("Schlitzwand_gesteift_GW");
+    P.Bemessungssituation = 23;
+    P.kzWred = 1;
+    P.AnzErd = 5;
+    P.SchichtDicke[4] = 4.0f;
+    P.SchichtDicke[5] = 10.0f;
+    P.SchichtPhi[5] = 27.5f;
+    P.SchichtDeltaA[5] = 18.33f;
+    P.SchichtDeltaP[5] = -13.75f;
+    P.SchichtCa[5] = 5.0f;
+    P.SchichtCp[5] = 0.0f;
+    P.SchichtGamma[5] = 20.5f;
+    P.SchichtGammaAuftrieb[5] = 10.5f;
+    P.SchichtGammaAush[5] = 21.0f;
+    P.SchichtGammaAuftriebAush[5] = 10.5f;
+    P.SchichtEI[5] = 1280.0f;
+
+    P.AnzLastLuftLF[1] = 1;
+    P.LuftLastH(1, 1) = 12.5f;
+    P.LuftLastM(1, 1) = -3.0f;
+    P.LuftLastZ(1, 1) = 0.75f;
+    P.LuftLastNichtIn(1, 1, 0) = 2;
+    P.LuftLastNichtIn(1, 1, 1) = 1;
+    P.LuftLastNichtIn(1, 1, 2) = 3;
+    P.NKopfLF[2] = 45.0f;
+    P.ErdLastNichtIn(2, 2, 0) = 8;
+    for (int k = 1; k <= 8; ++k)
+        P.ErdLastNichtIn(2, 2, k) = static_cast<int16_t>(k);
+
+    zormcom::AushubLaden(3);
+    P.StBx1 = -1.0f;
+    P.StBx2 = -3.0f;
+    P.StBH = 1.5f;
+    P.AnzSohlLast = 1;
+    P.SohlLastX1[1] = -0.5f;
+    P.SohlLastX2[1] = -4.0f;
+    P.SohlLastQ[1] = 20.0f;
+    P.SohlLastZ[1] = 12.0f;
+    zormcom::AushubSpeichern(3);
+    P.FussGebettet[3] = 1;
+    P.BettAnz[3] = 2;
+    P.BettT(3, 1) = 0.0f;
+    P.BettC(3, 1) = 10.0f;
+    P.BettT(3, 2) = 8.0f;
+    P.BettC(3, 2) = 40.0f;
+    P.EphGeg(3, 0) = 2.0f;
+    P.TEphGeg(3, 1) = 0.0f;
+    P.EphGeg(3, 1) = -10.0f;
+    P.TEphGeg(3, 2) = 95.0f;
+    P.EphGeg(3, 2) = -500.0f;
+
+    zorma::EingabeAuswerten();
+    Vergleiche("Schlitzwand_5_Schichten_BS-TA.txt");
+    EXPECT_EQ(P.kzUeb[3], 0); // bedded foot: no superposition
+}
+
+TEST_F(Echo, GlobalSafetyHasNoPartialFactorSectionButTheRequiredSafety) {
+    BeispielProjekt();
+    zorma::EingabeAuswerten();
+    EXPECT_FALSE(Enthaelt("TEILSICHERHEITSBEIWERTEN"));
+    EXPECT_FALSE(Enthaelt("(charakteristische Werte)"));
+    EXPECT_FALSE(Enthaelt("charakt. Werte"));
+    EXPECT_TRUE(Enthaelt(I13 + "Erforderlicher Sicherheitsbeiwert ( Erdwiderstand ) eta :   1,50"));
+    EXPECT_TRUE(Enthaelt(I13 + "BELASTUNGSFÄLLE (für alle Aushubzustände gleich)"));
+    EXPECT_FALSE(Enthaelt("Gebrauchslasten"));
+}
+
+TEST_F(Echo, DesignSituationOutsideTheListEndsTheLineAfterTheColon) {
+    BeispielProjekt();
+    P.TeilsicherheitenAn = 1;
+    P.Bemessungssituation = 7;
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("Bemessungssituation ....", "Anpassungsfaktor");
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0], I13 + "  Bemessungssituation .................................:");
+}
+
+TEST_F(Echo, WallHeadOutsideOneToFourPrintsOnlyTheEmptyLine) {
+    BeispielProjekt();
+    P.WandKopf = 5;
+    zorma::EingabeAuswerten();
+    EXPECT_FALSE(Enthaelt("Wandkopf"));
+    const auto a = Abschnitt("für Summe V und Ankeransatz", "AKTIVER ERDDRUCK");
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(a[2], "");
+}
+
+TEST_F(Echo, PureAtRestPressureHasOneCoefficientRowAndNoMinimumPressure) {
+    BeispielProjekt();
+    P.Erddruckart = 2;
+    P.RuheProz = 100.0f;
+    zorma::EingabeAuswerten();
+    EXPECT_TRUE(Enthaelt(I13 + "R U H E D R U C K "));
+    EXPECT_FALSE(Enthaelt("Mindest-Erddruckbeiwert"));
+    EXPECT_FALSE(Enthaelt("kagh     "));
+    // K0 = 1 - sin 30° and 1 - sin 22.5°
+    EXPECT_TRUE(Enthaelt(I13 + "Ruhedruck            k0       0,500    0,617"));
+}
+
+TEST_F(Echo, GivenCoefficientsWithoutStageListEndWithOneEmptyLine) {
+    BeispielProjekt();
+    P.BeiwerteGegeben = 1;
+    P.SchichtKaghVorgabe[1] = 0.3f;
+    P.SchichtDeltaANeu[2] = 10.0f;
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("Schicht  Höhe   res.k", "AUSHUBZUSTÄNDE");
+    ASSERT_GE(a.size(), 6u);
+    EXPECT_EQ(a[2], I13 + "  1       3,00  0,300  0,000  0,000  0,000         0,00    0,00");
+    EXPECT_EQ(a[3], I13 + "  2      96,00  0,000  0,000  0,000  0,000        10,00    0,00");
+    EXPECT_EQ(a[4], "");
+    EXPECT_EQ(a[5], ""); // no stage list: one empty line
+    EXPECT_FALSE(Enthaelt("Obige Wandreibungswinkel"));
+}
+
+TEST_F(Echo, GivenCoefficientsWithStageList) {
+    BeispielProjekt();
+    P.BeiwerteGegeben = 1;
+    P.DeltaNeuAushub[1] = 2;
+    P.DeltaNeuAushub[3] = 11;
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("Obige Wandreibungswinkel", "AUSHUBZUSTÄNDE");
+    ASSERT_GE(a.size(), 3u);
+    EXPECT_EQ(a[0], "  " + I13 + "Obige Wandreibungswinkel werden verwendet bei Aushub Nr.: ");
+    EXPECT_EQ(a[1], I13 + "   2  11 (auch bei Berechnung nach Culmann 2.3.2011)");
+    EXPECT_EQ(a[2], "");
+}
+
+TEST_F(Echo, StageOptionsThatPrintNothing) {
+    BeispielProjekt();
+    zormcom::AushubLaden(1);
+    P.StBx1 = -1.0f; // sloped bottom without depth
+    P.StBx2 = -2.0f;
+    P.StBH = 0.0f;
+    zormcom::AushubSpeichern(1);
+    P.EahGeg(1, 0) = 1.0f; // a single row of given earth pressure
+    P.ZEahGeg(1, 1) = 2.0f;
+    P.EahGeg(1, 1) = 5.0f;
+    P.EphGeg(1, 0) = 1.0f; // a single given passive point
+    zorma::EingabeAuswerten();
+    EXPECT_FALSE(Enthaelt("Abböschung der Aushubsohle"));
+    EXPECT_FALSE(Enthaelt("Horizontaler Erddruck :"));
+    EXPECT_FALSE(Enthaelt("Horizontaler Erdwiderstand gegeben"));
+}
+
+TEST_F(Echo, AnchorSectionsDependOnTheDeepSlipPlaneSwitch) {
+    struct Fall {
+        int16_t laengen, anzahl;
+        bool vertikal, gleitfuge;
+    } faelle[] = {{0, 1, true, false}, {1, 1, false, true}, {2, 1, true, true}, {1, 0, false, false}};
+    for (const auto& f : faelle) {
+        ResetProjectData();
+        BeispielProjekt();
+        P.AnkerLaengen = f.laengen;
+        P.AnzAnkerGesamt = f.anzahl;
+        P.ZAuflager[1] = 1.5f;
+        P.AnkerNeigungGrad[1] = 15.0f;
+        fs::remove(Datei("LPTZW"));
+        zorma::EingabeAuswerten();
+        EXPECT_EQ(Enthaelt("FÜR DEN VERTIKALANTEIL"), f.vertikal) << f.laengen << "/" << f.anzahl;
+        EXPECT_EQ(Enthaelt("FÜR DEN NACHWEIS DER TIEFEN GLEITFUGE"), f.gleitfuge)
+            << f.laengen << "/" << f.anzahl;
+    }
+}
+
+TEST_F(Echo, GlobalSafetyDeepSlipPlaneListsDeviatingSafetiesPerStage) {
+    BeispielProjekt();
+    P.AnkerLaengen = 1;
+    P.AnzAnkerGesamt = 1;
+    P.ZAuflager[1] = 1.5f;
+    P.AnkerNeigungGrad[1] = 15.0f;
+    P.AnkerLmin[1] = 8.0f;
+    P.AnkerLmax[1] = 20.0f;
+    P.AnkerAbstand[1] = 2.5f;
+    P.AnzAnkerStufenPaare = 1;
+    P.EtaAbwAushub[1] = 3.0f;
+    P.EtaAbwWert[1] = 1.3f;
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("Erf. Sicherheitsbeiwert", "Anker- bzw. Steifen-");
+    ASSERT_EQ(a.size(), 4u);
+    EXPECT_EQ(a[0], I13 + "Erf. Sicherheitsbeiwert .................................. 1,50");
+    EXPECT_EQ(a[1], I13 + "  Aushub  abw. Sicherheit");
+    EXPECT_EQ(a[2], I13 + "     3         1,30");
+    EXPECT_EQ(a[3], "");
+    EXPECT_TRUE(Enthaelt("              1,50    15,00     8,00    20,00     2,50"));
+    EXPECT_TRUE(Enthaelt(I13 + "E1 auf Ersatz-Ankerwand aus Bodenkennwerten mit delta = 0°."));
+}
+
+TEST_F(Echo, SoldierPileSteelCheckWithGlobalSafety) {
+    BeispielProjekt();
+    P.Wandtyp = 1;
+    P.Wandart = 1;
+    P.BemessungEin = 1;
+    P.ProfilText = "HEB300";
+    P.StahlGuete = 240;
+    P.BBohl = 0.3f;
+    P.ABohl = 2.0f;
+    zorma::EingabeAuswerten();
+    EXPECT_TRUE(Enthaelt(I13 + "Trägerprofil: HEB300"));
+    EXPECT_TRUE(Enthaelt(I13 + "Spannungsnachweis nach EAB für Stahl S 240 ( S 235 ... )"));
+}
+
+TEST_F(Echo, LoadCaseWithoutLoadsStillPrintsItsHeadLoad) {
+    BeispielProjekt();
+    P.AnzLastErdLF[1] = 0;
+    P.NKopfLF[1] = 12.5f;
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("LASTFALL  1", "Für alle Lastfälle gilt:");
+    ASSERT_EQ(a.size(), 6u);
+    EXPECT_EQ(a[2], I13 + "Keine äußeren Lasten vorhanden.");
+    EXPECT_EQ(a[3], "");
+    EXPECT_EQ(a[4], I13 + "  12,5 kN/m auf dem Wandkopf mittig (Dauerlast)");
+    EXPECT_EQ(P.NKopf, 12.5f);
+}
+
+TEST_F(Echo, OwnRedistributionFigureOfAClosedWall) {
+    BeispielProjekt();
+    zormcom::AushubLaden(1);
+    P.UmFigur = 6;
+    zormcom::AushubSpeichern(1);
+    P.AnzFigur6Aush[1] = 2;
+    P.Ze1Fig6Aush[1] = 4.0f;
+    P.Fig6Z(1, 1) = 0.0f;
+    P.Fig6Verh(1, 1) = 1.0f;
+    P.Fig6Z(1, 2) = 99.0f;
+    P.Fig6Verh(1, 2) = 0.5f;
+    P.EpsFuss6Aush[1] = 0.25f;
+    zorma::EingabeAuswerten();
+    EXPECT_TRUE(Enthaelt("   " + I13 + "Umlagerungsfigur  6 ( beliebige Figur )"));
+    const auto a = Abschnitt("Gewählte Erddruck-Figur", "BELASTUNGSFÄLLE");
+    const std::vector<std::string> soll = {
+        I13 + "Gewählte Erddruck-Figur   :  6 ( beliebige Figur )",
+        "                Umlagerung des Erddrucks bis UK Wand.",
+        "",
+        I13 + "   umgelagert wird        :  Erddruck NUR aus Bodengewicht",
+        "",
+        "                Faktor                 :  1,00 für umgelagerten Erddruck",
+        "",
+        I13 + "   Erddruck aufsummieren bis zur Kote  ............ ze1 =  4,00",
+        "   " + I13 + "   z = 99 : Kennzahl für die Kote des Wandfußes",
+        I13 + "   Summe umlagern affin zu folgendem Verlauf:",
+        I13 + "   Zeile  Kote z (m)  Erddruck e´´(z)",
+        "                 1       0,00         1,00",
+        "                 2      99,00         0,50",
+        I13 + "   eps ( 0 ..... 1 )  =  0,25   Faktor für Druck am Wandfuß.",
+        "",
+        I13 + "eah mit eph / eta überlagern ?  ja = 1 ....................... 0 ",
+        "",
+        "",
+        "",
+    };
+    ASSERT_GE(a.size(), soll.size());
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        EXPECT_EQ(a[k], soll[k]) << "line " << k;
+}
+
+} // namespace
