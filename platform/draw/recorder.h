@@ -3,6 +3,7 @@
 // report printing and the pictures without a display. Text metrics come from a model of the
 // Liberation faces (see fonts.h) unless a test installs its own measure.
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>

@@ -208,7 +208,6 @@ void Surface::BeforeOutput(bool ink) {
         docOpen_ = true;
         page_ = 1;
         pageInk_ = false;
-        pageOrientation_ = orientation_;
         DoBeginDoc(orientation_);
     }
     if (ink) pageInk_ = true;
@@ -387,7 +386,6 @@ void Surface::SetOrientation(int16_t o) {
     orientation_ = o;
     if (!docOpen_ || !pageInk_) {
         // the page in progress is still blank: it takes the new orientation
-        pageOrientation_ = o;
         Extent e = PageExtent(o);
         SetDevice(e.width, e.height, tppX_, tppY_);
         if (docOpen_) DoTurnPage(o);
@@ -417,7 +415,6 @@ void Surface::NewPage() {
     BeforeOutput(false);
     ++page_;
     pageInk_ = false;
-    pageOrientation_ = orientation_;
     Extent e = PageExtent(orientation_);
     SetDevice(e.width, e.height, tppX_, tppY_);
     DoNewPage(orientation_);
@@ -431,7 +428,6 @@ void Surface::EndDoc() {
     docOpen_ = false;
     page_ = 0;
     pageInk_ = false;
-    pageOrientation_ = orientation_;
     Extent e = PageExtent(orientation_);
     SetDevice(e.width, e.height, tppX_, tppY_);
     curX_ = 0;

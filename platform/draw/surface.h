@@ -267,7 +267,6 @@ private:
     FontSpec font_;
     // printer state
     int16_t orientation_ = vbPRORPortrait;
-    int16_t pageOrientation_ = vbPRORPortrait; // orientation of the page in progress
     int16_t quality_ = 600;
     bool docOpen_ = false;
     bool pageInk_ = false;
