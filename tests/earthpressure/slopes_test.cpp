@@ -1,0 +1,89 @@
+// Earth-side slopes as additional vertical stress.
+#include "earthpressure/coefficients.h"
+#include "earthpressure/slopes.h"
+#include "stage_b_fixture.h"
+
+namespace {
+
+using namespace stageb_test;
+using zormb::B;
+
+class Slopes : public StageB {
+protected:
+    void SetUp() override {
+        StageB::SetUp();
+        Schichten({{0.0f, 30.0f, 18.0f, 10.0f, 0.0f, 20.0f}});
+    }
+    static void Boeschung(int k, float x1, float z1, float x2, float z2, float gamma) {
+        if (P.AnzBoesch < k) P.AnzBoesch = static_cast<int16_t>(k);
+        P.BoeschX1[k] = x1;
+        P.BoeschZ1[k] = z1;
+        P.BoeschX2[k] = x2;
+        P.BoeschZ2[k] = z2;
+        P.BoeschGamma[k] = gamma;
+        P.BoeschPhi[k] = 30.0f;
+    }
+    static void Rechnen() {
+        zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA,
+                                 B.SchichtSigmaZ, B.SchichtSigmaE, B.AnzListeB, 0.0f);
+    }
+    static float Gz(float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); }
+    // The list contract: from the wall head to 99, depths at least 1 cm apart.
+    static void Vertrag() {
+        ASSERT_GE(B.AnzKnoten, 2);
+        EXPECT_FLOAT_EQ(B.GzZ[1], 0.0f);
+        EXPECT_FLOAT_EQ(B.GzZ[B.AnzKnoten], 99.0f);
+        for (int i = 1; i < B.AnzKnoten; ++i)
+            EXPECT_GE(B.GzZ[i + 1] - B.GzZ[i], 0.0099f) << i;
+    }
+};
+
+TEST_F(Slopes, NoSlopeAndSlopesWithoutWeightOrHeight) {
+    Rechnen();
+    EXPECT_EQ(B.AnzKnoten, 2);
+    EXPECT_FLOAT_EQ(Gz(50.0f), 0.0f);
+    Boeschung(1, 0.0f, 0.0f, 4.0f, -2.0f, 0.0f);   // no unit weight
+    Boeschung(2, 4.0f, -2.0f, 8.0f, -2.0f, 18.0f); // level
+    Rechnen();
+    Vertrag();
+    EXPECT_FLOAT_EQ(Gz(99.0f), 0.0f);
+}
+
+TEST_F(Slopes, RisingSlopeFromTheWallHead) {
+    // 2 m high, gamma 18: q = 36. beta = atan(2/4) = 26.57 deg; r = Kagh(beta)/Kagh(0) = 1.764,
+    // m2 = 1/(r - 1) = 1.309, so the surcharge is complete at 2 x 1.309 = 2.62 m.
+    Boeschung(1, 0.0f, 0.0f, 4.0f, -2.0f, 18.0f);
+    float b0 = 0.0f, bS = std::atan(0.5f), ka0 = 0, kaS = 0, kp = 0, kac = 0, kpc = 0;
+    zormcom::ErddruckBeiwerte(30.0f * kGrad, 0.0f, b0, 20.0f * kGrad, 0.0f, ka0, kp, kac, kpc);
+    zormcom::ErddruckBeiwerte(30.0f * kGrad, 0.0f, bS, 20.0f * kGrad, 0.0f, kaS, kp, kac, kpc);
+    const float zEnd = 2.0f / (kaS / ka0 - 1.0f);
+    EXPECT_NEAR(kaS / ka0, 1.764f, 0.001f);
+    Rechnen();
+    Vertrag();
+    EXPECT_NEAR(zEnd, 2.62f, 0.005f);
+    EXPECT_NEAR(Gz(zEnd), 36.0f, 0.01f);
+    EXPECT_NEAR(Gz(zEnd / 2.0f), 18.0f, 0.3f); // the duplicate points at 0 are spread by 1 cm
+    EXPECT_NEAR(Gz(99.0f), 36.0f, 1e-4f);
+    EXPECT_NEAR(B.GzZ[2], 0.01f, 1e-6f);
+}
+
+TEST_F(Slopes, FallingFirstSlopeRelievesBetweenItsSlipLines) {
+    // Ground falls 1 m from x = 2 to x = 4: q = -18 from 2 tan60 = 3.46 m to 4 tan60 + 1 = 7.93 m.
+    Boeschung(1, 2.0f, 0.0f, 4.0f, 1.0f, 18.0f);
+    Rechnen();
+    Vertrag();
+    EXPECT_NEAR(Gz(3.0f), 0.0f, 1e-5f);
+    EXPECT_NEAR(Gz(4.0f * std::tan(60.0f * kGrad) + 1.0f), -18.0f, 0.01f);
+    EXPECT_NEAR(Gz(50.0f), -18.0f, 1e-4f);
+}
+
+TEST_F(Slopes, RampBeyond99IsCutInProportion) {
+    // Ramp from 2 tan60 = 3.46 m to 60 tan60 + 1 = 104.9 m: cut at 99 with the ordinate reduced.
+    Boeschung(1, 2.0f, 0.0f, 60.0f, 1.0f, 18.0f);
+    Rechnen();
+    Vertrag();
+    const float z1 = 2.0f * std::tan(60.0f * kGrad), zE = 60.0f * std::tan(60.0f * kGrad) + 1.0f;
+    EXPECT_NEAR(Gz(99.0f), -18.0f * (99.0f - z1) / (zE - z1), 0.01f);
+}
+
+} // namespace
