@@ -73,6 +73,8 @@ void EingabeAuswerten() {
 
     // Nothing is written before the data are known to fit the arrays and the hand-over files.
     PruefeUebergabeGrenzen();
+    // The degree factor is set when the program starts; a run must never divide by an unset one.
+    if (P.GradZuRad == 0.0f) P.GradZuRad = 3.141593f / 180.0f;
 
     // 1. Results of an earlier slip-circle search must not be read in this run.
     LeerAnlegen("DIDUVU.ERG");

@@ -41,6 +41,14 @@ TEST_F(StufeA, ThicknessOfLeadingLayersWithoutUnitWeight) {
     }
 }
 
+TEST_F(StufeA, AnUnsetDegreeFactorIsTakenAsPiOver180) {
+    BeispielProjekt();
+    P.GradZuRad = 0.0f;
+    zorma::EingabeAuswerten();
+    EXPECT_FLOAT_EQ(P.SchichtPhi[1], 30.0f * kGrad);
+    EXPECT_NE(Text(Datei("LPTZW")).find("Innere Reibung        (°)     30,00    22,50"), std::string::npos);
+}
+
 TEST_F(StufeA, AnglesOfTheLayersTurnIntoRadiansOthersKeepTheirDegrees) {
     BeispielProjekt();
     P.AnzBoesch = 1;
