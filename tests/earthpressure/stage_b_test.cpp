@@ -1,0 +1,262 @@
+// The earth-pressure stage after stage a of a run: report section, hand-over files, given
+// pressures, seepage passes, changed wall friction and the trial-slip-plane search.
+#include "earthpressure/coefficients.h"
+#include "earthpressure/stage_a.h"
+#include "frame/stage_table.h"
+#include "platform/forms/msgbox.h"
+#include "stage_b_fixture.h"
+
+namespace {
+
+using namespace stageb_test;
+using zormb::B;
+
+class Erddruckstufe : public StageB {
+protected:
+    void SetUp() override {
+        StageB::SetUp();
+        vb::headless::Reset();
+        P.WurzelOrdner = dir_.string() + "/";
+        Projekt();
+    }
+
+    static void Stufe(int16_t s, float zAush) {
+        P.Wandfuss = 1;
+        P.zAush = zAush;
+        P.ZWandfuss = zAush + 0.01f;
+        P.ZNextAnker = 99.0f;
+        P.ZWasserLuft = 99.0f;
+        P.ZWasserErd = 99.0f;
+        P.EFaktor = 1.0f;
+        zormcom::AushubSpeichern(s);
+    }
+
+    // Sheet pile wall in sand (phi 30, no wall friction, gamma 18 / 10), excavated to 4 m; one
+    // load case with 10 kN/m2 from 2 m behind the wall to infinity; global safety.
+    static void Projekt() {
+        P.Wandtyp = 2;
+        P.Wandart = 2;
+        P.WandKopf = 1;
+        P.Erddruckart = 1;
+        P.KonzFaktor = 4;
+        P.Etap = 1.5f;
+        P.EtaGlobal = 1.5f;
+        P.EtaAnpass = 1.0f;
+        P.MinEah = 0.2f;
+        P.PhiCaq = 35.0f;
+        P.ProjBez = "Baugrube";
+        P.ProjNr = "1";
+        P.PosName = "Verbau";
+        P.Datum = "10.12.2026";
+        P.GanzerNameOhneExt = "/tmp/projekt";
+        P.GanzerName = "/tmp/projekt";
+        P.Versionstext = "V.07.05.2012";
+        P.DWand = 0.01f;
+        P.AnzErd = 1;
+        P.SchichtDicke[1] = 10.0f;
+        P.SchichtPhi[1] = 30.0f;
+        P.SchichtGamma[1] = P.SchichtGammaAush[1] = 18.0f;
+        P.SchichtGammaAuftrieb[1] = P.SchichtGammaAuftriebAush[1] = 10.0f;
+        P.SchichtEI[1] = 50.0f;
+        P.AnzAush = 1;
+        Stufe(1, 4.0f);
+        P.AnzLF = 1;
+        P.AnzLastErdLF[1] = 1;
+        P.ErdLastPv(1, 1) = 10.0f;
+        P.ErdLastXA(1, 1) = 2.0f;
+        P.ErdLastXE(1, 1) = 999.0f;
+        P.ErdLastRuheFaktor(1, 1) = 1.0f;
+        P.EtaGl = 1.5f;
+    }
+
+    // Runs stage a and returns the number of report lines it wrote.
+    std::size_t StufeA() {
+        zorma::EingabeAuswerten();
+        return Zeilen("LPTZW").size();
+    }
+    // The report lines the earth-pressure stage appended.
+    std::vector<std::string> Neu(std::size_t ab) {
+        vb::Close(zorma::kBerichtDateiNr);
+        const auto z = Zeilen("LPTZW");
+        return std::vector<std::string>(z.begin() + static_cast<long>(ab), z.end());
+    }
+};
+
+const std::string k13(13, ' '), k22(22, ' ');
+
+TEST_F(Erddruckstufe, SectionAndHandOverFilesOfASandWithAnUnlimitedLoad) {
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(P.DateiEndung, "11");
+
+    // sigma_v = 18 z plus the load, which sets in at 2 tan30 = 1.15 m and is complete at
+    // 2 tan60 = 3.46 m; eah = sigma_v / 3.
+    const std::vector<std::string> soll = {
+        k13 + std::string(64, '-'),
+        k13 + "         LASTFALL  1  AUSHUB  1",
+        k13 + std::string(64, '-'),
+        "",
+        "",
+        k13 + "ERDDRUCK (m , kN/m2)     ohne Wasserdruck, ohne Zusatzdruck.",
+        k13 + std::string(64, '-'),
+        k22 + "Kote  z         eh-Summe        eh-Boden     eh-Auflast",
+        k22 + "                           +  großfl. L.   begrenzte L.",
+        "                         0.00             0.00            0.00           0.00",
+        "                         1.15             6.93            6.93           0.00",
+        "                         3.46            24.12           24.12           0.00",
+        "                        99.00           597.33          597.33           0.00",
+        "",
+        "",
+    };
+    EXPECT_EQ(Neu(ab), soll);
+
+    auto plote = Zeilen("ZZZPLOTE");
+    ASSERT_EQ(plote.size(), 5u);
+    EXPECT_EQ(plote[0], "1,1,1,1,4");
+    EXPECT_EQ(plote[4], "99,597.3333,597.3333,0");
+    auto gz = Zeilen("ZORGZ");
+    ASSERT_EQ(gz.size(), 5u);
+    EXPECT_EQ(gz[0], "4");
+    EXPECT_EQ(gz[3], "3.464102,10");
+    EXPECT_EQ(Zeilen("ZOREPP")[0], "0");
+    EXPECT_EQ(Zeilen("ZORZ3")[0], "4");
+    EXPECT_EQ(Zeilen("ZORZ4")[0], "4,4");
+    EXPECT_EQ(Zeilen("ZORZ4")[4], "0,597.3333,99,99");
+    EXPECT_EQ(Zeilen("ZORZ2")[0], "1");
+    EXPECT_EQ(B.AnzZusatzlast, 4);
+    EXPECT_EQ(B.SickerKonv, 1);
+}
+
+TEST_F(Erddruckstufe, StageAndLoadCaseNameTheFileExtension) {
+    P.AnzAush = 3;
+    Stufe(2, 5.0f);
+    Stufe(3, 6.0f);
+    P.AnzLF = 2;
+    P.AnzLastErdLF[2] = 0;
+    StufeA();
+    P.AushNr = 3;
+    P.LFNr = 2;
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(P.DateiEndung, "32");
+    EXPECT_FLOAT_EQ(P.zAush, 6.0f);
+    // No earth-side loads: the limited-load list is zero on the depths of the sum.
+    for (int k = 1; k <= B.AnzWiderstand; ++k)
+        EXPECT_EQ(B.BegrLastE[k], 0.0f);
+    EXPECT_EQ(B.AnzWiderstand, P.AnzPunkte2);
+}
+
+TEST_F(Erddruckstufe, GivenEarthPressureReplacesTheSoilAndSuspendsTheMinimumInItsStageOnly) {
+    P.AnzAush = 2;
+    Stufe(2, 5.0f);
+    P.EahGeg(1, 0) = 2.0f;
+    P.ZEahGeg(1, 1) = 0.0f;
+    P.EahGeg(1, 1) = 10.0f;
+    P.ZEahGeg(1, 2) = 99.0f;
+    P.EahGeg(1, 2) = 20.0f;
+    P.kzStroem = 1; // seepage is not iterated with given pressures
+    P.ZWasserErd = 2.0f;
+    zormcom::AushubSpeichern(1);
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    // The seepage pass that opened the stage did not print the load-case head; the given pressure
+    // ends the iteration, so the section itself is printed.
+    const auto z = Neu(ab);
+    ASSERT_EQ(z.size(), 9u);
+    EXPECT_EQ(z[2], k13 + "ERDDRUCK (m , kN/m2)     ohne Wasserdruck, ohne Zusatzdruck.");
+    EXPECT_EQ(z[4], k22 + "Kote  z         eh-Summe       vom Anwender eingegeben.");
+    EXPECT_EQ(z[5], "                         0.00            10.00");
+    EXPECT_EQ(z[6], "                        99.00            20.00");
+    EXPECT_EQ(z[7], "");
+    EXPECT_EQ(P.kzStroem, 0);
+    EXPECT_EQ(P.MinEah, 0.0f);
+    ASSERT_EQ(B.AnzWiderstand, 2);
+    EXPECT_EQ(B.BegrLastE[1], 0.0f);
+    EXPECT_EQ(B.BegrLastE[2], 0.0f);
+    EXPECT_FLOAT_EQ(B.ESummeE[2], 20.0f);
+    EXPECT_EQ(Zeilen("ZORZ3")[2], "20,99");
+
+    // The next stage has its minimum earth pressure again.
+    P.AushNr = 2;
+    zormb::ErddruckBerechnen();
+    EXPECT_FLOAT_EQ(P.MinEah, 0.2f);
+}
+
+TEST_F(Erddruckstufe, SeepagePassPrintsOnlyAnEmptyLineUntilItConverges) {
+    P.ZWasserErd = 3.0f;
+    P.ZWasserLuft = 6.0f;
+    zormcom::AushubSpeichern(1);
+    P.kzStroem = 1;
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(B.DruckLastfall, 0);
+    EXPECT_EQ(Neu(ab), std::vector<std::string>{""});
+    EXPECT_EQ(B.SickerKonv, 0);
+    // The split at the earth-side water level reaches the statics.
+    EXPECT_EQ(Zeilen("ZORZ2")[0], "2");
+}
+
+TEST_F(Erddruckstufe, NearlyEqualWaterLevelsSwitchSeepageOff) {
+    P.ZWasserErd = 3.0f;
+    P.ZWasserLuft = 3.005f;
+    zormcom::AushubSpeichern(1);
+    P.kzStroem = 1;
+    P.kzHydGrBr = 1;
+    StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(P.kzStroem, 0);
+    EXPECT_EQ(P.kzHydGrBr, 0);
+    EXPECT_EQ(B.DruckLastfall, 1);
+}
+
+TEST_F(Erddruckstufe, ChangedWallFrictionKeepsAGivenCoefficient) {
+    P.WandreibungStufen = 1;
+    P.BeiwerteGegeben = 1;
+    P.SchichtKaghVorgabe[1] = 0.25f;
+    P.SchichtDeltaANeu[1] = 20.0f;
+    P.SchichtDeltaPNeu[1] = -10.0f;
+    P.DeltaNeuAushub[1] = 1;
+    P.SchichtCa[1] = 5.0f;
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    float beta = 0, ka = 0, kp = 0, kac = 0, kpc = 0;
+    zormcom::ErddruckBeiwerte(30.0f * kGrad, 0.0f, beta, 20.0f * kGrad, -10.0f * kGrad, ka, kp, kac, kpc);
+    EXPECT_FLOAT_EQ(P.SchichtKagh[1], 0.25f);
+    EXPECT_FLOAT_EQ(P.SchichtKach[1], kac);
+    EXPECT_FLOAT_EQ(P.SchichtKpgh[1], kp);
+    EXPECT_EQ(P.SchichtKpch[1], 0.0f); // no passive cohesion
+    const auto z = Neu(ab);
+    ASSERT_GE(z.size(), 7u);
+    EXPECT_EQ(z[3], k13 + "         wegen geänderter Wandreibungswinkel :");
+    EXPECT_EQ(z[4], std::string(22, ' ') + "Schicht  Höhe   res.k   kach   kpch   kpgh");
+    EXPECT_EQ(z[6], k13 + "           1     99.00   0.250" + zorma::ZahlText(kac, 7, 3) + "  0.000" +
+                        zorma::ZahlText(kp, 7, 3));
+}
+
+TEST_F(Erddruckstufe, SlopedBottomIsSearchedByTrialPlanesUnlessPassivePointsAreGiven) {
+    P.StBx1 = -1.0f;
+    P.StBx2 = -3.0f;
+    P.StBH = 1.0f;
+    zormcom::AushubSpeichern(1);
+    StufeA();
+    zormb::ErddruckBerechnen();
+    auto epp = Zeilen("ZOREPP");
+    ASSERT_EQ(epp.size(), 41u);
+    EXPECT_EQ(epp[0], "1");
+    EXPECT_EQ(epp[1], "39");
+    EXPECT_EQ(epp[2], "0,0,0,0");
+    EXPECT_EQ(zormcom::Lauf.AnzEph, 38);
+    // The layers are as entered again afterwards (degrees).
+    EXPECT_FLOAT_EQ(P.SchichtPhi[1], 30.0f);
+
+    P.EphGeg(1, 0) = 1.0f;
+    P.TEphGeg(1, 1) = 2.0f;
+    P.EphGeg(1, 1) = -100.0f;
+    StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(Zeilen("ZOREPP"), std::vector<std::string>{"0"});
+    EXPECT_EQ(zormcom::Lauf.AnzEphGegeben, 1);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.EphGegAktZ[1], 6.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.EphGegAktE[1], -100.0f);
+}
+
+} // namespace
