@@ -10,7 +10,7 @@
 frmZOR0::frmZOR0() : vb::Form("frmZOR0") {
     setCaption("Bild0");
     Resizable = false;
-    setClientSize(7200, 4740);
+    setClientSize(7200, 4860);
 
     cmdZOR.setCaption("Z O R");
     cmdZOR.Move(240, 240, 6720, 1200);
@@ -30,21 +30,21 @@ frmZOR0::frmZOR0() : vb::Form("frmZOR0") {
     Text1.TabStop = false;
     Text1.setText("Bewegen innerhalb der Masken:  \r\n - mit der Tab.-Taste der Reihe nach (empfohlen)\r\n"
                   " - mit der Maus.          ");
-    Text1.Move(240, 2100, 6720, 855);
+    Text1.Move(240, 2100, 6720, 975);
     Text1.setFont("Arial", 9.75f);
 
     Text2.MultiLine = true;
     Text2.Locked = true;
     Text2.TabStop = false;
     Text2.setText("Übernahme der eingegebenen Werte:\r\n - mit der OK-Taste jeder Maske.     WICHTIG !!!");
-    Text2.Move(240, 3060, 6720, 615);
+    Text2.Move(240, 3195, 6720, 705);
     Text2.setFont("Arial", 9.75f);
 
     cmdNeustartZOR2.setCaption("ältere Version von ZOR starten (nur zur Info)");
-    cmdNeustartZOR2.Move(240, 3960, 4200, 495);
+    cmdNeustartZOR2.Move(240, 4140, 4200, 495);
 
     cmdOK.setCaption("Weiter");
-    cmdOK.Move(4680, 3960, 2280, 495);
+    cmdOK.Move(4680, 4140, 2280, 495);
     cmdOK.setFont("Arial", 9.75f, true);
     cmdOK.TabIndex = -1; // first in tab order
 

@@ -863,13 +863,13 @@ void Form::Show(int16_t modal) {
     if (!loaded_) return;
     auto& s = state();
     DispatchDepth keepAlive; // this window outlives a wait in which it is unloaded
+    if (modal == vbModal) modal_ = true;
     if (!visible_) {
         visible_ = true;
         be().formShown(*this);
     }
     s.zorder.erase(std::remove(s.zorder.begin(), s.zorder.end(), this), s.zorder.end());
     s.zorder.push_back(this);
-    if (modal == vbModal) modal_ = true;
     if (inLoad_)
         activate(*this); // Activate follows when Form_Load has finished
     else

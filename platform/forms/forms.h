@@ -210,7 +210,7 @@ public:
     void setSelText(std::string_view s); // replaces the selection (limited by MaxLength when typed)
     int32_t MaxLength = 0;               // 0: no limit; limits what the user types or pastes
     bool MultiLine = false;
-    bool ScrollBars = false;
+    int16_t ScrollBars = 0; // 0 none, 1 horizontal, 2 vertical, 3 both (multi-line boxes)
     bool Locked = false;
     int16_t Alignment = vbLeftJustify;
 

@@ -328,6 +328,14 @@ void close(std::string_view formName) {
     unloadWithMode(*f, vbFormControlMenu);
 }
 
+void activate(std::string_view formName) {
+    Form* f = findForm(formName);
+    if (!f) throw std::logic_error("activation of " + std::string(formName) + ", which is not loaded");
+    checkReachable(*f, f->name());
+    DispatchDepth d;
+    activateAndFocus(*f);
+}
+
 } // namespace user
 
 // ------------------------------------------------------------------------------------------ the script
@@ -369,7 +377,7 @@ public:
     HeadlessBackend() { resetScreen(); }
     void resetScreen() {
         info = ScreenInfo{};
-        info.fonts = {"Arial", "Courier New", "MS Sans Serif", "Times New Roman"};
+        info.fonts = {"Courier New", "Arial", "Times New Roman"}; // the names offered on every system
     }
 
     void runNext() {

@@ -54,6 +54,7 @@ void dblClickItem(std::string_view path, int32_t item);
 void scroll(std::string_view path, int16_t value); // scroll bar moved to value: Scroll, then Change
 void menu(std::string_view path);                  // choose a menu entry (its parents' Click first)
 void close(std::string_view formName);             // the window's close box
+void activate(std::string_view formName);          // the user brings the window to the front
 // The same, for controls in hand.
 void focus(Control& c);
 void click(Control& c);

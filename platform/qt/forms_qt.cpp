@@ -1,0 +1,898 @@
+#include "platform/qt/forms_qt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <chrono>
+#include <cmath>
+#include <exception>
+#include <iostream>
+#include <map>
+#include <thread>
+
+#include "platform/draw/fonts.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
+#include "platform/qt/draw_qt.h"
+#include "platform/runtime/vbstring.h"
+
+namespace vb::qtforms {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Runs model code from a Qt callback. Exceptions must not cross Qt's event dispatch: they are kept
+// and thrown again by the model's wait once the event processing has returned. A user action the
+// model refuses (std::logic_error) is only reported.
+std::exception_ptr pending;
+
+template <class Fn> void guarded(Fn&& fn) {
+    try {
+        fn();
+    } catch (const std::logic_error& e) {
+        std::cerr << "zor: " << e.what() << "\n";
+    } catch (...) {
+        if (!pending) pending = std::current_exception();
+    }
+}
+
+void rethrowPending() {
+    if (pending) {
+        auto p = pending;
+        pending = nullptr;
+        std::rethrow_exception(p);
+    }
+}
+
+class Backend;
+Backend* theBackend = nullptr;
+
+// The top-level Qt window of a model window.
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(Form& f) : form_(&f) {}
+    Form* form_;
+    QWidget* client = nullptr;
+    QMenuBar* menuBar = nullptr;
+    bool syncing = false;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+};
+
+// A shape control: rectangle, square, oval, circle or rounded rectangle.
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(Shape& s, QWidget* parent) : QWidget(parent), shape_(&s) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    Shape* shape_;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPen pen(draw::qt::ToQColor(shape_->BorderColor));
+        pen.setWidth(std::max<int>(1, shape_->BorderWidth));
+        p.setPen(pen);
+        if (shape_->FillStyle == 0)
+            p.setBrush(draw::qt::ToQColor(shape_->FillColor));
+        else
+            p.setBrush(Qt::NoBrush);
+        QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (shape_->ShapeKind == 1 || shape_->ShapeKind == 3) {
+            const double side = std::min(r.width(), r.height());
+            r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        }
+        switch (shape_->ShapeKind) {
+        case 2:
+        case 3:
+            p.drawEllipse(r);
+            break;
+        case 4:
+            p.drawRoundedRect(r, r.width() / 8, r.height() / 8);
+            break;
+        default:
+            p.drawRect(r);
+            break;
+        }
+    }
+};
+
+class Backend : public vb::Backend, public QObject {
+public:
+    std::map<Form*, WindowWidget*> windows;
+    std::map<Control*, QWidget*> widgets;
+    std::map<Control*, QAction*> actions;
+    std::map<QObject*, Control*> owners;
+    bool syncing = false;
+
+    float tpp() const { return vb::Screen::TwipsPerPixelX(); }
+    int px(float twips) const { return static_cast<int>(std::lround(twips / tpp())); }
+
+    // ---------------------------------------------------------------- windows
+    WindowWidget* view(Form& f) {
+        auto it = windows.find(&f);
+        return it == windows.end() ? nullptr : it->second;
+    }
+
+    WindowWidget* makeWindow(Form& f) {
+        auto* w = new WindowWidget(f);
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        windows[&f] = w;
+        auto bar = f.menuBar();
+        if (!bar.empty()) {
+            w->menuBar = new QMenuBar(w);
+            for (Menu* m : bar)
+                addMenu(*m, w->menuBar, nullptr);
+        }
+        w->client = new QWidget(w);
+        w->client->setAutoFillBackground(true);
+        for (Control* c : f.controls())
+            if (c->kind() != ControlKind::Menu) widgetFor(*c);
+        applyForm(f);
+        return w;
+    }
+
+    void addMenu(Menu& m, QMenuBar* bar, QMenu* parentMenu) {
+        auto entries = m.entries();
+        QAction* a;
+        if (!entries.empty()) {
+            QMenu* sub = bar ? bar->addMenu(qs(m.Caption())) : parentMenu->addMenu(qs(m.Caption()));
+            a = sub->menuAction();
+            for (Menu* e : entries)
+                addMenu(*e, nullptr, sub);
+        } else {
+            a = bar ? bar->addAction(qs(m.Caption())) : parentMenu->addAction(qs(m.Caption()));
+            const std::string path = m.path();
+            QObject::connect(a, &QAction::triggered, [path] { guarded([&] { user::menu(path); }); });
+        }
+        actions[&m] = a;
+        applyMenu(m);
+    }
+
+    void applyMenu(Menu& m) {
+        auto it = actions.find(&m);
+        if (it == actions.end()) return;
+        QAction* a = it->second;
+        a->setText(qs(m.Caption()));
+        a->setEnabled(m.Enabled());
+        a->setVisible(m.Visible());
+        a->setCheckable(m.Checked());
+        a->setChecked(m.Checked());
+    }
+
+    void applyForm(Form& f) {
+        WindowWidget* w = view(f);
+        if (!w) return;
+        w->syncing = true;
+        w->setWindowTitle(qs(f.Caption()));
+        const int menuH = w->menuBar ? px(Form::MenuBarTwips) : 0;
+        const int cw = px(f.ScaleWidth()), ch = px(f.ScaleHeight());
+        if (w->menuBar) w->menuBar->setGeometry(0, 0, cw, menuH);
+        w->client->setGeometry(0, menuH, cw, ch);
+        if (f.WindowState() == vbMaximized)
+            w->showMaximized();
+        else if (f.WindowState() == vbMinimized)
+            w->showMinimized();
+        w->setGeometry(px(f.Left()), px(f.Top()), cw, ch + menuH);
+        w->setEnabled(f.Enabled());
+        if (f.MousePointer() == vbHourglass)
+            w->setCursor(Qt::WaitCursor);
+        else
+            w->unsetCursor();
+        QPalette pal = w->client->palette();
+        if (f.BackColor() != 0xC0C0C0) pal.setColor(QPalette::Window, draw::qt::ToQColor(f.BackColor()));
+        w->client->setPalette(pal);
+        w->syncing = false;
+    }
+
+    // ---------------------------------------------------------------- controls
+    QWidget* parentWidget(Control& c) {
+        if (c.Container() && c.Container()->kind() != ControlKind::Menu) {
+            if (QWidget* p = widgetFor(*c.Container())) return p;
+        }
+        WindowWidget* w = view(c.form());
+        return w ? w->client : nullptr;
+    }
+
+    QWidget* widgetFor(Control& c) {
+        auto it = widgets.find(&c);
+        if (it != widgets.end()) return it->second;
+        if (c.kind() == ControlKind::Menu) return nullptr;
+        QWidget* parent = parentWidget(c);
+        if (!parent) return nullptr;
+        QWidget* w = create(c, parent);
+        widgets[&c] = w;
+        owners[w] = &c;
+        w->installEventFilter(this);
+        apply(c);
+        w->show();
+        apply(c); // visibility after the first show
+        return w;
+    }
+
+    QWidget* create(Control& c, QWidget* parent) {
+        const std::string path = c.path();
+        Control* cp = &c;
+        switch (c.kind()) {
+        case ControlKind::Label: {
+            auto* l = new QLabel(parent);
+            l->setWordWrap(true);
+            l->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+            return l;
+        }
+        case ControlKind::TextBox: {
+            auto& t = static_cast<TextBox&>(c);
+            if (t.MultiLine) {
+                auto* e = new QPlainTextEdit(parent);
+                // Without a horizontal scroll bar the lines wrap at the box's width.
+                const bool h = t.ScrollBars == 1 || t.ScrollBars == 3;
+                const bool v = t.ScrollBars == 2 || t.ScrollBars == 3;
+                e->setLineWrapMode(h ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+                e->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+                e->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+                e->setReadOnly(t.Locked);
+                QObject::connect(e, &QPlainTextEdit::cursorPositionChanged,
+                                 [this, e, cp] { selectionFromQt(*cp, e); });
+                return e;
+            }
+            auto* e = new QLineEdit(parent);
+            e->setReadOnly(t.Locked);
+            QObject::connect(e, &QLineEdit::selectionChanged, [this, e, cp] { selectionFromQt(*cp, e); });
+            QObject::connect(e, &QLineEdit::cursorPositionChanged,
+                             [this, e, cp] { selectionFromQt(*cp, e); });
+            return e;
+        }
+        case ControlKind::Frame:
+            return new QGroupBox(parent);
+        case ControlKind::CommandButton: {
+            auto* b = new QPushButton(parent);
+            b->setAutoDefault(false);
+            QObject::connect(b, &QPushButton::clicked,
+                             [this, path] { userAction([&] { user::click(path); }); });
+            return b;
+        }
+        case ControlKind::OptionButton: {
+            auto* b = new QRadioButton(parent);
+            b->setAutoExclusive(false);
+            QObject::connect(b, &QRadioButton::clicked,
+                             [this, path] { userAction([&] { user::click(path); }); });
+            return b;
+        }
+        case ControlKind::CheckBox: {
+            auto* b = new QCheckBox(parent);
+            QObject::connect(b, &QCheckBox::clicked,
+                             [this, path] { userAction([&] { user::click(path); }); });
+            return b;
+        }
+        case ControlKind::ListBox:
+        case ControlKind::FileListBox:
+        case ControlKind::DirListBox: {
+            auto* l = new QListWidget(parent);
+            QObject::connect(l, &QListWidget::itemPressed, [this, l, path, cp](QListWidgetItem* item) {
+                const int row = l->row(item);
+                const bool ctrl = QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
+                userAction([&] {
+                    if (cp->kind() == ControlKind::DirListBox) {
+                        dirPressed(static_cast<DirListBox&>(*cp), row);
+                    } else {
+                        user::clickItem(path, row, ctrl);
+                    }
+                });
+            });
+            QObject::connect(l, &QListWidget::itemDoubleClicked, [this, l, path, cp](QListWidgetItem* item) {
+                const int row = l->row(item);
+                userAction([&] {
+                    if (cp->kind() == ControlKind::DirListBox) {
+                        auto& d = static_cast<DirListBox&>(*cp);
+                        d.setPath(dirRowPath(d, row));
+                    } else {
+                        cp->raise(cp->DblClick);
+                    }
+                });
+            });
+            return l;
+        }
+        case ControlKind::ComboBox:
+        case ControlKind::DriveListBox: {
+            auto* b = new QComboBox(parent);
+            if (c.kind() == ControlKind::ComboBox && static_cast<ComboBox&>(c).Style == 0)
+                b->setEditable(true);
+            QObject::connect(b, QOverload<int>::of(&QComboBox::activated),
+                             [this, path](int i) { userAction([&] { user::clickItem(path, i); }); });
+            return b;
+        }
+        case ControlKind::HScrollBar: {
+            auto* s = new QScrollBar(Qt::Horizontal, parent);
+            QObject::connect(s, &QScrollBar::valueChanged, [this, path](int v) {
+                userAction([&] { user::scroll(path, static_cast<int16_t>(v)); });
+            });
+            return s;
+        }
+        case ControlKind::Shape:
+            return new ShapeWidget(static_cast<Shape&>(c), parent);
+        case ControlKind::PictureBox: {
+            auto* p = new QFrame(parent);
+            p->setAutoFillBackground(true);
+            return p;
+        }
+        default:
+            return new QWidget(parent);
+        }
+    }
+
+    // Rows of a folder list: the path and its ancestors (root first), then the subfolders.
+    static std::string dirRowPath(const DirListBox& d, int row) {
+        const int anc = d.ancestors();
+        if (row < anc) return d.DirList(-(anc - row));
+        return d.List(row - anc);
+    }
+    void dirPressed(DirListBox& d, int row) {
+        const int anc = d.ancestors();
+        if (row >= anc) user::clickItem(d, row - anc);
+        if (d.MouseDown) d.raise([&d] { d.MouseDown(1, 0, 0, 0); });
+    }
+
+    template <class Fn> void userAction(Fn&& fn) {
+        if (syncing) return;
+        guarded(fn);
+        syncFocus();
+    }
+
+    void selectionFromQt(Control& c, QWidget* w) {
+        if (syncing) return;
+        auto& t = static_cast<TextBox&>(c);
+        int start = 0, len = 0;
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            if (e->hasSelectedText()) {
+                start = e->selectionStart();
+                len = static_cast<int>(e->selectedText().size());
+            } else {
+                start = e->cursorPosition();
+            }
+        } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+            QTextCursor cur = e->textCursor();
+            start = toModelPos(t.Text(), cur.selectionStart());
+            len = toModelPos(t.Text(), cur.selectionEnd()) - start;
+        }
+        syncing = true;
+        guarded([&] {
+            t.setSelStart(start);
+            t.setSelLength(len);
+        });
+        syncing = false;
+    }
+
+    void apply(Control& c) {
+        if (c.kind() == ControlKind::Menu) {
+            applyMenu(static_cast<Menu&>(c));
+            return;
+        }
+        auto it = widgets.find(&c);
+        if (it == widgets.end()) return;
+        QWidget* w = it->second;
+        const bool was = syncing;
+        syncing = true;
+        w->setGeometry(px(c.Left()), px(c.Top()), std::max(1, px(c.Width())), std::max(1, px(c.Height())));
+        w->setVisible(c.Visible());
+        w->setEnabled(c.Enabled());
+        QFont font(qs(draw::InstalledFamily(c.FontName())));
+        font.setPointSizeF(c.FontSize() > 0 ? c.FontSize() : 8.25);
+        font.setBold(c.FontBold());
+        w->setFont(font);
+        w->setCursor(c.MousePointer() == vbHourglass ? Qt::WaitCursor : Qt::ArrowCursor);
+        const bool whiteDefault = c.kind() == ControlKind::TextBox || c.kind() == ControlKind::ListBox ||
+                                  c.kind() == ControlKind::FileListBox ||
+                                  c.kind() == ControlKind::DirListBox || c.kind() == ControlKind::ComboBox;
+        const int32_t defaultBack = whiteDefault ? 0xFFFFFF : 0xC0C0C0;
+        if (c.BackColor() != defaultBack || c.ForeColor() != 0) {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::Window, draw::qt::ToQColor(c.BackColor()));
+            pal.setColor(QPalette::Base, draw::qt::ToQColor(c.BackColor()));
+            pal.setColor(QPalette::WindowText, draw::qt::ToQColor(c.ForeColor()));
+            pal.setColor(QPalette::Text, draw::qt::ToQColor(c.ForeColor()));
+            w->setPalette(pal);
+            w->setAutoFillBackground(true);
+        }
+        switch (c.kind()) {
+        case ControlKind::Label: {
+            auto& l = static_cast<Label&>(c);
+            auto* q = static_cast<QLabel*>(w);
+            q->setText(qs(l.Caption()));
+            q->setAlignment(Qt::AlignTop | (l.Alignment == vbCenter         ? Qt::AlignHCenter
+                                            : l.Alignment == vbRightJustify ? Qt::AlignRight
+                                                                            : Qt::AlignLeft));
+            q->setFrameShape(l.BorderSingle ? QFrame::Box : QFrame::NoFrame);
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto& t = static_cast<TextBox&>(c);
+            // The model keeps CR LF line ends; the widget shows plain line breaks.
+            if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                if (e->text() != qs(t.Text())) e->setText(qs(t.Text()));
+                if (t.SelLength() > 0)
+                    e->setSelection(t.SelStart(), t.SelLength());
+                else
+                    e->setCursorPosition(t.SelStart());
+            } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+                const QString text = qs(vb::Replace(t.Text(), "\r\n", "\n"));
+                if (e->toPlainText() != text) e->setPlainText(text);
+                QTextCursor cur = e->textCursor();
+                const int a = toWidgetPos(t.Text(), t.SelStart());
+                const int b = toWidgetPos(t.Text(), t.SelStart() + t.SelLength());
+                cur.setPosition(a);
+                cur.setPosition(b, QTextCursor::KeepAnchor);
+                e->setTextCursor(cur);
+            }
+            break;
+        }
+        case ControlKind::Frame:
+            static_cast<QGroupBox*>(w)->setTitle(qs(static_cast<Frame&>(c).Caption()));
+            break;
+        case ControlKind::CommandButton:
+            static_cast<QPushButton*>(w)->setText(qs(static_cast<CommandButton&>(c).Caption()));
+            break;
+        case ControlKind::OptionButton: {
+            auto& o = static_cast<OptionButton&>(c);
+            auto* q = static_cast<QRadioButton*>(w);
+            q->setText(qs(o.Caption()));
+            q->setChecked(o.Value());
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto& b = static_cast<CheckBox&>(c);
+            auto* q = static_cast<QCheckBox*>(w);
+            q->setText(qs(b.Caption()));
+            q->setCheckState(b.Value() == vbChecked  ? Qt::Checked
+                             : b.Value() == vbGrayed ? Qt::PartiallyChecked
+                                                     : Qt::Unchecked);
+            break;
+        }
+        case ControlKind::ListBox:
+        case ControlKind::FileListBox: {
+            auto& l = static_cast<ListControl&>(c);
+            auto* q = static_cast<QListWidget*>(w);
+            fillList(q, l, 0);
+            bool multi = false;
+            if (c.kind() == ControlKind::ListBox) {
+                auto& lb = static_cast<ListBox&>(c);
+                q->setSelectionMode(lb.MultiSelect == 1   ? QAbstractItemView::MultiSelection
+                                    : lb.MultiSelect == 2 ? QAbstractItemView::ExtendedSelection
+                                                          : QAbstractItemView::SingleSelection);
+                multi = lb.MultiSelect != 0;
+                for (int i = 0; i < l.ListCount(); ++i)
+                    q->item(i)->setSelected(lb.Selected(i));
+            } else {
+                auto& fl = static_cast<FileListBox&>(c);
+                q->setSelectionMode(fl.MultiSelect ? QAbstractItemView::MultiSelection
+                                                   : QAbstractItemView::SingleSelection);
+                multi = fl.MultiSelect;
+                for (int i = 0; i < l.ListCount(); ++i)
+                    q->item(i)->setSelected(fl.Selected(i));
+            }
+            if (!multi && l.ListIndex() < 0) q->clearSelection();
+            if (l.ListIndex() >= 0) q->setCurrentRow(l.ListIndex(), QItemSelectionModel::NoUpdate);
+            break;
+        }
+        case ControlKind::DirListBox: {
+            auto& d = static_cast<DirListBox&>(c);
+            auto* q = static_cast<QListWidget*>(w);
+            q->clear();
+            const int anc = d.ancestors();
+            for (int k = anc; k >= 1; --k) {
+                std::string p = d.DirList(-k);
+                std::string name = p == "/" ? p : p.substr(p.find_last_of('/') + 1);
+                q->addItem(QString(static_cast<int>(anc - k) * 2, ' ') + qs(name));
+            }
+            for (int i = 0; i < d.ListCount(); ++i) {
+                std::string p = d.List(i);
+                q->addItem(QString(anc * 2, ' ') + qs(p.substr(p.find_last_of('/') + 1)));
+            }
+            q->setCurrentRow(d.ListIndex() >= 0 ? anc + d.ListIndex() : anc - 1);
+            break;
+        }
+        case ControlKind::ComboBox:
+        case ControlKind::DriveListBox: {
+            auto& l = static_cast<ListControl&>(c);
+            auto* q = static_cast<QComboBox*>(w);
+            bool same = q->count() == l.ListCount();
+            for (int i = 0; same && i < l.ListCount(); ++i)
+                same = q->itemText(i) == qs(l.List(i));
+            if (!same) {
+                q->clear();
+                for (int i = 0; i < l.ListCount(); ++i)
+                    q->addItem(qs(l.List(i)));
+            }
+            q->setCurrentIndex(l.ListIndex());
+            if (c.kind() == ControlKind::ComboBox && q->isEditable())
+                q->setEditText(qs(static_cast<ComboBox&>(c).Text()));
+            break;
+        }
+        case ControlKind::HScrollBar: {
+            auto& s = static_cast<HScrollBar&>(c);
+            auto* q = static_cast<QScrollBar*>(w);
+            q->setRange(std::min(s.Min(), s.Max()), std::max(s.Min(), s.Max()));
+            q->setSingleStep(s.SmallChange);
+            q->setPageStep(s.LargeChange);
+            q->setValue(s.Value());
+            break;
+        }
+        case ControlKind::PictureBox:
+            static_cast<QFrame*>(w)->setFrameShape(
+                static_cast<PictureBox&>(c).BorderSingle ? QFrame::Box : QFrame::NoFrame);
+            break;
+        default:
+            w->update();
+            break;
+        }
+        syncing = was;
+    }
+
+    // Positions in the model's text (CR LF line ends, characters) and in the widget's (LF only).
+    static int toWidgetPos(const std::string& text, int modelPos) {
+        const std::u32string u = vb::ToU32(text);
+        int w = 0;
+        for (int i = 0; i < modelPos && i < static_cast<int>(u.size()); ++i)
+            if (!(u[static_cast<std::size_t>(i)] == U'\r' && i + 1 < static_cast<int>(u.size()) &&
+                  u[static_cast<std::size_t>(i) + 1] == U'\n'))
+                ++w;
+        return w;
+    }
+    static int toModelPos(const std::string& text, int widgetPos) {
+        const std::u32string u = vb::ToU32(text);
+        int m = 0, w = 0;
+        while (w < widgetPos && m < static_cast<int>(u.size())) {
+            if (u[static_cast<std::size_t>(m)] == U'\r' && m + 1 < static_cast<int>(u.size()) &&
+                u[static_cast<std::size_t>(m) + 1] == U'\n')
+                ++m;
+            ++m, ++w;
+        }
+        return m;
+    }
+
+    static void fillList(QListWidget* q, const ListControl& l, int) {
+        bool same = q->count() == l.ListCount();
+        for (int i = 0; same && i < l.ListCount(); ++i)
+            same = q->item(i)->text() == qs(l.List(i));
+        if (same) return;
+        q->clear();
+        for (int i = 0; i < l.ListCount(); ++i)
+            q->addItem(qs(l.List(i)));
+    }
+
+    // The Qt focus follows the model's.
+    void syncFocus() {
+        Control* c = vb::ActiveControl();
+        if (!c) return;
+        auto it = widgets.find(c);
+        if (it == widgets.end()) return;
+        QWidget* w = it->second;
+        if (w->hasFocus()) return;
+        syncing = true;
+        if (QWidget* top = w->window(); top && !top->isActiveWindow()) top->activateWindow();
+        w->setFocus(Qt::OtherFocusReason);
+        syncing = false;
+    }
+
+    // ---------------------------------------------------------------- input routing
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        auto it = owners.find(obj);
+        if (it == owners.end()) return false;
+        Control& c = *it->second;
+        if (ev->type() == QEvent::FocusIn && !syncing) {
+            auto reason = static_cast<QFocusEvent*>(ev)->reason();
+            if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+                if (vb::ActiveControl() != &c && c.canTakeFocusNow()) userAction([&] { user::focus(c); });
+            }
+            return false;
+        }
+        if (ev->type() == QEvent::KeyPress && !syncing) return keyPress(c, static_cast<QKeyEvent*>(ev));
+        return false;
+    }
+
+    bool keyPress(Control& c, QKeyEvent* k) {
+        const int key = k->key();
+        const bool ctrl = k->modifiers() & Qt::ControlModifier;
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            userAction([&] { user::tab(key == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier)); });
+            return true;
+        }
+        int16_t code = 0;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            code = vbKeyReturn;
+        else if (key == Qt::Key_Escape)
+            code = vbKeyEscape;
+        else if (key == Qt::Key_Backspace)
+            code = vbKeyBack;
+        else if (ctrl && key == Qt::Key_C)
+            code = vbKeyCtrlC;
+        else if (ctrl && key == Qt::Key_V)
+            code = vbKeyCtrlV;
+        else if (ctrl && key == Qt::Key_X)
+            code = 24;
+        else if (!ctrl && !k->text().isEmpty() && k->text().at(0).isPrint())
+            code = TextToKeyQ(k->text());
+        if (key == Qt::Key_Delete && c.kind() == ControlKind::TextBox) {
+            auto& t = static_cast<TextBox&>(c);
+            userAction([&] {
+                if (t.Locked) return;
+                if (t.SelLength() == 0) {
+                    if (t.SelStart() >= vb::Len(t.Text())) return;
+                    t.setSelLength(1);
+                }
+                t.setSelText("");
+            });
+            return true;
+        }
+        if (code == 0) return false; // navigation keys work in the widget itself
+        if (vb::ActiveControl() != &c) userAction([&] { user::focus(c); });
+        userAction([&] { user::key(code); });
+        return true;
+    }
+
+    static int16_t TextToKeyQ(const QString& t) {
+        const std::string s = t.left(1).toStdString();
+        const int32_t a = vb::Asc(s), w = vb::AscW(s);
+        return static_cast<int16_t>(a != 63 || w == 63 ? a : (w <= 32767 ? w : 63));
+    }
+
+    // ---------------------------------------------------------------- the model's side
+    void formShown(Form& f) override {
+        WindowWidget* w = view(f);
+        if (!w) w = makeWindow(f);
+        w->setWindowModality(f.isModal() ? Qt::ApplicationModal : Qt::NonModal);
+        w->show();
+        w->raise();
+        w->activateWindow();
+        syncFocus();
+    }
+    void formHidden(Form& f) override {
+        if (WindowWidget* w = view(f)) w->hide();
+    }
+    void formUnloading(Form& f) override {
+        WindowWidget* w = view(f);
+        windows.erase(&f);
+        for (Control* c : f.controls())
+            forget(*c);
+        if (w) {
+            w->form_ = nullptr;
+            w->hide();
+            w->deleteLater();
+        }
+    }
+    void forget(Control& c) {
+        auto it = widgets.find(&c);
+        if (it != widgets.end()) {
+            owners.erase(it->second);
+            widgets.erase(it);
+        }
+        actions.erase(&c);
+    }
+    void formChanged(Form& f, Prop) override { applyForm(f); }
+    void controlChanged(Control& c, Prop) override {
+        if (!view(c.form())) return;
+        if (c.kind() != ControlKind::Menu && !widgets.count(&c)) {
+            widgetFor(c);
+            return;
+        }
+        apply(c);
+    }
+    void controlDestroyed(Control& c) override {
+        auto it = widgets.find(&c);
+        if (it != widgets.end() && view(c.form())) it->second->deleteLater();
+        forget(c);
+    }
+    void focusChanged(Control*) override {
+        if (!syncing) syncFocus();
+    }
+    void screenPointerChanged(int16_t p) override {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+        if (p == vbHourglass)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else if (p == vbArrow)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    void waitUntil(const std::function<bool()>& done, std::string_view) override {
+        while (!done()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+            rethrowPending();
+        }
+    }
+    void doEvents() override {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        rethrowPending();
+    }
+    void sleep(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    ScreenInfo screen() override {
+        ScreenInfo i;
+        if (QScreen* s = QGuiApplication::primaryScreen()) {
+            i.widthPx = s->geometry().width();
+            i.heightPx = s->geometry().height();
+            const double dpi = s->logicalDotsPerInch();
+            if (dpi > 0) i.twipsPerPixelX = i.twipsPerPixelY = static_cast<float>(1440.0 / dpi);
+        }
+        i.fonts = draw::ScreenFonts();
+        return i;
+    }
+    void movePointer(Control& c, int x, int y) override {
+        QWidget* w = nullptr;
+        if (auto it = widgets.find(&c); it != widgets.end()) w = it->second;
+        if (!w || !w->isVisible()) return;
+        QCursor::setPos(w->mapToGlobal(QPoint(x, y))); // where the window system refuses, nothing happens
+    }
+    bool startProgram(const std::string& file) override { return QProcess::startDetached(qs(file), {}); }
+    std::string clipboardText() override {
+        auto* cb = QGuiApplication::clipboard();
+        return cb ? cb->text().toStdString() : std::string();
+    }
+    void setClipboardText(const std::string& s) override {
+        if (auto* cb = QGuiApplication::clipboard()) cb->setText(qs(s));
+    }
+};
+
+void WindowWidget::closeEvent(QCloseEvent* e) {
+    e->ignore(); // the model decides (QueryUnload and Unload may cancel)
+    if (!form_ || !theBackend) return;
+    const std::string name = form_->name();
+    theBackend->userAction([&] { user::close(name); });
+}
+
+void WindowWidget::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!form_ || !theBackend || theBackend->syncing || syncing) return;
+    const float tpp = vb::Screen::TwipsPerPixelX();
+    const int menuH = menuBar ? theBackend->px(Form::MenuBarTwips) : 0;
+    const float w = width() * tpp + 2 * Form::FrameTwips;
+    const float h =
+        (height() - menuH) * tpp + Form::TitleTwips + (menuBar ? Form::MenuBarTwips : 0) + Form::FrameTwips;
+    if (std::abs(w - form_->Width()) < tpp && std::abs(h - form_->Height()) < tpp) return;
+    Form* f = form_;
+    guarded([&] { f->Move(f->Left(), f->Top(), w, h); });
+}
+
+void WindowWidget::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && form_ && theBackend &&
+        !theBackend->syncing && vb::ActiveForm() != form_) {
+        const std::string name = form_->name();
+        theBackend->userAction([&] { user::activate(name); });
+    }
+}
+
+// Message boxes with German buttons; no title shows the program's name.
+class MsgBoxes : public vb::MsgBoxHandler {
+public:
+    int show(std::string_view prompt, int buttons, std::string_view title) override {
+        QMessageBox box;
+        box.setWindowTitle(title.empty() ? QStringLiteral("ZOR") : qs(std::string(title)));
+        box.setText(qs(vb::Replace(std::string(prompt), "\r\n", "\n")));
+        switch (buttons & 0x70) {
+        case vbCritical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case vbQuestion:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case vbExclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case vbInformation:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        }
+        struct B {
+            const char* text;
+            int answer;
+            QMessageBox::ButtonRole role;
+        };
+        std::vector<B> bs;
+        switch (buttons & 7) {
+        case vbOKCancel:
+            bs = {{"OK", vbOK, QMessageBox::AcceptRole}, {"Abbrechen", vbCancel, QMessageBox::RejectRole}};
+            break;
+        case vbAbortRetryIgnore:
+            bs = {{"Abbrechen", vbAbort, QMessageBox::RejectRole},
+                  {"Wiederholen", vbRetry, QMessageBox::AcceptRole},
+                  {"Ignorieren", vbIgnore, QMessageBox::AcceptRole}};
+            break;
+        case vbYesNoCancel:
+            bs = {{"Ja", vbYes, QMessageBox::YesRole},
+                  {"Nein", vbNo, QMessageBox::NoRole},
+                  {"Abbrechen", vbCancel, QMessageBox::RejectRole}};
+            break;
+        case vbYesNo:
+            bs = {{"Ja", vbYes, QMessageBox::YesRole}, {"Nein", vbNo, QMessageBox::NoRole}};
+            break;
+        case vbRetryCancel:
+            bs = {{"Wiederholen", vbRetry, QMessageBox::AcceptRole},
+                  {"Abbrechen", vbCancel, QMessageBox::RejectRole}};
+            break;
+        default:
+            bs = {{"OK", vbOK, QMessageBox::AcceptRole}};
+            break;
+        }
+        std::vector<QPushButton*> qb;
+        for (auto& b : bs)
+            qb.push_back(box.addButton(QString::fromUtf8(b.text), b.role));
+        const std::size_t def =
+            std::min<std::size_t>(static_cast<std::size_t>((buttons & 768) / 256), qb.size() - 1);
+        box.setDefaultButton(qb[def]);
+        box.setEscapeButton(qb.back());
+        box.exec();
+        for (std::size_t i = 0; i < qb.size(); ++i)
+            if (box.clickedButton() == qb[i]) return bs[i].answer;
+        return bs.back().answer;
+    }
+    void beep() override { QApplication::beep(); }
+};
+
+MsgBoxes msgBoxes;
+
+} // namespace
+
+void Install(bool qtMessageBoxes) {
+    draw::qt::EnsureQtApp();
+    if (!theBackend) theBackend = new Backend();
+    vb::SetBackend(theBackend);
+    if (qtMessageBoxes) vb::SetMsgBoxHandler(&msgBoxes);
+}
+
+void Uninstall() {
+    vb::SetMsgBoxHandler(nullptr);
+    if (!theBackend) return;
+    for (auto& [f, w] : theBackend->windows) {
+        w->form_ = nullptr;
+        delete w;
+    }
+    theBackend->windows.clear();
+    theBackend->widgets.clear();
+    theBackend->owners.clear();
+    theBackend->actions.clear();
+    vb::SetBackend(nullptr);
+}
+
+QWidget* WindowOf(Form& f) {
+    if (!theBackend) return nullptr;
+    auto it = theBackend->windows.find(&f);
+    return it == theBackend->windows.end() ? nullptr : it->second;
+}
+
+QWidget* WidgetOf(Control& c) {
+    if (!theBackend) return nullptr;
+    auto it = theBackend->widgets.find(&c);
+    return it == theBackend->widgets.end() ? nullptr : it->second;
+}
+
+} // namespace vb::qtforms

@@ -1,0 +1,26 @@
+#pragma once
+// The Qt backend of the forms model: every shown window becomes a real Qt window whose widgets are
+// placed by their twips geometry; the user's input (focus, keys, clicks, menus, the close box) is
+// routed into the model's events, so the program behaves as with the headless backend. Message
+// boxes become Qt message boxes with German buttons, the beep is the toolkit's beep.
+class QWidget;
+
+namespace vb {
+class Form;
+class Control;
+} // namespace vb
+
+namespace vb::qtforms {
+
+// Creates the application object when needed and installs the backend (and, when wanted, the Qt
+// message boxes; without them the headless message boxes stay, as tests want).
+void Install(bool qtMessageBoxes = true);
+// Back to the headless backend and message boxes; every Qt window of the model is discarded.
+void Uninstall();
+
+// The Qt window of a shown window and the widget of a control (nullptr when there is none yet).
+// Drawing code embeds its surface in a picture box's widget.
+QWidget* WindowOf(vb::Form& f);
+QWidget* WidgetOf(vb::Control& c);
+
+} // namespace vb::qtforms

@@ -1,0 +1,103 @@
+// The Qt backend of the forms model: windows and widgets placed by their twips geometry, model
+// changes shown, and user input on the widgets routed into the model's events.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <string>
+#include <vector>
+
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
+#include "platform/qt/forms_qt.h"
+
+namespace {
+
+struct frmQt : vb::Form {
+    vb::TextBox txtWert{*this, "txtWert"};
+    vb::Label lblHinweis{*this, "lblHinweis"};
+    vb::CommandButton cmdOK{*this, "cmdOK"};
+    std::vector<std::string> ev;
+    int16_t mode = -1;
+    frmQt() : vb::Form("frmQt") {
+        setCaption("Test");
+        setClientSize(3000, 1500);
+        txtWert.Move(300, 150, 1200, 300);
+        cmdOK.Move(300, 600, 1200, 375);
+        cmdOK.setCaption("OK");
+        lblHinweis.Move(1650, 150, 1200, 300);
+        txtWert.KeyPress = [](int16_t& k) {
+            if (k == ',') k = '.';
+        };
+        txtWert.LostFocus = [this] { ev.push_back("txtWert.LostFocus"); };
+        cmdOK.Click = [this] { ev.push_back("cmdOK.Click:" + txtWert.Text()); };
+    }
+    void Form_Load() override { Show(); }
+    void Form_QueryUnload(int16_t&, int16_t m) override { mode = m; }
+};
+
+class FormsQtTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vb::headless::ResetForms();
+        vb::qtforms::Install(false);
+    }
+    void TearDown() override {
+        vb::qtforms::Uninstall();
+        vb::headless::ResetForms();
+    }
+    static void keys(QWidget* w, const QString& text) {
+        for (QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(w, &press);
+        }
+    }
+};
+
+TEST_F(FormsQtTest, WidgetsArePlacedByTheirTwipsGeometry) {
+    auto& f = vb::form<frmQt>();
+    const float tpp = vb::Screen::TwipsPerPixelX();
+    ASSERT_GT(tpp, 0.0f);
+    QWidget* win = vb::qtforms::WindowOf(f);
+    ASSERT_NE(win, nullptr);
+    EXPECT_EQ(win->windowTitle(), "Test");
+    QWidget* b = vb::qtforms::WidgetOf(f.cmdOK);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->geometry(),
+              QRect(qRound(300 / tpp), qRound(600 / tpp), qRound(1200 / tpp), qRound(375 / tpp)));
+    EXPECT_EQ(static_cast<QPushButton*>(b)->text(), "OK");
+}
+
+TEST_F(FormsQtTest, ModelChangesAreShown) {
+    auto& f = vb::form<frmQt>();
+    f.lblHinweis.setCaption("Bitte prüfen");
+    f.cmdOK.setEnabled(false);
+    f.txtWert.setText("2.5");
+    EXPECT_EQ(static_cast<QLabel*>(vb::qtforms::WidgetOf(f.lblHinweis))->text(), "Bitte prüfen");
+    EXPECT_FALSE(vb::qtforms::WidgetOf(f.cmdOK)->isEnabled());
+    EXPECT_EQ(static_cast<QLineEdit*>(vb::qtforms::WidgetOf(f.txtWert))->text(), "2.5");
+}
+
+TEST_F(FormsQtTest, KeysAndClicksGoThroughTheModelsEvents) {
+    auto& f = vb::form<frmQt>();
+    QWidget* box = vb::qtforms::WidgetOf(f.txtWert);
+    keys(box, "1,5");
+    EXPECT_EQ(f.txtWert.Text(), "1.5"); // the key filter changed the comma
+    EXPECT_EQ(static_cast<QLineEdit*>(box)->text(), "1.5");
+    static_cast<QPushButton*>(vb::qtforms::WidgetOf(f.cmdOK))->click();
+    EXPECT_EQ(f.ev, (std::vector<std::string>{"txtWert.LostFocus", "cmdOK.Click:1.5"}));
+}
+
+TEST_F(FormsQtTest, TheCloseBoxUnloadsThroughQueryUnload) {
+    auto& f = vb::form<frmQt>();
+    QWidget* win = vb::qtforms::WindowOf(f);
+    int16_t* mode = &f.mode;
+    win->close();
+    EXPECT_EQ(*mode, vb::vbFormControlMenu); // the instance lives until the handlers are done
+    EXPECT_FALSE(vb::isLoaded<frmQt>());
+}
+
+} // namespace
