@@ -21,7 +21,7 @@ struct frmQt : vb::Form {
     vb::Label lblHinweis{*this, "lblHinweis"};
     vb::CommandButton cmdOK{*this, "cmdOK"};
     std::vector<std::string> ev;
-    int16_t mode = -1;
+    static inline int16_t mode = -1; // kept beyond the window's life
     frmQt() : vb::Form("frmQt") {
         setCaption("Test");
         setClientSize(3000, 1500);
@@ -94,10 +94,11 @@ TEST_F(FormsQtTest, KeysAndClicksGoThroughTheModelsEvents) {
 TEST_F(FormsQtTest, TheCloseBoxUnloadsThroughQueryUnload) {
     auto& f = vb::form<frmQt>();
     QWidget* win = vb::qtforms::WindowOf(f);
-    int16_t* mode = &f.mode;
+    frmQt::mode = -1;
     win->close();
-    EXPECT_EQ(*mode, vb::vbFormControlMenu); // the instance lives until the handlers are done
+    EXPECT_EQ(frmQt::mode, vb::vbFormControlMenu);
     EXPECT_FALSE(vb::isLoaded<frmQt>());
+    EXPECT_EQ(vb::qtforms::WindowOf(f), nullptr);
 }
 
 } // namespace
