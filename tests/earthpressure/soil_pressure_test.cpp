@@ -190,4 +190,22 @@ TEST_F(SoilPressure, PartialFactorsAndAtRestShare) {
     EXPECT_NEAR(B.gamEMisch, (a0 + a + b) / ((a0 + a) / 1.35f + b / 1.2f), 1e-3f);
 }
 
+TEST_F(SoilPressure, SubstituteWallVariantUsesPlainCoulombWithoutWallFriction) {
+    // Variant 1: Kagh and Kach without wall friction (1/3 and 1.1547 for phi 30) whatever the
+    // layer holds; the unit weights are not rearranged.
+    Schichten({{0.0f, 30.0f, 18.0f, 10.0f, 10.0f, 20.0f}});
+    P.SchichtKaAnteil[1] = 0.9f;
+    P.ZWasserErd = 0.0f;
+    KeineZusatzspannung();
+    zormb::ErddruckBoden(1);
+    EXPECT_FLOAT_EQ(P.SchichtGamma[1], 18.0f);
+    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 99.0f), 18.0f * 99.0f / 3.0f - 11.547f, 0.05f);
+    // With partial factors and an at-rest share the at-rest part (1 - sin phi) is mixed in.
+    P.TeilsicherheitenAn = 1;
+    P.RuheProz = 50.0f;
+    zormb::ErddruckBoden(1);
+    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 99.0f),
+                (18.0f * 99.0f / 3.0f - 11.547f) * 0.5f + 18.0f * 99.0f * 0.25f, 0.05f);
+}
+
 } // namespace

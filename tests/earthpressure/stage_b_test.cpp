@@ -2,6 +2,7 @@
 // pressures, seepage passes, changed wall friction and the trial-slip-plane search.
 #include "earthpressure/coefficients.h"
 #include "earthpressure/stage_a.h"
+#include "frame/project_file.h"
 #include "frame/stage_table.h"
 #include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
@@ -257,6 +258,53 @@ TEST_F(Erddruckstufe, SlopedBottomIsSearchedByTrialPlanesUnlessPassivePointsAreG
     EXPECT_EQ(zormcom::Lauf.AnzEphGegeben, 1);
     EXPECT_FLOAT_EQ(zormcom::Lauf.EphGegAktZ[1], 6.0f);
     EXPECT_FLOAT_EQ(zormcom::Lauf.EphGegAktE[1], -100.0f);
+}
+
+TEST_F(Erddruckstufe, ExampleCantileverSheetPileWallWithPartialFactors) {
+    // Two layers: 1.5 m phi 30 / deltaA 20 (Kagh 0.2794), then phi 32.5 / deltaA 21.67 (Kagh 0.2506);
+    // 10 kN/m2 from the wall to infinity; BS-T: gamG 1.20. eah = 1.2 sigma_v Kagh:
+    // 0 m: 1.2 x 10 x 0.2794 = 3.35; 1.5 m: 1.2 x 37 x 0.2794 = 12.40 above, x 0.2506 = 11.13 below;
+    // 99 m: 1.2 x (37 + 97.5 x 19) x 0.2506 = 568.3.
+    ResetProjectData();
+    P.GradZuRad = kGrad;
+    P.TiefeUnendlich = 99.0f;
+    P.Versionstext = "V.07.05.2012";
+    P.WurzelOrdner = dir_.string() + "/";
+    ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/Spundwand_frei"));
+    ASSERT_EQ(P.TeilsicherheitenAn, 1);
+    P.GanzerName = "/projekte/Spundwand_frei";
+    P.gamG = 1.20f;
+    P.gamE0g = 1.10f;
+    P.gamQ = 1.30f;
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    const auto z = Neu(ab);
+    const std::vector<std::string> soll = {
+        k13 + std::string(64, '-'),
+        k13 + "         LASTFALL  1  AUSHUB  1",
+        k13 + std::string(64, '-'),
+        "",
+        "",
+        k13 + "ERDDRUCK (m , kN/m2)     ohne Wasserdruck, ohne Zusatzdruck.",
+        k13 + "(Bemessungswerte nach Grenzzustand GZ STR mit gamG = 1.20",
+        std::string(44, ' ') + " gamE0g = 1.10 gamQ = 1.30)",
+        k13 + std::string(64, '-'),
+        k22 + "Kote  z         eh-Summe        eh-Boden     eh-Auflast",
+        k22 + "                           +  großfl. L.   begrenzte L.",
+        "                         0.00             0.00            0.00           0.00",
+        "                         0.00             0.00            0.00           0.00",
+        "                         0.00             3.35            3.35           0.00",
+        "                         1.50            12.40           12.40           0.00",
+        "                         1.50            11.13           11.13           0.00",
+    };
+    ASSERT_EQ(z.size(), soll.size() + 3);
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        EXPECT_EQ(z[k], soll[k]) << k;
+    EXPECT_EQ(z[soll.size()].substr(0, 29), "                        99.00");
+    EXPECT_NEAR(std::stof(z[soll.size()].substr(29, 17)), 568.3f, 0.02f);
+    EXPECT_EQ(z[soll.size() + 1], "");
+    EXPECT_EQ(z[soll.size() + 2], "");
+    EXPECT_EQ(P.DateiEndung, "11");
 }
 
 } // namespace
