@@ -14,8 +14,9 @@ namespace fs = std::filesystem;
 
 // ------------------------------------------------------------------------------------------ state
 FormsState& state() {
-    static FormsState s;
-    return s;
+    // Never destroyed: windows still loaded at the program's exit must not outlive their state.
+    static FormsState* s = new FormsState;
+    return *s;
 }
 
 DispatchDepth::DispatchDepth() {

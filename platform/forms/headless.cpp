@@ -454,8 +454,8 @@ public:
 };
 
 HeadlessBackend& hb() {
-    static HeadlessBackend b;
-    return b;
+    static HeadlessBackend* b = new HeadlessBackend; // lives as long as the program
+    return *b;
 }
 
 void push(Action a) {

@@ -1,5 +1,6 @@
 #include "platform/qt/forms_qt.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -58,6 +59,8 @@ template <class Fn> void guarded(Fn&& fn) {
     } catch (...) {
         if (!pending) pending = std::current_exception();
     }
+    // The model may have changed what a wait waits for: let the wait look again.
+    if (auto* d = QAbstractEventDispatcher::instance()) d->wakeUp();
 }
 
 void rethrowPending() {

@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -99,6 +101,26 @@ TEST_F(FormsQtTest, TheCloseBoxUnloadsThroughQueryUnload) {
     EXPECT_EQ(frmQt::mode, vb::vbFormControlMenu);
     EXPECT_FALSE(vb::isLoaded<frmQt>());
     EXPECT_EQ(vb::qtforms::WindowOf(f), nullptr);
+}
+
+TEST_F(FormsQtTest, MessageBoxesHaveGermanButtonsAndTheProgramsNameAsDefaultTitle) {
+    vb::qtforms::Install(true);
+    QStringList seen;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        for (auto* b : box->buttons())
+            seen << b->text();
+        for (auto* b : box->buttons())
+            if (b->text() == "Nein") b->click();
+    });
+    const int answer = vb::MsgBox("Neuer Versuch ?", vb::vbYesNoCancel);
+    EXPECT_EQ(answer, vb::vbNo);
+    EXPECT_EQ(title, "ZOR");
+    seen.sort();
+    EXPECT_EQ(seen, (QStringList{"Abbrechen", "Ja", "Nein"}));
 }
 
 } // namespace
