@@ -307,4 +307,52 @@ TEST_F(Erddruckstufe, ExampleCantileverSheetPileWallWithPartialFactors) {
     EXPECT_EQ(P.DateiEndung, "11");
 }
 
+TEST_F(Erddruckstufe, ExampleDiaphragmWallWithGroundWaterAtRestShareAndAStripFoundation) {
+    // Load case 2, stage 1: water 3.0 m on both sides (inside layer 2: split), 25 % at rest, BS-T,
+    // 10 kN/m2 unlimited and a strip foundation 80 kN/m2 from 3 to 15 m at 2.5 m, wholly at rest
+    // (Froehlich, nu = 4: e = p / 4 (sin^3 thetaE - sin^3 thetaA)) and permanent.
+    ResetProjectData();
+    P.GradZuRad = kGrad;
+    P.TiefeUnendlich = 99.0f;
+    P.Versionstext = "V.07.05.2012";
+    P.WurzelOrdner = dir_.string() + "/";
+    ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/Schlitzwand_gesteift_GW"));
+    P.GanzerName = "/projekte/Schlitzwand_gesteift_GW";
+    P.gamG = 1.20f;
+    P.gamE0g = 1.10f;
+    P.gamQ = 1.30f;
+    StufeA();
+    P.AushNr = 1;
+    P.LFNr = 2;
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(P.DateiEndung, "12");
+    EXPECT_EQ(Zeilen("ZORZ2")[0], "5");
+    EXPECT_EQ(P.kzStroem, 0);
+
+    const auto punkt = [](float z) {
+        for (int k = 1; k <= P.AnzPunkte2; ++k)
+            if (std::fabs(B.ESummeZ[k] - z) < 1e-4f) return k;
+        return 0;
+    };
+    // 5.5 m, layer phi 35 / deltaA 23.33 (Kagh 0.2244, K0 0.4264), below the water table:
+    // sigma_v = 10 + 2 x 18 + 1 x 19 + 2.5 x 11 = 92.5;
+    // eah = 1.2 x 0.75 x 0.2244 x 92.5 + 1.1 x 0.25 x 0.4264 x 92.5 = 29.53.
+    // Strip foundation 3 m above: thetaA = 45 deg, thetaE = atan 5; 1.2 x 20 x (0.9428 - 0.3536) = 14.14.
+    int k = punkt(5.5f);
+    ASSERT_GT(k, 0);
+    EXPECT_NEAR(B.ESummeE[k] - B.BegrLastE[k], 29.53f, 0.02f);
+    EXPECT_NEAR(B.BegrLastE[k], 14.142f, 0.005f);
+    // 10 m, cohesive layer phi 22.5 / deltaA 15 / c 15 (Kagh 0.3839, Kach 1.1094):
+    // sigma_v = 10 + 36 + 19 + 55 + 20 = 140; eah = 1.2 (0.75 x 0.3839 x 140 - 0.75 x 15 x 1.1094)
+    // + 1.1 x 0.25 x 0.6173 x 140 = 57.16; strip 7.5 m above: 1.2 x 20 x (0.7155 - 0.0512) = 15.94.
+    k = punkt(10.0f);
+    ASSERT_GT(k, 0);
+    EXPECT_NEAR(B.ESummeE[k] - B.BegrLastE[k], 57.16f, 0.03f);
+    EXPECT_NEAR(B.BegrLastE[k], 15.943f, 0.005f);
+    // Above the foundation level the strip load adds nothing.
+    k = punkt(2.5f);
+    ASSERT_GT(k, 0);
+    EXPECT_NEAR(B.BegrLastE[k], 0.0f, 1e-5f);
+}
+
 } // namespace
