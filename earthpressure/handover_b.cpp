@@ -11,19 +11,6 @@ namespace zormb {
 
 namespace {
 
-// Closes its file number when the block is left, also by an error.
-class Datei {
-public:
-    Datei(const char* name, vb::OpenMode modus) : fn_(vb::FreeFile()) { vb::Open(name, modus, fn_); }
-    ~Datei() { vb::Close(fn_); }
-    Datei(const Datei&) = delete;
-    Datei& operator=(const Datei&) = delete;
-    int16_t nr() const { return fn_; }
-
-private:
-    int16_t fn_;
-};
-
 void AnzahlPruefen(int wert, int unten, int oben, const char* datei) {
     if (wert < unten || wert > oben)
         throw vb::RuntimeError(9, std::string("Index außerhalb des gültigen Bereichs beim Lesen von \"") +
@@ -31,6 +18,14 @@ void AnzahlPruefen(int wert, int unten, int oben, const char* datei) {
 }
 
 } // namespace
+
+Datei::Datei(const char* name, vb::OpenMode modus) : fn_(vb::FreeFile()) {
+    vb::Open(name, modus, fn_);
+}
+
+Datei::~Datei() {
+    vb::Close(fn_);
+}
 
 void Z11Lesen() {
     Datei d("ZORZ11", vb::OpenMode::Input);

@@ -41,19 +41,6 @@ void Zeile(const std::string& s) {
     vb::Print(kBericht, s);
 }
 
-// Closes its file number when the block is left, also by an error.
-class Datei {
-public:
-    Datei(const char* name, vb::OpenMode modus) : fn_(vb::FreeFile()) { vb::Open(name, modus, fn_); }
-    ~Datei() { vb::Close(fn_); }
-    Datei(const Datei&) = delete;
-    Datei& operator=(const Datei&) = delete;
-    int16_t nr() const { return fn_; }
-
-private:
-    int16_t fn_;
-};
-
 // Seepage state of the pass from "zorz10".
 void SickerzustandLesen() {
     Datei d("zorz10", vb::OpenMode::Input);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "earthpressure/handover_a.h"
+#include "earthpressure/handover_b.h"
 #include "earthpressure/report_file.h"
 #include "earthpressure/stage_b.h"
 #include "earthpressure/wedge_geometry.h"
@@ -155,8 +156,8 @@ void ErdwiderstandGleitflaechen() {
     L.AnzEph = kGleitTiefen;
     B.AnzGleitflaechen = static_cast<int16_t>(L.AnzEph + 1);
 
-    const int16_t f = vb::FreeFile();
-    vb::Open("ZOREPP.", vb::OpenMode::Output, f);
+    Datei d("ZOREPP.", vb::OpenMode::Output);
+    const int16_t f = d.nr();
     vb::Write(f, static_cast<int16_t>(1));
     vb::Write(f, B.AnzGleitflaechen);
     vb::Write(f, 0.0f, 0.0f, 0.0f, 0.0f);

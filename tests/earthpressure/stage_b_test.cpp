@@ -70,6 +70,21 @@ protected:
         P.EtaGl = 1.5f;
     }
 
+    // Reads an example project as the start dialog does, with the working partial factors of BS-T.
+    bool Beispiel(const std::string& name) {
+        ResetProjectData();
+        P.GradZuRad = kGrad;
+        P.TiefeUnendlich = 99.0f;
+        P.Versionstext = "V.07.05.2012";
+        P.WurzelOrdner = dir_.string() + "/";
+        if (!zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name)) return false;
+        P.GanzerName = "/projekte/" + name;
+        P.gamG = 1.20f;
+        P.gamE0g = 1.10f;
+        P.gamQ = 1.30f;
+        return true;
+    }
+
     // Runs stage a and returns the number of report lines it wrote.
     std::size_t StufeA() {
         zorma::EingabeAuswerten();
@@ -265,17 +280,8 @@ TEST_F(Erddruckstufe, ExampleCantileverSheetPileWallWithPartialFactors) {
     // 10 kN/m2 from the wall to infinity; BS-T: gamG 1.20. eah = 1.2 sigma_v Kagh:
     // 0 m: 1.2 x 10 x 0.2794 = 3.35; 1.5 m: 1.2 x 37 x 0.2794 = 12.40 above, x 0.2506 = 11.13 below;
     // 99 m: 1.2 x (37 + 97.5 x 19) x 0.2506 = 568.3.
-    ResetProjectData();
-    P.GradZuRad = kGrad;
-    P.TiefeUnendlich = 99.0f;
-    P.Versionstext = "V.07.05.2012";
-    P.WurzelOrdner = dir_.string() + "/";
-    ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/Spundwand_frei"));
+    ASSERT_TRUE(Beispiel("Spundwand_frei"));
     ASSERT_EQ(P.TeilsicherheitenAn, 1);
-    P.GanzerName = "/projekte/Spundwand_frei";
-    P.gamG = 1.20f;
-    P.gamE0g = 1.10f;
-    P.gamQ = 1.30f;
     const std::size_t ab = StufeA();
     zormb::ErddruckBerechnen();
     const auto z = Neu(ab);
@@ -311,16 +317,7 @@ TEST_F(Erddruckstufe, ExampleDiaphragmWallWithGroundWaterAtRestShareAndAStripFou
     // Load case 2, stage 1: water 3.0 m on both sides (inside layer 2: split), 25 % at rest, BS-T,
     // 10 kN/m2 unlimited and a strip foundation 80 kN/m2 from 3 to 15 m at 2.5 m, wholly at rest
     // (Froehlich, nu = 4: e = p / 4 (sin^3 thetaE - sin^3 thetaA)) and permanent.
-    ResetProjectData();
-    P.GradZuRad = kGrad;
-    P.TiefeUnendlich = 99.0f;
-    P.Versionstext = "V.07.05.2012";
-    P.WurzelOrdner = dir_.string() + "/";
-    ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/Schlitzwand_gesteift_GW"));
-    P.GanzerName = "/projekte/Schlitzwand_gesteift_GW";
-    P.gamG = 1.20f;
-    P.gamE0g = 1.10f;
-    P.gamQ = 1.30f;
+    ASSERT_TRUE(Beispiel("Schlitzwand_gesteift_GW"));
     StufeA();
     P.AushNr = 1;
     P.LFNr = 2;
