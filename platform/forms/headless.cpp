@@ -596,6 +596,26 @@ std::string text(std::string_view path) {
     }
 }
 
+int32_t value(std::string_view path) {
+    Control& c = control(path);
+    switch (c.kind()) {
+    case ControlKind::OptionButton:
+        return static_cast<OptionButton&>(c).Value() ? -1 : 0;
+    case ControlKind::CheckBox:
+        return static_cast<CheckBox&>(c).Value();
+    case ControlKind::HScrollBar:
+        return static_cast<HScrollBar&>(c).Value();
+    case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+    case ControlKind::FileListBox:
+    case ControlKind::DirListBox:
+    case ControlKind::DriveListBox:
+        return static_cast<ListControl&>(c).ListIndex();
+    default:
+        throw std::invalid_argument(c.path() + " has no value");
+    }
+}
+
 bool enabled(std::string_view path) {
     return control(path).effectivelyEnabled();
 }

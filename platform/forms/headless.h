@@ -88,10 +88,12 @@ void SetFonts(std::vector<std::string> fonts);
 
 // Queries.
 std::string text(std::string_view path); // Text, Caption, or the selected entry of a list
-bool enabled(std::string_view path);     // effectively enabled (containers and window included)
-bool visible(std::string_view path);     // effectively visible
-std::string focused();                   // path of the control with the focus, "" when none
-std::vector<std::string> loadedForms();  // names in loading order
+// Value: option -1 (set) or 0, check box 0..2, scroll bar its value, lists their ListIndex.
+int32_t value(std::string_view path);
+bool enabled(std::string_view path);    // effectively enabled (containers and window included)
+bool visible(std::string_view path);    // effectively visible
+std::string focused();                  // path of the control with the focus, "" when none
+std::vector<std::string> loadedForms(); // names in loading order
 
 struct PointerMove {
     std::string control; // path

@@ -37,6 +37,7 @@
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/qt/draw_qt.h"
+#include "platform/qt/draw_window.h"
 #include "platform/runtime/vbstring.h"
 
 namespace vb::qtforms {
@@ -134,6 +135,7 @@ public:
     std::map<Control*, QWidget*> widgets;
     std::map<Control*, QAction*> actions;
     std::map<QObject*, Control*> owners;
+    std::map<const void*, draw::qt::SurfaceWidget*> surfaces; // by window or picture box
     bool syncing = false;
 
     float tpp() const { return vb::Screen::TwipsPerPixelX(); }
@@ -200,6 +202,7 @@ public:
         const int cw = px(f.ScaleWidth()), ch = px(f.ScaleHeight());
         if (w->menuBar) w->menuBar->setGeometry(0, 0, cw, menuH);
         w->client->setGeometry(0, menuH, cw, ch);
+        if (auto it = surfaces.find(&f); it != surfaces.end()) it->second->setGeometry(0, 0, cw, ch);
         if (f.WindowState() == vbMaximized)
             w->showMaximized();
         else if (f.WindowState() == vbMinimized)
@@ -547,10 +550,12 @@ public:
             q->setValue(s.Value());
             break;
         }
-        case ControlKind::PictureBox:
-            static_cast<QFrame*>(w)->setFrameShape(
-                static_cast<PictureBox&>(c).BorderSingle ? QFrame::Box : QFrame::NoFrame);
+        case ControlKind::PictureBox: {
+            auto* q = static_cast<QFrame*>(w);
+            q->setFrameShape(static_cast<PictureBox&>(c).BorderSingle ? QFrame::Box : QFrame::NoFrame);
+            if (auto it = surfaces.find(&c); it != surfaces.end()) it->second->setGeometry(q->contentsRect());
             break;
+        }
         default:
             w->update();
             break;
@@ -683,6 +688,7 @@ public:
     void formUnloading(Form& f) override {
         WindowWidget* w = view(f);
         windows.erase(&f);
+        surfaces.erase(&f);
         for (Control* c : f.controls())
             forget(*c);
         if (w) {
@@ -692,6 +698,7 @@ public:
         }
     }
     void forget(Control& c) {
+        surfaces.erase(&c);
         auto it = widgets.find(&c);
         if (it != widgets.end()) {
             owners.erase(it->second);
@@ -883,6 +890,7 @@ void Uninstall() {
     theBackend->widgets.clear();
     theBackend->owners.clear();
     theBackend->actions.clear();
+    theBackend->surfaces.clear();
     vb::SetBackend(nullptr);
 }
 
@@ -890,6 +898,34 @@ QWidget* WindowOf(Form& f) {
     if (!theBackend) return nullptr;
     auto it = theBackend->windows.find(&f);
     return it == theBackend->windows.end() ? nullptr : it->second;
+}
+
+draw::qt::SurfaceWidget* SurfaceOf(Form& f) {
+    if (!theBackend) return nullptr;
+    WindowWidget* w = theBackend->view(f);
+    if (!w) return nullptr;
+    auto& slot = theBackend->surfaces[&f];
+    if (!slot) {
+        slot = new draw::qt::SurfaceWidget(w->client);
+        slot->setGeometry(0, 0, w->client->width(), w->client->height());
+        slot->lower();
+        slot->show();
+    }
+    return slot;
+}
+
+draw::qt::SurfaceWidget* SurfaceOf(PictureBox& p) {
+    if (!theBackend) return nullptr;
+    auto* q = qobject_cast<QFrame*>(WidgetOf(p));
+    if (!q) return nullptr;
+    auto& slot = theBackend->surfaces[&p];
+    if (!slot) {
+        slot = new draw::qt::SurfaceWidget(q);
+        slot->setGeometry(q->contentsRect());
+        slot->lower();
+        slot->show();
+    }
+    return slot;
 }
 
 QWidget* WidgetOf(Control& c) {

@@ -8,7 +8,11 @@ class QWidget;
 namespace vb {
 class Form;
 class Control;
+class PictureBox;
 } // namespace vb
+namespace vb::draw::qt {
+class SurfaceWidget;
+}
 
 namespace vb::qtforms {
 
@@ -22,5 +26,10 @@ void Uninstall();
 // Drawing code embeds its surface in a picture box's widget.
 QWidget* WindowOf(vb::Form& f);
 QWidget* WidgetOf(vb::Control& c);
+
+// The drawing surface that fills a window's client area (below its controls) or a picture box,
+// made on first use and kept at the size of its place; nullptr while the window is not shown.
+vb::draw::qt::SurfaceWidget* SurfaceOf(vb::Form& f);
+vb::draw::qt::SurfaceWidget* SurfaceOf(vb::PictureBox& p);
 
 } // namespace vb::qtforms

@@ -14,6 +14,7 @@
 
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
+#include "platform/qt/draw_window.h"
 #include "platform/qt/forms_qt.h"
 
 namespace {
@@ -101,6 +102,18 @@ TEST_F(FormsQtTest, TheCloseBoxUnloadsThroughQueryUnload) {
     EXPECT_EQ(frmQt::mode, vb::vbFormControlMenu);
     EXPECT_FALSE(vb::isLoaded<frmQt>());
     EXPECT_EQ(vb::qtforms::WindowOf(f), nullptr);
+}
+
+TEST_F(FormsQtTest, AWindowsDrawingSurfaceFillsItsClientAreaBelowItsControls) {
+    auto& f = vb::form<frmQt>();
+    auto* s = vb::qtforms::SurfaceOf(f);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(vb::qtforms::SurfaceOf(f), s); // one per window
+    const float tpp = vb::Screen::TwipsPerPixelX();
+    EXPECT_EQ(s->width(), qRound(f.ScaleWidth() / tpp));
+    EXPECT_EQ(s->parentWidget()->children().indexOf(s), 0); // lowest: the controls stay on top
+    f.setClientSize(4500, 1500);
+    EXPECT_EQ(s->width(), qRound(4500 / tpp));
 }
 
 TEST_F(FormsQtTest, MessageBoxesHaveGermanButtonsAndTheProgramsNameAsDefaultTitle) {
