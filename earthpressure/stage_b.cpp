@@ -161,9 +161,11 @@ void PloteSchreiben() {
 void ErddruckBerechnen() {
     auto& L = zormcom::Lauf;
 
-    // A minimum earth pressure suspended by the given pressure of the previous stage holds again.
+    // A minimum earth pressure suspended by the given pressure of an earlier stage holds again.
+    // The first stage of the first load case begins a new run, in which the project's value (read
+    // back after the last run) stands already.
     if (B.MinEahAusgesetzt != 0) {
-        P.MinEah = B.MinEahGesichert;
+        if (!(P.LFNr == 1 && P.AushNr == 1)) P.MinEah = B.MinEahGesichert;
         B.MinEahAusgesetzt = 0;
     }
 

@@ -197,6 +197,22 @@ TEST_F(Erddruckstufe, GivenEarthPressureReplacesTheSoilAndSuspendsTheMinimumInIt
     EXPECT_FLOAT_EQ(P.MinEah, 0.2f);
 }
 
+TEST_F(Erddruckstufe, SuspendedMinimumDoesNotOutliveItsRun) {
+    P.EahGeg(1, 0) = 2.0f;
+    P.ZEahGeg(1, 2) = 99.0f;
+    P.EahGeg(1, 2) = 20.0f;
+    StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(P.MinEah, 0.0f);
+    // The run ends with that stage; the project is read back and changed before the next run.
+    Projekt();
+    P.EahGeg(1, 0) = 0.0f;
+    P.MinEah = 0.3f;
+    StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_FLOAT_EQ(P.MinEah, 0.3f);
+}
+
 TEST_F(Erddruckstufe, SeepagePassPrintsOnlyAnEmptyLineUntilItConverges) {
     P.ZWasserErd = 3.0f;
     P.ZWasserLuft = 6.0f;
