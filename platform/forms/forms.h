@@ -10,6 +10,34 @@
 // Unloading a window only detaches it: the object lives on until the outermost event handler has
 // returned, so a handler may unload its own window and return safely. Code must not keep a
 // reference to a window across an Unload: it asks vb::form<F>() again, which loads a new instance.
+//
+// A window is written like this (controls are members, designed in the constructor; handlers are
+// wired there; events of the window itself are virtual functions):
+//
+//   class frmBeispiel : public vb::Form {
+//   public:
+//       vb::ControlArray<vb::TextBox> txtEin{*this, "txtEin"};
+//       vb::Frame Frame1{*this, "Frame1"};
+//       vb::OptionButton optArt{*this, "optArt", &Frame1}; // option groups are per container
+//       vb::CommandButton cmdOK{*this, "cmdOK"};
+//       frmBeispiel() : vb::Form("frmBeispiel") {
+//           setCaption("Beispiel");
+//           setClientSize(6000, 4000);
+//           txtEin.add(0).Move(120, 120, 1200, 300);
+//           cmdOK.setCaption("OK");
+//           txtEin.onKeyPress([](int16_t, int16_t& k) { Anzeigen::ZahlTaste(k); });
+//           cmdOK.Click = [this] { cmdOK_Click(); };
+//       }
+//       void Form_Load() override { Show(); /* fill the controls */ }
+//       void cmdOK_Click();
+//       static void Oeffentlich(); // a public routine that touches no control: no instance needed
+//   };
+//
+//   vb::form<frmBeispiel>().txtEin(0).setText("1.5"); // loads the window when it is not loaded
+//   vb::form<frmBeispiel>().Show(vb::vbModal);         // returns when it is hidden or unloaded
+//   vb::Unload<frmBeispiel>();
+//
+// Tests drive windows through vb::user and vb::script (platform/forms/headless.h).
 #include <cstdint>
 #include <functional>
 #include <map>

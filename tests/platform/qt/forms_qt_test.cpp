@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -102,6 +104,38 @@ TEST_F(FormsQtTest, TheCloseBoxUnloadsThroughQueryUnload) {
     EXPECT_EQ(frmQt::mode, vb::vbFormControlMenu);
     EXPECT_FALSE(vb::isLoaded<frmQt>());
     EXPECT_EQ(vb::qtforms::WindowOf(f), nullptr);
+}
+
+TEST_F(FormsQtTest, OptionsAndListsFollowTheUsersClicksThroughTheModel) {
+    struct frmWahl : vb::Form {
+        vb::ControlArray<vb::OptionButton> optArt{*this, "optArt"};
+        vb::ListBox List1{*this, "List1"};
+        std::vector<int16_t> klicks;
+        frmWahl() : vb::Form("frmWahl") {
+            setClientSize(4000, 3000);
+            for (int16_t i = 1; i <= 2; ++i)
+                optArt.add(i).Move(120, 120 + 400 * (i - 1), 1800, 300);
+            optArt.onClick([this](int16_t i) { klicks.push_back(i); });
+            List1.Move(2000, 120, 1800, 2000);
+            List1.AddItem("eins");
+            List1.AddItem("zwei");
+        }
+        void Form_Load() override { Show(); }
+    };
+    auto& f = vb::form<frmWahl>();
+    f.optArt(1).setValue(true);
+    auto* r2 = static_cast<QRadioButton*>(vb::qtforms::WidgetOf(f.optArt(2)));
+    r2->click();
+    EXPECT_EQ(f.klicks, (std::vector<int16_t>{1, 2}));
+    EXPECT_FALSE(static_cast<QRadioButton*>(vb::qtforms::WidgetOf(f.optArt(1)))->isChecked());
+    EXPECT_TRUE(r2->isChecked());
+
+    auto* l = static_cast<QListWidget*>(vb::qtforms::WidgetOf(f.List1));
+    emit l->itemPressed(l->item(1));
+    EXPECT_EQ(f.List1.ListIndex(), 1);
+    f.List1.RemoveItem(0);
+    EXPECT_EQ(l->count(), 1);
+    EXPECT_EQ(l->item(0)->text(), "zwei");
 }
 
 TEST_F(FormsQtTest, AWindowsDrawingSurfaceFillsItsClientAreaBelowItsControls) {
