@@ -23,14 +23,27 @@ void ZahlTaste(int16_t& KeyAscii) {
     }
 }
 
-void MausAufSteuerelement(vb::Control& ctl) {
+namespace {
+// The point at 80 % of the width and half the height, in whole pixels (halves to the even
+// neighbour, the default rounding mode); false when the screen gives no scale.
+bool zielpunkt(float breite, float hoehe, int& x, int& y) {
     const double tx = vb::Screen::TwipsPerPixelX();
     const double ty = vb::Screen::TwipsPerPixelY();
-    if (tx <= 0 || ty <= 0) return;
-    // Whole pixels, halves to the even neighbour (the default rounding mode).
-    const int x = static_cast<int>(std::nearbyint(static_cast<double>(ctl.Width()) * 0.8 / tx));
-    const int y = static_cast<int>(std::nearbyint(static_cast<double>(ctl.Height()) * 0.5 / ty));
-    vb::MovePointer(ctl, x, y);
+    if (tx <= 0 || ty <= 0) return false;
+    x = static_cast<int>(std::nearbyint(static_cast<double>(breite) * 0.8 / tx));
+    y = static_cast<int>(std::nearbyint(static_cast<double>(hoehe) * 0.5 / ty));
+    return true;
+}
+} // namespace
+
+void MausAufSteuerelement(vb::Control& ctl) {
+    int x, y;
+    if (zielpunkt(ctl.Width(), ctl.Height(), x, y)) vb::MovePointer(ctl, x, y);
+}
+
+void MausAufSteuerelement(vb::Form& frm) {
+    int x, y;
+    if (zielpunkt(frm.ScaleWidth(), frm.ScaleHeight(), x, y)) vb::MovePointer(frm, x, y);
 }
 
 void FormZentrieren(vb::Form& frm) {

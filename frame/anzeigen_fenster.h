@@ -24,6 +24,7 @@ void ZahlTaste(int16_t& KeyAscii);
 // Puts the mouse pointer into the control at 80 % of its width and half its height (pixels rounded
 // half to even), so that it lands on the right-hand part of a button.
 void MausAufSteuerelement(vb::Control& ctl);
+void MausAufSteuerelement(vb::Form& frm); // a window: the same point of its client area
 
 // Centres the window on the screen (twips, not rounded).
 void FormZentrieren(vb::Form& frm);

@@ -1066,6 +1066,10 @@ void MovePointer(Control& c, int x, int y) {
     be().movePointer(c, x, y);
 }
 
+void MovePointer(Form& f, int x, int y) {
+    be().movePointer(f, x, y);
+}
+
 bool StartProgram(const std::string& file) {
     return be().startProgram(file);
 }

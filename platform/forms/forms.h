@@ -682,6 +682,7 @@ void RunUntilNoForms();
 // Moves the mouse pointer to (x, y) pixels in the control's client coordinates (ClientToScreen +
 // SetCursorPos); nothing happens where the system does not allow it.
 void MovePointer(Control& c, int x, int y);
+void MovePointer(Form& f, int x, int y); // in the window's client area
 // Starts a program file as a new process with a normal window; false when it cannot be started.
 bool StartProgram(const std::string& file);
 // Ends the program (the statement End): every window goes without events, and ProgramEnd is thrown.
@@ -715,6 +716,7 @@ public:
     virtual void sleep(int ms) = 0;
     virtual ScreenInfo screen() = 0;
     virtual void movePointer(Control& c, int x, int y) = 0;
+    virtual void movePointer(Form& f, int x, int y) = 0;
     virtual bool startProgram(const std::string& file) = 0;
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& s) = 0;

@@ -445,6 +445,7 @@ public:
     }
     ScreenInfo screen() override { return info; }
     void movePointer(Control& c, int x, int y) override { moves.push_back({c.path(), x, y}); }
+    void movePointer(Form& f, int x, int y) override { moves.push_back({f.name(), x, y}); }
     bool startProgram(const std::string& file) override {
         started.push_back(file);
         return true;

@@ -96,7 +96,7 @@ std::string focused();                  // path of the control with the focus, "
 std::vector<std::string> loadedForms(); // names in loading order
 
 struct PointerMove {
-    std::string control; // path
+    std::string control; // path, or the window's name
     int x = 0, y = 0;    // pixels in the control's client coordinates
 };
 const std::vector<PointerMove>& PointerMoves();

@@ -759,6 +759,11 @@ public:
         if (!w || !w->isVisible()) return;
         QCursor::setPos(w->mapToGlobal(QPoint(x, y))); // where the window system refuses, nothing happens
     }
+    void movePointer(Form& f, int x, int y) override {
+        WindowWidget* w = view(f);
+        if (!w || !w->isVisible()) return;
+        QCursor::setPos(w->client->mapToGlobal(QPoint(x, y)));
+    }
     bool startProgram(const std::string& file) override { return QProcess::startDetached(qs(file), {}); }
     std::string clipboardText() override {
         auto* cb = QGuiApplication::clipboard();

@@ -78,6 +78,16 @@ TEST_F(AnzeigenFensterTest, MausAufSteuerelementAimsAt80PercentWidthAndHalfHeigh
     }
 }
 
+TEST_F(AnzeigenFensterTest, MausAufSteuerelementOnAWindowAimsIntoItsClientArea) {
+    auto& f = vb::form<frmTest>();
+    f.setClientSize(4680, 3195);
+    Anzeigen::MausAufSteuerelement(f);
+    const auto& m = vb::headless::PointerMoves().back();
+    EXPECT_EQ(m.control, "frmTest");
+    EXPECT_EQ(m.x, 250); // 249.6
+    EXPECT_EQ(m.y, 106); // 106.5 to the even 106
+}
+
 TEST_F(AnzeigenFensterTest, FormZentrierenDoesNotRound) {
     auto& f = vb::form<frmTest>();
     f.Move(0, 0, 4801, 3600);
