@@ -313,6 +313,16 @@ public:
                     }
                 });
             });
+            // Arrow keys move the selection of a one-entry list like a click does.
+            QObject::connect(l, &QListWidget::currentRowChanged, [this, path, cp](int row) {
+                if (row < 0 || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+                const bool multi =
+                    (cp->kind() == ControlKind::ListBox && static_cast<ListBox*>(cp)->MultiSelect) ||
+                    (cp->kind() == ControlKind::FileListBox && static_cast<FileListBox*>(cp)->MultiSelect);
+                if (multi || cp->kind() == ControlKind::DirListBox) return;
+                if (static_cast<ListControl*>(cp)->ListIndex() == row) return;
+                userAction([&] { user::clickItem(path, row); });
+            });
             QObject::connect(l, &QListWidget::itemDoubleClicked, [this, l, path, cp](QListWidgetItem* item) {
                 const int row = l->row(item);
                 userAction([&] {
