@@ -58,9 +58,11 @@ void Z2Schreiben() {
     const int n = P.AnzErd;
     vb::Write(f, P.AnzErd);
     for (int i = 1; i <= n; ++i) {
+        // The excavation side has unit weights for the first 12 layers only.
+        const bool aush = static_cast<std::size_t>(i) < P.SchichtGammaAush.size();
         vb::Write(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], B.SchichtFeld3[i], P.SchichtKote[i],
-                  P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], P.SchichtGammaAush[i],
-                  P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
+                  P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], aush ? P.SchichtGammaAush[i] : 0.0f,
+                  aush ? P.SchichtGammaAuftriebAush[i] : 0.0f, P.SchichtDeltaP[i]);
         vb::Write(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
                   P.SchichtEI[i], P.SchichtKaghVorgabe[i]);
         vb::Write(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],

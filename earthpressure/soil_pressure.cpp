@@ -14,8 +14,12 @@ namespace zormb {
 
 namespace {
 
-// Most layers a run can hold: the excavation-side unit weights have the entries 0..12.
-constexpr int kMaxSchichten = 12;
+// Most layers the layer arrays can hold (the shortest have the entries 0..30, and the entry
+// below the last layer is used). The earth-pressure stage itself holds at most 12 layers (its
+// hand-over files and the excavation-side unit weights, entries 0..12); the substitute anchor
+// wall of the deep slip plane adds layers of its own, for which those weights are not needed.
+constexpr int kMaxSchichten = 29;
+constexpr int kMaxSchichtenAush = 12;
 
 template <typename A> void Verschieben(A& a, int von, int bis) {
     for (int k = bis; k >= von; --k)
@@ -36,8 +40,7 @@ void SchichtgrenzeEinfuegen(float z) {
     if (i == 0) return;
     if (std::fabs(z - P.SchichtKote[i + 1]) < 0.001f || std::fabs(z - P.SchichtKote[i]) < 0.001f) return;
     if (n + 1 > kMaxSchichten)
-        throw zor::CalcAbort("Zu viele Bodenschichten: die Schicht am Grundwasserspiegel kann nicht "
-                             "geteilt werden (hoechstens 12 Schichten).");
+        throw zor::CalcAbort("Zu viele Bodenschichten: eine Schicht kann nicht mehr geteilt werden.");
 
     Verschieben(P.SchichtKote, i, n + 1);
     Verschieben(P.SchichtDicke, i, n);
@@ -48,8 +51,8 @@ void SchichtgrenzeEinfuegen(float z) {
     Verschieben(P.SchichtDeltaPNeu, i, n);
     Verschieben(P.SchichtGamma, i, n);
     Verschieben(P.SchichtGammaAuftrieb, i, n);
-    Verschieben(P.SchichtGammaAush, i, n);
-    Verschieben(P.SchichtGammaAuftriebAush, i, n);
+    Verschieben(P.SchichtGammaAush, i, std::min(n, kMaxSchichtenAush - 1));
+    Verschieben(P.SchichtGammaAuftriebAush, i, std::min(n, kMaxSchichtenAush - 1));
     Verschieben(P.SchichtCa, i, n);
     Verschieben(P.SchichtCp, i, n);
     Verschieben(P.SchichtEI, i, n);

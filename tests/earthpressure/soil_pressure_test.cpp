@@ -62,11 +62,20 @@ TEST_F(SoilPressure, WaterLevelOnABoundaryOrOutsideSplitsNothing) {
     }
 }
 
-TEST_F(SoilPressure, TooManyLayersToSplitAbandonTheCalculation) {
+TEST_F(SoilPressure, LayersBeyondTheExcavationSideTableAndBeyondTheArrays) {
+    // A thirteenth layer (the substitute anchor wall adds layers of its own) splits like any other.
     std::vector<Schicht> s(12, Schicht{1.0f, 30.0f, 18.0f, 10.0f});
+    s[11].gamma = 21.0f;
     Schichten(s);
-    EXPECT_THROW(zormb::SchichtgrenzeEinfuegen(20.5f), zor::CalcAbort);
-    EXPECT_EQ(P.AnzErd, 12);
+    zormb::SchichtgrenzeEinfuegen(20.5f);
+    ASSERT_EQ(P.AnzErd, 13);
+    EXPECT_FLOAT_EQ(P.SchichtKote[13], 20.5f);
+    EXPECT_FLOAT_EQ(P.SchichtGamma[13], 21.0f);
+    EXPECT_FLOAT_EQ(P.SchichtKote[14], 99.0f);
+    // No room for a thirtieth layer: the calculation is abandoned and the table stays.
+    Schichten(std::vector<Schicht>(29, Schicht{1.0f, 30.0f, 18.0f, 10.0f}));
+    EXPECT_THROW(zormb::SchichtgrenzeEinfuegen(40.5f), zor::CalcAbort);
+    EXPECT_EQ(P.AnzErd, 29);
 }
 
 TEST_F(SoilPressure, LayerOfAPointAtJumpsAndBoundaries) {

@@ -75,8 +75,10 @@ protected:
             P.SchichtDeltaA[i] = s[k].deltaAGrad * kGrad;
             P.SchichtGamma[i] = s[k].gamma;
             P.SchichtGammaAuftrieb[i] = s[k].gammaAuftrieb;
-            P.SchichtGammaAush[i] = s[k].gamma;
-            P.SchichtGammaAuftriebAush[i] = s[k].gammaAuftrieb;
+            if (static_cast<std::size_t>(i) < P.SchichtGammaAush.size()) {
+                P.SchichtGammaAush[i] = s[k].gamma;
+                P.SchichtGammaAuftriebAush[i] = s[k].gammaAuftrieb;
+            }
             P.SchichtCa[i] = s[k].c;
             P.SchichtCp[i] = s[k].c;
         }
