@@ -800,7 +800,7 @@ void Form::Move(float left, float top, float width, float height) {
     const bool resized = width != width_ || height != height_;
     left_ = left, top_ = top, width_ = width, height_ = height;
     be().formChanged(*this, Prop::Geometry);
-    if (resized && loaded_ && !inLoad_) {
+    if (resized && loaded_) {
         DispatchDepth d;
         Form_Resize();
     }
@@ -868,6 +868,11 @@ void Form::Show(int16_t modal) {
     if (!visible_) {
         visible_ = true;
         be().formShown(*this);
+        if (!shownOnce_) {
+            shownOnce_ = true; // a window's first display counts as a resize
+            DispatchDepth d;
+            Form_Resize();
+        }
     }
     s.zorder.erase(std::remove(s.zorder.begin(), s.zorder.end(), this), s.zorder.end());
     s.zorder.push_back(this);

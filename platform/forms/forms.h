@@ -626,6 +626,7 @@ private:
     float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     bool visible_ = false, enabled_ = true, loaded_ = false, modal_ = false, inLoad_ = false;
     bool activatePending_ = false;
+    bool shownOnce_ = false;
     int16_t windowState_ = vbNormal;
     int16_t mousePointer_ = vbDefault;
     int32_t backColor_ = 0xC0C0C0, foreColor_ = 0;

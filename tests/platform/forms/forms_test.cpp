@@ -392,6 +392,27 @@ TEST_F(FormsTest, ActivateRunsWhenAWindowBecomesActiveAgain) {
                                                 "frmPage.Activate", "after unload: dialog"}));
 }
 
+TEST_F(FormsTest, ResizeOnFirstDisplayAndOnEveryChangeOfSize) {
+    struct frmR : vb::Form {
+        int resizes = 0;
+        frmR() : vb::Form("frmR") { setClientSize(3000, 2000); } // design time: no event
+        void Form_Load() override {
+            Move(0, 0, Width(), 8000); // placed while loading, as the report window does
+            Show();
+        }
+        void Form_Resize() override { ++resizes; }
+    };
+    auto& f = vb::form<frmR>();
+    EXPECT_EQ(f.resizes, 2);
+    f.Move(100, 100, f.Width(), f.Height()); // moved only
+    EXPECT_EQ(f.resizes, 2);
+    f.Hide();
+    f.Show();
+    EXPECT_EQ(f.resizes, 2);
+    f.setWidth(5000);
+    EXPECT_EQ(f.resizes, 3);
+}
+
 TEST_F(FormsTest, MessageBoxesAnswerFromTheScriptInTurn) {
     std::vector<int> answers;
     vb::form<frmPage>().cmdOK.Click = [&answers] {
