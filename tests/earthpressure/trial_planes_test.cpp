@@ -165,9 +165,15 @@ TEST_F(TrialPlanes, TooDeepExcavationIsRefused) {
     P.SohlLastQ[1] = 10.0f;
     P.SohlLastZ[1] = 80.0f;
     zormcom::Lauf.AnzEph = 7;
+    vb::Open("LPTZW", vb::OpenMode::Output, 6);
     zormb::ErdwiderstandGleitflaechen();
+    vb::Close(6);
     EXPECT_EQ(zormcom::Lauf.AnzEph, 7);
     EXPECT_FALSE(fs::exists("ZOREPP"));
+    std::ifstream in("LPTZW");
+    std::string zeile;
+    std::getline(in, zeile);
+    EXPECT_EQ(zeile.rfind(std::string(12, ' ') + "*** Erdwiderstand aus Gleitfl", 0), 0u) << zeile;
 }
 
 } // namespace
