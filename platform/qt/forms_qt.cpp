@@ -207,6 +207,7 @@ public:
             w->showMaximized();
         else if (f.WindowState() == vbMinimized)
             w->showMinimized();
+        if (!f.Resizable) w->setFixedSize(cw, ch + menuH); // before the geometry, which it limits
         w->setGeometry(px(f.Left()), px(f.Top()), cw, ch + menuH);
         w->setEnabled(f.Enabled());
         if (f.MousePointer() == vbHourglass)
@@ -452,12 +453,14 @@ public:
             auto& t = static_cast<TextBox&>(c);
             // The model keeps CR LF line ends; the widget shows plain line breaks.
             if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                e->setReadOnly(t.Locked);
                 if (e->text() != qs(t.Text())) e->setText(qs(t.Text()));
                 if (t.SelLength() > 0)
                     e->setSelection(t.SelStart(), t.SelLength());
                 else
                     e->setCursorPosition(t.SelStart());
             } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+                e->setReadOnly(t.Locked);
                 const QString text = qs(vb::Replace(t.Text(), "\r\n", "\n"));
                 if (e->toPlainText() != text) e->setPlainText(text);
                 QTextCursor cur = e->textCursor();
