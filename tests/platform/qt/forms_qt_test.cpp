@@ -42,6 +42,8 @@ struct frmQt : vb::Form {
     }
     void Form_Load() override { Show(); }
     void Form_QueryUnload(int16_t&, int16_t m) override { mode = m; }
+    void Form_Resize() override { ++resizes; }
+    int resizes = 0;
 };
 
 class FormsQtTest : public ::testing::Test {
@@ -94,6 +96,16 @@ TEST_F(FormsQtTest, KeysAndClicksGoThroughTheModelsEvents) {
     EXPECT_EQ(static_cast<QLineEdit*>(box)->text(), "1.5");
     static_cast<QPushButton*>(vb::qtforms::WidgetOf(f.cmdOK))->click();
     EXPECT_EQ(f.ev, (std::vector<std::string>{"txtWert.LostFocus", "cmdOK.Click:1.5"}));
+}
+
+TEST_F(FormsQtTest, TheUsersResizingRaisesFormResizeWithTheNewSize) {
+    auto& f = vb::form<frmQt>();
+    const int vorher = f.resizes;
+    const float tpp = vb::Screen::TwipsPerPixelX();
+    vb::qtforms::WindowOf(f)->resize(300, 200);
+    EXPECT_EQ(f.resizes, vorher + 1);
+    EXPECT_NEAR(f.ScaleWidth(), 300 * tpp, tpp);
+    EXPECT_NEAR(f.ScaleHeight(), 200 * tpp, tpp);
 }
 
 TEST_F(FormsQtTest, TheCloseBoxUnloadsThroughQueryUnload) {
