@@ -7,6 +7,7 @@
 #include "earthpressure/number_lists.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
+#include "slipcircle/zormg_lines.h"
 
 namespace zormb {
 
@@ -87,54 +88,6 @@ void PunktCodeSuchen(int16_t code, int16_t& index) {
     }
 }
 
-void LinienVerschneiden(Linientafel& Z, Linientafel& X, int16_t& anz1, int16_t& anz2, int16_t linie1,
-                        int16_t linie2, int16_t& geaendert) {
-    const int n1 = anz1, n2 = anz2;
-    if (n1 <= 0 || n2 <= 0) return;
-    std::vector<float> xs, z1s, z2s;
-    xs.reserve(n1 + n2 + 21);
-    int i1 = 0, i2 = 0;
-    // Value of a line at x on its segment from point i to i + 1 (its left value on a vertical one).
-    auto wert = [&](int linie, int i, float x) {
-        const float xa = X(linie, i), xb = X(linie, i + 1);
-        if (xa == xb) return Z(linie, i);
-        return Z(linie, i) + (x - xa) * (Z(linie, i + 1) - Z(linie, i)) / (xb - xa);
-    };
-    do {
-        const float d = X(linie1, i1 + 1) - X(linie2, i2 + 1);
-        if (std::fabs(d) < 0.001f) {
-            ++i1;
-            ++i2;
-            xs.push_back(X(linie1, i1));
-            z1s.push_back(Z(linie1, i1));
-            z2s.push_back(Z(linie2, i2));
-        } else if (d < 0.0f) {
-            geaendert = 1;
-            ++i1;
-            const float x = X(linie1, i1);
-            xs.push_back(x);
-            z1s.push_back(Z(linie1, i1));
-            z2s.push_back(wert(linie2, i2, x));
-        } else {
-            geaendert = 1;
-            ++i2;
-            const float x = X(linie2, i2);
-            xs.push_back(x);
-            z2s.push_back(Z(linie2, i2));
-            z1s.push_back(wert(linie1, i1, x));
-        }
-    } while (!(i1 >= n1 || i2 >= n2));
-    const int k = static_cast<int>(xs.size());
-    for (int p = 1; p <= k; ++p) {
-        X(linie1, p) = xs[p - 1];
-        Z(linie1, p) = z1s[p - 1];
-        X(linie2, p) = xs[p - 1];
-        Z(linie2, p) = z2s[p - 1];
-    }
-    anz1 = static_cast<int16_t>(k);
-    anz2 = static_cast<int16_t>(k);
-}
-
 void GelaendeSchneiden() {
     auto& K = Keil;
     // Each pass that changes something adds points; the bound only guards against a model that
@@ -143,7 +96,7 @@ void GelaendeSchneiden() {
         int16_t geaendert = 0;
         for (int i = 1; i <= K.LetzteGleitLinie + 1; ++i) {
             int16_t a0 = K.GleitLinieAnz[0], ai = K.GleitLinieAnz[i];
-            LinienVerschneiden(K.GleitLinieZ, K.GleitLinieX, a0, ai, 0, static_cast<int16_t>(i), geaendert);
+            Zormg::LinienVerschneiden(K.GleitLinieZ, K.GleitLinieX, a0, ai, 0, i, geaendert);
             K.GleitLinieAnz[0] = a0;
             K.GleitLinieAnz[i] = ai;
         }

@@ -76,10 +76,5 @@ void KeilmodellAufbauen();
 // the exit and wall indices and the column loads.
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall);
 
-// Merge of two lines of the model by x (the lines must begin at the same x): both get the union
-// of their abscissae up to the end of the shorter one, each keeping its shape; geaendert is set
-// to 1 when a point was added to either line.
-void LinienVerschneiden(Linientafel& Z, Linientafel& X, int16_t& anz1, int16_t& anz2, int16_t linie1,
-                        int16_t linie2, int16_t& geaendert);
 
 } // namespace zormb
