@@ -76,6 +76,15 @@ TEST_F(DListeTest, EntriesAreStoredInWindows1252) {
     EXPECT_EQ(DListe::Lesen(), std::vector<std::string>{m});
 }
 
+TEST_F(DListeTest, AListThatCannotBeWrittenIsReportedNotFatal) {
+    P.WurzelOrdner = (dir / "fehlt").string() + "/"; // the root folder could not be made
+    DListe::Bereinigen();
+    EXPECT_FALSE(DListe::Aktualisieren(proj + "x"));
+    ASSERT_EQ(vb::headless::Log().size(), 2u);
+    EXPECT_NE(vb::headless::Log()[0].prompt.find("ZorDList.txt"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "fehlt"));
+}
+
 TEST_F(DListeTest, CalculationRequestPutsTheProjectFirst) {
     const auto a = projekt("a"), b = projekt("b");
     const std::string weg = proj + "weg";
