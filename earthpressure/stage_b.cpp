@@ -179,6 +179,9 @@ void ErddruckBerechnen() {
     zormcom::AushubDateiLesen(P.AushNr);
     zormcom::AushubLaden(P.AushNr);
     Z11Lesen();
+    // The changed passive wall friction per layer as entered: the water-level split below moves
+    // it with the layers, but the trial-plane search works on the layers as entered.
+    const auto deltaPNeuEingabe = P.SchichtDeltaPNeu;
 
     // 3. Extension of the per-stage files.
     P.DateiEndung = std::to_string(10 * P.AushNr + P.LFNr);
@@ -349,6 +352,7 @@ void ErddruckBerechnen() {
     // 25. Passive pressure by trial slip planes for a sloped or loaded bottom, on the layers as entered.
     if (L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0)) {
         EingabeNachlesen();
+        P.SchichtDeltaPNeu = deltaPNeuEingabe;
         ErdwiderstandGleitflaechen();
         EingabeNachlesen();
     }

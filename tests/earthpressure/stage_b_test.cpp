@@ -291,6 +291,35 @@ TEST_F(Erddruckstufe, SlopedBottomIsSearchedByTrialPlanesUnlessPassivePointsAreG
     EXPECT_FLOAT_EQ(zormcom::Lauf.EphGegAktE[1], -100.0f);
 }
 
+TEST_F(Erddruckstufe, TrialPlanesTakeTheChangedPassiveWallFrictionOfTheEnteredLayer) {
+    // Water behind the wall at 2 m splits layer 1 for the active side; the passive search works
+    // on the layers as entered and must give each one its own changed angle.
+    P.AnzErd = 2;
+    P.SchichtDicke[1] = 3.0f;
+    P.SchichtDicke[2] = 10.0f;
+    P.SchichtPhi[2] = 35.0f;
+    P.SchichtGamma[2] = P.SchichtGammaAush[2] = 19.0f;
+    P.SchichtGammaAuftrieb[2] = P.SchichtGammaAuftriebAush[2] = 11.0f;
+    P.SchichtEI[2] = 50.0f;
+    P.WandreibungStufen = 1;
+    P.SchichtDeltaANeu[1] = 10.0f;
+    P.SchichtDeltaPNeu[1] = -5.0f;
+    P.SchichtDeltaANeu[2] = 20.0f;
+    P.SchichtDeltaPNeu[2] = -15.0f;
+    P.DeltaNeuAushub[1] = 1;
+    P.ZWasserErd = 2.0f;
+    P.StBx1 = -1.0f;
+    P.StBx2 = -3.0f;
+    P.StBH = 1.0f;
+    zormcom::AushubSpeichern(1);
+    StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(Zeilen("ZORZ2")[0], "3");
+    EXPECT_EQ(Zeilen("ZOREPP")[0], "1");
+    EXPECT_NEAR(zormb::Keil.DeltaP[2], -5.0f * kGrad, 1e-6f);
+    EXPECT_NEAR(zormb::Keil.DeltaP[3], -15.0f * kGrad, 1e-6f);
+}
+
 TEST_F(Erddruckstufe, ExampleCantileverSheetPileWallWithPartialFactors) {
     // Two layers: 1.5 m phi 30 / deltaA 20 (Kagh 0.2794), then phi 32.5 / deltaA 21.67 (Kagh 0.2506);
     // 10 kN/m2 from the wall to infinity; BS-T: gamG 1.20. eah = 1.2 sigma_v Kagh:
