@@ -84,8 +84,9 @@ void ErdwiderstandGleitflaechen() {
     const std::array<float, kGleitTiefen + 1> zt = GleitTiefen(P.zAush);
     for (int i = 2; i <= kGleitTiefen; ++i) {
         if (!(zt[i] > zt[i - 1])) {
-            // The depth list would not ascend: the search is not possible for this stage.
-            if (vb::IsOpen(zorma::kBerichtDateiNr))
+            // The depth list would not ascend: the search is not possible for this stage. The
+            // report says so once, in the pass of the stage that prints.
+            if (B.DruckLastfall == 1 && vb::IsOpen(zorma::kBerichtDateiNr))
                 vb::Print(zorma::kBerichtDateiNr, vb::Tab(13),
                           "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
             return;

@@ -165,7 +165,15 @@ TEST_F(TrialPlanes, TooDeepExcavationIsRefused) {
     P.SohlLastQ[1] = 10.0f;
     P.SohlLastZ[1] = 80.0f;
     zormcom::Lauf.AnzEph = 7;
+    // A seepage pass that does not print leaves the report alone.
     vb::Open("LPTZW", vb::OpenMode::Output, 6);
+    zormb::B.DruckLastfall = 0;
+    zormb::ErdwiderstandGleitflaechen();
+    vb::Close(6);
+    EXPECT_EQ(fs::file_size("LPTZW"), 0u);
+
+    vb::Open("LPTZW", vb::OpenMode::Output, 6);
+    zormb::B.DruckLastfall = 1;
     zormb::ErdwiderstandGleitflaechen();
     vb::Close(6);
     EXPECT_EQ(zormcom::Lauf.AnzEph, 7);
