@@ -117,6 +117,7 @@ void RecordingSurface::Resize(double widthPx, double heightPx) {
 }
 
 void RecordingSurface::DoLine(const LineCall& c) {
+    docInk_ = true;
     Record r;
     r.op = RecordOp::Line;
     r.x1 = c.x1;
@@ -135,6 +136,7 @@ void RecordingSurface::DoLine(const LineCall& c) {
 }
 
 void RecordingSurface::DoCircle(const CircleCall& c) {
+    docInk_ = true;
     Record r;
     r.op = RecordOp::Circle;
     r.x1 = c.x;
@@ -150,6 +152,7 @@ void RecordingSurface::DoCircle(const CircleCall& c) {
 }
 
 void RecordingSurface::DoText(const TextCall& c) {
+    docInk_ = true;
     Record r;
     r.op = (c.angleTenths != 0 || c.rotatedCall) ? RecordOp::Rotated : RecordOp::Print;
     r.pixelCall = c.rotatedCall;
@@ -178,6 +181,7 @@ void RecordingSurface::DoClear(int32_t backColor) {
 }
 
 void RecordingSurface::DoBeginDoc(int16_t orientation) {
+    docInk_ = false;
     Record r;
     r.op = RecordOp::BeginDoc;
     r.orientation = orientation;
@@ -203,6 +207,8 @@ void RecordingSurface::DoEndDoc() {
     r.op = RecordOp::EndDoc;
     records_.push_back(std::move(r));
     ++ended_;
+    last_ = docInk_ ? name_ : std::string();
+    docInk_ = false;
 }
 
 void RecordingSurface::DoKillDoc() {

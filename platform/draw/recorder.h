@@ -64,6 +64,8 @@ public:
     void ClearLog() { records_.clear(); }
     int DocumentsEnded() const { return ended_; }
     int DocumentsKilled() const { return killed_; }
+    // The recording printer stands in for the PDF printer: a document ended with something on
+    // it counts as written to the file its name gives (nothing is written).
 
     void SetMeasure(Measure m) { measure_ = std::move(m); }
     // A window resized to a new client area in pixels.
@@ -82,6 +84,8 @@ protected:
     void DoTurnPage(int16_t orientation) override;
     void DoEndDoc() override;
     void DoKillDoc() override;
+    void DoDocumentName(const std::string& pdfFile) override { name_ = pdfFile; }
+    std::string DoLastDocumentFile() const override { return last_; }
     Extent PageExtent(int16_t orientation) const override;
     int16_t DeviceDpi() const override { return dpi_; }
 
@@ -92,6 +96,8 @@ private:
     Measure measure_;
     int ended_ = 0;
     int killed_ = 0;
+    bool docInk_ = false; // the document in progress has something on it
+    std::string name_, last_;
 };
 
 } // namespace vb::draw

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/draw/devices.h"
 #include "platform/draw/fonts.h"
 #include "platform/runtime/errors.h"
 
@@ -439,6 +440,16 @@ void Surface::AbandonDocument() {
     docOpen_ = false;
     page_ = 0;
     pageInk_ = false;
+}
+
+void Surface::SetDocumentName(std::string_view projectFile, std::string_view what) {
+    RequirePrinter();
+    DoDocumentName(PrintFileName(projectFile, what));
+}
+
+std::string Surface::LastDocumentFile() const {
+    RequirePrinter();
+    return DoLastDocumentFile();
 }
 
 void Surface::KillDoc() {

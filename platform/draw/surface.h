@@ -223,6 +223,14 @@ public:
     void KillDoc(); // discards the document in progress
     bool DocumentOpen() const { return docOpen_; }
     int Page() const { return page_; } // page number within the open document (0: none)
+    // Names the next documents after the project file they belong to and what is printed
+    // ("Bericht", "B101"). A printer that writes PDF files (no printer set up) writes them
+    // beside the project file as PrintFileName(projectFile, what) (devices.h); a system
+    // printer ignores the name.
+    void SetDocumentName(std::string_view projectFile, std::string_view what);
+    // The file that the last finished document was written to, so that the program can say
+    // where it went; empty when it went to a system printer or when it had nothing on it.
+    std::string LastDocumentFile() const;
 
 protected:
     Surface(bool printer, double widthTwips, double heightTwips, double tppX, double tppY);
@@ -238,6 +246,8 @@ protected:
     virtual void DoTurnPage(int16_t /*orientation*/) {} // the blank page in progress turns
     virtual void DoEndDoc() {}
     virtual void DoKillDoc() {}
+    virtual void DoDocumentName(const std::string& /*pdfFile*/) {}
+    virtual std::string DoLastDocumentFile() const { return {}; }
     // The printable area of a page in this orientation, in twips, and the device's full
     // resolution (for print quality). Printers override these.
     virtual Extent PageExtent(int16_t orientation) const;

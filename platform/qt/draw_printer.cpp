@@ -9,6 +9,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "platform/draw/devices.h"
@@ -215,6 +217,8 @@ void PrinterSurface::DoTurnPage(int16_t orientation) {
 void PrinterSurface::DoEndDoc() {
     if (d_->realized == 0) { // nothing was drawn: no document
         d_->Reset();
+        d_->lastDocument.clear();
+        d_->lastPages = 0;
         return;
     }
     int pages = static_cast<int>(d_->realized);
@@ -224,13 +228,13 @@ void PrinterSurface::DoEndDoc() {
     std::string target = d_->target, temp = d_->temp;
     d_->Reset();
     if (d_->pdf) {
-        QString t = QString::fromStdString(target), p = QString::fromStdString(temp);
-        if (ok) {
-            if (QFile::exists(t)) QFile::remove(t);
-            ok = QFile::rename(p, t);
+        if (ok) { // replaces an older file of the same name in one step
+            std::error_code ec;
+            std::filesystem::rename(temp, target, ec);
+            ok = !ec;
         }
         if (!ok) {
-            QFile::remove(p);
+            QFile::remove(QString::fromStdString(temp));
             throw vb::RuntimeError(482, "Druckerfehler: \"" + target + "\" konnte nicht geschrieben werden.");
         }
     } else if (!ok) {
@@ -238,6 +242,14 @@ void PrinterSurface::DoEndDoc() {
     }
     d_->lastDocument = target;
     d_->lastPages = pages;
+}
+
+void PrinterSurface::DoDocumentName(const std::string& pdfFile) {
+    d_->pdfPath = pdfFile;
+}
+
+std::string PrinterSurface::DoLastDocumentFile() const {
+    return d_->pdf ? d_->lastDocument : std::string();
 }
 
 void PrinterSurface::DoKillDoc() {

@@ -29,7 +29,7 @@ public:
     void SetPdfPath(const std::string& path);
     const std::string& PdfPath() const;
     // Where the last finished document went (the PDF file, or the printer's name) and how
-    // many pages it had.
+    // many pages it had; empty and 0 when the last EndDoc found nothing to print.
     const std::string& LastDocument() const;
     int LastDocumentPages() const;
 
@@ -44,6 +44,8 @@ protected:
     void DoTurnPage(int16_t orientation) override;
     void DoEndDoc() override; // a document that cannot be written raises error 482
     void DoKillDoc() override;
+    void DoDocumentName(const std::string& pdfFile) override; // sets the PDF path
+    std::string DoLastDocumentFile() const override;
     Extent PageExtent(int16_t orientation) const override;
     int16_t DeviceDpi() const override { return 600; }
 

@@ -191,6 +191,10 @@ void Renderer::Circle(QPainter& p, const CircleCall& c) const {
 
 void Renderer::Text(QPainter& p, const TextCall& c, QPaintDevice* device) const {
     if (!Finite({c.tx, c.ty, c.cellHeightTwips, c.emTwips})) return;
+    // A label anchored beyond the reach cannot show on the device; drawn all the same, its
+    // far-off position would spoil the page description of a PDF file (and every text on
+    // that page with it).
+    if (!Reach(p).contains(QPointF(X(c.tx), Y(c.ty)))) return;
     QFont font = MakeFont(c, device);
     QFontMetricsF fm(font, device);
     QString text = QString::fromStdString(c.text);

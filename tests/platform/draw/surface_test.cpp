@@ -336,3 +336,17 @@ TEST(Fonts, WindowsNamesMapToTheLiberationFacesAndComeFirst) {
     EXPECT_EQ(fonts[1], "Courier New");
     EXPECT_EQ(fonts[2], "Times New Roman");
 }
+
+TEST(SurfacePrinter, TheRecordingPrinterTellsWhereANamedDocumentWent) {
+    auto p = RecordingSurface::Printer();
+    p->SetDocumentName("/daten/Baugrube7", "Bericht");
+    EXPECT_EQ(p->LastDocumentFile(), ""); // nothing finished yet
+    p->Print("Proj.Nr. 4711");
+    p->EndDoc();
+    EXPECT_EQ(p->LastDocumentFile(), "/daten/Baugrube7-Bericht.pdf");
+    p->Print(); // a line feed only: nothing went anywhere
+    p->EndDoc();
+    EXPECT_EQ(p->LastDocumentFile(), "");
+    auto screen = RecordingSurface::Screen();
+    EXPECT_EQ(ErrorNumber([&] { screen->SetDocumentName("x", "y"); }), 438);
+}

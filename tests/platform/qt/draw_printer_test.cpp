@@ -181,3 +181,50 @@ TEST(PdfPrinter, WithoutAPathDocumentsGoToNewFilesInTheCurrentFolder) {
     EXPECT_TRUE(QFile::exists("ZOR-Ausdruck-2.pdf"));
     QDir::setCurrent(old);
 }
+
+// With no printer set up a printout becomes a PDF file beside the project file, named after the
+// project and what was printed; printing it again replaces the file.
+TEST(PdfPrinter, ANamedDocumentGoesBesideTheProjectFile) {
+    if (!HaveTool("pdftotext")) GTEST_SKIP() << "poppler-utils missing";
+    QTemporaryDir dir;
+    const std::string project = QDir(dir.path()).filePath("Baugrube7").toStdString();
+    const QString pdf = QDir(dir.path()).filePath("Baugrube7-Bericht.pdf");
+    PrinterSurface p(PrinterSurface::Target::Pdf);
+    p.SetDocumentName(project, "Bericht");
+    p.Print("erster Ausdruck");
+    p.EndDoc();
+    EXPECT_EQ(p.LastDocumentFile(), pdf.toStdString());
+    p.Print("zweiter Ausdruck");
+    p.EndDoc();
+    QString text = PageText(pdf, 1);
+    EXPECT_TRUE(text.contains("zweiter Ausdruck"));
+    EXPECT_FALSE(text.contains("erster"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Baugrube7-Bericht.pdf"});
+    p.Print(); // nothing to print: no file, and nothing to tell
+    p.EndDoc();
+    EXPECT_EQ(p.LastDocumentFile(), "");
+}
+
+// A label that a picture places far off the page is left out; the page and its other texts stay
+// readable.
+TEST(PdfPrinter, AFarOffLabelDoesNotSpoilThePage) {
+    if (!HaveTool("pdftotext")) GTEST_SKIP() << "poppler-utils missing";
+    QTemporaryDir dir;
+    const QString pdf = QDir(dir.path()).filePath("weit.pdf");
+    PrinterSurface p(PrinterSurface::Target::Pdf);
+    p.SetPdfPath(pdf.toStdString());
+    p.SetFont({"Arial", 10, false, false});
+    p.SetCurrentX(1e30);
+    p.SetCurrentY(1e30);
+    p.Print("weit weg");
+    p.TextOutRotated(2000000000, 100, "auch weit", {"Arial", 60, 400, false}, 900);
+    p.SetCurrentX(20 * kMm);
+    p.SetCurrentY(20 * kMm);
+    p.Print("auf der Seite");
+    p.EndDoc();
+    QProcess check;
+    check.start("pdftotext", {pdf, "-"});
+    check.waitForFinished(30000);
+    EXPECT_TRUE(QString::fromUtf8(check.readAllStandardOutput()).contains("auf der Seite"));
+    EXPECT_TRUE(QString::fromUtf8(check.readAllStandardError()).isEmpty()); // no syntax errors
+}
