@@ -13,6 +13,10 @@ namespace zormb {
 namespace {
 
 constexpr float kViertelPi = 0.7853982f;
+// Smallest friction angle of the slope's depth ratios (0.001 degrees, the least the layer input
+// accepts): without friction the ratios of the active coefficients are 1 and the depths of the
+// surcharge would be undefined, while with this angle they take their finite limits.
+constexpr float kPhiMin = 0.001f * 3.141593f / 180.0f;
 
 float Mittel(std::span<const float> V, float a, float b) {
     float m = 0.0f;
@@ -38,6 +42,7 @@ float Begrenzt(float beta, float grenze) {
 
 // Ratio factor of the depth over which a slope builds up its surcharge.
 float Verhaeltnis(float beta, float phi, float delta, float deltaP) {
+    if (phi < kPhiMin) phi = kPhiMin;
     const float b = Begrenzt(beta, phi);
     const float r = Kagh(phi, b, delta, deltaP) / Kagh(phi, 0.0f, delta, deltaP);
     const float s = static_cast<float>(std::sin(static_cast<double>(phi)));
@@ -115,6 +120,8 @@ void ErddruckBoeschung(std::span<float> Re, std::span<float> Rz, int16_t& Rn, st
                 phiC = MittelBis(P.SchichtPhi, zEnd);
                 deltaC = MittelBis(P.SchichtDeltaA, zEnd);
             }
+            if (phiA < kPhiMin) phiA = kPhiMin;
+            if (phiC < kPhiMin) phiC = kPhiMin;
             const float b1 = Begrenzt(beta, phiA);
             const float d = x1 * static_cast<float>(std::tan(static_cast<double>(std::fabs(b1))));
             zA = z1 + d;

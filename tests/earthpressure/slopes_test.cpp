@@ -87,3 +87,43 @@ TEST_F(Slopes, RampBeyond99IsCutInProportion) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace stageb_test;
+using zormb::B;
+
+TEST_F(StageB, SlopesOverASoilWithoutFriction) {
+    // phi = 0: the ratio of the active coefficients tends to 1 + 2 phi and the transition depth
+    // of a rising slope from the wall head to |dz| / (2 tan beta) = 2 / (2 x 0.5) = 2 m; a
+    // falling first slope acts between its 45 degree lines from x = 2 and x = 4 (+ 1 m).
+    Schichten({{0.0f, 0.0f, 18.0f, 10.0f, 20.0f}});
+    P.AnzBoesch = 1;
+    P.BoeschX1[1] = 0.0f;
+    P.BoeschZ1[1] = 0.0f;
+    P.BoeschX2[1] = 4.0f;
+    P.BoeschZ2[1] = -2.0f;
+    P.BoeschGamma[1] = 18.0f;
+    const auto rechnen = [] {
+        zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA,
+                                 B.SchichtSigmaZ, B.SchichtSigmaE, B.AnzListeB, 0.0f);
+        ASSERT_GE(B.AnzKnoten, 2);
+        EXPECT_FLOAT_EQ(B.GzZ[B.AnzKnoten], 99.0f);
+        for (int i = 1; i < B.AnzKnoten; ++i)
+            EXPECT_GE(B.GzZ[i + 1] - B.GzZ[i], 0.0099f) << i;
+    };
+    const auto gz = [](float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); };
+    rechnen();
+    EXPECT_NEAR(gz(1.0f), 18.0f, 0.3f);
+    EXPECT_NEAR(gz(2.1f), 36.0f, 1e-3f);
+
+    P.BoeschX1[1] = 2.0f;
+    P.BoeschZ1[1] = 0.0f;
+    P.BoeschZ2[1] = 1.0f;
+    rechnen();
+    EXPECT_NEAR(gz(1.9f), 0.0f, 1e-5f);
+    EXPECT_NEAR(gz(3.5f), -9.0f, 0.05f); // the ramp begins 1 cm lower (spacing of the list)
+    EXPECT_NEAR(gz(5.1f), -18.0f, 1e-3f);
+}
+
+} // namespace
