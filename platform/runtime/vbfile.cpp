@@ -5,10 +5,12 @@
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -157,10 +159,22 @@ double readNumber(int16_t fn) {
 } // namespace
 
 namespace detail {
-void CloseFilesOnPath(const fs::path& p) {
+bool CloseFilesOnPath(const fs::path& p) {
+    fs::path id = identityOf(p);
+    bool ok = true;
+    for (auto& f : table().files)
+        if (f && f->identity == id) {
+            if (f->fp && std::fclose(f->fp) != 0) ok = false;
+            f->fp = nullptr;
+            f.reset();
+        }
+    return ok;
+}
+
+void FlushFilesOnPath(const fs::path& p) {
     fs::path id = identityOf(p);
     for (auto& f : table().files)
-        if (f && f->identity == id) f.reset();
+        if (f && f->fp && f->identity == id) std::fflush(f->fp);
 }
 } // namespace detail
 
@@ -251,10 +265,11 @@ bool Eof(int16_t fn) {
 int32_t Lof(int16_t fn) {
     OpenFile& f = get(fn);
     if (f.mode == OpenMode::Input) return static_cast<int32_t>(f.data.size());
+    // the open file itself, not its name: right also after a change of the current folder
     std::fflush(f.fp);
-    std::error_code ec;
-    auto size = fs::file_size(f.path, ec);
-    return ec ? 0 : static_cast<int32_t>(size);
+    struct stat st {};
+    if (::fstat(::fileno(f.fp), &st) != 0) return 0;
+    return static_cast<int32_t>(std::min<long long>(st.st_size, INT32_MAX));
 }
 
 int32_t Seek(int16_t fn) {
@@ -418,6 +433,13 @@ std::string GetBytes(int16_t fn, int32_t position, int32_t count) {
     if (f.mode != OpenMode::Binary) fail(54, "Bad file mode");
     if (position < 1) fail(63, "Bad record number");
     if (count <= 0) return {};
+    // never more than the file holds from there: a large block size allocates no more than that
+    int32_t available = Lof(fn) - (position - 1);
+    if (available <= 0) {
+        f.pos = static_cast<size_t>(position - 1);
+        return {};
+    }
+    count = std::min(count, available);
     std::fflush(f.fp);
     if (std::fseek(f.fp, position - 1, SEEK_SET) != 0) fail(75, "Path/File access error");
     std::string buf(static_cast<size_t>(count), '\0');

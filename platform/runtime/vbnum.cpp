@@ -384,7 +384,8 @@ std::string formatValue(double v, std::string_view mask, int sig) {
 }
 
 char separatorOfLocale() {
-    const char* vars[] = {"LC_NUMERIC", "LC_ALL", "LANG"};
+    // The order the C library follows: LC_ALL overrides every category, then LC_NUMERIC, then LANG.
+    const char* vars[] = {"LC_ALL", "LC_NUMERIC", "LANG"};
     std::string name;
     for (const char* var : vars) {
         const char* v = std::getenv(var);

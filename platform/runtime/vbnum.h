@@ -106,8 +106,8 @@ std::string FieldMask(int width, int dec);
 std::string FormatField(float v, int width, int dec);
 
 // ---- decimal separator ---------------------------------------------------------------------
-// The separator of the user's locale (LC_NUMERIC, else LC_ALL, else LANG); "," where none is set or
-// it is "C"/"POSIX" (the German settings the program was made for).
+// The separator of the user's locale (LC_ALL, else LC_NUMERIC, else LANG, as the C library reads
+// them); "," where none is set or it is "C"/"POSIX" (the German settings the program was made for).
 char DecimalSeparator();
 void SetDecimalSeparator(char sep); // pins the separator (tests); 0 returns to the locale's
 void ResetNumberState();            // forgets the pinned separator and the cached locale lookup

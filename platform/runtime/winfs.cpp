@@ -14,8 +14,11 @@ namespace fs = std::filesystem;
 
 namespace vb {
 namespace detail {
-// Closes the file numbers open on a path (the item-file table lives in vbfile.cpp).
-void CloseFilesOnPath(const fs::path& p);
+// Closes the file numbers open on a path (the item-file table lives in vbfile.cpp); false when
+// writing out what was still buffered failed.
+bool CloseFilesOnPath(const fs::path& p);
+// Writes out what file numbers open for writing on a path still hold in their buffers.
+void FlushFilesOnPath(const fs::path& p);
 } // namespace detail
 
 namespace {
@@ -299,6 +302,7 @@ void FileCopy(std::string_view src, std::string_view dst) {
     fs::path to = Resolve(dst);
     if (dst.empty() || fs::is_directory(to, ec)) fail(75, "Path/File access error: " + std::string(dst));
     if (present(to) && fs::equivalent(from, to, ec)) return;
+    detail::FlushFilesOnPath(from); // a file still open for writing is copied with all it holds
     if (!to.parent_path().empty() && !fs::is_directory(to.parent_path(), ec))
         fail(76, "Path not found: " + std::string(dst));
     fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
@@ -361,7 +365,9 @@ void SaveReplacing(std::string_view target, const std::function<void(const std::
     fs::remove(temp, ec);
     try {
         write(temp.string());
-        detail::CloseFilesOnPath(temp);
+        // a number the writer left open is closed here; a failure to write out its rest (a full
+        // disk) must not put a cut file in place of the old one
+        if (!detail::CloseFilesOnPath(temp)) fail(61, "Disk full: " + std::string(target));
         if (!present(temp)) fail(75, "Path/File access error: " + std::string(target));
         fs::rename(temp, final, ec);
         if (ec) fail(75, "Path/File access error: " + std::string(target));
@@ -377,6 +383,7 @@ std::string ReadFileBytes(std::string_view name) {
     fs::path p = Resolve(name);
     std::error_code ec;
     if (name.empty() || !fs::is_regular_file(p, ec)) fail(53, "File not found: " + std::string(name));
+    detail::FlushFilesOnPath(p);
     std::ifstream in(p, std::ios::binary);
     if (!in) fail(75, "Path/File access error: " + std::string(name));
     std::ostringstream ss;

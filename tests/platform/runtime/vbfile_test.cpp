@@ -242,3 +242,51 @@ TEST_F(VbFile, OutputToAnotherSpellingReplacesTheExistingFile) {
 }
 
 } // namespace
+
+namespace {
+
+class VbFileOpen : public ::testing::Test {
+protected:
+    TempFolder folder;
+};
+
+TEST_F(VbFileOpen, LofFollowsTheOpenFileAfterAChangeOfFolder) {
+    vb::Open("LPTZW", vb::OpenMode::Output, 6);
+    vb::Print(6, "Kopf");
+    vb::MkDir("sub");
+    vb::WriteFileBytes("sub/LPTZW", "a much longer file of the same name");
+    vb::ChDir("sub");
+    EXPECT_EQ(vb::Lof(6), 6) << "\"Kopf\" and CR LF, not the file of that name in the new folder";
+    vb::ChDir("..");
+    vb::Close(6);
+}
+
+TEST_F(VbFileOpen, ACopyOfAFileStillOpenForWritingHoldsAllThatWasWritten) {
+    vb::Open("ZORZ2", vb::OpenMode::Output, 2);
+    vb::Write(2, 1, 2.5f);
+    vb::FileCopy("zorz2", "kopie");
+    EXPECT_EQ(vb::ReadFileBytes("kopie"), "1,2.5\r\n");
+    EXPECT_EQ(vb::ReadFileBytes("ZORZ2"), "1,2.5\r\n");
+    vb::Close(2);
+}
+
+TEST_F(VbFileOpen, ABlockLargerThanTheRestOfTheFileGivesTheRest) {
+    vb::WriteFileBytes("b", "0123456789");
+    vb::Open("b", vb::OpenMode::Binary, 1);
+    EXPECT_EQ(vb::GetBytes(1, 9, 2000000000), "89");
+    EXPECT_TRUE(vb::Eof(1));
+    EXPECT_EQ(vb::GetBytes(1, 11, 2000000000), "");
+    EXPECT_EQ(vb::GetBytes(1, 1, 4), "0123");
+    EXPECT_FALSE(vb::Eof(1));
+    vb::Close(1);
+}
+
+TEST_F(VbFileOpen, AWriteTheDiskRefusesIsReportedWhenTheFileIsClosed) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    vb::Open("/dev/full", vb::OpenMode::Output, 1);
+    vb::Print(1, "Bericht");
+    EXPECT_EQ(VbErrorOf([] { vb::Close(1); }), 61);
+    EXPECT_FALSE(vb::IsOpen(1)) << "the number is free all the same";
+}
+
+} // namespace

@@ -220,7 +220,7 @@ TEST_F(VbNum, ReportFields) {
     EXPECT_EQ(vb::FormatField(3.14159f, 8, 2), "    3,14");
 }
 
-// The separator comes from LC_NUMERIC, else LC_ALL, else LANG; unset, "C" and "POSIX" mean ",".
+// The separator comes from LC_ALL, else LC_NUMERIC, else LANG; unset, "C" and "POSIX" mean ",".
 class LocaleSeparator : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -260,7 +260,15 @@ TEST_F(LocaleSeparator, FollowsTheUsersLocale) {
     EXPECT_EQ(separatorWith("LC_ALL", "de_DE.UTF-8"), ',');
     EXPECT_EQ(separatorWith("LC_NUMERIC", "en_GB.UTF-8"), '.');
     setenv("LANG", "en_US.UTF-8", 1);
-    EXPECT_EQ(separatorWith("LC_NUMERIC", "de_AT.UTF-8"), ',') << "LC_NUMERIC comes first";
+    EXPECT_EQ(separatorWith("LC_NUMERIC", "de_AT.UTF-8"), ',') << "LC_NUMERIC before LANG";
+    // LC_ALL overrides LC_NUMERIC, as for every other program: the tests' LC_ALL=C.UTF-8 must hold
+    // even for a user who has exported an English LC_NUMERIC.
+    setenv("LC_NUMERIC", "en_US.UTF-8", 1);
+    EXPECT_EQ(separatorWith("LC_ALL", "C.UTF-8"), ',');
+    EXPECT_EQ(separatorWith("LC_ALL", "en_GB.UTF-8"), '.');
+    setenv("LC_NUMERIC", "de_DE.UTF-8", 1);
+    EXPECT_EQ(separatorWith("LC_ALL", "en_GB.UTF-8"), '.');
+    unsetenv("LC_NUMERIC");
     vb::SetDecimalSeparator('.');
     EXPECT_EQ(vb::DecimalSeparator(), '.') << "a pinned separator wins";
 }
