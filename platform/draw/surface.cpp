@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "platform/draw/devices.h"
 #include "platform/draw/fonts.h"
@@ -12,6 +13,12 @@ namespace vb::draw {
 namespace {
 [[noreturn]] void InvalidValue() {
     throw vb::RuntimeError(380, "Invalid property value");
+}
+// A scale value that ran away (infinite or undefined) would send every later position and
+// text size of the surface the same way: it is refused as the overflow it is.
+void RequireFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) throw vb::RuntimeError(6, "Overflow");
 }
 } // namespace
 
@@ -100,28 +107,33 @@ void Surface::SetScaleMode(int16_t mode) {
 }
 
 void Surface::SetScaleLeft(double v) {
+    RequireFinite({v});
     mode_ = vbUser;
     left_ = v;
 }
 
 void Surface::SetScaleTop(double v) {
+    RequireFinite({v});
     mode_ = vbUser;
     top_ = v;
 }
 
 void Surface::SetScaleWidth(double v) {
+    RequireFinite({v});
     if (v == 0) InvalidValue();
     mode_ = vbUser;
     width_ = v;
 }
 
 void Surface::SetScaleHeight(double v) {
+    RequireFinite({v});
     if (v == 0) InvalidValue();
     mode_ = vbUser;
     height_ = v;
 }
 
 void Surface::Scale(double x1, double y1, double x2, double y2) {
+    RequireFinite({x1, y1, x2, y2, x2 - x1, y2 - y1});
     if (x1 == x2 || y1 == y2) InvalidValue();
     mode_ = vbUser;
     left_ = x1;

@@ -137,7 +137,9 @@ public:
     void SetScaleWidth(double v);  // 0 raises error 380
     void SetScaleHeight(double v); // 0 raises error 380
     // Scale (x1, y1)-(x2, y2): user units with (x1, y1) at the top left and (x2, y2) at the
-    // bottom right; equal coordinates raise error 380 and leave the scale as it was.
+    // bottom right; equal coordinates raise error 380 and leave the scale as it was. Here and
+    // in the four setters an infinite or undefined value raises error 6 (overflow) and
+    // changes nothing.
     void Scale(double x1, double y1, double x2, double y2);
     void Scale(); // back to twips
     double TwipsPerPixelX() const { return tppX_; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "platform/draw/devices.h"
 #include "platform/draw/fonts.h"
@@ -73,8 +74,17 @@ TEST(SurfaceScale, EmptyExtentIsRefusedAndTheScaleStays) {
     EXPECT_EQ(ErrorNumber([&] { s->Scale(1, 0, 1, 10); }), 380);
     EXPECT_EQ(ErrorNumber([&] { s->Scale(0, 2, 10, 2); }), 380);
     EXPECT_EQ(ErrorNumber([&] { s->SetScaleWidth(0); }), 380);
+    // a scale that ran away (a frame computed from an absurd scale denominator) is an overflow
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ErrorNumber([&] { s->Scale(-inf, 0, inf, 10); }), 6);
+    EXPECT_EQ(ErrorNumber([&] { s->Scale(-1e308, 0, 1e308, 10); }), 6);
+    EXPECT_EQ(ErrorNumber([&] { s->Scale(0, std::nan(""), 10, 10); }), 6);
+    EXPECT_EQ(ErrorNumber([&] { s->SetScaleLeft(inf); }), 6);
+    EXPECT_EQ(ErrorNumber([&] { s->SetScaleHeight(std::nan("")); }), 6);
+    EXPECT_DOUBLE_EQ(s->ScaleLeft(), 0);
     EXPECT_DOUBLE_EQ(s->ScaleWidth(), 10);
     EXPECT_DOUBLE_EQ(s->ScaleHeight(), 10);
+    EXPECT_DOUBLE_EQ(s->TextWidth("abc"), s->TextWidth("abc")); // still a number
 }
 
 TEST(SurfaceScale, ResizeChangesFixedModesButNotAUserScale) {
