@@ -470,6 +470,9 @@ void Surface::KillDoc() {
     docOpen_ = false;
     page_ = 0;
     pageInk_ = false;
+    // an orientation set for the next page applies to the next document, as after EndDoc
+    Extent e = PageExtent(orientation_);
+    SetDevice(e.width, e.height, tppX_, tppY_);
     curX_ = 0;
     curY_ = 0;
     if (open) DoKillDoc();

@@ -83,6 +83,8 @@ struct PrinterSurface::Impl {
                         std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
                     printer->setResolution(kDpi);
                     printer->setPageOrientation(QtOrientation(o));
+                    if (!pdfPath.empty()) // the job carries the document's name in the queue
+                        printer->setDocName(QFileInfo(QString::fromStdString(pdfPath)).completeBaseName());
                     target = printerName;
                 }
                 if (!painter.begin(Device())) {

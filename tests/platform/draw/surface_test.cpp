@@ -302,6 +302,15 @@ TEST(SurfacePrinter, EndDocWithoutOutputAndKillDoc) {
     EXPECT_FALSE(p->DocumentOpen());
     p->EndDoc(); // the discarded document is not sent afterwards
     EXPECT_EQ(p->DocumentsEnded(), 0);
+    // a turn asked for while the page had ink waits for the next page; a discarded document
+    // hands it to the next one, and the printable area shows it at once
+    p->Line(0, 0, 1, 1);
+    p->SetOrientation(vbPRORLandscape);
+    EXPECT_DOUBLE_EQ(p->ScaleWidth(), RecordingSurface::kA4PrintableWidth);
+    p->KillDoc();
+    EXPECT_DOUBLE_EQ(p->ScaleWidth(), RecordingSurface::kA4PrintableHeight);
+    p->Line(0, 0, 1, 1);
+    EXPECT_EQ(p->Log({RecordOp::BeginDoc}).back(), "BeginDoc landscape");
 }
 
 TEST(SurfaceWindow, SettingTheBackColorClearsAWindowOnly) {
