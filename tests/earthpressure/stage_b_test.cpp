@@ -227,6 +227,47 @@ TEST_F(Erddruckstufe, SeepagePassPrintsOnlyAnEmptyLineUntilItConverges) {
     EXPECT_EQ(Zeilen("ZORZ2")[0], "2");
 }
 
+TEST_F(Erddruckstufe, ConvergedSeepagePassUsesTheCorrectedWeightsAndPrintsTheNote) {
+    P.ZWasserErd = 3.0f;
+    P.ZWasserLuft = 6.0f;
+    zormcom::AushubSpeichern(1);
+    P.kzStroem = 1;
+    const std::size_t ab = StufeA();
+    // The statics has corrected the buoyant weight behind the wall to 11 kN/m3 and converged.
+    {
+        std::ofstream f("zorz10", std::ios::binary);
+        f << "1,1,8.5,12,.15,-.2\r\n11,9\r\n";
+    }
+    B.GefaelleErdWirksam = 0.15f;
+    B.GefaelleLuftWirksam = -0.2f;
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(B.DruckLastfall, 1);
+    EXPECT_FLOAT_EQ(B.GefaelleErd, 0.15f);
+    EXPECT_FLOAT_EQ(P.SchichtGammaAuftriebAush[1], 9.0f);
+    // 5 m: sigma_v = 18 x 3 + 11 x 2 + 10 (the unlimited load) = 86, eah = 86 / 3.
+    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 5.0f), 86.0f / 3.0f, 0.01f);
+
+    const auto z = Neu(ab);
+    const std::string t(12, ' ');
+    const std::vector<std::string> hinweis = {
+        t + "  Wegen Stömungsdruck wurden die Bodenwichten und die Wasser- ",
+        t + "  wichten beider Seiten iterativ geändert. Oberhalb des Bodens",
+        t + "  bleibt das Wassergewicht unverändert bei 10 kN/m3 (23.8.2009)",
+        t + "  gap´ wird begrenzt auf >= 0,001 = Schwebezustand  ( 1.4.2010)",
+        "",
+        t + "  Mittleres hydraulisches Gefälle   aktiv    ia =  0.1500",
+        t + "                                    passiv   ip = -0.2000",
+        t + "  gaa´ = gaa + ia * 10 , gwa´ = ( 1 - ia ) * 10 =  8.50",
+        t + "  gap´ = gap + ip * 10 , gwp´ = ( 1 - ip ) * 10 = 12.00",
+        "",
+        "",
+        k13 + "ERDDRUCK (m , kN/m2)     ohne Wasserdruck, ohne Zusatzdruck.",
+    };
+    ASSERT_GE(z.size(), 5 + hinweis.size());
+    for (std::size_t i = 0; i < hinweis.size(); ++i)
+        EXPECT_EQ(z[4 + i], hinweis[i]) << i;
+}
+
 TEST_F(Erddruckstufe, NearlyEqualWaterLevelsSwitchSeepageOff) {
     P.ZWasserErd = 3.0f;
     P.ZWasserLuft = 3.005f;
