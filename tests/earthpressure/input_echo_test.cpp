@@ -163,6 +163,46 @@ TEST_F(Echo, FiveLayersSpecialDesignSituationAndStageOptions) {
     EXPECT_EQ(P.kzUeb[3], 0); // bedded foot: no superposition
 }
 
+// Seepage wanted: the heave labels come in the general notes, the eight seepage notes after the
+// wall's rule. For an open wall the general notes are written before seepage is switched off,
+// so they keep the heave labels, while the seepage notes are left out.
+TEST_F(Echo, SeepageNotesOfAClosedWallButNotOfAnOpenOne) {
+    Laden("Schlitzwand_gesteift_GW");
+    P.kzStroem = 1;
+    P.kzHydGrBr = 1;
+    zorma::EingabeAuswerten();
+    const auto kopf = Abschnitt("ALLGEMEINE ANGABEN", "Kote z= 0.00");
+    ASSERT_EQ(kopf.size(), 5u);
+    EXPECT_EQ(kopf[2], I13 + "Näherungsnachweis gegen hydraul. Grundbruch nach Davidenkoff.");
+    EXPECT_EQ(kopf[3].substr(0, 13), I13);
+    EXPECT_GT(kopf[3].size(), 13u);
+    EXPECT_EQ(kopf[4], "");
+    const auto wand = Abschnitt("für Summe V und Ankeransatz", "Wandkopf");
+    ASSERT_EQ(wand.size(), 11u);
+    EXPECT_EQ(wand[1], I13 + std::string(64, '-'));
+    EXPECT_EQ(wand[2], I13 + "Die Wand gilt als unterströmt; die Strömungkraft wird näherungs-");
+    EXPECT_EQ(wand[3], I13 + "weise durch Änderung der Erd- und Wasserwichten erfaßt. Aushub-");
+    EXPECT_EQ(wand[4], I13 + "weise nicht wirksam, wenn der Erddruck, der Erdwiderstand oder");
+    EXPECT_EQ(wand[5], I13 + "der Wasserdruck (über Zusatzspannungen) eigens eingegeben wird.");
+    EXPECT_EQ(wand[7], I13 + "Seit 23.8.2009 wird der Wasserdruck reiner Hochwasserwände korrekt");
+    EXPECT_EQ(wand[8], I13 + "angepasst: Änderung nur im durchströmten Boden (gamma Bod > 0.00).");
+    EXPECT_EQ(wand[9], I13 + "*** Unterströmung ergibt nicht immer die größte Belastung! ***");
+    EXPECT_EQ(wand[10], "");
+    EXPECT_EQ(P.kzStroem, 1);
+    EXPECT_EQ(Zeilen(Datei("ZORZ11"))[13].substr(0, 7), "99,1,1,");
+
+    ResetProjectData();
+    Laden("Traegerbohlwand_verankert");
+    P.kzStroem = 1;
+    P.kzHydGrBr = 1;
+    zorma::EingabeAuswerten();
+    EXPECT_TRUE(Enthaelt(I13 + "Näherungsnachweis gegen hydraul. Grundbruch nach Davidenkoff."));
+    EXPECT_FALSE(Enthaelt("unterströmt"));
+    EXPECT_EQ(P.kzStroem, 0);
+    EXPECT_EQ(P.kzHydGrBr, 0);
+    EXPECT_EQ(Zeilen(Datei("ZORZ11"))[10].substr(0, 7), "99,0,0,");
+}
+
 TEST_F(Echo, GlobalSafetyHasNoPartialFactorSectionButTheRequiredSafety) {
     BeispielProjekt();
     zorma::EingabeAuswerten();
@@ -319,6 +359,199 @@ TEST_F(Echo, LoadCaseWithoutLoadsStillPrintsItsHeadLoad) {
     EXPECT_EQ(a[3], "");
     EXPECT_EQ(a[4], I13 + "  12,5 kN/m auf dem Wandkopf mittig (Dauerlast)");
     EXPECT_EQ(P.NKopf, 12.5f);
+}
+
+// Expected lines built from the field widths: Z(x, w, d) right-aligned in w characters.
+TEST_F(Echo, SlopeTableInItsColumns) {
+    BeispielProjekt();
+    P.AnzBoesch = 2;
+    const float werte[2][6] = {{0.0f, 4.0f, 0.0f, -2.0f, 18.0f, 30.0f},
+                               {4.0f, 12.5f, -2.0f, -3.25f, 19.5f, 32.5f}};
+    for (int i = 1; i <= 2; ++i) {
+        P.BoeschX1[i] = werte[i - 1][0];
+        P.BoeschX2[i] = werte[i - 1][1];
+        P.BoeschZ1[i] = werte[i - 1][2];
+        P.BoeschZ2[i] = werte[i - 1][3];
+        P.BoeschGamma[i] = werte[i - 1][4];
+        P.BoeschPhi[i] = werte[i - 1][5];
+    }
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("BÖSCHUNGEN auf der Erdseite", "AUSHUBZUSTÄNDE");
+    const std::vector<std::string> soll = {
+        I13 + "BÖSCHUNGEN auf der Erdseite ;  Gelände ab (x2,z2) horizontal",
+        I13 + std::string(60, '-'),
+        "  " + I13 + "Anfang   Ende   Kote1  Kote2  spez.Gew.  Innere Reibung",
+        "  " + I13 + " x1(m)   x2(m)  z1(m)  z2(m)  ga(kN/m3)     (°)",
+        // 21 + 8 + 7 + 7 + 9 + 11 characters
+        std::string(17, ' ') + "0,00" + "    4,00" + "   0,00" + "  -2,00" + "    18,00" + "      30,00",
+        std::string(17, ' ') + "4,00" + "   12,50" + "  -2,00" + "  -3,25" + "    19,50" + "      32,50",
+        "",
+    };
+    ASSERT_GE(a.size(), soll.size() + 6);
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        EXPECT_EQ(a[k], soll[k]) << "line " << k;
+    EXPECT_EQ(a[8], I13 + "  erfasst. Bei Böschungen unterhalb z = 0.00 werden die");
+    EXPECT_EQ(a[10], I13 + "  Der Wasserstand wird dabei beachtet.");
+    EXPECT_EQ(a[11], "");
+    EXPECT_EQ(a[12], "");
+    EXPECT_FLOAT_EQ(P.BoeschPhi[2], 32.5f); // slope angles stay in degrees
+}
+
+// Overlapped bored piles designed with global safety: every field of the wall lines.
+TEST_F(Echo, OverlappedBoredPileWallDesignedWithGlobalSafety) {
+    BeispielProjekt();
+    P.Wandtyp = 4;
+    P.Wandart = 3;
+    P.BemessungEin = 1;
+    P.BPfDUeb = 0.9f;
+    P.EBreiteM = 0.75f;
+    P.BetonKlasse = 25.0f;
+    P.d1Rand = 8.0f;
+    P.EtaBSt500 = 1.75f;
+    P.DWand = 0.8f;
+    P.GamWand = 25.0f;
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("Wandtyp:", "Wandkopf");
+    const std::vector<std::string> soll = {
+        I13 + "Wandtyp:  ORTBETONWAND",
+        I13 + "----------------------",
+        I13 + "Überschnittene Bohrpfahlwand.",
+        I13 + "Pfahldurchmesser d(m) = 0,90 , Überschnitt ca. d/8.",
+        I13 + "Einflußbreite(MQ) der bewehrten Pfähle (m) = 0,75",
+        I13 + "Betonstahl BSt 500 S , Betonfestigkeit : B 25",
+        I13 + "Randabstand d1(cm) =  8,0 , eta(Stahl) = 1,75",
+        I13 + "d = 0,80 (m)  gamma = 25,00 (kN/m3)  für Summe V und Ankeransatz",
+        I13 + std::string(64, '-'),
+    };
+    ASSERT_EQ(a.size(), soll.size());
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        EXPECT_EQ(a[k], soll[k]) << "line " << k;
+}
+
+// Unfavourable subsoil and the reduced factor of the earth resistance change their lines.
+TEST_F(Echo, UnfavourableSubsoilAndReducedEarthResistance) {
+    BeispielProjekt();
+    P.TeilsicherheitenAn = 1;
+    P.Bemessungssituation = 1;
+    P.UntergrundGuenstig = 0;
+    P.kzRered2 = 1;
+    P.gamH = 1.8f;
+    P.gamRe = 1.4f;
+    P.gamRered = 1.2f;
+    zorma::EingabeAuswerten();
+    const auto a = Abschnitt("Anwender-Einstufung", "*  Zugehörige Teilsicherheiten für Grenzzustand HYD");
+    ASSERT_EQ(a.size(), 4u);
+    EXPECT_EQ(a[1], I13 + "  für den Nachweis des hydraulischen Grundbruchs .... ungünstig");
+    EXPECT_EQ(a[2], std::string(67, ' ') + "---------");
+    EXPECT_TRUE(Enthaelt(I13 + "  Strömungskraft bei ungünstigem Untergrund ......  gamH = 1,80"));
+    const auto b = Abschnitt("Erdwiderstand ..................(früher gamEp)", "Gleitwiderstand");
+    ASSERT_EQ(b.size(), 3u);
+    EXPECT_EQ(b[0], I13 + "  Erdwiderstand ..................(früher gamEp).. gamRe = 1,40");
+    EXPECT_EQ(b[1],
+              std::string(9, ' ') + "--->  Erdwiderstand reduziert ..................... gamRered = 1,20");
+    EXPECT_EQ(b[2], std::string(9, ' ') + "--->  (wirksam in dieser gesamten Berechnung !!!)");
+    EXPECT_TRUE(Enthaelt(I13 + "  ------> BS-P = ständige Bemessungssituation"));
+}
+
+// Options of two stages of a closed wall with global safety, line by line.
+TEST_F(Echo, StageOptionsOfAClosedWall) {
+    BeispielProjekt();
+    P.AnzAush = 2;
+    Stufe(1, 4.0f, 1);
+    P.Einsp = 50.0f;
+    P.AnzZusatzSpannung = 2;
+    P.ZusZ[1] = 0.0f;
+    P.ZusSpannung[1] = 10.0f;
+    P.ZusZ[2] = 5.0f;
+    P.ZusSpannung[2] = 20.5f;
+    P.AnzErddruckFaktor = 1;
+    P.EVerZ[1] = 99.0f;
+    P.EVerFaktor[1] = 0.8f;
+    P.UmFigur = 4;
+    P.UmZ1 = 1.0f;
+    P.UmZ2 = 3.0f;
+    P.EpsUml = 0.5f;
+    zormcom::AushubSpeichern(1);
+    P.kzWasserenthAush[1] = 1;
+    P.UmZeit[1] = 3; // closed wall: redistribution down to the excavation level
+    P.UmArt[1] = 1;
+    Stufe(2, 6.0f, 3);
+    P.ZWandfuss = 12.0f;
+    zormcom::AushubSpeichern(2);
+    zorma::EingabeAuswerten();
+
+    const std::string c16(15, ' '), c17(16, ' ');
+    const auto a = Abschnitt("AUSHUBZUSTAND  1", "AUSHUBZUSTAND  2");
+    const std::vector<std::string> soll = {
+        I13 + "AUSHUBZUSTAND  1",
+        I13 + "----------------",
+        I13 + "0 Anker z=",
+        std::string(21, ' ') + "z=  4,00  Aushub-Kote ( horizontale Sohle ) ",
+        std::string(21, ' ') + "z= 99,00  Kote des nach diesem Aushub zu setzenden Ankers",
+        std::string(21, ' ') + "z= 99,00  Wasserkote luftseitig",
+        std::string(21, ' ') + "z= 99,00  Wasserkote erdseitig",
+        "",
+        I13 + "Horizontale Zusatzspannungen ",
+        I13 + "        Kote  Spannung (+,-); keine Umlag. / Redukt. dieser Sp.",
+        I13 + "        z(m)    kN/m2",
+        std::string(19, ' ') + "  0,00    10,00",
+        std::string(19, ' ') + "  5,00    20,50",
+        c17 + "Wasserdruck darin enthalten ? ja = 1 ...................... 1 ",
+        c17 + "Der Wasserdruck aus den eingegebenen Wasserständen",
+        c17 + "wird eliminiert; gamma(Auftrieb) bleibt erhalten.",
+        "",
+        I13 + "Veränderung des Erddrucks VOR der Umlag. / Überlag. / Redukt.:",
+        std::string(5, ' ') + I13 + "   z = 99 : Kennzahl für die Kote des Wandfußes",
+        std::string(8, ' ') + I13 + "Kote    Faktor     ( e' = e * f )",
+        std::string(8, ' ') + I13 + "z(m)   f (>= 0)    ( e nur aus Bodengewicht)",
+        std::string(20, ' ') + "99,00     0,80",
+        "",
+        I13 + "Fußende der Wand          :  UK WAND: v = 0",
+        I13 + "Einspannung des Fußes     :   50,000  %",
+        c16 + "Bei (Teil-) Einspannung nach Blum oder vorgegebener UK Wand wird",
+        c16 + "eph(z) als negative Belastung auf das statische System angesetzt.",
+        c16 + "Dies kann vermieden werden, wenn mit Bettung gerechnet wird.",
+        "",
+        I13 + "Gewählte Erddruck-Figur   :  4 ( Trapezblöcke )",
+        c17 + "Umlagerung bis Aushubsohle; der Rest bleibt erhalten.",
+        "",
+        I13 + "   umgelagert wird        :  Erddruck aus Bodengewicht + Auflast",
+        "",
+        c17 + "Faktor                 :  1,00 für umgelagerten Erddruck",
+        c17 + "Kote z1                =  1,00",
+        c17 + "Kote z2                =  3,00",
+        c17 + "    eps                =  0,50",
+        "",
+        "",
+        I13 + "eah mit eph / eta überlagern ?  ja = 1 ....................... 1 ",
+        "",
+        "",
+        "",
+    };
+    ASSERT_EQ(a.size(), soll.size());
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        EXPECT_EQ(a[k], soll[k]) << "line " << k;
+    EXPECT_EQ(P.kzUeb[1], 1);
+
+    const auto b = Abschnitt("Fußende der Wand          :  IN FELS", "Gewählte Erddruck-Figur");
+    const std::vector<std::string> fels = {
+        I13 + "Fußende der Wand          :  IN FELS GELAGERT: v = 0",
+        "",
+        I13 + "Hinweis: Der Wandreibungswinkel wird für den Widerstandsbeiwert wie",
+        I13 + "         eingegeben verwendet. Für Summe V wird jedoch Epv = 0.00",
+        I13 + "         gesetzt. Dies soll den \"FELS\" simulieren: keine vertikale",
+        I13 + "         Verschiebung möglich. Dieser Hinweis gedruckt ab 7.2.2010.",
+        "",
+        I13 + "UK Wand vorgegeben        :  z = 12,00",
+        c16 + "Bei (Teil-) Einspannung nach Blum oder vorgegebener UK Wand wird",
+        c16 + "eph(z) als negative Belastung auf das statische System angesetzt.",
+        c16 + "Dies kann vermieden werden, wenn mit Bettung gerechnet wird.",
+        "",
+    };
+    ASSERT_EQ(b.size(), fels.size());
+    for (std::size_t k = 0; k < fels.size(); ++k)
+        EXPECT_EQ(b[k], fels[k]) << "line " << k;
+    EXPECT_EQ(P.kzUeb[2], 1);
 }
 
 TEST_F(Echo, OwnRedistributionFigureOfAClosedWall) {

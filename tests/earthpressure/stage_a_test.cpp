@@ -95,7 +95,35 @@ TEST_F(StufeA, PureAtRestPressureHoldsK0AsTheResultingCoefficient) {
     zorma::EingabeAuswerten();
     EXPECT_NEAR(P.SchichtKaAnteil[1], 0.5f, 1e-6);
     EXPECT_FLOAT_EQ(P.SchichtK0Anteil[1], 0.77f);
-    EXPECT_GT(P.SchichtKpgh[1], 3.0f); // computed (Coulomb with wall friction), not left at 0
+    // Still computed: Coulomb for phi = 30°, deltaP = -15° on a vertical wall,
+    // Kpgh = cos²phi / (1 - sqrt(sin(phi - deltaP) sin phi / cos deltaP))² = 4.807.
+    EXPECT_NEAR(P.SchichtKpgh[1], 4.8069f, 2e-4);
+}
+
+// The Coulomb cohesion coefficients are not 0 for a layer without cohesion (phi = 30°,
+// deltaA = 20°: Kach = 2 cos phi cos deltaA / (1 + sin(phi + deltaA)) = 0.922); the run must
+// carry 0 for it, in memory and in "ZORZ11". A layer with cohesion keeps its values:
+// phi = 22.5°, deltaA = 15°: Kach = 1.109; deltaP = -11.25°:
+// Kpch = 2 cos phi cos deltaP / (1 - sin(phi - deltaP)) = 4.078.
+TEST_F(StufeA, LayersWithoutCohesionCarryNoCohesionCoefficient) {
+    BeispielProjekt();
+    zorma::EingabeAuswerten();
+    EXPECT_EQ(P.SchichtKach[1], 0.0f);
+    EXPECT_EQ(P.SchichtKpch[1], 0.0f);
+    EXPECT_NEAR(P.SchichtKach[2], 1.1094f, 2e-4);
+    EXPECT_NEAR(P.SchichtKpch[2], 4.0777f, 5e-4);
+
+    const auto z = Zeilen(Datei("ZORZ11"));
+    ASSERT_GE(z.size(), 4u);
+    // Third line of layer 1: Kagh, Kpgh, Kach, Kpch, ...
+    std::vector<std::string> feld;
+    std::string rest = z[3];
+    for (std::size_t k; (k = rest.find(',')) != std::string::npos; rest = rest.substr(k + 1))
+        feld.push_back(rest.substr(0, k));
+    feld.push_back(rest);
+    ASSERT_EQ(feld.size(), 6u);
+    EXPECT_EQ(feld[2], "0");
+    EXPECT_EQ(feld[3], "0");
 }
 
 TEST_F(StufeA, CurvedSlipSurfacesOnlyWithoutPositivePassiveWallFriction) {
