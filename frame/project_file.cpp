@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -36,6 +37,13 @@ std::string ZahlText(float v) {
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     s.assign(buf, ec == std::errc() ? end : buf);
+    // The reader takes a number through a double on its way to single precision; for a few values the
+    // shortest form lies so close to the middle between two singles that this double step tips it onto the
+    // neighbour (7.038531e-26 is one). Nine significant digits always come back unchanged.
+    if (static_cast<float>(vb::Val(s)) != v) {
+        std::snprintf(buf, sizeof buf, "%.9G", static_cast<double>(v));
+        s = buf;
+    }
     for (char& c : s)
         if (c == 'e') c = 'E';
     if (s.rfind("0.", 0) == 0) s.erase(0, 1);

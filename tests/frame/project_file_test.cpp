@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -588,16 +589,19 @@ TEST_F(ProjectFile, FullProjectRoundTripsByteForByte) {
 }
 
 TEST_F(ProjectFile, ValuesNeedingNineDigitsSurviveASave) {
-    const float werte[] = {1.0f / 3.0f, 0.1f + 0.2f, 123456.79f, 1e-7f, -2.0f / 7.0f, 16777215.0f, 3.4e38f};
+    // 7.03853069e-26 is the one single whose shortest form, read through a double, lands on its neighbour.
+    const float werte[] = {1.0f / 3.0f,  0.1f + 0.2f, 123456.79f, 1e-7f,
+                           -2.0f / 7.0f, 16777215.0f, 3.4e38f,    7.03853069e-26f};
+    constexpr int n = static_cast<int>(std::size(werte));
     P.AnzAush = 1;
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < n; ++i)
         P.AushubTabelle(1, 10 + i) = werte[i];
     P.AushubTabelle(1, 1) = 2.0f;
     ASSERT_TRUE(zorm1::EingabeSchreiben("zahlen"));
     const auto tabelle = P.AushubTabelle;
     P.AushubTabelle.fill(0.0f);
     ASSERT_TRUE(zorm1::EingabeLesen("zahlen"));
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < n; ++i)
         EXPECT_EQ(P.AushubTabelle(1, 10 + i), werte[i]) << i;
     EXPECT_EQ(P.AushubTabelle, tabelle);
     // Short values keep the short form.
