@@ -1,5 +1,7 @@
 // The earth-pressure stage after stage a of a run: report section, hand-over files, given
 // pressures, seepage passes, changed wall friction and the trial-slip-plane search.
+#include <algorithm>
+
 #include "earthpressure/coefficients.h"
 #include "earthpressure/stage_a.h"
 #include "frame/project_file.h"
@@ -397,6 +399,41 @@ TEST_F(Erddruckstufe, ExampleCantileverSheetPileWallWithPartialFactors) {
     EXPECT_EQ(z[soll.size() + 1], "");
     EXPECT_EQ(z[soll.size() + 2], "");
     EXPECT_EQ(P.DateiEndung, "11");
+}
+
+TEST_F(Erddruckstufe, ExampleAnchoredSoldierPileWallWithAStripLoadOverTwoLayers) {
+    // Layers 2 m phi 30 / deltaA 20 (Kagh 0.2794), 4.5 m phi 35 / deltaA 23.33 (Kagh 0.2244), then
+    // phi 27.5 / deltaA 18.33 / c 10; 10 kN/m2 from the wall to infinity and a strip load of
+    // 30 kN/m2 from 1 to 3 m, wholly variable; BS-T (gamG 1.20, gamQ 1.30).
+    // Strip: z1 = tan30 = 0.577; the 60 degree line from x = 3 leaves layer 1 at 2 m after
+    // 2 / tan60 = 1.155 m, the remaining 1.845 m at 62.5 degrees end at z3 = 5.545 m.
+    // Means over 0.577..5.545: phi 33.568, deltaA 22.376; theta = 61.784;
+    // dE = 60 sin 28.216 cos 22.376 / cos 5.840 = 26.369; e = 1.3 x 26.369 / 4.968 = 6.90.
+    ASSERT_TRUE(Beispiel("Traegerbohlwand_verankert"));
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_NEAR(Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, 3.0f), 6.9008f, 0.002f);
+    EXPECT_NEAR(Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, 5.6f), 0.0f, 1e-6f);
+    EXPECT_NEAR(Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, 0.5f), 0.0f, 1e-6f);
+    const auto z = Neu(ab);
+    const std::vector<std::string> soll = {
+        // 0.577 m: 1.2 x (10 + 18 x 0.577) x 0.2794 = 6.84, the strip load begins.
+        "                         0.58             6.84            6.84           0.00",
+        "                         0.58            13.74            6.84           6.90",
+        // 2 m: 1.2 x 46 x 0.2794 = 15.42 above, x 0.2244 = 12.39 below.
+        "                         2.00            22.32           15.42           6.90",
+        "                         2.00            19.29           12.39           6.90",
+        // 5.545 m: 1.2 x (46 + 19 x 3.545) x 0.2244 = 30.53, the strip load ends.
+        "                         5.54            37.43           30.53           6.90",
+        "                         5.54            30.53           30.53           0.00",
+        // 6.5 m: 1.2 x 131.5 x 0.2244 = 35.41 above the cohesive layer.
+        "                         6.50            35.41           35.41           0.00",
+    };
+    const auto a = std::find(z.begin(), z.end(), soll[0]);
+    ASSERT_NE(a, z.end());
+    ASSERT_GE(z.end() - a, static_cast<long>(soll.size()));
+    for (std::size_t k = 0; k < soll.size(); ++k)
+        EXPECT_EQ(a[static_cast<long>(k)], soll[k]) << k;
 }
 
 TEST_F(Erddruckstufe, ExampleDiaphragmWallWithGroundWaterAtRestShareAndAStripFoundation) {
