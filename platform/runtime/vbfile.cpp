@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -242,8 +243,16 @@ void Close(int16_t fn) {
 }
 
 void CloseAll() {
-    for (int16_t i = 1; i <= MaxFileNumber; ++i)
-        Close(i);
+    // every number is closed even when one of them fails; the first failure is reported afterwards
+    std::optional<RuntimeError> first;
+    for (int16_t i = 1; i <= MaxFileNumber; ++i) {
+        try {
+            Close(i);
+        } catch (const RuntimeError& e) {
+            if (!first) first = e;
+        }
+    }
+    if (first) throw *first;
 }
 
 bool IsOpen(int16_t fn) {

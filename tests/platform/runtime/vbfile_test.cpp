@@ -289,4 +289,16 @@ TEST_F(VbFileOpen, AWriteTheDiskRefusesIsReportedWhenTheFileIsClosed) {
     EXPECT_FALSE(vb::IsOpen(1)) << "the number is free all the same";
 }
 
+TEST_F(VbFileOpen, CloseAllClosesEveryNumberEvenWhenOneFails) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    vb::Open("/dev/full", vb::OpenMode::Output, 1);
+    vb::Print(1, "Bericht");
+    vb::Open("ZORZ2", vb::OpenMode::Output, 2);
+    vb::Print(2, "Daten");
+    EXPECT_EQ(VbErrorOf([] { vb::CloseAll(); }), 61);
+    EXPECT_FALSE(vb::IsOpen(1));
+    EXPECT_FALSE(vb::IsOpen(2));
+    EXPECT_EQ(vb::ReadFileBytes("ZORZ2"), "Daten\r\n");
+}
+
 } // namespace
