@@ -64,8 +64,9 @@ public:
     void ClearLog() { records_.clear(); }
     int DocumentsEnded() const { return ended_; }
     int DocumentsKilled() const { return killed_; }
-    // The recording printer stands in for the PDF printer: a document ended with something on
-    // it counts as written to the file its name gives (nothing is written).
+    // For LastDocumentFile() the recording printer stands in for the PDF printer: a document
+    // ended with something on it counts as written to the file its name gives (nothing is
+    // written).
 
     void SetMeasure(Measure m) { measure_ = std::move(m); }
     // A window resized to a new client area in pixels.
