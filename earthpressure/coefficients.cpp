@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr float kHalbePi = 1.5707964f;
+
 // Trigonometric functions in double precision, rounded to single precision.
 float sinF(float w) {
     return static_cast<float>(std::sin(static_cast<double>(w)));
@@ -26,8 +28,15 @@ float wurzelBetrag(float w) {
 
 namespace zormcom {
 
+Beiwertzustand BeiwertHinweis;
+
+void BeiwerteZuruecksetzen() {
+    BeiwertHinweis = Beiwertzustand{};
+}
+
 void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh,
                       float& Kpgh, float& Kach, float& Kpch) {
+    BeiwertHinweis = Beiwertzustand{};
     // A slope as steep as the friction angle has no active wedge: lower it a hair.
     if (beta >= phi) beta = 0.999999f * phi;
 
@@ -41,7 +50,14 @@ void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float d
     // Soil weight, passive side (wall friction as given).
     const float rp =
         wurzelBetrag((sinF(phi + beta) * sinF(phi - deltaP)) / (cosF(alpha + beta) * cosF(alpha - deltaP)));
-    Kpgh = quadrat(cosF(phi - alpha)) / (cosAlpha2 * quadrat(1.0f - rp));
+    // With rp at or above 1 no plane passive wedge exists: the formula would divide by
+    // zero or give a value without meaning.
+    if (rp < 1.0f) {
+        Kpgh = quadrat(cosF(phi - alpha)) / (cosAlpha2 * quadrat(1.0f - rp));
+    } else {
+        Kpgh = 0.0f;
+        BeiwertHinweis.KpghNichtBestimmbar = true;
+    }
 
     // Cohesion.
     const float F = 2.0f * cosF(phi) * cosF(beta) * (1.0f - tanF(alpha) * tanF(beta));
@@ -51,7 +67,15 @@ void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float d
     float dp = deltaP;
     const float grenze = -2.0f * phi / 3.0f;
     if (dp < grenze) dp = grenze;
-    Kpch = F * cosF(alpha - dp) / (1.0f - sinF(phi - dp + alpha + beta));
+    // The passive wedge of the cohesion term exists while its angle stays below 90 degrees.
+    const float winkel = phi - dp + alpha + beta;
+    const float nenner = 1.0f - sinF(winkel);
+    if (winkel < kHalbePi && nenner > 0.0f) {
+        Kpch = F * cosF(alpha - dp) / nenner;
+    } else {
+        Kpch = 0.0f;
+        BeiwertHinweis.KpchNichtBestimmbar = true;
+    }
 }
 
 void SchichtMittel(std::span<const float> V, std::span<const float> K, int16_t n, float a, float b,

@@ -13,8 +13,24 @@ namespace zormcom {
 //   deltaA   wall friction on the active side
 //   deltaP   wall friction on the passive side (negative for the usual passive case);
 //            for Kpch it is limited to at least -2 phi / 3
+// A passive coefficient that has no plane-slip solution is not determinable: Kpgh when
+// the root term of its denominator reaches 1 (for a vertical wall and level ground
+// phi >= 45 degrees with deltaP = -phi), Kpch when phi - deltaP' + alpha + beta reaches
+// 90 degrees. Such a coefficient is set to 0 (no passive resistance is counted on it,
+// never an arbitrary large or small value) and the call leaves a note in
+// BeiwertHinweis, which the caller turns into a report line.
 void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh,
                       float& Kpgh, float& Kach, float& Kpch);
+
+// What the last call of ErddruckBeiwerte could not determine.
+struct Beiwertzustand {
+    bool KpghNichtBestimmbar = false;
+    bool KpchNichtBestimmbar = false;
+};
+extern Beiwertzustand BeiwertHinweis;
+
+// Back to the state at program start (no notes).
+void BeiwerteZuruecksetzen();
 
 // Thickness-weighted mean of a layer-wise constant value V between the depths a and b.
 // V(i) holds from K(i) (top of layer i) to K(i + 1) (its bottom), i = 1..n.

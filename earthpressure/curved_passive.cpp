@@ -96,7 +96,10 @@ bool KpCaquot(float phi, float deltaP, float alpha, float beta, float& Kpgh) {
     }
     int i0 = runden(phiTabelle - 10.0f) / 5;
     int j0 = runden(verhaeltnis < 1.0f ? 100.0f * std::fabs(deltaP) / phi : 100.0f) / 10;
-    if (i0 > kZeilen - 1) i0 = kZeilen - 1;
+    // From 59.5 degrees on the rounding points at the 60-degree row, which has no row
+    // above it: interpolate between the rows of 55 and 60 degrees, so that the factor
+    // runs on smoothly up to 60 degrees instead of jumping to the 60-degree value.
+    if (i0 > kZeilen - 2) i0 = kZeilen - 2;
     if (j0 > kSpalten - 1) j0 = kSpalten - 1;
     const int i1 = i0 + 1 < kZeilen - 1 ? i0 + 1 : kZeilen - 1;
     const int j1 = j0 + 1 < kSpalten - 1 ? j0 + 1 : kSpalten - 1;

@@ -182,6 +182,23 @@ void Interpolieren(std::span<const float> X, std::span<const float> Y, int16_t n
     y = Y[i] + (x - X[i]) * (Y[i + 1] - Y[i]) / (X[i + 1] - X[i]);
 }
 
+void InterpolierenOben(std::span<const float> X, std::span<const float> Y, int16_t n, float x, float& y) {
+    if (n < 1) return;
+    anzahlPruefen("InterpolierenOben", n, X, Y);
+    int i = 1;
+    while (i <= n - 1 && !(X[i + 1] >= x))
+        ++i;
+    if (i > n - 1) {
+        y = Y[n];
+        return;
+    }
+    if (std::fabs(X[i] - X[i + 1]) <= 0.001f) {
+        y = Y[i];
+        return;
+    }
+    y = Y[i] + (x - X[i]) * (Y[i + 1] - Y[i]) / (X[i + 1] - X[i]);
+}
+
 void Integrieren(std::span<const float> Y, std::span<const float> X, int16_t n, float xEnde, float& flaeche,
                  float& yEnde) {
     flaeche = 0.0f;
@@ -309,10 +326,13 @@ void Schnittpunkt(float x1, float y1, float x2, float y2, float x3, float y3, fl
             xS = (c1 - c2) / (m2 - m1);
         }
     }
-    if (dx1 != 0.0f) {
-        yS = y1 + (y2 - y1) * (xS - x1) / dx1;
-    } else if (dx2 != 0.0f) {
-        yS = y3 + (y4 - y3) * (xS - x3) / dx2;
+    // Parallel lines have no crossing: yS keeps the marker as well.
+    if (xS != kKeinSchnitt) {
+        if (dx1 != 0.0f) {
+            yS = y1 + (y2 - y1) * (xS - x1) / dx1;
+        } else if (dx2 != 0.0f) {
+            yS = y3 + (y4 - y3) * (xS - x3) / dx2;
+        }
     }
     const float tol = 0.0001f;
     auto zwischen = [tol](float v, float a, float b) {

@@ -85,6 +85,12 @@ void Sortieren(std::span<float> A, std::span<float> B, int16_t n);
 // the last abscissa the last ordinate is returned.
 void Interpolieren(std::span<const float> X, std::span<const float> Y, int16_t n, float x, float& y);
 
+// The same, but at a jump the value above the jump: the segment that ends at x is
+// taken (abscissae closer than 0.001 give the first point's value). For a caller that
+// cuts a figure at a depth of its own and keeps the value the figure reaches there
+// (the result picture's figures at the picture depth).
+void InterpolierenOben(std::span<const float> X, std::span<const float> Y, int16_t n, float x, float& y);
+
 // Trapezoid area under the list (Y ordinates, X abscissae) from X(1) to xEnde, and the
 // ordinate yEnde at xEnde. flaeche is 0 when xEnde <= 0 or n < 2; beyond the last
 // point it is the whole area and yEnde is left unchanged.
@@ -118,7 +124,8 @@ void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, 
 inline constexpr float kKeinSchnitt = -987654.0f;
 
 // Intersection (xS, yS) of the line P1P2 with the line P3P4; treffer = 1 when it lies
-// on both segments (tolerance 0.0001), else 0. Parallel lines leave xS at -987654.
+// on both segments (tolerance 0.0001), else 0. Parallel lines leave xS and yS at
+// -987654; two vertical lines give xS = x1 and yS = -987654.
 void Schnittpunkt(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4, float& xS,
                   float& yS, int16_t& treffer);
 

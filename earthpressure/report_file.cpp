@@ -115,7 +115,30 @@ void labelsEintragen(std::array<std::string, 121>& t) {
 
 const std::string kIndent(13, ' ');
 
+// Continues the line at column c; where the line already reaches column c, one blank
+// separates the text instead of a new line.
+void anSpalte(std::string& zeile, int32_t c, const std::string& text) {
+    const int32_t laenge = vb::Len(zeile);
+    if (laenge < c - 1)
+        zeile += std::string(static_cast<size_t>(c - 1 - laenge), ' ');
+    else if (laenge >= c)
+        zeile += ' ';
+    zeile += text;
+}
+
 } // namespace
+
+std::string KopfZeile(const std::string& projNr, const std::string& posName) {
+    // Longest project number kept, so that "Pos. " still starts by column 55.
+    constexpr int32_t kProjNrMax = 30;
+    std::string zeile = kIndent + "Proj.Nr. " + vb::Left(projNr, kProjNrMax);
+    anSpalte(zeile, 40, "Pos. ");
+    // Room for the position name so that " S." still ends within 80 columns.
+    const int32_t platz = 80 - vb::Len(zeile) - 3;
+    zeile += vb::Left(posName, platz > 0 ? platz : 0);
+    anSpalte(zeile, 62, "S.");
+    return zeile;
+}
 
 void TexteBelegen() {
     auto& t = Bericht.BerichtText;
@@ -147,7 +170,7 @@ void SeitenkopfSchreiben() {
     // page counter into the first columns of the line holding "Proj".
     Print(f);
     Print(f);
-    Print(f, kIndent + "Proj.Nr. " + P.ProjNr, Tab{40}, "Pos. " + P.PosName, Tab{62}, "S.");
+    Print(f, KopfZeile(P.ProjNr, P.PosName));
     Print(f);
     Print(f, P.Kommentar[1]);
     Print(f, P.Kommentar[2]);

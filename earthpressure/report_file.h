@@ -43,6 +43,14 @@ void ZahlDrucken(float wert, int16_t breite, int16_t stellen);
 // below section titles. The file stays open.
 void BerichtAnlegen();
 
+// Line 3 of the page head: 13 blanks, "Proj.Nr. " and the project number, "Pos. " and
+// the position name at column 40, "S." at column 62 (the print engine puts the page
+// number behind it). A text that already reaches the column of the next item is
+// followed by one blank instead of a new line, so the page head always has its seven
+// lines; the line stays within 80 columns (the project number keeps at most 30
+// characters, the position name what then fits).
+std::string KopfZeile(const std::string& projNr, const std::string& posName);
+
 // Writes the page head and the title block to file 6 (already open); used by
 // BerichtAnlegen.
 void SeitenkopfSchreiben();

@@ -76,6 +76,48 @@ TEST(ErddruckBeiwerte, PassiveCohesionWallFrictionLimited) {
     EXPECT_GT(b30.Kpgh, b20.Kpgh); // soil weight uses the full -30 degrees
 }
 
+// Coulomb's passive coefficient exists only while the root term of its denominator
+// stays below 1; for a vertical wall and level ground with deltaP = -phi the term is
+// sqrt(2) sin phi, so 45 degrees is the limit. Beyond it the formula gives finite but
+// meaningless numbers (about 59 at 50 degrees), which must not reach the calculation.
+TEST(ErddruckBeiwerte, PassiveWithoutPlaneWedgeIsNotDeterminable) {
+    struct Fall {
+        float phi, deltaP;
+        bool kpghFehlt, kpchFehlt;
+        double Kpgh, Kpch; // hand values where determinable
+    };
+    const double r = 3.14159265358979 / 180.0;
+    const auto kpgh = [r](double phi) { // deltaP = -phi
+        const double w = std::sqrt(2.0) * std::sin(phi * r);
+        return std::pow(std::cos(phi * r), 2) / std::pow(1 - w, 2);
+    };
+    const auto kpch = [r](double phi, double dp) {
+        return 2 * std::cos(phi * r) * std::cos(dp * r) / (1 - std::sin((phi - dp) * r));
+    };
+    const Fall faelle[] = {
+        {44, -44, false, false, kpgh(44), kpch(44, -44.0 * 2 / 3)}, // 1669.6: huge, but a value
+        {45, -45, true, false, 0, kpch(45, -30)},
+        {50, -50, true, false, 0, kpch(50, -50.0 * 2 / 3)},
+        {53, -53.0f * 2 / 3, false, false, -1, kpch(53, -53.0 * 2 / 3)},
+        {54, -54, true, true, 0, 0}, // Kpch: 54 + 36 = 90 degrees
+        {55, -55.0f * 2 / 3, true, true, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        const Beiwerte b = rechne(f.phi, 0, f.deltaP);
+        EXPECT_EQ(zormcom::BeiwertHinweis.KpghNichtBestimmbar, f.kpghFehlt) << f.phi;
+        EXPECT_EQ(zormcom::BeiwertHinweis.KpchNichtBestimmbar, f.kpchFehlt) << f.phi;
+        if (f.Kpgh >= 0) {
+            EXPECT_NEAR(b.Kpgh, f.Kpgh, 2e-3 * (1 + f.Kpgh)) << f.phi;
+        }
+        EXPECT_NEAR(b.Kpch, f.Kpch, 2e-3 * (1 + f.Kpch)) << f.phi;
+        EXPECT_TRUE(std::isfinite(b.Kagh) && b.Kagh > 0) << f.phi;
+    }
+    // The note belongs to the last call only.
+    rechne(30, 0, -20);
+    EXPECT_FALSE(zormcom::BeiwertHinweis.KpghNichtBestimmbar);
+    EXPECT_FALSE(zormcom::BeiwertHinweis.KpchNichtBestimmbar);
+}
+
 TEST(SchichtMittel, ThicknessWeightedMeans) {
     const std::array<float, 3> V{0, 10, 20};
     const std::array<float, 4> K{0, 0, 2, 99};

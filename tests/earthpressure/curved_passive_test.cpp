@@ -67,6 +67,23 @@ TEST_F(KpCaquot, OutsideTableIsClampedAndSaid) {
     EXPECT_FALSE(aus);
 }
 
+// Between 59.5 and 60 degrees the rounded row index is that of 60 degrees; the factor
+// must still follow the 55..60 degree rows: at 59.5 and a ratio of 0.6 it is
+// 0.401 + (0.290 - 0.401) * 4.5 / 5 = 0.3011, with no step against 59.49 degrees.
+TEST_F(KpCaquot, SmoothUpToSixtyDegrees) {
+    const auto fit = [](float phiGrad) {
+        const double t = std::tan(phiGrad * static_cast<double>(g));
+        return std::pow(10.0, 0.275 * std::pow(t, 5.0 / 3.0) + 1.1 * t);
+    };
+    const double phi = 59.5, delta = 0.6 * 59.5;
+    const double soll = fit(59.5f) * 0.3011 / std::cos(phi * g) * std::cos(delta * g);
+    EXPECT_NEAR(kp(59.5f, -0.6f * 59.5f), soll, 2e-3 * soll);
+    const float davor = kp(59.49f, -0.6f * 59.49f);
+    EXPECT_NEAR(kp(59.5f, -0.6f * 59.5f) / davor, 1.0, 0.005);
+    // At 60 degrees exactly the 60-degree row: 0.290.
+    EXPECT_NEAR(kp(60, -36), fit(60) * 0.290 / std::cos(60 * g) * std::cos(36 * g), 2e-3 * kp(60, -36));
+}
+
 TEST(PunkteBereinigen, KeepsAtMostTwoPointsPerDepth) {
     zor::Ordinatenliste l;
     const float z[] = {0, 2, 2, 2, 5};

@@ -202,6 +202,22 @@ TEST(Interpolieren, ValuesAtPointsJumpsAndOutside) {
     EXPECT_EQ(y, 7.0f);
 }
 
+// The variant for cutting a figure at a depth: at a jump the value the figure reaches
+// from above; elsewhere the same values.
+TEST(Interpolieren, UpperValueAtJumpForCuts) {
+    const Ordinatenliste l = liste({{0, 0}, {2, 10}, {2, 20}, {4, 40}});
+    const std::vector<std::pair<float, float>> faelle = {{1, 5}, {2, 10}, {3, 30}, {-1, -5}, {4, 40}, {0, 0}};
+    for (auto [x, soll] : faelle) {
+        float y = -1;
+        zormc::InterpolierenOben(l.z, l.e, l.n, x, y);
+        EXPECT_FLOAT_EQ(y, soll) << "x = " << x;
+    }
+    const Ordinatenliste kopf = liste({{0, 5}, {0, 8}, {2, 8}});
+    float y = 0;
+    zormc::InterpolierenOben(kopf.z, kopf.e, kopf.n, 0, y);
+    EXPECT_EQ(y, 5.0f);
+}
+
 TEST(Integrieren, TrapezoidAreaUpToDepth) {
     const Ordinatenliste l = liste({{0, 0}, {2, 10}, {4, 10}});
     struct Fall {
@@ -299,6 +315,10 @@ TEST(Schnittpunkt, SegmentsLinesAndParallels) {
     }
     float xS = 0, yS = 0;
     int16_t t = -1;
+    zormc::Schnittpunkt(0, 0, 2, 1, 0, 3, 4, 5, xS, yS, t); // parallel: no crossing at all
+    EXPECT_EQ(xS, K);
+    EXPECT_EQ(yS, K);
+    EXPECT_EQ(t, 0);
     zormc::Schnittpunkt(0, 0, 0, 1, 2, 0, 2, 1, xS, yS, t); // two vertical lines
     EXPECT_EQ(xS, 0);
     EXPECT_EQ(yS, K);

@@ -166,6 +166,52 @@ TEST_F(BerichtDatei, PageHeadAndTitleBlock) {
     EXPECT_NE(roh.find("W \xC4 N D E"), std::string::npos);
 }
 
+// The print engine repeats the first seven lines as the page head and puts the page
+// number behind "S.": a long project number or position name must not push "Pos." or
+// "S." onto a line of its own.
+TEST_F(BerichtDatei, PageHeadStaysSevenLinesWithLongNames) {
+    auto& P = zorm1::P;
+    P.ProjNr = "2012-017";
+    P.PosName = "Trägerbohlwand Nord"; // 19 characters: reaches column 63
+    P.Kommentar[1] = "Büro";
+    P.Kommentar[2] = "Straße";
+    P.ProjBez = "Titel";
+    zorma::BerichtAnlegen();
+    zorma::BerichtSchliessen();
+    const auto z = zeilen("LPTZW");
+    const std::string ind(13, ' ');
+    EXPECT_EQ(z[2], ind + "Proj.Nr. 2012-017" + std::string(9, ' ') + "Pos. Trägerbohlwand Nord S.");
+    EXPECT_EQ(z[3], "");
+    EXPECT_EQ(z[4], "Büro");
+    EXPECT_EQ(z[5], "Straße");
+    EXPECT_EQ(z[6], "");
+    EXPECT_EQ(z[7], "");
+    EXPECT_EQ(vb::RTrim(z[8]), ind + "Titel");
+}
+
+TEST(KopfZeile, FieldsAtTheirColumnsOrOneBlankFurther) {
+    const std::string ind(13, ' ');
+    struct Fall {
+        std::string projNr, posName, zeile;
+    };
+    const std::string n17(17, 'N'), p17(17, 'P');
+    const Fall faelle[] = {
+        // Fields that fit: "Pos. " at column 40, "S." at column 62.
+        {"7", "Ost", ind + "Proj.Nr. 7" + std::string(16, ' ') + "Pos. Ost" + std::string(14, ' ') + "S."},
+        {n17, p17, ind + "Proj.Nr. " + n17 + "Pos. " + p17 + "S."},
+        // One character more: one blank instead of a new line.
+        {n17 + "ü", p17 + "ä", ind + "Proj.Nr. " + n17 + "ü Pos. " + p17 + "ä S."},
+        // Far too long: the number keeps 30 characters, the name what fits into 80 columns.
+        {std::string(40, '1'), std::string(60, 'x'),
+         ind + "Proj.Nr. " + std::string(30, '1') + " Pos. " + std::string(19, 'x') + " S."},
+    };
+    for (const Fall& f : faelle) {
+        const std::string z = zorma::KopfZeile(f.projNr, f.posName);
+        EXPECT_EQ(z, f.zeile);
+        EXPECT_LE(vb::Len(z), 80);
+    }
+}
+
 TEST_F(BerichtDatei, LongProjectNamesAreCutIntoPiecesOf60) {
     struct Fall {
         int laenge;
