@@ -220,6 +220,30 @@ TEST_F(StufeA, ReReadingTheHeadTwiceGivesTheSameData) {
     EXPECT_EQ(P.ProjBez, einmal.ProjBez);
 }
 
+// A working copy with more slopes or layers than the arrays hold is refused before a value
+// beyond them is read; the counts in memory stay as they were.
+TEST_F(StufeA, ReReadRefusesCountsBeyondTheArrays) {
+    struct Fall {
+        const char* kopf;
+    } faelle[] = {{"9\r\n"}, {"0\r\n2,1,1,4,1.5,0,0,0,1,13,0,0,0\r\n"}};
+    for (const auto& f : faelle) {
+        {
+            std::ofstream o(Datei("WEXASAVE"), std::ios::binary);
+            o << f.kopf;
+        }
+        P.AnzBoesch = 1;
+        P.AnzErd = 2;
+        try {
+            zormb::EingabeNachlesen();
+            ADD_FAILURE() << f.kopf;
+        } catch (const vb::RuntimeError& e) {
+            EXPECT_EQ(e.number(), 9) << f.kopf;
+        }
+        EXPECT_EQ(P.AnzErd, 2) << f.kopf;
+        EXPECT_FALSE(vb::IsOpen(P.DateiNr));
+    }
+}
+
 TEST_F(StufeA, WorkingFilesOfTheRunAreCreatedOrEmptied) {
     BeispielProjekt();
     {
