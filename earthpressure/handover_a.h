@@ -3,14 +3,15 @@
 //
 // Stage a writes five item files into the working folder; the later stages read them back
 // item by item (lines do not matter to the readers):
-//   "ZORLAST"  loads of all load cases          writer zorma::LastSchreiben  reader zormcom::LastfallLesen
-//   "ZORAUSH"  all excavation stages             writer zorma::AushSchreiben  reader
-//   zormcom::AushubDateiLesen "ZORZ11"   soil layers (angles in radians),  writer zorma::Z11Schreiben reader
-//   of the earth-pressure stage
-//              slopes, stages of changed wall friction
-//   "ZORZ12"   buoyant unit weights              writer zorma::Z12Schreiben   reader of the statics stage
-//   "ZORGLFR"  anchors of the deep slip plane    writer zorma::GlfrSchreiben  reader of the verification
-//   stage
+//   "ZORLAST"  loads of all load cases: writer zorma::LastSchreiben, reader
+//              zormcom::LastfallLesen
+//   "ZORAUSH"  all excavation stages: writer zorma::AushSchreiben, reader
+//              zormcom::AushubDateiLesen
+//   "ZORZ11"   soil layers (angles in radians), slopes, stages of changed wall friction:
+//              writer zorma::Z11Schreiben, read by the earth-pressure stage
+//   "ZORZ12"   buoyant unit weights: writer zorma::Z12Schreiben, read by the statics stage
+//   "ZORGLFR"  anchors of the deep slip plane: writer zorma::GlfrSchreiben, read by the
+//              verification stage
 // Integers are written without a point, singles with up to seven significant digits.
 //
 // The values the readers load for the current load case and stage, and the passive list
