@@ -77,6 +77,24 @@ TEST_F(Slopes, FallingFirstSlopeRelievesBetweenItsSlipLines) {
     EXPECT_NEAR(Gz(50.0f), -18.0f, 1e-4f);
 }
 
+TEST_F(Slopes, FallingSlopeAboveTheWallHeadBehindARisingOneRelieves) {
+    // Without wall friction (one layer phi 30). Slope 1 rises 3 m over 4 m: q = 54, complete at
+    // 3 x 0.8 x tan30 / tan36.87 = 1.85 m. Slope 2 falls 2 m from (4, -3) to (8, -1): a negative
+    // surcharge -36 taken from its lower end (8, -1) with beta = atan(2/4):
+    // Ka(beta) = cos^2 30 / (1 + sqrt(sin30 sin(30 - beta) / cos beta))^2 = 0.5359, r = 1.6077,
+    // m = 1.6456; d = 4 x 0.5 = 2, zA = -1 + 2 = 1, zE1 = 1 + 2 m = 4.291, zEnd = zE1 + 2 m = 7.582.
+    Schichten({{0.0f, 30.0f, 18.0f, 10.0f}});
+    Boeschung(1, 0.0f, 0.0f, 4.0f, -3.0f, 18.0f);
+    Boeschung(2, 4.0f, -3.0f, 8.0f, -1.0f, 18.0f);
+    Rechnen();
+    Vertrag();
+    EXPECT_NEAR(Gz(1.0f), 54.0f * 1.0f / 1.8475f, 0.3f);
+    EXPECT_NEAR(Gz(4.25f), 54.0f, 1e-3f);
+    EXPECT_NEAR(Gz((4.2911f + 7.5822f) / 2.0f), 36.0f, 0.1f); // ramp 1 cm lower: list spacing
+    EXPECT_NEAR(Gz(7.6f), 18.0f, 1e-3f);
+    EXPECT_NEAR(Gz(99.0f), 18.0f, 1e-3f);
+}
+
 TEST_F(Slopes, RampBeyond99IsCutInProportion) {
     // Ramp from 2 tan60 = 3.46 m to 60 tan60 + 1 = 104.9 m: cut at 99 with the ordinate reduced.
     Boeschung(1, 2.0f, 0.0f, 60.0f, 1.0f, 18.0f);
