@@ -126,6 +126,21 @@ TEST_F(TrialPlanes, FlatBottomWithWallFrictionGivesCoulombKpgh) {
     }
 }
 
+TEST_F(TrialPlanes, CohesionOfTheSlipPlaneAfterRankine) {
+    // phi 30, c 10, no wall friction: E = gamma t^2 / 2 Kp + 2 c t sqrt(Kp) with Kp = 3 on the
+    // plane rising at 45 - phi/2 = 30 degrees; e = gamma t Kp + 2 c sqrt(Kp).
+    P.SchichtCp[1] = 10.0f;
+    zormb::ErdwiderstandGleitflaechen();
+    const float wKp = std::sqrt(3.0f);
+    for (float t : {1.0f, 2.0f}) {
+        const int i = Punkt(t);
+        ASSERT_GT(i, 0) << t;
+        EXPECT_NEAR(zormb::GleitErgebnis.E[i], -(9.0f * t * t * 3.0f + 20.0f * t * wKp), 0.3f) << t;
+        EXPECT_NEAR(zormb::GleitErgebnis.Winkel[i] / kGrad, 30.0f, 0.15f) << t;
+        EXPECT_NEAR(zormcom::Lauf.EphE[i], -(54.0f * t + 20.0f * wKp), 0.3f) << t;
+    }
+}
+
 TEST_F(TrialPlanes, FileHoldsFlagAndThirtyNineRowsStartingWithZeros) {
     P.EtaAnpass = 0.9f;
     P.AnzSohlLast = 1;
