@@ -81,7 +81,8 @@ void AushubLaden(int16_t s) {
     P.Wandfuss = ZeileGanz(T(s, 1));
     P.ZWandfuss = T(s, 2);
     P.zAush = T(s, 3);
-    P.AnzAnker = ZeileGanz(T(s, 4));
+    // The stage's supports fill rows 19..26: a larger count comes only from a damaged table.
+    P.AnzAnker = static_cast<int16_t>(Grenze(ZeileGanz(T(s, 4)), 8));
     P.UmFigur = ZeileGanz(T(s, 5));
     P.UmZ1 = T(s, 6);
     P.UmZ2 = T(s, 7);
