@@ -54,6 +54,31 @@ TEST(ErddruckBeiwerte, TextbookCoulombTable) {
     }
 }
 
+// Horizontal components of Coulomb's general coefficients, worked by hand from the
+// textbook form with the wall inclination theta measured the other way (theta = -alpha):
+//   Kah = cos^2(phi - theta) / (cos^2 theta (1 + sqrt(sin(phi + d) sin(phi - beta) /
+//         (cos(d + theta) cos(theta - beta))))^2),
+//   Kph likewise with cos^2(phi + theta), 1 - sqrt(...), sin(phi + d) sin(phi + beta).
+TEST(ErddruckBeiwerte, SlopedGroundAndInclinedWall) {
+    struct Fall {
+        float phi, alpha, beta, deltaA, deltaP;
+        bool passiv;
+        double K;
+    };
+    const Fall faelle[] = {
+        {30, 0, 10, 0, 0, false, 0.37368},  // ground rising 10 degrees behind the wall
+        {30, 10, 0, 15, 0, false, 0.23626}, // wall back inclined (theta = -10)
+        {32, 0, 15, 20, 0, false, 0.31802}, // slope and wall friction together
+        {30, 0, 10, 0, 0, true, 4.0804},    // passive, ground rising
+        {30, 0, 0, 0, -15, true, 4.8069},   // passive with wall friction: total 4.9765
+    };
+    for (const Fall& f : faelle) {
+        const Beiwerte b = rechne(f.phi, f.deltaA, f.deltaP, f.beta, f.alpha);
+        EXPECT_NEAR(f.passiv ? b.Kpgh : b.Kagh, f.K, 2e-4 * f.K)
+            << f.phi << " " << f.alpha << " " << f.beta << " " << f.deltaA << " " << f.deltaP;
+    }
+}
+
 TEST(ErddruckBeiwerte, SlopeAsSteepAsFrictionIsLowered) {
     const float phi = 30 * grad;
     float beta = phi;
