@@ -347,7 +347,7 @@ void ErddruckBerechnen() {
         Datei d("ZOREPP.", vb::OpenMode::Output);
         vb::Write(d.nr(), static_cast<int16_t>(0));
     }
-    B.AnzGleitflaechen = 0;
+    P.AnzGleitflaechen = 0;
 
     // 25. Passive pressure by trial slip planes for a sloped or loaded bottom, on the layers as entered.
     if (L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0)) {

@@ -66,9 +66,6 @@ struct Erddruckzustand {
 
     int16_t DruckLastfall = 0; // 1 = this pass writes the report section
     std::array<float, 3 * 81> GrundbruchTab{};
-
-    // Rows of "ZOREPP." written by the trial-slip-plane search (0 when it did not run).
-    int16_t AnzGleitflaechen = 0;
 };
 
 extern Erddruckzustand B;

@@ -155,12 +155,12 @@ void ErdwiderstandGleitflaechen() {
         L.EphE[i] = e[i];
     }
     L.AnzEph = kGleitTiefen;
-    B.AnzGleitflaechen = static_cast<int16_t>(L.AnzEph + 1);
+    P.AnzGleitflaechen = static_cast<int16_t>(L.AnzEph + 1);
 
     Datei d("ZOREPP.", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, static_cast<int16_t>(1));
-    vb::Write(f, B.AnzGleitflaechen);
+    vb::Write(f, P.AnzGleitflaechen);
     vb::Write(f, 0.0f, 0.0f, 0.0f, 0.0f);
     for (int i = 1; i <= L.AnzEph; ++i)
         vb::Write(f, L.EphZ[i], P.EtaAnpass * L.EphE[i], R.Winkel[i], R.E[i]);

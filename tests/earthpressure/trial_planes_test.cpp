@@ -158,6 +158,7 @@ TEST_F(TrialPlanes, FileHoldsFlagAndThirtyNineRowsStartingWithZeros) {
     vb::Input(f, flag, m);
     EXPECT_EQ(flag, 1);
     EXPECT_EQ(m, 39);
+    EXPECT_EQ(P.AnzGleitflaechen, 39);
     float z, e, w, E;
     vb::Input(f, z, e, w, E);
     EXPECT_EQ(z, 0.0f);
