@@ -83,6 +83,7 @@ Control* firstTabStop(const Form& f) {
 // runs first; when that handler puts the focus somewhere itself, the move ends there.
 void moveFocus(Control* c) {
     auto& s = state();
+    DispatchDepth keepAlive; // a LostFocus handler may unload the window
     if (!c) {
         Control* old = s.focus;
         s.focus = nullptr;
@@ -115,6 +116,7 @@ void moveFocus(Control* c) {
 
 void activate(Form& f) {
     auto& s = state();
+    DispatchDepth keepAlive; // Deactivate and Activate may unload windows
     if (s.active == &f) return;
     Form* prev = s.active;
     s.active = &f;
@@ -134,6 +136,7 @@ void activate(Form& f) {
 // in tab order), unless the focus is in f already.
 void activateAndFocus(Form& f) {
     auto& s = state();
+    DispatchDepth keepAlive;
     activate(f);
     if (s.active != &f || f.inLoad_ || !f.loaded_ || !f.visible_) return;
     if (s.focus && &s.focus->form() == &f) return;
@@ -914,20 +917,21 @@ Form* findLoaded(std::type_index t) {
 
 Form& loadForm(std::type_index t, std::unique_ptr<Form> up) {
     auto& s = state();
+    if (s.depth == 0) s.unloadedInLoad.clear();
     Form& f = *up;
     s.byType[t] = &f;
     s.types.insert_or_assign(&f, t);
     s.loaded.push_back(std::move(up));
     f.loaded_ = true;
     f.inLoad_ = true;
-    {
-        DispatchDepth d;
-        try {
-            f.Form_Load();
-        } catch (...) {
-            f.inLoad_ = false;
-            throw;
-        }
+    // The window outlives its Form_Load even when it is unloaded there (the user may close a window
+    // whose loading waits for input): the caller gets it back, unloaded.
+    DispatchDepth keepAlive;
+    try {
+        f.Form_Load();
+    } catch (...) {
+        f.inLoad_ = false;
+        throw;
     }
     f.inLoad_ = false;
     if (f.activatePending_) {
@@ -939,6 +943,14 @@ Form& loadForm(std::type_index t, std::unique_ptr<Form> up) {
             }
             activateAndFocus(f);
         }
+    }
+    if (!f.loaded_) {
+        for (auto it = s.graveyard.begin(); it != s.graveyard.end(); ++it)
+            if (it->get() == &f) {
+                s.unloadedInLoad.push_back(std::move(*it));
+                s.graveyard.erase(it);
+                break;
+            }
     }
     return f;
 }
@@ -1013,6 +1025,9 @@ void discardAllForms() {
     for (auto& p : s.loaded)
         s.graveyard.push_back(std::move(p));
     s.loaded.clear();
+    for (auto& p : s.unloadedInLoad)
+        s.graveyard.push_back(std::move(p));
+    s.unloadedInLoad.clear();
     if (s.depth == 0) s.graveyard.clear();
 }
 

@@ -15,8 +15,11 @@ struct FormsState {
     std::map<const Form*, std::type_index> types;
     std::vector<std::unique_ptr<Form>> loaded;    // in loading order
     std::vector<std::unique_ptr<Form>> graveyard; // unloaded, freed when no handler runs any more
-    std::vector<Form*> zorder;                    // visible windows, topmost last
-    int depth = 0;                                // event handlers running
+    // Unloaded while they were loading: the code that loaded them still gets them back (and sees them
+    // unloaded); freed when the next window is loaded outside any handler, or at a reset.
+    std::vector<std::unique_ptr<Form>> unloadedInLoad;
+    std::vector<Form*> zorder; // visible windows, topmost last
+    int depth = 0;             // event handlers running
     Control* focus = nullptr;
     Form* active = nullptr;
     int16_t screenPointer = vbDefault;

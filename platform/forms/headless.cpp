@@ -121,7 +121,10 @@ void focus(Control& c) {
     takeFocus(c);
 }
 
-void click(Control& c) {
+namespace {
+
+// A click; withFocus false when the press of the mouse button has already moved the focus.
+void clickImpl(Control& c, bool withFocus) {
     if (c.kind() == ControlKind::Menu) {
         menu(c.path());
         return;
@@ -129,6 +132,9 @@ void click(Control& c) {
     checkReachable(c);
     if (!c.effectivelyEnabled()) return; // a disabled control ignores the mouse
     DispatchDepth d;
+    auto takeFocus = [withFocus](Control& x) {
+        if (withFocus) vb::takeFocus(x);
+    };
     switch (c.kind()) {
     case ControlKind::OptionButton: {
         takeFocus(c);
@@ -158,11 +164,11 @@ void click(Control& c) {
     }
 }
 
-void clickItem(Control& c, int32_t item, bool ctrl) {
+void clickItemImpl(Control& c, int32_t item, bool ctrl, bool withFocus) {
     checkReachable(c);
     if (!c.effectivelyEnabled()) return;
     DispatchDepth d;
-    takeFocus(c);
+    if (withFocus) vb::takeFocus(c);
     switch (c.kind()) {
     case ControlKind::ListBox:
         static_cast<ListBox&>(c).userClickItem(item, ctrl);
@@ -190,6 +196,21 @@ void clickItem(Control& c, int32_t item, bool ctrl) {
     default:
         throw std::logic_error(c.path() + " has no entries to click");
     }
+}
+
+} // namespace
+
+void click(Control& c) {
+    clickImpl(c, true);
+}
+void clickItem(Control& c, int32_t item, bool ctrl) {
+    clickItemImpl(c, item, ctrl, true);
+}
+void clickPressed(std::string_view path) {
+    clickImpl(control(path), false);
+}
+void clickItemPressed(std::string_view path, int32_t item, bool ctrl) {
+    clickItemImpl(control(path), item, ctrl, false);
 }
 
 void dblClickItem(std::string_view path, int32_t item) {

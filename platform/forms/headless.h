@@ -55,6 +55,11 @@ void scroll(std::string_view path, int16_t value); // scroll bar moved to value:
 void menu(std::string_view path);                  // choose a menu entry (its parents' Click first)
 void close(std::string_view formName);             // the window's close box
 void activate(std::string_view formName);          // the user brings the window to the front
+// A click, or a click on an entry, whose press of the mouse button has already moved the focus (a
+// window system gives the focus on the press): the focus is not moved again, so a box left by that
+// press runs its LostFocus once, even when it took the focus back.
+void clickPressed(std::string_view path);
+void clickItemPressed(std::string_view path, int32_t item, bool ctrl = false);
 // The same, for controls in hand.
 void focus(Control& c);
 void click(Control& c);

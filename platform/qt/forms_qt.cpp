@@ -137,6 +137,26 @@ public:
     std::map<QObject*, Control*> owners;
     std::map<const void*, draw::qt::SurfaceWidget*> surfaces; // by window or picture box
     bool syncing = false;
+    // The control whose widget took the focus from the press of a mouse button: its click follows
+    // with the release, and the focus must not move (and a box's LostFocus run) a second time.
+    Control* pressFocus = nullptr;
+
+    void click(Control* cp, const std::string& path) {
+        if (pressFocus == cp) {
+            pressFocus = nullptr;
+            user::clickPressed(path);
+        } else {
+            user::click(path);
+        }
+    }
+    void clickItem(Control* cp, const std::string& path, int32_t item, bool ctrl = false) {
+        if (pressFocus == cp) {
+            pressFocus = nullptr;
+            user::clickItemPressed(path, item, ctrl);
+        } else {
+            user::clickItem(path, item, ctrl);
+        }
+    }
 
     float tpp() const { return vb::Screen::TwipsPerPixelX(); }
     int px(float twips) const { return static_cast<int>(std::lround(twips / tpp())); }
@@ -283,20 +303,20 @@ public:
             auto* b = new QPushButton(parent);
             b->setAutoDefault(false);
             QObject::connect(b, &QPushButton::clicked,
-                             [this, path] { userAction([&] { user::click(path); }); });
+                             [this, path, cp] { userAction([&] { click(cp, path); }); });
             return b;
         }
         case ControlKind::OptionButton: {
             auto* b = new QRadioButton(parent);
             b->setAutoExclusive(false);
             QObject::connect(b, &QRadioButton::clicked,
-                             [this, path] { userAction([&] { user::click(path); }); });
+                             [this, path, cp] { userAction([&] { click(cp, path); }); });
             return b;
         }
         case ControlKind::CheckBox: {
             auto* b = new QCheckBox(parent);
             QObject::connect(b, &QCheckBox::clicked,
-                             [this, path] { userAction([&] { user::click(path); }); });
+                             [this, path, cp] { userAction([&] { click(cp, path); }); });
             return b;
         }
         case ControlKind::ListBox:
@@ -310,7 +330,7 @@ public:
                     if (cp->kind() == ControlKind::DirListBox) {
                         dirPressed(static_cast<DirListBox&>(*cp), row);
                     } else {
-                        user::clickItem(path, row, ctrl);
+                        clickItem(cp, path, row, ctrl);
                     }
                 });
             });
@@ -322,7 +342,7 @@ public:
                     (cp->kind() == ControlKind::FileListBox && static_cast<FileListBox*>(cp)->MultiSelect);
                 if (multi || cp->kind() == ControlKind::DirListBox) return;
                 if (static_cast<ListControl*>(cp)->ListIndex() == row) return;
-                userAction([&] { user::clickItem(path, row); });
+                userAction([&] { clickItem(cp, path, row); });
             });
             QObject::connect(l, &QListWidget::itemDoubleClicked, [this, l, path, cp](QListWidgetItem* item) {
                 const int row = l->row(item);
@@ -343,7 +363,7 @@ public:
             if (c.kind() == ControlKind::ComboBox && static_cast<ComboBox&>(c).Style == 0)
                 b->setEditable(true);
             QObject::connect(b, QOverload<int>::of(&QComboBox::activated),
-                             [this, path](int i) { userAction([&] { user::clickItem(path, i); }); });
+                             [this, path, cp](int i) { userAction([&] { clickItem(cp, path, i); }); });
             return b;
         }
         case ControlKind::HScrollBar: {
@@ -373,7 +393,7 @@ public:
     }
     void dirPressed(DirListBox& d, int row) {
         const int anc = d.ancestors();
-        if (row >= anc) user::clickItem(d, row - anc);
+        if (row >= anc) clickItem(&d, d.path(), row - anc);
         if (d.MouseDown) d.raise([&d] { d.MouseDown(1, 0, 0, 0); });
     }
 
@@ -629,6 +649,7 @@ public:
         Control& c = *it->second;
         if (ev->type() == QEvent::FocusIn && !syncing) {
             auto reason = static_cast<QFocusEvent*>(ev)->reason();
+            pressFocus = reason == Qt::MouseFocusReason ? &c : nullptr;
             if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
                 reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
                 if (vb::ActiveControl() != &c && c.canTakeFocusNow()) userAction([&] { user::focus(c); });
@@ -640,6 +661,7 @@ public:
     }
 
     bool keyPress(Control& c, QKeyEvent* k) {
+        pressFocus = nullptr; // a click by the keyboard moves the focus itself
         const int key = k->key();
         const bool ctrl = k->modifiers() & Qt::ControlModifier;
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
@@ -711,6 +733,7 @@ public:
         }
     }
     void forget(Control& c) {
+        if (pressFocus == &c) pressFocus = nullptr;
         surfaces.erase(&c);
         auto it = widgets.find(&c);
         if (it != widgets.end()) {

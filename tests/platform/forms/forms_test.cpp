@@ -111,6 +111,35 @@ TEST_F(FormsTest, UnloadingAWindowThatIsNotLoadedDoesNothing) {
     EXPECT_FALSE(vb::isLoaded<frmPage>());
 }
 
+TEST_F(FormsTest, AWindowClosedWhileItsLoadWaitsIsGoneAndLoadsAnewWhenTouched) {
+    // As the graphics window runs its picture sequence inside Form_Load and waits there for the user,
+    // who may close it.
+    struct frmFolge : vb::Form {
+        vb::CommandButton cmdWeiter{*this, "cmdWeiter"};
+        bool weiter = false;
+        frmFolge() : vb::Form("frmFolge") {
+            cmdWeiter.Click = [this] { weiter = true; };
+        }
+        void Form_Load() override {
+            events.push_back("frmFolge.Load");
+            Show();
+            vb::WaitUntil([this] { return weiter || !loaded(); }, "the next picture");
+            events.push_back("frmFolge.Load ends");
+        }
+        void Form_Unload(int16_t&) override { events.push_back("frmFolge.Unload"); }
+    };
+    vb::script::close("frmFolge");
+    auto& f = vb::form<frmFolge>(); // loaded outside any handler
+    EXPECT_FALSE(f.loaded());
+    f.Show(); // an unloaded instance ignores this
+    EXPECT_FALSE(vb::isLoaded<frmFolge>());
+    EXPECT_EQ(events, (std::vector<std::string>{"frmFolge.Load", "frmFolge.Unload", "frmFolge.Load ends"}));
+    vb::script::click("frmFolge.cmdWeiter");
+    vb::form<frmFolge>().cmdWeiter.setCaption("Weiter");
+    EXPECT_TRUE(vb::isLoaded<frmFolge>());
+    EXPECT_EQ(std::count(events.begin(), events.end(), "frmFolge.Load"), 2);
+}
+
 TEST_F(FormsTest, ALoadedWindowAgainIsANewInstance) {
     vb::form<frmPage>().txtA.setText("alt");
     vb::Unload<frmPage>();

@@ -183,3 +183,34 @@ TEST_F(FormsQtTest, MessageBoxesHaveGermanButtonsAndTheProgramsNameAsDefaultTitl
 }
 
 } // namespace
+
+namespace {
+
+// A press and a release of the left mouse button in the middle of the widget, as the window system
+// delivers them: a real press first gives the widget the focus (events sent from here do not).
+void mausKlick(QWidget* w) {
+    const QPointF p = QRectF(w->rect()).center();
+    if (w->focusPolicy() & Qt::ClickFocus) w->setFocus(Qt::MouseFocusReason);
+    QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+TEST_F(FormsQtTest, AMouseClickLeavesACorrectedBoxOnlyOnceBeforeTheClick) {
+    auto& f = vb::form<frmQt>();
+    // A corrected value: the box takes the focus back while it is left.
+    f.txtWert.LostFocus = [&f] {
+        f.ev.push_back("txtWert.LostFocus");
+        f.txtWert.SetFocus();
+    };
+    f.txtWert.SetFocus();
+    QApplication::processEvents();
+    mausKlick(vb::qtforms::WidgetOf(f.cmdOK));
+    EXPECT_EQ(f.ev, (std::vector<std::string>{"txtWert.LostFocus", "cmdOK.Click:"}));
+    EXPECT_EQ(vb::headless::focused(), "frmQt.txtWert");
+}
+
+} // namespace
