@@ -727,7 +727,9 @@ TEST_F(ProjectFile, EarlyEndAtEveryStatementIsToleratedOnlyWhereAllowed) {
             EXPECT_TRUE(vb::headless::Log().empty());
             EXPECT_EQ(P.DatenGelesen, -1);
             EXPECT_EQ(P.DeltaZF, a.DeltaZF); // statement 14 always read
-            if (feld.count(st)) EXPECT_EQ(feld.at(st)(P), feld.at(st)(b));
+            if (feld.count(st)) {
+                EXPECT_EQ(feld.at(st)(P), feld.at(st)(b));
+            }
             // The header texts become current only when the file holds them.
             if (st <= 50)
                 EXPECT_EQ(vb::ReadTextFile("zorH504.txt").substr(0, 13), "\"Kopf 0 / 2\"\r");
