@@ -148,13 +148,17 @@ RawItem readItem(OpenFile& f, bool number) {
     return item;
 }
 
-double readNumber(int16_t fn) {
+// The text of a number item, checked; "" for an empty item.
+std::string readNumberText(int16_t fn) {
     OpenFile& f = getInput(fn);
     RawItem item = readItem(f, true);
     std::string t = Trim(item.text);
-    if (t.empty()) return 0.0;
-    if (!IsNumeric(t)) fail(13, "Type mismatch");
-    return Val(t);
+    if (!t.empty() && !IsNumeric(t)) fail(13, "Type mismatch");
+    return t;
+}
+
+double readNumber(int16_t fn) {
+    return Val(readNumberText(fn));
 }
 
 } // namespace
@@ -412,7 +416,8 @@ void InputItem(int16_t fn, int32_t& v) {
     v = CLng(readNumber(fn));
 }
 void InputItem(int16_t fn, float& v) {
-    v = CSng(readNumber(fn));
+    // rounded once from the text, so that every single written in its shortest form comes back unchanged
+    v = ValSingle(readNumberText(fn));
 }
 void InputItem(int16_t fn, double& v) {
     v = readNumber(fn);

@@ -2,8 +2,9 @@
 
 #include "platform/runtime/errors.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -41,9 +42,11 @@ Dec toDec(double v, int sig) {
     Dec d;
     d.neg = std::signbit(v) && v != 0.0;
     if (v == 0.0) return d;
+    // to_chars, unlike printf, does not follow the C library's locale, which the window toolkit sets
+    // from the environment (a German locale would give "1,500000e+00")
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(v));
-    std::string s(buf);
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, sig - 1);
+    std::string s(buf, res.ptr);
     size_t e = s.find('e');
     for (size_t i = 0; i < e; ++i)
         if (s[i] != '.') d.digits += s[i];
@@ -112,8 +115,8 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// Scans the leading number of text by the rules of Val into a clean text for strtod. Returns the
-// number of characters of text consumed (blanks inside included).
+// Scans the leading number of text by the rules of Val into a clean text (sign, digits, ".", "e"). Returns
+// the number of characters of text consumed (blanks inside included).
 size_t scanNumber(std::string_view text, std::string& clean) {
     size_t i = 0;
     auto skip = [&] {
@@ -174,12 +177,53 @@ size_t scanNumber(std::string_view text, std::string& clean) {
     return end;
 }
 
+// True when the clean number text (no sign) lies above 1 in magnitude by its decimal exponent, so that
+// a value out of range is an overflow rather than an underflow to 0.
+bool beyondOne(std::string_view t) {
+    size_t e = t.find('e');
+    std::string_view mant = t.substr(0, e);
+    long long exp10 = 0;
+    if (e != std::string_view::npos) {
+        size_t k = e + 1;
+        bool neg = k < t.size() && t[k] == '-';
+        if (k < t.size() && (t[k] == '+' || t[k] == '-')) ++k;
+        for (; k < t.size(); ++k)
+            exp10 = std::min(exp10 * 10 + (t[k] - '0'), 1000000000LL);
+        if (neg) exp10 = -exp10;
+    }
+    size_t point = mant.find('.');
+    std::string_view whole = mant.substr(0, point);
+    size_t firstDigit = whole.find_first_not_of('0');
+    if (firstDigit != std::string_view::npos)
+        return exp10 + static_cast<long long>(whole.size() - firstDigit) > 0;
+    std::string_view frac = point == std::string_view::npos ? std::string_view() : mant.substr(point + 1);
+    size_t firstFrac = frac.find_first_not_of('0');
+    if (firstFrac == std::string_view::npos) return false; // zero
+    return exp10 - static_cast<long long>(firstFrac) > 0;
+}
+
+// The number of a clean text (from scanNumber) rounded once to T. from_chars, unlike strtod, does not
+// follow the C library's locale, which the window toolkit sets from the environment.
+template <class T> T parseClean(const std::string& clean) {
+    const char* first = clean.data();
+    const char* last = first + clean.size();
+    bool neg = false;
+    if (first != last && (*first == '+' || *first == '-')) neg = *first++ == '-';
+    T v{};
+    auto res = std::from_chars(first, last, v, std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        if (beyondOne(std::string_view(first, static_cast<size_t>(last - first)))) overflow();
+        v = T(0); // below the smallest magnitude: 0, as Visual Basic reads it
+    } else if (res.ec != std::errc()) {
+        v = T(0);
+    } else if (std::isinf(v)) {
+        overflow();
+    }
+    return neg ? -v : v;
+}
+
 double toDouble(const std::string& clean) {
-    errno = 0;
-    double v = std::strtod(clean.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(v)) overflow();
-    if (std::isinf(v)) overflow();
-    return v;
+    return parseClean<double>(clean);
 }
 
 // ---- masks ---------------------------------------------------------------------------------
@@ -439,6 +483,13 @@ double Val(std::string_view text) {
     scanNumber(text, clean);
     if (clean.empty()) return 0.0;
     return toDouble(clean);
+}
+
+float ValSingle(std::string_view text) {
+    std::string clean;
+    scanNumber(text, clean);
+    if (clean.empty()) return 0.0f;
+    return parseClean<float>(clean);
 }
 
 bool IsNumeric(std::string_view text) {

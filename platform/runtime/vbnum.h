@@ -39,6 +39,9 @@ template <std::integral T> std::string CStr(T v) {
 // digits, one ".", an optional exponent (E or D, optional sign, digits); reading stops at the first
 // other character. An empty or non-numeric text gives 0. A magnitude beyond a double: error 6.
 double Val(std::string_view text);
+// The same number rounded once, straight to the nearest single (Val and then a conversion to float
+// rounds twice and may land on the neighbour: "7.038531E-26"). Beyond the single range: error 6.
+float ValSingle(std::string_view text);
 
 // True when the whole text (apart from surrounding blanks) is one number in the form Val reads.
 bool IsNumeric(std::string_view text);

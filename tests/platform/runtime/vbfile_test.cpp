@@ -75,6 +75,17 @@ TEST_F(VbFile, EveryNumberFormSurvivesAWrittenAndReadFile) {
     EXPECT_TRUE(vb::Eof(2));
 }
 
+TEST_F(VbFile, InputOfASingleRoundsTheTextOnceToTheNearestSingle) {
+    // the shortest text of this single, read through a double, would land on its neighbour
+    vb::WriteFileBytes("s", "7.038531E-26,0.1,16.2\r\n");
+    vb::Open("s", vb::OpenMode::Input, 1);
+    float a = 0, b = 0, c = 0;
+    vb::Input(1, a, b, c);
+    EXPECT_EQ(a, 7.03853069e-26f);
+    EXPECT_EQ(b, 0.1f);
+    EXPECT_EQ(c, 16.2f);
+}
+
 TEST_F(VbFile, InputIsItemBasedAndAcceptsLfOrCrLf) {
     vb::WriteFileBytes("in", "1,\"a, b\",.5,-.5 , 2.5E+03\n\"Gr\xFCn\"\r\n  7  ,  text item  \r\n0.75\n");
     vb::Open("in", vb::OpenMode::Input, 1);

@@ -84,6 +84,22 @@ TEST_F(VbNum, ValReadsTheLeadingNumber) {
     EXPECT_EQ(VbErrorOf([] { vb::Val("1e999"); }), 6);
 }
 
+TEST_F(VbNum, ValOutOfRangeAndSingleRounding) {
+    EXPECT_EQ(vb::Val("1e-400"), 0.0) << "below the smallest double: 0";
+    EXPECT_EQ(vb::Val("0.0001e-320"), 0.0);
+    EXPECT_EQ(vb::Val("0e999999"), 0.0);
+    EXPECT_EQ(VbErrorOf([] { vb::Val("0.001e312"); }), 6);
+    EXPECT_EQ(VbErrorOf([] { vb::Val("-1e99999999999999999999"); }), 6);
+    EXPECT_EQ(vb::ValSingle("1e-50"), 0.0f);
+    EXPECT_EQ(vb::ValSingle(" - 2 . 5"), -2.5f);
+    EXPECT_EQ(vb::ValSingle("abc"), 0.0f);
+    EXPECT_EQ(VbErrorOf([] { vb::ValSingle("1e39"); }), 6);
+    // The nearest single of 7.038531E-26 is 7.03853069E-26; going through a double first rounds the
+    // text onto the midpoint's other side and gives the neighbour 7.03853131E-26.
+    EXPECT_EQ(vb::ValSingle("7.038531E-26"), 7.03853069e-26f);
+    EXPECT_NE(static_cast<float>(vb::Val("7.038531E-26")), 7.03853069e-26f);
+}
+
 TEST_F(VbNum, ValReadsBackEveryStrForm) {
     const float values[] = {0.0f, 1.5f, -0.3f, 1e7f, 12345680.0f, 1e-5f, 3.4e38f, -1.17549e-38f, 0.1f, 16.2f};
     for (float v : values) {
