@@ -401,6 +401,22 @@ TEST_F(Erddruckstufe, ExampleCantileverSheetPileWallWithPartialFactors) {
     EXPECT_EQ(P.DateiEndung, "11");
 }
 
+TEST_F(Erddruckstufe, SectionUsesTheSystemsDecimalSeparator) {
+    ASSERT_TRUE(Beispiel("Spundwand_frei"));
+    vb::SetDecimalSeparator(',');
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    const auto z = Neu(ab);
+    ASSERT_GE(z.size(), 15u);
+    EXPECT_EQ(z[6], k13 + "(Bemessungswerte nach Grenzzustand GZ STR mit gamG = 1,20");
+    EXPECT_EQ(z[7], std::string(44, ' ') + " gamE0g = 1,10 gamQ = 1,30)");
+    EXPECT_EQ(z[14], "                         1,50            12,40           12,40           0,00");
+    // The hand-over files keep the point.
+    const std::string z3 = Zeilen("ZORZ3")[4];
+    EXPECT_EQ(z3.substr(0, 6), "12.404") << z3;
+    EXPECT_EQ(z3.substr(z3.size() - 4), ",1.5") << z3;
+}
+
 TEST_F(Erddruckstufe, ExampleAnchoredSoldierPileWallWithAStripLoadOverTwoLayers) {
     // Layers 2 m phi 30 / deltaA 20 (Kagh 0.2794), 4.5 m phi 35 / deltaA 23.33 (Kagh 0.2244), then
     // phi 27.5 / deltaA 18.33 / c 10; 10 kN/m2 from the wall to infinity and a strip load of
