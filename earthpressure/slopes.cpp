@@ -79,14 +79,12 @@ void ErddruckBoeschung(std::span<float> Re, std::span<float> Rz, int16_t& Rn, st
         if (!(z1 <= 0.0f && z2 <= 0.0f)) {
             const float zLow = std::max(z1, z2), zUp = std::min(z1, z2);
             const float h0 = std::max(-zUp, 0.0f);
-            float h1, h2;
-            if (P.ZWasserErd < zLow) {
-                h1 = P.ZWasserErd - zUp - h0;
-                h2 = zLow - P.ZWasserErd;
-            } else {
-                h1 = zLow - zUp - h0;
-                h2 = 0.0f;
-            }
+            // The water level is held between the upper end below the wall head and the lower end, so a
+            // level above the segment makes all of it buoyant instead of giving a negative height.
+            const float oben = zUp + h0;
+            const float wasser = std::clamp(P.ZWasserErd, oben, zLow);
+            const float h1 = wasser - oben;
+            const float h2 = zLow - wasser;
             const float gs = Mittel(P.SchichtGamma, zLow - h2 - h1, zLow - h2);
             const float gb = h2 != 0.0f ? Mittel(P.SchichtGammaAuftrieb, zLow - h2, zLow) : 0.0f;
             const float h = h0 + h1 + h2;

@@ -67,6 +67,16 @@ TEST_F(Slopes, RisingSlopeFromTheWallHead) {
     EXPECT_NEAR(B.GzZ[2], 0.01f, 1e-6f);
 }
 
+TEST_F(Slopes, WaterAboveTheSegmentMakesAllOfItBuoyant) {
+    // Segment from 4 m up to 1 m below the wall head, water at 0.5 m: the whole 3 m lie under water,
+    // so the unit weight is the buoyant 10 and the full surcharge is 3 x 10 = 30.
+    P.ZWasserErd = 0.5f;
+    Boeschung(1, 0.0f, 4.0f, 4.0f, 1.0f, 18.0f);
+    Rechnen();
+    Vertrag();
+    EXPECT_NEAR(Gz(99.0f), 30.0f, 1e-3f);
+}
+
 TEST_F(Slopes, FallingFirstSlopeRelievesBetweenItsSlipLines) {
     // Ground falls 1 m from x = 2 to x = 4: q = -18 from 2 tan60 = 3.46 m to 4 tan60 + 1 = 7.93 m.
     Boeschung(1, 2.0f, 0.0f, 4.0f, 1.0f, 18.0f);
