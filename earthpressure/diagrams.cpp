@@ -3,7 +3,7 @@
 #include "earthpressure/diagrams.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -19,9 +19,9 @@ int kapazitaet(std::span<const float> a) {
 }
 
 std::string tiefeText(float z) {
-    char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%.3f", static_cast<double>(z));
-    return puffer;
+    char puffer[64];
+    auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, static_cast<double>(z), std::chars_format::fixed, 3);
+    return std::string(puffer, ec == std::errc() ? ende : puffer);
 }
 
 [[noreturn]] void interneFehler(const std::string& routine, const std::string& grund) {

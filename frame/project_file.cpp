@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -29,21 +28,14 @@ namespace {
 
 // A single as the file holds it: the short form of Str where it reads back to the same value, else the
 // shortest decimal form that does (so every value survives a save and a re-read unchanged). A value that is
-// not a number is written as 0, so that the file stays readable.
+// not a number is written as 0, so that the file stays readable. Both forms ignore the C library's locale.
 std::string ZahlText(float v) {
     if (!std::isfinite(v)) return "0";
     std::string s = vb::StrPlain(v);
-    if (static_cast<float>(vb::Val(s)) == v) return s;
+    if (vb::ValSingle(s) == v) return s;
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     s.assign(buf, ec == std::errc() ? end : buf);
-    // The reader takes a number through a double on its way to single precision; for a few values the
-    // shortest form lies so close to the middle between two singles that this double step tips it onto the
-    // neighbour (7.038531e-26 is one). Nine significant digits always come back unchanged.
-    if (static_cast<float>(vb::Val(s)) != v) {
-        std::snprintf(buf, sizeof buf, "%.9G", static_cast<double>(v));
-        s = buf;
-    }
     for (char& c : s)
         if (c == 'e') c = 'E';
     if (s.rfind("0.", 0) == 0) s.erase(0, 1);

@@ -1,7 +1,7 @@
 #include "platform/draw/recorder.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 #include "platform/draw/fonts.h"
 
@@ -11,9 +11,9 @@ namespace {
 
 std::string Num(double v) {
     if (std::fabs(v) < 5e-10) v = 0; // no "-0"
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6g", v);
-    return buf;
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+    return std::string(buf, ec == std::errc() ? end : buf);
 }
 
 std::string FontText(const FontSpec& f) {
