@@ -9,6 +9,7 @@
 #include <QVector>
 #include <algorithm>
 #include <cmath>
+#include <clocale>
 #include <cstdlib>
 
 #include "platform/draw/fonts.h"
@@ -23,6 +24,8 @@ void EnsureQtApp() {
         static char name[] = "zor";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv); // lives as long as the program
+        // Qt sets the C library's locale from the environment; number texts must not follow it.
+        std::setlocale(LC_NUMERIC, "C");
     }
     if (ScreenFonts().size() <= StandardFontNames().size()) { // not yet installed, or reset
         std::vector<std::string> fonts = StandardFontNames();
