@@ -288,6 +288,7 @@ public:
                 e->setReadOnly(t.Locked);
                 QObject::connect(e, &QPlainTextEdit::cursorPositionChanged,
                                  [this, e, cp] { selectionFromQt(*cp, e); });
+                QObject::connect(e, &QPlainTextEdit::textChanged, [this, e, cp] { selectionFromQt(*cp, e); });
                 return e;
             }
             auto* e = new QLineEdit(parent);
@@ -295,6 +296,7 @@ public:
             QObject::connect(e, &QLineEdit::selectionChanged, [this, e, cp] { selectionFromQt(*cp, e); });
             QObject::connect(e, &QLineEdit::cursorPositionChanged,
                              [this, e, cp] { selectionFromQt(*cp, e); });
+            QObject::connect(e, &QLineEdit::textEdited, [this, e, cp] { selectionFromQt(*cp, e); });
             return e;
         }
         case ControlKind::Frame:
@@ -406,8 +408,12 @@ public:
     void selectionFromQt(Control& c, QWidget* w) {
         if (syncing) return;
         auto& t = static_cast<TextBox&>(c);
+        // An edit the keys did not bring into the model (the context menu, the middle mouse button, a
+        // drop): the model takes the widget's text first, so that what is shown is what the program reads.
+        std::string shown = t.Text();
         int start = 0, len = 0;
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            shown = e->text().toStdString();
             if (e->hasSelectedText()) {
                 start = e->selectionStart();
                 len = static_cast<int>(e->selectedText().size());
@@ -415,12 +421,16 @@ public:
                 start = e->cursorPosition();
             }
         } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+            // The widget shows the model's CR LF as plain line breaks (apply): only a real edit counts.
+            if (e->toPlainText() != qs(vb::Replace(t.Text(), "\r\n", "\n")))
+                shown = vb::Replace(e->toPlainText().toStdString(), "\n", "\r\n");
             QTextCursor cur = e->textCursor();
-            start = toModelPos(t.Text(), cur.selectionStart());
-            len = toModelPos(t.Text(), cur.selectionEnd()) - start;
+            start = toModelPos(shown, cur.selectionStart());
+            len = toModelPos(shown, cur.selectionEnd()) - start;
         }
         syncing = true;
         guarded([&] {
+            if (shown != t.Text() && !t.Locked) t.setText(shown);
             t.setSelStart(start);
             t.setSelLength(len);
         });

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -211,6 +212,19 @@ TEST_F(FormsQtTest, AMouseClickLeavesACorrectedBoxOnlyOnceBeforeTheClick) {
     mausKlick(vb::qtforms::WidgetOf(f.cmdOK));
     EXPECT_EQ(f.ev, (std::vector<std::string>{"txtWert.LostFocus", "cmdOK.Click:"}));
     EXPECT_EQ(vb::headless::focused(), "frmQt.txtWert");
+}
+
+TEST_F(FormsQtTest, TextEditedWithoutTheKeyboardReachesTheModel) {
+    auto& f = vb::form<frmQt>();
+    auto* e = static_cast<QLineEdit*>(vb::qtforms::WidgetOf(f.txtWert));
+    f.txtWert.setText("1");
+    f.txtWert.SetFocus();
+    QGuiApplication::clipboard()->setText("2.75");
+    e->selectAll();
+    e->paste(); // what the context menu and the middle mouse button do
+    EXPECT_EQ(e->text(), "2.75");
+    EXPECT_EQ(f.txtWert.Text(), "2.75"); // what the program reads when the box is left
+    EXPECT_EQ(f.txtWert.SelStart(), 4);
 }
 
 } // namespace
