@@ -292,6 +292,21 @@ void Control::raiseKeyPress(int16_t& key) {
     copy(key);
 }
 
+void Control::raiseKeyDown(int16_t& keyCode, int16_t shift) {
+    if (!KeyDown) return;
+    auto copy = KeyDown;
+    DispatchDepth d;
+    copy(keyCode, shift);
+}
+
+void Control::raiseMouse(const std::function<void(int16_t, int16_t, float, float)>& handler, int16_t button,
+                         int16_t shift, float x, float y) {
+    if (!handler) return;
+    auto copy = handler;
+    DispatchDepth d;
+    copy(button, shift, x, y);
+}
+
 // ------------------------------------------------------------------------------------------ simple controls
 void Label::setCaption(std::string s) {
     caption_ = std::move(s);

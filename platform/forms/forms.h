@@ -180,11 +180,18 @@ public:
     // Events. Handlers of an array element are set through its ControlArray.
     std::function<void()> GotFocus, LostFocus, Click, DblClick, Change;
     std::function<void(int16_t& KeyAscii)> KeyPress;
-    std::function<void(int16_t Button, int16_t Shift, float X, float Y)> MouseDown;
+    // The key as the keyboard has it (letters in upper case, Enter 13) before KeyPress; Shift holds
+    // 1 shift, 2 control.
+    std::function<void(int16_t& KeyCode, int16_t Shift)> KeyDown;
+    // Mouse button pressed and released over the control; X and Y in twips from its top left corner.
+    std::function<void(int16_t Button, int16_t Shift, float X, float Y)> MouseDown, MouseUp;
 
     // Raises an event through the model's dispatcher (public so that code can run "the Click" itself).
     void raise(const std::function<void()>& handler);
     void raiseKeyPress(int16_t& key);
+    void raiseKeyDown(int16_t& keyCode, int16_t shift);
+    void raiseMouse(const std::function<void(int16_t, int16_t, float, float)>& handler, int16_t button,
+                    int16_t shift, float x, float y);
 
     void* backendData = nullptr; // for the backend that shows the control
 
@@ -511,12 +518,17 @@ public:
 
     using Handler = std::function<void(int16_t)>;
     using KeyHandler = std::function<void(int16_t, int16_t&)>;
+    using KeyDownHandler = std::function<void(int16_t, int16_t&, int16_t)>;
+    using MouseHandler = std::function<void(int16_t, int16_t, int16_t, float, float)>;
     void onClick(Handler h) { click_ = std::move(h), rewire(); }
     void onDblClick(Handler h) { dblClick_ = std::move(h), rewire(); }
     void onGotFocus(Handler h) { gotFocus_ = std::move(h), rewire(); }
     void onLostFocus(Handler h) { lostFocus_ = std::move(h), rewire(); }
     void onChange(Handler h) { change_ = std::move(h), rewire(); }
     void onKeyPress(KeyHandler h) { keyPress_ = std::move(h), rewire(); }
+    void onKeyDown(KeyDownHandler h) { keyDown_ = std::move(h), rewire(); }
+    void onMouseDown(MouseHandler h) { mouseDown_ = std::move(h), rewire(); }
+    void onMouseUp(MouseHandler h) { mouseUp_ = std::move(h), rewire(); }
 
 private:
     void rewire() {
@@ -535,12 +547,23 @@ private:
             auto h = keyPress_;
             c.KeyPress = [h, i](int16_t& k) { h(i, k); };
         }
+        if (keyDown_) {
+            auto h = keyDown_;
+            c.KeyDown = [h, i](int16_t& k, int16_t shift) { h(i, k, shift); };
+        }
+        auto bindMouse = [i](const MouseHandler& h) {
+            return [h, i](int16_t b, int16_t shift, float x, float y) { h(i, b, shift, x, y); };
+        };
+        if (mouseDown_) c.MouseDown = bindMouse(mouseDown_);
+        if (mouseUp_) c.MouseUp = bindMouse(mouseUp_);
     }
     Form* form_;
     std::string name_;
     std::map<int16_t, std::unique_ptr<T>> items_;
     Handler click_, dblClick_, gotFocus_, lostFocus_, change_;
     KeyHandler keyPress_;
+    KeyDownHandler keyDown_;
+    MouseHandler mouseDown_, mouseUp_;
 };
 
 // ------------------------------------------------------------------------------------------ windows

@@ -95,6 +95,35 @@ CommandButton* buttonWith(Form& f, bool isDefault) {
     return nullptr;
 }
 
+// The keyboard's key code of a typed character (what KeyDown gets): letters in upper case with the
+// shift state, control characters as the control key with their letter, the German keyboard's
+// punctuation keys as Windows numbers them; other characters keep their code.
+int16_t keyCodeOf(int16_t key, int16_t& shift) {
+    shift = 0;
+    if (key == 8 || key == 13 || key == 27 || key == 32) return key;
+    if (key >= 1 && key <= 26) {
+        shift = 2;
+        return static_cast<int16_t>('A' + key - 1);
+    }
+    if (key >= 'a' && key <= 'z') return static_cast<int16_t>(key - 32);
+    if (key >= 'A' && key <= 'Z') {
+        shift = 1;
+        return key;
+    }
+    switch (key) {
+    case '+':
+        return 187;
+    case ',':
+        return 188;
+    case '-':
+        return 189;
+    case '.':
+        return 190;
+    default:
+        return key;
+    }
+}
+
 void comboKey(ComboBox& cb, int16_t key) {
     cb.raiseKeyPress(key);
     if (key == 0 || cb.Style == 2) return;
@@ -123,7 +152,11 @@ void focus(Control& c) {
 
 namespace {
 
-// A click; withFocus false when the press of the mouse button has already moved the focus.
+constexpr int16_t vbLeftButton = 1;
+
+// A click; withFocus false when the press of the mouse button has already moved the focus. The mouse
+// goes down and up in the middle of the control; a check box or an option takes its new value before
+// the button comes up.
 void clickImpl(Control& c, bool withFocus) {
     if (c.kind() == ControlKind::Menu) {
         menu(c.path());
@@ -132,34 +165,39 @@ void clickImpl(Control& c, bool withFocus) {
     checkReachable(c);
     if (!c.effectivelyEnabled()) return; // a disabled control ignores the mouse
     DispatchDepth d;
-    auto takeFocus = [withFocus](Control& x) {
-        if (withFocus) vb::takeFocus(x);
+    const float x = c.Width() / 2, y = c.Height() / 2;
+    auto down = [&] {
+        if (withFocus && c.kind() != ControlKind::Label && c.kind() != ControlKind::Frame &&
+            c.kind() != ControlKind::Shape)
+            vb::takeFocus(c);
+        if (c.form().loaded()) c.raiseMouse(c.MouseDown, vbLeftButton, 0, x, y);
+        return c.form().loaded();
     };
+    auto up = [&] {
+        if (c.form().loaded()) c.raiseMouse(c.MouseUp, vbLeftButton, 0, x, y);
+        return c.form().loaded();
+    };
+    if (!down()) return;
     switch (c.kind()) {
     case ControlKind::OptionButton: {
-        takeFocus(c);
         auto& o = static_cast<OptionButton&>(c);
         if (o.Value())
             o.raise(o.Click);
         else
             o.setValue(true);
+        up();
         break;
     }
     case ControlKind::CheckBox: {
-        takeFocus(c);
         auto& b = static_cast<CheckBox&>(c);
         b.setValue(b.Value() == vbChecked ? vbUnchecked : vbChecked);
+        up();
         break;
     }
-    case ControlKind::Label:
-    case ControlKind::Frame:
-    case ControlKind::Shape:
-        c.raise(c.Click);
-        break;
     default:
-        // The control takes the focus first (the old one's LostFocus runs), then the Click.
-        takeFocus(c);
-        if (c.form().loaded()) c.raise(c.Click);
+        // The control took the focus with the press (the old one's LostFocus ran); the Click follows
+        // the release.
+        if (up()) c.raise(c.Click);
         break;
     }
 }
@@ -196,6 +234,11 @@ void clickItemImpl(Control& c, int32_t item, bool ctrl, bool withFocus) {
     default:
         throw std::logic_error(c.path() + " has no entries to click");
     }
+    // The press has chosen the entry when the mouse events run (a folder list may go there in its
+    // MouseDown).
+    const float x = c.Width() / 2, y = c.Height() / 2;
+    if (c.form().loaded()) c.raiseMouse(c.MouseDown, vbLeftButton, 0, x, y);
+    if (c.form().loaded()) c.raiseMouse(c.MouseUp, vbLeftButton, 0, x, y);
 }
 
 } // namespace
@@ -211,6 +254,31 @@ void clickPressed(std::string_view path) {
 }
 void clickItemPressed(std::string_view path, int32_t item, bool ctrl) {
     clickItemImpl(control(path), item, ctrl, false);
+}
+
+void mouseDown(std::string_view path, float x, float y, int16_t button, int16_t shift) {
+    Control& c = control(path);
+    checkReachable(c);
+    if (!c.effectivelyEnabled()) return;
+    DispatchDepth d;
+    takeFocus(c);
+    if (c.form().loaded()) c.raiseMouse(c.MouseDown, button, shift, x, y);
+}
+
+void mouseUp(std::string_view path, float x, float y, int16_t button, int16_t shift) {
+    Control& c = control(path);
+    checkReachable(c);
+    if (!c.effectivelyEnabled()) return;
+    DispatchDepth d;
+    c.raiseMouse(c.MouseUp, button, shift, x, y);
+    if (button == vbLeftButton && c.form().loaded()) c.raise(c.Click);
+}
+
+void clickAt(std::string_view path, float x, float y) {
+    Control& c = control(path);
+    DispatchDepth d;
+    mouseDown(path, x, y);
+    if (findControl(path) == &c) mouseUp(path, x, y);
 }
 
 void dblClickItem(std::string_view path, int32_t item) {
@@ -244,6 +312,17 @@ void key(int16_t code) {
     DispatchDepth d;
     Form& f = c->form();
     const bool multiLineBox = c->kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->MultiLine;
+    // The key reaches the focused control unless Enter or Escape belongs to the window's default or
+    // cancel button.
+    const bool toDefault = code == vbKeyReturn && !multiLineBox && c->kind() != ControlKind::CommandButton &&
+                           buttonWith(f, true);
+    const bool toCancel = code == vbKeyEscape && buttonWith(f, false);
+    if (!toDefault && !toCancel) {
+        int16_t shift = 0;
+        int16_t keyCode = keyCodeOf(code, shift);
+        c->raiseKeyDown(keyCode, shift);
+        if (!f.loaded()) return;
+    }
     if (c->kind() == ControlKind::CommandButton && (code == vbKeyReturn || code == ' ')) {
         c->raise(c->Click);
         return;

@@ -47,7 +47,7 @@ void focus(std::string_view path);    // a click into the control or moving ther
 void type(std::string_view text);     // every character as one key to the focused control
 void key(int16_t code);               // one key code to the focused control (Enter, Ctrl+V ...)
 void tab(bool backwards = false);     // the Tab key
-void click(std::string_view path);    // a mouse click: focus first (if it takes it), then Click
+void click(std::string_view path);    // a mouse click: focus, MouseDown, MouseUp, Click (see clickAt)
 void dblClick(std::string_view path); // click, then DblClick
 void clickItem(std::string_view path, int32_t item, bool ctrl = false); // entry of a list
 void dblClickItem(std::string_view path, int32_t item);
@@ -60,6 +60,12 @@ void activate(std::string_view formName);          // the user brings the window
 // press runs its LostFocus once, even when it took the focus back.
 void clickPressed(std::string_view path);
 void clickItemPressed(std::string_view path, int32_t item, bool ctrl = false);
+// The mouse at (x, y) twips in the control: a button pressed (the control takes the focus, then
+// MouseDown), released (MouseUp, and Click for the left button), or both. Buttons: 1 left, 2 right,
+// 4 middle; shift: 1 shift, 2 control, 4 alt.
+void mouseDown(std::string_view path, float x, float y, int16_t button = 1, int16_t shift = 0);
+void mouseUp(std::string_view path, float x, float y, int16_t button = 1, int16_t shift = 0);
+void clickAt(std::string_view path, float x, float y);
 // The same, for controls in hand.
 void focus(Control& c);
 void click(Control& c);

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -395,8 +396,35 @@ public:
     }
     void dirPressed(DirListBox& d, int row) {
         const int anc = d.ancestors();
-        if (row >= anc) clickItem(&d, d.path(), row - anc);
-        if (d.MouseDown) d.raise([&d] { d.MouseDown(1, 0, 0, 0); });
+        // A subfolder: the click on it raises MouseDown; the path and its ancestors are no entries.
+        if (row >= anc)
+            clickItem(&d, d.path(), row - anc);
+        else
+            d.raiseMouse(d.MouseDown, 1, 0, d.Width() / 2, d.Height() / 2);
+    }
+
+    // The mouse on a picture box: its MouseDown and MouseUp in twips, Click after the left button.
+    bool pictureMouse(Control& c, QMouseEvent* m) {
+        // From the box's inner corner, inside its border.
+        QPointF at = m->position();
+        if (auto* q = qobject_cast<QFrame*>(widgets[&c])) at -= QPointF(q->contentsRect().topLeft());
+        const float t = tpp();
+        const float x = static_cast<float>(at.x()) * t, y = static_cast<float>(at.y()) * t;
+        const int16_t button = m->button() == Qt::LeftButton     ? 1
+                               : m->button() == Qt::RightButton  ? 2
+                               : m->button() == Qt::MiddleButton ? 4
+                                                                 : 0;
+        if (button == 0) return false;
+        int16_t shift = 0;
+        if (m->modifiers() & Qt::ShiftModifier) shift |= 1;
+        if (m->modifiers() & Qt::ControlModifier) shift |= 2;
+        if (m->modifiers() & Qt::AltModifier) shift |= 4;
+        const std::string path = c.path();
+        if (m->type() == QEvent::MouseButtonPress)
+            userAction([&] { user::mouseDown(path, x, y, button, shift); });
+        else
+            userAction([&] { user::mouseUp(path, x, y, button, shift); });
+        return true;
     }
 
     template <class Fn> void userAction(Fn&& fn) {
@@ -667,6 +695,9 @@ public:
             return false;
         }
         if (ev->type() == QEvent::KeyPress && !syncing) return keyPress(c, static_cast<QKeyEvent*>(ev));
+        if ((ev->type() == QEvent::MouseButtonPress || ev->type() == QEvent::MouseButtonRelease) &&
+            !syncing && c.kind() == ControlKind::PictureBox)
+            return pictureMouse(c, static_cast<QMouseEvent*>(ev));
         return false;
     }
 

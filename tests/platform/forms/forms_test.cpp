@@ -248,6 +248,48 @@ TEST_F(FormsTest, EnterOnAFocusedButtonClicksIt) {
     EXPECT_EQ(events, std::vector<std::string>{"cmdOK.Click"});
 }
 
+TEST_F(FormsTest, MouseAndKeyEventsComeInTheOrderOfTheUsersAction) {
+    struct frmMaus : vb::Form {
+        vb::ControlArray<vb::CheckBox> Check1{*this, "Check1"};
+        vb::ControlArray<vb::PictureBox> Picture1{*this, "Picture1"};
+        vb::TextBox txtA{*this, "txtA"};
+        frmMaus() : vb::Form("frmMaus") {
+            Check1.add(1).Move(0, 0, 1200, 300);
+            Picture1.add(3).Move(0, 600, 400, 200);
+            auto maus = [](const char* was) {
+                return [was](int16_t i, int16_t b, int16_t, float x, float y) {
+                    events.push_back(std::string(was) + "(" + std::to_string(i) + ") " + std::to_string(b) +
+                                     " " + std::to_string(static_cast<int>(x)) + "/" +
+                                     std::to_string(static_cast<int>(y)));
+                };
+            };
+            Check1.onMouseDown(maus("Check1.MouseDown"));
+            Check1.onMouseUp([this](int16_t i, int16_t, int16_t, float, float) {
+                events.push_back("Check1.MouseUp, value " + std::to_string(Check1(i).Value()));
+            });
+            Check1.onClick([](int16_t) { events.push_back("Check1.Click"); });
+            Check1.onKeyDown([](int16_t, int16_t& k, int16_t shift) {
+                events.push_back("Check1.KeyDown " + std::to_string(k) + " " + std::to_string(shift));
+            });
+            Picture1.onMouseDown(maus("Picture1.MouseDown"));
+            txtA.KeyDown = [](int16_t& k, int16_t) { events.push_back("txtA.KeyDown " + std::to_string(k)); };
+            txtA.KeyPress = [](int16_t& k) { events.push_back("txtA.KeyPress " + std::to_string(k)); };
+        }
+        void Form_Load() override { Show(); }
+    };
+    vb::form<frmMaus>();
+    events.clear();
+    vb::user::click("frmMaus.Check1(1)"); // the box has its new value when the button comes up
+    vb::user::key(vb::vbKeyReturn);       // no default button: Enter reaches the box
+    vb::user::clickAt("frmMaus.Picture1(3)", 120, 45);
+    vb::user::focus("frmMaus.txtA");
+    vb::user::type("a,");
+    EXPECT_EQ(events, (std::vector<std::string>{"Check1.MouseDown(1) 1 600/150", "Check1.Click",
+                                                "Check1.MouseUp, value 1", "Check1.KeyDown 13 0",
+                                                "Picture1.MouseDown(3) 1 120/45", "txtA.KeyDown 65",
+                                                "txtA.KeyPress 97", "txtA.KeyDown 188", "txtA.KeyPress 44"}));
+}
+
 TEST_F(FormsTest, TabFollowsTheTabOrderAndSkipsDisabledControls) {
     auto& f = vb::form<frmPage>();
     f.txtA.SetFocus();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,38 @@ TEST_F(FormsQtTest, TextEditedWithoutTheKeyboardReachesTheModel) {
     EXPECT_EQ(e->text(), "2.75");
     EXPECT_EQ(f.txtWert.Text(), "2.75"); // what the program reads when the box is left
     EXPECT_EQ(f.txtWert.SelStart(), 4);
+}
+
+TEST_F(FormsQtTest, TheMouseOnAPictureBoxGivesItsPointInTwips) {
+    struct frmFarben : vb::Form {
+        vb::ControlArray<vb::PictureBox> Picture1{*this, "Picture1"};
+        std::vector<std::string> ev;
+        frmFarben() : vb::Form("frmFarben") {
+            setClientSize(3000, 1500);
+            Picture1.add(2).Move(300, 300, 1500, 750);
+            Picture1.onMouseDown([this](int16_t i, int16_t b, int16_t, float x, float y) {
+                ev.push_back("MouseDown(" + std::to_string(i) + ") " + std::to_string(b) + " " +
+                             std::to_string(std::lround(x)) + "/" + std::to_string(std::lround(y)));
+            });
+            Picture1.onClick([this](int16_t i) { ev.push_back("Click(" + std::to_string(i) + ")"); });
+        }
+        void Form_Load() override { Show(); }
+    };
+    auto& f = vb::form<frmFarben>();
+    const float tpp = vb::Screen::TwipsPerPixelX();
+    // The picture is drawn on: a click lands on its drawing surface inside the box's border.
+    QWidget* w = vb::qtforms::SurfaceOf(f.Picture1(2));
+    ASSERT_NE(w, nullptr);
+    const QPointF p(10, 4);
+    QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+    EXPECT_EQ(f.ev, (std::vector<std::string>{"MouseDown(2) 1 " + std::to_string(std::lround(10 * tpp)) +
+                                                  "/" + std::to_string(std::lround(4 * tpp)),
+                                              "Click(2)"}));
 }
 
 } // namespace
