@@ -1,8 +1,8 @@
 #include "frame/startup.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "frame/project_data.h"
@@ -20,16 +20,26 @@ std::string mitTrenner(std::string s) {
     return s;
 }
 
-// Creates the probe file in the folder and removes it again; errors count as "not writable".
+// Creates the probe file in the folder and removes it again; errors count as "not writable". The
+// probe is only ever a new file: a file of that name that is already there (the user's own, in the
+// home folder) is neither emptied nor deleted, and a probe of another name is made instead.
 bool beschreibbar(const std::string& ordner) {
     std::error_code ec;
     if (ordner.empty() || !fs::is_directory(ordner, ec)) return false;
-    const fs::path probe = fs::path(ordner) / kProbeDatei;
-    {
-        std::ofstream out(probe, std::ios::binary);
-        if (!out) return false;
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        std::string name = kProbeDatei;
+        if (versuch > 0) name += "." + std::to_string(versuch);
+        const fs::path probe = fs::path(ordner) / name;
+        if (fs::exists(fs::symlink_status(probe, ec))) continue;
+        std::FILE* f = std::fopen(probe.c_str(), "wbx"); // fails when the name exists
+        if (!f) {
+            if (fs::exists(fs::symlink_status(probe, ec))) continue; // made by someone else meanwhile
+            return false;
+        }
+        std::fclose(f);
+        return fs::remove(probe, ec) && !ec;
     }
-    return fs::remove(probe, ec) && !ec;
+    return false;
 }
 
 } // namespace

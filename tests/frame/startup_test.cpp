@@ -138,6 +138,16 @@ TEST_F(StartupTest, RootFolderIsCreatedInTheFirstWritableCandidateWithoutLeaving
     EXPECT_TRUE(fs::exists(dir / "home" / "JyRootJy" / "ZORPFAD.DAT"));
 }
 
+TEST_F(StartupTest, TheProbeLeavesAFileOfItsNameAlone) {
+    env.set("HOME", (dir / "home").string());
+    env.unset("XDG_DATA_HOME");
+    std::ofstream(dir / "home" / "asdfghjk") << "Notizen";
+    Anzeigen::WurzelOrdnerSuchen();
+    EXPECT_EQ(P.WurzelOrdner, (dir / "home" / "JyRootJy").string() + "/");
+    EXPECT_EQ(vb::ReadFileBytes((dir / "home" / "asdfghjk").string()), "Notizen");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "home"), fs::directory_iterator()), 2); // + JyRootJy
+}
+
 TEST_F(StartupTest, NoWritableFolderEndsTheProgramAfterNamingTheFoldersTried) {
     env.set("XDG_DATA_HOME", (dir / "fehlt1").string());
     env.set("HOME", (dir / "fehlt2").string());
