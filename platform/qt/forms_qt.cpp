@@ -482,7 +482,19 @@ public:
         font.setPointSizeF(c.FontSize() > 0 ? c.FontSize() : 8.25);
         font.setBold(c.FontBold());
         w->setFont(font);
-        w->setCursor(c.MousePointer() == vbHourglass ? Qt::WaitCursor : Qt::ArrowCursor);
+        // The default pointer is the widget's own (the I-beam over a text box).
+        if (c.MousePointer() == vbHourglass)
+            w->setCursor(Qt::WaitCursor);
+        else if (c.MousePointer() == vbArrow)
+            w->setCursor(Qt::ArrowCursor);
+        else if (c.MousePointer() == vbIbeam)
+            w->setCursor(Qt::IBeamCursor);
+        else if (c.MousePointer() == vbCrosshair)
+            w->setCursor(Qt::CrossCursor);
+        else if (qobject_cast<QLineEdit*>(w))
+            w->setCursor(Qt::IBeamCursor);
+        else
+            w->unsetCursor();
         const bool whiteDefault = c.kind() == ControlKind::TextBox || c.kind() == ControlKind::ListBox ||
                                   c.kind() == ControlKind::FileListBox ||
                                   c.kind() == ControlKind::DirListBox || c.kind() == ControlKind::ComboBox;

@@ -82,9 +82,12 @@ TEST_F(FormsQtTest, WidgetsArePlacedByTheirTwipsGeometry) {
 
 TEST_F(FormsQtTest, ModelChangesAreShown) {
     auto& f = vb::form<frmQt>();
+    EXPECT_EQ(vb::qtforms::WidgetOf(f.txtWert)->cursor().shape(), Qt::IBeamCursor); // its own pointer
     f.lblHinweis.setCaption("Bitte prüfen");
     f.cmdOK.setEnabled(false);
     f.txtWert.setText("2.5");
+    f.txtWert.setMousePointer(vb::vbHourglass);
+    EXPECT_EQ(vb::qtforms::WidgetOf(f.txtWert)->cursor().shape(), Qt::WaitCursor);
     EXPECT_EQ(static_cast<QLabel*>(vb::qtforms::WidgetOf(f.lblHinweis))->text(), "Bitte prüfen");
     EXPECT_FALSE(vb::qtforms::WidgetOf(f.cmdOK)->isEnabled());
     EXPECT_EQ(static_cast<QLineEdit*>(vb::qtforms::WidgetOf(f.txtWert))->text(), "2.5");
