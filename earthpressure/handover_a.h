@@ -66,6 +66,10 @@ struct Laufwerte {
     float AlphaWand = 0.0f;       // inclination of the wall back (0: vertical)
     int16_t BettungStufe = 0;     // the current stage has a bedded wall foot
     int16_t IterZustand = 0;      // state of the foot-depth iteration of the statics stage
+    // Per layer, the passive coefficients stage a could not determine (no plane passive
+    // wedge): 1 = kpgh, 2 = kpch (both: 3); such a coefficient is carried as 0 and the echo
+    // says so below the coefficient table.
+    zorm1::Arr<int16_t, 30> BeiwertNichtBestimmbar{};
 };
 
 extern Laufwerte Lauf;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "earthpressure/handover_a.h"
 #include "earthpressure/input_echo_lines.h"
 #include "frame/project_data.h"
 
@@ -474,6 +475,17 @@ void Bodenkennwerte() {
             Z(P.SchichtKpch[k], 9, 3);
         });
         BlockZeile(i + "Widerstandsbeiwert   kpgh ", von, bis, [](int k) { Z(P.SchichtKpgh[k], 9, 3); });
+        // A passive coefficient without a plane passive wedge is carried as 0: say so instead
+        // of leaving the 0 to look like a result (kpch only where there is passive cohesion).
+        for (int k = von; k <= bis; ++k) {
+            const int fehlt = zormcom::Lauf.BeiwertNichtBestimmbar[static_cast<std::size_t>(k)];
+            if ((fehlt & 1) != 0)
+                Zeile(i, "*** Schicht ", std::to_string(k),
+                      ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
+            if ((fehlt & 2) != 0 && P.SchichtCp[k] != 0.0f)
+                Zeile(i, "*** Schicht ", std::to_string(k),
+                      ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
+        }
         Leer();
     }
 }

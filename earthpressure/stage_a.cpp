@@ -154,6 +154,7 @@ void EingabeAuswerten() {
 
     // 12. Coefficients of every layer.
     L.AlphaWand = 0.0f;
+    L.BeiwertNichtBestimmbar.fill(0);
     for (int i = 1; i <= n; ++i) {
         float phi = P.SchichtPhi[i];
         float deltaA = P.SchichtDeltaA[i];
@@ -162,18 +163,28 @@ void EingabeAuswerten() {
         float kagh = 0.0f, kpgh = 0.0f, kach = 0.0f, kpch = 0.0f;
         const int16_t schicht = static_cast<int16_t>(i);
         const float k0 = static_cast<float>(1.0 - std::sin(static_cast<double>(phi)));
+        // Passive coefficients without a plane passive wedge (very high friction angles with
+        // a steep negative wall friction) are carried as 0 and noted in the echo.
+        auto nichtBestimmbar = [&] {
+            L.BeiwertNichtBestimmbar[i] =
+                static_cast<int16_t>((zormcom::BeiwertHinweis.KpghNichtBestimmbar ? 1 : 0) +
+                                     (zormcom::BeiwertHinweis.KpchNichtBestimmbar ? 2 : 0));
+        };
         if (P.Erddruckart == 1) {
             SchichtBeiwerte(schicht, phi, L.AlphaWand, beta, deltaA, deltaP, kagh, kpgh, kach, kpch);
+            nichtBestimmbar();
             P.SchichtK0Anteil[i] = P.RuheProz * k0 / 100.0f;
             P.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * P.SchichtKagh[i];
         } else if (P.Erddruckart == 2) {
             P.SchichtKaAnteil[i] = k0;
             SchichtBeiwerte(schicht, phi, L.AlphaWand, beta, deltaA, deltaP, kagh, kpgh, kach, kpch);
+            nichtBestimmbar();
         }
         if (P.PhiCaq * P.GradZuRad < phi && deltaP < 0.01f) {
             float kp = 0.0f;
             zormb::KpCaquot(phi, deltaP, L.AlphaWand, 0.0f, kp);
             P.SchichtKpgh[i] = kp;
+            L.BeiwertNichtBestimmbar[i] &= static_cast<int16_t>(~1); // the curved surfaces give kpgh
         }
     }
 

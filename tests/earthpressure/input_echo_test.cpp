@@ -361,6 +361,41 @@ TEST_F(Echo, LoadCaseWithoutLoadsStillPrintsItsHeadLoad) {
     EXPECT_EQ(P.NKopf, 12.5f);
 }
 
+// For phi = 55° and deltaP = -55° on a vertical wall no plane passive wedge exists: the root
+// term of Kpgh is sqrt(sin 55° sin 110° / cos 55°) = 1.16 > 1, and the cohesion wedge angle
+// phi - max(deltaP, -2 phi / 3) = 91.7° exceeds 90°. Both coefficients are carried as 0 and
+// the echo says that they could not be determined. Where the curved slip surfaces apply
+// (phi above PhiCaq, deltaP below 0), kpgh comes from them and no note is needed for it.
+TEST_F(Echo, PassiveCoefficientsWithoutPlaneWedgeAreReportedAsNotDeterminable) {
+    struct Fall {
+        float phiCaq;
+        bool kpghNote;
+    } faelle[] = {{60.0f, true}, {35.0f, false}};
+    for (const auto& f : faelle) {
+        ResetProjectData();
+        BeispielProjekt();
+        P.PhiCaq = f.phiCaq;
+        P.SchichtPhi[2] = 55.0f;
+        P.SchichtDeltaP[2] = -55.0f;
+        P.SchichtCp[2] = 5.0f;
+        fs::remove(Datei("LPTZW"));
+        zorma::EingabeAuswerten();
+        EXPECT_EQ(P.SchichtKpch[2], 0.0f);
+        EXPECT_EQ(Enthaelt(I13 + "*** Schicht 2: kpgh nicht bestimmbar (keine ebene Gleitfläche)"),
+                  f.kpghNote)
+            << f.phiCaq;
+        EXPECT_TRUE(Enthaelt(I13 + "*** Schicht 2: kpch nicht bestimmbar (keine ebene Gleitfläche)"))
+            << f.phiCaq;
+        EXPECT_FALSE(Enthaelt("Schicht 1: kp")) << f.phiCaq;
+        if (f.kpghNote) {
+            EXPECT_EQ(P.SchichtKpgh[2], 0.0f);
+            EXPECT_TRUE(Enthaelt(I13 + "Widerstandsbeiwert   kpgh     4,807    0,000"));
+        } else {
+            EXPECT_GT(P.SchichtKpgh[2], 10.0f);
+        }
+    }
+}
+
 // Expected lines built from the field widths: Z(x, w, d) right-aligned in w characters.
 TEST_F(Echo, SlopeTableInItsColumns) {
     BeispielProjekt();
