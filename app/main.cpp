@@ -13,14 +13,27 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("ZOR");
     vb::qtforms::Install();
     int code = 0;
-    try {
-        vb::form<frmZOR0>();
-        vb::RunUntilNoForms();
-    } catch (const vb::ProgramEnd& e) {
-        code = e.code;
-    } catch (const std::exception& e) {
-        vb::MsgBox(std::string("Unerwarteter Fehler:\r\n\r\n") + e.what(), vb::vbCritical);
-        code = 1;
+    bool gestartet = false;
+    for (;;) {
+        try {
+            if (!gestartet) {
+                gestartet = true;
+                vb::form<frmZOR0>();
+            }
+            vb::RunUntilNoForms();
+            break;
+        } catch (const vb::ProgramEnd& e) {
+            code = e.code;
+            break;
+        } catch (const std::exception& e) {
+            // An error no handler has trapped: the user is told, and the program goes on with its
+            // windows as they are (it ends when none is left).
+            vb::MsgBox(std::string("Unerwarteter Fehler:\r\n\r\n") + e.what(), vb::vbCritical);
+            if (vb::Forms().empty()) {
+                code = 1;
+                break;
+            }
+        }
     }
     vb::qtforms::Uninstall();
     return code;

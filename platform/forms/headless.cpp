@@ -50,7 +50,7 @@ Control* findControl(std::string_view path) {
 
 Control& control(std::string_view path) {
     Control* c = findControl(path);
-    if (!c) throw std::invalid_argument("no loaded control " + std::string(path));
+    if (!c) throw UserActionRefused("no loaded control " + std::string(path));
     return *c;
 }
 
@@ -68,14 +68,14 @@ Form* topModal() {
 void checkReachable(Form& f, std::string_view what) {
     Form* m = topModal();
     if (m && m != &f)
-        throw std::logic_error("user action on " + std::string(what) + " while the modal window " +
-                               m->name() + " is open");
-    if (!f.Visible()) throw std::logic_error("user action on " + std::string(what) + " in a hidden window");
+        throw UserActionRefused("user action on " + std::string(what) + " while the modal window " +
+                                m->name() + " is open");
+    if (!f.Visible()) throw UserActionRefused("user action on " + std::string(what) + " in a hidden window");
 }
 
 void checkReachable(Control& c) {
     checkReachable(c.form(), c.path());
-    if (!c.effectivelyVisible()) throw std::logic_error("user action on the hidden control " + c.path());
+    if (!c.effectivelyVisible()) throw UserActionRefused("user action on the hidden control " + c.path());
 }
 
 void takeFocus(Control& c) {
@@ -146,7 +146,7 @@ namespace user {
 
 void focus(Control& c) {
     checkReachable(c);
-    if (!c.canTakeFocusNow()) throw std::logic_error("the control " + c.path() + " cannot take the focus");
+    if (!c.canTakeFocusNow()) throw UserActionRefused("the control " + c.path() + " cannot take the focus");
     takeFocus(c);
 }
 
@@ -232,7 +232,7 @@ void clickItemImpl(Control& c, int32_t item, bool ctrl, bool withFocus) {
         static_cast<ListControl&>(c).setListIndex(item);
         break;
     default:
-        throw std::logic_error(c.path() + " has no entries to click");
+        throw UserActionRefused(c.path() + " has no entries to click");
     }
     // The press has chosen the entry when the mouse events run (a folder list may go there in its
     // MouseDown).
@@ -307,7 +307,7 @@ void dblClick(std::string_view path) {
 
 void key(int16_t code) {
     Control* c = ActiveControl();
-    if (!c) throw std::logic_error("a key was typed, but no control has the focus");
+    if (!c) throw UserActionRefused("a key was typed, but no control has the focus");
     checkReachable(*c);
     DispatchDepth d;
     Form& f = c->form();
@@ -371,7 +371,7 @@ void type(std::string_view text) {
 void tab(bool backwards) {
     auto& s = state();
     Form* f = s.focus ? &s.focus->form() : s.active;
-    if (!f) throw std::logic_error("Tab pressed, but no window is active");
+    if (!f) throw UserActionRefused("Tab pressed, but no window is active");
     checkReachable(*f, f->name());
     std::vector<Control*> order = f->controls();
     std::stable_sort(order.begin(), order.end(),
@@ -399,7 +399,7 @@ void tab(bool backwards) {
 
 void scroll(std::string_view path, int16_t value) {
     Control& c = control(path);
-    if (c.kind() != ControlKind::HScrollBar) throw std::logic_error(c.path() + " is not a scroll bar");
+    if (c.kind() != ControlKind::HScrollBar) throw UserActionRefused(c.path() + " is not a scroll bar");
     checkReachable(c);
     if (!c.effectivelyEnabled()) return;
     DispatchDepth d;
@@ -409,7 +409,7 @@ void scroll(std::string_view path, int16_t value) {
 
 void menu(std::string_view path) {
     Control& c = control(path);
-    if (c.kind() != ControlKind::Menu) throw std::logic_error(c.path() + " is not a menu entry");
+    if (c.kind() != ControlKind::Menu) throw UserActionRefused(c.path() + " is not a menu entry");
     checkReachable(c.form(), c.path());
     std::vector<Menu*> chain;
     for (Menu* m = static_cast<Menu*>(&c); m; m = m->parent())
@@ -423,14 +423,14 @@ void menu(std::string_view path) {
 
 void close(std::string_view formName) {
     Form* f = findForm(formName);
-    if (!f) throw std::logic_error("close box of " + std::string(formName) + ", which is not loaded");
+    if (!f) throw UserActionRefused("close box of " + std::string(formName) + ", which is not loaded");
     checkReachable(*f, f->name());
     unloadWithMode(*f, vbFormControlMenu);
 }
 
 void activate(std::string_view formName) {
     Form* f = findForm(formName);
-    if (!f) throw std::logic_error("activation of " + std::string(formName) + ", which is not loaded");
+    if (!f) throw UserActionRefused("activation of " + std::string(formName) + ", which is not loaded");
     checkReachable(*f, f->name());
     DispatchDepth d;
     activateAndFocus(*f);

@@ -27,10 +27,18 @@ public:
     using std::logic_error::logic_error;
 };
 
+// A user action that cannot happen as asked: its control is not loaded, hidden, disabled for the focus
+// or behind a modal window, or it is no control of that kind. A test that asks for it has a fault; a
+// real user's input that the window system delivers anyway is ignored.
+class UserActionRefused : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
 // Resolves a path to a loaded window or control; nullptr when it names nothing loaded.
 Form* findForm(std::string_view name);
 Control* findControl(std::string_view path);
-Control& control(std::string_view path); // throws std::invalid_argument when not found
+Control& control(std::string_view path); // throws UserActionRefused when not found
 
 // Key codes that reach KeyPress.
 enum KeyCodes : int16_t {

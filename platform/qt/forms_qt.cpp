@@ -50,13 +50,14 @@ QString qs(const std::string& s) {
 
 // Runs model code from a Qt callback. Exceptions must not cross Qt's event dispatch: they are kept
 // and thrown again by the model's wait once the event processing has returned. A user action the
-// model refuses (std::logic_error) is only reported.
+// model refuses (the window system delivered input the model does not take) is only reported; every
+// other error goes on to the wait, so that a fault is never passed over in silence.
 std::exception_ptr pending;
 
 template <class Fn> void guarded(Fn&& fn) {
     try {
         fn();
-    } catch (const std::logic_error& e) {
+    } catch (const UserActionRefused& e) {
         std::cerr << "zor: " << e.what() << "\n";
     } catch (...) {
         if (!pending) pending = std::current_exception();

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -261,6 +262,14 @@ TEST_F(FormsQtTest, TheMouseOnAPictureBoxGivesItsPointInTwips) {
     EXPECT_EQ(f.ev, (std::vector<std::string>{"MouseDown(2) 1 " + std::to_string(std::lround(10 * tpp)) +
                                                   "/" + std::to_string(std::lround(4 * tpp)),
                                               "Click(2)"}));
+}
+
+TEST_F(FormsQtTest, AnErrorInAHandlerReachesTheWaitInsteadOfVanishing) {
+    auto& f = vb::form<frmQt>();
+    f.cmdOK.Click = [] { throw std::out_of_range("Index"); };
+    static_cast<QPushButton*>(vb::qtforms::WidgetOf(f.cmdOK))->click();
+    EXPECT_THROW(vb::DoEvents(), std::out_of_range);
+    vb::DoEvents(); // reported once
 }
 
 } // namespace
