@@ -735,8 +735,21 @@ void DirListBox::refresh() {
     notify(Prop::List);
 }
 
+void DirListBox::setListIndex(int32_t i) {
+    if (i >= -1) {
+        ListControl::setListIndex(i);
+        return;
+    }
+    if (i < -ancestors()) throw RuntimeError(380, "Invalid property value");
+    if (i == listIndex_) return;
+    listIndex_ = i;
+    std::fill(selected_.begin(), selected_.end(), false);
+    notify(Prop::Selection);
+    raise(Click);
+}
+
 std::string DirListBox::DirList(int32_t i) const {
-    if (i >= 0) return List(i);
+    if (i >= 0) return ListControl::List(i);
     const auto k = static_cast<std::size_t>(-i - 1);
     return k < ancestors_.size() ? ancestors_[k] : "";
 }

@@ -454,6 +454,10 @@ public:
     std::string DirList(int32_t i) const;
     int32_t ancestors() const { return static_cast<int32_t>(ancestors_.size()); }
     void refresh();
+    // As the folder list numbers its rows: -1 Path, -2 its parent ..., 0.. the subfolders.
+    std::string List(int32_t i) const { return DirList(i); }
+    // Selects row i (-ancestors() .. ListCount-1) and raises Click when it changes; else error 380.
+    void setListIndex(int32_t i);
 
 private:
     std::string path_;

@@ -228,8 +228,10 @@ void clickItemImpl(Control& c, int32_t item, bool ctrl, bool withFocus) {
         break;
     }
     case ControlKind::ComboBox:
-    case ControlKind::DirListBox:
         static_cast<ListControl&>(c).setListIndex(item);
+        break;
+    case ControlKind::DirListBox: // -1 the folder itself, -2 its parent ...
+        static_cast<DirListBox&>(c).setListIndex(item);
         break;
     default:
         throw UserActionRefused(c.path() + " has no entries to click");

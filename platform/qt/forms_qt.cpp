@@ -397,11 +397,8 @@ public:
     }
     void dirPressed(DirListBox& d, int row) {
         const int anc = d.ancestors();
-        // A subfolder: the click on it raises MouseDown; the path and its ancestors are no entries.
-        if (row >= anc)
-            clickItem(&d, d.path(), row - anc);
-        else
-            d.raiseMouse(d.MouseDown, 1, 0, d.Width() / 2, d.Height() / 2);
+        // Rows: the root first down to the folder itself (-ancestors .. -1), then the subfolders.
+        clickItem(&d, d.path(), row - anc);
     }
 
     // The mouse on a picture box: its MouseDown and MouseUp in twips, Click after the left button.
@@ -605,7 +602,7 @@ public:
                 std::string p = d.List(i);
                 q->addItem(QString(anc * 2, ' ') + qs(p.substr(p.find_last_of('/') + 1)));
             }
-            q->setCurrentRow(d.ListIndex() >= 0 ? anc + d.ListIndex() : anc - 1);
+            q->setCurrentRow(anc + d.ListIndex());
             break;
         }
         case ControlKind::ComboBox:

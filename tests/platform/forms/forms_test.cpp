@@ -565,6 +565,17 @@ TEST_F(FormsTest, FileListMatchesSeveralWindowsPatterns) {
     EXPECT_EQ(f.Dir1.List(0), (dir / "Unter").string());
     EXPECT_EQ(f.Dir1.DirList(-2), dir.parent_path().string());
     EXPECT_THROW(f.Dir1.setPath((dir / "fehlt").string()), vb::RuntimeError);
+    // A press on a row goes there (the file dialog's way): the subfolder, then back to its parent.
+    f.Dir1.MouseDown = [&f](int16_t, int16_t, float, float) {
+        f.Dir1.setPath(f.Dir1.List(f.Dir1.ListIndex()));
+    };
+    f.Show();
+    vb::user::clickItem("frmF.Dir1", 0);
+    EXPECT_EQ(f.Dir1.Path(), (dir / "Unter").string());
+    EXPECT_EQ(f.Dir1.List(-1), (dir / "Unter").string());
+    vb::user::clickItem("frmF.Dir1", -2);
+    EXPECT_EQ(f.Dir1.Path(), dir.string());
+    EXPECT_EQ(f.Dir1.ListIndex(), -1);
     fs::remove_all(dir);
 }
 
