@@ -68,7 +68,8 @@ struct Laufwerte {
     int16_t IterZustand = 0;      // state of the foot-depth iteration of the statics stage
     // Per layer, the passive coefficients stage a could not determine (no plane passive
     // wedge): 1 = kpgh, 2 = kpch (both: 3); such a coefficient is carried as 0 and the echo
-    // says so below the coefficient table.
+    // says so below the coefficient table. 4: kpgh from curved slip surfaces was taken at the
+    // edge of its table (friction angle or wall friction outside it).
     zorm1::Arr<int16_t, 30> BeiwertNichtBestimmbar{};
 };
 

@@ -485,6 +485,9 @@ void Bodenkennwerte() {
             if ((fehlt & 2) != 0 && P.SchichtCp[k] != 0.0f)
                 Zeile(i, "*** Schicht ", std::to_string(k),
                       ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
+            if ((fehlt & 4) != 0)
+                Zeile(i, "*** Schicht ", std::to_string(k),
+                      ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
         }
         Leer();
     }

@@ -182,9 +182,10 @@ void EingabeAuswerten() {
         }
         if (P.PhiCaq * P.GradZuRad < phi && deltaP < 0.01f) {
             float kp = 0.0f;
-            zormb::KpCaquot(phi, deltaP, L.AlphaWand, 0.0f, kp);
+            const bool amRand = zormb::KpCaquot(phi, deltaP, L.AlphaWand, 0.0f, kp);
             P.SchichtKpgh[i] = kp;
             L.BeiwertNichtBestimmbar[i] &= static_cast<int16_t>(~1); // the curved surfaces give kpgh
+            if (amRand) L.BeiwertNichtBestimmbar[i] |= 4;
         }
     }
 

@@ -60,8 +60,10 @@ int16_t DruckLastfallBestimmen() {
     return (P.kzStroem == 1 && B.SickerKonv == 0) ? 0 : 1;
 }
 
-// Coefficients of layer i with the changed wall friction angles of the stage.
-void BeiwerteNeu(int i) {
+// Coefficients of layer i with the changed wall friction angles of the stage. Returns what the
+// report must note: 1 kpgh, 2 kpch without a plane passive wedge (carried as 0), 4 kpgh from
+// curved slip surfaces taken at the edge of its table.
+int BeiwerteNeu(int i) {
     zormcom::Lauf.AlphaWand = 0.0f;
     P.SchichtDeltaA[i] = P.SchichtDeltaANeu[i];
     P.SchichtDeltaP[i] = P.SchichtDeltaPNeu[i];
@@ -69,6 +71,11 @@ void BeiwerteNeu(int i) {
     float beta = 0.0f, ka = 0, kp = 0, kac = 0, kpc = 0;
     zormcom::ErddruckBeiwerte(phi, zormcom::Lauf.AlphaWand, beta, P.SchichtDeltaANeu[i],
                               P.SchichtDeltaPNeu[i], ka, kp, kac, kpc);
+    int hinweis = 0;
+    if (zormcom::BeiwertHinweis.KpghNichtBestimmbar && P.SchichtKpghVorgabe[i] == 0.0f) hinweis |= 1;
+    if (zormcom::BeiwertHinweis.KpchNichtBestimmbar && P.SchichtKpchVorgabe[i] == 0.0f &&
+        P.SchichtCp[i] != 0.0f)
+        hinweis |= 2;
     if (P.SchichtKaghVorgabe[i] == 0.0f) P.SchichtKagh[i] = ka;
     if (P.SchichtKpghVorgabe[i] == 0.0f) P.SchichtKpgh[i] = kp;
     if (P.SchichtKachVorgabe[i] == 0.0f) P.SchichtKach[i] = kac;
@@ -83,11 +90,13 @@ void BeiwerteNeu(int i) {
     if (phi > P.PhiCaq * P.GradZuRad + 0.000001f && P.SchichtDeltaPNeu[i] < 0.0f &&
         P.SchichtKpghVorgabe[i] == 0.0f) {
         float kpc2 = 0.0f;
-        zormb::KpCaquot(phi, P.SchichtDeltaPNeu[i], zormcom::Lauf.AlphaWand, 0.0f, kpc2);
+        if (zormb::KpCaquot(phi, P.SchichtDeltaPNeu[i], zormcom::Lauf.AlphaWand, 0.0f, kpc2)) hinweis |= 4;
+        hinweis &= ~1; // the curved surfaces give kpgh
         P.SchichtKpgh[i] = kpc2;
     }
     if (P.SchichtCa[i] == 0.0f) P.SchichtKach[i] = 0.0f;
     if (P.SchichtCp[i] == 0.0f) P.SchichtKpch[i] = 0.0f;
+    return hinweis;
 }
 
 void KopfLastfall() {
@@ -208,7 +217,7 @@ void ErddruckBerechnen() {
         int16_t geaendert = 0, gelistet = 0;
         WandreibungGeaendert(i, geaendert, gelistet);
         if (!(geaendert == 1 && gelistet == 1)) continue;
-        BeiwerteNeu(i);
+        const int hinweis = BeiwerteNeu(i);
         if (B.DruckLastfall == 1) {
             if (!kopfGeschrieben) {
                 Zeile(zorma::Bericht.Einrueckung + "         wegen geänderter Wandreibungswinkel :");
@@ -219,6 +228,10 @@ void ErddruckBerechnen() {
             Zeile(zorma::Bericht.Einrueckung + "         " + Zahl(i, 3, 0) + Zahl(P.SchichtDicke[i], 10, 2) +
                   Zahl(P.SchichtKagh[i], 8, 3) + Zahl(P.SchichtKach[i], 7, 3) + Zahl(P.SchichtKpch[i], 7, 3) +
                   Zahl(P.SchichtKpgh[i], 7, 3));
+            const std::string schicht = zorma::Bericht.Einrueckung + "*** Schicht " + std::to_string(i);
+            if ((hinweis & 1) != 0) Zeile(schicht + ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
+            if ((hinweis & 2) != 0) Zeile(schicht + ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
+            if ((hinweis & 4) != 0) Zeile(schicht + ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
         }
     }
 

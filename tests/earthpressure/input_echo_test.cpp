@@ -361,6 +361,27 @@ TEST_F(Echo, LoadCaseWithoutLoadsStillPrintsItsHeadLoad) {
     EXPECT_EQ(P.NKopf, 12.5f);
 }
 
+// The curved-slip-surface table of kpgh ends at 60°: a steeper layer is taken at the table's
+// edge and the echo says so; a layer inside the table gets no note.
+TEST_F(Echo, CurvedSurfaceCoefficientAtTheTableEdgeIsNoted) {
+    const std::string note = I13 + "*** Schicht 2: kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt";
+    struct Fall {
+        float phi;
+        bool note;
+    } faelle[] = {{62.0f, true}, {40.0f, false}};
+    for (const auto& f : faelle) {
+        ResetProjectData();
+        BeispielProjekt();
+        P.PhiCaq = 35.0f;
+        P.SchichtPhi[2] = f.phi;
+        P.SchichtDeltaP[2] = -20.0f;
+        fs::remove(Datei("LPTZW"));
+        zorma::EingabeAuswerten();
+        EXPECT_EQ(Enthaelt(note), f.note) << f.phi;
+        EXPECT_FALSE(Enthaelt("Schicht 1: kp")) << f.phi;
+    }
+}
+
 // For phi = 55° and deltaP = -55° on a vertical wall no plane passive wedge exists: the root
 // term of Kpgh is sqrt(sin 55° sin 110° / cos 55°) = 1.16 > 1, and the cohesion wedge angle
 // phi - max(deltaP, -2 phi / 3) = 91.7° exceeds 90°. Both coefficients are carried as 0 and

@@ -307,6 +307,27 @@ TEST_F(Erddruckstufe, ChangedWallFrictionKeepsAGivenCoefficient) {
                         zorma::ZahlText(kp, 7, 3));
 }
 
+// phi 55° with a changed passive wall friction of -55°: no plane passive wedge exists for the
+// cohesion coefficient (wedge angle 55° + 36.7° > 90°), so it is carried as 0 and the report says
+// so; kpgh comes from the curved slip surfaces (phi above PhiCaq) and needs no note.
+TEST_F(Erddruckstufe, ChangedWallFrictionNotesACoefficientThatCannotBeDetermined) {
+    P.WandreibungStufen = 1;
+    P.SchichtPhi[1] = 55.0f;
+    P.PhiCaq = 35.0f;
+    P.SchichtCp[1] = 5.0f;
+    P.SchichtDeltaANeu[1] = 20.0f;
+    P.SchichtDeltaPNeu[1] = -55.0f;
+    P.DeltaNeuAushub[1] = 1;
+    const std::size_t ab = StufeA();
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(P.SchichtKpch[1], 0.0f);
+    EXPECT_GT(P.SchichtKpgh[1], 10.0f);
+    const auto z = Neu(ab);
+    auto enthaelt = [&](const std::string& t) { return std::find(z.begin(), z.end(), t) != z.end(); };
+    EXPECT_TRUE(enthaelt(k13 + "*** Schicht 1: kpch nicht bestimmbar (keine ebene Gleitfläche)"));
+    EXPECT_FALSE(enthaelt(k13 + "*** Schicht 1: kpgh nicht bestimmbar (keine ebene Gleitfläche)"));
+}
+
 TEST_F(Erddruckstufe, SlopedBottomIsSearchedByTrialPlanesUnlessPassivePointsAreGiven) {
     P.StBx1 = -1.0f;
     P.StBx2 = -3.0f;
