@@ -28,7 +28,8 @@ TEST(StartWindow, ShowsWithTheQtBackendAndSavesAScreenshot) {
     const float tpp = vb::Screen::TwipsPerPixelX();
     EXPECT_NEAR(shot.width(), f.ScaleWidth() / tpp, 1.0);
     EXPECT_NEAR(shot.height(), f.ScaleHeight() / tpp, 1.0);
-    const std::string file = "frmZOR0.png";
+    // Beside the other temporary files, never in the source tree a test may be started from.
+    const std::string file = (std::filesystem::temp_directory_path() / "zor_frmZOR0.png").string();
     ASSERT_TRUE(shot.save(QString::fromStdString(file)));
     EXPECT_GT(std::filesystem::file_size(file), 1000u);
 
