@@ -536,14 +536,61 @@ public:
             runNext();
         }
     }
+    // Whether the user could do the action now: its window or control is there (a computation that
+    // lets the user act now and then leaves an action on a window still to come for later), and a
+    // message box is answered only when one is shown.
+    static bool ready(const Action& a) {
+        switch (a.kind) {
+        case Action::Focus:
+        case Action::Click:
+        case Action::DblClick:
+        case Action::ClickItem:
+        case Action::DblClickItem:
+        case Action::Scroll:
+        case Action::MenuA:
+            return findControl(a.path) != nullptr;
+        case Action::Close:
+            return findForm(a.path) != nullptr;
+        case Action::Type:
+        case Action::Key:
+            return ActiveControl() != nullptr;
+        case Action::Tab:
+            return ActiveControl() != nullptr || ActiveForm() != nullptr;
+        case Action::Call:
+            return true;
+        case Action::Answer:
+            return false;
+        }
+        return false;
+    }
     void doEvents() override {
         ++doEventsCount;
-        if (!script.empty() && script.front().kind != Action::Answer) runNext();
+        if (!script.empty() && ready(script.front())) runNext();
     }
+    // A waiting loop sleeps between its DoEvents: when the script cannot go on, the loop would never
+    // end, and after the idle limit the test fails instead.
     void sleep(int ms) override {
         sleptMs += ms;
-        if (script.empty() && ++idle > idleLimit)
-            throw ScriptExhausted("the program waits in a loop, but the script has no action left");
+        if (!script.empty() && ready(script.front())) return;
+        if (++idle > idleLimit)
+            throw ScriptExhausted(script.empty()
+                                      ? "the program waits in a loop, but the script has no action left"
+                                      : "the program waits in a loop, but the script's next action (" +
+                                            describe(script.front()) + ") cannot be done");
+    }
+    static std::string describe(const Action& a) {
+        switch (a.kind) {
+        case Action::Answer:
+            return "an answer to a message box";
+        case Action::Type:
+            return "typing \"" + a.text + "\"";
+        case Action::Key:
+            return "key " + std::to_string(a.number);
+        case Action::Tab:
+            return "Tab";
+        default:
+            return a.path.empty() ? "a step" : "on " + a.path;
+        }
     }
     ScreenInfo screen() override { return info; }
     void movePointer(Control& c, int x, int y) override { moves.push_back({c.path(), x, y}); }

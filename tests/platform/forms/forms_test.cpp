@@ -423,6 +423,30 @@ TEST_F(FormsTest, AWaitTheScriptCannotEndFailsInsteadOfHanging) {
         vb::ScriptExhausted);
 }
 
+TEST_F(FormsTest, AWaitingLoopWhoseNextScriptedActionCannotBeDoneFails) {
+    vb::headless::SetIdleLimit(50);
+    vb::script::answer(vb::vbYes); // no message box comes
+    bool weiter = false;
+    EXPECT_THROW(
+        {
+            while (!weiter) {
+                vb::DoEvents();
+                vb::Sleep(10);
+            }
+        },
+        vb::ScriptExhausted);
+}
+
+TEST_F(FormsTest, DoEventsInAComputationLeavesActionsOnWindowsStillToCome) {
+    vb::script::click("frmDialog.cmdOK");
+    for (int i = 0; i < 100; ++i)
+        vb::DoEvents(); // the computation lets the user act; the dialog is not there yet
+    EXPECT_EQ(vb::script::pending(), 1u);
+    vb::form<frmDialog>().Show(vb::vbModal);
+    EXPECT_FALSE(vb::isLoaded<frmDialog>());
+    EXPECT_EQ(vb::script::pending(), 0u);
+}
+
 TEST_F(FormsTest, WaitingLoopTakesTheNextUserAction) {
     bool weiter = false;
     vb::form<frmPage>().cmdOK.Click = [&weiter] { weiter = true; };
