@@ -4,8 +4,10 @@
 // vb::user performs one user action at once (focus, keys, tab, click, menu, close box ...), exactly
 // as the Qt backend routes a real user's input into the model. vb::script queues such actions; the
 // headless backend takes them whenever the program waits (a modal window, a waiting loop with
-// DoEvents, a message box that wants an answer). A wait that the script cannot end throws
-// ScriptExhausted, which fails the test instead of hanging.
+// DoEvents, a message box that wants an answer). DoEvents takes an action only when the user could do
+// it now (its window is there), so a computation that lets the user act now and then leaves actions
+// on windows still to come for later. A wait that the script cannot end throws ScriptExhausted,
+// which fails the test instead of hanging.
 //
 // Controls are named by path: "frmX.name" or "frmX.name(3)" for an element of a control array;
 // a window alone by its name. Paths are resolved when the action runs, so a script may name windows
