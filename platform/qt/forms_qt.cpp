@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,8 +54,10 @@ QString qs(const std::string& s) {
 // model refuses (the window system delivered input the model does not take) is only reported; every
 // other error goes on to the wait, so that a fault is never passed over in silence.
 std::exception_ptr pending;
+int callbackDepth = 0; // model code running from Qt callbacks: Qt frames are on the stack
 
 template <class Fn> void guarded(Fn&& fn) {
+    ++callbackDepth;
     try {
         fn();
     } catch (const UserActionRefused& e) {
@@ -62,6 +65,7 @@ template <class Fn> void guarded(Fn&& fn) {
     } catch (...) {
         if (!pending) pending = std::current_exception();
     }
+    --callbackDepth;
     // The model may have changed what a wait waits for: let the wait look again.
     if (auto* d = QAbstractEventDispatcher::instance()) d->wakeUp();
 }
@@ -780,8 +784,18 @@ public:
         if (w) {
             w->form_ = nullptr;
             w->hide();
-            w->deleteLater();
+            retired.push_back(w); // its own handler may be running: freed by the program's wait
         }
+    }
+    // The Qt windows of unloaded windows, freed once no Qt callback runs any more (the program never
+    // runs a Qt event loop of its own, so a deleteLater would wait forever).
+    std::vector<QPointer<QWidget>> retired;
+    void freeRetired() {
+        if (callbackDepth > 0 || retired.empty()) return;
+        auto weg = std::move(retired);
+        retired.clear();
+        for (auto& w : weg)
+            delete w.data();
     }
     void forget(Control& c) {
         if (pressFocus == &c) pressFocus = nullptr;
@@ -819,13 +833,16 @@ public:
             QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     }
     void waitUntil(const std::function<bool()>& done, std::string_view) override {
+        freeRetired();
         while (!done()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+            freeRetired();
             rethrowPending();
         }
     }
     void doEvents() override {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        freeRetired();
         rethrowPending();
     }
     void sleep(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
@@ -979,6 +996,9 @@ void Uninstall() {
         delete w;
     }
     theBackend->windows.clear();
+    for (auto& w : theBackend->retired)
+        delete w.data();
+    theBackend->retired.clear();
     theBackend->widgets.clear();
     theBackend->owners.clear();
     theBackend->actions.clear();

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -270,6 +271,20 @@ TEST_F(FormsQtTest, AnErrorInAHandlerReachesTheWaitInsteadOfVanishing) {
     static_cast<QPushButton*>(vb::qtforms::WidgetOf(f.cmdOK))->click();
     EXPECT_THROW(vb::DoEvents(), std::out_of_range);
     vb::DoEvents(); // reported once
+}
+
+TEST_F(FormsQtTest, TheQtWindowOfAnUnloadedWindowIsFreed) {
+    QPointer<QWidget> win = vb::qtforms::WindowOf(vb::form<frmQt>());
+    vb::Unload<frmQt>();
+    vb::DoEvents();
+    EXPECT_TRUE(win.isNull());
+    // Unloaded by the user's click, inside the program's wait.
+    auto& f = vb::form<frmQt>();
+    win = vb::qtforms::WindowOf(f);
+    f.cmdOK.Click = [&f] { vb::Unload(f); };
+    static_cast<QPushButton*>(vb::qtforms::WidgetOf(f.cmdOK))->click();
+    vb::DoEvents();
+    EXPECT_TRUE(win.isNull());
 }
 
 } // namespace
