@@ -229,12 +229,17 @@ public:
         if (w->menuBar) w->menuBar->setGeometry(0, 0, cw, menuH);
         w->client->setGeometry(0, menuH, cw, ch);
         if (auto it = surfaces.find(&f); it != surfaces.end()) it->second->setGeometry(0, 0, cw, ch);
-        if (f.WindowState() == vbMaximized)
-            w->showMaximized();
-        else if (f.WindowState() == vbMinimized)
-            w->showMinimized();
+        // The window state shows only on a window that is shown; a hidden one stays hidden.
+        const bool shown = f.Visible();
+        if (f.WindowState() == vbMaximized) {
+            if (shown && !w->isMaximized()) w->showMaximized();
+        } else if (f.WindowState() == vbMinimized) {
+            if (shown && !w->isMinimized()) w->showMinimized();
+        } else if (shown && (w->isMaximized() || w->isMinimized())) {
+            w->showNormal();
+        }
         if (!f.Resizable) w->setFixedSize(cw, ch + menuH); // before the geometry, which it limits
-        w->setGeometry(px(f.Left()), px(f.Top()), cw, ch + menuH);
+        if (f.WindowState() == vbNormal) w->setGeometry(px(f.Left()), px(f.Top()), cw, ch + menuH);
         w->setEnabled(f.Enabled());
         if (f.MousePointer() == vbHourglass)
             w->setCursor(Qt::WaitCursor);

@@ -287,4 +287,15 @@ TEST_F(FormsQtTest, TheQtWindowOfAnUnloadedWindowIsFreed) {
     EXPECT_TRUE(win.isNull());
 }
 
+TEST_F(FormsQtTest, AHiddenMaximizedWindowStaysHiddenWhenItChanges) {
+    auto& f = vb::form<frmQt>();
+    f.setWindowState(vb::vbMaximized);
+    f.Hide();
+    f.setCaption("Bericht");
+    EXPECT_FALSE(vb::qtforms::WindowOf(f)->isVisible());
+    f.Show();
+    EXPECT_TRUE(vb::qtforms::WindowOf(f)->isVisible());
+    EXPECT_EQ(vb::qtforms::WindowOf(f)->windowTitle(), "Bericht");
+}
+
 } // namespace
