@@ -1,17 +1,23 @@
 // The program: the start window first; the program ends when its last window is gone.
 #include <QApplication>
+#include <clocale>
 #include <exception>
 #include <string>
 
 #include "frame/frmZOR0.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
+#include "platform/qt/draw_printer.h"
 #include "platform/qt/forms_qt.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZOR");
+    // Qt takes the C library's locale from the environment; number texts and files must not follow it.
+    std::setlocale(LC_NUMERIC, "C");
     vb::qtforms::Install();
+    // Printouts go to the system's default printer, or to PDF files where none is set up.
+    vb::draw::qt::InstallPrinter();
     int code = 0;
     bool gestartet = false;
     for (;;) {
