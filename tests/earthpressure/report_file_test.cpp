@@ -13,6 +13,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "tests/support/text_file.h"
+#include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -22,33 +24,14 @@ namespace {
 class BerichtDatei : public ::testing::Test {
 protected:
     void SetUp() override {
-        vorher_ = fs::current_path();
-        ordner_ = fs::temp_directory_path() /
-                  ("zor_bericht_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(ordner_);
-        fs::create_directories(ordner_);
-        fs::current_path(ordner_);
-        vb::ResetRuntime();
         zorm1::ResetProjectData();
         zorma::BerichtZuruecksetzen();
     }
-    void TearDown() override {
-        vb::ResetRuntime();
-        zorm1::ResetProjectData();
-        fs::current_path(vorher_);
-        fs::remove_all(ordner_);
-    }
+    void TearDown() override { zorm1::ResetProjectData(); }
 
     // The lines of a file written by the program (CR LF, Windows-1252), as UTF-8.
     static std::vector<std::string> zeilen(const std::string& name) {
-        const std::string text = vb::ReadTextFile(name);
-        std::vector<std::string> z;
-        size_t a = 0;
-        for (size_t e; (e = text.find("\r\n", a)) != std::string::npos; a = e + 2)
-            z.push_back(text.substr(a, e - a));
-        EXPECT_EQ(a, text.size()) << "every line ends with CR LF";
-        return z;
+        return zortest::CrLfZeilen(zortest::Text(name));
     }
 
     // What ZahlDrucken prints, through the report's file number.
@@ -59,7 +42,7 @@ protected:
         return vb::ReadFileBytes("zahl.txt");
     }
 
-    fs::path vorher_, ordner_;
+    zortest::WorkingFolder ordner_;
 };
 
 TEST_F(BerichtDatei, ZahlDruckenFields) {

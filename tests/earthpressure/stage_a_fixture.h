@@ -2,7 +2,6 @@
 // A working folder of its own and a small project for the tests of the first stage of a run.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,8 @@
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "tests/support/text_file.h"
+#include "tests/support/working_folder.h"
 
 namespace stagea_test {
 
@@ -23,29 +24,8 @@ namespace fs = std::filesystem;
 
 inline constexpr float kGrad = 3.141593f / 180.0f;
 
-// A file of the working folder as UTF-8 text.
-inline std::string Text(const fs::path& p, bool cp1252 = true) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return cp1252 ? vb::FromCp1252(ss.str()) : ss.str();
-}
-
-// The lines of a file (CR LF or LF), without their ends; the file in Windows-1252 or UTF-8.
-inline std::vector<std::string> Zeilen(const fs::path& p, bool cp1252 = true) {
-    std::vector<std::string> out;
-    std::string t = Text(p, cp1252);
-    std::size_t a = 0;
-    while (a < t.size()) {
-        std::size_t e = t.find('\n', a);
-        if (e == std::string::npos) e = t.size();
-        std::string z = t.substr(a, e - a);
-        if (!z.empty() && z.back() == '\r') z.pop_back();
-        out.push_back(z);
-        a = e + 1;
-    }
-    return out;
-}
+using zortest::Text;
+using zortest::Zeilen;
 
 // Current-stage values of a simple stage, stored into column s of the stage table.
 inline void Stufe(int16_t s, float zAush, int16_t wandfuss = 1) {
@@ -131,31 +111,20 @@ inline void BeispielProjekt() {
 class Arbeitsordner : public ::testing::Test {
 protected:
     void SetUp() override {
-        alt_ = fs::current_path();
-        ordner_ = fs::temp_directory_path() /
-                  ("zor_stagea_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(ordner_);
-        fs::create_directories(ordner_);
-        fs::current_path(ordner_);
-        vb::ResetRuntime();
         vb::SetDecimalSeparator(',');
         vb::headless::Reset();
         ResetProjectData();
         zormcom::LaufwerteZuruecksetzen();
         zorma::BerichtZuruecksetzen();
-        P.WurzelOrdner = ordner_.string() + "/";
+        P.WurzelOrdner = ordner_.path().string() + "/";
     }
     void TearDown() override {
-        vb::ResetRuntime();
-        fs::current_path(alt_);
-        fs::remove_all(ordner_);
         ResetProjectData();
         zormcom::LaufwerteZuruecksetzen();
     }
     fs::path Datei(const std::string& name) const { return ordner_ / name; }
 
-    fs::path alt_, ordner_;
+    zortest::WorkingFolder ordner_;
 };
 
 } // namespace stagea_test

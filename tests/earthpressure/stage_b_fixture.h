@@ -3,9 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -20,12 +18,16 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "tests/support/text_file.h"
+#include "tests/support/working_folder.h"
 
 namespace stageb_test {
 
 namespace fs = std::filesystem;
 
 inline constexpr float kGrad = 3.141593f / 180.0f;
+
+using zortest::Zeilen;
 
 class StageB : public ::testing::Test {
 protected:
@@ -35,14 +37,7 @@ protected:
         zormb::ErddruckZustandZuruecksetzen();
         zormb::KeilZuruecksetzen();
         zorma::BerichtZuruecksetzen();
-        vb::ResetFileState();
         vb::SetDecimalSeparator('.');
-        static int zaehler = 0;
-        dir_ = fs::temp_directory_path() /
-               ("zor_stage_b_" + std::to_string(::getpid()) + "_" + std::to_string(++zaehler));
-        fs::create_directories(dir_);
-        alt_ = fs::current_path();
-        fs::current_path(dir_);
         P.GradZuRad = kGrad;
         P.TiefeUnendlich = 99.0f;
         P.LFNr = 1;
@@ -50,12 +45,6 @@ protected:
         P.gamG = P.gamQ = P.gamE0g = 1.0f;
         P.ZWasserErd = 99.0f;
         P.ZWasserLuft = 99.0f;
-    }
-    void TearDown() override {
-        vb::ResetFileState();
-        vb::SetDecimalSeparator(0);
-        fs::current_path(alt_);
-        fs::remove_all(dir_);
     }
 
     // Layers as a run holds them: tops, angles in radians, coefficients of the layer
@@ -106,26 +95,7 @@ protected:
         return y;
     }
 
-    // Lines of a file of the working folder (CR LF or LF), as UTF-8.
-    static std::vector<std::string> Zeilen(const std::string& name) {
-        std::ifstream in(name, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        const std::string t = vb::FromCp1252(ss.str());
-        std::vector<std::string> out;
-        std::size_t a = 0;
-        while (a < t.size()) {
-            std::size_t e = t.find('\n', a);
-            if (e == std::string::npos) e = t.size();
-            std::string z = t.substr(a, e - a);
-            if (!z.empty() && z.back() == '\r') z.pop_back();
-            out.push_back(z);
-            a = e + 1;
-        }
-        return out;
-    }
-
-    fs::path dir_, alt_;
+    zortest::WorkingFolder dir_;
 };
 
 } // namespace stageb_test

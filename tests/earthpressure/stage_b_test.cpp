@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         StageB::SetUp();
         vb::headless::Reset();
-        P.WurzelOrdner = dir_.string() + "/";
+        P.WurzelOrdner = dir_.path().string() + "/";
         Projekt();
     }
 
@@ -78,7 +78,7 @@ protected:
         P.GradZuRad = kGrad;
         P.TiefeUnendlich = 99.0f;
         P.Versionstext = "V.07.05.2012";
-        P.WurzelOrdner = dir_.string() + "/";
+        P.WurzelOrdner = dir_.path().string() + "/";
         if (!zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name)) return false;
         P.GanzerName = "/projekte/" + name;
         P.gamG = 1.20f;

@@ -14,6 +14,7 @@
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
+#include "tests/support/working_folder.h"
 
 namespace {
 
@@ -27,11 +28,6 @@ protected:
         zormcom::LaufwerteZuruecksetzen();
         zormb::ErddruckZustandZuruecksetzen();
         zormb::KeilZuruecksetzen();
-        vb::ResetFileState();
-        dir_ = fs::temp_directory_path() / ("zor_trial_planes_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        alt_ = fs::current_path();
-        fs::current_path(dir_);
 
         // One layer as entered (degrees), flat bottom 5 m below the wall head, water deep down.
         P.GradZuRad = kGrad;
@@ -48,11 +44,6 @@ protected:
         P.AushubTabelle(1, 28) = 60.0f;
         P.EtaAnpass = 1.0f;
     }
-    void TearDown() override {
-        vb::ResetFileState();
-        fs::current_path(alt_);
-        fs::remove_all(dir_);
-    }
     // Index of the depth point zAush + t.
     static int Punkt(float t) {
         const auto z = zormb::GleitTiefen(P.zAush);
@@ -60,7 +51,7 @@ protected:
             if (std::fabs(z[i] - (P.zAush + t)) < 1e-4f) return i;
         return 0;
     }
-    fs::path dir_, alt_;
+    zortest::WorkingFolder dir_;
 };
 
 TEST_F(TrialPlanes, DepthListAscendsFromTheExcavationLevelTo99) {

@@ -3,7 +3,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "tests/platform/runtime/temp_folder.h"
+#include "tests/support/working_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 class AnzeigenDateien : public ::testing::Test {
 protected:
-    TempFolder folder;
+    zortest::WorkingFolder folder;
 };
 
 TEST_F(AnzeigenDateien, DateiExistiertWantsAtLeastOneByte) {

@@ -1,7 +1,6 @@
 // The example projects under tests/data are project files as an engineer would save them. They are read here
 // and checked against the design they describe; later stages of the program run them.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -13,6 +12,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
+#include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -21,24 +21,14 @@ namespace {
 class ExampleProjects : public ::testing::Test {
 protected:
     void SetUp() override {
-        old_ = fs::current_path();
-        dir_ = fs::temp_directory_path() / ("zor_ex_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
-        vb::ResetFileState();
         vb::headless::Reset();
         ResetProjectData();
         Anzeigen::ResetH504();
         P.GradZuRad = 3.141593f / 180.0f;
     }
     void TearDown() override {
-        vb::ResetFileState();
         ResetProjectData();
         Anzeigen::ResetH504();
-        fs::current_path(old_);
-        fs::remove_all(dir_);
     }
     // Reads the example and checks that saving it again gives the same bytes.
     void Lesen(const std::string& name) {
@@ -51,7 +41,7 @@ protected:
         EXPECT_EQ(vb::ReadFileBytes("kopie"), vb::ReadFileBytes(pfad));
         EXPECT_TRUE(P == gelesen);
     }
-    fs::path old_, dir_;
+    zortest::WorkingFolder dir_;
 };
 
 TEST_F(ExampleProjects, CantileverSheetPileWall) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -18,6 +16,8 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "tests/support/text_file.h"
+#include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -32,13 +32,6 @@ std::string FalscheDateiText(const std::string& name) {
 class ProjectFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        old_ = fs::current_path();
-        dir_ = fs::temp_directory_path() / ("zor_pf_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
-        vb::ResetFileState();
         vb::headless::Reset();
         ResetProjectData();
         Anzeigen::ResetH504();
@@ -46,14 +39,11 @@ protected:
         P.GradZuRad = 3.141593f / 180.0f;
     }
     void TearDown() override {
-        vb::ResetFileState();
         ResetProjectData();
         Anzeigen::ResetH504();
         zorm1::FalscheDateiFokus = nullptr;
-        fs::current_path(old_);
-        fs::remove_all(dir_);
     }
-    fs::path old_, dir_;
+    zortest::WorkingFolder dir_;
 };
 
 std::string Bytes(const std::string& name) {
@@ -61,19 +51,7 @@ std::string Bytes(const std::string& name) {
 }
 
 std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> out;
-    std::string cur;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            out.push_back(cur);
-            cur.clear();
-            ++i;
-        } else {
-            cur += bytes[i];
-        }
-    }
-    EXPECT_TRUE(cur.empty()) << "last line without CR LF";
-    return out;
+    return zortest::CrLfZeilen(bytes);
 }
 
 std::string Join(const std::vector<std::string>& lines, std::size_t n) {

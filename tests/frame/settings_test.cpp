@@ -10,6 +10,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/winfs.h"
+#include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -18,28 +19,18 @@ namespace {
 class Einstellungsdatei : public ::testing::Test {
 protected:
     void SetUp() override {
-        vorher_ = fs::current_path();
-        basis_ =
-            fs::temp_directory_path() /
-            ("zor_einst_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(basis_);
+        // the program's root folder and the working folder side by side
         fs::create_directories(basis_ / "JyRootJy");
         fs::create_directories(basis_ / "arbeit");
         fs::current_path(basis_ / "arbeit");
-        vb::ResetRuntime();
         vb::headless::Reset();
         zorm1::ResetProjectData();
         zorm1::P.WurzelOrdner = (basis_ / "JyRootJy").string() + "/";
     }
-    void TearDown() override {
-        vb::ResetRuntime();
-        zorm1::ResetProjectData();
-        fs::current_path(vorher_);
-        fs::remove_all(basis_);
-    }
+    void TearDown() override { zorm1::ResetProjectData(); }
     std::string wurzelDatei() const { return zorm1::P.WurzelOrdner + "ZORPFAD.DAT"; }
 
-    fs::path vorher_, basis_;
+    zortest::WorkingFolder basis_;
 };
 
 // A complete file as the program writes it.

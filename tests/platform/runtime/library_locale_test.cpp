@@ -4,7 +4,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
-#include "tests/platform/runtime/temp_folder.h"
+#include "tests/support/working_folder.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -43,7 +43,7 @@ protected:
             unsetenv("LOCPATH");
         vb::ResetNumberState();
     }
-    TempFolder folder;
+    zortest::WorkingFolder folder;
     std::optional<std::string> savedLocpath_;
 };
 

@@ -2,8 +2,8 @@
 
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
-#include "tests/platform/runtime/temp_folder.h"
 #include "tests/platform/runtime/vb_error.h"
+#include "tests/support/working_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 class VbFile : public ::testing::Test {
 protected:
     void SetUp() override { vb::SetDecimalSeparator('.'); }
-    TempFolder folder;
+    zortest::WorkingFolder folder;
 };
 
 TEST_F(VbFile, WriteProducesCommaItemsQuotedTextsAndCrLf) {
@@ -258,7 +258,7 @@ namespace {
 
 class VbFileOpen : public ::testing::Test {
 protected:
-    TempFolder folder;
+    zortest::WorkingFolder folder;
 };
 
 TEST_F(VbFileOpen, LofFollowsTheOpenFileAfterAChangeOfFolder) {

@@ -1,8 +1,8 @@
 #include "platform/runtime/winfs.h"
 
 #include "platform/runtime/vbfile.h"
-#include "tests/platform/runtime/temp_folder.h"
 #include "tests/platform/runtime/vb_error.h"
+#include "tests/support/working_folder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ namespace {
 
 class WinFs : public ::testing::Test {
 protected:
-    TempFolder folder;
+    zortest::WorkingFolder folder;
 
     static void touch(const std::string& name, const std::string& bytes = "x") {
         std::FILE* f = std::fopen(name.c_str(), "wb"); // the exact spelling, past the resolver
