@@ -2,8 +2,8 @@
 // routines on lists and lines that the whole calculation shares.
 #include "earthpressure/diagrams.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -20,7 +20,8 @@ int kapazitaet(std::span<const float> a) {
 
 std::string tiefeText(float z) {
     char puffer[64];
-    auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, static_cast<double>(z), std::chars_format::fixed, 3);
+    auto [ende, ec] =
+        std::to_chars(puffer, puffer + sizeof puffer, static_cast<double>(z), std::chars_format::fixed, 3);
     return std::string(puffer, ec == std::errc() ? ende : puffer);
 }
 

@@ -76,5 +76,4 @@ void KeilmodellAufbauen();
 // the exit and wall indices and the column loads.
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall);
 
-
 } // namespace zormb

@@ -1,7 +1,7 @@
 #include "platform/draw/recorder.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 #include "platform/draw/fonts.h"
 

@@ -8,8 +8,8 @@
 #include <QPen>
 #include <QVector>
 #include <algorithm>
-#include <cmath>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/draw/fonts.h"
