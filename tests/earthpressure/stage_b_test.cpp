@@ -513,3 +513,34 @@ TEST_F(Erddruckstufe, ExampleDiaphragmWallWithGroundWaterAtRestShareAndAStripFou
 }
 
 } // namespace
+
+namespace {
+
+// Every load case and stage of the example projects, in the order of a run: the stage must come
+// through each of them, and its earth-pressure sum must keep the list contract (from the wall head
+// down to depth 99, depths not decreasing).
+TEST_F(Erddruckstufe, EveryLoadCaseAndStageOfTheExamplesComesThrough) {
+    for (const std::string name : {"Spundwand_frei", "Traegerbohlwand_verankert", "Schlitzwand_gesteift_GW"}) {
+        ASSERT_TRUE(Beispiel(name)) << name;
+        StufeA();
+        ASSERT_GE(P.AnzLF, 1) << name;
+        ASSERT_GE(P.AnzAush, 1) << name;
+        const int anzLF = P.AnzLF, anzAush = P.AnzAush;
+        for (int lf = 1; lf <= anzLF; ++lf) {
+            for (int a = 1; a <= anzAush; ++a) {
+                P.LFNr = static_cast<int16_t>(lf);
+                P.AushNr = static_cast<int16_t>(a);
+                ASSERT_NO_THROW(zormb::ErddruckBerechnen()) << name << " LF " << lf << " Aushub " << a;
+                EXPECT_EQ(P.DateiEndung, std::to_string(10 * a + lf)) << name;
+                const int n = P.AnzPunkte2;
+                ASSERT_GE(n, 2) << name << " LF " << lf << " Aushub " << a;
+                EXPECT_FLOAT_EQ(B.ESummeZ[1], 0.0f) << name << " LF " << lf << " Aushub " << a;
+                EXPECT_FLOAT_EQ(B.ESummeZ[n], 99.0f) << name << " LF " << lf << " Aushub " << a;
+                for (int k = 1; k < n; ++k)
+                    ASSERT_LE(B.ESummeZ[k], B.ESummeZ[k + 1]) << name << " LF " << lf << " Aushub " << a;
+            }
+        }
+    }
+}
+
+} // namespace
