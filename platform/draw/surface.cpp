@@ -435,17 +435,22 @@ void Surface::NewPage() {
     curY_ = 0;
 }
 
-void Surface::EndDoc() {
-    RequirePrinter();
-    bool open = docOpen_;
+bool Surface::CloseDocumentState() {
+    const bool open = docOpen_;
     docOpen_ = false;
     page_ = 0;
     pageInk_ = false;
+    // an orientation set for the next page applies to the next document
     Extent e = PageExtent(orientation_);
     SetDevice(e.width, e.height, tppX_, tppY_);
     curX_ = 0;
     curY_ = 0;
-    if (open) DoEndDoc();
+    return open;
+}
+
+void Surface::EndDoc() {
+    RequirePrinter();
+    if (CloseDocumentState()) DoEndDoc();
 }
 
 void Surface::AbandonDocument() {
@@ -466,16 +471,7 @@ std::string Surface::LastDocumentFile() const {
 
 void Surface::KillDoc() {
     RequirePrinter();
-    bool open = docOpen_;
-    docOpen_ = false;
-    page_ = 0;
-    pageInk_ = false;
-    // an orientation set for the next page applies to the next document, as after EndDoc
-    Extent e = PageExtent(orientation_);
-    SetDevice(e.width, e.height, tppX_, tppY_);
-    curX_ = 0;
-    curY_ = 0;
-    if (open) DoKillDoc();
+    if (CloseDocumentState()) DoKillDoc();
 }
 
 } // namespace vb::draw

@@ -261,6 +261,9 @@ protected:
     void SetDevice(double widthTwips, double heightTwips, double tppX, double tppY);
 
 private:
+    // Ends the document's state; the next one starts on a blank page in the orientation now set.
+    // Returns whether a document was open.
+    bool CloseDocumentState();
     void ApplyModeExtents();
     double UnitTwips(int16_t mode) const;
     void RequirePrinter() const;
