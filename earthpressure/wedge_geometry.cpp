@@ -309,6 +309,11 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
             sz[ns] = zs;
         }
     }
+    // A plane without a crossing of its own (one that passes through grid points of the bottom
+    // only, or descends below every line) runs on to the far end: its slip line is the plane
+    // itself, not the level of the wall point, whose wedge would not belong to the angle that the
+    // wedge force is taken with.
+    if (ns == 2) sz[1] = zp - static_cast<float>(999.0 * std::tan(th));
     Sortieren(sx, &sz, ns);
     if (sz[1] == -99.0f) sz[1] = sz[2];
     if (sz[ns] == -99.0f) sz[ns] = sz[ns - 1];
