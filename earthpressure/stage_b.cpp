@@ -202,6 +202,11 @@ void ErddruckBerechnen() {
     }
     B.GrundbruchTab.fill(0.0f);
     if (P.kzStroem != 0) SickerzustandLesen();
+    // The buoyant weights in front of the wall as the seepage iteration has corrected them, for
+    // the trial-plane search on the layers as entered (the same layers, before the split below).
+    const bool gammaKorrigiert = P.kzStroem != 0 && B.GammaGeaendert == 1;
+    const int16_t anzErdKorrigiert = P.AnzErd;
+    const auto gammaAuftriebAushKorrigiert = P.SchichtGammaAuftriebAush;
     if (P.kzWasserenth != 0) {
         P.kzHydGrBr = 0;
         P.kzStroem = 0;
@@ -366,6 +371,9 @@ void ErddruckBerechnen() {
     if (L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0)) {
         EingabeNachlesen();
         P.SchichtDeltaPNeu = deltaPNeuEingabe;
+        // Seepage lightens the soil in front of the wall for the passive wedges too.
+        if (gammaKorrigiert && P.AnzErd == anzErdKorrigiert)
+            P.SchichtGammaAuftriebAush = gammaAuftriebAushKorrigiert;
         ErdwiderstandGleitflaechen();
         EingabeNachlesen();
     }

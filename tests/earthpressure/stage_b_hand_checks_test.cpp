@@ -1,0 +1,218 @@
+// The earth-pressure stage of a run against hand calculations: several strip loads at once, their
+// horizontal components, loads below the wall head, unlimited loads with partial factors, the
+// at-rest share of limited loads and pure earth pressure at rest.
+//
+// Soil throughout: one layer of sand, phi 30, no wall friction, gamma 18: Ka = 1/3, K0 = 1/2.
+// Strip loads (rectangles): the load spreads between the phi line from its near edge (z1) and the
+// 45 + phi/2 line from its far edge (z3); its force on the wall is P tan(45 - phi/2) = P tan30.
+#include <cmath>
+
+#include "earthpressure/stage_a.h"
+#include "earthpressure/trial_planes.h"
+#include "frame/stage_table.h"
+#include "platform/forms/msgbox.h"
+#include "stage_b_fixture.h"
+
+namespace {
+
+using namespace stageb_test;
+using zormb::B;
+
+const float kTan30 = std::tan(30.0f * kGrad), kTan60 = std::tan(60.0f * kGrad);
+
+// Horizontal stress at the wall below a strip load in the elastic half-space (Boussinesq):
+// p / pi (a - sin a cos(a + 2 d)), a the angle the strip subtends, d that of its near edge.
+double Elastisch(double p, double xA, double xE, double z) {
+    const double d = std::atan(xA / z), a = std::atan(xE / z) - d;
+    return p / M_PI * (a - std::sin(a) * std::cos(a + 2.0 * d));
+}
+
+class StufeVonHand : public StageB {
+protected:
+    void SetUp() override {
+        StageB::SetUp();
+        vb::headless::Reset();
+        P.WurzelOrdner = dir_.path().string() + "/";
+        P.Wandtyp = 2;
+        P.Wandart = 2;
+        P.WandKopf = 1;
+        P.Erddruckart = 1;
+        P.KonzFaktor = 3;
+        P.VerteilungAktiv = 0;
+        P.Etap = P.EtaGlobal = P.EtaGl = 1.5f;
+        P.EtaAnpass = 1.0f;
+        P.MinEah = 0.2f;
+        P.PhiCaq = 35.0f;
+        P.ProjBez = "Baugrube";
+        P.ProjNr = "1";
+        P.PosName = "Verbau";
+        P.Datum = "10.12.2026";
+        P.GanzerNameOhneExt = P.GanzerName = "/tmp/projekt";
+        P.Versionstext = "V.07.05.2012";
+        P.DWand = 0.01f;
+        P.AnzErd = 1;
+        P.SchichtDicke[1] = 20.0f;
+        P.SchichtPhi[1] = 30.0f;
+        P.SchichtGamma[1] = P.SchichtGammaAush[1] = 18.0f;
+        P.SchichtGammaAuftrieb[1] = P.SchichtGammaAuftriebAush[1] = 10.0f;
+        P.SchichtEI[1] = 50.0f;
+        P.AnzAush = 1;
+        P.Wandfuss = 1;
+        P.zAush = 4.0f;
+        P.ZWandfuss = 4.01f;
+        P.ZNextAnker = 99.0f;
+        P.EFaktor = 1.0f;
+        zormcom::AushubSpeichern(1);
+        P.AnzLF = 1;
+    }
+    // Earth-side load j of load case 1 (kN/m2, m), permanent share in %.
+    static void Last(int j, float pv, float xA, float xE, float z, float ph = 0.0f, float dauer = 0.0f) {
+        if (P.AnzLastErdLF[1] < j) P.AnzLastErdLF[1] = static_cast<int16_t>(j);
+        P.ErdLastPv(1, j) = pv;
+        P.ErdLastPh(1, j) = ph;
+        P.ErdLastXA(1, j) = xA;
+        P.ErdLastXE(1, j) = xE;
+        P.ErdLastZ(1, j) = z;
+        P.ErdLastDauer(1, j) = dauer;
+        P.ErdLastRuheFaktor(1, j) = 1.0f;
+    }
+    static void Rechnen() {
+        zorma::EingabeAuswerten();
+        zormb::ErddruckBerechnen();
+        vb::Close(zorma::kBerichtDateiNr);
+        ASSERT_EQ(B.AnzWiderstand, P.AnzPunkte2);
+        ASSERT_FLOAT_EQ(B.ESummeZ[P.AnzPunkte2], 99.0f);
+    }
+    static float Begr(float t) { return Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, t); }
+    static float Summe(float t) { return Wert(B.ESummeE, B.ESummeZ, P.AnzPunkte2, t); }
+    static float Boden(float t) { return Wert(B.EahE, B.EahZ, B.AnzEah, t); }
+};
+
+TEST_F(StufeVonHand, TwoStripLoadsOneBelowTheWallHeadWithAHorizontalComponent) {
+    // Load 1: 20 kN/m2 from 1 to 3 m at the wall head, ph 5: z1 = tan30 = 0.577,
+    // z3 = 3 tan60 = 5.196; 40 tan30 / 4.619 = 5.0 and 10 / 4.619 = 2.165 kN/m2.
+    // Load 2: 30 kN/m2 from 2 to 4 m at 1 m depth: z1 = 1 + 2 tan30 = 2.155,
+    // z3 = 1 + 4 tan60 = 7.928; 60 tan30 / 5.774 = 6.0 kN/m2.
+    // Load 3: unlimited 12 kN/m2 from 1 m at 1.5 m depth: sigma_v rises from z = 1.5 + tan30 to
+    // its full 12 at z = 1.5 + tan60 = 3.232.
+    Last(1, 20.0f, 1.0f, 3.0f, 0.0f, 5.0f);
+    Last(2, 30.0f, 2.0f, 4.0f, 1.0f);
+    Last(3, 12.0f, 1.0f, 999.0f, 1.5f);
+    Rechnen();
+    const float h = 10.0f / (3.0f * kTan60 - kTan30);
+    struct Punkt {
+        float z, begr, boden;
+    };
+    const Punkt soll[] = {
+        {0.4f, 0.0f, 6.0f * 0.4f},
+        {1.0f, 5.0f + h, 6.0f},
+        {3.0f, 11.0f + h, 18.0f + 4.0f * (3.0f - 1.5f - kTan30) / (kTan60 - kTan30)},
+        {6.0f, 6.0f, 36.0f + 4.0f},
+        {8.5f, 0.0f, 51.0f + 4.0f},
+    };
+    for (const Punkt& p : soll) {
+        EXPECT_NEAR(Begr(p.z), p.begr, 0.005f) << p.z;
+        EXPECT_NEAR(Boden(p.z), p.boden, 0.005f) << p.z;
+        EXPECT_NEAR(Summe(p.z), p.begr + p.boden, 0.01f) << p.z;
+    }
+    // The edges of the figures are jumps of the sum.
+    EXPECT_NEAR(Begr(1.0f + 2.0f * kTan30 - 0.002f), 5.0f + h, 0.005f);
+    EXPECT_NEAR(Begr(1.0f + 2.0f * kTan30 + 0.002f), 11.0f + h, 0.005f);
+    EXPECT_NEAR(Begr(3.0f * kTan60 + 0.002f), 6.0f, 0.005f);
+}
+
+TEST_F(StufeVonHand, PartialFactorsOnThePermanentAndVariableShares) {
+    // gamG 1.35, gamQ 1.5. Soil with an unlimited 30 kN/m2 from the wall: 10 kN/m2 count as
+    // permanent, 20 as variable: eah = 1.35 (18 z + 10 + 20 x 1.5 / 1.35) / 3 = 8.1 z + 14.5.
+    // Strip 1 (40 % permanent) scales by 0.6 x 1.5 + 0.4 x 1.35 = 1.44, its horizontal component
+    // too; strip 2 (wholly permanent) by 1.35.
+    P.TeilsicherheitenAn = 1;
+    P.Bemessungssituation = 1;
+    P.gamG = 1.35f;
+    P.gamQ = 1.5f;
+    P.gamE0g = 1.2f;
+    Last(1, 20.0f, 1.0f, 3.0f, 0.0f, 5.0f, 40.0f);
+    Last(2, 30.0f, 2.0f, 4.0f, 1.0f, 0.0f, 100.0f);
+    Last(3, 30.0f, 0.0f, 999.0f, 0.0f);
+    Rechnen();
+    const float h = 10.0f / (3.0f * kTan60 - kTan30);
+    struct Punkt {
+        float z, begr;
+    };
+    const Punkt soll[] = {{0.4f, 0.0f},
+                          {1.0f, 1.44f * (5.0f + h)},
+                          {3.0f, 1.44f * (5.0f + h) + 1.35f * 6.0f},
+                          {6.0f, 1.35f * 6.0f},
+                          {8.5f, 0.0f}};
+    for (const Punkt& p : soll) {
+        EXPECT_NEAR(Begr(p.z), p.begr, 0.005f) << p.z;
+        EXPECT_NEAR(Summe(p.z), p.begr + 8.1f * p.z + 14.5f, 0.01f) << p.z;
+    }
+}
+
+TEST_F(StufeVonHand, AtRestShareOfALimitedLoad) {
+    // 50 % at rest: eah = 18 z (1/2 x 1/3 + 1/2 x 1/2) = 7.5 z. The strip load (20 kN/m2 from 1 to
+    // 3 m) has 50 % at rest: half its active rectangle (2.5 kN/m2 between 0.577 and 5.196 m) plus
+    // half the elastic stress; a second strip without at-rest share keeps its full rectangle.
+    P.RuheProz = 50.0f;
+    Last(1, 20.0f, 1.0f, 3.0f, 0.0f);
+    P.ErdLastRuheProz(1, 1) = 50;
+    Last(2, 30.0f, 2.0f, 4.0f, 1.0f);
+    Rechnen();
+    // Points of the stress grid (0.25 m steps down to 5 m, then 0.5 m).
+    for (float z : {0.25f, 1.0f, 2.0f, 3.0f, 4.5f, 6.0f, 9.0f}) {
+        float aktiv = (z > kTan30 && z < 3.0f * kTan60) ? 2.5f : 0.0f;
+        if (z > 1.0f + 2.0f * kTan30 && z < 1.0f + 4.0f * kTan60) aktiv += 6.0f;
+        const float soll = aktiv + 0.5f * static_cast<float>(Elastisch(20.0, 1.0, 3.0, z));
+        EXPECT_NEAR(Begr(z), soll, 0.002f) << z;
+        EXPECT_NEAR(Summe(z), soll + 7.5f * z, 0.01f) << z;
+    }
+}
+
+TEST_F(StufeVonHand, PureEarthPressureAtRest) {
+    // eah = 18 z (1 - sin30) = 9 z; the strip load acts with its elastic stress alone, at its own
+    // level 2 m below the wall head.
+    P.Erddruckart = 2;
+    Last(1, 20.0f, 1.0f, 3.0f, 2.0f, 0.0f);
+    P.ErdLastRuheProz(1, 1) = 100;
+    Rechnen();
+    for (float z : {1.0f, 2.25f, 3.0f, 4.5f, 6.0f, 9.0f}) {
+        const float soll = z > 2.0f ? static_cast<float>(Elastisch(20.0, 1.0, 3.0, z - 2.0f)) : 0.0f;
+        EXPECT_NEAR(Begr(z), soll, 0.002f) << z;
+        EXPECT_NEAR(Summe(z), soll + 9.0f * z, 0.01f) << z;
+    }
+}
+
+} // namespace
+
+namespace {
+
+using namespace stageb_test;
+
+TEST_F(StufeVonHand, SeepageCorrectedWeightsReachTheTrialPlanes) {
+    // Water 2 m behind the wall and at the excavation level in front of it; the seepage iteration
+    // has reduced the buoyant weight in front of the wall from 10 to 5 kN/m3. With 10 kN/m2 on the
+    // bottom up to the wall, the passive force down to 2 m below the bottom is
+    // (5 x 2 x 2 / 2 + 10 x 2) x Kp = 30 x 3 = 90 kN/m (120 with the uncorrected weight).
+    P.ZWasserErd = 2.0f;
+    P.ZWasserLuft = 4.0f;
+    P.AnzSohlLast = 1;
+    P.SohlLastX1[1] = -50.0f;
+    P.SohlLastX2[1] = 0.0f;
+    P.SohlLastQ[1] = 10.0f;
+    P.SohlLastZ[1] = 4.0f;
+    zormcom::AushubSpeichern(1);
+    P.kzStroem = 1;
+    zorma::EingabeAuswerten();
+    {
+        std::ofstream f("zorz10", std::ios::binary);
+        f << "1,1,10,10,.1,-.5\r\n11,5\r\n";
+    }
+    zormb::ErddruckBerechnen();
+    vb::Close(zorma::kBerichtDateiNr);
+    ASSERT_EQ(zormcom::Lauf.AnzEph, 38);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.EphZ[12], 6.0f);
+    EXPECT_NEAR(zormb::GleitErgebnis.E[12], -90.0f, 0.2f);
+}
+
+} // namespace
