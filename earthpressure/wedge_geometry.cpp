@@ -226,7 +226,9 @@ void KeilmodellAufbauen() {
         if (P.SchichtPhi[i] > 35.0f) phi = 35.0f * P.GradZuRad;
         K.Phi[s] = phi;
         float dp = gelistet ? P.SchichtDeltaPNeu[i] : P.SchichtDeltaP[i] * P.GradZuRad;
-        if (std::fabs(dp) >= 2.0f / 3.0f * phi) dp = -0.9999f * 2.0f / 3.0f * phi;
+        // The wall friction is limited to 2/3 phi in its own direction: an unfavourable (positive)
+        // angle must not turn into a favourable one.
+        if (std::fabs(dp) >= 2.0f / 3.0f * phi) dp = std::copysign(0.9999f * 2.0f / 3.0f * phi, dp);
         K.DeltaP[s] = dp;
         K.W[s] = zWasser - 0.001f < K.GleitLinieZ(s, 1) ? K.GammaAuftrieb[s] : K.GammaFeucht[s];
     }

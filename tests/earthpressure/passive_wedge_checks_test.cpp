@@ -183,6 +183,15 @@ TEST_F(PassiveWedge, SlipPlaneThroughTwoSoilsWithCohesionAndWallFriction) {
     Vergleichen({0.4f, 1.0f, 2.0f, 3.0f, 5.0f, 7.0f});
 }
 
+TEST_F(PassiveWedge, PositiveWallFrictionIsLimitedWithItsSign) {
+    // A wall friction of +20 degrees (the wall moving down against the soil in front of it) at
+    // the limit of 2/3 phi stays positive: the least force is the smaller Coulomb value for
+    // +20 degrees, not the one for -20 degrees.
+    Schichten({{0.0, 30, 0, 0.9999 * 20.0, 18, 10}});
+    P.SchichtDeltaP[1] = 20.0f;
+    Vergleichen({1.0f, 3.0f});
+}
+
 TEST_F(PassiveWedge, LoadNearTheWallOnAFlatBottom) {
     // 25 kN/m2 on the first 1.5 m in front of the wall: short wedges carry all of it, long ones
     // no more.
