@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "frame/project_data.h"
+#include "platform/runtime/errors.h"
+#include "platform/runtime/vbnum.h"
 
 namespace {
 
@@ -112,6 +114,13 @@ bool KpCaquot(float phi, float deltaP, float alpha, float beta, float& Kpgh) {
 
     // 3. Horizontal coefficient for the actual wall friction.
     Kpgh = K * R / c * f(std::cos(d(deltaP)));
+    // Near 90 degrees the fit grows beyond every single (from about 86 degrees): no coefficient.
+    if (!std::isfinite(Kpgh))
+        throw zor::CalcAbort(
+            "Die Berechnung ist nicht möglich:\r\nDer Erdwiderstandsbeiwert kpgh für gekrümmte "
+            "Gleitflächen ist beim Reibungswinkel " +
+            vb::StrPlain(std::round(phiGrad * 100.0f) / 100.0f) +
+            " Grad nicht bestimmbar.\r\nBitte die Eingabe überprüfen.");
     return ausserhalb;
 }
 

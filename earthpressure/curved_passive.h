@@ -12,6 +12,8 @@ namespace zormb {
 // factors over phi (10..60 degrees) and |deltaP| / phi (0..1) reduces it.
 // Angles outside the table are clamped to its edge; the result is then true, so the
 // caller can say in the report that the table was left. Inputs are not changed.
+// Where the fit leaves the range of a single (friction angles from about 86 degrees on),
+// the calculation is abandoned with zor::CalcAbort.
 bool KpCaquot(float phi, float deltaP, float alpha, float beta, float& Kpgh);
 
 // Thins the list (e, z, n) in place so that no depth carries more than two points:

@@ -8,6 +8,8 @@
 
 #include "earthpressure/diagrams.h"
 #include "frame/project_data.h"
+#include "platform/runtime/errors.h"
+#include "platform/runtime/vbnum.h"
 
 namespace {
 
@@ -82,6 +84,25 @@ TEST_F(KpCaquot, SmoothUpToSixtyDegrees) {
     EXPECT_NEAR(kp(59.5f, -0.6f * 59.5f) / davor, 1.0, 0.005);
     // At 60 degrees exactly the 60-degree row: 0.290.
     EXPECT_NEAR(kp(60, -36), fit(60) * 0.290 / std::cos(60 * g) * std::cos(36 * g), 2e-3 * kp(60, -36));
+}
+
+// The fit 10^(0.275 tan^(5/3) phi + 1.1 tan phi) is about 10^28.5 at 85 degrees (tan 11.43) and
+// 10^104 at 88 degrees (tan 28.64), far beyond a single: there the calculation is abandoned instead
+// of carrying an infinite coefficient into the report and the hand-over files.
+TEST_F(KpCaquot, BeyondTheRangeOfASingleTheCalculationIsAbandoned) {
+    EXPECT_TRUE(std::isfinite(kp(85, 0)));
+    EXPECT_GT(kp(85, 0), 1e27f);
+    for (float phi : {88.0f, 89.9f}) {
+        try {
+            kp(phi, 0);
+            ADD_FAILURE() << phi << ": no refusal";
+        } catch (const zor::CalcAbort& e) {
+            const std::string m = e.what();
+            EXPECT_NE(m.find("beim Reibungswinkel " + vb::StrPlain(phi) + " Grad nicht bestimmbar"),
+                      std::string::npos)
+                << m;
+        }
+    }
 }
 
 TEST(PunkteBereinigen, KeepsAtMostTwoPointsPerDepth) {

@@ -44,7 +44,7 @@ void FallSetzen(const std::string& s) {
     std::snprintf(g_fall, sizeof g_fall, "%s", s.c_str());
 }
 
-extern "C" void FallMelden() {
+void FallMelden() {
     std::fprintf(stderr, "\n*** damaged project file case: %s\n", g_fall);
 }
 
@@ -133,9 +133,10 @@ std::string Zeile(const std::vector<std::string>& it) {
 }
 
 // What replaces an item: nothing, signs, the edges of the integer items, huge values, a text.
-const std::vector<std::string> kWerte = {
-    "0",    "-1",    "-7.5",  "0.001", "1",    "2",     "3",   "25", "100",   "99",   "1E6",    "-1E6",
-    "3E38", "-3E38", "32767", "32768", "-999", "1E-30", "abc", "",   "\"x\"", "9999", "-32768", "0.5"};
+const std::vector<std::string> kWerte = {"0",     "-1",     "-7.5", "0.001", "1",    "2",    "3",
+                                         "25",    "100",    "99",   "1E6",   "-1E6", "3E38", "-3E38",
+                                         "32767", "32768",  "-999", "1E-30", "abc",  "",     "\"x\"",
+                                         "9999",  "-32768", "0.5",  "45",    "60",   "88"};
 
 struct Mutant {
     std::string text;
