@@ -7,6 +7,8 @@
 // 45 + phi/2 line from its far edge (z3); its force on the wall is P tan(45 - phi/2) = P tan30.
 #include <cmath>
 
+#include "earthpressure/rest_pressure.h"
+#include "earthpressure/slopes.h"
 #include "earthpressure/stage_a.h"
 #include "earthpressure/trial_planes.h"
 #include "frame/stage_table.h"
@@ -150,6 +152,25 @@ TEST_F(StufeVonHand, PartialFactorsOnThePermanentAndVariableShares) {
     }
 }
 
+TEST_F(StufeVonHand, StripLoadOnACohesiveSoilFirstMakesUpItsTension) {
+    // c = 10: the soil alone gives 6 z - 11.547 (tension down to 1.925 m), raised to the minimum
+    // 0.2 x 18 z = 3.6 z down to 4.811 m. The strip load's 5 kN/m2 (0.577 to 5.196 m) first make
+    // up the tension: max(0, 5 + 6 z - 11.547) down to 1.925 m, the full 5 below.
+    P.SchichtCa[1] = P.SchichtCp[1] = 10.0f;
+    Last(1, 20.0f, 1.0f, 3.0f, 0.0f);
+    Rechnen();
+    struct Punkt {
+        float z, begr, boden;
+    };
+    const Punkt soll[] = {{0.5f, 0.0f, 1.8f},  {1.0f, 0.0f, 3.6f},  {1.5f, 2.453f, 5.4f},
+                          {3.0f, 5.0f, 10.8f}, {4.5f, 5.0f, 16.2f}, {6.0f, 0.0f, 36.0f - 11.547f}};
+    for (const Punkt& p : soll) {
+        EXPECT_NEAR(Begr(p.z), p.begr, 0.005f) << p.z;
+        EXPECT_NEAR(Boden(p.z), p.boden, 0.005f) << p.z;
+        EXPECT_NEAR(Summe(p.z), p.begr + p.boden, 0.01f) << p.z;
+    }
+}
+
 TEST_F(StufeVonHand, AtRestShareOfALimitedLoad) {
     // 50 % at rest: eah = 18 z (1/2 x 1/3 + 1/2 x 1/2) = 7.5 z. The strip load (20 kN/m2 from 1 to
     // 3 m) has 50 % at rest: half its active rectangle (2.5 kN/m2 between 0.577 and 5.196 m) plus
@@ -213,6 +234,65 @@ TEST_F(StufeVonHand, SeepageCorrectedWeightsReachTheTrialPlanes) {
     ASSERT_EQ(zormcom::Lauf.AnzEph, 38);
     EXPECT_FLOAT_EQ(zormcom::Lauf.EphZ[12], 6.0f);
     EXPECT_NEAR(zormb::GleitErgebnis.E[12], -90.0f, 0.2f);
+}
+
+} // namespace
+
+namespace {
+
+// Froehlich's stress distribution under a line load q: the radial stress is
+// C q cos^(nu - 2)(t) / r, with C from the vertical equilibrium of a half circle. The horizontal
+// stress of a strip load at the wall follows by integrating p cos^(nu - 3)(t) sin^2(t) C over the
+// angles t (from the vertical) that the strip subtends; evaluated here by Simpson's rule.
+double FroehlichNumerisch(int nu, double p, double xA, double xE, double z) {
+    const auto simpson = [](auto f, double a, double b) {
+        const int n = 2000;
+        const double h = (b - a) / n;
+        double s = f(a) + f(b);
+        for (int i = 1; i < n; ++i)
+            s += (i % 2 == 1 ? 4.0 : 2.0) * f(a + i * h);
+        return s * h / 3.0;
+    };
+    const double C =
+        1.0 / simpson([&](double t) { return std::pow(std::cos(t), nu - 1); }, -M_PI / 2, M_PI / 2);
+    return p * C *
+           simpson([&](double t) { return std::pow(std::cos(t), nu - 3) * std::sin(t) * std::sin(t); },
+                   std::atan(xA / z), std::atan(xE / z));
+}
+
+TEST(FroehlichVerteilung, EveryConcentrationFactorIntegratesTheDistribution) {
+    for (int16_t nu = 3; nu <= 6; ++nu)
+        for (float z : {0.4f, 1.5f, 6.0f})
+            for (auto [xA, xE] : {std::pair{0.0f, 2.0f}, std::pair{1.0f, 3.0f}, std::pair{2.5f, 12.0f}})
+                EXPECT_NEAR(zormb::FroehlichOrdinate(nu, 40.0f, xA, xE, z),
+                            FroehlichNumerisch(nu, 40.0, xA, xE, z), 2e-4)
+                    << "nu " << nu << " z " << z << " " << xA << ".." << xE;
+}
+
+} // namespace
+
+namespace {
+
+using namespace stageb_test;
+using zormb::B;
+
+TEST_F(StageB, SlopeBelowTheWallHeadWeighsItsMoistAndItsSubmergedPart) {
+    // The ground rises from 4 m below the wall head at the wall to 1 m below it 4 m away; water at
+    // 2.5 m: the surcharge is the weight of the 3 m of soil, 1.5 m moist and 1.5 m submerged:
+    // 18 x 1.5 + 10 x 1.5 = 42 kN/m2.
+    Schichten({{0.0f, 30.0f, 18.0f, 10.0f}});
+    P.ZWasserErd = 2.5f;
+    P.AnzBoesch = 1;
+    P.BoeschX1[1] = 0.0f;
+    P.BoeschZ1[1] = 4.0f;
+    P.BoeschX2[1] = 4.0f;
+    P.BoeschZ2[1] = 1.0f;
+    P.BoeschGamma[1] = 20.0f;
+    zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
+                             B.SchichtSigmaE, B.AnzListeB, 0.0f);
+    EXPECT_FLOAT_EQ(B.GzZ[B.AnzKnoten], 99.0f);
+    EXPECT_NEAR(Wert(B.GzE, B.GzZ, B.AnzKnoten, 99.0f), 42.0f, 1e-3f);
+    EXPECT_NEAR(Wert(B.GzE, B.GzZ, B.AnzKnoten, 3.9f), 0.0f, 1e-5f); // nothing above the ground at the wall
 }
 
 } // namespace
