@@ -219,7 +219,10 @@ void BegrenzteLastAktiv() {
                          static_cast<float>(std::sin(static_cast<double>(theta - phim))) *
                          static_cast<float>(std::cos(static_cast<double>(deltam))) /
                          static_cast<float>(std::cos(static_cast<double>(theta - phim - deltam)));
-        const float ruhe = 1.0f - static_cast<float>(L.ErdRuheProz[j]) / 100.0f;
+        // The load's at-rest share replaces part of its active figure only in a pass that adds
+        // the at-rest figure of the limited loads; with pure active pressure (the first run with
+        // global safety) the load acts with all of its active pressure.
+        const float ruhe = P.RuheProz > 0.0001f ? 1.0f - static_cast<float>(L.ErdRuheProz[j]) / 100.0f : 1.0f;
         const float f = P.ErdLastDauer(P.LFNr, j) / 100.0f;
         BegrenzteFigur(fe, fz, fn, dE, z1, z2, z3, [&](float e) { return Teilsicherheit(e * ruhe, f); });
         LastfigurAddieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, fe, fz, fn);

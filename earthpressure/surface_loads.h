@@ -29,7 +29,8 @@ void LastfigurAddieren(std::span<float> eS, std::span<float> zS, int16_t& nS, st
 // Vertical-stress figure of the unlimited loads acting in the stage.
 void FlaechenlastFigur(int16_t& n, std::span<float> e, std::span<float> z);
 
-// Active pressure figure of the limited loads into B.BegrLast.
+// Active pressure figure of the limited loads into B.BegrLast (reduced by a load's at-rest share
+// when the pass has one: its at-rest figure then comes from BegrenzteLastRuhe).
 void BegrenzteLastAktiv();
 
 // Figure of the horizontal components of the limited loads into S, with F as scratch.

@@ -190,6 +190,16 @@ TEST_F(StufeVonHand, AtRestShareOfALimitedLoad) {
     }
 }
 
+TEST_F(StufeVonHand, PurelyActivePassKeepsAllOfALoadWithAnAtRestShare) {
+    // The first run with global safety computes without at-rest share; the strip load with 50 %
+    // at rest then acts with its whole active rectangle of 5 kN/m2, like the soil with Ka.
+    Last(1, 20.0f, 1.0f, 3.0f, 0.0f);
+    P.ErdLastRuheProz(1, 1) = 50;
+    Rechnen();
+    EXPECT_NEAR(Begr(3.0f), 5.0f, 0.002f);
+    EXPECT_NEAR(Summe(3.0f), 5.0f + 18.0f, 0.01f);
+}
+
 TEST_F(StufeVonHand, PureEarthPressureAtRest) {
     // eah = 18 z (1 - sin30) = 9 z; the strip load acts with its elastic stress alone, at its own
     // level 2 m below the wall head.

@@ -58,8 +58,14 @@ TEST_F(SurfaceLoads, StripLoadFiguresByDistribution) {
 TEST_F(SurfaceLoads, AtRestSharePermanentShareAndStagesWithoutTheLoad) {
     Last(1, 20.0f, 1.0f, 3.0f, 0.0f);
     zormcom::Lauf.ErdRuheProz[1] = 50;
+    P.RuheProz = 30.0f;
     zormb::BegrenzteLastAktiv();
     EXPECT_NEAR(Begr(2.0f), 2.5f, 0.01f);
+    // A pass with pure active pressure (no at-rest share, so no at-rest figure is added): the
+    // load acts with all of its active pressure.
+    P.RuheProz = 0.0f;
+    zormb::BegrenzteLastAktiv();
+    EXPECT_NEAR(Begr(2.0f), 5.0f, 0.01f);
 
     // 40 % permanent: 5 x (0.6 x 1.5 + 0.4 x 1.35) = 7.2.
     zormcom::Lauf.ErdRuheProz[1] = 0;
