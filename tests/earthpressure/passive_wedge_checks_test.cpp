@@ -221,6 +221,30 @@ TEST_F(PassiveWedge, BermInFrontOfTheWall) {
     Vergleichen({0.4f, 1.0f, 1.8f, 2.0f, 2.2f, 3.0f, 5.0f, 8.0f}, -4.0, 6.0);
 }
 
+TEST_F(PassiveWedge, BermWithALoadOverThreeSoilsAndGroundWater) {
+    // Bottom level for 1.5 m, falling 1.5 m to x = -5; 15 kN/m2 from -3 to -0.5 m at the bottom
+    // level (over the berm's slope it stands above the ground); water 1 m below the bottom.
+    Schichten({{0.0, 27.5, 5, -10, 19, 11}, {5.5, 32.5, 0, -15, 20, 11}, {8.0, 25, 10, 0, 19, 10}});
+    Wasser(5.0f);
+    P.StBx1 = -1.5f;
+    P.StBx2 = -5.0f;
+    P.StBH = 1.5f;
+    ref_.sohle = [](double x) {
+        if (x >= -1.5) return 4.0;
+        if (x <= -5.0) return 5.5;
+        return 4.0 + (-1.5 - x) * 1.5 / 3.5;
+    };
+    P.AnzSohlLast = 1;
+    P.SohlLastX1[1] = -3.0f;
+    P.SohlLastX2[1] = -0.5f;
+    P.SohlLastQ[1] = 15.0f;
+    P.SohlLastZ[1] = 4.0f;
+    ref_.lastX1 = -3.0;
+    ref_.lastX2 = -0.5;
+    ref_.lastQ = 15.0;
+    Vergleichen({0.2f, 0.6f, 1.0f, 1.4f, 1.6f, 2.0f, 3.0f, 5.0f, 7.0f}, -5.0, 5.5);
+}
+
 TEST_F(PassiveWedge, PlaneThroughAGridPointOfTheBottomHasItsOwnWedge) {
     // phi 30, no wall friction: T = -W tan(phi + theta). The planes meet the bottom exactly at a
     // point of its grid (the end of a bottom load, the foot of a berm) and cross nothing else.
