@@ -20,6 +20,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <typeinfo>
 #include <vector>
 
 #include "earthpressure/stage_a.h"
@@ -273,7 +274,7 @@ protected:
         return true;
     }
 
-    // Every file the calculation wrote into the working folder holds numbers only where it holds numbers.
+    // No file the calculation wrote into the working folder holds a value that is not a number.
     void KeineNaN(const std::string& fall) {
         vb::ResetRuntime(); // flushes and closes what is still open
         for (const auto& e : fs::directory_iterator(dir_.path())) {
@@ -323,6 +324,9 @@ protected:
                 EXPECT_TRUE(P == vorher) << fall << ": a failed read changed the project data";
                 EXPECT_TRUE(Anzeigen::H504 == h504Vorher)
                     << fall << ": a failed read changed the header texts";
+                EXPECT_TRUE(!vb::headless::Log().empty() &&
+                            vb::headless::Log().back().title == "Falsche Datei")
+                    << fall << ": a failed read was not told";
                 continue;
             }
             ++gelesen;
