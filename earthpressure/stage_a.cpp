@@ -126,8 +126,19 @@ void PruefeEingabeWerte() {
         const int p = 36 + 4 * zahl(35);
         const int q = p + 1 + 2 * zahl(p);
         const int ende = q + 2 * zahl(q);
+        const auto name = [&](int r) -> std::string {
+            if (r == 2) return "Kote des Wandfußes";
+            if (r == 3) return "Aushubtiefe";
+            if (r >= 19 && r <= 26) return "Kote der Ankerlage " + std::to_string(r - 18);
+            if (r == 28) return "luftseitiger Wasserstand";
+            if (r == 33) return "erdseitiger Wasserstand";
+            if (r >= 36 && r < p) return "Last " + std::to_string((r - 36) / 4 + 1) + " auf der Aushubsohle";
+            if (r > p && r < q) return "Zusatzspannung " + std::to_string((r - p + 1) / 2);
+            if (r > q) return "Erddruck-Faktor " + std::to_string((r - q + 1) / 2);
+            return "Wert " + std::to_string(r) + " der Aushubdaten";
+        };
         for (int r = 1; r <= ende && r <= zorm1::AushubZeilen; ++r)
-            if (r <= 8 || r >= 19) Betrag(P.AushubTabelle(s, r), "Wert " + std::to_string(r) + az);
+            if (r <= 8 || r >= 19) Betrag(P.AushubTabelle(s, r), name(r) + az);
         for (int k = 1; k <= P.EahGeg(s, 0) && k <= 15; ++k) {
             Betrag(P.ZEahGeg(s, k), "Kote des vorgegebenen Erddrucks" + az);
             Betrag(P.EahGeg(s, k), "vorgegebener Erddruck" + az);
