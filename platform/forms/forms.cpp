@@ -308,22 +308,7 @@ void Control::raiseMouse(const std::function<void(int16_t, int16_t, float, float
 }
 
 // ------------------------------------------------------------------------------------------ simple controls
-void Label::setCaption(std::string s) {
-    caption_ = std::move(s);
-    notify(Prop::Caption);
-}
-
-void Frame::setCaption(std::string s) {
-    caption_ = std::move(s);
-    notify(Prop::Caption);
-}
-
-void CommandButton::setCaption(std::string s) {
-    caption_ = std::move(s);
-    notify(Prop::Caption);
-}
-
-void OptionButton::setCaption(std::string s) {
+void CaptionedControl::setCaption(std::string s) {
     caption_ = std::move(s);
     notify(Prop::Caption);
 }
@@ -348,11 +333,6 @@ void OptionButton::setValue(bool v) {
     value_ = true;
     notify(Prop::Value);
     raise(Click);
-}
-
-void CheckBox::setCaption(std::string s) {
-    caption_ = std::move(s);
-    notify(Prop::Caption);
 }
 
 void CheckBox::setValue(int16_t v) {
@@ -632,12 +612,7 @@ void HScrollBar::userScroll(int16_t v) {
 
 // ------------------------------------------------------------------------------------------ menus
 Menu::Menu(Form& f, std::string name, Menu* parent, int16_t index)
-    : Control(f, ControlKind::Menu, std::move(name), parent, index), parent_(parent) {}
-
-void Menu::setCaption(std::string s) {
-    caption_ = std::move(s);
-    notify(Prop::Caption);
-}
+    : CaptionedControl(f, ControlKind::Menu, std::move(name), parent, index), parent_(parent) {}
 
 void Menu::setChecked(bool v) {
     checked_ = v;

@@ -214,18 +214,24 @@ private:
     int16_t mousePointer_ = vbDefault;
 };
 
-class Label : public Control {
+// A control that shows a caption: labels, frames, buttons, option and check boxes, menu entries.
+class CaptionedControl : public Control {
 public:
-    Label(Form& f, std::string name, Control* container = nullptr, int16_t index = -1)
-        : Control(f, ControlKind::Label, std::move(name), container, index) {}
+    using Control::Control;
     const std::string& Caption() const { return caption_; }
     void setCaption(std::string s);
-    int16_t Alignment = vbLeftJustify;
-    bool BackStyleOpaque = true;
-    bool BorderSingle = false;
 
 private:
     std::string caption_;
+};
+
+class Label : public CaptionedControl {
+public:
+    Label(Form& f, std::string name, Control* container = nullptr, int16_t index = -1)
+        : CaptionedControl(f, ControlKind::Label, std::move(name), container, index) {}
+    int16_t Alignment = vbLeftJustify;
+    bool BackStyleOpaque = true;
+    bool BorderSingle = false;
 };
 
 class TextBox : public Control {
@@ -258,38 +264,26 @@ private:
     int32_t selStart_ = 0, selLength_ = 0;
 };
 
-class Frame : public Control {
+class Frame : public CaptionedControl {
 public:
     Frame(Form& f, std::string name, Control* container = nullptr, int16_t index = -1)
-        : Control(f, ControlKind::Frame, std::move(name), container, index) {}
-    const std::string& Caption() const { return caption_; }
-    void setCaption(std::string s);
-
-private:
-    std::string caption_;
+        : CaptionedControl(f, ControlKind::Frame, std::move(name), container, index) {}
 };
 
-class CommandButton : public Control {
+class CommandButton : public CaptionedControl {
 public:
     CommandButton(Form& f, std::string name, Control* container = nullptr, int16_t index = -1)
-        : Control(f, ControlKind::CommandButton, std::move(name), container, index) {}
+        : CaptionedControl(f, ControlKind::CommandButton, std::move(name), container, index) {}
     bool focusable() const override { return true; }
-    const std::string& Caption() const { return caption_; }
-    void setCaption(std::string s);
     bool Default = false; // Enter elsewhere in the window clicks it
     bool Cancel = false;  // Escape in the window clicks it
-
-private:
-    std::string caption_;
 };
 
-class OptionButton : public Control {
+class OptionButton : public CaptionedControl {
 public:
     OptionButton(Form& f, std::string name, Control* container = nullptr, int16_t index = -1)
-        : Control(f, ControlKind::OptionButton, std::move(name), container, index) {}
+        : CaptionedControl(f, ControlKind::OptionButton, std::move(name), container, index) {}
     bool focusable() const override { return true; }
-    const std::string& Caption() const { return caption_; }
-    void setCaption(std::string s);
     bool Value() const { return value_; }
     // true clears the other options of the same container and raises Click (not when already set);
     // false clears this one without an event.
@@ -297,22 +291,18 @@ public:
 
 private:
     friend class Control;
-    std::string caption_;
     bool value_ = false;
 };
 
-class CheckBox : public Control {
+class CheckBox : public CaptionedControl {
 public:
     CheckBox(Form& f, std::string name, Control* container = nullptr, int16_t index = -1)
-        : Control(f, ControlKind::CheckBox, std::move(name), container, index) {}
+        : CaptionedControl(f, ControlKind::CheckBox, std::move(name), container, index) {}
     bool focusable() const override { return true; }
-    const std::string& Caption() const { return caption_; }
-    void setCaption(std::string s);
     int16_t Value() const { return value_; }
     void setValue(int16_t v); // raises Click on every change; other than 0..2: error 380
 
 private:
-    std::string caption_;
     int16_t value_ = vbUnchecked;
 };
 
@@ -415,12 +405,10 @@ public:
     int16_t BorderWidth = 1;
 };
 
-class Menu : public Control {
+class Menu : public CaptionedControl {
 public:
     // A menu entry; parent nullptr puts it on the window's menu bar.
     Menu(Form& f, std::string name, Menu* parent = nullptr, int16_t index = -1);
-    const std::string& Caption() const { return caption_; }
-    void setCaption(std::string s);
     bool Checked() const { return checked_; }
     void setChecked(bool v);
     Menu* parent() const { return parent_; }
@@ -428,7 +416,6 @@ public:
 
 private:
     Menu* parent_;
-    std::string caption_;
     bool checked_ = false;
 };
 

@@ -718,17 +718,12 @@ std::string text(std::string_view path) {
     case ControlKind::TextBox:
         return static_cast<TextBox&>(c).Text();
     case ControlKind::Label:
-        return static_cast<Label&>(c).Caption();
     case ControlKind::Frame:
-        return static_cast<Frame&>(c).Caption();
     case ControlKind::CommandButton:
-        return static_cast<CommandButton&>(c).Caption();
     case ControlKind::OptionButton:
-        return static_cast<OptionButton&>(c).Caption();
     case ControlKind::CheckBox:
-        return static_cast<CheckBox&>(c).Caption();
     case ControlKind::Menu:
-        return static_cast<Menu&>(c).Caption();
+        return static_cast<CaptionedControl&>(c).Caption();
     case ControlKind::ListBox:
         return static_cast<ListBox&>(c).Text();
     case ControlKind::ComboBox:
