@@ -99,15 +99,18 @@ void SchichtMittel(std::span<const float> V, std::span<const float> K, int16_t n
         return;
     }
 
-    float S = (K[erste + 1] - a) * V[erste];
+    // Each layer adds its value times its thickness inside a..b: the first from a, the last down
+    // to b. Summing the parts (in double) instead of whole layers less the part below b keeps a
+    // narrow range inside a thick layer from cancelling away: its mean is the layer's value.
+    double S = 0.0;
     for (int j = erste; j <= letzte; ++j) {
-        if (j > erste) S = S + (K[j + 1] - K[j]) * V[j];
-        if (b <= K[j + 1]) {
-            S = S - (K[j + 1] - b) * V[j];
-            break;
-        }
+        const double oben = j == erste ? static_cast<double>(a) : static_cast<double>(K[j]);
+        const bool letzteSchicht = b <= K[j + 1];
+        const double unten = letzteSchicht ? static_cast<double>(b) : static_cast<double>(K[j + 1]);
+        S += (unten - oben) * static_cast<double>(V[j]);
+        if (letzteSchicht) break;
     }
-    ergebnis = S / (b - a);
+    ergebnis = static_cast<float>(S / (static_cast<double>(b) - static_cast<double>(a)));
 }
 
 } // namespace zormcom
