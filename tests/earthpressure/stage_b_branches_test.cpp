@@ -323,6 +323,33 @@ TEST_F(StageB, RampOfASlopeAboveTheWallHeadEntersWithItsValueThere) {
     EXPECT_NEAR(gz(50.0f), -36.0f, 0.01f);
 }
 
+// A steep first slope from the wall head, (0, 0) to (1, -2), then a gentle one to (5, -4), both
+// gamma 18 over soil phi 30: two surcharges of 36. The first (its angle 63.4 limited to phi, for
+// the coefficient 0.999999 phi: r = 2.2475, m = 0.8016) is complete at
+// 2 m tan30 / tan63.43 = 0.463 m. The second (beta = 26.57, r = 1.6077, m = 1.6456) starts from
+// zA = -2 + 1 x 0.5 = -1.5 at zA + 0.5 m = -0.677 and is complete at -0.677 + 2 m = 2.614; a later
+// slope never starts above an earlier one, so its ramp runs from 0 (where the first one starts) to
+// 2.614 m: 36 x 2 / 2.614 = 27.54 at 2 m.
+TEST_F(StageB, GentleSlopeBehindASteepOneStartsNoHigherThanIt) {
+    Schichten({{0.0f, 30.0f, 18.0f, 10.0f}});
+    const float ende[][4] = {{0.0f, 0.0f, 1.0f, -2.0f}, {1.0f, -2.0f, 5.0f, -4.0f}};
+    P.AnzBoesch = 2;
+    for (int k = 1; k <= 2; ++k) {
+        P.BoeschX1[k] = ende[k - 1][0];
+        P.BoeschZ1[k] = ende[k - 1][1];
+        P.BoeschX2[k] = ende[k - 1][2];
+        P.BoeschZ2[k] = ende[k - 1][3];
+        P.BoeschGamma[k] = 18.0f;
+        P.BoeschPhi[k] = 30.0f;
+    }
+    zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
+                             B.SchichtSigmaE, B.AnzListeB, 0.0f);
+    auto gz = [](float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); };
+    EXPECT_NEAR(gz(2.0f), 36.0f + 36.0f * 2.0f / 2.614f, 0.1f);
+    EXPECT_NEAR(gz(2.614f), 72.0f, 0.05f);
+    EXPECT_NEAR(gz(50.0f), 72.0f, 0.01f);
+}
+
 // The mean of a layer value over a range inside one layer is that value, however narrow the range
 // and however thick the layer (the last layer reaches 99 m).
 TEST(LayerMean, NarrowRangeInsideAThickLayerIsTheLayersValue) {
