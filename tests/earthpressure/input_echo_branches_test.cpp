@@ -168,7 +168,15 @@ TEST_F(EchoZweige, WallLinesOfEachType) {
          true,
          true,
          {I13 + "Wandtyp:  SPUNDWAND", I13 + "-------------------", I13 + "Spundwandprofil: AZ 18",
-          I13 + "Spannungsnachweis nach EAU für Stahl S 355", gewicht, Rule}},
+          I13 + "Spannungsnachweis nach EAU für Stahl S 240", gewicht, Rule}},
+        {"sheet piles, EAB", // the note on S 235 belongs to soldier piles only
+         2,
+         2,
+         false,
+         true,
+         false,
+         {I13 + "Wandtyp:  SPUNDWAND", I13 + "-------------------", I13 + "Spundwandprofil: AZ 18",
+          I13 + "Spannungsnachweis nach EAB für Stahl S 240", gewicht, Rule}},
         {"sheet piles, partial factors",
          2,
          2,
@@ -219,7 +227,7 @@ TEST_F(EchoZweige, WallLinesOfEachType) {
         P.Wandart = f.art;
         P.BemessungEin = f.bemessung ? 1 : 0;
         P.StahlNachEAU = f.eau ? 1 : 0;
-        P.StahlGuete = 355;
+        P.StahlGuete = 240;
         P.ProfilText = "AZ 18";
         P.BBohl = 0.3f;
         P.ABohl = 2.0f;
@@ -594,45 +602,48 @@ TEST_F(EchoZweige, BeddingNotesByWallAndSafetyConcept) {
     }
 }
 
-// Wall loads in two load cases with partial factors: the sign notes come once, after the
-// first load case's table only.
+// Wall loads in two load cases: the sign notes come once, after the first load case's table
+// only, with the partial factor of the loads when partial factors are on.
 TEST_F(EchoZweige, WallLoadsInTwoLoadCases) {
-    BeispielProjekt();
-    Teilsicherheiten();
-    P.AnzLF = 2;
-    for (int lc = 1; lc <= 2; ++lc) {
-        P.AnzLastLuftLF[lc] = 1;
-        P.AnzLastErdLF[lc] = 0;
-        P.LuftLastH(lc, 1) = 12.5f * lc;
-        P.LuftLastM(lc, 1) = -3.0f;
-        P.LuftLastZ(lc, 1) = 0.75f;
+    for (const bool teil : {true, false}) {
+        Neu();
+        if (teil) Teilsicherheiten();
+        P.AnzLF = 2;
+        for (int lc = 1; lc <= 2; ++lc) {
+            P.AnzLastLuftLF[lc] = 1;
+            P.AnzLastErdLF[lc] = 0;
+            P.LuftLastH(lc, 1) = 12.5f * lc;
+            P.LuftLastM(lc, 1) = -3.0f;
+            P.LuftLastZ(lc, 1) = 0.75f;
+        }
+        P.LuftLastNichtIn(2, 1, 0) = 1;
+        P.LuftLastNichtIn(2, 1, 1) = 1;
+        zorma::EingabeAuswerten();
+        const std::vector<std::string> kopf = {
+            I13 + "Wandbelastungen luftseitig pro m Wandlänge ",
+            Rule,
+            I13 + "   H*      M*     Kote    Last NICHT wirksam",
+            I13 + "   kN     kNm    z (m)    in Aushub Nr. ....",
+            Rule,
+        };
+        std::vector<std::string> lf1 = {I13 + "LASTFALL  1 ", I13 + "-----------"};
+        lf1.insert(lf1.end(), kopf.begin(), kopf.end());
+        lf1.insert(lf1.end(), {
+                                  I13 + "  12,5    -3,0    0,75  ",
+                                  "",
+                                  "   " + I13 + "H*  + , wenn die Kraft gegen das Erdreich drückt.",
+                                  "   " + I13 + "M*  + , wenn das Moment luftseitig von oben nach unten",
+                                  "   " + I13 + "        gegen das Erdreich dreht.",
+                              });
+        if (teil) lf1.push_back(I13 + "   H*, M*  als ungünstig angesetzt : * gamQ");
+        lf1.push_back("");
+        GleicheZeilen(Abschnitt("LASTFALL  1", "LASTFALL  2"), lf1,
+                      teil ? "load case 1, partial factors" : "load case 1");
+        std::vector<std::string> lf2 = {I13 + "LASTFALL  2 ", I13 + "-----------"};
+        lf2.insert(lf2.end(), kopf.begin(), kopf.end());
+        lf2.insert(lf2.end(), {I13 + "  25,0    -3,0    0,75    1", ""});
+        GleicheZeilen(Abschnitt("LASTFALL  2", "Für alle Lastfälle gilt:"), lf2, "load case 2");
     }
-    P.LuftLastNichtIn(2, 1, 0) = 1;
-    P.LuftLastNichtIn(2, 1, 1) = 1;
-    zorma::EingabeAuswerten();
-    const std::vector<std::string> kopf = {
-        I13 + "Wandbelastungen luftseitig pro m Wandlänge ",
-        Rule,
-        I13 + "   H*      M*     Kote    Last NICHT wirksam",
-        I13 + "   kN     kNm    z (m)    in Aushub Nr. ....",
-        Rule,
-    };
-    std::vector<std::string> lf1 = {I13 + "LASTFALL  1 ", I13 + "-----------"};
-    lf1.insert(lf1.end(), kopf.begin(), kopf.end());
-    lf1.insert(lf1.end(), {
-                              I13 + "  12,5    -3,0    0,75  ",
-                              "",
-                              "   " + I13 + "H*  + , wenn die Kraft gegen das Erdreich drückt.",
-                              "   " + I13 + "M*  + , wenn das Moment luftseitig von oben nach unten",
-                              "   " + I13 + "        gegen das Erdreich dreht.",
-                              I13 + "   H*, M*  als ungünstig angesetzt : * gamQ",
-                              "",
-                          });
-    GleicheZeilen(Abschnitt("LASTFALL  1", "LASTFALL  2"), lf1, "load case 1");
-    std::vector<std::string> lf2 = {I13 + "LASTFALL  2 ", I13 + "-----------"};
-    lf2.insert(lf2.end(), kopf.begin(), kopf.end());
-    lf2.insert(lf2.end(), {I13 + "  25,0    -3,0    0,75    1", ""});
-    GleicheZeilen(Abschnitt("LASTFALL  2", "Für alle Lastfälle gilt:"), lf2, "load case 2");
 }
 
 // With an at-rest share the earth-side loads get their at-rest table; a limited load adds the
@@ -696,6 +707,21 @@ TEST_F(EchoZweige, AtRestShareOfLoadsAndLimitedLoads) {
         else
             EXPECT_TRUE(tabelle.empty()) << f.name;
     }
+}
+
+// A passive coefficient of cohesion that has no plane wedge is noted only for a layer that has
+// passive cohesion; without it the coefficient is 0 anyway (phi 55 degrees, deltaP -55 degrees
+// leave no plane passive wedge).
+TEST_F(EchoZweige, NoNoteOnTheCohesionCoefficientOfALayerWithoutPassiveCohesion) {
+    BeispielProjekt();
+    P.PhiCaq = 35.0f;
+    P.SchichtPhi[2] = 55.0f;
+    P.SchichtDeltaP[2] = -55.0f;
+    P.SchichtCp[2] = 0.0f;
+    zorma::EingabeAuswerten();
+    EXPECT_FALSE(Enthaelt("kpch nicht bestimmbar"));
+    EXPECT_TRUE(Enthaelt(I13 + "Beiwert Kohäs. pass  kpch " + "    0,000" + "    0,000"));
+    EXPECT_EQ(P.SchichtKpch[2], 0.0f);
 }
 
 } // namespace
