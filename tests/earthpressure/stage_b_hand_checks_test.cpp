@@ -29,55 +29,8 @@ double Elastisch(double p, double xA, double xE, double z) {
     return p / M_PI * (a - std::sin(a) * std::cos(a + 2.0 * d));
 }
 
-class StufeVonHand : public StageB {
+class StufeVonHand : public Sandstufe {
 protected:
-    void SetUp() override {
-        StageB::SetUp();
-        vb::headless::Reset();
-        P.WurzelOrdner = dir_.path().string() + "/";
-        P.Wandtyp = 2;
-        P.Wandart = 2;
-        P.WandKopf = 1;
-        P.Erddruckart = 1;
-        P.KonzFaktor = 3;
-        P.VerteilungAktiv = 0;
-        P.Etap = P.EtaGlobal = P.EtaGl = 1.5f;
-        P.EtaAnpass = 1.0f;
-        P.MinEah = 0.2f;
-        P.PhiCaq = 35.0f;
-        P.ProjBez = "Baugrube";
-        P.ProjNr = "1";
-        P.PosName = "Verbau";
-        P.Datum = "10.12.2026";
-        P.GanzerNameOhneExt = P.GanzerName = "/tmp/projekt";
-        P.Versionstext = "V.07.05.2012";
-        P.DWand = 0.01f;
-        P.AnzErd = 1;
-        P.SchichtDicke[1] = 20.0f;
-        P.SchichtPhi[1] = 30.0f;
-        P.SchichtGamma[1] = P.SchichtGammaAush[1] = 18.0f;
-        P.SchichtGammaAuftrieb[1] = P.SchichtGammaAuftriebAush[1] = 10.0f;
-        P.SchichtEI[1] = 50.0f;
-        P.AnzAush = 1;
-        P.Wandfuss = 1;
-        P.zAush = 4.0f;
-        P.ZWandfuss = 4.01f;
-        P.ZNextAnker = 99.0f;
-        P.EFaktor = 1.0f;
-        zormcom::AushubSpeichern(1);
-        P.AnzLF = 1;
-    }
-    // Earth-side load j of load case 1 (kN/m2, m), permanent share in %.
-    static void Last(int j, float pv, float xA, float xE, float z, float ph = 0.0f, float dauer = 0.0f) {
-        if (P.AnzLastErdLF[1] < j) P.AnzLastErdLF[1] = static_cast<int16_t>(j);
-        P.ErdLastPv(1, j) = pv;
-        P.ErdLastPh(1, j) = ph;
-        P.ErdLastXA(1, j) = xA;
-        P.ErdLastXE(1, j) = xE;
-        P.ErdLastZ(1, j) = z;
-        P.ErdLastDauer(1, j) = dauer;
-        P.ErdLastRuheFaktor(1, j) = 1.0f;
-    }
     static void Rechnen() {
         zorma::EingabeAuswerten();
         zormb::ErddruckBerechnen();
@@ -85,9 +38,6 @@ protected:
         ASSERT_EQ(B.AnzWiderstand, P.AnzPunkte2);
         ASSERT_FLOAT_EQ(B.ESummeZ[P.AnzPunkte2], 99.0f);
     }
-    static float Begr(float t) { return Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, t); }
-    static float Summe(float t) { return Wert(B.ESummeE, B.ESummeZ, P.AnzPunkte2, t); }
-    static float Boden(float t) { return Wert(B.EahE, B.EahZ, B.AnzEah, t); }
 };
 
 TEST_F(StufeVonHand, TwoStripLoadsOneBelowTheWallHeadWithAHorizontalComponent) {
