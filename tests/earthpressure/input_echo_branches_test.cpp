@@ -18,29 +18,6 @@ const std::string Rule = I13 + std::string(64, '-');
 
 class EchoZweige : public Arbeitsordner {
 protected:
-    std::vector<std::string> Bericht() { return Zeilen(Datei("LPTZW")); }
-
-    // The report lines from the first one that contains `von` up to the line before the first
-    // later one that contains `bis`.
-    std::vector<std::string> Abschnitt(const std::string& von, const std::string& bis) {
-        std::vector<std::string> out;
-        bool drin = false;
-        for (const auto& l : Bericht()) {
-            if (!drin && l.find(von) != std::string::npos)
-                drin = true;
-            else if (drin && l.find(bis) != std::string::npos)
-                break;
-            if (drin) out.push_back(l);
-        }
-        return out;
-    }
-
-    bool Enthaelt(const std::string& text) {
-        for (const auto& l : Bericht())
-            if (l.find(text) != std::string::npos) return true;
-        return false;
-    }
-
     // A whole report line.
     bool HatZeile(const std::string& zeile) {
         for (const auto& l : Bericht())

@@ -39,8 +39,6 @@ protected:
         P.gamC = 1.15f;
     }
 
-    std::vector<std::string> Bericht() { return Zeilen(Datei("LPTZW")); }
-
     // Compares the report with the expected one (UTF-8, one line per report line).
     void Vergleiche(const std::string& erwartet) {
         const auto ist = Bericht();
@@ -62,28 +60,6 @@ protected:
             for (const auto& z : ist)
                 o << z << "\n";
         }
-    }
-
-    // The report lines from the first one that contains `von` up to the line before the first
-    // later one that contains `bis`.
-    std::vector<std::string> Abschnitt(const std::string& von, const std::string& bis) {
-        const auto z = Bericht();
-        std::vector<std::string> out;
-        bool drin = false;
-        for (const auto& l : z) {
-            if (!drin && l.find(von) != std::string::npos)
-                drin = true;
-            else if (drin && l.find(bis) != std::string::npos)
-                break;
-            if (drin) out.push_back(l);
-        }
-        return out;
-    }
-
-    bool Enthaelt(const std::string& text) {
-        for (const auto& l : Bericht())
-            if (l.find(text) != std::string::npos) return true;
-        return false;
     }
 };
 

@@ -124,6 +124,31 @@ protected:
     }
     fs::path Datei(const std::string& name) const { return ordner_ / name; }
 
+    // The lines of the report "LPTZW" as they stand now.
+    std::vector<std::string> Bericht() const { return Zeilen(Datei("LPTZW")); }
+
+    // The report lines from the first one that contains `von` up to the line before the first
+    // later one that contains `bis`.
+    std::vector<std::string> Abschnitt(const std::string& von, const std::string& bis) const {
+        std::vector<std::string> out;
+        bool drin = false;
+        for (const auto& l : Bericht()) {
+            if (!drin && l.find(von) != std::string::npos)
+                drin = true;
+            else if (drin && l.find(bis) != std::string::npos)
+                break;
+            if (drin) out.push_back(l);
+        }
+        return out;
+    }
+
+    // Whether a report line contains the text.
+    bool Enthaelt(const std::string& text) const {
+        for (const auto& l : Bericht())
+            if (l.find(text) != std::string::npos) return true;
+        return false;
+    }
+
     zortest::WorkingFolder ordner_;
 };
 
