@@ -277,17 +277,7 @@ void Surface::Print(std::string_view text, PrintEnd end) {
         BeforeOutput(!line.empty());
         Extent ext = DoMeasure(line, font_);
         if (!line.empty()) {
-            TextCall c;
-            c.text = std::string(line);
-            c.x = curX_;
-            c.y = curY_;
-            c.tx = ToTwipsX(curX_);
-            c.ty = ToTwipsY(curY_);
-            c.font = font_;
-            c.color = fore_;
-            c.transparent = fontTransparent_;
-            c.backColor = back_;
-            DoText(c);
+            DoText(TextAt(curX_, curY_, line));
         }
         bool last = i + 1 == lines.size();
         if (!last || end == PrintEnd::NewLine) {
@@ -358,9 +348,7 @@ void Surface::TextOutRotated(int32_t px, int32_t py, std::string_view text, cons
     DoText(c);
 }
 
-void Surface::PrintRotated(double x, double y, std::string_view text, int32_t angleTenths) {
-    if (text.empty()) return;
-    BeforeOutput(true);
+TextCall Surface::TextAt(double x, double y, std::string_view text) const {
     TextCall c;
     c.text = std::string(text);
     c.x = x;
@@ -368,10 +356,18 @@ void Surface::PrintRotated(double x, double y, std::string_view text, int32_t an
     c.tx = ToTwipsX(x);
     c.ty = ToTwipsY(y);
     c.font = font_;
-    c.angleTenths = angleTenths;
     c.color = fore_;
-    c.transparent = true;
+    c.transparent = fontTransparent_;
     c.backColor = back_;
+    return c;
+}
+
+void Surface::PrintRotated(double x, double y, std::string_view text, int32_t angleTenths) {
+    if (text.empty()) return;
+    BeforeOutput(true);
+    TextCall c = TextAt(x, y, text);
+    c.angleTenths = angleTenths;
+    c.transparent = true;
     DoText(c);
 }
 

@@ -261,6 +261,8 @@ protected:
     void SetDevice(double widthTwips, double heightTwips, double tppX, double tppY);
 
 private:
+    // A text call at (x, y) in user units with the current font, colours and transparency.
+    TextCall TextAt(double x, double y, std::string_view text) const;
     // Ends the document's state; the next one starts on a blank page in the orientation now set.
     // Returns whether a document was open.
     bool CloseDocumentState();
