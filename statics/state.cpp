@@ -1,0 +1,11 @@
+#include "statics/state.h"
+
+namespace zormc {
+
+Statikzustand St;
+
+void StatikZustandZuruecksetzen() {
+    St = Statikzustand{};
+}
+
+} // namespace zormc
