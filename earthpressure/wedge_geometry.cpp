@@ -9,13 +9,9 @@
 #include "platform/runtime/errors.h"
 #include "slipcircle/zormg_lines.h"
 
+using zorm1::P;
+
 namespace zormb {
-
-Keilmodell Keil;
-
-void KeilZuruecksetzen() {
-    Keil = Keilmodell{};
-}
 
 namespace {
 

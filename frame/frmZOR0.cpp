@@ -7,6 +7,8 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+
 frmZOR0::frmZOR0() : vb::Form("frmZOR0") {
     setCaption("Bild0");
     Resizable = false;

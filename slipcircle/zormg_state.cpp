@@ -3,6 +3,8 @@
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 
+using zorm1::P;
+
 namespace Zormg {
 
 Linientabelle::Linientabelle(int linienOben, int punkteOben)

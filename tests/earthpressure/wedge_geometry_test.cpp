@@ -3,6 +3,8 @@
 #include "slipcircle/zormg_lines.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;

@@ -14,6 +14,9 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -11,6 +11,9 @@
 #include "slipcircle/zormg_lines.h"
 #include "slipcircle/zormg_state.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace {
 
 // Two lines (0 and 1) in plain nested arrays, addressed t[line][point].
