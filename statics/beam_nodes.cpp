@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "earthpressure/handover_a.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "statics/state.h"
+
+using zorm1::P;
 
 namespace zormc {
 

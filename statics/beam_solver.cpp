@@ -4,10 +4,13 @@
 #include <string>
 
 #include "earthpressure/handover_a.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "statics/state.h"
+
+using zorm1::P;
 
 namespace zormc {
 

@@ -1,5 +1,7 @@
 #include "statics/state.h"
 
+#include "frame/run_state.h"
+
 namespace zormc {
 
 Statikzustand St;
@@ -7,5 +9,9 @@ Statikzustand St;
 void StatikZustandZuruecksetzen() {
     St = Statikzustand{};
 }
+
+namespace {
+const zor::LaufzustandAnmeldung anmeldung(&StatikZustandZuruecksetzen);
+} // namespace
 
 } // namespace zormc

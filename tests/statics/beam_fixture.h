@@ -9,9 +9,13 @@
 
 #include "earthpressure/handover_a.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "platform/forms/msgbox.h"
 #include "statics/beam_solver.h"
 #include "statics/state.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace zortest {
 
@@ -19,8 +23,7 @@ class Balken : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormc::StatikZustandZuruecksetzen();
+        zor::LaufZuruecksetzen();
         vb::headless::Reset();
         P.AnzErd = 1;
         P.SchichtKote[1] = 0.0f;

@@ -5,10 +5,14 @@
 #include <vector>
 
 #include "earthpressure/handover_a.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "statics/beam_nodes.h"
 #include "statics/state.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -18,9 +22,7 @@ class Knoten : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        StatikZustandZuruecksetzen();
+        zor::LaufZuruecksetzen();
         P.AushNr = 1;
         P.LFNr = 1;
         P.zAush = 5.0f;

@@ -5,6 +5,9 @@
 #include "platform/runtime/errors.h"
 #include "tests/statics/beam_fixture.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace {
 
 using zortest::Balken;

@@ -7,11 +7,15 @@
 
 #include "earthpressure/diagrams.h"
 #include "earthpressure/handover_a.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "platform/runtime/errors.h"
 #include "statics/redistribution.h"
 #include "statics/state.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -21,9 +25,7 @@ class Umlagerung : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        StatikZustandZuruecksetzen();
+        zor::LaufZuruecksetzen();
         P.WandKopf = 1;
         P.Wandart = 3;
         P.AushNr = 2;
