@@ -44,18 +44,23 @@ void SchichtTeilen() {
 void VertikalspannungUnterSohle() {
     Statikzustand& S = St;
     const int anz = P.AnzErd;
-    if (anz > zorm1::MaxSchichtenDatei)
-        throw zor::CalcAbort(
-            "Für mehr als " + std::to_string(zorm1::MaxSchichtenDatei) +
-            " Schichten fehlen die Wichten der Baugrubenseite. Die Berechnung wird abgebrochen.");
+    if (anz + 1 > kMaxAushSchichten)
+        throw zor::CalcAbort("Die Schichttabelle der Baugrubenseite faßt nicht " + std::to_string(anz) +
+                             " Schichten. Die Berechnung wird abgebrochen.");
     for (int i = 1; i <= anz; ++i) {
         S.AushSchichtKote[i] = P.SchichtKote[i];
         S.AushSchichtDicke[i] = P.SchichtDicke[i];
-        S.AushSchichtGamma[i] = P.SchichtGammaAush[i];
-        S.AushSchichtGammaAuftrieb[i] = P.SchichtGammaAuftriebAush[i];
+        // The excavation side has unit weights for the first 12 layers only, as the hand-over files.
+        const bool aush = i <= zorm1::MaxSchichtenDatei;
+        S.AushSchichtGamma[i] = aush ? P.SchichtGammaAush[i] : 0.0f;
+        S.AushSchichtGammaAuftrieb[i] = aush ? P.SchichtGammaAuftriebAush[i] : 0.0f;
         S.AushSchichtKpgh[i] = P.SchichtKpgh[i];
         S.AushSchichtKpch[i] = P.SchichtKpch[i];
         S.AushSchichtCp[i] = P.SchichtCp[i];
+        if (!aush && P.SchichtKote[i + 1] > S.BezugsTiefe)
+            S.Hinweise.push_back(
+                "*** Schicht " + std::to_string(i) +
+                ": keine Wichte der Baugrubenseite (höchstens 12 Schichten); sie zählt mit 0.");
     }
     S.AushSchichtAnz = static_cast<int16_t>(anz);
     S.AushSchichtKote[anz + 1] = 99.0f;

@@ -9,8 +9,9 @@ namespace zormc {
 // from P.ZWasserErd, and once more at BezugsTiefe (a layer of zero thickness there); and the stress
 // list St.Gz (kN/m2): 0 down to BezugsTiefe, then the sum of thickness times unit weight (buoyant
 // below ZWasserLuft), on the common depths of the layer bottoms; St.SchichtSigma the same per layer
-// bottom, St.SohlSpannung a copy. More than 12 soil layers, which have no excavation-side unit
-// weights, throw zor::CalcAbort.
+// bottom, St.SohlSpannung a copy. Layers beyond the 12th have no excavation-side unit weights and
+// count with 0 ("***" note in St.Hinweise when they lie below BezugsTiefe). A table that cannot take
+// the layers and their splits (16 entries) throws zor::CalcAbort.
 void VertikalspannungUnterSohle();
 
 // Splits the layer table at St.TeilungsTiefe: the first layer whose top and bottom enclose the depth

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "earthpressure/handover_a.h"
@@ -9,6 +10,7 @@
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "statics/beam_nodes.h"
+#include "statics/beam_solver.h"
 #include "statics/state.h"
 
 using zorm1::P;
@@ -256,6 +258,49 @@ TEST_F(Knoten, LimitedLoadsAboveTheExcavationLevelAreAdded) {
     EXPECT_FLOAT_EQ(lb.z[3], 5.0f);
     EXPECT_FLOAT_EQ(lb.e[3], 10.0f);
     EXPECT_FLOAT_EQ(lb.e[4], 10.0f);
+}
+
+} // namespace
+
+namespace {
+
+// Nodes and solver together: a free beam bedded below 0.5 m (C = 20 MN/m3) under a uniform load
+// p = 10 kN/m2 below that level floats down as a whole by p / C = 0.5 mm without bending; a support
+// in the bedded zone holds it there at 0.
+TEST_F(Knoten, BeddedBeamFloatsDownByLoadOverModulus) {
+    P.AnzErd = 1;
+    P.SchichtKote[1] = 0.0f;
+    P.SchichtKote[2] = 99.0f;
+    P.SchichtEI[1] = 50.0f;
+    P.BettungStufe = 1;
+    P.HUmlagerung = 0.5f;
+    P.zFuss = 6.0f;
+    Liste(St.BettFeder, {{0.0f, 20.0f}, {98.5f, 20.0f}});
+    for (bool mitAuflager : {false, true}) {
+        Liste(St.Lastbild, {{0.0f, 0.0f}, {0.5f, 0.0f}, {0.5f, 10.0f}, {6.0f, 10.0f}});
+        P.AnzAnker = mitAuflager ? 1 : 0;
+        P.ZAnker[1] = 3.0f;
+        KnotenAufbauen();
+        St.KopfUnbekannte = {0, 3, 4};
+        St.FussBedingung = {0, 3, 4};
+        std::string status;
+        Durchlauftraeger(status);
+        ASSERT_EQ(status, "");
+        for (int i = 1; i < St.AnzZeilen; ++i) {
+            const auto& r = St.ErgebnisTabelle[i];
+            if (!mitAuflager) {
+                EXPECT_NEAR(r[kW], 0.5, 0.005) << r[kTiefe];
+                EXPECT_NEAR(r[kM], 0.0, 0.05) << r[kTiefe];
+            }
+            if (r[kArt] == kPunkt) {
+                EXPECT_GT(r[kP1 + 4], 0.0f) << r[kTiefe];
+            }
+            if (r[kArt] == kAuflager) {
+                EXPECT_NEAR(r[kTiefe], 3.0f, 1e-4);
+                EXPECT_NEAR(r[kW], 0.0, 1e-6);
+            }
+        }
+    }
 }
 
 } // namespace

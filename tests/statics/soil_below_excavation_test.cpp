@@ -105,7 +105,21 @@ TEST_F(Sohle, TwelveLayersAndThreeSplitsFitTheTable) {
     EXPECT_EQ(St.AushSchichtKote[16], 99.0f);
     EXPECT_FLOAT_EQ(Spannung(7.5f), 36.0f);
     EXPECT_FLOAT_EQ(St.Gz.e[St.Gz.n], 36.0f + 91.5f * 10.0f);
+    EXPECT_TRUE(St.Hinweise.empty());
+    // A thirteenth layer (split off by the earth side's water level) has no excavation-side unit
+    // weight: it counts with 0 and a note; with all three splits the table is full.
     P.AnzErd = 13;
+    P.SchichtKote[13] = 20.0f;
+    P.SchichtKote[14] = 99.0f;
+    P.SchichtDicke[12] = 9.0f;
+    P.SchichtDicke[13] = 79.0f;
+    P.ZWasserLuft = 99.0f;
+    VertikalspannungUnterSohle();
+    EXPECT_EQ(St.AushSchichtAnz, 15);
+    EXPECT_FLOAT_EQ(St.Gz.e[St.Gz.n], 14.5f * 18.0f);
+    ASSERT_EQ(St.Hinweise.size(), 1u);
+    EXPECT_EQ(St.Hinweise[0].rfind("*** Schicht 13", 0), 0u);
+    P.ZWasserLuft = 7.5f;
     EXPECT_THROW(VertikalspannungUnterSohle(), zor::CalcAbort);
 }
 
