@@ -288,6 +288,15 @@ TEST_F(Balken, InputsBeyondItsTablesAbandonTheCalculation) {
              P.SchichtKote[3] = 99.0f;
              P.SchichtEI[2] = 0.0f;
          }},
+        {"a layer beyond the 30 stiffness entries",
+         [] {
+             P.AnzErd = 32;
+             for (int i = 1; i <= 32; ++i) {
+                 P.SchichtKote[i] = 0.1f * static_cast<float>(i - 1);
+                 P.SchichtEI[i < 31 ? i : 30] = 50.0f + static_cast<float>(i);
+             }
+             P.SchichtKote[33] = 99.0f;
+         }},
         {"15 supports",
          [] {
              for (int i = 1; i <= 15; ++i)
