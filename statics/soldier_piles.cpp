@@ -52,7 +52,10 @@ const char* const kKhKoh[13] = {
     "0 0 0 0 0 2.73 2.77 2.96 3.23 3.54 3.88 4.29 4.77 5.34 6 6",
 };
 
-constexpr double kRad = 3.14159265358979323846 / 180.0;
+// Degrees to radians as the run converted the layer angles (the start dialog's value).
+float Rad() {
+    return P.GradZuRad > 0.0f ? P.GradZuRad : 3.141593f / 180.0f;
+}
 
 // The state of a candidate that may be discarded again.
 struct Kandidat {
@@ -188,8 +191,8 @@ void ErdwiderstandTraeger(float phi, float delta, float /*c*/, float t) {
     float sKoh = std::min(0.9f * (1.0f + tanPhi) * t, a - b0);
     S.bsR = (b0 + sR) / a;
     S.bsKoh = (b0 + sKoh) / a;
-    const float phiGrad = static_cast<float>(phi / kRad);
-    const float deltaGrad = static_cast<float>(delta / kRad);
+    const float phiGrad = phi / Rad();
+    const float deltaGrad = delta / Rad();
 
     // Start value from the substitute widths.
     ErdwiderstandTabelle(phiGrad, deltaGrad);
@@ -244,7 +247,7 @@ void ErdwiderstandTBW() {
     Statikzustand& S = St;
     const float zA = P.zAush, zF = P.zFuss;
     const float t = zF - zA;
-    const float rad = static_cast<float>(kRad);
+    const float rad = Rad();
     const int n = P.AnzErd;
     float phim = 0.0f, deltam = 0.0f, cm = 0.0f;
     zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, n, zA, zF, phim);
