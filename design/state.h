@@ -8,6 +8,7 @@
 // reinforcement cm2 and cm2/m, stresses MN/m2 unless a field says otherwise.
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace zorm1 {
 
@@ -105,6 +106,15 @@ struct Ankerwerte {
     float EtaStahlAktiv = 0.0f;    // 1.75
     float FestlegeFaktor = 0.0f;   // lock-off factor
     float AnkerKraftAkt = 0.0f;    // force of the row in hand (kN per anchor, anchor direction)
+
+    // Working values of the row being built.
+    std::string ZeilenPuffer;   // the line being built
+    std::string FeldPuffer;     // the field in hand
+    float Abstand = 0.0f;       // spacing of the row's level (m)
+    int16_t n = 0, n2 = 0;      // strand counts of the main and the second row
+    int16_t ds = 0, ds2 = 0;    // bar diameters (mm)
+    float Azul = 0.0f;          // allowable force (kN)
+    float fy = 0.0f, ft = 0.0f; // yield and tensile strength of the bar table in hand (N/mm2)
 };
 extern Ankerwerte AW;
 
