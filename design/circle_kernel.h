@@ -25,7 +25,7 @@ inline constexpr double kPiHalbe = 1.5707964897155762; // pi / 2 in single preci
 // and K.Abbrueche counts it.
 inline constexpr int kGrenzeKruemmung = 200;   // steps on the curvature
 inline constexpr int kGrenzeRegulaFalsi = 200; // regula falsi on the mid-depth strain
-inline constexpr int kGrenzeAbstieg = 10000;   // evaluations of the step-down on the mid-depth strain
+inline constexpr int kGrenzeAbstieg = 1000;    // evaluations of the step-down on the mid-depth strain
 
 // Entry. AsMin minimum reinforcement (cm2); r, rs radii of the section and the ring; d = r + rs; delta =
 // d1 / d; Ac = pi r^2; fcd, fyd design strengths; N (tension positive), M. Results: As (cm2) and rho

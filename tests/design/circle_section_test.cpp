@@ -168,6 +168,19 @@ TEST_F(KreisTest, ShearDesignFromTheRingTensionOfTheStrainState) {
     EXPECT_NEAR(e.asw, 7.39, 0.05);
 }
 
+TEST_F(KreisTest, WholeRingInTensionUsesTheShiftedStrains) {
+    C25();
+    // N +1000, M 100: the highest steel point is stretched too, so the ring tension spans the whole ring.
+    const Ergebnis e = Bemesse(100.0f, 300.0f, 1000.0f);
+    const double e1 = zorm0::K.KreisErgD1, e2 = zorm0::K.KreisErgD2, e3 = zorm0::K.KreisErgD3;
+    ASSERT_LT(e1, 0.0);
+    ASSERT_GT(e2, 0.0);
+    const Kraefte t = Integriere(e1, Unterkante(e1, e3), r, rs, e.As, 0.0, 50.0, 200000.0, false, true);
+    const double es = t.M / t.N / 100.0;
+    const double z = (100.0 - es * 1000.0) / (t.N / 1.15 - 1000.0);
+    EXPECT_NEAR(zorm1::BW.KreisHebelarm, z, 0.005 * z);
+}
+
 TEST_F(KreisTest, ShearEdgeCasesAndSoundLimits) {
     C25();
     P.AsQmin = 6.54f;
