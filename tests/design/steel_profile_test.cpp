@@ -79,6 +79,7 @@ TEST(ProfilZeile, EdgeCases) {
         {"X 200 30 TBW", "X", {200, 30, 30, 30, 30}},                     // the last number read again
         {"X 200 1 2 3 4 5 6 7", "X", {200, 1, 2, 3, 4}},                  // further numbers dropped
         {"X 200 1.5x 2", "X", {200, 1.5f, 2, -1, -1}},                    // the rest of a word ignored
+        {"X 200 30  ", "X", {200, 30, 30, 30, 30}},                       // blanks behind the last number
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.line);
