@@ -8,7 +8,7 @@
 
 class frmIterZeig : public vb::Form {
 public:
-    static constexpr int kZeilen = 13;      // text rows the client area holds
+    static constexpr int kZeilen = 13;         // text rows the client area holds
     static constexpr float kZeilenHoehe = 225; // twips per text row of Courier New 9 pt
     vb::ControlArray<vb::Label> lblZeile{*this, "lblZeile"};
 

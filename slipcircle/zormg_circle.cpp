@@ -81,8 +81,8 @@ void KreuzungenSammeln(std::vector<float>& liste) {
             for (int i = 0; i <= z.AnzLinien; ++i) {
                 float xs = 0.0f, zs = 0.0f;
                 int16_t treffer = 0;
-                zormc::Schnittpunkt(z.LinieX(i, s), z.LinieZ(i, s), z.LinieX(i, s + 1), z.LinieZ(i, s + 1), xa,
-                                    z.LinieZ(k, t), xb, z.LinieZ(k, t + 1), xs, zs, treffer);
+                zormc::Schnittpunkt(z.LinieX(i, s), z.LinieZ(i, s), z.LinieX(i, s + 1), z.LinieZ(i, s + 1),
+                                    xa, z.LinieZ(k, t), xb, z.LinieZ(k, t + 1), xs, zs, treffer);
                 if (treffer == 1) liste.push_back(xs);
             }
         }
@@ -218,14 +218,16 @@ void LamellenWerte(int16_t erste, int16_t letzte) {
         if (b == 0.0f) b = 1E-20f;
         d.LamBreite[s] = b;
         for (int i = 1; i <= z.AnzLinien; ++i) {
-            const float h = ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
+            const float h =
+                ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
             if (h > 0.001f) {
                 d.LamGewicht[s] += h * b * z.GkSchichtGamma[i];
                 d.LamPhi[s] = z.GkSchichtPhi[i];
                 d.LamC[s] = z.GkSchichtC[i];
             }
         }
-        d.LamWinkel[s] = static_cast<float>(std::atan(static_cast<double>(z.LinieZ(k, s) - z.LinieZ(k, s + 1)) / b));
+        d.LamWinkel[s] =
+            static_cast<float>(std::atan(static_cast<double>(z.LinieZ(k, s) - z.LinieZ(k, s + 1)) / b));
     }
 
     // 3. The top of the sliding body.
@@ -243,10 +245,11 @@ void LamellenWerte(int16_t erste, int16_t letzte) {
     // 5. Buoyancy of the submerged parts.
     for (int s = erste; s <= letzte - 1; ++s)
         for (int i = 1; i <= z.AnzLinien; ++i) {
-            const float h = ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
+            const float h =
+                ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
             if (h > 0.001f)
-                d.LamGewicht[s] +=
-                    h * (z.LinieX(k, s + 1) - z.LinieX(k, s)) * (z.GkSchichtGammaAuftrieb[i] - z.GkSchichtGamma[i]);
+                d.LamGewicht[s] += h * (z.LinieX(k, s + 1) - z.LinieX(k, s)) *
+                                   (z.GkSchichtGammaAuftrieb[i] - z.GkSchichtGamma[i]);
         }
 }
 
@@ -266,7 +269,8 @@ void LamellenZusatz(int16_t erste, int16_t letzte) {
             float faktor = 1.0f;
             if (pl + pr > 0.0f) {
                 const float x1 = Z().LinieX(k, s);
-                const double tangente = d.xM + static_cast<double>(d.Radius) * std::sin(static_cast<double>(d.LamPhi[s]));
+                const double tangente =
+                    d.xM + static_cast<double>(d.Radius) * std::sin(static_cast<double>(d.LamPhi[s]));
                 if (tangente > x1) faktor = p;
             }
             d.LamGewicht[s] += F * faktor;
@@ -430,8 +434,8 @@ void KreisSicherheit() {
             if (z.LinieX(k, s) <= 0.0f) break;
             float xs = 0.0f, zs = 0.0f;
             int16_t treffer = 0;
-            zormc::Schnittpunkt(z.LinieX(k, s), z.LinieZ(k, s), z.LinieX(k, s + 1), z.LinieZ(k, s + 1), ax, az, ex,
-                                ez, xs, zs, treffer);
+            zormc::Schnittpunkt(z.LinieX(k, s), z.LinieZ(k, s), z.LinieX(k, s + 1), z.LinieZ(k, s + 1), ax,
+                                az, ex, ez, xs, zs, treffer);
             if (treffer != 1) continue;
             const double Fv = F * std::sin(ni), Fh = F * std::cos(ni);
             const double dx = xs - xM, dz = zs - zM;
@@ -442,7 +446,8 @@ void KreisSicherheit() {
             float M = Auf7Stellen(Fv * dx - Fh * dz);
             if (M > 0.0f) M = 0.0f;
             MA += M * r;
-            const double Tr = (std::sin(a) * Fh + std::cos(a) * Fv) * std::tan(static_cast<double>(d.LamPhi[s])) * r;
+            const double Tr =
+                (std::sin(a) * Fh + std::cos(a) * Fv) * std::tan(static_cast<double>(d.LamPhi[s])) * r;
             MRA0 += Tr * std::cos(a) * dz + Tr * std::sin(a) * dx;
             break;
         }

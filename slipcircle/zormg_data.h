@@ -38,7 +38,8 @@ struct Daten {
     int16_t GlAnzBoesch = 0;
     std::vector<float> GlBoeschX1, GlBoeschX2, GlBoeschZ1, GlBoeschZ2, GlBoeschGamma, GlBoeschPhi; // 0..n
     int16_t GlAnzErd = 0;
-    std::vector<float> GlSchichtDicke, GlSchichtPhi, GlSchichtC, GlSchichtGamma, GlSchichtGammaAuftrieb; // 0..m
+    std::vector<float> GlSchichtDicke, GlSchichtPhi, GlSchichtC, GlSchichtGamma,
+        GlSchichtGammaAuftrieb; // 0..m
     int16_t GlAnzAush = 0;
     zorm1::Array2<float, kMaxStufen, zorm1::AushubZeilen> GlAushubTabelle{}; // (stage, row)
     int16_t GlAnzAnker = 0;
@@ -79,7 +80,8 @@ struct Daten {
     std::vector<float> LinienRaster; // rows 0..AnzLinien + 1, points 0..RasterPunktzahl (row-major)
     int16_t RasterPunktzahl = 0;
     float& Raster(int zeile, int punkt) {
-        return LinienRaster[static_cast<std::size_t>(zeile) * (static_cast<std::size_t>(RasterPunktzahl) + 1) +
+        return LinienRaster[static_cast<std::size_t>(zeile) *
+                                (static_cast<std::size_t>(RasterPunktzahl) + 1) +
                             static_cast<std::size_t>(punkt)];
     }
 

@@ -57,7 +57,8 @@ void Anhaengen() {
     Daten& d = D();
     const int16_t fn = vb::FreeFile();
     vb::Open(kErgebnis, vb::OpenMode::Append, fn);
-    vb::Write(fn, d.Lastfall, d.GkAushub, d.xMKrit, d.zMKrit, d.RKrit, d.etaMin, d.Abbruch, P.TiefeMittelpunkte);
+    vb::Write(fn, d.Lastfall, d.GkAushub, d.xMKrit, d.zMKrit, d.RKrit, d.etaMin, d.Abbruch,
+              P.TiefeMittelpunkte);
     vb::Close(fn);
     vb::Open(kPlot, vb::OpenMode::Append, fn);
     vb::Write(fn, d.Lastfall, d.GkAushub, d.KritPunktzahl);
@@ -70,7 +71,8 @@ void Anhaengen() {
 void FensterZeigen() {
     Daten& d = D();
     frmIterZeig& f = vb::form<frmIterZeig>();
-    f.setCaption("Gleitkreis-Iteration im Lastfall " + vb::Str(d.Lastfall) + ", Aushub " + vb::Str(d.GkAushub));
+    f.setCaption("Gleitkreis-Iteration im Lastfall " + vb::Str(d.Lastfall) + ", Aushub " +
+                 vb::Str(d.GkAushub));
     f.Show(vb::vbModeless);
     f.Leeren();
     f.Drucken(2, "  Iter     xM        zM     Radius      eta     etamin");

@@ -60,8 +60,9 @@ public:
     // A count read from the file that bounds a later loop or an array.
     int16_t Anzahl(int max, const char* was) {
         const int16_t n = I();
-        if (n < 0 || n > max) Fehler(datei_, std::string(was) + " " + std::to_string(n) + " außerhalb 0.." +
-                                                 std::to_string(max));
+        if (n < 0 || n > max)
+            Fehler(datei_,
+                   std::string(was) + " " + std::to_string(n) + " außerhalb 0.." + std::to_string(max));
         return n;
     }
     bool Ende() { return vb::Eof(fn_); }
@@ -96,7 +97,8 @@ void ProjektKopieLesen() {
     f.Weiter(9);
     // 1, 2
     d.GlAnzBoesch = f.Anzahl(zorm1::MaxBoeschungen, "Zahl der Böschungen");
-    for (auto* v : {&d.GlBoeschX1, &d.GlBoeschX2, &d.GlBoeschZ1, &d.GlBoeschZ2, &d.GlBoeschGamma, &d.GlBoeschPhi})
+    for (auto* v :
+         {&d.GlBoeschX1, &d.GlBoeschX2, &d.GlBoeschZ1, &d.GlBoeschZ2, &d.GlBoeschGamma, &d.GlBoeschPhi})
         neu(*v, d.GlAnzBoesch);
     for (int i = 1; i <= d.GlAnzBoesch; ++i) {
         d.GlBoeschX1[i] = f.S();
@@ -120,7 +122,8 @@ void ProjektKopieLesen() {
     p.GanzerNameOhneExt = f.T();
     p.Datum = f.T();
     // 5
-    for (auto* v : {&d.GlSchichtDicke, &d.GlSchichtPhi, &d.GlSchichtC, &d.GlSchichtGamma, &d.GlSchichtGammaAuftrieb})
+    for (auto* v :
+         {&d.GlSchichtDicke, &d.GlSchichtPhi, &d.GlSchichtC, &d.GlSchichtGamma, &d.GlSchichtGammaAuftrieb})
         neu(*v, d.GlAnzErd);
     for (int i = 1; i <= d.GlAnzErd; ++i) {
         d.GlSchichtDicke[i] = f.S();
@@ -249,7 +252,8 @@ void Kennung(Leser& f, int lc, int s, const char* satz) {
     P.AushNr = b;
     if (a != lc || b != s)
         f.Falsch(std::string("Satz ") + satz + " von Lastfall " + std::to_string(a) + ", Aushub " +
-                 std::to_string(b) + " statt Lastfall " + std::to_string(lc) + ", Aushub " + std::to_string(s));
+                 std::to_string(b) + " statt Lastfall " + std::to_string(lc) + ", Aushub " +
+                 std::to_string(s));
 }
 
 // One block of records "A", "B", "C" of load case lc and stage s.
@@ -356,7 +360,8 @@ void PlotSaetzeLesen(int16_t modus) {
             }
         }
     if (modus != 0 && !fertig)
-        f.Falsch("kein Satz für Lastfall " + std::to_string(d.Lastfall) + ", Aushub " + std::to_string(d.GkAushub));
+        f.Falsch("kein Satz für Lastfall " + std::to_string(d.Lastfall) + ", Aushub " +
+                 std::to_string(d.GkAushub));
 
     // The anchor block at the end: the characteristic force of every support level.
     std::vector<float> blockZ, blockKraft;
@@ -376,7 +381,8 @@ void PlotSaetzeLesen(int16_t modus) {
         getauscht = false;
         for (int i = 1; i < d.AnzGkAnker; ++i)
             if (z.GkAnkerZ[i] > z.GkAnkerZ[i + 1]) {
-                for (auto* v : {&z.GkAnkerKraft, &z.GkAnkerX, &z.GkAnkerZ, &z.GkAnkerLaenge, &z.GkAnkerNeigung})
+                for (auto* v :
+                     {&z.GkAnkerKraft, &z.GkAnkerX, &z.GkAnkerZ, &z.GkAnkerLaenge, &z.GkAnkerNeigung})
                     std::swap((*v)[i], (*v)[i + 1]);
                 getauscht = true;
             }

@@ -230,7 +230,8 @@ void ModellVorbereiten() {
 
     // 11. The grid.
     d.RasterPunktzahl = static_cast<int16_t>(n);
-    d.LinienRaster.assign(static_cast<std::size_t>(z.AnzLinien + 2) * (static_cast<std::size_t>(n) + 1), 0.0f);
+    d.LinienRaster.assign(static_cast<std::size_t>(z.AnzLinien + 2) * (static_cast<std::size_t>(n) + 1),
+                          0.0f);
     for (int j = 1; j <= n; ++j) {
         for (int i = 0; i <= z.AnzLinien; ++i)
             d.Raster(i, j) = z.LinieZ(i, j);
@@ -294,7 +295,8 @@ void MittelpunktIteration() {
         Drucken(5, " Der Mittelpunkt des Gleitkreises der bisher gefundenen             ");
         Drucken(6, " minimalen Sicherheit liegt auf dem Rand des Iterations-            ");
         Drucken(7, " bereiches; deshalb werden die Ränder verschoben.");
-        Drucken(8, "     ---->  neue Iteration;    Verschiebung Nr. " + vb::PrintToString({d.Verschiebungen}));
+        Drucken(8,
+                "     ---->  neue Iteration;    Verschiebung Nr. " + vb::PrintToString({d.Verschiebungen}));
         Drucken(9, "");
         Drucken(10, " Ausstieg nach " + vb::PrintToString({static_cast<int16_t>(kVerschiebungenMax)}) +
                         " Verschiebungen.");

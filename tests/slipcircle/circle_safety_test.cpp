@@ -15,7 +15,8 @@ namespace {
 using Zormg::D;
 
 TEST(KreisSicherheit, PurelyCohesiveSoilMatchesTheClosedForm) {
-    // eta = cu R L / (W e): arc 24.02 m, area 46.01 m2, lever 11.23 m -> 20 * 27 * 24.02 / (20 * 46.01 * 11.23).
+    // eta = cu R L / (W e): arc 24.02 m, area 46.01 m2, lever 11.23 m -> 20 * 27 * 24.02 / (20 * 46.01
+    // * 11.23).
     slipfix::Boeschung(20, 0, 20);
     slipfix::Vorbereiten();
     const float erwartet = 20.0f * 27.0f * 24.0224f / (20.0f * 46.0054f * 11.2306f);
