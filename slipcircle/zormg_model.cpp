@@ -68,7 +68,7 @@ void SystemAufbauen() {
     for (int j = 1; j <= d.GlAnzLastLuft[lc]; ++j)
         if (LuftLastWirkt(lc, j)) ++lasten;
     if (1 + n + m > kMaxLinien) ZuGross("Linien");
-    if (lasten > kMaxLasten || anzSohl + 30 + 1 > static_cast<int>(s.LastPunkt1.size())) ZuGross("Lasten");
+    if (lasten > kMaxLasten || lasten + 1 > static_cast<int>(s.LastPunkt1.size())) ZuGross("Lasten");
     const int punkte = 4 * m + 4 + 2 + (H != 0.0f ? 3 : 0) + 3 * n + 2 + 2 * lasten;
     if (punkte > kMaxPunkte) ZuGross("Punkte");
 
