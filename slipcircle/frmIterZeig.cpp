@@ -1,6 +1,6 @@
 #include "slipcircle/frmIterZeig.h"
 
-#include "slipcircle/zormg_data.h"
+#include "slipcircle/zormg_state.h"
 
 frmIterZeig::frmIterZeig() : vb::Form("frmIterZeig") {
     Resizable = false;

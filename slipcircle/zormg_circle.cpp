@@ -9,10 +9,11 @@
 #include "earthpressure/diagrams.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_input.h"
 #include "slipcircle/zormg_lines.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
 
 namespace Zormg {
 
@@ -55,8 +56,8 @@ void PlatzSichern(int benoetigt) {
     Zustand& z = Z();
     if (z.LinieX.PunkteOben() >= benoetigt && z.LinieX.LinienOben() >= z.AnzLinien + 2) return;
     const int oben = std::max(benoetigt + 50, z.LinieX.PunkteOben());
-    z.LinieX = Linientabelle(z.AnzLinien + 2, oben);
-    z.LinieZ = Linientabelle(z.AnzLinien + 2, oben);
+    z.LinieX = zor::Linientafel(z.AnzLinien + 2, oben);
+    z.LinieZ = zor::Linientafel(z.AnzLinien + 2, oben);
     if (static_cast<int>(z.LinienPunktzahl.size()) < z.AnzLinien + 3)
         z.LinienPunktzahl.assign(static_cast<std::size_t>(z.AnzLinien) + 3, 0);
 }

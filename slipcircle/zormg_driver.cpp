@@ -9,11 +9,12 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "slipcircle/frmIterZeig.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_input.h"
 #include "slipcircle/zormg_model.h"
 #include "slipcircle/zormg_search.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
 
 namespace Zormg {
 

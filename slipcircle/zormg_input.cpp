@@ -8,8 +8,9 @@
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
 
 namespace Zormg {
 

@@ -5,8 +5,9 @@
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
 
 namespace Zormg {
 

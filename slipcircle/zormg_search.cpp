@@ -10,10 +10,11 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "slipcircle/zormg_circle.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_input.h"
 #include "slipcircle/zormg_lines.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
 
 namespace Zormg {
 
@@ -140,8 +141,8 @@ void ModellVorbereiten() {
     Zustand& z = Z();
     d.Abbruch = 0;
     const int oben = z.AnzPunkte + 180 + 2 * d.AnzGkLasten;
-    z.LinieX = Linientabelle(z.AnzLinien + 2, oben);
-    z.LinieZ = Linientabelle(z.AnzLinien + 2, oben);
+    z.LinieX = zor::Linientafel(z.AnzLinien + 2, oben);
+    z.LinieZ = zor::Linientafel(z.AnzLinien + 2, oben);
     z.LinienPunktzahl.assign(static_cast<std::size_t>(z.AnzLinien) + 3, 0);
 
     // 5. Model limits.
@@ -203,8 +204,8 @@ void ModellVorbereiten() {
     const int k = z.AnzLinien + 1;
     if (static_cast<int>(liste.size()) + 2 * oben > z.LinieX.PunkteOben()) {
         // Room for the merged grid when the lists are long.
-        Linientabelle nx(z.AnzLinien + 2, static_cast<int>(liste.size()) + 2 * oben);
-        Linientabelle nz(z.AnzLinien + 2, static_cast<int>(liste.size()) + 2 * oben);
+        zor::Linientafel nx(z.AnzLinien + 2, static_cast<int>(liste.size()) + 2 * oben);
+        zor::Linientafel nz(z.AnzLinien + 2, static_cast<int>(liste.size()) + 2 * oben);
         for (int i = 0; i <= z.AnzLinien; ++i)
             for (int p = 1; p <= z.LinienPunktzahl[i]; ++p) {
                 nx(i, p) = z.LinieX(i, p);

@@ -7,8 +7,8 @@
 
 #include "slip_model_fixture.h"
 #include "slipcircle/zormg_circle.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_search.h"
+#include "slipcircle/zormg_state.h"
 
 namespace {
 

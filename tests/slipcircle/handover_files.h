@@ -9,6 +9,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+
 namespace slipfiles {
 
 // One soil layer of 20 m (phi 30, c 0, gamma 18/10), a wall 0.5 m thick, the given excavation levels per

@@ -13,10 +13,12 @@
 #include "handover_files.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_input.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -29,7 +31,7 @@ protected:
         vb::headless::Reset();
         ResetProjectData();
         Anzeigen::ResetH504();
-        Zormg::DatenZuruecksetzen();
+        Zormg::ZustandZuruecksetzen();
         P.GradZuRad = 3.141593f / 180.0f;
         Zormg::FelderDimensionieren();
     }
@@ -202,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Schaden>& i) { return std::string(i.param.name); });
 
 TEST(PunktSuchen, FirstIndexOfANumberOrZero) {
-    Zormg::DatenZuruecksetzen();
+    Zormg::ZustandZuruecksetzen();
     int16_t index = -1;
     Zormg::PunktSuchen(5, index);
     EXPECT_EQ(index, 0); // no points yet

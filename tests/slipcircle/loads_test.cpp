@@ -9,8 +9,9 @@
 
 #include "frame/project_data.h"
 #include "slip_model_fixture.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
 
 namespace {
 

@@ -6,10 +6,12 @@
 
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_input.h"
 #include "slipcircle/zormg_model.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -20,7 +22,7 @@ using Zormg::Z;
 // fussZ; one load case, stage 1 governing.
 void Grundmodell(float fussZ) {
     ResetProjectData();
-    Zormg::DatenZuruecksetzen();
+    Zormg::ZustandZuruecksetzen();
     Zormg::FelderDimensionieren();
     auto& d = D();
     d.GlAnzErd = 2;

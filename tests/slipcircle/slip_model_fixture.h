@@ -7,16 +7,18 @@
 
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
-#include "slipcircle/zormg_data.h"
 #include "slipcircle/zormg_search.h"
 #include "slipcircle/zormg_state.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace slipfix {
 
 inline void Neu() {
     vb::ResetFileState();
     ResetProjectData();
-    Zormg::DatenZuruecksetzen();
+    Zormg::ZustandZuruecksetzen();
     P.GradZuRad = 3.141593f / 180.0f;
     P.gamPhiWirk = P.gamCWirk = 1.0f;
     Zormg::FelderDimensionieren();
