@@ -199,14 +199,15 @@ void checkFocus() {
     moveFocus(next);
 }
 
-// A window's picture must be drawn: its Paint and those of its picture boxes, where AutoRedraw is off.
-void raisePaint(Form& f) {
+// A window's picture must be drawn: its Paint, and with pictures those of its picture boxes, where
+// AutoRedraw is off.
+void raisePaint(Form& f, bool pictures) {
     DispatchDepth keepAlive;
     if (!f.AutoRedraw && f.loaded_) {
         DispatchDepth d;
         f.Form_Paint();
     }
-    for (Control* c : f.controls()) {
+    for (Control* c : pictures ? f.controls() : std::vector<Control*>{}) {
         if (!f.loaded_) return;
         if (c->kind() == ControlKind::PictureBox && !static_cast<PictureBox*>(c)->AutoRedraw)
             c->raise(static_cast<PictureBox*>(c)->Paint);
@@ -920,7 +921,7 @@ void Form::Move(float left, float top, float width, float height) {
             DispatchDepth d;
             Form_Resize();
         }
-        if (shownOnce_ && loaded_) raisePaint(*this);
+        if (shownOnce_ && loaded_) raisePaint(*this, false); // picture boxes paint when they change size
     }
 }
 
@@ -1045,7 +1046,7 @@ void Form::Show(int16_t modal) {
                 DispatchDepth d;
                 Form_Resize();
             }
-            if (loaded_) raisePaint(*this);
+            if (loaded_) raisePaint(*this, true);
         }
     }
     s.zorder.erase(std::remove(s.zorder.begin(), s.zorder.end(), this), s.zorder.end());

@@ -691,7 +691,7 @@ private:
     friend void activateTopmost();
     friend void checkFocus();
     friend bool unloadWithMode(Form&, int16_t);
-    friend void raisePaint(Form&);
+    friend void raisePaint(Form&, bool);
     friend class PictureBox;
     void syncSurface() const;
     friend void discardAllForms();

@@ -47,7 +47,7 @@ void activateTopmost();
 void checkFocus();
 bool unloadWithMode(Form& f, int16_t mode);
 void closeSurfaces(Form& f);
-void raisePaint(Form& f);
+void raisePaint(Form& f, bool pictures);
 void discardAllForms();
 
 Backend& headlessBackend();
