@@ -135,6 +135,16 @@ protected:
     }
 };
 
+// Option and check boxes take a click anywhere in their rectangle, as on Windows (Qt's own take it
+// only on the indicator and the caption's text).
+template <class B> class WholeAreaButton : public B {
+public:
+    using B::B;
+
+protected:
+    bool hitButton(const QPoint& p) const override { return this->rect().contains(p); }
+};
+
 class Backend : public vb::Backend, public QObject {
 public:
     std::map<Form*, WindowWidget*> windows;
@@ -322,14 +332,14 @@ public:
             return b;
         }
         case ControlKind::OptionButton: {
-            auto* b = new QRadioButton(parent);
+            auto* b = new WholeAreaButton<QRadioButton>(parent);
             b->setAutoExclusive(false);
             QObject::connect(b, &QRadioButton::clicked,
                              [this, path, cp] { userAction([&] { click(cp, path); }); });
             return b;
         }
         case ControlKind::CheckBox: {
-            auto* b = new QCheckBox(parent);
+            auto* b = new WholeAreaButton<QCheckBox>(parent);
             QObject::connect(b, &QCheckBox::clicked,
                              [this, path, cp] { userAction([&] { click(cp, path); }); });
             return b;
