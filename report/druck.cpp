@@ -23,6 +23,7 @@ DruckZustand Druck;
 namespace {
 
 std::string g_letzteDatei;
+bool g_vorbereitung = false;
 
 vb::draw::Surface& Drucker() {
     return vb::draw::Printer();
@@ -196,10 +197,15 @@ void ZeileDrucken() {
 void DruckZuruecksetzen() {
     Druck = DruckZustand{};
     g_letzteDatei.clear();
+    g_vorbereitung = false;
 }
 
 bool DruckLaeuft() {
-    return Druck.Laeuft;
+    return Druck.Laeuft || g_vorbereitung;
+}
+
+void DruckVorbereitung(bool an) {
+    g_vorbereitung = an;
 }
 
 std::string LetzteDruckDatei() {

@@ -48,8 +48,11 @@ void DruckZuruecksetzen();
 // by a message box, the settings then as before the printout; a printout already running). When the
 // document went to a PDF file, LetzteDruckDatei() names it.
 bool DateiDrucken();
-// Whether a printout is in progress (window events run while it prints).
+// Whether a printout is in progress or being prepared by the report window (window events run meanwhile):
+// no second printout, no closing of the report window and no calculation request may start then.
 bool DruckLaeuft();
+// The report window holds the printer from its notice to the end of the document.
+void DruckVorbereitung(bool an);
 // The PDF file the last printout was written to ("" for a system printer or when nothing was written).
 std::string LetzteDruckDatei();
 

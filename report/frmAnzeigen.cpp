@@ -183,16 +183,26 @@ void frmAnzeigen::Drucken() {
     vb::Menu* menues[] = {&mnuDrucken, &mnuKurz, &mnuEinstellungen, &mnuFarbwahl};
     for (auto* m : menues)
         m->setEnabled(false);
+    Anzeigen::DruckVorbereitung(true);
     DruckOk.setVisible(true);
     vb::DoEvents();
     vb::Sleep(200);
-    const bool ok = Anzeigen::DateiDrucken();
+    bool ok = false;
+    try {
+        ok = Anzeigen::DateiDrucken();
+    } catch (...) {
+        Anzeigen::DruckVorbereitung(false);
+        throw;
+    }
+    Anzeigen::DruckVorbereitung(false);
     // the window may have been asked to close meanwhile; it stays until here
     DruckOk.setVisible(false);
     for (auto* m : menues)
         m->setEnabled(true);
     if (ok && !Anzeigen::LetzteDruckDatei().empty())
-        vb::MsgBox("Der Ausdruck wurde als PDF-Datei gespeichert:" "\r\n" + Anzeigen::LetzteDruckDatei(),
+        vb::MsgBox("Der Ausdruck wurde als PDF-Datei gespeichert:"
+                   "\r\n" +
+                       Anzeigen::LetzteDruckDatei(),
                    vb::vbInformation);
 }
 

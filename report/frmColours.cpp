@@ -37,7 +37,8 @@ frmColours::frmColours() : vb::Form("frmColours") {
 }
 
 void frmColours::Form_Load() {
-    int32_t text = zorm1::P.VordergrundFarbe, hinten = zorm1::P.HintergrundFarbe ? zorm1::P.HintergrundFarbe : 0xFFFFFF;
+    int32_t text = zorm1::P.VordergrundFarbe,
+            hinten = zorm1::P.HintergrundFarbe ? zorm1::P.HintergrundFarbe : 0xFFFFFF;
     if (auto* a = vb::loadedInstance<frmAnzeigen>()) {
         text = a->Text2.ForeColor();
         hinten = a->Text2.BackColor();

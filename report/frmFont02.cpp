@@ -52,11 +52,12 @@ frmFont02::frmFont02() : vb::Form("frmFont02") {
     Text1.setFont("Courier New", 8.25f, true);
     const std::string c1(1, '\x01');
     const std::string punkte(30, '.');
-    Text1.setText("Zeile1      1\r\n::::::      2\r\n" + c1 + "\r\nProportionalschriften sind wegen  \r\n" + c1 +
-                  "\r\nder Tabellen ungeeignet.      \r\n" + punkte +
-                  "\r\nOk sind:  Courier New  (empf.)\r\n          Lucida Console\r\n\r\n          OCR-A BT\r\n"
-                  "          OCR-B 10 BT\r\n" +
-                  punkte + "\r\nDie oberen 2 Zeilen müssen gleich \r\n\r\nlang sein, damit die Tabellen \r\nstimmen.");
+    Text1.setText(
+        "Zeile1      1\r\n::::::      2\r\n" + c1 + "\r\nProportionalschriften sind wegen  \r\n" + c1 +
+        "\r\nder Tabellen ungeeignet.      \r\n" + punkte +
+        "\r\nOk sind:  Courier New  (empf.)\r\n          Lucida Console\r\n\r\n          OCR-A BT\r\n"
+        "          OCR-B 10 BT\r\n" +
+        punkte + "\r\nDie oberen 2 Zeilen müssen gleich \r\n\r\nlang sein, damit die Tabellen \r\nstimmen.");
     Picture3.setVisible(false);
 
     Combo1.Click = [this] { Combo1_Click(); };
@@ -157,7 +158,8 @@ void frmFont02::Command1_Click(int16_t Index) {
     }
     auto& P = zorm1::P;
     if (Anzeigen::FontZiel == 1) {
-        if (auto* a = vb::loadedInstance<frmAnzeigen>()) a->Text2.setFont(Text1.FontName(), Text1.FontSize(), Text1.FontBold());
+        if (auto* a = vb::loadedInstance<frmAnzeigen>())
+            a->Text2.setFont(Text1.FontName(), Text1.FontSize(), Text1.FontBold());
     } else {
         P.TextFontName = Text1.FontName();
         P.TextFontSize = Text1.FontSize();

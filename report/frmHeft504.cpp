@@ -44,9 +44,10 @@ frmHeft504::frmHeft504() : vb::Form("frmHeft504") {
         const char* label;
         float x, y, w;
     };
-    const Feld kopf[] = {{&txtVerfasser, "Verfasser:", 1200, 240, 4200}, {&txtVerfasser2, "", 1200, 600, 4200},
-                         {&txtProgramm, "Programm :", 1200, 960, 4200},  {&txtBauwerk, "Bauwerk  :", 1200, 1320, 3600},
-                         {&txtAsbNr, "ASB Nr.", 5880, 1320, 1200},       {&txtDatum, "Datum:", 7800, 1320, 1200}};
+    const Feld kopf[] = {
+        {&txtVerfasser, "Verfasser:", 1200, 240, 4200}, {&txtVerfasser2, "", 1200, 600, 4200},
+        {&txtProgramm, "Programm :", 1200, 960, 4200},  {&txtBauwerk, "Bauwerk  :", 1200, 1320, 3600},
+        {&txtAsbNr, "ASB Nr.", 5880, 1320, 1200},       {&txtDatum, "Datum:", 7800, 1320, 1200}};
     int16_t n = 0;
     for (const auto& f : kopf) {
         f.box->Move(f.x, f.y, f.w, 315);
@@ -114,7 +115,8 @@ void frmHeft504::Form_Unload(int16_t&) {
 
 void frmHeft504::cmdOK_Click() {
     if (!Anzeigen::H504DateiSchreiben()) {
-        vb::MsgBox("Die Datei zorH504.txt konnte nicht geschrieben werden." "\r\n"
+        vb::MsgBox("Die Datei zorH504.txt konnte nicht geschrieben werden."
+                   "\r\n"
                    "Die Texte bleiben im Fenster.",
                    vb::vbExclamation);
         return;

@@ -46,7 +46,12 @@ bool Schreiben(const std::vector<std::string>& zeilen) {
             vb::Close(fn);
         });
     } catch (...) {
-        vb::MsgBox("Die Liste" "\r\n" + name + "\r\n" "konnte nicht geschrieben werden.", vb::vbExclamation);
+        vb::MsgBox("Die Liste"
+                   "\r\n" +
+                       name +
+                       "\r\n"
+                       "konnte nicht geschrieben werden.",
+                   vb::vbExclamation);
         return false;
     }
     return true;
@@ -58,8 +63,8 @@ std::string H504ListenName() {
 }
 
 std::string GesamtString(const Heft504Texte& t) {
-    const std::string felder[] = {t.txtBauwerk, t.txtBauteil, t.txtBlock, t.txtVorgang, t.txtVerfasser,
-                                  t.txtVerfasser2, t.txtDatum, "", t.txtAsbNr};
+    const std::string felder[] = {t.txtBauwerk,    t.txtBauteil, t.txtBlock, t.txtVorgang, t.txtVerfasser,
+                                  t.txtVerfasser2, t.txtDatum,   "",         t.txtAsbNr};
     std::string z;
     for (int i = 0; i < 9; ++i) {
         if (i) z += kTrenner;
@@ -69,12 +74,13 @@ std::string GesamtString(const Heft504Texte& t) {
 }
 
 void EinzelStrings(const std::string& zeile, Heft504Texte& t) {
-    std::string* felder[] = {&t.txtBauwerk, &t.txtBauteil, &t.txtBlock, &t.txtVorgang, &t.txtVerfasser,
-                             &t.txtVerfasser2, &t.txtDatum, nullptr, &t.txtAsbNr};
+    std::string* felder[] = {&t.txtBauwerk,    &t.txtBauteil, &t.txtBlock, &t.txtVorgang, &t.txtVerfasser,
+                             &t.txtVerfasser2, &t.txtDatum,   nullptr,     &t.txtAsbNr};
     std::size_t a = 0;
     for (int k = 0; k < 9; ++k) {
         const std::size_t e = zeile.find("-|-", a);
-        const std::string stueck = vb::Trim(zeile.substr(a, e == std::string::npos ? std::string::npos : e - a));
+        const std::string stueck =
+            vb::Trim(zeile.substr(a, e == std::string::npos ? std::string::npos : e - a));
         if (felder[k]) *felder[k] = stueck;
         if (e == std::string::npos) break;
         a = e + 3;
