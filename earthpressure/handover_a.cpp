@@ -8,13 +8,9 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 
+using zorm1::P;
+
 namespace zormcom {
-
-Laufwerte Lauf;
-
-void LaufwerteZuruecksetzen() {
-    Lauf = Laufwerte{};
-}
 
 namespace {
 

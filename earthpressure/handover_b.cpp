@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
+
+using zorm1::P;
 
 namespace zormb {
 

@@ -9,6 +9,8 @@
 #include "earthpressure/input_echo_lines.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+
 namespace zorma {
 
 using namespace echo;

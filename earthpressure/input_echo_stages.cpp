@@ -9,6 +9,8 @@
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 
+using zorm1::P;
+
 namespace zorma {
 
 using namespace echo;

@@ -4,6 +4,8 @@
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 
+using zorm1::P;
+
 namespace zormb {
 
 void ZahlenAusText(std::string& text, std::span<int16_t> liste) {

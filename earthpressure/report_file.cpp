@@ -6,6 +6,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
+using zorm1::P;
+
 namespace zorma {
 
 Berichtzustand Bericht;

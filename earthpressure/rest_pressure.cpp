@@ -4,9 +4,11 @@
 
 #include "earthpressure/figure_points.h"
 #include "earthpressure/handover_a.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "earthpressure/surface_loads.h"
 #include "frame/project_data.h"
+
+using zorm1::P;
 
 namespace zormb {
 

@@ -8,6 +8,8 @@
 #include "earthpressure/handover_a.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+
 namespace zormb {
 
 namespace {

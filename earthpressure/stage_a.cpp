@@ -15,6 +15,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+
 namespace zorma {
 
 namespace {

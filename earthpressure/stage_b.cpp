@@ -21,13 +21,9 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
+using zorm1::P;
+
 namespace zormb {
-
-Erddruckzustand B;
-
-void ErddruckZustandZuruecksetzen() {
-    B = Erddruckzustand{};
-}
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include "earthpressure/handover_a.h"
 #include "earthpressure/handover_b.h"
 #include "earthpressure/report_file.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 
-namespace zormb {
+using zorm1::P;
 
-Gleitergebnis GleitErgebnis;
+namespace zormb {
 
 std::array<float, kGleitTiefen + 1> GleitTiefen(float zAush) {
     std::array<float, kGleitTiefen + 1> z{};

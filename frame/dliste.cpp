@@ -8,6 +8,8 @@
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+
 namespace DListe {
 
 std::string ListenName() {

@@ -18,6 +18,9 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+using zorm1::ProjectData;
+
 namespace zorm1 {
 
 std::function<void()> FalscheDateiFokus;

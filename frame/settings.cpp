@@ -13,6 +13,8 @@
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+
 namespace Anzeigen {
 
 namespace {

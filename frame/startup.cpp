@@ -9,6 +9,8 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
 
+using zorm1::P;
+
 namespace Anzeigen {
 
 namespace fs = std::filesystem;

@@ -3,22 +3,9 @@
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 
+using zorm1::P;
+
 namespace Zormg {
-
-Linientabelle::Linientabelle(int linienOben, int punkteOben)
-    : linienOben_(linienOben), punkteOben_(punkteOben),
-      werte_(static_cast<std::size_t>(linienOben + 1) * static_cast<std::size_t>(punkteOben + 1), 0.0f) {}
-
-float& Linientabelle::operator()(int linie, int punkt) {
-    if (linie < 0 || linie > linienOben_ || punkt < 0 || punkt > punkteOben_)
-        throw vb::RuntimeError(9, "Index außerhalb des gültigen Bereichs");
-    return werte_[static_cast<std::size_t>(linie) * static_cast<std::size_t>(punkteOben_ + 1) +
-                  static_cast<std::size_t>(punkt)];
-}
-
-float Linientabelle::operator()(int linie, int punkt) const {
-    return const_cast<Linientabelle&>(*this)(linie, punkt);
-}
 
 namespace {
 Zustand g_zustand;

@@ -5,27 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "earthpressure/polylines.h"
+
 namespace Zormg {
-
-// A table of single values indexed (line, point), both from 0 up to their upper bounds.
-// Created anew with new bounds whenever the module sizes its arrays; every cell starts at 0.
-// An index outside the bounds raises run-time error 9 instead of touching foreign memory.
-class Linientabelle {
-public:
-    Linientabelle() = default;
-    Linientabelle(int linienOben, int punkteOben);
-
-    float& operator()(int linie, int punkt);
-    float operator()(int linie, int punkt) const;
-
-    int LinienOben() const { return linienOben_; } // -1 while not created
-    int PunkteOben() const { return punkteOben_; } // -1 while not created
-
-private:
-    int linienOben_ = -1;
-    int punkteOben_ = -1;
-    std::vector<float> werte_;
-};
 
 struct Zustand {
     // Model arrays, created by FelderDimensionieren (index 0 up to the bound noted).
@@ -44,7 +26,7 @@ struct Zustand {
 
     // Lines of the model as polylines (line, point) with their point counts; made by the
     // circle search for lines 0..AnzLinien + 2.
-    Linientabelle LinieX, LinieZ;
+    zor::Linientafel LinieX, LinieZ;
     std::vector<int16_t> LinienPunktzahl;
 
     // Sorted abscissae from which a new line is formed; sized by its callers.

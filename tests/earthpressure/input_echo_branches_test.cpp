@@ -6,7 +6,11 @@
 #include <vector>
 
 #include "earthpressure/stage_a.h"
+#include "frame/run_state.h"
 #include "stage_a_fixture.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -27,7 +31,7 @@ protected:
 
     void Neu() {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
+        zor::LaufZuruecksetzen();
         fs::remove(Datei("LPTZW"));
         BeispielProjekt();
     }

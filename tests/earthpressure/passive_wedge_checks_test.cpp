@@ -15,7 +15,11 @@
 #include "earthpressure/trial_planes.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -107,9 +111,7 @@ class PassiveWedge : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        zormb::KeilZuruecksetzen();
+        zor::LaufZuruecksetzen();
         P.GradZuRad = static_cast<float>(kRad);
         P.AushNr = 1;
         P.zAush = 4.0f;

@@ -2,6 +2,8 @@
 #include "earthpressure/rest_pressure.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;

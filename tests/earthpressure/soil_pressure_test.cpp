@@ -3,6 +3,8 @@
 #include "earthpressure/soil_pressure.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;

@@ -10,6 +10,7 @@
 #include "earthpressure/handover_a.h"
 #include "earthpressure/report_file.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "frame/stage_table.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
@@ -19,6 +20,9 @@
 #include "tests/support/working_folder.h"
 
 namespace stagea_test {
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace fs = std::filesystem;
 
@@ -114,13 +118,12 @@ protected:
         vb::SetDecimalSeparator(',');
         vb::headless::Reset();
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zorma::BerichtZuruecksetzen();
+        zor::LaufZuruecksetzen();
         P.WurzelOrdner = ordner_.path().string() + "/";
     }
     void TearDown() override {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
+        zor::LaufZuruecksetzen();
     }
     fs::path Datei(const std::string& name) const { return ordner_ / name; }
 

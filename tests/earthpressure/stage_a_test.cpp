@@ -10,6 +10,10 @@
 #include "platform/runtime/vbfile.h"
 #include "stage_a_fixture.h"
 
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
+
 namespace {
 
 using namespace stagea_test;

@@ -15,6 +15,7 @@
 #include "earthpressure/stage_b.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "frame/stage_table.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
@@ -26,6 +27,9 @@
 
 namespace stageb_test {
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace fs = std::filesystem;
 
 inline constexpr float kGrad = 3.141593f / 180.0f;
@@ -36,10 +40,7 @@ class StageB : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        zormb::KeilZuruecksetzen();
-        zorma::BerichtZuruecksetzen();
+        zor::LaufZuruecksetzen();
         vb::SetDecimalSeparator('.');
         P.GradZuRad = kGrad;
         P.TiefeUnendlich = 99.0f;

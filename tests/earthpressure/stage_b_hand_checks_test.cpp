@@ -15,6 +15,8 @@
 #include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;

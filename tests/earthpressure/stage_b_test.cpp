@@ -9,6 +9,9 @@
 #include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace {
 
 using namespace stageb_test;
@@ -520,7 +523,8 @@ namespace {
 // through each of them, and its earth-pressure sum must keep the list contract (from the wall head
 // down to depth 99, depths not decreasing).
 TEST_F(Erddruckstufe, EveryLoadCaseAndStageOfTheExamplesComesThrough) {
-    for (const std::string name : {"Spundwand_frei", "Traegerbohlwand_verankert", "Schlitzwand_gesteift_GW"}) {
+    for (const std::string name :
+         {"Spundwand_frei", "Traegerbohlwand_verankert", "Schlitzwand_gesteift_GW"}) {
         ASSERT_TRUE(Beispiel(name)) << name;
         StufeA();
         ASSERT_GE(P.AnzLF, 1) << name;

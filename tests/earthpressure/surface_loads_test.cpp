@@ -3,6 +3,8 @@
 #include "earthpressure/surface_loads.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;

@@ -13,8 +13,12 @@
 #include "earthpressure/trial_planes.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -25,9 +29,7 @@ class TrialPlanes : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        zormb::KeilZuruecksetzen();
+        zor::LaufZuruecksetzen();
 
         // One layer as entered (degrees), flat bottom 5 m below the wall head, water deep down.
         P.GradZuRad = kGrad;

@@ -19,6 +19,10 @@
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
+
 namespace fs = std::filesystem;
 
 namespace {

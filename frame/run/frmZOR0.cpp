@@ -1,4 +1,4 @@
-#include "frame/frmZOR0.h"
+#include "frame/run/frmZOR0.h"
 
 #include "frame/anzeigen_fenster.h"
 #include "frame/dliste.h"
@@ -6,6 +6,8 @@
 #include "frame/startup.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
+
+using zorm1::P;
 
 frmZOR0::frmZOR0() : vb::Form("frmZOR0") {
     setCaption("Bild0");
