@@ -3,6 +3,8 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 
+using zorm1::P;
+
 namespace Sicherheiten {
 
 namespace {

@@ -6,6 +6,8 @@
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 
+using zorm1::P;
+
 namespace Anker {
 
 namespace {

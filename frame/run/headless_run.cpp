@@ -14,6 +14,8 @@
 #include "platform/runtime/winfs.h"
 #include "slipcircle/zormg_state.h"
 
+using zorm1::P;
+
 namespace zorrun {
 
 int ProjektRechnen(const std::string& projektDatei) {

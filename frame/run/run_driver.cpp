@@ -6,17 +6,12 @@
 #include <vector>
 
 #include "dialogs/project/support_levels.h"
-#include "earthpressure/coefficients.h"
-#include "earthpressure/diagrams.h"
-#include "earthpressure/handover_a.h"
-#include "earthpressure/report_file.h"
-#include "earthpressure/stage_b.h"
-#include "earthpressure/wedge_geometry.h"
 #include "frame/dliste.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/run_stages.h"
 #include "frame/run/run_windows.h"
+#include "frame/run_state.h"
 #include "frame/settings.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/headless.h"
@@ -26,6 +21,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+
+using zorm1::P;
 
 namespace zorrun {
 
@@ -151,15 +148,6 @@ bool AnfrageLaeuft() {
     return laeuft;
 }
 
-void LaufzustandZuruecksetzen() {
-    zormcom::LaufwerteZuruecksetzen();
-    zormcom::BeiwerteZuruecksetzen();
-    zormcom::DiagrammZustandZuruecksetzen();
-    zormb::ErddruckZustandZuruecksetzen();
-    zormb::KeilZuruecksetzen();
-    zorma::BerichtZuruecksetzen();
-}
-
 bool LastenVerschieben() {
     if (P.AnzLF < 1) return true;
     constexpr float kSchritt = 0.005f;
@@ -215,7 +203,7 @@ Laufausgang Rechnen(std::string& status) {
         P.MaxLaengs = P.MaxQuer = 0.0f;
         P.BemSumme1 = P.BemSumme2 = P.BemSumme3 = P.BemSumme4 = 0.0f;
         P.EinspErg = 0.0f;
-        LaufzustandZuruecksetzen();
+        zor::LaufZuruecksetzen(); // every module's run state from its start
 
         // 4.-6. Stage a; its end marker is there when it returns, or the run cannot go on.
         LoeschenOhneFehler("ZORDENDE.DOS");
@@ -278,7 +266,7 @@ Anfrageausgang cmdStart_Click() {
     if (laeuft) return Anfrageausgang::KeinLauf;
     LaufMarke marke;
     auto& F = Fenster();
-    ProjectData gesichert;
+    zorm1::ProjectData gesichert;
     bool gesperrt = false;
     try {
         // 1.-4. Loads off support levels, slip-circle results emptied, empty layers, no at-rest shares.

@@ -55,7 +55,4 @@ bool LastenVerschieben();
 // the project data after an abandoned run.
 Laufausgang Rechnen(std::string& status);
 
-// Every module's run state back to its start; called at the start of each run.
-void LaufzustandZuruecksetzen();
-
 } // namespace zorrun

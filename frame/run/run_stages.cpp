@@ -5,6 +5,8 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 
+using zorm1::P;
+
 namespace zorrun {
 
 namespace {

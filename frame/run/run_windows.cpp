@@ -6,6 +6,8 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+
 namespace zorrun {
 
 namespace {

@@ -5,6 +5,10 @@
 #include "dialogs/project/safety_factors.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
+
 namespace {
 
 class Sicherheitsbeiwerte : public ::testing::Test {

@@ -17,6 +17,7 @@
 #include "frame/run/run_driver.h"
 #include "frame/run/run_stages.h"
 #include "frame/run/run_windows.h"
+#include "frame/run_state.h"
 #include "frame/stage_table.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
@@ -26,6 +27,10 @@
 #include "platform/runtime/winfs.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
 
 namespace runtest {
 
@@ -39,7 +44,7 @@ protected:
         vb::SetDecimalSeparator(',');
         ResetProjectData();
         Anzeigen::ResetH504();
-        zorrun::LaufzustandZuruecksetzen();
+        zor::LaufZuruecksetzen();
         zorrun::StufenStandard();
         zorrun::FensterStandard();
         P.WurzelOrdner = ordner_.path().string() + "/";
@@ -52,7 +57,7 @@ protected:
         zorrun::FensterStandard();
         ResetProjectData();
         Anzeigen::ResetH504();
-        zorrun::LaufzustandZuruecksetzen();
+        zor::LaufZuruecksetzen();
     }
 
     // Reads a copy of an example of tests/data in the working folder, with the working factors the safety
