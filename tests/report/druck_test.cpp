@@ -8,6 +8,8 @@
 
 #include "platform/forms/headless.h"
 
+using zorm1::P;
+
 namespace druck_test {
 namespace {
 

@@ -12,6 +12,8 @@
 #include "report/h504_liste.h"
 #include "tests/support/text_file.h"
 
+using zorm1::P;
+
 namespace druck_test {
 namespace {
 

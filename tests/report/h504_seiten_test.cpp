@@ -6,6 +6,8 @@
 
 #include "report/h504_seiten.h"
 
+using zorm1::P;
+
 namespace druck_test {
 namespace {
 

@@ -30,6 +30,9 @@
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace {
 
 namespace fs = std::filesystem;
