@@ -83,6 +83,17 @@ TEST_F(DruckTest, PageNumbersFollowTheHeadLineLargeAndBoldAndCountOnAcrossPages)
     EXPECT_FALSE(Gedruckt("Kommentar 1")->font.bold);
 }
 
+// 6.05 x 1.5 / 1.5 is not 6.05 in single precision: the size comes back exactly, so no drift reaches the
+// settings file.
+TEST_F(DruckTest, ThePageNumberLeavesTheFontSizeExactlyAsItWas) {
+    P.TextFontSize = 6.05f;
+    P.SeitenNr = 1;
+    Bericht(MitRumpf(Kopf(), 400));
+    ASSERT_TRUE(Anzeigen::DateiDrucken());
+    EXPECT_GT(P.SeitenNr, 3);
+    EXPECT_EQ(P.TextFontSize, 6.05f);
+}
+
 TEST_F(DruckTest, RunsOfDashesAndEqualSignsBecomeRulesWhereTheyStood) {
     struct Fall {
         std::string zeile, gedruckt;
