@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "frame/run/fenster.h"
 #include "frame/run/frmZOR0.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     vb::qtforms::Install();
     // Printouts go to the system's default printer, or to PDF files where none is set up.
     vb::draw::qt::InstallPrinter();
+    zorrun::FensterRegistrieren();
     int code = 0;
     bool gestartet = false;
     for (;;) {

@@ -1,5 +1,7 @@
 #include "frame/run/frmZOR0.h"
 
+#include "frame/run/frmTitel.h"
+
 #include "frame/anzeigen_fenster.h"
 #include "frame/dliste.h"
 #include "frame/project_data.h"
@@ -8,6 +10,8 @@
 #include "platform/runtime/winfs.h"
 
 using zorm1::P;
+
+std::function<void()> frmZOR0::StartDialogLaden = [] { vb::form<frmTitel>(); };
 
 frmZOR0::frmZOR0() : vb::Form("frmZOR0") {
     setCaption("Bild0");

@@ -21,9 +21,9 @@ public:
     void cmdZOR_Click();
     void cmdNeustartZOR2_Click();
 
-    // Opens the start dialog once the root folder is found and this window is gone. Until the start
-    // dialog is part of the program, nothing is opened and the program ends there.
-    static inline std::function<void()> StartDialogLaden;
+    // Opens the start dialog once the root folder is found and this window is gone: loads frmTitel.
+    // Empty: nothing is opened and the program ends there.
+    static std::function<void()> StartDialogLaden;
 
     static constexpr const char* kAeltereVersion = "Zor-03-2012.exe";
 };
