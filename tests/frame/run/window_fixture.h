@@ -32,11 +32,13 @@ template <std::size_t N> struct Name {
     }
 };
 
-// A page under a name: shows itself when it loads and records it.
+// A page under a name: shows itself when it loads and records it; its OK unloads it.
 template <Name N> class Seite : public vb::Form {
 public:
     vb::CommandButton cmdOK{*this, "cmdOK"};
-    Seite() : vb::Form(N.s) {}
+    Seite() : vb::Form(N.s) {
+        cmdOK.Click = [this] { vb::Unload(*this); };
+    }
     void Form_Load() override {
         Protokoll().push_back(std::string("Load ") + N.s);
         Show();
