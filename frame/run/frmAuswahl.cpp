@@ -96,7 +96,7 @@ frmAuswahl::frmAuswahl() : vb::Form("frmAuswahl") {
     for (const Thema& t : themen) {
         auto& o = optAuswahl.add(t.index, &Frame1);
         o.setCaption(t.text);
-        o.Move(240, t.top, t.index == 6 ? 6480 : 2640, 315);
+        o.Move(240, t.top, t.index == 6 ? 6480 : (t.index > 10 ? 4200 : 2640), 315);
         o.TabIndex = tab++;
     }
     lblSonder.setCaption("Sonderfälle:");
