@@ -241,6 +241,46 @@ TEST_F(Beenden, ZorNeuStartenSavesAndStartsTheProgramsOwnExecutable) {
     EXPECT_TRUE(fs::exists(arbeit / "LPTZW")); // a restart keeps the working files
 }
 
+// The headless backend, except that no program can be started.
+class OhneNeustart : public vb::Backend {
+public:
+    vb::Backend& b = vb::CurrentBackend();
+    void formShown(vb::Form& f) override { b.formShown(f); }
+    void formHidden(vb::Form& f) override { b.formHidden(f); }
+    void formUnloading(vb::Form& f) override { b.formUnloading(f); }
+    void formChanged(vb::Form& f, vb::Prop p) override { b.formChanged(f, p); }
+    void controlChanged(vb::Control& c, vb::Prop p) override { b.controlChanged(c, p); }
+    void controlDestroyed(vb::Control& c) override { b.controlDestroyed(c); }
+    void focusChanged(vb::Control* c) override { b.focusChanged(c); }
+    void screenPointerChanged(int16_t p) override { b.screenPointerChanged(p); }
+    vb::draw::Surface* drawingTarget(vb::Form& f) override { return b.drawingTarget(f); }
+    vb::draw::Surface* drawingTarget(vb::PictureBox& p) override { return b.drawingTarget(p); }
+    void waitUntil(const std::function<bool()>& done, std::string_view what) override {
+        b.waitUntil(done, what);
+    }
+    void doEvents() override { b.doEvents(); }
+    void sleep(int ms) override { b.sleep(ms); }
+    vb::ScreenInfo screen() override { return b.screen(); }
+    void movePointer(vb::Control& c, int x, int y) override { b.movePointer(c, x, y); }
+    void movePointer(vb::Form& f, int x, int y) override { b.movePointer(f, x, y); }
+    bool startProgram(const std::string&) override { return false; }
+    std::string clipboardText() override { return b.clipboardText(); }
+    void setClipboardText(const std::string& s) override { b.setClipboardText(s); }
+};
+
+TEST_F(Beenden, ARestartThatCannotStartIsToldAndTheProgramStaysOpen) {
+    OhneNeustart backend;
+    vb::SetBackend(&backend);
+    auto& f = Fenster();
+    P.ProjBez = "gespeichert";
+    EXPECT_NO_THROW(vb::user::click("frmAuswahl.cmdNeustart"));
+    vb::SetBackend(nullptr);
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_NE(vb::headless::Log()[0].prompt.find("nicht neu gestartet"), std::string::npos);
+    EXPECT_TRUE(f.loaded());
+    EXPECT_NE(vb::ReadFileBytes((projekt / "baugrube").string()).find("gespeichert"), std::string::npos);
+}
+
 TEST_F(Beenden, BackToTheStartDialogKeepsTheProjectsNamesAgainstTheSettingsFile) {
     // The settings file names another project (saved last) and other fonts.
     fs::copy_file(fs::path(ZOR_TEST_DATA) / "Traegerbohlwand_verankert", projekt / "andere");
