@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "frame/project_data.h"
@@ -365,8 +366,8 @@ void frmAuswahl::cmdNeustart2_Click() {
     Hide();
     // The start dialog's load reads the settings file; the project in memory keeps its names and display
     // settings, or OK could save this project over the file of the project saved last.
-    const zorm1::ProjectData bisher = P;
+    const auto bisher = std::make_unique<zorm1::ProjectData>(P);
     auto& titel = vb::form<frmTitel>();
-    P = bisher;
+    P = *bisher;
     titel.NurSpeichern();
 }
