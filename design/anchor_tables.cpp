@@ -12,6 +12,8 @@
 
 namespace zormd {
 
+using zorm1::P;
+
 namespace {
 
 constexpr int16_t kBericht = zorma::kBerichtDateiNr;

@@ -10,8 +10,11 @@
 #include "design/circle_kernel.h"
 #include "design/state.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 
 namespace {
+
+using zorm1::P;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -63,11 +66,11 @@ class KreisTest : public ::testing::Test {
 protected:
     void SetUp() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     void TearDown() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     static void C25() {
         P.TeilsicherheitenAn = 1;
@@ -115,7 +118,7 @@ TEST_F(KreisTest, BendingDesignMatchesTheIntegratedSection) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << "N " << f.N << " M " << f.M);
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
         if (f.teilsicherheit)
             C25();
         else
@@ -313,7 +316,7 @@ TEST_F(KreisTest, StrainRegionsJoinAndReset) {
     EXPECT_EQ(zorm1::ArcCos(-1.0, 3.1415929794311523f), 3.1415929794311523);
     EXPECT_NEAR(zorm1::ArcCos(0.5, 3.1415929794311523f), kPi / 3, 1e-6);
     // One reset brings the kernel's state back to program start.
-    zorm1::ResetDesignState();
+    zor::LaufZuruecksetzen();
     EXPECT_EQ(zorm0::K.KreisErgD1, 0.0);
     EXPECT_EQ(zorm0::K.Q[1].x, 0.0);
     EXPECT_FALSE(zorm0::K.Konvergiert);

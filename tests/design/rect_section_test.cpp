@@ -8,8 +8,11 @@
 
 #include "design/state.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 
 namespace {
+
+using zorm1::P;
 
 // Parabola-rectangle block (eps_c2 -2, eps_cu -3.5 per mille): area factor alpha and centroid factor k of
 // the compression zone for an edge strain e (per mille, positive).
@@ -52,11 +55,11 @@ class RechteckTest : public ::testing::Test {
 protected:
     void SetUp() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     void TearDown() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     // C25/30 and BSt 500 with partial factors.
     static void C25() {

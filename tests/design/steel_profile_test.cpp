@@ -7,13 +7,15 @@
 #include <fstream>
 #include <string>
 
-#include "frame/frmBemessung.h"
+#include "design/frmBemessung.h"
 #include "frame/project_data.h"
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
 namespace {
+
+using zorm1::P;
 
 struct Profil {
     std::string name;
