@@ -359,18 +359,24 @@ void ZustandBeiBewehrung() {
     double kb = 2.5;
     double mb = MomentBei(kb);
     if (mb == ma) mb = 1.01 * ma;
+    // The last state whose moment is a number: a moment the reinforcement cannot reach drives the
+    // curvature beyond every bound, and that state is kept instead.
+    Kreiszustand letzter = K;
     for (int schritt = 0;; ++schritt) {
         if (schritt >= kGrenzeKruemmung || mb == ma) {
             ++K.Abbrueche;
             return;
         }
         const double k = ka + (K.mu - ma) / (mb - ma) * (kb - ka);
-        const double m = MomentBei(k);
-        if (std::fabs(m - K.mu) < 0.0001) return;
-        if (!std::isfinite(m)) {
-            ++K.Abbrueche;
+        const double m = std::isfinite(k) ? MomentBei(k) : k;
+        if (!std::isfinite(m) || !std::isfinite(K.KreisErgD1)) {
+            const int32_t abbrueche = K.Abbrueche;
+            K = letzter;
+            K.Abbrueche = abbrueche + 1;
             return;
         }
+        if (std::fabs(m - K.mu) < 0.0001) return;
+        letzter = K;
         if (m >= K.mu) {
             kb = k;
             mb = m;

@@ -307,6 +307,13 @@ TEST_F(KreisTest, StrainRegionsJoinAndReset) {
         EXPECT_NEAR(zorm0::K.KreisErgD1, a1, 1e-9);
         EXPECT_NEAR(zorm0::K.KreisErgD3, a3, 1e-9);
     }
+    // A moment the given reinforcement cannot reach: the search on the curvature stops at its bound and
+    // leaves its last (finite) state, counted.
+    zorm0::K.omega = 0.01;
+    zorm0::K.mu = 50.0;
+    zorm0::ZustandBeiBewehrung();
+    EXPECT_GE(zorm0::K.Abbrueche, 1);
+    EXPECT_TRUE(std::isfinite(zorm0::K.KreisErgD1));
     // The clamped arc cosine.
     EXPECT_EQ(zorm0::WinkelAusKosinus(1.5), 0.0);
     EXPECT_EQ(zorm0::WinkelAusKosinus(-1.0), zorm0::kPi);
