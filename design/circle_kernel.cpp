@@ -5,6 +5,8 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+
 namespace zorm0 {
 
 using zorm1::P;

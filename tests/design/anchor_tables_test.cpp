@@ -18,6 +18,8 @@
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
+using zorm1::P;
+
 namespace {
 
 using zorm1::P;

@@ -10,6 +10,8 @@
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 
+using zorm1::P;
+
 namespace {
 
 using zorm1::P;
