@@ -14,8 +14,6 @@ using zorm1::P;
 
 namespace zormd {
 
-using zorm1::P;
-
 namespace {
 
 constexpr int16_t kBericht = zorma::kBerichtDateiNr;

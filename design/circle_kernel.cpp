@@ -9,8 +9,6 @@ using zorm1::P;
 
 namespace zorm0 {
 
-using zorm1::P;
-
 void KreisBemessen(float& AsMin, double& r, double& rs, double& d, double& delta, double& Ac, double& fcd,
                    double& fyd, float& N, float& M, float& As, float& rho) {
     K.AsMin = AsMin;

@@ -22,8 +22,6 @@ using zorm1::P;
 
 namespace {
 
-using zorm1::P;
-
 const std::string E(13, ' '); // indent of the report lines
 
 class AnkerTest : public ::testing::Test {

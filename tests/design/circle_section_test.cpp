@@ -16,8 +16,6 @@ using zorm1::P;
 
 namespace {
 
-using zorm1::P;
-
 constexpr double kPi = 3.14159265358979323846;
 
 struct Kraefte {

@@ -14,8 +14,6 @@ using zorm1::P;
 
 namespace {
 
-using zorm1::P;
-
 // Parabola-rectangle block (eps_c2 -2, eps_cu -3.5 per mille): area factor alpha and centroid factor k of
 // the compression zone for an edge strain e (per mille, positive).
 void Block(double e, double& alpha, double& k) {

@@ -17,8 +17,6 @@ using zorm1::P;
 
 namespace {
 
-using zorm1::P;
-
 struct Profil {
     std::string name;
     float w[5];
