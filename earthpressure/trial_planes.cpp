@@ -87,8 +87,9 @@ void ErdwiderstandGleitflaechen() {
             // The depth list would not ascend: the search is not possible for this stage. The
             // report says so once, in the pass of the stage that prints.
             if (B.DruckLastfall == 1 && vb::IsOpen(zorma::kBerichtDateiNr))
-                vb::Print(zorma::kBerichtDateiNr, vb::Tab(13),
-                          "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
+                zorma::ZeileDrucken(
+                    zorma::Spalte(13),
+                    "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
             return;
         }
     }
