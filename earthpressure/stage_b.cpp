@@ -32,7 +32,7 @@ using zorma::ZeileDrucken;
 
 // Seepage state of the pass from "zorz10".
 void SickerzustandLesen() {
-    Datei d("zorz10", vb::OpenMode::Input);
+    vb::FileGuard d("zorz10", vb::OpenMode::Input);
     const int16_t f = d.nr();
     float w3 = 0, w4 = 0;
     vb::Input(f, B.GammaGeaendert, B.SickerKonv, w3, w4, B.GefaelleErd, B.GefaelleLuft);
@@ -43,6 +43,7 @@ void SickerzustandLesen() {
         B.GefaelleErd = 0.0f;
         B.GefaelleLuft = 0.0f;
     }
+    d.Close();
 }
 
 int16_t DruckLastfallBestimmen() {
@@ -140,17 +141,19 @@ void SummeNachBegrLast(const zor::Ordinatenliste& A) {
 }
 
 void ZorgzSchreiben() {
-    Datei d("ZORGZ", vb::OpenMode::Output);
+    vb::FileGuard d("ZORGZ", vb::OpenMode::Output);
     vb::Write(d.nr(), B.Gz.n);
     for (int i = 1; i <= B.Gz.n; ++i)
         vb::Write(d.nr(), B.Gz.z[i], B.Gz.e[i]);
+    d.Close();
 }
 
 void PloteSchreiben() {
-    Datei d("ZZZPLOTE", vb::OpenMode::Output);
+    vb::FileGuard d("ZZZPLOTE", vb::OpenMode::Output);
     vb::Write(d.nr(), P.AnzLF, P.LFNr, P.AnzAush, P.AushNr, B.BegrLast.n);
     for (int i = 1; i <= B.BegrLast.n; ++i)
         vb::Write(d.nr(), B.ESumme.z[i], B.ESumme.e[i], B.ESumme.e[i] - B.BegrLast.e[i], B.BegrLast.e[i]);
+    d.Close();
 }
 
 } // namespace
@@ -347,8 +350,9 @@ void ErddruckBerechnen() {
     Z4Schreiben();
     if (P.kzStroem == 0) B.SickerKonv = 1;
     {
-        Datei d("ZOREPP.", vb::OpenMode::Output);
+        vb::FileGuard d("ZOREPP.", vb::OpenMode::Output);
         vb::Write(d.nr(), static_cast<int16_t>(0));
+        d.Close();
     }
     P.AnzGleitflaechen = 0;
 

@@ -148,6 +148,29 @@ TEST_F(Erddruckstufe, SectionAndHandOverFilesOfASandWithAnUnlimitedLoad) {
     EXPECT_EQ(B.SickerKonv, 1);
 }
 
+// A hand-over file whose data the disk refuses: the stage is abandoned with the run-time error
+// (which the run reports in a message) instead of ending the program from a destructor, and it
+// keeps no file number but the report's.
+TEST_F(Erddruckstufe, AFailedFlushOfAHandOverFileAbandonsTheStageWithAnError) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    StufeA();
+    fs::create_symlink("/dev/full", "ZORZ4");
+    int nummer = 0;
+    try {
+        zormb::ErddruckBerechnen();
+    } catch (const vb::RuntimeError& e) {
+        nummer = e.number();
+    }
+    EXPECT_EQ(nummer, 61);
+    for (int16_t f = 1; f <= 20; ++f)
+        EXPECT_EQ(vb::IsOpen(f), f == zorma::kBerichtDateiNr) << f;
+
+    // The next run goes on as usual.
+    fs::remove("ZORZ4");
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(Zeilen("ZORZ4")[0], "4,4");
+}
+
 TEST_F(Erddruckstufe, StageAndLoadCaseNameTheFileExtension) {
     P.AnzAush = 3;
     Stufe(2, 5.0f);
