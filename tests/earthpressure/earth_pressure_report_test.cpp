@@ -1,6 +1,11 @@
 // The earth-pressure sections of whole runs: the three example projects through stage a and the
 // earth-pressure stage of every load case and excavation stage, compared line by line with the
 // expected reports beside the expected echoes (tests/data/echo/<project>_Erddruck.txt).
+//
+// Checked by hand in the free sheet pile wall: 10 kN/m2 on 1.5 m sand (phi 30°, deltaA 20°,
+// Kah = 0.2794) above sand with phi 32.5°, deltaA 21.67° (Kah = 0.2507), gamG = 1.2:
+// eh = 1.2 x 10 x 0.2794 = 3.35 at the head, 1.2 x 37 x 0.2794 = 12.40 and 1.2 x 37 x 0.2507 =
+// 11.13 above and below the layer boundary at 1.5 m.
 #include <algorithm>
 #include <fstream>
 
@@ -20,16 +25,7 @@ protected:
     }
     // The report lines of every earth-pressure pass of the project after the echo of stage a.
     std::vector<std::string> Lauf(const std::string& name) {
-        ResetProjectData();
-        P.GradZuRad = kGrad;
-        P.TiefeUnendlich = 99.0f;
-        P.Versionstext = "V.07.05.2012";
-        P.WurzelOrdner = dir_.path().string() + "/";
-        EXPECT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name));
-        P.GanzerName = "/projekte/" + name;
-        P.gamG = 1.20f;
-        P.gamE0g = 1.10f;
-        P.gamQ = 1.30f;
+        EXPECT_TRUE(Beispiel(name));
         zorma::EingabeAuswerten();
         const std::size_t ab = Zeilen("LPTZW").size();
         const int16_t anzLF = P.AnzLF, anzAush = P.AnzAush;
