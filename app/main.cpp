@@ -4,7 +4,7 @@
 #include <exception>
 #include <string>
 
-#include "frame/frmZOR0.h"
+#include "frame/run/frmZOR0.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
 #include "platform/qt/draw_printer.h"

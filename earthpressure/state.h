@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "earthpressure/diagrams.h"
+#include "earthpressure/polylines.h"
 #include "frame/project_data.h"
 
 namespace zormcom {
@@ -134,22 +135,9 @@ extern Erddruckzustand B;
 // Back to the state at program start.
 void ErddruckZustandZuruecksetzen();
 
-// Table of singles indexed (line, point) from 0 up to the bounds it was created with; an index
-// outside them abandons the calculation.
-class Linientafel {
-public:
-    Linientafel() = default;
-    Linientafel(int linienOben, int punkteOben);
-    float& operator()(int linie, int punkt);
-    float operator()(int linie, int punkt) const;
-    int PunkteOben() const { return punkteOben_; }
-
-private:
-    std::size_t index(int linie, int punkt) const;
-    int linienOben_ = -1;
-    int punkteOben_ = -1;
-    std::vector<float> w_;
-};
+// Abandons the calculation because the model outgrows its tables (also the range handler of the
+// model's line tables).
+[[noreturn]] void ModellZuGross();
 
 struct Keilmodell {
     // Point table (indices 1..90).
@@ -159,11 +147,11 @@ struct Keilmodell {
 
     // Lines: code lists, points (line, point), point counts.
     std::array<std::string, 22> LinienCodes{};
-    Linientafel GleitLinieX, GleitLinieZ;
+    zor::Linientafel GleitLinieX{ModellZuGross}, GleitLinieZ{ModellZuGross};
     std::vector<int16_t> GleitLinieAnz;
     int16_t LetzteGleitLinie = 0;
     // Saved grid: z of the lines 0..LetzteGleitLinie, row LetzteGleitLinie + 1 the grid x.
-    Linientafel GleitRasterZ;
+    zor::Linientafel GleitRasterZ{ModellZuGross};
     int16_t RasterAnz = 0;
 
     // Slice values, indexed by the line that bounds the slice from above (1..20).

@@ -5,20 +5,20 @@
 
 #include "earthpressure/diagrams.h"
 #include "earthpressure/number_lists.h"
+#include "earthpressure/polylines.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
-#include "slipcircle/zormg_lines.h"
 
 using zorm1::P;
 
 namespace zormb {
 
-namespace {
-
-[[noreturn]] void ModellZuGross() {
+void ModellZuGross() {
     throw zor::CalcAbort("Das Gleitflächenmodell der Aushubseite ist zu groß; der Erdwiderstand aus "
                          "Gleitflächen kann nicht bestimmt werden.");
 }
+
+namespace {
 
 // Exchange sort of a list 1..n by x ascending, z carried along.
 void Sortieren(std::vector<float>& x, std::vector<float>* z, int n) {
@@ -57,23 +57,6 @@ bool StufeGelistet() {
 
 } // namespace
 
-Linientafel::Linientafel(int linienOben, int punkteOben)
-    : linienOben_(linienOben), punkteOben_(punkteOben),
-      w_(static_cast<std::size_t>(linienOben + 1) * static_cast<std::size_t>(punkteOben + 1), 0.0f) {}
-
-std::size_t Linientafel::index(int linie, int punkt) const {
-    if (linie < 0 || linie > linienOben_ || punkt < 0 || punkt > punkteOben_) ModellZuGross();
-    return static_cast<std::size_t>(linie) * static_cast<std::size_t>(punkteOben_ + 1) +
-           static_cast<std::size_t>(punkt);
-}
-
-float& Linientafel::operator()(int linie, int punkt) {
-    return w_[index(linie, punkt)];
-}
-float Linientafel::operator()(int linie, int punkt) const {
-    return w_[index(linie, punkt)];
-}
-
 void PunktCodeSuchen(int16_t code, int16_t& index) {
     index = 0;
     for (int i = 1; i <= Keil.AnzGleitPunkte; ++i) {
@@ -92,7 +75,7 @@ void GelaendeSchneiden() {
         int16_t geaendert = 0;
         for (int i = 1; i <= K.LetzteGleitLinie + 1; ++i) {
             int16_t a0 = K.GleitLinieAnz[0], ai = K.GleitLinieAnz[i];
-            Zormg::LinienVerschneiden(K.GleitLinieZ, K.GleitLinieX, a0, ai, 0, i, geaendert);
+            zor::LinienVerschneiden(K.GleitLinieZ, K.GleitLinieX, a0, ai, 0, i, geaendert);
             K.GleitLinieAnz[0] = a0;
             K.GleitLinieAnz[i] = ai;
         }
@@ -155,8 +138,8 @@ void KeilmodellAufbauen() {
     const int linienOben = K.LetzteGleitLinie + 3;
     // Lines share one grid; the room covers the grid and every slip point of a trial plane.
     const int punkteOben = K.AnzGleitPunkte + 50 + 200;
-    K.GleitLinieX = Linientafel(linienOben, punkteOben);
-    K.GleitLinieZ = Linientafel(linienOben, punkteOben);
+    K.GleitLinieX.Dimensionieren(linienOben, punkteOben);
+    K.GleitLinieZ.Dimensionieren(linienOben, punkteOben);
     K.GleitLinieAnz.assign(linienOben + 1, 0);
     for (int L = 0; L <= K.LetzteGleitLinie; ++L) {
         std::array<int16_t, 21> codes{};
@@ -257,7 +240,7 @@ void KeilmodellAufbauen() {
         for (int p = 1; p <= nP; ++p)
             if (K.GleitLinieZ(L, p) < K.GleitLinieZ(1, p)) K.GleitLinieZ(L, p) = K.GleitLinieZ(1, p);
     K.RasterAnz = static_cast<int16_t>(nP);
-    K.GleitRasterZ = Linientafel(K.LetzteGleitLinie + 1, nP);
+    K.GleitRasterZ.Dimensionieren(K.LetzteGleitLinie + 1, nP);
     for (int L = 0; L <= K.LetzteGleitLinie; ++L)
         for (int p = 1; p <= nP; ++p)
             K.GleitRasterZ(L, p) = K.GleitLinieZ(L, p);

@@ -11,6 +11,8 @@
 
 #include "earthpressure/state.h"
 
+#include "earthpressure/polylines.h"
+
 namespace zormb {
 
 // Index of the point with the given code, 0 when there is none.

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "frame/frmZOR0.h"
+#include "frame/run/frmZOR0.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/qt/forms_qt.h"

@@ -1,6 +1,6 @@
 // Wedge and terrain model of the excavation side for the passive trial slip planes.
+#include "earthpressure/polylines.h"
 #include "earthpressure/wedge_geometry.h"
-#include "slipcircle/zormg_lines.h"
 #include "stage_b_fixture.h"
 
 using zorm1::P;
@@ -133,7 +133,7 @@ TEST_F(Keilmodell, DescendingPlaneUnderAFlatBottomReachesTheFarEnd) {
 }
 
 TEST_F(Keilmodell, MergeOfTwoLines) {
-    zormb::Linientafel X(1, 10), Zt(1, 10);
+    zor::Linientafel X(1, 10), Zt(1, 10);
     const float a[] = {-99, 0, 99}, b[] = {-99, 5, 99};
     for (int p = 1; p <= 3; ++p) {
         X(0, p) = a[p - 1];
@@ -143,7 +143,7 @@ TEST_F(Keilmodell, MergeOfTwoLines) {
     }
     Zt(1, 2) = 20.0f;
     int16_t n0 = 3, n1 = 3, ch = 0;
-    Zormg::LinienVerschneiden(Zt, X, n0, n1, 0, 1, ch);
+    zor::LinienVerschneiden(Zt, X, n0, n1, 0, 1, ch);
     EXPECT_EQ(ch, 1);
     ASSERT_EQ(n0, 4);
     ASSERT_EQ(n1, 4);
@@ -157,7 +157,7 @@ TEST_F(Keilmodell, MergeOfTwoLines) {
     // Abscissae within 1 mm are one point (the first line's); nothing changes.
     X(1, 2) = 0.0005f;
     ch = 0;
-    Zormg::LinienVerschneiden(Zt, X, n0, n1, 0, 1, ch);
+    zor::LinienVerschneiden(Zt, X, n0, n1, 0, 1, ch);
     EXPECT_EQ(ch, 0);
     EXPECT_EQ(n0, 4);
     EXPECT_FLOAT_EQ(X(1, 2), 0.0f);

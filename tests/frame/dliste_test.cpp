@@ -1,5 +1,4 @@
-// The list of project files: its clean-up at start, its update at a calculation request and the
-// window that reads or deletes project files from it.
+// The list of project files: its clean-up at start and its update at a calculation request.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -8,7 +7,6 @@
 #include <fstream>
 
 #include "frame/dliste.h"
-#include "frame/frmDListe.h"
 #include "frame/project_data.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
@@ -28,7 +26,6 @@ protected:
     void SetUp() override {
         vb::headless::ResetForms();
         ResetProjectData();
-        frmDListe::Uebergabe = nullptr;
         dir = fs::temp_directory_path() / ("zor_dliste_" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "root");
@@ -38,7 +35,6 @@ protected:
     }
     void TearDown() override {
         vb::headless::ResetForms();
-        frmDListe::Uebergabe = nullptr;
         fs::remove_all(dir);
     }
     std::string projekt(const std::string& name, const std::string& inhalt = "Inhalt") {
@@ -48,13 +44,6 @@ protected:
     void liste(const std::string& bytes) { vb::WriteFileBytes(P.WurzelOrdner + "ZorDList.txt", bytes); }
     std::string listeBytes() { return vb::ReadFileBytes(P.WurzelOrdner + "ZorDList.txt"); }
     static std::string zeile(const std::string& s) { return "\"" + s + "\"\r\n"; }
-    std::vector<std::string> fenster() {
-        std::vector<std::string> v;
-        auto& f = vb::form<frmDListe>();
-        for (int32_t i = 0; i < f.List1.ListCount(); ++i)
-            v.push_back(f.List1.List(i));
-        return v;
-    }
 };
 
 TEST_F(DListeTest, CleanUpDropsEntriesWhoseFilesAreGoneOrEmpty) {
@@ -69,7 +58,6 @@ TEST_F(DListeTest, CleanUpWithoutAListCreatesAnEmptyOne) {
     DListe::Bereinigen();
     EXPECT_TRUE(fs::exists(dir / "root" / "ZorDList.txt"));
     EXPECT_EQ(listeBytes(), "");
-    EXPECT_TRUE(fenster().empty());
 }
 
 TEST_F(DListeTest, EntriesAreStoredInWindows1252) {
@@ -103,107 +91,6 @@ TEST_F(DListeTest, CalculationRequestPutsTheProjectFirst) {
 TEST_F(DListeTest, CalculationRequestWithoutAListStartsOne) {
     DListe::Aktualisieren(proj + "x");
     EXPECT_EQ(listeBytes(), zeile(proj + "x"));
-}
-
-TEST_F(DListeTest, WindowShowsOnlyExistingFilesAndLeavesTheListAlone) {
-    const auto a = projekt("a");
-    const std::string vorher = zeile(proj + "weg") + zeile(a);
-    liste(vorher);
-    EXPECT_EQ(fenster(), std::vector<std::string>{a});
-    EXPECT_EQ(vb::headless::text("frmDListe"), "Liste der vorhandenen Eingabedateien");
-    EXPECT_EQ(listeBytes(), vorher);
-}
-
-TEST_F(DListeTest, ReadingTheChosenEntryHandsFolderAndNameToTheStartDialog) {
-    const auto a = projekt("a"), b = projekt("wand");
-    liste(zeile(a) + zeile(b));
-    std::string pfad = "unverändert", name = "unverändert";
-    frmDListe::Uebergabe = [&](const std::string& p, const std::string& n) { pfad = p, name = n; };
-    vb::script::click("frmDListe.cmdOK(0)"); // nothing clicked yet: the window stays
-    vb::script::call([] { EXPECT_TRUE(vb::isLoaded<frmDListe>()); });
-    vb::script::clickItem("frmDListe.List1", 1);
-    vb::script::click("frmDListe.cmdOK(0)");
-    vb::form<frmDListe>().Show(vb::vbModal);
-    EXPECT_FALSE(vb::isLoaded<frmDListe>());
-    EXPECT_EQ(pfad, proj);
-    EXPECT_EQ(name, "wand");
-}
-
-TEST_F(DListeTest, DoubleClickReadsAndAVanishedFileDoesNothing) {
-    const auto a = projekt("a");
-    liste(zeile(a));
-    int uebergaben = 0;
-    frmDListe::Uebergabe = [&](const std::string&, const std::string&) { ++uebergaben; };
-    vb::form<frmDListe>().Show();
-    vb::user::clickItem("frmDListe.List1", 0);
-    fs::remove(a); // gone in the meantime
-    vb::user::dblClickItem("frmDListe.List1", 0);
-    EXPECT_TRUE(vb::isLoaded<frmDListe>());
-    projekt("a");
-    vb::user::dblClickItem("frmDListe.List1", 0);
-    EXPECT_EQ(uebergaben, 1);
-    EXPECT_FALSE(vb::isLoaded<frmDListe>());
-}
-
-TEST_F(DListeTest, DeletingTheSelectedEntryDeletesOnlyThatProjectFile) {
-    std::vector<std::string> p;
-    for (auto n : {"p1", "p2", "p3", "p4"})
-        p.push_back(projekt(n));
-    projekt("p3.AUS");
-    liste(zeile(p[0]) + zeile(p[1]) + zeile(p[2]) + zeile(p[3]));
-    vb::form<frmDListe>().Show();
-    vb::user::clickItem("frmDListe.List1", 2);
-    vb::user::click("frmDListe.cmdOK(2)");
-    EXPECT_FALSE(fs::exists(p[2]));
-    EXPECT_TRUE(fs::exists(proj + "p3.AUS"));
-    EXPECT_EQ(fenster(), (std::vector<std::string>{p[0], p[1], p[3]}));
-    EXPECT_EQ(listeBytes(), zeile(p[0]) + zeile(p[1]) + zeile(p[3]));
-    EXPECT_TRUE(vb::isLoaded<frmDListe>());
-    EXPECT_TRUE(fs::exists(p[0]) && fs::exists(p[1]) && fs::exists(p[3]));
-}
-
-TEST_F(DListeTest, DeletingSeveralEntriesOneAfterTheOther) {
-    std::vector<std::string> p;
-    for (auto n : {"p1", "p2", "p3"})
-        p.push_back(projekt(n));
-    liste(zeile(p[0]) + zeile(p[1]) + zeile(p[2]));
-    vb::form<frmDListe>().Show();
-    vb::user::clickItem("frmDListe.List1", 0);
-    vb::user::clickItem("frmDListe.List1", 1, true); // with the control key: both selected
-    vb::user::click("frmDListe.cmdOK(2)");
-    EXPECT_EQ(fenster(), std::vector<std::string>{p[2]});
-    EXPECT_FALSE(fs::exists(p[0]) || fs::exists(p[1]));
-}
-
-TEST_F(DListeTest, DeletingOnAnEmptyWindowWritesAnEmptyList) {
-    liste(zeile(proj + "weg"));
-    vb::form<frmDListe>().Show();
-    vb::user::click("frmDListe.cmdOK(2)");
-    EXPECT_EQ(listeBytes(), "");
-}
-
-TEST_F(DListeTest, AFileThatCannotBeDeletedKeepsItsEntryAndTheUserIsTold) {
-    const auto a = projekt("a");
-    fs::create_directories(proj + "ordner");
-    std::ofstream(proj + "ordner/inhalt") << "x";
-    liste(zeile(a));
-    vb::form<frmDListe>().List1.AddItem(proj + "ordner"); // a name that cannot be removed as a file
-    vb::form<frmDListe>().Show();
-    vb::user::clickItem("frmDListe.List1", 0);
-    vb::user::clickItem("frmDListe.List1", 1, true);
-    vb::user::click("frmDListe.cmdOK(2)");
-    EXPECT_EQ(fenster(), std::vector<std::string>{proj + "ordner"});
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_NE(vb::headless::Log()[0].prompt.find("kann nicht gelöscht werden"), std::string::npos);
-}
-
-TEST_F(DListeTest, CloseLeavesEverythingAsItWas) {
-    const auto a = projekt("a");
-    liste(zeile(a));
-    vb::script::click("frmDListe.cmdOK(1)");
-    vb::form<frmDListe>().Show(vb::vbModal);
-    EXPECT_FALSE(vb::isLoaded<frmDListe>());
-    EXPECT_EQ(listeBytes(), zeile(a));
 }
 
 } // namespace

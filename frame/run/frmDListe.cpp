@@ -1,4 +1,4 @@
-#include "frame/frmDListe.h"
+#include "frame/run/frmDListe.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "frame/frmZOR0.h"
+#include "frame/run/frmZOR0.h"
 
 #include "frame/anzeigen_fenster.h"
 #include "frame/dliste.h"
