@@ -730,15 +730,9 @@ struct Leser {
 bool EingabeSchreiben(const std::string& dateiName) {
     try {
         vb::SaveReplacing(dateiName, [](const std::string& temp) {
-            const int16_t fn = vb::FreeFile();
-            vb::Open(temp, vb::OpenMode::Output, fn);
-            try {
-                SchreibeAlles(fn);
-            } catch (...) {
-                vb::Close(fn);
-                throw;
-            }
-            vb::Close(fn);
+            vb::FileGuard d(temp, vb::OpenMode::Output);
+            SchreibeAlles(d.nr());
+            d.Close();
         });
     } catch (const std::exception& e) {
         const auto* rt = dynamic_cast<const vb::RuntimeError*>(&e);
@@ -761,20 +755,13 @@ bool EingabeLesen(const std::string& dateiName) {
     const ProjectData vorher = P;
     const Anzeigen::Heft504Daten h504Vorher = Anzeigen::H504;
 
-    int16_t fn = 0;
     bool ok = false;
     bool h504Gelesen = false;
     try {
-        fn = vb::FreeFile();
-        vb::Open(dateiName, vb::OpenMode::Input, fn);
-        Leser leser{fn};
-        try {
-            leser.Lesen();
-        } catch (...) {
-            vb::Close(fn);
-            throw;
-        }
-        vb::Close(fn);
+        vb::FileGuard d(dateiName, vb::OpenMode::Input);
+        Leser leser{d.nr()};
+        leser.Lesen();
+        d.Close();
         h504Gelesen = leser.h504Gelesen;
         ok = true;
     } catch (...) {
