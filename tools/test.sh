@@ -14,13 +14,13 @@ if command -v ccache >/dev/null 2>&1; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-CXX=g++ cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+CC=gcc CXX=g++ cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 cmake --build "$root/build/release" -j "$jobs"
 ctest --test-dir "$root/build/release" -j "$jobs" --output-on-failure
 
 # The compiler is given on the command line as well, so that a folder configured earlier with
 # another compiler is configured anew.
-CXX=clang++ cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOR_SANITIZE=ON \
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOR_SANITIZE=ON \
   -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}"
 cmake --build "$root/build/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -28,7 +28,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 # The project-file reader under libFuzzer for a minute, from the committed corpus and the example
 # projects; new inputs go to a scratch folder, a crash leaves its input in build/fuzz/.
-CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOR_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOR_FUZZ=ON \
   -DZOR_WITH_QT=OFF -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}"
 cmake --build "$root/build/fuzz" -j "$jobs" --target fuzz_project_file
 scratch="$(mktemp -d)"
