@@ -13,10 +13,11 @@
 namespace {
 zortest::LeseBasis g_basis;
 std::filesystem::path g_ordner;
+std::filesystem::path g_start; // the fuzzer's own current folder: its paths are relative to it
 
 void aufraeumen() {
     std::error_code ec;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(ec), ec);
+    std::filesystem::current_path(g_start, ec);
     std::filesystem::remove_all(g_ordner, ec);
 }
 } // namespace
@@ -35,9 +36,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         std::abort();
     }
     g_ordner = ordner;
-    std::filesystem::current_path(g_ordner);
+    g_start = std::filesystem::current_path();
     std::atexit(aufraeumen);
+    std::filesystem::current_path(g_ordner);
     g_basis = zortest::LeseBasisAus(std::string(ZOR_TEST_DATA) + "/Traegerbohlwand_verankert");
+    std::filesystem::current_path(g_start);
     if (g_basis.projekt.DatenGelesen != -1) {
         std::fprintf(stderr, "the example project cannot be read\n");
         std::abort();
@@ -46,11 +49,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    std::filesystem::current_path(g_ordner);
     const std::string fehler =
         zortest::ProjektdateiPruefen(std::string(reinterpret_cast<const char*>(data), size), g_basis);
     if (!fehler.empty()) {
         std::fprintf(stderr, "project-file reader: %s\n", fehler.c_str());
         std::abort();
     }
+    std::filesystem::current_path(g_start);
     return 0;
 }
