@@ -224,6 +224,22 @@ TEST_F(Anfrage, TheLoopVisitsStagesWithinLoadCasesAndTheResultsLandBesideTheProj
     EXPECT_FALSE(zorrun::AnfrageLaeuft());
 }
 
+TEST_F(Anfrage, AStaticsAnswerOfBRepeatsEarthPressureAndStaticsOfTheSameStage) {
+    Beispiel("Traegerbohlwand_verankert");
+    Platzhalterstufen();
+    int statik = 0;
+    zorrun::Stufen().WandStatik = [&](std::string& status) {
+        ++statik;
+        status = (P.LFNr == 1 && P.AushNr == 2 && statik <= 4) ? "B" : "D";
+    };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    // Calls 2, 3 and 4 of the statics answer "B" in stage 2 of load case 1: three repetitions.
+    const std::vector<std::pair<int, int>> folge{{1, 1}, {1, 2}, {1, 2}, {1, 2}, {1, 2},
+                                                 {1, 3}, {2, 1}, {2, 2}, {2, 3}};
+    EXPECT_EQ(besucht, folge);
+    EXPECT_EQ(statik, 9);
+}
+
 TEST_F(Anfrage, ASlipCircleInputThatCannotBeCopiedIsToldAndTheRequestGoesOn) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
