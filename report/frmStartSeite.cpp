@@ -11,6 +11,8 @@
 #include "platform/runtime/vbstring.h"
 #include "report/frmHeft504.h"
 
+using zorm1::P;
+
 namespace Anzeigen {
 
 int16_t StartSeiteAusText(const std::string& text) {

@@ -1,12 +1,7 @@
 #include "frame/run/run_windows.h"
 
-#include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
-#include "platform/runtime/errors.h"
-#include "platform/runtime/vbfile.h"
-#include "platform/runtime/winfs.h"
-
-using zorm1::P;
+#include "platform/forms/forms.h"
+#include "report/frmAnzeigen.h"
 
 namespace zorrun {
 
@@ -14,7 +9,8 @@ namespace {
 
 Fensteraufrufe Standard() {
     Fensteraufrufe f;
-    f.BerichtFensterZeigen = [] { DruckDateiSchreiben(); };
+    f.ErgebnisFensterEntladen = [] { vb::Unload<frmAnzeigen>(); };
+    f.BerichtFensterZeigen = [] { vb::form<frmAnzeigen>().Show(); };
     return f;
 }
 
@@ -31,40 +27,6 @@ Fensteraufrufe& Fenster() {
 
 void FensterStandard() {
     Installiert() = Standard();
-}
-
-std::function<bool()> DruckDateiSchreiben = BerichtKopieren;
-
-std::string DruckDatei() {
-    return P.GanzerNameOhneExt + ".AUS";
-}
-
-bool BerichtKopieren() {
-    const std::string ziel = DruckDatei();
-    try {
-        vb::SaveReplacing(ziel, [](const std::string& temp) {
-            const int16_t ein = vb::FreeFile();
-            vb::Open("LPTZW", vb::OpenMode::Input, ein);
-            const int16_t aus = vb::FreeFile();
-            try {
-                vb::Open(temp, vb::OpenMode::Output, aus);
-                while (!vb::Eof(ein))
-                    vb::Print(aus, vb::LineInput(ein));
-            } catch (...) {
-                vb::Close(aus);
-                vb::Close(ein);
-                throw;
-            }
-            vb::Close(aus);
-            vb::Close(ein);
-        });
-        return true;
-    } catch (const std::exception& e) {
-        vb::MsgBox("Der Bericht konnte nicht nach\r\n" + ziel + "\r\nkopiert werden (" + e.what() +
-                       ").\r\nDie bisherige Datei bleibt unverändert.",
-                   vb::vbExclamation);
-        return false;
-    }
 }
 
 } // namespace zorrun

@@ -27,8 +27,8 @@ struct Fensteraufrufe {
     std::function<void()> MaskenEntladen;
     // The report and the graphics window of an earlier run unloaded.
     std::function<void()> ErgebnisFensterEntladen;
-    // After a run: the report window shown (not modal). Loading it copies the report beside the project file
-    // (".AUS"); until the report window is part of the program the default slot makes that copy alone.
+    // After a run: the report window shown (not modal); loading it copies the report beside the project file
+    // as ".AUS".
     std::function<void()> BerichtFensterZeigen;
     // After a run: the graphics window loaded, which runs the picture sequence.
     std::function<void()> GrafikFensterLaden;
@@ -37,17 +37,8 @@ struct Fensteraufrufe {
 // The installed slots.
 Fensteraufrufe& Fenster();
 
-// Back to the defaults: every slot empty except BerichtFensterZeigen, which copies the report.
+// Back to the defaults: the report window frmAnzeigen for ErgebnisFensterEntladen and BerichtFensterZeigen,
+// every other slot empty until its window is part of the program.
 void FensterStandard();
-
-// The copy of the report "LPTZW" beside the project file: GanzerNameOhneExt + ".AUS", every line ended by
-// CR LF, written to a temporary file that then replaces the old copy. Returns false after a message box when
-// the report cannot be read or the copy cannot be written; the old copy then stays as it was. The report
-// window's own copy replaces this one when the report window is part of the program.
-extern std::function<bool()> DruckDateiSchreiben;
-bool BerichtKopieren();
-
-// The name of the copy: GanzerNameOhneExt + ".AUS".
-std::string DruckDatei();
 
 } // namespace zorrun

@@ -20,6 +20,9 @@
 #include "report/druck.h"
 #include "report/druck_datei.h"
 #include "tests/support/working_folder.h"
+using zorm1::ResetProjectData;
+
+using zorm1::P;
 
 namespace druck_test {
 

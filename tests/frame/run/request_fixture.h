@@ -25,6 +25,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
+#include "report/druck_datei.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/support/working_folder.h"
 
@@ -106,7 +107,7 @@ protected:
             *slot = [this, name = std::string(name)] { fenster.push_back(name); };
         f.BerichtFensterZeigen = [this] {
             fenster.push_back("BerichtFensterZeigen");
-            zorrun::DruckDateiSchreiben();
+            Anzeigen::DruckDateiKopieren();
         };
     }
     bool Aufgerufen(const std::string& name) const {

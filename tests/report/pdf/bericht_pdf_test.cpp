@@ -29,6 +29,8 @@
 #include "report/druck_datei.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
