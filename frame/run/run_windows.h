@@ -1,8 +1,9 @@
 #pragma once
 // What the calculation request does to windows: the main window's buttons, pointer and focus, the anchor
-// dialog, the profile list, the input dialogs, the report and the graphics window. Each is a slot the window
-// concerned installs when it becomes part of the program; an empty slot does nothing. The request never
-// reaches a window any other way, so it runs the same with the windows, headless, and in the tests.
+// dialog, the profile list, the input dialogs, the report and the graphics window. Each is a slot; the
+// defaults reach the windows by their names (platform/forms/registry.h) and do nothing for a window that is
+// not loaded or not part of the program. The request never reaches a window any other way, so it runs the
+// same with the windows, headless, and in the tests, which may install slots of their own.
 #include <functional>
 #include <string>
 
@@ -37,8 +38,8 @@ struct Fensteraufrufe {
 // The installed slots.
 Fensteraufrufe& Fenster();
 
-// Back to the defaults: the report window frmAnzeigen for ErgebnisFensterEntladen and BerichtFensterZeigen,
-// every other slot empty until its window is part of the program.
+// Back to the defaults: the main window "frmAuswahl" (its buttons, MousePointer, optAuswahl(4), cmdEnd),
+// "frmAnker1", "frmProfile", zorm1::MaskenEntladen, the report window frmAnzeigen and "frmZorG1".
 void FensterStandard();
 
 } // namespace zorrun
