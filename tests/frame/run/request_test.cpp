@@ -274,6 +274,21 @@ TEST_F(Anfrage, OldResultFilesGoBeforeTheRunsSoAStopAtTheWallFootCopiesNoStaleSl
     EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), vb::ReadFileBytes("WEXASAVE"));
 }
 
+TEST_F(Anfrage, TheSlipCircleArraysAreThereAndEmptyWhenARunStarts) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    Zormg::Z().PunktX.at(5) = 3.0f; // left by an earlier run
+    std::size_t punkte = 0;
+    float alt = -1.0f;
+    zorrun::Stufen().ErddruckBerechnen = [&] {
+        punkte = Zormg::Z().PunktX.size();
+        alt = Zormg::Z().PunktX.at(5);
+    };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    EXPECT_EQ(punkte, 151u);
+    EXPECT_EQ(alt, 0.0f);
+}
+
 TEST_F(Anfrage, TheRequestCountsAsRunningUntilItEndsAndASecondOneIsRefused) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
