@@ -87,3 +87,12 @@ void frmStartSeite::cmdOK_Click() {
         txtStartSeite.setText("0");
     }
 }
+
+namespace Anzeigen {
+
+void H504FensterEntladen() {
+    vb::Unload<frmStartSeite>();
+    vb::Unload<frmHeft504B>();
+}
+
+} // namespace Anzeigen

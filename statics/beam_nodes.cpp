@@ -335,12 +335,7 @@ void LastUnterSohle() {
 void ZusatzlastAddieren() {
     const zormb::Erddruckzustand& B = zormb::B;
     if (B.BegrLastKopie.n < 1 || St.Lastbild.n < 1) return;
-    zor::Ordinatenliste w;
-    w.n = B.BegrLastKopie.n;
-    for (int i = 1; i <= w.n; ++i) {
-        w.z[i] = B.BegrLastKopie.z[i];
-        w.e[i] = B.BegrLastKopie.e[i];
-    }
+    zor::Ordinatenliste w = B.BegrLastKopie;
     KurveKappen(w.e, w.z, w.n, P.zAush);
     if (w.n + 2 > zor::kMaxOrdinaten) return;
     ++w.n;

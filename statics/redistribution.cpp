@@ -285,7 +285,7 @@ void UmlagerungEigeneFigur(int16_t figur) {
     const zormb::Erddruckzustand& B = zormb::B;
     if (figur == 26 && B.BegrLastKopie.n > 0) {
         float Eb = 0.0f;
-        Integrieren(B.BegrLastKopie.e, B.BegrLastKopie.z, B.BegrLastKopie.n, H6, Eb, y);
+        Integrieren(B.BegrLastKopie, H6, Eb, y);
         E -= Eb;
     }
     const int m = std::clamp<int>(L.AnzFigur6, 0, 15);
@@ -309,12 +309,7 @@ void UmlagerungEigeneFigur(int16_t figur) {
     lb.e[m + 1] = L.EpsFuss6 * c * v.e[m];
     lb.n = static_cast<int16_t>(m + 1);
     if (figur == 26 && B.BegrLastKopie.n > 0) {
-        zor::Ordinatenliste k;
-        k.n = B.BegrLastKopie.n;
-        for (int i = 1; i <= k.n; ++i) {
-            k.z[i] = B.BegrLastKopie.z[i];
-            k.e[i] = B.BegrLastKopie.e[i];
-        }
+        zor::Ordinatenliste k = B.BegrLastKopie;
         KurveKappen(k.e, k.z, k.n, zF);
         zor::Ordinatenliste summe;
         zormcom::DiagrammAddieren(k, lb, summe, 1);

@@ -314,7 +314,14 @@ Anfrageausgang cmdStart_Click() {
         }
 
         // 10.-11.
-        Aufruf(F.ErgebnisFensterEntladen);
+        if (F.ErgebnisFensterEntladen && !F.ErgebnisFensterEntladen()) {
+            // The report window is printing: the run would replace the report it prints.
+            vb::MsgBox(
+                "Der Bericht wird gerade gedruckt.\r\nBitte die Berechnung nach dem Druck erneut starten.",
+                vb::vbExclamation);
+            Freigeben();
+            return Anfrageausgang::KeinLauf;
+        }
         if (P.AnzLF < 1) {
             Aufruf(F.Sanduhr, false);
             Schaltflaeche("cmdOK", true);

@@ -37,7 +37,7 @@ enum class Laufausgang {
 // Outcome of a request.
 enum class Anfrageausgang {
     KeinLauf,         // ended before a run: support levels changed, another profile wanted, no load case,
-                      // a load that cannot be moved off a support, a failed save
+                      // a load that cannot be moved off a support, the report window printing, a failed save
     Abgebrochen,      // a run was abandoned
     WandfussOberhalb, // every run ended, one of them early at the wall-foot check
     Fertig,           // every run ended with "ENDE"

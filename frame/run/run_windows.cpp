@@ -41,10 +41,7 @@ Fensteraufrufe Standard() {
     f.AnkerDialogLaden = [] { Laden("frmAnker1"); };
     f.ProfilListeLaden = [] { Laden("frmProfile"); };
     f.MaskenEntladen = zorm1::MaskenEntladen;
-    f.ErgebnisFensterEntladen = [] {
-        vb::Unload<frmAnzeigen>();
-        vb::UnloadByName("frmZorG1");
-    };
+    f.ErgebnisFensterEntladen = [] { return vb::Unload<frmAnzeigen>() && vb::UnloadByName("frmZorG1"); };
     f.BerichtFensterZeigen = [] { vb::form<frmAnzeigen>().Show(); };
     f.GrafikFensterLaden = [] { Laden("frmZorG1"); };
     return f;

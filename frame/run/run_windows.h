@@ -26,8 +26,9 @@ struct Fensteraufrufe {
     std::function<void()> ProfilListeLaden;
     // zorm1.MaskenEntladen: every input dialog unloaded.
     std::function<void()> MaskenEntladen;
-    // The report and the graphics window of an earlier run unloaded.
-    std::function<void()> ErgebnisFensterEntladen;
+    // The report and the graphics window of an earlier run unloaded; false when a window refuses (the report
+    // window while it prints), and the request then makes no run.
+    std::function<bool()> ErgebnisFensterEntladen;
     // After a run: the report window shown (not modal); loading it copies the report beside the project file
     // as ".AUS".
     std::function<void()> BerichtFensterZeigen;

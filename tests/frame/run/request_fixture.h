@@ -102,9 +102,12 @@ protected:
                  {&f.AnkerDialogLaden, "AnkerDialogLaden"},
                  {&f.ProfilListeLaden, "ProfilListeLaden"},
                  {&f.MaskenEntladen, "MaskenEntladen"},
-                 {&f.ErgebnisFensterEntladen, "ErgebnisFensterEntladen"},
                  {&f.GrafikFensterLaden, "GrafikFensterLaden"}})
             *slot = [this, name = std::string(name)] { fenster.push_back(name); };
+        f.ErgebnisFensterEntladen = [this] {
+            fenster.push_back("ErgebnisFensterEntladen");
+            return true;
+        };
         f.BerichtFensterZeigen = [this] {
             fenster.push_back("BerichtFensterZeigen");
             Anzeigen::DruckDateiKopieren();

@@ -111,6 +111,17 @@ TEST_F(Anfrage, AProfileOfTheWrongWallKindWithYesOpensTheProfileList) {
     EXPECT_FALSE(knoepfe["cmdStart"]); // the profile list enables it when it loads
 }
 
+TEST_F(Anfrage, AReportWindowThatIsPrintingKeepsTheRequestFromRunning) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    zorrun::Fenster().ErgebnisFensterEntladen = [] { return false; };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
+    EXPECT_TRUE(laeufe.empty());
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_NE(vb::headless::Log()[0].prompt.find("gedruckt"), std::string::npos);
+    ErwarteFreigegeben();
+}
+
 // ---------------------------------------------------------------------------- factors and runs
 
 struct Global {
