@@ -532,7 +532,7 @@ void KreisSicherheit() {
         Drucken(3, Zahl(static_cast<float>(d.KreisZaehler), " 00000  ") + Zahl(d.xM, "000.00   ") +
                        Zahl(d.zM, "000.00   ") + Zahl(d.Radius, "000.00   ") + Zahl(d.eta, "000.000    ") +
                        Zahl(d.etaMin, "000.000"));
-        Nachgeben(true);
+        Nachgeben();
     }
 
     // 13. Minima.
