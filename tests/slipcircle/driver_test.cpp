@@ -9,6 +9,7 @@
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
 #include "handover_files.h"
+#include "platform/draw/recorder.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
@@ -230,6 +231,37 @@ TEST_F(Stufe, WallWithoutThicknessAndUnitWeightGetsTheWallBodyDefaults) {
     EXPECT_FLOAT_EQ(Zormg::Z().GkSchichtGamma[1], 25.0f);
     EXPECT_FLOAT_EQ(Zormg::Z().GkSchichtC[1], 999.0f);
     EXPECT_EQ(Saetze("DIDUVU.ERG").size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(frmIterZeig, PrintsOpaqueCourierRowsIntoAWhiteFixedWindow) {
+    vb::headless::ResetForms();
+    frmIterZeig& f = vb::form<frmIterZeig>();
+    EXPECT_FLOAT_EQ(f.ScaleWidth(), 7455);
+    EXPECT_FLOAT_EQ(f.ScaleHeight(), 3015);
+    EXPECT_EQ(f.BackColor(), 0xFFFFFF);
+    EXPECT_EQ(f.FontName(), "Courier New");
+    EXPECT_FALSE(f.Resizable);
+    f.Drucken(3, std::string(61, ' '));
+    f.Drucken(3, " 00050  ");
+    const auto r = vb::headless::Recorder(f.surface());
+    ASSERT_TRUE(r);
+    const double zeile = f.surface().TextHeight("X");
+    std::vector<const vb::draw::Record*> texte;
+    for (const auto& rec : r->Records())
+        if (rec.op == vb::draw::RecordOp::Print) texte.push_back(&rec);
+    ASSERT_EQ(texte.size(), 2u);
+    for (const auto* t : texte) {
+        EXPECT_DOUBLE_EQ(t->y1, 2 * zeile); // the top of the third row
+        EXPECT_DOUBLE_EQ(t->x1, 0);
+        EXPECT_FALSE(t->transparent); // the blanks clear the row
+        EXPECT_NEAR(t->font.size, 9.0f, 0.5f);
+    }
+    EXPECT_EQ(f.Zeile(3), " 00050  ");
+    vb::headless::ResetForms();
 }
 
 } // namespace
