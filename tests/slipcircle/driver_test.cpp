@@ -202,6 +202,31 @@ TEST_F(Stufe, DamagedInputLeavesTheResultFilesAlone) {
     EXPECT_EQ(vb::headless::ScreenPointerLog().back(), vb::vbDefault);
 }
 
+TEST_F(Stufe, ModelBeyondItsArraysIsRefusedBeforeTheResultFilesAreTouched) {
+    // 8 slopes and 12 layers need 21 lines; the model holds 20.
+    slipfiles::Projekt({3, 5}, 3);
+    P.AnzBoesch = 8;
+    for (int i = 1; i <= 8; ++i) {
+        P.BoeschX1[i] = static_cast<float>(i);
+        P.BoeschX2[i] = i + 0.5f;
+        P.BoeschGamma[i] = 18;
+    }
+    P.AnzErd = 12;
+    for (int i = 1; i <= 12; ++i) {
+        P.SchichtDicke[i] = 1;
+        P.SchichtGamma[i] = 18;
+    }
+    slipfiles::GL1();
+    vb::WriteFileBytes("DIDUVU.ERG", "alt\r\n");
+    try {
+        Zormg::GleitkreisRechnen();
+        FAIL() << "no abort";
+    } catch (const zor::CalcAbort& e) {
+        EXPECT_NE(std::string(e.what()).find("wexasave.GL1"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(vb::ReadFileBytes("DIDUVU.ERG"), "alt\r\n");
+}
+
 TEST_F(Stufe, DeepCentresStartOneMetreAboveTheExcavationLevel) {
     // The run's excavation level is 6.5 m: the field spans z 5.5 to 10.5.
     P.TiefeMittelpunkte = 1;

@@ -157,3 +157,16 @@ TEST(KreisSicherheit, SafetyBelow07StopsTheSearch) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(KreisSicherheit, MomentsThatAreNoFiniteNumbersGiveAnInvalidCircle) {
+    // A factor on c of 0 (not set by the run) makes the cohesion infinite: no finite safety.
+    slipfix::Boeschung(20, 10, 20);
+    P.gamCWirk = 0.0f;
+    slipfix::Vorbereiten();
+    EXPECT_EQ(slipfix::Kreis(0, -17), Zormg::kUngueltig);
+    EXPECT_EQ(D().Abbruch, 0);
+}
+
+} // namespace

@@ -59,6 +59,21 @@ TEST(MittelpunktIteration, TenShiftsWithoutAnyCircleEndWith999AndNoSlipLine) {
     EXPECT_EQ(d.KreisZaehler, 0);
 }
 
+TEST(MittelpunktIteration, SafetyBelow07AfterTheTenthShiftKeepsItsStatus) {
+    // A wide field far right (no circle) moves left by 54 m per shift; after the tenth shift it spans
+    // x 20..80 where the weak slope fails.
+    slipfix::Boeschung(1, 0, 20);
+    auto& d = D();
+    d.FeldXAnfang = 560;
+    d.FeldXEnde = 620;
+    d.FeldZAnfang = d.FeldZEnde = -17;
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Verschiebungen, 10);
+    EXPECT_FLOAT_EQ(d.FeldXAnfang, 20);
+    EXPECT_EQ(d.Abbruch, 1);
+    EXPECT_LT(d.etaMin, 0.7f);
+}
+
 TEST(MittelpunktIteration, SafetyBelow07EndsTheSearchWithoutShift) {
     slipfix::Boeschung(1, 0, 20);
     auto& d = D();
