@@ -10,6 +10,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
+using zorm1::P;
+
 namespace zormd {
 
 namespace {

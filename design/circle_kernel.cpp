@@ -5,6 +5,8 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+
 namespace zorm0 {
 
 void KreisBemessen(float& AsMin, double& r, double& rs, double& d, double& delta, double& Ac, double& fcd,

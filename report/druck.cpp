@@ -192,6 +192,21 @@ void ZeileDrucken() {
     }
 }
 
+// Discards the document in progress and puts the settings back as they were before the printout.
+void Abbrechen(int16_t fn, const Einstellungen& vorher) {
+    if (fn) vb::Close(fn);
+    try {
+        Drucker().KillDoc();
+    } catch (...) {
+    }
+    vorher.Zurueck();
+    try {
+        DruckerSchriftAnwenden();
+    } catch (...) {
+    }
+    g_letzteDatei.clear();
+}
+
 } // namespace
 
 void DruckZuruecksetzen() {
@@ -448,21 +463,16 @@ bool DateiDrucken() {
         fn = 0;
         s.EndDoc();
         g_letzteDatei = s.LastDocumentFile();
-    } catch (const std::exception& e) {
-        if (fn) vb::Close(fn);
-        try {
-            s.KillDoc();
-        } catch (...) {
-        }
-        vorher.Zurueck();
-        try {
-            DruckerSchriftAnwenden();
-        } catch (...) {
-        }
-        g_letzteDatei.clear();
+    } catch (const vb::RuntimeError& e) {
+        // A printer or PDF failure, or the copy unreadable: told, and nothing of the printout stays.
+        Abbrechen(fn, vorher);
         vb::MsgBox(std::string("Der Bericht konnte nicht gedruckt werden:") + "\r\n" + e.what(),
                    vb::vbExclamation, "Drucken");
         return false;
+    } catch (...) {
+        // Anything else (the program ends while it prints) leaves no document open and passes on.
+        Abbrechen(fn, vorher);
+        throw;
     }
     // 14.
     P.RandOben = static_cast<int16_t>(Ganz(Druck.RandObenTw / Druck.TwipsProMm - Druck.H504Hoehe - 3));

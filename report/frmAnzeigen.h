@@ -2,6 +2,11 @@
 // The report window: shows the report copy of the last run in blocks of 65,535 characters, and prints it
 // (in full or as the short printout); its menus set the print and screen fonts, the colours, the print
 // margins, the header and footer boxes and the page frame.
+//
+// The run driver unloads the window before a run (vb::Unload<frmAnzeigen>() returns false while a printout is
+// prepared or runs: the request must then wait or be refused, see Anzeigen::DruckLaeuft) and shows it after
+// the run (vb::form<frmAnzeigen>().Show()); loading it copies "LPTZW" beside the project file
+// (DruckDateiKopieren) and tells the user when that fails.
 #include <cstdint>
 #include <string>
 

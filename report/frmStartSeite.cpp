@@ -11,6 +11,8 @@
 #include "platform/runtime/vbstring.h"
 #include "report/frmHeft504.h"
 
+using zorm1::P;
+
 namespace Anzeigen {
 
 int16_t StartSeiteAusText(const std::string& text) {
@@ -85,3 +87,12 @@ void frmStartSeite::cmdOK_Click() {
         txtStartSeite.setText("0");
     }
 }
+
+namespace Anzeigen {
+
+void H504FensterEntladen() {
+    vb::Unload<frmStartSeite>();
+    vb::Unload<frmHeft504B>();
+}
+
+} // namespace Anzeigen

@@ -26,3 +26,9 @@ int16_t StartSeiteAusText(const std::string& text);
 // The prefix typed in a box: trimmed, and every blank inside removed.
 std::string VorsatzAusText(const std::string& text);
 } // namespace Anzeigen
+
+namespace Anzeigen {
+// The windows of this folder that the unloading of the input windows (zorm1.MaskenEntladen) closes: the
+// page-numbering dialog and the strip of the header texts (not the header dialog, which holds the texts).
+void H504FensterEntladen();
+} // namespace Anzeigen

@@ -334,13 +334,8 @@ void LastUnterSohle() {
 
 void ZusatzlastAddieren() {
     const zormb::Erddruckzustand& B = zormb::B;
-    if (B.AnzZusatzlast < 1 || St.Lastbild.n < 1) return;
-    zor::Ordinatenliste w;
-    w.n = B.AnzZusatzlast;
-    for (int i = 1; i <= w.n; ++i) {
-        w.z[i] = B.BegrLastKopieZ[i];
-        w.e[i] = B.BegrLastKopieE[i];
-    }
+    if (B.BegrLastKopie.n < 1 || St.Lastbild.n < 1) return;
+    zor::Ordinatenliste w = B.BegrLastKopie;
     KurveKappen(w.e, w.z, w.n, P.zAush);
     if (w.n + 2 > zor::kMaxOrdinaten) return;
     ++w.n;

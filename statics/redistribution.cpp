@@ -283,9 +283,9 @@ void UmlagerungEigeneFigur(int16_t figur) {
     float E = 0.0f, y = 0.0f;
     Integrieren(St.Lastbild.e, St.Lastbild.z, St.Lastbild.n, H6, E, y);
     const zormb::Erddruckzustand& B = zormb::B;
-    if (figur == 26 && B.AnzZusatzlast > 0) {
+    if (figur == 26 && B.BegrLastKopie.n > 0) {
         float Eb = 0.0f;
-        Integrieren(B.BegrLastKopieE, B.BegrLastKopieZ, B.AnzZusatzlast, H6, Eb, y);
+        Integrieren(B.BegrLastKopie, H6, Eb, y);
         E -= Eb;
     }
     const int m = std::clamp<int>(L.AnzFigur6, 0, 15);
@@ -308,13 +308,8 @@ void UmlagerungEigeneFigur(int16_t figur) {
     lb.z[m + 1] = zF;
     lb.e[m + 1] = L.EpsFuss6 * c * v.e[m];
     lb.n = static_cast<int16_t>(m + 1);
-    if (figur == 26 && B.AnzZusatzlast > 0) {
-        zor::Ordinatenliste k;
-        k.n = B.AnzZusatzlast;
-        for (int i = 1; i <= k.n; ++i) {
-            k.z[i] = B.BegrLastKopieZ[i];
-            k.e[i] = B.BegrLastKopieE[i];
-        }
+    if (figur == 26 && B.BegrLastKopie.n > 0) {
+        zor::Ordinatenliste k = B.BegrLastKopie;
         KurveKappen(k.e, k.z, k.n, zF);
         zor::Ordinatenliste summe;
         zormcom::DiagrammAddieren(k, lb, summe, 1);

@@ -17,6 +17,8 @@
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
+using zorm1::P;
+
 namespace {
 
 const std::string E(13, ' '); // indent of the report lines

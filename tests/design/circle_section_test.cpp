@@ -11,6 +11,8 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;

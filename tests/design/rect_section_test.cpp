@@ -9,6 +9,8 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+
 namespace {
 
 // Parabola-rectangle block (eps_c2 -2, eps_cu -3.5 per mille): area factor alpha and centroid factor k of

@@ -5,6 +5,8 @@
 
 #include "tests/support/text_file.h"
 
+using zorm1::P;
+
 namespace druck_test {
 namespace {
 

@@ -21,6 +21,7 @@
 #include "report/druck_datei.h"
 #include "tests/support/working_folder.h"
 
+
 namespace druck_test {
 
 using vb::draw::Record;
@@ -41,24 +42,24 @@ protected:
         vb::headless::ResetForms();
         vb::headless::Reset();
         vb::draw::ResetDevices();
-        ResetProjectData();
+        zorm1::ResetProjectData();
         Anzeigen::ResetH504();
         Anzeigen::DruckZuruecksetzen();
         drucker_ = RecordingSurface::Printer(kBreite, kHoehe);
         drucker_->SetMeasure(Einfach);
         vb::draw::SetPrinter(drucker_.get());
-        P.TextFontName = "Courier New";
-        P.TextFontSize = 10.0f;
-        P.TextFontBold = 0;
-        P.RandOben = P.RandUnten = 10;
-        P.GanzerName = (dir_ / "Projekt").string();
-        P.GanzerNameOhneExt = P.GanzerName;
+        zorm1::P.TextFontName = "Courier New";
+        zorm1::P.TextFontSize = 10.0f;
+        zorm1::P.TextFontBold = 0;
+        zorm1::P.RandOben = zorm1::P.RandUnten = 10;
+        zorm1::P.GanzerName = (dir_ / "Projekt").string();
+        zorm1::P.GanzerNameOhneExt = zorm1::P.GanzerName;
         Anzeigen::DruckDatei = (dir_ / "Projekt.AUS").string();
     }
     void TearDown() override {
         vb::draw::SetPrinter(nullptr);
         vb::headless::ResetForms();
-        ResetProjectData();
+        zorm1::ResetProjectData();
         Anzeigen::ResetH504();
         Anzeigen::DruckZuruecksetzen();
     }

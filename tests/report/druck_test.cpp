@@ -8,6 +8,8 @@
 
 #include "platform/forms/headless.h"
 
+using zorm1::P;
+
 namespace druck_test {
 namespace {
 
@@ -79,6 +81,17 @@ TEST_F(DruckTest, PageNumbersFollowTheHeadLineLargeAndBoldAndCountOnAcrossPages)
     EXPECT_EQ(P.TextFontSize, 10.0f);
     EXPECT_EQ(P.TextFontBold, 0);
     EXPECT_FALSE(Gedruckt("Kommentar 1")->font.bold);
+}
+
+// 6.05 x 1.5 / 1.5 is not 6.05 in single precision: the size comes back exactly, so no drift reaches the
+// settings file.
+TEST_F(DruckTest, ThePageNumberLeavesTheFontSizeExactlyAsItWas) {
+    P.TextFontSize = 6.05f;
+    P.SeitenNr = 1;
+    Bericht(MitRumpf(Kopf(), 400));
+    ASSERT_TRUE(Anzeigen::DateiDrucken());
+    EXPECT_GT(P.SeitenNr, 3);
+    EXPECT_EQ(P.TextFontSize, 6.05f);
 }
 
 TEST_F(DruckTest, RunsOfDashesAndEqualSignsBecomeRulesWhereTheyStood) {

@@ -12,6 +12,8 @@
 #include "report/h504_liste.h"
 #include "tests/support/text_file.h"
 
+using zorm1::P;
+
 namespace druck_test {
 namespace {
 
@@ -182,6 +184,12 @@ TEST_F(Fenster, BoxesOnShowTheStripAndTheNumberingDialogAndRestartTheCounter) {
     user::menu("frmAnzeigen.mnuH504aus");
     EXPECT_EQ(P.H504Ein, 0);
     EXPECT_FALSE(vb::isLoaded<frmHeft504B>());
+    vb::form<frmHeft504>();
+    vb::form<frmHeft504B>();
+    Anzeigen::H504FensterEntladen(); // as the input windows are unloaded: the header dialog stays
+    EXPECT_FALSE(vb::isLoaded<frmStartSeite>());
+    EXPECT_FALSE(vb::isLoaded<frmHeft504B>());
+    EXPECT_TRUE(vb::isLoaded<frmHeft504>());
     user::menu("frmAnzeigen.mnuRahmenJa");
     EXPECT_EQ(P.RahmenEin, -1);
     user::menu("frmAnzeigen.mnuRahmenNein");

@@ -6,6 +6,8 @@
 
 #include "report/h504_seiten.h"
 
+using zorm1::P;
+
 namespace druck_test {
 namespace {
 
@@ -64,8 +66,9 @@ TEST_F(H504Seiten, ReportPageBoxesLieBetweenTheMarginsAndCarryThePageNumber) {
     // the text starts 20 + 3 mm below the top margin; the head line carries only the counter
     EXPECT_DOUBLE_EQ(Gedruckt("Proj.Nr.")->ty1, std::nearbyint(33 * kMm));
     EXPECT_EQ(Gedruckt(" A-12")->text, " A-12");
+    const auto texte = Texte();
     const Record* s = nullptr;
-    for (const auto& t : Texte())
+    for (const auto& t : texte)
         if (t.r.text == "S.") s = &t.r;
     ASSERT_NE(s, nullptr);
     EXPECT_NEAR(s->tx1, R - 60 * kMm, 1e-6);

@@ -243,11 +243,11 @@ TEST_F(Knoten, LoadBelowTheExcavationLevelAndResultantAbove) {
 
 TEST_F(Knoten, LimitedLoadsAboveTheExcavationLevelAreAdded) {
     auto& B = zormb::B;
-    B.AnzZusatzlast = 2;
-    B.BegrLastKopieZ[1] = 0.0f;
-    B.BegrLastKopieE[1] = 5.0f;
-    B.BegrLastKopieZ[2] = 99.0f;
-    B.BegrLastKopieE[2] = 5.0f;
+    B.BegrLastKopie.n = 2;
+    B.BegrLastKopie.z[1] = 0.0f;
+    B.BegrLastKopie.e[1] = 5.0f;
+    B.BegrLastKopie.z[2] = 99.0f;
+    B.BegrLastKopie.e[2] = 5.0f;
     Liste(St.Lastbild, {{0.0f, 10.0f}, {8.0f, 10.0f}});
     ZusatzlastAddieren();
     const zor::Ordinatenliste& lb = St.Lastbild;

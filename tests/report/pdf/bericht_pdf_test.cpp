@@ -27,8 +27,12 @@
 #include "platform/runtime/vbstring.h"
 #include "report/druck.h"
 #include "report/druck_datei.h"
+#include "report/h504_seiten.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -284,6 +288,54 @@ TEST_F(BerichtPdf, BoxesFrameAndPageNumbersFrom12WithAPrefix) {
     }
     EXPECT_EQ(P.SeitenNr, 12 + static_cast<int>(ist.size()));
     EXPECT_EQ(P.NaechsteSeite, P.SeitenNr);
+}
+
+// Picture pages with the boxes, upright and landscape, at 1 : 100 (1 mm of paper is 0.1 m): the box texts
+// come out on paper, and the landscape ones read down the page.
+TEST_F(BerichtPdf, PicturePagesCarryTheBoxesUprightAndLandscape) {
+    auto& t = Anzeigen::Heft504();
+    t.txtVerfasser = "Ingenieurbuero Nord";
+    t.txtBauteil = "Verbau Ost";
+    P.TextFontName = "Courier New";
+    P.TextFontSize = 8.25f;
+    P.SeitenNr = 3;
+    P.SeitenVorsatz = "G-";
+    drucker_->SetDocumentName((dir_ / "Bilder").string(), "B101");
+    Anzeigen::GrafikSeite g;
+    g.Massstab = 100;
+    g.ZeichenEinheit = 0.025f;
+    g.Querformat = false;
+    g.BildLinks = 2.0f, g.BildRechts = 19.4f, g.BildOben = 2.5f, g.BildUnten = 26.2f;
+    drucker_->Scale(0, 0, drucker_->DeviceWidthTwips() / 1440 * 25.4 / 10,
+                    drucker_->DeviceHeightTwips() / 1440 * 25.4 / 10);
+    drucker_->Line(g.BildLinks, g.BildOben, g.BildRechts, g.BildUnten, vb::draw::kNoColor,
+                   vb::draw::LineKind::Box);
+    Anzeigen::H504GrafikSeite(g);
+    drucker_->EndDoc();
+    const std::string hoch = drucker_->LastDocumentFile();
+    drucker_->SetDocumentName((dir_ / "Bilder").string(), "B102");
+    drucker_->SetOrientation(vb::draw::vbPRORLandscape);
+    g.Querformat = true;
+    g.BildLinks = 2.5f, g.BildRechts = 26.2f, g.BildOben = 1.0f, g.BildUnten = 19.0f;
+    drucker_->Scale(0, 0, drucker_->DeviceWidthTwips() / 1440 * 25.4 / 10,
+                    drucker_->DeviceHeightTwips() / 1440 * 25.4 / 10);
+    drucker_->Line(g.BildLinks, g.BildOben, g.BildRechts, g.BildUnten, vb::draw::kNoColor,
+                   vb::draw::LineKind::Box);
+    Anzeigen::H504GrafikSeite(g);
+    drucker_->EndDoc();
+    const std::string quer = drucker_->LastDocumentFile();
+    for (const auto& [pdf, nr] : {std::pair{hoch, "S. G-3"}, std::pair{quer, "S. G-4"}}) {
+        const auto seiten = PdfSeiten(pdf);
+        ASSERT_EQ(seiten.size(), 1u) << pdf;
+        std::string alles;
+        for (const auto& z : seiten[0])
+            alles += z + "\n";
+        for (const char* z : {"Verfasser: Ingenieurbuero Nord", "Programm : Z O R (Baugrubenwand)",
+                              "Bauteil : Verbau Ost", "Archiv Nr.:", nr})
+            EXPECT_NE(alles.find(z), std::string::npos) << pdf << ": " << z << "\n" << alles;
+    }
+    EXPECT_EQ(P.SeitenNr, 5);
+    EXPECT_EQ(P.TextFontSize, 8.25f);
 }
 
 } // namespace
