@@ -190,6 +190,11 @@ float Auf7Stellen(double v) {
     return static_cast<float>(std::nearbyint(v * f) / f);
 }
 
+double AnkerAbminderung(double winkelGrad) {
+    if (winkelGrad <= 90.0) return 1.0;
+    return std::max(0.0, 1.0 - (winkelGrad - 90.0) / 15.0);
+}
+
 void LamellenBereich(int16_t& erste, int16_t& letzte) {
     Daten& d = D();
     Zustand& z = Z();
@@ -462,8 +467,7 @@ void KreisSicherheit() {
             const double dx = xs - xM, dz = zs - zM;
             const double a = d.LamWinkel[s];
             const double grad = (ni + a) / P.GradZuRad;
-            double r = 1.0;
-            if (grad > 90.0) r = std::max(0.0, 1.0 - (grad - 90.0) / 15.0);
+            const double r = AnkerAbminderung(grad);
             float M = Auf7Stellen(Fv * dx - Fh * dz);
             if (M > 0.0f) M = 0.0f;
             MA += M * r;

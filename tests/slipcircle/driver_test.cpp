@@ -182,6 +182,17 @@ TEST_F(Stufe, ClosingTheProgressWindowCancelsAndEveryLoadCaseGetsItsRecord) {
     EXPECT_NEAR(Zormg::Z().GkSchichtPhi[2], 30.0f, 1e-4f);
 }
 
+TEST_F(Stufe, TheSearchYieldsByTimeNotAtEveryStep) {
+    // Every circle iterates several steps; yielding at most every 25 ms lets the user act far less
+    // often than once per circle.
+    D().YieldAbstandMs = 25;
+    const int vorher = vb::headless::DoEventsCount();
+    Zormg::GleitkreisRechnen();
+    const int yields = vb::headless::DoEventsCount() - vorher;
+    EXPECT_GE(yields, 3); // at least once per load case
+    EXPECT_LT(yields, D().KreisZaehler / 2);
+}
+
 TEST_F(Stufe, OtherWindowsTakeNoInputWhileTheSearchRuns) {
     vb::form<frmAnderes>().Show();
     bool gesperrt = false;

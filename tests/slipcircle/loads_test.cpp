@@ -9,6 +9,7 @@
 
 #include "frame/project_data.h"
 #include "slip_model_fixture.h"
+#include "slipcircle/zormg_circle.h"
 #include "slipcircle/zormg_state.h"
 
 using zorm1::P;
@@ -167,6 +168,16 @@ TEST(KreisSicherheit, MomentsThatAreNoFiniteNumbersGiveAnInvalidCircle) {
     slipfix::Vorbereiten();
     EXPECT_EQ(slipfix::Kreis(0, -17), Zormg::kUngueltig);
     EXPECT_EQ(D().Abbruch, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(AnkerAbminderung, FullUpTo90DegreesNothingFrom105) {
+    const struct { double grad, r; } faelle[] = {{45, 1}, {90, 1}, {100, 1.0 / 3.0}, {105, 0}, {120, 0}};
+    for (auto f : faelle)
+        EXPECT_NEAR(Zormg::AnkerAbminderung(f.grad), f.r, 1e-12) << f.grad;
 }
 
 } // namespace
