@@ -69,3 +69,19 @@ TEST(MittelpunktIteration, FindsTheCriticalToeCircleOfTheSlope) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Auf7Stellen, RoundsToSevenSignificantDigits) {
+    struct {
+        double v;
+        float r;
+    } faelle[] = {{1.23456789, 1.234568f},     {-0.000123456789, -0.0001234568f},
+                  {123456789.0, 123456800.0f}, {0.5, 0.5f},
+                  {2.0 / 3.0, 0.6666667f},     {0.0, 0.0f},
+                  {-98765.4321, -98765.43f}};
+    for (auto f : faelle)
+        EXPECT_FLOAT_EQ(Zormg::Auf7Stellen(f.v), f.r) << f.v;
+}
+
+} // namespace
