@@ -215,7 +215,7 @@ public:
 
 protected:
     void notify(Prop p);
-    // The geometry changed (a picture box resizes its surface).
+    // The geometry changed and the backend has shown it (a picture box resizes its surface).
     virtual void geometryChanged() {}
     // A control that is a drawing surface keeps its colours and font there.
     draw::WindowSurface* drawing_ = nullptr;

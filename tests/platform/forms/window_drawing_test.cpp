@@ -220,3 +220,25 @@ TEST_F(WindowDrawing, AnotherPictureDeviceMakesTheHeadlessPictures) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WindowDrawing, NothingIsDrawnWhileTheWindowIsBeingBuilt) {
+    struct frmFrueh : vb::Form {
+        double breite = 0;
+        frmFrueh() : vb::Form("frmFrueh") {
+            surface().Print("zu früh");
+            breite = surface().TextWidth("abc"); // measured with the fonts' model
+        }
+        void Form_Load() override { surface().Print("geladen"); }
+    };
+    auto& f = vb::form<frmFrueh>();
+    EXPECT_NEAR(f.breite, 3 * 0.556 * 8.25 * 20, 1e-9); // MS Sans Serif is drawn as Arial
+    auto rec = vb::headless::Recorder(f.surface());
+    ASSERT_EQ(rec->Records().size(), 1u);
+    EXPECT_EQ(rec->Records()[0].text, "geladen");
+    // The early Print still moved the current point down one line of (1854 + 434) / 2048 em.
+    EXPECT_NEAR(rec->Records()[0].y1, 8.25 * 20 * 2288.0 / 2048, 1e-9);
+}
+
+} // namespace
