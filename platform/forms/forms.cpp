@@ -348,6 +348,8 @@ bool Control::hasFocus() const {
 }
 
 void Control::Refresh() {
+    if (kind_ == ControlKind::PictureBox && !static_cast<PictureBox*>(this)->AutoRedraw && form_->visible_)
+        raise(static_cast<PictureBox*>(this)->Paint);
     notify(Prop::Refresh);
 }
 
@@ -970,7 +972,9 @@ void Form::setFont(std::string name, float size, bool bold, bool italic) {
 }
 
 void Form::Refresh() {
-    be().formChanged(*this, Prop::Refresh);
+    if (!loaded_ || !visible_) return;
+    raisePaint(*this, true); // a repaint of the whole window: its picture boxes too
+    if (loaded_) be().formChanged(*this, Prop::Refresh);
 }
 
 void Form::ZOrder(int16_t position) {

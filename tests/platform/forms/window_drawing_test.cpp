@@ -171,10 +171,15 @@ TEST_F(WindowDrawing, PaintRunsAtTheFirstDisplayAndAfterEveryNewSizeUnlessAutoRe
     f.picMess.Move(300, 300, 2000, 1500); // moved, not resized
     EXPECT_EQ(f.ev, (std::vector<std::string>{"Resize", "Paint", "picMess.Paint"}));
     f.ev.clear();
+    f.Refresh(); // repaints the window and what is on it
+    f.picMess.Refresh();
+    EXPECT_EQ(f.ev, (std::vector<std::string>{"Paint", "picMess.Paint", "picMess.Paint"}));
+    f.ev.clear();
     f.AutoRedraw = true;
     f.picMess.AutoRedraw = true;
     f.setClientSize(5000, 4000);
     f.picMess.Move(150, 150, 1000, 1500);
+    f.Refresh();
     EXPECT_EQ(f.ev, (std::vector<std::string>{"Resize"}));
 }
 
