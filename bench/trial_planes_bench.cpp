@@ -54,7 +54,7 @@ void BM_ErdwiderstandGleitflaechen(benchmark::State& state) {
     for (auto _ : state) {
         Modell();
         zormb::ErdwiderstandGleitflaechen();
-        benchmark::DoNotOptimize(zormcom::Lauf.EphE[20]);
+        benchmark::DoNotOptimize(zormcom::Lauf.Eph.e[20]);
     }
     vb::ResetFileState();
     std::filesystem::current_path(alt);

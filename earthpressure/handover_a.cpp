@@ -121,15 +121,15 @@ void ErdwiderstandVorgabe() {
         throw vb::RuntimeError(9, "Zu viele Punkte des vorgegebenen Erdwiderstands (höchstens 15)");
     if (P.Etap == 0.0f)
         throw vb::RuntimeError(11, "Division durch Null: Sicherheit des Erdwiderstands ist 0");
-    L.EphZ[1] = 0.0f;
-    L.EphE[1] = 0.0f;
-    L.EphZ[2] = P.zAush - 0.001f;
-    L.EphE[2] = 0.0f;
+    L.Eph.z[1] = 0.0f;
+    L.Eph.e[1] = 0.0f;
+    L.Eph.z[2] = P.zAush - 0.001f;
+    L.Eph.e[2] = 0.0f;
     for (int k = 1; k <= n; ++k) {
-        L.EphZ[k + 2] = L.EphGegAktZ[k];
-        L.EphE[k + 2] = L.EphGegAktE[k] / P.Etap;
+        L.Eph.z[k + 2] = L.EphGegAktZ[k];
+        L.Eph.e[k + 2] = L.EphGegAktE[k] / P.Etap;
     }
-    L.AnzEph = static_cast<int16_t>(n + 2);
+    L.Eph.n = static_cast<int16_t>(n + 2);
 }
 
 } // namespace zormcom

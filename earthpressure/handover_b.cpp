@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "earthpressure/figure_points.h"
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
@@ -76,24 +77,20 @@ void Z2Schreiben() {
 void Z3Schreiben() {
     Datei d("ZORZ3", vb::OpenMode::Output);
     const int16_t f = d.nr();
-    vb::Write(f, B.AnzEah);
-    for (int i = 1; i <= B.AnzEah; ++i)
-        vb::Write(f, B.EahE[i], B.EahZ[i]);
+    vb::Write(f, B.Eah.n);
+    for (int i = 1; i <= B.Eah.n; ++i)
+        vb::Write(f, B.Eah.e[i], B.Eah.z[i]);
 }
 
 void Z4Schreiben() {
     {
         Datei d("ZORZ4", vb::OpenMode::Output);
         const int16_t f = d.nr();
-        vb::Write(f, B.AnzWiderstand, P.AnzPunkte2);
-        for (int i = 1; i <= B.AnzWiderstand; ++i)
-            vb::Write(f, B.BegrLastE[i], B.ESummeE[i], B.BegrLastZ[i], B.ESummeZ[i]);
+        vb::Write(f, B.BegrLast.n, B.ESumme.n);
+        for (int i = 1; i <= B.BegrLast.n; ++i)
+            vb::Write(f, B.BegrLast.e[i], B.ESumme.e[i], B.BegrLast.z[i], B.ESumme.z[i]);
     }
-    B.AnzZusatzlast = B.AnzWiderstand;
-    for (int i = 1; i <= B.AnzWiderstand; ++i) {
-        B.BegrLastKopieE[i] = B.BegrLastE[i];
-        B.BegrLastKopieZ[i] = B.BegrLastZ[i];
-    }
+    ListeKopieren(B.BegrLast, B.BegrLastKopie);
 }
 
 void WandreibungGeaendert(int16_t i, int16_t& geaendert, int16_t& gelistet) {

@@ -139,26 +139,24 @@ void KopfErddruck(bool vorgegeben) {
     }
 }
 
-// Adds list A and list B into ESumme and copies the sum into BegrLast.
-void SummeNachBegrLast(zor::Ordinatenfeld& eA, zor::Ordinatenfeld& zA, int16_t nA) {
-    zormcom::DiagrammAddieren(eA, B.BegrLastE, B.ESummeE, zA, B.BegrLastZ, B.ESummeZ, nA, B.AnzWiderstand,
-                              P.AnzPunkte2, 1);
-    ListeKopieren(B.ESummeE, B.ESummeZ, P.AnzPunkte2, B.BegrLastE, B.BegrLastZ);
-    B.AnzWiderstand = P.AnzPunkte2;
+// Adds list A and the limited-load list into ESumme and copies the sum into BegrLast.
+void SummeNachBegrLast(const zor::Ordinatenliste& A) {
+    zormcom::DiagrammAddieren(A, B.BegrLast, B.ESumme, 1);
+    ListeKopieren(B.ESumme, B.BegrLast);
 }
 
 void ZorgzSchreiben() {
     Datei d("ZORGZ", vb::OpenMode::Output);
-    vb::Write(d.nr(), B.AnzKnoten);
-    for (int i = 1; i <= B.AnzKnoten; ++i)
-        vb::Write(d.nr(), B.GzZ[i], B.GzE[i]);
+    vb::Write(d.nr(), B.Gz.n);
+    for (int i = 1; i <= B.Gz.n; ++i)
+        vb::Write(d.nr(), B.Gz.z[i], B.Gz.e[i]);
 }
 
 void PloteSchreiben() {
     Datei d("ZZZPLOTE", vb::OpenMode::Output);
-    vb::Write(d.nr(), P.AnzLF, P.LFNr, P.AnzAush, P.AushNr, B.AnzWiderstand);
-    for (int i = 1; i <= B.AnzWiderstand; ++i)
-        vb::Write(d.nr(), B.ESummeZ[i], B.ESummeE[i], B.ESummeE[i] - B.BegrLastE[i], B.BegrLastE[i]);
+    vb::Write(d.nr(), P.AnzLF, P.LFNr, P.AnzAush, P.AushNr, B.BegrLast.n);
+    for (int i = 1; i <= B.BegrLast.n; ++i)
+        vb::Write(d.nr(), B.ESumme.z[i], B.ESumme.e[i], B.ESumme.e[i] - B.BegrLast.e[i], B.BegrLast.e[i]);
 }
 
 } // namespace
@@ -243,13 +241,10 @@ void ErddruckBerechnen() {
     LastenAufBoeschung(0.0f);
 
     // 13. Vertical stress from slopes and unlimited loads.
-    ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
-                      B.SchichtSigmaE, B.AnzListeB, 0.0f);
-    FlaechenlastFigur(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
-    zormcom::DiagrammAddieren(B.GzE, B.BegrLastE, B.SigmaVE, B.GzZ, B.BegrLastZ, B.SigmaVZ, B.AnzKnoten,
-                              B.AnzWiderstand, B.AnzListeA, 1);
-    ListeKopieren(B.SigmaVE, B.SigmaVZ, B.AnzListeA, B.GzE, B.GzZ);
-    B.AnzKnoten = B.AnzListeA;
+    ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f);
+    FlaechenlastFigur(B.BegrLast);
+    zormcom::DiagrammAddieren(B.Gz, B.BegrLast, B.SigmaV, 1);
+    ListeKopieren(B.SigmaV, B.Gz);
     ZorgzSchreiben();
 
     // 14.-15. Layer boundary at the earth-side water level; soil pressure.
@@ -270,10 +265,10 @@ void ErddruckBerechnen() {
     }
     if (nE >= 1) {
         for (int k = 1; k <= nE; ++k) {
-            B.EahZ[k] = P.ZEahGeg(s, k);
-            B.EahE[k] = P.gamG * P.EahGeg(s, k);
+            B.Eah.z[k] = P.ZEahGeg(s, k);
+            B.Eah.e[k] = P.gamG * P.EahGeg(s, k);
         }
-        B.AnzEah = static_cast<int16_t>(nE);
+        B.Eah.n = static_cast<int16_t>(nE);
     }
     if (nE > 0 || nP > 0) P.kzStroem = 0;
     if (nE > 0) {
@@ -301,55 +296,50 @@ void ErddruckBerechnen() {
         if (P.Erddruckart == 1) {
             BegrenzteLastAktiv();
             NegativeAbschneiden();
-            PunkteBereinigen(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
+            PunkteBereinigen(B.BegrLast);
             if (P.RuheProz > 0.0001f) {
-                ListeKopieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, B.SigmaVE, B.SigmaVZ);
-                B.AnzListeA = B.AnzWiderstand;
+                ListeKopieren(B.BegrLast, B.SigmaV);
                 BegrenzteLastRuhe();
                 bool wirksam = false;
-                for (int k = 1; k <= B.AnzWiderstand; ++k)
-                    if (B.BegrLastE[k] > 0.1f) wirksam = true;
+                for (int k = 1; k <= B.BegrLast.n; ++k)
+                    if (B.BegrLast.e[k] > 0.1f) wirksam = true;
                 if (wirksam) {
-                    SummeNachBegrLast(B.SigmaVE, B.SigmaVZ, B.AnzListeA);
+                    SummeNachBegrLast(B.SigmaV);
                 } else {
-                    ListeKopieren(B.SigmaVE, B.SigmaVZ, B.AnzListeA, B.BegrLastE, B.BegrLastZ);
-                    B.AnzWiderstand = B.AnzListeA;
+                    ListeKopieren(B.SigmaV, B.BegrLast);
                 }
             }
         } else if (P.Erddruckart == 2) {
             BegrenzteLastRuhe();
         }
-        ListeKopieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, B.SigmaVE, B.SigmaVZ);
-        B.AnzListeA = B.AnzWiderstand;
-        HorizontallastFigur(B.ESummeE, B.ESummeZ, P.AnzPunkte2, B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
-        SummeNachBegrLast(B.SigmaVE, B.SigmaVZ, B.AnzListeA);
-        if (B.AnzWiderstand < 2) LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
+        ListeKopieren(B.BegrLast, B.SigmaV);
+        HorizontallastFigur(B.ESumme, B.BegrLast);
+        SummeNachBegrLast(B.SigmaV);
+        if (B.BegrLast.n < 2) LastfigurLeer(B.BegrLast);
 
         // Earth-pressure sum.
-        zormcom::DiagrammAddieren(B.EahE, B.BegrLastE, B.ESummeE, B.EahZ, B.BegrLastZ, B.ESummeZ, B.AnzEah,
-                                  B.AnzWiderstand, P.AnzPunkte2, 1);
+        zormcom::DiagrammAddieren(B.Eah, B.BegrLast, B.ESumme, 1);
         if (B.DruckLastfall == 1) {
-            for (int k = 1; k <= P.AnzPunkte2; ++k)
-                Zeile(std::string(23, ' ') + Zahl(B.ESummeZ[k], 6, 2) + Zahl(B.ESummeE[k], 17, 2) +
-                      Zahl(B.ESummeE[k] - B.BegrLastE[k], 16, 2) + Zahl(B.BegrLastE[k], 15, 2));
+            for (int k = 1; k <= B.ESumme.n; ++k)
+                Zeile(std::string(23, ' ') + Zahl(B.ESumme.z[k], 6, 2) + Zahl(B.ESumme.e[k], 17, 2) +
+                      Zahl(B.ESumme.e[k] - B.BegrLast.e[k], 16, 2) + Zahl(B.BegrLast.e[k], 15, 2));
             Zeile("");
             Zeile("");
         }
     } else {
         // 21. The given pressure is the sum; the loads are contained in it.
         if (B.DruckLastfall == 1) {
-            for (int k = 1; k <= B.AnzEah; ++k)
-                Zeile(std::string(23, ' ') + Zahl(B.EahZ[k], 6, 2) + Zahl(B.EahE[k], 17, 2));
+            for (int k = 1; k <= B.Eah.n; ++k)
+                Zeile(std::string(23, ' ') + Zahl(B.Eah.z[k], 6, 2) + Zahl(B.Eah.e[k], 17, 2));
             Zeile("");
             Zeile("");
         }
-        ListeKopieren(B.EahE, B.EahZ, B.AnzEah, B.ESummeE, B.ESummeZ);
-        for (int k = 1; k <= B.AnzEah; ++k) {
-            B.BegrLastE[k] = 0.0f;
-            B.BegrLastZ[k] = B.EahZ[k];
+        ListeKopieren(B.Eah, B.ESumme);
+        for (int k = 1; k <= B.Eah.n; ++k) {
+            B.BegrLast.e[k] = 0.0f;
+            B.BegrLast.z[k] = B.Eah.z[k];
         }
-        B.AnzWiderstand = B.AnzEah;
-        P.AnzPunkte2 = B.AnzEah;
+        B.BegrLast.n = B.Eah.n;
     }
 
     // 22.-24. Hand-over files.

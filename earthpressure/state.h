@@ -61,9 +61,7 @@ struct Laufwerte {
     int16_t AnzEphGegeben = 0;
     zorm1::Arr<float, 15> EphGegAktZ{}; // depth (m below the wall head)
     zorm1::Arr<float, 15> EphGegAktE{}; // characteristic ordinate (kN/m2, negative)
-    zor::Ordinatenfeld EphZ{};          // passive list of the stage (design ordinates)
-    zor::Ordinatenfeld EphE{};
-    int16_t AnzEph = 0;
+    zor::Ordinatenliste Eph;            // passive list of the stage (design ordinates)
 
     // ---- values left by stage a
     float DickeOhneWichte = 0.0f; // thickness of the leading layers without unit weight (m)
@@ -87,31 +85,25 @@ void LaufwerteZuruecksetzen();
 namespace zormb {
 
 struct Erddruckzustand {
+    // Each list carries its own count (zor::Ordinatenliste: values e, depths z, count n).
     // Active earth pressure from soil weight and cohesion with the minimum earth pressure
     // (or the pressure given for the stage).
-    zor::Ordinatenfeld EahE{}, EahZ{};
-    int16_t AnzEah = 0;
+    zor::Ordinatenliste Eah;
     // Pressure of the limited loads and horizontal load components.
-    zor::Ordinatenfeld BegrLastE{}, BegrLastZ{};
-    int16_t AnzWiderstand = 0;
-    // Earth-pressure sum (its count is P.AnzPunkte2).
-    zor::Ordinatenfeld ESummeE{}, ESummeZ{};
+    zor::Ordinatenliste BegrLast;
+    // Earth-pressure sum.
+    zor::Ordinatenliste ESumme;
     // Additional vertical stress from slopes and unlimited loads ("ZORGZ").
-    zor::Ordinatenfeld GzE{}, GzZ{};
-    int16_t AnzKnoten = 0;
+    zor::Ordinatenliste Gz;
     // Work lists: vertical stress, stress from the layers.
-    zor::Ordinatenfeld SigmaVE{}, SigmaVZ{};
-    int16_t AnzListeA = 0;
-    zor::Ordinatenfeld SchichtSigmaE{}, SchichtSigmaZ{};
-    int16_t AnzListeB = 0;
+    zor::Ordinatenliste SigmaV;
+    zor::Ordinatenliste SchichtSigma;
     // Negative part of the soil pressure.
-    zor::Ordinatenfeld EahNegE{}, EahNegZ{};
-    int16_t AnzEahNegativ = 0;
+    zor::Ordinatenliste EahNeg;
     // Scratch of the figure addition.
-    zor::Ordinatenfeld LastSummeE{}, LastSummeZ{};
+    zor::Ordinatenliste LastSumme;
     // Copy of the limited-load list for the statics.
-    zor::Ordinatenfeld BegrLastKopieE{}, BegrLastKopieZ{};
-    int16_t AnzZusatzlast = 0;
+    zor::Ordinatenliste BegrLastKopie;
     // Minimum earth-pressure coefficient per layer in the current call (0 = none).
     std::array<float, 101> MinErddruckMerker{};
     // Reserved value of the layer records of the hand-over files (always 0).

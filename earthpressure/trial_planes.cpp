@@ -151,19 +151,19 @@ void ErdwiderstandGleitflaechen() {
     std::array<float, kGleitTiefen + 1> e{};
     OrdinatenAusResultierenden(R.z.data(), R.E.data(), kGleitTiefen, e.data());
     for (int i = 1; i <= kGleitTiefen; ++i) {
-        L.EphZ[i] = R.z[i];
-        L.EphE[i] = e[i];
+        L.Eph.z[i] = R.z[i];
+        L.Eph.e[i] = e[i];
     }
-    L.AnzEph = kGleitTiefen;
-    P.AnzGleitflaechen = static_cast<int16_t>(L.AnzEph + 1);
+    L.Eph.n = kGleitTiefen;
+    P.AnzGleitflaechen = static_cast<int16_t>(L.Eph.n + 1);
 
     Datei d("ZOREPP.", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, static_cast<int16_t>(1));
     vb::Write(f, P.AnzGleitflaechen);
     vb::Write(f, 0.0f, 0.0f, 0.0f, 0.0f);
-    for (int i = 1; i <= L.AnzEph; ++i)
-        vb::Write(f, L.EphZ[i], P.EtaAnpass * L.EphE[i], R.Winkel[i], R.E[i]);
+    for (int i = 1; i <= L.Eph.n; ++i)
+        vb::Write(f, L.Eph.z[i], P.EtaAnpass * L.Eph.e[i], R.Winkel[i], R.E[i]);
     vb::Close(f);
 }
 

@@ -20,7 +20,7 @@ void OrdinatenAusResultierenden(const float* z, const float* E, int n, float* e)
 // weights, the bottom loads and the strength of the slice the slip plane runs in.
 float KeilKraft(float theta, int16_t kExit, int16_t kWall);
 
-// The search for the current stage: results into zormcom::Lauf.EphZ/EphE/AnzEph, the resultants
+// The search for the current stage: results into zormcom::Lauf.Eph.z/EphE/AnzEph, the resultants
 // and angles per depth into GleitErgebnis (earthpressure/state.h), and the file "ZOREPP.". An excavation
 // level too deep for the depth list (at or below 79 m, where the last two depths would coincide) is refused
 // with a report line and leaves "ZOREPP." as it is.

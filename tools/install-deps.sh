@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
+# Clang with its sanitizer and fuzzer run-time builds the sanitizer and fuzzing builds.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-      qt6-base-dev libqt6printsupport6 fonts-liberation2 poppler-utils locales)
+      qt6-base-dev libqt6printsupport6 fonts-liberation2 poppler-utils locales
+      clang libclang-rt-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

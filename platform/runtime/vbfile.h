@@ -38,12 +38,16 @@ int32_t Seek(int16_t fn); // 1-based byte position of the next read or write
 void ResetFileState();    // closes every file and forgets the table (tests)
 
 // ---- print items ---------------------------------------------------------------------------
+// Tab(n): continue at column n (1-based); n < 1 counts as 1; when the line is already past n the
+// text continues at column n of a new line.
 struct Tab {
-    int32_t column; // Tab(n): continue at column n (1-based); n < 1 counts as 1; when the line is
-                    // already past n the text continues at column n of a new line
+    constexpr explicit Tab(int32_t n) : column(n) {}
+    int32_t column;
 };
+// Spc(n): n blanks.
 struct Spc {
-    int32_t count; // Spc(n): n blanks
+    constexpr explicit Spc(int32_t n) : count(n) {}
+    int32_t count;
 };
 struct Zone {}; // the "," between print items: the next zone of 14 columns
 inline constexpr Zone NextZone{};

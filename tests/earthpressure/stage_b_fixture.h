@@ -93,9 +93,9 @@ protected:
     }
 
     // Value of a list at depth z (below a jump: the value below it).
-    static float Wert(const zor::Ordinatenfeld& e, const zor::Ordinatenfeld& z, int16_t n, float t) {
+    static float Wert(const zor::Ordinatenliste& L, float t) {
         float y = 0.0f;
-        zormc::Interpolieren(z, e, n, t, y);
+        zormc::Interpolieren(L, t, y);
         return y;
     }
 
@@ -156,9 +156,9 @@ protected:
         P.ErdLastDauer(1, j) = dauer;
         P.ErdLastRuheFaktor(1, j) = 1.0f;
     }
-    static float Begr(float t) { return Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, t); }
-    static float Summe(float t) { return Wert(B.ESummeE, B.ESummeZ, P.AnzPunkte2, t); }
-    static float Boden(float t) { return Wert(B.EahE, B.EahZ, B.AnzEah, t); }
+    static float Begr(float t) { return Wert(B.BegrLast, t); }
+    static float Summe(float t) { return Wert(B.ESumme, t); }
+    static float Boden(float t) { return Wert(B.Eah, t); }
 };
 
 } // namespace stageb_test

@@ -12,7 +12,7 @@ TEST(Laufzustand, EinAufrufSetztJedenModulzustandZurueck) {
     zorm1::ResetProjectData();
     zorm1::P.AnzErd = 3; // project data are not run state
     zormcom::Lauf.AnzLastErd = 2;
-    zormb::B.AnzEah = 7;
+    zormb::B.Eah.n = 7;
     zormb::B.gamEMisch = 1.3f;
     zormb::Keil.AnzGleitPunkte = 5;
     zormb::GleitErgebnis.E[3] = -12.0f;
@@ -23,7 +23,7 @@ TEST(Laufzustand, EinAufrufSetztJedenModulzustandZurueck) {
     zor::LaufZuruecksetzen();
 
     EXPECT_EQ(zormcom::Lauf.AnzLastErd, 0);
-    EXPECT_EQ(zormb::B.AnzEah, 0);
+    EXPECT_EQ(zormb::B.Eah.n, 0);
     EXPECT_EQ(zormb::B.gamEMisch, 0.0f);
     EXPECT_EQ(zormb::Keil.AnzGleitPunkte, 0);
     EXPECT_EQ(zormb::GleitErgebnis.E[3], 0.0f);
