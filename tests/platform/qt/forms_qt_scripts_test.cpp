@@ -50,6 +50,9 @@ public:
         txtA.GotFocus = lo("txtA.GotFocus");
         txtA.LostFocus = lo("txtA.LostFocus");
         txtA.Change = [this] { ev.push_back("txtA.Change:" + txtA.Text()); };
+        txtA.KeyDown = [](int16_t& k, int16_t) {
+            if (k >= 37 && k <= 40) ev.push_back("txtA.KeyDown:" + std::to_string(k));
+        };
         chkFett.Click = [this] { ev.push_back("chkFett.Click:" + std::to_string(chkFett.Value())); };
         cmdZeichnen.GotFocus = lo("cmdZeichnen.GotFocus");
         cmdZeichnen.Click = [this] {
@@ -107,6 +110,11 @@ const std::vector<Skript>& skripte() {
           {Schritt::Arrow, "", vb::vbKeyUp}}},
         {"Doppelklick auf eine Option",
          {{Schritt::Focus, "frmSkript.txtA"}, {Schritt::DblClick, "frmSkript.optArt(2)"}}},
+        {"Pfeiltasten im Textfeld",
+         {{Schritt::Focus, "frmSkript.txtA"},
+          {Schritt::Type, "12"},
+          {Schritt::Arrow, "", vb::vbKeyLeft},
+          {Schritt::Type, "3"}}},
         {"Tabulator",
          {{Schritt::Focus, "frmSkript.txtA"},
           {Schritt::Tab},
