@@ -13,6 +13,7 @@
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -22,8 +23,6 @@ using zorm1::P;
 using zorm1::ProjectData;
 
 namespace zorm1 {
-
-std::function<void()> FalscheDateiFokus;
 
 namespace {
 
@@ -780,7 +779,10 @@ bool EingabeLesen(const std::string& dateiName) {
     vb::Beep();
     vb::MsgBox("Die Datei   " + dateiName + "   ist keine Eingabe-Datei für  Z O R  !\r\r", vb::vbOKOnly,
                "Falsche Datei");
-    if (FalscheDateiFokus) FalscheDateiFokus();
+    if (vb::Form* titel = vb::LoadedForm("frmTitel")) {
+        auto& box = vb::ControlOf<vb::TextBox>(*titel, "txtEin", 0);
+        if (box.canTakeFocusNow()) box.SetFocus();
+    }
     return false;
 }
 
