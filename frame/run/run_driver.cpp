@@ -206,8 +206,13 @@ Laufausgang Rechnen(std::string& status) {
         P.EinspErg = 0.0f;
         zor::LaufZuruecksetzen(); // every module's run state from its start
         // The slip circle of the run works in the arrays the start dialog made before the project was read;
-        // they are made anew, empty, as then (at least as large: the last stage is loaded now).
-        Zormg::FelderDimensionieren();
+        // they are made anew, empty, as then, sized for the most bottom loads any stage can hold.
+        {
+            const int16_t sohllasten = P.AnzSohlLast;
+            P.AnzSohlLast = 8;
+            Zormg::FelderDimensionieren();
+            P.AnzSohlLast = sohllasten;
+        }
 
         // 4.-6. Stage a; its end marker is there when it returns, or the run cannot go on.
         LoeschenOhneFehler("ZORDENDE.DOS");
