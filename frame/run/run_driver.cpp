@@ -21,6 +21,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "slipcircle/zormg_state.h"
 
 using zorm1::P;
 
@@ -204,6 +205,9 @@ Laufausgang Rechnen(std::string& status) {
         P.BemSumme1 = P.BemSumme2 = P.BemSumme3 = P.BemSumme4 = 0.0f;
         P.EinspErg = 0.0f;
         zor::LaufZuruecksetzen(); // every module's run state from its start
+        // The slip circle of the run works in the arrays the start dialog made before the project was read;
+        // they are made anew, empty, as then (at least as large: the last stage is loaded now).
+        Zormg::FelderDimensionieren();
 
         // 4.-6. Stage a; its end marker is there when it returns, or the run cannot go on.
         LoeschenOhneFehler("ZORDENDE.DOS");
@@ -310,7 +314,14 @@ Anfrageausgang cmdStart_Click() {
         }
 
         // 10.-11.
-        Aufruf(F.ErgebnisFensterEntladen);
+        if (F.ErgebnisFensterEntladen && !F.ErgebnisFensterEntladen()) {
+            // The report window is printing: the run would replace the report it prints.
+            vb::MsgBox(
+                "Der Bericht wird gerade gedruckt.\r\nBitte die Berechnung nach dem Druck erneut starten.",
+                vb::vbExclamation);
+            Freigeben();
+            return Anfrageausgang::KeinLauf;
+        }
         if (P.AnzLF < 1) {
             Aufruf(F.Sanduhr, false);
             Schaltflaeche("cmdOK", true);
