@@ -164,6 +164,34 @@ template <class Teil> void LastTeile(int j, bool vertikal, int16_t erste, int16_
     }
 }
 
+// Lines 0..AnzLinien + 2 onto one common set of abscissae, as LinienBereinigen(2) makes it, with the
+// merges that can change anything: lines 0..AnzLinien share the grid, so line 0 first takes the slip
+// line's and the work line's abscissae (keeping all of its own), then hands them on to every other
+// line. When the lines do not agree afterwards (abscissae closer than the merge tolerance at the
+// model limits), the passes of LinienBereinigen finish the work.
+void GemeinsameAbszissen() {
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    const int w = z.AnzLinien + 2;
+    int16_t geaendert = 0;
+    auto mit0 = [&](int j) {
+        LinienVerschneiden(z.LinieZ, z.LinieX, z.LinienPunktzahl[0], z.LinienPunktzahl[j], 0, j, geaendert);
+    };
+    mit0(k);
+    mit0(w);
+    for (int j = 1; j <= z.AnzLinien; ++j)
+        mit0(j);
+    mit0(k);
+    const int n = z.LinienPunktzahl[0];
+    bool gleich = true;
+    for (int j = 1; j <= w && gleich; ++j) {
+        if (z.LinienPunktzahl[j] != n) gleich = false;
+        for (int p = 1; p <= n && gleich; ++p)
+            if (z.LinieX(j, p) != z.LinieX(0, p)) gleich = false;
+    }
+    if (!gleich) LinienBereinigen(2);
+}
+
 std::string Zahl(float v, const char* maske) {
     return vb::Format(v, maske);
 }
@@ -368,7 +396,7 @@ void KreisSicherheit() {
     z.AnzXListe = static_cast<int16_t>(liste.size());
     KreisLinieSetzen(static_cast<int16_t>(w));
     z.AnzXListe = 0;
-    LinienBereinigen(2);
+    GemeinsameAbszissen();
 
     // 4. The slip line is not above the ground.
     const int n = z.LinienPunktzahl[k];

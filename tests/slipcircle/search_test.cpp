@@ -103,3 +103,24 @@ TEST(MittelpunktIteration, FieldOfOneColumnKeepsItsAbscissa) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MittelpunktIteration, GivesUpAfterAThousandInvalidCirclesHeldByAnchors) {
+    // A strut far stronger than the slope makes every circle invalid with a negative anchor moment.
+    slipfix::Boeschung(3, 19.6f, 20);
+    auto& d = D();
+    auto& s = Zormg::Z();
+    d.AnzGkAnker = 1;
+    s.GkAnkerX[1] = 0;
+    s.GkAnkerZ[1] = 2;
+    s.GkAnkerLaenge[1] = 0;
+    s.GkAnkerKraft[1] = 5000;
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 2);
+    EXPECT_EQ(d.KreisZaehler, 1000); // the 1001st circle is not counted
+    EXPECT_EQ(d.etaMin, Zormg::kUngueltig);
+    EXPECT_LT(d.Verschiebungen, 10);
+}
+
+} // namespace
