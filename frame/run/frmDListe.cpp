@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "frame/anzeigen_dateien.h"
-#include "frame/dliste.h"
+#include "frame/file_routines.h"
+#include "frame/project_list.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbstring.h"

@@ -1,9 +1,9 @@
 #include "frame/run/frmZOR0.h"
 
-#include "frame/anzeigen_fenster.h"
-#include "frame/dliste.h"
 #include "frame/project_data.h"
+#include "frame/project_list.h"
 #include "frame/startup.h"
+#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/winfs.h"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "dialogs/project/support_levels.h"
-#include "frame/dliste.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/project_list.h"
 #include "frame/run/run_stages.h"
 #include "frame/run/run_windows.h"
 #include "frame/run_state.h"

@@ -187,7 +187,7 @@ public:
 
     // Moves the focus here; raises LostFocus of the control that had it, then GotFocus here.
     // A control that cannot take the focus now (disabled, hidden, its window hidden) fails with
-    // run-time error 5, as the Parts expect from SetFocus.
+    // run-time error 5 ("Invalid procedure call"), as Visual Basic's SetFocus does.
     void SetFocus();
     bool hasFocus() const;
     // Whether this kind of control can take the focus at all.

@@ -1,8 +1,8 @@
 #pragma once
 // The one reset and the one project builder of the tests: the state a test starts from, and the
-// parts of the small projects the suites build (a cantilever sheet pile wall, soil layers as
+// pieces of the small projects the suites build (a cantilever sheet pile wall, soil layers as
 // entered, simple excavation stages, earth-side area loads). A fixture states what its project has
-// beyond these parts; it never writes the parts out again.
+// beyond these pieces; it never writes them out again.
 #include <cstdint>
 #include <initializer_list>
 #include <string>

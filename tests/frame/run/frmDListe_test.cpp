@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frame/dliste.h"
 #include "frame/project_data.h"
+#include "frame/project_list.h"
 #include "frame/run/frmDListe.h"
 #include "frame/run/windows.h"
 #include "platform/forms/headless.h"
