@@ -5,12 +5,12 @@
 #include <memory>
 #include <system_error>
 
+#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/frmTitel.h"
-#include "frame/run/masken.h"
 #include "frame/run/run_driver.h"
-#include "frame/run/run_windows.h"
+#include "frame/run/working_files.h"
 #include "frame/settings.h"
 #include "frame/stage_table.h"
 #include "platform/forms/msgbox.h"
@@ -33,42 +33,6 @@ constexpr int16_t kMaxLastfaelle = 8;
 
 // The options in the order cmdOK looks at them.
 constexpr int16_t kReihenfolge[] = {1, 2, 3, 4, 5, 11, 12, 13, 6};
-
-// What the calculation request does to this window and the result windows.
-void RequestSlotsInstallieren() {
-    auto& F = zorrun::Fenster();
-    F.Schaltflaeche = [](const std::string& name, bool frei) {
-        if (auto* a = vb::loadedInstance<frmAuswahl>())
-            if (vb::Control* c = a->find(name)) c->setEnabled(frei);
-    };
-    F.Sanduhr = [](bool sanduhr) {
-        if (auto* a = vb::loadedInstance<frmAuswahl>())
-            a->setMousePointer(sanduhr ? vb::vbHourglass : vb::vbDefault);
-    };
-    F.LastfallFokus = [] {
-        if (auto* a = vb::loadedInstance<frmAuswahl>())
-            if (a->optAuswahl(4).canTakeFocusNow()) a->optAuswahl(4).SetFocus();
-    };
-    F.EndeFokus = [] {
-        if (auto* a = vb::loadedInstance<frmAuswahl>())
-            if (a->cmdEnd.canTakeFocusNow()) a->cmdEnd.SetFocus();
-    };
-    F.AnkerDialogEntladen = [] { vb::UnloadByName("frmAnker1"); };
-    F.AnkerDialogLaden = [] { SeiteLaden("frmAnker1"); };
-    F.ProfilListeLaden = [] { SeiteLaden("frmProfile"); };
-    F.MaskenEntladen = [] { zorm1::MaskenEntladen(); };
-    F.ErgebnisFensterEntladen = [] {
-        vb::UnloadByName("frmAnzeigen");
-        vb::UnloadByName("frmZorG1");
-    };
-    F.BerichtFensterZeigen = [] {
-        if (vb::IsRegistered("frmAnzeigen"))
-            vb::FormByName("frmAnzeigen").Show();
-        else
-            zorrun::DruckDateiSchreiben();
-    };
-    F.GrafikFensterLaden = [] { SeiteLaden("frmZorG1"); };
-}
 
 } // namespace
 
@@ -165,7 +129,6 @@ void frmAuswahl::Form_Load() {
     P.LFNr = std::max<int16_t>(P.LFNr, 1);
     P.AnzAush = std::max<int16_t>(P.AnzAush, 1);
     P.AnzLF = std::max<int16_t>(P.AnzLF, 1);
-    RequestSlotsInstallieren();
     Show();
 }
 

@@ -4,7 +4,7 @@
 //
 // The input pages it opens (frmWand1, frmBoden1, frmAushub1, frmLast1, frmAnker1, frmAusgabe, frmBoden0,
 // frmAushub0, frmLast0) are reached by name (platform/forms/registry.h); a page that is not part of the
-// program is left out quietly. Loading the window installs what the calculation request does to it
+// program is left out quietly. The calculation request reaches the window by its name
 // (frame/run/run_windows.h).
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #include "frame/run/frmDateiwahl.h"
 
-#include "frame/anzeigen_dateien.h"
-#include "frame/anzeigen_fenster.h"
+#include "frame/file_routines.h"
 #include "frame/project_data.h"
+#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"

@@ -1,14 +1,14 @@
 #include "frame/run/frmTitel.h"
 
 #include "dialogs/project/safety_factors.h"
-#include "frame/anzeigen_dateien.h"
-#include "frame/anzeigen_fenster.h"
+#include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmDListe.h"
 #include "frame/run/frmDateiwahl.h"
 #include "frame/settings.h"
+#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"
@@ -176,21 +176,12 @@ void frmTitel::Form_Load() {
     txtEin(3).setText(P.DateiName);
     fraZOR.setVisible(true);
     fraQUM.setVisible(false);
-    // A project file that cannot be read puts the focus into the first box while this dialog is there.
-    zorm1::FalscheDateiFokus = [] {
-        if (frmTitel* t = vb::loadedInstance<frmTitel>()) Fokus(t->txtEin(0));
-    };
     Show();
     Fokus(cmdLesen(1));
 }
 
 void frmTitel::Form_Activate() {
     cmdOK.setEnabled(true);
-}
-
-void frmTitel::Form_Unload(int16_t& /*Cancel*/) {
-    zorm1::FalscheDateiFokus = nullptr;
-    frmDListe::Uebergabe = nullptr;
 }
 
 void frmTitel::NamenAbleiten() {
@@ -301,16 +292,10 @@ void frmTitel::cmdDatei_Click(int16_t Index) {
             break;
         case 2: {
             P.DateiwahlModus = 0;
-            bool gewaehlt = false;
-            frmDListe::Uebergabe = [this, &gewaehlt](const std::string& pfad, const std::string& name) {
-                txtEin(0).setText(pfad);
-                txtEin(1).setText(name);
-                gewaehlt = true;
-            };
+            frmDListe::Uebernommen = false;
             vb::form<frmDListe>().Show(vb::vbModal);
-            frmDListe::Uebergabe = nullptr;
             // Closed without a choice: nothing is read (the boxes may hold another file or none).
-            if (!gewaehlt) return;
+            if (!frmDListe::Uebernommen) return;
             P.DateiPfad = vb::Trim(txtEin(0).Text());
             P.DateiName = vb::Trim(txtEin(1).Text());
             NamenAbleiten();
@@ -322,7 +307,7 @@ void frmTitel::cmdDatei_Click(int16_t Index) {
             break;
         }
     } catch (const vb::RuntimeError&) {
-        frmDListe::Uebergabe = nullptr; // the handler ends quietly; the boxes keep what they hold
+        // the handler ends quietly; the boxes keep what they hold
     }
 }
 

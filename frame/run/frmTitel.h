@@ -32,7 +32,6 @@ public:
     frmTitel();
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Unload(int16_t& Cancel) override;
 
     void cmdOK_Click();
     void cmdOK_GotFocus();

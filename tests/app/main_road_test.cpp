@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "frame/masken.h"
 #include "frame/project_data.h"
-#include "frame/run/fenster.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmDateiwahl.h"
 #include "frame/run/frmTitel.h"
 #include "frame/run/frmZOR0.h"
-#include "frame/run/masken.h"
+#include "frame/run/windows.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
@@ -174,7 +174,7 @@ protected:
                       projekt / "Traegerbohlwand_verankert");
         original = vb::ReadFileBytes((projekt / "Traegerbohlwand_verankert").string());
         vb::qtforms::Install(false); // message boxes stay headless: they answer with their default button
-        zorrun::FensterRegistrieren();
+        RegisterFrameRunWindows();
         vb::RegisterForm<Sicherheit<"frmBTeilSi">>("frmBTeilSi");
         vb::RegisterForm<Sicherheit<"frmBTeilSi2">>("frmBTeilSi2");
         vb::RegisterForm<Seite<"frmWand1">>("frmWand1");

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "frame/dliste.h"
+#include "frame/project_list.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmTitel.h"
 #include "tests/frame/run/window_fixture.h"
