@@ -162,7 +162,7 @@ TEST_F(Startdialog, OkStopsBeforeAReadOrWithoutASavePlaceAndStaysUsable) {
     EXPECT_TRUE(vb::LoadedForm("frmTitel"));
 }
 
-TEST_F(Startdialog, OkShowsOneSafetyPageOrTwyWithPartialFactorsThenTheMainWindowAndTheWallPage) {
+TEST_F(Startdialog, OkShowsOneSafetyPageOrTwoWithPartialFactorsThenTheMainWindowAndTheWallPage) {
     vb::RegisterForm<Seite<"frmBTeilSi">>("frmBTeilSi");
     vb::RegisterForm<Seite<"frmBTeilSi2">>("frmBTeilSi2");
     vb::RegisterForm<Seite<"frmWand1">>("frmWand1");
