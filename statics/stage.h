@@ -58,7 +58,7 @@ float TeilEinspannungsTiefe(float frei, float fest, float p);
 // Mean partial factor of the actions (kN/m resultants, factors; a zero factor counts its share as
 // characteristic) and the BS-T factor on the anchor forces: gamMittel and g.
 void MittlererTeilfaktor(float AE, float AQ, float Wh, float Zus, float gamE, float gamQ, float gamW,
-                         float gamZ, float gamEBSP, float gamQBSP, float gamWBSP, float gamZBSP, float& gamMittel,
-                         float& g);
+                         float gamZ, float gamEBSP, float gamQBSP, float gamWBSP, float gamZBSP,
+                         float& gamMittel, float& g);
 
 } // namespace zormc

@@ -242,7 +242,8 @@ void WandStatik(std::string& status) {
     // Seepage iteration.
     B.GefaelleErd = B.GefaelleErdWirksam;
     B.GefaelleLuft = B.GefaelleLuftWirksam;
-    if (std::fabs(P.ZWasserErd - P.ZWasserLuft) < 0.01f || P.kzStroem == 0) B.GefaelleErd = B.GefaelleLuft = 0.0f;
+    if (std::fabs(P.ZWasserErd - P.ZWasserLuft) < 0.01f || P.kzStroem == 0)
+        B.GefaelleErd = B.GefaelleLuft = 0.0f;
     St.WasserwichteErd = (1.0f - B.GefaelleErd) * 10.0f;
     St.WasserwichteLuft = (1.0f - B.GefaelleLuft) * 10.0f;
     if (P.kzStroem != 0 && B.SickerKonv == 0 && St.SickerDurchlaeufe < kMaxSickerDurchlaeufe) {
@@ -270,7 +271,8 @@ void WandStatik(std::string& status) {
             P.SchichtGammaAuftriebAush[i] += 10.0f * B.GefaelleLuftWirksam;
             if (P.SchichtGammaAuftriebAush[i] < 0.001f) P.SchichtGammaAuftriebAush[i] = 0.001f;
         }
-        Z10Schreiben(1, B.SickerKonv, St.WasserwichteErd, St.WasserwichteLuft, B.GefaelleErd, B.GefaelleLuft, true);
+        Z10Schreiben(1, B.SickerKonv, St.WasserwichteErd, St.WasserwichteLuft, B.GefaelleErd, B.GefaelleLuft,
+                     true);
         HinweiseDrucken();
         status = "B";
         return;
@@ -321,14 +323,14 @@ void ZwischendateienLesen() {
         P.AnzErd = n;
         float feld3 = 0.0f, gA = 0.0f, gAA = 0.0f;
         for (int i = 1; i <= n; ++i) {
-            vb::Input(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], feld3, P.SchichtKote[i], P.SchichtDicke[i],
-                      P.SchichtPhi[i], P.SchichtDeltaA[i], gA, gAA, P.SchichtDeltaP[i]);
+            vb::Input(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], feld3, P.SchichtKote[i],
+                      P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], gA, gAA, P.SchichtDeltaP[i]);
             if (i <= zorm1::MaxSchichtenDatei) {
                 P.SchichtGammaAush[i] = gA;
                 P.SchichtGammaAuftriebAush[i] = gAA;
             }
-            vb::Input(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i], P.SchichtEI[i],
-                      P.SchichtKaghVorgabe[i]);
+            vb::Input(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
+                      P.SchichtEI[i], P.SchichtKaghVorgabe[i]);
             vb::Input(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],
                       P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
         }
@@ -354,7 +356,8 @@ void ZwischendateienLesen() {
         }
     }
     if (P.Erddruckart == 1) {
-        if (P.UmFigur != 0 && L.UmArtAkt == 0 && P.UmFigur < 20) P.UmFigur = static_cast<int16_t>(P.UmFigur + 20);
+        if (P.UmFigur != 0 && L.UmArtAkt == 0 && P.UmFigur < 20)
+            P.UmFigur = static_cast<int16_t>(P.UmFigur + 20);
         if (P.UmFigur == 0 && P.kzUebAkt != 1) L.UmZeitAkt = 2;
     }
     P.BettungStufe = (P.AushNr >= 0 && P.AushNr <= 20) ? P.FussGebettet[P.AushNr] : int16_t{0};

@@ -152,13 +152,26 @@ void Z3Lesen() {
 // ---- the redistribution figures
 void Figur(int f) {
     switch (f % 20) {
-    case 1: UmlagerungAnkerlagen(); break;
-    case 2: UmlagerungRechteck(); break;
-    case 4: UmlagerungTrapez(); break;
-    case 5: UmlagerungBlock(); break;
-    case 7: UmlagerungBauweise(); break;
-    case 8: UmlagerungEAB(); break;
-    default: break;
+    case 1:
+        UmlagerungAnkerlagen();
+        break;
+    case 2:
+        UmlagerungRechteck();
+        break;
+    case 4:
+        UmlagerungTrapez();
+        break;
+    case 5:
+        UmlagerungBlock();
+        break;
+    case 7:
+        UmlagerungBauweise();
+        break;
+    case 8:
+        UmlagerungEAB();
+        break;
+    default:
+        break;
     }
 }
 
@@ -279,7 +292,8 @@ void PfahlWiderstand() {
         St.EpvTBW *= 0.8f;
     }
     float eta = P.Etap;
-    if (P.TeilsicherheitenAn == 0) eta = P.Etap2 > 0.0f ? P.Etap2 : (P.Etap > 0.0f ? 2.0f * P.Etap / 1.5f : 1.0f);
+    if (P.TeilsicherheitenAn == 0)
+        eta = P.Etap2 > 0.0f ? P.Etap2 : (P.Etap > 0.0f ? 2.0f * P.Etap / 1.5f : 1.0f);
     St.EphPfahl = eta > 0.0f ? St.EpTBW / eta : St.EpTBW;
     St.EWidh = St.EpTBW;
 }
@@ -294,6 +308,7 @@ bool Einbindung() {
             P.zFuss += 0.2f;
             return true;
         }
+        St.FussUntenBegrenzt = 1;
         if (St.KeineKonvergenz != 20000)
             Hinweis("*** Lastfall " + std::to_string(P.LFNr) + ", Aushub " + std::to_string(P.AushNr) +
                     ": kein Erdwiderstand bis " + Zahl2(P.zFuss) +
@@ -325,10 +340,17 @@ void PfahlSkalieren() {
 void Randbedingungen() {
     int16_t a = 3, b = 4;
     switch (P.WandKopf) {
-    case 2: a = 3, b = 1; break;
-    case 3: a = 1, b = 2; break;
-    case 4: a = 4, b = 2; break;
-    default: break;
+    case 2:
+        a = 3, b = 1;
+        break;
+    case 3:
+        a = 1, b = 2;
+        break;
+    case 4:
+        a = 4, b = 2;
+        break;
+    default:
+        break;
     }
     int16_t f1 = 3, f2 = 4;
     if (P.Wandfuss == 3) f1 = 3, f2 = 1;
@@ -410,8 +432,8 @@ void Zusatzspannungen(float zE) {
     for (int j = 1; j <= n; ++j) {
         Anhaengen(w, P.ZusZ[j], P.ZspSkala * P.ZusSpannung[j]);
         // Vertical share in proportion to the earth pressure; none without earth pressure.
-        St.ZusSpannungV[j] = (P.kzWasserenth != 0 || St.EahErd == 0.0f) ? 0.0f
-                                                                        : St.EahErdV / St.EahErd * w.e[w.n];
+        St.ZusSpannungV[j] =
+            (P.kzWasserenth != 0 || St.EahErd == 0.0f) ? 0.0f : St.EahErdV / St.EahErd * w.e[w.n];
     }
     St.EahZusatz = Flaeche(w, zE);
     KurveKappen(w, P.zFuss);
@@ -667,8 +689,8 @@ bool Iteration() {
             const float AQ = Flaeche(St.BegrLast, zE);
             float g = 0.0f;
             MittlererTeilfaktor(AE, AQ, St.Wh, St.EahZusatz, zormb::B.gamEMisch, P.gamQ, St.WasserFaktor,
-                                P.ZspSkala, zormb::B.gamEMischBSP, P.gamQBSP, St.WasserFaktorBSP, St.ZspSkalaBSP,
-                                P.gamMittel, g);
+                                P.ZspSkala, zormb::B.gamEMischBSP, P.gamQBSP, St.WasserFaktorBSP,
+                                St.ZspSkalaBSP, P.gamMittel, g);
             if (P.Bemessungssituation == 2) P.AnkerFaktor = MaxWert(P.AnkerFaktor, g);
         }
         if (P.Wandart == 1) SoldatenpfahlAbschneiden();
@@ -791,7 +813,8 @@ void CKraftZusatz() {
     std::string wo = "Lastfall " + std::to_string(P.LFNr) + ", Aushub " + std::to_string(P.AushNr);
     St.DeltaTBestimmbar = 1;
     if (!bestimmbar) {
-        Hinweis("*** " + wo + ": Zusatzlänge für die Ersatzkraft C nicht bestimmbar (kein Erdwiderstand am Fuß).");
+        Hinweis("*** " + wo +
+                ": Zusatzlänge für die Ersatzkraft C nicht bestimmbar (kein Erdwiderstand am Fuß).");
         St.DeltaTBestimmbar = 0;
         dt = 0.0f;
     } else if (!fertig) {
@@ -836,8 +859,17 @@ void StatikBerechnen() {
                 }
             }
             if (St.FussSucheStatus == 4) break;
+            if (P.zFuss + St.FussSchritt >= 99.0f) {
+                // The lists end at 99: the search stops with the last solved level.
+                St.KeineKonvergenz = 20000;
+                Hinweis("*** Lastfall " + std::to_string(P.LFNr) + ", Aushub " + std::to_string(P.AushNr) +
+                        ": die Fußtiefe erreicht das Ende der Schichten; die Suche endet bei " +
+                        Zahl2(P.zFuss) + " m.");
+                break;
+            }
             P.zFuss += St.FussSchritt;
         }
+        St.FussUntenBegrenzt = 0;
         if (!Iteration()) return;
 
         // Evaluation.
@@ -897,7 +929,7 @@ void StatikBerechnen() {
             St.Bh = P.AbgeschnDruck + St.Bh;
             r = St.Bh - St.Eph;
         }
-        if (St.IterZaehler >= 40) {
+        if (St.IterZaehler >= 40 || St.FussUntenBegrenzt == 1) {
             St.KeineKonvergenz = 20000;
             St.FussSucheStatus = 4;
             L.IterZustand = 4;
@@ -955,12 +987,12 @@ void StatikBerechnen() {
                     St.EphPfahl = St.IterEphPfahl[k];
                 }
                 const float s = St.FussSchritt;
-                St.FussSchritt = s > 0.51f    ? 0.5f
-                                 : s > 0.21f  ? 0.2f
-                                 : s > 0.11f  ? 0.1f
-                                 : s > 0.051f ? 0.05f
-                                 : s > 0.021f ? 0.02f
-                                 : s > 0.011f ? 0.01f
+                St.FussSchritt = s > 0.51f     ? 0.5f
+                                 : s > 0.21f   ? 0.2f
+                                 : s > 0.11f   ? 0.1f
+                                 : s > 0.051f  ? 0.05f
+                                 : s > 0.021f  ? 0.02f
+                                 : s > 0.011f  ? 0.01f
                                  : s > 0.0051f ? 0.005f
                                                : 0.002f;
             }
@@ -1005,7 +1037,8 @@ void ErdwiderstandIteration() {
         if (j == 0) continue;
         const float sOben = gz.e[j], sUnten = (j < gz.n) ? gz.e[j + 1] : gz.e[j];
         const float eo = (-St.AushSchichtKpgh[i] * sOben - St.AushSchichtKpch[i] * St.AushSchichtCp[i]) / eta;
-        const float eu = (-St.AushSchichtKpgh[i] * sUnten - St.AushSchichtKpch[i] * St.AushSchichtCp[i]) / eta;
+        const float eu =
+            (-St.AushSchichtKpgh[i] * sUnten - St.AushSchichtKpch[i] * St.AushSchichtCp[i]) / eta;
         if (!(eph.n >= 1 && std::fabs(eo - eph.e[eph.n]) < 0.001f)) Anhaengen(eph, oben, eo);
         Anhaengen(eph, unten, eu);
     }
@@ -1080,9 +1113,10 @@ void ErdwiderstandIteration() {
     }
     // 7. Copy for the driver.
     if (eph.n > Statikzustand::kMaxSigmaVKopie)
-        throw zor::CalcAbort("Der Erdwiderstand im Aushubzustand " + std::to_string(P.AushNr) + " hat " +
-                             std::to_string(eph.n) +
-                             " Punkte; die Statik kann höchstens 50 übernehmen. Die Berechnung wird abgebrochen.");
+        throw zor::CalcAbort(
+            "Der Erdwiderstand im Aushubzustand " + std::to_string(P.AushNr) + " hat " +
+            std::to_string(eph.n) +
+            " Punkte; die Statik kann höchstens 50 übernehmen. Die Berechnung wird abgebrochen.");
     St.AnzAuflagerAlle = eph.n;
     for (int i = 1; i <= eph.n; ++i)
         St.SigmaVKopie[i] = {0.0f, eph.z[i], eph.e[i]};
@@ -1105,8 +1139,9 @@ void ErdwiderstandIteration() {
     KurveKappen(eph, zF);
 }
 
-void MittlererTeilfaktor(float AE, float AQ, float Wh, float Zus, float gamE, float gamQ, float gamW, float gamZ,
-                         float gamEBSP, float gamQBSP, float gamWBSP, float gamZBSP, float& gamMittel, float& g) {
+void MittlererTeilfaktor(float AE, float AQ, float Wh, float Zus, float gamE, float gamQ, float gamW,
+                         float gamZ, float gamEBSP, float gamQBSP, float gamWBSP, float gamZBSP,
+                         float& gamMittel, float& g) {
     auto k = [](float a, float f) { return f != 0.0f ? std::fabs(a) / f : std::fabs(a); };
     const float Ek = k(AE, gamE), Qk = k(AQ, gamQ), Wk = k(Wh, gamW), Zk = k(Zus, gamZ);
     const float summeD = std::fabs(AE) + std::fabs(AQ) + std::fabs(Wh) + std::fabs(Zus);
