@@ -302,6 +302,7 @@ void PfahlWiderstand() {
 // Returns true when the foot was lowered (the iteration is built again from step 3).
 bool Einbindung() {
     const float t = P.zFuss - P.HUmlagerung;
+    St.EinbindeTiefe = t;
     St.Eph = -Flaeche(zormcom::Lauf.Eph, P.zFuss);
     if ((St.WandfussEingabe == 1 || St.ErdauflagerModus == 1) && St.Eph <= 1.0f) {
         if (P.zFuss + 0.2f < 99.0f) {

@@ -342,3 +342,49 @@ TEST_F(SandStatik, BeddedCantileverWithTheBeddingCheck) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Stufenteile, MoreThanFiftyPassivePointsAreRefused) {
+    std::ofstream f("ZOREPP.");
+    f << "1\r\n60\r\n";
+    for (int i = 0; i < 60; ++i)
+        f << i * 0.1f << "," << -i << ",0,0\r\n";
+    f.close();
+    EXPECT_THROW(zormc::ErdwiderstandIteration(), zor::CalcAbort);
+}
+
+// Seepage from 2 m behind to 6 m in front of a Blum cantilever: the stage answers "B" while the water unit
+// weight behind the wall changes, then once more after it has converged, then "D"; the closing pass
+// resets the seepage file with the gradients of the stage.
+TEST_F(SandStatik, SeepageIterationOfAStage) {
+    P.Wandfuss = 4;
+    P.ZWandfuss = 6.0f;
+    P.zAush = 6.0f;
+    P.ZWasserErd = 2.0f;
+    P.ZWasserLuft = 6.0f;
+    P.kzStroemEin = P.kzStroem = 1;
+    std::string status = Rechnen();
+    int durchlaeufe = 1;
+    while (status == "B" && durchlaeufe < 40) {
+        zormb::ErddruckBerechnen();
+        vb::Close(zorma::kBerichtDateiNr);
+        zormc::WandStatik(status);
+        ++durchlaeufe;
+    }
+    ASSERT_EQ(status, "D");
+    EXPECT_GE(durchlaeufe, 3);
+    EXPECT_LE(durchlaeufe, zormc::kMaxSickerDurchlaeufe + 1);
+    // The gradients of the last pass: i_e = 0.7 dh / (te + sqrt(te tx)) at the foot plus extra embedment.
+    const float z = P.zFuss + St.DeltaT, te = z - 2.0f, tx = z - 6.0f;
+    EXPECT_NEAR(zormb::B.GefaelleErd, 2.8f / (te + std::sqrt(te * tx)), 2e-3f);
+    EXPECT_NEAR(zormb::B.GefaelleLuft, -2.8f / (tx + std::sqrt(te * tx)), 2e-3f);
+    EXPECT_NEAR(St.WasserwichteErd, (1.0f - zormb::B.GefaelleErd) * 10.0f, 1e-4f);
+    const auto z10 = Felder(zortest::Zeilen("zorz10", false)[0]);
+    ASSERT_EQ(z10.size(), 6u);
+    EXPECT_EQ(z10[0], "0");
+    EXPECT_EQ(z10[2], "10");
+    EXPECT_NEAR(Zahl(z10[4]), zormb::B.GefaelleErd, 1e-5f);
+}
+
+} // namespace

@@ -30,6 +30,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
 #include "slipcircle/zormg_state.h"
+#include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -39,43 +40,11 @@ using zorm1::ProjectData;
 using zorm1::ResetProjectData;
 
 namespace {
+using zortest::VarianteSchreiben;
 
 namespace fs = std::filesystem;
 
 const char* const kBeispiele[] = {"Spundwand_frei", "Schlitzwand_gesteift_GW", "Traegerbohlwand_verankert"};
-
-// The examples start with an unbedded cantilever in foot mode 1 or 2, which the statics cannot solve (a
-// mechanism). Their variants can: the cantilever stages of the sheet pile and the soldier pile wall fixed
-// after Blum (mode 4, searched from the excavation level), the diaphragm wall's stage 1 bedded with
-// 20 MN/m3 down to the foot and the bedding checked. Written beside the example as "<name>_V".
-std::string VarianteSchreiben(const std::string& name) {
-    ResetProjectData();
-    Anzeigen::ResetH504();
-    Zormg::FelderDimensionieren();
-    const std::string quelle = (fs::path(ZOR_TEST_DATA) / name).string();
-    if (!zorm1::EingabeLesen(quelle)) return "";
-    zormcom::AushubLaden(1);
-    if (name == "Schlitzwand_gesteift_GW") {
-        P.FussGebettet[1] = 1;
-        P.BettAnz[1] = 2;
-        P.BettT(1, 1) = 0.0f;
-        P.BettC(1, 1) = 20.0f;
-        P.BettT(1, 2) = 10.0f;
-        P.BettC(1, 2) = 20.0f;
-        P.BettungPruefen = 1;
-    } else {
-        P.Wandfuss = 4;
-        P.ZWandfuss = P.zAush;
-        P.Einsp = 0.0f;
-    }
-    zormcom::AushubSpeichern(1);
-    const std::string ziel = name + "_V";
-    P.GanzerNameOhneExt = ziel; // the name the report copy takes
-    const bool ok = zorm1::EingabeSchreiben(ziel);
-    ResetProjectData();
-    Anzeigen::ResetH504();
-    return ok ? ziel : "";
-}
 
 // Starts the program on a project file in the current folder; its messages go to "stderr.txt".
 int Programm(const std::string& projekt) {
