@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "earthpressure/diagrams.h"
 #include "earthpressure/handover_a.h"
@@ -67,8 +68,13 @@ void HinweiseDrucken() {
     const bool offen = vb::IsOpen(zorma::kBerichtDateiNr);
     try {
         if (!offen) zorma::BerichtAnhaengen();
-        for (const std::string& h : St.Hinweise)
+        // A note repeated by the iterations of a stage stands once.
+        std::vector<std::string> gedruckt;
+        for (const std::string& h : St.Hinweise) {
+            if (std::find(gedruckt.begin(), gedruckt.end(), h) != gedruckt.end()) continue;
+            gedruckt.push_back(h);
             vb::Print(zorma::kBerichtDateiNr, zorma::Bericht.Einrueckung + h);
+        }
         if (!offen) zorma::BerichtSchliessen();
     } catch (const vb::RuntimeError&) {
         // no report in this folder (a test of the statics alone): the notes stay in memory

@@ -654,7 +654,16 @@ bool Iteration() {
         if (P.Erddruckart != 2 && P.Wandart != 1) {
             St.Lastbild = St.ESumme;
             KurveKappen(St.Lastbild, zF);
-            if (P.Wandtyp != 1 && P.Wandtyp != 5) St.LastbildKopie = St.Lastbild;
+            if (P.Wandtyp != 1 && P.Wandtyp != 5) {
+                St.LastbildKopie = St.Lastbild;
+                // The copy the verification stage plots, with its count.
+                const int n = std::min<int>(St.Lastbild.n, static_cast<int>(P.LastbildKopieZ.size()) - 1);
+                for (int i = 1; i <= n; ++i) {
+                    P.LastbildKopieZ[i] = St.Lastbild.z[i];
+                    P.LastbildKopieE[i] = St.Lastbild.e[i];
+                }
+                P.AnzAuflagerVersch = static_cast<int16_t>(n);
+            }
             if (zormcom::Lauf.UmZeitAkt > 0 && St.AnzAuflagerKopf > 0) UmlagerungVorher();
             const int zeit = zormcom::Lauf.UmZeitAkt;
             if (zeit == 2 || zeit == 4) {

@@ -125,6 +125,25 @@ TEST_F(Verankert, NoPassiveResistanceDownToTheEndOfTheLayers) {
     EXPECT_EQ(St.KeineKonvergenz, 20000);
     EXPECT_LT(P.zFuss, 99.0f);
     EXPECT_GT(P.zFuss, 98.0f);
+    // The note stands in the report.
+    EXPECT_TRUE(St.Hinweise.empty());
+    EXPECT_NE(vb::ReadFileBytes("LPTZW").find("*** Lastfall 1, Aushub 1: kein Erdwiderstand"),
+              std::string::npos);
+}
+
+TEST_F(SandStatik, AStopDoesNotReachTheNextStage) {
+    // An unbedded cantilever on a free earth support is a mechanism: the singular box and "STOP".
+    P.Wandfuss = 1;
+    P.ZWandfuss = 4.0f;
+    vb::headless::Reset();
+    EXPECT_EQ(Rechnen(), "STOP");
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(vb::headless::Log()[0].title, "ZORDLT");
+    // The same stage fixed after Blum is then solved.
+    P.Wandfuss = 4;
+    P.kzUeb[1] = 1;
+    EXPECT_EQ(Rechnen(), "D");
+    EXPECT_EQ(vb::headless::Log().size(), 1u);
 }
 
 } // namespace
