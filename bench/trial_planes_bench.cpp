@@ -11,6 +11,7 @@
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
+#include "tests/support/project_builder.h"
 
 using zorm1::P;
 using zorm1::ResetProjectData;
@@ -18,8 +19,7 @@ using zorm1::ResetProjectData;
 namespace {
 
 void Modell() {
-    ResetProjectData();
-    zor::LaufZuruecksetzen();
+    zortest::Zuruecksetzen();
     P.GradZuRad = 3.141593f / 180.0f;
     P.AnzErd = 3;
     const float d[] = {2.0f, 4.0f, 20.0f}, phi[] = {30.0f, 32.5f, 27.5f};

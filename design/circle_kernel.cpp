@@ -69,37 +69,37 @@ void Auswerten(Versuchspunkt& p) {
 } // namespace
 
 bool GleichgewichtSuchen() {
-    std::array<Versuchspunkt, 4>& P_ = K.Pkt;
-    Auswerten(P_[1]);
-    Auswerten(P_[2]);
-    Auswerten(P_[3]);
+    std::array<Versuchspunkt, 4>& pkt = K.Pkt;
+    Auswerten(pkt[1]);
+    Auswerten(pkt[2]);
+    Auswerten(pkt[3]);
     int schritt = 0;
     for (;;) {
-        const double dn = K.nu - P_[1].n;
+        const double dn = K.nu - pkt[1].n;
         if (!(std::fabs(dn) <= 1000.0)) {
             K.omega = 0.0;
             return false;
         }
-        if (P_[2].n != P_[1].n) {
-            const double t = dn / (P_[2].n - P_[1].n);
-            K.Q[1] = {P_[1].x + (P_[2].x - P_[1].x) * t, P_[1].omega + (P_[2].omega - P_[1].omega) * t};
+        if (pkt[2].n != pkt[1].n) {
+            const double t = dn / (pkt[2].n - pkt[1].n);
+            K.Q[1] = {pkt[1].x + (pkt[2].x - pkt[1].x) * t, pkt[1].omega + (pkt[2].omega - pkt[1].omega) * t};
         }
-        if (P_[3].n != P_[1].n) {
-            const double t = dn / (P_[3].n - P_[1].n);
-            K.Q[2] = {P_[1].x + (P_[3].x - P_[1].x) * t, P_[1].omega + (P_[3].omega - P_[1].omega) * t};
+        if (pkt[3].n != pkt[1].n) {
+            const double t = dn / (pkt[3].n - pkt[1].n);
+            K.Q[2] = {pkt[1].x + (pkt[3].x - pkt[1].x) * t, pkt[1].omega + (pkt[3].omega - pkt[1].omega) * t};
         }
-        const double dm = K.mu - P_[1].m;
+        const double dm = K.mu - pkt[1].m;
         if (!(std::fabs(dm) <= 1000.0)) {
             K.omega = 0.0;
             return false;
         }
-        if (P_[2].m != P_[1].m) {
-            const double t = dm / (P_[2].m - P_[1].m);
-            K.Q[3] = {P_[1].x + (P_[2].x - P_[1].x) * t, P_[1].omega + (P_[2].omega - P_[1].omega) * t};
+        if (pkt[2].m != pkt[1].m) {
+            const double t = dm / (pkt[2].m - pkt[1].m);
+            K.Q[3] = {pkt[1].x + (pkt[2].x - pkt[1].x) * t, pkt[1].omega + (pkt[2].omega - pkt[1].omega) * t};
         }
-        if (P_[3].m != P_[1].m) {
-            const double t = dm / (P_[3].m - P_[1].m);
-            K.Q[4] = {P_[1].x + (P_[3].x - P_[1].x) * t, P_[1].omega + (P_[3].omega - P_[1].omega) * t};
+        if (pkt[3].m != pkt[1].m) {
+            const double t = dm / (pkt[3].m - pkt[1].m);
+            K.Q[4] = {pkt[1].x + (pkt[3].x - pkt[1].x) * t, pkt[1].omega + (pkt[3].omega - pkt[1].omega) * t};
         }
         // Line Q1-Q2 (n = nu) meets line Q3-Q4 (m = mu).
         const double x1 = K.Q[1].x, w1 = K.Q[1].omega, x2 = K.Q[2].x, w2 = K.Q[2].omega;
@@ -122,15 +122,15 @@ bool GleichgewichtSuchen() {
         double weitest = -1.0;
         for (int k = 1; k <= 3; ++k) {
             const double dist =
-                std::sqrt((P_[k].x - xn) * (P_[k].x - xn) + (P_[k].omega - wn) * (P_[k].omega - wn));
+                std::sqrt((pkt[k].x - xn) * (pkt[k].x - xn) + (pkt[k].omega - wn) * (pkt[k].omega - wn));
             if (dist >= weitest) {
                 weitest = dist;
                 weg = k;
             }
         }
-        P_[weg].x = xn;
-        P_[weg].omega = wn;
-        Auswerten(P_[weg]);
+        pkt[weg].x = xn;
+        pkt[weg].omega = wn;
+        Auswerten(pkt[weg]);
         if (std::fabs(K.n - K.nu) / std::fabs(K.nu) <= 0.005 &&
             std::fabs(K.m - K.mu) / std::fabs(K.mu) <= 0.005)
             return true;
@@ -359,18 +359,24 @@ void ZustandBeiBewehrung() {
     double kb = 2.5;
     double mb = MomentBei(kb);
     if (mb == ma) mb = 1.01 * ma;
+    // The last state whose moment is a number: a moment the reinforcement cannot reach drives the
+    // curvature beyond every bound, and that state is kept instead.
+    Kreiszustand letzter = K;
     for (int schritt = 0;; ++schritt) {
         if (schritt >= kGrenzeKruemmung || mb == ma) {
             ++K.Abbrueche;
             return;
         }
         const double k = ka + (K.mu - ma) / (mb - ma) * (kb - ka);
-        const double m = MomentBei(k);
-        if (std::fabs(m - K.mu) < 0.0001) return;
-        if (!std::isfinite(m)) {
-            ++K.Abbrueche;
+        const double m = std::isfinite(k) ? MomentBei(k) : k;
+        if (!std::isfinite(m) || !std::isfinite(K.KreisErgD1)) {
+            const int32_t abbrueche = K.Abbrueche;
+            K = letzter;
+            K.Abbrueche = abbrueche + 1;
             return;
         }
+        if (std::fabs(m - K.mu) < 0.0001) return;
+        letzter = K;
         if (m >= K.mu) {
             kb = k;
             mb = m;

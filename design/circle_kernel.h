@@ -14,7 +14,7 @@
 //
 // The working state lives in zorm0::K (design/state.h) and persists between calls: auxiliary points of the
 // search that a step cannot move keep their values from before, so results may depend on earlier calls.
-// zorm1::ResetDesignState() brings it back to the state at program start.
+// zor::LaufZuruecksetzen() (frame/run_state.h) brings it back to the state at program start.
 
 namespace zorm0 {
 

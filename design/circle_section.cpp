@@ -141,6 +141,10 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
     // Where the lever arm is short under a normal force the minimum applies, but never below the
     // computed shear reinforcement; and the minimum holds everywhere.
     asw = static_cast<float>(aswRechnung);
+    if (!std::isfinite(asw)) {
+        asw = 999.0f;
+        return;
+    }
     if (asw < P.AsQmin) mindestens();
 }
 

@@ -164,6 +164,8 @@ void RechteckBemessungTabelle(float& M, float& N, float& V, float& h, float& d1,
             asw = 0.0f;
         else
             asw = static_cast<float>(10.0 * V / (static_cast<double>(fyd) * z * BW.CotTheta));
+        // Concrete values of the shear design not set (fck, fcd 0): not designable rather than no number.
+        if (!std::isfinite(asw)) asw = 999.0f;
     }
 }
 

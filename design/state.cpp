@@ -1,13 +1,9 @@
 #include "design/state.h"
 
+#include "frame/run_state.h"
+
 namespace zorm1 {
 Bemessungswerte BW;
-
-void ResetDesignState() {
-    BW = Bemessungswerte{};
-    zorm0::K = zorm0::Kreiszustand{};
-    zormd::AW = zormd::Ankerwerte{};
-}
 } // namespace zorm1
 
 namespace zorm0 {
@@ -17,3 +13,15 @@ Kreiszustand K;
 namespace zormd {
 Ankerwerte AW;
 }
+
+namespace zor {
+void BemessungLaufZuruecksetzen() {
+    zorm1::BW = zorm1::Bemessungswerte{};
+    zorm0::K = zorm0::Kreiszustand{};
+    zormd::AW = zormd::Ankerwerte{};
+}
+
+namespace {
+const LaufzustandAnmeldung anmeldung(&BemessungLaufZuruecksetzen);
+}
+} // namespace zor

@@ -1,8 +1,8 @@
 #pragma once
 // Run state of the section design: the values the design kernels leave behind for their callers and the
 // report, the working state of the circular-section kernel, and the anchor values the anchor tables read.
-// One reset (ResetDesignState) brings all of it back to the state at program start; test fixtures and the
-// run driver call it.
+// One reset (zor::BemessungLaufZuruecksetzen) brings all of it back to the state at program start; it is
+// announced to zor::LaufZuruecksetzen (frame/run_state.h), which test fixtures and the run driver call.
 //
 // Units follow the kernels: forces kN, moments kNm, lengths m (pile diameters and axis distances cm),
 // reinforcement cm2 and cm2/m, stresses MN/m2 unless a field says otherwise.
@@ -120,7 +120,7 @@ extern Ankerwerte AW;
 
 } // namespace zormd
 
-namespace zorm1 {
+namespace zor {
 // Back to the state at program start: every value of the section design above 0.
-void ResetDesignState();
-} // namespace zorm1
+void BemessungLaufZuruecksetzen();
+} // namespace zor

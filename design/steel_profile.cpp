@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "frame/frmBemessung.h"
+#include "design/frmBemessung.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"

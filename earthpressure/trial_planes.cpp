@@ -87,8 +87,9 @@ void ErdwiderstandGleitflaechen() {
             // The depth list would not ascend: the search is not possible for this stage. The
             // report says so once, in the pass of the stage that prints.
             if (B.DruckLastfall == 1 && vb::IsOpen(zorma::kBerichtDateiNr))
-                vb::Print(zorma::kBerichtDateiNr, vb::Tab(13),
-                          "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
+                zorma::ZeileDrucken(
+                    zorma::Spalte(13),
+                    "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
             return;
         }
     }
@@ -157,14 +158,14 @@ void ErdwiderstandGleitflaechen() {
     L.Eph.n = kGleitTiefen;
     P.AnzGleitflaechen = static_cast<int16_t>(L.Eph.n + 1);
 
-    Datei d("ZOREPP.", vb::OpenMode::Output);
+    vb::FileGuard d("ZOREPP.", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, static_cast<int16_t>(1));
     vb::Write(f, P.AnzGleitflaechen);
     vb::Write(f, 0.0f, 0.0f, 0.0f, 0.0f);
     for (int i = 1; i <= L.Eph.n; ++i)
         vb::Write(f, L.Eph.z[i], P.EtaAnpass * L.Eph.e[i], R.Winkel[i], R.E[i]);
-    vb::Close(f);
+    d.Close();
 }
 
 } // namespace zormb

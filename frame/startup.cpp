@@ -1,5 +1,8 @@
 #include "frame/startup.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -44,16 +47,39 @@ bool beschreibbar(const std::string& ordner) {
     return false;
 }
 
+// Creates the user's data folder with the parents it lacks, each only for the user (0700), as the
+// base-directory rule of the desktop asks; folders that exist are left as they are. Errors are
+// ignored: the folder then proves not writable and the next candidate is tried.
+void datenOrdnerAnlegen(const std::string& ordner) {
+    std::error_code ec;
+    if (ordner.empty() || ordner.front() != '/' || fs::exists(ordner, ec)) return;
+    fs::path teil;
+    for (const auto& stueck : fs::path(ordner)) {
+        teil /= stueck;
+        if (stueck.empty() || fs::exists(teil, ec)) continue;
+        if (::mkdir(teil.c_str(), 0700) != 0 && errno != EEXIST) return;
+    }
+}
+
 } // namespace
+
+std::string DatenOrdner() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    std::string ordner;
+    if (xdg && *xdg == '/') // a relative path does not count, as when the variable is not set
+        ordner = xdg;
+    else if (home && *home)
+        ordner = mitTrenner(home) + ".local/share";
+    while (ordner.size() > 1 && ordner.back() == '/')
+        ordner.pop_back();
+    return ordner;
+}
 
 std::vector<std::string> WurzelOrdnerKandidaten() {
     std::vector<std::string> v;
-    const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    if (xdg && *xdg)
-        v.emplace_back(xdg);
-    else if (home && *home)
-        v.push_back(mitTrenner(home) + ".local/share");
+    if (std::string daten = DatenOrdner(); !daten.empty()) v.push_back(daten);
     if (home && *home) v.emplace_back(home);
     std::error_code ec;
     const fs::path tmp = fs::temp_directory_path(ec);
@@ -70,6 +96,7 @@ std::vector<std::string> WurzelOrdnerKandidaten() {
 }
 
 void WurzelOrdnerSuchen() {
+    datenOrdnerAnlegen(DatenOrdner());
     const auto kandidaten = WurzelOrdnerKandidaten();
     std::string gefunden;
     for (const auto& k : kandidaten)

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "frame/anzeigen_fenster.h"
 #include "frame/project_data.h"
+#include "frame/window_routines.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "frame/anzeigen_fenster.h"
 #include "frame/h504_texts.h"
+#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "report/h504_liste.h"
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "frame/anzeigen_fenster.h"
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
+#include "frame/window_routines.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "report/frmHeft504.h"

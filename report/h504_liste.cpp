@@ -1,6 +1,6 @@
 #include "report/h504_liste.h"
 
-#include "frame/anzeigen_dateien.h"
+#include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"

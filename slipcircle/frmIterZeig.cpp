@@ -4,15 +4,10 @@
 
 frmIterZeig::frmIterZeig() : vb::Form("frmIterZeig") {
     Resizable = false;
-    setBackColor(0xFFFFFF);
     setClientSize(7455, 3015);
-    for (int i = 1; i <= kZeilen; ++i) {
-        vb::Label& l = lblZeile.add(static_cast<int16_t>(i));
-        l.Move(0, (i - 1) * kZeilenHoehe, 7455, kZeilenHoehe);
-        l.setFont("Courier New", 9);
-        l.setBackColor(0xFFFFFF);
-        l.BackStyleOpaque = false;
-    }
+    setBackColor(0xFFFFFF);
+    setFont("Courier New", 9);
+    surface().SetFontTransparent(false);
 }
 
 void frmIterZeig::Form_QueryUnload(int16_t& /*Cancel*/, int16_t UnloadMode) {
@@ -21,17 +16,22 @@ void frmIterZeig::Form_QueryUnload(int16_t& /*Cancel*/, int16_t UnloadMode) {
 }
 
 void frmIterZeig::Drucken(int zeile, const std::string& text) {
-    if (zeile >= 1 && zeile <= kZeilen) lblZeile(static_cast<int16_t>(zeile)).setCaption(text);
-    druckzeile_ = zeile + 1;
+    auto& s = surface();
+    s.SetCurrentX(0);
+    s.SetCurrentY((zeile - 1) * s.TextHeight("X"));
+    s.Print(text);
+    if (zeile >= 1) {
+        if (static_cast<int>(zeilen_.size()) <= zeile) zeilen_.resize(static_cast<std::size_t>(zeile) + 1);
+        zeilen_[static_cast<std::size_t>(zeile)] = text;
+    }
 }
 
 void frmIterZeig::Leeren() {
-    for (int i = 1; i <= kZeilen; ++i)
-        lblZeile(static_cast<int16_t>(i)).setCaption("");
-    druckzeile_ = 1;
+    surface().Cls();
+    zeilen_.clear();
 }
 
 std::string frmIterZeig::Zeile(int zeile) const {
-    if (zeile < 1 || zeile > kZeilen) return "";
-    return lblZeile(static_cast<int16_t>(zeile)).Caption();
+    if (zeile < 1 || zeile >= static_cast<int>(zeilen_.size())) return "";
+    return zeilen_[static_cast<std::size_t>(zeile)];
 }

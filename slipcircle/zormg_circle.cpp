@@ -78,8 +78,12 @@ void KreuzungenSammeln(std::vector<float>& liste) {
         // First grid segment s whose right end reaches lo.
         int s = static_cast<int>(std::lower_bound(gx + 1, gx + n + 1, lo) - gx) - 1;
         if (s < 1) s = 1;
+        const float za = z.LinieZ(k, t), zb = z.LinieZ(k, t + 1);
+        const float zlo = std::min(za, zb) - rand, zhi = std::max(za, zb) + rand;
         for (; s <= n - 1 && gx[s] <= hi; ++s) {
             for (int i = 0; i <= z.AnzLinien; ++i) {
+                const float z1 = z.LinieZ(i, s), z2 = z.LinieZ(i, s + 1);
+                if (std::max(z1, z2) < zlo || std::min(z1, z2) > zhi) continue;
                 float xs = 0.0f, zs = 0.0f;
                 int16_t treffer = 0;
                 zormc::Schnittpunkt(z.LinieX(i, s), z.LinieZ(i, s), z.LinieX(i, s + 1), z.LinieZ(i, s + 1),
@@ -160,6 +164,34 @@ template <class Teil> void LastTeile(int j, bool vertikal, int16_t erste, int16_
     }
 }
 
+// Lines 0..AnzLinien + 2 onto one common set of abscissae, as LinienBereinigen(2) makes it, with the
+// merges that can change anything: lines 0..AnzLinien share the grid, so line 0 first takes the slip
+// line's and the work line's abscissae (keeping all of its own), then hands them on to every other
+// line. When the lines do not agree afterwards (abscissae closer than the merge tolerance at the
+// model limits), the passes of LinienBereinigen finish the work.
+void GemeinsameAbszissen() {
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    const int w = z.AnzLinien + 2;
+    int16_t geaendert = 0;
+    auto mit0 = [&](int j) {
+        LinienVerschneiden(z.LinieZ, z.LinieX, z.LinienPunktzahl[0], z.LinienPunktzahl[j], 0, j, geaendert);
+    };
+    mit0(k);
+    mit0(w);
+    for (int j = 1; j <= z.AnzLinien; ++j)
+        mit0(j);
+    mit0(k);
+    const int n = z.LinienPunktzahl[0];
+    bool gleich = true;
+    for (int j = 1; j <= w && gleich; ++j) {
+        if (z.LinienPunktzahl[j] != n) gleich = false;
+        for (int p = 1; p <= n && gleich; ++p)
+            if (z.LinieX(j, p) != z.LinieX(0, p)) gleich = false;
+    }
+    if (!gleich) LinienBereinigen(2);
+}
+
 std::string Zahl(float v, const char* maske) {
     return vb::Format(v, maske);
 }
@@ -168,9 +200,27 @@ std::string Zahl(float v, const char* maske) {
 
 float Auf7Stellen(double v) {
     if (v == 0.0 || !std::isfinite(v)) return static_cast<float>(v);
-    const int e = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    const double f = std::pow(10.0, 6 - e);
+    // Powers of ten 1E-30 .. 1E30: the scale that puts the seventh significant digit before the point.
+    static const std::array<double, 61> zehn = [] {
+        std::array<double, 61> t{};
+        for (int i = 0; i <= 60; ++i)
+            t[static_cast<std::size_t>(i)] = std::pow(10.0, i - 30);
+        return t;
+    }();
+    const double a = std::fabs(v);
+    if (a < 1E-24 || a >= 1E24) return static_cast<float>(v);
+    int e = 0; // 10^e <= a < 10^(e+1)
+    while (e < 24 && a >= zehn[static_cast<std::size_t>(e + 31)])
+        ++e;
+    while (e > -24 && a < zehn[static_cast<std::size_t>(e + 30)])
+        --e;
+    const double f = zehn[static_cast<std::size_t>(6 - e + 30)];
     return static_cast<float>(std::nearbyint(v * f) / f);
+}
+
+double AnkerAbminderung(double winkelGrad) {
+    if (winkelGrad <= 90.0) return 1.0;
+    return std::max(0.0, 1.0 - (winkelGrad - 90.0) / 15.0);
 }
 
 void LamellenBereich(int16_t& erste, int16_t& letzte) {
@@ -346,7 +396,7 @@ void KreisSicherheit() {
     z.AnzXListe = static_cast<int16_t>(liste.size());
     KreisLinieSetzen(static_cast<int16_t>(w));
     z.AnzXListe = 0;
-    LinienBereinigen(2);
+    GemeinsameAbszissen();
 
     // 4. The slip line is not above the ground.
     const int n = z.LinienPunktzahl[k];
@@ -431,8 +481,11 @@ void KreisSicherheit() {
         const float ax = z.GkAnkerX[j], az = z.GkAnkerZ[j];
         const float ex = static_cast<float>(ax + z.GkAnkerLaenge[j] * std::cos(ni));
         const float ez = static_cast<float>(az + z.GkAnkerLaenge[j] * std::sin(ni));
+        const float axLo = std::min(ax, ex) - 0.0002f, axHi = std::max(ax, ex) + 0.0002f;
         for (int s = letzte - 1; s >= erste; --s) {
             if (z.LinieX(k, s) <= 0.0f) break;
+            // Segments whose ranges do not meet cannot cross (the crossing lies within both ranges).
+            if (z.LinieX(k, s + 1) < axLo || z.LinieX(k, s) > axHi) continue;
             float xs = 0.0f, zs = 0.0f;
             int16_t treffer = 0;
             zormc::Schnittpunkt(z.LinieX(k, s), z.LinieZ(k, s), z.LinieX(k, s + 1), z.LinieZ(k, s + 1), ax,
@@ -442,8 +495,7 @@ void KreisSicherheit() {
             const double dx = xs - xM, dz = zs - zM;
             const double a = d.LamWinkel[s];
             const double grad = (ni + a) / P.GradZuRad;
-            double r = 1.0;
-            if (grad > 90.0) r = std::max(0.0, 1.0 - (grad - 90.0) / 15.0);
+            const double r = AnkerAbminderung(grad);
             float M = Auf7Stellen(Fv * dx - Fh * dz);
             if (M > 0.0f) M = 0.0f;
             MA += M * r;
@@ -512,7 +564,7 @@ void KreisSicherheit() {
         Drucken(3, Zahl(static_cast<float>(d.KreisZaehler), " 00000  ") + Zahl(d.xM, "000.00   ") +
                        Zahl(d.zM, "000.00   ") + Zahl(d.Radius, "000.00   ") + Zahl(d.eta, "000.000    ") +
                        Zahl(d.etaMin, "000.000"));
-        Nachgeben(true);
+        Nachgeben();
     }
 
     // 13. Minima.

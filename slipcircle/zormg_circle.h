@@ -34,6 +34,10 @@ void LamellenZusatz(int16_t erste, int16_t letzte);
 // Moment of the horizontal intensities of the loads about the centre (kN m/m, positive driving).
 void LastenMomente(int16_t erste, int16_t letzte, float& ML);
 
+// Share of an anchor's force that counts where it crosses the slip line at the angle winkelGrad
+// (inclination plus base angle, degrees): 1 up to 90 degrees, then less by 1/15 per degree, 0 from 105.
+double AnkerAbminderung(double winkelGrad);
+
 // A value rounded to 7 significant digits.
 float Auf7Stellen(double v);
 

@@ -90,6 +90,8 @@ void GleitkreisRechnen() {
     Sperre sperre;
     FelderDimensionieren();
     GLDatenLesen(0);
+    for (int16_t lc = 1; lc <= d.GlAnzLF; ++lc)
+        ModellPruefen(lc);
     for (const char* datei : {kErgebnis, kPlot}) {
         const int16_t fn = vb::FreeFile();
         vb::Open(datei, vb::OpenMode::Output, fn);

@@ -148,7 +148,8 @@ void ProjektKopieLesen() {
     d.GlAnzAnker = f.Anzahl(kMaxAuflager, "Zahl der Auflager");
     neu(d.GlZAuflager, d.GlAnzAnker);
     neu(d.GlAnkerNeigung, d.GlAnzAnker);
-    if (p.AnkerLaengen != 0) f.Weiter(3 * d.GlAnzAnker);
+    // The project file holds the length ranges only for the flag 1 (as its writer and reader).
+    if (p.AnkerLaengen == 1) f.Weiter(3 * d.GlAnzAnker);
     // 10 to 13
     d.GlAnzLF = f.Anzahl(kMaxLastfaelle, "Zahl der Lastfälle");
     for (int lc = 1; lc <= d.GlAnzLF; ++lc) {

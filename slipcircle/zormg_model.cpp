@@ -38,11 +38,33 @@ bool LuftLastWirkt(int lc, int j) {
 }
 
 [[noreturn]] void ZuGross(const std::string& was) {
-    throw zor::CalcAbort("Das Gleitkreis-Modell hat zu viele " + was +
+    throw zor::CalcAbort("Das Gleitkreis-Modell der Eingabe \"wexasave.GL1\" hat zu viele " + was +
                          ". Die Gleitkreis-Berechnung wurde abgebrochen.");
 }
 
 } // namespace
+
+int16_t ModellPruefen(int16_t lastfall) {
+    const Daten& d = D();
+    const Zustand& s = Z();
+    const int n = d.GlAnzBoesch;
+    const int m = d.GlAnzErd;
+    const int lc = lastfall;
+    const float sohlLasten = d.GlAushubTabelle(d.GkAushub, 35);
+    const int anzSohl = (sohlLasten >= -0.5f && sohlLasten <= 8.5f) ? vb::CInt(sohlLasten) : -1;
+    if (anzSohl < 0) ZuGross("Sohllasten");
+    int lasten = anzSohl;
+    for (int j = 1; j <= d.GlAnzLastErd[lc]; ++j)
+        if (ErdLastWirkt(lc, j)) ++lasten;
+    for (int j = 1; j <= d.GlAnzLastLuft[lc]; ++j)
+        if (LuftLastWirkt(lc, j)) ++lasten;
+    if (1 + n + m > kMaxLinien) ZuGross("Linien");
+    if (lasten > kMaxLasten || lasten + 1 > static_cast<int>(s.LastPunkt1.size())) ZuGross("Lasten");
+    const bool schraeg = d.GlAushubTabelle(d.GkAushub, 32) != 0.0f;
+    const int punkte = 4 * m + 4 + 2 + (schraeg ? 3 : 0) + 3 * n + 2 + 2 * lasten;
+    if (punkte > kMaxPunkte) ZuGross("Punkte");
+    return static_cast<int16_t>(anzSohl);
+}
 
 void SystemAufbauen() {
     Daten& d = D();
@@ -58,20 +80,8 @@ void SystemAufbauen() {
     const float x1 = tab(30);
     const float x2 = tab(31);
     const float H = tab(32);
-    const float sohlLasten = tab(35);
-    const int anzSohl = (sohlLasten >= -0.5f && sohlLasten <= 8.5f) ? vb::CInt(sohlLasten) : -1;
-    if (anzSohl < 0) ZuGross("Sohllasten");
-
     // The limits of the model before anything is built.
-    int lasten = anzSohl;
-    for (int j = 1; j <= d.GlAnzLastErd[lc]; ++j)
-        if (ErdLastWirkt(lc, j)) ++lasten;
-    for (int j = 1; j <= d.GlAnzLastLuft[lc]; ++j)
-        if (LuftLastWirkt(lc, j)) ++lasten;
-    if (1 + n + m > kMaxLinien) ZuGross("Linien");
-    if (lasten > kMaxLasten || lasten + 1 > static_cast<int>(s.LastPunkt1.size())) ZuGross("Lasten");
-    const int punkte = 4 * m + 4 + 2 + (H != 0.0f ? 3 : 0) + 3 * n + 2 + 2 * lasten;
-    if (punkte > kMaxPunkte) ZuGross("Punkte");
+    const int anzSohl = ModellPruefen(d.Lastfall);
 
     // 1. Layer tops, k = 0..m-1, with the running depth capped at 99.
     s.AnzPunkte = 0;

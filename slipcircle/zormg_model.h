@@ -15,4 +15,9 @@ namespace Zormg {
 // calculation (zor::CalcAbort) before any of it is built.
 void SystemAufbauen();
 
+// Checks that the model of a load case fits the arrays (lines, loads, points); a model that does not
+// abandons the calculation (zor::CalcAbort) with a message naming "wexasave.GL1". Returns the number of
+// bottom loads of the governing stage.
+int16_t ModellPruefen(int16_t lastfall);
+
 } // namespace Zormg

@@ -272,25 +272,24 @@ void MittelpunktIteration() {
         const float tx = 0.03f * wx;
         const float wz = d.FeldZEnde - d.FeldZAnfang;
         const float tz = 0.03f * wz;
-        bool verschoben = false;
+        const float altXA = d.FeldXAnfang, altXE = d.FeldXEnde, altZA = d.FeldZAnfang, altZE = d.FeldZEnde;
         if (d.xMKrit - tx < d.FeldXAnfang) {
             d.FeldXAnfang = d.FeldXAnfang - 0.9f * wx;
             d.FeldXEnde = d.FeldXAnfang + wx;
-            verschoben = true;
         } else if (d.xMKrit + tx > d.FeldXEnde) {
             d.FeldXEnde = d.FeldXEnde + 0.9f * wx;
             d.FeldXAnfang = d.FeldXEnde - wx;
-            verschoben = true;
         }
         if (d.zMKrit - tz < d.FeldZAnfang) {
             d.FeldZAnfang = d.FeldZAnfang - 0.9f * wz;
             d.FeldZEnde = d.FeldZAnfang + wz;
-            verschoben = true;
         } else if (d.zMKrit + tz > d.FeldZEnde) {
             d.FeldZEnde = d.FeldZEnde + 0.9f * wz;
             d.FeldZAnfang = d.FeldZEnde - wz;
-            verschoben = true;
         }
+        // A field without width does not move, even with its best centre beside it.
+        const bool verschoben =
+            d.FeldXAnfang != altXA || d.FeldXEnde != altXE || d.FeldZAnfang != altZA || d.FeldZEnde != altZE;
         if (!verschoben) break;
         ++d.Verschiebungen;
         Drucken(5, " Der Mittelpunkt des Gleitkreises der bisher gefundenen             ");

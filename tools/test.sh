@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: once as a normal build with GCC and once
 # with Clang, AddressSanitizer, UndefinedBehaviorSanitizer and the library's bounds assertions, so
-# that both compilers see every change.
+# that both compilers see every change; then fuzzes the project-file reader for a minute.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/tools/install-deps.sh"
@@ -14,14 +14,26 @@ if command -v ccache >/dev/null 2>&1; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-CXX=g++ cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+CC=gcc CXX=g++ cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 cmake --build "$root/build/release" -j "$jobs"
 ctest --test-dir "$root/build/release" -j "$jobs" --output-on-failure
 
 # The compiler is given on the command line as well, so that a folder configured earlier with
 # another compiler is configured anew.
-CXX=clang++ cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOR_SANITIZE=ON \
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOR_SANITIZE=ON \
   -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}"
 cmake --build "$root/build/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build/sanitize" -j "$jobs" --output-on-failure
+
+# The project-file reader under libFuzzer for a minute, from the committed corpus and the example
+# projects; new inputs go to a scratch folder, a crash leaves its input in build/fuzz/.
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOR_FUZZ=ON \
+  -DZOR_WITH_QT=OFF -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}"
+cmake --build "$root/build/fuzz" -j "$jobs" --target fuzz_project_file
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+cp "$root"/tests/data/Schlitzwand_gesteift_GW "$root"/tests/data/Spundwand_frei \
+  "$root"/tests/data/Traegerbohlwand_verankert "$scratch"/
+"$root/build/fuzz/tests/fuzz_project_file" "$scratch" "$root/tests/fuzz/corpus" \
+  -max_total_time=60 -timeout=10 -print_final_stats=1 -artifact_prefix="$root/build/fuzz/"

@@ -3,10 +3,10 @@
 #include <iostream>
 
 #include "dialogs/project/safety_factors.h"
-#include "frame/anzeigen_dateien.h"
-#include "frame/dliste.h"
+#include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/project_list.h"
 #include "frame/run/run_driver.h"
 #include "frame/settings.h"
 #include "frame/startup.h"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "dialogs/project/support_levels.h"
-#include "frame/dliste.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/project_list.h"
 #include "frame/run/run_stages.h"
 #include "frame/run/run_windows.h"
 #include "frame/run_state.h"
@@ -21,6 +21,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "slipcircle/zormg_state.h"
 
 using zorm1::P;
 
@@ -204,6 +205,14 @@ Laufausgang Rechnen(std::string& status) {
         P.BemSumme1 = P.BemSumme2 = P.BemSumme3 = P.BemSumme4 = 0.0f;
         P.EinspErg = 0.0f;
         zor::LaufZuruecksetzen(); // every module's run state from its start
+        // The slip circle of the run works in the arrays the start dialog made before the project was read;
+        // they are made anew, empty, as then, sized for the most bottom loads any stage can hold.
+        {
+            const int16_t sohllasten = P.AnzSohlLast;
+            P.AnzSohlLast = 8;
+            Zormg::FelderDimensionieren();
+            P.AnzSohlLast = sohllasten;
+        }
 
         // 4.-6. Stage a; its end marker is there when it returns, or the run cannot go on.
         LoeschenOhneFehler("ZORDENDE.DOS");
@@ -310,7 +319,14 @@ Anfrageausgang cmdStart_Click() {
         }
 
         // 10.-11.
-        Aufruf(F.ErgebnisFensterEntladen);
+        if (F.ErgebnisFensterEntladen && !F.ErgebnisFensterEntladen()) {
+            // The report window is printing: the run would replace the report it prints.
+            vb::MsgBox(
+                "Der Bericht wird gerade gedruckt.\r\nBitte die Berechnung nach dem Druck erneut starten.",
+                vb::vbExclamation);
+            Freigeben();
+            return Anfrageausgang::KeinLauf;
+        }
         if (P.AnzLF < 1) {
             Aufruf(F.Sanduhr, false);
             Schaltflaeche("cmdOK", true);

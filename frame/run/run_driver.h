@@ -9,6 +9,14 @@
 // project file read back. Every stage is a call through the slots of run_stages.h; windows are reached
 // through run_windows.h; both work in the current folder, which holds the working files of a run.
 //
+// Runs: with partial factors one run (ErsterLauf 1, the anchor lengths by the deep slip plane switched on,
+// Etap := gamRe, or gamRered where a reduction is in force). With global safety a first run with pure active
+// pressure and no slip circle (ErsterLauf 1), then, when the project has an at-rest share or the slip circle,
+// a second run with them (ErsterLauf 0) that reads the anchor lengths the first one kept. Pure earth pressure
+// at rest (Erddruckart 2) always makes exactly one run, of the first kind, with the project's own share and
+// slip-circle switch. Before the runs the result files of earlier runs go, the slip-circle input
+// "wexasave.GL1" and "ANKMAX.-12" included, so that a run that stops early leaves no stale copy.
+//
 // Failures: a run that cannot go on (a stage refusing the input or failing, the statics answering "STOP",
 // a missing end marker, a bound reached, the project file not readable afterwards) is abandoned: every file
 // is closed, the user is told (the statics tells "STOP" itself), nothing is copied, no result window opens,
@@ -29,7 +37,7 @@ enum class Laufausgang {
 // Outcome of a request.
 enum class Anfrageausgang {
     KeinLauf,         // ended before a run: support levels changed, another profile wanted, no load case,
-                      // a load that cannot be moved off a support, a failed save
+                      // a load that cannot be moved off a support, the report window printing, a failed save
     Abgebrochen,      // a run was abandoned
     WandfussOberhalb, // every run ended, one of them early at the wall-foot check
     Fertig,           // every run ended with "ENDE"

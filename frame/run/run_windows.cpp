@@ -1,20 +1,49 @@
 #include "frame/run/run_windows.h"
 
-#include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
-#include "platform/runtime/errors.h"
-#include "platform/runtime/vbfile.h"
-#include "platform/runtime/winfs.h"
-
-using zorm1::P;
+#include "frame/masken.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/registry.h"
+#include "report/frmAnzeigen.h"
 
 namespace zorrun {
 
 namespace {
 
+// The main window's control, when the main window is loaded and has it.
+template <class C> C* Hauptfenster(const char* name, int16_t index = -1) {
+    vb::Form* f = vb::LoadedForm("frmAuswahl");
+    return f ? dynamic_cast<C*>(f->find(name, index)) : nullptr;
+}
+
+// A window of the program loaded by its name; nothing when it is not part of the program yet.
+void Laden(const char* name) {
+    if (vb::IsRegistered(name)) vb::FormByName(name);
+}
+
 Fensteraufrufe Standard() {
     Fensteraufrufe f;
-    f.BerichtFensterZeigen = [] { DruckDateiSchreiben(); };
+    f.Schaltflaeche = [](const std::string& name, bool frei) {
+        if (auto* b = Hauptfenster<vb::CommandButton>(name.c_str())) b->setEnabled(frei);
+    };
+    f.Sanduhr = [](bool sanduhr) {
+        if (vb::Form* h = vb::LoadedForm("frmAuswahl"))
+            h->setMousePointer(sanduhr ? vb::vbHourglass : vb::vbDefault);
+    };
+    f.LastfallFokus = [] {
+        auto* o = Hauptfenster<vb::OptionButton>("optAuswahl", 4);
+        if (o && o->canTakeFocusNow()) o->SetFocus();
+    };
+    f.EndeFokus = [] {
+        auto* b = Hauptfenster<vb::CommandButton>("cmdEnd");
+        if (b && b->canTakeFocusNow()) b->SetFocus();
+    };
+    f.AnkerDialogEntladen = [] { vb::UnloadByName("frmAnker1"); };
+    f.AnkerDialogLaden = [] { Laden("frmAnker1"); };
+    f.ProfilListeLaden = [] { Laden("frmProfile"); };
+    f.MaskenEntladen = zorm1::MaskenEntladen;
+    f.ErgebnisFensterEntladen = [] { return vb::Unload<frmAnzeigen>() && vb::UnloadByName("frmZorG1"); };
+    f.BerichtFensterZeigen = [] { vb::form<frmAnzeigen>().Show(); };
+    f.GrafikFensterLaden = [] { Laden("frmZorG1"); };
     return f;
 }
 
@@ -31,40 +60,6 @@ Fensteraufrufe& Fenster() {
 
 void FensterStandard() {
     Installiert() = Standard();
-}
-
-std::function<bool()> DruckDateiSchreiben = BerichtKopieren;
-
-std::string DruckDatei() {
-    return P.GanzerNameOhneExt + ".AUS";
-}
-
-bool BerichtKopieren() {
-    const std::string ziel = DruckDatei();
-    try {
-        vb::SaveReplacing(ziel, [](const std::string& temp) {
-            const int16_t ein = vb::FreeFile();
-            vb::Open("LPTZW", vb::OpenMode::Input, ein);
-            const int16_t aus = vb::FreeFile();
-            try {
-                vb::Open(temp, vb::OpenMode::Output, aus);
-                while (!vb::Eof(ein))
-                    vb::Print(aus, vb::LineInput(ein));
-            } catch (...) {
-                vb::Close(aus);
-                vb::Close(ein);
-                throw;
-            }
-            vb::Close(aus);
-            vb::Close(ein);
-        });
-        return true;
-    } catch (const std::exception& e) {
-        vb::MsgBox("Der Bericht konnte nicht nach\r\n" + ziel + "\r\nkopiert werden (" + e.what() +
-                       ").\r\nDie bisherige Datei bleibt unverändert.",
-                   vb::vbExclamation);
-        return false;
-    }
 }
 
 } // namespace zorrun

@@ -1,8 +1,9 @@
 #pragma once
 // What the calculation request does to windows: the main window's buttons, pointer and focus, the anchor
-// dialog, the profile list, the input dialogs, the report and the graphics window. Each is a slot the window
-// concerned installs when it becomes part of the program; an empty slot does nothing. The request never
-// reaches a window any other way, so it runs the same with the windows, headless, and in the tests.
+// dialog, the profile list, the input dialogs, the report and the graphics window. Each is a slot; the
+// defaults reach the windows by their names (platform/forms/registry.h) and do nothing for a window that is
+// not loaded or not part of the program. The request never reaches a window any other way, so it runs the
+// same with the windows, headless, and in the tests, which may install slots of their own.
 #include <functional>
 #include <string>
 
@@ -25,10 +26,11 @@ struct Fensteraufrufe {
     std::function<void()> ProfilListeLaden;
     // zorm1.MaskenEntladen: every input dialog unloaded.
     std::function<void()> MaskenEntladen;
-    // The report and the graphics window of an earlier run unloaded.
-    std::function<void()> ErgebnisFensterEntladen;
-    // After a run: the report window shown (not modal). Loading it copies the report beside the project file
-    // (".AUS"); until the report window is part of the program the default slot makes that copy alone.
+    // The report and the graphics window of an earlier run unloaded; false when a window refuses (the report
+    // window while it prints), and the request then makes no run.
+    std::function<bool()> ErgebnisFensterEntladen;
+    // After a run: the report window shown (not modal); loading it copies the report beside the project file
+    // as ".AUS".
     std::function<void()> BerichtFensterZeigen;
     // After a run: the graphics window loaded, which runs the picture sequence.
     std::function<void()> GrafikFensterLaden;
@@ -37,17 +39,8 @@ struct Fensteraufrufe {
 // The installed slots.
 Fensteraufrufe& Fenster();
 
-// Back to the defaults: every slot empty except BerichtFensterZeigen, which copies the report.
+// Back to the defaults: the main window "frmAuswahl" (its buttons, MousePointer, optAuswahl(4), cmdEnd),
+// "frmAnker1", "frmProfile", zorm1::MaskenEntladen, the report window frmAnzeigen and "frmZorG1".
 void FensterStandard();
-
-// The copy of the report "LPTZW" beside the project file: GanzerNameOhneExt + ".AUS", every line ended by
-// CR LF, written to a temporary file that then replaces the old copy. Returns false after a message box when
-// the report cannot be read or the copy cannot be written; the old copy then stays as it was. The report
-// window's own copy replaces this one when the report window is part of the program.
-extern std::function<bool()> DruckDateiSchreiben;
-bool BerichtKopieren();
-
-// The name of the copy: GanzerNameOhneExt + ".AUS".
-std::string DruckDatei();
 
 } // namespace zorrun

@@ -249,8 +249,8 @@ void Control::notify(Prop p) {
 void Control::Move(float left, float top, float width, float height) {
     if (width < 0 || height < 0) throw RuntimeError(380, "Invalid property value");
     left_ = left, top_ = top, width_ = width, height_ = height;
-    geometryChanged();
     notify(Prop::Geometry);
+    geometryChanged();
 }
 
 void Control::setEnabled(bool v) {
@@ -348,6 +348,8 @@ bool Control::hasFocus() const {
 }
 
 void Control::Refresh() {
+    if (kind_ == ControlKind::PictureBox && !static_cast<PictureBox*>(this)->AutoRedraw && form_->visible_)
+        raise(static_cast<PictureBox*>(this)->Paint);
     notify(Prop::Refresh);
 }
 
@@ -674,7 +676,9 @@ PictureBox::PictureBox(Form& f, std::string name, Control* container, int16_t in
     surface_ = std::make_shared<draw::WindowSurface>(1, 1, tpp);
     surface_->SetBackColor(0xC0C0C0);
     surface_->SetFont({"MS Sans Serif", 8.25f, false, false});
-    surface_->SetAttach([this](draw::WindowSurface& s) { attachPicture(s, be().drawingTarget(*this)); });
+    surface_->SetAttach([this](draw::WindowSurface& s) {
+        if (!form().designing_) attachPicture(s, be().drawingTarget(*this));
+    });
     drawing_ = surface_.get();
     geometryChanged();
 }
@@ -889,7 +893,10 @@ Form::Form(std::string name) : name_(std::move(name)) {
     surface_ = std::make_shared<draw::WindowSurface>(clientWidth(), clientHeight(), screenTpp());
     surface_->SetBackColor(0xC0C0C0);
     surface_->SetFont({"MS Sans Serif", 8.25f, false, false});
-    surface_->SetAttach([this](draw::WindowSurface& s) { attachPicture(s, be().drawingTarget(*this)); });
+    // Nothing is drawn while the window is being built: it is not on any screen yet.
+    surface_->SetAttach([this](draw::WindowSurface& s) {
+        if (!designing_) attachPicture(s, be().drawingTarget(*this));
+    });
 }
 
 Form::~Form() {
@@ -965,7 +972,9 @@ void Form::setFont(std::string name, float size, bool bold, bool italic) {
 }
 
 void Form::Refresh() {
-    be().formChanged(*this, Prop::Refresh);
+    if (!loaded_ || !visible_) return;
+    raisePaint(*this, true); // a repaint of the whole window: its picture boxes too
+    if (loaded_) be().formChanged(*this, Prop::Refresh);
 }
 
 void Form::ZOrder(int16_t position) {

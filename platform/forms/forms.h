@@ -187,13 +187,13 @@ public:
 
     // Moves the focus here; raises LostFocus of the control that had it, then GotFocus here.
     // A control that cannot take the focus now (disabled, hidden, its window hidden) fails with
-    // run-time error 5, as the Parts expect from SetFocus.
+    // run-time error 5 ("Invalid procedure call"), as Visual Basic's SetFocus does.
     void SetFocus();
     bool hasFocus() const;
     // Whether this kind of control can take the focus at all.
     virtual bool focusable() const { return false; }
     bool canTakeFocusNow() const;
-    void Refresh();
+    void Refresh(); // paints now (a picture box without AutoRedraw: its Paint first)
 
     // Events. Handlers of an array element are set through its ControlArray.
     std::function<void()> GotFocus, LostFocus, Click, DblClick, Change;
@@ -215,7 +215,7 @@ public:
 
 protected:
     void notify(Prop p);
-    // The geometry changed (a picture box resizes its surface).
+    // The geometry changed and the backend has shown it (a picture box resizes its surface).
     virtual void geometryChanged() {}
     // A control that is a drawing surface keeps its colours and font there.
     draw::WindowSurface* drawing_ = nullptr;
@@ -670,7 +670,8 @@ public:
     // The window as a drawing surface (its client area).
     draw::WindowSurface& surface();
     std::shared_ptr<draw::WindowSurface> surfaceHandle() const { return surface_; }
-    // Paints the window now (what is drawn shows before the program goes on).
+    // Paints the window now (what is drawn shows before the program goes on); without AutoRedraw its
+    // Paint and those of its picture boxes run first. A hidden window does nothing.
     void Refresh();
     // 0: brings the window to the front and makes it the active one (when it is shown); 1: sends it
     // behind the other windows.

@@ -407,7 +407,25 @@ void arrow(int16_t keyCode) {
     Form& f = c->form();
     int16_t k = keyCode;
     c->raiseKeyDown(k, 0);
-    if (k == 0 || !f.loaded() || c->kind() != ControlKind::OptionButton || ActiveControl() != c) return;
+    if (k == 0 || !f.loaded() || ActiveControl() != c) return;
+    if (c->kind() == ControlKind::TextBox && (keyCode == vbKeyLeft || keyCode == vbKeyRight)) {
+        // The caret moves one character (a line break as one); a selection collapses to its end.
+        auto* t = static_cast<TextBox*>(c);
+        const auto u = ToU32(t->Text());
+        const int32_t n = static_cast<int32_t>(u.size());
+        auto crlfAt = [&](int32_t i) { return i >= 0 && i + 1 < n && u[i] == U'\r' && u[i + 1] == U'\n'; };
+        int32_t at = t->SelStart();
+        if (t->SelLength() > 0) {
+            if (keyCode == vbKeyRight) at += t->SelLength();
+        } else if (keyCode == vbKeyLeft) {
+            at = std::max(0, at - (crlfAt(at - 2) ? 2 : 1));
+        } else {
+            at = std::min(n, at + (crlfAt(at) ? 2 : 1));
+        }
+        t->setSelStart(at);
+        return;
+    }
+    if (c->kind() != ControlKind::OptionButton) return;
     std::vector<Control*> group;
     for (Control* x : f.controls())
         if (x->kind() == ControlKind::OptionButton && x->Container() == c->Container() &&

@@ -62,7 +62,8 @@ void key(int16_t code);            // one key code to the focused control (Enter
 void tab(bool backwards = false);  // the Tab key
 // An arrow key: KeyDown of the focused control; in an option group (the options of one container)
 // the focus moves to the next option that can take it (Right, Down) or the previous one (Left, Up),
-// round the group, and that option is chosen: LostFocus, GotFocus, then its Click.
+// round the group, and that option is chosen: LostFocus, GotFocus, then its Click. In a text box
+// Left and Right move the caret by one character (a selection collapses to its start or end).
 void arrow(int16_t keyCode);
 void click(std::string_view path);    // a mouse click: focus, MouseDown, MouseUp, Click (see clickAt)
 void dblClick(std::string_view path); // click, then DblClick

@@ -16,6 +16,7 @@
 #include "platform/draw/devices.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/errors.h"
+#include "platform/runtime/winfs.h"
 
 namespace vb::draw::qt {
 
@@ -230,11 +231,8 @@ void PrinterSurface::DoEndDoc() {
     std::string target = d_->target, temp = d_->temp;
     d_->Reset();
     if (d_->pdf) {
-        if (ok) { // replaces an older file of the same name in one step
-            std::error_code ec;
-            std::filesystem::rename(temp, target, ec);
-            ok = !ec;
-        }
+        // replaces an older file of the same name in one step, on the disk before it is reported done
+        if (ok) ok = vb::ReplaceDurably(temp, target);
         if (!ok) {
             QFile::remove(QString::fromStdString(temp));
             throw vb::RuntimeError(482, "Druckerfehler: \"" + target + "\" konnte nicht geschrieben werden.");

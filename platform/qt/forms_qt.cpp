@@ -775,15 +775,17 @@ public:
             });
             return true;
         }
-        if (c.kind() == ControlKind::OptionButton &&
-            (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)) {
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+            // KeyDown for every control; an option group and a text box's caret move in the model, other
+            // widgets (lists, a multi-line box going up or down) move their selection themselves.
             const int16_t arrow = key == Qt::Key_Left    ? vbKeyLeft
                                   : key == Qt::Key_Right ? vbKeyRight
                                   : key == Qt::Key_Up    ? vbKeyUp
                                                          : vbKeyDown;
             if (vb::ActiveControl() != &c) userAction([&] { user::focus(c); });
             userAction([&] { user::arrow(arrow); });
-            return true;
+            return c.kind() == ControlKind::OptionButton ||
+                   (c.kind() == ControlKind::TextBox && (key == Qt::Key_Left || key == Qt::Key_Right));
         }
         if (code == 0) return false; // navigation keys work in the widget itself
         if (vb::ActiveControl() != &c) userAction([&] { user::focus(c); });

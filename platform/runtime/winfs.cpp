@@ -4,6 +4,8 @@
 #include "platform/runtime/vbstring.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -354,6 +356,53 @@ std::string CurDir() {
     return s;
 }
 
+namespace {
+// Flushes a file or folder to the disk. A file system that cannot flush a folder (EINVAL) counts as
+// flushed.
+bool syncPath(const fs::path& p, bool folder) {
+    const int fd = ::open(p.c_str(), folder ? (O_RDONLY | O_DIRECTORY | O_CLOEXEC) : (O_RDONLY | O_CLOEXEC));
+    if (fd < 0) return false;
+    int rc;
+    do
+        rc = ::fsync(fd);
+    while (rc != 0 && errno == EINTR);
+    const bool ok = rc == 0 || (folder && (errno == EINVAL || errno == ENOTSUP));
+    ::close(fd);
+    return ok;
+}
+
+// Temporary files of earlier saves of the same file that were cut short (the program killed, the
+// power gone): "<name>.~tmp", and "<name>.~<process id>.tmp" of older versions of the program.
+void removeStaleTemps(const fs::path& folder, const std::string& name) {
+    const std::string prefix = name + ".~";
+    for (const std::string& entry : listFolder(folder)) {
+        if (entry.size() <= prefix.size() || !SameName(entry.substr(0, prefix.size()), prefix)) continue;
+        const std::string rest = entry.substr(prefix.size());
+        bool stale = SameName(rest, "tmp");
+        if (!stale && rest.size() > 4 && SameName(rest.substr(rest.size() - 4), ".tmp")) {
+            const std::string pid = rest.substr(0, rest.size() - 4);
+            stale = std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; });
+        }
+        if (!stale) continue;
+        const fs::path p = (folder.empty() ? fs::path(".") : folder) / entry;
+        std::error_code ec;
+        if (fs::is_regular_file(fs::symlink_status(p, ec))) {
+            detail::CloseFilesOnPath(p);
+            fs::remove(p, ec);
+        }
+    }
+}
+} // namespace
+
+bool ReplaceDurably(const fs::path& temp, const fs::path& target) noexcept {
+    if (!syncPath(temp, false)) return false;
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) return false;
+    const fs::path folder = target.parent_path();
+    return syncPath(folder.empty() ? fs::path(".") : folder, true);
+}
+
 void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write) {
     fs::path final = Resolve(target);
     std::error_code ec;
@@ -361,16 +410,17 @@ void SaveReplacing(std::string_view target, const std::function<void(const std::
         fail(75, "Path/File access error: " + std::string(target));
     fs::path folder = final.parent_path();
     if (!folder.empty() && !fs::is_directory(folder, ec)) fail(76, "Path not found: " + std::string(target));
-    fs::path temp = folder / (final.filename().string() + ".~" + std::to_string(::getpid()) + ".tmp");
-    fs::remove(temp, ec);
+    // One name per target, so that a save cut short leaves at most one temporary file, which the next
+    // save of the file removes.
+    removeStaleTemps(folder, final.filename().string());
+    fs::path temp = folder / (final.filename().string() + ".~tmp");
     try {
         write(temp.string());
         // a number the writer left open is closed here; a failure to write out its rest (a full
         // disk) must not put a cut file in place of the old one
         if (!detail::CloseFilesOnPath(temp)) fail(61, "Disk full: " + std::string(target));
         if (!present(temp)) fail(75, "Path/File access error: " + std::string(target));
-        fs::rename(temp, final, ec);
-        if (ec) fail(75, "Path/File access error: " + std::string(target));
+        if (!ReplaceDurably(temp, final)) fail(75, "Path/File access error: " + std::string(target));
     } catch (...) {
         detail::CloseFilesOnPath(temp);
         fs::remove(temp, ec);

@@ -49,10 +49,18 @@ void RmDir(std::string_view path);                             // removes an emp
 void ChDir(std::string_view path); // changes the current folder; missing: error 76
 std::string CurDir();              // the current folder (no trailing separator)
 
-// Saves a file the user keeps without risking the old one: write(tempName) writes a temporary file in
-// the same folder, which then replaces the target by a rename. When write throws or the rename fails,
-// the temporary file is removed, the old file stays as it was and the error is passed on.
+// Saves a file the user keeps without risking the old one, even when the power fails: write(tempName)
+// writes the temporary file "<target>.~tmp" in the same folder, which is flushed to the disk and then
+// replaces the target by a rename; the folder is flushed after it. A temporary file left by an earlier
+// save of the same target that was cut short is removed first. When write throws, the flush or the
+// rename fails, the temporary file is removed, the old file stays as it was and the error is passed on
+// (75; 61 when the rest of a file number left open cannot be written).
 void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write);
+
+// The last step of such a save for a temporary file written by other means (paths on disk, not
+// resolved): flushes temp to the disk, renames it over target and flushes the folder. False when a
+// step fails; temp is then still there when the rename was not done. Never throws.
+bool ReplaceDurably(const std::filesystem::path& temp, const std::filesystem::path& target) noexcept;
 
 // ---- whole files (tests and small helpers) -------------------------------------------------
 std::string ReadFileBytes(std::string_view name);                   // raw bytes; missing: error 53

@@ -12,6 +12,7 @@
 #include "design/state.h"
 #include "earthpressure/report_file.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "tests/support/text_file.h"
@@ -27,7 +28,7 @@ class AnkerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
         vb::SetDecimalSeparator(',');
         P.GradZuRad = 3.141593f / 180.0f;
         P.AnkerFaktor = 1.0f;
@@ -36,7 +37,7 @@ protected:
     }
     void TearDown() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
         vb::SetDecimalSeparator(0);
     }
     // Level i at z with Ah (kN/m), spacing a (m), inclination (degrees), length 12 m.
@@ -189,7 +190,7 @@ TEST_F(AnkerTest, AtMostThirteenLevelsAndNothingWithoutAnchors) {
 
     // No level with a spacing and a length range: only the two closing empty lines.
     zorm1::ResetProjectData();
-    zorm1::ResetDesignState();
+    zor::LaufZuruecksetzen();
     P.AnzAnkerGesamt = 2;
     P.AnkerAbstand[1] = 2.0f; // a strut: no length range
     const std::vector<std::string> leer = Bericht();

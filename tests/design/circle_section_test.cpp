@@ -10,6 +10,7 @@
 #include "design/circle_kernel.h"
 #include "design/state.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 
 using zorm1::P;
 
@@ -65,11 +66,11 @@ class KreisTest : public ::testing::Test {
 protected:
     void SetUp() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     void TearDown() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     static void C25() {
         P.TeilsicherheitenAn = 1;
@@ -117,7 +118,7 @@ TEST_F(KreisTest, BendingDesignMatchesTheIntegratedSection) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << "N " << f.N << " M " << f.M);
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
         if (f.teilsicherheit)
             C25();
         else
@@ -306,6 +307,13 @@ TEST_F(KreisTest, StrainRegionsJoinAndReset) {
         EXPECT_NEAR(zorm0::K.KreisErgD1, a1, 1e-9);
         EXPECT_NEAR(zorm0::K.KreisErgD3, a3, 1e-9);
     }
+    // A moment the given reinforcement cannot reach: the search on the curvature stops at its bound and
+    // leaves its last (finite) state, counted.
+    zorm0::K.omega = 0.01;
+    zorm0::K.mu = 50.0;
+    zorm0::ZustandBeiBewehrung();
+    EXPECT_GE(zorm0::K.Abbrueche, 1);
+    EXPECT_TRUE(std::isfinite(zorm0::K.KreisErgD1));
     // The clamped arc cosine.
     EXPECT_EQ(zorm0::WinkelAusKosinus(1.5), 0.0);
     EXPECT_EQ(zorm0::WinkelAusKosinus(-1.0), zorm0::kPi);
@@ -315,7 +323,7 @@ TEST_F(KreisTest, StrainRegionsJoinAndReset) {
     EXPECT_EQ(zorm1::ArcCos(-1.0, 3.1415929794311523f), 3.1415929794311523);
     EXPECT_NEAR(zorm1::ArcCos(0.5, 3.1415929794311523f), kPi / 3, 1e-6);
     // One reset brings the kernel's state back to program start.
-    zorm1::ResetDesignState();
+    zor::LaufZuruecksetzen();
     EXPECT_EQ(zorm0::K.KreisErgD1, 0.0);
     EXPECT_EQ(zorm0::K.Q[1].x, 0.0);
     EXPECT_FALSE(zorm0::K.Konvergiert);

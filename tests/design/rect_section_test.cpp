@@ -8,6 +8,7 @@
 
 #include "design/state.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 
 using zorm1::P;
 
@@ -54,11 +55,11 @@ class RechteckTest : public ::testing::Test {
 protected:
     void SetUp() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     void TearDown() override {
         zorm1::ResetProjectData();
-        zorm1::ResetDesignState();
+        zor::LaufZuruecksetzen();
     }
     // C25/30 and BSt 500 with partial factors.
     static void C25() {
@@ -178,6 +179,9 @@ TEST_F(RechteckTest, PartialFactorsRowValuesAndEdgeCases) {
         EXPECT_EQ(e.asw, 3.0f);
     }
     EXPECT_EQ(Tabelle(50.0f, 0.0f, 0.0f, 0.2f, 0.1f).As1, 999.0f) << "muEds above 0.34 with d = d1";
+    // Concrete strengths of the shear design not set: the shear is not designable.
+    P.fcd = 0.0f;
+    EXPECT_EQ(Tabelle(600.0f, 0.0f, 350.0f).asw, 999.0f);
 }
 
 TEST_F(RechteckTest, PartialFactorsRestoreTheStrengthsOnEveryPath) {

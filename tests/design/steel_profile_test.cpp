@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "frame/frmBemessung.h"
+#include "design/frmBemessung.h"
 #include "frame/project_data.h"
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbnum.h"

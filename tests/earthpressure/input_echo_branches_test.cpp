@@ -8,6 +8,7 @@
 #include "earthpressure/stage_a.h"
 #include "frame/run_state.h"
 #include "stage_a_fixture.h"
+#include "tests/support/project_builder.h"
 
 using zorm1::P;
 using zorm1::ResetProjectData;
@@ -30,8 +31,7 @@ protected:
     }
 
     void Neu() {
-        ResetProjectData();
-        zor::LaufZuruecksetzen();
+        zortest::Zuruecksetzen();
         fs::remove(Datei("LPTZW"));
         BeispielProjekt();
     }

@@ -16,6 +16,7 @@
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
+#include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;
@@ -110,8 +111,7 @@ struct Aushubseite {
 class PassiveWedge : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProjectData();
-        zor::LaufZuruecksetzen();
+        zortest::Zuruecksetzen();
         P.GradZuRad = static_cast<float>(kRad);
         P.AushNr = 1;
         P.zAush = 4.0f;

@@ -16,6 +16,7 @@ namespace {
 
 using namespace stageb_test;
 using zormb::B;
+using zortest::Stufe;
 
 class Erddruckstufe : public StageB {
 protected:
@@ -26,68 +27,16 @@ protected:
         Projekt();
     }
 
-    static void Stufe(int16_t s, float zAush) {
-        P.Wandfuss = 1;
-        P.zAush = zAush;
-        P.ZWandfuss = zAush + 0.01f;
-        P.ZNextAnker = 99.0f;
-        P.ZWasserLuft = 99.0f;
-        P.ZWasserErd = 99.0f;
-        P.EFaktor = 1.0f;
-        zormcom::AushubSpeichern(s);
-    }
-
     // Sheet pile wall in sand (phi 30, no wall friction, gamma 18 / 10), excavated to 4 m; one
     // load case with 10 kN/m2 from 2 m behind the wall to infinity; global safety.
     static void Projekt() {
-        P.Wandtyp = 2;
-        P.Wandart = 2;
-        P.WandKopf = 1;
-        P.Erddruckart = 1;
-        P.KonzFaktor = 4;
-        P.Etap = 1.5f;
-        P.EtaGlobal = 1.5f;
+        zortest::Spundwand("Baugrube", "1", 4);
         P.EtaAnpass = 1.0f;
-        P.MinEah = 0.2f;
-        P.PhiCaq = 35.0f;
-        P.ProjBez = "Baugrube";
-        P.ProjNr = "1";
-        P.PosName = "Verbau";
-        P.Datum = "10.12.2026";
-        P.GanzerNameOhneExt = "/tmp/projekt";
-        P.GanzerName = "/tmp/projekt";
-        P.Versionstext = "V.07.05.2012";
-        P.DWand = 0.01f;
-        P.AnzErd = 1;
-        P.SchichtDicke[1] = 10.0f;
-        P.SchichtPhi[1] = 30.0f;
-        P.SchichtGamma[1] = P.SchichtGammaAush[1] = 18.0f;
-        P.SchichtGammaAuftrieb[1] = P.SchichtGammaAuftriebAush[1] = 10.0f;
-        P.SchichtEI[1] = 50.0f;
+        zortest::Bodenschichten({{10.0f, 30.0f, 18.0f, 10.0f}});
         P.AnzAush = 1;
         Stufe(1, 4.0f);
         P.AnzLF = 1;
-        P.AnzLastErdLF[1] = 1;
-        P.ErdLastPv(1, 1) = 10.0f;
-        P.ErdLastXA(1, 1) = 2.0f;
-        P.ErdLastXE(1, 1) = 999.0f;
-        P.ErdLastRuheFaktor(1, 1) = 1.0f;
-        P.EtaGl = 1.5f;
-    }
-
-    // Reads an example project as the start dialog does, with the working partial factors of BS-T.
-    bool Beispiel(const std::string& name) {
-        ResetProjectData();
-        P.GradZuRad = kGrad;
-        P.TiefeUnendlich = 99.0f;
-        P.Versionstext = "V.07.05.2012";
-        P.WurzelOrdner = dir_.path().string() + "/";
-        if (!zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name)) return false;
-        P.GanzerName = "/projekte/" + name;
-        P.gamG = 1.20f;
-        P.gamE0g = 1.10f;
-        P.gamQ = 1.30f;
-        return true;
+        zortest::Flaechenlast(1, 1, 10.0f, 2.0f, 999.0f);
     }
 
     // Runs stage a and returns the number of report lines it wrote.
@@ -146,6 +95,29 @@ TEST_F(Erddruckstufe, SectionAndHandOverFilesOfASandWithAnUnlimitedLoad) {
     EXPECT_EQ(Zeilen("ZORZ2")[0], "1");
     EXPECT_EQ(B.BegrLastKopie.n, 4);
     EXPECT_EQ(B.SickerKonv, 1);
+}
+
+// A hand-over file whose data the disk refuses: the stage is abandoned with the run-time error
+// (which the run reports in a message) instead of ending the program from a destructor, and it
+// keeps no file number but the report's.
+TEST_F(Erddruckstufe, AFailedFlushOfAHandOverFileAbandonsTheStageWithAnError) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    StufeA();
+    fs::create_symlink("/dev/full", "ZORZ4");
+    int nummer = 0;
+    try {
+        zormb::ErddruckBerechnen();
+    } catch (const vb::RuntimeError& e) {
+        nummer = e.number();
+    }
+    EXPECT_EQ(nummer, 61);
+    for (int16_t f = 1; f <= 20; ++f)
+        EXPECT_EQ(vb::IsOpen(f), f == zorma::kBerichtDateiNr) << f;
+
+    // The next run goes on as usual.
+    fs::remove("ZORZ4");
+    zormb::ErddruckBerechnen();
+    EXPECT_EQ(Zeilen("ZORZ4")[0], "4,4");
 }
 
 TEST_F(Erddruckstufe, StageAndLoadCaseNameTheFileExtension) {

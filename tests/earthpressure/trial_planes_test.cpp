@@ -15,6 +15,7 @@
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
+#include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;
@@ -28,8 +29,7 @@ constexpr float kGrad = 3.141593f / 180.0f;
 class TrialPlanes : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProjectData();
-        zor::LaufZuruecksetzen();
+        zortest::Zuruecksetzen();
 
         // One layer as entered (degrees), flat bottom 5 m below the wall head, water deep down.
         P.GradZuRad = kGrad;

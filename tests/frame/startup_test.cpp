@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "frame/project_data.h"
 #include "frame/startup.h"
@@ -36,6 +38,11 @@ protected:
         vb::headless::ResetForms();
         fs::remove_all(dir);
     }
+    // A data folder that cannot be made: its parent is a file.
+    std::string unmoeglich() {
+        std::ofstream(dir / "datei") << "x";
+        return (dir / "datei" / "daten").string();
+    }
 };
 
 TEST_F(StartupTest, RootFolderCandidatesFollowTheDataHomeRule) {
@@ -45,14 +52,50 @@ TEST_F(StartupTest, RootFolderCandidatesFollowTheDataHomeRule) {
     ASSERT_EQ(k.size(), 3u);
     EXPECT_EQ(k[0], (dir / "daten").string());
     EXPECT_EQ(k[1], (dir / "home").string());
+    for (const char* ungueltig : {"", "relativ/daten"}) { // both as if the variable were not set
+        env.set("XDG_DATA_HOME", ungueltig);
+        k = Anzeigen::WurzelOrdnerKandidaten();
+        EXPECT_EQ(k[0], (dir / "home" / ".local/share").string()) << ungueltig;
+    }
     env.unset("XDG_DATA_HOME");
     k = Anzeigen::WurzelOrdnerKandidaten();
     EXPECT_EQ(k[0], (dir / "home" / ".local/share").string());
 }
 
+TEST_F(StartupTest, AMissingDataFolderIsCreatedForTheUserOnlyWithItsParents) {
+    struct Fall {
+        const char* xdg;              // below dir; nullptr: not set
+        std::vector<std::string> neu; // the folders made, below dir
+    };
+    const Fall faelle[] = {
+        {"daten/zor", {"daten/zor"}},
+        {"neu/tief/daten", {"neu", "neu/tief", "neu/tief/daten"}},
+        {nullptr, {"home/.local", "home/.local/share"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.xdg ? f.xdg : "not set");
+        fs::remove_all(dir / "home");
+        fs::create_directories(dir / "home");
+        env.set("HOME", (dir / "home").string());
+        if (f.xdg)
+            env.set("XDG_DATA_HOME", (dir / f.xdg).string());
+        else
+            env.unset("XDG_DATA_HOME");
+        const auto modusDaten = fs::status(dir / "daten").permissions();
+        Anzeigen::WurzelOrdnerSuchen();
+        const fs::path daten = dir / (f.xdg ? f.xdg : "home/.local/share");
+        EXPECT_EQ(P.WurzelOrdner, (daten / "JyRootJy").string() + "/");
+        EXPECT_TRUE(fs::is_directory(daten / "JyRootJy"));
+        EXPECT_FALSE(fs::exists(dir / "home" / "JyRootJy"));
+        for (const auto& n : f.neu)
+            EXPECT_EQ(fs::status(dir / n).permissions() & fs::perms::all, fs::perms::owner_all) << n;
+        EXPECT_EQ(fs::status(dir / "daten").permissions(), modusDaten); // an existing folder as it was
+    }
+}
+
 TEST_F(StartupTest, RootFolderIsCreatedInTheFirstWritableCandidateWithoutLeavingTheProbe) {
     env.set("HOME", (dir / "home").string());
-    env.unset("XDG_DATA_HOME"); // ~/.local/share does not exist: the home folder is next
+    env.set("XDG_DATA_HOME", unmoeglich()); // the data folder cannot be made: the home folder is next
     Anzeigen::WurzelOrdnerSuchen();
     EXPECT_EQ(P.WurzelOrdner, (dir / "home" / "JyRootJy").string() + "/");
     EXPECT_TRUE(fs::is_directory(dir / "home" / "JyRootJy"));
@@ -67,7 +110,7 @@ TEST_F(StartupTest, RootFolderIsCreatedInTheFirstWritableCandidateWithoutLeaving
 
 TEST_F(StartupTest, TheProbeLeavesAFileOfItsNameAlone) {
     env.set("HOME", (dir / "home").string());
-    env.unset("XDG_DATA_HOME");
+    env.set("XDG_DATA_HOME", unmoeglich());
     std::ofstream(dir / "home" / "asdfghjk") << "Notizen";
     Anzeigen::WurzelOrdnerSuchen();
     EXPECT_EQ(P.WurzelOrdner, (dir / "home" / "JyRootJy").string() + "/");
@@ -76,15 +119,16 @@ TEST_F(StartupTest, TheProbeLeavesAFileOfItsNameAlone) {
 }
 
 TEST_F(StartupTest, NoWritableFolderEndsTheProgramAfterNamingTheFoldersTried) {
-    env.set("XDG_DATA_HOME", (dir / "fehlt1").string());
+    const std::string daten = unmoeglich();
+    env.set("XDG_DATA_HOME", daten);
     env.set("HOME", (dir / "fehlt2").string());
     env.set("TMPDIR", (dir / "fehlt3").string());
     EXPECT_THROW(Anzeigen::WurzelOrdnerSuchen(), vb::ProgramEnd);
     ASSERT_EQ(vb::headless::Log().size(), 1u);
     const auto& box = vb::headless::Log()[0];
     EXPECT_EQ(box.buttons, vb::vbExclamation);
-    for (auto n : {"fehlt1", "fehlt2", "fehlt3"})
-        EXPECT_NE(box.prompt.find((dir / n).string()), std::string::npos) << n;
+    for (const std::string& n : {daten, (dir / "fehlt2").string(), (dir / "fehlt3").string()})
+        EXPECT_NE(box.prompt.find(n), std::string::npos) << n;
 }
 
 } // namespace

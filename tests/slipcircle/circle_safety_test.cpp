@@ -2,11 +2,14 @@
 // purely cohesive soil, classic Bishop with fine slices, and an effective-stress Bishop calculation for
 // ground water (the water moment must give the same as buoyant weights without water forces).
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "slip_model_fixture.h"
 #include "slipcircle/zormg_circle.h"
+#include "slipcircle/zormg_lines.h"
 #include "slipcircle/zormg_search.h"
 #include "slipcircle/zormg_state.h"
 
@@ -66,6 +69,60 @@ TEST(MittelpunktIteration, FindsTheCriticalToeCircleOfTheSlope) {
     EXPECT_NEAR(Zormg::Z().GkSchichtPhi[1], 19.6f, 1e-4f);
     EXPECT_NEAR(d.AuslaufwinkelLuft, 30.0f, 1e-4f);
     EXPECT_NEAR(d.AuslaufwinkelErde, 85.0f, 1e-4f);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Auf7Stellen, RoundsToSevenSignificantDigits) {
+    struct {
+        double v;
+        float r;
+    } faelle[] = {{1.23456789, 1.234568f},     {-0.000123456789, -0.0001234568f},
+                  {123456789.0, 123456800.0f}, {0.5, 0.5f},
+                  {2.0 / 3.0, 0.6666667f},     {0.0, 0.0f},
+                  {-98765.4321, -98765.43f}};
+    for (auto f : faelle)
+        EXPECT_FLOAT_EQ(Zormg::Auf7Stellen(f.v), f.r) << f.v;
+}
+
+} // namespace
+
+namespace {
+
+TEST(KreisSicherheit, LeavesAllLinesOnOneCommonSetOfAbscissae) {
+    // Water, a load and an anchor give lines of their own; a full cleaning afterwards changes nothing.
+    slipfix::Boeschung(3, 19.6f, 20, 11, 6);
+    auto& d = Zormg::D();
+    auto& s = Zormg::Z();
+    const int j = ++d.AnzGkLasten;
+    s.LastPunkt1[j] = 301;
+    s.LastPunkt2[j] = 302;
+    slipfix::Punkt(301, 5, 0);
+    slipfix::Punkt(302, 7.3f, 0);
+    s.VLastA[j] = s.VLastE[j] = 20;
+    slipfix::Vorbereiten();
+    for (auto [x, z] : {std::pair{0.0f, -17.0f}, std::pair{-3.3f, -9.1f}, std::pair{4.7f, -25.3f}}) {
+        slipfix::Kreis(x, z);
+        const int letzte = s.AnzLinien + 2;
+        const int n = s.LinienPunktzahl[0];
+        std::vector<float> xs, zs;
+        for (int l = 0; l <= letzte; ++l) {
+            ASSERT_EQ(s.LinienPunktzahl[l], n) << "line " << l;
+            for (int p = 1; p <= n; ++p) {
+                xs.push_back(s.LinieX(l, p));
+                zs.push_back(s.LinieZ(l, p));
+            }
+        }
+        Zormg::LinienBereinigen(2);
+        std::size_t i = 0;
+        for (int l = 0; l <= letzte; ++l)
+            for (int p = 1; p <= n; ++p, ++i) {
+                EXPECT_EQ(s.LinieX(l, p), xs[i]);
+                EXPECT_EQ(s.LinieZ(l, p), zs[i]);
+            }
+    }
 }
 
 } // namespace

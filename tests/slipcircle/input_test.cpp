@@ -79,6 +79,9 @@ TEST_F(Eingabe, LoadCaseTakesItsAnchorsAndStrutsSortedAndInAnchorDirection) {
     P.ZAuflager[2] = 4.0f;
     P.AnkerNeigungGrad[1] = 30;
     P.AnkerNeigungGrad[2] = 20;
+    P.AnkerLaengen = 1; // the copy holds the length ranges of the supports
+    P.AnkerLmin[1] = P.AnkerLmin[2] = 4;
+    P.AnkerLmax[1] = P.AnkerLmax[2] = 12;
     slipfiles::GL1();
     std::string gl2;
     for (int lc = 1; lc <= 2; ++lc)

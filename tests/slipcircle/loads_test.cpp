@@ -9,6 +9,7 @@
 
 #include "frame/project_data.h"
 #include "slip_model_fixture.h"
+#include "slipcircle/zormg_circle.h"
 #include "slipcircle/zormg_state.h"
 
 using zorm1::P;
@@ -154,6 +155,29 @@ TEST(KreisSicherheit, SafetyBelow07StopsTheSearch) {
     EXPECT_EQ(D().Abbruch, 1);
     EXPECT_EQ(D().KreisZaehler, 1);
     EXPECT_LT(D().etaMin, 0.7f);
+}
+
+} // namespace
+
+namespace {
+
+TEST(KreisSicherheit, MomentsThatAreNoFiniteNumbersGiveAnInvalidCircle) {
+    // A factor on c of 0 (not set by the run) makes the cohesion infinite: no finite safety.
+    slipfix::Boeschung(20, 10, 20);
+    P.gamCWirk = 0.0f;
+    slipfix::Vorbereiten();
+    EXPECT_EQ(slipfix::Kreis(0, -17), Zormg::kUngueltig);
+    EXPECT_EQ(D().Abbruch, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(AnkerAbminderung, FullUpTo90DegreesNothingFrom105) {
+    const struct { double grad, r; } faelle[] = {{45, 1}, {90, 1}, {100, 1.0 / 3.0}, {105, 0}, {120, 0}};
+    for (auto f : faelle)
+        EXPECT_NEAR(Zormg::AnkerAbminderung(f.grad), f.r, 1e-12) << f.grad;
 }
 
 } // namespace

@@ -25,6 +25,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
+#include "report/druck_datei.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/support/working_folder.h"
 
@@ -102,12 +103,15 @@ protected:
                  {&f.AnkerDialogLaden, "AnkerDialogLaden"},
                  {&f.ProfilListeLaden, "ProfilListeLaden"},
                  {&f.MaskenEntladen, "MaskenEntladen"},
-                 {&f.ErgebnisFensterEntladen, "ErgebnisFensterEntladen"},
                  {&f.GrafikFensterLaden, "GrafikFensterLaden"}})
             *slot = [this, name = std::string(name)] { fenster.push_back(name); };
+        f.ErgebnisFensterEntladen = [this] {
+            fenster.push_back("ErgebnisFensterEntladen");
+            return true;
+        };
         f.BerichtFensterZeigen = [this] {
             fenster.push_back("BerichtFensterZeigen");
-            zorrun::DruckDateiSchreiben();
+            Anzeigen::DruckDateiKopieren();
         };
     }
     bool Aufgerufen(const std::string& name) const {

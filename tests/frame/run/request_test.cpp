@@ -111,6 +111,17 @@ TEST_F(Anfrage, AProfileOfTheWrongWallKindWithYesOpensTheProfileList) {
     EXPECT_FALSE(knoepfe["cmdStart"]); // the profile list enables it when it loads
 }
 
+TEST_F(Anfrage, AReportWindowThatIsPrintingKeepsTheRequestFromRunning) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    zorrun::Fenster().ErgebnisFensterEntladen = [] { return false; };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
+    EXPECT_TRUE(laeufe.empty());
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_NE(vb::headless::Log()[0].prompt.find("gedruckt"), std::string::npos);
+    ErwarteFreigegeben();
+}
+
 // ---------------------------------------------------------------------------- factors and runs
 
 struct Global {
@@ -224,6 +235,22 @@ TEST_F(Anfrage, TheLoopVisitsStagesWithinLoadCasesAndTheResultsLandBesideTheProj
     EXPECT_FALSE(zorrun::AnfrageLaeuft());
 }
 
+TEST_F(Anfrage, AStaticsAnswerOfBRepeatsEarthPressureAndStaticsOfTheSameStage) {
+    Beispiel("Traegerbohlwand_verankert");
+    Platzhalterstufen();
+    int statik = 0;
+    zorrun::Stufen().WandStatik = [&](std::string& status) {
+        ++statik;
+        status = (P.LFNr == 1 && P.AushNr == 2 && statik <= 4) ? "B" : "D";
+    };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    // Calls 2, 3 and 4 of the statics answer "B" in stage 2 of load case 1: three repetitions.
+    const std::vector<std::pair<int, int>> folge{{1, 1}, {1, 2}, {1, 2}, {1, 2}, {1, 2},
+                                                 {1, 3}, {2, 1}, {2, 2}, {2, 3}};
+    EXPECT_EQ(besucht, folge);
+    EXPECT_EQ(statik, 9);
+}
+
 TEST_F(Anfrage, ASlipCircleInputThatCannotBeCopiedIsToldAndTheRequestGoesOn) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
@@ -256,6 +283,21 @@ TEST_F(Anfrage, OldResultFilesGoBeforeTheRunsSoAStopAtTheWallFootCopiesNoStaleSl
     EXPECT_EQ(vb::FileLen("DIDUVU.ERG"), 0);
     EXPECT_FALSE(vb::FileExists(P.GanzerName + ".gl1"));
     EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), vb::ReadFileBytes("WEXASAVE"));
+}
+
+TEST_F(Anfrage, TheSlipCircleArraysAreThereAndEmptyWhenARunStarts) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    Zormg::Z().PunktX.at(5) = 3.0f; // left by an earlier run
+    std::size_t punkte = 0;
+    float alt = -1.0f;
+    zorrun::Stufen().ErddruckBerechnen = [&] {
+        punkte = Zormg::Z().PunktX.size();
+        alt = Zormg::Z().PunktX.at(5);
+    };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    EXPECT_EQ(punkte, 151u);
+    EXPECT_EQ(alt, 0.0f);
 }
 
 TEST_F(Anfrage, TheRequestCountsAsRunningUntilItEndsAndASecondOneIsRefused) {

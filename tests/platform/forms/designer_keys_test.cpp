@@ -195,3 +195,33 @@ TEST_F(DesignerAndKeys, ZOrderBringsAWindowToTheFrontOrSendsItBack) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DesignerAndKeys, LeftAndRightMoveTheCaretOfATextBox) {
+    struct Fall {
+        const char* text;
+        int32_t start, length;
+        int16_t key;
+        int32_t expected;
+    };
+    const Fall faelle[] = {
+        {"abc", 2, 0, vb::vbKeyLeft, 1},     {"abc", 0, 0, vb::vbKeyLeft, 0},    // stays at the start
+        {"abc", 3, 0, vb::vbKeyRight, 3},    {"abc", 1, 2, vb::vbKeyLeft, 1},    // a selection collapses
+        {"abc", 1, 1, vb::vbKeyRight, 2},    {"a\r\nb", 3, 0, vb::vbKeyLeft, 1}, // over a line break at once
+        {"a\r\nb", 1, 0, vb::vbKeyRight, 3},
+    };
+    auto& f = vb::form<frmSeite>();
+    f.txtName.MultiLine = true;
+    vb::user::focus("frmSeite.txtName");
+    for (const Fall& c : faelle) {
+        f.txtName.setText(c.text);
+        f.txtName.setSelStart(c.start);
+        f.txtName.setSelLength(c.length);
+        vb::user::arrow(c.key);
+        EXPECT_EQ(f.txtName.SelStart(), c.expected) << c.text << " " << c.start << "+" << c.length;
+        EXPECT_EQ(f.txtName.SelLength(), 0);
+    }
+}
+
+} // namespace

@@ -171,10 +171,15 @@ TEST_F(WindowDrawing, PaintRunsAtTheFirstDisplayAndAfterEveryNewSizeUnlessAutoRe
     f.picMess.Move(300, 300, 2000, 1500); // moved, not resized
     EXPECT_EQ(f.ev, (std::vector<std::string>{"Resize", "Paint", "picMess.Paint"}));
     f.ev.clear();
+    f.Refresh(); // repaints the window and what is on it
+    f.picMess.Refresh();
+    EXPECT_EQ(f.ev, (std::vector<std::string>{"Paint", "picMess.Paint", "picMess.Paint"}));
+    f.ev.clear();
     f.AutoRedraw = true;
     f.picMess.AutoRedraw = true;
     f.setClientSize(5000, 4000);
     f.picMess.Move(150, 150, 1000, 1500);
+    f.Refresh();
     EXPECT_EQ(f.ev, (std::vector<std::string>{"Resize"}));
 }
 
@@ -217,6 +222,28 @@ TEST_F(WindowDrawing, AnotherPictureDeviceMakesTheHeadlessPictures) {
     f.surface().Print("x");
     f.surface().Print("y");
     EXPECT_EQ(made, (std::vector<std::string>{"6000x4000/15 16777215"})); // one picture per surface
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowDrawing, NothingIsDrawnWhileTheWindowIsBeingBuilt) {
+    struct frmFrueh : vb::Form {
+        double breite = 0;
+        frmFrueh() : vb::Form("frmFrueh") {
+            surface().Print("zu früh");
+            breite = surface().TextWidth("abc"); // measured with the fonts' model
+        }
+        void Form_Load() override { surface().Print("geladen"); }
+    };
+    auto& f = vb::form<frmFrueh>();
+    EXPECT_NEAR(f.breite, 3 * 0.556 * 8.25 * 20, 1e-9); // MS Sans Serif is drawn as Arial
+    auto rec = vb::headless::Recorder(f.surface());
+    ASSERT_EQ(rec->Records().size(), 1u);
+    EXPECT_EQ(rec->Records()[0].text, "geladen");
+    // The early Print still moved the current point down one line of (1854 + 434) / 2048 em.
+    EXPECT_NEAR(rec->Records()[0].y1, 8.25 * 20 * 2288.0 / 2048, 1e-9);
 }
 
 } // namespace

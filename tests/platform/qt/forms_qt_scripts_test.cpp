@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/draw/recorder.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
+#include "platform/qt/draw_image.h"
 #include "platform/qt/draw_window.h"
 #include "platform/qt/forms_qt.h"
 
@@ -48,6 +50,9 @@ public:
         txtA.GotFocus = lo("txtA.GotFocus");
         txtA.LostFocus = lo("txtA.LostFocus");
         txtA.Change = [this] { ev.push_back("txtA.Change:" + txtA.Text()); };
+        txtA.KeyDown = [](int16_t& k, int16_t) {
+            if (k >= 37 && k <= 40) ev.push_back("txtA.KeyDown:" + std::to_string(k));
+        };
         chkFett.Click = [this] { ev.push_back("chkFett.Click:" + std::to_string(chkFett.Value())); };
         cmdZeichnen.GotFocus = lo("cmdZeichnen.GotFocus");
         cmdZeichnen.Click = [this] {
@@ -105,6 +110,11 @@ const std::vector<Skript>& skripte() {
           {Schritt::Arrow, "", vb::vbKeyUp}}},
         {"Doppelklick auf eine Option",
          {{Schritt::Focus, "frmSkript.txtA"}, {Schritt::DblClick, "frmSkript.optArt(2)"}}},
+        {"Pfeiltasten im Textfeld",
+         {{Schritt::Focus, "frmSkript.txtA"},
+          {Schritt::Type, "12"},
+          {Schritt::Arrow, "", vb::vbKeyLeft},
+          {Schritt::Type, "3"}}},
         {"Tabulator",
          {{Schritt::Focus, "frmSkript.txtA"},
           {Schritt::Tab},
@@ -405,6 +415,58 @@ TEST_F(FormsQtWindows, DialogsOpenedInsideAFocusChangeLeaveTheFocusWhereHeadless
     EXPECT_EQ(ev, headlessEv);
     EXPECT_EQ(vb::headless::focused(), headlessFocus);
     EXPECT_EQ(QApplication::focusWidget(), focusWidget());
+}
+
+} // namespace
+
+namespace {
+
+class frmMessen : public vb::Form {
+public:
+    vb::PictureBox Picture3{*this, "Picture3"};
+    frmMessen() : vb::Form("frmMessen") {
+        setClientSize(3000, 2000);
+        Picture3.Move(150, 150, 1500, 900);
+    }
+    void Form_Load() override { Show(); }
+};
+
+TEST_F(FormsQtWindows, APictureBoxDrawsAndMeasuresWithTheScreensFonts) {
+    auto& f = vb::form<frmMessen>();
+    auto& p = f.Picture3.surface();
+    p.SetFontName("Courier New");
+    p.SetFontSize(9);
+    const std::string a(20, 'A'), dots(20, '.');
+    EXPECT_EQ(std::lround(p.TextWidth(a)), std::lround(p.TextWidth(dots))); // fixed pitch
+    p.SetFontName("Arial");
+    EXPECT_GT(p.TextWidth(a), 2 * p.TextWidth(dots));
+    auto* sw = vb::qtforms::SurfaceOf(f.Picture3);
+    ASSERT_NE(sw, nullptr);
+    EXPECT_EQ(p.Target(), &sw->surface());
+    p.SetScaleMode(vb::draw::vbPixels);
+    p.SetDrawWidth(3);
+    p.Line(0, 20, p.ScaleWidth(), 20);
+    EXPECT_LT(qGray(sw->surface().Image().pixel(40, 20)), 128);
+}
+
+TEST(FormsHeadlessImage, AnImageDeviceGivesHeadlessWindowsRealPixels) {
+    vb::headless::ResetForms();
+    vb::draw::qt::EnsureQtApp();
+    vb::headless::SetPictureDevice([](double w, double h, double tpp, int32_t back) {
+        auto img = std::make_shared<vb::draw::qt::ImageSurface>(static_cast<int>(w / tpp),
+                                                                static_cast<int>(h / tpp), tpp);
+        img->SetBackColor(back);
+        return img;
+    });
+    auto& f = vb::form<frmMessen>();
+    f.setBackColor(vb::draw::vbWhite);
+    f.surface().SetScaleMode(vb::draw::vbPixels);
+    f.surface().Line(10, 10, 60, 40, vb::draw::kNoColor, vb::draw::LineKind::FilledBox);
+    auto img = std::dynamic_pointer_cast<vb::draw::qt::ImageSurface>(f.surface().OwnTarget());
+    ASSERT_NE(img, nullptr);
+    EXPECT_LT(qGray(img->Image().pixel(30, 30)), 128);
+    EXPECT_GT(qGray(img->Image().pixel(100, 30)), 128);
+    vb::headless::ResetForms();
 }
 
 } // namespace

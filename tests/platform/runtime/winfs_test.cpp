@@ -4,6 +4,10 @@
 #include "tests/platform/runtime/vb_error.h"
 #include "tests/support/working_folder.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -186,6 +190,46 @@ TEST_F(WinFs, SaveReplacingKeepsTheOldFileWhenWritingFails) {
     EXPECT_EQ(files(), std::vector<std::string>{"Projekt"});
 
     EXPECT_EQ(VbErrorOf([] { vb::SaveReplacing("fehlt/x", [](const std::string&) {}); }), 76);
+}
+
+TEST_F(WinFs, ASaveKilledHalfwayLeavesTheOldFileAndTheNextSaveNoTemporaryFile) {
+    touch("Projekt", "old data");
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) { // the program killed while it writes the new file
+        vb::SaveReplacing("projekt", [](const std::string& temp) {
+            vb::Open(temp, vb::OpenMode::Output, 1);
+            vb::Print(1, "half");
+            vb::Close(1);
+            ::kill(::getpid(), SIGKILL);
+        });
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(vb::ReadFileBytes("Projekt"), "old data");
+    ASSERT_EQ(files().size(), 2u) << "the killed save left its temporary file";
+
+    vb::SaveReplacing("projekt", [](const std::string& temp) { vb::WriteFileBytes(temp, "new"); });
+    EXPECT_EQ(vb::ReadFileBytes("Projekt"), "new");
+    EXPECT_EQ(files(), std::vector<std::string>{"Projekt"});
+}
+
+TEST_F(WinFs, LeftoversOfCutSavesOfTheSameFileGoAndOthersStay) {
+    touch("Projekt", "old");
+    for (const char* rest : {"projekt.~tmp", "Projekt.~4711.tmp", "PROJEKT.~12.TMP"}) // also older versions'
+        touch(rest, "half");
+    const std::vector<std::string> bleiben = {"Anderes.~tmp", "Projekt.~notiz.tmp", "Projekt2.~tmp",
+                                              "Projekt.~.tmp"};
+    for (const auto& n : bleiben)
+        touch(n);
+    vb::SaveReplacing("PROJEKT", [](const std::string& temp) { vb::WriteFileBytes(temp, "new"); });
+    std::vector<std::string> erwartet = bleiben;
+    erwartet.push_back("Projekt");
+    std::sort(erwartet.begin(), erwartet.end());
+    EXPECT_EQ(files(), erwartet);
+    EXPECT_EQ(vb::ReadFileBytes("Projekt"), "new");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "frame/run/headless_run.h"
+#include "frame/run/run_windows.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
 
@@ -17,6 +18,11 @@ int main(int argc, char** argv) {
     }
     zorrun::MeldungenAufStderr meldungen;
     vb::SetMsgBoxHandler(&meldungen);
+    // Windows the request would open instead of a run: said on standard error.
+    zorrun::Fenster().AnkerDialogLaden = [] {
+        std::cerr << "[ZOR] Die Auflagerkoten haben sich geändert: die Eingabe der Anker wird geöffnet.\n";
+    };
+    zorrun::Fenster().ProfilListeLaden = [] { std::cerr << "[ZOR] Die Profil-Liste wird geöffnet.\n"; };
     int code = 1;
     try {
         code = zorrun::ProjektRechnen(argv[1]);

@@ -1,6 +1,6 @@
-#include "frame/dliste.h"
+#include "frame/project_list.h"
 
-#include "frame/anzeigen_dateien.h"
+#include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"

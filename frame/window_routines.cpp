@@ -1,8 +1,8 @@
-#include "frame/anzeigen_fenster.h"
+#include "frame/window_routines.h"
 
 #include <cmath>
 
-#include "frame/anzeigen_dateien.h"
+#include "frame/file_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbstring.h"
 

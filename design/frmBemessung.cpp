@@ -1,4 +1,4 @@
-#include "frame/frmBemessung.h"
+#include "design/frmBemessung.h"
 
 frmBemessung::frmBemessung() : vb::Form("frmBemessung") {
     setCaption("Spannungsnachweis / Bemessung");

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frame/anzeigen_fenster.h"
+#include "frame/window_routines.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frame/dliste.h"
 #include "frame/project_data.h"
+#include "frame/project_list.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"

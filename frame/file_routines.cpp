@@ -1,4 +1,4 @@
-#include "frame/anzeigen_dateien.h"
+#include "frame/file_routines.h"
 
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"

@@ -1,8 +1,9 @@
 #pragma once
 // The design-settings page "Spannungsnachweis / Bemessung": the part of it that the section design writes
-// into, the boxes of the allowed steel stresses (N/mm2). The section design reaches the page from below the
-// dialogs through this class; the project dialogs complete it: they add the page's other controls here and
-// set `Laden` (the page's opening) before the page is first used.
+// into, the boxes of the allowed steel stresses (N/mm2). The class lives with the section design, below the
+// dialogs, so that the design can write into the page; the project dialogs complete it: they add the page's
+// other controls to this class and set `Laden` (the page's opening, with the wiring of its handlers) at
+// program start, before the page is first used.
 //
 // Touching the page through vb::form<frmBemessung>() loads it when it is not loaded, and its opening shows
 // it (also when the section design's write is what loads it).
