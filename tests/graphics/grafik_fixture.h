@@ -2,6 +2,7 @@
 // Shared set-up of the graphics tests: a fresh working folder, reset project data and graphics state, a
 // recording window of a client area in whole millimetres and simple font metrics (every character
 // 12 x size twips wide, a line 24 x size twips high).
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
