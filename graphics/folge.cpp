@@ -107,7 +107,7 @@ bool Bilderfolge::SatzLesen(int16_t fn, int16_t lf, int16_t stufe) {
     for (int i = 1; i <= g.plot.AnzAuflagerKraft; ++i)
         heben(g.plot.AuflagerKraftZ[static_cast<size_t>(i)], g.plot.AuflagerKraft[static_cast<size_t>(i)]);
     // the record's maxima: the record of its own load case and stage
-    const int nr = (g.plot.LFNr - 1) * zorm1::P.AnzAush + g.plot.AushNr;
+    const int nr = (g.plot.LFNr - 1) * anzAush_ + g.plot.AushNr;
     if (!MaximaLesen(nr, g.max)) {
         if (a_.meldung) a_.meldung("Die Datei ZORGMAX.ZZZ fehlt oder ist zu kurz: keine weiteren Bilder.");
         return false;
@@ -126,6 +126,7 @@ bool Bilderfolge::SatzLesen(int16_t fn, int16_t lf, int16_t stufe) {
 
 void Bilderfolge::Laufen(int16_t anzLF, int16_t anzAush, const std::vector<float>& zAushStufe) {
     laeuft = true;
+    anzAush_ = anzAush;
     struct Ende {
         bool& b;
         ~Ende() { b = false; }

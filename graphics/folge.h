@@ -71,6 +71,7 @@ private:
     bool SatzLesen(int16_t fn, int16_t lf, int16_t stufe);
 
     Anschluesse a_;
+    int16_t anzAush_ = 0;
 };
 
 } // namespace zorg
