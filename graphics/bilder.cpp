@@ -38,7 +38,6 @@ bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf) {
 // Filled in by the statics drawers.
 void LastenZeichnen(Flaeche&, int16_t, int16_t) {}
 void WasserAnkerZeichnen(Flaeche&, int16_t) {}
-void StatikZeichnen(Flaeche&, int16_t, int16_t) {}
 void GleitkreisZeichnen(Flaeche&, int16_t, int16_t) {}
 
 } // namespace zorg
