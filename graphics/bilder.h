@@ -11,6 +11,11 @@ namespace zorg {
 // case, 7 envelope of all load cases). False when the set-up finds no drawing area (printer margins).
 bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf);
 
+// Prints the picture as one document named after the project and its tag "B" & 100 + bildNr, with
+// the tag and the project's name in its lower left corner and the header boxes or the page number.
+// False (no document) when the printer's margins leave no drawing area.
+bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bildNr);
+
 // The result picture and the envelopes are drawn by these slots (empty: the picture shows only its
 // page set-up).
 struct WeitereBilder {

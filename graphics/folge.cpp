@@ -54,7 +54,8 @@ void Bilderfolge::Warten(int16_t stufe, int16_t lf) {
             }
         }
         auto fertig = [this] {
-            return (anf.Weiter && BildNr < BildAnzahl) || anf.Neustart || anf.Druck || anf.NeuZeichnen || anf.Ende;
+            return (anf.Weiter && BildNr < BildAnzahl) || anf.Neustart || anf.Druck || anf.NeuZeichnen ||
+                   anf.Ende;
         };
         if (!fertig()) {
             if (!a_.warten) return; // nobody to wait for: go on

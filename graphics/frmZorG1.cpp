@@ -15,14 +15,14 @@
 using zorm1::P;
 
 frmZorG1::frmZorG1()
-    : vb::Form("frmZorG1"),
-      folge_(zorg::Bilderfolge::Anschluesse{
-          [this](int16_t, int16_t stufe, int16_t lf) { BildZeichnen(stufe, lf); },
-          [this](int16_t, int16_t stufe, int16_t lf) { BildDrucken(stufe, lf); },
-          [this](const std::function<bool()>& fertig) {
-              vb::WaitUntil([this, &fertig] { return folge_.anf.Ende || fertig(); }, "Grafik: Warten auf den Benutzer");
-          },
-          [](const std::string& m) { vb::MsgBox(m, vb::vbExclamation); }}) {
+    : vb::Form("frmZorG1"), folge_(zorg::Bilderfolge::Anschluesse{
+                                [this](int16_t, int16_t stufe, int16_t lf) { BildZeichnen(stufe, lf); },
+                                [this](int16_t, int16_t stufe, int16_t lf) { BildDrucken(stufe, lf); },
+                                [this](const std::function<bool()>& fertig) {
+                                    vb::WaitUntil([this, &fertig] { return folge_.anf.Ende || fertig(); },
+                                                  "Grafik: Warten auf den Benutzer");
+                                },
+                                [](const std::string& m) { vb::MsgBox(m, vb::vbExclamation); }}) {
     setCaption("Grafik anzeigen; Ausdruck im Hochformat");
     setClientSize(12000, 9000);
     DruckOk.setText("Drucken");
@@ -49,34 +49,50 @@ void frmZorG1::Form_Load() {
         surface().SetBackColor(P.HintergrundFarbe);
         surface().SetForeColor(P.VordergrundFarbe);
     }
-    setCaption(P.Querformat != 0 ? "Grafik anzeigen; Ausdruck im Querformat" : "Grafik anzeigen; Ausdruck im Hochformat");
+    setCaption(P.Querformat != 0 ? "Grafik anzeigen; Ausdruck im Querformat"
+                                 : "Grafik anzeigen; Ausdruck im Hochformat");
     Show();
     if (vb::IsRegistered("frmStartSeite")) vb::FormByName("frmStartSeite").Show();
     if (folge_.anf.Ende) return;
     mnuBildNr.setVisible(zorg::BildAnzahlVon(P.AnzLF, P.AnzAush) >= 6);
     std::vector<float> zAush(static_cast<size_t>(zorm1::MaxAushub) + 1, 0.0f);
-    for (int s = 1; s <= zorm1::MaxAushub; ++s) zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
+    for (int s = 1; s <= zorm1::MaxAushub; ++s)
+        zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
     folge_.Laufen(P.AnzLF, std::min<int16_t>(P.AnzAush, zorm1::MaxAushub), zAush);
 }
 
-void frmZorG1::Form_Resize() { folge_.anf.NeuZeichnen = true; }
+void frmZorG1::Form_Resize() {
+    folge_.anf.NeuZeichnen = true;
+}
 
-void frmZorG1::Form_Unload(int16_t&) { folge_.anf.Ende = true; }
+void frmZorG1::Form_Unload(int16_t&) {
+    folge_.anf.Ende = true;
+}
 
-void frmZorG1::mnuWeiter_Click() { folge_.anf.Weiter = true; }
-void frmZorG1::mnuZurueck_Click() { folge_.anf.Neustart = true; }
+void frmZorG1::mnuWeiter_Click() {
+    folge_.anf.Weiter = true;
+}
+void frmZorG1::mnuZurueck_Click() {
+    folge_.anf.Neustart = true;
+}
 void frmZorG1::mnuBildNr_Click() {
     frmBildNr.setVisible(true);
     txtBildNr.setText(vb::Trim(vb::Str(folge_.anf.ZielBild)));
 }
-void frmZorG1::mnuBildDrucken_Click() { folge_.anf.Druck = true; }
+void frmZorG1::mnuBildDrucken_Click() {
+    folge_.anf.Druck = true;
+}
 void frmZorG1::mnuAlleBilderDrucken_Click() {
     folge_.anf.Druck = true;
     folge_.anf.AlleDrucken = true;
     folge_.anf.Weiter = true;
 }
-void frmZorG1::txtBildNr_LostFocus() { folge_.ZielSetzen(vb::Val(txtBildNr.Text())); }
-void frmZorG1::cmdOKBildNr_Click() { frmBildNr.setVisible(false); }
+void frmZorG1::txtBildNr_LostFocus() {
+    folge_.ZielSetzen(vb::Val(txtBildNr.Text()));
+}
+void frmZorG1::cmdOKBildNr_Click() {
+    frmBildNr.setVisible(false);
+}
 
 void frmZorG1::BildZeichnen(int16_t stufe, int16_t lf) {
     stufe_ = stufe;
@@ -88,43 +104,23 @@ void frmZorG1::BildZeichnen(int16_t stufe, int16_t lf) {
 void frmZorG1::BildDrucken(int16_t stufe, int16_t lf) {
     if (folge_.anf.Ende || !loaded()) return;
     auto& d = vb::draw::Printer();
-    const std::string tag = "B" + vb::Trim(vb::Str(static_cast<int16_t>(folge_.BildNr + 100)));
-    d.SetDocumentName(P.GanzerName, tag);
     DruckOk.setVisible(true);
-    d.SetOrientation(P.Querformat != 0 ? vb::draw::vbPRORLandscape : vb::draw::vbPRORPortrait);
-    if (!zorg::BildZeichnen(d, folge_.BildTyp, stufe, lf)) {
-        d.KillDoc();
-        DruckOk.setVisible(false);
-        vb::MsgBox("Die Ränder lassen keinen Platz für das Bild: bitte kleinere Ränder wählen.", vb::vbExclamation);
+    const bool ok = zorg::BildDrucken(d, folge_.BildTyp, stufe, lf, folge_.BildNr);
+    DruckOk.setVisible(false);
+    if (!ok) {
+        vb::MsgBox("Die Ränder lassen keinen Platz für das Bild: bitte kleinere Ränder wählen.",
+                   vb::vbExclamation);
         return;
     }
-    zorg::GrafikRandLoeschen(d);
-    zorg::SchriftKlein(d);
-    const std::string text = tag + " zu " + P.GanzerName;
-    const float u = P.ZeichenEinheit;
-    const double breite = 8 * u + d.TextWidth(text), h = d.TextHeight(text);
-    d.Line(P.BildLinks, P.BildUnten - h - u, P.BildLinks + breite, P.BildUnten, vb::draw::vbWhite,
-           vb::draw::LineKind::FilledBox);
-    d.Line(P.BildLinks, P.BildUnten - h - u, P.BildLinks + breite, P.BildUnten, vb::draw::vbBlack,
-           vb::draw::LineKind::Box);
-    d.SetCurrentX(P.BildLinks + 4 * u);
-    d.SetCurrentY(P.BildUnten - h);
-    d.Print(text, vb::draw::PrintEnd::Stay);
-    zorg::SchriftNormal(d);
-    if (P.H504Ein != 0)
-        Anzeigen::H504GrafikSeite();
-    else
-        Anzeigen::SeitenNrGrafik();
-    d.EndDoc();
-    ausdrucke_.push_back(d.LastDocumentFile().empty() ? tag : d.LastDocumentFile());
-    DruckOk.setVisible(false);
+    ausdrucke_.push_back(d.LastDocumentFile());
 }
 
 namespace zorg {
 void RegisterGraphicsWindows() {
     vb::RegisterForm<frmZorG1>("frmZorG1");
     vb::RegisterCall<void()>("frmZorG1.FolgeBeenden", std::function<void()>([] {
-                                 if (vb::Form* f = vb::LoadedForm("frmZorG1")) static_cast<frmZorG1*>(f)->FolgeBeenden();
+                                 if (vb::Form* f = vb::LoadedForm("frmZorG1"))
+                                     static_cast<frmZorG1*>(f)->FolgeBeenden();
                              }));
 }
 } // namespace zorg

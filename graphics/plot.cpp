@@ -15,8 +15,8 @@ int16_t Anzahl(int16_t fn, int limit, const char* was) {
     int16_t n = 0;
     vb::Input(fn, n);
     if (n < 0 || n > limit)
-        throw vb::RuntimeError(9, std::string("Anzahl ") + was + " = " + std::to_string(n) + " außerhalb 0.." +
-                                      std::to_string(limit));
+        throw vb::RuntimeError(9, std::string("Anzahl ") + was + " = " + std::to_string(n) +
+                                      " außerhalb 0.." + std::to_string(limit));
     return n;
 }
 
@@ -33,7 +33,8 @@ void Liste(int16_t fn, int n, std::vector<float*> spalten) {
 }
 
 void Groesse(int n, std::initializer_list<std::vector<float>*> v) {
-    for (auto* l : v) l->assign(static_cast<size_t>(n) + 2, 0.0f);
+    for (auto* l : v)
+        l->assign(static_cast<size_t>(n) + 2, 0.0f);
 }
 
 void Lesen(int16_t fn, PlotSatz& s) {
@@ -79,8 +80,8 @@ void Lesen(int16_t fn, PlotSatz& s) {
     Groesse(s.AnzWasserPunkte, {&s.WasserZ, &s.WasserDruck});
     Liste(fn, s.AnzWasserPunkte, {s.WasserZ.data(), s.WasserDruck.data()});
     float weg = 0;
-    vb::Input(fn, s.SummeV, s.SummeV2, s.zEndeStatik, s.Rhd, s.RdFuss, s.EdFuss, s.AbgeschnDruck, s.UmFigur, weg,
-              s.zFuss, s.HUmlagerung);
+    vb::Input(fn, s.SummeV, s.SummeV2, s.zEndeStatik, s.Rhd, s.RdFuss, s.EdFuss, s.AbgeschnDruck, s.UmFigur,
+              weg, s.zFuss, s.HUmlagerung);
     s.AnzAuflagerVersch = Anzahl(fn, 32767, "C14");
     vb::Input(fn, s.EinspErg, s.Rvd, s.EpFaktor, s.GamMittelPlot, s.GrundbruchEta0, s.GrundbruchEta1,
               s.GrundbruchEta2);
@@ -89,7 +90,8 @@ void Lesen(int16_t fn, PlotSatz& s) {
     const size_t r = static_cast<size_t>(s.AnzAuflagerVersch);
     s.LastbildKopieZ[r + 1] = s.LastbildKopieZ[r];
     s.LastbildKopieE[r + 1] = 0;
-    for (int i = 1; i <= 20; ++i) vb::Input(fn, s.GlfWert[i]);
+    for (int i = 1; i <= 20; ++i)
+        vb::Input(fn, s.GlfWert[i]);
 }
 
 void Max(float& m, float v) {
@@ -106,8 +108,8 @@ bool PlotLesen(int16_t fn, PlotSatz& s, std::string& fehler) {
         Lesen(fn, s);
         return true;
     } catch (const vb::RuntimeError& e) {
-        fehler = e.number() == 62 ? "Die Datei ZZZPLOT2 ist zu kurz." : "Die Datei ZZZPLOT2 ist fehlerhaft (" +
-                                                                              std::string(e.what()) + ").";
+        fehler = e.number() == 62 ? "Die Datei ZZZPLOT2 ist zu kurz."
+                                  : "Die Datei ZZZPLOT2 ist fehlerhaft (" + std::string(e.what()) + ").";
         return false;
     }
 }
@@ -142,8 +144,8 @@ SatzMaxima MaximaVon(const PlotSatz& s) {
 namespace {
 
 void SchreibeMaxima(int16_t fn, const SatzMaxima& m) {
-    vb::Write(fn, m.ZEndeKoten, m.MaxZSigmaV, m.MaxAbsSigmaV, m.MaxAbsBelastung, m.MaxAbsVerformung, m.MaxAbsMoment,
-              m.MaxAbsQuerkraft, m.MaxAbsNormalkraft);
+    vb::Write(fn, m.ZEndeKoten, m.MaxZSigmaV, m.MaxAbsSigmaV, m.MaxAbsBelastung, m.MaxAbsVerformung,
+              m.MaxAbsMoment, m.MaxAbsQuerkraft, m.MaxAbsNormalkraft);
     vb::Write(fn, m.MaxVerformung, m.MinVerformung, m.MaxMoment, m.MinMoment, m.MaxQuerkraft, m.MinQuerkraft,
               m.MaxNormalkraft, m.MinNormalkraft, m.SummeV2, m.SummeV);
 }
@@ -248,10 +250,10 @@ bool MaximaLesen(int nr, SatzMaxima& m) {
     try {
         vb::FileGuard f("ZORGMAX.ZZZ", vb::OpenMode::Input);
         for (int i = 1; i <= nr; ++i)
-            vb::Input(f.nr(), m.ZEndeKoten, m.MaxZSigmaV, m.MaxAbsSigmaV, m.MaxAbsBelastung, m.MaxAbsVerformung,
-                      m.MaxAbsMoment, m.MaxAbsQuerkraft, m.MaxAbsNormalkraft, m.MaxVerformung, m.MinVerformung,
-                      m.MaxMoment, m.MinMoment, m.MaxQuerkraft, m.MinQuerkraft, m.MaxNormalkraft, m.MinNormalkraft,
-                      m.SummeV2, m.SummeV);
+            vb::Input(f.nr(), m.ZEndeKoten, m.MaxZSigmaV, m.MaxAbsSigmaV, m.MaxAbsBelastung,
+                      m.MaxAbsVerformung, m.MaxAbsMoment, m.MaxAbsQuerkraft, m.MaxAbsNormalkraft,
+                      m.MaxVerformung, m.MinVerformung, m.MaxMoment, m.MinMoment, m.MaxQuerkraft,
+                      m.MinQuerkraft, m.MaxNormalkraft, m.MinNormalkraft, m.SummeV2, m.SummeV);
         return true;
     } catch (const vb::RuntimeError&) {
         return false;

@@ -15,9 +15,9 @@
 namespace zorg {
 
 // Fixed limits the pictures rely on.
-constexpr int kMaxZusatz = 15;       // additional stresses of a record (C7)
-constexpr int kMaxGleitkeile = 100;  // passive slip wedges (C9)
-constexpr int kMaxAnkerLagen = 13;   // support levels of a project
+constexpr int kMaxZusatz = 15;      // additional stresses of a record (C7)
+constexpr int kMaxGleitkeile = 100; // passive slip wedges (C9)
+constexpr int kMaxAnkerLagen = 13;  // support levels of a project
 
 // One plot record (lists used from index 1; index 0 and the closing entries as the pictures expect).
 struct PlotSatz {
@@ -62,14 +62,15 @@ struct PlotSatz {
 struct SatzMaxima {
     float ZEndeKoten = 0, MaxZSigmaV = 0, MaxAbsSigmaV = 0, MaxAbsBelastung = 0, MaxAbsVerformung = 0,
           MaxAbsMoment = 0, MaxAbsQuerkraft = 0, MaxAbsNormalkraft = 0;
-    float MaxVerformung = 0, MinVerformung = 0, MaxMoment = 0, MinMoment = 0, MaxQuerkraft = 0, MinQuerkraft = 0,
-          MaxNormalkraft = 0, MinNormalkraft = 0, SummeV2 = 0, SummeV = 0;
+    float MaxVerformung = 0, MinVerformung = 0, MaxMoment = 0, MinMoment = 0, MaxQuerkraft = 0,
+          MinQuerkraft = 0, MaxNormalkraft = 0, MinNormalkraft = 0, SummeV2 = 0, SummeV = 0;
 };
 
 // The maxima of a load case or of all load cases ("ZORGMAX2.ZZZ", "ZORGMAX3.ZZZ").
 struct FallMaxima {
     float ZFuss = 0, ZSigmaV = 0, AbsVerformung = 0, AbsMoment = 0, AbsQuerkraft = 0;
-    float MaxVerformung = 0, MinVerformung = 0, MaxMoment = 0, MinMoment = 0, MaxQuerkraft = 0, MinQuerkraft = 0;
+    float MaxVerformung = 0, MinVerformung = 0, MaxMoment = 0, MinMoment = 0, MaxQuerkraft = 0,
+          MinQuerkraft = 0;
     float SummeV = -99999.0f, SummeV2 = -99999.0f;
 };
 
@@ -84,11 +85,11 @@ SatzMaxima MaximaVon(const PlotSatz& s);
 // The result of the maxima pass.
 struct MaximaErgebnis {
     bool ok = false;
-    std::string fehler;           // why the pass stopped (a message for the user)
-    float ZFussMax = 0;           // greatest foot depth over all records
-    int16_t StufeMaxAushub = 0;   // first stage with the deepest excavation level (0: none below 0)
-    float AnkMaxWert2 = 0;        // second value of "ANKMAX.-12"
-    float AnkMaxWert3 = -100.0f;  // third value (level of the far points of the rays)
+    std::string fehler;          // why the pass stopped (a message for the user)
+    float ZFussMax = 0;          // greatest foot depth over all records
+    int16_t StufeMaxAushub = 0;  // first stage with the deepest excavation level (0: none below 0)
+    float AnkMaxWert2 = 0;       // second value of "ANKMAX.-12"
+    float AnkMaxWert3 = -100.0f; // third value (level of the far points of the rays)
     std::vector<SatzMaxima> saetze;
 };
 

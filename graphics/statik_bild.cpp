@@ -18,7 +18,9 @@ namespace {
 
 constexpr float kGradProRad = 57.29578f;
 
-std::string T(float v, const char* maske) { return vb::Trim(vb::Format(v, maske)); }
+std::string T(float v, const char* maske) {
+    return vb::Trim(vb::Format(v, maske));
+}
 
 void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
@@ -71,7 +73,8 @@ std::vector<std::pair<float, float>> Gelaendelinie() {
 
 std::vector<std::pair<float, float>> Sohllinie() {
     const float d = P.DWand;
-    return {{-d, P.zAush}, {-d + P.StBx1, P.zAush}, {-d + P.StBx2, P.zAush + P.StBH}, {-99.0f, P.zAush + P.StBH}};
+    return {
+        {-d, P.zAush}, {-d + P.StBx1, P.zAush}, {-d + P.StBx2, P.zAush + P.StBH}, {-99.0f, P.zAush + P.StBH}};
 }
 
 float PassivWinkelAmFuss(const PlotSatz& s) {
@@ -83,7 +86,8 @@ float PassivWinkelAmFuss(const PlotSatz& s) {
             if (i == 1) return s.EphWinkel[1]; // the first entry already lies below the foot
             const float dz = s.EphPlotZ[k] - s.EphPlotZ[k - 1];
             if (dz == 0) return s.EphWinkel[k];
-            return s.EphWinkel[k - 1] + (s.zFuss - s.EphPlotZ[k - 1]) * (s.EphWinkel[k] - s.EphWinkel[k - 1]) / dz;
+            return s.EphWinkel[k - 1] +
+                   (s.zFuss - s.EphPlotZ[k - 1]) * (s.EphWinkel[k] - s.EphWinkel[k - 1]) / dz;
         }
     }
     return s.GleitWinkelPlot2; // no pair around the foot: the record's angle stays
@@ -162,8 +166,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     if (s.GrundbruchEta0 != 0 && P.kzHydGrBrEin != 0)
         Drucke(z, xL + 4 * u, zB - 8 * hk,
                std::string("NW Hydr.Grundbruch: ") + (teilsi ? "Ausn.(1/2/3) = " : "eta(1/2/3) = ") +
-                   vb::Format(s.GrundbruchEta0, "0.00") + " / " + vb::Format(s.GrundbruchEta1, "0.00") + " / " +
-                   vb::Format(s.GrundbruchEta2, "0.00"));
+                   vb::Format(s.GrundbruchEta0, "0.00") + " / " + vb::Format(s.GrundbruchEta1, "0.00") +
+                   " / " + vb::Format(s.GrundbruchEta2, "0.00"));
     if (s.AnzAnkerPlot > 0) {
         if (P.RuheProz > 0 && P.RuheProz < 100) {
             Drucke(z, xL + 4 * u, zB - 6 * hk,
@@ -173,7 +177,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
                           : std::string("Rechn. Ankerlängen mit rein aktivem Erddruck ermittelt."));
         }
         Drucke(z, xL + 4 * u, zB - 4 * hk, "Rechn. Ankerlängen von VK Wand bis Mitte Verpresskörper.");
-        Drucke(z, xL + 4 * u, zB - 3 * hk, "Dazu kommt der luftseitige Überstand und die halbe Verpresskörperlänge.");
+        Drucke(z, xL + 4 * u, zB - 3 * hk,
+               "Dazu kommt der luftseitige Überstand und die halbe Verpresskörperlänge.");
     }
     SchriftNormal(z);
     // 5. anchors
@@ -195,8 +200,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         sumAh += Ah;
         const double h = z.TextHeight("A");
         Drucke(z, xL + 90 * u, za - h / 2,
-               "Ah= " + T(Ah, "#####0.0") + " kN/m; " + "alfa= " + T(neigung, "#####0.0") + "°; L= " +
-                   T(L, "#####0.0") + " m");
+               "Ah= " + T(Ah, "#####0.0") + " kN/m; " + "alfa= " + T(neigung, "#####0.0") +
+                   "°; L= " + T(L, "#####0.0") + " m");
         // force along the anchor: not for a vertical anchor
         const float c = std::cos(alpha);
         if (std::fabs(c) > 1e-4f) {
@@ -226,7 +231,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         const auto im = punkt(L - g, 0), am = punkt(L + g, 0);
         z.Line(im.first, im.second, am.first, am.second);
         z.SetDrawWidth(1);
-        for (int r = 0; r <= 13; ++r) z.Circle(XA[k], ZA[k], std::min(2.0f, 0.15f * r) * u);
+        for (int r = 0; r <= 13; ++r)
+            z.Circle(XA[k], ZA[k], std::min(2.0f, 0.15f * r) * u);
     }
     // 6. sum of the anchor forces
     if (sumAh > 0)
@@ -293,8 +299,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         const float zL = s.zFuss + s.DeltaTPlot;
         z.Line(xS - 16 * u, zL, -d - 16 * u, zL);
         Schraffur(z, xS, zL, 4);
-        KoteMittig(z, xS, zL + h / 2, "  UK Wand mit Rammtiefenzuschlag; zur Aufnahme der C-Kraft bzw. wegen Summe H = 0",
-                   zL);
+        KoteMittig(z, xS, zL + h / 2,
+                   "  UK Wand mit Rammtiefenzuschlag; zur Aufnahme der C-Kraft bzw. wegen Summe H = 0", zL);
     }
     z.Line(xS - 16 * u, 0, -d - 16 * u, 0);
     Schraffur(z, xS, 0, 3);
@@ -337,7 +343,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     auto gleitlinie = [&](float z1, float winkel) {
         float xs = 0, zs = 0;
         int seg = 0;
-        if (StrahlTreffer(B, -d, z1, -d - 1000, z1 - 1000 * std::tan(winkel), xs, zs, seg)) z.Line(-d, z1, xs, zs);
+        if (StrahlTreffer(B, -d, z1, -d - 1000, z1 - 1000 * std::tan(winkel), xs, zs, seg))
+            z.Line(-d, z1, xs, zs);
     };
     gleitlinie(s.zFuss, wp);
     if (s.GleitkeileFlag == 1) {
@@ -356,9 +363,11 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         SchriftKlein(z);
         const double hk2 = z.TextHeight("A");
         const double y0 = P.zAush + P.StBH + 4 * hk2;
-        const char* zeilen[4] = {"Für den Gesamt-Erdwiderstand maßgebende", "Gleitflächenwinkel bei den einzelnen Tiefen.",
-                                 "Jeder Gleitkeil wird unabhängig berechnet;", "deshalb sind Überschneidungen denkbar."};
-        for (int i = 0; i < 4; ++i) DruckeInnen(z, xL + 3 * u, y0 + i * hk2, zeilen[i]);
+        const char* zeilen[4] = {
+            "Für den Gesamt-Erdwiderstand maßgebende", "Gleitflächenwinkel bei den einzelnen Tiefen.",
+            "Jeder Gleitkeil wird unabhängig berechnet;", "deshalb sind Überschneidungen denkbar."};
+        for (int i = 0; i < 4; ++i)
+            DruckeInnen(z, xL + 3 * u, y0 + i * hk2, zeilen[i]);
         SchriftNormal(z);
         z.SetDrawWidth(1);
     }
@@ -394,9 +403,11 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         const double y = z1 + 130 * u, hl = z.TextHeight("A");
         if (teilsi) {
             Drucke(z, x1 + 24 * u, y,
-                   "erf. Sicherheit " + vb::Format(P.gamEWirk, "#.000") + "*" + vb::Format(P.gamReWirk, "#.000") +
-                       " = " + vb::Format(P.gamEWirk * P.gamReWirk, "0.00"));
-            if (s.EtaGlfPlot != 0) Drucke(z, x1 + 24 * u, y + hl, "Ausnutzung = " + vb::Format(1.0f / s.EtaGlfPlot, "0.00"));
+                   "erf. Sicherheit " + vb::Format(P.gamEWirk, "#.000") + "*" +
+                       vb::Format(P.gamReWirk, "#.000") + " = " +
+                       vb::Format(P.gamEWirk * P.gamReWirk, "0.00"));
+            if (s.EtaGlfPlot != 0)
+                Drucke(z, x1 + 24 * u, y + hl, "Ausnutzung = " + vb::Format(1.0f / s.EtaGlfPlot, "0.00"));
         } else {
             Drucke(z, x1 + 24 * u, y, "erf. Sicherheit    =  " + vb::Format(P.EtaGl, "0.00"));
             Drucke(z, x1 + 24 * u, y + hl, "vorh. Sicherheit =  " + vb::Format(s.EtaGlfPlot, "0.00"));

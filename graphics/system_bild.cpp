@@ -14,8 +14,12 @@ namespace {
 
 constexpr int kMaxTicks = 2000; // ticks, labels and wall lines of one kind on one picture
 
-int16_t Stufe(int16_t s) { return static_cast<int16_t>(std::clamp<int>(s, 1, zorm1::MaxAushub)); }
-int Schichten() { return std::clamp<int>(P.AnzErd, 0, 30); }
+int16_t Stufe(int16_t s) {
+    return static_cast<int16_t>(std::clamp<int>(s, 1, zorm1::MaxAushub));
+}
+int Schichten() {
+    return std::clamp<int>(P.AnzErd, 0, 30);
+}
 
 void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
@@ -23,7 +27,9 @@ void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.Print(t, vb::draw::PrintEnd::Stay);
 }
 
-std::string Zahl(float v, const char* maske) { return vb::Trim(vb::Format(v, maske)); }
+std::string Zahl(float v, const char* maske) {
+    return vb::Trim(vb::Format(v, maske));
+}
 
 // Start of a layer boundary with top zt over an excavation at zA with its sloped bottom from x1 to x2
 // (already shifted by the wall) and extra depth H.
@@ -61,10 +67,12 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     z.SetDrawStyle(vb::draw::vbSolid);
     const int s = P.BildRechts > 10 ? 5 : 1;
     // scale along the top edge, and of the excavation side from the front face of the wall
-    for (int i = 0; i + 1 < P.BildRechts && i < kMaxTicks; ++i) Skala(z, u, s, i, static_cast<float>(i));
+    for (int i = 0; i + 1 < P.BildRechts && i < kMaxTicks; ++i)
+        Skala(z, u, s, i, static_cast<float>(i));
     Drucke(z, P.BildRechts - 1.5 * z.TextWidth("x"), P.BildOben + 6 * u, "x");
     const int links = static_cast<int>(std::nearbyint(P.BildLinks + 1));
-    for (int i = 0; i >= links && i > -kMaxTicks; --i) Skala(z, u, s, i, static_cast<float>(i) - d);
+    for (int i = 0; i >= links && i > -kMaxTicks; --i)
+        Skala(z, u, s, i, static_cast<float>(i) - d);
     // wall thickness
     if (d > 0.1f) {
         const float zd = P.BildOben + 40 * u;
@@ -87,9 +95,11 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
             }
         };
         const int unten = static_cast<int>(std::nearbyint(0.9f * P.BildUnten));
-        for (int i = 0; i <= unten && i < kMaxTicks; ++i) tick(i);
+        for (int i = 0; i <= unten && i < kMaxTicks; ++i)
+            tick(i);
         const int oben = static_cast<int>(std::nearbyint(0.9f * P.BildOben));
-        for (int i = -1; i >= oben && i > -kMaxTicks; --i) tick(i);
+        for (int i = -1; i >= oben && i > -kMaxTicks; --i)
+            tick(i);
         Drucke(z, P.BildRechts - 2.5 * z.TextWidth("z"), P.BildUnten - 30 * u - z.TextHeight("z"), "z");
     }
     // ground surface with its slopes
@@ -116,7 +126,8 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
 
     if (art != 0) {
         const int16_t st = Stufe(stufe);
-        const float zA = P.AushubTabelle(st, 3), x1 = P.AushubTabelle(st, 30) - d, x2 = P.AushubTabelle(st, 31) - d;
+        const float zA = P.AushubTabelle(st, 3), x1 = P.AushubTabelle(st, 30) - d,
+                    x2 = P.AushubTabelle(st, 31) - d;
         const float H = P.AushubTabelle(st, 32);
         z.SetDrawStyle(vb::draw::vbDot);
         float zt = 0;
@@ -156,7 +167,8 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     Drucke(z, -100 * u + z.TextWidth("AAA"), -z.TextHeight("OK"), "OK Wand");
     // deepest excavation
     const int16_t sm = Stufe(Grafik().StufeMaxAushub > 0 ? Grafik().StufeMaxAushub : 1);
-    const float zA = P.AushubTabelle(sm, 3), x1 = P.AushubTabelle(sm, 30) - d, x2 = P.AushubTabelle(sm, 31) - d;
+    const float zA = P.AushubTabelle(sm, 3), x1 = P.AushubTabelle(sm, 30) - d,
+                x2 = P.AushubTabelle(sm, 31) - d;
     const float H = P.AushubTabelle(sm, 32);
     z.SetDrawWidth(3);
     z.Line(0, zA, x1, zA);
@@ -184,17 +196,31 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
         const double th = z.TextHeight(t);
         const double y = z.CurrentY() - th;
         if (y + th / 2 < P.BildUnten) Drucke(z, P.BildRechts - z.TextWidth(t), y, t);
-        const float werte[9] = {0, P.SchichtDicke[kk], P.SchichtPhi[kk], P.SchichtDeltaA[kk], P.SchichtDeltaP[kk],
-                                P.SchichtCa[kk], P.SchichtCp[kk], P.SchichtGamma[kk], P.SchichtGammaAuftrieb[kk]};
-        for (int j = 1; j <= 8; ++j) TabellenWert(z, zt, k, j, b, werte[j]);
+        const float werte[9] = {0,
+                                P.SchichtDicke[kk],
+                                P.SchichtPhi[kk],
+                                P.SchichtDeltaA[kk],
+                                P.SchichtDeltaP[kk],
+                                P.SchichtCa[kk],
+                                P.SchichtCp[kk],
+                                P.SchichtGamma[kk],
+                                P.SchichtGammaAuftrieb[kk]};
+        for (int j = 1; j <= 8; ++j)
+            TabellenWert(z, zt, k, j, b, werte[j]);
         if (zt + P.SchichtDicke[kk] > P.BildUnten) break;
         zt += P.SchichtDicke[kk];
     }
     Drucke(z, P.BildRechts - z.TextWidth("Kote z") - 6 * u, -3 * z.TextHeight("Kote z"), "Kote z");
     // column headings, rising at 22.5 degrees to the foot of their column line
-    static const char* kopf[9] = {"", "Schichthöhe (m)", "Innere Reibung phi (°)", "Wandreibung aktiv (°)",
-                                  "Wandreibung passiv (°)", "Kohäsion aktiv (kN/m2)", "Kohäsion passiv (kN/m2)",
-                                  "gamma feucht (kN/m3)", "gamma u. Auftr.(kN/m3)"};
+    static const char* kopf[9] = {"",
+                                  "Schichthöhe (m)",
+                                  "Innere Reibung phi (°)",
+                                  "Wandreibung aktiv (°)",
+                                  "Wandreibung passiv (°)",
+                                  "Kohäsion aktiv (kN/m2)",
+                                  "Kohäsion passiv (kN/m2)",
+                                  "gamma feucht (kN/m3)",
+                                  "gamma u. Auftr.(kN/m3)"};
     const double LH = 1.5 * z.TextHeight("A");
     const double zh = P.BildUnten - 5 * LH;
     const double c = std::cos(22.5 * 3.14159265 / 180), sn = std::sin(22.5 * 3.14159265 / 180);
@@ -216,14 +242,21 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
         typ = "SPUNDWAND";
         profil = "Profil: " + P.ProfilText;
         break;
-    case 3: typ = "ORTBETONWAND"; profil = "Schlitzwand, d = " + f2(P.DWand) + " m"; break;
-    case 4: typ = "ORTBETONWAND"; profil = "Bohrpfahlwand überschnitten, d = " + f2(P.BPfDUeb) + " m"; break;
+    case 3:
+        typ = "ORTBETONWAND";
+        profil = "Schlitzwand, d = " + f2(P.DWand) + " m";
+        break;
+    case 4:
+        typ = "ORTBETONWAND";
+        profil = "Bohrpfahlwand überschnitten, d = " + f2(P.BPfDUeb) + " m";
+        break;
     case 5:
     case 6:
         typ = "ORTBETONWAND";
         profil = "Bohrpfähle mit Abstand,  d = " + f2(P.BPfD) + " m,  a = " + f2(P.BPfAbstand) + " m";
         break;
-    default: break;
+    default:
+        break;
     }
     Drucke(z, P.BildLinks + 5 * u, P.BildOben + 80 * u, "Wandtyp: " + typ);
     Drucke(z, P.BildLinks + 5 * u, P.BildOben + 80 * u + z.TextHeight("A"), profil);

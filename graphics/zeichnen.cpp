@@ -16,7 +16,9 @@ Zustand& Grafik() {
     static Zustand z;
     return z;
 }
-void GrafikZuruecksetzen() { Grafik() = Zustand{}; }
+void GrafikZuruecksetzen() {
+    Grafik() = Zustand{};
+}
 
 namespace {
 
@@ -26,9 +28,13 @@ int16_t Mm(double twips) {
     return static_cast<int16_t>(std::clamp(mm, -32768.0, 32767.0));
 }
 
-float H3(Flaeche& z) { return static_cast<float>(z.TextHeight("3")); }
+float H3(Flaeche& z) {
+    return static_cast<float>(z.TextHeight("3"));
+}
 
-void Linie(Flaeche& z, double x1, double y1, double x2, double y2) { z.Line(x1, y1, x2, y2); }
+void Linie(Flaeche& z, double x1, double y1, double x2, double y2) {
+    z.Line(x1, y1, x2, y2);
+}
 
 } // namespace
 
@@ -171,10 +177,18 @@ void Schraffur(Flaeche& z, float x, float zt, int16_t art) {
     for (int i = -20; i <= 20; ++i) {
         const float q = static_cast<float>(i) * L / 20.0f;
         switch (art) {
-        case 1: Linie(z, x, zt, x + L, zt + q); break;
-        case 2: Linie(z, x, zt, x - L, zt + q); break;
-        case 3: Linie(z, x, zt, x + q, zt - L); break;
-        default: Linie(z, x, zt, x + q, zt + L); break;
+        case 1:
+            Linie(z, x, zt, x + L, zt + q);
+            break;
+        case 2:
+            Linie(z, x, zt, x - L, zt + q);
+            break;
+        case 3:
+            Linie(z, x, zt, x + q, zt - L);
+            break;
+        default:
+            Linie(z, x, zt, x + q, zt + L);
+            break;
         }
     }
 }
@@ -201,7 +215,8 @@ void WasserspiegelZeichen(Flaeche& z, float x, float zt) {
     const float u = P.ZeichenEinheit;
     z.SetDrawWidth(3);
     const float halb[4] = {12, 9, 6, 3}, tief[4] = {1, 4, 7, 10};
-    for (int i = 0; i < 4; ++i) Linie(z, x - halb[i] * u, zt + tief[i] * u, x + halb[i] * u, zt + tief[i] * u);
+    for (int i = 0; i < 4; ++i)
+        Linie(z, x - halb[i] * u, zt + tief[i] * u, x + halb[i] * u, zt + tief[i] * u);
     z.SetDrawWidth(1);
 }
 
@@ -252,7 +267,8 @@ std::string KotenText(float zt) {
 float ZahlAmAnfang(const std::string& text) {
     std::string t;
     size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) t += text[i++];
     bool punkt = false;
     for (; i < text.size(); ++i) {
@@ -276,6 +292,8 @@ void TextYPruefen(Flaeche& z, float grenze) {
     if (std::fabs(ZahlAmAnfang(g.TextPuffer)) < 0.1f) g.TextPuffer.clear();
 }
 
-void PufferDrucken(Flaeche& z) { z.Print(Grafik().TextPuffer, vb::draw::PrintEnd::Stay); }
+void PufferDrucken(Flaeche& z) {
+    z.Print(Grafik().TextPuffer, vb::draw::PrintEnd::Stay);
+}
 
 } // namespace zorg

@@ -23,10 +23,10 @@ struct Zustand {
     float RandLinksUE = 0, RandObenUE = 0, RandRechtsUE = 0, RandUntenUE = 0;
     int16_t RandObenKopie = 0, RandUntenH504 = 0; // mm reserved for the header boxes (printer)
     float H504Versatz = 0;
-    float KleinFaktor = 0;     // factor of the last SchriftKlein
-    std::string TextPuffer;    // the label in hand
+    float KleinFaktor = 0;  // factor of the last SchriftKlein
+    std::string TextPuffer; // the label in hand
     // fixed by the maxima pass
-    float ZFussMax = 0;        // deepest wall foot over all load cases and stages
+    float ZFussMax = 0; // deepest wall foot over all load cases and stages
     int16_t StufeMaxAushub = 0;
     float AnkMaxWert2 = 0, AnkMaxWert3 = -100.0f;
     // the record last read and its maxima
@@ -56,8 +56,8 @@ void SchriftKlein(Flaeche& z);
 void SchriftNormal(Flaeche& z);
 
 // --- symbols (sizes follow the height of "3" in the current font or the drawing unit) -------------
-void Markierung(Flaeche& z, float x, float zt, int16_t art);  // 2: angle, 3: triangle on its apex
-void Schraffur(Flaeche& z, float x, float zt, int16_t art);   // solid wedge 1 right, 2 left, 3 up, 4 down
+void Markierung(Flaeche& z, float x, float zt, int16_t art); // 2: angle, 3: triangle on its apex
+void Schraffur(Flaeche& z, float x, float zt, int16_t art);  // solid wedge 1 right, 2 left, 3 up, 4 down
 // Sawtooth line of n teeth; a vertical line draws its teeth to the side the factor's sign gives.
 void Zackenlinie(Flaeche& z, float x1, float z1, float x2, float z2, float faktor, int16_t n);
 void WasserspiegelZeichen(Flaeche& z, float x, float zt);

@@ -1,12 +1,12 @@
 // The graphics window driven by scripted menu choices on the headless backend.
 #include "grafik_fixture.h"
 #include "graphics/frmZorG1.h"
-#include "plot_schreiber.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbfile.h"
+#include "plot_schreiber.h"
 
 using zorm1::P;
 
@@ -60,7 +60,8 @@ TEST_F(Fenster, PrintingAPictureMakesOneDocumentTaggedWithPictureAndProject) {
     vb::FormByName("frmZorG1"); // loading runs the sequence; it returns when the window is closed
     EXPECT_EQ(drucker_->DocumentsEnded(), 1);
     bool tag = false;
-    for (const auto& t : GedruckteTexte()) tag |= t == "B102 zu /daten/Baugrube.zor";
+    for (const auto& t : GedruckteTexte())
+        tag |= t == "B102 zu /daten/Baugrube.zor";
     EXPECT_TRUE(tag);
     EXPECT_EQ(vb::LoadedForm("frmZorG1"), nullptr);
     EXPECT_FALSE(vb::IsOpen(1));

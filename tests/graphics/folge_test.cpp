@@ -5,8 +5,8 @@
 
 #include "grafik_fixture.h"
 #include "graphics/folge.h"
-#include "plot_schreiber.h"
 #include "platform/runtime/vbfile.h"
+#include "plot_schreiber.h"
 
 namespace grafik_test {
 namespace {
@@ -20,7 +20,9 @@ protected:
         GrafikTest::SetUp();
         folge_ = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
             nullptr,
-            [this](int16_t art, int16_t, int16_t) { gedruckt_.push_back({folge_->BildNr, art}); },
+            [this](int16_t art, int16_t, int16_t) {
+                gedruckt_.push_back({folge_->BildNr, art});
+            },
             [this](const std::function<bool()>& fertig) {
                 ++wartezeiten_;
                 warteBild_.push_back(folge_->BildNr);
@@ -39,17 +41,28 @@ protected:
         PlotDatei(grafik_test::Lauf(lf, aush));
     }
     void Laufen() { folge_->Laufen(anzLF_, anzAush_, std::vector<float>(16, 0.0f)); }
-    static Aktion Weiter() { return [](zorg::Bilderfolge& f) { f.anf.Weiter = true; }; }
-    static Aktion Zurueck() { return [](zorg::Bilderfolge& f) { f.anf.Neustart = true; }; }
-    static Aktion Drucken() { return [](zorg::Bilderfolge& f) { f.anf.Druck = true; }; }
+    static Aktion Weiter() {
+        return [](zorg::Bilderfolge& f) { f.anf.Weiter = true; };
+    }
+    static Aktion Zurueck() {
+        return [](zorg::Bilderfolge& f) { f.anf.Neustart = true; };
+    }
+    static Aktion Drucken() {
+        return [](zorg::Bilderfolge& f) { f.anf.Druck = true; };
+    }
     static Aktion AlleDrucken() {
         return [](zorg::Bilderfolge& f) { f.anf.Druck = f.anf.AlleDrucken = f.anf.Weiter = true; };
     }
-    static Aktion Ziel(double n) { return [n](zorg::Bilderfolge& f) { f.ZielSetzen(n); }; }
-    static Aktion Schliessen() { return [](zorg::Bilderfolge& f) { f.anf.Ende = true; }; }
+    static Aktion Ziel(double n) {
+        return [n](zorg::Bilderfolge& f) { f.ZielSetzen(n); };
+    }
+    static Aktion Schliessen() {
+        return [](zorg::Bilderfolge& f) { f.anf.Ende = true; };
+    }
     std::vector<int> Gezeigt() const {
         std::vector<int> v;
-        for (auto& g : folge_->verlauf) v.push_back(g.nr);
+        for (auto& g : folge_->verlauf)
+            v.push_back(g.nr);
         return v;
     }
 
@@ -72,12 +85,14 @@ TEST(BildAnzahl, FollowsLoadCasesAndStages) {
 
 TEST_F(Folge, WeiterStepsThroughEveryPictureInOrderAndDoesNothingOnTheLast) {
     Lauf(1, 3);
-    for (int i = 0; i < 8; ++i) skript_.push_back(Weiter()); // the 8th on the last picture
+    for (int i = 0; i < 8; ++i)
+        skript_.push_back(Weiter()); // the 8th on the last picture
     skript_.push_back(Schliessen());
     Laufen();
     EXPECT_EQ(Gezeigt(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
     std::vector<int> arten;
-    for (auto& g : folge_->verlauf) arten.push_back(g.art);
+    for (auto& g : folge_->verlauf)
+        arten.push_back(g.art);
     EXPECT_EQ(arten, (std::vector<int>{2, 3, 4, 3, 4, 3, 4, 6}));
     EXPECT_EQ(folge_->verlauf[5].stufe, 3);
     EXPECT_TRUE(skript_.empty());
@@ -85,13 +100,15 @@ TEST_F(Folge, WeiterStepsThroughEveryPictureInOrderAndDoesNothingOnTheLast) {
     // the wall lines of all three stages were handed on for the envelopes
     std::ifstream zorg("ZORG.ZZZ");
     int zeilen = 0;
-    for (std::string l; std::getline(zorg, l);) ++zeilen;
+    for (std::string l; std::getline(zorg, l);)
+        ++zeilen;
     EXPECT_EQ(zeilen, 3 * (1 + 2));
 }
 
 TEST_F(Folge, JumpToFiveFromNineRunsForwardWithoutWaiting) {
     Lauf(2, 3);
-    for (int i = 0; i < 8; ++i) skript_.push_back(Weiter());
+    for (int i = 0; i < 8; ++i)
+        skript_.push_back(Weiter());
     skript_.push_back(Ziel(5));
     skript_.push_back(Schliessen());
     Laufen();
@@ -122,7 +139,8 @@ TEST_F(Folge, PrintingOnePictureAndAllFollowingFromPictureTwoOfEight) {
     Laufen();
     ASSERT_EQ(gedruckt_.size(), 8u); // picture 1, then 2..8 once each
     EXPECT_EQ(gedruckt_[0].first, 1);
-    for (int i = 1; i < 8; ++i) EXPECT_EQ(gedruckt_[static_cast<size_t>(i)].first, i + 1);
+    for (int i = 1; i < 8; ++i)
+        EXPECT_EQ(gedruckt_[static_cast<size_t>(i)].first, i + 1);
     EXPECT_EQ(warteBild_.back(), 8); // the last picture waits after its printout
     EXPECT_FALSE(folge_->anf.AlleDrucken);
 }

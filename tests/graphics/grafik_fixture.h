@@ -26,7 +26,9 @@ inline vb::draw::Extent Einfach(std::string_view line, const vb::draw::FontSpec&
 }
 
 // Pixels (15 twips) of a length in mm, rounded.
-inline double Px(double mm) { return std::round(mm / 25.4 * 1440.0 / 15.0); }
+inline double Px(double mm) {
+    return std::round(mm / 25.4 * 1440.0 / 15.0);
+}
 
 class GrafikTest : public ::testing::Test {
 protected:

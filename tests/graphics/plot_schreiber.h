@@ -30,32 +30,41 @@ struct SatzText {
         o << anzLF << "," << lf << "," << anzAush << "," << stufe << ",1\n";
         o << "0,1,1,0\n";
         o << lf << "," << stufe << "," << sigmaV.size() << "\n";
-        for (auto& s : sigmaV) o << s[0] << "," << s[1] << "\n";
+        for (auto& s : sigmaV)
+            o << s[0] << "," << s[1] << "\n";
         o << lf << "," << stufe << "," << knoten.size() << "," << dt << "," << zE << "\n";
-        for (auto& k : knoten) o << k[0] << "," << k[1] << "," << k[2] << "," << k[3] << "," << k[4] << "," << k[5] << "\n";
+        for (auto& k : knoten)
+            o << k[0] << "," << k[1] << "," << k[2] << "," << k[3] << "," << k[4] << "," << k[5] << "\n";
         o << lf << "," << stufe << "," << anker.size() << "\n";
-        for (auto& a : anker) o << a[0] << "," << a[1] << "," << a[2] << "\n";
-        o << kraftMax << ",\"" << folge << "\",0," << zFuss << "," << winkel1 << "," << winkel2 << "," << eta << ",0,"
-          << zAush << "\n";
+        for (auto& a : anker)
+            o << a[0] << "," << a[1] << "," << a[2] << "\n";
+        o << kraftMax << ",\"" << folge << "\",0," << zFuss << "," << winkel1 << "," << winkel2 << "," << eta
+          << ",0," << zAush << "\n";
         o << auflager.size() << "\n";
-        for (auto& a : auflager) o << a[0] << "," << a[1] << "\n";
+        for (auto& a : auflager)
+            o << a[0] << "," << a[1] << "\n";
         o << "3,0," << q << ",0\n";
-        for (int i = 0; i < q; ++i) o << i << ",1\n";
+        for (int i = 0; i < q; ++i)
+            o << i << ",1\n";
         o << f << "," << w << "\n";
         if (f == 1)
-            for (auto& k : keile) o << k[0] << ",0," << k[1] << ",0\n";
+            for (auto& k : keile)
+                o << k[0] << ",0," << k[1] << ",0\n";
         o << "2\n0,0\n3,0\n";
         o << summeV << "," << summeV2 << ",8,0,0,0,0,0,0," << zFuss << ",0\n";
         o << "1,0,0,0,0,0,0,0\n0,0\n";
-        for (int i = 1; i <= 11; ++i) o << glf[static_cast<size_t>(i)] << (i < 11 ? "," : "\n");
-        for (int i = 12; i <= 20; ++i) o << glf[static_cast<size_t>(i)] << (i < 20 ? "," : "\n");
+        for (int i = 1; i <= 11; ++i)
+            o << glf[static_cast<size_t>(i)] << (i < 11 ? "," : "\n");
+        for (int i = 12; i <= 20; ++i)
+            o << glf[static_cast<size_t>(i)] << (i < 20 ? "," : "\n");
         return o.str();
     }
 };
 
 inline void PlotDatei(const std::vector<SatzText>& saetze, const std::string& name = "ZZZPLOT2") {
     std::ofstream f(name, std::ios::binary);
-    for (auto& s : saetze) f << s.Text();
+    for (auto& s : saetze)
+        f << s.Text();
 }
 
 // A run of anzLF load cases with anzAush stages each, every record the default one.

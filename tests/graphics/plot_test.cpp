@@ -3,8 +3,8 @@
 
 #include "grafik_fixture.h"
 #include "graphics/plot.h"
-#include "plot_schreiber.h"
 #include "platform/runtime/vbfile.h"
+#include "plot_schreiber.h"
 
 namespace grafik_test {
 namespace {
@@ -58,11 +58,15 @@ TEST_F(Plot, ShortOrOverfullRecordsAreRefusedWithoutReadingPastTheirEnd) {
     SatzText zuVieleW;
     zuVieleW.f = 1;
     zuVieleW.w = 101;
-    for (int i = 0; i < 101; ++i) zuVieleW.keile.push_back({float(i), 0.5f});
+    for (int i = 0; i < 101; ++i)
+        zuVieleW.keile.push_back({float(i), 0.5f});
     const std::string ganz = SatzText{}.Text();
     for (const Fall& f : {Fall{"kurz", ganz.substr(0, ganz.size() / 2)}, Fall{"q 16", zuVieleQ.Text()},
                           Fall{"w 101", zuVieleW.Text()}, Fall{"leer", ""}}) {
-        { std::ofstream o("ZZZPLOT2", std::ios::binary); o << f.text; }
+        {
+            std::ofstream o("ZZZPLOT2", std::ios::binary);
+            o << f.text;
+        }
         vb::FileGuard d("ZZZPLOT2", vb::OpenMode::Input);
         zorg::PlotSatz p;
         std::string fehler;
@@ -82,7 +86,10 @@ TEST_F(Plot, MaximaFilesHoldTheMaximaTakenByHand) {
     lauf[2].summeV = 40;
     lauf[3].summeV2 = 55;
     PlotDatei(lauf);
-    { std::ofstream a("ANKMAX.-12"); a << "1,2.5,-50\n"; }
+    {
+        std::ofstream a("ANKMAX.-12");
+        a << "1,2.5,-50\n";
+    }
     const auto e = zorg::MaximaErmitteln(2, 2, {0, 3.0f, 5.0f});
     ASSERT_TRUE(e.ok) << e.fehler;
     EXPECT_FLOAT_EQ(e.ZFussMax, 9.5f);

@@ -99,9 +99,9 @@ TEST_F(Statik, ForcePolygonClosesAndGPIsTwentyMillimetresLong) {
 
 TEST_F(Statik, ZeroDivisorsAndBadChainDigitsDrawNothingWrong) {
     auto& s = zorg::Grafik().plot;
-    s.GlfWert[9] = 0;      // no G+P: no polygon
-    s.KraftMax = 0;        // no foot-point depth: no sliding body
-    s.EtaGlfPlot = 0;      // no utilisation
+    s.GlfWert[9] = 0;        // no G+P: no polygon
+    s.KraftMax = 0;          // no foot-point depth: no sliding body
+    s.EtaGlfPlot = 0;        // no utilisation
     s.GlfAnkerFolge = "907"; // digits beyond the one anchor
     P.TeilsicherheitenAn = -1;
     P.AnkerNeigungTab[2] = 90; // vertical: no force along it
@@ -126,9 +126,9 @@ TEST_F(Statik, PassiveAngleAtTheFoot) {
         std::vector<float> z, w;
         float erwartet;
     };
-    for (const Fall& f : {Fall{{0, 6, 8, 0}, {0, 0.2f, 0.4f, 0}, 0.3f},   // between 6 and 8
-                          Fall{{0, 8, 9, 0}, {0, 0.6f, 0.7f, 0}, 0.6f},   // first entry below the foot
-                          Fall{{0, 2, 3, 0}, {0, 0.6f, 0.7f, 0}, 0.5f},   // none below: the record's angle
+    for (const Fall& f : {Fall{{0, 6, 8, 0}, {0, 0.2f, 0.4f, 0}, 0.3f},    // between 6 and 8
+                          Fall{{0, 8, 9, 0}, {0, 0.6f, 0.7f, 0}, 0.6f},    // first entry below the foot
+                          Fall{{0, 2, 3, 0}, {0, 0.6f, 0.7f, 0}, 0.5f},    // none below: the record's angle
                           Fall{{0, 7, 7, 0}, {0, 0.6f, 0.7f, 0}, 0.5f}}) { // equal depths at the foot
         s.EphPlotZ = f.z;
         s.EphWinkel = f.w;

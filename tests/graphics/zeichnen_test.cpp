@@ -71,7 +71,8 @@ TEST_F(GrafikTest, ArrowheadStrokesLieTwentyDegreesEitherSideOfTheShaft) {
         float x1, z1, x2, z2;
     };
     // right, left, down, up, oblique
-    for (Fall f : {Fall{0, 0, 1, 0}, Fall{1, 0, 0, 0}, Fall{0, 0, 0, 1}, Fall{0, 1, 0, 0}, Fall{0, 0, 2, 1}}) {
+    for (Fall f :
+         {Fall{0, 0, 1, 0}, Fall{1, 0, 0, 0}, Fall{0, 0, 0, 1}, Fall{0, 1, 0, 0}, Fall{0, 0, 2, 1}}) {
         fenster_->ClearLog();
         zorg::PfeilspitzeFest(*fenster_, f.x1, f.z1, f.x2, f.z2);
         const auto l = Linien();
@@ -82,8 +83,10 @@ TEST_F(GrafikTest, ArrowheadStrokesLieTwentyDegreesEitherSideOfTheShaft) {
             EXPECT_NEAR(r.y1, f.z2, 1e-6);
             EXPECT_NEAR(std::hypot(r.x2 - r.x1, r.y2 - r.y1), s, 1e-5);
             double d = std::atan2(r.y2 - r.y1, r.x2 - r.x1) - schaft;
-            while (d > M_PI) d -= 2 * M_PI;
-            while (d < -M_PI) d += 2 * M_PI;
+            while (d > M_PI)
+                d -= 2 * M_PI;
+            while (d < -M_PI)
+                d += 2 * M_PI;
             EXPECT_NEAR(std::fabs(d), 20 * M_PI / 180, 1e-5);
         }
     }
@@ -98,7 +101,8 @@ TEST_F(GrafikTest, SawtoothOnAVerticalLineIsDrawnWithoutDividingByZero) {
     EXPECT_NEAR(l.back().y2, 2.0, 1e-6);
     // the peaks stand a quarter tooth (0.125 m) off the line
     EXPECT_NEAR(std::fabs(l[0].x2 - 1.0), 0.125, 1e-6);
-    for (const auto& r : l) EXPECT_TRUE(std::isfinite(r.x2) && std::isfinite(r.y2));
+    for (const auto& r : l)
+        EXPECT_TRUE(std::isfinite(r.x2) && std::isfinite(r.y2));
     fenster_->ClearLog();
     zorg::Zackenlinie(*fenster_, 0, 0, 1, 1, 0.25f, 0);
     EXPECT_TRUE(Linien().empty());
