@@ -20,6 +20,7 @@ bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf) {
         SystemZeichnen(z, 0, 0);
         break;
     case kStatik:
+        Grafik().stufe = StufeAusTabelle(stufe);
         SystemZeichnen(z, 1, stufe);
         LastenZeichnen(z, lf, stufe);
         WasserAnkerZeichnen(z, stufe);
@@ -73,7 +74,6 @@ bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bil
 
 // Filled in by the statics drawers.
 void LastenZeichnen(Flaeche&, int16_t, int16_t) {}
-void WasserAnkerZeichnen(Flaeche&, int16_t) {}
 void GleitkreisZeichnen(Flaeche&, int16_t, int16_t) {}
 
 } // namespace zorg

@@ -28,6 +28,8 @@ WeitereBilder& Weitere();
 void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe);
 // The loads of a load case on the statics picture.
 void LastenZeichnen(Flaeche& z, int16_t lf, int16_t stufe);
+// The inclination (degrees) of the anchor-table row at level z; 0 when no row holds that level.
+float NeigungAufHoehe(float z);
 // Supports, excavation and water levels of a stage.
 void WasserAnkerZeichnen(Flaeche& z, int16_t stufe);
 // Support forces, anchors, wall and foot, slip planes with the force polygon of the record in hand.

@@ -73,8 +73,9 @@ std::vector<std::pair<float, float>> Gelaendelinie() {
 
 std::vector<std::pair<float, float>> Sohllinie() {
     const float d = P.DWand;
+    const StufenWerte& w = Grafik().stufe;
     return {
-        {-d, P.zAush}, {-d + P.StBx1, P.zAush}, {-d + P.StBx2, P.zAush + P.StBH}, {-99.0f, P.zAush + P.StBH}};
+        {-d, w.zAush}, {-d + w.StBx1, w.zAush}, {-d + w.StBx2, w.zAush + w.StBH}, {-99.0f, w.zAush + w.StBH}};
 }
 
 float PassivWinkelAmFuss(const PlotSatz& s) {
@@ -351,7 +352,7 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         z.SetDrawStyle(vb::draw::vbDot);
         const int n = std::min<int>(s.AnzGleitflaechen, static_cast<int>(s.EphPlotZ.size()) - 2);
         for (int i = 1; i <= n && s.EphPlotZ[static_cast<size_t>(i)] <= s.zFuss; ++i)
-            if (s.EphPlotZ[static_cast<size_t>(i)] > P.zAush + 0.1f)
+            if (s.EphPlotZ[static_cast<size_t>(i)] > Grafik().stufe.zAush + 0.1f)
                 gleitlinie(s.EphPlotZ[static_cast<size_t>(i)], s.EphWinkel[static_cast<size_t>(i)]);
         z.SetDrawStyle(vb::draw::vbSolid);
     }
@@ -362,7 +363,7 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     if (s.GleitkeileFlag == 1) {
         SchriftKlein(z);
         const double hk2 = z.TextHeight("A");
-        const double y0 = P.zAush + P.StBH + 4 * hk2;
+        const double y0 = Grafik().stufe.zAush + Grafik().stufe.StBH + 4 * hk2;
         const char* zeilen[4] = {
             "Für den Gesamt-Erdwiderstand maßgebende", "Gleitflächenwinkel bei den einzelnen Tiefen.",
             "Jeder Gleitkeil wird unabhängig berechnet;", "deshalb sind Überschneidungen denkbar."};

@@ -17,6 +17,19 @@ namespace zorg {
 
 using Flaeche = vb::draw::Surface;
 
+// The values of one excavation stage as the stage table holds them (read, never loaded into the
+// project's current-stage values: drawing changes no project data).
+struct StufenWerte {
+    float zAush = 0;
+    int16_t AnzAnker = 0;
+    std::array<float, 9> ZAnker{};
+    float ZNextAnker = 99, ZWasserLuft = 99, ZWasserErd = 99;
+    float StBx1 = 0, StBx2 = 0, StBH = 0;
+    int16_t AnzSohlLast = 0;
+    std::array<float, 9> SohlLastX1{}, SohlLastX2{}, SohlLastQ{}, SohlLastZ{};
+};
+StufenWerte StufeAusTabelle(int16_t stufe);
+
 // The run state of the graphics window.
 struct Zustand {
     // margins of the printed page in user units (0 on the window)
@@ -29,6 +42,8 @@ struct Zustand {
     float ZFussMax = 0; // deepest wall foot over all load cases and stages
     int16_t StufeMaxAushub = 0;
     float AnkMaxWert2 = 0, AnkMaxWert3 = -100.0f;
+    // the stage of the statics picture in hand
+    StufenWerte stufe;
     // the record last read and its maxima
     PlotSatz plot;
     SatzMaxima max;
