@@ -74,6 +74,5 @@ bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bil
 
 // Filled in by the statics drawers.
 void LastenZeichnen(Flaeche&, int16_t, int16_t) {}
-void GleitkreisZeichnen(Flaeche&, int16_t, int16_t) {}
 
 } // namespace zorg

@@ -2,6 +2,7 @@
 // The pictures of the sequence, each drawn on the surface it is given after the page set-up.
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "graphics/zeichnen.h"
 
@@ -34,6 +35,13 @@ float NeigungAufHoehe(float z);
 void WasserAnkerZeichnen(Flaeche& z, int16_t stufe);
 // Support forces, anchors, wall and foot, slip planes with the force polygon of the record in hand.
 void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe);
+// The first record of "DIDUVU.PLT" for the load case and stage: centre, radius, eta and the arc's
+// points; false when the file is missing, short or holds no such record.
+struct Gleitkreis {
+    float xM = 0, zM = 0, R = 0, eta = 0;
+    std::vector<float> x, z;
+};
+bool GleitkreisLesen(int16_t lf, int16_t stufe, Gleitkreis& k);
 // The slip circle of "DIDUVU.PLT" (nothing when the file is missing or short).
 void GleitkreisZeichnen(Flaeche& z, int16_t lf, int16_t stufe);
 

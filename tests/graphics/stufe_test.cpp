@@ -1,5 +1,7 @@
 // The stage overlay: supports from the anchor table by their level, water levels, bottom loads.
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 
 #include "grafik_fixture.h"
 #include "graphics/bilder.h"
@@ -96,6 +98,66 @@ TEST_F(Stufe, BottomLoadsAreClippedOnCopiesAndScaledToTheLargest) {
     EXPECT_NEAR(kaesten[0].y1 - kaesten[0].y2, 8 * 0.025, 1e-6); // half the largest: 8 units
     EXPECT_NEAR(kaesten[1].y1 - kaesten[1].y2, 16 * 0.025, 1e-6);
     EXPECT_NEAR(kaesten[0].x2, P.BildLinks - 0.5, 1e-5); // the left edge, less the wall thickness
+}
+
+} // namespace
+} // namespace grafik_test
+
+namespace grafik_test {
+namespace {
+
+class Kreis : public GrafikTest {
+protected:
+    void SetUp() override {
+        GrafikTest::SetUp();
+        vb::SetDecimalSeparator('.');
+        P.Massstab = 100;
+        zorg::MassstabEinrichten(*fenster_);
+        fenster_->ClearLog();
+        std::ofstream f("DIDUVU.PLT", std::ios::binary);
+        f << "1,1,2\n3,-2,9,1.4\n-5,4,4,7\n";      // another stage
+        f << "1,2,3\n2,-1,10,.95\n-6,5,0,9,5,8\n"; // this one
+        f << "1,2,2\n0,0,1,2\n1,1,2,2\n";          // a second record of it: not drawn
+    }
+    void TearDown() override { vb::SetDecimalSeparator(0); }
+};
+
+TEST_F(Kreis, FirstRecordOfTheStageIsDrawnWithItsLegendAndWarning) {
+    struct Fall {
+        int16_t teilsi;
+        const char* wert;
+        const char* spalte;
+    };
+    for (Fall f : {Fall{0, "0.95", " = etamin"}, Fall{-1, "1.05", " = Ed/Rd"}}) {
+        P.TeilsicherheitenAn = f.teilsi;
+        fenster_->ClearLog();
+        zorg::GleitkreisZeichnen(*fenster_, 1, 2);
+        EXPECT_NE(Text(f.wert), nullptr) << f.wert;
+        EXPECT_NE(Text(f.spalte), nullptr);
+        EXPECT_NE(Text("   ?!?!?!?!?!?!?!?!?!"), nullptr);
+        EXPECT_NE(Text("10.00"), nullptr); // the radius of the first record of stage 2
+        int punkte = 0;
+        for (const auto& r : fenster_->Records())
+            if (r.op == RecordOp::Circle) {
+                ++punkte;
+                EXPECT_EQ(r.x1, 2.0);
+            }
+        EXPECT_EQ(punkte, 5); // radii 0.01 .. 0.05 m at 1 : 100
+    }
+}
+
+TEST_F(Kreis, MissingShortOrForeignRecordsDrawNothing) {
+    zorg::GleitkreisZeichnen(*fenster_, 2, 1);
+    EXPECT_TRUE(fenster_->Records().empty());
+    {
+        std::ofstream f("DIDUVU.PLT", std::ios::binary);
+        f << "1,1,5\n3,-2,9,1.4\n-5,4\n";
+    }
+    zorg::GleitkreisZeichnen(*fenster_, 1, 1);
+    EXPECT_TRUE(fenster_->Records().empty());
+    std::remove("DIDUVU.PLT");
+    zorg::GleitkreisZeichnen(*fenster_, 1, 1);
+    EXPECT_TRUE(fenster_->Records().empty());
 }
 
 } // namespace
