@@ -72,7 +72,4 @@ bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bil
     return true;
 }
 
-// Filled in by the statics drawers.
-void LastenZeichnen(Flaeche&, int16_t, int16_t) {}
-
 } // namespace zorg

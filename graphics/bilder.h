@@ -27,6 +27,8 @@ WeitereBilder& Weitere();
 
 // Picture 1 (art 0) or the system part of the statics picture of stage stufe (art 1).
 void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe);
+// Intervals of the load lines of a strip: about one per mm of paper, at least 1 (halves to even).
+int16_t LastIntervalle(float laenge, float u);
 // The loads of a load case on the statics picture.
 void LastenZeichnen(Flaeche& z, int16_t lf, int16_t stufe);
 // The inclination (degrees) of the anchor-table row at level z; 0 when no row holds that level.
