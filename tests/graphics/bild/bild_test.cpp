@@ -1,5 +1,6 @@
 // Picture 1 and a statics picture rendered to PNG images, and one picture printed to PDF, through Qt.
 // ZOR_BILD_ORDNER keeps the files for looking at them.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -63,6 +64,31 @@ protected:
         P.AnzBoesch = 1;
         P.BoeschX1[1] = 2, P.BoeschZ1[1] = 0, P.BoeschX2[1] = 6, P.BoeschZ2[1] = -2;
         P.AushubTabelle(1, 3) = 4.5f;
+        P.AushubTabelle(1, 4) = 1; // the support at 2 m is in force
+        P.AushubTabelle(1, 19) = 2;
+        P.AushubTabelle(1, 27) = 99;
+        P.AushubTabelle(1, 28) = 6.0f; // excavation-side water
+        P.AushubTabelle(1, 33) = 3.0f; // earth-side water
+        P.AushubTabelle(1, 35) = 1;    // a bottom load
+        P.AushubTabelle(1, 36) = -1, P.AushubTabelle(1, 37) = -4, P.AushubTabelle(1, 38) = 15;
+        P.AushubTabelle(1, 39) = 4.5f;
+        P.WandKopf = 1;
+        P.AnzLF = 1;
+        P.AnzLastErdLF[1] = 1;
+        P.ErdLastPv(1, 1) = 10, P.ErdLastPh(1, 1) = 2.5f, P.ErdLastXA(1, 1) = 1.5f, P.ErdLastXE(1, 1) = 999;
+        P.ErdLastZ(1, 1) = -2.0f;
+        P.AnzLastLuftLF[1] = 1;
+        P.LuftLastH(1, 1) = 20, P.LuftLastM(1, 1) = 5, P.LuftLastZ(1, 1) = 1.0f;
+        P.GelaendebruchEin = 1;
+        {
+            std::FILE* f = std::fopen("DIDUVU.PLT", "wb");
+            std::fprintf(f, "1,1,13\r\n3.5,-4.5,14.2,1.45\r\n");
+            for (int i = 0; i <= 12; ++i) {
+                const double a = (25 + i * 10.0) * 3.14159265 / 180; // the arc below the centre
+                std::fprintf(f, "%.3f,%.3f\r\n", 3.5 + 14.2 * std::cos(a), -4.5 + 14.2 * std::sin(a));
+            }
+            std::fclose(f);
+        }
         P.zAush = 4.5f;
         P.AnzAnkerGesamt = 1;
         P.ZAuflager[1] = 2;
