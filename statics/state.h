@@ -112,6 +112,26 @@ struct Statikzustand {
 
     // Report notes of the statics ("***" lines) not yet written; the stage prints and clears them.
     std::vector<std::string> Hinweise;
+
+    // ---- results of a stage the verification stage reads (set by the statics stage)
+    float CKraft = 0.0f;  // C force at the wall foot (kN/m)
+    float CKraftV = 0.0f; // its vertical component (kN/m)
+    float DeltaT = 0.0f;  // extra embedment for the C force (m)
+    // Values of the last converged C-force extra-embedment iteration; CKraftDt is cleared when a
+    // stage starts, so that a value of an earlier stage is never reported.
+    float CKraftPhi = 0.0f, CKraftDelta = 0.0f; // radians
+    float CKraftKp = 0.0f, CKraftSigV = 0.0f, CKraftEtap = 0.0f, CKraftDt = 0.0f;
+    int16_t GebetteteKragwand = 0; // bedded foot and no support at all
+    int16_t BettungReduziert = 0;  // the bedding iteration reduced a spring ("ZORBETTU")
+    int16_t EinspDrucken = 0;      // the report prints the degree of fixity
+    int16_t KeineKonvergenz = 0;   // 20000: the foot search stopped at its bound
+    float EpvWand = 0.0f;          // vertical passive resistance (kN/m)
+    float ZRuhedruckFuss = 0.0f;   // load zero point (m)
+    float GleitWinkel1 = 0.0f, GleitWinkel2 = 0.0f;
+    // Point list of the plot record (1..50: depth in [1], value in [2]).
+    static constexpr int kMaxSigmaVKopie = 50;
+    std::array<std::array<float, 3>, kMaxSigmaVKopie + 1> SigmaVKopie{};
+    int16_t AnzAuflagerAlle = 0;
 };
 
 extern Statikzustand St;

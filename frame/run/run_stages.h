@@ -34,8 +34,8 @@ struct Laufstufen {
 // The stages the driver calls.
 Laufstufen& Stufen();
 
-// Back to the program's stages: stage a and the earth-pressure stage, and the stand-ins below for the
-// statics and the verifications until those stages are part of the program.
+// Back to the program's stages: stage a, the earth-pressure stage, the stand-in below for the statics
+// until that stage is part of the program, and the verification stage.
 void StufenStandard();
 
 // Stand-in of the statics: every stage is solved at once ("D").
