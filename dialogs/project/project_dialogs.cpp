@@ -1,9 +1,24 @@
 #include "dialogs/project/project_dialogs.h"
 
+#include <functional>
+
+#include "design/frmBemessung.h"
+#include "dialogs/project/design_page.h"
 #include "dialogs/project/frmBTeilSi.h"
+#include "dialogs/project/frmWand1.h"
+#include "dialogs/project/support_levels.h"
+#include "dialogs/project/wall_section.h"
 #include "platform/forms/registry.h"
 
 void RegisterProjectDialogs() {
     vb::RegisterForm<frmBTeilSi>("frmBTeilSi");
     vb::RegisterForm<frmBTeilSi2>("frmBTeilSi2");
+    vb::RegisterForm<frmWand1>("frmWand1");
+    vb::RegisterForm<frmBemessung>("frmBemessung");
+    frmBemessung::Laden = &Bemessung::SeiteLaden;
+    vb::RegisterCall<void()>("frmWand1.BPfalsTBW", std::function<void()>(&frmWand1::BPfalsTBW));
+    vb::RegisterCall<void()>("frmWand1.BETON2", std::function<void()>(&frmWand1::BETON2));
+    vb::RegisterCall<void()>("frmBemessung.subEBreite", std::function<void()>(&Bemessung::subEBreite));
+    vb::RegisterCall<void()>("frmAnker1.AnkerAktualisieren",
+                             std::function<void()>(&Anker::AnkerAktualisieren));
 }
