@@ -1,6 +1,7 @@
 #include "dialogs/project/frmWand1.h"
 
 #include "design/frmBemessung.h"
+#include "dialogs/project/frmProfile.h"
 #include "dialogs/project/page.h"
 #include "dialogs/project/support_levels.h"
 #include "dialogs/project/wall_section.h"
@@ -376,11 +377,7 @@ void frmWand1::SchlitzwandVerlassen() {
 }
 
 void frmWand1::EIStahl() {
-    const bool dicke = Profil::EIStahlRechnen();
-    txtEI.setText(Seite::ZahlMitBlank(P.EIWand));
-    if (!dicke) return;
-    txtDwand.setText(Seite::Zahl(P.DWand));
-    txtGamwand.setText(Seite::Zahl(P.GamWand));
+    frmProfile::EIStahl();
 }
 
 void frmWand1::optBeton_Click(int16_t Index) {
