@@ -5,6 +5,7 @@
 #include "design/frmBemessung.h"
 #include "dialogs/project/design_page.h"
 #include "dialogs/project/frmBTeilSi.h"
+#include "dialogs/project/frmBoden1.h"
 #include "dialogs/project/frmProfile.h"
 #include "dialogs/project/frmWand1.h"
 #include "dialogs/project/support_levels.h"
@@ -17,6 +18,7 @@ void RegisterProjectDialogs() {
     vb::RegisterForm<frmWand1>("frmWand1");
     vb::RegisterForm<frmBemessung>("frmBemessung");
     vb::RegisterForm<frmProfile>("frmProfile");
+    vb::RegisterForm<frmBoden1>("frmBoden1");
     frmBemessung::Laden = &Bemessung::SeiteLaden;
     vb::RegisterCall<void()>("frmWand1.BPfalsTBW", std::function<void()>(&frmWand1::BPfalsTBW));
     vb::RegisterCall<void()>("frmWand1.BETON2", std::function<void()>(&frmWand1::BETON2));

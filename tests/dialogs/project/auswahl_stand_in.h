@@ -16,6 +16,7 @@ public:
             optAuswahl.add(i).Move(120, 300 * i, 2000, 285);
         txtAushub.add(1).Move(2400, 300, 600, 285);
         txtAushub.add(3).Move(2400, 900, 600, 285);
+        txtAushub.add(4).Move(2400, 1200, 600, 285);
         cmdOK.Move(120, 2400, 1200, 400);
         cmdStart.Move(1500, 2400, 1200, 400);
     }
