@@ -8,6 +8,7 @@
 #include "dialogs/project/frmBoden1.h"
 #include "dialogs/project/frmProfile.h"
 #include "dialogs/project/frmWand1.h"
+#include "dialogs/project/soil_chain.h"
 #include "dialogs/project/support_levels.h"
 #include "dialogs/project/wall_section.h"
 #include "platform/forms/registry.h"
@@ -19,6 +20,9 @@ void RegisterProjectDialogs() {
     vb::RegisterForm<frmBemessung>("frmBemessung");
     vb::RegisterForm<frmProfile>("frmProfile");
     vb::RegisterForm<frmBoden1>("frmBoden1");
+    vb::RegisterForm<frmBoden1a>("frmBoden1a");
+    vb::RegisterForm<frmBoden2>("frmBoden2");
+    vb::RegisterForm<frmBoden3>("frmBoden3");
     frmBemessung::Laden = &Bemessung::SeiteLaden;
     vb::RegisterCall<void()>("frmWand1.BPfalsTBW", std::function<void()>(&frmWand1::BPfalsTBW));
     vb::RegisterCall<void()>("frmWand1.BETON2", std::function<void()>(&frmWand1::BETON2));
