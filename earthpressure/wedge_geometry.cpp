@@ -1,5 +1,6 @@
 #include "earthpressure/wedge_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -254,17 +255,21 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const int letzte = K.LetzteGleitLinie;
     const int gl = letzte + 1;
 
-    // 8. Lines from the saved grid.
+    // 8. Lines from the saved grid (the rows are checked once: the grid fits the line tables).
+    if (nP > K.GleitLinieX.PunkteOben() || nP > K.GleitLinieZ.PunkteOben()) ModellZuGross();
+    const float* const rasterX = K.GleitRasterZ.Zeile(gl);
     for (int L = 0; L <= letzte; ++L) {
-        for (int p = 1; p <= nP; ++p) {
-            K.GleitLinieZ(L, p) = K.GleitRasterZ(L, p);
-            K.GleitLinieX(L, p) = K.GleitRasterZ(gl, p);
-        }
+        const float* const rz = K.GleitRasterZ.Zeile(L);
+        std::copy(rz + 1, rz + 1 + nP, K.GleitLinieZ.Zeile(L) + 1);
+        std::copy(rasterX + 1, rasterX + 1 + nP, K.GleitLinieX.Zeile(L) + 1);
         K.GleitLinieAnz[L] = static_cast<int16_t>(nP);
     }
 
-    // 9. Slip points: the far end, the wall point and every crossing of the plane with a line.
-    std::vector<float> sx(101, 0.0f), sz(101, 0.0f);
+    // 9. Slip points: the far end, the wall point and every crossing of the plane with a line. The
+    // lists are kept for the next wedge.
+    thread_local std::vector<float> sx, sz;
+    sx.assign(101, 0.0f);
+    sz.assign(101, 0.0f);
     int ns = 0;
     Anhaengen(sx, ns, -999.0f);
     sz[ns] = -99.0f;
@@ -300,9 +305,11 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     if (sz[ns] == -99.0f) sz[ns] = sz[ns - 1];
 
     // 10. The slip line, merged with all lines.
-    for (int p = 0; p <= K.GleitLinieX.PunkteOben(); ++p) {
-        K.GleitLinieX(gl, p) = 0.0f;
-        K.GleitLinieZ(gl, p) = 0.0f;
+    {
+        float* const x = K.GleitLinieX.Zeile(gl);
+        std::fill(x, x + K.GleitLinieX.PunkteOben() + 1, 0.0f);
+        float* const z = K.GleitLinieZ.Zeile(gl);
+        std::fill(z, z + K.GleitLinieZ.PunkteOben() + 1, 0.0f);
     }
     for (int p = 1; p <= ns; ++p) {
         K.GleitLinieX(gl, p) = sx[p];
