@@ -85,6 +85,112 @@ void GelaendeSchneiden() {
     ModellZuGross();
 }
 
+namespace {
+
+// GelaendeSchneiden for the state a trial wedge leaves before it: lines 0..gl - 1 all on the grid, line gl
+// (the slip line) on points of its own. The passes of GelaendeSchneiden then do exactly this: the first
+// walks line 0 and the slip line together (abscissae closer than 0.001 give one point at the grid's
+// abscissa), the second brings every other line onto that walk's abscissae, each line keeping its own
+// values at the grid's abscissae and taking its value on its own grid segment at the slip line's, and
+// the third changes nothing. Here the walk is made once and every line written once. False, with
+// nothing changed, where that reasoning does not hold (a line without points, an abscissa that is not
+// finite, a walk that would not fit the tables): the caller then runs GelaendeSchneiden itself.
+bool SchlupflinieEinfuegen() {
+    auto& K = Keil;
+    const int gl = K.LetzteGleitLinie + 1;
+    const int nG = K.GleitLinieAnz[0];
+    const int nS = K.GleitLinieAnz[gl];
+    if (nG < 1 || nS < 1) return false;
+    const int oben = std::min(K.GleitLinieX.PunkteOben(), K.GleitLinieZ.PunkteOben());
+    if (nG > oben || nS > oben || gl > K.GleitLinieX.LinienOben() || gl > K.GleitLinieZ.LinienOben())
+        return false;
+    const float* const G = K.GleitLinieX.Zeile(0);
+    for (int L = 1; L < gl; ++L) {
+        if (K.GleitLinieAnz[L] != nG) return false;
+        const float* const x = K.GleitLinieX.Zeile(L);
+        for (int p = 1; p <= nG; ++p)
+            if (x[p] != G[p] || !std::isfinite(x[p])) return false;
+    }
+    const float* const S = K.GleitLinieX.Zeile(gl);
+    const float* const SZ = K.GleitLinieZ.Zeile(gl);
+    for (int p = 1; p <= nS; ++p)
+        if (!std::isfinite(S[p])) return false;
+
+    // The walk: per merged point its abscissa, the grid points consumed up to it and whether it is a
+    // point of the slip line alone.
+    thread_local std::vector<float> mx, mzGleit;
+    thread_local std::vector<int> rasterBis;
+    thread_local std::vector<char> nurGleit;
+    const std::size_t platz = static_cast<std::size_t>(nG + nS) + 2;
+    if (mx.size() < platz) {
+        mx.resize(platz);
+        mzGleit.resize(platz);
+        rasterBis.resize(platz);
+        nurGleit.resize(platz);
+    }
+    auto wertAuf = [](const float* lx, const float* lz, int i, float x) -> float {
+        if (i < 1) return lz[1];
+        const float x0 = lx[i];
+        const float x1 = lx[i + 1];
+        const float z0 = lz[i];
+        if (x0 == x1) return z0;
+        const float z1 = lz[i + 1];
+        return z0 + (z1 - z0) * (x - x0) / (x1 - x0);
+    };
+    int i1 = 0, i2 = 0, k = 0;
+    do {
+        ++k;
+        if (k > oben) return false;
+        const float d = G[i1 + 1] - S[i2 + 1];
+        if (std::fabs(d) < 0.001f) {
+            ++i1;
+            ++i2;
+            mx[k] = G[i1];
+            mzGleit[k] = SZ[i2];
+            nurGleit[k] = 0;
+        } else if (d < 0.0f) {
+            ++i1;
+            mx[k] = G[i1];
+            mzGleit[k] = wertAuf(S, SZ, i2, G[i1]);
+            nurGleit[k] = 0;
+        } else {
+            ++i2;
+            mx[k] = S[i2];
+            mzGleit[k] = SZ[i2];
+            nurGleit[k] = 1;
+        }
+        rasterBis[k] = i1;
+    } while (i1 < nG && i2 < nS);
+
+    // Every grid line onto the merged abscissae, read from a copy of its grid values.
+    thread_local std::vector<float> gx, gz;
+    if (gx.size() < static_cast<std::size_t>(nG) + 2) {
+        gx.resize(static_cast<std::size_t>(nG) + 2);
+        gz.resize(static_cast<std::size_t>(nG) + 2);
+    }
+    std::copy(G + 1, G + 1 + nG, gx.begin() + 1);
+    for (int L = 0; L < gl; ++L) {
+        float* const z = K.GleitLinieZ.Zeile(L);
+        float* const x = K.GleitLinieX.Zeile(L);
+        std::copy(z + 1, z + 1 + nG, gz.begin() + 1);
+        for (int p = 1; p <= k; ++p) {
+            z[p] = nurGleit[p] ? wertAuf(gx.data(), gz.data(), rasterBis[p], mx[p]) : gz[rasterBis[p]];
+            x[p] = mx[p];
+        }
+        K.GleitLinieAnz[L] = static_cast<int16_t>(k);
+    }
+    float* const x = K.GleitLinieX.Zeile(gl);
+    float* const z = K.GleitLinieZ.Zeile(gl);
+    for (int p = 1; p <= k; ++p) {
+        x[p] = mx[p];
+        z[p] = mzGleit[p];
+    }
+    K.GleitLinieAnz[gl] = static_cast<int16_t>(k);
+    return true;
+}
+
+} // namespace
+
 void KeilmodellAufbauen() {
     auto& K = Keil;
     const int nSchicht = P.AnzErd;
@@ -316,7 +422,7 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
         K.GleitLinieZ(gl, p) = sz[p];
     }
     K.GleitLinieAnz[gl] = static_cast<int16_t>(ns);
-    GelaendeSchneiden();
+    if (!SchlupflinieEinfuegen()) GelaendeSchneiden();
 
     // 11. Exit of the plane at the bottom (nearest to the wall) and the wall index.
     const int n1 = K.GleitLinieAnz[1];
