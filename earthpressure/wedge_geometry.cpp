@@ -50,6 +50,15 @@ void PunktAnhaengen(int16_t code, float x, float z) {
     K.GelaendeZ[K.AnzGleitPunkte] = z;
 }
 
+// The range of one coordinate of a segment, widened by the tolerance of zormc::Schnittpunkt exactly as it
+// widens it. Schnittpunkt reports a crossing only inside both segments' ranges, so segments whose ranges
+// do not overlap in x or in z have none, and the cut need not be made.
+struct Bereich {
+    float lo, hi;
+    Bereich(float a, float b) : lo((a < b ? a : b) - 0.0001f), hi((a < b ? b : a) + 0.0001f) {}
+    bool Ueberlappt(const Bereich& o) const { return lo < o.hi && o.lo < hi; }
+};
+
 bool StufeGelistet() {
     for (int k = 1; k <= 12; ++k)
         if (P.DeltaNeuAushub[k] == P.AushNr) return true;
@@ -384,16 +393,31 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const double th = theta;
     const float xFern = static_cast<float>(-999.0 * std::cos(th));
     const float zFern = zp - static_cast<float>(999.0 * std::sin(th));
+    const Bereich ebeneX(xFern, 0.0f), ebeneZ(zFern, zp);
+    const float dxEbene = 0.0f - xFern;
+    const bool ebeneSchraeg = dxEbene != 0.0f && std::isfinite(dxEbene) && std::isfinite(zFern);
+    const float* const x1 = K.GleitLinieX.Zeile(1);
     for (int L = 1; L <= letzte; ++L) {
+        const float* const lx = K.GleitLinieX.Zeile(L);
+        const float* const lz = K.GleitLinieZ.Zeile(L);
         for (int s = 1; s <= K.GleitLinieAnz[L] - 1; ++s) {
+            const Bereich segX(lx[s], lx[s + 1]), segZ(lz[s], lz[s + 1]);
+            if (!ebeneZ.Ueberlappt(segZ) || !ebeneX.Ueberlappt(segX)) continue;
+            if (ebeneSchraeg) {
+                // The crossing's depth is the plane's depth at an abscissa inside the segment's range,
+                // computed as Schnittpunkt computes it; that computation rises or falls with the
+                // abscissa, so its values at the range's ends bound it.
+                const float za = zFern + (zp - zFern) * (segX.lo - xFern) / dxEbene;
+                const float zb = zFern + (zp - zFern) * (segX.hi - xFern) / dxEbene;
+                if (std::max(za, zb) <= segZ.lo || std::min(za, zb) >= segZ.hi) continue;
+            }
             float xs = 0, zs = 0;
             int16_t treffer = 0;
-            zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, K.GleitLinieX(L, s), K.GleitLinieZ(L, s),
-                                K.GleitLinieX(L, s + 1), K.GleitLinieZ(L, s + 1), xs, zs, treffer);
+            zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, lx[s], lz[s], lx[s + 1], lz[s + 1], xs, zs, treffer);
             if (treffer != 1) continue;
             bool nah = false;
             for (int p = 1; p <= K.GleitLinieAnz[1] && !nah; ++p)
-                if (std::fabs(xs - K.GleitLinieX(1, p)) < 0.001f) nah = true;
+                if (std::fabs(xs - x1[p]) < 0.001f) nah = true;
             for (int p = 1; p <= ns && !nah; ++p)
                 if (std::fabs(xs - sx[p]) < 0.001f) nah = true;
             if (nah) continue;
