@@ -56,6 +56,7 @@ void PunktAnhaengen(int16_t code, float x, float z) {
 struct Bereich {
     float lo, hi;
     Bereich(float a, float b) : lo((a < b ? a : b) - 0.0001f), hi((a < b ? b : a) + 0.0001f) {}
+    Bereich(float l, float h, int) : lo(l), hi(h) {} // bounds already widened
     bool Ueberlappt(const Bereich& o) const { return lo < o.hi && o.lo < hi; }
 };
 
@@ -96,14 +97,15 @@ void GelaendeSchneiden() {
 
 namespace {
 
-// GelaendeSchneiden for the state a trial wedge leaves before it: lines 0..gl - 1 all on the grid, line gl
-// (the slip line) on points of its own. The passes of GelaendeSchneiden then do exactly this: the first
-// walks line 0 and the slip line together (abscissae closer than 0.001 give one point at the grid's
-// abscissa), the second brings every other line onto that walk's abscissae, each line keeping its own
-// values at the grid's abscissae and taking its value on its own grid segment at the slip line's, and
-// the third changes nothing. Here the walk is made once and every line written once. False, with
-// nothing changed, where that reasoning does not hold (a line without points, an abscissa that is not
-// finite, a walk that would not fit the tables): the caller then runs GelaendeSchneiden itself.
+// GelaendeSchneiden for the state a trial wedge leaves before it: lines 0..gl - 1 all on the grid (the same
+// abscissae and counts, as the wedge has just restored them), line gl (the slip line) on points of its own.
+// The passes of GelaendeSchneiden then do exactly this: the first walks line 0 and the slip line together
+// (abscissae closer than 0.001 give one point at the grid's abscissa), the second brings every other line
+// onto that walk's abscissae, each line keeping its own values at the grid's abscissae and taking its value
+// on its own grid segment at the slip line's, and the third changes nothing. Here the walk is made once and
+// every line written once. False, with nothing changed, where that reasoning does not hold (a line without
+// points, an abscissa that is not finite, a walk that would not fit the tables): the caller then runs
+// GelaendeSchneiden itself.
 bool SchlupflinieEinfuegen() {
     auto& K = Keil;
     const int gl = K.LetzteGleitLinie + 1;
@@ -114,12 +116,8 @@ bool SchlupflinieEinfuegen() {
     if (nG > oben || nS > oben || gl > K.GleitLinieX.LinienOben() || gl > K.GleitLinieZ.LinienOben())
         return false;
     const float* const G = K.GleitLinieX.Zeile(0);
-    for (int L = 1; L < gl; ++L) {
-        if (K.GleitLinieAnz[L] != nG) return false;
-        const float* const x = K.GleitLinieX.Zeile(L);
-        for (int p = 1; p <= nG; ++p)
-            if (x[p] != G[p] || !std::isfinite(x[p])) return false;
-    }
+    for (int p = 1; p <= nG; ++p)
+        if (!std::isfinite(G[p])) return false;
     const float* const S = K.GleitLinieX.Zeile(gl);
     const float* const SZ = K.GleitLinieZ.Zeile(gl);
     for (int p = 1; p <= nS; ++p)
@@ -182,10 +180,9 @@ bool SchlupflinieEinfuegen() {
         float* const z = K.GleitLinieZ.Zeile(L);
         float* const x = K.GleitLinieX.Zeile(L);
         std::copy(z + 1, z + 1 + nG, gz.begin() + 1);
-        for (int p = 1; p <= k; ++p) {
+        for (int p = 1; p <= k; ++p)
             z[p] = nurGleit[p] ? wertAuf(gx.data(), gz.data(), rasterBis[p], mx[p]) : gz[rasterBis[p]];
-            x[p] = mx[p];
-        }
+        std::copy(mx.begin() + 1, mx.begin() + 1 + k, x + 1);
         K.GleitLinieAnz[L] = static_cast<int16_t>(k);
     }
     float* const x = K.GleitLinieX.Zeile(gl);
@@ -362,6 +359,27 @@ void KeilmodellAufbauen() {
             K.GleitRasterZ(L, p) = K.GleitLinieZ(L, p);
     for (int p = 1; p <= nP; ++p)
         K.GleitRasterZ(K.LetzteGleitLinie + 1, p) = K.GleitLinieX(1, p);
+    K.RasterRahmen.assign(4 * static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0.0f);
+    for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
+        float xMin = K.GleitRasterZ(K.LetzteGleitLinie + 1, 1), xMax = xMin;
+        float zMin = K.GleitRasterZ(L, 1), zMax = zMin;
+        for (int p = 1; p <= nP; ++p) {
+            const float x = K.GleitRasterZ(K.LetzteGleitLinie + 1, p), z = K.GleitRasterZ(L, p);
+            if (!std::isfinite(x) || !std::isfinite(z)) {
+                K.RasterRahmen.clear();
+                return;
+            }
+            xMin = std::min(xMin, x);
+            xMax = std::max(xMax, x);
+            zMin = std::min(zMin, z);
+            zMax = std::max(zMax, z);
+        }
+        const Bereich bx(xMin, xMax), bz(zMin, zMax);
+        K.RasterRahmen[4 * L] = bx.lo;
+        K.RasterRahmen[4 * L + 1] = bx.hi;
+        K.RasterRahmen[4 * L + 2] = bz.lo;
+        K.RasterRahmen[4 * L + 3] = bz.hi;
+    }
 }
 
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
@@ -397,7 +415,20 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const float dxEbene = 0.0f - xFern;
     const bool ebeneSchraeg = dxEbene != 0.0f && std::isfinite(dxEbene) && std::isfinite(zFern);
     const float* const x1 = K.GleitLinieX.Zeile(1);
+    const bool rahmen = K.RasterRahmen.size() == 4 * static_cast<std::size_t>(letzte + 1);
     for (int L = 1; L <= letzte; ++L) {
+        if (rahmen) {
+            // A line whose whole range the plane misses has no segment it could cut (each segment's
+            // range lies inside the line's).
+            const float* const r = K.RasterRahmen.data() + 4 * L;
+            const Bereich linieX{r[0], r[1], 0}, linieZ{r[2], r[3], 0};
+            if (!ebeneZ.Ueberlappt(linieZ) || !ebeneX.Ueberlappt(linieX)) continue;
+            if (ebeneSchraeg) {
+                const float za = zFern + (zp - zFern) * (linieX.lo - xFern) / dxEbene;
+                const float zb = zFern + (zp - zFern) * (linieX.hi - xFern) / dxEbene;
+                if (std::max(za, zb) <= linieZ.lo || std::min(za, zb) >= linieZ.hi) continue;
+            }
+        }
         const float* const lx = K.GleitLinieX.Zeile(L);
         const float* const lz = K.GleitLinieZ.Zeile(L);
         for (int s = 1; s <= K.GleitLinieAnz[L] - 1; ++s) {
@@ -470,9 +501,18 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     GleitkeilGeometrie(kExit, kWall);
 
     // 13. Clip every line to the slip line.
-    for (int L = 1; L <= letzte; ++L)
-        for (int p = 1; p <= n1; ++p)
-            if (K.GleitLinieZ(L, p) > K.GleitLinieZ(gl, p)) K.GleitLinieZ(L, p) = K.GleitLinieZ(gl, p);
+    if (n1 <= K.GleitLinieZ.PunkteOben()) {
+        const float* const zg = K.GleitLinieZ.Zeile(gl);
+        for (int L = 1; L <= letzte; ++L) {
+            float* const z = K.GleitLinieZ.Zeile(L);
+            for (int p = 1; p <= n1; ++p)
+                if (z[p] > zg[p]) z[p] = zg[p];
+        }
+    } else {
+        for (int L = 1; L <= letzte; ++L)
+            for (int p = 1; p <= n1; ++p)
+                if (K.GleitLinieZ(L, p) > K.GleitLinieZ(gl, p)) K.GleitLinieZ(L, p) = K.GleitLinieZ(gl, p);
+    }
 }
 
 void GleitkeilGeometrie(int16_t kExit, int16_t kWall) {
