@@ -4,6 +4,7 @@
 
 #include "fixture.h"
 #include "platform/runtime/errors.h"
+#include "statics/beam_solver.h"
 #include "verification/state_table.h"
 
 namespace verification_test {
@@ -345,6 +346,58 @@ TEST_F(Bettung, MoreThanTwoHundredFiftyLinesAbandonTheCalculation) {
         zeilen.push_back({0.01f * static_cast<float>(i), 10, 10});
     Datei(5.0f, zeilen);
     EXPECT_THROW(zormd::BettungsTabelleDrucken(), zor::CalcAbort);
+}
+
+} // namespace
+} // namespace verification_test
+
+namespace verification_test {
+namespace {
+
+// The beam solver of the statics and the table together: simply supported 6 m field under the
+// triangular load 0 .. 30 kN/m2 (EI 50 MNm2/m). The solver counts its rows from 0 (head marker) and
+// AnzZeilen lies one behind its end row.
+TEST_F(Bericht, TheSolvedSimplySupportedBeamGivesTheClosedFormZeroShearRowAndItsSupportForcesCarryTheLoad) {
+    P.AnzErd = 1;
+    P.SchichtKote[1] = 0.0f;
+    P.SchichtKote[2] = 99.0f;
+    P.SchichtEI[1] = 50.0f;
+    P.gamQ = 1.0f;
+    P.WandKopf = 2;
+    P.zAush = 7.0f;
+    P.zFuss = 6.0f;
+    St.Lastbild.n = St.Knoten.n = 2;
+    St.Lastbild.z[1] = St.Knoten.z[1] = 0.0f;
+    St.Lastbild.z[2] = St.Knoten.z[2] = 6.0f;
+    St.Lastbild.e[2] = 30.0f;
+    St.KopfUnbekannte = {0, 1, 3};
+    St.FussBedingung = {0, 1, 3};
+    std::string status;
+    zormc::Durchlauftraeger(status);
+    ASSERT_EQ(status, "");
+    // A field row of an earlier, longer solve behind this one.
+    St.ErgebnisTabelle[static_cast<std::size_t>(St.AnzZeilen)] = {0, 2, 50.0f, 1.0f, 50, 0, 0,
+                                                                  0, 0, 0,     0,    0,  0};
+    zormd::ZustandsgroessenDrucken();
+    zormd::FussZeileDrucken();
+    zormd::KotenRaster();
+    const auto z = Zeilen();
+    const auto stern = Mit(z, "*");
+    ASSERT_EQ(stern.size(), 1u);
+    const auto r = Zahlen(stern[0]);
+    ASSERT_GE(r.size(), 4u);
+    EXPECT_EQ(r[0], 3.46f);
+    EXPECT_EQ(r[2], 4.99f);
+    EXPECT_EQ(r[3], 69.28f);
+    // Head support 30 and the foot's -QF = 60 carry L (q0 + dq / 2) = 90 kN/m.
+    EXPECT_NEAR(N.SummeAnkerAh, 30.0f, 0.01f);
+    const auto fuss = Mit(z, " Kraft C ");
+    ASSERT_EQ(fuss.size(), 1u);
+    const auto f = Zahlen(fuss[0]);
+    ASSERT_EQ(f.size(), 3u);
+    EXPECT_NEAR(N.SummeAnkerAh + f[2], 90.0f, 0.01f);
+    for (int k = 1; k <= N.AnzKoten; ++k)
+        EXPECT_LE(N.KotenListe[static_cast<std::size_t>(k)], 6.0f); // nothing of the earlier solve
 }
 
 } // namespace
