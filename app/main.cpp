@@ -4,9 +4,10 @@
 #include <exception>
 #include <string>
 
-#include "frame/run/frmZOR0.h"
+#include "frame/run/windows.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/forms_qt.h"
 
@@ -18,13 +19,15 @@ int main(int argc, char** argv) {
     vb::qtforms::Install();
     // Printouts go to the system's default printer, or to PDF files where none is set up.
     vb::draw::qt::InstallPrinter();
+    // Every window by its name, for the libraries below the one that defines it.
+    RegisterFrameRunWindows();
     int code = 0;
     bool gestartet = false;
     for (;;) {
         try {
             if (!gestartet) {
                 gestartet = true;
-                vb::form<frmZOR0>();
+                vb::FormByName("frmZOR0");
             }
             vb::RunUntilNoForms();
             break;

@@ -9,14 +9,17 @@
 #include "earthpressure/trial_planes.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
+#include "tests/support/project_builder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
 void Modell() {
-    ResetProjectData();
-    zormcom::LaufwerteZuruecksetzen();
-    zormb::KeilZuruecksetzen();
+    zortest::Zuruecksetzen();
     P.GradZuRad = 3.141593f / 180.0f;
     P.AnzErd = 3;
     const float d[] = {2.0f, 4.0f, 20.0f}, phi[] = {30.0f, 32.5f, 27.5f};
@@ -51,7 +54,7 @@ void BM_ErdwiderstandGleitflaechen(benchmark::State& state) {
     for (auto _ : state) {
         Modell();
         zormb::ErdwiderstandGleitflaechen();
-        benchmark::DoNotOptimize(zormcom::Lauf.EphE[20]);
+        benchmark::DoNotOptimize(zormcom::Lauf.Eph.e[20]);
     }
     vb::ResetFileState();
     std::filesystem::current_path(alt);

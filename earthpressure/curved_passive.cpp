@@ -146,4 +146,8 @@ void PunkteBereinigen(std::span<float> e, std::span<float> z, int16_t& n) {
     n = static_cast<int16_t>(behalten);
 }
 
+void PunkteBereinigen(zor::Ordinatenliste& L) {
+    PunkteBereinigen(L.e, L.z, L.n);
+}
+
 } // namespace zormb

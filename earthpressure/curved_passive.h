@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "earthpressure/diagrams.h"
+
 namespace zormb {
 
 // Horizontal passive coefficient for soil weight Kpgh for curved slip surfaces
@@ -20,5 +22,6 @@ bool KpCaquot(float phi, float deltaP, float alpha, float beta, float& Kpgh);
 // of three or more consecutive points at one depth only the last two stay. Elements
 // behind the new end (up to the arrays' end) are set to 0.
 void PunkteBereinigen(std::span<float> e, std::span<float> z, int16_t& n);
+void PunkteBereinigen(zor::Ordinatenliste& L);
 
 } // namespace zormb

@@ -143,6 +143,11 @@ void DiagrammAddieren(const zor::Ordinatenliste& A, zor::Ordinatenliste& B, zor:
     DiagrammAddieren(A.e, B.e, R.e, A.z, B.z, R.z, A.n, B.n, R.n, summieren);
 }
 
+void DiagrammAddieren(int16_t kennung, const zor::Ordinatenliste& A, zor::Ordinatenliste& B,
+                      zor::Ordinatenliste& R, int16_t summieren) {
+    DiagrammAddieren(kennung, A.e, B.e, R.e, A.z, B.z, R.z, A.n, B.n, R.n, summieren);
+}
+
 } // namespace zormcom
 
 namespace zormc {
@@ -307,6 +312,15 @@ void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, 
     KurveAbTiefe(e, e1, e2, z, z1, z2, n, n1, n2, z0, zorm1::P.zFuss);
 }
 
+void KurveAbTiefe(zor::Ordinatenliste& L, zor::Ordinatenliste& A1, zor::Ordinatenliste& A2, float z0,
+                  float zFuss) {
+    KurveAbTiefe(L.e, A1.e, A2.e, L.z, A1.z, A2.z, L.n, A1.n, A2.n, z0, zFuss);
+}
+
+void KurveAbTiefe(zor::Ordinatenliste& L, zor::Ordinatenliste& A1, zor::Ordinatenliste& A2, float z0) {
+    KurveAbTiefe(L, A1, A2, z0, zorm1::P.zFuss);
+}
+
 void Schnittpunkt(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4, float& xS,
                   float& yS, int16_t& treffer) {
     xS = kKeinSchnitt;
@@ -363,6 +377,40 @@ void DoppelpunkteEntfernen(int16_t& n, std::span<float> Z, std::span<float> E) {
         }
         --n;
     }
+}
+
+// List forms of the routines above.
+
+void Sortieren(zor::Ordinatenliste& L) {
+    Sortieren(L.e, L.z, L.n);
+}
+
+void Interpolieren(const zor::Ordinatenliste& L, float z, float& e) {
+    Interpolieren(L.z, L.e, L.n, z, e);
+}
+
+void InterpolierenOben(const zor::Ordinatenliste& L, float z, float& e) {
+    InterpolierenOben(L.z, L.e, L.n, z, e);
+}
+
+void Integrieren(const zor::Ordinatenliste& L, float zEnde, float& flaeche, float& eEnde) {
+    Integrieren(L.e, L.z, L.n, zEnde, flaeche, eEnde);
+}
+
+void KurveKappen(zor::Ordinatenliste& L, float zEnde) {
+    KurveKappen(L.e, L.z, L.n, zEnde);
+}
+
+void KopfpunkteBereinigen(zor::Ordinatenliste& L) {
+    KopfpunkteBereinigen(L.z, L.e, L.n);
+}
+
+void ResultierendeSchwerpunkt(const zor::Ordinatenliste& L, float zA, float zB, float& R, float& zS) {
+    ResultierendeSchwerpunkt(L.e, L.z, L.n, zA, zB, R, zS);
+}
+
+void DoppelpunkteEntfernen(zor::Ordinatenliste& L) {
+    DoppelpunkteEntfernen(L.n, L.z, L.e);
 }
 
 } // namespace zormc

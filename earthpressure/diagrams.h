@@ -8,11 +8,14 @@
 // value below). Between points the diagram is linear. Lists that must reach below any
 // wall foot end at depth 99.
 //
-// The routines take the three pieces of a list (ordinates, depths, count) separately,
-// because the lists of the calculation live in pairs of module arrays. Arrays are
-// passed as spans, so any std::array<float, N> (or vector) binds; the span's size
-// bounds every index the routine touches. The argument orders differ from routine to
-// routine and are part of each routine's contract.
+// The unit of exchange is the complete list, zor::Ordinatenliste (values, depths and
+// count together): the stage state keeps its lists as such, and every routine below has
+// a form that takes them. Each routine also keeps its form on the three pieces
+// (ordinates, depths, count) for work arrays that are not lists of their own; there the
+// arrays are passed as spans, so any std::array<float, N> (or vector) binds, the span's
+// size bounds every index the routine touches, and the argument orders differ from
+// routine to routine (they are part of each routine's contract). A list form does
+// exactly what the piece form does on the list's e, z and n.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -62,9 +65,11 @@ void DiagrammAddieren(int16_t kennung, std::span<const float> eA, std::span<floa
                       std::span<const float> zA, std::span<float> zB, std::span<float> zR, int16_t nA,
                       int16_t& nB, int16_t& nR, int16_t summieren);
 
-// Convenience form on complete lists.
+// On complete lists: A read only, B resampled, R the result (B.n = R.n afterwards).
 void DiagrammAddieren(const zor::Ordinatenliste& A, zor::Ordinatenliste& B, zor::Ordinatenliste& R,
                       int16_t summieren);
+void DiagrammAddieren(int16_t kennung, const zor::Ordinatenliste& A, zor::Ordinatenliste& B,
+                      zor::Ordinatenliste& R, int16_t summieren);
 
 // Resets the module state (the call-site tag).
 void DiagrammZustandZuruecksetzen();
@@ -79,35 +84,45 @@ float MinWert(float a, float b);
 
 // Exchange sort of elements 1..n by the keys B (ascending); A is carried along.
 void Sortieren(std::span<float> A, std::span<float> B, int16_t n);
+// The list by its depths (ascending), values carried along.
+void Sortieren(zor::Ordinatenliste& L);
 
 // Value y of the list (X abscissae, Y ordinates, n points) at x. At a jump the value
 // below the jump is returned; above X(1) the first segment is extended; at or beyond
 // the last abscissa the last ordinate is returned.
 void Interpolieren(std::span<const float> X, std::span<const float> Y, int16_t n, float x, float& y);
+// The value e of the list at depth z.
+void Interpolieren(const zor::Ordinatenliste& L, float z, float& e);
 
 // The same, but at a jump the value above the jump: the segment that ends at x is
 // taken (abscissae closer than 0.001 give the first point's value). For a caller that
 // cuts a figure at a depth of its own and keeps the value the figure reaches there
 // (the result picture's figures at the picture depth).
 void InterpolierenOben(std::span<const float> X, std::span<const float> Y, int16_t n, float x, float& y);
+void InterpolierenOben(const zor::Ordinatenliste& L, float z, float& e);
 
 // Trapezoid area under the list (Y ordinates, X abscissae) from X(1) to xEnde, and the
 // ordinate yEnde at xEnde. flaeche is 0 when xEnde <= 0 or n < 2; beyond the last
 // point it is the whole area and yEnde is left unchanged.
 void Integrieren(std::span<const float> Y, std::span<const float> X, int16_t n, float xEnde, float& flaeche,
                  float& yEnde);
+// Area under the list from its first depth down to zEnde, and its value eEnde there.
+void Integrieren(const zor::Ordinatenliste& L, float zEnde, float& flaeche, float& eEnde);
 
 // Cuts the list at xEnde: the first point at or below xEnde is moved onto it
 // (value interpolated) and becomes the last one.
 void KurveKappen(std::span<float> Y, std::span<float> X, int16_t& n, float xEnde);
+void KurveKappen(zor::Ordinatenliste& L, float zEnde);
 
 // Depths above 0.005 m become 0; of several points at depth 0 only the last stays.
 void KopfpunkteBereinigen(std::span<float> Z, std::span<float> E, int16_t& n);
+void KopfpunkteBereinigen(zor::Ordinatenliste& L);
 
 // Resultant R of the section zA..zB (depths that occur in the list exactly) and the
 // depth zS of its centroid. R = 0 and zS = zA when the section is empty.
 void ResultierendeSchwerpunkt(std::span<const float> E, std::span<const float> Z, int16_t n, float zA,
                               float zB, float& R, float& zS);
+void ResultierendeSchwerpunkt(const zor::Ordinatenliste& L, float zA, float zB, float& R, float& zS);
 
 // Gives the list (e, z, n) a point at z0 (value interpolated) and, where missing,
 // points at 0 and at the current wall foot (P.zFuss of the project data). The two work
@@ -118,6 +133,10 @@ void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, 
 // The same with the wall foot given explicitly.
 void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, std::span<float> z,
                   std::span<float> z1, std::span<float> z2, int16_t& n, int16_t& n1, int16_t& n2, float z0,
+                  float zFuss);
+// On complete lists: L gets the point at z0, A1 and A2 are the work lists.
+void KurveAbTiefe(zor::Ordinatenliste& L, zor::Ordinatenliste& A1, zor::Ordinatenliste& A2, float z0);
+void KurveAbTiefe(zor::Ordinatenliste& L, zor::Ordinatenliste& A1, zor::Ordinatenliste& A2, float z0,
                   float zFuss);
 
 // No-result marker of Schnittpunkt.
@@ -132,5 +151,6 @@ void Schnittpunkt(float x1, float y1, float x2, float y2, float x3, float y3, fl
 // Removes interior points that lie less than 0.002 above their successor; the first
 // and the last point always stay.
 void DoppelpunkteEntfernen(int16_t& n, std::span<float> Z, std::span<float> E);
+void DoppelpunkteEntfernen(zor::Ordinatenliste& L);
 
 } // namespace zormc

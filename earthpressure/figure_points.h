@@ -1,7 +1,6 @@
 #pragma once
 // Small helpers of the earth-pressure builders for filling ordinate lists.
 #include <cstdint>
-#include <span>
 
 #include "earthpressure/diagrams.h"
 #include "platform/runtime/errors.h"
@@ -11,24 +10,23 @@ namespace zormb {
 // Depth taken as infinite: the lower end of every load and pressure figure.
 inline constexpr float kTiefeUnendlich = 99.0f;
 
-// Appends the point (z, e) to a list; a list that would exceed 250 points abandons the
+// Appends the point (z, e) to the list; a list that would exceed 250 points abandons the
 // calculation instead of writing beyond its arrays.
-inline void PunktAnhaengen(std::span<float> e, std::span<float> z, int16_t& n, float zz, float ee) {
-    if (n >= zor::kMaxOrdinaten || static_cast<std::size_t>(n) + 1 >= e.size() ||
-        static_cast<std::size_t>(n) + 1 >= z.size())
+inline void PunktAnhaengen(zor::Ordinatenliste& L, float z, float e) {
+    if (L.n >= zor::kMaxOrdinaten)
         throw zor::CalcAbort("Ein Druckdiagramm hat mehr als 250 Punkte; die Berechnung wird abgebrochen.");
-    ++n;
-    z[n] = zz;
-    e[n] = ee;
+    ++L.n;
+    L.z[L.n] = z;
+    L.e[L.n] = e;
 }
 
-// Copies the points 1..n of one list into another.
-inline void ListeKopieren(std::span<const float> eQ, std::span<const float> zQ, int16_t n,
-                          std::span<float> eZ, std::span<float> zZ) {
-    for (int16_t k = 1; k <= n; ++k) {
-        eZ[k] = eQ[k];
-        zZ[k] = zQ[k];
+// Copies the points 1..Q.n of list Q into Z, which gets Q's count; Z's points beyond it stay.
+inline void ListeKopieren(const zor::Ordinatenliste& Q, zor::Ordinatenliste& Z) {
+    for (int16_t k = 1; k <= Q.n; ++k) {
+        Z.e[k] = Q.e[k];
+        Z.z[k] = Q.z[k];
     }
+    Z.n = Q.n;
 }
 
 } // namespace zormb

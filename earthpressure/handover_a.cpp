@@ -8,30 +8,11 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 
+using zorm1::P;
+
 namespace zormcom {
 
-Laufwerte Lauf;
-
-void LaufwerteZuruecksetzen() {
-    Lauf = Laufwerte{};
-}
-
 namespace {
-
-// Closes a file number when the block is left, also by an error, so that a failed read
-// does not leave the number blocked for the rest of the program.
-class OffeneDatei {
-public:
-    OffeneDatei(const char* name, vb::OpenMode modus) : fn_(vb::FreeFile()) { vb::Open(name, modus, fn_); }
-    explicit OffeneDatei(int16_t fn) : fn_(fn) {}
-    ~OffeneDatei() { vb::Close(fn_); }
-    OffeneDatei(const OffeneDatei&) = delete;
-    OffeneDatei& operator=(const OffeneDatei&) = delete;
-    int16_t nr() const { return fn_; }
-
-private:
-    int16_t fn_;
-};
 
 void PruefeAnzahl(int wert, int oben, const char* datei) {
     if (wert < 0 || wert > oben)
@@ -51,7 +32,7 @@ void LastfallLesen(int16_t lc) {
         L.ErdPh[j] = 0.0f;
         L.ErdPv[j] = 0.0f;
     }
-    OffeneDatei d("ZORLAST", vb::OpenMode::Input);
+    vb::FileGuard d("ZORLAST", vb::OpenMode::Input);
     const int16_t f = d.nr();
     vb::Input(f, P.AnzLF);
     for (int fall = 1; fall <= lc; ++fall) {
@@ -73,13 +54,14 @@ void LastfallLesen(int16_t lc) {
             vb::Input(f, L.ErdRuheProz[j], L.ErdRuheFaktor[j]);
         }
     }
+    d.Close();
 }
 
 void AushubDateiLesen(int16_t s) {
     auto& L = Lauf;
     P.DateiNr = vb::FreeFile();
     vb::Open("ZORAUSH", vb::OpenMode::Input, P.DateiNr);
-    OffeneDatei d(P.DateiNr);
+    vb::FileGuard d(P.DateiNr);
     const int16_t f = d.nr();
     vb::Input(f, P.AnzAush);
     PruefeAnzahl(s, zorm1::MaxAushub, "ZORAUSH");
@@ -91,6 +73,7 @@ void AushubDateiLesen(int16_t s) {
         for (int k = 1; k <= L.AnzFigur6; ++k)
             vb::Input(f, L.Fig6VerhAkt[k], L.Fig6ZAkt[k]);
     }
+    d.Close();
 }
 
 void LastWirkt1(int16_t j, int16_t& wirkt) {
@@ -125,15 +108,15 @@ void ErdwiderstandVorgabe() {
         throw vb::RuntimeError(9, "Zu viele Punkte des vorgegebenen Erdwiderstands (höchstens 15)");
     if (P.Etap == 0.0f)
         throw vb::RuntimeError(11, "Division durch Null: Sicherheit des Erdwiderstands ist 0");
-    L.EphZ[1] = 0.0f;
-    L.EphE[1] = 0.0f;
-    L.EphZ[2] = P.zAush - 0.001f;
-    L.EphE[2] = 0.0f;
+    L.Eph.z[1] = 0.0f;
+    L.Eph.e[1] = 0.0f;
+    L.Eph.z[2] = P.zAush - 0.001f;
+    L.Eph.e[2] = 0.0f;
     for (int k = 1; k <= n; ++k) {
-        L.EphZ[k + 2] = L.EphGegAktZ[k];
-        L.EphE[k + 2] = L.EphGegAktE[k] / P.Etap;
+        L.Eph.z[k + 2] = L.EphGegAktZ[k];
+        L.Eph.e[k + 2] = L.EphGegAktE[k] / P.Etap;
     }
-    L.AnzEph = static_cast<int16_t>(n + 2);
+    L.Eph.n = static_cast<int16_t>(n + 2);
 }
 
 } // namespace zormcom
@@ -161,18 +144,6 @@ int TabellenZahl(int s, int r) {
     if (!(w > -30000.0f && w < 30000.0f)) return 30000;
     return vb::CInt(w);
 }
-
-class Ausgabe {
-public:
-    explicit Ausgabe(const char* name) : fn_(vb::FreeFile()) { vb::Open(name, vb::OpenMode::Output, fn_); }
-    ~Ausgabe() { vb::Close(fn_); }
-    Ausgabe(const Ausgabe&) = delete;
-    Ausgabe& operator=(const Ausgabe&) = delete;
-    int16_t nr() const { return fn_; }
-
-private:
-    int16_t fn_;
-};
 
 } // namespace
 
@@ -242,7 +213,7 @@ void PruefeUebergabeGrenzen() {
 
 void LastSchreiben() {
     PruefeUebergabeGrenzen();
-    Ausgabe d("ZORLAST");
+    vb::FileGuard d("ZORLAST", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, P.AnzLF);
     for (int lc = 1; lc <= P.AnzLF; ++lc) {
@@ -263,11 +234,12 @@ void LastSchreiben() {
             vb::Write(f, P.ErdLastRuheProz(lc, j), P.ErdLastRuheFaktor(lc, j));
         }
     }
+    d.Close();
 }
 
 void AushSchreiben() {
     PruefeUebergabeGrenzen();
-    Ausgabe d("ZORAUSH");
+    vb::FileGuard d("ZORAUSH", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, P.AnzAush);
     for (int s = 1; s <= P.AnzAush; ++s) {
@@ -278,20 +250,22 @@ void AushSchreiben() {
         for (int k = 1; k <= P.AnzFigur6Aush[s]; ++k)
             vb::Write(f, P.Fig6Verh(s, k), P.Fig6Z(s, k));
     }
+    d.Close();
 }
 
 void GlfrSchreiben() {
     PruefeUebergabeGrenzen();
-    Ausgabe d("ZORGLFR");
+    vb::FileGuard d("ZORGLFR", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, P.EtaGl, P.AnzAnkerGesamt);
     for (int i = 1; i <= P.AnzAnkerGesamt; ++i)
         vb::Write(f, P.ZAuflager[i], P.AnkerNeigungGrad[i], P.AnkerLmin[i], P.AnkerLmax[i]);
+    d.Close();
 }
 
 void Z11Schreiben() {
     PruefeUebergabeGrenzen();
-    Ausgabe d("ZORZ11");
+    vb::FileGuard d("ZORZ11", vb::OpenMode::Output);
     const int16_t f = d.nr();
     const int n = P.AnzErd;
     vb::Write(f, P.AnzErd);
@@ -312,15 +286,17 @@ void Z11Schreiben() {
                   P.BoeschPhi[i]);
     for (int k = 1; k <= 12; ++k)
         vb::Write(f, P.DeltaNeuAushub[k]);
+    d.Close();
 }
 
 void Z12Schreiben() {
     PruefeUebergabeGrenzen();
-    Ausgabe d("ZORZ12");
+    vb::FileGuard d("ZORZ12", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, P.AnzErd);
     for (int i = 1; i <= P.AnzErd; ++i)
         vb::Write(f, P.SchichtGammaAuftrieb[i], P.SchichtGammaAuftriebAush[i]);
+    d.Close();
 }
 
 } // namespace zorma

@@ -15,68 +15,12 @@
 // Integers are written without a point, singles with up to seven significant digits.
 //
 // The values the readers load for the current load case and stage, and the passive list
-// built from user-given points, live in zormcom::Lauf (one place, reset by tests).
+// built from user-given points, live in zormcom::Lauf (earthpressure/state.h).
 #include <cstdint>
 
-#include "earthpressure/diagrams.h"
-#include "frame/project_data.h"
+#include "earthpressure/state.h"
 
 namespace zormcom {
-
-// Working values of a run that the stages hand to one another in memory.
-struct Laufwerte {
-    // ---- loads of the current load case (LastfallLesen)
-    int16_t AnzLastLuft = 0;                     // wall loads
-    int16_t AnzLastErd = 0;                      // earth-side area loads
-    zorm1::Arr<float, 10> LuftH{};               // H of wall load j (kN/m)
-    zorm1::Arr<float, 10> LuftM{};               // M (kNm/m)
-    zorm1::Arr<float, 10> LuftZ{};               // level (m)
-    zorm1::Array2<int16_t, 10, 8> LuftNichtIn{}; // (j, k): stages without load j; k = 0 holds the count
-    zorm1::Arr<float, 15> ErdPv{};               // vertical area load (kN/m2)
-    zorm1::Arr<float, 15> ErdPh{};               // horizontal area load (kN/m2)
-    zorm1::Arr<float, 15> ErdXA{};               // start (m from the wall)
-    zorm1::Arr<float, 15> ErdXE{};               // end; 99 or more = unlimited
-    zorm1::Arr<float, 15> ErdZ{};                // level (m)
-    zorm1::Arr<float, 15> ErdDauer{};            // permanent share (%)
-    zorm1::Array2<int16_t, 15, 8> ErdNichtIn{};  // (j, k): stages without load j; k = 0 holds the count
-    zorm1::Arr<int16_t, 15> ErdRuheProz{};       // at-rest share (%) of a limited load
-    zorm1::Arr<float, 15> ErdRuheFaktor{};       // factor on that share
-    int16_t LastKleinFlag = 0;                   // an acting load is limited or above 10 kN/m2 (LastWirkt2)
-
-    // ---- own redistribution figure and options of the current stage (AushubDateiLesen)
-    int16_t AnzFigur6 = 0;
-    float Ze1Fig6 = 0.0f;
-    int16_t UmZeitAkt = 0;
-    int16_t UmArtAkt = 0;
-    float EpsFuss6 = 0.0f;
-    zorm1::Arr<float, 15> Fig6VerhAkt{};
-    zorm1::Arr<float, 15> Fig6ZAkt{};
-    // (kzUebAkt and kzWasserenth of the stage go to P)
-
-    // ---- passive resistance given by the user for the current stage
-    int16_t AnzEphGegeben = 0;
-    zorm1::Arr<float, 15> EphGegAktZ{}; // depth (m below the wall head)
-    zorm1::Arr<float, 15> EphGegAktE{}; // characteristic ordinate (kN/m2, negative)
-    zor::Ordinatenfeld EphZ{};          // passive list of the stage (design ordinates)
-    zor::Ordinatenfeld EphE{};
-    int16_t AnzEph = 0;
-
-    // ---- values left by stage a
-    float DickeOhneWichte = 0.0f; // thickness of the leading layers without unit weight (m)
-    float AlphaWand = 0.0f;       // inclination of the wall back (0: vertical)
-    int16_t BettungStufe = 0;     // the current stage has a bedded wall foot
-    int16_t IterZustand = 0;      // state of the foot-depth iteration of the statics stage
-    // Per layer, the passive coefficients stage a could not determine (no plane passive
-    // wedge): 1 = kpgh, 2 = kpch (both: 3); such a coefficient is carried as 0 and the echo
-    // says so below the coefficient table. 4: kpgh from curved slip surfaces was taken at the
-    // edge of its table (friction angle or wall friction outside it).
-    zorm1::Arr<int16_t, 30> BeiwertNichtBestimmbar{};
-};
-
-extern Laufwerte Lauf;
-
-// Back to program start: every value 0.
-void LaufwerteZuruecksetzen();
 
 // Loads load case lc from "ZORLAST" into the current-load-case values: H, M, pv and ph are
 // cleared first (wall loads 1..10, earth-side loads 1..15); the blocks of load cases

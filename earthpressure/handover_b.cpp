@@ -2,10 +2,13 @@
 
 #include <string>
 
-#include "earthpressure/stage_b.h"
+#include "earthpressure/figure_points.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
+
+using zorm1::P;
 
 namespace zormb {
 
@@ -19,16 +22,8 @@ void AnzahlPruefen(int wert, int unten, int oben, const char* datei) {
 
 } // namespace
 
-Datei::Datei(const char* name, vb::OpenMode modus) : fn_(vb::FreeFile()) {
-    vb::Open(name, modus, fn_);
-}
-
-Datei::~Datei() {
-    vb::Close(fn_);
-}
-
 void Z11Lesen() {
-    Datei d("ZORZ11", vb::OpenMode::Input);
+    vb::FileGuard d("ZORZ11", vb::OpenMode::Input);
     const int16_t f = d.nr();
     vb::Input(f, P.AnzErd);
     AnzahlPruefen(P.AnzErd, 1, 12, "ZORZ11");
@@ -50,10 +45,11 @@ void Z11Lesen() {
                   P.BoeschPhi[k]);
     for (int k = 1; k <= 12; ++k)
         vb::Input(f, P.DeltaNeuAushub[k]);
+    d.Close();
 }
 
 void Z2Schreiben() {
-    Datei d("ZORZ2", vb::OpenMode::Output);
+    vb::FileGuard d("ZORZ2", vb::OpenMode::Output);
     const int16_t f = d.nr();
     const int n = P.AnzErd;
     vb::Write(f, P.AnzErd);
@@ -69,29 +65,28 @@ void Z2Schreiben() {
                   P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
     }
     vb::Write(f, P.SchichtKote[n + 1], P.SchichtDicke[n]);
+    d.Close();
 }
 
 void Z3Schreiben() {
-    Datei d("ZORZ3", vb::OpenMode::Output);
+    vb::FileGuard d("ZORZ3", vb::OpenMode::Output);
     const int16_t f = d.nr();
-    vb::Write(f, B.AnzEah);
-    for (int i = 1; i <= B.AnzEah; ++i)
-        vb::Write(f, B.EahE[i], B.EahZ[i]);
+    vb::Write(f, B.Eah.n);
+    for (int i = 1; i <= B.Eah.n; ++i)
+        vb::Write(f, B.Eah.e[i], B.Eah.z[i]);
+    d.Close();
 }
 
 void Z4Schreiben() {
     {
-        Datei d("ZORZ4", vb::OpenMode::Output);
+        vb::FileGuard d("ZORZ4", vb::OpenMode::Output);
         const int16_t f = d.nr();
-        vb::Write(f, B.AnzWiderstand, P.AnzPunkte2);
-        for (int i = 1; i <= B.AnzWiderstand; ++i)
-            vb::Write(f, B.BegrLastE[i], B.ESummeE[i], B.BegrLastZ[i], B.ESummeZ[i]);
+        vb::Write(f, B.BegrLast.n, B.ESumme.n);
+        for (int i = 1; i <= B.BegrLast.n; ++i)
+            vb::Write(f, B.BegrLast.e[i], B.ESumme.e[i], B.BegrLast.z[i], B.ESumme.z[i]);
+        d.Close();
     }
-    B.AnzZusatzlast = B.AnzWiderstand;
-    for (int i = 1; i <= B.AnzWiderstand; ++i) {
-        B.BegrLastKopieE[i] = B.BegrLastE[i];
-        B.BegrLastKopieZ[i] = B.BegrLastZ[i];
-    }
+    ListeKopieren(B.BegrLast, B.BegrLastKopie);
 }
 
 void WandreibungGeaendert(int16_t i, int16_t& geaendert, int16_t& gelistet) {

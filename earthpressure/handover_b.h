@@ -14,20 +14,6 @@
 
 namespace zormb {
 
-// A sequential file under a free file number, closed when the block is left (also by an error),
-// so that a failed read or write does not keep the number blocked.
-class Datei {
-public:
-    Datei(const char* name, vb::OpenMode modus);
-    ~Datei();
-    Datei(const Datei&) = delete;
-    Datei& operator=(const Datei&) = delete;
-    int16_t nr() const { return fn_; }
-
-private:
-    int16_t fn_;
-};
-
 // Reads "ZORZ11" into the layer table (AnzErd, the three records per layer with the given
 // coefficients, the last boundary, the seepage flags, DeltaZF in radians), the slopes and
 // DeltaNeuAushub. Counts beyond the arrays raise run-time error 9.

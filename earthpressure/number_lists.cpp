@@ -4,6 +4,8 @@
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 
+using zorm1::P;
+
 namespace zormb {
 
 void ZahlenAusText(std::string& text, std::span<int16_t> liste) {
@@ -42,10 +44,7 @@ void EingabeNachlesen() {
     P.DateiNr = vb::FreeFile();
     const int16_t f = P.DateiNr;
     vb::Open("WEXASAVE.", vb::OpenMode::Input, f);
-    struct Schliessen {
-        int16_t f;
-        ~Schliessen() { vb::Close(f); }
-    } schliessen{f};
+    vb::FileGuard d(f);
 
     int16_t anzBoesch = 0;
     vb::Input(f, anzBoesch);
@@ -73,6 +72,7 @@ void EingabeNachlesen() {
                   P.SchichtCa[i], P.SchichtCp[i], verworfen, P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
                   P.SchichtEI[i], P.SchichtGammaAush[i], P.SchichtGammaAuftriebAush[i], verworfen);
     }
+    d.Close();
 }
 
 } // namespace zormb

@@ -17,12 +17,6 @@ void Linientafel::Dimensionieren(int linienOben, int punkteOben) {
     werte_.assign(static_cast<std::size_t>(linienOben + 1) * static_cast<std::size_t>(punkteOben + 1), 0.0f);
 }
 
-std::size_t Linientafel::index(int linie, int punkt) const {
-    if (linie < 0 || linie > linienOben_ || punkt < 0 || punkt > punkteOben_) ausserhalb();
-    return static_cast<std::size_t>(linie) * static_cast<std::size_t>(punkteOben_ + 1) +
-           static_cast<std::size_t>(punkt);
-}
-
 void Linientafel::ausserhalb() const {
     if (fehler_) fehler_();
     throw vb::RuntimeError(9, "Index außerhalb des gültigen Bereichs");

@@ -30,7 +30,12 @@ public:
     int PunkteOben() const { return punkteOben_; } // -1 while not made
 
 private:
-    std::size_t index(int linie, int punkt) const;
+    // Inline: every access of the slip-circle search goes through here.
+    std::size_t index(int linie, int punkt) const {
+        if (linie < 0 || linie > linienOben_ || punkt < 0 || punkt > punkteOben_) ausserhalb();
+        return static_cast<std::size_t>(linie) * static_cast<std::size_t>(punkteOben_ + 1) +
+               static_cast<std::size_t>(punkt);
+    }
     [[noreturn]] void ausserhalb() const;
 
     int linienOben_ = -1;

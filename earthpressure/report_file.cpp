@@ -6,6 +6,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
+using zorm1::P;
+
 namespace zorma {
 
 Berichtzustand Bericht;
@@ -159,30 +161,27 @@ void ZahlDrucken(float wert, int16_t breite, int16_t stellen) {
 }
 
 void SeitenkopfSchreiben() {
-    using vb::Print;
-    using vb::Tab;
     auto& P = zorm1::P;
-    constexpr int16_t f = kBerichtDateiNr;
 
     P.Kommentar[3] = kIndent + "ZOR    B A U G R U B E N - W Ä N D E ";
 
     // Page head: the print engine repeats these seven lines on every page and puts the
     // page counter into the first columns of the line holding "Proj".
-    Print(f);
-    Print(f);
-    Print(f, KopfZeile(P.ProjNr, P.PosName));
-    Print(f);
-    Print(f, P.Kommentar[1]);
-    Print(f, P.Kommentar[2]);
-    Print(f);
+    ZeileBeenden();
+    ZeileBeenden();
+    ZeileDrucken(KopfZeile(P.ProjNr, P.PosName));
+    ZeileBeenden();
+    ZeileDrucken(P.Kommentar[1]);
+    ZeileDrucken(P.Kommentar[2]);
+    ZeileBeenden();
 
     // Title block.
-    Print(f);
-    Print(f, kIndent + P.ProjBez, Tab{78 - vb::Len(P.Datum)}, P.Datum);
+    ZeileBeenden();
+    ZeileDrucken(kIndent + P.ProjBez, Spalte(78 - vb::Len(P.Datum)), P.Datum);
     P.Kommentar[4] = kIndent + std::string(64, '=');
-    Print(f, P.Kommentar[4]);
-    Print(f, P.Kommentar[3], Tab{78 - vb::Len(P.Versionstext)}, P.Versionstext);
-    Print(f, P.Kommentar[4]);
+    ZeileDrucken(P.Kommentar[4]);
+    ZeileDrucken(P.Kommentar[3], Spalte(78 - vb::Len(P.Versionstext)), P.Versionstext);
+    ZeileDrucken(P.Kommentar[4]);
     P.Kommentar[4] = kIndent + std::string(64, '-');
 
     // The project file's name from column 14, in pieces of 60 characters when it does
@@ -190,15 +189,15 @@ void SeitenkopfSchreiben() {
     const std::string& name = P.GanzerNameOhneExt;
     const int32_t laenge = vb::Len(name);
     if (laenge <= 64) {
-        Print(f, Tab{14}, name);
+        ZeileDrucken(Spalte(14), name);
     } else {
         for (int32_t k = 0; k <= laenge / 60; ++k)
-            Print(f, Tab{14}, vb::Mid(name, 60 * k + 1, 60));
+            ZeileDrucken(Spalte(14), vb::Mid(name, 60 * k + 1, 60));
     }
-    Print(f);
+    ZeileBeenden();
     for (int i = 5; i <= 8; ++i)
-        Print(f, P.Kommentar[i]);
-    Print(f);
+        ZeileDrucken(P.Kommentar[i]);
+    ZeileBeenden();
 }
 
 void BerichtAnlegen() {

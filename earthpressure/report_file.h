@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
+
 namespace zorma {
 
 // File number of the report throughout a run.
@@ -36,6 +39,44 @@ std::string ZahlText(float wert, int16_t breite, int16_t stellen);
 
 // Prints ZahlText(wert, breite, stellen) to file 6 without ending the line.
 void ZahlDrucken(float wert, int16_t breite, int16_t stellen);
+
+// ---- Report lines. Every line of the report goes through these (file 6, which must be open).
+// The items are texts, numbers as vb::Print writes them, Spalte(n) and ZahlText(...).
+
+// Prints the items and ends the line; without items an empty line.
+template <class... T> void ZeileDrucken(const T&... items) {
+    vb::Print(kBerichtDateiNr, items...);
+}
+// Prints the items; the line stays open for more.
+template <class... T> void Drucken(const T&... items) {
+    vb::PrintNoEol(kBerichtDateiNr, items...);
+}
+// Ends the open line.
+inline void ZeileBeenden() {
+    vb::Print(kBerichtDateiNr);
+}
+// n empty lines.
+inline void Leerzeilen(int n = 1) {
+    for (int i = 0; i < n; ++i)
+        ZeileBeenden();
+}
+// The next item starts at column n (1-based); a line already beyond it goes on in column n of
+// the next line.
+inline vb::Tab Spalte(int n) {
+    return vb::Tab{n};
+}
+// n blanks.
+inline std::string Leerzeichen(int n) {
+    return std::string(static_cast<std::size_t>(n < 0 ? 0 : n), ' ');
+}
+// A number with two decimals, not padded (a factor such as gamG = 1.20).
+inline std::string ZweiStellen(float wert) {
+    return vb::Format(wert, "0.00");
+}
+// Fixed report label n (0..120) with its indent, as TexteBelegen filled it.
+inline const std::string& Bezeichnung(int n) {
+    return Bericht.BerichtText[static_cast<std::size_t>(n)];
+}
 
 // Sets AusgabeDatei to "LPTZW", opens it for output as file 6 (former content is lost)
 // and writes the page head and the title block (project texts from the project data).

@@ -4,9 +4,11 @@
 
 #include "earthpressure/figure_points.h"
 #include "earthpressure/handover_a.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "earthpressure/surface_loads.h"
 #include "frame/project_data.h"
+
+using zorm1::P;
 
 namespace zormb {
 
@@ -99,28 +101,27 @@ FroehlichTiefen FroehlichRaster(float zL, float zUnten) {
 
 void BegrenzteLastRuhe() {
     auto& L = zormcom::Lauf;
-    LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
+    LastfigurLeer(B.BegrLast);
     const float zUnten = P.SchichtKote[P.AnzErd + 1];
-    zor::Ordinatenfeld fe{}, fz{};
+    zor::Ordinatenliste f;
     for (int16_t j = 1; j <= L.AnzLastErd; ++j) {
         int16_t wirkt = 0;
         zormcom::LastWirkt2(j, wirkt);
         if (!(wirkt == 1 && L.ErdXE[j] < 99.0f)) continue;
         const float zL = L.ErdZ[j];
         const FroehlichTiefen t = FroehlichRaster(zL, zUnten);
-        int16_t n = 0;
+        f.n = 0;
         for (float z : t.null)
-            PunktAnhaengen(fe, fz, n, z, 0.0f);
+            PunktAnhaengen(f, z, 0.0f);
         for (float z : t.rechnen)
-            PunktAnhaengen(fe, fz, n, z,
-                           FroehlichOrdinate(P.KonzFaktor, L.ErdPv[j], L.ErdXA[j], L.ErdXE[j], z - zL));
-        const float f = P.ErdLastDauer(P.LFNr, j) * 0.01f;
-        for (int16_t k = 1; k <= n; ++k) {
-            float e = fe[k] * L.ErdRuheFaktor[j];
+            PunktAnhaengen(f, z, FroehlichOrdinate(P.KonzFaktor, L.ErdPv[j], L.ErdXA[j], L.ErdXE[j], z - zL));
+        const float dauer = P.ErdLastDauer(P.LFNr, j) * 0.01f;
+        for (int16_t k = 1; k <= f.n; ++k) {
+            float e = f.e[k] * L.ErdRuheFaktor[j];
             e = e * static_cast<float>(L.ErdRuheProz[j]) * 0.01f;
-            fe[k] = (e - f * e) * P.gamQ + f * e * P.gamG;
+            f.e[k] = (e - dauer * e) * P.gamQ + dauer * e * P.gamG;
         }
-        LastfigurAddieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, fe, fz, n);
+        LastfigurAddieren(B.BegrLast, f);
     }
 }
 

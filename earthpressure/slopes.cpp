@@ -8,6 +8,8 @@
 #include "earthpressure/handover_a.h"
 #include "frame/project_data.h"
 
+using zorm1::P;
+
 namespace zormb {
 
 namespace {
@@ -56,13 +58,11 @@ float Verhaeltnis(float beta, float phi, float delta, float deltaP) {
 
 } // namespace
 
-void ErddruckBoeschung(std::span<float> Re, std::span<float> Rz, int16_t& Rn, std::span<float> Fz,
-                       std::span<float> Fe, int16_t& Fn, std::span<float> Sz, std::span<float> Se,
-                       int16_t& Sn, float deltaP) {
+void ErddruckBoeschung(zor::Ordinatenliste& R, zor::Ordinatenliste& F, zor::Ordinatenliste& S, float deltaP) {
     const float oben = P.SchichtKote[1];
-    Rn = 0;
-    PunktAnhaengen(Re, Rz, Rn, oben, 0.0f);
-    PunktAnhaengen(Re, Rz, Rn, kTiefeUnendlich, 0.0f);
+    R.n = 0;
+    PunktAnhaengen(R, oben, 0.0f);
+    PunktAnhaengen(R, kTiefeUnendlich, 0.0f);
     float zPrev = -99999.0f;
 
     for (int k = 1; k <= P.AnzBoesch; ++k) {
@@ -162,27 +162,26 @@ void ErddruckBoeschung(std::span<float> Re, std::span<float> Rz, int16_t& Rn, st
             zE1f = oben;
             if (zEndf < oben) zEndf = oben;
         }
-        Fn = 0;
-        PunktAnhaengen(Fe, Fz, Fn, oben, 0.0f);
-        PunktAnhaengen(Fe, Fz, Fn, zE1f, 0.0f);
-        PunktAnhaengen(Fe, Fz, Fn, zE1f, v1);
-        PunktAnhaengen(Fe, Fz, Fn, zEndf, q);
-        PunktAnhaengen(Fe, Fz, Fn, kTiefeUnendlich, q);
+        F.n = 0;
+        PunktAnhaengen(F, oben, 0.0f);
+        PunktAnhaengen(F, zE1f, 0.0f);
+        PunktAnhaengen(F, zE1f, v1);
+        PunktAnhaengen(F, zEndf, q);
+        PunktAnhaengen(F, kTiefeUnendlich, q);
 
-        zormcom::DiagrammAddieren(Re, Fe, Se, Rz, Fz, Sz, Rn, Fn, Sn, 1);
-        ListeKopieren(Se, Sz, Sn, Re, Rz);
-        Rn = Sn;
+        zormcom::DiagrammAddieren(R, F, S, 1);
+        ListeKopieren(S, R);
     }
 
     // No jumps and no two depths closer than 1 cm.
     for (int pass = 0; pass < 2; ++pass)
-        for (int i = 1; i <= Rn - 1; ++i)
-            if (Rz[i + 1] - Rz[i] < 0.01f) Rz[i + 1] = Rz[i] + 0.01f;
+        for (int i = 1; i <= R.n - 1; ++i)
+            if (R.z[i + 1] - R.z[i] < 0.01f) R.z[i + 1] = R.z[i] + 0.01f;
     // The list ends at 99: at its first point that the spacing has left at or pushed beyond it.
-    for (int i = 1; i <= Rn; ++i) {
-        if (Rz[i] >= 99.0f) {
-            Rz[i] = 99.0f;
-            Rn = static_cast<int16_t>(i);
+    for (int i = 1; i <= R.n; ++i) {
+        if (R.z[i] >= 99.0f) {
+            R.z[i] = 99.0f;
+            R.n = static_cast<int16_t>(i);
             break;
         }
     }

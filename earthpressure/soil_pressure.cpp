@@ -6,9 +6,11 @@
 #include "earthpressure/coefficients.h"
 #include "earthpressure/figure_points.h"
 #include "earthpressure/handover_a.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "earthpressure/surface_loads.h"
 #include "frame/project_data.h"
+
+using zorm1::P;
 
 namespace zormb {
 
@@ -111,38 +113,37 @@ void ErddruckBoden(int16_t variante) {
     }
 
     // 2. Vertical stress from the layer weights, with zero-height jumps marking the boundaries.
-    B.AnzListeB = 0;
-    PunktAnhaengen(B.SchichtSigmaE, B.SchichtSigmaZ, B.AnzListeB, P.SchichtKote[1], 0.0f);
+    B.SchichtSigma.n = 0;
+    PunktAnhaengen(B.SchichtSigma, P.SchichtKote[1], 0.0f);
     float s = P.SchichtDicke[1] * P.SchichtGamma[1];
     for (int i = 2; i <= n + 1; ++i) {
-        PunktAnhaengen(B.SchichtSigmaE, B.SchichtSigmaZ, B.AnzListeB, P.SchichtKote[i], s);
-        if (P.SchichtKote[i] < 98.99f)
-            PunktAnhaengen(B.SchichtSigmaE, B.SchichtSigmaZ, B.AnzListeB, P.SchichtKote[i], s);
+        PunktAnhaengen(B.SchichtSigma, P.SchichtKote[i], s);
+        if (P.SchichtKote[i] < 98.99f) PunktAnhaengen(B.SchichtSigma, P.SchichtKote[i], s);
         if (i <= n) s = s + P.SchichtDicke[i] * P.SchichtGamma[i];
     }
 
     // 3. Total vertical stress.
-    zormcom::DiagrammAddieren(B.GzE, B.SchichtSigmaE, B.SigmaVE, B.GzZ, B.SchichtSigmaZ, B.SigmaVZ,
-                              B.AnzKnoten, B.AnzListeB, B.AnzListeA, 1);
-    B.AnzEah = B.AnzListeA;
+    zormcom::DiagrammAddieren(B.Gz, B.SchichtSigma, B.SigmaV, 1);
+    // The pressure is computed on the depths of the vertical stress.
+    B.Eah.n = B.SigmaV.n;
 
     // 4. Horizontal pressure point by point.
     float A = 0, Bs = 0, Ac = 0, Bc = 0;
-    for (int16_t k = 1; k <= B.AnzEah; ++k) {
-        const int16_t L = SchichtVonPunkt(k, B.SigmaVZ);
-        B.EahZ[k] = B.SigmaVZ[k];
-        const float sv = B.SigmaVE[k];
+    for (int16_t k = 1; k <= B.Eah.n; ++k) {
+        const int16_t L = SchichtVonPunkt(k, B.SigmaV.z);
+        B.Eah.z[k] = B.SigmaV.z[k];
+        const float sv = B.SigmaV.e[k];
         if (variante == 0) {
             float a, b;
             if (P.Erddruckart == 2) {
-                B.EahE[k] = sv * P.SchichtKaAnteil[L] * P.gamE0g;
+                B.Eah.e[k] = sv * P.SchichtKaAnteil[L] * P.gamE0g;
                 a = 0.0f;
-                b = B.EahE[k];
+                b = B.Eah.e[k];
             } else {
                 a = P.gamG * (sv * P.SchichtKaAnteil[L] -
                               (1.0f - P.RuheProz / 100.0f) * P.SchichtCa[L] * P.SchichtKach[L]);
                 b = P.SchichtK0Anteil[L] * sv * P.gamE0g;
-                B.EahE[k] = a + b;
+                B.Eah.e[k] = a + b;
             }
             if (P.TeilsicherheitenAn != 0) {
                 A += a;
@@ -158,7 +159,7 @@ void ErddruckBoden(int16_t variante) {
             if (P.RuheProz != 0.0f && P.TeilsicherheitenAn != 0)
                 e = e * (1.0f - P.RuheProz / 100.0f) +
                     sv * (1.0f - static_cast<float>(std::sin(P.SchichtPhi[L]))) * P.RuheProz / 100.0f;
-            B.EahE[k] = e;
+            B.Eah.e[k] = e;
         }
     }
 
@@ -181,27 +182,32 @@ void Mindesterddruck(float faktor) {
     B.MinErddruckMerker[P.AnzErd + 1] = 0.0f;
 
     // Minimum pressure on the depths of the vertical stress.
-    zor::Ordinatenfeld mE{}, mZ{};
-    const int16_t nM = B.AnzListeA;
-    for (int16_t k = 1; k <= nM; ++k) {
-        mZ[k] = B.SigmaVZ[k];
-        mE[k] = B.SigmaVE[k] * B.MinErddruckMerker[SchichtVonPunkt(k, B.SigmaVZ)];
+    zor::Ordinatenliste minimum;
+    minimum.n = B.SigmaV.n;
+    for (int16_t k = 1; k <= minimum.n; ++k) {
+        minimum.z[k] = B.SigmaV.z[k];
+        minimum.e[k] = B.SigmaV.e[k] * B.MinErddruckMerker[SchichtVonPunkt(k, B.SigmaV.z)];
     }
 
-    // Minimum and soil pressure on common depths.
-    zor::Ordinatenfeld rE{}, rZ{};
-    int16_t n = 0;
-    zormcom::DiagrammAddieren(mE, B.EahE, rE, mZ, B.EahZ, rZ, nM, B.AnzEah, n, 0);
-    ListeKopieren(B.EahE, B.EahZ, n, B.ESummeE, B.ESummeZ);
-    ListeKopieren(B.EahE, B.EahZ, n, B.EahNegE, B.EahNegZ);
-    const zor::Ordinatenfeld& E = B.ESummeE;
-    const zor::Ordinatenfeld& z = B.ESummeZ;
-    const zor::Ordinatenfeld& M = rE;
+    // Minimum and soil pressure on common depths: the soil pressure goes to ESumme (and to
+    // EahNeg), the minimum stays in r. A merge that did not happen (an empty list) leaves no point.
+    zor::Ordinatenliste r;
+    zormcom::DiagrammAddieren(minimum, B.Eah, r, 0);
+    const int16_t n = r.n;
+    B.ESumme.n = 0;
+    B.EahNeg.n = 0;
+    if (n > 0) {
+        ListeKopieren(B.Eah, B.ESumme);
+        ListeKopieren(B.Eah, B.EahNeg);
+    }
+    const zor::Ordinatenfeld& E = B.ESumme.e;
+    const zor::Ordinatenfeld& z = B.ESumme.z;
+    const zor::Ordinatenfeld& M = r.e;
 
     // Raised pressure, with the crossing where the soil pressure takes over from the minimum.
-    int16_t m = 0;
+    B.Eah.n = 0;
     for (int16_t k = 1; k <= n; ++k) {
-        PunktAnhaengen(B.EahE, B.EahZ, m, z[k], E[k] < M[k] ? M[k] : E[k]);
+        PunktAnhaengen(B.Eah, z[k], E[k] < M[k] ? M[k] : E[k]);
         if (k < n && E[k + 1] >= M[k + 1] && std::fabs(z[k + 1] - z[k]) >= 0.0001f &&
             (E[k + 1] - M[k + 1]) * (E[k] - M[k]) < 0.0f) {
             const float dz = z[k + 1] - z[k];
@@ -209,45 +215,42 @@ void Mindesterddruck(float faktor) {
             const float a2 = (E[k + 1] - E[k]) / dz;
             const float zc = z[k] + (M[k] - E[k]) / (a2 - a1);
             const float ec = (a2 * M[k] - a1 * E[k]) / (a2 - a1);
-            PunktAnhaengen(B.EahE, B.EahZ, m, zc, ec);
-            PunktAnhaengen(B.EahE, B.EahZ, m, zc, ec);
+            PunktAnhaengen(B.Eah, zc, ec);
+            PunktAnhaengen(B.Eah, zc, ec);
         }
     }
-    B.AnzEah = m;
 
     // Negative part of the soil pressure before the minimum.
-    int16_t q = 0;
+    B.EahNeg.n = 0;
     for (int16_t k = 1; k <= n; ++k) {
-        PunktAnhaengen(B.EahNegE, B.EahNegZ, q, z[k], std::min(E[k], 0.0f));
+        PunktAnhaengen(B.EahNeg, z[k], std::min(E[k], 0.0f));
         if (k < n && std::fabs(z[k + 1] - z[k]) >= 0.0001f && E[k] * E[k + 1] < 0.0f) {
             const float zc = z[k] + (z[k + 1] - z[k]) * E[k] / (E[k] - E[k + 1]);
-            PunktAnhaengen(B.EahNegE, B.EahNegZ, q, zc, 0.0f);
-            PunktAnhaengen(B.EahNegE, B.EahNegZ, q, zc, 0.0f);
+            PunktAnhaengen(B.EahNeg, zc, 0.0f);
+            PunktAnhaengen(B.EahNeg, zc, 0.0f);
         }
     }
-    B.AnzEahNegativ = q;
-    P.AnzPunkte2 = n;
-    B.AnzListeA = B.AnzEahNegativ;
+    // One count serves the vertical-stress list and the negative part from here on; it is copied
+    // so that both lists carry it.
+    B.SigmaV.n = B.EahNeg.n;
 }
 
 void NegativeAbschneiden() {
-    if (zormcom::Lauf.AnzLastErd == 0) LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
-    B.BegrLastZ[1] = B.EahNegZ[1];
-    zormcom::DiagrammAddieren(B.EahNegE, B.BegrLastE, B.ESummeE, B.EahNegZ, B.BegrLastZ, B.ESummeZ,
-                              B.AnzEahNegativ, B.AnzWiderstand, P.AnzPunkte2, 1);
-    const int16_t n = P.AnzPunkte2;
-    const zor::Ordinatenfeld& e = B.ESummeE;
-    const zor::Ordinatenfeld& z = B.ESummeZ;
-    int16_t m = 0;
+    if (zormcom::Lauf.AnzLastErd == 0) LastfigurLeer(B.BegrLast);
+    B.BegrLast.z[1] = B.EahNeg.z[1];
+    zormcom::DiagrammAddieren(B.EahNeg, B.BegrLast, B.ESumme, 1);
+    const int16_t n = B.ESumme.n;
+    const zor::Ordinatenfeld& e = B.ESumme.e;
+    const zor::Ordinatenfeld& z = B.ESumme.z;
+    B.BegrLast.n = 0;
     for (int16_t k = 1; k <= n; ++k) {
-        PunktAnhaengen(B.BegrLastE, B.BegrLastZ, m, z[k], std::max(e[k], 0.0f));
+        PunktAnhaengen(B.BegrLast, z[k], std::max(e[k], 0.0f));
         if (k < n && e[k] * e[k + 1] < 0.0f && std::fabs(z[k + 1] - z[k]) >= 0.0001f) {
             const float zc = z[k] + (z[k + 1] - z[k]) * e[k] / (e[k] - e[k + 1]);
-            PunktAnhaengen(B.BegrLastE, B.BegrLastZ, m, zc, 0.0f);
-            PunktAnhaengen(B.BegrLastE, B.BegrLastZ, m, zc, 0.0f);
+            PunktAnhaengen(B.BegrLast, zc, 0.0f);
+            PunktAnhaengen(B.BegrLast, zc, 0.0f);
         }
     }
-    B.AnzWiderstand = m;
 }
 
 } // namespace zormb

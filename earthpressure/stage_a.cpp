@@ -15,14 +15,15 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
 
+using zorm1::P;
+
 namespace zorma {
 
 namespace {
 
 void LeerAnlegen(const char* name) {
-    const int16_t f = vb::FreeFile();
-    vb::Open(name, vb::OpenMode::Output, f);
-    vb::Close(f);
+    vb::FileGuard d(name, vb::OpenMode::Output);
+    d.Close();
 }
 
 // The first line of the settings file: folder, name and full name of the project file.
@@ -31,16 +32,15 @@ void LeerAnlegen(const char* name) {
 void EinstellungenKopfLesen() {
     const std::string name = P.WurzelOrdner + "ZORPFAD.DAT";
     if (!vb::FileExists(name)) return;
-    const int16_t f = vb::FreeFile();
-    vb::Open(name, vb::OpenMode::Input, f);
+    vb::FileGuard d(name, vb::OpenMode::Input);
     try {
         std::string pfad, datei, ganz;
-        vb::Input(f, pfad, datei, ganz);
+        vb::Input(d.nr(), pfad, datei, ganz);
         P.DateiPfad = pfad;
         P.NameOhneExt = datei;
     } catch (const vb::RuntimeError&) {
     }
-    vb::Close(f);
+    d.Close();
 }
 
 // Values the calculation cannot work with are refused before anything is written. No depth, width,
@@ -156,11 +156,6 @@ void PruefeEingabeWerte() {
     }
 }
 
-// Keeps file 6 from staying open when stage a is left by an error.
-struct BerichtSchliesser {
-    ~BerichtSchliesser() { vb::Close(kBerichtDateiNr); }
-};
-
 } // namespace
 
 void SchichtBeiwerte(int16_t schicht, float& phi, float& alpha, float& beta, float& deltaA, float& deltaP,
@@ -208,18 +203,16 @@ void EingabeAuswerten() {
 
     // 4. Name of the project file for an outside slip-circle program.
     {
-        const int16_t f = vb::FreeFile();
-        vb::Open("DIDUVU.AKT", vb::OpenMode::Output, f);
-        vb::Write(f, P.GanzerName);
-        vb::Close(f);
+        vb::FileGuard d("DIDUVU.AKT", vb::OpenMode::Output);
+        vb::Write(d.nr(), P.GanzerName);
+        d.Close();
     }
 
     // 5. State of the seepage iteration before its first pass.
     {
-        const int16_t f = vb::FreeFile();
-        vb::Open("zorz10", vb::OpenMode::Output, f);
-        vb::Write(f, 0, 0, 10, 10, 0, 0);
-        vb::Close(f);
+        vb::FileGuard d("zorz10", vb::OpenMode::Output);
+        vb::Write(d.nr(), 0, 0, 10, 10, 0, 0);
+        d.Close();
     }
 
     // 6. Plot records and slip-circle input of the verification stage start empty.
@@ -305,7 +298,8 @@ void EingabeAuswerten() {
     }
 
     // 13. Report with page head and the echo of the input.
-    BerichtSchliesser schliesser;
+    // File 6 does not stay open when stage a is left by an error.
+    vb::FileGuard bericht(kBerichtDateiNr);
     BerichtAnlegen();
     EchoAllgemeinWandBoden();
     EchoAushubLastenAnker();
@@ -341,12 +335,11 @@ void EingabeAuswerten() {
 
     // 17. The end marker comes last: once it exists, every hand-over file is complete.
     {
-        const int16_t f = vb::FreeFile();
-        vb::Open("ZORDENDE.DOS", vb::OpenMode::Output, f);
-        vb::Write(f, "ENDE");
-        vb::Close(f);
+        vb::FileGuard d("ZORDENDE.DOS", vb::OpenMode::Output);
+        vb::Write(d.nr(), "ENDE");
+        d.Close();
     }
-    vb::Close(kBerichtDateiNr);
+    bericht.Close();
 }
 
 } // namespace zorma

@@ -21,29 +21,18 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
+using zorm1::P;
+
 namespace zormb {
-
-Erddruckzustand B;
-
-void ErddruckZustandZuruecksetzen() {
-    B = Erddruckzustand{};
-}
 
 namespace {
 
-constexpr int16_t kBericht = zorma::kBerichtDateiNr;
-
-std::string Zahl(float v, int16_t breite, int16_t stellen) {
-    return zorma::ZahlText(v, breite, stellen);
-}
-
-void Zeile(const std::string& s) {
-    vb::Print(kBericht, s);
-}
+using zorma::ZahlText;
+using zorma::ZeileDrucken;
 
 // Seepage state of the pass from "zorz10".
 void SickerzustandLesen() {
-    Datei d("zorz10", vb::OpenMode::Input);
+    vb::FileGuard d("zorz10", vb::OpenMode::Input);
     const int16_t f = d.nr();
     float w3 = 0, w4 = 0;
     vb::Input(f, B.GammaGeaendert, B.SickerKonv, w3, w4, B.GefaelleErd, B.GefaelleLuft);
@@ -54,6 +43,7 @@ void SickerzustandLesen() {
         B.GefaelleErd = 0.0f;
         B.GefaelleLuft = 0.0f;
     }
+    d.Close();
 }
 
 int16_t DruckLastfallBestimmen() {
@@ -101,68 +91,69 @@ int BeiwerteNeu(int i) {
 
 void KopfLastfall() {
     zorma::Bericht.Einrueckung = std::string(13, ' ');
-    Zeile(P.Kommentar[4]);
-    Zeile(zorma::Bericht.Einrueckung + "         LASTFALL " + Zahl(P.LFNr, 2, 0) + "  AUSHUB " +
-          Zahl(P.AushNr, 2, 0));
-    Zeile(P.Kommentar[4]);
+    ZeileDrucken(P.Kommentar[4]);
+    ZeileDrucken(zorma::Bericht.Einrueckung + "         LASTFALL " + ZahlText(P.LFNr, 2, 0) + "  AUSHUB " +
+                 ZahlText(P.AushNr, 2, 0));
+    ZeileDrucken(P.Kommentar[4]);
 }
 
 void SickerHinweis() {
     if (!(B.GefaelleErdWirksam != 0.0f && P.kzStroem != 0 && B.GefaelleLuftWirksam != 0.0f)) return;
     const std::string t(12, ' ');
-    Zeile(t + "  Wegen Stömungsdruck wurden die Bodenwichten und die Wasser- ");
-    Zeile(t + "  wichten beider Seiten iterativ geändert. Oberhalb des Bodens");
-    Zeile(t + "  bleibt das Wassergewicht unverändert bei 10 kN/m3 (23.8.2009)");
-    Zeile(t + "  gap´ wird begrenzt auf >= 0,001 = Schwebezustand  ( 1.4.2010)");
-    Zeile("");
-    Zeile(t + "  Mittleres hydraulisches Gefälle   aktiv    ia =" + Zahl(B.GefaelleErdWirksam, 8, 4));
-    Zeile(t + "                                    passiv   ip =" + Zahl(B.GefaelleLuftWirksam, 8, 4));
-    Zeile(t + "  gaa´ = gaa + ia * 10 , gwa´ = ( 1 - ia ) * 10 =" +
-          Zahl((1.0f - B.GefaelleErdWirksam) * 10.0f, 6, 2));
-    Zeile(t + "  gap´ = gap + ip * 10 , gwp´ = ( 1 - ip ) * 10 =" +
-          Zahl((1.0f - B.GefaelleLuftWirksam) * 10.0f, 6, 2));
-    Zeile("");
+    ZeileDrucken(t + "  Wegen Stömungsdruck wurden die Bodenwichten und die Wasser- ");
+    ZeileDrucken(t + "  wichten beider Seiten iterativ geändert. Oberhalb des Bodens");
+    ZeileDrucken(t + "  bleibt das Wassergewicht unverändert bei 10 kN/m3 (23.8.2009)");
+    ZeileDrucken(t + "  gap´ wird begrenzt auf >= 0,001 = Schwebezustand  ( 1.4.2010)");
+    ZeileDrucken("");
+    ZeileDrucken(t +
+                 "  Mittleres hydraulisches Gefälle   aktiv    ia =" + ZahlText(B.GefaelleErdWirksam, 8, 4));
+    ZeileDrucken(t +
+                 "                                    passiv   ip =" + ZahlText(B.GefaelleLuftWirksam, 8, 4));
+    ZeileDrucken(t + "  gaa´ = gaa + ia * 10 , gwa´ = ( 1 - ia ) * 10 =" +
+                 ZahlText((1.0f - B.GefaelleErdWirksam) * 10.0f, 6, 2));
+    ZeileDrucken(t + "  gap´ = gap + ip * 10 , gwp´ = ( 1 - ip ) * 10 =" +
+                 ZahlText((1.0f - B.GefaelleLuftWirksam) * 10.0f, 6, 2));
+    ZeileDrucken("");
 }
 
 void KopfErddruck(bool vorgegeben) {
     const std::string e(13, ' ');
-    Zeile("");
-    Zeile(e + "ERDDRUCK (m , kN/m2)     ohne Wasserdruck, ohne Zusatzdruck.");
+    ZeileDrucken("");
+    ZeileDrucken(e + "ERDDRUCK (m , kN/m2)     ohne Wasserdruck, ohne Zusatzdruck.");
     if (P.TeilsicherheitenAn != 0)
-        vb::Print(kBericht, e,
-                  "(Bemessungswerte nach Grenzzustand GZ STR mit gamG = ", vb::Format(P.gamG, "0.00"),
-                  vb::Tab(45), " gamE0g = ", vb::Format(P.gamE0g, "0.00"),
-                  " gamQ = ", vb::Format(P.gamQ, "0.00"), ")");
-    Zeile(P.Kommentar[4]);
+        ZeileDrucken(e, "(Bemessungswerte nach Grenzzustand GZ STR mit gamG = ", zorma::ZweiStellen(P.gamG),
+                     zorma::Spalte(45), " gamE0g = ", zorma::ZweiStellen(P.gamE0g),
+                     " gamQ = ", zorma::ZweiStellen(P.gamQ), ")");
+    ZeileDrucken(P.Kommentar[4]);
     const std::string z(22, ' ');
     if (vorgegeben) {
-        Zeile(z + "Kote  z         eh-Summe       vom Anwender eingegeben.");
+        ZeileDrucken(z + "Kote  z         eh-Summe       vom Anwender eingegeben.");
     } else {
-        Zeile(z + "Kote  z         eh-Summe        eh-Boden     eh-Auflast");
-        Zeile(z + "                           +  großfl. L.   begrenzte L.");
+        ZeileDrucken(z + "Kote  z         eh-Summe        eh-Boden     eh-Auflast");
+        ZeileDrucken(z + "                           +  großfl. L.   begrenzte L.");
     }
 }
 
-// Adds list A and list B into ESumme and copies the sum into BegrLast.
-void SummeNachBegrLast(zor::Ordinatenfeld& eA, zor::Ordinatenfeld& zA, int16_t nA) {
-    zormcom::DiagrammAddieren(eA, B.BegrLastE, B.ESummeE, zA, B.BegrLastZ, B.ESummeZ, nA, B.AnzWiderstand,
-                              P.AnzPunkte2, 1);
-    ListeKopieren(B.ESummeE, B.ESummeZ, P.AnzPunkte2, B.BegrLastE, B.BegrLastZ);
-    B.AnzWiderstand = P.AnzPunkte2;
+// Adds list A and the limited-load list into ESumme and copies the sum into BegrLast.
+void SummeNachBegrLast(const zor::Ordinatenliste& A) {
+    zormcom::DiagrammAddieren(A, B.BegrLast, B.ESumme, 1);
+    ListeKopieren(B.ESumme, B.BegrLast);
 }
 
 void ZorgzSchreiben() {
-    Datei d("ZORGZ", vb::OpenMode::Output);
-    vb::Write(d.nr(), B.AnzKnoten);
-    for (int i = 1; i <= B.AnzKnoten; ++i)
-        vb::Write(d.nr(), B.GzZ[i], B.GzE[i]);
+    vb::FileGuard d("ZORGZ", vb::OpenMode::Output);
+    vb::Write(d.nr(), B.Gz.n);
+    for (int i = 1; i <= B.Gz.n; ++i)
+        vb::Write(d.nr(), B.Gz.z[i], B.Gz.e[i]);
+    d.Close();
 }
 
 void PloteSchreiben() {
-    Datei d("ZZZPLOTE", vb::OpenMode::Output);
-    vb::Write(d.nr(), P.AnzLF, P.LFNr, P.AnzAush, P.AushNr, B.AnzWiderstand);
-    for (int i = 1; i <= B.AnzWiderstand; ++i)
-        vb::Write(d.nr(), B.ESummeZ[i], B.ESummeE[i], B.ESummeE[i] - B.BegrLastE[i], B.BegrLastE[i]);
+    vb::FileGuard d("ZZZPLOTE", vb::OpenMode::Output);
+    vb::Write(d.nr(), P.AnzLF, P.LFNr, P.AnzAush, P.AushNr, B.BegrLast.n);
+    for (int i = 1; i <= B.BegrLast.n; ++i)
+        vb::Write(d.nr(), B.ESumme.z[i], B.ESumme.e[i], B.ESumme.e[i] - B.BegrLast.e[i], B.BegrLast.e[i]);
+    d.Close();
 }
 
 } // namespace
@@ -225,35 +216,36 @@ void ErddruckBerechnen() {
         const int hinweis = BeiwerteNeu(i);
         if (B.DruckLastfall == 1) {
             if (!kopfGeschrieben) {
-                Zeile(zorma::Bericht.Einrueckung + "         wegen geänderter Wandreibungswinkel :");
-                Zeile("         " + vb::Left(zorma::Bericht.BerichtText[70], 55));
-                Zeile("         " + vb::Left(zorma::Bericht.BerichtText[71], 55));
+                ZeileDrucken(zorma::Bericht.Einrueckung + "         wegen geänderter Wandreibungswinkel :");
+                ZeileDrucken("         " + vb::Left(zorma::Bericht.BerichtText[70], 55));
+                ZeileDrucken("         " + vb::Left(zorma::Bericht.BerichtText[71], 55));
                 kopfGeschrieben = true;
             }
-            Zeile(zorma::Bericht.Einrueckung + "         " + Zahl(i, 3, 0) + Zahl(P.SchichtDicke[i], 10, 2) +
-                  Zahl(P.SchichtKagh[i], 8, 3) + Zahl(P.SchichtKach[i], 7, 3) + Zahl(P.SchichtKpch[i], 7, 3) +
-                  Zahl(P.SchichtKpgh[i], 7, 3));
+            ZeileDrucken(zorma::Bericht.Einrueckung + "         " + ZahlText(i, 3, 0) +
+                         ZahlText(P.SchichtDicke[i], 10, 2) + ZahlText(P.SchichtKagh[i], 8, 3) +
+                         ZahlText(P.SchichtKach[i], 7, 3) + ZahlText(P.SchichtKpch[i], 7, 3) +
+                         ZahlText(P.SchichtKpgh[i], 7, 3));
             const std::string schicht = zorma::Bericht.Einrueckung + "*** Schicht " + std::to_string(i);
-            if ((hinweis & 1) != 0) Zeile(schicht + ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
-            if ((hinweis & 2) != 0) Zeile(schicht + ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
-            if ((hinweis & 4) != 0) Zeile(schicht + ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
+            if ((hinweis & 1) != 0)
+                ZeileDrucken(schicht + ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
+            if ((hinweis & 2) != 0)
+                ZeileDrucken(schicht + ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
+            if ((hinweis & 4) != 0)
+                ZeileDrucken(schicht + ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
         }
     }
 
     // 11. One empty line in every pass.
-    Zeile("");
+    ZeileDrucken("");
 
     // 12. Loads standing on slopes above the wall head move down to it.
     LastenAufBoeschung(0.0f);
 
     // 13. Vertical stress from slopes and unlimited loads.
-    ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
-                      B.SchichtSigmaE, B.AnzListeB, 0.0f);
-    FlaechenlastFigur(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
-    zormcom::DiagrammAddieren(B.GzE, B.BegrLastE, B.SigmaVE, B.GzZ, B.BegrLastZ, B.SigmaVZ, B.AnzKnoten,
-                              B.AnzWiderstand, B.AnzListeA, 1);
-    ListeKopieren(B.SigmaVE, B.SigmaVZ, B.AnzListeA, B.GzE, B.GzZ);
-    B.AnzKnoten = B.AnzListeA;
+    ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f);
+    FlaechenlastFigur(B.BegrLast);
+    zormcom::DiagrammAddieren(B.Gz, B.BegrLast, B.SigmaV, 1);
+    ListeKopieren(B.SigmaV, B.Gz);
     ZorgzSchreiben();
 
     // 14.-15. Layer boundary at the earth-side water level; soil pressure.
@@ -274,10 +266,10 @@ void ErddruckBerechnen() {
     }
     if (nE >= 1) {
         for (int k = 1; k <= nE; ++k) {
-            B.EahZ[k] = P.ZEahGeg(s, k);
-            B.EahE[k] = P.gamG * P.EahGeg(s, k);
+            B.Eah.z[k] = P.ZEahGeg(s, k);
+            B.Eah.e[k] = P.gamG * P.EahGeg(s, k);
         }
-        B.AnzEah = static_cast<int16_t>(nE);
+        B.Eah.n = static_cast<int16_t>(nE);
     }
     if (nE > 0 || nP > 0) P.kzStroem = 0;
     if (nE > 0) {
@@ -305,55 +297,51 @@ void ErddruckBerechnen() {
         if (P.Erddruckart == 1) {
             BegrenzteLastAktiv();
             NegativeAbschneiden();
-            PunkteBereinigen(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
+            PunkteBereinigen(B.BegrLast);
             if (P.RuheProz > 0.0001f) {
-                ListeKopieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, B.SigmaVE, B.SigmaVZ);
-                B.AnzListeA = B.AnzWiderstand;
+                ListeKopieren(B.BegrLast, B.SigmaV);
                 BegrenzteLastRuhe();
                 bool wirksam = false;
-                for (int k = 1; k <= B.AnzWiderstand; ++k)
-                    if (B.BegrLastE[k] > 0.1f) wirksam = true;
+                for (int k = 1; k <= B.BegrLast.n; ++k)
+                    if (B.BegrLast.e[k] > 0.1f) wirksam = true;
                 if (wirksam) {
-                    SummeNachBegrLast(B.SigmaVE, B.SigmaVZ, B.AnzListeA);
+                    SummeNachBegrLast(B.SigmaV);
                 } else {
-                    ListeKopieren(B.SigmaVE, B.SigmaVZ, B.AnzListeA, B.BegrLastE, B.BegrLastZ);
-                    B.AnzWiderstand = B.AnzListeA;
+                    ListeKopieren(B.SigmaV, B.BegrLast);
                 }
             }
         } else if (P.Erddruckart == 2) {
             BegrenzteLastRuhe();
         }
-        ListeKopieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, B.SigmaVE, B.SigmaVZ);
-        B.AnzListeA = B.AnzWiderstand;
-        HorizontallastFigur(B.ESummeE, B.ESummeZ, P.AnzPunkte2, B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
-        SummeNachBegrLast(B.SigmaVE, B.SigmaVZ, B.AnzListeA);
-        if (B.AnzWiderstand < 2) LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
+        ListeKopieren(B.BegrLast, B.SigmaV);
+        HorizontallastFigur(B.ESumme, B.BegrLast);
+        SummeNachBegrLast(B.SigmaV);
+        if (B.BegrLast.n < 2) LastfigurLeer(B.BegrLast);
 
         // Earth-pressure sum.
-        zormcom::DiagrammAddieren(B.EahE, B.BegrLastE, B.ESummeE, B.EahZ, B.BegrLastZ, B.ESummeZ, B.AnzEah,
-                                  B.AnzWiderstand, P.AnzPunkte2, 1);
+        zormcom::DiagrammAddieren(B.Eah, B.BegrLast, B.ESumme, 1);
         if (B.DruckLastfall == 1) {
-            for (int k = 1; k <= P.AnzPunkte2; ++k)
-                Zeile(std::string(23, ' ') + Zahl(B.ESummeZ[k], 6, 2) + Zahl(B.ESummeE[k], 17, 2) +
-                      Zahl(B.ESummeE[k] - B.BegrLastE[k], 16, 2) + Zahl(B.BegrLastE[k], 15, 2));
-            Zeile("");
-            Zeile("");
+            for (int k = 1; k <= B.ESumme.n; ++k)
+                ZeileDrucken(
+                    std::string(23, ' ') + ZahlText(B.ESumme.z[k], 6, 2) + ZahlText(B.ESumme.e[k], 17, 2) +
+                    ZahlText(B.ESumme.e[k] - B.BegrLast.e[k], 16, 2) + ZahlText(B.BegrLast.e[k], 15, 2));
+            ZeileDrucken("");
+            ZeileDrucken("");
         }
     } else {
         // 21. The given pressure is the sum; the loads are contained in it.
         if (B.DruckLastfall == 1) {
-            for (int k = 1; k <= B.AnzEah; ++k)
-                Zeile(std::string(23, ' ') + Zahl(B.EahZ[k], 6, 2) + Zahl(B.EahE[k], 17, 2));
-            Zeile("");
-            Zeile("");
+            for (int k = 1; k <= B.Eah.n; ++k)
+                ZeileDrucken(std::string(23, ' ') + ZahlText(B.Eah.z[k], 6, 2) + ZahlText(B.Eah.e[k], 17, 2));
+            ZeileDrucken("");
+            ZeileDrucken("");
         }
-        ListeKopieren(B.EahE, B.EahZ, B.AnzEah, B.ESummeE, B.ESummeZ);
-        for (int k = 1; k <= B.AnzEah; ++k) {
-            B.BegrLastE[k] = 0.0f;
-            B.BegrLastZ[k] = B.EahZ[k];
+        ListeKopieren(B.Eah, B.ESumme);
+        for (int k = 1; k <= B.Eah.n; ++k) {
+            B.BegrLast.e[k] = 0.0f;
+            B.BegrLast.z[k] = B.Eah.z[k];
         }
-        B.AnzWiderstand = B.AnzEah;
-        P.AnzPunkte2 = B.AnzEah;
+        B.BegrLast.n = B.Eah.n;
     }
 
     // 22.-24. Hand-over files.
@@ -362,8 +350,9 @@ void ErddruckBerechnen() {
     Z4Schreiben();
     if (P.kzStroem == 0) B.SickerKonv = 1;
     {
-        Datei d("ZOREPP.", vb::OpenMode::Output);
+        vb::FileGuard d("ZOREPP.", vb::OpenMode::Output);
         vb::Write(d.nr(), static_cast<int16_t>(0));
+        d.Close();
     }
     P.AnzGleitflaechen = 0;
 

@@ -6,8 +6,10 @@
 #include "earthpressure/coefficients.h"
 #include "earthpressure/figure_points.h"
 #include "earthpressure/handover_a.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
+
+using zorm1::P;
 
 namespace zormb {
 
@@ -44,28 +46,27 @@ void Einflusstiefen(int16_t j, float& z1, float& z2, float& z3) {
 // Figure of one limited load with the resultant R spread between z1 and z3 after the
 // distribution option; every ordinate passes through `skalieren`.
 template <typename F>
-void BegrenzteFigur(zor::Ordinatenfeld& e, zor::Ordinatenfeld& z, int16_t& n, float R, float z1, float z2,
-                    float z3, F skalieren) {
-    n = 0;
-    PunktAnhaengen(e, z, n, std::min(z1, P.SchichtKote[1]), 0.0f);
-    PunktAnhaengen(e, z, n, z1, 0.0f);
+void BegrenzteFigur(zor::Ordinatenliste& L, float R, float z1, float z2, float z3, F skalieren) {
+    L.n = 0;
+    PunktAnhaengen(L, std::min(z1, P.SchichtKote[1]), 0.0f);
+    PunktAnhaengen(L, z1, 0.0f);
     const float h = z3 - z1;
     switch (P.VerteilungAktiv) {
     case 1:
-        PunktAnhaengen(e, z, n, z2, 2.0f * R / h);
+        PunktAnhaengen(L, z2, 2.0f * R / h);
         break;
     case 2:
-        PunktAnhaengen(e, z, n, z1, 2.0f * R / h);
+        PunktAnhaengen(L, z1, 2.0f * R / h);
         break;
     default: // rectangle (also for options the dialogs do not offer)
-        PunktAnhaengen(e, z, n, z1, R / h);
-        PunktAnhaengen(e, z, n, z3, R / h);
+        PunktAnhaengen(L, z1, R / h);
+        PunktAnhaengen(L, z3, R / h);
         break;
     }
-    PunktAnhaengen(e, z, n, z3, 0.0f);
-    PunktAnhaengen(e, z, n, kTiefeUnendlich, 0.0f);
-    for (int16_t k = 1; k <= n; ++k)
-        e[k] = skalieren(e[k]);
+    PunktAnhaengen(L, z3, 0.0f);
+    PunktAnhaengen(L, kTiefeUnendlich, 0.0f);
+    for (int16_t k = 1; k <= L.n; ++k)
+        L.e[k] = skalieren(L.e[k]);
 }
 
 } // namespace
@@ -133,47 +134,44 @@ void Einflusstiefe(int16_t modus, int16_t& gefunden, float x1, float& x2, float&
     if (z < P.SchichtKote[1]) z = P.SchichtKote[1];
 }
 
-void Einflussbereich(int16_t j, std::span<float> e, std::span<float> z, int16_t& n, float& zAus) {
-    z[1] = P.SchichtKote[1];
-    e[1] = 0.0f;
+void Einflussbereich(int16_t j, zor::Ordinatenliste& F, float& zAus) {
+    F.z[1] = P.SchichtKote[1];
+    F.e[1] = 0.0f;
     zAus = zormcom::Lauf.ErdZ[j];
     float x = zormcom::Lauf.ErdXA[j];
     int16_t gef = 0;
     Einflusstiefe(1, gef, 0.0f, x, zAus);
-    z[2] = zAus;
-    e[2] = 0.0f;
-    n = 2;
+    F.z[2] = zAus;
+    F.e[2] = 0.0f;
+    F.n = 2;
 }
 
-void LastfigurLeer(int16_t& n, std::span<float> e, std::span<float> z) {
-    n = 2;
-    z[1] = P.SchichtKote[1];
-    e[1] = 0.0f;
-    z[2] = kTiefeUnendlich;
-    e[2] = 0.0f;
+void LastfigurLeer(zor::Ordinatenliste& L) {
+    L.n = 2;
+    L.z[1] = P.SchichtKote[1];
+    L.e[1] = 0.0f;
+    L.z[2] = kTiefeUnendlich;
+    L.e[2] = 0.0f;
 }
 
-void LastfigurAddieren(std::span<float> eS, std::span<float> zS, int16_t& nS, std::span<float> eF,
-                       std::span<float> zF, int16_t& nF) {
-    int16_t n = 0;
-    zormcom::DiagrammAddieren(eS, eF, B.LastSummeE, zS, zF, B.LastSummeZ, nS, nF, n, 1);
-    if (nS == 0 || nF == 0) return;
-    ListeKopieren(B.LastSummeE, B.LastSummeZ, n, eS, zS);
-    nS = n;
+void LastfigurAddieren(zor::Ordinatenliste& S, zor::Ordinatenliste& F) {
+    B.LastSumme.n = 0;
+    zormcom::DiagrammAddieren(S, F, B.LastSumme, 1);
+    if (S.n == 0 || F.n == 0) return;
+    ListeKopieren(B.LastSumme, S);
 }
 
-void FlaechenlastFigur(int16_t& n, std::span<float> e, std::span<float> z) {
+void FlaechenlastFigur(zor::Ordinatenliste& S) {
     auto& L = zormcom::Lauf;
-    LastfigurLeer(n, e, z);
+    LastfigurLeer(S);
     bool zehnVerbraucht = false;
-    zor::Ordinatenfeld fe{}, fz{};
-    int16_t fn = 0;
+    zor::Ordinatenliste f;
     for (int16_t j = 1; j <= L.AnzLastErd; ++j) {
         int16_t wirkt = 0;
         zormcom::LastWirkt2(j, wirkt);
         if (!(L.ErdXE[j] >= 99.0f && wirkt == 1)) continue;
         float z1 = 0.0f;
-        Einflussbereich(j, fe, fz, fn, z1);
+        Einflussbereich(j, f, z1);
         float q = L.ErdPv[j];
         if (P.TeilsicherheitenAn != 0) {
             // 10 kN/m2 of the first load above 10 kN/m2 count as permanent, the rest as variable;
@@ -189,20 +187,19 @@ void FlaechenlastFigur(int16_t& n, std::span<float> e, std::span<float> z) {
         float x = L.ErdXA[j];
         int16_t gef = 0;
         Einflusstiefe(2, gef, 0.0f, x, z2);
-        fz[3] = z2;
-        fe[3] = q;
-        fz[4] = kTiefeUnendlich;
-        fe[4] = q;
-        fn = 4;
-        LastfigurAddieren(e, z, n, fe, fz, fn);
+        f.z[3] = z2;
+        f.e[3] = q;
+        f.z[4] = kTiefeUnendlich;
+        f.e[4] = q;
+        f.n = 4;
+        LastfigurAddieren(S, f);
     }
 }
 
 void BegrenzteLastAktiv() {
     auto& L = zormcom::Lauf;
-    LastfigurLeer(B.AnzWiderstand, B.BegrLastE, B.BegrLastZ);
-    zor::Ordinatenfeld fe{}, fz{};
-    int16_t fn = 0;
+    LastfigurLeer(B.BegrLast);
+    zor::Ordinatenliste f;
     for (int16_t j = 1; j <= L.AnzLastErd; ++j) {
         int16_t wirkt = 0;
         zormcom::LastWirkt2(j, wirkt);
@@ -223,17 +220,16 @@ void BegrenzteLastAktiv() {
         // the at-rest figure of the limited loads; with pure active pressure (the first run with
         // global safety) the load acts with all of its active pressure.
         const float ruhe = P.RuheProz > 0.0001f ? 1.0f - static_cast<float>(L.ErdRuheProz[j]) / 100.0f : 1.0f;
-        const float f = P.ErdLastDauer(P.LFNr, j) / 100.0f;
-        BegrenzteFigur(fe, fz, fn, dE, z1, z2, z3, [&](float e) { return Teilsicherheit(e * ruhe, f); });
-        LastfigurAddieren(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, fe, fz, fn);
+        const float dauer = P.ErdLastDauer(P.LFNr, j) / 100.0f;
+        BegrenzteFigur(f, dE, z1, z2, z3, [&](float e) { return Teilsicherheit(e * ruhe, dauer); });
+        LastfigurAddieren(B.BegrLast, f);
     }
 }
 
-void HorizontallastFigur(std::span<float> eF, std::span<float> zF, int16_t& nF, std::span<float> eS,
-                         std::span<float> zS, int16_t& nS) {
+void HorizontallastFigur(zor::Ordinatenliste& F, zor::Ordinatenliste& S) {
     auto& L = zormcom::Lauf;
-    LastfigurLeer(nS, eS, zS);
-    zor::Ordinatenfeld fe{}, fz{};
+    LastfigurLeer(S);
+    zor::Ordinatenliste f;
     for (int16_t j = 1; j <= L.AnzLastErd; ++j) {
         int16_t wirkt = 0;
         zormcom::LastWirkt2(j, wirkt);
@@ -242,12 +238,10 @@ void HorizontallastFigur(std::span<float> eF, std::span<float> zF, int16_t& nF, 
         float z1, z2, z3;
         Einflusstiefen(j, z1, z2, z3);
         if (!(z3 > z1)) continue;
-        const float f = P.ErdLastDauer(P.LFNr, j) / 100.0f;
-        int16_t n = 0;
-        BegrenzteFigur(fe, fz, n, H, z1, z2, z3, [&](float e) { return Teilsicherheit(e, f); });
-        nF = n;
-        ListeKopieren(fe, fz, n, eF, zF);
-        LastfigurAddieren(eS, zS, nS, eF, zF, nF);
+        const float dauer = P.ErdLastDauer(P.LFNr, j) / 100.0f;
+        BegrenzteFigur(f, H, z1, z2, z3, [&](float e) { return Teilsicherheit(e, dauer); });
+        ListeKopieren(f, F);
+        LastfigurAddieren(S, F);
     }
 }
 

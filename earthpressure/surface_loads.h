@@ -3,7 +3,8 @@
 // coefficients as a vertical stress; limited strip loads give a pressure figure on the wall
 // between the slip lines from their edges.
 #include <cstdint>
-#include <span>
+
+#include "earthpressure/diagrams.h"
 
 namespace zormb {
 
@@ -16,25 +17,24 @@ void LastenAufBoeschung(float zRef);
 // horizontal distance still to go in the last layer; gefunden = 1 when the wall was reached.
 void Einflusstiefe(int16_t modus, int16_t& gefunden, float x1, float& x2, float& z);
 
-// Two-point zero figure of load j from the wall head to the depth zAus of its phi line from xA.
-void Einflussbereich(int16_t j, std::span<float> e, std::span<float> z, int16_t& n, float& zAus);
+// Two-point zero figure F of load j from the wall head to the depth zAus of its phi line from xA.
+void Einflussbereich(int16_t j, zor::Ordinatenliste& F, float& zAus);
 
 // The zero figure: (top of the first layer, 0) and (99, 0).
-void LastfigurLeer(int16_t& n, std::span<float> e, std::span<float> z);
+void LastfigurLeer(zor::Ordinatenliste& L);
 
-// Adds figure F to the sum S in place (F is resampled onto the common depths).
-void LastfigurAddieren(std::span<float> eS, std::span<float> zS, int16_t& nS, std::span<float> eF,
-                       std::span<float> zF, int16_t& nF);
+// Adds figure F to the sum S in place (F is resampled onto the common depths). Nothing
+// happens when either list is empty.
+void LastfigurAddieren(zor::Ordinatenliste& S, zor::Ordinatenliste& F);
 
-// Vertical-stress figure of the unlimited loads acting in the stage.
-void FlaechenlastFigur(int16_t& n, std::span<float> e, std::span<float> z);
+// Vertical-stress figure L of the unlimited loads acting in the stage.
+void FlaechenlastFigur(zor::Ordinatenliste& L);
 
 // Active pressure figure of the limited loads into B.BegrLast (reduced by a load's at-rest share
 // when the pass has one: its at-rest figure then comes from BegrenzteLastRuhe).
 void BegrenzteLastAktiv();
 
 // Figure of the horizontal components of the limited loads into S, with F as scratch.
-void HorizontallastFigur(std::span<float> eF, std::span<float> zF, int16_t& nF, std::span<float> eS,
-                         std::span<float> zS, int16_t& nS);
+void HorizontallastFigur(zor::Ordinatenliste& F, zor::Ordinatenliste& S);
 
 } // namespace zormb

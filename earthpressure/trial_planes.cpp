@@ -5,14 +5,14 @@
 #include "earthpressure/handover_a.h"
 #include "earthpressure/handover_b.h"
 #include "earthpressure/report_file.h"
-#include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 
-namespace zormb {
+using zorm1::P;
 
-Gleitergebnis GleitErgebnis;
+namespace zormb {
 
 std::array<float, kGleitTiefen + 1> GleitTiefen(float zAush) {
     std::array<float, kGleitTiefen + 1> z{};
@@ -87,8 +87,9 @@ void ErdwiderstandGleitflaechen() {
             // The depth list would not ascend: the search is not possible for this stage. The
             // report says so once, in the pass of the stage that prints.
             if (B.DruckLastfall == 1 && vb::IsOpen(zorma::kBerichtDateiNr))
-                vb::Print(zorma::kBerichtDateiNr, vb::Tab(13),
-                          "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
+                zorma::ZeileDrucken(
+                    zorma::Spalte(13),
+                    "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
             return;
         }
     }
@@ -151,20 +152,20 @@ void ErdwiderstandGleitflaechen() {
     std::array<float, kGleitTiefen + 1> e{};
     OrdinatenAusResultierenden(R.z.data(), R.E.data(), kGleitTiefen, e.data());
     for (int i = 1; i <= kGleitTiefen; ++i) {
-        L.EphZ[i] = R.z[i];
-        L.EphE[i] = e[i];
+        L.Eph.z[i] = R.z[i];
+        L.Eph.e[i] = e[i];
     }
-    L.AnzEph = kGleitTiefen;
-    P.AnzGleitflaechen = static_cast<int16_t>(L.AnzEph + 1);
+    L.Eph.n = kGleitTiefen;
+    P.AnzGleitflaechen = static_cast<int16_t>(L.Eph.n + 1);
 
-    Datei d("ZOREPP.", vb::OpenMode::Output);
+    vb::FileGuard d("ZOREPP.", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, static_cast<int16_t>(1));
     vb::Write(f, P.AnzGleitflaechen);
     vb::Write(f, 0.0f, 0.0f, 0.0f, 0.0f);
-    for (int i = 1; i <= L.AnzEph; ++i)
-        vb::Write(f, L.EphZ[i], P.EtaAnpass * L.EphE[i], R.Winkel[i], R.E[i]);
-    vb::Close(f);
+    for (int i = 1; i <= L.Eph.n; ++i)
+        vb::Write(f, L.Eph.z[i], P.EtaAnpass * L.Eph.e[i], R.Winkel[i], R.E[i]);
+    d.Close();
 }
 
 } // namespace zormb

@@ -5,10 +5,9 @@
 #include <array>
 #include <cstdint>
 
-namespace zormb {
+#include "earthpressure/state.h"
 
-// Number of depth points of the search.
-inline constexpr int kGleitTiefen = 38;
+namespace zormb {
 
 // Depths of the search below the wall head for the excavation level zAush (indices 1..38).
 std::array<float, kGleitTiefen + 1> GleitTiefen(float zAush);
@@ -21,16 +20,10 @@ void OrdinatenAusResultierenden(const float* z, const float* E, int n, float* e)
 // weights, the bottom loads and the strength of the slice the slip plane runs in.
 float KeilKraft(float theta, int16_t kExit, int16_t kWall);
 
-// The search for the current stage: results into zormcom::Lauf.EphZ/EphE/AnzEph, the resultants
-// and angles per depth, and the file "ZOREPP.". An excavation level too deep for the depth list
-// (at or below 79 m, where the last two depths would coincide) is refused with a report line
-// and leaves "ZOREPP." as it is.
+// The search for the current stage: results into zormcom::Lauf.Eph.z/EphE/AnzEph, the resultants
+// and angles per depth into GleitErgebnis (earthpressure/state.h), and the file "ZOREPP.". An excavation
+// level too deep for the depth list (at or below 79 m, where the last two depths would coincide) is refused
+// with a report line and leaves "ZOREPP." as it is.
 void ErdwiderstandGleitflaechen();
-
-// Resultants E(i) (kN/m) and slip-plane angles (radians) of the last search.
-struct Gleitergebnis {
-    std::array<float, kGleitTiefen + 1> z{}, E{}, Winkel{};
-};
-extern Gleitergebnis GleitErgebnis;
 
 } // namespace zormb

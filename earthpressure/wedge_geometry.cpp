@@ -9,13 +9,9 @@
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 
+using zorm1::P;
+
 namespace zormb {
-
-Keilmodell Keil;
-
-void KeilZuruecksetzen() {
-    Keil = Keilmodell{};
-}
 
 void ModellZuGross() {
     throw zor::CalcAbort("Das Gleitflächenmodell der Aushubseite ist zu groß; der Erdwiderstand aus "

@@ -1,5 +1,7 @@
 #include "frame/h504_texts.h"
 
+#include <optional>
+
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
@@ -57,42 +59,33 @@ Heft504Texte& Heft504() {
 void H504DateiLesen() {
     H504.DialogGeladen = true;
     H504.LeisteGeladen = true;
-    std::string text; // the last text read; a failed read leaves it as it was
-    int16_t fn = 0;
-    bool offen = false;
+    std::string text;               // the last text read; a failed read leaves it as it was
+    std::optional<vb::FileGuard> d; // empty when the file cannot be opened
     try {
-        fn = vb::FreeFile();
-        vb::Open(H504Datei, vb::OpenMode::Input, fn);
-        offen = true;
+        d.emplace(H504Datei, vb::OpenMode::Input);
     } catch (...) {
     }
     for (int i = 0; i < Heft504Texte::Anzahl; ++i) {
-        if (offen) {
+        if (d) {
             try {
-                vb::InputItem(fn, text);
+                vb::InputItem(d->nr(), text);
             } catch (...) {
             }
         }
         H504.Dialog[i] = text;
         H504.Leiste[i] = text;
     }
-    if (offen) vb::Close(fn);
+    if (d) d->Close();
 }
 
 bool H504DateiSchreiben() {
     const Heft504Texte& t = Heft504();
     try {
         vb::SaveReplacing(H504Datei, [&](const std::string& temp) {
-            const int16_t fn = vb::FreeFile();
-            vb::Open(temp, vb::OpenMode::Output, fn);
-            try {
-                for (int i = 0; i < Heft504Texte::Anzahl; ++i)
-                    vb::Print(fn, Gequotet(t[i]));
-            } catch (...) {
-                vb::Close(fn);
-                throw;
-            }
-            vb::Close(fn);
+            vb::FileGuard d(temp, vb::OpenMode::Output);
+            for (int i = 0; i < Heft504Texte::Anzahl; ++i)
+                vb::Print(d.nr(), Gequotet(t[i]));
+            d.Close();
         });
     } catch (...) {
         return false;

@@ -1,13 +1,21 @@
-// The one set of project data of the program: every input value of the project being worked on, the values of
-// the current excavation stage, the stage table, the working values of a calculation run and the settings
-// kept beside them. It exists once for the program's life (`P`) and is read and written in place by the
-// dialogs, the calculation, the report and the graphics.
+// The one set of project data of the program (`zorm1::P`): every input value of the project being worked on,
+// the values of the current excavation stage, the stage table and the settings kept beside them. It exists
+// once for the program's life and is read and written in place by the dialogs, the calculation, the report
+// and the graphics.
+//
+// What belongs here: what the project file and the settings hold (the project as read and written) and the
+// values of the current stage loaded from the stage table. The run values that stand here already (the
+// blocks "working values of the current stage", "values set for a calculation run" and "values a run leaves
+// for the pictures") stay where the stages put them, but the blocks do not grow. What does not belong here:
+// a new value that only lives during a calculation run. Such values go into the state header of the folder
+// that makes them (earthpressure/state.h, statics/state.h, ...) and are reset with zor::LaufZuruecksetzen
+// (frame/run_state.h); the later stages read them from there. New fields for the statics, verification and
+// design go there, not here.
 //
 // Conventions:
 // - counts, flags and codes are int16_t, engineering values float, texts std::string (UTF-8);
 // - arrays keep the declared index range 0..N (std::array<T, N + 1>) and are used from index 1 unless a
-// comment
-//   says otherwise; entries behind a count keep whatever they last held;
+//   comment says otherwise; entries behind a count keep whatever they last held;
 // - two- and three-index arrays are stored with the first index running fastest, so element (lc, j) of a
 //   load array 0..8 x 0..15 sits at flat index lc + 9 * j, as the stored layouts expect.
 #pragma once
@@ -81,8 +89,7 @@ struct ProjectData {
     int16_t AushNr = 0;              // current excavation stage
     int16_t LFNr = 0;                // current load case
 
-    // ---------------------------------------------------------------- program state (not in the project
-    // file)
+    // --------------------------------------------------------------- program state (not in the project file)
     std::string GanzerName;     // full path and name of the project file
     std::string DateiPfad;      // folder of the project file with trailing separator
     std::string DateiName;      // project file name without folder
@@ -173,8 +180,7 @@ struct ProjectData {
     Arr<float, 8> BoeschGamma{};
     Arr<float, 8> BoeschPhi{};
 
-    // ---------------------------------------------------------------- per-stage arrays beside the stage
-    // table
+    // --------------------------------------------------------------- per-stage arrays beside the stage table
     Arr<float, 30> ZWasserErdAush{}; // element 0 = 99 when a stage is opened
     Arr<float, 15> AushubWert19{};
     Arr<int16_t, 15> AnzFigur6Aush{};
@@ -335,14 +341,12 @@ struct ProjectData {
     float xNull = 0.0f;
     float zNull = 0.0f;
 
-    // ---------------------------------------------------------------- page numbering (the header texts live
-    // in h504_texts.h)
+    // ------------------------------------------------ page numbering (the header texts live in h504_texts.h)
     std::string SeitenVorsatz;
     int16_t StartSeite = 0;
     int16_t SeitenNr = 0;
 
-    // ---------------------------------------------------------------- values set for a calculation run (not
-    // saved)
+    // ---------------------------------------------------------- values set for a calculation run (not saved)
     int16_t ErsterLauf = 0;
     float gamEWirk = 0.0f, gamReWirk = 0.0f, gamPhiWirk = 0.0f, gamCWirk = 0.0f;
     float gamS_Stahl = 0.0f, gamC_Beton = 0.0f;
@@ -362,8 +366,7 @@ struct ProjectData {
     Arr<float, 20> AuflagerSenkung{};  // wall deflection (mm) when the support was installed
     Arr<float, 20> AuflagerSenkungZ{}; // level of that support
 
-    // ---------------------------------------------------------------- settings file and shared drawing
-    // values
+    // --------------------------------------------------------------- settings file and shared drawing values
     int16_t GrafikRandLinks = 0, GrafikRandRechts = 0, GrafikRandOben = 0, GrafikRandUnten = 0;
     float Einst3c = 0.0f;
     std::string TextFontName;
@@ -413,7 +416,3 @@ extern ProjectData P;
 void ResetProjectData();
 
 } // namespace zorm1
-
-using zorm1::P;
-using zorm1::ProjectData;
-using zorm1::ResetProjectData;

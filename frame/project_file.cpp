@@ -13,14 +13,16 @@
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
 
-namespace zorm1 {
+using zorm1::P;
+using zorm1::ProjectData;
 
-std::function<void()> FalscheDateiFokus;
+namespace zorm1 {
 
 namespace {
 
@@ -727,15 +729,9 @@ struct Leser {
 bool EingabeSchreiben(const std::string& dateiName) {
     try {
         vb::SaveReplacing(dateiName, [](const std::string& temp) {
-            const int16_t fn = vb::FreeFile();
-            vb::Open(temp, vb::OpenMode::Output, fn);
-            try {
-                SchreibeAlles(fn);
-            } catch (...) {
-                vb::Close(fn);
-                throw;
-            }
-            vb::Close(fn);
+            vb::FileGuard d(temp, vb::OpenMode::Output);
+            SchreibeAlles(d.nr());
+            d.Close();
         });
     } catch (const std::exception& e) {
         const auto* rt = dynamic_cast<const vb::RuntimeError*>(&e);
@@ -758,20 +754,13 @@ bool EingabeLesen(const std::string& dateiName) {
     const ProjectData vorher = P;
     const Anzeigen::Heft504Daten h504Vorher = Anzeigen::H504;
 
-    int16_t fn = 0;
     bool ok = false;
     bool h504Gelesen = false;
     try {
-        fn = vb::FreeFile();
-        vb::Open(dateiName, vb::OpenMode::Input, fn);
-        Leser leser{fn};
-        try {
-            leser.Lesen();
-        } catch (...) {
-            vb::Close(fn);
-            throw;
-        }
-        vb::Close(fn);
+        vb::FileGuard d(dateiName, vb::OpenMode::Input);
+        Leser leser{d.nr()};
+        leser.Lesen();
+        d.Close();
         h504Gelesen = leser.h504Gelesen;
         ok = true;
     } catch (...) {
@@ -790,7 +779,10 @@ bool EingabeLesen(const std::string& dateiName) {
     vb::Beep();
     vb::MsgBox("Die Datei   " + dateiName + "   ist keine Eingabe-Datei für  Z O R  !\r\r", vb::vbOKOnly,
                "Falsche Datei");
-    if (FalscheDateiFokus) FalscheDateiFokus();
+    if (vb::Form* titel = vb::LoadedForm("frmTitel")) {
+        auto& box = vb::ControlOf<vb::TextBox>(*titel, "txtEin", 0);
+        if (box.canTakeFocusNow()) box.SetFocus();
+    }
     return false;
 }
 

@@ -4,7 +4,6 @@
 // the slip-circle input.
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace zorm1 {
@@ -20,12 +19,8 @@ bool EingabeSchreiben(const std::string& dateiName);
 // end is allowed counts as read. On success DatenGelesen becomes -1, the header texts are written to
 // "zorH504.txt" when the file holds them, and the result is true. On any error (missing file, wrong item,
 // early end elsewhere, a count beyond its array) the project data and the header texts stay exactly as before
-// the read, the program beeps and shows the "Falsche Datei" box, the focus hook is called when one is
-// installed, and the result is false.
+// the read, the program beeps and shows the "Falsche Datei" box, the focus goes to the start dialog's first
+// text box (frmTitel.txtEin(0)) when the dialog is on the screen, and the result is false.
 bool EingabeLesen(const std::string& dateiName);
-
-// Called after the "Falsche Datei" box; the start dialog installs it to put the focus on its first text box
-// while it is on the screen and removes it when it closes. Empty: nothing happens.
-extern std::function<void()> FalscheDateiFokus;
 
 } // namespace zorm1

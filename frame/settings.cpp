@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/anzeigen_dateien.h"
+#include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
@@ -12,6 +12,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+
+using zorm1::P;
 
 namespace Anzeigen {
 

@@ -6,6 +6,8 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 
+using zorm1::P;
+
 namespace zormcom {
 
 namespace {

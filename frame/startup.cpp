@@ -12,6 +12,8 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
 
+using zorm1::P;
+
 namespace Anzeigen {
 
 namespace fs = std::filesystem;

@@ -1,12 +1,18 @@
 #include "slipcircle/zormg_state.h"
 
 #include "frame/project_data.h"
+#include "frame/run_state.h"
+#include "platform/forms/forms.h"
 #include "platform/runtime/errors.h"
+
+using zorm1::P;
 
 namespace Zormg {
 
 namespace {
 Zustand g_zustand;
+Daten g_daten;
+const zor::LaufzustandAnmeldung anmeldung(&ZustandZuruecksetzen);
 
 template <class T> void neu(std::vector<T>& v, int oben) {
     v.assign(static_cast<std::size_t>(oben) + 1, T{});
@@ -19,6 +25,7 @@ Zustand& Z() {
 
 void ZustandZuruecksetzen() {
     g_zustand = Zustand{};
+    g_daten = Daten{};
 }
 
 void FelderDimensionieren() {
@@ -47,6 +54,22 @@ void FelderDimensionieren() {
     neu(z.HLastA, 30);
     neu(z.HLastE, 30);
     neu(z.LastStaendig, 30);
+}
+
+Daten& D() {
+    return g_daten;
+}
+
+void Nachgeben(bool immer) {
+    Daten& d = g_daten;
+    const auto jetzt = std::chrono::steady_clock::now();
+    if (!immer && jetzt - d.LetztesNachgeben < std::chrono::milliseconds(d.YieldAbstandMs)) return;
+    vb::DoEvents();
+    d.LetztesNachgeben = std::chrono::steady_clock::now();
+}
+
+void Drucken(int zeile, const std::string& text) {
+    if (g_daten.ZeileDrucken) g_daten.ZeileDrucken(zeile, text);
 }
 
 } // namespace Zormg

@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "frame/anzeigen_dateien.h"
-#include "frame/dliste.h"
+#include "frame/file_routines.h"
+#include "frame/project_list.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 
@@ -49,7 +50,13 @@ void frmDListe::cmdOK_Click(int16_t Index) {
         if (!Anzeigen::DateiExistiert(e)) return; // nothing clicked, or the file is gone: stay open
         const std::string pfad = Anzeigen::NurPfad(e);
         const std::string name = Anzeigen::NurDateiName(e);
-        if (Uebergabe) Uebergabe(pfad, name);
+        // The chosen entry's folder (up to and including the last separator) and its bare name go
+        // into the start dialog's read-folder and read-name boxes, when the dialog is there.
+        if (vb::Form* titel = vb::LoadedForm("frmTitel")) {
+            vb::ControlOf<vb::TextBox>(*titel, "txtEin", 0).setText(pfad);
+            vb::ControlOf<vb::TextBox>(*titel, "txtEin", 1).setText(name);
+        }
+        Uebernommen = true;
         vb::Unload(*this);
         break;
     }

@@ -1,6 +1,5 @@
 #pragma once
 // The window with the list of project files: take one for reading, or delete project files.
-#include <functional>
 #include <string>
 
 #include "platform/forms/forms.h"
@@ -16,10 +15,9 @@ public:
     void List1_DblClick();
     void cmdOK_Click(int16_t Index);
 
-    // Where "Ausgewählte Datei einlesen" hands the chosen entry: its folder (up to and including the
-    // last separator) and its bare name, into the start dialog's read-folder and read-name boxes.
-    // The start dialog sets it before it shows this window.
-    static inline std::function<void(const std::string& pfad, const std::string& name)> Uebergabe;
+    // True once "Ausgewählte Datei einlesen" handed an entry to the start dialog; the start dialog clears it
+    // before it shows the list, so that closing the list without a choice reads nothing.
+    static inline bool Uebernommen = false;
 
 private:
     std::string listenName_;

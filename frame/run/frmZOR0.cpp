@@ -1,11 +1,14 @@
 #include "frame/run/frmZOR0.h"
 
-#include "frame/anzeigen_fenster.h"
-#include "frame/dliste.h"
 #include "frame/project_data.h"
+#include "frame/project_list.h"
 #include "frame/startup.h"
+#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
 #include "platform/runtime/winfs.h"
+
+using zorm1::P;
 
 frmZOR0::frmZOR0() : vb::Form("frmZOR0") {
     setCaption("Bild0");
@@ -76,7 +79,9 @@ void frmZOR0::cmdOK_Click() {
     Anzeigen::WurzelOrdnerSuchen();
     DListe::Bereinigen();
     vb::Unload(*this);
-    if (StartDialogLaden) StartDialogLaden();
+    // The start dialog, once the root folder is found and this window is gone. Until the start
+    // dialog is part of the program, nothing is opened and the program ends here.
+    if (vb::IsRegistered("frmTitel")) vb::FormByName("frmTitel");
 }
 
 void frmZOR0::cmdZOR_Click() {

@@ -1,8 +1,6 @@
 #pragma once
 // The start window: the version text, two hints on working with the input pages, the warning for a
 // small screen, and the ways on: "Weiter" (or the big button) and an older version of the program.
-#include <functional>
-
 #include "platform/forms/forms.h"
 
 class frmZOR0 : public vb::Form {
@@ -20,10 +18,6 @@ public:
     void cmdOK_Click();
     void cmdZOR_Click();
     void cmdNeustartZOR2_Click();
-
-    // Opens the start dialog once the root folder is found and this window is gone. Until the start
-    // dialog is part of the program, nothing is opened and the program ends there.
-    static inline std::function<void()> StartDialogLaden;
 
     static constexpr const char* kAeltereVersion = "Zor-03-2012.exe";
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace vb::draw {
 
@@ -127,6 +128,12 @@ Extent ModelMeasure(std::string_view line, const FontSpec& f) {
         e.width = em * w;
     }
     return e;
+}
+
+float SnapFontSize(float points, double twipsPerPixel) {
+    if (!(points > 0) || !(twipsPerPixel > 0) || !std::isfinite(points)) return points;
+    const double px = std::max(1.0, std::round(points * 20.0 / twipsPerPixel));
+    return static_cast<float>(px * twipsPerPixel / 20.0);
 }
 
 std::vector<std::string> ScreenFonts() {

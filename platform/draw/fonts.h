@@ -30,6 +30,11 @@ Extent ModelMeasure(std::string_view line, const FontSpec& f);
 // Height of the character cell (ascent + descent) per em of the face.
 double ModelCellPerEm(std::string_view name);
 
+// The size a font really gets on a device of twipsPerPixel: its em a whole number of pixels
+// (at least one), as the screen's font mapper takes it. At 15 twips per pixel 7 pt becomes
+// 6.75 pt (9 pixels), 8.25 pt and 9 pt stay. Undefined or non-positive sizes come back unchanged.
+float SnapFontSize(float points, double twipsPerPixel);
+
 // The fonts of the screen. The Qt layer installs the system's list; without it the
 // standard names are offered.
 std::vector<std::string> ScreenFonts();

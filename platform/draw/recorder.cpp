@@ -45,8 +45,13 @@ std::string Record::str() const {
         if (kind == LineKind::FilledBox) s += " BF";
         return s + PenText(color, drawWidth, drawStyle);
     }
-    case RecordOp::Circle:
-        return "Circle (" + Num(x1) + "," + Num(y1) + ")," + Num(x2) + PenText(color, drawWidth, drawStyle);
+    case RecordOp::Circle: {
+        std::string s = "Circle (" + Num(x1) + "," + Num(y1) + ")," + Num(x2);
+        if (arc)
+            s += " arc " + std::string(startRadius ? "-" : "") + Num(start) + ".." + (endRadius ? "-" : "") +
+                 Num(end);
+        return s + PenText(color, drawWidth, drawStyle);
+    }
     case RecordOp::Print: {
         std::string s = "Print (" + Num(x1) + "," + Num(y1) + ") \"" + text + "\" " + FontText(font);
         if (color != 0) s += " c=" + std::to_string(color);
@@ -145,6 +150,11 @@ void RecordingSurface::DoCircle(const CircleCall& c) {
     r.tx1 = c.tx;
     r.ty1 = c.ty;
     r.tx2 = c.rxTwips;
+    r.arc = c.arc;
+    r.start = c.start;
+    r.end = c.end;
+    r.startRadius = c.startRadius;
+    r.endRadius = c.endRadius;
     r.color = c.color;
     r.drawWidth = c.drawWidth;
     r.drawStyle = c.drawStyle;

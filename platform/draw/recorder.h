@@ -31,8 +31,12 @@ struct Record {
     bool transparent = true;
     bool pixelCall = false; // TextOutRotated (positions are device pixels)
     int16_t orientation = 0;
+    bool arc = false; // Circle: an arc from start to end (radians), radius lines where marked
+    double start = 0, end = 0;
+    bool startRadius = false, endRadius = false;
 
     // A compact line, e.g. `Line (0,0)-(10,5) BF c=255`, `Circle (1,2),0.5`,
+    // `Circle (1,2),0.5 arc 0..3.14159` ("-" before an angle with a radius line),
     // `Print (0,0) "abc" [Courier New 8.25]`, `TextOut 900 (10,20) "abc" [Arial 6.25 b]`,
     // `NewPage landscape`. Colour, width and style appear only when they are not black,
     // 1 and solid.

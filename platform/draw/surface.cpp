@@ -192,7 +192,7 @@ void Surface::SetFontName(std::string_view name) {
 
 void Surface::SetFontSize(float size) {
     if (!(size > 0)) return;
-    font_.size = size;
+    font_.size = snapFonts_ ? SnapFontSize(size, tppY_) : size;
 }
 
 void Surface::SetFontBold(bool bold) {
@@ -252,8 +252,26 @@ void Surface::LineTo(double x2, double y2, int32_t color, LineKind kind) {
 }
 
 void Surface::Circle(double x, double y, double r, int32_t color) {
-    BeforeOutput(true);
+    CircleImpl(CircleCall{}, x, y, r, color);
+}
+
+void Surface::Circle(double x, double y, double r, int32_t color, double start, double end) {
+    constexpr double twoPi = 6.283185307179586;
+    RequireFinite({start, end});
+    // the angles are single-precision values in the calling code: 2 pi given as a Single passes
+    if (std::fabs(start) > twoPi * (1 + 1e-6) || std::fabs(end) > twoPi * (1 + 1e-6))
+        throw vb::RuntimeError(5, "Invalid procedure call or argument");
     CircleCall c;
+    c.arc = true;
+    c.startRadius = std::signbit(start) && start != 0;
+    c.endRadius = std::signbit(end) && end != 0;
+    c.start = std::min(std::fabs(start), twoPi);
+    c.end = std::min(std::fabs(end), twoPi);
+    CircleImpl(c, x, y, r, color);
+}
+
+void Surface::CircleImpl(CircleCall c, double x, double y, double r, int32_t color) {
+    BeforeOutput(true);
     c.x = x;
     c.y = y;
     c.r = r;

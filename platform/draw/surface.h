@@ -97,6 +97,12 @@ struct LineCall {
 struct CircleCall {
     double x = 0, y = 0, r = 0; // user units (radius in horizontal units)
     double tx = 0, ty = 0, rxTwips = 0, ryTwips = 0;
+    // An arc: from angle start to angle end, counter-clockwise, in radians from the positive x
+    // direction of the device (0 .. 2 pi). A radius line joins the centre to an end that was
+    // given negative.
+    bool arc = false;
+    double start = 0, end = 0;
+    bool startRadius = false, endRadius = false;
     int32_t color = 0;
     int16_t drawWidth = 1;
     int16_t drawStyle = vbSolid;
@@ -172,7 +178,9 @@ public:
     // --- font ----------------------------------------------------------------------------
     const FontSpec& Font() const { return font_; }
     void SetFontName(std::string_view name); // an empty name keeps the font (it only resets)
-    void SetFontSize(float size);            // 0 or less keeps the size
+    // 0 or less keeps the size. A window's or picture's surface takes the nearest size whose em is
+    // a whole number of pixels (SnapFontSize, fonts.h), and FontSize reads back that size.
+    void SetFontSize(float size);
     void SetFontBold(bool bold);
     void SetFontItalic(bool italic);
     void SetFont(const FontSpec& f);
@@ -188,6 +196,10 @@ public:
     // Circle (x, y), r: the radius counts in horizontal units and the circle stays round on
     // the device. CurrentX/Y become the centre.
     void Circle(double x, double y, double r, int32_t color = kNoColor);
+    // Circle (x, y), r, color, start, end: an arc from start to end (radians, counter-clockwise
+    // from three o'clock, -2 pi .. 2 pi; a negative angle also draws the radius to that end, -0
+    // cannot be told from 0). An angle beyond 2 pi raises error 5 and draws nothing.
+    void Circle(double x, double y, double r, int32_t color, double start, double end);
     // Print: the text's top-left corner at the current point. NewLine: CurrentX := ScaleLeft,
     // CurrentY += TextHeight; Stay: CurrentX += TextWidth. An empty Print is a line feed.
     // Line breaks inside the text start new lines.
@@ -255,12 +267,17 @@ protected:
     virtual Extent PageExtent(int16_t orientation) const;
     virtual int16_t DeviceDpi() const { return 600; }
 
+    // Font sizes snap to whole pixels of the device (windows and pictures do, printers do not).
+    void SetSnapFontSizes(bool on) { snapFonts_ = on; }
+
     // Forgets the document in progress (a backend that failed to start it).
     void AbandonDocument();
     // Changes the drawing area (a window resized); twips per pixel may change too.
     void SetDevice(double widthTwips, double heightTwips, double tppX, double tppY);
 
 private:
+    friend class WindowSurface; // forwards its calls to another surface's backend hooks
+    void CircleImpl(CircleCall c, double x, double y, double r, int32_t color);
     // A text call at (x, y) in user units with the current font, colours and transparency.
     TextCall TextAt(double x, double y, std::string_view text) const;
     // Ends the document's state; the next one starts on a blank page in the orientation now set.
@@ -282,6 +299,7 @@ private:
     int16_t drawStyle_ = vbSolid;
     bool fontTransparent_ = true;
     FontSpec font_;
+    bool snapFonts_ = false;
     // printer state
     int16_t orientation_ = vbPRORPortrait;
     int16_t quality_ = 600;

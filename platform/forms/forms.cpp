@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/draw/fonts.h"
+#include "platform/draw/recorder.h"
 #include "platform/forms/forms_internal.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
@@ -42,6 +44,26 @@ void raiseHandler(const std::function<void()>& h) {
 
 Backend& be() {
     return CurrentBackend();
+}
+
+// Gives a surface its target: the backend's picture, else one of its own (headless).
+void attachPicture(draw::WindowSurface& s, draw::Surface* target) {
+    if (target) {
+        s.SetTarget(target);
+        return;
+    }
+    auto& make = state().pictureDevice;
+    if (make) {
+        s.SetOwnTarget(make(s.DeviceWidthTwips(), s.DeviceHeightTwips(), s.TwipsPerPixelX(), s.BackColor()));
+        return;
+    }
+    const double tpp = s.TwipsPerPixelX();
+    s.SetOwnTarget(
+        draw::RecordingSurface::Screen(s.DeviceWidthTwips() / tpp, s.DeviceHeightTwips() / tpp, tpp));
+}
+
+double screenTpp() {
+    return Screen::TwipsPerPixelX();
 }
 
 bool formOk(const Form* f) {
@@ -177,6 +199,21 @@ void checkFocus() {
     moveFocus(next);
 }
 
+// A window's picture must be drawn: its Paint, and with pictures those of its picture boxes, where
+// AutoRedraw is off.
+void raisePaint(Form& f, bool pictures) {
+    DispatchDepth keepAlive;
+    if (!f.AutoRedraw && f.loaded_) {
+        DispatchDepth d;
+        f.Form_Paint();
+    }
+    for (Control* c : pictures ? f.controls() : std::vector<Control*>{}) {
+        if (!f.loaded_) return;
+        if (c->kind() == ControlKind::PictureBox && !static_cast<PictureBox*>(c)->AutoRedraw)
+            c->raise(static_cast<PictureBox*>(c)->Paint);
+    }
+}
+
 // ------------------------------------------------------------------------------------------ Control
 Control::Control(Form& form, ControlKind kind, std::string name, Control* container, int16_t index)
     : form_(&form), kind_(kind), name_(std::move(name)), container_(container), index_(index) {
@@ -213,6 +250,7 @@ void Control::Move(float left, float top, float width, float height) {
     if (width < 0 || height < 0) throw RuntimeError(380, "Invalid property value");
     left_ = left, top_ = top, width_ = width, height_ = height;
     notify(Prop::Geometry);
+    geometryChanged();
 }
 
 void Control::setEnabled(bool v) {
@@ -245,18 +283,50 @@ bool Control::canTakeFocusNow() const {
     return focusable() && form_->loaded_ && effectivelyEnabled() && effectivelyVisible();
 }
 
-void Control::setFont(std::string name, float size, bool bold) {
-    fontName_ = std::move(name), fontSize_ = size, fontBold_ = bold;
+const std::string& Control::FontName() const {
+    return drawing_ ? drawing_->Font().name : font_.name;
+}
+float Control::FontSize() const {
+    return drawing_ ? drawing_->Font().size : font_.size;
+}
+bool Control::FontBold() const {
+    return drawing_ ? drawing_->Font().bold : font_.bold;
+}
+bool Control::FontItalic() const {
+    return drawing_ ? drawing_->Font().italic : font_.italic;
+}
+
+void Control::setFont(std::string name, float size, bool bold, bool italic) {
+    if (drawing_) {
+        drawing_->SetFont({std::move(name), size, bold, italic});
+    } else {
+        if (!name.empty()) font_.name = std::move(name);
+        if (size > 0) font_.size = draw::SnapFontSize(size, screenTpp());
+        font_.bold = bold, font_.italic = italic;
+    }
     notify(Prop::Font);
 }
 
+int32_t Control::BackColor() const {
+    return drawing_ ? drawing_->BackColor() : backColor_;
+}
+int32_t Control::ForeColor() const {
+    return drawing_ ? drawing_->ForeColor() : foreColor_;
+}
+
 void Control::setBackColor(int32_t c) {
-    backColor_ = c;
+    if (drawing_)
+        drawing_->SetBackColor(c);
+    else
+        backColor_ = c;
     notify(Prop::Color);
 }
 
 void Control::setForeColor(int32_t c) {
-    foreColor_ = c;
+    if (drawing_)
+        drawing_->SetForeColor(c);
+    else
+        foreColor_ = c;
     notify(Prop::Color);
 }
 
@@ -278,22 +348,25 @@ bool Control::hasFocus() const {
 }
 
 void Control::Refresh() {
-    notify(Prop::Other);
+    if (kind_ == ControlKind::PictureBox && !static_cast<PictureBox*>(this)->AutoRedraw && form_->visible_)
+        raise(static_cast<PictureBox*>(this)->Paint);
+    notify(Prop::Refresh);
 }
 
 void Control::raise(const std::function<void()>& handler) {
+    if (form_->designing_) return;
     raiseHandler(handler);
 }
 
 void Control::raiseKeyPress(int16_t& key) {
-    if (!KeyPress) return;
+    if (!KeyPress || form_->designing_) return;
     auto copy = KeyPress;
     DispatchDepth d;
     copy(key);
 }
 
 void Control::raiseKeyDown(int16_t& keyCode, int16_t shift) {
-    if (!KeyDown) return;
+    if (!KeyDown || form_->designing_) return;
     auto copy = KeyDown;
     DispatchDepth d;
     copy(keyCode, shift);
@@ -301,7 +374,7 @@ void Control::raiseKeyDown(int16_t& keyCode, int16_t shift) {
 
 void Control::raiseMouse(const std::function<void(int16_t, int16_t, float, float)>& handler, int16_t button,
                          int16_t shift, float x, float y) {
-    if (!handler) return;
+    if (!handler || form_->designing_) return;
     auto copy = handler;
     DispatchDepth d;
     copy(button, shift, x, y);
@@ -585,11 +658,44 @@ void ComboBox::setText(std::string s) {
 void HScrollBar::setMin(int16_t v) {
     min_ = v;
     notify(Prop::Value);
+    const int16_t in = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
+    if (in != value_) setValue(in);
 }
 
 void HScrollBar::setMax(int16_t v) {
     max_ = v;
     notify(Prop::Value);
+    const int16_t in = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
+    if (in != value_) setValue(in);
+}
+
+// ------------------------------------------------------------------------------------------ PictureBox
+PictureBox::PictureBox(Form& f, std::string name, Control* container, int16_t index)
+    : Control(f, ControlKind::PictureBox, std::move(name), container, index) {
+    const double tpp = screenTpp();
+    surface_ = std::make_shared<draw::WindowSurface>(1, 1, tpp);
+    surface_->SetBackColor(0xC0C0C0);
+    surface_->SetFont({"MS Sans Serif", 8.25f, false, false});
+    surface_->SetAttach([this](draw::WindowSurface& s) {
+        if (!form().designing_) attachPicture(s, be().drawingTarget(*this));
+    });
+    drawing_ = surface_.get();
+    geometryChanged();
+}
+
+PictureBox::~PictureBox() {
+    surface_->Close();
+    drawing_ = nullptr;
+}
+
+void PictureBox::geometryChanged() {
+    const double tpp = screenTpp();
+    const double border = BorderSingle ? 2 * tpp : 0;
+    const double w = std::max(tpp, static_cast<double>(Width()) - border);
+    const double h = std::max(tpp, static_cast<double>(Height()) - border);
+    const bool resized = w != surface_->DeviceWidthTwips() || h != surface_->DeviceHeightTwips();
+    surface_->SetClientArea(w, h, tpp);
+    if (resized && !AutoRedraw && form().shownOnce_ && form().loaded()) raise(Paint);
 }
 
 void HScrollBar::setValue(int16_t v) {
@@ -783,9 +889,18 @@ void FileListBox::setSelected(int32_t i, bool v) {
 }
 
 // ------------------------------------------------------------------------------------------ Form
-Form::Form(std::string name) : name_(std::move(name)) {}
+Form::Form(std::string name) : name_(std::move(name)) {
+    surface_ = std::make_shared<draw::WindowSurface>(clientWidth(), clientHeight(), screenTpp());
+    surface_->SetBackColor(0xC0C0C0);
+    surface_->SetFont({"MS Sans Serif", 8.25f, false, false});
+    // Nothing is drawn while the window is being built: it is not on any screen yet.
+    surface_->SetAttach([this](draw::WindowSurface& s) {
+        if (!designing_) attachPicture(s, be().drawingTarget(*this));
+    });
+}
 
 Form::~Form() {
+    surface_->Close();
     auto& s = state();
     if (s.active == this) s.active = nullptr;
     if (s.focus && &s.focus->form() == this) s.focus = nullptr;
@@ -805,20 +920,80 @@ void Form::Move(float left, float top, float width, float height) {
     if (width < 0 || height < 0) throw RuntimeError(380, "Invalid property value");
     const bool resized = width != width_ || height != height_;
     left_ = left, top_ = top, width_ = width, height_ = height;
+    syncSurface();
     be().formChanged(*this, Prop::Geometry);
     if (resized && loaded_) {
-        DispatchDepth d;
-        Form_Resize();
+        DispatchDepth keepAlive;
+        {
+            DispatchDepth d;
+            Form_Resize();
+        }
+        if (shownOnce_ && loaded_) raisePaint(*this, false); // picture boxes paint when they change size
     }
 }
 
-float Form::ScaleWidth() const {
+float Form::clientWidth() const {
     return std::max(0.0f, width_ - 2 * FrameTwips);
 }
 
-float Form::ScaleHeight() const {
+float Form::clientHeight() const {
     const float menu = menuBar().empty() ? 0.0f : MenuBarTwips;
     return std::max(0.0f, height_ - TitleTwips - menu - FrameTwips);
+}
+
+// The surface's area follows the client area (menus added after the window's own constructor
+// make it smaller) and the screen's resolution.
+void Form::syncSurface() const {
+    const double w = clientWidth(), h = clientHeight(), tpp = screenTpp();
+    if (w != surface_->DeviceWidthTwips() || h != surface_->DeviceHeightTwips() ||
+        tpp != surface_->TwipsPerPixelX())
+        surface_->SetClientArea(w, h, tpp);
+}
+
+draw::WindowSurface& Form::surface() {
+    syncSurface();
+    return *surface_;
+}
+
+float Form::ScaleWidth() const {
+    syncSurface();
+    return static_cast<float>(surface_->ScaleWidth());
+}
+
+float Form::ScaleHeight() const {
+    syncSurface();
+    return static_cast<float>(surface_->ScaleHeight());
+}
+
+void Form::setFont(std::string name, float size, bool bold, bool italic) {
+    syncSurface();
+    surface_->SetFont({std::move(name), size, bold, italic});
+    be().formChanged(*this, Prop::Font);
+}
+
+void Form::Refresh() {
+    if (!loaded_ || !visible_) return;
+    raisePaint(*this, true); // a repaint of the whole window: its picture boxes too
+    if (loaded_) be().formChanged(*this, Prop::Refresh);
+}
+
+void Form::ZOrder(int16_t position) {
+    auto& s = state();
+    if (!loaded_ || !visible_) return;
+    DispatchDepth keepAlive;
+    s.zorder.erase(std::remove(s.zorder.begin(), s.zorder.end(), this), s.zorder.end());
+    if (position == 0) {
+        s.zorder.push_back(this);
+        be().formChanged(*this, Prop::ToFront);
+        activateAndFocus(*this);
+    } else {
+        s.zorder.insert(s.zorder.begin(), this);
+        be().formChanged(*this, Prop::ToBack);
+        if (s.active == this) {
+            s.active = nullptr;
+            activateTopmost();
+        }
+    }
 }
 
 void Form::setClientSize(float width, float height) {
@@ -843,12 +1018,12 @@ void Form::setMousePointer(int16_t p) {
 }
 
 void Form::setBackColor(int32_t c) {
-    backColor_ = c;
+    surface_->SetBackColor(c);
     be().formChanged(*this, Prop::Color);
 }
 
 void Form::setForeColor(int32_t c) {
-    foreColor_ = c;
+    surface_->SetForeColor(c);
     be().formChanged(*this, Prop::Color);
 }
 
@@ -875,9 +1050,12 @@ void Form::Show(int16_t modal) {
         visible_ = true;
         be().formShown(*this);
         if (!shownOnce_) {
-            shownOnce_ = true; // a window's first display counts as a resize
-            DispatchDepth d;
-            Form_Resize();
+            shownOnce_ = true; // a window's first display counts as a resize, and its picture is drawn
+            {
+                DispatchDepth d;
+                Form_Resize();
+            }
+            if (loaded_) raisePaint(*this, true);
         }
     }
     s.zorder.erase(std::remove(s.zorder.begin(), s.zorder.end(), this), s.zorder.end());
@@ -927,6 +1105,7 @@ Form& loadForm(std::type_index t, std::unique_ptr<Form> up) {
     s.loaded.push_back(std::move(up));
     f.loaded_ = true;
     f.inLoad_ = true;
+    f.designing_ = false;
     // The window outlives its Form_Load even when it is unloaded there (the user may close a window
     // whose loading waits for input): the caller gets it back, unloaded.
     DispatchDepth keepAlive;
@@ -960,6 +1139,13 @@ Form& loadForm(std::type_index t, std::unique_ptr<Form> up) {
 
 } // namespace detail
 
+// An unloaded window's surfaces draw nothing any more.
+void closeSurfaces(Form& f) {
+    f.surface().Close();
+    for (Control* c : f.controls())
+        if (c->kind() == ControlKind::PictureBox) static_cast<PictureBox*>(c)->surface().Close();
+}
+
 bool unloadWithMode(Form& f, int16_t mode) {
     auto& s = state();
     if (!f.loaded_) return true;
@@ -979,6 +1165,7 @@ bool unloadWithMode(Form& f, int16_t mode) {
         be().focusChanged(nullptr);
     }
     if (wasActive) s.active = nullptr;
+    closeSurfaces(f);
     be().formUnloading(f);
     auto ti = s.types.find(&f);
     if (ti != s.types.end()) {
@@ -1018,6 +1205,7 @@ void discardAllForms() {
     for (auto& p : s.loaded) {
         p->loaded_ = false;
         p->visible_ = false;
+        closeSurfaces(*p);
         be().formUnloading(*p);
     }
     s.focus = nullptr;

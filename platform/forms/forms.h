@@ -37,6 +37,16 @@
 //   vb::form<frmBeispiel>().Show(vb::vbModal);         // returns when it is hidden or unloaded
 //   vb::Unload<frmBeispiel>();
 //
+// A window and a picture box are drawing surfaces (surface(), platform/draw/window_surface.h): Print,
+// Line, Circle, Cls, Scale, CurrentX/Y, DrawWidth/Style, TextWidth/Height work there as on a
+// Visual-Basic form. The window's BackColor, ForeColor, font and ScaleWidth/ScaleHeight are those of
+// its surface. The backend supplies where the drawing goes (headless: a recorder; Qt: the window's
+// retained picture). A drawing loop that outlives a wait in which the user may close the window
+// holds surfaceHandle() and asks Closed(): the surface of an unloaded window draws nothing.
+//
+// While a window is being built (its constructor) its controls raise no events: what the
+// constructor sets (option values, check boxes, texts, list selections) is the designer state.
+//
 // Tests drive windows through vb::user and vb::script (platform/forms/headless.h).
 #include <cstdint>
 #include <functional>
@@ -47,6 +57,7 @@
 #include <typeindex>
 #include <vector>
 
+#include "platform/draw/window_surface.h"
 #include "platform/runtime/errors.h"
 
 namespace vb {
@@ -105,6 +116,9 @@ enum class Prop {
     Font,
     Color,
     Pointer,
+    Refresh, // paint now (Refresh)
+    ToFront, // the window came to the front (ZOrder 0)
+    ToBack,  // the window went behind the others (ZOrder 1)
     Other
 };
 
@@ -151,17 +165,21 @@ public:
     bool TabStop = true;
     std::string Tag;
 
-    const std::string& FontName() const { return fontName_; }
-    float FontSize() const { return fontSize_; }
-    bool FontBold() const { return fontBold_; }
-    void setFont(std::string name, float size, bool bold = false);
-    void setFontName(std::string name) { setFont(std::move(name), fontSize_, fontBold_); }
-    void setFontSize(float size) { setFont(fontName_, size, fontBold_); }
-    void setFontBold(bool bold) { setFont(fontName_, fontSize_, bold); }
+    // The font as the system took it: the size snaps to whole pixels of the screen (7 pt reads back
+    // as 6.75 pt at 15 twips per pixel, draw::SnapFontSize); bold and italic are taken as set.
+    const std::string& FontName() const;
+    float FontSize() const;
+    bool FontBold() const;
+    bool FontItalic() const;
+    void setFont(std::string name, float size, bool bold = false, bool italic = false);
+    void setFontName(std::string name) { setFont(std::move(name), FontSize(), FontBold(), FontItalic()); }
+    void setFontSize(float size) { setFont(FontName(), size, FontBold(), FontItalic()); }
+    void setFontBold(bool bold) { setFont(FontName(), FontSize(), bold, FontItalic()); }
+    void setFontItalic(bool italic) { setFont(FontName(), FontSize(), FontBold(), italic); }
 
-    int32_t BackColor() const { return backColor_; }
-    int32_t ForeColor() const { return foreColor_; }
-    void setBackColor(int32_t c);
+    int32_t BackColor() const;
+    int32_t ForeColor() const;
+    void setBackColor(int32_t c); // a picture box clears its picture to the new colour
     void setForeColor(int32_t c);
 
     int16_t MousePointer() const { return mousePointer_; }
@@ -169,13 +187,13 @@ public:
 
     // Moves the focus here; raises LostFocus of the control that had it, then GotFocus here.
     // A control that cannot take the focus now (disabled, hidden, its window hidden) fails with
-    // run-time error 5, as the Parts expect from SetFocus.
+    // run-time error 5 ("Invalid procedure call"), as Visual Basic's SetFocus does.
     void SetFocus();
     bool hasFocus() const;
     // Whether this kind of control can take the focus at all.
     virtual bool focusable() const { return false; }
     bool canTakeFocusNow() const;
-    void Refresh();
+    void Refresh(); // paints now (a picture box without AutoRedraw: its Paint first)
 
     // Events. Handlers of an array element are set through its ControlArray.
     std::function<void()> GotFocus, LostFocus, Click, DblClick, Change;
@@ -197,6 +215,10 @@ public:
 
 protected:
     void notify(Prop p);
+    // The geometry changed and the backend has shown it (a picture box resizes its surface).
+    virtual void geometryChanged() {}
+    // A control that is a drawing surface keeps its colours and font there.
+    draw::WindowSurface* drawing_ = nullptr;
 
 private:
     friend class Form;
@@ -207,9 +229,7 @@ private:
     int16_t index_;
     float left_ = 0, top_ = 0, width_ = 1215, height_ = 375;
     bool enabled_ = true, visible_ = true;
-    std::string fontName_ = "MS Sans Serif";
-    float fontSize_ = 8.25f;
-    bool fontBold_ = false;
+    draw::FontSpec font_{"MS Sans Serif", 8.25f, false, false};
     int32_t backColor_ = 0xFFFFFF, foreColor_ = 0;
     int16_t mousePointer_ = vbDefault;
 };
@@ -371,6 +391,7 @@ public:
     bool focusable() const override { return true; }
     int16_t Min() const { return min_; }
     int16_t Max() const { return max_; }
+    // A value outside the new range is pulled to its nearer end, and Change follows.
     void setMin(int16_t v);
     void setMax(int16_t v);
     int16_t Value() const { return value_; }
@@ -384,14 +405,24 @@ private:
     int16_t min_ = 0, max_ = 32767, value_ = 0;
 };
 
+// A picture box is a drawing surface: its inner area (inside a single border of one pixel).
 class PictureBox : public Control {
 public:
-    PictureBox(Form& f, std::string name, Control* container = nullptr, int16_t index = -1)
-        : Control(f, ControlKind::PictureBox, std::move(name), container, index) {}
-    bool BorderSingle = true;
+    PictureBox(Form& f, std::string name, Control* container = nullptr, int16_t index = -1);
+    ~PictureBox() override;
+    bool BorderSingle = true; // set before the box is placed (Move)
+    // Without AutoRedraw the picture is drawn by Paint, which runs when the window is first shown
+    // and after the box changed its size. (Both backends keep the picture either way.)
     bool AutoRedraw = false;
-    // Where the drawing code paints; the backend calls it when the picture must be shown.
     std::function<void()> Paint;
+    draw::WindowSurface& surface() { return *surface_; }
+    std::shared_ptr<draw::WindowSurface> surfaceHandle() const { return surface_; }
+
+protected:
+    void geometryChanged() override;
+
+private:
+    std::shared_ptr<draw::WindowSurface> surface_;
 };
 
 class Shape : public Control {
@@ -574,6 +605,8 @@ public:
     virtual void Form_Resize() {}
     virtual void Form_QueryUnload(int16_t& /*Cancel*/, int16_t /*UnloadMode*/) {}
     virtual void Form_Unload(int16_t& /*Cancel*/) {}
+    // Without AutoRedraw: the picture must be drawn (first display, a new size).
+    virtual void Form_Paint() {}
 
     // Shows the window; modal: returns when the window is hidden or unloaded, taking user input
     // meanwhile (nested modal windows work).
@@ -597,8 +630,12 @@ public:
     void setWidth(float v) { Move(left_, top_, v, height_); }
     void setHeight(float v) { Move(left_, top_, width_, v); }
     void Move(float left, float top, float width, float height);
+    // The client area in the surface's scale (twips unless the window set a scale of its own).
     float ScaleWidth() const;
     float ScaleHeight() const;
+    // The client area in twips, whatever the scale.
+    float clientWidth() const;
+    float clientHeight() const;
     void setClientSize(float width, float height); // outer size from the wanted client area
     static constexpr float FrameTwips = 60;        // border on each side
     static constexpr float TitleTwips = 345;       // title bar
@@ -612,11 +649,33 @@ public:
     void setWindowState(int16_t s);
     int16_t MousePointer() const { return mousePointer_; }
     void setMousePointer(int16_t p);
-    int32_t BackColor() const { return backColor_; }
-    int32_t ForeColor() const { return foreColor_; }
-    void setBackColor(int32_t c);
+    int32_t BackColor() const { return surface_->BackColor(); }
+    int32_t ForeColor() const { return surface_->ForeColor(); }
+    void setBackColor(int32_t c); // clears the picture to the new colour, as on Windows
     void setForeColor(int32_t c);
+    // The window's own font: what Print writes with (controls have their own). The size reads back
+    // as the system took it (see Control::FontSize).
+    const std::string& FontName() const { return surface_->Font().name; }
+    float FontSize() const { return surface_->Font().size; }
+    bool FontBold() const { return surface_->Font().bold; }
+    bool FontItalic() const { return surface_->Font().italic; }
+    void setFont(std::string name, float size, bool bold = false, bool italic = false);
+    void setFontName(std::string name) { setFont(std::move(name), FontSize(), FontBold(), FontItalic()); }
+    void setFontSize(float size) { setFont(FontName(), size, FontBold(), FontItalic()); }
+    void setFontBold(bool bold) { setFont(FontName(), FontSize(), bold, FontItalic()); }
+    void setFontItalic(bool italic) { setFont(FontName(), FontSize(), FontBold(), italic); }
     bool Resizable = true;
+    bool AutoRedraw = false; // see Form_Paint
+
+    // The window as a drawing surface (its client area).
+    draw::WindowSurface& surface();
+    std::shared_ptr<draw::WindowSurface> surfaceHandle() const { return surface_; }
+    // Paints the window now (what is drawn shows before the program goes on); without AutoRedraw its
+    // Paint and those of its picture boxes run first. A hidden window does nothing.
+    void Refresh();
+    // 0: brings the window to the front and makes it the active one (when it is shown); 1: sends it
+    // behind the other windows.
+    void ZOrder(int16_t position = 0);
 
     Control* ActiveControl() const { return activeControl_; }
     const std::vector<Control*>& controls() const { return controls_; }
@@ -633,6 +692,9 @@ private:
     friend void activateTopmost();
     friend void checkFocus();
     friend bool unloadWithMode(Form&, int16_t);
+    friend void raisePaint(Form&, bool);
+    friend class PictureBox;
+    void syncSurface() const;
     friend void discardAllForms();
     friend Form& detail::loadForm(std::type_index, std::unique_ptr<Form>);
     std::string name_;
@@ -641,9 +703,10 @@ private:
     bool visible_ = false, enabled_ = true, loaded_ = false, modal_ = false, inLoad_ = false;
     bool activatePending_ = false;
     bool shownOnce_ = false;
+    bool designing_ = true; // until it is loaded: its controls raise no events
     int16_t windowState_ = vbNormal;
     int16_t mousePointer_ = vbDefault;
-    int32_t backColor_ = 0xC0C0C0, foreColor_ = 0;
+    std::shared_ptr<draw::WindowSurface> surface_;
     Control* activeControl_ = nullptr;
     std::vector<Control*> controls_;
 };
@@ -726,6 +789,11 @@ public:
     virtual void controlDestroyed(Control&) {}
     virtual void focusChanged(Control*) {}
     virtual void screenPointerChanged(int16_t) {}
+    // Where a window's or picture box's drawing goes (the retained picture the backend shows; the
+    // backend keeps it and calls surface().SetTarget(nullptr) before it frees it). nullptr: the
+    // surface draws into a picture of its own (headless: a recorder, see headless::SetPictureDevice).
+    virtual draw::Surface* drawingTarget(Form&) { return nullptr; }
+    virtual draw::Surface* drawingTarget(PictureBox&) { return nullptr; }
     virtual void waitUntil(const std::function<bool()>& done, std::string_view what) = 0;
     virtual void doEvents() = 0;
     virtual void sleep(int ms) = 0;

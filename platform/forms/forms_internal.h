@@ -1,5 +1,6 @@
 #pragma once
 // The forms model's shared state, for its own source files only.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,6 +26,8 @@ struct FormsState {
     int16_t screenPointer = vbDefault;
     std::vector<int16_t> screenPointerLog;
     Backend* backend = nullptr; // nullptr: the headless backend
+    // Makes the own picture of a surface that the backend gives no target (headless::SetPictureDevice).
+    std::function<std::shared_ptr<draw::Surface>(double, double, double, int32_t)> pictureDevice;
 };
 
 FormsState& state();
@@ -43,6 +46,8 @@ void activateAndFocus(Form& f);
 void activateTopmost();
 void checkFocus();
 bool unloadWithMode(Form& f, int16_t mode);
+void closeSurfaces(Form& f);
+void raisePaint(Form& f, bool pictures);
 void discardAllForms();
 
 Backend& headlessBackend();

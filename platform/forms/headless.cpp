@@ -399,6 +399,49 @@ void tab(bool backwards) {
     }
 }
 
+void arrow(int16_t keyCode) {
+    Control* c = ActiveControl();
+    if (!c) throw UserActionRefused("an arrow key was pressed, but no control has the focus");
+    checkReachable(*c);
+    DispatchDepth d;
+    Form& f = c->form();
+    int16_t k = keyCode;
+    c->raiseKeyDown(k, 0);
+    if (k == 0 || !f.loaded() || ActiveControl() != c) return;
+    if (c->kind() == ControlKind::TextBox && (keyCode == vbKeyLeft || keyCode == vbKeyRight)) {
+        // The caret moves one character (a line break as one); a selection collapses to its end.
+        auto* t = static_cast<TextBox*>(c);
+        const auto u = ToU32(t->Text());
+        const int32_t n = static_cast<int32_t>(u.size());
+        auto crlfAt = [&](int32_t i) { return i >= 0 && i + 1 < n && u[i] == U'\r' && u[i + 1] == U'\n'; };
+        int32_t at = t->SelStart();
+        if (t->SelLength() > 0) {
+            if (keyCode == vbKeyRight) at += t->SelLength();
+        } else if (keyCode == vbKeyLeft) {
+            at = std::max(0, at - (crlfAt(at - 2) ? 2 : 1));
+        } else {
+            at = std::min(n, at + (crlfAt(at) ? 2 : 1));
+        }
+        t->setSelStart(at);
+        return;
+    }
+    if (c->kind() != ControlKind::OptionButton) return;
+    std::vector<Control*> group;
+    for (Control* x : f.controls())
+        if (x->kind() == ControlKind::OptionButton && x->Container() == c->Container() &&
+            (x == c || x->canTakeFocusNow()))
+            group.push_back(x);
+    std::stable_sort(group.begin(), group.end(),
+                     [](Control* a, Control* b) { return a->TabIndex < b->TabIndex; });
+    const auto at = static_cast<std::size_t>(std::find(group.begin(), group.end(), c) - group.begin());
+    const bool forward = keyCode == vbKeyRight || keyCode == vbKeyDown;
+    const bool backward = keyCode == vbKeyLeft || keyCode == vbKeyUp;
+    if ((!forward && !backward) || group.size() < 2) return;
+    auto* next = static_cast<OptionButton*>(group[(at + (forward ? 1 : group.size() - 1)) % group.size()]);
+    moveFocus(next);
+    if (ActiveControl() == next && next->form().loaded()) next->setValue(true);
+}
+
 void scroll(std::string_view path, int16_t value) {
     Control& c = control(path);
     if (c.kind() != ControlKind::HScrollBar) throw UserActionRefused(c.path() + " is not a scroll bar");
@@ -449,6 +492,7 @@ struct Action {
         Type,
         Key,
         Tab,
+        Arrow,
         Click,
         DblClick,
         ClickItem,
@@ -498,6 +542,9 @@ public:
             break;
         case Action::Tab:
             user::tab(a.flag);
+            break;
+        case Action::Arrow:
+            user::arrow(static_cast<int16_t>(a.number));
             break;
         case Action::Click:
             user::click(a.path);
@@ -553,6 +600,7 @@ public:
             return findForm(a.path) != nullptr;
         case Action::Type:
         case Action::Key:
+        case Action::Arrow:
             return ActiveControl() != nullptr;
         case Action::Tab:
             return ActiveControl() != nullptr || ActiveForm() != nullptr;
@@ -643,6 +691,9 @@ void key(int16_t code) {
 void tab(bool backwards) {
     push({Action::Tab, {}, {}, 0, backwards, {}});
 }
+void arrow(int16_t keyCode) {
+    push({Action::Arrow, {}, {}, keyCode, false, {}});
+}
 void click(std::string path) {
     push({Action::Click, std::move(path), {}, 0, false, {}});
 }
@@ -694,6 +745,7 @@ void ResetForms() {
     b.resetScreen();
     state().screenPointer = vbDefault;
     state().screenPointerLog.clear();
+    state().pictureDevice = nullptr;
     Reset();
 }
 
@@ -705,6 +757,14 @@ void SetScreen(int widthPx, int heightPx, float twipsPerPixel) {
 
 void SetFonts(std::vector<std::string> fonts) {
     hb().info.fonts = std::move(fonts);
+}
+
+std::shared_ptr<draw::RecordingSurface> Recorder(draw::WindowSurface& s) {
+    return std::dynamic_pointer_cast<draw::RecordingSurface>(s.OwnTarget());
+}
+
+void SetPictureDevice(PictureDevice make) {
+    state().pictureDevice = std::move(make);
 }
 
 std::string text(std::string_view path) {

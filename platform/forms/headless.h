@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/draw/recorder.h"
 #include "platform/forms/forms.h"
 
 namespace vb {
@@ -51,12 +52,19 @@ enum KeyCodes : int16_t {
     vbKeyCtrlC = 3,
     vbKeyCtrlV = 22
 };
+// Key codes of the arrow keys (KeyDown only; see user::arrow).
+enum ArrowKeys : int16_t { vbKeyLeft = 37, vbKeyUp = 38, vbKeyRight = 39, vbKeyDown = 40 };
 
 namespace user {
-void focus(std::string_view path);    // a click into the control or moving there (no Click)
-void type(std::string_view text);     // every character as one key to the focused control
-void key(int16_t code);               // one key code to the focused control (Enter, Ctrl+V ...)
-void tab(bool backwards = false);     // the Tab key
+void focus(std::string_view path); // a click into the control or moving there (no Click)
+void type(std::string_view text);  // every character as one key to the focused control
+void key(int16_t code);            // one key code to the focused control (Enter, Ctrl+V ...)
+void tab(bool backwards = false);  // the Tab key
+// An arrow key: KeyDown of the focused control; in an option group (the options of one container)
+// the focus moves to the next option that can take it (Right, Down) or the previous one (Left, Up),
+// round the group, and that option is chosen: LostFocus, GotFocus, then its Click. In a text box
+// Left and Right move the caret by one character (a selection collapses to its start or end).
+void arrow(int16_t keyCode);
 void click(std::string_view path);    // a mouse click: focus, MouseDown, MouseUp, Click (see clickAt)
 void dblClick(std::string_view path); // click, then DblClick
 void clickItem(std::string_view path, int32_t item, bool ctrl = false); // entry of a list
@@ -87,6 +95,7 @@ void focus(std::string path);
 void type(std::string text);
 void key(int16_t code);
 void tab(bool backwards = false);
+void arrow(int16_t keyCode);
 void click(std::string path);
 void dblClick(std::string path);
 void clickItem(std::string path, int32_t item, bool ctrl = false);
@@ -106,6 +115,17 @@ namespace headless {
 void ResetForms();
 void SetScreen(int widthPx, int heightPx, float twipsPerPixel = 15);
 void SetFonts(std::vector<std::string> fonts);
+
+// The recorder a window's or picture box's surface draws into when the backend gives it no target
+// (the headless backend); nullptr before its first drawing or when another picture device makes
+// its pictures. It outlives the window while someone holds it.
+std::shared_ptr<draw::RecordingSurface> Recorder(draw::WindowSurface& s);
+// What makes those pictures (for instance an image, platform/qt/draw_image.h), from the surface's
+// client area in twips, its twips per pixel and its background colour; an empty function goes back
+// to the recorder. ResetForms goes back too.
+using PictureDevice = std::function<std::shared_ptr<draw::Surface>(double widthTwips, double heightTwips,
+                                                                   double twipsPerPixel, int32_t backColor)>;
+void SetPictureDevice(PictureDevice make);
 
 // Queries.
 std::string text(std::string_view path); // Text, Caption, or the selected entry of a list

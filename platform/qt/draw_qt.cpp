@@ -189,7 +189,21 @@ void Renderer::Circle(QPainter& p, const CircleCall& c) const {
     if (rx > 4 * reach.width() || ry > 4 * reach.height()) return;
     p.setPen(MakePen(c.color, c.drawWidth, c.drawStyle, X(c.penTwips), dpiX_));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(X(c.tx), Y(c.ty)), X(c.rxTwips), Y(c.ryTwips));
+    if (!c.arc) {
+        p.drawEllipse(QPointF(cx, cy), rx, ry);
+        return;
+    }
+    // As the Windows arc: equal ends give the whole ellipse.
+    constexpr double twoPi = 6.283185307179586;
+    double span = c.end - c.start;
+    if (span <= 0) span += twoPi;
+    const QRectF box(cx - rx, cy - ry, 2 * rx, 2 * ry);
+    constexpr double sixteenthsPerRadian = 16.0 * 180.0 / 3.141592653589793;
+    p.drawArc(box, static_cast<int>(std::lround(c.start * sixteenthsPerRadian)),
+              static_cast<int>(std::lround(span * sixteenthsPerRadian)));
+    auto rim = [&](double a) { return QPointF(cx + rx * std::cos(a), cy - ry * std::sin(a)); };
+    if (c.startRadius) p.drawLine(QPointF(cx, cy), rim(c.start));
+    if (c.endRadius) p.drawLine(QPointF(cx, cy), rim(c.end));
 }
 
 void Renderer::Text(QPainter& p, const TextCall& c, QPaintDevice* device) const {

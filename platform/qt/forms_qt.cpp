@@ -135,6 +135,16 @@ protected:
     }
 };
 
+// Option and check boxes take a click anywhere in their rectangle, as on Windows (Qt's own take it
+// only on the indicator and the caption's text).
+template <class B> class WholeAreaButton : public B {
+public:
+    using B::B;
+
+protected:
+    bool hitButton(const QPoint& p) const override { return this->rect().contains(p); }
+};
+
 class Backend : public vb::Backend, public QObject {
 public:
     std::map<Form*, WindowWidget*> windows;
@@ -225,7 +235,7 @@ public:
         w->syncing = true;
         w->setWindowTitle(qs(f.Caption()));
         const int menuH = w->menuBar ? px(Form::MenuBarTwips) : 0;
-        const int cw = px(f.ScaleWidth()), ch = px(f.ScaleHeight());
+        const int cw = px(f.clientWidth()), ch = px(f.clientHeight());
         if (w->menuBar) w->menuBar->setGeometry(0, 0, cw, menuH);
         w->client->setGeometry(0, menuH, cw, ch);
         if (auto it = surfaces.find(&f); it != surfaces.end()) it->second->setGeometry(0, 0, cw, ch);
@@ -248,6 +258,8 @@ public:
         QPalette pal = w->client->palette();
         if (f.BackColor() != 0xC0C0C0) pal.setColor(QPalette::Window, draw::qt::ToQColor(f.BackColor()));
         w->client->setPalette(pal);
+        w->client->setFont(
+            draw::qt::MakeFont(draw::FontSpec{f.FontName(), f.FontSize(), f.FontBold(), f.FontItalic()}));
         w->syncing = false;
     }
 
@@ -320,14 +332,14 @@ public:
             return b;
         }
         case ControlKind::OptionButton: {
-            auto* b = new QRadioButton(parent);
+            auto* b = new WholeAreaButton<QRadioButton>(parent);
             b->setAutoExclusive(false);
             QObject::connect(b, &QRadioButton::clicked,
                              [this, path, cp] { userAction([&] { click(cp, path); }); });
             return b;
         }
         case ControlKind::CheckBox: {
-            auto* b = new QCheckBox(parent);
+            auto* b = new WholeAreaButton<QCheckBox>(parent);
             QObject::connect(b, &QCheckBox::clicked,
                              [this, path, cp] { userAction([&] { click(cp, path); }); });
             return b;
@@ -488,6 +500,7 @@ public:
         QFont font(qs(draw::InstalledFamily(c.FontName())));
         font.setPointSizeF(c.FontSize() > 0 ? c.FontSize() : 8.25);
         font.setBold(c.FontBold());
+        font.setItalic(c.FontItalic());
         w->setFont(font);
         // The default pointer is the widget's own (the I-beam over a text box).
         if (c.MousePointer() == vbHourglass)
@@ -714,6 +727,13 @@ public:
             return false;
         }
         if (ev->type() == QEvent::KeyPress && !syncing) return keyPress(c, static_cast<QKeyEvent*>(ev));
+        if (ev->type() == QEvent::MouseButtonDblClick && !syncing && c.kind() == ControlKind::OptionButton) {
+            // The first click of the two has chosen the option; the second is the double-click only.
+            userAction([&] {
+                if (c.effectivelyEnabled() && c.form().loaded()) c.raise(c.DblClick);
+            });
+            return true;
+        }
         if ((ev->type() == QEvent::MouseButtonPress || ev->type() == QEvent::MouseButtonRelease) &&
             !syncing && c.kind() == ControlKind::PictureBox)
             return pictureMouse(c, static_cast<QMouseEvent*>(ev));
@@ -754,6 +774,18 @@ public:
                 t.setSelText("");
             });
             return true;
+        }
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+            // KeyDown for every control; an option group and a text box's caret move in the model, other
+            // widgets (lists, a multi-line box going up or down) move their selection themselves.
+            const int16_t arrow = key == Qt::Key_Left    ? vbKeyLeft
+                                  : key == Qt::Key_Right ? vbKeyRight
+                                  : key == Qt::Key_Up    ? vbKeyUp
+                                                         : vbKeyDown;
+            if (vb::ActiveControl() != &c) userAction([&] { user::focus(c); });
+            userAction([&] { user::arrow(arrow); });
+            return c.kind() == ControlKind::OptionButton ||
+                   (c.kind() == ControlKind::TextBox && (key == Qt::Key_Left || key == Qt::Key_Right));
         }
         if (code == 0) return false; // navigation keys work in the widget itself
         if (vb::ActiveControl() != &c) userAction([&] { user::focus(c); });
@@ -812,14 +844,76 @@ public:
         }
         actions.erase(&c);
     }
-    void formChanged(Form& f, Prop) override { applyForm(f); }
-    void controlChanged(Control& c, Prop) override {
+    void formChanged(Form& f, Prop p) override {
+        WindowWidget* w = view(f);
+        if (p == Prop::Refresh) {
+            if (w && w->isVisible()) w->repaint();
+            return;
+        }
+        if (p == Prop::ToFront || p == Prop::ToBack) {
+            if (!w || !w->isVisible()) return;
+            if (p == Prop::ToFront) {
+                w->raise();
+                w->activateWindow();
+            } else {
+                w->lower();
+            }
+            return;
+        }
+        applyForm(f);
+    }
+    void controlChanged(Control& c, Prop p) override {
         if (!view(c.form())) return;
         if (c.kind() != ControlKind::Menu && !widgets.count(&c)) {
             widgetFor(c);
             return;
         }
+        if (p == Prop::Refresh) {
+            if (QWidget* w = widgets[&c]; w && w->isVisible()) w->repaint();
+            return;
+        }
         apply(c);
+    }
+    // ---------------------------------------------------------------- drawing surfaces
+    draw::Surface* drawingTarget(Form& f) override {
+        if (!f.loaded()) return nullptr;
+        if (!view(f)) makeWindow(f);
+        draw::qt::SurfaceWidget* sw = surfaceWidget(f);
+        return sw ? &sw->surface() : nullptr;
+    }
+    draw::Surface* drawingTarget(PictureBox& p) override {
+        if (!p.form().loaded()) return nullptr;
+        if (!view(p.form())) makeWindow(p.form());
+        draw::qt::SurfaceWidget* sw = surfaceWidget(p);
+        return sw ? &sw->surface() : nullptr;
+    }
+    // The retained picture in a window's client area (below its controls) or in a picture box,
+    // made on first use in the surface's background colour.
+    draw::qt::SurfaceWidget* surfaceWidget(Form& f) {
+        WindowWidget* w = view(f);
+        if (!w) return nullptr;
+        auto& slot = surfaces[&f];
+        if (!slot) {
+            slot = new draw::qt::SurfaceWidget(w->client);
+            slot->setGeometry(0, 0, w->client->width(), w->client->height());
+            slot->surface().SetBackColor(f.BackColor());
+            slot->lower();
+            slot->show();
+        }
+        return slot;
+    }
+    draw::qt::SurfaceWidget* surfaceWidget(PictureBox& p) {
+        auto* q = qobject_cast<QFrame*>(widgetFor(p));
+        if (!q) return nullptr;
+        auto& slot = surfaces[&p];
+        if (!slot) {
+            slot = new draw::qt::SurfaceWidget(q);
+            slot->setGeometry(q->contentsRect());
+            slot->surface().SetBackColor(p.BackColor());
+            slot->lower();
+            slot->show();
+        }
+        return slot;
     }
     void controlDestroyed(Control& c) override {
         auto it = widgets.find(&c);
@@ -1001,6 +1095,13 @@ void Uninstall() {
         delete w;
     }
     theBackend->windows.clear();
+    // The model's surfaces lose the pictures that go with the Qt windows.
+    for (Form* f : vb::Forms()) {
+        f->surface().SetTarget(nullptr);
+        for (Control* c : f->controls())
+            if (c->kind() == ControlKind::PictureBox)
+                static_cast<PictureBox*>(c)->surface().SetTarget(nullptr);
+    }
     for (auto& w : theBackend->retired)
         delete w.data();
     theBackend->retired.clear();
@@ -1018,31 +1119,13 @@ QWidget* WindowOf(Form& f) {
 }
 
 draw::qt::SurfaceWidget* SurfaceOf(Form& f) {
-    if (!theBackend) return nullptr;
-    WindowWidget* w = theBackend->view(f);
-    if (!w) return nullptr;
-    auto& slot = theBackend->surfaces[&f];
-    if (!slot) {
-        slot = new draw::qt::SurfaceWidget(w->client);
-        slot->setGeometry(0, 0, w->client->width(), w->client->height());
-        slot->lower();
-        slot->show();
-    }
-    return slot;
+    if (!theBackend || !theBackend->view(f)) return nullptr;
+    return theBackend->surfaceWidget(f);
 }
 
 draw::qt::SurfaceWidget* SurfaceOf(PictureBox& p) {
-    if (!theBackend) return nullptr;
-    auto* q = qobject_cast<QFrame*>(WidgetOf(p));
-    if (!q) return nullptr;
-    auto& slot = theBackend->surfaces[&p];
-    if (!slot) {
-        slot = new draw::qt::SurfaceWidget(q);
-        slot->setGeometry(q->contentsRect());
-        slot->lower();
-        slot->show();
-    }
-    return slot;
+    if (!theBackend || !WidgetOf(p)) return nullptr;
+    return theBackend->surfaceWidget(p);
 }
 
 QWidget* WidgetOf(Control& c) {

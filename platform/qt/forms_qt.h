@@ -27,8 +27,10 @@ void Uninstall();
 QWidget* WindowOf(vb::Form& f);
 QWidget* WidgetOf(vb::Control& c);
 
-// The drawing surface that fills a window's client area (below its controls) or a picture box,
-// made on first use and kept at the size of its place; nullptr while the window is not shown.
+// The retained picture that fills a window's client area (below its controls) or a picture box,
+// made on first use and kept at the size of its place; nullptr while the window is not shown. The
+// model's surfaces (vb::Form::surface(), vb::PictureBox::surface()) draw into it: drawing code uses
+// those, not this.
 vb::draw::qt::SurfaceWidget* SurfaceOf(vb::Form& f);
 vb::draw::qt::SurfaceWidget* SurfaceOf(vb::PictureBox& p);
 

@@ -246,6 +246,27 @@ void Close(int16_t fn) {
     slot.reset();
 }
 
+FileGuard::FileGuard(std::string_view name, OpenMode mode) : fn_(FreeFile()) {
+    Open(name, mode, fn_);
+}
+
+FileGuard::FileGuard(int16_t fn) : fn_(fn) {}
+
+FileGuard::~FileGuard() {
+    if (!offen_) return;
+    try {
+        vb::Close(fn_);
+    } catch (...) {
+        // The block is being left by another error; that one is reported.
+    }
+}
+
+void FileGuard::Close() {
+    if (!offen_) return;
+    offen_ = false;
+    vb::Close(fn_);
+}
+
 void CloseAll() {
     // every number is closed even when one of them fails; the first failure is reported afterwards
     std::optional<RuntimeError> first;

@@ -37,6 +37,32 @@ int32_t Lof(int16_t fn);  // length of the open file in bytes (written data incl
 int32_t Seek(int16_t fn); // 1-based byte position of the next read or write
 void ResetFileState();    // closes every file and forgets the table (tests)
 
+// A file number held for one block: the file is closed when the block is left, also by an error,
+// so that a failed read or write does not keep the number blocked.
+//
+//   vb::FileGuard d("ZORZ2", vb::OpenMode::Output);   // FreeFile and Open (errors of Open thrown)
+//   vb::Write(d.nr(), n);
+//   d.Close();                                         // error 61 when the data cannot be written out
+//
+// Close() closes the file and throws what closing finds; a block that writes calls it at its end,
+// so that a failed flush reaches the caller as a RuntimeError (which abandons a calculation with a
+// message). The destructor closes a file still open and never throws: it runs when the block is
+// left early, by an error already on its way, and an error of its own close is then dropped.
+class FileGuard {
+public:
+    FileGuard(std::string_view name, OpenMode mode);
+    explicit FileGuard(int16_t fn); // takes over a number already opened (or to be closed at the end)
+    ~FileGuard();
+    FileGuard(const FileGuard&) = delete;
+    FileGuard& operator=(const FileGuard&) = delete;
+    int16_t nr() const { return fn_; }
+    void Close();
+
+private:
+    int16_t fn_;
+    bool offen_ = true;
+};
+
 // ---- print items ---------------------------------------------------------------------------
 // Tab(n): continue at column n (1-based); n < 1 counts as 1; when the line is already past n the
 // text continues at column n of a new line.

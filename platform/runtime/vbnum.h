@@ -47,8 +47,8 @@ float ValSingle(std::string_view text);
 bool IsNumeric(std::string_view text);
 
 // ---- conversions and rounding --------------------------------------------------------------
-int16_t
-CInt(double v); // nearest integer, halves to even (2.5 -> 2, 3.5 -> 4); outside -32768..32767: error 6
+// CInt: nearest integer, halves to even (2.5 -> 2, 3.5 -> 4); outside -32768..32767: error 6.
+int16_t CInt(double v);
 int32_t CLng(double v);                 // the same for 32 bits
 float CSng(double v);                   // to single precision; beyond the single range: error 6
 double Round(double v, int digits = 0); // halves to even at the given number of decimals
@@ -56,10 +56,11 @@ float Int(float v);                     // floor: Int(-2.5) = -3
 double Int(double v);                   // floor
 float Fix(float v);                     // truncation toward zero: Fix(-2.5) = -2
 double Fix(double v);                   // truncation toward zero
-int32_t IntDiv(double a,
-               double b);        // a \ b: both rounded to integers first, quotient truncated; b = 0: error 11
-int32_t Mod(double a, double b); // a Mod b: both rounded first, remainder with the sign of a; b = 0: error 11
-int16_t Sgn(double v);           // -1, 0 or 1
+// IntDiv: a \ b, both rounded to integers first, the quotient truncated; b = 0: error 11.
+int32_t IntDiv(double a, double b);
+// Mod: a Mod b, both rounded first, the remainder with the sign of a; b = 0: error 11.
+int32_t Mod(double a, double b);
+int16_t Sgn(double v); // -1, 0 or 1
 
 // ---- single precision ----------------------------------------------------------------------
 // Comparisons the calculation makes "in single precision": both sides are rounded to float first.

@@ -114,7 +114,7 @@ TEST(PunkteBereinigen, KeepsAtMostTwoPointsPerDepth) {
     }
     l.n = 5;
     l.z[6] = 42; // stale entries behind the count are cleared
-    zormb::PunkteBereinigen(l.e, l.z, l.n);
+    zormb::PunkteBereinigen(l);
     ASSERT_EQ(l.n, 4);
     EXPECT_EQ((std::array<float, 4>{l.z[1], l.z[2], l.z[3], l.z[4]}), (std::array<float, 4>{0, 2, 2, 5}));
     EXPECT_EQ((std::array<float, 4>{l.e[1], l.e[2], l.e[3], l.e[4]}), (std::array<float, 4>{0, 2, 3, 4}));
@@ -124,7 +124,7 @@ TEST(PunkteBereinigen, KeepsAtMostTwoPointsPerDepth) {
     m.n = 3;
     m.z[1] = 0, m.z[2] = 1, m.z[3] = 1;
     m.e[1] = 5, m.e[2] = 6, m.e[3] = 7;
-    zormb::PunkteBereinigen(m.e, m.z, m.n);
+    zormb::PunkteBereinigen(m);
     EXPECT_EQ(m.n, 3);
     EXPECT_EQ(m.e[3], 7);
 }

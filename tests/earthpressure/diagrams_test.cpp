@@ -345,3 +345,54 @@ TEST(SortierenUndExtremwerte, SortByKeysCarryingValues) {
 }
 
 } // namespace
+
+// The list forms hand e, z and n to the piece forms in each routine's own argument order: on an
+// unsorted list with a jump, a head point and close depths both forms give the same results.
+TEST(ListenFormen, TunWasDieStueckformenTun) {
+    const Ordinatenliste basis = liste({{0, 1}, {0.002f, 2}, {1, 3}, {1.001f, 4}, {2, 6}, {2, 9}, {5, 3}});
+    float a1 = 0, a2 = 0, y1 = 0, y2 = 0;
+    for (float z : {0.5f, 1.0f, 2.0f, 4.0f}) {
+        zormc::Interpolieren(basis.z, basis.e, basis.n, z, y1);
+        zormc::Interpolieren(basis, z, y2);
+        EXPECT_EQ(y1, y2) << z;
+        zormc::InterpolierenOben(basis.z, basis.e, basis.n, z, y1);
+        zormc::InterpolierenOben(basis, z, y2);
+        EXPECT_EQ(y1, y2) << z;
+        zormc::Integrieren(basis.e, basis.z, basis.n, z, a1, y1);
+        zormc::Integrieren(basis, z, a2, y2);
+        EXPECT_EQ(a1, a2) << z;
+        EXPECT_EQ(y1, y2) << z;
+    }
+    zormc::ResultierendeSchwerpunkt(basis.e, basis.z, basis.n, 1, 5, a1, y1);
+    zormc::ResultierendeSchwerpunkt(basis, 1, 5, a2, y2);
+    EXPECT_EQ(a1, a2);
+    EXPECT_EQ(y1, y2);
+
+    const auto gleich = [](const Ordinatenliste& p, const Ordinatenliste& l) {
+        EXPECT_EQ(tiefen(p), tiefen(l));
+        EXPECT_EQ(werte(p), werte(l));
+    };
+    Ordinatenliste p = basis, l = basis;
+    zormc::KurveKappen(p.e, p.z, p.n, 3);
+    zormc::KurveKappen(l, 3);
+    gleich(p, l);
+    p = l = basis;
+    zormc::KopfpunkteBereinigen(p.z, p.e, p.n);
+    zormc::KopfpunkteBereinigen(l);
+    gleich(p, l);
+    p = l = basis;
+    zormc::DoppelpunkteEntfernen(p.n, p.z, p.e);
+    zormc::DoppelpunkteEntfernen(l);
+    gleich(p, l);
+    p = l = liste({{3, 1}, {1, 2}, {2, 3}});
+    zormc::Sortieren(p.e, p.z, p.n);
+    zormc::Sortieren(l);
+    gleich(p, l);
+    EXPECT_EQ(tiefen(l), (std::vector<float>{1, 2, 3}));
+    p = l = liste({{0, 0}, {4, 4}, {10, 10}});
+    Ordinatenliste w1, w2, v1, v2;
+    zormc::KurveAbTiefe(p.e, w1.e, w2.e, p.z, w1.z, w2.z, p.n, w1.n, w2.n, 2, 10);
+    zormc::KurveAbTiefe(l, v1, v2, 2, 10);
+    gleich(p, l);
+    EXPECT_EQ(tiefen(l), (std::vector<float>{0, 2, 4, 10}));
+}

@@ -5,6 +5,8 @@
 #include "platform/runtime/vbfile.h"
 #include "stage_a_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stagea_test;
@@ -287,11 +289,11 @@ TEST_F(Uebergabe, GivenPassivePointsStartWithAJumpAtTheExcavationLevel) {
     P.Etap = 1.5f;
     L.AnzEphGegeben = 0;
     zormcom::ErdwiderstandVorgabe();
-    ASSERT_EQ(L.AnzEph, 2);
-    EXPECT_EQ(L.EphZ[1], 0.0f);
-    EXPECT_EQ(L.EphE[1], 0.0f);
-    EXPECT_FLOAT_EQ(L.EphZ[2], 3.999f);
-    EXPECT_EQ(L.EphE[2], 0.0f);
+    ASSERT_EQ(L.Eph.n, 2);
+    EXPECT_EQ(L.Eph.z[1], 0.0f);
+    EXPECT_EQ(L.Eph.e[1], 0.0f);
+    EXPECT_FLOAT_EQ(L.Eph.z[2], 3.999f);
+    EXPECT_EQ(L.Eph.e[2], 0.0f);
 
     L.AnzEphGegeben = 2;
     L.EphGegAktZ[1] = 4.0f;
@@ -299,11 +301,11 @@ TEST_F(Uebergabe, GivenPassivePointsStartWithAJumpAtTheExcavationLevel) {
     L.EphGegAktZ[2] = 99.0f;
     L.EphGegAktE[2] = -300.0f;
     zormcom::ErdwiderstandVorgabe();
-    ASSERT_EQ(L.AnzEph, 4);
-    EXPECT_FLOAT_EQ(L.EphZ[3], 4.0f);
-    EXPECT_FLOAT_EQ(L.EphE[3], -20.0f);
-    EXPECT_FLOAT_EQ(L.EphZ[4], 99.0f);
-    EXPECT_FLOAT_EQ(L.EphE[4], -200.0f);
+    ASSERT_EQ(L.Eph.n, 4);
+    EXPECT_FLOAT_EQ(L.Eph.z[3], 4.0f);
+    EXPECT_FLOAT_EQ(L.Eph.e[3], -20.0f);
+    EXPECT_FLOAT_EQ(L.Eph.z[4], 99.0f);
+    EXPECT_FLOAT_EQ(L.Eph.e[4], -200.0f);
 }
 
 TEST_F(Uebergabe, GivenPassivePointsBeyondTheListAreRefused) {

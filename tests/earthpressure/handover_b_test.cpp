@@ -3,6 +3,8 @@
 #include "earthpressure/soil_pressure.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;
@@ -76,26 +78,26 @@ TEST_F(HandoverB, LayerTableRoundTripsAndTheSplitReachesZorz2) {
 }
 
 TEST_F(HandoverB, PressureFilesAndTheCopyForTheStatics) {
-    B.AnzEah = 2;
-    B.EahE[1] = 1.5f;
-    B.EahZ[1] = 0.0f;
-    B.EahE[2] = 30.0f;
-    B.EahZ[2] = 99.0f;
+    B.Eah.n = 2;
+    B.Eah.e[1] = 1.5f;
+    B.Eah.z[1] = 0.0f;
+    B.Eah.e[2] = 30.0f;
+    B.Eah.z[2] = 99.0f;
     zormb::Z3Schreiben();
     EXPECT_EQ(Zeilen("ZORZ3"), (std::vector<std::string>{"2", "1.5,0", "30,99"}));
 
-    B.AnzWiderstand = P.AnzPunkte2 = 2;
-    B.BegrLastE[1] = 0.0f;
-    B.BegrLastZ[1] = B.ESummeZ[1] = 0.0f;
-    B.ESummeE[1] = 1.5f;
-    B.BegrLastE[2] = 2.0f;
-    B.BegrLastZ[2] = B.ESummeZ[2] = 99.0f;
-    B.ESummeE[2] = 32.0f;
+    B.BegrLast.n = B.ESumme.n = 2;
+    B.BegrLast.e[1] = 0.0f;
+    B.BegrLast.z[1] = B.ESumme.z[1] = 0.0f;
+    B.ESumme.e[1] = 1.5f;
+    B.BegrLast.e[2] = 2.0f;
+    B.BegrLast.z[2] = B.ESumme.z[2] = 99.0f;
+    B.ESumme.e[2] = 32.0f;
     zormb::Z4Schreiben();
     EXPECT_EQ(Zeilen("ZORZ4"), (std::vector<std::string>{"2,2", "0,1.5,0,0", "2,32,99,99"}));
-    EXPECT_EQ(B.AnzZusatzlast, 2);
-    EXPECT_FLOAT_EQ(B.BegrLastKopieE[2], 2.0f);
-    EXPECT_FLOAT_EQ(B.BegrLastKopieZ[2], 99.0f);
+    EXPECT_EQ(B.BegrLastKopie.n, 2);
+    EXPECT_FLOAT_EQ(B.BegrLastKopie.e[2], 2.0f);
+    EXPECT_FLOAT_EQ(B.BegrLastKopie.z[2], 99.0f);
 }
 
 } // namespace

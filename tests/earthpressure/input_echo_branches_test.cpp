@@ -6,7 +6,12 @@
 #include <vector>
 
 #include "earthpressure/stage_a.h"
+#include "frame/run_state.h"
 #include "stage_a_fixture.h"
+#include "tests/support/project_builder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -26,8 +31,7 @@ protected:
     }
 
     void Neu() {
-        ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
+        zortest::Zuruecksetzen();
         fs::remove(Datei("LPTZW"));
         BeispielProjekt();
     }

@@ -7,6 +7,9 @@
 #include "frame/project_file.h"
 #include "stage_a_fixture.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace {
 
 using namespace stagea_test;

@@ -15,7 +15,12 @@
 #include "earthpressure/trial_planes.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
+#include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -106,10 +111,7 @@ struct Aushubseite {
 class PassiveWedge : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        zormb::KeilZuruecksetzen();
+        zortest::Zuruecksetzen();
         P.GradZuRad = static_cast<float>(kRad);
         P.AushNr = 1;
         P.zAush = 4.0f;

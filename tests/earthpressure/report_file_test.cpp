@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -15,6 +16,8 @@
 #include "platform/runtime/winfs.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
 
 namespace fs = std::filesystem;
 
@@ -25,7 +28,7 @@ class BerichtDatei : public ::testing::Test {
 protected:
     void SetUp() override {
         zorm1::ResetProjectData();
-        zorma::BerichtZuruecksetzen();
+        zor::LaufZuruecksetzen();
     }
     void TearDown() override { zorm1::ResetProjectData(); }
 

@@ -2,6 +2,8 @@
 #include "earthpressure/rest_pressure.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;
@@ -76,16 +78,16 @@ protected:
         Schichten({{0.0f, 30.0f, 18.0f, 10.0f}});
         P.KonzFaktor = 3;
     }
-    static float Begr(float t) { return Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, t); }
+    static float Begr(float t) { return Wert(B.BegrLast, t); }
 };
 
 TEST_F(RestPressure, NoLimitedLoadGivesTheZeroFigure) {
     Last(1, 20.0f, 0.0f, 999.0f, 0.0f); // unlimited: not part of this figure
     zormb::BegrenzteLastRuhe();
-    ASSERT_EQ(B.AnzWiderstand, 2);
-    EXPECT_FLOAT_EQ(B.BegrLastZ[1], 0.0f);
-    EXPECT_FLOAT_EQ(B.BegrLastZ[2], 99.0f);
-    EXPECT_EQ(B.BegrLastE[2], 0.0f);
+    ASSERT_EQ(B.BegrLast.n, 2);
+    EXPECT_FLOAT_EQ(B.BegrLast.z[1], 0.0f);
+    EXPECT_FLOAT_EQ(B.BegrLast.z[2], 99.0f);
+    EXPECT_EQ(B.BegrLast.e[2], 0.0f);
 }
 
 TEST_F(RestPressure, SharesFactorsAndPartialFactorsScaleTheStress) {
@@ -101,7 +103,7 @@ TEST_F(RestPressure, SharesFactorsAndPartialFactorsScaleTheStress) {
     const float f = 0.3f * (0.75f * 1.5f + 0.25f * 1.35f);
     for (float z : {1.0f, 2.5f, 10.0f})
         EXPECT_NEAR(Begr(z), f * Elastisch(40.0, 1.0, 3.0, z), 1e-3f) << z;
-    EXPECT_FLOAT_EQ(B.BegrLastZ[B.AnzWiderstand], 99.0f);
+    EXPECT_FLOAT_EQ(B.BegrLast.z[B.BegrLast.n], 99.0f);
 }
 
 TEST_F(RestPressure, DeepAndHighLoadsKeepTheListContract) {
@@ -112,10 +114,10 @@ TEST_F(RestPressure, DeepAndHighLoadsKeepTheListContract) {
     P.ErdLastDauer(1, 1) = 100.0f;
     P.ErdLastDauer(1, 2) = 100.0f;
     zormb::BegrenzteLastRuhe();
-    EXPECT_FLOAT_EQ(B.BegrLastZ[1], 0.0f);
-    EXPECT_FLOAT_EQ(B.BegrLastZ[B.AnzWiderstand], 99.0f);
-    for (int k = 1; k < B.AnzWiderstand; ++k)
-        EXPECT_LE(B.BegrLastZ[k], B.BegrLastZ[k + 1]);
+    EXPECT_FLOAT_EQ(B.BegrLast.z[1], 0.0f);
+    EXPECT_FLOAT_EQ(B.BegrLast.z[B.BegrLast.n], 99.0f);
+    for (int k = 1; k < B.BegrLast.n; ++k)
+        EXPECT_LE(B.BegrLast.z[k], B.BegrLast.z[k + 1]);
     EXPECT_NEAR(Begr(0.0f), Elastisch(40.0, 1.0, 3.0, 1.0), 1e-3f);
     EXPECT_NEAR(Begr(5.0f), Elastisch(40.0, 1.0, 3.0, 6.0), 1e-3f);
     EXPECT_NEAR(Begr(44.0f), 0.0f, 0.05f); // the deep load acts only below its level

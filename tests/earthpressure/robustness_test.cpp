@@ -26,12 +26,17 @@
 #include "earthpressure/stage_a.h"
 #include "frame/h504_texts.h"
 #include "frame/project_file.h"
+#include "frame/run_state.h"
 #include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
 #endif
+
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -223,10 +228,7 @@ protected:
         vb::ResetRuntime();
         ResetProjectData();
         Anzeigen::ResetH504();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        zormb::KeilZuruecksetzen();
-        zorma::BerichtZuruecksetzen();
+        zor::LaufZuruecksetzen();
         vb::headless::Reset();
         vb::SetDecimalSeparator('.');
         std::error_code ec;

@@ -3,6 +3,8 @@
 #include "earthpressure/slopes.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;
@@ -23,24 +25,21 @@ protected:
         P.BoeschGamma[k] = gamma;
         P.BoeschPhi[k] = 30.0f;
     }
-    static void Rechnen() {
-        zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA,
-                                 B.SchichtSigmaZ, B.SchichtSigmaE, B.AnzListeB, 0.0f);
-    }
-    static float Gz(float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); }
+    static void Rechnen() { zormb::ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f); }
+    static float Gz(float t) { return Wert(B.Gz, t); }
     // The list contract: from the wall head to 99, depths at least 1 cm apart.
     static void Vertrag() {
-        ASSERT_GE(B.AnzKnoten, 2);
-        EXPECT_FLOAT_EQ(B.GzZ[1], 0.0f);
-        EXPECT_FLOAT_EQ(B.GzZ[B.AnzKnoten], 99.0f);
-        for (int i = 1; i < B.AnzKnoten; ++i)
-            EXPECT_GE(B.GzZ[i + 1] - B.GzZ[i], 0.0099f) << i;
+        ASSERT_GE(B.Gz.n, 2);
+        EXPECT_FLOAT_EQ(B.Gz.z[1], 0.0f);
+        EXPECT_FLOAT_EQ(B.Gz.z[B.Gz.n], 99.0f);
+        for (int i = 1; i < B.Gz.n; ++i)
+            EXPECT_GE(B.Gz.z[i + 1] - B.Gz.z[i], 0.0099f) << i;
     }
 };
 
 TEST_F(Slopes, NoSlopeAndSlopesWithoutWeightOrHeight) {
     Rechnen();
-    EXPECT_EQ(B.AnzKnoten, 2);
+    EXPECT_EQ(B.Gz.n, 2);
     EXPECT_FLOAT_EQ(Gz(50.0f), 0.0f);
     Boeschung(1, 0.0f, 0.0f, 4.0f, -2.0f, 0.0f);   // no unit weight
     Boeschung(2, 4.0f, -2.0f, 8.0f, -2.0f, 18.0f); // level
@@ -64,7 +63,7 @@ TEST_F(Slopes, RisingSlopeFromTheWallHead) {
     EXPECT_NEAR(Gz(zEnd), 36.0f, 0.01f);
     EXPECT_NEAR(Gz(zEnd / 2.0f), 18.0f, 0.3f); // the duplicate points at 0 are spread by 1 cm
     EXPECT_NEAR(Gz(99.0f), 36.0f, 1e-4f);
-    EXPECT_NEAR(B.GzZ[2], 0.01f, 1e-6f);
+    EXPECT_NEAR(B.Gz.z[2], 0.01f, 1e-6f);
 }
 
 TEST_F(Slopes, WaterAboveTheSegmentMakesAllOfItBuoyant) {
@@ -136,14 +135,13 @@ TEST_F(StageB, SlopesOverASoilWithoutFriction) {
     P.BoeschZ2[1] = -2.0f;
     P.BoeschGamma[1] = 18.0f;
     const auto rechnen = [] {
-        zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA,
-                                 B.SchichtSigmaZ, B.SchichtSigmaE, B.AnzListeB, 0.0f);
-        ASSERT_GE(B.AnzKnoten, 2);
-        EXPECT_FLOAT_EQ(B.GzZ[B.AnzKnoten], 99.0f);
-        for (int i = 1; i < B.AnzKnoten; ++i)
-            EXPECT_GE(B.GzZ[i + 1] - B.GzZ[i], 0.0099f) << i;
+        zormb::ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f);
+        ASSERT_GE(B.Gz.n, 2);
+        EXPECT_FLOAT_EQ(B.Gz.z[B.Gz.n], 99.0f);
+        for (int i = 1; i < B.Gz.n; ++i)
+            EXPECT_GE(B.Gz.z[i + 1] - B.Gz.z[i], 0.0099f) << i;
     };
-    const auto gz = [](float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); };
+    const auto gz = [](float t) { return Wert(B.Gz, t); };
     rechnen();
     EXPECT_NEAR(gz(1.0f), 18.0f, 0.3f);
     EXPECT_NEAR(gz(2.1f), 36.0f, 1e-3f);

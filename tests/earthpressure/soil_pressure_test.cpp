@@ -3,6 +3,8 @@
 #include "earthpressure/soil_pressure.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;
@@ -11,11 +13,11 @@ using zormb::B;
 class SoilPressure : public StageB {
 protected:
     static void KeineZusatzspannung() {
-        B.AnzKnoten = 2;
-        B.GzZ[1] = 0.0f;
-        B.GzE[1] = 0.0f;
-        B.GzZ[2] = 99.0f;
-        B.GzE[2] = 0.0f;
+        B.Gz.n = 2;
+        B.Gz.z[1] = 0.0f;
+        B.Gz.e[1] = 0.0f;
+        B.Gz.z[2] = 99.0f;
+        B.Gz.e[2] = 0.0f;
     }
     // Coefficients of layer i as stage a computes them for active pressure without at-rest share.
     static void Beiwerte(int i) {
@@ -43,10 +45,10 @@ TEST_F(SoilPressure, WaterLevelSplitsLayerAndLayerStressesFollow) {
     zormb::ErddruckBoden(0);
     const float z[] = {0, 3, 3, 5, 5, 99};
     const float s[] = {0, 54, 54, 94, 94, 1034};
-    ASSERT_EQ(B.AnzListeB, 6);
+    ASSERT_EQ(B.SchichtSigma.n, 6);
     for (int k = 0; k < 6; ++k) {
-        EXPECT_FLOAT_EQ(B.SchichtSigmaZ[k + 1], z[k]) << k;
-        EXPECT_FLOAT_EQ(B.SchichtSigmaE[k + 1], s[k]) << k;
+        EXPECT_FLOAT_EQ(B.SchichtSigma.z[k + 1], z[k]) << k;
+        EXPECT_FLOAT_EQ(B.SchichtSigma.e[k + 1], s[k]) << k;
     }
     // The acting unit weight and its change at the water level.
     EXPECT_FLOAT_EQ(P.SchichtGamma[3], 10.0f);
@@ -104,36 +106,36 @@ TEST_F(SoilPressure, HomogeneousCohesiveLayerFollowsCoulombAndTheMinimum) {
     Beiwerte(1);
     KeineZusatzspannung();
     zormb::ErddruckBoden(0);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 0.0f), -11.547f, 0.002f);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 99.0f), 6.0f * 99.0f - 11.547f, 0.05f);
+    EXPECT_NEAR(Wert(B.Eah, 0.0f), -11.547f, 0.002f);
+    EXPECT_NEAR(Wert(B.Eah, 99.0f), 6.0f * 99.0f - 11.547f, 0.05f);
 
     // Minimum 0.2 x 18 z governs down to 3.6 z = 6 z - 11.547, z = 4.811 m (listed twice).
     P.MinEah = 0.2f;
     zormb::Mindesterddruck(1.0f);
     int doppelt = 0;
-    for (int k = 1; k < B.AnzEah; ++k)
-        if (B.EahZ[k] == B.EahZ[k + 1] && std::fabs(B.EahZ[k] - 4.8113f) < 0.001f) ++doppelt;
+    for (int k = 1; k < B.Eah.n; ++k)
+        if (B.Eah.z[k] == B.Eah.z[k + 1] && std::fabs(B.Eah.z[k] - 4.8113f) < 0.001f) ++doppelt;
     EXPECT_EQ(doppelt, 1);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 0.0f), 0.0f, 1e-4f);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 2.0f), 7.2f, 0.01f);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 4.8113f), 17.32f, 0.01f);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 10.0f), 48.453f, 0.02f);
+    EXPECT_NEAR(Wert(B.Eah, 0.0f), 0.0f, 1e-4f);
+    EXPECT_NEAR(Wert(B.Eah, 2.0f), 7.2f, 0.01f);
+    EXPECT_NEAR(Wert(B.Eah, 4.8113f), 17.32f, 0.01f);
+    EXPECT_NEAR(Wert(B.Eah, 10.0f), 48.453f, 0.02f);
 
     // The negative part before the minimum, with its zero crossing twice.
-    EXPECT_NEAR(Wert(B.EahNegE, B.EahNegZ, B.AnzEahNegativ, 0.0f), -11.547f, 0.002f);
-    EXPECT_NEAR(Wert(B.EahNegE, B.EahNegZ, B.AnzEahNegativ, 1.0f), -5.547f, 0.01f);
-    EXPECT_NEAR(Wert(B.EahNegE, B.EahNegZ, B.AnzEahNegativ, 50.0f), 0.0f, 1e-5f);
+    EXPECT_NEAR(Wert(B.EahNeg, 0.0f), -11.547f, 0.002f);
+    EXPECT_NEAR(Wert(B.EahNeg, 1.0f), -5.547f, 0.01f);
+    EXPECT_NEAR(Wert(B.EahNeg, 50.0f), 0.0f, 1e-5f);
     int null = 0;
-    for (int k = 1; k <= B.AnzEahNegativ; ++k)
-        if (std::fabs(B.EahNegZ[k] - 1.9245f) < 0.001f) ++null;
+    for (int k = 1; k <= B.EahNeg.n; ++k)
+        if (std::fabs(B.EahNeg.z[k] - 1.9245f) < 0.001f) ++null;
     EXPECT_EQ(null, 2);
 
     // Without loads the limited-load list is the negative part cut at 0: zeros.
     zormcom::Lauf.AnzLastErd = 0;
     zormb::NegativeAbschneiden();
-    for (int k = 1; k <= B.AnzWiderstand; ++k)
-        EXPECT_EQ(B.BegrLastE[k], 0.0f) << k;
-    EXPECT_FLOAT_EQ(B.BegrLastZ[B.AnzWiderstand], 99.0f);
+    for (int k = 1; k <= B.BegrLast.n; ++k)
+        EXPECT_EQ(B.BegrLast.e[k], 0.0f) << k;
+    EXPECT_FLOAT_EQ(B.BegrLast.z[B.BegrLast.n], 99.0f);
 }
 
 TEST_F(SoilPressure, GivenCoefficientSuspendsTheMinimumInItsLayer) {
@@ -145,9 +147,9 @@ TEST_F(SoilPressure, GivenCoefficientSuspendsTheMinimumInItsLayer) {
     P.MinEah = 0.2f;
     zormb::Mindesterddruck(1.0f);
     // No 0.2 sigma_v there: only the tension is cut off (0 instead of 3.6 kN/m2 at 1 m).
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 0.0f), 0.0f, 1e-5f);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 1.0f), 0.0f, 1e-5f);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 2.0f), 0.453f, 0.01f);
+    EXPECT_NEAR(Wert(B.Eah, 0.0f), 0.0f, 1e-5f);
+    EXPECT_NEAR(Wert(B.Eah, 1.0f), 0.0f, 1e-5f);
+    EXPECT_NEAR(Wert(B.Eah, 2.0f), 0.453f, 0.01f);
 }
 
 TEST_F(SoilPressure, LimitedLoadsFirstTakeUpTheSoilsTension) {
@@ -159,13 +161,13 @@ TEST_F(SoilPressure, LimitedLoadsFirstTakeUpTheSoilsTension) {
     // 5 kN/m2 between 1 and 3 m.
     zormcom::Lauf.AnzLastErd = 1;
     const float z[] = {0, 1, 1, 3, 3, 99}, e[] = {0, 0, 5, 5, 0, 0};
-    B.AnzWiderstand = 6;
+    B.BegrLast.n = 6;
     for (int k = 0; k < 6; ++k) {
-        B.BegrLastZ[k + 1] = z[k];
-        B.BegrLastE[k + 1] = e[k];
+        B.BegrLast.z[k + 1] = z[k];
+        B.BegrLast.e[k + 1] = e[k];
     }
     zormb::NegativeAbschneiden();
-    const auto w = [](float t) { return Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, t); };
+    const auto w = [](float t) { return Wert(B.BegrLast, t); };
     EXPECT_NEAR(w(0.5f), 0.0f, 1e-5f);
     EXPECT_NEAR(w(1.05f), 0.0f, 1e-4f);         // 5 - 5.547 + 0.3 < 0
     EXPECT_NEAR(w(1.5f), 5.0f - 2.547f, 0.01f); // soil tension taken up
@@ -173,8 +175,8 @@ TEST_F(SoilPressure, LimitedLoadsFirstTakeUpTheSoilsTension) {
     EXPECT_NEAR(w(4.0f), 0.0f, 1e-5f);
     // The zero crossing of the sum at 1 + 0.9245 x 0.547 / 5.547 = 1.0912 m is listed twice.
     int null = 0;
-    for (int k = 1; k <= B.AnzWiderstand; ++k)
-        if (std::fabs(B.BegrLastZ[k] - 1.0912f) < 0.001f) ++null;
+    for (int k = 1; k <= B.BegrLast.n; ++k)
+        if (std::fabs(B.BegrLast.z[k] - 1.0912f) < 0.001f) ++null;
     EXPECT_EQ(null, 2);
 }
 
@@ -193,7 +195,7 @@ TEST_F(SoilPressure, PartialFactorsAndAtRestShare) {
     const float sv = 18.0f * 99.0f;
     const float a = 1.35f * (sv / 6.0f - 0.5f * 10.0f * 1.1547f);
     const float b = sv * 0.25f * 1.2f;
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 99.0f), a + b, 0.05f);
+    EXPECT_NEAR(Wert(B.Eah, 99.0f), a + b, 0.05f);
     // Effective factor: design over characteristic sums of the two points (0 and 99 m).
     const float a0 = 1.35f * (-0.5f * 10.0f * 1.1547f);
     EXPECT_NEAR(B.gamEMisch, (a0 + a + b) / ((a0 + a) / 1.35f + b / 1.2f), 1e-3f);
@@ -208,13 +210,12 @@ TEST_F(SoilPressure, SubstituteWallVariantUsesPlainCoulombWithoutWallFriction) {
     KeineZusatzspannung();
     zormb::ErddruckBoden(1);
     EXPECT_FLOAT_EQ(P.SchichtGamma[1], 18.0f);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 99.0f), 18.0f * 99.0f / 3.0f - 11.547f, 0.05f);
+    EXPECT_NEAR(Wert(B.Eah, 99.0f), 18.0f * 99.0f / 3.0f - 11.547f, 0.05f);
     // With partial factors and an at-rest share the at-rest part (1 - sin phi) is mixed in.
     P.TeilsicherheitenAn = 1;
     P.RuheProz = 50.0f;
     zormb::ErddruckBoden(1);
-    EXPECT_NEAR(Wert(B.EahE, B.EahZ, B.AnzEah, 99.0f),
-                (18.0f * 99.0f / 3.0f - 11.547f) * 0.5f + 18.0f * 99.0f * 0.25f, 0.05f);
+    EXPECT_NEAR(Wert(B.Eah, 99.0f), (18.0f * 99.0f / 3.0f - 11.547f) * 0.5f + 18.0f * 99.0f * 0.25f, 0.05f);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "platform/runtime/vbfile.h"
 #include "stage_a_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stagea_test;

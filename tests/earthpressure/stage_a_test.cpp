@@ -10,6 +10,10 @@
 #include "platform/runtime/vbfile.h"
 #include "stage_a_fixture.h"
 
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
+
 namespace {
 
 using namespace stagea_test;
@@ -98,6 +102,19 @@ TEST_F(StufeA, PureAtRestPressureHoldsK0AsTheResultingCoefficient) {
     // Still computed: Coulomb for phi = 30°, deltaP = -15° on a vertical wall,
     // Kpgh = cos²phi / (1 - sqrt(sin(phi - deltaP) sin phi / cos deltaP))² = 4.807.
     EXPECT_NEAR(P.SchichtKpgh[1], 4.8069f, 2e-4);
+}
+
+// The curved slip surfaces give kpgh only for a friction angle above PhiCaq: at phi = PhiCaq = 30°
+// (equal is not greater) the Coulomb value stays, 4.807 for deltaP = -15° (see above); from
+// PhiCaq = 29.9° on the curved surfaces give 4.627.
+TEST_F(StufeA, CurvedSlipSurfacesOnlyAboveTheirFrictionAngle) {
+    const struct { float phiCaq, kpgh; } faelle[] = {{30.0f, 4.8069f}, {29.9f, 4.627f}};
+    for (const auto& f : faelle) {
+        BeispielProjekt();
+        P.PhiCaq = f.phiCaq;
+        zorma::EingabeAuswerten();
+        EXPECT_NEAR(P.SchichtKpgh[1], f.kpgh, 1e-3) << f.phiCaq;
+    }
 }
 
 // The Coulomb cohesion coefficients are not 0 for a layer without cohesion (phi = 30°,

@@ -17,6 +17,8 @@
 #include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;
@@ -34,8 +36,8 @@ protected:
         zormb::ErddruckBerechnen();
         vb::Close(zorma::kBerichtDateiNr);
         const auto z = Zeilen("LPTZW");
-        EXPECT_EQ(B.AnzWiderstand, P.AnzPunkte2);
-        EXPECT_FLOAT_EQ(B.ESummeZ[P.AnzPunkte2], 99.0f);
+        EXPECT_EQ(B.BegrLast.n, B.ESumme.n);
+        EXPECT_FLOAT_EQ(B.ESumme.z[B.ESumme.n], 99.0f);
         return std::vector<std::string>(z.begin() + static_cast<long>(ab), z.end());
     }
     static bool Enthaelt(const std::vector<std::string>& z, const std::string& teil) {
@@ -89,7 +91,7 @@ TEST_F(SeltenerFall, HorizontalComponentInEveryDistribution) {
         Rechnen();
         EXPECT_NEAR(Begr(f.z), f.e, 0.005f);
         // The horizontal component adds to the soil's pressure in the sum.
-        EXPECT_NEAR(Wert(B.ESummeE, B.ESummeZ, P.AnzPunkte2, f.z), Boden(f.z) + f.e, 0.01f);
+        EXPECT_NEAR(Wert(B.ESumme, f.z), Boden(f.z) + f.e, 0.01f);
     }
 }
 
@@ -196,10 +198,9 @@ TEST_F(StageB, SlopeWithAnAtRestShareBuildsUpOverTheMixedDepth) {
     P.BoeschZ2[1] = -2.0f;
     P.BoeschGamma[1] = 18.0f;
     P.BoeschPhi[1] = 30.0f;
-    zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
-                             B.SchichtSigmaE, B.AnzListeB, 0.0f);
+    zormb::ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f);
     const float zEnd = 3.1882f;
-    auto gz = [](float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); };
+    auto gz = [](float t) { return Wert(B.Gz, t); };
     auto rampe = [&](float t) { return 36.0f * (t - 0.02f) / (zEnd - 0.02f); };
     EXPECT_NEAR(gz(zEnd / 2.0f), rampe(zEnd / 2.0f), 0.01f);
     EXPECT_NEAR(gz(3.0f), rampe(3.0f), 0.01f);
@@ -259,14 +260,13 @@ TEST_F(StageB, RampOfASlopeAboveTheWallHeadEntersWithItsValueThere) {
     P.BoeschZ2[1] = -1.0f;
     P.BoeschGamma[1] = 18.0f;
     P.BoeschPhi[1] = 30.0f;
-    zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
-                             B.SchichtSigmaE, B.AnzListeB, 0.0f);
+    zormb::ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f);
     const float zA = kTan60 - 3.0f, zE = 3.0f * kTan60 - 1.0f;
     auto rampe = [&](float t) { return -36.0f * (t - zA) / (zE - zA); };
-    auto gz = [](float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); };
+    auto gz = [](float t) { return Wert(B.Gz, t); };
     // The list starts at the wall head; its points there are kept 1 cm apart, so the ramp's value
     // at the wall head stands at 2 cm and the ramp runs on from there.
-    EXPECT_FLOAT_EQ(B.GzZ[1], 0.0f);
+    EXPECT_FLOAT_EQ(B.Gz.z[1], 0.0f);
     const float kopf = rampe(0.0f);
     EXPECT_NEAR(gz(0.02f), kopf, 0.005f);
     for (float t : {1.0f, 3.0f})
@@ -294,9 +294,8 @@ TEST_F(StageB, GentleSlopeBehindASteepOneStartsNoHigherThanIt) {
         P.BoeschGamma[k] = 18.0f;
         P.BoeschPhi[k] = 30.0f;
     }
-    zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
-                             B.SchichtSigmaE, B.AnzListeB, 0.0f);
-    auto gz = [](float t) { return Wert(B.GzE, B.GzZ, B.AnzKnoten, t); };
+    zormb::ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f);
+    auto gz = [](float t) { return Wert(B.Gz, t); };
     EXPECT_NEAR(gz(2.0f), 36.0f + 36.0f * 2.0f / 2.614f, 0.1f);
     EXPECT_NEAR(gz(2.614f), 72.0f, 0.05f);
     EXPECT_NEAR(gz(50.0f), 72.0f, 0.01f);

@@ -15,16 +15,22 @@
 #include "earthpressure/stage_b.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
+#include "frame/project_file.h"
+#include "frame/run_state.h"
 #include "frame/stage_table.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "tests/support/project_builder.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
 namespace stageb_test {
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace fs = std::filesystem;
 
@@ -35,11 +41,7 @@ using zortest::Zeilen;
 class StageB : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        zormb::KeilZuruecksetzen();
-        zorma::BerichtZuruecksetzen();
+        zortest::Zuruecksetzen();
         vb::SetDecimalSeparator('.');
         P.GradZuRad = kGrad;
         P.TiefeUnendlich = 99.0f;
@@ -92,10 +94,25 @@ protected:
     }
 
     // Value of a list at depth z (below a jump: the value below it).
-    static float Wert(const zor::Ordinatenfeld& e, const zor::Ordinatenfeld& z, int16_t n, float t) {
+    static float Wert(const zor::Ordinatenliste& L, float t) {
         float y = 0.0f;
-        zormc::Interpolieren(z, e, n, t, y);
+        zormc::Interpolieren(L, t, y);
         return y;
+    }
+
+    // Reads an example project as the start dialog does, with the working partial factors of BS-T.
+    bool Beispiel(const std::string& name) {
+        ResetProjectData();
+        P.GradZuRad = kGrad;
+        P.TiefeUnendlich = 99.0f;
+        P.Versionstext = "V.07.05.2012";
+        P.WurzelOrdner = dir_.path().string() + "/";
+        if (!zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name)) return false;
+        P.GanzerName = "/projekte/" + name;
+        P.gamG = 1.20f;
+        P.gamE0g = 1.10f;
+        P.gamQ = 1.30f;
+        return true;
     }
 
     zortest::WorkingFolder dir_;
@@ -112,52 +129,20 @@ protected:
         StageB::SetUp();
         vb::headless::Reset();
         P.WurzelOrdner = dir_.path().string() + "/";
-        P.Wandtyp = 2;
-        P.Wandart = 2;
-        P.WandKopf = 1;
-        P.Erddruckart = 1;
-        P.KonzFaktor = 3;
-        P.VerteilungAktiv = 0;
-        P.Etap = P.EtaGlobal = P.EtaGl = 1.5f;
+        zortest::Spundwand("Baugrube", "1", 3);
         P.EtaAnpass = 1.0f;
-        P.MinEah = 0.2f;
-        P.PhiCaq = 35.0f;
-        P.ProjBez = "Baugrube";
-        P.ProjNr = "1";
-        P.PosName = "Verbau";
-        P.Datum = "10.12.2026";
-        P.GanzerNameOhneExt = P.GanzerName = "/tmp/projekt";
-        P.Versionstext = "V.07.05.2012";
-        P.DWand = 0.01f;
-        P.AnzErd = 1;
-        P.SchichtDicke[1] = 20.0f;
-        P.SchichtPhi[1] = 30.0f;
-        P.SchichtGamma[1] = P.SchichtGammaAush[1] = 18.0f;
-        P.SchichtGammaAuftrieb[1] = P.SchichtGammaAuftriebAush[1] = 10.0f;
-        P.SchichtEI[1] = 50.0f;
+        zortest::Bodenschichten({{20.0f, 30.0f, 18.0f, 10.0f}});
         P.AnzAush = 1;
-        P.Wandfuss = 1;
-        P.zAush = 4.0f;
-        P.ZWandfuss = 4.01f;
-        P.ZNextAnker = 99.0f;
-        P.EFaktor = 1.0f;
-        zormcom::AushubSpeichern(1);
+        zortest::Stufe(1, 4.0f);
         P.AnzLF = 1;
     }
     // Earth-side load j of load case 1 (kN/m2, m), permanent share in %.
     static void Last(int j, float pv, float xA, float xE, float z, float ph = 0.0f, float dauer = 0.0f) {
-        if (P.AnzLastErdLF[1] < j) P.AnzLastErdLF[1] = static_cast<int16_t>(j);
-        P.ErdLastPv(1, j) = pv;
-        P.ErdLastPh(1, j) = ph;
-        P.ErdLastXA(1, j) = xA;
-        P.ErdLastXE(1, j) = xE;
-        P.ErdLastZ(1, j) = z;
-        P.ErdLastDauer(1, j) = dauer;
-        P.ErdLastRuheFaktor(1, j) = 1.0f;
+        zortest::Flaechenlast(1, j, pv, xA, xE, z, ph, dauer);
     }
-    static float Begr(float t) { return Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, t); }
-    static float Summe(float t) { return Wert(B.ESummeE, B.ESummeZ, P.AnzPunkte2, t); }
-    static float Boden(float t) { return Wert(B.EahE, B.EahZ, B.AnzEah, t); }
+    static float Begr(float t) { return Wert(B.BegrLast, t); }
+    static float Summe(float t) { return Wert(B.ESumme, t); }
+    static float Boden(float t) { return Wert(B.Eah, t); }
 };
 
 } // namespace stageb_test

@@ -15,6 +15,8 @@
 #include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;
@@ -35,8 +37,8 @@ protected:
         zorma::EingabeAuswerten();
         zormb::ErddruckBerechnen();
         vb::Close(zorma::kBerichtDateiNr);
-        ASSERT_EQ(B.AnzWiderstand, P.AnzPunkte2);
-        ASSERT_FLOAT_EQ(B.ESummeZ[P.AnzPunkte2], 99.0f);
+        ASSERT_EQ(B.BegrLast.n, B.ESumme.n);
+        ASSERT_FLOAT_EQ(B.ESumme.z[B.ESumme.n], 99.0f);
     }
 };
 
@@ -191,8 +193,8 @@ TEST_F(StufeVonHand, SeepageCorrectedWeightsReachTheTrialPlanes) {
     }
     zormb::ErddruckBerechnen();
     vb::Close(zorma::kBerichtDateiNr);
-    ASSERT_EQ(zormcom::Lauf.AnzEph, 38);
-    EXPECT_FLOAT_EQ(zormcom::Lauf.EphZ[12], 6.0f);
+    ASSERT_EQ(zormcom::Lauf.Eph.n, 38);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.Eph.z[12], 6.0f);
     EXPECT_NEAR(zormb::GleitErgebnis.E[12], -90.0f, 0.2f);
 }
 
@@ -248,11 +250,10 @@ TEST_F(StageB, SlopeBelowTheWallHeadWeighsItsMoistAndItsSubmergedPart) {
     P.BoeschX2[1] = 4.0f;
     P.BoeschZ2[1] = 1.0f;
     P.BoeschGamma[1] = 20.0f;
-    zormb::ErddruckBoeschung(B.GzE, B.GzZ, B.AnzKnoten, B.SigmaVZ, B.SigmaVE, B.AnzListeA, B.SchichtSigmaZ,
-                             B.SchichtSigmaE, B.AnzListeB, 0.0f);
-    EXPECT_FLOAT_EQ(B.GzZ[B.AnzKnoten], 99.0f);
-    EXPECT_NEAR(Wert(B.GzE, B.GzZ, B.AnzKnoten, 99.0f), 42.0f, 1e-3f);
-    EXPECT_NEAR(Wert(B.GzE, B.GzZ, B.AnzKnoten, 3.9f), 0.0f, 1e-5f); // nothing above the ground at the wall
+    zormb::ErddruckBoeschung(B.Gz, B.SigmaV, B.SchichtSigma, 0.0f);
+    EXPECT_FLOAT_EQ(B.Gz.z[B.Gz.n], 99.0f);
+    EXPECT_NEAR(Wert(B.Gz, 99.0f), 42.0f, 1e-3f);
+    EXPECT_NEAR(Wert(B.Gz, 3.9f), 0.0f, 1e-5f); // nothing above the ground at the wall
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "earthpressure/surface_loads.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;
@@ -15,7 +17,7 @@ protected:
         Schichten({{0.0f, 30.0f, 18.0f, 10.0f}});
         P.VerteilungAktiv = 0;
     }
-    static float Begr(float t) { return Wert(B.BegrLastE, B.BegrLastZ, B.AnzWiderstand, t); }
+    static float Begr(float t) { return Wert(B.BegrLast, t); }
 };
 
 TEST_F(SurfaceLoads, InfluenceLineCrossesLayers) {
@@ -50,7 +52,7 @@ TEST_F(SurfaceLoads, StripLoadFiguresByDistribution) {
         P.VerteilungAktiv = f.verteilung;
         zormb::BegrenzteLastAktiv();
         EXPECT_NEAR(Begr(f.z), f.e, 0.01f) << "Verteilung " << f.verteilung << " z " << f.z;
-        EXPECT_FLOAT_EQ(B.BegrLastZ[B.AnzWiderstand], 99.0f);
+        EXPECT_FLOAT_EQ(B.BegrLast.z[B.BegrLast.n], 99.0f);
     }
     EXPECT_EQ(zormcom::Lauf.LastKleinFlag, 1);
 }
@@ -79,21 +81,20 @@ TEST_F(SurfaceLoads, AtRestSharePermanentShareAndStagesWithoutTheLoad) {
     zormcom::Lauf.ErdNichtIn(1, 0) = 1;
     zormcom::Lauf.ErdNichtIn(1, 1) = P.AushNr;
     zormb::BegrenzteLastAktiv();
-    for (int k = 1; k <= B.AnzWiderstand; ++k)
-        EXPECT_EQ(B.BegrLastE[k], 0.0f);
+    for (int k = 1; k <= B.BegrLast.n; ++k)
+        EXPECT_EQ(B.BegrLast.e[k], 0.0f);
 }
 
 TEST_F(SurfaceLoads, LoadWithoutDepthRangeContributesNothing) {
     // Both influence lines from a load at 98.5 m end at 99.
     Last(1, 20.0f, 1.0f, 3.0f, 98.5f, 5.0f);
     zormb::BegrenzteLastAktiv();
-    for (int k = 1; k <= B.AnzWiderstand; ++k)
-        EXPECT_EQ(B.BegrLastE[k], 0.0f) << k;
-    zor::Ordinatenfeld fe{}, fz{};
-    int16_t fn = 0;
-    zormb::HorizontallastFigur(fe, fz, fn, B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
-    for (int k = 1; k <= B.AnzWiderstand; ++k)
-        EXPECT_EQ(B.BegrLastE[k], 0.0f) << k;
+    for (int k = 1; k <= B.BegrLast.n; ++k)
+        EXPECT_EQ(B.BegrLast.e[k], 0.0f) << k;
+    zor::Ordinatenliste f;
+    zormb::HorizontallastFigur(f, B.BegrLast);
+    for (int k = 1; k <= B.BegrLast.n; ++k)
+        EXPECT_EQ(B.BegrLast.e[k], 0.0f) << k;
 }
 
 TEST_F(SurfaceLoads, InfluenceLinesDoNotShiftTheLoadEdge) {
@@ -108,9 +109,8 @@ TEST_F(SurfaceLoads, HorizontalComponents) {
     // ph 5 over 2 m: H = 10 kN/m spread as a rectangle over 4.619 m; a zero component adds nothing.
     Last(1, 20.0f, 1.0f, 3.0f, 0.0f, 5.0f);
     Last(2, 20.0f, 4.0f, 6.0f, 0.0f, 0.0f);
-    zor::Ordinatenfeld fe{}, fz{};
-    int16_t fn = 0;
-    zormb::HorizontallastFigur(fe, fz, fn, B.BegrLastE, B.BegrLastZ, B.AnzWiderstand);
+    zor::Ordinatenliste f;
+    zormb::HorizontallastFigur(f, B.BegrLast);
     EXPECT_NEAR(Begr(3.0f), 10.0f / 4.6188f, 0.005f);
     EXPECT_NEAR(Begr(7.0f), 0.0f, 1e-6f);
     EXPECT_NEAR(Begr(0.3f), 0.0f, 1e-6f);
@@ -123,13 +123,12 @@ TEST_F(SurfaceLoads, UnlimitedLoadsWithPartialFactors) {
     P.gamQ = 1.5f;
     Last(1, 30.0f, 2.0f, 999.0f, 0.0f);
     Last(2, 9.0f, 0.0f, 999.0f, 0.0f);
-    zor::Ordinatenfeld e{}, z{};
-    int16_t n = 0;
-    zormb::FlaechenlastFigur(n, e, z);
-    EXPECT_NEAR(Wert(e, z, n, 99.0f), 32.222f + 9.0f * 1.5f / 1.35f, 0.01f);
+    zor::Ordinatenliste figur;
+    zormb::FlaechenlastFigur(figur);
+    EXPECT_NEAR(Wert(figur, 99.0f), 32.222f + 9.0f * 1.5f / 1.35f, 0.01f);
     // Load 1 from 0 at 2 tan30 = 1.155 m to full at 2 tan60 = 3.464 m.
-    EXPECT_NEAR(Wert(e, z, n, 1.0f), 10.0f, 0.01f);
-    EXPECT_NEAR(Wert(e, z, n, 2.3094f), 10.0f + 32.222f / 2.0f, 0.02f);
+    EXPECT_NEAR(Wert(figur, 1.0f), 10.0f, 0.01f);
+    EXPECT_NEAR(Wert(figur, 2.3094f), 10.0f + 32.222f / 2.0f, 0.02f);
     EXPECT_EQ(zormcom::Lauf.LastKleinFlag, 1);
 }
 

@@ -13,8 +13,13 @@
 #include "earthpressure/trial_planes.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
+#include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
+#include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -24,10 +29,7 @@ constexpr float kGrad = 3.141593f / 180.0f;
 class TrialPlanes : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProjectData();
-        zormcom::LaufwerteZuruecksetzen();
-        zormb::ErddruckZustandZuruecksetzen();
-        zormb::KeilZuruecksetzen();
+        zortest::Zuruecksetzen();
 
         // One layer as entered (degrees), flat bottom 5 m below the wall head, water deep down.
         P.GradZuRad = kGrad;
@@ -95,12 +97,12 @@ TEST_F(TrialPlanes, LoadedFlatBottomMatchesCoulomb) {
     const auto& R = zormb::GleitErgebnis;
     EXPECT_NEAR(R.E[i], -168.0f, 0.3f);
     EXPECT_NEAR(R.Winkel[i] / kGrad, 30.0f, 0.15f);
-    EXPECT_NEAR(zormcom::Lauf.EphE[i], -138.0f, 0.5f);
-    EXPECT_FLOAT_EQ(zormcom::Lauf.EphZ[i], P.zAush + 2.0f);
+    EXPECT_NEAR(zormcom::Lauf.Eph.e[i], -138.0f, 0.5f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.Eph.z[i], P.zAush + 2.0f);
     // The excavation level itself has no wedge.
     EXPECT_FLOAT_EQ(R.E[1], 0.0f);
-    EXPECT_FLOAT_EQ(zormcom::Lauf.EphE[1], 0.0f);
-    EXPECT_EQ(zormcom::Lauf.AnzEph, 38);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.Eph.e[1], 0.0f);
+    EXPECT_EQ(zormcom::Lauf.Eph.n, 38);
 }
 
 TEST_F(TrialPlanes, FlatBottomWithWallFrictionGivesCoulombKpgh) {
@@ -113,7 +115,7 @@ TEST_F(TrialPlanes, FlatBottomWithWallFrictionGivesCoulombKpgh) {
         const int i = Punkt(t);
         ASSERT_GT(i, 0) << t;
         EXPECT_NEAR(zormb::GleitErgebnis.E[i], -0.5f * 18.0f * t * t * kp, 0.002f * 9.0f * t * t * kp) << t;
-        EXPECT_NEAR(zormcom::Lauf.EphE[i], -18.0f * t * kp, 0.005f * 18.0f * t * kp) << t;
+        EXPECT_NEAR(zormcom::Lauf.Eph.e[i], -18.0f * t * kp, 0.005f * 18.0f * t * kp) << t;
     }
 }
 
@@ -128,7 +130,7 @@ TEST_F(TrialPlanes, CohesionOfTheSlipPlaneAfterRankine) {
         ASSERT_GT(i, 0) << t;
         EXPECT_NEAR(zormb::GleitErgebnis.E[i], -(9.0f * t * t * 3.0f + 20.0f * t * wKp), 0.3f) << t;
         EXPECT_NEAR(zormb::GleitErgebnis.Winkel[i] / kGrad, 30.0f, 0.15f) << t;
-        EXPECT_NEAR(zormcom::Lauf.EphE[i], -(54.0f * t + 20.0f * wKp), 0.3f) << t;
+        EXPECT_NEAR(zormcom::Lauf.Eph.e[i], -(54.0f * t + 20.0f * wKp), 0.3f) << t;
     }
 }
 
@@ -158,8 +160,8 @@ TEST_F(TrialPlanes, FileHoldsFlagAndThirtyNineRowsStartingWithZeros) {
     EXPECT_EQ(E, 0.0f);
     for (int i = 1; i <= 38; ++i) {
         vb::Input(f, z, e, w, E);
-        EXPECT_NEAR(z, zormcom::Lauf.EphZ[i], 1e-4f);
-        EXPECT_NEAR(e, 0.9f * zormcom::Lauf.EphE[i], 1e-3f * std::fabs(e) + 1e-4f);
+        EXPECT_NEAR(z, zormcom::Lauf.Eph.z[i], 1e-4f);
+        EXPECT_NEAR(e, 0.9f * zormcom::Lauf.Eph.e[i], 1e-3f * std::fabs(e) + 1e-4f);
         EXPECT_NEAR(E, zormb::GleitErgebnis.E[i], 1e-3f * std::fabs(E) + 1e-4f);
     }
     vb::Close(f);
@@ -171,7 +173,7 @@ TEST_F(TrialPlanes, TooDeepExcavationIsRefused) {
     P.SohlLastX1[1] = -5.0f;
     P.SohlLastQ[1] = 10.0f;
     P.SohlLastZ[1] = 80.0f;
-    zormcom::Lauf.AnzEph = 7;
+    zormcom::Lauf.Eph.n = 7;
     // A seepage pass that does not print leaves the report alone.
     vb::Open("LPTZW", vb::OpenMode::Output, 6);
     zormb::B.DruckLastfall = 0;
@@ -183,7 +185,7 @@ TEST_F(TrialPlanes, TooDeepExcavationIsRefused) {
     zormb::B.DruckLastfall = 1;
     zormb::ErdwiderstandGleitflaechen();
     vb::Close(6);
-    EXPECT_EQ(zormcom::Lauf.AnzEph, 7);
+    EXPECT_EQ(zormcom::Lauf.Eph.n, 7);
     EXPECT_FALSE(fs::exists("ZOREPP"));
     std::ifstream in("LPTZW");
     std::string zeile;

@@ -3,6 +3,8 @@
 #include "earthpressure/wedge_geometry.h"
 #include "stage_b_fixture.h"
 
+using zorm1::P;
+
 namespace {
 
 using namespace stageb_test;

@@ -14,6 +14,10 @@
 #include "platform/runtime/winfs.h"
 #include "tests/support/working_folder.h"
 
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -32,7 +32,7 @@ TEST(ProjectFileCorpus, EveryCollectedInputKeepsTheReadersPromises) {
     }
     // The corpus holds projects that read as well as files that do not.
     EXPECT_GT(gelesen, 0);
-    ResetProjectData();
+    zorm1::ResetProjectData();
     Anzeigen::ResetH504();
 }
 

@@ -12,12 +12,18 @@
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "tests/support/start_dialog_stand_in.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
+
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
 
 namespace fs = std::filesystem;
 
@@ -35,13 +41,14 @@ protected:
         vb::headless::Reset();
         ResetProjectData();
         Anzeigen::ResetH504();
-        zorm1::FalscheDateiFokus = nullptr;
+        vb::headless::ResetForms();
         P.GradZuRad = 3.141593f / 180.0f;
     }
     void TearDown() override {
         ResetProjectData();
         Anzeigen::ResetH504();
-        zorm1::FalscheDateiFokus = nullptr;
+        vb::headless::ResetForms();
+        vb::ClearRegistry();
     }
     zortest::WorkingFolder dir_;
 };
@@ -793,8 +800,12 @@ TEST_F(ProjectFile, BrokenFilesShowTheMessageAndKeepTheProject) {
         {"start page beyond an integer", mit(start.at(58), "\"99999\"")},
         {"text where a number belongs", mit(start.at(14), "\"x\",1")},
     };
+    // The start dialog is on the screen with the focus elsewhere; every failed read brings it back.
+    zortest::StartDialogStandIn::Register();
+    auto& titel = static_cast<zortest::StartDialogStandIn&>(vb::FormByName("frmTitel"));
     int fokus = 0;
-    zorm1::FalscheDateiFokus = [&] { ++fokus; };
+    titel.txtEin(0).GotFocus = [&] { ++fokus; };
+    titel.txtEin(2).SetFocus();
     int n = 0;
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
@@ -811,12 +822,18 @@ TEST_F(ProjectFile, BrokenFilesShowTheMessageAndKeepTheProject) {
         ASSERT_EQ(vb::headless::Log().size(), 1u);
         EXPECT_EQ(vb::headless::Log()[0].prompt, FalscheDateiText("kaputt"));
         EXPECT_EQ(fokus, ++n);
+        titel.txtEin(2).SetFocus();
     }
     // A missing file too; the name is shown as passed.
     vb::headless::Reset();
     EXPECT_FALSE(zorm1::EingabeLesen("gibt es nicht"));
     ASSERT_EQ(vb::headless::Log().size(), 1u);
     EXPECT_EQ(vb::headless::Log()[0].prompt, FalscheDateiText("gibt es nicht"));
+    EXPECT_EQ(fokus, n + 1);
+    // A hidden start dialog is left alone.
+    titel.txtEin(2).SetFocus();
+    titel.Hide();
+    EXPECT_FALSE(zorm1::EingabeLesen("gibt es nicht"));
     EXPECT_EQ(fokus, n + 1);
 }
 

@@ -12,6 +12,8 @@
 #include "platform/runtime/winfs.h"
 #include "tests/support/working_folder.h"
 
+using zorm1::P;
+
 namespace fs = std::filesystem;
 
 namespace {

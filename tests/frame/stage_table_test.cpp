@@ -4,6 +4,10 @@
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 
+using zorm1::P;
+using zorm1::ProjectData;
+using zorm1::ResetProjectData;
+
 namespace {
 
 class StageTable : public ::testing::Test {

@@ -15,6 +15,9 @@
 #include "platform/runtime/winfs.h"
 #include "tests/support/environment.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace fs = std::filesystem;
 
 namespace {

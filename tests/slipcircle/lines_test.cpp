@@ -9,6 +9,9 @@
 #include "slipcircle/zormg_lines.h"
 #include "slipcircle/zormg_state.h"
 
+using zorm1::P;
+using zorm1::ResetProjectData;
+
 namespace {
 
 class ModellLinien : public ::testing::Test {

@@ -6,14 +6,18 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frame/dliste.h"
 #include "frame/project_data.h"
+#include "frame/project_list.h"
 #include "frame/run/frmDListe.h"
+#include "frame/run/windows.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
+#include "tests/support/start_dialog_stand_in.h"
 
 namespace fs = std::filesystem;
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -24,7 +28,7 @@ protected:
     void SetUp() override {
         vb::headless::ResetForms();
         ResetProjectData();
-        frmDListe::Uebergabe = nullptr;
+        zortest::StartDialogStandIn::Register();
         dir = fs::temp_directory_path() / ("zor_dliste_window_" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "root");
@@ -34,7 +38,7 @@ protected:
     }
     void TearDown() override {
         vb::headless::ResetForms();
-        frmDListe::Uebergabe = nullptr;
+        vb::ClearRegistry();
         fs::remove_all(dir);
     }
     std::string projekt(const std::string& name, const std::string& inhalt = "Inhalt") {
@@ -70,23 +74,25 @@ TEST_F(DListeWindowTest, WindowShowsOnlyExistingFilesAndLeavesTheListAlone) {
 TEST_F(DListeWindowTest, ReadingTheChosenEntryHandsFolderAndNameToTheStartDialog) {
     const auto a = projekt("a"), b = projekt("wand");
     liste(zeile(a) + zeile(b));
-    std::string pfad = "unverändert", name = "unverändert";
-    frmDListe::Uebergabe = [&](const std::string& p, const std::string& n) { pfad = p, name = n; };
+    auto& titel = static_cast<zortest::StartDialogStandIn&>(vb::FormByName("frmTitel"));
+    titel.txtEin(0).setText("unverändert");
+    titel.txtEin(1).setText("unverändert");
     vb::script::click("frmDListe.cmdOK(0)"); // nothing clicked yet: the window stays
     vb::script::call([] { EXPECT_TRUE(vb::isLoaded<frmDListe>()); });
     vb::script::clickItem("frmDListe.List1", 1);
     vb::script::click("frmDListe.cmdOK(0)");
     vb::form<frmDListe>().Show(vb::vbModal);
     EXPECT_FALSE(vb::isLoaded<frmDListe>());
-    EXPECT_EQ(pfad, proj);
-    EXPECT_EQ(name, "wand");
+    EXPECT_EQ(titel.txtEin(0).Text(), proj);
+    EXPECT_EQ(titel.txtEin(1).Text(), "wand");
 }
 
 TEST_F(DListeWindowTest, DoubleClickReadsAndAVanishedFileDoesNothing) {
     const auto a = projekt("a");
     liste(zeile(a));
+    auto& titel = static_cast<zortest::StartDialogStandIn&>(vb::FormByName("frmTitel"));
     int uebergaben = 0;
-    frmDListe::Uebergabe = [&](const std::string&, const std::string&) { ++uebergaben; };
+    titel.txtEin(1).Change = [&] { ++uebergaben; };
     vb::form<frmDListe>().Show();
     vb::user::clickItem("frmDListe.List1", 0);
     fs::remove(a); // gone in the meantime
@@ -157,6 +163,19 @@ TEST_F(DListeWindowTest, CloseLeavesEverythingAsItWas) {
     vb::form<frmDListe>().Show(vb::vbModal);
     EXPECT_FALSE(vb::isLoaded<frmDListe>());
     EXPECT_EQ(listeBytes(), zeile(a));
+}
+
+} // namespace
+
+namespace {
+
+TEST(FrameRunWindows, AreReachedByTheirNames) {
+    vb::headless::ResetForms();
+    RegisterFrameRunWindows();
+    EXPECT_EQ(&vb::FormByName("frmDListe"), &vb::form<frmDListe>());
+    EXPECT_TRUE(vb::IsRegistered("frmZOR0"));
+    vb::headless::ResetForms();
+    vb::ClearRegistry();
 }
 
 } // namespace

@@ -12,8 +12,11 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
 #include "tests/support/environment.h"
+#include "tests/support/start_dialog_stand_in.h"
 
 namespace fs = std::filesystem;
+using zorm1::P;
+using zorm1::ResetProjectData;
 
 namespace {
 
@@ -31,7 +34,7 @@ protected:
     void SetUp() override {
         vb::headless::ResetForms();
         ResetProjectData();
-        frmZOR0::StartDialogLaden = nullptr;
+        zortest::StartDialogStandIn::Register();
         dir = fs::temp_directory_path() / ("zor_start_window_" + std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir / "home");
@@ -39,7 +42,7 @@ protected:
     }
     void TearDown() override {
         vb::headless::ResetForms();
-        frmZOR0::StartDialogLaden = nullptr;
+        vb::ClearRegistry();
         fs::remove_all(dir);
     }
 };
@@ -84,28 +87,29 @@ TEST_F(StartWindowTest, SmallScreenWarningOnlyBelow9000Twips) {
 
 TEST_F(StartWindowTest, WeiterFindsTheRootTidiesTheListAndLeavesForTheStartDialog) {
     env.set("XDG_DATA_HOME", (dir / "daten").string());
-    int startDialog = 0;
-    frmZOR0::StartDialogLaden = [&startDialog] {
-        ++startDialog;
-        EXPECT_FALSE(vb::isLoaded<frmZOR0>()); // the start window is gone first
-    };
     vb::form<frmZOR0>();
     vb::user::click("frmZOR0.cmdOK");
-    EXPECT_EQ(startDialog, 1);
+    EXPECT_EQ(zortest::StartDialogStandIn::loads, 1);
+    EXPECT_EQ(vb::headless::loadedForms(), std::vector<std::string>{"frmTitel"}); // the start window is gone
     EXPECT_EQ(P.WurzelOrdner, (dir / "daten" / "JyRootJy").string() + "/");
     // Without a list there is an empty one afterwards.
     EXPECT_TRUE(fs::exists(dir / "daten" / "JyRootJy" / "ZorDList.txt"));
     EXPECT_EQ(fs::file_size(dir / "daten" / "JyRootJy" / "ZorDList.txt"), 0u);
+}
+
+TEST_F(StartWindowTest, WithoutTheStartDialogWeiterEndsTheProgram) {
+    env.set("XDG_DATA_HOME", (dir / "daten").string());
+    vb::ClearRegistry();
+    vb::form<frmZOR0>();
+    vb::user::click("frmZOR0.cmdOK");
     EXPECT_TRUE(vb::headless::loadedForms().empty());
 }
 
 TEST_F(StartWindowTest, TheBigButtonDoesWhatWeiterDoes) {
     env.set("XDG_DATA_HOME", (dir / "daten").string());
-    int startDialog = 0;
-    frmZOR0::StartDialogLaden = [&startDialog] { ++startDialog; };
     vb::form<frmZOR0>();
     vb::user::click("frmZOR0.cmdZOR");
-    EXPECT_EQ(startDialog, 1);
+    EXPECT_EQ(zortest::StartDialogStandIn::loads, 1);
     EXPECT_FALSE(vb::isLoaded<frmZOR0>());
 }
 

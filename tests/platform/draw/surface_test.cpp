@@ -369,3 +369,16 @@ TEST(SurfacePrinter, TheRecordingPrinterTellsWhereANamedDocumentWent) {
     auto screen = RecordingSurface::Screen();
     EXPECT_EQ(ErrorNumber([&] { screen->SetDocumentName("x", "y"); }), 438);
 }
+
+TEST(SurfaceArc, StartAndEndAnglesDrawAnArcWithRadiusLinesForNegativeEnds) {
+    const double pi = 3.141592653589793;
+    auto s = RecordingSurface::Screen(400, 300);
+    s->Circle(10, 20, 5, kNoColor, 0, pi);                           // the upper half
+    s->Circle(10, 20, 5, 255, -pi / 2, -static_cast<float>(2 * pi)); // a quarter sector, 2 pi as a Single
+    EXPECT_EQ(s->Log(), (std::vector<std::string>{"Circle (10,20),5 arc 0..3.14159",
+                                                  "Circle (10,20),5 arc -1.5708..-6.28319 c=255"}));
+    EXPECT_DOUBLE_EQ(s->CurrentX(), 10);
+    EXPECT_EQ(ErrorNumber([&] { s->Circle(0, 0, 1, kNoColor, 0, 7); }), 5);
+    EXPECT_EQ(ErrorNumber([&] { s->Circle(0, 0, 1, kNoColor, -6.5, 1); }), 5);
+    EXPECT_EQ(s->Log().size(), 2u); // nothing drawn by the refused calls
+}

@@ -218,3 +218,17 @@ TEST(QtFonts, TheModelMetricsMatchTheDrawnFaces) {
         EXPECT_NEAR(model.height, s.TextHeight(c.text), 0.02 * model.height);
     }
 }
+
+TEST(ImageSurfacePens, AnArcFromZeroToPiIsTheUpperHalfOfItsCircle) {
+    ImageSurface s(200, 200);
+    s.SetScaleMode(vbPixels);
+    s.Circle(100, 100, 50, kNoColor, 0, 3.141592653589793);
+    const QImage& img = s.Image();
+    EXPECT_TRUE(Ink(img, 100, 50) || Ink(img, 100, 51));    // top of the rim
+    EXPECT_FALSE(Ink(img, 100, 150) || Ink(img, 100, 149)); // bottom: not drawn
+    EXPECT_FALSE(Ink(img, 125, 100));                       // no radius line
+    // A negative start draws the radius to the start (three o'clock).
+    s.Cls();
+    s.Circle(100, 100, 50, kNoColor, -0.0001, 3.141592653589793);
+    EXPECT_TRUE(Ink(s.Image(), 125, 100) || Ink(s.Image(), 125, 99));
+}

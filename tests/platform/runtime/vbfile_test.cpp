@@ -312,4 +312,38 @@ TEST_F(VbFileOpen, CloseAllClosesEveryNumberEvenWhenOneFails) {
     EXPECT_EQ(vb::ReadFileBytes("ZORZ2"), "Daten\r\n");
 }
 
+// The guard of a file number: Close() reports a failed flush, leaving the block by an error
+// closes the file without a second error, and every way out frees the number.
+TEST_F(VbFileOpen, FileGuardReportsAFailedFlushOnCloseAndNeverThrowsFromItsDestructor) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    int16_t nr = 0;
+    EXPECT_EQ(VbErrorOf([&] {
+                  vb::FileGuard d("/dev/full", vb::OpenMode::Output);
+                  nr = d.nr();
+                  vb::Print(d.nr(), "Bericht");
+                  d.Close();
+              }),
+              61);
+    EXPECT_FALSE(vb::IsOpen(nr));
+
+    // Left by another error: that error arrives, the failed flush of the destructor is dropped.
+    EXPECT_EQ(VbErrorOf([&] {
+                  vb::FileGuard d("/dev/full", vb::OpenMode::Output);
+                  nr = d.nr();
+                  vb::Print(d.nr(), "Bericht");
+                  throw vb::RuntimeError(62, "Input past end of file");
+              }),
+              62);
+    EXPECT_FALSE(vb::IsOpen(nr));
+
+    {
+        vb::FileGuard d("ZORZ2", vb::OpenMode::Output);
+        vb::Write(d.nr(), 1);
+        d.Close();
+        d.Close(); // a second Close does nothing
+        EXPECT_EQ(vb::FreeFile(), d.nr());
+    }
+    EXPECT_EQ(vb::ReadFileBytes("ZORZ2"), "1\r\n");
+}
+
 } // namespace

@@ -1,0 +1,27 @@
+#include "design/state.h"
+
+#include "frame/run_state.h"
+
+namespace zorm1 {
+Bemessungswerte BW;
+} // namespace zorm1
+
+namespace zorm0 {
+Kreiszustand K;
+}
+
+namespace zormd {
+Ankerwerte AW;
+}
+
+namespace zor {
+void BemessungLaufZuruecksetzen() {
+    zorm1::BW = zorm1::Bemessungswerte{};
+    zorm0::K = zorm0::Kreiszustand{};
+    zormd::AW = zormd::Ankerwerte{};
+}
+
+namespace {
+const LaufzustandAnmeldung anmeldung(&BemessungLaufZuruecksetzen);
+}
+} // namespace zor

@@ -1,0 +1,191 @@
+#pragma once
+// Run state of the earth-pressure stages: every value that a calculation run keeps between the
+// calls of the routines of this folder, in one place.
+//
+//   zormcom::Lauf          values the stages hand to one another (loads of the load case, figure
+//                          of the stage, user-given and computed passive list, values of stage a)
+//   zormb::B               lists and values of the earth-pressure stage (stage b)
+//   zormb::Keil            plane model of the excavation side for the trial slip planes
+//   zormb::GleitErgebnis   resultants and angles of the last trial-plane search
+//   zorma::Bericht, zormcom::BeiwertHinweis, zormcom::AufrufKennung: the report, coefficient and
+//                          diagram modules keep their small state beside their routines
+//
+// Each struct has a reset of its own; zor::ErddruckLaufZuruecksetzen() resets all of them and is
+// announced to zor::LaufZuruecksetzen() (frame/run_state.h), which tests and the run driver call.
+// The routines include this header, never the header of the stage that calls them.
+//
+// What the project holds as entered and stored belongs to zorm1::P (frame/project_data.h); a value
+// that only lives during a run belongs here (or in the state header of the folder that makes it).
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "earthpressure/diagrams.h"
+#include "earthpressure/polylines.h"
+#include "frame/project_data.h"
+
+namespace zormcom {
+
+// Working values of a run that the stages hand to one another in memory.
+struct Laufwerte {
+    // ---- loads of the current load case (LastfallLesen)
+    int16_t AnzLastLuft = 0;                     // wall loads
+    int16_t AnzLastErd = 0;                      // earth-side area loads
+    zorm1::Arr<float, 10> LuftH{};               // H of wall load j (kN/m)
+    zorm1::Arr<float, 10> LuftM{};               // M (kNm/m)
+    zorm1::Arr<float, 10> LuftZ{};               // level (m)
+    zorm1::Array2<int16_t, 10, 8> LuftNichtIn{}; // (j, k): stages without load j; k = 0 holds the count
+    zorm1::Arr<float, 15> ErdPv{};               // vertical area load (kN/m2)
+    zorm1::Arr<float, 15> ErdPh{};               // horizontal area load (kN/m2)
+    zorm1::Arr<float, 15> ErdXA{};               // start (m from the wall)
+    zorm1::Arr<float, 15> ErdXE{};               // end; 99 or more = unlimited
+    zorm1::Arr<float, 15> ErdZ{};                // level (m)
+    zorm1::Arr<float, 15> ErdDauer{};            // permanent share (%)
+    zorm1::Array2<int16_t, 15, 8> ErdNichtIn{};  // (j, k): stages without load j; k = 0 holds the count
+    zorm1::Arr<int16_t, 15> ErdRuheProz{};       // at-rest share (%) of a limited load
+    zorm1::Arr<float, 15> ErdRuheFaktor{};       // factor on that share
+    int16_t LastKleinFlag = 0;                   // an acting load is limited or above 10 kN/m2 (LastWirkt2)
+
+    // ---- own redistribution figure and options of the current stage (AushubDateiLesen)
+    int16_t AnzFigur6 = 0;
+    float Ze1Fig6 = 0.0f;
+    int16_t UmZeitAkt = 0;
+    int16_t UmArtAkt = 0;
+    float EpsFuss6 = 0.0f;
+    zorm1::Arr<float, 15> Fig6VerhAkt{};
+    zorm1::Arr<float, 15> Fig6ZAkt{};
+    // (kzUebAkt and kzWasserenth of the stage go to P)
+
+    // ---- passive resistance given by the user for the current stage
+    int16_t AnzEphGegeben = 0;
+    zorm1::Arr<float, 15> EphGegAktZ{}; // depth (m below the wall head)
+    zorm1::Arr<float, 15> EphGegAktE{}; // characteristic ordinate (kN/m2, negative)
+    zor::Ordinatenliste Eph;            // passive list of the stage (design ordinates)
+
+    // ---- values left by stage a
+    float DickeOhneWichte = 0.0f; // thickness of the leading layers without unit weight (m)
+    float AlphaWand = 0.0f;       // inclination of the wall back (0: vertical)
+    int16_t BettungStufe = 0;     // the current stage has a bedded wall foot
+    int16_t IterZustand = 0;      // state of the foot-depth iteration of the statics stage
+    // Per layer, the passive coefficients stage a could not determine (no plane passive
+    // wedge): 1 = kpgh, 2 = kpch (both: 3); such a coefficient is carried as 0 and the echo
+    // says so below the coefficient table. 4: kpgh from curved slip surfaces was taken at the
+    // edge of its table (friction angle or wall friction outside it).
+    zorm1::Arr<int16_t, 30> BeiwertNichtBestimmbar{};
+};
+
+extern Laufwerte Lauf;
+
+// Back to program start: every value 0.
+void LaufwerteZuruecksetzen();
+
+} // namespace zormcom
+
+namespace zormb {
+
+struct Erddruckzustand {
+    // Each list carries its own count (zor::Ordinatenliste: values e, depths z, count n).
+    // Active earth pressure from soil weight and cohesion with the minimum earth pressure
+    // (or the pressure given for the stage).
+    zor::Ordinatenliste Eah;
+    // Pressure of the limited loads and horizontal load components.
+    zor::Ordinatenliste BegrLast;
+    // Earth-pressure sum.
+    zor::Ordinatenliste ESumme;
+    // Additional vertical stress from slopes and unlimited loads ("ZORGZ").
+    zor::Ordinatenliste Gz;
+    // Work lists: vertical stress, stress from the layers.
+    zor::Ordinatenliste SigmaV;
+    zor::Ordinatenliste SchichtSigma;
+    // Negative part of the soil pressure.
+    zor::Ordinatenliste EahNeg;
+    // Scratch of the figure addition.
+    zor::Ordinatenliste LastSumme;
+    // Copy of the limited-load list for the statics.
+    zor::Ordinatenliste BegrLastKopie;
+    // Minimum earth-pressure coefficient per layer in the current call (0 = none).
+    std::array<float, 101> MinErddruckMerker{};
+    // Reserved value of the layer records of the hand-over files (always 0).
+    std::array<float, 101> SchichtFeld3{};
+
+    // Effective partial factor of the soil pressure and its value scaled to BS-P.
+    float gamEMisch = 0.0f;
+    float gamEMischBSP = 0.0f;
+
+    // Seepage iteration state read from "zorz10".
+    int16_t GammaGeaendert = 0;
+    int16_t SickerKonv = 0;
+    float GefaelleErd = 0.0f;
+    float GefaelleLuft = 0.0f;
+    // Seepage gradients of the last solved pass (set by the statics), shown in the report.
+    float GefaelleErdWirksam = 0.0f;
+    float GefaelleLuftWirksam = 0.0f;
+
+    // MinEah of the project while a stage with a given earth pressure has suspended it.
+    float MinEahGesichert = 0.0f;
+    int16_t MinEahAusgesetzt = 0;
+
+    int16_t DruckLastfall = 0; // 1 = this pass writes the report section
+    std::array<float, 3 * 81> GrundbruchTab{};
+};
+
+extern Erddruckzustand B;
+
+// Back to the state at program start.
+void ErddruckZustandZuruecksetzen();
+
+// Abandons the calculation because the model outgrows its tables (also the range handler of the
+// model's line tables).
+[[noreturn]] void ModellZuGross();
+
+struct Keilmodell {
+    // Point table (indices 1..90).
+    std::array<int16_t, 91> GelaendeCode{};
+    std::array<float, 91> GelaendeX{}, GelaendeZ{};
+    int16_t AnzGleitPunkte = 0;
+
+    // Lines: code lists, points (line, point), point counts.
+    std::array<std::string, 22> LinienCodes{};
+    zor::Linientafel GleitLinieX{ModellZuGross}, GleitLinieZ{ModellZuGross};
+    std::vector<int16_t> GleitLinieAnz;
+    int16_t LetzteGleitLinie = 0;
+    // Saved grid: z of the lines 0..LetzteGleitLinie, row LetzteGleitLinie + 1 the grid x.
+    zor::Linientafel GleitRasterZ{ModellZuGross};
+    int16_t RasterAnz = 0;
+
+    // Slice values, indexed by the line that bounds the slice from above (1..20).
+    std::array<float, 21> W{}, GammaFeucht{}, GammaAuftrieb{}, Phi{}, C{}, DeltaP{};
+
+    // Bottom loads (0..AnzSohlLast) and per trial plane the load on each column.
+    std::vector<int16_t> GleitListeI1, GleitListeI2;
+    std::vector<float> GleitListeS1, GleitListeS2;
+    std::vector<float> GleitListe1;
+};
+
+extern Keilmodell Keil;
+
+// Back to program start.
+void KeilZuruecksetzen();
+
+// Number of depth points of the trial-plane search.
+inline constexpr int kGleitTiefen = 38;
+
+// Resultants E(i) (kN/m) and slip-plane angles (radians) of the last search.
+struct Gleitergebnis {
+    std::array<float, kGleitTiefen + 1> z{}, E{}, Winkel{};
+};
+extern Gleitergebnis GleitErgebnis;
+
+// Back to program start: no resultants.
+void GleitErgebnisZuruecksetzen();
+
+} // namespace zormb
+
+namespace zor {
+
+// Resets the whole run state of this folder: Lauf, B, Keil, GleitErgebnis, the report state, the
+// coefficient notes and the call-site tag of the diagram routines.
+void ErddruckLaufZuruecksetzen();
+
+} // namespace zor

@@ -1,0 +1,49 @@
+#pragma once
+// The stages of a calculation run as the run driver calls them. Each stage is a slot that holds a call; the
+// driver calls the slots and never the stages directly, so a stage that is not built yet is a stand-in with
+// the same hand-over, and tests drive the loop with stand-ins of their own.
+//
+// Contract of the slots (all run in the working folder, on the project data in place):
+// - EingabeAuswerten (stage a): evaluates the input, writes the working copy "WEXASAVE.", the report "LPTZW"
+//   and the hand-over files, leaves LFNr = AushNr = 1 and writes "ENDE" into "ZORDENDE.DOS" last. It refuses
+//   input it cannot calculate by throwing zor::CalcAbort with the message for the user.
+// - ErddruckBerechnen: the earth-pressure stage of load case LFNr and stage AushNr.
+// - WandStatik(status): the statics of load case LFNr and stage AushNr. It sets status to
+//     "D"    the stage is solved: go on to the verifications,
+//     "B"    repeat earth pressure and statics of the same stage (the seepage iteration changed the unit
+//            weights); the statics bounds its own repetitions, the driver bounds them once more,
+//     "STOP" the beam system is singular: the statics has shown its message, the run is abandoned.
+// - Nachweise(status): the verifications of load case LFNr and stage AushNr. It steps AushNr (inner) and
+//   LFNr (outer) and sets status to "B" while stages or load cases remain. After the last stage of the last
+//   load case it writes the end-of-run files ("wexasave.GL1", "ANKMAX.-12"), writes "ENDE" into
+//   "ZORDENDE.DOS" and sets "ENDE". When the wall foot lies above the load zero point it writes the marker
+//   and sets "ENDE" at once, leaving LFNr and AushNr where they were (LFNr <= AnzLF).
+// Any stage may throw zor::CalcAbort (message for the user) or a run-time error; the driver abandons the run.
+#include <functional>
+#include <string>
+
+namespace zorrun {
+
+struct Laufstufen {
+    std::function<void()> EingabeAuswerten;
+    std::function<void()> ErddruckBerechnen;
+    std::function<void(std::string& status)> WandStatik;
+    std::function<void(std::string& status)> Nachweise;
+};
+
+// The stages the driver calls.
+Laufstufen& Stufen();
+
+// Back to the program's stages: stage a, the earth-pressure stage, the stand-in below for the statics
+// until that stage is part of the program, and the verification stage.
+void StufenStandard();
+
+// Stand-in of the statics: every stage is solved at once ("D").
+void StatikPlatzhalter(std::string& status);
+
+// Stand-in of the verifications: steps stage and load case as the verification stage does, answers "B" while
+// stages or load cases remain; after the last one writes "wexasave.GL1" (the header line of the slip-circle
+// input and a copy of "WEXASAVE"), "ENDE" into "ZORDENDE.DOS", and answers "ENDE".
+void NachweisePlatzhalter(std::string& status);
+
+} // namespace zorrun

@@ -1,0 +1,27 @@
+#pragma once
+// The copy of a run's report beside the project file: "LPTZW" of the current folder becomes
+// <project file without extension>.AUS, the file the report window shows and prints and the engineer keeps.
+// Window-free, so the run driver and the report window share it.
+#include <string>
+
+namespace Anzeigen {
+
+// Full name of the report copy (set by DruckDateiKopieren; the print engine prints this file).
+extern std::string DruckDatei;
+
+enum class KopieErgebnis {
+    Ok,
+    BerichtFehlt, // "LPTZW" is missing: nothing copied, the previous copy stays
+    BerichtLeer,  // "LPTZW" holds nothing: nothing copied, the previous copy stays
+    Schreibfehler // the copy could not be written: the previous copy stays
+};
+
+// DruckDatei := P.GanzerNameOhneExt + ".AUS"; then the lines of "LPTZW" (current folder) are written to it,
+// each ended by CR LF, through a temporary file in the same folder that replaces the old copy by a rename.
+// Shows nothing; never throws.
+KopieErgebnis DruckDateiKopieren();
+
+// The message for a failed copy ("" for Ok), naming the files.
+std::string KopieMeldung(KopieErgebnis e);
+
+} // namespace Anzeigen

@@ -1,0 +1,128 @@
+#include "slipcircle/zormg_driver.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/project_data.h"
+#include "platform/forms/forms.h"
+#include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
+#include "slipcircle/frmIterZeig.h"
+#include "slipcircle/zormg_input.h"
+#include "slipcircle/zormg_model.h"
+#include "slipcircle/zormg_search.h"
+#include "slipcircle/zormg_state.h"
+
+using zorm1::P;
+
+namespace Zormg {
+
+namespace {
+
+constexpr const char* kErgebnis = "DIDUVU.ERG";
+constexpr const char* kPlot = "DIDUVU.PLT";
+
+// While the stage runs: the hourglass, every other window without input, and prints into the progress
+// window while it is there. Everything is put back however the stage ends.
+class Sperre {
+public:
+    Sperre() {
+        vb::Screen::setMousePointer(vb::vbHourglass);
+        for (vb::Form* f : vb::Forms())
+            if (f->Enabled()) {
+                f->setEnabled(false);
+                gesperrt_.push_back(f->name());
+            }
+        D().AbbruchGewuenscht = false;
+        D().ZeileDrucken = [](int zeile, const std::string& text) {
+            if (frmIterZeig* f = vb::loadedInstance<frmIterZeig>()) f->Drucken(zeile, text);
+        };
+    }
+    ~Sperre() {
+        D().ZeileDrucken = nullptr;
+        vb::Unload<frmIterZeig>();
+        for (vb::Form* f : vb::Forms())
+            for (const std::string& n : gesperrt_)
+                if (f->name() == n) f->setEnabled(true);
+        vb::Screen::setMousePointer(vb::vbDefault);
+    }
+    Sperre(const Sperre&) = delete;
+    Sperre& operator=(const Sperre&) = delete;
+
+private:
+    std::vector<std::string> gesperrt_;
+};
+
+void Anhaengen() {
+    Daten& d = D();
+    const int16_t fn = vb::FreeFile();
+    vb::Open(kErgebnis, vb::OpenMode::Append, fn);
+    vb::Write(fn, d.Lastfall, d.GkAushub, d.xMKrit, d.zMKrit, d.RKrit, d.etaMin, d.Abbruch,
+              P.TiefeMittelpunkte);
+    vb::Close(fn);
+    vb::Open(kPlot, vb::OpenMode::Append, fn);
+    vb::Write(fn, d.Lastfall, d.GkAushub, d.KritPunktzahl);
+    vb::Write(fn, d.xMKrit, d.zMKrit, d.RKrit, d.etaMin);
+    for (int i = 1; i <= d.KritPunktzahl; ++i)
+        vb::Write(fn, d.KritLinieX[i], d.KritLinieZ[i]);
+    vb::Close(fn);
+}
+
+void FensterZeigen() {
+    Daten& d = D();
+    frmIterZeig& f = vb::form<frmIterZeig>();
+    f.setCaption("Gleitkreis-Iteration im Lastfall " + vb::Str(d.Lastfall) + ", Aushub " +
+                 vb::Str(d.GkAushub));
+    f.Show(vb::vbModeless);
+    f.Leeren();
+    f.Drucken(2, "  Iter     xM        zM     Radius      eta     etamin");
+    f.Drucken(5, "  Der Gleitkreis verläuft durch den erdseitigen Fußpunkt der Wand.");
+    f.Drucken(6, "  Die Luftseite des Kreises läuft mit 30°, die Erdseite mit 85° aus.");
+    f.Drucken(7, "");
+    Nachgeben(true);
+}
+
+} // namespace
+
+void GleitkreisRechnen() {
+    Daten& d = D();
+    Sperre sperre;
+    FelderDimensionieren();
+    GLDatenLesen(0);
+    for (int16_t lc = 1; lc <= d.GlAnzLF; ++lc)
+        ModellPruefen(lc);
+    for (const char* datei : {kErgebnis, kPlot}) {
+        const int16_t fn = vb::FreeFile();
+        vb::Open(datei, vb::OpenMode::Output, fn);
+        vb::Close(fn);
+    }
+    for (d.Lastfall = 1; d.Lastfall <= d.GlAnzLF; ++d.Lastfall) {
+        GLDatenLesen(1);
+        if (!d.AbbruchGewuenscht) FensterZeigen();
+        d.KreisZaehler = 0;
+        if (d.GkDWand < 0.01f) d.GkDWand = 0.01f;
+        if (d.GkGamWand == 0.0f) d.GkGamWand = 25.0f;
+        if (d.GkGamWandAuftrieb == 0.0f) d.GkGamWandAuftrieb = 15.0f;
+        if (d.GkPhiWand == 0.0f) d.GkPhiWand = 45.0f;
+        if (d.GkCWand == 0.0f) d.GkCWand = 999.0f;
+        SystemAufbauen();
+        if (P.TiefeMittelpunkte == 1) {
+            d.FeldZAnfang = P.zAush - 1.0f;
+            d.FeldZEnde = P.zAush + 4.0f;
+        }
+        if (d.AbbruchGewuenscht) {
+            // Cancelled in an earlier load case: a record without a circle.
+            d.etaMin = kKeinKreis;
+            d.xMKrit = d.zMKrit = d.RKrit = 0.0f;
+            d.KritPunktzahl = 0;
+            d.Abbruch = 3;
+        } else {
+            MittelpunktIteration();
+        }
+        Anhaengen();
+    }
+    (void)sperre;
+}
+
+} // namespace Zormg

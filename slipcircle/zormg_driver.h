@@ -1,0 +1,19 @@
+#pragma once
+// The slip-circle stage of a calculation run.
+#include <cstdint>
+
+namespace Zormg {
+
+// For every load case of the hand-over files: input (zormg_input.h), model of the governing stage
+// (zormg_model.h), search of the critical circle through the earth-side wall foot (zormg_search.h), and
+// one line in "DIDUVU.ERG" (load case, stage, xM, zM, R, eta, status, deep-centre flag) and one block in
+// "DIDUVU.PLT" (load case, stage, n; xM, zM, R, eta; n points of the slip line). Both files are emptied
+// first; every record is complete on disk before the next load case starts.
+// While it runs: the hourglass, the progress window frmIterZeig, and no input to any other window.
+// Closing the progress window cancels: the load case keeps its best circle, the remaining load cases get
+// records without a circle (eta 999, no points); all of them carry status 3.
+// Deep centres (TiefeMittelpunkte = 1): the centre field spans zAush - 1 .. zAush + 4.
+// Damaged input abandons the calculation (zor::CalcAbort) before either result file is touched.
+void GleitkreisRechnen();
+
+} // namespace Zormg

@@ -1,0 +1,142 @@
+#pragma once
+// Module values of the wall statics: the row table of the beam solver, the load diagram and the
+// node grid of the beam, the lists and values of the redistribution figures, the layer table and
+// stress list of the excavation side and the earth resistance of soldier piles.
+//
+// All of them live in one place, `zormc::St`, reset by StatikZustandZuruecksetzen (program start,
+// tests). Lists are ordinate lists (earthpressure/diagrams.h): points at 1..n, depths not
+// decreasing. Stage values the statics shares with the rest of the program (zFuss, zGelenk,
+// HUmlagerung, BettungStufe, the redistribution parameters of the stage) stay in the project data.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "earthpressure/diagrams.h"
+
+namespace zormc {
+
+// Highest row index of the row table.
+inline constexpr int kMaxZeile = 300;
+// Supports and hinges the beam solver can take together.
+inline constexpr int kMaxAuflagerGelenke = 14;
+// Stiffness entries per layer (SchichtEI 1..30).
+inline constexpr int kMaxSteifigkeiten = 30;
+// Entries of the excavation-side layer table: 12 layers, three splits and the bottom.
+inline constexpr int kMaxAushSchichten = 16;
+
+// Columns of a row of the row table.
+inline constexpr int kArt = 1;   // row kind
+inline constexpr int kTiefe = 2; // depth at the end of the row (m)
+inline constexpr int kP1 = 3;    // row parameters p1..p5 in columns 3..7
+inline constexpr int kW = 9;     // deflection (mm)
+inline constexpr int kPhi = 10;  // rotation (mm/m)
+inline constexpr int kM = 11;    // moment (kNm/m)
+inline constexpr int kQ = 12;    // shear (kN/m)
+
+// Row kinds.
+inline constexpr int kKopfMarke = 0;
+inline constexpr int kKopf = 1;
+inline constexpr int kFeld = 2;
+inline constexpr int kPunkt = 3; // wall load or spring
+inline constexpr int kAuflager = 4;
+inline constexpr int kGelenk = 41;
+inline constexpr int kEnde = 5;
+
+using Ergebniszeile = std::array<float, 13>; // columns 0..12
+
+struct Statikzustand {
+    // ---- beam solver
+    std::array<Ergebniszeile, kMaxZeile + 1> ErgebnisTabelle{}; // rows 0..300
+    int16_t AnzZeilen = 0;
+    std::array<float, 6> Zeilenwerte{}; // p1..p5 of the row being built (1..5)
+    // Head codes a, b (indices 1, 2): the two head quantities that vanish (1 w, 2 phi, 3 M, 4 Q).
+    std::array<int16_t, 3> KopfUnbekannte{};
+    // Foot codes f1, f2 (indices 1, 2): the two foot quantities that vanish.
+    std::array<int16_t, 3> FussBedingung{};
+    std::string StatikStatus; // "STOP" after a singular system
+
+    // ---- load diagram and node grid of the beam
+    zor::Ordinatenliste Lastbild;       // depth (m), ordinate (kN/m2), positive towards the excavation
+    zor::Ordinatenliste Knoten;         // depth (m), node marker (see beam_nodes.h)
+    zor::Ordinatenliste Wasserbild;     // work list: node markers; water-pressure diagram
+    zor::Ordinatenliste BettFeder;      // depth below HUmlagerung (m), modulus of subgrade reaction (MN/m3)
+    zor::Ordinatenliste ESumme;         // earth-pressure sum of the stage
+    zor::Ordinatenliste BegrLast;       // pressure of the limited loads, on the points of ESumme
+    zor::Ordinatenliste SigmaV;         // work list (part of the load diagram below the excavation level)
+    float LastResultierendeOben = 0.0f; // resultant of the load diagram from the head to zAush (kN/m)
+    float Eph = 0.0f;                   // passive resistance of the full wall down to the foot (kN/m)
+    float EphPfahl = 0.0f;              // passive resistance of the soldier piles (kN/m)
+    float ZErdauflager = 0.0f;          // earth-support point (m)
+
+    // ---- redistribution figures and water pressure
+    float UmlagerungsTiefe = 0.0f;   // depth H the figure reaches down to (m)
+    float WasserNeigungUnten = 0.0f; // water-pressure slope below the break depth (kN/m3)
+    // centroid search of the trapezoid (figure 8)
+    zor::Ordinatenliste Probefigur; // 0, z1, z2, H with ordinates 0, 1, 1, eps
+    float ProbeH = 0.0f;
+    float ProbeZiel = 0.0f;     // target ratio zs / H
+    float EpsUnten = 0.0f;      // lower bound of eps
+    float EpsOben = 0.0f;       // upper bound of eps
+    float SchwerUnten = 0.0f;   // centroid ratio at the lower bound
+    float SchwerOben = 0.0f;    // centroid ratio at the upper bound
+    float SchwerAktuell = 0.0f; // centroid ratio of the current eps
+    int16_t UmlZaehler = 0;
+
+    // ---- layer table and vertical stress of the excavation side (entries 1..16)
+    std::array<float, kMaxAushSchichten + 2> AushSchichtKote{};
+    std::array<float, kMaxAushSchichten + 2> AushSchichtDicke{};
+    std::array<float, kMaxAushSchichten + 2> AushSchichtGamma{};
+    std::array<float, kMaxAushSchichten + 2> AushSchichtGammaAuftrieb{};
+    std::array<float, kMaxAushSchichten + 2> AushSchichtKpgh{};
+    std::array<float, kMaxAushSchichten + 2> AushSchichtKpch{};
+    std::array<float, kMaxAushSchichten + 2> AushSchichtCp{};
+    int16_t AushSchichtAnz = 0;
+    int16_t ErsteSchichtUnterSohle = 0;
+    float BezugsTiefe = 0.0f;         // depth the stress is counted from (m)
+    float TeilungsTiefe = 0.0f;       // depth of the next split (m)
+    zor::Ordinatenliste SchichtSigma; // stress list, one point per layer bottom
+    zor::Ordinatenliste Gz;           // stress list on common depths (kN/m2)
+    zor::Ordinatenliste SohlSpannung; // copy of Gz for the heave check
+    zor::Ordinatenliste LastSumme;    // work list
+
+    // ---- earth resistance of soldier piles
+    float EinbindeTiefe = 0.0f; // embedment T of the current foot depth (m)
+    float phiTBW = 0.0f, deltapTBW = 0.0f, cTBW = 0.0f, b0TBW = 0.0f, GammaTTBW = 0.0f, cHalbTBW = 0.0f;
+    float bsR = 0.0f, bsKoh = 0.0f;
+    float khRTab = 0.0f, khKohTab = 0.0f, khRAkt = 0.0f, khKohAkt = 0.0f;
+    float khR0 = 0.0f, khKoh0 = 0.0f, khR = 0.0f, khKoh = 0.0f;
+    float EpReibTBW = 0.0f, EpKohTBW = 0.0f, EpTBW = 0.0f, EphTBW = 0.0f, EpvTBW = 0.0f, TanDeltaP = 0.0f;
+    float EW1 = 0.0f, EW2 = 0.0f, EW3 = 0.0f;
+    int16_t TBWFall = 0;
+
+    // Report notes of the statics ("***" lines) not yet written; the stage prints and clears them.
+    std::vector<std::string> Hinweise;
+
+    // ---- results of a stage the verification stage reads (set by the statics stage)
+    float CKraft = 0.0f;  // C force at the wall foot (kN/m)
+    float CKraftV = 0.0f; // its vertical component (kN/m)
+    float DeltaT = 0.0f;  // extra embedment for the C force (m)
+    // Values of the last converged C-force extra-embedment iteration; CKraftDt is cleared when a
+    // stage starts, so that a value of an earlier stage is never reported.
+    float CKraftPhi = 0.0f, CKraftDelta = 0.0f; // radians
+    float CKraftKp = 0.0f, CKraftSigV = 0.0f, CKraftEtap = 0.0f, CKraftDt = 0.0f;
+    int16_t GebetteteKragwand = 0; // bedded foot and no support at all
+    int16_t BettungReduziert = 0;  // the bedding iteration reduced a spring ("ZORBETTU")
+    int16_t EinspDrucken = 0;      // the report prints the degree of fixity
+    int16_t KeineKonvergenz = 0;   // 20000: the foot search stopped at its bound
+    float EpvWand = 0.0f;          // vertical passive resistance (kN/m)
+    float ZRuhedruckFuss = 0.0f;   // load zero point (m)
+    float GleitWinkel1 = 0.0f, GleitWinkel2 = 0.0f;
+    // Point list of the plot record (1..50: depth in [1], value in [2]).
+    static constexpr int kMaxSigmaVKopie = 50;
+    std::array<std::array<float, 3>, kMaxSigmaVKopie + 1> SigmaVKopie{};
+    int16_t AnzAuflagerAlle = 0;
+};
+
+extern Statikzustand St;
+
+// Back to the state at program start.
+void StatikZustandZuruecksetzen();
+
+} // namespace zormc
