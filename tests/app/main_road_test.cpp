@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QImage>
 #include <QPixmap>
 #include <QTimer>
@@ -113,6 +114,13 @@ public:
 
 private:
     void tick() {
+        // A message box nobody expects fails the test with its text instead of waiting for ever.
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ADD_FAILURE() << "unexpected message box: " << box->windowTitle().toStdString() << ": "
+                          << box->text().toStdString();
+            box->done(0);
+            return;
+        }
         if (schritte_.empty() || aktiv_) return;
         Schritt& s = schritte_.front();
         vb::Form* f = vb::LoadedForm(s.fenster);
