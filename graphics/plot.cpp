@@ -100,11 +100,13 @@ void Lesen(int16_t fn, PlotSatz& s) {
         s.AnzWasserPunkte = static_cast<int16_t>(p);
         Groesse(s.AnzWasserPunkte, {&s.WasserZ, &s.WasserDruck});
         Liste(fn, s.AnzWasserPunkte, {s.WasserZ.data(), s.WasserDruck.data()});
-        for (float& v : c12) vb::Input(fn, v);
+        for (float& v : c12)
+            vb::Input(fn, v);
     } else if (items.size() == 11) {
         s.AnzWasserPunkte = 0;
         Groesse(0, {&s.WasserZ, &s.WasserDruck});
-        for (size_t i = 0; i < 11; ++i) c12[i] = zahl(i);
+        for (size_t i = 0; i < 11; ++i)
+            c12[i] = zahl(i);
     } else {
         throw vb::RuntimeError(13, "unerwartete Zeile: " + zeile);
     }
