@@ -156,6 +156,8 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
         ASSERT_TRUE(zorg::BildDrucken(*drucker, 3, 1, 1, 2));
         const std::string pdf = drucker->LastDocumentFile();
         ASSERT_FALSE(pdf.empty());
+        EXPECT_NE(pdf.find("B102"), std::string::npos) << pdf; // named after the project and the tag
+        EXPECT_NE(pdf.find("Baugrube Nord"), std::string::npos) << pdf;
         const std::string text = Ausgabe("pdftotext -layout '" + pdf + "' -");
         EXPECT_NE(text.find("B102 zu "), std::string::npos) << text;
         EXPECT_NE(text.find("Baugrube Nord"), std::string::npos);
