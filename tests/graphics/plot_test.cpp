@@ -50,7 +50,8 @@ TEST_F(Plot, RecordIsReadAndAPassiveListWithFlagZeroIsSkipped) {
 
 TEST_F(Plot, RecordsWithoutAWaterBlockStayAligned) {
     auto lauf = Lauf(1, 2);
-    for (auto& s : lauf) s.wasser = false;
+    for (auto& s : lauf)
+        s.wasser = false;
     lauf[1].summeV = 33;
     lauf[1].glf[20] = 7;
     PlotDatei(lauf);
