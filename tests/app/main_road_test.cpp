@@ -313,8 +313,15 @@ TEST_F(Hauptweg, BerechnungStartenFromTheMainWindow) {
     Benutzer benutzer;
     auto& a = BisZumHauptfenster(benutzer);
     vb::user::click("frmWand1.cmdOK");
+    // The graphics window waits on its pictures: the user steps once and closes it, and the click returns.
+    benutzer.dann("frmZorG1", [] {
+        vb::user::menu("frmZorG1.mnuWeiter");
+        vb::user::close("frmZorG1");
+    });
     vb::user::click("frmAuswahl.cmdStart");
     benutzer.pruefen();
+    EXPECT_TRUE(benutzer.fertig());
+    EXPECT_EQ(vb::LoadedForm("frmZorG1"), nullptr);
     EXPECT_TRUE(fs::exists(projekt / "Traegerbohlwand_verankert.AUS"));
     vb::Form* bericht = vb::LoadedForm("frmAnzeigen");
     ASSERT_NE(bericht, nullptr);
