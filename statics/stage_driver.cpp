@@ -19,7 +19,7 @@
 #include "statics/state.h"
 
 using zorm1::P;
-using zormb::Datei;
+using Datei = vb::FileGuard;
 
 namespace zormc {
 
@@ -89,6 +89,7 @@ void Z10Schreiben(int16_t geaendert, int16_t konv, float wE, float wL, float iE,
     if (schichten)
         for (int i = 1; i <= P.AnzErd; ++i)
             vb::Write(d.nr(), P.SchichtGammaAuftrieb[i], P.SchichtGammaAuftriebAush[i]);
+    d.Close();
 }
 
 } // namespace
@@ -488,6 +489,7 @@ void BettungSchreiben() {
             if (anfang.n >= 1) Interpolieren(anfang, b.z[i], k0);
             vb::Write(d.nr(), z, k0, b.e[i]);
         }
+        d.Close();
     }
     Datei d(("ZOREwidVerw." + P.DateiEndung).c_str(), vb::OpenMode::Output);
     float w = 0.0f;
@@ -497,6 +499,7 @@ void BettungSchreiben() {
         if (const Ergebniszeile* r = ZeileBei(z, 0.001f)) w = std::max((*r)[kW], 0.0f) / GamMittel();
         vb::Write(d.nr(), z, w * b.e[i] * P.EpFaktor);
     }
+    d.Close();
 }
 
 // ---- hydraulic heave

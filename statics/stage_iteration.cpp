@@ -25,7 +25,7 @@
 #include "statics/vertical_stress.h"
 
 using zorm1::P;
-using zormb::Datei;
+using Datei = vb::FileGuard;
 
 namespace zormc {
 
@@ -464,6 +464,7 @@ void PlotwSchreiben(const Liste& w) {
     for (int i = 1; i <= w.n; ++i)
         vb::Write(f, w.z[i], w.e[i]);
     vb::Write(f, w.n >= 1 ? w.z[w.n] : 0.0f, int16_t{0});
+    d.Close();
 }
 
 void Wasserdruck(float zE) {
@@ -570,6 +571,7 @@ void ErdwiderstandDatei() {
         vb::Write(fn, P.HUmlagerung, int16_t{0});
         for (int i = 2; i <= ew.n; ++i)
             vb::Write(fn, ew.z[i], ew.e[i]);
+        d.Close();
     }
     // One more point for the bedding check, at the end of the lists (99).
     if (ew.n < zor::kMaxOrdinaten && ew.z[ew.n] < 99.0f) {
@@ -1119,6 +1121,7 @@ void ErdwiderstandIteration() {
             vb::Write(d.nr(), eph.n);
             for (int i = 1; i <= eph.n; ++i)
                 vb::Write(d.nr(), eph.z[i], P.Etap * eph.e[i], St.GleitWinkelDatei, St.GleitWinkelDatei);
+            d.Close();
         }
     }
     // 7. Copy for the driver.
