@@ -489,6 +489,7 @@ void BettungSchreiben() {
             if (anfang.n >= 1) Interpolieren(anfang, b.z[i], k0);
             vb::Write(d.nr(), z, k0, b.e[i]);
         }
+        d.Close();
     }
     Datei d(("ZOREwidVerw." + P.DateiEndung).c_str(), vb::OpenMode::Output);
     float w = 0.0f;
@@ -498,6 +499,7 @@ void BettungSchreiben() {
         if (const Ergebniszeile* r = ZeileBei(z, 0.001f)) w = std::max((*r)[kW], 0.0f) / GamMittel();
         vb::Write(d.nr(), z, w * b.e[i] * P.EpFaktor);
     }
+    d.Close();
 }
 
 // ---- hydraulic heave

@@ -25,6 +25,7 @@
 #include "frame/run/frmDateiwahl.h"
 #include "frame/run/frmTitel.h"
 #include "frame/run/frmZOR0.h"
+#include "frame/run/run_stages.h"
 #include "frame/run/windows.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
@@ -201,6 +202,7 @@ protected:
         vb::RegisterForm<Seite<"frmLast0">>("frmLast0");
     }
     void TearDown() override {
+        zorrun::StufenStandard();
         vb::qtforms::Uninstall();
         vb::headless::ResetForms();
         vb::ClearRegistry();
