@@ -153,3 +153,33 @@ TEST_F(Nachweisstufe, EveryTableOfTheExamplesClosesOnTheLoadOfItsFields) {
 }
 
 } // namespace
+
+namespace {
+
+// Sheet pile wall fixed after Blum (hand values of the statics: largest moment -112.65 kNm/m at 4.95 m,
+// extra embedment 0.296 m for the C force): the zero-shear row and the C-force block show them.
+TEST_F(Nachweisstufe, TheSheetPileTableShowsTheHandCheckedMomentAndExtraEmbedment) {
+    Rechnen("Spundwand_frei");
+    const auto t = Tabelle(0);
+    std::vector<std::string> stern;
+    for (const auto& z : t)
+        if (z.find('*') != std::string::npos) stern.push_back(z);
+    ASSERT_EQ(stern.size(), 1u);
+    const auto w = Zahlen(stern[0]);
+    ASSERT_EQ(w.size(), 5u);
+    EXPECT_NEAR(w[0], 4.95f, 0.011f);
+    EXPECT_NEAR(w[3], -112.65f, 0.07f);
+    EXPECT_EQ(stern[0].find('*'), 13u + 35); // the star of the zero shear stands behind M
+    bool block = false;
+    for (const auto& z : bericht)
+        if (z.find(" dt = Abs(C) * gamRe / (2 * sigmaC * kpghC * cos(deltaC)) =  0.30 m") !=
+                std::string::npos ||
+            z.find(" dt = Abs(C) * eta / (2 * sigmaC * kpghC * cos(deltaC)) =  0.30 m") != std::string::npos)
+            block = true;
+    EXPECT_TRUE(block);
+    EXPECT_EQ(std::count_if(t.begin(), t.end(),
+                            [](const std::string& z) { return z.find(" Kraft C -") != std::string::npos; }),
+              1);
+}
+
+} // namespace
