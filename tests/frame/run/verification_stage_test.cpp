@@ -119,9 +119,10 @@ TEST_F(Nachweisstufe, EveryTableOfTheExamplesClosesOnTheLoadOfItsFields) {
         for (std::size_t n = 0; n < stufen.size(); ++n) {
             const Stufe& s = stufen[n];
             SCOPED_TRACE(std::to_string(s.lf) + "/" + std::to_string(s.aush));
-            if (n > 0)
+            if (n > 0) {
                 EXPECT_TRUE(s.lf > stufen[n - 1].lf ||
                             (s.lf == stufen[n - 1].lf && s.aush == stufen[n - 1].aush + 1));
+            }
             const auto t = Tabelle(n);
             ASSERT_FALSE(t.empty());
             float kraefte = 0.0f, oberhalb = 0.0f;
