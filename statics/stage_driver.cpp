@@ -111,6 +111,7 @@ void WandStatik(std::string& status) {
     St.ZFussVorgabe = 0.0f;
     St.EinspDrucken = 0;
     P.EinspErg = 0.0f;
+    St.CKraftDt = 0.0f; // the report prints the C-force extra embedment only when this stage computed it
     St.TanDeltaP = 0.0f;
     St.EphPfahl = 0.0f;
     if (P.TeilsicherheitenAn == 0) P.gamMittel = 1.0f;
