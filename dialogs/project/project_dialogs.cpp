@@ -4,6 +4,7 @@
 
 #include "design/frmBemessung.h"
 #include "dialogs/project/design_page.h"
+#include "dialogs/project/frmAnker1.h"
 #include "dialogs/project/frmAusgabe.h"
 #include "dialogs/project/frmBTeilSi.h"
 #include "dialogs/project/frmBoden1.h"
@@ -20,6 +21,7 @@ void RegisterProjectDialogs() {
     vb::RegisterForm<frmWand1>("frmWand1");
     vb::RegisterForm<frmBemessung>("frmBemessung");
     vb::RegisterForm<frmProfile>("frmProfile");
+    vb::RegisterForm<frmAnker1>("frmAnker1");
     vb::RegisterForm<frmAusgabe>("frmAusgabe");
     vb::RegisterForm<frmBoden1>("frmBoden1");
     vb::RegisterForm<frmBoden1a>("frmBoden1a");
