@@ -7,6 +7,7 @@
 #include "dialogs/project/frmAnker1.h"
 #include "dialogs/project/frmAusgabe.h"
 #include "dialogs/project/frmBTeilSi.h"
+#include "dialogs/project/frmBoden0.h"
 #include "dialogs/project/frmBoden1.h"
 #include "dialogs/project/frmProfile.h"
 #include "dialogs/project/frmWand1.h"
@@ -23,6 +24,7 @@ void RegisterProjectDialogs() {
     vb::RegisterForm<frmProfile>("frmProfile");
     vb::RegisterForm<frmAnker1>("frmAnker1");
     vb::RegisterForm<frmAusgabe>("frmAusgabe");
+    vb::RegisterForm<frmBoden0>("frmBoden0");
     vb::RegisterForm<frmBoden1>("frmBoden1");
     vb::RegisterForm<frmBoden1a>("frmBoden1a");
     vb::RegisterForm<frmBoden2>("frmBoden2");
