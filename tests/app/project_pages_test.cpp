@@ -22,7 +22,7 @@ TEST(ProjectPages, EveryPageShowsWithTheQtBackendAndFitsTheSmallScreen) {
     vb::qtforms::Install(false); // message boxes stay headless: nothing may block
     for (const char* name :
          {"frmBTeilSi", "frmBTeilSi2", "frmWand1", "frmProfile", "frmBemessung", "frmBoden1", "frmBoden1a",
-          "frmBoden2", "frmBoden3", "frmAnker1", "frmAusgabe"}) {
+          "frmBoden2", "frmBoden3", "frmBoden0", "frmLast0", "frmAnker1", "frmAusgabe"}) {
         SCOPED_TRACE(name);
         vb::Form& f = vb::FormByName(name);
         f.Show(); // the safety pages do not show themselves
