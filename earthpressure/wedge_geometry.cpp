@@ -97,25 +97,41 @@ void GelaendeSchneiden() {
 
 namespace {
 
-// GelaendeSchneiden for the state a trial wedge leaves before it: lines 0..gl - 1 all on the grid (the same
-// abscissae and counts, as the wedge has just restored them), line gl (the slip line) on points of its own.
-// The passes of GelaendeSchneiden then do exactly this: the first walks line 0 and the slip line together
-// (abscissae closer than 0.001 give one point at the grid's abscissa), the second brings every other line
-// onto that walk's abscissae, each line keeping its own values at the grid's abscissae and taking its value
-// on its own grid segment at the slip line's, and the third changes nothing. Here the walk is made once and
-// every line written once. False, with nothing changed, where that reasoning does not hold (a line without
-// points, an abscissa that is not finite, a walk that would not fit the tables): the caller then runs
-// GelaendeSchneiden itself.
-bool SchlupflinieEinfuegen() {
+// Lines 0..gl - 1 from the saved grid, as each trial wedge starts.
+void LinienAusRaster() {
     auto& K = Keil;
-    const int gl = K.LetzteGleitLinie + 1;
-    const int nG = K.GleitLinieAnz[0];
+    const int nP = K.RasterAnz;
+    const int letzte = K.LetzteGleitLinie;
+    const float* const rasterX = K.GleitRasterZ.Zeile(letzte + 1);
+    for (int L = 0; L <= letzte; ++L) {
+        const float* const rz = K.GleitRasterZ.Zeile(L);
+        std::copy(rz + 1, rz + 1 + nP, K.GleitLinieZ.Zeile(L) + 1);
+        std::copy(rasterX + 1, rasterX + 1 + nP, K.GleitLinieX.Zeile(L) + 1);
+        K.GleitLinieAnz[L] = static_cast<int16_t>(nP);
+    }
+}
+
+// What restoring the lines from the saved grid (LinienAusRaster) and then GelaendeSchneiden make of the
+// grid and the slip line gl, the lines 2..gl - 1 then clipped to the slip line, made in one walk. The
+// passes of GelaendeSchneiden do exactly this: the first walks line 0 and the slip line together
+// (abscissae closer than 0.001 give one point at the grid's abscissa), the second brings every other line
+// onto that walk's abscissae, each line keeping its own values at the grid's abscissae and taking its
+// value on its own grid segment at the slip line's, and the third changes nothing. Line 1 is left
+// unclipped (the exit of the plane is found on it first). False, with nothing changed, where that
+// reasoning does not hold (a line without points, an abscissa that is not finite, a walk that would not
+// fit the tables): the caller then restores the lines and runs GelaendeSchneiden itself.
+bool SchlupflinieAusRaster() {
+    auto& K = Keil;
+    const int letzte = K.LetzteGleitLinie;
+    const int gl = letzte + 1;
+    const int nG = K.RasterAnz;
     const int nS = K.GleitLinieAnz[gl];
     if (nG < 1 || nS < 1) return false;
     const int oben = std::min(K.GleitLinieX.PunkteOben(), K.GleitLinieZ.PunkteOben());
-    if (nG > oben || nS > oben || gl > K.GleitLinieX.LinienOben() || gl > K.GleitLinieZ.LinienOben())
+    if (nG > oben || nS > oben || gl > K.GleitLinieX.LinienOben() || gl > K.GleitLinieZ.LinienOben() ||
+        gl > K.GleitRasterZ.LinienOben() || nG > K.GleitRasterZ.PunkteOben())
         return false;
-    const float* const G = K.GleitLinieX.Zeile(0);
+    const float* const G = K.GleitRasterZ.Zeile(gl);
     for (int p = 1; p <= nG; ++p)
         if (!std::isfinite(G[p])) return false;
     const float* const S = K.GleitLinieX.Zeile(gl);
@@ -123,8 +139,8 @@ bool SchlupflinieEinfuegen() {
     for (int p = 1; p <= nS; ++p)
         if (!std::isfinite(S[p])) return false;
 
-    // The walk: per merged point its abscissa, the grid points consumed up to it and whether it is a
-    // point of the slip line alone.
+    // The walk: per merged point its abscissa, the slip line's value, the grid points consumed up to it
+    // and whether it is a point of the slip line alone.
     thread_local std::vector<float> mx, mzGleit;
     thread_local std::vector<int> rasterBis;
     thread_local std::vector<char> nurGleit;
@@ -169,19 +185,21 @@ bool SchlupflinieEinfuegen() {
         rasterBis[k] = i1;
     } while (i1 < nG && i2 < nS);
 
-    // Every grid line onto the merged abscissae, read from a copy of its grid values.
-    thread_local std::vector<float> gx, gz;
-    if (gx.size() < static_cast<std::size_t>(nG) + 2) {
-        gx.resize(static_cast<std::size_t>(nG) + 2);
-        gz.resize(static_cast<std::size_t>(nG) + 2);
-    }
-    std::copy(G + 1, G + 1 + nG, gx.begin() + 1);
+    // A walk shorter than the grid leaves the grid's values behind its end, as the restore put them.
+    if (k < nG) LinienAusRaster();
     for (int L = 0; L < gl; ++L) {
+        const float* const rz = K.GleitRasterZ.Zeile(L);
         float* const z = K.GleitLinieZ.Zeile(L);
         float* const x = K.GleitLinieX.Zeile(L);
-        std::copy(z + 1, z + 1 + nG, gz.begin() + 1);
-        for (int p = 1; p <= k; ++p)
-            z[p] = nurGleit[p] ? wertAuf(gx.data(), gz.data(), rasterBis[p], mx[p]) : gz[rasterBis[p]];
+        if (L >= 2) {
+            for (int p = 1; p <= k; ++p) {
+                const float v = nurGleit[p] ? wertAuf(G, rz, rasterBis[p], mx[p]) : rz[rasterBis[p]];
+                z[p] = v > mzGleit[p] ? mzGleit[p] : v;
+            }
+        } else {
+            for (int p = 1; p <= k; ++p)
+                z[p] = nurGleit[p] ? wertAuf(G, rz, rasterBis[p], mx[p]) : rz[rasterBis[p]];
+        }
         std::copy(mx.begin() + 1, mx.begin() + 1 + k, x + 1);
         K.GleitLinieAnz[L] = static_cast<int16_t>(k);
     }
@@ -388,15 +406,10 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const int letzte = K.LetzteGleitLinie;
     const int gl = letzte + 1;
 
-    // 8. Lines from the saved grid (the rows are checked once: the grid fits the line tables).
+    // 8. Lines from the saved grid: read from it directly below, and restored where the fast merge of
+    // step 10 does not apply (the rows are checked once: the grid fits the line tables).
     if (nP > K.GleitLinieX.PunkteOben() || nP > K.GleitLinieZ.PunkteOben()) ModellZuGross();
     const float* const rasterX = K.GleitRasterZ.Zeile(gl);
-    for (int L = 0; L <= letzte; ++L) {
-        const float* const rz = K.GleitRasterZ.Zeile(L);
-        std::copy(rz + 1, rz + 1 + nP, K.GleitLinieZ.Zeile(L) + 1);
-        std::copy(rasterX + 1, rasterX + 1 + nP, K.GleitLinieX.Zeile(L) + 1);
-        K.GleitLinieAnz[L] = static_cast<int16_t>(nP);
-    }
 
     // 9. Slip points: the far end, the wall point and every crossing of the plane with a line. The
     // lists are kept for the next wedge.
@@ -414,7 +427,7 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const Bereich ebeneX(xFern, 0.0f), ebeneZ(zFern, zp);
     const float dxEbene = 0.0f - xFern;
     const bool ebeneSchraeg = dxEbene != 0.0f && std::isfinite(dxEbene) && std::isfinite(zFern);
-    const float* const x1 = K.GleitLinieX.Zeile(1);
+    const float* const x1 = rasterX;
     const bool rahmen = K.RasterRahmen.size() == 4 * static_cast<std::size_t>(letzte + 1);
     for (int L = 1; L <= letzte; ++L) {
         if (rahmen) {
@@ -429,9 +442,9 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
                 if (std::max(za, zb) <= linieZ.lo || std::min(za, zb) >= linieZ.hi) continue;
             }
         }
-        const float* const lx = K.GleitLinieX.Zeile(L);
-        const float* const lz = K.GleitLinieZ.Zeile(L);
-        for (int s = 1; s <= K.GleitLinieAnz[L] - 1; ++s) {
+        const float* const lx = rasterX;
+        const float* const lz = K.GleitRasterZ.Zeile(L);
+        for (int s = 1; s <= nP - 1; ++s) {
             const Bereich segX(lx[s], lx[s + 1]), segZ(lz[s], lz[s + 1]);
             if (!ebeneZ.Ueberlappt(segZ) || !ebeneX.Ueberlappt(segX)) continue;
             if (ebeneSchraeg) {
@@ -447,7 +460,7 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
             zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, lx[s], lz[s], lx[s + 1], lz[s + 1], xs, zs, treffer);
             if (treffer != 1) continue;
             bool nah = false;
-            for (int p = 1; p <= K.GleitLinieAnz[1] && !nah; ++p)
+            for (int p = 1; p <= nP && !nah; ++p)
                 if (std::fabs(xs - x1[p]) < 0.001f) nah = true;
             for (int p = 1; p <= ns && !nah; ++p)
                 if (std::fabs(xs - sx[p]) < 0.001f) nah = true;
@@ -477,7 +490,11 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
         K.GleitLinieZ(gl, p) = sz[p];
     }
     K.GleitLinieAnz[gl] = static_cast<int16_t>(ns);
-    if (!SchlupflinieEinfuegen()) GelaendeSchneiden();
+    const bool schnell = SchlupflinieAusRaster();
+    if (!schnell) {
+        LinienAusRaster();
+        GelaendeSchneiden();
+    }
 
     // 11. Exit of the plane at the bottom (nearest to the wall) and the wall index.
     const int n1 = K.GleitLinieAnz[1];
@@ -503,7 +520,7 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     // 13. Clip every line to the slip line.
     if (n1 <= K.GleitLinieZ.PunkteOben()) {
         const float* const zg = K.GleitLinieZ.Zeile(gl);
-        for (int L = 1; L <= letzte; ++L) {
+        for (int L = 1; L <= (schnell ? 1 : letzte); ++L) {
             float* const z = K.GleitLinieZ.Zeile(L);
             for (int p = 1; p <= n1; ++p)
                 if (z[p] > zg[p]) z[p] = zg[p];
