@@ -97,6 +97,31 @@ void GelaendeSchneiden() {
 
 namespace {
 
+// The ranges of the segments of the saved grid (abscissae: per segment s low and high at 2s, 2s + 1;
+// depths of line L at 2 (L (n + 1) + s)), widened as Schnittpunkt widens them.
+void RasterSegmente(std::vector<float>& segX, std::vector<float>& segZ) {
+    const auto& K = Keil;
+    const int nP = K.RasterAnz, letzte = K.LetzteGleitLinie;
+    const std::size_t nSeg = static_cast<std::size_t>(std::max(nP, 0) + 1);
+    segX.assign(2 * nSeg, 0.0f);
+    segZ.assign(2 * nSeg * static_cast<std::size_t>(letzte + 1), 0.0f);
+    const float* const x = K.GleitRasterZ.Zeile(letzte + 1);
+    for (int s = 1; s <= nP - 1; ++s) {
+        const Bereich b(x[s], x[s + 1]);
+        segX[2 * s] = b.lo;
+        segX[2 * s + 1] = b.hi;
+    }
+    for (int L = 0; L <= letzte; ++L) {
+        const float* const z = K.GleitRasterZ.Zeile(L);
+        for (int s = 1; s <= nP - 1; ++s) {
+            const Bereich b(z[s], z[s + 1]);
+            const std::size_t i = 2 * (static_cast<std::size_t>(L) * nSeg + static_cast<std::size_t>(s));
+            segZ[i] = b.lo;
+            segZ[i + 1] = b.hi;
+        }
+    }
+}
+
 // Lines 0..gl - 1 from the saved grid, as each trial wedge starts.
 void LinienAusRaster() {
     auto& K = Keil;
@@ -377,6 +402,7 @@ void KeilmodellAufbauen() {
             K.GleitRasterZ(L, p) = K.GleitLinieZ(L, p);
     for (int p = 1; p <= nP; ++p)
         K.GleitRasterZ(K.LetzteGleitLinie + 1, p) = K.GleitLinieX(1, p);
+    RasterSegmente(K.RasterSegX, K.RasterSegZ);
     K.RasterRahmen.assign(4 * static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0.0f);
     for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
         float xMin = K.GleitRasterZ(K.LetzteGleitLinie + 1, 1), xMax = xMin;
@@ -428,6 +454,34 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const float dxEbene = 0.0f - xFern;
     const bool ebeneSchraeg = dxEbene != 0.0f && std::isfinite(dxEbene) && std::isfinite(zFern);
     const float* const x1 = rasterX;
+    // The ranges of the grid's segments, widened as Schnittpunkt widens them (kept with the grid, or made
+    // here), and the plane's depths over each segment's abscissae: the crossing's depth is the plane's
+    // depth at an abscissa inside the segment's range, computed as Schnittpunkt computes it; that
+    // computation rises or falls with the abscissa, so its values at the range's ends bound it.
+    const std::size_t nSeg = static_cast<std::size_t>(nP + 1);
+    thread_local std::vector<float> segXEigen, segZEigen, ebeneAbV, ebeneBisV;
+    const float* segX = K.RasterSegX.data();
+    const float* segZ = K.RasterSegZ.data();
+    if (K.RasterSegX.size() != 2 * nSeg ||
+        K.RasterSegZ.size() != 2 * nSeg * static_cast<std::size_t>(letzte + 1)) {
+        RasterSegmente(segXEigen, segZEigen);
+        segX = segXEigen.data();
+        segZ = segZEigen.data();
+    }
+    if (ebeneAbV.size() < nSeg) {
+        ebeneAbV.resize(nSeg);
+        ebeneBisV.resize(nSeg);
+    }
+    float* const ebeneAb = ebeneAbV.data();
+    float* const ebeneBis = ebeneBisV.data();
+    if (ebeneSchraeg) {
+        for (int s = 1; s <= nP - 1; ++s) {
+            const float za = zFern + (zp - zFern) * (segX[2 * s] - xFern) / dxEbene;
+            const float zb = zFern + (zp - zFern) * (segX[2 * s + 1] - xFern) / dxEbene;
+            ebeneAb[s] = std::min(za, zb);
+            ebeneBis[s] = std::max(za, zb);
+        }
+    }
     const bool rahmen = K.RasterRahmen.size() == 4 * static_cast<std::size_t>(letzte + 1);
     for (int L = 1; L <= letzte; ++L) {
         if (rahmen) {
@@ -444,17 +498,13 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
         }
         const float* const lx = rasterX;
         const float* const lz = K.GleitRasterZ.Zeile(L);
+        const float* const bz = segZ + 2 * static_cast<std::size_t>(L) * static_cast<std::size_t>(nP + 1);
         for (int s = 1; s <= nP - 1; ++s) {
-            const Bereich segX(lx[s], lx[s + 1]), segZ(lz[s], lz[s + 1]);
-            if (!ebeneZ.Ueberlappt(segZ) || !ebeneX.Ueberlappt(segX)) continue;
-            if (ebeneSchraeg) {
-                // The crossing's depth is the plane's depth at an abscissa inside the segment's range,
-                // computed as Schnittpunkt computes it; that computation rises or falls with the
-                // abscissa, so its values at the range's ends bound it.
-                const float za = zFern + (zp - zFern) * (segX.lo - xFern) / dxEbene;
-                const float zb = zFern + (zp - zFern) * (segX.hi - xFern) / dxEbene;
-                if (std::max(za, zb) <= segZ.lo || std::min(za, zb) >= segZ.hi) continue;
-            }
+            const float zLo = bz[2 * s], zHi = bz[2 * s + 1];
+            if (ebeneSchraeg && (ebeneBis[s] <= zLo || ebeneAb[s] >= zHi)) continue;
+            if (!(ebeneZ.lo < zHi && zLo < ebeneZ.hi) ||
+                !(ebeneX.lo < segX[2 * s + 1] && segX[2 * s] < ebeneX.hi))
+                continue;
             float xs = 0, zs = 0;
             int16_t treffer = 0;
             zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, lx[s], lz[s], lx[s + 1], lz[s + 1], xs, zs, treffer);
