@@ -482,6 +482,9 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
             ebeneBis[s] = std::max(za, zb);
         }
     }
+    bool rasterSteigt = nP >= 1 && std::isfinite(x1[1]);
+    for (int p = 2; p <= nP && rasterSteigt; ++p)
+        rasterSteigt = x1[p - 1] < x1[p] && std::isfinite(x1[p]);
     const bool rahmen = K.RasterRahmen.size() == 4 * static_cast<std::size_t>(letzte + 1);
     for (int L = 1; L <= letzte; ++L) {
         if (rahmen) {
@@ -510,8 +513,15 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
             zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, lx[s], lz[s], lx[s + 1], lz[s + 1], xs, zs, treffer);
             if (treffer != 1) continue;
             bool nah = false;
-            for (int p = 1; p <= nP && !nah; ++p)
-                if (std::fabs(xs - x1[p]) < 0.001f) nah = true;
+            if (rasterSteigt && std::isfinite(xs)) {
+                // On ascending abscissae the distance rises both ways from xs: the neighbours decide.
+                const int q = static_cast<int>(std::lower_bound(x1 + 1, x1 + 1 + nP, xs) - x1);
+                nah = (q <= nP && std::fabs(xs - x1[q]) < 0.001f) ||
+                      (q > 1 && std::fabs(xs - x1[q - 1]) < 0.001f);
+            } else {
+                for (int p = 1; p <= nP && !nah; ++p)
+                    if (std::fabs(xs - x1[p]) < 0.001f) nah = true;
+            }
             for (int p = 1; p <= ns && !nah; ++p)
                 if (std::fabs(xs - sx[p]) < 0.001f) nah = true;
             if (nah) continue;
@@ -594,9 +604,16 @@ void GleitkeilGeometrie(int16_t kExit, int16_t kWall) {
         const float x2 = K.GelaendeX[i2], z2 = K.GelaendeZ[i2];
         const float S1 = K.GleitListeS1[i], S2 = K.GleitListeS2[i];
         if (x2 == x1) continue; // a load without width carries nothing
+        const bool zeilen = kExit >= 0 && kWall <= K.GleitLinieX.PunkteOben() &&
+                            kWall <= K.GleitLinieZ.PunkteOben() && gl <= K.GleitLinieX.LinienOben() &&
+                            gl <= K.GleitLinieZ.LinienOben();
+        const float* const gx = zeilen ? K.GleitLinieX.Zeile(gl) : nullptr;
+        const float* const gz = zeilen ? K.GleitLinieZ.Zeile(gl) : nullptr;
         for (int k = kExit; k <= kWall - 1; ++k) {
-            const float xk = K.GleitLinieX(gl, k), zk = K.GleitLinieZ(gl, k);
-            const float xk1 = K.GleitLinieX(gl, k + 1), zk1 = K.GleitLinieZ(gl, k + 1);
+            const float xk = zeilen ? gx[k] : K.GleitLinieX(gl, k),
+                        zk = zeilen ? gz[k] : K.GleitLinieZ(gl, k);
+            const float xk1 = zeilen ? gx[k + 1] : K.GleitLinieX(gl, k + 1);
+            const float zk1 = zeilen ? gz[k + 1] : K.GleitLinieZ(gl, k + 1);
             float xa = x1, za = z1, Sa = S1;
             float xb = x2, zb = z2, Sb = S2;
             if (!(xk < xb && xk1 > xa && std::fabs(xk1 - xk) >= 0.01f)) continue;
