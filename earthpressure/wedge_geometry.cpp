@@ -122,6 +122,8 @@ void RasterSegmente(std::vector<float>& segX, std::vector<float>& segZ) {
     }
 }
 
+bool einWeg = true;
+
 // Lines 0..gl - 1 from the saved grid, as each trial wedge starts.
 void LinienAusRaster() {
     auto& K = Keil;
@@ -426,6 +428,10 @@ void KeilmodellAufbauen() {
     }
 }
 
+void EinWegMerge(bool an) {
+    einWeg = an;
+}
+
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     auto& K = Keil;
     const int nP = K.RasterAnz;
@@ -550,7 +556,7 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
         K.GleitLinieZ(gl, p) = sz[p];
     }
     K.GleitLinieAnz[gl] = static_cast<int16_t>(ns);
-    const bool schnell = SchlupflinieAusRaster();
+    const bool schnell = einWeg && SchlupflinieAusRaster();
     if (!schnell) {
         LinienAusRaster();
         GelaendeSchneiden();
