@@ -316,7 +316,7 @@ void LastUnterSohle() {
         return;
     }
     float y = 0.0f;
-    Interpolieren(lb.z, lb.e, lb.n, zA, y);
+    Interpolieren(lb, zA, y);
     w.n = 1;
     w.z[1] = zA;
     w.e[1] = y;
@@ -328,7 +328,7 @@ void LastUnterSohle() {
         }
     }
     float flaeche = 0.0f, yEnde = 0.0f;
-    Integrieren(lb.e, lb.z, lb.n, zA, flaeche, yEnde);
+    Integrieren(lb, zA, flaeche, yEnde);
     St.LastResultierendeOben = flaeche;
 }
 
@@ -336,7 +336,7 @@ void ZusatzlastAddieren() {
     const zormb::Erddruckzustand& B = zormb::B;
     if (B.BegrLastKopie.n < 1 || St.Lastbild.n < 1) return;
     zor::Ordinatenliste w = B.BegrLastKopie;
-    KurveKappen(w.e, w.z, w.n, P.zAush);
+    KurveKappen(w, P.zAush);
     if (w.n + 2 > zor::kMaxOrdinaten) return;
     ++w.n;
     w.z[w.n] = P.zAush;

@@ -23,7 +23,7 @@ float Verhaeltnis(float eps) {
     zor::Ordinatenliste& f = zormc::St.Probefigur;
     f.e[4] = eps;
     float R = 0.0f, zs = 0.0f;
-    zormc::ResultierendeSchwerpunkt(f.e, f.z, f.n, 0.0f, zormc::St.ProbeH, R, zs);
+    zormc::ResultierendeSchwerpunkt(f, 0.0f, zormc::St.ProbeH, R, zs);
     return zormc::St.ProbeH > 0.0f ? zs / zormc::St.ProbeH : 0.0f;
 }
 
@@ -281,7 +281,7 @@ void UmlagerungEigeneFigur(int16_t figur) {
     const float zF = P.zFuss;
     const float H6 = (L.Ze1Fig6 == 99.0f) ? zF : L.Ze1Fig6;
     float E = 0.0f, y = 0.0f;
-    Integrieren(St.Lastbild.e, St.Lastbild.z, St.Lastbild.n, H6, E, y);
+    Integrieren(St.Lastbild, H6, E, y);
     const zormb::Erddruckzustand& B = zormb::B;
     if (figur == 26 && B.BegrLastKopie.n > 0) {
         float Eb = 0.0f;
@@ -297,7 +297,7 @@ void UmlagerungEigeneFigur(int16_t figur) {
         v.e[k] = L.Fig6VerhAkt[k];
     }
     float A = 0.0f;
-    Integrieren(v.e, v.z, v.n, H6, A, y);
+    Integrieren(v, H6, A, y);
     if (A == 0.0f) A = 1.0f;
     const float c = P.EFaktor * E / A;
     zor::Ordinatenliste& lb = St.Lastbild;
@@ -310,7 +310,7 @@ void UmlagerungEigeneFigur(int16_t figur) {
     lb.n = static_cast<int16_t>(m + 1);
     if (figur == 26 && B.BegrLastKopie.n > 0) {
         zor::Ordinatenliste k = B.BegrLastKopie;
-        KurveKappen(k.e, k.z, k.n, zF);
+        KurveKappen(k, zF);
         zor::Ordinatenliste summe;
         zormcom::DiagrammAddieren(k, lb, summe, 1);
         lb = summe;

@@ -272,7 +272,7 @@ void ErdwiderstandTBW() {
             if (i == es.n || es.z[i + 1] >= zA) break;
         }
         float e = 0.0f;
-        InterpolierenOben(es.z, es.e, es.n, zA, e);
+        InterpolierenOben(es, zA, e);
         lb.z[lb.n + 1] = zA, lb.e[lb.n + 1] = e;
         lb.z[lb.n + 2] = zA, lb.e[lb.n + 2] = 0.0f;
         lb.z[lb.n + 3] = zF, lb.e[lb.n + 3] = 0.0f;

@@ -56,6 +56,7 @@ void frmDListe::cmdOK_Click(int16_t Index) {
             vb::ControlOf<vb::TextBox>(*titel, "txtEin", 0).setText(pfad);
             vb::ControlOf<vb::TextBox>(*titel, "txtEin", 1).setText(name);
         }
+        Uebernommen = true;
         vb::Unload(*this);
         break;
     }

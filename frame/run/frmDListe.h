@@ -15,6 +15,10 @@ public:
     void List1_DblClick();
     void cmdOK_Click(int16_t Index);
 
+    // True once "Ausgewählte Datei einlesen" handed an entry to the start dialog; the start dialog clears it
+    // before it shows the list, so that closing the list without a choice reads nothing.
+    static inline bool Uebernommen = false;
+
 private:
     std::string listenName_;
     std::string eintrag_; // the entry last clicked, trimmed

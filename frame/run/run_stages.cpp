@@ -4,6 +4,8 @@
 #include "earthpressure/stage_b.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
+#include "statics/stage.h"
+#include "verification/nachweise.h"
 
 using zorm1::P;
 
@@ -12,8 +14,7 @@ namespace zorrun {
 namespace {
 
 Laufstufen Standard() {
-    return Laufstufen{zorma::EingabeAuswerten, zormb::ErddruckBerechnen, StatikPlatzhalter,
-                      NachweisePlatzhalter};
+    return Laufstufen{zorma::EingabeAuswerten, zormb::ErddruckBerechnen, zormc::WandStatik, zormd::Nachweise};
 }
 
 Laufstufen& Installiert() {

@@ -1,0 +1,532 @@
+#include "verification/state_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
+#include "frame/project_data.h"
+#include "platform/runtime/errors.h"
+#include "platform/runtime/vbfile.h"
+#include "statics/state.h"
+#include "verification/state.h"
+
+using zorm1::P;
+using zorma::ZahlText;
+using zormc::St;
+
+namespace zormd {
+
+namespace {
+
+// The larger / smaller of two; on a tie the first.
+float Groesser(float a, float b) {
+    return b > a ? b : a;
+}
+float Kleiner(float a, float b) {
+    return b < a ? b : a;
+}
+
+float Wert(int i, int spalte) {
+    return St.ErgebnisTabelle[static_cast<std::size_t>(i)][static_cast<std::size_t>(spalte)];
+}
+int Art(int i) {
+    return static_cast<int>(std::lround(Wert(i, zormc::kArt)));
+}
+
+// Last row of this solve: the end row of the beam, or AnzZeilen when none is there. (The statics'
+// solver counts its rows from 0, so AnzZeilen may lie one behind its end row; rows behind the end row
+// belong to an earlier solve.)
+int LetzteZeile() {
+    const int n = std::min<int>(St.AnzZeilen, zormc::kMaxZeile);
+    for (int i = 1; i <= n; ++i)
+        if (Art(i) == zormc::kEnde) return i;
+    return n;
+}
+
+const std::string& I() {
+    return zorma::Bericht.Einrueckung;
+}
+
+void Extrema(float m) {
+    N.MaxMoment = Groesser(N.MaxMoment, m);
+    N.MinMoment = Kleiner(N.MinMoment, m);
+}
+void Druck(float h) {
+    N.MaxHDruck = Groesser(N.MaxHDruck, h);
+}
+
+void AushubkoteDrucken() {
+    zorma::ZeileDrucken(I(), ZahlText(P.zAush, 5, 2), "  Aushubkote");
+    N.AushubkoteGedruckt = 1;
+}
+
+// The row of a record: z, load, w, M, Q; the star behind w (record 1) or M (record 2).
+void ZwischenZeile(const std::array<float, 5>& r, bool sternBeiW) {
+    if (sternBeiW)
+        zorma::ZeileDrucken(I(), ZahlText(r[0], 5, 2), ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2), "*",
+                            ZahlText(r[3], 9, 2), ZahlText(r[4], 10, 2));
+    else
+        zorma::ZeileDrucken(I(), ZahlText(r[0], 5, 2), ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2),
+                            ZahlText(r[3], 10, 2), "*", ZahlText(r[4], 9, 2));
+}
+
+// Element at x into a record.
+void Auswerten(int i, float x, std::array<float, 5>& r, float zA) {
+    N.ElementNr = static_cast<int16_t>(i);
+    N.ElementFaktor = x;
+    ElementKraefte();
+    r[0] = zA + x;
+    r[1] = N.ElementBettung + N.ElementWertEI;
+    r[2] = static_cast<float>(N.Zustand[1]);
+    r[3] = static_cast<float>(N.Zustand[3]);
+    r[4] = static_cast<float>(N.Zustand[4]);
+}
+
+void Ueberschrift() {
+    using zorma::ZeileDrucken;
+    ZeileDrucken(I(), "ZUSTANDS-GRÖSSEN  LASTFALL ", ZahlText(P.LFNr, 2, 0), ",   AUSHUB ",
+                 ZahlText(P.AushNr, 2, 0));
+    ZeileDrucken(I(), std::string(42, '-'));
+    if (P.TeilsicherheitenAn != 0) {
+        ZeileDrucken(I(), "Bemessungsgrößen (d) incl. Durchbiegung nach Grenzzustand GZ STR.");
+        ZeileDrucken(I(), ">>> Durchbiegung im Gebrauchszustand (k) siehe Grafik.");
+        ZeileDrucken(I(), "Gewichtetes Mittel der aktiven Teilsicherheiten der Wandbelastung:");
+        ZeileDrucken(I(), "gamGdk = ", vb::Format(P.gamMittel, "0.000"),
+                     "; zum Rückrechnen von (d) nach (k).");
+        zorma::Leerzeilen();
+        if (P.gamRe != 1.0f) {
+            if (P.EtaAnpass < 1.0f)
+                ZeileDrucken(I(), "etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.000"),
+                             " bleibt erhalten;");
+            ZeileDrucken(I(), "gamRe  = ", vb::Format(P.gamRe, "0.000"),
+                         "  bleibt erhalten, um die zum Aufbau des");
+            ZeileDrucken(I(), "Erdwiderstandes notwendige Bewegung des Bodens zu begrenzen. Diese");
+            ZeileDrucken(I(), "Bewegung wird bei der DLT-Berechnung aller Programme nicht erfasst.");
+        } else if (P.EtaAnpass < 1.0f) {
+            ZeileDrucken(I(), "gamRe  = ", vb::Format(P.gamRe, "0.000"), ";");
+            ZeileDrucken(I(), "etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.00"),
+                         " bleibt erhalten, um die zum Aufbau des");
+            ZeileDrucken(I(), "Erdwiderstandes notwendige Bewegung des Bodens zu begrenzen. Diese");
+            ZeileDrucken(I(), "Bewegung wird bei der DLT-Berechnung aller Programme nicht erfasst.");
+        } else {
+            ZeileDrucken(I(), "gamRe  = ", vb::Format(P.gamRe, "0.000"),
+                         ": die zum Aufbau des Erdwiderstandes notwendige");
+            ZeileDrucken(I(), "Bewegung des Bodens wird nicht begrenzt. Diese Bewegung wird");
+            ZeileDrucken(I(), "bei der DLT-Berechnung aller Programme nicht erfasst.");
+        }
+        ZeileDrucken(I(), "Vergleiche EAB 4. Auflage, EB 83; insbesondere Abschnitt 10.");
+    }
+    zorma::Leerzeilen();
+    ZeileDrucken(I(), "Kote    H-Druck    Durchb.   Moment   Querkr.  H-Kraft Fed.Konst.");
+    ZeileDrucken(I(), "z (m)   (kN/m2)     (mm)    (kNm/m)   (kN/m)   (kN/m)   (kN/m2)");
+    ZeileDrucken(P.Kommentar[4]);
+}
+
+void KopfZeile(int i) {
+    const float z = Wert(i, zormc::kTiefe), h = Wert(i, 5) + Wert(i, 6);
+    const float w = Wert(i, zormc::kW), m = Wert(i, zormc::kM), q = Wert(i, zormc::kQ);
+    zorma::Drucken(I(), ZahlText(z, 5, 2), ZahlText(h, 10, 2), ZahlText(w, 10, 2), ZahlText(m, 10, 2),
+                   ZahlText(q, 10, 2));
+    const bool gestuetzt = P.WandKopf == 2 || P.WandKopf == 3;
+    if (gestuetzt) {
+        zorma::Drucken(ZahlText(q, 10, 2), " Auflag.");
+        if (q > 0.0f) {
+            zorma::Drucken("+");
+        } else {
+            zorma::Drucken("-");
+            N.NegAuflagerFlag = 1;
+        }
+    }
+    zorma::ZeileBeenden();
+    Extrema(m);
+    Druck(h);
+    if (gestuetzt) N.SummeAnkerAh += q;
+}
+
+// Depth of the nearest spring row from row `von` in steps of `schritt` up to `bis` (inclusive).
+void FederSuchen(int von, int bis, int schritt, float& z) {
+    for (int j = von; schritt < 0 ? j >= bis : j <= bis; j += schritt)
+        if (Wert(j, 7) != 0.0f) {
+            z = Wert(j, zormc::kTiefe);
+            return;
+        }
+}
+
+void KraftZeile(int i, int art) {
+    const float z0 = Wert(i, zormc::kTiefe), m = Wert(i, zormc::kM), q = Wert(i, zormc::kQ);
+    float dQ = q - Wert(i - 1, zormc::kQ);
+    if (std::fabs(dQ) < 0.01f) dQ = 0.0f;
+    const float k = Wert(i, 7);
+    if (dQ != 0.0f) {
+        float z = z0;
+        float f = dQ;
+        zorma::Drucken(I(), ZahlText(m, 35, 2), ZahlText(q, 10, 2), ZahlText(dQ, 10, 2));
+        AnkerkraftZuordnen(f, z);
+        auto vorzeichen = [&] {
+            if (dQ > 0.0f) {
+                zorma::ZeileDrucken("+");
+            } else {
+                zorma::ZeileDrucken("-");
+                N.NegAuflagerFlag = 1;
+            }
+        };
+        if (k == 0.0f) {
+            if (art == zormc::kGelenk) {
+                zorma::ZeileDrucken(" (M-Gelenk)");
+                zorma::ZeileDrucken(zorma::Spalte(67), "(Koppelkraft)");
+            } else if (art == zormc::kAuflager && z0 < P.HUmlagerung) {
+                zorma::Drucken(" Auflag. ");
+                vorzeichen();
+            } else if (art == zormc::kAuflager) {
+                P.zEndeStatik = z0;
+                zorma::Drucken(" Erdlag. ");
+                vorzeichen();
+            } else {
+                zorma::ZeileBeenden();
+            }
+        } else {
+            zorma::ZeileDrucken(ZahlText(1000.0f * k, 9, 0));
+            if (dQ < 0.0f && St.GebetteteKragwand == 0) N.SummeNegKraefte += dQ;
+            FederSuchen(i - 1, 1, -1, N.FederZOben);
+            // Rows behind AnzZeilen belong to an earlier solve.
+            FederSuchen(i + 1, LetzteZeile(), 1, N.FederZUnten);
+            const float h = (N.FederZUnten - N.FederZOben) / 2.0f;
+            if (h > 0.0f && dQ / h > N.MaxFederPressung) {
+                N.MaxFederPressung = dQ / h;
+                N.zMaxFederPressung = z0;
+            }
+        }
+    }
+    if (art == zormc::kPunkt || art == zormc::kAuflager) Extrema(m);
+}
+
+void FeldZeilen(int i) {
+    const float zE = Wert(i, zormc::kTiefe), L = Wert(i, 3);
+    const float zA = zE - L;
+    const float QA = Wert(i - 1, zormc::kQ), QE = Wert(i, zormc::kQ);
+    N.Zwischen1 = {99.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+    N.Zwischen2 = {99.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+    bool satz1 = false, satz2 = false;
+
+    // a. Load jump between two fields.
+    if (Art(i) == zormc::kFeld && Art(i - 1) == zormc::kFeld &&
+        std::fabs(Wert(i, 5) - (Wert(i - 1, 5) + Wert(i - 1, 6))) > 0.01f) {
+        zorma::ZeileDrucken(I(), ZahlText(zA, 5, 2), ZahlText(Wert(i, 5), 10, 2));
+        Druck(Wert(i, 5));
+    }
+    // b. Level of the support installed after this excavation: the deflection there is kept.
+    if (P.ZNextAnker != 0.0f && P.ZNextAnker != 99.0f && zA < P.ZNextAnker && P.ZNextAnker <= zE) {
+        Auswerten(i, P.ZNextAnker - zA, N.Zwischen1, zA);
+        satz1 = true;
+        for (int k = 1; k <= P.AnzAnkerGesamt && k <= 13; ++k)
+            if (P.ZAuflager[k] == P.ZNextAnker) {
+                P.AuflagerSenkung[k] = N.Zwischen1[2];
+                P.AuflagerSenkungZ[k] = P.ZNextAnker;
+            }
+    }
+    // c. Zero shear inside the field.
+    if (QA * QE < 0.0f) {
+        float a = L != 0.0f ? Wert(i, 6) * 0.5f / L : 0.0f;
+        float b = Wert(i, 5);
+        float c = -QA;
+        if (!(std::fabs(a) < 0.001f && b == 0.0f)) {
+            float x1 = 0.0f, x2 = 0.0f;
+            QuadGleichung(a, b, c, x1, x2);
+            const float x = x1 * (x1 - L) <= 0.0f ? x1 : x2;
+            if (x >= 0.0f && x <= L) {
+                Auswerten(i, x, N.Zwischen2, zA);
+                satz2 = true;
+                Extrema(N.Zwischen2[3]);
+                Druck(N.Zwischen2[1]);
+            }
+        }
+    }
+    // d. In depth order.
+    if (satz1 && N.Zwischen1[0] <= N.Zwischen2[0]) {
+        ZustandZeile1();
+        if (satz2) ZustandZeile2();
+    } else if (satz2) {
+        ZustandZeile2();
+        if (satz1) ZustandZeile1();
+    }
+    // e. Excavation level.
+    if (N.AushubkoteGedruckt == 0 && std::fabs(zE - P.zAush) < 0.006f) AushubkoteDrucken();
+    // f. End of the field, unless an extra row stands exactly there.
+    if (zE != N.Zwischen1[0] && zE != N.Zwischen2[0]) {
+        const float h = Wert(i, 5) + Wert(i, 6);
+        Extrema(Wert(i, zormc::kM));
+        Druck(h);
+        zorma::ZeileDrucken(I(), ZahlText(zE, 5, 2), ZahlText(h, 10, 2), ZahlText(Wert(i, zormc::kW), 10, 2),
+                            ZahlText(Wert(i, zormc::kM), 10, 2), ZahlText(Wert(i, zormc::kQ), 10, 2));
+    }
+}
+
+} // namespace
+
+void SteifigkeitMalVektor(const std::array<std::array<double, 5>, 5>& A, const std::array<double, 5>& v,
+                          std::array<double, 5>& r) {
+    for (int i = 1; i <= 4; ++i) {
+        double s = 0.0;
+        for (int j = 1; j <= 4; ++j)
+            s += A[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] * v[static_cast<std::size_t>(j)];
+        r[static_cast<std::size_t>(i)] = s;
+    }
+}
+
+void ElementKraefte() {
+    const int i = N.ElementNr;
+    const float x = N.ElementFaktor;
+    const float ei = Wert(i, 4);
+    const float q0 = Wert(i, 5);
+    const float laenge = Wert(i, 3);
+    const float dq = laenge != 0.0f ? x * Wert(i, 6) / laenge : 0.0f;
+    N.ElementBettung = q0;
+    N.ElementWertEI = dq;
+
+    auto& A = N.ElementMatrix;
+    for (auto& zeile : A)
+        zeile.fill(0.0);
+    for (int k = 1; k <= 4; ++k)
+        A[static_cast<std::size_t>(k)][static_cast<std::size_t>(k)] = 1.0;
+    const float eiSicher = ei != 0.0f ? ei : 1.0f; // a field always has a stiffness; guard only
+    A[1][2] = x;
+    A[3][4] = x;
+    A[2][3] = -x / eiSicher;
+    const float x2 = -x * x / (2.0f * eiSicher);
+    A[1][3] = x2;
+    A[2][4] = x2;
+    A[1][4] = -x * x * x / (6.0f * eiSicher);
+
+    const float s = x * x * x / (2.0f * eiSicher);
+    N.TMVektor[1] = q0 * s * x / 12.0f + dq * s * x / 60.0f;
+    N.TMVektor[2] = q0 * s / 3.0f + dq * s / 12.0f;
+    N.TMVektor[3] = -q0 * x * x / 2.0f - dq * x * x / 6.0f;
+    N.TMVektor[4] = -q0 * x - dq * x / 2.0f;
+
+    SteifigkeitMalVektor(A, N.TMVektor2, N.Zustand);
+    for (int k = 1; k <= 4; ++k)
+        N.Zustand[static_cast<std::size_t>(k)] += N.TMVektor[static_cast<std::size_t>(k)];
+}
+
+void QuadGleichung(float& a, float& b, float& c, float& x1, float& x2) {
+    if (std::fabs(a) >= 0.001f) {
+        const float p = b / a / 2.0f;
+        float r = p * p - c / a;
+        if (r < 0.0f) r = 0.0f; // rounding at a double root
+        x1 = -p + std::sqrt(r);
+        x2 = -p - std::sqrt(r);
+    } else {
+        x1 = b != 0.0f ? -c / b : 0.0f;
+        x2 = x1;
+    }
+}
+
+void KotenRaster() {
+    auto& k = N.KotenListe;
+    k.assign(1, 0.0f);
+    k.push_back(0.0f); // point 1
+    const int zeilen = LetzteZeile();
+    for (int i = 1; i <= zeilen; ++i) {
+        const float z = Wert(i, zormc::kTiefe);
+        if (z > 0.0f && z - 0.0001f != k[k.size() - 2]) {
+            k.push_back(z - 0.0001f);
+            k.push_back(z + 0.0001f);
+        }
+    }
+    for (std::size_t j = 1; j < k.size(); ++j)
+        if (k[j] > P.zFuss) k[j] = P.zFuss;
+    for (int i = 1; i <= zeilen; ++i) {
+        if (Art(i) != zormc::kFeld) continue;
+        const float L = Wert(i, 3);
+        int m = static_cast<int>(vb::CInt(L / 0.1f));
+        if (m < 2) m = 2;
+        const float dx = L / static_cast<float>(m);
+        if (dx > 0.01f)
+            for (int j = 1; j <= m - 1; ++j)
+                k.push_back(Wert(i - 1, zormc::kTiefe) + static_cast<float>(j) * dx);
+    }
+    N.AnzKoten = static_cast<int16_t>(k.size() - 1);
+}
+
+void ZustandZeile1() {
+    ZwischenZeile(N.Zwischen1, true);
+    Druck(N.Zwischen1[1]);
+}
+
+void ZustandZeile2() {
+    const auto& r = N.Zwischen2;
+    if (!(P.BettungStufe == 1 && r[0] > P.zAush)) {
+        ZwischenZeile(r, false);
+        N.zGLF = r[0];
+        if (r[3] > 0.0f || r[0] < P.zAush) N.zGLF = 0.0f;
+    }
+    Extrema(r[3]);
+    Druck(r[1]);
+}
+
+void AnkerkraftZuordnen(float& F, float& z) {
+    for (int k = 1; k <= P.AnzAnkerGesamt && k <= kMaxAnkerSlots; ++k) {
+        if (std::fabs(P.ZAuflager[k] - z) < 0.005f && z < P.zAush) {
+            const float neigung = P.AnkerNeigungGrad[k] * P.GradZuRad;
+            N.AnkerAh[k] = F;
+            N.AnkerAv[k] = F * std::tan(neigung);
+            N.SummeAnkerAh += N.AnkerAh[k];
+            N.SummeAnkerAv += N.AnkerAv[k];
+            return;
+        }
+    }
+}
+
+void ZustandsgroessenDrucken() {
+    N.SummeAnkerAh = N.SummeAnkerAv = N.SummeNegKraefte = N.FelslagerKraft = 0.0f;
+    N.NegAuflagerFlag = 0;
+    N.MaxFederPressung = N.zMaxFederPressung = 0.0f;
+    N.FederZOben = N.FederZUnten = 0.0f;
+    N.AushubkoteGedruckt = 0;
+    N.TMVektor2.fill(0.0);
+
+    Ueberschrift();
+    const int zeilen = LetzteZeile();
+    for (int i = 1; i <= zeilen; ++i) {
+        auto& zeile = St.ErgebnisTabelle[static_cast<std::size_t>(i)];
+        if (std::fabs(zeile[zormc::kQ]) < 0.01f) zeile[zormc::kQ] = 0.0f;
+        if (std::fabs(zeile[zormc::kM]) < 0.01f) zeile[zormc::kM] = 0.0f;
+    }
+    for (int i = 1; i <= zeilen; ++i) {
+        const int art = Art(i);
+        if (art == zormc::kEnde) {
+            if (P.zEndeStatik == 0.0f && Wert(i - 1, 7) == 0.0f) P.zEndeStatik = Wert(i, zormc::kTiefe);
+            break;
+        }
+        if (art == zormc::kKopf)
+            KopfZeile(i);
+        else if (art == zormc::kPunkt || art == zormc::kAuflager || art == zormc::kGelenk)
+            KraftZeile(i, art);
+        else
+            FeldZeilen(i);
+
+        const float z = Wert(i, zormc::kTiefe), q = Wert(i, zormc::kQ);
+        if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) AushubkoteDrucken();
+        N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
+        N.QuerkraftReduziert = 0;
+        if (z > P.zAush && q > 0.0f && P.BettungStufe == 0) {
+            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * P.EinspErg / 100.0f) * q);
+            N.QuerkraftReduziert = 1;
+        } else {
+            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, q);
+        }
+        for (int k = 1; k <= 4; ++k)
+            N.TMVektor2[static_cast<std::size_t>(k)] = Wert(i, 8 + k);
+    }
+}
+
+void FussZeileDrucken() {
+    // The last row before the end of the beam.
+    const int ende = LetzteZeile();
+    const int letzte = ende >= 1 && Art(ende) == zormc::kEnde ? ende - 1 : ende;
+    const float QF = letzte >= 1 ? Wert(letzte, zormc::kQ) : 0.0f;
+    const float MF = letzte >= 1 ? Wert(letzte, zormc::kM) : 0.0f;
+    bool fussZeile = false;
+    if (std::floor(100.0f * QF) != 0.0f) {
+        fussZeile = true;
+        zorma::Drucken(I(), ZahlText(MF, 35, 2), ZahlText(QF, 10, 2), ZahlText(-QF, 10, 2));
+        if (P.Wandfuss == 4) {
+            zorma::ZeileDrucken(" Kraft C -");
+        } else if (P.Wandfuss == 3) {
+            zorma::ZeileDrucken(" Felslag.", QF <= 0.0f ? "+" : "-");
+            N.FelslagerKraft = -QF;
+        } else if (P.Wandfuss == 2 && QF < 0.0f) {
+            zorma::ZeileDrucken(" Felslag.");
+            zorma::ZeileDrucken("         *** Einbindetiefe verlängern!");
+            zorma::ZeileDrucken(I(), "Das Gleichgewicht ist nicht erfüllt. Felslager = Ausweg.");
+            St.DeltaT = 0.0f;
+        } else {
+            zorma::ZeileDrucken(" Kraft C ", QF <= 0.0f ? "+" : "-");
+        }
+    }
+    if (fussZeile && St.CKraftDt > 0.01f) {
+        const float g = P.GradZuRad != 0.0f ? P.GradZuRad : 1.0f;
+        zorma::Leerzeilen();
+        zorma::ZeileDrucken(I(), "Rammtiefenzuschlag für C-Kraft (Spundwand-Handbuch, S. 105):");
+        zorma::ZeileDrucken(I(), " phiC = ", ZahlText(St.CKraftPhi / g, 5, 2),
+                            "°; deltaC = ", ZahlText(St.CKraftDelta / g, 5, 2),
+                            "°; kpghC = ", ZahlText(St.CKraftKp, 5, 2), ";  ev. Cohäsion ber.");
+        zorma::ZeileDrucken(I(), " sigmaC = ", ZahlText(St.CKraftSigV, 5, 2),
+                            " kN/m2 Vertikalspannung erdseitig am Wandfuß");
+        if (P.TeilsicherheitenAn == 0) {
+            zorma::ZeileDrucken(I(), " eta = ", ZahlText(St.CKraftEtap, 5, 2), " Sicherheit");
+            zorma::Drucken(I(), " dt = Abs(C) * eta / (2 * sigmaC * kpghC * cos(deltaC)) = ");
+        } else {
+            zorma::ZeileDrucken(I(), " gamRe = ", ZahlText(St.CKraftEtap, 5, 2),
+                                " Teilsicherheit Erdwiderstand");
+            zorma::ZeileDrucken(I(), " C(d), alles andere hier bei dt sind (k)-Werte");
+            zorma::Drucken(I(), " dt = Abs(C) * gamRe / (2 * sigmaC * kpghC * cos(deltaC)) = ");
+        }
+        zorma::ZeileDrucken(ZahlText(St.CKraftDt, 5, 2), " m");
+        zorma::ZeileDrucken(I(), " maßgeb. Rammtiefenzuschlag s. unten: erf. Einbindetiefe.");
+        zorma::Leerzeilen();
+    }
+
+    zorma::Leerzeilen();
+    if (N.NegAuflagerFlag != 0) {
+        zorma::ZeileDrucken("         *** Negative Auflagerkraft zulässig ?  Bitte überprüfen.");
+        zorma::Leerzeilen();
+    }
+    if (N.MaxFederPressung != 0.0f) {
+        zorma::ZeileDrucken(I(), "Max horiz. Pressung Bodenfeder = ", vb::Format(N.MaxFederPressung, "#.0"),
+                            " kN/m2 bei Kote ", vb::Format(N.zMaxFederPressung, "#.00"), " m");
+        zorma::Leerzeilen();
+    }
+}
+
+void BettungsTabelleDrucken() {
+    if (St.BettungReduziert == 0) return;
+    std::vector<std::array<float, 3>> zeilen(1);
+    int letzte = 0;
+    {
+        vb::FileGuard d("ZORBETTU", vb::OpenMode::Input);
+        vb::Input(d.nr(), P.zFuss);
+        while (!vb::Eof(d.nr())) {
+            std::array<float, 3> r{};
+            vb::Input(d.nr(), r[0], r[1], r[2]);
+            if (zeilen.size() > 250)
+                throw zor::CalcAbort("Die Bettungsdatei \"ZORBETTU\" hat mehr als 250 Zeilen; die Berechnung "
+                                     "wird abgebrochen.");
+            zeilen.push_back(r);
+            if (r[1] - r[2] > 0.01f) letzte = static_cast<int>(zeilen.size() - 1);
+        }
+    }
+    const int n = static_cast<int>(zeilen.size() - 1);
+    N.AnzBettung = static_cast<int16_t>(n);
+
+    zorma::Leerzeilen();
+    if (P.EtaBettung != 0) {
+        zorma::ZeileDrucken(I(), "Auf Wunsch des Anwenders wurde der Erdwiderstand durch den");
+        zorma::ZeileDrucken(I(), "Sicherheitsbeiwert dividiert (siehe oben: Hinweise zur Bettung).");
+        zorma::Leerzeilen();
+    }
+    zorma::ZeileDrucken(I(), "Kote      Tiefe   BETTUNGSZIFFERN MN/m3     (s. auch Grafik");
+    zorma::ZeileDrucken(I(), "  z   (m)    t    eingegeben  reduziert     (Wandbelastung)");
+    zorma::ZeileDrucken(I(), "---------------------------------------     ***************");
+    for (int i = 1; i <= letzte + 1 && i <= n; ++i) {
+        const auto& r = zeilen[static_cast<std::size_t>(i)];
+        zorma::Drucken(I(), ZahlText(r[0], 5, 2), ZahlText(r[0] - P.HUmlagerung, 10, 2),
+                       ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
+        if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
+        zorma::ZeileBeenden();
+        if (r[0] > P.zFuss - 0.001f) break; // the foot is reached
+        if (i == letzte + 1) {
+            zorma::Leerzeilen();
+            zorma::ZeileDrucken(I(), "Ab hier: keine Reduktion der eingegebenen Bettung erforderlich.");
+            zorma::ZeileDrucken(I(), "Die Reduzier-Liste sollte möglichst kurz ausfallen; bei langer Liste");
+            zorma::ZeileDrucken(I(), "wird empfohlen, bereichsweise eine kleinere Bettung vorzugeben.");
+            break;
+        }
+    }
+    zorma::Leerzeilen();
+    St.BettungReduziert = 0;
+}
+
+} // namespace zormd
