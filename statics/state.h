@@ -132,6 +132,19 @@ struct Statikzustand {
     static constexpr int kMaxSigmaVKopie = 50;
     std::array<std::array<float, 3>, kMaxSigmaVKopie + 1> SigmaVKopie{};
     int16_t AnzAuflagerAlle = 0;
+
+    // ---- foot search and earth support, as the verification stage reads them
+    int16_t IterZaehler = 0; // the record holds steps 1..IterZaehler - 1
+    static constexpr int kMaxIterProtokoll = 42;
+    std::array<float, kMaxIterProtokoll + 1> IterT{}, IterBh{}, IterEph{}, IterMFuss{}, IterEphPfahl{};
+    float Bh = 0.0f;             // earth-support force Ed of the continuous wall (kN/m)
+    float MFuss = 0.0f;          // soldier piles: earth-support force they carry; Blum: foot moment
+    float AbgeschnDruckV = 0.0f; // vertical resultant of the earth pressure excavation to foot (kN/m)
+    // Earth pressure from soil weight before and after the stage's change: rows 1..AnzIterProt,
+    // column 0 depth (m), 1 before, 2 after (kN/m2).
+    std::vector<std::array<float, 3>> IterProtokoll = std::vector<std::array<float, 3>>(1);
+    int16_t AnzIterProt = 0;
+    float EWidh = 0.0f; // horizontal earth resistance of the soldier pile wall after Weissenbach (kN/m)
 };
 
 extern Statikzustand St;

@@ -13,6 +13,8 @@
 #include "platform/runtime/vbfile.h"
 #include "slipcircle/zormg_driver.h"
 #include "statics/state.h"
+#include "verification/earth_resistance.h"
+#include "verification/embedment.h"
 #include "verification/plot_records.h"
 #include "verification/state.h"
 #include "verification/state_table.h"
@@ -235,8 +237,12 @@ void UebergabeDateienSchreiben() {
 
 // ---- sections that other parts of the program fill in
 void GlfrLesen() {}
-void ErdwiderstandAbschnitt() {}
-void EinbindungAbschnitt() {}
+void ErdwiderstandAbschnitt() {
+    ErdwiderstandDrucken();
+}
+void EinbindungAbschnitt() {
+    EinbindungDrucken();
+}
 void GleichgewichtAbschnitt() {}
 void VertikalGleichgewichtAbschnitt() {}
 void BemessungsschnitteAbschnitt() {}

@@ -85,6 +85,12 @@ struct Nachweiszustand {
     float AnkerLaengeMax = 0.0f; // largest anchor length written in a record "C" of this run
     float GlfMaxGesamt = 0.0f;   // largest deep-slip-plane value of the run
     std::array<float, kMaxAnkerSlots + 1> AnkerKraft{}; // characteristic anchor force per level (kN/m)
+
+    // ---- earth support of the stage (embedment section)
+    float Ed00 = 0.0f;                   // earth-support force without superposition, Rhd Bh / Eph (kN/m)
+    bool Ed00Bestimmbar = true;          // false: Eph = 0, no ratio exists
+    float ErdauflagerVerhaeltnis = 0.0f; // soldier piles: eta' (global) or Ed / Rd (partial)
+    float BvTBW = 0.0f;                  // soldier piles: mobilised vertical resistance Bv (kN/m)
 };
 
 extern Nachweiszustand N;
