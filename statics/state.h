@@ -144,7 +144,14 @@ struct Statikzustand {
     // column 0 depth (m), 1 before, 2 after (kN/m2).
     std::vector<std::array<float, 3>> IterProtokoll = std::vector<std::array<float, 3>>(1);
     int16_t AnzIterProt = 0;
-    float EWidh = 0.0f; // horizontal earth resistance of the soldier pile wall after Weissenbach (kN/m)
+    float EWidh = 0.0f;     // horizontal earth resistance of the soldier pile wall after Weissenbach (kN/m)
+    float EahErd = 0.0f;    // resultant of the earth-side earth pressure of the stage (kN/m)
+    float EahErdV = 0.0f;   // its vertical share (the verification forms it anew from ESummeKopie)
+    float EahZusatz = 0.0f; // resultant of the additional horizontal stresses (kN/m)
+    float Wh = 0.0f;        // resultant of the net water pressure (kN/m)
+    std::vector<float> ZusSpannungV; // vertical additional stresses on the depths ZusZ (1..)
+    zor::Ordinatenliste ESummeKopie; // vertical component of the active share
+    zor::Ordinatenliste WasserErd;   // factored net water diagram of the earth side
 };
 
 extern Statikzustand St;

@@ -15,9 +15,11 @@
 #include "statics/state.h"
 #include "verification/earth_resistance.h"
 #include "verification/embedment.h"
+#include "verification/equilibrium.h"
 #include "verification/plot_records.h"
 #include "verification/state.h"
 #include "verification/state_table.h"
+#include "verification/vertical_equilibrium.h"
 
 using zorm1::P;
 using zormc::St;
@@ -243,8 +245,12 @@ void ErdwiderstandAbschnitt() {
 void EinbindungAbschnitt() {
     EinbindungDrucken();
 }
-void GleichgewichtAbschnitt() {}
-void VertikalGleichgewichtAbschnitt() {}
+void GleichgewichtAbschnitt() {
+    GleichgewichtDrucken();
+}
+void VertikalGleichgewichtAbschnitt() {
+    VertikalGleichgewichtDrucken();
+}
 void BemessungsschnitteAbschnitt() {}
 bool ErforderlicheEinbindungAbschnitt() {
     return false;

@@ -91,6 +91,16 @@ struct Nachweiszustand {
     bool Ed00Bestimmbar = true;          // false: Eph = 0, no ratio exists
     float ErdauflagerVerhaeltnis = 0.0f; // soldier piles: eta' (global) or Ed / Rd (partial)
     float BvTBW = 0.0f;                  // soldier piles: mobilised vertical resistance Bv (kN/m)
+
+    // ---- horizontal and vertical equilibrium of the stage
+    float SummeH1 = 0.0f;      // horizontal sum (kN/m); >= 0: equilibrium holds
+    float Hext = 0.0f;         // external horizontal wall loads acting in the stage (kN/m)
+    float DtH = 0.0f;          // extra embedment for Summe H (m), when searched and found
+    bool DtHGesucht = false;   // the search for DtH ran in this stage
+    bool DtHBestimmbar = true; // false: the remaining resistance never reaches the missing force
+    float Wandgewicht = 0.0f, WandAuftrieb = 0.0f, EavZusatz = 0.0f;
+    float BvPfahl = 0.0f; // soldier piles' own Bv, kept aside for their vertical table
+    float SummeV2d = 0.0f, SummeV2k = 0.0f;
 };
 
 extern Nachweiszustand N;
