@@ -138,12 +138,12 @@ void Reduktionsfaktor() {
     Leerzeilen();
 }
 
-void ErddruckAenderung() {
+void AenderungsTabelle() {
     ZeileDrucken(I(), "ERDDRUCK  infolge Bodengewicht (kN/m2):");
     ZeileDrucken(I(), "--------       z (m)          vor         nach   der Veränderung");
-    const int n = St.AnzIterProt;
-    for (int i = 1; i <= n && i < static_cast<int>(St.IterProtokoll.size()); ++i) {
-        const auto& r = St.IterProtokoll[static_cast<std::size_t>(i)];
+    const int n = St.AnzErddruckAenderung;
+    for (int i = 1; i <= n && i < static_cast<int>(St.ErddruckAenderung.size()); ++i) {
+        const auto& r = St.ErddruckAenderung[static_cast<std::size_t>(i)];
         Drucken(I());
         ZahlDrucken(r[0], 20, 2);
         ZahlDrucken(r[1], 13, 2);
@@ -166,7 +166,7 @@ void ErdwiderstandDrucken() {
     Leerzeilen();
     if (P.Wandart == 1) Reduktionsfaktor();
     // (the driver writes the plot records "A" after this section; they go to files of their own)
-    if (P.AnzErddruckFaktor != 0) ErddruckAenderung();
+    if (P.AnzErddruckFaktor != 0) AenderungsTabelle();
 }
 
 } // namespace zormd

@@ -101,8 +101,9 @@ TEST_F(Erdwiderstand, UserValuesWithNoteBehindTheLastRow) {
 TEST_F(Erdwiderstand, SoldierPileFactorAndChangeTable) {
     P.Wandart = 1;
     P.EpFaktor = 0.625f;
-    St.AnzIterProt = 1;
-    St.IterProtokoll.push_back({3.0f, 20.0f, 26.0f});
+    St.AnzErddruckAenderung = 1;
+    St.ErddruckAenderung.assign(2, {0.0f, 0.0f, 0.0f});
+    St.ErddruckAenderung[1] = {3.0f, 20.0f, 26.0f};
     auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "   RFak = zul.E (Weißenbach) / zul.A (Spundwand) = 0.625  <= 1,000"));
     EXPECT_TRUE(Enthaelt(z, E + "   aus obigen Werten ermittelt mit dem Reduktionsfaktor:"));
