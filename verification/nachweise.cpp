@@ -16,7 +16,9 @@
 #include "verification/earth_resistance.h"
 #include "verification/embedment.h"
 #include "verification/equilibrium.h"
+#include "verification/heave.h"
 #include "verification/plot_records.h"
+#include "verification/required_embedment.h"
 #include "verification/state.h"
 #include "verification/state_table.h"
 #include "verification/vertical_equilibrium.h"
@@ -251,11 +253,15 @@ void GleichgewichtAbschnitt() {
 void VertikalGleichgewichtAbschnitt() {
     VertikalGleichgewichtDrucken();
 }
-void BemessungsschnitteAbschnitt() {}
-bool ErforderlicheEinbindungAbschnitt() {
-    return false;
+void BemessungsschnitteAbschnitt() {
+    MindestRammtiefenzuschlag();
 }
-void HydraulischerGrundbruchAbschnitt() {}
+bool ErforderlicheEinbindungAbschnitt() {
+    return ErforderlicheEinbindungDrucken();
+}
+void HydraulischerGrundbruchAbschnitt() {
+    HydraulischerGrundbruchDrucken();
+}
 void TiefeGleitfugeAbschnitt() {}
 void LastfallMaximaAbschnitt() {}
 void GesamtMaximaAbschnitt() {}

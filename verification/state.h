@@ -101,6 +101,7 @@ struct Nachweiszustand {
     float Wandgewicht = 0.0f, WandAuftrieb = 0.0f, EavZusatz = 0.0f;
     float BvPfahl = 0.0f; // soldier piles' own Bv, kept aside for their vertical table
     float SummeV2d = 0.0f, SummeV2k = 0.0f;
+    float MinDt = 0.0f; // partial factors: minimum extra embedment 0.1 t EinspErg / 100 (m)
 };
 
 extern Nachweiszustand N;
