@@ -1,4 +1,6 @@
 #include "verification/nachweise.h"
+#include "verification/anchor_files.h"
+#include "verification/deep_slip_section.h"
 
 #include <cmath>
 #include <cstdint>
@@ -234,7 +236,9 @@ void UebergabeDateienSchreiben() {
 }
 
 // ---- sections that other parts of the program fill in
-void GlfrLesen() {}
+void GlfrLesen() {
+    GlfrDateiLesen();
+}
 void ErdwiderstandAbschnitt() {}
 void EinbindungAbschnitt() {}
 void GleichgewichtAbschnitt() {}
@@ -244,7 +248,9 @@ bool ErforderlicheEinbindungAbschnitt() {
     return false;
 }
 void HydraulischerGrundbruchAbschnitt() {}
-void TiefeGleitfugeAbschnitt() {}
+void TiefeGleitfugeAbschnitt() {
+    TiefeGleitfugeBericht();
+}
 void LastfallMaximaAbschnitt() {}
 void GesamtMaximaAbschnitt() {}
 void GleitkreisRechnenAbschnitt() {
