@@ -1,6 +1,7 @@
 #include "verification/nachweise.h"
 #include "verification/anchor_files.h"
 #include "verification/deep_slip_section.h"
+#include "verification/slip_circle_table.h"
 
 #include <cmath>
 #include <cstdint>
@@ -256,7 +257,9 @@ void GesamtMaximaAbschnitt() {}
 void GleitkreisRechnenAbschnitt() {
     Zormg::GleitkreisRechnen();
 }
-void GleitkreisTabelleAbschnitt() {}
+void GleitkreisTabelleAbschnitt() {
+    GleitkreisTabelle();
+}
 void BemessungAbschnitt() {}
 
 } // namespace zormd
