@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "dialogs/project/project_dialogs.h"
 #include "frame/run/windows.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     vb::draw::qt::InstallPrinter();
     // Every window by its name, for the libraries below the one that defines it.
     RegisterFrameRunWindows();
+    RegisterProjectDialogs();
     int code = 0;
     bool gestartet = false;
     for (;;) {

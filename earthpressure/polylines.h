@@ -26,6 +26,10 @@ public:
     float& operator()(int linie, int punkt) { return werte_[index(linie, punkt)]; }
     float operator()(int linie, int punkt) const { return werte_[index(linie, punkt)]; }
 
+    // The points 0..PunkteOben() of one line, contiguous, for loops that check their bounds once.
+    float* Zeile(int linie) { return werte_.data() + index(linie, 0); }
+    const float* Zeile(int linie) const { return werte_.data() + index(linie, 0); }
+
     int LinienOben() const { return linienOben_; } // -1 while not made
     int PunkteOben() const { return punkteOben_; } // -1 while not made
 

@@ -153,6 +153,9 @@ struct Keilmodell {
     // Saved grid: z of the lines 0..LetzteGleitLinie, row LetzteGleitLinie + 1 the grid x.
     zor::Linientafel GleitRasterZ{ModellZuGross};
     int16_t RasterAnz = 0;
+    // Per line 0..LetzteGleitLinie of the saved grid the ranges of its x and z, widened as the cut of
+    // two segments widens them (x low, x high, z low, z high); empty when a value is not finite.
+    std::vector<float> RasterRahmen;
 
     // Slice values, indexed by the line that bounds the slice from above (1..20).
     std::array<float, 21> W{}, GammaFeucht{}, GammaAuftrieb{}, Phi{}, C{}, DeltaP{};

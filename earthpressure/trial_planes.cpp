@@ -1,6 +1,8 @@
 #include "earthpressure/trial_planes.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "earthpressure/handover_a.h"
 #include "earthpressure/handover_b.h"
@@ -48,7 +50,11 @@ void OrdinatenAusResultierenden(const float* z, const float* E, int n, float* e)
     }
 }
 
-float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
+namespace {
+
+// KeilKraft with every access checked: for wedge indices that do not fit the line tables, whose range
+// handler then ends the search.
+float KeilKraftGeprueft(float theta, int16_t kExit, int16_t kWall) {
     const auto& K = Keil;
     float T = 0.0f;
     const double th = theta;
@@ -73,6 +79,60 @@ float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
             (c * L * std::cos(static_cast<double>(phi)) + G * std::sin(static_cast<double>(phi) + th)) *
             std::cos(static_cast<double>(delta)) /
             std::cos(static_cast<double>(phi) + th - static_cast<double>(delta));
+        T = T - static_cast<float>(Ek);
+    }
+    return T;
+}
+
+} // namespace
+
+float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
+    const auto& K = Keil;
+    const int letzte = K.LetzteGleitLinie;
+    if (kExit < 0 || kWall > K.GleitLinieX.PunkteOben() || kWall > K.GleitLinieZ.PunkteOben() || letzte < 1 ||
+        letzte > K.GleitLinieZ.LinienOben() || K.GleitLinieX.LinienOben() < 1 ||
+        static_cast<std::size_t>(kWall) > K.GleitListe1.size())
+        return KeilKraftGeprueft(theta, kExit, kWall);
+    std::array<const float*, 32> zeilen{};
+    if (letzte >= static_cast<int>(zeilen.size())) return KeilKraftGeprueft(theta, kExit, kWall);
+    for (int j = 1; j <= letzte; ++j)
+        zeilen[j] = K.GleitLinieZ.Zeile(j);
+    const float* const x1 = K.GleitLinieX.Zeile(1);
+
+    float T = 0.0f;
+    const double th = theta;
+    const float cosTheta = static_cast<float>(std::cos(th));
+    // The angle functions of the last slice values, for the next column of the same values.
+    bool gemerkt = false;
+    float phiAlt = 0.0f, deltaAlt = 0.0f;
+    double cosPhi = 0.0, sinPhiTheta = 0.0, cosDelta = 0.0, cosPhiThetaDelta = 0.0;
+    for (int k = kExit; k <= kWall - 1; ++k) {
+        const float dx = x1[k + 1] - x1[k];
+        float G = K.GleitListe1[k];
+        float phi = 0.0f, c = 0.0f, delta = 0.0f;
+        for (int j = 1; j <= letzte - 1; ++j) {
+            const float h =
+                ((zeilen[j + 1][k] - zeilen[j][k]) + (zeilen[j + 1][k + 1] - zeilen[j][k + 1])) / 2.0f;
+            if (h > 0.001f) {
+                G = G + h * dx * K.W[j];
+                phi = K.Phi[j];
+                c = K.C[j];
+                delta = K.DeltaP[j];
+            }
+        }
+        const float L = dx / cosTheta;
+        if (phi + theta - delta > 1.57f) delta = phi + theta - 1.57f;
+        if (!gemerkt || std::bit_cast<uint32_t>(phi) != std::bit_cast<uint32_t>(phiAlt) ||
+            std::bit_cast<uint32_t>(delta) != std::bit_cast<uint32_t>(deltaAlt)) {
+            cosPhi = std::cos(static_cast<double>(phi));
+            sinPhiTheta = std::sin(static_cast<double>(phi) + th);
+            cosDelta = std::cos(static_cast<double>(delta));
+            cosPhiThetaDelta = std::cos(static_cast<double>(phi) + th - static_cast<double>(delta));
+            phiAlt = phi;
+            deltaAlt = delta;
+            gemerkt = true;
+        }
+        const double Ek = (c * L * cosPhi + G * sinPhiTheta) * cosDelta / cosPhiThetaDelta;
         T = T - static_cast<float>(Ek);
     }
     return T;

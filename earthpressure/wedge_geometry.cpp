@@ -1,5 +1,6 @@
 #include "earthpressure/wedge_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -49,6 +50,16 @@ void PunktAnhaengen(int16_t code, float x, float z) {
     K.GelaendeZ[K.AnzGleitPunkte] = z;
 }
 
+// The range of one coordinate of a segment, widened by the tolerance of zormc::Schnittpunkt exactly as it
+// widens it. Schnittpunkt reports a crossing only inside both segments' ranges, so segments whose ranges
+// do not overlap in x or in z have none, and the cut need not be made.
+struct Bereich {
+    float lo, hi;
+    Bereich(float a, float b) : lo((a < b ? a : b) - 0.0001f), hi((a < b ? b : a) + 0.0001f) {}
+    Bereich(float l, float h, int) : lo(l), hi(h) {} // bounds already widened
+    bool Ueberlappt(const Bereich& o) const { return lo < o.hi && o.lo < hi; }
+};
+
 bool StufeGelistet() {
     for (int k = 1; k <= 12; ++k)
         if (P.DeltaNeuAushub[k] == P.AushNr) return true;
@@ -83,6 +94,108 @@ void GelaendeSchneiden() {
     }
     ModellZuGross();
 }
+
+namespace {
+
+// GelaendeSchneiden for the state a trial wedge leaves before it: lines 0..gl - 1 all on the grid (the same
+// abscissae and counts, as the wedge has just restored them), line gl (the slip line) on points of its own.
+// The passes of GelaendeSchneiden then do exactly this: the first walks line 0 and the slip line together
+// (abscissae closer than 0.001 give one point at the grid's abscissa), the second brings every other line
+// onto that walk's abscissae, each line keeping its own values at the grid's abscissae and taking its value
+// on its own grid segment at the slip line's, and the third changes nothing. Here the walk is made once and
+// every line written once. False, with nothing changed, where that reasoning does not hold (a line without
+// points, an abscissa that is not finite, a walk that would not fit the tables): the caller then runs
+// GelaendeSchneiden itself.
+bool SchlupflinieEinfuegen() {
+    auto& K = Keil;
+    const int gl = K.LetzteGleitLinie + 1;
+    const int nG = K.GleitLinieAnz[0];
+    const int nS = K.GleitLinieAnz[gl];
+    if (nG < 1 || nS < 1) return false;
+    const int oben = std::min(K.GleitLinieX.PunkteOben(), K.GleitLinieZ.PunkteOben());
+    if (nG > oben || nS > oben || gl > K.GleitLinieX.LinienOben() || gl > K.GleitLinieZ.LinienOben())
+        return false;
+    const float* const G = K.GleitLinieX.Zeile(0);
+    for (int p = 1; p <= nG; ++p)
+        if (!std::isfinite(G[p])) return false;
+    const float* const S = K.GleitLinieX.Zeile(gl);
+    const float* const SZ = K.GleitLinieZ.Zeile(gl);
+    for (int p = 1; p <= nS; ++p)
+        if (!std::isfinite(S[p])) return false;
+
+    // The walk: per merged point its abscissa, the grid points consumed up to it and whether it is a
+    // point of the slip line alone.
+    thread_local std::vector<float> mx, mzGleit;
+    thread_local std::vector<int> rasterBis;
+    thread_local std::vector<char> nurGleit;
+    const std::size_t platz = static_cast<std::size_t>(nG + nS) + 2;
+    if (mx.size() < platz) {
+        mx.resize(platz);
+        mzGleit.resize(platz);
+        rasterBis.resize(platz);
+        nurGleit.resize(platz);
+    }
+    auto wertAuf = [](const float* lx, const float* lz, int i, float x) -> float {
+        if (i < 1) return lz[1];
+        const float x0 = lx[i];
+        const float x1 = lx[i + 1];
+        const float z0 = lz[i];
+        if (x0 == x1) return z0;
+        const float z1 = lz[i + 1];
+        return z0 + (z1 - z0) * (x - x0) / (x1 - x0);
+    };
+    int i1 = 0, i2 = 0, k = 0;
+    do {
+        ++k;
+        if (k > oben) return false;
+        const float d = G[i1 + 1] - S[i2 + 1];
+        if (std::fabs(d) < 0.001f) {
+            ++i1;
+            ++i2;
+            mx[k] = G[i1];
+            mzGleit[k] = SZ[i2];
+            nurGleit[k] = 0;
+        } else if (d < 0.0f) {
+            ++i1;
+            mx[k] = G[i1];
+            mzGleit[k] = wertAuf(S, SZ, i2, G[i1]);
+            nurGleit[k] = 0;
+        } else {
+            ++i2;
+            mx[k] = S[i2];
+            mzGleit[k] = SZ[i2];
+            nurGleit[k] = 1;
+        }
+        rasterBis[k] = i1;
+    } while (i1 < nG && i2 < nS);
+
+    // Every grid line onto the merged abscissae, read from a copy of its grid values.
+    thread_local std::vector<float> gx, gz;
+    if (gx.size() < static_cast<std::size_t>(nG) + 2) {
+        gx.resize(static_cast<std::size_t>(nG) + 2);
+        gz.resize(static_cast<std::size_t>(nG) + 2);
+    }
+    std::copy(G + 1, G + 1 + nG, gx.begin() + 1);
+    for (int L = 0; L < gl; ++L) {
+        float* const z = K.GleitLinieZ.Zeile(L);
+        float* const x = K.GleitLinieX.Zeile(L);
+        std::copy(z + 1, z + 1 + nG, gz.begin() + 1);
+        for (int p = 1; p <= k; ++p)
+            z[p] = nurGleit[p] ? wertAuf(gx.data(), gz.data(), rasterBis[p], mx[p]) : gz[rasterBis[p]];
+        std::copy(mx.begin() + 1, mx.begin() + 1 + k, x + 1);
+        K.GleitLinieAnz[L] = static_cast<int16_t>(k);
+    }
+    float* const x = K.GleitLinieX.Zeile(gl);
+    float* const z = K.GleitLinieZ.Zeile(gl);
+    for (int p = 1; p <= k; ++p) {
+        x[p] = mx[p];
+        z[p] = mzGleit[p];
+    }
+    K.GleitLinieAnz[gl] = static_cast<int16_t>(k);
+    return true;
+}
+
+} // namespace
 
 void KeilmodellAufbauen() {
     auto& K = Keil;
@@ -246,6 +359,27 @@ void KeilmodellAufbauen() {
             K.GleitRasterZ(L, p) = K.GleitLinieZ(L, p);
     for (int p = 1; p <= nP; ++p)
         K.GleitRasterZ(K.LetzteGleitLinie + 1, p) = K.GleitLinieX(1, p);
+    K.RasterRahmen.assign(4 * static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0.0f);
+    for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
+        float xMin = K.GleitRasterZ(K.LetzteGleitLinie + 1, 1), xMax = xMin;
+        float zMin = K.GleitRasterZ(L, 1), zMax = zMin;
+        for (int p = 1; p <= nP; ++p) {
+            const float x = K.GleitRasterZ(K.LetzteGleitLinie + 1, p), z = K.GleitRasterZ(L, p);
+            if (!std::isfinite(x) || !std::isfinite(z)) {
+                K.RasterRahmen.clear();
+                return;
+            }
+            xMin = std::min(xMin, x);
+            xMax = std::max(xMax, x);
+            zMin = std::min(zMin, z);
+            zMax = std::max(zMax, z);
+        }
+        const Bereich bx(xMin, xMax), bz(zMin, zMax);
+        K.RasterRahmen[4 * L] = bx.lo;
+        K.RasterRahmen[4 * L + 1] = bx.hi;
+        K.RasterRahmen[4 * L + 2] = bz.lo;
+        K.RasterRahmen[4 * L + 3] = bz.hi;
+    }
 }
 
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
@@ -254,17 +388,21 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const int letzte = K.LetzteGleitLinie;
     const int gl = letzte + 1;
 
-    // 8. Lines from the saved grid.
+    // 8. Lines from the saved grid (the rows are checked once: the grid fits the line tables).
+    if (nP > K.GleitLinieX.PunkteOben() || nP > K.GleitLinieZ.PunkteOben()) ModellZuGross();
+    const float* const rasterX = K.GleitRasterZ.Zeile(gl);
     for (int L = 0; L <= letzte; ++L) {
-        for (int p = 1; p <= nP; ++p) {
-            K.GleitLinieZ(L, p) = K.GleitRasterZ(L, p);
-            K.GleitLinieX(L, p) = K.GleitRasterZ(gl, p);
-        }
+        const float* const rz = K.GleitRasterZ.Zeile(L);
+        std::copy(rz + 1, rz + 1 + nP, K.GleitLinieZ.Zeile(L) + 1);
+        std::copy(rasterX + 1, rasterX + 1 + nP, K.GleitLinieX.Zeile(L) + 1);
         K.GleitLinieAnz[L] = static_cast<int16_t>(nP);
     }
 
-    // 9. Slip points: the far end, the wall point and every crossing of the plane with a line.
-    std::vector<float> sx(101, 0.0f), sz(101, 0.0f);
+    // 9. Slip points: the far end, the wall point and every crossing of the plane with a line. The
+    // lists are kept for the next wedge.
+    thread_local std::vector<float> sx, sz;
+    sx.assign(101, 0.0f);
+    sz.assign(101, 0.0f);
     int ns = 0;
     Anhaengen(sx, ns, -999.0f);
     sz[ns] = -99.0f;
@@ -273,16 +411,44 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const double th = theta;
     const float xFern = static_cast<float>(-999.0 * std::cos(th));
     const float zFern = zp - static_cast<float>(999.0 * std::sin(th));
+    const Bereich ebeneX(xFern, 0.0f), ebeneZ(zFern, zp);
+    const float dxEbene = 0.0f - xFern;
+    const bool ebeneSchraeg = dxEbene != 0.0f && std::isfinite(dxEbene) && std::isfinite(zFern);
+    const float* const x1 = K.GleitLinieX.Zeile(1);
+    const bool rahmen = K.RasterRahmen.size() == 4 * static_cast<std::size_t>(letzte + 1);
     for (int L = 1; L <= letzte; ++L) {
+        if (rahmen) {
+            // A line whose whole range the plane misses has no segment it could cut (each segment's
+            // range lies inside the line's).
+            const float* const r = K.RasterRahmen.data() + 4 * L;
+            const Bereich linieX{r[0], r[1], 0}, linieZ{r[2], r[3], 0};
+            if (!ebeneZ.Ueberlappt(linieZ) || !ebeneX.Ueberlappt(linieX)) continue;
+            if (ebeneSchraeg) {
+                const float za = zFern + (zp - zFern) * (linieX.lo - xFern) / dxEbene;
+                const float zb = zFern + (zp - zFern) * (linieX.hi - xFern) / dxEbene;
+                if (std::max(za, zb) <= linieZ.lo || std::min(za, zb) >= linieZ.hi) continue;
+            }
+        }
+        const float* const lx = K.GleitLinieX.Zeile(L);
+        const float* const lz = K.GleitLinieZ.Zeile(L);
         for (int s = 1; s <= K.GleitLinieAnz[L] - 1; ++s) {
+            const Bereich segX(lx[s], lx[s + 1]), segZ(lz[s], lz[s + 1]);
+            if (!ebeneZ.Ueberlappt(segZ) || !ebeneX.Ueberlappt(segX)) continue;
+            if (ebeneSchraeg) {
+                // The crossing's depth is the plane's depth at an abscissa inside the segment's range,
+                // computed as Schnittpunkt computes it; that computation rises or falls with the
+                // abscissa, so its values at the range's ends bound it.
+                const float za = zFern + (zp - zFern) * (segX.lo - xFern) / dxEbene;
+                const float zb = zFern + (zp - zFern) * (segX.hi - xFern) / dxEbene;
+                if (std::max(za, zb) <= segZ.lo || std::min(za, zb) >= segZ.hi) continue;
+            }
             float xs = 0, zs = 0;
             int16_t treffer = 0;
-            zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, K.GleitLinieX(L, s), K.GleitLinieZ(L, s),
-                                K.GleitLinieX(L, s + 1), K.GleitLinieZ(L, s + 1), xs, zs, treffer);
+            zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, lx[s], lz[s], lx[s + 1], lz[s + 1], xs, zs, treffer);
             if (treffer != 1) continue;
             bool nah = false;
             for (int p = 1; p <= K.GleitLinieAnz[1] && !nah; ++p)
-                if (std::fabs(xs - K.GleitLinieX(1, p)) < 0.001f) nah = true;
+                if (std::fabs(xs - x1[p]) < 0.001f) nah = true;
             for (int p = 1; p <= ns && !nah; ++p)
                 if (std::fabs(xs - sx[p]) < 0.001f) nah = true;
             if (nah) continue;
@@ -300,16 +466,18 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     if (sz[ns] == -99.0f) sz[ns] = sz[ns - 1];
 
     // 10. The slip line, merged with all lines.
-    for (int p = 0; p <= K.GleitLinieX.PunkteOben(); ++p) {
-        K.GleitLinieX(gl, p) = 0.0f;
-        K.GleitLinieZ(gl, p) = 0.0f;
+    {
+        float* const x = K.GleitLinieX.Zeile(gl);
+        std::fill(x, x + K.GleitLinieX.PunkteOben() + 1, 0.0f);
+        float* const z = K.GleitLinieZ.Zeile(gl);
+        std::fill(z, z + K.GleitLinieZ.PunkteOben() + 1, 0.0f);
     }
     for (int p = 1; p <= ns; ++p) {
         K.GleitLinieX(gl, p) = sx[p];
         K.GleitLinieZ(gl, p) = sz[p];
     }
     K.GleitLinieAnz[gl] = static_cast<int16_t>(ns);
-    GelaendeSchneiden();
+    if (!SchlupflinieEinfuegen()) GelaendeSchneiden();
 
     // 11. Exit of the plane at the bottom (nearest to the wall) and the wall index.
     const int n1 = K.GleitLinieAnz[1];
@@ -333,9 +501,18 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     GleitkeilGeometrie(kExit, kWall);
 
     // 13. Clip every line to the slip line.
-    for (int L = 1; L <= letzte; ++L)
-        for (int p = 1; p <= n1; ++p)
-            if (K.GleitLinieZ(L, p) > K.GleitLinieZ(gl, p)) K.GleitLinieZ(L, p) = K.GleitLinieZ(gl, p);
+    if (n1 <= K.GleitLinieZ.PunkteOben()) {
+        const float* const zg = K.GleitLinieZ.Zeile(gl);
+        for (int L = 1; L <= letzte; ++L) {
+            float* const z = K.GleitLinieZ.Zeile(L);
+            for (int p = 1; p <= n1; ++p)
+                if (z[p] > zg[p]) z[p] = zg[p];
+        }
+    } else {
+        for (int L = 1; L <= letzte; ++L)
+            for (int p = 1; p <= n1; ++p)
+                if (K.GleitLinieZ(L, p) > K.GleitLinieZ(gl, p)) K.GleitLinieZ(L, p) = K.GleitLinieZ(gl, p);
+    }
 }
 
 void GleitkeilGeometrie(int16_t kExit, int16_t kWall) {

@@ -110,28 +110,74 @@ struct Statikzustand {
     float EW1 = 0.0f, EW2 = 0.0f, EW3 = 0.0f;
     int16_t TBWFall = 0;
 
-    // Report notes of the statics ("***" lines) not yet written; the stage prints and clears them.
-    std::vector<std::string> Hinweise;
-
-    // ---- results of a stage the verification stage reads (set by the statics stage)
-    float CKraft = 0.0f;  // C force at the wall foot (kN/m)
-    float CKraftV = 0.0f; // its vertical component (kN/m)
-    float DeltaT = 0.0f;  // extra embedment for the C force (m)
-    // Values of the last converged C-force extra-embedment iteration; CKraftDt is cleared when a
-    // stage starts, so that a value of an earlier stage is never reported.
-    float CKraftPhi = 0.0f, CKraftDelta = 0.0f; // radians
-    float CKraftKp = 0.0f, CKraftSigV = 0.0f, CKraftEtap = 0.0f, CKraftDt = 0.0f;
-    int16_t GebetteteKragwand = 0; // bedded foot and no support at all
-    int16_t BettungReduziert = 0;  // the bedding iteration reduced a spring ("ZORBETTU")
-    int16_t EinspDrucken = 0;      // the report prints the degree of fixity
-    int16_t KeineKonvergenz = 0;   // 20000: the foot search stopped at its bound
-    float EpvWand = 0.0f;          // vertical passive resistance (kN/m)
-    float ZRuhedruckFuss = 0.0f;   // load zero point (m)
-    float GleitWinkel1 = 0.0f, GleitWinkel2 = 0.0f;
-    // Point list of the plot record (1..50: depth in [1], value in [2]).
+    // ---- statics of a stage (driver, foot search, loads, passive resistance, bedding, heave)
+    // Hand-over settings of the stage driver to the foot search.
+    int16_t WandfussEingabe = 0;   // foot mode of the stage as entered
+    int16_t WandartEingabe = 0;    // wall kind as entered
+    float ZWandfussEingabe = 0.0f; // foot level as entered (m)
+    int16_t GelenkFussModus = 0;   // 1: a mode-4 pass of a stage entered in mode 1 or 2 gets a hinged foot
+    int16_t ErdauflagerModus = 0;  // 1: lower the foot while the passive resistance is at most 1 kN/m
+    float ZFussVorgabe = 0.0f;     // prescribed foot level of the pass (0: searched)
+    float FussVersatz = 0.01f;     // a search in modes 1 and 4 starts at ZWandfuss + FussVersatz
+    float ToleranzFussTBW = 0.2f;  // convergence tolerance of soldier-pile walls (kN/m)
+    int16_t AnzAuflagerKopf = 0;   // supports in force including a hinged or fixed head
+    int16_t BettungDurchlauf = 0, BettungWiederholen = 0, BettungReduziert = 0;
+    // Results of the driver.
+    float zFussFrei = 0.0f, zFussFest = 0.0f; // foot levels of the free and the fixed search (m)
+    int16_t EinspDrucken = 0;                 // the report prints the degree of fixity (P.EinspErg)
+    int16_t GebetteteKragwand = 0;            // bedded foot and no support at all
+    int16_t AnzBettungStufe = 0;              // rows of the stage's bedding table
+    int16_t KeineKonvergenz = 0;              // 20000: the foot search stopped at its bound
+    float EpvWand = 0.0f;                     // vertical passive resistance (kN/m)
+    float ZRuhedruckFuss = 0.0f;              // load zero point (m)
+    float Ze1Fig6Wirksam = 99.0f;             // end level of the stage's own figure 6 (99: none)
+    // Copy of the passive diagram (1..50: depth in [1], ordinate in [2]).
     static constexpr int kMaxSigmaVKopie = 50;
     std::array<std::array<float, 3>, kMaxSigmaVKopie + 1> SigmaVKopie{};
     int16_t AnzAuflagerAlle = 0;
+    int16_t SickerDurchlaeufe = 0; // seepage passes of the current stage ("B" answers)
+    float WasserwichteErd = 10.0f, WasserwichteLuft = 10.0f; // (1 - i) * 10 (kN/m3)
+
+    // Foot search.
+    int16_t IterZaehler = 0, FussSucheStatus = 0;
+    int16_t FussUntenBegrenzt = 0; // 1: the foot could not be lowered further (lists end at 99)
+    float FussSchritt = 0.0f, FussRest = 0.0f, FussRestAlt = 0.0f;
+    static constexpr int kMaxIterProtokoll = 42;
+    std::array<float, kMaxIterProtokoll + 1> IterT{}, IterBh{}, IterEph{}, IterMFuss{}, IterEphPfahl{};
+    float Bh = 0.0f, MFuss = 0.0f, CKraft = 0.0f, DeltaT = 0.0f, EphKopie = 0.0f, SohlSpannungFuss = 0.0f;
+    float CKraftBericht = 0.0f, CKraftDelta = 0.0f, CKraftDt = 0.0f, CKraftEtap = 0.0f, CKraftSigV = 0.0f,
+          CKraftKp = 0.0f, CKraftPhi = 0.0f;
+    int16_t DeltaTBestimmbar = 1; // 0: the extra embedment could not be determined ("***" line)
+
+    // Loads of an iteration.
+    zor::Ordinatenliste Eah;                             // "ZORZ3": soil weight and cohesion
+    std::vector<std::array<float, 3>> ErddruckAenderung; // 1..n: depth, e before, e after the change
+    int16_t AnzErddruckAenderung = 0;
+    std::vector<float> EhListe, EvListe, EhListeZ; // 1..AnzGlfListe
+    int16_t AnzGlfListe = 0;
+    zor::Ordinatenliste ESummeKopie;   // vertical component of the active share
+    zor::Ordinatenliste LastbildKopie; // unredistributed load diagram (graphics)
+    float E0 = 0.0f, EahErd = 0.0f, EahErdV = 0.0f, AbgeschnDruckV = 0.0f;
+    // Passive resistance of an iteration.
+    float GleitWinkel1 = 0.0f, GleitWinkel2 = 0.0f, GleitWinkelDatei = 0.0f, EWidh = 0.0f;
+    float ERef = 0.0f;                 // flat-bottom reference of a sloped bottom (kN/m)
+    int16_t ERefGesetzt = 0;           // 1: ERef belongs to this iteration
+    zor::Ordinatenliste EphKopieListe; // vertical component times Etap (report)
+    // After the superposition.
+    float EahZusatz = 0.0f, Wh = 0.0f, WasserFaktor = 1.0f, WasserFaktorBSP = 1.0f, ZspSkalaBSP = 1.0f;
+    std::vector<float> ZusSpannungV;
+    zor::Ordinatenliste WasserErd;     // factored net water diagram (report)
+    zor::Ordinatenliste Erdwiderstand; // passive diagram from HUmlagerung to the foot ("ZOREwid.")
+
+    // Hydraulic heave.
+    int16_t HydrSchritte = 0; // first safe step; -1: none up to the limit
+    float GBr = 0.0f, hF = 0.0f, hWu = 0.0f, Stroemungskraft = 0.0f;
+
+    // Report notes of the statics ("***" lines) not yet written; the stage prints and clears them.
+    std::vector<std::string> Hinweise;
+
+    // ---- results of a stage the verification stage reads beyond those above (set by the statics stage)
+    float CKraftV = 0.0f; // vertical component of the C force (kN/m)
 };
 
 extern Statikzustand St;

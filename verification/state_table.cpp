@@ -1,5 +1,6 @@
 #include "verification/state_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -32,6 +33,16 @@ float Wert(int i, int spalte) {
 }
 int Art(int i) {
     return static_cast<int>(std::lround(Wert(i, zormc::kArt)));
+}
+
+// Last row of this solve: the end row of the beam, or AnzZeilen when none is there. (The statics'
+// solver counts its rows from 0, so AnzZeilen may lie one behind its end row; rows behind the end row
+// belong to an earlier solve.)
+int LetzteZeile() {
+    const int n = std::min<int>(St.AnzZeilen, zormc::kMaxZeile);
+    for (int i = 1; i <= n; ++i)
+        if (Art(i) == zormc::kEnde) return i;
+    return n;
 }
 
 const std::string& I() {
@@ -180,7 +191,7 @@ void KraftZeile(int i, int art) {
             if (dQ < 0.0f && St.GebetteteKragwand == 0) N.SummeNegKraefte += dQ;
             FederSuchen(i - 1, 1, -1, N.FederZOben);
             // Rows behind AnzZeilen belong to an earlier solve.
-            FederSuchen(i + 1, St.AnzZeilen, 1, N.FederZUnten);
+            FederSuchen(i + 1, LetzteZeile(), 1, N.FederZUnten);
             const float h = (N.FederZUnten - N.FederZOben) / 2.0f;
             if (h > 0.0f && dQ / h > N.MaxFederPressung) {
                 N.MaxFederPressung = dQ / h;
@@ -316,7 +327,7 @@ void KotenRaster() {
     auto& k = N.KotenListe;
     k.assign(1, 0.0f);
     k.push_back(0.0f); // point 1
-    const int zeilen = St.AnzZeilen;
+    const int zeilen = LetzteZeile();
     for (int i = 1; i <= zeilen; ++i) {
         const float z = Wert(i, zormc::kTiefe);
         if (z > 0.0f && z - 0.0001f != k[k.size() - 2]) {
@@ -377,7 +388,7 @@ void ZustandsgroessenDrucken() {
     N.TMVektor2.fill(0.0);
 
     Ueberschrift();
-    const int zeilen = St.AnzZeilen;
+    const int zeilen = LetzteZeile();
     for (int i = 1; i <= zeilen; ++i) {
         auto& zeile = St.ErgebnisTabelle[static_cast<std::size_t>(i)];
         if (std::fabs(zeile[zormc::kQ]) < 0.01f) zeile[zormc::kQ] = 0.0f;
@@ -413,12 +424,8 @@ void ZustandsgroessenDrucken() {
 
 void FussZeileDrucken() {
     // The last row before the end of the beam.
-    int letzte = St.AnzZeilen;
-    for (int i = 1; i <= St.AnzZeilen; ++i)
-        if (Art(i) == zormc::kEnde) {
-            letzte = i - 1;
-            break;
-        }
+    const int ende = LetzteZeile();
+    const int letzte = ende >= 1 && Art(ende) == zormc::kEnde ? ende - 1 : ende;
     const float QF = letzte >= 1 ? Wert(letzte, zormc::kQ) : 0.0f;
     const float MF = letzte >= 1 ? Wert(letzte, zormc::kM) : 0.0f;
     bool fussZeile = false;

@@ -4,6 +4,7 @@
 #include "earthpressure/stage_b.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
+#include "statics/stage.h"
 #include "verification/nachweise.h"
 
 using zorm1::P;
@@ -13,7 +14,7 @@ namespace zorrun {
 namespace {
 
 Laufstufen Standard() {
-    return Laufstufen{zorma::EingabeAuswerten, zormb::ErddruckBerechnen, StatikPlatzhalter, zormd::Nachweise};
+    return Laufstufen{zorma::EingabeAuswerten, zormb::ErddruckBerechnen, zormc::WandStatik, zormd::Nachweise};
 }
 
 Laufstufen& Installiert() {

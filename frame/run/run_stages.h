@@ -34,11 +34,11 @@ struct Laufstufen {
 // The stages the driver calls.
 Laufstufen& Stufen();
 
-// Back to the program's stages: stage a, the earth-pressure stage, the stand-in below for the statics
-// until that stage is part of the program, and the verification stage.
+// Back to the program's stages: stage a, the earth-pressure stage, the statics (zormc::WandStatik) and
+// the verification stage (zormd::Nachweise).
 void StufenStandard();
 
-// Stand-in of the statics: every stage is solved at once ("D").
+// Stand-in of the statics for tests of the driver: every stage is solved at once ("D").
 void StatikPlatzhalter(std::string& status);
 
 // Stand-in of the verifications: steps stage and load case as the verification stage does, answers "B" while

@@ -5,6 +5,7 @@
 #include "frame/run/frmDateiwahl.h"
 #include "frame/run/frmTitel.h"
 #include "frame/run/frmZOR0.h"
+#include "graphics/frmZorG1.h"
 #include "platform/forms/registry.h"
 
 void RegisterFrameRunWindows() {
@@ -13,4 +14,5 @@ void RegisterFrameRunWindows() {
     vb::RegisterForm<frmTitel>("frmTitel");
     vb::RegisterForm<frmDateiwahl>("frmDateiwahl");
     vb::RegisterForm<frmAuswahl>("frmAuswahl");
+    zorg::RegisterGraphicsWindows();
 }

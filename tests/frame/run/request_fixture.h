@@ -77,8 +77,8 @@ protected:
     }
 
     // Stand-in stages: stage a notes the project data it was called with and writes the end marker;
-    // the earth-pressure stage notes load case and stage; statics and verifications are the driver's
-    // stand-ins (they need no hand-over files) unless a test installs others.
+    // the earth-pressure stage notes load case and stage; the statics solves every stage at once and the
+    // verifications are the driver's stand-in, unless a test installs others.
     void Platzhalterstufen() {
         auto& s = zorrun::Stufen();
         s.EingabeAuswerten = [this] {
@@ -89,6 +89,7 @@ protected:
             P.SchichtPhi[1] *= P.GradZuRad; // as stage a leaves the layer angles
         };
         s.ErddruckBerechnen = [this] { besucht.emplace_back(P.LFNr, P.AushNr); };
+        s.WandStatik = zorrun::StatikPlatzhalter;
         s.Nachweise = zorrun::NachweisePlatzhalter;
     }
 

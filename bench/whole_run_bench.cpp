@@ -1,0 +1,73 @@
+// Speed of a whole run of a large project: the program's request on the generated project of the tests
+// (12 layers, 8 slopes, 7 support levels, 15 stages x 8 load cases, a sloped and loaded bottom in every
+// stage): the project file read, the safety factors, and the runs through every stage the program has,
+// without windows (items = passes of load case and stage).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "frame/project_data.h"
+#include "frame/project_file.h"
+#include "frame/run/headless_run.h"
+#include "frame/run_state.h"
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/runtime.h"
+#include "slipcircle/zormg_state.h"
+#include "tests/support/large_project.h"
+
+using zorm1::P;
+
+namespace {
+
+// Message boxes of the run: counted; a run that shows one did not calculate what is measured.
+struct Meldungen : vb::MsgBoxHandler {
+    int anzahl = 0;
+    std::string erste;
+    int show(std::string_view prompt, int buttons, std::string_view) override {
+        if (anzahl++ == 0) erste = prompt;
+        return vb::headless::DefaultAnswer(buttons);
+    }
+    void beep() override {}
+};
+
+void BM_GanzerLauf(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("zor_bench_run_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const fs::path alt = fs::current_path();
+    fs::current_path(dir);
+    ::setenv("XDG_DATA_HOME", (dir / "xdg").c_str(), 1);
+    Meldungen meldungen;
+    vb::SetMsgBoxHandler(&meldungen);
+
+    zorm1::ResetProjectData();
+    P.GradZuRad = 3.141593f / 180.0f;
+    P.TiefeUnendlich = 99.0f;
+    if (!zortest::GrossesProjekt(std::string(ZOR_TEST_DATA) + "/Traegerbohlwand_verankert") ||
+        !zorm1::EingabeSchreiben("gross"))
+        state.SkipWithError("the large project cannot be made");
+
+    int64_t durchgaenge = 0;
+    for (auto _ : state) {
+        zorm1::ResetProjectData();
+        zor::LaufZuruecksetzen();
+        Zormg::ZustandZuruecksetzen();
+        const int code = zorrun::ProjektRechnen("gross");
+        if (code != zorrun::kLaufFertig || meldungen.anzahl > 0) {
+            state.SkipWithError(("the run did not end: " + meldungen.erste).c_str());
+            break;
+        }
+        durchgaenge += P.AnzLF * P.AnzAush;
+    }
+    state.SetItemsProcessed(durchgaenge);
+    vb::SetMsgBoxHandler(nullptr);
+    vb::ResetRuntime();
+    fs::current_path(alt);
+    fs::remove_all(dir);
+}
+BENCHMARK(BM_GanzerLauf)->Unit(benchmark::kMillisecond);
+
+} // namespace

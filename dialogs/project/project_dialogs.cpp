@@ -1,0 +1,32 @@
+#include "dialogs/project/project_dialogs.h"
+
+#include <functional>
+
+#include "design/frmBemessung.h"
+#include "dialogs/project/design_page.h"
+#include "dialogs/project/frmBTeilSi.h"
+#include "dialogs/project/frmBoden1.h"
+#include "dialogs/project/frmProfile.h"
+#include "dialogs/project/frmWand1.h"
+#include "dialogs/project/soil_chain.h"
+#include "dialogs/project/support_levels.h"
+#include "dialogs/project/wall_section.h"
+#include "platform/forms/registry.h"
+
+void RegisterProjectDialogs() {
+    vb::RegisterForm<frmBTeilSi>("frmBTeilSi");
+    vb::RegisterForm<frmBTeilSi2>("frmBTeilSi2");
+    vb::RegisterForm<frmWand1>("frmWand1");
+    vb::RegisterForm<frmBemessung>("frmBemessung");
+    vb::RegisterForm<frmProfile>("frmProfile");
+    vb::RegisterForm<frmBoden1>("frmBoden1");
+    vb::RegisterForm<frmBoden1a>("frmBoden1a");
+    vb::RegisterForm<frmBoden2>("frmBoden2");
+    vb::RegisterForm<frmBoden3>("frmBoden3");
+    frmBemessung::Laden = &Bemessung::SeiteLaden;
+    vb::RegisterCall<void()>("frmWand1.BPfalsTBW", std::function<void()>(&frmWand1::BPfalsTBW));
+    vb::RegisterCall<void()>("frmWand1.BETON2", std::function<void()>(&frmWand1::BETON2));
+    vb::RegisterCall<void()>("frmBemessung.subEBreite", std::function<void()>(&Bemessung::subEBreite));
+    vb::RegisterCall<void()>("frmAnker1.AnkerAktualisieren",
+                             std::function<void()>(&Anker::AnkerAktualisieren));
+}

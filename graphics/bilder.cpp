@@ -1,0 +1,75 @@
+#include "graphics/bilder.h"
+
+#include "frame/project_data.h"
+#include "graphics/folge.h"
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
+#include "report/h504_seiten.h"
+
+namespace zorg {
+
+WeitereBilder& Weitere() {
+    static WeitereBilder w;
+    return w;
+}
+
+bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf) {
+    if (!MassstabEinrichten(z)) return false;
+    switch (art) {
+    case kSystem:
+        SystemZeichnen(z, 0, 0);
+        break;
+    case kStatik:
+        Grafik().stufe = StufeAusTabelle(stufe);
+        SystemZeichnen(z, 1, stufe);
+        LastenZeichnen(z, lf, stufe);
+        WasserAnkerZeichnen(z, stufe);
+        StatikZeichnen(z, lf, stufe);
+        if (zorm1::P.GelaendebruchEin != 0) GleitkreisZeichnen(z, lf, stufe);
+        break;
+    case kErgebnis:
+        if (Weitere().Ergebnisse) Weitere().Ergebnisse(z, lf, stufe);
+        break;
+    case kHuelleLF:
+        if (Weitere().Ueberlagerung) Weitere().Ueberlagerung(z, lf, 0);
+        break;
+    case kHuelleAlle:
+        if (Weitere().Ueberlagerung) Weitere().Ueberlagerung(z, 0, 1);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bildNr) {
+    using zorm1::P;
+    const std::string tag = "B" + vb::Trim(vb::Str(static_cast<int16_t>(bildNr + 100)));
+    d.SetDocumentName(P.GanzerName, tag);
+    d.SetOrientation(P.Querformat != 0 ? vb::draw::vbPRORLandscape : vb::draw::vbPRORPortrait);
+    if (!BildZeichnen(d, art, stufe, lf)) {
+        d.KillDoc();
+        return false;
+    }
+    GrafikRandLoeschen(d);
+    SchriftKlein(d);
+    const std::string text = tag + " zu " + P.GanzerName;
+    const float u = P.ZeichenEinheit;
+    const double breite = 8 * u + d.TextWidth(text), h = d.TextHeight(text);
+    d.Line(P.BildLinks, P.BildUnten - h - u, P.BildLinks + breite, P.BildUnten, vb::draw::vbWhite,
+           vb::draw::LineKind::FilledBox);
+    d.Line(P.BildLinks, P.BildUnten - h - u, P.BildLinks + breite, P.BildUnten, vb::draw::vbBlack,
+           vb::draw::LineKind::Box);
+    d.SetCurrentX(P.BildLinks + 4 * u);
+    d.SetCurrentY(P.BildUnten - h);
+    d.Print(text, vb::draw::PrintEnd::Stay);
+    SchriftNormal(d);
+    if (P.H504Ein != 0)
+        Anzeigen::H504GrafikSeite();
+    else
+        Anzeigen::SeitenNrGrafik();
+    d.EndDoc();
+    return true;
+}
+
+} // namespace zorg

@@ -1,0 +1,126 @@
+#include "graphics/frmZorG1.h"
+
+#include <cmath>
+
+#include "frame/project_data.h"
+#include "graphics/bilder.h"
+#include "graphics/zeichnen.h"
+#include "platform/draw/devices.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
+#include "report/h504_seiten.h"
+
+using zorm1::P;
+
+frmZorG1::frmZorG1()
+    : vb::Form("frmZorG1"), folge_(zorg::Bilderfolge::Anschluesse{
+                                [this](int16_t, int16_t stufe, int16_t lf) { BildZeichnen(stufe, lf); },
+                                [this](int16_t, int16_t stufe, int16_t lf) { BildDrucken(stufe, lf); },
+                                [this](const std::function<bool()>& fertig) {
+                                    vb::WaitUntil([this, &fertig] { return folge_.anf.Ende || fertig(); },
+                                                  "Grafik: Warten auf den Benutzer");
+                                },
+                                [](const std::string& m) { vb::MsgBox(m, vb::vbExclamation); }}) {
+    setCaption("Grafik anzeigen; Ausdruck im Hochformat");
+    setClientSize(12000, 9000);
+    DruckOk.setText("Drucken");
+    DruckOk.setVisible(false);
+    frmBildNr.setCaption("zu Bild Nr.");
+    frmBildNr.setVisible(false);
+    cmdOKBildNr.setCaption("OK");
+    mnuAlleBilderDrucken.setCaption("Alle folg. Bilder drucken");
+    mnuBildDrucken.setCaption("Bild drucken");
+    mnuZurueck.setCaption("zurück zu Bild 1");
+    mnuBildNr.setCaption("zu Bild ...");
+    mnuWeiter.setCaption("weiter");
+    mnuWeiter.Click = [this] { mnuWeiter_Click(); };
+    mnuZurueck.Click = [this] { mnuZurueck_Click(); };
+    mnuBildNr.Click = [this] { mnuBildNr_Click(); };
+    mnuBildDrucken.Click = [this] { mnuBildDrucken_Click(); };
+    mnuAlleBilderDrucken.Click = [this] { mnuAlleBilderDrucken_Click(); };
+    txtBildNr.LostFocus = [this] { txtBildNr_LostFocus(); };
+    cmdOKBildNr.Click = [this] { cmdOKBildNr_Click(); };
+}
+
+void frmZorG1::Form_Load() {
+    if (P.HintergrundFarbe != 0) {
+        surface().SetBackColor(P.HintergrundFarbe);
+        surface().SetForeColor(P.VordergrundFarbe);
+    }
+    setCaption(P.Querformat != 0 ? "Grafik anzeigen; Ausdruck im Querformat"
+                                 : "Grafik anzeigen; Ausdruck im Hochformat");
+    Show();
+    if (vb::IsRegistered("frmStartSeite")) vb::FormByName("frmStartSeite").Show();
+    if (folge_.anf.Ende) return;
+    mnuBildNr.setVisible(zorg::BildAnzahlVon(P.AnzLF, P.AnzAush) >= 6);
+    std::vector<float> zAush(static_cast<size_t>(zorm1::MaxAushub) + 1, 0.0f);
+    for (int s = 1; s <= zorm1::MaxAushub; ++s)
+        zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
+    folge_.Laufen(P.AnzLF, std::min<int16_t>(P.AnzAush, zorm1::MaxAushub), zAush);
+}
+
+void frmZorG1::Form_Resize() {
+    folge_.anf.NeuZeichnen = true;
+}
+
+void frmZorG1::Form_Unload(int16_t&) {
+    folge_.anf.Ende = true;
+}
+
+void frmZorG1::mnuWeiter_Click() {
+    folge_.anf.Weiter = true;
+}
+void frmZorG1::mnuZurueck_Click() {
+    folge_.anf.Neustart = true;
+}
+void frmZorG1::mnuBildNr_Click() {
+    frmBildNr.setVisible(true);
+    txtBildNr.setText(vb::Trim(vb::Str(folge_.anf.ZielBild)));
+}
+void frmZorG1::mnuBildDrucken_Click() {
+    folge_.anf.Druck = true;
+}
+void frmZorG1::mnuAlleBilderDrucken_Click() {
+    folge_.anf.Druck = true;
+    folge_.anf.AlleDrucken = true;
+    folge_.anf.Weiter = true;
+}
+void frmZorG1::txtBildNr_LostFocus() {
+    folge_.ZielSetzen(vb::Val(txtBildNr.Text()));
+}
+void frmZorG1::cmdOKBildNr_Click() {
+    frmBildNr.setVisible(false);
+}
+
+void frmZorG1::BildZeichnen(int16_t stufe, int16_t lf) {
+    stufe_ = stufe;
+    lf_ = lf;
+    if (folge_.anf.Ende || !loaded()) return;
+    zorg::BildZeichnen(surface(), folge_.BildTyp, stufe, lf);
+}
+
+void frmZorG1::BildDrucken(int16_t stufe, int16_t lf) {
+    if (folge_.anf.Ende || !loaded()) return;
+    auto& d = vb::draw::Printer();
+    DruckOk.setVisible(true);
+    const bool ok = zorg::BildDrucken(d, folge_.BildTyp, stufe, lf, folge_.BildNr);
+    DruckOk.setVisible(false);
+    if (!ok) {
+        vb::MsgBox("Die Ränder lassen keinen Platz für das Bild: bitte kleinere Ränder wählen.",
+                   vb::vbExclamation);
+        return;
+    }
+    ausdrucke_.push_back(d.LastDocumentFile());
+}
+
+namespace zorg {
+void RegisterGraphicsWindows() {
+    vb::RegisterForm<frmZorG1>("frmZorG1");
+    vb::RegisterCall<void()>("frmZorG1.FolgeBeenden", std::function<void()>([] {
+                                 if (vb::Form* f = vb::LoadedForm("frmZorG1"))
+                                     static_cast<frmZorG1*>(f)->FolgeBeenden();
+                             }));
+}
+} // namespace zorg

@@ -1,0 +1,329 @@
+#include "graphics/zeichnen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "frame/project_data.h"
+#include "platform/runtime/errors.h"
+#include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
+
+using zorm1::P;
+
+namespace zorg {
+
+Zustand& Grafik() {
+    static Zustand z;
+    return z;
+}
+void GrafikZuruecksetzen() {
+    Grafik() = Zustand{};
+}
+
+StufenWerte StufeAusTabelle(int16_t s) {
+    StufenWerte w;
+    if (s < 1 || s > zorm1::MaxAushub) return w;
+    const auto& T = P.AushubTabelle;
+    auto ganz = [](float v, int hi) {
+        const float r = std::nearbyint(v);
+        return static_cast<int16_t>(std::isfinite(r) ? std::clamp(r, 0.0f, static_cast<float>(hi)) : 0.0f);
+    };
+    w.zAush = T(s, 3);
+    w.AnzAnker = ganz(T(s, 4), 8);
+    for (int i = 1; i <= 8; ++i)
+        w.ZAnker[static_cast<size_t>(i)] = T(s, 18 + i);
+    w.ZNextAnker = T(s, 27);
+    w.ZWasserLuft = T(s, 28);
+    w.StBx1 = T(s, 30);
+    w.StBx2 = T(s, 31);
+    w.StBH = T(s, 32);
+    w.ZWasserErd = T(s, 33);
+    w.AnzSohlLast = ganz(T(s, 35), 8);
+    for (int i = 1; i <= w.AnzSohlLast; ++i) {
+        const int r = 36 + 4 * (i - 1);
+        const size_t k = static_cast<size_t>(i);
+        w.SohlLastX1[k] = T(s, r);
+        w.SohlLastX2[k] = T(s, r + 1);
+        w.SohlLastQ[k] = T(s, r + 2);
+        w.SohlLastZ[k] = T(s, r + 3);
+    }
+    return w;
+}
+
+namespace {
+
+// Whole mm of an extent in twips, halves to even.
+int16_t Mm(double twips) {
+    const double mm = std::nearbyint(twips * 25.4 / 1440.0);
+    return static_cast<int16_t>(std::clamp(mm, -32768.0, 32767.0));
+}
+
+float H3(Flaeche& z) {
+    return static_cast<float>(z.TextHeight("3"));
+}
+
+void Linie(Flaeche& z, double x1, double y1, double x2, double y2) {
+    z.Line(x1, y1, x2, y2);
+}
+
+} // namespace
+
+void GrafikSchriftSetzen(Flaeche& z) {
+    z.SetFontSize(P.GrafikFontSize);
+    if (!P.GrafikFontName.empty()) z.SetFontName(P.GrafikFontName);
+    z.SetFontSize(P.GrafikFontSize);
+    z.SetFontBold(P.GrafikFontBold != 0);
+}
+
+void GrafikSchriftSkalieren(Flaeche& z, float faktor) {
+    P.GrafikFontSize = P.GrafikFontSize * faktor;
+    GrafikSchriftSetzen(z);
+}
+
+void SchriftKlein(Flaeche& z) {
+    auto& g = Grafik();
+    if (P.GrafikFontSize <= 0) return;
+    g.KleinFaktor = 6.0f / P.GrafikFontSize;
+    GrafikSchriftSkalieren(z, g.KleinFaktor);
+}
+
+void SchriftNormal(Flaeche& z) {
+    auto& g = Grafik();
+    if (g.KleinFaktor == 0) return; // no small font in force: the font stays as it is
+    g.KleinFaktor = 1.0f / g.KleinFaktor;
+    GrafikSchriftSkalieren(z, g.KleinFaktor);
+}
+
+bool MassstabEinrichten(Flaeche& z) {
+    auto& g = Grafik();
+    if (!(P.Massstab > 0)) P.Massstab = 100.0f;
+    if (P.GrafikFontSize == 0) P.GrafikFontSize = 6.25f;
+    z.SetScaleMode(vb::draw::vbTwips);
+    const int16_t B = Mm(z.ScaleWidth());
+    const int16_t T = Mm(z.ScaleHeight());
+    GrafikSchriftSetzen(z);
+    const float M = P.Massstab;
+    float Nx = 0, Nz = 0;
+    float links = 0, oben = 0, rechts = 0, unten = 0;
+    if (z.IsPrinter()) {
+        const bool h504 = P.H504Ein != 0;
+        g.RandObenKopie = h504 ? 20 : 0;
+        g.RandUntenH504 = h504 ? 20 : 0;
+        g.H504Versatz = h504 ? 0.5f : 0.0f;
+        const float R = static_cast<float>(g.RandObenKopie) + g.H504Versatz;
+        int16_t ou = 0, lr = 0;
+        if (P.Querformat != 0) {
+            ou = static_cast<int16_t>(B - P.GrafikRandOben - P.GrafikRandUnten);
+            lr = static_cast<int16_t>(T - P.GrafikRandLinks - P.GrafikRandRechts);
+            Nx = ou - 2 * R;
+            Nz = lr;
+        } else {
+            ou = static_cast<int16_t>(B - P.GrafikRandLinks - P.GrafikRandRechts);
+            lr = static_cast<int16_t>(T - P.GrafikRandOben - P.GrafikRandUnten);
+            Nx = ou;
+            Nz = lr - 2 * R;
+        }
+        // margins that leave no drawing area: no picture on this sheet
+        if (!(Nx > 0) || !(Nz > 0) || ou <= 0 || lr <= 0) return false;
+        P.GrafikRandOU = ou;
+        P.GrafikRandLR = lr;
+        const float Lx = Nx * M / 1000.0f * 0.45f;
+        const float Lz = Nz * M / 1000.0f * 0.45f;
+        P.BildLinks = -Lx;
+        P.BildRechts = Lx * 0.55f / 0.45f;
+        P.BildOben = -Lz;
+        P.BildUnten = Lz * 0.55f / 0.45f;
+        const float breite = P.BildRechts - P.BildLinks, hoehe = P.BildUnten - P.BildOben;
+        if (P.Querformat != 0) {
+            links = hoehe * P.GrafikRandLinks / lr;
+            rechts = hoehe * P.GrafikRandRechts / lr;
+            oben = breite * (P.GrafikRandOben + R) / Nx;
+            unten = breite * (P.GrafikRandUnten + R) / Nx;
+        } else {
+            links = breite * P.GrafikRandLinks / ou;
+            rechts = breite * P.GrafikRandRechts / ou;
+            oben = hoehe * (P.GrafikRandOben + R) / Nz;
+            unten = hoehe * (P.GrafikRandUnten + R) / Nz;
+        }
+    } else {
+        P.GrafikRandOU = B;
+        P.GrafikRandLR = T;
+        Nx = B;
+        Nz = T;
+        const float Lx = Nx * M / 1000.0f * 0.45f;
+        const float Lz = Nz * M / 1000.0f * 0.45f;
+        P.BildLinks = -Lx;
+        P.BildRechts = Lx * 0.55f / 0.45f;
+        P.BildOben = -Lz;
+        P.BildUnten = Lz * 0.55f / 0.45f;
+    }
+    g.RandLinksUE = links;
+    g.RandObenUE = oben;
+    g.RandRechtsUE = rechts;
+    g.RandUntenUE = unten;
+    P.BildLinks -= P.xNull;
+    P.BildRechts -= P.xNull;
+    P.BildOben -= P.zNull;
+    P.BildUnten -= P.zNull;
+    P.ZeichenEinheit = M * 0.25f / 1000.0f;
+    try {
+        if (P.Querformat != 0)
+            z.Scale(P.BildLinks - unten, P.BildOben - links, P.BildRechts + oben, P.BildUnten + rechts);
+        else
+            z.Scale(P.BildLinks - links, P.BildOben - oben, P.BildRechts + rechts, P.BildUnten + unten);
+    } catch (const vb::RuntimeError&) {
+        // an empty client area: the surface keeps its scale (the window draws nothing visible)
+    }
+    if (!z.IsPrinter()) z.Cls();
+    return true;
+}
+
+void GrafikRandLoeschen(Flaeche& z) {
+    if (!z.IsPrinter()) return;
+    const double l = P.BildLinks, r = P.BildRechts, o = P.BildOben, u = P.BildUnten;
+    using vb::draw::LineKind;
+    z.Line(r, o - 500, r + 500, u + 500, vb::draw::vbWhite, LineKind::FilledBox);
+    z.Line(l, o - 500, l - 500, u + 500, vb::draw::vbWhite, LineKind::FilledBox);
+    z.Line(l, o, r, o - 500, vb::draw::vbWhite, LineKind::FilledBox);
+    z.Line(l, u, r, u + 500, vb::draw::vbWhite, LineKind::FilledBox);
+    z.Line(l, o, r, u, vb::draw::kNoColor, LineKind::Box);
+}
+
+void Markierung(Flaeche& z, float x, float zt, int16_t art) {
+    const float h = 0.5f * H3(z);
+    if (art == 2) {
+        Linie(z, x, zt, x - h, zt - h);
+        Linie(z, x, zt, x - h, zt + h);
+    } else if (art == 3) {
+        Linie(z, x, zt, x - h, zt - h);
+        Linie(z, x - h, zt - h, x + h, zt - h);
+        Linie(z, x + h, zt - h, x, zt);
+    }
+}
+
+void Schraffur(Flaeche& z, float x, float zt, int16_t art) {
+    if (art < 1 || art > 4) return;
+    const float L = (art <= 2 ? 0.8f * 0.5f : 0.5f) * H3(z);
+    for (int i = -20; i <= 20; ++i) {
+        const float q = static_cast<float>(i) * L / 20.0f;
+        switch (art) {
+        case 1:
+            Linie(z, x, zt, x + L, zt + q);
+            break;
+        case 2:
+            Linie(z, x, zt, x - L, zt + q);
+            break;
+        case 3:
+            Linie(z, x, zt, x + q, zt - L);
+            break;
+        default:
+            Linie(z, x, zt, x + q, zt + L);
+            break;
+        }
+    }
+}
+
+void Zackenlinie(Flaeche& z, float x1, float z1, float x2, float z2, float faktor, int16_t n) {
+    if (n < 1) return;
+    const float dx = x2 - x1, dz = z2 - z1;
+    // a vertical line counts as running at +/- 90 degrees instead of dividing by 0
+    const float A = dx != 0 ? std::atan(dz / dx) : (dz >= 0 ? 1.5707963f : -1.5707963f);
+    const float len = std::sqrt(dx * dx + dz * dz);
+    const float sx = dx / n, sz = dz / n, S = len / n * faktor;
+    float xa = x1, za = z1;
+    for (int i = 0; i < n; ++i) {
+        const float px = xa + sx / 2 + S * std::sin(A), pz = za + sz / 2 - S * std::cos(A);
+        const float qx = xa + sx, qz = za + sz;
+        Linie(z, xa, za, px, pz);
+        Linie(z, px, pz, qx, qz);
+        xa = qx;
+        za = qz;
+    }
+}
+
+void WasserspiegelZeichen(Flaeche& z, float x, float zt) {
+    const float u = P.ZeichenEinheit;
+    z.SetDrawWidth(3);
+    const float halb[4] = {12, 9, 6, 3}, tief[4] = {1, 4, 7, 10};
+    for (int i = 0; i < 4; ++i)
+        Linie(z, x - halb[i] * u, zt + tief[i] * u, x + halb[i] * u, zt + tief[i] * u);
+    z.SetDrawWidth(1);
+}
+
+void KeilSymbol(Flaeche& z, float x, float zt, float winkel) {
+    const float L = 0.4f * H3(z);
+    const float W = L * std::sin(45.0f * 3.141593f / 180.0f);
+    const float c = std::cos(winkel), s = std::sin(winkel);
+    const float p1x = x - L * c - W * s, p1z = zt - L * s + W * c;
+    const float p2x = x - L * c + W * s, p2z = zt - L * s - W * c;
+    z.SetDrawWidth(z.IsPrinter() ? 12 : 3);
+    Linie(z, x, zt, p1x, p1z);
+    Linie(z, x, zt, p2x, p2z);
+    Linie(z, p2x, p2z, p1x, p1z);
+    z.SetDrawWidth(1);
+}
+
+void PfeilspitzeFest(Flaeche& z, float x1, float z1, float x2, float z2) {
+    const float s = 6.0f * P.ZeichenEinheit;
+    float theta = 1.5707963f;
+    if (x2 - x1 != 0) theta = std::fabs(std::atan((z2 - z1) / (x2 - x1)));
+    const float sx = x1 <= x2 ? 1.0f : -1.0f;
+    const float sy = z1 >= z2 ? 1.0f : -1.0f;
+    for (float a : {theta + 0.3490659f, theta - 0.3490659f})
+        Linie(z, x2, z2, x2 - sx * s * std::cos(a), z2 + sy * s * std::sin(a));
+}
+
+void TextGedreht(Flaeche& z, int32_t winkel, float x, float zt, const std::string& text, int16_t schrift) {
+    if (schrift == 1) {
+        const vb::draw::FontSpec vorher = z.Font();
+        vb::draw::FontSpec f = vorher;
+        if (!P.TextFontName.empty()) f.name = P.TextFontName;
+        if (P.TextFontSize > 0) f.size = P.TextFontSize;
+        f.bold = P.TextFontBold != 0;
+        z.SetFont(f);
+        z.PrintRotated(x, zt, text, winkel);
+        z.SetFont(vorher);
+    } else {
+        z.PrintRotated(x, zt, text, winkel);
+    }
+}
+
+std::string KotenText(float zt) {
+    if (P.KoteOKWand == 0) return vb::Trim(vb::Format(zt, "#####0.00"));
+    const float kote = P.KoteOKWand - zt;
+    return vb::Trim(vb::Format(zt, "#####0.00")) + "(" + vb::Trim(vb::Format(kote, "#####0.00")) + ")";
+}
+
+float ZahlAmAnfang(const std::string& text) {
+    std::string t;
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) t += text[i++];
+    bool punkt = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            t += c;
+        } else if ((c == '.' || c == ',') && !punkt) {
+            punkt = true;
+            t += '.';
+        } else {
+            break;
+        }
+    }
+    if (t.empty() || t == "-" || t == "+" || t == "." || t == "-." || t == "+.") return 0;
+    return std::strtof(t.c_str(), nullptr);
+}
+
+void TextYPruefen(Flaeche& z, float grenze) {
+    auto& g = Grafik();
+    if (z.CurrentY() <= grenze) z.SetCurrentY(grenze + P.ZeichenEinheit);
+    if (std::fabs(ZahlAmAnfang(g.TextPuffer)) < 0.1f) g.TextPuffer.clear();
+}
+
+void PufferDrucken(Flaeche& z) {
+    z.Print(Grafik().TextPuffer, vb::draw::PrintEnd::Stay);
+}
+
+} // namespace zorg

@@ -1,0 +1,26 @@
+#pragma once
+// A stand-in for the main selection window "frmAuswahl" while the pages are tested alone: the topic options,
+// the stage and load-case number boxes and its two buttons.
+#include "platform/forms/registry.h"
+
+namespace zortest {
+
+class AuswahlStandIn : public vb::Form {
+public:
+    vb::ControlArray<vb::OptionButton> optAuswahl{*this, "optAuswahl"};
+    vb::ControlArray<vb::TextBox> txtAushub{*this, "txtAushub"};
+    vb::CommandButton cmdOK{*this, "cmdOK"};
+    vb::CommandButton cmdStart{*this, "cmdStart"};
+    AuswahlStandIn() : vb::Form("frmAuswahl") {
+        for (int16_t i = 1; i <= 6; ++i)
+            optAuswahl.add(i).Move(120, 300 * i, 2000, 285);
+        txtAushub.add(1).Move(2400, 300, 600, 285);
+        txtAushub.add(3).Move(2400, 900, 600, 285);
+        txtAushub.add(4).Move(2400, 1200, 600, 285);
+        cmdOK.Move(120, 2400, 1200, 400);
+        cmdStart.Move(1500, 2400, 1200, 400);
+    }
+    static void Register() { vb::RegisterForm<AuswahlStandIn>("frmAuswahl"); }
+};
+
+} // namespace zortest

@@ -1,0 +1,109 @@
+// The design-settings page: default influence widths, the recommended reinforcement of bored piles worked by
+// hand, the allowed steel stresses of the grades and the stored steel safety.
+#include <gtest/gtest.h>
+
+#include "auswahl_stand_in.h"
+#include "design/frmBemessung.h"
+#include "dialogs/project/project_dialogs.h"
+#include "dialogs/project/wall_section.h"
+#include "frame/project_data.h"
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
+
+using zorm1::P;
+
+namespace {
+
+class Bemessungsseite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vb::headless::ResetForms();
+        vb::headless::Reset();
+        zorm1::ResetProjectData();
+        RegisterProjectDialogs();
+        zortest::AuswahlStandIn::Register();
+    }
+    void TearDown() override {
+        vb::headless::ResetForms();
+        vb::ClearRegistry();
+        frmBemessung::Laden = nullptr;
+        zorm1::ResetProjectData();
+    }
+};
+
+TEST_F(Bemessungsseite, DefaultInfluenceWidthsFollowTheWallType) {
+    const struct {
+        int16_t typ;
+        float dUeb, abstand, breite;
+    } faelle[] = {
+        {3, 0, 0, 1.0f}, {4, 0.9f, 0, 1.575f}, {5, 0, 1.2f, 1.2f}, {6, 0, 2.0f, 2.0f}, {2, 0, 0, 0}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.typ);
+        zorm1::ResetProjectData();
+        P.Wandtyp = f.typ;
+        P.BPfDUeb = f.dUeb;
+        P.BPfAbstand = f.abstand;
+        Bemessung::subEBreite();
+        EXPECT_NEAR(P.EBreiteM, f.breite, 1e-6f);
+        EXPECT_EQ(P.EBreiteN, P.EBreiteM);
+    }
+}
+
+TEST_F(Bemessungsseite, ABoredPileOf09mNeedsTwelveBarsOf20mm) {
+    // Circle through the bar axes: (0.9 - 2 x 0.08) x pi = 2.325 m; at 0.2 m: 11.6, rounded 12 bars;
+    // 12 x pi x 2^2 / 4 = 37.70 cm2.
+    EXPECT_EQ(Bemessung::Empfehlung(0.9f, 8.0f).n, 12);
+    EXPECT_EQ(Bemessung::Empfehlung(0.9f, 8.0f).As, 37.7f);
+    EXPECT_EQ(Bemessung::Empfehlung(0.4f, 8.0f).n, 0);
+
+    P.TeilsicherheitenAn = 1;
+    P.Wandtyp = 4;
+    P.BPfDUeb = 0.9f;
+    P.d1Rand = 8.0f;
+    vb::FormByName("frmBemessung");
+    EXPECT_EQ(vb::headless::text("frmBemessung.Label9"), "empf. d20/20 =  37.7 cm2");
+    EXPECT_EQ(P.AsMmin, 37.7f);
+    EXPECT_EQ(P.AsQmin, 6.54f);
+    EXPECT_FALSE(vb::headless::enabled("frmBemessung.txtSigma"));
+    EXPECT_TRUE(vb::headless::enabled("frmBemessung.txtAsMmin"));
+}
+
+TEST_F(Bemessungsseite, SteelGradesGiveTheirAllowedStressesAndOkEndsTheChain) {
+    vb::FormByName("frmAuswahl").Show();
+    P.Wandtyp = 2;
+    vb::FormByName("frmBemessung");
+    EXPECT_FALSE(vb::headless::enabled("frmBemessung.txtd1"));
+    vb::user::click("frmBemessung.optStahlSorte(2)");
+    EXPECT_EQ(P.StahlGuete, 355);
+    EXPECT_EQ(P.ZulSigma, 270.0f);
+    EXPECT_EQ(P.ZulTau, 156.0f);
+    vb::user::click("frmBemessung.optEAB(1)");
+    EXPECT_EQ(P.ZulSigma, 240.0f);
+    EXPECT_EQ(P.ZulTau, 139.0f);
+    vb::user::click("frmBemessung.cmdOK");
+    EXPECT_EQ(vb::LoadedForm("frmBemessung"), nullptr);
+    EXPECT_EQ(P.EBreiteM, 1.0f); // an empty width box stores 1
+    EXPECT_EQ(vb::headless::focused(), "frmAuswahl.cmdStart");
+}
+
+TEST_F(Bemessungsseite, ASteelWallUnderPartialFactorsCountsTheNormalForce) {
+    P.TeilsicherheitenAn = 1;
+    P.Wandtyp = 2;
+    vb::FormByName("frmBemessung");
+    EXPECT_EQ(P.MitNormalkraft, 1);
+    EXPECT_FALSE(vb::headless::enabled("frmBemessung.optEAB(0)"));
+    EXPECT_TRUE(vb::headless::enabled("frmBemessung.optStahlSorte(1)"));
+    EXPECT_TRUE(vb::headless::enabled("frmBemessung.txtSigma"));
+}
+
+TEST_F(Bemessungsseite, TheStoredSteelSafetyIsShownAndKeptAtOk) {
+    P.Wandtyp = 3;
+    P.EtaBSt500 = 1.50f;
+    vb::FormByName("frmBemessung");
+    EXPECT_EQ(vb::headless::value("frmBemessung.optEta(3)"), -1);
+    vb::user::click("frmBemessung.cmdOK");
+    EXPECT_EQ(P.EtaBSt500, 1.50f);
+}
+
+} // namespace

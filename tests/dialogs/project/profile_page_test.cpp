@@ -1,0 +1,116 @@
+// The steel profile page with a small list of its own in the working folder. E*I of a profile per metre of
+// wall: I x E / spacing, with E = 210000 MN/m2 and I from cm4 to m4.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "../../support/working_folder.h"
+#include "auswahl_stand_in.h"
+#include "dialogs/project/frmProfile.h"
+#include "dialogs/project/project_dialogs.h"
+#include "dialogs/project/wall_section.h"
+#include "frame/project_data.h"
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
+#include "platform/runtime/vbstring.h"
+
+using zorm1::P;
+
+namespace {
+
+class Profilseite : public ::testing::Test {
+protected:
+    zortest::WorkingFolder ordner;
+    void SetUp() override {
+        vb::headless::ResetForms();
+        vb::headless::Reset();
+        zorm1::ResetProjectData();
+        RegisterProjectDialogs();
+        std::ofstream("zorTBw.txt")
+            << "HEB240   5000  400   80  1  24\r\nHEB300   10000  600   100  1  30\r\n"
+            << "2U240    7000  500   90   1  24\r\n";
+        std::ofstream("zorSPw.txt") << "AZ18     34200  1800  150.4  .95  38\r\n";
+    }
+    void TearDown() override {
+        vb::headless::ResetForms();
+        vb::ClearRegistry();
+        zorm1::ResetProjectData();
+    }
+};
+
+TEST_F(Profilseite, ASoldierPileProfileGivesStiffnessPerMetreAndTheThicknessFromItsName) {
+    P.Wandart = 1;
+    P.ABohl = 2.5f;
+    vb::FormByName("frmProfile");
+    EXPECT_EQ(vb::headless::text("frmProfile"), " Profile für Trägerbohlwand");
+    vb::user::clickItem("frmProfile.List1", 1);
+    // 10000 cm4 x 210000 / 10^8 / 2.5 m = 8.4 MNm2/m.
+    EXPECT_NEAR(P.EIWand, 8.4f, 1e-5f);
+    EXPECT_EQ(P.DWand, 0.3f); // from "300", not from the depth of 30 cm
+    // 100 cm2 x 78.5 / 2.5 / 0.3 / 10000 = 1.0467 kN/m3 over the thickness.
+    EXPECT_NEAR(P.GamWand, 100.0f * 78.5f / 2.5f / 0.3f / 10000.0f, 1e-6f);
+    EXPECT_EQ(P.ProfilText, "HEB300");
+    EXPECT_EQ(vb::Trim(P.ProfilName).substr(vb::Trim(P.ProfilName).size() - 3), "TBW");
+    vb::user::click("frmProfile.cmdOK");
+    for (int l = 1; l <= 8; ++l)
+        EXPECT_NEAR(P.SchichtEI[l], 8.4f, 1e-5f);
+    EXPECT_EQ(vb::LoadedForm("frmProfile"), nullptr);
+
+    // Reopened, the chosen line is selected again.
+    vb::FormByName("frmProfile");
+    EXPECT_EQ(vb::headless::value("frmProfile.List1"), 1);
+}
+
+TEST_F(Profilseite, NamesGiveTheirDigitsAsMillimetres) {
+    const struct {
+        const char* name;
+        float dicke;
+        bool gefunden;
+    } faelle[] = {{"2U240", 0.24f, true}, {"HE300B2", 3.002f, true}, {"IPB", 0.0f, false}};
+    for (const auto& f : faelle) {
+        bool gefunden = false;
+        EXPECT_EQ(Profil::DickeAusName(f.name, gefunden), f.dicke) << f.name;
+        EXPECT_EQ(gefunden, f.gefunden) << f.name;
+    }
+}
+
+TEST_F(Profilseite, ASoldierPileNameWithoutDigitsKeepsThicknessAndUnitWeight) {
+    P.ProfilPraefix = "TBW";
+    P.ProfilName = "SONDER 9000 500 80 1 24 TBW";
+    P.ABohl = 2.0f;
+    P.DWand = 0.5f;
+    P.GamWand = 3.0f;
+    Profil::EIStahlRechnen();
+    EXPECT_NEAR(P.EIWand, 9000.0f * 210000.0f / 1e8f / 2.0f, 1e-5f);
+    EXPECT_EQ(P.DWand, 0.5f);
+    EXPECT_EQ(P.GamWand, 3.0f);
+}
+
+TEST_F(Profilseite, TheSheetPileListWorksPerMetreAndCancelKeepsWhatAClickApplied) {
+    P.Wandart = 2;
+    P.ABohl = 2.5f;
+    vb::FormByName("frmProfile");
+    EXPECT_EQ(P.ABohl, 1.0f);
+    vb::user::clickItem("frmProfile.List1", 0);
+    EXPECT_NEAR(P.EIWand, 34200.0f * 210000.0f / 1e8f, 1e-3f);
+    EXPECT_EQ(P.DWand, 0.38f); // the depth of 38 cm
+    vb::user::click("frmProfile.cmdAbbruch");
+    EXPECT_NEAR(P.EIWand, 71.82f, 1e-3f);
+    vb::FormByName("frmProfile");
+    vb::user::click("frmProfile.cmdElim");
+    EXPECT_EQ(P.ProfilName, "");
+    EXPECT_EQ(P.EIWand, 0.0f);
+    EXPECT_EQ(P.DWand, 0.38f);
+}
+
+TEST_F(Profilseite, AMissingListIsReportedAndLeavesTheListEmpty) {
+    std::remove("zorSPw.txt");
+    P.Wandart = 2;
+    vb::FormByName("frmProfile");
+    EXPECT_EQ(vb::form<frmProfile>().List1.ListCount(), 0);
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_NE(vb::headless::Log()[0].prompt.find("zorSPw.txt"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+// Picture 1 and a statics picture rendered to PNG images, and one picture printed to PDF, through Qt.
+// ZOR_BILD_ORDNER keeps the files for looking at them.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "frame/project_data.h"
+#include "graphics/bilder.h"
+#include "graphics/zeichnen.h"
+#include "platform/draw/devices.h"
+#include "platform/qt/draw_image.h"
+#include "platform/qt/draw_printer.h"
+#include "platform/qt/draw_qt.h"
+#include "platform/runtime/vbnum.h"
+#include "tests/support/working_folder.h"
+
+using zorm1::P;
+
+namespace {
+
+std::string Ausgabe(const std::string& befehl) {
+    std::string out;
+    if (FILE* p = ::popen(befehl.c_str(), "r")) {
+        char buf[4096];
+        for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;)
+            out.append(buf, n);
+        ::pclose(p);
+    }
+    return out;
+}
+
+class Bild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vb::draw::qt::EnsureQtApp();
+        vb::draw::ResetDevices();
+        zorm1::ResetProjectData();
+        zorg::GrafikZuruecksetzen();
+        vb::SetDecimalSeparator('.');
+        P.GradZuRad = 3.141593f / 180.0f;
+        P.GrafikFontName = "Arial";
+        P.GrafikFontSize = 8.25f;
+        P.Massstab = 100;
+        P.GrafikRandLinks = P.GrafikRandRechts = P.GrafikRandOben = 10;
+        P.GrafikRandUnten = 10;
+        P.GanzerName = (std::filesystem::current_path() / "Baugrube Nord.zor").string();
+        P.DWand = 0.6f;
+        P.Wandtyp = 3;
+        P.AnzErd = 3;
+        const float dicke[4] = {0, 2, 3, 5}, phi[4] = {0, 30, 32.5f, 27.5f}, gam[4] = {0, 18, 19, 20};
+        for (size_t k = 1; k <= 3; ++k) {
+            P.SchichtDicke[k] = dicke[k];
+            P.SchichtPhi[k] = phi[k];
+            P.SchichtDeltaA[k] = phi[k] * 2 / 3;
+            P.SchichtDeltaP[k] = -phi[k] / 2;
+            P.SchichtGamma[k] = gam[k];
+            P.SchichtGammaAuftrieb[k] = gam[k] - 10;
+        }
+        P.AnzBoesch = 1;
+        P.BoeschX1[1] = 2, P.BoeschZ1[1] = 0, P.BoeschX2[1] = 6, P.BoeschZ2[1] = -2;
+        P.AushubTabelle(1, 3) = 4.5f;
+        P.AushubTabelle(1, 4) = 1; // the support at 2 m is in force
+        P.AushubTabelle(1, 19) = 2;
+        P.AushubTabelle(1, 27) = 99;
+        P.AushubTabelle(1, 28) = 6.0f; // excavation-side water
+        P.AushubTabelle(1, 33) = 3.0f; // earth-side water
+        P.AushubTabelle(1, 35) = 1;    // a bottom load
+        P.AushubTabelle(1, 36) = -1, P.AushubTabelle(1, 37) = -4, P.AushubTabelle(1, 38) = 15;
+        P.AushubTabelle(1, 39) = 4.5f;
+        P.WandKopf = 1;
+        P.AnzLF = 1;
+        P.AnzLastErdLF[1] = 1;
+        P.ErdLastPv(1, 1) = 10, P.ErdLastPh(1, 1) = 2.5f, P.ErdLastXA(1, 1) = 1.5f, P.ErdLastXE(1, 1) = 999;
+        P.ErdLastZ(1, 1) = -2.0f;
+        P.AnzLastLuftLF[1] = 1;
+        P.LuftLastH(1, 1) = 20, P.LuftLastM(1, 1) = 5, P.LuftLastZ(1, 1) = 1.0f;
+        P.GelaendebruchEin = 1;
+        {
+            std::FILE* f = std::fopen("DIDUVU.PLT", "wb");
+            std::fprintf(f, "1,1,13\r\n3.5,-4.5,14.2,1.45\r\n");
+            for (int i = 0; i <= 12; ++i) {
+                const double a = (25 + i * 10.0) * 3.14159265 / 180; // the arc below the centre
+                std::fprintf(f, "%.3f,%.3f\r\n", 3.5 + 14.2 * std::cos(a), -4.5 + 14.2 * std::sin(a));
+            }
+            std::fclose(f);
+        }
+        P.zAush = 4.5f;
+        P.AnzAnkerGesamt = 1;
+        P.ZAuflager[1] = 2;
+        P.AnkerNeigungTab[1] = 15;
+        P.AnkerAbstand[1] = 2.5f;
+        auto& g = zorg::Grafik();
+        g.ZFussMax = 9.2f;
+        g.StufeMaxAushub = 1;
+        auto& s = g.plot;
+        s.zFuss = 8.7f;
+        s.DeltaTPlot = 0.5f;
+        s.KraftMax = 7.0f;
+        s.GleitWinkelPlot1 = 0.95f;
+        s.GleitWinkelPlot2 = 0.45f;
+        s.AnzAnkerPlot = 1;
+        s.AnkerPlotZ = {0, 2, 0};
+        s.AnkerPlotLaenge = {0, 10.5f, 0};
+        s.AnkerPlotAh = {0, 180, 0};
+        s.GlfAnkerFolge = "91";
+        s.GlfMaxPlot = 30;
+        s.EtaGlfPlot = 1.7f;
+        s.AnzAuflagerKraft = 1;
+        s.AuflagerKraftZ = {0, 2, 0};
+        s.AuflagerKraft = {0, 180, 0};
+        s.GlfWert[9] = 900, s.GlfWert[3] = 150, s.GlfWert[4] = 60, s.GlfWert[16] = 250, s.GlfWert[17] = 700;
+        s.GlfWert[18] = 250, s.GlfWert[19] = 60, s.GlfWert[2] = 150, s.GlfWert[1] = 80;
+        s.GlfWert[12] = 5, s.GlfWert[13] = 3.5f, s.GlfWert[14] = 5, s.GlfWert[20] = 4;
+    }
+    void TearDown() override {
+        vb::draw::SetPrinter(nullptr);
+        vb::SetDecimalSeparator(0);
+    }
+    // Where the files go: ZOR_BILD_ORDNER, else the test's own folder.
+    std::string Datei(const std::string& name) const {
+        const char* o = std::getenv("ZOR_BILD_ORDNER");
+        return o ? (std::filesystem::path(o) / name).string() : name;
+    }
+    static int Dunkel(const QImage& img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 128) ++n;
+        return n;
+    }
+    zortest::WorkingFolder ordner_;
+};
+
+TEST_F(Bild, SystemAndStaticsPicturesRenderToPng) {
+    for (auto [art, name] :
+         {std::pair<int16_t, const char*>{2, "bild1_system.png"}, {3, "bild2_statik.png"}}) {
+        vb::draw::qt::ImageSurface img(1100, 820);
+        img.SetAntialiasing(true);
+        ASSERT_TRUE(zorg::BildZeichnen(img, art, 1, 1));
+        EXPECT_GT(Dunkel(img.Image()), 2000) << name;
+        EXPECT_TRUE(img.SavePng(Datei(name)));
+    }
+}
+
+TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
+    if (Ausgabe("command -v pdftotext").empty()) GTEST_SKIP() << "poppler-utils missing";
+    auto drucker = std::make_unique<vb::draw::qt::PrinterSurface>(vb::draw::qt::PrinterSurface::Target::Pdf);
+    vb::draw::SetPrinter(drucker.get());
+    for (int16_t h504 : {0, -1}) {
+        P.H504Ein = h504;
+        ASSERT_TRUE(zorg::BildDrucken(*drucker, 3, 1, 1, 2));
+        const std::string pdf = drucker->LastDocumentFile();
+        ASSERT_FALSE(pdf.empty());
+        const std::string text = Ausgabe("pdftotext -layout '" + pdf + "' -");
+        EXPECT_NE(text.find("B102 zu "), std::string::npos) << text;
+        EXPECT_NE(text.find("Baugrube Nord"), std::string::npos);
+        if (const char* o = std::getenv("ZOR_BILD_ORDNER"))
+            std::filesystem::copy_file(pdf,
+                                       std::filesystem::path(o) / (h504 ? "bild2_h504.pdf" : "bild2.pdf"),
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// The graphics window driven by scripted menu choices on the headless backend.
+#include "grafik_fixture.h"
+#include "graphics/frmZorG1.h"
+#include "platform/draw/devices.h"
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
+#include "platform/runtime/vbfile.h"
+#include "plot_schreiber.h"
+
+using zorm1::P;
+
+namespace grafik_test {
+namespace {
+
+class Fenster : public GrafikTest {
+protected:
+    void SetUp() override {
+        GrafikTest::SetUp();
+        vb::headless::ResetForms();
+        vb::ClearRegistry();
+        vb::draw::ResetDevices();
+        zorg::RegisterGraphicsWindows();
+        drucker_ = RecordingSurface::Printer();
+        drucker_->SetMeasure(Einfach);
+        vb::draw::SetPrinter(drucker_.get());
+        P.GanzerName = "/daten/Baugrube.zor";
+        P.Massstab = 100;
+        P.GrafikRandLinks = P.GrafikRandRechts = P.GrafikRandOben = 10;
+        P.GrafikRandUnten = 10;
+        P.DWand = 0.6f;
+        P.AnzErd = 1;
+        P.SchichtDicke[1] = 10;
+        P.Wandtyp = 3;
+    }
+    void TearDown() override {
+        vb::draw::SetPrinter(nullptr);
+        vb::headless::ResetForms();
+        vb::ClearRegistry();
+    }
+    void Lauf(int lf, int aush) {
+        P.AnzLF = static_cast<int16_t>(lf);
+        P.AnzAush = static_cast<int16_t>(aush);
+        PlotDatei(grafik_test::Lauf(lf, aush));
+    }
+    std::vector<std::string> GedruckteTexte() const {
+        std::vector<std::string> t;
+        for (const auto& r : drucker_->Records())
+            if (r.op == RecordOp::Print) t.push_back(r.text);
+        return t;
+    }
+    std::unique_ptr<RecordingSurface> drucker_;
+};
+
+TEST_F(Fenster, PrintingAPictureMakesOneDocumentTaggedWithPictureAndProject) {
+    Lauf(1, 1);
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::menu("frmZorG1.mnuBildDrucken");
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1"); // loading runs the sequence; it returns when the window is closed
+    EXPECT_EQ(drucker_->DocumentsEnded(), 1);
+    bool tag = false;
+    for (const auto& t : GedruckteTexte())
+        tag |= t == "B102 zu /daten/Baugrube.zor";
+    EXPECT_TRUE(tag);
+    EXPECT_EQ(vb::LoadedForm("frmZorG1"), nullptr);
+    EXPECT_FALSE(vb::IsOpen(1));
+}
+
+TEST_F(Fenster, AllFollowingPicturesFromPictureTwoOfEightMakeSevenDocuments) {
+    Lauf(1, 3);
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::menu("frmZorG1.mnuAlleBilderDrucken");
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    EXPECT_EQ(drucker_->DocumentsEnded(), 7);
+}
+
+TEST_F(Fenster, JumpMenuIsShownFromSixPicturesOnAndTheBoxTakesAnyNumber) {
+    Lauf(1, 1);
+    vb::script::call([] { EXPECT_FALSE(vb::headless::visible("frmZorG1.mnuBildNr")); });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    Lauf(1, 2);
+    vb::script::call([] { EXPECT_TRUE(vb::headless::visible("frmZorG1.mnuBildNr")); });
+    vb::script::menu("frmZorG1.mnuBildNr");
+    vb::script::focus("frmZorG1.txtBildNr");
+    vb::script::type("1E+30");
+    vb::script::click("frmZorG1.cmdOKBildNr");
+    vb::script::call([] {
+        auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->Folge().BildNr, 6); // ran to the last picture, where the target is dropped
+        EXPECT_EQ(f->Folge().anf.ZielBild, 0);
+    });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+}
+
+TEST_F(Fenster, AnEndRequestFromOutsideEndsTheWaitAndTheLoadingCallReturns) {
+    Lauf(1, 2);
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::call([] { vb::CallByName<void()>("frmZorG1.FolgeBeenden"); });
+    vb::FormByName("frmZorG1");
+    auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Folge().BildNr, 2);
+    EXPECT_FALSE(f->Folge().laeuft);
+}
+
+} // namespace
+} // namespace grafik_test

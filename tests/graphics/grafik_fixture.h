@@ -1,0 +1,67 @@
+#pragma once
+// Shared set-up of the graphics tests: a fresh working folder, reset project data and graphics state, a
+// recording window of a client area in whole millimetres and simple font metrics (every character
+// 12 x size twips wide, a line 24 x size twips high).
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "frame/project_data.h"
+#include "graphics/zeichnen.h"
+#include "platform/draw/recorder.h"
+#include "platform/runtime/vbstring.h"
+#include "tests/support/working_folder.h"
+
+namespace grafik_test {
+
+using vb::draw::Record;
+using vb::draw::RecordingSurface;
+using vb::draw::RecordOp;
+
+inline vb::draw::Extent Einfach(std::string_view line, const vb::draw::FontSpec& f) {
+    return {12.0 * f.size * vb::Len(line), 24.0 * f.size};
+}
+
+// Pixels (15 twips) of a length in mm, rounded.
+inline double Px(double mm) {
+    return std::round(mm / 25.4 * 1440.0 / 15.0);
+}
+
+class GrafikTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        zorm1::ResetProjectData();
+        zorg::GrafikZuruecksetzen();
+        zorm1::P.GrafikFontName = "Arial";
+        zorm1::P.GrafikFontSize = 8.0f;
+        zorm1::P.GradZuRad = 3.141593f / 180.0f;
+        fenster_ = RecordingSurface::Screen(Px(200), Px(150));
+        fenster_->SetMeasure(Einfach);
+    }
+    // Lines of the log as their four user-unit coordinates.
+    std::vector<Record> Linien() const {
+        std::vector<Record> r;
+        for (const auto& x : fenster_->Records())
+            if (x.op == RecordOp::Line) r.push_back(x);
+        return r;
+    }
+    std::vector<Record> Texte() const {
+        std::vector<Record> r;
+        for (const auto& x : fenster_->Records())
+            if (x.op == RecordOp::Print || x.op == RecordOp::Rotated) r.push_back(x);
+        return r;
+    }
+    const Record* Text(const std::string& t) const {
+        for (const auto& x : fenster_->Records())
+            if ((x.op == RecordOp::Print || x.op == RecordOp::Rotated) && x.text == t) return &x;
+        return nullptr;
+    }
+
+    zortest::WorkingFolder ordner_;
+    std::unique_ptr<RecordingSurface> fenster_;
+};
+
+} // namespace grafik_test

@@ -1,0 +1,150 @@
+// The statics overlay checked on the recorder against hand geometry.
+#include <cmath>
+
+#include "grafik_fixture.h"
+#include "graphics/bilder.h"
+#include "graphics/statik.h"
+#include "platform/runtime/vbnum.h"
+
+using zorm1::P;
+
+namespace grafik_test {
+namespace {
+
+class Statik : public GrafikTest {
+protected:
+    void SetUp() override {
+        GrafikTest::SetUp();
+        vb::SetDecimalSeparator('.');
+        P.Massstab = 100;
+        P.DWand = 0.5f;
+        P.zAush = 4;
+        P.AnzAnkerGesamt = 2;
+        P.ZAuflager[1] = 1.0f; // a row of another level first: the anchor takes row 2
+        P.AnkerNeigungTab[1] = 5.0f;
+        P.ZAuflager[2] = 2.0f;
+        P.AnkerNeigungTab[2] = 20.0f;
+        P.AnkerAbstand[2] = 2.5f;
+        auto& s = zorg::Grafik().plot;
+        s = zorg::PlotSatz{};
+        s.zFuss = 7;
+        s.KraftMax = 6;
+        s.GleitWinkelPlot1 = 0.9f;
+        s.GleitWinkelPlot2 = 0.5f;
+        s.AnzAnkerPlot = 1;
+        s.AnkerPlotZ = {0, 2.0f, 0};
+        s.AnkerPlotLaenge = {0, 9.0f};
+        s.AnkerPlotAh = {0, 150.0f};
+        s.GlfAnkerFolge = "91";
+        s.EtaGlfPlot = 1.6f;
+        s.GlfMaxPlot = 30;
+        // a closed polygon: sum of horizontal and vertical parts 0
+        s.GlfWert[9] = 200;
+        s.GlfWert[3] = 60, s.GlfWert[4] = 20;
+        s.GlfWert[16] = 40, s.GlfWert[17] = 150;
+        s.GlfWert[18] = 70, s.GlfWert[19] = -10;
+        s.GlfWert[2] = 30, s.GlfWert[1] = 40;
+        zorg::MassstabEinrichten(*fenster_);
+        fenster_->ClearLog();
+    }
+    void TearDown() override { vb::SetDecimalSeparator(0); }
+    std::vector<Record> Gepunktet() const {
+        std::vector<Record> r;
+        for (const auto& l : Linien())
+            if (l.drawStyle == vb::draw::vbDot) r.push_back(l);
+        return r;
+    }
+};
+
+TEST_F(Statik, ActiveSlipPlaneMeetsLevelGroundAtFootDepthOverTanTheta) {
+    zorg::StatikZeichnen(*fenster_, 1, 1);
+    bool gefunden = false;
+    for (const auto& l : Gepunktet())
+        if (l.x1 == 0 && std::fabs(l.y1 - 7) < 1e-6) {
+            EXPECT_NEAR(l.x2, 7 / std::tan(0.9), 1e-3);
+            EXPECT_NEAR(l.y2, 0, 1e-4);
+            gefunden = true;
+        }
+    EXPECT_TRUE(gefunden);
+}
+
+TEST_F(Statik, AnchorPointTakesTheInclinationOfItsOwnLevelsRow) {
+    zorg::StatikZeichnen(*fenster_, 1, 1);
+    const double a = 20 * 3.141593 / 180;
+    const double xa = 9 * std::cos(a) - 0.5, za = 2 + 9 * std::sin(a);
+    int punkte = 0;
+    for (const auto& r : fenster_->Records())
+        if (r.op == RecordOp::Circle && std::fabs(r.x1 - xa) < 1e-4 && std::fabs(r.y1 - za) < 1e-4) ++punkte;
+    EXPECT_EQ(punkte, 14); // the filled dot: radii 0 .. 2 units
+    // the deep slip plane "91": one segment from the foot point to anchor 1
+    bool segment = false;
+    for (const auto& l : Linien())
+        if (l.x1 == 0 && std::fabs(l.y1 - 6) < 1e-6 && std::fabs(l.x2 - xa) < 1e-4) segment = true;
+    EXPECT_TRUE(segment);
+    // force along the anchor with its spacing: 150 / cos 20 = 159.6; x 2.5 = 399.1
+    const Record* t = Text("159.6 kN/m  * Abstand 2.50 m = 399.1 kN/Anker");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->angleTenths, -200);
+}
+
+TEST_F(Statik, ForcePolygonClosesAndGPIsTwentyMillimetresLong) {
+    const auto k = zorg::KrafteckZeichnen(*fenster_, zorg::Grafik().plot, 1.0f, 1.0f);
+    ASSERT_EQ(k.punkte.size(), 6u); // start, G+P, Ea, Q, anchor force, E1 (no cohesion)
+    EXPECT_NEAR(k.punkte[1].second - k.punkte[0].second, 2.0, 1e-5);
+    EXPECT_NEAR(k.punkte.back().first, 1.0, 1e-5);
+    EXPECT_NEAR(k.punkte.back().second, 1.0, 1e-5);
+    EXPECT_NE(Text("G+P = 200.0"), nullptr);
+    EXPECT_NE(Text("E1 = ohne Wandreibungswinkel"), nullptr);
+}
+
+TEST_F(Statik, ZeroDivisorsAndBadChainDigitsDrawNothingWrong) {
+    auto& s = zorg::Grafik().plot;
+    s.GlfWert[9] = 0;        // no G+P: no polygon
+    s.KraftMax = 0;          // no foot-point depth: no sliding body
+    s.EtaGlfPlot = 0;        // no utilisation
+    s.GlfAnkerFolge = "907"; // digits beyond the one anchor
+    P.TeilsicherheitenAn = -1;
+    P.AnkerNeigungTab[2] = 90; // vertical: no force along it
+    zorg::StatikZeichnen(*fenster_, 1, 1);
+    for (const auto& l : Linien()) {
+        EXPECT_TRUE(std::isfinite(l.x2) && std::isfinite(l.y2));
+        EXPECT_GT(l.x2, -900000.0);
+    }
+    for (const auto& t : Texte()) {
+        EXPECT_EQ(t.text.find("G+P"), std::string::npos);
+        EXPECT_EQ(t.text.find("Ausnutzung"), std::string::npos);
+        EXPECT_EQ(t.text.find("kN/Anker"), std::string::npos);
+    }
+}
+
+TEST_F(Statik, PassiveAngleAtTheFoot) {
+    zorg::PlotSatz s;
+    s.zFuss = 7;
+    s.GleitWinkelPlot2 = 0.5f;
+    s.GleitkeileFlag = 1;
+    struct Fall {
+        std::vector<float> z, w;
+        float erwartet;
+    };
+    for (const Fall& f : {Fall{{0, 6, 8, 0}, {0, 0.2f, 0.4f, 0}, 0.3f},    // between 6 and 8
+                          Fall{{0, 8, 9, 0}, {0, 0.6f, 0.7f, 0}, 0.6f},    // first entry below the foot
+                          Fall{{0, 2, 3, 0}, {0, 0.6f, 0.7f, 0}, 0.5f},    // none below: the record's angle
+                          Fall{{0, 7, 7, 0}, {0, 0.6f, 0.7f, 0}, 0.5f}}) { // equal depths at the foot
+        s.EphPlotZ = f.z;
+        s.EphWinkel = f.w;
+        s.AnzGleitflaechen = 2;
+        EXPECT_NEAR(zorg::PassivWinkelAmFuss(s), f.erwartet, 1e-6);
+    }
+}
+
+TEST_F(Statik, RayMeetingNoGroundSegmentIsNotDrawn) {
+    const auto G = zorg::Gelaendelinie();
+    float xs = 0, zs = 0;
+    int seg = 0;
+    EXPECT_FALSE(zorg::StrahlTreffer(G, 0, 5, 1000, 5, xs, zs, seg)); // parallel to level ground
+    EXPECT_TRUE(zorg::StrahlTreffer(G, 0, 5, 1000, -995, xs, zs, seg));
+    EXPECT_NEAR(xs, 5, 1e-3);
+}
+
+} // namespace
+} // namespace grafik_test

@@ -1,0 +1,164 @@
+// The stage overlay: supports from the anchor table by their level, water levels, bottom loads.
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "grafik_fixture.h"
+#include "graphics/bilder.h"
+#include "platform/runtime/vbnum.h"
+
+using zorm1::P;
+
+namespace grafik_test {
+namespace {
+
+class Stufe : public GrafikTest {
+protected:
+    void SetUp() override {
+        GrafikTest::SetUp();
+        vb::SetDecimalSeparator('.');
+        P.Massstab = 100;
+        P.DWand = 0.5f;
+        P.GradZuRad = 3.141593f / 180;
+        auto& T = P.AushubTabelle;
+        T(2, 3) = 5.0f;  // excavation level
+        T(2, 4) = 1;     // one support in force ...
+        T(2, 19) = 3.0f; // ... at 3.0 m, which is row 2 of the anchor table
+        T(2, 27) = 99;
+        T(2, 28) = 99;
+        T(2, 33) = 99;
+        P.AnzAnkerGesamt = 2;
+        P.ZAuflager[1] = 1.0f;
+        P.AnkerNeigungTab[1] = 5;
+        P.ZAuflager[2] = 3.0f;
+        P.AnkerNeigungTab[2] = 30;
+        zorg::MassstabEinrichten(*fenster_);
+        fenster_->ClearLog();
+    }
+    void TearDown() override { vb::SetDecimalSeparator(0); }
+    std::vector<Record> Dick(int16_t breite) const {
+        std::vector<Record> r;
+        for (const auto& l : Linien())
+            if (l.drawWidth == breite) r.push_back(l);
+        return r;
+    }
+};
+
+TEST_F(Stufe, SupportWedgePointsAlongTheInclinationOfItsLevelsRow) {
+    zorg::WasserAnkerZeichnen(*fenster_, 2);
+    const auto keil = Dick(3); // the wedge, then the excavation bottom
+    ASSERT_GE(keil.size(), 3u);
+    // the base's middle lies behind the tip, against the pointing direction
+    const double mx = (keil[0].x2 + keil[1].x2) / 2, mz = (keil[0].y2 + keil[1].y2) / 2;
+    const double richtung = std::atan2(keil[0].y1 - mz, keil[0].x1 - mx);
+    EXPECT_NEAR(richtung, 30 * M_PI / 180, 1e-4);
+    EXPECT_NEAR(keil[0].x1, -0.5, 1e-6);
+    EXPECT_NEAR(keil[0].y1, 3.0, 1e-6);
+    EXPECT_NE(Text("Ank./St."), nullptr);
+    EXPECT_NE(Text("3.00"), nullptr);
+}
+
+TEST_F(Stufe, FlatBottomIsOneThickLineAndWaterOf99IsNotDrawn) {
+    zorg::WasserAnkerZeichnen(*fenster_, 2);
+    int boden = 0;
+    for (const auto& l : Dick(3))
+        if (std::fabs(l.y1 - 5) < 1e-6 && std::fabs(l.y2 - 5) < 1e-6 && std::fabs(l.x2 - l.x1) > 0) ++boden;
+    EXPECT_EQ(boden, 1); // from the wall face to the left edge; the other two have no length
+    for (const auto& l : Linien())
+        EXPECT_NE(l.drawStyle, vb::draw::vbDash);
+}
+
+TEST_F(Stufe, DeepExcavationSideWaterWarnsOnlyWithSeepage) {
+    P.AushubTabelle(2, 28) = 7.0f;
+    zorg::Grafik().plot.zFuss = 6.0f;
+    zorg::Grafik().plot.DeltaTPlot = 0.5f;
+    const std::string warnung =
+        "*** Wasser tiefer als Wandfuß: Berechnung mit Strömungseinfluß unbrauchbar ***";
+    for (int16_t stroem : {0, 1}) {
+        P.kzStroem = stroem;
+        fenster_->ClearLog();
+        zorg::WasserAnkerZeichnen(*fenster_, 2);
+        EXPECT_EQ(Text(warnung) != nullptr, stroem != 0);
+        EXPECT_NE(Text("7.00W"), nullptr);
+    }
+}
+
+TEST_F(Stufe, BottomLoadsAreClippedOnCopiesAndScaledToTheLargest) {
+    auto& T = P.AushubTabelle;
+    T(2, 35) = 2;
+    T(2, 36) = -2, T(2, 37) = -500, T(2, 38) = 10, T(2, 39) = 5; // reaches beyond the left edge
+    T(2, 40) = -1, T(2, 41) = -3, T(2, 42) = 20, T(2, 43) = 5;
+    const auto vorher = P.AushubTabelle;
+    zorg::WasserAnkerZeichnen(*fenster_, 2);
+    EXPECT_EQ(P.AushubTabelle, vorher);
+    std::vector<Record> kaesten;
+    for (const auto& r : fenster_->Records())
+        if (r.op == RecordOp::Line && r.kind == vb::draw::LineKind::Box) kaesten.push_back(r);
+    ASSERT_EQ(kaesten.size(), 2u);
+    EXPECT_NEAR(kaesten[0].y1 - kaesten[0].y2, 8 * 0.025, 1e-6); // half the largest: 8 units
+    EXPECT_NEAR(kaesten[1].y1 - kaesten[1].y2, 16 * 0.025, 1e-6);
+    EXPECT_NEAR(kaesten[0].x2, P.BildLinks - 0.5, 1e-5); // the left edge, less the wall thickness
+}
+
+} // namespace
+} // namespace grafik_test
+
+namespace grafik_test {
+namespace {
+
+class Kreis : public GrafikTest {
+protected:
+    void SetUp() override {
+        GrafikTest::SetUp();
+        vb::SetDecimalSeparator('.');
+        P.Massstab = 100;
+        zorg::MassstabEinrichten(*fenster_);
+        fenster_->ClearLog();
+        std::ofstream f("DIDUVU.PLT", std::ios::binary);
+        f << "1,1,2\n3,-2,9,1.4\n-5,4,4,7\n";      // another stage
+        f << "1,2,3\n2,-1,10,.95\n-6,5,0,9,5,8\n"; // this one
+        f << "1,2,2\n0,0,1,2\n1,1,2,2\n";          // a second record of it: not drawn
+    }
+    void TearDown() override { vb::SetDecimalSeparator(0); }
+};
+
+TEST_F(Kreis, FirstRecordOfTheStageIsDrawnWithItsLegendAndWarning) {
+    struct Fall {
+        int16_t teilsi;
+        const char* wert;
+        const char* spalte;
+    };
+    for (Fall f : {Fall{0, "0.95", " = etamin"}, Fall{-1, "1.05", " = Ed/Rd"}}) {
+        P.TeilsicherheitenAn = f.teilsi;
+        fenster_->ClearLog();
+        zorg::GleitkreisZeichnen(*fenster_, 1, 2);
+        EXPECT_NE(Text(f.wert), nullptr) << f.wert;
+        EXPECT_NE(Text(f.spalte), nullptr);
+        EXPECT_NE(Text("   ?!?!?!?!?!?!?!?!?!"), nullptr);
+        EXPECT_NE(Text("10.00"), nullptr); // the radius of the first record of stage 2
+        int punkte = 0;
+        for (const auto& r : fenster_->Records())
+            if (r.op == RecordOp::Circle) {
+                ++punkte;
+                EXPECT_EQ(r.x1, 2.0);
+            }
+        EXPECT_EQ(punkte, 5); // radii 0.01 .. 0.05 m at 1 : 100
+    }
+}
+
+TEST_F(Kreis, MissingShortOrForeignRecordsDrawNothing) {
+    zorg::GleitkreisZeichnen(*fenster_, 2, 1);
+    EXPECT_TRUE(fenster_->Records().empty());
+    {
+        std::ofstream f("DIDUVU.PLT", std::ios::binary);
+        f << "1,1,5\n3,-2,9,1.4\n-5,4\n";
+    }
+    zorg::GleitkreisZeichnen(*fenster_, 1, 1);
+    EXPECT_TRUE(fenster_->Records().empty());
+    std::remove("DIDUVU.PLT");
+    zorg::GleitkreisZeichnen(*fenster_, 1, 1);
+    EXPECT_TRUE(fenster_->Records().empty());
+}
+
+} // namespace
+} // namespace grafik_test
