@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
@@ -193,6 +194,70 @@ TEST(DeepSlipPlane, LengthSearchStopsAtTheLongestAnchor) {
     zormd::LaengenSuche(1.5f);
     EXPECT_FLOAT_EQ(N.AnkerLaenge[1], 10.0f);
     EXPECT_NEAR(GF.GlfEtaAnker[1], 276.05 / 400.0, 0.002);
+}
+
+} // namespace
+
+namespace {
+
+// Two anchors at 1.5 m (10 m) and 4.0 m (8 m), both 15 deg, 50 kN/m each: the overall slip line runs
+// from the upper centre through the lower one to the wall point.
+void ZweiAnker(float ah1, float ah2) {
+    TrockenerSand(ah1);
+    N.AnzAnkerGlf = 2;
+    N.GlfAnkerZ[2] = 4.0f;
+    N.GlfAnkerAh[2] = ah2;
+    GF.GlfAnkerNeigung[2] = 15.0f * kGrad;
+    N.AnkerLaenge[1] = GF.AnkerLmin[1] = GF.AnkerLmax[1] = 10.0f;
+    N.AnkerLaenge[2] = GF.AnkerLmin[2] = GF.AnkerLmax[2] = 8.0f;
+}
+
+TEST(DeepSlipPlane, OverallSlipLineThroughTwoCentresByHand) {
+    ZweiAnker(50.0f, 50.0f);
+    zormd::LaengenSuche(1.5f);
+    EXPECT_EQ(GF.GlfPunktFolge, "921");
+    const double pi = std::acos(-1.0), a = pi / 12.0, phi = pi / 6.0;
+    const double x1 = 10 * std::cos(a) - 0.6, z1 = 10 * std::sin(a) + 1.5;
+    const double x2 = 8 * std::cos(a) - 0.6, z2 = 8 * std::sin(a) + 4.0;
+    const double a1 = std::atan((z2 - z1) / (x1 - x2)), a2 = std::atan((7.0 - z2) / x2);
+    const double G1 = 18.0 * (z1 + z2) / 2.0 * (x1 - x2), G2 = 18.0 * (z2 + 7.0) / 2.0 * x2;
+    const double T = G1 * std::tan(phi - a1) + G2 * std::tan(phi - a2);
+    const double eahAW = 18.0 * z1 * z1 / 6.0;
+    const double ah = (147.0 - eahAW + T) / (1.0 + std::tan(a) * T / (G1 + G2));
+    EXPECT_NEAR(N.GlfSumG, G1 + G2, 0.2);
+    EXPECT_NEAR(N.GlfSumAh, 100.0, 1e-3); // both centres lie on the slip line
+    EXPECT_NEAR(N.GlfAhMoegl, ah, 0.2);
+    EXPECT_NEAR(N.EtaGlf, ah / 100.0, 0.003);
+}
+
+TEST(DeepSlipPlane, CentresInLineWithTheWallPointLeaveTheMiddleOneOut) {
+    // The lower centre placed on the straight line from the upper centre to the wall point (s1 = s2).
+    ZweiAnker(50.0f, 50.0f);
+    const double pi = std::acos(-1.0);
+    const double x1 = 10 * std::cos(pi / 12) - 0.6, z1 = 10 * std::sin(pi / 12) + 1.5;
+    const double x2 = x1 / 2.0, z2 = (z1 + 7.0) / 2.0; // halfway, inclination 15 deg kept
+    const double l2 = (x2 + 0.6) / std::cos(pi / 12);
+    N.GlfAnkerZ[2] = static_cast<float>(z2 - l2 * std::sin(pi / 12));
+    N.AnkerLaenge[2] = GF.AnkerLmin[2] = GF.AnkerLmax[2] = static_cast<float>(l2);
+    zormd::LaengenSuche(1.5f);
+    // The overall slip line runs from the upper centre straight to the wall point.
+    EXPECT_EQ(GF.GlfAnkerFlag[1], 1.0f);
+    EXPECT_EQ(GF.GlfAnkerFlag[2], 0.0f);
+    EXPECT_EQ(GF.GlfPunktFolge, "91");
+    EXPECT_NEAR(N.GlfSumAh, 100.0, 1e-3); // the lower centre lies on that line and counts
+}
+
+TEST(DeepSlipPlane, OverallRoundsEndWhenTheCheckCannotBeMet) {
+    // An upper anchor far too strong for any slip body: the rounds lengthen the lower anchor
+    // beyond its range until the upper one leaves the overall slip line, and end.
+    ZweiAnker(5000.0f, 10.0f);
+    zormd::LaengenSuche(1.5f);
+    EXPECT_LE(GF.GlfRunden, zormd::kMaxGlfRunden);
+    EXPECT_GT(N.AnkerLaenge[2], 8.0f);
+    EXPECT_FLOAT_EQ(N.AnkerLaenge[1], 10.0f);
+    if (GF.GlfPunktFolge.size() > 2) {
+        EXPECT_EQ(GF.GlfGesamtNichtErfuellt, N.EtaGlf < 1.5f);
+    }
 }
 
 } // namespace
