@@ -67,6 +67,9 @@ void WasserGrenze() {
     }
     P.SchichtKote[std::max(k, 1)] = P.ZWasserErd;
     P.SchichtKote[P.AnzErd + 1] = 99.0f;
+    // The thicknesses follow the new boundaries (the soil pressure sums them).
+    for (int i = 1; i <= P.AnzErd && i < static_cast<int>(P.SchichtDicke.size()); ++i)
+        P.SchichtDicke[i] = P.SchichtKote[i + 1] - P.SchichtKote[i];
 }
 
 } // namespace
@@ -285,7 +288,9 @@ void TiefeGleitfugeBericht() {
     // 7. One row per anchor.
     for (int n = 1; n <= N.AnzAnkerGlf; ++n) {
         const bool keineKraft = GF.GlfSummeAh[n] <= 0.01f && GF.GlfEtaAnker[n] == 999.0f;
-        const bool zuSteil = GF.GlfSummeAh[n] == 0.0f && GF.GlfEtaAnker[n] == 0.0f;
+        // Slip line too steep even at the longest anchor (888 is how the cache carries it).
+        const bool zuSteil =
+            GF.GlfSummeAh[n] == 0.0f && (GF.GlfEtaAnker[n] == 0.0f || GF.GlfEtaAnker[n] == 888.0f);
         Drucken(E);
         ZahlDrucken(N.GlfAnkerZ[n], 5, 2);
         ZahlDrucken(N.AnkerLaenge[n], 9, 2);

@@ -154,3 +154,45 @@ TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeepSlipSection, TooSteepAtTheLongestAnchorIsMarkedInBothRuns) {
+    // A 2 m anchor (lmin = lmax): its slip line rises at 75 deg > 60 deg.
+    Projekt(100.0f, "1.5,1\r\n1.5,15,2,2\r\n");
+    const auto erster = Bericht();
+    const std::string zeile = "              1.50     2.00       0.00      0.00 UNZUL.<---";
+    EXPECT_TRUE(Enthaelt(erster, zeile));
+    const auto cache = zortest::Zeilen(ordner / "DOVUDUvozud.11");
+    ASSERT_FALSE(cache.empty());
+    EXPECT_EQ(cache[0].substr(cache[0].size() - 4), ",888");
+    Projekt(100.0f, "1.5,1\r\n1.5,15,2,2\r\n");
+    P.ErsterLauf = 0;
+    const auto zweiter = Bericht();
+    EXPECT_TRUE(Enthaelt(zweiter, zeile));
+}
+
+TEST_F(DeepSlipSection, WaterLevelSplitsTheLayerItLiesIn) {
+    // Two layers (0 and 5 m); a water level at 3 m splits the upper one, at 5 m splits nothing.
+    for (float zw : {3.0f, 5.0f}) {
+        Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+        P.AnzErd = 2;
+        P.SchichtKote[2] = 5.0f;
+        P.SchichtKote[3] = 99.0f;
+        P.SchichtDicke[1] = 5.0f;
+        P.SchichtDicke[2] = 94.0f;
+        P.SchichtPhi[2] = P.SchichtPhi[1];
+        P.SchichtGamma[2] = 18.0f;
+        P.SchichtGammaAuftrieb[2] = 10.0f;
+        P.ZWasserErd = zw;
+        Bericht();
+        EXPECT_EQ(P.AnzErd, zw == 3.0f ? 3 : 2);
+        if (zw == 3.0f) {
+            EXPECT_FLOAT_EQ(P.SchichtKote[2], 3.0f);
+            EXPECT_FLOAT_EQ(P.SchichtDicke[2], 2.0f);
+            EXPECT_FLOAT_EQ(P.SchichtKote[3], 5.0f);
+        }
+    }
+}
+
+} // namespace
