@@ -1,4 +1,7 @@
 #include "verification/nachweise.h"
+#include "verification/anchor_files.h"
+#include "verification/deep_slip_section.h"
+#include "verification/slip_circle_table.h"
 
 #include <cmath>
 #include <cstdint>
@@ -240,7 +243,9 @@ void UebergabeDateienSchreiben() {
 }
 
 // ---- sections that other parts of the program fill in
-void GlfrLesen() {}
+void GlfrLesen() {
+    GlfrDateiLesen();
+}
 void ErdwiderstandAbschnitt() {
     ErdwiderstandDrucken();
 }
@@ -262,13 +267,17 @@ bool ErforderlicheEinbindungAbschnitt() {
 void HydraulischerGrundbruchAbschnitt() {
     HydraulischerGrundbruchDrucken();
 }
-void TiefeGleitfugeAbschnitt() {}
+void TiefeGleitfugeAbschnitt() {
+    TiefeGleitfugeBericht();
+}
 void LastfallMaximaAbschnitt() {}
 void GesamtMaximaAbschnitt() {}
 void GleitkreisRechnenAbschnitt() {
     Zormg::GleitkreisRechnen();
 }
-void GleitkreisTabelleAbschnitt() {}
+void GleitkreisTabelleAbschnitt() {
+    GleitkreisTabelle();
+}
 void BemessungAbschnitt() {}
 
 } // namespace zormd

@@ -1,0 +1,198 @@
+// Report section of the deep slip plane on the single anchor in dry sand (hand values: possible
+// force 276.05 kN/m, eta 2.76 with Ah = 100), its cache for the second run and its bookkeeping.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
+#include "frame/project_data.h"
+#include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
+#include "statics/state.h"
+#include "tests/support/text_file.h"
+#include "tests/support/working_folder.h"
+#include "verification/anchor_files.h"
+#include "verification/deep_slip_plane.h"
+#include "verification/deep_slip_section.h"
+#include "verification/state.h"
+
+namespace {
+
+using zorm1::P;
+using zormd::AB;
+using zormd::GF;
+using zormd::N;
+
+class DeepSlipSection : public ::testing::Test {
+protected:
+    void SetUp() override { Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n"); }
+    void Projekt(float ah, const char* glfr) {
+        P = zorm1::ProjectData{};
+        zor::ErddruckLaufZuruecksetzen();
+        zormd::NachweisZustandZuruecksetzen();
+        zormd::GleitfugeZuruecksetzen();
+        zormd::AnkerbuchZuruecksetzen();
+        zormc::EL = zormc::Erddrucklisten{};
+        const float g = 3.141593f / 180.0f;
+        P.GradZuRad = g;
+        P.AnzErd = 1;
+        P.SchichtKote[1] = 0.0f;
+        P.SchichtKote[2] = 99.0f;
+        P.SchichtDicke[1] = 99.0f;
+        P.SchichtPhi[1] = 30.0f * g;
+        P.SchichtGamma[1] = 18.0f;
+        P.SchichtGammaAuftrieb[1] = 10.0f;
+        P.ZWasserErd = 99.0f;
+        P.Wandtyp = 3;
+        P.DWand = 0.6f;
+        P.AnkerLaengen = 1;
+        P.ErsterLauf = 1;
+        P.LFNr = 1;
+        P.AushNr = 1;
+        P.AnzAush = 1;
+        P.DateiEndung = "11";
+        P.gamMittel = 1.0f;
+        P.AnzAnker = 1;
+        P.ZAnker[1] = 1.5f;
+        N.AnkerAh[1] = ah;
+        N.zGLF = 7.0f;
+        auto& L = zormc::EL;
+        L.AnzEhListe = 3;
+        L.EhListeZ[1] = 0.0f, L.EhListe[1] = 0.0f;
+        L.EhListeZ[2] = 7.0f, L.EhListe[2] = 42.0f;
+        L.EhListeZ[3] = 99.0f, L.EhListe[3] = 42.0f;
+        std::ofstream("ZORGLFR") << glfr;
+    }
+    std::vector<std::string> Bericht() {
+        vb::SetDecimalSeparator('.');
+        zorma::TexteBelegen();
+        vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
+        zormd::TiefeGleitfugeBericht();
+        vb::Close(zorma::kBerichtDateiNr);
+        return zortest::Zeilen(ordner / "LPTZW");
+    }
+    static bool Enthaelt(const std::vector<std::string>& z, const std::string& t) {
+        for (const auto& l : z)
+            if (l.find(t) != std::string::npos) return true;
+        return false;
+    }
+    zortest::WorkingFolder ordner;
+};
+
+TEST_F(DeepSlipSection, SingleAnchorRowAndClosingLines) {
+    const auto z = Bericht();
+    ASSERT_GE(z.size(), 10u);
+    EXPECT_EQ(z[0], "             NACHWEIS DER TIEFEN GLEITFUGE   LASTFALL  1,  AUSHUB  1");
+    EXPECT_FALSE(Enthaelt(z, "Ruhedruck ermittelt"));
+    EXPECT_TRUE(Enthaelt(z, "              1.50    10.00     100.00    276.0")) << z[10];
+    EXPECT_TRUE(Enthaelt(z, "   2.76"));
+    EXPECT_FALSE(Enthaelt(z, "UNZUL"));
+    EXPECT_FALSE(Enthaelt(z, "Gesamt-Nachweis")); // one anchor: no overall block
+    EXPECT_TRUE(Enthaelt(z, "             zGLF =  7.00 m  :  Kote der Gleitfuge an der Wand."));
+    EXPECT_TRUE(Enthaelt(z, "             xAW  =  9.06 m  :  Entfernung der Ersatzankerwand von x = 0."));
+    EXPECT_TRUE(Enthaelt(z, "             zAW  =  4.09 m  :  Kote des Fußpunktes der Ersatzankerwand."));
+    EXPECT_EQ(N.GlfAnkerKombination, "91");
+    EXPECT_FLOAT_EQ(AB.AnkerGlfWert[1], 10.0f);
+    EXPECT_FLOAT_EQ(AB.AnkerLaengeBem[1], 10.0f);
+}
+
+TEST_F(DeepSlipSection, SecondRunPrintsTheCachedValuesOfItsOwnStage) {
+    const auto erster = Bericht();
+    const float xAW = GF.xAW;
+    // Second run with an at-rest share: the memory holds other values, the cache the first run's.
+    Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    P.ErsterLauf = 0;
+    P.RuheProz = 25.0f;
+    N.AnkerAh[1] = 130.0f;
+    GF.xAW = 55.0f;
+    const auto zweiter = Bericht();
+    EXPECT_TRUE(Enthaelt(zweiter, "             Die Kräfte wurden HIER mit  0 %  Ruhedruck ermittelt."));
+    EXPECT_TRUE(Enthaelt(zweiter, "              1.50    10.00     100.00    276.0"));
+    EXPECT_FLOAT_EQ(GF.xAW, xAW);
+    // A run without a cache computes the check itself and says nothing of the at-rest share.
+    std::filesystem::remove(ordner / "DOVUDUvozud.11");
+    Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    P.ErsterLauf = 0;
+    P.RuheProz = 25.0f;
+    const auto dritter = Bericht();
+    EXPECT_FALSE(Enthaelt(dritter, "Ruhedruck ermittelt"));
+    EXPECT_TRUE(Enthaelt(dritter, "   2.76"));
+}
+
+TEST_F(DeepSlipSection, VerdictMarks) {
+    // eta below the required safety: 276.05 / 200 = 1.38 < 1.5 is marked.
+    Projekt(200.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    auto z = Bericht();
+    EXPECT_TRUE(Enthaelt(z, "   1.38 UNZUL.<---"));
+    bool linie = false;
+    for (const auto& l : z)
+        linie = linie || l == std::string(51, ' ') + std::string(22, '=');
+    EXPECT_TRUE(linie);
+    // A level that differs from the project level is neither anchor nor strut: no section lines.
+    Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    P.ZAnker[1] = 1.5001f;
+    z = Bericht();
+    EXPECT_TRUE(z.empty());
+    EXPECT_EQ(N.AnzAnkerGlf, 0);
+    EXPECT_EQ(N.AnzSteifen, 0);
+}
+
+TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {
+    Projekt(120.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    P.TeilsicherheitenAn = 1;
+    P.gamMittel = 1.2f;
+    P.gamEWirk = 1.2f;
+    P.gamReWirk = 1.3f;
+    for (auto& e : zormc::EL.EhListe)
+        e *= 1.2f; // design values of the statics
+    const auto z = Bericht();
+    EXPECT_TRUE(Enthaelt(z, "   Ausnutz. =  0.57")) << z[14];
+    EXPECT_TRUE(Enthaelt(z, "Einzel-Nachweise                       (     1.560      )"));
+    EXPECT_FALSE(Enthaelt(z, "UNZUL"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DeepSlipSection, TooSteepAtTheLongestAnchorIsMarkedInBothRuns) {
+    // A 2 m anchor (lmin = lmax): its slip line rises at 75 deg > 60 deg.
+    Projekt(100.0f, "1.5,1\r\n1.5,15,2,2\r\n");
+    const auto erster = Bericht();
+    const std::string zeile = "              1.50     2.00       0.00      0.00 UNZUL.<---";
+    EXPECT_TRUE(Enthaelt(erster, zeile));
+    const auto cache = zortest::Zeilen(ordner / "DOVUDUvozud.11");
+    ASSERT_FALSE(cache.empty());
+    EXPECT_EQ(cache[0].substr(cache[0].size() - 4), ",888");
+    Projekt(100.0f, "1.5,1\r\n1.5,15,2,2\r\n");
+    P.ErsterLauf = 0;
+    const auto zweiter = Bericht();
+    EXPECT_TRUE(Enthaelt(zweiter, zeile));
+}
+
+TEST_F(DeepSlipSection, WaterLevelSplitsTheLayerItLiesIn) {
+    // Two layers (0 and 5 m); a water level at 3 m splits the upper one, at 5 m splits nothing.
+    for (float zw : {3.0f, 5.0f}) {
+        Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+        P.AnzErd = 2;
+        P.SchichtKote[2] = 5.0f;
+        P.SchichtKote[3] = 99.0f;
+        P.SchichtDicke[1] = 5.0f;
+        P.SchichtDicke[2] = 94.0f;
+        P.SchichtPhi[2] = P.SchichtPhi[1];
+        P.SchichtGamma[2] = 18.0f;
+        P.SchichtGammaAuftrieb[2] = 10.0f;
+        P.ZWasserErd = zw;
+        Bericht();
+        EXPECT_EQ(P.AnzErd, zw == 3.0f ? 3 : 2);
+        if (zw == 3.0f) {
+            EXPECT_FLOAT_EQ(P.SchichtKote[2], 3.0f);
+            EXPECT_FLOAT_EQ(P.SchichtDicke[2], 2.0f);
+            EXPECT_FLOAT_EQ(P.SchichtKote[3], 5.0f);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+// Slip-circle result table from the result file of the slip circle.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "earthpressure/report_file.h"
+#include "frame/project_data.h"
+#include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
+#include "tests/support/text_file.h"
+#include "tests/support/working_folder.h"
+#include "verification/slip_circle_table.h"
+#include "verification/state.h"
+
+namespace {
+
+using zorm1::P;
+using zormd::N;
+
+class SlipCircleTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        P = zorm1::ProjectData{};
+        zormd::NachweisZustandZuruecksetzen();
+        vb::SetDecimalSeparator('.');
+        zorma::TexteBelegen();
+    }
+    std::vector<std::string> Tabelle(const char* erg) {
+        std::ofstream("DIDUVU.ERG") << erg;
+        vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
+        zormd::GleitkreisTabelle();
+        vb::Close(zorma::kBerichtDateiNr);
+        return zortest::Zeilen(ordner / "LPTZW");
+    }
+    zortest::WorkingFolder ordner;
+};
+
+TEST_F(SlipCircleTable, ResultLinesStarredLinesAndAnchorList) {
+    P.AnzLF = 5;
+    P.AnzAnkerGesamt = 1;
+    P.ZAuflager[1] = 12.5f;
+    N.AnkerKraft[1] = 85.27f;
+    const auto z = Tabelle("1,3,4.5,-2.25,10.5,1.456,0,0\r\n"
+                           "2,3,4.5,-2.25,10.5,888,0,0\r\n"
+                           "3,2,1,1,5,0.9,2,0\r\n"
+                           "4,2,1,1,5,0.9,3,1\r\n");
+    ASSERT_GE(z.size(), 13u);
+    EXPECT_EQ(z[5], "        --->      1       3       4.50  -2.25      10.50 m      1.46");
+    EXPECT_EQ(z[6].substr(0, 20), "             *** LF ");
+    EXPECT_NE(z[6].find("kein gültiger Gleitkreis"), std::string::npos);
+    EXPECT_NE(z[7].find("aufgegeben"), std::string::npos);
+    EXPECT_NE(z[8].find("abgebrochen"), std::string::npos);
+    EXPECT_NE(z[9].find("kein Ergebnis"), std::string::npos); // load case 5 has no record
+    EXPECT_EQ(P.TiefeMittelpunkte, 1);
+    // The anchor list follows the last load case: 12.50 after one blank, 85.3 after two.
+    bool anker = false;
+    for (const auto& l : z)
+        anker = anker || l == "              12.50     85.3   ";
+    EXPECT_TRUE(anker);
+}
+
+TEST_F(SlipCircleTable, PartialFactorsAndBrokenOffIteration) {
+    P.TeilsicherheitenAn = 1;
+    P.AnzLF = 2;
+    P.AnzAnkerGesamt = 1;
+    P.ZAuflager[1] = 2.0f;
+    const auto z = Tabelle("1,1,2,3,4,1.25,0,0\r\n2,1,2,3,4,0.5,1,0\r\n");
+    bool zeile = false, abbruch = false, anker = false;
+    for (const auto& l : z) {
+        zeile = zeile || l == "        --->      1       1       2.00   3.00       4.00 m    Ausnutz.= 0.80";
+        abbruch = abbruch ||
+                  l.find("LF 2 : Abbruch der Iteration; die Ausnutzung liegt deutlich") != std::string::npos;
+        anker = anker || l.find("Ankerkräfte") != std::string::npos;
+    }
+    EXPECT_TRUE(zeile);
+    EXPECT_TRUE(abbruch);
+    EXPECT_FALSE(anker); // status 1 in the last load case: no anchor list
+}
+
+} // namespace
