@@ -172,6 +172,7 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
 
 #include "frame/project_file.h"
 #include "graphics/folge.h"
+#include "tests/frame/run/example_variants.h"
 
 namespace {
 
@@ -179,8 +180,10 @@ namespace {
 // an image as the window would show it, stepping with "weiter" to the last picture.
 TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
     namespace fs = std::filesystem;
-    const std::string name = "Traegerbohlwand_verankert";
-    fs::copy_file(fs::path(ZOR_TEST_DATA) / name, fs::current_path() / name);
+    // The example's first stage is a cantilever on a free earth support, which the statics stops at;
+    // its variant is solved in every stage.
+    const std::string name = zortest::VarianteSchreiben("Traegerbohlwand_verankert");
+    ASSERT_FALSE(name.empty());
     const std::string ordner = fs::current_path().string();
     const std::string befehl = "cd '" + ordner + "' && mkdir -p xdg && XDG_DATA_HOME='" + ordner + "/xdg' '" +
                                ZOR_RUN_PROJECT + "' '" + name + "' 2> stderr.txt";
