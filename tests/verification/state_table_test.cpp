@@ -404,3 +404,22 @@ TEST_F(Bericht, TheSolvedSimplySupportedBeamGivesTheClosedFormZeroShearRowAndIts
 
 } // namespace
 } // namespace verification_test
+
+namespace verification_test {
+namespace {
+
+// A shear sign change inside an unloaded field has no root: no zero-shear row, no non-number.
+TEST_F(Bericht, AnUnloadedFieldWithAShearSignChangeFormsNoZeroShearRow) {
+    Zeile(1, 0.0f, {}, {0, 0, 0, 10});
+    Zeile(2, 2.0f, {2, 50, 0, 0}, {0, 0, 0, -10});
+    Zeile(5, 2.0f, {}, {});
+    P.zAush = 5.0f;
+    zormd::ZustandsgroessenDrucken();
+    const auto z = Zeilen();
+    EXPECT_TRUE(Mit(z, "*").empty());
+    for (const auto& zeile : z)
+        EXPECT_EQ(zeile.find("nan"), std::string::npos) << zeile;
+}
+
+} // namespace
+} // namespace verification_test
