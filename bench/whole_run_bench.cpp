@@ -12,6 +12,7 @@
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/headless_run.h"
+#include "frame/run/run_stages.h"
 #include "frame/run_state.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
@@ -50,6 +51,14 @@ void BM_GanzerLauf(benchmark::State& state) {
         !zorm1::EingabeSchreiben("gross"))
         state.SkipWithError("the large project cannot be made");
 
+    // The pass a run stops in, for the message.
+    int lfZuletzt = 0, stufeZuletzt = 0;
+    const auto statik = zorrun::Stufen().WandStatik;
+    zorrun::Stufen().WandStatik = [&](std::string& status) {
+        lfZuletzt = P.LFNr;
+        stufeZuletzt = P.AushNr;
+        statik(status);
+    };
     int64_t durchgaenge = 0;
     for (auto _ : state) {
         zorm1::ResetProjectData();
@@ -57,12 +66,15 @@ void BM_GanzerLauf(benchmark::State& state) {
         Zormg::ZustandZuruecksetzen();
         const int code = zorrun::ProjektRechnen("gross");
         if (code != zorrun::kLaufFertig || meldungen.anzahl > 0) {
-            state.SkipWithError(("the run did not end: " + meldungen.erste).c_str());
+            state.SkipWithError(("the run did not end (load case " + std::to_string(lfZuletzt) + ", stage " +
+                                 std::to_string(stufeZuletzt) + "): " + meldungen.erste)
+                                    .c_str());
             break;
         }
         durchgaenge += P.AnzLF * P.AnzAush;
     }
     state.SetItemsProcessed(durchgaenge);
+    zorrun::StufenStandard();
     vb::SetMsgBoxHandler(nullptr);
     vb::ResetRuntime();
     fs::current_path(alt);
