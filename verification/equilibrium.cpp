@@ -7,6 +7,7 @@
 #include "earthpressure/report_file.h"
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
@@ -52,12 +53,19 @@ void DiagrammDatei(const std::string& name, const zor::Ordinatenliste& L) {
     d.Close();
 }
 
-// R := list + R on the union of their depths; an empty list leaves R as it is.
-void Ueberlagern(int16_t kennung, const zor::Ordinatenliste& liste, zor::Ordinatenliste& R) {
-    if (liste.n <= 0 || R.n <= 0) return;
+// R := list + R on the union of their depths; an empty list leaves R as it is. False when the two
+// lists cannot be added (they do not span the same depths, or the sum outgrows 250 points): the
+// remaining resistance is then unknown, which the search reports instead of abandoning the run.
+bool Ueberlagern(int16_t kennung, const zor::Ordinatenliste& liste, zor::Ordinatenliste& R) {
+    if (liste.n <= 0 || R.n <= 0) return true;
     zor::Ordinatenliste summe;
-    zormcom::DiagrammAddieren(kennung, liste, R, summe, 1);
+    try {
+        zormcom::DiagrammAddieren(kennung, liste, R, summe, 1);
+    } catch (const zor::CalcAbort&) {
+        return false;
+    }
     R = summe;
+    return true;
 }
 
 // Files of the stage and the search of the extra embedment for the missing force Summe H1.
@@ -74,10 +82,10 @@ void ZusatzEinbindungSummeH() {
     const std::string& x = P.DateiEndung;
     DiagrammDatei("ZOREwidvW." + x, R);
     DiagrammDatei("ZOReP0." + x, St.ESumme);
-    Ueberlagern(12346, St.ESumme, R);
+    bool ok = Ueberlagern(12346, St.ESumme, R);
     if (P.ZWasserLuft != P.ZWasserErd) {
         DiagrammDatei("ZOReWas." + x, St.WasserErd);
-        Ueberlagern(22346, St.WasserErd, R);
+        ok = ok && Ueberlagern(22346, St.WasserErd, R);
     }
     const int nz = P.AnzZusatzSpannung;
     if (nz > 0) {
@@ -89,10 +97,11 @@ void ZusatzEinbindungSummeH() {
             zsp.e[k] = P.ZusSpannung[k] * P.ZspSkala;
         }
         DiagrammDatei("ZOReZsp." + x, zsp);
-        Ueberlagern(32346, zsp, R);
+        ok = ok && Ueberlagern(32346, zsp, R);
     }
     N.DtHGesucht = true;
-    N.DtHBestimmbar = TiefeFuerKraft(R, P.zFuss, N.SummeH1, N.DtH);
+    N.DtH = 0.0f;
+    N.DtHBestimmbar = ok && TiefeFuerKraft(R, P.zFuss, N.SummeH1, N.DtH);
 }
 
 void Tabelle() {

@@ -180,6 +180,23 @@ TEST_F(Gleichgewicht, UnreachedForceRaisesNothing) {
     EXPECT_EQ(Anzahl(z, "*** Der Rammtiefenzuschlag wegen Summe H ist nicht bestimmbar"), 1);
 }
 
+// Lists that cannot be superposed (the earth pressure ends above the passive list) leave the extra
+// embedment undetermined; the run goes on.
+TEST_F(Gleichgewicht, ListsThatDoNotMatchAreNotSuperposed) {
+    P.Wandart = 1;
+    P.zFuss = 10.0f;
+    P.DateiEndung = "11";
+    St.EahErd = 50.0f;
+    P.Rhd = 0.0f;
+    Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
+    Liste(St.ESumme, {{0.0f, 0.0f}, {12.0f, 0.0f}});
+    std::vector<std::string> z;
+    ASSERT_NO_THROW(z = Drucken());
+    EXPECT_FALSE(N().DtHBestimmbar);
+    EXPECT_EQ(St.DeltaT, 0.0f);
+    EXPECT_EQ(Anzahl(z, "*** Der Rammtiefenzuschlag wegen Summe H ist nicht bestimmbar"), 1);
+}
+
 class Vertikal : public zortest::BerichtTest {
 protected:
     void SetUp() override {
