@@ -28,6 +28,6 @@ function(zor_tests target folder)
     ZOR_SHIPPED_DATA="${PROJECT_SOURCE_DIR}/data")
   gtest_discover_tests(${target}
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 600
     DISCOVERY_MODE PRE_TEST)
 endfunction()

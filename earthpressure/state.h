@@ -156,6 +156,8 @@ struct Keilmodell {
     // Per line 0..LetzteGleitLinie of the saved grid the ranges of its x and z, widened as the cut of
     // two segments widens them (x low, x high, z low, z high); empty when a value is not finite.
     std::vector<float> RasterRahmen;
+    // The same for every segment of the grid: abscissae per segment, depths per line and segment.
+    std::vector<float> RasterSegX, RasterSegZ;
 
     // Slice values, indexed by the line that bounds the slice from above (1..20).
     std::array<float, 21> W{}, GammaFeucht{}, GammaAuftrieb{}, Phi{}, C{}, DeltaP{};

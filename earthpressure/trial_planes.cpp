@@ -1,5 +1,6 @@
 #include "earthpressure/trial_planes.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -84,6 +85,33 @@ float KeilKraftGeprueft(float theta, int16_t kExit, int16_t kWall) {
     return T;
 }
 
+// The angle functions of the wedge force for one slice's friction angles and one plane angle. The
+// same few combinations recur over the columns, the angles and the depths of a search; they are kept
+// in a small table by their exact bits, so a hit gives the very values the functions give.
+struct Winkelwerte {
+    uint32_t phi = 0, delta = 0, theta = 0;
+    bool belegt = false;
+    double cosPhi = 0.0, sinPhiTheta = 0.0, cosDelta = 0.0, cosPhiThetaDelta = 0.0;
+};
+
+const Winkelwerte& WinkelwerteVon(float phi, float delta, float theta, uint32_t thetaBits) {
+    thread_local std::array<Winkelwerte, 256> tafel{};
+    const uint32_t p = std::bit_cast<uint32_t>(phi), d = std::bit_cast<uint32_t>(delta);
+    const uint32_t h = (p * 2654435761u) ^ (d * 40503u) ^ (thetaBits * 2246822519u);
+    Winkelwerte& w = tafel[(h >> 24) & 255u];
+    if (w.belegt && w.phi == p && w.delta == d && w.theta == thetaBits) return w;
+    const double th = theta;
+    w.phi = p;
+    w.delta = d;
+    w.theta = thetaBits;
+    w.belegt = true;
+    w.cosPhi = std::cos(static_cast<double>(phi));
+    w.sinPhiTheta = std::sin(static_cast<double>(phi) + th);
+    w.cosDelta = std::cos(static_cast<double>(delta));
+    w.cosPhiThetaDelta = std::cos(static_cast<double>(phi) + th - static_cast<double>(delta));
+    return w;
+}
+
 } // namespace
 
 float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
@@ -102,10 +130,7 @@ float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
     float T = 0.0f;
     const double th = theta;
     const float cosTheta = static_cast<float>(std::cos(th));
-    // The angle functions of the last slice values, for the next column of the same values.
-    bool gemerkt = false;
-    float phiAlt = 0.0f, deltaAlt = 0.0f;
-    double cosPhi = 0.0, sinPhiTheta = 0.0, cosDelta = 0.0, cosPhiThetaDelta = 0.0;
+    const uint32_t thetaBits = std::bit_cast<uint32_t>(theta);
     for (int k = kExit; k <= kWall - 1; ++k) {
         const float dx = x1[k + 1] - x1[k];
         float G = K.GleitListe1[k];
@@ -122,17 +147,8 @@ float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
         }
         const float L = dx / cosTheta;
         if (phi + theta - delta > 1.57f) delta = phi + theta - 1.57f;
-        if (!gemerkt || std::bit_cast<uint32_t>(phi) != std::bit_cast<uint32_t>(phiAlt) ||
-            std::bit_cast<uint32_t>(delta) != std::bit_cast<uint32_t>(deltaAlt)) {
-            cosPhi = std::cos(static_cast<double>(phi));
-            sinPhiTheta = std::sin(static_cast<double>(phi) + th);
-            cosDelta = std::cos(static_cast<double>(delta));
-            cosPhiThetaDelta = std::cos(static_cast<double>(phi) + th - static_cast<double>(delta));
-            phiAlt = phi;
-            deltaAlt = delta;
-            gemerkt = true;
-        }
-        const double Ek = (c * L * cosPhi + G * sinPhiTheta) * cosDelta / cosPhiThetaDelta;
+        const Winkelwerte& w = WinkelwerteVon(phi, delta, theta, thetaBits);
+        const double Ek = (c * L * w.cosPhi + G * w.sinPhiTheta) * w.cosDelta / w.cosPhiThetaDelta;
         T = T - static_cast<float>(Ek);
     }
     return T;

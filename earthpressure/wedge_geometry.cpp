@@ -97,25 +97,68 @@ void GelaendeSchneiden() {
 
 namespace {
 
-// GelaendeSchneiden for the state a trial wedge leaves before it: lines 0..gl - 1 all on the grid (the same
-// abscissae and counts, as the wedge has just restored them), line gl (the slip line) on points of its own.
-// The passes of GelaendeSchneiden then do exactly this: the first walks line 0 and the slip line together
-// (abscissae closer than 0.001 give one point at the grid's abscissa), the second brings every other line
-// onto that walk's abscissae, each line keeping its own values at the grid's abscissae and taking its value
-// on its own grid segment at the slip line's, and the third changes nothing. Here the walk is made once and
-// every line written once. False, with nothing changed, where that reasoning does not hold (a line without
-// points, an abscissa that is not finite, a walk that would not fit the tables): the caller then runs
-// GelaendeSchneiden itself.
-bool SchlupflinieEinfuegen() {
+// The ranges of the segments of the saved grid (abscissae: per segment s low and high at 2s, 2s + 1;
+// depths of line L at 2 (L (n + 1) + s)), widened as Schnittpunkt widens them.
+void RasterSegmente(std::vector<float>& segX, std::vector<float>& segZ) {
+    const auto& K = Keil;
+    const int nP = K.RasterAnz, letzte = K.LetzteGleitLinie;
+    const std::size_t nSeg = static_cast<std::size_t>(std::max(nP, 0) + 1);
+    segX.assign(2 * nSeg, 0.0f);
+    segZ.assign(2 * nSeg * static_cast<std::size_t>(letzte + 1), 0.0f);
+    const float* const x = K.GleitRasterZ.Zeile(letzte + 1);
+    for (int s = 1; s <= nP - 1; ++s) {
+        const Bereich b(x[s], x[s + 1]);
+        segX[2 * s] = b.lo;
+        segX[2 * s + 1] = b.hi;
+    }
+    for (int L = 0; L <= letzte; ++L) {
+        const float* const z = K.GleitRasterZ.Zeile(L);
+        for (int s = 1; s <= nP - 1; ++s) {
+            const Bereich b(z[s], z[s + 1]);
+            const std::size_t i = 2 * (static_cast<std::size_t>(L) * nSeg + static_cast<std::size_t>(s));
+            segZ[i] = b.lo;
+            segZ[i + 1] = b.hi;
+        }
+    }
+}
+
+bool einWeg = true;
+
+// Lines 0..gl - 1 from the saved grid, as each trial wedge starts.
+void LinienAusRaster() {
     auto& K = Keil;
-    const int gl = K.LetzteGleitLinie + 1;
-    const int nG = K.GleitLinieAnz[0];
+    const int nP = K.RasterAnz;
+    const int letzte = K.LetzteGleitLinie;
+    const float* const rasterX = K.GleitRasterZ.Zeile(letzte + 1);
+    for (int L = 0; L <= letzte; ++L) {
+        const float* const rz = K.GleitRasterZ.Zeile(L);
+        std::copy(rz + 1, rz + 1 + nP, K.GleitLinieZ.Zeile(L) + 1);
+        std::copy(rasterX + 1, rasterX + 1 + nP, K.GleitLinieX.Zeile(L) + 1);
+        K.GleitLinieAnz[L] = static_cast<int16_t>(nP);
+    }
+}
+
+// What restoring the lines from the saved grid (LinienAusRaster) and then GelaendeSchneiden make of the
+// grid and the slip line gl, the lines 2..gl - 1 then clipped to the slip line, made in one walk. The
+// passes of GelaendeSchneiden do exactly this: the first walks line 0 and the slip line together
+// (abscissae closer than 0.001 give one point at the grid's abscissa), the second brings every other line
+// onto that walk's abscissae, each line keeping its own values at the grid's abscissae and taking its
+// value on its own grid segment at the slip line's, and the third changes nothing. Line 1 is left
+// unclipped (the exit of the plane is found on it first). False, with nothing changed, where that
+// reasoning does not hold (a line without points, an abscissa that is not finite, a walk that would not
+// fit the tables): the caller then restores the lines and runs GelaendeSchneiden itself.
+bool SchlupflinieAusRaster() {
+    auto& K = Keil;
+    const int letzte = K.LetzteGleitLinie;
+    const int gl = letzte + 1;
+    const int nG = K.RasterAnz;
     const int nS = K.GleitLinieAnz[gl];
     if (nG < 1 || nS < 1) return false;
     const int oben = std::min(K.GleitLinieX.PunkteOben(), K.GleitLinieZ.PunkteOben());
-    if (nG > oben || nS > oben || gl > K.GleitLinieX.LinienOben() || gl > K.GleitLinieZ.LinienOben())
+    if (nG > oben || nS > oben || gl > K.GleitLinieX.LinienOben() || gl > K.GleitLinieZ.LinienOben() ||
+        gl > K.GleitRasterZ.LinienOben() || nG > K.GleitRasterZ.PunkteOben())
         return false;
-    const float* const G = K.GleitLinieX.Zeile(0);
+    const float* const G = K.GleitRasterZ.Zeile(gl);
     for (int p = 1; p <= nG; ++p)
         if (!std::isfinite(G[p])) return false;
     const float* const S = K.GleitLinieX.Zeile(gl);
@@ -123,8 +166,8 @@ bool SchlupflinieEinfuegen() {
     for (int p = 1; p <= nS; ++p)
         if (!std::isfinite(S[p])) return false;
 
-    // The walk: per merged point its abscissa, the grid points consumed up to it and whether it is a
-    // point of the slip line alone.
+    // The walk: per merged point its abscissa, the slip line's value, the grid points consumed up to it
+    // and whether it is a point of the slip line alone.
     thread_local std::vector<float> mx, mzGleit;
     thread_local std::vector<int> rasterBis;
     thread_local std::vector<char> nurGleit;
@@ -169,19 +212,21 @@ bool SchlupflinieEinfuegen() {
         rasterBis[k] = i1;
     } while (i1 < nG && i2 < nS);
 
-    // Every grid line onto the merged abscissae, read from a copy of its grid values.
-    thread_local std::vector<float> gx, gz;
-    if (gx.size() < static_cast<std::size_t>(nG) + 2) {
-        gx.resize(static_cast<std::size_t>(nG) + 2);
-        gz.resize(static_cast<std::size_t>(nG) + 2);
-    }
-    std::copy(G + 1, G + 1 + nG, gx.begin() + 1);
+    // A walk shorter than the grid leaves the grid's values behind its end, as the restore put them.
+    if (k < nG) LinienAusRaster();
     for (int L = 0; L < gl; ++L) {
+        const float* const rz = K.GleitRasterZ.Zeile(L);
         float* const z = K.GleitLinieZ.Zeile(L);
         float* const x = K.GleitLinieX.Zeile(L);
-        std::copy(z + 1, z + 1 + nG, gz.begin() + 1);
-        for (int p = 1; p <= k; ++p)
-            z[p] = nurGleit[p] ? wertAuf(gx.data(), gz.data(), rasterBis[p], mx[p]) : gz[rasterBis[p]];
+        if (L >= 2) {
+            for (int p = 1; p <= k; ++p) {
+                const float v = nurGleit[p] ? wertAuf(G, rz, rasterBis[p], mx[p]) : rz[rasterBis[p]];
+                z[p] = v > mzGleit[p] ? mzGleit[p] : v;
+            }
+        } else {
+            for (int p = 1; p <= k; ++p)
+                z[p] = nurGleit[p] ? wertAuf(G, rz, rasterBis[p], mx[p]) : rz[rasterBis[p]];
+        }
         std::copy(mx.begin() + 1, mx.begin() + 1 + k, x + 1);
         K.GleitLinieAnz[L] = static_cast<int16_t>(k);
     }
@@ -359,6 +404,7 @@ void KeilmodellAufbauen() {
             K.GleitRasterZ(L, p) = K.GleitLinieZ(L, p);
     for (int p = 1; p <= nP; ++p)
         K.GleitRasterZ(K.LetzteGleitLinie + 1, p) = K.GleitLinieX(1, p);
+    RasterSegmente(K.RasterSegX, K.RasterSegZ);
     K.RasterRahmen.assign(4 * static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0.0f);
     for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
         float xMin = K.GleitRasterZ(K.LetzteGleitLinie + 1, 1), xMax = xMin;
@@ -382,21 +428,20 @@ void KeilmodellAufbauen() {
     }
 }
 
+void EinWegMerge(bool an) {
+    einWeg = an;
+}
+
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     auto& K = Keil;
     const int nP = K.RasterAnz;
     const int letzte = K.LetzteGleitLinie;
     const int gl = letzte + 1;
 
-    // 8. Lines from the saved grid (the rows are checked once: the grid fits the line tables).
+    // 8. Lines from the saved grid: read from it directly below, and restored where the fast merge of
+    // step 10 does not apply (the rows are checked once: the grid fits the line tables).
     if (nP > K.GleitLinieX.PunkteOben() || nP > K.GleitLinieZ.PunkteOben()) ModellZuGross();
     const float* const rasterX = K.GleitRasterZ.Zeile(gl);
-    for (int L = 0; L <= letzte; ++L) {
-        const float* const rz = K.GleitRasterZ.Zeile(L);
-        std::copy(rz + 1, rz + 1 + nP, K.GleitLinieZ.Zeile(L) + 1);
-        std::copy(rasterX + 1, rasterX + 1 + nP, K.GleitLinieX.Zeile(L) + 1);
-        K.GleitLinieAnz[L] = static_cast<int16_t>(nP);
-    }
 
     // 9. Slip points: the far end, the wall point and every crossing of the plane with a line. The
     // lists are kept for the next wedge.
@@ -414,7 +459,38 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     const Bereich ebeneX(xFern, 0.0f), ebeneZ(zFern, zp);
     const float dxEbene = 0.0f - xFern;
     const bool ebeneSchraeg = dxEbene != 0.0f && std::isfinite(dxEbene) && std::isfinite(zFern);
-    const float* const x1 = K.GleitLinieX.Zeile(1);
+    const float* const x1 = rasterX;
+    // The ranges of the grid's segments, widened as Schnittpunkt widens them (kept with the grid, or made
+    // here), and the plane's depths over each segment's abscissae: the crossing's depth is the plane's
+    // depth at an abscissa inside the segment's range, computed as Schnittpunkt computes it; that
+    // computation rises or falls with the abscissa, so its values at the range's ends bound it.
+    const std::size_t nSeg = static_cast<std::size_t>(nP + 1);
+    thread_local std::vector<float> segXEigen, segZEigen, ebeneAbV, ebeneBisV;
+    const float* segX = K.RasterSegX.data();
+    const float* segZ = K.RasterSegZ.data();
+    if (K.RasterSegX.size() != 2 * nSeg ||
+        K.RasterSegZ.size() != 2 * nSeg * static_cast<std::size_t>(letzte + 1)) {
+        RasterSegmente(segXEigen, segZEigen);
+        segX = segXEigen.data();
+        segZ = segZEigen.data();
+    }
+    if (ebeneAbV.size() < nSeg) {
+        ebeneAbV.resize(nSeg);
+        ebeneBisV.resize(nSeg);
+    }
+    float* const ebeneAb = ebeneAbV.data();
+    float* const ebeneBis = ebeneBisV.data();
+    if (ebeneSchraeg) {
+        for (int s = 1; s <= nP - 1; ++s) {
+            const float za = zFern + (zp - zFern) * (segX[2 * s] - xFern) / dxEbene;
+            const float zb = zFern + (zp - zFern) * (segX[2 * s + 1] - xFern) / dxEbene;
+            ebeneAb[s] = std::min(za, zb);
+            ebeneBis[s] = std::max(za, zb);
+        }
+    }
+    bool rasterSteigt = nP >= 1 && std::isfinite(x1[1]);
+    for (int p = 2; p <= nP && rasterSteigt; ++p)
+        rasterSteigt = x1[p - 1] < x1[p] && std::isfinite(x1[p]);
     const bool rahmen = K.RasterRahmen.size() == 4 * static_cast<std::size_t>(letzte + 1);
     for (int L = 1; L <= letzte; ++L) {
         if (rahmen) {
@@ -429,26 +505,29 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
                 if (std::max(za, zb) <= linieZ.lo || std::min(za, zb) >= linieZ.hi) continue;
             }
         }
-        const float* const lx = K.GleitLinieX.Zeile(L);
-        const float* const lz = K.GleitLinieZ.Zeile(L);
-        for (int s = 1; s <= K.GleitLinieAnz[L] - 1; ++s) {
-            const Bereich segX(lx[s], lx[s + 1]), segZ(lz[s], lz[s + 1]);
-            if (!ebeneZ.Ueberlappt(segZ) || !ebeneX.Ueberlappt(segX)) continue;
-            if (ebeneSchraeg) {
-                // The crossing's depth is the plane's depth at an abscissa inside the segment's range,
-                // computed as Schnittpunkt computes it; that computation rises or falls with the
-                // abscissa, so its values at the range's ends bound it.
-                const float za = zFern + (zp - zFern) * (segX.lo - xFern) / dxEbene;
-                const float zb = zFern + (zp - zFern) * (segX.hi - xFern) / dxEbene;
-                if (std::max(za, zb) <= segZ.lo || std::min(za, zb) >= segZ.hi) continue;
-            }
+        const float* const lx = rasterX;
+        const float* const lz = K.GleitRasterZ.Zeile(L);
+        const float* const bz = segZ + 2 * static_cast<std::size_t>(L) * static_cast<std::size_t>(nP + 1);
+        for (int s = 1; s <= nP - 1; ++s) {
+            const float zLo = bz[2 * s], zHi = bz[2 * s + 1];
+            if (ebeneSchraeg && (ebeneBis[s] <= zLo || ebeneAb[s] >= zHi)) continue;
+            if (!(ebeneZ.lo < zHi && zLo < ebeneZ.hi) ||
+                !(ebeneX.lo < segX[2 * s + 1] && segX[2 * s] < ebeneX.hi))
+                continue;
             float xs = 0, zs = 0;
             int16_t treffer = 0;
             zormc::Schnittpunkt(xFern, zFern, 0.0f, zp, lx[s], lz[s], lx[s + 1], lz[s + 1], xs, zs, treffer);
             if (treffer != 1) continue;
             bool nah = false;
-            for (int p = 1; p <= K.GleitLinieAnz[1] && !nah; ++p)
-                if (std::fabs(xs - x1[p]) < 0.001f) nah = true;
+            if (rasterSteigt && std::isfinite(xs)) {
+                // On ascending abscissae the distance rises both ways from xs: the neighbours decide.
+                const int q = static_cast<int>(std::lower_bound(x1 + 1, x1 + 1 + nP, xs) - x1);
+                nah = (q <= nP && std::fabs(xs - x1[q]) < 0.001f) ||
+                      (q > 1 && std::fabs(xs - x1[q - 1]) < 0.001f);
+            } else {
+                for (int p = 1; p <= nP && !nah; ++p)
+                    if (std::fabs(xs - x1[p]) < 0.001f) nah = true;
+            }
             for (int p = 1; p <= ns && !nah; ++p)
                 if (std::fabs(xs - sx[p]) < 0.001f) nah = true;
             if (nah) continue;
@@ -477,7 +556,11 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
         K.GleitLinieZ(gl, p) = sz[p];
     }
     K.GleitLinieAnz[gl] = static_cast<int16_t>(ns);
-    if (!SchlupflinieEinfuegen()) GelaendeSchneiden();
+    const bool schnell = einWeg && SchlupflinieAusRaster();
+    if (!schnell) {
+        LinienAusRaster();
+        GelaendeSchneiden();
+    }
 
     // 11. Exit of the plane at the bottom (nearest to the wall) and the wall index.
     const int n1 = K.GleitLinieAnz[1];
@@ -503,7 +586,7 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     // 13. Clip every line to the slip line.
     if (n1 <= K.GleitLinieZ.PunkteOben()) {
         const float* const zg = K.GleitLinieZ.Zeile(gl);
-        for (int L = 1; L <= letzte; ++L) {
+        for (int L = 1; L <= (schnell ? 1 : letzte); ++L) {
             float* const z = K.GleitLinieZ.Zeile(L);
             for (int p = 1; p <= n1; ++p)
                 if (z[p] > zg[p]) z[p] = zg[p];
@@ -527,9 +610,16 @@ void GleitkeilGeometrie(int16_t kExit, int16_t kWall) {
         const float x2 = K.GelaendeX[i2], z2 = K.GelaendeZ[i2];
         const float S1 = K.GleitListeS1[i], S2 = K.GleitListeS2[i];
         if (x2 == x1) continue; // a load without width carries nothing
+        const bool zeilen = kExit >= 0 && kWall <= K.GleitLinieX.PunkteOben() &&
+                            kWall <= K.GleitLinieZ.PunkteOben() && gl <= K.GleitLinieX.LinienOben() &&
+                            gl <= K.GleitLinieZ.LinienOben();
+        const float* const gx = zeilen ? K.GleitLinieX.Zeile(gl) : nullptr;
+        const float* const gz = zeilen ? K.GleitLinieZ.Zeile(gl) : nullptr;
         for (int k = kExit; k <= kWall - 1; ++k) {
-            const float xk = K.GleitLinieX(gl, k), zk = K.GleitLinieZ(gl, k);
-            const float xk1 = K.GleitLinieX(gl, k + 1), zk1 = K.GleitLinieZ(gl, k + 1);
+            const float xk = zeilen ? gx[k] : K.GleitLinieX(gl, k),
+                        zk = zeilen ? gz[k] : K.GleitLinieZ(gl, k);
+            const float xk1 = zeilen ? gx[k + 1] : K.GleitLinieX(gl, k + 1);
+            const float zk1 = zeilen ? gz[k + 1] : K.GleitLinieZ(gl, k + 1);
             float xa = x1, za = z1, Sa = S1;
             float xb = x2, zb = z2, Sb = S2;
             if (!(xk < xb && xk1 > xa && std::fabs(xk1 - xk) >= 0.01f)) continue;

@@ -32,4 +32,9 @@ void KeilmodellAufbauen();
 // the exit and wall indices and the column loads.
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall);
 
+// A trial wedge merges its lines in one walk over the saved grid where it can (see Probekeil); with
+// false it restores the lines and merges them by GelaendeSchneiden, the slower reference the tests
+// hold the walk against. True at program start.
+void EinWegMerge(bool an);
+
 } // namespace zormb

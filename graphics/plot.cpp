@@ -5,6 +5,7 @@
 
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
+#include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
 
 namespace zorg {
@@ -76,12 +77,43 @@ void Lesen(int16_t fn, PlotSatz& s) {
         Liste(fn, s.AnzGleitkeile, {s.EphPlotZ.data(), nullptr, s.EphWinkel.data(), nullptr});
         s.AnzGleitflaechen = s.AnzGleitkeile;
     }
-    s.AnzWasserPunkte = Anzahl(fn, 32767, "C11");
-    Groesse(s.AnzWasserPunkte, {&s.WasserZ, &s.WasserDruck});
-    Liste(fn, s.AnzWasserPunkte, {s.WasserZ.data(), s.WasserDruck.data()});
-    float weg = 0;
-    vb::Input(fn, s.SummeV, s.SummeV2, s.zEndeStatik, s.Rhd, s.RdFuss, s.EdFuss, s.AbgeschnDruck, s.UmFigur,
-              weg, s.zFuss, s.HUmlagerung);
+    // The water-pressure block is copied from the statics' diagram file and is missing when that file was
+    // empty: its count line holds one item, the line of the vertical sums that follows it eleven.
+    const std::string zeile = vb::LineInput(fn);
+    std::vector<std::string> items;
+    for (size_t a = 0;;) {
+        const size_t b = zeile.find(',', a);
+        items.push_back(zeile.substr(a, b == std::string::npos ? std::string::npos : b - a));
+        if (b == std::string::npos) break;
+        a = b + 1;
+    }
+    auto zahl = [&](size_t i) {
+        const float v = static_cast<float>(vb::Val(items[i]));
+        if (!std::isfinite(v)) throw vb::RuntimeError(13, "keine Zahl: " + items[i]);
+        return v;
+    };
+    float c12[11] = {};
+    if (items.size() == 1) {
+        const float p = zahl(0);
+        if (p < 0 || p > 32767 || p != std::floor(p))
+            throw vb::RuntimeError(9, "Anzahl C11 = " + items[0] + " außerhalb 0..32767");
+        s.AnzWasserPunkte = static_cast<int16_t>(p);
+        Groesse(s.AnzWasserPunkte, {&s.WasserZ, &s.WasserDruck});
+        Liste(fn, s.AnzWasserPunkte, {s.WasserZ.data(), s.WasserDruck.data()});
+        for (float& v : c12)
+            vb::Input(fn, v);
+    } else if (items.size() == 11) {
+        s.AnzWasserPunkte = 0;
+        Groesse(0, {&s.WasserZ, &s.WasserDruck});
+        for (size_t i = 0; i < 11; ++i)
+            c12[i] = zahl(i);
+    } else {
+        throw vb::RuntimeError(13, "unerwartete Zeile: " + zeile);
+    }
+    s.SummeV = c12[0], s.SummeV2 = c12[1], s.zEndeStatik = c12[2], s.Rhd = c12[3], s.RdFuss = c12[4];
+    s.EdFuss = c12[5], s.AbgeschnDruck = c12[6];
+    s.UmFigur = static_cast<int16_t>(std::clamp(std::nearbyint(c12[7]), -32768.0f, 32767.0f));
+    s.zFuss = c12[9], s.HUmlagerung = c12[10];
     s.AnzAuflagerVersch = Anzahl(fn, 32767, "C14");
     vb::Input(fn, s.EinspErg, s.Rvd, s.EpFaktor, s.GamMittelPlot, s.GrundbruchEta0, s.GrundbruchEta1,
               s.GrundbruchEta2);

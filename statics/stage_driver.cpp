@@ -111,6 +111,7 @@ void WandStatik(std::string& status) {
     St.ZFussVorgabe = 0.0f;
     St.EinspDrucken = 0;
     P.EinspErg = 0.0f;
+    St.CKraftDt = 0.0f; // the report prints the C-force extra embedment only when this stage computed it
     St.TanDeltaP = 0.0f;
     St.EphPfahl = 0.0f;
     if (P.TeilsicherheitenAn == 0) P.gamMittel = 1.0f;
@@ -489,6 +490,7 @@ void BettungSchreiben() {
             if (anfang.n >= 1) Interpolieren(anfang, b.z[i], k0);
             vb::Write(d.nr(), z, k0, b.e[i]);
         }
+        d.Close();
     }
     Datei d(("ZOREwidVerw." + P.DateiEndung).c_str(), vb::OpenMode::Output);
     float w = 0.0f;
@@ -498,6 +500,7 @@ void BettungSchreiben() {
         if (const Ergebniszeile* r = ZeileBei(z, 0.001f)) w = std::max((*r)[kW], 0.0f) / GamMittel();
         vb::Write(d.nr(), z, w * b.e[i] * P.EpFaktor);
     }
+    d.Close();
 }
 
 // ---- hydraulic heave

@@ -16,9 +16,15 @@
 #include "platform/runtime/vbfile.h"
 #include "slipcircle/zormg_driver.h"
 #include "statics/state.h"
+#include "verification/earth_resistance.h"
+#include "verification/embedment.h"
+#include "verification/equilibrium.h"
+#include "verification/heave.h"
 #include "verification/plot_records.h"
+#include "verification/required_embedment.h"
 #include "verification/state.h"
 #include "verification/state_table.h"
+#include "verification/vertical_equilibrium.h"
 
 using zorm1::P;
 using zormc::St;
@@ -240,15 +246,27 @@ void UebergabeDateienSchreiben() {
 void GlfrLesen() {
     GlfrDateiLesen();
 }
-void ErdwiderstandAbschnitt() {}
-void EinbindungAbschnitt() {}
-void GleichgewichtAbschnitt() {}
-void VertikalGleichgewichtAbschnitt() {}
-void BemessungsschnitteAbschnitt() {}
-bool ErforderlicheEinbindungAbschnitt() {
-    return false;
+void ErdwiderstandAbschnitt() {
+    ErdwiderstandDrucken();
 }
-void HydraulischerGrundbruchAbschnitt() {}
+void EinbindungAbschnitt() {
+    EinbindungDrucken();
+}
+void GleichgewichtAbschnitt() {
+    GleichgewichtDrucken();
+}
+void VertikalGleichgewichtAbschnitt() {
+    VertikalGleichgewichtDrucken();
+}
+void BemessungsschnitteAbschnitt() {
+    MindestRammtiefenzuschlag();
+}
+bool ErforderlicheEinbindungAbschnitt() {
+    return ErforderlicheEinbindungDrucken();
+}
+void HydraulischerGrundbruchAbschnitt() {
+    HydraulischerGrundbruchDrucken();
+}
 void TiefeGleitfugeAbschnitt() {
     TiefeGleitfugeBericht();
 }

@@ -85,6 +85,23 @@ struct Nachweiszustand {
     float AnkerLaengeMax = 0.0f; // largest anchor length written in a record "C" of this run
     float GlfMaxGesamt = 0.0f;   // largest deep-slip-plane value of the run
     std::array<float, kMaxAnkerSlots + 1> AnkerKraft{}; // characteristic anchor force per level (kN/m)
+
+    // ---- earth support of the stage (embedment section)
+    float Ed00 = 0.0f;                   // earth-support force without superposition, Rhd Bh / Eph (kN/m)
+    bool Ed00Bestimmbar = true;          // false: Eph = 0, no ratio exists
+    float ErdauflagerVerhaeltnis = 0.0f; // soldier piles: eta' (global) or Ed / Rd (partial)
+    float BvTBW = 0.0f;                  // soldier piles: mobilised vertical resistance Bv (kN/m)
+
+    // ---- horizontal and vertical equilibrium of the stage
+    float SummeH1 = 0.0f;      // horizontal sum (kN/m); >= 0: equilibrium holds
+    float Hext = 0.0f;         // external horizontal wall loads acting in the stage (kN/m)
+    float DtH = 0.0f;          // extra embedment for Summe H (m), when searched and found
+    bool DtHGesucht = false;   // the search for DtH ran in this stage
+    bool DtHBestimmbar = true; // false: the remaining resistance never reaches the missing force
+    float Wandgewicht = 0.0f, WandAuftrieb = 0.0f, EavZusatz = 0.0f;
+    float BvPfahl = 0.0f; // soldier piles' own Bv, kept aside for their vertical table
+    float SummeV2d = 0.0f, SummeV2k = 0.0f;
+    float MinDt = 0.0f; // partial factors: minimum extra embedment 0.1 t EinspErg / 100 (m)
 };
 
 extern Nachweiszustand N;

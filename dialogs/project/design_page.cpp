@@ -54,13 +54,7 @@ void Handler(frmBemessung& f) {
         zorm1::StahlSpannungenSetzen();
         vb::UnloadByName("frmAusgabe");
         vb::Unload(f);
-        // The end of the output chain: the start button of the main window.
-        if (vb::Form* a = vb::LoadedForm("frmAuswahl")) {
-            if (vb::Control* c = a->find("cmdStart")) {
-                if (c->canTakeFocusNow()) c->SetFocus();
-                Anzeigen::MausAufSteuerelement(*c);
-            }
-        }
+        Seite::StartFokus(); // the end of the output chain
     };
 }
 

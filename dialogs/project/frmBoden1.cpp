@@ -114,7 +114,7 @@ frmBoden1::frmBoden1() : vb::Form("frmBoden1") {
         lblText(int16_t(2 + i)).Move(9000 + 1100 * (i == 2), 160 + 300 * i - 300 * (i == 2), 1200, 240);
     }
 
-    fraErdschichten.Move(120, 3980, W - 240, 3620);
+    fraErdschichten.Move(120, 3980, W - 240, 3880);
     lblErdschicht.add(0, &fraErdschichten).setCaption("Erdschicht              Nr. ");
     lblErdschicht(0).Move(120, 200, 2600, 240);
     lblErdschicht.add(1, &fraErdschichten).setCaption("");
@@ -142,8 +142,8 @@ frmBoden1::frmBoden1() : vb::Form("frmBoden1") {
     cmdHinweis2.setCaption("Hinweis zeigen");
     cmdHinweis2.Move(9800, 470 + 330 * 9, 1700, 330);
     cmdOK.setCaption("OK");
-    cmdOK.Move(W - 1920, 7680, 1800, 500);
-    setClientSize(W, 8280);
+    cmdOK.Move(W - 1920, 7940, 1800, 500);
+    setClientSize(W, 8540);
 
     // Handlers.
     Seite::Zahlbox(txtDeltaZF, P.DeltaZF, [this] {

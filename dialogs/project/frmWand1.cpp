@@ -109,7 +109,7 @@ frmWand1::frmWand1() : vb::Form("frmWand1") {
     label(&Frame2, "--> E*I (MNm2/m) =", 120, 230, 2000);
     txtEI.Move(2200, 200, 1200, 285);
     chkEI.setCaption("obiges  E*I  bei Boden- schichten eintragen");
-    chkEI.Move(3600, 160, 3300, 480);
+    chkEI.Move(3450, 160, 3500, 480);
 
     fraWahleingaben.setCaption("Wahlfreie Eingaben:");
     fraWahleingaben.Move(120, 6540, 7000, 1380);

@@ -139,6 +139,15 @@ void AuswahlNummer(int16_t index, int16_t nummer) {
     }
 }
 
+void StartFokus() {
+    vb::Form* a = Auswahl(false);
+    if (!a) return;
+    if (vb::Control* c = a->find("cmdStart")) {
+        if (c->canTakeFocusNow()) c->SetFocus();
+        Anzeigen::MausAufSteuerelement(*c);
+    }
+}
+
 void KetteEnde(int16_t thema, bool zeigen) {
     zorm1::MaskenEntladen();
     vb::Form* a = Auswahl(zeigen);

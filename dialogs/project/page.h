@@ -57,6 +57,9 @@ void Weiter(std::string_view naechsteSeite);
 // its cmdOK (onto cmdStart with thema 0). The main window is reached by its name and left alone while it
 // is not part of the program.
 void KetteEnde(int16_t thema, bool zeigen = false);
+// The focus and the mouse onto frmAuswahl's start button "Berechnung starten" (the end of the output chain),
+// no page unloaded.
+void StartFokus();
 // The number box txtAushub(index) of frmAuswahl shows a number (plain digits).
 void AuswahlNummer(int16_t index, int16_t nummer);
 

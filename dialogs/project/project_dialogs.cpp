@@ -4,8 +4,12 @@
 
 #include "design/frmBemessung.h"
 #include "dialogs/project/design_page.h"
+#include "dialogs/project/frmAnker1.h"
+#include "dialogs/project/frmAusgabe.h"
 #include "dialogs/project/frmBTeilSi.h"
+#include "dialogs/project/frmBoden0.h"
 #include "dialogs/project/frmBoden1.h"
+#include "dialogs/project/frmLast0.h"
 #include "dialogs/project/frmProfile.h"
 #include "dialogs/project/frmWand1.h"
 #include "dialogs/project/soil_chain.h"
@@ -19,6 +23,10 @@ void RegisterProjectDialogs() {
     vb::RegisterForm<frmWand1>("frmWand1");
     vb::RegisterForm<frmBemessung>("frmBemessung");
     vb::RegisterForm<frmProfile>("frmProfile");
+    vb::RegisterForm<frmAnker1>("frmAnker1");
+    vb::RegisterForm<frmAusgabe>("frmAusgabe");
+    vb::RegisterForm<frmBoden0>("frmBoden0");
+    vb::RegisterForm<frmLast0>("frmLast0");
     vb::RegisterForm<frmBoden1>("frmBoden1");
     vb::RegisterForm<frmBoden1a>("frmBoden1a");
     vb::RegisterForm<frmBoden2>("frmBoden2");

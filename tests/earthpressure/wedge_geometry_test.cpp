@@ -1,4 +1,7 @@
 // Wedge and terrain model of the excavation side for the passive trial slip planes.
+#include <bit>
+#include <cstdint>
+
 #include "earthpressure/polylines.h"
 #include "earthpressure/wedge_geometry.h"
 #include "stage_b_fixture.h"
@@ -161,6 +164,79 @@ TEST_F(Keilmodell, MergeOfTwoLines) {
     EXPECT_EQ(ch, 0);
     EXPECT_EQ(n0, 4);
     EXPECT_FLOAT_EQ(X(1, 2), 0.0f);
+}
+
+} // namespace
+
+namespace {
+
+// The one-walk merge of a trial wedge against the three passes of GelaendeSchneiden, bit for bit, on
+// a model with everything that shapes the grid: four layers, the water table inside the third, a
+// bottom slope and two bottom loads (one of them partly on the slope), over planes rising and
+// falling from depths at the bottom, inside the slope's reach and deep below it.
+class EinWegMerge : public Keilmodell {
+protected:
+    struct Stand {
+        int16_t kExit = 0, kWall = 0;
+        std::vector<int16_t> anz;
+        std::vector<uint32_t> x, z;
+        std::vector<float> lasten;
+        bool operator==(const Stand&) const = default;
+    };
+    static Stand Keil(float zp, float grad, bool einWeg) {
+        zormb::EinWegMerge(einWeg);
+        Stand s;
+        zormb::Probekeil(zp, grad * kGrad, s.kExit, s.kWall);
+        zormb::EinWegMerge(true);
+        s.anz = zormb::Keil.GleitLinieAnz;
+        for (int L = 0; L <= zormb::Keil.LetzteGleitLinie + 1; ++L)
+            for (int p = 0; p <= zormb::Keil.GleitLinieX.PunkteOben(); ++p) {
+                s.x.push_back(std::bit_cast<uint32_t>(zormb::Keil.GleitLinieX(L, p)));
+                s.z.push_back(std::bit_cast<uint32_t>(zormb::Keil.GleitLinieZ(L, p)));
+            }
+        s.lasten = zormb::Keil.GleitListe1;
+        return s;
+    }
+};
+
+TEST_F(EinWegMerge, EveryTrialWedgeEqualsTheThreePassMerge) {
+    P.AnzErd = 4;
+    const float d[] = {3.0f, 2.5f, 4.0f, 20.0f}, phi[] = {30.0f, 32.5f, 27.5f, 35.0f};
+    for (int i = 1; i <= 4; ++i) {
+        P.SchichtDicke[i] = d[i - 1];
+        P.SchichtPhi[i] = phi[i - 1];
+        P.SchichtDeltaP[i] = -phi[i - 1] / 2.0f;
+        P.SchichtGammaAush[i] = 19.0f;
+        P.SchichtGammaAuftriebAush[i] = 11.0f;
+    }
+    Wasser(8.0f);
+    P.StBx1 = -1.5f;
+    P.StBx2 = -4.0f;
+    P.StBH = 1.0f;
+    P.AnzSohlLast = 2;
+    P.SohlLastX1[1] = -3.0f;
+    P.SohlLastX2[1] = -6.0f;
+    P.SohlLastQ[1] = 15.0f;
+    P.SohlLastZ[1] = 4.5f;
+    P.SohlLastX1[2] = -9.0f;
+    P.SohlLastX2[2] = -25.0f;
+    P.SohlLastQ[2] = 30.0f;
+    P.SohlLastZ[2] = 3.0f;
+    zormb::KeilmodellAufbauen();
+    int verglichen = 0;
+    for (const float zp : {4.0f, 4.01f, 4.6f, 5.0f, 7.0f, 8.0f, 11.5f, 30.0f})
+        for (float grad = -55.0f; grad <= 75.0f; grad += 2.5f) {
+            SCOPED_TRACE(::testing::Message() << "zp " << zp << ", angle " << grad);
+            const Stand schnell = Keil(zp, grad, true);
+            const Stand referenz = Keil(zp, grad, false);
+            EXPECT_EQ(schnell.kExit, referenz.kExit);
+            EXPECT_EQ(schnell.kWall, referenz.kWall);
+            EXPECT_EQ(schnell.anz, referenz.anz);
+            EXPECT_TRUE(schnell.x == referenz.x && schnell.z == referenz.z);
+            EXPECT_EQ(schnell.lasten, referenz.lasten);
+            ++verglichen;
+        }
+    EXPECT_EQ(verglichen, 8 * 53);
 }
 
 } // namespace

@@ -22,6 +22,7 @@ struct SatzText {
     int q = 0;
     int f = 0, w = 0;
     std::vector<std::array<float, 2>> keile; // z, angle (written only for f = 1)
+    bool wasser = true; // the water-pressure block (absent when the statics' diagram file was empty)
     float summeV = 10.0f, summeV2 = 12.0f;
     std::array<float, 21> glf{};
 
@@ -50,7 +51,7 @@ struct SatzText {
         if (f == 1)
             for (auto& k : keile)
                 o << k[0] << ",0," << k[1] << ",0\n";
-        o << "2\n0,0\n3,0\n";
+        if (wasser) o << "2\n0,0\n3,0\n";
         o << summeV << "," << summeV2 << ",8,0,0,0,0,0,0," << zFuss << ",0\n";
         o << "1,0,0,0,0,0,0,0\n0,0\n";
         for (int i = 1; i <= 11; ++i)

@@ -48,6 +48,24 @@ TEST_F(Plot, RecordIsReadAndAPassiveListWithFlagZeroIsSkipped) {
     }
 }
 
+TEST_F(Plot, RecordsWithoutAWaterBlockStayAligned) {
+    auto lauf = Lauf(1, 2);
+    for (auto& s : lauf)
+        s.wasser = false;
+    lauf[1].summeV = 33;
+    lauf[1].glf[20] = 7;
+    PlotDatei(lauf);
+    vb::FileGuard f("ZZZPLOT2", vb::OpenMode::Input);
+    zorg::PlotSatz p;
+    std::string fehler;
+    ASSERT_TRUE(zorg::PlotLesen(f.nr(), p, fehler)) << fehler;
+    EXPECT_EQ(p.AnzWasserPunkte, 0);
+    ASSERT_TRUE(zorg::PlotLesen(f.nr(), p, fehler)) << fehler;
+    EXPECT_EQ(p.AushNr, 2);
+    EXPECT_FLOAT_EQ(p.SummeV, 33.0f);
+    EXPECT_FLOAT_EQ(p.GlfWert[20], 7.0f);
+}
+
 TEST_F(Plot, ShortOrOverfullRecordsAreRefusedWithoutReadingPastTheirEnd) {
     struct Fall {
         const char* was;

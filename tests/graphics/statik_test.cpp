@@ -148,3 +148,23 @@ TEST_F(Statik, RayMeetingNoGroundSegmentIsNotDrawn) {
 
 } // namespace
 } // namespace grafik_test
+
+namespace grafik_test {
+namespace {
+
+TEST_F(GrafikTest, PicturesAtOneToAMillionDrawABoundedNumberOfLines) {
+    P.Massstab = 1e6f;
+    P.DWand = 0.6f;
+    P.AnzErd = 1;
+    P.SchichtDicke[1] = 5;
+    zorg::Grafik().ZFussMax = 10;
+    zorg::Grafik().plot.zFuss = 8;
+    for (int16_t art : {2, 3}) {
+        fenster_->ClearLog();
+        ASSERT_TRUE(zorg::BildZeichnen(*fenster_, art, 1, 1));
+        EXPECT_LT(fenster_->Records().size(), 20000u) << art; // the frame spans 110 km
+    }
+}
+
+} // namespace
+} // namespace grafik_test

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 
+#include "platform/runtime/winfs.h"
 #include "stage_fixture.h"
 
 namespace {
@@ -144,6 +145,30 @@ TEST_F(SandStatik, AStopDoesNotReachTheNextStage) {
     P.kzUeb[1] = 1;
     EXPECT_EQ(Rechnen(), "D");
     EXPECT_EQ(vb::headless::Log().size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// Counts in the hand-over files beyond their arrays are refused, not read past the lists.
+TEST_F(SandStatik, CountsBeyondTheArraysOfTheStageFilesAreRefused) {
+    P.Wandfuss = 4;
+    P.kzUeb[1] = 1;
+    ASSERT_EQ(Rechnen(), "D");
+    const std::string z4 = vb::ReadFileBytes("ZORZ4"), z2 = vb::ReadFileBytes("ZORZ2");
+    struct Fall {
+        const char* datei;
+        const char* inhalt;
+    };
+    for (Fall f : {Fall{"ZORZ4", "300,300\r\n"}, Fall{"ZORZ4", "-1,0\r\n"}, Fall{"ZORZ2", "40\r\n"},
+                   Fall{"ZORZ2", "0\r\n"}}) {
+        vb::WriteFileBytes("ZORZ4", z4);
+        vb::WriteFileBytes("ZORZ2", z2);
+        vb::WriteFileBytes(f.datei, f.inhalt);
+        std::string status;
+        EXPECT_THROW(zormc::WandStatik(status), zor::CalcAbort) << f.datei << " " << f.inhalt;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // earth pressure 6 z, design passive resistance 36 (z - zAush).
 #include <cmath>
 
+#include "platform/runtime/winfs.h"
 #include "stage_fixture.h"
 
 namespace {
@@ -65,6 +66,31 @@ TEST_F(SandStatik, FreeEarthSupportOfAnAnchoredWall) {
     EXPECT_NEAR(KopfW(), -7.26f, 0.05f);
     EXPECT_EQ(St.CKraft, 0.0f);
     EXPECT_EQ(St.DeltaT, 0.0f);
+}
+
+} // namespace
+
+namespace {
+
+// A relief in the additional vertical stress that outweighs the soil at the foot: no passive resistance
+// can take the C force there, so the extra embedment is not determinable (never negative or infinite).
+TEST_F(SandStatik, ExtraEmbedmentNotDeterminableWithoutVerticalStressAtTheFoot) {
+    P.Wandfuss = 4;
+    P.ZWandfuss = 4.0f;
+    P.kzUeb[1] = 1;
+    zormcom::AushubSpeichern(1);
+    zorma::EingabeAuswerten();
+    zormb::ErddruckBerechnen();
+    vb::Close(zorma::kBerichtDateiNr);
+    vb::WriteFileBytes("ZORGZ", "2\r\n0,-1000\r\n99,-1000\r\n");
+    std::string status;
+    zormc::WandStatik(status);
+    ASSERT_EQ(status, "D");
+    EXPECT_NEAR(St.CKraft, -194.2f, 0.4f);
+    EXPECT_LT(St.SohlSpannungFuss, 0.0f);
+    EXPECT_EQ(St.DeltaT, 0.0f);
+    EXPECT_EQ(St.DeltaTBestimmbar, 0);
+    EXPECT_NE(vb::ReadFileBytes("LPTZW").find("Ersatzkraft C nicht bestimmbar"), std::string::npos);
 }
 
 } // namespace

@@ -239,7 +239,9 @@ TEST_F(Zustandstabelle, TheFootLineFollowsTheFootModeAndTheIntegerPartOfOneHundr
             continue;
         }
         ASSERT_EQ(Mit(z, f.text).size(), 1u);
-        if (f.wandfuss == 3) EXPECT_EQ(N.FelslagerKraft, 12.0f);
+        if (f.wandfuss == 3) {
+            EXPECT_EQ(N.FelslagerKraft, 12.0f);
+        }
         if (f.wandfuss == 2) {
             EXPECT_EQ(Mit(z, "Das Gleichgewicht ist nicht erfüllt. Felslager = Ausweg.").size(), 1u);
             EXPECT_EQ(St.DeltaT, 0.0f);

@@ -1,6 +1,7 @@
 // Whole projects through the headless program: start-up, project file, safety factors, request, runs with
-// stage a and the earth-pressure stage (statics and verifications still their stand-ins), the files beside
-// the project file. The examples of tests/data are copied into a folder of their own for each run.
+// stage a, the earth-pressure stage and the statics (the verifications still their stand-in), the files
+// beside the project file. The examples of tests/data are copied into a folder of their own for each run;
+// they stop at their singular first stage, their variants (example_variants.h) run to the end.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>

@@ -17,8 +17,9 @@ using zorm1::ResetProjectData;
 // The examples start with an unbedded cantilever in foot mode 1 or 2, which the statics cannot solve (a
 // mechanism). Their variants can: the cantilever stages of the sheet pile and the soldier pile wall fixed
 // after Blum (mode 4, searched from the excavation level), the diaphragm wall's stage 1 bedded with
-// 20 MN/m3 down to the foot and the bedding checked. Written beside the example as "<name>_V".
-inline std::string VarianteSchreiben(const std::string& name) {
+// 20 MN/m3 down to the foot and the bedding checked. Written to ziel, by default "<name>_V" in the current
+// folder; the project data are reset before and after.
+inline std::string VarianteSchreiben(const std::string& name, std::string ziel = "") {
     ResetProjectData();
     Anzeigen::ResetH504();
     Zormg::FelderDimensionieren();
@@ -39,8 +40,8 @@ inline std::string VarianteSchreiben(const std::string& name) {
         P.Einsp = 0.0f;
     }
     zormcom::AushubSpeichern(1);
-    const std::string ziel = name + "_V";
-    P.GanzerNameOhneExt = ziel; // the name the report copy takes
+    if (ziel.empty()) ziel = name + "_V";
+    P.GanzerNameOhneExt = std::filesystem::path(ziel).filename().string(); // the name the report copy takes
     const bool ok = zorm1::EingabeSchreiben(ziel);
     ResetProjectData();
     Anzeigen::ResetH504();

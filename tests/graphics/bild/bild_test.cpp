@@ -156,6 +156,8 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
         ASSERT_TRUE(zorg::BildDrucken(*drucker, 3, 1, 1, 2));
         const std::string pdf = drucker->LastDocumentFile();
         ASSERT_FALSE(pdf.empty());
+        EXPECT_NE(pdf.find("B102"), std::string::npos) << pdf; // named after the project and the tag
+        EXPECT_NE(pdf.find("Baugrube Nord"), std::string::npos) << pdf;
         const std::string text = Ausgabe("pdftotext -layout '" + pdf + "' -");
         EXPECT_NE(text.find("B102 zu "), std::string::npos) << text;
         EXPECT_NE(text.find("Baugrube Nord"), std::string::npos);
@@ -164,6 +166,62 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
                                        std::filesystem::path(o) / (h504 ? "bild2_h504.pdf" : "bild2.pdf"),
                                        std::filesystem::copy_options::overwrite_existing);
     }
+}
+
+} // namespace
+
+#include "frame/project_file.h"
+#include "graphics/folge.h"
+#include "tests/frame/run/example_variants.h"
+
+namespace {
+
+// An example project calculated by the headless program, then every picture of its sequence drawn on
+// an image as the window would show it, stepping with "weiter" to the last picture.
+TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
+    namespace fs = std::filesystem;
+    // The example's first stage is a cantilever on a free earth support, which the statics stops at;
+    // its variant is solved in every stage.
+    const std::string name = zortest::VarianteSchreiben("Traegerbohlwand_verankert");
+    ASSERT_FALSE(name.empty());
+    const std::string ordner = fs::current_path().string();
+    const std::string befehl = "cd '" + ordner + "' && mkdir -p xdg && XDG_DATA_HOME='" + ordner + "/xdg' '" +
+                               ZOR_RUN_PROJECT + "' '" + name + "' 2> stderr.txt";
+    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    ASSERT_TRUE(fs::exists("ZZZPLOT2"));
+    zorm1::ResetProjectData();
+    zorg::GrafikZuruecksetzen();
+    P.GradZuRad = 3.141593f / 180.0f;
+    ASSERT_TRUE(zorm1::EingabeLesen(name));
+    P.GrafikFontName = "Arial";
+    P.GrafikFontSize = 8.25f;
+    P.Massstab = 100;
+    std::vector<std::string> meldungen;
+    int gezeichnet = 0;
+    std::unique_ptr<zorg::Bilderfolge> folge;
+    folge = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
+        [&](int16_t art, int16_t stufe, int16_t lf) {
+            vb::draw::qt::ImageSurface img(1100, 820);
+            ASSERT_TRUE(zorg::BildZeichnen(img, art, stufe, lf));
+            if (art == zorg::kSystem || art == zorg::kStatik) EXPECT_GT(Dunkel(img.Image()), 1000);
+            img.SavePng(Datei("lauf_bild" + std::to_string(folge->BildNr) + ".png"));
+            ++gezeichnet;
+        },
+        nullptr,
+        [&](const std::function<bool()>& fertig) {
+            if (folge->BildNr < folge->BildAnzahl)
+                folge->anf.Weiter = true;
+            else
+                folge->anf.Ende = true;
+            EXPECT_TRUE(fertig());
+        },
+        [&](const std::string& m) { meldungen.push_back(m); }});
+    std::vector<float> zAush(16, 0.0f);
+    for (int s = 1; s <= 15; ++s)
+        zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
+    folge->Laufen(P.AnzLF, P.AnzAush, zAush);
+    EXPECT_TRUE(meldungen.empty()) << meldungen.front();
+    EXPECT_EQ(gezeichnet, zorg::BildAnzahlVon(P.AnzLF, P.AnzAush));
 }
 
 } // namespace

@@ -1,0 +1,46 @@
+// Every project input page shown with the Qt backend (offscreen): it fits a screen of 1024 x 768 pixels, and
+// its screenshot is saved beside the other temporary files for a look.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+#include <filesystem>
+
+#include "dialogs/project/project_dialogs.h"
+#include "frame/project_data.h"
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
+#include "platform/forms/registry.h"
+#include "platform/qt/forms_qt.h"
+
+TEST(ProjectPages, EveryPageShowsWithTheQtBackendAndFitsTheSmallScreen) {
+    vb::headless::ResetForms();
+    vb::headless::Reset();
+    zorm1::ResetProjectData();
+    RegisterProjectDialogs();
+    vb::qtforms::Install(false); // message boxes stay headless: nothing may block
+    for (const char* name :
+         {"frmBTeilSi", "frmBTeilSi2", "frmWand1", "frmProfile", "frmBemessung", "frmBoden1", "frmBoden1a",
+          "frmBoden2", "frmBoden3", "frmBoden0", "frmLast0", "frmAnker1", "frmAusgabe"}) {
+        SCOPED_TRACE(name);
+        vb::Form& f = vb::FormByName(name);
+        f.Show(); // the safety pages do not show themselves
+        QWidget* win = vb::qtforms::WindowOf(f);
+        ASSERT_NE(win, nullptr);
+        EXPECT_TRUE(win->isVisible());
+        EXPECT_EQ(win->windowTitle().toStdString(), f.Caption());
+        const float tpp = vb::Screen::TwipsPerPixelX();
+        EXPECT_LE(f.Width() / tpp, 1024.0f);
+        EXPECT_LE(f.Height() / tpp, 768.0f);
+        const QImage shot = win->grab().toImage();
+        const std::string file =
+            (std::filesystem::temp_directory_path() / (std::string("zor_") + name + ".png")).string();
+        ASSERT_TRUE(shot.save(QString::fromStdString(file)));
+        vb::UnloadByName(name);
+    }
+    vb::qtforms::Uninstall();
+    vb::headless::ResetForms();
+    vb::ClearRegistry();
+    zorm1::ResetProjectData();
+}

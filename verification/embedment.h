@@ -1,0 +1,27 @@
+#pragma once
+// Report section of the wall foot: the table of the foot iteration of the statics (free earth
+// support, or the foot moment after Blum), the safety of the earth support at the depth found, for
+// soldier pile walls the check after Weissenbach, and the warnings on a foot search that did not
+// converge, a negative earth-support force and a very large deflection at the wall head.
+//
+// Reads the statics' results (zormc::St) and the stage values of zorm1::P; prints into the open
+// report (file 6). Sets P.EinspErg = 100 in the Blum mode, P.RdFuss = EpFaktor Eph, P.EdFuss (MFuss
+// for soldier pile walls, else Bh) and N.Ed00 = Rhd Bh / Eph (0 and N.Ed00Bestimmbar false when
+// Eph is 0); may clear St.KeineKonvergenz when the final forces agree within 3 %.
+namespace zormd {
+
+void EinbindungDrucken();
+
+// The safety block of the earth support (nothing for a foot hinged in rock, Wandfuss 3; the values
+// RdFuss, EdFuss, Ed00 are set in every case). With partial factors the earth support fails from
+// Ed / Rd >= 1.02 on; a mobilisable resistance of 0 with a positive force fails without a number.
+void ErdauflagerSicherheit();
+
+// " =", the relief of the earth support in per cent, "%", line end, when EntlastFaktor > 0 and the
+// stage redistributes (UmFigur not 0); otherwise only the line end.
+void EntlastungProzent();
+
+// Soldier pile walls: the note "Korrigierte Einbindetiefe s.u." at column 48; other walls nothing.
+void HinweisKorrigiert();
+
+} // namespace zormd

@@ -1,0 +1,151 @@
+#include "verification/heave.h"
+
+#include <string>
+
+#include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
+#include "frame/project_data.h"
+#include "platform/runtime/vbnum.h"
+#include "statics/state.h"
+
+using zorm1::P;
+using zorma::Drucken;
+using zorma::Leerzeilen;
+using zorma::Spalte;
+using zorma::ZahlDrucken;
+using zorma::ZeileBeenden;
+using zorma::ZeileDrucken;
+using zormc::St;
+
+namespace zormd {
+
+namespace {
+
+const std::string& I() {
+    return zorma::Bericht.Einrueckung;
+}
+
+float& Tab(int m, int k) {
+    return zormb::B.GrundbruchTab[static_cast<std::size_t>((m - 1) * 81 + k)];
+}
+
+void Modellwert(int m) {
+    const float v = Tab(m, 0);
+    if (v == 0.0f && P.TeilsicherheitenAn != 0)
+        Drucken(" nicht bestimmbar");
+    else
+        ZahlDrucken(v, 5, 2);
+}
+
+} // namespace
+
+int16_t HeaveSchritt(int16_t n, int c) {
+    if (n <= 8) return static_cast<int16_t>(c);
+    return static_cast<int16_t>(vb::CInt(static_cast<double>(n) * c / 8.0));
+}
+
+void HydraulischerGrundbruchDrucken() {
+    const bool teil = P.TeilsicherheitenAn != 0;
+    int16_t n = St.HydrSchritte < 0 ? 0 : St.HydrSchritte;
+    if (n > 80) n = 80;
+    ZeileDrucken(I(), "NÄHERUNGSNACHWEIS nur für lotrechte Umströmung:");
+    ZeileDrucken(I(), "-----------------------------------------------");
+    ZeileDrucken(I(), "Sicherheit gegen hydraul. Grundbruch bei Gesamt-Einbindetiefe.");
+    ZeileDrucken(I(), "Obere Schichten mit gamf, gama = 0.0 (genau) wurden beachtet.");
+    if (P.kzStroem == 0) {
+        ZeileDrucken(I(), "Wand ohne Strömungsdruck: Eigenlast GBr des durchströmten      ***");
+        ZeileDrucken(I(), "Bodens mit gap(unter Auftrieb) wie eingegeben verwendet.       ***");
+    } else {
+        ZeileDrucken(I(), "Wand mit Strömungsdruck: Eigenlast GBr des durchströmten       ***");
+        ZeileDrucken(I(), "Bodens mit gap´(unter Auftrieb) = gap + ip * 10; ip = ",
+                     vb::Format(zormb::B.GefaelleLuftWirksam, "0.0000"), "  ***");
+        ZeileDrucken(I(), "gap´ wird begrenzt auf >= 0,001 = Schwebezustand  ( 1.4.2010)  ***");
+    }
+    ZeileDrucken(I(), "------------------------------------------------------------- ");
+    if (!teil) {
+        ZeileDrucken(I(), "  eta >= 1.50  erforderliche Sicherheit");
+        ZeileDrucken(I(), "  -------------------------------------");
+    } else {
+        Drucken(I(), "Ausn. <= 1.00  nach GZ HYD  mit gamGstb = ");
+        ZahlDrucken(P.gamGstb, 4, 2);
+        Drucken(" und gamH = ");
+        ZahlDrucken(P.gamH, 4, 2);
+        ZeileBeenden();
+        ZeileDrucken(I(), "  -----------------------------------------------------------");
+    }
+    if (P.zFuss + St.DeltaT < P.ZWasserLuft) {
+        ZeileDrucken(I(), "---> Das Wasser ist luftseitig unter die Unterkante der");
+        ZeileDrucken(I(), "---> Wand abgesenkt. Es ist keine Strömung nach oben vorhanden.");
+        if (P.kzStroem != 0) ZeileDrucken(I(), "---> Die Berechnung mit Strömungseinfluß ist unbrauchbar.");
+        Leerzeilen(2);
+        return;
+    }
+    if (teil)
+        for (int m = 1; m <= 3; ++m)
+            for (int k = 0; k <= n; ++k)
+                if (Tab(m, k) != 0.0f) Tab(m, k) = 1.0f / Tab(m, k);
+
+    Drucken(I(), "  1)   =");
+    Modellwert(1);
+    ZeileDrucken("  hydr. Druckhöhe nach EAU:2004, E115, Bild E115-3");
+    const auto wert = [](const char* text, float v, const char* rest) {
+        Drucken(Spalte(25), text);
+        ZahlDrucken(v, 6, 2);
+        ZeileDrucken(rest);
+    };
+    ZeileDrucken(Spalte(25), "        ( Baumgart-Davidenkoff ) ab 11.2005");
+    wert("    hF  = ", St.hF, " m = Potentialhöhe über dem Wandfuß lufts.");
+    wert("    hWu = ", St.hWu, " m = Wasserhöhe über dem Wandfuß lufts.");
+    wert("    hr  = ", St.hF - St.hWu, " m = hF - hWu für die Strömungskraft");
+    wert("    GBr = ", St.GBr, " kN/m2 Eigenlast des Bodens ab Wandfuß");
+    wert("    WStr= ", St.Stroemungskraft, " kN/m2 Strömungskraft = hr * 10");
+    if (teil) {
+        Drucken(Spalte(25), "    WStr / GBr * gamH / gamGstb = ");
+        if (Tab(1, 0) != 0.0f)
+            ZahlDrucken(Tab(1, 0), 4, 2);
+        else
+            Drucken("nicht bestimmbar");
+        ZeileDrucken(" = Ausnutzung");
+    } else {
+        Drucken(Spalte(25), "    GBr / WStr = ");
+        ZahlDrucken(Tab(1, 0), 4, 2);
+        ZeileDrucken(" = vorh. Sicherheit eta");
+    }
+    Drucken(I(), "  2)   =");
+    Modellwert(2);
+    ZeileDrucken("  hydr. Druckh. n. Schulze/Kastner; EAU alt, E115");
+    Drucken(I(), "( 3)   =");
+    Modellwert(3);
+    ZeileDrucken("  hydr. Druckh. linear abnehmend; nicht empfohlen! )");
+    Leerzeilen();
+    if (n == 0) {
+        Leerzeilen(2);
+        return;
+    }
+    ZeileDrucken(I(), "Vergrößerung der Einbindetiefe um dz und zugeh. ",
+                 teil ? "Ausnutzung" : "Sicherheit eta");
+    ZeileDrucken(I(), "        (Neuberechnung mit größerer Wandlänge empfohlen)");
+    Drucken(I(), "  dz(m)=");
+    for (int c = 1; c <= 8; ++c) {
+        const int16_t s = HeaveSchritt(n, c);
+        ZahlDrucken(0.2f * static_cast<float>(s), 5, 2);
+        Drucken("  ");
+        if (s >= n) break;
+    }
+    ZeileBeenden();
+    for (int m = 1; m <= 3; ++m) {
+        Drucken(I(), "  " + std::to_string(m) + ")   =");
+        for (int c = 1; c <= 8; ++c) {
+            const int16_t s = HeaveSchritt(n, c);
+            if (s > n) break;
+            const float v = Tab(m, s);
+            if (teil ? v < 0.95f : v > 1.53f) break;
+            ZahlDrucken(v, 5, 2);
+            Drucken("  ");
+        }
+        ZeileBeenden();
+    }
+    Leerzeilen(2);
+}
+
+} // namespace zormd
