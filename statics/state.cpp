@@ -15,8 +15,3 @@ const zor::LaufzustandAnmeldung anmeldung(&StatikZustandZuruecksetzen);
 } // namespace
 
 } // namespace zormc
-
-// ---- earth pressure of the stage for the deep slip plane
-namespace zormc {
-Erddrucklisten EL;
-} // namespace zormc

@@ -186,13 +186,3 @@ extern Statikzustand St;
 void StatikZustandZuruecksetzen();
 
 } // namespace zormc
-
-// ---- earth pressure of the stage as the statics used it, for the deep slip plane
-namespace zormc {
-struct Erddrucklisten {
-    zor::Ordinatenfeld EhListe{}, EvListe{}, EhListeZ{}; // e_h, e_v (kN/m2) over depth (m), 1..AnzEhListe
-    int16_t AnzEhListe = 0;
-    float Ze1Fig6Wirksam = 99.0f; // end level of the stage's own redistribution figure, 99: none
-};
-extern Erddrucklisten EL;
-} // namespace zormc

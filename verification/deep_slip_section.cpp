@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <span>
 
 #include "earthpressure/handover_a.h"
 #include "earthpressure/report_file.h"
@@ -23,10 +24,10 @@ namespace {
 using zorm1::P;
 
 // Area and first moment of a polyline list from its first depth down to zEnde (trapezoids).
-void FlaecheBis(const zor::Ordinatenfeld& e, const zor::Ordinatenfeld& z, int n, float zEnde, float& a,
-                float& m) {
+void FlaecheBis(std::span<const float> e, std::span<const float> z, int n, float zEnde, float& a, float& m) {
     a = 0.0f;
     m = 0.0f;
+    n = std::min<int>(n, static_cast<int>(std::min(e.size(), z.size())) - 1);
     for (int i = 1; i < n; ++i) {
         const float z1 = z[i], z2 = std::min(z[i + 1], zEnde);
         if (z1 >= zEnde) break;
@@ -79,10 +80,10 @@ void TiefeGleitfuge() {
     if (P.TeilsicherheitenAn == 0)
         for (int i = 1; i <= P.AnzAnkerStufenPaare && i <= 15; ++i)
             if (P.EtaAbwAushub[i] == static_cast<float>(P.AushNr)) P.EtaGl = P.EtaAbwWert[i];
-    const float zlim = std::min(N.zGLF, zormc::EL.Ze1Fig6Wirksam);
+    const float zlim = std::min(N.zGLF, zormc::St.Ze1Fig6Wirksam);
     // Earth pressure on the wall down to the limit, its resultant depth down to zGLF.
-    const auto& L = zormc::EL;
-    const int n = std::min<int>(L.AnzEhListe, zor::kMaxOrdinaten);
+    const auto& L = zormc::St;
+    const int n = L.AnzGlfListe;
     float a = 0.0f, m = 0.0f, aG = 0.0f, mG = 0.0f;
     FlaecheBis(L.EhListe, L.EhListeZ, n, zlim, a, m);
     FlaecheBis(L.EhListe, L.EhListeZ, n, N.zGLF, aG, mG);

@@ -34,7 +34,6 @@ protected:
         zormd::NachweisZustandZuruecksetzen();
         zormd::GleitfugeZuruecksetzen();
         zormd::AnkerbuchZuruecksetzen();
-        zormc::EL = zormc::Erddrucklisten{};
         const float g = 3.141593f / 180.0f;
         P.GradZuRad = g;
         P.AnzErd = 1;
@@ -58,11 +57,12 @@ protected:
         P.ZAnker[1] = 1.5f;
         N.AnkerAh[1] = ah;
         N.zGLF = 7.0f;
-        auto& L = zormc::EL;
-        L.AnzEhListe = 3;
-        L.EhListeZ[1] = 0.0f, L.EhListe[1] = 0.0f;
-        L.EhListeZ[2] = 7.0f, L.EhListe[2] = 42.0f;
-        L.EhListeZ[3] = 99.0f, L.EhListe[3] = 42.0f;
+        auto& L = zormc::St;
+        L.AnzGlfListe = 3;
+        L.EhListeZ = {0.0f, 0.0f, 7.0f, 99.0f};
+        L.EhListe = {0.0f, 0.0f, 42.0f, 42.0f};
+        L.EvListe = {0.0f, 0.0f, 0.0f, 0.0f};
+        L.Ze1Fig6Wirksam = 99.0f;
         std::ofstream("ZORGLFR") << glfr;
     }
     std::vector<std::string> Bericht() {
@@ -145,7 +145,7 @@ TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {
     P.gamMittel = 1.2f;
     P.gamEWirk = 1.2f;
     P.gamReWirk = 1.3f;
-    for (auto& e : zormc::EL.EhListe)
+    for (auto& e : zormc::St.EhListe)
         e *= 1.2f; // design values of the statics
     const auto z = Bericht();
     EXPECT_TRUE(Enthaelt(z, "   Ausnutz. =  0.57")) << z[14];

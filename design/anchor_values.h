@@ -1,0 +1,9 @@
+#pragma once
+// Hands the anchor bookkeeping of the verification run (per support level 1..13) to the values the
+// anchor tables read (zormd::AW): inclination, length range, largest length found, and the anchor
+// forces along the anchor. Call it before the anchor section prints.
+namespace zormd {
+
+void AnkerwerteUebernehmen();
+
+} // namespace zormd
