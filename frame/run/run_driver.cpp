@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <utility>
 #include <vector>
 
 #include "dialogs/project/support_levels.h"
@@ -271,8 +272,13 @@ Laufausgang Rechnen(std::string& status) {
     return Laufausgang::Abgebrochen;
 }
 
-Anfrageausgang cmdStart_Click() {
-    if (laeuft) return Anfrageausgang::KeinLauf;
+namespace {
+
+// A request made while the pictures of the last one wait for the user; it runs once that request has
+// returned, never nested inside the wait.
+bool nachholen = false;
+
+Anfrageausgang Anfrage() {
     LaufMarke marke;
     auto& F = Fenster();
     zorm1::ProjectData gesichert;
@@ -439,6 +445,23 @@ Anfrageausgang cmdStart_Click() {
     return std::find(laeufe.begin(), laeufe.end(), Laufausgang::WandfussOberhalb) != laeufe.end()
                ? Anfrageausgang::WandfussOberhalb
                : Anfrageausgang::Fertig;
+}
+
+} // namespace
+
+Anfrageausgang cmdStart_Click() {
+    if (laeuft) {
+        // While a run calculates the request is refused; while its pictures wait, the sequence ends and the
+        // request follows once the running one has returned.
+        auto& F = Fenster();
+        if (F.GrafikFolgeBeenden && F.GrafikFolgeBeenden()) nachholen = true;
+        return Anfrageausgang::KeinLauf;
+    }
+    nachholen = false;
+    Anfrageausgang ausgang = Anfrage();
+    while (std::exchange(nachholen, false))
+        ausgang = Anfrage();
+    return ausgang;
 }
 
 } // namespace zorrun

@@ -44,6 +44,11 @@ Fensteraufrufe Standard() {
     f.ErgebnisFensterEntladen = [] { return vb::Unload<frmAnzeigen>() && vb::UnloadByName("frmZorG1"); };
     f.BerichtFensterZeigen = [] { vb::form<frmAnzeigen>().Show(); };
     f.GrafikFensterLaden = [] { Laden("frmZorG1"); };
+    f.GrafikFolgeBeenden = [] {
+        if (!vb::LoadedForm("frmZorG1") || !vb::HasCall("frmZorG1.FolgeBeenden")) return false;
+        vb::CallByName<void()>("frmZorG1.FolgeBeenden");
+        return true;
+    };
     return f;
 }
 

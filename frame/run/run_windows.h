@@ -34,6 +34,9 @@ struct Fensteraufrufe {
     std::function<void()> BerichtFensterZeigen;
     // After a run: the graphics window loaded, which runs the picture sequence.
     std::function<void()> GrafikFensterLaden;
+    // A picture sequence that waits for the user is ended (the click that loaded the graphics window then
+    // returns); false when no sequence waits.
+    std::function<bool()> GrafikFolgeBeenden;
 };
 
 // The installed slots.

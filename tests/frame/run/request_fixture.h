@@ -114,7 +114,12 @@ protected:
             fenster.push_back("BerichtFensterZeigen");
             Anzeigen::DruckDateiKopieren();
         };
+        f.GrafikFolgeBeenden = [this] {
+            fenster.push_back("GrafikFolgeBeenden");
+            return bilderWarten;
+        };
     }
+    bool bilderWarten = false; // what the stand-in of the graphics window answers: its pictures wait
     bool Aufgerufen(const std::string& name) const {
         for (const auto& n : fenster)
             if (n == name) return true;

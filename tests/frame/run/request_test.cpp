@@ -199,6 +199,33 @@ TEST_F(Anfrage, PartialFactorsOfBsPTakeTheTableFactorsAndAReducedResistanceRepla
     EXPECT_EQ(P.gamRe, 1.20f);
 }
 
+// "Berechnung starten" pressed again while the pictures of the request wait: the sequence ends, the request
+// that showed them returns, and only then the new request runs. Pressed while nothing waits: refused.
+TEST_F(Anfrage, ARequestWhileThePicturesWaitRunsAfterTheWaitEnds) {
+    Beispiel("Traegerbohlwand_verankert");
+    Platzhalterstufen();
+    std::vector<Anfrageausgang> innen;
+    int bilder = 0;
+    zorrun::Fenster().GrafikFensterLaden = [&] {
+        fenster.push_back("GrafikFensterLaden");
+        if (++bilder > 1) return;
+        for (bool warten : {false, true}) {
+            bilderWarten = warten;
+            const std::size_t laeufeVorher = laeufe.size();
+            innen.push_back(zorrun::cmdStart_Click());
+            EXPECT_EQ(laeufe.size(), laeufeVorher); // nothing runs inside the wait
+        }
+    };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    EXPECT_EQ(innen, (std::vector<Anfrageausgang>{Anfrageausgang::KeinLauf, Anfrageausgang::KeinLauf}));
+    EXPECT_EQ(bilder, 2); // the second request ran to its pictures
+    EXPECT_EQ(laeufe.size(), 2u);
+    EXPECT_FALSE(zorrun::AnfrageLaeuft());
+    bilderWarten = true; // a later request with nothing running is not repeated
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    EXPECT_EQ(bilder, 3);
+}
+
 TEST_F(Anfrage, ALayerWithUnitWeightOfAtMostOneTenthBecomesEmpty) {
     Beispiel("Traegerbohlwand_verankert");
     Platzhalterstufen();
