@@ -28,6 +28,11 @@ extern Berichtzustand Bericht;
 // Back to the state at program start (no labels, no indent).
 void BerichtZuruecksetzen();
 
+// The left indent of report lines (13 blanks once TexteBelegen has run).
+inline const std::string& Einzug() {
+    return Bericht.Einrueckung;
+}
+
 // Fills the label table BerichtText (each non-empty label prefixed by the 13-blank
 // indent) and sets Einrueckung to 13 blanks. May be called any number of times.
 void TexteBelegen();

@@ -12,6 +12,7 @@
 
 using zorm1::P;
 using zorma::Drucken;
+using zorma::Einzug;
 using zorma::Leerzeilen;
 using zorma::Spalte;
 using zorma::ZahlDrucken;
@@ -24,10 +25,6 @@ namespace zormd {
 
 namespace {
 
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
-
 bool Teilsicherheit() {
     return P.TeilsicherheitenAn != 0;
 }
@@ -38,21 +35,21 @@ float Bemessung(float e) {
 }
 
 void Kopf() {
-    Drucken(I(), "ERDWIDERSTAND eph vor einer geschlossenen Wand");
+    Drucken(Einzug(), "ERDWIDERSTAND eph vor einer geschlossenen Wand");
     if (!Teilsicherheit()) {
         ZeileDrucken("( eta = 1,00 )");
-        ZeileDrucken(I(), std::string(60, '-'));
+        ZeileDrucken(Einzug(), std::string(60, '-'));
     } else {
         ZeileDrucken("; Bemessungswerte(d)");
-        ZeileDrucken(I(), "nach GZ STR mit etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.00"),
+        ZeileDrucken(Einzug(), "nach GZ STR mit etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.00"),
                      " und gamRe = ", vb::Format(P.Etap, "0.00"), ")");
-        ZeileDrucken(I(), std::string(56, '-'));
+        ZeileDrucken(Einzug(), std::string(56, '-'));
     }
 }
 
 void Vorgabe() {
-    ZeileDrucken(I(), "            Vom Anwender eingegeben:");
-    ZeileDrucken(I(), "            z(m)   t(m)       eph (kN/m2)");
+    ZeileDrucken(Einzug(), "            Vom Anwender eingegeben:");
+    ZeileDrucken(Einzug(), "            z(m)   t(m)       eph (kN/m2)");
     const int n = Lauf.AnzEphGegeben;
     for (int i = 1; i <= n && i <= 15; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -76,19 +73,19 @@ void Gleitflaechen() {
           "  Winkel ist unten und in der Grafik angegeben.", "  >>>>   Bautechnik 1985, Heft 9, S. 292  <<<<",
           "  Der Winkel der inneren Reibung wird hier beim Erdwiderstand Eph",
           "  auf phi = 35° begrenzt; max Wandreibung -2/3 phi; ab 11/06 <<<<"})
-        ZeileDrucken(I(), t);
+        ZeileDrucken(Einzug(), t);
     Leerzeilen();
     if (!Teilsicherheit())
-        ZeileDrucken(I(), "             z      t       Summe      Gleitfl.-Winkel   Verlauf");
+        ZeileDrucken(Einzug(), "             z      t       Summe      Gleitfl.-Winkel   Verlauf");
     else
-        ZeileDrucken(I(), "             z      t    Summe(k)   Gleitfl.-Winkel   Verlauf(d)");
-    ZeileDrucken(I(), "            (m)    (m)     (kN/m)             (°)        (kN/m2)");
-    ZeileDrucken(I(), "            ----------------------------------------------------");
+        ZeileDrucken(Einzug(), "             z      t    Summe(k)   Gleitfl.-Winkel   Verlauf(d)");
+    ZeileDrucken(Einzug(), "            (m)    (m)     (kN/m)             (°)        (kN/m2)");
+    ZeileDrucken(Einzug(), "            ----------------------------------------------------");
     const auto& L = Lauf.Eph;
     for (int i = 1; i <= L.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (L.z[k] < P.zAush) continue;
-        Drucken(I());
+        Drucken(Einzug());
         ZahlDrucken(L.z[k], 16, 2);
         ZahlDrucken(L.z[k] - P.zAush, 7, 2);
         ZahlDrucken(N.EphGegAktE[k], 10, 1);
@@ -99,14 +96,14 @@ void Gleitflaechen() {
 }
 
 void Beiwerte() {
-    ZeileDrucken(I(), "         Die Berechnung erfolgte mit Widerstandsbeiwerten.");
-    ZeileDrucken(I(), "             z      t        eph");
-    ZeileDrucken(I(), "            (m)    (m)    (kN/m2)");
+    ZeileDrucken(Einzug(), "         Die Berechnung erfolgte mit Widerstandsbeiwerten.");
+    ZeileDrucken(Einzug(), "             z      t        eph");
+    ZeileDrucken(Einzug(), "            (m)    (m)    (kN/m2)");
     const auto& L = Lauf.Eph;
     for (int i = 1; i <= L.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (L.z[k] < P.zAush || L.z[k] >= P.zFuss) continue;
-        Drucken(I());
+        Drucken(Einzug());
         ZahlDrucken(L.z[k], 16, 2);
         ZahlDrucken(L.z[k] - P.zAush, 7, 2);
         ZahlDrucken(Bemessung(L.e[k]), 10, 2);
@@ -114,7 +111,7 @@ void Beiwerte() {
     }
     float eF = 0.0f;
     if (L.n > 0) zormc::Interpolieren(L, P.zFuss, eF);
-    Drucken(I());
+    Drucken(Einzug());
     ZahlDrucken(P.zFuss, 16, 2);
     ZahlDrucken(P.zFuss - P.zAush, 7, 2);
     ZahlDrucken(Bemessung(eF), 10, 2);
@@ -123,28 +120,28 @@ void Beiwerte() {
 
 void Reduktionsfaktor() {
     if (P.BettungStufe != 0) {
-        ZeileDrucken(I(), "   Die Bettung vor schmalen Druckflächen wurde im gleichen Ver-");
-        ZeileDrucken(I(), "   hältnis reduziert wie der Erdwiderstand nach Weißenbach:");
+        ZeileDrucken(Einzug(), "   Die Bettung vor schmalen Druckflächen wurde im gleichen Ver-");
+        ZeileDrucken(Einzug(), "   hältnis reduziert wie der Erdwiderstand nach Weißenbach:");
     } else {
-        ZeileDrucken(I(), "   Der Widerstandsverlauf vor schmalen Druckflächen wurde ");
-        ZeileDrucken(I(), "   aus obigen Werten ermittelt mit dem Reduktionsfaktor:");
+        ZeileDrucken(Einzug(), "   Der Widerstandsverlauf vor schmalen Druckflächen wurde ");
+        ZeileDrucken(Einzug(), "   aus obigen Werten ermittelt mit dem Reduktionsfaktor:");
     }
     if (!Teilsicherheit())
-        Drucken(I(), "   RFak = zul.E (Weißenbach) / zul.A (Spundwand) = ");
+        Drucken(Einzug(), "   RFak = zul.E (Weißenbach) / zul.A (Spundwand) = ");
     else
-        Drucken(I(), "   RFak = Rd(TBW Weißenbach) / Rd(Spundwand) = ");
+        Drucken(Einzug(), "   RFak = Rd(TBW Weißenbach) / Rd(Spundwand) = ");
     ZahlDrucken(P.EpFaktor, 5, 3);
     ZeileDrucken("  <= 1,000");
     Leerzeilen();
 }
 
 void AenderungsTabelle() {
-    ZeileDrucken(I(), "ERDDRUCK  infolge Bodengewicht (kN/m2):");
-    ZeileDrucken(I(), "--------       z (m)          vor         nach   der Veränderung");
+    ZeileDrucken(Einzug(), "ERDDRUCK  infolge Bodengewicht (kN/m2):");
+    ZeileDrucken(Einzug(), "--------       z (m)          vor         nach   der Veränderung");
     const int n = St.AnzErddruckAenderung;
     for (int i = 1; i <= n && i < static_cast<int>(St.ErddruckAenderung.size()); ++i) {
         const auto& r = St.ErddruckAenderung[static_cast<std::size_t>(i)];
-        Drucken(I());
+        Drucken(Einzug());
         ZahlDrucken(r[0], 20, 2);
         ZahlDrucken(r[1], 13, 2);
         ZahlDrucken(r[2], 13, 2);

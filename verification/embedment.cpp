@@ -13,6 +13,7 @@
 
 using zorm1::P;
 using zorma::Drucken;
+using zorma::Einzug;
 using zorma::Leerzeilen;
 using zorma::Spalte;
 using zorma::ZahlDrucken;
@@ -23,10 +24,6 @@ using zormc::St;
 namespace zormd {
 
 namespace {
-
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
 
 // Steps the statics recorded (IterZaehler - 1, never beyond the record).
 int Schritte() {
@@ -40,16 +37,16 @@ void TabelleFreiesAuflager(bool pfahl) {
     if (St.IterZaehler <= 1) return;
     Leerzeilen();
     if (pfahl) {
-        ZeileDrucken(I(), "                        durchgehende  Wand        Trägerbohlwand");
-        ZeileDrucken(I(), "ITERATION  Einbindetiefe     Ed       Rd", "           Ed       Rd");
-        ZeileDrucken(I(), "------------------------------------------", "----------------------");
+        ZeileDrucken(Einzug(), "                        durchgehende  Wand        Trägerbohlwand");
+        ZeileDrucken(Einzug(), "ITERATION  Einbindetiefe     Ed       Rd", "           Ed       Rd");
+        ZeileDrucken(Einzug(), "------------------------------------------", "----------------------");
     } else {
-        ZeileDrucken(I(), "ITERATION  Einbindetiefe     Ed       Rd");
-        ZeileDrucken(I(), "------------------------------------------");
+        ZeileDrucken(Einzug(), "ITERATION  Einbindetiefe     Ed       Rd");
+        ZeileDrucken(Einzug(), "------------------------------------------");
     }
     for (int i = 1; i <= Schritte(); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        Drucken(I());
+        Drucken(Einzug());
         ZahlDrucken(St.IterT[k], 20, 2);
         ZahlDrucken(St.IterBh[k], 13, 2);
         ZahlDrucken(St.IterEph[k], 9, 2);
@@ -64,8 +61,8 @@ void TabelleFreiesAuflager(bool pfahl) {
 
 void TabelleBlum() {
     Leerzeilen();
-    ZeileDrucken(I(), "ITERATION      Tiefe t   Fussmoment (M = 0: erf. Tiefe nach Blum)");
-    ZeileDrucken(I(), std::string(65, '-'));
+    ZeileDrucken(Einzug(), "ITERATION      Tiefe t   Fussmoment (M = 0: erf. Tiefe nach Blum)");
+    ZeileDrucken(Einzug(), std::string(65, '-'));
     for (int i = 1; i <= Schritte(); ++i) {
         const auto k = static_cast<std::size_t>(i);
         Drucken(Spalte(28));
@@ -129,10 +126,10 @@ void ErdauflagerSicherheit() {
     if (P.Wandfuss == 3) return;
 
     Leerzeilen();
-    ZeileDrucken(I(), "SICHERHEIT DES ERDAUFLAGERS bei der ermittelten Tiefe:");
-    ZeileDrucken(I(), std::string(54, '-'));
+    ZeileDrucken(Einzug(), "SICHERHEIT DES ERDAUFLAGERS bei der ermittelten Tiefe:");
+    ZeileDrucken(Einzug(), std::string(54, '-'));
     if (pfahl) {
-        Drucken(I(), "Als geschlossene Wand:");
+        Drucken(Einzug(), "Als geschlossene Wand:");
         if (ruhe) {
             ZeileBeenden();
         } else {
@@ -140,7 +137,7 @@ void ErdauflagerSicherheit() {
             ZahlDrucken(P.AbgeschnDruck, 7, 2);
             Drucken(" kN/m");
             EntlastungProzent();
-            Drucken(I(), "                       Vertikal (seit 24.1.2009)  =");
+            Drucken(Einzug(), "                       Vertikal (seit 24.1.2009)  =");
             ZahlDrucken(St.AbgeschnDruckV, 7, 2);
             Drucken(" kN/m");
             EntlastungProzent();

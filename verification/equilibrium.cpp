@@ -16,6 +16,7 @@
 
 using zorm1::P;
 using zorma::Drucken;
+using zorma::Einzug;
 using zorma::Leerzeilen;
 using zorma::ZahlDrucken;
 using zorma::ZeileBeenden;
@@ -27,9 +28,6 @@ namespace zormd {
 
 namespace {
 
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
 bool Teil() {
     return P.TeilsicherheitenAn != 0;
 }
@@ -107,20 +105,21 @@ void ZusatzEinbindungSummeH() {
 void Tabelle() {
     const float ed = N.Ed00;
     Leerzeilen();
-    ZeileDrucken(I(), "Kontrolle des Gleichgewichts einer durchgehenden Wand (kN/m):");
-    ZeileDrucken(I(), "-------------------------------------------------------------");
-    ZeileDrucken(I(), "Gesamt-Gleichgewicht aus allen dem Programm bekannten Kräften.");
-    ZeileDrucken(I(), "Kräfte + in positiver Achsrichtung; nach rechts bzw. nach unten.");
+    ZeileDrucken(Einzug(), "Kontrolle des Gleichgewichts einer durchgehenden Wand (kN/m):");
+    ZeileDrucken(Einzug(), "-------------------------------------------------------------");
+    ZeileDrucken(Einzug(), "Gesamt-Gleichgewicht aus allen dem Programm bekannten Kräften.");
+    ZeileDrucken(Einzug(), "Kräfte + in positiver Achsrichtung; nach rechts bzw. nach unten.");
     if (P.EntlastFaktor != 0.0f && P.UmFigur != 0) {
         Leerzeilen();
-        ZeileDrucken(I(), vb::StrPlain((1.0f - P.EntlastFaktor) * 100.0f),
+        ZeileDrucken(Einzug(), vb::StrPlain((1.0f - P.EntlastFaktor) * 100.0f),
                      "% Anteil des abgeschnittenen Drucks aus Erdgewicht + Auflasten;");
-        ZeileDrucken(I(), "der Rest wurde nach oben auf die Trägerbohlwand umgelagert.");
+        ZeileDrucken(Einzug(), "der Rest wurde nach oben auf die Trägerbohlwand umgelagert.");
     }
     Leerzeilen();
-    ZeileDrucken(I(), Teil() ? "                     horizontal (d)" : "                         horizontal");
+    ZeileDrucken(Einzug(),
+                 Teil() ? "                     horizontal (d)" : "                         horizontal");
     const auto wert = [](const char* text, float v) {
-        Drucken(I(), text);
+        Drucken(Einzug(), text);
         ZahlDrucken(v, 8, 2);
     };
     wert("Erdseite  Eah bzw. E0   =  ", -St.EahErd);
@@ -162,14 +161,14 @@ void Tabelle() {
     wert("passiv (1)   mögl. Bh   =  ", P.Rhd);
     ZeileDrucken("   Erdwiderstand luftseitig");
     if (P.Wandfuss != 3) {
-        Drucken(I(), "passiv (2)   vorh. Bh   = (");
+        Drucken(Einzug(), "passiv (2)   vorh. Bh   = (");
         ZahlDrucken(ed, 8, 2);
         ZeileDrucken(" ) nicht maßgeb: vorh. Einwirkung");
     }
-    ZeileDrucken(I(), "                   ----------------");
+    ZeileDrucken(Einzug(), "                   ----------------");
     wert(Teil() ? "Summe              H1(d)=  " : "Summe              H1   =  ", N.SummeH1);
     ZeileBeenden();
-    if (P.Wandfuss != 3) ZeileDrucken(I(), "                   ================");
+    if (P.Wandfuss != 3) ZeileDrucken(Einzug(), "                   ================");
     if (Teil()) {
         if (P.Rhd != 0.0f) {
             const float grad = ed / P.Rhd;
@@ -177,18 +176,18 @@ void Tabelle() {
             ZeileDrucken("  = passiv(2)/passiv(1) = Ed/Rd");
             if (P.EtaAnpass != 1.0f) {
                 const std::string b = vb::Format(P.EtaAnpass, "0.00");
-                ZeileDrucken(I(), "       ", vb::Format(grad, "0.00"), " * ", b, "      =      ",
+                ZeileDrucken(Einzug(), "       ", vb::Format(grad, "0.00"), " * ", b, "      =      ",
                              vb::Format(P.EtaAnpass * grad, "0.00"), "   wegen etaAnpassFaktor = ", b);
             }
         } else {
             // No passive resistance down to the foot: the degree of mobilisation does not exist.
-            ZeileDrucken(I(), "Mobilisierungsgrad      =  nicht bestimmbar (kein Erdwiderstand)");
+            ZeileDrucken(Einzug(), "Mobilisierungsgrad      =  nicht bestimmbar (kein Erdwiderstand)");
         }
         Leerzeilen();
     }
     if (P.kzUebAkt != 0)
-        ZeileDrucken(I(), "Hinweis 2: Eah, Eav, Eph, Epv vor der Überlagerung seit 26.2.2008");
-    ZeileDrucken(I(), "Hinweis 3: Bei Summe H1 >= 0 ist das horiz. Gleichgewicht erfüllt.");
+        ZeileDrucken(Einzug(), "Hinweis 2: Eah, Eav, Eph, Epv vor der Überlagerung seit 26.2.2008");
+    ZeileDrucken(Einzug(), "Hinweis 3: Bei Summe H1 >= 0 ist das horiz. Gleichgewicht erfüllt.");
     Leerzeilen();
 }
 
@@ -272,13 +271,13 @@ void GleichgewichtDrucken() {
     if (P.Wandfuss == 3) St.DeltaT = 0.0f;
 
     if (P.Wandart != 1 && P.kzUebAkt != 0 && P.zFuss - 0.001f > St.ZRuhedruckFuss && P.Erddruckart == 1) {
-        ZeileDrucken(I(), "Beginn des verbleibenden Erdwiderstandes");
-        Drucken(I(), "nach der Überlagerung mit dem Erddruck:   z =  ");
+        ZeileDrucken(Einzug(), "Beginn des verbleibenden Erdwiderstandes");
+        Drucken(Einzug(), "nach der Überlagerung mit dem Erddruck:   z =  ");
         ZahlDrucken(St.ZRuhedruckFuss, 8, 2);
         ZeileDrucken(" m");
     }
     if (P.AnzAnker > 0) {
-        Drucken(I(), "Fußpunkt der tiefen Gleitfuge:            z =  ");
+        Drucken(Einzug(), "Fußpunkt der tiefen Gleitfuge:            z =  ");
         ZahlDrucken(N.zGLF, 8, 2);
         ZeileDrucken(" m (Q = 0)");
     }

@@ -10,6 +10,7 @@
 
 using zorm1::P;
 using zorma::Drucken;
+using zorma::Einzug;
 using zorma::Leerzeilen;
 using zorma::Spalte;
 using zorma::ZahlDrucken;
@@ -20,10 +21,6 @@ using zormc::St;
 namespace zormd {
 
 namespace {
-
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
 
 float& Tab(int m, int k) {
     return zormb::B.GrundbruchTab[static_cast<std::size_t>((m - 1) * 81 + k)];
@@ -48,35 +45,36 @@ void HydraulischerGrundbruchDrucken() {
     const bool teil = P.TeilsicherheitenAn != 0;
     int16_t n = St.HydrSchritte < 0 ? 0 : St.HydrSchritte;
     if (n > 80) n = 80;
-    ZeileDrucken(I(), "NÄHERUNGSNACHWEIS nur für lotrechte Umströmung:");
-    ZeileDrucken(I(), "-----------------------------------------------");
-    ZeileDrucken(I(), "Sicherheit gegen hydraul. Grundbruch bei Gesamt-Einbindetiefe.");
-    ZeileDrucken(I(), "Obere Schichten mit gamf, gama = 0.0 (genau) wurden beachtet.");
+    ZeileDrucken(Einzug(), "NÄHERUNGSNACHWEIS nur für lotrechte Umströmung:");
+    ZeileDrucken(Einzug(), "-----------------------------------------------");
+    ZeileDrucken(Einzug(), "Sicherheit gegen hydraul. Grundbruch bei Gesamt-Einbindetiefe.");
+    ZeileDrucken(Einzug(), "Obere Schichten mit gamf, gama = 0.0 (genau) wurden beachtet.");
     if (P.kzStroem == 0) {
-        ZeileDrucken(I(), "Wand ohne Strömungsdruck: Eigenlast GBr des durchströmten      ***");
-        ZeileDrucken(I(), "Bodens mit gap(unter Auftrieb) wie eingegeben verwendet.       ***");
+        ZeileDrucken(Einzug(), "Wand ohne Strömungsdruck: Eigenlast GBr des durchströmten      ***");
+        ZeileDrucken(Einzug(), "Bodens mit gap(unter Auftrieb) wie eingegeben verwendet.       ***");
     } else {
-        ZeileDrucken(I(), "Wand mit Strömungsdruck: Eigenlast GBr des durchströmten       ***");
-        ZeileDrucken(I(), "Bodens mit gap´(unter Auftrieb) = gap + ip * 10; ip = ",
+        ZeileDrucken(Einzug(), "Wand mit Strömungsdruck: Eigenlast GBr des durchströmten       ***");
+        ZeileDrucken(Einzug(), "Bodens mit gap´(unter Auftrieb) = gap + ip * 10; ip = ",
                      vb::Format(zormb::B.GefaelleLuftWirksam, "0.0000"), "  ***");
-        ZeileDrucken(I(), "gap´ wird begrenzt auf >= 0,001 = Schwebezustand  ( 1.4.2010)  ***");
+        ZeileDrucken(Einzug(), "gap´ wird begrenzt auf >= 0,001 = Schwebezustand  ( 1.4.2010)  ***");
     }
-    ZeileDrucken(I(), "------------------------------------------------------------- ");
+    ZeileDrucken(Einzug(), "------------------------------------------------------------- ");
     if (!teil) {
-        ZeileDrucken(I(), "  eta >= 1.50  erforderliche Sicherheit");
-        ZeileDrucken(I(), "  -------------------------------------");
+        ZeileDrucken(Einzug(), "  eta >= 1.50  erforderliche Sicherheit");
+        ZeileDrucken(Einzug(), "  -------------------------------------");
     } else {
-        Drucken(I(), "Ausn. <= 1.00  nach GZ HYD  mit gamGstb = ");
+        Drucken(Einzug(), "Ausn. <= 1.00  nach GZ HYD  mit gamGstb = ");
         ZahlDrucken(P.gamGstb, 4, 2);
         Drucken(" und gamH = ");
         ZahlDrucken(P.gamH, 4, 2);
         ZeileBeenden();
-        ZeileDrucken(I(), "  -----------------------------------------------------------");
+        ZeileDrucken(Einzug(), "  -----------------------------------------------------------");
     }
     if (P.zFuss + St.DeltaT < P.ZWasserLuft) {
-        ZeileDrucken(I(), "---> Das Wasser ist luftseitig unter die Unterkante der");
-        ZeileDrucken(I(), "---> Wand abgesenkt. Es ist keine Strömung nach oben vorhanden.");
-        if (P.kzStroem != 0) ZeileDrucken(I(), "---> Die Berechnung mit Strömungseinfluß ist unbrauchbar.");
+        ZeileDrucken(Einzug(), "---> Das Wasser ist luftseitig unter die Unterkante der");
+        ZeileDrucken(Einzug(), "---> Wand abgesenkt. Es ist keine Strömung nach oben vorhanden.");
+        if (P.kzStroem != 0)
+            ZeileDrucken(Einzug(), "---> Die Berechnung mit Strömungseinfluß ist unbrauchbar.");
         Leerzeilen(2);
         return;
     }
@@ -85,7 +83,7 @@ void HydraulischerGrundbruchDrucken() {
             for (int k = 0; k <= n; ++k)
                 if (Tab(m, k) != 0.0f) Tab(m, k) = 1.0f / Tab(m, k);
 
-    Drucken(I(), "  1)   =");
+    Drucken(Einzug(), "  1)   =");
     Modellwert(1);
     ZeileDrucken("  hydr. Druckhöhe nach EAU:2004, E115, Bild E115-3");
     const auto wert = [](const char* text, float v, const char* rest) {
@@ -111,10 +109,10 @@ void HydraulischerGrundbruchDrucken() {
         ZahlDrucken(Tab(1, 0), 4, 2);
         ZeileDrucken(" = vorh. Sicherheit eta");
     }
-    Drucken(I(), "  2)   =");
+    Drucken(Einzug(), "  2)   =");
     Modellwert(2);
     ZeileDrucken("  hydr. Druckh. n. Schulze/Kastner; EAU alt, E115");
-    Drucken(I(), "( 3)   =");
+    Drucken(Einzug(), "( 3)   =");
     Modellwert(3);
     ZeileDrucken("  hydr. Druckh. linear abnehmend; nicht empfohlen! )");
     Leerzeilen();
@@ -122,10 +120,10 @@ void HydraulischerGrundbruchDrucken() {
         Leerzeilen(2);
         return;
     }
-    ZeileDrucken(I(), "Vergrößerung der Einbindetiefe um dz und zugeh. ",
+    ZeileDrucken(Einzug(), "Vergrößerung der Einbindetiefe um dz und zugeh. ",
                  teil ? "Ausnutzung" : "Sicherheit eta");
-    ZeileDrucken(I(), "        (Neuberechnung mit größerer Wandlänge empfohlen)");
-    Drucken(I(), "  dz(m)=");
+    ZeileDrucken(Einzug(), "        (Neuberechnung mit größerer Wandlänge empfohlen)");
+    Drucken(Einzug(), "  dz(m)=");
     for (int c = 1; c <= 8; ++c) {
         const int16_t s = HeaveSchritt(n, c);
         ZahlDrucken(0.2f * static_cast<float>(s), 5, 2);
@@ -134,7 +132,7 @@ void HydraulischerGrundbruchDrucken() {
     }
     ZeileBeenden();
     for (int m = 1; m <= 3; ++m) {
-        Drucken(I(), "  " + std::to_string(m) + ")   =");
+        Drucken(Einzug(), "  " + std::to_string(m) + ")   =");
         for (int c = 1; c <= 8; ++c) {
             const int16_t s = HeaveSchritt(n, c);
             if (s > n) break;

@@ -10,6 +10,7 @@
 
 using zorm1::P;
 using zorma::Drucken;
+using zorma::Einzug;
 using zorma::Leerzeilen;
 using zorma::ZahlDrucken;
 using zorma::ZeileBeenden;
@@ -17,12 +18,6 @@ using zorma::ZeileDrucken;
 using zormc::St;
 
 namespace zormd {
-
-namespace {
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
-} // namespace
 
 void MindestRammtiefenzuschlag() {
     if (P.TeilsicherheitenAn == 0) return;
@@ -36,17 +31,17 @@ bool ErforderlicheEinbindungDrucken() {
     const float dtH = N.DtHGesucht && N.DtHBestimmbar ? N.DtH : 0.0f;
     ZeileDrucken("         *** ERFORDERLICHE EINBINDETIEFE:");
     ZeileDrucken("             ----------------------------");
-    Drucken(I(), "Rechn. Einbindetiefe  t =  ");
+    Drucken(Einzug(), "Rechn. Einbindetiefe  t =  ");
     ZahlDrucken(t, 5, 2);
     ZeileDrucken(" m  ab Aushubsohle ");
 
     const auto wandlaenge = [&] {
-        Drucken(I(), "Gesamte Wandlänge       =  ");
+        Drucken(Einzug(), "Gesamte Wandlänge       =  ");
         ZahlDrucken(t + dt + P.zAush, 5, 2);
         ZeileDrucken(" m");
     };
     if (dt != 0.0f) {
-        Drucken(I(), "Rammtiefenzuschlag   dt = ");
+        Drucken(Einzug(), "Rammtiefenzuschlag   dt = ");
         ZahlDrucken(dt, 6, 2);
         Drucken(" m  ");
         if (dtH == dt) {
@@ -54,45 +49,45 @@ bool ErforderlicheEinbindungDrucken() {
         } else {
             ZeileDrucken("für Kraft C erforderlich");
             if (P.Wandart == 1) {
-                ZeileDrucken(I(), "  (bei Trägerbohlw.  dt =   0.20 *  t; Weißenbach Baugruben T. 3)");
+                ZeileDrucken(Einzug(), "  (bei Trägerbohlw.  dt =   0.20 *  t; Weißenbach Baugruben T. 3)");
                 if (P.AnzBoesch > 0)
-                    ZeileDrucken(I(), "  (Dieser Nachweis geht von horizontalem Gelände erdseitig aus)");
+                    ZeileDrucken(Einzug(), "  (Dieser Nachweis geht von horizontalem Gelände erdseitig aus)");
             } else {
                 if (P.TeilsicherheitenAn == 0) {
-                    Drucken(I(), "  (Sicherheitsbeiwert   =   ");
+                    Drucken(Einzug(), "  (Sicherheitsbeiwert   =   ");
                     ZahlDrucken(P.Etap, 4, 2);
                     ZeileDrucken("    in dt enthalten ab 23.9.01)");
                 }
                 if (P.AnzBoesch > 0)
-                    ZeileDrucken(I(), "  (Erdseitige Böschungen, auch negative, wurden berücksichtigt)");
+                    ZeileDrucken(Einzug(), "  (Erdseitige Böschungen, auch negative, wurden berücksichtigt)");
                 if (P.TeilsicherheitenAn == 1) {
-                    Drucken(I(), "                (min dt = ");
+                    Drucken(Einzug(), "                (min dt = ");
                     ZahlDrucken(N.MinDt, 6, 2);
                     ZeileDrucken(" m  =0.1*t*Einspanngrad ab 20.2.2008)");
                 }
             }
         }
-        Drucken(I(), "Gesamte Einbindetiefe   =  ");
+        Drucken(Einzug(), "Gesamte Einbindetiefe   =  ");
         ZahlDrucken(t + dt, 5, 2);
         ZeileDrucken(" m  ab Aushubsohle");
         wandlaenge();
     } else if (N.SummeH1 < 0.0f && P.Wandfuss == 2) {
         ZeileDrucken("         *** Summe H >= 0 ist nicht erfüllt. Größere Fußtiefe wählen");
-        ZeileDrucken(I(), "oder Fußtiefe suchen lassen.");
+        ZeileDrucken(Einzug(), "oder Fußtiefe suchen lassen.");
     } else if (static_cast<float>(St.ZRuhedruckFuss - 0.01f) >= P.zFuss) {
-        ZeileDrucken(I(), "*** Wandfuß liegt höher als Belastungs-Nullpunkt ( unzulässig ).");
-        ZeileDrucken(I(), "    Berechnung unbrauchbar.");
-        ZeileDrucken(I(), "    Einbindetiefe suchen lassen: Fußtiefe NICHT vorgeben.");
+        ZeileDrucken(Einzug(), "*** Wandfuß liegt höher als Belastungs-Nullpunkt ( unzulässig ).");
+        ZeileDrucken(Einzug(), "    Berechnung unbrauchbar.");
+        ZeileDrucken(Einzug(), "    Einbindetiefe suchen lassen: Fußtiefe NICHT vorgeben.");
         return true;
     } else {
         wandlaenge();
         Leerzeilen();
         if (St.GebetteteKragwand != 0) {
-            ZeileDrucken(I(), "26.4.2009: Gebettete Kragwand: Die wirksame Einbindetiefe früherer");
-            ZeileDrucken(I(), "Programm-Versionen (zur Begrenzung der Duchbiegung) ist entfallen.");
-            ZeileDrucken(I(), "Durch Ansatz des Drehpunktes ergab sich eine größere Einbindetiefe.");
-            ZeileDrucken(I(), "Wenn jetzt die rechnerische Durchbiegung begrenzt werden soll, muß ");
-            ZeileDrucken(I(), "eine größere als die min. erforderliche Wandlänge vorgegeben werden.");
+            ZeileDrucken(Einzug(), "26.4.2009: Gebettete Kragwand: Die wirksame Einbindetiefe früherer");
+            ZeileDrucken(Einzug(), "Programm-Versionen (zur Begrenzung der Duchbiegung) ist entfallen.");
+            ZeileDrucken(Einzug(), "Durch Ansatz des Drehpunktes ergab sich eine größere Einbindetiefe.");
+            ZeileDrucken(Einzug(), "Wenn jetzt die rechnerische Durchbiegung begrenzt werden soll, muß ");
+            ZeileDrucken(Einzug(), "eine größere als die min. erforderliche Wandlänge vorgegeben werden.");
         }
     }
 
@@ -111,16 +106,16 @@ bool ErforderlicheEinbindungDrucken() {
     if (P.BettungStufe != 1 && P.Wandfuss != 3 && P.Wandfuss != 4 &&
         !(P.EinspErg == 0.0f && P.Wandfuss == 1)) {
         if (P.EinspErg != 0.0f && St.EinspDrucken == 1) {
-            Drucken(I(), "Einspanngrad            = ");
+            Drucken(Einzug(), "Einspanngrad            = ");
             ZahlDrucken(P.EinspErg, 6, 2);
             ZeileDrucken(" %");
             if (P.EinspErg != 100.0f && std::fabs(static_cast<float>(St.DeltaT - dtH)) > 0.01f &&
                 P.Wandart == 1)
-                ZeileDrucken(I(), "(wurde bei der Ermittlung von dt berücksichtigt)");
+                ZeileDrucken(Einzug(), "(wurde bei der Ermittlung von dt berücksichtigt)");
             Leerzeilen();
         }
         if (P.EinspErg == 100.0f) {
-            ZeileDrucken(I(), "Die Einbindetiefe wurde auf 100 % Einspannung reduziert.");
+            ZeileDrucken(Einzug(), "Die Einbindetiefe wurde auf 100 % Einspannung reduziert.");
             Leerzeilen();
         }
     }

@@ -13,6 +13,7 @@
 #include "verification/state.h"
 
 using zorm1::P;
+using zorma::Einzug;
 using zorma::ZahlText;
 using zormc::St;
 
@@ -45,10 +46,6 @@ int LetzteZeile() {
     return n;
 }
 
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
-
 void Extrema(float m) {
     N.MaxMoment = Groesser(N.MaxMoment, m);
     N.MinMoment = Kleiner(N.MinMoment, m);
@@ -58,17 +55,17 @@ void Druck(float h) {
 }
 
 void AushubkoteDrucken() {
-    zorma::ZeileDrucken(I(), ZahlText(P.zAush, 5, 2), "  Aushubkote");
+    zorma::ZeileDrucken(Einzug(), ZahlText(P.zAush, 5, 2), "  Aushubkote");
     N.AushubkoteGedruckt = 1;
 }
 
 // The row of a record: z, load, w, M, Q; the star behind w (record 1) or M (record 2).
 void ZwischenZeile(const std::array<float, 5>& r, bool sternBeiW) {
     if (sternBeiW)
-        zorma::ZeileDrucken(I(), ZahlText(r[0], 5, 2), ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2), "*",
+        zorma::ZeileDrucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2), "*",
                             ZahlText(r[3], 9, 2), ZahlText(r[4], 10, 2));
     else
-        zorma::ZeileDrucken(I(), ZahlText(r[0], 5, 2), ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2),
+        zorma::ZeileDrucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2),
                             ZahlText(r[3], 10, 2), "*", ZahlText(r[4], 9, 2));
 }
 
@@ -86,48 +83,48 @@ void Auswerten(int i, float x, std::array<float, 5>& r, float zA) {
 
 void Ueberschrift() {
     using zorma::ZeileDrucken;
-    ZeileDrucken(I(), "ZUSTANDS-GRÖSSEN  LASTFALL ", ZahlText(P.LFNr, 2, 0), ",   AUSHUB ",
+    ZeileDrucken(Einzug(), "ZUSTANDS-GRÖSSEN  LASTFALL ", ZahlText(P.LFNr, 2, 0), ",   AUSHUB ",
                  ZahlText(P.AushNr, 2, 0));
-    ZeileDrucken(I(), std::string(42, '-'));
+    ZeileDrucken(Einzug(), std::string(42, '-'));
     if (P.TeilsicherheitenAn != 0) {
-        ZeileDrucken(I(), "Bemessungsgrößen (d) incl. Durchbiegung nach Grenzzustand GZ STR.");
-        ZeileDrucken(I(), ">>> Durchbiegung im Gebrauchszustand (k) siehe Grafik.");
-        ZeileDrucken(I(), "Gewichtetes Mittel der aktiven Teilsicherheiten der Wandbelastung:");
-        ZeileDrucken(I(), "gamGdk = ", vb::Format(P.gamMittel, "0.000"),
+        ZeileDrucken(Einzug(), "Bemessungsgrößen (d) incl. Durchbiegung nach Grenzzustand GZ STR.");
+        ZeileDrucken(Einzug(), ">>> Durchbiegung im Gebrauchszustand (k) siehe Grafik.");
+        ZeileDrucken(Einzug(), "Gewichtetes Mittel der aktiven Teilsicherheiten der Wandbelastung:");
+        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(P.gamMittel, "0.000"),
                      "; zum Rückrechnen von (d) nach (k).");
         zorma::Leerzeilen();
         if (P.gamRe != 1.0f) {
             if (P.EtaAnpass < 1.0f)
-                ZeileDrucken(I(), "etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.000"),
+                ZeileDrucken(Einzug(), "etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.000"),
                              " bleibt erhalten;");
-            ZeileDrucken(I(), "gamRe  = ", vb::Format(P.gamRe, "0.000"),
+            ZeileDrucken(Einzug(), "gamRe  = ", vb::Format(P.gamRe, "0.000"),
                          "  bleibt erhalten, um die zum Aufbau des");
-            ZeileDrucken(I(), "Erdwiderstandes notwendige Bewegung des Bodens zu begrenzen. Diese");
-            ZeileDrucken(I(), "Bewegung wird bei der DLT-Berechnung aller Programme nicht erfasst.");
+            ZeileDrucken(Einzug(), "Erdwiderstandes notwendige Bewegung des Bodens zu begrenzen. Diese");
+            ZeileDrucken(Einzug(), "Bewegung wird bei der DLT-Berechnung aller Programme nicht erfasst.");
         } else if (P.EtaAnpass < 1.0f) {
-            ZeileDrucken(I(), "gamRe  = ", vb::Format(P.gamRe, "0.000"), ";");
-            ZeileDrucken(I(), "etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.00"),
+            ZeileDrucken(Einzug(), "gamRe  = ", vb::Format(P.gamRe, "0.000"), ";");
+            ZeileDrucken(Einzug(), "etaAnpassFaktor = ", vb::Format(P.EtaAnpass, "0.00"),
                          " bleibt erhalten, um die zum Aufbau des");
-            ZeileDrucken(I(), "Erdwiderstandes notwendige Bewegung des Bodens zu begrenzen. Diese");
-            ZeileDrucken(I(), "Bewegung wird bei der DLT-Berechnung aller Programme nicht erfasst.");
+            ZeileDrucken(Einzug(), "Erdwiderstandes notwendige Bewegung des Bodens zu begrenzen. Diese");
+            ZeileDrucken(Einzug(), "Bewegung wird bei der DLT-Berechnung aller Programme nicht erfasst.");
         } else {
-            ZeileDrucken(I(), "gamRe  = ", vb::Format(P.gamRe, "0.000"),
+            ZeileDrucken(Einzug(), "gamRe  = ", vb::Format(P.gamRe, "0.000"),
                          ": die zum Aufbau des Erdwiderstandes notwendige");
-            ZeileDrucken(I(), "Bewegung des Bodens wird nicht begrenzt. Diese Bewegung wird");
-            ZeileDrucken(I(), "bei der DLT-Berechnung aller Programme nicht erfasst.");
+            ZeileDrucken(Einzug(), "Bewegung des Bodens wird nicht begrenzt. Diese Bewegung wird");
+            ZeileDrucken(Einzug(), "bei der DLT-Berechnung aller Programme nicht erfasst.");
         }
-        ZeileDrucken(I(), "Vergleiche EAB 4. Auflage, EB 83; insbesondere Abschnitt 10.");
+        ZeileDrucken(Einzug(), "Vergleiche EAB 4. Auflage, EB 83; insbesondere Abschnitt 10.");
     }
     zorma::Leerzeilen();
-    ZeileDrucken(I(), "Kote    H-Druck    Durchb.   Moment   Querkr.  H-Kraft Fed.Konst.");
-    ZeileDrucken(I(), "z (m)   (kN/m2)     (mm)    (kNm/m)   (kN/m)   (kN/m)   (kN/m2)");
+    ZeileDrucken(Einzug(), "Kote    H-Druck    Durchb.   Moment   Querkr.  H-Kraft Fed.Konst.");
+    ZeileDrucken(Einzug(), "z (m)   (kN/m2)     (mm)    (kNm/m)   (kN/m)   (kN/m)   (kN/m2)");
     ZeileDrucken(P.Kommentar[4]);
 }
 
 void KopfZeile(int i) {
     const float z = Wert(i, zormc::kTiefe), h = Wert(i, 5) + Wert(i, 6);
     const float w = Wert(i, zormc::kW), m = Wert(i, zormc::kM), q = Wert(i, zormc::kQ);
-    zorma::Drucken(I(), ZahlText(z, 5, 2), ZahlText(h, 10, 2), ZahlText(w, 10, 2), ZahlText(m, 10, 2),
+    zorma::Drucken(Einzug(), ZahlText(z, 5, 2), ZahlText(h, 10, 2), ZahlText(w, 10, 2), ZahlText(m, 10, 2),
                    ZahlText(q, 10, 2));
     const bool gestuetzt = P.WandKopf == 2 || P.WandKopf == 3;
     if (gestuetzt) {
@@ -162,7 +159,7 @@ void KraftZeile(int i, int art) {
     if (dQ != 0.0f) {
         float z = z0;
         float f = dQ;
-        zorma::Drucken(I(), ZahlText(m, 35, 2), ZahlText(q, 10, 2), ZahlText(dQ, 10, 2));
+        zorma::Drucken(Einzug(), ZahlText(m, 35, 2), ZahlText(q, 10, 2), ZahlText(dQ, 10, 2));
         AnkerkraftZuordnen(f, z);
         auto vorzeichen = [&] {
             if (dQ > 0.0f) {
@@ -213,7 +210,7 @@ void FeldZeilen(int i) {
     // a. Load jump between two fields.
     if (Art(i) == zormc::kFeld && Art(i - 1) == zormc::kFeld &&
         std::fabs(Wert(i, 5) - (Wert(i - 1, 5) + Wert(i - 1, 6))) > 0.01f) {
-        zorma::ZeileDrucken(I(), ZahlText(zA, 5, 2), ZahlText(Wert(i, 5), 10, 2));
+        zorma::ZeileDrucken(Einzug(), ZahlText(zA, 5, 2), ZahlText(Wert(i, 5), 10, 2));
         Druck(Wert(i, 5));
     }
     // b. Level of the support installed after this excavation: the deflection there is kept.
@@ -258,8 +255,9 @@ void FeldZeilen(int i) {
         const float h = Wert(i, 5) + Wert(i, 6);
         Extrema(Wert(i, zormc::kM));
         Druck(h);
-        zorma::ZeileDrucken(I(), ZahlText(zE, 5, 2), ZahlText(h, 10, 2), ZahlText(Wert(i, zormc::kW), 10, 2),
-                            ZahlText(Wert(i, zormc::kM), 10, 2), ZahlText(Wert(i, zormc::kQ), 10, 2));
+        zorma::ZeileDrucken(Einzug(), ZahlText(zE, 5, 2), ZahlText(h, 10, 2),
+                            ZahlText(Wert(i, zormc::kW), 10, 2), ZahlText(Wert(i, zormc::kM), 10, 2),
+                            ZahlText(Wert(i, zormc::kQ), 10, 2));
     }
 }
 
@@ -431,7 +429,7 @@ void FussZeileDrucken() {
     bool fussZeile = false;
     if (std::floor(100.0f * QF) != 0.0f) {
         fussZeile = true;
-        zorma::Drucken(I(), ZahlText(MF, 35, 2), ZahlText(QF, 10, 2), ZahlText(-QF, 10, 2));
+        zorma::Drucken(Einzug(), ZahlText(MF, 35, 2), ZahlText(QF, 10, 2), ZahlText(-QF, 10, 2));
         if (P.Wandfuss == 4) {
             zorma::ZeileDrucken(" Kraft C -");
         } else if (P.Wandfuss == 3) {
@@ -440,7 +438,7 @@ void FussZeileDrucken() {
         } else if (P.Wandfuss == 2 && QF < 0.0f) {
             zorma::ZeileDrucken(" Felslag.");
             zorma::ZeileDrucken("         *** Einbindetiefe verlängern!");
-            zorma::ZeileDrucken(I(), "Das Gleichgewicht ist nicht erfüllt. Felslager = Ausweg.");
+            zorma::ZeileDrucken(Einzug(), "Das Gleichgewicht ist nicht erfüllt. Felslager = Ausweg.");
             St.DeltaT = 0.0f;
         } else {
             zorma::ZeileDrucken(" Kraft C ", QF <= 0.0f ? "+" : "-");
@@ -449,23 +447,23 @@ void FussZeileDrucken() {
     if (fussZeile && St.CKraftDt > 0.01f) {
         const float g = P.GradZuRad != 0.0f ? P.GradZuRad : 1.0f;
         zorma::Leerzeilen();
-        zorma::ZeileDrucken(I(), "Rammtiefenzuschlag für C-Kraft (Spundwand-Handbuch, S. 105):");
-        zorma::ZeileDrucken(I(), " phiC = ", ZahlText(St.CKraftPhi / g, 5, 2),
+        zorma::ZeileDrucken(Einzug(), "Rammtiefenzuschlag für C-Kraft (Spundwand-Handbuch, S. 105):");
+        zorma::ZeileDrucken(Einzug(), " phiC = ", ZahlText(St.CKraftPhi / g, 5, 2),
                             "°; deltaC = ", ZahlText(St.CKraftDelta / g, 5, 2),
                             "°; kpghC = ", ZahlText(St.CKraftKp, 5, 2), ";  ev. Cohäsion ber.");
-        zorma::ZeileDrucken(I(), " sigmaC = ", ZahlText(St.CKraftSigV, 5, 2),
+        zorma::ZeileDrucken(Einzug(), " sigmaC = ", ZahlText(St.CKraftSigV, 5, 2),
                             " kN/m2 Vertikalspannung erdseitig am Wandfuß");
         if (P.TeilsicherheitenAn == 0) {
-            zorma::ZeileDrucken(I(), " eta = ", ZahlText(St.CKraftEtap, 5, 2), " Sicherheit");
-            zorma::Drucken(I(), " dt = Abs(C) * eta / (2 * sigmaC * kpghC * cos(deltaC)) = ");
+            zorma::ZeileDrucken(Einzug(), " eta = ", ZahlText(St.CKraftEtap, 5, 2), " Sicherheit");
+            zorma::Drucken(Einzug(), " dt = Abs(C) * eta / (2 * sigmaC * kpghC * cos(deltaC)) = ");
         } else {
-            zorma::ZeileDrucken(I(), " gamRe = ", ZahlText(St.CKraftEtap, 5, 2),
+            zorma::ZeileDrucken(Einzug(), " gamRe = ", ZahlText(St.CKraftEtap, 5, 2),
                                 " Teilsicherheit Erdwiderstand");
-            zorma::ZeileDrucken(I(), " C(d), alles andere hier bei dt sind (k)-Werte");
-            zorma::Drucken(I(), " dt = Abs(C) * gamRe / (2 * sigmaC * kpghC * cos(deltaC)) = ");
+            zorma::ZeileDrucken(Einzug(), " C(d), alles andere hier bei dt sind (k)-Werte");
+            zorma::Drucken(Einzug(), " dt = Abs(C) * gamRe / (2 * sigmaC * kpghC * cos(deltaC)) = ");
         }
         zorma::ZeileDrucken(ZahlText(St.CKraftDt, 5, 2), " m");
-        zorma::ZeileDrucken(I(), " maßgeb. Rammtiefenzuschlag s. unten: erf. Einbindetiefe.");
+        zorma::ZeileDrucken(Einzug(), " maßgeb. Rammtiefenzuschlag s. unten: erf. Einbindetiefe.");
         zorma::Leerzeilen();
     }
 
@@ -475,7 +473,8 @@ void FussZeileDrucken() {
         zorma::Leerzeilen();
     }
     if (N.MaxFederPressung != 0.0f) {
-        zorma::ZeileDrucken(I(), "Max horiz. Pressung Bodenfeder = ", vb::Format(N.MaxFederPressung, "#.0"),
+        zorma::ZeileDrucken(Einzug(),
+                            "Max horiz. Pressung Bodenfeder = ", vb::Format(N.MaxFederPressung, "#.0"),
                             " kN/m2 bei Kote ", vb::Format(N.zMaxFederPressung, "#.00"), " m");
         zorma::Leerzeilen();
     }
@@ -503,25 +502,26 @@ void BettungsTabelleDrucken() {
 
     zorma::Leerzeilen();
     if (P.EtaBettung != 0) {
-        zorma::ZeileDrucken(I(), "Auf Wunsch des Anwenders wurde der Erdwiderstand durch den");
-        zorma::ZeileDrucken(I(), "Sicherheitsbeiwert dividiert (siehe oben: Hinweise zur Bettung).");
+        zorma::ZeileDrucken(Einzug(), "Auf Wunsch des Anwenders wurde der Erdwiderstand durch den");
+        zorma::ZeileDrucken(Einzug(), "Sicherheitsbeiwert dividiert (siehe oben: Hinweise zur Bettung).");
         zorma::Leerzeilen();
     }
-    zorma::ZeileDrucken(I(), "Kote      Tiefe   BETTUNGSZIFFERN MN/m3     (s. auch Grafik");
-    zorma::ZeileDrucken(I(), "  z   (m)    t    eingegeben  reduziert     (Wandbelastung)");
-    zorma::ZeileDrucken(I(), "---------------------------------------     ***************");
+    zorma::ZeileDrucken(Einzug(), "Kote      Tiefe   BETTUNGSZIFFERN MN/m3     (s. auch Grafik");
+    zorma::ZeileDrucken(Einzug(), "  z   (m)    t    eingegeben  reduziert     (Wandbelastung)");
+    zorma::ZeileDrucken(Einzug(), "---------------------------------------     ***************");
     for (int i = 1; i <= letzte + 1 && i <= n; ++i) {
         const auto& r = zeilen[static_cast<std::size_t>(i)];
-        zorma::Drucken(I(), ZahlText(r[0], 5, 2), ZahlText(r[0] - P.HUmlagerung, 10, 2),
+        zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - P.HUmlagerung, 10, 2),
                        ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
         if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
         zorma::ZeileBeenden();
         if (r[0] > P.zFuss - 0.001f) break; // the foot is reached
         if (i == letzte + 1) {
             zorma::Leerzeilen();
-            zorma::ZeileDrucken(I(), "Ab hier: keine Reduktion der eingegebenen Bettung erforderlich.");
-            zorma::ZeileDrucken(I(), "Die Reduzier-Liste sollte möglichst kurz ausfallen; bei langer Liste");
-            zorma::ZeileDrucken(I(), "wird empfohlen, bereichsweise eine kleinere Bettung vorzugeben.");
+            zorma::ZeileDrucken(Einzug(), "Ab hier: keine Reduktion der eingegebenen Bettung erforderlich.");
+            zorma::ZeileDrucken(Einzug(),
+                                "Die Reduzier-Liste sollte möglichst kurz ausfallen; bei langer Liste");
+            zorma::ZeileDrucken(Einzug(), "wird empfohlen, bereichsweise eine kleinere Bettung vorzugeben.");
             break;
         }
     }

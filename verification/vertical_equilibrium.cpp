@@ -13,6 +13,7 @@
 
 using zorm1::P;
 using zorma::Drucken;
+using zorma::Einzug;
 using zorma::Leerzeilen;
 using zorma::ZahlDrucken;
 using zorma::ZeileBeenden;
@@ -23,9 +24,6 @@ namespace zormd {
 
 namespace {
 
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
 bool Teil() {
     return P.TeilsicherheitenAn != 0;
 }
@@ -38,7 +36,7 @@ float GamG() {
 
 // One value line: label, design value (8.2); partial mode " /" factor "=" characteristic value.
 void Zeile(const char* text, float k, float faktor) {
-    Drucken(I(), text);
+    Drucken(Einzug(), text);
     ZahlDrucken(k * faktor, 8, 2);
     if (Teil()) {
         Drucken(" /", vb::Format(faktor, "0.000"), "=");
@@ -87,9 +85,9 @@ void VertikalWerteBilden() {
 void VertikalGleichgewicht() {
     const float gm = GamMittel(), gG = GamG();
     if (Teil())
-        ZeileDrucken(I(), "                       vertikal (d)   vertikal (k)");
+        ZeileDrucken(Einzug(), "                       vertikal (d)   vertikal (k)");
     else
-        ZeileDrucken(I(), "                           vertikal");
+        ZeileDrucken(Einzug(), "                           vertikal");
     if (P.NKopf != 0.0f) {
         Zeile("zentr. Dauerlast NKopf  =  ", P.NKopf, gG);
         ZeileBeenden();
@@ -128,19 +126,19 @@ void VertikalGleichgewicht() {
     N.SummeV2d = vk * gm + (N.Wandgewicht + P.NKopf + N.WandAuftrieb) * gG;
     N.SummeV2k = vk + (N.Wandgewicht + P.NKopf + N.WandAuftrieb);
     if (Teil()) {
-        ZeileDrucken(I(), "                   -------------------------------");
-        Drucken(I(), "Summe              V2(d)=  ");
+        ZeileDrucken(Einzug(), "                   -------------------------------");
+        Drucken(Einzug(), "Summe              V2(d)=  ");
         ZahlDrucken(N.SummeV2d, 8, 2);
         Drucken("  V2(k)=");
         ZahlDrucken(N.SummeV2k, 7, 2);
         ZeileBeenden();
-        ZeileDrucken(I(), "                   ===============================");
+        ZeileDrucken(Einzug(), "                   ===============================");
     } else {
-        ZeileDrucken(I(), "                   ----------------");
-        Drucken(I(), "Summe              V2   =  ");
+        ZeileDrucken(Einzug(), "                   ----------------");
+        Drucken(Einzug(), "Summe              V2   =  ");
         ZahlDrucken(N.SummeV2d, 8, 2);
         ZeileBeenden();
-        ZeileDrucken(I(), "                   ================");
+        ZeileDrucken(Einzug(), "                   ================");
     }
     Leerzeilen();
 }
@@ -152,8 +150,8 @@ void VertikalGleichgewichtDrucken() {
         Leerzeilen();
     }
     if (P.Wandart == 1) {
-        ZeileDrucken(I(), "Vertikales Gleichgewicht der Trägerbohlwand (kN/m):");
-        ZeileDrucken(I(), "---------------------------------------------------");
+        ZeileDrucken(Einzug(), "Vertikales Gleichgewicht der Trägerbohlwand (kN/m):");
+        ZeileDrucken(Einzug(), "---------------------------------------------------");
         St.AbgeschnDruckV = 0.001f;
         N.BvTBW = N.BvPfahl;
         VertikalGleichgewicht();
@@ -166,7 +164,7 @@ void VertikalGleichgewichtDrucken() {
                               "           Summe V2(k) > 0: Negatives deltap ist ok, sonst nicht!",
                               "           Summe V2(d) < 0: kein Versinken der Wand zu erwarten.",
                               "           Summe V2(d) > 0: Spitzendruck ansetzen."})
-            ZeileDrucken(I(), t);
+            ZeileDrucken(Einzug(), t);
     } else {
         for (const char* t : {"Hinweis 1: Summe V2 > 0  muss vom Anwender erfüllt werden durch",
                               "                         Änderung der neg. Wandreibungswinkel,",
@@ -175,7 +173,7 @@ void VertikalGleichgewichtDrucken() {
                               "           Summe V2 > 0: Negatives deltap ist ok, sonst nicht!",
                               "           Summe V2 < 0: kein Versinken der Wand zu erwarten.",
                               "           Summe V2 > 0: Spitzendruck ansetzen."})
-            ZeileDrucken(I(), t);
+            ZeileDrucken(Einzug(), t);
     }
     Leerzeilen(3);
 }

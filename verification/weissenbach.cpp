@@ -10,6 +10,7 @@
 
 using zorm1::P;
 using zorma::Drucken;
+using zorma::Einzug;
 using zorma::Leerzeilen;
 using zorma::Spalte;
 using zorma::ZahlDrucken;
@@ -19,20 +20,15 @@ using zormc::St;
 
 namespace zormd {
 
-namespace {
-const std::string& I() {
-    return zorma::Bericht.Einrueckung;
-}
-} // namespace
-
 void Weissenbach() {
     const bool teil = P.TeilsicherheitenAn != 0;
-    ZeileDrucken(I(), "Nachweis nach Weißenbach für schmale Druckfl. pro m Wandlänge");
-    ZeileDrucken(I(), std::string(9, ' '), "(\"Die Bautechnik\" 6/1962, S. 204 bis 211, Formeln 1 bis 8)");
+    ZeileDrucken(Einzug(), "Nachweis nach Weißenbach für schmale Druckfl. pro m Wandlänge");
+    ZeileDrucken(Einzug(), std::string(9, ' '),
+                 "(\"Die Bautechnik\" 6/1962, S. 204 bis 211, Formeln 1 bis 8)");
     if (teil) {
-        ZeileDrucken(I(), "         TBW-Reduktionsfaktor nach EAB 2006, EB 14 und EB 25; dort");
-        ZeileDrucken(I(), "         \"Anpassungsfaktor\" genannt. Er entspricht der Erhöhung");
-        ZeileDrucken(I(), "         von 1,5 auf 2,0 nach Weißenbach bei globaler Sicherheit.");
+        ZeileDrucken(Einzug(), "         TBW-Reduktionsfaktor nach EAB 2006, EB 14 und EB 25; dort");
+        ZeileDrucken(Einzug(), "         \"Anpassungsfaktor\" genannt. Er entspricht der Erhöhung");
+        ZeileDrucken(Einzug(), "         von 1,5 auf 2,0 nach Weißenbach bei globaler Sicherheit.");
     } else {
         ZeileDrucken(Spalte(23), "mit etaE = etaA * 2,0 / 1,5.");
     }
@@ -46,43 +42,43 @@ void Weissenbach() {
         const std::string a = vb::Format(P.ABohl - St.b0TBW, "0.00");
         const std::string t = vb::Format(P.zFuss - P.zAush, "0.00");
         if (St.TBWFall == 0)
-            ZeileDrucken(I(), "         Großer lichter Druckwandabstand ", a, " > ", t, " wirks.Tiefe");
+            ZeileDrucken(Einzug(), "         Großer lichter Druckwandabstand ", a, " > ", t, " wirks.Tiefe");
         else
-            ZeileDrucken(I(), "         Kleiner lichter Druckwandabstand ", a, " < ", t, " wirks.Tiefe");
+            ZeileDrucken(Einzug(), "         Kleiner lichter Druckwandabstand ", a, " < ", t, " wirks.Tiefe");
         if (St.TBWFall == 0)
-            ZeileDrucken(I(), "         Keine Überschneidung der Seitenwiderstände.");
+            ZeileDrucken(Einzug(), "         Keine Überschneidung der Seitenwiderstände.");
         else if (St.TBWFall == 1)
-            ZeileDrucken(I(), "         Überschneidung der Seitenwiderstände maßgebend.");
+            ZeileDrucken(Einzug(), "         Überschneidung der Seitenwiderstände maßgebend.");
         else
-            ZeileDrucken(I(), "         Jedoch Überschneidung der Seitenwiderstände nicht maßgebend.");
+            ZeileDrucken(Einzug(), "         Jedoch Überschneidung der Seitenwiderstände nicht maßgebend.");
         if (St.TBWFall == 1)
-            ZeileDrucken(I(), "         Ewidh mit Wandreibung nur auf b0.");
+            ZeileDrucken(Einzug(), "         Ewidh mit Wandreibung nur auf b0.");
         else
-            ZeileDrucken(I(), "         Ewidh mit Wandreibung auf (b0 + bs,r).");
-        ZeileDrucken(I(), "         EWidv mit Wandreibung nur auf b0.");
+            ZeileDrucken(Einzug(), "         Ewidh mit Wandreibung auf (b0 + bs,r).");
+        ZeileDrucken(Einzug(), "         EWidv mit Wandreibung nur auf b0.");
     }
     Leerzeilen();
-    Drucken(I(), "a0 = ");
+    Drucken(Einzug(), "a0 = ");
     ZahlDrucken(P.ABohl, 5, 2);
     ZeileDrucken(" m    bs,r und bs,koh    sind die Startwerte der Berechnung");
-    Drucken(I(), "b0 = ");
+    Drucken(Einzug(), "b0 = ");
     ZahlDrucken(St.b0TBW, 5, 2);
     Drucken(" m", "    bs,r = ");
     ZahlDrucken(St.bsR, 6, 2);
     Drucken(" m", "    bs,koh = ");
     ZahlDrucken(St.bsKoh, 6, 2);
     ZeileDrucken(" m");
-    Drucken(I(), "Mittelwerte     phi  = ");
+    Drucken(Einzug(), "Mittelwerte     phi  = ");
     ZahlDrucken(St.phiTBW, 6, 2);
     Drucken(" °", "    deltap = ");
     ZahlDrucken(St.deltapTBW, 6, 2);
     ZeileDrucken(" °");
-    Drucken(I(), "Beiwerte        kh,r =  ");
+    Drucken(Einzug(), "Beiwerte        kh,r =  ");
     ZahlDrucken(St.khR, 5, 2);
     Drucken("      kh,koh =  ");
     ZahlDrucken(St.khKoh, 5, 2);
     ZeileDrucken(" (deltap <> 0)");
-    Drucken(I(), "                kh,r =  ");
+    Drucken(Einzug(), "                kh,r =  ");
     ZahlDrucken(St.khR0, 5, 2);
     Drucken("      kh,koh =  ");
     ZahlDrucken(St.khKoh0, 5, 2);
@@ -111,7 +107,7 @@ void Weissenbach() {
         ZeileDrucken(" kN/m");
     }
     if (St.cTBW != 0.0f)
-        ZeileDrucken(I(), "                              Kohäsion zu 50% angesetzt; EAB, EB14.");
+        ZeileDrucken(Einzug(), "                              Kohäsion zu 50% angesetzt; EAB, EB14.");
     if (St.TBWFall == 1) {
         Drucken(Spalte(35), "= ");
         ZahlDrucken(St.EphTBW, 6, 2);
@@ -143,12 +139,12 @@ void Weissenbach() {
     }
     Leerzeilen();
     if (!teil) {
-        Drucken(I(), "Erdauflager (TBW)         zul.E =");
+        Drucken(Einzug(), "Erdauflager (TBW)         zul.E =");
         ZahlDrucken(St.EphPfahl, 7, 2);
         Drucken(" bei etaE =");
         ZahlDrucken(P.Etap2, 5, 2);
         ZeileBeenden();
-        Drucken(I(), "                         vorh.E =");
+        Drucken(Einzug(), "                         vorh.E =");
         ZahlDrucken(St.MFuss, 7, 2);
         ZeileBeenden();
         Drucken("        ---> vorhandene Sicherheit      eta' =");
@@ -157,14 +153,14 @@ void Weissenbach() {
         ZahlDrucken(P.Etap2, 5, 2);
         ZeileBeenden();
     } else {
-        Drucken(I(), "Erdauflager (TBW)            Rd =");
+        Drucken(Einzug(), "Erdauflager (TBW)            Rd =");
         ZahlDrucken(St.EphPfahl, 7, 2);
         Drucken(" = ");
         ZahlDrucken(St.EWidh, 7, 2);
         Drucken(" / ");
         ZahlDrucken(P.gamRe, 4, 2);
         ZeileBeenden();
-        Drucken(I(), "                             Ed =");
+        Drucken(Einzug(), "                             Ed =");
         ZahlDrucken(St.MFuss, 7, 2);
         ZeileBeenden();
         Drucken("        ---> Ausnutzung (TBW) ...... Ed / Rd =");
