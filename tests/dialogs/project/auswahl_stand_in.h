@@ -1,6 +1,12 @@
 #pragma once
-// A stand-in for the main selection window "frmAuswahl" while the pages are tested alone: the topic options,
-// the stage and load-case number boxes and its two buttons.
+// A stand-in for the main selection window "frmAuswahl" while the pages are tested alone (the topic options,
+// the stage and load-case number boxes and its two buttons), and the fixture of the page tests.
+#include <gtest/gtest.h>
+
+#include "dialogs/project/project_dialogs.h"
+#include "frame/project_data.h"
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 
 namespace zortest {
@@ -22,6 +28,25 @@ public:
         cmdStart.Move(1500, 2400, 1200, 400);
     }
     static void Register() { vb::RegisterForm<AuswahlStandIn>("frmAuswahl"); }
+};
+
+// A page test: fresh forms, boxes and project data, every project page registered and the stand-in of the
+// main window shown; everything cleared again afterwards.
+class SeitenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vb::headless::ResetForms();
+        vb::headless::Reset();
+        zorm1::ResetProjectData();
+        RegisterProjectDialogs();
+        zortest::AuswahlStandIn::Register();
+        vb::FormByName("frmAuswahl").Show();
+    }
+    void TearDown() override {
+        vb::headless::ResetForms();
+        vb::ClearRegistry();
+        zorm1::ResetProjectData();
+    }
 };
 
 } // namespace zortest

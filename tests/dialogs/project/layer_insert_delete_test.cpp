@@ -13,21 +13,8 @@ using zorm1::P;
 
 namespace {
 
-class Schichtwechsel : public ::testing::Test {
+class Schichtwechsel : public zortest::SeitenTest {
 protected:
-    void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
-        vb::FormByName("frmAuswahl").Show();
-    }
-    void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
-        zorm1::ResetProjectData();
-    }
     // Layers 1..n marked by their number in every moved field (10 x the number for phi).
     static void Schichten(int16_t n) {
         P.AnzErd = n;

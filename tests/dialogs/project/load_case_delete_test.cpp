@@ -13,21 +13,8 @@ using zorm1::P;
 
 namespace {
 
-class Lastfallloeschen : public ::testing::Test {
+class Lastfallloeschen : public zortest::SeitenTest {
 protected:
-    void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
-        vb::FormByName("frmAuswahl").Show();
-    }
-    void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
-        zorm1::ResetProjectData();
-    }
     // Load cases 1..n, each with lc wall loads and one area load marked by its number.
     static void Lastfaelle(int16_t n) {
         P.AnzLF = n;

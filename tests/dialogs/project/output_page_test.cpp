@@ -12,22 +12,7 @@ using zorm1::P;
 
 namespace {
 
-class Ausgabeseite : public ::testing::Test {
-protected:
-    void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
-        vb::FormByName("frmAuswahl").Show();
-    }
-    void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
-        zorm1::ResetProjectData();
-    }
-};
+class Ausgabeseite : public zortest::SeitenTest {};
 
 TEST_F(Ausgabeseite, DeepCentresGoOnlyWithTheSlipCircleCheck) {
     vb::FormByName("frmAusgabe");

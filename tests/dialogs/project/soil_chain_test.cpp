@@ -15,21 +15,8 @@ using zorm1::P;
 
 namespace {
 
-class Bodenkette : public ::testing::Test {
+class Bodenkette : public zortest::SeitenTest {
 protected:
-    void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
-        vb::FormByName("frmAuswahl").Show();
-    }
-    void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
-        zorm1::ResetProjectData();
-    }
     static void Tippen(const std::string& box, const std::string& text) {
         vb::user::focus(box);
         vb::user::type(text);
