@@ -30,9 +30,9 @@ public:
     static void Register() { vb::RegisterForm<AuswahlStandIn>("frmAuswahl"); }
 };
 
-// A page test: fresh forms, boxes and project data, every project page registered and the stand-in of the
-// main window shown; everything cleared again afterwards.
-class SeitenTest : public ::testing::Test {
+// A page test: fresh forms, boxes and project data and every project page registered with the stand-in of
+// the main window; everything cleared again afterwards.
+class SeitenGrundlage : public ::testing::Test {
 protected:
     void SetUp() override {
         vb::headless::ResetForms();
@@ -40,12 +40,20 @@ protected:
         zorm1::ResetProjectData();
         RegisterProjectDialogs();
         zortest::AuswahlStandIn::Register();
-        vb::FormByName("frmAuswahl").Show();
     }
     void TearDown() override {
         vb::headless::ResetForms();
         vb::ClearRegistry();
         zorm1::ResetProjectData();
+    }
+};
+
+// The same with the stand-in of the main window shown, as when a page is opened from it.
+class SeitenTest : public SeitenGrundlage {
+protected:
+    void SetUp() override {
+        SeitenGrundlage::SetUp();
+        vb::FormByName("frmAuswahl").Show();
     }
 };
 

@@ -14,20 +14,8 @@ using zorm1::P;
 
 namespace {
 
-class Bodenseite : public ::testing::Test {
+class Bodenseite : public zortest::SeitenGrundlage {
 protected:
-    void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
-    }
-    void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
-        zorm1::ResetProjectData();
-    }
     static void Tippen(const std::string& box, const std::string& text) {
         vb::user::focus(box);
         vb::user::type(text);

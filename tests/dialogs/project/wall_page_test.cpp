@@ -16,20 +16,8 @@ using zorm1::P;
 
 namespace {
 
-class Wandseite : public ::testing::Test {
+class Wandseite : public zortest::SeitenGrundlage {
 protected:
-    void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
-    }
-    void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
-        zorm1::ResetProjectData();
-    }
     static void Tippen(const std::string& box, const std::string& text, const std::string& danach) {
         vb::user::focus(box);
         vb::user::type(text);

@@ -131,15 +131,7 @@ protected:
         Zuruecksetzen();
         zorrun::StufenStandard();
     }
-    static void Zuruecksetzen() {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        ResetProjectData();
-        Anzeigen::ResetH504();
-        zor::LaufZuruecksetzen();
-        Zormg::ZustandZuruecksetzen();
-        vb::SetDecimalSeparator(',');
-    }
+    static void Zuruecksetzen() { zortest::LaufUmgebungZuruecksetzen(); }
     int Rechnen(const std::string& name) {
         umgebung_.set("XDG_DATA_HOME", (ordner_ / "xdg").string());
         return zorrun::ProjektRechnen(name);

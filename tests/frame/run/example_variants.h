@@ -6,13 +6,29 @@
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/run_state.h"
 #include "frame/stage_table.h"
+#include "platform/forms/headless.h"
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/vbnum.h"
 #include "slipcircle/zormg_state.h"
 
 namespace zortest {
 
 using zorm1::P;
 using zorm1::ResetProjectData;
+
+// Everything a whole run in the test's own process leaves behind, back to the start: windows, boxes, project
+// data, header texts, every module's run state and the slip-circle arrays; the decimal separator pinned.
+inline void LaufUmgebungZuruecksetzen() {
+    vb::headless::ResetForms();
+    vb::headless::Reset();
+    ResetProjectData();
+    Anzeigen::ResetH504();
+    zor::LaufZuruecksetzen();
+    Zormg::ZustandZuruecksetzen();
+    vb::SetDecimalSeparator(',');
+}
 
 // The examples start with an unbedded cantilever in foot mode 1 or 2, which the statics cannot solve (a
 // mechanism). Their variants can: the cantilever stages of the sheet pile and the soldier pile wall fixed

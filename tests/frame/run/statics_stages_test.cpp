@@ -46,15 +46,7 @@ protected:
         Zuruecksetzen();
         zorrun::StufenStandard();
     }
-    static void Zuruecksetzen() {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        ResetProjectData();
-        Anzeigen::ResetH504();
-        zor::LaufZuruecksetzen();
-        Zormg::ZustandZuruecksetzen();
-        vb::SetDecimalSeparator(',');
-    }
+    static void Zuruecksetzen() { zortest::LaufUmgebungZuruecksetzen(); }
 
     // Moment at depth z inside the element that contains it, from the state at its top.
     static float MomentIn(float z) {
