@@ -41,6 +41,7 @@ Nachweisabschnitte Standard() {
                               GleichgewichtAbschnitt,
                               VertikalGleichgewichtAbschnitt,
                               BemessungsschnitteAbschnitt,
+                              MassgebendeSchnitteAbschnitt,
                               ErforderlicheEinbindungAbschnitt,
                               HydraulischerGrundbruchAbschnitt,
                               TiefeGleitfugeAbschnitt,
@@ -261,6 +262,7 @@ void VertikalGleichgewichtAbschnitt() {
 void BemessungsschnitteAbschnitt() {
     MindestRammtiefenzuschlag();
 }
+void MassgebendeSchnitteAbschnitt() {}
 bool ErforderlicheEinbindungAbschnitt() {
     return ErforderlicheEinbindungDrucken();
 }

@@ -28,6 +28,10 @@ struct Nachweisabschnitte {
     std::function<void()> Gleichgewicht;         // 6: result diagrams, horizontal equilibrium
     std::function<void()> VertikalGleichgewicht; // 7: vertical equilibrium
     std::function<void()> Bemessungsschnitte;    // 8: depth grid, governing sections, summary
+    // Inside 8, after the normal force of every grid point: the governing design sections over the
+    // grid (partial factors only). The design stage installs it; it reads the grid lists of the
+    // stage's verification state and fills the governing-section records.
+    std::function<void()> MassgebendeSchnitte;
     std::function<bool()>
         ErforderlicheEinbindung; // 9: true when the wall foot lies above the load zero point
     std::function<void()> HydraulischerGrundbruch; // 10: hydraulic heave
@@ -59,6 +63,7 @@ void EinbindungAbschnitt();
 void GleichgewichtAbschnitt();
 void VertikalGleichgewichtAbschnitt();
 void BemessungsschnitteAbschnitt();
+void MassgebendeSchnitteAbschnitt();     // nothing until the design stage installs its own
 bool ErforderlicheEinbindungAbschnitt(); // false: the run goes on
 void HydraulischerGrundbruchAbschnitt();
 void TiefeGleitfugeAbschnitt();
