@@ -1,6 +1,7 @@
 #include "verification/nachweise.h"
 #include "verification/anchor_files.h"
 #include "verification/deep_slip_section.h"
+#include "verification/depth_grid.h"
 #include "verification/slip_circle_table.h"
 
 #include <cmath>
@@ -167,14 +168,14 @@ void Nachweise(std::string& status) {
 
     Aufrufen(s.Erdwiderstand); // 1
     PlotSatz("A");
-    Aufrufen(s.Einbindung);            // 2
-    ZustandsgroessenDrucken();         // 3
-    FussZeileDrucken();                // 4
-    BettungsTabelleDrucken();          // 5
-    Aufrufen(s.Gleichgewicht);         // 6
-    Aufrufen(s.VertikalGleichgewicht); // 7
-    Aufrufen(s.Bemessungsschnitte);    // 8
-    PlotSatz("B");
+    Aufrufen(s.Einbindung);                                         // 2
+    ZustandsgroessenDrucken();                                      // 3
+    FussZeileDrucken();                                             // 4
+    BettungsTabelleDrucken();                                       // 5
+    Aufrufen(s.Gleichgewicht);                                      // 6
+    Aufrufen(s.VertikalGleichgewicht);                              // 7
+    Aufrufen(s.Bemessungsschnitte);                                 // 8
+    PlotSatz("B");                                                  // the grid as section 8 left it
     if (s.ErforderlicheEinbindung && s.ErforderlicheEinbindung()) { // 9
         EndeMarkeSchreiben();
         status = "ENDE";
@@ -260,7 +261,7 @@ void VertikalGleichgewichtAbschnitt() {
     VertikalGleichgewichtDrucken();
 }
 void BemessungsschnitteAbschnitt() {
-    MindestRammtiefenzuschlag();
+    BemessungsschnitteDrucken(Abschnitte().MassgebendeSchnitte);
 }
 void MassgebendeSchnitteAbschnitt() {}
 bool ErforderlicheEinbindungAbschnitt() {
