@@ -94,7 +94,7 @@ void MassgebendeSchnitte() {
     for (int k = 1; k <= n; ++k) {
         const float z = Wert(N.KotenListe, k);
         const float M = Wert(N.KotenM, k);
-        const float Q = Wert(N.KotenQKopie, k);
+        const float Q = Wert(N.KotenQ, k);
         const float Nk = Wert(N.KotenN, k);
         if (M == 0.0f && Q == 0.0f) continue;
         float Qs = std::fabs(Q) * P.EBreiteM;

@@ -476,6 +476,28 @@ TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
     EXPECT_TRUE(vb::headless::Log().empty());
 }
 
+TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
+    B25();
+    P.Wandtyp = 6;
+    P.BPfD = 0.9f;
+    P.d1Rand = 7.0f;
+    P.EBreiteM = 1.0f;
+    P.BemMaxMoment = 1.0e7f; // far beyond any section: the bending design does not converge
+    P.BemMaxQuerkraft = 100.0f;
+    const auto z = Zeilen(zormd::BohrpfahlBemessung);
+    ASSERT_EQ(vb::headless::Log().size(), 1u) << Text(z);
+    EXPECT_EQ(vb::headless::Log()[0].prompt.rfind("Keine Konvergenz bei der Biegebemessung !!! ", 0), 0u);
+    EXPECT_TRUE(Teil(z, " kNm;  As  = 888,0 cm2 gleichmäßig verteilt")) << Text(z);
+    EXPECT_TRUE(Teil(z, " kN ; AsBü = 888,0 cm2/m ;  tau0=   8,9 MN/m2"));
+    // The box and its line stand before K1.
+    const auto stern = std::find_if(z.begin(), z.end(), [](const std::string& s) {
+        return s.find("*** Keine Konvergenz") != std::string::npos;
+    });
+    const auto k1 =
+        std::find(z.begin(), z.end(), E + "Schubbemessung analog Beton- und Stahlbetonbau, Heft 12/81, vom");
+    EXPECT_LT(stern, k1);
+}
+
 TEST_F(BemessungTest, NoConvergenceSetsTheMarkersAndShowsTheBox) {
     B25();
     float As = 888.0f, asw = 3.0f;
