@@ -71,7 +71,7 @@ frmAushub1::frmAushub1() : vb::Form("frmAushub1") {
     }
 
     Frame2.setCaption("Nächstes Auflager anmelden          ( 99 : nicht anmelden, v = 0.00 )");
-    Frame2.Move(120, 2400, 6720, 1140);
+    Frame2.Move(120, 2580, 6720, 1140);
     Frame1.setHeight(1950);
     txtZNextAnker.Move(120, 300, 840, 285);
     Label2.add(0, &Frame2).setCaption("Kote des nach diesem Aushub zu setzenden Auflagers (A./St.)");
@@ -132,7 +132,7 @@ frmAushub1::frmAushub1() : vb::Form("frmAushub1") {
 
     cmdOK.setCaption("OK");
     cmdOK.Move(W - 1920, 7560, 1800, 500);
-    Frame5.setTop(3660);
+    Frame5.setTop(3840);
     setClientSize(W, 8180);
 
     Seite::Zahlbox(txtZAush, P.zAush, [this] { txtZAush_LostFocus(); });

@@ -50,7 +50,7 @@ frmAushub1b::frmAushub1b()
     chkFussGebettet.setCaption("Wandfuß elastisch gebettet ?");
     chkFussGebettet.Move(240, 540, 4000, 285);
     Frame3.setCaption("Horiz. Bettung (MN/m3)  des Wandfußes:");
-    Frame3.Move(120, 900, 5400, 7400);
+    Frame3.Move(120, 900, 5400, 5950);
     Label3.add(0, &Frame3).setCaption("Eing. v. t=0 bis t=99");
     Label3(0).Move(120, 270, 2600, 240);
     Label3.add(1, &Frame3).setCaption("t(m) ab Aush.");
