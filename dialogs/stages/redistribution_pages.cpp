@@ -125,6 +125,7 @@ frmAushub3::frmAushub3()
     Frame6.setCaption("selbst definierte Umlagerungsfigur 6:");
     Frame6.Move(7080, 4130, W - 7200, 5550);
     txtzESum.Move(120, 300, 840, 285);
+    txtzESum.setText("99"); // the wall foot unless the figure says otherwise
     Label6.add(0, &Frame6)
         .setCaption("= ze1;        Erddruck von z=0.00 bis zur Kote ze1 summieren und affin zur folgenden "
                     "Figur umlagern.  "
