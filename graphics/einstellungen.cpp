@@ -170,9 +170,9 @@ GrafikEinstellungen::GrafikEinstellungen(vb::Form& f, std::function<void()> neuZ
 
     // margins around a sketch of the page
     frmRand.setCaption("Drucker: Ränder für Bilder in mm");
-    frmRand.Move(120, 120, 4800, 4200);
+    frmRand.Move(120, 120, 5160, 4200);
     frmPapier.setCaption("Grafik im Hochformat oder im Querformat");
-    frmPapier.Move(1200, 720, 2400, 1800);
+    frmPapier.Move(1080, 720, 3000, 1800);
     lblOben.setCaption("oben");
     lblOben.Move(1200, 300, 600, 255);
     txtRandOben.Move(1920, 300, 600, 315);
@@ -182,8 +182,8 @@ GrafikEinstellungen::GrafikEinstellungen(vb::Form& f, std::function<void()> neuZ
     lblLinks.Move(120, 1200, 600, 255);
     txtRandLinks.Move(240, 1500, 600, 315);
     lblRechts.setCaption("rechts");
-    lblRechts.Move(3840, 1200, 720, 255);
-    txtRandRechts.Move(3840, 1500, 600, 315);
+    lblRechts.Move(4200, 1200, 720, 255);
+    txtRandRechts.Move(4320, 1500, 600, 315);
     lblUnten.setCaption("unten");
     lblUnten.Move(1200, 2640, 600, 255);
     txtRandUnten.Move(1920, 2640, 600, 315);
@@ -193,7 +193,7 @@ GrafikEinstellungen::GrafikEinstellungen(vb::Form& f, std::function<void()> neuZ
                       "Bei zu klein eingestellten Rändern ( < 7 )\nwerden ev. mehrere Blätter ausgegeben.");
     Label6.Move(120, 3060, 3600, 1020);
     cmdOKRand.setCaption("OK");
-    cmdOKRand.Move(3840, 3480, 720, 375);
+    cmdOKRand.Move(4200, 3480, 720, 375);
     txtRandLinks.LostFocus = [this] { txtRand_LostFocus(Rand::Links); };
     txtRandOben.LostFocus = [this] { txtRand_LostFocus(Rand::Oben); };
     txtRandRechts.LostFocus = [this] { txtRand_LostFocus(Rand::Rechts); };
@@ -231,7 +231,7 @@ GrafikEinstellungen::GrafikEinstellungen(vb::Form& f, std::function<void()> neuZ
 
     // origin shift
     frmNullpunkt.setCaption("...verschieben");
-    frmNullpunkt.Move(120, 120, 3000, 1500);
+    frmNullpunkt.Move(4200, 120, 3000, 1500);
     lblX0.setCaption("x0");
     lblX0.Move(120, 300, 360, 255);
     txtxNull.Move(480, 300, 900, 315);
