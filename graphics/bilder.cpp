@@ -2,6 +2,7 @@
 
 #include "frame/project_data.h"
 #include "graphics/folge.h"
+#include "graphics/result_picture.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "report/h504_seiten.h"
@@ -28,7 +29,7 @@ bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf) {
         if (zorm1::P.GelaendebruchEin != 0) GleitkreisZeichnen(z, lf, stufe);
         break;
     case kErgebnis:
-        if (Weitere().Ergebnisse) Weitere().Ergebnisse(z, lf, stufe);
+        ErgebnisseZeichnen(z, lf, stufe);
         break;
     case kHuelleLF:
         if (Weitere().Ueberlagerung) Weitere().Ueberlagerung(z, lf, 0);
