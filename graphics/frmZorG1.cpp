@@ -4,7 +4,6 @@
 
 #include "frame/project_data.h"
 #include "graphics/bilder.h"
-#include "graphics/ueberlagerung.h"
 #include "graphics/zeichnen.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/msgbox.h"
@@ -24,7 +23,6 @@ frmZorG1::frmZorG1()
                                                   "Grafik: Warten auf den Benutzer");
                                 },
                                 [](const std::string& m) { vb::MsgBox(m, vb::vbExclamation); }}) {
-    zorg::Weitere().Ueberlagerung = zorg::UeberlagerungZeichnen;
     setCaption("Grafik anzeigen; Ausdruck im Hochformat");
     setClientSize(12000, 9000);
     DruckOk.setText("Drucken");

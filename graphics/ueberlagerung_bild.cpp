@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "frame/project_data.h"
+#include "graphics/pressure_figures.h"
 #include "graphics/ueberlagerung.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -55,32 +56,13 @@ bool WandlinieLesen(int16_t fn, Wandlinie& w) {
     }
 }
 
-// The extreme value of a line written once beside it: the line is drawn at x0 - faktor x seite x value;
-// seite 1 puts the greatest value's label to the left of its point, -1 to the right.
+// The extreme values of a line and whether each is still to be written.
 struct Extremwert {
     float max = 0, min = 0;
     bool maxOffen = true, minOffen = true;
-
+    // seite 1: the line is drawn at x0 - faktor x value; -1: at x0 + faktor x value
     void Schreiben(Flaeche& z, float wert, float x0, float faktor, float y, int16_t seite) {
-        const float u = P.ZeichenEinheit;
-        const float s = seite == -1 ? -1.0f : 0.0f;
-        auto& puffer = Grafik().TextPuffer;
-        float x = 0;
-        if (maxOffen && max > 0 && wert == max) {
-            puffer = vb::Trim(vb::Format(max, "#####0.0"));
-            x = x0 - faktor * seite * max - (s + 1) * static_cast<float>(z.TextWidth(puffer)) - u;
-            maxOffen = false;
-        } else if (minOffen && min < 0 && wert == min) {
-            puffer = vb::Trim(vb::Format(min, "#####0.0"));
-            x = x0 - faktor * seite * min + s * static_cast<float>(z.TextWidth(puffer)) - u;
-            minOffen = false;
-        } else {
-            return;
-        }
-        z.SetCurrentX(x);
-        z.SetCurrentY(y - z.TextHeight(puffer));
-        TextYPruefen(z, y);
-        PufferDrucken(z);
+        MaxWertSchreiben(z, wert, max, min, maxOffen, minOffen, x0, 0, faktor, y, 0, seite);
     }
 };
 

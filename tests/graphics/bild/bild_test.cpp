@@ -199,7 +199,6 @@ std::string VerankertRechnen() {
 TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
     const std::string name = VerankertRechnen();
     ASSERT_FALSE(name.empty());
-    zorg::Weitere().Ueberlagerung = zorg::UeberlagerungZeichnen;
     zorm1::ResetProjectData();
     zorg::GrafikZuruecksetzen();
     P.GradZuRad = 3.141593f / 180.0f;
