@@ -19,6 +19,7 @@
 #include "platform/draw/devices.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/registry.h"
+#include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbnum.h"
@@ -75,7 +76,7 @@ TEST(FensterBild, EnvelopeWithTheSettingsFramesOpenIsShownOnTheScreen) {
     zorg::GrafikZuruecksetzen();
     vb::SetDecimalSeparator(',');
     zorg::RegisterGraphicsWindows();
-    P.GanzerName = "/daten/Baugrube.zor";
+    P.GanzerName = (std::filesystem::current_path() / "Baugrube.zor").string();
     P.GrafikFontName = "Arial";
     P.GrafikFontSize = 8.25f;
     P.GrafikRandLinks = 20, P.GrafikRandRechts = 5, P.GrafikRandOben = 10, P.GrafikRandUnten = 5;
@@ -97,6 +98,8 @@ TEST(FensterBild, EnvelopeWithTheSettingsFramesOpenIsShownOnTheScreen) {
     P.KoteOKWand = 100;
     grafik_test::PlotDatei({Stufe(1, 2.5f, 0.6f), Stufe(2, 5.0f, 1.0f)});
 
+    vb::draw::qt::PrinterSurface pdf(vb::draw::qt::PrinterSurface::Target::Pdf);
+    vb::draw::SetPrinter(&pdf);
     vb::qtforms::Install(false);
     std::vector<std::pair<std::string, QImage>> bilder;
     std::function<void()> schritt;
@@ -129,6 +132,20 @@ TEST(FensterBild, EnvelopeWithTheSettingsFramesOpenIsShownOnTheScreen) {
             break;
         case 4:
             aufnehmen("fenster_massstab_nullpunkt.png");
+            f->mnuBildDrucken_Click(); // upright, the page number below
+            break;
+        case 5:
+            // the second printout of the picture takes the same file name: keep the first
+            ASSERT_EQ(f->Ausdrucke().size(), 1u);
+            std::filesystem::copy_file(f->Ausdrucke()[0], Datei("huelle_hoch.pdf"),
+                                       std::filesystem::copy_options::overwrite_existing);
+            f->einst.mnuQuerein_Click(); // across (the window is laid out anew and redrawn)
+            break;
+        case 6:
+            P.H504Ein = -1; // with the header boxes
+            f->mnuBildDrucken_Click();
+            break;
+        case 7:
             f->FolgeBeenden();
             return;
         }
@@ -142,6 +159,13 @@ TEST(FensterBild, EnvelopeWithTheSettingsFramesOpenIsShownOnTheScreen) {
         EXPECT_GT(Dunkel(img), 2000) << name;
         EXPECT_TRUE(img.save(QString::fromStdString(Datei(name)))) << name;
     }
+    const auto& drucke = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"))->Ausdrucke();
+    ASSERT_EQ(drucke.size(), 2u);
+    EXPECT_GT(std::filesystem::file_size(Datei("huelle_hoch.pdf")), 1000u);
+    EXPECT_GT(std::filesystem::file_size(drucke[1]), 1000u);
+    std::filesystem::copy_file(drucke[1], Datei("huelle_quer_h504.pdf"),
+                               std::filesystem::copy_options::overwrite_existing);
+    vb::draw::SetPrinter(nullptr);
     vb::qtforms::Uninstall();
     vb::headless::ResetForms();
     vb::ClearRegistry();
