@@ -107,6 +107,15 @@ TEST_F(Einstellungen, ScaleAndOriginKeepTheirFractionsAndRefuseWhatASingleCannot
     EXPECT_FLOAT_EQ(P.Massstab, 62.5f);
     EXPECT_EQ(vb::headless::text("frmProbe.txtMass"), "62.5");
 
+    // 0 and below are accepted here and drawn at 1 : 100
+    for (const char* t : {"0", "-50"}) {
+        vb::user::menu("frmProbe.mnuMassstab");
+        Eingeben("txtMass", t, "cmdOKMass");
+        EXPECT_FLOAT_EQ(P.Massstab, static_cast<float>(vb::Val(t)));
+        ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+        EXPECT_FLOAT_EQ(P.ZeichenEinheit, 100 * 0.25f / 1000) << t;
+    }
+
     vb::user::menu("frmProbe.mnuNullpunkt");
     EXPECT_EQ(vb::headless::focused(), "frmProbe.txtxNull");
     vb::user::type("-1.25");
@@ -115,7 +124,7 @@ TEST_F(Einstellungen, ScaleAndOriginKeepTheirFractionsAndRefuseWhatASingleCannot
     vb::user::click("frmProbe.cmdxNullOK");
     EXPECT_FLOAT_EQ(P.xNull, -1.25f);
     EXPECT_FLOAT_EQ(P.zNull, 2.5f);
-    EXPECT_EQ(f.neu, 3);
+    EXPECT_EQ(f.neu, 5);
 }
 
 TEST_F(Einstellungen, FontFrameOpensWithTheOptionOfTheNameAndChoosesAnInstalledFont) {
