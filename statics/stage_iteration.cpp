@@ -364,7 +364,7 @@ void Randbedingungen() {
 // ---- loads after the superposition
 void UmlagerungNachher(bool wiederholt) {
     const int fig = P.UmFigur;
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zF = P.zFuss;
     float E = St.LastResultierendeOben;
     const bool zeit0 = zormcom::Lauf.UmZeitAkt == 0;
     if (zeit0 && !wiederholt) {

@@ -269,7 +269,9 @@ TEST_F(DruckTest, WhenAPageHoldsOnlyTheHeadEveryBodyLineGetsAPageOfItsOwn) {
     EXPECT_EQ(Anzeigen::Druck.ZeilenProSeite, (16000 - 2 * 1871) / 1920 - 1);
     EXPECT_EQ(Seiten(), 4);
     for (const auto& t : Texte())
-        if (t.r.text.rfind("Zeile ", 0) == 0) EXPECT_EQ(t.seite, std::stoi(t.r.text.substr(6))) << t.r.text;
+        if (t.r.text.rfind("Zeile ", 0) == 0) {
+            EXPECT_EQ(t.seite, std::stoi(t.r.text.substr(6))) << t.r.text;
+        }
 }
 
 TEST_F(DruckTest, TheFrameEnclosesTheBlockWithTwoHeadLines) {

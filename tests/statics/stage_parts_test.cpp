@@ -102,7 +102,9 @@ TEST_F(Stufenteile, PassiveDiagramFromTheTrialPlanesAndCohesionlessSoil) {
     zormc::ErdwiderstandIteration();
     const auto& eph = zormcom::Lauf.Eph;
     for (int i = 1; i <= eph.n; ++i)
-        if (eph.z[i] <= 4.0f) EXPECT_EQ(eph.e[i], 0.0f) << eph.z[i];
+        if (eph.z[i] <= 4.0f) {
+            EXPECT_EQ(eph.e[i], 0.0f) << eph.z[i];
+        }
     EXPECT_NEAR(Wert(eph, 6.0f), -72.0f, 0.01f);
     // Flag 1: the rows of the file divided by Etap; the file is not rewritten.
     std::ofstream("ZOREPP.") << "1\r\n3\r\n0,0,0,0\r\n4,0,0.5,1\r\n8,-300,0.5,1\r\n";

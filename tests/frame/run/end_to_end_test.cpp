@@ -160,7 +160,9 @@ TEST_F(Lauf, AfterARequestTheProjectFileHoldsTheDataInMemoryButTheRunsFactorOfTh
         if (P.TeilsicherheitenAn != 0) P.AnkerLaengen = laengenDatei;
         ASSERT_TRUE(zorm1::EingabeSchreiben("aus_speicher"));
         EXPECT_EQ(vb::ReadFileBytes("aus_datei"), vb::ReadFileBytes("aus_speicher"));
-        if (P.TeilsicherheitenAn != 0) EXPECT_EQ(etapDatei, P.gamRe);
+        if (P.TeilsicherheitenAn != 0) {
+            EXPECT_EQ(etapDatei, P.gamRe);
+        }
     }
 }
 

@@ -417,7 +417,9 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
             gesagt = gesagt || box.prompt.find(f.meldung) != std::string::npos;
         EXPECT_TRUE(gesagt);
         EXPECT_TRUE(P == projekt);
-        if (vb::FileExists(P.GanzerName)) EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), datei);
+        if (vb::FileExists(P.GanzerName)) {
+            EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), datei);
+        }
         EXPECT_FALSE(vb::FileExists(P.GanzerNameOhneExt + ".AUS"));
         EXPECT_FALSE(vb::FileExists(P.GanzerName + ".gl1"));
         EXPECT_FALSE(Aufgerufen("BerichtFensterZeigen"));

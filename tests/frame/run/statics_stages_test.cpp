@@ -96,7 +96,9 @@ protected:
                 zormc::AuflagerVerschiebung(r[zormc::kTiefe], w0);
                 EXPECT_NEAR(r[zormc::kW], w0, 0.01f) << "support at " << r[zormc::kTiefe];
             }
-            if (art == zormc::kGelenk) EXPECT_NEAR(r[zormc::kM], 0.0f, tolM);
+            if (art == zormc::kGelenk) {
+                EXPECT_NEAR(r[zormc::kM], 0.0f, tolM);
+            }
         }
         // Head and foot conditions.
         const auto& kopf = St.ErgebnisTabelle[1];
@@ -110,12 +112,17 @@ protected:
         }
         EXPECT_NEAR(fuss[zormc::kTiefe], P.zFuss, 1e-3f);
         // Foot criterion of the search.
-        if (P.Wandfuss == 4 && St.GelenkFussModus == 0 && St.ZFussVorgabe == 0.0f)
+        if (P.Wandfuss == 4 && St.GelenkFussModus == 0 && St.ZFussVorgabe == 0.0f) {
             EXPECT_LT(std::fabs(fuss[zormc::kM]), 0.03f * Mmax)
                 << "foot " << P.zFuss << " iterations " << St.IterZaehler << " " << St.KeineKonvergenz
                 << " Eph " << St.Eph;
-        if (P.Wandfuss == 1 && P.BettungStufe == 0) EXPECT_LE(St.Bh, St.Eph * 1.02f + 1.0f);
-        if (P.Wandfuss == 4 && St.GelenkFussModus == 0) EXPECT_LE(St.CKraft, 0.0f);
+        }
+        if (P.Wandfuss == 1 && P.BettungStufe == 0) {
+            EXPECT_LE(St.Bh, St.Eph * 1.02f + 1.0f);
+        }
+        if (P.Wandfuss == 4 && St.GelenkFussModus == 0) {
+            EXPECT_LE(St.CKraft, 0.0f);
+        }
 
         // A redistribution figure carries EFaktor x E: the load of the rows down to the figure's depth less
         // the limited loads (added unredistributed to the +20 figures) and the water pressure.

@@ -213,7 +213,9 @@ TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
         [&](int16_t art, int16_t stufe, int16_t lf) {
             vb::draw::qt::ImageSurface img(1100, 820);
             ASSERT_TRUE(zorg::BildZeichnen(img, art, stufe, lf));
-            if (art == zorg::kSystem || art == zorg::kStatik) EXPECT_GT(Dunkel(img.Image()), 1000);
+            if (art == zorg::kSystem || art == zorg::kStatik) {
+                EXPECT_GT(Dunkel(img.Image()), 1000);
+            }
             img.SavePng(Datei("lauf_bild" + std::to_string(folge->BildNr) + ".png"));
             ++gezeichnet;
         },
