@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialogs/project/support_levels.h"
+#include "dialogs/project/wall_section.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/project_list.h"
@@ -315,6 +316,9 @@ Anfrageausgang Anfrage() {
 
         // 6.-8.
         Wand::BPfalsTBW();
+        // The concrete constants of the chosen grade, also for a project whose wall page was never opened
+        // (they are not kept in the project file; without them every concrete section reads as overloaded).
+        Wand::BETON2();
         Aufruf(F.MaskenEntladen);
         for (const char* n : kSchaltflaechen)
             Schaltflaeche(n, false);
