@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/project_file.h"
 #include "frame/run/headless_run.h"
 #include "frame/run/run_stages.h"
 #include "platform/forms/msgbox.h"
@@ -51,9 +52,16 @@ protected:
         zortest::LaufUmgebungZuruecksetzen();
         zorrun::StufenStandard();
     }
-    void Rechnen(const std::string& beispiel) {
+    // change: alters the variant's project data before the run.
+    void Rechnen(const std::string& beispiel, void (*aendern)() = nullptr) {
         const std::string v = zortest::VarianteSchreiben(beispiel);
         ASSERT_FALSE(v.empty());
+        if (aendern) {
+            zortest::LaufUmgebungZuruecksetzen();
+            ASSERT_TRUE(zorm1::EingabeLesen(v));
+            aendern();
+            ASSERT_TRUE(zorm1::EingabeSchreiben(v));
+        }
         zortest::LaufUmgebungZuruecksetzen();
         zorrun::StufenStandard();
         umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
@@ -177,6 +185,42 @@ TEST_F(BemessungsLauf, CantileverSheetPileWallGetsItsSteelCheckOnly) {
     EXPECT_FALSE(Teil("Holzausfachung"));
     EXPECT_FALSE(Teil("Spritzbetonausfachung"));
     EXPECT_FALSE(Teil("Ankerlängen gewählt"));
+}
+
+TEST_F(BemessungsLauf, BoredPilesWithSpacingGetTheirPileShotcreteAndDetailedResults) {
+    // The strutted diaphragm wall as bored piles D 90 cm at 1.20 m (type 6), designed with the local N.
+    Rechnen("Schlitzwand_gesteift_GW", [] {
+        auto& P = zorm1::P;
+        P.Wandtyp = 6;
+        P.BPfD = 0.9f;
+        P.BPfAbstand = 1.2f;
+        P.EBreiteM = P.EBreiteN = 1.2f;
+        P.d1Rand = 7.0f;
+        P.AsMmin = 0.0f;
+        P.AsQmin = 0.0f;
+        P.BemessungEin = 1;
+        P.MitNormalkraft = 1;
+    });
+    const Maxima m = AusZusammenfassungen();
+    // Partial factors: M' = max |M| x EBreiteM, per metre values of the summaries.
+    const auto k4 = Zahlen(E + "max(abs.M)´ = ");
+    ASSERT_GE(k4.size(), 2u);
+    EXPECT_NEAR(k4[0], m.M * 1.2, 0.1);
+    EXPECT_TRUE(Teil(E + "Bemessung der Bohrpfähle h =  90 cm; Einflußbreite(MQ) = 1,20 m"));
+    EXPECT_TRUE(Teil("            Betondehnung  eps1 ="));
+    EXPECT_TRUE(Teil(" cm zwischen den Pfählen:"));
+    EXPECT_TRUE(Teil(E + "Auf ausreichende Auflagerung achten!"));
+    // The detailed design ran at every grid point: its heading, a governing section with its place.
+    EXPECT_TRUE(Teil(E + "  aushub- und lastfallweise, an allen ( ns ="));
+    EXPECT_TRUE(Teil(E + "  Maßgeb. Längsbew. As ="));
+    EXPECT_TRUE(Teil(E + "                   (Lastfall "));
+    EXPECT_FALSE(Teil("( ns = 0 )"));
+    // The governing longitudinal section needs at most what the pre-design with max M and N = 0 needs
+    // or more; both are designs of the same section, so both are finite and not the markers.
+    const auto c1 = Zahlen(E + "  Maßgeb. Längsbew. As =");
+    ASSERT_FALSE(c1.empty());
+    EXPECT_GT(c1[0], 0.0f);
+    EXPECT_LT(c1[0], 888.0f);
 }
 
 } // namespace
