@@ -91,8 +91,14 @@ void KotenRasterBilden() {
                     Element(z, j) = Element(z, j + 1);
     for (int i = 1; i <= n; ++i)
         if (std::fabs(Element(z, i) - P.zFuss) < 0.001f) {
-            // The grid ends one point after the first point at the foot, within the points there are.
-            N.AnzKoten = static_cast<int16_t>(std::min(i + 1, n));
+            // The grid ends one point after the first point at the foot. When that point is the last
+            // one (the statics' rows end just above the foot), the foot level itself follows it.
+            N.AnzKoten = static_cast<int16_t>(i + 1);
+            if (i == n) {
+                if (z.size() < static_cast<std::size_t>(n) + 2)
+                    z.resize(static_cast<std::size_t>(n) + 2, 0.0f);
+                Element(z, n + 1) = P.zFuss;
+            }
             break;
         }
     const auto m = static_cast<std::size_t>(N.AnzKoten);

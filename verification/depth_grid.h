@@ -14,8 +14,8 @@ namespace zormd {
 
 // Step 1: the grid of KotenRaster sorted ascending, equal neighbours shifted out (twice; the count
 // stays, so the last value stands twice at the end), the grid ended one point after the first point
-// within 1 mm of zFuss (no such point: the count stays; the foot as the very last point: the grid ends
-// there). The value lists are sized to the grid and cleared.
+// within 1 mm of zFuss (no such point: the count stays; when that point is the last of the grid, the
+// foot level zFuss is added after it). The value lists are sized to the grid and cleared.
 void KotenRasterBilden();
 
 // Step 2: w, M, Q and the load ordinate at every grid point from the field rows of the statics' row

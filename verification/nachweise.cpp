@@ -1,5 +1,6 @@
 #include "verification/nachweise.h"
 #include "verification/anchor_files.h"
+#include "verification/anchor_maxima.h"
 #include "verification/deep_slip_section.h"
 #include "verification/depth_grid.h"
 #include "verification/slip_circle_table.h"
@@ -273,8 +274,12 @@ void HydraulischerGrundbruchAbschnitt() {
 void TiefeGleitfugeAbschnitt() {
     TiefeGleitfugeBericht();
 }
-void LastfallMaximaAbschnitt() {}
-void GesamtMaximaAbschnitt() {}
+void LastfallMaximaAbschnitt() {
+    AnkerMaximaLastfall();
+}
+void GesamtMaximaAbschnitt() {
+    AnkerMaximaGesamt();
+}
 void GleitkreisRechnenAbschnitt() {
     Zormg::GleitkreisRechnen();
 }

@@ -116,7 +116,8 @@ struct Nachweiszustand {
 
 extern Nachweiszustand N;
 
-// Back to the state at program start (also at the start of every run).
+// Back to the state at program start (also at the start of every run); also clears the running
+// design values of zorm1::P (BemMaxMoment, BemMaxQuerkraft, BemMinNormalkraft, BemVerbauDruck, its flag).
 void NachweisZustandZuruecksetzen();
 
 } // namespace zormd
