@@ -163,6 +163,28 @@ TEST_F(BemessungsLauf, AnchoredSoldierPileWallGetsItsSteelCheckLaggingsAndAnchor
     EXPECT_TRUE(Teil("Ausfachung mit Stahlplatten d ="));
     // Anchors with lengths: the anchor section follows, with the single-bar table of its own steel 835/1030.
     EXPECT_TRUE(Teil("für Einstabanker St 835 / 1030 N/mm2"));
+    // Its rows carry the run's anchor maxima ("Faktor * Kraft": z, Ah, inclination, length) with the force
+    // per anchor A = Ah a / cos(inclination), a = 2.00 m.
+    int zeilen = 0;
+    bool faktor = false;
+    for (std::size_t i = 0; i < bericht.size(); ++i) {
+        if (bericht[i].find("Faktor * Kraft für Anker- und Steifen-Nachweise:") != std::string::npos)
+            faktor = true;
+        if (!faktor || bericht[i].find("Anker  ") == std::string::npos) continue;
+        std::string t = bericht[i];
+        std::replace(t.begin(), t.end(), ',', '.');
+        float z = 0, ah = 0, neigung = 0, laenge = 0;
+        char art[16] = {};
+        ASSERT_EQ(std::sscanf(t.c_str(), "%f %f %15s %f %f", &z, &ah, art, &neigung, &laenge), 5)
+            << bericht[i];
+        const double A = ah * 2.0 / std::cos(neigung * 3.14159265358979 / 180.0);
+        const std::string zeile = E + Zahl(z, "%6.2f") + "  " + Zahl(ah, "%6.1f") + " " +
+                                  Zahl(neigung, "%6.1f") + Zahl(laenge, "%6.1f") + " " + Zahl(2.0, "%6.2f") +
+                                  "  " + Zahl(A, "%6.1f") + "(d) ---> ";
+        EXPECT_TRUE(Teil(zeile)) << zeile;
+        ++zeilen;
+    }
+    EXPECT_EQ(zeilen, 2);
     EXPECT_TRUE(Teil("Ankerlängen gewählt:"));
 }
 
