@@ -70,16 +70,24 @@ protected:
             ADD_FAILURE() << b.title << ": " << b.prompt;
         bericht = zortest::Zeilen("LPTZW");
     }
+    // Both forms of the summary: "max M(d) =" (partial factors) and "max M    =" (global safety).
     Maxima AusZusammenfassungen() const {
         Maxima m;
+        auto wert = [](const std::string& z, const char* art, float& v) {
+            for (const std::string label : {std::string(art) + "(d) =", std::string(art) + "    ="})
+                if (z.find(label) != std::string::npos) {
+                    v = Wert(z, label);
+                    return true;
+                }
+            return false;
+        };
         for (const auto& z : bericht) {
-            if (z.find("max M(d) =") != std::string::npos) m.M = std::max<double>(m.M, Wert(z, "max M(d) ="));
-            if (z.find("min M(d) =") != std::string::npos)
-                m.M = std::max<double>(m.M, -Wert(z, "min M(d) ="));
-            if (z.find("max Q(d) =") != std::string::npos) m.Q = std::max<double>(m.Q, Wert(z, "max Q(d) ="));
-            if (z.find("min Q(d) =") != std::string::npos)
-                m.Q = std::max<double>(m.Q, -Wert(z, "min Q(d) ="));
-            if (z.find("min N(d) =") != std::string::npos) m.N = std::min<double>(m.N, Wert(z, "min N(d) ="));
+            float v = 0;
+            if (wert(z, "max M", v)) m.M = std::max<double>(m.M, v);
+            if (wert(z, "min M", v)) m.M = std::max<double>(m.M, -v);
+            if (wert(z, "max Q", v)) m.Q = std::max<double>(m.Q, v);
+            if (wert(z, "min Q", v)) m.Q = std::max<double>(m.Q, -v);
+            if (wert(z, "min N", v)) m.N = std::min<double>(m.N, v);
         }
         return m;
     }
@@ -243,6 +251,26 @@ TEST_F(BemessungsLauf, BoredPilesWithSpacingGetTheirPileShotcreteAndDetailedResu
     ASSERT_FALSE(c1.empty());
     EXPECT_GT(c1[0], 0.0f);
     EXPECT_LT(c1[0], 888.0f);
+}
+
+TEST_F(BemessungsLauf, SoldierPileWallWithGlobalSafety) {
+    Rechnen("Traegerbohlwand_verankert", [] {
+        auto& P = zorm1::P;
+        P.TeilsicherheitenAn = 0;
+        P.StahlGuete = 240;
+        P.StahlNachEAU = 0;
+        P.ZulSigma = 180.0f;
+        P.ZulTau = 104.0f;
+    });
+    Stahlnachweis(1678, 149.1, 1.1, 30);
+    EXPECT_TRUE(Enthaelt(E + "Spannungsnachweis nach EAB,S 240, HEB300, Achsabstand = 2,00 m"));
+    EXPECT_TRUE(Enthaelt(E + "  S 240 GP, St Sp 37, St 37 :  160   92 (N/mm2)  180  104"));
+    EXPECT_TRUE(Teil(" N/mm2 < 180"));
+    EXPECT_FALSE(Teil("Anhang A9"));
+    EXPECT_TRUE(Teil("sigma = 1000 * M / W                      = ") && Teil(" N/mm2 < 15,0"));
+    EXPECT_TRUE(Teil(E + "Spritzbetonausfachung   B 25,  h >= "));
+    EXPECT_TRUE(Enthaelt(E + "erf. Sicherh. des Stahlzuggliedes eta(S) = 1,75  (1,75   1,33)"));
+    EXPECT_TRUE(Teil("Ankerlängen gewählt:"));
 }
 
 } // namespace
