@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/design_stage.h"
 #include "design/state.h"
 #include "earthpressure/report_file.h"
 #include "frame/project_data.h"
@@ -63,8 +64,9 @@ void Strichzeile(int n) {
 } // namespace
 
 std::string Rechtsbuendig6(const std::string& s) {
-    const int32_t len = vb::Len(s);
-    return len >= 6 ? s : std::string(static_cast<std::size_t>(6 - len), ' ') + s;
+    std::string t = s;
+    Rechtsbuendig6(t);
+    return t;
 }
 
 int16_t Aufgerundet(double q) {

@@ -1,6 +1,7 @@
 #include "design/anchor_values.h"
 
 #include "design/state.h"
+#include "frame/project_data.h"
 #include "verification/anchor_files.h"
 #include "verification/state.h"
 
@@ -14,6 +15,7 @@ void AnkerwerteUebernehmen() {
         AW.AnkerLminD[i] = AB.AnkerLminD[i];
         AW.AnkerKraft[i] = N.AnkerKraft[i];
         AW.AnkerKraftAktiv[i] = AB.AnkerKraftAktiv[i];
+        zorm1::P.AnkerAhMax[i] = AB.AnkerAhMax[i]; // largest Ah of the run, the tables' design force
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialogs/project/support_levels.h"
+#include "dialogs/project/wall_section.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/project_list.h"
@@ -203,6 +204,9 @@ Laufausgang Rechnen(std::string& status) {
             if (P.AnkerLmin[i] > 0.0f && P.AnkerLmax[i] > 0.0f) laengen = true;
         if (!laengen || P.AnzAnker < 1) P.AnkerLaengen = 0;
         P.MaxLaengs = P.MaxQuer = 0.0f;
+        // The concrete constants of the chosen grade, also for a project whose wall page was never opened
+        // (they are not kept in the project file; without them every concrete section reads as overloaded).
+        Wand::BETON2();
         // The running design values collect over this run only.
         P.BemMaxMoment = P.BemMaxQuerkraft = P.BemMinNormalkraft = P.BemVerbauDruck = 0.0f;
         P.BemVerbauDruckFlag = 0;

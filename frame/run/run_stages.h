@@ -35,7 +35,8 @@ struct Laufstufen {
 Laufstufen& Stufen();
 
 // Back to the program's stages: stage a, the earth-pressure stage, the statics (zormc::WandStatik) and
-// the verification stage (zormd::Nachweise).
+// the verification stage (zormd::Nachweise), with the design stage and the governing-section search in the
+// verification stage's slots (zormd::BemessungAnmelden).
 void StufenStandard();
 
 // Stand-in of the statics for tests of the driver: every stage is solved at once ("D").

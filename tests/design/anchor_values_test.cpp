@@ -3,6 +3,7 @@
 
 #include "design/anchor_values.h"
 #include "design/state.h"
+#include "frame/project_data.h"
 #include "verification/anchor_files.h"
 #include "verification/state.h"
 
@@ -16,6 +17,7 @@ TEST(AnchorValues, EveryLevelReachesTheAnchorTables) {
         zormd::AB.AnkerLmaxD[i] = 3.0f * i;
         zormd::AB.AnkerKraftAktiv[i] = 4.0f * i;
         zormd::N.AnkerKraft[i] = 5.0f * i;
+        zormd::AB.AnkerAhMax[i] = 6.0f * i;
     }
     zormd::AnkerwerteUebernehmen();
     for (int i : {1, 7, 13}) {
@@ -25,5 +27,6 @@ TEST(AnchorValues, EveryLevelReachesTheAnchorTables) {
         EXPECT_FLOAT_EQ(zormd::AW.AnkerLmaxD[i], 3.0f * i);
         EXPECT_FLOAT_EQ(zormd::AW.AnkerKraftAktiv[i], 4.0f * i);
         EXPECT_FLOAT_EQ(zormd::AW.AnkerKraft[i], 5.0f * i);
+        EXPECT_FLOAT_EQ(zorm1::P.AnkerAhMax[i], 6.0f * i);
     }
 }
