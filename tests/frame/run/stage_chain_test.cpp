@@ -53,7 +53,7 @@ protected:
     // One stage on the stage page (levels typed, the foot mode clicked), then OK through the chain with the
     // figure clicked on the redistribution page.
     static void Stufe(const char* zAush, const std::vector<const char*>& anker, const char* naechster,
-                      int16_t figur) {
+                      int16_t figur, const std::vector<std::pair<const char*, const char*>>& bettung = {}) {
         In("frmAushub1.txtZAush", zAush);
         In("frmAushub1.txtAnzAnker", std::to_string(anker.size()));
         for (std::size_t i = 0; i < anker.size(); ++i)
@@ -63,6 +63,14 @@ protected:
         In("frmAushub1.txtZWasserErd", "99");
         vb::user::click("frmAushub1.optWandfuss(1)");
         vb::user::click("frmAushub1.cmdOK");
+        if (!bettung.empty()) {
+            vb::user::click("frmAushub1b.chkFussGebettet");
+            for (std::size_t i = 0; i < bettung.size(); ++i) {
+                const std::string r = "(" + std::to_string(i + 1) + ")";
+                In("frmAushub1b.txtTBett" + r, bettung[i].first);
+                In("frmAushub1b.txtCBett" + r, bettung[i].second);
+            }
+        }
         vb::user::click("frmAushub1b.cmdOK");
         vb::user::click("frmAushub2.cmdOK");
         vb::user::click("frmAushub3.optUmFigur(" + std::to_string(figur) + ")");
@@ -115,7 +123,10 @@ TEST_F(Stufenkette, StagesEnteredThroughThePagesSaveAsTheHandWrittenProjectAndCa
     Stufe("5", {"1.5"}, "4", 8);
     In("frmAuswahl.txtAushub(1)", "3");
     vb::user::focus("frmAuswahl.cmdOK");
-    Stufe("8.5", {"1.5", "4"}, "99", 8);
+    // Stage 3 with a bedded foot: the table ends at the foot, 99 - 8.5 below the excavation level.
+    Stufe("8.5", {"1.5", "4"}, "99", 8, {{"0", "5"}, {"2", "20"}, {"90.5", "30"}});
+    EXPECT_EQ(P.BettAnz[3], 3);
+    EXPECT_EQ(P.FussGebettet[3], 1);
     EXPECT_EQ(a.txtAushub(0).Text(), "3");
 
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
@@ -124,7 +135,7 @@ TEST_F(Stufenkette, StagesEnteredThroughThePagesSaveAsTheHandWrittenProjectAndCa
     // its free head is fixed after Blum and superposed; figure 8 on a soldier-pile wall becomes the figure
     // of EB 69 with its knee points (one anchor at 0.3 H: blocks split at H / 2, the lower half at 1 / 2; two
     // anchors with the first below 0.1 H: a trapezoid between the anchors, 0 at the bottom); without
-    // figure 7 the build method is "hinterfuellt".
+    // figure 7 the build method is "hinterfuellt"; the bedding table of stage 3 follows its flag and count.
     std::vector<std::string> erwartet = Zeilen(beispiel);
     const struct {
         int zeile;
@@ -140,6 +151,9 @@ TEST_F(Stufenkette, StagesEnteredThroughThePagesSaveAsTheHandWrittenProjectAndCa
                        {514, "\"hinterfuellt\""}};
     for (const auto& d : aenderungen)
         erwartet[d.zeile - 1] = d.text;
+    ASSERT_EQ(erwartet[439], "0,0");
+    erwartet[439] = "1,3";
+    erwartet.insert(erwartet.begin() + 440, {"0,5", "2,20", "90.5,30"});
     EXPECT_EQ(erwartet[7 + 130 + 1 - 1], "1"); // stage 2 keeps the free foot
     ASSERT_EQ(gespeichert.size(), erwartet.size());
     for (std::size_t i = 0; i < erwartet.size(); ++i)
