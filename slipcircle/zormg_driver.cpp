@@ -87,6 +87,15 @@ void FensterZeigen() {
 
 void GleitkreisRechnen() {
     Daten& d = D();
+    // The input reader sets the load case and stage of the blocks it reads; the run's own stage counters
+    // (they tell the run driver that the run reached its end) are given back however the stage ends.
+    struct StufeZurueck {
+        int16_t lf = P.LFNr, aushub = P.AushNr;
+        ~StufeZurueck() {
+            P.LFNr = lf;
+            P.AushNr = aushub;
+        }
+    } stufe;
     Sperre sperre;
     FelderDimensionieren();
     GLDatenLesen(0);
@@ -123,6 +132,7 @@ void GleitkreisRechnen() {
         Anhaengen();
     }
     (void)sperre;
+    (void)stufe;
 }
 
 } // namespace Zormg

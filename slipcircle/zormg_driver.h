@@ -13,6 +13,7 @@ namespace Zormg {
 // Closing the progress window cancels: the load case keeps its best circle, the remaining load cases get
 // records without a circle (eta 999, no points); all of them carry status 3.
 // Deep centres (TiefeMittelpunkte = 1): the centre field spans zAush - 1 .. zAush + 4.
+// The run's load case and stage (LFNr, AushNr) are as they were on entry when the stage returns.
 // Damaged input abandons the calculation (zor::CalcAbort) before either result file is touched.
 void GleitkreisRechnen();
 

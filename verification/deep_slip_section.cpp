@@ -173,8 +173,9 @@ void GlfCacheSchreiben() {
               N.GlfQvMoegl, N.GlfSumG, N.GlfAhMoegl, N.GlfAvMoegl);
     vb::Write(f, N.GlfXSchwerpunkt, N.GlfZEahWand, N.GlfZEahAW, N.GlfXQMoegl, N.GlfQh, N.GlfQv, N.GlfSumAh,
               N.GlfSumAv, N.GlfXQ);
-    // Our own line: the substitute anchor wall and the wedge reach of the stage.
-    vb::Write(f, GF.xAW, GF.zAW, N.GlfMaxAushub);
+    // Our own line: the substitute anchor wall and the wedge reach of the stage, and whether the overall
+    // rounds ended without meeting the check.
+    vb::Write(f, GF.xAW, GF.zAW, N.GlfMaxAushub, int16_t{GF.GlfGesamtNichtErfuellt ? 1 : 0});
     vb::Close(f);
 }
 
@@ -190,7 +191,13 @@ bool GlfCacheLesen() {
               N.GlfQvMoegl, N.GlfSumG, N.GlfAhMoegl, N.GlfAvMoegl);
     vb::Input(f, N.GlfXSchwerpunkt, N.GlfZEahWand, N.GlfZEahAW, N.GlfXQMoegl, N.GlfQh, N.GlfQv, N.GlfSumAh,
               N.GlfSumAv, N.GlfXQ);
+    GF.GlfGesamtNichtErfuellt = false;
     if (!vb::Eof(f)) vb::Input(f, GF.xAW, GF.zAW, N.GlfMaxAushub);
+    if (!vb::Eof(f)) {
+        int16_t nichtErfuellt = 0;
+        vb::Input(f, nichtErfuellt);
+        GF.GlfGesamtNichtErfuellt = nichtErfuellt != 0;
+    }
     vb::Close(f);
     return true;
 }

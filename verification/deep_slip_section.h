@@ -13,7 +13,9 @@ void TiefeGleitfuge();
 // The whole section (slot 11).
 void TiefeGleitfugeBericht();
 
-// Cache of the stage: name, write, read (false when the file does not exist).
+// Cache of the stage: name, write, read (false when the file does not exist). Besides the values of the
+// report it keeps the substitute anchor wall, the wedge reach and whether the overall rounds ended without
+// meeting the check, so that the run reading it prints its "***" line too.
 std::string GlfCacheDatei();
 void GlfCacheSchreiben();
 bool GlfCacheLesen();

@@ -2,6 +2,7 @@
 // force 276.05 kN/m, eta 2.76 with Ah = 100), its cache for the second run and its bookkeeping.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -193,6 +194,50 @@ TEST_F(DeepSlipSection, WaterLevelSplitsTheLayerItLiesIn) {
             EXPECT_FLOAT_EQ(P.SchichtKote[3], 5.0f);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// Two anchors whose overall check cannot be met: the upper one 30 m long (lmin = lmax) with a force no
+// slip body carries, the lower one 8 m long. The overall rounds lengthen only the lower anchor (after 20
+// rounds without a change beyond its range), and the upper one stays on the overall slip line.
+TEST_F(DeepSlipSection, OverallRoundsEndAtTheirBoundWithAStarLineInBothRuns) {
+    const char* glfr = "1.5,2\r\n1.5,5,30,30\r\n4,15,8,8\r\n";
+    const auto zweiAnker = [&] {
+        Projekt(5000.0f, glfr);
+        P.AnzAnker = 2;
+        P.ZAnker[2] = 4.0f;
+        N.AnkerAh[2] = 10.0f;
+    };
+    zweiAnker();
+    const auto erster = Bericht();
+    EXPECT_EQ(GF.GlfRunden, zormd::kMaxGlfRunden);
+    EXPECT_TRUE(GF.GlfGesamtNichtErfuellt);
+    EXPECT_LT(N.EtaGlf, 1.5f);
+    // Rounds 21 to 49 lengthen the lower anchor by 0.1 m each; the 50th check ends the search.
+    EXPECT_NEAR(N.AnkerLaenge[2], 8.0f + 0.1f * static_cast<float>(zormd::kMaxGlfRunden - 21), 0.01f);
+    EXPECT_FLOAT_EQ(N.AnkerLaenge[1], 30.0f);
+    const std::string stern =
+        "             *** Gesamt-Nachweis mit den erreichten Ankerlängen nicht erfüllt.";
+    EXPECT_EQ(std::count(erster.begin(), erster.end(), stern), 1);
+    EXPECT_TRUE(Enthaelt(erster, "Gesamt-Nachweis:"));
+
+    // The second run of the global concept prints the kept values, the line included.
+    zweiAnker();
+    P.ErsterLauf = 0;
+    P.RuheProz = 50.0f;
+    const auto zweiter = Bericht();
+    EXPECT_EQ(std::count(zweiter.begin(), zweiter.end(), stern), 1);
+    // A check met in the first run leaves no line in the second.
+    Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    Bericht();
+    Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    GF.GlfGesamtNichtErfuellt = true; // left from an earlier stage
+    P.ErsterLauf = 0;
+    P.RuheProz = 50.0f;
+    EXPECT_FALSE(Enthaelt(Bericht(), "***"));
 }
 
 } // namespace
