@@ -465,6 +465,19 @@ TEST_F(Ergebnis, BeddingLineIsThickAndNamedInTheCaption) {
     EXPECT_TRUE(Hat("Umlag./Überlag. bzw. Bereich der Senkfedern."));
     EXPECT_TRUE(Hat("dick: ERF. Erdwidst.(k) = (red.) Bettung(k) * Verformung(k)"));
     EXPECT_TRUE(Hat("dünn: Erdwiderstand (k) = außen, (d) = innen"));
+    // one line: no spring range named; no file: no thick line and none of the bedding captions
+    Datei("ZOREwidVerw.11", "6,10\r\n");
+    Zeichnen();
+    EXPECT_TRUE(Hat("Umlag./Überlag."));
+    std::remove("ZOREwidVerw.11");
+    Zeichnen();
+    EXPECT_TRUE(LinienMit(vb::draw::vbSolid, 4).empty());
+    EXPECT_FALSE(Hat("(zum Vergleich mit dicker Linie aus Bettung)"));
+    P.TeilsicherheitenAn = 0;
+    Datei("ZOREwidVerw.11", "4,0\r\n8,20\r\n");
+    Zeichnen();
+    EXPECT_TRUE(Hat("dick: ERF. Erdwidstand = (red.) Bettung * Verformung"));
+    EXPECT_TRUE(Hat("dünn: Erdwiderstand = außen, Erdwid. / eta = innen"));
 }
 
 TEST_F(Ergebnis, FootSupportNoteByConceptAndWallKind) {
