@@ -166,6 +166,16 @@ struct Keilmodell {
     std::vector<int16_t> GleitListeI1, GleitListeI2;
     std::vector<float> GleitListeS1, GleitListeS2;
     std::vector<float> GleitListe1;
+
+    // Searches of this run by everything they are made of (the stage's geometry, soil and bottom loads,
+    // see trial_planes.cpp): their resultants and the last trial wedge, so that a search asked for again
+    // (the same stage in the next load case) gives its results without repeating the wedges.
+    struct Suche {
+        std::vector<uint32_t> schluessel;
+        std::array<float, 39> z{}, E{}, Winkel{};
+        float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
+    };
+    std::vector<Suche> Suchen;
 };
 
 extern Keilmodell Keil;

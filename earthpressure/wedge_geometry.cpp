@@ -432,6 +432,10 @@ void EinWegMerge(bool an) {
     einWeg = an;
 }
 
+bool EinWegMerge() {
+    return einWeg;
+}
+
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
     auto& K = Keil;
     const int nP = K.RasterAnz;
