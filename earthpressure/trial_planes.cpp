@@ -254,7 +254,16 @@ void Suchen(std::vector<uint32_t>& schluessel) {
     KeilmodellAufbauen();
 
     float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
+    bool letzterGebaut = true;
     float bestRad = 0.0f, bestGrad = 0.0f;
+    // The wedge forces of the depth point by their plane angle's bits: a plane met again (the first of
+    // the second pass, the first of the third) gives its force without building its wedge again.
+    struct Kraft {
+        uint32_t winkel = 0;
+        int tiefe = 0;
+        float T = 0.0f;
+    };
+    std::array<Kraft, 128> kraefte{};
     for (int i = 1; i <= kGleitTiefen; ++i) {
         const float zp = zt[i];
         float best = -1e20f;
@@ -288,11 +297,21 @@ void Suchen(std::vector<uint32_t>& schluessel) {
                     theta = a;
                     begrenzt = true;
                 }
-                int16_t kExit = 0, kWall = 0;
-                Probekeil(zp, theta, kExit, kWall);
+                const uint32_t bits = std::bit_cast<uint32_t>(theta);
+                Kraft& gemerkt = kraefte[(bits ^ (bits >> 11) ^ (bits >> 19)) & 127u];
+                float T;
+                if (gemerkt.tiefe == i && gemerkt.winkel == bits) {
+                    T = gemerkt.T;
+                    letzterGebaut = false;
+                } else {
+                    int16_t kExit = 0, kWall = 0;
+                    Probekeil(zp, theta, kExit, kWall);
+                    T = KeilKraft(theta, kExit, kWall);
+                    gemerkt = {bits, i, T};
+                    letzterGebaut = true;
+                }
                 letzteTiefe = zp;
                 letzterWinkel = theta;
-                const float T = KeilKraft(theta, kExit, kWall);
                 if (!(T < 0.0f)) break;
                 if (best < T) {
                     best = T;
@@ -305,6 +324,11 @@ void Suchen(std::vector<uint32_t>& schluessel) {
         R.z[i] = zp;
         R.E[i] = best == -1e20f ? 0.0f : best;
         R.Winkel[i] = bestRad;
+    }
+    // The model as the last plane of the search leaves it.
+    if (!letzterGebaut) {
+        int16_t kExit = 0, kWall = 0;
+        Probekeil(letzteTiefe, letzterWinkel, kExit, kWall);
     }
     if (schluessel.empty()) return;
     auto& suchen = Keil.Suchen;
