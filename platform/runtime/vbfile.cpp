@@ -9,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -89,7 +90,20 @@ void writeRaw(OpenFile& f, std::string_view utf8) {
 fs::path identityOf(const fs::path& p) {
     std::error_code ec;
     fs::path a = fs::absolute(p, ec);
-    return (ec ? p : a).lexically_normal();
+    fs::path& b = ec ? const_cast<fs::path&>(p) : a;
+    // An absolute path without "." or ".." parts (nor a part starting with a dot), doubled or trailing
+    // separators is its own normal form.
+    const std::string& t = b.native();
+    if (!t.empty() && t.front() == '/' && t.back() != '/' && t.find("//") == std::string::npos &&
+        t.find("/.") == std::string::npos)
+        return b;
+    return b.lexically_normal();
+}
+
+bool irgendeineOffen(bool nurSchreibend) {
+    for (const auto& f : table().files)
+        if (f && (!nurSchreibend || f->fp)) return true;
+    return false;
 }
 
 // ---- Input # scanning ------------------------------------------------------------------------
@@ -197,8 +211,28 @@ bool readPlainSingle(int16_t fn, float& v) {
     if (!digit || i == start || (i < d.size() && d[i] != ',' && !isLineEnd(d[i]) && !isSpace(d[i])))
         return false;
     float r{};
-    const auto res = std::from_chars(d.data() + first, d.data() + i, r, std::chars_format::general);
-    if (res.ec != std::errc() || res.ptr != d.data() + i || std::isinf(r)) return false;
+    // Up to 7 significant digits and 10 decimals: the digits and the power of ten are exact singles, so
+    // their quotient is the correctly rounded value, as from_chars gives it.
+    uint32_t m = 0;
+    int stellen = 0, nachkomma = 0;
+    bool genau = true, hinterPunkt = false;
+    for (size_t k = first; k < i && genau; ++k) {
+        if (d[k] == '.') {
+            hinterPunkt = true;
+            continue;
+        }
+        if (hinterPunkt) ++nachkomma;
+        if (m == 0 && d[k] == '0') continue;
+        m = m * 10 + static_cast<uint32_t>(d[k] - '0');
+        genau = ++stellen <= 7;
+    }
+    static constexpr float kZehner[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    if (genau && nachkomma <= 10) {
+        r = static_cast<float>(m) / kZehner[nachkomma];
+    } else {
+        const auto res = std::from_chars(d.data() + first, d.data() + i, r, std::chars_format::general);
+        if (res.ec != std::errc() || res.ptr != d.data() + i || std::isinf(r)) return false;
+    }
     v = neg ? -r : r;
     f.pos = i;
     skipDelimiter(f);
@@ -213,6 +247,7 @@ double readNumber(int16_t fn) {
 
 namespace detail {
 bool CloseFilesOnPath(const fs::path& p) {
+    if (!irgendeineOffen(false)) return true;
     fs::path id = identityOf(p);
     bool ok = true;
     for (auto& f : table().files)
@@ -225,6 +260,7 @@ bool CloseFilesOnPath(const fs::path& p) {
 }
 
 void FlushFilesOnPath(const fs::path& p) {
+    if (!irgendeineOffen(true)) return;
     fs::path id = identityOf(p);
     for (auto& f : table().files)
         if (f && f->fp && f->identity == id) std::fflush(f->fp);
