@@ -7,14 +7,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -98,6 +101,28 @@ fs::path identityOf(const fs::path& p) {
         t.find("/.") == std::string::npos)
         return b;
     return b.lexically_normal();
+}
+
+// The whole content of a file into data; false when it cannot be opened or read.
+bool readWhole(const fs::path& p, std::string& data) {
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    data.clear();
+    if (::fstat(fd, &st) == 0 && st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) break;
+        data.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
 }
 
 bool irgendeineOffen(bool nurSchreibend) {
@@ -284,20 +309,24 @@ void Open(std::string_view name, OpenMode mode, int16_t fn) {
     f->identity = identityOf(f->path);
     f->mode = mode;
     std::error_code ec;
-    if (fs::is_directory(f->path, ec)) fail(75, "Path/File access error: " + std::string(name));
+    const fs::file_status status = fs::status(f->path, ec);
+    if (fs::is_directory(status)) fail(75, "Path/File access error: " + std::string(name));
     // a file open for writing cannot be opened again; one open for reading cannot be written
     for (auto& other : table().files)
         if (other && other->identity == f->identity &&
             (mode != OpenMode::Input || other->mode != OpenMode::Input))
             fail(55, "File already open: " + std::string(name));
-    bool present = fs::is_regular_file(f->path, ec);
+    bool present = fs::is_regular_file(status);
     fs::path parent = f->path.parent_path();
     if (!present && !parent.empty() && !fs::is_directory(parent, ec))
         fail(76, "Path not found: " + std::string(name));
     switch (mode) {
     case OpenMode::Input: {
         if (!present) fail(53, "File not found: " + std::string(name));
-        f->data = ReadFileBytes(f->path.string());
+        // what a number open for writing on the file still holds goes to the disk first
+        for (auto& other : table().files)
+            if (other && other->fp && other->identity == f->identity) std::fflush(other->fp);
+        if (!readWhole(f->path, f->data)) fail(75, "Path/File access error: " + std::string(name));
         break;
     }
     case OpenMode::Output:
