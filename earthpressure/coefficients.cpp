@@ -97,9 +97,7 @@ void Berechnen(float phi, float alpha, float& beta, float deltaA, float deltaP, 
     const float cosAlpha2 = quadrat(cosF(alpha));
 
     // Soil weight, active side.
-    const float ra =
-        wurzelBetrag((sinF(phi - beta) * sinF(phi + deltaA)) / (cosF(alpha + beta) * cosF(alpha - deltaA)));
-    Kagh = quadrat(cosF(phi + alpha)) / (cosAlpha2 * quadrat(1.0f + ra));
+    Kagh = KaghAktiv(phi, alpha, beta, deltaA);
 
     // Soil weight, passive side (wall friction as given).
     const float rp =
@@ -133,6 +131,14 @@ void Berechnen(float phi, float alpha, float& beta, float deltaA, float deltaP, 
 }
 
 } // namespace
+
+float KaghAktiv(float phi, float alpha, float beta, float deltaA) {
+    if (beta >= phi) beta = 0.999999f * phi;
+    const float cosAlpha2 = quadrat(cosF(alpha));
+    const float ra =
+        wurzelBetrag((sinF(phi - beta) * sinF(phi + deltaA)) / (cosF(alpha + beta) * cosF(alpha - deltaA)));
+    return quadrat(cosF(phi + alpha)) / (cosAlpha2 * quadrat(1.0f + ra));
+}
 
 void SchichtMittel(std::span<const float> V, std::span<const float> K, int16_t n, float a, float b,
                    float& ergebnis) {
