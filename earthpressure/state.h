@@ -156,6 +156,9 @@ struct Keilmodell {
     // Per line 0..LetzteGleitLinie of the saved grid the ranges of its x and z, widened as the cut of
     // two segments widens them (x low, x high, z low, z high); empty when a value is not finite.
     std::vector<float> RasterRahmen;
+    // Per line 0..LetzteGleitLinie of the saved grid: 1 where all its depths are one finite value other
+    // than -0 (a level line: every value taken on it is that value).
+    std::vector<char> RasterEben;
     // The same for every segment of the grid: abscissae per segment, depths per line and segment.
     std::vector<float> RasterSegX, RasterSegZ;
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 #include "earthpressure/diagrams.h"
@@ -251,6 +253,7 @@ bool SchlupflinieAusRaster() {
         abstand.resize(platz);
         breite.resize(platz);
     }
+    bool abstaendeEndlich = true;
     for (int p = 1; p <= k; ++p) {
         const int i = rasterBis[p];
         quelle[p] = i;
@@ -265,6 +268,7 @@ bool SchlupflinieAusRaster() {
         if (x0 == x1) continue;
         abstand[p] = mx[p] - x0;
         breite[p] = x1 - x0;
+        if (!std::isfinite(abstand[p])) abstaendeEndlich = false;
     }
     auto wert = [&](const float* rz, int p) -> float {
         const int i = quelle[p];
@@ -275,11 +279,22 @@ bool SchlupflinieAusRaster() {
 
     // A walk shorter than the grid leaves the grid's values behind its end, as the restore put them.
     if (k < nG) LinienAusRaster();
+    const bool ebenBekannt = abstaendeEndlich && K.RasterEben.size() == static_cast<std::size_t>(gl);
     for (int L = 0; L < gl; ++L) {
         const float* const rz = K.GleitRasterZ.Zeile(L);
         float* const z = K.GleitLinieZ.Zeile(L);
         float* const x = K.GleitLinieX.Zeile(L);
-        if (L >= 2) {
+        if (ebenBekannt && K.RasterEben[static_cast<std::size_t>(L)]) {
+            // On a level line every value is its depth (with finite distances an interpolation adds an
+            // exact zero).
+            const float c = rz[1];
+            if (L >= 2)
+                for (int p = 1; p <= k; ++p)
+                    z[p] = c > mzGleit[p] ? mzGleit[p] : c;
+            else
+                for (int p = 1; p <= k; ++p)
+                    z[p] = c;
+        } else if (L >= 2) {
             for (int p = 1; p <= k; ++p) {
                 const float v = wert(rz, p);
                 z[p] = v > mzGleit[p] ? mzGleit[p] : v;
@@ -466,6 +481,14 @@ void KeilmodellAufbauen() {
     for (int p = 1; p <= nP; ++p)
         K.GleitRasterZ(K.LetzteGleitLinie + 1, p) = K.GleitLinieX(1, p);
     RasterSegmente(K.RasterSegX, K.RasterSegZ);
+    K.RasterEben.assign(static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0);
+    for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
+        const float c = K.GleitRasterZ(L, 1);
+        bool eben = std::isfinite(c) && !(c == 0.0f && std::signbit(c));
+        for (int p = 2; p <= nP && eben; ++p)
+            eben = std::bit_cast<uint32_t>(K.GleitRasterZ(L, p)) == std::bit_cast<uint32_t>(c);
+        K.RasterEben[static_cast<std::size_t>(L)] = eben ? 1 : 0;
+    }
     K.RasterRahmen.assign(4 * static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0.0f);
     for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
         float xMin = K.GleitRasterZ(K.LetzteGleitLinie + 1, 1), xMax = xMin;
