@@ -128,19 +128,6 @@ float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
         zeilen[j] = K.GleitLinieZ.Zeile(j);
     const float* const x1 = K.GleitLinieX.Zeile(1);
 
-    // The thickness of every slice at every point of the wedge, once: a column's mean thickness is the
-    // mean of its two edges' (the same differences the column would take itself).
-    thread_local std::vector<float> dicke;
-    const int breite = kWall - kExit + 1;
-    if (kWall < kExit) return 0.0f;
-    dicke.resize(static_cast<std::size_t>(letzte) * static_cast<std::size_t>(breite));
-    for (int j = 1; j <= letzte - 1; ++j) {
-        float* const d = dicke.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(breite);
-        const float* const oben = zeilen[j] + kExit;
-        const float* const unten = zeilen[j + 1] + kExit;
-        for (int k = 0; k < breite; ++k)
-            d[k] = unten[k] - oben[k];
-    }
     float T = 0.0f;
     const double th = theta;
     const float cosTheta = static_cast<float>(std::cos(th));
@@ -149,10 +136,9 @@ float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
         const float dx = x1[k + 1] - x1[k];
         float G = K.GleitListe1[k];
         float phi = 0.0f, c = 0.0f, delta = 0.0f;
-        const float* d =
-            dicke.data() + static_cast<std::size_t>(breite) + static_cast<std::size_t>(k - kExit);
-        for (int j = 1; j <= letzte - 1; ++j, d += breite) {
-            const float h = (d[0] + d[1]) / 2.0f;
+        for (int j = 1; j <= letzte - 1; ++j) {
+            const float h =
+                ((zeilen[j + 1][k] - zeilen[j][k]) + (zeilen[j + 1][k + 1] - zeilen[j][k + 1])) / 2.0f;
             if (h > 0.001f) {
                 G = G + h * dx * K.W[j];
                 phi = K.Phi[j];
