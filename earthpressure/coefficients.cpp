@@ -1,7 +1,11 @@
 // Coulomb earth-pressure coefficients of a plane wall and layer means.
 #include "earthpressure/coefficients.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -34,8 +38,58 @@ void BeiwerteZuruecksetzen() {
     BeiwertHinweis = Beiwertzustand{};
 }
 
+namespace {
+
+// The coefficients depend on the five angles alone, and a run asks for the same few sets again and again
+// (every slope segment, every layer of every pass): the last results are kept by the bit patterns of
+// the angles and handed out unchanged, the note of the call included.
+struct Beiwertsatz {
+    uint32_t schluessel[5];
+    float beta, Kagh, Kpgh, Kach, Kpch;
+    Beiwertzustand hinweis;
+    bool belegt = false;
+};
+constexpr std::size_t kBeiwertSaetze = 256;
+thread_local std::array<Beiwertsatz, kBeiwertSaetze> beiwertSaetze{};
+
+void Berechnen(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh, float& Kpgh,
+               float& Kach, float& Kpch);
+
+} // namespace
+
 void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh,
                       float& Kpgh, float& Kach, float& Kpch) {
+    const uint32_t k[5] = {std::bit_cast<uint32_t>(phi), std::bit_cast<uint32_t>(alpha),
+                           std::bit_cast<uint32_t>(beta), std::bit_cast<uint32_t>(deltaA),
+                           std::bit_cast<uint32_t>(deltaP)};
+    uint32_t h = 2166136261u;
+    for (const uint32_t w : k)
+        h = (h ^ w) * 16777619u;
+    Beiwertsatz& satz = beiwertSaetze[(h ^ (h >> 15)) % kBeiwertSaetze];
+    if (satz.belegt && std::equal(k, k + 5, satz.schluessel)) {
+        beta = satz.beta;
+        Kagh = satz.Kagh;
+        Kpgh = satz.Kpgh;
+        Kach = satz.Kach;
+        Kpch = satz.Kpch;
+        BeiwertHinweis = satz.hinweis;
+        return;
+    }
+    Berechnen(phi, alpha, beta, deltaA, deltaP, Kagh, Kpgh, Kach, Kpch);
+    std::copy(k, k + 5, satz.schluessel);
+    satz.beta = beta;
+    satz.Kagh = Kagh;
+    satz.Kpgh = Kpgh;
+    satz.Kach = Kach;
+    satz.Kpch = Kpch;
+    satz.hinweis = BeiwertHinweis;
+    satz.belegt = true;
+}
+
+namespace {
+
+void Berechnen(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh, float& Kpgh,
+               float& Kach, float& Kpch) {
     BeiwertHinweis = Beiwertzustand{};
     // A slope as steep as the friction angle has no active wedge: lower it a hair.
     if (beta >= phi) beta = 0.999999f * phi;
@@ -43,9 +97,7 @@ void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float d
     const float cosAlpha2 = quadrat(cosF(alpha));
 
     // Soil weight, active side.
-    const float ra =
-        wurzelBetrag((sinF(phi - beta) * sinF(phi + deltaA)) / (cosF(alpha + beta) * cosF(alpha - deltaA)));
-    Kagh = quadrat(cosF(phi + alpha)) / (cosAlpha2 * quadrat(1.0f + ra));
+    Kagh = KaghAktiv(phi, alpha, beta, deltaA);
 
     // Soil weight, passive side (wall friction as given).
     const float rp =
@@ -76,6 +128,16 @@ void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float d
         Kpch = 0.0f;
         BeiwertHinweis.KpchNichtBestimmbar = true;
     }
+}
+
+} // namespace
+
+float KaghAktiv(float phi, float alpha, float beta, float deltaA) {
+    if (beta >= phi) beta = 0.999999f * phi;
+    const float cosAlpha2 = quadrat(cosF(alpha));
+    const float ra =
+        wurzelBetrag((sinF(phi - beta) * sinF(phi + deltaA)) / (cosF(alpha + beta) * cosF(alpha - deltaA)));
+    return quadrat(cosF(phi + alpha)) / (cosAlpha2 * quadrat(1.0f + ra));
 }
 
 void SchichtMittel(std::span<const float> V, std::span<const float> K, int16_t n, float a, float b,

@@ -22,6 +22,10 @@ namespace zormcom {
 void ErddruckBeiwerte(float phi, float alpha, float& beta, float deltaA, float deltaP, float& Kagh,
                       float& Kpgh, float& Kach, float& Kpch);
 
+// Kagh of ErddruckBeiwerte alone (the same value), for callers that need no other coefficient; leaves
+// BeiwertHinweis as it is.
+float KaghAktiv(float phi, float alpha, float beta, float deltaA);
+
 // What the last call of ErddruckBeiwerte could not determine.
 struct Beiwertzustand {
     bool KpghNichtBestimmbar = false;

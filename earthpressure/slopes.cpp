@@ -32,10 +32,8 @@ float MittelBis(std::span<const float> V, float z) {
     return Mittel(V, oben, z > oben ? z : oben + 0.001f);
 }
 
-float Kagh(float phi, float beta, float delta, float deltaP) {
-    float b = beta, ka = 0, kp = 0, kac = 0, kpc = 0;
-    zormcom::ErddruckBeiwerte(phi, zormcom::Lauf.AlphaWand, b, delta, deltaP, ka, kp, kac, kpc);
-    return ka;
+float Kagh(float phi, float beta, float delta) {
+    return zormcom::KaghAktiv(phi, zormcom::Lauf.AlphaWand, beta, delta);
 }
 
 float Begrenzt(float beta, float grenze) {
@@ -43,10 +41,10 @@ float Begrenzt(float beta, float grenze) {
 }
 
 // Ratio factor of the depth over which a slope builds up its surcharge.
-float Verhaeltnis(float beta, float phi, float delta, float deltaP) {
+float Verhaeltnis(float beta, float phi, float delta) {
     if (phi < kPhiMin) phi = kPhiMin;
     const float b = Begrenzt(beta, phi);
-    const float r = Kagh(phi, b, delta, deltaP) / Kagh(phi, 0.0f, delta, deltaP);
+    const float r = Kagh(phi, b, delta) / Kagh(phi, 0.0f, delta);
     const float s = static_cast<float>(std::sin(static_cast<double>(phi)));
     const float c = static_cast<float>(std::cos(static_cast<double>(phi)));
     float r0 = (std::fabs(b) * (s + c - 1.0f) / phi + 1.0f - s) / (1.0f - s);
@@ -58,7 +56,8 @@ float Verhaeltnis(float beta, float phi, float delta, float deltaP) {
 
 } // namespace
 
-void ErddruckBoeschung(zor::Ordinatenliste& R, zor::Ordinatenliste& F, zor::Ordinatenliste& S, float deltaP) {
+void ErddruckBoeschung(zor::Ordinatenliste& R, zor::Ordinatenliste& F, zor::Ordinatenliste& S,
+                       [[maybe_unused]] float deltaP) {
     const float oben = P.SchichtKote[1];
     R.n = 0;
     PunktAnhaengen(R, oben, 0.0f);
@@ -123,9 +122,9 @@ void ErddruckBoeschung(zor::Ordinatenliste& R, zor::Ordinatenliste& F, zor::Ordi
             const float b1 = Begrenzt(beta, phiA);
             const float d = x1 * static_cast<float>(std::tan(static_cast<double>(std::fabs(b1))));
             zA = z1 + d;
-            const float m1 = Verhaeltnis(beta, phiB, deltaB, deltaP);
+            const float m1 = Verhaeltnis(beta, phiB, deltaB);
             zE1 = zA + m1 * d;
-            const float m2 = Verhaeltnis(beta, phiC, deltaC, deltaP);
+            const float m2 = Verhaeltnis(beta, phiC, deltaC);
             if (art == 2) {
                 zE1 = x1 * static_cast<float>(std::tan(static_cast<double>(phiB / 2.0f + kViertelPi))) + z1;
                 zEnd = x2 * static_cast<float>(std::tan(static_cast<double>(phiC / 2.0f + kViertelPi))) + z2;

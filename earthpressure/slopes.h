@@ -7,8 +7,8 @@
 namespace zormb {
 
 // Builds the vertical stress of the slopes of the current slope table into the list R, with F
-// and S as scratch lists. deltaP is only handed to the coefficient routine and does not change the result.
-// A slope with unit weight 0 and a level segment contribute nothing. The result starts at the
+// and S as scratch lists. deltaP does not change the result (only active coefficients are used); it stays for
+// the callers. A slope with unit weight 0 and a level segment contribute nothing. The result starts at the
 // top of the first layer, ends at 99, has no jumps and no two depths closer than 1 cm.
 void ErddruckBoeschung(zor::Ordinatenliste& R, zor::Ordinatenliste& F, zor::Ordinatenliste& S, float deltaP);
 

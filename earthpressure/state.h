@@ -156,6 +156,9 @@ struct Keilmodell {
     // Per line 0..LetzteGleitLinie of the saved grid the ranges of its x and z, widened as the cut of
     // two segments widens them (x low, x high, z low, z high); empty when a value is not finite.
     std::vector<float> RasterRahmen;
+    // Per line 0..LetzteGleitLinie of the saved grid: 1 where all its depths are one finite value other
+    // than -0 (a level line: every value taken on it is that value).
+    std::vector<char> RasterEben;
     // The same for every segment of the grid: abscissae per segment, depths per line and segment.
     std::vector<float> RasterSegX, RasterSegZ;
 
@@ -166,6 +169,16 @@ struct Keilmodell {
     std::vector<int16_t> GleitListeI1, GleitListeI2;
     std::vector<float> GleitListeS1, GleitListeS2;
     std::vector<float> GleitListe1;
+
+    // Searches of this run by everything they are made of (the stage's geometry, soil and bottom loads,
+    // see trial_planes.cpp): their resultants and the last trial wedge, so that a search asked for again
+    // (the same stage in the next load case) gives its results without repeating the wedges.
+    struct Suche {
+        std::vector<uint32_t> schluessel;
+        std::array<float, 39> z{}, E{}, Winkel{};
+        float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
+    };
+    std::vector<Suche> Suchen;
 };
 
 extern Keilmodell Keil;

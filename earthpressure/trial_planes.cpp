@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "earthpressure/handover_a.h"
 #include "earthpressure/handover_b.h"
@@ -154,6 +155,59 @@ float KeilKraft(float theta, int16_t kExit, int16_t kWall) {
     return T;
 }
 
+namespace {
+
+void Anhaengen(std::vector<uint32_t>& k, float v) {
+    k.push_back(std::bit_cast<uint32_t>(v));
+}
+
+// Everything the search of the current stage is made of, by its bits: the layers, the water level, the
+// bottom, its loads, the wall friction of the stage and the angle unit. Empty where the model would
+// refuse the data (it then refuses them in every search).
+std::vector<uint32_t> SuchSchluessel() {
+    std::vector<uint32_t> k;
+    const int n = P.AnzErd, nLast = P.AnzSohlLast;
+    if (n < 1 || n > 12 || nLast < 0 || nLast > 8 || P.AushNr < 1 || P.AushNr > zorm1::MaxAushub) return k;
+    k.reserve(128);
+    k.push_back(static_cast<uint32_t>(n));
+    k.push_back(static_cast<uint32_t>(nLast));
+    k.push_back(static_cast<uint32_t>(P.AushNr));
+    k.push_back(EinWegMerge() ? 1u : 0u);
+    for (int i = 0; i <= n; ++i)
+        Anhaengen(k, P.SchichtDicke[i]);
+    for (int i = 1; i <= n; ++i) {
+        Anhaengen(k, P.SchichtPhi[i]);
+        Anhaengen(k, P.SchichtDeltaP[i]);
+        Anhaengen(k, P.SchichtDeltaPNeu[i]);
+        Anhaengen(k, P.SchichtCp[i]);
+        Anhaengen(k, P.SchichtGammaAush[i]);
+        Anhaengen(k, P.SchichtGammaAuftriebAush[i]);
+    }
+    for (int i = 1; i <= 12; ++i)
+        k.push_back(static_cast<uint32_t>(static_cast<uint16_t>(P.DeltaNeuAushub[i])));
+    Anhaengen(k, P.AushubTabelle(P.AushNr, 28));
+    Anhaengen(k, P.zAush);
+    Anhaengen(k, P.StBH);
+    Anhaengen(k, P.StBx1);
+    Anhaengen(k, P.StBx2);
+    for (int i = 1; i <= nLast; ++i) {
+        Anhaengen(k, P.SohlLastX1[i]);
+        Anhaengen(k, P.SohlLastX2[i]);
+        Anhaengen(k, P.SohlLastQ[i]);
+        Anhaengen(k, P.SohlLastZ[i]);
+    }
+    Anhaengen(k, P.GradZuRad);
+    return k;
+}
+
+constexpr std::size_t kMaxSuchen = 64;
+static_assert(std::tuple_size_v<decltype(Keilmodell::Suche::z)> == kGleitTiefen + 1);
+
+void Suchen(std::vector<uint32_t>& schluessel);
+void Ausgeben();
+
+} // namespace
+
 void ErdwiderstandGleitflaechen() {
     auto& R = GleitErgebnis;
     R = Gleitergebnis{};
@@ -170,9 +224,46 @@ void ErdwiderstandGleitflaechen() {
         }
     }
 
+    // A search made before from the same data: its results; the model and its last wedge are built
+    // again, so that the model stands as the search leaves it.
+    std::vector<uint32_t> schluessel = SuchSchluessel();
+    const auto& K = Keil;
+    const Keilmodell::Suche* frueher = nullptr;
+    if (!schluessel.empty())
+        for (const auto& s : K.Suchen)
+            if (s.schluessel == schluessel) frueher = &s;
+    if (frueher) {
+        const Keilmodell::Suche alt = *frueher;
+        KeilmodellAufbauen();
+        int16_t kExit = 0, kWall = 0;
+        Probekeil(alt.letzteTiefe, alt.letzterWinkel, kExit, kWall);
+        R.z = alt.z;
+        R.E = alt.E;
+        R.Winkel = alt.Winkel;
+    } else {
+        Suchen(schluessel);
+    }
+    Ausgeben();
+}
+
+namespace {
+
+void Suchen(std::vector<uint32_t>& schluessel) {
+    auto& R = GleitErgebnis;
+    const std::array<float, kGleitTiefen + 1> zt = GleitTiefen(P.zAush);
     KeilmodellAufbauen();
 
+    float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
+    bool letzterGebaut = true;
     float bestRad = 0.0f, bestGrad = 0.0f;
+    // The wedge forces of the depth point by their plane angle's bits: a plane met again (the first of
+    // the second pass, the first of the third) gives its force without building its wedge again.
+    struct Kraft {
+        uint32_t winkel = 0;
+        int tiefe = 0;
+        float T = 0.0f;
+    };
+    std::array<Kraft, 128> kraefte{};
     for (int i = 1; i <= kGleitTiefen; ++i) {
         const float zp = zt[i];
         float best = -1e20f;
@@ -206,9 +297,21 @@ void ErdwiderstandGleitflaechen() {
                     theta = a;
                     begrenzt = true;
                 }
-                int16_t kExit = 0, kWall = 0;
-                Probekeil(zp, theta, kExit, kWall);
-                const float T = KeilKraft(theta, kExit, kWall);
+                const uint32_t bits = std::bit_cast<uint32_t>(theta);
+                Kraft& gemerkt = kraefte[(bits ^ (bits >> 11) ^ (bits >> 19)) & 127u];
+                float T;
+                if (gemerkt.tiefe == i && gemerkt.winkel == bits) {
+                    T = gemerkt.T;
+                    letzterGebaut = false;
+                } else {
+                    int16_t kExit = 0, kWall = 0;
+                    Probekeil(zp, theta, kExit, kWall);
+                    T = KeilKraft(theta, kExit, kWall);
+                    gemerkt = {bits, i, T};
+                    letzterGebaut = true;
+                }
+                letzteTiefe = zp;
+                letzterWinkel = theta;
                 if (!(T < 0.0f)) break;
                 if (best < T) {
                     best = T;
@@ -222,7 +325,20 @@ void ErdwiderstandGleitflaechen() {
         R.E[i] = best == -1e20f ? 0.0f : best;
         R.Winkel[i] = bestRad;
     }
+    // The model as the last plane of the search leaves it.
+    if (!letzterGebaut) {
+        int16_t kExit = 0, kWall = 0;
+        Probekeil(letzteTiefe, letzterWinkel, kExit, kWall);
+    }
+    if (schluessel.empty()) return;
+    auto& suchen = Keil.Suchen;
+    if (suchen.size() >= kMaxSuchen) suchen.clear();
+    suchen.push_back({std::move(schluessel), R.z, R.E, R.Winkel, letzteTiefe, letzterWinkel});
+}
 
+// Pressure ordinates and the file "ZOREPP." from the resultants.
+void Ausgeben() {
+    auto& R = GleitErgebnis;
     // Pressure ordinates from the resultants.
     auto& L = zormcom::Lauf;
     std::array<float, kGleitTiefen + 1> e{};
@@ -243,5 +359,7 @@ void ErdwiderstandGleitflaechen() {
         vb::Write(f, L.Eph.z[i], P.EtaAnpass * L.Eph.e[i], R.Winkel[i], R.E[i]);
     d.Close();
 }
+
+} // namespace
 
 } // namespace zormb

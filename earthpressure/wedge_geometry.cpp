@@ -1,7 +1,10 @@
 #include "earthpressure/wedge_geometry.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 #include "earthpressure/diagrams.h"
@@ -21,8 +24,36 @@ void ModellZuGross() {
 
 namespace {
 
-// Exchange sort of a list 1..n by x ascending, z carried along.
+// Exchange sort of a list 1..n by x ascending, z carried along. Finite abscissae that are all distinct
+// have one order only, which an insertion sort finds in fewer steps; ties and values that are no
+// numbers keep the exchange sort's own order.
 void Sortieren(std::vector<float>& x, std::vector<float>* z, int n) {
+    if (n >= 2 && n <= 128 && n < static_cast<int>(x.size()) && (!z || n < static_cast<int>(z->size()))) {
+        std::array<float, 129> xs, zs;
+        bool eindeutig = true;
+        for (int i = 1; i <= n && eindeutig; ++i) {
+            eindeutig = std::isfinite(x[i]);
+            xs[i] = x[i];
+            zs[i] = z ? (*z)[i] : 0.0f;
+        }
+        for (int i = 2; i <= n && eindeutig; ++i) {
+            const float xi = xs[i], zi = zs[i];
+            int j = i - 1;
+            while (j >= 1 && xs[j] > xi) {
+                xs[j + 1] = xs[j];
+                zs[j + 1] = zs[j];
+                --j;
+            }
+            eindeutig = !(j >= 1 && xs[j] == xi);
+            xs[j + 1] = xi;
+            zs[j + 1] = zi;
+        }
+        if (eindeutig) {
+            std::copy(xs.begin() + 1, xs.begin() + 1 + n, x.begin() + 1);
+            if (z) std::copy(zs.begin() + 1, zs.begin() + 1 + n, z->begin() + 1);
+            return;
+        }
+    }
     bool getauscht = true;
     while (getauscht) {
         getauscht = false;
@@ -212,20 +243,65 @@ bool SchlupflinieAusRaster() {
         rasterBis[k] = i1;
     } while (i1 < nG && i2 < nS);
 
+    // How each merged point takes a line's value, the same for every line: the value at a grid point
+    // (index), the first value (a slip point before the grid), or the value on the grid segment from
+    // index by the abscissa's distances, computed as wertAuf computes it.
+    thread_local std::vector<int> quelle;
+    thread_local std::vector<float> abstand, breite;
+    if (quelle.size() < platz) {
+        quelle.resize(platz);
+        abstand.resize(platz);
+        breite.resize(platz);
+    }
+    bool abstaendeEndlich = true;
+    for (int p = 1; p <= k; ++p) {
+        const int i = rasterBis[p];
+        quelle[p] = i;
+        abstand[p] = 0.0f;
+        breite[p] = 0.0f;
+        if (!nurGleit[p]) continue;
+        if (i < 1) {
+            quelle[p] = 1;
+            continue;
+        }
+        const float x0 = G[i], x1 = G[i + 1];
+        if (x0 == x1) continue;
+        abstand[p] = mx[p] - x0;
+        breite[p] = x1 - x0;
+        if (!std::isfinite(abstand[p])) abstaendeEndlich = false;
+    }
+    auto wert = [&](const float* rz, int p) -> float {
+        const int i = quelle[p];
+        const float z0 = rz[i];
+        if (breite[p] == 0.0f) return z0;
+        return z0 + (rz[i + 1] - z0) * abstand[p] / breite[p];
+    };
+
     // A walk shorter than the grid leaves the grid's values behind its end, as the restore put them.
     if (k < nG) LinienAusRaster();
+    const bool ebenBekannt = abstaendeEndlich && K.RasterEben.size() == static_cast<std::size_t>(gl);
     for (int L = 0; L < gl; ++L) {
         const float* const rz = K.GleitRasterZ.Zeile(L);
         float* const z = K.GleitLinieZ.Zeile(L);
         float* const x = K.GleitLinieX.Zeile(L);
-        if (L >= 2) {
+        if (ebenBekannt && K.RasterEben[static_cast<std::size_t>(L)]) {
+            // On a level line every value is its depth (with finite distances an interpolation adds an
+            // exact zero).
+            const float c = rz[1];
+            if (L >= 2)
+                for (int p = 1; p <= k; ++p)
+                    z[p] = c > mzGleit[p] ? mzGleit[p] : c;
+            else
+                for (int p = 1; p <= k; ++p)
+                    z[p] = c;
+        } else if (L >= 2) {
             for (int p = 1; p <= k; ++p) {
-                const float v = nurGleit[p] ? wertAuf(G, rz, rasterBis[p], mx[p]) : rz[rasterBis[p]];
+                const float v = wert(rz, p);
                 z[p] = v > mzGleit[p] ? mzGleit[p] : v;
             }
         } else {
             for (int p = 1; p <= k; ++p)
-                z[p] = nurGleit[p] ? wertAuf(G, rz, rasterBis[p], mx[p]) : rz[rasterBis[p]];
+                z[p] = wert(rz, p);
         }
         std::copy(mx.begin() + 1, mx.begin() + 1 + k, x + 1);
         K.GleitLinieAnz[L] = static_cast<int16_t>(k);
@@ -405,6 +481,14 @@ void KeilmodellAufbauen() {
     for (int p = 1; p <= nP; ++p)
         K.GleitRasterZ(K.LetzteGleitLinie + 1, p) = K.GleitLinieX(1, p);
     RasterSegmente(K.RasterSegX, K.RasterSegZ);
+    K.RasterEben.assign(static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0);
+    for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
+        const float c = K.GleitRasterZ(L, 1);
+        bool eben = std::isfinite(c) && !(c == 0.0f && std::signbit(c));
+        for (int p = 2; p <= nP && eben; ++p)
+            eben = std::bit_cast<uint32_t>(K.GleitRasterZ(L, p)) == std::bit_cast<uint32_t>(c);
+        K.RasterEben[static_cast<std::size_t>(L)] = eben ? 1 : 0;
+    }
     K.RasterRahmen.assign(4 * static_cast<std::size_t>(K.LetzteGleitLinie + 1), 0.0f);
     for (int L = 0; L <= K.LetzteGleitLinie && nP >= 1; ++L) {
         float xMin = K.GleitRasterZ(K.LetzteGleitLinie + 1, 1), xMax = xMin;
@@ -430,6 +514,10 @@ void KeilmodellAufbauen() {
 
 void EinWegMerge(bool an) {
     einWeg = an;
+}
+
+bool EinWegMerge() {
+    return einWeg;
 }
 
 void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
@@ -601,11 +689,23 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall) {
 void GleitkeilGeometrie(int16_t kExit, int16_t kWall) {
     auto& K = Keil;
     const int gl = K.LetzteGleitLinie + 1;
+    // The points of the bottom loads' codes (301..316), the first of each code, found in one walk.
+    std::array<int16_t, 16> lastPunkt{};
+    for (int i = K.AnzGleitPunkte; i >= 1; --i) {
+        const int c = K.GelaendeCode[i] - 301;
+        if (c >= 0 && c < 16) lastPunkt[c] = static_cast<int16_t>(i);
+    }
+    auto punkt = [&](int16_t code, int16_t& index) {
+        if (code >= 301 && code <= 316)
+            index = lastPunkt[code - 301];
+        else
+            PunktCodeSuchen(code, index);
+    };
     for (int i = 1; i <= P.AnzSohlLast; ++i) {
         if (K.GleitListeS1[i] == 0.0f && K.GleitListeS2[i] == 0.0f) continue;
         int16_t i1 = 0, i2 = 0;
-        PunktCodeSuchen(K.GleitListeI1[i], i1);
-        PunktCodeSuchen(K.GleitListeI2[i], i2);
+        punkt(K.GleitListeI1[i], i1);
+        punkt(K.GleitListeI2[i], i2);
         const float x1 = K.GelaendeX[i1], z1 = K.GelaendeZ[i1];
         const float x2 = K.GelaendeX[i2], z2 = K.GelaendeZ[i2];
         const float S1 = K.GleitListeS1[i], S2 = K.GleitListeS2[i];

@@ -36,5 +36,6 @@ void Probekeil(float zp, float theta, int16_t& kExit, int16_t& kWall);
 // false it restores the lines and merges them by GelaendeSchneiden, the slower reference the tests
 // hold the walk against. True at program start.
 void EinWegMerge(bool an);
+bool EinWegMerge();
 
 } // namespace zormb

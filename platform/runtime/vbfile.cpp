@@ -7,13 +7,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -89,7 +93,42 @@ void writeRaw(OpenFile& f, std::string_view utf8) {
 fs::path identityOf(const fs::path& p) {
     std::error_code ec;
     fs::path a = fs::absolute(p, ec);
-    return (ec ? p : a).lexically_normal();
+    fs::path& b = ec ? const_cast<fs::path&>(p) : a;
+    // An absolute path without "." or ".." parts (nor a part starting with a dot), doubled or trailing
+    // separators is its own normal form.
+    const std::string& t = b.native();
+    if (!t.empty() && t.front() == '/' && t.back() != '/' && t.find("//") == std::string::npos &&
+        t.find("/.") == std::string::npos)
+        return b;
+    return b.lexically_normal();
+}
+
+// The whole content of a file into data; false when it cannot be opened or read.
+bool readWhole(const fs::path& p, std::string& data) {
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    data.clear();
+    if (::fstat(fd, &st) == 0 && st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) break;
+        data.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+bool irgendeineOffen(bool nurSchreibend) {
+    for (const auto& f : table().files)
+        if (f && (!nurSchreibend || f->fp)) return true;
+    return false;
 }
 
 // ---- Input # scanning ------------------------------------------------------------------------
@@ -197,8 +236,28 @@ bool readPlainSingle(int16_t fn, float& v) {
     if (!digit || i == start || (i < d.size() && d[i] != ',' && !isLineEnd(d[i]) && !isSpace(d[i])))
         return false;
     float r{};
-    const auto res = std::from_chars(d.data() + first, d.data() + i, r, std::chars_format::general);
-    if (res.ec != std::errc() || res.ptr != d.data() + i || std::isinf(r)) return false;
+    // Up to 7 significant digits and 10 decimals: the digits and the power of ten are exact singles, so
+    // their quotient is the correctly rounded value, as from_chars gives it.
+    uint32_t m = 0;
+    int stellen = 0, nachkomma = 0;
+    bool genau = true, hinterPunkt = false;
+    for (size_t k = first; k < i && genau; ++k) {
+        if (d[k] == '.') {
+            hinterPunkt = true;
+            continue;
+        }
+        if (hinterPunkt) ++nachkomma;
+        if (m == 0 && d[k] == '0') continue;
+        m = m * 10 + static_cast<uint32_t>(d[k] - '0');
+        genau = ++stellen <= 7;
+    }
+    static constexpr float kZehner[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    if (genau && nachkomma <= 10) {
+        r = static_cast<float>(m) / kZehner[nachkomma];
+    } else {
+        const auto res = std::from_chars(d.data() + first, d.data() + i, r, std::chars_format::general);
+        if (res.ec != std::errc() || res.ptr != d.data() + i || std::isinf(r)) return false;
+    }
     v = neg ? -r : r;
     f.pos = i;
     skipDelimiter(f);
@@ -213,6 +272,7 @@ double readNumber(int16_t fn) {
 
 namespace detail {
 bool CloseFilesOnPath(const fs::path& p) {
+    if (!irgendeineOffen(false)) return true;
     fs::path id = identityOf(p);
     bool ok = true;
     for (auto& f : table().files)
@@ -225,6 +285,7 @@ bool CloseFilesOnPath(const fs::path& p) {
 }
 
 void FlushFilesOnPath(const fs::path& p) {
+    if (!irgendeineOffen(true)) return;
     fs::path id = identityOf(p);
     for (auto& f : table().files)
         if (f && f->fp && f->identity == id) std::fflush(f->fp);
@@ -248,20 +309,24 @@ void Open(std::string_view name, OpenMode mode, int16_t fn) {
     f->identity = identityOf(f->path);
     f->mode = mode;
     std::error_code ec;
-    if (fs::is_directory(f->path, ec)) fail(75, "Path/File access error: " + std::string(name));
+    const fs::file_status status = fs::status(f->path, ec);
+    if (fs::is_directory(status)) fail(75, "Path/File access error: " + std::string(name));
     // a file open for writing cannot be opened again; one open for reading cannot be written
     for (auto& other : table().files)
         if (other && other->identity == f->identity &&
             (mode != OpenMode::Input || other->mode != OpenMode::Input))
             fail(55, "File already open: " + std::string(name));
-    bool present = fs::is_regular_file(f->path, ec);
+    bool present = fs::is_regular_file(status);
     fs::path parent = f->path.parent_path();
     if (!present && !parent.empty() && !fs::is_directory(parent, ec))
         fail(76, "Path not found: " + std::string(name));
     switch (mode) {
     case OpenMode::Input: {
         if (!present) fail(53, "File not found: " + std::string(name));
-        f->data = ReadFileBytes(f->path.string());
+        // what a number open for writing on the file still holds goes to the disk first
+        for (auto& other : table().files)
+            if (other && other->fp && other->identity == f->identity) std::fflush(other->fp);
+        if (!readWhole(f->path, f->data)) fail(75, "Path/File access error: " + std::string(name));
         break;
     }
     case OpenMode::Output:

@@ -61,45 +61,76 @@ std::string specialText(double v) {
     return v < 0 ? "-1.#INF" : "1.#INF";
 }
 
-// The shortest form with at most sig significant digits, without a sign; "." as separator.
-std::string plainDigits(const Dec& d, int sig) {
-    if (d.digits.empty()) return "0";
-    const std::string& g = d.digits;
-    int n = static_cast<int>(g.size());
-    int e = d.exp - 1; // scientific exponent
-    std::string out;
+// The shortest form of v with at most sig significant digits, "." as separator, with the sign mark in
+// front (none when vorzeichen is 0; "-" for a negative value), written into out (at least 48 bytes)
+// without intermediate strings; v finite, sig at most 17. The length.
+int plainInto(double v, int sig, char vorzeichen, char* out) {
+    int o = 0;
+    const bool neg = std::signbit(v) && v != 0.0;
+    if (neg)
+        out[o++] = '-';
+    else if (vorzeichen)
+        out[o++] = vorzeichen;
+    if (v == 0.0) {
+        out[o++] = '0';
+        return o;
+    }
+    char buf[64], g[32];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, sig - 1);
+    int n = 0;
+    const char* p = buf;
+    for (; p < res.ptr && *p != 'e'; ++p)
+        if (*p != '.') g[n++] = *p;
+    int e = 0;
+    const char* q = p + 1;
+    const bool eNeg = q < res.ptr && *q == '-';
+    if (q < res.ptr && (*q == '-' || *q == '+')) ++q;
+    for (; q < res.ptr; ++q)
+        e = e * 10 + (*q - '0');
+    if (eNeg) e = -e; // the scientific exponent
+    while (n > 0 && g[n - 1] == '0')
+        --n;
     if (e >= -4 && e < sig) {
         if (e >= 0) {
-            if (n <= e + 1) {
-                out = g + std::string(static_cast<size_t>(e + 1 - n), '0');
-            } else {
-                out = g.substr(0, static_cast<size_t>(e + 1)) + "." + g.substr(static_cast<size_t>(e + 1));
+            for (int i = 0; i <= e || i < n; ++i) {
+                if (i == e + 1) out[o++] = '.';
+                out[o++] = i < n ? g[i] : '0';
             }
         } else {
-            out = "." + std::string(static_cast<size_t>(-e - 1), '0') + g;
+            out[o++] = '.';
+            for (int i = 0; i < -e - 1; ++i)
+                out[o++] = '0';
+            for (int i = 0; i < n; ++i)
+                out[o++] = g[i];
         }
     } else {
-        out = g.substr(0, 1);
-        if (n > 1) out += "." + g.substr(1);
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-        out += buf;
+        out[o++] = g[0];
+        if (n > 1) {
+            out[o++] = '.';
+            for (int i = 1; i < n; ++i)
+                out[o++] = g[i];
+        }
+        out[o++] = 'E';
+        out[o++] = e < 0 ? '-' : '+';
+        const int a = std::abs(e);
+        if (a >= 100) out[o++] = static_cast<char>('0' + a / 100);
+        out[o++] = static_cast<char>('0' + a / 10 % 10);
+        out[o++] = static_cast<char>('0' + a % 10);
     }
-    return out;
+    return o;
 }
 
 std::string plainForm(double v, int sig) {
     if (!std::isfinite(v)) return specialText(v);
-    Dec d = toDec(v, sig);
-    std::string body = plainDigits(d, sig);
-    return d.neg ? "-" + body : body;
+    char out[64];
+    return std::string(out, static_cast<size_t>(plainInto(v, sig, 0, out)));
 }
 
 std::string strForm(double v, int sig) {
     if (!std::isfinite(v)) return specialText(v);
-    Dec d = toDec(v, sig);
-    std::string body = plainDigits(d, sig);
-    return (d.neg ? "-" : " ") + body;
+    char out[64];
+    return std::string(out, static_cast<size_t>(plainInto(v, sig, ' ', out)));
 }
 
 std::string withSeparator(std::string s) {

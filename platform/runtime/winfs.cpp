@@ -192,7 +192,7 @@ fs::path Resolve(std::string_view name) {
         std::string clean = cleanComponent(c);
         if (parentExists) {
             fs::path cleaned = result / clean;
-            if (present(cleaned)) {
+            if (clean != c && present(cleaned)) {
                 result = cleaned;
                 continue;
             }

@@ -1,9 +1,11 @@
 // Passive pressure by trial slip planes: hand calculations after Coulomb for a flat bottom.
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
+#include "platform/runtime/winfs.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
 
@@ -165,6 +168,53 @@ TEST_F(TrialPlanes, FileHoldsFlagAndThirtyNineRowsStartingWithZeros) {
         EXPECT_NEAR(E, zormb::GleitErgebnis.E[i], 1e-3f * std::fabs(E) + 1e-4f);
     }
     vb::Close(f);
+}
+
+// The same stage in the next load case asks for the same search: it gives the same resultants, angles and
+// file and leaves the model as the search left it (the last wedge built), and the load entered from end to
+// start is turned round again; other data make a search of their own.
+TEST_F(TrialPlanes, ASearchAskedForAgainGivesItsResultsAndModel) {
+    struct Stand {
+        std::array<float, zormb::kGleitTiefen + 1> E{}, Winkel{}, e{};
+        std::vector<float> linien, liste;
+        std::string datei;
+        bool operator==(const Stand&) const = default;
+    };
+    auto rechnen = [](float q) {
+        P.StBx1 = -1.0f;
+        P.StBx2 = -3.0f;
+        P.StBH = 1.0f;
+        P.AnzSohlLast = 1;
+        P.SohlLastX1[1] = -4.0f;
+        P.SohlLastX2[1] = -20.0f;
+        P.SohlLastQ[1] = q;
+        P.SohlLastZ[1] = P.zAush + 1.0f;
+        zormb::ErdwiderstandGleitflaechen();
+        EXPECT_EQ(P.SohlLastX1[1], -20.0f);
+        Stand s;
+        s.E = zormb::GleitErgebnis.E;
+        s.Winkel = zormb::GleitErgebnis.Winkel;
+        for (int i = 1; i <= zormb::kGleitTiefen; ++i)
+            s.e[i] = zormcom::Lauf.Eph.e[i];
+        const auto& K = zormb::Keil;
+        for (int L = 0; L <= K.LetzteGleitLinie + 1; ++L)
+            for (int p = 1; p <= K.GleitLinieAnz[L]; ++p) {
+                s.linien.push_back(K.GleitLinieX(L, p));
+                s.linien.push_back(K.GleitLinieZ(L, p));
+            }
+        s.liste = K.GleitListe1;
+        s.datei = vb::ReadFileBytes("ZOREPP.");
+        return s;
+    };
+    const Stand erste = rechnen(15.0f);
+    const Stand andere = rechnen(30.0f);
+    EXPECT_NE(andere.E, erste.E);
+    EXPECT_EQ(zormb::Keil.Suchen.size(), 2u);
+    const Stand wieder = rechnen(15.0f);
+    EXPECT_EQ(zormb::Keil.Suchen.size(), 2u) << "no third search";
+    EXPECT_TRUE(wieder == erste);
+    zormb::KeilZuruecksetzen();
+    EXPECT_TRUE(rechnen(15.0f) == erste) << "a search made afresh";
 }
 
 TEST_F(TrialPlanes, TooDeepExcavationIsRefused) {

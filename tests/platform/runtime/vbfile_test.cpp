@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -118,6 +120,28 @@ TEST_F(VbFile, InputOfASingleReadsEveryItemFormAsValDoes) {
             EXPECT_EQ(v, vb::ValSingle(text)) << t;
         }
         EXPECT_EQ(eins, 1.0f) << "the item after " << t;
+    }
+    vb::Close(1);
+    // The forms files hold: the plain form of singles of every magnitude and fixed decimals.
+    std::vector<std::string> formen = {"0.0000001", "1234567",  "12345678",      "0.1234567", "9999999",
+                                       "-3.402823", "16777217", "0.00000000001", "99.99999",  "1.000000000"};
+    uint32_t z = 4242u;
+    for (int i = 0; i < 3000; ++i) {
+        z = z * 1664525u + 1013904223u;
+        const float f = std::ldexp(static_cast<float>(z >> 8) / 16777216.0f, static_cast<int>(z % 80) - 40);
+        formen.push_back(vb::StrPlain(z & 1u ? -f : f));
+        formen.push_back(vb::FormatField(f, 12, static_cast<int>(z % 9)));
+    }
+    std::string alle;
+    for (const std::string& t : formen)
+        alle += t + ",";
+    vb::WriteFileBytes("formen", alle + "\r\n");
+    vb::Open("formen", vb::OpenMode::Input, 1);
+    for (const std::string& t : formen) {
+        float v = 0.0f;
+        vb::Input(1, v);
+        const float soll = vb::ValSingle(t);
+        ASSERT_EQ(std::memcmp(&v, &soll, sizeof v), 0) << t;
     }
     vb::Close(1);
     for (const std::string& t : {std::string("1.2.3"), std::string("-"), std::string("12x"), huge}) {

@@ -2,8 +2,11 @@
 
 #include "tests/platform/runtime/vb_error.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
@@ -70,6 +73,54 @@ TEST_F(VbNum, PlainFormAndLocaleForm) {
     EXPECT_EQ(vb::CStr(1.5f), "1,5");
     EXPECT_EQ(vb::CStr(-0.25), "-,25");
     EXPECT_EQ(vb::CStr(12), "12");
+}
+
+// The plain form of every magnitude against its rule, built here from printf's rounded digits: at most 7
+// (15) significant digits without trailing zeros, no leading zero before the point, positional from 1E-4
+// up to below 1E+7 (1E+15), otherwise one digit, the point, the rest and a signed exponent of at least
+// two digits.
+TEST_F(VbNum, PlainFormFollowsItsRuleOverAllMagnitudes) {
+    auto regel = [](double v, int sig) {
+        if (v == 0.0) return std::string("0");
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(v));
+        std::string m(buf, std::strchr(buf, 'e'));
+        const int e = std::atoi(std::strchr(buf, 'e') + 1);
+        std::string g;
+        for (char c : m)
+            if (c != '.' && c != ',') g += c;
+        while (g.size() > 1 && g.back() == '0')
+            g.pop_back();
+        std::string t;
+        if (e >= -4 && e < sig) {
+            if (e >= 0) {
+                t = g.substr(0, std::min<size_t>(g.size(), e + 1));
+                if (g.size() < static_cast<size_t>(e + 1)) t += std::string(e + 1 - g.size(), '0');
+                if (g.size() > static_cast<size_t>(e + 1)) t += "." + g.substr(e + 1);
+            } else {
+                t = "." + std::string(-e - 1, '0') + g;
+            }
+        } else {
+            char ex[16];
+            std::snprintf(ex, sizeof ex, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+            t = g.substr(0, 1) + (g.size() > 1 ? "." + g.substr(1) : "") + ex;
+        }
+        return (v < 0 ? "-" : "") + t;
+    };
+    uint32_t z = 777u;
+    for (int i = 0; i < 3000; ++i) {
+        z = z * 1664525u + 1013904223u;
+        const float f = std::ldexp(static_cast<float>(z >> 8) / 16777216.0f, static_cast<int>(z % 250) - 125);
+        const float v = z & 1u ? -f : f;
+        ASSERT_EQ(vb::StrPlain(v), regel(v, 7)) << v;
+        ASSERT_EQ(vb::Str(v), (v < 0 ? "" : " ") + regel(v, 7)) << v;
+        const double d = std::ldexp(static_cast<double>(z) / 4294967296.0, static_cast<int>(z % 2000) - 1000);
+        ASSERT_EQ(vb::StrPlain(d), regel(d, 15)) << d;
+    }
+    EXPECT_EQ(vb::StrPlain(-0.0f), "0");
+    EXPECT_EQ(vb::Str(-0.0f), " 0");
+    EXPECT_EQ(vb::StrPlain(1e100), "1E+100");
+    EXPECT_EQ(vb::StrPlain(-2.5e-300), "-2.5E-300");
 }
 
 TEST_F(VbNum, ValReadsTheLeadingNumber) {
