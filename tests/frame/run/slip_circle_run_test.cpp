@@ -270,6 +270,18 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
     const Uebergabe u = Lesen(zortest::Zeilen("wexasave.gl2"));
     ASSERT_EQ(u.bloecke.size(), 6u);
     ASSERT_EQ(u.kraefte.size(), 2u);
+    const auto bericht = zortest::Zeilen("LPTZW");
+    std::vector<std::vector<std::string>> plt; // per load case: head, circle, points
+    {
+        const auto z = zortest::Zeilen("DIDUVU.PLT");
+        for (std::size_t i = 0; i < z.size();) {
+            const int n = Ganz(Items(z[i]).at(2));
+            plt.emplace_back(z.begin() + static_cast<std::ptrdiff_t>(i),
+                             z.begin() + static_cast<std::ptrdiff_t>(std::min(z.size(), i + 2 + n)));
+            i += 2 + static_cast<std::size_t>(n);
+        }
+    }
+    ASSERT_EQ(plt.size(), erg.size());
     for (const auto& zeile : erg) {
         const auto w = Items(zeile);
         ASSERT_EQ(w.size(), 8u);
@@ -299,6 +311,37 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
         ASSERT_EQ(s.anker.size(), 2u);
         const double hand = Sicherheit(s, xM, zM, R);
         EXPECT_NEAR(eta, hand, 0.02 * hand);
+
+        // The table row of the load case.
+        const std::string zeilenAnfang = "        --->     " + vb::FormatField(static_cast<float>(lf), 2, 0);
+        int zeilen = 0;
+        for (const auto& z : bericht)
+            if (z.rfind(zeilenAnfang, 0) == 0) {
+                ++zeilen;
+                EXPECT_EQ(z, zeilenAnfang + vb::FormatField(static_cast<float>(aushub), 8, 0) +
+                                 vb::FormatField(static_cast<float>(xM), 11, 2) +
+                                 vb::FormatField(static_cast<float>(zM), 7, 2) +
+                                 vb::FormatField(static_cast<float>(R), 11, 2) + " m" +
+                                 vb::FormatField(static_cast<float>(eta), 10, 2));
+            }
+        EXPECT_EQ(zeilen, 1);
+        // The graphics block: the same circle, the slip line from surface to surface on the circle (its
+        // 50-step polygon) or on the run-outs.
+        const auto& p = plt.at(static_cast<std::size_t>(lf - 1));
+        ASSERT_GE(p.size(), 4u);
+        EXPECT_EQ(Items(p[1]), (std::vector<std::string>{w[2], w[3], w[4], w[5]}));
+        const double xL = xM - R / 2, xE = xM + R * std::sin(85 * kGrad);
+        for (std::size_t k = 2; k < p.size(); ++k) {
+            const auto pt = Items(p[k]);
+            const double x = Wert(pt.at(0)), z = Wert(pt.at(1));
+            if (x > xL + 0.01 && x < xE - 0.01) {
+                EXPECT_LE(std::hypot(x - xM, z - zM), R + 0.005) << p[k];
+                EXPECT_GE(std::hypot(x - xM, z - zM), R * std::cos(1.15 * kGrad) - 0.005) << p[k];
+            }
+        }
+        const auto erster = Items(p[2]), letzter = Items(p.back());
+        EXPECT_NEAR(Wert(erster[1]), s.Oberflaeche(Wert(erster[0])), 0.01) << p[2];
+        EXPECT_NEAR(Wert(letzter[1]), s.Oberflaeche(Wert(letzter[0])), 0.01) << p.back();
     }
 }
 
