@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogs/project/project_dialogs.h"
+#include "dialogs/stages/stage_dialogs.h"
 #include "frame/run/windows.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     // Every window by its name, for the libraries below the one that defines it.
     RegisterFrameRunWindows();
     RegisterProjectDialogs();
+    RegisterStageDialogs();
     int code = 0;
     bool gestartet = false;
     for (;;) {

@@ -12,13 +12,15 @@ Kreiszustand K;
 
 namespace zormd {
 Ankerwerte AW;
-}
+Bemessungsstufe BS;
+} // namespace zormd
 
 namespace zor {
 void BemessungLaufZuruecksetzen() {
     zorm1::BW = zorm1::Bemessungswerte{};
     zorm0::K = zorm0::Kreiszustand{};
     zormd::AW = zormd::Ankerwerte{};
+    zormd::BS = zormd::Bemessungsstufe{};
 }
 
 namespace {

@@ -118,6 +118,37 @@ struct Ankerwerte {
 };
 extern Ankerwerte AW;
 
+// A governing section of the detailed design at the grid points (design with the local normal force).
+// Its key lives in the project values (P.MaxLaengs of the longitudinal, P.MaxQuer of the shear record).
+struct Schnittsatz {
+    float Begleitwert = 0.0f; // the other design value at the section: tau or asw (longitudinal record),
+                              // sigma(M + N) or As (shear record)
+    int16_t Ns = 0;           // grid sections of the stage of the record (longitudinal record only)
+    float zs = 0.0f;          // depth of the section (m)
+    float N = 0.0f;           // normal force x EBreiteN (kN)
+    float M = 0.0f;           // moment x EBreiteM (kNm)
+    float Nx = 0.0f;          // shear force x EBreiteM with its sign (kN)
+    int16_t LF = 0, Aushub = 0;
+    float Cot = 0.0f;           // cot theta of the shear design at the section
+    float VRdC = 0.0f;          // VRd,c of the shear design at the section (MN)
+    float D1 = 0.0f, D3 = 0.0f; // strains eps1, eps3 of a circular section (per mille)
+    float B = 0.0f, C = 0.0f;   // width at the neutral axis b0, width of the compression zone bw (m)
+    float G = 0.0f, A = 0.0f;   // lever arm z (m), reinforcement percentage (%)
+};
+
+// Working values of the design stage and the governing sections collected over a run.
+struct Bemessungsstufe {
+    Schnittsatz Laengs;          // largest longitudinal value (MaxLaengs...)
+    Schnittsatz Quer;            // largest shear value (MaxQuer...)
+    int32_t NichtBemessbar = 0;  // grid sections the detailed design could not design (999, no convergence)
+    float BemQuerschnitt = 0.0f; // pile diameter of the design (m); for steel walls the influence area
+    float BemQuerkraft = 0.0f;   // design shear force Q' of the concrete pre-design (kN)
+    std::string Einzug = std::string(13, ' '); // left indent of the design lines
+    std::string ZeilenPuffer;                  // the line being built
+    std::string FeldPuffer;                    // the field in hand
+};
+extern Bemessungsstufe BS;
+
 } // namespace zormd
 
 namespace zor {

@@ -2,16 +2,13 @@
 
 #include "frame/project_data.h"
 #include "graphics/folge.h"
+#include "graphics/result_picture.h"
+#include "graphics/ueberlagerung.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "report/h504_seiten.h"
 
 namespace zorg {
-
-WeitereBilder& Weitere() {
-    static WeitereBilder w;
-    return w;
-}
 
 bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf) {
     if (!MassstabEinrichten(z)) return false;
@@ -28,13 +25,13 @@ bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf) {
         if (zorm1::P.GelaendebruchEin != 0) GleitkreisZeichnen(z, lf, stufe);
         break;
     case kErgebnis:
-        if (Weitere().Ergebnisse) Weitere().Ergebnisse(z, lf, stufe);
+        ErgebnisseZeichnen(z, lf, stufe);
         break;
     case kHuelleLF:
-        if (Weitere().Ueberlagerung) Weitere().Ueberlagerung(z, lf, 0);
+        UeberlagerungZeichnen(z, lf, 0);
         break;
     case kHuelleAlle:
-        if (Weitere().Ueberlagerung) Weitere().Ueberlagerung(z, 0, 1);
+        UeberlagerungZeichnen(z, 0, 1);
         break;
     default:
         break;

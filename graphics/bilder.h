@@ -17,14 +17,6 @@ bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf);
 // False (no document) when the printer's margins leave no drawing area.
 bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bildNr);
 
-// The result picture and the envelopes are drawn by these slots (empty: the picture shows only its
-// page set-up).
-struct WeitereBilder {
-    std::function<void(Flaeche&, int16_t lf, int16_t stufe)> Ergebnisse;
-    std::function<void(Flaeche&, int16_t lf, int16_t alle)> Ueberlagerung;
-};
-WeitereBilder& Weitere();
-
 // Picture 1 (art 0) or the system part of the statics picture of stage stufe (art 1).
 void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe);
 // Intervals of the load lines of a strip: about one per mm of paper, at least 1 (halves to even).

@@ -49,8 +49,7 @@ void frmZorG1::Form_Load() {
         surface().SetBackColor(P.HintergrundFarbe);
         surface().SetForeColor(P.VordergrundFarbe);
     }
-    setCaption(P.Querformat != 0 ? "Grafik anzeigen; Ausdruck im Querformat"
-                                 : "Grafik anzeigen; Ausdruck im Hochformat");
+    zorg::GrafikFensterFormat(*this);
     Show();
     if (vb::IsRegistered("frmStartSeite")) vb::FormByName("frmStartSeite").Show();
     if (folge_.anf.Ende) return;
@@ -62,6 +61,11 @@ void frmZorG1::Form_Load() {
 }
 
 void frmZorG1::Form_Resize() {
+    NeuZeichnen();
+}
+
+void frmZorG1::NeuZeichnen() {
+    einst.RahmenSchliessen();
     folge_.anf.NeuZeichnen = true;
 }
 
@@ -70,6 +74,7 @@ void frmZorG1::Form_Unload(int16_t&) {
 }
 
 void frmZorG1::mnuWeiter_Click() {
+    einst.RahmenSchliessen();
     folge_.anf.Weiter = true;
 }
 void frmZorG1::mnuZurueck_Click() {
@@ -80,9 +85,11 @@ void frmZorG1::mnuBildNr_Click() {
     txtBildNr.setText(vb::Trim(vb::Str(folge_.anf.ZielBild)));
 }
 void frmZorG1::mnuBildDrucken_Click() {
+    einst.RahmenSchliessen();
     folge_.anf.Druck = true;
 }
 void frmZorG1::mnuAlleBilderDrucken_Click() {
+    einst.RahmenSchliessen();
     folge_.anf.Druck = true;
     folge_.anf.AlleDrucken = true;
     folge_.anf.Weiter = true;
@@ -98,6 +105,7 @@ void frmZorG1::BildZeichnen(int16_t stufe, int16_t lf) {
     stufe_ = stufe;
     lf_ = lf;
     if (folge_.anf.Ende || !loaded()) return;
+    einst.EinstellungenAnzeigen();
     zorg::BildZeichnen(surface(), folge_.BildTyp, stufe, lf);
 }
 
@@ -105,6 +113,7 @@ void frmZorG1::BildDrucken(int16_t stufe, int16_t lf) {
     if (folge_.anf.Ende || !loaded()) return;
     auto& d = vb::draw::Printer();
     DruckOk.setVisible(true);
+    einst.EinstellungenAnzeigen();
     const bool ok = zorg::BildDrucken(d, folge_.BildTyp, stufe, lf, folge_.BildNr);
     DruckOk.setVisible(false);
     if (!ok) {

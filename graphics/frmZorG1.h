@@ -10,11 +10,14 @@
 #include <cstdint>
 #include <string>
 
+#include "graphics/einstellungen.h"
 #include "graphics/folge.h"
 #include "platform/forms/forms.h"
 
 class frmZorG1 : public vb::Form {
 public:
+    // the settings submenu (first on the menu bar) and its frames
+    zorg::GrafikEinstellungen einst{*this, [this] { NeuZeichnen(); }};
     vb::TextBox DruckOk{*this, "DruckOk"};
     vb::Frame frmBildNr{*this, "frmBildNr"};
     vb::TextBox txtBildNr{*this, "txtBildNr", &frmBildNr};
@@ -39,6 +42,8 @@ public:
     void txtBildNr_LostFocus();
     void cmdOKBildNr_Click();
 
+    // Closes the frames of scale, margins and font and asks for a redraw.
+    void NeuZeichnen();
     // Draws the picture in hand on the window again, or prints it (one document).
     void BildZeichnen(int16_t stufe, int16_t lf);
     void BildDrucken(int16_t stufe, int16_t lf);

@@ -184,8 +184,9 @@ void SchreibeMaxima(int16_t fn, const SatzMaxima& m) {
 
 void SchreibeFall(int16_t fn, const FallMaxima& f) {
     vb::Write(fn, f.ZFuss, f.ZSigmaV, f.AbsVerformung, f.AbsMoment, f.AbsQuerkraft);
+    // Sum V (k) before Sum V (d), as in the stage lines
     vb::Write(fn, f.MaxVerformung, f.MinVerformung, f.MaxMoment, f.MinMoment, f.MaxQuerkraft, f.MinQuerkraft,
-              f.SummeV, f.SummeV2);
+              f.SummeV2, f.SummeV);
 }
 
 void Falten(FallMaxima& f, const SatzMaxima& m) {

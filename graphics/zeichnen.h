@@ -38,6 +38,7 @@ struct Zustand {
     float H504Versatz = 0;
     float KleinFaktor = 0;  // factor of the last SchriftKlein
     std::string TextPuffer; // the label in hand
+    float SummeH = 0;       // horizontal force sum of the last per-stage figure file read
     // fixed by the maxima pass
     float ZFussMax = 0; // deepest wall foot over all load cases and stages
     int16_t StufeMaxAushub = 0;

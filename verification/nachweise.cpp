@@ -1,6 +1,8 @@
 #include "verification/nachweise.h"
 #include "verification/anchor_files.h"
+#include "verification/anchor_maxima.h"
 #include "verification/deep_slip_section.h"
+#include "verification/depth_grid.h"
 #include "verification/slip_circle_table.h"
 
 #include <cmath>
@@ -167,14 +169,14 @@ void Nachweise(std::string& status) {
 
     Aufrufen(s.Erdwiderstand); // 1
     PlotSatz("A");
-    Aufrufen(s.Einbindung);            // 2
-    ZustandsgroessenDrucken();         // 3
-    FussZeileDrucken();                // 4
-    BettungsTabelleDrucken();          // 5
-    Aufrufen(s.Gleichgewicht);         // 6
-    Aufrufen(s.VertikalGleichgewicht); // 7
-    Aufrufen(s.Bemessungsschnitte);    // 8
-    PlotSatz("B");
+    Aufrufen(s.Einbindung);                                         // 2
+    ZustandsgroessenDrucken();                                      // 3
+    FussZeileDrucken();                                             // 4
+    BettungsTabelleDrucken();                                       // 5
+    Aufrufen(s.Gleichgewicht);                                      // 6
+    Aufrufen(s.VertikalGleichgewicht);                              // 7
+    Aufrufen(s.Bemessungsschnitte);                                 // 8
+    PlotSatz("B");                                                  // the grid as section 8 left it
     if (s.ErforderlicheEinbindung && s.ErforderlicheEinbindung()) { // 9
         EndeMarkeSchreiben();
         status = "ENDE";
@@ -260,7 +262,7 @@ void VertikalGleichgewichtAbschnitt() {
     VertikalGleichgewichtDrucken();
 }
 void BemessungsschnitteAbschnitt() {
-    MindestRammtiefenzuschlag();
+    BemessungsschnitteDrucken(Abschnitte().MassgebendeSchnitte);
 }
 void MassgebendeSchnitteAbschnitt() {}
 bool ErforderlicheEinbindungAbschnitt() {
@@ -272,8 +274,12 @@ void HydraulischerGrundbruchAbschnitt() {
 void TiefeGleitfugeAbschnitt() {
     TiefeGleitfugeBericht();
 }
-void LastfallMaximaAbschnitt() {}
-void GesamtMaximaAbschnitt() {}
+void LastfallMaximaAbschnitt() {
+    AnkerMaximaLastfall();
+}
+void GesamtMaximaAbschnitt() {
+    AnkerMaximaGesamt();
+}
 void GleitkreisRechnenAbschnitt() {
     Zormg::GleitkreisRechnen();
 }

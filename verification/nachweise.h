@@ -28,9 +28,14 @@ struct Nachweisabschnitte {
     std::function<void()> Gleichgewicht;         // 6: result diagrams, horizontal equilibrium
     std::function<void()> VertikalGleichgewicht; // 7: vertical equilibrium
     std::function<void()> Bemessungsschnitte;    // 8: depth grid, governing sections, summary
-    // Inside 8, after the normal force of every grid point: the governing design sections over the
-    // grid (partial factors only). The design stage installs it; it reads the grid lists of the
-    // stage's verification state and fills the governing-section records.
+    // Inside 8, after the normal force of every grid point and before the minimum extra embedment:
+    // the governing design sections over the grid (it decides itself on the partial-factor mode and
+    // the wall type). The design stage installs it. It may read the grid of zormd::N
+    // (verification/state.h): KotenListe, KotenM, KotenQ, KotenN at 1..AnzKoten (AnzKoten still
+    // counts the last point; the section drops it afterwards), and the stage values zAush,
+    // BettungStufe, EinspErg, Wandtyp, MitNormalkraft, ProfilName of zorm1::P. It must fill the
+    // governing longitudinal and shear records (MaxLaengs ..., MaxQuer ...) that the design stage
+    // reads, and may set the influence widths of the project data. It must not change the grid.
     std::function<void()> MassgebendeSchnitte;
     std::function<bool()>
         ErforderlicheEinbindung; // 9: true when the wall foot lies above the load zero point

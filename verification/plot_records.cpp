@@ -80,7 +80,9 @@ void SatzC(int16_t f, bool kurz) {
             vb::Write(f, eph.z[k], eph.e[k], N.EphWinkel[k], N.EphGegAktE[k]);
         }
     Kopieren("zzzplotw", f);
-    vb::Write(f, N.SummeVd, N.SummeVk, P.zEndeStatik, P.Rhd, P.RdFuss, P.EdFuss, P.AbgeschnDruck, P.UmFigur,
+    // V(k) per metre of wall: the summary keeps it per pile for a soldier pile wall.
+    const float vk = P.Wandart == 1 && P.ABohl != 0.0f ? N.SummeVk / P.ABohl : N.SummeVk;
+    vb::Write(f, N.SummeVd, vk, P.zEndeStatik, P.Rhd, P.RdFuss, P.EdFuss, P.AbgeschnDruck, P.UmFigur,
               int16_t{0}, P.zFuss, P.HUmlagerung);
     const auto& gb = zormb::B.GrundbruchTab;
     const int q = P.AnzAuflagerVersch < 0 ? 0 : P.AnzAuflagerVersch > 250 ? 250 : P.AnzAuflagerVersch;

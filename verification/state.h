@@ -59,10 +59,18 @@ struct Nachweiszustand {
     int16_t AushubkoteGedruckt = 0;
     float FederZOben = 0.0f, FederZUnten = 0.0f; // last depths the spring search found
 
-    // ---- depth grid of the wall (index 0 holds 0) and the values on it
+    // ---- depth grid of the wall and the values on it (section 8, rebuilt in every stage)
+    // KotenListe(1..AnzKoten): depths (m), ascending, ending one point after the first point within
+    // 1 mm of the wall foot; index 0 holds 0. The value lists are sized to the grid (AnzKoten + 3
+    // elements; KotenQKopie AnzKoten + 2, its element AnzKoten + 1 repeating element AnzKoten;
+    // KotenN AnzKoten + 21). Per point: KotenDruck load ordinate (kN/m2), KotenW deflection (unit of
+    // the statics' state vector, design), KotenM moment (kNm/m), KotenQ shear (kN/m), KotenN normal
+    // force (kN/m, negative for compression). Before plot record "B" the section drops the last point
+    // (AnzKoten - 1); the lists keep it.
     std::vector<float> KotenListe = std::vector<float>(1, 0.0f);
     int16_t AnzKoten = 0;
-    std::vector<float> KotenDruck, KotenW, KotenM, KotenQKopie, KotenN; // 1..AnzKoten
+    std::vector<float> KotenDruck, KotenW, KotenM, KotenQ, KotenQKopie, KotenN;
+    float MinNormalkraft = 0.0f; // smallest (most compressive) N of the grid, 0 at most (kN/m)
 
     // ---- bedding table
     int16_t AnzBettung = 0;
@@ -74,6 +82,8 @@ struct Nachweiszustand {
     float GlfMaxAushub = 0.0f, EtaGlf = 0.0f;
     int16_t AnzSteifen = 0;
     std::array<float, kMaxAnkerSlots + 1> SteifenZ{}, SteifenAh{};
+    // Vertical sums of the summary: SummeVd = -N at the last grid point (design, per metre); SummeVk =
+    // SummeV2k of the vertical equilibrium, per pile (times ABohl) for a soldier pile wall.
     float SummeVd = 0.0f, SummeVk = 0.0f;
     float GlfEavAW = 0.0f, GlfEahAW = 0.0f, GlfEahWand = 0.0f, GlfEavWand = 0.0f, GlfSumCh = 0.0f,
           GlfSumCv = 0.0f, GlfQhMoegl = 0.0f, GlfQvMoegl = 0.0f, GlfSumG = 0.0f, GlfAhMoegl = 0.0f,
@@ -106,7 +116,8 @@ struct Nachweiszustand {
 
 extern Nachweiszustand N;
 
-// Back to the state at program start (also at the start of every run).
+// Back to the state at program start (also at the start of every run); also clears the running
+// design values of zorm1::P (BemMaxMoment, BemMaxQuerkraft, BemMinNormalkraft, BemVerbauDruck, its flag).
 void NachweisZustandZuruecksetzen();
 
 } // namespace zormd

@@ -12,6 +12,7 @@
 #include "dialogs/project/frmLast0.h"
 #include "dialogs/project/frmProfile.h"
 #include "dialogs/project/frmWand1.h"
+#include "dialogs/project/load_chain.h"
 #include "dialogs/project/soil_chain.h"
 #include "dialogs/project/support_levels.h"
 #include "dialogs/project/wall_section.h"
@@ -27,6 +28,10 @@ void RegisterProjectDialogs() {
     vb::RegisterForm<frmAusgabe>("frmAusgabe");
     vb::RegisterForm<frmBoden0>("frmBoden0");
     vb::RegisterForm<frmLast0>("frmLast0");
+    vb::RegisterForm<frmLast1>("frmLast1");
+    vb::RegisterForm<frmLast2>("frmLast2");
+    vb::RegisterForm<frmLast3>("frmLast3");
+    vb::RegisterForm<frmLast4>("frmLast4");
     vb::RegisterForm<frmBoden1>("frmBoden1");
     vb::RegisterForm<frmBoden1a>("frmBoden1a");
     vb::RegisterForm<frmBoden2>("frmBoden2");

@@ -118,7 +118,10 @@ bool EIStahlRechnen() {
         w1 = w2 = w3 = w4 = w5 = 0.0f;
     } else {
         float n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0;
-        zorm1::ProfilZeileZerlegen(P.ProfilName, P.ProfilText, n1, n2, n3, n4, n5);
+        // The stored line stays as chosen: splitting appends a blank to the line it is given, which would
+        // make the stored line grow by one blank at every confirmation of the wall page.
+        std::string zeile = P.ProfilName;
+        zorm1::ProfilZeileZerlegen(zeile, P.ProfilText, n1, n2, n3, n4, n5);
         w3 = n1;
         w5 = n2;
         w1 = n3;

@@ -203,6 +203,9 @@ Laufausgang Rechnen(std::string& status) {
             if (P.AnkerLmin[i] > 0.0f && P.AnkerLmax[i] > 0.0f) laengen = true;
         if (!laengen || P.AnzAnker < 1) P.AnkerLaengen = 0;
         P.MaxLaengs = P.MaxQuer = 0.0f;
+        // The running design values collect over this run only.
+        P.BemMaxMoment = P.BemMaxQuerkraft = P.BemMinNormalkraft = P.BemVerbauDruck = 0.0f;
+        P.BemVerbauDruckFlag = 0;
         P.BemSumme1 = P.BemSumme2 = P.BemSumme3 = P.BemSumme4 = 0.0f;
         P.EinspErg = 0.0f;
         zor::LaufZuruecksetzen(); // every module's run state from its start

@@ -1,5 +1,6 @@
 #include "frame/run/run_stages.h"
 
+#include "design/design_stage.h"
 #include "earthpressure/stage_a.h"
 #include "earthpressure/stage_b.h"
 #include "frame/project_data.h"
@@ -14,6 +15,7 @@ namespace zorrun {
 namespace {
 
 Laufstufen Standard() {
+    zormd::BemessungAnmelden(); // the design stage in the verification stage's slots
     return Laufstufen{zorma::EingabeAuswerten, zormb::ErddruckBerechnen, zormc::WandStatik, zormd::Nachweise};
 }
 

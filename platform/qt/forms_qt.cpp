@@ -322,8 +322,12 @@ public:
             QObject::connect(e, &QLineEdit::textEdited, [this, e, cp] { selectionFromQt(*cp, e); });
             return e;
         }
-        case ControlKind::Frame:
-            return new QGroupBox(parent);
+        case ControlKind::Frame: {
+            // a frame hides what lies behind it (the picture of a window), as on Windows
+            auto* g = new QGroupBox(parent);
+            g->setAutoFillBackground(true);
+            return g;
+        }
         case ControlKind::CommandButton: {
             auto* b = new QPushButton(parent);
             b->setAutoDefault(false);

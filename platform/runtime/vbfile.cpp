@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -68,6 +70,17 @@ OpenFile& getInput(int16_t fn) {
 }
 
 void writeRaw(OpenFile& f, std::string_view utf8) {
+    bool ascii = true;
+    for (char c : utf8)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii) {
+        if (!utf8.empty() && std::fwrite(utf8.data(), 1, utf8.size(), f.fp) != utf8.size())
+            fail(61, "Disk full");
+        return;
+    }
     std::string bytes = ToCp1252(utf8);
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.fp) != bytes.size())
         fail(61, "Disk full");
@@ -155,6 +168,41 @@ std::string readNumberText(int16_t fn) {
     std::string t = Trim(item.text);
     if (!t.empty() && !IsNumeric(t)) fail(13, "Type mismatch");
     return t;
+}
+
+// The single of an unquoted number item made only of an optional sign, digits and one point (the form
+// every single is written in): what ValSingle makes of the item, read without building its text. False,
+// with the file where it was, for every other item; the general reading then takes it.
+bool readPlainSingle(int16_t fn, float& v) {
+    OpenFile& f = getInput(fn);
+    const std::string& d = f.data;
+    size_t i = f.pos;
+    while (i < d.size() && (isSpace(d[i]) || isLineEnd(d[i])))
+        ++i;
+    const size_t start = i;
+    bool neg = false;
+    if (i < d.size() && (d[i] == '+' || d[i] == '-')) neg = d[i++] == '-';
+    const size_t first = i;
+    bool digit = false, point = false;
+    for (; i < d.size(); ++i) {
+        const char c = d[i];
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    // The item must end here: at a blank, a comma, a line end or the end of the file.
+    if (!digit || i == start || (i < d.size() && d[i] != ',' && !isLineEnd(d[i]) && !isSpace(d[i])))
+        return false;
+    float r{};
+    const auto res = std::from_chars(d.data() + first, d.data() + i, r, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != d.data() + i || std::isinf(r)) return false;
+    v = neg ? -r : r;
+    f.pos = i;
+    skipDelimiter(f);
+    return true;
 }
 
 double readNumber(int16_t fn) {
@@ -438,6 +486,7 @@ void InputItem(int16_t fn, int32_t& v) {
 }
 void InputItem(int16_t fn, float& v) {
     // rounded once from the text, so that every single written in its shortest form comes back unchanged
+    if (readPlainSingle(fn, v)) return;
     v = ValSingle(readNumberText(fn));
 }
 void InputItem(int16_t fn, double& v) {

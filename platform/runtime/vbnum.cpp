@@ -584,6 +584,75 @@ std::string FieldMask(int width, int dec) {
 }
 
 std::string FormatField(float v, int width, int dec) {
+    // The mask of FieldMask has integer placeholders ending in one "0" and dec "0"s after the point, so
+    // Format prints all integer digits (at least "0"), the separator and exactly dec decimals of the
+    // value rounded as Format rounds it (its 7 significant digits, then half away from zero): made here
+    // in one buffer instead of through the mask's tokens.
+    const double x = v;
+    if (dec >= 0 && dec <= 30 && std::isfinite(x)) {
+        char dig[48];
+        int n = 0, exp = 0;
+        if (x != 0.0) {
+            char buf[64];
+            const auto res =
+                std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 6);
+            const char* p = buf;
+            for (; p < res.ptr && *p != 'e'; ++p)
+                if (*p != '.') dig[n++] = *p;
+            const char* q = p + 1;
+            const bool expNeg = q < res.ptr && *q == '-';
+            if (q < res.ptr && (*q == '-' || *q == '+')) ++q;
+            for (; q < res.ptr; ++q)
+                exp = exp * 10 + (*q - '0');
+            exp = (expNeg ? -exp : exp) + 1;
+            while (n > 0 && dig[n - 1] == '0')
+                --n;
+            const int keep = exp + dec;
+            if (keep < 0) {
+                n = 0;
+                exp = 0;
+            } else if (keep < n) {
+                const bool up = dig[keep] >= '5';
+                n = keep;
+                if (up) {
+                    int k = keep - 1;
+                    while (k >= 0 && dig[k] == '9')
+                        dig[k--] = '0';
+                    if (k < 0) {
+                        for (int j = n; j > 0; --j)
+                            dig[j] = dig[j - 1];
+                        dig[0] = '1';
+                        ++n;
+                        ++exp;
+                    } else {
+                        ++dig[k];
+                    }
+                }
+                while (n > 0 && dig[n - 1] == '0')
+                    --n;
+                if (n == 0) exp = 0;
+            }
+        }
+        char out[96];
+        int o = 0;
+        if (std::signbit(x) && x != 0.0) out[o++] = '-';
+        if (n > 0 && exp > 0)
+            for (int i = 0; i < exp; ++i)
+                out[o++] = i < n ? dig[i] : '0';
+        else
+            out[o++] = '0';
+        if (dec > 0) {
+            out[o++] = DecimalSeparator();
+            for (int j = 0; j < dec; ++j) {
+                const int i = exp + j;
+                out[o++] = n > 0 && i >= 0 && i < n ? dig[i] : '0';
+            }
+        }
+        std::string s;
+        if (o < width) s.assign(static_cast<size_t>(width - o), ' ');
+        s.append(out, static_cast<size_t>(o));
+        return s;
+    }
     std::string s = Format(v, FieldMask(width, dec));
     if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
     return s;

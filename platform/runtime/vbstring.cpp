@@ -109,6 +109,13 @@ int32_t charIndex(std::string_view s, size_t b) {
     return n;
 }
 
+// True when every byte is below 0x80: such a text is its own Windows-1252 form, each byte one character.
+bool nurAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 [[noreturn]] void invalidCall(const char* what) {
     throw RuntimeError(5, std::string("Invalid procedure call: ") + what);
 }
@@ -136,6 +143,7 @@ char32_t lower(char32_t c) {
 } // namespace
 
 int32_t Len(std::string_view s) {
+    if (nurAscii(s)) return static_cast<int32_t>(s.size());
     return charIndex(s, s.size());
 }
 
@@ -215,6 +223,12 @@ int32_t InStrRev(std::string_view s, std::string_view find) {
 }
 
 std::string UCase(std::string_view s) {
+    if (nurAscii(s)) {
+        std::string out(s);
+        for (char& c : out)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        return out;
+    }
     std::string out;
     out.reserve(s.size());
     for (char32_t c : ToU32(s))
@@ -223,6 +237,12 @@ std::string UCase(std::string_view s) {
 }
 
 std::string LCase(std::string_view s) {
+    if (nurAscii(s)) {
+        std::string out(s);
+        for (char& c : out)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        return out;
+    }
     std::string out;
     out.reserve(s.size());
     for (char32_t c : ToU32(s))
@@ -294,6 +314,7 @@ std::string PadLeft(std::string_view s, int32_t n) {
 }
 
 std::string FromCp1252(std::string_view bytes) {
+    if (nurAscii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes)
@@ -302,6 +323,7 @@ std::string FromCp1252(std::string_view bytes) {
 }
 
 std::string ToCp1252(std::string_view utf8) {
+    if (nurAscii(utf8)) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     size_t i = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
@@ -41,15 +42,37 @@ FsState& state() {
 
 // A name component without its trailing dots and blanks (Windows drops them); a component made only
 // of dots ("." "..") stays.
-std::string cleanComponent(std::string_view c) {
-    if (c.find_first_not_of('.') == std::string_view::npos) return std::string(c);
+std::string_view cleanView(std::string_view c) {
+    if (c.find_first_not_of('.') == std::string_view::npos) return c;
     size_t end = c.find_last_not_of(". ");
-    if (end == std::string_view::npos) return std::string(c);
-    return std::string(c.substr(0, end + 1));
+    if (end == std::string_view::npos) return c;
+    return c.substr(0, end + 1);
+}
+std::string cleanComponent(std::string_view c) {
+    return std::string(cleanView(c));
 }
 
 std::string fold(std::string_view s) {
     return UCase(s);
+}
+
+// fold(cleanComponent(name)) == key, without building strings where the name is plain ASCII (which folds
+// to its upper case letter by letter).
+bool namesKey(std::string_view name, const std::string& key) {
+    bool ascii = true;
+    for (char ch : name)
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (!ascii) return fold(cleanComponent(name)) == key;
+    const std::string_view c = cleanView(name);
+    if (c.size() != key.size()) return false;
+    for (size_t i = 0; i < c.size(); ++i) {
+        const char u = c[i] >= 'a' && c[i] <= 'z' ? static_cast<char>(c[i] - 32) : c[i];
+        if (u != key[i]) return false;
+    }
+    return true;
 }
 
 std::vector<std::string> splitComponents(std::string_view name) {
@@ -89,17 +112,18 @@ std::vector<std::string> listFolder(const fs::path& folder) {
 // The entry of a folder that a cleaned, folded component names: the first in name order, "" if none.
 std::string findInFolder(const fs::path& folder, const std::string& key) {
     std::string best, bestFolded;
-    std::error_code ec;
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (fold(cleanComponent(name)) != key) continue;
+    DIR* dir = ::opendir((folder.empty() ? fs::path(".") : folder).c_str());
+    if (!dir) return best;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view name(e->d_name);
+        if (name == "." || name == ".." || !namesKey(name, key)) continue;
         std::string folded = fold(name);
         if (best.empty() || folded < bestFolded || (folded == bestFolded && name < best)) {
             best = name;
             bestFolded = folded;
         }
     }
+    ::closedir(dir);
     return best;
 }
 

@@ -20,9 +20,9 @@ TEST(ProjectPages, EveryPageShowsWithTheQtBackendAndFitsTheSmallScreen) {
     zorm1::ResetProjectData();
     RegisterProjectDialogs();
     vb::qtforms::Install(false); // message boxes stay headless: nothing may block
-    for (const char* name :
-         {"frmBTeilSi", "frmBTeilSi2", "frmWand1", "frmProfile", "frmBemessung", "frmBoden1", "frmBoden1a",
-          "frmBoden2", "frmBoden3", "frmBoden0", "frmLast0", "frmAnker1", "frmAusgabe"}) {
+    for (const char* name : {"frmBTeilSi", "frmBTeilSi2", "frmWand1", "frmProfile", "frmBemessung",
+                             "frmBoden1", "frmBoden1a", "frmBoden2", "frmBoden3", "frmBoden0", "frmLast0",
+                             "frmLast1", "frmLast2", "frmLast3", "frmLast4", "frmAnker1", "frmAusgabe"}) {
         SCOPED_TRACE(name);
         vb::Form& f = vb::FormByName(name);
         f.Show(); // the safety pages do not show themselves

@@ -124,10 +124,10 @@ TEST_F(Plot, MaximaFilesHoldTheMaximaTakenByHand) {
     const auto m2 = Zeilen("ZORGMAX2.ZZZ");
     ASSERT_EQ(m2.size(), 4u);
     EXPECT_EQ(m2[0], "9.5,7.5,7,30,9");
-    EXPECT_EQ(m2[1], "4,-7,20,-30,9,-4,10,12");
+    EXPECT_EQ(m2[1], "4,-7,20,-30,9,-4,12,10"); // Sum V (k), then (d)
     const auto m3 = Zeilen("ZORGMAX3.ZZZ");
     ASSERT_EQ(m3.size(), 2u);
-    EXPECT_EQ(m3[1], "4,-7,20,-30,9,-9,40,55"); // load case 2 brings Q = -9
+    EXPECT_EQ(m3[1], "4,-7,20,-30,9,-9,55,40"); // load case 2 brings Q = -9
     zorg::SatzMaxima s;
     ASSERT_TRUE(zorg::MaximaLesen(2, s));
     EXPECT_FLOAT_EQ(s.ZEndeKoten, 9.5f);

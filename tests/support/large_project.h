@@ -64,10 +64,8 @@ inline bool GrossesProjekt(const std::string& beispiel) {
     // Stages every 0.75 m down to 11.75 m, each 0.5 m below the support level it makes room for; a
     // bottom slope from 1 m to 3 m in front of the wall, 0.5 m high, and two bottom loads beyond it.
     P.AnzAush = kGrossStufen;
-    P.Wandfuss = 1;
     for (int s = 1; s <= kGrossStufen; ++s) {
         P.zAush = 1.25f + 0.75f * static_cast<float>(s - 1);
-        P.ZWandfuss = P.zAush + 0.01f;
         P.AnzAnker = 0;
         for (auto& z : P.ZAnker)
             z = 0.0f;
@@ -80,6 +78,10 @@ inline bool GrossesProjekt(const std::string& beispiel) {
                 P.ZNextAnker = P.ZAuflager[a];
             }
         }
+        // Anchored stages stand on a free earth support below the bottom; the cantilever of the first
+        // stage is fixed after Blum, searched from the excavation level (a free foot would be a mechanism).
+        P.Wandfuss = P.AnzAnker == 0 ? 4 : 1;
+        P.ZWandfuss = P.AnzAnker == 0 ? P.zAush : P.zAush + 0.01f;
         P.UmFigur = 0;
         P.UmZ1 = P.UmZ2 = P.EpsUml = 0.0f;
         P.ZWasserLuft = 99.0f;

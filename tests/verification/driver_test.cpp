@@ -348,6 +348,14 @@ TEST_F(Plotsatz, RecordCWithATrialPlaneListOnlyFromItsStageAndTheLongestAnchorOf
     EXPECT_EQ(z[5], "0,3");
     EXPECT_EQ(z[6], "0,0,0,0,0,0,0,0,0,6,99");
     EXPECT_EQ(N.AnkerLaengeMax, 9.5f);
+    // A soldier pile wall at 2.5 m: the summary's V(k) of 50 kN per pile is 20 kN/m in the record.
+    P.Wandart = 1;
+    P.ABohl = 2.5f;
+    N.SummeVd = 8.0f;
+    N.SummeVk = 50.0f;
+    vb::Kill("zzzplot2");
+    zormd::PlotSatzAnhaengen("C", "zzzplot2");
+    EXPECT_EQ(zortest::Zeilen("zzzplot2")[6], "8,20,0,0,0,0,0,0,0,6,99");
     zor::LaufZuruecksetzen(); // a new run starts without the anchor length of the last one
     EXPECT_EQ(N.AnkerLaengeMax, 0.0f);
 }

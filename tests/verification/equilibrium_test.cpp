@@ -164,6 +164,47 @@ TEST_F(Gleichgewicht, SoldierPileWallSearchesTheExtraEmbedment) {
     EXPECT_FALSE(std::filesystem::exists(ordner.path() / "ZOReWas.21"));
 }
 
+// Water (+4 per m) and additional stresses (20 x 2 at 20 m, scaled by ZspSkala 2: +4 per m) are
+// written into their files and superposed: below the foot at 10 m the remaining resistance gains
+// -40 t + 8 (10 + t), its area -16 t^2 + 80 t reaches -50 at t = 5.562 m, the search answers 5.57 m.
+TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
+    P.Wandart = 1;
+    P.Etap = 1.0f;
+    P.zFuss = 10.0f;
+    P.DateiEndung = "32";
+    St.EahErd = 50.0f;
+    P.Rhd = 0.0f;
+    P.ZWasserLuft = 5.0f;
+    P.ZWasserErd = 3.0f;
+    Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
+    Liste(St.ESumme, {{0.0f, 0.0f}, {20.0f, 0.0f}});
+    Liste(St.WasserErd, {{0.0f, 0.0f}, {20.0f, 80.0f}});
+    P.AnzZusatzSpannung = 2;
+    P.ZusZ[1] = 0.0f, P.ZusSpannung[1] = 0.0f;
+    P.ZusZ[2] = 20.0f, P.ZusSpannung[2] = 40.0f;
+    P.ZspSkala = 2.0f;
+    Drucken();
+    EXPECT_NEAR(N().DtH, 5.57f, 1e-4f);
+    EXPECT_EQ(zortest::Zeilen(ordner.path() / "ZOReWas.32"),
+              (std::vector<std::string>{"2,-50", "0,0", "20,80"}));
+    EXPECT_EQ(zortest::Zeilen(ordner.path() / "ZOReZsp.32"),
+              (std::vector<std::string>{"2,-50", "0,0", "20,80"}));
+    EXPECT_EQ(zortest::Zeilen(ordner.path() / "ZOReP0.32"),
+              (std::vector<std::string>{"2,-50", "0,0", "20,0"}));
+    EXPECT_EQ(P.ZusSpannung[2], 40.0f); // the stage's stresses stay unscaled
+}
+
+// A continuous wall short of its resistance writes no result diagram and searches nothing.
+TEST_F(Gleichgewicht, ContinuousWallWritesNoDiagramFiles) {
+    P.DateiEndung = "11";
+    P.Rhd = 0.0f;
+    Drucken();
+    EXPECT_LT(N().SummeH1, 0.0f);
+    EXPECT_FALSE(N().DtHGesucht);
+    EXPECT_FALSE(std::filesystem::exists(ordner.path() / "ZOREwidvW.11"));
+    EXPECT_FALSE(std::filesystem::exists(ordner.path() / "ZOReP0.11"));
+}
+
 // When the missing force is never reached, DeltaT keeps its value and the report says so.
 TEST_F(Gleichgewicht, UnreachedForceRaisesNothing) {
     P.Wandart = 1;

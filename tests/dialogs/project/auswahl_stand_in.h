@@ -20,6 +20,7 @@ public:
     AuswahlStandIn() : vb::Form("frmAuswahl") {
         for (int16_t i = 1; i <= 6; ++i)
             optAuswahl.add(i).Move(120, 300 * i, 2000, 285);
+        txtAushub.add(0).Move(2400, 0, 600, 285);
         txtAushub.add(1).Move(2400, 300, 600, 285);
         txtAushub.add(2).Move(2400, 600, 600, 285);
         txtAushub.add(3).Move(2400, 900, 600, 285);

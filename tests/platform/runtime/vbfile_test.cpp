@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 namespace {
 
 class VbFile : public ::testing::Test {
@@ -84,6 +88,45 @@ TEST_F(VbFile, InputOfASingleRoundsTheTextOnceToTheNearestSingle) {
     EXPECT_EQ(a, 7.03853069e-26f);
     EXPECT_EQ(b, 0.1f);
     EXPECT_EQ(c, 16.2f);
+}
+
+// Each single item reads as Val reads its text, whatever its form, and leaves the file at the next item;
+// the items that are no number, or beyond a single, give their errors.
+TEST_F(VbFile, InputOfASingleReadsEveryItemFormAsValDoes) {
+    const std::string tiny = "0." + std::string(60, '0') + "1", huge = std::string(40, '9');
+    const std::vector<std::string> texte = {"16.2",     "+5",       "-0",
+                                            "5.",       ".5",       "-.5",
+                                            "00012.50", "7",        "1e3",
+                                            "2.5D-2",   "1 2",      "123456789012345678901234567890",
+                                            tiny,       "-" + tiny, "3.40282347E+38",
+                                            "\"4.25\"", ""};
+    std::string datei;
+    for (const std::string& t : texte)
+        datei += t + ",1\r\n";
+    vb::WriteFileBytes("z", datei);
+    vb::Open("z", vb::OpenMode::Input, 1);
+    for (const std::string& t : texte) {
+        float v = -99.0f, eins = 0.0f;
+        vb::Input(1, v, eins);
+        const std::string text = t.size() > 1 && t.front() == '"' ? t.substr(1, t.size() - 2) : t;
+        if (t == "1 2") {
+            EXPECT_EQ(v, 1.0f);
+            EXPECT_EQ(eins, 2.0f) << "a number ends at a blank";
+            vb::Input(1, eins);
+        } else {
+            EXPECT_EQ(std::signbit(v), std::signbit(vb::ValSingle(text))) << t;
+            EXPECT_EQ(v, vb::ValSingle(text)) << t;
+        }
+        EXPECT_EQ(eins, 1.0f) << "the item after " << t;
+    }
+    vb::Close(1);
+    for (const std::string& t : {std::string("1.2.3"), std::string("-"), std::string("12x"), huge}) {
+        vb::WriteFileBytes("f", t + ",1\r\n");
+        vb::Open("f", vb::OpenMode::Input, 1);
+        float v = 0.0f;
+        EXPECT_EQ(VbErrorOf([&] { vb::Input(1, v); }), t == huge ? 6 : 13) << t;
+        vb::Close(1);
+    }
 }
 
 TEST_F(VbFile, InputIsItemBasedAndAcceptsLfOrCrLf) {

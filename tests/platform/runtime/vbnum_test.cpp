@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -234,6 +237,62 @@ TEST_F(VbNum, ReportFields) {
         EXPECT_EQ(vb::FormatField(c.v, c.width, c.dec), c.text) << c.v;
     vb::SetDecimalSeparator(',');
     EXPECT_EQ(vb::FormatField(3.14159f, 8, 2), "    3,14");
+}
+
+// A report field is its mask's Format, blanks in front: held against the general mask formatting over
+// singles of every magnitude, the roundings that carry into a new digit, the values that round to zero
+// (keeping their minus), zeros of either sign and the values that are no numbers.
+TEST_F(VbNum, ReportFieldsAreTheirMasksFormat) {
+    std::vector<float> werte = {0.0f,
+                                -0.0f,
+                                0.5f,
+                                -0.5f,
+                                0.05f,
+                                -0.004f,
+                                9.995f,
+                                99.95f,
+                                -999.5f,
+                                0.0005f,
+                                1e-30f,
+                                -1e-45f,
+                                3.4e38f,
+                                123456.7f,
+                                1.0e7f,
+                                9999999.f,
+                                0.125f,
+                                2.675f,
+                                -2.675f,
+                                1.005f,
+                                0.9999999f,
+                                0.00995f,
+                                49.995f,
+                                -0.0049f,
+                                16.5f,
+                                1234.5678f,
+                                0.1f,
+                                1e-7f,
+                                std::numeric_limits<float>::infinity(),
+                                -std::numeric_limits<float>::infinity(),
+                                std::numeric_limits<float>::quiet_NaN()};
+    uint32_t z = 12345u; // a fixed sequence of bit patterns across the exponents
+    for (int i = 0; i < 4000; ++i) {
+        z = z * 1664525u + 1013904223u;
+        const float v = std::ldexp(static_cast<float>(z >> 8) / 16777216.0f, static_cast<int>(z % 60) - 30);
+        werte.push_back(z & 1u ? -v : v);
+    }
+    for (const char sep : {'.', ','}) {
+        vb::SetDecimalSeparator(sep);
+        for (const float v : werte)
+            for (const auto& [breite, stellen] :
+                 {std::pair{8, 2}, std::pair{6, 0}, std::pair{10, 3}, std::pair{3, 1}, std::pair{12, 5},
+                  std::pair{1, 0}, std::pair{9, 7}}) {
+                std::string erwartet = vb::Format(v, vb::FieldMask(breite, stellen));
+                if (static_cast<int>(erwartet.size()) < breite)
+                    erwartet.insert(0, static_cast<size_t>(breite) - erwartet.size(), ' ');
+                ASSERT_EQ(vb::FormatField(v, breite, stellen), erwartet)
+                    << v << " " << breite << "," << stellen;
+            }
+    }
 }
 
 // The separator comes from LC_ALL, else LC_NUMERIC, else LANG; unset, "C" and "POSIX" mean ",".

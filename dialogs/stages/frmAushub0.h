@@ -1,0 +1,37 @@
+#pragma once
+// The page "Aushub0" (frmAushub0): one excavation stage deleted, or a new stage inserted before a given one;
+// every per-stage value of the later stages (their column of the stage table and the per-stage arrays)
+// moves with its stage, and the list of stages with changed wall friction follows the moved stages.
+//
+// The stage numbers are read as 16-bit integers (rounded) before the range test, so the test and the move
+// use the same number. The only stage is never deleted: a project keeps at least one stage. A project of 15
+// stages takes no further one.
+#include <cstdint>
+
+#include "platform/forms/forms.h"
+
+class frmAushub0 : public vb::Form {
+public:
+    vb::Frame Frame1{*this, "Frame1"};
+    vb::ControlArray<vb::Label> Label1{*this, "Label1"};
+    vb::ControlArray<vb::OptionButton> Option1{*this, "Option1"};
+    vb::ControlArray<vb::TextBox> Text1{*this, "Text1"};
+    vb::CommandButton cmdOK{*this, "cmdOK"};
+
+    frmAushub0();
+    void Form_Load() override;
+    void Option1_Click(int16_t Index);
+    void Text1_LostFocus(int16_t Index);
+    void cmdOK_Click();
+
+    // Deletes stage d (1..AnzAush); the only stage is kept.
+    static void AushubLoesch(int16_t d);
+    // Inserts a copy of stage e before it (1 <= e <= AnzAush < 15).
+    static void AushubNeu(int16_t e);
+    // Copies the per-stage arrays of stage quelle into stage ziel (0..15) and moves the wall-friction stage
+    // list entries naming quelle to ziel.
+    static void AushubKopieren(int16_t ziel, int16_t quelle);
+
+private:
+    int16_t loeschen_ = 0, einfuegen_ = 0;
+};
