@@ -20,6 +20,7 @@
 #include "platform/runtime/vbnum.h"
 #include "slipcircle/frmIterZeig.h"
 #include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/handover_gl2.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -46,53 +47,6 @@ double Wert(const std::string& s) {
 }
 int Ganz(const std::string& s) {
     return static_cast<int>(std::lround(vb::ValSingle(s)));
-}
-
-// What the slip circle's hand-over file "wexasave.gl2" gives per load case and stage: the foot level with the
-// extra embedment (record B) and the anchors of the deep slip plane (record C: level, length); and the
-// forces of its closing anchor block (level, force in anchor direction).
-struct Block {
-    int lf = 0, aushub = 0;
-    double fuss = 0;
-    std::vector<std::pair<double, double>> anker;
-};
-struct Uebergabe {
-    std::vector<Block> bloecke;
-    std::vector<std::pair<double, double>> kraefte;
-};
-Uebergabe Lesen(const std::vector<std::string>& z) {
-    Uebergabe u;
-    std::size_t i = 0;
-    const auto zeile = [&](std::size_t k) { return Items(z.at(k)); };
-    while (i < z.size()) {
-        if (z[i].find("Gebrauchskraft") != std::string::npos) {
-            const int n = Ganz(z.at(i + 1));
-            for (int k = 0; k < n; ++k) {
-                const auto w = zeile(i + 2 + static_cast<std::size_t>(k));
-                u.kraefte.emplace_back(Wert(w[0]), Wert(w[1]));
-            }
-            break;
-        }
-        Block b;
-        i += 1 + static_cast<std::size_t>(Ganz(zeile(i).at(4))); // record A: the earth-pressure block
-        i += 1 + static_cast<std::size_t>(Ganz(zeile(i).at(2))); // its point list
-        const auto kopfB = zeile(i);
-        b.lf = Ganz(kopfB.at(0));
-        b.aushub = Ganz(kopfB.at(1));
-        b.fuss = Wert(kopfB.at(4));
-        i += 1 + static_cast<std::size_t>(Ganz(kopfB.at(2)));
-        const int a = Ganz(zeile(i).at(2)); // record C
-        for (int k = 1; k <= a; ++k) {
-            const auto w = zeile(i + static_cast<std::size_t>(k));
-            b.anker.emplace_back(Wert(w[0]), Wert(w[1]));
-        }
-        i += 1 + static_cast<std::size_t>(a) + 1;
-        i += 1 + static_cast<std::size_t>(Ganz(zeile(i).at(0))); // struts
-        i += 1 + static_cast<std::size_t>(Ganz(zeile(i).at(2))); // additional stresses
-        i += 1;                                                  // the passive count line
-        u.bloecke.push_back(b);
-    }
-    return u;
 }
 
 // The section of the variant as the slice calculation sees it. x to the earth side from the back of the wall,
@@ -267,9 +221,21 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
 
     const auto erg = zortest::Zeilen("DIDUVU.ERG");
     ASSERT_EQ(erg.size(), 2u);
-    const Uebergabe u = Lesen(zortest::Zeilen("wexasave.gl2"));
+    const zortest::Uebergabe u = zortest::UebergabeLesen(zortest::Zeilen("wexasave.gl2"));
     ASSERT_EQ(u.bloecke.size(), 6u);
     ASSERT_EQ(u.kraefte.size(), 2u);
+    const auto bericht = zortest::Zeilen("LPTZW");
+    std::vector<std::vector<std::string>> plt; // per load case: head, circle, points
+    {
+        const auto z = zortest::Zeilen("DIDUVU.PLT");
+        for (std::size_t i = 0; i < z.size();) {
+            const int n = Ganz(Items(z[i]).at(2));
+            plt.emplace_back(z.begin() + static_cast<std::ptrdiff_t>(i),
+                             z.begin() + static_cast<std::ptrdiff_t>(std::min(z.size(), i + 2 + n)));
+            i += 2 + static_cast<std::size_t>(n);
+        }
+    }
+    ASSERT_EQ(plt.size(), erg.size());
     for (const auto& zeile : erg) {
         const auto w = Items(zeile);
         ASSERT_EQ(w.size(), 8u);
@@ -278,8 +244,9 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
         SCOPED_TRACE(zeile);
         EXPECT_EQ(aushub, 3); // the deepest stage
         // The governing stage of the load case: its foot and anchors.
-        const auto blk = std::find_if(u.bloecke.begin(), u.bloecke.end(),
-                                      [&](const Block& b) { return b.lf == lf && b.aushub == aushub; });
+        const auto blk = std::find_if(u.bloecke.begin(), u.bloecke.end(), [&](const zortest::Gl2Block& b) {
+            return b.lf == lf && b.aushub == aushub;
+        });
         ASSERT_NE(blk, u.bloecke.end());
         s.zFuss = blk->fuss;
         // Record B carries the foot of the depth grid, which the verification stage builds with its
@@ -299,6 +266,37 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
         ASSERT_EQ(s.anker.size(), 2u);
         const double hand = Sicherheit(s, xM, zM, R);
         EXPECT_NEAR(eta, hand, 0.02 * hand);
+
+        // The table row of the load case.
+        const std::string zeilenAnfang = "        --->     " + vb::FormatField(static_cast<float>(lf), 2, 0);
+        int zeilen = 0;
+        for (const auto& z : bericht)
+            if (z.rfind(zeilenAnfang, 0) == 0) {
+                ++zeilen;
+                EXPECT_EQ(z, zeilenAnfang + vb::FormatField(static_cast<float>(aushub), 8, 0) +
+                                 vb::FormatField(static_cast<float>(xM), 11, 2) +
+                                 vb::FormatField(static_cast<float>(zM), 7, 2) +
+                                 vb::FormatField(static_cast<float>(R), 11, 2) + " m" +
+                                 vb::FormatField(static_cast<float>(eta), 10, 2));
+            }
+        EXPECT_EQ(zeilen, 1);
+        // The graphics block: the same circle, the slip line from surface to surface on the circle (its
+        // 50-step polygon) or on the run-outs.
+        const auto& p = plt.at(static_cast<std::size_t>(lf - 1));
+        ASSERT_GE(p.size(), 4u);
+        EXPECT_EQ(Items(p[1]), (std::vector<std::string>{w[2], w[3], w[4], w[5]}));
+        const double xL = xM - R / 2, xE = xM + R * std::sin(85 * kGrad);
+        for (std::size_t k = 2; k < p.size(); ++k) {
+            const auto pt = Items(p[k]);
+            const double x = Wert(pt.at(0)), z = Wert(pt.at(1));
+            if (x > xL + 0.01 && x < xE - 0.01) {
+                EXPECT_LE(std::hypot(x - xM, z - zM), R + 0.005) << p[k];
+                EXPECT_GE(std::hypot(x - xM, z - zM), R * std::cos(1.15 * kGrad) - 0.005) << p[k];
+            }
+        }
+        const auto erster = Items(p[2]), letzter = Items(p.back());
+        EXPECT_NEAR(Wert(erster[1]), s.Oberflaeche(Wert(erster[0])), 0.01) << p[2];
+        EXPECT_NEAR(Wert(letzter[1]), s.Oberflaeche(Wert(letzter[0])), 0.01) << p.back();
     }
 }
 
