@@ -501,11 +501,19 @@ std::string StrPlain(float v) {
 std::string StrPlain(double v) {
     return plainForm(v, 15);
 }
+namespace {
+// The conversion to text keeps the zero before the separator that Str leaves out ("0,75", "-0,25").
+std::string withLeadingZero(std::string s) {
+    const std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
+    if (i < s.size() && s[i] == '.') s.insert(i, 1, '0');
+    return s;
+}
+} // namespace
 std::string CStr(float v) {
-    return withSeparator(plainForm(v, 7));
+    return withSeparator(withLeadingZero(plainForm(v, 7)));
 }
 std::string CStr(double v) {
-    return withSeparator(plainForm(v, 15));
+    return withSeparator(withLeadingZero(plainForm(v, 15)));
 }
 
 // ---- text to number --------------------------------------------------------------------------

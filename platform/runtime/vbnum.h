@@ -4,7 +4,8 @@
 // Three text forms exist:
 //   Str        " 1.5", "-1.5", " .3", " 1E-05": a blank in front of non-negative values, "." always;
 //   StrPlain   the same without the blank (number boxes, item files);
-//   CStr       the plain form with the decimal separator of the user's locale (text joined to a number).
+//   CStr       the plain form with the decimal separator of the user's locale and a zero before it
+//              when the value is below one ("0,75"; text joined to a number).
 // Singles give at most 7 significant digits, doubles at most 15; the exponent form is used when the
 // decimal exponent is below -4 or at least the number of significant digits ("1.234568E+08", "1E-05").
 #include <concepts>

@@ -420,7 +420,7 @@ TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
     EXPECT_TRUE(Enthaelt(z, E + "Bemessungs-Schnittgrößen S´ = S * Einflußbreite * eta(St) / 1.75"))
         << Text(z);
     EXPECT_TRUE(Enthaelt(z, E + "BSt 500 S; B 25; d1 = 7,5 cm; d = 72,5 cm; eta(Stahl) = 1,75"));
-    EXPECT_TRUE(Enthaelt(z, E + "zul.tau01; zul.tau02; zul.tau03 =  ,75 ;  1,8 ;  3  MN/m2")) << Text(z);
+    EXPECT_TRUE(Enthaelt(z, E + "zul.tau01; zul.tau02; zul.tau03 =  0,75 ;  1,8 ;  3  MN/m2")) << Text(z);
     EXPECT_TRUE(Enthaelt(z, E + "-------------------------"));
     EXPECT_TRUE(Teil(z, " ;  tau0=   0,0 MN/m2"));
     ASSERT_EQ(vb::headless::Log().size(), 1u);

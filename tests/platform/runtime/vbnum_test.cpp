@@ -71,7 +71,8 @@ TEST_F(VbNum, PlainFormAndLocaleForm) {
     EXPECT_EQ(vb::StrPlain(1.5f), "1.5") << "the plain form always has a point";
     EXPECT_EQ(vb::Str(1.5f), " 1.5");
     EXPECT_EQ(vb::CStr(1.5f), "1,5");
-    EXPECT_EQ(vb::CStr(-0.25), "-,25");
+    EXPECT_EQ(vb::CStr(-0.25), "-0,25") << "unlike Str, the conversion keeps the zero";
+    EXPECT_EQ(vb::CStr(0.75f), "0,75");
     EXPECT_EQ(vb::CStr(12), "12");
 }
 
