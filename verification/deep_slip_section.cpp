@@ -175,7 +175,7 @@ void GlfCacheSchreiben() {
               N.GlfSumAv, N.GlfXQ);
     // Our own line: the substitute anchor wall and the wedge reach of the stage, and whether the overall
     // rounds ended without meeting the check.
-    vb::Write(f, GF.xAW, GF.zAW, N.GlfMaxAushub, int16_t{GF.GlfGesamtNichtErfuellt ? 1 : 0});
+    vb::Write(f, GF.xAW, GF.zAW, N.GlfMaxAushub, static_cast<int16_t>(GF.GlfGesamtNichtErfuellt ? 1 : 0));
     vb::Close(f);
 }
 
