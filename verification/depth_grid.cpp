@@ -13,6 +13,7 @@
 #include "verification/required_embedment.h"
 #include "verification/state.h"
 #include "verification/state_table.h"
+#include "verification/vertical_equilibrium.h"
 
 using zorm1::P;
 using zorma::Drucken;
@@ -29,13 +30,6 @@ namespace {
 
 bool Teil() {
     return P.TeilsicherheitenAn != 0;
-}
-// The factors of the vertical equilibrium (1 in the global mode and wherever a factor is 0).
-float GamMittel() {
-    return Teil() && P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
-}
-float GamG() {
-    return Teil() && P.gamG != 0.0f ? P.gamG : 1.0f;
 }
 
 float Wert(int i, int spalte) {
@@ -139,7 +133,7 @@ bool TbwBelastung() {
 }
 
 void KotenNormalkraftBilden() {
-    const float gm = GamMittel(), gG = GamG();
+    const float gm = VertikalFaktorMittel(), gG = VertikalFaktorG();
     const bool tbw = TbwBelastung();
     const float aGesamt = Flaeche(St.EphKopieListe, P.zFuss + 0.0001f);
     const float e0 = Flaeche(St.ESummeKopie, P.zAush);

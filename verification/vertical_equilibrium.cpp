@@ -27,12 +27,6 @@ namespace {
 bool Teil() {
     return P.TeilsicherheitenAn != 0;
 }
-float GamMittel() {
-    return Teil() && P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
-}
-float GamG() {
-    return Teil() && P.gamG != 0.0f ? P.gamG : 1.0f;
-}
 
 // One value line: label, design value (8.2); partial mode " /" factor "=" characteristic value.
 void Zeile(const char* text, float k, float faktor) {
@@ -46,8 +40,15 @@ void Zeile(const char* text, float k, float faktor) {
 
 } // namespace
 
+float VertikalFaktorMittel() {
+    return Teil() && P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
+}
+float VertikalFaktorG() {
+    return Teil() && P.gamG != 0.0f ? P.gamG : 1.0f;
+}
+
 void VertikalWerteBilden() {
-    const float gm = GamMittel();
+    const float gm = VertikalFaktorMittel();
     const bool pfahl = P.Wandart == 1;
     N.Wandgewicht = P.GamWand * P.DWand * P.zFuss;
     N.WandAuftrieb = -P.DWand * P.GamWand2 * (P.zFuss - P.ZWasserLuft);
@@ -83,7 +84,7 @@ void VertikalWerteBilden() {
 }
 
 void VertikalGleichgewicht() {
-    const float gm = GamMittel(), gG = GamG();
+    const float gm = VertikalFaktorMittel(), gG = VertikalFaktorG();
     if (Teil())
         ZeileDrucken(Einzug(), "                       vertikal (d)   vertikal (k)");
     else

@@ -7,6 +7,11 @@
 // by gamMittel (1 in the global mode, and wherever the factor is 0).
 namespace zormd {
 
+// The factors of the vertical view: gamMittel and gamG with partial factors, 1 in the global mode
+// and wherever the factor is 0. The normal force of the depth grid uses the same, so both sums close.
+float VertikalFaktorMittel();
+float VertikalFaktorG();
+
 // Forms the working values of the stage (called once per stage, before the horizontal sum):
 // Wandgewicht, WandAuftrieb (0 when the foot lies above the excavation-side water), St.EahErdV and
 // N.EavZusatz as areas down to zAush (soldier pile wall) or zFuss, St.AbgeschnDruckV and
