@@ -25,6 +25,7 @@
 #include "platform/runtime/winfs.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
+#include "tests/support/fingerprint_check.h"
 #include "tests/support/large_project.h"
 #include "tests/support/sha256.h"
 #include "tests/support/working_folder.h"
@@ -127,25 +128,7 @@ TEST_P(GanzerLauf, EveryReportLineAndHandOverFileStaysByteEqual) {
     const std::string name = GetParam();
     const std::string ist = Lauf(name);
     const fs::path soll = fs::path(ZOR_TEST_DATA) / "outputs" / (name + ".lauf.sha256");
-    if (std::getenv("ZOR_OUTPUTS_WRITE")) {
-        std::ofstream(soll, std::ios::binary) << ist;
-        GTEST_SKIP() << "written " << soll;
-    }
-    const std::string erwartet = vb::ReadFileBytes(soll.string());
-    std::istringstream a(ist), b(erwartet);
-    std::string za, zb;
-    int zeile = 0, fehler = 0;
-    while (fehler < 10) {
-        const bool ha = static_cast<bool>(std::getline(a, za)), hb = static_cast<bool>(std::getline(b, zb));
-        if (!ha && !hb) break;
-        ++zeile;
-        if (!ha) za = "<fehlt>";
-        if (!hb) zb = "<fehlt>";
-        if (za != zb) {
-            ++fehler;
-            ADD_FAILURE() << name << " line " << zeile << "\n  now:      " << za << "\n  expected: " << zb;
-        }
-    }
+    zortest::FingerabdrueckeVergleichen(name, ist, soll);
 }
 
 INSTANTIATE_TEST_SUITE_P(Projekte, GanzerLauf,
