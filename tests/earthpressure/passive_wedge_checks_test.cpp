@@ -3,6 +3,7 @@
 // over a fine x step (layered unit weights, ground water, bottom loads, a berm), each column
 // taking the strength of the soil its part of the slip plane runs in.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -31,7 +32,7 @@ struct Schicht {
     double oben, phi, c, delta, gamma, gammaB;
 };
 struct Aushubseite {
-    std::vector<Schicht> schichten; // from the wall head down, the last one reaching deep
+    std::vector<Schicht> schichten; // from the wall head down, the last one reaching deep; at most 13
     double wasser = 1e9;
     std::function<double(double)> sohle; // depth of the bottom at x (x <= 0)
     double lastX1 = 0.0, lastX2 = 0.0, lastQ = 0.0;
@@ -44,14 +45,17 @@ struct Aushubseite {
     }
     // Weight of a column of unit width from zo down to zu, piece by piece between the layer
     // boundaries and the water table.
+    // (No heap in here: it runs for every column of every plane, and the checked build pays dearly
+    // for each allocation.)
     double gewicht(double zo, double zu) const {
-        std::vector<double> grenzen{zo, zu};
+        std::array<double, 16> grenzen{zo, zu};
+        std::size_t n = 2;
         for (const Schicht& s : schichten)
-            if (s.oben > zo && s.oben < zu) grenzen.push_back(s.oben);
-        if (wasser > zo && wasser < zu) grenzen.push_back(wasser);
-        std::sort(grenzen.begin(), grenzen.end());
+            if (s.oben > zo && s.oben < zu) grenzen[n++] = s.oben;
+        if (wasser > zo && wasser < zu) grenzen[n++] = wasser;
+        std::sort(grenzen.begin(), grenzen.begin() + n);
         double g = 0.0;
-        for (std::size_t i = 0; i + 1 < grenzen.size(); ++i) {
+        for (std::size_t i = 0; i + 1 < n; ++i) {
             const double z = (grenzen[i] + grenzen[i + 1]) / 2.0;
             const Schicht& s = schichtBei(z);
             g += (z > wasser ? s.gammaB : s.gamma) * (grenzen[i + 1] - grenzen[i]);
@@ -126,6 +130,7 @@ protected:
     }
     // Layers as entered (degrees) and the same for the reference.
     void Schichten(const std::vector<Schicht>& s) {
+        ASSERT_LE(s.size(), 13u);
         P.AnzErd = static_cast<int16_t>(s.size());
         ref_.schichten = s;
         for (std::size_t k = 0; k < s.size(); ++k) {
