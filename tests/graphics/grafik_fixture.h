@@ -12,6 +12,7 @@
 #include "frame/project_data.h"
 #include "graphics/zeichnen.h"
 #include "platform/draw/recorder.h"
+#include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "tests/support/working_folder.h"
 
@@ -62,6 +63,18 @@ protected:
 
     zortest::WorkingFolder ordner_;
     std::unique_ptr<RecordingSurface> fenster_;
+};
+
+// A drawing at scale 1:100 with '.' as the decimal separator of the numbers it prints; the separator
+// returns to the locale's afterwards.
+class Massstab100Test : public GrafikTest {
+protected:
+    void SetUp() override {
+        GrafikTest::SetUp();
+        vb::SetDecimalSeparator('.');
+        zorm1::P.Massstab = 100;
+    }
+    void TearDown() override { vb::SetDecimalSeparator(0); }
 };
 
 } // namespace grafik_test
