@@ -17,6 +17,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "tests/design/design_fixture.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -26,28 +27,18 @@ using zorm1::P;
 
 namespace {
 
-const std::string E(13, ' '); // indent of the report lines
+using bemtest::E;
 const std::string kHEB300 = "HEB300             25170    1678   149.1    1.1     30   TBW";
 
-class BemessungTest : public ::testing::Test {
+class BemessungTest : public bemtest::BerichtTest {
 protected:
     void SetUp() override {
-        zortest::Zuruecksetzen();
-        vb::SetDecimalSeparator(',');
+        BerichtTest::SetUp();
         vb::headless::Reset();
-        zorma::Bericht.Einrueckung = E;
     }
     void TearDown() override {
-        zortest::Zuruecksetzen();
-        vb::SetDecimalSeparator(0);
+        BerichtTest::TearDown();
         vb::headless::Reset();
-    }
-    // The lines a section prints into a fresh report.
-    std::vector<std::string> Zeilen(const std::function<void()>& abschnitt) {
-        vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
-        abschnitt();
-        vb::CloseAll();
-        return zortest::Zeilen(ordner / "LPTZW");
     }
     // The whole stage (it opens the report for appending itself).
     std::vector<std::string> Stufe() {
@@ -56,19 +47,6 @@ protected:
         zormd::Bemessung();
         vb::CloseAll();
         return zortest::Zeilen(ordner / "LPTZW");
-    }
-    static bool Enthaelt(const std::vector<std::string>& z, const std::string& text) {
-        return std::find(z.begin(), z.end(), text) != z.end();
-    }
-    static bool Teil(const std::vector<std::string>& z, const std::string& stueck) {
-        return std::any_of(z.begin(), z.end(),
-                           [&](const std::string& s) { return s.find(stueck) != std::string::npos; });
-    }
-    static std::string Text(const std::vector<std::string>& z) {
-        std::string t;
-        for (const auto& s : z)
-            t += s + "\n";
-        return t;
     }
     // Soldier pile wall HEB300, spacing 2.00 m, width 0.30 m, global safety, EAB, S 240.
     static void Traegerbohlwand() {
@@ -88,28 +66,6 @@ protected:
         P.BemVerbauDruck = 30.0f;
         P.BemVerbauDruckFlag = 1;
     }
-    static void C25() {
-        P.TeilsicherheitenAn = 1;
-        P.BetonKlasse = 125.0f;
-        P.BetonFestigkeit = 0.85f * 25.0f;
-        P.StahlFestigkeit = 500.0f;
-        P.gamC_Beton = 1.5f;
-        P.gamS_Stahl = 1.15f;
-        P.fck = 25.0f;
-        P.fcd = 0.85f * 25.0f / 1.5f;
-    }
-    static void B25() {
-        P.TeilsicherheitenAn = 0;
-        P.BetonKlasse = 25.0f;
-        P.BetonFestigkeit = 17.5f;
-        P.StahlFestigkeit = 500.0f;
-        P.EtaBSt500 = 1.75f;
-        P.gamC_Beton = 1.0f;
-        P.gamS_Stahl = 1.0f;
-        P.zulTau01 = 0.75f;
-        P.zulTau02 = 1.8f;
-        P.zulTau03 = 3.0f;
-    }
     // One anchor level that takes part in the anchor section.
     static void Anker() {
         P.AnzAnkerGesamt = 1;
@@ -124,7 +80,6 @@ protected:
         zormd::AB.AnkerLminD[1] = 10.0f;
         zormd::AB.AnkerLaengeBem[1] = 12.0f;
     }
-    zortest::WorkingFolder ordner;
 };
 
 // ---------------------------------------------------------------- steel profile check
@@ -199,7 +154,7 @@ TEST_F(BemessungTest, GatesChooseTheSections) {
         zortest::Zuruecksetzen();
         zorma::Bericht.Einrueckung = E;
         Traegerbohlwand();
-        C25();
+        bemtest::BetonC25();
         P.d1Rand = 7.0f;
         P.BPfD = 0.9f;
         P.BPfAbstand = 1.5f;
@@ -377,7 +332,7 @@ TEST_F(BemessungTest, ShotcreteSearchEndsAtOneMetreWithAStarLine) {
 // ---------------------------------------------------------------- concrete walls
 
 TEST_F(BemessungTest, DiaphragmWallC25WithPartialFactors) {
-    C25();
+    bemtest::BetonC25();
     P.BemessungEin = 1;
     P.Wandtyp = 3;
     P.DWand = 0.8f;
@@ -409,7 +364,7 @@ TEST_F(BemessungTest, DiaphragmWallC25WithPartialFactors) {
 }
 
 TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
-    B25();
+    bemtest::BetonB25();
     P.Wandtyp = 3;
     P.DWand = 0.8f;
     P.d1Rand = 7.5f;
@@ -432,7 +387,7 @@ TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
 }
 
 TEST_F(BemessungTest, DiaphragmWallBeyondTheLimitMomentShowsTheMarkers) {
-    C25();
+    bemtest::BetonC25();
     P.Wandtyp = 3;
     P.DWand = 0.8f;
     P.d1Rand = 8.0f;
@@ -453,7 +408,7 @@ TEST_F(BemessungTest, DiaphragmWallBeyondTheLimitMomentShowsTheMarkers) {
 }
 
 TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
-    C25();
+    bemtest::BetonC25();
     P.Wandtyp = 4;
     P.BPfDUeb = 0.9f;
     P.d1Rand = 7.0f;
@@ -477,7 +432,7 @@ TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
 }
 
 TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
-    B25();
+    bemtest::BetonB25();
     P.Wandtyp = 6;
     P.BPfD = 0.9f;
     P.d1Rand = 7.0f;
@@ -499,7 +454,7 @@ TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
 }
 
 TEST_F(BemessungTest, NoConvergenceSetsTheMarkersAndShowsTheBox) {
-    B25();
+    bemtest::BetonB25();
     float As = 888.0f, asw = 3.0f;
     vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
     zormd::MeldungUeberlastet(As, asw); // 888 belongs to the no-convergence message
@@ -577,7 +532,7 @@ TEST_F(BemessungTest, ConcreteClassNames) {
                   {135.0f, "C 35/45;"},
                   {140.0f, "C 40;"}};
     for (const Fall& f : faelle) {
-        C25();
+        bemtest::BetonC25();
         P.BetonKlasse = f.klasse;
         P.d1Rand = 8.0f;
         const auto z = Zeilen([] {
