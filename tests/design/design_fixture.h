@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,11 @@ protected:
     static bool Teil(const std::vector<std::string>& z, const std::string& stueck) {
         return std::any_of(z.begin(), z.end(),
                            [&](const std::string& s) { return s.find(stueck) != std::string::npos; });
+    }
+    // Every one of these lines, behind the report indent E, stands in z; each missing one fails on its own.
+    static void ZeilenDa(const std::vector<std::string>& z, std::initializer_list<std::string> zeilen) {
+        for (const std::string& t : zeilen)
+            EXPECT_TRUE(Enthaelt(z, E + t)) << "missing line: \"" << E << t << "\"";
     }
     // The lines as one text, for the failure message.
     static std::string Text(const std::vector<std::string>& z) {
