@@ -8,16 +8,10 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "verification/anchor_files.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
 
-using zorm1::P;
-using zorma::Drucken;
-using zorma::Einzug;
-using zorma::Leerzeilen;
-using zorma::ZahlDrucken;
 using zorma::ZahlText;
-using zorma::ZeileBeenden;
-using zorma::ZeileDrucken;
 
 namespace zormd {
 

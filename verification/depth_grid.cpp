@@ -11,46 +11,14 @@
 #include "frame/project_data.h"
 #include "statics/state.h"
 #include "verification/required_embedment.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
 #include "verification/state_table.h"
 #include "verification/vertical_equilibrium.h"
 
-using zorm1::P;
-using zorma::Drucken;
-using zorma::Einzug;
-using zorma::Leerzeilen;
-using zorma::ZahlDrucken;
-using zorma::ZeileBeenden;
-using zorma::ZeileDrucken;
-using zormc::St;
-
 namespace zormd {
 
 namespace {
-
-bool Teil() {
-    return P.TeilsicherheitenAn != 0;
-}
-
-float Wert(int i, int spalte) {
-    return St.ErgebnisTabelle[static_cast<std::size_t>(i)][static_cast<std::size_t>(spalte)];
-}
-int Art(int i) {
-    return static_cast<int>(std::lround(Wert(i, zormc::kArt)));
-}
-// Last row of this solve (rows behind the end row belong to an earlier solve).
-int LetzteZeile() {
-    const int n = std::min<int>(St.AnzZeilen, zormc::kMaxZeile);
-    for (int i = 1; i <= n; ++i)
-        if (Art(i) == zormc::kEnde) return i;
-    return n;
-}
-
-float Flaeche(const zor::Ordinatenliste& L, float z) {
-    float f = 0.0f, e = 0.0f;
-    zormc::Integrieren(L, z, f, e);
-    return f;
-}
 
 float FlaecheZusatz(float z) {
     const int nz = P.AnzZusatzSpannung;
@@ -66,7 +34,7 @@ float& Element(std::vector<float>& v, int i) {
 }
 
 void Wertzeile(const char* teil, const char* global, float wert, const char* einheit) {
-    Drucken(Einzug(), Teil() ? teil : global);
+    Drucken(Einzug(), Teilsicherheiten() ? teil : global);
     ZahlDrucken(wert, 7, 1);
     ZeileDrucken(einheit);
 }
@@ -106,14 +74,14 @@ void KotenRasterBilden() {
 void KotenZustandBilden() {
     const int zeilen = LetzteZeile();
     for (int r = 1; r <= zeilen; ++r) {
-        if (Art(r) != zormc::kFeld) continue;
-        const float zEnde = Wert(r, zormc::kTiefe);
-        const float zAnfang = zEnde - Wert(r, 3);
+        if (ZeilenArt(r) != zormc::kFeld) continue;
+        const float zEnde = Zeilenwert(r, zormc::kTiefe);
+        const float zAnfang = zEnde - Zeilenwert(r, 3);
         for (int k = 1; k <= N.AnzKoten; ++k) {
             const float z = Element(N.KotenListe, k);
             if (z < zAnfang || z > zEnde) continue;
             for (int s = 1; s <= 4; ++s)
-                N.TMVektor2[static_cast<std::size_t>(s)] = Wert(r - 1, zormc::kW + s - 1);
+                N.TMVektor2[static_cast<std::size_t>(s)] = Zeilenwert(r - 1, zormc::kW + s - 1);
             N.ElementNr = static_cast<int16_t>(r);
             N.ElementFaktor = z - zAnfang;
             ElementKraefte();
@@ -169,8 +137,9 @@ void KotenNormalkraftBilden() {
 
 void HinweisSpitzendruck() {
     Leerzeilen();
-    ZeileDrucken(Einzug(), Teil() ? "       V(d) muß über die Aufstandsflächen (Spitzendruck) oder über"
-                                  : "       V muß über die Aufstandsflächen (Spitzendruck) oder über");
+    ZeileDrucken(Einzug(), Teilsicherheiten()
+                               ? "       V(d) muß über die Aufstandsflächen (Spitzendruck) oder über"
+                               : "       V muß über die Aufstandsflächen (Spitzendruck) oder über");
     ZeileDrucken(Einzug(), "       die Vergrößerung der rechn. Einbindetiefe abgetragen werden.");
     ZeileDrucken(Einzug(), "       Eigener Nachweis nach EAB, EB85 erforderlich; maßgebend ist");
     ZeileDrucken(Einzug(), "       i. a. nur der Hauptbauzustand.");
@@ -179,8 +148,8 @@ void HinweisSpitzendruck() {
 void ZusammenfassungDrucken() {
     if (St.CKraft != 0.0f && N.QuerkraftReduziert != 0) {
         ZeileDrucken(Einzug(), "Zusammenfassung:",
-                     Teil() ? " (Q(d): C-Kraft 50% abgemindert bei 100% Einspann.)"
-                            : " (Q : C-Kraft 50% abgemindert bei 100% Einspann.)");
+                     Teilsicherheiten() ? " (Q(d): C-Kraft 50% abgemindert bei 100% Einspann.)"
+                                        : " (Q : C-Kraft 50% abgemindert bei 100% Einspann.)");
         ZeileDrucken(Einzug(), "   Ab der Zusammenfassung wird die Querkraft unterhalb der Aushubsohle");
         ZeileDrucken(Einzug(), "   abgemindert. Die Querkraft am Wandfuß entspricht der C-Kraft. Diese");
         ZeileDrucken(Einzug(), "   darf nach EAB, EB 9 (Bild EB 9-1) bzw. EB 84 auf beiden Seiten der");
@@ -194,7 +163,7 @@ void ZusammenfassungDrucken() {
         const float a = P.ABohl;
         Drucken(Einzug(), "je Träger  (Abstand = ");
         ZahlDrucken(a, 4, 2);
-        ZeileDrucken(" m) für die Bemessung", Teil() ? " (GZ STR):" : ":");
+        ZeileDrucken(" m) für die Bemessung", Teilsicherheiten() ? " (GZ STR):" : ":");
         Wertzeile("---------  max M(d) =", "---------  max M    =", N.MaxMoment * a, " kNm");
         Wertzeile("           min M(d) =", "           min M    =", N.MinMoment * a, " kNm");
         Wertzeile("           max Q(d) =", "           max Q    =", N.MaxQuerkraft * a, " kN");
@@ -202,26 +171,26 @@ void ZusammenfassungDrucken() {
         Wertzeile("           min N(d) =", "           min N    =", minN * a,
                   minN < 0.0f ? " kN Druck" : " kN Zug");
         Wertzeile("           max h(d) =", "           max h    =", N.MaxHDruck, " kN/m2");
-        Drucken(Einzug(), Teil() ? "       (k) Sum V    =" : "           Sum V    =");
+        Drucken(Einzug(), Teilsicherheiten() ? "       (k) Sum V    =" : "           Sum V    =");
         ZahlDrucken(N.SummeVk, 7, 1);
-        ZeileDrucken(Teil() ? " kN = V(k) nach EAB, EB9; " : " kN ", richtung);
-        if (Teil()) {
+        ZeileDrucken(Teilsicherheiten() ? " kN = V(k) nach EAB, EB9; " : " kN ", richtung);
+        if (Teilsicherheiten()) {
             Drucken(Einzug(), "       (d) Sum V    =");
             ZahlDrucken(N.SummeVd * a, 7, 1);
             ZeileDrucken(" kN = V(d) nach EAB, EB84");
         }
     } else {
-        ZeileDrucken(Einzug(), "je m Wand  für die Bemessung", Teil() ? " (GZ STR):" : ":");
+        ZeileDrucken(Einzug(), "je m Wand  für die Bemessung", Teilsicherheiten() ? " (GZ STR):" : ":");
         Wertzeile("---------  max M(d) =", "---------  max M    =", N.MaxMoment, " kNm/m");
         Wertzeile("           min M(d) =", "           min M    =", N.MinMoment, " kNm/m");
         Wertzeile("           max Q(d) =", "           max Q    =", N.MaxQuerkraft, " kN/m");
         Wertzeile("           min Q(d) =", "           min Q    =", N.MinQuerkraft, " kN/m");
         Wertzeile("           min N(d) =", "           min N    =", minN, " kN/m");
         Wertzeile("           max h(d) =", "           max h    =", N.MaxHDruck, " kN/m2");
-        Drucken(Einzug(), Teil() ? "       (k) Sum V2   =" : "           Sum V2   =");
+        Drucken(Einzug(), Teilsicherheiten() ? "       (k) Sum V2   =" : "           Sum V2   =");
         ZahlDrucken(N.SummeVk, 7, 1);
-        ZeileDrucken(Teil() ? " kN/m = V(k) nach EAB, EB9; " : " kN/m ", richtung);
-        if (Teil()) {
+        ZeileDrucken(Teilsicherheiten() ? " kN/m = V(k) nach EAB, EB9; " : " kN/m ", richtung);
+        if (Teilsicherheiten()) {
             Drucken(Einzug(), "       (d) Sum V2   =");
             ZahlDrucken(N.SummeVd, 7, 1);
             ZeileDrucken(" kN/m = V(d) nach EAB, EB84");

@@ -8,35 +8,24 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
 
-using zorm1::P;
-using zorma::Drucken;
-using zorma::Einzug;
-using zorma::Leerzeilen;
 using zorma::Spalte;
-using zorma::ZahlDrucken;
-using zorma::ZeileBeenden;
-using zorma::ZeileDrucken;
-using zormc::St;
 using zormcom::Lauf;
 
 namespace zormd {
 
 namespace {
 
-bool Teilsicherheit() {
-    return P.TeilsicherheitenAn != 0;
-}
-
 // A design ordinate as the table prints it.
 float Bemessung(float e) {
-    return Teilsicherheit() && P.Etap != 0.0f ? e / P.Etap : e;
+    return Teilsicherheiten() && P.Etap != 0.0f ? e / P.Etap : e;
 }
 
 void Kopf() {
     Drucken(Einzug(), "ERDWIDERSTAND eph vor einer geschlossenen Wand");
-    if (!Teilsicherheit()) {
+    if (!Teilsicherheiten()) {
         ZeileDrucken("( eta = 1,00 )");
         ZeileDrucken(Einzug(), std::string(60, '-'));
     } else {
@@ -58,7 +47,7 @@ void Vorgabe() {
         ZahlDrucken(z, 6, 2);
         ZahlDrucken(z - P.zAush, 7, 2);
         ZahlDrucken(Bemessung(Lauf.EphGegAktE[k]), 10, 2);
-        if (Teilsicherheit() && i == n)
+        if (Teilsicherheiten() && i == n)
             ZeileDrucken(" ( 1/gamRe - fache Werte )");
         else
             ZeileBeenden();
@@ -75,7 +64,7 @@ void Gleitflaechen() {
           "  auf phi = 35° begrenzt; max Wandreibung -2/3 phi; ab 11/06 <<<<"})
         ZeileDrucken(Einzug(), t);
     Leerzeilen();
-    if (!Teilsicherheit())
+    if (!Teilsicherheiten())
         ZeileDrucken(Einzug(), "             z      t       Summe      Gleitfl.-Winkel   Verlauf");
     else
         ZeileDrucken(Einzug(), "             z      t    Summe(k)   Gleitfl.-Winkel   Verlauf(d)");
@@ -126,7 +115,7 @@ void Reduktionsfaktor() {
         ZeileDrucken(Einzug(), "   Der Widerstandsverlauf vor schmalen Druckflächen wurde ");
         ZeileDrucken(Einzug(), "   aus obigen Werten ermittelt mit dem Reduktionsfaktor:");
     }
-    if (!Teilsicherheit())
+    if (!Teilsicherheiten())
         Drucken(Einzug(), "   RFak = zul.E (Weißenbach) / zul.A (Spundwand) = ");
     else
         Drucken(Einzug(), "   RFak = Rd(TBW Weißenbach) / Rd(Spundwand) = ");

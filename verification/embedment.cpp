@@ -8,18 +8,11 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
 #include "verification/weissenbach.h"
 
-using zorm1::P;
-using zorma::Drucken;
-using zorma::Einzug;
-using zorma::Leerzeilen;
 using zorma::Spalte;
-using zorma::ZahlDrucken;
-using zorma::ZeileBeenden;
-using zorma::ZeileDrucken;
-using zormc::St;
 
 namespace zormd {
 

@@ -11,36 +11,15 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
 #include "verification/vertical_equilibrium.h"
 
-using zorm1::P;
-using zorma::Drucken;
-using zorma::Einzug;
-using zorma::Leerzeilen;
-using zorma::ZahlDrucken;
-using zorma::ZeileBeenden;
-using zorma::ZeileDrucken;
-using zormc::St;
 using zormcom::Lauf;
 
 namespace zormd {
 
 namespace {
-
-bool Teil() {
-    return P.TeilsicherheitenAn != 0;
-}
-
-float Zeilenwert(int i, int spalte) {
-    return St.ErgebnisTabelle[static_cast<std::size_t>(i)][static_cast<std::size_t>(spalte)];
-}
-
-float Flaeche(const zor::Ordinatenliste& L, float z) {
-    float f = 0.0f, e = 0.0f;
-    zormc::Integrieren(L, z, f, e);
-    return f;
-}
 
 // One diagram file: count and Summe H1, then the points.
 void DiagrammDatei(const std::string& name, const zor::Ordinatenliste& L) {
@@ -116,8 +95,8 @@ void Tabelle() {
         ZeileDrucken(Einzug(), "der Rest wurde nach oben auf die Trägerbohlwand umgelagert.");
     }
     Leerzeilen();
-    ZeileDrucken(Einzug(),
-                 Teil() ? "                     horizontal (d)" : "                         horizontal");
+    ZeileDrucken(Einzug(), Teilsicherheiten() ? "                     horizontal (d)"
+                                              : "                         horizontal");
     const auto wert = [](const char* text, float v) {
         Drucken(Einzug(), text);
         ZahlDrucken(v, 8, 2);
@@ -166,10 +145,10 @@ void Tabelle() {
         ZeileDrucken(" ) nicht maßgeb: vorh. Einwirkung");
     }
     ZeileDrucken(Einzug(), "                   ----------------");
-    wert(Teil() ? "Summe              H1(d)=  " : "Summe              H1   =  ", N.SummeH1);
+    wert(Teilsicherheiten() ? "Summe              H1(d)=  " : "Summe              H1   =  ", N.SummeH1);
     ZeileBeenden();
     if (P.Wandfuss != 3) ZeileDrucken(Einzug(), "                   ================");
-    if (Teil()) {
+    if (Teilsicherheiten()) {
         if (P.Rhd != 0.0f) {
             const float grad = ed / P.Rhd;
             wert("Mobilisierungsgrad      =  ", grad);
@@ -249,7 +228,7 @@ float AeussereHorizontalkraft() {
         zormcom::LastWirkt1(static_cast<int16_t>(a), wirkt);
         if (wirkt == 1) h += Lauf.LuftH[static_cast<std::size_t>(a)];
     }
-    return Teil() && P.gamQ != 0.0f ? h * P.gamQ : h;
+    return Teilsicherheiten() && P.gamQ != 0.0f ? h * P.gamQ : h;
 }
 
 void GleichgewichtDrucken() {

@@ -6,16 +6,8 @@
 #include "earthpressure/report_file.h"
 #include "frame/project_data.h"
 #include "statics/state.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
-
-using zorm1::P;
-using zorma::Drucken;
-using zorma::Einzug;
-using zorma::Leerzeilen;
-using zorma::ZahlDrucken;
-using zorma::ZeileBeenden;
-using zorma::ZeileDrucken;
-using zormc::St;
 
 namespace zormd {
 

@@ -10,12 +10,10 @@
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "statics/state.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
 
-using zorm1::P;
-using zorma::Einzug;
 using zorma::ZahlText;
-using zormc::St;
 
 namespace zormd {
 
@@ -27,23 +25,6 @@ float Groesser(float a, float b) {
 }
 float Kleiner(float a, float b) {
     return b < a ? b : a;
-}
-
-float Wert(int i, int spalte) {
-    return St.ErgebnisTabelle[static_cast<std::size_t>(i)][static_cast<std::size_t>(spalte)];
-}
-int Art(int i) {
-    return static_cast<int>(std::lround(Wert(i, zormc::kArt)));
-}
-
-// Last row of this solve: the end row of the beam, or AnzZeilen when none is there. (The statics'
-// solver counts its rows from 0, so AnzZeilen may lie one behind its end row; rows behind the end row
-// belong to an earlier solve.)
-int LetzteZeile() {
-    const int n = std::min<int>(St.AnzZeilen, zormc::kMaxZeile);
-    for (int i = 1; i <= n; ++i)
-        if (Art(i) == zormc::kEnde) return i;
-    return n;
 }
 
 void Extrema(float m) {
@@ -122,8 +103,8 @@ void Ueberschrift() {
 }
 
 void KopfZeile(int i) {
-    const float z = Wert(i, zormc::kTiefe), h = Wert(i, 5) + Wert(i, 6);
-    const float w = Wert(i, zormc::kW), m = Wert(i, zormc::kM), q = Wert(i, zormc::kQ);
+    const float z = Zeilenwert(i, zormc::kTiefe), h = Zeilenwert(i, 5) + Zeilenwert(i, 6);
+    const float w = Zeilenwert(i, zormc::kW), m = Zeilenwert(i, zormc::kM), q = Zeilenwert(i, zormc::kQ);
     zorma::Drucken(Einzug(), ZahlText(z, 5, 2), ZahlText(h, 10, 2), ZahlText(w, 10, 2), ZahlText(m, 10, 2),
                    ZahlText(q, 10, 2));
     const bool gestuetzt = P.WandKopf == 2 || P.WandKopf == 3;
@@ -145,17 +126,17 @@ void KopfZeile(int i) {
 // Depth of the nearest spring row from row `von` in steps of `schritt` up to `bis` (inclusive).
 void FederSuchen(int von, int bis, int schritt, float& z) {
     for (int j = von; schritt < 0 ? j >= bis : j <= bis; j += schritt)
-        if (Wert(j, 7) != 0.0f) {
-            z = Wert(j, zormc::kTiefe);
+        if (Zeilenwert(j, 7) != 0.0f) {
+            z = Zeilenwert(j, zormc::kTiefe);
             return;
         }
 }
 
 void KraftZeile(int i, int art) {
-    const float z0 = Wert(i, zormc::kTiefe), m = Wert(i, zormc::kM), q = Wert(i, zormc::kQ);
-    float dQ = q - Wert(i - 1, zormc::kQ);
+    const float z0 = Zeilenwert(i, zormc::kTiefe), m = Zeilenwert(i, zormc::kM), q = Zeilenwert(i, zormc::kQ);
+    float dQ = q - Zeilenwert(i - 1, zormc::kQ);
     if (std::fabs(dQ) < 0.01f) dQ = 0.0f;
-    const float k = Wert(i, 7);
+    const float k = Zeilenwert(i, 7);
     if (dQ != 0.0f) {
         float z = z0;
         float f = dQ;
@@ -200,18 +181,18 @@ void KraftZeile(int i, int art) {
 }
 
 void FeldZeilen(int i) {
-    const float zE = Wert(i, zormc::kTiefe), L = Wert(i, 3);
+    const float zE = Zeilenwert(i, zormc::kTiefe), L = Zeilenwert(i, 3);
     const float zA = zE - L;
-    const float QA = Wert(i - 1, zormc::kQ), QE = Wert(i, zormc::kQ);
+    const float QA = Zeilenwert(i - 1, zormc::kQ), QE = Zeilenwert(i, zormc::kQ);
     N.Zwischen1 = {99.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     N.Zwischen2 = {99.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     bool satz1 = false, satz2 = false;
 
     // a. Load jump between two fields.
-    if (Art(i) == zormc::kFeld && Art(i - 1) == zormc::kFeld &&
-        std::fabs(Wert(i, 5) - (Wert(i - 1, 5) + Wert(i - 1, 6))) > 0.01f) {
-        zorma::ZeileDrucken(Einzug(), ZahlText(zA, 5, 2), ZahlText(Wert(i, 5), 10, 2));
-        Druck(Wert(i, 5));
+    if (ZeilenArt(i) == zormc::kFeld && ZeilenArt(i - 1) == zormc::kFeld &&
+        std::fabs(Zeilenwert(i, 5) - (Zeilenwert(i - 1, 5) + Zeilenwert(i - 1, 6))) > 0.01f) {
+        zorma::ZeileDrucken(Einzug(), ZahlText(zA, 5, 2), ZahlText(Zeilenwert(i, 5), 10, 2));
+        Druck(Zeilenwert(i, 5));
     }
     // b. Level of the support installed after this excavation: the deflection there is kept.
     if (P.ZNextAnker != 0.0f && P.ZNextAnker != 99.0f && zA < P.ZNextAnker && P.ZNextAnker <= zE) {
@@ -225,8 +206,8 @@ void FeldZeilen(int i) {
     }
     // c. Zero shear inside the field.
     if (QA * QE < 0.0f) {
-        float a = L != 0.0f ? Wert(i, 6) * 0.5f / L : 0.0f;
-        float b = Wert(i, 5);
+        float a = L != 0.0f ? Zeilenwert(i, 6) * 0.5f / L : 0.0f;
+        float b = Zeilenwert(i, 5);
         float c = -QA;
         if (!(std::fabs(a) < 0.001f && b == 0.0f)) {
             float x1 = 0.0f, x2 = 0.0f;
@@ -252,12 +233,12 @@ void FeldZeilen(int i) {
     if (N.AushubkoteGedruckt == 0 && std::fabs(zE - P.zAush) < 0.006f) AushubkoteDrucken();
     // f. End of the field, unless an extra row stands exactly there.
     if (zE != N.Zwischen1[0] && zE != N.Zwischen2[0]) {
-        const float h = Wert(i, 5) + Wert(i, 6);
-        Extrema(Wert(i, zormc::kM));
+        const float h = Zeilenwert(i, 5) + Zeilenwert(i, 6);
+        Extrema(Zeilenwert(i, zormc::kM));
         Druck(h);
-        zorma::ZeileDrucken(Einzug(), ZahlText(zE, 5, 2), ZahlText(h, 10, 2),
-                            ZahlText(Wert(i, zormc::kW), 10, 2), ZahlText(Wert(i, zormc::kM), 10, 2),
-                            ZahlText(Wert(i, zormc::kQ), 10, 2));
+        zorma::ZeileDrucken(
+            Einzug(), ZahlText(zE, 5, 2), ZahlText(h, 10, 2), ZahlText(Zeilenwert(i, zormc::kW), 10, 2),
+            ZahlText(Zeilenwert(i, zormc::kM), 10, 2), ZahlText(Zeilenwert(i, zormc::kQ), 10, 2));
     }
 }
 
@@ -276,10 +257,10 @@ void SteifigkeitMalVektor(const std::array<std::array<double, 5>, 5>& A, const s
 void ElementKraefte() {
     const int i = N.ElementNr;
     const float x = N.ElementFaktor;
-    const float ei = Wert(i, 4);
-    const float q0 = Wert(i, 5);
-    const float laenge = Wert(i, 3);
-    const float dq = laenge != 0.0f ? x * Wert(i, 6) / laenge : 0.0f;
+    const float ei = Zeilenwert(i, 4);
+    const float q0 = Zeilenwert(i, 5);
+    const float laenge = Zeilenwert(i, 3);
+    const float dq = laenge != 0.0f ? x * Zeilenwert(i, 6) / laenge : 0.0f;
     N.ElementBettung = q0;
     N.ElementWertEI = dq;
 
@@ -327,7 +308,7 @@ void KotenRaster() {
     k.push_back(0.0f); // point 1
     const int zeilen = LetzteZeile();
     for (int i = 1; i <= zeilen; ++i) {
-        const float z = Wert(i, zormc::kTiefe);
+        const float z = Zeilenwert(i, zormc::kTiefe);
         if (z > 0.0f && z - 0.0001f != k[k.size() - 2]) {
             k.push_back(z - 0.0001f);
             k.push_back(z + 0.0001f);
@@ -336,14 +317,14 @@ void KotenRaster() {
     for (std::size_t j = 1; j < k.size(); ++j)
         if (k[j] > P.zFuss) k[j] = P.zFuss;
     for (int i = 1; i <= zeilen; ++i) {
-        if (Art(i) != zormc::kFeld) continue;
-        const float L = Wert(i, 3);
+        if (ZeilenArt(i) != zormc::kFeld) continue;
+        const float L = Zeilenwert(i, 3);
         int m = static_cast<int>(vb::CInt(L / 0.1f));
         if (m < 2) m = 2;
         const float dx = L / static_cast<float>(m);
         if (dx > 0.01f)
             for (int j = 1; j <= m - 1; ++j)
-                k.push_back(Wert(i - 1, zormc::kTiefe) + static_cast<float>(j) * dx);
+                k.push_back(Zeilenwert(i - 1, zormc::kTiefe) + static_cast<float>(j) * dx);
     }
     N.AnzKoten = static_cast<int16_t>(k.size() - 1);
 }
@@ -393,9 +374,10 @@ void ZustandsgroessenDrucken() {
         if (std::fabs(zeile[zormc::kM]) < 0.01f) zeile[zormc::kM] = 0.0f;
     }
     for (int i = 1; i <= zeilen; ++i) {
-        const int art = Art(i);
+        const int art = ZeilenArt(i);
         if (art == zormc::kEnde) {
-            if (P.zEndeStatik == 0.0f && Wert(i - 1, 7) == 0.0f) P.zEndeStatik = Wert(i, zormc::kTiefe);
+            if (P.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
+                P.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
             break;
         }
         if (art == zormc::kKopf)
@@ -405,7 +387,7 @@ void ZustandsgroessenDrucken() {
         else
             FeldZeilen(i);
 
-        const float z = Wert(i, zormc::kTiefe), q = Wert(i, zormc::kQ);
+        const float z = Zeilenwert(i, zormc::kTiefe), q = Zeilenwert(i, zormc::kQ);
         if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) AushubkoteDrucken();
         N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
         N.QuerkraftReduziert = 0;
@@ -416,16 +398,16 @@ void ZustandsgroessenDrucken() {
             N.MaxQuerkraft = Groesser(N.MaxQuerkraft, q);
         }
         for (int k = 1; k <= 4; ++k)
-            N.TMVektor2[static_cast<std::size_t>(k)] = Wert(i, 8 + k);
+            N.TMVektor2[static_cast<std::size_t>(k)] = Zeilenwert(i, 8 + k);
     }
 }
 
 void FussZeileDrucken() {
     // The last row before the end of the beam.
     const int ende = LetzteZeile();
-    const int letzte = ende >= 1 && Art(ende) == zormc::kEnde ? ende - 1 : ende;
-    const float QF = letzte >= 1 ? Wert(letzte, zormc::kQ) : 0.0f;
-    const float MF = letzte >= 1 ? Wert(letzte, zormc::kM) : 0.0f;
+    const int letzte = ende >= 1 && ZeilenArt(ende) == zormc::kEnde ? ende - 1 : ende;
+    const float QF = letzte >= 1 ? Zeilenwert(letzte, zormc::kQ) : 0.0f;
+    const float MF = letzte >= 1 ? Zeilenwert(letzte, zormc::kM) : 0.0f;
     bool fussZeile = false;
     if (std::floor(100.0f * QF) != 0.0f) {
         fussZeile = true;

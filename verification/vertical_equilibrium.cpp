@@ -9,30 +9,18 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
+#include "verification/section_tools.h"
 #include "verification/state.h"
-
-using zorm1::P;
-using zorma::Drucken;
-using zorma::Einzug;
-using zorma::Leerzeilen;
-using zorma::ZahlDrucken;
-using zorma::ZeileBeenden;
-using zorma::ZeileDrucken;
-using zormc::St;
 
 namespace zormd {
 
 namespace {
 
-bool Teil() {
-    return P.TeilsicherheitenAn != 0;
-}
-
 // One value line: label, design value (8.2); partial mode " /" factor "=" characteristic value.
 void Zeile(const char* text, float k, float faktor) {
     Drucken(Einzug(), text);
     ZahlDrucken(k * faktor, 8, 2);
-    if (Teil()) {
+    if (Teilsicherheiten()) {
         Drucken(" /", vb::Format(faktor, "0.000"), "=");
         ZahlDrucken(k, 7, 2);
     }
@@ -41,10 +29,10 @@ void Zeile(const char* text, float k, float faktor) {
 } // namespace
 
 float VertikalFaktorMittel() {
-    return Teil() && P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
+    return Teilsicherheiten() && P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
 }
 float VertikalFaktorG() {
-    return Teil() && P.gamG != 0.0f ? P.gamG : 1.0f;
+    return Teilsicherheiten() && P.gamG != 0.0f ? P.gamG : 1.0f;
 }
 
 void VertikalWerteBilden() {
@@ -85,7 +73,7 @@ void VertikalWerteBilden() {
 
 void VertikalGleichgewicht() {
     const float gm = VertikalFaktorMittel(), gG = VertikalFaktorG();
-    if (Teil())
+    if (Teilsicherheiten())
         ZeileDrucken(Einzug(), "                       vertikal (d)   vertikal (k)");
     else
         ZeileDrucken(Einzug(), "                           vertikal");
@@ -100,7 +88,7 @@ void VertikalGleichgewicht() {
         ZeileBeenden();
     }
     Zeile("Erdseite           Eav  =  ", St.EahErdV, gm);
-    if (Teil()) Drucken(" (", vb::Format(gm, "0.000"), " = gamGdk)");
+    if (Teilsicherheiten()) Drucken(" (", vb::Format(gm, "0.000"), " = gamGdk)");
     ZeileBeenden();
     if (St.AbgeschnDruckV != 0.0f) {
         Zeile("abgeschnittener Druck   =  ", St.AbgeschnDruckV, gm);
@@ -120,13 +108,13 @@ void VertikalGleichgewicht() {
         ZeileDrucken(" deltaC = ", vb::Format(grad, "##0.00"), "°");
     }
     Zeile("passiv (2)   vorh. Bv   =  ", N.BvTBW, gm);
-    if (Teil()) Drucken(" (= vorh. Einwi.)");
+    if (Teilsicherheiten()) Drucken(" (= vorh. Einwi.)");
     ZeileBeenden();
 
     const float vk = St.AbgeschnDruckV + St.EahErdV + N.SummeAnkerAv + St.CKraftV + N.EavZusatz + N.BvTBW;
     N.SummeV2d = vk * gm + (N.Wandgewicht + P.NKopf + N.WandAuftrieb) * gG;
     N.SummeV2k = vk + (N.Wandgewicht + P.NKopf + N.WandAuftrieb);
-    if (Teil()) {
+    if (Teilsicherheiten()) {
         ZeileDrucken(Einzug(), "                   -------------------------------");
         Drucken(Einzug(), "Summe              V2(d)=  ");
         ZahlDrucken(N.SummeV2d, 8, 2);
@@ -157,7 +145,7 @@ void VertikalGleichgewichtDrucken() {
         N.BvTBW = N.BvPfahl;
         VertikalGleichgewicht();
     }
-    if (Teil()) {
+    if (Teilsicherheiten()) {
         for (const char* t : {"Hinweis 1: Summe V2(k) > 0  muss vom Anwender erfüllt werden durch",
                               "                            Änderung der neg. Wandreibungswinkel,",
                               "                            Verlängerung der Wand.",

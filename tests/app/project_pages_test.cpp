@@ -2,10 +2,7 @@
 // its screenshot is saved beside the other temporary files for a look.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPixmap>
-#include <QWidget>
-#include <filesystem>
+#include <string>
 
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
@@ -13,6 +10,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/qt/forms_qt.h"
+#include "tests/app/page_shot.h"
 
 TEST(ProjectPages, EveryPageShowsWithTheQtBackendAndFitsTheSmallScreen) {
     vb::headless::ResetForms();
@@ -24,19 +22,7 @@ TEST(ProjectPages, EveryPageShowsWithTheQtBackendAndFitsTheSmallScreen) {
                              "frmBoden1", "frmBoden1a", "frmBoden2", "frmBoden3", "frmBoden0", "frmLast0",
                              "frmLast1", "frmLast2", "frmLast3", "frmLast4", "frmAnker1", "frmAusgabe"}) {
         SCOPED_TRACE(name);
-        vb::Form& f = vb::FormByName(name);
-        f.Show(); // the safety pages do not show themselves
-        QWidget* win = vb::qtforms::WindowOf(f);
-        ASSERT_NE(win, nullptr);
-        EXPECT_TRUE(win->isVisible());
-        EXPECT_EQ(win->windowTitle().toStdString(), f.Caption());
-        const float tpp = vb::Screen::TwipsPerPixelX();
-        EXPECT_LE(f.Width() / tpp, 1024.0f);
-        EXPECT_LE(f.Height() / tpp, 768.0f);
-        const QImage shot = win->grab().toImage();
-        const std::string file =
-            (std::filesystem::temp_directory_path() / (std::string("zor_") + name + ".png")).string();
-        ASSERT_TRUE(shot.save(QString::fromStdString(file)));
+        ASSERT_NO_FATAL_FAILURE(apptest::SeiteZeigen(name));
         vb::UnloadByName(name);
     }
     vb::qtforms::Uninstall();

@@ -2,10 +2,7 @@
 // and its screenshot is saved beside the other temporary files for a look.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPixmap>
-#include <QWidget>
-#include <filesystem>
+#include <string>
 
 #include "dialogs/project/project_dialogs.h"
 #include "dialogs/stages/stage_dialogs.h"
@@ -15,6 +12,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/qt/forms_qt.h"
+#include "tests/app/page_shot.h"
 
 TEST(StagePages, EveryPageShowsWithTheQtBackendAndFitsTheSmallScreen) {
     vb::headless::ResetForms();
@@ -58,19 +56,7 @@ TEST(StagePages, EveryPageShowsWithTheQtBackendAndFitsTheSmallScreen) {
          {"frmAushub1", "frmAushub000", "frmAushub1b", "frmAushub2", "frmAushub3", "frmAushub3b",
           "frmAushub4", "frmAushub6", "frmAushub7", "frmAushub8", "frmAushub0"}) {
         SCOPED_TRACE(name);
-        vb::Form& f = vb::FormByName(name);
-        f.Show();
-        QWidget* win = vb::qtforms::WindowOf(f);
-        ASSERT_NE(win, nullptr);
-        EXPECT_TRUE(win->isVisible());
-        EXPECT_EQ(win->windowTitle().toStdString(), f.Caption());
-        const float tpp = vb::Screen::TwipsPerPixelX();
-        EXPECT_LE(f.Width() / tpp, 1024.0f);
-        EXPECT_LE(f.Height() / tpp, 768.0f);
-        const QImage shot = win->grab().toImage();
-        const std::string file =
-            (std::filesystem::temp_directory_path() / (std::string("zor_") + name + ".png")).string();
-        ASSERT_TRUE(shot.save(QString::fromStdString(file)));
+        ASSERT_NO_FATAL_FAILURE(apptest::SeiteZeigen(name));
         if (std::string(name) != "frmAushub1") vb::UnloadByName(name);
     }
     vb::qtforms::Uninstall();

@@ -17,6 +17,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "tests/design/design_fixture.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -26,28 +27,18 @@ using zorm1::P;
 
 namespace {
 
-const std::string E(13, ' '); // indent of the report lines
+using bemtest::E;
 const std::string kHEB300 = "HEB300             25170    1678   149.1    1.1     30   TBW";
 
-class BemessungTest : public ::testing::Test {
+class BemessungTest : public bemtest::BerichtTest {
 protected:
     void SetUp() override {
-        zortest::Zuruecksetzen();
-        vb::SetDecimalSeparator(',');
+        BerichtTest::SetUp();
         vb::headless::Reset();
-        zorma::Bericht.Einrueckung = E;
     }
     void TearDown() override {
-        zortest::Zuruecksetzen();
-        vb::SetDecimalSeparator(0);
+        BerichtTest::TearDown();
         vb::headless::Reset();
-    }
-    // The lines a section prints into a fresh report.
-    std::vector<std::string> Zeilen(const std::function<void()>& abschnitt) {
-        vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
-        abschnitt();
-        vb::CloseAll();
-        return zortest::Zeilen(ordner / "LPTZW");
     }
     // The whole stage (it opens the report for appending itself).
     std::vector<std::string> Stufe() {
@@ -56,19 +47,6 @@ protected:
         zormd::Bemessung();
         vb::CloseAll();
         return zortest::Zeilen(ordner / "LPTZW");
-    }
-    static bool Enthaelt(const std::vector<std::string>& z, const std::string& text) {
-        return std::find(z.begin(), z.end(), text) != z.end();
-    }
-    static bool Teil(const std::vector<std::string>& z, const std::string& stueck) {
-        return std::any_of(z.begin(), z.end(),
-                           [&](const std::string& s) { return s.find(stueck) != std::string::npos; });
-    }
-    static std::string Text(const std::vector<std::string>& z) {
-        std::string t;
-        for (const auto& s : z)
-            t += s + "\n";
-        return t;
     }
     // Soldier pile wall HEB300, spacing 2.00 m, width 0.30 m, global safety, EAB, S 240.
     static void Traegerbohlwand() {
@@ -88,28 +66,6 @@ protected:
         P.BemVerbauDruck = 30.0f;
         P.BemVerbauDruckFlag = 1;
     }
-    static void C25() {
-        P.TeilsicherheitenAn = 1;
-        P.BetonKlasse = 125.0f;
-        P.BetonFestigkeit = 0.85f * 25.0f;
-        P.StahlFestigkeit = 500.0f;
-        P.gamC_Beton = 1.5f;
-        P.gamS_Stahl = 1.15f;
-        P.fck = 25.0f;
-        P.fcd = 0.85f * 25.0f / 1.5f;
-    }
-    static void B25() {
-        P.TeilsicherheitenAn = 0;
-        P.BetonKlasse = 25.0f;
-        P.BetonFestigkeit = 17.5f;
-        P.StahlFestigkeit = 500.0f;
-        P.EtaBSt500 = 1.75f;
-        P.gamC_Beton = 1.0f;
-        P.gamS_Stahl = 1.0f;
-        P.zulTau01 = 0.75f;
-        P.zulTau02 = 1.8f;
-        P.zulTau03 = 3.0f;
-    }
     // One anchor level that takes part in the anchor section.
     static void Anker() {
         P.AnzAnkerGesamt = 1;
@@ -124,7 +80,6 @@ protected:
         zormd::AB.AnkerLminD[1] = 10.0f;
         zormd::AB.AnkerLaengeBem[1] = 12.0f;
     }
-    zortest::WorkingFolder ordner;
 };
 
 // ---------------------------------------------------------------- steel profile check
@@ -137,11 +92,11 @@ TEST_F(BemessungTest, SteelCheckOfHeb300AgreesWithTheHandCalculation) {
     const auto z = Stufe();
     // sigma(M) = 250 / 1678 * 1000 = 149.0; sigma(N) = 300 / 149.1 * 10 = 20.1; tau = 200 / 1.1 / 30 * 10.
     EXPECT_TRUE(Enthaelt(z, E + "EAB 2006, Anhang A8:")) << Text(z);
-    EXPECT_TRUE(Enthaelt(z, E + "Spannungsnachweis nach EAB,S 240, HEB300, Achsabstand = 2,00 m"));
-    EXPECT_TRUE(Enthaelt(z, E + "  sigma(M)   = 1000 *  250,0 /  1678        =  149,0 N/mm2"));
-    EXPECT_TRUE(Enthaelt(z, E + "  sigma(N)   =   10 *  300,0 / 149,1        =   20,1 N/mm2"));
-    EXPECT_TRUE(Enthaelt(z, E + "  sigma(M + N)                              =  169,1 N/mm2 < 180"));
-    EXPECT_TRUE(Enthaelt(z, E + "  tau (ca)   =   10 *  200,0 /  1,10 / 30,0 =   60,6 N/mm2 < 104"));
+    ZeilenDa(z, {"Spannungsnachweis nach EAB,S 240, HEB300, Achsabstand = 2,00 m",
+                 "  sigma(M)   = 1000 *  250,0 /  1678        =  149,0 N/mm2",
+                 "  sigma(N)   =   10 *  300,0 / 149,1        =   20,1 N/mm2",
+                 "  sigma(M + N)                              =  169,1 N/mm2 < 180",
+                 "  tau (ca)   =   10 *  200,0 /  1,10 / 30,0 =   60,6 N/mm2 < 104"});
     EXPECT_FALSE(Teil(z, "UNZULÄSSIG"));
     EXPECT_FLOAT_EQ(P.BemMinNormalkraft, 300.0f); // the stage keeps the absolute value
 }
@@ -199,7 +154,7 @@ TEST_F(BemessungTest, GatesChooseTheSections) {
         zortest::Zuruecksetzen();
         zorma::Bericht.Einrueckung = E;
         Traegerbohlwand();
-        C25();
+        bemtest::BetonC25();
         P.d1Rand = 7.0f;
         P.BPfD = 0.9f;
         P.BPfAbstand = 1.5f;
@@ -255,10 +210,10 @@ TEST_F(BemessungTest, TimberAndSteelPlatesForThirtyKilonewtonsOverTwoMetres) {
     auto z = Zeilen(zormd::HolzUndStahlplattenAusfachung);
     // d = sqrt(6 * 11.62 / 1.5) = 6.82 -> 7 cm; W = 100 * 49 / 6 = 817; sigma = 11.62 * 60 / 49 = 14.2.
     EXPECT_TRUE(Enthaelt(z, E + "Holzausfachung  S 10 ; ---> d =  7 cm   W =  817 cm3/m")) << Text(z);
-    EXPECT_TRUE(Enthaelt(z, E + "maßgeb. e ; siehe Grafik Wandbelastung    = 30,0 kN/m2"));
-    EXPECT_TRUE(Enthaelt(z, E + "  nur großflächige Gleichlast <= 10 kN/m2 :"));
-    EXPECT_TRUE(Enthaelt(z, E + "M = 30,0 * ( 2,00 - 0,24 ) ^ 2  /  8      = 11,6 kNm/m "));
-    EXPECT_TRUE(Enthaelt(z, E + "sigma = 1000 * M / W                      = 14,2 N/mm2 < 15,0"));
+    ZeilenDa(z, {"maßgeb. e ; siehe Grafik Wandbelastung    = 30,0 kN/m2",
+                 "  nur großflächige Gleichlast <= 10 kN/m2 :",
+                 "M = 30,0 * ( 2,00 - 0,24 ) ^ 2  /  8      = 11,6 kNm/m ",
+                 "sigma = 1000 * M / W                      = 14,2 N/mm2 < 15,0"});
     // t = sqrt(11.62 * 6 / 18) = 1.97 cm -> 20 mm; sigma = 11.62 * 60 / 4 = 174.2.
     EXPECT_TRUE(Enthaelt(z, E + "Ausfachung mit Stahlplatten d = 20 mm   W =   67 cm3/m"));
     EXPECT_TRUE(Enthaelt(z, E + "sigma = 1000 * M / W                      =  174 N/mm2 < 180"));
@@ -270,9 +225,9 @@ TEST_F(BemessungTest, TimberAndSteelPlatesForThirtyKilonewtonsOverTwoMetres) {
     P.BemVerbauDruckFlag = 1;
     z = Zeilen(zormd::HolzUndStahlplattenAusfachung);
     EXPECT_EQ(z.at(0), E + "EAB 2006, Anhang A9:") << Text(z);
-    EXPECT_TRUE(Enthaelt(z, E + "sigma = 1000 * M / W                      = 14,2 N/mm2 < 18,5"));
-    EXPECT_TRUE(Enthaelt(z, E + "Ausfachung mit Stahlplatten d = 15 mm   W =   38 cm3/m"));
-    EXPECT_TRUE(Enthaelt(z, E + "sigma = 1000 * M / W                      =  310 N/mm2 < 323"));
+    ZeilenDa(z, {"sigma = 1000 * M / W                      = 14,2 N/mm2 < 18,5",
+                 "Ausfachung mit Stahlplatten d = 15 mm   W =   38 cm3/m",
+                 "sigma = 1000 * M / W                      =  310 N/mm2 < 323"});
     EXPECT_FALSE(Teil(z, "nur großflächige"));
 }
 
@@ -377,7 +332,7 @@ TEST_F(BemessungTest, ShotcreteSearchEndsAtOneMetreWithAStarLine) {
 // ---------------------------------------------------------------- concrete walls
 
 TEST_F(BemessungTest, DiaphragmWallC25WithPartialFactors) {
-    C25();
+    bemtest::BetonC25();
     P.BemessungEin = 1;
     P.Wandtyp = 3;
     P.DWand = 0.8f;
@@ -387,12 +342,12 @@ TEST_F(BemessungTest, DiaphragmWallC25WithPartialFactors) {
     P.BemMaxQuerkraft = 350.0f;
     const auto z = Stufe();
     EXPECT_TRUE(Enthaelt(z, E + "EAB 2006, Anhang A7:")) << Text(z);
-    EXPECT_TRUE(Enthaelt(z, E + "Bemessung der Schlitzwand h = 80 cm; Bew. für Einflußbr.(MQ)= 1,00 m"));
-    EXPECT_TRUE(Enthaelt(z, E + "-------------------------                     Einflußbr.(N) = 1,00 m"));
-    EXPECT_TRUE(Enthaelt(z, E + "Bemessungs-Schnittgrößen S´ = S * Einflußbreite"));
-    EXPECT_TRUE(Enthaelt(z, E + "BSt 500 S; C 25/30; d1 = 8 cm; d = 72 cm; gamS = 1,15; gamC = 1,50"));
-    EXPECT_TRUE(Enthaelt(z, E + "max(abs.M)´ =  600,0 kNm;  Asz =  20,1 cm2   ;  Asd =   0,0 cm2"));
-    EXPECT_TRUE(Enthaelt(z, E + "max(abs.Q)´ =  350,0 kN ; AsBü =   3,9 cm2/m bei cot(theta) = 3,00 <---"));
+    ZeilenDa(z, {"Bemessung der Schlitzwand h = 80 cm; Bew. für Einflußbr.(MQ)= 1,00 m",
+                 "-------------------------                     Einflußbr.(N) = 1,00 m",
+                 "Bemessungs-Schnittgrößen S´ = S * Einflußbreite",
+                 "BSt 500 S; C 25/30; d1 = 8 cm; d = 72 cm; gamS = 1,15; gamC = 1,50",
+                 "max(abs.M)´ =  600,0 kNm;  Asz =  20,1 cm2   ;  Asd =   0,0 cm2",
+                 "max(abs.Q)´ =  350,0 kN ; AsBü =   3,9 cm2/m bei cot(theta) = 3,00 <---"});
     EXPECT_FALSE(Teil(z, "zul.tau01"));
     // VRdmax = 0.75 fcd b z / (cot + tan) = 0.75 * 14167 * 0.9 * 0.72 (approx.) / 3.33 > 2000 kN: r ~ 0.16.
     EXPECT_TRUE(Teil(z, "  Druckstrebe:    VEd / VRdmax = 350,0 / ")) << Text(z);
@@ -409,7 +364,7 @@ TEST_F(BemessungTest, DiaphragmWallC25WithPartialFactors) {
 }
 
 TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
-    B25();
+    bemtest::BetonB25();
     P.Wandtyp = 3;
     P.DWand = 0.8f;
     P.d1Rand = 7.5f;
@@ -432,7 +387,7 @@ TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
 }
 
 TEST_F(BemessungTest, DiaphragmWallBeyondTheLimitMomentShowsTheMarkers) {
-    C25();
+    bemtest::BetonC25();
     P.Wandtyp = 3;
     P.DWand = 0.8f;
     P.d1Rand = 8.0f;
@@ -453,7 +408,7 @@ TEST_F(BemessungTest, DiaphragmWallBeyondTheLimitMomentShowsTheMarkers) {
 }
 
 TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
-    C25();
+    bemtest::BetonC25();
     P.Wandtyp = 4;
     P.BPfDUeb = 0.9f;
     P.d1Rand = 7.0f;
@@ -464,11 +419,11 @@ TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
     const auto z = Zeilen(zormd::BohrpfahlBemessung);
     EXPECT_TRUE(Enthaelt(z, E + "Bemessung der Bohrpfähle h =  90 cm; Einflußbreite(MQ) = 1,00 m"))
         << Text(z);
-    EXPECT_TRUE(Enthaelt(z, E + "------------------------             Einflußbreite(N)  = 2,00 m"));
-    EXPECT_TRUE(Enthaelt(z, E + "BSt 500 S; C 25/30; d1 = 7 cm; d = 83 cm; gamS = 1,15; gamC = 1,50"));
-    EXPECT_TRUE(Enthaelt(z, E + "Schubbemessung analog Beton- und Stahlbetonbau, Heft 12/81, vom"));
-    EXPECT_TRUE(Enthaelt(z, E + "Dehnungszustand der erford. bzw. Mindest-Bewehrung (> 0) ausgehend."));
-    EXPECT_TRUE(Enthaelt(z, E + "            Betondehnung  eps1 = -3,50 o/oo"));
+    ZeilenDa(z, {"------------------------             Einflußbreite(N)  = 2,00 m",
+                 "BSt 500 S; C 25/30; d1 = 7 cm; d = 83 cm; gamS = 1,15; gamC = 1,50",
+                 "Schubbemessung analog Beton- und Stahlbetonbau, Heft 12/81, vom",
+                 "Dehnungszustand der erford. bzw. Mindest-Bewehrung (> 0) ausgehend.",
+                 "            Betondehnung  eps1 = -3,50 o/oo"});
     EXPECT_TRUE(Teil(z, "            Stahldehnung  eps3 = 10,9")) << Text(z);
     EXPECT_TRUE(Teil(z, "            Druckz.-Breite  bw ="));
     EXPECT_TRUE(Teil(z, "max(abs.M)´ =  800,0 kNm;  As  =  54,"));
@@ -477,7 +432,7 @@ TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
 }
 
 TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
-    B25();
+    bemtest::BetonB25();
     P.Wandtyp = 6;
     P.BPfD = 0.9f;
     P.d1Rand = 7.0f;
@@ -499,7 +454,7 @@ TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
 }
 
 TEST_F(BemessungTest, NoConvergenceSetsTheMarkersAndShowsTheBox) {
-    B25();
+    bemtest::BetonB25();
     float As = 888.0f, asw = 3.0f;
     vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
     zormd::MeldungUeberlastet(As, asw); // 888 belongs to the no-convergence message
@@ -577,7 +532,7 @@ TEST_F(BemessungTest, ConcreteClassNames) {
                   {135.0f, "C 35/45;"},
                   {140.0f, "C 40;"}};
     for (const Fall& f : faelle) {
-        C25();
+        bemtest::BetonC25();
         P.BetonKlasse = f.klasse;
         P.d1Rand = 8.0f;
         const auto z = Zeilen([] {

@@ -9,6 +9,7 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
+#include "tests/design/design_fixture.h"
 
 using zorm1::P;
 
@@ -61,25 +62,6 @@ protected:
         zorm1::ResetProjectData();
         zor::LaufZuruecksetzen();
     }
-    // C25/30 and BSt 500 with partial factors.
-    static void C25() {
-        P.TeilsicherheitenAn = 1;
-        P.BetonFestigkeit = 0.85f * 25.0f;
-        P.StahlFestigkeit = 500.0f;
-        P.gamC_Beton = 1.5f;
-        P.gamS_Stahl = 1.15f;
-        P.fck = 25.0f;
-        P.fcd = 0.85f * 25.0f / 1.5f;
-    }
-    // B 25 and BSt 500 with global safety.
-    static void B25() {
-        P.TeilsicherheitenAn = 0;
-        P.BetonFestigkeit = 17.5f;
-        P.StahlFestigkeit = 500.0f;
-        P.gamC_Beton = 1.0f;
-        P.gamS_Stahl = 1.0f;
-        P.zulTau02 = 1.8f;
-    }
     struct Ergebnis {
         float As1, As2, asw;
     };
@@ -109,7 +91,7 @@ TEST_F(RechteckTest, DesignTableRowsFollowTheParabolaRectangleBlock) {
 }
 
 TEST_F(RechteckTest, PartialFactorsBendingAndShearOfTheExampleSection) {
-    C25();
+    bemtest::BetonC25();
     // M 600: muEds = 0.6 / (0.72^2 * 14.1667) = 0.0817; the block gives omega 0.08550.
     const Ergebnis e = Tabelle(600.0f, 0.0f, 350.0f);
     const double omegaBlock = BlockFuer(0.6 / (d * d * fcd), 25.0).omega;
@@ -131,7 +113,7 @@ TEST_F(RechteckTest, PartialFactorsBendingAndShearOfTheExampleSection) {
 }
 
 TEST_F(RechteckTest, PartialFactorsCompressionReinforcementAndItsLimit) {
-    C25();
+    bemtest::BetonC25();
     // muEds 0.45: F2 = 0.11 * 0.72^2 * 14.1667 / 0.64 = 1.2623 MN; sigma2 = 700 (1 - 1.859 / 9) = 555 > fyd.
     const Ergebnis e = Tabelle(3304.8f, 0.0f, 0.0f);
     EXPECT_NEAR(e.As2, 29.03, 0.02);
@@ -146,7 +128,7 @@ TEST_F(RechteckTest, PartialFactorsCompressionReinforcementAndItsLimit) {
 }
 
 TEST_F(RechteckTest, PartialFactorsTensionExtrapolatesBelowRowZero) {
-    C25();
+    bemtest::BetonC25();
     // M 0, N +1000: MEds = -0.32 * 1000 kNm, muEds = -0.0436; omega = 0.00505 + 0.505 muEds = -0.0170;
     // As1 = 10000 (omega d fcd + 1.0) / fyd = 19.02. The shear design runs: sigma_cd = 1.25, cot theta 3.0.
     const Ergebnis e = Tabelle(0.0f, 1000.0f, 100.0f);
@@ -156,7 +138,7 @@ TEST_F(RechteckTest, PartialFactorsTensionExtrapolatesBelowRowZero) {
 }
 
 TEST_F(RechteckTest, PartialFactorsRowValuesAndEdgeCases) {
-    C25();
+    bemtest::BetonC25();
     // M 0, N 0: row 0, As1 = 10000 * 0.00505 * d * fcd / fyd.
     EXPECT_NEAR(Tabelle(0.0f, 0.0f, 0.0f).As1, 10000 * 0.00505 * d * fcd / fyd, 1e-4);
     // muEds at a row value gives the row's own omega.
@@ -185,7 +167,7 @@ TEST_F(RechteckTest, PartialFactorsRowValuesAndEdgeCases) {
 }
 
 TEST_F(RechteckTest, PartialFactorsRestoreTheStrengthsOnEveryPath) {
-    C25();
+    bemtest::BetonC25();
     const float beton = P.BetonFestigkeit, stahl = P.StahlFestigkeit;
     for (float M : {0.0f, 600.0f, 3304.8f, 5000.0f}) {
         Tabelle(M, 0.0f, 350.0f);
@@ -200,7 +182,7 @@ TEST_F(RechteckTest, PartialFactorsRestoreTheStrengthsOnEveryPath) {
 }
 
 TEST_F(RechteckTest, ShearStrutAngleCases) {
-    C25();
+    bemtest::BetonC25();
     float M = 0, V = 350, N = 0, b = 1, z = 0.6877f, h = 0.8f;
     // Fixed strut angle: CotTheta 1.2 afterwards, VRdmax of the limited free angle.
     P.CotThetaWahl = 1;
@@ -234,7 +216,7 @@ protected:
 };
 
 TEST_F(GlobalTest, ExampleSectionAgainstTheBlockOf1988) {
-    B25();
+    bemtest::BetonB25();
     // mu = 0.35 / (0.72^2 * 17.5) = 0.03858; zeta = 0.98 - 0.9375 mu = 0.9438; tau0 = 0.2 / (0.9438 * 0.72)
     // = 0.2943; tau = max(tau0^2 / 1.8, 0.4 tau0) = 0.1177; asw = 10000 * 1.75 * tau / 500 = 4.12.
     const Global g = Rechne(350.0f, 200.0f);
@@ -249,7 +231,7 @@ TEST_F(GlobalTest, ExampleSectionAgainstTheBlockOf1988) {
 }
 
 TEST_F(GlobalTest, PolynomialStaysCloseToTheBlock) {
-    B25();
+    bemtest::BetonB25();
     struct Bereich {
         double von, bis, toleranz;
     };
@@ -264,7 +246,7 @@ TEST_F(GlobalTest, PolynomialStaysCloseToTheBlock) {
 }
 
 TEST_F(GlobalTest, RangesAndLimits) {
-    B25();
+    bemtest::BetonB25();
     // M 0: nothing needed, zeta 0.98.
     const Global null = Rechne(0.0f, 200.0f);
     EXPECT_EQ(null.As1, 0.0f);
@@ -296,7 +278,7 @@ TEST_F(GlobalTest, RangesAndLimits) {
 }
 
 TEST_F(GlobalTest, UndesignableSectionsGive999) {
-    B25();
+    bemtest::BetonB25();
     // No effective depth.
     const Global ohneHoehe = Rechne(100.0f, 50.0f, 0.08f, 0.08f);
     EXPECT_EQ(ohneHoehe.As1, 999.0f);

@@ -12,16 +12,13 @@ using zorm1::P;
 namespace grafik_test {
 namespace {
 
-class Druckfigur : public GrafikTest {
+class Druckfigur : public Massstab100Test {
 protected:
     void SetUp() override {
-        GrafikTest::SetUp();
-        vb::SetDecimalSeparator('.');
-        P.Massstab = 100;
+        Massstab100Test::SetUp();
         zorg::MassstabEinrichten(*fenster_);
         fenster_->ClearLog();
     }
-    void TearDown() override { vb::SetDecimalSeparator(0); }
     static void Datei(const std::string& name, const std::string& inhalt) {
         std::ofstream f(name, std::ios::binary);
         f << inhalt;

@@ -198,16 +198,7 @@ protected:
     void SetUp() override {
         Einstellungen::SetUp();
         vb::ClearRegistry();
-        zorg::RegisterGraphicsWindows();
-        drucker_ = RecordingSurface::Printer();
-        drucker_->SetMeasure(Einfach);
-        vb::draw::SetPrinter(drucker_.get());
-        P.GanzerName = "/daten/Baugrube.zor";
-        P.Massstab = 100;
-        P.DWand = 0.6f;
-        P.AnzErd = 1;
-        P.SchichtDicke[1] = 10;
-        P.Wandtyp = 3;
+        drucker_ = FensterEinrichten();
         P.AnzLF = 1;
         P.AnzAush = 1;
         PlotDatei(Lauf(1, 1));

@@ -16,12 +16,10 @@ using zorm1::P;
 namespace grafik_test {
 namespace {
 
-class Ergebnis : public GrafikTest {
+class Ergebnis : public Massstab100Test {
 protected:
     void SetUp() override {
-        GrafikTest::SetUp();
-        vb::SetDecimalSeparator('.');
-        P.Massstab = 100;
+        Massstab100Test::SetUp();
         P.TeilsicherheitenAn = 1;
         P.Wandart = 3;
         P.WandKopf = 1;
@@ -46,7 +44,6 @@ protected:
         Knoten({0, 2, 4, 6, 8});
         zorg::MassstabEinrichten(*fenster_);
     }
-    void TearDown() override { vb::SetDecimalSeparator(0); }
     // Grid points at these depths, every state quantity 0 and a small positive wall load.
     void Knoten(const std::vector<float>& z) {
         auto& s = zorg::Grafik().plot;

@@ -20,18 +20,9 @@ protected:
         vb::headless::ResetForms();
         vb::ClearRegistry();
         vb::draw::ResetDevices();
-        zorg::RegisterGraphicsWindows();
-        drucker_ = RecordingSurface::Printer();
-        drucker_->SetMeasure(Einfach);
-        vb::draw::SetPrinter(drucker_.get());
-        P.GanzerName = "/daten/Baugrube.zor";
-        P.Massstab = 100;
+        drucker_ = FensterEinrichten();
         P.GrafikRandLinks = P.GrafikRandRechts = P.GrafikRandOben = 10;
         P.GrafikRandUnten = 10;
-        P.DWand = 0.6f;
-        P.AnzErd = 1;
-        P.SchichtDicke[1] = 10;
-        P.Wandtyp = 3;
     }
     void TearDown() override {
         vb::draw::SetPrinter(nullptr);

@@ -10,8 +10,11 @@
 #include <gtest/gtest.h>
 
 #include "frame/project_data.h"
+#include "graphics/frmZorG1.h"
 #include "graphics/zeichnen.h"
+#include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
+#include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "tests/support/working_folder.h"
 
@@ -62,6 +65,36 @@ protected:
 
     zortest::WorkingFolder ordner_;
     std::unique_ptr<RecordingSurface> fenster_;
+};
+
+// The graphics windows registered; a recording printer with the simple font metrics set as the printer
+// (the test takes it out again with vb::draw::SetPrinter(nullptr) and keeps it alive until then); the
+// small project the window tests draw: a wall 0.6 m thick of type 3 in one layer 10 m deep, at 1:100.
+inline std::unique_ptr<RecordingSurface> FensterEinrichten() {
+    zorg::RegisterGraphicsWindows();
+    auto drucker = RecordingSurface::Printer();
+    drucker->SetMeasure(Einfach);
+    vb::draw::SetPrinter(drucker.get());
+    auto& P = zorm1::P;
+    P.GanzerName = "/daten/Baugrube.zor";
+    P.Massstab = 100;
+    P.DWand = 0.6f;
+    P.AnzErd = 1;
+    P.SchichtDicke[1] = 10;
+    P.Wandtyp = 3;
+    return drucker;
+}
+
+// A drawing at scale 1:100 with '.' as the decimal separator of the numbers it prints; the separator
+// returns to the locale's afterwards.
+class Massstab100Test : public GrafikTest {
+protected:
+    void SetUp() override {
+        GrafikTest::SetUp();
+        vb::SetDecimalSeparator('.');
+        zorm1::P.Massstab = 100;
+    }
+    void TearDown() override { vb::SetDecimalSeparator(0); }
 };
 
 } // namespace grafik_test

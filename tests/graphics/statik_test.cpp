@@ -11,12 +11,10 @@ using zorm1::P;
 namespace grafik_test {
 namespace {
 
-class Statik : public GrafikTest {
+class Statik : public Massstab100Test {
 protected:
     void SetUp() override {
-        GrafikTest::SetUp();
-        vb::SetDecimalSeparator('.');
-        P.Massstab = 100;
+        Massstab100Test::SetUp();
         P.DWand = 0.5f;
         P.zAush = 4;
         P.AnzAnkerGesamt = 2;
@@ -47,7 +45,6 @@ protected:
         zorg::MassstabEinrichten(*fenster_);
         fenster_->ClearLog();
     }
-    void TearDown() override { vb::SetDecimalSeparator(0); }
     std::vector<Record> Gepunktet() const {
         std::vector<Record> r;
         for (const auto& l : Linien())

@@ -12,12 +12,10 @@ using zorm1::P;
 namespace grafik_test {
 namespace {
 
-class Stufe : public GrafikTest {
+class Stufe : public Massstab100Test {
 protected:
     void SetUp() override {
-        GrafikTest::SetUp();
-        vb::SetDecimalSeparator('.');
-        P.Massstab = 100;
+        Massstab100Test::SetUp();
         P.DWand = 0.5f;
         P.GradZuRad = 3.141593f / 180;
         auto& T = P.AushubTabelle;
@@ -35,7 +33,6 @@ protected:
         zorg::MassstabEinrichten(*fenster_);
         fenster_->ClearLog();
     }
-    void TearDown() override { vb::SetDecimalSeparator(0); }
     std::vector<Record> Dick(int16_t breite) const {
         std::vector<Record> r;
         for (const auto& l : Linien())
@@ -106,12 +103,10 @@ TEST_F(Stufe, BottomLoadsAreClippedOnCopiesAndScaledToTheLargest) {
 namespace grafik_test {
 namespace {
 
-class Kreis : public GrafikTest {
+class Kreis : public Massstab100Test {
 protected:
     void SetUp() override {
-        GrafikTest::SetUp();
-        vb::SetDecimalSeparator('.');
-        P.Massstab = 100;
+        Massstab100Test::SetUp();
         zorg::MassstabEinrichten(*fenster_);
         fenster_->ClearLog();
         std::ofstream f("DIDUVU.PLT", std::ios::binary);
@@ -119,7 +114,6 @@ protected:
         f << "1,2,3\n2,-1,10,.95\n-6,5,0,9,5,8\n"; // this one
         f << "1,2,2\n0,0,1,2\n1,1,2,2\n";          // a second record of it: not drawn
     }
-    void TearDown() override { vb::SetDecimalSeparator(0); }
 };
 
 TEST_F(Kreis, FirstRecordOfTheStageIsDrawnWithItsLegendAndWarning) {

@@ -44,13 +44,11 @@ void Datei(const std::string& name, const std::string& text) {
     std::ofstream(name, std::ios::binary) << text;
 }
 
-class Ueberlagerung : public GrafikTest {
+class Ueberlagerung : public Massstab100Test {
 protected:
     void SetUp() override {
-        GrafikTest::SetUp();
-        vb::SetDecimalSeparator('.');
+        Massstab100Test::SetUp();
         zormd::AnkerbuchZuruecksetzen();
-        P.Massstab = 100;
         ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
         L = P.BildLinks, R = P.BildRechts, T = P.BildOben, B = P.BildUnten, u = P.ZeichenEinheit;
         w = (R - L) / 6;
@@ -58,7 +56,6 @@ protected:
         yT = T + 2 * h;
         yB = B - 1.1f * h - 16 * u;
     }
-    void TearDown() override { vb::SetDecimalSeparator(0); }
 
     void Zeichnen(int16_t lf, int16_t alle) {
         fenster_->ClearLog();

@@ -18,6 +18,7 @@
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbnum.h"
 #include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/run_fixture.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -112,14 +113,12 @@ struct Abschnitt {
 };
 
 std::vector<Abschnitt> Abschnitte(const std::vector<std::string>& bericht) {
-    static const std::regex kopf(R"(^ {13}NACHWEIS DER TIEFEN GLEITFUGE   LASTFALL +(\d+),  AUSHUB +(\d+)$)");
     std::vector<Abschnitt> out;
-    for (std::size_t i = 0; i < bericht.size(); ++i) {
-        std::smatch m;
-        if (!std::regex_match(bericht[i], m, kopf)) continue;
+    for (const auto& kopf : zortest::GleitfugenKoepfe(bericht)) {
+        const std::size_t i = kopf.zeile;
         Abschnitt a;
-        a.lf = std::stoi(m[1]);
-        a.aushub = std::stoi(m[2]);
+        a.lf = kopf.lf;
+        a.aushub = kopf.aushub;
         // From the head to the closing lines (table Z and the notes of the last stage).
         std::size_t k = i;
         for (; k < bericht.size() && bericht[k].find("zAW  =") == std::string::npos; ++k)
@@ -159,35 +158,13 @@ bool Enthaelt(const std::vector<std::string>& z, const std::string& t) {
     return false;
 }
 
-class TiefeGleitfugeLauf : public ::testing::Test {
-protected:
-    void SetUp() override {
-        zortest::LaufUmgebungZuruecksetzen();
-        umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
-    }
-    void TearDown() override {
-        zortest::LaufUmgebungZuruecksetzen();
-        zorrun::StufenStandard();
-    }
-    zortest::WorkingFolder ordner_;
-    zortest::Umgebung umgebung_;
-};
+class TiefeGleitfugeLauf : public zortest::LaufTest {};
 
 // Global safety, one run; every load case keeps only its unlimited surface load (10 kN/m2, variable), so that
 // the slip bodies can be worked by hand.
 TEST_F(TiefeGleitfugeLauf, TheAnchoredSoldierPileWallGetsAnchorLengthsThatMeetTheRequiredSafety) {
-    const std::string v = zortest::VarianteSchreiben("Traegerbohlwand_verankert");
-    ASSERT_FALSE(v.empty());
-    zortest::LaufUmgebungZuruecksetzen();
-    ASSERT_TRUE(zorm1::EingabeLesen(v));
-    P.TeilsicherheitenAn = 0;
-    P.RuheProz = 0.0f;
-    P.GelaendebruchEin = 0;
+    ASSERT_TRUE(zortest::VerankertGlobalLesen(0));
     P.EtaGl = 2.2f; // both anchors of stage 3 need more than their shortest length
-    for (int lc = 1; lc <= P.AnzLF; ++lc) {
-        ASSERT_EQ(P.ErdLastXE(lc, 1), 999.0f);
-        P.AnzLastErdLF[lc] = 1;
-    }
     ASSERT_TRUE(zorm1::EingabeSchreiben("global"));
     Boden boden;
     for (int i = 1; i <= P.AnzErd; ++i) {

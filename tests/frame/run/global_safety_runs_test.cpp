@@ -30,6 +30,7 @@
 #include "platform/runtime/winfs.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/frame/run/handover_gl2.h"
+#include "tests/frame/run/run_fixture.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -76,14 +77,12 @@ struct Gleitfuge {
 };
 
 std::vector<Gleitfuge> Gleitfugen(const std::vector<std::string>& bericht) {
-    static const std::regex kopf(R"(^ {13}NACHWEIS DER TIEFEN GLEITFUGE   LASTFALL +(\d+),  AUSHUB +(\d+)$)");
     std::vector<Gleitfuge> out;
-    for (std::size_t i = 0; i < bericht.size(); ++i) {
-        std::smatch m;
-        if (!std::regex_match(bericht[i], m, kopf)) continue;
+    for (const auto& kopf : zortest::GleitfugenKoepfe(bericht)) {
+        const std::size_t i = kopf.zeile;
         Gleitfuge g;
-        g.lf = std::stoi(m[1]);
-        g.aushub = std::stoi(m[2]);
+        g.lf = kopf.lf;
+        g.aushub = kopf.aushub;
         g.hier = i + 5 < bericht.size() && bericht[i + 5] == kHier;
         std::size_t k = i + 1;
         while (k < bericht.size() && bericht[k] != kEinzug + std::string(60, '-'))
@@ -103,28 +102,8 @@ std::vector<Gleitfuge> Gleitfugen(const std::vector<std::string>& bericht) {
     return out;
 }
 
-// The items of a line of an item-list file.
-std::vector<std::string> Items(const std::string& zeile) {
-    std::vector<std::string> out;
-    std::size_t a = 0;
-    for (;;) {
-        const std::size_t e = zeile.find(',', a);
-        out.push_back(zeile.substr(a, e == std::string::npos ? std::string::npos : e - a));
-        if (e == std::string::npos) return out;
-        a = e + 1;
-    }
-}
-
-class Laeufe : public ::testing::Test {
+class Laeufe : public zortest::LaufTest {
 protected:
-    void SetUp() override {
-        zortest::LaufUmgebungZuruecksetzen();
-        umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
-    }
-    void TearDown() override {
-        zortest::LaufUmgebungZuruecksetzen();
-        zorrun::StufenStandard();
-    }
     // The variant of an example, changed and saved as "projekt".
     static std::string Projekt(const char* beispiel, const std::function<void()>& aendern) {
         const std::string v = zortest::VarianteSchreiben(beispiel);
@@ -151,8 +130,6 @@ protected:
             zorma::EingabeAuswerten();
         };
     }
-    zortest::WorkingFolder ordner_;
-    zortest::Umgebung umgebung_;
 };
 
 TEST_F(Laeufe, TheFirstRunKeepsTheDeepSlipPlaneOfEveryStageAndTheSecondPrintsItWithItsNote) {
@@ -230,7 +207,7 @@ TEST_F(Laeufe, TheFirstRunKeepsTheDeepSlipPlaneOfEveryStageAndTheSecondPrintsItW
         for (const auto& z : erster[k].zeilen) {
             if (z.find('=') != std::string::npos) continue; // the mark line under a row
             ASSERT_LT(anker, zeilen.size());
-            const auto items = Items(zeilen[anker++]);
+            const auto items = zortest::Gl2Items(zeilen[anker++]);
             ASSERT_EQ(items.size(), 5u);
             std::string laenge = vb::Format(vb::ValSingle(items[1]), "0.00");
             EXPECT_EQ(z.substr(13 + 5, 9), std::string(9 - laenge.size(), ' ') + laenge) << z;
@@ -245,7 +222,7 @@ TEST_F(Laeufe, TheSecondRunPrintsWhatTheCacheHoldsAndComputesTheCheckWhereNoCach
         // Load case 1, stage 2: the upper anchor's length changed; load case 2, stage 3: the file gone.
         auto zeilen = zortest::ZeilenAus(vb::ReadFileBytes("DOVUDUvozud.21"));
         ASSERT_FALSE(zeilen.empty());
-        auto items = Items(zeilen[0]);
+        auto items = zortest::Gl2Items(zeilen[0]);
         ASSERT_EQ(items.size(), 5u);
         items[1] = "12.34";
         zeilen[0] = items[0] + "," + items[1] + "," + items[2] + "," + items[3] + "," + items[4];

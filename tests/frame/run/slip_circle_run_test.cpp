@@ -21,6 +21,7 @@
 #include "slipcircle/frmIterZeig.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/frame/run/handover_gl2.h"
+#include "tests/frame/run/run_fixture.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -32,16 +33,6 @@ using zorm1::P;
 constexpr double kPi = 3.14159265358979;
 constexpr double kGrad = kPi / 180.0;
 
-std::vector<std::string> Items(const std::string& zeile) {
-    std::vector<std::string> out;
-    std::size_t a = 0;
-    for (;;) {
-        const std::size_t e = zeile.find(',', a);
-        out.push_back(zeile.substr(a, e == std::string::npos ? std::string::npos : e - a));
-        if (e == std::string::npos) return out;
-        a = e + 1;
-    }
-}
 double Wert(const std::string& s) {
     return vb::ValSingle(s);
 }
@@ -166,31 +157,13 @@ double Sicherheit(const Schnitt& s, double xM, double zM, double R) {
     return eta;
 }
 
-class GleitkreisLauf : public ::testing::Test {
+class GleitkreisLauf : public zortest::LaufTest {
 protected:
-    void SetUp() override {
-        zortest::LaufUmgebungZuruecksetzen();
-        umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
-    }
-    void TearDown() override {
-        zortest::LaufUmgebungZuruecksetzen();
-        zorrun::StufenStandard();
-    }
     // The anchored soldier pile wall with global safety and the slip circle; every load case keeps only its
     // unlimited surface load. Returns the section of the slice calculation (without foot and anchors).
     Schnitt Projekt() {
         Schnitt s;
-        const std::string v = zortest::VarianteSchreiben("Traegerbohlwand_verankert");
-        EXPECT_FALSE(v.empty());
-        zortest::LaufUmgebungZuruecksetzen();
-        EXPECT_TRUE(zorm1::EingabeLesen(v));
-        P.TeilsicherheitenAn = 0;
-        P.RuheProz = 0.0f;
-        P.GelaendebruchEin = 1;
-        for (int lc = 1; lc <= P.AnzLF; ++lc) {
-            EXPECT_EQ(P.ErdLastXE(lc, 1), 999.0f);
-            P.AnzLastErdLF[lc] = 1;
-        }
+        EXPECT_TRUE(zortest::VerankertGlobalLesen(1));
         s.q = P.ErdLastPv(1, 1);
         s.qStaendig = P.ErdLastDauer(1, 1) / 100.0;
         for (int i = 1; i <= P.AnzErd; ++i) {
@@ -207,8 +180,6 @@ protected:
         zortest::LaufUmgebungZuruecksetzen();
         return s;
     }
-    zortest::WorkingFolder ordner_;
-    zortest::Umgebung umgebung_;
 };
 
 TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndependentSliceCalculation) {
@@ -229,7 +200,7 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
     {
         const auto z = zortest::Zeilen("DIDUVU.PLT");
         for (std::size_t i = 0; i < z.size();) {
-            const int n = Ganz(Items(z[i]).at(2));
+            const int n = Ganz(zortest::Gl2Items(z[i]).at(2));
             plt.emplace_back(z.begin() + static_cast<std::ptrdiff_t>(i),
                              z.begin() + static_cast<std::ptrdiff_t>(std::min(z.size(), i + 2 + n)));
             i += 2 + static_cast<std::size_t>(n);
@@ -237,7 +208,7 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
     }
     ASSERT_EQ(plt.size(), erg.size());
     for (const auto& zeile : erg) {
-        const auto w = Items(zeile);
+        const auto w = zortest::Gl2Items(zeile);
         ASSERT_EQ(w.size(), 8u);
         const int lf = Ganz(w[0]), aushub = Ganz(w[1]), status = Ganz(w[6]);
         const double xM = Wert(w[2]), zM = Wert(w[3]), R = Wert(w[4]), eta = Wert(w[5]);
@@ -284,17 +255,17 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
         // 50-step polygon) or on the run-outs.
         const auto& p = plt.at(static_cast<std::size_t>(lf - 1));
         ASSERT_GE(p.size(), 4u);
-        EXPECT_EQ(Items(p[1]), (std::vector<std::string>{w[2], w[3], w[4], w[5]}));
+        EXPECT_EQ(zortest::Gl2Items(p[1]), (std::vector<std::string>{w[2], w[3], w[4], w[5]}));
         const double xL = xM - R / 2, xE = xM + R * std::sin(85 * kGrad);
         for (std::size_t k = 2; k < p.size(); ++k) {
-            const auto pt = Items(p[k]);
+            const auto pt = zortest::Gl2Items(p[k]);
             const double x = Wert(pt.at(0)), z = Wert(pt.at(1));
             if (x > xL + 0.01 && x < xE - 0.01) {
                 EXPECT_LE(std::hypot(x - xM, z - zM), R + 0.005) << p[k];
                 EXPECT_GE(std::hypot(x - xM, z - zM), R * std::cos(1.15 * kGrad) - 0.005) << p[k];
             }
         }
-        const auto erster = Items(p[2]), letzter = Items(p.back());
+        const auto erster = zortest::Gl2Items(p[2]), letzter = zortest::Gl2Items(p.back());
         EXPECT_NEAR(Wert(erster[1]), s.Oberflaeche(Wert(erster[0])), 0.01) << p[2];
         EXPECT_NEAR(Wert(letzter[1]), s.Oberflaeche(Wert(letzter[0])), 0.01) << p.back();
     }
@@ -311,7 +282,7 @@ TEST_F(GleitkreisLauf, ClosingTheProgressWindowCancelsTheSearchAndTheRunEnds) {
     const auto erg = zortest::Zeilen("DIDUVU.ERG");
     ASSERT_EQ(erg.size(), 2u); // one record per load case, all cancelled
     for (const auto& zeile : erg)
-        EXPECT_EQ(Items(zeile).at(6), "3") << zeile;
+        EXPECT_EQ(zortest::Gl2Items(zeile).at(6), "3") << zeile;
     // The table says so for each load case; the report ends as after every run.
     const auto bericht = zortest::Zeilen("LPTZW");
     int stern = 0;

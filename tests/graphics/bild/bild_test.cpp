@@ -17,37 +17,20 @@
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/vbnum.h"
+#include "tests/graphics/bild/bild_fixture.h"
 #include "tests/support/working_folder.h"
 
+using bild_test::Datei;
+using bild_test::Dunkel;
 using zorm1::P;
 
 namespace {
 
-std::string Ausgabe(const std::string& befehl) {
-    std::string out;
-    if (FILE* p = ::popen(befehl.c_str(), "r")) {
-        char buf[4096];
-        for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;)
-            out.append(buf, n);
-        ::pclose(p);
-    }
-    return out;
-}
-
 class Bild : public ::testing::Test {
 protected:
     void SetUp() override {
-        vb::draw::qt::EnsureQtApp();
-        vb::draw::ResetDevices();
-        zorm1::ResetProjectData();
-        zorg::GrafikZuruecksetzen();
-        vb::SetDecimalSeparator('.');
+        bild_test::Grundstellung('.');
         P.GradZuRad = 3.141593f / 180.0f;
-        P.GrafikFontName = "Arial";
-        P.GrafikFontSize = 8.25f;
-        P.Massstab = 100;
-        P.GrafikRandLinks = P.GrafikRandRechts = P.GrafikRandOben = 10;
-        P.GrafikRandUnten = 10;
         P.GanzerName = (std::filesystem::current_path() / "Baugrube Nord.zor").string();
         P.DWand = 0.6f;
         P.Wandtyp = 3;
@@ -121,18 +104,6 @@ protected:
         vb::draw::SetPrinter(nullptr);
         vb::SetDecimalSeparator(0);
     }
-    // Where the files go: ZOR_BILD_ORDNER, else the test's own folder.
-    std::string Datei(const std::string& name) const {
-        const char* o = std::getenv("ZOR_BILD_ORDNER");
-        return o ? (std::filesystem::path(o) / name).string() : name;
-    }
-    static int Dunkel(const QImage& img) {
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (qGray(img.pixel(x, y)) < 128) ++n;
-        return n;
-    }
     zortest::WorkingFolder ordner_;
 };
 
@@ -148,7 +119,7 @@ TEST_F(Bild, SystemAndStaticsPicturesRenderToPng) {
 }
 
 TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
-    if (Ausgabe("command -v pdftotext").empty()) GTEST_SKIP() << "poppler-utils missing";
+    if (!bild_test::PdfTextDa()) GTEST_SKIP() << "poppler-utils missing";
     auto drucker = std::make_unique<vb::draw::qt::PrinterSurface>(vb::draw::qt::PrinterSurface::Target::Pdf);
     vb::draw::SetPrinter(drucker.get());
     for (int16_t h504 : {0, -1}) {
@@ -158,7 +129,7 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
         ASSERT_FALSE(pdf.empty());
         EXPECT_NE(pdf.find("B102"), std::string::npos) << pdf; // named after the project and the tag
         EXPECT_NE(pdf.find("Baugrube Nord"), std::string::npos) << pdf;
-        const std::string text = Ausgabe("pdftotext -layout '" + pdf + "' -");
+        const std::string text = bild_test::PdfText(pdf);
         EXPECT_NE(text.find("B102 zu "), std::string::npos) << text;
         EXPECT_NE(text.find("Baugrube Nord"), std::string::npos);
         if (const char* o = std::getenv("ZOR_BILD_ORDNER"))

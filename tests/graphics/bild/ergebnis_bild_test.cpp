@@ -22,22 +22,12 @@
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/vbnum.h"
+#include "tests/graphics/bild/bild_fixture.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;
 
 namespace {
-
-std::string Befehl(const std::string& befehl) {
-    std::string out;
-    if (FILE* p = ::popen(befehl.c_str(), "r")) {
-        char buf[4096];
-        for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;)
-            out.append(buf, n);
-        ::pclose(p);
-    }
-    return out;
-}
 
 // Earth pressure on the wall (kN/m2) and the mobilised resistance in front of it below the excavation.
 float Erddruck(float z) {
@@ -50,16 +40,7 @@ float Widerstand(float z) {
 class ErgebnisBild : public ::testing::Test {
 protected:
     void SetUp() override {
-        vb::draw::qt::EnsureQtApp();
-        vb::draw::ResetDevices();
-        zorm1::ResetProjectData();
-        zorg::GrafikZuruecksetzen();
-        vb::SetDecimalSeparator(',');
-        P.GrafikFontName = "Arial";
-        P.GrafikFontSize = 8.25f;
-        P.Massstab = 100;
-        P.GrafikRandLinks = P.GrafikRandRechts = P.GrafikRandOben = 10;
-        P.GrafikRandUnten = 10;
+        bild_test::Grundstellung(',');
         P.GanzerName = (std::filesystem::current_path() / "Baugrube Süd.zor").string();
         P.TeilsicherheitenAn = 1;
         P.Wandart = 2;
@@ -149,10 +130,6 @@ protected:
         std::ofstream("ZOREwid.11") << "3\r\n4.5,0\r\n8,-98\r\n8.6,-114.8\r\n";
         std::ofstream("ZOREwidVerw.11") << "4.5,0\r\n5.5,21\r\n6.5,38\r\n7.5,30\r\n8,12\r\n";
     }
-    std::string Datei(const std::string& name) const {
-        const char* o = std::getenv("ZOR_BILD_ORDNER");
-        return o ? (std::filesystem::path(o) / name).string() : name;
-    }
     zortest::WorkingFolder ordner_;
 };
 
@@ -160,17 +137,12 @@ TEST_F(ErgebnisBild, ResultPictureRendersToPng) {
     vb::draw::qt::ImageSurface img(1100, 1400);
     img.SetAntialiasing(true);
     ASSERT_TRUE(zorg::BildZeichnen(img, zorg::kErgebnis, 1, 1));
-    int dunkel = 0;
-    const QImage& bild = img.Image();
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            dunkel += qGray(bild.pixel(x, y)) < 128;
-    EXPECT_GT(dunkel, 10000);
-    EXPECT_TRUE(img.SavePng(Datei("ergebnis.png")));
+    EXPECT_GT(bild_test::Dunkel(img.Image()), 10000);
+    EXPECT_TRUE(img.SavePng(bild_test::Datei("ergebnis.png")));
 }
 
 TEST_F(ErgebnisBild, ResultPicturePrintsInBothOrientations) {
-    if (Befehl("command -v pdftotext").empty()) GTEST_SKIP() << "poppler-utils missing";
+    if (!bild_test::PdfTextDa()) GTEST_SKIP() << "poppler-utils missing";
     auto drucker = std::make_unique<vb::draw::qt::PrinterSurface>(vb::draw::qt::PrinterSurface::Target::Pdf);
     vb::draw::SetPrinter(drucker.get());
     for (int16_t quer : {0, 1}) {
@@ -181,13 +153,13 @@ TEST_F(ErgebnisBild, ResultPicturePrintsInBothOrientations) {
             ASSERT_TRUE(zorg::BildDrucken(*drucker, zorg::kErgebnis, 1, 1, 3));
             const std::string pdf = drucker->LastDocumentFile();
             ASSERT_FALSE(pdf.empty());
-            const std::string text = Befehl("pdftotext -layout '" + pdf + "' -");
+            const std::string text = bild_test::PdfText(pdf);
             for (const char* t : {"(d) Erddruck", "(k) Sum V = -12,3 kN/m", "B103 zu ", "4,50 Aushub"})
                 EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
             const std::string name =
                 std::string("ergebnis_") + (quer ? "quer" : "hoch") + (h504 ? "_h504" : "") + ".pdf";
             if (std::getenv("ZOR_BILD_ORDNER"))
-                std::filesystem::copy_file(pdf, Datei(name),
+                std::filesystem::copy_file(pdf, bild_test::Datei(name),
                                            std::filesystem::copy_options::overwrite_existing);
         }
     }

@@ -23,9 +23,12 @@
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbnum.h"
+#include "tests/graphics/bild/bild_fixture.h"
 #include "tests/graphics/plot_schreiber.h"
 #include "tests/support/working_folder.h"
 
+using bild_test::Datei;
+using bild_test::Dunkel;
 using zorm1::P;
 
 namespace {
@@ -51,19 +54,6 @@ grafik_test::SatzText Stufe(int stufe, float zAush, float faktor) {
     t.summeV = 40 * faktor;
     t.summeV2 = 30 * faktor;
     return t;
-}
-
-std::string Datei(const std::string& name) {
-    const char* o = std::getenv("ZOR_BILD_ORDNER");
-    return o ? (std::filesystem::path(o) / name).string() : name;
-}
-
-int Dunkel(const QImage& img) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 128) ++n;
-    return n;
 }
 
 TEST(FensterBild, EnvelopeWithTheSettingsFramesOpenIsShownOnTheScreen) {
