@@ -175,6 +175,19 @@ TEST_F(DeepSlipSection, SafetyEqualToTheRequiredOneAndUtilisationsBelow103AreNot
     }
 }
 
+// An anchor force of 0 puts no force into the slip body: the row shows the sum 0.00, the possible force
+// 0.00 and a note, and neither the stand-in 99999.00 nor a safety.
+TEST_F(DeepSlipSection, NoAnchorForceInTheSlipBodyPrintsZerosAndANote) {
+    Projekt(0.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    const auto z = Bericht();
+    EXPECT_TRUE(Enthaelt(z, "              1.50    10.00       0.00      0.00   keine Ankerkraft im Gleitkörper"));
+    for (const auto& l : z) {
+        EXPECT_EQ(l.find("99999"), std::string::npos) << l;
+        EXPECT_EQ(l.find("999.00"), std::string::npos) << l;
+        EXPECT_EQ(l.find("UNZUL"), std::string::npos) << l;
+    }
+}
+
 TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {
     Projekt(120.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     P.TeilsicherheitenAn = 1;

@@ -285,6 +285,9 @@ TEST_F(Bild, ForcePolygonOfEveryRecordOfARealRunCloses) {
         zorg::PlotSatz s;
         std::string fehler;
         ASSERT_TRUE(zorg::PlotLesen(f.nr(), s, fehler)) << fehler;
+        // one record of A, B and C per stage, in the order load case, then stage
+        EXPECT_EQ(s.LFNr, i / P.AnzAush + 1);
+        EXPECT_EQ(s.AushNr, i % P.AnzAush + 1);
         const float* g = s.GlfWert;
         if (!(g[9] > 0)) continue; // no deep slip plane in this stage
         ++geprueft;
