@@ -155,6 +155,17 @@ TEST_F(Fenster, JumpMenuIsShownFromSixPicturesOnAndTheBoxTakesAnyNumber) {
     vb::FormByName("frmZorG1");
 }
 
+// "Programm beenden" while the pictures wait: the end of the program leaves the wait, no window stays
+// and the plot file is closed.
+TEST_F(Fenster, TheProgramsEndDuringTheWaitLeavesNoWindowAndNoOpenPlotFile) {
+    Lauf(1, 2);
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::call([] { vb::End(); });
+    EXPECT_THROW(vb::FormByName("frmZorG1"), vb::ProgramEnd);
+    EXPECT_EQ(vb::LoadedForm("frmZorG1"), nullptr);
+    EXPECT_EQ(vb::FreeFile(), 1);
+}
+
 TEST_F(Fenster, AnEndRequestFromOutsideEndsTheWaitAndTheLoadingCallReturns) {
     Lauf(1, 2);
     vb::script::menu("frmZorG1.mnuWeiter");
