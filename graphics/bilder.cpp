@@ -39,7 +39,8 @@ bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf) {
     return true;
 }
 
-bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bildNr) {
+bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bildNr,
+                 const std::function<void()>& gezeichnet) {
     using zorm1::P;
     const std::string tag = "B" + vb::Trim(vb::Str(static_cast<int16_t>(bildNr + 100)));
     d.SetDocumentName(P.GanzerName, tag);
@@ -48,6 +49,7 @@ bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bil
         d.KillDoc();
         return false;
     }
+    if (gezeichnet) gezeichnet();
     GrafikRandLoeschen(d);
     SchriftKlein(d);
     const std::string text = tag + " zu " + P.GanzerName;

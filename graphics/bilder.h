@@ -14,8 +14,10 @@ bool BildZeichnen(Flaeche& z, int16_t art, int16_t stufe, int16_t lf);
 
 // Prints the picture as one document named after the project and its tag "B" & 100 + bildNr, with
 // the tag and the project's name in its lower left corner and the header boxes or the page number.
-// False (no document) when the printer's margins leave no drawing area.
-bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bildNr);
+// False (no document) when the printer's margins leave no drawing area. `gezeichnet` runs once the
+// picture's drawers are done, before the tag and the boxes (the window's pause and pointer).
+bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bildNr,
+                 const std::function<void()>& gezeichnet = nullptr);
 
 // Picture 1 (art 0) or the system part of the statics picture of stage stufe (art 1).
 void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe);

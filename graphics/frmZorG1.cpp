@@ -113,8 +113,15 @@ void frmZorG1::BildDrucken(int16_t stufe, int16_t lf) {
     if (folge_.anf.Ende || !loaded()) return;
     auto& d = vb::draw::Printer();
     DruckOk.setVisible(true);
+    // The hourglass while the picture goes to the printer; once drawn, a second's pause, then the
+    // pointer comes back (the platform's Sleep: headless runs count it and do not wait).
+    setMousePointer(vb::vbHourglass);
     einst.EinstellungenAnzeigen();
-    const bool ok = zorg::BildDrucken(d, folge_.BildTyp, stufe, lf, folge_.BildNr);
+    const bool ok = zorg::BildDrucken(d, folge_.BildTyp, stufe, lf, folge_.BildNr, [this] {
+        vb::Sleep(1000);
+        setMousePointer(vb::vbDefault);
+    });
+    setMousePointer(vb::vbDefault);
     DruckOk.setVisible(false);
     if (!ok) {
         vb::MsgBox("Die Ränder lassen keinen Platz für das Bild: bitte kleinere Ränder wählen.",

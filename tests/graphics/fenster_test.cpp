@@ -58,6 +58,64 @@ TEST_F(Fenster, PrintingAPictureMakesOneDocumentTaggedWithPictureAndProject) {
     EXPECT_FALSE(vb::IsOpen(1));
 }
 
+// A printer that notes the graphics window's mouse pointer and the time slept at the first line of each
+// document and when a document ends.
+class ZeugenDrucker : public RecordingSurface {
+public:
+    ZeugenDrucker() : RecordingSurface(true, kA4PrintableWidth, kA4PrintableHeight, 1440.0 / 600, 600) {}
+    struct Stand {
+        int16_t zeiger;
+        int geschlafen;
+    };
+    std::vector<Stand> beimZeichnen, amEnde;
+    bool neu = true;
+
+protected:
+    static Stand Jetzt() {
+        const vb::Form* f = vb::LoadedForm("frmZorG1");
+        return {f ? f->MousePointer() : int16_t{-1}, vb::headless::SleptMs()};
+    }
+    void DoLine(const vb::draw::LineCall& c) override {
+        if (neu) beimZeichnen.push_back(Jetzt());
+        neu = false;
+        RecordingSurface::DoLine(c);
+    }
+    void DoEndDoc() override {
+        amEnde.push_back(Jetzt());
+        neu = true;
+        RecordingSurface::DoEndDoc();
+    }
+};
+
+// While a picture goes to the printer the window shows the hourglass; after the drawing a pause of one
+// second (counted by the headless backend, not waited), then the pointer is back before the page is sent.
+TEST_F(Fenster, APrintoutShowsTheHourglassAndPausesASecondBeforeThePageIsSent) {
+    ZeugenDrucker zeuge;
+    zeuge.SetMeasure(Einfach);
+    vb::draw::SetPrinter(&zeuge);
+    Lauf(1, 3);
+    int vorher = -1;
+    vb::script::call([&] { vorher = vb::headless::SleptMs(); });
+    vb::script::menu("frmZorG1.mnuAlleBilderDrucken");
+    vb::script::call([&] {
+        EXPECT_EQ(vb::LoadedForm("frmZorG1")->MousePointer(), vb::vbDefault);
+    });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    ASSERT_EQ(zeuge.amEnde.size(), 8u); // pictures 1 to 8
+    ASSERT_EQ(zeuge.beimZeichnen.size(), 8u);
+    for (std::size_t k = 0; k < zeuge.amEnde.size(); ++k) {
+        SCOPED_TRACE(k + 1);
+        EXPECT_EQ(zeuge.beimZeichnen[k].zeiger, vb::vbHourglass);
+        EXPECT_LT(zeuge.beimZeichnen[k].geschlafen - vorher, 1000 * static_cast<int>(k + 1));
+        EXPECT_EQ(zeuge.amEnde[k].zeiger, vb::vbDefault);
+        // a second per document, plus the wait's own 10 ms steps between the pictures at most
+        EXPECT_GE(zeuge.amEnde[k].geschlafen - vorher, 1000 * static_cast<int>(k + 1));
+        EXPECT_LT(zeuge.amEnde[k].geschlafen - vorher, 1000 * static_cast<int>(k + 1) + 200);
+    }
+    vb::draw::SetPrinter(drucker_.get());
+}
+
 TEST_F(Fenster, AllFollowingPicturesFromPictureTwoOfEightMakeSevenDocuments) {
     Lauf(1, 3);
     vb::script::menu("frmZorG1.mnuWeiter");
@@ -86,6 +144,17 @@ TEST_F(Fenster, JumpMenuIsShownFromSixPicturesOnAndTheBoxTakesAnyNumber) {
     });
     vb::script::close("frmZorG1");
     vb::FormByName("frmZorG1");
+}
+
+// "Programm beenden" while the pictures wait: the end of the program leaves the wait, no window stays
+// and the plot file is closed.
+TEST_F(Fenster, TheProgramsEndDuringTheWaitLeavesNoWindowAndNoOpenPlotFile) {
+    Lauf(1, 2);
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::call([] { vb::End(); });
+    EXPECT_THROW(vb::FormByName("frmZorG1"), vb::ProgramEnd);
+    EXPECT_EQ(vb::LoadedForm("frmZorG1"), nullptr);
+    EXPECT_EQ(vb::FreeFile(), 1);
 }
 
 TEST_F(Fenster, AnEndRequestFromOutsideEndsTheWaitAndTheLoadingCallReturns) {

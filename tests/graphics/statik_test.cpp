@@ -84,6 +84,24 @@ TEST_F(Statik, AnchorPointTakesTheInclinationOfItsOwnLevelsRow) {
     EXPECT_EQ(t->angleTenths, -200);
 }
 
+// The grout body's axis runs 1.2 x L either side of the anchor point, at most 2.5 m: 2.4 m long for a 1 m
+// anchor, 5 m for 9 m; its ends lie on the anchor's line (20 degrees from the wall face at 2 m).
+TEST_F(Statik, GroutBodyIsTwiceOnePointTwoAnchorLengthsLongAndAtMostFiveMetres) {
+    const double a = 20 * 3.141593 / 180;
+    for (const auto& [L, laenge] : {std::pair{1.0f, 2.4}, std::pair{9.0f, 5.0}}) {
+        SCOPED_TRACE(L);
+        zorg::Grafik().plot.AnkerPlotLaenge = {0, L};
+        fenster_->ClearLog();
+        zorg::StatikZeichnen(*fenster_, 1, 1);
+        const double x0 = (L - laenge / 2) * std::cos(a) - 0.5, z0 = 2 + (L - laenge / 2) * std::sin(a);
+        const double x1 = (L + laenge / 2) * std::cos(a) - 0.5, z1 = 2 + (L + laenge / 2) * std::sin(a);
+        int achsen = 0;
+        for (const auto& l : Linien())
+            if (std::hypot(l.x1 - x0, l.y1 - z0) < 1e-3 && std::hypot(l.x2 - x1, l.y2 - z1) < 1e-3) ++achsen;
+        EXPECT_EQ(achsen, 1);
+    }
+}
+
 TEST_F(Statik, ForcePolygonClosesAndGPIsTwentyMillimetresLong) {
     const auto k = zorg::KrafteckZeichnen(*fenster_, zorg::Grafik().plot, 1.0f, 1.0f);
     ASSERT_EQ(k.punkte.size(), 6u); // start, G+P, Ea, Q, anchor force, E1 (no cohesion)

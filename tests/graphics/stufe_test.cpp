@@ -55,6 +55,26 @@ TEST_F(Stufe, SupportWedgePointsAlongTheInclinationOfItsLevelsRow) {
     EXPECT_NE(Text("3.00"), nullptr);
 }
 
+// The wall thickness is dimensioned in centimetres over the wall only when it is thicker than 0.10 m.
+TEST_F(Stufe, WallThicknessOfSixtyCentimetresIsDimensionedAndTenCentimetresIsNot) {
+    P.AnzErd = 1;
+    P.SchichtDicke[1] = 10;
+    for (const auto& [d, text] : {std::pair{0.6f, "60"}, std::pair{0.1f, ""}}) {
+        SCOPED_TRACE(d);
+        P.DWand = d;
+        fenster_->ClearLog();
+        zorg::SystemZeichnen(*fenster_, 0, 0);
+        // the two ticks at the wall faces, 16 units high, below the top edge
+        int striche = 0;
+        for (const auto& l : Linien())
+            if (l.x1 == l.x2 && (std::fabs(l.x1) < 1e-6 || std::fabs(l.x1 + d) < 1e-6) &&
+                std::fabs(std::fabs(l.y2 - l.y1) - 16 * P.ZeichenEinheit) < 1e-5)
+                ++striche;
+        EXPECT_EQ(striche, *text ? 2 : 0);
+        EXPECT_EQ(Text("60") != nullptr, *text != 0);
+    }
+}
+
 TEST_F(Stufe, FlatBottomIsOneThickLineAndWaterOf99IsNotDrawn) {
     zorg::WasserAnkerZeichnen(*fenster_, 2);
     int boden = 0;

@@ -6,6 +6,7 @@
 
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
+#include "platform/runtime/vbfile.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 #include "verification/anchor_files.h"
@@ -44,6 +45,15 @@ TEST_F(AnchorFiles, LevelsFromTheInputEvaluation) {
 TEST_F(AnchorFiles, MoreThanThirteenLevelsAbandonTheCalculation) {
     std::ofstream("ZORGLFR") << "1.5,14\r\n";
     EXPECT_THROW(zormd::GlfrDateiLesen(), zor::CalcAbort);
+    // The working file of the run: its count in the head line, after the safety.
+    std::ofstream("ZORGLF.") << "1.5,14,0,0\r\n";
+    try {
+        zormd::GlfLesen();
+        ADD_FAILURE() << "no abandon";
+    } catch (const zor::CalcAbort& e) {
+        EXPECT_NE(std::string(e.what()).find("ZORGLF."), std::string::npos);
+    }
+    EXPECT_EQ(vb::FreeFile(), 1); // the file is closed before the message
 }
 
 TEST_F(AnchorFiles, MaximaOverStagesAndLoadCasesTravelThroughTheWorkingFile) {

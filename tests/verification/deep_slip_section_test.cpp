@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
@@ -138,6 +139,53 @@ TEST_F(DeepSlipSection, VerdictMarks) {
     EXPECT_TRUE(z.empty());
     EXPECT_EQ(N.AnzAnkerGlf, 0);
     EXPECT_EQ(N.AnzSteifen, 0);
+}
+
+// The marks' thresholds: a safety exactly equal to the required one is not marked; in partial factors a
+// utilisation of 1.02 or 1.029 is not marked, 1.031 is. The possible force does not depend on the anchor
+// force, so the force for a wanted utilisation is scaled from a first evaluation.
+TEST_F(DeepSlipSection, SafetyEqualToTheRequiredOneAndUtilisationsBelow103AreNotMarked) {
+    Bericht();
+    const float eta = GF.GlfWertAnker[1] / GF.GlfSummeAh[1];
+    // The required safety comes with the levels' file, printed with nine digits.
+    for (const auto& [etaGl, mark] : {std::pair{eta, false}, std::pair{eta + 0.00001f, true}}) {
+        char kopf[32];
+        std::snprintf(kopf, sizeof kopf, "%.9g,1\r\n", static_cast<double>(etaGl));
+        Projekt(100.0f, (kopf + std::string("1.5,15,10,10\r\n")).c_str());
+        const auto z = Bericht();
+        EXPECT_EQ(P.EtaGl, etaGl);
+        EXPECT_EQ(Enthaelt(z, "UNZUL.<---"), mark);
+    }
+
+    auto teil = [this](float ah) {
+        Projekt(ah, "1.5,1\r\n1.5,15,10,10\r\n");
+        P.TeilsicherheitenAn = 1;
+        P.gamMittel = 1.2f;
+        P.gamEWirk = 1.2f;
+        P.gamReWirk = 1.3f;
+        return Bericht();
+    };
+    teil(100.0f);
+    const double u100 = 1.0 / GF.GlfEtaAnker[1];
+    for (const auto& [u, mark] : {std::pair{1.02, false}, std::pair{1.029, false}, std::pair{1.031, true}}) {
+        SCOPED_TRACE(u);
+        const auto z = teil(static_cast<float>(100.0 * u / u100));
+        EXPECT_NEAR(1.0 / GF.GlfEtaAnker[1], u, 1e-4);
+        EXPECT_EQ(Enthaelt(z, "UNZUL.<---"), mark);
+    }
+}
+
+// An anchor force of 0 puts no force into the slip body: the row shows the sum 0.00, the possible force
+// 0.00 and a note, and neither the stand-in 99999.00 nor a safety.
+TEST_F(DeepSlipSection, NoAnchorForceInTheSlipBodyPrintsZerosAndANote) {
+    Projekt(0.0f, "1.5,1\r\n1.5,15,10,10\r\n");
+    const auto z = Bericht();
+    EXPECT_TRUE(Enthaelt(z, "              1.50    10.00       0.00      0.00   keine Ankerkraft im Gleitkörper"));
+    for (const auto& l : z) {
+        EXPECT_EQ(l.find("99999"), std::string::npos) << l;
+        EXPECT_EQ(l.find("999.00"), std::string::npos) << l;
+        EXPECT_EQ(l.find("UNZUL"), std::string::npos) << l;
+    }
 }
 
 TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {

@@ -356,8 +356,10 @@ TEST_F(Plotsatz, RecordCWithATrialPlaneListOnlyFromItsStageAndTheLongestAnchorOf
     vb::Kill("zzzplot2");
     zormd::PlotSatzAnhaengen("C", "zzzplot2");
     EXPECT_EQ(zortest::Zeilen("zzzplot2")[6], "8,20,0,0,0,0,0,0,0,6,99");
-    zor::LaufZuruecksetzen(); // a new run starts without the anchor length of the last one
+    N.GlfMaxGesamt = 30.0f;
+    zor::LaufZuruecksetzen(); // a new run starts without the anchor length and slip-plane extent of the last
     EXPECT_EQ(N.AnkerLaengeMax, 0.0f);
+    EXPECT_EQ(N.GlfMaxGesamt, 0.0f);
 }
 
 } // namespace

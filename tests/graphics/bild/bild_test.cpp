@@ -156,9 +156,9 @@ namespace {
 // The anchored example calculated by the headless program in the current folder; the name of its variant.
 // The example's first stage is a cantilever on a free earth support, which the statics stops at; its
 // variant is solved in every stage.
-std::string VerankertRechnen() {
+std::string Rechnen(const char* beispiel) {
     namespace fs = std::filesystem;
-    const std::string name = zortest::VarianteSchreiben("Traegerbohlwand_verankert");
+    const std::string name = zortest::VarianteSchreiben(beispiel);
     if (name.empty()) return "";
     const std::string ordner = fs::current_path().string();
     const std::string befehl = "cd '" + ordner + "' && mkdir -p xdg && XDG_DATA_HOME='" + ordner + "/xdg' '" +
@@ -166,49 +166,75 @@ std::string VerankertRechnen() {
     if (std::system(befehl.c_str()) != 0 || !fs::exists("ZZZPLOT2")) return "";
     return name;
 }
+std::string VerankertRechnen() {
+    return Rechnen("Traegerbohlwand_verankert");
+}
 
+// Every example's variant calculated by the headless program; every picture of its sequence drawn on an
+// image, and its last picture (an envelope, or the result picture of a single stage) printed in portrait
+// and in landscape, with and without the boxes.
 TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
-    const std::string name = VerankertRechnen();
-    ASSERT_FALSE(name.empty());
-    zorm1::ResetProjectData();
-    zorg::GrafikZuruecksetzen();
-    P.GradZuRad = 3.141593f / 180.0f;
-    ASSERT_TRUE(zorm1::EingabeLesen(name));
-    P.GrafikFontName = "Arial";
-    P.GrafikFontSize = 8.25f;
-    P.Massstab = 100;
-    std::vector<std::string> meldungen;
-    int gezeichnet = 0;
-    std::unique_ptr<zorg::Bilderfolge> folge;
-    folge = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
-        [&](int16_t art, int16_t stufe, int16_t lf) {
-            vb::draw::qt::ImageSurface img(1100, 820);
-            ASSERT_TRUE(zorg::BildZeichnen(img, art, stufe, lf));
-            if (art == zorg::kSystem || art == zorg::kStatik) {
-                EXPECT_GT(Dunkel(img.Image()), 1000);
-            }
-            img.SavePng(Datei("lauf_bild" + std::to_string(folge->BildNr) + ".png"));
-            ++gezeichnet;
-        },
-        nullptr,
-        [&](const std::function<bool()>& fertig) {
-            if (folge->BildNr < folge->BildAnzahl)
-                folge->anf.Weiter = true;
-            else
-                folge->anf.Ende = true;
-            EXPECT_TRUE(fertig());
-        },
-        [&](const std::string& m) { meldungen.push_back(m); }});
-    std::vector<float> zAush(16, 0.0f);
-    for (int s = 1; s <= 15; ++s)
-        zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
-    folge->Laufen(P.AnzLF, P.AnzAush, zAush);
-    if (const char* o = std::getenv("ZOR_BILD_ORDNER"))
-        for (const char* d : {"ZORGMAX.ZZZ", "ZORGMAX2.ZZZ", "ZORGMAX3.ZZZ", "ZORG.ZZZ", "ZZZPLOT2"})
-            std::filesystem::copy_file(d, std::filesystem::path(o) / d,
-                                       std::filesystem::copy_options::overwrite_existing);
-    EXPECT_TRUE(meldungen.empty()) << meldungen.front();
-    EXPECT_EQ(gezeichnet, zorg::BildAnzahlVon(P.AnzLF, P.AnzAush));
+    const bool pdf = !Ausgabe("command -v pdftotext").empty();
+    auto drucker = std::make_unique<vb::draw::qt::PrinterSurface>(vb::draw::qt::PrinterSurface::Target::Pdf);
+    vb::draw::SetPrinter(drucker.get());
+    for (const char* beispiel : {"Spundwand_frei", "Schlitzwand_gesteift_GW", "Traegerbohlwand_verankert"}) {
+        SCOPED_TRACE(beispiel);
+        zortest::WorkingFolder ordner;
+        const std::string name = Rechnen(beispiel);
+        ASSERT_FALSE(name.empty());
+        zorm1::ResetProjectData();
+        zorg::GrafikZuruecksetzen();
+        P.GradZuRad = 3.141593f / 180.0f;
+        ASSERT_TRUE(zorm1::EingabeLesen(name));
+        P.GrafikFontName = "Arial";
+        P.GrafikFontSize = 8.25f;
+        P.Massstab = 100;
+        std::vector<std::string> meldungen;
+        int gezeichnet = 0;
+        std::unique_ptr<zorg::Bilderfolge> folge;
+        folge = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
+            [&](int16_t art, int16_t stufe, int16_t lf) {
+                vb::draw::qt::ImageSurface img(1100, 820);
+                ASSERT_TRUE(zorg::BildZeichnen(img, art, stufe, lf));
+                EXPECT_GT(Dunkel(img.Image()), 1000) << "picture " << folge->BildNr;
+                img.SavePng(Datei(std::string(beispiel) + "_bild" + std::to_string(folge->BildNr) + ".png"));
+                ++gezeichnet;
+                if (folge->BildNr < folge->BildAnzahl || !pdf) return;
+                // an envelope; with one load case and one stage the result picture
+                EXPECT_EQ(art, P.AnzLF * P.AnzAush > 1 ? (P.AnzLF > 1 ? zorg::kHuelleAlle : zorg::kHuelleLF)
+                                                       : zorg::kErgebnis);
+                for (int16_t quer : {0, -1})
+                    for (int16_t h504 : {0, -1}) {
+                        P.Querformat = quer;
+                        P.H504Ein = h504;
+                        ASSERT_TRUE(zorg::BildDrucken(*drucker, art, stufe, lf, folge->BildNr));
+                        const std::string text = Ausgabe("pdftotext -layout '" + drucker->LastDocumentFile() + "' -");
+                        const std::string tag = "B" + std::to_string(100 + folge->BildNr) + " zu";
+                        EXPECT_NE(text.find(tag), std::string::npos) << text;
+                    }
+                P.Querformat = 0;
+                P.H504Ein = 0;
+            },
+            nullptr,
+            [&](const std::function<bool()>& fertig) {
+                if (folge->BildNr < folge->BildAnzahl)
+                    folge->anf.Weiter = true;
+                else
+                    folge->anf.Ende = true;
+                EXPECT_TRUE(fertig());
+            },
+            [&](const std::string& m) { meldungen.push_back(m); }});
+        std::vector<float> zAush(16, 0.0f);
+        for (int s = 1; s <= 15; ++s)
+            zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
+        folge->Laufen(P.AnzLF, P.AnzAush, zAush);
+        if (const char* o = std::getenv("ZOR_BILD_ORDNER"))
+            for (const char* d : {"ZORGMAX.ZZZ", "ZORGMAX2.ZZZ", "ZORGMAX3.ZZZ", "ZORG.ZZZ", "ZZZPLOT2"})
+                std::filesystem::copy_file(d, std::filesystem::path(o) / (std::string(beispiel) + "_" + d),
+                                           std::filesystem::copy_options::overwrite_existing);
+        EXPECT_TRUE(meldungen.empty()) << meldungen.front();
+        EXPECT_EQ(gezeichnet, zorg::BildAnzahlVon(P.AnzLF, P.AnzAush));
+    }
 }
 
 } // namespace
@@ -230,6 +256,9 @@ TEST_F(Bild, ForcePolygonOfEveryRecordOfARealRunCloses) {
         zorg::PlotSatz s;
         std::string fehler;
         ASSERT_TRUE(zorg::PlotLesen(f.nr(), s, fehler)) << fehler;
+        // one record of A, B and C per stage, in the order load case, then stage
+        EXPECT_EQ(s.LFNr, i / P.AnzAush + 1);
+        EXPECT_EQ(s.AushNr, i % P.AnzAush + 1);
         const float* g = s.GlfWert;
         if (!(g[9] > 0)) continue; // no deep slip plane in this stage
         ++geprueft;
