@@ -285,4 +285,14 @@ inline Skript Einlesen() {
     return sk;
 }
 
+// The hand-written file as the program saves it again after reading it back: the same, but for the two
+// kept values of statement 35, which the reader sets to 100 and 10 when they are 0 (no calculation reads
+// them). Empty when the line is not there.
+inline std::string NachDemEinlesen(std::string vonHand) {
+    const std::string satz35 = "\r\n0,0,0,1,0,0\r\n";
+    const std::size_t k = vonHand.find(satz35);
+    if (k == std::string::npos) return "";
+    return vonHand.replace(k, satz35.size(), "\r\n100,10,0,1,0,0\r\n");
+}
+
 } // namespace neuprojekt
