@@ -49,6 +49,9 @@ void Handler(frmBemessung& f) {
         if (const auto d1 = Seite::ZahlLesen(f.txtd1.Text())) P.d1Rand = *d1;
         const auto em = Seite::ZahlLesen(f.txtEBreiteM.Text());
         P.EBreiteM = em && *em != 0.0f ? *em : 1.0f;
+        // The width for the normal force follows as at the opening: a steel wall has none before this OK,
+        // and a width of 0 would divide its normal force by 0 in the report.
+        if (P.EBreiteN <= 0.0f) P.EBreiteN = P.EBreiteM;
         P.EtaBSt500 = f.optEta(0).Value() ? 1.75f : 1.50f;
         P.StahlGuete = f.optStahlSorte(0).Value() ? 240 : f.optStahlSorte(1).Value() ? 270 : 355;
         zorm1::StahlSpannungenSetzen();

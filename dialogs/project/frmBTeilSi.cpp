@@ -396,10 +396,12 @@ frmBTeilSi2::frmBTeilSi2() : vb::Form("frmBTeilSi2") {
         "zur Ermittlung der  Biegemo- mente, Querkräfte und Auflagerkräfte. Bitte nachlesen !!!");
     lblEAB.Move(120, 260, W - 480, 700);
     chkgamRered2.setCaption("Erdwiderstand; gamRered  =              verwenden? ");
-    chkgamRered2.Move(120, 1020, 5000, 300);
+    // The factor's box beside its check box, not inside the blanks of the caption: their width depends on
+    // the font, and the box would cover the caption's end.
+    chkgamRered2.Move(120, 1020, 4500, 300);
     txtgamRered2.setText("1.00");
     txtgamRered2.Locked = true;
-    txtgamRered2.Move(2900, 1020, 700, 285);
+    txtgamRered2.Move(4740, 1020, 700, 285);
 
     fraEAU.setCaption("EAU");
     fraEAU.Move(120, 1740, W - 240, 2900);
@@ -409,16 +411,16 @@ frmBTeilSi2::frmBTeilSi2() : vb::Form("frmBTeilSi2") {
         "der Ermittlung der Biegemomente. ");
     lblE215.Move(120, 260, W - 480, 700);
     chkgamRered.setCaption("Erdwiderstand; gamRered  =              verwenden? ");
-    chkgamRered.Move(120, 1020, 5000, 300);
+    chkgamRered.Move(120, 1020, 4500, 300);
     txtgamRered.Locked = true;
-    txtgamRered.Move(2900, 1020, 700, 285);
+    txtgamRered.Move(4740, 1020, 700, 285);
     lblE216.setCaption("Wenn die Bedingungen der EAU, E216  vom  Anwender be- achtet werden, kann der "
                        "Teilsicherheitsbeiwert auf den an- gegebenen Wert herabgesetzt werden.");
     lblE216.Move(120, 1500, W - 480, 700);
     chkgamWred.setCaption("Wasserdruck;  gamGred   =               verwenden? ");
-    chkgamWred.Move(120, 2300, 5000, 300);
+    chkgamWred.Move(120, 2300, 4500, 300);
     txtgamWred.Locked = true;
-    txtgamWred.Move(2900, 2300, 700, 285);
+    txtgamWred.Move(4740, 2300, 700, 285);
 
     lblHinweis.setCaption("Diese reduzierten Werte ersetzen die Normalwerte in der gesamten Berechnung der "
                           "Baugrubenwand. Die erorderliche Gesamtlänge der Wand muß mit den Normalwerten "

@@ -25,11 +25,13 @@ Tiefentabelle::Tiefentabelle(Art a, vb::Frame& rahmen, vb::ControlArray<vb::Text
       wert_(std::move(wert)), anzahl_(std::move(anzahl)), setzeAnzahl_(std::move(setzeAnzahl)) {}
 
 void Tiefentabelle::ZellenAnlegen(float x, float y, float breite, float abstand, float zeilenhoehe) {
+    // A box a little lower than its row, so that the rows of a close table do not overlap.
+    const float hoehe = std::min(285.0f, zeilenhoehe - 15.0f);
     for (int16_t i = 1; i <= 15; ++i) {
         vb::TextBox& z = ebenen_.add(i, &rahmen_);
         vb::TextBox& e = werte_.add(i, &rahmen_);
-        z.Move(x, y + zeilenhoehe * (i - 1), breite, 285);
-        e.Move(x + breite + abstand, y + zeilenhoehe * (i - 1), breite, 285);
+        z.Move(x, y + zeilenhoehe * (i - 1), breite, hoehe);
+        e.Move(x + breite + abstand, y + zeilenhoehe * (i - 1), breite, hoehe);
         z.MaxLength = 8;
         e.MaxLength = 8;
         Seite::Tastenfilter(z);

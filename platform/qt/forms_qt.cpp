@@ -326,6 +326,14 @@ public:
             // a frame hides what lies behind it (the picture of a window), as on Windows
             auto* g = new QGroupBox(parent);
             g->setAutoFillBackground(true);
+            // Its border half a line below its top with the caption on it, as on Windows: controls placed
+            // from the top of a frame (about a line down) stay clear of the border. The toolkit's own
+            // style puts the caption above the border, which then runs through them.
+            g->setStyleSheet(
+                "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.55em; }"
+                "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+                " padding: 0px 2px; background-color: palette(window); }"
+                "QGroupBox:disabled { color: palette(dark); }");
             return g;
         }
         case ControlKind::CommandButton: {

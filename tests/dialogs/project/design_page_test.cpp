@@ -84,17 +84,24 @@ TEST_F(Bemessungsseite, SteelGradesGiveTheirAllowedStressesAndOkEndsTheChain) {
     vb::user::click("frmBemessung.cmdOK");
     EXPECT_EQ(vb::LoadedForm("frmBemessung"), nullptr);
     EXPECT_EQ(P.EBreiteM, 1.0f); // an empty width box stores 1
+    // The width for the normal force follows it: the report divides the normal force by it, and a new
+    // steel wall had none (the wall page's default widths leave a steel wall at 0).
+    EXPECT_EQ(P.EBreiteN, 1.0f);
     EXPECT_EQ(vb::headless::focused(), "frmAuswahl.cmdStart");
 }
 
 TEST_F(Bemessungsseite, ASteelWallUnderPartialFactorsCountsTheNormalForce) {
+    vb::FormByName("frmAuswahl").Show();
     P.TeilsicherheitenAn = 1;
     P.Wandtyp = 2;
+    P.EBreiteN = 2.0f;
     vb::FormByName("frmBemessung");
     EXPECT_EQ(P.MitNormalkraft, 1);
     EXPECT_FALSE(vb::headless::enabled("frmBemessung.optEAB(0)"));
     EXPECT_TRUE(vb::headless::enabled("frmBemessung.optStahlSorte(1)"));
     EXPECT_TRUE(vb::headless::enabled("frmBemessung.txtSigma"));
+    vb::user::click("frmBemessung.cmdOK");
+    EXPECT_EQ(P.EBreiteN, 2.0f); // a width of its own is kept
 }
 
 TEST_F(Bemessungsseite, TheStoredSteelSafetyIsShownAndKeptAtOk) {
