@@ -174,7 +174,7 @@ std::string VerankertRechnen() {
 // image, and its last picture (an envelope, or the result picture of a single stage) printed in portrait
 // and in landscape, with and without the boxes.
 TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
-    const bool pdf = !Ausgabe("command -v pdftotext").empty();
+    const bool pdf = bild_test::PdfTextDa();
     auto drucker = std::make_unique<vb::draw::qt::PrinterSurface>(vb::draw::qt::PrinterSurface::Target::Pdf);
     vb::draw::SetPrinter(drucker.get());
     for (const char* beispiel : {"Spundwand_frei", "Schlitzwand_gesteift_GW", "Traegerbohlwand_verankert"}) {
@@ -208,7 +208,7 @@ TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
                         P.Querformat = quer;
                         P.H504Ein = h504;
                         ASSERT_TRUE(zorg::BildDrucken(*drucker, art, stufe, lf, folge->BildNr));
-                        const std::string text = Ausgabe("pdftotext -layout '" + drucker->LastDocumentFile() + "' -");
+                        const std::string text = bild_test::PdfText(drucker->LastDocumentFile());
                         const std::string tag = "B" + std::to_string(100 + folge->BildNr) + " zu";
                         EXPECT_NE(text.find(tag), std::string::npos) << text;
                     }
