@@ -53,6 +53,14 @@ void KreisBemessen(float& AsMin, double& r, double& rs, double& d, double& delta
         K.omega = K.fyd * static_cast<double>(K.AsMin) / (K.fcd * K.Ac);
         if (K.AsMin > 0.0f) ZustandBeiBewehrung();
     }
+    if (konvergiert && As == 0.0f && K.omega <= 0.0) {
+        // The concrete alone is more than enough (a compression that needs no steel), and the search
+        // ended on a reinforcement of 0 or below: its strain state (the steel at its limit strain over a
+        // sliver of compression zone) belongs to no real section. Without steel the strain state is the
+        // plain concrete's under N and M.
+        K.omega = 0.0;
+        ZustandBeiBewehrung();
+    }
     rho = static_cast<float>(100.0 * As / K.Ac);
     if (rho > 8.0f) As = 999.0f;
     if (!konvergiert) As = (K.N == 0.0f) ? 888.0f : 0.0f;
@@ -390,10 +398,14 @@ void ZustandBeiBewehrung() {
 double SekantenVerfahren(double k) {
     const double nu = K.nu;
     if (nu < -0.00005) {
+        // n grows with em: em_a (stretched) lies above the root, em_b (compressed) below it. A new
+        // point replaces the end on its own side, so the root stays between the two; an end kept twice
+        // in a row counts half (else a curved n, as of concrete without steel, creeps up from one side).
         double ema = 2.0, emb = -3.0;
         double na = KraftBei(ema, k);
         double nb = KraftBei(emb, k);
         double em = ema;
+        int seite = 0;
         for (int schritt = 0;; ++schritt) {
             if (schritt >= kGrenzeRegulaFalsi || nb == na) {
                 ++K.Abbrueche;
@@ -407,11 +419,15 @@ double SekantenVerfahren(double k) {
                 return em;
             }
             if (n >= nu) {
-                emb = em;
-                nb = n;
-            } else {
                 ema = em;
                 na = n;
+                if (seite == 1) nb = nu + (nb - nu) / 2.0;
+                seite = 1;
+            } else {
+                emb = em;
+                nb = n;
+                if (seite == -1) na = nu + (na - nu) / 2.0;
+                seite = -1;
             }
         }
     }
