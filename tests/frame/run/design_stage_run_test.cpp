@@ -257,7 +257,8 @@ TEST_F(BemessungsLauf, BoredPilesWithSpacingGetTheirPileShotcreteAndDetailedResu
     // The governing shear section's stirrups follow from its own printed lever arm, strut angle and
     // shear force: AsBü = 10 VEd / ((500 / 1.15) z cot(theta)), within the rounding of z and cot(theta).
     std::size_t quer = 0;
-    while (quer < bericht.size() && bericht[quer].find("Maßgeb. Bü-Bew. AsBü =") == std::string::npos) ++quer;
+    while (quer < bericht.size() && bericht[quer].find("Maßgeb. Bü-Bew. AsBü =") == std::string::npos)
+        ++quer;
     ASSERT_LT(quer + 1, bericht.size());
     float z = NAN;
     for (std::size_t i = 0; i < quer; ++i)
