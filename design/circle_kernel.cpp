@@ -44,6 +44,7 @@ void KreisBemessen(float& AsMin, double& r, double& rs, double& d, double& delta
         K.Pkt[3] = Versuchspunkt{-0.2 * K.d, 1.3 * f, 0.0, 0.0};
         konvergiert = GleichgewichtSuchen();
     }
+    if (!konvergiert && K.N < 0.0f) konvergiert = DruckBemessen();
     if (!konvergiert) K.omega = 0.0;
     K.Konvergiert = konvergiert;
 
@@ -53,9 +54,68 @@ void KreisBemessen(float& AsMin, double& r, double& rs, double& d, double& delta
         K.omega = K.fyd * static_cast<double>(K.AsMin) / (K.fcd * K.Ac);
         if (K.AsMin > 0.0f) ZustandBeiBewehrung();
     }
+    if (konvergiert && As == 0.0f && K.omega <= 0.0) {
+        // The concrete alone is more than enough (a compression that needs no steel), and the search
+        // ended on a reinforcement of 0 or below: its strain state (the steel at its limit strain over a
+        // sliver of compression zone) belongs to no real section. Without steel the strain state is the
+        // plain concrete's under N and M.
+        K.omega = 0.0;
+        ZustandBeiBewehrung();
+    }
     rho = static_cast<float>(100.0 * As / K.Ac);
     if (rho > 8.0f) As = 999.0f;
     if (!konvergiert) As = (K.N == 0.0f) ? 888.0f : 0.0f;
+}
+
+namespace {
+// The limit state of the reinforcement w whose normal force is nu: false when even the centric limit
+// state carries less. Leaves the state in K.
+bool GrenzzustandBei(double w) {
+    // X runs from -10 (all stretched) to 10^4 (all but centric) over v in [-1, 1 - 10^-4]; n falls with X.
+    auto X = [](double v) { return v < 0.0 ? 10.0 * v : v / (1.0 - v); };
+    auto n = [&](double v) {
+        K.x = X(v) * K.d;
+        K.omega = w;
+        ZustandAuswerten();
+        return K.n;
+    };
+    double lo = -1.0, hi = 1.0 - 1e-4;
+    if (!(n(hi) <= K.nu)) return false;
+    for (int i = 0; i < 100 && hi - lo > 1e-15; ++i) {
+        const double mitte = 0.5 * (lo + hi);
+        if (n(mitte) > K.nu)
+            lo = mitte;
+        else
+            hi = mitte;
+    }
+    n(hi);
+    return true;
+}
+} // namespace
+
+bool DruckBemessen() {
+    // Up to just above 8 percent of the section: more is overloaded either way.
+    const double wGrenze = 1.01 * 0.08 * K.fyd / K.fcd;
+    auto reicht = [](double w) { return GrenzzustandBei(w) && K.m >= K.mu; };
+    if (!reicht(wGrenze)) {
+        K.omega = wGrenze;
+        return std::isfinite(K.n) && std::isfinite(K.m);
+    }
+    double lo = 0.0, hi = wGrenze;
+    if (reicht(0.0)) {
+        hi = 0.0;
+    } else {
+        for (int i = 0; i < 100 && hi - lo > 1e-9; ++i) {
+            const double mitte = 0.5 * (lo + hi);
+            if (reicht(mitte))
+                hi = mitte;
+            else
+                lo = mitte;
+        }
+    }
+    GrenzzustandBei(hi);
+    K.omega = hi;
+    return std::isfinite(K.n) && std::isfinite(K.m);
 }
 
 namespace {
@@ -390,10 +450,14 @@ void ZustandBeiBewehrung() {
 double SekantenVerfahren(double k) {
     const double nu = K.nu;
     if (nu < -0.00005) {
+        // n grows with em: em_a (stretched) lies above the root, em_b (compressed) below it. A new
+        // point replaces the end on its own side, so the root stays between the two; an end kept twice
+        // in a row counts half (else a curved n, as of concrete without steel, creeps up from one side).
         double ema = 2.0, emb = -3.0;
         double na = KraftBei(ema, k);
         double nb = KraftBei(emb, k);
         double em = ema;
+        int seite = 0;
         for (int schritt = 0;; ++schritt) {
             if (schritt >= kGrenzeRegulaFalsi || nb == na) {
                 ++K.Abbrueche;
@@ -407,11 +471,15 @@ double SekantenVerfahren(double k) {
                 return em;
             }
             if (n >= nu) {
-                emb = em;
-                nb = n;
-            } else {
                 ema = em;
                 na = n;
+                if (seite == 1) nb = nu + (nb - nu) / 2.0;
+                seite = 1;
+            } else {
+                emb = em;
+                nb = n;
+                if (seite == -1) na = nu + (na - nu) / 2.0;
+                seite = -1;
             }
         }
     }

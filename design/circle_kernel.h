@@ -31,13 +31,21 @@ inline constexpr int kGrenzeAbstieg = 1000;    // evaluations of the step-down o
 // d1 / d; Ac = pi r^2; fcd, fyd design strengths; N (tension positive), M. Results: As (cm2) and rho
 // (percent of Ac). As is the reinforcement found (at least AsMin); 999 when rho > 8; when no pass of the
 // search converged: 888 with N = 0, else 0, and K.Konvergiert is false. Leaves the strain state in
-// K.KreisErgD1..4. Needs r > 0, rs > 0, fcd > 0, fyd > 0 (the caller checks).
+// K.KreisErgD1..4: that of the reinforcement returned (of the minimum when it governs, of the plain
+// concrete when a compression needs no steel and the minimum is 0). Needs r > 0, rs > 0, fcd > 0,
+// fyd > 0 (the caller checks).
 void KreisBemessen(float& AsMin, double& r, double& rs, double& d, double& delta, double& Ac, double& fcd,
                    double& fyd, float& N, float& M, float& As, float& rho);
 
 // Secant search from the trial points K.Pkt[1..3]; true when it converged (omega and the strain state
 // are then those of the converged point); on failure K.omega is 0 or its last value.
 bool GleichgewichtSuchen();
+
+// Under a compression where the secant search found no equilibrium (a nearly centric force beyond the
+// concrete, where the moment hardly moves with x): the least reinforcement whose limit state carries nu
+// with at least mu, by halving the interval (0 to just above 8 percent; above it K.omega is that bound);
+// true when it leaves a finite limit state in K.
+bool DruckBemessen();
 
 // n and m of the state (K.x, K.omega) into K.n and K.m, with the strain state and gamma.
 void ZustandAuswerten();
@@ -70,7 +78,8 @@ double StahlTermD(double a);
 
 // Strain state for the reinforcement K.omega under nu and mu.
 void ZustandBeiBewehrung();
-// Mid-depth strain for the strain difference k so that n = nu; returns it.
+// Mid-depth strain for the strain difference k so that n = nu (a bracketing search under compression);
+// returns it.
 double SekantenVerfahren(double k);
 // m (moment only) and n (force only) of the state set by NulllinieBestimmen.
 void ZustandAuswertenB();

@@ -102,7 +102,12 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
         bw = 2.0 * std::sqrt(std::fmax(0.0, 2.0 * a * r / 100.0 - a * a));
     else
         bw = 0.75 * b;
-    BW.KreisHebelarm = static_cast<float>(z);
+    // Under a normal force the strain state's lever arm shrinks with the moment (towards M / |N| for a
+    // section with little or no tension steel, 0 for a centric force): it is no truss the stirrups work
+    // in. Below 0.9 r the stirrups are designed with the lever arm 0.9 r.
+    const double zMindest = 0.9 * r / 100.0;
+    const double zSchub = (N != 0.0f && z < zMindest) ? zMindest : z;
+    BW.KreisHebelarm = static_cast<float>(zSchub);
     BW.KreisBreiteNull = static_cast<float>(b);
     BW.KreisStegBreite = static_cast<float>(bw);
     if (N == 0.0f) {
@@ -128,7 +133,7 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
             asw = 999.0f;
             return;
         }
-        BW.tau0 = static_cast<float>(V / (b * z * 1000.0));
+        BW.tau0 = static_cast<float>(V / (b * zSchub * 1000.0));
         if (BW.tau0 > 1.03 * P.zulTau03) {
             asw = 999.0f;
             return;
@@ -136,10 +141,9 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
         double kt = BW.tau0 / P.zulTau02;
         if (kt < 0.4) kt = 0.4;
         if (kt > 1.0) kt = 1.0;
-        aswRechnung = 10.0 * kt * V / z / (P.StahlFestigkeit / 1.75);
+        aswRechnung = 10.0 * kt * V / zSchub / (P.StahlFestigkeit / 1.75);
     }
-    // Where the lever arm is short under a normal force the minimum applies, but never below the
-    // computed shear reinforcement; and the minimum holds everywhere.
+    // The minimum holds everywhere.
     asw = static_cast<float>(aswRechnung);
     if (!std::isfinite(asw)) {
         asw = 999.0f;

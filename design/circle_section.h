@@ -16,8 +16,9 @@ double ArcCos(double x, float pi);
 // - asw: at least P.AsQmin; 999 when the shear cannot be designed (global: tau0 > 1.03 zulTau03), and when
 //   the section has no usable lever arm or width (rs <= 0, z <= 0, T/gamma = N, b = 0 in the global shear,
 //   zulTau02 <= 0). rs <= 0 or strengths <= 0 also give As = 999.
-// - Where N != 0 and z < 0.9 r the shear reinforcement is the larger of the computed value and AsQmin;
-//   BW.KreisAswMindest tells whether the minimum governs.
+// - Where N != 0 the stirrups are designed with a lever arm of at least 0.9 r (the strain state's z
+//   shrinks towards 0 for a nearly centric force); asw is at least AsQmin, and BW.KreisAswMindest tells
+//   whether the minimum governs. BW.KreisHebelarm is the lever arm of the shear design.
 // Writes BW.KreisBewGrad, KreisHebelarm, KreisBreiteNull, KreisStegBreite (and the N0 set when N = 0),
 // BW.tau0 (global), and with partial factors BW.VRdC, CotTheta, VRdmax; the strain state stays in zorm0::K.
 void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As, float& asw);

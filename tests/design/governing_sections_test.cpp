@@ -268,6 +268,23 @@ TEST_F(SchnitteTest, BoredPileSectionsWithoutConvergenceAreCounted) {
     EXPECT_NEAR(BS.Laengs.D3, 10.9f, 0.05f);
 }
 
+TEST_F(SchnitteTest, NearlyCentricCompressionOfABoredPileNeitherGovernsTheShearNorFails) {
+    C25Schlitzwand();
+    P.Wandtyp = 4;
+    P.BPfDUeb = 0.9f;
+    P.d1Rand = 7.0f;
+    // z 2 needs steel and stirrups (M 800, N -500, V 400: about 7 cm2/m); z 3 and z 4 are compressions
+    // the concrete carries alone (N -475.6 with M 0.24, N -400 with M 0.01), which once took M / |N| as
+    // lever arm and asked 780 cm2/m, or above 999 and dropped out as not designable.
+    Raster({{2.0f, 800.0f, 400.0f, -500.0f}, {3.0f, 0.24f, 22.1f, -475.6f}, {4.0f, 0.01f, 20.0f, -400.0f}});
+    zormd::MassgebendeSchnitte();
+    EXPECT_EQ(BS.NichtBemessbar, 0);
+    EXPECT_FLOAT_EQ(BS.Quer.zs, 2.0f);
+    EXPECT_GT(P.MaxQuer, 5.0f);
+    EXPECT_LT(P.MaxQuer, 9.0f);
+    EXPECT_FLOAT_EQ(BS.Laengs.zs, 2.0f);
+}
+
 TEST_F(SchnitteTest, StrutLineAndVRdCLine) {
     P.TeilsicherheitenAn = 1;
     P.Wandtyp = 3;

@@ -251,6 +251,24 @@ TEST_F(BemessungsLauf, BoredPilesWithSpacingGetTheirPileShotcreteAndDetailedResu
     ASSERT_FALSE(c1.empty());
     EXPECT_GT(c1[0], 0.0f);
     EXPECT_LT(c1[0], 888.0f);
+    // Every grid section of these piles can be designed: the sections near the foot, under a compression
+    // with next to no moment, need no steel and only the minimum stirrups.
+    EXPECT_FALSE(Teil("nicht bemessbar"));
+    // The governing shear section's stirrups follow from its own printed lever arm, strut angle and
+    // shear force: AsBü = 10 VEd / ((500 / 1.15) z cot(theta)), within the rounding of z and cot(theta).
+    std::size_t quer = 0;
+    while (quer < bericht.size() && bericht[quer].find("Maßgeb. Bü-Bew. AsBü =") == std::string::npos)
+        ++quer;
+    ASSERT_LT(quer + 1, bericht.size());
+    float z = NAN;
+    for (std::size_t i = 0; i < quer; ++i)
+        if (bericht[i].find("Hebelarm         z =") != std::string::npos) z = Wert(bericht[i], "z =");
+    const float asw = Wert(bericht[quer], "AsBü =");
+    const float cot = Wert(bericht[quer], "cot(theta) =");
+    const float vEd = Wert(bericht[quer + 1], "VEd =");
+    ASSERT_GT(z, 0.3f); // a lever arm of the section, not M / |N| of a compression
+    EXPECT_NEAR(asw, 10.0 * vEd / ((500.0 / 1.15) * z * cot), 0.015 * asw + 0.05);
+    EXPECT_LE(vEd, m.Q * 1.2 + 0.1);
 }
 
 TEST_F(BemessungsLauf, SoldierPileWallWithGlobalSafety) {
