@@ -13,6 +13,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
+using Seite::Wert;
 using zorm1::P;
 
 namespace {
@@ -23,10 +24,6 @@ constexpr float kUnbegrenzt = 999.0f; // xE of a load without end away from the 
 
 int16_t Anzahl(int16_t n) {
     return std::clamp<int16_t>(n, 0, kZeilen);
-}
-
-float Wert(const vb::TextBox& t) {
-    return Seite::ZahlLesen(t.Text()).value_or(0.0f);
 }
 
 // A box whose text reads as 0 (an empty box too); a number beyond single precision is not 0.

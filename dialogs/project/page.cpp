@@ -32,6 +32,10 @@ std::optional<float> ZahlLesen(std::string_view text) {
     }
 }
 
+float Wert(const vb::TextBox& box) {
+    return ZahlLesen(box.Text()).value_or(0.0f);
+}
+
 std::optional<int16_t> GanzzahlLesen(std::string_view text) {
     try {
         const double d = vb::Val(text);
