@@ -46,6 +46,11 @@ std::optional<int16_t> GanzzahlLesen(std::string_view text) {
     }
 }
 
+void Markieren(vb::TextBox& box) {
+    box.setSelStart(0);
+    box.setSelLength(vb::Len(box.Text()));
+}
+
 void FokusZurueck(vb::Control& c) {
     if (c.canTakeFocusNow()) c.SetFocus();
 }
@@ -64,10 +69,7 @@ namespace {
 
 void Grundhandler(vb::TextBox& box) {
     vb::TextBox* b = &box;
-    box.GotFocus = [b] {
-        b->setSelStart(0);
-        b->setSelLength(vb::Len(b->Text()));
-    };
+    box.GotFocus = [b] { Markieren(*b); };
     box.KeyPress = [](int16_t& k) { Anzeigen::ZahlTaste(k); };
 }
 

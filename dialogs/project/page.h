@@ -43,6 +43,8 @@ void Tastenfilter(vb::TextBox& box);
 void Korrigiert(vb::TextBox& box, float feld, bool fokusZurueck = true);
 // The replacement-text form: the box gets the literal and the focus back.
 void Ersetzt(vb::TextBox& box, std::string_view text);
+// The whole text of a box selected (typing replaces it).
+void Markieren(vb::TextBox& box);
 // Puts the focus back on a box, after the handler that leaves it has run (a LostFocus may not take the
 // focus back while the focus is still moving).
 void FokusZurueck(vb::Control& c);
