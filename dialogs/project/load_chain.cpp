@@ -13,6 +13,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
+using Seite::Wert;
 using zorm1::P;
 
 namespace {
@@ -23,10 +24,6 @@ constexpr float kUnbegrenzt = 999.0f; // xE of a load without end away from the 
 
 int16_t Anzahl(int16_t n) {
     return std::clamp<int16_t>(n, 0, kZeilen);
-}
-
-float Wert(const vb::TextBox& t) {
-    return Seite::ZahlLesen(t.Text()).value_or(0.0f);
 }
 
 // A box whose text reads as 0 (an empty box too); a number beyond single precision is not 0.
@@ -46,15 +43,26 @@ void AufOK(vb::CommandButton& ok) {
 void Verweigert(vb::TextBox& t) {
     vb::Beep();
     if (t.canTakeFocusNow()) t.SetFocus();
-    t.setSelStart(0);
-    t.setSelLength(vb::Len(t.Text()));
+    Seite::Markieren(t);
 }
 
-vb::TextBox* UnlesbareZahl(std::initializer_list<vb::TextBox*> boxen) {
-    for (vb::TextBox* t : boxen)
-        if (!Seite::ZahlLesen(t->Text())) return t;
-    return nullptr;
+// The load-case number at the top left of every page of the chain.
+void LastfallKopf(vb::Label& l, vb::TextBox& t) {
+    l.setCaption("Lastfall Nr.");
+    l.Move(120, 160, 1400, 240);
+    t.Move(1560, 130, 600, 285);
 }
+
+// The load table of frmLast1 or frmLast2: its number columns (rows 1..8), in the order in which OK looks
+// for a refused number, and its stage cells, eight per row. The first two columns say whether a row holds
+// a load: it holds none when both read 0.
+struct Lasttabelle {
+    std::vector<vb::ControlArray<vb::TextBox>*> spalten;
+    vb::ControlArray<vb::TextBox>& zellen;
+
+    vb::TextBox& erste(int16_t i) const { return (*spalten[0])(i); }
+    vb::TextBox& zweite(int16_t i) const { return (*spalten[1])(i); }
+};
 
 // The first stage cell of row i (1..8) whose number lies outside the 16-bit range, else nullptr.
 vb::TextBox* UnlesbareStufe(vb::ControlArray<vb::TextBox>& zellen, int16_t i) {
@@ -91,36 +99,69 @@ void ListeZeigen(vb::ControlArray<vb::TextBox>& zellen, int16_t i,
         zellen(int16_t(kZellen * (i - 1) + e - 1)).setText(e <= n ? Seite::Zahl(eintrag(e)) : "");
 }
 
+// The first box of the table that holds a number OK cannot store, row by row, else nullptr: a number beyond
+// single precision in a column; in a row that holds a load, a stage number outside the 16-bit range.
+vb::TextBox* Unlesbar(const Lasttabelle& t) {
+    for (int16_t i = 1; i <= kZeilen; ++i) {
+        for (auto* s : t.spalten)
+            if (!Seite::ZahlLesen((*s)(i).Text())) return &(*s)(i);
+        if (IstNull(t.erste(i)) && IstNull(t.zweite(i))) continue;
+        if (vb::TextBox* c = UnlesbareStufe(t.zellen, i)) return c;
+    }
+    return nullptr;
+}
+
 // Leaving stage cell k with the value 0: the later cells of its row move one place to the left; the focus
-// then goes to `naechste` (the first box of the next row; none in row 8) when the cell stayed empty, else
-// back to the cell.
-void ZelleVerlassen(vb::ControlArray<vb::TextBox>& zellen, int16_t k, vb::TextBox* naechste) {
-    vb::TextBox& zelle = zellen(k);
+// then goes to the first box of the next row (none after row 8) when the cell stayed empty, else back to
+// the cell.
+void ZelleVerlassen(const Lasttabelle& t, int16_t k) {
+    vb::TextBox& zelle = t.zellen(k);
     if (!IstNull(zelle)) return;
     const int16_t i = int16_t(k / kZellen + 1);
     for (int16_t c = k; c <= kZellen * i - 2; ++c)
-        zellen(c).setText(zellen(int16_t(c + 1)).Text());
-    zellen(int16_t(kZellen * i - 1)).setText("");
+        t.zellen(c).setText(t.zellen(int16_t(c + 1)).Text());
+    t.zellen(int16_t(kZellen * i - 1)).setText("");
     if (zelle.Text().empty()) {
-        if (naechste) Seite::FokusZurueck(*naechste);
+        if (i < kZeilen) Seite::FokusZurueck(t.erste(int16_t(i + 1)));
     } else {
         Seite::FokusZurueck(zelle);
     }
 }
 
-// Row i of a table deleted: rows i+1..8 move up one row, row 8 is emptied.
-void ZeileLoeschen(const std::vector<vb::ControlArray<vb::TextBox>*>& spalten,
-                   vb::ControlArray<vb::TextBox>& zellen, int16_t i) {
+// Leaving the second box of row i while the row holds no load: the row is deleted (rows i+1..8 move up one
+// row, row 8 is emptied) and the focus goes back to its first box; when the row moved up holds no load
+// either, on to OK (AufOK).
+void LeereZeileLoeschen(const Lasttabelle& t, int16_t i, vb::CommandButton& ok) {
+    if (!IstNull(t.erste(i)) || !IstNull(t.zweite(i))) return;
     for (int16_t r = i; r < kZeilen; ++r) {
-        for (auto* s : spalten)
+        for (auto* s : t.spalten)
             (*s)(r).setText((*s)(int16_t(r + 1)).Text());
         for (int16_t k = 0; k < kZellen; ++k)
-            zellen(int16_t(kZellen * (r - 1) + k)).setText(zellen(int16_t(kZellen * r + k)).Text());
+            t.zellen(int16_t(kZellen * (r - 1) + k)).setText(t.zellen(int16_t(kZellen * r + k)).Text());
     }
-    for (auto* s : spalten)
+    for (auto* s : t.spalten)
         (*s)(kZeilen).setText("");
     for (int16_t k = 0; k < kZellen; ++k)
-        zellen(int16_t(kZellen * (kZeilen - 1) + k)).setText("");
+        t.zellen(int16_t(kZellen * (kZeilen - 1) + k)).setText("");
+    Seite::FokusZurueck(t.erste(i));
+    if (IstNull(t.erste(i)) && IstNull(t.zweite(i))) AufOK(ok);
+}
+
+// The rows behind the n stored loads emptied, so that a second OK does not store them twice.
+void RestLeeren(const Lasttabelle& t, int16_t n) {
+    for (int16_t i = int16_t(n + 1); i <= kZeilen; ++i) {
+        for (auto* s : t.spalten)
+            (*s)(i).setText("");
+        ListeZeigen(t.zellen, i, [](int) { return int16_t(0); });
+    }
+}
+
+Lasttabelle Wandlasten(frmLast1& f) {
+    return {{&f.txtH, &f.txtM, &f.txtz}, f.Text1};
+}
+
+Lasttabelle Flaechenlasten(frmLast2& f) {
+    return {{&f.txtpv, &f.txtph, &f.txtxA, &f.txtxE, &f.txtProz, &f.txtz}, f.txtwi};
 }
 
 void Zahlen(vb::ControlArray<vb::Label>& a, vb::Control* in, float x, float y, float dy) {
@@ -146,9 +187,7 @@ void Skizze(vb::ControlArray<vb::Label>& a, vb::Control* in, std::initializer_li
 frmLast1::frmLast1() : vb::Form("frmLast1") {
     setCaption("Last luftseitig");
     Resizable = false;
-    lblAushNr.setCaption("Lastfall Nr.");
-    lblAushNr.Move(120, 160, 1400, 240);
-    txtAushNr.Move(1560, 130, 600, 285);
+    LastfallKopf(lblAushNr, txtAushNr);
     Seite::Tastenfilter(txtAushNr);
     chkNL1.setCaption("Wandbelastungen luftseitig vorhanden ?");
     chkNL1.Move(2600, 130, 4400, 285);
@@ -216,15 +255,11 @@ void frmLast1::Form_Load() {
 }
 
 void frmLast1::txtM_LostFocus(int16_t i) {
-    if (!IstNull(txtM(i)) || !IstNull(txtH(i))) return;
-    ZeileLoeschen({&txtM, &txtH, &txtz}, Text1, i);
-    Seite::FokusZurueck(txtH(i));
-    if (IstNull(txtM(i)) && IstNull(txtH(i))) AufOK(cmdOK);
+    LeereZeileLoeschen(Wandlasten(*this), i, cmdOK);
 }
 
 void frmLast1::Text1_LostFocus(int16_t k) {
-    const int16_t i = int16_t(k / kZellen + 1);
-    ZelleVerlassen(Text1, k, i < kZeilen ? &txtH(int16_t(i + 1)) : nullptr);
+    ZelleVerlassen(Wandlasten(*this), k);
 }
 
 void frmLast1::cmdHinweis_Click() {
@@ -240,11 +275,7 @@ void frmLast1::cmdOK_Click() {
         P.AnzLastLuftLF[lf] = 0;
     } else {
         // Nothing is stored while one box holds a number that cannot be stored.
-        for (int16_t i = 1; i <= kZeilen; ++i) {
-            vb::TextBox* falsch = UnlesbareZahl({&txtH(i), &txtM(i), &txtz(i)});
-            if (!falsch && !(IstNull(txtH(i)) && IstNull(txtM(i)))) falsch = UnlesbareStufe(Text1, i);
-            if (falsch) return Verweigert(*falsch);
-        }
+        if (vb::TextBox* falsch = Unlesbar(Wandlasten(*this))) return Verweigert(*falsch);
         int16_t n = 0;
         for (int16_t i = 1; i <= kZeilen; ++i) {
             const float h = Wert(txtH(i)), m = Wert(txtM(i));
@@ -259,13 +290,7 @@ void frmLast1::cmdOK_Click() {
         }
         if (n == 0) chkNL1.setValue(vb::vbUnchecked);
         P.AnzLastLuftLF[lf] = n;
-        // The rows behind the stored loads are emptied, so that a second OK does not store them twice.
-        for (int16_t i = int16_t(n + 1); i <= kZeilen; ++i) {
-            txtH(i).setText("");
-            txtM(i).setText("");
-            txtz(i).setText("");
-            ListeZeigen(Text1, i, [](int) { return int16_t(0); });
-        }
+        RestLeeren(Wandlasten(*this), n);
     }
     WerteZeigen();
     cmdOK.setEnabled(false);
@@ -276,9 +301,7 @@ void frmLast1::cmdOK_Click() {
 frmLast2::frmLast2() : vb::Form("frmLast2") {
     setCaption("Last erdseitig");
     Resizable = false;
-    lblLFNr.setCaption("Lastfall Nr.");
-    lblLFNr.Move(120, 160, 1400, 240);
-    txtLFNr.Move(1560, 130, 600, 285);
+    LastfallKopf(lblLFNr, txtLFNr);
     Seite::Tastenfilter(txtLFNr);
 
     fraSkizze.setCaption("p (kN/m2)");
@@ -370,15 +393,11 @@ void frmLast2::txtxE_LostFocus(int16_t i) {
 }
 
 void frmLast2::txtph_LostFocus(int16_t i) {
-    if (!IstNull(txtpv(i)) || !IstNull(txtph(i))) return;
-    ZeileLoeschen({&txtpv, &txtph, &txtxA, &txtxE, &txtz, &txtProz}, txtwi, i);
-    Seite::FokusZurueck(txtpv(i));
-    if (IstNull(txtpv(i)) && IstNull(txtph(i))) AufOK(cmdOK);
+    LeereZeileLoeschen(Flaechenlasten(*this), i, cmdOK);
 }
 
 void frmLast2::txtwi_LostFocus(int16_t k) {
-    const int16_t i = int16_t(k / kZellen + 1);
-    ZelleVerlassen(txtwi, k, i < kZeilen ? &txtpv(int16_t(i + 1)) : nullptr);
+    ZelleVerlassen(Flaechenlasten(*this), k);
 }
 
 void frmLast2::cmdSLW_Click() {
@@ -452,12 +471,7 @@ void frmLast2::cmdOK_Click() {
     if (chkNL2.Value() != vb::vbChecked) {
         P.AnzLastErdLF[lf] = 0;
     } else {
-        for (int16_t i = 1; i <= kZeilen; ++i) {
-            vb::TextBox* falsch =
-                UnlesbareZahl({&txtpv(i), &txtph(i), &txtxA(i), &txtxE(i), &txtProz(i), &txtz(i)});
-            if (!falsch && !(IstNull(txtpv(i)) && IstNull(txtph(i)))) falsch = UnlesbareStufe(txtwi, i);
-            if (falsch) return Verweigert(*falsch);
-        }
+        if (vb::TextBox* falsch = Unlesbar(Flaechenlasten(*this))) return Verweigert(*falsch);
         for (int16_t i = 1; i <= kZeilen; ++i) {
             const float pv = Wert(txtpv(i)), ph = Wert(txtph(i)), xA = Wert(txtxA(i));
             float xE = Wert(txtxE(i)), proz = Wert(txtProz(i)), z = Wert(txtz(i));
@@ -477,12 +491,7 @@ void frmLast2::cmdOK_Click() {
         }
         if (n == 0) chkNL2.setValue(vb::vbUnchecked);
         P.AnzLastErdLF[lf] = n;
-        // The rows behind the stored loads are emptied, so that a second OK does not store them twice.
-        for (int16_t i = int16_t(n + 1); i <= kZeilen; ++i) {
-            for (auto* s : {&txtpv, &txtph, &txtxA, &txtxE, &txtz, &txtProz})
-                (*s)(i).setText("");
-            ListeZeigen(txtwi, i, [](int) { return int16_t(0); });
-        }
+        RestLeeren(Flaechenlasten(*this), n);
     }
     WerteZeigen();
     int16_t korrigiert = 0;
@@ -520,13 +529,8 @@ void frmLast2::cmdOK_Click() {
 frmLast3::frmLast3() : vb::Form("frmLast3") {
     setCaption("% Ruhedruck");
     Resizable = false;
-    lblLFNr.setCaption("Lastfall Nr.");
-    lblLFNr.Move(120, 160, 1400, 240);
-    txtLFNr.Move(1560, 130, 600, 285);
-    txtLFNr.GotFocus = [this] {
-        txtLFNr.setSelStart(0);
-        txtLFNr.setSelLength(vb::Len(txtLFNr.Text()));
-    };
+    LastfallKopf(lblLFNr, txtLFNr);
+    txtLFNr.GotFocus = [this] { Seite::Markieren(txtLFNr); };
     lblBelastungen.setCaption("Belastungen erdseitig");
     lblBelastungen.Move(2600, 160, 3000, 240);
 
@@ -595,8 +599,7 @@ void frmLast3::Form_Load() {
 }
 
 void frmLast3::txtpv_GotFocus(int16_t i) {
-    txtpv(i).setSelStart(0);
-    txtpv(i).setSelLength(vb::Len(txtpv(i).Text()));
+    Seite::Markieren(txtpv(i));
     if (i > P.AnzLastErdLF[P.LFNr]) AufOK(cmdOK);
 }
 
@@ -624,13 +627,8 @@ void frmLast3::cmdOK_Click() {
 frmLast4::frmLast4() : vb::Form("frmLast4") {
     setCaption("Teilflächenlasten, Konzentrationsfaktor");
     Resizable = false;
-    lblLFNr.setCaption("Lastfall Nr.");
-    lblLFNr.Move(120, 160, 1400, 240);
-    txtLFNr.Move(1560, 130, 600, 285);
-    txtLFNr.GotFocus = [this] {
-        txtLFNr.setSelStart(0);
-        txtLFNr.setSelLength(vb::Len(txtLFNr.Text()));
-    };
+    LastfallKopf(lblLFNr, txtLFNr);
+    txtLFNr.GotFocus = [this] { Seite::Markieren(txtLFNr); };
     vb::Frame& aussen = Frame2.add(0);
     aussen.setCaption("Erddruck aus begrenzten Flächenlasten :");
     aussen.Move(120, 560, 8400, 3900);

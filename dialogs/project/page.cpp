@@ -32,6 +32,10 @@ std::optional<float> ZahlLesen(std::string_view text) {
     }
 }
 
+float Wert(const vb::TextBox& box) {
+    return ZahlLesen(box.Text()).value_or(0.0f);
+}
+
 std::optional<int16_t> GanzzahlLesen(std::string_view text) {
     try {
         const double d = vb::Val(text);
@@ -40,6 +44,11 @@ std::optional<int16_t> GanzzahlLesen(std::string_view text) {
     } catch (const vb::RuntimeError&) {
         return std::nullopt;
     }
+}
+
+void Markieren(vb::TextBox& box) {
+    box.setSelStart(0);
+    box.setSelLength(vb::Len(box.Text()));
 }
 
 void FokusZurueck(vb::Control& c) {
@@ -60,10 +69,7 @@ namespace {
 
 void Grundhandler(vb::TextBox& box) {
     vb::TextBox* b = &box;
-    box.GotFocus = [b] {
-        b->setSelStart(0);
-        b->setSelLength(vb::Len(b->Text()));
-    };
+    box.GotFocus = [b] { Markieren(*b); };
     box.KeyPress = [](int16_t& k) { Anzeigen::ZahlTaste(k); };
 }
 

@@ -23,6 +23,8 @@ std::string Zahl(float v);
 std::string ZahlMitBlank(float v);
 // The leading number of a box text; nullopt when it lies beyond single precision.
 std::optional<float> ZahlLesen(std::string_view text);
+// The number of a box as a page reads it at OK: its leading number, 0 when that lies beyond single precision.
+float Wert(const vb::TextBox& box);
 // The leading number rounded to the nearest integer, halves to even; nullopt outside -32768..32767.
 std::optional<int16_t> GanzzahlLesen(std::string_view text);
 
@@ -41,6 +43,8 @@ void Tastenfilter(vb::TextBox& box);
 void Korrigiert(vb::TextBox& box, float feld, bool fokusZurueck = true);
 // The replacement-text form: the box gets the literal and the focus back.
 void Ersetzt(vb::TextBox& box, std::string_view text);
+// The whole text of a box selected (typing replaces it).
+void Markieren(vb::TextBox& box);
 // Puts the focus back on a box, after the handler that leaves it has run (a LostFocus may not take the
 // focus back while the focus is still moving).
 void FokusZurueck(vb::Control& c);

@@ -6,64 +6,23 @@
 #include "dialogs/stages/depth_table.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 
 using zorm1::P;
 
-frmAushub0::frmAushub0() : vb::Form("frmAushub0") {
-    setCaption("Aushub0");
-    Resizable = false;
-    Frame1.setCaption("Aushubzustände :");
-    Frame1.Move(120, 60, 6000, 1900);
-    Label1.add(0, &Frame1).setCaption("Anzahl bisher  ............................");
-    Label1(0).Move(480, 300, 3600, 240);
-    Option1.add(1, &Frame1).setCaption("Aushub eliminieren     .......  Nr.");
-    Option1(1).Move(120, 660, 3960, 270);
-    Option1.add(2, &Frame1).setCaption("Aushub einfügen vor  .......  Nr.");
-    Option1(2).Move(120, 1020, 3960, 270);
-    for (int16_t i = 0; i < 3; ++i) {
-        vb::TextBox& t = Text1.add(i, &Frame1);
-        t.MaxLength = 2;
-        t.Move(4300, 270 + 360 * i, 700, 285);
-        Seite::Tastenfilter(t);
-    }
-    Text1(0).Locked = true;
-    Label1.add(3, &Frame1).setCaption("Keine Eingabe: nichts ändern.");
-    Label1(3).Move(480, 1440, 4000, 240);
-    cmdOK.setCaption("OK");
-    cmdOK.Move(4320, 2040, 1800, 480);
-    setClientSize(6240, 2640);
-    Option1.onClick([this](int16_t i) { Option1_Click(i); });
-    Text1.onLostFocus([this](int16_t i) { Text1_LostFocus(i); });
-    cmdOK.Click = [this] { cmdOK_Click(); };
-}
-
-void frmAushub0::Form_Load() {
-    Seite::Oeffnen(*this, cmdOK, [this] { Text1(0).setText(vb::Str(P.AnzAush)); });
-    Text1(1).setEnabled(false);
-    Text1(2).setEnabled(false);
-}
-
-void frmAushub0::Option1_Click(int16_t Index) {
-    const int16_t anderer = Index == 1 ? 2 : 1;
-    Text1(Index).setEnabled(true);
-    Seite::FokusZurueck(Text1(Index));
-    Text1(anderer).setEnabled(false);
-}
-
-void frmAushub0::Text1_LostFocus(int16_t Index) {
-    if (Index == 0) return;
-    const auto n = Seite::GanzzahlLesen(Text1(Index).Text());
-    if (!n || *n > P.AnzAush) {
-        if (!n) vb::Beep();
-        Text1(Index).setText(vb::Str(P.AnzAush));
-        Seite::FokusZurueck(Text1(Index));
-        return;
-    }
-    (Index == 1 ? loeschen_ : einfuegen_) = *n;
-}
+frmAushub0::frmAushub0()
+    : EinfuegenLoeschenSeite({.name = "frmAushub0",
+                              .titel = "Aushub0",
+                              .rahmen = "Aushubzustände :",
+                              .loeschen = "Aushub eliminieren     .......  Nr.",
+                              .einfuegen = "Aushub einfügen vor  .......  Nr.",
+                              .anzahl = P.AnzAush,
+                              .hoechstens = zorm1::MaxAushub,
+                              .anzahlGesperrt = true,
+                              .loesche = &AushubLoesch,
+                              .fuegeEin = &AushubNeu,
+                              .zurueck = &Zurueck}) {}
 
 void frmAushub0::AushubKopieren(int16_t z, int16_t q) {
     if (z < 0 || z > zorm1::MaxAushub || q < 0 || q > zorm1::MaxAushub) return;
@@ -122,19 +81,7 @@ void frmAushub0::AushubNeu(int16_t e) {
     ++P.AnzAush;
 }
 
-void frmAushub0::cmdOK_Click() {
-    cmdOK.setEnabled(false);
-    if (Option1(1).Value()) {
-        loeschen_ = Seite::GanzzahlLesen(Text1(1).Text()).value_or(0);
-        einfuegen_ = 0;
-    }
-    if (Option1(2).Value()) {
-        einfuegen_ = Seite::GanzzahlLesen(Text1(2).Text()).value_or(0);
-        loeschen_ = 0;
-    }
-    if (loeschen_ >= 1 && loeschen_ <= P.AnzAush) AushubLoesch(loeschen_);
-    if (einfuegen_ >= 1 && einfuegen_ <= P.AnzAush && P.AnzAush < zorm1::MaxAushub) AushubNeu(einfuegen_);
-    vb::Unload(*this);
+void frmAushub0::Zurueck() {
     vb::Form* a = vb::LoadedForm("frmAuswahl");
     if (!a) return;
     if (vb::Control* c = a->find("txtAushub", 0))

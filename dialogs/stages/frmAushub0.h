@@ -1,28 +1,20 @@
 #pragma once
 // The page "Aushub0" (frmAushub0): one excavation stage deleted, or a new stage inserted before a given one;
 // every per-stage value of the later stages (their column of the stage table and the per-stage arrays)
-// moves with its stage, and the list of stages with changed wall friction follows the moved stages.
+// moves with its stage, and the list of stages with changed wall friction follows the moved stages (the page
+// itself: dialogs/project/insert_delete_page.h). OK returns to the main window with the new stage count, the
+// current stage kept within it, and the stages topic focused.
 //
 // The stage numbers are read as 16-bit integers (rounded) before the range test, so the test and the move
 // use the same number. The only stage is never deleted: a project keeps at least one stage. A project of 15
 // stages takes no further one.
 #include <cstdint>
 
-#include "platform/forms/forms.h"
+#include "dialogs/project/insert_delete_page.h"
 
-class frmAushub0 : public vb::Form {
+class frmAushub0 : public EinfuegenLoeschenSeite {
 public:
-    vb::Frame Frame1{*this, "Frame1"};
-    vb::ControlArray<vb::Label> Label1{*this, "Label1"};
-    vb::ControlArray<vb::OptionButton> Option1{*this, "Option1"};
-    vb::ControlArray<vb::TextBox> Text1{*this, "Text1"};
-    vb::CommandButton cmdOK{*this, "cmdOK"};
-
     frmAushub0();
-    void Form_Load() override;
-    void Option1_Click(int16_t Index);
-    void Text1_LostFocus(int16_t Index);
-    void cmdOK_Click();
 
     // Deletes stage d (1..AnzAush); the only stage is kept.
     static void AushubLoesch(int16_t d);
@@ -33,5 +25,5 @@ public:
     static void AushubKopieren(int16_t ziel, int16_t quelle);
 
 private:
-    int16_t loeschen_ = 0, einfuegen_ = 0;
+    static void Zurueck();
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/project/page.h"
+#include "dialogs/stages/stage_page.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 #include "frame/window_routines.h"
@@ -10,13 +11,10 @@
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 
+using Stufenseite::Stufe;
 using zorm1::P;
 
 namespace {
-
-int16_t Stufe() {
-    return std::clamp<int16_t>(P.AushNr, 0, zorm1::MaxAushub);
-}
 
 int16_t Anker() {
     return std::clamp<int16_t>(P.AnzAnker, 0, 8);
@@ -49,11 +47,7 @@ frmAushub1::frmAushub1() : vb::Form("frmAushub1") {
     setCaption("Aushubkote");
     Resizable = false;
     const float W = 13800;
-    lblAushNr.setCaption("Aushubzustand Nr.");
-    lblAushNr.Move(240, 150, 2000, 240);
-    txtAushNr.Move(2280, 120, 700, 285);
-    txtAushNr.Locked = true;
-    txtAushNr.TabStop = false;
+    Stufenseite::Nummer(lblAushNr, txtAushNr);
 
     Frame1.Move(120, 540, 6720, 3000);
     lblZAush.setCaption("zS Kote Aushubsohle (m)");

@@ -4,23 +4,18 @@
 #include <cmath>
 
 #include "dialogs/project/page.h"
+#include "dialogs/stages/stage_page.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 #include "frame/window_routines.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 
+using Seite::Wert;
+using Stufenseite::Stufe;
 using zorm1::P;
 
 namespace {
-
-int16_t Stufe() {
-    return std::clamp<int16_t>(P.AushNr, 0, zorm1::MaxAushub);
-}
-
-float Wert(const vb::TextBox& t) {
-    return Seite::ZahlLesen(t.Text()).value_or(0.0f);
-}
 
 // A position on the excavation side: the number made negative, written with the blank of a non-negative
 // number (0 shows as " 0").
@@ -40,11 +35,7 @@ frmAushub1b::frmAushub1b()
     setCaption("Wandfuß gebettet...");
     Resizable = false;
     const float W = 14400;
-    lblAushNr.setCaption("Aushubzustand Nr.");
-    lblAushNr.Move(240, 150, 2000, 240);
-    txtAushNr.Move(2280, 120, 700, 285);
-    txtAushNr.Locked = true;
-    txtAushNr.TabStop = false;
+    Stufenseite::Nummer(lblAushNr, txtAushNr);
 
     // Bedding of the wall foot.
     chkFussGebettet.setCaption("Wandfuß elastisch gebettet ?");

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialogs/project/page.h"
+#include "dialogs/stages/stage_page.h"
 #include "earthpressure/stage_a.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
@@ -10,17 +11,12 @@
 #include "platform/runtime/vbnum.h"
 #include "statics/redistribution.h"
 
+using Seite::Wert;
+using Stufenseite::Nummer;
+using Stufenseite::Stufe;
 using zorm1::P;
 
 namespace {
-
-int16_t Stufe() {
-    return std::clamp<int16_t>(P.AushNr, 0, zorm1::MaxAushub);
-}
-
-float Wert(const vb::TextBox& t) {
-    return Seite::ZahlLesen(t.Text()).value_or(0.0f);
-}
 
 bool IstFigur(int16_t k) {
     return k == 0 || k == 1 || k == 2 || (k >= 4 && k <= 8);
@@ -52,14 +48,6 @@ void KnickLabels(vb::ControlArray<vb::Label>& l, vb::Frame& f, vb::TextBox& z1, 
         l(i).Move(120, 330 + 360 * i, 1800, 240);
         boxen[i]->Move(2000, 300 + 360 * i, 900, 285);
     }
-}
-
-void Nummer(vb::Label& l, vb::TextBox& t) {
-    l.setCaption("Aushubzustand Nr.");
-    l.Move(240, 150, 2000, 240);
-    t.Move(2280, 120, 700, 285);
-    t.Locked = true;
-    t.TabStop = false;
 }
 
 } // namespace

@@ -3,18 +3,16 @@
 #include <algorithm>
 
 #include "dialogs/project/page.h"
+#include "dialogs/stages/stage_page.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 
+using Stufenseite::Stufe;
 using zorm1::P;
 
 namespace {
-
-int16_t Stufe() {
-    return std::clamp<int16_t>(P.AushNr, 0, zorm1::MaxAushub);
-}
 
 constexpr float kBreite = 9000;
 
@@ -32,11 +30,7 @@ Tabellenseite::Tabellenseite(const char* name, const char* titel, Tabelle::Art a
 
 void Tabellenseite::Anlegen(const char* schalterText, const std::vector<const char*>& hinweise,
                             const char* rahmenText, const std::vector<const char*>& kopf) {
-    lblAushNr.setCaption("Aushubzustand Nr.");
-    lblAushNr.Move(240, 150, 2000, 240);
-    txtAushNr.Move(2280, 120, 700, 285);
-    txtAushNr.Locked = true;
-    txtAushNr.TabStop = false;
+    Stufenseite::Nummer(lblAushNr, txtAushNr);
     float y = 540;
     for (std::size_t i = 0; i < hinweise.size(); ++i) {
         Label1.add(int16_t(i)).setCaption(hinweise[i]);

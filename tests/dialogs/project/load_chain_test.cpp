@@ -252,6 +252,39 @@ TEST_F(Lastseiten, AreaLoadsAreStoredWithTheirLimits) {
     EXPECT_EQ(Meldungen(), 0u);
 }
 
+TEST_F(Lastseiten, TheAreaLoadTableMovesItsRowsAndRefusesNumbersAsTheWallLoadTableDoes) {
+    for (int16_t j = 1; j <= 3; ++j) {
+        Flaechenlast(j, float(j), 0, 0, 10.0f * j, 0);
+        P.ErdLastDauer(1, j) = float(j);
+        P.ErdLastNichtIn(1, j, 0) = 1;
+        P.ErdLastNichtIn(1, j, 1) = int16_t(10 * j);
+    }
+    vb::FormByName("frmLast2");
+    // A row whose pv and ph read 0 is deleted when ph is left: every column and the stage cells move up.
+    Tippen("frmLast2.txtpv(2)", "0");
+    Tippen("frmLast2.txtph(2)", "");
+    vb::user::tab();
+    EXPECT_EQ(vb::headless::focused(), "frmLast2.txtpv(2)");
+    EXPECT_EQ(vb::headless::text("frmLast2.txtpv(2)"), "3");
+    EXPECT_EQ(vb::headless::text("frmLast2.txtxE(2)"), "30");
+    EXPECT_EQ(vb::headless::text("frmLast2.txtProz(2)"), "3");
+    EXPECT_EQ(vb::headless::text("frmLast2.txtwi(8)"), "30");
+    EXPECT_EQ(vb::headless::text("frmLast2.txtpv(3)"), "");
+    EXPECT_EQ(vb::headless::text("frmLast2.txtwi(16)"), "");
+    // An empty stage cell with nothing behind it sends the focus to pv of the next row.
+    vb::user::focus("frmLast2.txtwi(9)");
+    vb::user::tab();
+    EXPECT_EQ(vb::headless::focused(), "frmLast2.txtpv(3)");
+    // At OK a number beyond single precision is looked for in a row's columns before its stage cells.
+    vb::form<frmLast2>().txtwi(8).setText("40000");
+    vb::form<frmLast2>().txtProz(2).setText("4E+38");
+    vb::user::click("frmLast2.cmdOK");
+    EXPECT_EQ(vb::headless::BeepCount(), 1);
+    EXPECT_EQ(vb::headless::focused(), "frmLast2.txtProz(2)");
+    EXPECT_EQ(P.AnzLastErdLF[1], 3);
+    EXPECT_FALSE(Geladen("frmLast3") || Geladen("frmLast4"));
+}
+
 TEST_F(Lastseiten, TheHeadLoadIsStoredWhenItsBoxIsLeft) {
     P.LFNr = P.AnzLF = 2;
     vb::FormByName("frmLast2");

@@ -109,6 +109,18 @@ TEST_F(Seitenmuster, NumbersAreReadFromTheLeadingNumberAndWrittenInTheShortestFo
     EXPECT_EQ(Seite::Zahl(-2.0f), "-2");
 }
 
+TEST_F(Seitenmuster, ABoxReadAtOkGivesItsLeadingNumberOrZero) {
+    auto& box = vb::form<frmProbe>().txtZahl;
+    const struct {
+        const char* text;
+        float wert;
+    } faelle[] = {{" 2.5 m", 2.5f}, {"", 0.0f}, {"x", 0.0f}, {"4E+38", 0.0f}, {"-3E+38", -3e38f}};
+    for (const auto& f : faelle) {
+        box.setText(f.text);
+        EXPECT_EQ(Seite::Wert(box), f.wert) << f.text;
+    }
+}
+
 TEST_F(Seitenmuster, IntegerBoxesRoundHalvesToEvenAndRefuseWhatDoesNotFitSixteenBits) {
     const struct {
         const char* getippt;
