@@ -1,5 +1,5 @@
 // Whole projects through the headless program: start-up, project file, safety factors, request, runs with
-// stage a, the earth-pressure stage and the statics (the verifications still their stand-in), the files
+// stage a, the earth-pressure stage, the statics, the verifications and the design, the files
 // beside the project file. The examples of tests/data are copied into a folder of their own for each run;
 // they stop at their singular first stage, their variants (example_variants.h) run to the end, and so
 // does the project entered through the pages.
