@@ -1,12 +1,16 @@
 // Safety of single circles and of a whole search against independent calculations: the closed form for a
 // purely cohesive soil, classic Bishop with fine slices, and an effective-stress Bishop calculation for
 // ground water (the water moment must give the same as buoyant weights without water forces).
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "platform/forms/headless.h"
 #include "slip_model_fixture.h"
 #include "slipcircle/zormg_circle.h"
 #include "slipcircle/zormg_lines.h"
@@ -123,6 +127,134 @@ TEST(KreisSicherheit, LeavesAllLinesOnOneCommonSetOfAbscissae) {
                 EXPECT_EQ(s.LinieZ(l, p), zs[i]);
             }
     }
+}
+
+} // namespace
+
+namespace {
+
+// Notes what the run state holds whenever the calculation lets the user act (at every chance: the
+// yield interval is 0), from then until it is destroyed.
+struct Beobachter {
+    std::vector<float> eta;
+    std::vector<std::pair<float, float>> mittelpunkte; // (xM, zM), each once in a row
+    std::function<void()> schritt;
+    Beobachter() {
+        vb::headless::ResetForms();
+        D().YieldAbstandMs = 0;
+        schritt = [this] {
+            eta.push_back(D().eta);
+            const std::pair<float, float> m{D().xM, D().zM};
+            if (mittelpunkte.empty() || mittelpunkte.back() != m) mittelpunkte.push_back(m);
+            vb::script::call(schritt);
+        };
+        vb::script::call(schritt);
+    }
+    ~Beobachter() {
+        vb::script::clear();
+    }
+};
+
+TEST(KreisSicherheit, AnIterationThatDoesNotSettleEndsAfter200StepsWithTheLowerOfItsLastTwoValues) {
+    // The air-side run-out at 85 degrees lets the slip line leave the toe almost vertically: for this
+    // circle the slices' normal forces swing with the assumed safety and the iteration jumps between 1.5
+    // and 1.7 without settling.
+    slipfix::Boeschung(0, 10, 20);
+    D().AuslaufwinkelLuft = 85;
+    slipfix::Vorbereiten();
+    Beobachter b;
+    const float eta = slipfix::Kreis(14, 9.5f);
+    EXPECT_EQ(D().IterZustand, 1);
+    // One value per step (the first circle is also shown in the progress window: one more at its end).
+    ASSERT_EQ(b.eta.size(), 201u);
+    const float vorletzter = b.eta[198], letzter = b.eta[199];
+    EXPECT_GT(std::fabs(letzter - vorletzter), 0.01f);
+    EXPECT_EQ(eta, std::min(vorletzter, letzter));
+    EXPECT_EQ(b.eta[200], eta);
+    EXPECT_EQ(D().etaMin, eta);
+
+    // A circle that settles: fewer steps, its last two values within 0.01, no mark.
+    slipfix::Boeschung(3, 19.6f, 20);
+    slipfix::Vorbereiten();
+    Beobachter c;
+    EXPECT_NEAR(slipfix::Kreis(0, -17), 0.986f, 0.01f);
+    EXPECT_EQ(D().IterZustand, 0);
+    ASSERT_GE(c.eta.size(), 2u);
+    EXPECT_LT(c.eta.size(), 200u);
+}
+
+TEST(MittelpunktIteration, PassesRefineTheGridStepOf04InStepsOf008And0016And00032) {
+    // A field of 6 m by 6 m in 15 parts: 16 x 16 centres 0.4 m apart, then rings around the best centre
+    // in steps of a fifth: 0.08, 0.016 and 0.0032 m, and no finer pass.
+    slipfix::Boeschung(3, 19.6f, 20);
+    auto& d = D();
+    d.FeldXAnfang = -3;
+    d.FeldXEnde = 3;
+    d.FeldZAnfang = -21;
+    d.FeldZEnde = -15;
+    Beobachter b;
+    Zormg::MittelpunktIteration();
+    const auto& m = b.mittelpunkte;
+    ASSERT_EQ(d.Verschiebungen, 0);
+    ASSERT_EQ(static_cast<int>(m.size()), d.KreisZaehler);
+    ASSERT_GT(m.size(), 256u);
+    for (int ix = 0; ix <= 15; ++ix)
+        for (int iz = 0; iz <= 15; ++iz) {
+            const auto& p = m[static_cast<std::size_t>(ix * 16 + iz)];
+            EXPECT_NEAR(p.first, -3.0f + 0.4f * ix, 1e-4f);
+            EXPECT_NEAR(p.second, -21.0f + 0.4f * iz, 1e-4f);
+        }
+    // Every pass begins with its first ring, eight centres around the best one so far; find them.
+    std::vector<float> schritte;
+    for (std::size_t k = 256; k + 8 <= m.size(); ++k) {
+        const float h = (m[k + 1].second - m[k].second);
+        if (h <= 0.0f) continue;
+        const float xc = m[k].first + h, zc = m[k].second + h;
+        const std::pair<int, int> ring[] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
+        bool passt = true;
+        for (int r = 0; r < 8; ++r)
+            passt = passt && std::fabs(m[k + r].first - (xc + ring[r].first * h)) < 1e-5f &&
+                    std::fabs(m[k + r].second - (zc + ring[r].second * h)) < 1e-5f;
+        if (passt) schritte.push_back(h);
+    }
+    ASSERT_EQ(schritte.size(), 3u);
+    EXPECT_NEAR(schritte[0], 0.08f, 1e-5f);
+    EXPECT_NEAR(schritte[1], 0.016f, 1e-5f);
+    EXPECT_NEAR(schritte[2], 0.0032f, 1e-5f);
+}
+
+} // namespace
+
+namespace {
+
+TEST(KreisSicherheit, MoreThan250CrossingsOfTheSlipLineWithTheModelLines) {
+    // The ACADS slope with the same soil in 19 layers; the lower 18 boundaries pinch out onto one line
+    // that winds about the toe circle (centre (0, -17), R 27), 0.3 m above and below it in turn: each
+    // boundary crosses the circle 15 times and more. The soil is one: the safety is that of the one-layer
+    // slope, 0.986.
+    slipfix::Boeschung(3, 19.6f, 20);
+    auto& s = Zormg::Z();
+    // Layer boundaries that pinch out onto one line winding about the toe circle of centre (0, -17).
+    std::string text;
+    for (int j = 0; j <= 15; ++j) {
+        const float x = 1.0f + 1.2f * j;
+        const float z = -17.0f + std::sqrt(27.0f * 27.0f - x * x) + (j % 2 == 0 ? 0.3f : -0.3f);
+        slipfix::Punkt(100 + j, x, z);
+        text += (j ? " " : "") + std::to_string(100 + j);
+    }
+    const int n = 19;
+    for (int i = 2; i <= n; ++i) {
+        s.LinienText[i] = text;
+        s.GkSchichtGamma[i] = 20;
+        s.GkSchichtGammaAuftrieb[i] = 20;
+        s.GkSchichtPhi[i] = 19.6f;
+        s.GkSchichtC[i] = 3;
+    }
+    s.AnzLinien = n;
+    slipfix::Vorbereiten();
+    EXPECT_NEAR(slipfix::Kreis(0, -17), 0.986f, 0.01f);
+    EXPECT_GT(s.XListe.size(), 251u); // xLinks, the crossings, xRechts (from index 1)
+    EXPECT_EQ(D().KreisZaehler, 1);
 }
 
 } // namespace

@@ -261,3 +261,129 @@ TEST(DeepSlipPlane, OverallRoundsEndWhenTheCheckCannotBeMet) {
 }
 
 } // namespace
+
+namespace {
+
+// Three anchors: the upper one at 1.5 m, 30 deg, 6 m (centre x 4.596, z 4.5), a short one at 3.0 m,
+// 15 deg, 3 m at its longest length, and a horizontal one at the depth of the upper centre, 4 m (centre
+// x 3.4). The middle one leaves the overall slip line; the other two lie on it at one depth.
+void GleicheTiefe(float kraft, float laenge3, float phiSchwach = 30.0f) {
+    TrockenerSand(kraft);
+    // A thin weak layer from 4.5 to 4.6 m.
+    P.AnzErd = 3;
+    P.SchichtKote[2] = 4.5f;
+    P.SchichtKote[3] = 4.6f;
+    P.SchichtKote[4] = 99.0f;
+    P.SchichtDicke[1] = 4.5f;
+    P.SchichtDicke[2] = 0.1f;
+    P.SchichtDicke[3] = 94.4f;
+    for (int i = 2; i <= 3; ++i) {
+        P.SchichtPhi[i] = 30.0f * kGrad;
+        P.SchichtGamma[i] = 18.0f;
+        P.SchichtGammaAuftrieb[i] = 10.0f;
+        GF.GlfGamma[i] = 18.0f;
+    }
+    P.SchichtPhi[2] = phiSchwach * kGrad;
+    zormd::GleitfugeKopieSichern();
+    N.AnzAnkerGlf = 3;
+    GF.GlfAnkerNeigung[1] = 30.0f * kGrad;
+    N.AnkerLaenge[1] = 6.0f;
+    GF.AnkerLmin[1] = 5.0f;
+    GF.AnkerLmax[1] = 20.0f;
+    N.GlfAnkerZ[2] = 3.0f;
+    N.GlfAnkerAh[2] = kraft;
+    GF.GlfAnkerNeigung[2] = 15.0f * kGrad;
+    N.AnkerLaenge[2] = GF.AnkerLmin[2] = GF.AnkerLmax[2] = 3.0f;
+    N.GlfAnkerAh[3] = kraft;
+    GF.GlfAnkerNeigung[3] = 0.0f;
+    N.AnkerLaenge[3] = laenge3;
+    GF.AnkerLmin[3] = 3.0f;
+    GF.AnkerLmax[3] = 20.0f;
+    // The horizontal anchor's centre lies exactly at the depth the upper centre has in single precision.
+    for (int i = 1; i <= 3; ++i)
+        GF.AnkerLaengeTest[i] = N.AnkerLaenge[i];
+    N.GlfAnkerZ[3] = 0.0f;
+    zormd::ErsatzankerwandDruck();
+    N.GlfAnkerZ[3] = GF.GlfPunktZ[1];
+}
+
+TEST(DeepSlipPlane, TwoLengthenedAnchorsAtOneDepthGetATenthOfAMetre) {
+    // The clay seam makes the overall slip line (upper centre, horizontal to the lower centre, then to
+    // the wall point) the weakest; both single checks hold at the start lengths.
+    GleicheTiefe(10.0f, 4.0f, 0.0f);
+    ASSERT_EQ(N.GlfAnkerZ[3], GF.GlfPunktZ[1]); // the horizontal anchor's centre lies at its head
+    ASSERT_NEAR(GF.GlfPunktZ[1], 4.5f, 1e-5f);
+    for (const char* folge : {"91", "93"}) {
+        GF.GlfPunktFolgeStart = folge;
+        zormd::ErsatzankerwandDruck();
+        ASSERT_GE(N.EtaGlf, 1.5f) << folge;
+    }
+    GF.GlfPunktFolgeStart = "931";
+    zormd::ErsatzankerwandDruck();
+    ASSERT_LT(N.EtaGlf, 1.5f);
+
+    zormd::LaengenSuche(1.5f);
+    // The first counted anchor keeps its length, the second one at the same depth gets 0.1 m (no
+    // ratio of depths to take), and that round meets the check.
+    EXPECT_EQ(GF.GlfPunktFolge, "931");
+    EXPECT_EQ(GF.GlfAnkerFlag[1], 1.0f);
+    EXPECT_EQ(GF.GlfAnkerFlag[2], 0.0f);
+    EXPECT_EQ(GF.GlfAnkerFlag[3], 1.0f);
+    EXPECT_EQ(GF.GlfRunden, 1);
+    EXPECT_FLOAT_EQ(N.AnkerLaenge[1], 6.0f);
+    EXPECT_FLOAT_EQ(N.AnkerLaenge[2], 3.0f);
+    EXPECT_FLOAT_EQ(N.AnkerLaenge[3], 4.1f);
+    EXPECT_GE(N.EtaGlf, 1.5f);
+    EXPECT_FALSE(GF.GlfGesamtNichtErfuellt);
+}
+
+TEST(DeepSlipPlane, ZeroWeightOrZeroVerticalForceGivesSafetyZeroAndTheReferencePoint) {
+    // The single anchor of 10 m: first chain point x 9.059, so the reference point is x 4.530.
+    struct Fall {
+        const char* was;
+        void (*vorbereiten)();
+        bool sicherheitNull, schwerpunktBezug;
+    } const faelle[] = {
+        {"weightless soil: G = 0 and V = 0",
+         [] {
+             GF.GlfGamma[1] = 0.0f;
+             P.SchichtGamma[1] = 0.0f;
+             N.GlfEahWand = 0.0f;
+         },
+         true, true},
+        {"the wall's vertical force equals the weight: V = 0",
+         [] {
+             zormd::ErsatzankerwandDruck();
+             N.GlfEavWand = N.GlfSumG;
+         },
+         true, false},
+        {"the wall's vertical force and the anchors carry the weight", [] {
+             zormd::ErsatzankerwandDruck();
+             N.GlfEavWand = N.GlfSumG - N.GlfSumAv;
+         },
+         false, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        TrockenerSand(100.0f);
+        f.vorbereiten();
+        zormd::ErsatzankerwandDruck();
+        for (float v : {N.EtaGlf, N.GlfAhMoegl, N.GlfAvMoegl, N.GlfXQ, N.GlfXQMoegl, N.GlfXSchwerpunkt,
+                        N.GlfQh, N.GlfQv, N.GlfQhMoegl, N.GlfQvMoegl})
+            EXPECT_TRUE(std::isfinite(v)) << v;
+        EXPECT_NEAR(GF.GlfXBezug, 9.059f / 2.0f, 0.001f);
+        if (f.sicherheitNull) {
+            EXPECT_EQ(N.EtaGlf, 0.0f);
+            EXPECT_EQ(N.GlfAhMoegl, 0.0f);
+            EXPECT_EQ(N.GlfAvMoegl, 0.0f);
+            // No possible anchor force: the reaction's line of action falls back to the reference point
+            // only where its denominator is zero.
+            if (N.GlfSumG - N.GlfEavWand == 0.0f) EXPECT_EQ(N.GlfXQMoegl, GF.GlfXBezug);
+        } else {
+            EXPECT_GT(N.EtaGlf, 0.0f);
+        }
+        if (f.schwerpunktBezug) EXPECT_EQ(N.GlfXSchwerpunkt, GF.GlfXBezug);
+    }
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 // earth-pressure force on the wall the run kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <regex>
@@ -22,6 +23,8 @@
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
+#include "verification/anchor_files.h"
+#include "verification/state.h"
 
 namespace {
 
@@ -292,6 +295,71 @@ TEST_F(TiefeGleitfugeLauf, TheAnchoredSoldierPileWallGetsAnchorLengthsThatMeetTh
         }
     }
     EXPECT_EQ(kuerzer, 4); // both anchors of stage 3 in both load cases
+}
+
+// The working file of the anchor bookkeeping holds what memory holds whenever a call of the verification
+// stage has ended (its last act is the write): every load case and stage of the anchored wall.
+TEST_F(TiefeGleitfugeLauf, TheAnchorWorkingFileEqualsTheValuesInMemoryAfterEveryCall) {
+    ASSERT_TRUE(zortest::VerankertGlobalLesen(0));
+    P.EtaGl = 2.2f; // both anchors of stage 3 need more than their shortest length
+    ASSERT_TRUE(zorm1::EingabeSchreiben("global"));
+    zortest::LaufUmgebungZuruecksetzen();
+    const auto echt = zorrun::Stufen().Nachweise;
+    int aufrufe = 0;
+    std::map<int, float> laengste; // level -> largest length found so far in the run
+    zorrun::Stufen().Nachweise = [&](std::string& status) {
+        const int lf = P.LFNr, aushub = P.AushNr;
+        echt(status);
+        SCOPED_TRACE("LF " + std::to_string(lf) + ", Aushub " + std::to_string(aushub));
+        ++aufrufe;
+        std::vector<double> w;
+        for (std::string zeile : zortest::Zeilen("ZORGLF.")) {
+            std::size_t p = 0;
+            for (;;) {
+                const std::size_t q = zeile.find(',', p);
+                w.push_back(std::stod(zeile.substr(p, q - p)));
+                if (q == std::string::npos) break;
+                p = q + 1;
+            }
+        }
+        const int n = P.AnzAnkerGesamt;
+        ASSERT_EQ(w.size(), 4u + 8u * static_cast<std::size_t>(n));
+        auto gleich = [](double datei, float speicher, const char* was) {
+            EXPECT_NEAR(datei, speicher, 1e-6 * std::max(1.0, std::fabs(static_cast<double>(speicher)))) << was;
+        };
+        gleich(w[0], P.EtaGl, "EtaGl");
+        EXPECT_EQ(w[1], n);
+        gleich(w[2], zormd::N.GlfMaxAushub, "GlfMaxAushub");
+        gleich(w[3], zormd::N.GlfMaxGesamt, "GlfMaxGesamt");
+        const auto& ab = zormd::AB;
+        for (int j = 1; j <= n; ++j) {
+            SCOPED_TRACE("Ankerlage " + std::to_string(j));
+            const double* r = &w[4 + 8 * static_cast<std::size_t>(j - 1)];
+            gleich(r[0], P.ZAuflager[j], "level");
+            gleich(r[1], ab.AnkerNeigungRad[j], "inclination");
+            gleich(r[2], ab.AnkerLminD[j], "lmin");
+            gleich(r[3], ab.AnkerLmaxD[j], "lmax");
+            gleich(r[4], ab.AnkerGlfWert[j], "length found");
+            gleich(r[5], ab.AnkerKraftMax[j], "largest force of the load case");
+            gleich(r[6], ab.AnkerAhMax[j], "largest force of the run");
+            gleich(r[7], ab.AnkerLaengeBem[j], "largest length of the run");
+            // By hand: the inclination of 15 degrees, the run's largest length never falls and is at least
+            // the length of this stage, the run's largest force at least the load case's.
+            EXPECT_NEAR(r[1], 15.0 * kPi / 180.0, 1e-6);
+            EXPECT_GE(r[7], laengste[j] - 1e-6);
+            EXPECT_GE(r[7], r[4] - 1e-6);
+            EXPECT_GE(r[6], r[5] - 1e-3);
+            laengste[j] = static_cast<float>(r[7]);
+        }
+    };
+    ASSERT_EQ(zorrun::ProjektRechnen("global"), zorrun::kLaufFertig);
+    for (const auto& b : vb::headless::Log())
+        ADD_FAILURE() << b.title << ": " << b.prompt;
+    EXPECT_EQ(aufrufe, P.AnzLF * P.AnzAush);
+    // Both levels got lengths by the end of the run.
+    ASSERT_EQ(laengste.size(), 2u);
+    for (const auto& [j, l] : laengste)
+        EXPECT_GT(l, 0.0f) << j;
 }
 
 } // namespace

@@ -291,6 +291,44 @@ TEST_F(Anfrage, ASlipCircleInputThatCannotBeCopiedIsToldAndTheRequestGoesOn) {
     ErwarteFreigegeben();
 }
 
+// The run writes one, the other or none of the two slip-circle inputs.
+struct Kreisdateien {
+    bool gl1, gl2;
+};
+class FehlendeKreisdatei : public Anfrage, public ::testing::WithParamInterface<Kreisdateien> {};
+
+TEST_P(FehlendeKreisdatei, IsSkippedQuietlyAndTheOtherFilesAreCopied) {
+    const Kreisdateien f = GetParam();
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    vb::WriteFileBytes("LPTZW", "Bericht\r\n");
+    zorrun::Stufen().Nachweise = [f](std::string& status) {
+        zorrun::NachweisePlatzhalter(status);
+        if (status != "ENDE") return;
+        // The end of the run leaves its slip-circle inputs, or not.
+        if (f.gl1)
+            vb::WriteFileBytes("wexasave.GL1", "Kreis 1\r\n");
+        else
+            vb::Kill("wexasave.GL1");
+        if (f.gl2) vb::WriteFileBytes("wexasave.gl2", "Kreis 2\r\n");
+    };
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    // Nobody is asked anything; what is there lies beside the project, what is missing is not.
+    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_EQ(vb::FileExists(P.GanzerName + ".gl1"), f.gl1);
+    EXPECT_EQ(vb::FileExists(P.GanzerName + ".gl2"), f.gl2);
+    if (f.gl1) EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".gl1"), "Kreis 1\r\n");
+    if (f.gl2) EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".gl2"), "Kreis 2\r\n");
+    EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), vb::ReadFileBytes("WEXASAVE"));
+    EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".AUS"), "Bericht\r\n");
+    EXPECT_TRUE(Aufgerufen("BerichtFensterZeigen"));
+    ErwarteFreigegeben();
+}
+
+INSTANTIATE_TEST_SUITE_P(Anfrage, FehlendeKreisdatei,
+                         ::testing::Values(Kreisdateien{false, true}, Kreisdateien{true, false},
+                                           Kreisdateien{false, false}));
+
 TEST_F(Anfrage, OldResultFilesGoBeforeTheRunsSoAStopAtTheWallFootCopiesNoStaleSlipCircleInput) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
