@@ -11,6 +11,7 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
+#include "tests/design/design_fixture.h"
 
 using zorm1::P;
 
@@ -72,24 +73,15 @@ protected:
         zorm1::ResetProjectData();
         zor::LaufZuruecksetzen();
     }
-    static void C25() {
-        P.TeilsicherheitenAn = 1;
-        P.BetonFestigkeit = 0.85f * 25.0f;
-        P.StahlFestigkeit = 500.0f;
-        P.gamC_Beton = 1.5f;
-        P.gamS_Stahl = 1.15f;
-        P.fck = 25.0f;
-        P.fcd = 0.85f * 25.0f / 1.5f;
-    }
-    static void B25() {
-        P.TeilsicherheitenAn = 0;
-        P.BetonFestigkeit = 17.5f;
-        P.StahlFestigkeit = 500.0f;
-        P.gamC_Beton = 1.0f;
-        P.gamS_Stahl = 1.0f;
-        P.zulTau01 = 0.75f;
-        P.zulTau02 = 1.8f;
-        P.zulTau03 = 3.0f;
+    static void C25() { bemtest::BetonC25(); }
+    static void B25() { bemtest::BetonB25(); }
+    // A fresh run in the concept of a case: C 25/30 with partial factors or B 25 with global safety.
+    static void Werkstoff(bool teilsicherheit) {
+        zor::LaufZuruecksetzen();
+        if (teilsicherheit)
+            C25();
+        else
+            B25();
     }
     struct Ergebnis {
         float As, asw;
@@ -118,11 +110,7 @@ TEST_F(KreisTest, BendingDesignMatchesTheIntegratedSection) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << "N " << f.N << " M " << f.M);
-        zor::LaufZuruecksetzen();
-        if (f.teilsicherheit)
-            C25();
-        else
-            B25();
+        Werkstoff(f.teilsicherheit);
         const Ergebnis e = Bemesse(f.M, 0.0f, f.N);
         ASSERT_TRUE(zorm0::K.Konvergiert);
         EXPECT_FALSE(zorm1::BW.KreisNichtKonvergiert);
@@ -309,11 +297,7 @@ TEST_F(KreisTest, CompressionTheConcreteCarriesAloneGetsThePlainConcreteStrainSt
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message()
                      << "N " << f.N << " M " << f.M << (f.teilsicherheit ? "" : " global"));
-        zor::LaufZuruecksetzen();
-        if (f.teilsicherheit)
-            C25();
-        else
-            B25();
+        Werkstoff(f.teilsicherheit);
         P.AsQmin = 0.5f;
         const Ergebnis e = Bemesse(f.M, f.V, f.N);
         ASSERT_TRUE(zorm0::K.Konvergiert);
@@ -391,11 +375,7 @@ TEST_F(KreisTest, NearlyCentricCompressionBeyondTheConcreteIsDesigned) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << "N " << f.N << " M " << f.M);
-        zor::LaufZuruecksetzen();
-        if (f.teilsicherheit)
-            C25();
-        else
-            B25();
+        Werkstoff(f.teilsicherheit);
         const Ergebnis e = Bemesse(f.M, 0.0f, f.N);
         ASSERT_TRUE(zorm0::K.Konvergiert);
         EXPECT_FALSE(zorm1::BW.KreisNichtKonvergiert);
