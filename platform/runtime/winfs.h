@@ -56,6 +56,10 @@ std::string CurDir();              // the current folder (no trailing separator)
 // rename fails, the temporary file is removed, the old file stays as it was and the error is passed on
 // (75; 61 when the rest of a file number left open cannot be written).
 void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write);
+// The same for a working file of the program that holds nothing the user keeps: written through the
+// temporary file and the rename, so that it is never seen half written, but not flushed to the disk
+// (a power failure may leave the old file or an empty one).
+void ReplaceWorkingFile(std::string_view target, const std::function<void(const std::string& tempName)>& write);
 
 // The last step of such a save for a temporary file written by other means (paths on disk, not
 // resolved): flushes temp to the disk, renames it over target and flushes the folder. False when a
