@@ -20,7 +20,9 @@ inline constexpr char PathSep = '/'; // the folder separator of the platform
 // The path on disk that a Windows-style name denotes. Each component is matched first exactly, then
 // without regard to case and trailing dots/blanks (the first match in name order wins). Components
 // that do not exist keep the given spelling minus trailing dots/blanks, so a new file is created as
-// given. An empty name gives an empty path.
+// given. An empty name gives an empty path. A component found by the search of its folder is taken
+// again without a search while that entry exists (another spelling of the same name made in the folder
+// later is not looked for: Windows cannot hold both).
 std::filesystem::path Resolve(std::string_view name);
 // The file name as a new file would be created (given spelling, trailing dots and blanks dropped).
 std::string CleanName(std::string_view name);
