@@ -12,7 +12,29 @@ std::string DruckDatei;
 
 namespace {
 constexpr const char* kBericht = "LPTZW";
+
+// The lines of a text as Line Input # reads them (ended by CR LF, LF or CR; the last one also by the end
+// of the text), each written back by Print # with CR LF: the bytes between the line ends stay as they are.
+std::string MitCrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 32 + 2);
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t ende = text.find_first_of("\r\n", pos);
+        if (ende == std::string::npos) ende = text.size();
+        out.append(text, pos, ende - pos);
+        out += "\r\n";
+        pos = ende;
+        if (pos < text.size() && text[pos] == '\r') {
+            ++pos;
+            if (pos < text.size() && text[pos] == '\n') ++pos;
+        } else if (pos < text.size() && text[pos] == '\n') {
+            ++pos;
+        }
+    }
+    return out;
 }
+} // namespace
 
 KopieErgebnis DruckDateiKopieren() {
     DruckDatei = zorm1::P.GanzerNameOhneExt + ".AUS";
@@ -22,26 +44,14 @@ KopieErgebnis DruckDateiKopieren() {
     } catch (...) {
         return KopieErgebnis::BerichtFehlt;
     }
-    int16_t quelle = 0;
     try {
         vb::SaveReplacing(DruckDatei, [&](const std::string& temp) {
-            quelle = vb::FreeFile();
-            vb::Open(kBericht, vb::OpenMode::Input, quelle);
-            const int16_t ziel = vb::FreeFile();
-            try {
-                vb::Open(temp, vb::OpenMode::Output, ziel);
-                while (!vb::Eof(quelle))
-                    vb::Print(ziel, vb::LineInput(quelle));
-            } catch (...) {
-                vb::Close(ziel);
-                throw;
-            }
-            vb::Close(ziel);
-            vb::Close(quelle);
-            quelle = 0;
+            const std::string kopie = MitCrLf(vb::ReadFileBytes(kBericht));
+            vb::FileGuard ziel(temp, vb::OpenMode::Output);
+            vb::PutBytes(ziel.nr(), kopie);
+            ziel.Close();
         });
     } catch (...) {
-        if (quelle) vb::Close(quelle);
         return KopieErgebnis::Schreibfehler;
     }
     return KopieErgebnis::Ok;
