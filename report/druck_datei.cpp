@@ -13,26 +13,28 @@ std::string DruckDatei;
 namespace {
 constexpr const char* kBericht = "LPTZW";
 
-// The lines of a text as Line Input # reads them (ended by CR LF, LF or CR; the last one also by the end
-// of the text), each written back by Print # with CR LF: the bytes between the line ends stay as they are.
-std::string MitCrLf(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 32 + 2);
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t ende = text.find_first_of("\r\n", pos);
-        if (ende == std::string::npos) ende = text.size();
-        out.append(text, pos, ende - pos);
-        out += "\r\n";
-        pos = ende;
-        if (pos < text.size() && text[pos] == '\r') {
-            ++pos;
-            if (pos < text.size() && text[pos] == '\n') ++pos;
-        } else if (pos < text.size() && text[pos] == '\n') {
-            ++pos;
+// Writes the lines of a text as Line Input # reads them (ended by CR LF, LF or CR; the last one also by
+// the end of the text) to file fn as Print # writes them, each with CR LF: the bytes between the line ends
+// stay as they are.
+void MitCrLfSchreiben(int16_t fn, const std::string& text) {
+    std::string stueck; // written out in pieces of about 64 KB
+    stueck.reserve(65536 + 2);
+    const char* p = text.data();
+    const char* const ende = p + text.size();
+    while (p < ende) {
+        const char* z = p;
+        while (z < ende && *z != '\r' && *z != '\n')
+            ++z;
+        stueck.append(p, z);
+        stueck += "\r\n";
+        if (z < ende && *z++ == '\r' && z < ende && *z == '\n') ++z; // CR LF, LF or CR
+        p = z;
+        if (stueck.size() >= 65536) {
+            vb::PutBytes(fn, stueck);
+            stueck.clear();
         }
     }
-    return out;
+    vb::PutBytes(fn, stueck);
 }
 } // namespace
 
@@ -46,9 +48,9 @@ KopieErgebnis DruckDateiKopieren() {
     }
     try {
         vb::SaveReplacing(DruckDatei, [&](const std::string& temp) {
-            const std::string kopie = MitCrLf(vb::ReadFileBytes(kBericht));
+            const std::string bericht = vb::ReadFileBytes(kBericht);
             vb::FileGuard ziel(temp, vb::OpenMode::Output);
-            vb::PutBytes(ziel.nr(), kopie);
+            MitCrLfSchreiben(ziel.nr(), bericht);
             ziel.Close();
         });
     } catch (...) {

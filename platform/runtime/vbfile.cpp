@@ -55,24 +55,28 @@ struct OpenFile {
     bool writeOut() {
         if (fp) return std::fflush(fp) == 0;
         if (!writes() || fd < 0) return true;
-        bool ok = true;
+        const size_t done = writeAll(data);
+        const bool ok = done == data.size();
+        data.erase(0, done);
+        if (ok && oldEnd > 0) {
+            const bool cut = oldEnd > written;
+            oldEnd = 0;
+            if (cut && ::ftruncate(fd, written) != 0) return false;
+        }
+        return ok;
+    }
+    // Writes bytes to the file at once (what the number collected must be written out before); the
+    // number of bytes written.
+    size_t writeAll(std::string_view bytes) {
         size_t done = 0;
-        while (done < data.size()) {
-            const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                ok = false;
-                break;
-            }
+            if (n <= 0) break;
             done += static_cast<size_t>(n);
         }
         written += static_cast<off_t>(done);
-        data.erase(0, done);
-        if (ok && oldEnd > 0) {
-            if (oldEnd > written && ::ftruncate(fd, written) != 0) ok = false;
-            oldEnd = 0;
-        }
-        return ok;
+        return done;
     }
     // Closes the file; false when writing out the rest or closing fails.
     bool close() {
@@ -130,6 +134,11 @@ OpenFile& getInput(int16_t fn) {
 }
 
 void writeBytes(OpenFile& f, std::string_view bytes) {
+    if (bytes.size() >= kPufferGroesse) {
+        // a large block goes to the file as it is, after what is collected
+        if (!f.writeOut() || f.writeAll(bytes) != bytes.size()) fail(61, "Disk full");
+        return;
+    }
     f.data.append(bytes);
     if (f.data.size() >= kPufferGroesse && !f.writeOut()) fail(61, "Disk full");
 }

@@ -525,11 +525,27 @@ std::string ReadFileBytes(std::string_view name) {
     std::error_code ec;
     if (name.empty() || !fs::is_regular_file(p, ec)) fail(53, "File not found: " + std::string(name));
     detail::FlushFilesOnPath(p);
-    std::ifstream in(p, std::ios::binary);
-    if (!in) fail(75, "Path/File access error: " + std::string(name));
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) fail(75, "Path/File access error: " + std::string(name));
+    struct stat st {};
+    std::string bytes;
+    size_t have = 0;
+    size_t want = (::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0) + 1;
+    for (;;) {
+        bytes.resize(have + want);
+        const ssize_t n = ::read(fd, bytes.data() + have, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            fail(75, "Path/File access error: " + std::string(name));
+        }
+        have += static_cast<size_t>(n);
+        if (static_cast<size_t>(n) < want) break; // the end of the file
+        want = std::max<size_t>(want, 65536);
+    }
+    ::close(fd);
+    bytes.resize(have);
+    return bytes;
 }
 
 void WriteFileBytes(std::string_view name, std::string_view bytes) {
