@@ -95,9 +95,9 @@ struct FileTable {
     std::array<std::unique_ptr<OpenFile>, MaxFileNumber + 1> files;
     size_t end = 1; // one past the highest number used since the table was reset
 };
+constinit FileTable gTable; // initialised at compile time: no guard on each use
 FileTable& table() {
-    static FileTable t;
-    return t;
+    return gTable;
 }
 
 // The numbers that may be in use.

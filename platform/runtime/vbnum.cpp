@@ -3,6 +3,8 @@
 #include "platform/runtime/errors.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -48,7 +50,9 @@ constexpr double kZehnerpotenz[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e
 // an integer; every other value goes through to_chars. sig at most 17.
 int digitsOf(double a, int sig, char* g) {
     if (sig <= 15 && static_cast<double>(static_cast<float>(a)) == a) {
-        int k = sig - 1 - static_cast<int>(std::floor((std::ilogb(a) + 1) * 0.30102999566398120));
+        // the binary exponent from the bits of the double, the decimal one from it (log10(2) ~ 78913 / 2^18)
+        const int e2 = static_cast<int>((std::bit_cast<uint64_t>(a) >> 52) & 0x7FF) - 1023;
+        int k = sig - 1 - ((e2 + 1) * 78913 >> 18);
         while (k >= 0 && k <= 12) {
             const double s = a * kZehnerpotenz[k];
             if (s >= kZehnerpotenz[sig]) {
@@ -59,7 +63,9 @@ int digitsOf(double a, int sig, char* g) {
                 ++k;
                 continue;
             }
-            double r = std::nearbyint(s);
+            // below 2^52, adding 2^52 leaves no bit behind the point: the sum is s rounded half to even
+            constexpr double kRunden = 4503599627370496.0;
+            double r = (s + kRunden) - kRunden;
             int e = sig - 1 - k;
             if (r >= kZehnerpotenz[sig]) {
                 r = kZehnerpotenz[sig - 1];
