@@ -192,6 +192,22 @@ TEST_F(WinFs, SaveReplacingKeepsTheOldFileWhenWritingFails) {
     EXPECT_EQ(VbErrorOf([] { vb::SaveReplacing("fehlt/x", [](const std::string&) {}); }), 76);
 }
 
+// A working file is replaced the same way (never half written), only without the flushes to the disk.
+TEST_F(WinFs, AWorkingFileIsReplacedWholeOrNotAtAll) {
+    touch("WEXASAVE", "old data");
+    EXPECT_THROW(vb::ReplaceWorkingFile("wexasave.",
+                                        [](const std::string& temp) {
+                                            vb::WriteFileBytes(temp, "half");
+                                            throw std::runtime_error("disk full");
+                                        }),
+                 std::runtime_error);
+    EXPECT_EQ(vb::ReadFileBytes("WEXASAVE"), "old data");
+    EXPECT_EQ(files(), std::vector<std::string>{"WEXASAVE"});
+    vb::ReplaceWorkingFile("wexasave.", [](const std::string& temp) { vb::WriteFileBytes(temp, "new"); });
+    EXPECT_EQ(vb::ReadFileBytes("WEXASAVE"), "new");
+    EXPECT_EQ(files(), std::vector<std::string>{"WEXASAVE"}) << "the existing spelling, no temporary file";
+}
+
 TEST_F(WinFs, ASaveKilledHalfwayLeavesTheOldFileAndTheNextSaveNoTemporaryFile) {
     touch("Projekt", "old data");
     const pid_t kind = ::fork();
