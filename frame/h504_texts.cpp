@@ -80,18 +80,12 @@ void H504DateiLesen() {
 
 bool H504DateiSchreiben() {
     const Heft504Texte& t = Heft504();
-    std::string inhalt; // the file as Print # writes the lines
-    for (int i = 0; i < Heft504Texte::Anzahl; ++i)
-        inhalt += vb::ToCp1252(Gequotet(t[i])) + "\r\n";
     try {
         // Every project read writes its texts here; a file that already holds them stays as it is.
-        if (vb::FileExists(H504Datei) && vb::ReadFileBytes(H504Datei) == inhalt) return true;
-    } catch (...) {
-    }
-    try {
-        vb::SaveReplacing(H504Datei, [&](const std::string& temp) {
+        vb::SaveReplacingWhenChanged(H504Datei, [&](const std::string& temp) {
             vb::FileGuard d(temp, vb::OpenMode::Output);
-            vb::PutBytes(d.nr(), inhalt);
+            for (int i = 0; i < Heft504Texte::Anzahl; ++i)
+                vb::Print(d.nr(), Gequotet(t[i]));
             d.Close();
         });
     } catch (...) {

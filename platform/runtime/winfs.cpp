@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 #include <system_error>
@@ -479,8 +480,31 @@ bool ReplaceDurably(const fs::path& temp, const fs::path& target) noexcept {
 }
 
 namespace {
+enum class Replace { Durably, DurablyWhenChanged, Quickly };
+
+// The whole content of a regular file, or nullopt when it cannot be read.
+std::optional<std::string> contentOf(const fs::path& p) {
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        bytes.emplace(static_cast<size_t>(st.st_size), '\0');
+        size_t have = 0;
+        while (have < bytes->size()) {
+            const ssize_t n = ::read(fd, bytes->data() + have, bytes->size() - have);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            have += static_cast<size_t>(n);
+        }
+        if (have != bytes->size()) bytes.reset();
+    }
+    ::close(fd);
+    return bytes;
+}
+
 void saveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write,
-                   bool durable) {
+                   Replace how) {
     fs::path final = Resolve(target);
     std::error_code ec;
     if (target.empty() || fs::is_directory(final, ec))
@@ -497,7 +521,15 @@ void saveReplacing(std::string_view target, const std::function<void(const std::
         // disk) must not put a cut file in place of the old one
         if (!detail::CloseFilesOnPath(temp)) fail(61, "Disk full: " + std::string(target));
         if (!present(temp)) fail(75, "Path/File access error: " + std::string(target));
-        if (durable) {
+        if (how == Replace::DurablyWhenChanged && present(final)) {
+            const std::optional<std::string> neu = contentOf(temp);
+            if (neu && neu == contentOf(final)) {
+                // the file already holds exactly these bytes: it stays as it is
+                fs::remove(temp, ec);
+                return;
+            }
+        }
+        if (how != Replace::Quickly) {
             if (!ReplaceDurably(temp, final)) fail(75, "Path/File access error: " + std::string(target));
         } else {
             fs::rename(temp, final, ec);
@@ -512,11 +544,16 @@ void saveReplacing(std::string_view target, const std::function<void(const std::
 } // namespace
 
 void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write) {
-    saveReplacing(target, write, true);
+    saveReplacing(target, write, Replace::Durably);
+}
+
+void SaveReplacingWhenChanged(std::string_view target,
+                              const std::function<void(const std::string& tempName)>& write) {
+    saveReplacing(target, write, Replace::DurablyWhenChanged);
 }
 
 void ReplaceWorkingFile(std::string_view target, const std::function<void(const std::string& tempName)>& write) {
-    saveReplacing(target, write, false);
+    saveReplacing(target, write, Replace::Quickly);
 }
 
 // ---- whole files -------------------------------------------------------------------------------

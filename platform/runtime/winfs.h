@@ -58,6 +58,10 @@ std::string CurDir();              // the current folder (no trailing separator)
 // rename fails, the temporary file is removed, the old file stays as it was and the error is passed on
 // (75; 61 when the rest of a file number left open cannot be written).
 void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write);
+// The same for a file the program rewrites whether or not anything changed (settings, lists): a target
+// that already holds exactly the bytes written is left as it is, and the temporary file removed.
+void SaveReplacingWhenChanged(std::string_view target,
+                              const std::function<void(const std::string& tempName)>& write);
 // The same for a working file of the program that holds nothing the user keeps: written through the
 // temporary file and the rename, so that it is never seen half written, but not flushed to the disk
 // (a power failure may leave the old file or an empty one).
