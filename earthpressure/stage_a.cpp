@@ -198,7 +198,7 @@ void EingabeAuswerten() {
 
     // 3. The input as entered (angles in degrees) into the working copy.
     vb::CloseAll();
-    if (!zorm1::EingabeSchreiben("WEXASAVE."))
+    if (!zorm1::ArbeitskopieSchreiben("WEXASAVE."))
         throw zor::CalcAbort("Die Arbeitskopie \"WEXASAVE.\" der Eingabe konnte nicht geschrieben werden.");
 
     // 4. Name of the project file for an outside slip-circle program.

@@ -81,7 +81,8 @@ void H504DateiLesen() {
 bool H504DateiSchreiben() {
     const Heft504Texte& t = Heft504();
     try {
-        vb::SaveReplacing(H504Datei, [&](const std::string& temp) {
+        // Every project read writes its texts here; a file that already holds them stays as it is.
+        vb::SaveReplacingWhenChanged(H504Datei, [&](const std::string& temp) {
             vb::FileGuard d(temp, vb::OpenMode::Output);
             for (int i = 0; i < Heft504Texte::Anzahl; ++i)
                 vb::Print(d.nr(), Gequotet(t[i]));

@@ -54,8 +54,8 @@ Heft504Texte& Heft504();
 void H504DateiLesen();
 
 // Writes the eight texts of the dialog to "zorH504.txt", one quoted line each. The old file is replaced only
-// when the new one has been written completely. Returns false (and shows nothing) when the file cannot be
-// written.
+// when the new one has been written completely; a file that already holds exactly these lines is left as it
+// is. Returns false (and shows nothing) when the file cannot be written.
 bool H504DateiSchreiben();
 
 } // namespace Anzeigen

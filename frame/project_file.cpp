@@ -726,9 +726,11 @@ struct Leser {
 
 } // namespace
 
-bool EingabeSchreiben(const std::string& dateiName) {
+namespace {
+bool Schreiben(const std::string& dateiName, bool arbeitskopie) {
     try {
-        vb::SaveReplacing(dateiName, [](const std::string& temp) {
+        const auto schreiben = arbeitskopie ? vb::ReplaceWorkingFile : vb::SaveReplacing;
+        schreiben(dateiName, [](const std::string& temp) {
             vb::FileGuard d(temp, vb::OpenMode::Output);
             SchreibeAlles(d.nr());
             d.Close();
@@ -747,6 +749,15 @@ bool EingabeSchreiben(const std::string& dateiName) {
         return false;
     }
     return true;
+}
+} // namespace
+
+bool EingabeSchreiben(const std::string& dateiName) {
+    return Schreiben(dateiName, false);
+}
+
+bool ArbeitskopieSchreiben(const std::string& dateiName) {
+    return Schreiben(dateiName, true);
 }
 
 bool EingabeLesen(const std::string& dateiName) {

@@ -14,6 +14,9 @@ namespace zorm1 {
 // file is written beside the target under a temporary name and then renamed over it; when that fails, a
 // message box says so, the old file stays as it was and the result is false.
 bool EingabeSchreiben(const std::string& dateiName);
+// The same for the working copy of a run ("WEXASAVE" in the working folder), which the user does not keep:
+// replaced by the rename as well, but not flushed to the disk.
+bool ArbeitskopieSchreiben(const std::string& dateiName);
 
 // Reads the named project file into the project data. A file that ends at one of the points where an early
 // end is allowed counts as read. On success DatenGelesen becomes -1, the header texts are written to

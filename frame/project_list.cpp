@@ -37,7 +37,7 @@ std::vector<std::string> Lesen() {
 
 bool Schreiben(const std::vector<std::string>& eintraege) {
     try {
-        vb::SaveReplacing(ListenName(), [&eintraege](const std::string& temp) {
+        vb::SaveReplacingWhenChanged(ListenName(), [&eintraege](const std::string& temp) {
             const int16_t fn = vb::FreeFile();
             vb::Open(temp, vb::OpenMode::Output, fn);
             try {

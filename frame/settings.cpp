@@ -109,7 +109,7 @@ bool PfadDateiSchreiben() {
     if (P.NaechsteSeite == 0) P.NaechsteSeite = P.SeitenNr;
 
     try {
-        vb::SaveReplacing(name, [&](const std::string& temp) {
+        vb::SaveReplacingWhenChanged(name, [&](const std::string& temp) {
             const int16_t f = vb::FreeFile();
             vb::Open(temp, vb::OpenMode::Output, f);
             try {

@@ -12,7 +12,31 @@ std::string DruckDatei;
 
 namespace {
 constexpr const char* kBericht = "LPTZW";
+
+// Writes the lines of a text as Line Input # reads them (ended by CR LF, LF or CR; the last one also by
+// the end of the text) to file fn as Print # writes them, each with CR LF: the bytes between the line ends
+// stay as they are.
+void MitCrLfSchreiben(int16_t fn, const std::string& text) {
+    std::string stueck; // written out in pieces of about 64 KB
+    stueck.reserve(65536 + 2);
+    const char* p = text.data();
+    const char* const ende = p + text.size();
+    while (p < ende) {
+        const char* z = p;
+        while (z < ende && *z != '\r' && *z != '\n')
+            ++z;
+        stueck.append(p, z);
+        stueck += "\r\n";
+        if (z < ende && *z++ == '\r' && z < ende && *z == '\n') ++z; // CR LF, LF or CR
+        p = z;
+        if (stueck.size() >= 65536) {
+            vb::PutBytes(fn, stueck);
+            stueck.clear();
+        }
+    }
+    vb::PutBytes(fn, stueck);
 }
+} // namespace
 
 KopieErgebnis DruckDateiKopieren() {
     DruckDatei = zorm1::P.GanzerNameOhneExt + ".AUS";
@@ -22,26 +46,14 @@ KopieErgebnis DruckDateiKopieren() {
     } catch (...) {
         return KopieErgebnis::BerichtFehlt;
     }
-    int16_t quelle = 0;
     try {
         vb::SaveReplacing(DruckDatei, [&](const std::string& temp) {
-            quelle = vb::FreeFile();
-            vb::Open(kBericht, vb::OpenMode::Input, quelle);
-            const int16_t ziel = vb::FreeFile();
-            try {
-                vb::Open(temp, vb::OpenMode::Output, ziel);
-                while (!vb::Eof(quelle))
-                    vb::Print(ziel, vb::LineInput(quelle));
-            } catch (...) {
-                vb::Close(ziel);
-                throw;
-            }
-            vb::Close(ziel);
-            vb::Close(quelle);
-            quelle = 0;
+            const std::string bericht = vb::ReadFileBytes(kBericht);
+            vb::FileGuard ziel(temp, vb::OpenMode::Output);
+            MitCrLfSchreiben(ziel.nr(), bericht);
+            ziel.Close();
         });
     } catch (...) {
-        if (quelle) vb::Close(quelle);
         return KopieErgebnis::Schreibfehler;
     }
     return KopieErgebnis::Ok;

@@ -352,7 +352,7 @@ Anfrageausgang Anfrage() {
         // 12. Working copy, project file and settings. Without the saved project the run would read back
         // the old file and lose the edits.
         vb::CloseAll();
-        if (!zorm1::EingabeSchreiben("WEXASAVE")) {
+        if (!zorm1::ArbeitskopieSchreiben("WEXASAVE")) {
             Freigeben();
             return Anfrageausgang::KeinLauf;
         }

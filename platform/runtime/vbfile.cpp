@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,26 +25,85 @@ namespace fs = std::filesystem;
 namespace vb {
 namespace {
 
+constexpr size_t kPufferGroesse = 32768; // bytes a writing number collects before it writes them out
+
+// A number's file. The file itself (device and inode) is its identity: two numbers on one file compare
+// equal whatever names they were opened under. A number keeps its file open until it is closed (Input
+// too), so that the identity cannot pass to another file while the number holds it.
 struct OpenFile {
-    fs::path path;     // as resolved
-    fs::path identity; // absolute, normalised: two numbers on one file compare equal
+    fs::path path; // as resolved
+    dev_t dev = 0;
+    ino_t ino = 0;
     OpenMode mode = OpenMode::Input;
-    std::FILE* fp = nullptr; // Output, Append, Binary
-    std::string data;        // Input: the whole file
+    int fd = -1;             // Input, Output, Append
+    std::FILE* fp = nullptr; // Binary
+    std::string data;        // Input: the whole file; Output and Append: bytes not yet written out
     size_t pos = 0;          // Input and Binary: next byte
     int32_t column = 1;      // Output and Append: column of the next printed character
+    // Output writes over the former content of the file instead of emptying it at Open (emptying a file
+    // and writing it again makes some file systems write it to the disk at once, which costs a multiple
+    // of the writing itself); what is left of the former content behind the written bytes is cut off
+    // before anyone can see the file: when the number is closed, flushed, measured, or the file is read.
+    off_t oldEnd = 0;  // end of the former content not yet cut off (0: none left)
+    off_t written = 0; // Output: bytes written out
 
-    ~OpenFile() {
-        if (fp) std::fclose(fp);
+    bool writes() const { return mode != OpenMode::Input; }
+    bool sameFile(const struct stat& st) const { return dev == st.st_dev && ino == st.st_ino; }
+
+    // Writes out what the number holds and cuts off the former content behind the written bytes; false
+    // when the file cannot take the rest or cannot be cut.
+    bool writeOut() {
+        if (fp) return std::fflush(fp) == 0;
+        if (!writes() || fd < 0) return true;
+        const size_t done = writeAll(data);
+        const bool ok = done == data.size();
+        data.erase(0, done);
+        if (ok && oldEnd > 0) {
+            const bool cut = oldEnd > written;
+            oldEnd = 0;
+            if (cut && ::ftruncate(fd, written) != 0) return false;
+        }
+        return ok;
     }
+    // Writes bytes to the file at once (what the number collected must be written out before); the
+    // number of bytes written.
+    size_t writeAll(std::string_view bytes) {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<size_t>(n);
+        }
+        written += static_cast<off_t>(done);
+        return done;
+    }
+    // Closes the file; false when writing out the rest or closing fails.
+    bool close() {
+        bool ok = writeOut();
+        if (fp && std::fclose(fp) != 0) ok = false;
+        fp = nullptr;
+        if (fd >= 0 && ::close(fd) != 0 && writes()) ok = false;
+        fd = -1;
+        data.clear();
+        return ok;
+    }
+    ~OpenFile() { close(); }
 };
 
 struct FileTable {
     std::array<std::unique_ptr<OpenFile>, MaxFileNumber + 1> files;
+    size_t end = 1; // one past the highest number used since the table was reset
 };
+constinit FileTable gTable; // initialised at compile time: no guard on each use
 FileTable& table() {
-    static FileTable t;
-    return t;
+    return gTable;
+}
+
+// The numbers that may be in use.
+std::span<std::unique_ptr<OpenFile>> used() {
+    FileTable& t = table();
+    return std::span(t.files).subspan(1, t.end - 1);
 }
 
 [[noreturn]] void fail(int number, const std::string& what) {
@@ -73,6 +133,16 @@ OpenFile& getInput(int16_t fn) {
     return f;
 }
 
+void writeBytes(OpenFile& f, std::string_view bytes) {
+    if (bytes.size() >= kPufferGroesse) {
+        // a large block goes to the file as it is, after what is collected
+        if (!f.writeOut() || f.writeAll(bytes) != bytes.size()) fail(61, "Disk full");
+        return;
+    }
+    f.data.append(bytes);
+    if (f.data.size() >= kPufferGroesse && !f.writeOut()) fail(61, "Disk full");
+}
+
 void writeRaw(OpenFile& f, std::string_view utf8) {
     bool ascii = true;
     for (char c : utf8)
@@ -81,53 +151,41 @@ void writeRaw(OpenFile& f, std::string_view utf8) {
             break;
         }
     if (ascii) {
-        if (!utf8.empty() && std::fwrite(utf8.data(), 1, utf8.size(), f.fp) != utf8.size())
-            fail(61, "Disk full");
+        writeBytes(f, utf8);
         return;
     }
-    std::string bytes = ToCp1252(utf8);
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.fp) != bytes.size())
-        fail(61, "Disk full");
+    writeBytes(f, ToCp1252(utf8));
 }
 
-fs::path identityOf(const fs::path& p) {
-    std::error_code ec;
-    fs::path a = fs::absolute(p, ec);
-    fs::path& b = ec ? const_cast<fs::path&>(p) : a;
-    // An absolute path without "." or ".." parts (nor a part starting with a dot), doubled or trailing
-    // separators is its own normal form.
-    const std::string& t = b.native();
-    if (!t.empty() && t.front() == '/' && t.back() != '/' && t.find("//") == std::string::npos &&
-        t.find("/.") == std::string::npos)
-        return b;
-    return b.lexically_normal();
-}
-
-// The whole content of a file into data; false when it cannot be opened or read.
-bool readWhole(const fs::path& p, std::string& data) {
-    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st {};
-    data.clear();
-    if (::fstat(fd, &st) == 0 && st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
-    char buf[65536];
+// The whole content of an open regular file of about sizeHint bytes into data; false when it cannot be
+// read. A read that returns less than asked for has reached the end of the file.
+bool readWhole(int fd, off_t sizeHint, std::string& data) {
+    size_t have = 0;
+    size_t want = static_cast<size_t>(std::max<off_t>(sizeHint, 0)) + 1;
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        data.resize(have + want);
+        const ssize_t n = ::read(fd, data.data() + have, want);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            ::close(fd);
+            data.clear();
             return false;
         }
-        if (n == 0) break;
-        data.append(buf, static_cast<size_t>(n));
+        have += static_cast<size_t>(n);
+        if (static_cast<size_t>(n) < want) break;
+        want = std::max<size_t>(want, 65536);
     }
-    ::close(fd);
+    data.resize(have);
     return true;
 }
 
+// The file a path names (symbolic links followed); false when there is none.
+bool fileOf(const fs::path& p, struct stat& st) {
+    return ::stat(p.c_str(), &st) == 0;
+}
+
 bool irgendeineOffen(bool nurSchreibend) {
-    for (const auto& f : table().files)
-        if (f && (!nurSchreibend || f->fp)) return true;
+    for (const auto& f : used())
+        if (f && (!nurSchreibend || f->writes())) return true;
     return false;
 }
 
@@ -214,49 +272,43 @@ std::string readNumberText(int16_t fn) {
 // with the file where it was, for every other item; the general reading then takes it.
 bool readPlainSingle(int16_t fn, float& v) {
     OpenFile& f = getInput(fn);
-    const std::string& d = f.data;
+    const char* const d = f.data.data();
+    const size_t size = f.data.size();
     size_t i = f.pos;
-    while (i < d.size() && (isSpace(d[i]) || isLineEnd(d[i])))
+    while (i < size && (isSpace(d[i]) || isLineEnd(d[i])))
         ++i;
     const size_t start = i;
     bool neg = false;
-    if (i < d.size() && (d[i] == '+' || d[i] == '-')) neg = d[i++] == '-';
+    if (i < size && (d[i] == '+' || d[i] == '-')) neg = d[i++] == '-';
     const size_t first = i;
-    bool digit = false, point = false;
-    for (; i < d.size(); ++i) {
-        const char c = d[i];
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (c == '.' && !point)
-            point = true;
-        else
-            break;
-    }
-    // The item must end here: at a blank, a comma, a line end or the end of the file.
-    if (!digit || i == start || (i < d.size() && d[i] != ',' && !isLineEnd(d[i]) && !isSpace(d[i])))
-        return false;
-    float r{};
     // Up to 7 significant digits and 10 decimals: the digits and the power of ten are exact singles, so
     // their quotient is the correctly rounded value, as from_chars gives it.
     uint32_t m = 0;
     int stellen = 0, nachkomma = 0;
-    bool genau = true, hinterPunkt = false;
-    for (size_t k = first; k < i && genau; ++k) {
-        if (d[k] == '.') {
-            hinterPunkt = true;
-            continue;
+    bool digit = false, point = false;
+    for (; i < size; ++i) {
+        const char c = d[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+            if (point) ++nachkomma;
+            if (m == 0 && c == '0') continue;
+            m = m * 10 + static_cast<uint32_t>(c - '0');
+            ++stellen;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
         }
-        if (hinterPunkt) ++nachkomma;
-        if (m == 0 && d[k] == '0') continue;
-        m = m * 10 + static_cast<uint32_t>(d[k] - '0');
-        genau = ++stellen <= 7;
     }
+    // The item must end here: at a blank, a comma, a line end or the end of the file.
+    if (!digit || i == start || (i < size && d[i] != ',' && !isLineEnd(d[i]) && !isSpace(d[i]))) return false;
+    float r{};
     static constexpr float kZehner[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    if (genau && nachkomma <= 10) {
+    if (stellen <= 7 && nachkomma <= 10) {
         r = static_cast<float>(m) / kZehner[nachkomma];
     } else {
-        const auto res = std::from_chars(d.data() + first, d.data() + i, r, std::chars_format::general);
-        if (res.ec != std::errc() || res.ptr != d.data() + i || std::isinf(r)) return false;
+        const auto res = std::from_chars(d + first, d + i, r, std::chars_format::general);
+        if (res.ec != std::errc() || res.ptr != d + i || std::isinf(r)) return false;
     }
     v = neg ? -r : r;
     f.pos = i;
@@ -271,14 +323,16 @@ double readNumber(int16_t fn) {
 } // namespace
 
 namespace detail {
+fs::path ResolveStat(std::string_view name, struct stat& st, bool& found);
+
 bool CloseFilesOnPath(const fs::path& p) {
     if (!irgendeineOffen(false)) return true;
-    fs::path id = identityOf(p);
+    struct stat st {};
+    if (!fileOf(p, st)) return true;
     bool ok = true;
-    for (auto& f : table().files)
-        if (f && f->identity == id) {
-            if (f->fp && std::fclose(f->fp) != 0) ok = false;
-            f->fp = nullptr;
+    for (auto& f : used())
+        if (f && f->sameFile(st)) {
+            if (!f->close()) ok = false;
             f.reset();
         }
     return ok;
@@ -286,9 +340,10 @@ bool CloseFilesOnPath(const fs::path& p) {
 
 void FlushFilesOnPath(const fs::path& p) {
     if (!irgendeineOffen(true)) return;
-    fs::path id = identityOf(p);
-    for (auto& f : table().files)
-        if (f && f->fp && f->identity == id) std::fflush(f->fp);
+    struct stat st {};
+    if (!fileOf(p, st)) return;
+    for (auto& f : used())
+        if (f && f->writes() && f->sameFile(st)) f->writeOut();
 }
 } // namespace detail
 
@@ -301,62 +356,66 @@ int16_t FreeFile() {
 
 void Open(std::string_view name, OpenMode mode, int16_t fn) {
     checkNumber(fn);
-    auto& slot = table().files[static_cast<size_t>(fn)];
+    FileTable& t = table();
+    auto& slot = t.files[static_cast<size_t>(fn)];
     if (slot) fail(55, "File already open");
     if (Trim(name).empty()) fail(75, "Path/File access error");
     auto f = std::make_unique<OpenFile>();
-    f->path = Resolve(name);
-    f->identity = identityOf(f->path);
+    struct stat st {};
+    bool present = false;
+    f->path = detail::ResolveStat(name, st, present);
     f->mode = mode;
-    std::error_code ec;
-    const fs::file_status status = fs::status(f->path, ec);
-    if (fs::is_directory(status)) fail(75, "Path/File access error: " + std::string(name));
+    if (present && S_ISDIR(st.st_mode)) fail(75, "Path/File access error: " + std::string(name));
     // a file open for writing cannot be opened again; one open for reading cannot be written
-    for (auto& other : table().files)
-        if (other && other->identity == f->identity &&
-            (mode != OpenMode::Input || other->mode != OpenMode::Input))
-            fail(55, "File already open: " + std::string(name));
-    bool present = fs::is_regular_file(status);
+    if (present)
+        for (auto& other : used())
+            if (other && other->sameFile(st) && (mode != OpenMode::Input || other->mode != OpenMode::Input))
+                fail(55, "File already open: " + std::string(name));
+    const bool regular = present && S_ISREG(st.st_mode);
+    std::error_code ec;
     fs::path parent = f->path.parent_path();
-    if (!present && !parent.empty() && !fs::is_directory(parent, ec))
+    if (!regular && !parent.empty() && !fs::is_directory(parent, ec))
         fail(76, "Path not found: " + std::string(name));
     switch (mode) {
     case OpenMode::Input: {
-        if (!present) fail(53, "File not found: " + std::string(name));
+        if (!regular) fail(53, "File not found: " + std::string(name));
         // what a number open for writing on the file still holds goes to the disk first
-        for (auto& other : table().files)
-            if (other && other->fp && other->identity == f->identity) std::fflush(other->fp);
-        if (!readWhole(f->path, f->data)) fail(75, "Path/File access error: " + std::string(name));
+        for (auto& other : used())
+            if (other && other->writes() && other->sameFile(st)) other->writeOut();
+        f->fd = ::open(f->path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (f->fd < 0 || !readWhole(f->fd, st.st_size, f->data))
+            fail(75, "Path/File access error: " + std::string(name));
         break;
     }
     case OpenMode::Output:
-        f->fp = std::fopen(f->path.c_str(), "wb");
+    case OpenMode::Append: {
+        const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::Append ? O_APPEND : 0);
+        f->fd = ::open(f->path.c_str(), flags, 0666);
+        if (f->fd < 0) fail(75, "Path/File access error: " + std::string(name));
+        if (!regular && ::fstat(f->fd, &st) != 0) fail(75, "Path/File access error: " + std::string(name));
+        if (mode == OpenMode::Output && regular) f->oldEnd = st.st_size;
         break;
-    case OpenMode::Append:
-        f->fp = std::fopen(f->path.c_str(), "ab");
-        break;
+    }
     case OpenMode::Binary:
         f->fp = std::fopen(f->path.c_str(), present ? "r+b" : "w+b");
+        if (!f->fp && present) f->fp = std::fopen(f->path.c_str(), "rb");
+        if (!f->fp) fail(75, "Path/File access error: " + std::string(name));
+        if (::fstat(::fileno(f->fp), &st) != 0) fail(75, "Path/File access error: " + std::string(name));
         break;
     }
-    if (mode != OpenMode::Input && !f->fp) {
-        if (mode == OpenMode::Binary && present) f->fp = std::fopen(f->path.c_str(), "rb");
-        if (!f->fp) fail(75, "Path/File access error: " + std::string(name));
-    }
+    f->dev = st.st_dev;
+    f->ino = st.st_ino;
     slot = std::move(f);
+    t.end = std::max(t.end, static_cast<size_t>(fn) + 1);
 }
 
 void Close(int16_t fn) {
     if (fn < 1 || fn > MaxFileNumber) return;
     auto& slot = table().files[static_cast<size_t>(fn)];
-    if (slot && slot->fp) {
-        int rc = std::fclose(slot->fp);
-        slot->fp = nullptr;
-        slot.reset();
-        if (rc != 0) fail(61, "Disk full");
-        return;
-    }
+    if (!slot) return;
+    const bool ok = slot->close();
     slot.reset();
+    if (!ok) fail(61, "Disk full");
 }
 
 FileGuard::FileGuard(std::string_view name, OpenMode mode) : fn_(FreeFile()) {
@@ -413,22 +472,25 @@ int32_t Lof(int16_t fn) {
     OpenFile& f = get(fn);
     if (f.mode == OpenMode::Input) return static_cast<int32_t>(f.data.size());
     // the open file itself, not its name: right also after a change of the current folder
-    std::fflush(f.fp);
+    f.writeOut();
     struct stat st {};
-    if (::fstat(::fileno(f.fp), &st) != 0) return 0;
+    if (::fstat(f.fp ? ::fileno(f.fp) : f.fd, &st) != 0) return 0;
     return static_cast<int32_t>(std::min<long long>(st.st_size, INT32_MAX));
 }
 
 int32_t Seek(int16_t fn) {
     OpenFile& f = get(fn);
     if (f.mode == OpenMode::Input || f.mode == OpenMode::Binary) return static_cast<int32_t>(f.pos) + 1;
-    std::fflush(f.fp);
-    return static_cast<int32_t>(std::ftell(f.fp)) + 1;
+    f.writeOut();
+    // Output writes from the start, Append at the end of the file
+    const off_t p = ::lseek(f.fd, 0, f.mode == OpenMode::Append ? SEEK_END : SEEK_CUR);
+    return static_cast<int32_t>(std::min<off_t>(std::max<off_t>(p, 0), INT32_MAX - 1)) + 1;
 }
 
 void ResetFileState() {
     for (auto& f : table().files)
         f.reset();
+    table().end = 1;
 }
 
 // ---- print items ---------------------------------------------------------------------------------
@@ -508,6 +570,14 @@ void PrintItems(int16_t fn, std::initializer_list<PrintItem> items, bool endLine
     if (endLine) line.newLine();
     writeRaw(f, line.text());
     f.column = line.column();
+}
+
+void PutBytes(int16_t fn, std::string_view bytes) {
+    OpenFile& f = getWritable(fn);
+    writeBytes(f, bytes);
+    const size_t nl = bytes.rfind('\n');
+    f.column = nl == std::string_view::npos ? f.column + static_cast<int32_t>(bytes.size())
+                                            : 1 + static_cast<int32_t>(bytes.size() - nl - 1);
 }
 
 int32_t PrintColumn(int16_t fn) {

@@ -178,5 +178,8 @@ std::string LineInput(int16_t fn);
 // ---- blocks by byte position (files opened as Binary) -----------------------------------------
 // Up to count raw bytes (Windows-1252, not converted) from the 1-based byte position; fewer at the end.
 std::string GetBytes(int16_t fn, int32_t position, int32_t count);
+// ---- raw bytes (files opened as Output or Append) ------------------------------------------------
+// Writes the bytes as they are (Windows-1252, not converted; line ends are the caller's).
+void PutBytes(int16_t fn, std::string_view bytes);
 
 } // namespace vb

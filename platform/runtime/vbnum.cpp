@@ -3,6 +3,8 @@
 #include "platform/runtime/errors.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -38,21 +40,72 @@ struct Dec {
     int exp = 0;
 };
 
+constexpr double kZehnerpotenz[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                    1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
+
+// The first sig significant digits of a > 0 (finite), rounded half to even as to_chars rounds them, into
+// g (sig characters, trailing zeros kept), and the exponent of the first digit (a = d.ddd x 10^e).
+// A single (24-bit mantissa) between 10^(sig-13) and 10^sig is scaled by a power of ten of at most 10^12
+// without rounding (the product needs at most 24 + 29 bits), so its digits come from one rounding to
+// an integer; every other value goes through to_chars. sig at most 17.
+int digitsOf(double a, int sig, char* g) {
+    if (sig <= 15 && static_cast<double>(static_cast<float>(a)) == a) {
+        // the binary exponent from the bits of the double, the decimal one from it (log10(2) ~ 78913 / 2^18)
+        const int e2 = static_cast<int>((std::bit_cast<uint64_t>(a) >> 52) & 0x7FF) - 1023;
+        int k = sig - 1 - ((e2 + 1) * 78913 >> 18);
+        while (k >= 0 && k <= 12) {
+            const double s = a * kZehnerpotenz[k];
+            if (s >= kZehnerpotenz[sig]) {
+                --k;
+                continue;
+            }
+            if (s < kZehnerpotenz[sig - 1]) {
+                ++k;
+                continue;
+            }
+            // below 2^52, adding 2^52 leaves no bit behind the point: the sum is s rounded half to even
+            constexpr double kRunden = 4503599627370496.0;
+            double r = (s + kRunden) - kRunden;
+            int e = sig - 1 - k;
+            if (r >= kZehnerpotenz[sig]) {
+                r = kZehnerpotenz[sig - 1];
+                ++e;
+            }
+            auto n = static_cast<unsigned long long>(r);
+            for (int i = sig - 1; i >= 0; --i) {
+                g[i] = static_cast<char>('0' + n % 10);
+                n /= 10;
+            }
+            return e;
+        }
+    }
+    // to_chars, unlike printf, does not follow the C library's locale, which the window toolkit sets
+    // from the environment (a German locale would give "1,500000e+00")
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, sig - 1);
+    int n = 0;
+    const char* p = buf;
+    for (; p < res.ptr && *p != 'e'; ++p)
+        if (*p != '.') g[n++] = *p;
+    int e = 0;
+    const char* q = p + 1;
+    const bool eNeg = q < res.ptr && *q == '-';
+    if (q < res.ptr && (*q == '-' || *q == '+')) ++q;
+    for (; q < res.ptr; ++q)
+        e = e * 10 + (*q - '0');
+    return eNeg ? -e : e;
+}
+
 Dec toDec(double v, int sig) {
     Dec d;
     d.neg = std::signbit(v) && v != 0.0;
     if (v == 0.0) return d;
-    // to_chars, unlike printf, does not follow the C library's locale, which the window toolkit sets
-    // from the environment (a German locale would give "1,500000e+00")
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, sig - 1);
-    std::string s(buf, res.ptr);
-    size_t e = s.find('e');
-    for (size_t i = 0; i < e; ++i)
-        if (s[i] != '.') d.digits += s[i];
-    d.exp = std::atoi(s.c_str() + e + 1) + 1;
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
+    char g[32];
+    d.exp = digitsOf(std::fabs(v), sig, g) + 1;
+    int n = sig;
+    while (n > 0 && g[n - 1] == '0')
+        --n;
+    d.digits.assign(g, static_cast<size_t>(n));
     return d;
 }
 
@@ -75,20 +128,9 @@ int plainInto(double v, int sig, char vorzeichen, char* out) {
         out[o++] = '0';
         return o;
     }
-    char buf[64], g[32];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, sig - 1);
-    int n = 0;
-    const char* p = buf;
-    for (; p < res.ptr && *p != 'e'; ++p)
-        if (*p != '.') g[n++] = *p;
-    int e = 0;
-    const char* q = p + 1;
-    const bool eNeg = q < res.ptr && *q == '-';
-    if (q < res.ptr && (*q == '-' || *q == '+')) ++q;
-    for (; q < res.ptr; ++q)
-        e = e * 10 + (*q - '0');
-    if (eNeg) e = -e; // the scientific exponent
+    char g[32];
+    const int e = digitsOf(std::fabs(v), sig, g); // the scientific exponent
+    int n = sig;
     while (n > 0 && g[n - 1] == '0')
         --n;
     if (e >= -4 && e < sig) {

@@ -8,8 +8,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <sys/stat.h>
 #include <system_error>
+#include <unordered_map>
 #include <unistd.h>
 #include <vector>
 
@@ -30,6 +33,9 @@ struct FsState {
     std::vector<std::string> dirNames; // remaining results of the Dir search
     size_t dirNext = 0;
     bool dirActive = false;
+    // Names found only by a search of their folder: folder + "/" + folded name -> the entry found. The
+    // entry is taken again without a search while it exists.
+    std::unordered_map<std::string, std::string> matches;
 };
 FsState& state() {
     static FsState s;
@@ -172,33 +178,64 @@ fs::path resolveFolder(const std::string& folder) {
 } // namespace
 
 // ---- the resolver ------------------------------------------------------------------------------
-fs::path Resolve(std::string_view name) {
+namespace {
+bool lstatOf(const fs::path& p, struct stat& st) {
+    return ::lstat(p.c_str(), &st) == 0;
+}
+
+// Resolve, with what the last lstat found: `found` tells whether the resolved path exists; st is then its
+// status, a symbolic link followed (a link that leads nowhere counts as not found).
+fs::path resolveImpl(std::string_view name, struct stat& st, bool& found) {
+    found = false;
     if (name.empty()) return {};
+    FsState& s = state();
     fs::path result;
     bool absolute = name.front() == PathSep;
     if (absolute) result = fs::path("/");
     std::vector<std::string> parts = splitComponents(name);
     bool parentExists = true;
     for (const std::string& c : parts) {
+        found = false;
         if (c == "." || c == "..") {
             result /= c;
             continue;
         }
         fs::path exact = result / c;
-        if (parentExists && present(exact)) {
-            result = exact;
+        if (parentExists && lstatOf(exact, st)) {
+            result = std::move(exact);
+            found = true;
             continue;
         }
         std::string clean = cleanComponent(c);
         if (parentExists) {
-            fs::path cleaned = result / clean;
-            if (clean != c && present(cleaned)) {
-                result = cleaned;
-                continue;
+            if (clean != c) {
+                fs::path cleaned = result / clean;
+                if (lstatOf(cleaned, st)) {
+                    result = std::move(cleaned);
+                    found = true;
+                    continue;
+                }
             }
-            std::string match = findInFolder(result, fold(clean));
+            std::string key = fold(clean);
+            std::string memoKey = result.native();
+            memoKey += PathSep;
+            memoKey += key;
+            auto memo = s.matches.find(memoKey);
+            if (memo != s.matches.end()) {
+                fs::path known = result / memo->second;
+                if (lstatOf(known, st)) {
+                    result = std::move(known);
+                    found = true;
+                    continue;
+                }
+                s.matches.erase(memo);
+            }
+            std::string match = findInFolder(result, key);
             if (!match.empty()) {
                 result /= match;
+                found = lstatOf(result, st);
+                if (s.matches.size() >= 4096) s.matches.clear();
+                s.matches.emplace(std::move(memoKey), std::move(match));
                 continue;
             }
         }
@@ -206,7 +243,22 @@ fs::path Resolve(std::string_view name) {
         parentExists = false;
     }
     if (result.empty()) result = absolute ? fs::path("/") : fs::path(".");
+    if (found ? S_ISLNK(st.st_mode) : parentExists) found = ::stat(result.c_str(), &st) == 0;
     return result;
+}
+} // namespace
+
+namespace detail {
+// Resolve, and the status of the file the path names (see resolveImpl); for the file table.
+fs::path ResolveStat(std::string_view name, struct stat& st, bool& found) {
+    return resolveImpl(name, st, found);
+}
+} // namespace detail
+
+fs::path Resolve(std::string_view name) {
+    struct stat st {};
+    bool found = false;
+    return resolveImpl(name, st, found);
 }
 
 std::string CleanName(std::string_view name) {
@@ -261,6 +313,7 @@ int32_t FileLen(std::string_view name) {
     fs::path p = Resolve(name);
     std::error_code ec;
     if (name.empty() || !fs::is_regular_file(p, ec)) fail(53, "File not found: " + std::string(name));
+    detail::FlushFilesOnPath(p); // what a number open for writing still holds counts
     auto size = fs::file_size(p, ec);
     if (ec) fail(75, "Path/File access error: " + std::string(name));
     return static_cast<int32_t>(std::min<uintmax_t>(size, INT32_MAX));
@@ -283,11 +336,9 @@ std::string Dir(std::string_view pattern, bool withFolders) {
             s.dirNames.push_back(p.filename().string());
     } else {
         for (const std::string& e : listFolder(dir)) {
-            fs::path p = dir / e;
-            bool isFile = fs::is_regular_file(p, ec);
-            bool isDir = fs::is_directory(p, ec);
-            if (!(isFile || (withFolders && isDir))) continue;
-            if (MatchPattern(last, e)) s.dirNames.push_back(e);
+            if (!MatchPattern(last, e)) continue;
+            const fs::file_status st = fs::status(dir / e, ec);
+            if (fs::is_regular_file(st) || (withFolders && fs::is_directory(st))) s.dirNames.push_back(e);
         }
     }
     return Dir();
@@ -312,8 +363,9 @@ void Kill(std::string_view pattern) {
     std::error_code ec;
     int removed = 0;
     for (const std::string& e : listFolder(dir)) {
+        if (!MatchPattern(last, e)) continue;
         fs::path p = dir / e;
-        if (!fs::is_regular_file(p, ec) || !MatchPattern(last, e)) continue;
+        if (!fs::is_regular_file(p, ec)) continue;
         detail::CloseFilesOnPath(p);
         if (!fs::remove(p, ec) || ec) fail(75, "Path/File access error: " + p.string());
         ++removed;
@@ -427,7 +479,32 @@ bool ReplaceDurably(const fs::path& temp, const fs::path& target) noexcept {
     return syncPath(folder.empty() ? fs::path(".") : folder, true);
 }
 
-void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write) {
+namespace {
+enum class Replace { Durably, DurablyWhenChanged, Quickly };
+
+// The whole content of a regular file, or nullopt when it cannot be read.
+std::optional<std::string> contentOf(const fs::path& p) {
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        bytes.emplace(static_cast<size_t>(st.st_size), '\0');
+        size_t have = 0;
+        while (have < bytes->size()) {
+            const ssize_t n = ::read(fd, bytes->data() + have, bytes->size() - have);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            have += static_cast<size_t>(n);
+        }
+        if (have != bytes->size()) bytes.reset();
+    }
+    ::close(fd);
+    return bytes;
+}
+
+void saveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write,
+                   Replace how) {
     fs::path final = Resolve(target);
     std::error_code ec;
     if (target.empty() || fs::is_directory(final, ec))
@@ -444,12 +521,39 @@ void SaveReplacing(std::string_view target, const std::function<void(const std::
         // disk) must not put a cut file in place of the old one
         if (!detail::CloseFilesOnPath(temp)) fail(61, "Disk full: " + std::string(target));
         if (!present(temp)) fail(75, "Path/File access error: " + std::string(target));
-        if (!ReplaceDurably(temp, final)) fail(75, "Path/File access error: " + std::string(target));
+        if (how == Replace::DurablyWhenChanged && present(final)) {
+            const std::optional<std::string> neu = contentOf(temp);
+            if (neu && neu == contentOf(final)) {
+                // the file already holds exactly these bytes: it stays as it is
+                fs::remove(temp, ec);
+                return;
+            }
+        }
+        if (how != Replace::Quickly) {
+            if (!ReplaceDurably(temp, final)) fail(75, "Path/File access error: " + std::string(target));
+        } else {
+            fs::rename(temp, final, ec);
+            if (ec) fail(75, "Path/File access error: " + std::string(target));
+        }
     } catch (...) {
         detail::CloseFilesOnPath(temp);
         fs::remove(temp, ec);
         throw;
     }
+}
+} // namespace
+
+void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write) {
+    saveReplacing(target, write, Replace::Durably);
+}
+
+void SaveReplacingWhenChanged(std::string_view target,
+                              const std::function<void(const std::string& tempName)>& write) {
+    saveReplacing(target, write, Replace::DurablyWhenChanged);
+}
+
+void ReplaceWorkingFile(std::string_view target, const std::function<void(const std::string& tempName)>& write) {
+    saveReplacing(target, write, Replace::Quickly);
 }
 
 // ---- whole files -------------------------------------------------------------------------------
@@ -458,11 +562,27 @@ std::string ReadFileBytes(std::string_view name) {
     std::error_code ec;
     if (name.empty() || !fs::is_regular_file(p, ec)) fail(53, "File not found: " + std::string(name));
     detail::FlushFilesOnPath(p);
-    std::ifstream in(p, std::ios::binary);
-    if (!in) fail(75, "Path/File access error: " + std::string(name));
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    const int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) fail(75, "Path/File access error: " + std::string(name));
+    struct stat st {};
+    std::string bytes;
+    size_t have = 0;
+    size_t want = (::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0) + 1;
+    for (;;) {
+        bytes.resize(have + want);
+        const ssize_t n = ::read(fd, bytes.data() + have, want);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            fail(75, "Path/File access error: " + std::string(name));
+        }
+        have += static_cast<size_t>(n);
+        if (static_cast<size_t>(n) < want) break; // the end of the file
+        want = std::max<size_t>(want, 65536);
+    }
+    ::close(fd);
+    bytes.resize(have);
+    return bytes;
 }
 
 void WriteFileBytes(std::string_view name, std::string_view bytes) {

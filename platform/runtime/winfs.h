@@ -20,7 +20,9 @@ inline constexpr char PathSep = '/'; // the folder separator of the platform
 // The path on disk that a Windows-style name denotes. Each component is matched first exactly, then
 // without regard to case and trailing dots/blanks (the first match in name order wins). Components
 // that do not exist keep the given spelling minus trailing dots/blanks, so a new file is created as
-// given. An empty name gives an empty path.
+// given. An empty name gives an empty path. A component found by the search of its folder is taken
+// again without a search while that entry exists (another spelling of the same name made in the folder
+// later is not looked for: Windows cannot hold both).
 std::filesystem::path Resolve(std::string_view name);
 // The file name as a new file would be created (given spelling, trailing dots and blanks dropped).
 std::string CleanName(std::string_view name);
@@ -56,6 +58,14 @@ std::string CurDir();              // the current folder (no trailing separator)
 // rename fails, the temporary file is removed, the old file stays as it was and the error is passed on
 // (75; 61 when the rest of a file number left open cannot be written).
 void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write);
+// The same for a file the program rewrites whether or not anything changed (settings, lists): a target
+// that already holds exactly the bytes written is left as it is, and the temporary file removed.
+void SaveReplacingWhenChanged(std::string_view target,
+                              const std::function<void(const std::string& tempName)>& write);
+// The same for a working file of the program that holds nothing the user keeps: written through the
+// temporary file and the rename, so that it is never seen half written, but not flushed to the disk
+// (a power failure may leave the old file or an empty one).
+void ReplaceWorkingFile(std::string_view target, const std::function<void(const std::string& tempName)>& write);
 
 // The last step of such a save for a temporary file written by other means (paths on disk, not
 // resolved): flushes temp to the disk, renames it over target and flushes the folder. False when a

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
@@ -1134,6 +1135,18 @@ TEST_F(ProjectFile, HeaderFileMissingOrShort) {
     ASSERT_TRUE(Anzeigen::H504DateiSchreiben());
     EXPECT_EQ(Bytes("zorH504.txt"),
               "\"Dipl.-Ing. J\xF6rg\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"7\"\r\n");
+
+    // The same texts again: the file is left as it is (not replaced by a new one); other texts replace it.
+    struct stat vorher {};
+    ASSERT_EQ(::stat("zorH504.txt", &vorher), 0);
+    ASSERT_TRUE(Anzeigen::H504DateiSchreiben());
+    struct stat nachher {};
+    ASSERT_EQ(::stat("zorH504.txt", &nachher), 0);
+    EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+    Anzeigen::H504.Dialog.txtAsbNr = "8";
+    ASSERT_TRUE(Anzeigen::H504DateiSchreiben());
+    EXPECT_EQ(Bytes("zorH504.txt"),
+              "\"Dipl.-Ing. J\xF6rg\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"8\"\r\n");
 }
 
 } // namespace

@@ -11,6 +11,7 @@ namespace druck_test {
 namespace {
 
 using Anzeigen::KopieErgebnis;
+using namespace std::string_literals;
 
 TEST_F(DruckTest, TheReportIsCopiedBesideTheProjectFileWithCrLf) {
     vb::WriteFileBytes("LPTZW", "eins\n\nGr\xfc\xdf"
@@ -19,6 +20,13 @@ TEST_F(DruckTest, TheReportIsCopiedBesideTheProjectFileWithCrLf) {
     EXPECT_EQ(Anzeigen::DruckDatei, (dir_ / "Projekt.AUS").string());
     EXPECT_EQ(vb::ReadFileBytes(Anzeigen::DruckDatei), "eins\r\n\r\nGr\xfc\xdf"
                                                        "e\r\n");
+    // every line end (CR LF, LF, a lone CR, LF CR as two) becomes CR LF, a last line without one gets
+    // it; every other byte, also those Windows-1252 leaves undefined, is copied as it is
+    const std::string bytes = "a\rb\n\rc\r\n\x81\x8d\x80\xff\0z\tq\r\rx"s;
+    vb::WriteFileBytes("LPTZW", bytes);
+    EXPECT_EQ(Anzeigen::DruckDateiKopieren(), KopieErgebnis::Ok);
+    EXPECT_EQ(vb::ReadFileBytes(Anzeigen::DruckDatei),
+              "a\r\nb\r\n\r\nc\r\n\x81\x8d\x80\xff\0z\tq\r\n\r\nx\r\n"s);
 }
 
 TEST_F(DruckTest, AFailedCopyLeavesThePreviousReport) {

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -317,6 +318,58 @@ TEST_F(VbFile, OutputToAnotherSpellingReplacesTheExistingFile) {
     EXPECT_EQ(vb::ReadFileBytes("WEXASAVE"), "1\r\n");
     EXPECT_EQ(vb::Dir("*"), "WEXASAVE");
     EXPECT_EQ(vb::Dir(), "") << "no second file";
+}
+
+// Output over a longer file: whatever looks at the file while the number is open, and the file after Close,
+// holds only what was written, never the rest of the former content.
+TEST_F(VbFile, OutputOverALongerFileShowsOnlyTheNewContent) {
+    const std::string alt(100000, 'x');
+    vb::WriteFileBytes("ZORZ10", alt);
+    vb::Open("zorz10", vb::OpenMode::Output, 1);
+    EXPECT_EQ(vb::Lof(1), 0);
+    vb::Write(1, 1);
+    EXPECT_EQ(vb::FileLen("ZORZ10"), 3);
+    EXPECT_EQ(vb::ReadFileBytes("ZORZ10"), "1\r\n");
+    vb::Write(1, 2);
+    EXPECT_EQ(vb::Seek(1), 7);
+    vb::FileCopy("ZORZ10", "kopie");
+    EXPECT_EQ(vb::ReadFileBytes("kopie"), "1\r\n2\r\n");
+    vb::Close(1);
+    EXPECT_EQ(vb::ReadFileBytes("ZORZ10"), "1\r\n2\r\n");
+    // closed without a line written, and more than the write buffer holds
+    vb::Open("ZORZ10", vb::OpenMode::Output, 1);
+    vb::Close(1);
+    EXPECT_EQ(vb::FileLen("ZORZ10"), 0);
+    vb::WriteFileBytes("ZORZ10", alt + alt);
+    vb::Open("ZORZ10", vb::OpenMode::Output, 1);
+    for (int i = 0; i < 20000; ++i)
+        vb::Print(1, "abcdefgh");
+    vb::Close(1);
+    EXPECT_EQ(vb::ReadFileBytes("ZORZ10"), [] {
+        std::string s;
+        for (int i = 0; i < 20000; ++i)
+            s += "abcdefgh\r\n";
+        return s;
+    }());
+}
+
+// Numbers on one file under other names, also under a link of another name: the same file; a file that
+// took the name of a closed one is another.
+TEST_F(VbFile, TheSameFileIsRecognisedUnderEveryName) {
+    vb::WriteFileBytes("eins", "1\r\n");
+    std::filesystem::create_hard_link("eins", "zwei");
+    vb::Open("EINS.", vb::OpenMode::Output, 1);
+    EXPECT_EQ(VbErrorOf([] { vb::Open("zwei", vb::OpenMode::Input, 2); }), 55);
+    EXPECT_EQ(VbErrorOf([] { vb::Open("./eins", vb::OpenMode::Append, 2); }), 55);
+    vb::Close(1);
+    vb::Open("zwei", vb::OpenMode::Input, 2);
+    vb::Close(2);
+    vb::Kill("eins");
+    vb::WriteFileBytes("eins", "neu\r\n");
+    vb::Open("eins", vb::OpenMode::Output, 1);
+    vb::Open("zwei", vb::OpenMode::Input, 2);
+    vb::Close(2);
+    vb::Close(1);
 }
 
 } // namespace

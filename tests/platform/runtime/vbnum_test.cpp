@@ -80,34 +80,35 @@ TEST_F(VbNum, PlainFormAndLocaleForm) {
 // (15) significant digits without trailing zeros, no leading zero before the point, positional from 1E-4
 // up to below 1E+7 (1E+15), otherwise one digit, the point, the rest and a signed exponent of at least
 // two digits.
-TEST_F(VbNum, PlainFormFollowsItsRuleOverAllMagnitudes) {
-    auto regel = [](double v, int sig) {
-        if (v == 0.0) return std::string("0");
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(v));
-        std::string m(buf, std::strchr(buf, 'e'));
-        const int e = std::atoi(std::strchr(buf, 'e') + 1);
-        std::string g;
-        for (char c : m)
-            if (c != '.' && c != ',') g += c;
-        while (g.size() > 1 && g.back() == '0')
-            g.pop_back();
-        std::string t;
-        if (e >= -4 && e < sig) {
-            if (e >= 0) {
-                t = g.substr(0, std::min<size_t>(g.size(), e + 1));
-                if (g.size() < static_cast<size_t>(e + 1)) t += std::string(e + 1 - g.size(), '0');
-                if (g.size() > static_cast<size_t>(e + 1)) t += "." + g.substr(e + 1);
-            } else {
-                t = "." + std::string(-e - 1, '0') + g;
-            }
+static std::string regel(double v, int sig) {
+    if (v == 0.0) return std::string("0");
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(v));
+    std::string m(buf, std::strchr(buf, 'e'));
+    const int e = std::atoi(std::strchr(buf, 'e') + 1);
+    std::string g;
+    for (char c : m)
+        if (c != '.' && c != ',') g += c;
+    while (g.size() > 1 && g.back() == '0')
+        g.pop_back();
+    std::string t;
+    if (e >= -4 && e < sig) {
+        if (e >= 0) {
+            t = g.substr(0, std::min<size_t>(g.size(), e + 1));
+            if (g.size() < static_cast<size_t>(e + 1)) t += std::string(e + 1 - g.size(), '0');
+            if (g.size() > static_cast<size_t>(e + 1)) t += "." + g.substr(e + 1);
         } else {
-            char ex[16];
-            std::snprintf(ex, sizeof ex, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-            t = g.substr(0, 1) + (g.size() > 1 ? "." + g.substr(1) : "") + ex;
+            t = "." + std::string(-e - 1, '0') + g;
         }
-        return (v < 0 ? "-" : "") + t;
-    };
+    } else {
+        char ex[16];
+        std::snprintf(ex, sizeof ex, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+        t = g.substr(0, 1) + (g.size() > 1 ? "." + g.substr(1) : "") + ex;
+    }
+    return (v < 0 ? "-" : "") + t;
+}
+
+TEST_F(VbNum, PlainFormFollowsItsRuleOverAllMagnitudes) {
     uint32_t z = 777u;
     for (int i = 0; i < 3000; ++i) {
         z = z * 1664525u + 1013904223u;
@@ -122,6 +123,21 @@ TEST_F(VbNum, PlainFormFollowsItsRuleOverAllMagnitudes) {
     EXPECT_EQ(vb::Str(-0.0f), " 0");
     EXPECT_EQ(vb::StrPlain(1e100), "1E+100");
     EXPECT_EQ(vb::StrPlain(-2.5e-300), "-2.5E-300");
+}
+
+// Singles of the magnitudes the program writes (1E-7 .. 1E+8), densely, and the ones whose eighth digit is
+// a 5 with nothing behind it (rounded half to even) or that round up to the next power of ten.
+TEST_F(VbNum, PlainFormOfSinglesRoundsLikePrintf) {
+    for (float v = 1e-7f; v < 1e8f; v = std::nextafter(v * 1.0009765f, 1e9f)) {
+        ASSERT_EQ(vb::StrPlain(v), regel(v, 7)) << v;
+        ASSERT_EQ(vb::StrPlain(-v), regel(-v, 7)) << v;
+    }
+    for (const float v : {1234567.5f, 1234568.5f, 2.5f, 0.5f, 9999999.5f, 999999.94f, 1e7f, 1e-6f, 9.999999e-7f,
+                          0.1f, 0.3f, 16777216.0f, 8388607.5f, 4194303.75f})
+        EXPECT_EQ(vb::StrPlain(v), regel(v, 7)) << v;
+    EXPECT_EQ(vb::StrPlain(1234567.5f), "1234568");
+    EXPECT_EQ(vb::StrPlain(1234568.5f), "1234568");
+    EXPECT_EQ(vb::StrPlain(9999999.5f), "1E+07");
 }
 
 TEST_F(VbNum, ValReadsTheLeadingNumber) {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <stdexcept>
 #include <vector>
 
@@ -190,6 +191,39 @@ TEST_F(WinFs, SaveReplacingKeepsTheOldFileWhenWritingFails) {
     EXPECT_EQ(files(), std::vector<std::string>{"Projekt"});
 
     EXPECT_EQ(VbErrorOf([] { vb::SaveReplacing("fehlt/x", [](const std::string&) {}); }), 76);
+}
+
+// A save of a file that would not change leaves the file itself in place; one that changes it replaces it.
+TEST_F(WinFs, ASaveWhenChangedLeavesAnUnchangedFileAsItIs) {
+    touch("Liste", "eins\r\n");
+    struct stat vorher {};
+    ASSERT_EQ(::stat("Liste", &vorher), 0);
+    vb::SaveReplacingWhenChanged("LISTE", [](const std::string& temp) { vb::WriteFileBytes(temp, "eins\r\n"); });
+    struct stat nachher {};
+    ASSERT_EQ(::stat("Liste", &nachher), 0);
+    EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+    EXPECT_EQ(files(), std::vector<std::string>{"Liste"}) << "no temporary file left";
+    vb::SaveReplacingWhenChanged("LISTE", [](const std::string& temp) { vb::WriteFileBytes(temp, "eins\r\nzwei\r\n"); });
+    EXPECT_EQ(vb::ReadFileBytes("Liste"), "eins\r\nzwei\r\n");
+    EXPECT_EQ(files(), std::vector<std::string>{"Liste"});
+    vb::SaveReplacingWhenChanged("neu", [](const std::string& temp) { vb::WriteFileBytes(temp, ""); });
+    EXPECT_EQ(vb::FileLen("neu"), 0) << "a file that is not there yet is made";
+}
+
+// A working file is replaced the same way (never half written), only without the flushes to the disk.
+TEST_F(WinFs, AWorkingFileIsReplacedWholeOrNotAtAll) {
+    touch("WEXASAVE", "old data");
+    EXPECT_THROW(vb::ReplaceWorkingFile("wexasave.",
+                                        [](const std::string& temp) {
+                                            vb::WriteFileBytes(temp, "half");
+                                            throw std::runtime_error("disk full");
+                                        }),
+                 std::runtime_error);
+    EXPECT_EQ(vb::ReadFileBytes("WEXASAVE"), "old data");
+    EXPECT_EQ(files(), std::vector<std::string>{"WEXASAVE"});
+    vb::ReplaceWorkingFile("wexasave.", [](const std::string& temp) { vb::WriteFileBytes(temp, "new"); });
+    EXPECT_EQ(vb::ReadFileBytes("WEXASAVE"), "new");
+    EXPECT_EQ(files(), std::vector<std::string>{"WEXASAVE"}) << "the existing spelling, no temporary file";
 }
 
 TEST_F(WinFs, ASaveKilledHalfwayLeavesTheOldFileAndTheNextSaveNoTemporaryFile) {
