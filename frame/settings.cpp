@@ -165,6 +165,8 @@ void StandardwerteSetzen() {
         P.DateiName = "testzor";
         P.DateiPfad = vb::CurDir();
     }
+    // The folder always ends with the separator: a name typed behind it is joined to it as it stands.
+    P.DateiPfad = MitBackslash(P.DateiPfad);
 }
 
 } // namespace Anzeigen

@@ -98,7 +98,8 @@ TEST_F(Einstellungsdatei, FirstStartWithoutFile) {
     Anzeigen::StandardwerteSetzen();
     const auto& P = zorm1::P;
     EXPECT_EQ(P.DateiName, "testzor");
-    EXPECT_EQ(fs::path(P.DateiPfad), fs::current_path());
+    // the current folder with its separator: a name is joined to it as it stands
+    EXPECT_EQ(P.DateiPfad, fs::current_path().string() + "/");
     EXPECT_EQ(P.TextFontName, "Courier New");
     EXPECT_EQ(P.GrafikFontName, "Courier New");
     EXPECT_EQ(P.TextFontSize, 8.25f);
@@ -245,7 +246,7 @@ TEST_F(Einstellungsdatei, DefaultsKeepValidValues) {
     P.DateiPfad = (fs::current_path()).string() + "/";
     Anzeigen::StandardwerteSetzen();
     EXPECT_EQ(P.DateiName, "testzor");
-    EXPECT_EQ(fs::path(P.DateiPfad), fs::current_path());
+    EXPECT_EQ(P.DateiPfad, fs::current_path().string() + "/");
 }
 
 } // namespace
