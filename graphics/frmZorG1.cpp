@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/project_data.h"
+#include "frame/window_routines.h"
 #include "graphics/bilder.h"
 #include "graphics/zeichnen.h"
 #include "platform/draw/devices.h"
@@ -10,6 +11,7 @@
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "report/frmStartSeite.h"
 #include "report/h504_seiten.h"
 
 using zorm1::P;
@@ -27,9 +29,13 @@ frmZorG1::frmZorG1()
     setClientSize(12000, 9000);
     DruckOk.setText("Drucken");
     DruckOk.setVisible(false);
+    // the jump frame: the number box and its OK side by side, as the scale frame holds its box
     frmBildNr.setCaption("zu Bild Nr.");
+    frmBildNr.Move(120, 120, 2280, 780);
     frmBildNr.setVisible(false);
+    txtBildNr.Move(120, 300, 1080, 315);
     cmdOKBildNr.setCaption("OK");
+    cmdOKBildNr.Move(1440, 300, 720, 315);
     mnuAlleBilderDrucken.setCaption("Alle folg. Bilder drucken");
     mnuBildDrucken.setCaption("Bild drucken");
     mnuZurueck.setCaption("zurück zu Bild 1");
@@ -40,6 +46,11 @@ frmZorG1::frmZorG1()
     mnuBildNr.Click = [this] { mnuBildNr_Click(); };
     mnuBildDrucken.Click = [this] { mnuBildDrucken_Click(); };
     mnuAlleBilderDrucken.Click = [this] { mnuAlleBilderDrucken_Click(); };
+    txtBildNr.GotFocus = [this] {
+        txtBildNr.setSelStart(0);
+        txtBildNr.setSelLength(vb::Len(txtBildNr.Text()));
+    };
+    txtBildNr.KeyPress = [](int16_t& k) { Anzeigen::ZahlTaste(k); };
     txtBildNr.LostFocus = [this] { txtBildNr_LostFocus(); };
     cmdOKBildNr.Click = [this] { cmdOKBildNr_Click(); };
 }
@@ -83,6 +94,8 @@ void frmZorG1::mnuZurueck_Click() {
 void frmZorG1::mnuBildNr_Click() {
     frmBildNr.setVisible(true);
     txtBildNr.setText(vb::Trim(vb::Str(folge_.anf.ZielBild)));
+    // the number is typed at once: the box takes the focus (and selects what it shows)
+    if (txtBildNr.canTakeFocusNow()) txtBildNr.SetFocus();
 }
 void frmZorG1::mnuBildDrucken_Click() {
     einst.RahmenSchliessen();
@@ -134,6 +147,8 @@ void frmZorG1::BildDrucken(int16_t stufe, int16_t lf) {
 namespace zorg {
 void RegisterGraphicsWindows() {
     vb::RegisterForm<frmZorG1>("frmZorG1");
+    // the page numbering, shown over the graphics window when it opens
+    vb::RegisterForm<frmStartSeite>("frmStartSeite");
     vb::RegisterCall<void()>("frmZorG1.FolgeBeenden", std::function<void()>([] {
                                  if (vb::Form* f = vb::LoadedForm("frmZorG1"))
                                      static_cast<frmZorG1*>(f)->FolgeBeenden();
