@@ -369,6 +369,7 @@ public:
         switch (c.kind()) {
         case ControlKind::Label: {
             auto* l = new QLabel(parent);
+            l->setTextFormat(Qt::PlainText); // a caption is text, never markup
             l->setWordWrap(true);
             l->setAlignment(Qt::AlignTop | Qt::AlignLeft);
             return l;
@@ -624,6 +625,7 @@ public:
                                             : l.Alignment == vbRightJustify ? Qt::AlignRight
                                                                             : Qt::AlignLeft));
             q->setFrameShape(l.BorderSingle ? QFrame::Box : QFrame::NoFrame);
+            fitLabel(q);
             break;
         }
         case ControlKind::TextBox: {
@@ -751,6 +753,27 @@ public:
             break;
         }
         syncing = was;
+    }
+
+    // A caption that does not fit its label in the font given (the faces here are wider than the Windows
+    // ones the pages were laid out in) is set a little smaller, down to three quarters of its size, rather
+    // than cut: in the lines that the label's height holds and in its width.
+    static void fitLabel(QLabel* q) {
+        const QRect r = q->contentsRect();
+        if (r.width() <= 0 || r.height() <= 0 || q->text().isEmpty()) return;
+        QFont f = q->font();
+        const double groesse = f.pointSizeF();
+        if (groesse <= 0) return;
+        const int art = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        for (double g = groesse; g >= 0.75 * groesse; g -= 0.25) {
+            f.setPointSizeF(g);
+            const QFontMetrics fm(f);
+            const QRect noetig = fm.boundingRect(QRect(0, 0, r.width(), 100000), art, q->text());
+            // one line is always shown whole; more lines must fit the label's height
+            const int zeile = fm.boundingRect(QRect(0, 0, 100000, 100000), art, QStringLiteral("Ag")).height();
+            if (noetig.width() <= r.width() && noetig.height() <= std::max(r.height(), zeile)) break;
+        }
+        q->setFont(f);
     }
 
     // Positions in the model's text (CR LF line ends, characters) and in the widget's (LF only).

@@ -376,6 +376,9 @@ TEST_F(Anzeige, EveryWindowOfANewProjectAndItsCalculationIsDrawnOnTheScreenWithI
                             m->menu()->close();
                         }
             EXPECT_TRUE(kamera.aufgenommen.count("frmAnzeigen_Einstellungen"));
+            // "H504  ein": the strip of the header and footer texts comes up
+            vb::user::menu("frmAnzeigen.mnuH504ein");
+            kamera.Fenster("frmHeft504B");
             ++schritt;
             break;
         }
@@ -408,7 +411,7 @@ TEST_F(Anzeige, EveryWindowOfANewProjectAndItsCalculationIsDrawnOnTheScreenWithI
     vb::user::click("frmAuswahl.cmdStart");
     EXPECT_EQ(schritt, 4);
     meldungen.Ende();
-    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmStartSeite"})
+    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmStartSeite", "frmHeft504B"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
 }

@@ -206,6 +206,44 @@ TEST_F(FormsQtTest, AMessageBoxIsAsWideAsItsTitle) {
     EXPECT_GE(breite, titelBreite);
 }
 
+// The pages were laid out for the narrower Windows faces: a caption that does not fit its label here is set
+// smaller (not below three quarters of its size) until it fits, one that fits keeps its size.
+TEST_F(FormsQtTest, ACaptionTooWideForItsLabelIsSetSmallerUntilItFits) {
+    struct frmL : vb::Form {
+        vb::Label lblPasst{*this, "lblPasst"}, lblBreit{*this, "lblBreit"}, lblZweiZeilen{*this, "lblZweiZeilen"};
+        frmL() : vb::Form("frmL") {
+            setClientSize(6000, 2000);
+            lblPasst.Move(120, 120, 2600, 240);
+            lblPasst.setCaption("Anfang          x1 (m)");
+            lblBreit.Move(120, 500, 2600, 240); // one line high, as on the slope page
+            lblBreit.setCaption("WIRKSAMES  !!!! gamma   (kN/m3)");
+            lblZweiZeilen.Move(120, 900, 1500, 480);
+            lblZweiZeilen.setCaption("Vorsatz incl. Trennzeichen; z.B. für Einschubseiten.");
+        }
+        void Form_Load() override { Show(); }
+    };
+    auto& f = vb::form<frmL>();
+    const int art = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    auto passt = [&](QLabel* q, const QFont& font) {
+        const QFontMetrics fm(font);
+        const QRect r = q->contentsRect();
+        const QRect n = fm.boundingRect(QRect(0, 0, r.width(), 100000), art, q->text());
+        return n.width() <= r.width() && n.height() <= std::max(r.height(), fm.height());
+    };
+    auto* passend = static_cast<QLabel*>(vb::qtforms::WidgetOf(f.lblPasst));
+    EXPECT_DOUBLE_EQ(passend->font().pointSizeF(), 8.25);
+    for (vb::Label* l : {&f.lblBreit, &f.lblZweiZeilen}) {
+        auto* q = static_cast<QLabel*>(vb::qtforms::WidgetOf(*l));
+        QFont voll = q->font();
+        voll.setPointSizeF(8.25);
+        ASSERT_FALSE(passt(q, voll)) << l->name(); // at its size it would be cut
+        EXPECT_LT(q->font().pointSizeF(), 8.25) << l->name();
+        EXPECT_GE(q->font().pointSizeF(), 0.75 * 8.25) << l->name();
+        EXPECT_TRUE(passt(q, q->font())) << l->name();
+        EXPECT_EQ(q->text().toStdString(), l->Caption());
+    }
+}
+
 TEST_F(FormsQtTest, EveryMenuOfANarrowWindowIsShownInTheRowsOfItsBar) {
     struct frmBilder : vb::Form {
         vb::Menu mnuEinst{*this, "mnuEinst"}, mnuSchrift{*this, "mnuSchrift", &mnuEinst};
