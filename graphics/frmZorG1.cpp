@@ -11,6 +11,7 @@
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "report/frmColours.h"
 #include "report/frmStartSeite.h"
 #include "report/h504_seiten.h"
 
@@ -55,11 +56,21 @@ frmZorG1::frmZorG1()
     cmdOKBildNr.Click = [this] { cmdOKBildNr_Click(); };
 }
 
-void frmZorG1::Form_Load() {
+void frmZorG1::Farben() {
     if (P.HintergrundFarbe != 0) {
         surface().SetBackColor(P.HintergrundFarbe);
         surface().SetForeColor(P.VordergrundFarbe);
     }
+}
+
+void frmZorG1::Form_Load() {
+    Farben();
+    // the colour palette recolours the open window and draws its picture again
+    Anzeigen::GrafikFarbenNeu = [this] {
+        if (!loaded()) return;
+        Farben();
+        Form_Resize();
+    };
     zorg::GrafikFensterFormat(*this);
     Show();
     if (vb::IsRegistered("frmStartSeite")) vb::FormByName("frmStartSeite").Show();
@@ -82,6 +93,7 @@ void frmZorG1::NeuZeichnen() {
 
 void frmZorG1::Form_Unload(int16_t&) {
     folge_.anf.Ende = true;
+    Anzeigen::GrafikFarbenNeu = nullptr; // a colour chosen now shows when the window is next loaded
 }
 
 void frmZorG1::mnuWeiter_Click() {

@@ -6,6 +6,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbfile.h"
+#include "report/frmColours.h"
 #include "plot_schreiber.h"
 
 using zorm1::P;
@@ -174,6 +175,30 @@ TEST_F(Fenster, JumpToPictureThreeShowsPictureThree) {
     vb::FormByName("frmZorG1");
     EXPECT_EQ(vb::headless::BeepCount(), 1);
     EXPECT_EQ(gezeigt, (std::vector<int16_t>{1, 2, 3})); // from picture 1 on show the run goes on to 3
+}
+
+// The colour palette recolours the open graphics window and draws its picture again; once the window is
+// closed a colour click leaves it closed.
+TEST_F(Fenster, TheColourPaletteRecoloursTheOpenWindowAndDrawsItsPictureAgain) {
+    Lauf(1, 1);
+    vb::script::call([] {
+        auto& palette = vb::form<frmColours>();
+        palette.Picture1_MouseDown(33, 1); // text
+        palette.Picture1_MouseDown(5, 2);  // background
+    });
+    vb::script::call([] {
+        auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        EXPECT_EQ(f->BackColor(), Anzeigen::PalettenFarbe(5));
+        EXPECT_EQ(f->ForeColor(), Anzeigen::PalettenFarbe(33));
+        ASSERT_EQ(f->Folge().verlauf.size(), 2u); // picture 1 drawn again in the new colours
+        EXPECT_EQ(f->Folge().verlauf[1].nr, 1);
+    });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    EXPECT_FALSE(Anzeigen::GrafikFarbenNeu);
+    vb::form<frmColours>().Picture1_MouseDown(7, 2);
+    EXPECT_EQ(vb::LoadedForm("frmZorG1"), nullptr);
+    EXPECT_EQ(P.HintergrundFarbe, Anzeigen::PalettenFarbe(7)); // taken at the next loading
 }
 
 // The page numbering comes up over the graphics window when it opens.

@@ -383,12 +383,15 @@ TEST_F(Fenster, PrintFontIsNeverBoldAndAProportionalFontIsWarnedAbout) {
     script::clickItem("frmFont02.Combo1", 0);
     script::scroll("frmFont02.HScroll1", 12);
     script::click("frmFont02.Check1(0)");
+    script::click("frmFont02.Check1(1)"); // "kursiv": the sample shows it, and OK takes it
+    script::call([] { EXPECT_TRUE(vb::form<frmFont02>().Text1.FontItalic()); });
     script::click("frmFont02.Command1(0)");
     user::menu("frmAnzeigen.mnuFontScreen");
     const auto& box = vb::form<frmAnzeigen>().Text2;
     EXPECT_EQ(box.FontName(), "Courier New");
     EXPECT_EQ(box.FontSize(), 12.0f);
     EXPECT_TRUE(box.FontBold());
+    EXPECT_TRUE(box.FontItalic());
     EXPECT_EQ(P.TextFontName, "Arial");
 }
 
