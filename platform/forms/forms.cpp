@@ -343,6 +343,14 @@ void Control::SetFocus() {
     if (s.focus == this) return;
     if (s.active != form_) activate(*form_);
     moveFocus(this);
+    selectOnFocus(*this);
+}
+
+// An option button that gets the focus other than by a mouse click is chosen, as a Windows option button
+// is (its Click follows): the focus put on a topic chooses it, so Enter opens it.
+void selectOnFocus(Control& c) {
+    if (c.kind() != ControlKind::OptionButton || state().focus != &c || !c.form().loaded()) return;
+    static_cast<OptionButton&>(c).setValue(true);
 }
 
 bool Control::hasFocus() const {

@@ -127,6 +127,21 @@ TEST_F(Hauptfenster, OkOpensTheFirstChosenTopicAfterUnloadingThePagesAndLoadCase
     }
 }
 
+// A chain's last OK puts the focus on the next topic, and the focus chooses it as on Windows: Enter in the
+// main window then opens that topic.
+TEST_F(Hauptfenster, TheTopicFocusedAtAChainsEndIsChosenAndEnterOpensIt) {
+    auto& f = Fenster();
+    for (int16_t thema : {2, 5}) {
+        vb::user::click("frmAuswahl.optAuswahl(1)");
+        f.optAuswahl(thema).SetFocus(); // as the pages' last OK does
+        EXPECT_EQ(vb::headless::focused(), "frmAuswahl.optAuswahl(" + std::to_string(thema) + ")");
+        EXPECT_TRUE(f.optAuswahl(thema).Value()) << thema;
+        EXPECT_FALSE(f.optAuswahl(1).Value()) << thema;
+    }
+    vb::user::key(vb::vbKeyReturn);
+    EXPECT_NE(vb::LoadedForm("frmAnker1"), nullptr);
+}
+
 TEST_F(Hauptfenster, ANewStageStartsFromTheWaterLevelAndTheSupportsOfTheStageBefore) {
     P.AnzAush = 2;
     P.zAush = 4.0f;

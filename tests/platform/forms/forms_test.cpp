@@ -544,6 +544,36 @@ TEST_F(FormsTest, MenusRaiseClickOnlyWhenReachable) {
     EXPECT_EQ(vb::form<frmM>().menuBar().size(), 1u);
 }
 
+// An option button that gets the focus from code or by the Tab key is chosen, as a Windows option button
+// is; its Click runs once.
+TEST_F(FormsTest, AnOptionGettingTheFocusFromCodeOrTheTabKeyIsChosen) {
+    struct frmO : vb::Form {
+        vb::TextBox txtA{*this, "txtA"};
+        vb::ControlArray<vb::OptionButton> opt{*this, "opt"};
+        std::vector<int16_t> klicks;
+        frmO() : vb::Form("frmO") {
+            txtA.TabIndex = 0;
+            for (int16_t i = 1; i <= 3; ++i)
+                opt.add(i).TabIndex = i;
+            opt.onClick([this](int16_t i) { klicks.push_back(i); });
+        }
+        void Form_Load() override { Show(); }
+    };
+    auto& f = vb::form<frmO>();
+    f.opt(2).SetFocus();
+    EXPECT_TRUE(f.opt(2).Value());
+    EXPECT_EQ(f.klicks, (std::vector<int16_t>{2}));
+    f.opt(2).SetFocus(); // it has the focus already: nothing more
+    EXPECT_EQ(f.klicks, (std::vector<int16_t>{2}));
+    // Tab into a group where none is chosen chooses the option it lands on
+    f.opt(2).setValue(false);
+    f.txtA.SetFocus();
+    vb::user::tab();
+    EXPECT_EQ(vb::headless::focused(), "frmO.opt(1)");
+    EXPECT_TRUE(f.opt(1).Value());
+    EXPECT_EQ(f.klicks, (std::vector<int16_t>{2, 1}));
+}
+
 TEST_F(FormsTest, TheMenuBarWrapsIntoRowsAndTheClientAreaShrinksByThem) {
     struct frmW : vb::Form {
         vb::Menu mnuA{*this, "mnuA"}, mnuB{*this, "mnuB"}, mnuC{*this, "mnuC"}, mnuD{*this, "mnuD"};
