@@ -91,6 +91,26 @@ TEST_F(Einstellungsdatei, WritesWhatItReads) {
     EXPECT_EQ(vb::ReadFileBytes(wurzelDatei()), erwartet);
 }
 
+// The run command keeps the projects apart from the working files: a first start proposes the folder it
+// names in ZOR_PROJEKTORDNER, when that folder exists.
+TEST_F(Einstellungsdatei, FirstStartProposesTheProjectFolderOfTheRunCommand) {
+    fs::create_directories("projekte");
+    struct Variable {
+        ~Variable() { ::unsetenv("ZOR_PROJEKTORDNER"); }
+    } v;
+    for (const auto& [ordner, erwartet] : std::vector<std::pair<std::string, std::string>>{
+             {(fs::current_path() / "projekte").string(), (fs::current_path() / "projekte").string() + "/"},
+             {(fs::current_path() / "fehlt").string(), fs::current_path().string() + "/"},
+             {"", fs::current_path().string() + "/"}}) {
+        ::setenv("ZOR_PROJEKTORDNER", ordner.c_str(), 1);
+        zorm1::P.DateiName.clear();
+        zorm1::P.GanzerName.clear();
+        Anzeigen::StandardwerteSetzen();
+        EXPECT_EQ(zorm1::P.DateiName, "testzor") << ordner;
+        EXPECT_EQ(zorm1::P.DateiPfad, erwartet) << ordner;
+    }
+}
+
 TEST_F(Einstellungsdatei, FirstStartWithoutFile) {
     Anzeigen::PfadDateiLesen(); // nothing there: no message, nothing changes
     EXPECT_TRUE(vb::headless::Log().empty());
