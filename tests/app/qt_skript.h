@@ -5,6 +5,7 @@
 // hook says so (a message box is up), no step is taken.
 #include <gtest/gtest.h>
 
+#include <QObject>
 #include <QTimer>
 #include <chrono>
 #include <exception>
@@ -29,6 +30,10 @@ public:
     std::function<bool()> angehalten;
 
     void alle() {
+        struct Fertig {
+            bool& f;
+            ~Fertig() { f = true; } // also when a step ends the program
+        } fertig{fertig_};
         tick();
         while (i_ < s_.size()) {
             const std::size_t k = i_++;
@@ -37,7 +42,6 @@ public:
             --tiefe_;
             if (fehler_) break;
         }
-        fertig_ = true;
         if (fehler_) std::rethrow_exception(std::exchange(fehler_, nullptr));
     }
 
@@ -54,7 +58,7 @@ private:
     // While a step waits in a modal page, the steps on that page.
     void tick() {
         if (fertig_) return;
-        QTimer::singleShot(10, [this] { tick(); });
+        QTimer::singleShot(10, &zeitgeber_, [this] { tick(); }); // dropped with the script
         if (angehalten && angehalten()) {
             seit_ = std::chrono::steady_clock::now();
             return;
@@ -84,6 +88,7 @@ private:
         }
         --tiefe_;
     }
+    QObject zeitgeber_; // the context of the timer: a script that is gone gets no more ticks
     const std::vector<neuprojekt::Schritt> s_;
     std::size_t i_ = 0;
     int tiefe_ = 0;

@@ -187,7 +187,7 @@ public:
     std::vector<std::string> gesehen;
 
     void Beobachten() {
-        QTimer::singleShot(30, [this] { Beobachten(); });
+        QTimer::singleShot(30, &zeitgeber_, [this] { Beobachten(); });
         if (kamera_.beschaeftigt || ende_) return;
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
@@ -203,6 +203,7 @@ public:
     void Ende() { ende_ = true; }
 
 private:
+    QObject zeitgeber_; // the context of the timer: no more looks once the watch is gone
     Kamera& kamera_;
     bool ende_ = false;
 };
@@ -311,6 +312,7 @@ TEST_F(Anzeige, EveryWindowOfANewProjectAndItsCalculationIsDrawnOnTheScreenWithI
     uhr.start();
     QImage bild1, bild3;
     bool imGang = false;
+    QObject zeitgeber; // the timer's context: its steps end with the test
     std::function<void()> schritt1;
     std::function<void()> weiter = [&] {
         // one pass at a time: a capture lets the events run, and with them this timer
@@ -324,7 +326,7 @@ TEST_F(Anzeige, EveryWindowOfANewProjectAndItsCalculationIsDrawnOnTheScreenWithI
             if (vb::LoadedForm("frmZorG1")) vb::user::close("frmZorG1");
         }
         imGang = false;
-        if (schritt < 4) QTimer::singleShot(50, weiter);
+        if (schritt < 4) QTimer::singleShot(50, &zeitgeber, weiter);
     };
     schritt1 = [&] {
         auto* g = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
@@ -407,7 +409,7 @@ TEST_F(Anzeige, EveryWindowOfANewProjectAndItsCalculationIsDrawnOnTheScreenWithI
             break;
         }
     };
-    QTimer::singleShot(50, weiter);
+    QTimer::singleShot(50, &zeitgeber, weiter);
     vb::user::click("frmAuswahl.cmdStart");
     EXPECT_EQ(schritt, 4);
     meldungen.Ende();
