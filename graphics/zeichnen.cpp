@@ -91,8 +91,10 @@ std::pair<double, double> DruckNetto() {
     if (!(kurz > 0)) return {0, 0};
     const double R = P.H504Ein != 0 ? 20.5 : 0.0;
     if (P.Querformat != 0)
-        return {lang - P.GrafikRandOben - P.GrafikRandUnten - 2 * R, kurz - P.GrafikRandLinks - P.GrafikRandRechts};
-    return {kurz - P.GrafikRandLinks - P.GrafikRandRechts, lang - P.GrafikRandOben - P.GrafikRandUnten - 2 * R};
+        return {lang - P.GrafikRandOben - P.GrafikRandUnten - 2 * R,
+                kurz - P.GrafikRandLinks - P.GrafikRandRechts};
+    return {kurz - P.GrafikRandLinks - P.GrafikRandRechts,
+            lang - P.GrafikRandOben - P.GrafikRandUnten - 2 * R};
 }
 
 } // namespace

@@ -969,7 +969,8 @@ int Form::menuBarRowsAt(float outerWidth) const {
     if (bar) {
         rows = 1;
         if (!captions.empty()) {
-            const auto r = const_cast<Backend*>(b)->menuRows(captions, std::max(0.0f, outerWidth - 2 * FrameTwips));
+            const auto r =
+                const_cast<Backend*>(b)->menuRows(captions, std::max(0.0f, outerWidth - 2 * FrameTwips));
             if (!r.empty()) rows = std::max(1, r.back() + 1);
         }
     }

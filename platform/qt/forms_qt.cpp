@@ -9,7 +9,6 @@
 #include <QCursor>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QSpacerItem>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +19,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QMoveEvent>
-#include <QStyle>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -29,6 +27,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <chrono>
@@ -770,7 +770,8 @@ public:
             const QFontMetrics fm(f);
             const QRect noetig = fm.boundingRect(QRect(0, 0, r.width(), 100000), art, q->text());
             // one line is always shown whole; more lines must fit the label's height
-            const int zeile = fm.boundingRect(QRect(0, 0, 100000, 100000), art, QStringLiteral("Ag")).height();
+            const int zeile =
+                fm.boundingRect(QRect(0, 0, 100000, 100000), art, QStringLiteral("Ag")).height();
             if (noetig.width() <= r.width() && noetig.height() <= std::max(r.height(), zeile)) break;
         }
         q->setFont(f);
@@ -1100,8 +1101,8 @@ void WindowWidget::resizeEvent(QResizeEvent* e) {
     const float tpp = vb::Screen::TwipsPerPixelX();
     const int rows = static_cast<int>(menuRows.size());
     const float w = width() * tpp + 2 * Form::FrameTwips;
-    const float h = (height() - menuHeight()) * tpp + Form::TitleTwips + rows * Form::MenuBarTwips +
-                    Form::FrameTwips;
+    const float h =
+        (height() - menuHeight()) * tpp + Form::TitleTwips + rows * Form::MenuBarTwips + Form::FrameTwips;
     if (std::abs(w - form_->Width()) < tpp && std::abs(h - form_->Height()) < tpp) return;
     Form* f = form_;
     guarded([&] { f->Move(f->Left(), f->Top(), w, h); });
@@ -1196,8 +1197,8 @@ public:
             QFont tf = box.font();
             tf.setBold(true);
             const int titel = QFontMetrics(tf).horizontalAdvance(box.windowTitle()) + 120;
-            grid->addItem(new QSpacerItem(titel, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                          grid->columnCount());
+            grid->addItem(new QSpacerItem(titel, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                          grid->rowCount(), 0, 1, grid->columnCount());
         }
         box.exec();
         for (std::size_t i = 0; i < qb.size(); ++i)

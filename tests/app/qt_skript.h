@@ -49,7 +49,7 @@ private:
     std::string fenster(std::size_t k) const {
         using neuprojekt::Schritt;
         return (s_[k].art == Schritt::Tippen || s_[k].art == Schritt::Tab) && k > 0 ? fenster(k - 1)
-                                                                                     : s_[k].fenster();
+                                                                                    : s_[k].fenster();
     }
     void tun(std::size_t k) {
         if (vorher) vorher(s_[k]);

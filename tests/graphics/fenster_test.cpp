@@ -6,8 +6,8 @@
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbfile.h"
-#include "report/frmColours.h"
 #include "plot_schreiber.h"
+#include "report/frmColours.h"
 
 using zorm1::P;
 

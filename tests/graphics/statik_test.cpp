@@ -181,8 +181,8 @@ TEST_F(Statik, ASlipPlaneMissingTheGroundEndsOnTheLineOfItsLastSegment) {
     zorg::StatikZeichnen(*fenster_, 1, 1);
     bool gezeichnet = false;
     for (const auto& l : Linien())
-        gezeichnet |= l.drawStyle == vb::draw::vbDot && l.x1 == 0 && l.y1 == 5 && std::abs(l.x2 + 50) < 1e-2 &&
-                      std::abs(l.y2) < 1e-3;
+        gezeichnet |= l.drawStyle == vb::draw::vbDot && l.x1 == 0 && l.y1 == 5 &&
+                      std::abs(l.x2 + 50) < 1e-2 && std::abs(l.y2) < 1e-3;
     EXPECT_TRUE(gezeichnet);
 }
 

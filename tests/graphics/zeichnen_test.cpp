@@ -78,11 +78,13 @@ TEST_F(GrafikTest, OnAWindowSmallerThanThePrintedPictureTheFontShrinksByTheRatio
         // 8 pt x factor in 96-dpi pixels, down to the whole pixel
         const double pixel = std::floor(8 * faktor * 96 / 72);
         EXPECT_FLOAT_EQ(fenster_->Font().size, static_cast<float>(pixel * 72 / 96)) << f.quer << f.h504;
-        EXPECT_FLOAT_EQ(static_cast<float>(fenster_->TextWidth("00")), static_cast<float>(
-                            2 * 12 * pixel * 72 / 96 * fenster_->ScaleWidth() / fenster_->DeviceWidthTwips()));
+        EXPECT_FLOAT_EQ(static_cast<float>(fenster_->TextWidth("00")),
+                        static_cast<float>(2 * 12 * pixel * 72 / 96 * fenster_->ScaleWidth() /
+                                           fenster_->DeviceWidthTwips()));
         // the small font of the labels shrinks alike; the setting keeps its value
         zorg::SchriftKlein(*fenster_);
-        EXPECT_FLOAT_EQ(fenster_->Font().size, static_cast<float>(std::floor(6 * faktor * 96 / 72) * 72 / 96));
+        EXPECT_FLOAT_EQ(fenster_->Font().size,
+                        static_cast<float>(std::floor(6 * faktor * 96 / 72) * 72 / 96));
         zorg::SchriftNormal(*fenster_);
         EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
         ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));

@@ -200,8 +200,8 @@ TEST_F(Fenster, BoxesOnShowTheStripAndTheNumberingDialogAndRestartTheCounter) {
 TEST_F(Fenster, TheStripsLabelsStandBesideTheFieldsOnNone) {
     auto& b = vb::form<frmHeft504B>();
     auto innen = [](const vb::Control& a, const vb::Control& c) {
-        return a.Left() < c.Left() + c.Width() && c.Left() < a.Left() + a.Width() && a.Top() < c.Top() + c.Height() &&
-               c.Top() < a.Top() + a.Height();
+        return a.Left() < c.Left() + c.Width() && c.Left() < a.Left() + a.Width() &&
+               a.Top() < c.Top() + c.Height() && c.Top() < a.Top() + a.Height();
     };
     for (int16_t i : {0, 1}) {
         const vb::Label& l = b.Label1(i);

@@ -1,8 +1,8 @@
 // The labels of a picture on the graphics window keep the proportions of its printout. An example is
 // calculated; its picture 1 and the result picture of its first stage are drawn on the graphics window at the
-// size its settings give it on a screen of 1280 x 1024 pixels, and on the printer. Every label's box comes from
-// the recorded text call, measured in the font that draws it on that device; no two labels overlap on the
-// window that do not overlap on paper.
+// size its settings give it on a screen of 1280 x 1024 pixels, and on the printer. Every label's box comes
+// from the recorded text call, measured in the font that draws it on that device; no two labels overlap on
+// the window that do not overlap on paper.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -71,7 +71,8 @@ std::map<std::pair<std::string, int>, std::size_t> Schluessel(const std::vector<
 }
 
 // The pairs of labels that overlap on the window by more than a pixel and not at all on paper.
-std::vector<std::string> NeueUeberdeckungen(const std::vector<Feld>& schirm, const std::vector<Feld>& papier) {
+std::vector<std::string> NeueUeberdeckungen(const std::vector<Feld>& schirm,
+                                            const std::vector<Feld>& papier) {
     std::vector<std::string> fehler;
     const auto s = Schluessel(schirm), p = Schluessel(papier);
     for (auto a = s.begin(); a != s.end(); ++a)
@@ -104,15 +105,17 @@ TEST(SchirmText, LabelsOverlapOnTheWindowOnlyWhereTheyOverlapOnPaper) {
     QImage druckGeraet(8, 8, QImage::Format_RGB32);
     druckGeraet.setDotsPerMeterX(23622);
     druckGeraet.setDotsPerMeterY(23622);
-    drucker->SetMeasure(
-        [&](std::string_view l, const vb::draw::FontSpec& f) { return vb::draw::qt::Measure(l, f, &druckGeraet); });
+    drucker->SetMeasure([&](std::string_view l, const vb::draw::FontSpec& f) {
+        return vb::draw::qt::Measure(l, f, &druckGeraet);
+    });
     vb::draw::SetPrinter(drucker.get());
     // the graphics window on the screen of 1280 x 1024 pixels, drawing into real pixels; its text calls
     // are recorded beside
     vb::headless::ResetForms();
     vb::ClearRegistry();
     vb::headless::SetPictureDevice([](double w, double h, double tpp, int32_t back) {
-        auto bild = std::make_shared<vb::draw::qt::ImageSurface>(static_cast<int>(w / tpp), static_cast<int>(h / tpp), tpp);
+        auto bild = std::make_shared<vb::draw::qt::ImageSurface>(static_cast<int>(w / tpp),
+                                                                 static_cast<int>(h / tpp), tpp);
         bild->SetBackColor(back);
         return bild;
     });

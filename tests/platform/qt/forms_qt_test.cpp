@@ -210,7 +210,8 @@ TEST_F(FormsQtTest, AMessageBoxIsAsWideAsItsTitle) {
 // smaller (not below three quarters of its size) until it fits, one that fits keeps its size.
 TEST_F(FormsQtTest, ACaptionTooWideForItsLabelIsSetSmallerUntilItFits) {
     struct frmL : vb::Form {
-        vb::Label lblPasst{*this, "lblPasst"}, lblBreit{*this, "lblBreit"}, lblZweiZeilen{*this, "lblZweiZeilen"};
+        vb::Label lblPasst{*this, "lblPasst"}, lblBreit{*this, "lblBreit"},
+            lblZweiZeilen{*this, "lblZweiZeilen"};
         frmL() : vb::Form("frmL") {
             setClientSize(6000, 2000);
             lblPasst.Move(120, 120, 2600, 240);
