@@ -255,6 +255,11 @@ TEST_F(Anzeige, OnAFirstStartAProjectTypedByItsNameIsReadFromTheCurrentFolder) {
     // "Neuer Versuch ?" ("Nein" empties the read boxes); the example typed by its name alone is read.
     neuprojekt::Skript sk;
     sk.klick("frmZOR0.cmdOK");
+    // the file dialog and the list of project files, each opened and closed without a choice
+    sk.klick("frmTitel.cmdDatei(0)");
+    sk.klick("frmDateiwahl.cmdEsc");
+    sk.klick("frmTitel.cmdDatei(2)");
+    sk.klick("frmDListe.cmdOK(1)");
     sk.in("frmTitel.txtEin(1)", "gibt_es_nicht");
     sk.schritte.push_back({Schritt::Fokus, "frmTitel.txtEin(4)"});
     sk.in("frmTitel.txtEin(1)", "Traegerbohlwand_verankert");
@@ -277,7 +282,7 @@ TEST_F(Anzeige, OnAFirstStartAProjectTypedByItsNameIsReadFromTheCurrentFolder) {
     EXPECT_EQ(gelesen, (arbeit / "Traegerbohlwand_verankert").string());
     EXPECT_EQ(lagen, 3); // the example's layers
     EXPECT_EQ(meldungen.gesehen, (std::vector<std::string>{"Datei lesen"}));
-    for (const char* f : {"frmZOR0", "frmTitel", "meldung_1"})
+    for (const char* f : {"frmZOR0", "frmTitel", "frmDateiwahl", "frmDListe", "meldung_1"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
 }
 
