@@ -187,10 +187,12 @@ void UmlagerungVorher() {
         return;
     }
     const Liste& kopie = zormb::B.BegrLastKopie;
+    // The kept part below the excavation level, every point of it: its first point at zAush makes the
+    // jump from the figure to the earth pressure there, and its double points keep the jumps at layer
+    // boundaries. The figure ends at zAush, so the depths stay in order.
     auto unten = [&]() {
-        for (int i = 2; i <= St.SigmaV.n; ++i)
-            if (St.SigmaV.z[i] > St.Lastbild.z[St.Lastbild.n] || i == 2)
-                Anhaengen(St.Lastbild, St.SigmaV.z[i], St.SigmaV.e[i]);
+        for (int i = 1; i <= St.SigmaV.n; ++i)
+            Anhaengen(St.Lastbild, St.SigmaV.z[i], St.SigmaV.e[i]);
     };
     if (fig % 20 == 7 || fig % 20 == 8) {
         LastUnterSohle();
@@ -991,8 +993,9 @@ void StatikBerechnen() {
                 St.FussRest = St.FussRestAlt;
                 P.zFuss -= St.FussSchritt;
                 --St.IterZaehler;
-                const int k = St.IterZaehler - 1;
-                if (k >= 0 && k <= Statikzustand::kMaxIterProtokoll) {
+                // The log entry of the iteration the search returns to.
+                const int k = St.IterZaehler;
+                if (k >= 1 && k <= Statikzustand::kMaxIterProtokoll) {
                     St.Bh = St.IterBh[k];
                     St.Eph = St.IterEph[k];
                     St.MFuss = St.IterMFuss[k];
