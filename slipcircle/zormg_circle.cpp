@@ -22,6 +22,8 @@ namespace {
 constexpr int kBogenSchritte = 50;
 constexpr int kGleitPunkte = kBogenSchritte + 3; // 53
 constexpr int kMaxIterationen = 200;
+// Distance (m) by which a slice must begin left of the tangent to the friction circle to count as left.
+constexpr double kTangenteToleranz = 1e-4;
 
 // Work values of the circle being evaluated, kept between calls so that no memory is taken per circle.
 struct Arbeit {
@@ -319,10 +321,13 @@ void LamellenZusatz(int16_t erste, int16_t letzte) {
             }
             float faktor = 1.0f;
             if (pl + pr > 0.0f) {
+                // Only a slice that begins clearly left of the vertical tangent to the friction circle
+                // leaves its variable load out. An edge on the tangent itself (an arc point at the
+                // friction angle) keeps it, whichever way the rounding of the two abscissae falls.
                 const float x1 = Z().LinieX(k, s);
                 const double tangente =
                     d.xM + static_cast<double>(d.Radius) * std::sin(static_cast<double>(d.LamPhi[s]));
-                if (tangente > x1) faktor = p;
+                if (tangente > static_cast<double>(x1) + kTangenteToleranz) faktor = p;
             }
             d.LamGewicht[s] += F * faktor;
         });

@@ -112,6 +112,45 @@ void Suche() {
     }
 }
 
+// The best circle over every field searched for the load case.
+struct BesterKreis {
+    float eta = kKeinKreis, xM = 0.0f, zM = 0.0f, R = 0.0f;
+    int16_t punkte = 0;
+    std::vector<float> x, z;
+
+    void Merken(const Daten& d) {
+        if (!(d.etaMin < eta)) return;
+        eta = d.etaMin;
+        xM = d.xMKrit;
+        zM = d.zMKrit;
+        R = d.RKrit;
+        punkte = d.KritPunktzahl;
+        x = d.KritLinieX;
+        z = d.KritLinieZ;
+    }
+    void Einsetzen(Daten& d) const {
+        if (!(eta < d.etaMin)) return;
+        d.etaMin = eta;
+        d.xMKrit = xM;
+        d.zMKrit = zM;
+        d.RKrit = R;
+        d.KritPunktzahl = punkte;
+        d.KritLinieX = x;
+        d.KritLinieZ = z;
+    }
+};
+
+struct Feld {
+    float xa, xe, za, ze;
+};
+
+// The same field within a millimetre (a shift back by 0.9 of the width rounds).
+bool Gleich(const Feld& a, const Feld& b) {
+    constexpr float t = 0.001f;
+    return std::fabs(a.xa - b.xa) <= t && std::fabs(a.xe - b.xe) <= t && std::fabs(a.za - b.za) <= t &&
+           std::fabs(a.ze - b.ze) <= t;
+}
+
 } // namespace
 
 void WinkelInBogenmass() {
@@ -263,9 +302,13 @@ void MittelpunktIteration() {
     }
     WinkelInBogenmass();
     d.Verschiebungen = 0;
+    BesterKreis bester;
+    std::vector<Feld> gesucht;
     for (;;) {
         ModellVorbereiten();
         Suche();
+        bester.Merken(d);
+        gesucht.push_back({d.FeldXAnfang, d.FeldXEnde, d.FeldZAnfang, d.FeldZEnde});
         if (d.Verschiebungen >= kVerschiebungenMax && d.Abbruch == 0) d.Abbruch = 2;
         if (d.FeldVerschieben == 0 || d.Abbruch >= 1) break;
         const float wx = d.FeldXEnde - d.FeldXAnfang;
@@ -291,6 +334,16 @@ void MittelpunktIteration() {
         const bool verschoben =
             d.FeldXAnfang != altXA || d.FeldXEnde != altXE || d.FeldZAnfang != altZA || d.FeldZEnde != altZE;
         if (!verschoben) break;
+        // Back into a field already searched: the minimum lies between the fields searched, and the
+        // best circle of them all is the result.
+        const Feld neu{d.FeldXAnfang, d.FeldXEnde, d.FeldZAnfang, d.FeldZEnde};
+        if (std::any_of(gesucht.begin(), gesucht.end(), [&](const Feld& f) { return Gleich(f, neu); })) {
+            d.FeldXAnfang = altXA;
+            d.FeldXEnde = altXE;
+            d.FeldZAnfang = altZA;
+            d.FeldZEnde = altZE;
+            break;
+        }
         ++d.Verschiebungen;
         Drucken(5, " Der Mittelpunkt des Gleitkreises der bisher gefundenen             ");
         Drucken(6, " minimalen Sicherheit liegt auf dem Rand des Iterations-            ");
@@ -301,6 +354,8 @@ void MittelpunktIteration() {
         Drucken(10, " Ausstieg nach " + vb::PrintToString({static_cast<int16_t>(kVerschiebungenMax)}) +
                         " Verschiebungen.");
     }
+    // A later field's search starts afresh: the critical circle is the best of every field.
+    bester.Einsetzen(d);
     WinkelInGrad();
 }
 

@@ -10,10 +10,11 @@ namespace Zormg {
 // centres, refinement passes with steps divided by 5 and up to four rings while they improve, until the
 // step is at most 0.01 m; a best centre within 3 % of the field's width of an edge shifts the field by
 // 0.9 of its width and the search begins anew (at most 10 shifts, then status 2 unless status 1 is set).
-// Results: xMKrit, zMKrit, RKrit, etaMin (999 when no circle had a body; 888 when every circle was
-// invalid), the critical slip line and Abbruch (0, 1 a safety below 0.7, 2 given up, 3 cancelled by
-// closing the progress window). The critical circle is reset at the start of every search. The angles
-// are degrees again at the end. Global concept: gamPhi, gamC, gamPhiWirk, gamCWirk := 1.
+// A shift back into a field already searched ends the search instead: the minimum lies between the
+// fields searched. Results: the best circle over every field searched, xMKrit, zMKrit, RKrit, etaMin
+// (999 when no circle had a body; 888 when every circle was invalid), its slip line, and Abbruch (0,
+// 1 a safety below 0.7, 2 given up, 3 cancelled by closing the progress window). The angles are
+// degrees again at the end. Global concept: gamPhi, gamC, gamPhiWirk, gamCWirk := 1.
 void MittelpunktIteration();
 
 // The circle through FestPunkt with its centre at (xM, zM).
