@@ -369,6 +369,11 @@ void UmlagerungNachher(bool wiederholt) {
     const float zF = P.zFuss;
     float E = St.LastResultierendeOben;
     const bool zeit0 = zormcom::Lauf.UmZeitAkt == 0;
+    // The figure below spreads E over the depth down to the load zero point and leaves nothing beneath
+    // it, so E is the load down to that point: the superposed load between the excavation level and
+    // the load zero point is redistributed, not dropped. A soldier-pile wall is not superposed; its
+    // depth is the excavation level.
+    const float tiefe = P.Wandart == 1 ? St.UmlagerungsTiefe : std::max(St.UmlagerungsTiefe, P.HUmlagerung);
     if (zeit0 && !wiederholt) {
         if (P.Wandart == 1) {
             E = St.E0;
@@ -385,9 +390,9 @@ void UmlagerungNachher(bool wiederholt) {
                 St.AbgeschnDruckV *= 1.0f - f;
             }
         } else {
-            E = Flaeche(St.Lastbild, St.UmlagerungsTiefe);
+            E = Flaeche(St.Lastbild, tiefe);
         }
-        if (IstPlus20(fig)) E -= Flaeche(zormb::B.BegrLastKopie, St.UmlagerungsTiefe);
+        if (IstPlus20(fig)) E -= Flaeche(zormb::B.BegrLastKopie, tiefe);
         St.LastResultierendeOben = E;
     }
     St.MFuss = 0.0f;

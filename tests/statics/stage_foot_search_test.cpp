@@ -199,6 +199,25 @@ TEST_F(VerankerteSandwand, RedistributionKeepsTheLoadBelowTheExcavationLevel) {
     }
 }
 
+// Redistribution after the superposition (time 0) spreads the superposed load down to the load zero
+// point: the net load 6 z above the excavation level and 216 - 30 z below it, zero at 7.2 m, has the area
+// 108 + 21.6 = 129.6 kN/m whatever the foot, and the figure carries all of it, also the 21.6 kN/m between
+// the excavation level and the zero point. The anchor and the earth support take it.
+TEST_F(VerankerteSandwand, RedistributionAfterSuperpositionKeepsTheLoadDownToTheZeroPoint) {
+    for (int16_t fig : {1, 2, 4, 5}) {
+        SetUp();
+        P.UmFigur = fig;
+        P.UmZ1 = 1.0f;
+        P.UmZ2 = 4.0f;
+        P.EpsUml = 0.5f;
+        ASSERT_EQ(Rechnen(), "D") << fig;
+        EXPECT_NEAR(P.HUmlagerung, 7.2f, 0.001f) << fig;
+        const auto* anker = Zeile(1.5f, zormc::kAuflager);
+        ASSERT_NE(anker, nullptr) << fig;
+        EXPECT_NEAR((*anker)[zormc::kP1 + 3] + St.Bh, 129.6f, 0.2f) << "figure " << fig;
+    }
+}
+
 // The iteration table of the free-earth-support search holds each iteration's own forces: a hand-run
 // of the search (start 0.01 m below the excavation level, lowered by 0.2 m while the resistance is at
 // most 1 kN/m, steps 1, 0.5, 0.2, ... m, a step back at each change of sign until the step is 0.002 m)

@@ -12,6 +12,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
 #include "slipcircle/zormg_state.h"
+#include "tests/support/large_project.h"
 
 namespace zortest {
 
@@ -62,6 +63,48 @@ inline std::string VarianteSchreiben(const std::string& name, std::string ziel =
     ResetProjectData();
     Anzeigen::ResetH504();
     return ok ? ziel : "";
+}
+
+// The strutted diaphragm wall with its layers and ground water (the variant above) whose last stage (excavated
+// to 12 m, a layer boundary at 13 m) redistributes its earth pressure by figure 8 at once (time 4, no
+// superposition), with the foot searched on a free earth support from the excavation level.
+inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
+    const std::string v = VarianteSchreiben("Schlitzwand_gesteift_GW", ziel);
+    if (v.empty()) return "";
+    ResetProjectData();
+    Anzeigen::ResetH504();
+    Zormg::FelderDimensionieren();
+    if (!zorm1::EingabeLesen(v)) return "";
+    zormcom::AushubLaden(3);
+    P.UmFigur = 8;
+    P.Wandfuss = 1;
+    P.ZWandfuss = P.zAush;
+    P.Einsp = 0.0f;
+    zormcom::AushubSpeichern(3);
+    P.UmZeit[3] = 4;
+    P.kzUeb[3] = 0;
+    P.GanzerNameOhneExt = std::filesystem::path(ziel).filename().string();
+    const bool ok = zorm1::EingabeSchreiben(ziel);
+    ResetProjectData();
+    Anzeigen::ResetH504();
+    return ok ? ziel : "";
+}
+
+// The projects the whole-run tests calculate, written into the current folder: the variants of the
+// examples (VarianteSchreiben), "Schlitzwand_Figur8" and the large generated project "gross"
+// (tests/support/large_project.h). The file name, "" when it cannot be written.
+inline std::string ProjektSchreiben(const std::string& name) {
+    if (name == "Schlitzwand_Figur8") return SchlitzwandFigur8Schreiben(name);
+    if (name != "gross") return VarianteSchreiben(name);
+    ResetProjectData();
+    Zormg::FelderDimensionieren();
+    P.GradZuRad = 3.141593f / 180.0f;
+    P.TiefeUnendlich = 99.0f;
+    if (!GrossesProjekt(std::string(ZOR_TEST_DATA) + "/Traegerbohlwand_verankert")) return "";
+    P.GanzerNameOhneExt = "gross";
+    const bool ok = zorm1::EingabeSchreiben("gross");
+    ResetProjectData();
+    return ok ? "gross" : "";
 }
 
 } // namespace zortest

@@ -1,5 +1,6 @@
-// Every output of a whole run, byte for byte: the solvable variants of the three example projects and the
-// large generated project calculated through the run driver (stage a, earth pressure, statics and the
+// Every output of a whole run, byte for byte: the solvable variants of the three example projects, the
+// diaphragm wall whose last stage redistributes by figure 8 ("Schlitzwand_Figur8") and the large generated
+// project calculated through the run driver (stage a, earth pressure, statics and the
 // verifications of every load case and stage). After stage a and after each statics and verification
 // pass every file of the working folder that is new or changed gets its SHA-256; the report "LPTZW" and
 // its copy beside the project get one at the end. The lists are compared with those kept in
@@ -26,7 +27,6 @@
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/fingerprint_check.h"
-#include "tests/support/large_project.h"
 #include "tests/support/sha256.h"
 #include "tests/support/working_folder.h"
 
@@ -69,22 +69,8 @@ protected:
         }
     }
 
-    // Writes the project of the test into the working folder; its file name.
-    std::string Projekt(const std::string& name) {
-        if (name != "gross") return zortest::VarianteSchreiben(name);
-        zorm1::ResetProjectData();
-        Zormg::FelderDimensionieren();
-        P.GradZuRad = 3.141593f / 180.0f;
-        P.TiefeUnendlich = 99.0f;
-        if (!zortest::GrossesProjekt(std::string(ZOR_TEST_DATA) + "/Traegerbohlwand_verankert")) return "";
-        P.GanzerNameOhneExt = "gross";
-        const bool ok = zorm1::EingabeSchreiben("gross");
-        zorm1::ResetProjectData();
-        return ok ? "gross" : "";
-    }
-
     std::string Lauf(const std::string& name) {
-        const std::string datei = Projekt(name);
+        const std::string datei = zortest::ProjektSchreiben(name);
         EXPECT_FALSE(datei.empty());
         zortest::LaufUmgebungZuruecksetzen();
         umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
@@ -133,6 +119,6 @@ TEST_P(GanzerLauf, EveryReportLineAndHandOverFileStaysByteEqual) {
 
 INSTANTIATE_TEST_SUITE_P(Projekte, GanzerLauf,
                          ::testing::Values("Traegerbohlwand_verankert", "Schlitzwand_gesteift_GW",
-                                           "Spundwand_frei", "gross"));
+                                           "Spundwand_frei", "Schlitzwand_Figur8", "gross"));
 
 } // namespace
