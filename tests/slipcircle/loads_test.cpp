@@ -196,8 +196,8 @@ TEST(LamellenZusatz, SliceBeginningOnTheFrictionCircleTangentKeepsItsVariableLoa
         float phi, last;
     };
     float etaTangente = 0.0f;
-    for (const Fall& f : {Fall{27.5f, 253.28f}, Fall{27.4999f, 253.28f}, Fall{27.5001f, 253.28f},
-                          Fall{27.6f, 158.17f}}) {
+    for (const Fall& f :
+         {Fall{27.5f, 253.28f}, Fall{27.4999f, 253.28f}, Fall{27.5001f, 253.28f}, Fall{27.6f, 158.17f}}) {
         float gewicht[2] = {0, 0}, eta = 0.0f;
         for (int mitLast = 0; mitLast <= 1; ++mitLast) {
             slipfix::Boeschung(3, f.phi, 20);

@@ -172,7 +172,8 @@ TEST(MittelpunktIteration, MinimumBetweenTwoFieldsEndsWithTheBestCircleOfBoth) {
         // The slip line kept is the one of that circle: its points on the arc lie at the radius.
         ASSERT_GT(d.KritPunktzahl, 4) << f.phi;
         const int m = d.KritPunktzahl / 2;
-        EXPECT_NEAR(std::hypot(d.KritLinieX[m] - d.xMKrit, d.KritLinieZ[m] - d.zMKrit), d.RKrit, 0.01f) << f.phi;
+        EXPECT_NEAR(std::hypot(d.KritLinieX[m] - d.xMKrit, d.KritLinieZ[m] - d.zMKrit), d.RKrit, 0.01f)
+            << f.phi;
         if (f.phi == 19.6f) EXPECT_NEAR(d.etaMin, 0.986f, 0.001f);
     }
 }

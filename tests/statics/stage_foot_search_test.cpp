@@ -134,7 +134,9 @@ protected:
     }
     // Depth where the earth-support force first equals the passive resistance 18 t^2 (bisection).
     static double Fusstiefe(const std::function<std::vector<Block>(double)>& last) {
-        auto rest = [&](double zf) { return Erdauflagerkraft(last(zf), zf) - 18.0 * (zf - 6.0) * (zf - 6.0); };
+        auto rest = [&](double zf) {
+            return Erdauflagerkraft(last(zf), zf) - 18.0 * (zf - 6.0) * (zf - 6.0);
+        };
         double a = 6.5, b = 20.0;
         for (int i = 0; i < 200; ++i) {
             const double m = 0.5 * (a + b);
@@ -156,7 +158,8 @@ TEST_F(VerankerteSandwand, FigureEightAtTimeFourKeepsTheEarthPressureBelowTheExc
     P.UmZeit[1] = 4;
     auto last = [](double zf) {
         const double t = zf - 6.0;
-        return std::vector<Block>{{64.8, 1.5}, {43.2, 4.5}, {36.0 * t, 6.0 + t / 2.0}, {3.0 * t * t, 6.0 + 2.0 * t / 3.0}};
+        return std::vector<Block>{
+            {64.8, 1.5}, {43.2, 4.5}, {36.0 * t, 6.0 + t / 2.0}, {3.0 * t * t, 6.0 + 2.0 * t / 3.0}};
     };
     const double exakt = Fusstiefe(last);
     EXPECT_NEAR(exakt, 8.806, 0.001); // without the jump at the excavation level it would be 8.309
@@ -224,9 +227,7 @@ TEST_F(VerankerteSandwand, RedistributionAfterSuperpositionKeepsTheLoadDownToThe
 // on the closed-form beam: Ed = the earth-support force by moments about the anchor of the load 6 z,
 // Rd = 18 t^2.
 TEST_F(VerankerteSandwand, IterationTableHoldsEachIterationsOwnForces) {
-    auto ed = [](double zf) {
-        return Erdauflagerkraft({{3.0 * zf * zf, 2.0 * zf / 3.0}}, zf);
-    };
+    auto ed = [](double zf) { return Erdauflagerkraft({{3.0 * zf * zf, 2.0 * zf / 3.0}}, zf); };
     auto rd = [](double zf) { return 18.0 * (zf - 6.0) * (zf - 6.0); };
     struct Reihe {
         double t, ed, rd;
@@ -257,8 +258,14 @@ TEST_F(VerankerteSandwand, IterationTableHoldsEachIterationsOwnForces) {
                 zf -= schritt;
                 --it;
                 jetzt = hand[static_cast<std::size_t>(it - 1)];
-                schritt = schritt > 0.51 ? 0.5 : schritt > 0.21 ? 0.2 : schritt > 0.11 ? 0.1 : schritt > 0.051 ? 0.05
-                          : schritt > 0.021 ? 0.02 : schritt > 0.011 ? 0.01 : schritt > 0.0051 ? 0.005 : 0.002;
+                schritt = schritt > 0.51     ? 0.5
+                          : schritt > 0.21   ? 0.2
+                          : schritt > 0.11   ? 0.1
+                          : schritt > 0.051  ? 0.05
+                          : schritt > 0.021  ? 0.02
+                          : schritt > 0.011  ? 0.01
+                          : schritt > 0.0051 ? 0.005
+                                             : 0.002;
             }
             alt = rest;
         }

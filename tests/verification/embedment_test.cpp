@@ -281,7 +281,8 @@ TEST_F(BlumGrenze, SearchAtItsBoundIsNotReportedAsMet) {
     vb::Close(zorma::kBerichtDateiNr);
     const auto z = zortest::Zeilen(dir_.path() / "LPTZW");
     auto zeilen = [&](const std::string& text) {
-        return std::count_if(z.begin(), z.end(), [&](const std::string& s) { return s.find(text) != std::string::npos; });
+        return std::count_if(z.begin(), z.end(),
+                             [&](const std::string& s) { return s.find(text) != std::string::npos; });
     };
     EXPECT_EQ(zeilen("         *** Keine Konvergenz für die Fusstiefe!"), 1);
     EXPECT_EQ(zeilen("        ---> vorhandene Sicherheit      eta' =   1.50  *** nicht nachgewiesen"), 1);

@@ -53,7 +53,8 @@ TEST_F(SlipCircleTable, ResultLinesStarredLinesAndAnchorList) {
     EXPECT_EQ(z[7], "        --->      3       2       1.00   1.00       5.00 m      0.90");
     EXPECT_EQ(z[8], "             *** LF  3 : Suche abgebrochen, Minimum nicht eingegrenzt.");
     // Given up without any valid circle.
-    EXPECT_NE(z[9].find("LF  4 : Suche ohne Ergebnis aufgegeben; Nachweis nicht erbracht."), std::string::npos);
+    EXPECT_NE(z[9].find("LF  4 : Suche ohne Ergebnis aufgegeben; Nachweis nicht erbracht."),
+              std::string::npos);
     EXPECT_NE(z[10].find("abgebrochen"), std::string::npos);
     EXPECT_NE(z[11].find("kein Ergebnis"), std::string::npos); // load case 6 has no record
     EXPECT_EQ(P.TiefeMittelpunkte, 1);

@@ -65,9 +65,9 @@ inline std::string VarianteSchreiben(const std::string& name, std::string ziel =
     return ok ? ziel : "";
 }
 
-// The strutted diaphragm wall with its layers and ground water (the variant above) whose last stage (excavated
-// to 12 m, a layer boundary at 13 m) redistributes its earth pressure by figure 8 at once (time 4, no
-// superposition), with the foot searched on a free earth support from the excavation level.
+// The strutted diaphragm wall with its layers and ground water (the variant above) whose last stage
+// (excavated to 12 m, a layer boundary at 13 m) redistributes its earth pressure by figure 8 at once (time 4,
+// no superposition), with the foot searched on a free earth support from the excavation level.
 inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
     const std::string v = VarianteSchreiben("Schlitzwand_gesteift_GW", ziel);
     if (v.empty()) return "";
