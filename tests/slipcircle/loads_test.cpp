@@ -208,10 +208,11 @@ TEST(LamellenZusatz, SliceBeginningOnTheFrictionCircleTangentKeepsItsVariableLoa
                 gewicht[mitLast] += D().LamGewicht[s];
         }
         EXPECT_NEAR(gewicht[1] - gewicht[0], f.last, 0.05f) << f.phi;
-        if (f.phi == 27.5f)
+        if (f.phi == 27.5f) {
             etaTangente = eta;
-        else if (f.phi < 27.51f)
+        } else if (f.phi < 27.51f) {
             EXPECT_NEAR(eta, etaTangente, 0.001f * etaTangente) << f.phi;
+        }
     }
 }
 

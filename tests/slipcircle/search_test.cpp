@@ -174,7 +174,9 @@ TEST(MittelpunktIteration, MinimumBetweenTwoFieldsEndsWithTheBestCircleOfBoth) {
         const int m = d.KritPunktzahl / 2;
         EXPECT_NEAR(std::hypot(d.KritLinieX[m] - d.xMKrit, d.KritLinieZ[m] - d.zMKrit), d.RKrit, 0.01f)
             << f.phi;
-        if (f.phi == 19.6f) EXPECT_NEAR(d.etaMin, 0.986f, 0.001f);
+        if (f.phi == 19.6f) {
+            EXPECT_NEAR(d.etaMin, 0.986f, 0.001f);
+        }
     }
 }
 

@@ -74,7 +74,7 @@ protected:
     Maxima AusZusammenfassungen() const {
         Maxima m;
         auto wert = [](const std::string& z, const char* art, float& v) {
-            for (const std::string label : {std::string(art) + "(d) =", std::string(art) + "    ="})
+            for (const std::string& label : {std::string(art) + "(d) =", std::string(art) + "    ="})
                 if (z.find(label) != std::string::npos) {
                     v = Wert(z, label);
                     return true;

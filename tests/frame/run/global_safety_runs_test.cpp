@@ -347,8 +347,12 @@ TEST_F(Laeufe, EveryStageLeavesTheResultFilesItsSectionsName) {
             }
         }
         // Each example shows at least one of the conditional files.
-        if (std::string(beispiel) == "Schlitzwand_gesteift_GW") EXPECT_GT(bettung, 0);
-        if (std::string(beispiel) == "Traegerbohlwand_verankert") EXPECT_GT(anker, 0);
+        if (std::string(beispiel) == "Schlitzwand_gesteift_GW") {
+            EXPECT_GT(bettung, 0);
+        }
+        if (std::string(beispiel) == "Traegerbohlwand_verankert") {
+            EXPECT_GT(anker, 0);
+        }
 
         std::set<std::string> vorhanden;
         for (const char* stamm :

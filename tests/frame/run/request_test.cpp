@@ -317,8 +317,12 @@ TEST_P(FehlendeKreisdatei, IsSkippedQuietlyAndTheOtherFilesAreCopied) {
     EXPECT_TRUE(vb::headless::Log().empty());
     EXPECT_EQ(vb::FileExists(P.GanzerName + ".gl1"), f.gl1);
     EXPECT_EQ(vb::FileExists(P.GanzerName + ".gl2"), f.gl2);
-    if (f.gl1) EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".gl1"), "Kreis 1\r\n");
-    if (f.gl2) EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".gl2"), "Kreis 2\r\n");
+    if (f.gl1) {
+        EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".gl1"), "Kreis 1\r\n");
+    }
+    if (f.gl2) {
+        EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".gl2"), "Kreis 2\r\n");
+    }
     EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), vb::ReadFileBytes("WEXASAVE"));
     EXPECT_EQ(vb::ReadFileBytes(P.GanzerName + ".AUS"), "Bericht\r\n");
     EXPECT_TRUE(Aufgerufen("BerichtFensterZeigen"));

@@ -68,10 +68,14 @@ TEST_P(Gleichgewicht, SummeH1ClosesWhereThePassiveResistanceIsMobilised) {
     for (const auto& s : stufen) {
         SCOPED_TRACE("load case " + std::to_string(s.lf) + ", stage " + std::to_string(s.aush));
         // "passiv (2)" is printed for every foot but one hinged in rock.
-        if (s.wandfuss != 3 && Zahl2(s.ed) == Zahl2(s.rhd)) EXPECT_EQ(Zahl2(s.h1), "0.00") << s.ed;
+        if (s.wandfuss != 3 && Zahl2(s.ed) == Zahl2(s.rhd)) {
+            EXPECT_EQ(Zahl2(s.h1), "0.00") << s.ed;
+        }
         const bool gesucht =
             (s.wandfuss == 1 || s.wandfuss == 4) && s.bettung == 0 && !(s.einsp > 0.0f && s.einsp < 100.0f);
-        if (gesucht) EXPECT_GE(s.h1, 0.0f);
+        if (gesucht) {
+            EXPECT_GE(s.h1, 0.0f);
+        }
     }
 }
 
