@@ -1,13 +1,13 @@
 // Every output of a whole run, byte for byte: the solvable variants of the three example projects, the
 // diaphragm wall whose last stage redistributes by figure 8 ("Schlitzwand_Figur8") and the large generated
 // project calculated through the run driver (stage a, earth pressure, statics and the
-// verifications of every load case and stage). After stage a and after each statics and verification
-// pass every file of the working folder that is new or changed gets its SHA-256; the report "LPTZW" and
-// its copy beside the project get one at the end. The lists are compared with those kept in
-// tests/data/outputs/ (<name>.lauf.sha256), taken from runs known to be right, so a change of any number,
-// blank or line of any report or hand-over file shows with the pass and the file. The working folder's
-// path is replaced by "<ordner>" before a file is fingerprinted.
-// (ZOR_OUTPUTS_WRITE=1 writes the lists anew instead, for a deliberate change of the results.)
+// verifications of every load case and stage). After stage a, after each statics and verification pass
+// and at the end every file of the working folder that is new or changed is taken, the report "LPTZW"
+// and its copy beside the project among them. They are compared line by line with the texts kept in
+// tests/data/outputs/<project>/lauf/ (tests/support/golden_outputs.h), taken from runs known to be right,
+// so a change of any number, blank or line of any report or hand-over file shows with the pass, the file,
+// the line and both texts. The working folder's path is replaced by "<ordner>" before a file is compared.
+// (ZOR_OUTPUTS_WRITE=1 writes the texts anew instead, for a deliberate change of the results.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,8 +26,7 @@
 #include "platform/runtime/winfs.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
-#include "tests/support/fingerprint_check.h"
-#include "tests/support/sha256.h"
+#include "tests/support/golden_outputs.h"
 #include "tests/support/working_folder.h"
 
 namespace {
@@ -52,24 +51,17 @@ protected:
         return s;
     }
 
-    // Adds a line for every file of the working folder (the reports aside) whose content is new since
-    // the last call.
+    // Takes every file of the working folder whose content is new since the last call.
     void Festhalten(const std::string& wann) {
         std::vector<std::string> namen;
         for (const auto& e : fs::directory_iterator(ordner_.path()))
-            if (e.is_regular_file() && e.path().filename() != "LPTZW" && e.path().extension() != ".AUS")
-                namen.push_back(e.path().filename());
+            if (e.is_regular_file()) namen.push_back(e.path().filename());
         std::sort(namen.begin(), namen.end());
-        for (const std::string& n : namen) {
-            const std::string h = zortest::Sha256(Inhalt(n));
-            auto& alt = zuletzt_[n];
-            if (alt == h) continue;
-            alt = h;
-            liste_ += wann + " " + n + " " + h + "\n";
-        }
+        for (const std::string& n : namen)
+            ausgaben_.Festhalten(wann, n, Inhalt(n));
     }
 
-    std::string Lauf(const std::string& name) {
+    const zortest::Ausgaben& Lauf(const std::string& name) {
         const std::string datei = zortest::ProjektSchreiben(name);
         EXPECT_FALSE(datei.empty());
         zortest::LaufUmgebungZuruecksetzen();
@@ -97,24 +89,18 @@ protected:
             ADD_FAILURE() << b.title << ": " << b.prompt;
         vb::ResetRuntime();
         Festhalten("ende");
-        for (const auto& e : fs::directory_iterator(ordner_.path()))
-            if (e.is_regular_file() && (e.path().filename() == "LPTZW" || e.path().extension() == ".AUS"))
-                liste_ += "Bericht " + e.path().filename().string() + " " +
-                          zortest::Sha256(Inhalt(e.path().filename())) + "\n";
-        return liste_;
+        return ausgaben_;
     }
 
-    std::string liste_;
-    std::map<std::string, std::string> zuletzt_;
+    zortest::Ausgaben ausgaben_;
     zortest::WorkingFolder ordner_;
     zortest::Umgebung umgebung_;
 };
 
 TEST_P(GanzerLauf, EveryReportLineAndHandOverFileStaysByteEqual) {
     const std::string name = GetParam();
-    const std::string ist = Lauf(name);
-    const fs::path soll = fs::path(ZOR_TEST_DATA) / "outputs" / (name + ".lauf.sha256");
-    zortest::FingerabdrueckeVergleichen(name, ist, soll);
+    const auto& ist = Lauf(name);
+    zortest::AusgabenVergleichen(fs::path(ZOR_TEST_DATA) / "outputs" / name / "lauf", ist);
 }
 
 INSTANTIATE_TEST_SUITE_P(Projekte, GanzerLauf,
