@@ -16,7 +16,7 @@
 #include "frame/run_state.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 #include "tests/support/large_project.h"
 
 using zorm1::P;

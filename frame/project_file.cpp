@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

@@ -10,7 +10,7 @@
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
-#include "report/h504_seiten.h"
+#include "report/page_header_boxes.h"
 
 using zorm1::P;
 

@@ -8,12 +8,12 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "report/druck.h"
-#include "report/druck_datei.h"
 #include "report/frmColours.h"
 #include "report/frmFont02.h"
 #include "report/frmHeft504.h"
 #include "report/frmStartSeite.h"
+#include "report/print_engine.h"
+#include "report/report_copy.h"
 
 namespace Anzeigen {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/window_routines.h"
 #include "platform/runtime/vbnum.h"

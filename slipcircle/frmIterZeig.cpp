@@ -1,6 +1,6 @@
 #include "slipcircle/frmIterZeig.h"
 
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 
 frmIterZeig::frmIterZeig() : vb::Form("frmIterZeig") {
     Resizable = false;

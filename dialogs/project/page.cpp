@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "frame/masken.h"
 #include "frame/project_data.h"
+#include "frame/unload_dialogs.h"
 #include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

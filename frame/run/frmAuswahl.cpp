@@ -5,7 +5,6 @@
 #include <memory>
 #include <system_error>
 
-#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/frmTitel.h"
@@ -13,6 +12,7 @@
 #include "frame/run/working_files.h"
 #include "frame/settings.h"
 #include "frame/stage_table.h"
+#include "frame/unload_dialogs.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"

@@ -15,7 +15,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

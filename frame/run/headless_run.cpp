@@ -12,7 +12,7 @@
 #include "frame/startup.h"
 #include "platform/forms/forms.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

@@ -6,7 +6,7 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "statics/stage.h"
-#include "verification/nachweise.h"
+#include "verification/verification_stage.h"
 
 using zorm1::P;
 

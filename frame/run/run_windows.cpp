@@ -1,6 +1,6 @@
 #include "frame/run/run_windows.h"
 
-#include "frame/masken.h"
+#include "frame/unload_dialogs.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/registry.h"
 #include "report/frmAnzeigen.h"

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QImage>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "dialogs/project/safety_factors.h"
-#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmDateiwahl.h"
@@ -27,13 +26,14 @@
 #include "frame/run/frmZOR0.h"
 #include "frame/run/run_stages.h"
 #include "frame/run/windows.h"
+#include "frame/unload_dialogs.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"

@@ -26,7 +26,7 @@
 #include "platform/forms/registry.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 #include "tests/frame/run/new_project_script.h"
 #include "tests/support/working_folder.h"
 

@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "earthpressure/stage_a.h"
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_file.h"
 #include "frame/run_state.h"
 #include "platform/forms/msgbox.h"

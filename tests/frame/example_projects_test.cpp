@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/stage_table.h"

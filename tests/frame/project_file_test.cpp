@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "platform/forms/headless.h"

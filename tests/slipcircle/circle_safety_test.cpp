@@ -12,10 +12,10 @@
 
 #include "platform/forms/headless.h"
 #include "slip_model_fixture.h"
-#include "slipcircle/zormg_circle.h"
-#include "slipcircle/zormg_lines.h"
-#include "slipcircle/zormg_search.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/circle_safety.h"
+#include "slipcircle/lines.h"
+#include "slipcircle/search.h"
+#include "slipcircle/state.h"
 
 namespace {
 

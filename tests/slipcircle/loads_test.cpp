@@ -9,8 +9,8 @@
 
 #include "frame/project_data.h"
 #include "slip_model_fixture.h"
-#include "slipcircle/zormg_circle.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/circle_safety.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "slip_model_fixture.h"
-#include "slipcircle/zormg_search.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/search.h"
+#include "slipcircle/state.h"
 
 namespace {
 

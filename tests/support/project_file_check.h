@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "platform/forms/msgbox.h"

@@ -8,9 +8,9 @@
 
 #include "auswahl_stand_in.h"
 #include "dialogs/project/load_chain.h"
-#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/unload_dialogs.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

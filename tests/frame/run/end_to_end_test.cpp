@@ -18,7 +18,7 @@
 
 #include "dialogs/project/safety_factors.h"
 #include "earthpressure/stage_a.h"
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/headless_run.h"
@@ -31,7 +31,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run_state.h"
@@ -11,7 +11,7 @@
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 #include "tests/support/large_project.h"
 
 namespace zortest {

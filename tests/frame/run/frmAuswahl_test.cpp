@@ -4,13 +4,13 @@
 
 #include <filesystem>
 
-#include "frame/masken.h"
 #include "frame/project_file.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmTitel.h"
 #include "frame/run/working_files.h"
 #include "frame/settings.h"
 #include "frame/stage_table.h"
+#include "frame/unload_dialogs.h"
 #include "tests/frame/run/window_fixture.h"
 
 namespace fs = std::filesystem;

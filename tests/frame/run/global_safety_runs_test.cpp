@@ -34,8 +34,8 @@
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
-#include "verification/nachweise.h"
 #include "verification/state.h"
+#include "verification/verification_stage.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "dialogs/project/safety_factors.h"
 #include "earthpressure/report_file.h"
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/run_driver.h"
@@ -25,8 +25,8 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
-#include "report/druck_datei.h"
-#include "slipcircle/zormg_state.h"
+#include "report/report_copy.h"
+#include "slipcircle/state.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;

@@ -2,7 +2,7 @@
 // pointer and focus of the main window, the input dialogs unloaded, the report window shown.
 #include "tests/frame/run/request_fixture.h"
 
-#include "frame/masken.h"
+#include "frame/unload_dialogs.h"
 #include "report/frmAnzeigen.h"
 
 namespace runtest {

@@ -16,8 +16,8 @@
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
-#include "verification/nachweise.h"
 #include "verification/state.h"
+#include "verification/verification_stage.h"
 
 namespace {
 

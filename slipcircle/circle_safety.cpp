@@ -1,4 +1,4 @@
-#include "slipcircle/zormg_circle.h"
+#include "slipcircle/circle_safety.h"
 
 #include <algorithm>
 #include <array>
@@ -9,9 +9,9 @@
 #include "earthpressure/diagrams.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/zormg_input.h"
-#include "slipcircle/zormg_lines.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/input.h"
+#include "slipcircle/lines.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

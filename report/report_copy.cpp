@@ -1,4 +1,4 @@
-#include "report/druck_datei.h"
+#include "report/report_copy.h"
 
 #include <cstdint>
 

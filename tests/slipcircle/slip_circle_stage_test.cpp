@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "handover_files.h"
 #include "platform/draw/recorder.h"
@@ -17,8 +17,8 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
 #include "slipcircle/frmIterZeig.h"
-#include "slipcircle/zormg_driver.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/slip_circle_stage.h"
+#include "slipcircle/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 

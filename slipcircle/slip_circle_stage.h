@@ -4,8 +4,8 @@
 
 namespace Zormg {
 
-// For every load case of the hand-over files: input (zormg_input.h), model of the governing stage
-// (zormg_model.h), search of the critical circle through the earth-side wall foot (zormg_search.h), and
+// For every load case of the hand-over files: input (input.h), model of the governing stage
+// (model.h), search of the critical circle through the earth-side wall foot (search.h), and
 // one line in "DIDUVU.ERG" (load case, stage, xM, zM, R, eta, status, deep-centre flag) and one block in
 // "DIDUVU.PLT" (load case, stage, n; xM, zM, R, eta; n points of the slip line). Both files are emptied
 // first; every record is complete on disk before the next load case starts.

@@ -1,9 +1,9 @@
-#include "report/h504_seiten.h"
+#include "report/page_header_boxes.h"
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "platform/draw/devices.h"
-#include "report/druck.h"
+#include "report/print_engine.h"
 
 namespace Anzeigen {
 

@@ -1,4 +1,4 @@
-#include "frame/masken.h"
+#include "frame/unload_dialogs.h"
 
 #include "platform/forms/registry.h"
 

@@ -5,7 +5,7 @@
 
 namespace Zormg {
 
-// Searches the critical circle through the fixed point FestPunkt of the built model (zormg_model.h):
+// Searches the critical circle through the fixed point FestPunkt of the built model (model.h):
 // angles to radians, model lines onto the common grid, grid of (FeldTeileX + 1) x (FeldTeileZ + 1)
 // centres, refinement passes with steps divided by 5 and up to four rings while they improve, until the
 // step is at most 0.01 m; a best centre within 3 % of the field's width of an edge shifts the field by

@@ -1,4 +1,4 @@
-#include "slipcircle/zormg_input.h"
+#include "slipcircle/input.h"
 
 #include <cmath>
 #include <string>
@@ -8,7 +8,7 @@
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

@@ -2,7 +2,7 @@
 // 12000 x 16000 twips, margins 10 mm, so the text block starts at 12000 - 80 x 120 - 340 = 2060 twips, the
 // lines at 2060 + 1 mm, the body 13 mm (737 twips) below the top, and a page holds
 // (16000 - 2 x 737) \ 240 = 60 lines, the head included.
-#include "druck_fixture.h"
+#include "print_fixture.h"
 
 #include <cmath>
 

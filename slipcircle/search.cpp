@@ -1,4 +1,4 @@
-#include "slipcircle/zormg_search.h"
+#include "slipcircle/search.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,10 +9,10 @@
 #include "earthpressure/number_lists.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
-#include "slipcircle/zormg_circle.h"
-#include "slipcircle/zormg_input.h"
-#include "slipcircle/zormg_lines.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/circle_safety.h"
+#include "slipcircle/input.h"
+#include "slipcircle/lines.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

@@ -104,7 +104,7 @@ struct Daten {
     int16_t GkAushub = 0;   // the governing excavation stage
     int16_t Lastfall = 0;   // the load case being computed
     float GkFussZ = 0.0f;   // wall foot including the extra embedment
-    int16_t AnzGkAnker = 0; // anchors and struts (arrays in zormg_state.h)
+    int16_t AnzGkAnker = 0; // anchors and struts (arrays in state.h)
     int16_t FestPunkt = 0;  // the point every circle passes through
 
     // ------------------------------------------------------------------ model extras

@@ -1,11 +1,11 @@
-#include "slipcircle/zormg_model.h"
+#include "slipcircle/model.h"
 
 #include <string>
 
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
@@ -17,10 +17,9 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "report/druck.h"
-#include "report/druck_datei.h"
+#include "report/print_engine.h"
+#include "report/report_copy.h"
 #include "tests/support/working_folder.h"
-
 
 namespace druck_test {
 

@@ -1,4 +1,4 @@
-#include "report/druck.h"
+#include "report/print_engine.h"
 
 #include <cmath>
 #include <string_view>
@@ -13,8 +13,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "report/druck_datei.h"
-#include "report/h504_seiten.h"
+#include "report/page_header_boxes.h"
+#include "report/report_copy.h"
 
 namespace Anzeigen {
 

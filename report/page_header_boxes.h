@@ -1,7 +1,8 @@
 #pragma once
 // Header and footer boxes after "Heft 504" and page numbers on printed pages: report text pages (called by
 // the print engine), and picture pages upright or landscape (called by the graphics after a picture). The
-// ten box lines come from the header texts (frame/h504_texts.h). Page numbers share the counter SeitenNr.
+// ten box lines come from the header texts (frame/page_header_texts.h). Page numbers share the counter
+// SeitenNr.
 #include <array>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "slipcircle/zormg_driver.h"
+#include "slipcircle/slip_circle_stage.h"
 
 #include <string>
 #include <utility>
@@ -9,10 +9,10 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "slipcircle/frmIterZeig.h"
-#include "slipcircle/zormg_input.h"
-#include "slipcircle/zormg_model.h"
-#include "slipcircle/zormg_search.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/input.h"
+#include "slipcircle/model.h"
+#include "slipcircle/search.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

@@ -1,10 +1,10 @@
 // Header and footer boxes and page numbers on report and picture pages, measured on the recording printer
-// of druck_fixture.h (page 12000 x 16000 twips).
-#include "druck_fixture.h"
+// of print_fixture.h (page 12000 x 16000 twips).
+#include "print_fixture.h"
 
 #include <cmath>
 
-#include "report/h504_seiten.h"
+#include "report/page_header_boxes.h"
 
 using zorm1::P;
 

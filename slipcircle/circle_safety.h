@@ -3,7 +3,7 @@
 //
 // Model coordinates (x to the earth side, z downward, m); angles in radians (the centre search converts
 // the model's degrees before it evaluates circles). Lines 0..AnzLinien must lie on the common grid
-// LinienRaster made by the centre search (zormg_search.h: ModellVorbereiten).
+// LinienRaster made by the centre search (search.h: ModellVorbereiten).
 #include <cstdint>
 
 namespace Zormg {

@@ -1,5 +1,5 @@
 // The report window and its dialogs, driven headless as a user would.
-#include "druck_fixture.h"
+#include "print_fixture.h"
 
 #include <filesystem>
 
@@ -9,7 +9,7 @@
 #include "report/frmFont02.h"
 #include "report/frmHeft504.h"
 #include "report/frmStartSeite.h"
-#include "report/h504_liste.h"
+#include "report/page_header_list.h"
 #include "tests/support/text_file.h"
 
 using zorm1::P;

@@ -1,4 +1,4 @@
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 
 #include <optional>
 

@@ -12,8 +12,8 @@
 #include "frame/project_file.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/winfs.h"
-#include "verification/nachweise.h"
 #include "verification/plot_records.h"
+#include "verification/verification_stage.h"
 
 namespace verification_test {
 namespace {

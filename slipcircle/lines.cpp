@@ -1,11 +1,11 @@
-#include "slipcircle/zormg_lines.h"
+#include "slipcircle/lines.h"
 
 #include <cmath>
 #include <string>
 
 #include "earthpressure/diagrams.h"
 #include "platform/runtime/errors.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 
 namespace Zormg {
 

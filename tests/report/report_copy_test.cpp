@@ -1,5 +1,5 @@
 // The copy of the report beside the project file.
-#include "druck_fixture.h"
+#include "print_fixture.h"
 
 #include <filesystem>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 
 namespace Anzeigen {
 

@@ -1,4 +1,4 @@
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/state.h"
 
 #include "frame/project_data.h"
 #include "frame/run_state.h"

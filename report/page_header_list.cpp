@@ -1,4 +1,4 @@
-#include "report/h504_liste.h"
+#include "report/page_header_list.h"
 
 #include "frame/file_routines.h"
 #include "frame/project_data.h"
