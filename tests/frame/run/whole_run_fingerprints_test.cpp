@@ -1,4 +1,4 @@
-// Every output of a whole run, byte for byte: the solvable variants of the three example projects and the
+// Every output of a whole run, byte for byte: the three example projects and the
 // large generated project calculated through the run driver (stage a, earth pressure, statics and the
 // verifications of every load case and stage). After stage a and after each statics and verification
 // pass every file of the working folder that is new or changed gets its SHA-256; the report "LPTZW" and
@@ -23,7 +23,7 @@
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/fingerprint_check.h"
 #include "tests/support/large_project.h"
@@ -71,7 +71,7 @@ protected:
 
     // Writes the project of the test into the working folder; its file name.
     std::string Projekt(const std::string& name) {
-        if (name != "gross") return zortest::VarianteSchreiben(name);
+        if (name != "gross") return zortest::BeispielKopieren(name);
         zorm1::ResetProjectData();
         Zormg::FelderDimensionieren();
         P.GradZuRad = 3.141593f / 180.0f;
