@@ -273,7 +273,7 @@ TEST_F(Beispielrechnung, CantileveredSheetPileWallAfterBlum) {
                 {1, 1, "Rechn. Einbindetiefe", 0, 0, 3.687, 0.008, "embedment t"},
                 {1, 1, kMomentZeile, 0, 0, 5.953, 0.008, "depth of the largest moment"},
                 {1, 1, kMomentZeile, 0, 3, -188.96, 0.19, "largest moment"},
-                {1, 1, "Kraft C -", 0, 1, 248.26, 0.25, "C force"},
+                {1, 1, "Kraft C -", 0, 1, 248.32, 0.25, "C force"},
                 {0, 0, "sigma(M)   = 1000 *", 0, 1, 104.98, 0.051, "sigma(M) in AZ 18-700"}});
 }
 
