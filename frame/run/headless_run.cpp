@@ -52,6 +52,11 @@ int ProjektRechnen(const std::string& projektDatei) {
     Zormg::FelderDimensionieren();
     if (!zorm1::EingabeLesen(P.GanzerName)) return kDateiNichtLesbar;
 
+    // The wall page, which opens after the start dialog, takes the project's seepage and heave options for the
+    // run (its check boxes are ticked from them); the run itself switches them off where they do not apply.
+    P.kzStroem = P.kzStroemEin == 1 ? 1 : 0;
+    P.kzHydGrBr = P.kzHydGrBrEin == 1 ? 1 : 0;
+
     // The safety pages confirmed as they open, then "Berechnung starten".
     Sicherheiten::SicherheitsbeiwerteSetzen();
     return cmdStart_Click() == Anfrageausgang::Fertig ? kLaufFertig : kLaufNichtFertig;

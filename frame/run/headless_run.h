@@ -1,7 +1,8 @@
 #pragma once
 // A whole project calculated without windows, as the tests run it: the start-up rules (root folder, list of
-// project files, settings and their defaults), the slip-circle arrays, the project file read, the working
-// safety factors as the safety pages' OK sets them from the saved project, and the calculation request with
+// project files, settings and their defaults), the slip-circle arrays, the project file read, the seepage and
+// heave options as the wall page takes them, the working safety factors as the safety pages' OK sets them from
+// the saved project, and the calculation request with
 // every window slot at its default (the report is copied beside the project file as ".AUS"). Message boxes
 // take their default answer. The current folder is the working folder of the run.
 #include <string>

@@ -34,7 +34,6 @@
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 #include "slipcircle/zormg_state.h"
-#include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
 
@@ -306,12 +305,9 @@ TEST_F(Hauptweg, FromTheStartWindowThroughEveryTopicToProgrammBeenden) {
 }
 
 TEST_F(Hauptweg, BerechnungStartenFromTheMainWindow) {
-    // The example starts with a cantilever on a free earth support, a mechanism at which the statics
-    // stops; its variant is solved in every stage, so the request runs to its end.
-    const std::string variante = zortest::VarianteSchreiben("Traegerbohlwand_verankert");
-    ASSERT_FALSE(variante.empty());
-    fs::copy_file(variante, projekt / "Traegerbohlwand_verankert", fs::copy_options::overwrite_existing);
-    fs::remove(variante);
+    // The example as it is: the request runs to its end.
+    fs::copy_file(fs::path(ZOR_TEST_DATA) / "Traegerbohlwand_verankert", projekt / "Traegerbohlwand_verankert",
+                  fs::copy_options::overwrite_existing);
     Benutzer benutzer;
     auto& a = BisZumHauptfenster(benutzer);
     vb::user::click("frmWand1.cmdOK");

@@ -1,4 +1,4 @@
-// The design stage at the end of whole runs of the solved example variants: its sections are recomputed by
+// The design stage at the end of whole runs of the example projects: its sections are recomputed by
 // hand from the run's own summary lines (max M, min M, max Q, min Q, min N of every stage) and the profile
 // values of the example (HEB300: W 1678, A 149.1, s 1.1, h 30; AZ18: W 1800, A 150.4, s 0.95, h 38).
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include "frame/run/headless_run.h"
 #include "frame/run/run_stages.h"
 #include "platform/forms/msgbox.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -52,9 +52,9 @@ protected:
         zortest::LaufUmgebungZuruecksetzen();
         zorrun::StufenStandard();
     }
-    // change: alters the variant's project data before the run.
+    // change: alters the copy's project data before the run.
     void Rechnen(const std::string& beispiel, void (*aendern)() = nullptr) {
-        const std::string v = zortest::VarianteSchreiben(beispiel);
+        const std::string v = zortest::BeispielKopieren(beispiel);
         ASSERT_FALSE(v.empty());
         if (aendern) {
             zortest::LaufUmgebungZuruecksetzen();

@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -176,6 +178,44 @@ TEST(FrameRunWindows, AreReachedByTheirNames) {
     EXPECT_TRUE(vb::IsRegistered("frmZOR0"));
     vb::headless::ResetForms();
     vb::ClearRegistry();
+}
+
+} // namespace
+
+namespace {
+
+// The run command's step that makes the example projects available (tools/beispiele.sh, run with the root folder
+// in $XDG_DATA_HOME): it copies every example into the projects folder where no file of its name is there, never
+// over a user's file, and enters each at the end of the list once; the clean-up at start keeps them and the
+// window lists them after the user's own entry.
+TEST_F(DListeWindowTest, TheExamplesTheRunCommandProvidesStandInTheList) {
+    const fs::path quelle = fs::path(ZOR_EXAMPLES);
+    std::vector<std::string> beispiele;
+    for (const auto& e : fs::directory_iterator(quelle))
+        if (e.path().extension().empty()) beispiele.push_back(e.path().filename().string());
+    std::sort(beispiele.begin(), beispiele.end());
+    ASSERT_EQ(beispiele.size(), 5u);
+    const std::string eigenes = projekt(beispiele[0], "eigene Datei");
+    const std::string frueher = projekt("frueher");
+    fs::create_directories(dir / "xdg" / "JyRootJy");
+    P.WurzelOrdner = (dir / "xdg" / "JyRootJy").string() + "/";
+    liste(zeile(frueher));
+    const std::string befehl = "XDG_DATA_HOME='" + (dir / "xdg").string() + "' bash '" +
+                               (quelle.parent_path() / "tools" / "beispiele.sh").string() + "' '" + proj + "'";
+    for (int mal = 0; mal < 2; ++mal) // a second start adds nothing
+        ASSERT_EQ(std::system(befehl.c_str()), 0);
+    EXPECT_EQ(vb::ReadFileBytes(eigenes), "eigene Datei");
+    std::string erwartet = zeile(frueher);
+    for (const std::string& b : beispiele) {
+        erwartet += zeile(proj + b);
+        if (b != beispiele[0]) EXPECT_EQ(vb::ReadFileBytes(proj + b), vb::ReadFileBytes((quelle / b).string())) << b;
+    }
+    EXPECT_EQ(listeBytes(), erwartet);
+    DListe::Bereinigen();
+    std::vector<std::string> gezeigt{frueher};
+    for (const std::string& b : beispiele)
+        gezeigt.push_back(proj + b);
+    EXPECT_EQ(fenster(), gezeigt);
 }
 
 } // namespace

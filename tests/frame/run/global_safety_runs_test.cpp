@@ -1,4 +1,4 @@
-// Whole runs of the example variants in the program's own process: the two runs of the global safety concept
+// Whole runs of the example projects in the program's own process: the two runs of the global safety concept
 // with an at-rest share (the first computes the deep slip plane of every stage and keeps it in
 // "DOVUDUvozud." + stage extension, the second prints the kept values with its note), and the result files
 // every stage leaves in the working folder, by name.
@@ -28,7 +28,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/frame/run/handover_gl2.h"
 #include "tests/frame/run/run_fixture.h"
 #include "tests/support/environment.h"
@@ -104,9 +104,9 @@ std::vector<Gleitfuge> Gleitfugen(const std::vector<std::string>& bericht) {
 
 class Laeufe : public zortest::LaufTest {
 protected:
-    // The variant of an example, changed and saved as "projekt".
+    // A copy of an example, changed and saved as "projekt".
     static std::string Projekt(const char* beispiel, const std::function<void()>& aendern) {
-        const std::string v = zortest::VarianteSchreiben(beispiel);
+        const std::string v = zortest::BeispielKopieren(beispiel);
         if (v.empty()) return "";
         zortest::LaufUmgebungZuruecksetzen();
         if (!zorm1::EingabeLesen(v)) return "";
@@ -283,7 +283,8 @@ TEST_F(Laeufe, TheProgramRunsTheGlobalCopyWithTheSlipCircleToItsEnd) {
 // bedded and checked, the deep-slip-plane cache where the stage has anchors with a length range, and the
 // diagrams of the extra embedment where a soldier pile wall misses horizontal force.
 TEST_F(Laeufe, EveryStageLeavesTheResultFilesItsSectionsName) {
-    for (const char* beispiel : {"Spundwand_frei", "Schlitzwand_gesteift_GW", "Traegerbohlwand_verankert"}) {
+    for (const char* beispiel : {"Spundwand_frei", "Schlitzwand_gesteift_GW", "Traegerbohlwand_verankert",
+                                 "Neubau_Spundwand_von_Hand"}) {
         SCOPED_TRACE(beispiel);
         zortest::LaufUmgebungZuruecksetzen();
         for (const auto& e : fs::directory_iterator(fs::current_path()))
@@ -347,7 +348,7 @@ TEST_F(Laeufe, EveryStageLeavesTheResultFilesItsSectionsName) {
             }
         }
         // Each example shows at least one of the conditional files.
-        if (std::string(beispiel) == "Schlitzwand_gesteift_GW") EXPECT_GT(bettung, 0);
+        if (std::string(beispiel) == "Neubau_Spundwand_von_Hand") EXPECT_GT(bettung, 0);
         if (std::string(beispiel) == "Traegerbohlwand_verankert") EXPECT_GT(anker, 0);
 
         std::set<std::string> vorhanden;

@@ -16,7 +16,7 @@
 #include "frame/run/headless_run.h"
 #include "frame/run/run_stages.h"
 #include "platform/forms/msgbox.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/frame/run/new_project_script.h"
 #include "tests/frame/run/window_fixture.h"
 #include "tests/support/environment.h"

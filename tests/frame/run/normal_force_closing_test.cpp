@@ -1,5 +1,5 @@
 // The normal force of the depth grid closes with the vertical equilibrium: in every stage of every load
-// case of the example variants run through the run driver, -N at the wall foot (SummeVd) and Summe V2(d)
+// case of the example projects run through the run driver, -N at the wall foot (SummeVd) and Summe V2(d)
 // of the last vertical table of the stage are two sums of the same forces.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "frame/run/headless_run.h"
 #include "frame/run/run_stages.h"
 #include "platform/forms/headless.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
 #include "verification/nachweise.h"
@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_P(Schliessen, MinusNAtTheFootEqualsSummeV2dInEveryStage) {
-    const std::string v = zortest::VarianteSchreiben(GetParam());
+    const std::string v = zortest::BeispielKopieren(GetParam());
     ASSERT_FALSE(v.empty());
     zortest::LaufUmgebungZuruecksetzen();
     std::vector<Stufe> stufen;

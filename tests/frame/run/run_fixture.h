@@ -1,5 +1,5 @@
 #pragma once
-// Whole runs of the example variants in the test's own process: the fixture that gives every run a fresh
+// Whole runs of the example projects in the test's own process: the fixture that gives every run a fresh
 // working folder with its own data folder and leaves nothing behind, and the heads of the report sections
 // these tests read.
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/run_stages.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
 
@@ -35,20 +35,19 @@ protected:
     Umgebung umgebung_;
 };
 
-// The anchored soldier pile wall's variant read back for a hand check: global safety, no at-rest share,
-// the slip circle on (1) or off (0), and every load case kept to its first load, the unlimited surface load.
-// False, with the failure added to the test, when the variant cannot be written or read or a first load is
-// limited.
+// The anchored soldier pile wall read for a hand check: global safety, no at-rest share, the slip circle on (1)
+// or off (0), and every load case kept to its first load, the unlimited surface load. False, with the failure
+// added to the test, when the example cannot be copied or read or a first load is limited.
 inline bool VerankertGlobalLesen(int16_t gleitkreis) {
     auto& P = zorm1::P;
-    const std::string v = VarianteSchreiben("Traegerbohlwand_verankert");
+    const std::string v = BeispielKopieren("Traegerbohlwand_verankert");
     if (v.empty()) {
-        ADD_FAILURE() << "the variant of Traegerbohlwand_verankert was not written";
+        ADD_FAILURE() << "Traegerbohlwand_verankert was not copied";
         return false;
     }
     LaufUmgebungZuruecksetzen();
     if (!zorm1::EingabeLesen(v)) {
-        ADD_FAILURE() << "the variant " << v << " was not read";
+        ADD_FAILURE() << "the copy " << v << " was not read";
         return false;
     }
     P.TeilsicherheitenAn = 0;

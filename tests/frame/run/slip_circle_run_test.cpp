@@ -1,7 +1,7 @@
 // The slip circle at the end of a whole run of the anchored soldier pile wall: the critical circle of each
 // load case, as "DIDUVU.ERG" gives it, passes through the earth-side wall foot of the governing stage and has
 // the safety that a separate slice calculation after DIN 4084 (Bishop, slices of 1 cm on the true circle with
-// its tangent run-outs) finds from the soil layers, the surface load and the anchors of the variant; closing
+// its tangent run-outs) finds from the soil layers, the surface load and the anchors of the project; closing
 // the progress window cancels the search, and the run still ends.
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbnum.h"
 #include "slipcircle/frmIterZeig.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/frame/run/handover_gl2.h"
 #include "tests/frame/run/run_fixture.h"
 #include "tests/support/environment.h"
@@ -40,7 +40,7 @@ int Ganz(const std::string& s) {
     return static_cast<int>(std::lround(vb::ValSingle(s)));
 }
 
-// The section of the variant as the slice calculation sees it. x to the earth side from the back of the wall,
+// The section of the project as the slice calculation sees it. x to the earth side from the back of the wall,
 // z down from the wall head; the excavation in front of the wall (x < -d) down to zA; no groundwater.
 struct Schnitt {
     double d = 0.01, zA = 0, zFuss = 0;
@@ -172,8 +172,11 @@ protected:
             s.phi.push_back(P.SchichtPhi[i] * kGrad);
             s.c.push_back(P.SchichtCa[i]);
         }
-        EXPECT_EQ(P.DWand, 0.0f); // the wall body of the slip circle is 0.01 m thick, 25 kN/m3
-        EXPECT_EQ(P.GamWand, 0.0f);
+        // The wall as a body of the slip circle: the profile's depth (at least 0.01 m) and the unit weight of
+        // its steel over that depth (25 kN/m3 when none is given).
+        s.d = std::max(0.01, static_cast<double>(P.DWand));
+        s.gamWand = P.GamWand == 0.0f ? 25.0 : static_cast<double>(P.GamWand);
+        EXPECT_NEAR(s.d, 0.3, 1e-6); // HEB 300
         EXPECT_TRUE(zorm1::EingabeSchreiben("gleitkreis"));
         zormcom::AushubLaden(P.AnzAush); // the deepest stage governs
         s.zA = P.zAush;

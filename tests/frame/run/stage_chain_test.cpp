@@ -13,7 +13,7 @@
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/headless_run.h"
 #include "frame/run/run_stages.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/frame/run/window_fixture.h"
 #include "tests/support/environment.h"
 

@@ -1,4 +1,4 @@
-// The verification stage on the solved example variants, through the run driver: every state-quantity
+// The verification stage on the example projects, through the run driver: every state-quantity
 // table closes (the head support and every force of the H-Kraft column carry the load of the fields),
 // the anchor forces above the excavation level are the supports printed there, and the files hold no
 // non-number.
@@ -16,7 +16,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -60,7 +60,7 @@ protected:
     }
 
     void Rechnen(const std::string& beispiel) {
-        const std::string v = zortest::VarianteSchreiben(beispiel);
+        const std::string v = zortest::BeispielKopieren(beispiel);
         ASSERT_FALSE(v.empty());
         Zuruecksetzen();
         vb::SetDecimalSeparator('.');

@@ -13,7 +13,7 @@
 #include "frame/run/run_stages.h"
 #include "platform/forms/headless.h"
 #include "statics/state.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
 #include "verification/nachweise.h"
@@ -77,6 +77,8 @@ TEST_P(Gleichgewicht, SummeH1ClosesWhereThePassiveResistanceIsMobilised) {
 
 INSTANTIATE_TEST_SUITE_P(Projekte, Gleichgewicht,
                          ::testing::Values("Traegerbohlwand_verankert", "Schlitzwand_gesteift_GW",
-                                           "Spundwand_frei", "Schlitzwand_Figur8", "gross"));
+                                           "Spundwand_frei", "Schlitzwand_Figur8", "gross", "Spundwand_Blum",
+                                           "Spundwand_verankert", "Traegerbohlwand_Anker",
+                                           "Schlitzwand_Steife", "Bohrpfahlwand"));
 
 } // namespace

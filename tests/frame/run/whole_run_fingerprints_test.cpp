@@ -1,4 +1,4 @@
-// Every output of a whole run, byte for byte: the solvable variants of the three example projects, the
+// Every output of a whole run, byte for byte: the three example projects, the
 // diaphragm wall whose last stage redistributes by figure 8 ("Schlitzwand_Figur8") and the large generated
 // project calculated through the run driver (stage a, earth pressure, statics and the
 // verifications of every load case and stage). After stage a and after each statics and verification
@@ -24,7 +24,7 @@
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/frame/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/fingerprint_check.h"
 #include "tests/support/sha256.h"

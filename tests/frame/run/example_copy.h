@@ -1,5 +1,5 @@
 #pragma once
-// Variants of the example projects that the statics can solve in every stage.
+// The example projects of tests/data as the whole-run tests use them, and the reset of everything a run leaves.
 #include <filesystem>
 #include <string>
 
@@ -7,7 +7,6 @@
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run_state.h"
-#include "frame/stage_table.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
@@ -31,45 +30,30 @@ inline void LaufUmgebungZuruecksetzen() {
     vb::SetDecimalSeparator(',');
 }
 
-// The examples start with an unbedded cantilever in foot mode 1 or 2, which the statics cannot solve (a
-// mechanism). Their variants can: the cantilever stages of the sheet pile and the soldier pile wall fixed
-// after Blum (mode 4, searched from the excavation level), the diaphragm wall's stage 1 bedded with
-// 20 MN/m3 down to the foot and the bedding checked. Written to ziel, by default "<name>_V" in the current
-// folder; the project data are reset before and after.
-inline std::string VarianteSchreiben(const std::string& name, std::string ziel = "") {
+// Writes the example project `name` of tests/data (or, failing that, of examples/) to ziel, by default under its own name in the current folder.
+// The copy names itself (statement 4) after its file, so that the report copy of a run lands beside it; under
+// its own name the copy is the example byte for byte. The project data are reset before and after. "" when the
+// example cannot be read or the copy not written.
+inline std::string BeispielKopieren(const std::string& name, std::string ziel = "") {
     ResetProjectData();
     Anzeigen::ResetH504();
     Zormg::FelderDimensionieren();
-    const std::string quelle = (std::filesystem::path(ZOR_TEST_DATA) / name).string();
-    if (!zorm1::EingabeLesen(quelle)) return "";
-    zormcom::AushubLaden(1);
-    if (name == "Schlitzwand_gesteift_GW") {
-        P.FussGebettet[1] = 1;
-        P.BettAnz[1] = 2;
-        P.BettT(1, 1) = 0.0f;
-        P.BettC(1, 1) = 20.0f;
-        P.BettT(1, 2) = 10.0f;
-        P.BettC(1, 2) = 20.0f;
-        P.BettungPruefen = 1;
-    } else {
-        P.Wandfuss = 4;
-        P.ZWandfuss = P.zAush;
-        P.Einsp = 0.0f;
-    }
-    zormcom::AushubSpeichern(1);
-    if (ziel.empty()) ziel = name + "_V";
-    P.GanzerNameOhneExt = std::filesystem::path(ziel).filename().string(); // the name the report copy takes
+    std::filesystem::path quelle = std::filesystem::path(ZOR_TEST_DATA) / name;
+    if (!std::filesystem::exists(quelle)) quelle = std::filesystem::path(ZOR_EXAMPLES) / name;
+    if (!zorm1::EingabeLesen(quelle.string())) return "";
+    if (ziel.empty()) ziel = name;
+    P.GanzerNameOhneExt = std::filesystem::path(ziel).filename().string();
     const bool ok = zorm1::EingabeSchreiben(ziel);
     ResetProjectData();
     Anzeigen::ResetH504();
     return ok ? ziel : "";
 }
 
-// The strutted diaphragm wall with its layers and ground water (the variant above) whose last stage
+// The strutted diaphragm wall with its layers and ground water whose last stage
 // (excavated to 12 m, a layer boundary at 13 m) redistributes its earth pressure by figure 8 at once (time 4,
 // no superposition), with the foot searched on a free earth support from the excavation level.
 inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
-    const std::string v = VarianteSchreiben("Schlitzwand_gesteift_GW", ziel);
+    const std::string v = BeispielKopieren("Schlitzwand_gesteift_GW", ziel);
     if (v.empty()) return "";
     ResetProjectData();
     Anzeigen::ResetH504();
@@ -91,11 +75,11 @@ inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
 }
 
 // The projects the whole-run tests calculate, written into the current folder: the variants of the
-// examples (VarianteSchreiben), "Schlitzwand_Figur8" and the large generated project "gross"
+// examples (BeispielKopieren), "Schlitzwand_Figur8" and the large generated project "gross"
 // (tests/support/large_project.h). The file name, "" when it cannot be written.
 inline std::string ProjektSchreiben(const std::string& name) {
     if (name == "Schlitzwand_Figur8") return SchlitzwandFigur8Schreiben(name);
-    if (name != "gross") return VarianteSchreiben(name);
+    if (name != "gross") return BeispielKopieren(name);
     ResetProjectData();
     Zormg::FelderDimensionieren();
     P.GradZuRad = 3.141593f / 180.0f;
