@@ -11,11 +11,11 @@
 
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "frame/run/headless_run.h"
-#include "frame/run/run_stages.h"
 #include "frame/run_state.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
+#include "request/headless_run.h"
+#include "request/run_stages.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/support/large_project.h"
 

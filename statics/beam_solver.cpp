@@ -5,8 +5,8 @@
 
 #include "earthpressure/handover_a.h"
 #include "earthpressure/state.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "statics/state.h"
 
@@ -202,15 +202,15 @@ void MatrixMalVektor(const double (&x)[5], const double (&A)[5][5], double (&y)[
 }
 
 void SingulaeresSystemMelden() {
-    vb::Beep();
-    vb::Beep();
+    zor::Signalton();
+    zor::Signalton();
     const std::string nl = "\r\n";
     const std::string text = "    Achtung!!!" + nl + nl +
                              "    NENNERDETERMINANTE = 0.0. >>>>  ABBRUCH DER BERECHNUNG." + nl + nl +
                              "  Bei Bettung UND Überlagerung: rechnen Sie OHNE Überlagerung oder" + nl +
                              "      geben Sie die Fußtiefe vor, größer als der Belastungsnullpunkt." + nl +
                              nl + "  Falls Einbindetiefe gesucht: Geben Sie die Einbindetiefe vor." + nl + nl;
-    vb::MsgBox(text, vb::vbOKOnly | vb::vbCritical, "ZORDLT");
+    zor::Melden(text, vb::vbOKOnly | vb::vbCritical, "ZORDLT");
 }
 
 void Durchlauftraeger(std::string& status) {

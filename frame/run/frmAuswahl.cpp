@@ -5,11 +5,9 @@
 #include <memory>
 #include <system_error>
 
-#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run/frmTitel.h"
-#include "frame/run/run_driver.h"
 #include "frame/run/working_files.h"
 #include "frame/settings.h"
 #include "frame/stage_table.h"
@@ -18,6 +16,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "request/run_driver.h"
+#include "windows/masken.h"
 
 using zorm1::P;
 

@@ -2,12 +2,12 @@
 
 #include "frame/file_routines.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 

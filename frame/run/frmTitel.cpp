@@ -1,6 +1,5 @@
 #include "frame/run/frmTitel.h"
 
-#include "dialogs/project/safety_factors.h"
 #include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -8,14 +7,14 @@
 #include "frame/run/frmDListe.h"
 #include "frame/run/frmDateiwahl.h"
 #include "frame/settings.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_state.h"
+#include "request/project_preparation.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 
@@ -167,9 +166,7 @@ void frmTitel::Form_Load() {
     vb::CloseAll();
     ::Anzeigen::BildschirmMasse();
     ::Anzeigen::FormZentrieren(*this);
-    P.GradZuRad = 3.141593f / 180.0f;
-    ::Anzeigen::PfadDateiLesen();
-    ::Anzeigen::StandardwerteSetzen();
+    zorrun::EinstellungenLaden();
     txtEin(0).setText(P.DateiPfad);
     txtEin(2).setText(P.DateiPfad);
     txtEin(1).setText(P.DateiName);
@@ -185,11 +182,7 @@ void frmTitel::Form_Activate() {
 }
 
 void frmTitel::NamenAbleiten() {
-    std::string name = P.DateiName;
-    P.NameOhneExt = ::Anzeigen::OhneErweiterung(name);
-    P.DateiName = name; // trimmed
-    P.GanzerName = P.DateiPfad + P.DateiName;
-    P.GanzerNameOhneExt = P.DateiPfad + P.NameOhneExt;
+    zorrun::NamenAbleiten();
 }
 
 void frmTitel::xPath(int16_t Index) {
@@ -209,8 +202,8 @@ void frmTitel::Anzeigen() {
 }
 
 void frmTitel::Einlesen() {
-    Zormg::FelderDimensionieren();
-    zorm1::EingabeLesen(P.GanzerName);
+    // A file that cannot be read: the reader has said so; the focus goes to the read folder.
+    if (!zorrun::ProjektEinlesen()) Fokus(txtEin(0));
     Anzeigen();
 }
 
@@ -417,7 +410,8 @@ void frmTitel::cmdOK_Click() {
     }
     vb::Unload(*this);
 
-    // The safety pages; without them in the program the factors are set as their OK would set them.
+    // The safety pages, then the project made ready for its calculation as the user confirmed them (without
+    // the pages in the program, as confirmed when they open).
     if (vb::IsRegistered("frmBTeilSi")) {
         vb::FormByName("frmBTeilSi").Show(vb::vbModal);
         vb::UnloadByName("frmBTeilSi");
@@ -425,9 +419,8 @@ void frmTitel::cmdOK_Click() {
             vb::FormByName("frmBTeilSi2").Show(vb::vbModal);
             vb::UnloadByName("frmBTeilSi2");
         }
-    } else {
-        Sicherheiten::SicherheitsbeiwerteSetzen();
     }
+    zorrun::RechnungVorbereiten();
 
     // The main window (still loaded but hidden when the user came back from it), then the wall page.
     auto& auswahl = vb::form<frmAuswahl>();

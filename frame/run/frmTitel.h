@@ -6,7 +6,8 @@
 // The read folder and the save folder share DateiPfad, the read name and the save name DateiName: the box
 // or file button handled last decides them. The pages it opens after OK (frmBTeilSi, frmBTeilSi2,
 // frmWand1) are reached by name (platform/forms/registry.h); a page that is not part of the program is
-// left out, and without the safety page the working factors are set from the project as its OK would.
+// left out. Between the safety pages and the main window, OK makes the project ready for its calculation
+// (request/project_preparation.h), as the headless run does.
 #include <cstdint>
 
 #include "platform/forms/forms.h"
@@ -54,6 +55,7 @@ public:
     void NurSpeichern();
 
 private:
-    // Reads the project file GanzerName: the slip-circle arrays anew, then the file, then the boxes.
+    // Reads the project file GanzerName: the slip-circle arrays anew, then the file, then the boxes; when the
+    // file cannot be read, the focus goes to the read folder txtEin(0).
     void Einlesen();
 };

@@ -3,10 +3,10 @@
 #include "frame/project_data.h"
 #include "frame/project_list.h"
 #include "frame/startup.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/winfs.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 
@@ -76,7 +76,7 @@ void frmZOR0::Form_Load() {
 }
 
 void frmZOR0::cmdOK_Click() {
-    Anzeigen::WurzelOrdnerSuchen();
+    if (!Anzeigen::WurzelOrdnerSuchen()) vb::End(); // no folder for the settings: the message has said so
     DListe::Bereinigen();
     vb::Unload(*this);
     // The start dialog, once the root folder is found and this window is gone. Until the start

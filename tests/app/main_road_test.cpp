@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QImage>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -18,14 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/project/safety_factors.h"
-#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmDateiwahl.h"
 #include "frame/run/frmTitel.h"
 #include "frame/run/frmZOR0.h"
-#include "frame/run/run_stages.h"
 #include "frame/run/windows.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
@@ -33,10 +30,13 @@
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "request/run_stages.h"
+#include "request/safety_factors.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
+#include "windows/masken.h"
 
 namespace fs = std::filesystem;
 using zorm1::P;

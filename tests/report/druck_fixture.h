@@ -10,6 +10,7 @@
 
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
+#include "frame/report_copy.h"
 #include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
 #include "platform/forms/headless.h"
@@ -18,9 +19,7 @@
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 #include "report/druck.h"
-#include "report/druck_datei.h"
 #include "tests/support/working_folder.h"
-
 
 namespace druck_test {
 

@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "earthpressure/handover_a.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
-#include "platform/forms/msgbox.h"
 #include "statics/beam_solver.h"
 #include "statics/state.h"
 
@@ -24,7 +24,7 @@ protected:
     void SetUp() override {
         ResetProjectData();
         zor::LaufZuruecksetzen();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         P.AnzErd = 1;
         P.SchichtKote[1] = 0.0f;
         P.SchichtKote[2] = 99.0f;

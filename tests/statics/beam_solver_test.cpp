@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "frame/messages.h"
 #include "platform/runtime/errors.h"
 #include "tests/statics/beam_fixture.h"
 
@@ -257,12 +258,12 @@ TEST_F(Balken, SingularSystemStopsWithTheBox) {
         f.aufbau();
         EXPECT_EQ(Loesen(), "STOP") << f.name;
         EXPECT_EQ(St.StatikStatus, "STOP") << f.name;
-        EXPECT_EQ(vb::headless::BeepCount(), 2) << f.name;
-        ASSERT_EQ(vb::headless::Log().size(), 1u) << f.name;
-        const auto& box = vb::headless::Log()[0];
-        EXPECT_EQ(box.title, "ZORDLT");
-        EXPECT_EQ(box.buttons, vb::vbOKOnly | vb::vbCritical);
-        EXPECT_EQ(box.prompt,
+        EXPECT_EQ(zor::meldeprotokoll::Signaltoene(), 2) << f.name;
+        ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u) << f.name;
+        const auto& box = zor::meldeprotokoll::Eintraege()[0];
+        EXPECT_EQ(box.titel, "ZORDLT");
+        EXPECT_EQ(box.knoepfe, vb::vbOKOnly | vb::vbCritical);
+        EXPECT_EQ(box.text,
                   "    Achtung!!!\r\n\r\n    NENNERDETERMINANTE = 0.0. >>>>  ABBRUCH DER BERECHNUNG.\r\n\r\n"
                   "  Bei Bettung UND Überlagerung: rechnen Sie OHNE Überlagerung oder\r\n"
                   "      geben Sie die Fußtiefe vor, größer als der Belastungsnullpunkt.\r\n\r\n"

@@ -2,8 +2,8 @@
 // project. Expected values are the factors of DIN 1054:2010-12 and EAB/EAU as the pages list them.
 #include <gtest/gtest.h>
 
-#include "dialogs/project/safety_factors.h"
 #include "frame/project_data.h"
+#include "request/safety_factors.h"
 
 using zorm1::P;
 using zorm1::ProjectData;

@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "dialogs/project/support_levels.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
+#include "request/support_levels.h"
 
 using zorm1::P;
 using zorm1::ProjectData;

@@ -14,10 +14,10 @@
 
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "frame/run/headless_run.h"
-#include "frame/run/run_stages.h"
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbnum.h"
+#include "request/headless_run.h"
+#include "request/run_stages.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/frame/run/run_fixture.h"
 #include "tests/support/environment.h"
@@ -325,7 +325,8 @@ TEST_F(TiefeGleitfugeLauf, TheAnchorWorkingFileEqualsTheValuesInMemoryAfterEvery
         const int n = P.AnzAnkerGesamt;
         ASSERT_EQ(w.size(), 4u + 8u * static_cast<std::size_t>(n));
         auto gleich = [](double datei, float speicher, const char* was) {
-            EXPECT_NEAR(datei, speicher, 1e-6 * std::max(1.0, std::fabs(static_cast<double>(speicher)))) << was;
+            EXPECT_NEAR(datei, speicher, 1e-6 * std::max(1.0, std::fabs(static_cast<double>(speicher))))
+                << was;
         };
         gleich(w[0], P.EtaGl, "EtaGl");
         EXPECT_EQ(w[1], n);

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "frame/project_file.h"
-#include "frame/run/headless_run.h"
-#include "frame/run/run_stages.h"
 #include "platform/forms/msgbox.h"
+#include "request/headless_run.h"
+#include "request/run_stages.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/text_file.h"

@@ -16,21 +16,21 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/project/safety_factors.h"
 #include "earthpressure/stage_a.h"
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "frame/run/headless_run.h"
-#include "frame/run/run_driver.h"
-#include "frame/run/run_stages.h"
-#include "frame/run/run_windows.h"
 #include "frame/run_state.h"
 #include "frame/stage_table.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
+#include "request/headless_run.h"
+#include "request/run_driver.h"
+#include "request/run_stages.h"
+#include "request/run_windows.h"
+#include "request/safety_factors.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
@@ -115,7 +115,8 @@ TEST(GanzesProjekt, TheProjectEnteredThroughThePagesRunsThroughTheHeadlessProgra
     // The file names itself "projekte/Neubau_Spundwand" below the working folder, where the results go.
     zortest::WorkingFolder ordner;
     fs::create_directories(ordner / "projekte");
-    fs::copy_file(fs::path(ZOR_TEST_DATA) / "Neubau_Spundwand_von_Hand", ordner / "projekte" / "Neubau_Spundwand");
+    fs::copy_file(fs::path(ZOR_TEST_DATA) / "Neubau_Spundwand_von_Hand",
+                  ordner / "projekte" / "Neubau_Spundwand");
     BisZumEnde("projekte/Neubau_Spundwand");
 }
 

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "frame/masken.h"
 #include "frame/project_file.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmTitel.h"
@@ -12,6 +11,7 @@
 #include "frame/settings.h"
 #include "frame/stage_table.h"
 #include "tests/frame/run/window_fixture.h"
+#include "windows/masken.h"
 
 namespace fs = std::filesystem;
 using namespace fenstertest;

@@ -13,9 +13,9 @@
 #include "frame/project_data.h"
 #include "frame/run/frmAuswahl.h"
 #include "frame/run/frmTitel.h"
-#include "frame/run/headless_run.h"
-#include "frame/run/run_stages.h"
 #include "platform/forms/msgbox.h"
+#include "request/headless_run.h"
+#include "request/run_stages.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/frame/run/new_project_script.h"
 #include "tests/frame/run/window_fixture.h"
@@ -29,8 +29,8 @@ namespace {
 // The file written by hand, statement by statement as frame/project_file.cpp orders them. Where its lines
 // come from, beyond what the script types:
 //  line 3      Wandart 2 follows the wall type; KonzFaktor 4 is what the distribution page shows when none is
-//              set; Etap 0 (partial factors: the passive-safety box is hidden); ABohl 1 for a sheet-pile profile
-//              (the list is read per metre); AnkerLaengen 1 from "Ankerlängen ermitteln.".
+//              set; Etap 0 (partial factors: the passive-safety box is hidden); ABohl 1 for a sheet-pile
+//              profile (the list is read per metre); AnkerLaengen 1 from "Ankerlängen ermitteln.".
 //  line 4      the full name without extension: the save folder as typed ("projekte/") and the name.
 //  lines 5-7   the last layer is 99 m thick whatever was typed; EtaGlobal 0 is written as 1.5; E*I of AZ26
 //              per metre: 55510 cm4 x 210000 N/mm2 = 116.571 MNm2/m, entered for every layer by the profile
@@ -46,11 +46,12 @@ namespace {
 //              defaults of a new project.
 //  lines 422-4 ze1 of figure 6 is 99 (its box shows "99", the wall foot) for every stage; kzUeb 1: stage 1
 //              fixed after Blum is superposed, stages 2 and 3 take superposition option 0 of frmAushub4.
-//  line 441    the bedding table ends at 99 - 6 m = 93 below the excavation level, whatever the last row says.
-//  line 448    partial factors, BS-T (2), adaption factor 1.
-//  line 449    EBreiteN 1 (the design page's OK gives the normal force the width of M and Q, 1 m).
-//  line 464    the profile's depth 42.7 cm / 100 in single precision (.42700002) and its unit weight over
-//              that depth, 197.8 kg/m2 x 78.5 / 0.427 / 10000 = 3.63637 kN/m3; drawing scale 0 written as 200.
+//  line 441    the bedding table ends at 99 - 6 m = 93 below the excavation level, whatever the last row
+//  says. line 448    partial factors, BS-T (2), adaption factor 1. line 449    EBreiteN 1 (the design page's
+//  OK gives the normal force the width of M and Q, 1 m). line 464    the profile's depth 42.7 cm / 100 in
+//  single precision (.42700002) and its unit weight over
+//              that depth, 197.8 kg/m2 x 78.5 / 0.427 / 10000 = 3.63637 kN/m3; drawing scale 0 written as
+//              200.
 //  lines 494-503 no header texts ("zorH504.txt" does not exist); start page 0.
 //  line 504    the profile line as the list holds it, with the prefix "SPW".
 //  line 506    design on, steel 355 with its safety 1.75, C20/25 (120) under partial factors, width 1 m.

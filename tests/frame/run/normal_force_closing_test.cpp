@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/run/headless_run.h"
-#include "frame/run/run_stages.h"
 #include "platform/forms/headless.h"
+#include "request/headless_run.h"
+#include "request/run_stages.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"

@@ -9,14 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/project/safety_factors.h"
 #include "earthpressure/report_file.h"
 #include "frame/h504_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "frame/run/run_driver.h"
-#include "frame/run/run_stages.h"
-#include "frame/run/run_windows.h"
+#include "frame/report_copy.h"
+#include "frame/run/connect_windows.h"
 #include "frame/run_state.h"
 #include "frame/stage_table.h"
 #include "platform/forms/headless.h"
@@ -25,7 +23,10 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
-#include "report/druck_datei.h"
+#include "request/run_driver.h"
+#include "request/run_stages.h"
+#include "request/run_windows.h"
+#include "request/safety_factors.h"
 #include "slipcircle/zormg_state.h"
 #include "tests/support/working_folder.h"
 

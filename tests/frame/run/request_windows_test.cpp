@@ -2,8 +2,8 @@
 // pointer and focus of the main window, the input dialogs unloaded, the report window shown.
 #include "tests/frame/run/request_fixture.h"
 
-#include "frame/masken.h"
 #include "report/frmAnzeigen.h"
+#include "windows/masken.h"
 
 namespace runtest {
 namespace {

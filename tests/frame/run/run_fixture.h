@@ -12,7 +12,7 @@
 
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "frame/run/run_stages.h"
+#include "request/run_stages.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "frame/run/headless_run.h"
-#include "frame/run/run_stages.h"
 #include "frame/run_state.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
+#include "request/headless_run.h"
+#include "request/run_stages.h"
 #include "statics/state.h"
 #include "tests/frame/run/example_variants.h"
 #include "tests/support/environment.h"

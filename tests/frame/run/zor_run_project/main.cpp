@@ -5,10 +5,9 @@
 #include <exception>
 #include <iostream>
 
-#include "frame/run/headless_run.h"
-#include "frame/run/run_windows.h"
-#include "platform/forms/forms.h"
-#include "platform/forms/msgbox.h"
+#include "frame/messages.h"
+#include "request/headless_run.h"
+#include "request/run_windows.h"
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
@@ -17,7 +16,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     zorrun::MeldungenAufStderr meldungen;
-    vb::SetMsgBoxHandler(&meldungen);
+    zor::MeldungenAnschliessen(&meldungen);
     // Windows the request would open instead of a run: said on standard error.
     zorrun::Fenster().AnkerDialogLaden = [] {
         std::cerr << "[ZOR] Die Auflagerkoten haben sich geändert: die Eingabe der Anker wird geöffnet.\n";
@@ -26,12 +25,10 @@ int main(int argc, char** argv) {
     int code = 1;
     try {
         code = zorrun::ProjektRechnen(argv[1]);
-    } catch (const vb::ProgramEnd& e) {
-        code = e.code == 0 ? 1 : e.code;
     } catch (const std::exception& e) {
         std::cerr << "Unerwarteter Fehler: " << e.what() << "\n";
         code = 1;
     }
-    vb::SetMsgBoxHandler(nullptr);
+    zor::MeldungenAnschliessen(nullptr);
     return code;
 }

@@ -1,7 +1,8 @@
-#include "report/druck_datei.h"
+#include "frame/report_copy.h"
 
 #include <cstdint>
 
+#include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
@@ -39,7 +40,8 @@ void MitCrLfSchreiben(int16_t fn, const std::string& text) {
 } // namespace
 
 KopieErgebnis DruckDateiKopieren() {
-    DruckDatei = zorm1::P.GanzerNameOhneExt + ".AUS";
+    std::string name = zorm1::P.DateiName;
+    DruckDatei = zorm1::P.DateiPfad + Anzeigen::OhneErweiterung(name) + ".AUS";
     try {
         if (!vb::FileExists(kBericht)) return KopieErgebnis::BerichtFehlt;
         if (vb::FileLen(kBericht) < 1) return KopieErgebnis::BerichtLeer;

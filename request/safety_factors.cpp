@@ -1,4 +1,4 @@
-#include "dialogs/project/safety_factors.h"
+#include "request/safety_factors.h"
 
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"

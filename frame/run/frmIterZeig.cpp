@@ -1,4 +1,4 @@
-#include "slipcircle/frmIterZeig.h"
+#include "frame/run/frmIterZeig.h"
 
 #include "slipcircle/zormg_state.h"
 

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frame/window_routines.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
+#include "windows/window_routines.h"
 
 namespace {
 

@@ -1,13 +1,18 @@
-#include "frame/run/run_windows.h"
+#include "frame/run/connect_windows.h"
 
-#include "frame/masken.h"
+#include "frame/run/slip_circle_progress.h"
 #include "platform/forms/forms.h"
+#include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "report/frmAnzeigen.h"
+#include "request/run_windows.h"
+#include "windows/masken.h"
 
 namespace zorrun {
 
 namespace {
+Meldungsfenster meldungen;
+GleitkreisFenster gleitkreis;
 
 // The main window's control, when the main window is loaded and has it.
 template <class C> C* Hauptfenster(const char* name, int16_t index = -1) {
@@ -44,6 +49,7 @@ Fensteraufrufe Standard() {
     f.ErgebnisFensterEntladen = [] { return vb::Unload<frmAnzeigen>() && vb::UnloadByName("frmZorG1"); };
     f.BerichtFensterZeigen = [] { vb::form<frmAnzeigen>().Show(); };
     f.GrafikFensterLaden = [] { Laden("frmZorG1"); };
+    f.Nachgeben = [] { vb::DoEvents(); };
     f.GrafikFolgeBeenden = [] {
         if (!vb::LoadedForm("frmZorG1") || !vb::HasCall("frmZorG1.FolgeBeenden")) return false;
         vb::CallByName<void()>("frmZorG1.FolgeBeenden");
@@ -52,19 +58,29 @@ Fensteraufrufe Standard() {
     return f;
 }
 
-Fensteraufrufe& Installiert() {
-    static Fensteraufrufe f = Standard();
-    return f;
-}
-
 } // namespace
 
-Fensteraufrufe& Fenster() {
-    return Installiert();
+void FensterStandard() {
+    Fenster() = Standard();
 }
 
-void FensterStandard() {
-    Installiert() = Standard();
+int Meldungsfenster::Zeigen(std::string_view text, int knoepfe, std::string_view titel) {
+    return vb::MsgBox(text, knoepfe, titel);
+}
+
+void Meldungsfenster::Signalton() {
+    vb::Beep();
+}
+
+void FensterAnschliessen() {
+    zor::MeldungenAnschliessen(&meldungen);
+    Zormg::FortschrittAnschliessen(&gleitkreis);
+    FensterStandard();
+}
+
+void FensterTrennen() {
+    zor::MeldungenAnschliessen(nullptr);
+    Zormg::FortschrittAnschliessen(nullptr);
 }
 
 } // namespace zorrun

@@ -1,12 +1,10 @@
 #pragma once
 // The design-settings page "Spannungsnachweis / Bemessung": the boxes of the allowed steel stresses (N/mm2)
-// that the section design writes into, and the page's other controls in their designer state. The class lives
-// with the section design, below the dialogs, so that the design can write into the page; the project dialogs
-// complete it: they set `Laden` (the page's opening, with the wiring of its handlers) at program start,
-// before the page is first used.
+// and the page's other controls in their designer state. Its opening is `Laden` (design_page.h, with the
+// wiring of its handlers), which RegisterProjectDialogs sets at program start, before the page is first used.
 //
 // Touching the page through vb::form<frmBemessung>() loads it when it is not loaded, and its opening shows
-// it (also when the section design's write is what loads it).
+// it (also when writing the stresses into its boxes is what loads it).
 #include <functional>
 
 #include "platform/forms/forms.h"

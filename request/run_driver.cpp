@@ -1,4 +1,4 @@
-#include "frame/run/run_driver.h"
+#include "request/run_driver.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,23 +6,21 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/project/support_levels.h"
-#include "dialogs/project/wall_section.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/project_list.h"
-#include "frame/run/run_stages.h"
-#include "frame/run/run_windows.h"
 #include "frame/run_state.h"
 #include "frame/settings.h"
-#include "platform/forms/forms.h"
-#include "platform/forms/headless.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "request/run_stages.h"
+#include "request/run_windows.h"
+#include "request/support_levels.h"
+#include "request/wall_section.h"
 #include "slipcircle/zormg_state.h"
 
 using zorm1::P;
@@ -111,9 +109,9 @@ void NebenProjektKopieren(const std::string& quelle, const std::string& ziel, bo
         }
         vb::SaveReplacing(ziel, [&quelle](const std::string& temp) { vb::FileCopy(quelle, temp); });
     } catch (const std::exception& e) {
-        vb::MsgBox("Die Datei \"" + quelle + "\" konnte nicht nach\r\n" + ziel + "\r\nkopiert werden (" +
-                       e.what() + ").\r\nDie bisherige Datei bleibt unverändert.",
-                   vb::vbExclamation);
+        zor::Melden("Die Datei \"" + quelle + "\" konnte nicht nach\r\n" + ziel + "\r\nkopiert werden (" +
+                        e.what() + ").\r\nDie bisherige Datei bleibt unverändert.",
+                    vb::vbExclamation);
     }
 }
 
@@ -128,9 +126,9 @@ bool ProfilPasst() {
         zeile = "nicht zum Wandtyp (Spundwand).";
     else
         return true;
-    const int antwort = vb::MsgBox("Das bisher ausgewählte Profil paßt\r\n" + zeile +
-                                       "\r\n\rWollen Sie ein neues Profil einlesen ?\r\n",
-                                   vb::vbYesNo | vb::vbDefaultButton2 | vb::vbExclamation);
+    const int antwort = zor::Melden("Das bisher ausgewählte Profil paßt\r\n" + zeile +
+                                        "\r\n\rWollen Sie ein neues Profil einlesen ?\r\n",
+                                    vb::vbYesNo | vb::vbDefaultButton2 | vb::vbExclamation);
     if (antwort == vb::vbYes) {
         Aufruf(Fenster().ProfilListeLaden);
         return false;
@@ -140,7 +138,7 @@ bool ProfilPasst() {
 }
 
 Laufausgang EinLauf() {
-    vb::DoEvents(); // the only yield of a request: pending repaints and clicks
+    Aufruf(Fenster().Nachgeben); // the only yield of a request: pending repaints and clicks
     std::string status;
     return Rechnen(status);
 }
@@ -168,11 +166,12 @@ bool LastenVerschieben() {
                     if (!(abstand < kSchritt)) continue;
                     const float neu = z + kSchritt;
                     if (neu == z) {
-                        vb::MsgBox("Die Wandlast " + Zahl(j) + " des Lastfalls " + Zahl(lc) + " liegt bei " +
-                                       vb::StrPlain(z) +
-                                       " m auf einem Auflager und läßt sich nicht um 0.005 m verschieben.\r\n"
-                                       "Bitte die Kote der Last überprüfen.",
-                                   vb::vbExclamation);
+                        zor::Melden(
+                            "Die Wandlast " + Zahl(j) + " des Lastfalls " + Zahl(lc) + " liegt bei " +
+                                vb::StrPlain(z) +
+                                " m auf einem Auflager und läßt sich nicht um 0.005 m verschieben.\r\n"
+                                "Bitte die Kote der Last überprüfen.",
+                            vb::vbExclamation);
                         return false;
                     }
                     z = neu;
@@ -269,12 +268,12 @@ Laufausgang Rechnen(std::string& status) {
         throw; // a test's script, not the run
     } catch (const zor::CalcAbort& e) {
         vb::CloseAll();
-        if (*e.what()) vb::MsgBox(e.what(), vb::vbExclamation);
+        if (*e.what()) zor::Melden(e.what(), vb::vbExclamation);
     } catch (const std::exception& e) {
         vb::CloseAll();
-        vb::MsgBox("Die Berechnung wurde abgebrochen:\r\n\r\nUnerwarteter Fehler im Lastfall " +
-                       Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) + ":\r\n" + e.what(),
-                   vb::vbCritical);
+        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\nUnerwarteter Fehler im Lastfall " +
+                        Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) + ":\r\n" + e.what(),
+                    vb::vbCritical);
     }
     return Laufausgang::Abgebrochen;
 }
@@ -334,7 +333,7 @@ Anfrageausgang Anfrage() {
         // 10.-11.
         if (F.ErgebnisFensterEntladen && !F.ErgebnisFensterEntladen()) {
             // The report window is printing: the run would replace the report it prints.
-            vb::MsgBox(
+            zor::Melden(
                 "Der Bericht wird gerade gedruckt.\r\nBitte die Berechnung nach dem Druck erneut starten.",
                 vb::vbExclamation);
             Freigeben();
@@ -345,7 +344,7 @@ Anfrageausgang Anfrage() {
             Schaltflaeche("cmdOK", true);
             Schaltflaeche("cmdStart", true);
             Aufruf(F.LastfallFokus);
-            vb::Beep();
+            zor::Signalton();
             return Anfrageausgang::KeinLauf;
         }
 
@@ -368,7 +367,7 @@ Anfrageausgang Anfrage() {
         throw;
     } catch (const std::exception& e) {
         vb::CloseAll();
-        vb::MsgBox(std::string("Die Berechnung kann nicht beginnen:\r\n\r\n") + e.what(), vb::vbCritical);
+        zor::Melden(std::string("Die Berechnung kann nicht beginnen:\r\n\r\n") + e.what(), vb::vbCritical);
         if (gesperrt) Freigeben();
         return Anfrageausgang::KeinLauf;
     }

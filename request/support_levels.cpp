@@ -1,4 +1,4 @@
-#include "dialogs/project/support_levels.h"
+#include "request/support_levels.h"
 
 #include <algorithm>
 #include <cstdint>

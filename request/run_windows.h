@@ -1,9 +1,10 @@
 #pragma once
 // What the calculation request does to windows: the main window's buttons, pointer and focus, the anchor
-// dialog, the profile list, the input dialogs, the report and the graphics window. Each is a slot; the
-// defaults reach the windows by their names (platform/forms/registry.h) and do nothing for a window that is
-// not loaded or not part of the program. The request never reaches a window any other way, so it runs the
-// same with the windows, headless, and in the tests, which may install slots of their own.
+// dialog, the profile list, the input dialogs, the report and the graphics window, and the yield to the
+// window system before each run. Each is a slot, empty (nothing happens) until the program's windows
+// install theirs (FensterStandard, frame/run/connect_windows.h), which reach the windows by their names. The
+// request never reaches a window any other way, so it runs the same with the windows, headless, and in the
+// tests, which may install slots of their own.
 #include <functional>
 #include <string>
 
@@ -37,13 +38,11 @@ struct Fensteraufrufe {
     // A picture sequence that waits for the user is ended (the click that loaded the graphics window then
     // returns); false when no sequence waits.
     std::function<bool()> GrafikFolgeBeenden;
+    // Pending repaints and clicks processed: the only yield of a request, immediately before each run.
+    std::function<void()> Nachgeben;
 };
 
 // The installed slots.
 Fensteraufrufe& Fenster();
-
-// Back to the defaults: the main window "frmAuswahl" (its buttons, MousePointer, optAuswahl(4), cmdEnd),
-// "frmAnker1", "frmProfile", zorm1::MaskenEntladen, the report window frmAnzeigen and "frmZorG1".
-void FensterStandard();
 
 } // namespace zorrun

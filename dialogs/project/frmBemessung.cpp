@@ -1,4 +1,4 @@
-#include "design/frmBemessung.h"
+#include "dialogs/project/frmBemessung.h"
 
 frmBemessung::frmBemessung() : vb::Form("frmBemessung") {
     setCaption("Spannungsnachweis / Bemessung");

@@ -1,4 +1,4 @@
-#include "frame/masken.h"
+#include "windows/masken.h"
 
 #include "platform/forms/registry.h"
 

@@ -1,4 +1,4 @@
-#include "frame/run/run_stages.h"
+#include "request/run_stages.h"
 
 #include "design/design_stage.h"
 #include "earthpressure/stage_a.h"

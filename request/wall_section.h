@@ -25,6 +25,17 @@ bool EIausPfaehlen();
 // Wandart from Wandtyp (types above 3 are concrete walls), then the default influence widths.
 void TBWKennung();
 
+// What opening the wall page sets in the project data, without the page: the grade code fitted to the safety
+// concept with its concrete constants; kzStroem cleared for pure earth pressure at rest or a soldier pile
+// wall; Wandtyp 0 from Wandart (else 2) and the profile forgotten above type 2; WandKopf and Erddruckart in
+// their ranges; Etap 0 of global safety 1.5; E*I, thickness and unit weights (GamWand2 included) from the
+// section of the wall type; the concrete foot width; the saved flags switch on the working flags
+// (BettungPruefen, EtaBettung, kzStroem from kzStroemEin, kzHydGrBr from kzHydGrBrEin); the design page's
+// opening when no steel stress is set; Wandart from Wandtyp. Thickness, unit weight, anchor spacing and pile
+// values take the value their box shows (7 significant digits) where the page's focus passes the box, as the
+// page does.
+void SeiteOeffnen();
+
 } // namespace Wand
 
 namespace Bemessung {
@@ -33,6 +44,13 @@ namespace Bemessung {
 // piles and BPfAbstand for piles with spacing (other types leave it 0); then EBreiteN 0 or below takes
 // EBreiteM.
 void subEBreite();
+
+// What opening the design-settings page sets in the project data, without the page: a steel wall counts the
+// normal force exactly with partial factors (MitNormalkraft), the choices of the normal force and of cot
+// theta as 0 or 1 with partial factors, the default influence widths, steel grade 0 as 240, the steel
+// stresses of the grade, the recommended minimum reinforcement of a bored pile where none is set (AsMmin,
+// AsQmin 6.54) and EtaBSt500 0 as 1.75.
+void SeiteOeffnen();
 
 // The recommended longitudinal reinforcement of a bored pile of diameter D (m) with the axis distance d1
 // (cm): bars of 20 mm at 20 cm on the circle through the bar axes. n = 0 for D of 0.4 m or less.

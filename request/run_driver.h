@@ -48,8 +48,8 @@ enum class Anfrageausgang {
 inline constexpr int kMaxStatikWiederholungen = 100;
 
 // The handler of "Berechnung starten". While it runs (AnfrageLaeuft), a second call returns KeinLauf at once;
-// when the pictures of the running request wait for the user, that call also ends the picture sequence, and the
-// new request runs as soon as the running one has returned (never nested inside it).
+// when the pictures of the running request wait for the user, that call also ends the picture sequence, and
+// the new request runs as soon as the running one has returned (never nested inside it).
 Anfrageausgang cmdStart_Click();
 
 // True while a request runs; the main window refuses to close meanwhile.

@@ -1,4 +1,4 @@
-#include "frame/window_routines.h"
+#include "windows/window_routines.h"
 
 #include <cmath>
 
