@@ -54,17 +54,19 @@ bool ProjektEinlesen() {
 }
 
 void RechnungVorbereiten() {
-    // The file's stored full name stays for the report's head; every file goes by the names derived here.
-    const std::string gespeichert = P.GanzerNameOhneExt;
+    // The names of the file read or the save place chosen; the full name the file holds (which may come from
+    // another machine) gives way to them, as it does when the start dialog's save name is left.
     NamenAbleiten();
-    P.GanzerNameOhneExt = gespeichert;
 
     // The safety pages confirmed: the concept, with partial factors the reductions, and the steel stresses;
     // writing the stresses opens the design page.
     Sicherheiten::SicherheitsbeiwerteSetzen();
     zorm1::StahlSpannungenSetzen();
     Bemessung::SeiteOeffnen();
-    // The main window opens the wall page beside it.
+    // The main window opens the wall page beside it, on the project as made ready here (the start dialog's
+    // OK runs this routine first): its opening is what the page does then. Taken twice, the values the page
+    // shows and takes back from its boxes are those of its second showing, rounded to the boxes' digits.
+    Wand::SeiteOeffnen();
     Wand::SeiteOeffnen();
 }
 

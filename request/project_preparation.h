@@ -28,10 +28,12 @@ void NamenAusPfad(const std::string& projektDatei);
 bool ProjektEinlesen();
 
 // The project read (or entered) made ready for the calculation: the names derived again from DateiPfad and
-// DateiName (the file read or the save place chosen, never the name stored in the file); the working safety
-// factors as the safety pages set them when they are confirmed, with the steel stresses of the grade; what
-// the design page and the wall page set when they open (among them the working flags of seepage and heave,
-// kzStroem and kzHydGrBr, from the saved ones, and the unit weight of the wall under buoyancy, GamWand2).
+// DateiName (the file read or the save place chosen; the full name stored in the file, which the report's
+// head prints, becomes that of the file read, as the start dialog's save name box makes it); the working
+// safety factors as the safety pages set them when they are confirmed, with the steel stresses of the grade;
+// what the design page and the wall page set when they open (among them the working flags of seepage and
+// heave, kzStroem and kzHydGrBr, from the saved ones, and the unit weight of the wall under buoyancy,
+// GamWand2).
 void RechnungVorbereiten();
 
 } // namespace zorrun

@@ -293,9 +293,19 @@ TEST_F(Hauptweg, FromTheStartWindowThroughEveryTopicToProgrammBeenden) {
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
     // The file as chosen, but for the full name without extension in statement 3: the start dialog derives
     // it from the save folder and name when the name box is left, and the file keeps it.
+    // And for what the pages set in the project as they open, before the main window: the soldier pile's
+    // depth and its steel over the spacing from HEB 300 (0.30 m; 149.1 cm2 x 78.5 / 2.0 m / 0.30 m / 10000 =
+    // 1.950725 kN/m3), the design stresses of S 355 with partial factors (323 and 186 N/mm2), and a steel
+    // wall counting the normal force with partial factors.
     std::string erwartet = original;
-    const std::string alt = "\"Traegerbohlwand_verankert\"";
-    erwartet.replace(erwartet.find(alt), alt.size(), "\"" + datei.string() + "\"");
+    const auto ersetzen = [&erwartet](const std::string& alt, const std::string& neu) {
+        ASSERT_NE(erwartet.find(alt), std::string::npos) << alt;
+        erwartet.replace(erwartet.find(alt), alt.size(), neu);
+    };
+    ersetzen("\"Traegerbohlwand_verankert\"", "\"" + datei.string() + "\"");
+    ersetzen("\r\n.6,8.5,0,0,15,25,100\r\n", "\r\n.6,8.5,.3,1.950725,15,25,100\r\n");
+    ersetzen("\r\n0,0,0,355,205,1,1030,835,0,0\r\n", "\r\n0,0,0,323,186,1,1030,835,0,0\r\n");
+    ersetzen("\r\n0,0,0,0,0,0,0\r\n\"\"\r\n", "\r\n0,0,0,0,0,1,0\r\n\"\"\r\n");
     EXPECT_EQ(vb::ReadFileBytes(datei.string()), erwartet);
     for (const char* n : {"LPTZW", "WEXASAVE", "wexasave.gl1", "ZOREwid.11", "ZORDENDE.DOS"})
         EXPECT_FALSE(fs::exists(arbeit / n)) << n;

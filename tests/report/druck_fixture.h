@@ -51,6 +51,8 @@ protected:
         zorm1::P.TextFontSize = 10.0f;
         zorm1::P.TextFontBold = 0;
         zorm1::P.RandOben = zorm1::P.RandUnten = 10;
+        zorm1::P.DateiPfad = dir_.path().string() + "/";
+        zorm1::P.DateiName = "Projekt";
         zorm1::P.GanzerName = (dir_ / "Projekt").string();
         zorm1::P.GanzerNameOhneExt = zorm1::P.GanzerName;
         Anzeigen::DruckDatei = (dir_ / "Projekt.AUS").string();

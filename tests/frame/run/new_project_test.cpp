@@ -88,10 +88,9 @@ protected:
     fs::path Datei() const { return projekt / "Neubau_Spundwand"; }
 };
 
-// The report of a headless run of the project file. Its copy takes the full name the file holds
-// ("projekte/Neubau_Spundwand", in the working folder) with ".AUS".
+// The report of a headless run of the project file: its copy beside the file with ".AUS".
 std::string Bericht(const fs::path& datei) {
-    const std::string kopie = "projekte/Neubau_Spundwand.AUS";
+    const std::string kopie = datei.string() + ".AUS";
     fs::remove(kopie);
     zortest::LaufUmgebungZuruecksetzen();
     EXPECT_EQ(zorrun::ProjektRechnen(datei.string()), zorrun::kLaufFertig) << datei;
@@ -120,15 +119,19 @@ TEST_F(NeuesProjekt, EnteredThroughThePagesItIsTheHandWrittenFileAndCalculates) 
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
     EXPECT_EQ(vb::ReadFileBytes(Datei().string()), neuprojekt::NachDemEinlesen(vonHand));
 
-    // Calculated: the saved project and the hand-written file, each on its own, give the same report.
+    // Calculated: the saved project and the hand-written file, each on its own, give the same report but for
+    // the project file's name in its head.
     zortest::Umgebung umgebung;
     umgebung.set("XDG_DATA_HOME", (arbeit / "xdg").string());
     fs::create_directories(arbeit / "xdg");
     fs::create_directories(arbeit / "hand");
     fs::copy_file(kVonHand, arbeit / "hand" / "Neubau_Spundwand");
     const std::string eingegeben = Bericht(Datei());
-    const std::string vonHandBericht = Bericht(arbeit / "hand" / "Neubau_Spundwand");
+    std::string vonHandBericht = Bericht(arbeit / "hand" / "Neubau_Spundwand");
     ASSERT_FALSE(eingegeben.empty());
+    const std::string hand = (arbeit / "hand").string(), projekte = projekt.string();
+    ASSERT_NE(vonHandBericht.find(hand + "/Neubau_Spundwand\r\n"), std::string::npos);
+    vonHandBericht.replace(vonHandBericht.find(hand), hand.size(), projekte);
     EXPECT_EQ(eingegeben, vonHandBericht);
 }
 

@@ -41,7 +41,8 @@ int Ganz(const std::string& s) {
 }
 
 // The section of the variant as the slice calculation sees it. x to the earth side from the back of the wall,
-// z down from the wall head; the excavation in front of the wall (x < -d) down to zA; no groundwater.
+// z down from the wall head; the excavation in front of the wall (x < -d) down to zA; no groundwater. A wall
+// of no thickness or unit weight is taken 0.01 m thick and of 25 kN/m3.
 struct Schnitt {
     double d = 0.01, zA = 0, zFuss = 0;
     double gamWand = 25, phiWand = 45 * kGrad, cWand = 999;
@@ -172,8 +173,6 @@ protected:
             s.phi.push_back(P.SchichtPhi[i] * kGrad);
             s.c.push_back(P.SchichtCa[i]);
         }
-        EXPECT_EQ(P.DWand, 0.0f); // the wall body of the slip circle is 0.01 m thick, 25 kN/m3
-        EXPECT_EQ(P.GamWand, 0.0f);
         EXPECT_TRUE(zorm1::EingabeSchreiben("gleitkreis"));
         zormcom::AushubLaden(P.AnzAush); // the deepest stage governs
         s.zA = P.zAush;
@@ -189,6 +188,16 @@ TEST_F(GleitkreisLauf, TheCriticalCircleOfEveryLoadCaseHasTheSafetyOfAnIndepende
     for (const auto& b : vb::headless::Log())
         ADD_FAILURE() << b.title << ": " << b.prompt;
     EXPECT_FALSE(vb::isLoaded<frmIterZeig>());
+    // The wall body as the run had it: the soldier pile's depth and its steel spread over the spacing, as
+    // the wall page takes them from the profile HEB 300 (A = 149.1 cm2, spacing 2 m).
+    {
+        ASSERT_TRUE(zorm1::EingabeLesen("gleitkreis"));
+        EXPECT_FLOAT_EQ(P.DWand, 0.3f);
+        EXPECT_NEAR(P.GamWand, 149.1 * 78.5 / 2.0 / 0.3 / 10000.0, 1e-5);
+        s.d = P.DWand;
+        s.gamWand = P.GamWand;
+        zortest::LaufUmgebungZuruecksetzen();
+    }
 
     const auto erg = zortest::Zeilen("DIDUVU.ERG");
     ASSERT_EQ(erg.size(), 2u);
