@@ -12,6 +12,7 @@
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run_state.h"
+#include "frame/run_status.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
 #include "request/headless_run.h"
@@ -54,7 +55,7 @@ void BM_GanzerLauf(benchmark::State& state) {
     // The pass a run stops in, for the message.
     int lfZuletzt = 0, stufeZuletzt = 0;
     const auto statik = zorrun::Stufen().WandStatik;
-    zorrun::Stufen().WandStatik = [&](std::string& status) {
+    zorrun::Stufen().WandStatik = [&](zor::Laufstatus& status) {
         lfZuletzt = P.LFNr;
         stufeZuletzt = P.AushNr;
         statik(status);

@@ -11,6 +11,7 @@
 #include "frame/project_file.h"
 #include "frame/project_list.h"
 #include "frame/run_state.h"
+#include "frame/run_status.h"
 #include "frame/settings.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -139,7 +140,7 @@ bool ProfilPasst() {
 
 Laufausgang EinLauf() {
     Aufruf(Fenster().Nachgeben); // the only yield of a request: pending repaints and clicks
-    std::string status;
+    zor::Laufstatus status = zor::Laufstatus::Offen;
     return Rechnen(status);
 }
 
@@ -183,7 +184,7 @@ bool LastenVerschieben() {
     return true;
 }
 
-Laufausgang Rechnen(std::string& status) {
+Laufausgang Rechnen(zor::Laufstatus& status) {
     try {
         // 1.-3. Result values of the later stages to their start values.
         P.AnkerFaktor = 1.0f;
@@ -235,8 +236,8 @@ Laufausgang Rechnen(std::string& status) {
             vb::CloseAll();
             Stufen().ErddruckBerechnen();
             Stufen().WandStatik(status);
-            if (status == "STOP") throw zor::CalcAbort(""); // the statics has told the user
-            if (status == "B") {
+            if (status == zor::Laufstatus::Stop) throw zor::CalcAbort(""); // the statics has told the user
+            if (status == zor::Laufstatus::Nochmal) {
                 if (++wiederholungen >= kMaxStatikWiederholungen)
                     Abbrechen("Die Statik im Lastfall " + Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) +
                                   " wurde " + Zahl(wiederholungen) + "-mal wiederholt, ohne abzuschließen.",
@@ -246,7 +247,7 @@ Laufausgang Rechnen(std::string& status) {
             wiederholungen = 0;
             Stufen().Nachweise(status);
             ++nachweisAufrufe;
-            if (status != "B") break;
+            if (status != zor::Laufstatus::Nochmal) break;
             if (nachweisAufrufe >= maxNachweise)
                 Abbrechen(
                     "Die Nachweise sind nach " + Zahl(nachweisAufrufe) +

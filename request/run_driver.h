@@ -22,6 +22,7 @@
 // is closed, the user is told (the statics tells "STOP" itself), nothing is copied, no result window opens,
 // pointer and buttons are restored, and the project data are those saved before the runs (angles in
 // degrees); the project file is not touched after that save. A failed save ends the request before any run.
+#include "frame/run_status.h"
 #include <cstdint>
 #include <string>
 
@@ -63,6 +64,6 @@ bool LastenVerschieben();
 
 // One run. status is the run status the stages set; the result says how the run ended. The caller restores
 // the project data after an abandoned run.
-Laufausgang Rechnen(std::string& status);
+Laufausgang Rechnen(zor::Laufstatus& status);
 
 } // namespace zorrun

@@ -4,6 +4,7 @@
 #include "earthpressure/stage_a.h"
 #include "earthpressure/stage_b.h"
 #include "frame/project_data.h"
+#include "frame/run_status.h"
 #include "platform/runtime/vbfile.h"
 #include "statics/stage.h"
 #include "verification/nachweise.h"
@@ -53,21 +54,21 @@ void StufenStandard() {
     Installiert() = Standard();
 }
 
-void StatikPlatzhalter(std::string& status) {
-    status = "D";
+void StatikPlatzhalter(zor::Laufstatus& status) {
+    status = zor::Laufstatus::Weiter;
 }
 
-void NachweisePlatzhalter(std::string& status) {
+void NachweisePlatzhalter(zor::Laufstatus& status) {
     vb::CloseAll();
     P.AushNr = static_cast<int16_t>(P.AushNr + 1);
     if (P.AushNr <= P.AnzAush) {
-        status = "B";
+        status = zor::Laufstatus::Nochmal;
         return;
     }
     P.AushNr = 1;
     P.LFNr = static_cast<int16_t>(P.LFNr + 1);
     if (P.LFNr <= P.AnzLF) {
-        status = "B";
+        status = zor::Laufstatus::Nochmal;
         return;
     }
     GleitkreisEingabeSchreiben();
@@ -75,7 +76,7 @@ void NachweisePlatzhalter(std::string& status) {
     vb::Open("ZORDENDE.DOS", vb::OpenMode::Output, f);
     vb::Write(f, "ENDE");
     vb::Close(f);
-    status = "ENDE";
+    status = zor::Laufstatus::Ende;
 }
 
 } // namespace zorrun

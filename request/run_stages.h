@@ -19,6 +19,7 @@
 //   "ZORDENDE.DOS" and sets "ENDE". When the wall foot lies above the load zero point it writes the marker
 //   and sets "ENDE" at once, leaving LFNr and AushNr where they were (LFNr <= AnzLF).
 // Any stage may throw zor::CalcAbort (message for the user) or a run-time error; the driver abandons the run.
+#include "frame/run_status.h"
 #include <functional>
 #include <string>
 
@@ -27,8 +28,8 @@ namespace zorrun {
 struct Laufstufen {
     std::function<void()> EingabeAuswerten;
     std::function<void()> ErddruckBerechnen;
-    std::function<void(std::string& status)> WandStatik;
-    std::function<void(std::string& status)> Nachweise;
+    std::function<void(zor::Laufstatus& status)> WandStatik;
+    std::function<void(zor::Laufstatus& status)> Nachweise;
 };
 
 // The stages the driver calls.
@@ -40,11 +41,11 @@ Laufstufen& Stufen();
 void StufenStandard();
 
 // Stand-in of the statics for tests of the driver: every stage is solved at once ("D").
-void StatikPlatzhalter(std::string& status);
+void StatikPlatzhalter(zor::Laufstatus& status);
 
 // Stand-in of the verifications: steps stage and load case as the verification stage does, answers "B" while
 // stages or load cases remain; after the last one writes "wexasave.GL1" (the header line of the slip-circle
 // input and a copy of "WEXASAVE"), "ENDE" into "ZORDENDE.DOS", and answers "ENDE".
-void NachweisePlatzhalter(std::string& status);
+void NachweisePlatzhalter(zor::Laufstatus& status);
 
 } // namespace zorrun

@@ -7,6 +7,7 @@
 #include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
+#include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "statics/state.h"
 
@@ -213,7 +214,7 @@ void SingulaeresSystemMelden() {
     zor::Melden(text, vb::vbOKOnly | vb::vbCritical, "ZORDLT");
 }
 
-void Durchlauftraeger(std::string& status) {
+void Durchlauftraeger(zor::Laufstatus& status) {
     Aufbauen();
     const int a = St.KopfUnbekannte[1], b = St.KopfUnbekannte[2];
     const int f1 = St.FussBedingung[1], f2 = St.FussBedingung[2];
@@ -285,7 +286,7 @@ void Durchlauftraeger(std::string& status) {
     if (!singulaer && !(std::isfinite(Xa) && std::isfinite(Xb))) singulaer = true;
     if (singulaer) {
         SingulaeresSystemMelden();
-        status = "STOP";
+        status = zor::Laufstatus::Stop;
         St.StatikStatus = status;
         return;
     }

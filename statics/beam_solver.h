@@ -14,6 +14,7 @@
 //    (1 w, 2 phi, 3 M, 4 Q) that vanish at the head and at the foot.
 // Units: w mm, phi mm/m, M kNm/m, Q kN/m; dw/dz = phi, dphi/dz = -M/EI, dM/dz = Q, dQ/dz = -p.
 // The solver computes in double and stores singles in St.ErgebnisTabelle (rows 0..AnzZeilen - 1).
+#include "frame/run_status.h"
 #include <cstdint>
 #include <string>
 
@@ -25,7 +26,7 @@ namespace zormc {
 // building parameters and no state. status is never reset here.
 // More than 300 rows, more than 14 supports and hinges, a layer index beyond the 30 stiffness
 // entries or a stiffness EI <= 0 in a layer the beam crosses throw zor::CalcAbort.
-void Durchlauftraeger(std::string& status);
+void Durchlauftraeger(zor::Laufstatus& status);
 
 // The recorded installation deflection (mm) of a support at depth z: the first entry of
 // P.AuflagerSenkungZ(1..AnzAnkerGesamt) within 0.001 m of z, else 0.

@@ -12,6 +12,7 @@
 // Depths in m below the wall head, pressures in kN/m2, forces in kN/m, deflections in mm.
 // "***" report lines of the statics collect in St.Hinweise; WandStatik prints them into the report
 // when it is open (file 6) and clears them.
+#include "frame/run_status.h"
 #include <cstdint>
 #include <string>
 
@@ -23,7 +24,7 @@ namespace zormc {
 //   "STOP" the beam of a pass was singular (the solver has shown its box); returned at once.
 // The seepage passes of a stage are bounded (kMaxSickerDurchlaeufe): at the bound the stage closes
 // with the last values and a "***" line.
-void WandStatik(std::string& status);
+void WandStatik(zor::Laufstatus& status);
 
 inline constexpr int kMaxSickerDurchlaeufe = 30;
 

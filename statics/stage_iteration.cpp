@@ -14,6 +14,7 @@
 #include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
+#include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "statics/beam_nodes.h"
@@ -710,7 +711,7 @@ bool Iteration() {
             St.Lastbild = Verbinden(St.Lastbild, zormcom::Lauf.Eph, 1);
         ErdwiderstandDatei();
         Loesen();
-        return St.StatikStatus != "STOP";
+        return St.StatikStatus != zor::Laufstatus::Stop;
     }
 }
 

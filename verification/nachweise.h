@@ -16,6 +16,7 @@
 //
 // Errors: "ZOREPP." with more than 250 points abandons the calculation (zor::CalcAbort); file errors
 // are thrown as they come. Nothing is trapped here.
+#include "frame/run_status.h"
 #include <functional>
 #include <string>
 
@@ -54,7 +55,7 @@ Nachweisabschnitte& Abschnitte();
 void AbschnitteStandard();
 
 // The verifications of load case LFNr and stage AushNr; status := "B" or "ENDE".
-void Nachweise(std::string& status);
+void Nachweise(zor::Laufstatus& status);
 
 // Preparation steps of a call (also used by tests): files closed, anchor forces and extremes cleared,
 // report opened, load case and stage loaded, C force and extra embedment cleaned, passive list read,

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "frame/messages.h"
+#include "frame/run_status.h"
 #include "platform/runtime/winfs.h"
 #include "stage_fixture.h"
 
@@ -167,7 +168,7 @@ TEST_F(SandStatik, CountsBeyondTheArraysOfTheStageFilesAreRefused) {
         vb::WriteFileBytes("ZORZ4", z4);
         vb::WriteFileBytes("ZORZ2", z2);
         vb::WriteFileBytes(f.datei, f.inhalt);
-        std::string status;
+        zor::Laufstatus status = zor::Laufstatus::Offen;
         EXPECT_THROW(zormc::WandStatik(status), zor::CalcAbort) << f.datei << " " << f.inhalt;
     }
 }

@@ -14,6 +14,7 @@
 
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/run_status.h"
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbnum.h"
 #include "request/headless_run.h"
@@ -312,7 +313,7 @@ TEST_F(TiefeGleitfugeLauf, TheAnchorWorkingFileEqualsTheValuesInMemoryAfterEvery
     const auto echt = zorrun::Stufen().Nachweise;
     int aufrufe = 0;
     std::map<int, float> laengste; // level -> largest length found so far in the run
-    zorrun::Stufen().Nachweise = [&](std::string& status) {
+    zorrun::Stufen().Nachweise = [&](zor::Laufstatus& status) {
         const int lf = P.LFNr, aushub = P.AushNr;
         echt(status);
         SCOPED_TRACE("LF " + std::to_string(lf) + ", Aushub " + std::to_string(aushub));

@@ -21,6 +21,7 @@
 #include "earthpressure/stage_a.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/run_status.h"
 #include "frame/stage_table.h"
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbfile.h"
@@ -296,7 +297,7 @@ TEST_F(Laeufe, EveryStageLeavesTheResultFilesItsSectionsName) {
             bool summeHNegativ = false, wasser = false, zusatz = false;
         };
         std::map<std::pair<int, int>, Stufe> stufen;
-        zorrun::Stufen().Nachweise = [&](std::string& status) {
+        zorrun::Stufen().Nachweise = [&](zor::Laufstatus& status) {
             const std::pair<int, int> lfAushub{P.LFNr, P.AushNr};
             zormd::Nachweise(status);
             stufen[lfAushub] = {P.Wandart == 1 &&

@@ -1,6 +1,7 @@
 // "Berechnung starten" and the run loop, driven with stand-in stages on the example projects.
 #include "tests/frame/run/request_fixture.h"
 
+#include "frame/run_status.h"
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -266,9 +267,10 @@ TEST_F(Anfrage, AStaticsAnswerOfBRepeatsEarthPressureAndStaticsOfTheSameStage) {
     Beispiel("Traegerbohlwand_verankert");
     Platzhalterstufen();
     int statik = 0;
-    zorrun::Stufen().WandStatik = [&](std::string& status) {
+    zorrun::Stufen().WandStatik = [&](zor::Laufstatus& status) {
         ++statik;
-        status = (P.LFNr == 1 && P.AushNr == 2 && statik <= 4) ? "B" : "D";
+        status = (P.LFNr == 1 && P.AushNr == 2 && statik <= 4) ? zor::Laufstatus::Nochmal
+                                                               : zor::Laufstatus::Weiter;
     };
     EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
     // Calls 2, 3 and 4 of the statics answer "B" in stage 2 of load case 1: three repetitions.
@@ -302,9 +304,9 @@ TEST_P(FehlendeKreisdatei, IsSkippedQuietlyAndTheOtherFilesAreCopied) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
     vb::WriteFileBytes("LPTZW", "Bericht\r\n");
-    zorrun::Stufen().Nachweise = [f](std::string& status) {
+    zorrun::Stufen().Nachweise = [f](zor::Laufstatus& status) {
         zorrun::NachweisePlatzhalter(status);
-        if (status != "ENDE") return;
+        if (status != zor::Laufstatus::Ende) return;
         // The end of the run leaves its slip-circle inputs, or not.
         if (f.gl1)
             vb::WriteFileBytes("wexasave.GL1", "Kreis 1\r\n");
@@ -337,9 +339,9 @@ TEST_F(Anfrage, OldResultFilesGoBeforeTheRunsSoAStopAtTheWallFootCopiesNoStaleSl
         vb::WriteFileBytes(alt, "alt");
     vb::WriteFileBytes("DIDUVU.ERG", "alt");
     // The verification stops at once at the wall-foot check: marker, "ENDE", nothing stepped.
-    zorrun::Stufen().Nachweise = [](std::string& status) {
+    zorrun::Stufen().Nachweise = [](zor::Laufstatus& status) {
         vb::WriteFileBytes("ZORDENDE.DOS", "\"ENDE\"\r\n");
-        status = "ENDE";
+        status = zor::Laufstatus::Ende;
     };
     EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::WandfussOberhalb);
     for (const char* alt : {"wexasave.GL1", "ANKMAX.-12", "ZOREwid.11", "ZOREwidVerw.11", "DOVUDUvozud.11",
@@ -402,17 +404,21 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
          "\"ZORDENDE.DOS\" nicht geschrieben"},
         {"statics STOP",
          [](zorrun::Laufstufen& s) {
-             s.WandStatik = [](std::string& status) {
+             s.WandStatik = [](zor::Laufstatus& status) {
                  vb::MsgBox("System ist kinematisch");
-                 status = "STOP";
+                 status = zor::Laufstatus::Stop;
              };
          },
          "System ist kinematisch"},
         {"statics B for ever",
-         [](zorrun::Laufstufen& s) { s.WandStatik = [](std::string& st) { st = "B"; }; },
+         [](zorrun::Laufstufen& s) {
+             s.WandStatik = [](zor::Laufstatus& st) { st = zor::Laufstatus::Nochmal; };
+         },
          "Statik im Lastfall 1, Aushubzustand 1 wurde 100-mal wiederholt"},
         {"verifications B for ever",
-         [](zorrun::Laufstufen& s) { s.Nachweise = [](std::string& st) { st = "B"; }; },
+         [](zorrun::Laufstufen& s) {
+             s.Nachweise = [](zor::Laufstatus& st) { st = zor::Laufstatus::Nochmal; };
+         },
          "nach 1 Aufrufen (Lastfälle x Aushubzustände) nicht abgeschlossen; zuletzt Lastfall 1, "
          "Aushubzustand 1"},
         {"earth pressure fails",
@@ -420,17 +426,17 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
          "Unerwarteter Fehler im Lastfall 1, Aushubzustand 1"},
         {"no end marker after the loop",
          [](zorrun::Laufstufen& s) {
-             s.Nachweise = [](std::string& st) {
+             s.Nachweise = [](zor::Laufstatus& st) {
                  vb::Kill("ZORDENDE.DOS");
-                 st = "ENDE";
+                 st = zor::Laufstatus::Ende;
              };
          },
          "Der Rechenlauf hat die Endemarke"},
         {"project file gone before the read-back",
          [](zorrun::Laufstufen& s) {
-             s.Nachweise = [](std::string& st) {
+             s.Nachweise = [](zor::Laufstatus& st) {
                  vb::Kill(P.GanzerName);
-                 st = "ENDE";
+                 st = zor::Laufstatus::Ende;
              };
          },
          "nach dem Rechenlauf nicht wieder gelesen"},
@@ -471,7 +477,7 @@ TEST_F(Anfrage, ABoundReachedIsAlsoLeftInTheReport) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
     vb::WriteFileBytes("LPTZW", "");
-    zorrun::Stufen().WandStatik = [](std::string& st) { st = "B"; };
+    zorrun::Stufen().WandStatik = [](zor::Laufstatus& st) { st = zor::Laufstatus::Nochmal; };
     EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Abgebrochen);
     EXPECT_EQ(vb::ReadTextFile("LPTZW").rfind("*** Die Statik im Lastfall 1, Aushubzustand 1", 0), 0u);
 }

@@ -12,6 +12,7 @@
 #include "earthpressure/diagrams.h"
 #include "earthpressure/state.h"
 #include "frame/run_state.h"
+#include "frame/run_status.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
@@ -200,7 +201,7 @@ protected:
         const std::string v = zortest::VarianteSchreiben(beispiel);
         ASSERT_FALSE(v.empty());
         Zuruecksetzen();
-        zorrun::Stufen().Nachweise = [this](std::string& status) {
+        zorrun::Stufen().Nachweise = [this](zor::Laufstatus& status) {
             if (P.LFNr == 1) Pruefen();
             zorrun::NachweisePlatzhalter(status);
         };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frame/run_state.h"
+#include "frame/run_status.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
@@ -64,7 +65,7 @@ protected:
         ASSERT_FALSE(v.empty());
         Zuruecksetzen();
         vb::SetDecimalSeparator('.');
-        zorrun::Stufen().Nachweise = [this](std::string& status) {
+        zorrun::Stufen().Nachweise = [this](zor::Laufstatus& status) {
             Stufe s;
             s.lf = P.LFNr;
             s.aush = P.AushNr;

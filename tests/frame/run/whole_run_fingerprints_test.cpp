@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "frame/project_file.h"
+#include "frame/run_status.h"
 #include "platform/forms/headless.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
@@ -96,12 +97,12 @@ protected:
             a();
             Festhalten("a");
         };
-        s.WandStatik = [&](std::string& status) {
+        s.WandStatik = [&](zor::Laufstatus& status) {
             const std::string pass = std::to_string(P.LFNr) + "." + std::to_string(P.AushNr);
             statik(status);
             Festhalten("c" + pass);
         };
-        s.Nachweise = [&](std::string& status) {
+        s.Nachweise = [&](zor::Laufstatus& status) {
             const std::string pass = std::to_string(P.LFNr) + "." + std::to_string(P.AushNr);
             nachweise(status);
             Festhalten("d" + pass);
