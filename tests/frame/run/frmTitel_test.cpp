@@ -126,6 +126,22 @@ TEST_F(Startdialog, AReadNameIsMeasuredWithoutItsExtensionAndUnder10BytesIsMissi
     EXPECT_EQ(t.txtEin(4).Text(), P.ProjBez);
 }
 
+TEST_F(Startdialog, AFileThatIsNoProjectIsToldAndTheFocusGoesToTheReadFolder) {
+    // The reader only tells it; the start dialog puts the focus on the read folder, the project stays.
+    Datei(arbeit / "notiz", "kein Projekt, sondern eine Notiz\r\n");
+    auto& t = Dialog();
+    Tippen(0, hier, 1);
+    Tippen(1, "notiz", 3);
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(LetzteMeldung().title, "Falsche Datei");
+    EXPECT_EQ(LetzteMeldung().prompt,
+              "Die Datei   " + hier + "/notiz   ist keine Eingabe-Datei für  Z O R  !\r\r");
+    EXPECT_EQ(vb::headless::BeepCount(), 1);
+    EXPECT_EQ(vb::headless::focused(), "frmTitel.txtEin(0)");
+    EXPECT_EQ(P.DatenGelesen, 0);
+    EXPECT_EQ(t.txtEin(1).Text(), "notiz");
+}
+
 TEST_F(Startdialog, ASaveNameDefaultsToXyzAndOnlyAFileAbove10BytesAsksToOverwrite) {
     Datei(arbeit / "zehn", "0123456789");
     Datei(arbeit / "elf", "0123456789a");
