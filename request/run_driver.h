@@ -5,7 +5,7 @@
 // piles as soldier piles), stops where the input is not ready, saves the project, sets the factors of the
 // run, makes one run (partial factors) or one or two runs (global safety), copies the run's working copy and
 // slip-circle input beside the project file and shows the result windows. Rechnen is one run: stage a, then
-// earth pressure, statics and verifications per load case and stage, steered by the status text, and the
+// earth pressure, statics and verifications per load case and stage, steered by the run status, and the
 // project file read back. Every stage is a call through the slots of run_stages.h; windows are reached
 // through run_windows.h; both work in the current folder, which holds the working files of a run.
 //
@@ -22,9 +22,10 @@
 // is closed, the user is told (the statics tells "STOP" itself), nothing is copied, no result window opens,
 // pointer and buttons are restored, and the project data are those saved before the runs (angles in
 // degrees); the project file is not touched after that save. A failed save ends the request before any run.
-#include "frame/run_status.h"
 #include <cstdint>
 #include <string>
+
+#include "frame/run_status.h"
 
 namespace zorrun {
 

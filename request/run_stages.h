@@ -8,20 +8,21 @@
 //   and the hand-over files, leaves LFNr = AushNr = 1 and writes "ENDE" into "ZORDENDE.DOS" last. It refuses
 //   input it cannot calculate by throwing zor::CalcAbort with the message for the user.
 // - ErddruckBerechnen: the earth-pressure stage of load case LFNr and stage AushNr.
-// - WandStatik(status): the statics of load case LFNr and stage AushNr. It sets status to
-//     "D"    the stage is solved: go on to the verifications,
-//     "B"    repeat earth pressure and statics of the same stage (the seepage iteration changed the unit
-//            weights); the statics bounds its own repetitions, the driver bounds them once more,
-//     "STOP" the beam system is singular: the statics has shown its message, the run is abandoned.
+// - WandStatik(status): the statics of load case LFNr and stage AushNr. It sets status (frame/run_status.h) to
+//     Weiter  ("D") the stage is solved: go on to the verifications,
+//     Nochmal ("B") repeat earth pressure and statics of the same stage (the seepage iteration changed the
+//             unit weights); the statics bounds its own repetitions, the driver bounds them once more,
+//     Stop    ("STOP") the beam system is singular: the statics has told the user, the run is abandoned.
 // - Nachweise(status): the verifications of load case LFNr and stage AushNr. It steps AushNr (inner) and
-//   LFNr (outer) and sets status to "B" while stages or load cases remain. After the last stage of the last
+//   LFNr (outer) and sets Nochmal while stages or load cases remain. After the last stage of the last
 //   load case it writes the end-of-run files ("wexasave.GL1", "ANKMAX.-12"), writes "ENDE" into
-//   "ZORDENDE.DOS" and sets "ENDE". When the wall foot lies above the load zero point it writes the marker
-//   and sets "ENDE" at once, leaving LFNr and AushNr where they were (LFNr <= AnzLF).
+//   "ZORDENDE.DOS" and sets Ende. When the wall foot lies above the load zero point it writes the marker
+//   and sets Ende at once, leaving LFNr and AushNr where they were (LFNr <= AnzLF).
 // Any stage may throw zor::CalcAbort (message for the user) or a run-time error; the driver abandons the run.
-#include "frame/run_status.h"
 #include <functional>
 #include <string>
+
+#include "frame/run_status.h"
 
 namespace zorrun {
 

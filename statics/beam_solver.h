@@ -14,9 +14,10 @@
 //    (1 w, 2 phi, 3 M, 4 Q) that vanish at the head and at the foot.
 // Units: w mm, phi mm/m, M kNm/m, Q kN/m; dw/dz = phi, dphi/dz = -M/EI, dM/dz = Q, dQ/dz = -p.
 // The solver computes in double and stores singles in St.ErgebnisTabelle (rows 0..AnzZeilen - 1).
-#include "frame/run_status.h"
 #include <cstdint>
 #include <string>
+
+#include "frame/run_status.h"
 
 namespace zormc {
 

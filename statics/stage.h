@@ -12,9 +12,10 @@
 // Depths in m below the wall head, pressures in kN/m2, forces in kN/m, deflections in mm.
 // "***" report lines of the statics collect in St.Hinweise; WandStatik prints them into the report
 // when it is open (file 6) and clears them.
-#include "frame/run_status.h"
 #include <cstdint>
 #include <string>
+
+#include "frame/run_status.h"
 
 namespace zormc {
 

@@ -16,9 +16,10 @@
 //
 // Errors: "ZOREPP." with more than 250 points abandons the calculation (zor::CalcAbort); file errors
 // are thrown as they come. Nothing is trapped here.
-#include "frame/run_status.h"
 #include <functional>
 #include <string>
+
+#include "frame/run_status.h"
 
 namespace zormd {
 

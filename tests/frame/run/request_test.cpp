@@ -1,9 +1,10 @@
 // "Berechnung starten" and the run loop, driven with stand-in stages on the example projects.
 #include "tests/frame/run/request_fixture.h"
 
-#include "frame/run_status.h"
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "frame/run_status.h"
 
 namespace runtest {
 namespace {
