@@ -2,7 +2,7 @@
 // What the calculation request does to windows: the main window's buttons, pointer and focus, the anchor
 // dialog, the profile list, the input dialogs, the report and the graphics window, and the yield to the
 // window system before each run. Each is a slot, empty (nothing happens) until the program's windows
-// install theirs (FensterStandard, frame/run/connect_windows.h), which reach the windows by their names. The
+// install theirs (FensterStandard, run/connect_windows.h), which reach the windows by their names. The
 // request never reaches a window any other way, so it runs the same with the windows, headless, and in the
 // tests, which may install slots of their own.
 #include <functional>

@@ -1,4 +1,4 @@
-// The new project of tests/frame/run/new_project_script.h entered on the Qt backend (offscreen), the
+// The new project of tests/run/new_project_script.h entered on the Qt backend (offscreen), the
 // same table of user actions as on the headless backend: the file saved by "Programm beenden" is the one
 // written by hand, also after reading it back. Each page is photographed when its OK is clicked, filled as
 // the user left it (zor_neu_<page>.png beside the other temporary files), for a look at its layout.
@@ -19,15 +19,15 @@
 #include "dialogs/project/project_dialogs.h"
 #include "dialogs/stages/stage_dialogs.h"
 #include "frame/project_data.h"
-#include "frame/run/frmTitel.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/winfs.h"
 #include "request/run_stages.h"
+#include "run/frmTitel.h"
 #include "slipcircle/zormg_state.h"
-#include "tests/frame/run/new_project_script.h"
+#include "tests/run/new_project_script.h"
 #include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;

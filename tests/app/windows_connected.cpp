@@ -3,7 +3,7 @@
 // defaults.
 #include <gtest/gtest.h>
 
-#include "frame/run/connect_windows.h"
+#include "run/connect_windows.h"
 
 namespace {
 
