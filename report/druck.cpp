@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
+#include "frame/report_copy.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
@@ -13,8 +13,8 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "report/druck_datei.h"
 #include "report/h504_seiten.h"
+#include "windows/window_routines.h"
 
 namespace Anzeigen {
 

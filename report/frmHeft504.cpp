@@ -3,9 +3,9 @@
 #include <string>
 
 #include "frame/h504_texts.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "report/h504_liste.h"
+#include "windows/window_routines.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "frame/h504_texts.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
 #include "tests/support/working_folder.h"
@@ -25,7 +25,7 @@ namespace {
 class ExampleProjects : public ::testing::Test {
 protected:
     void SetUp() override {
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         ResetProjectData();
         Anzeigen::ResetH504();
         P.GradZuRad = 3.141593f / 180.0f;
@@ -38,7 +38,7 @@ protected:
     void Lesen(const std::string& name) {
         const std::string pfad = std::string(ZOR_TEST_DATA) + "/" + name;
         ASSERT_TRUE(zorm1::EingabeLesen(pfad));
-        EXPECT_TRUE(vb::headless::Log().empty());
+        EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
         EXPECT_EQ(P.DatenGelesen, -1);
         const ProjectData gelesen = P;
         ASSERT_TRUE(zorm1::EingabeSchreiben("kopie"));

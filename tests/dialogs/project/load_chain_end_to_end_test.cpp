@@ -8,7 +8,6 @@
 
 #include "auswahl_stand_in.h"
 #include "dialogs/project/load_chain.h"
-#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "platform/forms/headless.h"
@@ -18,6 +17,7 @@
 #include "platform/runtime/winfs.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
+#include "windows/masken.h"
 
 using zorm1::P;
 

@@ -147,7 +147,7 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
 #include "graphics/ueberlagerung.h"
 #include "platform/draw/recorder.h"
 #include "platform/runtime/vbfile.h"
-#include "tests/frame/run/example_copy.h"
+#include "tests/run/example_copy.h"
 
 namespace {
 
