@@ -37,7 +37,8 @@ function(zor_tests target folder)
   endif()
   target_compile_definitions(${target} PRIVATE
     ZOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
-    ZOR_SHIPPED_DATA="${PROJECT_SOURCE_DIR}/data")
+    ZOR_SHIPPED_DATA="${PROJECT_SOURCE_DIR}/data"
+    ZOR_EXAMPLES="${PROJECT_SOURCE_DIR}/examples")
   gtest_discover_tests(${target}
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 600

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/project_data.h"
+#include "frame/report_copy.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -13,7 +14,6 @@
 #include "report/frmHeft504.h"
 #include "report/frmStartSeite.h"
 #include "report/print_engine.h"
-#include "report/report_copy.h"
 
 namespace Anzeigen {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "frame/page_header_texts.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "report/page_header_list.h"
+#include "windows/window_routines.h"
 
 namespace {
 

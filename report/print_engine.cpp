@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
+#include "frame/report_copy.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
@@ -14,7 +14,7 @@
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 #include "report/page_header_boxes.h"
-#include "report/report_copy.h"
+#include "windows/window_routines.h"
 
 namespace Anzeigen {
 

@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "frame/project_data.h"
-#include "platform/forms/forms.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
-#include "slipcircle/frmIterZeig.h"
 #include "slipcircle/input.h"
 #include "slipcircle/model.h"
+#include "slipcircle/progress.h"
 #include "slipcircle/search.h"
 #include "slipcircle/state.h"
 
@@ -23,35 +22,16 @@ namespace {
 constexpr const char* kErgebnis = "DIDUVU.ERG";
 constexpr const char* kPlot = "DIDUVU.PLT";
 
-// While the stage runs: the hourglass, every other window without input, and prints into the progress
-// window while it is there. Everything is put back however the stage ends.
+// The observer told of the stage's beginning and, however the stage ends, of its end.
 class Sperre {
 public:
     Sperre() {
-        vb::Screen::setMousePointer(vb::vbHourglass);
-        for (vb::Form* f : vb::Forms())
-            if (f->Enabled()) {
-                f->setEnabled(false);
-                gesperrt_.push_back(f->name());
-            }
         D().AbbruchGewuenscht = false;
-        D().ZeileDrucken = [](int zeile, const std::string& text) {
-            if (frmIterZeig* f = vb::loadedInstance<frmIterZeig>()) f->Drucken(zeile, text);
-        };
+        Beobachter().Beginn();
     }
-    ~Sperre() {
-        D().ZeileDrucken = nullptr;
-        vb::Unload<frmIterZeig>();
-        for (vb::Form* f : vb::Forms())
-            for (const std::string& n : gesperrt_)
-                if (f->name() == n) f->setEnabled(true);
-        vb::Screen::setMousePointer(vb::vbDefault);
-    }
+    ~Sperre() { Beobachter().Ende(); }
     Sperre(const Sperre&) = delete;
     Sperre& operator=(const Sperre&) = delete;
-
-private:
-    std::vector<std::string> gesperrt_;
 };
 
 void Anhaengen() {
@@ -69,17 +49,13 @@ void Anhaengen() {
     vb::Close(fn);
 }
 
-void FensterZeigen() {
+void LastfallZeigen() {
     Daten& d = D();
-    frmIterZeig& f = vb::form<frmIterZeig>();
-    f.setCaption("Gleitkreis-Iteration im Lastfall " + vb::Str(d.Lastfall) + ", Aushub " +
-                 vb::Str(d.GkAushub));
-    f.Show(vb::vbModeless);
-    f.Leeren();
-    f.Drucken(2, "  Iter     xM        zM     Radius      eta     etamin");
-    f.Drucken(5, "  Der Gleitkreis verläuft durch den erdseitigen Fußpunkt der Wand.");
-    f.Drucken(6, "  Die Luftseite des Kreises läuft mit 30°, die Erdseite mit 85° aus.");
-    f.Drucken(7, "");
+    Beobachter().Lastfall(d.Lastfall, d.GkAushub);
+    Drucken(2, "  Iter     xM        zM     Radius      eta     etamin");
+    Drucken(5, "  Der Gleitkreis verläuft durch den erdseitigen Fußpunkt der Wand.");
+    Drucken(6, "  Die Luftseite des Kreises läuft mit 30°, die Erdseite mit 85° aus.");
+    Drucken(7, "");
     Nachgeben(true);
 }
 
@@ -108,7 +84,7 @@ void GleitkreisRechnen() {
     }
     for (d.Lastfall = 1; d.Lastfall <= d.GlAnzLF; ++d.Lastfall) {
         GLDatenLesen(1);
-        if (!d.AbbruchGewuenscht) FensterZeigen();
+        if (!d.AbbruchGewuenscht) LastfallZeigen();
         d.KreisZaehler = 0;
         if (d.GkDWand < 0.01f) d.GkDWand = 0.01f;
         if (d.GkGamWand == 0.0f) d.GkGamWand = 25.0f;

@@ -2,8 +2,8 @@
 
 #include "frame/project_data.h"
 #include "frame/run_state.h"
-#include "platform/forms/forms.h"
 #include "platform/runtime/errors.h"
+#include "slipcircle/progress.h"
 
 using zorm1::P;
 
@@ -64,12 +64,12 @@ void Nachgeben(bool immer) {
     Daten& d = g_daten;
     const auto jetzt = std::chrono::steady_clock::now();
     if (!immer && jetzt - d.LetztesNachgeben < std::chrono::milliseconds(d.YieldAbstandMs)) return;
-    vb::DoEvents();
+    Beobachter().Nachgeben();
     d.LetztesNachgeben = std::chrono::steady_clock::now();
 }
 
 void Drucken(int zeile, const std::string& text) {
-    if (g_daten.ZeileDrucken) g_daten.ZeileDrucken(zeile, text);
+    Beobachter().Zeile(zeile, text);
 }
 
 } // namespace Zormg

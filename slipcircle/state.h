@@ -10,7 +10,6 @@
 // in degrees in the model and in radians while a centre search runs.
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -148,19 +147,16 @@ struct Daten {
     int YieldAbstandMs = 25;        // a search lets the user act at most this often (0: at every chance)
     bool AbbruchGewuenscht = false; // the user closed the progress window
     std::chrono::steady_clock::time_point LetztesNachgeben{};
-    // Prints text into a row of the progress window (rows counted from 1); set by the driver while its
-    // window is shown, empty otherwise.
-    std::function<void(int zeile, const std::string& text)> ZeileDrucken;
 };
 
 // The run state of the calculation beyond the model.
 Daten& D();
 
-// Lets the window system process pending input when YieldAbstandMs have passed since the last time
-// (immer: at once). The search calls it at every chance; the clock keeps the cost low.
+// Lets the user act (the progress observer, slipcircle/progress.h) when YieldAbstandMs have passed since the
+// last time (immer: at once). The search calls it at every chance; the clock keeps the cost low.
 void Nachgeben(bool immer = false);
 
-// Prints into the progress window when one is shown.
+// Prints into a row of the progress display (rows counted from 1).
 void Drucken(int zeile, const std::string& text);
 
 } // namespace Zormg

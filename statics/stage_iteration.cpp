@@ -12,8 +12,9 @@
 #include "earthpressure/handover_b.h"
 #include "earthpressure/soil_pressure.h"
 #include "earthpressure/state.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
+#include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "statics/beam_nodes.h"
@@ -717,7 +718,7 @@ bool Iteration() {
             St.Lastbild = Verbinden(St.Lastbild, zormcom::Lauf.Eph, 1);
         ErdwiderstandDatei();
         Loesen();
-        return St.StatikStatus != "STOP";
+        return St.StatikStatus != zor::Laufstatus::Stop;
     }
 }
 
@@ -738,10 +739,10 @@ void ProtokollSchreiben() {
 }
 
 void FreierFussMeldung() {
-    vb::MsgBox("*** Pos. Moment im Lastnullpunkt; Weiterrechnung ohne Einspannung.\r\n\r\n"
-               "         Bei Kragarm ohne Bettung:\r\n             Programm-Abbruch.\r\n"
-               "             Mit Bettung (Fuß frei beweglich, nicht eingespannt) erneut berechnen.",
-               vb::vbOKOnly, "Aushub " + std::to_string(P.AushNr));
+    zor::Melden("*** Pos. Moment im Lastnullpunkt; Weiterrechnung ohne Einspannung.\r\n\r\n"
+                "         Bei Kragarm ohne Bettung:\r\n             Programm-Abbruch.\r\n"
+                "             Mit Bettung (Fuß frei beweglich, nicht eingespannt) erneut berechnen.",
+                vb::vbOKOnly, "Aushub " + std::to_string(P.AushNr));
 }
 
 // Vertical stress at the foot for the C force: layer weights plus half of a positive "ZORGZ" value.

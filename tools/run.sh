@@ -11,5 +11,8 @@ mkdir -p "$work"
 for f in zorTBw.txt zorSPw.txt; do
   [ -e "$work/$f" ] || cp "$root/data/$f" "$work/$f"
 done
+# The example projects, where they are missing, into the projects folder and the list of project files.
+source "$root/tools/beispiele.sh"
+beispiele_bereitstellen "$work"
 cd "$work"
 exec "$root/build/release/app/zor" "$@"

@@ -13,6 +13,7 @@
 #include "earthpressure/report_file.h"
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "frame/run_status.h"
 #include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -163,7 +164,7 @@ void NachweiseVorbereiten() {
     P.Rhd = -flaeche / teiler;
 }
 
-void Nachweise(std::string& status) {
+void Nachweise(zor::Laufstatus& status) {
     NachweiseVorbereiten();
     auto& s = Abschnitte();
 
@@ -179,7 +180,7 @@ void Nachweise(std::string& status) {
     PlotSatz("B");                                                  // the grid as section 8 left it
     if (s.ErforderlicheEinbindung && s.ErforderlicheEinbindung()) { // 9
         EndeMarkeSchreiben();
-        status = "ENDE";
+        status = zor::Laufstatus::Ende;
         return;
     }
     if (P.kzHydGrBr != 0) Aufrufen(s.HydraulischerGrundbruch); // 10
@@ -189,7 +190,7 @@ void Nachweise(std::string& status) {
     // Next stage, next load case.
     P.AushNr = static_cast<int16_t>(P.AushNr + 1);
     if (P.AushNr <= P.AnzAush) {
-        status = "B";
+        status = zor::Laufstatus::Nochmal;
         return;
     }
     if (P.AnzAnker > 0) Aufrufen(s.LastfallMaxima);
@@ -198,7 +199,7 @@ void Nachweise(std::string& status) {
     if (P.LFNr <= P.AnzLF) {
         Aufrufen(s.GlfrLesen);
         Lauf.IterZustand = 0;
-        status = "B";
+        status = zor::Laufstatus::Nochmal;
         return;
     }
 
@@ -216,7 +217,7 @@ void Nachweise(std::string& status) {
     zorma::Leerzeilen();
     zorma::BerichtSchliessen();
     EndeMarkeSchreiben();
-    status = "ENDE";
+    status = zor::Laufstatus::Ende;
 }
 
 void UebergabeDateienSchreiben() {

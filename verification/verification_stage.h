@@ -19,6 +19,8 @@
 #include <functional>
 #include <string>
 
+#include "frame/run_status.h"
+
 namespace zormd {
 
 struct Nachweisabschnitte {
@@ -54,7 +56,7 @@ Nachweisabschnitte& Abschnitte();
 void AbschnitteStandard();
 
 // The verifications of load case LFNr and stage AushNr; status := "B" or "ENDE".
-void Nachweise(std::string& status);
+void Nachweise(zor::Laufstatus& status);
 
 // Preparation steps of a call (also used by tests): files closed, anchor forces and extremes cleared,
 // report opened, load case and stage loaded, C force and extra embedment cleaned, passive list read,

@@ -10,6 +10,7 @@
 
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
+#include "frame/report_copy.h"
 #include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
 #include "platform/forms/headless.h"
@@ -18,7 +19,6 @@
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 #include "report/print_engine.h"
-#include "report/report_copy.h"
 #include "tests/support/working_folder.h"
 
 namespace druck_test {
@@ -51,6 +51,8 @@ protected:
         zorm1::P.TextFontSize = 10.0f;
         zorm1::P.TextFontBold = 0;
         zorm1::P.RandOben = zorm1::P.RandUnten = 10;
+        zorm1::P.DateiPfad = dir_.path().string() + "/";
+        zorm1::P.DateiName = "Projekt";
         zorm1::P.GanzerName = (dir_ / "Projekt").string();
         zorm1::P.GanzerNameOhneExt = zorm1::P.GanzerName;
         Anzeigen::DruckDatei = (dir_ / "Projekt.AUS").string();

@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "frame/messages.h"
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "handover_files.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "slipcircle/input.h"
 #include "slipcircle/state.h"
@@ -28,7 +28,7 @@ using Zormg::Z;
 class Eingabe : public ::testing::Test {
 protected:
     void SetUp() override {
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         ResetProjectData();
         Anzeigen::ResetH504();
         Zormg::ZustandZuruecksetzen();

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "slip_model_fixture.h"
+#include "slipcircle/progress.h"
 #include "slipcircle/search.h"
 #include "slipcircle/state.h"
 
@@ -15,12 +16,13 @@ namespace {
 
 using Zormg::D;
 
-struct Fenster {
+// The rows the search shows, as a progress observer keeps them.
+struct Fenster : Zormg::Fortschritt {
     std::vector<std::string> zeilen = std::vector<std::string>(12);
-    Fenster() {
-        D().ZeileDrucken = [this](int zeile, const std::string& text) {
-            if (zeile >= 1 && zeile < 12) zeilen[static_cast<std::size_t>(zeile)] = text;
-        };
+    Fenster() { Zormg::FortschrittAnschliessen(this); }
+    ~Fenster() override { Zormg::FortschrittAnschliessen(nullptr); }
+    void Zeile(int zeile, const std::string& text) override {
+        if (zeile >= 1 && zeile < 12) zeilen[static_cast<std::size_t>(zeile)] = text;
     }
 };
 

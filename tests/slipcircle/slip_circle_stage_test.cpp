@@ -1,5 +1,6 @@
-// The slip-circle stage end to end on hand-made hand-over files: result files per load case, the
-// progress window, cancelling by closing it, locked windows while it runs, damaged input.
+// The slip-circle stage end to end on hand-made hand-over files: result files per load case, what the
+// progress observer hears (load case and stage, texts, the progress line, yields), cancelling through it,
+// damaged input.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -9,14 +10,10 @@
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "handover_files.h"
-#include "platform/draw/recorder.h"
-#include "platform/forms/forms.h"
-#include "platform/forms/headless.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/frmIterZeig.h"
+#include "slipcircle/progress.h"
 #include "slipcircle/slip_circle_stage.h"
 #include "slipcircle/state.h"
 #include "tests/support/text_file.h"
@@ -29,21 +26,34 @@ namespace {
 
 using Zormg::D;
 
-// Some other window of the program, which must take no input while the search runs.
-class frmAnderes : public vb::Form {
-public:
-    vb::CommandButton cmdLos{*this, "cmdLos"};
-    int klicks = 0;
-    frmAnderes() : vb::Form("frmAnderes") {
-        cmdLos.Click = [this] { ++klicks; };
+// What the stage tells its observer, in order; after `abbrechenNach` yields it asks the search to stop.
+struct Beobachter : Zormg::Fortschritt {
+    std::vector<std::string> ereignisse;
+    std::vector<std::string> zeile2, zeile3; // at every yield
+    std::vector<std::string> zeilen = std::vector<std::string>(12);
+    int nachgeben = 0;
+    int abbrechenNach = -1;
+    void Beginn() override { ereignisse.push_back("Beginn"); }
+    void Ende() override { ereignisse.push_back("Ende"); }
+    void Lastfall(int16_t lf, int16_t aushub) override {
+        ereignisse.push_back("Lastfall " + std::to_string(lf) + " Aushub " + std::to_string(aushub));
+        zeilen.assign(12, "");
+    }
+    void Zeile(int zeile, const std::string& text) override {
+        if (zeile >= 1 && zeile < 12) zeilen[static_cast<std::size_t>(zeile)] = text;
+    }
+    void Nachgeben() override {
+        ++nachgeben;
+        zeile2.push_back(zeilen[2]);
+        if (!zeilen[3].empty() && (zeile3.empty() || zeile3.back() != zeilen[3])) zeile3.push_back(zeilen[3]);
+        if (abbrechenNach >= 0 && nachgeben > abbrechenNach) D().AbbruchGewuenscht = true;
     }
 };
 
 class Stufe : public ::testing::Test {
 protected:
     void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
+        Zormg::FortschrittAnschliessen(&beobachter_);
         ResetProjectData();
         Anzeigen::ResetH504();
         Zormg::ZustandZuruecksetzen();
@@ -55,7 +65,7 @@ protected:
         P.GradZuRad = 3.141593f / 180.0f;
     }
     void TearDown() override {
-        vb::headless::ResetForms();
+        Zormg::FortschrittAnschliessen(nullptr);
         ResetProjectData();
         Anzeigen::ResetH504();
         Zormg::ZustandZuruecksetzen();
@@ -76,16 +86,11 @@ protected:
         return saetze;
     }
     zortest::WorkingFolder dir_;
+    Beobachter beobachter_;
 };
 
-TEST_F(Stufe, ThreeLoadCasesGiveThreeRecordsInOrderWithTheirProgressWindow) {
+TEST_F(Stufe, ThreeLoadCasesGiveThreeRecordsInOrderAndTheObserverHearsEach) {
     D().YieldAbstandMs = 1000000; // only the yield after the texts of each load case
-    std::vector<std::string> titel, kopf;
-    for (int i = 0; i < 3; ++i)
-        vb::script::call([&] {
-            titel.push_back(vb::form<frmIterZeig>().Caption());
-            kopf.push_back(vb::form<frmIterZeig>().Zeile(2));
-        });
     Zormg::GleitkreisRechnen();
 
     const auto erg = Saetze("DIDUVU.ERG");
@@ -120,44 +125,28 @@ TEST_F(Stufe, ThreeLoadCasesGiveThreeRecordsInOrderWithTheirProgressWindow) {
     }
     EXPECT_EQ(z, plt.size());
 
-    ASSERT_EQ(titel.size(), 3u);
-    EXPECT_EQ(titel[1], "Gleitkreis-Iteration im Lastfall  2, Aushub  2");
-    EXPECT_EQ(kopf[0], "  Iter     xM        zM     Radius      eta     etamin");
-    EXPECT_FALSE(vb::isLoaded<frmIterZeig>());
-    const auto zeiger = vb::headless::ScreenPointerLog();
-    ASSERT_GE(zeiger.size(), 2u);
-    EXPECT_EQ(zeiger.front(), vb::vbHourglass);
-    EXPECT_EQ(zeiger.back(), vb::vbDefault);
-}
-
-// Collects the progress lines (row 3) the window shows while the search yields at every chance.
-void FortschrittSammeln(std::vector<std::string>& zeilen) {
-    D().YieldAbstandMs = 0;
-    for (int i = 0; i < 40; ++i)
-        vb::script::call([&zeilen] {
-            const std::string z = vb::form<frmIterZeig>().Zeile(3);
-            if (!z.empty() && (zeilen.empty() || zeilen.back() != z)) zeilen.push_back(z);
-        });
+    EXPECT_EQ(beobachter_.ereignisse,
+              (std::vector<std::string>{"Beginn", "Lastfall 1 Aushub 2", "Lastfall 2 Aushub 2",
+                                        "Lastfall 3 Aushub 2", "Ende"}));
+    ASSERT_EQ(beobachter_.zeile2.size(), 3u); // the yield after each load case's texts
+    EXPECT_EQ(beobachter_.zeile2[0], "  Iter     xM        zM     Radius      eta     etamin");
+    EXPECT_EQ(beobachter_.zeilen[5], "  Der Gleitkreis verläuft durch den erdseitigen Fußpunkt der Wand.");
 }
 
 TEST_F(Stufe, ProgressLineShowsTheFirstCircleOfTheLoadCase) {
     vb::SetDecimalSeparator(',');
-    std::vector<std::string> zeilen;
-    FortschrittSammeln(zeilen);
+    D().YieldAbstandMs = 0; // a yield at every chance
     Zormg::GleitkreisRechnen();
-    vb::script::clear();
     vb::SetDecimalSeparator(0);
     // Circle 0 at the first grid centre (-6, -6) of the default field.
+    const auto& zeilen = beobachter_.zeile3;
     ASSERT_FALSE(zeilen.empty());
     EXPECT_EQ(zeilen[0].substr(0, 26), " 00000  -006,00   -006,00 ") << zeilen[0];
 }
 
-TEST_F(Stufe, ClosingTheProgressWindowCancelsAndEveryLoadCaseGetsItsRecord) {
+TEST_F(Stufe, ACancelAskedForWhileTheSearchRunsGivesEveryLoadCaseItsRecord) {
     D().YieldAbstandMs = 0;
-    vb::script::call([] {}); // the texts of load case 1
-    for (int i = 0; i < 5; ++i)
-        vb::script::call([] {}); // a few circles of the search
-    vb::script::close("frmIterZeig");
+    beobachter_.abbrechenNach = 6; // the texts of load case 1 and a few circles of the search
     Zormg::GleitkreisRechnen();
 
     const auto erg = Saetze("DIDUVU.ERG");
@@ -177,7 +166,8 @@ TEST_F(Stufe, ClosingTheProgressWindowCancelsAndEveryLoadCaseGetsItsRecord) {
     ASSERT_EQ(plt.size(), static_cast<std::size_t>(2 + n1 + 2 + 2));
     EXPECT_EQ(plt[2 + n1][2], "0");
     EXPECT_EQ(plt[4 + n1][2], "0");
-    EXPECT_FALSE(vb::isLoaded<frmIterZeig>());
+    // No search shown after the cancel.
+    EXPECT_EQ(beobachter_.ereignisse, (std::vector<std::string>{"Beginn", "Lastfall 1 Aushub 2", "Ende"}));
     // The angles are degrees again.
     EXPECT_NEAR(Zormg::Z().GkSchichtPhi[2], 30.0f, 1e-4f);
 }
@@ -186,31 +176,18 @@ TEST_F(Stufe, TheSearchYieldsByTimeNotAtEveryStep) {
     // Every circle iterates several steps; yielding at most every 25 ms lets the user act far less
     // often than once per circle.
     D().YieldAbstandMs = 25;
-    const int vorher = vb::headless::DoEventsCount();
     Zormg::GleitkreisRechnen();
-    const int yields = vb::headless::DoEventsCount() - vorher;
+    const int yields = beobachter_.nachgeben;
     EXPECT_GE(yields, 3); // at least once per load case
     EXPECT_LT(yields, D().KreisZaehler / 2);
-}
-
-TEST_F(Stufe, OtherWindowsTakeNoInputWhileTheSearchRuns) {
-    vb::form<frmAnderes>().Show();
-    bool gesperrt = false;
-    vb::script::call([&] { gesperrt = !vb::headless::enabled("frmAnderes.cmdLos"); });
-    Zormg::GleitkreisRechnen();
-    EXPECT_TRUE(gesperrt);
-    EXPECT_TRUE(vb::headless::enabled("frmAnderes.cmdLos"));
 }
 
 TEST_F(Stufe, DamagedInputLeavesTheResultFilesAlone) {
     vb::WriteFileBytes("DIDUVU.ERG", "alt\r\n");
     vb::WriteFileBytes("wexasave.gl2", vb::ReadFileBytes("wexasave.gl2").substr(0, 200));
-    vb::form<frmAnderes>().Show();
     EXPECT_THROW(Zormg::GleitkreisRechnen(), zor::CalcAbort);
     EXPECT_EQ(vb::ReadFileBytes("DIDUVU.ERG"), "alt\r\n");
-    EXPECT_FALSE(vb::isLoaded<frmIterZeig>());
-    EXPECT_TRUE(vb::headless::enabled("frmAnderes.cmdLos"));
-    EXPECT_EQ(vb::headless::ScreenPointerLog().back(), vb::vbDefault);
+    EXPECT_EQ(beobachter_.ereignisse.back(), "Ende"); // told of the end however the stage ends
 }
 
 TEST_F(Stufe, ModelBeyondItsArraysIsRefusedBeforeTheResultFilesAreTouched) {
@@ -243,11 +220,10 @@ TEST_F(Stufe, DeepCentresStartOneMetreAboveTheExcavationLevel) {
     P.TiefeMittelpunkte = 1;
     P.zAush = 6.5f;
     vb::SetDecimalSeparator(',');
-    std::vector<std::string> zeilen;
-    FortschrittSammeln(zeilen);
+    D().YieldAbstandMs = 0;
     Zormg::GleitkreisRechnen();
-    vb::script::clear();
     vb::SetDecimalSeparator(0);
+    const auto& zeilen = beobachter_.zeile3;
     ASSERT_FALSE(zeilen.empty());
     EXPECT_EQ(zeilen[0].substr(0, 26), " 00000  -006,00   005,50  ") << zeilen[0];
     const auto erg = Saetze("DIDUVU.ERG");
@@ -267,37 +243,6 @@ TEST_F(Stufe, WallWithoutThicknessAndUnitWeightGetsTheWallBodyDefaults) {
     EXPECT_FLOAT_EQ(Zormg::Z().GkSchichtGamma[1], 25.0f);
     EXPECT_FLOAT_EQ(Zormg::Z().GkSchichtC[1], 999.0f);
     EXPECT_EQ(Saetze("DIDUVU.ERG").size(), 1u);
-}
-
-} // namespace
-
-namespace {
-
-TEST(frmIterZeig, PrintsOpaqueCourierRowsIntoAWhiteFixedWindow) {
-    vb::headless::ResetForms();
-    frmIterZeig& f = vb::form<frmIterZeig>();
-    EXPECT_FLOAT_EQ(f.ScaleWidth(), 7455);
-    EXPECT_FLOAT_EQ(f.ScaleHeight(), 3015);
-    EXPECT_EQ(f.BackColor(), 0xFFFFFF);
-    EXPECT_EQ(f.FontName(), "Courier New");
-    EXPECT_FALSE(f.Resizable);
-    f.Drucken(3, std::string(61, ' '));
-    f.Drucken(3, " 00050  ");
-    const auto r = vb::headless::Recorder(f.surface());
-    ASSERT_TRUE(r);
-    const double zeile = f.surface().TextHeight("X");
-    std::vector<const vb::draw::Record*> texte;
-    for (const auto& rec : r->Records())
-        if (rec.op == vb::draw::RecordOp::Print) texte.push_back(&rec);
-    ASSERT_EQ(texte.size(), 2u);
-    for (const auto* t : texte) {
-        EXPECT_DOUBLE_EQ(t->y1, 2 * zeile); // the top of the third row
-        EXPECT_DOUBLE_EQ(t->x1, 0);
-        EXPECT_FALSE(t->transparent); // the blanks clear the row
-        EXPECT_NEAR(t->font.size, 9.0f, 0.5f);
-    }
-    EXPECT_EQ(f.Zeile(3), " 00050  ");
-    vb::headless::ResetForms();
 }
 
 } // namespace

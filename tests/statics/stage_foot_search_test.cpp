@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "frame/run_status.h"
 #include "platform/runtime/winfs.h"
 #include "stage_fixture.h"
 
@@ -85,9 +86,9 @@ TEST_F(SandStatik, ExtraEmbedmentNotDeterminableWithoutVerticalStressAtTheFoot) 
     zormb::ErddruckBerechnen();
     vb::Close(zorma::kBerichtDateiNr);
     vb::WriteFileBytes("ZORGZ", "2\r\n0,-1000\r\n99,-1000\r\n");
-    std::string status;
+    zor::Laufstatus status = zor::Laufstatus::Offen;
     zormc::WandStatik(status);
-    ASSERT_EQ(status, "D");
+    ASSERT_EQ(status, zor::Laufstatus::Weiter);
     EXPECT_NEAR(St.CKraft, -194.2f, 0.4f);
     EXPECT_LT(St.SohlSpannungFuss, 0.0f);
     EXPECT_EQ(St.DeltaT, 0.0f);

@@ -10,6 +10,7 @@
 #include "earthpressure/state.h"
 #include "fixture.h"
 #include "frame/project_file.h"
+#include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/winfs.h"
 #include "verification/plot_records.h"
@@ -81,13 +82,13 @@ protected:
     // Earth pressure and verifications of every stage, as the run driver calls them; the statuses.
     std::vector<std::string> Laufen() {
         std::vector<std::string> out;
-        std::string status;
+        zor::Laufstatus status = zor::Laufstatus::Offen;
         for (int n = 0; n < 200; ++n) {
             vb::CloseAll();
             zormb::ErddruckBerechnen();
             zormd::Nachweise(status);
-            out.push_back(status);
-            if (status != "B") break;
+            out.push_back(std::string(zor::Text(status)));
+            if (status != zor::Laufstatus::Nochmal) break;
         }
         return out;
     }

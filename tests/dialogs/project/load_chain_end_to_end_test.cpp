@@ -10,7 +10,6 @@
 #include "dialogs/project/load_chain.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "frame/unload_dialogs.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
@@ -18,6 +17,7 @@
 #include "platform/runtime/winfs.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
+#include "windows/unload_dialogs.h"
 
 using zorm1::P;
 

@@ -147,18 +147,16 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
 #include "graphics/ueberlagerung.h"
 #include "platform/draw/recorder.h"
 #include "platform/runtime/vbfile.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/run/example_copy.h"
 
 namespace {
 
 // An example project calculated by the headless program, then every picture of its sequence drawn on
 // an image as the window would show it, stepping with "weiter" to the last picture.
-// The anchored example calculated by the headless program in the current folder; the name of its variant.
-// The example's first stage is a cantilever on a free earth support, which the statics stops at; its
-// variant is solved in every stage.
+// An example calculated by the headless program in the current folder, as a copy of its own; the copy's name.
 std::string Rechnen(const char* beispiel) {
     namespace fs = std::filesystem;
-    const std::string name = zortest::VarianteSchreiben(beispiel);
+    const std::string name = zortest::BeispielKopieren(beispiel);
     if (name.empty()) return "";
     const std::string ordner = fs::current_path().string();
     const std::string befehl = "cd '" + ordner + "' && mkdir -p xdg && XDG_DATA_HOME='" + ordner + "/xdg' '" +
@@ -170,7 +168,7 @@ std::string VerankertRechnen() {
     return Rechnen("Traegerbohlwand_verankert");
 }
 
-// Every example's variant calculated by the headless program; every picture of its sequence drawn on an
+// Every example calculated by the headless program; every picture of its sequence drawn on an
 // image, and its last picture (an envelope, or the result picture of a single stage) printed in portrait
 // and in landscape, with and without the boxes.
 TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {

@@ -18,6 +18,7 @@
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/report_copy.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
@@ -27,7 +28,6 @@
 #include "platform/runtime/vbstring.h"
 #include "report/page_header_boxes.h"
 #include "report/print_engine.h"
-#include "report/report_copy.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
