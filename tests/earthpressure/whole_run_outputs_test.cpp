@@ -259,4 +259,16 @@ TEST(AusgabenText, KeptFolderIsComparedFileByFile) {
     EXPECT_TRUE(Enthaelt(m, "beispiel/lauf/c1.1/ALT: kept, but not listed in ablauf"));
 }
 
+// A pass that takes the same file twice would keep both contents under one name, the second over the
+// first: it fails as it is taken. A file that is the same after the repeat is not taken again.
+TEST(AusgabenText, APassTakingAFileTwiceFails) {
+    zortest::Ausgaben a;
+    a.Festhalten("c1.2", "ZOREPP", "3.00\r\n");
+    a.Festhalten("c1.2", "ZOREPP", "3.00\r\n");
+    EXPECT_NONFATAL_FAILURE(a.Festhalten("c1.2", "ZOREPP", "4.00\r\n"),
+                            "the pass \"c1.2\" takes ZOREPP a second time");
+    a.Festhalten("c1.2-2", "ZOREPP", "5.00\r\n");
+    EXPECT_EQ(a.Eintraege().size(), 3u);
+}
+
 } // namespace

@@ -62,6 +62,14 @@ protected:
             ausgaben_.Festhalten(wann, n, Inhalt(n));
     }
 
+    // The name of a statics ("c") or verification ("d") pass of the current load case and stage:
+    // "c1.2"; a stage whose statics is run again (the seepage's iteration) gives "c1.2-2", "c1.2-3".
+    std::string Durchgang(const std::string& stufe) {
+        const std::string pass = stufe + std::to_string(P.LFNr) + "." + std::to_string(P.AushNr);
+        const int mal = ++durchgaenge_[pass];
+        return mal == 1 ? pass : pass + "-" + std::to_string(mal);
+    }
+
     const zortest::Ausgaben& Lauf(const std::string& name) {
         const std::string datei = zortest::ProjektSchreiben(name);
         EXPECT_FALSE(datei.empty());
@@ -76,14 +84,14 @@ protected:
             Festhalten("a");
         };
         s.WandStatik = [&](zor::Laufstatus& status) {
-            const std::string pass = std::to_string(P.LFNr) + "." + std::to_string(P.AushNr);
+            const std::string pass = Durchgang("c");
             statik(status);
-            Festhalten("c" + pass);
+            Festhalten(pass);
         };
         s.Nachweise = [&](zor::Laufstatus& status) {
-            const std::string pass = std::to_string(P.LFNr) + "." + std::to_string(P.AushNr);
+            const std::string pass = Durchgang("d");
             nachweise(status);
-            Festhalten("d" + pass);
+            Festhalten(pass);
         };
         EXPECT_EQ(zorrun::ProjektRechnen(datei), zorrun::kLaufFertig);
         for (const auto& b : vb::headless::Log())
@@ -94,6 +102,7 @@ protected:
     }
 
     zortest::Ausgaben ausgaben_;
+    std::map<std::string, int> durchgaenge_;
     zortest::WorkingFolder ordner_;
     zortest::Umgebung umgebung_;
 };

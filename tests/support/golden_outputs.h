@@ -1,8 +1,8 @@
 #pragma once
 // The outputs of a whole run kept as text in the tree, under tests/data/outputs/<example>/<run>/.
 // After every pass (stage a "a", a load case and stage "1.2", a statics or verification pass "c1.2",
-// "d1.2", the end "ende") the test takes each file of the working folder whose content is new or
-// changed. The file "ablauf" lists them in that order, one line each:
+// "d1.2", a statics pass run again "c1.2-2", the end "ende") the test takes each file of the working
+// folder whose content is new or changed. The file "ablauf" lists them in that order, one line each:
 //   <pass> <file>               the file's content is kept as <pass>/<file>;
 //   <pass> <file> +             the file grew by what is kept as <pass>/<file> (the report, the plot
 //                               records and the other files that a run appends to, pass by pass);
@@ -227,11 +227,15 @@ inline std::string VollerInhalt(const std::vector<AblaufEintrag>& e, std::size_t
 class Ausgaben {
 public:
     // Takes the file name with the content it has after the pass wann, unless that is what it held
-    // before.
+    // before. Each pass keeps a file under its own name: a pass that is run again (the statics of a
+    // stage repeated) needs a name of its own, else it fails here.
     void Festhalten(const std::string& wann, const std::string& name, std::string inhalt) {
         auto alt = letzter_.find(name);
         if (alt != letzter_.end() && alt->second.inhalt == inhalt) return;
         AblaufEintrag e{wann, name};
+        if (!pfade_.insert(e.Pfad()).second)
+            ADD_FAILURE() << "the pass \"" << wann << "\" takes " << name
+                          << " a second time: a repeated pass needs a name of its own";
         // A copy of the latest content of another file.
         for (const auto& [n, l] : letzter_)
             if (n != name && !inhalt.empty() && l.inhalt == inhalt) {
@@ -258,6 +262,7 @@ private:
         std::size_t eintrag;
     };
     std::map<std::string, Letzter> letzter_;
+    std::set<std::string> pfade_;
     std::vector<AblaufEintrag> eintraege_;
 };
 
