@@ -6,12 +6,13 @@
 
 #include "dialogs/project/project_dialogs.h"
 #include "dialogs/stages/stage_dialogs.h"
-#include "frame/run/windows.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/forms_qt.h"
+#include "run/connect_windows.h"
+#include "run/windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     RegisterFrameRunWindows();
     RegisterProjectDialogs();
     RegisterStageDialogs();
+    // The calculation's messages and the slip circle's progress in the program's windows.
+    zorrun::FensterAnschliessen();
     int code = 0;
     bool gestartet = false;
     for (;;) {

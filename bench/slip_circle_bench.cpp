@@ -12,10 +12,10 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_input.h"
-#include "slipcircle/zormg_model.h"
-#include "slipcircle/zormg_search.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/input.h"
+#include "slipcircle/model.h"
+#include "slipcircle/search.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 

@@ -9,29 +9,30 @@
 #include <string>
 #include <unistd.h>
 
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "frame/run/headless_run.h"
-#include "frame/run/run_stages.h"
 #include "frame/run_state.h"
-#include "platform/forms/msgbox.h"
+#include "frame/run_status.h"
 #include "platform/runtime/runtime.h"
-#include "slipcircle/zormg_state.h"
+#include "request/headless_run.h"
+#include "request/run_stages.h"
+#include "slipcircle/state.h"
 #include "tests/support/large_project.h"
 
 using zorm1::P;
 
 namespace {
 
-// Message boxes of the run: counted; a run that shows one did not calculate what is measured.
-struct Meldungen : vb::MsgBoxHandler {
+// Messages of the run: counted; a run that tells the user something did not calculate what is measured.
+struct Meldungen : zor::Meldungen {
     int anzahl = 0;
     std::string erste;
-    int show(std::string_view prompt, int buttons, std::string_view) override {
-        if (anzahl++ == 0) erste = prompt;
-        return vb::headless::DefaultAnswer(buttons);
+    int Zeigen(std::string_view text, int knoepfe, std::string_view) override {
+        if (anzahl++ == 0) erste = text;
+        return vb::DefaultButtonAnswer(knoepfe);
     }
-    void beep() override {}
+    void Signalton() override {}
 };
 
 void BM_GanzerLauf(benchmark::State& state) {
@@ -42,7 +43,7 @@ void BM_GanzerLauf(benchmark::State& state) {
     fs::current_path(dir);
     ::setenv("XDG_DATA_HOME", (dir / "xdg").c_str(), 1);
     Meldungen meldungen;
-    vb::SetMsgBoxHandler(&meldungen);
+    zor::MeldungenAnschliessen(&meldungen);
 
     zorm1::ResetProjectData();
     P.GradZuRad = 3.141593f / 180.0f;
@@ -54,7 +55,7 @@ void BM_GanzerLauf(benchmark::State& state) {
     // The pass a run stops in, for the message.
     int lfZuletzt = 0, stufeZuletzt = 0;
     const auto statik = zorrun::Stufen().WandStatik;
-    zorrun::Stufen().WandStatik = [&](std::string& status) {
+    zorrun::Stufen().WandStatik = [&](zor::Laufstatus& status) {
         lfZuletzt = P.LFNr;
         stufeZuletzt = P.AushNr;
         statik(status);
@@ -75,7 +76,7 @@ void BM_GanzerLauf(benchmark::State& state) {
     }
     state.SetItemsProcessed(durchgaenge);
     zorrun::StufenStandard();
-    vb::SetMsgBoxHandler(nullptr);
+    zor::MeldungenAnschliessen(nullptr);
     vb::ResetRuntime();
     fs::current_path(alt);
     fs::remove_all(dir);

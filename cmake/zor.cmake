@@ -25,9 +25,20 @@ function(zor_tests target folder)
   target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
   # GoogleTest's headers are the heaviest part of every test file: compile them once per executable.
   target_precompile_headers(${target} PRIVATE <gtest/gtest.h>)
+  # GCC 12 misreads the length of a temporary std::string extended by a literal once libstdc++'s copy is
+  # inlined (std::string(13, ' ') + "...", the form of the tests' expected lines) and reports an access
+  # beyond the small-string buffer or an overlapping copy: false positives of that release, which its
+  # middle end reports under whichever of these four names comes first. Only the tests are spared them;
+  # the program's own code keeps every warning.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
+     AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-restrict -Wno-stringop-overflow
+                                             -Wno-stringop-overread)
+  endif()
   target_compile_definitions(${target} PRIVATE
     ZOR_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
-    ZOR_SHIPPED_DATA="${PROJECT_SOURCE_DIR}/data")
+    ZOR_SHIPPED_DATA="${PROJECT_SOURCE_DIR}/data"
+    ZOR_EXAMPLES="${PROJECT_SOURCE_DIR}/examples")
   gtest_discover_tests(${target}
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 600

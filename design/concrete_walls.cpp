@@ -8,8 +8,8 @@
 #include "design/report_fields.h"
 #include "design/state.h"
 #include "earthpressure/report_file.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
@@ -89,8 +89,8 @@ void MeldungUeberlastet(float& As, float& asw) {
         asw = 999.0f;
         BW.tau0 = 9.99f;
     }
-    vb::MsgBox("Der Querschnitt ist überlastet !!! \r\nKeine sinnvolle Bemessung möglich.\r\n",
-               vb::vbExclamation);
+    zor::Melden("Der Querschnitt ist überlastet !!! \r\nKeine sinnvolle Bemessung möglich.\r\n",
+                vb::vbExclamation);
     ZeileDrucken(kEinzug + "*** Der Querschnitt ist überlastet: keine sinnvolle Bemessung möglich.");
 }
 
@@ -98,7 +98,7 @@ void MeldungKeineKonvergenz(float& As, float& asw) {
     if (As != 888.0f) return;
     asw = 888.0f;
     BW.tau0 = 8.88f;
-    vb::MsgBox(
+    zor::Melden(
         "Keine Konvergenz bei der Biegebemessung !!! \r\nWählen Sie etwas andere Abmessungen d oder d1."
         "\r\n\r\nAuch eine ganz schwache Auslastung kann der Grund sein. ",
         vb::vbExclamation);

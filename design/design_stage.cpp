@@ -13,7 +13,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
-#include "verification/nachweise.h"
+#include "verification/verification_stage.h"
 
 using zorm1::BW;
 using zorm1::P;

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 
-#include "design/frmBemessung.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
@@ -76,10 +75,6 @@ void StahlSpannungenSetzen() {
             P.ZulTau = z.eabTau;
         }
     }
-    frmBemessung& seite = vb::form<frmBemessung>();
-    seite.txtSigma.setText(vb::Format(P.ZulSigma));
-    // The opening of the page may have unloaded it again; ask for it anew.
-    vb::form<frmBemessung>().txtTau.setText(vb::Format(P.ZulTau));
 }
 
 } // namespace zorm1

@@ -18,9 +18,8 @@ void ProfilZeileZerlegen(std::string& line, std::string& name, float& Wert1, flo
                          float& Wert4, float& Wert5);
 
 // Sets P.ZulSigma and P.ZulTau (N/mm2) from P.StahlGuete (240, 270, 355; any other grade leaves both),
-// P.TeilsicherheitenAn and P.StahlNachEAU (1 EAU, else EAB), and writes both into the boxes txtSigma and
-// txtTau of the design-settings page frmBemessung, which loads (and so shows) the page when it is not
-// loaded. The texts are the plain number form with the locale's decimal separator.
+// P.TeilsicherheitenAn and P.StahlNachEAU (1 EAU, else EAB). The design-settings page shows them
+// (Bemessung::StahlSpannungenZeigen).
 void StahlSpannungenSetzen();
 
 } // namespace zorm1

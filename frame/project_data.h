@@ -341,7 +341,7 @@ struct ProjectData {
     float xNull = 0.0f;
     float zNull = 0.0f;
 
-    // ------------------------------------------------ page numbering (the header texts live in h504_texts.h)
+    // --------------------------------------- page numbering (header texts: page_header_texts.h)
     std::string SeitenVorsatz;
     int16_t StartSeite = 0;
     int16_t SeitenNr = 0;

@@ -10,10 +10,9 @@
 #include <string>
 #include <utility>
 
-#include "frame/h504_texts.h"
+#include "frame/messages.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
-#include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -738,14 +737,14 @@ bool Schreiben(const std::string& dateiName, bool arbeitskopie) {
     } catch (const std::exception& e) {
         const auto* rt = dynamic_cast<const vb::RuntimeError*>(&e);
         const std::string fehler = rt ? " (Fehler " + std::to_string(rt->number()) + ")" : "";
-        vb::MsgBox("Die Datei   " + dateiName + "   konnte nicht gespeichert werden" + fehler +
-                       " !\r\rDie bisherige Datei bleibt unverändert.",
-                   vb::vbOKOnly | vb::vbExclamation, "Speichern nicht möglich");
+        zor::Melden("Die Datei   " + dateiName + "   konnte nicht gespeichert werden" + fehler +
+                        " !\r\rDie bisherige Datei bleibt unverändert.",
+                    vb::vbOKOnly | vb::vbExclamation, "Speichern nicht möglich");
         return false;
     } catch (...) {
-        vb::MsgBox("Die Datei   " + dateiName +
-                       "   konnte nicht gespeichert werden !\r\rDie bisherige Datei bleibt unverändert.",
-                   vb::vbOKOnly | vb::vbExclamation, "Speichern nicht möglich");
+        zor::Melden("Die Datei   " + dateiName +
+                        "   konnte nicht gespeichert werden !\r\rDie bisherige Datei bleibt unverändert.",
+                    vb::vbOKOnly | vb::vbExclamation, "Speichern nicht möglich");
         return false;
     }
     return true;
@@ -787,13 +786,9 @@ bool EingabeLesen(const std::string& dateiName) {
 
     P = vorher;
     Anzeigen::H504 = h504Vorher;
-    vb::Beep();
-    vb::MsgBox("Die Datei   " + dateiName + "   ist keine Eingabe-Datei für  Z O R  !\r\r", vb::vbOKOnly,
-               "Falsche Datei");
-    if (vb::Form* titel = vb::LoadedForm("frmTitel")) {
-        auto& box = vb::ControlOf<vb::TextBox>(*titel, "txtEin", 0);
-        if (box.canTakeFocusNow()) box.SetFocus();
-    }
+    zor::Signalton();
+    zor::Melden("Die Datei   " + dateiName + "   ist keine Eingabe-Datei für  Z O R  !\r\r", vb::vbOKOnly,
+                "Falsche Datei");
     return false;
 }
 

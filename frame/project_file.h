@@ -22,8 +22,8 @@ bool ArbeitskopieSchreiben(const std::string& dateiName);
 // end is allowed counts as read. On success DatenGelesen becomes -1, the header texts are written to
 // "zorH504.txt" when the file holds them, and the result is true. On any error (missing file, wrong item,
 // early end elsewhere, a count beyond its array) the project data and the header texts stay exactly as before
-// the read, the program beeps and shows the "Falsche Datei" box, the focus goes to the start dialog's first
-// text box (frmTitel.txtEin(0)) when the dialog is on the screen, and the result is false.
+// the read, the beep sounds and the "Falsche Datei" message goes out (frame/messages.h), and the result is
+// false; where the focus goes then is the caller's affair.
 bool EingabeLesen(const std::string& dateiName);
 
 } // namespace zorm1

@@ -1,8 +1,8 @@
 #include "frame/project_list.h"
 
 #include "frame/file_routines.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
@@ -51,7 +51,7 @@ bool Schreiben(const std::vector<std::string>& eintraege) {
         });
         return true;
     } catch (const vb::RuntimeError&) {
-        vb::MsgBox("Die Liste der Eingabedateien konnte nicht gespeichert werden:\r\n" + ListenName());
+        zor::Melden("Die Liste der Eingabedateien konnte nicht gespeichert werden:\r\n" + ListenName());
         return false;
     }
 }

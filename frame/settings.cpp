@@ -6,8 +6,8 @@
 #include <string>
 
 #include "frame/file_routines.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -132,9 +132,9 @@ bool PfadDateiSchreiben() {
             vb::Close(f);
         });
     } catch (const std::exception&) {
-        vb::MsgBox("Die Einstellungen konnten nicht gespeichert werden:\n" + name +
-                       "\n\nDie bisherige Datei bleibt unverändert.",
-                   vb::vbExclamation);
+        zor::Melden("Die Einstellungen konnten nicht gespeichert werden:\n" + name +
+                        "\n\nDie bisherige Datei bleibt unverändert.",
+                    vb::vbExclamation);
         return false;
     }
     return true;

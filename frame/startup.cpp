@@ -8,9 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/forms.h"
-#include "platform/forms/msgbox.h"
 
 using zorm1::P;
 
@@ -95,7 +94,7 @@ std::vector<std::string> WurzelOrdnerKandidaten() {
     return v;
 }
 
-void WurzelOrdnerSuchen() {
+bool WurzelOrdnerSuchen() {
     datenOrdnerAnlegen(DatenOrdner());
     const auto kandidaten = WurzelOrdnerKandidaten();
     std::string gefunden;
@@ -109,14 +108,15 @@ void WurzelOrdnerSuchen() {
         for (const auto& k : kandidaten)
             text += "   " + k + "\r\n";
         text += "\r\nBitte Schreibrechte für einen dieser Ordner einrichten.";
-        vb::MsgBox(text, vb::vbExclamation);
-        vb::End();
+        zor::Melden(text, vb::vbExclamation);
+        return false;
     }
     P.WurzelOrdner = mitTrenner(gefunden) + kWurzelName + "/";
     if (!beschreibbar(P.WurzelOrdner)) {
         std::error_code ec;
         fs::create_directory(P.WurzelOrdner, ec); // a failure leaves the files to their first use
     }
+    return true;
 }
 
 } // namespace Anzeigen

@@ -22,7 +22,8 @@ std::vector<std::string> WurzelOrdnerKandidaten();
 // (with the parents it lacks, each only for the user: mode 0700). The first candidate in which the
 // probe file can be created and removed gets the folder "JyRootJy/" (created when missing; failures
 // are ignored and leave the files to be created on first use). Sets P.WurzelOrdner (ending in the separator).
-// When no candidate is writable, a message names the folders tried and the program ends (vb::ProgramEnd).
-void WurzelOrdnerSuchen();
+// When no candidate is writable, a message names the folders tried (frame/messages.h) and the result is
+// false: the caller ends the program. True when the root folder is set.
+bool WurzelOrdnerSuchen();
 
 } // namespace Anzeigen

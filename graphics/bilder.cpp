@@ -6,7 +6,7 @@
 #include "graphics/ueberlagerung.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
-#include "report/h504_seiten.h"
+#include "report/page_header_boxes.h"
 
 namespace zorg {
 

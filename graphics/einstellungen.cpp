@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
@@ -12,6 +11,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "report/frmHeft504.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
+#include "windows/window_routines.h"
 #include "graphics/bilder.h"
 #include "graphics/zeichnen.h"
 #include "platform/draw/devices.h"
@@ -13,7 +13,7 @@
 #include "platform/runtime/vbstring.h"
 #include "report/frmColours.h"
 #include "report/frmStartSeite.h"
-#include "report/h504_seiten.h"
+#include "report/page_header_boxes.h"
 
 using zorm1::P;
 

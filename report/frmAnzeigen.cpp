@@ -3,17 +3,17 @@
 #include <algorithm>
 
 #include "frame/project_data.h"
+#include "frame/report_copy.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "report/druck.h"
-#include "report/druck_datei.h"
 #include "report/frmColours.h"
 #include "report/frmFont02.h"
 #include "report/frmHeft504.h"
 #include "report/frmStartSeite.h"
+#include "report/print_engine.h"
 
 namespace Anzeigen {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "frame/h504_texts.h"
-#include "frame/window_routines.h"
+#include "frame/page_header_texts.h"
 #include "platform/forms/msgbox.h"
-#include "report/h504_liste.h"
+#include "report/page_header_list.h"
+#include "windows/window_routines.h"
 
 namespace {
 

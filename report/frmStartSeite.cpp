@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "frame/h504_texts.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "report/frmHeft504.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 

@@ -5,8 +5,9 @@
 
 #include "earthpressure/handover_a.h"
 #include "earthpressure/state.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
+#include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "statics/state.h"
 
@@ -202,18 +203,18 @@ void MatrixMalVektor(const double (&x)[5], const double (&A)[5][5], double (&y)[
 }
 
 void SingulaeresSystemMelden() {
-    vb::Beep();
-    vb::Beep();
+    zor::Signalton();
+    zor::Signalton();
     const std::string nl = "\r\n";
     const std::string text = "    Achtung!!!" + nl + nl +
                              "    NENNERDETERMINANTE = 0.0. >>>>  ABBRUCH DER BERECHNUNG." + nl + nl +
                              "  Bei Bettung UND Überlagerung: rechnen Sie OHNE Überlagerung oder" + nl +
                              "      geben Sie die Fußtiefe vor, größer als der Belastungsnullpunkt." + nl +
                              nl + "  Falls Einbindetiefe gesucht: Geben Sie die Einbindetiefe vor." + nl + nl;
-    vb::MsgBox(text, vb::vbOKOnly | vb::vbCritical, "ZORDLT");
+    zor::Melden(text, vb::vbOKOnly | vb::vbCritical, "ZORDLT");
 }
 
-void Durchlauftraeger(std::string& status) {
+void Durchlauftraeger(zor::Laufstatus& status) {
     Aufbauen();
     const int a = St.KopfUnbekannte[1], b = St.KopfUnbekannte[2];
     const int f1 = St.FussBedingung[1], f2 = St.FussBedingung[2];
@@ -285,7 +286,7 @@ void Durchlauftraeger(std::string& status) {
     if (!singulaer && !(std::isfinite(Xa) && std::isfinite(Xb))) singulaer = true;
     if (singulaer) {
         SingulaeresSystemMelden();
-        status = "STOP";
+        status = zor::Laufstatus::Stop;
         St.StatikStatus = status;
         return;
     }

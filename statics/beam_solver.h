@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/run_status.h"
+
 namespace zormc {
 
 // Builds the rows, solves and writes the state after every row.
@@ -25,7 +27,7 @@ namespace zormc {
 // building parameters and no state. status is never reset here.
 // More than 300 rows, more than 14 supports and hinges, a layer index beyond the 30 stiffness
 // entries or a stiffness EI <= 0 in a layer the beam crosses throw zor::CalcAbort.
-void Durchlauftraeger(std::string& status);
+void Durchlauftraeger(zor::Laufstatus& status);
 
 // The recorded installation deflection (mm) of a support at depth z: the first entry of
 // P.AuflagerSenkungZ(1..AnzAnkerGesamt) within 0.001 m of z, else 0.

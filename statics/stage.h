@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/run_status.h"
+
 namespace zormc {
 
 // The statics stage of load case P.LFNr and stage P.AushNr. status:
@@ -23,7 +25,7 @@ namespace zormc {
 //   "STOP" the beam of a pass was singular (the solver has shown its box); returned at once.
 // The seepage passes of a stage are bounded (kMaxSickerDurchlaeufe): at the bound the stage closes
 // with the last values and a "***" line.
-void WandStatik(std::string& status);
+void WandStatik(zor::Laufstatus& status);
 
 inline constexpr int kMaxSickerDurchlaeufe = 30;
 

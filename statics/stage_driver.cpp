@@ -11,6 +11,7 @@
 #include "earthpressure/report_file.h"
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "frame/run_status.h"
 #include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -33,7 +34,7 @@ std::string Stelle() {
 
 bool Durchlauf() {
     StatikBerechnen();
-    return St.StatikStatus != "STOP";
+    return St.StatikStatus != zor::Laufstatus::Stop;
 }
 
 void FreieSuche() {
@@ -99,9 +100,9 @@ float TeilEinspannungsTiefe(float frei, float fest, float p) {
                               (static_cast<double>(fest) - frei) * std::sqrt(static_cast<double>(p) / 100.0));
 }
 
-void WandStatik(std::string& status) {
+void WandStatik(zor::Laufstatus& status) {
     auto& B = zormb::B;
-    St.StatikStatus.clear();
+    St.StatikStatus = zor::Laufstatus::Offen;
     // Preparation.
     P.EpFaktor = 1.0f;
     St.GelenkFussModus = 0;
@@ -134,7 +135,7 @@ void WandStatik(std::string& status) {
             P.Wandfuss = 1;
             St.ErdauflagerModus = 1;
             if (!Durchlauf()) {
-                status = "STOP";
+                status = zor::Laufstatus::Stop;
                 return;
             }
             BettungIterieren();
@@ -147,7 +148,7 @@ void WandStatik(std::string& status) {
         FreieSuche();
         St.ErdauflagerModus = 1;
         if (!Durchlauf()) {
-            status = "STOP";
+            status = zor::Laufstatus::Stop;
             return;
         }
         St.zFussFrei = P.zFuss;
@@ -164,7 +165,7 @@ void WandStatik(std::string& status) {
         } else {
             FesteSuche();
             if (!Durchlauf()) {
-                status = "STOP";
+                status = zor::Laufstatus::Stop;
                 return;
             }
             St.zFussFest = P.zFuss;
@@ -176,13 +177,13 @@ void WandStatik(std::string& status) {
         St.ErdauflagerModus = 0;
         Vorgabe(z);
         if (!Durchlauf()) {
-            status = "STOP";
+            status = zor::Laufstatus::Stop;
             return;
         }
     } else if (p > 0.0f && p < 100.0f) {
         FreieSuche();
         if (!Durchlauf()) {
-            status = "STOP";
+            status = zor::Laufstatus::Stop;
             return;
         }
         St.zFussFrei = P.zFuss;
@@ -190,7 +191,7 @@ void WandStatik(std::string& status) {
         P.Wandart = St.WandartEingabe;
         FesteSuche();
         if (!Durchlauf()) {
-            status = "STOP";
+            status = zor::Laufstatus::Stop;
             return;
         }
         St.zFussFest = P.zFuss;
@@ -199,12 +200,12 @@ void WandStatik(std::string& status) {
         P.Wandart = St.WandartEingabe;
         Vorgabe(z);
         if (!Durchlauf()) {
-            status = "STOP";
+            status = zor::Laufstatus::Stop;
             return;
         }
     } else if (modus == 4) {
         if (!Durchlauf()) {
-            status = "STOP";
+            status = zor::Laufstatus::Stop;
             return;
         }
     } else {
@@ -213,7 +214,7 @@ void WandStatik(std::string& status) {
         St.BettungDurchlauf = 0;
         for (;;) {
             if (!Durchlauf()) {
-                status = "STOP";
+                status = zor::Laufstatus::Stop;
                 return;
             }
             BettungIterieren();
@@ -282,7 +283,7 @@ void WandStatik(std::string& status) {
         Z10Schreiben(1, B.SickerKonv, St.WasserwichteErd, St.WasserwichteLuft, B.GefaelleErd, B.GefaelleLuft,
                      true);
         HinweiseDrucken();
-        status = "B";
+        status = zor::Laufstatus::Nochmal;
         return;
     }
     if (P.kzStroem != 0 && B.SickerKonv == 0)
@@ -293,7 +294,7 @@ void WandStatik(std::string& status) {
     if (P.kzHydGrBr != 0 && P.ZWasserLuft - P.ZWasserErd > 0.01f) HydraulischerGrundbruch(50);
     Z10Schreiben(0, 0, 10.0f, 10.0f, B.GefaelleErd, B.GefaelleLuft, false);
     HinweiseDrucken();
-    status = "D";
+    status = zor::Laufstatus::Weiter;
 }
 
 // ---- re-read of the stage files

@@ -12,8 +12,9 @@
 #include "earthpressure/handover_b.h"
 #include "earthpressure/soil_pressure.h"
 #include "earthpressure/state.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
+#include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "statics/beam_nodes.h"
@@ -187,10 +188,12 @@ void UmlagerungVorher() {
         return;
     }
     const Liste& kopie = zormb::B.BegrLastKopie;
+    // The kept part below the excavation level, every point of it: its first point at zAush makes the
+    // jump from the figure to the earth pressure there, and its double points keep the jumps at layer
+    // boundaries. The figure ends at zAush, so the depths stay in order.
     auto unten = [&]() {
-        for (int i = 2; i <= St.SigmaV.n; ++i)
-            if (St.SigmaV.z[i] > St.Lastbild.z[St.Lastbild.n] || i == 2)
-                Anhaengen(St.Lastbild, St.SigmaV.z[i], St.SigmaV.e[i]);
+        for (int i = 1; i <= St.SigmaV.n; ++i)
+            Anhaengen(St.Lastbild, St.SigmaV.z[i], St.SigmaV.e[i]);
     };
     if (fig % 20 == 7 || fig % 20 == 8) {
         LastUnterSohle();
@@ -367,6 +370,11 @@ void UmlagerungNachher(bool wiederholt) {
     const float zF = P.zFuss;
     float E = St.LastResultierendeOben;
     const bool zeit0 = zormcom::Lauf.UmZeitAkt == 0;
+    // The figure below spreads E over the depth down to the load zero point and leaves nothing beneath
+    // it, so E is the load down to that point: the superposed load between the excavation level and
+    // the load zero point is redistributed, not dropped. A soldier-pile wall is not superposed; its
+    // depth is the excavation level.
+    const float tiefe = P.Wandart == 1 ? St.UmlagerungsTiefe : std::max(St.UmlagerungsTiefe, P.HUmlagerung);
     if (zeit0 && !wiederholt) {
         if (P.Wandart == 1) {
             E = St.E0;
@@ -383,9 +391,9 @@ void UmlagerungNachher(bool wiederholt) {
                 St.AbgeschnDruckV *= 1.0f - f;
             }
         } else {
-            E = Flaeche(St.Lastbild, St.UmlagerungsTiefe);
+            E = Flaeche(St.Lastbild, tiefe);
         }
-        if (IstPlus20(fig)) E -= Flaeche(zormb::B.BegrLastKopie, St.UmlagerungsTiefe);
+        if (IstPlus20(fig)) E -= Flaeche(zormb::B.BegrLastKopie, tiefe);
         St.LastResultierendeOben = E;
     }
     St.MFuss = 0.0f;
@@ -710,7 +718,7 @@ bool Iteration() {
             St.Lastbild = Verbinden(St.Lastbild, zormcom::Lauf.Eph, 1);
         ErdwiderstandDatei();
         Loesen();
-        return St.StatikStatus != "STOP";
+        return St.StatikStatus != zor::Laufstatus::Stop;
     }
 }
 
@@ -731,10 +739,10 @@ void ProtokollSchreiben() {
 }
 
 void FreierFussMeldung() {
-    vb::MsgBox("*** Pos. Moment im Lastnullpunkt; Weiterrechnung ohne Einspannung.\r\n\r\n"
-               "         Bei Kragarm ohne Bettung:\r\n             Programm-Abbruch.\r\n"
-               "             Mit Bettung (Fuß frei beweglich, nicht eingespannt) erneut berechnen.",
-               vb::vbOKOnly, "Aushub " + std::to_string(P.AushNr));
+    zor::Melden("*** Pos. Moment im Lastnullpunkt; Weiterrechnung ohne Einspannung.\r\n\r\n"
+                "         Bei Kragarm ohne Bettung:\r\n             Programm-Abbruch.\r\n"
+                "             Mit Bettung (Fuß frei beweglich, nicht eingespannt) erneut berechnen.",
+                vb::vbOKOnly, "Aushub " + std::to_string(P.AushNr));
 }
 
 // Vertical stress at the foot for the C force: layer weights plus half of a positive "ZORGZ" value.
@@ -991,8 +999,9 @@ void StatikBerechnen() {
                 St.FussRest = St.FussRestAlt;
                 P.zFuss -= St.FussSchritt;
                 --St.IterZaehler;
-                const int k = St.IterZaehler - 1;
-                if (k >= 0 && k <= Statikzustand::kMaxIterProtokoll) {
+                // The log entry of the iteration the search returns to.
+                const int k = St.IterZaehler;
+                if (k >= 1 && k <= Statikzustand::kMaxIterProtokoll) {
                     St.Bh = St.IterBh[k];
                     St.Eph = St.IterEph[k];
                     St.MFuss = St.IterMFuss[k];

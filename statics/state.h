@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "earthpressure/diagrams.h"
+#include "frame/run_status.h"
 
 namespace zormc {
 
@@ -54,7 +55,7 @@ struct Statikzustand {
     std::array<int16_t, 3> KopfUnbekannte{};
     // Foot codes f1, f2 (indices 1, 2): the two foot quantities that vanish.
     std::array<int16_t, 3> FussBedingung{};
-    std::string StatikStatus; // "STOP" after a singular system
+    zor::Laufstatus StatikStatus = zor::Laufstatus::Offen; // "STOP" after a singular system
 
     // ---- load diagram and node grid of the beam
     zor::Ordinatenliste Lastbild;       // depth (m), ordinate (kN/m2), positive towards the excavation

@@ -14,5 +14,8 @@ export ZOR_PROJEKTORDNER="$projekte"
 for f in zorTBw.txt zorSPw.txt; do
   [ -e "$work/$f" ] || cp "$root/data/$f" "$work/$f"
 done
+# The example projects, where they are missing, into the projects folder and the list of project files.
+source "$root/tools/beispiele.sh"
+beispiele_bereitstellen "$projekte"
 cd "$work"
 exec "$root/build/release/app/zor" "$@"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: once as a normal build with GCC and once
 # with Clang, AddressSanitizer, UndefinedBehaviorSanitizer and the library's bounds assertions, so
-# that both compilers see every change; then fuzzes the project-file reader for a minute.
+# that both compilers see every change; then fuzzes the project-file reader for a minute. Every build
+# treats a compiler warning as an error (ZOR_WERROR), so a new warning fails the run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/tools/install-deps.sh"
@@ -18,14 +19,14 @@ fi
 # runs here never need it (the checked build keeps line tables for its stack traces). Same -O2 as the
 # program's build, so the results are the program's.
 CC=gcc CXX=g++ cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" "${launcher[@]}"
+  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG" -DZOR_WERROR=ON "${launcher[@]}"
 cmake --build "$root/build/release" -j "$jobs"
 ctest --test-dir "$root/build/release" -j "$jobs" --output-on-failure
 
 # The compiler is given on the command line as well, so that a folder configured earlier with
 # another compiler is configured anew.
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOR_SANITIZE=ON \
-  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}"
+  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only -DCMAKE_CXX_COMPILER=clang++ -DZOR_WERROR=ON "${launcher[@]}"
 cmake --build "$root/build/sanitize" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build/sanitize" -j "$jobs" --output-on-failure
@@ -33,7 +34,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 # The project-file reader under libFuzzer for a minute, from the committed corpus and the example
 # projects; new inputs go to a scratch folder, a crash leaves its input in build/fuzz/.
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -gline-tables-only -DNDEBUG" -DZOR_FUZZ=ON \
-  -DZOR_WITH_QT=OFF -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}"
+  -DZOR_WITH_QT=OFF -DCMAKE_CXX_COMPILER=clang++ -DZOR_WERROR=ON "${launcher[@]}"
 cmake --build "$root/build/fuzz" -j "$jobs" --target fuzz_project_file
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT

@@ -561,7 +561,7 @@ void LaengenSuche(float etaGl) {
                 N.AnkerLaenge[i] = std::min(GF.AnkerLaengeTest[i] + 0.1f, GF.AnkerLmax[i]);
         }
         ++GF.GlfRunden;
-        GF.GlfPunktFolgeStart = "9";
+        GF.GlfPunktFolgeStart = '9'; // the search goes on from point 9 alone
     }
     GF.GlfPunktFolge = GF.GlfPunktFolgeStart;
     DatenZurueck();

@@ -66,16 +66,28 @@ void TabelleBlum() {
     Leerzeilen();
 }
 
+// A foot search stopped at its bound whose final forces agree within 3 % found its foot after all.
+// After Blum the earth-support force is the resistance itself (Bh = Eph), so the agreement proves
+// nothing there: a search stopped at its bound stays unconverged.
+void KonvergenzNachpruefen() {
+    if (St.KeineKonvergenz <= 28 || P.Wandfuss == 4) return;
+    float r1 = St.Eph != 0.0f ? std::fabs((St.Bh - St.Eph) / St.Eph) : std::fabs(St.Bh - St.Eph);
+    const float r2 =
+        P.Wandart == 1 && St.EphPfahl != 0.0f ? std::fabs((St.MFuss - St.EphPfahl) / St.EphPfahl) : 0.0f;
+    if (P.Wandfuss == 2) r1 = 10000.0f;
+    if (r1 < 0.03f && r2 < 0.03f) St.KeineKonvergenz = 0;
+}
+
+bool KeineKonvergenz() {
+    return St.KeineKonvergenz > 30;
+}
+
+// In place of a verdict that would read as met when the foot search did not converge.
+constexpr const char* kNichtNachgewiesen = "  *** nicht nachgewiesen";
+
 void Abschluss() {
     Leerzeilen(3);
-    if (St.KeineKonvergenz > 28) {
-        float r1 = St.Eph != 0.0f ? std::fabs((St.Bh - St.Eph) / St.Eph) : std::fabs(St.Bh - St.Eph);
-        const float r2 =
-            P.Wandart == 1 && St.EphPfahl != 0.0f ? std::fabs((St.MFuss - St.EphPfahl) / St.EphPfahl) : 0.0f;
-        if (P.Wandfuss == 2) r1 = 10000.0f;
-        if (r1 < 0.03f && r2 < 0.03f) St.KeineKonvergenz = 0;
-    }
-    if (St.KeineKonvergenz > 30) {
+    if (KeineKonvergenz()) {
         ZeileDrucken("         *** Keine Konvergenz für die Fusstiefe!");
         ZeileDrucken("                   Die Ergebnisse sind möglicherweise unbrauchbar.");
         if (P.BettungStufe == 0)
@@ -187,6 +199,8 @@ void ErdauflagerSicherheit() {
                 ZahlDrucken(P.Etap, 5, 2);
                 ZeileBeenden();
                 HinweisKorrigiert();
+            } else if (KeineKonvergenz()) {
+                ZeileDrucken(kNichtNachgewiesen);
             } else {
                 Drucken(" >=");
                 ZahlDrucken(P.Etap, 5, 2);
@@ -201,6 +215,8 @@ void ErdauflagerSicherheit() {
             if (u >= 1.02f) {
                 ZeileDrucken("  >  1.00 UNZULÄSSIG!");
                 HinweisKorrigiert();
+            } else if (KeineKonvergenz()) {
+                ZeileDrucken(kNichtNachgewiesen);
             } else {
                 ZeileBeenden();
             }
@@ -217,6 +233,7 @@ void ErdauflagerSicherheit() {
 
 void EinbindungDrucken() {
     const bool pfahl = P.Wandart == 1;
+    KonvergenzNachpruefen();
     switch (P.Wandfuss) {
     case 1:
         TabelleFreiesAuflager(pfahl);

@@ -67,7 +67,8 @@ void GleitkreisTabelle() {
             ZeileDrucken(E, "  Gesonderter Nachweis erforderlich.           ----------------");
             continue;
         }
-        if (status == 2 || status == 3 || eta == 888.0f || eta <= 0.0f) {
+        const bool gueltig = eta != 888.0f && eta != 999.0f && eta > 0.0f;
+        if (status == 3 || !gueltig) {
             const char* grund = status == 3 ? ": Berechnung abgebrochen; kein Ergebnis."
                                 : status == 2
                                     ? ": Suche ohne Ergebnis aufgegeben; Nachweis nicht erbracht."
@@ -88,6 +89,9 @@ void GleitkreisTabelle() {
                 ZahlDrucken(1.0f / eta, 5, 2);
             }
             ZeileBeenden();
+            // A search given up with its best circle still on the edge of the field: the best circle
+            // found, but a smaller safety may lie beyond.
+            if (status == 2) ZeileDrucken(E, "*** LF ", i, ": Suche abgebrochen, Minimum nicht eingegrenzt.");
         }
     }
     if (P.AnzAnkerGesamt > 0 && P.AnzLF > 0 && !letzterAbbruch) {

@@ -1,14 +1,14 @@
 #include "dialogs/project/design_page.h"
 
-#include "design/frmBemessung.h"
 #include "design/steel_profile.h"
+#include "dialogs/project/frmBemessung.h"
 #include "dialogs/project/page.h"
-#include "dialogs/project/wall_section.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
+#include "request/wall_section.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 
@@ -22,11 +22,11 @@ void Handler(frmBemessung& f) {
     f.optN.onClick([](int16_t i) { P.MitNormalkraft = i; });
     f.optEAB.onClick([s](int16_t) {
         P.StahlNachEAU = s->optEAB(0).Value() ? 0 : 1;
-        zorm1::StahlSpannungenSetzen();
+        StahlSpannungenZeigen();
     });
     f.optStahlSorte.onClick([s](int16_t) {
         P.StahlGuete = s->optStahlSorte(0).Value() ? 240 : s->optStahlSorte(1).Value() ? 270 : 355;
-        zorm1::StahlSpannungenSetzen();
+        StahlSpannungenZeigen();
     });
     f.optEta.onClick([s](int16_t) { P.EtaBSt500 = s->optEta(0).Value() ? 1.75f : 1.50f; });
     Seite::Zahlbox(f.txtAsMmin, P.AsMmin);
@@ -54,7 +54,7 @@ void Handler(frmBemessung& f) {
         if (P.EBreiteN <= 0.0f) P.EBreiteN = P.EBreiteM;
         P.EtaBSt500 = f.optEta(0).Value() ? 1.75f : 1.50f;
         P.StahlGuete = f.optStahlSorte(0).Value() ? 240 : f.optStahlSorte(1).Value() ? 270 : 355;
-        zorm1::StahlSpannungenSetzen();
+        StahlSpannungenZeigen();
         vb::UnloadByName("frmAusgabe");
         vb::Unload(f);
         Seite::StartFokus(); // the end of the output chain
@@ -67,6 +67,14 @@ void Aus(std::initializer_list<vb::Control*> cs) {
 }
 
 } // namespace
+
+void StahlSpannungenZeigen() {
+    zorm1::StahlSpannungenSetzen();
+    frmBemessung& seite = vb::form<frmBemessung>();
+    seite.txtSigma.setText(vb::Format(P.ZulSigma));
+    // The opening of the page may have unloaded it again; ask for it anew.
+    vb::form<frmBemessung>().txtTau.setText(vb::Format(P.ZulTau));
+}
 
 void SeiteLaden(frmBemessung& f) {
     Handler(f);
@@ -102,7 +110,7 @@ void SeiteLaden(frmBemessung& f) {
     if (P.EtaBSt500 == 1.50f) f.optEta(3).setValue(true);
     subEBreite();
     if (P.StahlGuete == 0) P.StahlGuete = 240;
-    zorm1::StahlSpannungenSetzen();
+    StahlSpannungenZeigen();
     f.txtEBreiteM.setText(Seite::Zahl(P.EBreiteM));
     f.txtEBreiteN.setText(Seite::Zahl(P.EBreiteN));
     if (P.d1Rand != 0.0f) f.txtd1.setText(Seite::Zahl(P.d1Rand));

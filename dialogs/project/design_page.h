@@ -1,6 +1,6 @@
 #pragma once
-// The opening and the handlers of the design-settings page frmBemessung (design/frmBemessung.h), installed
-// as its frmBemessung::Laden by RegisterProjectDialogs.
+// The opening and the handlers of the design-settings page frmBemessung (dialogs/project/frmBemessung.h),
+// installed as its frmBemessung::Laden by RegisterProjectDialogs.
 class frmBemessung;
 
 namespace Bemessung {
@@ -9,5 +9,10 @@ namespace Bemessung {
 // (EtaBSt500 included), the default influence widths, the allowed stresses, the recommended minimum
 // reinforcement of bored piles, then shown with the focus and mouse rules of every page.
 void SeiteLaden(frmBemessung& f);
+
+// zorm1::StahlSpannungenSetzen, then both stresses written into the page's boxes txtSigma and txtTau, which
+// loads (and so shows) the page when it is not loaded. The texts are the plain number form with the
+// locale's decimal separator.
+void StahlSpannungenZeigen();
 
 } // namespace Bemessung

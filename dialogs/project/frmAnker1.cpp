@@ -3,14 +3,14 @@
 #include <span>
 
 #include "dialogs/project/page.h"
-#include "dialogs/project/support_levels.h"
 #include "earthpressure/diagrams.h"
-#include "frame/masken.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
+#include "request/support_levels.h"
+#include "windows/unload_dialogs.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 

@@ -2,9 +2,9 @@
 
 #include "dialogs/project/page.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 

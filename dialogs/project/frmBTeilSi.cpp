@@ -1,13 +1,14 @@
 #include "dialogs/project/frmBTeilSi.h"
 
 #include "design/steel_profile.h"
+#include "dialogs/project/design_page.h"
 #include "dialogs/project/page.h"
-#include "dialogs/project/safety_factors.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "request/safety_factors.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 
@@ -377,7 +378,7 @@ void frmBTeilSi::cmdOK_Click() {
     Sicherheiten::KonzeptUebernehmen();
     const bool global = P.TeilsicherheitenAn == 0;
     vb::Unload(*this);
-    if (global) zorm1::StahlSpannungenSetzen();
+    if (global) Bemessung::StahlSpannungenZeigen();
 }
 
 void frmBTeilSi::Form_QueryUnload(int16_t& /*Cancel*/, int16_t UnloadMode) {
@@ -518,7 +519,7 @@ void frmBTeilSi2::cmdOK_Click() {
     P.kzRered2 = chkgamRered2.Value() == vb::vbChecked ? 1 : 0;
     Sicherheiten::ReduktionenUebernehmen();
     vb::Unload(*this);
-    zorm1::StahlSpannungenSetzen();
+    Bemessung::StahlSpannungenZeigen();
 }
 
 void frmBTeilSi2::Form_QueryUnload(int16_t& /*Cancel*/, int16_t UnloadMode) {

@@ -2,13 +2,13 @@
 
 #include "dialogs/project/frmWand1.h"
 #include "dialogs/project/page.h"
-#include "dialogs/project/wall_section.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "request/wall_section.h"
 
 using zorm1::P;
 

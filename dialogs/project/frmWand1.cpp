@@ -1,17 +1,17 @@
 #include "dialogs/project/frmWand1.h"
 
-#include "design/frmBemessung.h"
+#include "dialogs/project/frmBemessung.h"
 #include "dialogs/project/frmProfile.h"
 #include "dialogs/project/page.h"
-#include "dialogs/project/support_levels.h"
-#include "dialogs/project/wall_section.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "request/support_levels.h"
+#include "request/wall_section.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 

@@ -7,11 +7,11 @@
 
 #include "dialogs/project/page.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "windows/window_routines.h"
 
 using Seite::Wert;
 using zorm1::P;

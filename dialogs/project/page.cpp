@@ -3,14 +3,14 @@
 #include <cmath>
 #include <limits>
 
-#include "frame/masken.h"
 #include "frame/project_data.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "windows/unload_dialogs.h"
+#include "windows/window_routines.h"
 
 namespace Seite {
 

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "design/frmBemessung.h"
 #include "dialogs/project/design_page.h"
 #include "dialogs/project/frmAnker1.h"
 #include "dialogs/project/frmAusgabe.h"
 #include "dialogs/project/frmBTeilSi.h"
+#include "dialogs/project/frmBemessung.h"
 #include "dialogs/project/frmBoden0.h"
 #include "dialogs/project/frmBoden1.h"
 #include "dialogs/project/frmLast0.h"
@@ -14,9 +14,9 @@
 #include "dialogs/project/frmWand1.h"
 #include "dialogs/project/load_chain.h"
 #include "dialogs/project/soil_chain.h"
-#include "dialogs/project/support_levels.h"
-#include "dialogs/project/wall_section.h"
 #include "platform/forms/registry.h"
+#include "request/support_levels.h"
+#include "request/wall_section.h"
 
 void RegisterProjectDialogs() {
     vb::RegisterForm<frmBTeilSi>("frmBTeilSi");

@@ -6,10 +6,10 @@
 #include "dialogs/stages/stage_page.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
-#include "frame/window_routines.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
+#include "windows/window_routines.h"
 
 using Stufenseite::Stufe;
 using zorm1::P;

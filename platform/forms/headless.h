@@ -21,14 +21,9 @@
 
 #include "platform/draw/recorder.h"
 #include "platform/forms/forms.h"
+#include "platform/runtime/errors.h"
 
 namespace vb {
-
-// The program waited and the script had no action left.
-class ScriptExhausted : public std::logic_error {
-public:
-    using std::logic_error::logic_error;
-};
 
 // A user action that cannot happen as asked: its control is not loaded, hidden, disabled for the focus
 // or behind a modal window, or it is no control of that kind. A test that asks for it has a fault; a

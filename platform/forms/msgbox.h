@@ -6,33 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/msgbox_codes.h"
+
 namespace vb {
-
-enum MsgBoxStyle : int {
-    vbOKOnly = 0,
-    vbOKCancel = 1,
-    vbAbortRetryIgnore = 2,
-    vbYesNoCancel = 3,
-    vbYesNo = 4,
-    vbRetryCancel = 5,
-    vbCritical = 16,
-    vbQuestion = 32,
-    vbExclamation = 48,
-    vbInformation = 64,
-    vbDefaultButton1 = 0,
-    vbDefaultButton2 = 256,
-    vbDefaultButton3 = 512,
-};
-
-enum MsgBoxResult : int {
-    vbOK = 1,
-    vbCancel = 2,
-    vbAbort = 3,
-    vbRetry = 4,
-    vbIgnore = 5,
-    vbYes = 6,
-    vbNo = 7
-};
 
 // Shows a box and returns the button chosen. An empty title shows the program's name "ZOR".
 int MsgBox(std::string_view prompt, int buttons = vbOKOnly, std::string_view title = {});

@@ -1,12 +1,12 @@
 #pragma once
 // Windows and their public routines by name, so that a window reaches another one that lives in a
-// library above its own (the layers: frame/run, report, graphics, dialogs) without including it and
+// library above its own (the layers: run, report, graphics, dialogs) without including it and
 // without a hook of its own for every call.
 //
 // Registering (the library that defines a window, called by the program at its start, and by the
 // tests that need the window; registering a name again replaces the entry):
 //
-//   // frame/run/windows.cpp
+//   // run/windows.cpp
 //   void RegisterFrameRunWindows() {
 //       vb::RegisterForm<frmTitel>("frmTitel");                    // the window under its name
 //       vb::RegisterCall<void()>("frmTitel.NamenAbleiten", [] { vb::form<frmTitel>().NamenAbleiten(); });

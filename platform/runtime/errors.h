@@ -18,6 +18,13 @@ private:
     int number_;
 };
 
+// The program waited for the user and the headless backend's script had no action left (a test's fault,
+// platform/forms/headless.h). No error trap of the program may take it for an error of its own.
+class ScriptExhausted : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
 } // namespace vb
 
 namespace zor {

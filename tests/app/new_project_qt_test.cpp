@@ -1,4 +1,4 @@
-// The new project of tests/frame/run/new_project_script.h entered on the Qt backend (offscreen), the
+// The new project of tests/run/new_project_script.h entered on the Qt backend (offscreen), the
 // same table of user actions as on the headless backend: the file saved by "Programm beenden" is the one
 // written by hand, also after reading it back. Each page is photographed when its OK is clicked, filled as
 // the user left it (zor_neu_<page>.png beside the other temporary files), for a look at its layout.
@@ -19,16 +19,16 @@
 #include "dialogs/project/project_dialogs.h"
 #include "dialogs/stages/stage_dialogs.h"
 #include "frame/project_data.h"
-#include "frame/run/frmTitel.h"
-#include "frame/run/run_stages.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/winfs.h"
-#include "slipcircle/zormg_state.h"
+#include "request/run_stages.h"
+#include "run/frmTitel.h"
+#include "slipcircle/state.h"
 #include "tests/app/qt_skript.h"
-#include "tests/frame/run/new_project_script.h"
+#include "tests/run/new_project_script.h"
 #include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
@@ -96,7 +96,8 @@ protected:
 };
 
 TEST_F(NeuesProjektQt, TheSameScriptGivesTheHandWrittenFileAndEveryPageIsPhotographed) {
-    const std::string vonHand = vb::ReadFileBytes((fs::path(ZOR_TEST_DATA) / "Neubau_Spundwand_von_Hand").string());
+    const std::string vonHand =
+        vb::ReadFileBytes((fs::path(ZOR_TEST_DATA) / "Neubau_Spundwand_von_Hand").string());
     vb::form<frmTitel>();
     QtAblauf eingabe(neuprojekt::NeuesProjekt().schritte);
     eingabe.alle();
@@ -104,10 +105,10 @@ TEST_F(NeuesProjektQt, TheSameScriptGivesTheHandWrittenFileAndEveryPageIsPhotogr
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
     EXPECT_EQ(vb::ReadFileBytes("projekte/Neubau_Spundwand"), vonHand);
     const std::set<std::string> seiten = {
-        "frmTitel",    "frmAuswahl",  "frmBTeilSi",  "frmBTeilSi2", "frmWand1",    "frmProfile",  "frmBoden1",  "frmBoden2",
-        "frmBoden3",   "frmAushub1",  "frmAushub000", "frmAushub1b", "frmAushub2", "frmAushub3", "frmAushub4",
-        "frmAushub6",  "frmAushub7",  "frmAushub8",  "frmLast1",    "frmLast2",    "frmLast4",   "frmAnker1",
-        "frmAusgabe",  "frmBemessung"};
+        "frmTitel",   "frmAuswahl", "frmBTeilSi", "frmBTeilSi2", "frmWand1",     "frmProfile",
+        "frmBoden1",  "frmBoden2",  "frmBoden3",  "frmAushub1",  "frmAushub000", "frmAushub1b",
+        "frmAushub2", "frmAushub3", "frmAushub4", "frmAushub6",  "frmAushub7",   "frmAushub8",
+        "frmLast1",   "frmLast2",   "frmLast4",   "frmAnker1",   "frmAusgabe",   "frmBemessung"};
     EXPECT_EQ(eingabe.fotos, seiten);
 
     Start();

@@ -1,5 +1,5 @@
 #pragma once
-// The steps of a script of user actions (tests/frame/run/new_project_script.h) on the Qt backend, in
+// The steps of a script of user actions (tests/run/new_project_script.h) on the Qt backend, in
 // order. A step on a modal page cannot come from here while the program waits in that page: a timer takes
 // it then, as a user would act in the page. Before each step a hook may look at the windows; while another
 // hook says so (a message box is up), no step is taken.
@@ -17,7 +17,7 @@
 
 #include "platform/forms/forms.h"
 #include "platform/forms/registry.h"
-#include "tests/frame/run/new_project_script.h"
+#include "tests/run/new_project_script.h"
 
 namespace apptest {
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "frame/run/frmZOR0.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/qt/forms_qt.h"
+#include "run/frmZOR0.h"
 
 TEST(StartWindow, ShowsWithTheQtBackendAndSavesAScreenshot) {
     vb::headless::ResetForms();

@@ -13,8 +13,8 @@
 
 #include "design/state.h"
 #include "earthpressure/report_file.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "tests/design/design_fixture.h"
@@ -34,11 +34,11 @@ class BemessungTest : public bemtest::BerichtTest {
 protected:
     void SetUp() override {
         BerichtTest::SetUp();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
     }
     void TearDown() override {
         BerichtTest::TearDown();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
     }
     // The whole stage (it opens the report for appending itself).
     std::vector<std::string> Stufe() {
@@ -354,7 +354,7 @@ TEST_F(BemessungTest, DiaphragmWallC25WithPartialFactors) {
     EXPECT_TRUE(Teil(z, "  =  0,16 <= 1,00"));
     EXPECT_TRUE(Teil(z, "Formel 75 DIN 1045-1"));
     EXPECT_TRUE(Enthaelt(z, E + "Wichtig ist auch die stabile Ausführung des Bewehrungskorbes."));
-    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
     // Order: R1, Q1, Q2, Q3, the strut block, empty, G1.
     const auto r1 =
         std::find(z.begin(), z.end(), E + "max(abs.M)´ =  600,0 kNm;  Asz =  20,1 cm2   ;  Asd =   0,0 cm2");
@@ -378,11 +378,11 @@ TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
     EXPECT_TRUE(Enthaelt(z, E + "zul.tau01; zul.tau02; zul.tau03 =  0,75 ;  1,8 ;  3  MN/m2")) << Text(z);
     EXPECT_TRUE(Enthaelt(z, E + "-------------------------"));
     EXPECT_TRUE(Teil(z, " ;  tau0=   0,0 MN/m2"));
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_EQ(vb::headless::Log()[0].prompt,
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
               "Der Querschnitt ist überlastet !!! \r\nKeine sinnvolle Bemessung möglich.\r\n");
-    EXPECT_EQ(vb::headless::Log()[0].buttons, vb::vbExclamation);
-    EXPECT_EQ(vb::headless::Log()[0].title, "");
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].knoepfe, vb::vbExclamation);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].titel, "");
     EXPECT_TRUE(Teil(z, "*** Der Querschnitt ist überlastet"));
 }
 
@@ -397,7 +397,7 @@ TEST_F(BemessungTest, DiaphragmWallBeyondTheLimitMomentShowsTheMarkers) {
     const auto z = Zeilen(zormd::SchlitzwandBemessung);
     EXPECT_TRUE(Enthaelt(z, E + "max(abs.M)´ = 4100,0 kNm;  Asz = 999,0 cm2   ;  Asd = 999,0 cm2"))
         << Text(z);
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
     // The box and its line come after the strut block, before the staggering hint.
     const auto stern = std::find_if(z.begin(), z.end(), [](const std::string& s) {
         return s.find("*** Der Querschnitt ist überlastet") != std::string::npos;
@@ -428,7 +428,7 @@ TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
     EXPECT_TRUE(Teil(z, "            Druckz.-Breite  bw ="));
     EXPECT_TRUE(Teil(z, "max(abs.M)´ =  800,0 kNm;  As  =  54,"));
     EXPECT_TRUE(Teil(z, " gleichmäßig verteilt"));
-    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
 }
 
 TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
@@ -440,8 +440,10 @@ TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
     P.BemMaxMoment = 1.0e7f; // far beyond any section: the bending design does not converge
     P.BemMaxQuerkraft = 100.0f;
     const auto z = Zeilen(zormd::BohrpfahlBemessung);
-    ASSERT_EQ(vb::headless::Log().size(), 1u) << Text(z);
-    EXPECT_EQ(vb::headless::Log()[0].prompt.rfind("Keine Konvergenz bei der Biegebemessung !!! ", 0), 0u);
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u) << Text(z);
+    EXPECT_EQ(
+        zor::meldeprotokoll::Eintraege()[0].text.rfind("Keine Konvergenz bei der Biegebemessung !!! ", 0),
+        0u);
     EXPECT_TRUE(Teil(z, " kNm;  As  = 888,0 cm2 gleichmäßig verteilt")) << Text(z);
     EXPECT_TRUE(Teil(z, " kN ; AsBü = 888,0 cm2/m ;  tau0=   8,9 MN/m2"));
     // The box and its line stand before K1.
@@ -458,15 +460,16 @@ TEST_F(BemessungTest, NoConvergenceSetsTheMarkersAndShowsTheBox) {
     float As = 888.0f, asw = 3.0f;
     vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
     zormd::MeldungUeberlastet(As, asw); // 888 belongs to the no-convergence message
-    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
     zormd::MeldungKeineKonvergenz(As, asw);
     vb::CloseAll();
     EXPECT_EQ(asw, 888.0f);
     EXPECT_FLOAT_EQ(zorm1::BW.tau0, 8.88f);
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_EQ(vb::headless::Log()[0].prompt, "Keine Konvergenz bei der Biegebemessung !!! \r\nWählen Sie "
-                                             "etwas andere Abmessungen d oder d1.\r\n\r\n"
-                                             "Auch eine ganz schwache Auslastung kann der Grund sein. ");
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
+              "Keine Konvergenz bei der Biegebemessung !!! \r\nWählen Sie "
+              "etwas andere Abmessungen d oder d1.\r\n\r\n"
+              "Auch eine ganz schwache Auslastung kann der Grund sein. ");
     // The markers print as 888,0 and (global) tau0 8,9 in the shear line.
     zorm1::BW.tau0 = 8.88f;
     float Q = 100.0f;
@@ -489,10 +492,10 @@ TEST_F(BemessungTest, OverloadMarkersForZeroValues) {
     };
     vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
     for (const Fall& f : faelle) {
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         float As = f.As, asw = f.asw;
         zormd::MeldungUeberlastet(As, asw);
-        EXPECT_EQ(vb::headless::Log().size(), f.box ? 1u : 0u) << f.As << " " << f.asw;
+        EXPECT_EQ(zor::meldeprotokoll::Eintraege().size(), f.box ? 1u : 0u) << f.As << " " << f.asw;
         EXPECT_EQ(As, f.AsNach);
         EXPECT_EQ(asw, f.aswNach);
     }

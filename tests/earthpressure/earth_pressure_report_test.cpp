@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "earthpressure/stage_a.h"
+#include "frame/messages.h"
 #include "frame/project_file.h"
 #include "stage_b_fixture.h"
 
@@ -21,7 +22,7 @@ class Erddruckbericht : public StageB, public ::testing::WithParamInterface<cons
 protected:
     void SetUp() override {
         StageB::SetUp();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
     }
     // The report lines of every earth-pressure pass of the project after the echo of stage a.
     std::vector<std::string> Lauf(const std::string& name) {

@@ -126,6 +126,7 @@ TEST_F(Echo, FiveLayersSpecialDesignSituationAndStageOptions) {
     P.SohlLastZ[1] = 12.0f;
     zormcom::AushubSpeichern(3);
     P.FussGebettet[3] = 1;
+    P.kzUeb[3] = 0;
     P.BettAnz[3] = 2;
     P.BettT(3, 1) = 0.0f;
     P.BettC(3, 1) = 10.0f;
@@ -139,7 +140,7 @@ TEST_F(Echo, FiveLayersSpecialDesignSituationAndStageOptions) {
 
     zorma::EingabeAuswerten();
     Vergleiche("Schlitzwand_5_Schichten_BS-TA.txt");
-    EXPECT_EQ(P.kzUeb[3], 0); // bedded foot: no superposition
+    EXPECT_EQ(P.kzUeb[3], 0); // bedded foot: stage a does not switch the superposition on
 }
 
 // Seepage wanted: the heave labels come in the general notes, the eight seepage notes after the

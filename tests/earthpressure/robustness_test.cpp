@@ -24,10 +24,10 @@
 #include <vector>
 
 #include "earthpressure/stage_a.h"
-#include "frame/h504_texts.h"
+#include "frame/messages.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_file.h"
 #include "frame/run_state.h"
-#include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -213,7 +213,7 @@ class BeschaedigteDatei : public StageB {
 protected:
     void SetUp() override {
         StageB::SetUp();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(FallMelden);
 #endif
@@ -229,7 +229,7 @@ protected:
         ResetProjectData();
         Anzeigen::ResetH504();
         zor::LaufZuruecksetzen();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         vb::SetDecimalSeparator('.');
         std::error_code ec;
         for (const auto& e : fs::directory_iterator(dir_.path()))
@@ -326,8 +326,8 @@ protected:
                 EXPECT_TRUE(P == vorher) << fall << ": a failed read changed the project data";
                 EXPECT_TRUE(Anzeigen::H504 == h504Vorher)
                     << fall << ": a failed read changed the header texts";
-                EXPECT_TRUE(!vb::headless::Log().empty() &&
-                            vb::headless::Log().back().title == "Falsche Datei")
+                EXPECT_TRUE(!zor::meldeprotokoll::Eintraege().empty() &&
+                            zor::meldeprotokoll::Eintraege().back().titel == "Falsche Datei")
                     << fall << ": a failed read was not told";
                 continue;
             }

@@ -9,10 +9,10 @@
 
 #include "earthpressure/handover_a.h"
 #include "earthpressure/report_file.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
@@ -57,7 +57,7 @@ class Arbeitsordner : public ::testing::Test {
 protected:
     void SetUp() override {
         vb::SetDecimalSeparator(',');
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         zortest::Zuruecksetzen();
         P.WurzelOrdner = ordner_.path().string() + "/";
     }

@@ -13,8 +13,8 @@
 #include "earthpressure/handover_b.h"
 #include "earthpressure/slopes.h"
 #include "earthpressure/stage_a.h"
+#include "frame/messages.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
 using zorm1::P;

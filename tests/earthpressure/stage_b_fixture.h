@@ -14,11 +14,11 @@
 #include "earthpressure/stage_a.h"
 #include "earthpressure/stage_b.h"
 #include "earthpressure/wedge_geometry.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run_state.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -127,7 +127,7 @@ class Sandstufe : public StageB {
 protected:
     void SetUp() override {
         StageB::SetUp();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         P.WurzelOrdner = dir_.path().string() + "/";
         zortest::Spundwand("Baugrube", "1", 3);
         P.EtaAnpass = 1.0f;

@@ -11,8 +11,8 @@
 #include "earthpressure/slopes.h"
 #include "earthpressure/stage_a.h"
 #include "earthpressure/trial_planes.h"
+#include "frame/messages.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
 using zorm1::P;

@@ -4,9 +4,9 @@
 
 #include "earthpressure/coefficients.h"
 #include "earthpressure/stage_a.h"
+#include "frame/messages.h"
 #include "frame/project_file.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "stage_b_fixture.h"
 
 using zorm1::P;
@@ -22,7 +22,7 @@ class Erddruckstufe : public StageB {
 protected:
     void SetUp() override {
         StageB::SetUp();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         P.WurzelOrdner = dir_.path().string() + "/";
         Projekt();
     }

@@ -10,15 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "frame/h504_texts.h"
+#include "frame/messages.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "platform/forms/headless.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
-#include "tests/support/start_dialog_stand_in.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
@@ -39,17 +37,16 @@ std::string FalscheDateiText(const std::string& name) {
 class ProjectFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         ResetProjectData();
         Anzeigen::ResetH504();
-        vb::headless::ResetForms();
+        zor::meldeprotokoll::Zuruecksetzen();
         P.GradZuRad = 3.141593f / 180.0f;
     }
     void TearDown() override {
         ResetProjectData();
         Anzeigen::ResetH504();
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
+        zor::meldeprotokoll::Zuruecksetzen();
     }
     zortest::WorkingFolder dir_;
 };
@@ -539,7 +536,7 @@ TEST_F(ProjectFile, FullProjectRoundTripsByteForByte) {
     vb::Kill("zorH504.txt");
     P.GradZuRad = geschrieben.GradZuRad;
     ASSERT_TRUE(zorm1::EingabeLesen("projekt"));
-    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
     EXPECT_EQ(P.DatenGelesen, -1);
 
     // Every value comes back exactly (apart from the program state the file does not hold).
@@ -705,12 +702,12 @@ TEST_F(ProjectFile, EarlyEndAtEveryStatementIsToleratedOnlyWhereAllowed) {
         H504DateiFuer(2);
         const ProjectData b = P;
         const Anzeigen::Heft504Daten hb = Anzeigen::H504;
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
 
         const bool ok = zorm1::EingabeLesen("kurz");
         if (st == 71 || EndeErlaubt.count(st)) {
             EXPECT_TRUE(ok);
-            EXPECT_TRUE(vb::headless::Log().empty());
+            EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
             EXPECT_EQ(P.DatenGelesen, -1);
             EXPECT_EQ(P.DeltaZF, a.DeltaZF); // statement 14 always read
             if (feld.count(st)) {
@@ -723,10 +720,10 @@ TEST_F(ProjectFile, EarlyEndAtEveryStatementIsToleratedOnlyWhereAllowed) {
                 EXPECT_EQ(vb::ReadTextFile("zorH504.txt").substr(0, 13), "\"Kopf 0 / 1\"\r");
         } else {
             EXPECT_FALSE(ok);
-            ASSERT_EQ(vb::headless::Log().size(), 1u);
-            EXPECT_EQ(vb::headless::Log()[0].title, FalscheDateiTitel);
-            EXPECT_EQ(vb::headless::Log()[0].prompt, FalscheDateiText("kurz"));
-            EXPECT_EQ(vb::headless::BeepCount(), 1);
+            ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+            EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].titel, FalscheDateiTitel);
+            EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text, FalscheDateiText("kurz"));
+            EXPECT_EQ(zor::meldeprotokoll::Signaltoene(), 1);
             // Nothing of the broken file is left in memory; DatenGelesen unchanged.
             EXPECT_TRUE(P == b);
             EXPECT_TRUE(Anzeigen::H504 == hb);
@@ -760,13 +757,13 @@ TEST_F(ProjectFile, EndInsideAStatementOrBeforeStatement15IsNotAProjectFile) {
         ResetProjectData();
         P.ProjBez = "vorher";
         const ProjectData b = P;
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         EXPECT_FALSE(zorm1::EingabeLesen("kurz"));
         EXPECT_TRUE(P == b);
-        ASSERT_EQ(vb::headless::Log().size(), 1u);
-        EXPECT_EQ(vb::headless::Log()[0].prompt, FalscheDateiText("kurz"));
-        EXPECT_EQ(vb::headless::Log()[0].title, FalscheDateiTitel);
-        EXPECT_EQ(vb::headless::Log()[0].buttons, vb::vbOKOnly);
+        ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+        EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text, FalscheDateiText("kurz"));
+        EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].titel, FalscheDateiTitel);
+        EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].knoepfe, vb::vbOKOnly);
     }
 }
 
@@ -801,13 +798,6 @@ TEST_F(ProjectFile, BrokenFilesShowTheMessageAndKeepTheProject) {
         {"start page beyond an integer", mit(start.at(58), "\"99999\"")},
         {"text where a number belongs", mit(start.at(14), "\"x\",1")},
     };
-    // The start dialog is on the screen with the focus elsewhere; every failed read brings it back.
-    zortest::StartDialogStandIn::Register();
-    auto& titel = static_cast<zortest::StartDialogStandIn&>(vb::FormByName("frmTitel"));
-    int fokus = 0;
-    titel.txtEin(0).GotFocus = [&] { ++fokus; };
-    titel.txtEin(2).SetFocus();
-    int n = 0;
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
         vb::WriteFileBytes("kaputt", f.text);
@@ -816,26 +806,18 @@ TEST_F(ProjectFile, BrokenFilesShowTheMessageAndKeepTheProject) {
         P.SchichtPhi[1] = 30.0f;
         P.DatenGelesen = 0;
         const ProjectData b = P;
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         EXPECT_FALSE(zorm1::EingabeLesen("kaputt"));
         EXPECT_TRUE(P == b);
-        EXPECT_EQ(vb::headless::BeepCount(), 1);
-        ASSERT_EQ(vb::headless::Log().size(), 1u);
-        EXPECT_EQ(vb::headless::Log()[0].prompt, FalscheDateiText("kaputt"));
-        EXPECT_EQ(fokus, ++n);
-        titel.txtEin(2).SetFocus();
+        EXPECT_EQ(zor::meldeprotokoll::Signaltoene(), 1);
+        ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+        EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text, FalscheDateiText("kaputt"));
     }
     // A missing file too; the name is shown as passed.
-    vb::headless::Reset();
+    zor::meldeprotokoll::Zuruecksetzen();
     EXPECT_FALSE(zorm1::EingabeLesen("gibt es nicht"));
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_EQ(vb::headless::Log()[0].prompt, FalscheDateiText("gibt es nicht"));
-    EXPECT_EQ(fokus, n + 1);
-    // A hidden start dialog is left alone.
-    titel.txtEin(2).SetFocus();
-    titel.Hide();
-    EXPECT_FALSE(zorm1::EingabeLesen("gibt es nicht"));
-    EXPECT_EQ(fokus, n + 1);
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text, FalscheDateiText("gibt es nicht"));
 }
 
 // ------------------------------------------------------------------------------------------------ rules
@@ -1058,17 +1040,17 @@ TEST_F(ProjectFile, FailedSaveShowsAMessageAndKeepsTheOldFile) {
     FillFull(1);
     // The target folder does not exist.
     EXPECT_FALSE(zorm1::EingabeSchreiben("fehlt/projekt"));
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_EQ(vb::headless::Log()[0].prompt,
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
               "Die Datei   fehlt/projekt   konnte nicht gespeichert werden (Fehler 76) !\r\r"
               "Die bisherige Datei bleibt unverändert.");
     EXPECT_FALSE(fs::exists("fehlt"));
 
     // The target name is taken by a folder: nothing replaces it, and no temporary file stays behind.
     fs::create_directory("belegt");
-    vb::headless::Reset();
+    zor::meldeprotokoll::Zuruecksetzen();
     EXPECT_FALSE(zorm1::EingabeSchreiben("belegt"));
-    EXPECT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
     EXPECT_TRUE(fs::is_directory("belegt"));
     int dateien = 0;
     for (const auto& e : fs::directory_iterator("."))
@@ -1162,7 +1144,7 @@ TEST_F(ProjectFile, CountsBeyondTheFileCapacityAreCutSoTheFileStaysReadable) {
     ASSERT_TRUE(zorm1::EingabeSchreiben("zuviel"));
     ResetProjectData();
     ASSERT_TRUE(zorm1::EingabeLesen("zuviel"));
-    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
     EXPECT_EQ(P.AnzErd, 12);
     EXPECT_EQ(P.SchichtDicke[13], 0.0f);
     EXPECT_EQ(P.ErdLastNichtIn(1, 1, 0), 8);

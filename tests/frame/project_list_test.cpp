@@ -6,10 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_list.h"
-#include "platform/forms/headless.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
 
 using zorm1::P;
@@ -24,7 +23,7 @@ protected:
     fs::path dir;
     std::string proj;
     void SetUp() override {
-        vb::headless::ResetForms();
+        zor::meldeprotokoll::Zuruecksetzen();
         ResetProjectData();
         dir = fs::temp_directory_path() / ("zor_dliste_" + std::to_string(::getpid()));
         fs::remove_all(dir);
@@ -34,7 +33,7 @@ protected:
         proj = (dir / "proj").string() + "/";
     }
     void TearDown() override {
-        vb::headless::ResetForms();
+        zor::meldeprotokoll::Zuruecksetzen();
         fs::remove_all(dir);
     }
     std::string projekt(const std::string& name, const std::string& inhalt = "Inhalt") {
@@ -71,8 +70,8 @@ TEST_F(DListeTest, AListThatCannotBeWrittenIsReportedNotFatal) {
     P.WurzelOrdner = (dir / "fehlt").string() + "/"; // the root folder could not be made
     DListe::Bereinigen();
     EXPECT_FALSE(DListe::Aktualisieren(proj + "x"));
-    ASSERT_EQ(vb::headless::Log().size(), 2u);
-    EXPECT_NE(vb::headless::Log()[0].prompt.find("ZorDList.txt"), std::string::npos);
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 2u);
+    EXPECT_NE(zor::meldeprotokoll::Eintraege()[0].text.find("ZorDList.txt"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "fehlt"));
 }
 

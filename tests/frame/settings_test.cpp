@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "frame/messages.h"
 #include "frame/project_data.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/winfs.h"
 #include "tests/support/working_folder.h"
@@ -25,7 +25,7 @@ protected:
         fs::create_directories(basis_ / "JyRootJy");
         fs::create_directories(basis_ / "arbeit");
         fs::current_path(basis_ / "arbeit");
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         zorm1::ResetProjectData();
         zorm1::P.WurzelOrdner = (basis_ / "JyRootJy").string() + "/";
     }
@@ -113,7 +113,7 @@ TEST_F(Einstellungsdatei, FirstStartProposesTheProjectFolderOfTheRunCommand) {
 
 TEST_F(Einstellungsdatei, FirstStartWithoutFile) {
     Anzeigen::PfadDateiLesen(); // nothing there: no message, nothing changes
-    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
     EXPECT_EQ(zorm1::P.DateiName, "");
     Anzeigen::StandardwerteSetzen();
     const auto& P = zorm1::P;
@@ -193,7 +193,7 @@ TEST_F(Einstellungsdatei, ShortOrBrokenFileKeepsLaterValues) {
     EXPECT_EQ(P.GrafikRandLinks, 3);
     EXPECT_EQ(P.GrafikRandRechts, 9);
     EXPECT_EQ(P.GrafikRandOben, 0);
-    EXPECT_TRUE(vb::headless::Log().empty());
+    EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
     // The fixed file number is free again.
     vb::WriteFileBytes(wurzelDatei(), kVoll);
     Anzeigen::PfadDateiLesen();
@@ -241,8 +241,8 @@ TEST_F(Einstellungsdatei, FailedSaveIsReportedAndKeepsOldFile) {
     const std::string wurzel = zorm1::P.WurzelOrdner;
     zorm1::P.WurzelOrdner = (basis_ / "fehlt").string() + "/";
     EXPECT_FALSE(Anzeigen::PfadDateiSchreiben());
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_NE(vb::headless::Log()[0].prompt.find("ZORPFAD.DAT"), std::string::npos);
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_NE(zor::meldeprotokoll::Eintraege()[0].text.find("ZORPFAD.DAT"), std::string::npos);
     EXPECT_EQ(vb::ReadFileBytes(wurzel + "ZORPFAD.DAT"), kVoll);
 }
 

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/startup.h"
-#include "platform/forms/headless.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
 #include "tests/support/environment.h"
 
@@ -27,7 +26,7 @@ protected:
     fs::path dir;
     zortest::Umgebung env;
     void SetUp() override {
-        vb::headless::ResetForms();
+        zor::meldeprotokoll::Zuruecksetzen();
         ResetProjectData();
         dir = fs::temp_directory_path() / ("zor_startup_" + std::to_string(::getpid()));
         fs::remove_all(dir);
@@ -35,7 +34,7 @@ protected:
         fs::create_directories(dir / "daten");
     }
     void TearDown() override {
-        vb::headless::ResetForms();
+        zor::meldeprotokoll::Zuruecksetzen();
         fs::remove_all(dir);
     }
     // A data folder that cannot be made: its parent is a file.
@@ -118,17 +117,17 @@ TEST_F(StartupTest, TheProbeLeavesAFileOfItsNameAlone) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "home"), fs::directory_iterator()), 2); // + JyRootJy
 }
 
-TEST_F(StartupTest, NoWritableFolderEndsTheProgramAfterNamingTheFoldersTried) {
+TEST_F(StartupTest, NoWritableFolderIsToldWithTheFoldersTriedAndTheSearchFails) {
     const std::string daten = unmoeglich();
     env.set("XDG_DATA_HOME", daten);
     env.set("HOME", (dir / "fehlt2").string());
     env.set("TMPDIR", (dir / "fehlt3").string());
-    EXPECT_THROW(Anzeigen::WurzelOrdnerSuchen(), vb::ProgramEnd);
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    const auto& box = vb::headless::Log()[0];
-    EXPECT_EQ(box.buttons, vb::vbExclamation);
+    EXPECT_FALSE(Anzeigen::WurzelOrdnerSuchen());
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    const auto& box = zor::meldeprotokoll::Eintraege()[0];
+    EXPECT_EQ(box.knoepfe, vb::vbExclamation);
     for (const std::string& n : {daten, (dir / "fehlt2").string(), (dir / "fehlt3").string()})
-        EXPECT_NE(box.prompt.find(n), std::string::npos) << n;
+        EXPECT_NE(box.text.find(n), std::string::npos) << n;
 }
 
 } // namespace

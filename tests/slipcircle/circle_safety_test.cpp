@@ -10,12 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/forms/headless.h"
+#include "frame/messages.h"
 #include "slip_model_fixture.h"
-#include "slipcircle/zormg_circle.h"
-#include "slipcircle/zormg_lines.h"
-#include "slipcircle/zormg_search.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/circle_safety.h"
+#include "slipcircle/lines.h"
+#include "slipcircle/progress.h"
+#include "slipcircle/search.h"
+#include "slipcircle/state.h"
 
 namespace {
 
@@ -135,23 +136,18 @@ namespace {
 
 // Notes what the run state holds whenever the calculation lets the user act (at every chance: the
 // yield interval is 0), from then until it is destroyed.
-struct Beobachter {
+struct Beobachter : Zormg::Fortschritt {
     std::vector<float> eta;
     std::vector<std::pair<float, float>> mittelpunkte; // (xM, zM), each once in a row
-    std::function<void()> schritt;
     Beobachter() {
-        vb::headless::ResetForms();
         D().YieldAbstandMs = 0;
-        schritt = [this] {
-            eta.push_back(D().eta);
-            const std::pair<float, float> m{D().xM, D().zM};
-            if (mittelpunkte.empty() || mittelpunkte.back() != m) mittelpunkte.push_back(m);
-            vb::script::call(schritt);
-        };
-        vb::script::call(schritt);
+        Zormg::FortschrittAnschliessen(this);
     }
-    ~Beobachter() {
-        vb::script::clear();
+    ~Beobachter() override { Zormg::FortschrittAnschliessen(nullptr); }
+    void Nachgeben() override {
+        eta.push_back(D().eta);
+        const std::pair<float, float> m{D().xM, D().zM};
+        if (mittelpunkte.empty() || mittelpunkte.back() != m) mittelpunkte.push_back(m);
     }
 };
 
@@ -210,7 +206,8 @@ TEST(MittelpunktIteration, PassesRefineTheGridStepOf04InStepsOf008And0016And0003
         const float h = (m[k + 1].second - m[k].second);
         if (h <= 0.0f) continue;
         const float xc = m[k].first + h, zc = m[k].second + h;
-        const std::pair<int, int> ring[] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
+        const std::pair<int, int> ring[] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1},
+                                            {0, 1},   {1, -1}, {1, 0},  {1, 1}};
         bool passt = true;
         for (int r = 0; r < 8; ++r)
             passt = passt && std::fabs(m[k + r].first - (xc + ring[r].first * h)) < 1e-5f &&

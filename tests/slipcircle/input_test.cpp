@@ -8,13 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/h504_texts.h"
+#include "frame/messages.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "handover_files.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/errors.h"
-#include "slipcircle/zormg_input.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/input.h"
+#include "slipcircle/state.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;
@@ -28,7 +28,7 @@ using Zormg::Z;
 class Eingabe : public ::testing::Test {
 protected:
     void SetUp() override {
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         ResetProjectData();
         Anzeigen::ResetH504();
         Zormg::ZustandZuruecksetzen();

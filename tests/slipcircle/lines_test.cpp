@@ -6,8 +6,8 @@
 
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
-#include "slipcircle/zormg_lines.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/lines.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 using zorm1::ResetProjectData;

@@ -9,8 +9,8 @@
 
 #include "frame/project_data.h"
 #include "slip_model_fixture.h"
-#include "slipcircle/zormg_circle.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/circle_safety.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 
@@ -178,6 +178,42 @@ TEST(AnkerAbminderung, FullUpTo90DegreesNothingFrom105) {
     const struct { double grad, r; } faelle[] = {{45, 1}, {90, 1}, {100, 1.0 / 3.0}, {105, 0}, {120, 0}};
     for (auto f : faelle)
         EXPECT_NEAR(Zormg::AnkerAbminderung(f.grad), f.r, 1e-12) << f.grad;
+}
+
+} // namespace
+
+namespace {
+
+// Global concept, phi 27.5 degrees: arc point 25 (-30 + 25 x 2.3 = 27.5 degrees) of the circle (0, -17),
+// R 27, lies exactly on the vertical tangent to the friction circle, x = 27 sin 27.5 = 12.4672. A variable
+// load of 100 kN/m2 on x 11..15 counts on the slices from there on, also on the slice that begins at the
+// tangent: 100 (15 - 12.4672) = 253.28 kN/m, whichever way the rounding of the two abscissae falls, so a
+// friction angle a hair to either side gives the same safety. At 27.6 degrees the tangent lies 0.042 m
+// further right and the slice that begins at 27.5 degrees (up to 27 sin 29.8 = 13.4183) is left of it:
+// 100 (15 - 13.4183) = 158.17 kN/m.
+TEST(LamellenZusatz, SliceBeginningOnTheFrictionCircleTangentKeepsItsVariableLoad) {
+    struct Fall {
+        float phi, last;
+    };
+    float etaTangente = 0.0f;
+    for (const Fall& f :
+         {Fall{27.5f, 253.28f}, Fall{27.4999f, 253.28f}, Fall{27.5001f, 253.28f}, Fall{27.6f, 158.17f}}) {
+        float gewicht[2] = {0, 0}, eta = 0.0f;
+        for (int mitLast = 0; mitLast <= 1; ++mitLast) {
+            slipfix::Boeschung(3, f.phi, 20);
+            if (mitLast) Last(11, 0, 15, 0, 100, 0, 0);
+            slipfix::Vorbereiten();
+            eta = slipfix::Kreis(0, -17);
+            for (int s = D().ErsteLamelle; s < D().LetzteLamelle; ++s)
+                gewicht[mitLast] += D().LamGewicht[s];
+        }
+        EXPECT_NEAR(gewicht[1] - gewicht[0], f.last, 0.05f) << f.phi;
+        if (f.phi == 27.5f) {
+            etaTangente = eta;
+        } else if (f.phi < 27.51f) {
+            EXPECT_NEAR(eta, etaTangente, 0.001f * etaTangente) << f.phi;
+        }
+    }
 }
 
 } // namespace

@@ -6,9 +6,9 @@
 
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
-#include "slipcircle/zormg_input.h"
-#include "slipcircle/zormg_model.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/input.h"
+#include "slipcircle/model.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 using zorm1::ResetProjectData;

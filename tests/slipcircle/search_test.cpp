@@ -1,24 +1,28 @@
 // The centre search on the slope model: shifts of the field, the limit of ten shifts, the stop at a
 // safety below 0.7, a field of one column, and no circle of an earlier search left as the critical one.
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "slip_model_fixture.h"
-#include "slipcircle/zormg_search.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/progress.h"
+#include "slipcircle/search.h"
+#include "slipcircle/state.h"
 
 namespace {
 
 using Zormg::D;
 
-struct Fenster {
+// The rows the search shows, as a progress observer keeps them.
+struct Fenster : Zormg::Fortschritt {
     std::vector<std::string> zeilen = std::vector<std::string>(12);
-    Fenster() {
-        D().ZeileDrucken = [this](int zeile, const std::string& text) {
-            if (zeile >= 1 && zeile < 12) zeilen[static_cast<std::size_t>(zeile)] = text;
-        };
+    Fenster() { Zormg::FortschrittAnschliessen(this); }
+    ~Fenster() override { Zormg::FortschrittAnschliessen(nullptr); }
+    void Zeile(int zeile, const std::string& text) override {
+        if (zeile >= 1 && zeile < 12) zeilen[static_cast<std::size_t>(zeile)] = text;
     }
 };
 
@@ -121,6 +125,61 @@ TEST(MittelpunktIteration, GivesUpAfterAThousandInvalidCirclesHeldByAnchors) {
     EXPECT_EQ(d.KreisZaehler, 1000); // the 1001st circle is not counted
     EXPECT_EQ(d.etaMin, Zormg::kUngueltig);
     EXPECT_LT(d.Verschiebungen, 10);
+}
+
+} // namespace
+
+namespace {
+
+// A minimum between two fields: the best centre of the first field lies on its left edge, the field
+// moves left by 0.9 of its width, and the best centre of that field lies on its right edge, in the
+// strip both fields share. A shift back into the first field ends the search with the better circle
+// of the two, with status 0 and no further shift. On the slope with c 3, phi 19.6 the minimum of the
+// slice method lies near (-0.5, -18.7) with a safety of 0.986 (classic Bishop: 0.985).
+TEST(MittelpunktIteration, MinimumBetweenTwoFieldsEndsWithTheBestCircleOfBoth) {
+    struct Fall {
+        float c, phi;
+        int16_t teile;
+        float xa, za, w; // first field x xa..xa + w, z za..za + w
+    };
+    for (const Fall& f : {Fall{3, 19.6f, 3, -1, -22, 5}, Fall{3, 30, 4, -2, -22, 5}}) {
+        // Each field searched alone.
+        float einzeln[2] = {0, 0};
+        for (int feld = 0; feld <= 1; ++feld) {
+            slipfix::Boeschung(f.c, f.phi, 20);
+            auto& d = D();
+            d.FeldXAnfang = f.xa - 0.9f * f.w * static_cast<float>(feld);
+            d.FeldXEnde = d.FeldXAnfang + f.w;
+            d.FeldZAnfang = f.za;
+            d.FeldZEnde = f.za + f.w;
+            d.FeldTeileX = d.FeldTeileZ = f.teile;
+            d.FeldVerschieben = 0;
+            Zormg::MittelpunktIteration();
+            einzeln[feld] = d.etaMin;
+        }
+        slipfix::Boeschung(f.c, f.phi, 20);
+        auto& d = D();
+        d.FeldXAnfang = f.xa;
+        d.FeldXEnde = f.xa + f.w;
+        d.FeldZAnfang = f.za;
+        d.FeldZEnde = f.za + f.w;
+        d.FeldTeileX = d.FeldTeileZ = f.teile;
+        Zormg::MittelpunktIteration();
+        EXPECT_EQ(d.Abbruch, 0) << f.phi;
+        EXPECT_EQ(d.Verschiebungen, 1) << f.phi;
+        EXPECT_EQ(d.etaMin, std::min(einzeln[0], einzeln[1])) << f.phi;
+        // The best centre lies in the strip the two fields share, x from xa to xa + 0.1 w.
+        EXPECT_GE(d.xMKrit, f.xa - 0.001f) << f.phi;
+        EXPECT_LE(d.xMKrit, f.xa + 0.1f * f.w + 0.001f) << f.phi;
+        // The slip line kept is the one of that circle: its points on the arc lie at the radius.
+        ASSERT_GT(d.KritPunktzahl, 4) << f.phi;
+        const int m = d.KritPunktzahl / 2;
+        EXPECT_NEAR(std::hypot(d.KritLinieX[m] - d.xMKrit, d.KritLinieZ[m] - d.zMKrit), d.RKrit, 0.01f)
+            << f.phi;
+        if (f.phi == 19.6f) {
+            EXPECT_NEAR(d.etaMin, 0.986f, 0.001f);
+        }
+    }
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
-#include "slipcircle/zormg_search.h"
-#include "slipcircle/zormg_state.h"
+#include "slipcircle/search.h"
+#include "slipcircle/state.h"
 
 using zorm1::P;
 using zorm1::ResetProjectData;

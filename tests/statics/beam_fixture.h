@@ -8,9 +8,10 @@
 #include <utility>
 
 #include "earthpressure/handover_a.h"
+#include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
-#include "platform/forms/msgbox.h"
+#include "frame/run_status.h"
 #include "statics/beam_solver.h"
 #include "statics/state.h"
 
@@ -24,7 +25,7 @@ protected:
     void SetUp() override {
         ResetProjectData();
         zor::LaufZuruecksetzen();
-        vb::headless::Reset();
+        zor::meldeprotokoll::Zuruecksetzen();
         P.AnzErd = 1;
         P.SchichtKote[1] = 0.0f;
         P.SchichtKote[2] = 99.0f;
@@ -62,9 +63,9 @@ protected:
         zormc::St.FussBedingung = {0, static_cast<int16_t>(f1), static_cast<int16_t>(f2)};
     }
     std::string Loesen() {
-        std::string status;
+        zor::Laufstatus status = zor::Laufstatus::Offen;
         zormc::Durchlauftraeger(status);
-        return status;
+        return std::string(zor::Text(status));
     }
     // The last row at depth z (within 1e-4 m) of kind art, or nullptr.
     static const zormc::Ergebniszeile* Zeile(float z, int art) {

@@ -9,6 +9,7 @@
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
+#include "frame/run_status.h"
 #include "statics/beam_nodes.h"
 #include "statics/beam_solver.h"
 #include "statics/state.h"
@@ -283,9 +284,9 @@ TEST_F(Knoten, BeddedBeamFloatsDownByLoadOverModulus) {
         KnotenAufbauen();
         St.KopfUnbekannte = {0, 3, 4};
         St.FussBedingung = {0, 3, 4};
-        std::string status;
+        zor::Laufstatus status = zor::Laufstatus::Offen;
         Durchlauftraeger(status);
-        ASSERT_EQ(status, "");
+        ASSERT_EQ(status, zor::Laufstatus::Offen);
         for (int i = 1; i < St.AnzZeilen; ++i) {
             const auto& r = St.ErgebnisTabelle[i];
             if (!mitAuflager) {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <functional>
 
+#include "frame/messages.h"
+#include "frame/run_status.h"
 #include "platform/runtime/winfs.h"
 #include "stage_fixture.h"
 
@@ -91,12 +93,12 @@ TEST_F(Verankert, GivenFootLevelAboveTheFreeLevelOrBelowTheFixedLevel) {
 TEST_F(Verankert, PositiveMomentAtTheLoadZeroPointSwitchesToAFreeFoot) {
     P.Wandfuss = 4;
     P.ZWandfuss = 14.0f;
-    vb::headless::Reset();
+    zor::meldeprotokoll::Zuruecksetzen();
     ASSERT_EQ(Rechnen(), "D");
-    const auto& boxen = vb::headless::Log();
+    const auto& boxen = zor::meldeprotokoll::Eintraege();
     ASSERT_EQ(boxen.size(), 1u);
-    EXPECT_EQ(boxen[0].title, "Aushub 1");
-    EXPECT_NE(boxen[0].prompt.find("Pos. Moment im Lastnullpunkt"), std::string::npos);
+    EXPECT_EQ(boxen[0].titel, "Aushub 1");
+    EXPECT_NE(boxen[0].text.find("Pos. Moment im Lastnullpunkt"), std::string::npos);
     EXPECT_EQ(P.Wandfuss, 1);
     EXPECT_EQ(St.WandfussEingabe, 1);
     // Then a free earth support of the superposed diagram (a Blum stage superposes): net load
@@ -136,15 +138,15 @@ TEST_F(SandStatik, AStopDoesNotReachTheNextStage) {
     // An unbedded cantilever on a free earth support is a mechanism: the singular box and "STOP".
     P.Wandfuss = 1;
     P.ZWandfuss = 4.0f;
-    vb::headless::Reset();
+    zor::meldeprotokoll::Zuruecksetzen();
     EXPECT_EQ(Rechnen(), "STOP");
-    ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_EQ(vb::headless::Log()[0].title, "ZORDLT");
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].titel, "ZORDLT");
     // The same stage fixed after Blum is then solved.
     P.Wandfuss = 4;
     P.kzUeb[1] = 1;
     EXPECT_EQ(Rechnen(), "D");
-    EXPECT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
 }
 
 } // namespace
@@ -166,7 +168,7 @@ TEST_F(SandStatik, CountsBeyondTheArraysOfTheStageFilesAreRefused) {
         vb::WriteFileBytes("ZORZ4", z4);
         vb::WriteFileBytes("ZORZ2", z2);
         vb::WriteFileBytes(f.datei, f.inhalt);
-        std::string status;
+        zor::Laufstatus status = zor::Laufstatus::Offen;
         EXPECT_THROW(zormc::WandStatik(status), zor::CalcAbort) << f.datei << " " << f.inhalt;
     }
 }

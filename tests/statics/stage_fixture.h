@@ -8,8 +8,9 @@
 #include "earthpressure/report_file.h"
 #include "earthpressure/stage_a.h"
 #include "earthpressure/stage_b.h"
+#include "frame/messages.h"
+#include "frame/run_status.h"
 #include "frame/stage_table.h"
-#include "platform/forms/msgbox.h"
 #include "statics/stage.h"
 #include "statics/state.h"
 #include "tests/earthpressure/stage_b_fixture.h"
@@ -33,9 +34,9 @@ protected:
         zorma::EingabeAuswerten();
         zormb::ErddruckBerechnen();
         vb::Close(zorma::kBerichtDateiNr);
-        std::string status;
+        zor::Laufstatus status = zor::Laufstatus::Offen;
         zormc::WandStatik(status);
-        return status;
+        return std::string(zor::Text(status));
     }
     // Row of the result table of kind art nearest to depth z.
     static const zormc::Ergebniszeile* Zeile(float z, int art) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/run_status.h"
 #include "stage_fixture.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -366,15 +367,15 @@ TEST_F(SandStatik, SeepageIterationOfAStage) {
     P.ZWasserErd = 2.0f;
     P.ZWasserLuft = 6.0f;
     P.kzStroemEin = P.kzStroem = 1;
-    std::string status = Rechnen();
+    zor::Laufstatus status = Rechnen() == "B" ? zor::Laufstatus::Nochmal : zor::Laufstatus::Weiter;
     int durchlaeufe = 1;
-    while (status == "B" && durchlaeufe < 40) {
+    while (status == zor::Laufstatus::Nochmal && durchlaeufe < 40) {
         zormb::ErddruckBerechnen();
         vb::Close(zorma::kBerichtDateiNr);
         zormc::WandStatik(status);
         ++durchlaeufe;
     }
-    ASSERT_EQ(status, "D");
+    ASSERT_EQ(status, zor::Laufstatus::Weiter);
     EXPECT_GE(durchlaeufe, 3);
     EXPECT_LE(durchlaeufe, zormc::kMaxSickerDurchlaeufe + 1);
     // The gradients of the last pass: i_e = 0.7 dh / (te + sqrt(te tx)) at the foot plus extra embedment.

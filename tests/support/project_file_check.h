@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "frame/h504_texts.h"
+#include "frame/messages.h"
+#include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "platform/forms/msgbox.h"
 #include "platform/runtime/runtime.h"
 #include "platform/runtime/vbfile.h"
 
@@ -26,7 +26,7 @@ struct LeseBasis {
 // basis when it cannot be read.
 inline LeseBasis LeseBasisAus(const std::string& beispiel) {
     vb::ResetRuntime();
-    vb::headless::Reset();
+    zor::meldeprotokoll::Zuruecksetzen();
     zorm1::ResetProjectData();
     Anzeigen::ResetH504();
     zorm1::P.GradZuRad = 3.141593f / 180.0f;
@@ -54,13 +54,13 @@ inline std::string ProjektdateiPruefen(const std::string& bytes, const LeseBasis
     if (std::fclose(f) != 0 || !geschrieben) return "cannot write the input file";
 
     vb::ResetRuntime();
-    vb::headless::Reset();
+    zor::meldeprotokoll::Zuruecksetzen();
     zorm1::P = basis.projekt;
     Anzeigen::H504 = basis.h504;
     const bool ok = zorm1::EingabeLesen(name);
 
     if (vb::FreeFile() != 1) return "a file number was left open";
-    const auto& log = vb::headless::Log();
+    const auto& log = zor::meldeprotokoll::Eintraege();
     if (ok) {
         if (zorm1::P.DatenGelesen != -1) return "read, but DatenGelesen is not -1";
         if (!log.empty()) return "read, but a box was shown";
@@ -69,10 +69,10 @@ inline std::string ProjektdateiPruefen(const std::string& bytes, const LeseBasis
     if (!(zorm1::P == basis.projekt)) return "failed read changed the project data";
     if (!(Anzeigen::H504 == basis.h504)) return "failed read changed the header texts";
     if (log.size() != 1) return "failed read showed " + std::to_string(log.size()) + " boxes";
-    if (log[0].title != "Falsche Datei" ||
-        log[0].prompt != std::string("Die Datei   ") + name + "   ist keine Eingabe-Datei für  Z O R  !\r\r")
-        return "failed read showed another box: " + log[0].title;
-    if (vb::headless::BeepCount() != 1) return "failed read did not beep once";
+    if (log[0].titel != "Falsche Datei" ||
+        log[0].text != std::string("Die Datei   ") + name + "   ist keine Eingabe-Datei für  Z O R  !\r\r")
+        return "failed read showed another box: " + log[0].titel;
+    if (zor::meldeprotokoll::Signaltoene() != 1) return "failed read did not beep once";
     return "";
 }
 

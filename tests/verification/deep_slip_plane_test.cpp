@@ -378,11 +378,15 @@ TEST(DeepSlipPlane, ZeroWeightOrZeroVerticalForceGivesSafetyZeroAndTheReferenceP
             EXPECT_EQ(N.GlfAvMoegl, 0.0f);
             // No possible anchor force: the reaction's line of action falls back to the reference point
             // only where its denominator is zero.
-            if (N.GlfSumG - N.GlfEavWand == 0.0f) EXPECT_EQ(N.GlfXQMoegl, GF.GlfXBezug);
+            if (N.GlfSumG - N.GlfEavWand == 0.0f) {
+                EXPECT_EQ(N.GlfXQMoegl, GF.GlfXBezug);
+            }
         } else {
             EXPECT_GT(N.EtaGlf, 0.0f);
         }
-        if (f.schwerpunktBezug) EXPECT_EQ(N.GlfXSchwerpunkt, GF.GlfXBezug);
+        if (f.schwerpunktBezug) {
+            EXPECT_EQ(N.GlfXSchwerpunkt, GF.GlfXBezug);
+        }
     }
 }
 

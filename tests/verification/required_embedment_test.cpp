@@ -7,8 +7,8 @@
 #include "frame/project_data.h"
 #include "statics/state.h"
 #include "tests/verification/report_fixture.h"
-#include "verification/nachweise.h"
 #include "verification/state.h"
+#include "verification/verification_stage.h"
 
 using zorm1::P;
 using zormc::St;

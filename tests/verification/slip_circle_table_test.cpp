@@ -36,21 +36,27 @@ protected:
 };
 
 TEST_F(SlipCircleTable, ResultLinesStarredLinesAndAnchorList) {
-    P.AnzLF = 5;
+    P.AnzLF = 6;
     P.AnzAnkerGesamt = 1;
     P.ZAuflager[1] = 12.5f;
     N.AnkerKraft[1] = 85.27f;
     const auto z = Tabelle("1,3,4.5,-2.25,10.5,1.456,0,0\r\n"
                            "2,3,4.5,-2.25,10.5,888,0,0\r\n"
                            "3,2,1,1,5,0.9,2,0\r\n"
-                           "4,2,1,1,5,0.9,3,1\r\n");
-    ASSERT_GE(z.size(), 13u);
+                           "4,2,0,0,0,888,2,0\r\n"
+                           "5,2,1,1,5,0.9,3,1\r\n");
+    ASSERT_GE(z.size(), 15u);
     EXPECT_EQ(z[5], "        --->      1       3       4.50  -2.25      10.50 m      1.46");
     EXPECT_EQ(z[6].substr(0, 20), "             *** LF ");
     EXPECT_NE(z[6].find("kein gültiger Gleitkreis"), std::string::npos);
-    EXPECT_NE(z[7].find("aufgegeben"), std::string::npos);
-    EXPECT_NE(z[8].find("abgebrochen"), std::string::npos);
-    EXPECT_NE(z[9].find("kein Ergebnis"), std::string::npos); // load case 5 has no record
+    // Given up with a valid best circle: the circle, and the notice that the minimum is not bracketed.
+    EXPECT_EQ(z[7], "        --->      3       2       1.00   1.00       5.00 m      0.90");
+    EXPECT_EQ(z[8], "             *** LF  3 : Suche abgebrochen, Minimum nicht eingegrenzt.");
+    // Given up without any valid circle.
+    EXPECT_NE(z[9].find("LF  4 : Suche ohne Ergebnis aufgegeben; Nachweis nicht erbracht."),
+              std::string::npos);
+    EXPECT_NE(z[10].find("abgebrochen"), std::string::npos);
+    EXPECT_NE(z[11].find("kein Ergebnis"), std::string::npos); // load case 6 has no record
     EXPECT_EQ(P.TiefeMittelpunkte, 1);
     // The anchor list follows the last load case: 12.50 after one blank, 85.3 after two.
     bool anker = false;

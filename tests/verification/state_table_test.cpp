@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "fixture.h"
+#include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "statics/beam_solver.h"
 #include "verification/state_table.h"
@@ -374,9 +375,9 @@ TEST_F(Bericht, TheSolvedSimplySupportedBeamGivesTheClosedFormZeroShearRowAndIts
     St.Lastbild.e[2] = 30.0f;
     St.KopfUnbekannte = {0, 1, 3};
     St.FussBedingung = {0, 1, 3};
-    std::string status;
+    zor::Laufstatus status = zor::Laufstatus::Offen;
     zormc::Durchlauftraeger(status);
-    ASSERT_EQ(status, "");
+    ASSERT_EQ(status, zor::Laufstatus::Offen);
     // A field row of an earlier, longer solve behind this one.
     St.ErgebnisTabelle[static_cast<std::size_t>(St.AnzZeilen)] = {0, 2, 50.0f, 1.0f, 50, 0, 0,
                                                                   0, 0, 0,     0,    0,  0};

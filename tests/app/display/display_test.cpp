@@ -34,7 +34,6 @@
 #include "dialogs/project/project_dialogs.h"
 #include "dialogs/stages/stage_dialogs.h"
 #include "frame/project_data.h"
-#include "frame/run/windows.h"
 #include "graphics/folge.h"
 #include "graphics/frmZorG1.h"
 #include "platform/forms/forms.h"
@@ -44,8 +43,10 @@
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
+#include "run/connect_windows.h"
+#include "run/windows.h"
 #include "tests/app/qt_skript.h"
-#include "tests/frame/run/new_project_script.h"
+#include "tests/run/new_project_script.h"
 #include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
@@ -231,10 +232,12 @@ protected:
         RegisterFrameRunWindows();
         RegisterProjectDialogs();
         RegisterStageDialogs();
+        zorrun::FensterAnschliessen();
         zorm1::ResetProjectData();
     }
     void TearDown() override {
         if (!AufX11()) return;
+        zorrun::FensterTrennen();
         vb::qtforms::Uninstall();
         vb::headless::ResetForms();
         vb::ClearRegistry();

@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "auswahl_stand_in.h"
-#include "design/frmBemessung.h"
+#include "dialogs/project/design_page.h"
+#include "dialogs/project/frmBemessung.h"
 #include "dialogs/project/project_dialogs.h"
-#include "dialogs/project/wall_section.h"
 #include "frame/project_data.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
+#include "platform/runtime/vbnum.h"
+#include "request/wall_section.h"
 
 using zorm1::P;
 
@@ -111,6 +113,39 @@ TEST_F(Bemessungsseite, TheStoredSteelSafetyIsShownAndKeptAtOk) {
     EXPECT_EQ(vb::headless::value("frmBemessung.optEta(3)"), -1);
     vb::user::click("frmBemessung.cmdOK");
     EXPECT_EQ(P.EtaBSt500, 1.50f);
+}
+
+TEST_F(Bemessungsseite, TheStressesAreWrittenIntoThePageWhichTheyLoadAndShow) {
+    frmBemessung::Laden = nullptr; // the page only shown when it opens
+    vb::SetDecimalSeparator(',');
+    ASSERT_FALSE(vb::isLoaded<frmBemessung>());
+    P.StahlGuete = 240;
+    Bemessung::StahlSpannungenZeigen();
+    ASSERT_TRUE(vb::isLoaded<frmBemessung>());
+    EXPECT_TRUE(vb::form<frmBemessung>().Visible());
+    EXPECT_EQ(vb::form<frmBemessung>().Caption(), "Spannungsnachweis / Bemessung");
+    EXPECT_EQ(vb::form<frmBemessung>().txtSigma.Text(), "180");
+    EXPECT_EQ(vb::form<frmBemessung>().txtTau.Text(), "104");
+    // Another grade leaves both values, and the boxes show them with the locale's separator.
+    P.StahlGuete = 300;
+    P.ZulSigma = 123.5f;
+    Bemessung::StahlSpannungenZeigen();
+    EXPECT_EQ(vb::form<frmBemessung>().txtSigma.Text(), "123,5");
+
+    // With the dialogs' opening set, that opening runs instead (and may itself set the stresses).
+    vb::headless::ResetForms();
+    int geladen = 0;
+    frmBemessung::Laden = [&](frmBemessung&) {
+        ++geladen;
+        Bemessung::StahlSpannungenZeigen();
+    };
+    P.TeilsicherheitenAn = 1;
+    P.StahlGuete = 355;
+    Bemessung::StahlSpannungenZeigen();
+    EXPECT_EQ(geladen, 1);
+    EXPECT_FALSE(vb::form<frmBemessung>().Visible());
+    EXPECT_EQ(vb::form<frmBemessung>().txtTau.Text(), "186");
+    vb::SetDecimalSeparator(0);
 }
 
 } // namespace

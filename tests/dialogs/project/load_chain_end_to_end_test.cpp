@@ -8,7 +8,6 @@
 
 #include "auswahl_stand_in.h"
 #include "dialogs/project/load_chain.h"
-#include "frame/masken.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "platform/forms/headless.h"
@@ -18,6 +17,7 @@
 #include "platform/runtime/winfs.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/working_folder.h"
+#include "windows/unload_dialogs.h"
 
 using zorm1::P;
 
@@ -179,8 +179,9 @@ TEST_F(LastfaelleDurchDieSeiten, OkThroughEveryLoadCaseOfTheExamplesChangesNothi
         EXPECT_TRUE(vb::headless::Log().empty());
         ASSERT_TRUE(zorm1::EingabeSchreiben("kopie"));
         EXPECT_EQ(vb::ReadFileBytes("kopie"), vb::ReadFileBytes("erwartet"));
-        if (std::string(beispiel) == "Schlitzwand_gesteift_GW")
+        if (std::string(beispiel) == "Schlitzwand_gesteift_GW") {
             EXPECT_EQ(vb::ReadFileBytes("kopie"), vb::ReadFileBytes(pfad));
+        }
     }
 }
 
@@ -204,8 +205,9 @@ TEST_F(LastfaelleDurchDieSeiten, OkThroughEveryOtherChainOfTheExamplesTwiceChang
             ASSERT_TRUE(zorm1::EingabeSchreiben("zweiter"));
             EXPECT_TRUE(vb::headless::Log().empty());
             EXPECT_EQ(vb::ReadFileBytes("zweiter"), vb::ReadFileBytes("erster"));
-            if (std::string(kette) == "frmAnker1")
+            if (std::string(kette) == "frmAnker1") {
                 EXPECT_EQ(vb::ReadFileBytes("erster"), vb::ReadFileBytes(pfad));
+            }
         }
     }
 }

@@ -525,8 +525,12 @@ TEST_F(Lastseiten, TheDistributionChoicesFollowTheEarthPressure) {
             EXPECT_EQ(vb::headless::enabled("frmLast4.Option1(" + std::to_string(i) + ")"), f.formen) << i;
         for (int16_t i = 3; i <= 6; ++i)
             EXPECT_EQ(vb::headless::enabled("frmLast4.Option1(" + std::to_string(i) + ")"), f.faktoren) << i;
-        if (f.ruheProz > 0) EXPECT_TRUE(vb::form<frmLast4>().Option1(4).Value());
-        if (*f.fokus) EXPECT_EQ(vb::headless::focused(), f.fokus);
+        if (f.ruheProz > 0) {
+            EXPECT_TRUE(vb::form<frmLast4>().Option1(4).Value());
+        }
+        if (*f.fokus) {
+            EXPECT_EQ(vb::headless::focused(), f.fokus);
+        }
     }
 }
 

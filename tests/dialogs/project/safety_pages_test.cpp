@@ -2,8 +2,8 @@
 // typed, OK. Expected factors are those of DIN 1054:2010-12, Tables A 2.1 to A 2.3, and of EAB/EAU.
 #include <gtest/gtest.h>
 
-#include "design/frmBemessung.h"
 #include "dialogs/project/frmBTeilSi.h"
+#include "dialogs/project/frmBemessung.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
 #include "platform/forms/headless.h"

@@ -6,11 +6,11 @@
 #include "auswahl_stand_in.h"
 #include "dialogs/project/frmWand1.h"
 #include "dialogs/project/project_dialogs.h"
-#include "dialogs/project/wall_section.h"
 #include "frame/project_data.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
+#include "request/wall_section.h"
 
 using zorm1::P;
 

@@ -14,7 +14,7 @@
 #include "platform/draw/devices.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/vbnum.h"
-#include "tests/frame/run/example_variants.h"
+#include "tests/run/example_copy.h"
 
 namespace bild_test {
 
@@ -61,12 +61,11 @@ inline std::string Ausgabe(const std::string& befehl) {
     return out;
 }
 
-// An example's variant calculated by the headless program in the current folder (the example's first stage
-// is a cantilever on a free earth support, which the statics stops at; its variant is solved in every stage);
-// the name of its variant, or "" when the run failed.
+// An example calculated by the headless program in the current folder, as a copy of its own; the copy's
+// name, or "" when the run failed.
 inline std::string Rechnen(const char* beispiel) {
     namespace fs = std::filesystem;
-    const std::string name = zortest::VarianteSchreiben(beispiel);
+    const std::string name = zortest::BeispielKopieren(beispiel);
     if (name.empty()) return "";
     const std::string ordner = fs::current_path().string();
     const std::string befehl = "cd '" + ordner + "' && mkdir -p xdg && XDG_DATA_HOME='" + ordner + "/xdg' '" +

@@ -147,7 +147,6 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
 #include "graphics/ueberlagerung.h"
 #include "platform/draw/recorder.h"
 #include "platform/runtime/vbfile.h"
-#include "tests/frame/run/example_variants.h"
 
 namespace {
 
@@ -157,7 +156,7 @@ std::string VerankertRechnen() {
     return Rechnen("Traegerbohlwand_verankert");
 }
 
-// Every example's variant calculated by the headless program; every picture of its sequence drawn on an
+// Every example calculated by the headless program; every picture of its sequence drawn on an
 // image, and its last picture (an envelope, or the result picture of a single stage) printed in portrait
 // and in landscape, with and without the boxes.
 TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {

@@ -86,7 +86,7 @@ public:
 
 struct Schritt {
     enum Art { Focus, Click, DblClick, Type, Tab, Arrow } art;
-    std::string path; // control, or the text typed
+    std::string path = {}; // control, or the text typed
     int16_t key = 0;
 };
 

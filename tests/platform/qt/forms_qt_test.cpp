@@ -283,9 +283,11 @@ TEST_F(FormsQtTest, EveryMenuOfANarrowWindowIsShownInTheRowsOfItsBar) {
                 ++gezeigt;
             }
             // no item behind the extension button ("»")
-            for (QObject* k : b->children())
-                if (auto* w = qobject_cast<QWidget*>(k); w && k->objectName() == "qt_menubar_ext_button")
+            for (QObject* k : b->children()) {
+                if (auto* w = qobject_cast<QWidget*>(k); w && k->objectName() == "qt_menubar_ext_button") {
                     EXPECT_FALSE(w->isVisible());
+                }
+            }
         }
         EXPECT_EQ(gezeigt, erwartet);
     };

@@ -1,0 +1,71 @@
+#include "run/working_files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "frame/project_data.h"
+#include "platform/runtime/winfs.h"
+
+namespace zorm1 {
+
+const std::vector<std::string>& LoeschNamen() {
+    static const std::vector<std::string> namen = {
+        // Leftovers of installations of older versions.
+        "INSTALL.LOG", "olepro32.dll", "vbrun300.dll", "msvbvm50.dll", "wexapcx0.drv", "wexapcx1.drv",
+        "wexascrn.drv", "wexazz0.drv", "wexazze1.drv", "zora.exe", "zorb.exe", "zorc.exe", "zord.exe",
+        "zorg.exe", "diduvu.exe",
+        // Working and result files of runs.
+        "LPTZW.", "LPTZW2.", "zzzplot2.", "zzzplotw.", "zzzplotE.", "zorzz.", "zorz10.", "zorz11.", "zorz12.",
+        "diduvu.erg", "diduvu.akt", "zorlast.", "zoraush.", "zorglfr.", "zorglf.", "zorz2.", "zorz3.",
+        "zorz4.", "zorepp.", "zorgz.", "ankmax.-12", "zorgmax.zzz", "zorgmax2.ZZZ", "zorgmax3.ZZZ",
+        "zorg.ZZZ", "zordende.dos", "ZORDLIST.txt", "ZOREred", "ZOREax*.*", "ZOREwid.*", "ZOREwidVerw.*",
+        "DOVUDUvozud.*", "zoreats10.*", "wexasave.*", "ZorBettu", "DIDUVU.plt", "ZOREwidvW.*", "ZOReP0.*",
+        "ZOReWas.*", "ZOReZsp.*"};
+    return namen;
+}
+
+namespace {
+
+bool GleicherOrdner(const std::filesystem::path& a, const std::string& b) {
+    if (b.empty()) return false;
+    std::error_code ec;
+    const auto rb = vb::Resolve(b);
+    return std::filesystem::exists(rb, ec) && std::filesystem::equivalent(a, rb, ec);
+}
+
+} // namespace
+
+void DateienLoeschen() {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const auto hier = fs::current_path(ec);
+    if (ec) return;
+    if (GleicherOrdner(hier, P.WurzelOrdner)) return;
+    // The working folder may hold the projects too: the program's own working files go, the project's
+    // own files stay even where a name of the list would take them.
+    std::vector<fs::path> bleiben;
+    for (const std::string& n :
+         {P.GanzerName, P.GanzerNameOhneExt + ".AUS", P.GanzerName + ".gl1", P.GanzerName + ".gl2"}) {
+        if (n.empty()) continue;
+        const fs::path p = vb::Resolve(n);
+        if (fs::is_regular_file(p, ec)) bleiben.push_back(fs::canonical(p, ec));
+    }
+    for (const auto& e : fs::directory_iterator(hier, ec)) {
+        if (!e.is_regular_file(ec)) continue;
+        const std::string name = e.path().filename().string();
+        bool weg = false;
+        for (const std::string& n : LoeschNamen())
+            weg = weg || vb::MatchPattern(n, name);
+        if (!weg) continue;
+        const fs::path p = fs::canonical(e.path(), ec);
+        if (std::find(bleiben.begin(), bleiben.end(), p) != bleiben.end()) continue;
+        try {
+            vb::Kill(e.path().string()); // a file still open under a file number is closed first
+        } catch (const std::exception&) {
+            // one that cannot be deleted stays
+        }
+    }
+}
+
+} // namespace zorm1

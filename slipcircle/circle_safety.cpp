@@ -1,0 +1,599 @@
+#include "slipcircle/circle_safety.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "earthpressure/diagrams.h"
+#include "frame/project_data.h"
+#include "platform/runtime/vbnum.h"
+#include "slipcircle/input.h"
+#include "slipcircle/lines.h"
+#include "slipcircle/state.h"
+
+using zorm1::P;
+
+namespace Zormg {
+
+namespace {
+
+constexpr int kBogenSchritte = 50;
+constexpr int kGleitPunkte = kBogenSchritte + 3; // 53
+constexpr int kMaxIterationen = 200;
+// Distance (m) by which a slice must begin left of the tangent to the friction circle to count as left.
+constexpr double kTangenteToleranz = 1e-4;
+
+// Work values of the circle being evaluated, kept between calls so that no memory is taken per circle.
+struct Arbeit {
+    std::array<float, kGleitPunkte + 1> gx{}, gz{};
+    std::vector<float> kreuzungen;
+};
+Arbeit g_arbeit;
+
+// Lines 0..AnzLinien from the common grid; the slip line from gx, gz.
+void LinienHerstellen() {
+    Daten& d = D();
+    Zustand& z = Z();
+    const int n = d.RasterPunktzahl;
+    const int xZeile = z.AnzLinien + 1;
+    for (int i = 0; i <= z.AnzLinien; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            z.LinieX(i, j) = d.Raster(xZeile, j);
+            z.LinieZ(i, j) = d.Raster(i, j);
+        }
+        z.LinienPunktzahl[i] = static_cast<int16_t>(n);
+    }
+    const int k = z.AnzLinien + 1;
+    for (int j = 1; j <= kGleitPunkte; ++j) {
+        z.LinieX(k, j) = g_arbeit.gx[j];
+        z.LinieZ(k, j) = g_arbeit.gz[j];
+    }
+    z.LinienPunktzahl[k] = kGleitPunkte;
+}
+
+// Room for the merged lines: the grid, the slip line and every listed abscissa.
+void PlatzSichern(int benoetigt) {
+    Zustand& z = Z();
+    if (z.LinieX.PunkteOben() >= benoetigt && z.LinieX.LinienOben() >= z.AnzLinien + 2) return;
+    const int oben = std::max(benoetigt + 50, z.LinieX.PunkteOben());
+    z.LinieX = zor::Linientafel(z.AnzLinien + 2, oben);
+    z.LinieZ = zor::Linientafel(z.AnzLinien + 2, oben);
+    if (static_cast<int>(z.LinienPunktzahl.size()) < z.AnzLinien + 3)
+        z.LinienPunktzahl.assign(static_cast<std::size_t>(z.AnzLinien) + 3, 0);
+}
+
+// The abscissae of every crossing of the slip line with the segments of lines 0..AnzLinien, as
+// SchnittpunkteSammeln lists them. Lines 0..AnzLinien share the grid abscissae, so only the grid
+// segments whose range meets a slip segment's range (within the crossing tolerance) are tried.
+void KreuzungenSammeln(std::vector<float>& liste) {
+    Daten& d = D();
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    const int n = d.RasterPunktzahl;
+    const float* gx = &d.Raster(z.AnzLinien + 1, 0);
+    constexpr float rand = 0.0002f;
+    for (int t = 1; t <= kGleitPunkte - 1; ++t) {
+        const float xa = z.LinieX(k, t), xb = z.LinieX(k, t + 1);
+        const float lo = std::min(xa, xb) - rand, hi = std::max(xa, xb) + rand;
+        // First grid segment s whose right end reaches lo.
+        int s = static_cast<int>(std::lower_bound(gx + 1, gx + n + 1, lo) - gx) - 1;
+        if (s < 1) s = 1;
+        const float za = z.LinieZ(k, t), zb = z.LinieZ(k, t + 1);
+        const float zlo = std::min(za, zb) - rand, zhi = std::max(za, zb) + rand;
+        for (; s <= n - 1 && gx[s] <= hi; ++s) {
+            for (int i = 0; i <= z.AnzLinien; ++i) {
+                const float z1 = z.LinieZ(i, s), z2 = z.LinieZ(i, s + 1);
+                if (std::max(z1, z2) < zlo || std::min(z1, z2) > zhi) continue;
+                float xs = 0.0f, zs = 0.0f;
+                int16_t treffer = 0;
+                zormc::Schnittpunkt(z.LinieX(i, s), z.LinieZ(i, s), z.LinieX(i, s + 1), z.LinieZ(i, s + 1),
+                                    xa, z.LinieZ(k, t), xb, z.LinieZ(k, t + 1), xs, zs, treffer);
+                if (treffer == 1) liste.push_back(xs);
+            }
+        }
+    }
+}
+
+float Abstand(float xa, float za, float xb, float zb) {
+    const double dx = static_cast<double>(xb) - xa;
+    const double dz = static_cast<double>(zb) - za;
+    return static_cast<float>(std::sqrt(dx * dx + dz * dz));
+}
+
+// The parts of load j on the slices erste..letzte-1 (vertical or horizontal intensities), each
+// handed to teil(s, pl, pr, l, zl, dz) with the intensities at its two ends, its length along the
+// load line, its left level and its height difference.
+template <class Teil> void LastTeile(int j, bool vertikal, int16_t erste, int16_t letzte, Teil teil) {
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    int16_t i1 = 0, i2 = 0;
+    PunktSuchen(z.LastPunkt1[j], i1);
+    PunktSuchen(z.LastPunkt2[j], i2);
+    float xa = z.PunktX[i1], za = z.PunktZ[i1];
+    const float xe = z.PunktX[i2], ze = z.PunktZ[i2];
+    float pa = vertikal ? z.VLastA[j] : z.HLastA[j];
+    float pe = vertikal ? z.VLastE[j] : z.HLastE[j];
+    if (pa == 0.0f && pe == 0.0f) return;
+    float L = Abstand(xa, za, xe, ze);
+    // A load whose two points coincide has no extent and no resultant.
+    if (L == 0.0f) return;
+    const bool senkrecht = xa == xe;
+    bool verteilt = false;
+    for (int s = erste; s <= letzte - 1; ++s) {
+        const float x1 = z.LinieX(k, s), z1 = z.LinieZ(k, s);
+        const float x2 = z.LinieX(k, s + 1), z2 = z.LinieZ(k, s + 1);
+        if (x1 > xe) continue;
+        if (senkrecht ? x2 < xa : x2 <= xa) continue;
+        if (senkrecht && !verteilt) {
+            // A vertical load line is spread over the first slice it meets, with the same resultant.
+            verteilt = true;
+            xa = x1;
+            const float L2 = Abstand(xa, za, xe, ze);
+            if (L2 == 0.0f) return;
+            pa = pa * L / L2;
+            pe = pe * L / L2;
+            L = L2;
+        }
+        auto zAuf = [&](float x) { return xe == xa ? za : za + (x - xa) * (ze - za) / (xe - xa); };
+        float zl = zAuf(x1), zr = zAuf(x2);
+        float dl = Abstand(x1, zl, xa, za), dr = Abstand(x2, zr, xa, za);
+        float pl = pa + (pe - pa) * dl / L, pr = pa + (pe - pa) * dr / L;
+        float xRechtsTeil = x2;
+        if (zl > z1 && zr > z2) {
+            if (x2 >= xe) return;
+            continue;
+        }
+        if ((zr - z2) * (zl - z1) < 0.0f) {
+            float xs = 0.0f, zs = 0.0f;
+            int16_t treffer = 0;
+            zormc::Schnittpunkt(x1, zl, x2, zr, x1, z1, x2, z2, xs, zs, treffer);
+            if (xs == zormc::kKeinSchnitt || zs == zormc::kKeinSchnitt) continue;
+            if (zr < z2) {
+                zl = zs;
+                dl = Abstand(xs, zs, xa, za);
+                pl = pa + (pe - pa) * dl / L;
+            } else {
+                zr = zs;
+                dr = Abstand(xs, zs, xa, za);
+                pr = pa + (pe - pa) * dr / L;
+                xRechtsTeil = xs;
+            }
+        }
+        teil(s, pl, pr, dr - dl, zl, zr - zl);
+        if (xRechtsTeil >= xe) return;
+    }
+}
+
+// Lines 0..AnzLinien + 2 onto one common set of abscissae, as LinienBereinigen(2) makes it, with the
+// merges that can change anything: lines 0..AnzLinien share the grid, so line 0 first takes the slip
+// line's and the work line's abscissae (keeping all of its own), then hands them on to every other
+// line. When the lines do not agree afterwards (abscissae closer than the merge tolerance at the
+// model limits), the passes of LinienBereinigen finish the work.
+void GemeinsameAbszissen() {
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    const int w = z.AnzLinien + 2;
+    int16_t geaendert = 0;
+    auto mit0 = [&](int j) {
+        LinienVerschneiden(z.LinieZ, z.LinieX, z.LinienPunktzahl[0], z.LinienPunktzahl[j], 0, j, geaendert);
+    };
+    mit0(k);
+    mit0(w);
+    for (int j = 1; j <= z.AnzLinien; ++j)
+        mit0(j);
+    mit0(k);
+    const int n = z.LinienPunktzahl[0];
+    bool gleich = true;
+    for (int j = 1; j <= w && gleich; ++j) {
+        if (z.LinienPunktzahl[j] != n) gleich = false;
+        for (int p = 1; p <= n && gleich; ++p)
+            if (z.LinieX(j, p) != z.LinieX(0, p)) gleich = false;
+    }
+    if (!gleich) LinienBereinigen(2);
+}
+
+std::string Zahl(float v, const char* maske) {
+    return vb::Format(v, maske);
+}
+
+} // namespace
+
+float Auf7Stellen(double v) {
+    if (v == 0.0 || !std::isfinite(v)) return static_cast<float>(v);
+    // Powers of ten 1E-30 .. 1E30: the scale that puts the seventh significant digit before the point.
+    static const std::array<double, 61> zehn = [] {
+        std::array<double, 61> t{};
+        for (int i = 0; i <= 60; ++i)
+            t[static_cast<std::size_t>(i)] = std::pow(10.0, i - 30);
+        return t;
+    }();
+    const double a = std::fabs(v);
+    if (a < 1E-24 || a >= 1E24) return static_cast<float>(v);
+    int e = 0; // 10^e <= a < 10^(e+1)
+    while (e < 24 && a >= zehn[static_cast<std::size_t>(e + 31)])
+        ++e;
+    while (e > -24 && a < zehn[static_cast<std::size_t>(e + 30)])
+        --e;
+    const double f = zehn[static_cast<std::size_t>(6 - e + 30)];
+    return static_cast<float>(std::nearbyint(v * f) / f);
+}
+
+double AnkerAbminderung(double winkelGrad) {
+    if (winkelGrad <= 90.0) return 1.0;
+    return std::max(0.0, 1.0 - (winkelGrad - 90.0) / 15.0);
+}
+
+void LamellenBereich(int16_t& erste, int16_t& letzte) {
+    Daten& d = D();
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    const int n = z.LinienPunktzahl[k];
+    erste = 0;
+    letzte = 0;
+    for (int j = n - 1; j >= 1; --j) {
+        const float dd = z.LinieZ(k, j) - 0.01f;
+        const float g = z.LinieZ(1, j);
+        if (letzte == 0) {
+            if (dd > g) letzte = static_cast<int16_t>(j + 1);
+        } else if (dd < g) {
+            erste = static_cast<int16_t>(j);
+            break;
+        }
+    }
+    if (letzte == 0) return;
+    // The body ends at the earth-side end of the arc: R - xM, or the circle's extent xM + R where that
+    // lies further right (a centre right of the wall).
+    const float grenze = std::max(d.Radius - d.xM, d.xM + d.Radius);
+    while (letzte > erste && z.LinieX(k, letzte) > grenze)
+        --letzte;
+    if (letzte <= erste) erste = 0;
+}
+
+void LamellenWerte(int16_t erste, int16_t letzte) {
+    Daten& d = D();
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    const int w = z.AnzLinien + 2;
+    const int n = z.LinienPunktzahl[k];
+    for (auto* v : {&d.LamBreite, &d.LamWinkel, &d.LamGewicht, &d.LamVerkehr, &d.LamPhi, &d.LamC})
+        v->assign(static_cast<std::size_t>(letzte) + 4, 0.0f);
+
+    // 1. Layer lines below the slip line are lifted onto it.
+    for (int i = 1; i <= z.AnzLinien; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (z.LinieZ(i, j) > z.LinieZ(k, j)) z.LinieZ(i, j) = z.LinieZ(k, j);
+
+    // 2. Widths, dry weights, base values, base angles.
+    for (int s = erste; s <= letzte - 1; ++s) {
+        float b = z.LinieX(k, s + 1) - z.LinieX(k, s);
+        if (b == 0.0f) b = 1E-20f;
+        d.LamBreite[s] = b;
+        for (int i = 1; i <= z.AnzLinien; ++i) {
+            const float h =
+                ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
+            if (h > 0.001f) {
+                d.LamGewicht[s] += h * b * z.GkSchichtGamma[i];
+                d.LamPhi[s] = z.GkSchichtPhi[i];
+                d.LamC[s] = z.GkSchichtC[i];
+            }
+        }
+        d.LamWinkel[s] =
+            static_cast<float>(std::atan(static_cast<double>(z.LinieZ(k, s) - z.LinieZ(k, s + 1)) / b));
+    }
+
+    // 3. The top of the sliding body.
+    for (int j = 1; j <= n; ++j) {
+        z.LinieX(w, j) = z.LinieX(1, j);
+        z.LinieZ(w, j) = z.LinieZ(1, j);
+    }
+    z.LinienPunktzahl[w] = static_cast<int16_t>(n);
+
+    // 4. Layer lines above the water line are lowered onto it.
+    for (int i = 1; i <= z.AnzLinien; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (z.LinieZ(i, j) < z.LinieZ(0, j)) z.LinieZ(i, j) = z.LinieZ(0, j);
+
+    // 5. Buoyancy of the submerged parts.
+    for (int s = erste; s <= letzte - 1; ++s)
+        for (int i = 1; i <= z.AnzLinien; ++i) {
+            const float h =
+                ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
+            if (h > 0.001f)
+                d.LamGewicht[s] += h * (z.LinieX(k, s + 1) - z.LinieX(k, s)) *
+                                   (z.GkSchichtGammaAuftrieb[i] - z.GkSchichtGamma[i]);
+        }
+}
+
+void LamellenZusatz(int16_t erste, int16_t letzte) {
+    Daten& d = D();
+    const bool teilsicher = P.TeilsicherheitenAn != 0;
+    const int k = Z().AnzLinien + 1;
+    for (int j = 1; j <= d.AnzGkLasten; ++j) {
+        const float p = Z().LastStaendig[j] / 100.0f;
+        LastTeile(j, true, erste, letzte, [&](int s, float pl, float pr, float l, float, float) {
+            const float F = (pl + pr) / 2 * l;
+            if (teilsicher) {
+                d.LamGewicht[s] += F * p;
+                d.LamVerkehr[s] += F * (1.0f - p);
+                return;
+            }
+            float faktor = 1.0f;
+            if (pl + pr > 0.0f) {
+                // Only a slice that begins clearly left of the vertical tangent to the friction circle
+                // leaves its variable load out. An edge on the tangent itself (an arc point at the
+                // friction angle) keeps it, whichever way the rounding of the two abscissae falls.
+                const float x1 = Z().LinieX(k, s);
+                const double tangente =
+                    d.xM + static_cast<double>(d.Radius) * std::sin(static_cast<double>(d.LamPhi[s]));
+                if (tangente > static_cast<double>(x1) + kTangenteToleranz) faktor = p;
+            }
+            d.LamGewicht[s] += F * faktor;
+        });
+    }
+}
+
+void LastenMomente(int16_t erste, int16_t letzte, float& ML) {
+    Daten& d = D();
+    const bool teilsicher = P.TeilsicherheitenAn != 0;
+    ML = 0.0f;
+    for (int j = 1; j <= d.AnzGkLasten; ++j) {
+        const float p = Z().LastStaendig[j] / 100.0f;
+        auto dazu = [&](float M) {
+            if (teilsicher)
+                ML += M * p * P.gamG1C + M * (1.0f - p) * P.gamQ1C;
+            else
+                ML += M > 0.0f ? M : M * p;
+        };
+        LastTeile(j, false, erste, letzte, [&](int, float pl, float pr, float l, float zl, float dz) {
+            dazu((zl + dz / 3 - d.zM) * (-pl * l / 2));
+            dazu((zl + 2 * dz / 3 - d.zM) * (-pr * l / 2));
+        });
+    }
+}
+
+void KreisSicherheit() {
+    Daten& d = D();
+    Zustand& z = Z();
+    d.IterZustand = 0;
+    const int k = z.AnzLinien + 1;
+    const int w = z.AnzLinien + 2;
+
+    // 2. The slip line: arc in 50 steps with straight run-outs to the model limits.
+    auto& gx = g_arbeit.gx;
+    auto& gz = g_arbeit.gz;
+    const double aL = d.AuslaufwinkelLuft, aE = d.AuslaufwinkelErde;
+    const double xM = d.xM, zM = d.zM, R = d.Radius;
+    gx[2] = static_cast<float>(xM + R * std::sin(aL));
+    gz[2] = static_cast<float>(zM + R * std::cos(aL));
+    gx[1] = d.xLinks;
+    gz[1] = static_cast<float>(gz[2] + (static_cast<double>(gx[2]) - d.xLinks) * std::tan(aL));
+    for (int j = 1; j <= kBogenSchritte; ++j) {
+        const double a = aL + j * (aE - aL) / kBogenSchritte;
+        gx[j + 2] = static_cast<float>(xM + R * std::sin(a));
+        gz[j + 2] = static_cast<float>(zM + R * std::cos(a));
+    }
+    gx[kGleitPunkte] = d.xRechts;
+    gz[kGleitPunkte] = static_cast<float>(gz[52] - (d.xRechts - static_cast<double>(gx[52])) * std::tan(aE));
+    // An arc that ends beyond the model limits gives a slip line not ordered by x: no circle.
+    if (gx[2] < d.xLinks || gx[52] > d.xRechts || !std::isfinite(gz[1]) || !std::isfinite(gz[kGleitPunkte]))
+        return;
+
+    // 1. The model lines from the grid, then the slip line.
+    PlatzSichern(d.RasterPunktzahl + kGleitPunkte + 2);
+    LinienHerstellen();
+
+    // 3. Abscissae of the crossings; all lines onto one set of abscissae.
+    auto& liste = g_arbeit.kreuzungen;
+    liste.clear();
+    liste.push_back(d.xLinks);
+    KreuzungenSammeln(liste);
+    liste.push_back(d.xRechts);
+    std::stable_sort(liste.begin(), liste.end());
+    const int benoetigt = d.RasterPunktzahl + kGleitPunkte + static_cast<int>(liste.size()) + 2;
+    if (z.LinieX.PunkteOben() < benoetigt) {
+        PlatzSichern(benoetigt);
+        LinienHerstellen();
+    }
+    z.XListe.resize(liste.size() + 1);
+    std::copy(liste.begin(), liste.end(), z.XListe.begin() + 1);
+    z.AnzXListe = static_cast<int16_t>(liste.size());
+    KreisLinieSetzen(static_cast<int16_t>(w));
+    z.AnzXListe = 0;
+    GemeinsameAbszissen();
+
+    // 4. The slip line is not above the ground.
+    const int n = z.LinienPunktzahl[k];
+    for (int j = 1; j <= n; ++j)
+        if (z.LinieZ(k, j) < z.LinieZ(1, j)) z.LinieZ(k, j) = z.LinieZ(1, j);
+
+    // 5., 6. The sliding body.
+    int16_t erste = 0, letzte = 0;
+    LamellenBereich(erste, letzte);
+    d.ErsteLamelle = erste;
+    d.LetzteLamelle = letzte;
+    if (erste <= 1) return;
+
+    // 7., 8. Slices and surcharges.
+    LamellenWerte(erste, letzte);
+    LamellenZusatz(erste, letzte);
+
+    // 9. Water moment.
+    double MW = 0.0;
+    for (int s = erste; s <= letzte - 1; ++s) {
+        const double x1 = z.LinieX(k, s), z1 = z.LinieZ(k, s);
+        const double x2 = z.LinieX(k, s + 1), z2 = z.LinieZ(k, s + 1);
+        const double dx = x2 - x1, dz = z2 - z1;
+        const double l = std::sqrt(dx * dx + dz * dz);
+        const double sa = std::sin(static_cast<double>(d.LamWinkel[s]));
+        const double h1 = std::max(0.0, z1 - z.LinieZ(0, s));
+        const double h2 = std::max(0.0, z2 - z.LinieZ(0, s + 1));
+        MW += -5.0 * h1 * h1 * (z1 - zM - h1 / 3);
+        MW += 5.0 * h2 * h2 * (z2 - zM - h2 / 3);
+        MW += 5.0 * h1 * l * sa * (z1 - zM + dz / 3);
+        MW += 5.0 * h2 * l * sa * (z2 - zM - dz / 3);
+    }
+    float MWs = static_cast<float>(MW);
+    if (std::fabs(MWs) < 0.1f) MWs = 0.0f;
+    const bool teilsicher = P.TeilsicherheitenAn != 0;
+    if (teilsicher) MWs = P.gamG1C * MWs;
+
+    // 10. Load moment.
+    float ML = 0.0f;
+    LastenMomente(erste, letzte, ML);
+
+    // Slice values that do not change while the safety is iterated.
+    struct Lamelle {
+        double sa, ca, tphi, cd, l, V, Vd, hebelX, hebel;
+    };
+    static std::vector<Lamelle> lam;
+    lam.clear();
+    for (int s = erste; s <= letzte - 1; ++s) {
+        Lamelle q{};
+        const double a = d.LamWinkel[s];
+        q.sa = std::sin(a);
+        q.ca = std::cos(a);
+        q.cd = d.LamC[s] / P.gamCWirk;
+        q.tphi = std::tan(static_cast<double>(d.LamPhi[s])) / P.gamPhiWirk;
+        const double G = d.LamGewicht[s], Q = d.LamVerkehr[s];
+        q.V = teilsicher ? G + Q : G;
+        q.Vd = teilsicher ? P.gamG1C * G + P.gamQ1C * Q : G;
+        q.l = d.LamBreite[s] / q.ca;
+        const double hl = static_cast<double>(z.LinieZ(w, s)) - z.LinieZ(k, s);
+        const double hr = static_cast<double>(z.LinieZ(w, s + 1)) - z.LinieZ(k, s + 1);
+        // Two slice heights of 0 have no centroid: the middle of the base.
+        const double rho = (hl + hr) != 0.0 ? Auf7Stellen((2 * hr + hl) / (3 * (hl + hr))) : 0.5;
+        const double dx = z.LinieX(k, s) + rho * (z.LinieX(k, s + 1) - z.LinieX(k, s)) - xM;
+        const double dz = z.LinieZ(k, s) + rho * (z.LinieZ(k, s + 1) - z.LinieZ(k, s)) - zM;
+        q.hebelX = dx;
+        q.hebel = q.sa * dx + q.ca * dz;
+        lam.push_back(q);
+    }
+
+    // Anchors and struts: the driving part MA and the friction part MRA0 (divided by the iterated
+    // safety).
+    double MA = 0.0, MRA0 = 0.0;
+    for (int j = 1; j <= d.AnzGkAnker; ++j) {
+        const float F = z.GkAnkerKraft[j];
+        if (z.GkAnkerLaenge[j] < 0.01f) {
+            const float Fs = std::max(F, 0.0f);
+            const float M = Auf7Stellen(-static_cast<double>(Fs) * (z.GkAnkerZ[j] - zM));
+            if (M < 0.0f) MA += M;
+            continue;
+        }
+        const double ni = z.GkAnkerNeigung[j];
+        const float ax = z.GkAnkerX[j], az = z.GkAnkerZ[j];
+        const float ex = static_cast<float>(ax + z.GkAnkerLaenge[j] * std::cos(ni));
+        const float ez = static_cast<float>(az + z.GkAnkerLaenge[j] * std::sin(ni));
+        const float axLo = std::min(ax, ex) - 0.0002f, axHi = std::max(ax, ex) + 0.0002f;
+        for (int s = letzte - 1; s >= erste; --s) {
+            if (z.LinieX(k, s) <= 0.0f) break;
+            // Segments whose ranges do not meet cannot cross (the crossing lies within both ranges).
+            if (z.LinieX(k, s + 1) < axLo || z.LinieX(k, s) > axHi) continue;
+            float xs = 0.0f, zs = 0.0f;
+            int16_t treffer = 0;
+            zormc::Schnittpunkt(z.LinieX(k, s), z.LinieZ(k, s), z.LinieX(k, s + 1), z.LinieZ(k, s + 1), ax,
+                                az, ex, ez, xs, zs, treffer);
+            if (treffer != 1) continue;
+            const double Fv = F * std::sin(ni), Fh = F * std::cos(ni);
+            const double dx = xs - xM, dz = zs - zM;
+            const double a = d.LamWinkel[s];
+            const double grad = (ni + a) / P.GradZuRad;
+            const double r = AnkerAbminderung(grad);
+            float M = Auf7Stellen(Fv * dx - Fh * dz);
+            if (M > 0.0f) M = 0.0f;
+            MA += M * r;
+            const double Tr =
+                (std::sin(a) * Fh + std::cos(a) * Fv) * std::tan(static_cast<double>(d.LamPhi[s])) * r;
+            MRA0 += Tr * std::cos(a) * dz + Tr * std::sin(a) * dx;
+            break;
+        }
+    }
+    const float MAs = static_cast<float>(MA);
+
+    // 11. Iteration of the safety.
+    float etap = 1.4f;
+    float vorher = 0.0f;
+    bool niedrig = false;
+    for (int schritt = 1;; ++schritt) {
+        const double e = etap;
+        double MEs = 0.0, MRs = 0.0;
+        for (const Lamelle& q : lam) {
+            const double N = (q.V - q.l * q.cd * q.sa / e) / (q.ca + q.tphi * q.sa / e);
+            const double T = N * q.tphi + q.l * q.cd;
+            MEs += q.Vd * q.hebelX;
+            MRs += T * q.hebel;
+        }
+        const float ME = static_cast<float>(MEs + MWs + ML + MAs);
+        const float MR = static_cast<float>(MRs + MRA0 / e);
+        if (!std::isfinite(ME) || !std::isfinite(MR) || ME <= 0.0f || MR <= 0.0f) {
+            d.eta = kUngueltig;
+            etap = kUngueltig;
+        } else {
+            d.eta = MR / ME;
+            if (!std::isfinite(d.eta) || d.eta > kUngueltig) {
+                d.eta = kUngueltig;
+                etap = kUngueltig;
+            }
+        }
+        if (d.eta < 0.7f) {
+            d.Abbruch = 1;
+            niedrig = true;
+            break;
+        }
+        if (d.eta == kUngueltig && d.etaMin == kUngueltig && MAs < 0.0f && d.KreisZaehler == 1000) {
+            d.Abbruch = 2;
+            d.Etap = etap;
+            P.Etap = etap;
+            return;
+        }
+        Nachgeben();
+        const float dd = d.eta - etap;
+        if (std::fabs(dd) <= 0.01f) break;
+        if (schritt >= kMaxIterationen) {
+            // Unsettled: the lower of the last two values.
+            d.IterZustand = 1;
+            d.eta = std::min(d.eta, vorher);
+            break;
+        }
+        vorher = d.eta;
+        etap = d.eta - dd / 2;
+    }
+    d.Etap = etap;
+    P.Etap = etap;
+
+    // 12. Progress.
+    if (!niedrig && d.KreisZaehler % 50 == 0) {
+        Drucken(3, std::string(61, ' '));
+        Drucken(3, Zahl(static_cast<float>(d.KreisZaehler), " 00000  ") + Zahl(d.xM, "000.00   ") +
+                       Zahl(d.zM, "000.00   ") + Zahl(d.Radius, "000.00   ") + Zahl(d.eta, "000.000    ") +
+                       Zahl(d.etaMin, "000.000"));
+        Nachgeben();
+    }
+
+    // 13. Minima.
+    if (d.eta < d.etaMinMP) {
+        d.etaMinMP = d.eta;
+        d.xMMP = d.xM;
+        d.zMMP = d.zM;
+        d.RMP = d.Radius;
+    }
+    if (d.etaMinMP < d.etaMin) {
+        d.etaMin = d.etaMinMP;
+        d.xMKrit = d.xMMP;
+        d.zMKrit = d.zMMP;
+        d.RKrit = d.RMP;
+        d.KritPunktzahl = static_cast<int16_t>(letzte - erste + 1);
+        d.KritLinieX.assign(static_cast<std::size_t>(d.KritPunktzahl) + 1, 0.0f);
+        d.KritLinieZ.assign(static_cast<std::size_t>(d.KritPunktzahl) + 1, 0.0f);
+        for (int j = erste; j <= letzte; ++j) {
+            d.KritLinieX[j - erste + 1] = z.LinieX(k, j);
+            d.KritLinieZ[j - erste + 1] = z.LinieZ(k, j);
+        }
+    }
+    if (d.etaMinMP < d.etaMinRing) d.etaMinRing = d.etaMinMP;
+    ++d.KreisZaehler;
+}
+
+} // namespace Zormg

@@ -1,0 +1,362 @@
+#include "slipcircle/search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "earthpressure/number_lists.h"
+#include "frame/project_data.h"
+#include "platform/runtime/vbfile.h"
+#include "slipcircle/circle_safety.h"
+#include "slipcircle/input.h"
+#include "slipcircle/lines.h"
+#include "slipcircle/state.h"
+
+using zorm1::P;
+
+namespace Zormg {
+
+namespace {
+
+constexpr int kVerschiebungenMax = 10;
+
+bool SucheEnde() {
+    Daten& d = D();
+    if (d.AbbruchGewuenscht && d.Abbruch == 0) d.Abbruch = 3;
+    return d.Abbruch > 0;
+}
+
+void Mittelpunkt(float x, float zz) {
+    Daten& d = D();
+    d.xM = x;
+    d.zM = zz;
+    RadiusIteration();
+}
+
+// Steps 12 to 18: grid and rings; false when the search was stopped.
+void Suche() {
+    Daten& d = D();
+    d.etaMin = kKeinKreis;
+    d.etaMinRing = kStartMinimum;
+    d.etaMinMP = kStartMinimum;
+    d.eta = kStartMinimum;
+    // No circle of an earlier search stays the critical one.
+    d.xMKrit = d.zMKrit = d.RKrit = 0.0f;
+    d.KritPunktzahl = 0;
+    d.KritLinieX.assign(1, 0.0f);
+    d.KritLinieZ.assign(1, 0.0f);
+
+    if (std::fabs(d.FeldXEnde - d.FeldXAnfang) <= 0.01f) d.FeldTeileX = 0;
+    if (std::fabs(d.FeldZEnde - d.FeldZAnfang) <= 0.01f) d.FeldTeileZ = 0;
+    float dx = 0.0f, dz = 0.0f;
+    if (d.FeldTeileX > 0)
+        dx = (d.FeldXEnde - d.FeldXAnfang) / d.FeldTeileX;
+    else
+        d.FeldTeileX = 0;
+    if (d.FeldTeileZ > 0)
+        dz = (d.FeldZEnde - d.FeldZAnfang) / d.FeldTeileZ;
+    else
+        d.FeldTeileZ = 0;
+
+    for (int ix = 0; ix <= d.FeldTeileX; ++ix)
+        for (int iz = 0; iz <= d.FeldTeileZ; ++iz) {
+            Mittelpunkt(d.FeldXAnfang + ix * dx, d.FeldZAnfang + iz * dz);
+            if (SucheEnde()) return;
+        }
+
+    float etaVorRing = d.etaMin;
+    for (;;) {
+        // Refinement pass around the best centre.
+        float xc = d.xMKrit, zc = d.zMKrit;
+        if (d.FeldXAnfang + dx > xc) {
+            dx = dx / 2;
+            xc = d.FeldXAnfang + dx;
+        }
+        if (d.FeldXEnde - dx < xc) {
+            dx = dx / 2;
+            xc = d.FeldXEnde - dx;
+        }
+        if (d.FeldZAnfang + dz > zc) {
+            dz = dz / 2;
+            zc = d.FeldZAnfang + dz;
+        }
+        if (d.FeldZEnde - dz < zc) {
+            dz = dz / 2;
+            zc = d.FeldZEnde - dz;
+        }
+        dx = dx / 5;
+        dz = dz / 5;
+        if (dx != 0.0f || dz != 0.0f) {
+            for (int ring = 1; ring <= 4; ++ring) {
+                d.etaMinRing = kStartMinimum;
+                const int iBis = dx == 0.0f ? 0 : ring;
+                const int jBis = dz == 0.0f ? 0 : ring;
+                for (int i = -iBis; i <= iBis; ++i)
+                    for (int j = -jBis; j <= jBis; ++j) {
+                        const bool iInnen = i > -iBis && i < iBis;
+                        const bool jInnen = j > -jBis && j < jBis;
+                        if (iInnen && jInnen) continue;
+                        Mittelpunkt(xc + i * dx, zc + j * dz);
+                        if (SucheEnde()) return;
+                    }
+                if (d.etaMinRing < etaVorRing)
+                    etaVorRing = d.etaMinRing;
+                else
+                    break;
+            }
+        }
+        if (SucheEnde()) return;
+        if (!(dx > 0.01f || dz > 0.01f)) return;
+    }
+}
+
+// The best circle over every field searched for the load case.
+struct BesterKreis {
+    float eta = kKeinKreis, xM = 0.0f, zM = 0.0f, R = 0.0f;
+    int16_t punkte = 0;
+    std::vector<float> x, z;
+
+    void Merken(const Daten& d) {
+        if (!(d.etaMin < eta)) return;
+        eta = d.etaMin;
+        xM = d.xMKrit;
+        zM = d.zMKrit;
+        R = d.RKrit;
+        punkte = d.KritPunktzahl;
+        x = d.KritLinieX;
+        z = d.KritLinieZ;
+    }
+    void Einsetzen(Daten& d) const {
+        if (!(eta < d.etaMin)) return;
+        d.etaMin = eta;
+        d.xMKrit = xM;
+        d.zMKrit = zM;
+        d.RKrit = R;
+        d.KritPunktzahl = punkte;
+        d.KritLinieX = x;
+        d.KritLinieZ = z;
+    }
+};
+
+struct Feld {
+    float xa, xe, za, ze;
+};
+
+// The same field within a millimetre (a shift back by 0.9 of the width rounds).
+bool Gleich(const Feld& a, const Feld& b) {
+    constexpr float t = 0.001f;
+    return std::fabs(a.xa - b.xa) <= t && std::fabs(a.xe - b.xe) <= t && std::fabs(a.za - b.za) <= t &&
+           std::fabs(a.ze - b.ze) <= t;
+}
+
+} // namespace
+
+void WinkelInBogenmass() {
+    Daten& d = D();
+    Zustand& z = Z();
+    for (int i = 1; i <= z.AnzLinien; ++i)
+        z.GkSchichtPhi[i] = z.GkSchichtPhi[i] * P.GradZuRad;
+    for (int j = 1; j <= d.AnzGkAnker; ++j)
+        z.GkAnkerNeigung[j] = z.GkAnkerNeigung[j] * P.GradZuRad;
+    d.AuslaufwinkelLuft = -d.AuslaufwinkelLuft * P.GradZuRad;
+    d.AuslaufwinkelErde = d.AuslaufwinkelErde * P.GradZuRad;
+}
+
+void WinkelInGrad() {
+    Daten& d = D();
+    Zustand& z = Z();
+    for (int i = 1; i <= z.AnzLinien; ++i)
+        z.GkSchichtPhi[i] = z.GkSchichtPhi[i] / P.GradZuRad;
+    for (int j = 1; j <= d.AnzGkAnker; ++j)
+        z.GkAnkerNeigung[j] = z.GkAnkerNeigung[j] / P.GradZuRad;
+    d.AuslaufwinkelLuft = -d.AuslaufwinkelLuft / P.GradZuRad;
+    d.AuslaufwinkelErde = d.AuslaufwinkelErde / P.GradZuRad;
+}
+
+void ModellVorbereiten() {
+    Daten& d = D();
+    Zustand& z = Z();
+    d.Abbruch = 0;
+    const int oben = z.AnzPunkte + 180 + 2 * d.AnzGkLasten;
+    z.LinieX = zor::Linientafel(z.AnzLinien + 2, oben);
+    z.LinieZ = zor::Linientafel(z.AnzLinien + 2, oben);
+    z.LinienPunktzahl.assign(static_cast<std::size_t>(z.AnzLinien) + 3, 0);
+
+    // 5. Model limits.
+    d.xLinks = 99999.0f;
+    d.xRechts = -99999.0f;
+    for (int i = 1; i <= z.AnzPunkte; ++i) {
+        d.xLinks = std::min(d.xLinks, z.PunktX[i]);
+        d.xRechts = std::max(d.xRechts, z.PunktX[i]);
+    }
+
+    // 6., 7. Lines from their texts, extended to the limits.
+    for (int i = 0; i <= z.AnzLinien; ++i) {
+        std::string text = z.LinienText[i];
+        std::vector<int16_t> nummern(static_cast<std::size_t>(text.size()) / 2 + 2, 0);
+        zormb::ZahlenAusText(text, std::span<int16_t>(nummern));
+        std::vector<float> xs, zs;
+        for (int a = 1; a <= nummern[0]; ++a) {
+            int16_t index = 0;
+            PunktSuchen(nummern[a], index);
+            xs.push_back(z.PunktX[index]);
+            zs.push_back(z.PunktZ[index]);
+        }
+        if (!xs.empty() && xs.front() > d.xLinks) {
+            xs.insert(xs.begin(), d.xLinks);
+            zs.insert(zs.begin(), zs.front());
+        }
+        if (!xs.empty() && xs.back() < d.xRechts) {
+            xs.push_back(d.xRechts);
+            zs.push_back(zs.back());
+        }
+        for (std::size_t p = 0; p < xs.size(); ++p) {
+            z.LinieX(i, static_cast<int>(p) + 1) = xs[p];
+            z.LinieZ(i, static_cast<int>(p) + 1) = zs[p];
+        }
+        z.LinienPunktzahl[i] = static_cast<int16_t>(xs.size());
+    }
+
+    // 8. Abscissa list: limits, crossings of the water line and of the ground, load points.
+    std::vector<float> liste;
+    liste.push_back(d.xLinks);
+    for (int linie : {0, 1}) {
+        z.AnzXListe = 0;
+        int platz = 1;
+        for (int i = 0; i <= z.AnzLinien; ++i)
+            platz += std::max(0, z.LinienPunktzahl[i] - 1) * std::max(0, z.LinienPunktzahl[linie] - 1);
+        z.XListe.assign(static_cast<std::size_t>(platz) + 1, 0.0f);
+        SchnittpunkteSammeln(static_cast<int16_t>(linie));
+        liste.insert(liste.end(), z.XListe.begin() + 1, z.XListe.begin() + 1 + z.AnzXListe);
+    }
+    liste.push_back(d.xRechts);
+    for (int j = 1; j <= d.AnzGkLasten; ++j) {
+        int16_t index = 0;
+        PunktSuchen(z.LastPunkt1[j], index);
+        liste.push_back(z.PunktX[index]);
+        PunktSuchen(z.LastPunkt2[j], index);
+        liste.push_back(z.PunktX[index]);
+    }
+    std::stable_sort(liste.begin(), liste.end());
+    const int k = z.AnzLinien + 1;
+    if (static_cast<int>(liste.size()) + 2 * oben > z.LinieX.PunkteOben()) {
+        // Room for the merged grid when the lists are long.
+        zor::Linientafel nx(z.AnzLinien + 2, static_cast<int>(liste.size()) + 2 * oben);
+        zor::Linientafel nz(z.AnzLinien + 2, static_cast<int>(liste.size()) + 2 * oben);
+        for (int i = 0; i <= z.AnzLinien; ++i)
+            for (int p = 1; p <= z.LinienPunktzahl[i]; ++p) {
+                nx(i, p) = z.LinieX(i, p);
+                nz(i, p) = z.LinieZ(i, p);
+            }
+        z.LinieX = std::move(nx);
+        z.LinieZ = std::move(nz);
+    }
+    z.XListe.assign(liste.size() + 1, 0.0f);
+    std::copy(liste.begin(), liste.end(), z.XListe.begin() + 1);
+    z.AnzXListe = static_cast<int16_t>(liste.size());
+    KreisLinieSetzen(static_cast<int16_t>(k));
+    z.AnzXListe = 0;
+
+    // 9. One common set of abscissae.
+    LinienBereinigen(1);
+
+    // 10. Layer lines not above the ground.
+    const int n = z.LinienPunktzahl[1];
+    for (int i = 2; i <= z.AnzLinien; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (z.LinieZ(i, j) < z.LinieZ(1, j)) z.LinieZ(i, j) = z.LinieZ(1, j);
+
+    // 11. The grid.
+    d.RasterPunktzahl = static_cast<int16_t>(n);
+    d.LinienRaster.assign(static_cast<std::size_t>(z.AnzLinien + 2) * (static_cast<std::size_t>(n) + 1),
+                          0.0f);
+    for (int j = 1; j <= n; ++j) {
+        for (int i = 0; i <= z.AnzLinien; ++i)
+            d.Raster(i, j) = z.LinieZ(i, j);
+        d.Raster(z.AnzLinien + 1, j) = z.LinieX(1, j);
+    }
+}
+
+void RadiusIteration() {
+    Daten& d = D();
+    Zustand& z = Z();
+    d.etaMinMP = kStartMinimum;
+    d.eta = kStartMinimum;
+    int16_t index = 0;
+    PunktSuchen(d.FestPunkt, index);
+    const double dx = static_cast<double>(z.PunktX[index]) - d.xM;
+    const double dz = static_cast<double>(z.PunktZ[index]) - d.zM;
+    d.Radius = static_cast<float>(std::sqrt(dx * dx + dz * dz));
+    KreisSicherheit();
+}
+
+void MittelpunktIteration() {
+    Daten& d = D();
+    if (P.TeilsicherheitenAn == 0) {
+        P.gamPhi = 1.0f;
+        P.gamC = 1.0f;
+        P.gamPhiWirk = 1.0f;
+        P.gamCWirk = 1.0f;
+    }
+    WinkelInBogenmass();
+    d.Verschiebungen = 0;
+    BesterKreis bester;
+    std::vector<Feld> gesucht;
+    for (;;) {
+        ModellVorbereiten();
+        Suche();
+        bester.Merken(d);
+        gesucht.push_back({d.FeldXAnfang, d.FeldXEnde, d.FeldZAnfang, d.FeldZEnde});
+        if (d.Verschiebungen >= kVerschiebungenMax && d.Abbruch == 0) d.Abbruch = 2;
+        if (d.FeldVerschieben == 0 || d.Abbruch >= 1) break;
+        const float wx = d.FeldXEnde - d.FeldXAnfang;
+        const float tx = 0.03f * wx;
+        const float wz = d.FeldZEnde - d.FeldZAnfang;
+        const float tz = 0.03f * wz;
+        const float altXA = d.FeldXAnfang, altXE = d.FeldXEnde, altZA = d.FeldZAnfang, altZE = d.FeldZEnde;
+        if (d.xMKrit - tx < d.FeldXAnfang) {
+            d.FeldXAnfang = d.FeldXAnfang - 0.9f * wx;
+            d.FeldXEnde = d.FeldXAnfang + wx;
+        } else if (d.xMKrit + tx > d.FeldXEnde) {
+            d.FeldXEnde = d.FeldXEnde + 0.9f * wx;
+            d.FeldXAnfang = d.FeldXEnde - wx;
+        }
+        if (d.zMKrit - tz < d.FeldZAnfang) {
+            d.FeldZAnfang = d.FeldZAnfang - 0.9f * wz;
+            d.FeldZEnde = d.FeldZAnfang + wz;
+        } else if (d.zMKrit + tz > d.FeldZEnde) {
+            d.FeldZEnde = d.FeldZEnde + 0.9f * wz;
+            d.FeldZAnfang = d.FeldZEnde - wz;
+        }
+        // A field without width does not move, even with its best centre beside it.
+        const bool verschoben =
+            d.FeldXAnfang != altXA || d.FeldXEnde != altXE || d.FeldZAnfang != altZA || d.FeldZEnde != altZE;
+        if (!verschoben) break;
+        // Back into a field already searched: the minimum lies between the fields searched, and the
+        // best circle of them all is the result.
+        const Feld neu{d.FeldXAnfang, d.FeldXEnde, d.FeldZAnfang, d.FeldZEnde};
+        if (std::any_of(gesucht.begin(), gesucht.end(), [&](const Feld& f) { return Gleich(f, neu); })) {
+            d.FeldXAnfang = altXA;
+            d.FeldXEnde = altXE;
+            d.FeldZAnfang = altZA;
+            d.FeldZEnde = altZE;
+            break;
+        }
+        ++d.Verschiebungen;
+        Drucken(5, " Der Mittelpunkt des Gleitkreises der bisher gefundenen             ");
+        Drucken(6, " minimalen Sicherheit liegt auf dem Rand des Iterations-            ");
+        Drucken(7, " bereiches; deshalb werden die Ränder verschoben.");
+        Drucken(8,
+                "     ---->  neue Iteration;    Verschiebung Nr. " + vb::PrintToString({d.Verschiebungen}));
+        Drucken(9, "");
+        Drucken(10, " Ausstieg nach " + vb::PrintToString({static_cast<int16_t>(kVerschiebungenMax)}) +
+                        " Verschiebungen.");
+    }
+    // A later field's search starts afresh: the critical circle is the best of every field.
+    bester.Einsetzen(d);
+    WinkelInGrad();
+}
+
+} // namespace Zormg
