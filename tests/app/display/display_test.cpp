@@ -1,6 +1,7 @@
 // The program's windows on a real X display with a window manager, as a user sees them: the first start
 // reads a project typed by name, the new project is entered through its pages and calculated, the report
-// window opens its menu and the pictures jump to picture 3. Every window, every message box and the menu
+// window opens its menu and the pictures jump to picture 3; and the first calculation of an example as a new
+// user makes it after the run command: an example taken from the list of project files, its report and pictures. Every window, every message box and the menu
 // are captured as the screen shows them (the root window cut to the window's frame, never the window's
 // own picture, which can hold what the screen does not show) and checked: something is drawn, the frame's
 // top edge lies on the screen, the caption and the OK button lie inside the capture.
@@ -43,10 +44,14 @@
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
+#include "platform/runtime/vbstring.h"
 #include "run/connect_windows.h"
+#include "report/frmAnzeigen.h"
+#include "run/frmDListe.h"
 #include "run/windows.h"
 #include "tests/app/qt_skript.h"
 #include "tests/run/new_project_script.h"
+#include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
@@ -427,6 +432,118 @@ TEST_F(Anzeige, EveryWindowOfANewProjectAndItsCalculationIsDrawnOnTheScreenWithI
     meldungen.Ende();
     for (const char* f : {"frmAnzeigen", "frmZorG1", "frmStartSeite", "frmHeft504B"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
+    EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
+}
+
+// The first calculation after the run command (tools/run.sh): the examples copied into the projects folder of
+// its own and entered in the list of project files (tools/beispiele.sh); "Weiter" in the start window, an
+// example taken from the list, OK through the safety pages, "Berechnung starten". The report window shows the
+// example's report, the pictures come up and step on with "weiter" to the first result picture. Every window
+// on the way is captured as the screen shows it.
+TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPictures) {
+    const std::string beispiel = "Spundwand_verankert"; // partial factors: both safety pages
+    const fs::path projekte = arbeit / "projekte";
+    const std::string befehl = "bash '" + (fs::path(ZOR_EXAMPLES).parent_path() / "tools" / "beispiele.sh").string() +
+                               "' '" + projekte.string() + "'";
+    ASSERT_EQ(std::system(befehl.c_str()), 0); // with this start's XDG_DATA_HOME, as the run command has it
+    ::setenv("ZOR_PROJEKTORDNER", projekte.c_str(), 1);
+    struct Aufraeumen {
+        ~Aufraeumen() { ::unsetenv("ZOR_PROJEKTORDNER"); }
+    } aufraeumen;
+    // The example's place in the list the window shows (every entry is there: its file exists).
+    const std::vector<std::string> liste =
+        zortest::Zeilen(arbeit / "daten" / "JyRootJy" / "ZorDList.txt");
+    int32_t eintrag = -1;
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        if (liste[i].ends_with("/" + beispiel + "\"")) eintrag = static_cast<int32_t>(i);
+    ASSERT_GE(eintrag, 0) << "the run command did not enter the example in the list";
+
+    Kamera kamera;
+    Meldungen meldungen(kamera);
+    // leaving the save name, which is the example's own: it is overwritten, as the user confirms
+    meldungen.antworten["Datei bereits vorhanden"] = "Ja";
+    meldungen.Beobachten();
+    neuprojekt::Skript sk;
+    sk.klick("frmZOR0.cmdOK"); // "Weiter"
+    sk.klick("frmTitel.cmdDatei(2)");
+    sk.eintrag("frmDListe.List1", eintrag);
+    sk.klick("frmDListe.cmdOK(0)"); // "Ausgewählte Datei einlesen"
+    sk.klick("frmTitel.cmdOK");
+    sk.klick("frmBTeilSi.cmdOK");
+    sk.klick("frmBTeilSi2.cmdOK");
+    std::string gewaehlt;
+    apptest::QtSkript skript(sk.schritte);
+    skript.angehalten = [&] { return kamera.beschaeftigt || MeldungOffen(); };
+    skript.vorher = [&](const Schritt& s) {
+        if (std::getenv("ZOR_ANZEIGE_PROTOKOLL")) std::fprintf(stderr, "Schritt %s\n", s.pfad.c_str());
+        if (s.pfad == "frmDListe.cmdOK(0)") {
+            const vb::ListBox& l = vb::form<frmDListe>().List1;
+            gewaehlt = l.ListIndex() >= 0 ? l.List(l.ListIndex()) : "";
+        }
+        kamera.AlleFenster();
+    };
+    vb::FormByName("frmZOR0");
+    skript.alle();
+    EXPECT_EQ(vb::Trim(gewaehlt), (projekte / beispiel).string());
+    EXPECT_EQ(P.DatenGelesen, -1);
+    EXPECT_EQ(P.GanzerName, (projekte / beispiel).string());
+    ASSERT_NE(vb::LoadedForm("frmAuswahl"), nullptr);
+    kamera.AlleFenster();
+    for (const char* f : {"frmZOR0", "frmTitel", "frmDListe", "meldung_1", "frmBTeilSi", "frmBTeilSi2", "frmAuswahl"})
+        EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
+    EXPECT_EQ(meldungen.gesehen, (std::vector<std::string>{"Datei bereits vorhanden"}));
+
+    // "Berechnung starten": the user looks at the report and the pictures while the graphics window waits.
+    int schritt = 0, weiter = 0;
+    QElapsedTimer uhr;
+    uhr.start();
+    QImage bild1;
+    std::string bericht;
+    bool imGang = false;
+    QObject zeitgeber;
+    std::function<void()> blick = [&] {
+        if (imGang || schritt >= 2) return;
+        imGang = true;
+        auto* g = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        const bool bereit = g && g->Visible() && !g->Folge().verlauf.empty() && !kamera.beschaeftigt &&
+                            !MeldungOffen();
+        if (uhr.elapsed() > 120000) {
+            ADD_FAILURE() << "the pictures did not come (step " << schritt << ")";
+            schritt = 2;
+        } else if (bereit && schritt == 0 && g->Folge().BildNr == 1) {
+            // picture 1 waits beside the report
+            kamera.AlleFenster();
+            bild1 = kamera.bilder["frmZorG1"];
+            if (vb::Form* a = vb::LoadedForm("frmAnzeigen")) bericht = static_cast<frmAnzeigen*>(a)->Text2.Text();
+            ++schritt;
+        } else if (bereit && schritt == 1) {
+            if (g->Folge().BildTyp == zorg::kErgebnis) {
+                const QImage ergebnis = kamera.Aufnehmen("frmZorG1_Ergebnis", vb::qtforms::WindowOf(*g), nullptr);
+                EXPECT_NE(ergebnis, bild1);
+                ++schritt;
+            } else if (++weiter > 20 || g->Folge().BildNr >= g->Folge().BildAnzahl) {
+                ADD_FAILURE() << "no result picture after picture " << g->Folge().BildNr;
+                schritt = 2;
+            } else {
+                vb::user::menu("frmZorG1.mnuWeiter");
+            }
+        }
+        if (schritt >= 2 && g) vb::user::close("frmZorG1");
+        imGang = false;
+        if (schritt < 2) QTimer::singleShot(50, &zeitgeber, blick);
+    };
+    QTimer::singleShot(50, &zeitgeber, blick);
+    vb::user::click("frmAuswahl.cmdStart");
+    meldungen.Ende();
+    EXPECT_EQ(schritt, 2);
+    EXPECT_EQ(meldungen.gesehen.size(), 1u); // the calculation asks nothing
+    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis"})
+        EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
+    // the report window shows the report the run wrote beside the project
+    const fs::path kopie = projekte / (beispiel + ".AUS");
+    ASSERT_TRUE(fs::exists(kopie));
+    EXPECT_FALSE(bericht.empty());
+    EXPECT_EQ(bericht, zortest::Text(kopie).substr(0, bericht.size()));
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
 }
 
