@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "frame/project_data.h"
-#include "windows/window_routines.h"
 #include "graphics/bilder.h"
 #include "graphics/zeichnen.h"
 #include "platform/draw/devices.h"
@@ -14,6 +13,7 @@
 #include "report/frmColours.h"
 #include "report/frmStartSeite.h"
 #include "report/page_header_boxes.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 

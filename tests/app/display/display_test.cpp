@@ -1,10 +1,11 @@
 // The program's windows on a real X display with a window manager, as a user sees them: the first start
 // reads a project typed by name, the new project is entered through its pages and calculated, the report
 // window opens its menu and the pictures jump to picture 3; and the first calculation of an example as a new
-// user makes it after the run command: an example taken from the list of project files, its report and pictures. Every window, every message box and the menu
-// are captured as the screen shows them (the root window cut to the window's frame, never the window's
-// own picture, which can hold what the screen does not show) and checked: something is drawn, the frame's
-// top edge lies on the screen, the caption and the OK button lie inside the capture.
+// user makes it after the run command: an example taken from the list of project files, its report and
+// pictures. Every window, every message box and the menu are captured as the screen shows them (the root
+// window cut to the window's frame, never the window's own picture, which can hold what the screen does not
+// show) and checked: something is drawn, the frame's top edge lies on the screen, the caption and the OK
+// button lie inside the capture.
 //
 // tools/display-test.sh runs this on Xvfb with openbox; on any other platform the tests are skipped.
 // ZOR_BILD_ORDNER keeps the captures for a look.
@@ -45,8 +46,8 @@
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbstring.h"
-#include "run/connect_windows.h"
 #include "report/frmAnzeigen.h"
+#include "run/connect_windows.h"
 #include "run/frmDListe.h"
 #include "run/windows.h"
 #include "tests/app/qt_skript.h"
@@ -443,7 +444,8 @@ TEST_F(Anzeige, EveryWindowOfANewProjectAndItsCalculationIsDrawnOnTheScreenWithI
 TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPictures) {
     const std::string beispiel = "Spundwand_verankert"; // partial factors: both safety pages
     const fs::path projekte = arbeit / "projekte";
-    const std::string befehl = "bash '" + (fs::path(ZOR_EXAMPLES).parent_path() / "tools" / "beispiele.sh").string() +
+    const std::string befehl = "bash '" +
+                               (fs::path(ZOR_EXAMPLES).parent_path() / "tools" / "beispiele.sh").string() +
                                "' '" + projekte.string() + "'";
     ASSERT_EQ(std::system(befehl.c_str()), 0); // with this start's XDG_DATA_HOME, as the run command has it
     ::setenv("ZOR_PROJEKTORDNER", projekte.c_str(), 1);
@@ -451,8 +453,7 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
         ~Aufraeumen() { ::unsetenv("ZOR_PROJEKTORDNER"); }
     } aufraeumen;
     // The example's place in the list the window shows (every entry is there: its file exists).
-    const std::vector<std::string> liste =
-        zortest::Zeilen(arbeit / "daten" / "JyRootJy" / "ZorDList.txt");
+    const std::vector<std::string> liste = zortest::Zeilen(arbeit / "daten" / "JyRootJy" / "ZorDList.txt");
     int32_t eintrag = -1;
     for (std::size_t i = 0; i < liste.size(); ++i)
         if (liste[i].ends_with("/" + beispiel + "\"")) eintrag = static_cast<int32_t>(i);
@@ -489,7 +490,8 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
     EXPECT_EQ(P.GanzerName, (projekte / beispiel).string());
     ASSERT_NE(vb::LoadedForm("frmAuswahl"), nullptr);
     kamera.AlleFenster();
-    for (const char* f : {"frmZOR0", "frmTitel", "frmDListe", "meldung_1", "frmBTeilSi", "frmBTeilSi2", "frmAuswahl"})
+    for (const char* f :
+         {"frmZOR0", "frmTitel", "frmDListe", "meldung_1", "frmBTeilSi", "frmBTeilSi2", "frmAuswahl"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     EXPECT_EQ(meldungen.gesehen, (std::vector<std::string>{"Datei bereits vorhanden"}));
 
@@ -505,8 +507,8 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
         if (imGang || schritt >= 2) return;
         imGang = true;
         auto* g = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
-        const bool bereit = g && g->Visible() && !g->Folge().verlauf.empty() && !kamera.beschaeftigt &&
-                            !MeldungOffen();
+        const bool bereit =
+            g && g->Visible() && !g->Folge().verlauf.empty() && !kamera.beschaeftigt && !MeldungOffen();
         if (uhr.elapsed() > 120000) {
             ADD_FAILURE() << "the pictures did not come (step " << schritt << ")";
             schritt = 2;
@@ -514,11 +516,13 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
             // picture 1 waits beside the report
             kamera.AlleFenster();
             bild1 = kamera.bilder["frmZorG1"];
-            if (vb::Form* a = vb::LoadedForm("frmAnzeigen")) bericht = static_cast<frmAnzeigen*>(a)->Text2.Text();
+            if (vb::Form* a = vb::LoadedForm("frmAnzeigen"))
+                bericht = static_cast<frmAnzeigen*>(a)->Text2.Text();
             ++schritt;
         } else if (bereit && schritt == 1) {
             if (g->Folge().BildTyp == zorg::kErgebnis) {
-                const QImage ergebnis = kamera.Aufnehmen("frmZorG1_Ergebnis", vb::qtforms::WindowOf(*g), nullptr);
+                const QImage ergebnis =
+                    kamera.Aufnehmen("frmZorG1_Ergebnis", vb::qtforms::WindowOf(*g), nullptr);
                 EXPECT_NE(ergebnis, bild1);
                 ++schritt;
             } else if (++weiter > 20 || g->Folge().BildNr >= g->Folge().BildAnzahl) {
