@@ -2,6 +2,7 @@
 #include "frame/settings.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "frame/file_routines.h"
@@ -164,7 +165,12 @@ void StandardwerteSetzen() {
     if (P.DateiName.empty()) {
         P.DateiName = "testzor";
         P.DateiPfad = vb::CurDir();
+        // The run command of the README keeps the projects in a folder of their own, apart from the
+        // working files of the current folder: it names that folder in ZOR_PROJEKTORDNER.
+        if (const char* o = std::getenv("ZOR_PROJEKTORDNER"); o && *o && vb::FolderExists(o)) P.DateiPfad = o;
     }
+    // The folder always ends with the separator: a name typed behind it is joined to it as it stands.
+    P.DateiPfad = MitBackslash(P.DateiPfad);
 }
 
 } // namespace Anzeigen

@@ -23,7 +23,8 @@ void PfadDateiLesen();
 bool PfadDateiSchreiben();
 
 // The defaults the start dialog applies right after reading the settings: project
-// folder, fonts, font sizes with their margins, and the default project "testzor".
+// folder, fonts, font sizes with their margins, and the default project "testzor" in the current folder, or
+// in the folder ZOR_PROJEKTORDNER names when it exists (the projects kept apart from the working files).
 void StandardwerteSetzen();
 
 } // namespace Anzeigen

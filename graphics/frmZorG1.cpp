@@ -10,7 +10,10 @@
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "report/frmColours.h"
+#include "report/frmStartSeite.h"
 #include "report/page_header_boxes.h"
+#include "windows/window_routines.h"
 
 using zorm1::P;
 
@@ -27,9 +30,13 @@ frmZorG1::frmZorG1()
     setClientSize(12000, 9000);
     DruckOk.setText("Drucken");
     DruckOk.setVisible(false);
+    // the jump frame: the number box and its OK side by side, as the scale frame holds its box
     frmBildNr.setCaption("zu Bild Nr.");
+    frmBildNr.Move(120, 120, 2280, 780);
     frmBildNr.setVisible(false);
+    txtBildNr.Move(120, 300, 1080, 315);
     cmdOKBildNr.setCaption("OK");
+    cmdOKBildNr.Move(1440, 300, 720, 315);
     mnuAlleBilderDrucken.setCaption("Alle folg. Bilder drucken");
     mnuBildDrucken.setCaption("Bild drucken");
     mnuZurueck.setCaption("zurück zu Bild 1");
@@ -40,15 +47,30 @@ frmZorG1::frmZorG1()
     mnuBildNr.Click = [this] { mnuBildNr_Click(); };
     mnuBildDrucken.Click = [this] { mnuBildDrucken_Click(); };
     mnuAlleBilderDrucken.Click = [this] { mnuAlleBilderDrucken_Click(); };
+    txtBildNr.GotFocus = [this] {
+        txtBildNr.setSelStart(0);
+        txtBildNr.setSelLength(vb::Len(txtBildNr.Text()));
+    };
+    txtBildNr.KeyPress = [](int16_t& k) { Anzeigen::ZahlTaste(k); };
     txtBildNr.LostFocus = [this] { txtBildNr_LostFocus(); };
     cmdOKBildNr.Click = [this] { cmdOKBildNr_Click(); };
 }
 
-void frmZorG1::Form_Load() {
+void frmZorG1::Farben() {
     if (P.HintergrundFarbe != 0) {
         surface().SetBackColor(P.HintergrundFarbe);
         surface().SetForeColor(P.VordergrundFarbe);
     }
+}
+
+void frmZorG1::Form_Load() {
+    Farben();
+    // the colour palette recolours the open window and draws its picture again
+    Anzeigen::GrafikFarbenNeu = [this] {
+        if (!loaded()) return;
+        Farben();
+        Form_Resize();
+    };
     zorg::GrafikFensterFormat(*this);
     Show();
     if (vb::IsRegistered("frmStartSeite")) vb::FormByName("frmStartSeite").Show();
@@ -71,6 +93,7 @@ void frmZorG1::NeuZeichnen() {
 
 void frmZorG1::Form_Unload(int16_t&) {
     folge_.anf.Ende = true;
+    Anzeigen::GrafikFarbenNeu = nullptr; // a colour chosen now shows when the window is next loaded
 }
 
 void frmZorG1::mnuWeiter_Click() {
@@ -83,6 +106,8 @@ void frmZorG1::mnuZurueck_Click() {
 void frmZorG1::mnuBildNr_Click() {
     frmBildNr.setVisible(true);
     txtBildNr.setText(vb::Trim(vb::Str(folge_.anf.ZielBild)));
+    // the number is typed at once: the box takes the focus (and selects what it shows)
+    if (txtBildNr.canTakeFocusNow()) txtBildNr.SetFocus();
 }
 void frmZorG1::mnuBildDrucken_Click() {
     einst.RahmenSchliessen();
@@ -134,6 +159,8 @@ void frmZorG1::BildDrucken(int16_t stufe, int16_t lf) {
 namespace zorg {
 void RegisterGraphicsWindows() {
     vb::RegisterForm<frmZorG1>("frmZorG1");
+    // the page numbering, shown over the graphics window when it opens
+    vb::RegisterForm<frmStartSeite>("frmStartSeite");
     vb::RegisterCall<void()>("frmZorG1.FolgeBeenden", std::function<void()>([] {
                                  if (vb::Form* f = vb::LoadedForm("frmZorG1"))
                                      static_cast<frmZorG1*>(f)->FolgeBeenden();

@@ -55,6 +55,8 @@ public:
     const std::vector<std::string>& Ausdrucke() const { return ausdrucke_; }
 
 private:
+    // The chosen colours on the window (when a background colour is chosen).
+    void Farben();
     zorg::Bilderfolge folge_;
     std::vector<std::string> ausdrucke_;
     int16_t stufe_ = 0, lf_ = 0;

@@ -12,6 +12,11 @@ namespace zorg {
 // (x2, z2) meets within both, and the point; false when no segment is met (nothing is drawn then).
 bool StrahlTreffer(const std::vector<std::pair<float, float>>& linie, float x1, float z1, float x2, float z2,
                    float& xs, float& zs, int& segment);
+// Where a ray through (x1, z1) and (x2, z2) ends on a polyline: its first hit; without one, the point where
+// it meets the line through the last segment. False only when that line is parallel to the ray (nothing
+// is drawn then).
+bool StrahlEnde(const std::vector<std::pair<float, float>>& linie, float x1, float z1, float x2, float z2,
+                float& xs, float& zs);
 // The earth-side ground line (wall head, slopes, then level to x = 999) and the excavation bottom line.
 std::vector<std::pair<float, float>> Gelaendelinie();
 std::vector<std::pair<float, float>> Sohllinie();

@@ -59,6 +59,22 @@ bool StrahlTreffer(const std::vector<std::pair<float, float>>& linie, float x1, 
     return false;
 }
 
+bool StrahlEnde(const std::vector<std::pair<float, float>>& linie, float x1, float z1, float x2, float z2,
+                float& xs, float& zs) {
+    int segment = 0;
+    if (StrahlTreffer(linie, x1, z1, x2, z2, xs, zs, segment)) return true;
+    if (linie.size() < 2) return false;
+    const auto& a = linie[linie.size() - 2];
+    const auto& b = linie.back();
+    int16_t treffer = 0;
+    float x = 0, y = 0;
+    zormc::Schnittpunkt(x1, z1, x2, z2, a.first, a.second, b.first, b.second, x, y, treffer);
+    if (x == zormc::kKeinSchnitt || y == zormc::kKeinSchnitt) return false;
+    xs = x;
+    zs = y;
+    return true;
+}
+
 std::vector<std::pair<float, float>> Gelaendelinie() {
     std::vector<std::pair<float, float>> g{{0.0f, 0.0f}};
     const int nb = std::clamp<int>(P.AnzBoesch, 0, zorm1::MaxBoeschungen);
@@ -313,9 +329,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     z.SetDrawStyle(vb::draw::vbDot);
     {
         float xs = 0, zs = 0;
-        int seg = 0;
         const float t1 = std::tan(s.GleitWinkelPlot1);
-        if (StrahlTreffer(G, 0, s.zFuss, 1000, s.zFuss - 1000 * t1, xs, zs, seg)) z.Line(0, s.zFuss, xs, zs);
+        if (StrahlEnde(G, 0, s.zFuss, 1000, s.zFuss - 1000 * t1, xs, zs)) z.Line(0, s.zFuss, xs, zs);
     }
     float zG = 0;
     bool ersatzwand = false;
@@ -325,7 +340,7 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         if (StrahlTreffer(G, xe, ze, 2 * xe - s.GlfMaxPlot, zR, xs, zs, seg)) z.Line(xe, ze, xs, zs);
         if (StrahlTreffer(G, xe, ze, s.GlfMaxPlot, zR, xs, zs, seg)) z.Line(xe, ze, xs, zs);
         z.SetDrawStyle(vb::draw::vbSolid);
-        if (StrahlTreffer(G, xe, ze, xe, zR, xs, zs, seg)) {
+        if (StrahlEnde(G, xe, ze, xe, zR, xs, zs)) {
             z.Line(xe, ze, xe, zs);
             zG = zs;
             ersatzwand = true;
@@ -343,9 +358,7 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     const float wp = PassivWinkelAmFuss(s);
     auto gleitlinie = [&](float z1, float winkel) {
         float xs = 0, zs = 0;
-        int seg = 0;
-        if (StrahlTreffer(B, -d, z1, -d - 1000, z1 - 1000 * std::tan(winkel), xs, zs, seg))
-            z.Line(-d, z1, xs, zs);
+        if (StrahlEnde(B, -d, z1, -d - 1000, z1 - 1000 * std::tan(winkel), xs, zs)) z.Line(-d, z1, xs, zs);
     };
     gleitlinie(s.zFuss, wp);
     if (s.GleitkeileFlag == 1) {

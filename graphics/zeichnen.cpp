@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "frame/project_data.h"
+#include "platform/draw/devices.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
@@ -68,10 +70,40 @@ void Linie(Flaeche& z, double x1, double y1, double x2, double y2) {
 
 } // namespace
 
+namespace {
+
+// The size of the graphics font on the surface (see GrafikSchriftSetzen).
+float Schriftgroesse(const Flaeche& z) {
+    const float punkte = P.GrafikFontSize;
+    const float f = Grafik().SchirmFaktor;
+    if (z.IsPrinter() || !(f > 0.0f) || f >= 1.0f || !(punkte > 0.0f)) return punkte;
+    const double pixelProPunkt = 1440.0 / z.TwipsPerPixelY() / 72.0;
+    const double pixel = std::max(1.0, std::floor(punkte * f * pixelProPunkt + 1e-6));
+    return static_cast<float>(pixel / pixelProPunkt);
+}
+
+// The net extents in mm of the picture on the printed page in the orientation of the settings (as the
+// set-up on the printer computes them); 0 when the printer gives no page.
+std::pair<double, double> DruckNetto() {
+    const auto& d = vb::draw::Printer();
+    const double a = d.DeviceWidthTwips() * 25.4 / 1440.0, b = d.DeviceHeightTwips() * 25.4 / 1440.0;
+    const double kurz = std::min(a, b), lang = std::max(a, b);
+    if (!(kurz > 0)) return {0, 0};
+    const double R = P.H504Ein != 0 ? 20.5 : 0.0;
+    if (P.Querformat != 0)
+        return {lang - P.GrafikRandOben - P.GrafikRandUnten - 2 * R,
+                kurz - P.GrafikRandLinks - P.GrafikRandRechts};
+    return {kurz - P.GrafikRandLinks - P.GrafikRandRechts,
+            lang - P.GrafikRandOben - P.GrafikRandUnten - 2 * R};
+}
+
+} // namespace
+
 void GrafikSchriftSetzen(Flaeche& z) {
-    z.SetFontSize(P.GrafikFontSize);
+    const float groesse = Schriftgroesse(z);
+    z.SetFontSize(groesse);
     if (!P.GrafikFontName.empty()) z.SetFontName(P.GrafikFontName);
-    z.SetFontSize(P.GrafikFontSize);
+    z.SetFontSize(groesse);
     z.SetFontBold(P.GrafikFontBold != 0);
 }
 
@@ -101,6 +133,11 @@ bool MassstabEinrichten(Flaeche& z) {
     z.SetScaleMode(vb::draw::vbTwips);
     const int16_t B = Mm(z.ScaleWidth());
     const int16_t T = Mm(z.ScaleHeight());
+    g.SchirmFaktor = 1;
+    if (!z.IsPrinter()) {
+        const auto [nx, nz] = DruckNetto();
+        if (nx > 0 && nz > 0) g.SchirmFaktor = static_cast<float>(std::min({1.0, B / nx, T / nz}));
+    }
     GrafikSchriftSetzen(z);
     const float M = P.Massstab;
     float Nx = 0, Nz = 0;

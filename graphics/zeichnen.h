@@ -37,6 +37,9 @@ struct Zustand {
     int16_t RandObenKopie = 0, RandUntenH504 = 0; // mm reserved for the header boxes (printer)
     float H504Versatz = 0;
     float KleinFaktor = 0;  // factor of the last SchriftKlein
+    // On the window: the factor of the graphics font that keeps the labels in the proportion to the picture
+    // they have on the printed page (set by MassstabEinrichten; 1 on the printer)
+    float SchirmFaktor = 1;
     std::string TextPuffer; // the label in hand
     float SummeH = 0;       // horizontal force sum of the last per-stage figure file read
     // fixed by the maxima pass
@@ -63,7 +66,10 @@ bool MassstabEinrichten(Flaeche& z);
 // On the printer only: white bands outside the frame, then the frame.
 void GrafikRandLoeschen(Flaeche& z);
 
-// Applies the graphics font (name, size, bold of the settings) to the surface.
+// Applies the graphics font (name, size, bold of the settings) to the surface. On the window the size is
+// the one the labels have relative to the picture on the printed page: the window's frame is smaller than the
+// printed frame (0.35 of a screen's width against a sheet), so the font is smaller by the same ratio (the
+// smaller of width and height), in whole pixels and never larger; text is measured in the font that draws it.
 void GrafikSchriftSetzen(Flaeche& z);
 // Multiplies the graphics font size by faktor and applies the font.
 void GrafikSchriftSkalieren(Flaeche& z, float faktor);

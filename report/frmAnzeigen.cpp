@@ -68,7 +68,9 @@ frmAnzeigen::frmAnzeigen() : vb::Form("frmAnzeigen") {
     HScroll1.setMin(0);
     HScroll1.setMax(0);
     Text2.MultiLine = true;
-    Text2.ScrollBars = 2;
+    // both scroll bars: a box with a horizontal one does not wrap, so that every report line stays one line
+    // (a few are longer than the 80 columns the window shows)
+    Text2.ScrollBars = 3;
     Text2.Move(0, 600, 9210, 4785);
     Text2.setFont("Courier New", 9);
     Text2.setBackColor(0xFFFFFF);

@@ -128,7 +128,8 @@ void frmFont02::Combo1_Click() {
 
 void frmFont02::Check1_Click(int16_t) {
     Text1.setFontBold(Check1(0).Value() == 1);
-    kursiv_ = Check1(1).Value() == 1;
+    Check1(0).setValue(Text1.FontBold() ? 1 : 0); // the sample's actual bold
+    Text1.setFontItalic(Check1(1).Value() == 1);
 }
 
 void frmFont02::Check1_KeyDown(int16_t Index, int16_t KeyCode, int16_t) {
@@ -159,7 +160,7 @@ void frmFont02::Command1_Click(int16_t Index) {
     auto& P = zorm1::P;
     if (Anzeigen::FontZiel == 1) {
         if (auto* a = vb::loadedInstance<frmAnzeigen>())
-            a->Text2.setFont(Text1.FontName(), Text1.FontSize(), Text1.FontBold());
+            a->Text2.setFont(Text1.FontName(), Text1.FontSize(), Text1.FontBold(), Text1.FontItalic());
     } else {
         P.TextFontName = Text1.FontName();
         P.TextFontSize = Text1.FontSize();

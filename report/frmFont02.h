@@ -37,11 +37,8 @@ public:
     void FontsLaden(vb::Control& Ctrl, int16_t Index);
     static int32_t IndexNr(const vb::ListControl& Ctrl, const std::string& T);
 
-    bool SampleKursiv() const { return kursiv_; }
-
 private:
     std::array<int16_t, 4> gemerkt_{}; // the last confirmed values of "fett" and "kursiv"
-    bool kursiv_ = false;
 };
 
 // The width of a text in a font, as the measuring box measures it (on the program's printer, whose metrics

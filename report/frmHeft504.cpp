@@ -142,8 +142,9 @@ frmHeft504B::frmHeft504B() : vb::Form("frmHeft504B") {
     felder_ = {&txtVerfasser, &txtVerfasser2, &txtBauwerk, &txtDatum,
                &txtBauteil,   &txtBlock,      &txtVorgang, &txtAsbNr};
     setCaption("aktuelle Kopf- und Fußzeilen nach Heft 504 :");
-    setClientSize(7200, 1440);
-    const float x[] = {60, 60, 60, 5400, 2700, 2700, 2700, 5400};
+    // three columns of fields; "Datum:" and "AsbNr :" stand between the middle and the right column
+    setClientSize(7800, 1440);
+    const float x[] = {60, 60, 60, 6000, 2700, 2700, 2700, 6000};
     const float y[] = {60, 360, 660, 60, 60, 360, 660, 360};
     for (std::size_t i = 0; i < 8; ++i) {
         felder_[i]->Move(x[i], y[i], i == 3 || i == 7 ? 1200 : 2580, 285);
@@ -152,12 +153,12 @@ frmHeft504B::frmHeft504B() : vb::Form("frmHeft504B") {
     }
     auto& datum = Label1.add(0);
     datum.setCaption("Datum:");
-    datum.Move(4740, 90, 640, 255);
+    datum.Move(5340, 90, 660, 255);
     auto& asb = Label1.add(1);
     asb.setCaption("AsbNr :");
-    asb.Move(4740, 390, 640, 255);
+    asb.Move(5340, 390, 660, 255);
     cmdAendern.setCaption("ändern");
-    cmdAendern.Move(5400, 720, 1200, 375);
+    cmdAendern.Move(6000, 720, 1200, 375);
     cmdAendern.Click = [this] { cmdAendern_Click(); };
 }
 

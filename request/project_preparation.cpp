@@ -34,6 +34,7 @@ void NamenAbleiten() {
     std::string name = P.DateiName;
     P.NameOhneExt = Anzeigen::OhneErweiterung(name);
     P.DateiName = name; // trimmed
+    P.DateiPfad = Anzeigen::MitBackslash(P.DateiPfad);
     P.GanzerName = P.DateiPfad + P.DateiName;
     P.GanzerNameOhneExt = P.DateiPfad + P.NameOhneExt;
 }

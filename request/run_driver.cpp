@@ -31,11 +31,12 @@ namespace zorrun {
 namespace {
 
 bool laeuft = false;
+bool rechnet = false;
 
-// Marks the request as running for its whole duration.
+// Marks the request as running for its whole duration (and as calculating until its results are shown).
 struct LaufMarke {
-    LaufMarke() { laeuft = true; }
-    ~LaufMarke() { laeuft = false; }
+    LaufMarke() { laeuft = rechnet = true; }
+    ~LaufMarke() { laeuft = rechnet = false; }
 };
 
 const char* const kSchaltflaechen[] = {"cmdEnd", "cmdNeustart", "cmdNeustart2", "cmdStart", "cmdOK"};
@@ -148,6 +149,10 @@ Laufausgang EinLauf() {
 
 bool AnfrageLaeuft() {
     return laeuft;
+}
+
+bool AnfrageRechnet() {
+    return rechnet;
 }
 
 bool LastenVerschieben() {
@@ -446,6 +451,7 @@ Anfrageausgang Anfrage() {
 
     // 19.-20.
     Freigeben();
+    rechnet = false;
     Aufruf(F.EndeFokus);
     Aufruf(F.BerichtFensterZeigen);
     Aufruf(F.GrafikFensterLaden);

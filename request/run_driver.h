@@ -54,8 +54,11 @@ inline constexpr int kMaxStatikWiederholungen = 100;
 // the new request runs as soon as the running one has returned (never nested inside it).
 Anfrageausgang cmdStart_Click();
 
-// True while a request runs; the main window refuses to close meanwhile.
+// True while a request runs (its pictures waiting for the user included).
 bool AnfrageLaeuft();
+// True while a request calculates, up to the showing of its report and pictures; the main window refuses
+// to close meanwhile (while the pictures wait, its close box ends the program).
+bool AnfrageRechnet();
 
 // Moves every wall load of every load case that lies less than 0.005 m from a support level of any stage
 // (the rows 19 to 26 of the stage table, as the anchor page lists them) downward in steps of 0.005 m until it

@@ -149,7 +149,7 @@ void frmAuswahl::Form_Activate() {
 }
 
 void frmAuswahl::Form_QueryUnload(int16_t& Cancel, int16_t /*UnloadMode*/) {
-    if (zorrun::AnfrageLaeuft()) Cancel = 1; // not while a calculation request runs
+    if (zorrun::AnfrageRechnet()) Cancel = 1; // not while a request calculates (its pictures may wait)
 }
 
 void frmAuswahl::Form_Unload(int16_t& /*Cancel*/) {

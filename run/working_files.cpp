@@ -1,5 +1,6 @@
 #include "run/working_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -36,16 +37,33 @@ bool GleicherOrdner(const std::filesystem::path& a, const std::string& b) {
 } // namespace
 
 void DateienLoeschen() {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    const auto hier = std::filesystem::current_path(ec);
+    const auto hier = fs::current_path(ec);
     if (ec) return;
-    if (GleicherOrdner(hier, P.WurzelOrdner) || GleicherOrdner(hier, P.DateiPfad)) return;
-    const std::string ordner = hier.string() + vb::PathSep;
-    for (const std::string& n : LoeschNamen()) {
+    if (GleicherOrdner(hier, P.WurzelOrdner)) return;
+    // The working folder may hold the projects too: the program's own working files go, the project's
+    // own files stay even where a name of the list would take them.
+    std::vector<fs::path> bleiben;
+    for (const std::string& n :
+         {P.GanzerName, P.GanzerNameOhneExt + ".AUS", P.GanzerName + ".gl1", P.GanzerName + ".gl2"}) {
+        if (n.empty()) continue;
+        const fs::path p = vb::Resolve(n);
+        if (fs::is_regular_file(p, ec)) bleiben.push_back(fs::canonical(p, ec));
+    }
+    for (const auto& e : fs::directory_iterator(hier, ec)) {
+        if (!e.is_regular_file(ec)) continue;
+        const std::string name = e.path().filename().string();
+        bool weg = false;
+        for (const std::string& n : LoeschNamen())
+            weg = weg || vb::MatchPattern(n, name);
+        if (!weg) continue;
+        const fs::path p = fs::canonical(e.path(), ec);
+        if (std::find(bleiben.begin(), bleiben.end(), p) != bleiben.end()) continue;
         try {
-            vb::Kill(ordner + n);
+            vb::Kill(e.path().string()); // a file still open under a file number is closed first
         } catch (const std::exception&) {
-            // a missing file is no error; one that cannot be deleted stays
+            // one that cannot be deleted stays
         }
     }
 }

@@ -9,9 +9,10 @@ namespace zorm1 {
 // without extension, "*" a wildcard; Windows rules for case and the trailing dot).
 const std::vector<std::string>& LoeschNamen();
 
-// Deletes the names and patterns of LoeschNamen in the current folder (the working
-// folder of the runs), ignoring every error. The current folder is left alone when it is the root folder
-// or the project's folder, so that nothing the user keeps there is lost.
+// Deletes the files of the names and patterns of LoeschNamen in the current folder (the working folder of
+// the runs), ignoring every error. The root folder is left alone. A working folder that holds projects too
+// loses only those files: the project's own files (the project file, its ".AUS", ".gl1" and ".gl2") stay
+// even where a name of the list would take them, and so does every other file.
 void DateienLoeschen();
 
 } // namespace zorm1

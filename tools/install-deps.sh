@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
-# Clang with its sanitizer and fuzzer run-time builds the sanitizer and fuzzing builds.
+# Clang with its sanitizer and fuzzer run-time builds the sanitizer and fuzzing builds; a virtual X
+# display with a small window manager (Xvfb, openbox) shows the program's windows to the display test.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev libqt6printsupport6 fonts-liberation2 poppler-utils locales
-      clang libclang-rt-dev)
+      clang libclang-rt-dev xvfb openbox)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

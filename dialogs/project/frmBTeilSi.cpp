@@ -6,6 +6,7 @@
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 #include "request/safety_factors.h"
 #include "windows/window_routines.h"
 
@@ -444,17 +445,18 @@ frmBTeilSi2::frmBTeilSi2() : vb::Form("frmBTeilSi2") {
 void frmBTeilSi2::gamReredWerte() {
     const char* text = nullptr;
     switch (P.Bemessungssituation) {
+    // with the decimal point of every number box of the pages, as "1.00" beside it
     case 1:
-        text = "1,20";
+        text = "1.20";
         break;
     case 2:
-        text = "1,15";
+        text = "1.15";
         break;
     case 3:
-        text = "1,10";
+        text = "1.10";
         break;
     case 23:
-        text = "1,13";
+        text = "1.13";
         break;
     default:
         return;
@@ -500,7 +502,7 @@ void frmBTeilSi2::Form_Load() {
         chkgamRered.setValue(vb::vbUnchecked);
         chkgamRered.setEnabled(false);
     }
-    txtgamWred.setText(vb::Format(P.gamE0g, "0.00"));
+    txtgamWred.setText(vb::Replace(vb::Format(P.gamE0g, "0.00"), ",", ".")); // the point, whatever the locale
     P.gamWred = P.gamE0g;
     if (P.kzWred != 0) chkgamWred.setValue(vb::vbChecked);
     gamReredWerte();

@@ -33,13 +33,15 @@ frmProfile::frmProfile() : vb::Form("frmProfile") {
 }
 
 void frmProfile::EIStahl() {
+    Profil::EIStahlRechnen();
+    // The values go into the wall page's boxes: a wall page that is not open comes up for them (its
+    // loading shows the wall type, which closes this page), and they are derived again behind it.
+    frmWand1& w = vb::form<frmWand1>();
     const bool dicke = Profil::EIStahlRechnen();
-    frmWand1* w = vb::loadedInstance<frmWand1>();
-    if (!w) return;
-    w->txtEI.setText(Seite::ZahlMitBlank(P.EIWand));
+    w.txtEI.setText(Seite::ZahlMitBlank(P.EIWand));
     if (!dicke) return;
-    w->txtDwand.setText(Seite::Zahl(P.DWand));
-    w->txtGamwand.setText(Seite::Zahl(P.GamWand));
+    w.txtDwand.setText(Seite::Zahl(P.DWand));
+    w.txtGamwand.setText(Seite::Zahl(P.GamWand));
 }
 
 void frmProfile::Form_Load() {

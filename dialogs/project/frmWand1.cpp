@@ -410,7 +410,9 @@ void frmWand1::optWandTyp_Click(int16_t i) {
         P.ProfilPraefix = i == 1 ? "TBW" : "SPW";
         if (vb::InStr(P.ProfilName, P.ProfilPraefix) == 0) P.ProfilName.clear();
     }
-    vb::UnloadByName("frmProfile");
+    // A new wall type ends a profile list left open; the type shown as the page loads keeps the list that
+    // brought the page up (a profile chosen while the page was closed).
+    if (!laedt_) vb::UnloadByName("frmProfile");
     if (i == 1) {
         if (const auto a = Seite::ZahlLesen(txtABohl.Text())) P.ABohl = *a;
         EIStahl();
@@ -427,6 +429,11 @@ void frmWand1::optWandTyp_Click(int16_t i) {
 }
 
 void frmWand1::Form_Load() {
+    laedt_ = true;
+    struct Geladen {
+        bool& b;
+        ~Geladen() { b = false; }
+    } geladen{laedt_};
     const bool teil = P.TeilsicherheitenAn != 0;
     fraErdwiderstand.setVisible(!teil);
     Frame7.setVisible(!teil);

@@ -77,5 +77,6 @@ public:
 private:
     void SchlitzwandVerlassen();
     float dicke_ = 0;                                     // the working thickness
+    bool laedt_ = false; // inside Form_Load: the wall type shown from the data is no new choice
     float alterD_ = 0, alterAbstand_ = 0, alterDUeb_ = 0; // noted on focus
 };

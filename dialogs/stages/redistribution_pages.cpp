@@ -23,20 +23,24 @@ bool IstFigur(int16_t k) {
 }
 
 // The knee-point boxes of figures 4 and 5 (and of the at-rest reduction): they correct their text only.
+void KnickZ1(vb::TextBox& z1) {
+    const float v = Wert(z1);
+    if (v <= 0.01f) z1.setText("0.01");
+    if (v > P.zAush) z1.setText(Seite::Zahl(P.zAush));
+}
+void KnickZ2(const vb::TextBox& z1, vb::TextBox& z2) {
+    const float v = Wert(z2);
+    if (v > P.zAush) z2.setText(Seite::Zahl(P.zAush));
+    if (Wert(z1) > v) z2.setText(z1.Text());
+}
+void KnickEps(vb::TextBox& eps) {
+    eps.setText(Seite::ZahlMitBlank(std::clamp(Wert(eps), 0.0f, 1.0f)));
+}
+
 void Knickpunkte(vb::TextBox& z1, vb::TextBox& z2, vb::TextBox& eps) {
-    Seite::Zahlbox(z1, [&z1](const std::string&) {
-        const float v = Wert(z1);
-        if (v <= 0.01f) z1.setText("0.01");
-        if (v > P.zAush) z1.setText(Seite::Zahl(P.zAush));
-    });
-    Seite::Zahlbox(z2, [&z1, &z2](const std::string&) {
-        const float v = Wert(z2);
-        if (v > P.zAush) z2.setText(Seite::Zahl(P.zAush));
-        if (Wert(z1) > v) z2.setText(z1.Text());
-    });
-    Seite::Zahlbox(eps, [&eps](const std::string&) {
-        eps.setText(Seite::ZahlMitBlank(std::clamp(Wert(eps), 0.0f, 1.0f)));
-    });
+    Seite::Zahlbox(z1, [&z1](const std::string&) { KnickZ1(z1); });
+    Seite::Zahlbox(z2, [&z1, &z2](const std::string&) { KnickZ2(z1, z2); });
+    Seite::Zahlbox(eps, [&eps](const std::string&) { KnickEps(eps); });
 }
 
 void KnickLabels(vb::ControlArray<vb::Label>& l, vb::Frame& f, vb::TextBox& z1, vb::TextBox& z2,
@@ -140,7 +144,9 @@ frmAushub3::frmAushub3()
 
     Seite::Tastenfilter(txtEFaktor);
     Seite::Tastenfilter(txtzESum);
-    Knickpunkte(txtKotez1, txtKotez2, txtFigureps);
+    Seite::Zahlbox(txtKotez1, [this](const std::string&) { txtKotez1_LostFocus(); });
+    Seite::Zahlbox(txtKotez2, [this](const std::string&) { txtKotez2_LostFocus(); });
+    Seite::Zahlbox(txtFigureps, [this](const std::string&) { txtFigureps_LostFocus(); });
     Seite::Zahlbox(txtEps6, [this](const std::string&) { txtEps6_LostFocus(); });
     tabelle.nachEndeFigur6 = [this] { Seite::FokusZurueck(txtEps6); };
     optUmFigur.onClick([this](int16_t i) { FigurWahl(i); });
@@ -268,6 +274,19 @@ void frmAushub3::FigurWahl(int16_t k) {
     default:
         break;
     }
+}
+
+// The knee points correct their text only; OK reads them.
+void frmAushub3::txtKotez1_LostFocus() {
+    KnickZ1(txtKotez1);
+}
+
+void frmAushub3::txtKotez2_LostFocus() {
+    KnickZ2(txtKotez1, txtKotez2);
+}
+
+void frmAushub3::txtFigureps_LostFocus() {
+    KnickEps(txtFigureps);
 }
 
 void frmAushub3::txtEps6_LostFocus() {

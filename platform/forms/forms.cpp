@@ -244,6 +244,8 @@ std::string Control::path() const {
 
 void Control::notify(Prop p) {
     be().controlChanged(*this, p);
+    if (kind_ == ControlKind::Menu && !container_ && (p == Prop::Caption || p == Prop::Visible))
+        form_->menuBarChanged();
 }
 
 void Control::Move(float left, float top, float width, float height) {
@@ -341,6 +343,14 @@ void Control::SetFocus() {
     if (s.focus == this) return;
     if (s.active != form_) activate(*form_);
     moveFocus(this);
+    selectOnFocus(*this);
+}
+
+// An option button that gets the focus other than by a mouse click is chosen, as a Windows option button
+// is (its Click follows): the focus put on a topic chooses it, so Enter opens it.
+void selectOnFocus(Control& c) {
+    if (c.kind() != ControlKind::OptionButton || state().focus != &c || !c.form().loaded()) return;
+    static_cast<OptionButton&>(c).setValue(true);
 }
 
 bool Control::hasFocus() const {
@@ -937,8 +947,54 @@ float Form::clientWidth() const {
 }
 
 float Form::clientHeight() const {
-    const float menu = menuBar().empty() ? 0.0f : MenuBarTwips;
+    const float menu = static_cast<float>(menuBarRows()) * MenuBarTwips;
     return std::max(0.0f, height_ - TitleTwips - menu - FrameTwips);
+}
+
+int Form::menuBarRows() const {
+    return menuBarRowsAt(width_);
+}
+
+int Form::menuBarRowsAt(float outerWidth) const {
+    const Backend* b = &be();
+    if (menuRows_ >= 0 && menuRowsWidth_ == outerWidth && menuRowsBackend_ == b) return menuRows_;
+    std::vector<std::string> captions;
+    bool bar = false;
+    for (Control* c : controls_) {
+        if (c->kind() != ControlKind::Menu || static_cast<Menu*>(c)->parent()) continue;
+        bar = true;
+        if (c->Visible()) captions.push_back(static_cast<Menu*>(c)->Caption());
+    }
+    int rows = 0;
+    if (bar) {
+        rows = 1;
+        if (!captions.empty()) {
+            const auto r =
+                const_cast<Backend*>(b)->menuRows(captions, std::max(0.0f, outerWidth - 2 * FrameTwips));
+            if (!r.empty()) rows = std::max(1, r.back() + 1);
+        }
+    }
+    menuRows_ = rows;
+    menuRowsWidth_ = outerWidth;
+    menuRowsBackend_ = b;
+    return rows;
+}
+
+void Form::menuBarChanged() {
+    const float before = clientHeight();
+    menuRows_ = -1;
+    if (clientHeight() == before) return;
+    // the client area changed with the bar: as a resize of the window
+    syncSurface();
+    be().formChanged(*this, Prop::Geometry);
+    if (loaded_ && !designing_) {
+        DispatchDepth keepAlive;
+        {
+            DispatchDepth d;
+            Form_Resize();
+        }
+        if (shownOnce_ && loaded_) raisePaint(*this, false);
+    }
 }
 
 // The surface's area follows the client area (menus added after the window's own constructor
@@ -997,8 +1053,9 @@ void Form::ZOrder(int16_t position) {
 }
 
 void Form::setClientSize(float width, float height) {
-    const float menu = menuBar().empty() ? 0.0f : MenuBarTwips;
-    Move(left_, top_, width + 2 * FrameTwips, height + TitleTwips + menu + FrameTwips);
+    const float outer = width + 2 * FrameTwips;
+    const float menu = static_cast<float>(menuBarRowsAt(outer)) * MenuBarTwips;
+    Move(left_, top_, outer, height + TitleTwips + menu + FrameTwips);
 }
 
 void Form::setEnabled(bool v) {
@@ -1306,6 +1363,38 @@ void setClipboardText(std::string s) {
 
 void SetBackend(Backend* b) {
     state().backend = b;
+}
+
+namespace {
+// A caption as the menu bar shows it: "&" marks the access key, "&&" is a plain "&".
+std::string MenuText(const std::string& caption) {
+    std::string t;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        t += caption[i];
+    }
+    return t;
+}
+} // namespace
+
+std::vector<int> Backend::menuRows(const std::vector<std::string>& captions, float widthTwips) {
+    // Windows' classic menu bar: the text in the menu font with 7 pixels on either side; an item that
+    // does not fit behind the ones before it begins the next row.
+    const double pad = 14.0 * Screen::TwipsPerPixelX();
+    const draw::FontSpec font{"MS Sans Serif", 8.25f, false, false};
+    std::vector<int> rows;
+    int row = 0;
+    double x = 0;
+    for (const std::string& c : captions) {
+        const double w = draw::ModelMeasure(MenuText(c), font).width + pad;
+        if (x > 0 && x + w > widthTwips) {
+            ++row;
+            x = 0;
+        }
+        rows.push_back(row);
+        x += w;
+    }
+    return rows;
 }
 
 Backend& CurrentBackend() {

@@ -65,6 +65,7 @@ namespace vb {
 class Form;
 class Control;
 class Menu;
+class Backend;
 
 enum FormShowConstants : int16_t { vbModeless = 0, vbModal = 1 };
 enum MousePointerConstants : int16_t {
@@ -639,7 +640,11 @@ public:
     void setClientSize(float width, float height); // outer size from the wanted client area
     static constexpr float FrameTwips = 60;        // border on each side
     static constexpr float TitleTwips = 345;       // title bar
-    static constexpr float MenuBarTwips = 300;     // menu bar, when the window has menus
+    static constexpr float MenuBarTwips = 300;     // one row of the menu bar, when the window has menus
+    // Rows of the menu bar: the visible menus of the bar wrap into as many rows of the client area's
+    // width as they need, as a Windows menu bar does (at least one row when the window has menus,
+    // 0 without). The client area is smaller by them.
+    int menuBarRows() const;
 
     bool Visible() const { return visible_; }
     void setVisible(bool v) { v ? Show() : Hide(); }
@@ -695,11 +700,19 @@ private:
     friend void raisePaint(Form&, bool);
     friend class PictureBox;
     void syncSurface() const;
+    // A menu of the bar changed its caption or visibility: the bar may wrap anew.
+    void menuBarChanged();
     friend void discardAllForms();
     friend Form& detail::loadForm(std::type_index, std::unique_ptr<Form>);
     std::string name_;
     std::string caption_;
     float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    // rows of the menu bar at the width they were laid out for (recomputed after a change of the
+    // bar, of the width or of the backend)
+    mutable int menuRows_ = -1;
+    mutable float menuRowsWidth_ = -1;
+    mutable const Backend* menuRowsBackend_ = nullptr;
+    int menuBarRowsAt(float outerWidth) const;
     bool visible_ = false, enabled_ = true, loaded_ = false, modal_ = false, inLoad_ = false;
     bool activatePending_ = false;
     bool shownOnce_ = false;
@@ -794,6 +807,10 @@ public:
     // surface draws into a picture of its own (headless: a recorder, see headless::SetPictureDevice).
     virtual draw::Surface* drawingTarget(Form&) { return nullptr; }
     virtual draw::Surface* drawingTarget(PictureBox&) { return nullptr; }
+    // Where the visible menus of a bar go when the bar is widthTwips wide: the row of each caption
+    // (0, 1, ...), in order. The default measures the captions in the model metrics of the system's
+    // menu font; a backend that shows the menus measures them as it draws them.
+    virtual std::vector<int> menuRows(const std::vector<std::string>& captions, float widthTwips);
     virtual void waitUntil(const std::function<bool()>& done, std::string_view what) = 0;
     virtual void doEvents() = 0;
     virtual void sleep(int ms) = 0;

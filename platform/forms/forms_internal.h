@@ -41,6 +41,8 @@ struct DispatchDepth {
 };
 
 void moveFocus(Control* c);
+// An option button that got the focus by the keyboard or from code is chosen (its Click follows).
+void selectOnFocus(Control& c);
 void activate(Form& f);
 void activateAndFocus(Form& f);
 void activateTopmost();

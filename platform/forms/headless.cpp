@@ -395,6 +395,7 @@ void tab(bool backwards) {
         }
         DispatchDepth d;
         moveFocus(c);
+        selectOnFocus(*c);
         return;
     }
 }

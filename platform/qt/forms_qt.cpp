@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -25,6 +27,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <chrono>
@@ -87,12 +91,21 @@ public:
     explicit WindowWidget(Form& f) : form_(&f) {}
     Form* form_;
     QWidget* client = nullptr;
-    QMenuBar* menuBar = nullptr;
+    // The menu bar: the actions of the window's menus, in order, and one bar per row that they fill.
+    std::vector<std::pair<Menu*, QAction*>> menus;
+    std::vector<QMenuBar*> menuRows;
     bool syncing = false;
+    int menuHeight() const {
+        int h = 0;
+        for (QMenuBar* b : menuRows)
+            h += b->height();
+        return h;
+    }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void changeEvent(QEvent* e) override;
 };
 
@@ -187,12 +200,8 @@ public:
         auto* w = new WindowWidget(f);
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         windows[&f] = w;
-        auto bar = f.menuBar();
-        if (!bar.empty()) {
-            w->menuBar = new QMenuBar(w);
-            for (Menu* m : bar)
-                addMenu(*m, w->menuBar, nullptr);
-        }
+        for (Menu* m : f.menuBar())
+            w->menus.emplace_back(m, addMenu(*m, w, nullptr));
         w->client = new QWidget(w);
         w->client->setAutoFillBackground(true);
         for (Control* c : f.controls())
@@ -201,21 +210,24 @@ public:
         return w;
     }
 
-    void addMenu(Menu& m, QMenuBar* bar, QMenu* parentMenu) {
+    // The action of a menu: a menu of the bar belongs to the window (the rows of the bar take it), an
+    // entry to its menu.
+    QAction* addMenu(Menu& m, WindowWidget* w, QMenu* parentMenu) {
         auto entries = m.entries();
         QAction* a;
         if (!entries.empty()) {
-            QMenu* sub = bar ? bar->addMenu(qs(m.Caption())) : parentMenu->addMenu(qs(m.Caption()));
+            QMenu* sub = parentMenu ? parentMenu->addMenu(qs(m.Caption())) : new QMenu(qs(m.Caption()), w);
             a = sub->menuAction();
             for (Menu* e : entries)
                 addMenu(*e, nullptr, sub);
         } else {
-            a = bar ? bar->addAction(qs(m.Caption())) : parentMenu->addAction(qs(m.Caption()));
+            a = parentMenu ? parentMenu->addAction(qs(m.Caption())) : new QAction(qs(m.Caption()), w);
             const std::string path = m.path();
             QObject::connect(a, &QAction::triggered, [path] { guarded([&] { user::menu(path); }); });
         }
         actions[&m] = a;
         applyMenu(m);
+        return a;
     }
 
     void applyMenu(Menu& m) {
@@ -227,6 +239,65 @@ public:
         a->setVisible(m.Visible());
         a->setCheckable(m.Checked());
         a->setChecked(m.Checked());
+        if (!m.parent())
+            if (WindowWidget* w = view(m.form())) layoutMenus(m.form(), *w);
+    }
+
+    // The rows of a menu bar as this toolkit draws it: each caption measured by a bar of the window
+    // system's style; an item that does not fit behind the ones before it begins the next row, as on a
+    // Windows menu bar (a Qt bar would hide it behind its extension button instead).
+    std::vector<int> menuRows(const std::vector<std::string>& captions, float widthTwips) override {
+        if (!probe) probe = new QMenuBar();
+        probe->clear();
+        std::vector<QAction*> as;
+        for (const std::string& c : captions)
+            as.push_back(probe->addAction(qs(c)));
+        probe->resize(100000, px(Form::MenuBarTwips));
+        const int panel = probe->style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, probe);
+        const int avail = px(widthTwips) - 2 * panel;
+        std::vector<int> rows;
+        int row = 0, first = -1, start = 0;
+        for (QAction* a : as) {
+            const QRect r = probe->actionGeometry(a);
+            if (first < 0) first = start = r.left();
+            if (r.left() != start && r.right() - start + first >= avail) {
+                ++row;
+                start = r.left();
+            }
+            rows.push_back(row);
+        }
+        probe->clear();
+        return rows;
+    }
+    QMenuBar* probe = nullptr;
+
+    // Puts the window's menus into the rows of its bar and the rows above the client area.
+    void layoutMenus(Form& f, WindowWidget& w) {
+        std::vector<std::string> captions;
+        std::vector<QAction*> shown;
+        for (auto& [m, a] : w.menus) {
+            if (!m->Visible()) continue;
+            captions.push_back(m->Caption());
+            shown.push_back(a);
+        }
+        const int n = w.menus.empty() ? 0 : std::max(1, f.menuBarRows());
+        const std::vector<int> rows = menuRows(captions, f.clientWidth());
+        while (static_cast<int>(w.menuRows.size()) < n)
+            w.menuRows.push_back(new QMenuBar(&w));
+        while (static_cast<int>(w.menuRows.size()) > n) {
+            delete w.menuRows.back();
+            w.menuRows.pop_back();
+        }
+        const int h = px(Form::MenuBarTwips), cw = px(f.clientWidth());
+        for (int r = 0; r < n; ++r) {
+            QMenuBar* bar = w.menuRows[static_cast<std::size_t>(r)];
+            for (QAction* a : bar->actions())
+                bar->removeAction(a);
+            for (std::size_t i = 0; i < shown.size(); ++i)
+                if (std::min(i < rows.size() ? rows[i] : 0, n - 1) == r) bar->addAction(shown[i]);
+            bar->setGeometry(0, r * h, cw, h);
+            bar->show();
+        }
     }
 
     void applyForm(Form& f) {
@@ -234,9 +305,9 @@ public:
         if (!w) return;
         w->syncing = true;
         w->setWindowTitle(qs(f.Caption()));
-        const int menuH = w->menuBar ? px(Form::MenuBarTwips) : 0;
+        layoutMenus(f, *w);
+        const int menuH = w->menuHeight();
         const int cw = px(f.clientWidth()), ch = px(f.clientHeight());
-        if (w->menuBar) w->menuBar->setGeometry(0, 0, cw, menuH);
         w->client->setGeometry(0, menuH, cw, ch);
         if (auto it = surfaces.find(&f); it != surfaces.end()) it->second->setGeometry(0, 0, cw, ch);
         // The window state shows only on a window that is shown; a hidden one stays hidden.
@@ -249,7 +320,11 @@ public:
             w->showNormal();
         }
         if (!f.Resizable) w->setFixedSize(cw, ch + menuH); // before the geometry, which it limits
-        if (f.WindowState() == vbNormal) w->setGeometry(px(f.Left()), px(f.Top()), cw, ch + menuH);
+        if (f.WindowState() == vbNormal) {
+            // Left and Top place the outer frame, title bar included, as on Windows.
+            w->resize(cw, ch + menuH);
+            w->move(px(f.Left()), px(f.Top()));
+        }
         w->setEnabled(f.Enabled());
         if (f.MousePointer() == vbHourglass)
             w->setCursor(Qt::WaitCursor);
@@ -294,6 +369,7 @@ public:
         switch (c.kind()) {
         case ControlKind::Label: {
             auto* l = new QLabel(parent);
+            l->setTextFormat(Qt::PlainText); // a caption is text, never markup
             l->setWordWrap(true);
             l->setAlignment(Qt::AlignTop | Qt::AlignLeft);
             return l;
@@ -549,6 +625,7 @@ public:
                                             : l.Alignment == vbRightJustify ? Qt::AlignRight
                                                                             : Qt::AlignLeft));
             q->setFrameShape(l.BorderSingle ? QFrame::Box : QFrame::NoFrame);
+            fitLabel(q);
             break;
         }
         case ControlKind::TextBox: {
@@ -676,6 +753,28 @@ public:
             break;
         }
         syncing = was;
+    }
+
+    // A caption that does not fit its label in the font given (the faces here are wider than the Windows
+    // ones the pages were laid out in) is set a little smaller, down to three quarters of its size, rather
+    // than cut: in the lines that the label's height holds and in its width.
+    static void fitLabel(QLabel* q) {
+        const QRect r = q->contentsRect();
+        if (r.width() <= 0 || r.height() <= 0 || q->text().isEmpty()) return;
+        QFont f = q->font();
+        const double groesse = f.pointSizeF();
+        if (groesse <= 0) return;
+        const int art = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        for (double g = groesse; g >= 0.75 * groesse; g -= 0.25) {
+            f.setPointSizeF(g);
+            const QFontMetrics fm(f);
+            const QRect noetig = fm.boundingRect(QRect(0, 0, r.width(), 100000), art, q->text());
+            // one line is always shown whole; more lines must fit the label's height
+            const int zeile =
+                fm.boundingRect(QRect(0, 0, 100000, 100000), art, QStringLiteral("Ag")).height();
+            if (noetig.width() <= r.width() && noetig.height() <= std::max(r.height(), zeile)) break;
+        }
+        q->setFont(f);
     }
 
     // Positions in the model's text (CR LF line ends, characters) and in the widget's (LF only).
@@ -1000,13 +1099,25 @@ void WindowWidget::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (!form_ || !theBackend || theBackend->syncing || syncing) return;
     const float tpp = vb::Screen::TwipsPerPixelX();
-    const int menuH = menuBar ? theBackend->px(Form::MenuBarTwips) : 0;
+    const int rows = static_cast<int>(menuRows.size());
     const float w = width() * tpp + 2 * Form::FrameTwips;
     const float h =
-        (height() - menuH) * tpp + Form::TitleTwips + (menuBar ? Form::MenuBarTwips : 0) + Form::FrameTwips;
+        (height() - menuHeight()) * tpp + Form::TitleTwips + rows * Form::MenuBarTwips + Form::FrameTwips;
     if (std::abs(w - form_->Width()) < tpp && std::abs(h - form_->Height()) < tpp) return;
     Form* f = form_;
     guarded([&] { f->Move(f->Left(), f->Top(), w, h); });
+}
+
+// The user (or the window manager) moved the window: Left and Top follow its outer frame.
+void WindowWidget::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    if (!form_ || !theBackend || theBackend->syncing || syncing || !isVisible()) return;
+    if (form_->WindowState() != vbNormal) return;
+    const float tpp = vb::Screen::TwipsPerPixelX();
+    const float l = x() * tpp, t = y() * tpp;
+    if (std::abs(l - form_->Left()) < tpp && std::abs(t - form_->Top()) < tpp) return;
+    Form* f = form_;
+    guarded([&] { f->Move(l, t, f->Width(), f->Height()); });
 }
 
 void WindowWidget::changeEvent(QEvent* e) {
@@ -1080,6 +1191,15 @@ public:
             std::min<std::size_t>(static_cast<std::size_t>((buttons & 768) / 256), qb.size() - 1);
         box.setDefaultButton(qb[def]);
         box.setEscapeButton(qb.back());
+        // As wide as its title needs, as a Windows message box is: the window manager cuts a title that
+        // is wider than the box.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            QFont tf = box.font();
+            tf.setBold(true);
+            const int titel = QFontMetrics(tf).horizontalAdvance(box.windowTitle()) + 120;
+            grid->addItem(new QSpacerItem(titel, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
         box.exec();
         for (std::size_t i = 0; i < qb.size(); ++i)
             if (box.clickedButton() == qb[i]) return bs[i].answer;

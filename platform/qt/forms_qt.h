@@ -1,8 +1,11 @@
 #pragma once
 // The Qt backend of the forms model: every shown window becomes a real Qt window whose widgets are
-// placed by their twips geometry; the user's input (focus, keys, clicks, menus, the close box) is
-// routed into the model's events, so the program behaves as with the headless backend. Message
-// boxes become Qt message boxes with German buttons, the beep is the toolkit's beep.
+// placed by their twips geometry; a window's Left and Top place its outer frame (the window manager's
+// title bar included), and its menus wrap into as many rows of menu bars as they need, as a Windows
+// menu bar does. The user's input (focus, keys, clicks, menus, the close box, moving the window) is
+// routed into the model's events, so the program behaves as with the headless backend. Message boxes
+// become Qt message boxes with German buttons, as wide as their title; the beep is the toolkit's beep.
+// A label whose caption does not fit it in the fonts here is drawn a little smaller rather than cut.
 class QWidget;
 
 namespace vb {

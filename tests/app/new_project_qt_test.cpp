@@ -27,6 +27,7 @@
 #include "request/run_stages.h"
 #include "run/frmTitel.h"
 #include "slipcircle/state.h"
+#include "tests/app/qt_skript.h"
 #include "tests/run/new_project_script.h"
 #include "tests/support/working_folder.h"
 
@@ -36,40 +37,21 @@ using zorm1::P;
 
 namespace {
 
-// The steps in order on the Qt backend. A step on a modal page cannot come from here while the program
-// waits in that page: a timer takes it then, as a user would act in the page. Before an OK is clicked
-// the page is photographed.
+// The steps in order on the Qt backend; before an OK is clicked the page is photographed.
 class QtAblauf {
 public:
-    explicit QtAblauf(std::vector<Schritt> s) : s_(std::move(s)) {}
-    std::set<std::string> fotos;
-
-    void alle() {
-        tick();
-        while (i_ < s_.size()) {
-            const std::size_t k = i_++;
-            ++tiefe_;
-            tun(k);
-            --tiefe_;
-            if (fehler_) break;
-        }
-        fertig_ = true;
-        if (fehler_) std::rethrow_exception(std::exchange(fehler_, nullptr));
+    explicit QtAblauf(std::vector<Schritt> s) : skript_(std::move(s)) {
+        skript_.vorher = [this](const Schritt& s) {
+            if (s.art == Schritt::Klick && s.pfad.ends_with(".cmdOK")) {
+                foto(s.fenster());
+                if (s.fenster() == "frmAushub1") foto("frmAushub000");
+            }
+        };
     }
+    std::set<std::string> fotos;
+    void alle() { skript_.alle(); }
 
 private:
-    std::string fenster(std::size_t k) const {
-        return (s_[k].art == Schritt::Tippen || s_[k].art == Schritt::Tab) && k > 0 ? fenster(k - 1)
-                                                                                    : s_[k].fenster();
-    }
-    void tun(std::size_t k) {
-        const Schritt& s = s_[k];
-        if (s.art == Schritt::Klick && s.pfad.ends_with(".cmdOK")) {
-            foto(s.fenster());
-            if (s.fenster() == "frmAushub1") foto("frmAushub000");
-        }
-        neuprojekt::Ausfuehren(s);
-    }
     void foto(const std::string& name) {
         vb::Form* f = vb::LoadedForm(name);
         QWidget* w = f ? vb::qtforms::WindowOf(*f) : nullptr;
@@ -77,41 +59,7 @@ private:
         const std::string datei = (fs::temp_directory_path() / ("zor_neu_" + name + ".png")).string();
         if (w->grab().toImage().save(QString::fromStdString(datei))) fotos.insert(name);
     }
-    // While a step waits in a modal page, the steps on that page.
-    void tick() {
-        if (fertig_) return;
-        QTimer::singleShot(10, [this] { tick(); });
-        if (tiefe_ == 0 || i_ >= s_.size() || fehler_) return;
-        vb::Form* f = vb::LoadedForm(fenster(i_));
-        if (!f || !f->Visible() || !f->isModal()) {
-            bool modal = false;
-            for (vb::Form* m : vb::Forms())
-                modal = modal || (m->isModal() && m->Visible());
-            if (!modal) seit_ = std::chrono::steady_clock::now();
-            if (modal && std::chrono::steady_clock::now() - seit_ > std::chrono::seconds(20)) {
-                ADD_FAILURE() << "step " << i_ << " (" << s_[i_].pfad << ") cannot be done in the modal page";
-                fehler_ = std::make_exception_ptr(std::runtime_error("script stuck"));
-                for (vb::Form* m : vb::Forms())
-                    if (m->isModal()) vb::Unload(*m);
-            }
-            return;
-        }
-        seit_ = std::chrono::steady_clock::now();
-        const std::size_t k = i_++;
-        ++tiefe_;
-        try {
-            tun(k);
-        } catch (...) {
-            fehler_ = std::current_exception();
-        }
-        --tiefe_;
-    }
-    const std::vector<Schritt> s_;
-    std::size_t i_ = 0;
-    int tiefe_ = 0;
-    bool fertig_ = false;
-    std::exception_ptr fehler_;
-    std::chrono::steady_clock::time_point seit_ = std::chrono::steady_clock::now();
+    apptest::QtSkript skript_;
 };
 
 class NeuesProjektQt : public ::testing::Test {

@@ -91,6 +91,26 @@ TEST_F(Einstellungsdatei, WritesWhatItReads) {
     EXPECT_EQ(vb::ReadFileBytes(wurzelDatei()), erwartet);
 }
 
+// The run command keeps the projects apart from the working files: a first start proposes the folder it
+// names in ZOR_PROJEKTORDNER, when that folder exists.
+TEST_F(Einstellungsdatei, FirstStartProposesTheProjectFolderOfTheRunCommand) {
+    fs::create_directories("projekte");
+    struct Variable {
+        ~Variable() { ::unsetenv("ZOR_PROJEKTORDNER"); }
+    } v;
+    for (const auto& [ordner, erwartet] : std::vector<std::pair<std::string, std::string>>{
+             {(fs::current_path() / "projekte").string(), (fs::current_path() / "projekte").string() + "/"},
+             {(fs::current_path() / "fehlt").string(), fs::current_path().string() + "/"},
+             {"", fs::current_path().string() + "/"}}) {
+        ::setenv("ZOR_PROJEKTORDNER", ordner.c_str(), 1);
+        zorm1::P.DateiName.clear();
+        zorm1::P.GanzerName.clear();
+        Anzeigen::StandardwerteSetzen();
+        EXPECT_EQ(zorm1::P.DateiName, "testzor") << ordner;
+        EXPECT_EQ(zorm1::P.DateiPfad, erwartet) << ordner;
+    }
+}
+
 TEST_F(Einstellungsdatei, FirstStartWithoutFile) {
     Anzeigen::PfadDateiLesen(); // nothing there: no message, nothing changes
     EXPECT_TRUE(zor::meldeprotokoll::Eintraege().empty());
@@ -98,7 +118,8 @@ TEST_F(Einstellungsdatei, FirstStartWithoutFile) {
     Anzeigen::StandardwerteSetzen();
     const auto& P = zorm1::P;
     EXPECT_EQ(P.DateiName, "testzor");
-    EXPECT_EQ(fs::path(P.DateiPfad), fs::current_path());
+    // the current folder with its separator: a name is joined to it as it stands
+    EXPECT_EQ(P.DateiPfad, fs::current_path().string() + "/");
     EXPECT_EQ(P.TextFontName, "Courier New");
     EXPECT_EQ(P.GrafikFontName, "Courier New");
     EXPECT_EQ(P.TextFontSize, 8.25f);
@@ -245,7 +266,7 @@ TEST_F(Einstellungsdatei, DefaultsKeepValidValues) {
     P.DateiPfad = (fs::current_path()).string() + "/";
     Anzeigen::StandardwerteSetzen();
     EXPECT_EQ(P.DateiName, "testzor");
-    EXPECT_EQ(fs::path(P.DateiPfad), fs::current_path());
+    EXPECT_EQ(P.DateiPfad, fs::current_path().string() + "/");
 }
 
 } // namespace

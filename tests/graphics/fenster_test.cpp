@@ -7,6 +7,7 @@
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbfile.h"
 #include "plot_schreiber.h"
+#include "report/frmColours.h"
 
 using zorm1::P;
 
@@ -134,13 +135,78 @@ TEST_F(Fenster, JumpMenuIsShownFromSixPicturesOnAndTheBoxTakesAnyNumber) {
     vb::script::call([] { EXPECT_TRUE(vb::headless::visible("frmZorG1.mnuBildNr")); });
     vb::script::menu("frmZorG1.mnuBildNr");
     vb::script::focus("frmZorG1.txtBildNr");
-    vb::script::type("1E+30");
+    vb::script::type("99999"); // beyond 16 bits: clamped
     vb::script::click("frmZorG1.cmdOKBildNr");
     vb::script::call([] {
         auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(f->Folge().BildNr, 6); // ran to the last picture, where the target is dropped
         EXPECT_EQ(f->Folge().anf.ZielBild, 0);
+    });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+}
+
+// "zu Bild ..." opens its frame with the number box focused and its text selected; the box takes digits
+// only; its OK closes the frame, and the sequence runs from picture 1 to picture 3 and waits there.
+TEST_F(Fenster, JumpToPictureThreeShowsPictureThree) {
+    Lauf(1, 2); // 6 pictures
+    vb::script::menu("frmZorG1.mnuBildNr");
+    vb::script::call([] {
+        auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        EXPECT_TRUE(f->frmBildNr.Visible());
+        EXPECT_EQ(vb::headless::focused(), "frmZorG1.txtBildNr");
+        EXPECT_EQ(f->txtBildNr.SelLength(), vb::Len(f->txtBildNr.Text()));
+        EXPECT_EQ(f->txtBildNr.Text(), "0");
+    });
+    vb::script::type("x3"); // the letter is dropped with a beep
+    vb::script::click("frmZorG1.cmdOKBildNr");
+    std::vector<int16_t> gezeigt;
+    vb::script::call([&] {
+        auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        EXPECT_FALSE(f->frmBildNr.Visible());
+        EXPECT_EQ(f->txtBildNr.Text(), "3");
+        EXPECT_EQ(f->Folge().BildNr, 3);
+        EXPECT_EQ(f->Folge().BildTyp, zorg::kErgebnis); // picture 3: the results of stage 1
+        for (const auto& b : f->Folge().verlauf)
+            gezeigt.push_back(b.nr);
+    });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    EXPECT_EQ(vb::headless::BeepCount(), 1);
+    EXPECT_EQ(gezeigt, (std::vector<int16_t>{1, 2, 3})); // from picture 1 on show the run goes on to 3
+}
+
+// The colour palette recolours the open graphics window and draws its picture again; once the window is
+// closed a colour click leaves it closed.
+TEST_F(Fenster, TheColourPaletteRecoloursTheOpenWindowAndDrawsItsPictureAgain) {
+    Lauf(1, 1);
+    vb::script::call([] {
+        auto& palette = vb::form<frmColours>();
+        palette.Picture1_MouseDown(33, 1); // text
+        palette.Picture1_MouseDown(5, 2);  // background
+    });
+    vb::script::call([] {
+        auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        EXPECT_EQ(f->BackColor(), Anzeigen::PalettenFarbe(5));
+        EXPECT_EQ(f->ForeColor(), Anzeigen::PalettenFarbe(33));
+        ASSERT_EQ(f->Folge().verlauf.size(), 2u); // picture 1 drawn again in the new colours
+        EXPECT_EQ(f->Folge().verlauf[1].nr, 1);
+    });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    EXPECT_FALSE(Anzeigen::GrafikFarbenNeu);
+    vb::form<frmColours>().Picture1_MouseDown(7, 2);
+    EXPECT_EQ(vb::LoadedForm("frmZorG1"), nullptr);
+    EXPECT_EQ(P.HintergrundFarbe, Anzeigen::PalettenFarbe(7)); // taken at the next loading
+}
+
+// The page numbering comes up over the graphics window when it opens.
+TEST_F(Fenster, ThePageNumberingIsShownOverTheGraphicsWindow) {
+    Lauf(1, 1);
+    vb::script::call([] {
+        ASSERT_NE(vb::LoadedForm("frmStartSeite"), nullptr);
+        EXPECT_TRUE(vb::LoadedForm("frmStartSeite")->Visible());
     });
     vb::script::close("frmZorG1");
     vb::FormByName("frmZorG1");

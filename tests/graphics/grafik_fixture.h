@@ -43,6 +43,14 @@ protected:
         zorm1::P.GradZuRad = 3.141593f / 180.0f;
         fenster_ = RecordingSurface::Screen(Px(200), Px(150));
         fenster_->SetMeasure(Einfach);
+        // A printed picture no larger than the window: the window keeps the graphics font's size (it is
+        // smaller on a window smaller than the printed picture, which zeichnen_test tests on its own).
+        quadrat_ = RecordingSurface::Printer(150 / 25.4 * 1440, 150 / 25.4 * 1440);
+        quadrat_->SetMeasure(Einfach);
+        vb::draw::SetPrinter(quadrat_.get());
+    }
+    ~GrafikTest() override {
+        if (&vb::draw::Printer() == quadrat_.get()) vb::draw::SetPrinter(nullptr);
     }
     // Lines of the log as their four user-unit coordinates.
     std::vector<Record> Linien() const {
@@ -65,6 +73,7 @@ protected:
 
     zortest::WorkingFolder ordner_;
     std::unique_ptr<RecordingSurface> fenster_;
+    std::unique_ptr<RecordingSurface> quadrat_;
 };
 
 // The graphics windows registered; a recording printer with the simple font metrics set as the printer

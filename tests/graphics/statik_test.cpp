@@ -161,6 +161,31 @@ TEST_F(Statik, RayMeetingNoGroundSegmentIsNotDrawn) {
     EXPECT_NEAR(xs, 5, 1e-3);
 }
 
+// A slip plane that misses the ground (here it falls instead of rising) is drawn to where it meets the line
+// through the ground's last segment; only a ray parallel to that line draws nothing.
+TEST_F(Statik, ASlipPlaneMissingTheGroundEndsOnTheLineOfItsLastSegment) {
+    const auto G = zorg::Gelaendelinie(); // level ground z = 0 from the wall to x = 999
+    float xs = 0, zs = 0;
+    // from the foot at 5 m through (1000, 105): the line z = 5 + 0.1 x meets z = 0 at x = -50
+    ASSERT_TRUE(zorg::StrahlEnde(G, 0, 5, 1000, 105, xs, zs));
+    EXPECT_NEAR(xs, -50, 1e-3);
+    EXPECT_NEAR(zs, 0, 1e-6);
+    EXPECT_FALSE(zorg::StrahlEnde(G, 0, 5, 1000, 5, xs, zs));
+    // in the statics picture the active slip plane from the foot, dotted
+    P.DWand = 0.6f;
+    P.AnzErd = 1;
+    P.SchichtDicke[1] = 10;
+    auto& s = zorg::Grafik().plot;
+    s.zFuss = 5;
+    s.GleitWinkelPlot1 = std::atan(-0.1f);
+    zorg::StatikZeichnen(*fenster_, 1, 1);
+    bool gezeichnet = false;
+    for (const auto& l : Linien())
+        gezeichnet |= l.drawStyle == vb::draw::vbDot && l.x1 == 0 && l.y1 == 5 &&
+                      std::abs(l.x2 + 50) < 1e-2 && std::abs(l.y2) < 1e-3;
+    EXPECT_TRUE(gezeichnet);
+}
+
 } // namespace
 } // namespace grafik_test
 

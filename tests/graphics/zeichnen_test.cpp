@@ -1,4 +1,5 @@
 // Page set-up and drawing helpers checked against values worked out by hand.
+#include <algorithm>
 #include <cmath>
 
 #include "grafik_fixture.h"
@@ -52,6 +53,51 @@ TEST_F(GrafikTest, PrinterPortraitWithHeaderBoxesLosesFortyOneMillimetres) {
         // top margin in user units: (10 + 20.5) mm at 1 : 100 with boxes, 10 mm without
         EXPECT_NEAR(zorg::Grafik().RandObenUE, h504 ? 3.05f : 1.0f, 1e-4);
     }
+}
+
+// The window's frame (200 x 150 mm) is smaller than the picture on the printed page: the graphics font
+// shrinks by the smaller ratio of the frames, in whole pixels and never above it, so that the labels keep the
+// proportion they have on paper; on the printer it keeps its size.
+TEST_F(GrafikTest, OnAWindowSmallerThanThePrintedPictureTheFontShrinksByTheRatioOfTheFrames) {
+    auto drucker = RecordingSurface::Printer(200 / 25.4 * 1440, 287 / 25.4 * 1440);
+    drucker->SetMeasure(Einfach);
+    vb::draw::SetPrinter(drucker.get());
+    P.Massstab = 100;
+    P.GrafikFontSize = 8;
+    P.GrafikRandLinks = 20, P.GrafikRandRechts = 5, P.GrafikRandOben = 10, P.GrafikRandUnten = 5;
+    const struct {
+        int16_t quer, h504;
+        double nx, nz; // the printed picture's net extents, mm
+    } faelle[] = {{0, 0, 175, 272}, {0, -1, 175, 272 - 41}, {-1, 0, 287 - 15, 200 - 25}};
+    for (const auto& f : faelle) {
+        P.Querformat = f.quer;
+        P.H504Ein = f.h504;
+        ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+        const double faktor = std::min({1.0, 200 / f.nx, 150 / f.nz});
+        EXPECT_NEAR(zorg::Grafik().SchirmFaktor, faktor, 1e-3) << f.quer << f.h504;
+        // 8 pt x factor in 96-dpi pixels, down to the whole pixel
+        const double pixel = std::floor(8 * faktor * 96 / 72);
+        EXPECT_FLOAT_EQ(fenster_->Font().size, static_cast<float>(pixel * 72 / 96)) << f.quer << f.h504;
+        EXPECT_FLOAT_EQ(static_cast<float>(fenster_->TextWidth("00")),
+                        static_cast<float>(2 * 12 * pixel * 72 / 96 * fenster_->ScaleWidth() /
+                                           fenster_->DeviceWidthTwips()));
+        // the small font of the labels shrinks alike; the setting keeps its value
+        zorg::SchriftKlein(*fenster_);
+        EXPECT_FLOAT_EQ(fenster_->Font().size,
+                        static_cast<float>(std::floor(6 * faktor * 96 / 72) * 72 / 96));
+        zorg::SchriftNormal(*fenster_);
+        EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
+        ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));
+        EXPECT_EQ(drucker->Font().size, 8.0f);
+        EXPECT_EQ(zorg::Grafik().SchirmFaktor, 1.0f);
+    }
+    // a window as large as the printed picture keeps the size
+    auto gross = RecordingSurface::Screen(Px(180), Px(280));
+    P.Querformat = 0;
+    P.H504Ein = 0;
+    ASSERT_TRUE(zorg::MassstabEinrichten(*gross));
+    EXPECT_EQ(gross->Font().size, 8.0f);
+    vb::draw::SetPrinter(quadrat_.get());
 }
 
 TEST_F(GrafikTest, PrinterMarginsThatLeaveNoDrawingAreaAreRefused) {

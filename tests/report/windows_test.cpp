@@ -196,6 +196,27 @@ TEST_F(Fenster, BoxesOnShowTheStripAndTheNumberingDialogAndRestartTheCounter) {
     EXPECT_EQ(P.RahmenEin, 0);
 }
 
+// The strip's labels "Datum:" and "AsbNr :" stand beside their fields, on no field, and inside the strip.
+TEST_F(Fenster, TheStripsLabelsStandBesideTheFieldsOnNone) {
+    auto& b = vb::form<frmHeft504B>();
+    auto innen = [](const vb::Control& a, const vb::Control& c) {
+        return a.Left() < c.Left() + c.Width() && c.Left() < a.Left() + a.Width() &&
+               a.Top() < c.Top() + c.Height() && c.Top() < a.Top() + a.Height();
+    };
+    for (int16_t i : {0, 1}) {
+        const vb::Label& l = b.Label1(i);
+        EXPECT_LE(l.Left() + l.Width(), b.clientWidth()) << l.Caption();
+        for (vb::Control* c : b.controls()) {
+            if (c->kind() == vb::ControlKind::TextBox || c->kind() == vb::ControlKind::CommandButton) {
+                EXPECT_FALSE(innen(l, *c)) << l.Caption() << " lies on " << c->name();
+            }
+        }
+    }
+    // each label ends where its field begins
+    EXPECT_EQ(b.Label1(0).Left() + b.Label1(0).Width(), b.txtDatum.Left());
+    EXPECT_EQ(b.Label1(1).Left() + b.Label1(1).Width(), b.txtAsbNr.Left());
+}
+
 TEST_F(Fenster, StartPageAndPrefix) {
     auto& s = vb::form<frmStartSeite>();
     s.Show();
@@ -364,12 +385,15 @@ TEST_F(Fenster, PrintFontIsNeverBoldAndAProportionalFontIsWarnedAbout) {
     script::clickItem("frmFont02.Combo1", 0);
     script::scroll("frmFont02.HScroll1", 12);
     script::click("frmFont02.Check1(0)");
+    script::click("frmFont02.Check1(1)"); // "kursiv": the sample shows it, and OK takes it
+    script::call([] { EXPECT_TRUE(vb::form<frmFont02>().Text1.FontItalic()); });
     script::click("frmFont02.Command1(0)");
     user::menu("frmAnzeigen.mnuFontScreen");
     const auto& box = vb::form<frmAnzeigen>().Text2;
     EXPECT_EQ(box.FontName(), "Courier New");
     EXPECT_EQ(box.FontSize(), 12.0f);
     EXPECT_TRUE(box.FontBold());
+    EXPECT_TRUE(box.FontItalic());
     EXPECT_EQ(P.TextFontName, "Arial");
 }
 

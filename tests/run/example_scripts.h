@@ -139,6 +139,7 @@ inline void Stufen(Skript& sk, const std::vector<Stufe>& stufen) {
     sk.klick("frmAuswahl.cmdOK");
     for (std::size_t s = 0; s < stufen.size(); ++s) {
         if (s > 0) {
+            sk.klick("frmAuswahl.optAuswahl(3)"); // the stage's last OK chose the load cases
             sk.in("frmAuswahl.txtAushub(1)", std::to_string(s + 1));
             sk.schritte.push_back({Schritt::Fokus, "frmAuswahl.cmdOK"});
         }
@@ -158,6 +159,7 @@ inline void Lastfall(Skript& sk, int nummer, const std::vector<std::vector<const
         sk.klick("frmAuswahl.optAuswahl(4)");
         sk.klick("frmAuswahl.cmdOK");
     } else {
+        sk.klick("frmAuswahl.optAuswahl(4)"); // the load case's last OK chose the anchors
         sk.in("frmAuswahl.txtAushub(3)", std::to_string(nummer));
         sk.schritte.push_back({Schritt::Fokus, "frmAuswahl.cmdOK"});
     }

@@ -127,6 +127,21 @@ TEST_F(Hauptfenster, OkOpensTheFirstChosenTopicAfterUnloadingThePagesAndLoadCase
     }
 }
 
+// A chain's last OK puts the focus on the next topic, and the focus chooses it as on Windows: Enter in the
+// main window then opens that topic.
+TEST_F(Hauptfenster, TheTopicFocusedAtAChainsEndIsChosenAndEnterOpensIt) {
+    auto& f = Fenster();
+    for (int16_t thema : {2, 5}) {
+        vb::user::click("frmAuswahl.optAuswahl(1)");
+        f.optAuswahl(thema).SetFocus(); // as the pages' last OK does
+        EXPECT_EQ(vb::headless::focused(), "frmAuswahl.optAuswahl(" + std::to_string(thema) + ")");
+        EXPECT_TRUE(f.optAuswahl(thema).Value()) << thema;
+        EXPECT_FALSE(f.optAuswahl(1).Value()) << thema;
+    }
+    vb::user::key(vb::vbKeyReturn);
+    EXPECT_NE(vb::LoadedForm("frmAnker1"), nullptr);
+}
+
 TEST_F(Hauptfenster, ANewStageStartsFromTheWaterLevelAndTheSupportsOfTheStageBefore) {
     P.AnzAush = 2;
     P.zAush = 4.0f;
@@ -371,11 +386,23 @@ TEST_F(Hauptfenster, DateienLoeschenEmptiesTheWorkingFolderOfItsNamesOnly) {
     EXPECT_EQ(rest, erwartet);
     EXPECT_EQ(anzahl(wurzel), vorher);
     EXPECT_EQ(anzahl(projekt), vorher);
-    // Started in the project's folder: nothing there is deleted.
+    // Started in the folder of the projects: the working files go there too; the project's own files stay,
+    // here those of a project named like a working file.
+    P.GanzerName = (projekt / "zorlast").string();
+    P.GanzerNameOhneExt = P.GanzerName;
+    for (const char* n : {"zorlast.AUS", "zorlast.gl1", "zorlast.gl2", "Bericht.pdf"})
+        Datei(projekt / n, "x");
     fs::current_path(projekt);
     zorm1::DateienLoeschen();
-    EXPECT_EQ(anzahl(projekt), vorher);
     fs::current_path(arbeit.path());
+    rest.clear();
+    for (const auto& e : fs::directory_iterator(projekt))
+        if (e.is_regular_file()) rest.push_back(e.path().filename().string());
+    std::sort(rest.begin(), rest.end());
+    for (const char* n : {"zorlast", "zorlast.AUS", "zorlast.gl1", "zorlast.gl2", "Bericht.pdf"})
+        erwartet.push_back(n);
+    std::sort(erwartet.begin(), erwartet.end());
+    EXPECT_EQ(rest, erwartet);
 }
 
 } // namespace

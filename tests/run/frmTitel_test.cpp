@@ -41,7 +41,7 @@ TEST_F(Startdialog, FirstStartShowsTheCurrentFolderAndTestzorWithTheFocusOnReadi
     auto& t = Dialog();
     EXPECT_EQ(t.Caption(), "ZOR-Startbild");
     for (int16_t i : {0, 2})
-        EXPECT_EQ(t.txtEin(i).Text(), hier) << i;
+        EXPECT_EQ(t.txtEin(i).Text(), hier + "/") << i; // a name typed behind it joins as it stands
     for (int16_t i : {1, 3})
         EXPECT_EQ(t.txtEin(i).Text(), "testzor") << i;
     EXPECT_EQ(vb::headless::focused(), "frmTitel.cmdLesen(1)");
@@ -51,6 +51,17 @@ TEST_F(Startdialog, FirstStartShowsTheCurrentFolderAndTestzorWithTheFocusOnReadi
     Tippen(4, "Halle \"Süd\"", 5);
     EXPECT_EQ(P.ProjBez, "Halle 'Süd'");
     EXPECT_EQ(vb::headless::BeepCount(), 2);
+}
+
+TEST_F(Startdialog, FirstStartReadsAProjectTypedIntoTheReadNameBox) {
+    // No settings file: the read folder is the current folder, and only the name is typed.
+    auto& t = Dialog();
+    Tippen(1, "Spundwand_frei", 3);
+    EXPECT_TRUE(vb::headless::Log().empty()); // no "Datei existiert nicht !"
+    EXPECT_EQ(P.GanzerName, hier + "/Spundwand_frei");
+    EXPECT_EQ(P.DatenGelesen, -1);
+    EXPECT_EQ(P.AnzErd, 2); // the example's two layers
+    EXPECT_EQ(t.txtEin(3).Text(), "Spundwand_frei");
 }
 
 TEST_F(Startdialog, AMissingReadFolderIsNamedAndCancelEmptiesIt) {
@@ -149,8 +160,7 @@ TEST_F(Startdialog, ASaveNameDefaultsToXyzAndOnlyAFileAbove10BytesAsksToOverwrit
     auto& t = Dialog();
     Tippen(3, "", 4);
     EXPECT_EQ(t.txtEin(3).Text(), "xyz");
-    EXPECT_EQ(P.GanzerName,
-              hier + "xyz"); // the save folder box was not left: DateiPfad as the settings gave it
+    EXPECT_EQ(P.GanzerName, hier + "/xyz"); // the save folder box was not left: the current folder
     Tippen(3, "zehn", 4);
     EXPECT_TRUE(vb::headless::Log().empty());
     Tippen(2, hier, 3);

@@ -202,9 +202,11 @@ inline Skript NeuesProjekt() {
     sk.klick("frmAuswahl.optAuswahl(3)");
     sk.klick("frmAuswahl.cmdOK");
     StufeEingeben(sk, {"2", {}, "1.5", 4, 0});
+    sk.klick("frmAuswahl.optAuswahl(3)"); // the stage's last OK chose the load cases
     sk.in("frmAuswahl.txtAushub(1)", "2");
     sk.schritte.push_back({Schritt::Fokus, "frmAuswahl.cmdOK"});
     StufeEingeben(sk, {"4.5", {"1.5"}, "99", 1, 2});
+    sk.klick("frmAuswahl.optAuswahl(3)");
     sk.in("frmAuswahl.txtAushub(1)", "3");
     sk.schritte.push_back({Schritt::Fokus, "frmAuswahl.cmdOK"});
     StufeEingeben(sk, {"6", {"1.5"}, "99", 1, 2, {{"0", "10"}, {"2", "30"}, {"99", "60"}}});
@@ -232,6 +234,7 @@ inline Skript NeuesProjekt() {
         sk.in(std::string("frmLast2.") + box, text);
     sk.klick("frmLast2.cmdOK");
     sk.klick("frmLast4.cmdOK");
+    sk.klick("frmAuswahl.optAuswahl(4)"); // the load case's last OK chose the anchors
     sk.in("frmAuswahl.txtAushub(3)", "2");
     sk.schritte.push_back({Schritt::Fokus, "frmAuswahl.cmdOK"});
     sk.klick("frmLast1.chkNL1");

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "frame/run_status.h"
+#include "run/frmAuswahl.h"
 
 namespace runtest {
 namespace {
@@ -515,6 +516,25 @@ TEST_F(Anfrage, AReadOnlyProjectFolderEndsTheRequestWithTheFileUnchanged) {
     EXPECT_TRUE(laeufe.empty());
     EXPECT_FALSE(vb::headless::Log().empty());
     EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), datei);
+}
+
+// The main window's close box is refused while a request calculates; while its pictures wait for the user
+// it ends the program, as at any other time.
+TEST_F(Anfrage, TheCloseBoxIsRefusedWhileTheRequestCalculatesAndEndsTheProgramWhileItsPicturesWait) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    vb::form<frmAuswahl>();
+    bool offen = false;
+    zorrun::Stufen().ErddruckBerechnen = [&] {
+        vb::user::close("frmAuswahl");
+        offen = vb::isLoaded<frmAuswahl>();
+    };
+    zorrun::Fenster().GrafikFensterLaden = [] {
+        vb::script::close("frmAuswahl"); // the user closes the main window while the pictures wait
+        vb::WaitUntil([] { return false; }, "Bilder warten auf den Benutzer");
+    };
+    EXPECT_THROW(zorrun::cmdStart_Click(), vb::ProgramEnd);
+    EXPECT_TRUE(offen);
 }
 
 } // namespace

@@ -114,13 +114,16 @@ TEST_F(Stufenkette, StagesEnteredThroughThePagesSaveAsTheHandWrittenProjectAndCa
     ASSERT_NE(vb::LoadedForm("frmAushub1"), nullptr);
     Stufe("2", {}, "1.5", 0);
     EXPECT_EQ(vb::headless::focused(), "frmAuswahl.optAuswahl(4)");
+    EXPECT_TRUE(a.optAuswahl(4).Value()); // the focus chose the load cases: Enter would open them
     EXPECT_EQ(vb::LoadedForm("frmAushub1"), nullptr);
     // A second and a third stage by their numbers.
+    vb::user::click("frmAuswahl.optAuswahl(3)");
     In("frmAuswahl.txtAushub(1)", "2");
     vb::user::focus("frmAuswahl.cmdOK");
     ASSERT_NE(vb::LoadedForm("frmAushub1"), nullptr);
     EXPECT_EQ(vb::headless::text("frmAushub1.txtAushNr"), " 2");
     Stufe("5", {"1.5"}, "4", 8);
+    vb::user::click("frmAuswahl.optAuswahl(3)");
     In("frmAuswahl.txtAushub(1)", "3");
     vb::user::focus("frmAuswahl.cmdOK");
     // Stage 3 with a bedded foot: the table ends at the foot, 99 - 8.5 below the excavation level.

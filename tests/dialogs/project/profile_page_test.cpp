@@ -52,6 +52,13 @@ TEST_F(Profilseite, ASoldierPileProfileGivesStiffnessPerMetreAndTheThicknessFrom
     EXPECT_NEAR(P.GamWand, 100.0f * 78.5f / 2.5f / 0.3f / 10000.0f, 1e-6f);
     EXPECT_EQ(P.ProfilText, "HEB300");
     EXPECT_EQ(vb::Trim(P.ProfilName).substr(vb::Trim(P.ProfilName).size() - 3), "TBW");
+    // The wall page was closed: the choice brings it up with the profile's values, and the list stays.
+    ASSERT_NE(vb::LoadedForm("frmWand1"), nullptr);
+    EXPECT_TRUE(vb::LoadedForm("frmWand1")->Visible());
+    EXPECT_EQ(vb::Trim(vb::headless::text("frmWand1.txtEI")), "8.4");
+    EXPECT_EQ(vb::headless::text("frmWand1.txtDwand"), ".3");
+    EXPECT_NEAR(P.EIWand, 8.4f, 1e-5f);
+    ASSERT_NE(vb::LoadedForm("frmProfile"), nullptr);
     vb::user::click("frmProfile.cmdOK");
     for (int l = 1; l <= 8; ++l)
         EXPECT_NEAR(P.SchichtEI[l], 8.4f, 1e-5f);

@@ -9,6 +9,7 @@
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
+#include "platform/runtime/vbnum.h"
 
 using zorm1::P;
 
@@ -192,11 +193,20 @@ TEST_F(Sicherheitsseiten, LeavingOwnFactorsForDinOpensThePageAnewWithBsT) {
 }
 
 TEST_F(Sicherheitsseiten, ReducedFactorsFollowTheirCheckBoxes) {
+    vb::SetDecimalSeparator(','); // a German locale
+    struct Zurueck {
+        ~Zurueck() { vb::SetDecimalSeparator(0); }
+    } zurueck;
     P.TeilsicherheitenAn = 1;
     P.Bemessungssituation = 2;
     P.gamE0g = 1.10f;
     // E 215 and E 216 together, then the EAB box switches both off, then E 215 again.
-    vb::script::call([] { EXPECT_EQ(vb::headless::text("frmBTeilSi2.txtgamRered"), "1,15"); });
+    // the three factors with one decimal separator, the point of the number boxes, whatever the locale's
+    vb::script::call([] {
+        EXPECT_EQ(vb::headless::text("frmBTeilSi2.txtgamRered2"), "1.00");
+        EXPECT_EQ(vb::headless::text("frmBTeilSi2.txtgamRered"), "1.15");
+        EXPECT_EQ(vb::headless::text("frmBTeilSi2.txtgamWred"), "1.10");
+    });
     vb::script::click("frmBTeilSi2.chkgamRered");
     vb::script::click("frmBTeilSi2.chkgamWred");
     vb::script::call([] { EXPECT_EQ(P.kzRered * 10 + P.kzWred, 11); });

@@ -14,6 +14,7 @@
 #include "platform/draw/devices.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/vbnum.h"
+#include "tests/run/example_copy.h"
 
 namespace bild_test {
 
@@ -58,6 +59,19 @@ inline std::string Ausgabe(const std::string& befehl) {
         ::pclose(p);
     }
     return out;
+}
+
+// An example calculated by the headless program in the current folder, as a copy of its own; the copy's
+// name, or "" when the run failed.
+inline std::string Rechnen(const char* beispiel) {
+    namespace fs = std::filesystem;
+    const std::string name = zortest::BeispielKopieren(beispiel);
+    if (name.empty()) return "";
+    const std::string ordner = fs::current_path().string();
+    const std::string befehl = "cd '" + ordner + "' && mkdir -p xdg && XDG_DATA_HOME='" + ordner + "/xdg' '" +
+                               ZOR_RUN_PROJECT + "' '" + name + "' 2> stderr.txt";
+    if (std::system(befehl.c_str()) != 0 || !fs::exists("ZZZPLOT2")) return "";
+    return name;
 }
 
 // pdftotext (poppler-utils) is there to read printed PDFs back.

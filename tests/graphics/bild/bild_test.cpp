@@ -147,23 +147,11 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
 #include "graphics/ueberlagerung.h"
 #include "platform/draw/recorder.h"
 #include "platform/runtime/vbfile.h"
-#include "tests/run/example_copy.h"
 
 namespace {
 
-// An example project calculated by the headless program, then every picture of its sequence drawn on
-// an image as the window would show it, stepping with "weiter" to the last picture.
-// An example calculated by the headless program in the current folder, as a copy of its own; the copy's name.
-std::string Rechnen(const char* beispiel) {
-    namespace fs = std::filesystem;
-    const std::string name = zortest::BeispielKopieren(beispiel);
-    if (name.empty()) return "";
-    const std::string ordner = fs::current_path().string();
-    const std::string befehl = "cd '" + ordner + "' && mkdir -p xdg && XDG_DATA_HOME='" + ordner + "/xdg' '" +
-                               ZOR_RUN_PROJECT + "' '" + name + "' 2> stderr.txt";
-    if (std::system(befehl.c_str()) != 0 || !fs::exists("ZZZPLOT2")) return "";
-    return name;
-}
+using bild_test::Rechnen;
+
 std::string VerankertRechnen() {
     return Rechnen("Traegerbohlwand_verankert");
 }

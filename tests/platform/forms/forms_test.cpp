@@ -544,6 +544,82 @@ TEST_F(FormsTest, MenusRaiseClickOnlyWhenReachable) {
     EXPECT_EQ(vb::form<frmM>().menuBar().size(), 1u);
 }
 
+// An option button that gets the focus from code or by the Tab key is chosen, as a Windows option button
+// is; its Click runs once.
+TEST_F(FormsTest, AnOptionGettingTheFocusFromCodeOrTheTabKeyIsChosen) {
+    struct frmO : vb::Form {
+        vb::TextBox txtA{*this, "txtA"};
+        vb::ControlArray<vb::OptionButton> opt{*this, "opt"};
+        std::vector<int16_t> klicks;
+        frmO() : vb::Form("frmO") {
+            txtA.TabIndex = 0;
+            for (int16_t i = 1; i <= 3; ++i)
+                opt.add(i).TabIndex = i;
+            opt.onClick([this](int16_t i) { klicks.push_back(i); });
+        }
+        void Form_Load() override { Show(); }
+    };
+    auto& f = vb::form<frmO>();
+    f.opt(2).SetFocus();
+    EXPECT_TRUE(f.opt(2).Value());
+    EXPECT_EQ(f.klicks, (std::vector<int16_t>{2}));
+    f.opt(2).SetFocus(); // it has the focus already: nothing more
+    EXPECT_EQ(f.klicks, (std::vector<int16_t>{2}));
+    // Tab into a group where none is chosen chooses the option it lands on
+    f.opt(2).setValue(false);
+    f.txtA.SetFocus();
+    vb::user::tab();
+    EXPECT_EQ(vb::headless::focused(), "frmO.opt(1)");
+    EXPECT_TRUE(f.opt(1).Value());
+    EXPECT_EQ(f.klicks, (std::vector<int16_t>{2, 1}));
+}
+
+TEST_F(FormsTest, TheMenuBarWrapsIntoRowsAndTheClientAreaShrinksByThem) {
+    struct frmW : vb::Form {
+        vb::Menu mnuA{*this, "mnuA"}, mnuB{*this, "mnuB"}, mnuC{*this, "mnuC"}, mnuD{*this, "mnuD"};
+        int resized = 0;
+        frmW() : vb::Form("frmW") {
+            mnuA.setCaption("Alle folg. Bilder drucken");
+            mnuB.setCaption("zurück zu Bild 1");
+            mnuC.setCaption("Einstellungen...");
+            mnuD.setCaption("Bild drucken");
+        }
+        void Form_Load() override { Show(); }
+        void Form_Resize() override { ++resized; }
+    };
+    auto& f = vb::form<frmW>();
+    const float rand = vb::Form::TitleTwips + vb::Form::FrameTwips;
+    f.Move(0, 0, 30000, 6000); // room for all four in one row
+    EXPECT_EQ(f.menuBarRows(), 1);
+    EXPECT_EQ(f.clientHeight(), 6000 - rand - 300);
+    f.Move(0, 0, 1000, 6000); // narrower than any of them: one row each, as Windows wraps its bar
+    EXPECT_EQ(f.menuBarRows(), 4);
+    EXPECT_EQ(f.clientHeight(), 6000 - rand - 4 * 300);
+    EXPECT_EQ(f.surface().DeviceHeightTwips(), 6000 - rand - 4 * 300);
+    // a hidden menu leaves its row: the client area grows, as when the window is resized
+    const int vorher = f.resized;
+    f.mnuB.setVisible(false);
+    EXPECT_EQ(f.menuBarRows(), 3);
+    EXPECT_EQ(f.clientHeight(), 6000 - rand - 3 * 300);
+    EXPECT_EQ(f.resized, vorher + 1);
+    f.mnuB.setCaption("weiter"); // hidden: no change
+    EXPECT_EQ(f.resized, vorher + 1);
+    // the bar stays when every menu is hidden; a window without menus has none
+    for (vb::Menu* m : f.menuBar())
+        m->setVisible(false);
+    EXPECT_EQ(f.menuBarRows(), 1);
+    struct frmOhne : vb::Form {
+        frmOhne() : vb::Form("frmOhne") {}
+    };
+    EXPECT_EQ(vb::form<frmOhne>().menuBarRows(), 0);
+    // the client size asked for is kept whatever the bar's rows
+    f.mnuA.setVisible(true);
+    f.mnuC.setVisible(true);
+    f.setClientSize(700, 2000);
+    EXPECT_EQ(f.menuBarRows(), 2);
+    EXPECT_EQ(f.clientHeight(), 2000);
+}
+
 TEST_F(FormsTest, ScrollBarValueChecksItsRange) {
     struct frmS : vb::Form {
         vb::HScrollBar HScroll1{*this, "HScroll1"};

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -187,6 +188,123 @@ TEST_F(FormsQtTest, MessageBoxesHaveGermanButtonsAndTheProgramsNameAsDefaultTitl
     EXPECT_EQ(title, "ZOR");
     seen.sort();
     EXPECT_EQ(seen, (QStringList{"Abbrechen", "Ja", "Nein"}));
+}
+
+TEST_F(FormsQtTest, AMessageBoxIsAsWideAsItsTitle) {
+    vb::qtforms::Install(true);
+    const QString titel = "Datei bereits vorhanden: ein langer Titel über einer kurzen Frage";
+    int breite = 0, titelBreite = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        breite = box->width();
+        titelBreite = QFontMetrics(box->font()).horizontalAdvance(titel);
+        box->buttons().front()->click();
+    });
+    vb::MsgBox("Ja ?", vb::vbOKOnly, titel.toStdString());
+    EXPECT_GT(titelBreite, 200);
+    EXPECT_GE(breite, titelBreite);
+}
+
+// The pages were laid out for the narrower Windows faces: a caption that does not fit its label here is set
+// smaller (not below three quarters of its size) until it fits, one that fits keeps its size.
+TEST_F(FormsQtTest, ACaptionTooWideForItsLabelIsSetSmallerUntilItFits) {
+    struct frmL : vb::Form {
+        vb::Label lblPasst{*this, "lblPasst"}, lblBreit{*this, "lblBreit"},
+            lblZweiZeilen{*this, "lblZweiZeilen"};
+        frmL() : vb::Form("frmL") {
+            setClientSize(6000, 2000);
+            lblPasst.Move(120, 120, 2600, 240);
+            lblPasst.setCaption("Anfang          x1 (m)");
+            lblBreit.Move(120, 500, 2600, 240); // one line high, as on the slope page
+            lblBreit.setCaption("WIRKSAMES  !!!! gamma   (kN/m3)");
+            lblZweiZeilen.Move(120, 900, 1500, 480);
+            lblZweiZeilen.setCaption("Vorsatz incl. Trennzeichen; z.B. für Einschubseiten.");
+        }
+        void Form_Load() override { Show(); }
+    };
+    auto& f = vb::form<frmL>();
+    const int art = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    auto passt = [&](QLabel* q, const QFont& font) {
+        const QFontMetrics fm(font);
+        const QRect r = q->contentsRect();
+        const QRect n = fm.boundingRect(QRect(0, 0, r.width(), 100000), art, q->text());
+        return n.width() <= r.width() && n.height() <= std::max(r.height(), fm.height());
+    };
+    auto* passend = static_cast<QLabel*>(vb::qtforms::WidgetOf(f.lblPasst));
+    EXPECT_DOUBLE_EQ(passend->font().pointSizeF(), 8.25);
+    for (vb::Label* l : {&f.lblBreit, &f.lblZweiZeilen}) {
+        auto* q = static_cast<QLabel*>(vb::qtforms::WidgetOf(*l));
+        QFont voll = q->font();
+        voll.setPointSizeF(8.25);
+        ASSERT_FALSE(passt(q, voll)) << l->name(); // at its size it would be cut
+        EXPECT_LT(q->font().pointSizeF(), 8.25) << l->name();
+        EXPECT_GE(q->font().pointSizeF(), 0.75 * 8.25) << l->name();
+        EXPECT_TRUE(passt(q, q->font())) << l->name();
+        EXPECT_EQ(q->text().toStdString(), l->Caption());
+    }
+}
+
+TEST_F(FormsQtTest, EveryMenuOfANarrowWindowIsShownInTheRowsOfItsBar) {
+    struct frmBilder : vb::Form {
+        vb::Menu mnuEinst{*this, "mnuEinst"}, mnuSchrift{*this, "mnuSchrift", &mnuEinst};
+        vb::Menu mnuAlle{*this, "mnuAlle"}, mnuBild{*this, "mnuBild"}, mnuZurueck{*this, "mnuZurueck"};
+        vb::Menu mnuBildNr{*this, "mnuBildNr"}, mnuWeiter{*this, "mnuWeiter"};
+        frmBilder() : vb::Form("frmBilder") {
+            mnuEinst.setCaption("Einstellungen...");
+            mnuSchrift.setCaption("Schrift...");
+            mnuAlle.setCaption("Alle folg. Bilder drucken");
+            mnuBild.setCaption("Bild drucken");
+            mnuZurueck.setCaption("zurück zu Bild 1");
+            mnuBildNr.setCaption("zu Bild ...");
+            mnuWeiter.setCaption("weiter");
+        }
+        void Form_Load() override {
+            Move(0, 0, 0.35f * vb::Screen::Width(), 6000);
+            Show();
+        }
+    };
+    auto& f = vb::form<frmBilder>();
+    QWidget* win = vb::qtforms::WindowOf(f);
+    ASSERT_NE(win, nullptr);
+    auto zeilen = [&] {
+        std::vector<QMenuBar*> bars;
+        for (QObject* o : win->children())
+            if (auto* b = qobject_cast<QMenuBar*>(o)) bars.push_back(b);
+        return bars;
+    };
+    auto allesSichtbar = [&](int erwartet) {
+        int gezeigt = 0;
+        for (QMenuBar* b : zeilen()) {
+            for (QAction* a : b->actions()) {
+                const QRect r = b->actionGeometry(a);
+                EXPECT_FALSE(r.isNull()) << a->text().toStdString();
+                EXPECT_LT(r.right(), b->width()) << a->text().toStdString();
+                ++gezeigt;
+            }
+            // no item behind the extension button ("»")
+            for (QObject* k : b->children()) {
+                if (auto* w = qobject_cast<QWidget*>(k); w && k->objectName() == "qt_menubar_ext_button") {
+                    EXPECT_FALSE(w->isVisible());
+                }
+            }
+        }
+        EXPECT_EQ(gezeigt, erwartet);
+    };
+    ASSERT_GE(f.menuBarRows(), 2); // the six menus do not fit one row at 0.35 of the screen's width
+    EXPECT_EQ(static_cast<int>(zeilen().size()), f.menuBarRows());
+    allesSichtbar(6);
+    // the client area begins below the last row, and the picture fills it
+    const float tpp = vb::Screen::TwipsPerPixelX();
+    auto* bild = vb::qtforms::SurfaceOf(f);
+    ASSERT_NE(bild, nullptr);
+    EXPECT_EQ(bild->mapTo(win, QPoint(0, 0)).y(), f.menuBarRows() * qRound(vb::Form::MenuBarTwips / tpp));
+    EXPECT_NEAR(bild->height() * tpp, f.clientHeight(), tpp);
+    // a menu hidden and shown again finds its place
+    f.mnuBildNr.setVisible(false);
+    allesSichtbar(5);
+    f.mnuBildNr.setVisible(true);
+    allesSichtbar(6);
 }
 
 } // namespace
