@@ -13,6 +13,7 @@
 #include "frame/messages.h"
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
+#include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -122,9 +123,11 @@ void SchreibeAlles(int16_t fn) {
     // 6
     put(Zeile() << nAush);
     // 7
-    for (int s = 1; s <= nAush; ++s)
+    for (int s = 1; s <= nAush; ++s) {
+        const AushubSpalte spalte = AushubAlsSpalte(p.Aushubstufen[static_cast<size_t>(s)]);
         for (int r = 1; r <= AushubZeilen; ++r)
-            put(Zeile() << p.AushubTabelle(s, r));
+            put(Zeile() << spalte[static_cast<size_t>(r)]);
+    }
     // 8
     put(Zeile() << p.AnkerLaengen << p.EtaGl << nAnker);
     // 9
@@ -397,10 +400,13 @@ struct Leser {
         Anzahl(p.AnzAush, MaxAushub);
         // 7
         for (int s = 1; s <= p.AnzAush; ++s) {
+            AushubSpalte spalte{};
             for (int r = 1; r <= AushubZeilen; ++r)
-                S(p.AushubTabelle(s, r));
+                S(spalte[static_cast<size_t>(r)]);
+            Aushubstufe& t = p.Aushubstufen[static_cast<size_t>(s)];
+            t = AushubAusSpalte(spalte);
             // A searched foot (free earth support) is stored just below the excavation level.
-            if (p.AushubTabelle(s, 1) == 1.0f) p.AushubTabelle(s, 2) = p.AushubTabelle(s, 3) + 0.01f;
+            if (t.Wandfuss == 1.0f) t.ZWandfuss = t.zAush + 0.01f;
         }
         // 8
         I(p.AnkerLaengen);
