@@ -34,7 +34,8 @@ void HandOver(const std::string& projekt) {
     std::string t;
     for (int lc = 1; lc <= P.AnzLF; ++lc)
         for (int s = 1; s <= P.AnzAush; ++s) {
-            const float zA = P.AushubTabelle(s, 3), fuss = P.AushubTabelle(P.AnzAush, 3) + 4.0f;
+            const float zA = P.Aushubstufen[static_cast<size_t>(s)].zAush,
+                        fuss = P.Aushubstufen[static_cast<size_t>(P.AnzAush)].zAush + 4.0f;
             const std::string k = std::to_string(lc) + "," + std::to_string(s);
             t += std::to_string(P.AnzLF) + "," + std::to_string(lc) + "," + std::to_string(P.AnzAush) + "," +
                  std::to_string(s) + ",0\r\n";

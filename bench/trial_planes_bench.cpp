@@ -34,7 +34,7 @@ void Modell() {
     P.AushNr = 1;
     P.zAush = 5.0f;
     P.ZWasserLuft = 8.0f;
-    P.AushubTabelle(1, 28) = 8.0f;
+    P.Aushubstufen[1].ZWasserLuft = 8.0f;
     P.StBx1 = -1.0f;
     P.StBx2 = -3.0f;
     P.StBH = 1.0f;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -66,8 +67,10 @@ void AushubDateiLesen(int16_t s) {
     vb::Input(f, P.AnzAush);
     PruefeAnzahl(s, zorm1::MaxAushub, "ZORAUSH");
     for (int stufe = 1; stufe <= s; ++stufe) {
+        zorm1::AushubSpalte spalte{};
         for (int r = 1; r <= zorm1::AushubZeilen; ++r)
-            vb::Input(f, P.AushubTabelle(stufe, r));
+            vb::Input(f, spalte[static_cast<size_t>(r)]);
+        P.Aushubstufen[static_cast<size_t>(stufe)] = zorm1::AushubAusSpalte(spalte);
         vb::Input(f, L.AnzFigur6, L.Ze1Fig6, L.UmZeitAkt, L.UmArtAkt, P.kzUebAkt, P.kzWasserenth, L.EpsFuss6);
         PruefeAnzahl(L.AnzFigur6, 15, "ZORAUSH");
         for (int k = 1; k <= L.AnzFigur6; ++k)
@@ -137,10 +140,9 @@ void Grenze(int wert, int unten, int oben, const std::string& was) {
                  std::to_string(oben) + ").");
 }
 
-// Integer held in the stage table (halves to even); a value far outside the 16-bit range
+// A count a stage keeps as a single (halves to even); a value far outside the 16-bit range
 // counts as out of range.
-int TabellenZahl(int s, int r) {
-    const float w = P.AushubTabelle(s, r);
+int StufenZahl(float w) {
     if (!(w > -30000.0f && w < 30000.0f)) return 30000;
     return vb::CInt(w);
 }
@@ -178,14 +180,11 @@ void PruefeUebergabeGrenzen() {
         const std::string az = " im Aushubzustand " + std::to_string(s);
         Grenze(P.AnzFigur6Aush[s], 0, 15, "Anzahl der Zeilen der Umlagerungsfigur 6" + az);
         Grenze(s <= 20 ? P.BettAnz[s] : 0, 0, 20, "Anzahl der Zeilen der Bettung" + az);
-        Grenze(TabellenZahl(s, 4), 0, 8, "Anzahl der Anker" + az);
-        const int m = TabellenZahl(s, 35);
-        Grenze(m, 0, 8, "Anzahl der Lasten auf der Aushubsohle" + az);
-        const int p = 36 + 4 * m;
-        const int ks = TabellenZahl(s, p);
-        Grenze(ks, 0, 15, "Anzahl der Zusatzspannungen" + az);
-        const int q = p + 1 + 2 * ks;
-        Grenze(TabellenZahl(s, q), 0, 15, "Anzahl der Erddruck-Faktoren" + az);
+        const zorm1::Aushubstufe& stufe = P.Aushubstufen[static_cast<size_t>(s)];
+        Grenze(StufenZahl(stufe.AnzAnker), 0, 8, "Anzahl der Anker" + az);
+        Grenze(StufenZahl(stufe.AnzSohlLast), 0, 8, "Anzahl der Lasten auf der Aushubsohle" + az);
+        Grenze(StufenZahl(stufe.AnzZusatzSpannung), 0, 15, "Anzahl der Zusatzspannungen" + az);
+        Grenze(StufenZahl(stufe.AnzErddruckFaktor), 0, 15, "Anzahl der Erddruck-Faktoren" + az);
         const float eah = P.EahGeg(s, 0);
         const float eph = P.EphGeg(s, 0);
         Grenze(eah > -1.0f && eah < 100.0f ? static_cast<int>(eah) : 100, 0, 15,
@@ -193,7 +192,7 @@ void PruefeUebergabeGrenzen() {
         Grenze(eph > -1.0f && eph < 100.0f ? static_cast<int>(eph) : 100, 0, 15,
                "Anzahl der Punkte des vorgegebenen Erdwiderstands" + az);
 
-        const float zw = P.AushubTabelle(s, 33); // earth-side water level of the stage
+        const float zw = stufe.ZWasserErd;
         if (P.AnzErd >= zorm1::MaxSchichtenDatei && zw > 0.0f) {
             bool teilt = false;
             for (int i = 1; i <= P.AnzErd; ++i) {
@@ -243,8 +242,9 @@ void AushSchreiben() {
     const int16_t f = d.nr();
     vb::Write(f, P.AnzAush);
     for (int s = 1; s <= P.AnzAush; ++s) {
+        const zorm1::AushubSpalte spalte = zorm1::AushubAlsSpalte(P.Aushubstufen[static_cast<size_t>(s)]);
         for (int r = 1; r <= zorm1::AushubZeilen; ++r)
-            vb::Write(f, P.AushubTabelle(s, r));
+            vb::Write(f, spalte[static_cast<size_t>(r)]);
         vb::Write(f, P.AnzFigur6Aush[s], P.Ze1Fig6Aush[s], P.UmZeit[s], P.UmArt[s], P.kzUeb[s],
                   P.kzWasserenthAush[s], P.EpsFuss6Aush[s]);
         for (int k = 1; k <= P.AnzFigur6Aush[s]; ++k)

@@ -1,5 +1,6 @@
 #include "earthpressure/stage_a.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -121,24 +122,48 @@ void PruefeEingabeWerte() {
     for (int s = 1; s <= P.AnzAush; ++s) {
         const std::string az = " im Aushubzustand " + std::to_string(s);
         Betrag(P.ZWasserErdAush[s], "erdseitiger Wasserstand" + az);
-        // Rows 1..8 and 19..35, then the packed lists with their counts (checked before).
-        const auto zahl = [&](int r) { return static_cast<int>(std::nearbyint(P.AushubTabelle(s, r))); };
-        const int p = 36 + 4 * zahl(35);
-        const int q = p + 1 + 2 * zahl(p);
-        const int ende = q + 2 * zahl(q);
-        const auto name = [&](int r) -> std::string {
-            if (r == 2) return "Kote des Wandfußes";
-            if (r == 3) return "Aushubtiefe";
-            if (r >= 19 && r <= 26) return "Kote der Ankerlage " + std::to_string(r - 18);
-            if (r == 28) return "luftseitiger Wasserstand";
-            if (r == 33) return "erdseitiger Wasserstand";
-            if (r >= 36 && r < p) return "Last " + std::to_string((r - 36) / 4 + 1) + " auf der Aushubsohle";
-            if (r > p && r < q) return "Zusatzspannung " + std::to_string((r - p + 1) / 2);
-            if (r > q) return "Erddruck-Faktor " + std::to_string((r - q + 1) / 2);
-            return "Wert " + std::to_string(r) + " der Aushubdaten";
+        // The stage's values in their order, the lists up to their counts (checked before).
+        const zorm1::Aushubstufe& t = P.Aushubstufen[static_cast<size_t>(s)];
+        Betrag(t.Wandfuss, "Lagerung des Wandfußes" + az);
+        Betrag(t.ZWandfuss, "Kote des Wandfußes" + az);
+        Betrag(t.zAush, "Aushubtiefe" + az);
+        Betrag(t.AnzAnker, "Anzahl der Anker" + az);
+        Betrag(t.UmFigur, "Umlagerungsfigur" + az);
+        Betrag(t.UmZ1, "Kote z1 der Umlagerungsfigur" + az);
+        Betrag(t.UmZ2, "Kote z2 der Umlagerungsfigur" + az);
+        Betrag(t.EpsUml, "Verhältnis der Umlagerung" + az);
+        for (int i = 1; i <= 8; ++i)
+            Betrag(t.ZAnker[static_cast<size_t>(i)], "Kote der Ankerlage " + std::to_string(i) + az);
+        Betrag(t.ZNextAnker, "Kote der nächsten Ankerlage" + az);
+        Betrag(t.ZWasserLuft, "luftseitiger Wasserstand" + az);
+        Betrag(t.EFaktor, "Faktor auf den umgelagerten Erddruck" + az);
+        Betrag(t.StBx1, "Anfang der geneigten Aushubsohle" + az);
+        Betrag(t.StBx2, "Ende der geneigten Aushubsohle" + az);
+        Betrag(t.StBH, "Tiefe der geneigten Aushubsohle" + az);
+        Betrag(t.ZWasserErd, "erdseitiger Wasserstand" + az);
+        Betrag(t.Einsp, "Einspanngrad des Wandfußes" + az);
+        Betrag(t.AnzSohlLast, "Anzahl der Lasten auf der Aushubsohle" + az);
+        const auto zahl = [](float v, int max) {
+            return std::clamp(static_cast<int>(std::nearbyint(v)), 0, max);
         };
-        for (int r = 1; r <= ende && r <= zorm1::AushubZeilen; ++r)
-            if (r <= 8 || r >= 19) Betrag(P.AushubTabelle(s, r), name(r) + az);
+        for (int i = 1; i <= zahl(t.AnzSohlLast, 8); ++i) {
+            const std::string last = "Last " + std::to_string(i) + " auf der Aushubsohle" + az;
+            const size_t k = static_cast<size_t>(i);
+            Betrag(t.SohlLastX1[k], last);
+            Betrag(t.SohlLastX2[k], last);
+            Betrag(t.SohlLastQ[k], last);
+            Betrag(t.SohlLastZ[k], last);
+        }
+        Betrag(t.AnzZusatzSpannung, "Anzahl der Zusatzspannungen" + az);
+        for (int i = 1; i <= zahl(t.AnzZusatzSpannung, 15); ++i) {
+            Betrag(t.ZusZ[static_cast<size_t>(i)], "Zusatzspannung " + std::to_string(i) + az);
+            Betrag(t.ZusSpannung[static_cast<size_t>(i)], "Zusatzspannung " + std::to_string(i) + az);
+        }
+        Betrag(t.AnzErddruckFaktor, "Anzahl der Erddruck-Faktoren" + az);
+        for (int i = 1; i <= zahl(t.AnzErddruckFaktor, 15); ++i) {
+            Betrag(t.EVerZ[static_cast<size_t>(i)], "Erddruck-Faktor " + std::to_string(i) + az);
+            Betrag(t.EVerFaktor[static_cast<size_t>(i)], "Erddruck-Faktor " + std::to_string(i) + az);
+        }
         for (int k = 1; k <= P.EahGeg(s, 0) && k <= 15; ++k) {
             Betrag(P.ZEahGeg(s, k), "Kote des vorgegebenen Erddrucks" + az);
             Betrag(P.EahGeg(s, k), "vorgegebener Erddruck" + az);

@@ -185,7 +185,7 @@ std::vector<uint32_t> SuchSchluessel() {
     }
     for (int i = 1; i <= 12; ++i)
         k.push_back(static_cast<uint32_t>(static_cast<uint16_t>(P.DeltaNeuAushub[i])));
-    Anhaengen(k, P.AushubTabelle(P.AushNr, 28));
+    Anhaengen(k, P.Aushubstufen[static_cast<size_t>(P.AushNr)].ZWasserLuft);
     Anhaengen(k, P.zAush);
     Anhaengen(k, P.StBH);
     Anhaengen(k, P.StBx1);

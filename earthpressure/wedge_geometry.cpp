@@ -332,7 +332,7 @@ void KeilmodellAufbauen() {
         PunktAnhaengen(static_cast<int16_t>(4 * i + 1), -999.0f, zb);
         PunktAnhaengen(static_cast<int16_t>(4 * i + 2), 0.0f, zb);
     }
-    const float zWasser = P.AushubTabelle(P.AushNr, 28);
+    const float zWasser = P.Aushubstufen[static_cast<size_t>(P.AushNr)].ZWasserLuft;
     PunktAnhaengen(51, -999.0f, zWasser);
     PunktAnhaengen(52, 0.0f, zWasser);
     if (P.StBH == 0.0f) {

@@ -1,10 +1,10 @@
 // The one set of project data of the program (`zorm1::P`): every input value of the project being worked on,
-// the values of the current excavation stage, the stage table and the settings kept beside them. It exists
-// once for the program's life and is read and written in place by the dialogs, the calculation, the report
-// and the graphics.
+// the values of the current excavation stage, the excavation stages and the settings kept beside them. It
+// exists once for the program's life and is read and written in place by the dialogs, the calculation, the
+// report and the graphics.
 //
 // What belongs here: what the project file and the settings hold (the project as read and written) and the
-// values of the current stage loaded from the stage table. The run values that stand here already (the
+// values of the current stage loaded from its excavation stage. The run values that stand here already (the
 // blocks "working values of the current stage", "values set for a calculation run" and "values a run leaves
 // for the pictures") stay where the stages put them, but the blocks do not grow. What does not belong here:
 // a new value that only lives during a calculation run. Such values go into the state header of the folder
@@ -74,7 +74,48 @@ inline constexpr int MaxAushub = 15; // excavation stages
 inline constexpr int MaxLastfaelle = 8;
 inline constexpr int MaxLastenJeLF = 8;  // usable wall loads and earth-side loads per load case
 inline constexpr int MaxAnkerlagen = 13; // distinct support levels of a project
-inline constexpr int AushubZeilen = 130; // rows per stage in the stage table
+inline constexpr int AushubZeilen = 130; // numbers per stage in the project file and the hand-over files
+
+// The input of one excavation stage as the project keeps it. The current-stage values below are loaded from
+// it and stored into it (frame/stage_table.h). Values marked "integer" are counts or codes kept as singles,
+// as the project file holds them; loading rounds them. Levels are in m below the wall head.
+struct Aushubstufe {
+    // support of the wall foot (integer): 1 free, 2 given, 3 hinged in rock, 4 fixed after Blum
+    float Wandfuss = 0.0f;
+    float ZWandfuss = 0.0f; // level of the wall foot (m)
+    float zAush = 0.0f;     // excavation level (m)
+    float AnzAnker = 0.0f;  // supports in force (integer), at most 8
+    float UmFigur = 0.0f;   // redistribution figure (integer), or the reduction figure under at-rest pressure
+    float UmZ1 = 0.0f;      // figure parameter z1 (m)
+    float UmZ2 = 0.0f;      // figure parameter z2 (m)
+    float EpsUml = 0.0f;    // redistribution or reduction ratio eps
+    Arr<float, 8> ZAnker{}; // levels of the supports in force 1..8, top to bottom (m); all eight kept
+    float ZNextAnker = 0.0f;    // level of the support installed after this excavation (m); 99 = none
+    float ZWasserLuft = 0.0f;   // water level on the excavation side (m)
+    float EFaktor = 0.0f;       // factor on the redistributed earth pressure
+    float StBx1 = 0.0f;         // sloped bottom: x of the top of the slope (m), 0 or negative
+    float StBx2 = 0.0f;         // sloped bottom: x of the foot of the slope (m), StBx2 <= StBx1
+    float StBH = 0.0f;          // sloped bottom: depth below the excavation level beyond StBx2 (m); 0 = flat
+    float ZWasserErd = 0.0f;    // water level on the earth side (m)
+    float Einsp = 0.0f;         // partial fixity of the wall foot (%)
+    float AnzSohlLast = 0.0f;   // bottom loads (integer), at most 8
+    Arr<float, 8> SohlLastX1{}; // start x of bottom load i (m, negative towards the excavation)
+    Arr<float, 8> SohlLastX2{}; // end x of bottom load i (m)
+    Arr<float, 8> SohlLastQ{};  // bottom load i (kN/m2)
+    Arr<float, 8> SohlLastZ{};  // level of bottom load i (m)
+    float AnzZusatzSpannung = 0.0f; // rows of additional horizontal stresses (integer), at most 15
+    Arr<float, 15> ZusZ{};          // level of row i (m)
+    Arr<float, 15> ZusSpannung{};   // additional stress of row i (kN/m2, towards the wall)
+    float AnzErddruckFaktor = 0.0f; // rows of the earth-pressure factor table (integer), at most 15
+    Arr<float, 15> EVerZ{};         // level of row i (m; 99 = wall foot)
+    Arr<float, 15> EVerFaktor{};    // factor of row i on the pressure from soil weight and large-area loads
+    // List entries behind their count are 0. The places of the stored form (frame/stage_table.h) that hold no
+    // value of the stage keep what they last held, by their place: a stage read and written again stays the
+    // same byte for byte. Nothing else reads them.
+    Arr<float, AushubZeilen> Ablage{};
+
+    bool operator==(const Aushubstufe&) const = default;
+};
 
 struct ProjectData {
     // ---------------------------------------------------------------- counts and current indices
@@ -180,7 +221,7 @@ struct ProjectData {
     Arr<float, 8> BoeschGamma{};
     Arr<float, 8> BoeschPhi{};
 
-    // --------------------------------------------------------------- per-stage arrays beside the stage table
+    // --------------------------------------------------------------- per-stage arrays beside the stages
     Arr<float, 30> ZWasserErdAush{}; // element 0 = 99 when a stage is opened
     Arr<float, 15> AushubWert19{};
     Arr<int16_t, 15> AnzFigur6Aush{};
@@ -203,26 +244,27 @@ struct ProjectData {
     int16_t AnzPunkte1 = 0;
     int16_t AnzPunkte2 = 0;
 
-    // ---------------------------------------------------------------- stage table and current-stage values
-    Array2<float, MaxAushub, AushubZeilen> AushubTabelle{}; // (stage, row)
-    int16_t Wandfuss = 0;     // row 1: 1 free, 2 given, 3 hinged in rock, 4 fixed after Blum
-    float ZWandfuss = 0.0f;   // row 2
-    float zAush = 0.0f;       // row 3
-    int16_t AnzAnker = 0;     // row 4, at most 8
-    int16_t UmFigur = 0;      // row 5
-    float UmZ1 = 0.0f;        // row 6
-    float UmZ2 = 0.0f;        // row 7
-    float EpsUml = 0.0f;      // row 8
-    Arr<float, 9> ZAnker{};   // rows 19..26 hold entries 1..8
-    float ZNextAnker = 0.0f;  // row 27; 99 = none
-    float ZWasserLuft = 0.0f; // row 28
-    float EFaktor = 0.0f;     // row 29
-    float StBx1 = 0.0f;       // row 30
-    float StBx2 = 0.0f;       // row 31
-    float StBH = 0.0f;        // row 32
-    float ZWasserErd = 0.0f;  // row 33
-    float Einsp = 0.0f;       // row 34
-    int16_t AnzSohlLast = 0;  // row 35, at most 8
+    // ---------------------------------------------------------------- the stages and current-stage values
+    Arr<Aushubstufe, MaxAushub> Aushubstufen{}; // stage 0..15; stages 1..AnzAush are the project's
+    // The current stage's values, meanings as in Aushubstufe.
+    int16_t Wandfuss = 0;
+    float ZWandfuss = 0.0f;
+    float zAush = 0.0f;
+    int16_t AnzAnker = 0; // at most 8
+    int16_t UmFigur = 0;
+    float UmZ1 = 0.0f;
+    float UmZ2 = 0.0f;
+    float EpsUml = 0.0f;
+    Arr<float, 9> ZAnker{}; // entries 1..8 belong to the stage
+    float ZNextAnker = 0.0f;
+    float ZWasserLuft = 0.0f;
+    float EFaktor = 0.0f;
+    float StBx1 = 0.0f;
+    float StBx2 = 0.0f;
+    float StBH = 0.0f;
+    float ZWasserErd = 0.0f;
+    float Einsp = 0.0f;
+    int16_t AnzSohlLast = 0; // at most 8
     Arr<float, 8> SohlLastX1{};
     Arr<float, 8> SohlLastX2{};
     Arr<float, 8> SohlLastQ{};

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 
+using zorm1::AushubSpalte;
+using zorm1::Aushubstufe;
 using zorm1::P;
-
-namespace zormcom {
 
 namespace {
 
@@ -16,113 +15,185 @@ bool StufeGueltig(int16_t s) {
     return s >= 0 && s <= zorm1::MaxAushub;
 }
 
-// An integer row back to its integer: nearest, halves to even. A value that no 16-bit integer can hold (only
-// a damaged file gives one) loads as 0 instead of stopping the program.
-int16_t ZeileGanz(float v) {
+// An integer kept as a single back to its integer: nearest, halves to even. A value that no 16-bit integer
+// can hold (only a damaged file gives one) loads as 0 instead of stopping the program.
+int16_t Ganz(float v) {
     if (!std::isfinite(v) || v < -32768.5f || v >= 32767.5f) return 0;
     return vb::CInt(v);
 }
 
-// Loop bound of a packed list: the count, kept inside the list's capacity so that neither the list nor the
-// table column is ever indexed beyond its end.
-int Grenze(int16_t n, int max) {
+// Loop bound of a list: the count, kept inside the list's capacity so that neither the list nor the stored
+// form is ever indexed beyond its end.
+int Grenze(int n, int max) {
     return std::clamp<int>(n, 0, max);
 }
 
+constexpr int kSohlLasten = 8;
+constexpr int kTabellenZeilen = 15;
+
+// Walks the places of the stored form that hold a value of the stage, in their order, calling f(place, value)
+// (the value by reference, so that one walk serves both directions). A count is taken from the stage after f
+// has seen it, so that reading fills it before the list behind it is placed. Returns the last place of the
+// packed lists; the places 9..18 and those behind the returned one hold no value.
+template <class Stufe, class F> int Plaetze(Stufe& t, F&& f) {
+    f(1, t.Wandfuss);
+    f(2, t.ZWandfuss);
+    f(3, t.zAush);
+    f(4, t.AnzAnker);
+    f(5, t.UmFigur);
+    f(6, t.UmZ1);
+    f(7, t.UmZ2);
+    f(8, t.EpsUml);
+    int z = 18;
+    for (int i = 1; i <= 8; ++i)
+        f(++z, t.ZAnker[i]);
+    f(++z, t.ZNextAnker);
+    f(++z, t.ZWasserLuft);
+    f(++z, t.EFaktor);
+    f(++z, t.StBx1);
+    f(++z, t.StBx2);
+    f(++z, t.StBH);
+    f(++z, t.ZWasserErd);
+    f(++z, t.Einsp);
+    f(++z, t.AnzSohlLast);
+    const int m = Grenze(Ganz(t.AnzSohlLast), kSohlLasten);
+    for (int i = 1; i <= m; ++i) {
+        f(++z, t.SohlLastX1[i]);
+        f(++z, t.SohlLastX2[i]);
+        f(++z, t.SohlLastQ[i]);
+        f(++z, t.SohlLastZ[i]);
+    }
+    f(++z, t.AnzZusatzSpannung);
+    const int ks = Grenze(Ganz(t.AnzZusatzSpannung), kTabellenZeilen);
+    for (int i = 1; i <= ks; ++i) {
+        f(++z, t.ZusZ[i]);
+        f(++z, t.ZusSpannung[i]);
+    }
+    f(++z, t.AnzErddruckFaktor);
+    const int kf = Grenze(Ganz(t.AnzErddruckFaktor), kTabellenZeilen);
+    for (int i = 1; i <= kf; ++i) {
+        f(++z, t.EVerZ[i]);
+        f(++z, t.EVerFaktor[i]);
+    }
+    return z;
+}
+
+// Places 9..18 hold no value of a stage.
+constexpr int kFreiVon = 9;
+constexpr int kFreiBis = 18;
+
 } // namespace
+
+namespace zorm1 {
+
+AushubSpalte AushubAlsSpalte(const Aushubstufe& t) {
+    AushubSpalte z = t.Ablage;
+    z[0] = 0.0f;
+    Plaetze(t, [&](int platz, const float& v) { z[static_cast<size_t>(platz)] = v; });
+    return z;
+}
+
+Aushubstufe AushubAusSpalte(const AushubSpalte& z) {
+    Aushubstufe t;
+    const int ende = Plaetze(t, [&](int platz, float& v) { v = z[static_cast<size_t>(platz)]; });
+    for (int r = kFreiVon; r <= kFreiBis; ++r)
+        t.Ablage[static_cast<size_t>(r)] = z[static_cast<size_t>(r)];
+    for (int r = ende + 1; r <= AushubZeilen; ++r)
+        t.Ablage[static_cast<size_t>(r)] = z[static_cast<size_t>(r)];
+    return t;
+}
+
+} // namespace zorm1
+
+namespace zormcom {
 
 void AushubSpeichern(int16_t s) {
     if (!StufeGueltig(s)) return;
-    auto& T = P.AushubTabelle;
-    T(s, 1) = P.Wandfuss;
-    T(s, 2) = P.ZWandfuss;
-    T(s, 3) = P.zAush;
-    T(s, 4) = P.AnzAnker;
-    T(s, 5) = P.UmFigur;
-    T(s, 6) = P.UmZ1;
-    T(s, 7) = P.UmZ2;
-    T(s, 8) = P.EpsUml;
+    Aushubstufe& stufe = P.Aushubstufen[static_cast<size_t>(s)];
+    Aushubstufe t;
+    t.Wandfuss = P.Wandfuss;
+    t.ZWandfuss = P.ZWandfuss;
+    t.zAush = P.zAush;
+    t.AnzAnker = P.AnzAnker;
+    t.UmFigur = P.UmFigur;
+    t.UmZ1 = P.UmZ1;
+    t.UmZ2 = P.UmZ2;
+    t.EpsUml = P.EpsUml;
     for (int i = 1; i <= 8; ++i)
-        T(s, 18 + i) = P.ZAnker[i];
-    T(s, 27) = P.ZNextAnker;
-    T(s, 28) = P.ZWasserLuft;
-    T(s, 29) = P.EFaktor;
-    T(s, 30) = P.StBx1;
-    T(s, 31) = P.StBx2;
-    T(s, 32) = P.StBH;
-    T(s, 33) = P.ZWasserErd;
-    T(s, 34) = P.Einsp;
-    T(s, 35) = P.AnzSohlLast;
-    const int m = Grenze(P.AnzSohlLast, 8);
-    for (int i = 1; i <= m; ++i) {
-        const int r = 36 + 4 * (i - 1);
-        T(s, r) = P.SohlLastX1[i];
-        T(s, r + 1) = P.SohlLastX2[i];
-        T(s, r + 2) = P.SohlLastQ[i];
-        T(s, r + 3) = P.SohlLastZ[i];
+        t.ZAnker[i] = P.ZAnker[i];
+    t.ZNextAnker = P.ZNextAnker;
+    t.ZWasserLuft = P.ZWasserLuft;
+    t.EFaktor = P.EFaktor;
+    t.StBx1 = P.StBx1;
+    t.StBx2 = P.StBx2;
+    t.StBH = P.StBH;
+    t.ZWasserErd = P.ZWasserErd;
+    t.Einsp = P.Einsp;
+    t.AnzSohlLast = P.AnzSohlLast;
+    for (int i = 1; i <= Grenze(P.AnzSohlLast, kSohlLasten); ++i) {
+        t.SohlLastX1[i] = P.SohlLastX1[i];
+        t.SohlLastX2[i] = P.SohlLastX2[i];
+        t.SohlLastQ[i] = P.SohlLastQ[i];
+        t.SohlLastZ[i] = P.SohlLastZ[i];
     }
-    const int p = 36 + 4 * m;
-    T(s, p) = P.AnzZusatzSpannung;
-    const int ks = Grenze(P.AnzZusatzSpannung, 15);
-    for (int i = 1; i <= ks; ++i) {
-        T(s, p + 1 + 2 * (i - 1)) = P.ZusZ[i];
-        T(s, p + 2 + 2 * (i - 1)) = P.ZusSpannung[i];
+    t.AnzZusatzSpannung = P.AnzZusatzSpannung;
+    for (int i = 1; i <= Grenze(P.AnzZusatzSpannung, kTabellenZeilen); ++i) {
+        t.ZusZ[i] = P.ZusZ[i];
+        t.ZusSpannung[i] = P.ZusSpannung[i];
     }
-    const int q = p + 1 + 2 * ks;
-    T(s, q) = P.AnzErddruckFaktor;
-    const int kf = Grenze(P.AnzErddruckFaktor, 15);
-    for (int i = 1; i <= kf; ++i) {
-        T(s, q + 1 + 2 * (i - 1)) = P.EVerZ[i];
-        T(s, q + 2 + 2 * (i - 1)) = P.EVerFaktor[i];
+    t.AnzErddruckFaktor = P.AnzErddruckFaktor;
+    for (int i = 1; i <= Grenze(P.AnzErddruckFaktor, kTabellenZeilen); ++i) {
+        t.EVerZ[i] = P.EVerZ[i];
+        t.EVerFaktor[i] = P.EVerFaktor[i];
     }
+    // What the stage held before stays at the places that hold no value now.
+    t.Ablage = zorm1::AushubAlsSpalte(stufe);
+    stufe = zorm1::AushubAusSpalte(zorm1::AushubAlsSpalte(t));
 }
 
 void AushubLaden(int16_t s) {
     if (!StufeGueltig(s)) return;
-    const auto& T = P.AushubTabelle;
-    P.Wandfuss = ZeileGanz(T(s, 1));
-    P.ZWandfuss = T(s, 2);
-    P.zAush = T(s, 3);
-    // The stage's supports fill rows 19..26: a larger count comes only from a damaged table.
-    P.AnzAnker = static_cast<int16_t>(Grenze(ZeileGanz(T(s, 4)), 8));
-    P.UmFigur = ZeileGanz(T(s, 5));
-    P.UmZ1 = T(s, 6);
-    P.UmZ2 = T(s, 7);
-    P.EpsUml = T(s, 8);
+    const Aushubstufe& t = P.Aushubstufen[static_cast<size_t>(s)];
+    P.Wandfuss = Ganz(t.Wandfuss);
+    P.ZWandfuss = t.ZWandfuss;
+    P.zAush = t.zAush;
+    // A stage has at most 8 supports: a larger count comes only from a damaged file.
+    P.AnzAnker = static_cast<int16_t>(Grenze(Ganz(t.AnzAnker), 8));
+    P.UmFigur = Ganz(t.UmFigur);
+    P.UmZ1 = t.UmZ1;
+    P.UmZ2 = t.UmZ2;
+    P.EpsUml = t.EpsUml;
     for (int i = 1; i <= 8; ++i)
-        P.ZAnker[i] = T(s, 18 + i);
-    P.ZNextAnker = T(s, 27);
-    P.ZWasserLuft = T(s, 28);
-    P.EFaktor = T(s, 29);
-    P.StBx1 = T(s, 30);
-    P.StBx2 = T(s, 31);
-    P.StBH = T(s, 32);
-    P.ZWasserErd = T(s, 33);
-    P.Einsp = T(s, 34);
-    // A count beyond its list (only a damaged table holds one) is cut to the list's capacity, so that every
+        P.ZAnker[i] = t.ZAnker[i];
+    P.ZNextAnker = t.ZNextAnker;
+    P.ZWasserLuft = t.ZWasserLuft;
+    P.EFaktor = t.EFaktor;
+    P.StBx1 = t.StBx1;
+    P.StBx2 = t.StBx2;
+    P.StBH = t.StBH;
+    P.ZWasserErd = t.ZWasserErd;
+    P.Einsp = t.Einsp;
+    // A count beyond its list (only a damaged file holds one) is cut to the list's capacity, so that every
     // later loop over the list stays inside it.
-    const int m = Grenze(ZeileGanz(T(s, 35)), 8);
+    const int m = Grenze(Ganz(t.AnzSohlLast), kSohlLasten);
     P.AnzSohlLast = static_cast<int16_t>(m);
     for (int i = 1; i <= m; ++i) {
-        const int r = 36 + 4 * (i - 1);
-        P.SohlLastX1[i] = T(s, r);
-        P.SohlLastX2[i] = T(s, r + 1);
-        P.SohlLastQ[i] = T(s, r + 2);
-        P.SohlLastZ[i] = T(s, r + 3);
+        P.SohlLastX1[i] = t.SohlLastX1[i];
+        P.SohlLastX2[i] = t.SohlLastX2[i];
+        P.SohlLastQ[i] = t.SohlLastQ[i];
+        P.SohlLastZ[i] = t.SohlLastZ[i];
     }
-    const int p = 36 + 4 * m;
-    const int ks = Grenze(ZeileGanz(T(s, p)), 15);
+    const int ks = Grenze(Ganz(t.AnzZusatzSpannung), kTabellenZeilen);
     P.AnzZusatzSpannung = static_cast<int16_t>(ks);
     for (int i = 1; i <= ks; ++i) {
-        P.ZusZ[i] = T(s, p + 1 + 2 * (i - 1));
-        P.ZusSpannung[i] = T(s, p + 2 + 2 * (i - 1));
+        P.ZusZ[i] = t.ZusZ[i];
+        P.ZusSpannung[i] = t.ZusSpannung[i];
     }
-    const int q = p + 1 + 2 * ks;
-    const int kf = Grenze(ZeileGanz(T(s, q)), 15);
+    const int kf = Grenze(Ganz(t.AnzErddruckFaktor), kTabellenZeilen);
     P.AnzErddruckFaktor = static_cast<int16_t>(kf);
     for (int i = 1; i <= kf; ++i) {
-        P.EVerZ[i] = T(s, q + 1 + 2 * (i - 1));
-        P.EVerFaktor[i] = T(s, q + 2 + 2 * (i - 1));
+        P.EVerZ[i] = t.EVerZ[i];
+        P.EVerFaktor[i] = t.EVerFaktor[i];
     }
 }
 

@@ -78,7 +78,7 @@ void frmZorG1::Form_Load() {
     mnuBildNr.setVisible(zorg::BildAnzahlVon(P.AnzLF, P.AnzAush) >= 6);
     std::vector<float> zAush(static_cast<size_t>(zorm1::MaxAushub) + 1, 0.0f);
     for (int s = 1; s <= zorm1::MaxAushub; ++s)
-        zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
+        zAush[static_cast<size_t>(s)] = P.Aushubstufen[static_cast<size_t>(s)].zAush;
     folge_.Laufen(P.AnzLF, std::min<int16_t>(P.AnzAush, zorm1::MaxAushub), zAush);
 }
 

@@ -93,7 +93,7 @@ struct MaximaErgebnis {
     std::vector<SatzMaxima> saetze;
 };
 
-// One pass over "ZZZPLOT2" (anzLF x anzAush records), reading "ANKMAX.-12" and the stage table's levels
+// One pass over "ZZZPLOT2" (anzLF x anzAush records), reading "ANKMAX.-12" and the stages' excavation levels
 // (zAushStufe[1..anzAush]); writes "ZORGMAX.ZZZ", "ZORGMAX2.ZZZ" and "ZORGMAX3.ZZZ". A missing or short
 // plot file ends with ok = false and a message; a missing "ANKMAX.-12" keeps the defaults.
 MaximaErgebnis MaximaErmitteln(int16_t anzLF, int16_t anzAush, const std::vector<float>& zAushStufe);

@@ -138,7 +138,7 @@ void Auffuellen(std::vector<float>& v, int n) {
 
 ErgebnisLayout Zeichnung::Zeichnen() {
     wandfuss_ = static_cast<int16_t>(std::nearbyint(stufe_ >= 1 && stufe_ <= zorm1::MaxAushub
-                                                        ? P.AushubTabelle(stufe_, 1)
+                                                        ? P.Aushubstufen[static_cast<size_t>(stufe_)].Wandfuss
                                                         : static_cast<float>(P.Wandfuss)));
     Auffuellen(s_.ErddruckZ, s_.AnzWiderstand);
     Auffuellen(s_.ErddruckSumme, s_.AnzWiderstand);
@@ -367,7 +367,9 @@ void Zeichnung::Koten() {
     }
     // excavation level of the stage
     {
-        const float za = stufe_ >= 1 && stufe_ <= zorm1::MaxAushub ? P.AushubTabelle(stufe_, 3) : s_.zAush;
+        const float za = stufe_ >= 1 && stufe_ <= zorm1::MaxAushub
+                             ? P.Aushubstufen[static_cast<size_t>(stufe_)].zAush
+                             : s_.zAush;
         const std::string t = KoteLabel(za, " Aushub");
         beide(za, [&](float y) { Schraffur(z_, xk, y, 3); });
         beide(za, [&](float y) { Drucke(t, xl, y - TH(t) - u_); });

@@ -9,8 +9,8 @@
 //
 // Depth z is drawn at y = yOben1 + z x Tiefenmassstab (upper row) or yOben2 + z x Tiefenmassstab (lower
 // row); a diagram's largest absolute value lies MaxAusschlag from its axis. Drawing changes no project
-// data: the stage's values come from the plot record and the stage table (the wall-foot mode of the stage
-// from its row 1). The held record's earth-pressure list is cut at MaxZSigmaV in place, which a redraw
+// data: the stage's values come from the plot record and the project's stage (the wall-foot mode of the
+// stage). The held record's earth-pressure list is cut at MaxZSigmaV in place, which a redraw
 // repeats without change.
 #include <cstdint>
 

@@ -126,9 +126,9 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
 
     if (art != 0) {
         const int16_t st = Stufe(stufe);
-        const float zA = P.AushubTabelle(st, 3), x1 = P.AushubTabelle(st, 30) - d,
-                    x2 = P.AushubTabelle(st, 31) - d;
-        const float H = P.AushubTabelle(st, 32);
+        const zorm1::Aushubstufe& a = P.Aushubstufen[static_cast<size_t>(st)];
+        const float zA = a.zAush, x1 = a.StBx1 - d, x2 = a.StBx2 - d;
+        const float H = a.StBH;
         z.SetDrawStyle(vb::draw::vbDot);
         float zt = 0;
         for (int k = 1; k <= Schichten(); ++k) {
@@ -167,9 +167,9 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     Drucke(z, -100 * u + z.TextWidth("AAA"), -z.TextHeight("OK"), "OK Wand");
     // deepest excavation
     const int16_t sm = Stufe(Grafik().StufeMaxAushub > 0 ? Grafik().StufeMaxAushub : 1);
-    const float zA = P.AushubTabelle(sm, 3), x1 = P.AushubTabelle(sm, 30) - d,
-                x2 = P.AushubTabelle(sm, 31) - d;
-    const float H = P.AushubTabelle(sm, 32);
+    const zorm1::Aushubstufe& a = P.Aushubstufen[static_cast<size_t>(sm)];
+    const float zA = a.zAush, x1 = a.StBx1 - d, x2 = a.StBx2 - d;
+    const float H = a.StBH;
     z.SetDrawWidth(3);
     z.Line(0, zA, x1, zA);
     z.Line(x1, zA, x2, zA + H);

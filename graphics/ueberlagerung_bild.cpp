@@ -176,7 +176,7 @@ void UeberlagerungZeichnen(Flaeche& z, int16_t lf, int16_t alle) {
     };
     const int16_t stufeMax = Grafik().StufeMaxAushub;
     if (stufeMax >= 1 && stufeMax <= zorm1::MaxAushub) {
-        const float zA = P.AushubTabelle(stufeMax, 3);
+        const float zA = P.Aushubstufen[static_cast<size_t>(stufeMax)].zAush;
         kote(zA, " max. Aushub", Y(zA) - h);
         z.SetDrawStyle(vb::draw::vbDot);
         z.Line(L, Y(zA), R, Y(zA));

@@ -25,29 +25,28 @@ void GrafikZuruecksetzen() {
 StufenWerte StufeAusTabelle(int16_t s) {
     StufenWerte w;
     if (s < 1 || s > zorm1::MaxAushub) return w;
-    const auto& T = P.AushubTabelle;
+    const zorm1::Aushubstufe& T = P.Aushubstufen[static_cast<size_t>(s)];
     auto ganz = [](float v, int hi) {
         const float r = std::nearbyint(v);
         return static_cast<int16_t>(std::isfinite(r) ? std::clamp(r, 0.0f, static_cast<float>(hi)) : 0.0f);
     };
-    w.zAush = T(s, 3);
-    w.AnzAnker = ganz(T(s, 4), 8);
+    w.zAush = T.zAush;
+    w.AnzAnker = ganz(T.AnzAnker, 8);
     for (int i = 1; i <= 8; ++i)
-        w.ZAnker[static_cast<size_t>(i)] = T(s, 18 + i);
-    w.ZNextAnker = T(s, 27);
-    w.ZWasserLuft = T(s, 28);
-    w.StBx1 = T(s, 30);
-    w.StBx2 = T(s, 31);
-    w.StBH = T(s, 32);
-    w.ZWasserErd = T(s, 33);
-    w.AnzSohlLast = ganz(T(s, 35), 8);
+        w.ZAnker[static_cast<size_t>(i)] = T.ZAnker[static_cast<size_t>(i)];
+    w.ZNextAnker = T.ZNextAnker;
+    w.ZWasserLuft = T.ZWasserLuft;
+    w.StBx1 = T.StBx1;
+    w.StBx2 = T.StBx2;
+    w.StBH = T.StBH;
+    w.ZWasserErd = T.ZWasserErd;
+    w.AnzSohlLast = ganz(T.AnzSohlLast, 8);
     for (int i = 1; i <= w.AnzSohlLast; ++i) {
-        const int r = 36 + 4 * (i - 1);
         const size_t k = static_cast<size_t>(i);
-        w.SohlLastX1[k] = T(s, r);
-        w.SohlLastX2[k] = T(s, r + 1);
-        w.SohlLastQ[k] = T(s, r + 2);
-        w.SohlLastZ[k] = T(s, r + 3);
+        w.SohlLastX1[k] = T.SohlLastX1[k];
+        w.SohlLastX2[k] = T.SohlLastX2[k];
+        w.SohlLastQ[k] = T.SohlLastQ[k];
+        w.SohlLastZ[k] = T.SohlLastZ[k];
     }
     return w;
 }

@@ -61,9 +61,9 @@ bool AnfrageLaeuft();
 bool AnfrageRechnet();
 
 // Moves every wall load of every load case that lies less than 0.005 m from a support level of any stage
-// (the rows 19 to 26 of the stage table, as the anchor page lists them) downward in steps of 0.005 m until it
-// is 0.005 m or more away from all of them (differences in single precision). A load at a level where a step
-// of 0.005 m no longer changes the single value is told to the user and the result is false.
+// (the eight support levels ZAnker of every stage, as the anchor page lists them) downward in steps of 0.005
+// m until it is 0.005 m or more away from all of them (differences in single precision). A load at a level
+// where a step of 0.005 m no longer changes the single value is told to the user and the result is false.
 bool LastenVerschieben();
 
 // One run. status is the run status the stages set; the result says how the run ended. The caller restores

@@ -11,8 +11,6 @@ using zorm1::P;
 namespace Anker {
 
 namespace {
-constexpr int kErsteAnkerZeile = 19; // stage-table rows 19..26 hold the eight support levels of a stage
-constexpr int kAnkerZeilen = 8;
 constexpr int kMaxKoten = 20; // ZAuflager(1..20)
 } // namespace
 
@@ -20,8 +18,9 @@ std::vector<float> AuflagerKotenAllerStufen() {
     std::vector<float> koten;
     const int anzAush = std::clamp<int>(P.AnzAush, 0, zorm1::MaxAushub);
     for (int s = 1; s <= anzAush; ++s) {
-        for (int r = kErsteAnkerZeile; r < kErsteAnkerZeile + kAnkerZeilen; ++r) {
-            const float z = P.AushubTabelle(s, r);
+        // All eight support levels of a stage count, whatever its number of supports.
+        for (int i = 1; i <= 8; ++i) {
+            const float z = P.Aushubstufen[static_cast<size_t>(s)].ZAnker[static_cast<size_t>(i)];
             if (z > 0.0f && std::find(koten.begin(), koten.end(), z) == koten.end() &&
                 static_cast<int>(koten.size()) < kMaxKoten)
                 koten.push_back(z);

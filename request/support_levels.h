@@ -6,9 +6,9 @@
 
 namespace Anker {
 
-// The distinct support levels of all stages 1..AnzAush, ascending: every one of the eight support rows of a
-// stage (stage-table rows 19 to 26) that is greater than 0, compared exactly. At most 20 levels (the size of
-// ZAuflager); further ones are left out. Reads the stage table only.
+// The distinct support levels of all stages 1..AnzAush, ascending: every one of the eight support levels of a
+// stage (Aushubstufe::ZAnker) that is greater than 0, compared exactly. At most 20 levels (the size of
+// ZAuflager); further ones are left out. Reads the stages only.
 std::vector<float> AuflagerKotenAllerStufen();
 
 // frmAnker1.AnkerAktualisieren: AnzAnkerGesamt and ZAuflager(1..20) := the list above (the rest 0), and every

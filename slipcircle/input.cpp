@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "frame/project_data.h"
+#include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -138,10 +139,13 @@ void ProjektKopieLesen() {
     }
     // 6, 7
     d.GlAnzAush = f.Anzahl(kMaxStufen, "Zahl der Aushubstufen");
-    d.GlAushubTabelle.fill(0.0f);
-    for (int s = 1; s <= d.GlAnzAush; ++s)
+    d.GlAushub.fill(zorm1::Aushubstufe{});
+    for (int s = 1; s <= d.GlAnzAush; ++s) {
+        zorm1::AushubSpalte spalte{};
         for (int r = 1; r <= zorm1::AushubZeilen; ++r)
-            d.GlAushubTabelle(s, r) = f.S();
+            spalte[static_cast<size_t>(r)] = f.S();
+        d.GlAushub[static_cast<size_t>(s)] = zorm1::AushubAusSpalte(spalte);
+    }
     // 8, 9
     p.AnkerLaengen = f.I();
     f.Weiter(1);

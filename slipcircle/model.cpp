@@ -50,7 +50,7 @@ int16_t ModellPruefen(int16_t lastfall) {
     const int n = d.GlAnzBoesch;
     const int m = d.GlAnzErd;
     const int lc = lastfall;
-    const float sohlLasten = d.GlAushubTabelle(d.GkAushub, 35);
+    const float sohlLasten = d.GlAushub[static_cast<size_t>(d.GkAushub)].AnzSohlLast;
     const int anzSohl = (sohlLasten >= -0.5f && sohlLasten <= 8.5f) ? vb::CInt(sohlLasten) : -1;
     if (anzSohl < 0) ZuGross("Sohllasten");
     int lasten = anzSohl;
@@ -60,7 +60,7 @@ int16_t ModellPruefen(int16_t lastfall) {
         if (LuftLastWirkt(lc, j)) ++lasten;
     if (1 + n + m > kMaxLinien) ZuGross("Linien");
     if (lasten > kMaxLasten || lasten + 1 > static_cast<int>(s.LastPunkt1.size())) ZuGross("Lasten");
-    const bool schraeg = d.GlAushubTabelle(d.GkAushub, 32) != 0.0f;
+    const bool schraeg = d.GlAushub[static_cast<size_t>(d.GkAushub)].StBH != 0.0f;
     const int punkte = 4 * m + 4 + 2 + (schraeg ? 3 : 0) + 3 * n + 2 + 2 * lasten;
     if (punkte > kMaxPunkte) ZuGross("Punkte");
     return static_cast<int16_t>(anzSohl);
@@ -73,13 +73,13 @@ void SystemAufbauen() {
     const int m = d.GlAnzErd;
     const int stufe = d.GkAushub;
     const int lc = d.Lastfall;
-    auto tab = [&](int zeile) { return d.GlAushubTabelle(stufe, zeile); };
+    const zorm1::Aushubstufe& tab = d.GlAushub[static_cast<size_t>(stufe)];
 
-    const float zA = tab(3);
-    const float zWL = tab(28);
-    const float x1 = tab(30);
-    const float x2 = tab(31);
-    const float H = tab(32);
+    const float zA = tab.zAush;
+    const float zWL = tab.ZWasserLuft;
+    const float x1 = tab.StBx1;
+    const float x2 = tab.StBx2;
+    const float H = tab.StBH;
     // The limits of the model before anything is built.
     const int anzSohl = ModellPruefen(d.Lastfall);
 
@@ -186,10 +186,10 @@ void SystemAufbauen() {
     P.AnzSohlLast = static_cast<int16_t>(anzSohl);
     P.StBH = H;
     for (int j = 1; j <= anzSohl; ++j) {
-        d.GkSohlLastX1[j] = tab(36 + 4 * (j - 1));
-        d.GkSohlLastX2[j] = tab(37 + 4 * (j - 1));
-        d.GkSohlLastQ[j] = tab(38 + 4 * (j - 1));
-        d.GkSohlLastZ[j] = tab(39 + 4 * (j - 1));
+        d.GkSohlLastX1[j] = tab.SohlLastX1[static_cast<size_t>(j)];
+        d.GkSohlLastX2[j] = tab.SohlLastX2[static_cast<size_t>(j)];
+        d.GkSohlLastQ[j] = tab.SohlLastQ[static_cast<size_t>(j)];
+        d.GkSohlLastZ[j] = tab.SohlLastZ[static_cast<size_t>(j)];
     }
     int last = 0;
     auto neueLast = [&](float xa, float za, float xe, float ze) {

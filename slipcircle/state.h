@@ -80,7 +80,7 @@ struct Daten {
     std::vector<float> GlSchichtDicke, GlSchichtPhi, GlSchichtC, GlSchichtGamma,
         GlSchichtGammaAuftrieb; // 0..m
     int16_t GlAnzAush = 0;
-    zorm1::Array2<float, kMaxStufen, zorm1::AushubZeilen> GlAushubTabelle{}; // (stage, row)
+    zorm1::Arr<zorm1::Aushubstufe, kMaxStufen> GlAushub{}; // stages 1..GlAnzAush
     int16_t GlAnzAnker = 0;
     std::vector<float> GlZAuflager, GlAnkerNeigung; // 0..GlAnzAnker
     int16_t GlAnzLF = 0;

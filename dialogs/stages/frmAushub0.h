@@ -1,6 +1,6 @@
 #pragma once
 // The page "Aushub0" (frmAushub0): one excavation stage deleted, or a new stage inserted before a given one;
-// every per-stage value of the later stages (their column of the stage table and the per-stage arrays)
+// every per-stage value of the later stages (their Aushubstufe and the per-stage arrays)
 // moves with its stage, and the list of stages with changed wall friction follows the moved stages (the page
 // itself: dialogs/project/insert_delete_page.h). OK returns to the main window with the new stage count, the
 // current stage kept within it, and the stages topic focused.

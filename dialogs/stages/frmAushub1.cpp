@@ -144,7 +144,7 @@ frmAushub1::frmAushub1() : vb::Form("frmAushub1") {
 void frmAushub1::Form_Load() {
     vb::FormByName("frmAushub000").Show();
     const int16_t s = Stufe();
-    P.Einsp = P.AushubTabelle(s, 34);
+    P.Einsp = P.Aushubstufen[static_cast<size_t>(s)].Einsp;
     txtAushNr.setText(vb::Str(P.AushNr));
     if (P.Wandart == 1) {
         if (P.Wandfuss == 3) P.Wandfuss = 1;

@@ -7,7 +7,7 @@
 // A stage never confirmed (Wandfuss below 1) starts from the values of the stage before it. OK corrects the
 // levels (a support at least 0.01 m deep, a support at the excavation level moved 3 mm up, the foot at least
 // 1 cm below the excavation level), writes the support list of the stage (ZAuflager, AnzAuflagerStufe),
-// stores the stage into the stage table and opens the bedding page frmAushub1b.
+// stores the stage (AushubSpeichern) and opens the bedding page frmAushub1b.
 //
 // The count of supports is kept inside 0..8: a count above 8 shows "8" (stored when the box is left again),
 // a count below 0 becomes 0; no count addresses a level box outside 1..8.

@@ -1,6 +1,7 @@
 // Hand-over files of the first stage of a run: their layouts, their readers and the small
 // routines that work on the loaded values.
 #include "earthpressure/handover_a.h"
+#include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "stage_a_fixture.h"
@@ -166,8 +167,11 @@ TEST_F(Uebergabe, StagesRoundTripThroughZORAUSH) {
     P.AnzAush = 3;
     Stufe(2, 5.5f, 2);
     Stufe(3, 7.25f, 4);
+    // Every place of stage 2 with a value of its own, the unused ones included.
+    zorm1::AushubSpalte spalte = zorm1::AushubAlsSpalte(P.Aushubstufen[2]);
     for (int r = 1; r <= 130; ++r)
-        P.AushubTabelle(2, r) += 0.001f * r;
+        spalte[static_cast<size_t>(r)] += 0.001f * r;
+    P.Aushubstufen[2] = zorm1::AushubAusSpalte(spalte);
     P.AnzFigur6Aush[2] = 3;
     P.Ze1Fig6Aush[2] = 6.5f;
     P.UmZeit[2] = 3;
@@ -182,18 +186,22 @@ TEST_F(Uebergabe, StagesRoundTripThroughZORAUSH) {
     P.AnzFigur6Aush[3] = 0;
     P.UmZeit[3] = 4;
     zorma::AushSchreiben();
-    const auto tabelle = P.AushubTabelle;
+    const auto stufen = P.Aushubstufen;
 
-    P.AushubTabelle.fill(0.0f);
+    P.Aushubstufen.fill(zorm1::Aushubstufe{});
     P.AnzAush = 0;
     zormcom::AushubDateiLesen(2);
     auto& L = zormcom::Lauf;
     EXPECT_EQ(P.AnzAush, 3);
-    for (int s = 1; s <= 2; ++s)
-        for (int r = 1; r <= 130; ++r)
-            EXPECT_FLOAT_EQ(P.AushubTabelle(s, r), tabelle(s, r)) << s << "/" << r;
-    for (int r = 1; r <= 130; ++r)
-        EXPECT_EQ(P.AushubTabelle(3, r), 0.0f); // stage 3 not read
+    // The hand-over file holds the single-precision text form: every place comes back to within its last
+    // digit.
+    for (size_t s = 1; s <= 2; ++s) {
+        const auto gelesen = zorm1::AushubAlsSpalte(P.Aushubstufen[s]);
+        const auto geschrieben = zorm1::AushubAlsSpalte(stufen[s]);
+        for (size_t r = 1; r <= 130; ++r)
+            EXPECT_FLOAT_EQ(gelesen[r], geschrieben[r]) << s << "/" << r;
+    }
+    EXPECT_EQ(P.Aushubstufen[3], zorm1::Aushubstufe{}); // stage 3 not read
     EXPECT_EQ(L.AnzFigur6, 3);
     EXPECT_FLOAT_EQ(L.Ze1Fig6, 6.5f);
     EXPECT_EQ(L.UmZeitAkt, 3);
@@ -207,7 +215,7 @@ TEST_F(Uebergabe, StagesRoundTripThroughZORAUSH) {
     zormcom::AushubDateiLesen(3);
     EXPECT_EQ(L.AnzFigur6, 0);
     EXPECT_EQ(L.UmZeitAkt, 4);
-    EXPECT_FLOAT_EQ(P.AushubTabelle(3, 3), 7.25f);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[3].zAush, 7.25f);
     EXPECT_FALSE(vb::IsOpen(P.DateiNr));
 }
 

@@ -125,7 +125,7 @@ protected:
     }
     void Wasser(float z) {
         P.ZWasserLuft = z;
-        P.AushubTabelle(1, 28) = z;
+        P.Aushubstufen[1].ZWasserLuft = z;
         ref_.wasser = z;
     }
     // Layers as entered (degrees) and the same for the reference.

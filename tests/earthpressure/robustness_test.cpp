@@ -405,8 +405,10 @@ TEST_F(UnbrauchbarerWert, ValuesBeyondAMillionAreRefusedAndAMillionIsCalculated)
         {[]() -> float& { return P.ErdLastRuheFaktor(1, 1); }, "Faktor des Erdruhedrucks der Flächenlast 1"},
         {[]() -> float& { return P.RuheProz; }, "Anteil des Erdruhedrucks"},
         {[]() -> float& { return P.SchichtGamma[3]; }, "Wichte der Bodenschicht 3"},
-        {[]() -> float& { return P.AushubTabelle(1, 33); }, "erdseitiger Wasserstand im Aushubzustand 1"},
-        {[]() -> float& { return P.AushubTabelle(2, 29); }, "Wert 29 der Aushubdaten im Aushubzustand 2"},
+        {[]() -> float& { return P.Aushubstufen[1].ZWasserErd; },
+         "erdseitiger Wasserstand im Aushubzustand 1"},
+        {[]() -> float& { return P.Aushubstufen[2].EFaktor; },
+         "Faktor auf den umgelagerten Erddruck im Aushubzustand 2"},
     };
     for (const auto& f : faelle) {
         for (float v : {3e38f, -3e38f, 1.01e6f}) {

@@ -339,7 +339,7 @@ TEST_F(StufeA, CountsBeyondTheArraysAreRefusedBeforeAnythingIsWritten) {
         {"9 earth-side loads", [] { P.AnzLastErdLF[1] = 9; }},
         {"load inactive in 9 stages", [] { P.ErdLastNichtIn(1, 1, 0) = 9; }},
         {"16 rows of figure 6", [] { P.AnzFigur6Aush[1] = 16; }},
-        {"9 bottom loads", [] { P.AushubTabelle(1, 35) = 9.0f; }},
+        {"9 bottom loads", [] { P.Aushubstufen[1].AnzSohlLast = 9.0f; }},
         {"16 given passive points", [] { P.EphGeg(1, 0) = 16.0f; }},
     };
     for (const auto& f : faelle) {
@@ -362,7 +362,7 @@ TEST_F(StufeA, TwelveLayersLeaveNoRoomForTheSplitAtTheWaterLevel) {
         P.SchichtGamma[i] = P.SchichtGammaAush[i] = 19.0f;
     }
     // A water level on a layer boundary (within 1 mm) splits nothing.
-    P.AushubTabelle(1, 33) = 5.0005f;
+    P.Aushubstufen[1].ZWasserErd = 5.0005f;
     EXPECT_NO_THROW(zorma::EingabeAuswerten());
 
     ResetProjectData();
@@ -374,7 +374,7 @@ TEST_F(StufeA, TwelveLayersLeaveNoRoomForTheSplitAtTheWaterLevel) {
         P.SchichtGamma[i] = P.SchichtGammaAush[i] = 19.0f;
     }
     fs::remove(Datei("LPTZW"));
-    P.AushubTabelle(1, 33) = 5.5f;
+    P.Aushubstufen[1].ZWasserErd = 5.5f;
     try {
         zorma::EingabeAuswerten();
         ADD_FAILURE() << "a split beyond 12 layers must be refused";

@@ -46,7 +46,7 @@ protected:
         P.AushNr = 1;
         P.zAush = 5.0f;
         P.ZWasserLuft = 60.0f;
-        P.AushubTabelle(1, 28) = 60.0f;
+        P.Aushubstufen[1].ZWasserLuft = 60.0f;
         P.EtaAnpass = 1.0f;
     }
     // Index of the depth point zAush + t.

@@ -33,7 +33,7 @@ protected:
     }
     static void Wasser(float z) {
         P.ZWasserLuft = z;
-        P.AushubTabelle(P.AushNr, 28) = z;
+        P.Aushubstufen[static_cast<size_t>(P.AushNr)].ZWasserLuft = z;
     }
     static float Z(int linie, int p) { return Keil.GleitLinieZ(linie, p); }
 };

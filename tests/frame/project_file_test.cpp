@@ -14,6 +14,7 @@
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/stage_table.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
@@ -121,9 +122,13 @@ void FillFull(int k) {
     }
     p.AnzAush = 15;
     for (int s = 1; s <= 15; ++s) {
+        // Every place of the stored stage filled: the counts are far beyond their lists, which are cut.
+        zorm1::AushubSpalte spalte{};
         for (int r = 1; r <= 130; ++r)
-            p.AushubTabelle(s, r) = s * 1000.0f + r + 0.125f * f;
-        p.AushubTabelle(s, 1) = static_cast<float>(2 + (s + k) % 3); // never 1: row 2 stays as written
+            spalte[static_cast<size_t>(r)] = s * 1000.0f + r + 0.125f * f;
+        p.Aushubstufen[static_cast<size_t>(s)] = zorm1::AushubAusSpalte(spalte);
+        // Never 1: the foot level stays as written.
+        p.Aushubstufen[static_cast<size_t>(s)].Wandfuss = static_cast<float>(2 + (s + k) % 3);
         p.ZWasserErdAush[s] = 3.0f + 0.1f * s + f;
         p.AushubWert19[s] = 19.0f + s + f;
         p.AnzFigur6Aush[s] = static_cast<int16_t>(s == 15 ? 15 : s % 4);
@@ -401,8 +406,8 @@ TEST_F(ProjectFile, SmallProjectIsWrittenLineByLineAsExpected) {
     P.SchichtGammaAuftrieb[1] = 11.0f;
     P.SchichtEI[1] = 72.0f;
     P.AnzAush = 1;
-    P.AushubTabelle(1, 1) = 1.0f;
-    P.AushubTabelle(1, 3) = 3.5f;
+    P.Aushubstufen[1].Wandfuss = 1.0f;
+    P.Aushubstufen[1].zAush = 3.5f;
     P.AnkerLaengen = 0;
     P.EtaGl = 1.5f;
     P.AnzAnkerGesamt = 2;
@@ -545,7 +550,7 @@ TEST_F(ProjectFile, FullProjectRoundTripsByteForByte) {
     erwartet.SeitenNr = erwartet.StartSeite;
     EXPECT_TRUE(P == erwartet);
     EXPECT_EQ(P.SchichtPhi, geschrieben.SchichtPhi);
-    EXPECT_EQ(P.AushubTabelle, geschrieben.AushubTabelle);
+    EXPECT_EQ(P.Aushubstufen, geschrieben.Aushubstufen);
     EXPECT_EQ(P.ErdLastNichtIn, geschrieben.ErdLastNichtIn);
     EXPECT_EQ(P.LuftLastNichtIn, geschrieben.LuftLastNichtIn);
     EXPECT_EQ(P.AnkerLmax, geschrieben.AnkerLmax);
@@ -578,18 +583,18 @@ TEST_F(ProjectFile, ValuesNeedingNineDigitsSurviveASave) {
     constexpr int n = static_cast<int>(std::size(werte));
     P.AnzAush = 1;
     for (int i = 0; i < n; ++i)
-        P.AushubTabelle(1, 10 + i) = werte[i];
-    P.AushubTabelle(1, 1) = 2.0f;
+        P.Aushubstufen[1].ZAnker[static_cast<size_t>(1 + i)] = werte[i];
+    P.Aushubstufen[1].Wandfuss = 2.0f;
     ASSERT_TRUE(zorm1::EingabeSchreiben("zahlen"));
-    const auto tabelle = P.AushubTabelle;
-    P.AushubTabelle.fill(0.0f);
+    const auto stufen = P.Aushubstufen;
+    P.Aushubstufen.fill(zorm1::Aushubstufe{});
     ASSERT_TRUE(zorm1::EingabeLesen("zahlen"));
     for (int i = 0; i < n; ++i)
-        EXPECT_EQ(P.AushubTabelle(1, 10 + i), werte[i]) << i;
-    EXPECT_EQ(P.AushubTabelle, tabelle);
+        EXPECT_EQ(P.Aushubstufen[1].ZAnker[static_cast<size_t>(1 + i)], werte[i]) << i;
+    EXPECT_EQ(P.Aushubstufen, stufen);
     // Short values keep the short form.
     const auto lines = Lines(Bytes("zahlen"));
-    EXPECT_EQ(lines[4], "2"); // row 1 of stage 1
+    EXPECT_EQ(lines[4], "2"); // the wall foot of stage 1
 }
 
 TEST_F(ProjectFile, ReadsLineFeedOnlyFilesAndNumbersWithOrWithoutLeadingZero) {
@@ -912,9 +917,9 @@ TEST_F(ProjectFile, ReaderCorrectionsTable) {
     lesenMit({{start.at(7) + 2 * 130, "1"},
               {start.at(7) + 2 * 130 + 1, "12"},
               {start.at(7) + 2 * 130 + 2, "6.5"}});
-    EXPECT_EQ(P.AushubTabelle(3, 2), 6.5f + 0.01f);
-    EXPECT_FLOAT_EQ(P.AushubTabelle(3, 2), 6.51f);
-    EXPECT_EQ(P.AushubTabelle(2, 2), a.AushubTabelle(2, 2)); // row 1 = 2: as written
+    EXPECT_EQ(P.Aushubstufen[3].ZWandfuss, 6.5f + 0.01f);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[3].ZWandfuss, 6.51f);
+    EXPECT_EQ(P.Aushubstufen[2].ZWandfuss, a.Aushubstufen[2].ZWandfuss); // row 1 = 2: as written
 
     // Favourable subsoil: every value other than 0 becomes 1.
     lesenMit({{start.at(18), "1,0,1,5"}});
@@ -996,8 +1001,8 @@ TEST_F(ProjectFile, ScaleZeroIsWrittenAs200AndReadBackAs200) {
 
 TEST_F(ProjectFile, GivenPressureCountsComeFromRowZeroAndGoBackThere) {
     P.AnzAush = 2;
-    P.AushubTabelle(1, 1) = 2.0f;
-    P.AushubTabelle(2, 1) = 2.0f;
+    P.Aushubstufen[1].Wandfuss = 2.0f;
+    P.Aushubstufen[2].Wandfuss = 2.0f;
     P.EahGeg(1, 0) = 2.0f;
     P.EphGeg(1, 0) = 0.0f;
     P.EahGeg(2, 0) = 0.0f;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "frame/project_data.h"
@@ -55,12 +56,19 @@ void FillFullStage() {
 
 TEST_F(StageTable, FullestStageUsesRowsUpTo129AndLoadsBackIdentically) {
     FillFullStage();
-    for (int r = 0; r <= 130; ++r)
-        P.AushubTabelle(5, r) = -777.0f;
-    P.AushubTabelle(5, 130) = 123.0f;
+    // The stage as a file left it: every place filled, the last one with its own value.
+    zorm1::AushubSpalte alt{};
+    alt.fill(-777.0f);
+    alt[130] = 123.0f;
+    P.Aushubstufen[5] = zorm1::AushubAusSpalte(alt);
     zormcom::AushubSpeichern(5);
 
-    const auto& T = P.AushubTabelle;
+    const auto spalte = zorm1::AushubAlsSpalte(P.Aushubstufen[5]);
+    const auto T = [&](int s, int r) {
+        return s == 5
+                   ? spalte[static_cast<size_t>(r)]
+                   : zorm1::AushubAlsSpalte(P.Aushubstufen[static_cast<size_t>(s)])[static_cast<size_t>(r)];
+    };
     // Fixed rows.
     EXPECT_EQ(T(5, 1), 4.0f);
     EXPECT_EQ(T(5, 2), 12.5f);
@@ -94,9 +102,9 @@ TEST_F(StageTable, FullestStageUsesRowsUpTo129AndLoadsBackIdentically) {
 
     const ProjectData stored = P;
     // Wipe the current-stage values, then load.
-    const auto table = P.AushubTabelle;
+    const auto stufen = P.Aushubstufen;
     ResetProjectData();
-    P.AushubTabelle = table;
+    P.Aushubstufen = stufen;
     zormcom::AushubLaden(5);
     EXPECT_EQ(P.Wandfuss, stored.Wandfuss);
     EXPECT_EQ(P.ZWandfuss, stored.ZWandfuss);
@@ -145,7 +153,8 @@ TEST_F(StageTable, ShorterListsLeaveOldRowsBehindAndLoadIgnoresThem) {
     P.AnzErddruckFaktor = 0;
     zormcom::AushubSpeichern(2);
 
-    const auto& T = P.AushubTabelle;
+    const auto spalte = zorm1::AushubAlsSpalte(P.Aushubstufen[2]);
+    const auto T = [&](int, int r) { return spalte[static_cast<size_t>(r)]; };
     EXPECT_EQ(T(2, 35), 1.0f);
     EXPECT_EQ(T(2, 36), -0.5f);
     EXPECT_EQ(T(2, 40), 2.0f); // p = 36 + 4
@@ -179,9 +188,9 @@ TEST_F(StageTable, IntegerRowsRoundHalvesToEven) {
     };
     const Case cases[] = {{2.0f, 2}, {2.5f, 2}, {3.5f, 4}, {1.4999f, 1}, {0.5f, 0}, {-1.5f, -2}, {4.6f, 5}};
     for (const auto& c : cases) {
-        P.AushubTabelle(1, 1) = c.stored; // Wandfuss
-        P.AushubTabelle(1, 4) = c.stored; // AnzAnker
-        P.AushubTabelle(1, 5) = c.stored; // UmFigur
+        P.Aushubstufen[1].Wandfuss = c.stored;
+        P.Aushubstufen[1].AnzAnker = c.stored;
+        P.Aushubstufen[1].UmFigur = c.stored;
         zormcom::AushubLaden(1);
         EXPECT_EQ(P.Wandfuss, c.loaded) << c.stored;
         EXPECT_EQ(P.AnzAnker, std::max<int16_t>(c.loaded, 0)) << c.stored; // a count is never negative
@@ -191,12 +200,15 @@ TEST_F(StageTable, IntegerRowsRoundHalvesToEven) {
 
 TEST_F(StageTable, CountRowsRoundBeforeTheyPlaceTheNextList) {
     // A bottom-load count of 1.5 rounds to 2, so the stress count sits in row 44, not 40.
-    P.AushubTabelle(3, 35) = 1.5f;
-    P.AushubTabelle(3, 40) = 9.0f;
-    P.AushubTabelle(3, 44) = 1.0f;
-    P.AushubTabelle(3, 45) = 2.5f;
-    P.AushubTabelle(3, 46) = 30.0f;
-    P.AushubTabelle(3, 47) = 0.0f;
+    zorm1::AushubSpalte spalte{};
+    spalte[35] = 1.5f;
+    spalte[40] = 9.0f;
+    spalte[44] = 1.0f;
+    spalte[45] = 2.5f;
+    spalte[46] = 30.0f;
+    spalte[47] = 0.0f;
+    P.Aushubstufen[3] = zorm1::AushubAusSpalte(spalte);
+    EXPECT_EQ(zorm1::AushubAlsSpalte(P.Aushubstufen[3]), spalte);
     zormcom::AushubLaden(3);
     EXPECT_EQ(P.AnzSohlLast, 2);
     EXPECT_EQ(P.AnzZusatzSpannung, 1);
@@ -207,33 +219,82 @@ TEST_F(StageTable, CountRowsRoundBeforeTheyPlaceTheNextList) {
 
 TEST_F(StageTable, DamagedCountsAndStageNumbersStayInsideTheArrays) {
     // Counts beyond their lists are cut to the capacity instead of running past the arrays.
-    P.AushubTabelle(1, 35) = 40.0f;
+    P.Aushubstufen[1].AnzSohlLast = 40.0f;
     zormcom::AushubLaden(1);
     EXPECT_EQ(P.AnzSohlLast, 8);
-    P.AushubTabelle(1, 35) = 1e9f; // not even a 16-bit integer
+    P.Aushubstufen[1].AnzSohlLast = 1e9f; // not even a 16-bit integer
     zormcom::AushubLaden(1);
     EXPECT_EQ(P.AnzSohlLast, 0);
-    P.AushubTabelle(1, 35) = -3.0f;
+    P.Aushubstufen[1].AnzSohlLast = -3.0f;
     zormcom::AushubLaden(1);
     EXPECT_EQ(P.AnzSohlLast, 0);
-    P.AushubTabelle(1, 4) = 12.0f; // more supports than the rows 19..26 hold
+    P.Aushubstufen[1].AnzAnker = 12.0f; // more supports than a stage holds
     zormcom::AushubLaden(1);
     EXPECT_EQ(P.AnzAnker, 8);
 
     P.AnzSohlLast = 9;
     P.AnzZusatzSpannung = 16;
     P.AnzErddruckFaktor = 100;
-    zormcom::AushubSpeichern(1); // must stay inside the column of 130 rows
+    zormcom::AushubSpeichern(1); // must stay inside the lists and the stored form
+    EXPECT_EQ(zorm1::AushubAusSpalte(zorm1::AushubAlsSpalte(P.Aushubstufen[1])), P.Aushubstufen[1]);
 
     // Stage numbers outside the table do nothing.
     P.Wandfuss = 3;
-    const auto before = P.AushubTabelle;
+    const auto before = P.Aushubstufen;
     zormcom::AushubSpeichern(16);
     zormcom::AushubSpeichern(-1);
-    EXPECT_EQ(P.AushubTabelle, before);
+    EXPECT_EQ(P.Aushubstufen, before);
     zormcom::AushubLaden(16);
     zormcom::AushubLaden(-1);
     EXPECT_EQ(P.Wandfuss, 3);
+}
+
+} // namespace
+
+namespace {
+
+// Every column a file can hold comes back place for place through a stage, whatever its counts say: the
+// counts place the lists, the places that hold no value are carried as they are.
+TEST(StoredStage, EveryColumnComesBackUnchanged) {
+    struct Zaehler {
+        float sohl, zus, faktor;
+    };
+    const Zaehler faelle[] = {
+        {0, 0, 0},    {1, 2, 3},       {8, 15, 15},   {1.5f, 0.5f, 2.5f}, // halves to even
+        {9, 16, 100}, {-1, -3, -0.6f}, {1e9f, 40, 7}, {3, 15, 0},
+    };
+    for (const Zaehler& z : faelle) {
+        zorm1::AushubSpalte spalte{};
+        for (size_t r = 1; r <= 130; ++r)
+            spalte[r] = 0.25f * static_cast<float>(r) - 7.0f;
+        // The count places follow from the counts before them, as a reader meets them.
+        const auto ganz = [](float v, int max) {
+            return std::clamp<int>(v >= -32768.5f && v < 32767.5f ? static_cast<int>(std::nearbyint(v)) : 0,
+                                   0, max);
+        };
+        spalte[35] = z.sohl;
+        const size_t p = 36 + 4 * static_cast<size_t>(ganz(z.sohl, 8));
+        spalte[p] = z.zus;
+        const size_t q = p + 1 + 2 * static_cast<size_t>(ganz(z.zus, 15));
+        spalte[q] = z.faktor;
+
+        const zorm1::Aushubstufe t = zorm1::AushubAusSpalte(spalte);
+        EXPECT_EQ(zorm1::AushubAlsSpalte(t), spalte) << z.sohl << "/" << z.zus << "/" << z.faktor;
+        EXPECT_EQ(zorm1::AushubAusSpalte(zorm1::AushubAlsSpalte(t)), t);
+        EXPECT_EQ(t.AnzSohlLast, z.sohl); // a damaged count is carried as it stands
+        EXPECT_EQ(t.zAush, spalte[3]);
+        EXPECT_EQ(t.ZAnker[8], spalte[26]);
+        EXPECT_EQ(t.Einsp, spalte[34]);
+        if (ganz(z.sohl, 8) >= 1) {
+            EXPECT_EQ(t.SohlLastZ[1], spalte[39]);
+        }
+        if (ganz(z.zus, 15) >= 1) {
+            EXPECT_EQ(t.ZusSpannung[1], spalte[p + 2]);
+        }
+        if (ganz(z.faktor, 15) >= 1) {
+            EXPECT_EQ(t.EVerFaktor[1], spalte[q + 2]);
+        }
+    }
 }
 
 } // namespace

@@ -25,8 +25,8 @@ protected:
         P.WandKopf = 1;
         P.EtaAnpass = 1.0f;
         P.Etap = 1.4f;
-        P.AushubTabelle(1, 1) = 1; // free foot
-        P.AushubTabelle(1, 3) = 4; // excavation level
+        P.Aushubstufen[1].Wandfuss = 1; // free foot
+        P.Aushubstufen[1].zAush = 4;    // excavation level
         auto& s = zorg::Grafik().plot;
         s = zorg::PlotSatz{};
         s.LFNr = 1;
@@ -232,9 +232,9 @@ TEST_F(Ergebnis, ComputedFootIsMarkedFromMoreThanTwentyCentimetres) {
 TEST_F(Ergebnis, LevelLabelsCarryTheElevationWhenTheWallHeadHasOne) {
     P.KoteOKWand = 100;
     P.WandKopf = 2;
-    P.AushubTabelle(1, 3) = 4.5f;
-    P.AushubTabelle(1, 4) = 1;
-    P.AushubTabelle(1, 19) = 3.0f;
+    P.Aushubstufen[1].zAush = 4.5f;
+    P.Aushubstufen[1].AnzAnker = 1;
+    P.Aushubstufen[1].ZAnker[1] = 3.0f;
     auto& s = zorg::Grafik().plot;
     s.ZEndeKoten = 12.5f;
     s.zFuss = 12.5f;
@@ -287,7 +287,7 @@ TEST_F(Ergebnis, AdaptationAndWallFrictionLinesAtTheirThresholds) {
         bool anpass, reibung;
     };
     P.Wandart = 2;
-    P.AushubTabelle(1, 1) = 3; // hinged in rock
+    P.Aushubstufen[1].Wandfuss = 3; // hinged in rock
     for (Fall f : {Fall{1.0f, 0.5f, false, false}, Fall{0.99f, 0.51f, true, true}}) {
         P.EtaAnpass = f.eta;
         zorg::Grafik().plot.Rvd = f.rvd;
@@ -498,7 +498,7 @@ TEST_F(Ergebnis, FootSupportNoteByConceptAndWallKind) {
     for (const auto& f : faelle) {
         P.TeilsicherheitenAn = f.ts;
         P.Wandart = f.wandart;
-        P.AushubTabelle(1, 1) = f.fuss;
+        P.Aushubstufen[1].Wandfuss = f.fuss;
         Zeichnen();
         for (const auto& t : alle)
             EXPECT_EQ(Hat(t), std::find(f.texte.begin(), f.texte.end(), t) != f.texte.end())
@@ -611,7 +611,7 @@ TEST_F(Ergebnis, ReducedShearBelowTheExcavationFollowsTheDegreeOfFixity) {
         s.Querkraft[i + 1] = q[i];
     for (Fall f : {Fall{4, 0, 0, 0.5f}, Fall{1, 60, 0, 0.7f}, Fall{1, 100, 0, 0.5f}, Fall{1, 0.02f, 0, 0},
                    Fall{1, 60, 1, 0}}) {
-        P.AushubTabelle(1, 1) = f.fuss;
+        P.Aushubstufen[1].Wandfuss = f.fuss;
         s.EinspErg = f.einsp;
         P.FussGebettet[1] = f.gebettet;
         const auto L = Zeichnen();
@@ -633,7 +633,7 @@ TEST_F(Ergebnis, ReducedShearBelowTheExcavationFollowsTheDegreeOfFixity) {
 }
 
 TEST_F(Ergebnis, RockSupportForceStandsOnTheFootBesideTheShearAxis) {
-    P.AushubTabelle(1, 1) = 3;
+    P.Aushubstufen[1].Wandfuss = 3;
     auto& s = zorg::Grafik().plot;
     for (float qn : {-18.4f, 18.4f}) {
         s.Querkraft[5] = qn;
@@ -688,7 +688,7 @@ TEST_F(Ergebnis, DrawingChangesNoProjectDataAndLeavesThePenAsFound) {
     EXPECT_EQ(fenster_->DrawWidth(), 1);
     EXPECT_TRUE(fenster_->FontTransparent());
     EXPECT_FLOAT_EQ(P.GrafikFontSize, vorher.GrafikFontSize);
-    EXPECT_EQ(P.AushubTabelle.a, vorher.AushubTabelle.a);
+    EXPECT_EQ(P.Aushubstufen, vorher.Aushubstufen);
     EXPECT_EQ(P.ZusSpannung, vorher.ZusSpannung);
 }
 

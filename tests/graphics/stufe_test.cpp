@@ -18,13 +18,13 @@ protected:
         Massstab100Test::SetUp();
         P.DWand = 0.5f;
         P.GradZuRad = 3.141593f / 180;
-        auto& T = P.AushubTabelle;
-        T(2, 3) = 5.0f;  // excavation level
-        T(2, 4) = 1;     // one support in force ...
-        T(2, 19) = 3.0f; // ... at 3.0 m, which is row 2 of the anchor table
-        T(2, 27) = 99;
-        T(2, 28) = 99;
-        T(2, 33) = 99;
+        auto& T = P.Aushubstufen[2];
+        T.zAush = 5.0f;
+        T.AnzAnker = 1;     // one support in force ...
+        T.ZAnker[1] = 3.0f; // ... at 3.0 m, which is row 2 of the anchor table
+        T.ZNextAnker = 99;
+        T.ZWasserLuft = 99;
+        T.ZWasserErd = 99;
         P.AnzAnkerGesamt = 2;
         P.ZAuflager[1] = 1.0f;
         P.AnkerNeigungTab[1] = 5;
@@ -86,7 +86,7 @@ TEST_F(Stufe, FlatBottomIsOneThickLineAndWaterOf99IsNotDrawn) {
 }
 
 TEST_F(Stufe, DeepExcavationSideWaterWarnsOnlyWithSeepage) {
-    P.AushubTabelle(2, 28) = 7.0f;
+    P.Aushubstufen[2].ZWasserLuft = 7.0f;
     zorg::Grafik().plot.zFuss = 6.0f;
     zorg::Grafik().plot.DeltaTPlot = 0.5f;
     const std::string warnung =
@@ -101,13 +101,14 @@ TEST_F(Stufe, DeepExcavationSideWaterWarnsOnlyWithSeepage) {
 }
 
 TEST_F(Stufe, BottomLoadsAreClippedOnCopiesAndScaledToTheLargest) {
-    auto& T = P.AushubTabelle;
-    T(2, 35) = 2;
-    T(2, 36) = -2, T(2, 37) = -500, T(2, 38) = 10, T(2, 39) = 5; // reaches beyond the left edge
-    T(2, 40) = -1, T(2, 41) = -3, T(2, 42) = 20, T(2, 43) = 5;
-    const auto vorher = P.AushubTabelle;
+    auto& T = P.Aushubstufen[2];
+    T.AnzSohlLast = 2;
+    T.SohlLastX1[1] = -2, T.SohlLastX2[1] = -500, T.SohlLastQ[1] = 10,
+    T.SohlLastZ[1] = 5; // beyond the left edge
+    T.SohlLastX1[2] = -1, T.SohlLastX2[2] = -3, T.SohlLastQ[2] = 20, T.SohlLastZ[2] = 5;
+    const auto vorher = P.Aushubstufen;
     zorg::WasserAnkerZeichnen(*fenster_, 2);
-    EXPECT_EQ(P.AushubTabelle, vorher);
+    EXPECT_EQ(P.Aushubstufen, vorher);
     std::vector<Record> kaesten;
     for (const auto& r : fenster_->Records())
         if (r.op == RecordOp::Line && r.kind == vb::draw::LineKind::Box) kaesten.push_back(r);

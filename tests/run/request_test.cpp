@@ -33,7 +33,8 @@ TEST_F(Anfrage, WallLoadsMoveOffSupportLevelsInStepsOfFiveMillimetres) {
         ResetProjectData();
         P.AnzAush = 2;
         for (std::size_t k = 0; k < f.auflager.size(); ++k)
-            P.AushubTabelle(static_cast<int>(k) + 1, 19) = f.auflager[k]; // one support row in each stage
+            P.Aushubstufen[static_cast<size_t>(static_cast<int>(k) + 1)].ZAnker[1] =
+                f.auflager[k]; // one support row in each stage
         P.AnzLF = 2;
         P.AnzLastLuftLF[2] = 1;
         P.LuftLastZ(2, 1) = f.last;
@@ -45,7 +46,7 @@ TEST_F(Anfrage, WallLoadsMoveOffSupportLevelsInStepsOfFiveMillimetres) {
 TEST_F(Anfrage, ALoadTooDeepToBeMovedIsToldAndNoRunStarts) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
-    P.AushubTabelle(1, 19) = 200000.0f; // a damaged file: at this level 0.005 m is below a single's step
+    P.Aushubstufen[1].ZAnker[1] = 200000.0f; // a damaged file: at this level 0.005 m is below a single's step
     P.AnzLastLuftLF[1] = 1;
     P.LuftLastZ(1, 1) = 200000.0f;
     EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
@@ -61,7 +62,7 @@ TEST_F(Anfrage, ChangedSupportLevelsOpenTheAnchorPageAndNothingIsSaved) {
     Beispiel("Spundwand_frei");
     Platzhalterstufen();
     const std::string vorher = vb::ReadFileBytes(P.GanzerName);
-    P.AushubTabelle(1, 19) = 2.0f; // a support in the stage the anchor table does not know yet
+    P.Aushubstufen[1].ZAnker[1] = 2.0f; // a support in the stage the anchor table does not know yet
     EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
     EXPECT_TRUE(Aufgerufen("AnkerDialogLaden"));
     EXPECT_TRUE(laeufe.empty());

@@ -91,7 +91,7 @@ TEST_F(Stufenkette, StagesEnteredThroughThePagesSaveAsTheHandWrittenProjectAndCa
     P.DateiPfad = projekt.string() + "/";
     P.DateiName = "Traegerbohlwand_verankert";
     P.GanzerName = datei.string();
-    P.AushubTabelle.fill(0);
+    P.Aushubstufen.fill(zorm1::Aushubstufe{});
     P.ZWasserErdAush.fill(0);
     P.AushubWert19.fill(0);
     P.UmZeit.fill(0);

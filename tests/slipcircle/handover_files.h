@@ -29,8 +29,8 @@ inline void Projekt(std::vector<float> aushub, int lastfaelle) {
     p.SchichtGammaAuftrieb[1] = 10;
     p.AnzAush = static_cast<int16_t>(aushub.size());
     for (std::size_t s = 1; s <= aushub.size(); ++s) {
-        p.AushubTabelle(static_cast<int>(s), 3) = aushub[s - 1];
-        p.AushubTabelle(static_cast<int>(s), 28) = 99;
+        p.Aushubstufen[static_cast<size_t>(s)].zAush = aushub[s - 1];
+        p.Aushubstufen[static_cast<size_t>(s)].ZWasserLuft = 99;
         p.ZWasserErdAush[s] = 99;
     }
     p.AnzLF = static_cast<int16_t>(lastfaelle);
@@ -92,7 +92,7 @@ inline void GL2(const std::string& schluss = "") {
     std::string t;
     for (int lc = 1; lc <= P.AnzLF; ++lc)
         for (int s = 1; s <= P.AnzAush; ++s)
-            t += Block(lc, s, P.AnzLF, P.AnzAush, P.AushubTabelle(s, 3), 9.0f);
+            t += Block(lc, s, P.AnzLF, P.AnzAush, P.Aushubstufen[static_cast<size_t>(s)].zAush, 9.0f);
     vb::WriteFileBytes("wexasave.gl2", t + schluss);
 }
 

@@ -87,8 +87,8 @@ TEST_F(Eingabe, LoadCaseTakesItsAnchorsAndStrutsSortedAndInAnchorDirection) {
     for (int lc = 1; lc <= 2; ++lc)
         for (int s = 1; s <= 3; ++s) {
             const float f = 100.0f * lc + s; // every block its own forces
-            gl2 += slipfiles::Block(lc, s, 2, 3, P.AushubTabelle(s, 3), 9, {{4.0f, 8, f + 50}, {2.5f, 6, f}},
-                                    {{1.0f, f + 7}});
+            gl2 += slipfiles::Block(lc, s, 2, 3, P.Aushubstufen[static_cast<size_t>(s)].zAush, 9,
+                                    {{4.0f, 8, f + 50}, {2.5f, 6, f}}, {{1.0f, f + 7}});
         }
     vb::WriteFileBytes("wexasave.gl2", gl2);
     Zormg::GLDatenLesen(0);

@@ -35,8 +35,8 @@ void Grundmodell(float fussZ) {
     d.GlSchichtGamma = {0, 18, 19};
     d.GlSchichtGammaAuftrieb = {0, 10, 11};
     d.GlAnzAush = 1;
-    d.GlAushubTabelle(1, 3) = 4;
-    d.GlAushubTabelle(1, 28) = 5;
+    d.GlAushub[1].zAush = 4;
+    d.GlAushub[1].ZWasserLuft = 5;
     d.GlZWasserErd[1] = 2;
     d.GkAushub = 1;
     d.Lastfall = 1;
@@ -116,9 +116,9 @@ TEST(SystemAufbauen, SlopesAndASlopedBottom) {
     d.GlBoeschZ2 = {0, -1.5f, -3};
     d.GlBoeschGamma = {0, 19, 20};
     d.GlBoeschPhi = {0, 32, 33};
-    d.GlAushubTabelle(1, 32) = 1.5f; // sloped bottom 1.5 m high
-    d.GlAushubTabelle(1, 30) = -1;
-    d.GlAushubTabelle(1, 31) = -3;
+    d.GlAushub[1].StBH = 1.5f; // sloped bottom 1.5 m high
+    d.GlAushub[1].StBx1 = -1;
+    d.GlAushub[1].StBx2 = -3;
     Zormg::SystemAufbauen();
     const auto& z = Z();
     EXPECT_EQ(z.AnzLinien, 5);
@@ -156,11 +156,11 @@ TEST(SystemAufbauen, LoadsOfTheLoadCase) {
     d.GlAnzLastLuft[1] = 1;
     d.GlLuftLastH(1, 1) = 20;
     d.GlLuftLastZ(1, 1) = 1.5f;
-    d.GlAushubTabelle(1, 35) = 1; // one bottom load
-    d.GlAushubTabelle(1, 36) = -2;
-    d.GlAushubTabelle(1, 37) = -5;
-    d.GlAushubTabelle(1, 38) = 15;
-    d.GlAushubTabelle(1, 39) = 4;
+    d.GlAushub[1].AnzSohlLast = 1; // one bottom load
+    d.GlAushub[1].SohlLastX1[1] = -2;
+    d.GlAushub[1].SohlLastX2[1] = -5;
+    d.GlAushub[1].SohlLastQ[1] = 15;
+    d.GlAushub[1].SohlLastZ[1] = 4;
     Zormg::SystemAufbauen();
     const auto& z = Z();
     ASSERT_EQ(d.AnzGkLasten, 3);

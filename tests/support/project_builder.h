@@ -66,8 +66,7 @@ inline void Bodenschichten(std::initializer_list<Bodenschicht> schichten) {
 }
 
 // Current-stage values of a simple stage (excavation to zAush, the wall foot 1 cm below, no
-// anchors, no redistribution, no water, no berm, no bottom loads), stored into column s of the
-// stage table.
+// anchors, no redistribution, no water, no berm, no bottom loads), stored into stage s.
 inline void Stufe(int16_t s, float zAush, int16_t wandfuss = 1) {
     auto& P = zorm1::P;
     P.Wandfuss = wandfuss;

@@ -30,12 +30,12 @@ protected:
         vb::ClearRegistry();
         zorm1::ResetProjectData();
     }
-    // Stage s with its support levels in rows 19.. of the stage table.
+    // Stage s with the given support levels, from the first on.
     static void Stufe(int s, std::initializer_list<float> koten) {
         if (P.AnzAush < s) P.AnzAush = static_cast<int16_t>(s);
-        int r = 19;
+        std::size_t i = 1;
         for (float z : koten)
-            P.AushubTabelle(s, r++) = z;
+            P.Aushubstufen[static_cast<std::size_t>(s)].ZAnker[i++] = z;
     }
     static void Tippen(const std::string& box, const std::string& text) {
         vb::user::focus(box);
@@ -107,7 +107,7 @@ TEST_F(Ankerseite, ALevelKeepsItsDataWhenAnotherLevelIsAddedAndKeepsItsRowWhenMo
     EXPECT_EQ(P.AnkerNeigungGrad[3], 20.0f);
     EXPECT_EQ(P.AnkerAbstand[3], 3.0f);
     // 4.5 becomes 4.6 while the count stays: row 3 keeps its data.
-    P.AushubTabelle(1, 20) = 4.6f;
+    P.Aushubstufen[1].ZAnker[2] = 4.6f;
     EXPECT_TRUE(frmAnker1::EbenenAktualisieren());
     EXPECT_EQ(P.ZAuflager[3], 4.6f);
     EXPECT_EQ(P.AnkerNeigungGrad[3], 20.0f);

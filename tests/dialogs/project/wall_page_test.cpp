@@ -126,7 +126,7 @@ TEST_F(Wandseite, OkOfASoldierPileWallNeedsWidthAndSpacingAndLimitsTheToe) {
         EXPECT_EQ(P.Wandfuss, 2); // hinged in rock is no foot of a soldier pile wall
         EXPECT_EQ(vb::LoadedForm("frmWand1"), nullptr);
         EXPECT_EQ(vb::headless::focused(), "frmAuswahl.optAuswahl(2)");
-        EXPECT_EQ(P.AushubTabelle(0, 1), 2.0f); // the current stage stored
+        EXPECT_EQ(P.Aushubstufen[0].Wandfuss, 2.0f); // the current stage stored
     }
 }
 

@@ -50,9 +50,9 @@ TEST_F(Bettungsseite, TheSlopeKeepsItsPositionsOnTheExcavationSideAndItsDepthPos
     In("txtStBH", "2");
     vb::user::click("frmAushub1b.chkFussGeboescht");
     Ok();
-    EXPECT_EQ(P.AushubTabelle(1, 30), 0.0f);
-    EXPECT_EQ(P.AushubTabelle(1, 31), 0.0f);
-    EXPECT_EQ(P.AushubTabelle(1, 32), 0.0f);
+    EXPECT_EQ(P.Aushubstufen[1].StBx1, 0.0f);
+    EXPECT_EQ(P.Aushubstufen[1].StBx2, 0.0f);
+    EXPECT_EQ(P.Aushubstufen[1].StBH, 0.0f);
 }
 
 TEST_F(Bettungsseite, LoadRowsAreCorrectedOnLeavingAndRowsWithoutLoadDroppedAtOk) {
@@ -99,9 +99,9 @@ TEST_F(Bettungsseite, LoadRowsAreCorrectedOnLeavingAndRowsWithoutLoadDroppedAtOk
         }
         Ok();
         EXPECT_EQ(P.AnzSohlLast, f.anzahl);
-        EXPECT_EQ(P.AushubTabelle(1, 35), f.anzahl);
+        EXPECT_EQ(P.Aushubstufen[1].AnzSohlLast, f.anzahl);
         for (std::size_t i = 0; i < f.danach.size(); ++i)
-            EXPECT_EQ(P.AushubTabelle(1, 36 + 4 * int(i) + 2), f.danach[i]) << i;
+            EXPECT_EQ(P.Aushubstufen[1].SohlLastQ[i + 1], f.danach[i]) << i;
     }
 }
 
@@ -174,7 +174,7 @@ TEST_F(Bettungsseite, ACantileverWithAFreeHeadAndNoBeddingIsFixedAfterBlum) {
     Ok();
     EXPECT_EQ(P.Wandfuss, 4);
     EXPECT_EQ(P.kzUeb[1], 1);
-    EXPECT_FLOAT_EQ(P.AushubTabelle(1, 2), 4.01f);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[1].ZWandfuss, 4.01f);
     EXPECT_EQ(P.Einsp, 30.0f);
     EXPECT_NE(vb::LoadedForm("frmAushub2"), nullptr);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/stages/table_pages.h"
+#include "frame/stage_table.h"
 #include "stage_fixture.h"
 
 using zorm1::P;
@@ -129,7 +130,7 @@ TEST_F(Tiefentabellen, ATableNotEndedIsClosedAtOkByItsLastRowWithAValue) {
         Ok();
         const std::string s = f.seite;
         const int n = s == "frmAushub2"   ? int(P.EahGeg(1, 0))
-                      : s == "frmAushub6" ? P.AushubTabelle(1, 36 + 4 * P.AnzSohlLast)
+                      : s == "frmAushub6" ? P.Aushubstufen[1].AnzZusatzSpannung
                       : s == "frmAushub7" ? P.AnzErddruckFaktor
                                           : int(P.EphGeg(1, 0));
         EXPECT_EQ(n, f.anzahl);
@@ -246,7 +247,9 @@ TEST_F(Tiefentabellen, TheListsOfThePagesArePackedBehindTheBottomLoads) {
                   std::to_string(i * (std::string(seite) == "frmAushub6" ? 10 : 1)));
         Ok();
     }
-    const auto& T = P.AushubTabelle;
+    // The stage as the project file holds it: the packed lists, the last ending at place 129.
+    const auto spalte = zorm1::AushubAlsSpalte(P.Aushubstufen[1]);
+    const auto T = [&](int, int r) { return spalte[static_cast<size_t>(r)]; };
     EXPECT_EQ(T(1, 35), 8.0f);
     EXPECT_EQ(T(1, 36 + 4 * 7 + 2), 8.0f); // q of load 8 in row 66
     EXPECT_EQ(T(1, 68), 15.0f);

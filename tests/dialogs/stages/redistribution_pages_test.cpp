@@ -37,8 +37,8 @@ TEST_F(Umlagerung, AStageWithoutSupportsAndAFreeHeadOffersOnlyFigureZero) {
     EXPECT_TRUE(vb::headless::enabled("frmAushub3.optUmFigur(0)"));
     EXPECT_EQ(P.UmFigur, 0);
     vb::user::click("frmAushub3.cmdOK");
-    EXPECT_EQ(P.AushubTabelle(1, 5), 0.0f);
-    EXPECT_EQ(P.AushubTabelle(1, 29), 1.0f); // the factor box still holds "1.00"
+    EXPECT_EQ(P.Aushubstufen[1].UmFigur, 0.0f);
+    EXPECT_EQ(P.Aushubstufen[1].EFaktor, 1.0f); // the factor box still holds "1.00"
     EXPECT_EQ(P.UmZeit[1], 0);
     EXPECT_NE(vb::LoadedForm("frmAushub4"), nullptr);
     // A hinged head offers every figure.
@@ -72,9 +72,9 @@ TEST_F(Umlagerung, FigureEightShowsTheKneePointsOfTheRules) {
         EXPECT_FLOAT_EQ(Zahl("frmAushub3.txtFigureps"), f.eps);
         EXPECT_FALSE(vb::headless::enabled("frmAushub3.txtKotez1"));
         vb::user::click("frmAushub3.cmdOK");
-        EXPECT_EQ(P.AushubTabelle(1, 5), f.figurDanach);
-        EXPECT_FLOAT_EQ(P.AushubTabelle(1, 7), 5.0f);
-        EXPECT_FLOAT_EQ(P.AushubTabelle(1, 8), f.eps);
+        EXPECT_EQ(P.Aushubstufen[1].UmFigur, f.figurDanach);
+        EXPECT_FLOAT_EQ(P.Aushubstufen[1].UmZ2, 5.0f);
+        EXPECT_FLOAT_EQ(P.Aushubstufen[1].EpsUml, f.eps);
         EXPECT_EQ(P.UmZeit[1], f.wandart == 1 ? 0 : 3); // figure 8 superposed: redistributed to the bottom
         EXPECT_NE(vb::LoadedForm(f.naechste), nullptr);
     }
@@ -176,10 +176,10 @@ TEST_F(Umlagerung, TheAtRestReductionSuggestsSeventyPercentOfTheExcavation) {
     P.UmZeit[1] = 3;
     P.AnzFigur6Aush[1] = 2;
     vb::user::click("frmAushub3b.cmdOK");
-    EXPECT_FLOAT_EQ(P.AushubTabelle(1, 6), 0.01f);
-    EXPECT_FLOAT_EQ(P.AushubTabelle(1, 7), 7.0f);
-    EXPECT_FLOAT_EQ(P.AushubTabelle(1, 8), 0.4f);
-    EXPECT_EQ(P.AushubTabelle(1, 5), 2.0f);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[1].UmZ1, 0.01f);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[1].UmZ2, 7.0f);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[1].EpsUml, 0.4f);
+    EXPECT_EQ(P.Aushubstufen[1].UmFigur, 2.0f);
     EXPECT_EQ(P.UmZeit[1], 0);
     EXPECT_EQ(P.AnzFigur6Aush[1], 0);
     EXPECT_NE(vb::LoadedForm("frmAushub6"), nullptr);
@@ -187,8 +187,8 @@ TEST_F(Umlagerung, TheAtRestReductionSuggestsSeventyPercentOfTheExcavation) {
     vb::user::activate("frmAushub3b");
     vb::user::click("frmAushub3b.optRedFigur(0)");
     vb::user::click("frmAushub3b.cmdOK");
-    EXPECT_EQ(P.AushubTabelle(1, 6), 0.0f);
-    EXPECT_EQ(P.AushubTabelle(1, 8), 0.0f);
+    EXPECT_EQ(P.Aushubstufen[1].UmZ1, 0.0f);
+    EXPECT_EQ(P.Aushubstufen[1].EpsUml, 0.0f);
     vb::SetDecimalSeparator(0);
 }
 

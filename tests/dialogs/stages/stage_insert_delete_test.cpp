@@ -34,7 +34,7 @@ protected:
     }
     static void Erwartet(int16_t s, int16_t marke) {
         SCOPED_TRACE(s);
-        EXPECT_EQ(P.AushubTabelle(s, 3), float(marke));
+        EXPECT_EQ(P.Aushubstufen[static_cast<size_t>(s)].zAush, float(marke));
         EXPECT_EQ(P.ZWasserErdAush[s], 10.0f + marke);
         EXPECT_EQ(P.kzWasserenthAush[s], marke % 2);
         EXPECT_EQ(P.UmZeit[s], marke);

@@ -66,7 +66,7 @@ TEST_F(Stufenseite, OkKeepsSupportsBelowTheHeadAndAboveTheBottomAndTheFootBelowT
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.zAush);
         vb::headless::ResetForms();
-        P.AushubTabelle.fill(0);
+        P.Aushubstufen.fill(zorm1::Aushubstufe{});
         Aktuell(1, 1);
         vb::FormByName("frmAushub1");
         vb::user::click("frmAushub1.optWandfuss(" + std::to_string(f.fuss) + ")");
@@ -80,11 +80,11 @@ TEST_F(Stufenseite, OkKeepsSupportsBelowTheHeadAndAboveTheBottomAndTheFootBelowT
         EXPECT_NE(vb::headless::focused(), "frmAushub1.txtZWandfuss"); // equal to zAush passes the box
         vb::user::click("frmAushub1.cmdOK");
         for (std::size_t i = 0; i < f.ankerDanach.size(); ++i) {
-            EXPECT_FLOAT_EQ(P.AushubTabelle(1, 19 + int(i)), f.ankerDanach[i]) << i;
+            EXPECT_FLOAT_EQ(P.Aushubstufen[1].ZAnker[i + 1], f.ankerDanach[i]) << i;
             EXPECT_FLOAT_EQ(P.ZAuflager[i + 1], f.ankerDanach[i]) << i;
         }
-        EXPECT_FLOAT_EQ(P.AushubTabelle(1, 2), f.fussDanach);
-        EXPECT_EQ(P.AushubTabelle(1, 1), f.fuss);
+        EXPECT_FLOAT_EQ(P.Aushubstufen[1].ZWandfuss, f.fussDanach);
+        EXPECT_EQ(P.Aushubstufen[1].Wandfuss, f.fuss);
         EXPECT_EQ(P.AnzAuflagerStufe, int16_t(f.anker.size() + 1));
         EXPECT_NE(vb::LoadedForm("frmAushub1b"), nullptr);
         EXPECT_FALSE(vb::headless::enabled("frmAushub1.cmdOK"));
@@ -170,7 +170,7 @@ TEST_F(Stufenseite, SoldierPilesHaveNoRockFootAndTheBlumFootNeitherBeddingNorFix
     EXPECT_EQ(P.BettAnz[1], 0);
     EXPECT_EQ(P.FussGebettet[1], 0);
     EXPECT_EQ(P.kzUeb[1], 1);
-    EXPECT_EQ(P.AushubTabelle(1, 34), 0.0f);
+    EXPECT_EQ(P.Aushubstufen[1].Einsp, 0.0f);
 }
 
 TEST_F(Stufenseite, TheSupportListOfTheStageAndTheBeddingEndAtTheFoot) {
@@ -192,7 +192,7 @@ TEST_F(Stufenseite, TheSupportListOfTheStageAndTheBeddingEndAtTheFoot) {
     Tippen("frmAushub1.txtZNextAnker", "5");
     vb::user::click("frmAushub1.cmdOK");
     EXPECT_EQ(P.ZAuflager[3], 5.0f);
-    EXPECT_EQ(P.AushubTabelle(1, 27), 5.0f);
+    EXPECT_EQ(P.Aushubstufen[1].ZNextAnker, 5.0f);
 }
 
 TEST_F(Stufenseite, TheRockHintExplainsTheFootModeThree) {

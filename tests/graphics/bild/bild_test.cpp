@@ -46,15 +46,16 @@ protected:
         }
         P.AnzBoesch = 1;
         P.BoeschX1[1] = 2, P.BoeschZ1[1] = 0, P.BoeschX2[1] = 6, P.BoeschZ2[1] = -2;
-        P.AushubTabelle(1, 3) = 4.5f;
-        P.AushubTabelle(1, 4) = 1; // the support at 2 m is in force
-        P.AushubTabelle(1, 19) = 2;
-        P.AushubTabelle(1, 27) = 99;
-        P.AushubTabelle(1, 28) = 6.0f; // excavation-side water
-        P.AushubTabelle(1, 33) = 3.0f; // earth-side water
-        P.AushubTabelle(1, 35) = 1;    // a bottom load
-        P.AushubTabelle(1, 36) = -1, P.AushubTabelle(1, 37) = -4, P.AushubTabelle(1, 38) = 15;
-        P.AushubTabelle(1, 39) = 4.5f;
+        P.Aushubstufen[1].zAush = 4.5f;
+        P.Aushubstufen[1].AnzAnker = 1; // the support at 2 m is in force
+        P.Aushubstufen[1].ZAnker[1] = 2;
+        P.Aushubstufen[1].ZNextAnker = 99;
+        P.Aushubstufen[1].ZWasserLuft = 6.0f; // excavation-side water
+        P.Aushubstufen[1].ZWasserErd = 3.0f;  // earth-side water
+        P.Aushubstufen[1].AnzSohlLast = 1;    // a bottom load
+        P.Aushubstufen[1].SohlLastX1[1] = -1, P.Aushubstufen[1].SohlLastX2[1] = -4,
+        P.Aushubstufen[1].SohlLastQ[1] = 15;
+        P.Aushubstufen[1].SohlLastZ[1] = 4.5f;
         P.WandKopf = 1;
         P.AnzLF = 1;
         P.AnzLastErdLF[1] = 1;
@@ -212,7 +213,7 @@ TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
             [&](const std::string& m) { meldungen.push_back(m); }});
         std::vector<float> zAush(16, 0.0f);
         for (int s = 1; s <= 15; ++s)
-            zAush[static_cast<size_t>(s)] = P.AushubTabelle(s, 3);
+            zAush[static_cast<size_t>(s)] = P.Aushubstufen[static_cast<size_t>(s)].zAush;
         folge->Laufen(P.AnzLF, P.AnzAush, zAush);
         if (const char* o = std::getenv("ZOR_BILD_ORDNER"))
             for (const char* d : {"ZORGMAX.ZZZ", "ZORGMAX2.ZZZ", "ZORGMAX3.ZZZ", "ZORG.ZZZ", "ZZZPLOT2"})

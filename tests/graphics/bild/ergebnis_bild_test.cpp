@@ -47,10 +47,10 @@ protected:
         P.WandKopf = 1;
         P.EtaAnpass = 1;
         P.Etap = 1.4f;
-        P.AushubTabelle(1, 1) = 2; // given foot
-        P.AushubTabelle(1, 3) = 4.5f;
-        P.AushubTabelle(1, 4) = 1;
-        P.AushubTabelle(1, 19) = 2.0f;
+        P.Aushubstufen[1].Wandfuss = 2; // given foot
+        P.Aushubstufen[1].zAush = 4.5f;
+        P.Aushubstufen[1].AnzAnker = 1;
+        P.Aushubstufen[1].ZAnker[1] = 2.0f;
         Satz();
     }
     void TearDown() override {

@@ -79,8 +79,8 @@ TEST(FensterBild, EnvelopeWithTheSettingsFramesOpenIsShownOnTheScreen) {
     P.SchichtGamma[1] = 19;
     P.AnzLF = 1;
     P.AnzAush = 2;
-    P.AushubTabelle(1, 3) = 2.5f;
-    P.AushubTabelle(2, 3) = 5.0f;
+    P.Aushubstufen[1].zAush = 2.5f;
+    P.Aushubstufen[2].zAush = 5.0f;
     P.AnzAnkerGesamt = 1;
     P.ZAuflager[1] = 2.0f;
     P.TeilsicherheitenAn = 1;
