@@ -36,7 +36,7 @@ struct Zustand {
     float RandLinksUE = 0, RandObenUE = 0, RandRechtsUE = 0, RandUntenUE = 0;
     int16_t RandObenKopie = 0, RandUntenH504 = 0; // mm reserved for the header boxes (printer)
     float H504Versatz = 0;
-    float KleinFaktor = 0;  // factor of the last SchriftKlein
+    float KleinFaktor = 0; // factor of the last SchriftKlein
     // On the window: the factor of the graphics font that keeps the labels in the proportion to the picture
     // they have on the printed page (set by MassstabEinrichten; 1 on the printer)
     float SchirmFaktor = 1;
