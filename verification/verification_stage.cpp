@@ -156,6 +156,8 @@ void NachweiseVorbereiten() {
     if (St.DeltaT < a) St.DeltaT = a;
     // 11.-13.
     N.EinbindeTiefe = P.zFuss - P.zAush;
+    const auto& gb = zormb::B.GrundbruchTab;
+    N.GrundbruchPlot = {gb[0], gb[81], gb[162]};
     zorma::Bericht.Einrueckung = std::string(13, ' ');
     ErdwiderstandLesen();
     float flaeche = 0.0f, eEnde = 0.0f;
@@ -270,7 +272,11 @@ bool ErforderlicheEinbindungAbschnitt() {
     return ErforderlicheEinbindungDrucken();
 }
 void HydraulischerGrundbruchAbschnitt() {
-    HydraulischerGrundbruchDrucken();
+    const Grundbruchwerte w = HydraulischerGrundbruchBerechnen();
+    if (!w.WasserUnterFuss)
+        for (std::size_t m = 0; m < 3; ++m)
+            N.GrundbruchPlot[m] = w.Wert[m][0];
+    HydraulischerGrundbruchDrucken(w);
 }
 void TiefeGleitfugeAbschnitt() {
     TiefeGleitfugeBericht();
