@@ -256,6 +256,7 @@ void ErdwiderstandAbschnitt() {
     ErdwiderstandDrucken();
 }
 void EinbindungAbschnitt() {
+    EinbindungBerechnen();
     EinbindungDrucken();
 }
 void GleichgewichtAbschnitt() {
