@@ -260,10 +260,11 @@ void EinbindungAbschnitt() {
     EinbindungDrucken();
 }
 void GleichgewichtAbschnitt() {
+    GleichgewichtBerechnen();
     GleichgewichtDrucken();
 }
 void VertikalGleichgewichtAbschnitt() {
-    VertikalGleichgewichtDrucken();
+    VertikalGleichgewichtDrucken(VertikalGleichgewichtBerechnen());
 }
 void BemessungsschnitteAbschnitt() {
     BemessungsschnitteDrucken(Abschnitte().MassgebendeSchnitte);
