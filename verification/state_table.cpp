@@ -402,26 +402,32 @@ void ZustandsgroessenDrucken() {
     }
 }
 
-void FussZeileDrucken() {
+Fusszeile FussZeileBerechnen() {
     // The last row before the end of the beam.
     const int ende = LetzteZeile();
     const int letzte = ende >= 1 && ZeilenArt(ende) == zormc::kEnde ? ende - 1 : ende;
-    const float QF = letzte >= 1 ? Zeilenwert(letzte, zormc::kQ) : 0.0f;
-    const float MF = letzte >= 1 ? Zeilenwert(letzte, zormc::kM) : 0.0f;
-    bool fussZeile = false;
-    if (std::floor(100.0f * QF) != 0.0f) {
-        fussZeile = true;
+    Fusszeile f;
+    f.Q = letzte >= 1 ? Zeilenwert(letzte, zormc::kQ) : 0.0f;
+    f.M = letzte >= 1 ? Zeilenwert(letzte, zormc::kM) : 0.0f;
+    f.Zeile = std::floor(100.0f * f.Q) != 0.0f;
+    if (f.Zeile && P.Wandfuss == 3) N.FelslagerKraft = -f.Q;
+    if (f.Zeile && P.Wandfuss == 2 && f.Q < 0.0f) St.DeltaT = 0.0f;
+    return f;
+}
+
+void FussZeileDrucken(const Fusszeile& f) {
+    const float QF = f.Q, MF = f.M;
+    const bool fussZeile = f.Zeile;
+    if (fussZeile) {
         zorma::Drucken(Einzug(), ZahlText(MF, 35, 2), ZahlText(QF, 10, 2), ZahlText(-QF, 10, 2));
         if (P.Wandfuss == 4) {
             zorma::ZeileDrucken(" Kraft C -");
         } else if (P.Wandfuss == 3) {
             zorma::ZeileDrucken(" Felslag.", QF <= 0.0f ? "+" : "-");
-            N.FelslagerKraft = -QF;
         } else if (P.Wandfuss == 2 && QF < 0.0f) {
             zorma::ZeileDrucken(" Felslag.");
             zorma::ZeileDrucken("         *** Einbindetiefe verlängern!");
             zorma::ZeileDrucken(Einzug(), "Das Gleichgewicht ist nicht erfüllt. Felslager = Ausweg.");
-            St.DeltaT = 0.0f;
         } else {
             zorma::ZeileDrucken(" Kraft C ", QF <= 0.0f ? "+" : "-");
         }
@@ -462,25 +468,33 @@ void FussZeileDrucken() {
     }
 }
 
-void BettungsTabelleDrucken() {
-    if (St.BettungReduziert == 0) return;
-    std::vector<std::array<float, 3>> zeilen(1);
-    int letzte = 0;
+Bettungstabelle BettungsTabelleLesen() {
+    Bettungstabelle t;
+    if (St.BettungReduziert == 0) return t;
+    t.Da = true;
     {
         vb::FileGuard d("ZORBETTU", vb::OpenMode::Input);
         vb::Input(d.nr(), P.zFuss);
         while (!vb::Eof(d.nr())) {
             std::array<float, 3> r{};
             vb::Input(d.nr(), r[0], r[1], r[2]);
-            if (zeilen.size() > 250)
+            if (t.Zeilen.size() > 250)
                 throw zor::CalcAbort("Die Bettungsdatei \"ZORBETTU\" hat mehr als 250 Zeilen; die Berechnung "
                                      "wird abgebrochen.");
-            zeilen.push_back(r);
-            if (r[1] - r[2] > 0.01f) letzte = static_cast<int>(zeilen.size() - 1);
+            t.Zeilen.push_back(r);
+            if (r[1] - r[2] > 0.01f) t.Letzte = static_cast<int>(t.Zeilen.size() - 1);
         }
     }
-    const int n = static_cast<int>(zeilen.size() - 1);
-    N.AnzBettung = static_cast<int16_t>(n);
+    t.zFuss = P.zFuss;
+    N.AnzBettung = static_cast<int16_t>(t.Zeilen.size() - 1);
+    St.BettungReduziert = 0;
+    return t;
+}
+
+void BettungsTabelleDrucken(const Bettungstabelle& t) {
+    if (!t.Da) return;
+    const int n = static_cast<int>(t.Zeilen.size() - 1);
+    const int letzte = t.Letzte;
 
     zorma::Leerzeilen();
     if (P.EtaBettung != 0) {
@@ -492,12 +506,12 @@ void BettungsTabelleDrucken() {
     zorma::ZeileDrucken(Einzug(), "  z   (m)    t    eingegeben  reduziert     (Wandbelastung)");
     zorma::ZeileDrucken(Einzug(), "---------------------------------------     ***************");
     for (int i = 1; i <= letzte + 1 && i <= n; ++i) {
-        const auto& r = zeilen[static_cast<std::size_t>(i)];
+        const auto& r = t.Zeilen[static_cast<std::size_t>(i)];
         zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - P.HUmlagerung, 10, 2),
                        ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
         if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
         zorma::ZeileBeenden();
-        if (r[0] > P.zFuss - 0.001f) break; // the foot is reached
+        if (r[0] > t.zFuss - 0.001f) break; // the foot is reached
         if (i == letzte + 1) {
             zorma::Leerzeilen();
             zorma::ZeileDrucken(Einzug(), "Ab hier: keine Reduktion der eingegebenen Bettung erforderlich.");
@@ -508,7 +522,6 @@ void BettungsTabelleDrucken() {
         }
     }
     zorma::Leerzeilen();
-    St.BettungReduziert = 0;
 }
 
 } // namespace zormd

@@ -8,6 +8,7 @@
 // (verification/state.h); the deflection at the next support level to P.AuflagerSenkung.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zormd {
 
@@ -40,11 +41,32 @@ void ZustandsgroessenDrucken();
 // above the excavation level: AnkerAh/AnkerAv of that support and the sums gain it. Otherwise nothing.
 void AnkerkraftZuordnen(float& F, float& z);
 
-// The foot line with the C force and its extra embedment, then the closing lines of the table.
-void FussZeileDrucken();
+// The foot line of the table: shear Q (kN/m) and moment M (kNm/m) of the last row before the end of the
+// beam; the line is printed when floor(100 Q) is not 0.
+struct Fusszeile {
+    bool Zeile = false;
+    float Q = 0.0f, M = 0.0f;
+};
+// Its values; with the line, a foot hinged in rock takes the force -Q (N.FelslagerKraft), and a given
+// foot with Q < 0 loses its extra embedment (St.DeltaT = 0).
+Fusszeile FussZeileBerechnen();
+// The foot line with the C force and its extra embedment, then the closing lines of the table; changes
+// nothing.
+void FussZeileDrucken(const Fusszeile& f);
 
-// Bedding table from "ZORBETTU" when the statics reduced a spring (St.BettungReduziert); clears
-// the flag. More than 250 lines abandon the calculation (zor::CalcAbort).
-void BettungsTabelleDrucken();
+// The bedding table of "ZORBETTU" (rows 1..: depth, given and reduced modulus; row 0 unused), read when
+// the statics reduced a spring (St.BettungReduziert; Da false otherwise): the file's foot level, which
+// becomes P.zFuss, and the last row reduced by more than 0.01.
+struct Bettungstabelle {
+    bool Da = false;
+    float zFuss = 0.0f;
+    std::vector<std::array<float, 3>> Zeilen = std::vector<std::array<float, 3>>(1);
+    int Letzte = 0;
+};
+// Reads it, sets N.AnzBettung and clears the flag. More than 250 lines abandon the calculation
+// (zor::CalcAbort).
+Bettungstabelle BettungsTabelleLesen();
+// Prints the table (nothing without one); changes nothing.
+void BettungsTabelleDrucken(const Bettungstabelle& t);
 
 } // namespace zormd

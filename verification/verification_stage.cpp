@@ -174,8 +174,8 @@ void Nachweise(zor::Laufstatus& status) {
     PlotSatz("A");
     Aufrufen(s.Einbindung);                                         // 2
     ZustandsgroessenDrucken();                                      // 3
-    FussZeileDrucken();                                             // 4
-    BettungsTabelleDrucken();                                       // 5
+    FussZeileDrucken(FussZeileBerechnen());                         // 4
+    BettungsTabelleDrucken(BettungsTabelleLesen());                 // 5
     Aufrufen(s.Gleichgewicht);                                      // 6
     Aufrufen(s.VertikalGleichgewicht);                              // 7
     Aufrufen(s.Bemessungsschnitte);                                 // 8

@@ -60,7 +60,7 @@ TEST_F(Zustandstabelle, TriangularLoadPrintsTheZeroShearRowAndSumsTheSupportsToT
     P.AnzAnkerGesamt = 1;
     P.ZAuflager[1] = 6.0f;
     zormd::ZustandsgroessenDrucken();
-    zormd::FussZeileDrucken();
+    zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
     const auto z = Zeilen();
     ASSERT_EQ(Mit(z, "ZUSTANDS-GRÖSSEN  LASTFALL  1,   AUSHUB  1").size(), 1u);
     const auto kopf = Mit(z, " Auflag.+");
@@ -157,7 +157,7 @@ TEST_F(Zustandstabelle, ASupportJumpBelowOneHundredthIsNoForceAndANegativeSuppor
     P.AnzAnkerGesamt = 1;
     P.ZAuflager[1] = 1.0f;
     zormd::ZustandsgroessenDrucken();
-    zormd::FussZeileDrucken();
+    zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
     EXPECT_EQ(N.AnkerAh[1], 0.0f);
     ASSERT_EQ(Mit(Zeilen(), " Auflag. ").size(), 1u);
     EXPECT_EQ(Mit(Zeilen(), " Auflag. -").size(), 1u);
@@ -166,7 +166,7 @@ TEST_F(Zustandstabelle, ASupportJumpBelowOneHundredthIsNoForceAndANegativeSuppor
     St.ErgebnisTabelle[3][12] = 4.0f;
     vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
     zormd::ZustandsgroessenDrucken();
-    zormd::FussZeileDrucken();
+    zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
     EXPECT_TRUE(Mit(Zeilen(), "Negative Auflagerkraft").empty());
 }
 
@@ -205,7 +205,7 @@ TEST_F(Zustandstabelle, TheSpringPressureSearchStopsAtTheLastRowOfThisSolve) {
     St.ErgebnisTabelle[40][7] = 0.005f;
     P.zAush = 0.5f;
     zormd::ZustandsgroessenDrucken();
-    zormd::FussZeileDrucken();
+    zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
     // Lower spring: half the distance to the spring above is 0.5 m, 10 / 0.5 = 20 kN/m2.
     EXPECT_EQ(N.MaxFederPressung, 20.0f);
     EXPECT_EQ(N.zMaxFederPressung, 2.0f);
@@ -233,7 +233,7 @@ TEST_F(Zustandstabelle, TheFootLineFollowsTheFootModeAndTheIntegerPartOfOneHundr
         Zeile(1, 0.0f, {}, {0, 0, 0, 0});
         Zeile(4, 3.0f, {}, {0, 0, 7.5f, f.qf});
         Zeile(5, 3.0f, {}, {});
-        zormd::FussZeileDrucken();
+        zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
         const auto z = Zeilen();
         if (f.text == nullptr) {
             EXPECT_TRUE(Mit(z, "Kraft C").empty());
@@ -256,7 +256,7 @@ TEST_F(Zustandstabelle, TheCForceBlockStandsOnlyWithAnExtraEmbedmentOfThisStage)
     Zeile(4, 3.0f, {}, {0, 0, 0, -40.0f});
     Zeile(5, 3.0f, {}, {});
     St.CKraftDt = 0.0f; // cleared when the stage started: nothing computed
-    zormd::FussZeileDrucken();
+    zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
     EXPECT_TRUE(Mit(Zeilen(), "Rammtiefenzuschlag").empty());
     vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
     St.CKraftDt = 0.42f;
@@ -265,7 +265,7 @@ TEST_F(Zustandstabelle, TheCForceBlockStandsOnlyWithAnExtraEmbedmentOfThisStage)
     St.CKraftKp = 5.5f;
     St.CKraftSigV = 120.0f;
     St.CKraftEtap = 1.5f;
-    zormd::FussZeileDrucken();
+    zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
     const auto z = Zeilen();
     EXPECT_EQ(Mit(z, "Rammtiefenzuschlag für C-Kraft").size(), 1u);
     EXPECT_EQ(Mit(z, " phiC = 30.00°; deltaC = -20.00°; kpghC =  5.50;  ev. Cohäsion ber.").size(), 1u);
@@ -315,7 +315,7 @@ protected:
         P.HUmlagerung = 1.0f;
     }
     std::vector<std::string> Tabelle() {
-        zormd::BettungsTabelleDrucken();
+        zormd::BettungsTabelleDrucken(zormd::BettungsTabelleLesen());
         EXPECT_EQ(St.BettungReduziert, 0);
         std::vector<std::string> out;
         for (const auto& z : Zeilen())
@@ -343,12 +343,29 @@ TEST_F(Bettung, WithoutReductionTheFirstNodeAndTheNotesAndAtTheFootNoNotes) {
     EXPECT_TRUE(Mit(Zeilen(), "Ab hier").empty());
 }
 
+// The file is read once (the flag cleared then); the table printed twice from what was read is the same
+// both times (it used to clear the flag while printing, so a second print showed nothing).
+TEST_F(Bettung, ReadOnceThenPrintedTwiceTheSame) {
+    Datei(5.0f, {{1.0f, 10, 5}, {2.0f, 10, 10}});
+    const auto t = zormd::BettungsTabelleLesen();
+    EXPECT_EQ(St.BettungReduziert, 0);
+    EXPECT_EQ(N.AnzBettung, 2);
+    EXPECT_EQ(P.zFuss, 5.0f);
+    zormd::BettungsTabelleDrucken(t); // the report is open from the fixture
+    const auto erst = Zeilen();
+    vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
+    zormd::BettungsTabelleDrucken(t);
+    EXPECT_EQ(erst, Zeilen());
+    EXPECT_EQ(Mit(erst, "              1.00      0.00     10.00      5.00  *").size(), 1u);
+    EXPECT_EQ(Mit(erst, "              2.00      1.00     10.00     10.00").size(), 1u);
+}
+
 TEST_F(Bettung, MoreThanTwoHundredFiftyLinesAbandonTheCalculation) {
     std::vector<std::array<float, 3>> zeilen;
     for (int i = 1; i <= 251; ++i)
         zeilen.push_back({0.01f * static_cast<float>(i), 10, 10});
     Datei(5.0f, zeilen);
-    EXPECT_THROW(zormd::BettungsTabelleDrucken(), zor::CalcAbort);
+    EXPECT_THROW(zormd::BettungsTabelleLesen(), zor::CalcAbort);
 }
 
 } // namespace
@@ -382,7 +399,7 @@ TEST_F(Bericht, TheSolvedSimplySupportedBeamGivesTheClosedFormZeroShearRowAndIts
     St.ErgebnisTabelle[static_cast<std::size_t>(St.AnzZeilen)] = {0, 2, 50.0f, 1.0f, 50, 0, 0,
                                                                   0, 0, 0,     0,    0,  0};
     zormd::ZustandsgroessenDrucken();
-    zormd::FussZeileDrucken();
+    zormd::FussZeileDrucken(zormd::FussZeileBerechnen());
     zormd::KotenRaster();
     const auto z = Zeilen();
     const auto stern = Mit(z, "*");
