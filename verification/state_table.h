@@ -29,13 +29,37 @@ void SteifigkeitMalVektor(const std::array<std::array<double, 5>, 5>& A, const s
 // (clamped to zFuss), then the inner points of every field (unsorted; the caller sorts).
 void KotenRaster();
 
-// The next-support row and the zero-shear row of the current field (N.Zwischen1, N.Zwischen2).
-void ZustandZeile1();
-void ZustandZeile2();
+// One line of the state-quantity table (values in the units above).
+struct Tabellenzeile {
+    enum Art : int8_t {
+        Kopf,       // head row: z, load, w, M, Q; with a supported head (zusatz 1) Q again as its force
+        Kraft,      // force row: M, Q, the jump dQ and, for a spring, its constant (MN/m3) in w[3]
+        Lastsprung, // load jump between two fields: z, load
+        Zwischen1,  // next-support row inside a field: z, load, w, M, Q (star behind w)
+        Zwischen2,  // zero-shear row inside a field: z, load, w, M, Q (star behind M)
+        Aushubkote, // the excavation level: z
+        Feldende    // end of a field: z, load, w, M, Q
+    };
+    // What a force row says of its force: nothing, a moment hinge, a support, an earth support, a spring.
+    static constexpr int8_t kEnde = 0, kGelenk = 1, kAuflager = 2, kErdlager = 3, kFeder = 4;
+    Art art = Feldende;
+    std::array<float, 5> w{};
+    int8_t zusatz = 0;
+    bool plus = false; // the force of a support row is positive
+};
+struct Zustandstabelle {
+    std::vector<Tabellenzeile> Zeilen;
+};
 
-// Heading, the rows of the table with the extra rows inside fields and the force rows. Resets the
-// support sums, NegAuflagerFlag and the spring maximum of the stage first.
-void ZustandsgroessenDrucken();
+// The rows of the table with the extra rows inside fields (the next support, zero shear) and the force
+// rows, walked through the statics' row table: the running extremes, the support sums, the anchor
+// forces, NegAuflagerFlag, the spring maximum, zEndeStatik, the foot point of the deep slip plane at
+// zero shear and the deflection at the next support level (P.AuflagerSenkung) are set on the way, the
+// sums and flags reset first. Moments and shears below 0.01 in the row table become 0.
+Zustandstabelle ZustandsgroessenBerechnen();
+
+// Heading and the rows of the table; changes nothing.
+void ZustandsgroessenDrucken(const Zustandstabelle& t);
 
 // The force F at depth z becomes the force of the first project support within 5 mm of z, when z lies
 // above the excavation level: AnkerAh/AnkerAv of that support and the sums gain it. Otherwise nothing.

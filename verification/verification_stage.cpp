@@ -173,7 +173,7 @@ void Nachweise(zor::Laufstatus& status) {
     Aufrufen(s.Erdwiderstand); // 1
     PlotSatz("A");
     Aufrufen(s.Einbindung);                                         // 2
-    ZustandsgroessenDrucken();                                      // 3
+    ZustandsgroessenDrucken(ZustandsgroessenBerechnen());           // 3
     FussZeileDrucken(FussZeileBerechnen());                         // 4
     BettungsTabelleDrucken(BettungsTabelleLesen());                 // 5
     Aufrufen(s.Gleichgewicht);                                      // 6
