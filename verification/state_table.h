@@ -3,8 +3,8 @@
 // the bedding table, and the beam arithmetic shared with the summary.
 //
 // Units as the statics solves the beam: depths m, EI MNm2/m, loads kN/m2, w mm, rotation mrad, M kNm/m,
-// Q kN/m. The table reads the row table zormc::St.ErgebnisTabelle (rows 1..AnzZeilen) and prints to
-// the report (file 6, open). Running extremes, support sums and anchor forces go to zormd::N
+// Q kN/m. The table is computed from the row table zormc::St.ErgebnisTabelle (rows 1..AnzZeilen), then
+// printed to the report (file 6, open). Running extremes, support sums and anchor forces go to zormd::N
 // (verification/state.h); the deflection at the next support level to P.AuflagerSenkung.
 #include <array>
 #include <cstdint>
