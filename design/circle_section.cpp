@@ -7,7 +7,9 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 
-namespace zorm1 {
+using zorm1::P;
+
+namespace zormd {
 
 double ArcCos(double x, float pi) {
     if (x >= 1.0) return 0.0;
@@ -152,4 +154,4 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
     if (asw < P.AsQmin) mindestens();
 }
 
-} // namespace zorm1
+} // namespace zormd

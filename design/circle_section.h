@@ -3,7 +3,7 @@
 // tension-steel force and lever arm from the kernel's strain state, the inner lever arm, the web width and
 // the shear reinforcement (strut angle with partial factors, shear stress ranges with global safety).
 
-namespace zorm1 {
+namespace zormd {
 
 // Arc cosine with a given pi: 0 for x >= 1, pi for x <= -1, else pi/2 - atan(x / sqrt(1 - x^2)).
 double ArcCos(double x, float pi);
@@ -23,4 +23,4 @@ double ArcCos(double x, float pi);
 // BW.tau0 (global), and with partial factors BW.VRdC, CotTheta, VRdmax; the strain state stays in zorm0::K.
 void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As, float& asw);
 
-} // namespace zorm1
+} // namespace zormd

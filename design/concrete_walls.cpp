@@ -13,7 +13,6 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
-using zorm1::BW;
 using zorm1::P;
 using zorma::ZahlText;
 using zorma::ZeileDrucken;
@@ -133,9 +132,9 @@ void SchlitzwandBemessung() {
     float d1 = P.d1Rand / 100.0f;
     float As1 = 0.0f, As2 = 0.0f, asw = 0.0f;
     if (!Teilsicherheiten())
-        zorm1::RechteckBemessungGlobal(M, Q, h, d1, As1, As2, asw, BW.tau0, BW.tauMassg);
+        zormd::RechteckBemessungGlobal(M, Q, h, d1, As1, As2, asw, BW.tau0, BW.tauMassg);
     else
-        zorm1::RechteckBemessungTabelle(M, N, Q, h, d1, As1, As2, asw);
+        zormd::RechteckBemessungTabelle(M, N, Q, h, d1, As1, As2, asw);
 
     ZeileDrucken(kEinzug + "max(abs.M)´ = " + Feld6(M, "####.0") + " kNm;  Asz =" + Feld6(As1, "##0.0") +
                  " cm2   ;  Asd =" + Feld6(As2, "##0.0") + " cm2");
@@ -166,7 +165,7 @@ void BohrpfahlBemessung() {
     float D = BS.BemQuerschnitt * 100.0f;
     float d1 = P.d1Rand;
     float As = 0.0f, asw = 0.0f;
-    zorm1::KreisBemessung(D, d1, M, Q, N, As, asw);
+    zormd::KreisBemessung(D, d1, M, Q, N, As, asw);
     // A bending design without convergence may leave 0 in As: it is the no-convergence case all the same.
     if (M != 0.0f && BW.KreisNichtKonvergiert) As = 888.0f;
     MeldungUeberlastet(As, asw);

@@ -15,7 +15,6 @@
 #include "platform/runtime/vbstring.h"
 #include "verification/verification_stage.h"
 
-using zorm1::BW;
 using zorm1::P;
 using zorma::ZeileDrucken;
 
@@ -48,7 +47,7 @@ void KeinStahlprofilZeile() {
 
 // Steel check and laggings of a soldier pile or sheet pile wall whose profile list matches.
 void StahlwandAbschnitte() {
-    zorm1::ProfilZeileZerlegen(P.ProfilName, P.ProfilText, P.ProfilWert3, P.ProfilWert5, P.ProfilWert1,
+    zormd::ProfilZeileZerlegen(P.ProfilName, P.ProfilText, P.ProfilWert3, P.ProfilWert5, P.ProfilWert1,
                                P.ProfilWert4, P.ProfilWert2);
     if (P.ProfilWert5 == 0.0f || P.ProfilWert1 == 0.0f || P.ProfilWert2 == 0.0f || P.ProfilWert4 == 0.0f) {
         KeinStahlprofilZeile();
@@ -240,10 +239,10 @@ void Spritzbetonausfachung() {
     for (int schritt = 0; schritt < kDicken; ++schritt) {
         if (!Teilsicherheiten()) {
             P.BetonFestigkeit = 17.5f;
-            zorm1::RechteckBemessungGlobal(M, Q, h, d1, As, As2, asw, BW.tau0, BW.tauMassg);
+            zormd::RechteckBemessungGlobal(M, Q, h, d1, As, As2, asw, BW.tau0, BW.tauMassg);
         } else {
             P.BetonFestigkeit = 17.0f;
-            zorm1::RechteckBemessungTabelle(M, N, Q, h, d1, As, As2, asw);
+            zormd::RechteckBemessungTabelle(M, N, Q, h, d1, As, As2, asw);
         }
         if (As < 999.0f && static_cast<float>(As / h) <= 50.0f) {
             gefunden = true;

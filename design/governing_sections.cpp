@@ -12,7 +12,6 @@
 #include "frame/project_data.h"
 #include "verification/state.h"
 
-using zorm1::BW;
 using zorm1::P;
 
 namespace zormd {
@@ -56,7 +55,7 @@ void MassgebendeSchnitte() {
     const bool stahl = P.Wandtyp == 1 || P.Wandtyp == 2;
     if (stahl) {
         if (P.ProfilName.empty()) return;
-        zorm1::ProfilZeileZerlegen(P.ProfilName, P.ProfilText, P.ProfilWert3, P.ProfilWert5, P.ProfilWert1,
+        zormd::ProfilZeileZerlegen(P.ProfilName, P.ProfilText, P.ProfilWert3, P.ProfilWert5, P.ProfilWert1,
                                    P.ProfilWert4, P.ProfilWert2);
         if (P.ProfilWert5 == 0.0f || P.ProfilWert1 == 0.0f || P.ProfilWert2 == 0.0f || P.ProfilWert4 == 0.0f)
             return;
@@ -115,13 +114,13 @@ void MassgebendeSchnitte() {
             if (P.Wandtyp == 3) {
                 float dicke = P.DWand;
                 float d1 = P.d1Rand / 100.0f;
-                zorm1::RechteckBemessungTabelle(Md, Nd, Qs, dicke, d1, L, As2, S);
+                zormd::RechteckBemessungTabelle(Md, Nd, Qs, dicke, d1, L, As2, S);
             } else {
                 float D = BS.BemQuerschnitt * 100.0f;
                 float d1 = P.d1Rand;
                 // Without a moment the kernel designs nothing and both values of the point above stand.
                 kernelLief = Md != 0.0f;
-                zorm1::KreisBemessung(D, d1, Md, Qs, Nd, L, S);
+                zormd::KreisBemessung(D, d1, Md, Qs, Nd, L, S);
                 if (kernelLief && BW.KreisNichtKonvergiert) nichtBemessbar = true;
             }
             const bool Sgeschrieben = !std::isnan(S);

@@ -5,7 +5,9 @@
 #include "design/state.h"
 #include "frame/project_data.h"
 
-namespace zorm1 {
+using zorm1::P;
+
+namespace zormd {
 
 // Rectangular section, parabola-rectangle concrete (eps_c2 -2, eps_cu -3.5 per mille), steel limit strain
 // 25 per mille: omega and zeta for mu = i / 100. Row 0 holds half of row 1's omega.
@@ -188,4 +190,4 @@ void Querkraftbemessung(float& /*M*/, float& V, float& N, float& b, float& z, fl
     if (P.CotThetaWahl == 1) BW.CotTheta = 1.2f;
 }
 
-} // namespace zorm1
+} // namespace zormd

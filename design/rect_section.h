@@ -10,7 +10,7 @@
 // Sentinel 999 in a reinforcement: the section cannot be designed (bending capacity exceeded, or a
 // section without effective depth, or no permissible shear stress set). Such a section is never governing.
 
-namespace zorm1 {
+namespace zormd {
 
 // Design value of the reinforcing steel and design table row used by the partial-factor kernel.
 inline constexpr int kTabellenZeilen = 41; // rows mu = 0.00 .. 0.40
@@ -42,4 +42,4 @@ void RechteckBemessungTabelle(float& M, float& N, float& V, float& h, float& d1,
 // Writes BW.VRdC (MN), BW.CotTheta, BW.VRdmax (kN); V = 0 leaves all three as they are.
 void Querkraftbemessung(float& M, float& V, float& N, float& b, float& z, float& h);
 
-} // namespace zorm1
+} // namespace zormd

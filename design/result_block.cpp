@@ -10,7 +10,6 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
-using zorm1::BW;
 using zorm1::P;
 using zorma::Drucken;
 using zorma::Spalte;

@@ -2,22 +2,19 @@
 
 #include "frame/run_state.h"
 
-namespace zorm1 {
-Bemessungswerte BW;
-} // namespace zorm1
-
 namespace zorm0 {
 Kreiszustand K;
 }
 
 namespace zormd {
+Bemessungswerte BW;
 Ankerwerte AW;
 Bemessungsstufe BS;
 } // namespace zormd
 
 namespace zor {
 void BemessungLaufZuruecksetzen() {
-    zorm1::BW = zorm1::Bemessungswerte{};
+    zormd::BW = zormd::Bemessungswerte{};
     zorm0::K = zorm0::Kreiszustand{};
     zormd::AW = zormd::Ankerwerte{};
     zormd::BS = zormd::Bemessungsstufe{};

@@ -10,38 +10,6 @@
 #include <cstdint>
 #include <string>
 
-namespace zorm1 {
-
-// Values the rectangular, shear and circular kernels write.
-struct Bemessungswerte {
-    // Shear design with variable strut angle (Querkraftbemessung); kept from call to call when V = 0.
-    float CotTheta = 0.0f; // cot theta of the struts, 0.58..3.0 (1.2 when CotThetaWahl is 1)
-    float VRdC = 0.0f;     // shear resistance of the concrete (MN), at most 0.999 VEd
-    float VRdmax = 0.0f;   // maximum shear resistance of the struts (kN)
-
-    // Shear stresses of the global concept (the callers pass them to RechteckBemessungGlobal).
-    float tau0 = 0.0f;     // nominal shear stress (MN/m2), also written by KreisBemessung
-    float tauMassg = 0.0f; // governing design shear stress (MN/m2)
-
-    // Circular section (KreisBemessung).
-    float KreisBewGrad = 0.0f;    // reinforcement ratio, percent of the section area
-    float KreisHebelarm = 0.0f;   // inner lever arm z (m)
-    float KreisBreiteNull = 0.0f; // width of the section at the neutral axis (m)
-    float KreisStegBreite = 0.0f; // effective web width bw (m)
-    float KreisHebelarmN0 = 0.0f, KreisBreiteNullN0 = 0.0f, KreisStegBreiteN0 = 0.0f; // the same, N = 0
-    // true after a KreisBemessung whose bending design did not converge (As holds 888 or 0): the section
-    // is not designed, whatever As says.
-    bool KreisNichtKonvergiert = false;
-    // true when the last KreisBemessung's asw is the minimum AsQmin because the minimum governs.
-    bool KreisAswMindest = false;
-
-    // 1 while the shotcrete lagging design calls the partial-factor kernel: no shear design then.
-    int16_t SpritzbetonFlag = 0;
-};
-extern Bemessungswerte BW;
-
-} // namespace zorm1
-
 namespace zorm0 {
 
 // A trial point of the secant search: position (x, omega) and its normalised inner forces.
@@ -88,6 +56,34 @@ extern Kreiszustand K;
 } // namespace zorm0
 
 namespace zormd {
+
+// Values the rectangular, shear and circular kernels write.
+struct Bemessungswerte {
+    // Shear design with variable strut angle (Querkraftbemessung); kept from call to call when V = 0.
+    float CotTheta = 0.0f; // cot theta of the struts, 0.58..3.0 (1.2 when CotThetaWahl is 1)
+    float VRdC = 0.0f;     // shear resistance of the concrete (MN), at most 0.999 VEd
+    float VRdmax = 0.0f;   // maximum shear resistance of the struts (kN)
+
+    // Shear stresses of the global concept (the callers pass them to RechteckBemessungGlobal).
+    float tau0 = 0.0f;     // nominal shear stress (MN/m2), also written by KreisBemessung
+    float tauMassg = 0.0f; // governing design shear stress (MN/m2)
+
+    // Circular section (KreisBemessung).
+    float KreisBewGrad = 0.0f;    // reinforcement ratio, percent of the section area
+    float KreisHebelarm = 0.0f;   // inner lever arm z (m)
+    float KreisBreiteNull = 0.0f; // width of the section at the neutral axis (m)
+    float KreisStegBreite = 0.0f; // effective web width bw (m)
+    float KreisHebelarmN0 = 0.0f, KreisBreiteNullN0 = 0.0f, KreisStegBreiteN0 = 0.0f; // the same, N = 0
+    // true after a KreisBemessung whose bending design did not converge (As holds 888 or 0): the section
+    // is not designed, whatever As says.
+    bool KreisNichtKonvergiert = false;
+    // true when the last KreisBemessung's asw is the minimum AsQmin because the minimum governs.
+    bool KreisAswMindest = false;
+
+    // 1 while the shotcrete lagging design calls the partial-factor kernel: no shear design then.
+    int16_t SpritzbetonFlag = 0;
+};
+extern Bemessungswerte BW;
 
 inline constexpr int MaxAnkerLagen = 13; // anchor levels the per-anchor arrays hold
 

@@ -6,7 +6,9 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
-namespace zorm1 {
+using zorm1::P;
+
+namespace zormd {
 
 namespace {
 bool ZahlZeichen(char c) {
@@ -77,4 +79,4 @@ void StahlSpannungenSetzen() {
     }
 }
 
-} // namespace zorm1
+} // namespace zormd

@@ -3,7 +3,7 @@
 // values, and the allowed (global safety) or design (partial factors) steel stresses of the steel grade.
 #include <string>
 
-namespace zorm1 {
+namespace zormd {
 
 // Splits a profile line "NAME  I  W  A  s  h" (I cm4, W cm3, A cm2, web s cm, height h cm; see
 // data/PROFILES.md). The line loses its leading blanks and gets one blank appended, in the caller's
@@ -22,4 +22,4 @@ void ProfilZeileZerlegen(std::string& line, std::string& name, float& Wert1, flo
 // (Bemessung::StahlSpannungenZeigen).
 void StahlSpannungenSetzen();
 
-} // namespace zorm1
+} // namespace zormd

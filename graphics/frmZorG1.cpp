@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "frame/project_data.h"
-#include "graphics/bilder.h"
-#include "graphics/zeichnen.h"
+#include "graphics/drawing.h"
+#include "graphics/pictures.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/einstellungen.h"
-#include "graphics/folge.h"
+#include "graphics/picture_sequence.h"
+#include "graphics/settings.h"
 #include "platform/forms/forms.h"
 
 class frmZorG1 : public vb::Form {

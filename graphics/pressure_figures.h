@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "graphics/zeichnen.h"
+#include "graphics/drawing.h"
 
 namespace zorg {
 

@@ -8,7 +8,7 @@
 
 #include "earthpressure/diagrams.h"
 #include "frame/project_data.h"
-#include "graphics/bilder.h"
+#include "graphics/pictures.h"
 #include "graphics/pressure_figures.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"

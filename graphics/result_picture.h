@@ -14,7 +14,7 @@
 // repeats without change.
 #include <cstdint>
 
-#include "graphics/zeichnen.h"
+#include "graphics/drawing.h"
 
 namespace zorg {
 

@@ -62,7 +62,7 @@ void RechnungVorbereiten() {
     // The safety pages confirmed: the concept, with partial factors the reductions, and the steel stresses;
     // writing the stresses opens the design page.
     Sicherheiten::SicherheitsbeiwerteSetzen();
-    zorm1::StahlSpannungenSetzen();
+    zormd::StahlSpannungenSetzen();
     Bemessung::SeiteOeffnen();
     // The main window opens the wall page beside it, on the project as made ready here (the start dialog's
     // OK runs this routine first): its opening is what the page does then. Taken twice, the values the page

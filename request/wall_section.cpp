@@ -227,7 +227,7 @@ void SeiteOeffnen() {
     if (P.Wandtyp <= 2) P.MitNormalkraft = teil ? 1 : 0;
     subEBreite();
     if (P.StahlGuete == 0) P.StahlGuete = 240;
-    zorm1::StahlSpannungenSetzen();
+    zormd::StahlSpannungenSetzen();
     const float D = P.BPfDUeb != 0.0f ? P.BPfDUeb : P.BPfD;
     if (Empfehlung(D, P.d1Rand).n > 0) {
         if (P.AsMmin <= 0.0f) P.AsMmin = Empfehlung(D, P.d1Rand).As;
@@ -272,7 +272,7 @@ bool EIStahlRechnen() {
         // The stored line stays as chosen: splitting appends a blank to the line it is given, which would
         // make the stored line grow by one blank at every confirmation of the wall page.
         std::string zeile = P.ProfilName;
-        zorm1::ProfilZeileZerlegen(zeile, P.ProfilText, n1, n2, n3, n4, n5);
+        zormd::ProfilZeileZerlegen(zeile, P.ProfilText, n1, n2, n3, n4, n5);
         w3 = n1;
         w5 = n2;
         w1 = n3;

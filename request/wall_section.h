@@ -68,7 +68,7 @@ namespace Profil {
 // "HE300B2" 3.002); nullopt-like 0 with `gefunden` false when the name has no digit.
 float DickeAusName(const std::string& name, bool& gefunden);
 
-// frmProfile.EIStahl without the boxes: splits P.ProfilName (zorm1::ProfilZeileZerlegen), ABohl 0 becomes
+// frmProfile.EIStahl without the boxes: splits P.ProfilName (zormd::ProfilZeileZerlegen), ABohl 0 becomes
 // 1, EIWand = I x 210000 / 10^8 / ABohl; when the section depth is above 10 cm: DWand from the depth, or
 // for soldier piles from the name, and GamWand = A x 78.5 / ABohl / DWand / 10000, GamWand2 = GamWand x
 // 10 / 78.5. A soldier-pile name without digits leaves thickness and unit weights as they were. Returns

@@ -202,8 +202,8 @@ bool GlfCacheLesen() {
     return true;
 }
 
-void TiefeGleitfugeBericht() {
-    using namespace zorma;
+Gleitfugenwerte TiefeGleitfugeBerechnen() {
+    Gleitfugenwerte w;
     AnkerbuchVorher();
     // 1. Anchors of the check and struts.
     N.AnzAnkerGlf = 0;
@@ -231,8 +231,31 @@ void TiefeGleitfugeBericht() {
         }
     if (P.AnkerLaengen != 1 || N.AnzAnkerGlf == 0) {
         N.GlfAnkerKombination = "91";
-        return;
+        return w;
     }
+    w.Nachweis = true;
+    w.AusCache = P.ErsterLauf != 1 && vb::FileExists(GlfCacheDatei());
+    // 4. Results of the stage.
+    const bool teil = P.TeilsicherheitenAn != 0;
+    const float etaGlProjekt = P.EtaGl;
+    if (teil) P.EtaGl = 1.0f;
+    if (!w.AusCache) {
+        TiefeGleitfuge();
+        GlfCacheSchreiben();
+    } else {
+        GlfCacheLesen();
+    }
+    if (teil) P.EtaGl = etaGlProjekt;
+    // 5. Bookkeeping per level.
+    AnkerbuchNachher();
+    // 6.
+    N.GlfAnkerKombination = N.AnzAnkerGlf < 2 ? std::string("91") : GF.GlfPunktFolge;
+    return w;
+}
+
+void TiefeGleitfugeDrucken(const Gleitfugenwerte& w) {
+    using namespace zorma;
+    if (!w.Nachweis) return;
     const bool teil = P.TeilsicherheitenAn != 0;
     const std::string& E = Bericht.Einrueckung;
     // 3. Head.
@@ -245,8 +268,7 @@ void TiefeGleitfugeBericht() {
     ZeileDrucken(E, "Ankerlängen von AUSSEN - Kante Wand bis Mitte Verpresskörper.");
     ZeileDrucken(E, "Erddruck auf Hinterkante Wand, bei Spundwänden und Trägerbohl-");
     ZeileDrucken(E, "wänden auf Achse Wand bezogen; Unterscheidung ab 17.11.2006.");
-    const bool ausCache = P.ErsterLauf != 1 && vb::FileExists(GlfCacheDatei());
-    if (!teil && P.RuheProz > 0.0f && ausCache)
+    if (!teil && P.RuheProz > 0.0f && w.AusCache)
         ZeileDrucken(E, "Die Kräfte wurden HIER mit  0 %  Ruhedruck ermittelt.");
     Leerzeilen();
     if (!teil) {
@@ -276,23 +298,9 @@ void TiefeGleitfugeBericht() {
         ZeileDrucken(E, "Kote     Länge  Summ.Ah,k mögl.Ah,k   Ed / Rd <!= 1.00");
         ZeileDrucken(E, std::string(54, '-'));
     }
-    // 4. Results of the stage.
-    const float etaGlProjekt = P.EtaGl;
-    if (teil) P.EtaGl = 1.0f;
-    if (P.ErsterLauf == 1 || !ausCache) {
-        TiefeGleitfuge();
-        GlfCacheSchreiben();
-    } else {
-        GlfCacheLesen();
-    }
-    if (teil) P.EtaGl = etaGlProjekt;
     if (GF.GlfGesamtNichtErfuellt) {
         ZeileDrucken(E, "*** Gesamt-Nachweis mit den erreichten Ankerlängen nicht erfüllt.");
     }
-    // 5. Bookkeeping per level.
-    AnkerbuchNachher();
-    // 6.
-    N.GlfAnkerKombination = N.AnzAnkerGlf < 2 ? std::string("91") : GF.GlfPunktFolge;
     // 7. One row per anchor.
     for (int n = 1; n <= N.AnzAnkerGlf; ++n) {
         const bool keineKraft = GF.GlfSummeAh[n] <= 0.01f && GF.GlfEtaAnker[n] == 999.0f;
@@ -378,6 +386,10 @@ void TiefeGleitfugeBericht() {
         ZeileDrucken(E, "bis zum Endpunkt der Tiefen Gleitfuge erforderlich; siehe Grafik.");
     }
     Leerzeilen(2);
+}
+
+void TiefeGleitfugeBericht() {
+    TiefeGleitfugeDrucken(TiefeGleitfugeBerechnen());
 }
 
 } // namespace zormd

@@ -10,7 +10,21 @@ namespace zormd {
 // Preparation of the length search of the stage and the search itself (anchors of the check set).
 void TiefeGleitfuge();
 
-// The whole section (slot 11).
+// What the computing step tells the report lines: whether the stage has a check (anchors with length
+// ranges and AnkerLaengen 1; otherwise nothing is printed), and whether its values came from the cache.
+struct Gleitfugenwerte {
+    bool Nachweis = false;
+    bool AusCache = false;
+};
+
+// The anchors of the check and the struts, the length search or the cache, the anchor bookkeeping and
+// the anchor combination of plot record "C"; prints nothing.
+Gleitfugenwerte TiefeGleitfugeBerechnen();
+
+// The report lines from the values the computing step left (N, the search's state); changes nothing.
+void TiefeGleitfugeDrucken(const Gleitfugenwerte& w);
+
+// The whole section (slot 11): computed, then printed.
 void TiefeGleitfugeBericht();
 
 // Cache of the stage: name, write, read (false when the file does not exist). Besides the values of the

@@ -120,14 +120,17 @@ void HinweisKorrigiert() {
     if (P.Wandart == 1) ZeileDrucken(Spalte(48), "Korrigierte Einbindetiefe s.u.");
 }
 
+void ErdauflagerWerte() {
+    P.RdFuss = P.EpFaktor * St.Eph;
+    P.EdFuss = P.Wandart == 1 ? St.MFuss : St.Bh;
+    N.Ed00Bestimmbar = St.Eph != 0.0f;
+    N.Ed00 = N.Ed00Bestimmbar ? P.Rhd * St.Bh / St.Eph : 0.0f;
+}
+
 void ErdauflagerSicherheit() {
     const bool teil = P.TeilsicherheitenAn != 0;
     const bool pfahl = P.Wandart == 1;
     const bool ruhe = P.Erddruckart == 2;
-    P.RdFuss = P.EpFaktor * St.Eph;
-    P.EdFuss = pfahl ? St.MFuss : St.Bh;
-    N.Ed00Bestimmbar = St.Eph != 0.0f;
-    N.Ed00 = N.Ed00Bestimmbar ? P.Rhd * St.Bh / St.Eph : 0.0f;
     if (P.Wandfuss == 3) return;
 
     Leerzeilen();
@@ -231,26 +234,27 @@ void ErdauflagerSicherheit() {
     Leerzeilen();
 }
 
+void EinbindungBerechnen() {
+    KonvergenzNachpruefen();
+    if (P.Wandfuss == 4) P.EinspErg = 100.0f;
+    ErdauflagerWerte();
+    if (P.Wandart == 1) WeissenbachWerte();
+}
+
 void EinbindungDrucken() {
     const bool pfahl = P.Wandart == 1;
-    KonvergenzNachpruefen();
     switch (P.Wandfuss) {
     case 1:
         TabelleFreiesAuflager(pfahl);
-        ErdauflagerSicherheit();
-        if (pfahl) Weissenbach();
         break;
     case 4:
-        P.EinspErg = 100.0f;
         TabelleBlum();
-        ErdauflagerSicherheit();
-        if (pfahl) Weissenbach();
         break;
-    default: // 2 given, 3 hinged in rock
-        ErdauflagerSicherheit();
-        if (pfahl) Weissenbach();
+    default: // 2 given, 3 hinged in rock: no table
         break;
     }
+    ErdauflagerSicherheit();
+    if (pfahl) Weissenbach();
     Abschluss();
 }
 

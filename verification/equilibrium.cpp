@@ -231,7 +231,7 @@ float AeussereHorizontalkraft() {
     return Teilsicherheiten() && P.gamQ != 0.0f ? h * P.gamQ : h;
 }
 
-void GleichgewichtDrucken() {
+void GleichgewichtBerechnen() {
     FussPunktGleitfuge();
     N.Hext = AeussereHorizontalkraft();
     VertikalWerteBilden();
@@ -248,7 +248,9 @@ void GleichgewichtDrucken() {
     if (dtX > St.DeltaT) St.DeltaT = dtX;
     if (St.DeltaT < 0.01f) St.DeltaT = 0.0f;
     if (P.Wandfuss == 3) St.DeltaT = 0.0f;
+}
 
+void GleichgewichtDrucken() {
     if (P.Wandart != 1 && P.kzUebAkt != 0 && P.zFuss - 0.001f > St.ZRuhedruckFuss && P.Erddruckart == 1) {
         ZeileDrucken(Einzug(), "Beginn des verbleibenden Erdwiderstandes");
         Drucken(Einzug(), "nach der Überlagerung mit dem Erddruck:   z =  ");

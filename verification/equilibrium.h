@@ -21,7 +21,13 @@ void FussPunktGleitfuge();
 // Hext: the excavation-side wall loads acting in the stage, times gamQ in the partial-factor mode.
 float AeussereHorizontalkraft();
 
-// The section (driver slot 6).
+// The values of the section (driver slot 6): the foot point of the deep slip plane, Hext, the vertical
+// working values (VertikalWerteBilden), N.SummeH1 (0 within 0.5 kN/m), for a soldier pile wall with a
+// negative sum the diagram files of the stage and the extra embedment N.DtH that closes it, merged into
+// St.DeltaT (cleared below 0.01 m and for a foot hinged in rock).
+void GleichgewichtBerechnen();
+
+// The report lines of the section from those values; changes nothing.
 void GleichgewichtDrucken();
 
 } // namespace zormd

@@ -84,9 +84,9 @@ void SatzC(int16_t f, bool kurz) {
     const float vk = P.Wandart == 1 && P.ABohl != 0.0f ? N.SummeVk / P.ABohl : N.SummeVk;
     vb::Write(f, N.SummeVd, vk, P.zEndeStatik, P.Rhd, P.RdFuss, P.EdFuss, P.AbgeschnDruck, P.UmFigur,
               int16_t{0}, P.zFuss, P.HUmlagerung);
-    const auto& gb = zormb::B.GrundbruchTab;
+    const auto& gb = N.GrundbruchPlot;
     const int q = P.AnzAuflagerVersch < 0 ? 0 : P.AnzAuflagerVersch > 250 ? 250 : P.AnzAuflagerVersch;
-    vb::Write(f, static_cast<int16_t>(q), P.EinspErg, P.Rvd, P.EpFaktor, P.gamMittel, gb[0], gb[81], gb[162]);
+    vb::Write(f, static_cast<int16_t>(q), P.EinspErg, P.Rvd, P.EpFaktor, P.gamMittel, gb[0], gb[1], gb[2]);
     for (int i = 1; i <= q; ++i)
         vb::Write(f, P.LastbildKopieZ[static_cast<std::size_t>(i)],
                   P.LastbildKopieE[static_cast<std::size_t>(i)]);

@@ -21,7 +21,21 @@ std::string Rechts(const std::string& s, std::size_t breite) {
 
 } // namespace
 
-void GleitkreisTabelle() {
+Gleitkreisergebnisse GleitkreisErgebnisseLesen() {
+    Gleitkreisergebnisse g;
+    g.resize(static_cast<std::size_t>(P.AnzLF > 0 ? P.AnzLF : 0));
+    if (!vb::FileExists("DIDUVU.ERG")) return g;
+    vb::FileGuard d("DIDUVU.ERG", vb::OpenMode::Input);
+    for (auto& e : g) {
+        if (vb::Eof(d.nr())) break;
+        vb::Input(d.nr(), e.lf, e.aushub, e.xM, e.zM, e.R, e.eta, e.status, e.tief);
+        e.vorhanden = true;
+        P.TiefeMittelpunkte = e.tief;
+    }
+    return g;
+}
+
+void GleitkreisTabelleDrucken(const Gleitkreisergebnisse& g) {
     using namespace zorma;
     const std::string& E = Bericht.Einrueckung;
     const bool teil = P.TeilsicherheitenAn != 0;
@@ -42,21 +56,16 @@ void GleitkreisTabelle() {
         ZeileDrucken(E, "Lastfall   Aushub    M ( x , z )      Radius     Ed/Rd <!= 1.00");
         ZeileDrucken(E, std::string(63, '-'));
     }
-    const int16_t f = vb::FreeFile();
-    const bool datei = vb::FileExists("DIDUVU.ERG");
-    if (datei) vb::Open("DIDUVU.ERG", vb::OpenMode::Input, f);
     bool letzterAbbruch = false;
-    for (int16_t i = 1; i <= P.AnzLF; ++i) {
+    for (std::size_t k = 0; k < g.size(); ++k) {
+        const auto i = static_cast<int16_t>(k + 1);
+        const Gleitkreisergebnis& e = g[k];
         letzterAbbruch = false;
-        int16_t lf = 0, aushub = 0, status = 0, tief = 0;
-        float xM = 0, zM = 0, R = 0, eta = 0;
-        if (!datei || vb::Eof(f)) {
+        if (!e.vorhanden) {
             ZeileDrucken(E, "*** LF ", i, ": kein Ergebnis des Geländebruchs vorhanden.");
             continue;
         }
-        vb::Input(f, lf, aushub, xM, zM, R, eta, status, tief);
-        P.TiefeMittelpunkte = tief;
-        if (status == 1) {
+        if (e.status == 1) {
             letzterAbbruch = true;
             ZeileDrucken(E, "LF", i,
                          teil ? ": Abbruch der Iteration; die Ausnutzung liegt deutlich"
@@ -67,31 +76,32 @@ void GleitkreisTabelle() {
             ZeileDrucken(E, "  Gesonderter Nachweis erforderlich.           ----------------");
             continue;
         }
-        const bool gueltig = eta != 888.0f && eta != 999.0f && eta > 0.0f;
-        if (status == 3 || !gueltig) {
-            const char* grund = status == 3 ? ": Berechnung abgebrochen; kein Ergebnis."
-                                : status == 2
+        const bool gueltig = e.eta != 888.0f && e.eta != 999.0f && e.eta > 0.0f;
+        if (e.status == 3 || !gueltig) {
+            const char* grund = e.status == 3 ? ": Berechnung abgebrochen; kein Ergebnis."
+                                : e.status == 2
                                     ? ": Suche ohne Ergebnis aufgegeben; Nachweis nicht erbracht."
                                     : ": kein gültiger Gleitkreis gefunden; Nachweis nicht erbracht.";
             ZeileDrucken(E, "*** LF ", i, grund);
         } else {
             Drucken("        --->     ");
-            ZahlDrucken(lf, 2, 0);
-            ZahlDrucken(aushub, 8, 0);
-            ZahlDrucken(xM, 11, 2);
-            ZahlDrucken(zM, 7, 2);
-            ZahlDrucken(R, 11, 2);
+            ZahlDrucken(e.lf, 2, 0);
+            ZahlDrucken(e.aushub, 8, 0);
+            ZahlDrucken(e.xM, 11, 2);
+            ZahlDrucken(e.zM, 7, 2);
+            ZahlDrucken(e.R, 11, 2);
             Drucken(" m");
             if (!teil) {
-                ZahlDrucken(eta, 10, 2);
+                ZahlDrucken(e.eta, 10, 2);
             } else {
                 Drucken("    Ausnutz.=");
-                ZahlDrucken(1.0f / eta, 5, 2);
+                ZahlDrucken(1.0f / e.eta, 5, 2);
             }
             ZeileBeenden();
             // A search given up with its best circle still on the edge of the field: the best circle
             // found, but a smaller safety may lie beyond.
-            if (status == 2) ZeileDrucken(E, "*** LF ", i, ": Suche abgebrochen, Minimum nicht eingegrenzt.");
+            if (e.status == 2)
+                ZeileDrucken(E, "*** LF ", i, ": Suche abgebrochen, Minimum nicht eingegrenzt.");
         }
     }
     if (P.AnzAnkerGesamt > 0 && P.AnzLF > 0 && !letzterAbbruch) {
@@ -105,8 +115,11 @@ void GleitkreisTabelle() {
             ZeileDrucken(E, Rechts(vb::Format(P.ZAuflager[j], "##0.00"), 6), "   ",
                          Rechts(vb::Format(N.AnkerKraft[j], "###0.0"), 6), "   ");
     }
-    if (datei) vb::Close(f);
     Leerzeilen(2);
+}
+
+void GleitkreisTabelle() {
+    GleitkreisTabelleDrucken(GleitkreisErgebnisseLesen());
 }
 
 } // namespace zormd

@@ -90,6 +90,9 @@ struct Nachweiszustand {
           GlfAvMoegl = 0.0f;
     float GlfXSchwerpunkt = 0.0f, GlfZEahWand = 0.0f, GlfZEahAW = 0.0f, GlfXQMoegl = 0.0f, GlfQh = 0.0f,
           GlfQv = 0.0f, GlfSumAh = 0.0f, GlfSumAv = 0.0f, GlfXQ = 0.0f;
+    // Heave values of step 0, models 1..3, for plot record "C": the statics' safeties, or what the heave
+    // section shows (utilisations with partial factors) when it ran in the stage.
+    std::array<float, 3> GrundbruchPlot{};
 
     // ---- kept over the run
     float AnkerLaengeMax = 0.0f; // largest anchor length written in a record "C" of this run

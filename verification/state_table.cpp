@@ -35,8 +35,19 @@ void Druck(float h) {
     N.MaxHDruck = Groesser(N.MaxHDruck, h);
 }
 
-void AushubkoteDrucken() {
-    zorma::ZeileDrucken(Einzug(), ZahlText(P.zAush, 5, 2), "  Aushubkote");
+// Appends a row to the table being built.
+void Zeile(Zustandstabelle& t, Tabellenzeile::Art art, std::array<float, 5> w, int8_t zusatz = 0,
+           bool plus = false) {
+    Tabellenzeile r;
+    r.art = art;
+    r.w = w;
+    r.zusatz = zusatz;
+    r.plus = plus;
+    t.Zeilen.push_back(r);
+}
+
+void Aushubkote(Zustandstabelle& t) {
+    Zeile(t, Tabellenzeile::Aushubkote, {P.zAush, 0.0f, 0.0f, 0.0f, 0.0f});
     N.AushubkoteGedruckt = 1;
 }
 
@@ -48,6 +59,24 @@ void ZwischenZeile(const std::array<float, 5>& r, bool sternBeiW) {
     else
         zorma::ZeileDrucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2),
                             ZahlText(r[3], 10, 2), "*", ZahlText(r[4], 9, 2));
+}
+
+// The zero-shear row of the current field, when the table shows it (not below the excavation level of a
+// bedded stage); sets the foot point of the deep slip plane there.
+void NullQuerkraft(Zustandstabelle& t) {
+    const auto& r = N.Zwischen2;
+    if (!(P.BettungStufe == 1 && r[0] > P.zAush)) {
+        Zeile(t, Tabellenzeile::Zwischen2, r);
+        N.zGLF = r[0];
+        if (r[3] > 0.0f || r[0] < P.zAush) N.zGLF = 0.0f;
+    }
+    Extrema(r[3]);
+    Druck(r[1]);
+}
+
+void NaechsteStuetzung(Zustandstabelle& t) {
+    Zeile(t, Tabellenzeile::Zwischen1, N.Zwischen1);
+    Druck(N.Zwischen1[1]);
 }
 
 // Element at x into a record.
@@ -102,22 +131,12 @@ void Ueberschrift() {
     ZeileDrucken(P.Kommentar[4]);
 }
 
-void KopfZeile(int i) {
+void KopfZeile(int i, Zustandstabelle& t) {
     const float z = Zeilenwert(i, zormc::kTiefe), h = Zeilenwert(i, 5) + Zeilenwert(i, 6);
     const float w = Zeilenwert(i, zormc::kW), m = Zeilenwert(i, zormc::kM), q = Zeilenwert(i, zormc::kQ);
-    zorma::Drucken(Einzug(), ZahlText(z, 5, 2), ZahlText(h, 10, 2), ZahlText(w, 10, 2), ZahlText(m, 10, 2),
-                   ZahlText(q, 10, 2));
     const bool gestuetzt = P.WandKopf == 2 || P.WandKopf == 3;
-    if (gestuetzt) {
-        zorma::Drucken(ZahlText(q, 10, 2), " Auflag.");
-        if (q > 0.0f) {
-            zorma::Drucken("+");
-        } else {
-            zorma::Drucken("-");
-            N.NegAuflagerFlag = 1;
-        }
-    }
-    zorma::ZeileBeenden();
+    Zeile(t, Tabellenzeile::Kopf, {z, h, w, m, q}, gestuetzt ? 1 : 0, q > 0.0f);
+    if (gestuetzt && !(q > 0.0f)) N.NegAuflagerFlag = 1;
     Extrema(m);
     Druck(h);
     if (gestuetzt) N.SummeAnkerAh += q;
@@ -132,7 +151,7 @@ void FederSuchen(int von, int bis, int schritt, float& z) {
         }
 }
 
-void KraftZeile(int i, int art) {
+void KraftZeile(int i, int art, Zustandstabelle& t) {
     const float z0 = Zeilenwert(i, zormc::kTiefe), m = Zeilenwert(i, zormc::kM), q = Zeilenwert(i, zormc::kQ);
     float dQ = q - Zeilenwert(i - 1, zormc::kQ);
     if (std::fabs(dQ) < 0.01f) dQ = 0.0f;
@@ -140,32 +159,22 @@ void KraftZeile(int i, int art) {
     if (dQ != 0.0f) {
         float z = z0;
         float f = dQ;
-        zorma::Drucken(Einzug(), ZahlText(m, 35, 2), ZahlText(q, 10, 2), ZahlText(dQ, 10, 2));
         AnkerkraftZuordnen(f, z);
-        auto vorzeichen = [&] {
-            if (dQ > 0.0f) {
-                zorma::ZeileDrucken("+");
-            } else {
-                zorma::ZeileDrucken("-");
-                N.NegAuflagerFlag = 1;
-            }
-        };
+        int8_t zusatz = Tabellenzeile::kEnde;
         if (k == 0.0f) {
             if (art == zormc::kGelenk) {
-                zorma::ZeileDrucken(" (M-Gelenk)");
-                zorma::ZeileDrucken(zorma::Spalte(67), "(Koppelkraft)");
+                zusatz = Tabellenzeile::kGelenk;
             } else if (art == zormc::kAuflager && z0 < P.HUmlagerung) {
-                zorma::Drucken(" Auflag. ");
-                vorzeichen();
+                zusatz = Tabellenzeile::kAuflager;
             } else if (art == zormc::kAuflager) {
                 P.zEndeStatik = z0;
-                zorma::Drucken(" Erdlag. ");
-                vorzeichen();
-            } else {
-                zorma::ZeileBeenden();
+                zusatz = Tabellenzeile::kErdlager;
             }
+            if ((zusatz == Tabellenzeile::kAuflager || zusatz == Tabellenzeile::kErdlager) && !(dQ > 0.0f))
+                N.NegAuflagerFlag = 1;
+            Zeile(t, Tabellenzeile::Kraft, {m, q, dQ, 0.0f, 0.0f}, zusatz, dQ > 0.0f);
         } else {
-            zorma::ZeileDrucken(ZahlText(1000.0f * k, 9, 0));
+            Zeile(t, Tabellenzeile::Kraft, {m, q, dQ, k, 0.0f}, Tabellenzeile::kFeder, dQ > 0.0f);
             if (dQ < 0.0f && St.GebetteteKragwand == 0) N.SummeNegKraefte += dQ;
             FederSuchen(i - 1, 1, -1, N.FederZOben);
             // Rows behind AnzZeilen belong to an earlier solve.
@@ -180,7 +189,7 @@ void KraftZeile(int i, int art) {
     if (art == zormc::kPunkt || art == zormc::kAuflager) Extrema(m);
 }
 
-void FeldZeilen(int i) {
+void FeldZeilen(int i, Zustandstabelle& t) {
     const float zE = Zeilenwert(i, zormc::kTiefe), L = Zeilenwert(i, 3);
     const float zA = zE - L;
     const float QA = Zeilenwert(i - 1, zormc::kQ), QE = Zeilenwert(i, zormc::kQ);
@@ -191,7 +200,7 @@ void FeldZeilen(int i) {
     // a. Load jump between two fields.
     if (ZeilenArt(i) == zormc::kFeld && ZeilenArt(i - 1) == zormc::kFeld &&
         std::fabs(Zeilenwert(i, 5) - (Zeilenwert(i - 1, 5) + Zeilenwert(i - 1, 6))) > 0.01f) {
-        zorma::ZeileDrucken(Einzug(), ZahlText(zA, 5, 2), ZahlText(Zeilenwert(i, 5), 10, 2));
+        Zeile(t, Tabellenzeile::Lastsprung, {zA, Zeilenwert(i, 5), 0.0f, 0.0f, 0.0f});
         Druck(Zeilenwert(i, 5));
     }
     // b. Level of the support installed after this excavation: the deflection there is kept.
@@ -223,22 +232,21 @@ void FeldZeilen(int i) {
     }
     // d. In depth order.
     if (satz1 && N.Zwischen1[0] <= N.Zwischen2[0]) {
-        ZustandZeile1();
-        if (satz2) ZustandZeile2();
+        NaechsteStuetzung(t);
+        if (satz2) NullQuerkraft(t);
     } else if (satz2) {
-        ZustandZeile2();
-        if (satz1) ZustandZeile1();
+        NullQuerkraft(t);
+        if (satz1) NaechsteStuetzung(t);
     }
     // e. Excavation level.
-    if (N.AushubkoteGedruckt == 0 && std::fabs(zE - P.zAush) < 0.006f) AushubkoteDrucken();
+    if (N.AushubkoteGedruckt == 0 && std::fabs(zE - P.zAush) < 0.006f) Aushubkote(t);
     // f. End of the field, unless an extra row stands exactly there.
     if (zE != N.Zwischen1[0] && zE != N.Zwischen2[0]) {
         const float h = Zeilenwert(i, 5) + Zeilenwert(i, 6);
         Extrema(Zeilenwert(i, zormc::kM));
         Druck(h);
-        zorma::ZeileDrucken(
-            Einzug(), ZahlText(zE, 5, 2), ZahlText(h, 10, 2), ZahlText(Zeilenwert(i, zormc::kW), 10, 2),
-            ZahlText(Zeilenwert(i, zormc::kM), 10, 2), ZahlText(Zeilenwert(i, zormc::kQ), 10, 2));
+        Zeile(t, Tabellenzeile::Feldende,
+              {zE, h, Zeilenwert(i, zormc::kW), Zeilenwert(i, zormc::kM), Zeilenwert(i, zormc::kQ)});
     }
 }
 
@@ -329,22 +337,6 @@ void KotenRaster() {
     N.AnzKoten = static_cast<int16_t>(k.size() - 1);
 }
 
-void ZustandZeile1() {
-    ZwischenZeile(N.Zwischen1, true);
-    Druck(N.Zwischen1[1]);
-}
-
-void ZustandZeile2() {
-    const auto& r = N.Zwischen2;
-    if (!(P.BettungStufe == 1 && r[0] > P.zAush)) {
-        ZwischenZeile(r, false);
-        N.zGLF = r[0];
-        if (r[3] > 0.0f || r[0] < P.zAush) N.zGLF = 0.0f;
-    }
-    Extrema(r[3]);
-    Druck(r[1]);
-}
-
 void AnkerkraftZuordnen(float& F, float& z) {
     for (int k = 1; k <= P.AnzAnkerGesamt && k <= kMaxAnkerSlots; ++k) {
         if (std::fabs(P.ZAuflager[k] - z) < 0.005f && z < P.zAush) {
@@ -358,7 +350,7 @@ void AnkerkraftZuordnen(float& F, float& z) {
     }
 }
 
-void ZustandsgroessenDrucken() {
+Zustandstabelle ZustandsgroessenBerechnen() {
     N.SummeAnkerAh = N.SummeAnkerAv = N.SummeNegKraefte = N.FelslagerKraft = 0.0f;
     N.NegAuflagerFlag = 0;
     N.MaxFederPressung = N.zMaxFederPressung = 0.0f;
@@ -366,7 +358,7 @@ void ZustandsgroessenDrucken() {
     N.AushubkoteGedruckt = 0;
     N.TMVektor2.fill(0.0);
 
-    Ueberschrift();
+    Zustandstabelle t;
     const int zeilen = LetzteZeile();
     for (int i = 1; i <= zeilen; ++i) {
         auto& zeile = St.ErgebnisTabelle[static_cast<std::size_t>(i)];
@@ -381,14 +373,14 @@ void ZustandsgroessenDrucken() {
             break;
         }
         if (art == zormc::kKopf)
-            KopfZeile(i);
+            KopfZeile(i, t);
         else if (art == zormc::kPunkt || art == zormc::kAuflager || art == zormc::kGelenk)
-            KraftZeile(i, art);
+            KraftZeile(i, art, t);
         else
-            FeldZeilen(i);
+            FeldZeilen(i, t);
 
         const float z = Zeilenwert(i, zormc::kTiefe), q = Zeilenwert(i, zormc::kQ);
-        if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) AushubkoteDrucken();
+        if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) Aushubkote(t);
         N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
         N.QuerkraftReduziert = 0;
         if (z > P.zAush && q > 0.0f && P.BettungStufe == 0) {
@@ -400,28 +392,88 @@ void ZustandsgroessenDrucken() {
         for (int k = 1; k <= 4; ++k)
             N.TMVektor2[static_cast<std::size_t>(k)] = Zeilenwert(i, 8 + k);
     }
+    return t;
 }
 
-void FussZeileDrucken() {
+void ZustandsgroessenDrucken(const Zustandstabelle& t) {
+    Ueberschrift();
+    for (const Tabellenzeile& r : t.Zeilen) {
+        const auto& w = r.w;
+        const char* vorzeichen = r.plus ? "+" : "-";
+        switch (r.art) {
+        case Tabellenzeile::Kopf:
+            zorma::Drucken(Einzug(), ZahlText(w[0], 5, 2), ZahlText(w[1], 10, 2), ZahlText(w[2], 10, 2),
+                           ZahlText(w[3], 10, 2), ZahlText(w[4], 10, 2));
+            if (r.zusatz != 0) zorma::Drucken(ZahlText(w[4], 10, 2), " Auflag.", vorzeichen);
+            zorma::ZeileBeenden();
+            break;
+        case Tabellenzeile::Kraft:
+            zorma::Drucken(Einzug(), ZahlText(w[0], 35, 2), ZahlText(w[1], 10, 2), ZahlText(w[2], 10, 2));
+            switch (r.zusatz) {
+            case Tabellenzeile::kGelenk:
+                zorma::ZeileDrucken(" (M-Gelenk)");
+                zorma::ZeileDrucken(zorma::Spalte(67), "(Koppelkraft)");
+                break;
+            case Tabellenzeile::kAuflager:
+                zorma::ZeileDrucken(" Auflag. ", vorzeichen);
+                break;
+            case Tabellenzeile::kErdlager:
+                zorma::ZeileDrucken(" Erdlag. ", vorzeichen);
+                break;
+            case Tabellenzeile::kFeder:
+                zorma::ZeileDrucken(ZahlText(1000.0f * w[3], 9, 0));
+                break;
+            default:
+                zorma::ZeileBeenden();
+                break;
+            }
+            break;
+        case Tabellenzeile::Lastsprung:
+            zorma::ZeileDrucken(Einzug(), ZahlText(w[0], 5, 2), ZahlText(w[1], 10, 2));
+            break;
+        case Tabellenzeile::Zwischen1:
+            ZwischenZeile(w, true);
+            break;
+        case Tabellenzeile::Zwischen2:
+            ZwischenZeile(w, false);
+            break;
+        case Tabellenzeile::Aushubkote:
+            zorma::ZeileDrucken(Einzug(), ZahlText(w[0], 5, 2), "  Aushubkote");
+            break;
+        case Tabellenzeile::Feldende:
+            zorma::ZeileDrucken(Einzug(), ZahlText(w[0], 5, 2), ZahlText(w[1], 10, 2), ZahlText(w[2], 10, 2),
+                                ZahlText(w[3], 10, 2), ZahlText(w[4], 10, 2));
+            break;
+        }
+    }
+}
+
+Fusszeile FussZeileBerechnen() {
     // The last row before the end of the beam.
     const int ende = LetzteZeile();
     const int letzte = ende >= 1 && ZeilenArt(ende) == zormc::kEnde ? ende - 1 : ende;
-    const float QF = letzte >= 1 ? Zeilenwert(letzte, zormc::kQ) : 0.0f;
-    const float MF = letzte >= 1 ? Zeilenwert(letzte, zormc::kM) : 0.0f;
-    bool fussZeile = false;
-    if (std::floor(100.0f * QF) != 0.0f) {
-        fussZeile = true;
+    Fusszeile f;
+    f.Q = letzte >= 1 ? Zeilenwert(letzte, zormc::kQ) : 0.0f;
+    f.M = letzte >= 1 ? Zeilenwert(letzte, zormc::kM) : 0.0f;
+    f.Zeile = std::floor(100.0f * f.Q) != 0.0f;
+    if (f.Zeile && P.Wandfuss == 3) N.FelslagerKraft = -f.Q;
+    if (f.Zeile && P.Wandfuss == 2 && f.Q < 0.0f) St.DeltaT = 0.0f;
+    return f;
+}
+
+void FussZeileDrucken(const Fusszeile& f) {
+    const float QF = f.Q, MF = f.M;
+    const bool fussZeile = f.Zeile;
+    if (fussZeile) {
         zorma::Drucken(Einzug(), ZahlText(MF, 35, 2), ZahlText(QF, 10, 2), ZahlText(-QF, 10, 2));
         if (P.Wandfuss == 4) {
             zorma::ZeileDrucken(" Kraft C -");
         } else if (P.Wandfuss == 3) {
             zorma::ZeileDrucken(" Felslag.", QF <= 0.0f ? "+" : "-");
-            N.FelslagerKraft = -QF;
         } else if (P.Wandfuss == 2 && QF < 0.0f) {
             zorma::ZeileDrucken(" Felslag.");
             zorma::ZeileDrucken("         *** Einbindetiefe verlängern!");
             zorma::ZeileDrucken(Einzug(), "Das Gleichgewicht ist nicht erfüllt. Felslager = Ausweg.");
-            St.DeltaT = 0.0f;
         } else {
             zorma::ZeileDrucken(" Kraft C ", QF <= 0.0f ? "+" : "-");
         }
@@ -462,25 +514,33 @@ void FussZeileDrucken() {
     }
 }
 
-void BettungsTabelleDrucken() {
-    if (St.BettungReduziert == 0) return;
-    std::vector<std::array<float, 3>> zeilen(1);
-    int letzte = 0;
+Bettungstabelle BettungsTabelleLesen() {
+    Bettungstabelle t;
+    if (St.BettungReduziert == 0) return t;
+    t.Da = true;
     {
         vb::FileGuard d("ZORBETTU", vb::OpenMode::Input);
         vb::Input(d.nr(), P.zFuss);
         while (!vb::Eof(d.nr())) {
             std::array<float, 3> r{};
             vb::Input(d.nr(), r[0], r[1], r[2]);
-            if (zeilen.size() > 250)
+            if (t.Zeilen.size() > 250)
                 throw zor::CalcAbort("Die Bettungsdatei \"ZORBETTU\" hat mehr als 250 Zeilen; die Berechnung "
                                      "wird abgebrochen.");
-            zeilen.push_back(r);
-            if (r[1] - r[2] > 0.01f) letzte = static_cast<int>(zeilen.size() - 1);
+            t.Zeilen.push_back(r);
+            if (r[1] - r[2] > 0.01f) t.Letzte = static_cast<int>(t.Zeilen.size() - 1);
         }
     }
-    const int n = static_cast<int>(zeilen.size() - 1);
-    N.AnzBettung = static_cast<int16_t>(n);
+    t.zFuss = P.zFuss;
+    N.AnzBettung = static_cast<int16_t>(t.Zeilen.size() - 1);
+    St.BettungReduziert = 0;
+    return t;
+}
+
+void BettungsTabelleDrucken(const Bettungstabelle& t) {
+    if (!t.Da) return;
+    const int n = static_cast<int>(t.Zeilen.size() - 1);
+    const int letzte = t.Letzte;
 
     zorma::Leerzeilen();
     if (P.EtaBettung != 0) {
@@ -492,12 +552,12 @@ void BettungsTabelleDrucken() {
     zorma::ZeileDrucken(Einzug(), "  z   (m)    t    eingegeben  reduziert     (Wandbelastung)");
     zorma::ZeileDrucken(Einzug(), "---------------------------------------     ***************");
     for (int i = 1; i <= letzte + 1 && i <= n; ++i) {
-        const auto& r = zeilen[static_cast<std::size_t>(i)];
+        const auto& r = t.Zeilen[static_cast<std::size_t>(i)];
         zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - P.HUmlagerung, 10, 2),
                        ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
         if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
         zorma::ZeileBeenden();
-        if (r[0] > P.zFuss - 0.001f) break; // the foot is reached
+        if (r[0] > t.zFuss - 0.001f) break; // the foot is reached
         if (i == letzte + 1) {
             zorma::Leerzeilen();
             zorma::ZeileDrucken(Einzug(), "Ab hier: keine Reduktion der eingegebenen Bettung erforderlich.");
@@ -508,7 +568,6 @@ void BettungsTabelleDrucken() {
         }
     }
     zorma::Leerzeilen();
-    St.BettungReduziert = 0;
 }
 
 } // namespace zormd

@@ -156,6 +156,8 @@ void NachweiseVorbereiten() {
     if (St.DeltaT < a) St.DeltaT = a;
     // 11.-13.
     N.EinbindeTiefe = P.zFuss - P.zAush;
+    const auto& gb = zormb::B.GrundbruchTab;
+    N.GrundbruchPlot = {gb[0], gb[81], gb[162]};
     zorma::Bericht.Einrueckung = std::string(13, ' ');
     ErdwiderstandLesen();
     float flaeche = 0.0f, eEnde = 0.0f;
@@ -171,9 +173,9 @@ void Nachweise(zor::Laufstatus& status) {
     Aufrufen(s.Erdwiderstand); // 1
     PlotSatz("A");
     Aufrufen(s.Einbindung);                                         // 2
-    ZustandsgroessenDrucken();                                      // 3
-    FussZeileDrucken();                                             // 4
-    BettungsTabelleDrucken();                                       // 5
+    ZustandsgroessenDrucken(ZustandsgroessenBerechnen());           // 3
+    FussZeileDrucken(FussZeileBerechnen());                         // 4
+    BettungsTabelleDrucken(BettungsTabelleLesen());                 // 5
     Aufrufen(s.Gleichgewicht);                                      // 6
     Aufrufen(s.VertikalGleichgewicht);                              // 7
     Aufrufen(s.Bemessungsschnitte);                                 // 8
@@ -254,13 +256,15 @@ void ErdwiderstandAbschnitt() {
     ErdwiderstandDrucken();
 }
 void EinbindungAbschnitt() {
+    EinbindungBerechnen();
     EinbindungDrucken();
 }
 void GleichgewichtAbschnitt() {
+    GleichgewichtBerechnen();
     GleichgewichtDrucken();
 }
 void VertikalGleichgewichtAbschnitt() {
-    VertikalGleichgewichtDrucken();
+    VertikalGleichgewichtDrucken(VertikalGleichgewichtBerechnen());
 }
 void BemessungsschnitteAbschnitt() {
     BemessungsschnitteDrucken(Abschnitte().MassgebendeSchnitte);
@@ -270,7 +274,11 @@ bool ErforderlicheEinbindungAbschnitt() {
     return ErforderlicheEinbindungDrucken();
 }
 void HydraulischerGrundbruchAbschnitt() {
-    HydraulischerGrundbruchDrucken();
+    const Grundbruchwerte w = HydraulischerGrundbruchBerechnen();
+    if (!w.WasserUnterFuss)
+        for (std::size_t m = 0; m < 3; ++m)
+            N.GrundbruchPlot[m] = w.Wert[m][0];
+    HydraulischerGrundbruchDrucken(w);
 }
 void TiefeGleitfugeAbschnitt() {
     TiefeGleitfugeBericht();

@@ -59,8 +59,8 @@ void AbschnitteStandard();
 void Nachweise(zor::Laufstatus& status);
 
 // Preparation steps of a call (also used by tests): files closed, anchor forces and extremes cleared,
-// report opened, load case and stage loaded, C force and extra embedment cleaned, passive list read,
-// Rhd computed.
+// report opened, load case and stage loaded, C force and extra embedment cleaned, the statics' heave
+// values of step 0 taken for plot record "C", passive list read, Rhd computed.
 void NachweiseVorbereiten();
 
 // ---- the slots' named functions; those not built yet do nothing
@@ -72,6 +72,7 @@ void VertikalGleichgewichtAbschnitt();
 void BemessungsschnitteAbschnitt();
 void MassgebendeSchnitteAbschnitt();     // nothing until the design stage installs its own
 bool ErforderlicheEinbindungAbschnitt(); // false: the run goes on
+// The heave values computed, then printed; what the section shows of step 0 goes to plot record "C".
 void HydraulischerGrundbruchAbschnitt();
 void TiefeGleitfugeAbschnitt();
 void LastfallMaximaAbschnitt();

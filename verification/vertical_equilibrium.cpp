@@ -71,79 +71,112 @@ void VertikalWerteBilden() {
     }
 }
 
-void VertikalGleichgewicht() {
-    const float gm = VertikalFaktorMittel(), gG = VertikalFaktorG();
+VertikalSicht VertikalSichtBilden() {
+    VertikalSicht v;
+    v.gm = VertikalFaktorMittel();
+    v.gG = VertikalFaktorG();
+    v.NKopf = P.NKopf;
+    v.Wandgewicht = N.Wandgewicht;
+    v.WandAuftrieb = N.WandAuftrieb;
+    v.EahErdV = St.EahErdV;
+    v.AbgeschnDruckV = St.AbgeschnDruckV;
+    v.MitZusatz = St.EahZusatz != 0.0f;
+    v.EavZusatz = N.EavZusatz;
+    v.MitAnkern = N.SummeAnkerAh != 0.0f;
+    v.SummeAnkerAv = N.SummeAnkerAv;
+    v.MitCKraft = St.CKraft != 0.0f;
+    v.CKraftV = St.CKraftV;
+    v.CKraftDeltaGrad = P.GradZuRad != 0.0f ? St.CKraftDelta / P.GradZuRad : 0.0f;
+    v.BvTBW = N.BvTBW;
+    const float vk = v.AbgeschnDruckV + v.EahErdV + v.SummeAnkerAv + v.CKraftV + v.EavZusatz + v.BvTBW;
+    v.SummeV2d = vk * v.gm + (v.Wandgewicht + v.NKopf + v.WandAuftrieb) * v.gG;
+    v.SummeV2k = vk + (v.Wandgewicht + v.NKopf + v.WandAuftrieb);
+    return v;
+}
+
+void VertikalGleichgewicht(const VertikalSicht& v) {
     if (Teilsicherheiten())
         ZeileDrucken(Einzug(), "                       vertikal (d)   vertikal (k)");
     else
         ZeileDrucken(Einzug(), "                           vertikal");
-    if (P.NKopf != 0.0f) {
-        Zeile("zentr. Dauerlast NKopf  =  ", P.NKopf, gG);
+    if (v.NKopf != 0.0f) {
+        Zeile("zentr. Dauerlast NKopf  =  ", v.NKopf, v.gG);
         ZeileBeenden();
     }
-    Zeile("Wandgewicht        Gv   =  ", N.Wandgewicht, gG);
+    Zeile("Wandgewicht        Gv   =  ", v.Wandgewicht, v.gG);
     ZeileBeenden();
-    if (N.WandAuftrieb < 0.0f) {
-        Zeile("Wand-Auftrieb      Gva  =  ", N.WandAuftrieb, gG);
+    if (v.WandAuftrieb < 0.0f) {
+        Zeile("Wand-Auftrieb      Gva  =  ", v.WandAuftrieb, v.gG);
         ZeileBeenden();
     }
-    Zeile("Erdseite           Eav  =  ", St.EahErdV, gm);
-    if (Teilsicherheiten()) Drucken(" (", vb::Format(gm, "0.000"), " = gamGdk)");
+    Zeile("Erdseite           Eav  =  ", v.EahErdV, v.gm);
+    if (Teilsicherheiten()) Drucken(" (", vb::Format(v.gm, "0.000"), " = gamGdk)");
     ZeileBeenden();
-    if (St.AbgeschnDruckV != 0.0f) {
-        Zeile("abgeschnittener Druck   =  ", St.AbgeschnDruckV, gm);
+    if (v.AbgeschnDruckV != 0.0f) {
+        Zeile("abgeschnittener Druck   =  ", v.AbgeschnDruckV, v.gm);
         ZeileBeenden();
     }
-    if (St.EahZusatz != 0.0f) {
-        Zeile("Zusatzspannungen   Eav  =  ", N.EavZusatz, gm);
+    if (v.MitZusatz) {
+        Zeile("Zusatzspannungen   Eav  =  ", v.EavZusatz, v.gm);
         ZeileBeenden();
     }
-    if (N.SummeAnkerAh != 0.0f) {
-        Zeile("Anker u. Steifen   Av   =  ", N.SummeAnkerAv, gm);
+    if (v.MitAnkern) {
+        Zeile("Anker u. Steifen   Av   =  ", v.SummeAnkerAv, v.gm);
         ZeileBeenden();
     }
-    if (St.CKraft != 0.0f) {
-        Zeile("Kraft  C * 1.00    Cv   =  ", St.CKraftV, gm);
-        const float grad = P.GradZuRad != 0.0f ? St.CKraftDelta / P.GradZuRad : 0.0f;
-        ZeileDrucken(" deltaC = ", vb::Format(grad, "##0.00"), "°");
+    if (v.MitCKraft) {
+        Zeile("Kraft  C * 1.00    Cv   =  ", v.CKraftV, v.gm);
+        ZeileDrucken(" deltaC = ", vb::Format(v.CKraftDeltaGrad, "##0.00"), "°");
     }
-    Zeile("passiv (2)   vorh. Bv   =  ", N.BvTBW, gm);
+    Zeile("passiv (2)   vorh. Bv   =  ", v.BvTBW, v.gm);
     if (Teilsicherheiten()) Drucken(" (= vorh. Einwi.)");
     ZeileBeenden();
 
-    const float vk = St.AbgeschnDruckV + St.EahErdV + N.SummeAnkerAv + St.CKraftV + N.EavZusatz + N.BvTBW;
-    N.SummeV2d = vk * gm + (N.Wandgewicht + P.NKopf + N.WandAuftrieb) * gG;
-    N.SummeV2k = vk + (N.Wandgewicht + P.NKopf + N.WandAuftrieb);
     if (Teilsicherheiten()) {
         ZeileDrucken(Einzug(), "                   -------------------------------");
         Drucken(Einzug(), "Summe              V2(d)=  ");
-        ZahlDrucken(N.SummeV2d, 8, 2);
+        ZahlDrucken(v.SummeV2d, 8, 2);
         Drucken("  V2(k)=");
-        ZahlDrucken(N.SummeV2k, 7, 2);
+        ZahlDrucken(v.SummeV2k, 7, 2);
         ZeileBeenden();
         ZeileDrucken(Einzug(), "                   ===============================");
     } else {
         ZeileDrucken(Einzug(), "                   ----------------");
         Drucken(Einzug(), "Summe              V2   =  ");
-        ZahlDrucken(N.SummeV2d, 8, 2);
+        ZahlDrucken(v.SummeV2d, 8, 2);
         ZeileBeenden();
         ZeileDrucken(Einzug(), "                   ================");
     }
     Leerzeilen();
 }
 
-void VertikalGleichgewichtDrucken() {
-    VertikalGleichgewicht();
-    if (P.Wandart != 1 && N.SummeV2k < -1.0f) {
+Vertikalwerte VertikalGleichgewichtBerechnen() {
+    Vertikalwerte w;
+    w.Wand = VertikalSichtBilden();
+    w.Pfahl = P.Wandart == 1;
+    if (w.Pfahl) {
+        // The piles alone: a token cut-off pressure keeps its row, and Bv is the piles' own value, which
+        // the depth grid takes from here.
+        St.AbgeschnDruckV = 0.001f;
+        N.BvTBW = N.BvPfahl;
+        w.Pfaehle = VertikalSichtBilden();
+    }
+    const VertikalSicht& letzte = w.Pfahl ? w.Pfaehle : w.Wand;
+    N.SummeV2d = letzte.SummeV2d;
+    N.SummeV2k = letzte.SummeV2k;
+    return w;
+}
+
+void VertikalGleichgewichtDrucken(const Vertikalwerte& w) {
+    VertikalGleichgewicht(w.Wand);
+    if (!w.Pfahl && w.Wand.SummeV2k < -1.0f) {
         ZeileDrucken("         *** Negative Auflagerkraft V2 nicht zulässig; siehe Hinweis 1.");
         Leerzeilen();
     }
-    if (P.Wandart == 1) {
+    if (w.Pfahl) {
         ZeileDrucken(Einzug(), "Vertikales Gleichgewicht der Trägerbohlwand (kN/m):");
         ZeileDrucken(Einzug(), "---------------------------------------------------");
-        St.AbgeschnDruckV = 0.001f;
-        N.BvTBW = N.BvPfahl;
-        VertikalGleichgewicht();
+        VertikalGleichgewicht(w.Pfaehle);
     }
     if (Teilsicherheiten()) {
         for (const char* t : {"Hinweis 1: Summe V2(k) > 0  muss vom Anwender erfüllt werden durch",

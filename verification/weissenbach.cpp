@@ -13,6 +13,15 @@ using zorma::Spalte;
 
 namespace zormd {
 
+void WeissenbachWerte() {
+    if (P.TeilsicherheitenAn == 0)
+        N.ErdauflagerVerhaeltnis = St.MFuss != 0.0f ? St.EphPfahl / St.MFuss * P.Etap2 : P.Etap2;
+    else
+        N.ErdauflagerVerhaeltnis = St.EphPfahl != 0.0f ? St.MFuss / St.EphPfahl : 2.0f;
+    // Mobilised share of the vertical resistance; none when the piles have no resistance.
+    N.BvTBW = St.EphPfahl != 0.0f ? St.EpvWand * St.MFuss / St.EphPfahl : 0.0f;
+}
+
 void Weissenbach() {
     const bool teil = P.TeilsicherheitenAn != 0;
     ZeileDrucken(Einzug(), "Nachweis nach Weißenbach für schmale Druckfl. pro m Wandlänge");
@@ -25,11 +34,7 @@ void Weissenbach() {
     } else {
         ZeileDrucken(Spalte(23), "mit etaE = etaA * 2,0 / 1,5.");
     }
-    float& R = N.ErdauflagerVerhaeltnis;
-    if (!teil)
-        R = St.MFuss != 0.0f ? St.EphPfahl / St.MFuss * P.Etap2 : P.Etap2;
-    else
-        R = St.EphPfahl != 0.0f ? St.MFuss / St.EphPfahl : 2.0f;
+    const float R = N.ErdauflagerVerhaeltnis;
 
     if (St.TBWFall >= 0 && St.TBWFall <= 2) {
         const std::string a = vb::Format(P.ABohl - St.b0TBW, "0.00");
@@ -77,9 +82,7 @@ void Weissenbach() {
     ZahlDrucken(St.khKoh0, 5, 2);
     ZeileDrucken(" (deltap  = 0)");
 
-    // Mobilised share of the vertical resistance; none when the piles have no resistance.
-    const float bv = St.EphPfahl != 0.0f ? St.EpvWand * St.MFuss / St.EphPfahl : 0.0f;
-    N.BvTBW = bv;
+    const float bv = N.BvTBW;
     const auto ew = [](const char* links, float wert, const char* rechts) {
         Drucken(Spalte(27), links);
         ZahlDrucken(wert, 7, 2);

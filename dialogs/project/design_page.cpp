@@ -69,7 +69,7 @@ void Aus(std::initializer_list<vb::Control*> cs) {
 } // namespace
 
 void StahlSpannungenZeigen() {
-    zorm1::StahlSpannungenSetzen();
+    zormd::StahlSpannungenSetzen();
     frmBemessung& seite = vb::form<frmBemessung>();
     seite.txtSigma.setText(vb::Format(P.ZulSigma));
     // The opening of the page may have unloaded it again; ask for it anew.

@@ -10,7 +10,7 @@ namespace Bemessung {
 // reinforcement of bored piles, then shown with the focus and mouse rules of every page.
 void SeiteLaden(frmBemessung& f);
 
-// zorm1::StahlSpannungenSetzen, then both stresses written into the page's boxes txtSigma and txtTau, which
+// zormd::StahlSpannungenSetzen, then both stresses written into the page's boxes txtSigma and txtTau, which
 // loads (and so shows) the page when it is not loaded. The texts are the plain number form with the
 // locale's decimal separator.
 void StahlSpannungenZeigen();

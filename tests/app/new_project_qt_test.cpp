@@ -27,7 +27,7 @@
 #include "request/run_stages.h"
 #include "run/frmTitel.h"
 #include "slipcircle/state.h"
-#include "tests/app/qt_skript.h"
+#include "tests/app/qt_script.h"
 #include "tests/run/new_project_script.h"
 #include "tests/support/working_folder.h"
 

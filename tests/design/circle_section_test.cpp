@@ -89,7 +89,7 @@ protected:
     static Ergebnis Bemesse(float M, float V, float N, float D = 90.0f, float d1 = 7.0f, float As = -1.0f,
                             float asw = -1.0f) {
         Ergebnis e{As, asw};
-        zorm1::KreisBemessung(D, d1, M, V, N, e.As, e.asw);
+        zormd::KreisBemessung(D, d1, M, V, N, e.As, e.asw);
         return e;
     }
 };
@@ -113,7 +113,7 @@ TEST_F(KreisTest, BendingDesignMatchesTheIntegratedSection) {
         Werkstoff(f.teilsicherheit);
         const Ergebnis e = Bemesse(f.M, 0.0f, f.N);
         ASSERT_TRUE(zorm0::K.Konvergiert);
-        EXPECT_FALSE(zorm1::BW.KreisNichtKonvergiert);
+        EXPECT_FALSE(zormd::BW.KreisNichtKonvergiert);
         EXPECT_NEAR(e.As, f.As, f.toleranzAs * f.As);
         const double e1 = zorm0::K.KreisErgD1, e3 = zorm0::K.KreisErgD3;
         EXPECT_NEAR(e1, f.epsC, 0.01 * std::fabs(f.epsC) + 0.02);
@@ -127,7 +127,7 @@ TEST_F(KreisTest, BendingDesignMatchesTheIntegratedSection) {
         const Kraefte k = Integriere(e1, Unterkante(e1, e3), r, rs, e.As, fcd, fyd);
         EXPECT_NEAR(k.N / gamma, f.N, 0.01 * std::fabs(f.N) + 15.0);
         EXPECT_NEAR(k.M / 100 / gamma, f.M, 0.01 * f.M);
-        EXPECT_NEAR(zorm1::BW.KreisBewGrad, 100 * e.As / (kPi * r * r), 1e-3);
+        EXPECT_NEAR(zormd::BW.KreisBewGrad, 100 * e.As / (kPi * r * r), 1e-3);
     }
 }
 
@@ -145,17 +145,17 @@ TEST_F(KreisTest, ShearDesignFromTheRingTensionOfTheStrainState) {
     // z = M / (T / gamma_s), a = r - (z - e_s), bw the chord at depth a.
     const double z = 800.0 / (T / 1.15);
     const double a = 0.45 - (z - es);
-    EXPECT_NEAR(zorm1::BW.KreisHebelarm, z, 0.002);
-    EXPECT_NEAR(zorm1::BW.KreisHebelarm, 0.516, 0.002);
-    EXPECT_NEAR(zorm1::BW.KreisStegBreite, 2 * std::sqrt(2 * a * 0.45 - a * a), 0.003);
-    EXPECT_NEAR(zorm1::BW.KreisBreiteNull, 0.750, 0.002);
+    EXPECT_NEAR(zormd::BW.KreisHebelarm, z, 0.002);
+    EXPECT_NEAR(zormd::BW.KreisHebelarm, 0.516, 0.002);
+    EXPECT_NEAR(zormd::BW.KreisStegBreite, 2 * std::sqrt(2 * a * 0.45 - a * a), 0.003);
+    EXPECT_NEAR(zormd::BW.KreisBreiteNull, 0.750, 0.002);
     // With N = 0 both sets of values are written.
-    EXPECT_EQ(zorm1::BW.KreisHebelarmN0, zorm1::BW.KreisHebelarm);
-    EXPECT_EQ(zorm1::BW.KreisBreiteNullN0, zorm1::BW.KreisBreiteNull);
-    EXPECT_EQ(zorm1::BW.KreisStegBreiteN0, zorm1::BW.KreisStegBreite);
+    EXPECT_EQ(zormd::BW.KreisHebelarmN0, zormd::BW.KreisHebelarm);
+    EXPECT_EQ(zormd::BW.KreisBreiteNullN0, zormd::BW.KreisBreiteNull);
+    EXPECT_EQ(zormd::BW.KreisStegBreiteN0, zormd::BW.KreisStegBreite);
     // V 400: VRd,c = 0.24 * 25^(1/3) * bw * z = 0.201 MN, cot theta = 1.2 / (1 - 0.201 / 0.4) = 2.42;
     // asw = 10 * 400 / (434.78 * z * cot theta) = 7.39.
-    EXPECT_NEAR(zorm1::BW.CotTheta, 2.42, 0.02);
+    EXPECT_NEAR(zormd::BW.CotTheta, 2.42, 0.02);
     EXPECT_NEAR(e.asw, 7.39, 0.05);
 }
 
@@ -169,43 +169,43 @@ TEST_F(KreisTest, WholeRingInTensionUsesTheShiftedStrains) {
     const Kraefte t = Integriere(e1, Unterkante(e1, e3), r, rs, e.As, 0.0, 50.0, 200000.0, false, true);
     const double es = t.M / t.N / 100.0;
     const double z = (100.0 - es * 1000.0) / (t.N / 1.15 - 1000.0);
-    EXPECT_NEAR(zorm1::BW.KreisHebelarm, z, 0.005 * z);
+    EXPECT_NEAR(zormd::BW.KreisHebelarm, z, 0.005 * z);
 }
 
 TEST_F(KreisTest, ShearEdgeCasesAndSoundLimits) {
     C25();
     P.AsQmin = 6.54f;
     // M = 0: nothing computed, nothing changed.
-    zorm1::BW.KreisHebelarm = 0.123f;
+    zormd::BW.KreisHebelarm = 0.123f;
     const Ergebnis null = Bemesse(0.0f, 400.0f, 0.0f, 90.0f, 7.0f, 11.0f, 12.0f);
     EXPECT_EQ(null.As, 11.0f);
     EXPECT_EQ(null.asw, 12.0f);
-    EXPECT_EQ(zorm1::BW.KreisHebelarm, 0.123f);
+    EXPECT_EQ(zormd::BW.KreisHebelarm, 0.123f);
     // The whole section in compression: no neutral axis in it, asw = AsQmin.
     const Ergebnis druck = Bemesse(50.0f, 400.0f, -12000.0f);
     EXPECT_GE(zorm0::K.KreisErgD3 * zorm0::K.KreisErgD1, 0.0);
     EXPECT_EQ(druck.asw, 6.54f);
-    EXPECT_TRUE(zorm1::BW.KreisAswMindest);
+    EXPECT_TRUE(zormd::BW.KreisAswMindest);
     // A small shear force: the minimum governs.
     EXPECT_EQ(Bemesse(800.0f, 10.0f, 0.0f).asw, 6.54f);
     // N not 0 only writes the first set.
-    zorm1::BW.KreisHebelarmN0 = -1.0f;
+    zormd::BW.KreisHebelarmN0 = -1.0f;
     Bemesse(800.0f, 400.0f, -500.0f);
-    EXPECT_EQ(zorm1::BW.KreisHebelarmN0, -1.0f);
-    EXPECT_GT(zorm1::BW.KreisHebelarm, 0.0f);
+    EXPECT_EQ(zormd::BW.KreisHebelarmN0, -1.0f);
+    EXPECT_GT(zormd::BW.KreisHebelarm, 0.0f);
     // A normal force with a short lever arm and a large shear force: the stirrups are designed with the
     // lever arm 0.9 r = 0.405 m and stand where they exceed the minimum. (No steel is needed here: the
     // strain state's own lever arm is M / |N| = 0.30 m.)
     const Ergebnis gross = Bemesse(300.0f, 1500.0f, -1000.0f);
     EXPECT_EQ(gross.As, 0.0f);
-    EXPECT_FLOAT_EQ(zorm1::BW.KreisHebelarm, 0.405f);
+    EXPECT_FLOAT_EQ(zormd::BW.KreisHebelarm, 0.405f);
     EXPECT_GT(gross.asw, 6.54f);
-    EXPECT_NEAR(gross.asw, 10 * 1500 / ((500 / 1.15) * 0.405 * zorm1::BW.CotTheta), 0.01);
-    EXPECT_FALSE(zorm1::BW.KreisAswMindest);
+    EXPECT_NEAR(gross.asw, 10 * 1500 / ((500 / 1.15) * 0.405 * zormd::BW.CotTheta), 0.01);
+    EXPECT_FALSE(zormd::BW.KreisAswMindest);
     // Above 0.9 r the strain state's lever arm stands under a normal force too.
     Bemesse(800.0f, 400.0f, -500.0f);
-    EXPECT_GT(zorm1::BW.KreisHebelarm, 0.5f);
-    EXPECT_LT(zorm1::BW.KreisHebelarm, 0.53f);
+    EXPECT_GT(zormd::BW.KreisHebelarm, 0.5f);
+    EXPECT_LT(zormd::BW.KreisHebelarm, 0.53f);
     // No ring inside the section.
     const Ergebnis ohneRing = Bemesse(800.0f, 400.0f, 0.0f, 10.0f, 5.0f);
     EXPECT_EQ(ohneRing.As, 999.0f);
@@ -216,10 +216,10 @@ TEST_F(KreisTest, GlobalShearRanges) {
     B25();
     P.AsQmin = 0.0f;
     const Ergebnis e = Bemesse(500.0f, 300.0f, 0.0f);
-    const double z = zorm1::BW.KreisHebelarm, b = zorm1::BW.KreisBreiteNull;
+    const double z = zormd::BW.KreisHebelarm, b = zormd::BW.KreisBreiteNull;
     // tau0 = V / (b z); kt = tau0 / tau02 between 0.4 and 1; asw = 10 kt V / z / (500 / 1.75).
     const double tau0 = 0.3 / (b * z);
-    EXPECT_NEAR(zorm1::BW.tau0, tau0, 1e-5);
+    EXPECT_NEAR(zormd::BW.tau0, tau0, 1e-5);
     EXPECT_NEAR(e.asw, 10 * std::fmax(0.4, tau0 / 1.8) * 300 / z / (500 / 1.75), 1e-3);
     // Above 1.03 tau03: 999.
     const float vGrenze = static_cast<float>(1.03 * 3.0 * b * z * 1000.0);
@@ -235,17 +235,17 @@ TEST_F(KreisTest, FailedBendingDesignIsMadeKnown) {
     // A moment far beyond any section: no pass converges; N = 0 gives 888.
     const Ergebnis m = Bemesse(1.0e7f, 100.0f, 0.0f);
     EXPECT_EQ(m.As, 888.0f);
-    EXPECT_TRUE(zorm1::BW.KreisNichtKonvergiert);
+    EXPECT_TRUE(zormd::BW.KreisNichtKonvergiert);
     // With a normal force the marker is 0, and the flag still says the design failed.
     const Ergebnis n = Bemesse(100.0f, 100.0f, 1.0e7f);
     EXPECT_EQ(n.As, 0.0f);
-    EXPECT_TRUE(zorm1::BW.KreisNichtKonvergiert);
+    EXPECT_TRUE(zormd::BW.KreisNichtKonvergiert);
     // A following designable section clears the flag.
     Bemesse(800.0f, 100.0f, 0.0f);
-    EXPECT_FALSE(zorm1::BW.KreisNichtKonvergiert);
+    EXPECT_FALSE(zormd::BW.KreisNichtKonvergiert);
     // Overloaded: rho above 8 percent.
     EXPECT_EQ(Bemesse(6000.0f, 100.0f, 0.0f).As, 999.0f);
-    EXPECT_FALSE(zorm1::BW.KreisNichtKonvergiert);
+    EXPECT_FALSE(zormd::BW.KreisNichtKonvergiert);
 }
 
 TEST_F(KreisTest, MinimumReinforcementGetsItsOwnStrainState) {
@@ -309,7 +309,7 @@ TEST_F(KreisTest, CompressionTheConcreteCarriesAloneGetsThePlainConcreteStrainSt
         EXPECT_LT(e1, 0.0);
         if (f.As == 0.0) {
             EXPECT_EQ(e.As, 0.0f);
-            EXPECT_EQ(zorm1::BW.KreisBewGrad, 0.0f);
+            EXPECT_EQ(zormd::BW.KreisBewGrad, 0.0f);
             // The strain state carries N (and M where it is above the floor of the search, 0.81 kNm; the
             // search on the curvature stops within 0.0001 of mu, 0.82 kNm) with the concrete alone.
             const double fcd = f.teilsicherheit ? 2.125 / 1.5 : 1.75;
@@ -337,7 +337,7 @@ TEST_F(KreisTest, CompressionTheConcreteCarriesAloneGetsThePlainConcreteStrainSt
             EXPECT_NEAR(e.asw, f.asw, 0.01);
         }
         if (f.asw == 0.5) {
-            EXPECT_TRUE(zorm1::BW.KreisAswMindest);
+            EXPECT_TRUE(zormd::BW.KreisAswMindest);
         }
     }
     // The case outside the core by hand: no steel, so z of the strain state is M / |N| = 0.3154 m and the
@@ -347,10 +347,10 @@ TEST_F(KreisTest, CompressionTheConcreteCarriesAloneGetsThePlainConcreteStrainSt
     zor::LaufZuruecksetzen();
     C25();
     Bemesse(150.0f, 300.0f, -475.6f);
-    EXPECT_NEAR(zorm1::BW.KreisStegBreite, 0.642, 0.002);
-    EXPECT_FLOAT_EQ(zorm1::BW.KreisHebelarm, 0.405f);
-    EXPECT_NEAR(zorm1::BW.VRdC, 0.1709, 0.0005);
-    EXPECT_NEAR(zorm1::BW.CotTheta, 2.960, 0.003);
+    EXPECT_NEAR(zormd::BW.KreisStegBreite, 0.642, 0.002);
+    EXPECT_FLOAT_EQ(zormd::BW.KreisHebelarm, 0.405f);
+    EXPECT_NEAR(zormd::BW.VRdC, 0.1709, 0.0005);
+    EXPECT_NEAR(zormd::BW.CotTheta, 2.960, 0.003);
 }
 
 // A nearly centric compression beyond the concrete, where the secant search finds no equilibrium (the
@@ -378,7 +378,7 @@ TEST_F(KreisTest, NearlyCentricCompressionBeyondTheConcreteIsDesigned) {
         Werkstoff(f.teilsicherheit);
         const Ergebnis e = Bemesse(f.M, 0.0f, f.N);
         ASSERT_TRUE(zorm0::K.Konvergiert);
-        EXPECT_FALSE(zorm1::BW.KreisNichtKonvergiert);
+        EXPECT_FALSE(zormd::BW.KreisNichtKonvergiert);
         if (f.As > 0) {
             EXPECT_NEAR(e.As, f.As, 0.5);
         }
@@ -452,9 +452,9 @@ TEST_F(KreisTest, StrainRegionsJoinAndReset) {
     EXPECT_EQ(zorm0::WinkelAusKosinus(-1.0), zorm0::kPi);
     EXPECT_EQ(zorm0::WinkelAusKosinus(0.0), zorm0::kPiHalbe);
     EXPECT_NEAR(zorm0::WinkelAusKosinus(-0.5), 2 * kPi / 3, 1e-6);
-    EXPECT_EQ(zorm1::ArcCos(2.0, 3.1415929794311523f), 0.0);
-    EXPECT_EQ(zorm1::ArcCos(-1.0, 3.1415929794311523f), 3.1415929794311523);
-    EXPECT_NEAR(zorm1::ArcCos(0.5, 3.1415929794311523f), kPi / 3, 1e-6);
+    EXPECT_EQ(zormd::ArcCos(2.0, 3.1415929794311523f), 0.0);
+    EXPECT_EQ(zormd::ArcCos(-1.0, 3.1415929794311523f), 3.1415929794311523);
+    EXPECT_NEAR(zormd::ArcCos(0.5, 3.1415929794311523f), kPi / 3, 1e-6);
     // One reset brings the kernel's state back to program start.
     zor::LaufZuruecksetzen();
     EXPECT_EQ(zorm0::K.KreisErgD1, 0.0);

@@ -296,7 +296,7 @@ TEST_F(BemessungTest, ShotcreteThicknessSearch) {
             EXPECT_TRUE(Teil(z, "Biege-Bewehrung As = " + as + " cm2/m")) << Text(z);
         }
         EXPECT_FLOAT_EQ(P.BetonFestigkeit, 17.5f);
-        EXPECT_EQ(zorm1::BW.SpritzbetonFlag, 0);
+        EXPECT_EQ(zormd::BW.SpritzbetonFlag, 0);
     }
 }
 
@@ -464,18 +464,18 @@ TEST_F(BemessungTest, NoConvergenceSetsTheMarkersAndShowsTheBox) {
     zormd::MeldungKeineKonvergenz(As, asw);
     vb::CloseAll();
     EXPECT_EQ(asw, 888.0f);
-    EXPECT_FLOAT_EQ(zorm1::BW.tau0, 8.88f);
+    EXPECT_FLOAT_EQ(zormd::BW.tau0, 8.88f);
     ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
     EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
               "Keine Konvergenz bei der Biegebemessung !!! \r\nWählen Sie "
               "etwas andere Abmessungen d oder d1.\r\n\r\n"
               "Auch eine ganz schwache Auslastung kann der Grund sein. ");
     // The markers print as 888,0 and (global) tau0 8,9 in the shear line.
-    zorm1::BW.tau0 = 8.88f;
+    zormd::BW.tau0 = 8.88f;
     float Q = 100.0f;
     const auto z = Zeilen([&] {
-        zormd::QuerkraftZeile(zormd::BS.Einzug, Q, asw, zorm1::BW.tau0);
-        zormd::CotThetaZeile(zormd::BS.ZeilenPuffer, zorm1::BW.CotTheta, zormd::BS.Einzug);
+        zormd::QuerkraftZeile(zormd::BS.Einzug, Q, asw, zormd::BW.tau0);
+        zormd::CotThetaZeile(zormd::BS.ZeilenPuffer, zormd::BW.CotTheta, zormd::BS.Einzug);
     });
     EXPECT_TRUE(Teil(z, "max(abs.Q)´ =  100,0 kN ; AsBü = 888,0 cm2/m ;  tau0=   8,9 MN/m2")) << Text(z);
 }

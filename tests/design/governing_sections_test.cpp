@@ -300,8 +300,8 @@ TEST_F(SchnitteTest, StrutLineAndVRdCLine) {
     };
     for (const Fall& f : faelle) {
         BS.BemQuerkraft = f.VEd;
-        zorm1::BW.VRdmax = f.VRdmax;
-        zorm1::BW.VRdC = 0.02f;
+        zormd::BW.VRdmax = f.VRdmax;
+        zormd::BW.VRdC = 0.02f;
         const auto z = Zeilen(zormd::BemessungErgebnis);
         ASSERT_GE(z.size(), 3u) << Text(z);
         EXPECT_TRUE(z[1].ends_with(f.ende)) << Text(z);

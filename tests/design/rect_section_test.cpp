@@ -68,7 +68,7 @@ protected:
     static Ergebnis Tabelle(float M, float N, float V, float h = 0.8f, float d1 = 0.08f,
                             float aswVorher = -1.0f) {
         Ergebnis e{-5.0f, -5.0f, aswVorher};
-        zorm1::RechteckBemessungTabelle(M, N, V, h, d1, e.As1, e.As2, e.asw);
+        zormd::RechteckBemessungTabelle(M, N, V, h, d1, e.As1, e.As2, e.asw);
         return e;
     }
     static constexpr double fcd = 0.85 * 25 / 1.5;
@@ -80,10 +80,10 @@ TEST_F(RechteckTest, DesignTableRowsFollowTheParabolaRectangleBlock) {
     for (int i = 1; i <= 40; ++i) {
         const Blockzustand b = BlockFuer(i / 100.0, 25.0);
         SCOPED_TRACE(i);
-        EXPECT_NEAR(zorm1::BemessungsTabelle[i].omega, b.omega, 0.0006);
-        EXPECT_NEAR(zorm1::BemessungsTabelle[i].zeta, b.zeta, 0.0015);
+        EXPECT_NEAR(zormd::BemessungsTabelle[i].omega, b.omega, 0.0006);
+        EXPECT_NEAR(zormd::BemessungsTabelle[i].zeta, b.zeta, 0.0015);
     }
-    EXPECT_FLOAT_EQ(zorm1::BemessungsTabelle[0].omega, zorm1::BemessungsTabelle[1].omega / 2);
+    EXPECT_FLOAT_EQ(zormd::BemessungsTabelle[0].omega, zormd::BemessungsTabelle[1].omega / 2);
     // Two rows by hand from the block: mu 0.10 -> 0.1057 / 0.946; mu 0.30 -> 0.3706 / 0.810 at eps_s 4.15.
     const Blockzustand b30 = BlockFuer(0.30, 25.0);
     EXPECT_NEAR(b30.epsS, 4.15, 0.01);
@@ -100,15 +100,15 @@ TEST_F(RechteckTest, PartialFactorsBendingAndShearOfTheExampleSection) {
     EXPECT_EQ(e.As2, 0.0f);
     // z = 0.9552 * 0.72 = 0.6877; VRd,c = 0.24 * 25^(1/3) * 0.6877 = 0.4826 MN >= 0.35: capped at 0.999 VEd,
     // cot theta 3.0, VRdmax = 0.75 * 14.1667 * 0.6877 / (3 + 1/3) * 1000 = 2192 kN.
-    EXPECT_NEAR(zorm1::BW.VRdC, 0.34965, 1e-5);
-    EXPECT_FLOAT_EQ(zorm1::BW.CotTheta, 3.0f);
-    EXPECT_NEAR(zorm1::BW.VRdmax, 2192.0, 1.0);
+    EXPECT_NEAR(zormd::BW.VRdC, 0.34965, 1e-5);
+    EXPECT_FLOAT_EQ(zormd::BW.CotTheta, 3.0f);
+    EXPECT_NEAR(zormd::BW.VRdmax, 2192.0, 1.0);
     EXPECT_NEAR(e.asw, 10 * 350 / (fyd * 0.6877 * 3.0), 0.01); // 3.90
 
     // V 1200: cot theta = 1.2 / (1 - 0.4826 / 1.2) = 2.007.
     const Ergebnis g = Tabelle(600.0f, 0.0f, 1200.0f);
-    EXPECT_NEAR(zorm1::BW.CotTheta, 2.007, 0.002);
-    EXPECT_NEAR(zorm1::BW.VRdmax, 2916.0, 2.0);
+    EXPECT_NEAR(zormd::BW.CotTheta, 2.007, 0.002);
+    EXPECT_NEAR(zormd::BW.VRdmax, 2916.0, 2.0);
     EXPECT_NEAR(g.asw, 19.99, 0.02);
 }
 
@@ -133,7 +133,7 @@ TEST_F(RechteckTest, PartialFactorsTensionExtrapolatesBelowRowZero) {
     // As1 = 10000 (omega d fcd + 1.0) / fyd = 19.02. The shear design runs: sigma_cd = 1.25, cot theta 3.0.
     const Ergebnis e = Tabelle(0.0f, 1000.0f, 100.0f);
     EXPECT_NEAR(e.As1, 19.02, 0.02);
-    EXPECT_FLOAT_EQ(zorm1::BW.CotTheta, 3.0f);
+    EXPECT_FLOAT_EQ(zormd::BW.CotTheta, 3.0f);
     EXPECT_NEAR(e.asw, 1.08, 0.01);
 }
 
@@ -146,13 +146,13 @@ TEST_F(RechteckTest, PartialFactorsRowValuesAndEdgeCases) {
     EXPECT_NEAR(Tabelle(M05, 0.0f, 0.0f).As1, 10000 * 0.0515 * d * fcd / fyd, 2e-4);
 
     // Zero shear force: asw 0, although CotTheta is still 0 from program start.
-    ASSERT_EQ(zorm1::BW.CotTheta, 0.0f);
+    ASSERT_EQ(zormd::BW.CotTheta, 0.0f);
     EXPECT_EQ(Tabelle(600.0f, 0.0f, 0.0f).asw, 0.0f);
 
     // Shotcrete: no shear design, the caller's asw stays.
-    zorm1::BW.SpritzbetonFlag = 1;
+    zormd::BW.SpritzbetonFlag = 1;
     EXPECT_EQ(Tabelle(600.0f, 0.0f, 350.0f, 0.8f, 0.08f, 2.5f).asw, 2.5f);
-    zorm1::BW.SpritzbetonFlag = 0;
+    zormd::BW.SpritzbetonFlag = 0;
 
     // No effective depth, or no room for compression steel: not designable, never a value that is no number.
     for (float d1 : {0.8f, 0.9f}) {
@@ -186,21 +186,21 @@ TEST_F(RechteckTest, ShearStrutAngleCases) {
     float M = 0, V = 350, N = 0, b = 1, z = 0.6877f, h = 0.8f;
     // Fixed strut angle: CotTheta 1.2 afterwards, VRdmax of the limited free angle.
     P.CotThetaWahl = 1;
-    zorm1::Querkraftbemessung(M, V, N, b, z, h);
-    EXPECT_FLOAT_EQ(zorm1::BW.CotTheta, 1.2f);
-    EXPECT_NEAR(zorm1::BW.VRdmax, 2192.0, 1.0);
+    zormd::Querkraftbemessung(M, V, N, b, z, h);
+    EXPECT_FLOAT_EQ(zormd::BW.CotTheta, 1.2f);
+    EXPECT_NEAR(zormd::BW.VRdmax, 2192.0, 1.0);
     P.CotThetaWahl = 0;
     // A tension above 1.2 / 1.4 fcd makes the numerator negative: cot theta 0.58.
     N = 20000.0f;
-    zorm1::Querkraftbemessung(M, V, N, b, z, h);
-    EXPECT_FLOAT_EQ(zorm1::BW.CotTheta, 0.58f);
+    zormd::Querkraftbemessung(M, V, N, b, z, h);
+    EXPECT_FLOAT_EQ(zormd::BW.CotTheta, 0.58f);
     // V = 0 keeps the values of the previous call.
-    const zorm1::Bemessungswerte vorher = zorm1::BW;
+    const zormd::Bemessungswerte vorher = zormd::BW;
     V = 0.0f;
-    zorm1::Querkraftbemessung(M, V, N, b, z, h);
-    EXPECT_EQ(zorm1::BW.CotTheta, vorher.CotTheta);
-    EXPECT_EQ(zorm1::BW.VRdC, vorher.VRdC);
-    EXPECT_EQ(zorm1::BW.VRdmax, vorher.VRdmax);
+    zormd::Querkraftbemessung(M, V, N, b, z, h);
+    EXPECT_EQ(zormd::BW.CotTheta, vorher.CotTheta);
+    EXPECT_EQ(zormd::BW.VRdC, vorher.VRdC);
+    EXPECT_EQ(zormd::BW.VRdmax, vorher.VRdmax);
 }
 
 class GlobalTest : public RechteckTest {
@@ -210,7 +210,7 @@ protected:
     };
     static Global Rechne(float M, float V, float h = 0.8f, float d1 = 0.08f) {
         Global g{-5, -5, -5, -5, -5};
-        zorm1::RechteckBemessungGlobal(M, V, h, d1, g.As1, g.As2, g.asw, g.tau0, g.tau);
+        zormd::RechteckBemessungGlobal(M, V, h, d1, g.As1, g.As2, g.asw, g.tau0, g.tau);
         return g;
     }
 };

@@ -21,7 +21,7 @@ struct Profil {
 
 Profil Zerlege(std::string& line, float vorher = -1.0f) {
     Profil p{"?", {vorher, vorher, vorher, vorher, vorher}};
-    zorm1::ProfilZeileZerlegen(line, p.name, p.w[0], p.w[1], p.w[2], p.w[3], p.w[4]);
+    zormd::ProfilZeileZerlegen(line, p.name, p.w[0], p.w[1], p.w[2], p.w[3], p.w[4]);
     return p;
 }
 
@@ -117,7 +117,7 @@ TEST_F(StahlSpannungen, GradesConceptsAndStandards) {
         P.TeilsicherheitenAn = f.teil;
         P.StahlNachEAU = f.eau;
         P.StahlGuete = f.guete;
-        zorm1::StahlSpannungenSetzen();
+        zormd::StahlSpannungenSetzen();
         EXPECT_EQ(P.ZulSigma, f.sigma);
         EXPECT_EQ(P.ZulTau, f.tau);
     }
@@ -125,7 +125,7 @@ TEST_F(StahlSpannungen, GradesConceptsAndStandards) {
     P.StahlGuete = 300;
     P.ZulSigma = 123.5f;
     P.ZulTau = 77.0f;
-    zorm1::StahlSpannungenSetzen();
+    zormd::StahlSpannungenSetzen();
     EXPECT_EQ(P.ZulSigma, 123.5f);
     EXPECT_EQ(P.ZulTau, 77.0f);
 }

@@ -1,10 +1,10 @@
 // Plot records read from hand-made files, and the maxima files checked against maxima taken by hand.
 #include <fstream>
 
-#include "grafik_fixture.h"
 #include "graphics/plot.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbfile.h"
-#include "plot_schreiber.h"
+#include "plot_writer.h"
 
 namespace grafik_test {
 namespace {

@@ -100,6 +100,33 @@ TEST_F(DeepSlipSection, SingleAnchorRowAndClosingLines) {
     EXPECT_FLOAT_EQ(AB.AnkerLaengeBem[1], 10.0f);
 }
 
+// The search runs once, before the report lines; the lines, printed twice from its values, are the same
+// and change neither the anchor values of plot record "C" nor the bookkeeping.
+TEST_F(DeepSlipSection, PrintingTwiceGivesTheSameLinesAndChangesNothing) {
+    const auto w = zormd::TiefeGleitfugeBerechnen();
+    ASSERT_TRUE(w.Nachweis);
+    EXPECT_FALSE(w.AusCache);
+    const auto drucken = [&] {
+        vb::SetDecimalSeparator('.');
+        zorma::TexteBelegen();
+        vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
+        zormd::TiefeGleitfugeDrucken(w);
+        vb::Close(zorma::kBerichtDateiNr);
+        return zortest::Zeilen(ordner / "LPTZW");
+    };
+    const auto erst = drucken();
+    const float laenge = N.AnkerLaenge[1], eta = GF.GlfEtaAnker[1], xAW = GF.xAW;
+    const std::string kombination = N.GlfAnkerKombination;
+    const auto zweit = drucken();
+    EXPECT_EQ(erst, zweit);
+    EXPECT_EQ(erst, Bericht()); // the whole section: the same lines
+    EXPECT_TRUE(Enthaelt(erst, "              1.50    10.00     100.00    276.0"));
+    EXPECT_EQ(N.AnkerLaenge[1], laenge);
+    EXPECT_EQ(GF.GlfEtaAnker[1], eta);
+    EXPECT_EQ(GF.xAW, xAW);
+    EXPECT_EQ(N.GlfAnkerKombination, kombination);
+}
+
 TEST_F(DeepSlipSection, SecondRunPrintsTheCachedValuesOfItsOwnStage) {
     const auto erster = Bericht();
     const float xAW = GF.xAW;

@@ -35,7 +35,12 @@ protected:
         P.Rhd = 240.0f;
         St.AnzZeilen = 10;
     }
-    std::vector<std::string> Drucken() { return Bericht(zormd::EinbindungDrucken); }
+    std::vector<std::string> Drucken() {
+        return Bericht([] {
+            zormd::EinbindungBerechnen();
+            zormd::EinbindungDrucken();
+        });
+    }
 };
 
 // Global: eta' = 300 / 180 x 1.5 = 2.50 >= 1.50; partial: Ed / Rd = 180 / 300 = 0.60 and
@@ -174,6 +179,35 @@ TEST_F(Einbindung, ConvergenceRecheck) {
     }
 }
 
+// The printing step only reads: run alone, twice, on a soldier pile wall after Blum whose forces would
+// let the computing step clear the convergence warning, it prints the same lines both times and leaves
+// every value the computing step owns as it was.
+TEST_F(Einbindung, PrintingAloneChangesNothing) {
+    P.Wandart = 1;
+    P.Wandfuss = 4;
+    St.KeineKonvergenz = 20000;
+    St.Bh = 295.0f;
+    St.MFuss = 60.0f;
+    St.EphPfahl = 80.0f;
+    P.EinspErg = 40.0f;
+    P.RdFuss = P.EdFuss = zormd::N.Ed00 = zormd::N.ErdauflagerVerhaeltnis = zormd::N.BvTBW = -7.0f;
+    const auto erst = Bericht(zormd::EinbindungDrucken);
+    const auto zweit = Bericht(zormd::EinbindungDrucken);
+    EXPECT_EQ(erst, zweit);
+    EXPECT_EQ(St.KeineKonvergenz, 20000);
+    EXPECT_EQ(P.EinspErg, 40.0f);
+    for (float v : {P.RdFuss, P.EdFuss, zormd::N.Ed00, zormd::N.ErdauflagerVerhaeltnis, zormd::N.BvTBW})
+        EXPECT_EQ(v, -7.0f);
+    // The computing step sets them: Blum's full fixity, RdFuss = EpFaktor Eph = 300, EdFuss = MFuss,
+    // Ed00 = 240 x 295 / 300 = 236, eta' = 80 / 60 x 2.0 = 2.667.
+    zormd::EinbindungBerechnen();
+    EXPECT_EQ(P.EinspErg, 100.0f);
+    EXPECT_FLOAT_EQ(P.RdFuss, 300.0f);
+    EXPECT_FLOAT_EQ(P.EdFuss, 60.0f);
+    EXPECT_FLOAT_EQ(zormd::N.Ed00, 236.0f);
+    EXPECT_NEAR(zormd::N.ErdauflagerVerhaeltnis, 2.6667f, 1e-4f);
+}
+
 // The head deflection warning from 300 mm on, either direction.
 TEST_F(Einbindung, LargeHeadDeflection) {
     St.ErgebnisTabelle[1][zormc::kW] = -301.0f;
@@ -211,7 +245,12 @@ protected:
         St.TBWFall = 0;
         St.EpvWand = -60.0f;
     }
-    std::vector<std::string> Drucken() { return Bericht(zormd::Weissenbach); }
+    std::vector<std::string> Drucken() {
+        return Bericht([] {
+            zormd::WeissenbachWerte();
+            zormd::Weissenbach();
+        });
+    }
 };
 
 // Global: the verdict keeps a 2 % margin, so eta' 1.48 against 1.50 passes; partial: R = Ed / Rd.
@@ -277,6 +316,7 @@ TEST_F(BlumGrenze, SearchAtItsBoundIsNotReportedAsMet) {
     EXPECT_FLOAT_EQ(St.Bh, St.Eph);
 
     vb::Open("LPTZW", vb::OpenMode::Append, zorma::kBerichtDateiNr);
+    zormd::EinbindungBerechnen();
     zormd::EinbindungDrucken();
     vb::Close(zorma::kBerichtDateiNr);
     const auto z = zortest::Zeilen(dir_.path() / "LPTZW");

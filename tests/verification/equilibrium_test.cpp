@@ -67,7 +67,12 @@ protected:
         N().Ed00 = 60.0f;
     }
     static zormd::Nachweiszustand& N() { return zormd::N; }
-    std::vector<std::string> Drucken() { return Bericht(zormd::GleichgewichtDrucken); }
+    std::vector<std::string> Drucken() {
+        return Bericht([] {
+            zormd::GleichgewichtBerechnen();
+            zormd::GleichgewichtDrucken();
+        });
+    }
 };
 
 // Mean shears -10 at 6.0 m and +5 at 6.5 m (the shear changes sign at the 6.5 m row):
@@ -117,6 +122,24 @@ TEST_F(Gleichgewicht, SumBelowHalfAKilonewtonIsZero) {
     EXPECT_EQ(Anzahl(z, "passiv (2)   vorh. Bh"), 0);
     EXPECT_EQ(Anzahl(z, "================"), 0);
     EXPECT_TRUE(Enthaelt(z, E + "                   ----------------"));
+}
+
+// The report lines only read the section's values: printed alone, twice, they repeat the sum and the
+// extra embedment as the computing step left them.
+TEST_F(Gleichgewicht, PrintingAloneChangesNothing) {
+    N().SummeH1 = -12.0f;
+    St.DeltaT = 0.3f;
+    N().zGLF = 7.5f;
+    P.AnzAnker = 1;
+    const auto drucken = [] { zormd::GleichgewichtDrucken(); };
+    const auto erst = Bericht(drucken);
+    const auto zweit = Bericht(drucken);
+    EXPECT_EQ(erst, zweit);
+    EXPECT_TRUE(Enthaelt(erst, E + "Summe              H1   =    -12.00"));
+    EXPECT_TRUE(Enthaelt(erst, E + "Fußpunkt der tiefen Gleitfuge:            z =      7.50 m (Q = 0)"));
+    EXPECT_EQ(N().SummeH1, -12.0f);
+    EXPECT_EQ(St.DeltaT, 0.3f);
+    EXPECT_EQ(N().zGLF, 7.5f);
 }
 
 // Partial factors: Ed / Rd = 60 / 120 = 0.50, with etaAnpass 1.20 the factor line 0.50 1.20 0.60 1.20;
@@ -249,7 +272,7 @@ protected:
     std::vector<std::string> Drucken() {
         return Bericht([] {
             zormd::VertikalWerteBilden();
-            zormd::VertikalGleichgewichtDrucken();
+            zormd::VertikalGleichgewichtDrucken(zormd::VertikalGleichgewichtBerechnen());
         });
     }
 };
@@ -329,6 +352,39 @@ TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
     zormd::N.BvTBW = 0.0f;
     z = Drucken();
     EXPECT_EQ(Anzahl(z, "passiv (2)   vorh. Bv   =      0.00"), 2);
+}
+
+// The section's values come first; printing them twice gives the same lines and changes none of the
+// working values (the piles' view used to be made while printing, so a second print of a soldier pile
+// wall began with the piles' cut-off pressure and Bv). Hand values: cut-off 20, Eav = area of 0..8 m
+// under 0..10 kN/m2 = 40, Bv = (30 + 50) x -20 / 100 = -16: Summe V2 = 44.00; piles: 0.001 + 40 - 15
+// = 25.00.
+TEST_F(Vertikal, PrintingTwiceGivesTheSameLinesAndChangesNothing) {
+    P.Wandart = 1;
+    P.zFuss = 10.0f;
+    P.ZWasserLuft = 99.0f;
+    P.EdFuss = 30.0f;
+    P.AbgeschnDruck = 50.0f;
+    P.Rvd = -20.0f;
+    P.Rhd = 100.0f;
+    St.AbgeschnDruckV = 20.0f;
+    Liste(St.ESummeKopie, {{0.0f, 0.0f}, {8.0f, 10.0f}});
+    zormd::N.BvTBW = -15.0f; // left by the soldier-pile check
+    zormd::VertikalWerteBilden();
+    const auto w = zormd::VertikalGleichgewichtBerechnen();
+    EXPECT_NEAR(w.Wand.SummeV2k, 44.0f, 1e-4f);
+    EXPECT_NEAR(w.Pfaehle.SummeV2k, 25.001f, 1e-4f);
+    EXPECT_EQ(zormd::N.SummeV2k, w.Pfaehle.SummeV2k);
+    const auto drucken = [&w] { zormd::VertikalGleichgewichtDrucken(w); };
+    const auto erst = Bericht(drucken);
+    const float abgeschn = St.AbgeschnDruckV, bv = zormd::N.BvTBW, v2 = zormd::N.SummeV2k;
+    const auto zweit = Bericht(drucken);
+    EXPECT_EQ(erst, zweit);
+    EXPECT_EQ(St.AbgeschnDruckV, abgeschn);
+    EXPECT_EQ(zormd::N.BvTBW, bv);
+    EXPECT_EQ(zormd::N.SummeV2k, v2);
+    EXPECT_TRUE(Enthaelt(erst, E + "Summe              V2   =     44.00"));
+    EXPECT_TRUE(Enthaelt(erst, E + "Summe              V2   =     25.00"));
 }
 
 // Rock foot: Bv 0.00 and no C line.

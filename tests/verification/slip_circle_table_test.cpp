@@ -65,6 +65,31 @@ TEST_F(SlipCircleTable, ResultLinesStarredLinesAndAnchorList) {
     EXPECT_TRUE(anker);
 }
 
+// The result file is read once; the table printed twice from the records is the same and leaves the
+// project's deep-centre flag as the reading set it.
+TEST_F(SlipCircleTable, ReadOnceThenPrintedTwiceTheSame) {
+    P.AnzLF = 2;
+    std::ofstream("DIDUVU.ERG") << "1,1,2,3,4,1.25,0,1\r\n";
+    const auto g = zormd::GleitkreisErgebnisseLesen();
+    ASSERT_EQ(g.size(), 2u);
+    EXPECT_TRUE(g[0].vorhanden);
+    EXPECT_FALSE(g[1].vorhanden);
+    EXPECT_EQ(P.TiefeMittelpunkte, 1);
+    P.TiefeMittelpunkte = 0;
+    const auto drucken = [&] {
+        vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
+        zormd::GleitkreisTabelleDrucken(g);
+        vb::Close(zorma::kBerichtDateiNr);
+        return zortest::Zeilen(ordner / "LPTZW");
+    };
+    const auto erst = drucken();
+    EXPECT_EQ(erst, drucken());
+    EXPECT_EQ(P.TiefeMittelpunkte, 0);
+    ASSERT_GE(erst.size(), 7u);
+    EXPECT_EQ(erst[5], "        --->      1       1       2.00   3.00       4.00 m      1.25");
+    EXPECT_NE(erst[6].find("LF  2 : kein Ergebnis des Geländebruchs vorhanden."), std::string::npos);
+}
+
 TEST_F(SlipCircleTable, PartialFactorsAndBrokenOffIteration) {
     P.TeilsicherheitenAn = 1;
     P.AnzLF = 2;

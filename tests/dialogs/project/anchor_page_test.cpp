@@ -2,10 +2,10 @@
 // the safety pairs and the two modes.
 #include <gtest/gtest.h>
 
-#include "auswahl_stand_in.h"
 #include "dialogs/project/frmAnker1.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

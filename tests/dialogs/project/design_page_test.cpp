@@ -2,11 +2,11 @@
 // hand, the allowed steel stresses of the grades and the stored steel safety.
 #include <gtest/gtest.h>
 
-#include "auswahl_stand_in.h"
 #include "dialogs/project/design_page.h"
 #include "dialogs/project/frmBemessung.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

@@ -1,10 +1,10 @@
 // Deleting and inserting soil layers: every per-layer value moves with its layer.
 #include <gtest/gtest.h>
 
-#include "auswahl_stand_in.h"
 #include "dialogs/project/frmBoden0.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

@@ -1,10 +1,10 @@
 // Deleting a load case: the load cases behind it move forward with all their loads.
 #include <gtest/gtest.h>
 
-#include "auswahl_stand_in.h"
 #include "dialogs/project/frmLast0.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

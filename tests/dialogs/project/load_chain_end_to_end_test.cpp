@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "auswahl_stand_in.h"
 #include "dialogs/project/load_chain.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

@@ -1,9 +1,9 @@
 // The output scope page: the slip-circle boxes that depend on each other, the hinge depth and where OK leads.
 #include <gtest/gtest.h>
 
-#include "auswahl_stand_in.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

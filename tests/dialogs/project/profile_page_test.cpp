@@ -5,10 +5,10 @@
 #include <fstream>
 
 #include "../../support/working_folder.h"
-#include "auswahl_stand_in.h"
 #include "dialogs/project/frmProfile.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

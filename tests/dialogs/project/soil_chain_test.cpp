@@ -2,11 +2,11 @@
 // from the layers page to the main window's stage topic.
 #include <gtest/gtest.h>
 
-#include "auswahl_stand_in.h"
 #include "dialogs/project/frmBoden1.h"
 #include "dialogs/project/project_dialogs.h"
 #include "dialogs/project/soil_chain.h"
 #include "frame/project_data.h"
+#include "frmAuswahl_stand_in.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"

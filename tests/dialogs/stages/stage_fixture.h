@@ -9,7 +9,7 @@
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
-#include "tests/dialogs/project/auswahl_stand_in.h"
+#include "tests/dialogs/project/frmAuswahl_stand_in.h"
 
 namespace zortest {
 

@@ -14,8 +14,8 @@
 #include <cstdint>
 #include <string>
 
+#include "graphics/drawing.h"
 #include "graphics/plot.h"
-#include "graphics/zeichnen.h"
 
 namespace zorg {
 

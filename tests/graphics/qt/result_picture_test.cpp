@@ -13,16 +13,16 @@
 #include <gtest/gtest.h>
 
 #include "frame/project_data.h"
-#include "graphics/bilder.h"
-#include "graphics/folge.h"
+#include "graphics/drawing.h"
+#include "graphics/picture_sequence.h"
+#include "graphics/pictures.h"
 #include "graphics/result_picture.h"
-#include "graphics/zeichnen.h"
 #include "platform/draw/devices.h"
 #include "platform/qt/draw_image.h"
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/vbnum.h"
-#include "tests/graphics/bild/bild_fixture.h"
+#include "tests/graphics/qt/picture_fixture.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;

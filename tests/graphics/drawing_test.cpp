@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "grafik_fixture.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 
 using zorm1::P;

@@ -10,14 +10,14 @@
 #include <gtest/gtest.h>
 
 #include "frame/project_data.h"
-#include "graphics/bilder.h"
-#include "graphics/zeichnen.h"
+#include "graphics/drawing.h"
+#include "graphics/pictures.h"
 #include "platform/draw/devices.h"
 #include "platform/qt/draw_image.h"
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/vbnum.h"
-#include "tests/graphics/bild/bild_fixture.h"
+#include "tests/graphics/qt/picture_fixture.h"
 #include "tests/support/working_folder.h"
 
 using bild_test::Datei;
@@ -143,9 +143,9 @@ TEST_F(Bild, PrintedPictureIsOnePdfWithTagAndProjectName) {
 } // namespace
 
 #include "frame/project_file.h"
-#include "graphics/folge.h"
-#include "graphics/statik.h"
-#include "graphics/ueberlagerung.h"
+#include "graphics/envelope_picture.h"
+#include "graphics/picture_sequence.h"
+#include "graphics/statics_picture.h"
 #include "platform/draw/recorder.h"
 #include "platform/runtime/vbfile.h"
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "frame/project_data.h"
+#include "graphics/envelope_picture.h"
 #include "graphics/pressure_figures.h"
-#include "graphics/ueberlagerung.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"

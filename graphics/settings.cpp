@@ -1,4 +1,4 @@
-#include "graphics/einstellungen.h"
+#include "graphics/settings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <vector>
 
-#include "grafik_fixture.h"
 #include "graphics/pressure_figures.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 
 using zorm1::P;

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "grafik_fixture.h"
-#include "graphics/ueberlagerung.h"
+#include "graphics/envelope_picture.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 #include "verification/anchor_files.h"
 

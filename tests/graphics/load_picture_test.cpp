@@ -1,6 +1,6 @@
 // The loads of a load case on the statics picture.
-#include "grafik_fixture.h"
-#include "graphics/bilder.h"
+#include "graphics/pictures.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 
 using zorm1::P;

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "grafik_fixture.h"
-#include "graphics/bilder.h"
+#include "graphics/pictures.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 
 using zorm1::P;

@@ -10,7 +10,7 @@
 #include <QImage>
 
 #include "frame/project_data.h"
-#include "graphics/zeichnen.h"
+#include "graphics/drawing.h"
 #include "platform/draw/devices.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/runtime/vbnum.h"

@@ -1,4 +1,4 @@
-#include "graphics/zeichnen.h"
+#include "graphics/drawing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/drawing.h"
 #include "graphics/plot.h"
-#include "graphics/zeichnen.h"
 
 namespace zorg {
 

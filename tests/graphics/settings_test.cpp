@@ -5,15 +5,15 @@
 
 #include "frame/project_file.h"
 #include "frame/settings.h"
-#include "grafik_fixture.h"
-#include "graphics/einstellungen.h"
 #include "graphics/frmZorG1.h"
+#include "graphics/settings.h"
+#include "graphics_fixture.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
-#include "plot_schreiber.h"
+#include "plot_writer.h"
 
 using zorm1::P;
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "frame/project_data.h"
-#include "graphics/bilder.h"
+#include "graphics/pictures.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 

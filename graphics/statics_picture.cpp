@@ -6,8 +6,8 @@
 
 #include "earthpressure/diagrams.h"
 #include "frame/project_data.h"
-#include "graphics/bilder.h"
-#include "graphics/statik.h"
+#include "graphics/pictures.h"
+#include "graphics/statics_picture.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "grafik_fixture.h"
 #include "graphics/result_picture.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 
 using zorm1::P;

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/frmZorG1.h"
-#include "graphics/zeichnen.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/registry.h"
@@ -23,8 +23,8 @@
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbnum.h"
-#include "tests/graphics/bild/bild_fixture.h"
-#include "tests/graphics/plot_schreiber.h"
+#include "tests/graphics/plot_writer.h"
+#include "tests/graphics/qt/picture_fixture.h"
 #include "tests/support/working_folder.h"
 
 using bild_test::Datei;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "graphics/zeichnen.h"
+#include "graphics/drawing.h"
 
 namespace zorg {
 

@@ -1,11 +1,11 @@
-#include "graphics/folge.h"
+#include "graphics/picture_sequence.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/plot.h"
-#include "graphics/zeichnen.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/winfs.h"

@@ -15,17 +15,17 @@
 
 #include "frame/project_data.h"
 #include "frame/project_file.h"
-#include "graphics/bilder.h"
-#include "graphics/folge.h"
+#include "graphics/drawing.h"
 #include "graphics/frmZorG1.h"
-#include "graphics/zeichnen.h"
+#include "graphics/picture_sequence.h"
+#include "graphics/pictures.h"
 #include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/registry.h"
 #include "platform/qt/draw_image.h"
 #include "platform/qt/draw_qt.h"
-#include "tests/graphics/bild/bild_fixture.h"
+#include "tests/graphics/qt/picture_fixture.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;

@@ -1,12 +1,12 @@
 // The graphics window driven by scripted menu choices on the headless backend.
-#include "grafik_fixture.h"
 #include "graphics/frmZorG1.h"
+#include "graphics_fixture.h"
 #include "platform/draw/devices.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbfile.h"
-#include "plot_schreiber.h"
+#include "plot_writer.h"
 #include "report/frmColours.h"
 
 using zorm1::P;
@@ -98,9 +98,7 @@ TEST_F(Fenster, APrintoutShowsTheHourglassAndPausesASecondBeforeThePageIsSent) {
     int vorher = -1;
     vb::script::call([&] { vorher = vb::headless::SleptMs(); });
     vb::script::menu("frmZorG1.mnuAlleBilderDrucken");
-    vb::script::call([&] {
-        EXPECT_EQ(vb::LoadedForm("frmZorG1")->MousePointer(), vb::vbDefault);
-    });
+    vb::script::call([&] { EXPECT_EQ(vb::LoadedForm("frmZorG1")->MousePointer(), vb::vbDefault); });
     vb::script::close("frmZorG1");
     vb::FormByName("frmZorG1");
     ASSERT_EQ(zeuge.amEnde.size(), 8u); // pictures 1 to 8

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "frame/project_data.h"
-#include "graphics/bilder.h"
+#include "graphics/pictures.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"

@@ -1,9 +1,9 @@
-#include "graphics/bilder.h"
+#include "graphics/pictures.h"
 
 #include "frame/project_data.h"
-#include "graphics/folge.h"
+#include "graphics/envelope_picture.h"
+#include "graphics/picture_sequence.h"
 #include "graphics/result_picture.h"
-#include "graphics/ueberlagerung.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "report/page_header_boxes.h"

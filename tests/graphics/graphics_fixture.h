@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/frmZorG1.h"
-#include "graphics/zeichnen.h"
 #include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
 #include "platform/runtime/vbnum.h"
@@ -44,7 +44,7 @@ protected:
         fenster_ = RecordingSurface::Screen(Px(200), Px(150));
         fenster_->SetMeasure(Einfach);
         // A printed picture no larger than the window: the window keeps the graphics font's size (it is
-        // smaller on a window smaller than the printed picture, which zeichnen_test tests on its own).
+        // smaller on a window smaller than the printed picture, which drawing_test tests on its own).
         quadrat_ = RecordingSurface::Printer(150 / 25.4 * 1440, 150 / 25.4 * 1440);
         quadrat_->SetMeasure(Einfach);
         vb::draw::SetPrinter(quadrat_.get());

@@ -1,9 +1,9 @@
 // The statics overlay checked on the recorder against hand geometry.
 #include <cmath>
 
-#include "grafik_fixture.h"
-#include "graphics/bilder.h"
-#include "graphics/statik.h"
+#include "graphics/pictures.h"
+#include "graphics/statics_picture.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 
 using zorm1::P;

@@ -3,10 +3,10 @@
 #include <functional>
 #include <stdexcept>
 
-#include "grafik_fixture.h"
-#include "graphics/folge.h"
+#include "graphics/picture_sequence.h"
+#include "graphics_fixture.h"
 #include "platform/runtime/vbfile.h"
-#include "plot_schreiber.h"
+#include "plot_writer.h"
 
 namespace grafik_test {
 namespace {
