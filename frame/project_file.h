@@ -1,7 +1,8 @@
 // The project input file: the persistent form of the project data. A text file of 70 statements (one line per
 // statement and pass of its loop), comma-separated items, texts in double quotes, Windows-1252 with CR LF.
 // The same format serves the project file the user names, the working copy "WEXASAVE" and the project part of
-// the slip-circle input.
+// the slip-circle input. The statements, their items and the fields these hold are listed once
+// (frame/project_file_table.h); writing and reading both walk that list.
 #pragma once
 
 #include <string>

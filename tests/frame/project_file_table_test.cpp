@@ -72,7 +72,7 @@ std::string ErsterUnterschied(const std::string& a, const std::string& b) {
 }
 
 // A shipped project read and saved keeps every line, apart from the one correction the reader makes to
-// these files (a design row that was never set, 0, becomes 100 with its depth 10); saved again after a read,
+// these files (the first two values of statement 35, 0 there, become 100 and 10); saved again after a read,
 // the file stays the same byte for byte.
 TEST_F(Projektdatei, EveryExampleComesBackByteForByte) {
     const auto beispiele = Beispiele();
