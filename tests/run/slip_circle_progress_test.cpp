@@ -47,10 +47,11 @@ protected:
         slipfiles::GL2();
         zorm1::ResetProjectData();
         P.GradZuRad = 3.141593f / 180.0f;
-        Zormg::FortschrittAnschliessen(&fenster_);
+        vorher_ = Zormg::FortschrittAnschliessen(&fenster_);
     }
     void TearDown() override {
-        Zormg::FortschrittAnschliessen(nullptr);
+        // The program's own progress window, connected for the whole test program, is connected again.
+        Zormg::FortschrittAnschliessen(vorher_);
         vb::script::clear();
         vb::headless::ResetForms();
         zorm1::ResetProjectData();
@@ -69,6 +70,7 @@ protected:
     }
     zortest::WorkingFolder dir_;
     zorrun::GleitkreisFenster fenster_;
+    Zormg::Fortschritt* vorher_ = nullptr;
 };
 
 TEST_F(Fortschrittsfenster, EveryLoadCaseShowsItsWindowUnderTheHourglass) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -299,6 +300,39 @@ TEST_F(GleitkreisLauf, ClosingTheProgressWindowCancelsTheSearchAndTheRunEnds) {
         if (z.find("Berechnung abgebrochen; kein Ergebnis.") != std::string::npos) ++stern;
     EXPECT_EQ(stern, 2);
     EXPECT_EQ(zortest::Zeilen("ZORDENDE.DOS"), std::vector<std::string>{"\"ENDE\""});
+}
+
+TEST_F(GleitkreisLauf, ACalculationAfterOneTheUserCancelledSearchesEveryLoadCaseAgain) {
+    Projekt();
+    vb::script::close("frmIterZeig");
+    ASSERT_EQ(zorrun::ProjektRechnen("gleitkreis"), zorrun::kLaufFertig);
+    for (const auto& zeile : zortest::Zeilen("DIDUVU.ERG"))
+        ASSERT_EQ(zortest::Gl2Items(zeile).at(6), "3") << zeile;
+
+    // The next calculation of the same session: the window shows again and no load case is cancelled.
+    std::vector<std::string> titel;
+    std::function<void()> warten = [&] { // looks again at each step until the window shows
+        if (frmIterZeig* f = vb::loadedInstance<frmIterZeig>())
+            titel.push_back(f->Caption());
+        else
+            vb::script::call(warten);
+    };
+    vb::script::call(warten);
+    ASSERT_EQ(zorrun::ProjektRechnen("gleitkreis"), zorrun::kLaufFertig);
+    for (const auto& b : vb::headless::Log())
+        ADD_FAILURE() << b.title << ": " << b.prompt;
+    EXPECT_EQ(vb::script::pending(), 0u);
+    EXPECT_FALSE(vb::isLoaded<frmIterZeig>());
+    EXPECT_EQ(titel, std::vector<std::string>{"Gleitkreis-Iteration im Lastfall  1, Aushub  3"});
+    const auto erg = zortest::Zeilen("DIDUVU.ERG");
+    ASSERT_EQ(erg.size(), 2u);
+    for (const auto& zeile : erg) {
+        const auto w = zortest::Gl2Items(zeile);
+        EXPECT_EQ(w.at(6), "0") << zeile;
+        EXPECT_LT(Wert(w.at(5)), 100.0) << zeile; // a circle was found
+    }
+    for (const auto& z : zortest::Zeilen("LPTZW"))
+        EXPECT_EQ(z.find("Berechnung abgebrochen; kein Ergebnis."), std::string::npos) << z;
 }
 
 } // namespace
