@@ -26,6 +26,7 @@
 #include "request/run_windows.h"
 #include "run/connect_windows.h"
 #include "run/frmZOR0.h"
+#include "run/program.h"
 #include "run/windows.h"
 #include "tests/run/example_copy.h"
 #include "tests/run/new_project_script.h"
@@ -107,6 +108,8 @@ protected:
         RegisterStageDialogs();
         zorrun::FensterStandard();
         zorrun::Fenster().GrafikFensterLaden = nullptr; // the pictures are the windows' own
+        // The program holds its working folder as the headless run does.
+        EXPECT_TRUE(zorrun::ArbeitsordnerBelegen());
         vb::form<frmZOR0>();
         vb::user::click("frmZOR0.cmdOK");
         neuprojekt::Skript sk;
@@ -121,6 +124,7 @@ protected:
         EXPECT_NE(vb::LoadedForm("frmAnzeigen"), nullptr); // the request came to its end
         for (const auto& b : vb::headless::Log())
             ADD_FAILURE() << b.title << ": " << b.prompt;
+        EXPECT_TRUE(zorrun::ArbeitsordnerFreigeben());
         return Ergebnis();
     }
 
