@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "earthpressure/report_file.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -68,7 +69,8 @@ std::string Zahl(int v) {
             vb::CloseAll();
             const int16_t f = vb::FreeFile();
             vb::Open("LPTZW", vb::OpenMode::Append, f);
-            vb::Print(f, "*** " + grund);
+            for (const std::string& z : zorma::HinweisZeilen("", "*** " + grund))
+                vb::Print(f, z);
             vb::Close(f);
         } catch (const std::exception&) {
         }

@@ -14,6 +14,12 @@ namespace zormd {
 namespace {
 
 using zorm1::P;
+using zorma::HinweisDrucken;
+
+// The load case's number as Print writes an integer (sign blank, digits, one blank).
+std::string LfText(int16_t i) {
+    return std::string(vb::PrintItem(i).text());
+}
 
 std::string Rechts(const std::string& s, std::size_t breite) {
     return s.size() < breite ? std::string(breite - s.size(), ' ') + s : s;
@@ -51,7 +57,7 @@ void GleitkreisTabelle() {
         int16_t lf = 0, aushub = 0, status = 0, tief = 0;
         float xM = 0, zM = 0, R = 0, eta = 0;
         if (!datei || vb::Eof(f)) {
-            ZeileDrucken(E, "*** LF ", i, ": kein Ergebnis des Geländebruchs vorhanden.");
+            HinweisDrucken(E, "*** LF " + LfText(i) + ": kein Ergebnis des Geländebruchs vorhanden.");
             continue;
         }
         vb::Input(f, lf, aushub, xM, zM, R, eta, status, tief);
@@ -73,7 +79,7 @@ void GleitkreisTabelle() {
                                 : status == 2
                                     ? ": Suche ohne Ergebnis aufgegeben; Nachweis nicht erbracht."
                                     : ": kein gültiger Gleitkreis gefunden; Nachweis nicht erbracht.";
-            ZeileDrucken(E, "*** LF ", i, grund);
+            HinweisDrucken(E, "*** LF " + LfText(i) + grund);
         } else {
             Drucken("        --->     ");
             ZahlDrucken(lf, 2, 0);
@@ -91,7 +97,8 @@ void GleitkreisTabelle() {
             ZeileBeenden();
             // A search given up with its best circle still on the edge of the field: the best circle
             // found, but a smaller safety may lie beyond.
-            if (status == 2) ZeileDrucken(E, "*** LF ", i, ": Suche abgebrochen, Minimum nicht eingegrenzt.");
+            if (status == 2)
+                HinweisDrucken(E, "*** LF " + LfText(i) + ": Suche abgebrochen, Minimum nicht eingegrenzt.");
         }
     }
     if (P.AnzAnkerGesamt > 0 && P.AnzLF > 0 && !letzterAbbruch) {
