@@ -446,6 +446,13 @@ Anfrageausgang Anfrage() {
         return Anfrageausgang::Abgebrochen;
     }
 
+    // Stage a takes the project's folder and name again from the settings file of the root folder, which
+    // every instance of the user shares, whatever its working folder: another instance may have saved its own
+    // there meanwhile. The files beside the project (and the report copy after the request) go beside the
+    // file this request saved.
+    P.DateiPfad = gesichert.DateiPfad;
+    P.NameOhneExt = gesichert.NameOhneExt;
+
     // 18. The state stage a found, and the slip-circle input, beside the project file.
     NebenProjektKopieren("WEXASAVE.", P.GanzerName, false);
     NebenProjektKopieren("WEXASAVE.gl1", P.GanzerName + ".gl1", true);
