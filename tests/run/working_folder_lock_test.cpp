@@ -9,19 +9,26 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "frame/project_data.h"
+#include "frame/project_file.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/winfs.h"
 #include "request/headless_run.h"
+#include "request/run_windows.h"
 #include "request/working_folder.h"
 #include "run/program.h"
+#include "tests/run/example_copy.h"
+#include "tests/run/new_project_script.h"
 #include "tests/support/working_folder.h"
 
 namespace {
@@ -131,21 +138,44 @@ TEST(EinProgrammJeOrdner, OfTwoHeadlessRunsStartedTogetherExactlyOneRuns) {
     EXPECT_EQ(vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string()), bericht);
 }
 
-// One instance of the program on the headless backend, in a child process of its own. The one that holds the
-// folder reports 'j' on `bereit` once its start window is up and waits for a byte on `weiter`, then closes
-// its start window; the other ends at once. The child's exit status is the program's; 100 + n when the
-// program ended with the folder's message missing or more than it.
-[[noreturn]] void ProgrammKind(int bereit, int weiter) {
-    vb::headless::ResetForms();
-    vb::headless::Reset();
+// One instance of the program on the headless backend, in a child process of its own, in the working folder
+// `arbeit`, for the project file projekte/<name>. Once its start window is up it reports 'j' on `bereit` and
+// waits for a byte on `weiter`; then it reads its project through the start dialog, confirms the safety
+// pages, calculates and ends by "Programm beenden". The child's exit status is the program's; 100 + n when
+// the program showed a message box it should not have.
+[[noreturn]] void ProgrammKind(const fs::path& arbeit, const std::string& name, bool teil, int bereit,
+                               int weiter) {
+    if (::chdir(arbeit.c_str()) != 0) ::_exit(120);
+    ::setenv("XDG_DATA_HOME", (arbeit / "xdg").c_str(), 1);
+    zortest::LaufUmgebungZuruecksetzen();
+    vb::script::clear();
     vb::script::call([bereit, weiter] {
         const char j = 'j';
         char c = 0;
         if (::write(bereit, &j, 1) != 1 || ::read(weiter, &c, 1) != 1) ::_exit(110);
     });
-    vb::script::close("frmZOR0");
+    neuprojekt::Skript sk;
+    sk.klick("frmZOR0.cmdOK");
+    sk.klick("frmTitel.cmdLesen(1)");
+    sk.in("frmTitel.txtEin(0)", (arbeit.parent_path() / "projekte").string());
+    sk.in("frmTitel.txtEin(1)", name);
+    sk.klick("frmTitel.cmdOK");
+    sk.klick("frmBTeilSi.cmdOK");
+    if (teil) sk.klick("frmBTeilSi2.cmdOK");
+    for (const auto& schritt : sk.schritte)
+        neuprojekt::InDieWarteschlange(schritt);
+    // The pictures wait for the user, and the request lets the user act before each run: neither here, so
+    // that "Programm beenden" comes once the request has returned.
+    vb::script::call([] {
+        zorrun::Fenster().GrafikFensterLaden = nullptr;
+        zorrun::Fenster().Nachgeben = nullptr;
+    });
+    vb::script::click("frmAuswahl.cmdStart");
+    vb::script::click("frmAuswahl.cmdEnd");
     const int code = zorrun::ProgrammAusfuehren();
     const auto& log = vb::headless::Log();
+    for (const auto& b : log)
+        std::fprintf(stderr, "[%s] %s\n", b.title.c_str(), b.prompt.c_str());
     if (code == zorrun::kProgrammOrdnerBelegt) {
         if (log.size() != 1 || log[0].prompt != zorrun::OrdnerBelegtMeldung(vb::CurDir()) ||
             !vb::headless::loadedForms().empty())
@@ -157,15 +187,27 @@ TEST(EinProgrammJeOrdner, OfTwoHeadlessRunsStartedTogetherExactlyOneRuns) {
 }
 
 TEST(EinProgrammJeOrdner, OfTwoProgramInstancesStartedTogetherExactlyOneRuns) {
-    zortest::WorkingFolder ordner;
+    zortest::WorkingFolder basis;
+    const fs::path arbeit = basis / "arbeit", projekte = basis / "projekte";
+    fs::create_directories(arbeit / "xdg");
+    fs::create_directories(projekte);
+    const std::vector<std::string> namen = {"Traegerbohlwand_verankert", "Spundwand_frei"};
+    std::vector<bool> teil;
+    for (const std::string& n : namen) {
+        fs::copy_file(fs::path(ZOR_TEST_DATA) / n, projekte / n);
+        zortest::LaufUmgebungZuruecksetzen();
+        ASSERT_TRUE(zorm1::EingabeLesen((projekte / n).string()));
+        teil.push_back(zorm1::P.TeilsicherheitenAn != 0);
+    }
+    zortest::LaufUmgebungZuruecksetzen();
     int bereit[2], weiter[2];
     ASSERT_EQ(::pipe(bereit), 0);
     ASSERT_EQ(::pipe(weiter), 0);
     std::vector<pid_t> kinder;
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < namen.size(); ++i) {
         const pid_t p = ::fork();
         ASSERT_GE(p, 0);
-        if (p == 0) ProgrammKind(bereit[1], weiter[0]);
+        if (p == 0) ProgrammKind(arbeit, namen[i], teil[i], bereit[1], weiter[0]);
         kinder.push_back(p);
     }
     ::close(bereit[1]);
@@ -175,23 +217,42 @@ TEST(EinProgrammJeOrdner, OfTwoProgramInstancesStartedTogetherExactlyOneRuns) {
     if (zweiter < 0) Beenden(kinder);
     ASSERT_GT(zweiter, 0) << "neither instance ended on its own";
     EXPECT_EQ(zweiterStatus, zorrun::kProgrammOrdnerBelegt);
-    // The other one runs: its start window is up and waits for the user.
+    const std::size_t z = zweiter == kinder[0] ? 0 : 1, e = 1 - z;
+    // The other one runs: its start window is up and waits for the user. The second one touched nothing: the
+    // working folder holds the lock file (and the root folder's folder) alone.
     char c = 0;
     EXPECT_EQ(::read(bereit[0], &c, 1), 1);
     EXPECT_EQ(c, 'j');
-    // The second one touched nothing: the folder holds the lock file alone.
     std::vector<std::string> dateien;
-    for (const auto& d : fs::directory_iterator(ordner.path()))
+    for (const auto& d : fs::directory_iterator(arbeit))
         dateien.push_back(d.path().filename().string());
-    EXPECT_EQ(dateien, std::vector<std::string>{"ZORSPERR.LCK"});
+    std::sort(dateien.begin(), dateien.end());
+    EXPECT_EQ(dateien, (std::vector<std::string>{"ZORSPERR.LCK", "xdg"}));
     EXPECT_EQ(::write(weiter[1], "w", 1), 1);
-    const pid_t erster = zweiter == kinder[0] ? kinder[1] : kinder[0];
     const auto [beendet, ersterStatus] = EinesEndet();
-    if (beendet < 0) Beenden({erster});
-    ASSERT_EQ(beendet, erster);
+    if (beendet < 0) Beenden({kinder[e]});
+    ASSERT_EQ(beendet, kinder[e]);
     EXPECT_EQ(ersterStatus, zorrun::kProgrammEnde);
     ::close(bereit[0]);
     ::close(weiter[1]);
+
+    // The second one's project keeps its bytes; the first one's project and report copy are what a run of
+    // the same project alone leaves.
+    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[z]).string()),
+              vb::ReadFileBytes((fs::path(ZOR_TEST_DATA) / namen[z]).string()));
+    EXPECT_FALSE(fs::exists(projekte / (namen[z] + ".AUS")));
+    const std::string datei = vb::ReadFileBytes((projekte / namen[e]).string());
+    ASSERT_TRUE(fs::exists(projekte / (namen[e] + ".AUS")));
+    const std::string bericht = vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string());
+    fs::copy_file(fs::path(ZOR_TEST_DATA) / namen[e], projekte / namen[e],
+                  fs::copy_options::overwrite_existing);
+    const std::string befehl = "cd '" + arbeit.string() + "' && XDG_DATA_HOME='" + (arbeit / "xdg").string() +
+                               "' '" + ZOR_RUN_PROJECT + "' '" + (projekte / namen[e]).string() +
+                               "' 2> allein";
+    const int rc = std::system(befehl.c_str());
+    ASSERT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == zorrun::kLaufFertig);
+    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[e]).string()), datei);
+    EXPECT_EQ(vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string()), bericht);
 }
 
 } // namespace
