@@ -22,7 +22,7 @@ float& Tab(int m, int k) {
 void Modellwert(int m) {
     const float v = Tab(m, 0);
     if (v == 0.0f && P.TeilsicherheitenAn != 0)
-        Drucken(" nicht bestimmbar");
+        Drucken(" n.b."); // "nicht bestimmbar" in the number's five columns: the line keeps its width
     else
         ZahlDrucken(v, 5, 2);
 }
