@@ -131,36 +131,36 @@ int Rechnen(std::string_view bytes) {
     return status;
 }
 
-// Numbers that are none, as the program's number texts would show them.
-bool KeineZahl(const std::string& text, std::string_view eingabe, std::string& fund) {
-    auto kommtVor = [](std::string_view in, std::string_view was) {
-        return std::search(in.begin(), in.end(), was.begin(), was.end(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) ==
-                          std::tolower(static_cast<unsigned char>(b));
-               }) != in.end();
+// Where `wort` stands in `text` as a word of its own (a letter on neither side; bytes beyond ASCII count as
+// letters), without regard to case; npos when nowhere.
+std::size_t Wort(std::string_view text, std::string_view wort, std::size_t ab = 0) {
+    auto buchstabe = [](char c) {
+        return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
     };
-    for (const char* t : {"#INF", "#IND", "#QNAN", "#SNAN"})
-        if (text.find(t) != std::string::npos && !kommtVor(eingabe, t)) {
-            fund = t;
-            return true;
-        }
-    // "nan" and "inf" as a word of their own (a letter on neither side), as printf and the streams write
-    // them.
-    for (const char* t : {"nan", "inf"}) {
-        if (kommtVor(eingabe, t)) continue; // a text of the input echoed
-        auto buchstabe = [](char c) {
-            return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
-        };
-        for (std::size_t p = 0; p + 3 <= text.size(); ++p) {
-            if (std::tolower(static_cast<unsigned char>(text[p])) != t[0] ||
-                std::tolower(static_cast<unsigned char>(text[p + 1])) != t[1] ||
-                std::tolower(static_cast<unsigned char>(text[p + 2])) != t[2])
-                continue;
-            if ((p > 0 && buchstabe(text[p - 1])) || (p + 3 < text.size() && buchstabe(text[p + 3])))
-                continue;
-            fund = text.substr(p >= 10 ? p - 10 : 0, 23);
-            return true;
-        }
+    for (std::size_t p = ab; p + wort.size() <= text.size(); ++p) {
+        bool gleich = true;
+        for (std::size_t k = 0; gleich && k < wort.size(); ++k)
+            gleich = std::tolower(static_cast<unsigned char>(text[p + k])) ==
+                     std::tolower(static_cast<unsigned char>(wort[k]));
+        if (!gleich) continue;
+        if ((p > 0 && buchstabe(text[p - 1])) ||
+            (p + wort.size() < text.size() && buchstabe(text[p + wort.size()])))
+            continue;
+        return p;
+    }
+    return std::string_view::npos;
+}
+
+// Numbers that are none, as the program's number texts would show them ("1.#INF", "-1.#IND") and as printf
+// and the streams write them ("nan", "inf"). A word the input itself holds (a title echoed) does not count.
+bool KeineZahl(const std::string& text, std::string_view eingabe, std::string& fund) {
+    for (const char* t : {"#INF", "#IND", "#QNAN", "#SNAN", "nan", "inf", "infinity"}) {
+        const std::string_view w = t[0] == '#' ? std::string_view(t + 1) : std::string_view(t);
+        if (Wort(eingabe, w) != std::string_view::npos) continue;
+        const std::size_t p = Wort(text, w);
+        if (p == std::string_view::npos) continue;
+        fund = text.substr(p >= 12 ? p - 12 : 0, 24);
+        return true;
     }
     return false;
 }
