@@ -95,7 +95,7 @@ void HydraulischerGrundbruchDrucken() {
         if (Tab(1, 0) != 0.0f)
             ZahlDrucken(Tab(1, 0), 4, 2);
         else
-            Drucken("nicht bestimmbar");
+            Drucken("n.b."); // not determinable, in the number's four columns
         ZeileDrucken(" = Ausnutzung");
     } else {
         Drucken(Spalte(25), "    GBr / WStr = ");

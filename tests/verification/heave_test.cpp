@@ -103,6 +103,22 @@ TEST_F(Grundbruch, PartialFactorsInvertTheTable) {
     }
 }
 
+// Partial factors without a value of the first model: "n.b." stands in the columns of the numbers, and the
+// lines keep within the report's width.
+TEST_F(Grundbruch, AFirstModelValueThatIsNotDeterminableKeepsItsColumns) {
+    P.TeilsicherheitenAn = 1;
+    P.gamGstb = 0.95f;
+    P.gamH = 1.3f;
+    Tab(1, 0) = 0.0f;
+    Tab(2, 0) = 1.25f;
+    St.HydrSchritte = 0;
+    const auto z = Drucken();
+    EXPECT_TRUE(Enthaelt(z, E + "  1)   = n.b.  hydr. Druckhöhe nach EAU:2004, E115, Bild E115-3"));
+    EXPECT_EQ(Anzahl(z, "    WStr / GBr * gamH / gamGstb = n.b. = Ausnutzung"), 1);
+    for (const auto& s : z)
+        EXPECT_TRUE(zortest::BerichtszeileErlaubt(s)) << s;
+}
+
 // Water lowered below the total foot: head, requirement and the "--->" lines only.
 TEST_F(Grundbruch, WaterBelowTheFoot) {
     P.ZWasserLuft = 10.5f;
