@@ -47,8 +47,10 @@ bool OhneKraft(int i) {
 }
 
 void OhneKraftZeile(int i) {
-    Zeile(kEinzug + "*** Kote " + vb::Format(P.ZAuflager[i], "##0.00") +
-          ": keine gültige Ankerkraft, Anker nicht bemessen");
+    for (const std::string& z :
+         zorma::HinweisZeilen(kEinzug, "*** Kote " + vb::Format(P.ZAuflager[i], "##0.00") +
+                                           ": keine gültige Ankerkraft, Anker nicht bemessen"))
+        Zeile(z);
 }
 
 // Anchor force of the purely active run per anchor (kN); a value that is not positive counts as none.

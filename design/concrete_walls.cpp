@@ -90,7 +90,7 @@ void MeldungUeberlastet(float& As, float& asw) {
     }
     zor::Melden("Der Querschnitt ist überlastet !!! \r\nKeine sinnvolle Bemessung möglich.\r\n",
                 vb::vbExclamation);
-    ZeileDrucken(kEinzug + "*** Der Querschnitt ist überlastet: keine sinnvolle Bemessung möglich.");
+    zorma::HinweisDrucken(kEinzug, "*** Der Querschnitt ist überlastet: keine sinnvolle Bemessung möglich.");
 }
 
 void MeldungKeineKonvergenz(float& As, float& asw) {
@@ -101,7 +101,7 @@ void MeldungKeineKonvergenz(float& As, float& asw) {
         "Keine Konvergenz bei der Biegebemessung !!! \r\nWählen Sie etwas andere Abmessungen d oder d1."
         "\r\n\r\nAuch eine ganz schwache Auslastung kann der Grund sein. ",
         vb::vbExclamation);
-    ZeileDrucken(kEinzug + "*** Keine Konvergenz bei der Biegebemessung: nicht bemessen.");
+    zorma::HinweisDrucken(kEinzug, "*** Keine Konvergenz bei der Biegebemessung: nicht bemessen.");
 }
 
 void StaffelungHinweis() {

@@ -203,9 +203,9 @@ void HolzUndStahlplattenAusfachung() {
     // Steel plates.
     if (Teilsicherheiten()) ZeileDrucken(kEinzug + "EAB 2006, Anhang A8:");
     if (!(P.ZulSigma > 0.0f)) {
-        ZeileDrucken(kEinzug + "*** Ausfachung mit Stahlplatten: zul sigma =" + vb::Str(P.ZulSigma) +
-                     " N/mm2 nicht > 0,");
-        ZeileDrucken(kEinzug + "    Plattendicke nicht bestimmbar.");
+        zorma::HinweisDrucken(
+            kEinzug, "*** Ausfachung mit Stahlplatten: zul sigma = " + zorma::HinweisZahl(P.ZulSigma, 1) +
+                         " N/mm2 nicht > 0, Plattendicke nicht bestimmbar.");
         zorma::Leerzeilen();
         return;
     }

@@ -46,7 +46,8 @@ void Druckstrebe() {
                      vb::Format(BW.VRdmax, "####.0") + "  =  ";
     if (VEd != 0.0f && !(BW.VRdmax > 0.0f)) {
         // No strut resistance from a shear design: the ratio cannot be formed.
-        ZeileDrucken(v1 + "*** nicht bestimmbar");
+        zorma::HinweisDrucken("", v1 + "nicht bestimmbar");
+        zorma::HinweisDrucken(kEinzug + "  ", "*** Ohne VRdmax ist die Druckstrebe nicht nachgewiesen.");
     } else {
         const float r = VEd == 0.0f ? 0.0f : VEd / BW.VRdmax;
         ZeileDrucken(v1 + vb::Format(r, "0.00") + (r <= 1.0f ? " <= 1,00" : " UNZULÄSSIG"));
@@ -75,8 +76,9 @@ void BemessungErgebnis() {
         ZeileDrucken(kEinzug + "  Mindest-Wendelbewerung = " + ZahlText(P.AsQmin, 6, 2) + " cm2/m");
     }
     if (BS.NichtBemessbar > 0)
-        ZeileDrucken(kEinzug + "  *** " + std::to_string(BS.NichtBemessbar) +
-                     " Querschnitt(e) nicht bemessbar (überlastet oder ohne Konvergenz)!");
+        zorma::HinweisDrucken(kEinzug + "  ",
+                              "*** " + std::to_string(BS.NichtBemessbar) +
+                                  " Querschnitt(e) nicht bemessbar (überlastet oder ohne Konvergenz)!");
     zorma::Leerzeilen();
 
     Schnittsatz& L = BS.Laengs;

@@ -8,12 +8,25 @@
 #include "earthpressure/handover_a.h"
 #include "earthpressure/report_file.h"
 #include "frame/project_data.h"
+#include "platform/runtime/vbstring.h"
 
 using zorm1::P;
 
 namespace zorma {
 
 namespace {
+
+// The chosen profile's line behind its caption; a line too long for the report goes on below the caption
+// in pieces of 60 characters.
+void ProfilTextDrucken(const std::string& was) {
+    const std::string& i = Bericht.Einrueckung;
+    if (vb::Len(i) + vb::Len(was) + vb::Len(P.ProfilText) <= kBerichtSpalten) {
+        ZeileDrucken(i, was, P.ProfilText);
+        return;
+    }
+    ZeileDrucken(i, was);
+    TextDrucken(vb::Len(i) + 1, P.ProfilText);
+}
 
 bool Teilsicherheiten() {
     return P.TeilsicherheitenAn != 0;
@@ -275,9 +288,9 @@ void Wand() {
 
     if ((P.Wandtyp == 1 || P.Wandtyp == 2) && P.BemessungEin != 0) {
         if (P.Wandtyp == 1)
-            ZeileDrucken(i, "Trägerprofil: ", P.ProfilText);
+            ProfilTextDrucken("Trägerprofil: ");
         else
-            ZeileDrucken(i, "Spundwandprofil: ", P.ProfilText);
+            ProfilTextDrucken("Spundwandprofil: ");
         if (!teil) {
             if (P.StahlNachEAU != 0) {
                 Drucken(i, "Spannungsnachweis nach EAU für Stahl S ");
@@ -487,14 +500,14 @@ void Bodenkennwerte() {
         for (int k = von; k <= bis; ++k) {
             const int fehlt = zormcom::Lauf.BeiwertNichtBestimmbar[static_cast<std::size_t>(k)];
             if ((fehlt & 1) != 0)
-                ZeileDrucken(i, "*** Schicht ", std::to_string(k),
-                             ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
+                HinweisDrucken(i, "*** Schicht " + std::to_string(k) +
+                                      ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
             if ((fehlt & 2) != 0 && P.SchichtCp[k] != 0.0f)
-                ZeileDrucken(i, "*** Schicht ", std::to_string(k),
-                             ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
+                HinweisDrucken(i, "*** Schicht " + std::to_string(k) +
+                                      ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
             if ((fehlt & 4) != 0)
-                ZeileDrucken(i, "*** Schicht ", std::to_string(k),
-                             ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
+                HinweisDrucken(i, "*** Schicht " + std::to_string(k) +
+                                      ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
         }
         Leerzeilen();
     }

@@ -1,6 +1,8 @@
 // The report text file of a run: creation, page head, label table and number output.
 #include "earthpressure/report_file.h"
 
+#include <algorithm>
+
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -160,6 +162,74 @@ void ZahlDrucken(float wert, int16_t breite, int16_t stellen) {
     vb::PrintNoEol(kBerichtDateiNr, ZahlText(wert, breite, stellen));
 }
 
+std::vector<std::string> HinweisZeilen(const std::string& einzug, const std::string& text) {
+    if (vb::Len(einzug) + vb::Len(text) <= kBerichtSpalten) return {einzug + text};
+    // Broken at blanks; the blanks where a line is broken are dropped, the others stay.
+    const std::string weiter = einzug + (text.rfind("*** ", 0) == 0 ? "    " : "");
+    std::vector<std::string> zeilen;
+    std::string zeile;  // the text of the line being filled
+    int32_t laenge = 0; // its characters
+    auto breite = [&] {
+        return std::max<int32_t>(kBerichtSpalten - vb::Len(zeilen.empty() ? einzug : weiter), 20);
+    };
+    auto abschliessen = [&] {
+        zeilen.push_back((zeilen.empty() ? einzug : weiter) + zeile);
+        zeile.clear();
+        laenge = 0;
+    };
+    std::size_t a = 0;
+    while (a < text.size()) {
+        // The blanks before the next word, and the word.
+        std::size_t w0 = text.find_first_not_of(' ', a);
+        if (w0 == std::string::npos) break; // blanks at the end
+        const int32_t blanks = static_cast<int32_t>(w0 - a);
+        std::size_t e = text.find(' ', w0);
+        if (e == std::string::npos) e = text.size();
+        std::string wort = text.substr(w0, e - w0);
+        a = e;
+        int32_t w = vb::Len(wort);
+        for (;;) {
+            const int32_t vor = laenge > 0 ? blanks : 0;
+            if (laenge + vor + w <= breite()) {
+                zeile += std::string(static_cast<std::size_t>(vor), ' ') + wort;
+                laenge += vor + w;
+                break;
+            }
+            if (laenge > 0) {
+                abschliessen();
+                continue;
+            }
+            // A word longer than a whole line: cut.
+            const int32_t b = breite();
+            zeile = vb::Left(wort, b);
+            abschliessen();
+            wort = vb::Mid(wort, b + 1);
+            w = vb::Len(wort);
+        }
+    }
+    if (laenge > 0 || zeilen.empty()) abschliessen();
+    return zeilen;
+}
+
+void HinweisDrucken(const std::string& einzug, const std::string& text) {
+    for (const std::string& z : HinweisZeilen(einzug, text))
+        ZeileDrucken(z);
+}
+
+std::string HinweisZahl(float wert, int stellen) {
+    return vb::Trim(ZahlText(wert, 1, static_cast<int16_t>(std::clamp(stellen, 0, 6))));
+}
+
+void TextDrucken(int spalte, const std::string& text) {
+    const int32_t laenge = vb::Len(text);
+    if (spalte - 1 + laenge <= kBerichtSpalten) {
+        ZeileDrucken(Spalte(spalte), text);
+        return;
+    }
+    for (int32_t k = 0; k * 60 < laenge; ++k)
+        ZeileDrucken(Spalte(spalte), vb::Mid(text, 60 * k + 1, 60));
+}
+
 void SeitenkopfSchreiben() {
     auto& P = zorm1::P;
 
@@ -171,13 +241,24 @@ void SeitenkopfSchreiben() {
     ZeileBeenden();
     ZeileDrucken(KopfZeile(P.ProjNr, P.PosName));
     ZeileBeenden();
-    ZeileDrucken(P.Kommentar[1]);
-    ZeileDrucken(P.Kommentar[2]);
+    // The page head keeps its seven lines: an office line longer than the report is cut.
+    ZeileDrucken(vb::Left(P.Kommentar[1], kBerichtSpalten));
+    ZeileDrucken(vb::Left(P.Kommentar[2], kBerichtSpalten));
     ZeileBeenden();
 
     // Title block.
     ZeileBeenden();
-    ZeileDrucken(kIndent + P.ProjBez, Spalte(78 - vb::Len(P.Datum)), P.Datum);
+    // A title too long for the line goes on in pieces of 60 characters, as the file's name below; the date
+    // stays behind its last piece (on a line of its own where that piece reaches its column).
+    const std::string datum = vb::Left(P.Datum, 64);
+    std::string titel = P.ProjBez;
+    if (vb::Len(titel) > 64) {
+        while (vb::Len(titel) > 60) {
+            ZeileDrucken(Spalte(14), vb::Left(titel, 60));
+            titel = vb::Mid(titel, 61);
+        }
+    }
+    ZeileDrucken(kIndent + titel, Spalte(78 - vb::Len(datum)), datum);
     P.Kommentar[4] = kIndent + std::string(64, '=');
     ZeileDrucken(P.Kommentar[4]);
     ZeileDrucken(P.Kommentar[3], Spalte(78 - vb::Len(P.Versionstext)), P.Versionstext);
@@ -196,7 +277,7 @@ void SeitenkopfSchreiben() {
     }
     ZeileBeenden();
     for (int i = 5; i <= 8; ++i)
-        ZeileDrucken(P.Kommentar[i]);
+        TextDrucken(1, P.Kommentar[i]);
     ZeileBeenden();
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -78,6 +79,21 @@ inline std::string Leerzeichen(int n) {
 inline std::string ZweiStellen(float wert) {
     return vb::Format(wert, "0.00");
 }
+// ---- Notices of this program (lines beginning "***" that say what the calculation could not do).
+// The report has 80 columns: the lines of a notice, `einzug` (blanks) and the text, broken at blanks where
+// the text would run beyond column 80; the lines after the first are indented under the text behind a leading
+// "*** ". A word longer than a whole line is cut. Columns are characters.
+inline constexpr int kBerichtSpalten = 80;
+std::vector<std::string> HinweisZeilen(const std::string& einzug, const std::string& text);
+// Prints the lines of HinweisZeilen (file 6).
+void HinweisDrucken(const std::string& einzug, const std::string& text);
+// A number in a notice: `stellen` decimals, the report's decimal separator, no padding ("12,50").
+std::string HinweisZahl(float wert, int stellen);
+// A text given by the user (a title, a comment line) printed from column `spalte`: where it fits into the
+// 80 columns as it stands, one line; otherwise in pieces of 60 characters from the same column, as the
+// project file's name in the title block.
+void TextDrucken(int spalte, const std::string& text);
+
 // Fixed report label n (0..120) with its indent, as TexteBelegen filled it.
 inline const std::string& Bezeichnung(int n) {
     return Bericht.BerichtText[static_cast<std::size_t>(n)];

@@ -225,13 +225,14 @@ void ErddruckBerechnen() {
                          ZahlText(P.SchichtDicke[i], 10, 2) + ZahlText(P.SchichtKagh[i], 8, 3) +
                          ZahlText(P.SchichtKach[i], 7, 3) + ZahlText(P.SchichtKpch[i], 7, 3) +
                          ZahlText(P.SchichtKpgh[i], 7, 3));
-            const std::string schicht = zorma::Bericht.Einrueckung + "*** Schicht " + std::to_string(i);
+            const std::string& e = zorma::Bericht.Einrueckung;
+            const std::string schicht = "*** Schicht " + std::to_string(i);
             if ((hinweis & 1) != 0)
-                ZeileDrucken(schicht + ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
+                zorma::HinweisDrucken(e, schicht + ": kpgh nicht bestimmbar (keine ebene Gleitfläche)");
             if ((hinweis & 2) != 0)
-                ZeileDrucken(schicht + ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
+                zorma::HinweisDrucken(e, schicht + ": kpch nicht bestimmbar (keine ebene Gleitfläche)");
             if ((hinweis & 4) != 0)
-                ZeileDrucken(schicht + ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
+                zorma::HinweisDrucken(e, schicht + ": kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt");
         }
     }
 

@@ -217,8 +217,8 @@ void ErdwiderstandGleitflaechen() {
             // The depth list would not ascend: the search is not possible for this stage. The
             // report says so once, in the pass of the stage that prints.
             if (B.DruckLastfall == 1 && vb::IsOpen(zorma::kBerichtDateiNr))
-                zorma::ZeileDrucken(
-                    zorma::Spalte(13),
+                zorma::HinweisDrucken(
+                    zorma::Leerzeichen(12),
                     "*** Erdwiderstand aus Gleitflächen nicht bestimmbar: Aushubkote zu tief.");
             return;
         }

@@ -7,13 +7,16 @@
 #include "frame/report_copy.h"
 #include "request/project_preparation.h"
 #include "request/run_driver.h"
+#include "request/working_folder.h"
 
 using zorm1::P;
 
 namespace zorrun {
 
 int ProjektRechnen(const std::string& projektDatei) {
-    if (!Starten()) return kLaufNichtFertig; // no folder for the settings: said
+    const auto sperre = ArbeitsordnerSperren(); // held until the run returns
+    if (!sperre) return kOrdnerBelegt;          // said
+    if (!Starten()) return kLaufNichtFertig;    // no folder for the settings: said
     EinstellungenLaden();
     NamenAusPfad(projektDatei);
     std::string ganz = P.GanzerName;

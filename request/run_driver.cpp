@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "earthpressure/report_file.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -68,7 +69,8 @@ std::string Zahl(int v) {
             vb::CloseAll();
             const int16_t f = vb::FreeFile();
             vb::Open("LPTZW", vb::OpenMode::Append, f);
-            vb::Print(f, "*** " + grund);
+            for (const std::string& z : zorma::HinweisZeilen("", "*** " + grund))
+                vb::Print(f, z);
             vb::Close(f);
         } catch (const std::exception&) {
         }
@@ -443,6 +445,13 @@ Anfrageausgang Anfrage() {
         Freigeben();
         return Anfrageausgang::Abgebrochen;
     }
+
+    // Stage a takes the project's folder and name again from the settings file of the root folder, which
+    // every instance of the user shares, whatever its working folder: another instance may have saved its own
+    // there meanwhile. The files beside the project (and the report copy after the request) go beside the
+    // file this request saved.
+    P.DateiPfad = gesichert.DateiPfad;
+    P.NameOhneExt = gesichert.NameOhneExt;
 
     // 18. The state stage a found, and the slip-circle input, beside the project file.
     NebenProjektKopieren("WEXASAVE.", P.GanzerName, false);

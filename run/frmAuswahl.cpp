@@ -16,6 +16,7 @@
 #include "platform/runtime/winfs.h"
 #include "request/run_driver.h"
 #include "run/frmTitel.h"
+#include "run/program.h"
 #include "run/working_files.h"
 #include "windows/unload_dialogs.h"
 
@@ -316,7 +317,10 @@ void frmAuswahl::cmdEsc_Click() {
 void frmAuswahl::cmdNeustart_Click() {
     if (!EingabeSpeichern()) return;
     const std::string datei = ProgrammDatei();
+    // The new instance takes the working folder; this one touches no file any more once it has started it.
+    const bool gesperrt = zorrun::ArbeitsordnerFreigeben();
     if (!vb::StartProgram(datei)) {
+        if (gesperrt && !zorrun::ArbeitsordnerBelegen()) vb::End(zorrun::kProgrammOrdnerBelegt); // said
         vb::MsgBox("ZOR konnte nicht neu gestartet werden:\r\n" + datei +
                        "\r\n\r\nDie Eingabe ist gespeichert; das Programm bleibt geöffnet.",
                    vb::vbExclamation);

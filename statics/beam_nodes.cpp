@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "earthpressure/handover_a.h"
+#include "earthpressure/report_file.h"
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
@@ -182,12 +183,8 @@ void Gelenk(std::vector<Marke>& marken) {
     while (trifft(zg)) {
         zg -= 0.01f;
         if (zg <= 0.01f) {
-            char text[160];
-            std::snprintf(text, sizeof text,
-                          "*** Das Momentengelenk in %.2f m trifft Knoten bis zum Wandkopf; es bleibt "
-                          "unberücksichtigt.",
-                          P.zMGelenk);
-            St.Hinweise.push_back(text);
+            St.Hinweise.push_back("*** Das Momentengelenk in " + zorma::HinweisZahl(P.zMGelenk, 2) +
+                                  " m trifft Knoten bis zum Wandkopf; es bleibt unberücksichtigt.");
             return;
         }
     }

@@ -7,6 +7,7 @@
 
 #include "earthpressure/coefficients.h"
 #include "earthpressure/diagrams.h"
+#include "earthpressure/report_file.h"
 #include "frame/project_data.h"
 #include "statics/state.h"
 #include "statics/vertical_stress.h"
@@ -110,13 +111,9 @@ void TabellenWertePaar(const char* zeile, int k, float& w1, float& w2) {
 
 void KpTabelle(float phiGrad, float deltaGrad, float& khr, float& khkoh) {
     if (phiGrad >= 52.5f) {
-        char text[160];
-        std::snprintf(
-            text, sizeof text,
-            "*** Mittlerer Reibungswinkel %.1f Grad außerhalb der Tabelle nach Weißenbach; die Werte "
-            "für 50 Grad werden verwendet.",
-            phiGrad);
-        Hinweis(text);
+        Hinweis(("*** Mittlerer Reibungswinkel " + zorma::HinweisZahl(phiGrad, 1) +
+                 " Grad außerhalb der Tabelle nach Weißenbach; die Werte für 50 Grad werden verwendet.")
+                    .c_str());
         phiGrad = 50.0f;
     }
     int k = static_cast<int>(std::floor((phiGrad - 15.0f) / 2.5f)) + 1;

@@ -74,7 +74,8 @@ void HinweiseDrucken() {
         for (const std::string& h : St.Hinweise) {
             if (std::find(gedruckt.begin(), gedruckt.end(), h) != gedruckt.end()) continue;
             gedruckt.push_back(h);
-            vb::Print(zorma::kBerichtDateiNr, zorma::Bericht.Einrueckung + h);
+            for (const std::string& z : zorma::HinweisZeilen(zorma::Bericht.Einrueckung, h))
+                vb::Print(zorma::kBerichtDateiNr, z);
         }
         if (!offen) zorma::BerichtSchliessen();
     } catch (const vb::RuntimeError&) {

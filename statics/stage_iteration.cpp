@@ -10,6 +10,7 @@
 #include "earthpressure/diagrams.h"
 #include "earthpressure/handover_a.h"
 #include "earthpressure/handover_b.h"
+#include "earthpressure/report_file.h"
 #include "earthpressure/soil_pressure.h"
 #include "earthpressure/state.h"
 #include "frame/messages.h"
@@ -44,10 +45,9 @@ void Hinweis(const std::string& s) {
     St.Hinweise.push_back(s);
 }
 
+// A depth in a notice: two decimals with the report's separator.
 std::string Zahl2(float v) {
-    char b[32];
-    std::snprintf(b, sizeof b, "%.2f", static_cast<double>(v));
-    return b;
+    return zorma::HinweisZahl(v, 2);
 }
 
 Liste NullListe(std::initializer_list<float> tiefen) {

@@ -32,13 +32,18 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   ctest --test-dir "$root/build/sanitize" -j "$jobs" --output-on-failure
 
 # The project-file reader under libFuzzer for a minute, from the committed corpus and the example
-# projects; new inputs go to a scratch folder, a crash leaves its input in build/fuzz/.
+# projects; then the whole calculation chain (read, stages, verifications, design through the headless
+# run) for a minute from its committed corpus. New inputs go to scratch folders, a crash leaves its input
+# in build/fuzz/.
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -gline-tables-only -DNDEBUG" -DZOR_FUZZ=ON \
   -DZOR_WITH_QT=OFF -DCMAKE_CXX_COMPILER=clang++ -DZOR_WERROR=ON "${launcher[@]}"
-cmake --build "$root/build/fuzz" -j "$jobs" --target fuzz_project_file
+cmake --build "$root/build/fuzz" -j "$jobs" --target fuzz_project_file fuzz_whole_chain
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 cp "$root"/tests/data/Schlitzwand_gesteift_GW "$root"/tests/data/Spundwand_frei \
   "$root"/tests/data/Traegerbohlwand_verankert "$scratch"/
 "$root/build/fuzz/tests/fuzz_project_file" "$scratch" "$root/tests/fuzz/corpus" \
   -max_total_time=60 -timeout=10 -print_final_stats=1 -artifact_prefix="$root/build/fuzz/"
+mkdir "$scratch/kette"
+"$root/build/fuzz/tests/fuzz_whole_chain" "$scratch/kette" "$root/tests/fuzz/corpus_chain" \
+  -max_total_time=60 -timeout=30 -print_final_stats=1 -artifact_prefix="$root/build/fuzz/kette-"

@@ -313,7 +313,7 @@ void TiefeGleitfugeDrucken(const Gleitfugenwerte& w) {
         ZahlDrucken(keineKraft ? 0.0f : GF.GlfSummeAh[n], 11, 2);
         ZahlDrucken(keineKraft || zuSteil ? 0.0f : GF.GlfWertAnker[n], 10, 2);
         if (keineKraft) {
-            ZeileDrucken("   keine Ankerkraft im Gleitkörper");
+            ZeileDrucken("  ohne Ankerkraft im Gleitkörper"); // column 80 at most
             continue;
         }
         if (zuSteil) {

@@ -23,7 +23,7 @@ float TabellenWert(int m, int k) {
 void Modellwert(const Grundbruchwerte& w, int m) {
     const float v = w.Wert[static_cast<std::size_t>(m - 1)][0];
     if (v == 0.0f && w.Teilsicherheiten)
-        Drucken(" nicht bestimmbar");
+        Drucken(" n.b."); // "nicht bestimmbar" in the number's five columns: the line keeps its width
     else
         ZahlDrucken(v, 5, 2);
 }
@@ -118,7 +118,7 @@ void HydraulischerGrundbruchDrucken(const Grundbruchwerte& w) {
         if (wertBei(1, 0) != 0.0f)
             ZahlDrucken(wertBei(1, 0), 4, 2);
         else
-            Drucken("nicht bestimmbar");
+            Drucken("n.b."); // not determinable, in the number's four columns
         ZeileDrucken(" = Ausnutzung");
     } else {
         Drucken(Spalte(25), "    GBr / WStr = ");

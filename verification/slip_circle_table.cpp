@@ -14,6 +14,12 @@ namespace zormd {
 namespace {
 
 using zorm1::P;
+using zorma::HinweisDrucken;
+
+// The load case's number as Print writes an integer (sign blank, digits, one blank).
+std::string LfText(int16_t i) {
+    return std::string(vb::PrintItem(i).text());
+}
 
 std::string Rechts(const std::string& s, std::size_t breite) {
     return s.size() < breite ? std::string(breite - s.size(), ' ') + s : s;
@@ -62,7 +68,7 @@ void GleitkreisTabelleDrucken(const Gleitkreisergebnisse& g) {
         const Gleitkreisergebnis& e = g[k];
         letzterAbbruch = false;
         if (!e.vorhanden) {
-            ZeileDrucken(E, "*** LF ", i, ": kein Ergebnis des Geländebruchs vorhanden.");
+            HinweisDrucken(E, "*** LF " + LfText(i) + ": kein Ergebnis des Geländebruchs vorhanden.");
             continue;
         }
         if (e.status == 1) {
@@ -82,7 +88,7 @@ void GleitkreisTabelleDrucken(const Gleitkreisergebnisse& g) {
                                 : e.status == 2
                                     ? ": Suche ohne Ergebnis aufgegeben; Nachweis nicht erbracht."
                                     : ": kein gültiger Gleitkreis gefunden; Nachweis nicht erbracht.";
-            ZeileDrucken(E, "*** LF ", i, grund);
+            HinweisDrucken(E, "*** LF " + LfText(i) + grund);
         } else {
             Drucken("        --->     ");
             ZahlDrucken(e.lf, 2, 0);
@@ -101,7 +107,7 @@ void GleitkreisTabelleDrucken(const Gleitkreisergebnisse& g) {
             // A search given up with its best circle still on the edge of the field: the best circle
             // found, but a smaller safety may lie beyond.
             if (e.status == 2)
-                ZeileDrucken(E, "*** LF ", i, ": Suche abgebrochen, Minimum nicht eingegrenzt.");
+                HinweisDrucken(E, "*** LF " + LfText(i) + ": Suche abgebrochen, Minimum nicht eingegrenzt.");
         }
     }
     if (P.AnzAnkerGesamt > 0 && P.AnzLF > 0 && !letzterAbbruch) {

@@ -231,6 +231,16 @@ TEST_F(BemessungTest, TimberAndSteelPlatesForThirtyKilonewtonsOverTwoMetres) {
     EXPECT_FALSE(Teil(z, "nur großflächige"));
 }
 
+TEST_F(BemessungTest, SteelPlatesWithoutAPositiveStressAreNotSizedAndSaySo) {
+    Traegerbohlwand();
+    P.ZulSigma = -2.5f;
+    const auto z = Zeilen(zormd::HolzUndStahlplattenAusfachung);
+    // The stress with the report's decimal comma.
+    ZeilenDa(z, {"*** Ausfachung mit Stahlplatten: zul sigma = -2,5 N/mm2 nicht > 0,",
+                 "    Plattendicke nicht bestimmbar."});
+    EXPECT_FALSE(Teil(z, "Ausfachung mit Stahlplatten d ="));
+}
+
 TEST_F(BemessungTest, TimberThicknessIsRoundedUpToWholeCentimetres) {
     // b = 0, a = 2: M = e / 2 and sqrt(6 M / 1.5) = sqrt(2 e).
     struct Fall {
@@ -383,7 +393,9 @@ TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
               "Der Querschnitt ist überlastet !!! \r\nKeine sinnvolle Bemessung möglich.\r\n");
     EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].knoepfe, vb::vbExclamation);
     EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].titel, "");
-    EXPECT_TRUE(Teil(z, "*** Der Querschnitt ist überlastet"));
+    // The notice within the report's 80 columns.
+    EXPECT_TRUE(Enthaelt(z, E + "*** Der Querschnitt ist überlastet: keine sinnvolle Bemessung"));
+    EXPECT_TRUE(Enthaelt(z, E + "    möglich."));
 }
 
 TEST_F(BemessungTest, DiaphragmWallBeyondTheLimitMomentShowsTheMarkers) {

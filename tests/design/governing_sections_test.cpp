@@ -15,6 +15,7 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 #include "tests/design/design_fixture.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/text_file.h"
@@ -294,9 +295,9 @@ TEST_F(SchnitteTest, StrutLineAndVRdCLine) {
         bool stern;
     } faelle[] = {
         {100.5f, 100.0f, "  =  1,01 UNZULÄSSIG", false}, // r 1.005
-        {102.0f, 100.0f, "  =  1,02 UNZULÄSSIG", true},    {100.0f, 100.0f, "  =  1,00 <= 1,00", false},
+        {102.0f, 100.0f, "  =  1,02 UNZULÄSSIG", true},  {100.0f, 100.0f, "  =  1,00 <= 1,00", false},
         {0.0f, 0.0f, "  =  0,00 <= 1,00", false}, // VEd 0: r 0 without dividing
-        {50.0f, 0.0f, "  =  *** nicht bestimmbar", false},
+        {50.0f, 0.0f, "  =  nicht bestimmbar", false},
     };
     for (const Fall& f : faelle) {
         BS.BemQuerkraft = f.VEd;
@@ -307,6 +308,13 @@ TEST_F(SchnitteTest, StrutLineAndVRdCLine) {
         EXPECT_TRUE(z[1].ends_with(f.ende)) << Text(z);
         EXPECT_EQ(Teil(z, "*** Die Querkrafttragfähigkeit der Druckstrebe ist überschritten."), f.stern)
             << Text(z);
+        EXPECT_EQ(Teil(z, "*** Ohne VRdmax ist die Druckstrebe nicht nachgewiesen."),
+                  f.VRdmax == 0.0f && f.VEd != 0.0f)
+            << Text(z);
+        for (const std::string& zeile : z)
+            if (zeile.find("Druckstrebe") != std::string::npos || zeile.find("***") != std::string::npos) {
+                EXPECT_LE(vb::Len(zeile), 80) << zeile;
+            }
         EXPECT_EQ(z.back(), std::string(15, ' ') +
                                 "AsBü = 10 * VEd / ((500/1,15) * z * cot(theta)); Formel 75 DIN 1045-1");
     }

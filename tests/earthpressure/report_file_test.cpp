@@ -249,3 +249,93 @@ TEST_F(BerichtDatei, AppendKeepsHead) {
 }
 
 } // namespace
+
+namespace {
+
+// A notice that fits stands as it is; a longer one is broken at blanks into lines of at most 80 columns, the
+// later lines under the text behind "*** "; a word longer than a line is cut; columns are characters.
+TEST(Hinweis, NoticesFitTheReportsEightyColumns) {
+    const std::string e13(13, ' ');
+    struct Fall {
+        std::string einzug, text;
+        std::vector<std::string> zeilen;
+    };
+    const std::string lang =
+        "*** Lastfall 12, Aushub 15: die Fußtiefe erreicht das Ende der Schichten; die Suche "
+        "endet bei 98,80 m.";
+    const std::string wort(150, 'x');
+    const Fall faelle[] = {
+        // 13 + 67 = 80 columns: as it is.
+        {e13,
+         "*** Schicht 12: kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt",
+         {e13 + "*** Schicht 12: kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt"}},
+        // One column more: the last word goes on under the text.
+        {e13,
+         "*** Schicht 100: kpgh (gekrümmte Gleitflächen) am Tafelrand begrenzt",
+         {e13 + "*** Schicht 100: kpgh (gekrümmte Gleitflächen) am Tafelrand", e13 + "    begrenzt"}},
+        {e13,
+         lang,
+         {e13 + "*** Lastfall 12, Aushub 15: die Fußtiefe erreicht das Ende der",
+          e13 + "    Schichten; die Suche endet bei 98,80 m."}},
+        // Without "***" the later lines keep the indent alone.
+        {"", std::string(50, 'a') + " " + std::string(40, 'b'), {std::string(50, 'a'), std::string(40, 'b')}},
+        // A word longer than a line is cut.
+        {e13,
+         "*** " + wort,
+         {e13 + "***", e13 + "    " + wort.substr(0, 63), e13 + "    " + wort.substr(63, 63),
+          e13 + "    " + wort.substr(126)}},
+    };
+    for (const Fall& f : faelle) {
+        const auto z = zorma::HinweisZeilen(f.einzug, f.text);
+        EXPECT_EQ(z, f.zeilen) << f.text;
+        for (const std::string& zeile : z)
+            EXPECT_LE(vb::Len(zeile), 80) << zeile;
+    }
+}
+
+TEST(Hinweis, NumbersOfANoticeTakeTheReportsDecimalSeparator) {
+    vb::SetDecimalSeparator(',');
+    EXPECT_EQ(zorma::HinweisZahl(98.8f, 2), "98,80");
+    EXPECT_EQ(zorma::HinweisZahl(-0.25f, 1), "-0,3");
+    EXPECT_EQ(zorma::HinweisZahl(52.5f, 1), "52,5");
+    EXPECT_EQ(zorma::HinweisZahl(1234.5f, 0), "1235");
+    vb::SetDecimalSeparator('.');
+    EXPECT_EQ(zorma::HinweisZahl(98.8f, 2), "98.80");
+    vb::SetDecimalSeparator(',');
+}
+
+} // namespace
+
+// Texts the user gave that are longer than the title block's lines: the title goes on in pieces of 60
+// characters with the date behind its last piece, an office line of the page head is cut (the head keeps its
+// seven lines), a comment line goes on in pieces of 60. No line is wider than 80 columns and no character is
+// lost but the cut office line's.
+TEST_F(BerichtDatei, LongUserTextsWrapInTheTitleBlock) {
+    auto& P = zorm1::P;
+    std::string titel, kommentar;
+    for (int i = 0; i < 130; ++i)
+        titel += i % 3 ? "t" : "ü";
+    for (int i = 0; i < 100; ++i)
+        kommentar += i % 2 ? "k" : "ö";
+    P.ProjBez = titel;
+    P.Datum = "07.05.2012";
+    P.Kommentar[1] = std::string(90, 'b');
+    P.Kommentar[5] = kommentar;
+    P.Kommentar[6] = std::string(80, 'c'); // fits as it is
+    zorma::BerichtAnlegen();
+    zorma::BerichtSchliessen();
+    const auto z = zeilen("LPTZW");
+    for (const std::string& zeile : z)
+        EXPECT_LE(vb::Len(zeile), 80) << zeile;
+    const std::string ind(13, ' ');
+    EXPECT_EQ(z[4], std::string(80, 'b'));
+    EXPECT_EQ(z[7], "");
+    EXPECT_EQ(z[8], ind + vb::Left(titel, 60));
+    EXPECT_EQ(z[9], ind + vb::Mid(titel, 61, 60));
+    EXPECT_EQ(z[10], ind + vb::Mid(titel, 121) + std::string(67 - 13 - 10, ' ') + "07.05.2012");
+    EXPECT_EQ(z[11], ind + std::string(64, '='));
+    ASSERT_GE(z.size(), 20u);
+    EXPECT_EQ(z[16], vb::Left(kommentar, 60));
+    EXPECT_EQ(z[17], vb::Mid(kommentar, 61));
+    EXPECT_EQ(z[18], std::string(80, 'c'));
+}

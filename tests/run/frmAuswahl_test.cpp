@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "frame/project_file.h"
 #include "frame/settings.h"
 #include "frame/stage_table.h"
+#include "platform/runtime/folder_lock.h"
 #include "run/frmAuswahl.h"
 #include "run/frmTitel.h"
+#include "run/program.h"
 #include "run/working_files.h"
 #include "tests/run/window_fixture.h"
 #include "windows/unload_dialogs.h"
@@ -257,7 +260,7 @@ TEST_F(Beenden, ZorNeuStartenSavesAndStartsTheProgramsOwnExecutable) {
     EXPECT_TRUE(fs::exists(arbeit / "LPTZW")); // a restart keeps the working files
 }
 
-// The headless backend, except that no program can be started.
+// The headless backend, except that starting a program is what `starten` does (by default: it cannot start).
 class OhneNeustart : public vb::Backend {
 public:
     vb::Backend& b = vb::CurrentBackend();
@@ -279,18 +282,40 @@ public:
     vb::ScreenInfo screen() override { return b.screen(); }
     void movePointer(vb::Control& c, int x, int y) override { b.movePointer(c, x, y); }
     void movePointer(vb::Form& f, int x, int y) override { b.movePointer(f, x, y); }
-    bool startProgram(const std::string&) override { return false; }
+    std::function<bool(const std::string&)> starten = [](const std::string&) { return false; };
+    bool startProgram(const std::string& datei) override { return starten(datei); }
     std::string clipboardText() override { return b.clipboardText(); }
     void setClipboardText(const std::string& s) override { b.setClipboardText(s); }
 };
+
+TEST_F(Beenden, ARestartLeavesTheWorkingFolderToTheNewInstance) {
+    OhneNeustart backend;
+    vb::OrdnerSperre::Zustand beimStart = vb::OrdnerSperre::Zustand::NichtMoeglich;
+    backend.starten = [&](const std::string&) {
+        beimStart = vb::OrdnerSperre(arbeit.path().string()).zustand(); // what the new instance finds
+        return true;
+    };
+    vb::SetBackend(&backend);
+    Fenster();
+    ASSERT_TRUE(zorrun::ArbeitsordnerBelegen());
+    EXPECT_EQ(vb::OrdnerSperre(arbeit.path().string()).zustand(), vb::OrdnerSperre::Zustand::Belegt);
+    EXPECT_THROW(vb::user::click("frmAuswahl.cmdNeustart"), vb::ProgramEnd);
+    vb::SetBackend(nullptr);
+    EXPECT_EQ(beimStart, vb::OrdnerSperre::Zustand::Gehalten);
+    EXPECT_FALSE(zorrun::ArbeitsordnerFreigeben()); // nothing held any more
+}
 
 TEST_F(Beenden, ARestartThatCannotStartIsToldAndTheProgramStaysOpen) {
     OhneNeustart backend;
     vb::SetBackend(&backend);
     auto& f = Fenster();
     P.ProjBez = "gespeichert";
+    ASSERT_TRUE(zorrun::ArbeitsordnerBelegen());
     EXPECT_NO_THROW(vb::user::click("frmAuswahl.cmdNeustart"));
     vb::SetBackend(nullptr);
+    // The program holds its working folder again.
+    EXPECT_EQ(vb::OrdnerSperre(arbeit.path().string()).zustand(), vb::OrdnerSperre::Zustand::Belegt);
+    EXPECT_TRUE(zorrun::ArbeitsordnerFreigeben());
     ASSERT_EQ(vb::headless::Log().size(), 1u);
     EXPECT_NE(vb::headless::Log()[0].prompt.find("nicht neu gestartet"), std::string::npos);
     EXPECT_TRUE(f.loaded());

@@ -26,6 +26,7 @@
 #include "request/run_windows.h"
 #include "run/connect_windows.h"
 #include "run/frmZOR0.h"
+#include "run/program.h"
 #include "run/windows.h"
 #include "tests/run/example_copy.h"
 #include "tests/run/new_project_script.h"
@@ -65,12 +66,18 @@ protected:
         if (name == "Neubau_Spundwand_von_Hand") {
             fs::copy_file(fs::path(ZOR_TEST_DATA) / name, ordner_ / "projekte" / name);
             datei_ = "projekte/" + name;
-        } else if (name == "Windows_Pfad") {
+        } else if (name == "Windows_Pfad" || name == "Pfad_nach_oben" || name == "Pfad_anderswo") {
+            // The full name the file holds: from the Windows program, leading out of the working folder, or
+            // naming another folder of this machine. Neither run writes there.
             datei_ = zortest::BeispielKopieren("Traegerbohlwand_verankert", "projekte/P1");
             std::string text = vb::ReadFileBytes(datei_);
             const std::string alt = "\"P1\",";
             ASSERT_NE(text.find(alt), std::string::npos);
-            text.replace(text.find(alt), alt.size(), "\"C:\\ZOR\\Projekte\\P1\",");
+            const std::string gespeichert = name == "Windows_Pfad" ? "C:\\ZOR\\Projekte\\P1"
+                                            : name == "Pfad_nach_oben"
+                                                ? "../../P1"
+                                                : (ordner_ / "anderswo" / "P1").string();
+            text.replace(text.find(alt), alt.size(), "\"" + gespeichert + "\",");
             vb::WriteFileBytes(datei_, text);
         } else {
             datei_ = zortest::BeispielKopieren(name, "projekte/" + name + "_V");
@@ -107,6 +114,8 @@ protected:
         RegisterStageDialogs();
         zorrun::FensterStandard();
         zorrun::Fenster().GrafikFensterLaden = nullptr; // the pictures are the windows' own
+        // The program holds its working folder as the headless run does.
+        EXPECT_TRUE(zorrun::ArbeitsordnerBelegen());
         vb::form<frmZOR0>();
         vb::user::click("frmZOR0.cmdOK");
         neuprojekt::Skript sk;
@@ -121,6 +130,7 @@ protected:
         EXPECT_NE(vb::LoadedForm("frmAnzeigen"), nullptr); // the request came to its end
         for (const auto& b : vb::headless::Log())
             ADD_FAILURE() << b.title << ": " << b.prompt;
+        EXPECT_TRUE(zorrun::ArbeitsordnerFreigeben());
         return Ergebnis();
     }
 
@@ -159,6 +169,6 @@ TEST_P(ZweiWege, TheHeadlessRunGivesEveryFileTheWindowsGive) {
 INSTANTIATE_TEST_SUITE_P(Projekte, ZweiWege,
                          ::testing::Values("Spundwand_frei", "Schlitzwand_gesteift_GW",
                                            "Traegerbohlwand_verankert", "Neubau_Spundwand_von_Hand",
-                                           "Windows_Pfad"));
+                                           "Windows_Pfad", "Pfad_nach_oben", "Pfad_anderswo"));
 
 } // namespace

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "frame/project_data.h"
 #include "platform/runtime/winfs.h"
 #include "request/headless_run.h"
+#include "request/run_stages.h"
 #include "tests/run/example_copy.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
@@ -59,6 +61,47 @@ TEST(GeschriebeneDateien, NoRunWritesOutsideItsWorkingAndProjectFolders) {
             zortest::LaufUmgebungZuruecksetzen();
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// The settings file of the root folder is shared by every instance of the user, whatever its working folder:
+// another instance that saves its project while this one runs writes its own folder and name there. The
+// report copy and the files beside the project still go beside the file this run read.
+TEST(GeschriebeneDateien, AnotherInstancesSettingsDoNotRedirectTheFilesBesideTheProject) {
+    zortest::WorkingFolder basis;
+    const fs::path arbeit = basis / "arbeit", projekte = basis / "projekte", anderswo = basis / "anderswo";
+    fs::create_directories(arbeit / "xdg");
+    fs::create_directories(projekte);
+    fs::create_directories(anderswo);
+    fs::current_path(arbeit);
+    zortest::Umgebung umgebung;
+    umgebung.set("XDG_DATA_HOME", (arbeit / "xdg").string());
+    zortest::LaufUmgebungZuruecksetzen();
+    const std::string datei = zortest::BeispielKopieren("Traegerbohlwand_verankert", "../projekte/P1");
+    ASSERT_FALSE(datei.empty());
+    zortest::LaufUmgebungZuruecksetzen();
+
+    // The other instance saves between this run's saving of the settings and its input evaluation.
+    auto& stufen = zorrun::Stufen();
+    const auto eingabe = stufen.EingabeAuswerten;
+    stufen.EingabeAuswerten = [&] {
+        const std::string einstellungen = zorm1::P.WurzelOrdner + "ZORPFAD.DAT";
+        std::string text = vb::ReadFileBytes(einstellungen);
+        const std::string rest = text.substr(text.find("\r\n"));
+        const std::string fremd = anderswo.string() + "/";
+        vb::WriteFileBytes(einstellungen, "\"" + fremd + "\",\"P2\",\"" + fremd + "P2\"" + rest);
+        eingabe();
+    };
+    const int status = zorrun::ProjektRechnen(datei);
+    zorrun::StufenStandard();
+    ASSERT_EQ(status, zorrun::kLaufFertig);
+    EXPECT_TRUE(fs::is_empty(anderswo));
+    for (const char* endung : {".AUS", ".gl1", ".gl2"})
+        EXPECT_TRUE(fs::exists(projekte / (std::string("P1") + endung))) << endung;
+    zortest::LaufUmgebungZuruecksetzen();
 }
 
 } // namespace

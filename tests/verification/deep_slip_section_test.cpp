@@ -12,6 +12,7 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 #include "statics/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -207,7 +208,10 @@ TEST_F(DeepSlipSection, SafetyEqualToTheRequiredOneAndUtilisationsBelow103AreNot
 TEST_F(DeepSlipSection, NoAnchorForceInTheSlipBodyPrintsZerosAndANote) {
     Projekt(0.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     const auto z = Bericht();
-    EXPECT_TRUE(Enthaelt(z, "              1.50    10.00       0.00      0.00   keine Ankerkraft im Gleitkörper"));
+    EXPECT_TRUE(
+        Enthaelt(z, "              1.50    10.00       0.00      0.00  ohne Ankerkraft im Gleitkörper"));
+    for (const auto& l : z)
+        EXPECT_LE(vb::Len(l), 80) << l;
     for (const auto& l : z) {
         EXPECT_EQ(l.find("99999"), std::string::npos) << l;
         EXPECT_EQ(l.find("999.00"), std::string::npos) << l;

@@ -11,6 +11,7 @@
 #include "frame/project_data.h"
 #include "statics/stage.h"
 #include "statics/state.h"
+#include "tests/support/report_width.h"
 #include "tests/verification/report_fixture.h"
 #include "verification/state.h"
 #include "verification/verification_stage.h"
@@ -99,8 +100,8 @@ TEST_F(Grundbruch, PartialFactorsShowUtilisations) {
     const auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "Ausn. <= 1.00  nach GZ HYD  mit gamGstb = 0.95 und gamH = 1.30"));
     EXPECT_TRUE(Enthaelt(z, E + "  1)   = 0.80  hydr. Druckhöhe nach EAU:2004, E115, Bild E115-3"));
-    EXPECT_TRUE(
-        Enthaelt(z, E + "  2)   = nicht bestimmbar  hydr. Druckh. n. Schulze/Kastner; EAU alt, E115"));
+    // Not determinable ("n.b.") in the number's columns: the line stays within the report's 80 columns.
+    EXPECT_TRUE(Enthaelt(z, E + "  2)   = n.b.  hydr. Druckh. n. Schulze/Kastner; EAU alt, E115"));
     EXPECT_TRUE(Enthaelt(z, E + "  1)   = 1.00  "));
     EXPECT_TRUE(Enthaelt(z, E + "  3)   = 0.96  "));
     // The statics' table keeps its safeties; the utilisations are the section's values.
@@ -109,8 +110,26 @@ TEST_F(Grundbruch, PartialFactorsShowUtilisations) {
     const auto w = zormd::HydraulischerGrundbruchBerechnen();
     EXPECT_FLOAT_EQ(w.Wert[0][0], 0.8f);
     EXPECT_EQ(w.Wert[1][0], 0.0f);
-    for (const auto& s : z)
+    for (const auto& s : z) {
         EXPECT_EQ(s.find("inf"), std::string::npos) << s;
+        EXPECT_TRUE(zortest::BerichtszeileErlaubt(s)) << s;
+    }
+}
+
+// Partial factors without a value of the first model: "n.b." stands in the columns of the numbers, and the
+// lines keep within the report's width.
+TEST_F(Grundbruch, AFirstModelValueThatIsNotDeterminableKeepsItsColumns) {
+    P.TeilsicherheitenAn = 1;
+    P.gamGstb = 0.95f;
+    P.gamH = 1.3f;
+    Tab(1, 0) = 0.0f;
+    Tab(2, 0) = 1.25f;
+    St.HydrSchritte = 0;
+    const auto z = Drucken();
+    EXPECT_TRUE(Enthaelt(z, E + "  1)   = n.b.  hydr. Druckhöhe nach EAU:2004, E115, Bild E115-3"));
+    EXPECT_EQ(Anzahl(z, "    WStr / GBr * gamH / gamGstb = n.b. = Ausnutzung"), 1);
+    for (const auto& s : z)
+        EXPECT_TRUE(zortest::BerichtszeileErlaubt(s)) << s;
 }
 
 // Water lowered below the total foot: head, requirement and the "--->" lines only.
