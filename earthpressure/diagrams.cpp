@@ -37,9 +37,14 @@ void anzahlPruefen(const char* routine, int n, std::span<const float> a, std::sp
                                    std::to_string(grenze) + ").");
 }
 
-// Depths whose difference truncates to 0 whole millimetres count as one depth.
+// Depths whose difference truncates to 0 whole millimetres count as one depth. Only the sign and the zero
+// matter to the callers: a difference beyond the integers is held at their bound, and a depth that is no
+// number abandons the run instead of being converted.
 int millimeterAbstand(float a, float b) {
     const float d = (a - b) * 1000.0f;
+    if (std::isnan(d)) throw zor::KeinZahlenwert("Tiefe eines Punktes zweier Ordinatenlisten (DiagrammAddieren)");
+    if (d >= 2.0e9f) return 2000000000;
+    if (d <= -2.0e9f) return -2000000000;
     return static_cast<int>(std::trunc(d));
 }
 

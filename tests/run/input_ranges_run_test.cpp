@@ -119,6 +119,9 @@ void Figur(int16_t f) {
 const Fall kFaelle[] = {
     {"SlopeZ1Denormal", "Traegerbohlwand_Anker", [] { P.BoeschZ1[1] = 1e-45f; }, 0, ""},
     {"SlopeZ1Tiny", "Traegerbohlwand_Anker", [] { P.BoeschZ1[1] = 1e-7f; }, 0, ""},
+    {"SlopeZ1DenormalSheetPile", "Neubau_Spundwand_von_Hand", [] { P.BoeschZ1[1] = 1e-45f; }, 0, ""},
+    {"SlopeZ1TinySheetPile", "Neubau_Spundwand_von_Hand", [] { P.BoeschZ1[1] = 1e-7f; }, 0, ""},
+    {"SlopeZ2Tiny", "Neubau_Spundwand_von_Hand", [] { P.BoeschZ2[1] = 1e-7f; }, 0, ""},
     {"HingeLevelHuge", "Spundwand_frei", [] { P.zMGelenk = -3.4e38f; }, 1,
      "Kote des Gelenks (Satz 29, zMGelenk) = -3.4E+38 m; zulässig 0 bis 99 m."},
     {"HingeLevelLarge", "Spundwand_frei", [] { P.zMGelenk = -1e30f; }, 1, "(Satz 29, zMGelenk) = -1E+30 m"},
