@@ -343,6 +343,8 @@ std::optional<std::string> UmlagerungsfigurPruefen(int s) {
     const int figur = TabellenZahl(s, 5);
     if (P.Erddruckart == 2)
         p.code(figur, {0, 1, 2}, "Abminderungsfigur" + az, 7, "UmFigur");
+    else if (P.Wandart == 1) // the soldier pile wall has neither its own figure 6 nor figure 7
+        p.code(figur, {0, 1, 2, 4, 5, 8}, "Umlagerungsfigur der Trägerbohlwand" + az, 7, "UmFigur");
     else
         p.code(figur, {0, 1, 2, 4, 5, 6, 7, 8}, "Umlagerungsfigur" + az, 7, "UmFigur");
     if (p.fehlt() && P.Erddruckart != 2 && figur != 0 && TabellenZahl(s, 4) == 0 &&

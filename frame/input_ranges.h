@@ -25,9 +25,9 @@ std::optional<std::string> EingabeBereichePruefen();
 std::optional<std::string> VorgabeErddruckPruefen(int s);
 
 // The redistribution figure of stage s (1..15), row 5 of the stage table: one of the figures the page
-// offers (0, 1, 2, 4 to 8; with pure earth pressure at rest 0 to 2), and none (0) in a stage without a
-// support in force whose wall head is free or displaceably fixed (`WandKopf` 1 or 4), where the page offers
-// no figure.
+// offers (0, 1, 2, 4 to 8; 6 and 7 not on a soldier pile wall; with pure earth pressure at rest 0 to 2), and
+// none (0) in a stage without a support in force whose wall head is free or displaceably fixed (`WandKopf`
+// 1 or 4), where the page offers no figure.
 std::optional<std::string> UmlagerungsfigurPruefen(int s);
 
 // The refusal of a run, as stage a and the pages say it: "Die Berechnung ist nicht möglich:" + the line +

@@ -77,8 +77,8 @@ const Grenzfall kGrenzen[] = {
     {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, 50.01f,
      "Wichte der Bodenschicht 1 (Satz 5, SchichtGamma) = 50.01 kN/m3; zulässig 0 bis 50 kN/m3."},
     {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, -0.01f, "(Satz 5, SchichtGamma) = -.01 kN/m3"},
-    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kNaN, "(Satz 5, SchichtGamma) = "},
-    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kInf, "(Satz 5, SchichtGamma) = "},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kNaN, "(Satz 5, SchichtGamma) = keine Zahl kN/m3; zulässig"},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kInf, "(Satz 5, SchichtGamma) = unendlich kN/m3; zulässig"},
     {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.01f, nullptr},
     {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.0099f,
      "Wandsteifigkeit E*I der Bodenschicht 2 (Satz 5, SchichtEI) = .0099 MNm2/m; zulässig 0 oder .01 bis 100000 MNm2/m."},
@@ -176,19 +176,22 @@ TEST_F(Bereiche, GivenEarthPressureRunsFromTheHeadToTheFoot) {
 // head is free or displaceably fixed, and never the figure 3 the page does not have.
 TEST_F(Bereiche, RedistributionFigureOnlyWhereThePageOffersOne) {
     struct Fall {
-        int16_t wandKopf, erddruckart, anker, figur;
+        int16_t wandart, wandKopf, erddruckart, anker, figur;
         bool zulaessig;
     };
     const Fall faelle[] = {
-        {1, 1, 0, 0, true},  {1, 1, 0, 1, false}, {4, 1, 0, 8, false}, {2, 1, 0, 1, true}, {3, 1, 0, 5, true},
-        {1, 1, 1, 1, true},  {1, 1, 1, 3, false}, {1, 1, 1, 9, false}, {1, 2, 0, 1, true}, {1, 2, 0, 4, false},
-        {1, 1, 2, 8, true},
+        {2, 1, 1, 0, 0, true},  {2, 1, 1, 0, 1, false}, {2, 4, 1, 0, 8, false}, {2, 2, 1, 0, 1, true},
+        {2, 3, 1, 0, 5, true},  {2, 1, 1, 1, 1, true},  {2, 1, 1, 1, 3, false}, {2, 1, 1, 1, 9, false},
+        {2, 1, 2, 0, 1, true},  {2, 1, 2, 0, 4, false}, {2, 1, 1, 2, 8, true},  {1, 1, 1, 0, 1, false},
+        {1, 1, 1, 1, 6, false}, {1, 1, 1, 1, 7, false}, {3, 1, 1, 1, 7, true},  {1, 1, 1, 1, 8, true},
     };
     for (const Fall& f : faelle) {
-        SCOPED_TRACE("WandKopf " + std::to_string(f.wandKopf) + ", Erddruckart " + std::to_string(f.erddruckart) +
-                     ", AnzAnker " + std::to_string(f.anker) + ", UmFigur " + std::to_string(f.figur));
+        SCOPED_TRACE("Wandart " + std::to_string(f.wandart) + ", WandKopf " + std::to_string(f.wandKopf) +
+                     ", Erddruckart " + std::to_string(f.erddruckart) + ", AnzAnker " + std::to_string(f.anker) +
+                     ", UmFigur " + std::to_string(f.figur));
         zorm1::ResetProjectData();
         P.AnzAush = 1;
+        P.Wandart = f.wandart;
         P.WandKopf = f.wandKopf;
         P.Erddruckart = f.erddruckart;
         P.AushubTabelle(1, 4) = f.anker;

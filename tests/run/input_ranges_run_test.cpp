@@ -147,7 +147,7 @@ const Fall kFaelle[] = {
     {"FigureOnUnsupportedSheetPileStage", "Spundwand_frei", [] { Figur(2); }, 1,
      "Umlagerungsfigur im Aushubzustand 1 (Satz 7, UmFigur) = 2; ohne Anker"},
     {"FigureThree", "Traegerbohlwand_verankert", [] { Figur(3); }, 1,
-     "Umlagerungsfigur im Aushubzustand 1 (Satz 7, UmFigur) = 3; zulässig 0, 1, 2, 4, 5, 6, 7, 8."},
+     "Umlagerungsfigur der Trägerbohlwand im Aushubzustand 1 (Satz 7, UmFigur) = 3; zulässig 0, 1, 2, 4, 5, 8."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Eingabebereich, ::testing::ValuesIn(kFaelle),
