@@ -295,19 +295,22 @@ void Aushub(Pruefung& p) {
         p.wert(P.Ze1Fig6Aush[s], kTiefe, "Kote ze1 der Umlagerungsfigur 6" + az, 21, "Ze1Fig6Aush");
         p.wert(P.EpsFuss6Aush[s], kVerhaeltnis, "eps am Wandfuß der Umlagerungsfigur 6" + az, 21, "EpsFuss6Aush");
         for (int k = 1; k <= P.AnzFigur6Aush[s]; ++k) {
-            p.wert(P.Fig6Verh(s, k), kBeiwert, "Verhältniswert der Umlagerungsfigur 6" + az, 22, "Fig6Verh");
-            p.wert(P.Fig6Z(s, k), kTiefe, "Kote der Umlagerungsfigur 6" + az, 22, "Fig6Z");
+            const std::string z = " der Zeile " + std::to_string(k) + " der Umlagerungsfigur 6" + az;
+            p.wert(P.Fig6Verh(s, k), kBeiwert, "Verhältniswert" + z, 22, "Fig6Verh");
+            p.wert(P.Fig6Z(s, k), kTiefe, "Kote" + z, 22, "Fig6Z");
         }
         if (s <= 20)
             for (int k = 1; k <= P.BettAnz[s]; ++k) {
-                p.wert(P.BettT(s, k), kTiefe, "Tiefe t der Bettung" + az, 32, "BettT");
-                p.wert(P.BettC(s, k), kBettung, "Bettungsmodul der Bettung" + az, 32, "BettC");
+                const std::string z = " der Zeile " + std::to_string(k) + " der Bettung" + az;
+                p.wert(P.BettT(s, k), kTiefe, "Tiefe t" + z, 32, "BettT");
+                p.wert(P.BettC(s, k), kBettung, "Bettungsmodul" + z, 32, "BettC");
             }
         if (auto f = VorgabeErddruckPruefen(s)) p.text(*f);
         const int nE = static_cast<int>(P.EphGeg(s, 0));
         for (int k = 1; k <= nE && k <= 15; ++k) {
-            p.wert(P.TEphGeg(s, k), Bereich{0.0f, 999.0f, "m"}, "Tiefe des vorgegebenen Erdwiderstands" + az, 41, "TEphGeg");
-            p.wert(P.EphGeg(s, k), kSpannung, "vorgegebener Erdwiderstand" + az, 41, "EphGeg");
+            const std::string z = " der Zeile " + std::to_string(k) + " des vorgegebenen Erdwiderstands" + az;
+            p.wert(P.TEphGeg(s, k), Bereich{0.0f, 999.0f, "m"}, "Tiefe t" + z, 41, "TEphGeg");
+            p.wert(P.EphGeg(s, k), kSpannung, "Erdwiderstand eph" + z, 41, "EphGeg");
         }
     }
 }

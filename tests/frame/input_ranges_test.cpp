@@ -106,7 +106,7 @@ const Grenzfall kGrenzen[] = {
      "Aushubtiefe im Aushubzustand 1 (Satz 7, zAush) = 0 m; zulässig .01 bis 99 m."},
     {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, 0.0f, nullptr},
     {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, -1.0f,
-     "Bettungsmodul der Bettung im Aushubzustand 1 (Satz 32, BettC) = -1 MN/m3; zulässig 0 bis 100000 MN/m3."},
+     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -1 MN/m3; zulässig 0 bis 100000 MN/m3."},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 2.0f, nullptr},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 3.0f,
      "Erddruckansatz (Satz 3, Erddruckart) = 3; zulässig 1, 2."},

@@ -134,8 +134,9 @@ const Fall kFaelle[] = {
     {"UpperLayersBelowTheModel", "Spundwand_frei", [] { P.SchichtDicke[1] = 99.0f; }, 1,
      "Unterkante der Bodenschicht 1 (Satz 5, Summe der SchichtDicke) = 99 m; zulässig 0 bis 98.99 m"},
     {"LastLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[2] = 99.99f; }, 0, ""},
+    {"UpperLayerEndsAt9899", "Spundwand_frei", [] { P.SchichtDicke[1] = 98.99f; }, 0, ""},
     {"BeddingModulusHugeNegative", "Spundwand_frei", [] { Bettung(-3.4e38f); }, 1,
-     "Bettungsmodul der Bettung im Aushubzustand 1 (Satz 32, BettC) = -3.4E+38 MN/m3; zulässig 0 bis"},
+     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -3.4E+38 MN/m3; zulässig 0 bis"},
     {"BeddingModulusNegative", "Spundwand_frei", [] { Bettung(-1.0f); }, 1, "(Satz 32, BettC) = -1 MN/m3"},
     {"GivenEarthPressureEndsAbove99", "Spundwand_frei", [] { Vorgabe({0.0f, 3.5f}); }, 1,
      "Kote z der letzten Zeile (2) des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = 3.5 m; "
