@@ -133,6 +133,12 @@ const Fall kFaelle[] = {
      "Dicke der Bodenschicht 1 (Satz 5, SchichtDicke) = 99.99 m; zulässig 0 bis 99 m."},
     {"UpperLayersBelowTheModel", "Spundwand_frei", [] { P.SchichtDicke[1] = 99.0f; }, 1,
      "Unterkante der Bodenschicht 1 (Satz 5, Summe der SchichtDicke) = 99 m; zulässig 0 bis 98.99 m"},
+    // An overlapped bored pile wall without a pile diameter keeps the wall's thickness and unit weight as
+    // stored (with a diameter, and on the other walls, the wall page's rules compute them anew).
+    {"WallUnitWeightHuge", "Bohrpfahlwand", [] { P.BPfDUeb = 0.0f, P.GamWand = 3.4e38f; }, 1,
+     "Wichte der Wand (Satz 38, GamWand) = 3.4E+38 kN/m3; zulässig 0 bis 100 kN/m3."},
+    {"WallThicknessHuge", "Bohrpfahlwand", [] { P.BPfDUeb = 0.0f, P.DWand = 3.4e38f; }, 1,
+     "Dicke der Wand (Satz 38, DWand) = 3.4E+38 m; zulässig 0 bis 10 m."},
     {"LastLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[2] = 99.99f; }, 0, ""},
     {"UpperLayerEndsAt9899", "Spundwand_frei", [] { P.SchichtDicke[1] = 98.99f; }, 0, ""},
     {"BeddingModulusHugeNegative", "Spundwand_frei", [] { Bettung(-3.4e38f); }, 1,
