@@ -243,8 +243,10 @@ void Aushubtabelle(Pruefung& p, int s) {
     const std::string az = Stufe(s);
     const auto T = [s](int r) { return P.AushubTabelle(s, r); };
     p.code(TabellenZahl(s, 1), {1, 2, 3, 4}, "Lagerung des Wandfußes" + az, 7, "Wandfuss");
-    p.wert(T(2), kTiefe, "Kote des Wandfußes" + az, 7, "ZWandfuss");
-    p.wert(T(3), Bereich{0.01f, 99.0f, "m"}, "Aushubtiefe" + az, 7, "zAush");
+    // The wall reaches at least down to the excavation level, as the stage page keeps it, and its foot stays
+    // above the model's depth of 99 m, below which the calculation places one more point.
+    p.wert(T(3), Bereich{0.01f, 98.98f, "m"}, "Aushubtiefe" + az, 7, "zAush");
+    p.wert(T(2), Bereich{T(3), 98.99f, "m"}, "Kote des Wandfußes" + az, 7, "ZWandfuss");
     if (auto f = UmlagerungsfigurPruefen(s)) p.text(*f);
     p.wert(T(6), kBetrag, "Kote z1 der Umlagerungsfigur" + az, 7, "UmZ1");
     p.wert(T(7), kBetrag, "Kote z2 der Umlagerungsfigur" + az, 7, "UmZ2");
