@@ -139,6 +139,12 @@ const Fall kFaelle[] = {
      "Wichte der Wand (Satz 38, GamWand) = 3.4E+38 kN/m3; zulässig 0 bis 100 kN/m3."},
     {"WallThicknessHuge", "Bohrpfahlwand", [] { P.BPfDUeb = 0.0f, P.DWand = 3.4e38f; }, 1,
      "Dicke der Wand (Satz 38, DWand) = 3.4E+38 m; zulässig 0 bis 10 m."},
+    {"FootAboveTheExcavation", "Spundwand_frei", [] { P.AushubTabelle(1, 1) = 2, P.AushubTabelle(1, 2) = 1.0f; }, 1,
+     "Kote des Wandfußes im Aushubzustand 1 (Satz 7, ZWandfuss) = 1 m; zulässig 3.5 bis 98.99 m."},
+    // The section design of the piles finds no strain state: the strain that is no number is not printed.
+    {"DesignWithoutStrainState", "Bohrpfahlwand", [] { P.EBreiteM = 5000.0f; }, 1,
+     "Im Lastfall 3, Aushubzustand 1 hat die Stufe \"Nachweise und Bemessung\" keinen Zahlenwert ergeben für\n\n"
+     "\"Betondehnung  eps1 = (keine Zahl) o/oo\" (Datei \"LPTZW\")."},
     {"LastLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[2] = 99.99f; }, 0, ""},
     {"UpperLayerEndsAt9899", "Spundwand_frei", [] { P.SchichtDicke[1] = 98.99f; }, 0, ""},
     {"BeddingModulusHugeNegative", "Spundwand_frei", [] { Bettung(-3.4e38f); }, 1,
