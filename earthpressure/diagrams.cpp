@@ -42,7 +42,8 @@ void anzahlPruefen(const char* routine, int n, std::span<const float> a, std::sp
 // number abandons the run instead of being converted.
 int millimeterAbstand(float a, float b) {
     const float d = (a - b) * 1000.0f;
-    if (std::isnan(d)) throw zor::KeinZahlenwert("Tiefe eines Punktes zweier Ordinatenlisten (DiagrammAddieren)");
+    if (std::isnan(d))
+        throw zor::KeinZahlenwert("Tiefe eines Punktes zweier Ordinatenlisten (DiagrammAddieren)");
     if (d >= 2.0e9f) return 2000000000;
     if (d <= -2.0e9f) return -2000000000;
     return static_cast<int>(std::trunc(d));

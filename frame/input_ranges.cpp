@@ -20,10 +20,10 @@ struct Bereich {
 // The ranges of the table. No value of a project comes near a million; the products of the stages overflow
 // single precision far above it.
 constexpr Bereich kBetrag{-1.0e6f, 1.0e6f, ""};
-constexpr Bereich kTiefe{0.0f, 99.0f, "m"};            // level below the wall head, inside the model's depth
-constexpr Bereich kKoteFrei{-99.0f, 99.0f, "m"};       // level that may lie above the wall head (water, slopes)
-constexpr Bereich kBreite{0.0f, 10.0f, "m"};           // widths, spacings and thicknesses of the wall
-constexpr Bereich kAbstandX{-999.0f, 999.0f, "m"};     // horizontal distances from the wall
+constexpr Bereich kTiefe{0.0f, 99.0f, "m"};        // level below the wall head, inside the model's depth
+constexpr Bereich kKoteFrei{-99.0f, 99.0f, "m"};   // level that may lie above the wall head (water, slopes)
+constexpr Bereich kBreite{0.0f, 10.0f, "m"};       // widths, spacings and thicknesses of the wall
+constexpr Bereich kAbstandX{-999.0f, 999.0f, "m"}; // horizontal distances from the wall
 constexpr Bereich kBodenWichte{0.0f, 50.0f, "kN/m3"};  // unit weights of soil
 constexpr Bereich kWandWichte{0.0f, 100.0f, "kN/m3"};  // unit weight of the wall material (steel 78.5)
 constexpr Bereich kReibung{0.0f, 89.9f, "Grad"};       // friction angle of a soil
@@ -55,16 +55,16 @@ public:
     void wert(float v, const Bereich& b, const std::string& was, int satz, const char* feld) {
         if (fehler_ || (v >= b.min && v <= b.max)) return;
         const std::string e = *b.einheit ? std::string(" ") + b.einheit : std::string();
-        fehler_ = was + " (Satz " + std::to_string(satz) + ", " + feld + ") = " + Zahl(v) + e + "; zulässig " +
-                  Zahl(b.min) + " bis " + Zahl(b.max) + e + ".";
+        fehler_ = was + " (Satz " + std::to_string(satz) + ", " + feld + ") = " + Zahl(v) + e +
+                  "; zulässig " + Zahl(b.min) + " bis " + Zahl(b.max) + e + ".";
     }
 
     // 0, or a value inside the range (a stiffness that only a layer the wall does not reach may lack).
     void wertOderNull(float v, const Bereich& b, const std::string& was, int satz, const char* feld) {
         if (fehler_ || v == 0.0f || (v >= b.min && v <= b.max)) return;
         const std::string e = *b.einheit ? std::string(" ") + b.einheit : std::string();
-        fehler_ = was + " (Satz " + std::to_string(satz) + ", " + feld + ") = " + Zahl(v) + e + "; zulässig 0 oder " +
-                  Zahl(b.min) + " bis " + Zahl(b.max) + e + ".";
+        fehler_ = was + " (Satz " + std::to_string(satz) + ", " + feld + ") = " + Zahl(v) + e +
+                  "; zulässig 0 oder " + Zahl(b.min) + " bis " + Zahl(b.max) + e + ".";
     }
 
     // A code that may hold only the values listed.
@@ -109,7 +109,8 @@ void Schichten(Pruefung& p) {
         const bool letzte = i == P.AnzErd;
         // The last layer reaches depth 99 whatever thickness it has; the layers above it must leave it a
         // thickness, and their tops stay inside the model's depth.
-        p.wert(P.SchichtDicke[i], letzte ? Bereich{0.0f, 999.0f, "m"} : kTiefe, "Dicke" + sch, 5, "SchichtDicke");
+        p.wert(P.SchichtDicke[i], letzte ? Bereich{0.0f, 999.0f, "m"} : kTiefe, "Dicke" + sch, 5,
+               "SchichtDicke");
         if (!letzte) {
             kote += P.SchichtDicke[i];
             if (p.fehlt() && !(kote <= 98.99f))
@@ -122,15 +123,20 @@ void Schichten(Pruefung& p) {
         p.wert(P.SchichtCa[i], kKohaesion, "Kohäsion" + sch, 5, "SchichtCa");
         p.wert(P.SchichtCp[i], kKohaesion, "Kohäsion (Erdwiderstand)" + sch, 5, "SchichtCp");
         p.wert(P.SchichtGamma[i], kBodenWichte, "Wichte" + sch, 5, "SchichtGamma");
-        p.wert(P.SchichtGammaAuftrieb[i], kBodenWichte, "Wichte unter Auftrieb" + sch, 5, "SchichtGammaAuftrieb");
+        p.wert(P.SchichtGammaAuftrieb[i], kBodenWichte, "Wichte unter Auftrieb" + sch, 5,
+               "SchichtGammaAuftrieb");
         p.wertOderNull(P.SchichtEI[i], kSteifigkeit, "Wandsteifigkeit E*I" + sch, 5, "SchichtEI");
         p.wert(P.SchichtGammaAush[i], kBodenWichte, "Wichte im Aushub" + sch, 5, "SchichtGammaAush");
         p.wert(P.SchichtGammaAuftriebAush[i], kBodenWichte, "Wichte unter Auftrieb im Aushub" + sch, 5,
                "SchichtGammaAuftriebAush");
-        p.wert(P.SchichtKpghVorgabe[i], kBeiwert, "vorgegebener Beiwert kpgh" + sch, 42, "SchichtKpghVorgabe");
-        p.wert(P.SchichtKaghVorgabe[i], kBeiwert, "vorgegebener Beiwert kagh" + sch, 42, "SchichtKaghVorgabe");
-        p.wert(P.SchichtKachVorgabe[i], kBeiwert, "vorgegebener Beiwert kach" + sch, 42, "SchichtKachVorgabe");
-        p.wert(P.SchichtKpchVorgabe[i], kBeiwert, "vorgegebener Beiwert kpch" + sch, 42, "SchichtKpchVorgabe");
+        p.wert(P.SchichtKpghVorgabe[i], kBeiwert, "vorgegebener Beiwert kpgh" + sch, 42,
+               "SchichtKpghVorgabe");
+        p.wert(P.SchichtKaghVorgabe[i], kBeiwert, "vorgegebener Beiwert kagh" + sch, 42,
+               "SchichtKaghVorgabe");
+        p.wert(P.SchichtKachVorgabe[i], kBeiwert, "vorgegebener Beiwert kach" + sch, 42,
+               "SchichtKachVorgabe");
+        p.wert(P.SchichtKpchVorgabe[i], kBeiwert, "vorgegebener Beiwert kpch" + sch, 42,
+               "SchichtKpchVorgabe");
         p.wert(P.SchichtDeltaANeu[i], kWandreibung, "geänderter Wandreibungswinkel deltaA" + sch, 43,
                "SchichtDeltaANeu");
         p.wert(P.SchichtDeltaPNeu[i], kWandreibung, "geänderter Wandreibungswinkel deltaP" + sch, 43,
@@ -154,7 +160,8 @@ void Allgemein(Pruefung& p) {
     p.code(P.Wandart, {1, 2, 3}, "Wandart", 3, "Wandart");
     p.code(P.WandKopf, {1, 2, 3, 4}, "Lagerung des Wandkopfs", 3, "WandKopf");
     p.code(P.Erddruckart, {1, 2}, "Erddruckansatz", 3, "Erddruckart");
-    // The passive resistance is divided by it: any positive value is carried (a large one leaves almost none).
+    // The passive resistance is divided by it: any positive value is carried (a large one leaves almost
+    // none).
     p.wert(P.Etap, Bereich{0.0f, 1.0e6f, ""}, "Sicherheit des Erdwiderstands", 3, "Etap");
     p.wert(P.BBohl, kBreite, "Breite der Bohlträger", 3, "BBohl");
     p.wert(P.ABohl, kBreite, "Achsabstand der Bohlträger", 3, "ABohl");
@@ -180,23 +187,24 @@ void Allgemein(Pruefung& p) {
         int satz;
         const char* feld;
     };
-    for (const Eintrag& e : {Eintrag{P.EtaAnpass, 34, "EtaAnpass"}, Eintrag{P.Satz35Wert1, 35, "Satz35Wert1"},
-                             Eintrag{P.Satz35Wert2, 35, "Satz35Wert2"}, Eintrag{P.AsMmin, 35, "AsMmin"},
-                             Eintrag{P.EBreiteN, 35, "EBreiteN"}, Eintrag{P.AsQmin, 35, "AsQmin"},
-                             Eintrag{P.Massstab, 38, "Massstab"}, Eintrag{P.EtaBSt500, 62, "EtaBSt500"},
-                             Eintrag{P.BetonKlasse, 62, "BetonKlasse"}, Eintrag{P.EBreiteM, 62, "EBreiteM"},
-                             Eintrag{P.d1Rand, 62, "d1Rand"}, Eintrag{P.ZulSigma, 63, "ZulSigma"},
-                             Eintrag{P.ZulTau, 63, "ZulTau"}, Eintrag{P.AnkerStahlFliess, 63, "AnkerStahlFliess"},
-                             Eintrag{P.AnkerStahlStreck, 63, "AnkerStahlStreck"}, Eintrag{P.xNull, 63, "xNull"},
-                             Eintrag{P.zNull, 63, "zNull"}})
-        p.wert(e.v, kBetrag, "Bemessungs- bzw. Grafikangabe", e.satz, e.feld);
     for (const Eintrag& e :
-         {Eintrag{P.gamGEig, 65, "gamGEig"}, Eintrag{P.gamE0gEig, 65, "gamE0gEig"}, Eintrag{P.gamQEig, 65, "gamQEig"},
-          Eintrag{P.gamReEig, 65, "gamReEig"}, Eintrag{P.gamG1CEig, 65, "gamG1CEig"},
-          Eintrag{P.gamQ1CEig, 65, "gamQ1CEig"}, Eintrag{P.gamPhiEig, 66, "gamPhiEig"},
-          Eintrag{P.gamCEig, 66, "gamCEig"}, Eintrag{P.gamGstbEig, 66, "gamGstbEig"},
-          Eintrag{P.gamGdstEig, 66, "gamGdstEig"}, Eintrag{P.gamHEig, 66, "gamHEig"},
-          Eintrag{P.gamQdstEig, 66, "gamQdstEig"}, Eintrag{P.gamRhEig, 67, "gamRhEig"}})
+         {Eintrag{P.EtaAnpass, 34, "EtaAnpass"}, Eintrag{P.Satz35Wert1, 35, "Satz35Wert1"},
+          Eintrag{P.Satz35Wert2, 35, "Satz35Wert2"}, Eintrag{P.AsMmin, 35, "AsMmin"},
+          Eintrag{P.EBreiteN, 35, "EBreiteN"}, Eintrag{P.AsQmin, 35, "AsQmin"},
+          Eintrag{P.Massstab, 38, "Massstab"}, Eintrag{P.EtaBSt500, 62, "EtaBSt500"},
+          Eintrag{P.BetonKlasse, 62, "BetonKlasse"}, Eintrag{P.EBreiteM, 62, "EBreiteM"},
+          Eintrag{P.d1Rand, 62, "d1Rand"}, Eintrag{P.ZulSigma, 63, "ZulSigma"},
+          Eintrag{P.ZulTau, 63, "ZulTau"}, Eintrag{P.AnkerStahlFliess, 63, "AnkerStahlFliess"},
+          Eintrag{P.AnkerStahlStreck, 63, "AnkerStahlStreck"}, Eintrag{P.xNull, 63, "xNull"},
+          Eintrag{P.zNull, 63, "zNull"}})
+        p.wert(e.v, kBetrag, "Bemessungs- bzw. Grafikangabe", e.satz, e.feld);
+    for (const Eintrag& e : {Eintrag{P.gamGEig, 65, "gamGEig"}, Eintrag{P.gamE0gEig, 65, "gamE0gEig"},
+                             Eintrag{P.gamQEig, 65, "gamQEig"}, Eintrag{P.gamReEig, 65, "gamReEig"},
+                             Eintrag{P.gamG1CEig, 65, "gamG1CEig"}, Eintrag{P.gamQ1CEig, 65, "gamQ1CEig"},
+                             Eintrag{P.gamPhiEig, 66, "gamPhiEig"}, Eintrag{P.gamCEig, 66, "gamCEig"},
+                             Eintrag{P.gamGstbEig, 66, "gamGstbEig"}, Eintrag{P.gamGdstEig, 66, "gamGdstEig"},
+                             Eintrag{P.gamHEig, 66, "gamHEig"}, Eintrag{P.gamQdstEig, 66, "gamQdstEig"},
+                             Eintrag{P.gamRhEig, 67, "gamRhEig"}})
         p.wert(e.v, kSicherheit, "eigener Teilsicherheitsbeiwert", e.satz, e.feld);
 }
 
@@ -210,7 +218,8 @@ void Anker(Pruefung& p) {
         p.wert(P.AnkerAbstand[i], Bereich{0.0f, 100.0f, "m"}, "Abstand" + a, 64, "AnkerAbstand");
     }
     for (int k = 1; k <= P.AnzAnkerStufenPaare; ++k) {
-        p.wert(P.EtaAbwAushub[k], kBetrag, "Aushubzustand der abweichenden Anker-Sicherheit", 49, "EtaAbwAushub");
+        p.wert(P.EtaAbwAushub[k], kBetrag, "Aushubzustand der abweichenden Anker-Sicherheit", 49,
+               "EtaAbwAushub");
         p.wert(P.EtaAbwWert[k], kSicherheit, "abweichende Anker-Sicherheit", 49, "EtaAbwWert");
     }
 }
@@ -233,7 +242,8 @@ void Lasten(Pruefung& p) {
             p.wert(P.ErdLastZ(lc, j), kKoteFrei, "Kote" + l, 13, "ErdLastZ");
             p.wert(P.ErdLastDauer(lc, j), kBetrag, "Dauer" + l, 20, "ErdLastDauer");
             p.wert(P.ErdLastPh(lc, j), kSpannung, "Horizontallast" + l, 37, "ErdLastPh");
-            p.wert(P.ErdLastRuheFaktor(lc, j), kBeiwert, "Faktor des Erdruhedrucks" + l, 47, "ErdLastRuheFaktor");
+            p.wert(P.ErdLastRuheFaktor(lc, j), kBeiwert, "Faktor des Erdruhedrucks" + l, 47,
+                   "ErdLastRuheFaktor");
         }
     }
 }
@@ -295,7 +305,8 @@ void Aushub(Pruefung& p) {
         p.wert(P.ZWasserErdAush[s], kKoteFrei, "erdseitiger Wasserstand" + az, 17, "ZWasserErdAush");
         p.wert(P.AushubWert19[s], kBetrag, "Wert 19" + az, 19, "AushubWert19");
         p.wert(P.Ze1Fig6Aush[s], kTiefe, "Kote ze1 der Umlagerungsfigur 6" + az, 21, "Ze1Fig6Aush");
-        p.wert(P.EpsFuss6Aush[s], kVerhaeltnis, "eps am Wandfuß der Umlagerungsfigur 6" + az, 21, "EpsFuss6Aush");
+        p.wert(P.EpsFuss6Aush[s], kVerhaeltnis, "eps am Wandfuß der Umlagerungsfigur 6" + az, 21,
+               "EpsFuss6Aush");
         for (int k = 1; k <= P.AnzFigur6Aush[s]; ++k) {
             const std::string z = " der Zeile " + std::to_string(k) + " der Umlagerungsfigur 6" + az;
             p.wert(P.Fig6Verh(s, k), kBeiwert, "Verhältniswert" + z, 22, "Fig6Verh");
@@ -329,7 +340,8 @@ std::optional<std::string> VorgabeErddruckPruefen(int s) {
     for (int k = 1; k <= n; ++k) {
         const float z = P.ZEahGeg(s, k);
         const std::string zeile = " der Zeile " + std::to_string(k) + " des vorgegebenen Erddrucks" + az;
-        p.wert(z, k == 1 ? Bereich{0.0f, 0.0f, "m"} : Bereich{vorige, 99.0f, "m"}, "Kote z" + zeile, 40, "ZEahGeg");
+        p.wert(z, k == 1 ? Bereich{0.0f, 0.0f, "m"} : Bereich{vorige, 99.0f, "m"}, "Kote z" + zeile, 40,
+               "ZEahGeg");
         p.wert(P.EahGeg(s, k), kSpannung, "Erddruck eah" + zeile, 40, "EahGeg");
         vorige = z;
     }
@@ -354,8 +366,9 @@ std::optional<std::string> UmlagerungsfigurPruefen(int s) {
         p.code(figur, {0, 1, 2, 4, 5, 6, 7, 8}, "Umlagerungsfigur" + az, 7, "UmFigur");
     if (p.fehlt() && P.Erddruckart != 2 && figur != 0 && TabellenZahl(s, 4) == 0 &&
         (P.WandKopf == 1 || P.WandKopf == 4))
-        p.text("Umlagerungsfigur" + az + " (Satz 7, UmFigur) = " + std::to_string(figur) +
-               "; ohne Anker oder Steife bei nicht gehaltenem Wandkopf ist nur 0 (keine Umlagerung) zulässig.");
+        p.text(
+            "Umlagerungsfigur" + az + " (Satz 7, UmFigur) = " + std::to_string(figur) +
+            "; ohne Anker oder Steife bei nicht gehaltenem Wandkopf ist nur 0 (keine Umlagerung) zulässig.");
     return p.ergebnis();
 }
 

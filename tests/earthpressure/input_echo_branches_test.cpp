@@ -325,7 +325,8 @@ TEST_F(EchoZweige, FigureTextByApproachAndFigure) {
             zorma::EingabeAuswerten();
             ADD_FAILURE() << art << "/" << figur << " calculated";
         } catch (const zor::CalcAbort& e) {
-            EXPECT_NE(std::string(e.what()).find("(Satz 7, UmFigur) = " + std::to_string(figur)), std::string::npos)
+            EXPECT_NE(std::string(e.what()).find("(Satz 7, UmFigur) = " + std::to_string(figur)),
+                      std::string::npos)
                 << e.what();
         }
     }
@@ -365,11 +366,12 @@ TEST_F(EchoZweige, ExtentOfTheRedistribution) {
     struct Fall {
         int16_t typ, art, figur, zeit;
         int e;
-    } faelle[] = {
-        {2, 2, 1, 0, 0}, {2, 2, 1, 1, 2}, {2, 2, 2, 2, 2}, {2, 2, 8, 0, 1}, {2, 2, 8, 2, 2},
-        {2, 2, 1, 4, 1}, {1, 1, 8, 2, 1}, {5, 1, 1, 3, 0}, {1, 1, 2, 1, 0}, {2, 2, 0, 3, 0},
-        {3, 3, 6, 0, 2}, // (a soldier pile wall has no figure 6)
-    };
+    } faelle[] =
+        {
+            {2, 2, 1, 0, 0}, {2, 2, 1, 1, 2}, {2, 2, 2, 2, 2}, {2, 2, 8, 0, 1},
+            {2, 2, 8, 2, 2}, {2, 2, 1, 4, 1}, {1, 1, 8, 2, 1}, {5, 1, 1, 3, 0},
+            {1, 1, 2, 1, 0}, {2, 2, 0, 3, 0}, {3, 3, 6, 0, 2}, // (a soldier pile wall has no figure 6)
+        };
     for (const auto& f : faelle) {
         Neu();
         P.WandKopf = 2;

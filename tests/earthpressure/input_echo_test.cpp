@@ -213,8 +213,9 @@ TEST_F(Echo, WallHeadOutsideOneToFourIsRefusedBeforeTheReport) {
         zorma::EingabeAuswerten();
         ADD_FAILURE() << "calculated";
     } catch (const zor::CalcAbort& e) {
-        EXPECT_NE(std::string(e.what()).find("Lagerung des Wandkopfs (Satz 3, WandKopf) = 5; zulässig 1, 2, 3, 4."),
-                  std::string::npos)
+        EXPECT_NE(
+            std::string(e.what()).find("Lagerung des Wandkopfs (Satz 3, WandKopf) = 5; zulässig 1, 2, 3, 4."),
+            std::string::npos)
             << e.what();
     }
     EXPECT_FALSE(fs::exists(Datei("LPTZW")));

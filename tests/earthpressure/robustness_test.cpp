@@ -400,13 +400,17 @@ TEST_F(UnbrauchbarerWert, ValuesOutsideTheirRangeAreRefusedAndTheBoundIsCalculat
         float grenze; // the largest value allowed
     };
     const std::vector<Fall> faelle = {
-        {[]() -> float& { return P.ErdLastPv(1, 1); }, "Vertikallast der Flächenlast 1 im Lastfall 1", 1.0e4f},
+        {[]() -> float& { return P.ErdLastPv(1, 1); }, "Vertikallast der Flächenlast 1 im Lastfall 1",
+         1.0e4f},
         {[]() -> float& { return P.ErdLastXE(1, 1); }, "Ende der Flächenlast 1 im Lastfall 1", 999.0f},
-        {[]() -> float& { return P.ErdLastPh(1, 2); }, "Horizontallast der Flächenlast 2 im Lastfall 1", 1.0e4f},
-        {[]() -> float& { return P.ErdLastRuheFaktor(1, 1); }, "Faktor des Erdruhedrucks der Flächenlast 1", 100.0f},
+        {[]() -> float& { return P.ErdLastPh(1, 2); }, "Horizontallast der Flächenlast 2 im Lastfall 1",
+         1.0e4f},
+        {[]() -> float& { return P.ErdLastRuheFaktor(1, 1); }, "Faktor des Erdruhedrucks der Flächenlast 1",
+         100.0f},
         {[]() -> float& { return P.RuheProz; }, "Anteil des Erdruhedrucks", 100.0f},
         {[]() -> float& { return P.SchichtGamma[3]; }, "Wichte der Bodenschicht 3", 50.0f},
-        {[]() -> float& { return P.AushubTabelle(1, 33); }, "erdseitiger Wasserstand im Aushubzustand 1", 99.0f},
+        {[]() -> float& { return P.AushubTabelle(1, 33); }, "erdseitiger Wasserstand im Aushubzustand 1",
+         99.0f},
         {[]() -> float& { return P.AushubTabelle(2, 29); },
          "Faktor für den umgelagerten Erddruck im Aushubzustand 2", 100.0f},
     };

@@ -77,11 +77,14 @@ const Grenzfall kGrenzen[] = {
     {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, 50.01f,
      "Wichte der Bodenschicht 1 (Satz 5, SchichtGamma) = 50.01 kN/m3; zulässig 0 bis 50 kN/m3."},
     {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, -0.01f, "(Satz 5, SchichtGamma) = -.01 kN/m3"},
-    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kNaN, "(Satz 5, SchichtGamma) = keine Zahl kN/m3; zulässig"},
-    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kInf, "(Satz 5, SchichtGamma) = unendlich kN/m3; zulässig"},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kNaN,
+     "(Satz 5, SchichtGamma) = keine Zahl kN/m3; zulässig"},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kInf,
+     "(Satz 5, SchichtGamma) = unendlich kN/m3; zulässig"},
     {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.01f, nullptr},
     {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.0099f,
-     "Wandsteifigkeit E*I der Bodenschicht 2 (Satz 5, SchichtEI) = .0099 MNm2/m; zulässig 0 oder .01 bis 100000 MNm2/m."},
+     "Wandsteifigkeit E*I der Bodenschicht 2 (Satz 5, SchichtEI) = .0099 MNm2/m; zulässig 0 oder .01 bis "
+     "100000 MNm2/m."},
     {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.0f, nullptr},
     {"Gelenk", [](float v) { P.zMGelenk = v; }, 0.0f, nullptr},
     {"Gelenk", [](float v) { P.zMGelenk = v; }, 99.0f, nullptr},
@@ -109,13 +112,16 @@ const Grenzfall kGrenzen[] = {
      "Kote des Wandfußes im Aushubzustand 1 (Satz 7, ZWandfuss) = 99 m; zulässig 3.5 bis 98.99 m."},
     {"Wandfuss", [](float v) { P.AushubTabelle(1, 1) = 2, P.AushubTabelle(1, 2) = v; }, 3.49f,
      "Kote des Wandfußes im Aushubzustand 1 (Satz 7, ZWandfuss) = 3.49 m; zulässig 3.5 bis 98.99 m."},
-    {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, 0.0f, nullptr},
+    {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, 0.0f,
+     nullptr},
     {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, -1.0f,
-     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -1 MN/m3; zulässig 0 bis 100000 MN/m3."},
+     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -1 MN/m3; zulässig 0 bis "
+     "100000 MN/m3."},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 2.0f, nullptr},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 3.0f,
      "Erddruckansatz (Satz 3, Erddruckart) = 3; zulässig 1, 2."},
-    {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 0.0f, "(Satz 3, Erddruckart) = 0"},
+    {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 0.0f,
+     "(Satz 3, Erddruckart) = 0"},
     {"Reibungswinkel", [](float v) { P.SchichtPhi[2] = v; }, 89.9f, nullptr},
     {"Reibungswinkel", [](float v) { P.SchichtPhi[2] = v; }, 90.0f,
      "Reibungswinkel der Bodenschicht 2 (Satz 5, SchichtPhi) = 90 Grad; zulässig 0 bis 89.9 Grad."},
@@ -150,14 +156,18 @@ TEST_F(Bereiche, GivenEarthPressureRunsFromTheHeadToTheFoot) {
         {{0.0f, 99.0f}, nullptr},
         {{0.0f, 3.5f, 3.5f, 99.0f}, nullptr}, // a step in the pressure
         {{}, nullptr},                        // no given pressure
-        {{0.0f, 3.5f}, "Kote z der letzten Zeile (2) des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, "
-                       "ZEahGeg) = 3.5 m; die Liste muß von z = 0 bis z = 99 (Wandfuß) reichen."},
-        {{0.5f, 99.0f}, "Kote z der Zeile 1 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = "
-                        ".5 m; zulässig 0 bis 0 m."},
-        {{0.0f, 5.0f, 4.0f, 99.0f}, "Kote z der Zeile 3 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, "
-                                    "ZEahGeg) = 4 m; zulässig 5 bis 99 m."},
-        {{0.0f, 99.5f}, "Kote z der Zeile 2 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = "
-                        "99.5 m; zulässig 0 bis 99 m."},
+        {{0.0f, 3.5f},
+         "Kote z der letzten Zeile (2) des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, "
+         "ZEahGeg) = 3.5 m; die Liste muß von z = 0 bis z = 99 (Wandfuß) reichen."},
+        {{0.5f, 99.0f},
+         "Kote z der Zeile 1 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = "
+         ".5 m; zulässig 0 bis 0 m."},
+        {{0.0f, 5.0f, 4.0f, 99.0f},
+         "Kote z der Zeile 3 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, "
+         "ZEahGeg) = 4 m; zulässig 5 bis 99 m."},
+        {{0.0f, 99.5f},
+         "Kote z der Zeile 2 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = "
+         "99.5 m; zulässig 0 bis 99 m."},
     };
     for (const Liste& l : faelle) {
         SCOPED_TRACE(l.meldung ? l.meldung : "accepted");
@@ -192,8 +202,8 @@ TEST_F(Bereiche, RedistributionFigureOnlyWhereThePageOffersOne) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE("Wandart " + std::to_string(f.wandart) + ", WandKopf " + std::to_string(f.wandKopf) +
-                     ", Erddruckart " + std::to_string(f.erddruckart) + ", AnzAnker " + std::to_string(f.anker) +
-                     ", UmFigur " + std::to_string(f.figur));
+                     ", Erddruckart " + std::to_string(f.erddruckart) + ", AnzAnker " +
+                     std::to_string(f.anker) + ", UmFigur " + std::to_string(f.figur));
         zorm1::ResetProjectData();
         P.AnzAush = 1;
         P.Wandart = f.wandart;

@@ -29,16 +29,19 @@ struct Fall {
     const char* name;
     const char* beispiel;
     std::function<void()> aendern;
-    int status;           // exit status of the headless run
-    const char* meldung;  // a part of the one message ("" when the run must calculate without one)
+    int status;          // exit status of the headless run
+    const char* meldung; // a part of the one message ("" when the run must calculate without one)
 };
 
 // A word for a value that is no number as a runtime may print it ("nan", "inf", "1.#INF", "-1.#IND").
 bool KeineZahl(const std::string& text) {
     std::string t;
-    for (char c : text) t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char c : text)
+        t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (t.find("1.#") != std::string::npos) return true;
-    auto buchstabe = [&](std::size_t k) { return k < t.size() && std::isalpha(static_cast<unsigned char>(t[k])); };
+    auto buchstabe = [&](std::size_t k) {
+        return k < t.size() && std::isalpha(static_cast<unsigned char>(t[k]));
+    };
     for (const char* w : {"nan", "inf", "ind"})
         for (std::size_t k = t.find(w); k != std::string::npos; k = t.find(w, k + 1))
             if ((k == 0 || !buchstabe(k - 1)) && !buchstabe(k + 3)) return true;
@@ -126,7 +129,8 @@ const Fall kFaelle[] = {
      "Kote des Gelenks (Satz 29, zMGelenk) = -3.4E+38 m; zulässig 0 bis 99 m."},
     {"HingeLevelLarge", "Spundwand_frei", [] { P.zMGelenk = -1e30f; }, 1, "(Satz 29, zMGelenk) = -1E+30 m"},
     {"LayerEITiny", "Spundwand_frei", [] { P.SchichtEI[1] = 1e-38f; }, 1,
-     "Wandsteifigkeit E*I der Bodenschicht 1 (Satz 5, SchichtEI) = 9.999999E-39 MNm2/m; zulässig 0 oder .01 bis 100000 MNm2/m."},
+     "Wandsteifigkeit E*I der Bodenschicht 1 (Satz 5, SchichtEI) = 9.999999E-39 MNm2/m; zulässig 0 oder .01 "
+     "bis 100000 MNm2/m."},
     {"LayerUnitWeight999999", "Spundwand_frei", [] { P.SchichtGamma[1] = 999999.0f; }, 1,
      "Wichte der Bodenschicht 1 (Satz 5, SchichtGamma) = 999999 kN/m3; zulässig 0 bis 50 kN/m3."},
     {"UpperLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[1] = 99.99f; }, 1,
@@ -139,28 +143,40 @@ const Fall kFaelle[] = {
      "Wichte der Wand (Satz 38, GamWand) = 3.4E+38 kN/m3; zulässig 0 bis 100 kN/m3."},
     {"WallThicknessHuge", "Bohrpfahlwand", [] { P.BPfDUeb = 0.0f, P.DWand = 3.4e38f; }, 1,
      "Dicke der Wand (Satz 38, DWand) = 3.4E+38 m; zulässig 0 bis 10 m."},
-    {"FootAboveTheExcavation", "Spundwand_frei", [] { P.AushubTabelle(1, 1) = 2, P.AushubTabelle(1, 2) = 1.0f; }, 1,
+    {"FootAboveTheExcavation", "Spundwand_frei",
+     [] { P.AushubTabelle(1, 1) = 2, P.AushubTabelle(1, 2) = 1.0f; }, 1,
      "Kote des Wandfußes im Aushubzustand 1 (Satz 7, ZWandfuss) = 1 m; zulässig 3.5 bis 98.99 m."},
     // The section design of the piles finds no strain state: the strain that is no number is not printed.
     {"DesignWithoutStrainState", "Bohrpfahlwand", [] { P.EBreiteM = 5000.0f; }, 1,
-     "Im Lastfall 3, Aushubzustand 1 hat die Stufe \"Nachweise und Bemessung\" keinen Zahlenwert ergeben für\n\n"
+     "Im Lastfall 3, Aushubzustand 1 hat die Stufe \"Nachweise und Bemessung\" keinen Zahlenwert ergeben "
+     "für\n\n"
      "\"Betondehnung  eps1 = (keine Zahl) o/oo\" (Datei \"LPTZW\")."},
     {"LastLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[2] = 99.99f; }, 0, ""},
     {"UpperLayerEndsAt9899", "Spundwand_frei", [] { P.SchichtDicke[1] = 98.99f; }, 0, ""},
     {"BeddingModulusHugeNegative", "Spundwand_frei", [] { Bettung(-3.4e38f); }, 1,
-     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -3.4E+38 MN/m3; zulässig 0 bis"},
+     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -3.4E+38 MN/m3; zulässig 0 "
+     "bis"},
     {"BeddingModulusNegative", "Spundwand_frei", [] { Bettung(-1.0f); }, 1, "(Satz 32, BettC) = -1 MN/m3"},
-    {"GivenEarthPressureEndsAbove99", "Spundwand_frei", [] { Vorgabe({0.0f, 3.5f}); }, 1,
+    {"GivenEarthPressureEndsAbove99", "Spundwand_frei",
+     [] {
+         Vorgabe({0.0f, 3.5f});
+     },
+     1,
      "Kote z der letzten Zeile (2) des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = 3.5 m; "
      "die Liste muß von z = 0 bis z = 99 (Wandfuß) reichen."},
-    {"GivenEarthPressureTo99", "Spundwand_frei", [] { Vorgabe({0.0f, 3.5f, 99.0f}); }, 0, ""},
+    {"GivenEarthPressureTo99", "Spundwand_frei",
+     [] {
+         Vorgabe({0.0f, 3.5f, 99.0f});
+     },
+     0, ""},
     {"FigureOnUnsupportedSoldierPileStage", "Traegerbohlwand_verankert", [] { Figur(1); }, 1,
      "Umlagerungsfigur im Aushubzustand 1 (Satz 7, UmFigur) = 1; ohne Anker oder Steife bei nicht gehaltenem "
      "Wandkopf ist nur 0 (keine Umlagerung) zulässig."},
     {"FigureOnUnsupportedSheetPileStage", "Spundwand_frei", [] { Figur(2); }, 1,
      "Umlagerungsfigur im Aushubzustand 1 (Satz 7, UmFigur) = 2; ohne Anker"},
     {"FigureThree", "Traegerbohlwand_verankert", [] { Figur(3); }, 1,
-     "Umlagerungsfigur der Trägerbohlwand im Aushubzustand 1 (Satz 7, UmFigur) = 3; zulässig 0, 1, 2, 4, 5, 8."},
+     "Umlagerungsfigur der Trägerbohlwand im Aushubzustand 1 (Satz 7, UmFigur) = 3; zulässig 0, 1, 2, 4, 5, "
+     "8."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Eingabebereich, ::testing::ValuesIn(kFaelle),

@@ -460,7 +460,8 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
                  vb::Close(f);
              };
          },
-         "Im Lastfall 1, Aushubzustand 1 hat die Stufe \"Erddruckberechnung\" keinen Zahlenwert ergeben für\r\n"
+         "Im Lastfall 1, Aushubzustand 1 hat die Stufe \"Erddruckberechnung\" keinen Zahlenwert ergeben "
+         "für\r\n"
          "\"1.5,(keine Zahl)\" (Datei \"ZORZ3\")."},
         {"project file gone before the read-back",
          [](zorrun::Laufstufen& s) {

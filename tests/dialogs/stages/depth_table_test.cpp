@@ -161,10 +161,11 @@ TEST_F(Tiefentabellen, AGivenEarthPressureThatStopsShortOfTheFootIsRefusedAtOk) 
     EXPECT_EQ(vb::headless::value("frmAushub2.chkEahgegeben"), vb::vbChecked);
     Ok();
     ASSERT_EQ(vb::headless::Log().size(), 1u);
-    EXPECT_EQ(vb::headless::Log()[0].prompt,
-              "Die Berechnung ist nicht möglich:\r\nKote z der letzten Zeile (2) des vorgegebenen Erddrucks im "
-              "Aushubzustand 1 (Satz 40, ZEahGeg) = 3.5 m; die Liste muß von z = 0 bis z = 99 (Wandfuß) reichen."
-              "\r\nBitte die Eingabe überprüfen.");
+    EXPECT_EQ(
+        vb::headless::Log()[0].prompt,
+        "Die Berechnung ist nicht möglich:\r\nKote z der letzten Zeile (2) des vorgegebenen Erddrucks im "
+        "Aushubzustand 1 (Satz 40, ZEahGeg) = 3.5 m; die Liste muß von z = 0 bis z = 99 (Wandfuß) reichen."
+        "\r\nBitte die Eingabe überprüfen.");
     EXPECT_EQ(vb::LoadedForm("frmAushub3"), nullptr);
     EXPECT_TRUE(vb::headless::enabled("frmAushub2.cmdOK"));
     // Row 3 at the foot ends the table; OK goes on to the redistribution figure.

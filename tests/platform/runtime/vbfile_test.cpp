@@ -489,8 +489,10 @@ TEST_F(VbFile, GuardedFilesRefuseAValueThatIsNoNumber) {
             {',', [&](int16_t f) { vb::Print(f, "Wandgewicht Gv =", inf, "kN/m"); },
              "\"Wandgewicht Gv = (keine Zahl) kN/m\" (Datei \"bericht\")"},
             {'.', [&](int16_t f) { vb::Print(f, "M", -inf); }, "\"M (keine Zahl)\" (Datei \"bericht\")"},
-            {'.', [&](int16_t f) { vb::Write(f, 1.5f, nan, 2.0f); }, "\"1.5,(keine Zahl),2\" (Datei \"bericht\")"},
-            {'.', [&](int16_t f) { vb::PutBytes(f, "x = -1.#IND\r\n"); }, "\"x = (keine Zahl)\" (Datei \"bericht\")"},
+            {'.', [&](int16_t f) { vb::Write(f, 1.5f, nan, 2.0f); },
+             "\"1.5,(keine Zahl),2\" (Datei \"bericht\")"},
+            {'.', [&](int16_t f) { vb::PutBytes(f, "x = -1.#IND\r\n"); },
+             "\"x = (keine Zahl)\" (Datei \"bericht\")"},
         };
         for (const Fall& fall : faelle) {
             SCOPED_TRACE(fall.groesse);
