@@ -258,9 +258,16 @@ void Aushubtabelle(Pruefung& p, int s) {
     p.wert(T(3), Bereich{0.01f, 98.98f, "m"}, "Aushubtiefe" + az, 7, "zAush");
     p.wert(T(2), Bereich{T(3), 98.99f, "m"}, "Kote des Wandfußes" + az, 7, "ZWandfuss");
     if (auto f = UmlagerungsfigurPruefen(s)) p.text(*f);
-    p.wert(T(6), kBetrag, "Kote z1 der Umlagerungsfigur" + az, 7, "UmZ1");
-    p.wert(T(7), kBetrag, "Kote z2 der Umlagerungsfigur" + az, 7, "UmZ2");
-    p.wert(T(8), kBetrag, "Verhältnis eps der Umlagerungsfigur" + az, 7, "EpsUml");
+    // The knee points of the block figures lie between the wall head and the excavation level, as their
+    // page keeps them (a knee below it ends in more common points than any diagram holds); for the other
+    // figures the general bound.
+    const int figur = TabellenZahl(s, 5);
+    const bool bloecke = (figur == 4 || figur == 5) && P.Erddruckart != 2;
+    p.wert(T(6), bloecke ? Bereich{0.0f, T(3), "m"} : kBetrag, "Kote z1 der Umlagerungsfigur" + az, 7,
+           "UmZ1");
+    p.wert(T(7), bloecke ? Bereich{T(6), T(3), "m"} : kBetrag, "Kote z2 der Umlagerungsfigur" + az, 7,
+           "UmZ2");
+    p.wert(T(8), bloecke ? kVerhaeltnis : kBetrag, "Verhältnis eps der Umlagerungsfigur" + az, 7, "EpsUml");
     const int anker = TabellenZahl(s, 4);
     for (int i = 1; i <= 8; ++i)
         p.wert(T(18 + i), i <= anker ? kTiefe : kBetrag, "Kote der Ankerlage " + std::to_string(i) + az, 7,

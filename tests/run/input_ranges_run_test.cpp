@@ -151,6 +151,9 @@ const Fall kFaelle[] = {
      "Im Lastfall 3, Aushubzustand 1 hat die Stufe \"Nachweise und Bemessung\" keinen Zahlenwert ergeben "
      "für\n\n"
      "\"Betondehnung  eps1 = (keine Zahl) o/oo\" (Datei \"LPTZW\")."},
+    {"KneeOfTheBlockFigureBelowTheExcavation", "Traegerbohlwand_verankert",
+     [] { P.AushubTabelle(2, 7) = 45.0f; }, 1,
+     "Kote z2 der Umlagerungsfigur im Aushubzustand 2 (Satz 7, UmZ2) = 45 m; zulässig"},
     {"LastLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[2] = 99.99f; }, 0, ""},
     {"UpperLayerEndsAt9899", "Spundwand_frei", [] { P.SchichtDicke[1] = 98.99f; }, 0, ""},
     {"BeddingModulusHugeNegative", "Spundwand_frei", [] { Bettung(-3.4e38f); }, 1,
