@@ -94,8 +94,13 @@ void DiagrammAddieren(std::span<const float> eA, std::span<float> eB, std::span<
     for (;;) {
         ++k;
         if (k > grenze)
-            interneFehler(routine, "mehr als " + std::to_string(grenze) +
-                                       " gemeinsame Punkte zweier Ordinatenlisten.");
+            // Reached by input (many layers, loads and levels close together in one stage), not by a fault:
+            // the run ends as for any other bound.
+            throw zor::CalcAbort(
+                "Die Berechnung wurde abgebrochen:\r\n\r\nIm Lastfall " + std::to_string(zorm1::P.LFNr) +
+                ", Aushubzustand " + std::to_string(zorm1::P.AushNr) +
+                " haben zwei Druck- bzw. Lastbilder zusammen " + "mehr als " + std::to_string(grenze) +
+                " Punkte.\r\n" + "Bitte die Koten dieses Aushubzustands überprüfen.");
         const int d = millimeterAbstand(zA[i1 + 1], zb[i2 + 1]);
         if (d == 0) {
             ++i1;
