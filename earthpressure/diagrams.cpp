@@ -37,9 +37,15 @@ void anzahlPruefen(const char* routine, int n, std::span<const float> a, std::sp
                                    std::to_string(grenze) + ").");
 }
 
-// Depths whose difference truncates to 0 whole millimetres count as one depth.
+// Depths whose difference truncates to 0 whole millimetres count as one depth. Only the sign and the zero
+// matter to the callers: a difference beyond the integers is held at their bound, and a depth that is no
+// number abandons the run instead of being converted.
 int millimeterAbstand(float a, float b) {
     const float d = (a - b) * 1000.0f;
+    if (std::isnan(d))
+        throw zor::KeinZahlenwert("Tiefe eines Punktes zweier Ordinatenlisten (DiagrammAddieren)");
+    if (d >= 2.0e9f) return 2000000000;
+    if (d <= -2.0e9f) return -2000000000;
     return static_cast<int>(std::trunc(d));
 }
 
@@ -88,8 +94,13 @@ void DiagrammAddieren(std::span<const float> eA, std::span<float> eB, std::span<
     for (;;) {
         ++k;
         if (k > grenze)
-            interneFehler(routine, "mehr als " + std::to_string(grenze) +
-                                       " gemeinsame Punkte zweier Ordinatenlisten.");
+            // Reached by input (many layers, loads and levels close together in one stage), not by a fault:
+            // the run ends as for any other bound.
+            throw zor::CalcAbort(
+                "Die Berechnung wurde abgebrochen:\r\n\r\nIm Lastfall " + std::to_string(zorm1::P.LFNr) +
+                ", Aushubzustand " + std::to_string(zorm1::P.AushNr) +
+                " haben zwei Druck- bzw. Lastbilder zusammen " + "mehr als " + std::to_string(grenze) +
+                " Punkte.\r\n" + "Bitte die Koten dieses Aushubzustands überprüfen.");
         const int d = millimeterAbstand(zA[i1 + 1], zb[i2 + 1]);
         if (d == 0) {
             ++i1;

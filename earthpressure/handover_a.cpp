@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "frame/input_ranges.h"
 #include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -131,7 +132,7 @@ namespace {
 using zormcom::Laufwerte;
 
 [[noreturn]] void Ablehnen(const std::string& was) {
-    throw zor::CalcAbort("Die Berechnung ist nicht möglich:\r\n" + was + "\r\nBitte die Eingabe überprüfen.");
+    throw zor::CalcAbort(zorm1::BerechnungNichtMoeglich(was));
 }
 
 void Grenze(int wert, int unten, int oben, const std::string& was) {

@@ -9,6 +9,7 @@
 #include "earthpressure/handover_a.h"
 #include "earthpressure/input_echo.h"
 #include "earthpressure/report_file.h"
+#include "frame/input_ranges.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "platform/runtime/errors.h"
@@ -44,143 +45,6 @@ void EinstellungenKopfLesen() {
     d.Close();
 }
 
-// Values the calculation cannot work with are refused before anything is written. No depth, width,
-// load, unit weight, angle, factor or percentage of a project comes near a million; far larger values
-// overflow single precision in the products of the calculation and leave results that are no numbers.
-constexpr float kGroessterBetrag = 1.0e6f;
-
-[[noreturn]] void WertAblehnen(const std::string& was) {
-    throw zor::CalcAbort("Die Berechnung ist nicht möglich:\r\n" + was + "\r\nBitte die Eingabe überprüfen.");
-}
-
-void Betrag(float v, const std::string& was) {
-    if (!(std::fabs(v) <= kGroessterBetrag))
-        WertAblehnen(was + " = " + vb::StrPlain(v) + " (zulässig ist ein Betrag bis 1000000).");
-}
-
-// The input values of the earth-pressure calculation, angles still in degrees. The counts have been
-// checked against the arrays before.
-void PruefeEingabeWerte() {
-    for (int i = 1; i <= P.AnzErd; ++i) {
-        const std::string sch = " der Bodenschicht " + std::to_string(i);
-        // The coefficients need a friction angle below 90 degrees (cos phi > 0, tan phi finite and
-        // not negative).
-        const float phi = P.SchichtPhi[i];
-        if (!(phi >= 0.0f && phi < 90.0f))
-            WertAblehnen("Reibungswinkel" + sch + " = " + vb::StrPlain(phi) +
-                         " Grad (zulässig 0 bis unter 90 Grad).");
-        Betrag(P.SchichtDicke[i], "Dicke" + sch);
-        Betrag(P.SchichtDeltaA[i], "Wandreibungswinkel deltaA" + sch);
-        Betrag(P.SchichtDeltaP[i], "Wandreibungswinkel deltaP" + sch);
-        Betrag(P.SchichtDeltaANeu[i], "geänderter Wandreibungswinkel deltaA" + sch);
-        Betrag(P.SchichtDeltaPNeu[i], "geänderter Wandreibungswinkel deltaP" + sch);
-        Betrag(P.SchichtCa[i], "Kohäsion" + sch);
-        Betrag(P.SchichtCp[i], "Kohäsion (Erdwiderstand)" + sch);
-        Betrag(P.SchichtGamma[i], "Wichte" + sch);
-        Betrag(P.SchichtGammaAuftrieb[i], "Wichte unter Auftrieb" + sch);
-        Betrag(P.SchichtGammaAush[i], "Wichte im Aushub" + sch);
-        Betrag(P.SchichtGammaAuftriebAush[i], "Wichte unter Auftrieb im Aushub" + sch);
-        Betrag(P.SchichtKaghVorgabe[i], "vorgegebener Beiwert kagh" + sch);
-        Betrag(P.SchichtKachVorgabe[i], "vorgegebener Beiwert kach" + sch);
-        Betrag(P.SchichtKpchVorgabe[i], "vorgegebener Beiwert kpch" + sch);
-        Betrag(P.SchichtKpghVorgabe[i], "vorgegebener Beiwert kpgh" + sch);
-    }
-    Betrag(P.RuheProz, "Anteil des Erdruhedrucks");
-    Betrag(P.EntlastFaktor, "Entlastungsfaktor");
-    Betrag(P.MinEah, "Mindesterddruck");
-    Betrag(P.DeltaZF, "Schrittweite");
-    Betrag(P.KoteOKWand, "Kote der Wandoberkante");
-    Betrag(P.PhiCaq, "Grenzwinkel für gekrümmte Gleitflächen");
-    for (int k = 1; k <= P.AnzBoesch; ++k) {
-        const std::string b = " der Böschung " + std::to_string(k);
-        Betrag(P.BoeschX1[k], "x1" + b);
-        Betrag(P.BoeschX2[k], "x2" + b);
-        Betrag(P.BoeschZ1[k], "z1" + b);
-        Betrag(P.BoeschZ2[k], "z2" + b);
-        Betrag(P.BoeschGamma[k], "Wichte" + b);
-        Betrag(P.BoeschPhi[k], "Winkel" + b);
-    }
-    for (int lc = 1; lc <= P.AnzLF; ++lc) {
-        const std::string lf = " im Lastfall " + std::to_string(lc);
-        Betrag(P.NKopfLF[lc], "Normalkraft am Wandkopf" + lf);
-        for (int j = 1; j <= P.AnzLastLuftLF[lc]; ++j) {
-            const std::string l = " der Wandlast " + std::to_string(j) + lf;
-            Betrag(P.LuftLastH(lc, j), "Horizontalkraft" + l);
-            Betrag(P.LuftLastM(lc, j), "Moment" + l);
-            Betrag(P.LuftLastZ(lc, j), "Kote" + l);
-        }
-        for (int j = 1; j <= P.AnzLastErdLF[lc]; ++j) {
-            const std::string l = " der Flächenlast " + std::to_string(j) + lf;
-            Betrag(P.ErdLastPv(lc, j), "Vertikallast" + l);
-            Betrag(P.ErdLastPh(lc, j), "Horizontallast" + l);
-            Betrag(P.ErdLastXA(lc, j), "Anfang" + l);
-            Betrag(P.ErdLastXE(lc, j), "Ende" + l);
-            Betrag(P.ErdLastZ(lc, j), "Kote" + l);
-            Betrag(P.ErdLastRuheFaktor(lc, j), "Faktor des Erdruhedrucks" + l);
-        }
-    }
-    for (int s = 1; s <= P.AnzAush; ++s) {
-        const std::string az = " im Aushubzustand " + std::to_string(s);
-        Betrag(P.ZWasserErdAush[s], "erdseitiger Wasserstand" + az);
-        // The stage's values in their order, the lists up to their counts (checked before).
-        const zorm1::Aushubstufe& t = P.Aushubstufen[static_cast<size_t>(s)];
-        Betrag(t.Wandfuss, "Lagerung des Wandfußes" + az);
-        Betrag(t.ZWandfuss, "Kote des Wandfußes" + az);
-        Betrag(t.zAush, "Aushubtiefe" + az);
-        Betrag(t.AnzAnker, "Anzahl der Anker" + az);
-        Betrag(t.UmFigur, "Umlagerungsfigur" + az);
-        Betrag(t.UmZ1, "Kote z1 der Umlagerungsfigur" + az);
-        Betrag(t.UmZ2, "Kote z2 der Umlagerungsfigur" + az);
-        Betrag(t.EpsUml, "Verhältnis der Umlagerung" + az);
-        for (int i = 1; i <= 8; ++i)
-            Betrag(t.ZAnker[static_cast<size_t>(i)], "Kote der Ankerlage " + std::to_string(i) + az);
-        Betrag(t.ZNextAnker, "Kote der nächsten Ankerlage" + az);
-        Betrag(t.ZWasserLuft, "luftseitiger Wasserstand" + az);
-        Betrag(t.EFaktor, "Faktor auf den umgelagerten Erddruck" + az);
-        Betrag(t.StBx1, "Anfang der geneigten Aushubsohle" + az);
-        Betrag(t.StBx2, "Ende der geneigten Aushubsohle" + az);
-        Betrag(t.StBH, "Tiefe der geneigten Aushubsohle" + az);
-        Betrag(t.ZWasserErd, "erdseitiger Wasserstand" + az);
-        Betrag(t.Einsp, "Einspanngrad des Wandfußes" + az);
-        Betrag(t.AnzSohlLast, "Anzahl der Lasten auf der Aushubsohle" + az);
-        const auto zahl = [](float v, int max) {
-            return std::clamp(static_cast<int>(std::nearbyint(v)), 0, max);
-        };
-        for (int i = 1; i <= zahl(t.AnzSohlLast, 8); ++i) {
-            const std::string last = "Last " + std::to_string(i) + " auf der Aushubsohle" + az;
-            const size_t k = static_cast<size_t>(i);
-            Betrag(t.SohlLastX1[k], last);
-            Betrag(t.SohlLastX2[k], last);
-            Betrag(t.SohlLastQ[k], last);
-            Betrag(t.SohlLastZ[k], last);
-        }
-        Betrag(t.AnzZusatzSpannung, "Anzahl der Zusatzspannungen" + az);
-        for (int i = 1; i <= zahl(t.AnzZusatzSpannung, 15); ++i) {
-            Betrag(t.ZusZ[static_cast<size_t>(i)], "Zusatzspannung " + std::to_string(i) + az);
-            Betrag(t.ZusSpannung[static_cast<size_t>(i)], "Zusatzspannung " + std::to_string(i) + az);
-        }
-        Betrag(t.AnzErddruckFaktor, "Anzahl der Erddruck-Faktoren" + az);
-        for (int i = 1; i <= zahl(t.AnzErddruckFaktor, 15); ++i) {
-            Betrag(t.EVerZ[static_cast<size_t>(i)], "Erddruck-Faktor " + std::to_string(i) + az);
-            Betrag(t.EVerFaktor[static_cast<size_t>(i)], "Erddruck-Faktor " + std::to_string(i) + az);
-        }
-        for (int k = 1; k <= P.EahGeg(s, 0) && k <= 15; ++k) {
-            Betrag(P.ZEahGeg(s, k), "Kote des vorgegebenen Erddrucks" + az);
-            Betrag(P.EahGeg(s, k), "vorgegebener Erddruck" + az);
-        }
-        for (int k = 1; k <= P.EphGeg(s, 0) && k <= 15; ++k) {
-            Betrag(P.TEphGeg(s, k), "Tiefe des vorgegebenen Erdwiderstands" + az);
-            Betrag(P.EphGeg(s, k), "vorgegebener Erdwiderstand" + az);
-        }
-        Betrag(P.Ze1Fig6Aush[s], "Kote der Umlagerungsfigur 6" + az);
-        Betrag(P.EpsFuss6Aush[s], "Faktor der Umlagerungsfigur 6" + az);
-        for (int k = 1; k <= P.AnzFigur6Aush[s]; ++k) {
-            Betrag(P.Fig6Verh(s, k), "Verhältnis der Umlagerungsfigur 6" + az);
-            Betrag(P.Fig6Z(s, k), "Kote der Umlagerungsfigur 6" + az);
-        }
-    }
-}
-
 } // namespace
 
 void SchichtBeiwerte(int16_t schicht, float& phi, float& alpha, float& beta, float& deltaA, float& deltaP,
@@ -207,7 +71,8 @@ void EingabeAuswerten() {
 
     // Nothing is written before the data are known to fit the arrays and the hand-over files.
     PruefeUebergabeGrenzen();
-    PruefeEingabeWerte();
+    if (const auto fehler = zorm1::EingabeBereichePruefen())
+        throw zor::CalcAbort(zorm1::BerechnungNichtMoeglich(*fehler));
     // The degree factor is set when the program starts; a run must never divide by an unset one.
     if (P.GradZuRad == 0.0f) P.GradZuRad = 3.141593f / 180.0f;
 

@@ -192,6 +192,10 @@ bool LastenVerschieben() {
 }
 
 Laufausgang Rechnen(zor::Laufstatus& status) {
+    // No value that is no number leaves a stage: the files of the run refuse one (vbfile.h), and the stage
+    // that produced it is named with its load case and excavation stage.
+    const vb::ZahlenwerteWaechter waechter;
+    const char* stufe = "Eingabeauswertung";
     try {
         // 1.-3. Result values of the later stages to their start values.
         P.AnkerFaktor = 1.0f;
@@ -231,6 +235,7 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
 
         // 4.-6. Stage a; its end marker is there when it returns, or the run cannot go on.
         LoeschenOhneFehler("ZORDENDE.DOS");
+        stufe = "Eingabeauswertung";
         Stufen().EingabeAuswerten();
         if (!EndeMarkeVorhanden())
             Abbrechen("Die Eingabeauswertung hat die Endemarke \"ZORDENDE.DOS\" nicht geschrieben.");
@@ -241,7 +246,9 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         int wiederholungen = 0;
         for (;;) {
             vb::CloseAll();
+            stufe = "Erddruckberechnung";
             Stufen().ErddruckBerechnen();
+            stufe = "Statik";
             Stufen().WandStatik(status);
             if (status == zor::Laufstatus::Stop) throw zor::CalcAbort(""); // the statics has told the user
             if (status == zor::Laufstatus::Nochmal) {
@@ -252,6 +259,7 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
                 continue;
             }
             wiederholungen = 0;
+            stufe = "Nachweise und Bemessung";
             Stufen().Nachweise(status);
             ++nachweisAufrufe;
             if (status != zor::Laufstatus::Nochmal) break;
@@ -266,6 +274,7 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
 
         // 8.-9. The project file restores what the run changed in place; the marker must be there.
         vb::CloseAll();
+        stufe = "Rückkehr zur Eingabe";
         if (!zorm1::EingabeLesen(P.GanzerName))
             Abbrechen("Die Projektdatei " + P.GanzerName +
                       " konnte nach dem Rechenlauf nicht wieder gelesen werden.");
@@ -274,6 +283,15 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         return wandfuss ? Laufausgang::WandfussOberhalb : Laufausgang::Ende;
     } catch (const vb::ScriptExhausted&) {
         throw; // a test's script, not the run
+    } catch (const zor::KeinZahlenwert& e) {
+        vb::CloseAll();
+        const std::string wo = std::string(stufe) == "Eingabeauswertung"
+                                   ? "Die Eingabeauswertung hat"
+                                   : "Im Lastfall " + Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) +
+                                         " hat die Stufe \"" + stufe + "\"";
+        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\n" + wo + " keinen Zahlenwert ergeben für\r\n" +
+                        e.Groesse() + ".\r\nBitte die Eingabe überprüfen.",
+                    vb::vbExclamation);
     } catch (const zor::CalcAbort& e) {
         vb::CloseAll();
         if (*e.what()) zor::Melden(e.what(), vb::vbExclamation);

@@ -22,6 +22,9 @@
 // is closed, the user is told (the statics tells "STOP" itself), nothing is copied, no result window opens,
 // pointer and buttons are restored, and the project data are those saved before the runs (angles in
 // degrees); the project file is not touched after that save. A failed save ends the request before any run.
+// Stage a refuses a value outside the ranges of frame/input_ranges.h before it writes anything. While a run
+// calculates, no file takes a value that is no number (vb::ZahlenwerteWaechter): a stage that produces one
+// abandons the run with a message naming load case, excavation stage, the stage and the line of the value.
 #include <cstdint>
 #include <string>
 

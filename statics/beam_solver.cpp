@@ -140,7 +140,9 @@ void Aufbauen() {
             ZeileSchreiben(kAuflager);
         } else if (m < 0.0f && Ganzzahlig(m)) {
             const float mm = -m;
-            const int last = static_cast<int>(mm - 10.0f * std::trunc(mm / 10.0f));
+            // The last digit of the marker names the wall load; a marker no load has gives none.
+            const float ziffer = std::fmod(mm, 10.0f);
+            const int last = ziffer >= 0.0f && ziffer < 10.0f ? static_cast<int>(ziffer) : -1;
             const zormcom::Laufwerte& L = zormcom::Lauf;
             const float h = (last >= 0 && last <= 10) ? L.LuftH[last] : 0.0f;
             const float mo = (last >= 0 && last <= 10) ? L.LuftM[last] : 0.0f;

@@ -4,8 +4,10 @@
 
 #include "dialogs/project/page.h"
 #include "dialogs/stages/stage_page.h"
+#include "frame/input_ranges.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
+#include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
 #include "platform/runtime/vbnum.h"
 
@@ -124,6 +126,12 @@ frmAushub2::frmAushub2()
 
 void frmAushub2::cmdOK_Click() {
     tabelle.Schliessen(An());
+    // A ticked table that was never ended keeps the count its filling left; a list that does not reach
+    // the wall foot cannot be calculated and is refused here, as the calculation refuses it.
+    if (const auto fehler = zorm1::VorgabeErddruckPruefen(Stufe())) {
+        vb::MsgBox(zorm1::BerechnungNichtMoeglich(*fehler), vb::vbExclamation);
+        return;
+    }
     zormcom::AushubSpeichern(P.AushNr);
     cmdOK.setEnabled(false);
     Seite::Weiter(P.Erddruckart == 2 ? "frmAushub3b" : "frmAushub3");

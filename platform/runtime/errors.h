@@ -2,6 +2,7 @@
 // Errors of the runtime layer and of a calculation run.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vb {
 
@@ -34,6 +35,19 @@ namespace zor {
 class CalcAbort : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A stage produced a value that is no number (NaN or infinity) where a result leaves it. `Groesse` names
+// the quantity (or the line of the file it was to be written to); the run driver abandons the run with the
+// load case and the stage.
+class KeinZahlenwert : public CalcAbort {
+public:
+    explicit KeinZahlenwert(std::string groesse)
+        : CalcAbort("Kein Zahlenwert: " + groesse), groesse_(std::move(groesse)) {}
+    const std::string& Groesse() const { return groesse_; }
+
+private:
+    std::string groesse_;
 };
 
 } // namespace zor

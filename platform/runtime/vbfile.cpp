@@ -143,7 +143,35 @@ void writeBytes(OpenFile& f, std::string_view bytes) {
     if (f.data.size() >= kPufferGroesse && !f.writeOut()) fail(61, "Disk full");
 }
 
+bool zahlenwerteWaechter = false;
+
+// Where the text holds a value that is no number as the number routines print one ("1.#INF", "-1.#INF",
+// "-1.#IND", with "," for "." where the decimal separator is a comma): the position of "#IN", or npos.
+size_t sonderwertStelle(std::string_view t, size_t ab = 0) {
+    for (size_t k = t.find("#IN", ab); k != std::string_view::npos; k = t.find("#IN", k + 1))
+        if (k >= 2 && t[k - 2] == '1' && k + 3 < t.size() && (t[k + 3] == 'D' || t[k + 3] == 'F')) return k;
+    return std::string_view::npos;
+}
+
+// A text holding such a value is refused while the guard is on; the value is named in words in the message.
+void zahlenwertePruefen(const OpenFile& f, std::string_view utf8) {
+    if (!zahlenwerteWaechter || sonderwertStelle(utf8) == std::string_view::npos) return;
+    std::string zeile(utf8);
+    for (size_t k = sonderwertStelle(zeile); k != std::string::npos; k = sonderwertStelle(zeile, k)) {
+        const size_t anfang = k >= 3 && zeile[k - 3] == '-' ? k - 3 : k - 2;
+        const bool blank = anfang == 0 || zeile[anfang - 1] == ' ' || zeile[anfang - 1] == ',';
+        zeile.replace(anfang, k + 4 - anfang, blank ? "(keine Zahl)" : " (keine Zahl)");
+        k = anfang;
+    }
+    while (!zeile.empty() && (zeile.back() == '\r' || zeile.back() == '\n'))
+        zeile.pop_back();
+    zeile = Trim(zeile);
+    if (Len(zeile) > 70) zeile = Left(zeile, 67) + "...";
+    throw zor::KeinZahlenwert("\"" + zeile + "\" (Datei \"" + f.path.filename().string() + "\")");
+}
+
 void writeRaw(OpenFile& f, std::string_view utf8) {
+    zahlenwertePruefen(f, utf8);
     bool ascii = true;
     for (char c : utf8)
         if (static_cast<unsigned char>(c) >= 0x80) {
@@ -572,8 +600,17 @@ void PrintItems(int16_t fn, std::initializer_list<PrintItem> items, bool endLine
     f.column = line.column();
 }
 
+void ZahlenwerteBewachen(bool an) {
+    zahlenwerteWaechter = an;
+}
+
+bool ZahlenwerteBewacht() {
+    return zahlenwerteWaechter;
+}
+
 void PutBytes(int16_t fn, std::string_view bytes) {
     OpenFile& f = getWritable(fn);
+    zahlenwertePruefen(f, bytes);
     writeBytes(f, bytes);
     const size_t nl = bytes.rfind('\n');
     f.column = nl == std::string_view::npos ? f.column + static_cast<int32_t>(bytes.size())

@@ -182,4 +182,23 @@ std::string GetBytes(int16_t fn, int32_t position, int32_t count);
 // Writes the bytes as they are (Windows-1252, not converted; line ends are the caller's).
 void PutBytes(int16_t fn, std::string_view bytes);
 
+// While on, nothing that holds a value which is no number ("1.#INF", "-1.#INF", "-1.#IND", as the number
+// routines print NaN and infinity) is written to a file by Print, Write or PutBytes: zor::KeinZahlenwert is
+// thrown instead, naming the file and the line with the value in words. The calculation runs with it on
+// (ZahlenwerteWaechter), so that no report or hand-over file of a run carries such a value.
+void ZahlenwerteBewachen(bool an);
+bool ZahlenwerteBewacht();
+
+// Switches the guard on for its lifetime and back to what it was after.
+class ZahlenwerteWaechter {
+public:
+    ZahlenwerteWaechter() : vorher_(ZahlenwerteBewacht()) { ZahlenwerteBewachen(true); }
+    ~ZahlenwerteWaechter() { ZahlenwerteBewachen(vorher_); }
+    ZahlenwerteWaechter(const ZahlenwerteWaechter&) = delete;
+    ZahlenwerteWaechter& operator=(const ZahlenwerteWaechter&) = delete;
+
+private:
+    bool vorher_;
+};
+
 } // namespace vb

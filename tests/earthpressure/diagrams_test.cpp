@@ -396,3 +396,25 @@ TEST(ListenFormen, TunWasDieStueckformenTun) {
     gleich(p, l);
     EXPECT_EQ(tiefen(l), (std::vector<float>{0, 2, 4, 10}));
 }
+
+namespace {
+
+// A depth that is no number abandons the merge instead of being converted; depths far apart merge as any.
+TEST(DiagrammAddieren, ADepthThatIsNoNumberAbandonsTheRunAndFarDepthsAreNotConverted) {
+    const Ordinatenliste A = liste({{0, 0}, {std::nanf(""), 10}, {99, 20}});
+    Ordinatenliste B = liste({{0, 0}, {99, 10}});
+    Ordinatenliste R;
+    EXPECT_THROW(zormcom::DiagrammAddieren(A, B, R, 1), zor::KeinZahlenwert);
+    EXPECT_EQ(B.n, 2); // untouched
+    // Depths whose distance no integer holds in millimetres: compared by their sign (the sanitizer build
+    // sees that nothing beyond the integers is converted).
+    const Ordinatenliste C = liste({{0, 0}, {99, 20}});
+    Ordinatenliste D = liste({{0, 0}, {-3e30f, 1}, {99, 10}});
+    try {
+        zormcom::DiagrammAddieren(C, D, R, 1);
+    } catch (const zor::CalcAbort& e) {
+        EXPECT_EQ(dynamic_cast<const zor::KeinZahlenwert*>(&e), nullptr) << e.what();
+    }
+}
+
+} // namespace

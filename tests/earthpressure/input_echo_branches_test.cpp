@@ -3,10 +3,12 @@
 // the texts and field widths of the report layout: Z(x, w, d) is x with d decimals
 // right-aligned in w characters, [c n] continues the line at column n.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "earthpressure/stage_a.h"
 #include "frame/run_state.h"
+#include "platform/runtime/errors.h"
 #include "stage_a_fixture.h"
 #include "tests/support/project_builder.h"
 
@@ -299,11 +301,10 @@ TEST_F(EchoZweige, FigureTextByApproachAndFigure) {
         {1, 5, " ( Rechteckblöcke ) "},
         {1, 7, " ( nach EAU-2004, E215, E77 )"},
         {1, 8, " ( nach EAB-2006, EB 69, EB 70 )"},
-        {1, 3, ""}, // no figure 3: the number alone
-        {2, 4, ""},
     };
     for (const auto& f : faelle) {
         Neu();
+        P.WandKopf = 2; // a held wall head: the figure is offered in a stage without supports
         P.Erddruckart = f.art;
         if (f.art == 2) P.RuheProz = 100.0f;
         zormcom::AushubLaden(1);
@@ -312,6 +313,22 @@ TEST_F(EchoZweige, FigureTextByApproachAndFigure) {
         zorma::EingabeAuswerten();
         EXPECT_TRUE(HatZeile(I13 + "Gewählte Erddruck-Figur   :  " + std::to_string(f.figur) + f.text))
             << f.art << "/" << f.figur;
+    }
+    // A figure the pages do not offer (no figure 3; at rest only 0 to 2) is refused before the echo.
+    for (const auto& [art, figur] : {std::pair<int16_t, int16_t>{1, 3}, {2, 4}}) {
+        Neu();
+        P.WandKopf = 2;
+        P.Erddruckart = art;
+        if (art == 2) P.RuheProz = 100.0f;
+        P.Aushubstufen[1].UmFigur = figur;
+        try {
+            zorma::EingabeAuswerten();
+            ADD_FAILURE() << art << "/" << figur << " calculated";
+        } catch (const zor::CalcAbort& e) {
+            EXPECT_NE(std::string(e.what()).find("(Satz 7, UmFigur) = " + std::to_string(figur)),
+                      std::string::npos)
+                << e.what();
+        }
     }
 }
 
@@ -349,12 +366,15 @@ TEST_F(EchoZweige, ExtentOfTheRedistribution) {
     struct Fall {
         int16_t typ, art, figur, zeit;
         int e;
-    } faelle[] = {
-        {2, 2, 1, 0, 0}, {2, 2, 1, 1, 2}, {2, 2, 2, 2, 2}, {2, 2, 8, 0, 1}, {2, 2, 8, 2, 2},
-        {2, 2, 1, 4, 1}, {1, 1, 8, 2, 1}, {5, 1, 6, 3, 2}, {1, 1, 2, 1, 0}, {2, 2, 0, 3, 0},
-    };
+    } faelle[] =
+        {
+            {2, 2, 1, 0, 0}, {2, 2, 1, 1, 2}, {2, 2, 2, 2, 2}, {2, 2, 8, 0, 1},
+            {2, 2, 8, 2, 2}, {2, 2, 1, 4, 1}, {1, 1, 8, 2, 1}, {5, 1, 1, 3, 0},
+            {1, 1, 2, 1, 0}, {2, 2, 0, 3, 0}, {3, 3, 6, 0, 2}, // (a soldier pile wall has no figure 6)
+        };
     for (const auto& f : faelle) {
         Neu();
+        P.WandKopf = 2;
         P.Wandtyp = f.typ;
         P.Wandart = f.art;
         P.BBohl = 0.3f;
@@ -381,6 +401,7 @@ TEST_F(EchoZweige, FigureSevenOfAClosedWallWithPartialFactors) {
     } faelle[] = {{"", "abgegrabene Wand"}, {"H", "hinterfüllte Wand"}};
     for (const auto& f : faelle) {
         Neu();
+        P.WandKopf = 2;
         Teilsicherheiten();
         P.Herstellart = f.herstellart;
         zormcom::AushubLaden(1);

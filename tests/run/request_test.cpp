@@ -1,6 +1,7 @@
 // "Berechnung starten" and the run loop, driven with stand-in stages on the example projects.
 #include "tests/run/request_fixture.h"
 
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -439,6 +440,30 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
              };
          },
          "Der Rechenlauf hat die Endemarke"},
+        {"statics prints a value that is no number",
+         [](zorrun::Laufstufen& s) {
+             s.WandStatik = [](zor::Laufstatus& st) {
+                 const int16_t f = vb::FreeFile();
+                 vb::Open("LPTZW", vb::OpenMode::Append, f);
+                 vb::Print(f, "             Wandgewicht Gv  =", std::numeric_limits<float>::infinity());
+                 vb::Close(f);
+                 st = zor::Laufstatus::Weiter;
+             };
+         },
+         "Im Lastfall 1, Aushubzustand 1 hat die Stufe \"Statik\" keinen Zahlenwert ergeben für\r\n"
+         "\"Wandgewicht Gv  = (keine Zahl)\" (Datei \"LPTZW\").\r\nBitte die Eingabe überprüfen."},
+        {"earth pressure hands over a value that is no number",
+         [](zorrun::Laufstufen& s) {
+             s.ErddruckBerechnen = [] {
+                 const int16_t f = vb::FreeFile();
+                 vb::Open("ZORZ3", vb::OpenMode::Output, f);
+                 vb::Write(f, 1.5f, std::numeric_limits<float>::quiet_NaN());
+                 vb::Close(f);
+             };
+         },
+         "Im Lastfall 1, Aushubzustand 1 hat die Stufe \"Erddruckberechnung\" keinen Zahlenwert ergeben "
+         "für\r\n"
+         "\"1.5,(keine Zahl)\" (Datei \"ZORZ3\")."},
         {"project file gone before the read-back",
          [](zorrun::Laufstufen& s) {
              s.Nachweise = [](zor::Laufstatus& st) {
@@ -466,7 +491,7 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
         bool gesagt = false;
         for (const auto& box : vb::headless::Log())
             gesagt = gesagt || box.prompt.find(f.meldung) != std::string::npos;
-        EXPECT_TRUE(gesagt);
+        EXPECT_TRUE(gesagt) << (vb::headless::Log().empty() ? "" : vb::headless::Log().back().prompt);
         EXPECT_TRUE(P == projekt);
         if (vb::FileExists(P.GanzerName)) {
             EXPECT_EQ(vb::ReadFileBytes(P.GanzerName), datei);
@@ -476,8 +501,10 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
         EXPECT_FALSE(Aufgerufen("BerichtFensterZeigen"));
         EXPECT_FALSE(Aufgerufen("GrafikFensterLaden"));
         EXPECT_FALSE(vb::IsOpen(zorma::kBerichtDateiNr));
+        EXPECT_EQ(vb::ReadFileBytes("LPTZW").find("1.#"), std::string::npos);
         ErwarteFreigegeben();
     }
+    EXPECT_FALSE(vb::ZahlenwerteBewacht()); // the guard ends with the run
 }
 
 TEST_F(Anfrage, ABoundReachedIsAlsoLeftInTheReport) {

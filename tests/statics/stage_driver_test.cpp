@@ -138,11 +138,13 @@ TEST_F(SandStatik, AStopDoesNotReachTheNextStage) {
     // An unbedded cantilever on a free earth support is a mechanism: the singular box and "STOP".
     P.Wandfuss = 1;
     P.ZWandfuss = 4.0f;
+    const zorm1::ProjectData eingabe = P;
     zor::meldeprotokoll::Zuruecksetzen();
     EXPECT_EQ(Rechnen(), "STOP");
     ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
     EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].titel, "ZORDLT");
-    // The same stage fixed after Blum is then solved.
+    // The same stage fixed after Blum is then solved, from the input as the driver reads it back after a run.
+    P = eingabe;
     P.Wandfuss = 4;
     P.kzUeb[1] = 1;
     EXPECT_EQ(Rechnen(), "D");

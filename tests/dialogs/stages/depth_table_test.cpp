@@ -149,6 +149,35 @@ TEST_F(Tiefentabellen, ATableNotEndedIsClosedAtOkByItsLastRowWithAValue) {
     }
 }
 
+// A given earth pressure kept with a count that does not reach the foot (a ticked table never ended)
+// cannot be calculated: OK refuses it with the calculation's message and stays on the page; ended at the
+// foot, OK goes on.
+TEST_F(Tiefentabellen, AGivenEarthPressureThatStopsShortOfTheFootIsRefusedAtOk) {
+    P.EahGeg(1, 0) = 2;
+    P.ZEahGeg(1, 1) = 0.0f;
+    P.EahGeg(1, 1) = 10.0f;
+    P.ZEahGeg(1, 2) = 3.5f;
+    P.EahGeg(1, 2) = 20.0f;
+    Oeffnen("frmAushub2");
+    EXPECT_EQ(vb::headless::value("frmAushub2.chkEahgegeben"), vb::vbChecked);
+    Ok();
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(
+        vb::headless::Log()[0].prompt,
+        "Die Berechnung ist nicht möglich:\r\nKote z der letzten Zeile (2) des vorgegebenen Erddrucks im "
+        "Aushubzustand 1 (Satz 40, ZEahGeg) = 3.5 m; die Liste muß von z = 0 bis z = 99 (Wandfuß) reichen."
+        "\r\nBitte die Eingabe überprüfen.");
+    EXPECT_EQ(vb::LoadedForm("frmAushub3"), nullptr);
+    EXPECT_TRUE(vb::headless::enabled("frmAushub2.cmdOK"));
+    // Row 3 at the foot ends the table; OK goes on to the redistribution figure.
+    Zeile(3, "99", "30");
+    vb::user::focus("frmAushub2.chkEahgegeben");
+    Ok();
+    EXPECT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(P.EahGeg(1, 0), 3.0f);
+    EXPECT_NE(vb::LoadedForm("frmAushub3"), nullptr);
+}
+
 TEST_F(Tiefentabellen, TheSwitchOffAtOkEmptiesTheTableButKeepsTheRowsStored) {
     P.AnzErddruckFaktor = 2;
     P.EVerZ[2] = 5;

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -464,6 +466,59 @@ TEST_F(VbFileOpen, FileGuardReportsAFailedFlushOnCloseAndNeverThrowsFromItsDestr
         EXPECT_EQ(vb::FreeFile(), d.nr());
     }
     EXPECT_EQ(vb::ReadFileBytes("ZORZ2"), "1\r\n");
+}
+
+} // namespace
+
+namespace {
+
+// While the calculation guards its files, a line holding a value that is no number is not written: the
+// error names the file and the line with the value in words, in either decimal separator. Without the guard
+// the value is written as the runtime prints it.
+TEST_F(VbFile, GuardedFilesRefuseAValueThatIsNoNumber) {
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+    {
+        vb::ZahlenwerteWaechter waechter;
+        EXPECT_TRUE(vb::ZahlenwerteBewacht());
+        struct Fall {
+            char trenner;
+            std::function<void(int16_t)> schreiben;
+            const char* groesse;
+        };
+        const Fall faelle[] = {
+            {',', [&](int16_t f) { vb::Print(f, "Wandgewicht Gv =", inf, "kN/m"); },
+             "\"Wandgewicht Gv = (keine Zahl) kN/m\" (Datei \"bericht\")"},
+            {'.', [&](int16_t f) { vb::Print(f, "M", -inf); }, "\"M (keine Zahl)\" (Datei \"bericht\")"},
+            {'.', [&](int16_t f) { vb::Write(f, 1.5f, nan, 2.0f); },
+             "\"1.5,(keine Zahl),2\" (Datei \"bericht\")"},
+            {'.', [&](int16_t f) { vb::PutBytes(f, "x = -1.#IND\r\n"); },
+             "\"x = (keine Zahl)\" (Datei \"bericht\")"},
+        };
+        for (const Fall& fall : faelle) {
+            SCOPED_TRACE(fall.groesse);
+            vb::SetDecimalSeparator(fall.trenner);
+            vb::Open("bericht", vb::OpenMode::Output, 1);
+            vb::Print(1, "Kopf");
+            try {
+                fall.schreiben(1);
+                ADD_FAILURE() << "written";
+            } catch (const zor::KeinZahlenwert& e) {
+                EXPECT_EQ(e.Groesse(), fall.groesse);
+            }
+            vb::Close(1);
+            EXPECT_EQ(vb::ReadFileBytes("bericht"), "Kopf\r\n");
+        }
+        vb::SetDecimalSeparator('.');
+        // Numbers and texts that only look alike pass.
+        vb::Open("bericht", vb::OpenMode::Output, 1);
+        vb::Print(1, "Nr. 1#INF", 1.5f, "#IND");
+        vb::Close(1);
+    }
+    EXPECT_FALSE(vb::ZahlenwerteBewacht());
+    vb::Open("frei", vb::OpenMode::Output, 1);
+    vb::Write(1, nan);
+    vb::Close(1);
+    EXPECT_EQ(vb::ReadFileBytes("frei"), "-1.#IND\r\n");
 }
 
 } // namespace

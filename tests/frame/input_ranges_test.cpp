@@ -1,0 +1,218 @@
+// The ranges of the input values: every project the examples and the tests calculate fits them, and a
+// value just inside, at and just outside a bound of a few representative fields is accepted or named with
+// its statement, field and range.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "frame/input_ranges.h"
+#include "frame/page_header_texts.h"
+#include "frame/project_data.h"
+#include "frame/project_file.h"
+#include "tests/support/large_project.h"
+#include "tests/support/working_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using zorm1::P;
+
+class Bereiche : public ::testing::Test {
+protected:
+    void SetUp() override {
+        zorm1::ResetProjectData();
+        Anzeigen::ResetH504();
+    }
+    void TearDown() override {
+        zorm1::ResetProjectData();
+        Anzeigen::ResetH504();
+    }
+    zortest::WorkingFolder ordner_; // the page-header file the reader writes
+};
+
+TEST_F(Bereiche, EveryExampleAndTheLargeProjectFit) {
+    std::vector<fs::path> dateien;
+    for (const char* ordner : {ZOR_EXAMPLES, ZOR_TEST_DATA})
+        for (const auto& e : fs::directory_iterator(ordner))
+            if (e.is_regular_file() && e.path().extension().empty()) dateien.push_back(e.path());
+    ASSERT_GE(dateien.size(), 9u);
+    for (const auto& d : dateien) {
+        SCOPED_TRACE(d.filename().string());
+        zorm1::ResetProjectData();
+        ASSERT_TRUE(zorm1::EingabeLesen(d.string()));
+        EXPECT_EQ(zorm1::EingabeBereichePruefen(), std::nullopt);
+    }
+    zorm1::ResetProjectData();
+    ASSERT_TRUE(zortest::GrossesProjekt(std::string(ZOR_TEST_DATA) + "/Traegerbohlwand_verankert"));
+    EXPECT_EQ(zorm1::EingabeBereichePruefen(), std::nullopt);
+}
+
+struct Grenzfall {
+    const char* name;
+    std::function<void(float)> setzen;
+    float wert;
+    const char* meldung; // nullptr: accepted
+};
+
+void PrintTo(const Grenzfall& f, std::ostream* os) {
+    *os << f.name << " = " << f.wert;
+}
+
+class Grenzen : public Bereiche, public ::testing::WithParamInterface<Grenzfall> {};
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+// Spundwand_frei: 2 layers (the first 1.5 m thick), stage 1 without a support, free
+// wall head, active earth pressure.
+const Grenzfall kGrenzen[] = {
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, 0.0f, nullptr},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, 50.0f, nullptr},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, 50.01f,
+     "Wichte der Bodenschicht 1 (Satz 5, SchichtGamma) = 50.01 kN/m3; zulässig 0 bis 50 kN/m3."},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, -0.01f, "(Satz 5, SchichtGamma) = -.01 kN/m3"},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kNaN,
+     "(Satz 5, SchichtGamma) = keine Zahl kN/m3; zulässig"},
+    {"Wichte", [](float v) { P.SchichtGamma[1] = v; }, kInf,
+     "(Satz 5, SchichtGamma) = unendlich kN/m3; zulässig"},
+    {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.01f, nullptr},
+    {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.0099f,
+     "Wandsteifigkeit E*I der Bodenschicht 2 (Satz 5, SchichtEI) = .0099 MNm2/m; zulässig 0 oder .01 bis "
+     "100000 MNm2/m."},
+    {"EI", [](float v) { P.SchichtEI[2] = v; }, 0.0f, nullptr},
+    {"Gelenk", [](float v) { P.zMGelenk = v; }, 0.0f, nullptr},
+    {"Gelenk", [](float v) { P.zMGelenk = v; }, 99.0f, nullptr},
+    {"Gelenk", [](float v) { P.zMGelenk = v; }, 99.01f,
+     "Kote des Gelenks (Satz 29, zMGelenk) = 99.01 m; zulässig 0 bis 99 m."},
+    {"Gelenk", [](float v) { P.zMGelenk = v; }, -0.01f, "(Satz 29, zMGelenk) = -.01 m"},
+    {"Wandwichte", [](float v) { P.GamWand = v; }, 78.5f, nullptr},
+    {"Wandwichte", [](float v) { P.GamWand = v; }, 3.4e38f,
+     "Wichte der Wand (Satz 38, GamWand) = 3.4E+38 kN/m3; zulässig 0 bis 100 kN/m3."},
+    {"Wanddicke", [](float v) { P.DWand = v; }, 3.4e38f,
+     "Dicke der Wand (Satz 38, DWand) = 3.4E+38 m; zulässig 0 bis 10 m."},
+    {"Schichtdicke", [](float v) { P.SchichtDicke[1] = v; }, 98.99f, nullptr},
+    {"Schichtdicke", [](float v) { P.SchichtDicke[1] = v; }, 98.995f,
+     "Unterkante der Bodenschicht 1 (Satz 5, Summe der SchichtDicke) = 98.995 m; zulässig 0 bis 98.99 m (die "
+     "letzte Schicht reicht bis 99 m)."},
+    {"Schichtdicke", [](float v) { P.SchichtDicke[1] = v; }, -0.01f, "(Satz 5, SchichtDicke) = -.01 m"},
+    {"Einspannung", [](float v) { P.Aushubstufen[1].Einsp = v; }, 100.0f, nullptr},
+    {"Einspannung", [](float v) { P.Aushubstufen[1].Einsp = v; }, 100.1f,
+     "Teileinspannung im Aushubzustand 1 (Satz 7, Einsp) = 100.1 %; zulässig 0 bis 100 %."},
+    {"Aushubtiefe", [](float v) { P.Aushubstufen[1].zAush = v; }, 0.01f, nullptr},
+    {"Aushubtiefe", [](float v) { P.Aushubstufen[1].zAush = v; }, 0.0f,
+     "Aushubtiefe im Aushubzustand 1 (Satz 7, zAush) = 0 m; zulässig .01 bis 98.98 m."},
+    {"Wandfuss", [](float v) { P.Aushubstufen[1].Wandfuss = 2, P.Aushubstufen[1].ZWandfuss = v; }, 98.99f, nullptr},
+    {"Wandfuss", [](float v) { P.Aushubstufen[1].Wandfuss = 2, P.Aushubstufen[1].ZWandfuss = v; }, 99.0f,
+     "Kote des Wandfußes im Aushubzustand 1 (Satz 7, ZWandfuss) = 99 m; zulässig 3.5 bis 98.99 m."},
+    {"Wandfuss", [](float v) { P.Aushubstufen[1].Wandfuss = 2, P.Aushubstufen[1].ZWandfuss = v; }, 3.49f,
+     "Kote des Wandfußes im Aushubzustand 1 (Satz 7, ZWandfuss) = 3.49 m; zulässig 3.5 bis 98.99 m."},
+    {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, 0.0f,
+     nullptr},
+    {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, -1.0f,
+     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -1 MN/m3; zulässig 0 bis "
+     "100000 MN/m3."},
+    {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 2.0f, nullptr},
+    {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 3.0f,
+     "Erddruckansatz (Satz 3, Erddruckart) = 3; zulässig 1, 2."},
+    {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 0.0f,
+     "(Satz 3, Erddruckart) = 0"},
+    {"Reibungswinkel", [](float v) { P.SchichtPhi[2] = v; }, 89.9f, nullptr},
+    {"Reibungswinkel", [](float v) { P.SchichtPhi[2] = v; }, 90.0f,
+     "Reibungswinkel der Bodenschicht 2 (Satz 5, SchichtPhi) = 90 Grad; zulässig 0 bis 89.9 Grad."},
+    {"Wandlast", [](float v) { P.AnzLastLuftLF[1] = 1, P.LuftLastZ(1, 1) = v; }, 99.0f, nullptr},
+    {"Wandlast", [](float v) { P.AnzLastLuftLF[1] = 1, P.LuftLastZ(1, 1) = v; }, 100.0f,
+     "Kote der Wandlast 1 im Lastfall 1 (Satz 12, LuftLastZ) = 100 m; zulässig 0 bis 99 m."},
+};
+
+TEST_P(Grenzen, InsideAndAtTheBoundAcceptedOutsideNamed) {
+    const Grenzfall& f = GetParam();
+    ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/Spundwand_frei"));
+    ASSERT_EQ(zorm1::EingabeBereichePruefen(), std::nullopt);
+    f.setzen(f.wert);
+    const auto fehler = zorm1::EingabeBereichePruefen();
+    if (!f.meldung) {
+        EXPECT_EQ(fehler, std::nullopt);
+        return;
+    }
+    ASSERT_TRUE(fehler.has_value());
+    EXPECT_NE(fehler->find(f.meldung), std::string::npos) << *fehler;
+}
+
+INSTANTIATE_TEST_SUITE_P(Felder, Grenzen, ::testing::ValuesIn(kGrenzen));
+
+// The given earth pressure of a stage: levels from 0 rising to 99.
+TEST_F(Bereiche, GivenEarthPressureRunsFromTheHeadToTheFoot) {
+    struct Liste {
+        std::vector<float> z;
+        const char* meldung;
+    };
+    const Liste faelle[] = {
+        {{0.0f, 99.0f}, nullptr},
+        {{0.0f, 3.5f, 3.5f, 99.0f}, nullptr}, // a step in the pressure
+        {{}, nullptr},                        // no given pressure
+        {{0.0f, 3.5f},
+         "Kote z der letzten Zeile (2) des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, "
+         "ZEahGeg) = 3.5 m; die Liste muß von z = 0 bis z = 99 (Wandfuß) reichen."},
+        {{0.5f, 99.0f},
+         "Kote z der Zeile 1 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = "
+         ".5 m; zulässig 0 bis 0 m."},
+        {{0.0f, 5.0f, 4.0f, 99.0f},
+         "Kote z der Zeile 3 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, "
+         "ZEahGeg) = 4 m; zulässig 5 bis 99 m."},
+        {{0.0f, 99.5f},
+         "Kote z der Zeile 2 des vorgegebenen Erddrucks im Aushubzustand 1 (Satz 40, ZEahGeg) = "
+         "99.5 m; zulässig 0 bis 99 m."},
+    };
+    for (const Liste& l : faelle) {
+        SCOPED_TRACE(l.meldung ? l.meldung : "accepted");
+        zorm1::ResetProjectData();
+        ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/Spundwand_frei"));
+        P.EahGeg(1, 0) = static_cast<float>(l.z.size());
+        for (std::size_t k = 0; k < l.z.size(); ++k) {
+            P.ZEahGeg(1, static_cast<int>(k + 1)) = l.z[k];
+            P.EahGeg(1, static_cast<int>(k + 1)) = 20.0f;
+        }
+        const auto eine = zorm1::VorgabeErddruckPruefen(1);
+        EXPECT_EQ(eine, zorm1::EingabeBereichePruefen()); // the same line for the page and for stage a
+        if (l.meldung)
+            EXPECT_EQ(eine.value_or(""), l.meldung);
+        else
+            EXPECT_EQ(eine, std::nullopt);
+    }
+}
+
+// A redistribution figure only where the page offers one: not in a stage without a support while the wall
+// head is free or displaceably fixed, and never the figure 3 the page does not have.
+TEST_F(Bereiche, RedistributionFigureOnlyWhereThePageOffersOne) {
+    struct Fall {
+        int16_t wandart, wandKopf, erddruckart, anker, figur;
+        bool zulaessig;
+    };
+    const Fall faelle[] = {
+        {2, 1, 1, 0, 0, true},  {2, 1, 1, 0, 1, false}, {2, 4, 1, 0, 8, false}, {2, 2, 1, 0, 1, true},
+        {2, 3, 1, 0, 5, true},  {2, 1, 1, 1, 1, true},  {2, 1, 1, 1, 3, false}, {2, 1, 1, 1, 9, false},
+        {2, 1, 2, 0, 1, true},  {2, 1, 2, 0, 4, false}, {2, 1, 1, 2, 8, true},  {1, 1, 1, 0, 1, false},
+        {1, 1, 1, 1, 6, false}, {1, 1, 1, 1, 7, false}, {3, 1, 1, 1, 7, true},  {1, 1, 1, 1, 8, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE("Wandart " + std::to_string(f.wandart) + ", WandKopf " + std::to_string(f.wandKopf) +
+                     ", Erddruckart " + std::to_string(f.erddruckart) + ", AnzAnker " +
+                     std::to_string(f.anker) + ", UmFigur " + std::to_string(f.figur));
+        zorm1::ResetProjectData();
+        P.AnzAush = 1;
+        P.Wandart = f.wandart;
+        P.WandKopf = f.wandKopf;
+        P.Erddruckart = f.erddruckart;
+        P.Aushubstufen[1].AnzAnker = f.anker;
+        P.Aushubstufen[1].UmFigur = f.figur;
+        EXPECT_EQ(!zorm1::UmlagerungsfigurPruefen(1).has_value(), f.zulaessig);
+    }
+}
+
+} // namespace
