@@ -145,6 +145,124 @@ Laufausgang EinLauf() {
     return Rechnen(status);
 }
 
+// The project as saved back in place of the run's copy, with what the run leaves for the report window, the
+// pictures and the next run: the current load case and stage with the stage's values as the run left them
+// (the main window loads its stage again when it becomes active), and the run values kept beside the project.
+void ProjektZurueck(const zorm1::ProjectData& projekt) {
+    const zorm1::ProjectData lauf = std::move(P);
+    P = projekt;
+    P.AushNr = lauf.AushNr;
+    P.LFNr = lauf.LFNr;
+    P.Wandfuss = lauf.Wandfuss;
+    P.ZWandfuss = lauf.ZWandfuss;
+    P.zAush = lauf.zAush;
+    P.AnzAnker = lauf.AnzAnker;
+    P.UmFigur = lauf.UmFigur;
+    P.UmZ1 = lauf.UmZ1;
+    P.UmZ2 = lauf.UmZ2;
+    P.EpsUml = lauf.EpsUml;
+    P.ZAnker = lauf.ZAnker;
+    P.ZNextAnker = lauf.ZNextAnker;
+    P.ZWasserLuft = lauf.ZWasserLuft;
+    P.EFaktor = lauf.EFaktor;
+    P.StBx1 = lauf.StBx1;
+    P.StBx2 = lauf.StBx2;
+    P.StBH = lauf.StBH;
+    P.ZWasserErd = lauf.ZWasserErd;
+    P.Einsp = lauf.Einsp;
+    P.AnzSohlLast = lauf.AnzSohlLast;
+    P.SohlLastX1 = lauf.SohlLastX1;
+    P.SohlLastX2 = lauf.SohlLastX2;
+    P.SohlLastQ = lauf.SohlLastQ;
+    P.SohlLastZ = lauf.SohlLastZ;
+    P.AnzZusatzSpannung = lauf.AnzZusatzSpannung;
+    P.ZusZ = lauf.ZusZ;
+    P.ZusSpannung = lauf.ZusSpannung;
+    P.AnzErddruckFaktor = lauf.AnzErddruckFaktor;
+    P.EVerZ = lauf.EVerZ;
+    P.EVerFaktor = lauf.EVerFaktor;
+    // run values still kept beside the project
+    P.DateiEndung = lauf.DateiEndung;
+    P.DateiNr = lauf.DateiNr;
+    P.SchichtK0Anteil = lauf.SchichtK0Anteil;
+    P.SchichtKaAnteil = lauf.SchichtKaAnteil;
+    P.SchichtKote = lauf.SchichtKote;
+    P.SchichtKagh = lauf.SchichtKagh;
+    P.SchichtKpgh = lauf.SchichtKpgh;
+    P.SchichtKach = lauf.SchichtKach;
+    P.SchichtKpch = lauf.SchichtKpch;
+    P.GamWand2 = lauf.GamWand2;
+    P.EIWand = lauf.EIWand;
+    P.EModul = lauf.EModul;
+    P.kzWasserenth = lauf.kzWasserenth;
+    P.kzUebAkt = lauf.kzUebAkt;
+    P.ZusZVorher = lauf.ZusZVorher;
+    P.ZusSpannungVorher = lauf.ZusSpannungVorher;
+    P.zFuss = lauf.zFuss;
+    P.zGelenk = lauf.zGelenk;
+    P.EinspErg = lauf.EinspErg;
+    P.KraftMax = lauf.KraftMax;
+    P.FigurEB69 = lauf.FigurEB69;
+    P.UeberlagernNoetig = lauf.UeberlagernNoetig;
+    P.BegrenzteLast = lauf.BegrenzteLast;
+    P.kzHydGrBr = lauf.kzHydGrBr;
+    P.kzStroem = lauf.kzStroem;
+    P.BetonFestigkeit = lauf.BetonFestigkeit;
+    P.StahlFestigkeit = lauf.StahlFestigkeit;
+    P.zulTau01 = lauf.zulTau01;
+    P.zulTau02 = lauf.zulTau02;
+    P.zulTau03 = lauf.zulTau03;
+    P.ErsterLauf = lauf.ErsterLauf;
+    P.gamEWirk = lauf.gamEWirk;
+    P.gamReWirk = lauf.gamReWirk;
+    P.gamPhiWirk = lauf.gamPhiWirk;
+    P.gamCWirk = lauf.gamCWirk;
+    P.gamS_Stahl = lauf.gamS_Stahl;
+    P.gamC_Beton = lauf.gamC_Beton;
+    P.fck = lauf.fck;
+    P.fcd = lauf.fcd;
+    P.Etap2 = lauf.Etap2;
+    P.AnkerFaktor = lauf.AnkerFaktor;
+    P.AnkerAhMax = lauf.AnkerAhMax;
+    P.AnkerKraftMax = lauf.AnkerKraftMax;
+    P.AnkerMaxAushub = lauf.AnkerMaxAushub;
+    P.AnkerMaxLF = lauf.AnkerMaxLF;
+    P.MaxLaengs = lauf.MaxLaengs;
+    P.MaxQuer = lauf.MaxQuer;
+    P.BemVerbauDruck = lauf.BemVerbauDruck;
+    P.BemMaxMoment = lauf.BemMaxMoment;
+    P.BemMaxQuerkraft = lauf.BemMaxQuerkraft;
+    P.BemMinNormalkraft = lauf.BemMinNormalkraft;
+    P.BemVerbauDruckFlag = lauf.BemVerbauDruckFlag;
+    P.BemKennung = lauf.BemKennung;
+    P.BemSumme1 = lauf.BemSumme1;
+    P.BemSumme2 = lauf.BemSumme2;
+    P.BemSumme3 = lauf.BemSumme3;
+    P.BemSumme4 = lauf.BemSumme4;
+    P.AuflagerSenkung = lauf.AuflagerSenkung;
+    P.AuflagerSenkungZ = lauf.AuflagerSenkungZ;
+    P.AnkerNeigungTab = lauf.AnkerNeigungTab;
+    P.AnkerNeigung = lauf.AnkerNeigung;
+    P.BettungStufe = lauf.BettungStufe;
+    P.AbgeschnUmlagern = lauf.AbgeschnUmlagern;
+    P.ZspSkala = lauf.ZspSkala;
+    P.AnzWiderstand = lauf.AnzWiderstand;
+    P.AnzGleitflaechen = lauf.AnzGleitflaechen;
+    P.EphPlotZ = lauf.EphPlotZ;
+    P.EphWinkel = lauf.EphWinkel;
+    P.zEndeStatik = lauf.zEndeStatik;
+    P.Rhd = lauf.Rhd;
+    P.RdFuss = lauf.RdFuss;
+    P.EdFuss = lauf.EdFuss;
+    P.AbgeschnDruck = lauf.AbgeschnDruck;
+    P.HUmlagerung = lauf.HUmlagerung;
+    P.Rvd = lauf.Rvd;
+    P.EpFaktor = lauf.EpFaktor;
+    P.AnzAuflagerVersch = lauf.AnzAuflagerVersch;
+    P.LastbildKopieZ = lauf.LastbildKopieZ;
+    P.LastbildKopieE = lauf.LastbildKopieE;
+}
+
 } // namespace
 
 bool AnfrageLaeuft() {
@@ -262,11 +380,8 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         }
         const bool wandfuss = P.LFNr >= 1 && P.LFNr <= P.AnzLF;
 
-        // 8.-9. The project file restores what the run changed in place; the marker must be there.
+        // 8.-9. The marker must be there. (The project the run changed for itself is put back by the request.)
         vb::CloseAll();
-        if (!zorm1::EingabeLesen(P.GanzerName))
-            Abbrechen("Die Projektdatei " + P.GanzerName +
-                      " konnte nach dem Rechenlauf nicht wieder gelesen werden.");
         if (!EndeMarkeVorhanden())
             Abbrechen("Der Rechenlauf hat die Endemarke \"ZORDENDE.DOS\" nicht geschrieben.");
         return wandfuss ? Laufausgang::WandfussOberhalb : Laufausgang::Ende;
@@ -384,10 +499,15 @@ Anfrageausgang Anfrage() {
                           "ZOREwidvW.*", "ZOReP0.*", "ZOReWas.*", "ZOReZsp.*", "wexasave.GL1", "ANKMAX.-12"})
         LoeschenOhneFehler(m);
 
-    // 15.-17. The runs.
-    const int16_t g = P.GelaendebruchEin;
-    const float r = P.RuheProz;
+    // 15.-17. The runs. Each works on P as the run's copy of the project: the factors, the at-rest share, the
+    // slip circle and the anchor lengths set for it below, and whatever the stages change in place, stay with
+    // that run; the project as saved in step 12 comes back after it (ProjektZurueck).
+    const zorm1::ProjectData& projekt = gesichert;
     std::vector<Laufausgang> laeufe;
+    const auto laufen = [&] {
+        laeufe.push_back(EinLauf());
+        ProjektZurueck(projekt);
+    };
     if (P.TeilsicherheitenAn != 0) {
         P.gamS_Stahl = 1.15f;
         P.gamC_Beton = 1.5f;
@@ -399,7 +519,6 @@ Anfrageausgang Anfrage() {
             P.Etap = P.gamRered;
             P.gamRe = P.gamRered;
         }
-        const float e = P.Etap;
         P.ErsterLauf = 1;
         P.AnkerLaengen = 1;
         P.gamEWirk = P.gamG;
@@ -412,28 +531,24 @@ Anfrageausgang Anfrage() {
             P.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
             P.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
         }
-        laeufe.push_back(EinLauf());
-        P.Etap = e;
+        laufen();
     } else {
         P.gamS_Stahl = 1.0f;
         P.gamC_Beton = 1.0f;
         P.Etap2 = 2.0f * P.Etap / 1.5f;
+        P.ErsterLauf = 1;
         if (P.Erddruckart == 2) {
             // Pure earth pressure at rest: one run of the first kind, with the project's own settings.
-            P.ErsterLauf = 1;
-            P.GelaendebruchEin = g;
-            P.RuheProz = r;
-            laeufe.push_back(EinLauf());
+            laufen();
         } else {
+            // First with pure active pressure and no slip circle; then, with the project's own at-rest share
+            // and slip circle, a second run that reads the anchor lengths the first one kept.
             P.RuheProz = 0.0f;
-            P.ErsterLauf = 1;
             P.GelaendebruchEin = 0;
-            laeufe.push_back(EinLauf());
-            if (laeufe.back() != Laufausgang::Abgebrochen && (r != 0.0f || g != 0)) {
+            laufen();
+            if (laeufe.back() != Laufausgang::Abgebrochen && (projekt.RuheProz != 0.0f || projekt.GelaendebruchEin != 0)) {
                 P.ErsterLauf = 0;
-                P.GelaendebruchEin = g;
-                P.RuheProz = r;
-                laeufe.push_back(EinLauf());
+                laufen();
             }
         }
     }
