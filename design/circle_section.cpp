@@ -5,6 +5,7 @@
 #include "design/circle_kernel.h"
 #include "design/rect_section.h"
 #include "design/state.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 
 namespace zorm1 {
@@ -28,8 +29,8 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
     double delta = d1 / d;
     double Ac = zorm0::kPi * r * r;
     const double epsY = 1000.0 * P.StahlFestigkeit / 200000.0;
-    double fcd = P.BetonFestigkeit / 10.0 / P.gamC_Beton;
-    double fyd = P.StahlFestigkeit / 10.0 / P.gamS_Stahl;
+    double fcd = P.BetonFestigkeit / 10.0 / zormcom::Vorgaben.gamC_Beton;
+    double fyd = P.StahlFestigkeit / 10.0 / zormcom::Vorgaben.gamS_Stahl;
     // No ring inside the section or no strengths: nothing can be designed.
     if (!(r > 0.0) || !(rs > 0.0) || !(fcd > 0.0) || !(fyd > 0.0) || !std::isfinite(fcd) ||
         !std::isfinite(fyd)) {
@@ -86,7 +87,7 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
     const double b = (D / 100.0) * std::sin(beta);
     double gamma;
     if (P.TeilsicherheitenAn != 0)
-        gamma = P.gamS_Stahl;
+        gamma = zormcom::Vorgaben.gamS_Stahl;
     else
         gamma = (epsS < 3.0f) ? 1.75 + 0.35 * (1.0 - epsS / 3.0) : 1.75;
     const double nenner = T / gamma - N;
@@ -127,7 +128,7 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
         if (V == 0.0f)
             aswRechnung = 0.0;
         else
-            aswRechnung = 10.0 * V / ((P.StahlFestigkeit / P.gamS_Stahl) * zf * BW.CotTheta);
+            aswRechnung = 10.0 * V / ((P.StahlFestigkeit / zormcom::Vorgaben.gamS_Stahl) * zf * BW.CotTheta);
     } else {
         if (!(b > 0.0) || !(P.zulTau02 > 0.0f)) {
             asw = 999.0f;

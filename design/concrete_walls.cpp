@@ -8,6 +8,7 @@
 #include "design/report_fields.h"
 #include "design/state.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
@@ -53,8 +54,9 @@ void BemessungKopf(float& faktor, float& h) {
         if (fck == 25.0f) klasse += "/30";
         if (fck == 30.0f) klasse += "/37";
         if (fck == 35.0f) klasse += "/45";
-        ZeileDrucken(kEinzug + "BSt 500 S; C " + klasse + "; d1 = " + d1 + " cm; d = " + d + " cm; gamS = " +
-                     vb::Format(P.gamS_Stahl, "0.00") + "; gamC = " + vb::Format(P.gamC_Beton, "0.00"));
+        ZeileDrucken(kEinzug + "BSt 500 S; C " + klasse + "; d1 = " + d1 + " cm; d = " + d +
+                     " cm; gamS = " + vb::Format(zormcom::Vorgaben.gamS_Stahl, "0.00") +
+                     "; gamC = " + vb::Format(zormcom::Vorgaben.gamC_Beton, "0.00"));
     }
     zorma::Leerzeilen();
     // Piles with spacing carry values per pile already: the influence width does not enter.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "design/state.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 
 namespace zorm1 {
@@ -85,8 +86,8 @@ namespace {
 class FestigkeitenBemessung {
 public:
     FestigkeitenBemessung() : beton_(P.BetonFestigkeit), stahl_(P.StahlFestigkeit) {
-        P.BetonFestigkeit = beton_ / P.gamC_Beton;
-        P.StahlFestigkeit = stahl_ / P.gamS_Stahl;
+        P.BetonFestigkeit = beton_ / zormcom::Vorgaben.gamC_Beton;
+        P.StahlFestigkeit = stahl_ / zormcom::Vorgaben.gamS_Stahl;
     }
     ~FestigkeitenBemessung() {
         P.BetonFestigkeit = beton_;
@@ -105,7 +106,7 @@ void RechteckBemessungTabelle(float& M, float& N, float& V, float& h, float& d1,
     const float d = h - d1;
     As1 = 0.0f;
     As2 = 0.0f;
-    if (!(P.gamC_Beton > 0.0f) || !(P.gamS_Stahl > 0.0f) || !(d > 0.0f)) {
+    if (!(zormcom::Vorgaben.gamC_Beton > 0.0f) || !(zormcom::Vorgaben.gamS_Stahl > 0.0f) || !(d > 0.0f)) {
         As1 = As2 = 999.0f;
         return;
     }
@@ -171,8 +172,8 @@ void RechteckBemessungTabelle(float& M, float& N, float& V, float& h, float& d1,
 
 void Querkraftbemessung(float& /*M*/, float& V, float& N, float& b, float& z, float& h) {
     if (V == 0.0f) return;
-    const float fck = P.fck;
-    const float fcd = P.fcd;
+    const float fck = zormcom::Vorgaben.fck;
+    const float fcd = zormcom::Vorgaben.fcd;
     const float sigmaCd = static_cast<float>(N / 1000.0 / h);
     const float VEd = static_cast<float>(V / 1000.0);
     float VRdc = static_cast<float>(0.24 * std::pow(static_cast<double>(fck), 0.33333) *

@@ -37,9 +37,9 @@ void RechteckBemessungTabelle(float& M, float& N, float& V, float& h, float& d1,
                               float& asw);
 
 // Shear resistance of the concrete, strut angle and strut resistance (DIN 1045-1, variable angle), from
-// P.fck, P.fcd and P.CotThetaWahl: V design shear force (kN), N normal force (kN, tension positive), b web
-// width (m), z lever arm (m), h divisor of N for the concrete stress (m or m2). M is not used.
-// Writes BW.VRdC (MN), BW.CotTheta, BW.VRdmax (kN); V = 0 leaves all three as they are.
+// the run's fck and fcd (zormcom::Vorgaben) and P.CotThetaWahl: V design shear force (kN), N normal force
+// (kN, tension positive), b web width (m), z lever arm (m), h divisor of N for the concrete stress (m or m2).
+// M is not used. Writes BW.VRdC (MN), BW.CotTheta, BW.VRdmax (kN); V = 0 leaves all three as they are.
 void Querkraftbemessung(float& M, float& V, float& N, float& b, float& z, float& h);
 
 } // namespace zorm1

@@ -4,6 +4,7 @@
 //
 //   zormcom::Lauf          values the stages hand to one another (loads of the load case, figure
 //                          of the stage, user-given and computed passive list, values of stage a)
+//   zormcom::Vorgaben      the factors and the kind of the run, set by the calculation request
 //   zormb::B               lists and values of the earth-pressure stage (stage b)
 //   zormb::Keil            plane model of the excavation side for the trial slip planes
 //   zormb::GleitErgebnis   resultants and angles of the last trial-plane search
@@ -79,6 +80,23 @@ extern Laufwerte Lauf;
 
 // Back to program start: every value 0.
 void LaufwerteZuruecksetzen();
+
+// What the calculation request sets for one run (request/run_driver.h) and every stage reads. The run keeps
+// them through the reset of its state at its start.
+struct Laufvorgaben {
+    int16_t ErsterLauf = 0;  // 1: the first run (the only one with partial factors); 0: the global second run
+    float gamEWirk = 0.0f;   // partial factor of the earth pressure of the run
+    float gamReWirk = 0.0f;  // partial factor of the passive resistance of the run
+    float gamPhiWirk = 0.0f; // partial factor of the friction (tan phi) of the run
+    float gamCWirk = 0.0f;   // partial factor of the cohesion of the run
+    float gamS_Stahl = 0.0f; // partial factor of the reinforcing steel (1 with global safety)
+    float gamC_Beton = 0.0f; // partial factor of the concrete (1 with global safety)
+    float fck = 0.0f;        // characteristic concrete strength (MN/m2, partial factors)
+    float fcd = 0.0f;        // design concrete strength 0.85 fck / gamC_Beton (MN/m2, partial factors)
+    float Etap2 = 0.0f;      // 2 Etap / 1.5 (global safety)
+};
+
+extern Laufvorgaben Vorgaben;
 
 } // namespace zormcom
 

@@ -346,13 +346,7 @@ struct ProjectData {
     int16_t StartSeite = 0;
     int16_t SeitenNr = 0;
 
-    // ---------------------------------------------------------- values set for a calculation run (not saved)
-    int16_t ErsterLauf = 0;
-    float gamEWirk = 0.0f, gamReWirk = 0.0f, gamPhiWirk = 0.0f, gamCWirk = 0.0f;
-    float gamS_Stahl = 0.0f, gamC_Beton = 0.0f;
-    float fck = 0.0f, fcd = 0.0f;
-    float Etap2 = 0.0f;
-    // run-wide results
+    // ---------------------------------------------------------- run-wide results (not saved)
     float AnkerFaktor = 0.0f;
     Arr<float, 13> AnkerAhMax{};
     Arr<float, 13> AnkerKraftMax{};

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "earthpressure/diagrams.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "graphics/bilder.h"
 #include "graphics/statik.h"
@@ -417,9 +418,9 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         const double y = z1 + 130 * u, hl = z.TextHeight("A");
         if (teilsi) {
             Drucke(z, x1 + 24 * u, y,
-                   "erf. Sicherheit " + vb::Format(P.gamEWirk, "#.000") + "*" +
-                       vb::Format(P.gamReWirk, "#.000") + " = " +
-                       vb::Format(P.gamEWirk * P.gamReWirk, "0.00"));
+                   "erf. Sicherheit " + vb::Format(zormcom::Vorgaben.gamEWirk, "#.000") + "*" +
+                       vb::Format(zormcom::Vorgaben.gamReWirk, "#.000") + " = " +
+                       vb::Format(zormcom::Vorgaben.gamEWirk * zormcom::Vorgaben.gamReWirk, "0.00"));
             if (s.EtaGlfPlot != 0)
                 Drucke(z, x1 + 24 * u, y + hl, "Ausnutzung = " + vb::Format(1.0f / s.EtaGlfPlot, "0.00"));
         } else {

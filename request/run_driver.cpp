@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -212,16 +213,6 @@ void ProjektZurueck(const zorm1::ProjectData& projekt) {
     P.zulTau01 = lauf.zulTau01;
     P.zulTau02 = lauf.zulTau02;
     P.zulTau03 = lauf.zulTau03;
-    P.ErsterLauf = lauf.ErsterLauf;
-    P.gamEWirk = lauf.gamEWirk;
-    P.gamReWirk = lauf.gamReWirk;
-    P.gamPhiWirk = lauf.gamPhiWirk;
-    P.gamCWirk = lauf.gamCWirk;
-    P.gamS_Stahl = lauf.gamS_Stahl;
-    P.gamC_Beton = lauf.gamC_Beton;
-    P.fck = lauf.fck;
-    P.fcd = lauf.fcd;
-    P.Etap2 = lauf.Etap2;
     P.AnkerFaktor = lauf.AnkerFaktor;
     P.AnkerAhMax = lauf.AnkerAhMax;
     P.AnkerKraftMax = lauf.AnkerKraftMax;
@@ -335,7 +326,12 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         P.BemVerbauDruckFlag = 0;
         P.BemSumme1 = P.BemSumme2 = P.BemSumme3 = P.BemSumme4 = 0.0f;
         P.EinspErg = 0.0f;
-        zor::LaufZuruecksetzen(); // every module's run state from its start
+        {
+            // every module's run state from its start, with the factors the request set for this run
+            const zormcom::Laufvorgaben vorgaben = zormcom::Vorgaben;
+            zor::LaufZuruecksetzen();
+            zormcom::Vorgaben = vorgaben;
+        }
         // The slip circle of the run works in the arrays the start dialog made before the project was read;
         // they are made anew, empty, as then, sized for the most bottom loads any stage can hold.
         {
@@ -380,7 +376,8 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         }
         const bool wandfuss = P.LFNr >= 1 && P.LFNr <= P.AnzLF;
 
-        // 8.-9. The marker must be there. (The project the run changed for itself is put back by the request.)
+        // 8.-9. The marker must be there. (The project the run changed for itself is put back by the
+        // request.)
         vb::CloseAll();
         if (!EndeMarkeVorhanden())
             Abbrechen("Der Rechenlauf hat die Endemarke \"ZORDENDE.DOS\" nicht geschrieben.");
@@ -509,34 +506,34 @@ Anfrageausgang Anfrage() {
         ProjektZurueck(projekt);
     };
     if (P.TeilsicherheitenAn != 0) {
-        P.gamS_Stahl = 1.15f;
-        P.gamC_Beton = 1.5f;
-        P.fck = P.BetonKlasse - 100.0f;
-        P.fcd = 0.85f * P.fck / P.gamC_Beton;
+        zormcom::Vorgaben.gamS_Stahl = 1.15f;
+        zormcom::Vorgaben.gamC_Beton = 1.5f;
+        zormcom::Vorgaben.fck = P.BetonKlasse - 100.0f;
+        zormcom::Vorgaben.fcd = 0.85f * zormcom::Vorgaben.fck / zormcom::Vorgaben.gamC_Beton;
         if (P.kzRered == 0 && P.kzRered2 == 0) {
             P.Etap = P.gamRe;
         } else {
             P.Etap = P.gamRered;
             P.gamRe = P.gamRered;
         }
-        P.ErsterLauf = 1;
+        zormcom::Vorgaben.ErsterLauf = 1;
         P.AnkerLaengen = 1;
-        P.gamEWirk = P.gamG;
-        P.gamReWirk = P.gamRe;
-        P.gamPhiWirk = P.gamPhi;
-        P.gamCWirk = P.gamC;
+        zormcom::Vorgaben.gamEWirk = P.gamG;
+        zormcom::Vorgaben.gamReWirk = P.gamRe;
+        zormcom::Vorgaben.gamPhiWirk = P.gamPhi;
+        zormcom::Vorgaben.gamCWirk = P.gamC;
         if (P.Bemessungssituation > 1) {
-            P.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
-            P.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
-            P.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
-            P.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
         }
         laufen();
     } else {
-        P.gamS_Stahl = 1.0f;
-        P.gamC_Beton = 1.0f;
-        P.Etap2 = 2.0f * P.Etap / 1.5f;
-        P.ErsterLauf = 1;
+        zormcom::Vorgaben.gamS_Stahl = 1.0f;
+        zormcom::Vorgaben.gamC_Beton = 1.0f;
+        zormcom::Vorgaben.Etap2 = 2.0f * P.Etap / 1.5f;
+        zormcom::Vorgaben.ErsterLauf = 1;
         if (P.Erddruckart == 2) {
             // Pure earth pressure at rest: one run of the first kind, with the project's own settings.
             laufen();
@@ -546,8 +543,9 @@ Anfrageausgang Anfrage() {
             P.RuheProz = 0.0f;
             P.GelaendebruchEin = 0;
             laufen();
-            if (laeufe.back() != Laufausgang::Abgebrochen && (projekt.RuheProz != 0.0f || projekt.GelaendebruchEin != 0)) {
-                P.ErsterLauf = 0;
+            if (laeufe.back() != Laufausgang::Abgebrochen &&
+                (projekt.RuheProz != 0.0f || projekt.GelaendebruchEin != 0)) {
+                zormcom::Vorgaben.ErsterLauf = 0;
                 laufen();
             }
         }

@@ -296,7 +296,8 @@ void PfahlWiderstand() {
     }
     float eta = P.Etap;
     if (P.TeilsicherheitenAn == 0)
-        eta = P.Etap2 > 0.0f ? P.Etap2 : (P.Etap > 0.0f ? 2.0f * P.Etap / 1.5f : 1.0f);
+        eta = zormcom::Vorgaben.Etap2 > 0.0f ? zormcom::Vorgaben.Etap2
+                                             : (P.Etap > 0.0f ? 2.0f * P.Etap / 1.5f : 1.0f);
     St.EphPfahl = eta > 0.0f ? St.EpTBW / eta : St.EpTBW;
     St.EWidh = St.EpTBW;
 }

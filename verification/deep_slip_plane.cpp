@@ -396,8 +396,9 @@ void ErsatzankerwandDruck() {
                 N.EtaGlf = 0.0f;
             else if (P.TeilsicherheitenAn == 0)
                 N.EtaGlf = N.GlfAhMoegl / N.GlfSumAh;
-            else if (P.gamReWirk != 0.0f && P.gamEWirk != 0.0f)
-                N.EtaGlf = (N.GlfAhMoegl / P.gamReWirk) / (P.gamEWirk * N.GlfSumAh);
+            else if (zormcom::Vorgaben.gamReWirk != 0.0f && zormcom::Vorgaben.gamEWirk != 0.0f)
+                N.EtaGlf =
+                    (N.GlfAhMoegl / zormcom::Vorgaben.gamReWirk) / (zormcom::Vorgaben.gamEWirk * N.GlfSumAh);
             else
                 N.EtaGlf = 0.0f;
         }

@@ -245,7 +245,7 @@ void TiefeGleitfugeBericht() {
     ZeileDrucken(E, "Ankerlängen von AUSSEN - Kante Wand bis Mitte Verpresskörper.");
     ZeileDrucken(E, "Erddruck auf Hinterkante Wand, bei Spundwänden und Trägerbohl-");
     ZeileDrucken(E, "wänden auf Achse Wand bezogen; Unterscheidung ab 17.11.2006.");
-    const bool ausCache = P.ErsterLauf != 1 && vb::FileExists(GlfCacheDatei());
+    const bool ausCache = zormcom::Vorgaben.ErsterLauf != 1 && vb::FileExists(GlfCacheDatei());
     if (!teil && P.RuheProz > 0.0f && ausCache)
         ZeileDrucken(E, "Die Kräfte wurden HIER mit  0 %  Ruhedruck ermittelt.");
     Leerzeilen();
@@ -266,12 +266,13 @@ void TiefeGleitfugeBericht() {
         Leerzeilen();
         ZeileDrucken(E, "             ( charakterist. Werte )   ( gamG  *  gamRe )");
         Drucken(E, "Ausnutzung = (Summ.Ah,k / mögl.Ah,k) * (");
-        ZahlDrucken(P.gamEWirk, 6, 3);
+        ZahlDrucken(zormcom::Vorgaben.gamEWirk, 6, 3);
         Drucken(" * ");
-        ZahlDrucken(P.gamReWirk, 6, 3);
+        ZahlDrucken(zormcom::Vorgaben.gamReWirk, 6, 3);
         ZeileDrucken(" )");
         ZeileDrucken(E, "Einzel-Nachweise                       (     ",
-                     vb::Format(P.gamReWirk * P.gamEWirk, "0.000"), "      )");
+                     vb::Format(zormcom::Vorgaben.gamReWirk * zormcom::Vorgaben.gamEWirk, "0.000"),
+                     "      )");
         ZeileDrucken(E, "Anker-   Anker- ");
         ZeileDrucken(E, "Kote     Länge  Summ.Ah,k mögl.Ah,k   Ed / Rd <!= 1.00");
         ZeileDrucken(E, std::string(54, '-'));
@@ -279,7 +280,7 @@ void TiefeGleitfugeBericht() {
     // 4. Results of the stage.
     const float etaGlProjekt = P.EtaGl;
     if (teil) P.EtaGl = 1.0f;
-    if (P.ErsterLauf == 1 || !ausCache) {
+    if (zormcom::Vorgaben.ErsterLauf == 1 || !ausCache) {
         TiefeGleitfuge();
         GlfCacheSchreiben();
     } else {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
@@ -27,7 +28,7 @@ void Weissenbach() {
     }
     float& R = N.ErdauflagerVerhaeltnis;
     if (!teil)
-        R = St.MFuss != 0.0f ? St.EphPfahl / St.MFuss * P.Etap2 : P.Etap2;
+        R = St.MFuss != 0.0f ? St.EphPfahl / St.MFuss * zormcom::Vorgaben.Etap2 : zormcom::Vorgaben.Etap2;
     else
         R = St.EphPfahl != 0.0f ? St.MFuss / St.EphPfahl : 2.0f;
 
@@ -135,15 +136,15 @@ void Weissenbach() {
         Drucken(Einzug(), "Erdauflager (TBW)         zul.E =");
         ZahlDrucken(St.EphPfahl, 7, 2);
         Drucken(" bei etaE =");
-        ZahlDrucken(P.Etap2, 5, 2);
+        ZahlDrucken(zormcom::Vorgaben.Etap2, 5, 2);
         ZeileBeenden();
         Drucken(Einzug(), "                         vorh.E =");
         ZahlDrucken(St.MFuss, 7, 2);
         ZeileBeenden();
         Drucken("        ---> vorhandene Sicherheit      eta' =");
         ZahlDrucken(R, 7, 2);
-        Drucken(1.02f * R >= P.Etap2 ? " >=" : " < ");
-        ZahlDrucken(P.Etap2, 5, 2);
+        Drucken(1.02f * R >= zormcom::Vorgaben.Etap2 ? " >=" : " < ");
+        ZahlDrucken(zormcom::Vorgaben.Etap2, 5, 2);
         ZeileBeenden();
     } else {
         Drucken(Einzug(), "Erdauflager (TBW)            Rd =");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -30,10 +31,10 @@ inline void BetonC25() {
     P.BetonKlasse = 125.0f;
     P.BetonFestigkeit = 0.85f * 25.0f;
     P.StahlFestigkeit = 500.0f;
-    P.gamC_Beton = 1.5f;
-    P.gamS_Stahl = 1.15f;
-    P.fck = 25.0f;
-    P.fcd = 0.85f * 25.0f / 1.5f;
+    zormcom::Vorgaben.gamC_Beton = 1.5f;
+    zormcom::Vorgaben.gamS_Stahl = 1.15f;
+    zormcom::Vorgaben.fck = 25.0f;
+    zormcom::Vorgaben.fcd = 0.85f * 25.0f / 1.5f;
 }
 
 // B 25 and BSt 500 with global safety (eta 1.75) and its allowed shear stresses (MN/m2).
@@ -44,8 +45,8 @@ inline void BetonB25() {
     P.BetonFestigkeit = 17.5f;
     P.StahlFestigkeit = 500.0f;
     P.EtaBSt500 = 1.75f;
-    P.gamC_Beton = 1.0f;
-    P.gamS_Stahl = 1.0f;
+    zormcom::Vorgaben.gamC_Beton = 1.0f;
+    zormcom::Vorgaben.gamS_Stahl = 1.0f;
     P.zulTau01 = 0.75f;
     P.zulTau02 = 1.8f;
     P.zulTau03 = 3.0f;

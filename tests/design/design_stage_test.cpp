@@ -13,6 +13,7 @@
 
 #include "design/state.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
@@ -61,8 +62,8 @@ protected:
         P.ZulTau = 104.0f;
         P.StahlFestigkeit = 500.0f;
         P.BetonFestigkeit = 17.5f;
-        P.gamC_Beton = 1.5f;
-        P.gamS_Stahl = 1.15f;
+        zormcom::Vorgaben.gamC_Beton = 1.5f;
+        zormcom::Vorgaben.gamS_Stahl = 1.15f;
         P.BemVerbauDruck = 30.0f;
         P.BemVerbauDruckFlag = 1;
     }

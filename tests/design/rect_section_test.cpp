@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "design/state.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "tests/design/design_fixture.h"
@@ -162,7 +163,7 @@ TEST_F(RechteckTest, PartialFactorsRowValuesAndEdgeCases) {
     }
     EXPECT_EQ(Tabelle(50.0f, 0.0f, 0.0f, 0.2f, 0.1f).As1, 999.0f) << "muEds above 0.34 with d = d1";
     // Concrete strengths of the shear design not set: the shear is not designable.
-    P.fcd = 0.0f;
+    zormcom::Vorgaben.fcd = 0.0f;
     EXPECT_EQ(Tabelle(600.0f, 0.0f, 350.0f).asw, 999.0f);
 }
 

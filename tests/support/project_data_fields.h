@@ -47,8 +47,8 @@ namespace zortest {
     X(ProfilWert1) X(ProfilWert2) X(ProfilWert3) X(ProfilWert4) X(ProfilWert5) X(Herstellart) X(Satz35Wert1) \
     X(Satz35Wert2) X(BetonFestigkeit) X(StahlFestigkeit) X(zulTau01) X(zulTau02) X(zulTau03) X(AllgAngaben) \
     X(GelaendebruchEin) X(TiefeMittelpunkte) X(BettungPruefen) X(zMGelenk) X(Massstab) X(GrafikRandOU) \
-    X(GrafikRandLR) X(xNull) X(zNull) X(SeitenVorsatz) X(StartSeite) X(SeitenNr) X(ErsterLauf) X(gamEWirk) \
-    X(gamReWirk) X(gamPhiWirk) X(gamCWirk) X(gamS_Stahl) X(gamC_Beton) X(fck) X(fcd) X(Etap2) X(AnkerFaktor) \
+    X(GrafikRandLR) X(xNull) X(zNull) X(SeitenVorsatz) X(StartSeite) X(SeitenNr) \
+    X(AnkerFaktor) \
     X(AnkerAhMax) X(AnkerKraftMax) X(AnkerMaxAushub) X(AnkerMaxLF) X(MaxLaengs) X(MaxQuer) X(BemVerbauDruck) \
     X(BemMaxMoment) X(BemMaxQuerkraft) X(BemMinNormalkraft) X(BemVerbauDruckFlag) X(BemKennung) X(BemSumme1) \
     X(BemSumme2) X(BemSumme3) X(BemSumme4) X(AuflagerSenkung) X(AuflagerSenkungZ) X(GrafikRandLinks) \
@@ -63,9 +63,10 @@ namespace zortest {
 // clang-format on
 
 // The names of the fields in which a and b differ, in the order of the list.
-inline std::vector<std::string> ProjektdatenUnterschiede(const zorm1::ProjectData& a, const zorm1::ProjectData& b) {
+inline std::vector<std::string> ProjektdatenUnterschiede(const zorm1::ProjectData& a,
+                                                         const zorm1::ProjectData& b) {
     std::vector<std::string> namen;
-#define ZORTEST_FELD_VERGLEICHEN(f) \
+#define ZORTEST_FELD_VERGLEICHEN(f)                                                                          \
     if (!(a.f == b.f)) namen.push_back(#f);
     ZORTEST_PROJEKTFELDER(ZORTEST_FELD_VERGLEICHEN)
 #undef ZORTEST_FELD_VERGLEICHEN

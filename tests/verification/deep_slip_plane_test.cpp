@@ -107,8 +107,8 @@ TEST(DeepSlipPlane, PartialFactorsGiveTheUtilisationOfTheDesignForces) {
     TrockenerSand(120.0f); // design anchor force 1.2 x 100
     P.TeilsicherheitenAn = 1;
     P.gamMittel = 1.2f;
-    P.gamEWirk = 1.2f;
-    P.gamReWirk = 1.3f;
+    zormcom::Vorgaben.gamEWirk = 1.2f;
+    zormcom::Vorgaben.gamReWirk = 1.3f;
     zormd::ErsatzankerwandDruck();
     EXPECT_NEAR(N.GlfSumAh, 100.0, 1e-3);
     // eta = (276.05 / 1.30) / (1.20 x 100) = 1.770, utilisation 1 / eta = 0.565
@@ -357,7 +357,8 @@ TEST(DeepSlipPlane, ZeroWeightOrZeroVerticalForceGivesSafetyZeroAndTheReferenceP
              N.GlfEavWand = N.GlfSumG;
          },
          true, false},
-        {"the wall's vertical force and the anchors carry the weight", [] {
+        {"the wall's vertical force and the anchors carry the weight",
+         [] {
              zormd::ErsatzankerwandDruck();
              N.GlfEavWand = N.GlfSumG - N.GlfSumAv;
          },

@@ -49,7 +49,7 @@ protected:
         P.Wandtyp = 3;
         P.DWand = 0.6f;
         P.AnkerLaengen = 1;
-        P.ErsterLauf = 1;
+        zormcom::Vorgaben.ErsterLauf = 1;
         P.LFNr = 1;
         P.AushNr = 1;
         P.AnzAush = 1;
@@ -105,7 +105,7 @@ TEST_F(DeepSlipSection, SecondRunPrintsTheCachedValuesOfItsOwnStage) {
     const float xAW = GF.xAW;
     // Second run with an at-rest share: the memory holds other values, the cache the first run's.
     Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 25.0f;
     N.AnkerAh[1] = 130.0f;
     GF.xAW = 55.0f;
@@ -116,7 +116,7 @@ TEST_F(DeepSlipSection, SecondRunPrintsTheCachedValuesOfItsOwnStage) {
     // A run without a cache computes the check itself and says nothing of the at-rest share.
     std::filesystem::remove(ordner / "DOVUDUvozud.11");
     Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 25.0f;
     const auto dritter = Bericht();
     EXPECT_FALSE(Enthaelt(dritter, "Ruhedruck ermittelt"));
@@ -161,8 +161,8 @@ TEST_F(DeepSlipSection, SafetyEqualToTheRequiredOneAndUtilisationsBelow103AreNot
         Projekt(ah, "1.5,1\r\n1.5,15,10,10\r\n");
         P.TeilsicherheitenAn = 1;
         P.gamMittel = 1.2f;
-        P.gamEWirk = 1.2f;
-        P.gamReWirk = 1.3f;
+        zormcom::Vorgaben.gamEWirk = 1.2f;
+        zormcom::Vorgaben.gamReWirk = 1.3f;
         return Bericht();
     };
     teil(100.0f);
@@ -180,7 +180,8 @@ TEST_F(DeepSlipSection, SafetyEqualToTheRequiredOneAndUtilisationsBelow103AreNot
 TEST_F(DeepSlipSection, NoAnchorForceInTheSlipBodyPrintsZerosAndANote) {
     Projekt(0.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     const auto z = Bericht();
-    EXPECT_TRUE(Enthaelt(z, "              1.50    10.00       0.00      0.00   keine Ankerkraft im Gleitkörper"));
+    EXPECT_TRUE(
+        Enthaelt(z, "              1.50    10.00       0.00      0.00   keine Ankerkraft im Gleitkörper"));
     for (const auto& l : z) {
         EXPECT_EQ(l.find("99999"), std::string::npos) << l;
         EXPECT_EQ(l.find("999.00"), std::string::npos) << l;
@@ -192,8 +193,8 @@ TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {
     Projekt(120.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     P.TeilsicherheitenAn = 1;
     P.gamMittel = 1.2f;
-    P.gamEWirk = 1.2f;
-    P.gamReWirk = 1.3f;
+    zormcom::Vorgaben.gamEWirk = 1.2f;
+    zormcom::Vorgaben.gamReWirk = 1.3f;
     for (auto& e : zormc::St.EhListe)
         e *= 1.2f; // design values of the statics
     const auto z = Bericht();
@@ -216,7 +217,7 @@ TEST_F(DeepSlipSection, TooSteepAtTheLongestAnchorIsMarkedInBothRuns) {
     ASSERT_FALSE(cache.empty());
     EXPECT_EQ(cache[0].substr(cache[0].size() - 4), ",888");
     Projekt(100.0f, "1.5,1\r\n1.5,15,2,2\r\n");
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     const auto zweiter = Bericht();
     EXPECT_TRUE(Enthaelt(zweiter, zeile));
 }
@@ -274,7 +275,7 @@ TEST_F(DeepSlipSection, OverallRoundsEndAtTheirBoundWithAStarLineInBothRuns) {
 
     // The second run of the global concept prints the kept values, the line included.
     zweiAnker();
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 50.0f;
     const auto zweiter = Bericht();
     EXPECT_EQ(std::count(zweiter.begin(), zweiter.end(), stern), 1);
@@ -283,7 +284,7 @@ TEST_F(DeepSlipSection, OverallRoundsEndAtTheirBoundWithAStarLineInBothRuns) {
     Bericht();
     Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     GF.GlfGesamtNichtErfuellt = true; // left from an earlier stage
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 50.0f;
     EXPECT_FALSE(Enthaelt(Bericht(), "***"));
 }

@@ -1,5 +1,6 @@
 // The wall-foot section: iteration tables, the safety of the earth support against hand
 // calculations, the 1.02 tolerance, a resistance of 0, the convergence re-check and the warnings.
+#include "earthpressure/state.h"
 #include "verification/embedment.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ protected:
         P.Wandart = 2;
         P.Erddruckart = 1;
         P.Etap = 1.5f;
-        P.Etap2 = 2.0f;
+        zormcom::Vorgaben.Etap2 = 2.0f;
         P.EpFaktor = 1.0f;
         P.BettungStufe = 1;
         St.Eph = 300.0f;
@@ -205,7 +206,7 @@ protected:
     void SetUp() override {
         BerichtTest::SetUp();
         P.Wandart = 1;
-        P.Etap2 = 1.5f;
+        zormcom::Vorgaben.Etap2 = 1.5f;
         P.gamRe = 1.4f;
         P.gamMittel = 1.2f;
         St.TBWFall = 0;
