@@ -13,6 +13,7 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "verification/state.h"
 
 using zorm1::BW;
 using zorm1::P;
@@ -128,8 +129,8 @@ void SchlitzwandBemessung() {
     float h = P.DWand;
     BemessungKopf(faktor, h);
 
-    float M = P.BemMaxMoment * faktor;
-    float Q = P.BemMaxQuerkraft * faktor;
+    float M = zormd::N.BemMaxMoment * faktor;
+    float Q = zormd::N.BemMaxQuerkraft * faktor;
     BS.BemQuerkraft = Q;
     float N = 0.0f;
     float d1 = P.d1Rand / 100.0f;
@@ -161,8 +162,8 @@ void BohrpfahlBemessung() {
     float faktor = 0.0f;
     BemessungKopf(faktor, BS.BemQuerschnitt);
 
-    float M = P.BemMaxMoment * faktor;
-    float Q = P.BemMaxQuerkraft * faktor;
+    float M = zormd::N.BemMaxMoment * faktor;
+    float Q = zormd::N.BemMaxQuerkraft * faktor;
     BS.BemQuerkraft = Q;
     float N = 0.0f;
     float D = BS.BemQuerschnitt * 100.0f;

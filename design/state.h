@@ -119,7 +119,7 @@ struct Ankerwerte {
 extern Ankerwerte AW;
 
 // A governing section of the detailed design at the grid points (design with the local normal force).
-// Its key lives in the project values (P.MaxLaengs of the longitudinal, P.MaxQuer of the shear record).
+// Its key is BS.MaxLaengs of the longitudinal, BS.MaxQuer of the shear record.
 struct Schnittsatz {
     float Begleitwert = 0.0f; // the other design value at the section: tau or asw (longitudinal record),
                               // sigma(M + N) or As (shear record)
@@ -138,6 +138,11 @@ struct Schnittsatz {
 
 // Working values of the design stage and the governing sections collected over a run.
 struct Bemessungsstufe {
+    // largest horizontal anchor force of the run per support level 1..13 (kN/m; -9999 before any), the design
+    // force of the anchor tables
+    std::array<float, 14> AnkerAhMax{};
+    float MaxLaengs = 0.0f;      // key of the governing longitudinal section (Laengs)
+    float MaxQuer = 0.0f;        // key of the governing shear section (Quer)
     Schnittsatz Laengs;          // largest longitudinal value (MaxLaengs...)
     Schnittsatz Quer;            // largest shear value (MaxQuer...)
     int32_t NichtBemessbar = 0;  // grid sections the detailed design could not design (999, no convergence)

@@ -13,6 +13,7 @@
 #include "earthpressure/rest_pressure.h"
 #include "earthpressure/slopes.h"
 #include "earthpressure/soil_pressure.h"
+#include "earthpressure/state.h"
 #include "earthpressure/surface_loads.h"
 #include "earthpressure/trial_planes.h"
 #include "frame/project_data.h"
@@ -354,7 +355,7 @@ void ErddruckBerechnen() {
         vb::Write(d.nr(), static_cast<int16_t>(0));
         d.Close();
     }
-    P.AnzGleitflaechen = 0;
+    zormb::GleitErgebnis.AnzGleitflaechen = 0;
 
     // 25. Passive pressure by trial slip planes for a sloped or loaded bottom, on the layers as entered.
     if (L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0)) {

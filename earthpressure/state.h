@@ -210,6 +210,7 @@ inline constexpr int kGleitTiefen = 38;
 // Resultants E(i) (kN/m) and slip-plane angles (radians) of the last search.
 struct Gleitergebnis {
     std::array<float, kGleitTiefen + 1> z{}, E{}, Winkel{};
+    int16_t AnzGleitflaechen = 0; // points of the passive list of the search plus one, as the file holds it
 };
 extern Gleitergebnis GleitErgebnis;
 

@@ -239,9 +239,6 @@ struct ProjectData {
     Arr<float, 15> ZusZVorher{};
     Arr<float, 15> ZusSpannungVorher{};
     float zFuss = 0.0f;
-    float zGelenk = 0.0f;
-    float EinspErg = 0.0f;
-    float KraftMax = 0.0f;
     int16_t FigurEB69 = 0;
     int16_t UeberlagernNoetig = 0;
     int16_t BegrenzteLast = 0;
@@ -346,20 +343,6 @@ struct ProjectData {
     int16_t StartSeite = 0;
     int16_t SeitenNr = 0;
 
-    // ---------------------------------------------------------- run-wide results (not saved)
-    float AnkerFaktor = 0.0f;
-    Arr<float, 13> AnkerAhMax{};
-    Arr<float, 13> AnkerKraftMax{};
-    Arr<int16_t, 13> AnkerMaxAushub{};
-    Arr<int16_t, 13> AnkerMaxLF{};
-    float MaxLaengs = 0.0f, MaxQuer = 0.0f;
-    float BemVerbauDruck = 0.0f, BemMaxMoment = 0.0f, BemMaxQuerkraft = 0.0f, BemMinNormalkraft = 0.0f;
-    int16_t BemVerbauDruckFlag = 0;
-    int16_t BemKennung = 0; // a flag of the section design
-    float BemSumme1 = 0.0f, BemSumme2 = 0.0f, BemSumme3 = 0.0f, BemSumme4 = 0.0f;
-    Arr<float, 20> AuflagerSenkung{};  // wall deflection (mm) when the support was installed
-    Arr<float, 20> AuflagerSenkungZ{}; // level of that support
-
     // --------------------------------------------------------------- settings file and shared drawing values
     int16_t GrafikRandLinks = 0, GrafikRandRechts = 0, GrafikRandOben = 0, GrafikRandUnten = 0;
     float Einst3c = 0.0f;
@@ -386,19 +369,7 @@ struct ProjectData {
 
     // ---------------------------------------------------------------- values a run leaves for the pictures
     Arr<float, 13> AnkerNeigungTab{}; // inclination per row of the anchor table (degrees)
-    float AnkerNeigung = 0.0f;        // inclination of the anchor being handled
     int16_t BettungStufe = 0;         // bedded-foot flag of the current stage
-    float AbgeschnUmlagern = 0.0f;
-    float ZspSkala = 0.0f;
-    int16_t AnzWiderstand = 0;
-    int16_t AnzGleitflaechen = 0;
-    Arr<float, 100> EphPlotZ{};
-    Arr<float, 100> EphWinkel{};
-    float zEndeStatik = 0.0f, Rhd = 0.0f, RdFuss = 0.0f, EdFuss = 0.0f, AbgeschnDruck = 0.0f;
-    float HUmlagerung = 0.0f, Rvd = 0.0f, EpFaktor = 0.0f;
-    int16_t AnzAuflagerVersch = 0;
-    Arr<float, 250> LastbildKopieZ{}; // load diagram of the plot record: depths
-    Arr<float, 250> LastbildKopieE{}; // and values
 
     bool operator==(const ProjectData&) const = default;
 };

@@ -15,6 +15,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "statics/state.h"
 
 using zorm1::P;
 
@@ -576,7 +577,7 @@ void Zeichnung::Zusatzspannungen() {
         for (int i = 1; i <= m; ++i) {
             const size_t k = static_cast<size_t>(i);
             f.z[k] = s_.ZusZ[k];
-            f.v[k] = s_.ZusSpannung[k] * (Teilsicherheiten() ? P.ZspSkala : 1.0f);
+            f.v[k] = s_.ZusSpannung[k] * (Teilsicherheiten() ? zormc::St.ZspSkala : 1.0f);
         }
         int k = m;
         const float zm = m_.MaxZSigmaV;
@@ -611,7 +612,7 @@ void Zeichnung::AbgeschnittenerDruck() {
     SchriftKlein(z_);
     z_.SetFontTransparent(false);
     const float yC = L.yOben1 + L.Tiefenmassstab * (s_.zFuss + s_.zAush) / 2;
-    const std::string D = F1(s_.AbgeschnDruck), U = F1(P.AbgeschnUmlagern);
+    const std::string D = F1(s_.AbgeschnDruck), U = F1(zormc::St.AbgeschnUmlagern);
     if (P.EntlastFaktor != 0 && s_.UmFigur != 0) {
         const std::string z1 =
             Format(1 - P.EntlastFaktor, "0.00") + " * abgeschn. Druck = " + D + " kN/m zum Erdauflager";
@@ -920,7 +921,7 @@ void Zeichnung::Moment() {
     M[static_cast<size_t>(n) + 1] = M[static_cast<size_t>(n)];
     const float s = L.MassstabMoment, achse = L.xAchse2 - L.Versatz;
     bool maxO = true, minO = true, gelenk = false;
-    const float zG = P.zGelenk;
+    const float zG = zormc::St.zGelenk;
     for (int i = 1; i <= n; ++i) {
         const size_t a = static_cast<size_t>(i), b = a + 1;
         Linie(achse - s * M[a], Y2(Z[a]), achse - s * M[b], Y2(Z[b]));
@@ -984,7 +985,7 @@ void Zeichnung::Querkraft() {
     float ende[2] = {0, 0};
     int enden = 0;
     const bool gebettet = stufe_ >= 1 && stufe_ <= 20 && P.FussGebettet[stufe_] != 0;
-    const float zG = P.zGelenk;
+    const float zG = zormc::St.zGelenk;
     auto X = [&](float q) { return achse + s * q; };
     for (int i = 1; i <= n; ++i) {
         const size_t a = static_cast<size_t>(i), b = a + 1;

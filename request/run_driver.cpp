@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "design/state.h"
 #include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
@@ -24,6 +25,8 @@
 #include "request/support_levels.h"
 #include "request/wall_section.h"
 #include "slipcircle/state.h"
+#include "statics/state.h"
+#include "verification/state.h"
 
 using zorm1::P;
 
@@ -192,66 +195,18 @@ void ProjektZurueck(const zorm1::ProjectData& projekt) {
     P.SchichtKpgh = lauf.SchichtKpgh;
     P.SchichtKach = lauf.SchichtKach;
     P.SchichtKpch = lauf.SchichtKpch;
-    P.GamWand2 = lauf.GamWand2;
-    P.EIWand = lauf.EIWand;
-    P.EModul = lauf.EModul;
     P.kzWasserenth = lauf.kzWasserenth;
     P.kzUebAkt = lauf.kzUebAkt;
     P.ZusZVorher = lauf.ZusZVorher;
     P.ZusSpannungVorher = lauf.ZusSpannungVorher;
     P.zFuss = lauf.zFuss;
-    P.zGelenk = lauf.zGelenk;
-    P.EinspErg = lauf.EinspErg;
-    P.KraftMax = lauf.KraftMax;
     P.FigurEB69 = lauf.FigurEB69;
     P.UeberlagernNoetig = lauf.UeberlagernNoetig;
     P.BegrenzteLast = lauf.BegrenzteLast;
     P.kzHydGrBr = lauf.kzHydGrBr;
     P.kzStroem = lauf.kzStroem;
-    P.BetonFestigkeit = lauf.BetonFestigkeit;
-    P.StahlFestigkeit = lauf.StahlFestigkeit;
-    P.zulTau01 = lauf.zulTau01;
-    P.zulTau02 = lauf.zulTau02;
-    P.zulTau03 = lauf.zulTau03;
-    P.AnkerFaktor = lauf.AnkerFaktor;
-    P.AnkerAhMax = lauf.AnkerAhMax;
-    P.AnkerKraftMax = lauf.AnkerKraftMax;
-    P.AnkerMaxAushub = lauf.AnkerMaxAushub;
-    P.AnkerMaxLF = lauf.AnkerMaxLF;
-    P.MaxLaengs = lauf.MaxLaengs;
-    P.MaxQuer = lauf.MaxQuer;
-    P.BemVerbauDruck = lauf.BemVerbauDruck;
-    P.BemMaxMoment = lauf.BemMaxMoment;
-    P.BemMaxQuerkraft = lauf.BemMaxQuerkraft;
-    P.BemMinNormalkraft = lauf.BemMinNormalkraft;
-    P.BemVerbauDruckFlag = lauf.BemVerbauDruckFlag;
-    P.BemKennung = lauf.BemKennung;
-    P.BemSumme1 = lauf.BemSumme1;
-    P.BemSumme2 = lauf.BemSumme2;
-    P.BemSumme3 = lauf.BemSumme3;
-    P.BemSumme4 = lauf.BemSumme4;
-    P.AuflagerSenkung = lauf.AuflagerSenkung;
-    P.AuflagerSenkungZ = lauf.AuflagerSenkungZ;
     P.AnkerNeigungTab = lauf.AnkerNeigungTab;
-    P.AnkerNeigung = lauf.AnkerNeigung;
     P.BettungStufe = lauf.BettungStufe;
-    P.AbgeschnUmlagern = lauf.AbgeschnUmlagern;
-    P.ZspSkala = lauf.ZspSkala;
-    P.AnzWiderstand = lauf.AnzWiderstand;
-    P.AnzGleitflaechen = lauf.AnzGleitflaechen;
-    P.EphPlotZ = lauf.EphPlotZ;
-    P.EphWinkel = lauf.EphWinkel;
-    P.zEndeStatik = lauf.zEndeStatik;
-    P.Rhd = lauf.Rhd;
-    P.RdFuss = lauf.RdFuss;
-    P.EdFuss = lauf.EdFuss;
-    P.AbgeschnDruck = lauf.AbgeschnDruck;
-    P.HUmlagerung = lauf.HUmlagerung;
-    P.Rvd = lauf.Rvd;
-    P.EpFaktor = lauf.EpFaktor;
-    P.AnzAuflagerVersch = lauf.AnzAuflagerVersch;
-    P.LastbildKopieZ = lauf.LastbildKopieZ;
-    P.LastbildKopieE = lauf.LastbildKopieE;
 }
 
 } // namespace
@@ -300,38 +255,26 @@ bool LastenVerschieben() {
 
 Laufausgang Rechnen(zor::Laufstatus& status) {
     try {
-        // 1.-3. Result values of the later stages to their start values.
-        P.AnkerFaktor = 1.0f;
-        P.BemKennung = 0;
-        if (P.gamH == 0.0f) P.gamH = 1.0f;
-        P.AnzAuflagerVersch = 0;
-        for (int i = 1; i <= 20; ++i) {
-            P.AuflagerSenkung[i] = 0.0f;
-            P.AuflagerSenkungZ[i] = 0.0f;
-        }
-        for (int i = 1; i <= 13; ++i) {
-            P.AnkerAhMax[i] = -9999.0f;
-            P.AnkerKraftMax[i] = -9999.0f;
-        }
-        bool laengen = false;
-        for (int i = 1; i <= 13; ++i)
-            if (P.AnkerLmin[i] > 0.0f && P.AnkerLmax[i] > 0.0f) laengen = true;
-        if (!laengen || P.AnzAnker < 1) P.AnkerLaengen = 0;
-        P.MaxLaengs = P.MaxQuer = 0.0f;
-        // The concrete constants of the chosen grade, also for a project whose wall page was never opened
-        // (they are not kept in the project file; without them every concrete section reads as overloaded).
-        Wand::BETON2();
-        // The running design values collect over this run only.
-        P.BemMaxMoment = P.BemMaxQuerkraft = P.BemMinNormalkraft = P.BemVerbauDruck = 0.0f;
-        P.BemVerbauDruckFlag = 0;
-        P.BemSumme1 = P.BemSumme2 = P.BemSumme3 = P.BemSumme4 = 0.0f;
-        P.EinspErg = 0.0f;
+        // Every module's run state from its start (so the results of the later stages, the factor on the
+        // anchor forces, the recorded support deflections, the running design values and the degree of fixity
+        // reached), with the factors the request set for this run.
         {
-            // every module's run state from its start, with the factors the request set for this run
             const zormcom::Laufvorgaben vorgaben = zormcom::Vorgaben;
             zor::LaufZuruecksetzen();
             zormcom::Vorgaben = vorgaben;
         }
+        // 1.-3. The start values that are not 0.
+        zormc::St.AnkerFaktor = 1.0f;
+        for (int i = 1; i <= 13; ++i)
+            zormd::BS.AnkerAhMax[i] = -9999.0f;
+        if (P.gamH == 0.0f) P.gamH = 1.0f;
+        bool laengen = false;
+        for (int i = 1; i <= 13; ++i)
+            if (P.AnkerLmin[i] > 0.0f && P.AnkerLmax[i] > 0.0f) laengen = true;
+        if (!laengen || P.AnzAnker < 1) P.AnkerLaengen = 0;
+        // The concrete constants of the chosen grade, also for a project whose wall page was never opened
+        // (they are not kept in the project file; without them every concrete section reads as overloaded).
+        Wand::BETON2();
         // The slip circle of the run works in the arrays the start dialog made before the project was read;
         // they are made anew, empty, as then, sized for the most bottom loads any stage can hold.
         {

@@ -79,7 +79,7 @@ void Bettungsresultierende(const std::vector<Marke>& kurve, float za, float zb, 
 
 // Bedding nodes below HUmlagerung with their springs, merged into the marker list.
 void Bettung(std::vector<Marke>& marken) {
-    const float hu = P.HUmlagerung, zf = P.zFuss;
+    const float hu = zormc::St.HUmlagerung, zf = P.zFuss;
     std::vector<Marke> neu{{hu, 0.0f}};
     float d = 0.0f, schritt = 0.1f;
     for (int k = 0; k < 1000; ++k) {
@@ -169,7 +169,7 @@ void Wandlasten(std::vector<Marke>& marken) {
 }
 
 void Gelenk(std::vector<Marke>& marken) {
-    P.zGelenk = 0.0f;
+    zormc::St.zGelenk = 0.0f;
     if (P.zMGelenk == 0.0f || !(P.zMGelenk < P.zFuss)) return;
     // Shifted from the entered level each time, so the result does not depend on earlier stages.
     float zg = P.zMGelenk;
@@ -191,7 +191,7 @@ void Gelenk(std::vector<Marke>& marken) {
             return;
         }
     }
-    P.zGelenk = zg;
+    zormc::St.zGelenk = zg;
     marken.push_back({zg, 0.0f});
     Vereinigen(marken);
 }

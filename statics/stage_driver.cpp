@@ -104,14 +104,14 @@ void WandStatik(zor::Laufstatus& status) {
     auto& B = zormb::B;
     St.StatikStatus = zor::Laufstatus::Offen;
     // Preparation.
-    P.EpFaktor = 1.0f;
+    zormc::St.EpFaktor = 1.0f;
     St.GelenkFussModus = 0;
-    P.zGelenk = 0.0f;
+    zormc::St.zGelenk = 0.0f;
     St.FussVersatz = 0.01f;
     St.ToleranzFussTBW = 0.2f;
     St.ZFussVorgabe = 0.0f;
     St.EinspDrucken = 0;
-    P.EinspErg = 0.0f;
+    zormc::St.EinspErg = 0.0f;
     St.CKraftDt = 0.0f; // the report prints the C-force extra embedment only when this stage computed it
     St.TanDeltaP = 0.0f;
     St.EphPfahl = 0.0f;
@@ -172,7 +172,8 @@ void WandStatik(zor::Laufstatus& status) {
             NeuLesen();
             z = std::min(St.ZWandfussEingabe, St.zFussFest);
             const float d = St.zFussFest - St.zFussFrei;
-            P.EinspErg = (d != 0.0f) ? ((z - St.zFussFrei) / d) * ((z - St.zFussFrei) / d) * 100.0f : 0.0f;
+            zormc::St.EinspErg =
+                (d != 0.0f) ? ((z - St.zFussFrei) / d) * ((z - St.zFussFrei) / d) * 100.0f : 0.0f;
         }
         St.ErdauflagerModus = 0;
         Vorgabe(z);
@@ -316,7 +317,7 @@ void ZwischendateienLesen() {
                                  " Punkte (höchstens 250). Die Berechnung wird abgebrochen.");
         St.BegrLast.n = n;
         St.ESumme.n = n2;
-        P.AnzWiderstand = n;
+        zormc::St.AnzWiderstand = n;
         P.AnzPunkte2 = n2;
         for (int i = 1; i <= n; ++i)
             vb::Input(d.nr(), St.BegrLast.e[i], St.ESumme.e[i], St.BegrLast.z[i], St.ESumme.z[i]);
@@ -410,8 +411,8 @@ void ErdwiderstandsKurve() {
     for (int i = 0; i < St.AnzZeilen; ++i) {
         const auto& r = St.ErgebnisTabelle[i];
         const float z = r[kTiefe];
-        if (r[kP1 + 4] == 0.0f || !(z > P.HUmlagerung)) continue;
-        TiefeEinfuegenListe(St.BettFeder, z - P.HUmlagerung);
+        if (r[kP1 + 4] == 0.0f || !(z > zormc::St.HUmlagerung)) continue;
+        TiefeEinfuegenListe(St.BettFeder, z - zormc::St.HUmlagerung);
         TiefeEinfuegenListe(St.Erdwiderstand, z);
     }
 }
@@ -432,7 +433,7 @@ void BettungBegrenzen(int16_t& reduziert) {
     float e = 0.0f, w = 0.0f;
     const Liste& ew = St.Erdwiderstand;
     for (int i = 1; i <= St.BettFeder.n; ++i) {
-        const float z = P.HUmlagerung + St.BettFeder.z[i];
+        const float z = zormc::St.HUmlagerung + St.BettFeder.z[i];
         if (z > P.zFuss) continue;
         for (int k = 1; k <= ew.n; ++k)
             if (std::fabs(ew.z[k] - z) <= 0.002f) {
@@ -485,7 +486,7 @@ void BettungSchreiben() {
         Datei d("ZORBETTU", vb::OpenMode::Output);
         vb::Write(d.nr(), P.zFuss);
         for (int i = 1; i <= b.n; ++i) {
-            const float z = P.HUmlagerung + b.z[i];
+            const float z = zormc::St.HUmlagerung + b.z[i];
             if (z > P.zFuss) continue;
             float k0 = 0.0f;
             if (anfang.n >= 1) Interpolieren(anfang, b.z[i], k0);
@@ -496,10 +497,10 @@ void BettungSchreiben() {
     Datei d(("ZOREwidVerw." + P.DateiEndung).c_str(), vb::OpenMode::Output);
     float w = 0.0f;
     for (int i = 1; i <= b.n; ++i) {
-        const float z = P.HUmlagerung + b.z[i];
+        const float z = zormc::St.HUmlagerung + b.z[i];
         if (z > P.zFuss) continue;
         if (const Ergebniszeile* r = ZeileBei(z, 0.001f)) w = std::max((*r)[kW], 0.0f) / GamMittel();
-        vb::Write(d.nr(), z, w * b.e[i] * P.EpFaktor);
+        vb::Write(d.nr(), z, w * b.e[i] * zormc::St.EpFaktor);
     }
     d.Close();
 }

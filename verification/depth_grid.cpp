@@ -210,22 +210,23 @@ void BemessungswerteFortschreiben() {
         N.MinQuerkraft *= a;
         minN *= a;
     }
-    P.BemMaxMoment = zormc::MaxWert(zormc::MaxWert(P.BemMaxMoment, N.MaxMoment), -N.MinMoment);
-    P.BemMaxQuerkraft = zormc::MaxWert(zormc::MaxWert(P.BemMaxQuerkraft, N.MaxQuerkraft), -N.MinQuerkraft);
-    P.BemMinNormalkraft = zormc::MinWert(P.BemMinNormalkraft, minN);
+    zormd::N.BemMaxMoment = zormc::MaxWert(zormc::MaxWert(zormd::N.BemMaxMoment, N.MaxMoment), -N.MinMoment);
+    zormd::N.BemMaxQuerkraft =
+        zormc::MaxWert(zormc::MaxWert(zormd::N.BemMaxQuerkraft, N.MaxQuerkraft), -N.MinQuerkraft);
+    zormd::N.BemMinNormalkraft = zormc::MinWert(zormd::N.BemMinNormalkraft, minN);
     const float h = N.MaxHDruck;
     if (zormcom::Lauf.LastKleinFlag != 0) {
-        if (P.BemVerbauDruck < h) {
-            P.BemVerbauDruck = h;
-            P.BemVerbauDruckFlag = 1;
+        if (zormd::N.BemVerbauDruck < h) {
+            zormd::N.BemVerbauDruck = h;
+            zormd::N.BemVerbauDruckFlag = 1;
         }
         return;
     }
     const bool reduziert = P.UmFigur == 0 || (P.UmFigur == 1 && P.AnzAnker == 1);
     const float hh = reduziert ? 2.0f * h / 3.0f : h;
-    if (P.BemVerbauDruck < hh) {
-        P.BemVerbauDruck = hh;
-        P.BemVerbauDruckFlag = 0;
+    if (zormd::N.BemVerbauDruck < hh) {
+        zormd::N.BemVerbauDruck = hh;
+        zormd::N.BemVerbauDruckFlag = 0;
     }
 }
 

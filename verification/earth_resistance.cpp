@@ -119,7 +119,7 @@ void Reduktionsfaktor() {
         Drucken(Einzug(), "   RFak = zul.E (Weißenbach) / zul.A (Spundwand) = ");
     else
         Drucken(Einzug(), "   RFak = Rd(TBW Weißenbach) / Rd(Spundwand) = ");
-    ZahlDrucken(P.EpFaktor, 5, 3);
+    ZahlDrucken(zormc::St.EpFaktor, 5, 3);
     ZeileDrucken("  <= 1,000");
     Leerzeilen();
 }

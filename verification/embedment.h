@@ -5,10 +5,10 @@
 // converge, a negative earth-support force and a very large deflection at the wall head.
 //
 // Reads the statics' results (zormc::St) and the stage values of zorm1::P; prints into the open
-// report (file 6). Sets P.EinspErg = 100 in the Blum mode, P.RdFuss = EpFaktor Eph, P.EdFuss (MFuss
-// for soldier pile walls, else Bh) and N.Ed00 = Rhd Bh / Eph (0 and N.Ed00Bestimmbar false when
-// Eph is 0); may clear St.KeineKonvergenz when the final forces agree within 3 % (never after Blum,
-// where the force is the resistance by construction). While the foot search counts as unconverged, a
+// report (file 6). Sets zormc::St.EinspErg = 100 in the Blum mode, zormd::N.RdFuss = EpFaktor Eph,
+// zormd::N.EdFuss (MFuss for soldier pile walls, else Bh) and N.Ed00 = Rhd Bh / Eph (0 and N.Ed00Bestimmbar
+// false when Eph is 0); may clear St.KeineKonvergenz when the final forces agree within 3 % (never after
+// Blum, where the force is the resistance by construction). While the foot search counts as unconverged, a
 // safety that would read as met prints "*** nicht nachgewiesen" instead of its verdict.
 namespace zormd {
 

@@ -71,7 +71,7 @@ void ZusatzEinbindungSummeH() {
         for (int i = 1; i <= zsp.n; ++i) {
             const auto k = static_cast<std::size_t>(i);
             zsp.z[k] = P.ZusZ[k];
-            zsp.e[k] = P.ZusSpannung[k] * P.ZspSkala;
+            zsp.e[k] = P.ZusSpannung[k] * zormc::St.ZspSkala;
         }
         DiagrammDatei("ZOReZsp." + x, zsp);
         ok = ok && Ueberlagern(32346, zsp, R);
@@ -111,8 +111,8 @@ void Tabelle() {
         wert("Wasserdruck        Wh   =  ", -St.Wh);
         ZeileBeenden();
     }
-    if (P.AbgeschnDruck != 0.0f) {
-        wert("abgeschnittener Druck   =  ", -P.AbgeschnDruck);
+    if (zormc::St.AbgeschnDruck != 0.0f) {
+        wert("abgeschnittener Druck   =  ", -zormc::St.AbgeschnDruck);
         if (P.ZWasserLuft != P.ZWasserErd) Drucken("   incl. Wasserdr.");
         if (P.AnzZusatzSpannung > 0) Drucken("   incl. Zusatzdr.");
         ZeileBeenden();
@@ -137,7 +137,7 @@ void Tabelle() {
         wert("Kraft  C * 1.00    Ch   =  ", St.CKraft);
         ZeileDrucken("   vereinfachter Nachweis bei Cv");
     }
-    wert("passiv (1)   mögl. Bh   =  ", P.Rhd);
+    wert("passiv (1)   mögl. Bh   =  ", zormd::N.Rhd);
     ZeileDrucken("   Erdwiderstand luftseitig");
     if (P.Wandfuss != 3) {
         Drucken(Einzug(), "passiv (2)   vorh. Bh   = (");
@@ -149,8 +149,8 @@ void Tabelle() {
     ZeileBeenden();
     if (P.Wandfuss != 3) ZeileDrucken(Einzug(), "                   ================");
     if (Teilsicherheiten()) {
-        if (P.Rhd != 0.0f) {
-            const float grad = ed / P.Rhd;
+        if (zormd::N.Rhd != 0.0f) {
+            const float grad = ed / zormd::N.Rhd;
             wert("Mobilisierungsgrad      =  ", grad);
             ZeileDrucken("  = passiv(2)/passiv(1) = Ed/Rd");
             if (P.EtaAnpass != 1.0f) {
@@ -235,8 +235,8 @@ void GleichgewichtDrucken() {
     FussPunktGleitfuge();
     N.Hext = AeussereHorizontalkraft();
     VertikalWerteBilden();
-    float h = N.SummeNegKraefte - St.EahErd - P.AbgeschnDruck - St.EahZusatz - St.Wh + N.SummeAnkerAh +
-              St.CKraft + N.Hext + N.FelslagerKraft + P.Rhd;
+    float h = N.SummeNegKraefte - St.EahErd - zormc::St.AbgeschnDruck - St.EahZusatz - St.Wh +
+              N.SummeAnkerAh + St.CKraft + N.Hext + N.FelslagerKraft + zormd::N.Rhd;
     if (std::fabs(h) < 0.5f) h = 0.0f;
     N.SummeH1 = h;
     N.DtH = 0.0f;

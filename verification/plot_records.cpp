@@ -82,14 +82,17 @@ void SatzC(int16_t f, bool kurz) {
     Kopieren("zzzplotw", f);
     // V(k) per metre of wall: the summary keeps it per pile for a soldier pile wall.
     const float vk = P.Wandart == 1 && P.ABohl != 0.0f ? N.SummeVk / P.ABohl : N.SummeVk;
-    vb::Write(f, N.SummeVd, vk, P.zEndeStatik, P.Rhd, P.RdFuss, P.EdFuss, P.AbgeschnDruck, P.UmFigur,
-              int16_t{0}, P.zFuss, P.HUmlagerung);
+    vb::Write(f, N.SummeVd, vk, zormd::N.zEndeStatik, zormd::N.Rhd, zormd::N.RdFuss, zormd::N.EdFuss,
+              zormc::St.AbgeschnDruck, P.UmFigur, int16_t{0}, P.zFuss, zormc::St.HUmlagerung);
     const auto& gb = zormb::B.GrundbruchTab;
-    const int q = P.AnzAuflagerVersch < 0 ? 0 : P.AnzAuflagerVersch > 250 ? 250 : P.AnzAuflagerVersch;
-    vb::Write(f, static_cast<int16_t>(q), P.EinspErg, P.Rvd, P.EpFaktor, P.gamMittel, gb[0], gb[81], gb[162]);
+    const int q = zormc::St.AnzAuflagerVersch < 0     ? 0
+                  : zormc::St.AnzAuflagerVersch > 250 ? 250
+                                                      : zormc::St.AnzAuflagerVersch;
+    vb::Write(f, static_cast<int16_t>(q), zormc::St.EinspErg, zormc::St.Rvd, zormc::St.EpFaktor, P.gamMittel,
+              gb[0], gb[81], gb[162]);
     for (int i = 1; i <= q; ++i)
-        vb::Write(f, P.LastbildKopieZ[static_cast<std::size_t>(i)],
-                  P.LastbildKopieE[static_cast<std::size_t>(i)]);
+        vb::Write(f, zormc::St.LastbildKopieZ[static_cast<std::size_t>(i)],
+                  zormc::St.LastbildKopieE[static_cast<std::size_t>(i)]);
     vb::Write(f, N.GlfEavAW, N.GlfEahAW, N.GlfEahWand, N.GlfEavWand, N.GlfSumCh, N.GlfSumCv, N.GlfQhMoegl,
               N.GlfQvMoegl, N.GlfSumG, N.GlfAhMoegl, N.GlfAvMoegl);
     vb::Write(f, N.GlfXSchwerpunkt, N.GlfZEahWand, N.GlfZEahAW, N.GlfXQMoegl, N.GlfQh, N.GlfQv, N.GlfSumAh,

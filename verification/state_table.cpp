@@ -154,11 +154,11 @@ void KraftZeile(int i, int art) {
             if (art == zormc::kGelenk) {
                 zorma::ZeileDrucken(" (M-Gelenk)");
                 zorma::ZeileDrucken(zorma::Spalte(67), "(Koppelkraft)");
-            } else if (art == zormc::kAuflager && z0 < P.HUmlagerung) {
+            } else if (art == zormc::kAuflager && z0 < zormc::St.HUmlagerung) {
                 zorma::Drucken(" Auflag. ");
                 vorzeichen();
             } else if (art == zormc::kAuflager) {
-                P.zEndeStatik = z0;
+                zormd::N.zEndeStatik = z0;
                 zorma::Drucken(" Erdlag. ");
                 vorzeichen();
             } else {
@@ -200,8 +200,8 @@ void FeldZeilen(int i) {
         satz1 = true;
         for (int k = 1; k <= P.AnzAnkerGesamt && k <= 13; ++k)
             if (P.ZAuflager[k] == P.ZNextAnker) {
-                P.AuflagerSenkung[k] = N.Zwischen1[2];
-                P.AuflagerSenkungZ[k] = P.ZNextAnker;
+                zormc::St.AuflagerSenkung[k] = N.Zwischen1[2];
+                zormc::St.AuflagerSenkungZ[k] = P.ZNextAnker;
             }
     }
     // c. Zero shear inside the field.
@@ -376,8 +376,8 @@ void ZustandsgroessenDrucken() {
     for (int i = 1; i <= zeilen; ++i) {
         const int art = ZeilenArt(i);
         if (art == zormc::kEnde) {
-            if (P.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
-                P.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
+            if (zormd::N.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
+                zormd::N.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
             break;
         }
         if (art == zormc::kKopf)
@@ -392,7 +392,7 @@ void ZustandsgroessenDrucken() {
         N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
         N.QuerkraftReduziert = 0;
         if (z > P.zAush && q > 0.0f && P.BettungStufe == 0) {
-            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * P.EinspErg / 100.0f) * q);
+            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * zormc::St.EinspErg / 100.0f) * q);
             N.QuerkraftReduziert = 1;
         } else {
             N.MaxQuerkraft = Groesser(N.MaxQuerkraft, q);
@@ -493,7 +493,7 @@ void BettungsTabelleDrucken() {
     zorma::ZeileDrucken(Einzug(), "---------------------------------------     ***************");
     for (int i = 1; i <= letzte + 1 && i <= n; ++i) {
         const auto& r = zeilen[static_cast<std::size_t>(i)];
-        zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - P.HUmlagerung, 10, 2),
+        zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - zormc::St.HUmlagerung, 10, 2),
                        ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
         if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
         zorma::ZeileBeenden();

@@ -5,9 +5,11 @@
 // Units as the statics solves the beam: depths m, EI MNm2/m, loads kN/m2, w mm, rotation mrad, M kNm/m,
 // Q kN/m. The table reads the row table zormc::St.ErgebnisTabelle (rows 1..AnzZeilen) and prints to
 // the report (file 6, open). Running extremes, support sums and anchor forces go to zormd::N
-// (verification/state.h); the deflection at the next support level to P.AuflagerSenkung.
+// (verification/state.h); the deflection at the next support level to zormc::St.AuflagerSenkung.
 #include <array>
 #include <cstdint>
+
+#include "statics/state.h"
 
 namespace zormd {
 

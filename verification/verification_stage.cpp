@@ -115,7 +115,7 @@ void NachweiseVorbereiten() {
     N.AnkerAh.fill(0.0f);
     N.AnkerAv.fill(0.0f);
     N.MaxMoment = N.MinMoment = 0.0f;
-    P.zEndeStatik = 0.0f;
+    zormd::N.zEndeStatik = 0.0f;
     // The shear extremes belong to this stage alone (the summary scales them per stage).
     N.MaxQuerkraft = N.MinQuerkraft = 0.0f;
     N.QuerkraftReduziert = 0;
@@ -136,20 +136,20 @@ void NachweiseVorbereiten() {
     // 9. C force.
     if (std::fabs(St.CKraft) < 0.5f) {
         St.CKraft = 0.0f;
-        P.EinspErg = 0.0f;
+        zormc::St.EinspErg = 0.0f;
     }
     if ((P.BettungStufe == 1 && P.Wandfuss == 1) || P.Wandfuss == 3 || St.GebetteteKragwand != 0) {
         St.CKraft = 0.0f;
         St.CKraftV = 0.0f;
     }
-    if (std::fabs(P.EinspErg) < 0.1f) P.EinspErg = 0.0f;
-    if (P.Einsp != 0.0f) P.EinspErg = P.Einsp;
+    if (std::fabs(zormc::St.EinspErg) < 0.1f) zormc::St.EinspErg = 0.0f;
+    if (P.Einsp != 0.0f) zormc::St.EinspErg = P.Einsp;
     // 10. Extra embedment.
     float a = 0.0f;
     if (P.Wandart == 1) {
         St.DeltaT = 0.0f;
         a = 0.2f * (P.zFuss - P.zAush);
-        if (P.EinspErg != 0.0f) a = P.EinspErg * a / 100.0f;
+        if (zormc::St.EinspErg != 0.0f) a = zormc::St.EinspErg * a / 100.0f;
     }
     if (St.CKraft == 0.0f) a = 0.0f;
     if (St.DeltaT < 0.04f) St.DeltaT = 0.0f;
@@ -161,7 +161,7 @@ void NachweiseVorbereiten() {
     float flaeche = 0.0f, eEnde = 0.0f;
     zormc::Integrieren(Lauf.Eph, P.zFuss, flaeche, eEnde);
     const float teiler = Lauf.AnzEphGegeben > 0 || P.Etap == 0.0f ? 1.0f : P.Etap;
-    P.Rhd = -flaeche / teiler;
+    zormd::N.Rhd = -flaeche / teiler;
 }
 
 void Nachweise(zor::Laufstatus& status) {

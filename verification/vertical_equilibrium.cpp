@@ -62,7 +62,9 @@ void VertikalWerteBilden() {
         N.BvTBW = St.Eph != 0.0f ? St.Bh * St.EpvWand / St.Eph : 0.0f;
     } else {
         N.BvPfahl = N.BvTBW;
-        N.BvTBW = P.Rhd != 0.0f ? (P.EdFuss + P.AbgeschnDruck) * P.Rvd / P.Rhd / gm : 0.0f;
+        N.BvTBW = zormd::N.Rhd != 0.0f
+                      ? (zormd::N.EdFuss + zormc::St.AbgeschnDruck) * zormc::St.Rvd / zormd::N.Rhd / gm
+                      : 0.0f;
     }
     if (P.Wandfuss == 3) {
         St.CKraftV = 0.0f;

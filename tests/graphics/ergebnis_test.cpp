@@ -10,6 +10,7 @@
 #include "grafik_fixture.h"
 #include "graphics/result_picture.h"
 #include "platform/runtime/vbnum.h"
+#include "statics/state.h"
 
 using zorm1::P;
 
@@ -343,7 +344,7 @@ TEST_F(Ergebnis, PressureAndWallLoadShareTheSmallerScale) {
 TEST_F(Ergebnis, CutOffPressureNoteInOneOrTwoLines) {
     P.Wandart = 1;
     P.EntlastFaktor = 0.25f;
-    P.AbgeschnUmlagern = 12;
+    zormc::St.AbgeschnUmlagern = 12;
     auto& s = zorg::Grafik().plot;
     s.AbgeschnDruck = 40;
     s.UmFigur = 1;
@@ -383,7 +384,7 @@ TEST_F(Ergebnis, CrossOutOnlyWhereTheFigureItselfCrossesTheExcavationLevel) {
 }
 
 TEST_F(Ergebnis, AdditionalStressesAreDrawnAsDesignValuesOnACopy) {
-    P.ZspSkala = 1.5f;
+    zormc::St.ZspSkala = 1.5f;
     auto& s = zorg::Grafik().plot;
     s.AnzZusatzSpannung = 2;
     Liste(s.ZusZ, {0, 99});
@@ -573,7 +574,7 @@ TEST_F(Ergebnis, NormalForceFootValueAndDesignVerticalSum) {
 }
 
 TEST_F(Ergebnis, HingeLabelAndCouplingForce) {
-    P.zGelenk = 6.0f;
+    zormc::St.zGelenk = 6.0f;
     Knoten({0, 5.999f, 6.0f, 6.5f, 7.0f, 8});
     auto& s = zorg::Grafik().plot;
     const float q[] = {0, 40, 15, 10, 5, 0};
@@ -592,7 +593,7 @@ TEST_F(Ergebnis, HingeLabelAndCouplingForce) {
     EXPECT_NEAR(k->x1, dq->x1, 1e-6);
     EXPECT_TRUE(Hat("15.0"));
     // without a hinge none of it
-    P.zGelenk = 0;
+    zormc::St.zGelenk = 0;
     Zeichnen();
     for (const char* t : {"Gelenk z = 6.00", "dQ = -25.0", "(Koppelkraft)"})
         EXPECT_FALSE(Hat(t)) << t;
@@ -681,7 +682,7 @@ TEST_F(Ergebnis, DeflectionExtremesAreTheExtremesOfTheRecord) {
 
 TEST_F(Ergebnis, DrawingChangesNoProjectDataAndLeavesThePenAsFound) {
     P.Wandart = 1;
-    P.ZspSkala = 1.5f;
+    zormc::St.ZspSkala = 1.5f;
     const auto vorher = P;
     Zeichnen();
     EXPECT_EQ(fenster_->DrawStyle(), vb::draw::vbSolid);

@@ -6,6 +6,7 @@
 #include "grafik_fixture.h"
 #include "graphics/ueberlagerung.h"
 #include "platform/runtime/vbnum.h"
+#include "statics/state.h"
 #include "verification/anchor_files.h"
 
 using zorm1::P;
@@ -176,7 +177,7 @@ TEST_F(Ueberlagerung, FootFixedAfterBlumDrawsHalfTheShearFromTheFirstPositiveVal
 }
 
 TEST_F(Ueberlagerung, TextsWithPartialFactorsAndTheirAbsenceUnderGlobalSafety) {
-    P.zGelenk = 4.5f;
+    zormc::St.zGelenk = 4.5f;
     Datei("ZORGMAX2.ZZZ", Fall(10.3f, 10.0f, 1, 30, 10, 1, 0, 30, -10, 10, 0, -12.34f, 15.0f));
     ZorgDatei({{1, 1, 4.0f, {{0, 0, 30, 0}, {5, 1, -10, 10}, {10, 0, 30, 0}}}});
     P.TeilsicherheitenAn = 1;

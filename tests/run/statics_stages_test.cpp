@@ -151,7 +151,7 @@ protected:
         Stufe s;
         s.zFuss = P.zFuss;
         s.ZRuhedruckFuss = St.ZRuhedruckFuss;
-        s.HUmlagerung = P.HUmlagerung;
+        s.HUmlagerung = zormc::St.HUmlagerung;
         s.CKraft = St.CKraft;
         s.DeltaT = St.DeltaT;
         s.SigV = St.CKraftSigV;
@@ -187,12 +187,12 @@ protected:
                 }
             }
             int k = 1;
-            while (k < 20 && P.AuflagerSenkungZ[k] != 0.0f &&
-                   std::fabs(P.AuflagerSenkungZ[k] - P.ZNextAnker) >= 0.001f)
+            while (k < 20 && zormc::St.AuflagerSenkungZ[k] != 0.0f &&
+                   std::fabs(zormc::St.AuflagerSenkungZ[k] - P.ZNextAnker) >= 0.001f)
                 ++k;
-            if (P.AuflagerSenkungZ[k] == 0.0f) {
-                P.AuflagerSenkungZ[k] = P.ZNextAnker;
-                P.AuflagerSenkung[k] = w;
+            if (zormc::St.AuflagerSenkungZ[k] == 0.0f) {
+                zormc::St.AuflagerSenkungZ[k] = P.ZNextAnker;
+                zormc::St.AuflagerSenkung[k] = w;
             }
         }
     }

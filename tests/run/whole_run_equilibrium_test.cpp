@@ -58,7 +58,7 @@ TEST_P(Gleichgewicht, SummeH1ClosesWhereThePassiveResistanceIsMobilised) {
     zormd::Abschnitte().Gleichgewicht = [&] {
         zormd::GleichgewichtAbschnitt();
         stufen.push_back(
-            {P.LFNr, P.AushNr, St.WandfussEingabe, P.BettungStufe, P.Einsp, N.SummeH1, N.Ed00, P.Rhd});
+            {P.LFNr, P.AushNr, St.WandfussEingabe, P.BettungStufe, P.Einsp, N.SummeH1, N.Ed00, zormd::N.Rhd});
     };
     umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
     ASSERT_EQ(zorrun::ProjektRechnen(datei), zorrun::kLaufFertig);

@@ -5,6 +5,7 @@
 #include "frame/messages.h"
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
+#include "statics/state.h"
 #include "tests/statics/beam_fixture.h"
 
 using zorm1::P;
@@ -130,10 +131,10 @@ TEST_F(Balken, SupportKeepsItsRecordedInstallationDeflection) {
     for (Fall f : {Fall{3.0005f, 10.0f, 111.111f}, Fall{3.0015f, 0.0f, 0.0f}}) {
         SetUp();
         P.AnzAnkerGesamt = 2;
-        P.AuflagerSenkungZ[1] = 1.0f;
-        P.AuflagerSenkung[1] = 4.0f;
-        P.AuflagerSenkungZ[2] = f.zAufgezeichnet;
-        P.AuflagerSenkung[2] = 10.0f;
+        zormc::St.AuflagerSenkungZ[1] = 1.0f;
+        zormc::St.AuflagerSenkung[1] = 4.0f;
+        zormc::St.AuflagerSenkungZ[2] = f.zAufgezeichnet;
+        zormc::St.AuflagerSenkung[2] = 10.0f;
         Lastbild({{0.0f, 0.0f}});
         Knoten(3.0f, 0.0f, -1.0f);
         Knoten(6.0f, 0.0f, 0.0f);
@@ -208,7 +209,7 @@ TEST_F(Balken, WallLoadRowCarriesTheFactoredLoad) {
 // A moment hinge imposes M = 0 and takes a jump of Q: with a hinged head and a uniform load p the
 // hinge at c fixes the head shear to p c / 2.
 TEST_F(Balken, HingeImposesZeroMomentWithAShearJump) {
-    P.zGelenk = 2.0f;
+    zormc::St.zGelenk = 2.0f;
     Lastbild({{0.0f, 10.0f}, {2.0f, 10.0f}, {2.0f, 10.0f}, {6.0f, 10.0f}}); // a jump row at the hinge too
     Raender(3, 1, 2, 1);
     ASSERT_EQ(Loesen(), "");
@@ -240,7 +241,7 @@ TEST_F(Balken, SingularSystemStopsWithTheBox) {
          }},
         {"cantilever with a hinge above its first support",
          [] {
-             P.zGelenk = 1.0f;
+             zormc::St.zGelenk = 1.0f;
              Lastbild({{0.0f, 10.0f}, {1.0f, 10.0f}});
              Knoten(2.0f, 10.0f, -1.0f);
              Knoten(5.0f, 10.0f, 0.0f);

@@ -7,6 +7,7 @@
 #include "frame/run_status.h"
 #include "platform/runtime/winfs.h"
 #include "stage_fixture.h"
+#include "statics/state.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TEST_F(SandStatik, BlumFootOfACantileverInSand) {
     EXPECT_GE(P.zFuss, exakt - 1e-4);
     EXPECT_LE(P.zFuss, exakt + 0.0021);
     EXPECT_NEAR(St.ZRuhedruckFuss, 4.8f, 0.001f);
-    EXPECT_NEAR(P.HUmlagerung, 4.8f, 0.001f);
+    EXPECT_NEAR(zormc::St.HUmlagerung, 4.8f, 0.001f);
     const float zf = P.zFuss;
     // C is the area of the net load from the head to the foot.
     const float ck = 48.0f + (144.0f * zf - 15.0f * zf * zf) - (144.0f * 4.0f - 15.0f * 16.0f);
@@ -215,7 +216,7 @@ TEST_F(VerankerteSandwand, RedistributionAfterSuperpositionKeepsTheLoadDownToThe
         P.UmZ2 = 4.0f;
         P.EpsUml = 0.5f;
         ASSERT_EQ(Rechnen(), "D") << fig;
-        EXPECT_NEAR(P.HUmlagerung, 7.2f, 0.001f) << fig;
+        EXPECT_NEAR(zormc::St.HUmlagerung, 7.2f, 0.001f) << fig;
         const auto* anker = Zeile(1.5f, zormc::kAuflager);
         ASSERT_NE(anker, nullptr) << fig;
         EXPECT_NEAR((*anker)[zormc::kP1 + 3] + St.Bh, 129.6f, 0.2f) << "figure " << fig;

@@ -7,6 +7,7 @@
 
 #include "frame/run_status.h"
 #include "stage_fixture.h"
+#include "statics/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
@@ -118,7 +119,7 @@ TEST_F(Stufenteile, PassiveDiagramFromTheTrialPlanesAndCohesionlessSoil) {
 TEST_F(Stufenteile, BeddingModulusLimitedByTheEarthResistance) {
     // e = -150 kN/m2 and w = 10 mm (characteristic) allow 15 MN/m3: 20 is lowered, 12 stays; a node
     // moving away from the excavation or lying below the foot keeps its modulus.
-    P.HUmlagerung = 4.0f;
+    zormc::St.HUmlagerung = 4.0f;
     P.EtaBettung = 1;
     P.gamMittel = 1.0f;
     auto& b = St.BettFeder;
@@ -259,7 +260,7 @@ TEST_F(SandStatik, ResultFilesOfASolvedStage) {
     ASSERT_GE(w.size(), 4u);
     EXPECT_EQ(std::stoi(w[0]) + 1, static_cast<int>(w.size()));
     EXPECT_EQ(Felder(w[1]), (std::vector<std::string>{"0", "0"}));
-    EXPECT_NEAR(P.HUmlagerung, 5.12f, 0.001f);
+    EXPECT_NEAR(zormc::St.HUmlagerung, 5.12f, 0.001f);
     EXPECT_NEAR(Zahl(Felder(w[2])[0]), 5.12f, 0.001f);
     EXPECT_EQ(Felder(w[2])[1], "0");
     const auto letzte = Felder(w.back());

@@ -30,8 +30,8 @@ namespace zortest {
     X(ZWandfuss) X(zAush) X(AnzAnker) X(UmFigur) X(UmZ1) X(UmZ2) X(EpsUml) X(ZAnker) X(ZNextAnker) \
     X(ZWasserLuft) X(EFaktor) X(StBx1) X(StBx2) X(StBH) X(ZWasserErd) X(Einsp) X(AnzSohlLast) X(SohlLastX1) \
     X(SohlLastX2) X(SohlLastQ) X(SohlLastZ) X(AnzZusatzSpannung) X(ZusZ) X(ZusSpannung) X(AnzErddruckFaktor) \
-    X(EVerZ) X(EVerFaktor) X(kzWasserenth) X(kzUebAkt) X(ZusZVorher) X(ZusSpannungVorher) X(zFuss) X(zGelenk) \
-    X(EinspErg) X(KraftMax) X(FigurEB69) X(UeberlagernNoetig) X(BegrenzteLast) X(LuftLastH) X(LuftLastM) \
+    X(EVerZ) X(EVerFaktor) X(kzWasserenth) X(kzUebAkt) X(ZusZVorher) X(ZusSpannungVorher) X(zFuss) \
+    X(FigurEB69) X(UeberlagernNoetig) X(BegrenzteLast) X(LuftLastH) X(LuftLastM) \
     X(LuftLastZ) X(LuftLastNichtIn) X(ErdLastPv) X(ErdLastPh) X(ErdLastXA) X(ErdLastXE) X(ErdLastZ) \
     X(ErdLastDauer) X(ErdLastRuheProz) X(ErdLastRuheFaktor) X(ErdLastNichtIn) X(NKopfLF) X(NKopf) \
     X(VerteilungAktiv) X(ZAuflager) X(AnzAuflagerStufe) X(AnkerNeigungGrad) X(AnkerLmin) X(AnkerLmax) \
@@ -48,18 +48,16 @@ namespace zortest {
     X(Satz35Wert2) X(BetonFestigkeit) X(StahlFestigkeit) X(zulTau01) X(zulTau02) X(zulTau03) X(AllgAngaben) \
     X(GelaendebruchEin) X(TiefeMittelpunkte) X(BettungPruefen) X(zMGelenk) X(Massstab) X(GrafikRandOU) \
     X(GrafikRandLR) X(xNull) X(zNull) X(SeitenVorsatz) X(StartSeite) X(SeitenNr) \
-    X(AnkerFaktor) \
-    X(AnkerAhMax) X(AnkerKraftMax) X(AnkerMaxAushub) X(AnkerMaxLF) X(MaxLaengs) X(MaxQuer) X(BemVerbauDruck) \
-    X(BemMaxMoment) X(BemMaxQuerkraft) X(BemMinNormalkraft) X(BemVerbauDruckFlag) X(BemKennung) X(BemSumme1) \
-    X(BemSumme2) X(BemSumme3) X(BemSumme4) X(AuflagerSenkung) X(AuflagerSenkungZ) X(GrafikRandLinks) \
+    \
+    \
+    \
+    X(GrafikRandLinks) \
     X(GrafikRandRechts) X(GrafikRandOben) X(GrafikRandUnten) X(Einst3c) X(TextFontName) X(TextFontSize) \
     X(TextFontBold) X(GrafikFontName) X(GrafikFontSize) X(GrafikFontBold) X(RandOben) X(RandUnten) X(H504Ein) \
     X(Querformat) X(Einst8a) X(Einst8b) X(Einst8c) X(HintergrundFarbe) X(VordergrundFarbe) X(RahmenEin) \
     X(BilderAlleDrucken) X(BildLinks) X(BildOben) X(BildRechts) X(BildUnten) X(ZeichenEinheit) X(TwipsProPixelX) \
-    X(TwipsProPixelY) X(KurzAusdruck) X(AnkerNeigungTab) X(AnkerNeigung) X(BettungStufe) X(AbgeschnUmlagern) \
-    X(ZspSkala) X(AnzWiderstand) X(AnzGleitflaechen) X(EphPlotZ) X(EphWinkel) X(zEndeStatik) X(Rhd) X(RdFuss) \
-    X(EdFuss) X(AbgeschnDruck) X(HUmlagerung) X(Rvd) X(EpFaktor) X(AnzAuflagerVersch) X(LastbildKopieZ) \
-    X(LastbildKopieE)
+    X(TwipsProPixelY) X(KurzAusdruck) X(AnkerNeigungTab) X(BettungStufe)
+
 // clang-format on
 
 // The names of the fields in which a and b differ, in the order of the list.

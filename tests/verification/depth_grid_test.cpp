@@ -7,6 +7,7 @@
 #include "earthpressure/state.h"
 #include "fixture.h"
 #include "verification/depth_grid.h"
+#include "verification/state.h"
 
 namespace verification_test {
 namespace {
@@ -280,9 +281,9 @@ TEST_F(Zusammenfassung, SoldierPileWallPerPile) {
         ""};
     EXPECT_EQ(Zeilen(), soll);
     zormd::BemessungswerteFortschreiben();
-    EXPECT_EQ(P.BemMaxMoment, 100.0f);
-    EXPECT_EQ(P.BemMaxQuerkraft, 75.0f);
-    EXPECT_EQ(P.BemMinNormalkraft, -40.0f);
+    EXPECT_EQ(zormd::N.BemMaxMoment, 100.0f);
+    EXPECT_EQ(zormd::N.BemMaxQuerkraft, 75.0f);
+    EXPECT_EQ(zormd::N.BemMinNormalkraft, -40.0f);
 }
 
 // Global mode, per metre, the shear reduced at the C force: the note lines and "nach oben".
@@ -326,13 +327,13 @@ TEST_F(Zusammenfassung, LaggingPressureOverTheStages) {
         P.AnzAnker = s.anker;
         N.MaxHDruck = s.h;
         zormd::BemessungswerteFortschreiben();
-        EXPECT_NEAR(P.BemVerbauDruck, s.druck, 1e-4f);
-        EXPECT_EQ(P.BemVerbauDruckFlag, s.flag);
+        EXPECT_NEAR(zormd::N.BemVerbauDruck, s.druck, 1e-4f);
+        EXPECT_EQ(zormd::N.BemVerbauDruckFlag, s.flag);
     }
     // A new run starts from 0.
     zor::LaufZuruecksetzen();
-    EXPECT_EQ(P.BemVerbauDruck, 0.0f);
-    EXPECT_EQ(P.BemMaxMoment, 0.0f);
+    EXPECT_EQ(zormd::N.BemVerbauDruck, 0.0f);
+    EXPECT_EQ(zormd::N.BemMaxMoment, 0.0f);
 }
 
 // The section: the slot between the normal force and the dropped point sees the whole grid; the

@@ -100,7 +100,7 @@ TEST_F(Erdwiderstand, UserValuesWithNoteBehindTheLastRow) {
 // Soldier piles: the reduction factor; the change table only when the stage changes the pressure.
 TEST_F(Erdwiderstand, SoldierPileFactorAndChangeTable) {
     P.Wandart = 1;
-    P.EpFaktor = 0.625f;
+    zormc::St.EpFaktor = 0.625f;
     St.AnzErddruckAenderung = 1;
     St.ErddruckAenderung.assign(2, {0.0f, 0.0f, 0.0f});
     St.ErddruckAenderung[1] = {3.0f, 20.0f, 26.0f};

@@ -29,11 +29,11 @@ protected:
         P.Erddruckart = 1;
         P.Etap = 1.5f;
         zormcom::Vorgaben.Etap2 = 2.0f;
-        P.EpFaktor = 1.0f;
+        zormc::St.EpFaktor = 1.0f;
         P.BettungStufe = 1;
         St.Eph = 300.0f;
         St.Bh = 180.0f;
-        P.Rhd = 240.0f;
+        zormd::N.Rhd = 240.0f;
         St.AnzZeilen = 10;
     }
     std::vector<std::string> Drucken() { return Bericht(zormd::EinbindungDrucken); }
@@ -49,8 +49,8 @@ TEST_F(Einbindung, HandCaseGlobalAndPartial) {
     EXPECT_TRUE(Enthaelt(z, std::string(38, ' ') + "vorh.A = 180.00"));
     EXPECT_TRUE(Enthaelt(z, "        ---> vorhandene Sicherheit      eta' =   2.50 >= 1.50"));
     EXPECT_FLOAT_EQ(zormd::N.Ed00, 144.0f);
-    EXPECT_FLOAT_EQ(P.RdFuss, 300.0f);
-    EXPECT_FLOAT_EQ(P.EdFuss, 180.0f);
+    EXPECT_FLOAT_EQ(zormd::N.RdFuss, 300.0f);
+    EXPECT_FLOAT_EQ(zormd::N.EdFuss, 180.0f);
 
     P.TeilsicherheitenAn = 1;
     P.EtaAnpass = 0.8f;
@@ -124,7 +124,7 @@ TEST_F(Einbindung, IterationTables) {
 
     P.Wandfuss = 4;
     z = Drucken();
-    EXPECT_FLOAT_EQ(P.EinspErg, 100.0f);
+    EXPECT_FLOAT_EQ(zormc::St.EinspErg, 100.0f);
     EXPECT_TRUE(Enthaelt(z, E + "ITERATION      Tiefe t   Fussmoment (M = 0: erf. Tiefe nach Blum)"));
     EXPECT_TRUE(Enthaelt(z, std::string(27, ' ') + "  2.50       -12.50"));
 
@@ -189,16 +189,16 @@ TEST_F(Einbindung, SoldierPileBlock) {
     P.Wandart = 1;
     P.EntlastFaktor = 0.5f;
     P.UmFigur = 2;
-    P.AbgeschnDruck = 120.0f;
+    zormc::St.AbgeschnDruck = 120.0f;
     St.AbgeschnDruckV = 30.0f;
     St.MFuss = 60.0f;
-    P.EpFaktor = 0.8f;
+    zormc::St.EpFaktor = 0.8f;
     const auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "Als geschlossene Wand: Erddr. Aushub bis Wandfuß  = 120.00 kN/m = 50%"));
     EXPECT_TRUE(Enthaelt(z, E + "                       Vertikal (seit 24.1.2009)  =  30.00 kN/m = 50%"));
     EXPECT_TRUE(Enthaelt(z, std::string(38, ' ') + "vorh.A = 180.00 = 120.00 +  60.00 (s.u.)"));
-    EXPECT_FLOAT_EQ(P.EdFuss, 60.0f);
-    EXPECT_FLOAT_EQ(P.RdFuss, 240.0f);
+    EXPECT_FLOAT_EQ(zormd::N.EdFuss, 60.0f);
+    EXPECT_FLOAT_EQ(zormd::N.RdFuss, 240.0f);
 }
 
 class WeissenbachTest : public zortest::BerichtTest {

@@ -63,7 +63,7 @@ protected:
         P.ZWasserLuft = 99.0f;
         P.ZWasserErd = 99.0f;
         St.EahErd = 100.0f;
-        P.Rhd = 150.0f;
+        zormd::N.Rhd = 150.0f;
         N().Ed00 = 60.0f;
     }
     static zormd::Nachweiszustand& N() { return zormd::N; }
@@ -102,7 +102,7 @@ TEST_F(Gleichgewicht, SumBelowHalfAKilonewtonIsZero) {
     for (const Fall& f : {Fall{99.6f, "Summe              H1   =      0.00"},
                           Fall{99.4f, "Summe              H1   =     -0.60"},
                           Fall{130.0f, "Summe              H1   =     30.00"}}) {
-        P.Rhd = f.rhd;
+        zormd::N.Rhd = f.rhd;
         const auto z = Drucken();
         EXPECT_TRUE(Enthaelt(z, E + f.summe)) << f.rhd;
     }
@@ -123,7 +123,7 @@ TEST_F(Gleichgewicht, SumBelowHalfAKilonewtonIsZero) {
 // relief factor 0.2 prints 80 %; no resistance gives no ratio.
 TEST_F(Gleichgewicht, MobilisationAndReliefLines) {
     P.TeilsicherheitenAn = 1;
-    P.Rhd = 120.0f;
+    zormd::N.Rhd = 120.0f;
     P.EtaAnpass = 1.2f;
     P.EntlastFaktor = 0.2f;
     P.UmFigur = 1;
@@ -134,7 +134,7 @@ TEST_F(Gleichgewicht, MobilisationAndReliefLines) {
     EXPECT_TRUE(Enthaelt(z, E + "Summe              H1(d)=     20.00"));
     P.EtaAnpass = 1.0f;
     EXPECT_EQ(Anzahl(Drucken(), "wegen etaAnpassFaktor"), 0);
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     z = Drucken();
     EXPECT_EQ(Anzahl(z, "Mobilisierungsgrad      =  nicht bestimmbar"), 1);
     for (const auto& s : z)
@@ -149,7 +149,7 @@ TEST_F(Gleichgewicht, SoldierPileWallSearchesTheExtraEmbedment) {
     P.zFuss = 10.0f;
     P.DateiEndung = "21";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
     Liste(St.ESumme, {{0.0f, 0.0f}, {20.0f, 0.0f}});
     const auto z = Drucken();
@@ -173,7 +173,7 @@ TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
     P.zFuss = 10.0f;
     P.DateiEndung = "32";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     P.ZWasserLuft = 5.0f;
     P.ZWasserErd = 3.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
@@ -182,7 +182,7 @@ TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
     P.AnzZusatzSpannung = 2;
     P.ZusZ[1] = 0.0f, P.ZusSpannung[1] = 0.0f;
     P.ZusZ[2] = 20.0f, P.ZusSpannung[2] = 40.0f;
-    P.ZspSkala = 2.0f;
+    zormc::St.ZspSkala = 2.0f;
     Drucken();
     EXPECT_NEAR(N().DtH, 5.57f, 1e-4f);
     EXPECT_EQ(zortest::Zeilen(ordner.path() / "ZOReWas.32"),
@@ -197,7 +197,7 @@ TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
 // A continuous wall short of its resistance writes no result diagram and searches nothing.
 TEST_F(Gleichgewicht, ContinuousWallWritesNoDiagramFiles) {
     P.DateiEndung = "11";
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     Drucken();
     EXPECT_LT(N().SummeH1, 0.0f);
     EXPECT_FALSE(N().DtHGesucht);
@@ -211,7 +211,7 @@ TEST_F(Gleichgewicht, UnreachedForceRaisesNothing) {
     P.zFuss = 10.0f;
     P.DateiEndung = "11";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     St.DeltaT = 0.3f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}});
     Liste(St.ESumme, {{0.0f, 0.0f}, {10.0f, 0.0f}});
@@ -228,7 +228,7 @@ TEST_F(Gleichgewicht, ListsThatDoNotMatchAreNotSuperposed) {
     P.zFuss = 10.0f;
     P.DateiEndung = "11";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
     Liste(St.ESumme, {{0.0f, 0.0f}, {12.0f, 0.0f}});
     std::vector<std::string> z;
@@ -313,10 +313,10 @@ TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
     P.Wandart = 1;
     P.zFuss = 10.0f;
     P.ZWasserLuft = 99.0f;
-    P.EdFuss = 40.0f;
-    P.AbgeschnDruck = 60.0f;
-    P.Rvd = -50.0f;
-    P.Rhd = 200.0f;
+    zormd::N.EdFuss = 40.0f;
+    zormc::St.AbgeschnDruck = 60.0f;
+    zormc::St.Rvd = -50.0f;
+    zormd::N.Rhd = 200.0f;
     zormd::N.BvTBW = -30.0f; // left by the soldier-pile check
     auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "passiv (2)   vorh. Bv   =    -25.00"));
@@ -324,7 +324,7 @@ TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
     EXPECT_TRUE(Enthaelt(z, E + "abgeschnittener Druck   =      0.00"));
     EXPECT_TRUE(Enthaelt(z, E + "passiv (2)   vorh. Bv   =    -30.00"));
     EXPECT_EQ(Anzahl(z, "*** Negative Auflagerkraft V2"), 0);
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     St.AbgeschnDruckV = 0.0f;
     zormd::N.BvTBW = 0.0f;
     z = Drucken();

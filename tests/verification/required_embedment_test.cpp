@@ -73,7 +73,7 @@ TEST_F(Einbindetiefe, ExtraEmbedmentForSummeH) {
 TEST_F(Einbindetiefe, MinimumOfThePartialFactorMode) {
     P.Wandart = 2;
     P.TeilsicherheitenAn = 1;
-    P.EinspErg = 50.0f;
+    zormc::St.EinspErg = 50.0f;
     zormd::N.EinbindeTiefe = 4.0f;
     St.DeltaT = 0.0f;
     zormd::MindestRammtiefenzuschlag();
@@ -117,13 +117,13 @@ TEST_F(Einbindetiefe, FixityNotes) {
     P.BettungStufe = 0;
     P.Wandfuss = 2;
     St.EinspDrucken = 1;
-    P.EinspErg = 100.0f;
+    zormc::St.EinspErg = 100.0f;
     St.DeltaT = 0.6f;
     auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "Einspanngrad            = 100.00 %"));
     EXPECT_TRUE(Enthaelt(z, E + "Die Einbindetiefe wurde auf 100 % Einspannung reduziert."));
     EXPECT_EQ(Anzahl(z, "(wurde bei der Ermittlung von dt berücksichtigt)"), 0);
-    P.EinspErg = 60.0f;
+    zormc::St.EinspErg = 60.0f;
     z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "Einspanngrad            =  60.00 %"));
     EXPECT_TRUE(Enthaelt(z, E + "(wurde bei der Ermittlung von dt berücksichtigt)"));

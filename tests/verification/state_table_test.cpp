@@ -6,6 +6,7 @@
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "statics/beam_solver.h"
+#include "statics/state.h"
 #include "verification/state_table.h"
 
 namespace verification_test {
@@ -138,9 +139,9 @@ TEST_F(Zustandstabelle, UniformLoadKeepsTheDeflectionAtTheNextSupportLevelAndThe
     P.ZAuflager[1] = 2.0f;
     P.ZAuflager[2] = 2.0001f; // only an exact level keeps the deflection
     zormd::ZustandsgroessenDrucken();
-    EXPECT_NEAR(P.AuflagerSenkung[1], 5 * q * L * L * L * L / (384 * ei), 1e-4); // 0.6667 mm
-    EXPECT_EQ(P.AuflagerSenkungZ[1], 2.0f);
-    EXPECT_EQ(P.AuflagerSenkung[2], 0.0f);
+    EXPECT_NEAR(zormc::St.AuflagerSenkung[1], 5 * q * L * L * L * L / (384 * ei), 1e-4); // 0.6667 mm
+    EXPECT_EQ(zormc::St.AuflagerSenkungZ[1], 2.0f);
+    EXPECT_EQ(zormc::St.AuflagerSenkung[2], 0.0f);
     const auto z = Zeilen();
     const auto stern = Mit(z, "*");
     ASSERT_EQ(stern.size(), 2u);
@@ -312,7 +313,7 @@ protected:
             vb::Write(d.nr(), r[0], r[1], r[2]);
         d.Close();
         St.BettungReduziert = 1;
-        P.HUmlagerung = 1.0f;
+        zormc::St.HUmlagerung = 1.0f;
     }
     std::vector<std::string> Tabelle() {
         zormd::BettungsTabelleDrucken();

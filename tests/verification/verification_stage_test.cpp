@@ -13,7 +13,9 @@
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/winfs.h"
+#include "statics/state.h"
 #include "verification/plot_records.h"
+#include "verification/state.h"
 #include "verification/verification_stage.h"
 
 namespace verification_test {
@@ -227,13 +229,13 @@ TEST_F(Vorbereitung, CForceAndExtraEmbedmentAreCleanedAsTheWallKindAsks) {
         P.Wandart = f.wandart;
         P.Wandfuss = 4;
         St.CKraft = f.cKraft;
-        P.EinspErg = f.einspErg;
+        zormc::St.EinspErg = f.einspErg;
         St.DeltaT = f.deltaT;
         P.zFuss = P.zAush + 3.0f;
         zormd::NachweiseVorbereiten();
         ASSERT_EQ(P.Einsp, 0.0f); // the example gives no partial fixity
         EXPECT_EQ(St.CKraft, f.erwartetC);
-        EXPECT_EQ(P.EinspErg, f.erwartetEinsp);
+        EXPECT_EQ(zormc::St.EinspErg, f.erwartetEinsp);
         EXPECT_NEAR(St.DeltaT, f.erwartetDt, 1e-6);
         EXPECT_FLOAT_EQ(N.EinbindeTiefe, 3.0f);
     }
@@ -269,7 +271,7 @@ TEST_F(Vorbereitung, TheEarthResistanceIsTheAreaDownToTheFootDividedByEtapOrByOn
     P.zFuss = 4.0f;
     zormd::NachweiseVorbereiten();
     EXPECT_EQ(N.EppArt, 1);
-    EXPECT_FLOAT_EQ(P.Rhd, 60.0f / 1.5f);
+    EXPECT_FLOAT_EQ(zormd::N.Rhd, 60.0f / 1.5f);
     EXPECT_EQ(N.EphGegAktE[2], -150.0f);
 
     // Given points: (0, 0), (zAush - 0.001, 0), then -30 / Etap from zAush to zAush + 2.
@@ -281,7 +283,7 @@ TEST_F(Vorbereitung, TheEarthResistanceIsTheAreaDownToTheFootDividedByEtapOrByOn
     P.zFuss = P.zAush + 2.0f;
     zormd::NachweiseVorbereiten();
     EXPECT_EQ(N.EppArt, 0); // no trial-plane list of an earlier stage
-    EXPECT_NEAR(P.Rhd, 20.0f * 2.0f + 0.001f * 20.0f / 2.0f, 1e-3);
+    EXPECT_NEAR(zormd::N.Rhd, 20.0f * 2.0f + 0.001f * 20.0f / 2.0f, 1e-3);
 }
 
 TEST_F(Vorbereitung, APassiveListOfMoreThanTwoHundredFiftyPointsAbandonsTheCalculation) {
