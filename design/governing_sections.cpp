@@ -99,7 +99,7 @@ void MassgebendeSchnitte() {
         const float Nk = Wert(N.KotenN, k);
         if (M == 0.0f && Q == 0.0f) continue;
         float Qs = std::fabs(Q) * P.EBreiteM;
-        if (z > P.zAush && Q > 0.0f && P.BettungStufe == 0) Qs = Qs * red;
+        if (z > P.zAush && Q > 0.0f && zormc::St.BettungStufe == 0) Qs = Qs * red;
 
         bool nichtBemessbar = false;
         if (stahl) {

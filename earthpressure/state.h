@@ -56,7 +56,27 @@ struct Laufwerte {
     float EpsFuss6 = 0.0f;
     zorm1::Arr<float, 15> Fig6VerhAkt{};
     zorm1::Arr<float, 15> Fig6ZAkt{};
-    // (kzUebAkt and kzWasserenth of the stage go to P)
+    int16_t kzUebAkt = 0;     // 1: superpose the redistributed active pressure with the passive pressure
+    int16_t kzWasserenth = 0; // 1: the additional stresses of the stage include the water pressure
+
+    // ---- the stage in hand and its files
+    std::string DateiEndung; // extension of the per-stage result files: text of stage * 10 + load case
+    int16_t DateiNr = 0;     // file number of the hand-over file being read or written
+    float zFuss = 0.0f;      // wall foot of the stage (m), as the statics' foot search moves it
+
+    // ---- seepage and hydraulic heave of the run: the flags of the wall page at the start of the run,
+    // switched off by the stages where they cannot apply
+    int16_t kzStroem = 0;
+    int16_t kzHydGrBr = 0;
+
+    // ---- per layer 1..100 (the layers as split for the run; entry AnzErd + 1 of SchichtKote = 99)
+    zorm1::Arr<float, 100> SchichtKote{};     // top level of the layer (m)
+    zorm1::Arr<float, 100> SchichtKagh{};     // coefficient of the active pressure from soil weight
+    zorm1::Arr<float, 100> SchichtKpgh{};     // of the passive pressure from soil weight
+    zorm1::Arr<float, 100> SchichtKach{};     // of the active pressure from cohesion
+    zorm1::Arr<float, 100> SchichtKpch{};     // of the passive pressure from cohesion
+    zorm1::Arr<float, 100> SchichtKaAnteil{}; // active share of the resulting coefficient
+    zorm1::Arr<float, 100> SchichtK0Anteil{}; // at-rest share of the resulting coefficient
 
     // ---- passive resistance given by the user for the current stage
     int16_t AnzEphGegeben = 0;

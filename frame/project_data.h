@@ -100,8 +100,6 @@ struct ProjectData {
     std::string WurzelOrdner;   // root folder
     std::string Versionstext;   // the program's version text
     float GradZuRad = 0.0f;     // 3.141593 / 180, set by the start dialog
-    std::string DateiEndung;    // extension of per-stage result files: text of stage * 10 + load case
-    int16_t DateiNr = 0;        // shared scratch file number
 
     // ---------------------------------------------------------------- general switches and the wall
     int16_t Wandtyp = 0;           // 1..6
@@ -158,14 +156,6 @@ struct ProjectData {
     Arr<float, 30> SchichtKpghVorgabe{};
     Arr<float, 30> SchichtDeltaANeu{};
     Arr<float, 30> SchichtDeltaPNeu{};
-    Arr<float, 100> SchichtK0Anteil{}; // run result, not saved
-    // layer values computed by a run (not saved)
-    Arr<float, 100> SchichtKaAnteil{};
-    Arr<float, 100> SchichtKote{}; // top level of layer i; (AnzErd + 1) = 99
-    Arr<float, 100> SchichtKagh{};
-    Arr<float, 100> SchichtKpgh{};
-    Arr<float, 100> SchichtKach{};
-    Arr<float, 100> SchichtKpch{};
 
     Arr<int16_t, 12> DeltaNeuAushub{}; // stages in which the changed wall friction acts
     float MinEah = 0.0f;
@@ -234,11 +224,8 @@ struct ProjectData {
     Arr<float, 15> EVerZ{};
     Arr<float, 15> EVerFaktor{};
     // working values of the current stage during a run
-    int16_t kzWasserenth = 0;
-    int16_t kzUebAkt = 0;
     Arr<float, 15> ZusZVorher{};
     Arr<float, 15> ZusSpannungVorher{};
-    float zFuss = 0.0f;
     int16_t FigurEB69 = 0;
     int16_t UeberlagernNoetig = 0;
     int16_t BegrenzteLast = 0;
@@ -286,7 +273,7 @@ struct ProjectData {
     int16_t EtaBettung = 0;
     int16_t kzHydGrBrEin = 0;
     int16_t kzStroemEin = 0;
-    int16_t kzHydGrBr = 0; // working copies during a run
+    int16_t kzHydGrBr = 0; // working flags of the wall page; a run takes them as its own (zormcom::Lauf)
     int16_t kzStroem = 0;
     float gamGEig = 0.0f, gamE0gEig = 0.0f, gamQEig = 0.0f, gamReEig = 0.0f, gamG1CEig = 0.0f,
           gamQ1CEig = 0.0f;
@@ -369,7 +356,6 @@ struct ProjectData {
 
     // ---------------------------------------------------------------- values a run leaves for the pictures
     Arr<float, 13> AnkerNeigungTab{}; // inclination per row of the anchor table (degrees)
-    int16_t BettungStufe = 0;         // bedded-foot flag of the current stage
 
     bool operator==(const ProjectData&) const = default;
 };

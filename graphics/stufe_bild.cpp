@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "graphics/bilder.h"
 #include "platform/runtime/vbnum.h"
@@ -76,7 +77,7 @@ void WasserAnkerZeichnen(Flaeche& z, int16_t stufe) {
         z.SetDrawStyle(vb::draw::vbDash);
         z.Line(xL, zW, 0, zW);
         z.SetDrawStyle(vb::draw::vbSolid);
-        if (s.zFuss + s.DeltaTPlot < zW && P.kzStroem != 0)
+        if (s.zFuss + s.DeltaTPlot < zW && zormcom::Lauf.kzStroem != 0)
             Drucke(z, xL + 4 * u, zW + 4 * u,
                    "*** Wasser tiefer als Wandfuß: Berechnung mit Strömungseinfluß unbrauchbar ***");
         const float xW = xL + (-d - xL) / 3;

@@ -186,27 +186,8 @@ void ProjektZurueck(const zorm1::ProjectData& projekt) {
     P.EVerZ = lauf.EVerZ;
     P.EVerFaktor = lauf.EVerFaktor;
     // run values still kept beside the project
-    P.DateiEndung = lauf.DateiEndung;
-    P.DateiNr = lauf.DateiNr;
-    P.SchichtK0Anteil = lauf.SchichtK0Anteil;
-    P.SchichtKaAnteil = lauf.SchichtKaAnteil;
-    P.SchichtKote = lauf.SchichtKote;
-    P.SchichtKagh = lauf.SchichtKagh;
-    P.SchichtKpgh = lauf.SchichtKpgh;
-    P.SchichtKach = lauf.SchichtKach;
-    P.SchichtKpch = lauf.SchichtKpch;
-    P.kzWasserenth = lauf.kzWasserenth;
-    P.kzUebAkt = lauf.kzUebAkt;
-    P.ZusZVorher = lauf.ZusZVorher;
-    P.ZusSpannungVorher = lauf.ZusSpannungVorher;
-    P.zFuss = lauf.zFuss;
     P.FigurEB69 = lauf.FigurEB69;
     P.UeberlagernNoetig = lauf.UeberlagernNoetig;
-    P.BegrenzteLast = lauf.BegrenzteLast;
-    P.kzHydGrBr = lauf.kzHydGrBr;
-    P.kzStroem = lauf.kzStroem;
-    P.AnkerNeigungTab = lauf.AnkerNeigungTab;
-    P.BettungStufe = lauf.BettungStufe;
 }
 
 } // namespace
@@ -263,6 +244,10 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
             zor::LaufZuruecksetzen();
             zormcom::Vorgaben = vorgaben;
         }
+        // The run's flags of seepage and hydraulic heave, which the stages switch off where they cannot
+        // apply.
+        zormcom::Lauf.kzStroem = P.kzStroem;
+        zormcom::Lauf.kzHydGrBr = P.kzHydGrBr;
         // 1.-3. The start values that are not 0.
         zormc::St.AnkerFaktor = 1.0f;
         for (int i = 1; i <= 13; ++i)
@@ -351,7 +336,8 @@ Anfrageausgang Anfrage() {
     zorm1::ProjectData gesichert;
     bool gesperrt = false;
     try {
-        // 1.-4. Loads off support levels, slip-circle results emptied, empty layers, no at-rest shares.
+        // 1.-4. Loads off support levels, slip-circle results emptied, empty layers (the at-rest shares of
+        // the layers are run state, reset with it).
         if (!LastenVerschieben()) return Anfrageausgang::KeinLauf;
         LeerAnlegen("DIDUVU.ERG");
         const int anzErd = std::clamp<int>(P.AnzErd, 0, 100);
@@ -360,8 +346,6 @@ Anfrageausgang Anfrage() {
                 P.SchichtGamma[i] = 0.0f;
                 P.SchichtGammaAuftrieb[i] = 0.0f;
             }
-        for (int i = 1; i <= 100; ++i)
-            P.SchichtK0Anteil[i] = 0.0f;
 
         // 5. Support levels rebuilt from the stages; changed ones need the anchor page first.
         Aufruf(F.AnkerDialogEntladen);

@@ -7,7 +7,7 @@
 //    deflection; a negative whole number m other than -1 the excavation-side wall load
 //    j = -m - 10 * Fix(-m / 10) of the current load case (zormcom::Lauf.LuftH/LuftM, factor
 //    P.gamQ); any other value a spring of that stiffness (MN/m2 per metre of wall);
-//  - layer tops P.SchichtKote(1..AnzErd) and stiffnesses P.SchichtEI (MNm2/m), hinge level
+//  - layer tops zormcom::Lauf.SchichtKote(1..AnzErd) and stiffnesses P.SchichtEI (MNm2/m), hinge level
 //    zormc::St.zGelenk (0 = none), recorded support deflections zormc::St.AuflagerSenkungZ/AuflagerSenkung
 //    (1..AnzAnkerGesamt);
 //  - head codes St.KopfUnbekannte(1..2) and foot codes St.FussBedingung(1..2): the state indices

@@ -179,7 +179,7 @@ void Figur(int f) {
 // Step 5.3: redistribution before the superposition.
 void UmlagerungVorher() {
     const int fig = P.UmFigur, zeit = zormcom::Lauf.UmZeitAkt;
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     float H = (zeit == 1 || zeit == 2) ? zF : zA;
     if (fig % 20 == 7 || fig % 20 == 8) H = zA;
     if (fig == 0 || fig == 20) return;
@@ -238,7 +238,7 @@ void UmlagerungVorher() {
 // Step 6: net diagram of the superposition, load zero point, HUmlagerung, new load diagram.
 void Nettobild() {
     Liste& W = St.Wasserbild;
-    const float zF = P.zFuss;
+    const float zF = zormcom::Lauf.zFuss;
     KopfpunkteBereinigen(W);
     NullstellenEinfuegen(W);
     St.ZRuhedruckFuss = zF;
@@ -271,7 +271,7 @@ void Nettobild() {
 // Step 7: load (positive part) and resistance (negative part).
 void Aufteilen() {
     Liste& eph = zormcom::Lauf.Eph;
-    St.Wasserbild = Verbinden(St.Wasserbild, NullListe({0.0f, P.zFuss}), 0);
+    St.Wasserbild = Verbinden(St.Wasserbild, NullListe({0.0f, zormcom::Lauf.zFuss}), 0);
     eph = St.Wasserbild;
     for (int i = 1; i <= eph.n; ++i)
         if (eph.e[i] > -0.001f) eph.e[i] = 0.0f;
@@ -283,7 +283,8 @@ void Aufteilen() {
 void PfahlWiderstand() {
     ErdwiderstandTBW();
     if (P.StBH != 0.0f && St.ERefGesetzt == 1 && St.ERef != 0.0f) {
-        const float A = -Flaeche(zormcom::Lauf.Eph, P.zFuss) / (P.EtaAnpass != 0.0f ? P.EtaAnpass : 1.0f);
+        const float A =
+            -Flaeche(zormcom::Lauf.Eph, zormcom::Lauf.zFuss) / (P.EtaAnpass != 0.0f ? P.EtaAnpass : 1.0f);
         const float k = std::fabs(A) / St.ERef;
         St.EpTBW *= k;
         St.EphTBW *= k;
@@ -305,25 +306,25 @@ void PfahlWiderstand() {
 // Step 8: embedment, passive resistance, lowering of the foot, earth-support point.
 // Returns true when the foot was lowered (the iteration is built again from step 3).
 bool Einbindung() {
-    const float t = P.zFuss - zormc::St.HUmlagerung;
+    const float t = zormcom::Lauf.zFuss - zormc::St.HUmlagerung;
     St.EinbindeTiefe = t;
-    St.Eph = -Flaeche(zormcom::Lauf.Eph, P.zFuss);
+    St.Eph = -Flaeche(zormcom::Lauf.Eph, zormcom::Lauf.zFuss);
     if ((St.WandfussEingabe == 1 || St.ErdauflagerModus == 1) && St.Eph <= 1.0f) {
-        if (P.zFuss + 0.2f < 99.0f) {
-            P.zFuss += 0.2f;
+        if (zormcom::Lauf.zFuss + 0.2f < 99.0f) {
+            zormcom::Lauf.zFuss += 0.2f;
             return true;
         }
         St.FussUntenBegrenzt = 1;
         if (St.KeineKonvergenz != 20000)
             Hinweis("*** Lastfall " + std::to_string(P.LFNr) + ", Aushub " + std::to_string(P.AushNr) +
-                    ": kein Erdwiderstand bis " + Zahl2(P.zFuss) +
+                    ": kein Erdwiderstand bis " + Zahl2(zormcom::Lauf.zFuss) +
                     " m; die Fußtiefe wird nicht weiter vergrößert.");
         St.KeineKonvergenz = 20000;
     }
     if (P.Wandart == 1) PfahlWiderstand();
     if (t > 0.0f) {
         float R = 0.0f, zS = 0.0f;
-        ResultierendeSchwerpunkt(zormcom::Lauf.Eph, 0.0f, P.zFuss, R, zS);
+        ResultierendeSchwerpunkt(zormcom::Lauf.Eph, 0.0f, zormcom::Lauf.zFuss, R, zS);
         float v = (zS - zormc::St.HUmlagerung) * (0.6f / 0.6667f) / t;
         v = std::max(v, 0.5f);
         St.ZErdauflager = zormc::St.HUmlagerung + t * v;
@@ -336,7 +337,7 @@ bool Einbindung() {
 // Soldier-pile scaling of the passive list (step 14).
 void PfahlSkalieren() {
     Liste& eph = zormcom::Lauf.Eph;
-    if (eph.n >= 1) eph.z[eph.n] = P.zFuss;
+    if (eph.n >= 1) eph.z[eph.n] = zormcom::Lauf.zFuss;
     if (St.Eph != 0.0f) zormc::St.EpFaktor = std::min(St.EphPfahl / St.Eph, 1.0f);
     for (int i = 1; i <= eph.n; ++i)
         eph.e[i] *= zormc::St.EpFaktor;
@@ -368,7 +369,7 @@ void Randbedingungen() {
 // ---- loads after the superposition
 void UmlagerungNachher(bool wiederholt) {
     const int fig = P.UmFigur;
-    const float zF = P.zFuss;
+    const float zF = zormcom::Lauf.zFuss;
     float E = St.LastResultierendeOben;
     const bool zeit0 = zormcom::Lauf.UmZeitAkt == 0;
     // The figure below spreads E over the depth down to the load zero point and leaves nothing beneath
@@ -430,7 +431,7 @@ void Zusatzspannungen(float zE) {
         return;
     }
     const float gamG = P.gamG != 0.0f ? P.gamG : 1.0f;
-    if (P.kzWasserenth != 0) {
+    if (zormcom::Lauf.kzWasserenth != 0) {
         zormc::St.ZspSkala = P.kzWred != 0 ? P.gamWred : P.gamG;
         St.ZspSkalaBSP = zormc::St.ZspSkala * P.gamGBSP / gamG;
     } else {
@@ -444,10 +445,10 @@ void Zusatzspannungen(float zE) {
         Anhaengen(w, P.ZusZ[j], zormc::St.ZspSkala * P.ZusSpannung[j]);
         // Vertical share in proportion to the earth pressure; none without earth pressure.
         St.ZusSpannungV[j] =
-            (P.kzWasserenth != 0 || St.EahErd == 0.0f) ? 0.0f : St.EahErdV / St.EahErd * w.e[w.n];
+            (zormcom::Lauf.kzWasserenth != 0 || St.EahErd == 0.0f) ? 0.0f : St.EahErdV / St.EahErd * w.e[w.n];
     }
     St.EahZusatz = Flaeche(w, zE);
-    KurveKappen(w, P.zFuss);
+    KurveKappen(w, zormcom::Lauf.zFuss);
     if (w.n >= 1 && w.z[1] > 0.001f) {
         // The rows start below the head: the diagram is 0 above them.
         Liste v = NullListe({0.0f});
@@ -456,7 +457,7 @@ void Zusatzspannungen(float zE) {
             Anhaengen(v, w.z[i], w.e[i]);
         w = v;
     }
-    if (w.n >= 1 && w.z[w.n] < P.zFuss - 0.001f) Anhaengen(w, P.zFuss, w.e[w.n]);
+    if (w.n >= 1 && w.z[w.n] < zormcom::Lauf.zFuss - 0.001f) Anhaengen(w, zormcom::Lauf.zFuss, w.e[w.n]);
     St.Lastbild = Verbinden(w, St.Lastbild, 1);
 }
 
@@ -499,7 +500,7 @@ void Wasserdruck(float zE) {
     St.WasserFaktorBSP = St.WasserFaktor * P.gamGBSP / gamG;
     for (int i = 1; i <= netz.n; ++i)
         netz.e[i] *= St.WasserFaktor;
-    KurveKappen(netz, P.zFuss);
+    KurveKappen(netz, zormcom::Lauf.zFuss);
     St.WasserErd = netz;
     St.Wh = Flaeche(netz, zE);
     PlotwSchreiben(netz);
@@ -507,7 +508,7 @@ void Wasserdruck(float zE) {
 }
 
 void SoldatenpfahlAbschneiden() {
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     const float Lb = Flaeche(St.Lastbild, zF) - Flaeche(St.Lastbild, zA);
     if (P.Erddruckart == 1)
         zormc::St.AbgeschnDruck += Lb;
@@ -569,12 +570,12 @@ void ErdwiderstandDatei() {
         ew.e[ew.n] = eph.e[i] / f;
     }
     for (int i = 1; i <= ew.n; ++i)
-        if (ew.z[i] == P.zFuss) {
+        if (ew.z[i] == zormcom::Lauf.zFuss) {
             ew.n = static_cast<int16_t>(i);
             break;
         }
     {
-        Datei d(("ZOREwid." + P.DateiEndung).c_str(), vb::OpenMode::Output);
+        Datei d(("ZOREwid." + zormcom::Lauf.DateiEndung).c_str(), vb::OpenMode::Output);
         const int16_t fn = d.nr();
         vb::Write(fn, static_cast<int16_t>(ew.n + 1));
         vb::Write(fn, 0.0f, 0.0f);
@@ -602,17 +603,18 @@ void Loesen() {
     Durchlauftraeger(St.StatikStatus);
 }
 
-// ---- one iteration at P.zFuss; false when the solver stopped
+// ---- one iteration at zormcom::Lauf.zFuss; false when the solver stopped
 bool Iteration() {
     const float zA = P.zAush;
     // 2. Pressure-change rows.
     const int n = std::min<int>(P.AnzErddruckFaktor, 15);
     if (n > 0) {
-        P.EVerZ[n] = P.zFuss;
+        P.EVerZ[n] = zormcom::Lauf.zFuss;
         Liste f;
-        if (std::min(P.EVerZ[1], P.zFuss) > 0.001f) Anhaengen(f, 0.0f, P.EVerFaktor[1]);
+        if (std::min(P.EVerZ[1], zormcom::Lauf.zFuss) > 0.001f) Anhaengen(f, 0.0f, P.EVerFaktor[1]);
         for (int i = 1; i <= n; ++i)
-            Anhaengen(f, std::max(std::min(P.EVerZ[i], P.zFuss), f.n ? f.z[f.n] : 0.0f), P.EVerFaktor[i]);
+            Anhaengen(f, std::max(std::min(P.EVerZ[i], zormcom::Lauf.zFuss), f.n ? f.z[f.n] : 0.0f),
+                      P.EVerFaktor[i]);
         Anhaengen(f, 99.0f, P.EVerFaktor[n]);
         Liste r = St.Eah, fr = f;
         Liste gemeinsam;
@@ -629,7 +631,7 @@ bool Iteration() {
     }
     bool wiederholt = false;
     for (int umbau = 0;; ++umbau) {
-        const float zF = P.zFuss;
+        const float zF = zormcom::Lauf.zFuss;
         // 3. Earth-pressure sum by components.
         const Liste& es = St.ESumme;
         St.AnzGlfListe = es.n;
@@ -642,10 +644,10 @@ bool Iteration() {
             St.EhListeZ[i] = es.z[i];
             St.EhListe[i] = es.e[i];
             St.EvListe[i] = es.e[i] * Tan(P.SchichtDeltaA[j]);
-            const float s = P.SchichtK0Anteil[j] + P.SchichtKaAnteil[j];
-            St.ESummeKopie.e[i] = (P.Erddruckart == 1 && s != 0.0f)
-                                      ? P.SchichtKaAnteil[j] / s * es.e[i] * Tan(P.SchichtDeltaA[j])
-                                      : 0.0f;
+            const float s = zormcom::Lauf.SchichtK0Anteil[j] + zormcom::Lauf.SchichtKaAnteil[j];
+            St.ESummeKopie.e[i] = (P.Erddruckart == 1 && s != 0.0f) ? zormcom::Lauf.SchichtKaAnteil[j] / s *
+                                                                          es.e[i] * Tan(P.SchichtDeltaA[j])
+                                                                    : 0.0f;
         }
         St.E0 = Flaeche(es, zA);
         zormc::St.AbgeschnDruck = 0.0f;
@@ -717,7 +719,8 @@ bool Iteration() {
             if (P.Bemessungssituation == 2) zormc::St.AnkerFaktor = MaxWert(zormc::St.AnkerFaktor, g);
         }
         if (P.Wandart == 1) SoldatenpfahlAbschneiden();
-        if (P.Wandfuss == 4 || (P.Wandfuss == 3 && P.kzUebAkt == 1 && P.BettungStufe == 0))
+        if (P.Wandfuss == 4 ||
+            (P.Wandfuss == 3 && zormcom::Lauf.kzUebAkt == 1 && zormc::St.BettungStufe == 0))
             St.Lastbild = Verbinden(St.Lastbild, zormcom::Lauf.Eph, 1);
         ErdwiderstandDatei();
         Loesen();
@@ -734,7 +737,7 @@ const Ergebniszeile* Endzeile() {
 void ProtokollSchreiben() {
     const int k = St.IterZaehler - 1;
     if (k < 0 || k > Statikzustand::kMaxIterProtokoll) return;
-    St.IterT[k] = P.zFuss - P.zAush;
+    St.IterT[k] = zormcom::Lauf.zFuss - P.zAush;
     St.IterBh[k] = St.Bh;
     St.IterEph[k] = St.Eph;
     St.IterMFuss[k] = (P.Wandfuss == 4) ? -St.FussRest : St.MFuss;
@@ -754,8 +757,8 @@ float SpannungAmFuss() {
     for (int i = 1; i <= P.AnzErd && i < 100; ++i) {
         float d = P.SchichtDicke[i];
         bool letzte = false;
-        if (P.zFuss < P.SchichtKote[i + 1]) {
-            d = P.zFuss - P.SchichtKote[i];
+        if (zormcom::Lauf.zFuss < zormcom::Lauf.SchichtKote[i + 1]) {
+            d = zormcom::Lauf.zFuss - zormcom::Lauf.SchichtKote[i];
             letzte = true;
         }
         s += P.SchichtGamma[i] * d;
@@ -769,8 +772,8 @@ float SpannungAmFuss() {
         for (int k = 1; k <= n && k <= 1000; ++k) {
             float z = 0.0f, g = 0.0f;
             vb::Input(d.nr(), z, g);
-            if (z > P.zFuss) {
-                float v = (k > 1 && z != zv) ? gv + (g - gv) * (P.zFuss - zv) / (z - zv) : g;
+            if (z > zormcom::Lauf.zFuss) {
+                float v = (k > 1 && z != zv) ? gv + (g - gv) * (zormcom::Lauf.zFuss - zv) / (z - zv) : g;
                 if (v > 0.0f) v *= 0.5f;
                 s += v;
                 break;
@@ -792,18 +795,21 @@ void CKraftZusatz() {
     const float sigma = SpannungAmFuss();
     St.SohlSpannungFuss = sigma;
     int j = 1;
-    while (j < P.AnzErd && P.SchichtKote[j + 1] < P.zFuss)
+    while (j < P.AnzErd && zormcom::Lauf.SchichtKote[j + 1] < zormcom::Lauf.zFuss)
         ++j;
     float phi = P.SchichtPhi[j], c = 0.0f, dt = 0.0f, delta = 0.0f, Kp = 0.0f;
     // Mean wall friction of the active side between the head and the foot.
     float deltaA = 0.0f;
-    zormcom::SchichtMittel(P.SchichtDeltaA, P.SchichtKote, P.AnzErd, 0.0f, P.zFuss, deltaA);
+    zormcom::SchichtMittel(P.SchichtDeltaA, zormcom::Lauf.SchichtKote, P.AnzErd, 0.0f, zormcom::Lauf.zFuss,
+                           deltaA);
     bool fertig = false, bestimmbar = true;
     for (int runde = 0; runde < 50; ++runde) {
         const float alt = dt;
         if (alt != 0.0f) {
-            zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, P.zFuss - alt, P.zFuss + alt, phi);
-            zormcom::SchichtMittel(P.SchichtCa, P.SchichtKote, P.AnzErd, P.zFuss - alt, P.zFuss + alt, c);
+            zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd,
+                                   zormcom::Lauf.zFuss - alt, zormcom::Lauf.zFuss + alt, phi);
+            zormcom::SchichtMittel(P.SchichtCa, zormcom::Lauf.SchichtKote, P.AnzErd,
+                                   zormcom::Lauf.zFuss - alt, zormcom::Lauf.zFuss + alt, c);
         }
         delta = P.DeltaZF;
         if (phi > P.PhiCaq * P.GradZuRad + 1e-6f && P.DeltaZF < 0.0f) {
@@ -870,27 +876,27 @@ void StatikBerechnen() {
         }
         ++St.IterZaehler;
         if (St.IterZaehler == 1) {
-            P.zFuss = (P.Wandfuss == 3) ? P.ZWandfuss : P.ZWandfuss + St.FussVersatz;
+            zormcom::Lauf.zFuss = (P.Wandfuss == 3) ? P.ZWandfuss : P.ZWandfuss + St.FussVersatz;
         } else {
             ProtokollSchreiben();
             if (P.Wandfuss == 3) {
                 if (St.IterZaehler < 3) {
                     St.FussSchritt = 0.0f;
-                    P.zFuss = P.ZWandfuss;
+                    zormcom::Lauf.zFuss = P.ZWandfuss;
                 } else {
                     St.FussSucheStatus = 4;
                 }
             }
             if (St.FussSucheStatus == 4) break;
-            if (P.zFuss + St.FussSchritt >= 99.0f) {
+            if (zormcom::Lauf.zFuss + St.FussSchritt >= 99.0f) {
                 // The lists end at 99: the search stops with the last solved level.
                 St.KeineKonvergenz = 20000;
                 Hinweis("*** Lastfall " + std::to_string(P.LFNr) + ", Aushub " + std::to_string(P.AushNr) +
                         ": die Fußtiefe erreicht das Ende der Schichten; die Suche endet bei " +
-                        Zahl2(P.zFuss) + " m.");
+                        Zahl2(zormcom::Lauf.zFuss) + " m.");
                 break;
             }
-            P.zFuss += St.FussSchritt;
+            zormcom::Lauf.zFuss += St.FussSchritt;
         }
         St.FussUntenBegrenzt = 0;
         if (!Iteration()) return;
@@ -905,11 +911,12 @@ void StatikBerechnen() {
             }
         }
         St.Bh = (P.Wandfuss == 1 || P.Wandfuss == 3) ? R : 0.0f;
-        if (P.BettungStufe == 1) {
+        if (zormc::St.BettungStufe == 1) {
             for (int i = 0; i < St.AnzZeilen; ++i) {
                 const auto& r = St.ErgebnisTabelle[i];
                 const float z = r[kTiefe], k = r[kP1 + 4];
-                if (static_cast<int>(r[kArt]) == kPunkt && z >= P.zAush && z <= P.zFuss && k > 0.0f) {
+                if (static_cast<int>(r[kArt]) == kPunkt && z >= P.zAush && z <= zormcom::Lauf.zFuss &&
+                    k > 0.0f) {
                     const float f = r[kW] * k;
                     if (f > 0.0f) St.Bh += f;
                 }
@@ -1000,7 +1007,7 @@ void StatikBerechnen() {
                     continue;
                 }
                 St.FussRest = St.FussRestAlt;
-                P.zFuss -= St.FussSchritt;
+                zormcom::Lauf.zFuss -= St.FussSchritt;
                 --St.IterZaehler;
                 // The log entry of the iteration the search returns to.
                 const int k = St.IterZaehler;
@@ -1037,7 +1044,7 @@ void StatikBerechnen() {
 void ErdwiderstandIteration() {
     auto& L = zormcom::Lauf;
     Liste& eph = L.Eph;
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     const float eta = P.Etap != 0.0f ? P.Etap : 1.0f;
     // 1.-2. From the layer coefficients.
     St.BezugsTiefe = zA;
@@ -1084,13 +1091,13 @@ void ErdwiderstandIteration() {
     // 4. Slip-plane angles.
     {
         float phi = 0, dp = 0, da = 0, tA = St.GleitWinkel1, tP = St.GleitWinkel2;
-        zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, zA, zF, phi);
-        zormcom::SchichtMittel(P.SchichtDeltaP, P.SchichtKote, P.AnzErd, zA, zF, dp);
+        zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd, zA, zF, phi);
+        zormcom::SchichtMittel(P.SchichtDeltaP, zormcom::Lauf.SchichtKote, P.AnzErd, zA, zF, dp);
         GleitflaechenWinkel(phi, 0.0f, 0.0f, dp, tA, tP);
         St.GleitWinkel1 = tA;
         St.GleitWinkel2 = tP;
-        zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, 0.0f, zF, phi);
-        zormcom::SchichtMittel(P.SchichtDeltaA, P.SchichtKote, P.AnzErd, 0.0f, zF, da);
+        zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd, 0.0f, zF, phi);
+        zormcom::SchichtMittel(P.SchichtDeltaA, zormcom::Lauf.SchichtKote, P.AnzErd, 0.0f, zF, da);
         float tP2 = St.GleitWinkelDatei;
         GleitflaechenWinkel(phi, 0.0f, da, dp, tA, tP2);
         St.GleitWinkel1 = tA;

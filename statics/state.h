@@ -183,6 +183,7 @@ struct Statikzustand {
 
     // ---- values of the current stage and of the run that the verification, the design and the pictures
     // read (set by the statics stage unless a line says otherwise)
+    int16_t BettungStufe = 0;      // 1: the wall foot of the stage is bedded (FussGebettet of the stage)
     float zGelenk = 0.0f;          // level of the hinge of a wall head fixed but displaceable (m; 0 = none)
     float EinspErg = 0.0f;         // degree of fixity of the foot reached (%); the verification settles it
     float HUmlagerung = 0.0f;      // depth down to which the earth pressure is redistributed (m)

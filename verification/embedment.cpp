@@ -90,7 +90,7 @@ void Abschluss() {
     if (KeineKonvergenz()) {
         ZeileDrucken("         *** Keine Konvergenz für die Fusstiefe!");
         ZeileDrucken("                   Die Ergebnisse sind möglicherweise unbrauchbar.");
-        if (P.BettungStufe == 0)
+        if (zormc::St.BettungStufe == 0)
             ZeileDrucken("                   Rechnen Sie besser mit elastischer Bettung.");
         Leerzeilen(2);
     }

@@ -56,7 +56,7 @@ void ZusatzEinbindungSummeH() {
         R.z[k] = eph.z[k];
         R.e[k] = eph.e[k] / teiler;
     }
-    const std::string& x = P.DateiEndung;
+    const std::string& x = zormcom::Lauf.DateiEndung;
     DiagrammDatei("ZOREwidvW." + x, R);
     DiagrammDatei("ZOReP0." + x, St.ESumme);
     bool ok = Ueberlagern(12346, St.ESumme, R);
@@ -78,7 +78,7 @@ void ZusatzEinbindungSummeH() {
     }
     N.DtHGesucht = true;
     N.DtH = 0.0f;
-    N.DtHBestimmbar = ok && TiefeFuerKraft(R, P.zFuss, N.SummeH1, N.DtH);
+    N.DtHBestimmbar = ok && TiefeFuerKraft(R, zormcom::Lauf.zFuss, N.SummeH1, N.DtH);
 }
 
 void Tabelle() {
@@ -164,7 +164,7 @@ void Tabelle() {
         }
         Leerzeilen();
     }
-    if (P.kzUebAkt != 0)
+    if (zormcom::Lauf.kzUebAkt != 0)
         ZeileDrucken(Einzug(), "Hinweis 2: Eah, Eav, Eph, Epv vor der Überlagerung seit 26.2.2008");
     ZeileDrucken(Einzug(), "Hinweis 3: Bei Summe H1 >= 0 ist das horiz. Gleichgewicht erfüllt.");
     Leerzeilen();
@@ -197,8 +197,8 @@ bool TiefeFuerKraft(const zor::Ordinatenliste& R, float z0, float F, float& dz) 
 
 void FussPunktGleitfuge() {
     if (P.AnzAnker < 1 || N.zGLF != 0.0f) return;
-    N.zGLF = P.zFuss;
-    if (P.BettungStufe != 1) return;
+    N.zGLF = zormcom::Lauf.zFuss;
+    if (zormc::St.BettungStufe != 1) return;
     int j = 0;
     float vj = 0.0f;
     const int n = St.AnzZeilen > zormc::kMaxZeile ? zormc::kMaxZeile : St.AnzZeilen;
@@ -249,7 +249,8 @@ void GleichgewichtDrucken() {
     if (St.DeltaT < 0.01f) St.DeltaT = 0.0f;
     if (P.Wandfuss == 3) St.DeltaT = 0.0f;
 
-    if (P.Wandart != 1 && P.kzUebAkt != 0 && P.zFuss - 0.001f > St.ZRuhedruckFuss && P.Erddruckart == 1) {
+    if (P.Wandart != 1 && zormcom::Lauf.kzUebAkt != 0 && zormcom::Lauf.zFuss - 0.001f > St.ZRuhedruckFuss &&
+        P.Erddruckart == 1) {
         ZeileDrucken(Einzug(), "Beginn des verbleibenden Erdwiderstandes");
         Drucken(Einzug(), "nach der Überlagerung mit dem Erddruck:   z =  ");
         ZahlDrucken(St.ZRuhedruckFuss, 8, 2);

@@ -42,7 +42,7 @@ void HydraulischerGrundbruchDrucken() {
     ZeileDrucken(Einzug(), "-----------------------------------------------");
     ZeileDrucken(Einzug(), "Sicherheit gegen hydraul. Grundbruch bei Gesamt-Einbindetiefe.");
     ZeileDrucken(Einzug(), "Obere Schichten mit gamf, gama = 0.0 (genau) wurden beachtet.");
-    if (P.kzStroem == 0) {
+    if (zormcom::Lauf.kzStroem == 0) {
         ZeileDrucken(Einzug(), "Wand ohne Strömungsdruck: Eigenlast GBr des durchströmten      ***");
         ZeileDrucken(Einzug(), "Bodens mit gap(unter Auftrieb) wie eingegeben verwendet.       ***");
     } else {
@@ -63,10 +63,10 @@ void HydraulischerGrundbruchDrucken() {
         ZeileBeenden();
         ZeileDrucken(Einzug(), "  -----------------------------------------------------------");
     }
-    if (P.zFuss + St.DeltaT < P.ZWasserLuft) {
+    if (zormcom::Lauf.zFuss + St.DeltaT < P.ZWasserLuft) {
         ZeileDrucken(Einzug(), "---> Das Wasser ist luftseitig unter die Unterkante der");
         ZeileDrucken(Einzug(), "---> Wand abgesenkt. Es ist keine Strömung nach oben vorhanden.");
-        if (P.kzStroem != 0)
+        if (zormcom::Lauf.kzStroem != 0)
             ZeileDrucken(Einzug(), "---> Die Berechnung mit Strömungseinfluß ist unbrauchbar.");
         Leerzeilen(2);
         return;

@@ -61,14 +61,14 @@ void SatzC(int16_t f, bool kurz) {
         vb::Write(f, N.GlfAnkerZ[k], N.AnkerLaenge[k], N.GlfAnkerAh[k]);
         if (N.AnkerLaenge[k] > N.AnkerLaengeMax) N.AnkerLaengeMax = N.AnkerLaenge[k];
     }
-    vb::Write(f, N.zGLF, N.GlfAnkerKombination, N.GlfMaxAushub, P.zFuss, St.GleitWinkel1, St.GleitWinkel2,
-              N.EtaGlf, P.BettungStufe, P.zAush);
+    vb::Write(f, N.zGLF, N.GlfAnkerKombination, N.GlfMaxAushub, zormcom::Lauf.zFuss, St.GleitWinkel1,
+              St.GleitWinkel2, N.EtaGlf, zormc::St.BettungStufe, P.zAush);
     const int s = N.AnzSteifen < 0 ? 0 : N.AnzSteifen > kMaxAnkerSlots ? kMaxAnkerSlots : N.AnzSteifen;
     vb::Write(f, static_cast<int16_t>(s));
     for (int i = 1; i <= s; ++i)
         vb::Write(f, N.SteifenZ[static_cast<std::size_t>(i)], N.SteifenAh[static_cast<std::size_t>(i)]);
     const int r = P.AnzZusatzSpannung < 0 ? 0 : P.AnzZusatzSpannung > 15 ? 15 : P.AnzZusatzSpannung;
-    vb::Write(f, P.ZWasserErd, P.ZWasserLuft, static_cast<int16_t>(r), P.kzWasserenth);
+    vb::Write(f, P.ZWasserErd, P.ZWasserLuft, static_cast<int16_t>(r), zormcom::Lauf.kzWasserenth);
     for (int i = 1; i <= r; ++i)
         vb::Write(f, P.ZusZ[static_cast<std::size_t>(i)], P.ZusSpannung[static_cast<std::size_t>(i)]);
     const auto& eph = zormcom::Lauf.Eph;
@@ -83,7 +83,7 @@ void SatzC(int16_t f, bool kurz) {
     // V(k) per metre of wall: the summary keeps it per pile for a soldier pile wall.
     const float vk = P.Wandart == 1 && P.ABohl != 0.0f ? N.SummeVk / P.ABohl : N.SummeVk;
     vb::Write(f, N.SummeVd, vk, zormd::N.zEndeStatik, zormd::N.Rhd, zormd::N.RdFuss, zormd::N.EdFuss,
-              zormc::St.AbgeschnDruck, P.UmFigur, int16_t{0}, P.zFuss, zormc::St.HUmlagerung);
+              zormc::St.AbgeschnDruck, P.UmFigur, int16_t{0}, zormcom::Lauf.zFuss, zormc::St.HUmlagerung);
     const auto& gb = zormb::B.GrundbruchTab;
     const int q = zormc::St.AnzAuflagerVersch < 0     ? 0
                   : zormc::St.AnzAuflagerVersch > 250 ? 250

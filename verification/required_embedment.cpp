@@ -4,6 +4,7 @@
 #include <string>
 
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "statics/state.h"
 #include "verification/section_tools.h"
@@ -66,7 +67,7 @@ bool ErforderlicheEinbindungDrucken() {
     } else if (N.SummeH1 < 0.0f && P.Wandfuss == 2) {
         ZeileDrucken("         *** Summe H >= 0 ist nicht erfüllt. Größere Fußtiefe wählen");
         ZeileDrucken(Einzug(), "oder Fußtiefe suchen lassen.");
-    } else if (static_cast<float>(St.ZRuhedruckFuss - 0.01f) >= P.zFuss) {
+    } else if (static_cast<float>(St.ZRuhedruckFuss - 0.01f) >= zormcom::Lauf.zFuss) {
         ZeileDrucken(Einzug(), "*** Wandfuß liegt höher als Belastungs-Nullpunkt ( unzulässig ).");
         ZeileDrucken(Einzug(), "    Berechnung unbrauchbar.");
         ZeileDrucken(Einzug(), "    Einbindetiefe suchen lassen: Fußtiefe NICHT vorgeben.");
@@ -95,7 +96,7 @@ bool ErforderlicheEinbindungDrucken() {
         Leerzeilen();
     }
 
-    if (P.BettungStufe != 1 && P.Wandfuss != 3 && P.Wandfuss != 4 &&
+    if (zormc::St.BettungStufe != 1 && P.Wandfuss != 3 && P.Wandfuss != 4 &&
         !(zormc::St.EinspErg == 0.0f && P.Wandfuss == 1)) {
         if (zormc::St.EinspErg != 0.0f && St.EinspDrucken == 1) {
             Drucken(Einzug(), "Einspanngrad            = ");

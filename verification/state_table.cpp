@@ -315,7 +315,7 @@ void KotenRaster() {
         }
     }
     for (std::size_t j = 1; j < k.size(); ++j)
-        if (k[j] > P.zFuss) k[j] = P.zFuss;
+        if (k[j] > zormcom::Lauf.zFuss) k[j] = zormcom::Lauf.zFuss;
     for (int i = 1; i <= zeilen; ++i) {
         if (ZeilenArt(i) != zormc::kFeld) continue;
         const float L = Zeilenwert(i, 3);
@@ -336,7 +336,7 @@ void ZustandZeile1() {
 
 void ZustandZeile2() {
     const auto& r = N.Zwischen2;
-    if (!(P.BettungStufe == 1 && r[0] > P.zAush)) {
+    if (!(zormc::St.BettungStufe == 1 && r[0] > P.zAush)) {
         ZwischenZeile(r, false);
         N.zGLF = r[0];
         if (r[3] > 0.0f || r[0] < P.zAush) N.zGLF = 0.0f;
@@ -391,7 +391,7 @@ void ZustandsgroessenDrucken() {
         if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) AushubkoteDrucken();
         N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
         N.QuerkraftReduziert = 0;
-        if (z > P.zAush && q > 0.0f && P.BettungStufe == 0) {
+        if (z > P.zAush && q > 0.0f && zormc::St.BettungStufe == 0) {
             N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * zormc::St.EinspErg / 100.0f) * q);
             N.QuerkraftReduziert = 1;
         } else {
@@ -468,7 +468,7 @@ void BettungsTabelleDrucken() {
     int letzte = 0;
     {
         vb::FileGuard d("ZORBETTU", vb::OpenMode::Input);
-        vb::Input(d.nr(), P.zFuss);
+        vb::Input(d.nr(), zormcom::Lauf.zFuss);
         while (!vb::Eof(d.nr())) {
             std::array<float, 3> r{};
             vb::Input(d.nr(), r[0], r[1], r[2]);
@@ -497,7 +497,7 @@ void BettungsTabelleDrucken() {
                        ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
         if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
         zorma::ZeileBeenden();
-        if (r[0] > P.zFuss - 0.001f) break; // the foot is reached
+        if (r[0] > zormcom::Lauf.zFuss - 0.001f) break; // the foot is reached
         if (i == letzte + 1) {
             zorma::Leerzeilen();
             zorma::ZeileDrucken(Einzug(), "Ab hier: keine Reduktion der eingegebenen Bettung erforderlich.");

@@ -132,13 +132,14 @@ void NachweiseVorbereiten() {
     if (Lauf.IterZustand == 3) P.Wandfuss = 1;
     Aufrufen(Abschnitte().GlfrLesen);
     N.MaxHDruck = 0.0f;
-    P.BettungStufe = P.AushNr >= 0 && P.AushNr <= 20 ? P.FussGebettet[static_cast<std::size_t>(P.AushNr)] : 0;
+    zormc::St.BettungStufe =
+        P.AushNr >= 0 && P.AushNr <= 20 ? P.FussGebettet[static_cast<std::size_t>(P.AushNr)] : 0;
     // 9. C force.
     if (std::fabs(St.CKraft) < 0.5f) {
         St.CKraft = 0.0f;
         zormc::St.EinspErg = 0.0f;
     }
-    if ((P.BettungStufe == 1 && P.Wandfuss == 1) || P.Wandfuss == 3 || St.GebetteteKragwand != 0) {
+    if ((zormc::St.BettungStufe == 1 && P.Wandfuss == 1) || P.Wandfuss == 3 || St.GebetteteKragwand != 0) {
         St.CKraft = 0.0f;
         St.CKraftV = 0.0f;
     }
@@ -148,18 +149,18 @@ void NachweiseVorbereiten() {
     float a = 0.0f;
     if (P.Wandart == 1) {
         St.DeltaT = 0.0f;
-        a = 0.2f * (P.zFuss - P.zAush);
+        a = 0.2f * (zormcom::Lauf.zFuss - P.zAush);
         if (zormc::St.EinspErg != 0.0f) a = zormc::St.EinspErg * a / 100.0f;
     }
     if (St.CKraft == 0.0f) a = 0.0f;
     if (St.DeltaT < 0.04f) St.DeltaT = 0.0f;
     if (St.DeltaT < a) St.DeltaT = a;
     // 11.-13.
-    N.EinbindeTiefe = P.zFuss - P.zAush;
+    N.EinbindeTiefe = zormcom::Lauf.zFuss - P.zAush;
     zorma::Bericht.Einrueckung = std::string(13, ' ');
     ErdwiderstandLesen();
     float flaeche = 0.0f, eEnde = 0.0f;
-    zormc::Integrieren(Lauf.Eph, P.zFuss, flaeche, eEnde);
+    zormc::Integrieren(Lauf.Eph, zormcom::Lauf.zFuss, flaeche, eEnde);
     const float teiler = Lauf.AnzEphGegeben > 0 || P.Etap == 0.0f ? 1.0f : P.Etap;
     zormd::N.Rhd = -flaeche / teiler;
 }
@@ -183,9 +184,9 @@ void Nachweise(zor::Laufstatus& status) {
         status = zor::Laufstatus::Ende;
         return;
     }
-    if (P.kzHydGrBr != 0) Aufrufen(s.HydraulischerGrundbruch); // 10
-    Aufrufen(s.TiefeGleitfuge);                                // 11
-    PlotSatz("C");                                             // 12
+    if (zormcom::Lauf.kzHydGrBr != 0) Aufrufen(s.HydraulischerGrundbruch); // 10
+    Aufrufen(s.TiefeGleitfuge);                                            // 11
+    PlotSatz("C");                                                         // 12
 
     // Next stage, next load case.
     P.AushNr = static_cast<int16_t>(P.AushNr + 1);

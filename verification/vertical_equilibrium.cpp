@@ -6,6 +6,7 @@
 
 #include "earthpressure/diagrams.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
@@ -38,10 +39,10 @@ float VertikalFaktorG() {
 void VertikalWerteBilden() {
     const float gm = VertikalFaktorMittel();
     const bool pfahl = P.Wandart == 1;
-    N.Wandgewicht = P.GamWand * P.DWand * P.zFuss;
-    N.WandAuftrieb = -P.DWand * P.GamWand2 * (P.zFuss - P.ZWasserLuft);
+    N.Wandgewicht = P.GamWand * P.DWand * zormcom::Lauf.zFuss;
+    N.WandAuftrieb = -P.DWand * P.GamWand2 * (zormcom::Lauf.zFuss - P.ZWasserLuft);
     if (N.WandAuftrieb > 0.0f) N.WandAuftrieb = 0.0f;
-    const float zEnde = pfahl ? P.zAush : P.zFuss;
+    const float zEnde = pfahl ? P.zAush : zormcom::Lauf.zFuss;
     float flaeche = 0.0f, e = 0.0f;
     zormc::Integrieren(St.ESummeKopie, zEnde, flaeche, e);
     St.EahErdV = flaeche / gm;

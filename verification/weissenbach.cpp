@@ -34,7 +34,7 @@ void Weissenbach() {
 
     if (St.TBWFall >= 0 && St.TBWFall <= 2) {
         const std::string a = vb::Format(P.ABohl - St.b0TBW, "0.00");
-        const std::string t = vb::Format(P.zFuss - P.zAush, "0.00");
+        const std::string t = vb::Format(zormcom::Lauf.zFuss - P.zAush, "0.00");
         if (St.TBWFall == 0)
             ZeileDrucken(Einzug(), "         Großer lichter Druckwandabstand ", a, " > ", t, " wirks.Tiefe");
         else

@@ -173,7 +173,7 @@ TEST_F(SchnitteTest, RulesOfTheSearch) {
         {"bedded foot: full shear",
          [] {
              zormc::St.EinspErg = 100.0f;
-             P.BettungStufe = 1;
+             zormc::St.BettungStufe = 1;
          },
          {{6.0f, 0.0f, 80.0f, 0.0f}, {4.0f, 0.0f, 50.0f, 0.0f}},
          0.0f,

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "earthpressure/state.h"
 #include "grafik_fixture.h"
 #include "graphics/bilder.h"
 #include "platform/runtime/vbnum.h"
@@ -92,7 +93,7 @@ TEST_F(Stufe, DeepExcavationSideWaterWarnsOnlyWithSeepage) {
     const std::string warnung =
         "*** Wasser tiefer als Wandfuß: Berechnung mit Strömungseinfluß unbrauchbar ***";
     for (int16_t stroem : {0, 1}) {
-        P.kzStroem = stroem;
+        zormcom::Lauf.kzStroem = stroem;
         fenster_->ClearLog();
         zorg::WasserAnkerZeichnen(*fenster_, 2);
         EXPECT_EQ(Text(warnung) != nullptr, stroem != 0);

@@ -64,19 +64,7 @@ const std::vector<std::string> kAusnahmen = {
     // The settings file written with the project before the runs holds the next page number.
     "NaechsteSeite",
     // Values of the run kept beside the project data.
-    "DateiEndung",
-    "DateiNr",
-    "SchichtK0Anteil",
-    "SchichtKaAnteil",
-    "SchichtKote",
-    "SchichtKagh",
-    "SchichtKpgh",
-    "SchichtKach",
-    "SchichtKpch",
-    "kzUebAkt",
-    "zFuss",
     "UeberlagernNoetig",
-    "BettungStufe",
 };
 
 struct Fall {

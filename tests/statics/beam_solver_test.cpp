@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
@@ -159,11 +160,11 @@ TEST_F(Balken, SupportKeepsItsRecordedInstallationDeflection) {
 // The field is split at the layer top where the stiffness changes, and not where it stays.
 TEST_F(Balken, FieldIsSplitAtALayerTopWhereTheStiffnessChanges) {
     P.AnzErd = 3;
-    P.SchichtKote = {};
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 1.0f;
-    P.SchichtKote[3] = 2.5f;
-    P.SchichtKote[4] = 99.0f;
+    zormcom::Lauf.SchichtKote = {};
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 1.0f;
+    zormcom::Lauf.SchichtKote[3] = 2.5f;
+    zormcom::Lauf.SchichtKote[4] = 99.0f;
     P.SchichtEI[1] = 50.0f;
     P.SchichtEI[2] = 50.0005f;
     P.SchichtEI[3] = 100.0f;
@@ -287,18 +288,18 @@ TEST_F(Balken, InputsBeyondItsTablesAbandonTheCalculation) {
         {"EI 0 in a lower layer the beam reaches",
          [] {
              P.AnzErd = 2;
-             P.SchichtKote[2] = 3.0f;
-             P.SchichtKote[3] = 99.0f;
+             zormcom::Lauf.SchichtKote[2] = 3.0f;
+             zormcom::Lauf.SchichtKote[3] = 99.0f;
              P.SchichtEI[2] = 0.0f;
          }},
         {"a layer beyond the 30 stiffness entries",
          [] {
              P.AnzErd = 32;
              for (int i = 1; i <= 32; ++i) {
-                 P.SchichtKote[i] = 0.1f * static_cast<float>(i - 1);
+                 zormcom::Lauf.SchichtKote[i] = 0.1f * static_cast<float>(i - 1);
                  P.SchichtEI[i < 31 ? i : 30] = 50.0f + static_cast<float>(i);
              }
-             P.SchichtKote[33] = 99.0f;
+             zormcom::Lauf.SchichtKote[33] = 99.0f;
          }},
         {"15 supports",
          [] {
@@ -325,8 +326,8 @@ TEST_F(Balken, InputsBeyondItsTablesAbandonTheCalculation) {
     // A layer with EI 0 below the foot does not matter.
     SetUp();
     P.AnzErd = 2;
-    P.SchichtKote[2] = 6.0f;
-    P.SchichtKote[3] = 99.0f;
+    zormcom::Lauf.SchichtKote[2] = 6.0f;
+    zormcom::Lauf.SchichtKote[3] = 99.0f;
     P.SchichtEI[2] = 0.0f;
     Lastbild({{0.0f, 10.0f}, {5.0f, 10.0f}});
     Raender(3, 4, 2, 1);

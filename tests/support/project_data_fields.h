@@ -14,15 +14,15 @@ namespace zortest {
     X(AnzBoesch) X(AnzErd) X(AnzAush) X(AnzLF) X(AnzAnkerGesamt) X(AnzLastLuftLF) X(AnzLastErdLF) \
     X(AnzAnkerStufenPaare) X(AushNr) X(LFNr) X(GanzerName) X(DateiPfad) X(DateiName) X(NameOhneExt) \
     X(DateiwahlModus) X(DatenGelesen) X(NaechsteSeite) X(WurzelOrdner) X(Versionstext) X(GradZuRad) \
-    X(DateiEndung) X(DateiNr) X(Wandtyp) X(Wandart) X(WandKopf) X(Erddruckart) X(RuheProz) X(KonzFaktor) X(Etap) \
+    X(Wandtyp) X(Wandart) X(WandKopf) X(Erddruckart) X(RuheProz) X(KonzFaktor) X(Etap) \
     X(EtaGlobal) X(BeiwerteGegeben) X(WandreibungStufen) X(BBohl) X(ABohl) X(EntlastFaktor) X(AnkerLaengen) \
     X(BBFuss) X(ZBFuss) X(DWand) X(GamWand) X(GamWand2) X(BPfDUeb) X(BPfD) X(BPfAbstand) X(BPfDBemessung) \
     X(KoteOKWand) X(TiefeUnendlich) X(EIWand) X(EModul) X(ProjBez) X(ProjNr) X(PosName) X(GanzerNameOhneExt) \
     X(Datum) X(Kommentar) X(SchichtDicke) X(SchichtPhi) X(SchichtDeltaA) X(SchichtDeltaP) X(SchichtCa) \
     X(SchichtCp) X(SchichtGamma) X(SchichtGammaAuftrieb) X(SchichtEI) X(SchichtGammaAush) \
     X(SchichtGammaAuftriebAush) X(SchichtKaghVorgabe) X(SchichtKachVorgabe) X(SchichtKpchVorgabe) \
-    X(SchichtKpghVorgabe) X(SchichtDeltaANeu) X(SchichtDeltaPNeu) X(SchichtK0Anteil) X(SchichtKaAnteil) \
-    X(SchichtKote) X(SchichtKagh) X(SchichtKpgh) X(SchichtKach) X(SchichtKpch) X(DeltaNeuAushub) X(MinEah) \
+    X(SchichtKpghVorgabe) X(SchichtDeltaANeu) X(SchichtDeltaPNeu) \
+    X(DeltaNeuAushub) X(MinEah) \
     X(DeltaZF) X(PhiCaq) X(BoeschX1) X(BoeschX2) X(BoeschZ1) X(BoeschZ2) X(BoeschGamma) X(BoeschPhi) \
     X(ZWasserErdAush) X(AushubWert19) X(AnzFigur6Aush) X(Ze1Fig6Aush) X(UmZeit) X(UmArt) X(kzUeb) \
     X(EpsFuss6Aush) X(Fig6Verh) X(Fig6Z) X(FussGebettet) X(BettAnz) X(BettT) X(BettC) X(EahGeg) X(ZEahGeg) \
@@ -30,7 +30,7 @@ namespace zortest {
     X(ZWandfuss) X(zAush) X(AnzAnker) X(UmFigur) X(UmZ1) X(UmZ2) X(EpsUml) X(ZAnker) X(ZNextAnker) \
     X(ZWasserLuft) X(EFaktor) X(StBx1) X(StBx2) X(StBH) X(ZWasserErd) X(Einsp) X(AnzSohlLast) X(SohlLastX1) \
     X(SohlLastX2) X(SohlLastQ) X(SohlLastZ) X(AnzZusatzSpannung) X(ZusZ) X(ZusSpannung) X(AnzErddruckFaktor) \
-    X(EVerZ) X(EVerFaktor) X(kzWasserenth) X(kzUebAkt) X(ZusZVorher) X(ZusSpannungVorher) X(zFuss) \
+    X(EVerZ) X(EVerFaktor) X(ZusZVorher) X(ZusSpannungVorher) \
     X(FigurEB69) X(UeberlagernNoetig) X(BegrenzteLast) X(LuftLastH) X(LuftLastM) \
     X(LuftLastZ) X(LuftLastNichtIn) X(ErdLastPv) X(ErdLastPh) X(ErdLastXA) X(ErdLastXE) X(ErdLastZ) \
     X(ErdLastDauer) X(ErdLastRuheProz) X(ErdLastRuheFaktor) X(ErdLastNichtIn) X(NKopfLF) X(NKopf) \
@@ -56,7 +56,7 @@ namespace zortest {
     X(TextFontBold) X(GrafikFontName) X(GrafikFontSize) X(GrafikFontBold) X(RandOben) X(RandUnten) X(H504Ein) \
     X(Querformat) X(Einst8a) X(Einst8b) X(Einst8c) X(HintergrundFarbe) X(VordergrundFarbe) X(RahmenEin) \
     X(BilderAlleDrucken) X(BildLinks) X(BildOben) X(BildRechts) X(BildUnten) X(ZeichenEinheit) X(TwipsProPixelX) \
-    X(TwipsProPixelY) X(KurzAusdruck) X(AnkerNeigungTab) X(BettungStufe)
+    X(TwipsProPixelY) X(KurzAusdruck) X(AnkerNeigungTab)
 
 // clang-format on
 

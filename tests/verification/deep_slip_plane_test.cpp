@@ -26,8 +26,8 @@ void TrockenerSand(float ah) {
     zormd::GleitfugeZuruecksetzen();
     P.GradZuRad = kGrad;
     P.AnzErd = 1;
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 99.0f;
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 99.0f;
     P.SchichtDicke[1] = 99.0f;
     P.SchichtPhi[1] = 30.0f * kGrad;
     P.SchichtGamma[1] = 18.0f;
@@ -100,7 +100,7 @@ TEST(DeepSlipPlane, SingleAnchorInDrySandFollowsKranzByHand) {
     EXPECT_TRUE(std::isfinite(N.GlfXQMoegl));
     // The evaluation leaves the layer table as it found it.
     EXPECT_EQ(P.AnzErd, 1);
-    EXPECT_FLOAT_EQ(P.SchichtKote[2], 99.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[2], 99.0f);
 }
 
 TEST(DeepSlipPlane, PartialFactorsGiveTheUtilisationOfTheDesignForces) {
@@ -271,9 +271,9 @@ void GleicheTiefe(float kraft, float laenge3, float phiSchwach = 30.0f) {
     TrockenerSand(kraft);
     // A thin weak layer from 4.5 to 4.6 m.
     P.AnzErd = 3;
-    P.SchichtKote[2] = 4.5f;
-    P.SchichtKote[3] = 4.6f;
-    P.SchichtKote[4] = 99.0f;
+    zormcom::Lauf.SchichtKote[2] = 4.5f;
+    zormcom::Lauf.SchichtKote[3] = 4.6f;
+    zormcom::Lauf.SchichtKote[4] = 99.0f;
     P.SchichtDicke[1] = 4.5f;
     P.SchichtDicke[2] = 0.1f;
     P.SchichtDicke[3] = 94.4f;

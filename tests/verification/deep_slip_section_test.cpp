@@ -39,8 +39,8 @@ protected:
         const float g = 3.141593f / 180.0f;
         P.GradZuRad = g;
         P.AnzErd = 1;
-        P.SchichtKote[1] = 0.0f;
-        P.SchichtKote[2] = 99.0f;
+        zormcom::Lauf.SchichtKote[1] = 0.0f;
+        zormcom::Lauf.SchichtKote[2] = 99.0f;
         P.SchichtDicke[1] = 99.0f;
         P.SchichtPhi[1] = 30.0f * g;
         P.SchichtGamma[1] = 18.0f;
@@ -53,7 +53,7 @@ protected:
         P.LFNr = 1;
         P.AushNr = 1;
         P.AnzAush = 1;
-        P.DateiEndung = "11";
+        zormcom::Lauf.DateiEndung = "11";
         P.gamMittel = 1.0f;
         P.AnzAnker = 1;
         P.ZAnker[1] = 1.5f;
@@ -227,8 +227,8 @@ TEST_F(DeepSlipSection, WaterLevelSplitsTheLayerItLiesIn) {
     for (float zw : {3.0f, 5.0f}) {
         Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
         P.AnzErd = 2;
-        P.SchichtKote[2] = 5.0f;
-        P.SchichtKote[3] = 99.0f;
+        zormcom::Lauf.SchichtKote[2] = 5.0f;
+        zormcom::Lauf.SchichtKote[3] = 99.0f;
         P.SchichtDicke[1] = 5.0f;
         P.SchichtDicke[2] = 94.0f;
         P.SchichtPhi[2] = P.SchichtPhi[1];
@@ -238,9 +238,9 @@ TEST_F(DeepSlipSection, WaterLevelSplitsTheLayerItLiesIn) {
         Bericht();
         EXPECT_EQ(P.AnzErd, zw == 3.0f ? 3 : 2);
         if (zw == 3.0f) {
-            EXPECT_FLOAT_EQ(P.SchichtKote[2], 3.0f);
+            EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[2], 3.0f);
             EXPECT_FLOAT_EQ(P.SchichtDicke[2], 2.0f);
-            EXPECT_FLOAT_EQ(P.SchichtKote[3], 5.0f);
+            EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[3], 5.0f);
         }
     }
 }

@@ -30,7 +30,7 @@ protected:
         P.Etap = 1.5f;
         zormcom::Vorgaben.Etap2 = 2.0f;
         zormc::St.EpFaktor = 1.0f;
-        P.BettungStufe = 1;
+        zormc::St.BettungStufe = 1;
         St.Eph = 300.0f;
         St.Bh = 180.0f;
         zormd::N.Rhd = 240.0f;
@@ -274,7 +274,7 @@ TEST_F(BlumGrenze, SearchAtItsBoundIsNotReportedAsMet) {
     P.kzUeb[1] = 1;
     ASSERT_EQ(Rechnen(), "D");
     EXPECT_EQ(St.KeineKonvergenz, 20000);
-    EXPECT_NEAR(P.zFuss, 4.01f + 39.0f, 0.01f);
+    EXPECT_NEAR(zormcom::Lauf.zFuss, 4.01f + 39.0f, 0.01f);
     EXPECT_FLOAT_EQ(St.Bh, St.Eph);
 
     vb::Open("LPTZW", vb::OpenMode::Append, zorma::kBerichtDateiNr);

@@ -59,7 +59,7 @@ protected:
         P.Wandart = 2;
         P.Wandfuss = 1;
         P.zAush = 5.0f;
-        P.zFuss = 8.0f;
+        zormcom::Lauf.zFuss = 8.0f;
         P.ZWasserLuft = 99.0f;
         P.ZWasserErd = 99.0f;
         St.EahErd = 100.0f;
@@ -74,7 +74,7 @@ protected:
 // zGLF = 6.0 + 0.5 x 10 / 15 = 6.333 m.
 TEST_F(Gleichgewicht, FootPointOfTheDeepSlipPlaneBetweenMeanShears) {
     P.AnzAnker = 1;
-    P.BettungStufe = 1;
+    zormc::St.BettungStufe = 1;
     St.AnzZeilen = 3;
     auto& t = St.ErgebnisTabelle;
     t[0][zormc::kQ] = -10.0f;
@@ -88,7 +88,7 @@ TEST_F(Gleichgewicht, FootPointOfTheDeepSlipPlaneBetweenMeanShears) {
     EXPECT_TRUE(Enthaelt(z, E + "Fußpunkt der tiefen Gleitfuge:            z =      6.33 m (Q = 0)"));
     // Without bedding the foot itself.
     N().zGLF = 0.0f;
-    P.BettungStufe = 0;
+    zormc::St.BettungStufe = 0;
     zormd::FussPunktGleitfuge();
     EXPECT_EQ(N().zGLF, 8.0f);
 }
@@ -146,8 +146,8 @@ TEST_F(Gleichgewicht, MobilisationAndReliefLines) {
 TEST_F(Gleichgewicht, SoldierPileWallSearchesTheExtraEmbedment) {
     P.Wandart = 1;
     P.Etap = 1.0f;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "21";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "21";
     St.EahErd = 50.0f;
     zormd::N.Rhd = 0.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
@@ -170,8 +170,8 @@ TEST_F(Gleichgewicht, SoldierPileWallSearchesTheExtraEmbedment) {
 TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
     P.Wandart = 1;
     P.Etap = 1.0f;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "32";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "32";
     St.EahErd = 50.0f;
     zormd::N.Rhd = 0.0f;
     P.ZWasserLuft = 5.0f;
@@ -196,7 +196,7 @@ TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
 
 // A continuous wall short of its resistance writes no result diagram and searches nothing.
 TEST_F(Gleichgewicht, ContinuousWallWritesNoDiagramFiles) {
-    P.DateiEndung = "11";
+    zormcom::Lauf.DateiEndung = "11";
     zormd::N.Rhd = 0.0f;
     Drucken();
     EXPECT_LT(N().SummeH1, 0.0f);
@@ -208,8 +208,8 @@ TEST_F(Gleichgewicht, ContinuousWallWritesNoDiagramFiles) {
 // When the missing force is never reached, DeltaT keeps its value and the report says so.
 TEST_F(Gleichgewicht, UnreachedForceRaisesNothing) {
     P.Wandart = 1;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "11";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "11";
     St.EahErd = 50.0f;
     zormd::N.Rhd = 0.0f;
     St.DeltaT = 0.3f;
@@ -225,8 +225,8 @@ TEST_F(Gleichgewicht, UnreachedForceRaisesNothing) {
 // embedment undetermined; the run goes on.
 TEST_F(Gleichgewicht, ListsThatDoNotMatchAreNotSuperposed) {
     P.Wandart = 1;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "11";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "11";
     St.EahErd = 50.0f;
     zormd::N.Rhd = 0.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
@@ -262,7 +262,7 @@ TEST_F(Vertikal, DiaphragmWallByHand) {
     P.DWand = 0.8f;
     P.GamWand = 25.0f;
     P.GamWand2 = 10.0f;
-    P.zFuss = 15.0f;
+    zormcom::Lauf.zFuss = 15.0f;
     P.ZWasserLuft = 8.0f;
     const float eav15 = 0.279384f * 18.0f * 15.0f * std::tan(20.0f * 3.14159265f / 180.0f);
     Liste(St.ESummeKopie, {{0.0f, 0.0f}, {15.0f, eav15}});
@@ -285,7 +285,7 @@ TEST_F(Vertikal, DiaphragmWallByHand) {
 // The warning from below -1.0 on; Eph = 0 gives Bv = 0, not a value of an earlier stage; a foot
 // above the excavation-side water has no buoyancy.
 TEST_F(Vertikal, WarningThresholdAndZeroResistance) {
-    P.zFuss = 10.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     P.ZWasserLuft = 12.0f;
     struct Fall {
         float epv;
@@ -311,7 +311,7 @@ TEST_F(Vertikal, WarningThresholdAndZeroResistance) {
 // table with the cut-off line at 0.00 and their own Bv; no warning; Rhd = 0 gives Bv = 0.
 TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
     P.Wandart = 1;
-    P.zFuss = 10.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     P.ZWasserLuft = 99.0f;
     zormd::N.EdFuss = 40.0f;
     zormc::St.AbgeschnDruck = 60.0f;
@@ -334,7 +334,7 @@ TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
 // Rock foot: Bv 0.00 and no C line.
 TEST_F(Vertikal, RockFoot) {
     P.Wandfuss = 3;
-    P.zFuss = 10.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     P.ZWasserLuft = 99.0f;
     St.Bh = 100.0f;
     St.Eph = 100.0f;

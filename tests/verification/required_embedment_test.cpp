@@ -1,5 +1,6 @@
 // The required-embedment section: the reason of dt and its notes, the minimum of the partial-factor
 // mode, the stop at the load zero point and the fixity notes.
+#include "earthpressure/state.h"
 #include "verification/required_embedment.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,8 @@ protected:
         P.Wandart = 1;
         P.Wandfuss = 1;
         P.zAush = 5.0f;
-        P.zFuss = 8.0f;
-        P.BettungStufe = 1;
+        zormcom::Lauf.zFuss = 8.0f;
+        zormc::St.BettungStufe = 1;
         zormd::N.EinbindeTiefe = 3.0f;
         P.ZWasserLuft = P.ZWasserErd = 99.0f;
     }
@@ -114,7 +115,7 @@ TEST_F(Einbindetiefe, StopAtTheLoadZeroPoint) {
 // Fixity notes: 100 % prints D4 and, with EinspDrucken, D1 but never D2; 60 % with dt from the C
 // force prints D2 on soldier piles.
 TEST_F(Einbindetiefe, FixityNotes) {
-    P.BettungStufe = 0;
+    zormc::St.BettungStufe = 0;
     P.Wandfuss = 2;
     St.EinspDrucken = 1;
     zormc::St.EinspErg = 100.0f;

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <regex>
 
+#include "earthpressure/state.h"
 #include "fixture.h"
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
@@ -105,7 +106,7 @@ TEST_F(Zustandstabelle, AZeroShearPointBelowTheExcavationWithNegativeMomentIsThe
 TEST_F(Zustandstabelle, ABeddedFootPrintsNoZeroShearRowBelowTheExcavationButKeepsItsMoment) {
     Dreieckslast(-30.0f);
     P.zAush = 2.0f;
-    P.BettungStufe = 1;
+    zormc::St.BettungStufe = 1;
     zormd::ZustandsgroessenDrucken();
     EXPECT_TRUE(Mit(Zeilen(), "*").empty());
     EXPECT_EQ(N.zGLF, 0.0f);
@@ -292,7 +293,7 @@ TEST_F(Zustandstabelle, TheDepthGridSubdividesFieldsOfOneMetreAndOneDecimetreBut
     Zeile(2, 1.1f, {0.1f, 50}, {});
     Zeile(2, 1.12f, {0.02f, 50}, {});
     Zeile(5, 1.12f, {}, {});
-    P.zFuss = 1.12f;
+    zormcom::Lauf.zFuss = 1.12f;
     zormd::KotenRaster();
     ASSERT_EQ(N.AnzKoten, 1 + 6 + 9 + 1);
     const auto& k = N.KotenListe;
@@ -363,13 +364,13 @@ namespace {
 // AnzZeilen lies one behind its end row.
 TEST_F(Bericht, TheSolvedSimplySupportedBeamGivesTheClosedFormZeroShearRowAndItsSupportForcesCarryTheLoad) {
     P.AnzErd = 1;
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 99.0f;
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 99.0f;
     P.SchichtEI[1] = 50.0f;
     P.gamQ = 1.0f;
     P.WandKopf = 2;
     P.zAush = 7.0f;
-    P.zFuss = 6.0f;
+    zormcom::Lauf.zFuss = 6.0f;
     St.Lastbild.n = St.Knoten.n = 2;
     St.Lastbild.z[1] = St.Knoten.z[1] = 0.0f;
     St.Lastbild.z[2] = St.Knoten.z[2] = 6.0f;

@@ -121,7 +121,7 @@ TEST_F(Nachweislauf, EveryExampleVisitsLoadCasesOuterAndStagesInnerAndEndsWithTh
                 for (const char* a : {"GlfrLesen", "Erdwiderstand", "Einbindung", "Gleichgewicht", "Vertikal",
                                       "Schnitte", "Einbindetiefe"})
                     erwartet.push_back(k + a);
-                if (P.kzHydGrBr != 0) erwartet.push_back(k + "Grundbruch");
+                if (zormcom::Lauf.kzHydGrBr != 0) erwartet.push_back(k + "Grundbruch");
                 erwartet.push_back(k + "Gleitfuge");
             }
         std::vector<std::string> abschnitte;
@@ -231,7 +231,7 @@ TEST_F(Vorbereitung, CForceAndExtraEmbedmentAreCleanedAsTheWallKindAsks) {
         St.CKraft = f.cKraft;
         zormc::St.EinspErg = f.einspErg;
         St.DeltaT = f.deltaT;
-        P.zFuss = P.zAush + 3.0f;
+        zormcom::Lauf.zFuss = P.zAush + 3.0f;
         zormd::NachweiseVorbereiten();
         ASSERT_EQ(P.Einsp, 0.0f); // the example gives no partial fixity
         EXPECT_EQ(St.CKraft, f.erwartetC);
@@ -268,7 +268,7 @@ TEST_F(Vorbereitung, TheEarthResistanceIsTheAreaDownToTheFootDividedByEtapOrByOn
         d.Close();
     }
     P.Etap = 1.5f;
-    P.zFuss = 4.0f;
+    zormcom::Lauf.zFuss = 4.0f;
     zormd::NachweiseVorbereiten();
     EXPECT_EQ(N.EppArt, 1);
     EXPECT_FLOAT_EQ(zormd::N.Rhd, 60.0f / 1.5f);
@@ -280,7 +280,7 @@ TEST_F(Vorbereitung, TheEarthResistanceIsTheAreaDownToTheFootDividedByEtapOrByOn
     Lauf.EphGegAktE[1] = -30.0f;
     Lauf.EphGegAktZ[2] = P.zAush + 2.0f;
     Lauf.EphGegAktE[2] = -30.0f;
-    P.zFuss = P.zAush + 2.0f;
+    zormcom::Lauf.zFuss = P.zAush + 2.0f;
     zormd::NachweiseVorbereiten();
     EXPECT_EQ(N.EppArt, 0); // no trial-plane list of an earlier stage
     EXPECT_NEAR(zormd::N.Rhd, 20.0f * 2.0f + 0.001f * 20.0f / 2.0f, 1e-3);
@@ -331,7 +331,7 @@ TEST_F(Plotsatz, RecordAWithoutAPlotBlockHoldsTheCountLineAndThePoints) {
 
 TEST_F(Plotsatz, RecordCWithATrialPlaneListOnlyFromItsStageAndTheLongestAnchorOfTheRun) {
     P.AushNr = 2;
-    P.zFuss = 6.0f;
+    zormcom::Lauf.zFuss = 6.0f;
     P.zAush = 4.0f;
     P.ZWasserErd = 99.0f;
     P.ZWasserLuft = 99.0f;
