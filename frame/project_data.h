@@ -349,13 +349,7 @@ struct ProjectData {
     int32_t VordergrundFarbe = 0;
     int16_t RahmenEin = 0;
     int16_t BilderAlleDrucken = 0;
-    float BildLinks = 0.0f, BildOben = 0.0f, BildRechts = 0.0f, BildUnten = 0.0f;
-    float ZeichenEinheit = 0.0f;
-    float TwipsProPixelX = 0.0f, TwipsProPixelY = 0.0f; // of the current device, set at start
-    int16_t KurzAusdruck = 0;                           // -1 while a short printout of the report runs
-
-    // ---------------------------------------------------------------- values a run leaves for the pictures
-    Arr<float, 13> AnkerNeigungTab{}; // inclination per row of the anchor table (degrees)
+    int16_t KurzAusdruck = 0; // -1 while a short printout of the report runs
 
     bool operator==(const ProjectData&) const = default;
 };

@@ -9,6 +9,7 @@
 #include "frame/project_data.h"
 #include "graphics/bilder.h"
 #include "graphics/statik.h"
+#include "graphics/zeichnen.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
@@ -30,7 +31,7 @@ void Drucke(Flaeche& z, double x, double y, const std::string& t) {
 }
 // Printed only when its top lies above the bottom edge of the frame.
 void DruckeInnen(Flaeche& z, double x, double y, const std::string& t) {
-    if (y < P.BildUnten) Drucke(z, x, y, t);
+    if (y < Grafik().BildUnten) Drucke(z, x, y, t);
 }
 
 // Level label centred on x.
@@ -113,7 +114,7 @@ float PassivWinkelAmFuss(const PlotSatz& s) {
 
 Krafteck KrafteckZeichnen(Flaeche& z, const PlotSatz& s, float x0, float y0) {
     Krafteck k;
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     const float gp = s.GlfWert[9];
     if (!(gp > 0) || !std::isfinite(gp)) return k; // no G+P: no polygon
     const float f = P.Massstab * 20.0f / 1000.0f / gp;
@@ -167,9 +168,10 @@ Krafteck KrafteckZeichnen(Flaeche& z, const PlotSatz& s, float x0, float y0) {
 
 void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     const PlotSatz& s = Grafik().plot;
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     const float d = P.DWand;
-    const float xL = P.BildLinks, xR = P.BildRechts, zT = P.BildOben, zB = P.BildUnten;
+    const float xL = Grafik().BildLinks, xR = Grafik().BildRechts, zT = Grafik().BildOben,
+                zB = Grafik().BildUnten;
     const bool teilsi = P.TeilsicherheitenAn != 0;
     z.SetDrawStyle(vb::draw::vbSolid);
     // 2. support forces
@@ -211,7 +213,7 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         float neigung = 0, a = 0;
         for (int j = 1; j <= lagen; ++j)
             if (P.ZAuflager[static_cast<size_t>(j)] == za) {
-                neigung = P.AnkerNeigungTab[static_cast<size_t>(j)];
+                neigung = Grafik().AnkerNeigungTab[static_cast<size_t>(j)];
                 a = P.AnkerAbstand[static_cast<size_t>(j)];
             }
         const float alpha = P.GradZuRad * neigung;

@@ -5,6 +5,7 @@
 #include "frame/project_data.h"
 #include "graphics/pressure_figures.h"
 #include "graphics/ueberlagerung.h"
+#include "graphics/zeichnen.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -113,8 +114,9 @@ void UeberlagerungZeichnen(Flaeche& z, int16_t lf, int16_t alle) {
     using vb::draw::PrintEnd;
     const bool typ7 = alle != 0;
     const bool teilsi = P.TeilsicherheitenAn != 0;
-    const float u = P.ZeichenEinheit;
-    const float L = P.BildLinks, R = P.BildRechts, T = P.BildOben, B = P.BildUnten;
+    const float u = Grafik().ZeichenEinheit;
+    const float L = Grafik().BildLinks, R = Grafik().BildRechts, T = Grafik().BildOben,
+                B = Grafik().BildUnten;
     z.SetDrawStyle(vb::draw::vbSolid);
 
     // 1. the maxima record and the title

@@ -5,6 +5,7 @@
 
 #include "grafik_fixture.h"
 #include "graphics/ueberlagerung.h"
+#include "graphics/zeichnen.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
 #include "verification/anchor_files.h"
@@ -51,7 +52,8 @@ protected:
         Massstab100Test::SetUp();
         zormd::AnkerbuchZuruecksetzen();
         ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
-        L = P.BildLinks, R = P.BildRechts, T = P.BildOben, B = P.BildUnten, u = P.ZeichenEinheit;
+        L = zorg::Grafik().BildLinks, R = zorg::Grafik().BildRechts, T = zorg::Grafik().BildOben,
+        B = zorg::Grafik().BildUnten, u = zorg::Grafik().ZeichenEinheit;
         w = (R - L) / 6;
         h = static_cast<float>(fenster_->TextHeight("Ü"));
         yT = T + 2 * h;

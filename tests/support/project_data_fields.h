@@ -55,8 +55,8 @@ namespace zortest {
     X(GrafikRandRechts) X(GrafikRandOben) X(GrafikRandUnten) X(Einst3c) X(TextFontName) X(TextFontSize) \
     X(TextFontBold) X(GrafikFontName) X(GrafikFontSize) X(GrafikFontBold) X(RandOben) X(RandUnten) X(H504Ein) \
     X(Querformat) X(Einst8a) X(Einst8b) X(Einst8c) X(HintergrundFarbe) X(VordergrundFarbe) X(RahmenEin) \
-    X(BilderAlleDrucken) X(BildLinks) X(BildOben) X(BildRechts) X(BildUnten) X(ZeichenEinheit) X(TwipsProPixelX) \
-    X(TwipsProPixelY) X(KurzAusdruck) X(AnkerNeigungTab)
+    X(BilderAlleDrucken) \
+    X(KurzAusdruck)
 
 // clang-format on
 
