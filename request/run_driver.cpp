@@ -149,47 +149,6 @@ Laufausgang EinLauf() {
     return Rechnen(status);
 }
 
-// The project as saved back in place of the run's copy, with what the run leaves for the report window, the
-// pictures and the next run: the current load case and stage with the stage's values as the run left them
-// (the main window loads its stage again when it becomes active), and the run values kept beside the project.
-void ProjektZurueck(const zorm1::ProjectData& projekt) {
-    const zorm1::ProjectData lauf = std::move(P);
-    P = projekt;
-    P.AushNr = lauf.AushNr;
-    P.LFNr = lauf.LFNr;
-    P.Wandfuss = lauf.Wandfuss;
-    P.ZWandfuss = lauf.ZWandfuss;
-    P.zAush = lauf.zAush;
-    P.AnzAnker = lauf.AnzAnker;
-    P.UmFigur = lauf.UmFigur;
-    P.UmZ1 = lauf.UmZ1;
-    P.UmZ2 = lauf.UmZ2;
-    P.EpsUml = lauf.EpsUml;
-    P.ZAnker = lauf.ZAnker;
-    P.ZNextAnker = lauf.ZNextAnker;
-    P.ZWasserLuft = lauf.ZWasserLuft;
-    P.EFaktor = lauf.EFaktor;
-    P.StBx1 = lauf.StBx1;
-    P.StBx2 = lauf.StBx2;
-    P.StBH = lauf.StBH;
-    P.ZWasserErd = lauf.ZWasserErd;
-    P.Einsp = lauf.Einsp;
-    P.AnzSohlLast = lauf.AnzSohlLast;
-    P.SohlLastX1 = lauf.SohlLastX1;
-    P.SohlLastX2 = lauf.SohlLastX2;
-    P.SohlLastQ = lauf.SohlLastQ;
-    P.SohlLastZ = lauf.SohlLastZ;
-    P.AnzZusatzSpannung = lauf.AnzZusatzSpannung;
-    P.ZusZ = lauf.ZusZ;
-    P.ZusSpannung = lauf.ZusSpannung;
-    P.AnzErddruckFaktor = lauf.AnzErddruckFaktor;
-    P.EVerZ = lauf.EVerZ;
-    P.EVerFaktor = lauf.EVerFaktor;
-    // run values still kept beside the project
-    P.FigurEB69 = lauf.FigurEB69;
-    P.UeberlagernNoetig = lauf.UeberlagernNoetig;
-}
-
 } // namespace
 
 bool AnfrageLaeuft() {
@@ -425,12 +384,13 @@ Anfrageausgang Anfrage() {
 
     // 15.-17. The runs. Each works on P as the run's copy of the project: the factors, the at-rest share, the
     // slip circle and the anchor lengths set for it below, and whatever the stages change in place, stay with
-    // that run; the project as saved in step 12 comes back after it (ProjektZurueck).
+    // that run; the project as saved in step 12 comes back after it. What the run leaves for the report
+    // window, the pictures and the next run is in the run state of the folders.
     const zorm1::ProjectData& projekt = gesichert;
     std::vector<Laufausgang> laeufe;
     const auto laufen = [&] {
         laeufe.push_back(EinLauf());
-        ProjektZurueck(projekt);
+        P = projekt;
     };
     if (P.TeilsicherheitenAn != 0) {
         zormcom::Vorgaben.gamS_Stahl = 1.15f;

@@ -243,8 +243,8 @@ void UmlagerungBlock() {
 }
 
 void UmlagerungEAB() {
-    zormcom::UmlagerungEB69(P.UmZ1, P.UmZ2, P.EpsUml, P.FigurEB69);
-    if (P.FigurEB69 == 5)
+    zormcom::UmlagerungEB69(P.UmZ1, P.UmZ2, P.EpsUml, zormc::St.FigurEB69);
+    if (zormc::St.FigurEB69 == 5)
         UmlagerungBlock();
     else
         UmlagerungTrapez();

@@ -47,7 +47,7 @@ void UmlagerungTrapez();
 // Figure 5, blocks: r e0 from the head to a, e0 from a to b, r e0 from b to H. Area 0 refused.
 void UmlagerungBlock();
 
-// Figure 8: parameters by zormcom::UmlagerungEB69 into P.UmZ1, P.UmZ2, P.EpsUml and P.FigurEB69,
+// Figure 8: parameters by zormcom::UmlagerungEB69 into P.UmZ1, P.UmZ2, P.EpsUml and zormc::St.FigurEB69,
 // then figure 4 or 5.
 void UmlagerungEAB();
 

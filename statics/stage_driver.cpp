@@ -360,7 +360,7 @@ void ZwischendateienLesen() {
                 int16_t fig = 4;
                 zormcom::UmlagerungEB69(P.UmZ1, P.UmZ2, P.EpsUml, fig);
                 P.UmFigur = fig;
-                P.FigurEB69 = fig;
+                zormc::St.FigurEB69 = fig;
             } else if (g == 6 || g == 7) {
                 P.UmFigur = 0;
             }

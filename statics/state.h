@@ -183,16 +183,17 @@ struct Statikzustand {
 
     // ---- values of the current stage and of the run that the verification, the design and the pictures
     // read (set by the statics stage unless a line says otherwise)
-    int16_t BettungStufe = 0;      // 1: the wall foot of the stage is bedded (FussGebettet of the stage)
-    float zGelenk = 0.0f;          // level of the hinge of a wall head fixed but displaceable (m; 0 = none)
-    float EinspErg = 0.0f;         // degree of fixity of the foot reached (%); the verification settles it
-    float HUmlagerung = 0.0f;      // depth down to which the earth pressure is redistributed (m)
-    float AbgeschnUmlagern = 0.0f; // active pressure cut off by the redistribution (kN/m)
-    float AbgeschnDruck = 0.0f;    // active pressure cut off below the excavation level (kN/m)
-    float ZspSkala = 0.0f;         // factor on the additional stresses of the stage
-    int16_t AnzWiderstand = 0;     // points of the passive diagram of the stage
-    float Rvd = 0.0f;              // vertical component of the passive resistance (kN/m)
-    float EpFaktor = 0.0f;         // factor on the passive resistance of soldier piles
+    int16_t FigurEB69 = 0;    // figure 8 of a soldier-pile stage: the figure after EB 69 it became (4, 5)
+    int16_t BettungStufe = 0; // 1: the wall foot of the stage is bedded (FussGebettet of the stage)
+    float zGelenk = 0.0f;     // level of the hinge of a wall head fixed but displaceable (m; 0 = none)
+    float EinspErg = 0.0f;    // degree of fixity of the foot reached (%); the verification settles it
+    float HUmlagerung = 0.0f; // depth down to which the earth pressure is redistributed (m)
+    float AbgeschnUmlagern = 0.0f;           // active pressure cut off by the redistribution (kN/m)
+    float AbgeschnDruck = 0.0f;              // active pressure cut off below the excavation level (kN/m)
+    float ZspSkala = 0.0f;                   // factor on the additional stresses of the stage
+    int16_t AnzWiderstand = 0;               // points of the passive diagram of the stage
+    float Rvd = 0.0f;                        // vertical component of the passive resistance (kN/m)
+    float EpFaktor = 0.0f;                   // factor on the passive resistance of soldier piles
     std::array<float, 251> LastbildKopieZ{}; // load diagram of the plot record (1..): depths (m)
     std::array<float, 251> LastbildKopieE{}; // and ordinates (kN/m2)
     float AnkerFaktor = 1.0f; // factor on the anchor forces (BS-T to BS-P), the largest of the run

@@ -29,10 +29,9 @@ using zorm1::ProjectData;
 
 // The fields in which the project data after a request may differ from those read, and why.
 const std::vector<std::string> kAusnahmen = {
-    // The current load case and stage and the values of that stage are those the run left, until the main
-    // window loads its stage again when it becomes active.
-    "AushNr",
-    "LFNr",
+    // The request rebuilds the support levels from the stages by loading every stage in turn, so the values
+    // of the current stage are those of the last stage (the main window loads its stage again when it
+    // becomes active).
     "Wandfuss",
     "ZWandfuss",
     "zAush",
@@ -63,8 +62,6 @@ const std::vector<std::string> kAusnahmen = {
     "EVerFaktor",
     // The settings file written with the project before the runs holds the next page number.
     "NaechsteSeite",
-    // Values of the run kept beside the project data.
-    "UeberlagernNoetig",
 };
 
 struct Fall {
