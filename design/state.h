@@ -138,6 +138,11 @@ struct Schnittsatz {
 
 // Working values of the design stage and the governing sections collected over a run.
 struct Bemessungsstufe {
+    // strengths of the concrete grade and the steel of the run (set with the grade's constants at the start
+    // of every run, request/wall_section.h BETON2; the design stage replaces the concrete's for its sections)
+    float BetonFestigkeit = 0.0f;                            // design strength of the concrete (MN/m2)
+    float StahlFestigkeit = 0.0f;                            // of the reinforcing steel (MN/m2)
+    float zulTau01 = 0.0f, zulTau02 = 0.0f, zulTau03 = 0.0f; // allowable shear stresses of the grade (MN/m2)
     // largest horizontal anchor force of the run per support level 1..13 (kN/m; -9999 before any), the design
     // force of the anchor tables
     std::array<float, 14> AnkerAhMax{};

@@ -223,7 +223,7 @@ struct ProjectData {
     int16_t AnzErddruckFaktor = 0; // at most 15
     Arr<float, 15> EVerZ{};
     Arr<float, 15> EVerFaktor{};
-    // working values of the current stage during a run
+    // working values of the stage pages
     Arr<float, 15> ZusZVorher{};
     Arr<float, 15> ZusSpannungVorher{};
     int16_t FigurEB69 = 0;
@@ -284,7 +284,7 @@ struct ProjectData {
     float gamG = 0.0f, gamE0g = 0.0f, gamQ = 0.0f, gamRe = 0.0f, gamRered = 0.0f, gamRh = 0.0f;
     float gamPhi = 0.0f, gamC = 0.0f, gamGstb = 0.0f, gamGdst = 0.0f, gamQdst = 0.0f, gamH = 0.0f;
     float gamWred = 0.0f, gamStahlAnker = 0.0f, gamG1C = 0.0f, gamQ1C = 0.0f;
-    float gamGBSP = 0.0f, gamE0gBSP = 0.0f, gamQBSP = 0.0f, gamMittel = 0.0f;
+    float gamGBSP = 0.0f, gamE0gBSP = 0.0f, gamQBSP = 0.0f;
 
     // ---------------------------------------------------------------- design settings
     int16_t BemessungEin = 0;
@@ -308,10 +308,6 @@ struct ProjectData {
     std::string Herstellart;
     float Satz35Wert1 = 0.0f;
     float Satz35Wert2 = 0.0f;
-    // design values of a run
-    float BetonFestigkeit = 0.0f;
-    float StahlFestigkeit = 0.0f;
-    float zulTau01 = 0.0f, zulTau02 = 0.0f, zulTau03 = 0.0f;
 
     // ---------------------------------------------------------------- output and graphics settings
     int16_t AllgAngaben = 0;

@@ -79,7 +79,7 @@ void Bettungsresultierende(const std::vector<Marke>& kurve, float za, float zb, 
 
 // Bedding nodes below HUmlagerung with their springs, merged into the marker list.
 void Bettung(std::vector<Marke>& marken) {
-    const float hu = zormc::St.HUmlagerung, zf = zormcom::Lauf.zFuss;
+    const float hu = St.HUmlagerung, zf = zormcom::Lauf.zFuss;
     std::vector<Marke> neu{{hu, 0.0f}};
     float d = 0.0f, schritt = 0.1f;
     for (int k = 0; k < 1000; ++k) {
@@ -170,7 +170,7 @@ void Wandlasten(std::vector<Marke>& marken) {
 }
 
 void Gelenk(std::vector<Marke>& marken) {
-    zormc::St.zGelenk = 0.0f;
+    St.zGelenk = 0.0f;
     if (P.zMGelenk == 0.0f || !(P.zMGelenk < zormcom::Lauf.zFuss)) return;
     // Shifted from the entered level each time, so the result does not depend on earlier stages.
     float zg = P.zMGelenk;
@@ -192,7 +192,7 @@ void Gelenk(std::vector<Marke>& marken) {
             return;
         }
     }
-    zormc::St.zGelenk = zg;
+    St.zGelenk = zg;
     marken.push_back({zg, 0.0f});
     Vereinigen(marken);
 }
@@ -203,7 +203,7 @@ void KnotenAufbauen() {
     std::vector<Marke> marken{{0.0f, 0.0f}};
     for (int i = 1; i <= P.AnzAnker && i <= 8; ++i)
         marken.push_back({P.ZAnker[i], -1.0f});
-    if (zormc::St.BettungStufe == 1) {
+    if (St.BettungStufe == 1) {
         Bettung(marken);
     } else {
         if (P.Wandfuss == 1 || P.Wandfuss == 2) marken.push_back({St.ZErdauflager, -1.0f});

@@ -152,7 +152,7 @@ void Aufbauen() {
             ZeileSchreiben(kPunkt);
         }
         // One hinge row, also when the diagram has a jump at the hinge depth.
-        if (zormc::St.zGelenk != 0.0f && zi == zormc::St.zGelenk && !gelenkGesetzt) {
+        if (St.zGelenk != 0.0f && zi == St.zGelenk && !gelenkGesetzt) {
             gelenkGesetzt = true;
             ++anzBedingungen;
             ZeileSchreiben(kGelenk);
@@ -176,8 +176,8 @@ void AuflagerVerschiebung(float z, float& w) {
     w = 0.0f;
     const int n = P.AnzAnkerGesamt;
     for (int i = 1; i <= n && i <= 20; ++i) {
-        if (std::fabs(z - zormc::St.AuflagerSenkungZ[i]) < 0.001f) {
-            w = zormc::St.AuflagerSenkung[i];
+        if (std::fabs(z - St.AuflagerSenkungZ[i]) < 0.001f) {
+            w = St.AuflagerSenkung[i];
             return;
         }
     }

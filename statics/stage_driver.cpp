@@ -104,22 +104,22 @@ void WandStatik(zor::Laufstatus& status) {
     auto& B = zormb::B;
     St.StatikStatus = zor::Laufstatus::Offen;
     // Preparation.
-    zormc::St.EpFaktor = 1.0f;
+    St.EpFaktor = 1.0f;
     St.GelenkFussModus = 0;
-    zormc::St.zGelenk = 0.0f;
+    St.zGelenk = 0.0f;
     St.FussVersatz = 0.01f;
     St.ToleranzFussTBW = 0.2f;
     St.ZFussVorgabe = 0.0f;
     St.EinspDrucken = 0;
-    zormc::St.EinspErg = 0.0f;
+    St.EinspErg = 0.0f;
     St.CKraftDt = 0.0f; // the report prints the C-force extra embedment only when this stage computed it
     St.TanDeltaP = 0.0f;
     St.EphPfahl = 0.0f;
-    if (P.TeilsicherheitenAn == 0) P.gamMittel = 1.0f;
+    if (P.TeilsicherheitenAn == 0) St.gamMittel = 1.0f;
     ZwischendateienLesen();
     St.AnzAuflagerKopf = static_cast<int16_t>(P.AnzAnker + ((P.WandKopf == 2 || P.WandKopf == 3) ? 1 : 0));
     St.AnzBettungStufe = (P.AushNr >= 0 && P.AushNr <= 20) ? P.BettAnz[P.AushNr] : int16_t{0};
-    St.GebetteteKragwand = (zormc::St.BettungStufe == 1 && St.AnzAuflagerKopf == 0) ? 1 : 0;
+    St.GebetteteKragwand = (St.BettungStufe == 1 && St.AnzAuflagerKopf == 0) ? 1 : 0;
     St.WandfussEingabe = P.Wandfuss;
     St.WandartEingabe = P.Wandart;
     St.ZWandfussEingabe = P.ZWandfuss;
@@ -129,7 +129,7 @@ void WandStatik(zor::Laufstatus& status) {
 
     const int modus = P.Wandfuss;
     const float p = P.Einsp;
-    if (modus == 2 && zormc::St.BettungStufe == 1) {
+    if (modus == 2 && St.BettungStufe == 1) {
         St.BettungDurchlauf = 0;
         for (;;) {
             P.Wandfuss = 1;
@@ -172,8 +172,7 @@ void WandStatik(zor::Laufstatus& status) {
             NeuLesen();
             z = std::min(St.ZWandfussEingabe, St.zFussFest);
             const float d = St.zFussFest - St.zFussFrei;
-            zormc::St.EinspErg =
-                (d != 0.0f) ? ((z - St.zFussFrei) / d) * ((z - St.zFussFrei) / d) * 100.0f : 0.0f;
+            St.EinspErg = (d != 0.0f) ? ((z - St.zFussFrei) / d) * ((z - St.zFussFrei) / d) * 100.0f : 0.0f;
         }
         St.ErdauflagerModus = 0;
         Vorgabe(z);
@@ -228,7 +227,7 @@ void WandStatik(zor::Laufstatus& status) {
     // Bedding files.
     if (P.BettungPruefen != 0) {
         BettungSchreiben();
-    } else if (zormc::St.BettungStufe == 1) {
+    } else if (St.BettungStufe == 1) {
         ErdwiderstandsKurve();
         BettungSchreiben();
     }
@@ -317,7 +316,7 @@ void ZwischendateienLesen() {
                                  " Punkte (höchstens 250). Die Berechnung wird abgebrochen.");
         St.BegrLast.n = n;
         St.ESumme.n = n2;
-        zormc::St.AnzWiderstand = n;
+        St.AnzWiderstand = n;
         P.AnzPunkte2 = n2;
         for (int i = 1; i <= n; ++i)
             vb::Input(d.nr(), St.BegrLast.e[i], St.ESumme.e[i], St.BegrLast.z[i], St.ESumme.z[i]);
@@ -360,7 +359,7 @@ void ZwischendateienLesen() {
                 int16_t fig = 4;
                 zormcom::UmlagerungEB69(P.UmZ1, P.UmZ2, P.EpsUml, fig);
                 P.UmFigur = fig;
-                zormc::St.FigurEB69 = fig;
+                St.FigurEB69 = fig;
             } else if (g == 6 || g == 7) {
                 P.UmFigur = 0;
             }
@@ -372,7 +371,7 @@ void ZwischendateienLesen() {
             P.UmFigur = static_cast<int16_t>(P.UmFigur + 20);
         if (P.UmFigur == 0 && zormcom::Lauf.kzUebAkt != 1) L.UmZeitAkt = 2;
     }
-    zormc::St.BettungStufe = (P.AushNr >= 0 && P.AushNr <= 20) ? P.FussGebettet[P.AushNr] : int16_t{0};
+    St.BettungStufe = (P.AushNr >= 0 && P.AushNr <= 20) ? P.FussGebettet[P.AushNr] : int16_t{0};
 }
 
 // ---- bedding
@@ -413,8 +412,8 @@ void ErdwiderstandsKurve() {
     for (int i = 0; i < St.AnzZeilen; ++i) {
         const auto& r = St.ErgebnisTabelle[i];
         const float z = r[kTiefe];
-        if (r[kP1 + 4] == 0.0f || !(z > zormc::St.HUmlagerung)) continue;
-        TiefeEinfuegenListe(St.BettFeder, z - zormc::St.HUmlagerung);
+        if (r[kP1 + 4] == 0.0f || !(z > St.HUmlagerung)) continue;
+        TiefeEinfuegenListe(St.BettFeder, z - St.HUmlagerung);
         TiefeEinfuegenListe(St.Erdwiderstand, z);
     }
 }
@@ -426,7 +425,7 @@ const Ergebniszeile* ZeileBei(float z, float tol) {
     return nullptr;
 }
 float GamMittel() {
-    return P.gamMittel > 0.0f ? P.gamMittel : 1.0f;
+    return St.gamMittel > 0.0f ? St.gamMittel : 1.0f;
 }
 } // namespace
 
@@ -435,7 +434,7 @@ void BettungBegrenzen(int16_t& reduziert) {
     float e = 0.0f, w = 0.0f;
     const Liste& ew = St.Erdwiderstand;
     for (int i = 1; i <= St.BettFeder.n; ++i) {
-        const float z = zormc::St.HUmlagerung + St.BettFeder.z[i];
+        const float z = St.HUmlagerung + St.BettFeder.z[i];
         if (z > zormcom::Lauf.zFuss) continue;
         for (int k = 1; k <= ew.n; ++k)
             if (std::fabs(ew.z[k] - z) <= 0.002f) {
@@ -456,7 +455,7 @@ void BettungBegrenzen(int16_t& reduziert) {
 void BettungIterieren() {
     ++St.BettungDurchlauf;
     St.BettungWiederholen = 1;
-    if (zormc::St.BettungStufe != 1 || P.BettungPruefen == 0) {
+    if (St.BettungStufe != 1 || P.BettungPruefen == 0) {
         St.BettungWiederholen = 0;
         return;
     }
@@ -488,7 +487,7 @@ void BettungSchreiben() {
         Datei d("ZORBETTU", vb::OpenMode::Output);
         vb::Write(d.nr(), zormcom::Lauf.zFuss);
         for (int i = 1; i <= b.n; ++i) {
-            const float z = zormc::St.HUmlagerung + b.z[i];
+            const float z = St.HUmlagerung + b.z[i];
             if (z > zormcom::Lauf.zFuss) continue;
             float k0 = 0.0f;
             if (anfang.n >= 1) Interpolieren(anfang, b.z[i], k0);
@@ -499,10 +498,10 @@ void BettungSchreiben() {
     Datei d(("ZOREwidVerw." + zormcom::Lauf.DateiEndung).c_str(), vb::OpenMode::Output);
     float w = 0.0f;
     for (int i = 1; i <= b.n; ++i) {
-        const float z = zormc::St.HUmlagerung + b.z[i];
+        const float z = St.HUmlagerung + b.z[i];
         if (z > zormcom::Lauf.zFuss) continue;
         if (const Ergebniszeile* r = ZeileBei(z, 0.001f)) w = std::max((*r)[kW], 0.0f) / GamMittel();
-        vb::Write(d.nr(), z, w * b.e[i] * zormc::St.EpFaktor);
+        vb::Write(d.nr(), z, w * b.e[i] * St.EpFaktor);
     }
     d.Close();
 }

@@ -252,16 +252,16 @@ void Nettobild() {
             }
         }
     }
-    zormc::St.HUmlagerung = std::max(St.ZRuhedruckFuss, P.zAush);
+    St.HUmlagerung = std::max(St.ZRuhedruckFuss, P.zAush);
     bool marke = false;
-    if ((P.Wandfuss == 2 || P.Wandfuss == 3) && zormc::St.HUmlagerung >= zF) {
-        zormc::St.HUmlagerung = zF - 0.005f;
+    if ((P.Wandfuss == 2 || P.Wandfuss == 3) && St.HUmlagerung >= zF) {
+        St.HUmlagerung = zF - 0.005f;
         marke = true;
     }
-    St.Lastbild = Verbinden(W, NullListe({0.0f, zormc::St.HUmlagerung, zF}), 0);
+    St.Lastbild = Verbinden(W, NullListe({0.0f, St.HUmlagerung, zF}), 0);
     if (marke) {
         for (int i = 1; i <= St.Lastbild.n; ++i) {
-            if (St.Lastbild.z[i] == zormc::St.HUmlagerung) St.Lastbild.e[i] = 0.0f;
+            if (St.Lastbild.z[i] == St.HUmlagerung) St.Lastbild.e[i] = 0.0f;
             if (St.Lastbild.z[i] == zF) St.Lastbild.e[i] = -0.1f;
         }
     }
@@ -306,7 +306,7 @@ void PfahlWiderstand() {
 // Step 8: embedment, passive resistance, lowering of the foot, earth-support point.
 // Returns true when the foot was lowered (the iteration is built again from step 3).
 bool Einbindung() {
-    const float t = zormcom::Lauf.zFuss - zormc::St.HUmlagerung;
+    const float t = zormcom::Lauf.zFuss - St.HUmlagerung;
     St.EinbindeTiefe = t;
     St.Eph = -Flaeche(zormcom::Lauf.Eph, zormcom::Lauf.zFuss);
     if ((St.WandfussEingabe == 1 || St.ErdauflagerModus == 1) && St.Eph <= 1.0f) {
@@ -325,11 +325,11 @@ bool Einbindung() {
     if (t > 0.0f) {
         float R = 0.0f, zS = 0.0f;
         ResultierendeSchwerpunkt(zormcom::Lauf.Eph, 0.0f, zormcom::Lauf.zFuss, R, zS);
-        float v = (zS - zormc::St.HUmlagerung) * (0.6f / 0.6667f) / t;
+        float v = (zS - St.HUmlagerung) * (0.6f / 0.6667f) / t;
         v = std::max(v, 0.5f);
-        St.ZErdauflager = zormc::St.HUmlagerung + t * v;
+        St.ZErdauflager = St.HUmlagerung + t * v;
     } else {
-        St.ZErdauflager = zormc::St.HUmlagerung;
+        St.ZErdauflager = St.HUmlagerung;
     }
     return false;
 }
@@ -338,9 +338,9 @@ bool Einbindung() {
 void PfahlSkalieren() {
     Liste& eph = zormcom::Lauf.Eph;
     if (eph.n >= 1) eph.z[eph.n] = zormcom::Lauf.zFuss;
-    if (St.Eph != 0.0f) zormc::St.EpFaktor = std::min(St.EphPfahl / St.Eph, 1.0f);
+    if (St.Eph != 0.0f) St.EpFaktor = std::min(St.EphPfahl / St.Eph, 1.0f);
     for (int i = 1; i <= eph.n; ++i)
-        eph.e[i] *= zormc::St.EpFaktor;
+        eph.e[i] *= St.EpFaktor;
 }
 
 void Randbedingungen() {
@@ -376,21 +376,20 @@ void UmlagerungNachher(bool wiederholt) {
     // it, so E is the load down to that point: the superposed load between the excavation level and
     // the load zero point is redistributed, not dropped. A soldier-pile wall is not superposed; its
     // depth is the excavation level.
-    const float tiefe =
-        P.Wandart == 1 ? St.UmlagerungsTiefe : std::max(St.UmlagerungsTiefe, zormc::St.HUmlagerung);
+    const float tiefe = P.Wandart == 1 ? St.UmlagerungsTiefe : std::max(St.UmlagerungsTiefe, St.HUmlagerung);
     if (zeit0 && !wiederholt) {
         if (P.Wandart == 1) {
             E = St.E0;
             const float f = P.EntlastFaktor;
             if (f > 0.0f && fig != 0) {
-                zormc::St.AbgeschnUmlagern = f * zormc::St.AbgeschnDruck;
+                St.AbgeschnUmlagern = f * St.AbgeschnDruck;
                 if (St.E0 != 0.0f) {
-                    const float k = (zormc::St.AbgeschnUmlagern + St.E0) / St.E0;
+                    const float k = (St.AbgeschnUmlagern + St.E0) / St.E0;
                     St.EahErd *= k;
                     St.EahErdV *= k;
                 }
-                E = zormc::St.AbgeschnUmlagern + St.E0;
-                zormc::St.AbgeschnDruck *= 1.0f - f;
+                E = St.AbgeschnUmlagern + St.E0;
+                St.AbgeschnDruck *= 1.0f - f;
                 St.AbgeschnDruckV *= 1.0f - f;
             }
         } else {
@@ -404,7 +403,7 @@ void UmlagerungNachher(bool wiederholt) {
     const int g = fig % 20;
     if (zeit0 && P.Erddruckart == 1 && (g == 1 || g == 2 || g == 4 || g == 5) && fig != 0 &&
         St.AnzAuflagerKopf > 0) {
-        const float H = zormc::St.HUmlagerung;
+        const float H = St.HUmlagerung;
         St.UmlagerungsTiefe = H;
         if (St.Lastbild.n < 1) St.Lastbild.n = 1;
         St.Lastbild.z[1] = 0.0f;
@@ -425,24 +424,24 @@ void UmlagerungNachher(bool wiederholt) {
 void Zusatzspannungen(float zE) {
     if (P.AnzZusatzSpannung == 0) {
         St.EahZusatz = 0.0f;
-        zormc::St.ZspSkala = 1.0f;
+        St.ZspSkala = 1.0f;
         St.ZspSkalaBSP = 1.0f;
         St.ZusSpannungV.clear();
         return;
     }
     const float gamG = P.gamG != 0.0f ? P.gamG : 1.0f;
     if (zormcom::Lauf.kzWasserenth != 0) {
-        zormc::St.ZspSkala = P.kzWred != 0 ? P.gamWred : P.gamG;
-        St.ZspSkalaBSP = zormc::St.ZspSkala * P.gamGBSP / gamG;
+        St.ZspSkala = P.kzWred != 0 ? P.gamWred : P.gamG;
+        St.ZspSkalaBSP = St.ZspSkala * P.gamGBSP / gamG;
     } else {
-        zormc::St.ZspSkala = P.gamQ;
+        St.ZspSkala = P.gamQ;
         St.ZspSkalaBSP = P.gamQBSP;
     }
     const int n = std::min<int>(P.AnzZusatzSpannung, 15);
     St.ZusSpannungV.assign(static_cast<std::size_t>(n) + 3, 0.0f);
     Liste w;
     for (int j = 1; j <= n; ++j) {
-        Anhaengen(w, P.ZusZ[j], zormc::St.ZspSkala * P.ZusSpannung[j]);
+        Anhaengen(w, P.ZusZ[j], St.ZspSkala * P.ZusSpannung[j]);
         // Vertical share in proportion to the earth pressure; none without earth pressure.
         St.ZusSpannungV[j] =
             (zormcom::Lauf.kzWasserenth != 0 || St.EahErd == 0.0f) ? 0.0f : St.EahErdV / St.EahErd * w.e[w.n];
@@ -511,9 +510,9 @@ void SoldatenpfahlAbschneiden() {
     const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     const float Lb = Flaeche(St.Lastbild, zF) - Flaeche(St.Lastbild, zA);
     if (P.Erddruckart == 1)
-        zormc::St.AbgeschnDruck += Lb;
+        St.AbgeschnDruck += Lb;
     else if (P.Wandfuss != 4)
-        zormc::St.AbgeschnDruck = Lb;
+        St.AbgeschnDruck = Lb;
     Liste& lb = St.Lastbild;
     if (P.Erddruckart == 2 && P.UmFigur == 0) {
         int anz = 0, k = 0;
@@ -529,7 +528,7 @@ void SoldatenpfahlAbschneiden() {
             ++lb.n;
         }
     }
-    if (zormc::St.AbgeschnDruck != 0.0f) {
+    if (St.AbgeschnDruck != 0.0f) {
         int k = 0;
         for (int i = 1; i <= lb.n; ++i)
             if (lb.z[i] == zA) k = i;
@@ -558,12 +557,12 @@ void ErdwiderstandDatei() {
     ew.n = 1;
     int start = 0;
     for (int i = eph.n; i >= 1; --i)
-        if (eph.z[i] == zormc::St.HUmlagerung) {
+        if (eph.z[i] == St.HUmlagerung) {
             start = i;
             break;
         }
     if (start == 0) start = 1; // no point at HUmlagerung: the first point
-    const float f = zormc::St.EpFaktor != 0.0f ? zormc::St.EpFaktor : 1.0f;
+    const float f = St.EpFaktor != 0.0f ? St.EpFaktor : 1.0f;
     for (int i = start; i <= eph.n && ew.n < zor::kMaxOrdinaten; ++i) {
         ++ew.n;
         ew.z[ew.n] = eph.z[i];
@@ -579,7 +578,7 @@ void ErdwiderstandDatei() {
         const int16_t fn = d.nr();
         vb::Write(fn, static_cast<int16_t>(ew.n + 1));
         vb::Write(fn, 0.0f, 0.0f);
-        vb::Write(fn, zormc::St.HUmlagerung, int16_t{0});
+        vb::Write(fn, St.HUmlagerung, int16_t{0});
         for (int i = 2; i <= ew.n; ++i)
             vb::Write(fn, ew.z[i], ew.e[i]);
         d.Close();
@@ -650,12 +649,12 @@ bool Iteration() {
                                                                     : 0.0f;
         }
         St.E0 = Flaeche(es, zA);
-        zormc::St.AbgeschnDruck = 0.0f;
+        St.AbgeschnDruck = 0.0f;
         St.AbgeschnDruckV = 0.0f;
-        zormc::St.AbgeschnUmlagern = 0.0f;
+        St.AbgeschnUmlagern = 0.0f;
         if (P.Erddruckart == 2) LastbildAufbauen(St.Lastbild, St.ESumme, St.BegrLast);
         if (P.Wandart == 1 && P.Erddruckart == 1) {
-            zormc::St.AbgeschnDruck = Flaeche(es, zF) - Flaeche(es, zA);
+            St.AbgeschnDruck = Flaeche(es, zF) - Flaeche(es, zA);
             St.AbgeschnDruckV = Flaeche(St.ESummeKopie, zF) - Flaeche(St.ESummeKopie, zA);
         }
         const float zE = P.Wandart == 1 ? zA : zF;
@@ -671,13 +670,12 @@ bool Iteration() {
             if (P.Wandtyp != 1 && P.Wandtyp != 5) {
                 St.LastbildKopie = St.Lastbild;
                 // The copy the verification stage plots, with its count.
-                const int n =
-                    std::min<int>(St.Lastbild.n, static_cast<int>(zormc::St.LastbildKopieZ.size()) - 1);
+                const int n = std::min<int>(St.Lastbild.n, static_cast<int>(St.LastbildKopieZ.size()) - 1);
                 for (int i = 1; i <= n; ++i) {
-                    zormc::St.LastbildKopieZ[i] = St.Lastbild.z[i];
-                    zormc::St.LastbildKopieE[i] = St.Lastbild.e[i];
+                    St.LastbildKopieZ[i] = St.Lastbild.z[i];
+                    St.LastbildKopieE[i] = St.Lastbild.e[i];
                 }
-                zormc::St.AnzAuflagerVersch = static_cast<int16_t>(n);
+                St.AnzAuflagerVersch = static_cast<int16_t>(n);
             }
             if (zormcom::Lauf.UmZeitAkt > 0 && St.AnzAuflagerKopf > 0) UmlagerungVorher();
             const int zeit = zormcom::Lauf.UmZeitAkt;
@@ -714,13 +712,12 @@ bool Iteration() {
             const float AQ = Flaeche(St.BegrLast, zE);
             float g = 0.0f;
             MittlererTeilfaktor(AE, AQ, St.Wh, St.EahZusatz, zormb::B.gamEMisch, P.gamQ, St.WasserFaktor,
-                                zormc::St.ZspSkala, zormb::B.gamEMischBSP, P.gamQBSP, St.WasserFaktorBSP,
-                                St.ZspSkalaBSP, P.gamMittel, g);
-            if (P.Bemessungssituation == 2) zormc::St.AnkerFaktor = MaxWert(zormc::St.AnkerFaktor, g);
+                                St.ZspSkala, zormb::B.gamEMischBSP, P.gamQBSP, St.WasserFaktorBSP,
+                                St.ZspSkalaBSP, St.gamMittel, g);
+            if (P.Bemessungssituation == 2) St.AnkerFaktor = MaxWert(St.AnkerFaktor, g);
         }
         if (P.Wandart == 1) SoldatenpfahlAbschneiden();
-        if (P.Wandfuss == 4 ||
-            (P.Wandfuss == 3 && zormcom::Lauf.kzUebAkt == 1 && zormc::St.BettungStufe == 0))
+        if (P.Wandfuss == 4 || (P.Wandfuss == 3 && zormcom::Lauf.kzUebAkt == 1 && St.BettungStufe == 0))
             St.Lastbild = Verbinden(St.Lastbild, zormcom::Lauf.Eph, 1);
         ErdwiderstandDatei();
         Loesen();
@@ -911,7 +908,7 @@ void StatikBerechnen() {
             }
         }
         St.Bh = (P.Wandfuss == 1 || P.Wandfuss == 3) ? R : 0.0f;
-        if (zormc::St.BettungStufe == 1) {
+        if (St.BettungStufe == 1) {
             for (int i = 0; i < St.AnzZeilen; ++i) {
                 const auto& r = St.ErgebnisTabelle[i];
                 const float z = r[kTiefe], k = r[kP1 + 4];
@@ -935,7 +932,7 @@ void StatikBerechnen() {
                 }
             if (P.Wandart == 1) {
                 St.MFuss = QFussZ - QS;
-                St.Bh = zormc::St.AbgeschnDruck + St.MFuss;
+                St.Bh = St.AbgeschnDruck + St.MFuss;
             } else {
                 St.Bh = St.Eph;
             }
@@ -956,7 +953,7 @@ void StatikBerechnen() {
         }
         if (P.Wandfuss == 3) St.Bh = -QFussZ;
         if (P.Wandfuss == 1 || P.Wandfuss == 3) {
-            St.Bh = zormc::St.AbgeschnDruck + St.Bh;
+            St.Bh = St.AbgeschnDruck + St.Bh;
             r = St.Bh - St.Eph;
         }
         if (St.IterZaehler >= 40 || St.FussUntenBegrenzt == 1) {
@@ -966,7 +963,7 @@ void StatikBerechnen() {
             continue;
         }
         St.FussRest = r;
-        St.MFuss = St.Bh - zormc::St.AbgeschnDruck;
+        St.MFuss = St.Bh - St.AbgeschnDruck;
         const float rP = St.MFuss - St.EphPfahl;
         bool fertig = false, schrittSteuerung = false;
         if (P.Wandfuss == 3 && St.WandfussEingabe == 3 && P.Wandart != 1 && r <= 0.0f) {
@@ -1165,9 +1162,9 @@ void ErdwiderstandIteration() {
     St.TanDeltaP = St.EphKopie != 0.0f ? St.EpvWand / St.EphKopie : 0.0f;
     // 9.
     St.ZRuhedruckFuss = zA;
-    zormc::St.HUmlagerung = zA;
+    St.HUmlagerung = zA;
     St.UmlagerungsTiefe = zA;
-    zormc::St.Rvd = St.EpvWand;
+    St.Rvd = St.EpvWand;
     KurveKappen(eph, zF);
 }
 

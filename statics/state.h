@@ -183,6 +183,7 @@ struct Statikzustand {
 
     // ---- values of the current stage and of the run that the verification, the design and the pictures
     // read (set by the statics stage unless a line says otherwise)
+    float gamMittel = 1.0f;   // mean partial factor of the actions of the stage (1 with global safety)
     int16_t FigurEB69 = 0;    // figure 8 of a soldier-pile stage: the figure after EB 69 it became (4, 5)
     int16_t BettungStufe = 0; // 1: the wall foot of the stage is bedded (FussGebettet of the stage)
     float zGelenk = 0.0f;     // level of the hinge of a wall head fixed but displaceable (m; 0 = none)

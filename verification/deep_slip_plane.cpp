@@ -10,6 +10,7 @@
 #include "earthpressure/state.h"
 #include "earthpressure/surface_loads.h"
 #include "frame/project_data.h"
+#include "statics/state.h"
 
 namespace zormd {
 
@@ -372,9 +373,9 @@ void ErsatzankerwandDruck() {
         }
     }
     // 10. Anchor forces, friction of the vertical forces.
-    if (P.TeilsicherheitenAn != 0 && P.gamMittel != 0.0f) {
-        N.GlfSumAh /= P.gamMittel;
-        N.GlfSumAv /= P.gamMittel;
+    if (P.TeilsicherheitenAn != 0 && zormc::St.gamMittel != 0.0f) {
+        N.GlfSumAh /= zormc::St.gamMittel;
+        N.GlfSumAv /= zormc::St.gamMittel;
     }
     T += N.GlfEavAW * std::tan(phi0 - winkelErst);
     T -= N.GlfEavWand * std::tan(phiLast - alphaLast);

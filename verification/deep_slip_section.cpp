@@ -106,9 +106,9 @@ void TiefeGleitfuge() {
     float av = 0.0f, mv = 0.0f;
     FlaecheBis(L.EvListe, L.EhListeZ, n, zlim, av, mv);
     N.GlfEavWand = av;
-    if (P.TeilsicherheitenAn != 0 && P.gamMittel != 0.0f) {
-        N.GlfEavWand /= P.gamMittel;
-        N.GlfEahWand /= P.gamMittel;
+    if (P.TeilsicherheitenAn != 0 && zormc::St.gamMittel != 0.0f) {
+        N.GlfEavWand /= zormc::St.gamMittel;
+        N.GlfEahWand /= zormc::St.gamMittel;
     }
     GF.GlfPunktX[9] = 0.0f;
     GF.GlfPunktZ[9] = N.zGLF;

@@ -45,7 +45,7 @@ void SatzB(int16_t f, bool normalkraft) {
     const int m = N.AnzKoten;
     const float fuss = Koten(N.KotenListe, m) + St.DeltaT;
     vb::Write(f, P.LFNr, P.AushNr, N.AnzKoten, St.DeltaT, fuss);
-    const float gam = P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
+    const float gam = zormc::St.gamMittel != 0.0f ? zormc::St.gamMittel : 1.0f;
     for (int i = 1; i <= m; ++i) {
         vb::Write(f, Koten(N.KotenListe, i), Koten(N.KotenDruck, i), Koten(N.KotenW, i) / gam,
                   Koten(N.KotenM, i), Koten(N.KotenQKopie, i));
@@ -88,8 +88,8 @@ void SatzC(int16_t f, bool kurz) {
     const int q = zormc::St.AnzAuflagerVersch < 0     ? 0
                   : zormc::St.AnzAuflagerVersch > 250 ? 250
                                                       : zormc::St.AnzAuflagerVersch;
-    vb::Write(f, static_cast<int16_t>(q), zormc::St.EinspErg, zormc::St.Rvd, zormc::St.EpFaktor, P.gamMittel,
-              gb[0], gb[81], gb[162]);
+    vb::Write(f, static_cast<int16_t>(q), zormc::St.EinspErg, zormc::St.Rvd, zormc::St.EpFaktor,
+              zormc::St.gamMittel, gb[0], gb[81], gb[162]);
     for (int i = 1; i <= q; ++i)
         vb::Write(f, zormc::St.LastbildKopieZ[static_cast<std::size_t>(i)],
                   zormc::St.LastbildKopieE[static_cast<std::size_t>(i)]);

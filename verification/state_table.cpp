@@ -71,7 +71,7 @@ void Ueberschrift() {
         ZeileDrucken(Einzug(), "Bemessungsgrößen (d) incl. Durchbiegung nach Grenzzustand GZ STR.");
         ZeileDrucken(Einzug(), ">>> Durchbiegung im Gebrauchszustand (k) siehe Grafik.");
         ZeileDrucken(Einzug(), "Gewichtetes Mittel der aktiven Teilsicherheiten der Wandbelastung:");
-        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(P.gamMittel, "0.000"),
+        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(zormc::St.gamMittel, "0.000"),
                      "; zum Rückrechnen von (d) nach (k).");
         zorma::Leerzeilen();
         if (P.gamRe != 1.0f) {

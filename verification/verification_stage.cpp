@@ -121,7 +121,7 @@ void NachweiseVorbereiten() {
     N.QuerkraftReduziert = 0;
     N.NegAuflagerFlag = 0;
     N.AnzKoten = 0;
-    if (P.Wandart != 1 && P.gamMittel != 0.0f) St.EpvWand /= P.gamMittel;
+    if (P.Wandart != 1 && zormc::St.gamMittel != 0.0f) St.EpvWand /= zormc::St.gamMittel;
     // 4.-5.
     zorma::BerichtAnhaengen();
     N.zGLF = 0.0f;

@@ -30,7 +30,7 @@ void Zeile(const char* text, float k, float faktor) {
 } // namespace
 
 float VertikalFaktorMittel() {
-    return Teilsicherheiten() && P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
+    return Teilsicherheiten() && zormc::St.gamMittel != 0.0f ? zormc::St.gamMittel : 1.0f;
 }
 float VertikalFaktorG() {
     return Teilsicherheiten() && P.gamG != 0.0f ? P.gamG : 1.0f;

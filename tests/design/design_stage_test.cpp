@@ -62,8 +62,8 @@ protected:
         P.StahlGuete = 240;
         P.ZulSigma = 180.0f;
         P.ZulTau = 104.0f;
-        P.StahlFestigkeit = 500.0f;
-        P.BetonFestigkeit = 17.5f;
+        zormd::BS.StahlFestigkeit = 500.0f;
+        zormd::BS.BetonFestigkeit = 17.5f;
         zormcom::Vorgaben.gamC_Beton = 1.5f;
         zormcom::Vorgaben.gamS_Stahl = 1.15f;
         zormd::N.BemVerbauDruck = 30.0f;
@@ -298,7 +298,7 @@ TEST_F(BemessungTest, ShotcreteThicknessSearch) {
             std::string as = vb::Format(f.As, "#0.00");
             EXPECT_TRUE(Teil(z, "Biege-Bewehrung As = " + as + " cm2/m")) << Text(z);
         }
-        EXPECT_FLOAT_EQ(P.BetonFestigkeit, 17.5f);
+        EXPECT_FLOAT_EQ(zormd::BS.BetonFestigkeit, 17.5f);
         EXPECT_EQ(zorm1::BW.SpritzbetonFlag, 0);
     }
 }
@@ -328,7 +328,7 @@ TEST_F(BemessungTest, ShotcreteSearchEndsAtOneMetreWithAStarLine) {
         EXPECT_TRUE(Teil(z, "*** Spritzbetonausfachung")) << Text(z);
         EXPECT_FALSE(Teil(z, " h >= "));
         EXPECT_FALSE(Teil(z, "Biege-Bewehrung As"));
-        EXPECT_FLOAT_EQ(P.BetonFestigkeit, 17.5f);
+        EXPECT_FLOAT_EQ(zormd::BS.BetonFestigkeit, 17.5f);
     }
 }
 

@@ -122,7 +122,7 @@ TEST_F(Stufenteile, BeddingModulusLimitedByTheEarthResistance) {
     // moving away from the excavation or lying below the foot keeps its modulus.
     zormc::St.HUmlagerung = 4.0f;
     P.EtaBettung = 1;
-    P.gamMittel = 1.0f;
+    zormc::St.gamMittel = 1.0f;
     auto& b = St.BettFeder;
     b.n = 4;
     const float z[] = {0, 1.0f, 2.0f, 3.0f, 5.0f}, k[] = {0, 20.0f, 12.0f, 20.0f, 20.0f},
@@ -255,7 +255,7 @@ TEST_F(SandStatik, ResultFilesOfASolvedStage) {
     P.ZWasserLuft = 4.0f;
     ASSERT_EQ(Rechnen(), "D");
     EXPECT_FLOAT_EQ(zormcom::Lauf.zFuss, 7.5f);
-    EXPECT_FLOAT_EQ(P.gamMittel, 1.0f);
+    EXPECT_FLOAT_EQ(zormc::St.gamMittel, 1.0f);
     // "ZOREwid.11": count, head, (HUmlagerung, 0), then the passive points down to the foot.
     const auto w = zortest::Zeilen("ZOREwid.11", false);
     ASSERT_GE(w.size(), 4u);

@@ -41,11 +41,11 @@ namespace zortest {
     X(gamGEig) X(gamE0gEig) X(gamQEig) X(gamReEig) X(gamG1CEig) X(gamQ1CEig) X(gamPhiEig) X(gamCEig) \
     X(gamGstbEig) X(gamGdstEig) X(gamHEig) X(gamQdstEig) X(gamRhEig) X(gamG) X(gamE0g) X(gamQ) X(gamRe) \
     X(gamRered) X(gamRh) X(gamPhi) X(gamC) X(gamGstb) X(gamGdst) X(gamQdst) X(gamH) X(gamWred) X(gamStahlAnker) \
-    X(gamG1C) X(gamQ1C) X(gamGBSP) X(gamE0gBSP) X(gamQBSP) X(gamMittel) X(BemessungEin) X(StahlNachEAU) \
+    X(gamG1C) X(gamQ1C) X(gamGBSP) X(gamE0gBSP) X(gamQBSP) X(BemessungEin) X(StahlNachEAU) \
     X(StahlGuete) X(EtaBSt500) X(BetonKlasse) X(EBreiteM) X(EBreiteN) X(d1Rand) X(AsMmin) X(AsQmin) \
     X(CotThetaWahl) X(MitNormalkraft) X(ZulSigma) X(ZulTau) X(ProfilName) X(ProfilText) X(ProfilPraefix) \
     X(ProfilWert1) X(ProfilWert2) X(ProfilWert3) X(ProfilWert4) X(ProfilWert5) X(Herstellart) X(Satz35Wert1) \
-    X(Satz35Wert2) X(BetonFestigkeit) X(StahlFestigkeit) X(zulTau01) X(zulTau02) X(zulTau03) X(AllgAngaben) \
+    X(Satz35Wert2) X(AllgAngaben) \
     X(GelaendebruchEin) X(TiefeMittelpunkte) X(BettungPruefen) X(zMGelenk) X(Massstab) X(GrafikRandOU) \
     X(GrafikRandLR) X(xNull) X(zNull) X(SeitenVorsatz) X(StartSeite) X(SeitenNr) \
     \

@@ -8,6 +8,7 @@
 
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "statics/state.h"
 #include "verification/deep_slip_plane.h"
 #include "verification/state.h"
 
@@ -106,7 +107,7 @@ TEST(DeepSlipPlane, SingleAnchorInDrySandFollowsKranzByHand) {
 TEST(DeepSlipPlane, PartialFactorsGiveTheUtilisationOfTheDesignForces) {
     TrockenerSand(120.0f); // design anchor force 1.2 x 100
     P.TeilsicherheitenAn = 1;
-    P.gamMittel = 1.2f;
+    zormc::St.gamMittel = 1.2f;
     zormcom::Vorgaben.gamEWirk = 1.2f;
     zormcom::Vorgaben.gamReWirk = 1.3f;
     zormd::ErsatzankerwandDruck();

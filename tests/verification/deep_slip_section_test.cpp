@@ -54,7 +54,7 @@ protected:
         P.AushNr = 1;
         P.AnzAush = 1;
         zormcom::Lauf.DateiEndung = "11";
-        P.gamMittel = 1.0f;
+        zormc::St.gamMittel = 1.0f;
         P.AnzAnker = 1;
         P.ZAnker[1] = 1.5f;
         N.AnkerAh[1] = ah;
@@ -160,7 +160,7 @@ TEST_F(DeepSlipSection, SafetyEqualToTheRequiredOneAndUtilisationsBelow103AreNot
     auto teil = [this](float ah) {
         Projekt(ah, "1.5,1\r\n1.5,15,10,10\r\n");
         P.TeilsicherheitenAn = 1;
-        P.gamMittel = 1.2f;
+        zormc::St.gamMittel = 1.2f;
         zormcom::Vorgaben.gamEWirk = 1.2f;
         zormcom::Vorgaben.gamReWirk = 1.3f;
         return Bericht();
@@ -192,7 +192,7 @@ TEST_F(DeepSlipSection, NoAnchorForceInTheSlipBodyPrintsZerosAndANote) {
 TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {
     Projekt(120.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     P.TeilsicherheitenAn = 1;
-    P.gamMittel = 1.2f;
+    zormc::St.gamMittel = 1.2f;
     zormcom::Vorgaben.gamEWirk = 1.2f;
     zormcom::Vorgaben.gamReWirk = 1.3f;
     for (auto& e : zormc::St.EhListe)

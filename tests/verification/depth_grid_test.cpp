@@ -6,6 +6,7 @@
 
 #include "earthpressure/state.h"
 #include "fixture.h"
+#include "statics/state.h"
 #include "verification/depth_grid.h"
 #include "verification/state.h"
 
@@ -218,7 +219,7 @@ TEST_F(Normalkraft, ForcesBelowTheExcavation) {
          [] {
              P.TeilsicherheitenAn = 1;
              P.gamG = 1.35f;
-             P.gamMittel = 1.2f;
+             zormc::St.gamMittel = 1.2f;
              P.DWand = 0.1f;
              P.GamWand = 10.0f;
              St.CKraftV = 10.0f;

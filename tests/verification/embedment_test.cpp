@@ -208,7 +208,7 @@ protected:
         P.Wandart = 1;
         zormcom::Vorgaben.Etap2 = 1.5f;
         P.gamRe = 1.4f;
-        P.gamMittel = 1.2f;
+        zormc::St.gamMittel = 1.2f;
         St.TBWFall = 0;
         St.EpvWand = -60.0f;
     }

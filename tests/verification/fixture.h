@@ -33,7 +33,7 @@ protected:
         P.GradZuRad = kGrad;
         P.LFNr = 1;
         P.AushNr = 1;
-        P.gamMittel = 1.0f;
+        zormc::St.gamMittel = 1.0f;
         P.Etap = 1.5f;
         P.WandKopf = 1;
         P.Wandfuss = 1;

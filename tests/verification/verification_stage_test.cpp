@@ -76,7 +76,7 @@ protected:
         ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name));
         P.GanzerName = "/projekte/" + name;
         P.gamG = P.gamE0g = P.gamQ = 1.0f;
-        P.gamMittel = 1.0f;
+        zormc::St.gamMittel = 1.0f;
         P.GelaendebruchEin = 0;
         zorma::EingabeAuswerten();
     }
@@ -298,7 +298,7 @@ class Plotsatz : public Bericht {};
 TEST_F(Plotsatz, RecordBHasTwoLinesPerPointInTheGraphicsFileAndOneInTheSlipCircleFile) {
     P.LFNr = 2;
     P.AushNr = 3;
-    P.gamMittel = 1.25f;
+    zormc::St.gamMittel = 1.25f;
     St.DeltaT = -0.2f;
     N.AnzKoten = 2;
     N.KotenListe = {0.0f, 0.0f, 6.5f};
