@@ -6,6 +6,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run_state.h"
@@ -74,8 +75,8 @@ void BM_GleitkreisSuche(benchmark::State& state) {
     d.GkCWand = 999;
     P.gamG1C = 1.0f;
     P.gamQ1C = 1.3f;
-    P.gamPhiWirk = 1.25f;
-    P.gamCWirk = 1.25f;
+    zormcom::Vorgaben.gamPhiWirk = 1.25f;
+    zormcom::Vorgaben.gamCWirk = 1.25f;
     int64_t kreise = 0;
     for (auto _ : state) {
         Zormg::SystemAufbauen();

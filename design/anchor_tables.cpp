@@ -10,6 +10,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "statics/state.h"
 
 using zorm1::P;
 
@@ -76,15 +77,15 @@ int16_t Aufgerundet(double q) {
 }
 
 float AnkerKraftJeAnker(int i) {
-    return static_cast<float>(static_cast<double>(P.AnkerFaktor) * P.AnkerAhMax[i] * P.AnkerAbstand[i] /
-                              std::cos(static_cast<double>(AW.AnkerNeigungRad[i])));
+    return static_cast<float>(static_cast<double>(zormc::St.AnkerFaktor) * zormd::BS.AnkerAhMax[i] *
+                              P.AnkerAbstand[i] / std::cos(static_cast<double>(AW.AnkerNeigungRad[i])));
 }
 
 void AnkerZeileLitze(int16_t& i) {
     AW.Abstand = P.AnkerAbstand[i];
     const float gradZuRad = P.GradZuRad > 0.0f ? P.GradZuRad : static_cast<float>(3.141593 / 180.0);
     AW.ZeilenPuffer = kEinzug + Feld(P.ZAuflager[i], "##0.00") + "  " +
-                      Feld(P.AnkerFaktor * P.AnkerAhMax[i], "###0.0") + " " +
+                      Feld(zormc::St.AnkerFaktor * zormd::BS.AnkerAhMax[i], "###0.0") + " " +
                       Feld(AW.AnkerNeigungRad[i] / gradZuRad, "#0.0") + Feld(AW.AnkerLaengeBem[i], "##0.0") +
                       " " + Feld(AW.Abstand, "#0.00") + "  ";
     AW.AnkerKraftAkt = AnkerKraftJeAnker(i);

@@ -5,10 +5,10 @@
 // steel) and the form for the chosen anchor lengths. Everything goes to the report, file number 6, which
 // must be open.
 //
-// Reads per level i = 1 .. min(P.AnzAnkerGesamt, 13): P.ZAuflager, P.AnkerAhMax, P.AnkerAbstand and the
-// anchor bookkeeping values in zormd::AW (AnkerNeigungRad, AnkerLaengeBem, AnkerLmaxD, AnkerLminD,
-// AnkerKraft, AnkerKraftAktiv); further P.AnkerFaktor, P.RuheProz, P.TeilsicherheitenAn, P.gamStahlAnker,
-// P.StahlStaebe, P.AnkerStahlStreck, P.AnkerStahlFliess, P.DWand.
+// Reads per level i = 1 .. min(P.AnzAnkerGesamt, 13): P.ZAuflager, zormd::BS.AnkerAhMax, P.AnkerAbstand and
+// the anchor bookkeeping values in zormd::AW (AnkerNeigungRad, AnkerLaengeBem, AnkerLmaxD, AnkerLminD,
+// AnkerKraft, AnkerKraftAktiv); further zormc::St.AnkerFaktor, P.RuheProz, P.TeilsicherheitenAn,
+// P.gamStahlAnker, P.StahlStaebe, P.AnkerStahlStreck, P.AnkerStahlFliess, P.DWand.
 //
 // A level takes part when its spacing is not 0 and AnkerLmaxD + AnkerLminD > 0. Its force per anchor in
 // anchor direction is A = AnkerFaktor AnkerAhMax AnkerAbstand / cos(inclination). A level whose A is not a

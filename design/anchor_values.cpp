@@ -15,7 +15,7 @@ void AnkerwerteUebernehmen() {
         AW.AnkerLminD[i] = AB.AnkerLminD[i];
         AW.AnkerKraft[i] = N.AnkerKraft[i];
         AW.AnkerKraftAktiv[i] = AB.AnkerKraftAktiv[i];
-        zorm1::P.AnkerAhMax[i] = AB.AnkerAhMax[i]; // largest Ah of the run, the tables' design force
+        zormd::BS.AnkerAhMax[i] = AB.AnkerAhMax[i]; // largest Ah of the run, the tables' design force
     }
 }
 

@@ -5,6 +5,7 @@
 #include "design/circle_kernel.h"
 #include "design/rect_section.h"
 #include "design/state.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 
 using zorm1::P;
@@ -29,9 +30,9 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
     double d = r + rs;
     double delta = d1 / d;
     double Ac = zorm0::kPi * r * r;
-    const double epsY = 1000.0 * P.StahlFestigkeit / 200000.0;
-    double fcd = P.BetonFestigkeit / 10.0 / P.gamC_Beton;
-    double fyd = P.StahlFestigkeit / 10.0 / P.gamS_Stahl;
+    const double epsY = 1000.0 * zormd::BS.StahlFestigkeit / 200000.0;
+    double fcd = zormd::BS.BetonFestigkeit / 10.0 / zormcom::Vorgaben.gamC_Beton;
+    double fyd = zormd::BS.StahlFestigkeit / 10.0 / zormcom::Vorgaben.gamS_Stahl;
     // No ring inside the section or no strengths: nothing can be designed.
     if (!(r > 0.0) || !(rs > 0.0) || !(fcd > 0.0) || !(fyd > 0.0) || !std::isfinite(fcd) ||
         !std::isfinite(fyd)) {
@@ -88,7 +89,7 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
     const double b = (D / 100.0) * std::sin(beta);
     double gamma;
     if (P.TeilsicherheitenAn != 0)
-        gamma = P.gamS_Stahl;
+        gamma = zormcom::Vorgaben.gamS_Stahl;
     else
         gamma = (epsS < 3.0f) ? 1.75 + 0.35 * (1.0 - epsS / 3.0) : 1.75;
     const double nenner = T / gamma - N;
@@ -129,21 +130,22 @@ void KreisBemessung(float& D, float& d1, float& M, float& V, float& N, float& As
         if (V == 0.0f)
             aswRechnung = 0.0;
         else
-            aswRechnung = 10.0 * V / ((P.StahlFestigkeit / P.gamS_Stahl) * zf * BW.CotTheta);
+            aswRechnung =
+                10.0 * V / ((zormd::BS.StahlFestigkeit / zormcom::Vorgaben.gamS_Stahl) * zf * BW.CotTheta);
     } else {
-        if (!(b > 0.0) || !(P.zulTau02 > 0.0f)) {
+        if (!(b > 0.0) || !(zormd::BS.zulTau02 > 0.0f)) {
             asw = 999.0f;
             return;
         }
         BW.tau0 = static_cast<float>(V / (b * zSchub * 1000.0));
-        if (BW.tau0 > 1.03 * P.zulTau03) {
+        if (BW.tau0 > 1.03 * zormd::BS.zulTau03) {
             asw = 999.0f;
             return;
         }
-        double kt = BW.tau0 / P.zulTau02;
+        double kt = BW.tau0 / zormd::BS.zulTau02;
         if (kt < 0.4) kt = 0.4;
         if (kt > 1.0) kt = 1.0;
-        aswRechnung = 10.0 * kt * V / zSchub / (P.StahlFestigkeit / 1.75);
+        aswRechnung = 10.0 * kt * V / zSchub / (zormd::BS.StahlFestigkeit / 1.75);
     }
     // The minimum holds everywhere.
     asw = static_cast<float>(aswRechnung);

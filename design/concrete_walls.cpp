@@ -8,10 +8,12 @@
 #include "design/report_fields.h"
 #include "design/state.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "verification/state.h"
 
 using zorm1::P;
 using zorma::ZahlText;
@@ -43,8 +45,9 @@ void BemessungKopf(float& faktor, float& h) {
     if (!Teilsicherheiten()) {
         ZeileDrucken(kEinzug + "BSt 500 S; B " + vb::Format(P.BetonKlasse) + "; d1 = " + d1 +
                      " cm; d = " + d + " cm; eta(Stahl) = " + vb::Format(P.EtaBSt500, "#.00"));
-        ZeileDrucken(kEinzug + "zul.tau01; zul.tau02; zul.tau03 =  " + vb::Format(P.zulTau01) + " ;  " +
-                     vb::Format(P.zulTau02) + " ;  " + vb::Format(P.zulTau03) + "  MN/m2");
+        ZeileDrucken(kEinzug + "zul.tau01; zul.tau02; zul.tau03 =  " + vb::Format(zormd::BS.zulTau01) +
+                     " ;  " + vb::Format(zormd::BS.zulTau02) + " ;  " + vb::Format(zormd::BS.zulTau03) +
+                     "  MN/m2");
     } else {
         const float fck = P.BetonKlasse - 100.0f;
         std::string klasse = vb::Format(fck);
@@ -52,8 +55,9 @@ void BemessungKopf(float& faktor, float& h) {
         if (fck == 25.0f) klasse += "/30";
         if (fck == 30.0f) klasse += "/37";
         if (fck == 35.0f) klasse += "/45";
-        ZeileDrucken(kEinzug + "BSt 500 S; C " + klasse + "; d1 = " + d1 + " cm; d = " + d + " cm; gamS = " +
-                     vb::Format(P.gamS_Stahl, "0.00") + "; gamC = " + vb::Format(P.gamC_Beton, "0.00"));
+        ZeileDrucken(kEinzug + "BSt 500 S; C " + klasse + "; d1 = " + d1 + " cm; d = " + d +
+                     " cm; gamS = " + vb::Format(zormcom::Vorgaben.gamS_Stahl, "0.00") +
+                     "; gamC = " + vb::Format(zormcom::Vorgaben.gamC_Beton, "0.00"));
     }
     zorma::Leerzeilen();
     // Piles with spacing carry values per pile already: the influence width does not enter.
@@ -125,8 +129,8 @@ void SchlitzwandBemessung() {
     float h = P.DWand;
     BemessungKopf(faktor, h);
 
-    float M = P.BemMaxMoment * faktor;
-    float Q = P.BemMaxQuerkraft * faktor;
+    float M = zormd::N.BemMaxMoment * faktor;
+    float Q = zormd::N.BemMaxQuerkraft * faktor;
     BS.BemQuerkraft = Q;
     float N = 0.0f;
     float d1 = P.d1Rand / 100.0f;
@@ -158,8 +162,8 @@ void BohrpfahlBemessung() {
     float faktor = 0.0f;
     BemessungKopf(faktor, BS.BemQuerschnitt);
 
-    float M = P.BemMaxMoment * faktor;
-    float Q = P.BemMaxQuerkraft * faktor;
+    float M = zormd::N.BemMaxMoment * faktor;
+    float Q = zormd::N.BemMaxQuerkraft * faktor;
     BS.BemQuerkraft = Q;
     float N = 0.0f;
     float D = BS.BemQuerschnitt * 100.0f;

@@ -13,6 +13,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "verification/state.h"
 #include "verification/verification_stage.h"
 
 using zorm1::P;
@@ -120,10 +121,10 @@ void BemessungAnmelden() {
 }
 
 void StahlprofilNachweis() {
-    P.BemMinNormalkraft = std::fabs(P.BemMinNormalkraft);
-    const float M = P.BemMaxMoment;
-    const float N = P.BemMinNormalkraft;
-    const float Q = P.BemMaxQuerkraft;
+    zormd::N.BemMinNormalkraft = std::fabs(zormd::N.BemMinNormalkraft);
+    const float M = zormd::N.BemMaxMoment;
+    const float N = zormd::N.BemMinNormalkraft;
+    const float Q = zormd::N.BemMaxQuerkraft;
     const float W = P.ProfilWert5, A = P.ProfilWert1, h = P.ProfilWert2, s = P.ProfilWert4;
     const float sigmaM = M / W * 1000.0f;
     const float sigmaN = N / A * 10.0f;
@@ -169,7 +170,7 @@ void StahlprofilNachweis() {
 }
 
 void HolzUndStahlplattenAusfachung() {
-    const float e = P.BemVerbauDruck;
+    const float e = zormd::N.BemVerbauDruck;
     const float a = P.ABohl;
     const float bStrich = P.BBohl * 4.0f / 5.0f;
     const float l = a - bStrich;
@@ -190,7 +191,7 @@ void HolzUndStahlplattenAusfachung() {
     ZeileDrucken(kEinzug + "Holzausfachung  S 10 ; ---> d =" + Feld3(d, "##") +
                  " cm   W = " + Feld4(Wh, "###0") + " cm3/m");
     ZeileDrucken(kEinzug + "maßgeb. e ; siehe Grafik Wandbelastung    = " + Feld4(e, "##.0") + " kN/m2");
-    if (P.BemVerbauDruckFlag == 0) {
+    if (zormd::N.BemVerbauDruckFlag == 0) {
         ZeileDrucken(kEinzug + "  nur großflächige Gleichlast <= 10 kN/m2 :");
         ZeileDrucken(kEinzug + "  ohne Umlagerung oder mit Dreieck-Umlagerung : e = max h * 2/3");
     }
@@ -226,22 +227,22 @@ void Spritzbetonausfachung() {
     BW.SpritzbetonFlag = 1;
     const float a = P.BPfAbstand;
     const float b = P.BPfD;
-    const float e = P.BemVerbauDruck;
+    const float e = zormd::N.BemVerbauDruck;
     float l = static_cast<float>(a - b * 0.8);
     float M = static_cast<float>(static_cast<double>(l) * l * e / 8.0);
     float Q = l * e / 2.0f;
     float N = 0.0f;
-    const float festigkeit = P.BetonFestigkeit;
+    const float festigkeit = zormd::BS.BetonFestigkeit;
     float h = 0.10f;
     float d1 = 0.045f;
     float As = 0.0f, As2 = 0.0f, asw = 0.0f;
     bool gefunden = false;
     for (int schritt = 0; schritt < kDicken; ++schritt) {
         if (!Teilsicherheiten()) {
-            P.BetonFestigkeit = 17.5f;
+            zormd::BS.BetonFestigkeit = 17.5f;
             zormd::RechteckBemessungGlobal(M, Q, h, d1, As, As2, asw, BW.tau0, BW.tauMassg);
         } else {
-            P.BetonFestigkeit = 17.0f;
+            zormd::BS.BetonFestigkeit = 17.0f;
             zormd::RechteckBemessungTabelle(M, N, Q, h, d1, As, As2, asw);
         }
         if (As < 999.0f && static_cast<float>(As / h) <= 50.0f) {
@@ -250,7 +251,7 @@ void Spritzbetonausfachung() {
         }
         if (schritt + 1 < kDicken) h = h + 0.02f;
     }
-    P.BetonFestigkeit = festigkeit;
+    zormd::BS.BetonFestigkeit = festigkeit;
     BW.SpritzbetonFlag = 0;
 
     if (Teilsicherheiten()) ZeileDrucken(zorma::Einzug(), "EAB 2006, Anhang A7:");

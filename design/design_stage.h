@@ -6,9 +6,9 @@
 // and leaves open for the caller.
 //
 // Reads the project values of the wall, of the design settings and the running design values of the run
-// (P.BemMaxMoment, BemMaxQuerkraft, BemMinNormalkraft, BemVerbauDruck, BemVerbauDruckFlag; for soldier pile
-// walls per pile, otherwise per metre), the governing sections of the depth grid (zormd::BS and the keys
-// P.MaxLaengs, P.MaxQuer) and what the design kernels leave in zormd::BW and zorm0::K.
+// (zormd::N.BemMaxMoment, BemMaxQuerkraft, BemMinNormalkraft, BemVerbauDruck, BemVerbauDruckFlag; for soldier
+// pile walls per pile, otherwise per metre), the governing sections of the depth grid (zormd::BS and the keys
+// zormd::BS.MaxLaengs, zormd::BS.MaxQuer) and what the design kernels leave in zormd::BW and zorm0::K.
 //
 // Units: moments kNm, forces kN, earth pressure kN/m2, lengths m (d1Rand cm), reinforcement cm2 and cm2/m,
 // steel stresses N/mm2. Every line starts with the 13-blank indent unless told otherwise; masks use the

@@ -10,6 +10,7 @@
 #include "design/state.h"
 #include "design/steel_profile.h"
 #include "frame/project_data.h"
+#include "statics/state.h"
 #include "verification/state.h"
 
 using zorm1::P;
@@ -60,7 +61,7 @@ void MassgebendeSchnitte() {
         if (P.ProfilWert5 == 0.0f || P.ProfilWert1 == 0.0f || P.ProfilWert2 == 0.0f || P.ProfilWert4 == 0.0f)
             return;
     }
-    const float red = 1.0f - P.EinspErg * 0.5f / 100.0f;
+    const float red = 1.0f - zormc::St.EinspErg * 0.5f / 100.0f;
     switch (P.Wandtyp) {
     case 1:
         P.EBreiteM = P.ABohl;
@@ -97,7 +98,7 @@ void MassgebendeSchnitte() {
         const float Nk = Wert(N.KotenN, k);
         if (M == 0.0f && Q == 0.0f) continue;
         float Qs = std::fabs(Q) * P.EBreiteM;
-        if (z > P.zAush && Q > 0.0f && P.BettungStufe == 0) Qs = Qs * red;
+        if (z > P.zAush && Q > 0.0f && zormc::St.BettungStufe == 0) Qs = Qs * red;
 
         bool nichtBemessbar = false;
         if (stahl) {
@@ -133,13 +134,13 @@ void MassgebendeSchnitte() {
             continue;
         }
         // A steel stress is a stress however large; 999 marks only the kernels' sections.
-        if ((stahl || L < kNichtBemessbar) && L > P.MaxLaengs) {
-            P.MaxLaengs = L;
+        if ((stahl || L < kNichtBemessbar) && L > zormd::BS.MaxLaengs) {
+            zormd::BS.MaxLaengs = L;
             Fuellen(BS.Laengs, S, z, M, Q, Qs, Nk);
             BS.Laengs.Ns = N.AnzKoten;
         }
-        if (S > 0.0f && (stahl || S < kNichtBemessbar) && S > P.MaxQuer) {
-            P.MaxQuer = S;
+        if (S > 0.0f && (stahl || S < kNichtBemessbar) && S > zormd::BS.MaxQuer) {
+            zormd::BS.MaxQuer = S;
             Fuellen(BS.Quer, L, z, M, Q, Qs, Nk);
         }
     }

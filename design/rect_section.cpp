@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "design/state.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 
 using zorm1::P;
@@ -25,8 +26,8 @@ const Tabellenzeile BemessungsTabelle[kTabellenZeilen] = {
 
 void RechteckBemessungGlobal(float& M, float& V, float& h, float& d1, float& As1, float& As2, float& asw,
                              float& tau0, float& tau) {
-    const float fc = P.BetonFestigkeit;
-    const float fy = P.StahlFestigkeit;
+    const float fc = zormd::BS.BetonFestigkeit;
+    const float fy = zormd::BS.StahlFestigkeit;
     const float d = h - d1;
     As1 = 0.0f;
     As2 = 0.0f;
@@ -72,11 +73,11 @@ void RechteckBemessungGlobal(float& M, float& V, float& h, float& d1, float& As1
         zeta = 0.78f;
     tau0 = static_cast<float>(std::fabs(V) / (1.0 * zeta * d) * 0.001);
     // No permissible shear stress (class not set): the shear cannot be designed.
-    if (tau0 > P.zulTau02 || !(P.zulTau02 > 0.0f)) {
+    if (tau0 > zormd::BS.zulTau02 || !(zormd::BS.zulTau02 > 0.0f)) {
         asw = 999.0f;
         return;
     }
-    tau = std::fmax(static_cast<float>(static_cast<double>(tau0) * tau0 / P.zulTau02),
+    tau = std::fmax(static_cast<float>(static_cast<double>(tau0) * tau0 / zormd::BS.zulTau02),
                     static_cast<float>(0.4 * tau0));
     asw = static_cast<float>(10000.0 * 1.75 * tau / fy);
 }
@@ -86,13 +87,13 @@ namespace {
 // former values back on every path.
 class FestigkeitenBemessung {
 public:
-    FestigkeitenBemessung() : beton_(P.BetonFestigkeit), stahl_(P.StahlFestigkeit) {
-        P.BetonFestigkeit = beton_ / P.gamC_Beton;
-        P.StahlFestigkeit = stahl_ / P.gamS_Stahl;
+    FestigkeitenBemessung() : beton_(zormd::BS.BetonFestigkeit), stahl_(zormd::BS.StahlFestigkeit) {
+        zormd::BS.BetonFestigkeit = beton_ / zormcom::Vorgaben.gamC_Beton;
+        zormd::BS.StahlFestigkeit = stahl_ / zormcom::Vorgaben.gamS_Stahl;
     }
     ~FestigkeitenBemessung() {
-        P.BetonFestigkeit = beton_;
-        P.StahlFestigkeit = stahl_;
+        zormd::BS.BetonFestigkeit = beton_;
+        zormd::BS.StahlFestigkeit = stahl_;
     }
     FestigkeitenBemessung(const FestigkeitenBemessung&) = delete;
     FestigkeitenBemessung& operator=(const FestigkeitenBemessung&) = delete;
@@ -107,13 +108,13 @@ void RechteckBemessungTabelle(float& M, float& N, float& V, float& h, float& d1,
     const float d = h - d1;
     As1 = 0.0f;
     As2 = 0.0f;
-    if (!(P.gamC_Beton > 0.0f) || !(P.gamS_Stahl > 0.0f) || !(d > 0.0f)) {
+    if (!(zormcom::Vorgaben.gamC_Beton > 0.0f) || !(zormcom::Vorgaben.gamS_Stahl > 0.0f) || !(d > 0.0f)) {
         As1 = As2 = 999.0f;
         return;
     }
     FestigkeitenBemessung festigkeiten;
-    const float fcd = P.BetonFestigkeit;
-    const float fyd = P.StahlFestigkeit;
+    const float fcd = zormd::BS.BetonFestigkeit;
+    const float fyd = zormd::BS.StahlFestigkeit;
     if (!(fcd > 0.0f) || !(fyd > 0.0f)) {
         As1 = As2 = 999.0f;
         return;
@@ -173,8 +174,8 @@ void RechteckBemessungTabelle(float& M, float& N, float& V, float& h, float& d1,
 
 void Querkraftbemessung(float& /*M*/, float& V, float& N, float& b, float& z, float& h) {
     if (V == 0.0f) return;
-    const float fck = P.fck;
-    const float fcd = P.fcd;
+    const float fck = zormcom::Vorgaben.fck;
+    const float fcd = zormcom::Vorgaben.fcd;
     const float sigmaCd = static_cast<float>(N / 1000.0 / h);
     const float VEd = static_cast<float>(V / 1000.0);
     float VRdc = static_cast<float>(0.24 * std::pow(static_cast<double>(fck), 0.33333) *

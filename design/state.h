@@ -115,7 +115,7 @@ struct Ankerwerte {
 extern Ankerwerte AW;
 
 // A governing section of the detailed design at the grid points (design with the local normal force).
-// Its key lives in the project values (P.MaxLaengs of the longitudinal, P.MaxQuer of the shear record).
+// Its key is BS.MaxLaengs of the longitudinal, BS.MaxQuer of the shear record.
 struct Schnittsatz {
     float Begleitwert = 0.0f; // the other design value at the section: tau or asw (longitudinal record),
                               // sigma(M + N) or As (shear record)
@@ -134,6 +134,16 @@ struct Schnittsatz {
 
 // Working values of the design stage and the governing sections collected over a run.
 struct Bemessungsstufe {
+    // strengths of the concrete grade and the steel of the run (set with the grade's constants at the start
+    // of every run, request/wall_section.h BETON2; the design stage replaces the concrete's for its sections)
+    float BetonFestigkeit = 0.0f;                            // design strength of the concrete (MN/m2)
+    float StahlFestigkeit = 0.0f;                            // of the reinforcing steel (MN/m2)
+    float zulTau01 = 0.0f, zulTau02 = 0.0f, zulTau03 = 0.0f; // allowable shear stresses of the grade (MN/m2)
+    // largest horizontal anchor force of the run per support level 1..13 (kN/m; -9999 before any), the design
+    // force of the anchor tables
+    std::array<float, 14> AnkerAhMax{};
+    float MaxLaengs = 0.0f;      // key of the governing longitudinal section (Laengs)
+    float MaxQuer = 0.0f;        // key of the governing shear section (Quer)
     Schnittsatz Laengs;          // largest longitudinal value (MaxLaengs...)
     Schnittsatz Quer;            // largest shear value (MaxQuer...)
     int32_t NichtBemessbar = 0;  // grid sections the detailed design could not design (999, no convergence)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 
@@ -320,7 +321,7 @@ void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, 
 
 void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, std::span<float> z,
                   std::span<float> z1, std::span<float> z2, int16_t& n, int16_t& n1, int16_t& n2, float z0) {
-    KurveAbTiefe(e, e1, e2, z, z1, z2, n, n1, n2, z0, zorm1::P.zFuss);
+    KurveAbTiefe(e, e1, e2, z, z1, z2, n, n1, n2, z0, zormcom::Lauf.zFuss);
 }
 
 void KurveAbTiefe(zor::Ordinatenliste& L, zor::Ordinatenliste& A1, zor::Ordinatenliste& A2, float z0,
@@ -329,7 +330,7 @@ void KurveAbTiefe(zor::Ordinatenliste& L, zor::Ordinatenliste& A1, zor::Ordinate
 }
 
 void KurveAbTiefe(zor::Ordinatenliste& L, zor::Ordinatenliste& A1, zor::Ordinatenliste& A2, float z0) {
-    KurveAbTiefe(L, A1, A2, z0, zorm1::P.zFuss);
+    KurveAbTiefe(L, A1, A2, z0, zormcom::Lauf.zFuss);
 }
 
 void Schnittpunkt(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4, float& xS,

@@ -125,7 +125,7 @@ void ResultierendeSchwerpunkt(std::span<const float> E, std::span<const float> Z
 void ResultierendeSchwerpunkt(const zor::Ordinatenliste& L, float zA, float zB, float& R, float& zS);
 
 // Gives the list (e, z, n) a point at z0 (value interpolated) and, where missing,
-// points at 0 and at the current wall foot (P.zFuss of the project data). The two work
+// points at 0 and at the current wall foot (zormcom::Lauf.zFuss). The two work
 // lists are overwritten. The list must start at 0 and end at the wall foot.
 void KurveAbTiefe(std::span<float> e, std::span<float> e1, std::span<float> e2, std::span<float> z,
                   std::span<float> z1, std::span<float> z2, int16_t& n, int16_t& n1, int16_t& n2, float z0);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frame/input_ranges.h"
+#include "earthpressure/state.h"
 #include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -61,9 +62,9 @@ void LastfallLesen(int16_t lc) {
 
 void AushubDateiLesen(int16_t s) {
     auto& L = Lauf;
-    P.DateiNr = vb::FreeFile();
-    vb::Open("ZORAUSH", vb::OpenMode::Input, P.DateiNr);
-    vb::FileGuard d(P.DateiNr);
+    zormcom::Lauf.DateiNr = vb::FreeFile();
+    vb::Open("ZORAUSH", vb::OpenMode::Input, zormcom::Lauf.DateiNr);
+    vb::FileGuard d(zormcom::Lauf.DateiNr);
     const int16_t f = d.nr();
     vb::Input(f, P.AnzAush);
     PruefeAnzahl(s, zorm1::MaxAushub, "ZORAUSH");
@@ -72,7 +73,8 @@ void AushubDateiLesen(int16_t s) {
         for (int r = 1; r <= zorm1::AushubZeilen; ++r)
             vb::Input(f, spalte[static_cast<size_t>(r)]);
         P.Aushubstufen[static_cast<size_t>(stufe)] = zorm1::AushubAusSpalte(spalte);
-        vb::Input(f, L.AnzFigur6, L.Ze1Fig6, L.UmZeitAkt, L.UmArtAkt, P.kzUebAkt, P.kzWasserenth, L.EpsFuss6);
+        vb::Input(f, L.AnzFigur6, L.Ze1Fig6, L.UmZeitAkt, L.UmArtAkt, zormcom::Lauf.kzUebAkt,
+                  zormcom::Lauf.kzWasserenth, L.EpsFuss6);
         PruefeAnzahl(L.AnzFigur6, 15, "ZORAUSH");
         for (int k = 1; k <= L.AnzFigur6; ++k)
             vb::Input(f, L.Fig6VerhAkt[k], L.Fig6ZAkt[k]);
@@ -271,16 +273,17 @@ void Z11Schreiben() {
     const int n = P.AnzErd;
     vb::Write(f, P.AnzErd);
     for (int i = 1; i <= n; ++i) {
-        vb::Write(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], 0.0f, P.SchichtKote[i], P.SchichtDicke[i],
-                  P.SchichtPhi[i], P.SchichtDeltaA[i], P.SchichtGammaAush[i], P.SchichtGammaAuftriebAush[i],
-                  P.SchichtDeltaP[i]);
+        vb::Write(f, zormcom::Lauf.SchichtKaAnteil[i], zormcom::Lauf.SchichtK0Anteil[i], 0.0f,
+                  zormcom::Lauf.SchichtKote[i], P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i],
+                  P.SchichtGammaAush[i], P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
         vb::Write(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
                   P.SchichtEI[i], P.SchichtKaghVorgabe[i], P.SchichtKachVorgabe[i], P.SchichtKpchVorgabe[i],
                   P.SchichtKpghVorgabe[i]);
-        vb::Write(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],
-                  P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
+        vb::Write(f, zormcom::Lauf.SchichtKagh[i], zormcom::Lauf.SchichtKpgh[i], zormcom::Lauf.SchichtKach[i],
+                  zormcom::Lauf.SchichtKpch[i], P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
     }
-    vb::Write(f, P.SchichtKote[n + 1], P.kzStroem, P.kzHydGrBr, P.SchichtDicke[n], P.DeltaZF * P.GradZuRad);
+    vb::Write(f, zormcom::Lauf.SchichtKote[n + 1], zormcom::Lauf.kzStroem, zormcom::Lauf.kzHydGrBr,
+              P.SchichtDicke[n], P.DeltaZF * P.GradZuRad);
     vb::Write(f, P.AnzBoesch);
     for (int i = 1; i <= P.AnzBoesch; ++i)
         vb::Write(f, P.BoeschX1[i], P.BoeschX2[i], P.BoeschZ1[i], P.BoeschZ2[i], P.BoeschGamma[i],

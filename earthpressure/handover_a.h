@@ -30,7 +30,7 @@ namespace zormcom {
 void LastfallLesen(int16_t lc);
 
 // Reloads from "ZORAUSH" the stages 1..s and the figure-6 values of stage s
-// (AnzFigur6, Ze1Fig6, UmZeitAkt, UmArtAkt, P.kzUebAkt, P.kzWasserenth, EpsFuss6,
+// (AnzFigur6, Ze1Fig6, UmZeitAkt, UmArtAkt, zormcom::Lauf.kzUebAkt, zormcom::Lauf.kzWasserenth, EpsFuss6,
 // Fig6VerhAkt, Fig6ZAkt). AnzAush is read from the file. The caller then loads stage s
 // into the current-stage values with AushubLaden.
 void AushubDateiLesen(int16_t s);

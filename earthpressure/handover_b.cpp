@@ -28,16 +28,17 @@ void Z11Lesen() {
     vb::Input(f, P.AnzErd);
     AnzahlPruefen(P.AnzErd, 1, 12, "ZORZ11");
     for (int i = 1; i <= P.AnzErd; ++i) {
-        vb::Input(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], B.SchichtFeld3[i], P.SchichtKote[i],
-                  P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], P.SchichtGammaAush[i],
-                  P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
+        vb::Input(f, zormcom::Lauf.SchichtKaAnteil[i], zormcom::Lauf.SchichtK0Anteil[i], B.SchichtFeld3[i],
+                  zormcom::Lauf.SchichtKote[i], P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i],
+                  P.SchichtGammaAush[i], P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
         vb::Input(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
                   P.SchichtEI[i], P.SchichtKaghVorgabe[i], P.SchichtKachVorgabe[i], P.SchichtKpchVorgabe[i],
                   P.SchichtKpghVorgabe[i]);
-        vb::Input(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],
-                  P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
+        vb::Input(f, zormcom::Lauf.SchichtKagh[i], zormcom::Lauf.SchichtKpgh[i], zormcom::Lauf.SchichtKach[i],
+                  zormcom::Lauf.SchichtKpch[i], P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
     }
-    vb::Input(f, P.SchichtKote[P.AnzErd + 1], P.kzStroem, P.kzHydGrBr, P.SchichtDicke[P.AnzErd], P.DeltaZF);
+    vb::Input(f, zormcom::Lauf.SchichtKote[P.AnzErd + 1], zormcom::Lauf.kzStroem, zormcom::Lauf.kzHydGrBr,
+              P.SchichtDicke[P.AnzErd], P.DeltaZF);
     vb::Input(f, P.AnzBoesch);
     AnzahlPruefen(P.AnzBoesch, 0, 8, "ZORZ11");
     for (int k = 1; k <= P.AnzBoesch; ++k)
@@ -56,15 +57,16 @@ void Z2Schreiben() {
     for (int i = 1; i <= n; ++i) {
         // The excavation side has unit weights for the first 12 layers only.
         const bool aush = static_cast<std::size_t>(i) < P.SchichtGammaAush.size();
-        vb::Write(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], B.SchichtFeld3[i], P.SchichtKote[i],
-                  P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], aush ? P.SchichtGammaAush[i] : 0.0f,
-                  aush ? P.SchichtGammaAuftriebAush[i] : 0.0f, P.SchichtDeltaP[i]);
+        vb::Write(f, zormcom::Lauf.SchichtKaAnteil[i], zormcom::Lauf.SchichtK0Anteil[i], B.SchichtFeld3[i],
+                  zormcom::Lauf.SchichtKote[i], P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i],
+                  aush ? P.SchichtGammaAush[i] : 0.0f, aush ? P.SchichtGammaAuftriebAush[i] : 0.0f,
+                  P.SchichtDeltaP[i]);
         vb::Write(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
                   P.SchichtEI[i], P.SchichtKaghVorgabe[i]);
-        vb::Write(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],
-                  P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
+        vb::Write(f, zormcom::Lauf.SchichtKagh[i], zormcom::Lauf.SchichtKpgh[i], zormcom::Lauf.SchichtKach[i],
+                  zormcom::Lauf.SchichtKpch[i], P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
     }
-    vb::Write(f, P.SchichtKote[n + 1], P.SchichtDicke[n]);
+    vb::Write(f, zormcom::Lauf.SchichtKote[n + 1], P.SchichtDicke[n]);
     d.Close();
 }
 

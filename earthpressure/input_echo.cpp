@@ -7,6 +7,7 @@
 
 #include "earthpressure/handover_a.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbstring.h"
 
@@ -36,7 +37,7 @@ void AllgemeineAngaben() {
     const std::string& i = Bericht.Einrueckung;
     ZeileDrucken(i, "ALLGEMEINE ANGABEN");
     ZeileDrucken(i, "------------------");
-    if (P.kzStroem != 0) {
+    if (zormcom::Lauf.kzStroem != 0) {
         ZeileDrucken(Bezeichnung(49));
         ZeileDrucken(Bezeichnung(50));
         Leerzeilen();
@@ -313,10 +314,10 @@ void Wand() {
 
     // An open wall is not under seepage, and no heave check is made for it.
     if (P.Wandart == 1) {
-        P.kzStroem = 0;
-        P.kzHydGrBr = 0;
+        zormcom::Lauf.kzStroem = 0;
+        zormcom::Lauf.kzHydGrBr = 0;
     }
-    if (P.kzStroem != 0) {
+    if (zormcom::Lauf.kzStroem != 0) {
         ZeileDrucken(i, "Die Wand gilt als unterströmt; die Strömungkraft wird näherungs-");
         ZeileDrucken(i, "weise durch Änderung der Erd- und Wasserwichten erfaßt. Aushub-");
         ZeileDrucken(i, "weise nicht wirksam, wenn der Erddruck, der Erdwiderstand oder");
@@ -474,27 +475,28 @@ void Bodenkennwerte() {
             ZeileDrucken(i, "zugehörige Beiwerte (für eine geschlossene Wand):");
         if (P.Erddruckart == 1) {
             BlockZeile(i + "akt. E-Druckbeiwert  kagh ", von, bis,
-                       [](int k) { ZahlDrucken(P.SchichtKagh[k], 9, 3); });
+                       [](int k) { ZahlDrucken(zormcom::Lauf.SchichtKagh[k], 9, 3); });
             BlockZeile(i + "Ruhedruckbeiwert       k0 ", von, bis, [](int k) {
                 ZahlDrucken(static_cast<float>(1.0 - std::sin(static_cast<double>(P.SchichtPhi[k]))), 9, 3);
             });
-            BlockZeile(i + "resultier. Beiwert  res.k ", von, bis,
-                       [](int k) { ZahlDrucken(P.SchichtKaAnteil[k] + P.SchichtK0Anteil[k], 9, 3); });
+            BlockZeile(i + "resultier. Beiwert  res.k ", von, bis, [](int k) {
+                ZahlDrucken(zormcom::Lauf.SchichtKaAnteil[k] + zormcom::Lauf.SchichtK0Anteil[k], 9, 3);
+            });
         } else {
             BlockZeile(i + "Ruhedruck            k0   ", von, bis,
-                       [](int k) { ZahlDrucken(P.SchichtKaAnteil[k], 9, 3); });
+                       [](int k) { ZahlDrucken(zormcom::Lauf.SchichtKaAnteil[k], 9, 3); });
         }
         // Layers without cohesion keep no cohesion coefficient for the run.
         BlockZeile(i + "Beiwert Kohäs. akt.  kach ", von, bis, [](int k) {
-            if (P.SchichtCa[k] == 0.0f) P.SchichtKach[k] = 0.0f;
-            ZahlDrucken(P.SchichtKach[k], 9, 3);
+            if (P.SchichtCa[k] == 0.0f) zormcom::Lauf.SchichtKach[k] = 0.0f;
+            ZahlDrucken(zormcom::Lauf.SchichtKach[k], 9, 3);
         });
         BlockZeile(i + "Beiwert Kohäs. pass  kpch ", von, bis, [](int k) {
-            if (P.SchichtCp[k] == 0.0f) P.SchichtKpch[k] = 0.0f;
-            ZahlDrucken(P.SchichtKpch[k], 9, 3);
+            if (P.SchichtCp[k] == 0.0f) zormcom::Lauf.SchichtKpch[k] = 0.0f;
+            ZahlDrucken(zormcom::Lauf.SchichtKpch[k], 9, 3);
         });
         BlockZeile(i + "Widerstandsbeiwert   kpgh ", von, bis,
-                   [](int k) { ZahlDrucken(P.SchichtKpgh[k], 9, 3); });
+                   [](int k) { ZahlDrucken(zormcom::Lauf.SchichtKpgh[k], 9, 3); });
         // A passive coefficient without a plane passive wedge is carried as 0: say so instead
         // of leaving the 0 to look like a result (kpch only where there is passive cohesion).
         for (int k = von; k <= bis; ++k) {

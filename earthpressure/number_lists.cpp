@@ -1,5 +1,6 @@
 #include "earthpressure/number_lists.h"
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -41,8 +42,8 @@ void ZahlenAusText(std::string& text, std::span<int16_t> liste) {
 }
 
 void EingabeNachlesen() {
-    P.DateiNr = vb::FreeFile();
-    const int16_t f = P.DateiNr;
+    zormcom::Lauf.DateiNr = vb::FreeFile();
+    const int16_t f = zormcom::Lauf.DateiNr;
     vb::Open("WEXASAVE.", vb::OpenMode::Input, f);
     vb::FileGuard d(f);
 

@@ -102,7 +102,7 @@ FroehlichTiefen FroehlichRaster(float zL, float zUnten) {
 void BegrenzteLastRuhe() {
     auto& L = zormcom::Lauf;
     LastfigurLeer(B.BegrLast);
-    const float zUnten = P.SchichtKote[P.AnzErd + 1];
+    const float zUnten = zormcom::Lauf.SchichtKote[P.AnzErd + 1];
     zor::Ordinatenliste f;
     for (int16_t j = 1; j <= L.AnzLastErd; ++j) {
         int16_t wirkt = 0;

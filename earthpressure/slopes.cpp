@@ -6,6 +6,7 @@
 #include "earthpressure/coefficients.h"
 #include "earthpressure/figure_points.h"
 #include "earthpressure/handover_a.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 
 using zorm1::P;
@@ -22,13 +23,13 @@ constexpr float kPhiMin = 0.001f * 3.141593f / 180.0f;
 
 float Mittel(std::span<const float> V, float a, float b) {
     float m = 0.0f;
-    zormcom::SchichtMittel(V, P.SchichtKote, P.AnzErd, a, b, m);
+    zormcom::SchichtMittel(V, zormcom::Lauf.SchichtKote, P.AnzErd, a, b, m);
     return m;
 }
 
 // Mean from the top of the first layer down to z (at least 1 mm).
 float MittelBis(std::span<const float> V, float z) {
-    const float oben = P.SchichtKote[1];
+    const float oben = zormcom::Lauf.SchichtKote[1];
     return Mittel(V, oben, z > oben ? z : oben + 0.001f);
 }
 
@@ -58,7 +59,7 @@ float Verhaeltnis(float beta, float phi, float delta) {
 
 void ErddruckBoeschung(zor::Ordinatenliste& R, zor::Ordinatenliste& F, zor::Ordinatenliste& S,
                        [[maybe_unused]] float deltaP) {
-    const float oben = P.SchichtKote[1];
+    const float oben = zormcom::Lauf.SchichtKote[1];
     R.n = 0;
     PunktAnhaengen(R, oben, 0.0f);
     PunktAnhaengen(R, kTiefeUnendlich, 0.0f);

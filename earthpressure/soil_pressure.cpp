@@ -34,17 +34,19 @@ void SchichtgrenzeEinfuegen(float z) {
     const int n = P.AnzErd;
     int i = 0;
     for (int L = 1; L <= n; ++L) {
-        if (z - P.SchichtKote[L + 1] <= 0.001f) {
+        if (z - zormcom::Lauf.SchichtKote[L + 1] <= 0.001f) {
             i = L;
             break;
         }
     }
     if (i == 0) return;
-    if (std::fabs(z - P.SchichtKote[i + 1]) < 0.001f || std::fabs(z - P.SchichtKote[i]) < 0.001f) return;
+    if (std::fabs(z - zormcom::Lauf.SchichtKote[i + 1]) < 0.001f ||
+        std::fabs(z - zormcom::Lauf.SchichtKote[i]) < 0.001f)
+        return;
     if (n + 1 > kMaxSchichten)
         throw zor::CalcAbort("Zu viele Bodenschichten: eine Schicht kann nicht mehr geteilt werden.");
 
-    Verschieben(P.SchichtKote, i, n + 1);
+    Verschieben(zormcom::Lauf.SchichtKote, i, n + 1);
     Verschieben(P.SchichtDicke, i, n);
     Verschieben(P.SchichtPhi, i, n);
     Verschieben(P.SchichtDeltaA, i, n);
@@ -58,28 +60,28 @@ void SchichtgrenzeEinfuegen(float z) {
     Verschieben(P.SchichtCa, i, n);
     Verschieben(P.SchichtCp, i, n);
     Verschieben(P.SchichtEI, i, n);
-    Verschieben(P.SchichtKaAnteil, i, n);
-    Verschieben(P.SchichtK0Anteil, i, n);
+    Verschieben(zormcom::Lauf.SchichtKaAnteil, i, n);
+    Verschieben(zormcom::Lauf.SchichtK0Anteil, i, n);
     Verschieben(B.SchichtFeld3, i, n);
-    Verschieben(P.SchichtKagh, i, n);
-    Verschieben(P.SchichtKpgh, i, n);
-    Verschieben(P.SchichtKach, i, n);
-    Verschieben(P.SchichtKpch, i, n);
+    Verschieben(zormcom::Lauf.SchichtKagh, i, n);
+    Verschieben(zormcom::Lauf.SchichtKpgh, i, n);
+    Verschieben(zormcom::Lauf.SchichtKach, i, n);
+    Verschieben(zormcom::Lauf.SchichtKpch, i, n);
     Verschieben(P.SchichtKaghVorgabe, i, n);
     Verschieben(P.SchichtKpghVorgabe, i, n);
     Verschieben(P.SchichtKachVorgabe, i, n);
     Verschieben(P.SchichtKpchVorgabe, i, n);
 
     P.AnzErd = static_cast<int16_t>(n + 1);
-    P.SchichtKote[i + 1] = z;
-    P.SchichtDicke[i] = z - P.SchichtKote[i];
-    P.SchichtDicke[i + 1] = P.SchichtKote[i + 2] - z;
+    zormcom::Lauf.SchichtKote[i + 1] = z;
+    P.SchichtDicke[i] = z - zormcom::Lauf.SchichtKote[i];
+    P.SchichtDicke[i + 1] = zormcom::Lauf.SchichtKote[i + 2] - z;
 }
 
 int16_t SchichtVonPunkt(int16_t i, std::span<const float> Z) {
     float z = Z[i];
     for (int L = 1; L <= P.AnzErd; ++L) {
-        if (P.SchichtKote[L] == z) {
+        if (zormcom::Lauf.SchichtKote[L] == z) {
             const bool hatVor = i >= 1;
             const bool hatNach = static_cast<std::size_t>(i) + 1 < Z.size();
             if (hatVor && Z[i] == Z[i - 1])
@@ -90,7 +92,7 @@ int16_t SchichtVonPunkt(int16_t i, std::span<const float> Z) {
         }
     }
     for (int L = 1; L <= P.AnzErd; ++L)
-        if (P.SchichtKote[L + 1] >= z) return static_cast<int16_t>(L);
+        if (zormcom::Lauf.SchichtKote[L + 1] >= z) return static_cast<int16_t>(L);
     return static_cast<int16_t>(P.AnzErd + 1);
 }
 
@@ -99,7 +101,7 @@ void ErddruckBoden(int16_t variante) {
     // 1. Unit weight acting in each layer and its change at the water level.
     for (int i = 1; i <= n; ++i) {
         float g, g2;
-        if (P.ZWasserErd - P.SchichtKote[i] > 0.01f) {
+        if (P.ZWasserErd - zormcom::Lauf.SchichtKote[i] > 0.01f) {
             g = P.SchichtGamma[i];
             g2 = P.SchichtGammaAuftrieb[i];
         } else {
@@ -114,11 +116,12 @@ void ErddruckBoden(int16_t variante) {
 
     // 2. Vertical stress from the layer weights, with zero-height jumps marking the boundaries.
     B.SchichtSigma.n = 0;
-    PunktAnhaengen(B.SchichtSigma, P.SchichtKote[1], 0.0f);
+    PunktAnhaengen(B.SchichtSigma, zormcom::Lauf.SchichtKote[1], 0.0f);
     float s = P.SchichtDicke[1] * P.SchichtGamma[1];
     for (int i = 2; i <= n + 1; ++i) {
-        PunktAnhaengen(B.SchichtSigma, P.SchichtKote[i], s);
-        if (P.SchichtKote[i] < 98.99f) PunktAnhaengen(B.SchichtSigma, P.SchichtKote[i], s);
+        PunktAnhaengen(B.SchichtSigma, zormcom::Lauf.SchichtKote[i], s);
+        if (zormcom::Lauf.SchichtKote[i] < 98.99f)
+            PunktAnhaengen(B.SchichtSigma, zormcom::Lauf.SchichtKote[i], s);
         if (i <= n) s = s + P.SchichtDicke[i] * P.SchichtGamma[i];
     }
 
@@ -136,13 +139,13 @@ void ErddruckBoden(int16_t variante) {
         if (variante == 0) {
             float a, b;
             if (P.Erddruckart == 2) {
-                B.Eah.e[k] = sv * P.SchichtKaAnteil[L] * P.gamE0g;
+                B.Eah.e[k] = sv * zormcom::Lauf.SchichtKaAnteil[L] * P.gamE0g;
                 a = 0.0f;
                 b = B.Eah.e[k];
             } else {
-                a = P.gamG * (sv * P.SchichtKaAnteil[L] -
-                              (1.0f - P.RuheProz / 100.0f) * P.SchichtCa[L] * P.SchichtKach[L]);
-                b = P.SchichtK0Anteil[L] * sv * P.gamE0g;
+                a = P.gamG * (sv * zormcom::Lauf.SchichtKaAnteil[L] -
+                              (1.0f - P.RuheProz / 100.0f) * P.SchichtCa[L] * zormcom::Lauf.SchichtKach[L]);
+                b = zormcom::Lauf.SchichtK0Anteil[L] * sv * P.gamE0g;
                 B.Eah.e[k] = a + b;
             }
             if (P.TeilsicherheitenAn != 0) {

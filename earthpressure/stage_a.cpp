@@ -10,6 +10,7 @@
 #include "earthpressure/input_echo.h"
 #include "earthpressure/report_file.h"
 #include "frame/input_ranges.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "platform/runtime/errors.h"
@@ -51,10 +52,10 @@ void SchichtBeiwerte(int16_t schicht, float& phi, float& alpha, float& beta, flo
                      float& Kagh, float& Kpgh, float& Kach, float& Kpch) {
     if (schicht < 0 || schicht > 100) throw vb::RuntimeError(9, "Index außerhalb des gültigen Bereichs");
     zormcom::ErddruckBeiwerte(phi, alpha, beta, deltaA, deltaP, Kagh, Kpgh, Kach, Kpch);
-    P.SchichtKagh[schicht] = Kagh;
-    P.SchichtKpgh[schicht] = Kpgh;
-    P.SchichtKach[schicht] = Kach;
-    P.SchichtKpch[schicht] = Kpch;
+    zormcom::Lauf.SchichtKagh[schicht] = Kagh;
+    zormcom::Lauf.SchichtKpgh[schicht] = Kpgh;
+    zormcom::Lauf.SchichtKach[schicht] = Kach;
+    zormcom::Lauf.SchichtKpch[schicht] = Kpch;
 }
 
 void BettungsFlagSetzen() {
@@ -122,7 +123,7 @@ void EingabeAuswerten() {
         P.SchichtGammaAush[i] = 0.0f;
         P.SchichtGammaAuftriebAush[i] = 0.0f;
         P.SchichtEI[i] = 0.0f;
-        P.SchichtKaAnteil[i] = 0.0f;
+        zormcom::Lauf.SchichtKaAnteil[i] = 0.0f;
         P.SchichtCp[i] = 0.0f;
         P.SchichtDeltaP[i] = 0.0f;
     }
@@ -135,11 +136,11 @@ void EingabeAuswerten() {
 
     // 10. Layer depths; the last layer reaches depth 99.
     const int n = P.AnzErd;
-    P.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
     for (int i = 1; i <= n; ++i)
-        P.SchichtKote[i + 1] = P.SchichtKote[i] + P.SchichtDicke[i];
-    P.SchichtKote[n + 1] = 99.0f;
-    P.SchichtDicke[n] = 99.0f - P.SchichtKote[n];
+        zormcom::Lauf.SchichtKote[i + 1] = zormcom::Lauf.SchichtKote[i] + P.SchichtDicke[i];
+    zormcom::Lauf.SchichtKote[n + 1] = 99.0f;
+    P.SchichtDicke[n] = 99.0f - zormcom::Lauf.SchichtKote[n];
 
     // 11. Layer angles to radians (slope angles, anchor inclinations and DeltaZF stay in degrees).
     for (int i = 1; i <= n; ++i) {
@@ -171,17 +172,17 @@ void EingabeAuswerten() {
         if (P.Erddruckart == 1) {
             SchichtBeiwerte(schicht, phi, L.AlphaWand, beta, deltaA, deltaP, kagh, kpgh, kach, kpch);
             nichtBestimmbar();
-            P.SchichtK0Anteil[i] = P.RuheProz * k0 / 100.0f;
-            P.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * P.SchichtKagh[i];
+            zormcom::Lauf.SchichtK0Anteil[i] = P.RuheProz * k0 / 100.0f;
+            zormcom::Lauf.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * zormcom::Lauf.SchichtKagh[i];
         } else if (P.Erddruckart == 2) {
-            P.SchichtKaAnteil[i] = k0;
+            zormcom::Lauf.SchichtKaAnteil[i] = k0;
             SchichtBeiwerte(schicht, phi, L.AlphaWand, beta, deltaA, deltaP, kagh, kpgh, kach, kpch);
             nichtBestimmbar();
         }
         if (P.PhiCaq * P.GradZuRad < phi && deltaP < 0.01f) {
             float kp = 0.0f;
             const bool amRand = zormb::KpCaquot(phi, deltaP, L.AlphaWand, 0.0f, kp);
-            P.SchichtKpgh[i] = kp;
+            zormcom::Lauf.SchichtKpgh[i] = kp;
             L.BeiwertNichtBestimmbar[i] &= static_cast<int16_t>(~1); // the curved surfaces give kpgh
             if (amRand) L.BeiwertNichtBestimmbar[i] |= 4;
         }
@@ -199,13 +200,14 @@ void EingabeAuswerten() {
     if (P.BeiwerteGegeben == 1) {
         for (int i = 1; i <= n; ++i) {
             if (P.SchichtKaghVorgabe[i] != 0.0f) {
-                P.SchichtKagh[i] = P.SchichtKaghVorgabe[i];
-                P.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * P.SchichtKagh[i];
-                P.SchichtK0Anteil[i] = P.RuheProz * P.SchichtKagh[i] / 100.0f;
+                zormcom::Lauf.SchichtKagh[i] = P.SchichtKaghVorgabe[i];
+                zormcom::Lauf.SchichtKaAnteil[i] =
+                    (1.0f - P.RuheProz / 100.0f) * zormcom::Lauf.SchichtKagh[i];
+                zormcom::Lauf.SchichtK0Anteil[i] = P.RuheProz * zormcom::Lauf.SchichtKagh[i] / 100.0f;
             }
-            if (P.SchichtKachVorgabe[i] != 0.0f) P.SchichtKach[i] = P.SchichtKachVorgabe[i];
-            if (P.SchichtKpghVorgabe[i] != 0.0f) P.SchichtKpgh[i] = P.SchichtKpghVorgabe[i];
-            if (P.SchichtKpchVorgabe[i] != 0.0f) P.SchichtKpch[i] = P.SchichtKpchVorgabe[i];
+            if (P.SchichtKachVorgabe[i] != 0.0f) zormcom::Lauf.SchichtKach[i] = P.SchichtKachVorgabe[i];
+            if (P.SchichtKpghVorgabe[i] != 0.0f) zormcom::Lauf.SchichtKpgh[i] = P.SchichtKpghVorgabe[i];
+            if (P.SchichtKpchVorgabe[i] != 0.0f) zormcom::Lauf.SchichtKpch[i] = P.SchichtKpchVorgabe[i];
         }
     }
 

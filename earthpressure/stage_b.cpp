@@ -13,6 +13,7 @@
 #include "earthpressure/rest_pressure.h"
 #include "earthpressure/slopes.h"
 #include "earthpressure/soil_pressure.h"
+#include "earthpressure/state.h"
 #include "earthpressure/surface_loads.h"
 #include "earthpressure/trial_planes.h"
 #include "frame/project_data.h"
@@ -47,7 +48,7 @@ void SickerzustandLesen() {
 }
 
 int16_t DruckLastfallBestimmen() {
-    return (P.kzStroem == 1 && B.SickerKonv == 0) ? 0 : 1;
+    return (zormcom::Lauf.kzStroem == 1 && B.SickerKonv == 0) ? 0 : 1;
 }
 
 // Coefficients of layer i with the changed wall friction angles of the stage. Returns what the
@@ -66,26 +67,26 @@ int BeiwerteNeu(int i) {
     if (zormcom::BeiwertHinweis.KpchNichtBestimmbar && P.SchichtKpchVorgabe[i] == 0.0f &&
         P.SchichtCp[i] != 0.0f)
         hinweis |= 2;
-    if (P.SchichtKaghVorgabe[i] == 0.0f) P.SchichtKagh[i] = ka;
-    if (P.SchichtKpghVorgabe[i] == 0.0f) P.SchichtKpgh[i] = kp;
-    if (P.SchichtKachVorgabe[i] == 0.0f) P.SchichtKach[i] = kac;
-    if (P.SchichtKpchVorgabe[i] == 0.0f) P.SchichtKpch[i] = kpc;
+    if (P.SchichtKaghVorgabe[i] == 0.0f) zormcom::Lauf.SchichtKagh[i] = ka;
+    if (P.SchichtKpghVorgabe[i] == 0.0f) zormcom::Lauf.SchichtKpgh[i] = kp;
+    if (P.SchichtKachVorgabe[i] == 0.0f) zormcom::Lauf.SchichtKach[i] = kac;
+    if (P.SchichtKpchVorgabe[i] == 0.0f) zormcom::Lauf.SchichtKpch[i] = kpc;
     const float s = static_cast<float>(std::sin(static_cast<double>(phi)));
     if (P.Erddruckart == 1) {
-        P.SchichtK0Anteil[i] = (1.0f - s) * P.RuheProz / 100.0f;
-        P.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * P.SchichtKagh[i];
+        zormcom::Lauf.SchichtK0Anteil[i] = (1.0f - s) * P.RuheProz / 100.0f;
+        zormcom::Lauf.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * zormcom::Lauf.SchichtKagh[i];
     } else if (P.Erddruckart == 2) {
-        P.SchichtKaAnteil[i] = 1.0f - s;
+        zormcom::Lauf.SchichtKaAnteil[i] = 1.0f - s;
     }
     if (phi > P.PhiCaq * P.GradZuRad + 0.000001f && P.SchichtDeltaPNeu[i] < 0.0f &&
         P.SchichtKpghVorgabe[i] == 0.0f) {
         float kpc2 = 0.0f;
         if (zormb::KpCaquot(phi, P.SchichtDeltaPNeu[i], zormcom::Lauf.AlphaWand, 0.0f, kpc2)) hinweis |= 4;
         hinweis &= ~1; // the curved surfaces give kpgh
-        P.SchichtKpgh[i] = kpc2;
+        zormcom::Lauf.SchichtKpgh[i] = kpc2;
     }
-    if (P.SchichtCa[i] == 0.0f) P.SchichtKach[i] = 0.0f;
-    if (P.SchichtCp[i] == 0.0f) P.SchichtKpch[i] = 0.0f;
+    if (P.SchichtCa[i] == 0.0f) zormcom::Lauf.SchichtKach[i] = 0.0f;
+    if (P.SchichtCp[i] == 0.0f) zormcom::Lauf.SchichtKpch[i] = 0.0f;
     return hinweis;
 }
 
@@ -98,7 +99,8 @@ void KopfLastfall() {
 }
 
 void SickerHinweis() {
-    if (!(B.GefaelleErdWirksam != 0.0f && P.kzStroem != 0 && B.GefaelleLuftWirksam != 0.0f)) return;
+    if (!(B.GefaelleErdWirksam != 0.0f && zormcom::Lauf.kzStroem != 0 && B.GefaelleLuftWirksam != 0.0f))
+        return;
     const std::string t(12, ' ');
     ZeileDrucken(t + "  Wegen Stömungsdruck wurden die Bodenwichten und die Wasser- ");
     ZeileDrucken(t + "  wichten beider Seiten iterativ geändert. Oberhalb des Bodens");
@@ -184,23 +186,23 @@ void ErddruckBerechnen() {
     const auto deltaPNeuEingabe = P.SchichtDeltaPNeu;
 
     // 3. Extension of the per-stage files.
-    P.DateiEndung = std::to_string(10 * P.AushNr + P.LFNr);
+    zormcom::Lauf.DateiEndung = std::to_string(10 * P.AushNr + P.LFNr);
 
     // 4.-7. Seepage and heave options of the pass.
     if (std::fabs(P.ZWasserErd - P.ZWasserLuft) < 0.01f) {
-        P.kzStroem = 0;
-        P.kzHydGrBr = 0;
+        zormcom::Lauf.kzStroem = 0;
+        zormcom::Lauf.kzHydGrBr = 0;
     }
     B.GrundbruchTab.fill(0.0f);
-    if (P.kzStroem != 0) SickerzustandLesen();
+    if (zormcom::Lauf.kzStroem != 0) SickerzustandLesen();
     // The buoyant weights in front of the wall as the seepage iteration has corrected them, for
     // the trial-plane search on the layers as entered (the same layers, before the split below).
-    const bool gammaKorrigiert = P.kzStroem != 0 && B.GammaGeaendert == 1;
+    const bool gammaKorrigiert = zormcom::Lauf.kzStroem != 0 && B.GammaGeaendert == 1;
     const int16_t anzErdKorrigiert = P.AnzErd;
     const auto gammaAuftriebAushKorrigiert = P.SchichtGammaAuftriebAush;
-    if (P.kzWasserenth != 0) {
-        P.kzHydGrBr = 0;
-        P.kzStroem = 0;
+    if (zormcom::Lauf.kzWasserenth != 0) {
+        zormcom::Lauf.kzHydGrBr = 0;
+        zormcom::Lauf.kzStroem = 0;
     }
 
     // 8.-9. Does this pass print? The seepage iteration prints only its converged pass.
@@ -222,9 +224,10 @@ void ErddruckBerechnen() {
                 kopfGeschrieben = true;
             }
             ZeileDrucken(zorma::Bericht.Einrueckung + "         " + ZahlText(i, 3, 0) +
-                         ZahlText(P.SchichtDicke[i], 10, 2) + ZahlText(P.SchichtKagh[i], 8, 3) +
-                         ZahlText(P.SchichtKach[i], 7, 3) + ZahlText(P.SchichtKpch[i], 7, 3) +
-                         ZahlText(P.SchichtKpgh[i], 7, 3));
+                         ZahlText(P.SchichtDicke[i], 10, 2) + ZahlText(zormcom::Lauf.SchichtKagh[i], 8, 3) +
+                         ZahlText(zormcom::Lauf.SchichtKach[i], 7, 3) +
+                         ZahlText(zormcom::Lauf.SchichtKpch[i], 7, 3) +
+                         ZahlText(zormcom::Lauf.SchichtKpgh[i], 7, 3));
             const std::string& e = zorma::Bericht.Einrueckung;
             const std::string schicht = "*** Schicht " + std::to_string(i);
             if ((hinweis & 1) != 0)
@@ -272,7 +275,7 @@ void ErddruckBerechnen() {
         }
         B.Eah.n = static_cast<int16_t>(nE);
     }
-    if (nE > 0 || nP > 0) P.kzStroem = 0;
+    if (nE > 0 || nP > 0) zormcom::Lauf.kzStroem = 0;
     if (nE > 0) {
         // The given pressure replaces the minimum earth pressure in this stage only.
         B.MinEahGesichert = P.MinEah;
@@ -349,13 +352,13 @@ void ErddruckBerechnen() {
     PloteSchreiben();
     L.IterZustand = 0;
     Z4Schreiben();
-    if (P.kzStroem == 0) B.SickerKonv = 1;
+    if (zormcom::Lauf.kzStroem == 0) B.SickerKonv = 1;
     {
         vb::FileGuard d("ZOREPP.", vb::OpenMode::Output);
         vb::Write(d.nr(), static_cast<int16_t>(0));
         d.Close();
     }
-    P.AnzGleitflaechen = 0;
+    zormb::GleitErgebnis.AnzGleitflaechen = 0;
 
     // 25. Passive pressure by trial slip planes for a sloped or loaded bottom, on the layers as entered.
     if (L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0)) {

@@ -7,9 +7,11 @@
 namespace zormcom {
 
 Laufwerte Lauf;
+Laufvorgaben Vorgaben;
 
 void LaufwerteZuruecksetzen() {
     Lauf = Laufwerte{};
+    Vorgaben = Laufvorgaben{};
 }
 
 } // namespace zormcom

@@ -4,6 +4,7 @@
 //
 //   zormcom::Lauf          values the stages hand to one another (loads of the load case, figure
 //                          of the stage, user-given and computed passive list, values of stage a)
+//   zormcom::Vorgaben      the factors and the kind of the run, set by the calculation request
 //   zormb::B               lists and values of the earth-pressure stage (stage b)
 //   zormb::Keil            plane model of the excavation side for the trial slip planes
 //   zormb::GleitErgebnis   resultants and angles of the last trial-plane search
@@ -55,7 +56,27 @@ struct Laufwerte {
     float EpsFuss6 = 0.0f;
     zorm1::Arr<float, 15> Fig6VerhAkt{};
     zorm1::Arr<float, 15> Fig6ZAkt{};
-    // (kzUebAkt and kzWasserenth of the stage go to P)
+    int16_t kzUebAkt = 0;     // 1: superpose the redistributed active pressure with the passive pressure
+    int16_t kzWasserenth = 0; // 1: the additional stresses of the stage include the water pressure
+
+    // ---- the stage in hand and its files
+    std::string DateiEndung; // extension of the per-stage result files: text of stage * 10 + load case
+    int16_t DateiNr = 0;     // file number of the hand-over file being read or written
+    float zFuss = 0.0f;      // wall foot of the stage (m), as the statics' foot search moves it
+
+    // ---- seepage and hydraulic heave of the run: the flags of the wall page at the start of the run,
+    // switched off by the stages where they cannot apply
+    int16_t kzStroem = 0;
+    int16_t kzHydGrBr = 0;
+
+    // ---- per layer 1..100 (the layers as split for the run; entry AnzErd + 1 of SchichtKote = 99)
+    zorm1::Arr<float, 100> SchichtKote{};     // top level of the layer (m)
+    zorm1::Arr<float, 100> SchichtKagh{};     // coefficient of the active pressure from soil weight
+    zorm1::Arr<float, 100> SchichtKpgh{};     // of the passive pressure from soil weight
+    zorm1::Arr<float, 100> SchichtKach{};     // of the active pressure from cohesion
+    zorm1::Arr<float, 100> SchichtKpch{};     // of the passive pressure from cohesion
+    zorm1::Arr<float, 100> SchichtKaAnteil{}; // active share of the resulting coefficient
+    zorm1::Arr<float, 100> SchichtK0Anteil{}; // at-rest share of the resulting coefficient
 
     // ---- passive resistance given by the user for the current stage
     int16_t AnzEphGegeben = 0;
@@ -79,6 +100,23 @@ extern Laufwerte Lauf;
 
 // Back to program start: every value 0.
 void LaufwerteZuruecksetzen();
+
+// What the calculation request sets for one run (request/run_driver.h) and every stage reads. The run keeps
+// them through the reset of its state at its start.
+struct Laufvorgaben {
+    int16_t ErsterLauf = 0;  // 1: the first run (the only one with partial factors); 0: the global second run
+    float gamEWirk = 0.0f;   // partial factor of the earth pressure of the run
+    float gamReWirk = 0.0f;  // partial factor of the passive resistance of the run
+    float gamPhiWirk = 0.0f; // partial factor of the friction (tan phi) of the run
+    float gamCWirk = 0.0f;   // partial factor of the cohesion of the run
+    float gamS_Stahl = 0.0f; // partial factor of the reinforcing steel (1 with global safety)
+    float gamC_Beton = 0.0f; // partial factor of the concrete (1 with global safety)
+    float fck = 0.0f;        // characteristic concrete strength (MN/m2, partial factors)
+    float fcd = 0.0f;        // design concrete strength 0.85 fck / gamC_Beton (MN/m2, partial factors)
+    float Etap2 = 0.0f;      // 2 Etap / 1.5 (global safety)
+};
+
+extern Laufvorgaben Vorgaben;
 
 } // namespace zormcom
 
@@ -192,6 +230,7 @@ inline constexpr int kGleitTiefen = 38;
 // Resultants E(i) (kN/m) and slip-plane angles (radians) of the last search.
 struct Gleitergebnis {
     std::array<float, kGleitTiefen + 1> z{}, E{}, Winkel{};
+    int16_t AnzGleitflaechen = 0; // points of the passive list of the search plus one, as the file holds it
 };
 extern Gleitergebnis GleitErgebnis;
 

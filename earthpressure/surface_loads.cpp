@@ -48,7 +48,7 @@ void Einflusstiefen(int16_t j, float& z1, float& z2, float& z3) {
 template <typename F>
 void BegrenzteFigur(zor::Ordinatenliste& L, float R, float z1, float z2, float z3, F skalieren) {
     L.n = 0;
-    PunktAnhaengen(L, std::min(z1, P.SchichtKote[1]), 0.0f);
+    PunktAnhaengen(L, std::min(z1, zormcom::Lauf.SchichtKote[1]), 0.0f);
     PunktAnhaengen(L, z1, 0.0f);
     const float h = z3 - z1;
     switch (P.VerteilungAktiv) {
@@ -107,7 +107,7 @@ void Einflusstiefe(int16_t modus, int16_t& gefunden, float x1, float& x2, float&
     const int n = P.AnzErd;
     int L = 0;
     for (int i = 0; i <= n; ++i) {
-        if (z < P.SchichtKote[i + 1]) {
+        if (z < zormcom::Lauf.SchichtKote[i + 1]) {
             L = i;
             break;
         }
@@ -118,7 +118,7 @@ void Einflusstiefe(int16_t modus, int16_t& gefunden, float x1, float& x2, float&
         const float z0 = z;
         const float t = Tan(theta);
         z = z + std::fabs(x2 - x1) * t;
-        if (z <= P.SchichtKote[L + 1]) {
+        if (z <= zormcom::Lauf.SchichtKote[L + 1]) {
             gefunden = 1;
             break;
         }
@@ -127,15 +127,15 @@ void Einflusstiefe(int16_t modus, int16_t& gefunden, float x1, float& x2, float&
             z = kTiefeUnendlich;
             break;
         }
-        x2 = x2 - (P.SchichtKote[L + 1] - z0) / t;
-        z = P.SchichtKote[L + 1];
+        x2 = x2 - (zormcom::Lauf.SchichtKote[L + 1] - z0) / t;
+        z = zormcom::Lauf.SchichtKote[L + 1];
         ++L;
     }
-    if (z < P.SchichtKote[1]) z = P.SchichtKote[1];
+    if (z < zormcom::Lauf.SchichtKote[1]) z = zormcom::Lauf.SchichtKote[1];
 }
 
 void Einflussbereich(int16_t j, zor::Ordinatenliste& F, float& zAus) {
-    F.z[1] = P.SchichtKote[1];
+    F.z[1] = zormcom::Lauf.SchichtKote[1];
     F.e[1] = 0.0f;
     zAus = zormcom::Lauf.ErdZ[j];
     float x = zormcom::Lauf.ErdXA[j];
@@ -148,7 +148,7 @@ void Einflussbereich(int16_t j, zor::Ordinatenliste& F, float& zAus) {
 
 void LastfigurLeer(zor::Ordinatenliste& L) {
     L.n = 2;
-    L.z[1] = P.SchichtKote[1];
+    L.z[1] = zormcom::Lauf.SchichtKote[1];
     L.e[1] = 0.0f;
     L.z[2] = kTiefeUnendlich;
     L.e[2] = 0.0f;
@@ -209,8 +209,8 @@ void BegrenzteLastAktiv() {
         // A load whose influence lines give no depth range acts nowhere on the wall.
         if (!(z3 > z1)) continue;
         float phim = 0.0f, deltam = 0.0f;
-        zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, z1, z3, phim);
-        zormcom::SchichtMittel(P.SchichtDeltaA, P.SchichtKote, P.AnzErd, z1, z3, deltam);
+        zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd, z1, z3, phim);
+        zormcom::SchichtMittel(P.SchichtDeltaA, zormcom::Lauf.SchichtKote, P.AnzErd, z1, z3, deltam);
         const float theta = phim / 2.0f + kViertelPi;
         const float dE = (L.ErdXE[j] - L.ErdXA[j]) * L.ErdPv[j] *
                          static_cast<float>(std::sin(static_cast<double>(theta - phim))) *

@@ -348,12 +348,12 @@ void Ausgeben() {
         L.Eph.e[i] = e[i];
     }
     L.Eph.n = kGleitTiefen;
-    P.AnzGleitflaechen = static_cast<int16_t>(L.Eph.n + 1);
+    zormb::GleitErgebnis.AnzGleitflaechen = static_cast<int16_t>(L.Eph.n + 1);
 
     vb::FileGuard d("ZOREPP.", vb::OpenMode::Output);
     const int16_t f = d.nr();
     vb::Write(f, static_cast<int16_t>(1));
-    vb::Write(f, P.AnzGleitflaechen);
+    vb::Write(f, zormb::GleitErgebnis.AnzGleitflaechen);
     vb::Write(f, 0.0f, 0.0f, 0.0f, 0.0f);
     for (int i = 1; i <= L.Eph.n; ++i)
         vb::Write(f, L.Eph.z[i], P.EtaAnpass * L.Eph.e[i], R.Winkel[i], R.E[i]);

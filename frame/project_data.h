@@ -141,8 +141,6 @@ struct ProjectData {
     std::string WurzelOrdner;   // root folder
     std::string Versionstext;   // the program's version text
     float GradZuRad = 0.0f;     // 3.141593 / 180, set by the start dialog
-    std::string DateiEndung;    // extension of per-stage result files: text of stage * 10 + load case
-    int16_t DateiNr = 0;        // shared scratch file number
 
     // ---------------------------------------------------------------- general switches and the wall
     int16_t Wandtyp = 0;           // 1..6
@@ -199,14 +197,6 @@ struct ProjectData {
     Arr<float, 30> SchichtKpghVorgabe{};
     Arr<float, 30> SchichtDeltaANeu{};
     Arr<float, 30> SchichtDeltaPNeu{};
-    Arr<float, 100> SchichtK0Anteil{}; // run result, not saved
-    // layer values computed by a run (not saved)
-    Arr<float, 100> SchichtKaAnteil{};
-    Arr<float, 100> SchichtKote{}; // top level of layer i; (AnzErd + 1) = 99
-    Arr<float, 100> SchichtKagh{};
-    Arr<float, 100> SchichtKpgh{};
-    Arr<float, 100> SchichtKach{};
-    Arr<float, 100> SchichtKpch{};
 
     Arr<int16_t, 12> DeltaNeuAushub{}; // stages in which the changed wall friction acts
     float MinEah = 0.0f;
@@ -275,15 +265,9 @@ struct ProjectData {
     int16_t AnzErddruckFaktor = 0; // at most 15
     Arr<float, 15> EVerZ{};
     Arr<float, 15> EVerFaktor{};
-    // working values of the current stage during a run
-    int16_t kzWasserenth = 0;
-    int16_t kzUebAkt = 0;
+    // working values of the stage pages
     Arr<float, 15> ZusZVorher{};
     Arr<float, 15> ZusSpannungVorher{};
-    float zFuss = 0.0f;
-    float zGelenk = 0.0f;
-    float EinspErg = 0.0f;
-    float KraftMax = 0.0f;
     int16_t FigurEB69 = 0;
     int16_t UeberlagernNoetig = 0;
     int16_t BegrenzteLast = 0;
@@ -331,7 +315,7 @@ struct ProjectData {
     int16_t EtaBettung = 0;
     int16_t kzHydGrBrEin = 0;
     int16_t kzStroemEin = 0;
-    int16_t kzHydGrBr = 0; // working copies during a run
+    int16_t kzHydGrBr = 0; // working flags of the wall page; a run takes them as its own (zormcom::Lauf)
     int16_t kzStroem = 0;
     float gamGEig = 0.0f, gamE0gEig = 0.0f, gamQEig = 0.0f, gamReEig = 0.0f, gamG1CEig = 0.0f,
           gamQ1CEig = 0.0f;
@@ -342,7 +326,7 @@ struct ProjectData {
     float gamG = 0.0f, gamE0g = 0.0f, gamQ = 0.0f, gamRe = 0.0f, gamRered = 0.0f, gamRh = 0.0f;
     float gamPhi = 0.0f, gamC = 0.0f, gamGstb = 0.0f, gamGdst = 0.0f, gamQdst = 0.0f, gamH = 0.0f;
     float gamWred = 0.0f, gamStahlAnker = 0.0f, gamG1C = 0.0f, gamQ1C = 0.0f;
-    float gamGBSP = 0.0f, gamE0gBSP = 0.0f, gamQBSP = 0.0f, gamMittel = 0.0f;
+    float gamGBSP = 0.0f, gamE0gBSP = 0.0f, gamQBSP = 0.0f;
 
     // ---------------------------------------------------------------- design settings
     int16_t BemessungEin = 0;
@@ -366,10 +350,6 @@ struct ProjectData {
     std::string Herstellart;
     float Satz35Wert1 = 0.0f;
     float Satz35Wert2 = 0.0f;
-    // design values of a run
-    float BetonFestigkeit = 0.0f;
-    float StahlFestigkeit = 0.0f;
-    float zulTau01 = 0.0f, zulTau02 = 0.0f, zulTau03 = 0.0f;
 
     // ---------------------------------------------------------------- output and graphics settings
     int16_t AllgAngaben = 0;
@@ -387,26 +367,6 @@ struct ProjectData {
     std::string SeitenVorsatz;
     int16_t StartSeite = 0;
     int16_t SeitenNr = 0;
-
-    // ---------------------------------------------------------- values set for a calculation run (not saved)
-    int16_t ErsterLauf = 0;
-    float gamEWirk = 0.0f, gamReWirk = 0.0f, gamPhiWirk = 0.0f, gamCWirk = 0.0f;
-    float gamS_Stahl = 0.0f, gamC_Beton = 0.0f;
-    float fck = 0.0f, fcd = 0.0f;
-    float Etap2 = 0.0f;
-    // run-wide results
-    float AnkerFaktor = 0.0f;
-    Arr<float, 13> AnkerAhMax{};
-    Arr<float, 13> AnkerKraftMax{};
-    Arr<int16_t, 13> AnkerMaxAushub{};
-    Arr<int16_t, 13> AnkerMaxLF{};
-    float MaxLaengs = 0.0f, MaxQuer = 0.0f;
-    float BemVerbauDruck = 0.0f, BemMaxMoment = 0.0f, BemMaxQuerkraft = 0.0f, BemMinNormalkraft = 0.0f;
-    int16_t BemVerbauDruckFlag = 0;
-    int16_t BemKennung = 0; // a flag of the section design
-    float BemSumme1 = 0.0f, BemSumme2 = 0.0f, BemSumme3 = 0.0f, BemSumme4 = 0.0f;
-    Arr<float, 20> AuflagerSenkung{};  // wall deflection (mm) when the support was installed
-    Arr<float, 20> AuflagerSenkungZ{}; // level of that support
 
     // --------------------------------------------------------------- settings file and shared drawing values
     int16_t GrafikRandLinks = 0, GrafikRandRechts = 0, GrafikRandOben = 0, GrafikRandUnten = 0;
@@ -427,26 +387,7 @@ struct ProjectData {
     int32_t VordergrundFarbe = 0;
     int16_t RahmenEin = 0;
     int16_t BilderAlleDrucken = 0;
-    float BildLinks = 0.0f, BildOben = 0.0f, BildRechts = 0.0f, BildUnten = 0.0f;
-    float ZeichenEinheit = 0.0f;
-    float TwipsProPixelX = 0.0f, TwipsProPixelY = 0.0f; // of the current device, set at start
-    int16_t KurzAusdruck = 0;                           // -1 while a short printout of the report runs
-
-    // ---------------------------------------------------------------- values a run leaves for the pictures
-    Arr<float, 13> AnkerNeigungTab{}; // inclination per row of the anchor table (degrees)
-    float AnkerNeigung = 0.0f;        // inclination of the anchor being handled
-    int16_t BettungStufe = 0;         // bedded-foot flag of the current stage
-    float AbgeschnUmlagern = 0.0f;
-    float ZspSkala = 0.0f;
-    int16_t AnzWiderstand = 0;
-    int16_t AnzGleitflaechen = 0;
-    Arr<float, 100> EphPlotZ{};
-    Arr<float, 100> EphWinkel{};
-    float zEndeStatik = 0.0f, Rhd = 0.0f, RdFuss = 0.0f, EdFuss = 0.0f, AbgeschnDruck = 0.0f;
-    float HUmlagerung = 0.0f, Rvd = 0.0f, EpFaktor = 0.0f;
-    int16_t AnzAuflagerVersch = 0;
-    Arr<float, 250> LastbildKopieZ{}; // load diagram of the plot record: depths
-    Arr<float, 250> LastbildKopieE{}; // and values
+    int16_t KurzAusdruck = 0; // -1 while a short printout of the report runs
 
     bool operator==(const ProjectData&) const = default;
 };

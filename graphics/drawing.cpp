@@ -165,11 +165,12 @@ bool MassstabEinrichten(Flaeche& z) {
         P.GrafikRandLR = lr;
         const float Lx = Nx * M / 1000.0f * 0.45f;
         const float Lz = Nz * M / 1000.0f * 0.45f;
-        P.BildLinks = -Lx;
-        P.BildRechts = Lx * 0.55f / 0.45f;
-        P.BildOben = -Lz;
-        P.BildUnten = Lz * 0.55f / 0.45f;
-        const float breite = P.BildRechts - P.BildLinks, hoehe = P.BildUnten - P.BildOben;
+        Grafik().BildLinks = -Lx;
+        Grafik().BildRechts = Lx * 0.55f / 0.45f;
+        Grafik().BildOben = -Lz;
+        Grafik().BildUnten = Lz * 0.55f / 0.45f;
+        const float breite = Grafik().BildRechts - Grafik().BildLinks,
+                    hoehe = Grafik().BildUnten - Grafik().BildOben;
         if (P.Querformat != 0) {
             links = hoehe * P.GrafikRandLinks / lr;
             rechts = hoehe * P.GrafikRandRechts / lr;
@@ -188,25 +189,27 @@ bool MassstabEinrichten(Flaeche& z) {
         Nz = T;
         const float Lx = Nx * M / 1000.0f * 0.45f;
         const float Lz = Nz * M / 1000.0f * 0.45f;
-        P.BildLinks = -Lx;
-        P.BildRechts = Lx * 0.55f / 0.45f;
-        P.BildOben = -Lz;
-        P.BildUnten = Lz * 0.55f / 0.45f;
+        Grafik().BildLinks = -Lx;
+        Grafik().BildRechts = Lx * 0.55f / 0.45f;
+        Grafik().BildOben = -Lz;
+        Grafik().BildUnten = Lz * 0.55f / 0.45f;
     }
     g.RandLinksUE = links;
     g.RandObenUE = oben;
     g.RandRechtsUE = rechts;
     g.RandUntenUE = unten;
-    P.BildLinks -= P.xNull;
-    P.BildRechts -= P.xNull;
-    P.BildOben -= P.zNull;
-    P.BildUnten -= P.zNull;
-    P.ZeichenEinheit = M * 0.25f / 1000.0f;
+    Grafik().BildLinks -= P.xNull;
+    Grafik().BildRechts -= P.xNull;
+    Grafik().BildOben -= P.zNull;
+    Grafik().BildUnten -= P.zNull;
+    Grafik().ZeichenEinheit = M * 0.25f / 1000.0f;
     try {
         if (P.Querformat != 0)
-            z.Scale(P.BildLinks - unten, P.BildOben - links, P.BildRechts + oben, P.BildUnten + rechts);
+            z.Scale(Grafik().BildLinks - unten, Grafik().BildOben - links, Grafik().BildRechts + oben,
+                    Grafik().BildUnten + rechts);
         else
-            z.Scale(P.BildLinks - links, P.BildOben - oben, P.BildRechts + rechts, P.BildUnten + unten);
+            z.Scale(Grafik().BildLinks - links, Grafik().BildOben - oben, Grafik().BildRechts + rechts,
+                    Grafik().BildUnten + unten);
     } catch (const vb::RuntimeError&) {
         // an empty client area: the surface keeps its scale (the window draws nothing visible)
     }
@@ -216,7 +219,8 @@ bool MassstabEinrichten(Flaeche& z) {
 
 void GrafikRandLoeschen(Flaeche& z) {
     if (!z.IsPrinter()) return;
-    const double l = P.BildLinks, r = P.BildRechts, o = P.BildOben, u = P.BildUnten;
+    const double l = Grafik().BildLinks, r = Grafik().BildRechts, o = Grafik().BildOben,
+                 u = Grafik().BildUnten;
     using vb::draw::LineKind;
     z.Line(r, o - 500, r + 500, u + 500, vb::draw::vbWhite, LineKind::FilledBox);
     z.Line(l, o - 500, l - 500, u + 500, vb::draw::vbWhite, LineKind::FilledBox);
@@ -278,7 +282,7 @@ void Zackenlinie(Flaeche& z, float x1, float z1, float x2, float z2, float fakto
 }
 
 void WasserspiegelZeichen(Flaeche& z, float x, float zt) {
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     z.SetDrawWidth(3);
     const float halb[4] = {12, 9, 6, 3}, tief[4] = {1, 4, 7, 10};
     for (int i = 0; i < 4; ++i)
@@ -300,7 +304,7 @@ void KeilSymbol(Flaeche& z, float x, float zt, float winkel) {
 }
 
 void PfeilspitzeFest(Flaeche& z, float x1, float z1, float x2, float z2) {
-    const float s = 6.0f * P.ZeichenEinheit;
+    const float s = 6.0f * Grafik().ZeichenEinheit;
     float theta = 1.5707963f;
     if (x2 - x1 != 0) theta = std::fabs(std::atan((z2 - z1) / (x2 - x1)));
     const float sx = x1 <= x2 ? 1.0f : -1.0f;
@@ -354,7 +358,7 @@ float ZahlAmAnfang(const std::string& text) {
 
 void TextYPruefen(Flaeche& z, float grenze) {
     auto& g = Grafik();
-    if (z.CurrentY() <= grenze) z.SetCurrentY(grenze + P.ZeichenEinheit);
+    if (z.CurrentY() <= grenze) z.SetCurrentY(grenze + Grafik().ZeichenEinheit);
     if (std::fabs(ZahlAmAnfang(g.TextPuffer)) < 0.1f) g.TextPuffer.clear();
 }
 

@@ -3,9 +3,8 @@
 // the surface they are given (the graphics window, the printer, a PNG or the recorder) in user units:
 // x in m to the right from the back face of the wall, depth z in m downward from the wall head.
 //
-// The frame of the picture lives in the project data (zorm1::P): BildLinks (left x), BildRechts (right
-// x), BildOben (top z), BildUnten (bottom z), ZeichenEinheit (0.25 mm of paper in m). The rest of the
-// graphics' run state is Grafik() (one place, one reset).
+// The frame of the picture (BildLinks, BildRechts, BildOben, BildUnten, ZeichenEinheit) and the rest of
+// the graphics' run state is Grafik() (one place, one reset).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -32,6 +31,12 @@ StufenWerte StufeAusTabelle(int16_t stufe);
 
 // The run state of the graphics window.
 struct Zustand {
+    // the frame of the picture in user units (set by MassstabEinrichten): left and right x, top and bottom z
+    // (m), and the drawing unit, 0.25 mm of paper (m)
+    float BildLinks = 0, BildRechts = 0, BildOben = 0, BildUnten = 0;
+    float ZeichenEinheit = 0;
+    // inclination of the anchor of each support level 1..13 (degrees)
+    std::array<float, 14> AnkerNeigungTab{};
     // margins of the printed page in user units (0 on the window)
     float RandLinksUE = 0, RandObenUE = 0, RandRechtsUE = 0, RandUntenUE = 0;
     int16_t RandObenKopie = 0, RandUntenH504 = 0; // mm reserved for the header boxes (printer)

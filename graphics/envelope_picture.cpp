@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/envelope_picture.h"
 #include "graphics/pressure_figures.h"
 #include "platform/runtime/errors.h"
@@ -10,6 +11,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "statics/state.h"
 #include "verification/anchor_files.h"
 
 using zorm1::P;
@@ -112,8 +114,9 @@ void UeberlagerungZeichnen(Flaeche& z, int16_t lf, int16_t alle) {
     using vb::draw::PrintEnd;
     const bool typ7 = alle != 0;
     const bool teilsi = P.TeilsicherheitenAn != 0;
-    const float u = P.ZeichenEinheit;
-    const float L = P.BildLinks, R = P.BildRechts, T = P.BildOben, B = P.BildUnten;
+    const float u = Grafik().ZeichenEinheit;
+    const float L = Grafik().BildLinks, R = Grafik().BildRechts, T = Grafik().BildOben,
+                B = Grafik().BildUnten;
     z.SetDrawStyle(vb::draw::vbSolid);
 
     // 1. the maxima record and the title
@@ -215,7 +218,7 @@ void UeberlagerungZeichnen(Flaeche& z, int16_t lf, int16_t alle) {
                 const int n = static_cast<int>(wl.z.size()) - 2;
                 const bool gebettet =
                     wl.stufe >= 1 && wl.stufe <= zorm1::MaxAushub && P.FussGebettet[wl.stufe] != 0;
-                const float fq = QuerkraftFaktor(P.Wandfuss, P.EinspErg, gebettet);
+                const float fq = QuerkraftFaktor(P.Wandfuss, zormc::St.EinspErg, gebettet);
                 int abReduziert = 0; // first node below the excavation with a positive shear force
                 for (int i = 1; i <= n && fq > 0; ++i)
                     if (wl.z[static_cast<size_t>(i)] > wl.zAush && wl.q[static_cast<size_t>(i)] > 0) {
@@ -227,10 +230,11 @@ void UeberlagerungZeichnen(Flaeche& z, int16_t lf, int16_t alle) {
                     const float ya = Y(wl.z[a]), yb = Y(wl.z[b]);
                     z.Line(axV - sV * wl.v[a], ya, axV - sV * wl.v[b], yb);
                     z.Line(axM - sM * wl.m[a], ya, axM - sM * wl.m[b], yb);
-                    if (!gelenkGeschrieben && P.zGelenk > 0) {
+                    if (!gelenkGeschrieben && zormc::St.zGelenk > 0) {
                         gelenkGeschrieben = true;
-                        const std::string t = "Gelenk z = " + vb::Trim(vb::Format(P.zGelenk, "#####0.00"));
-                        Drucken(z, axM + 30 * u, Y(P.zGelenk) - z.TextHeight(t) / 2, t);
+                        const std::string t =
+                            "Gelenk z = " + vb::Trim(vb::Format(zormc::St.zGelenk, "#####0.00"));
+                        Drucken(z, axM + 30 * u, Y(zormc::St.zGelenk) - z.TextHeight(t) / 2, t);
                     }
                     z.Line(axQ + sQ * wl.q[a], ya, axQ + sQ * wl.q[b], yb);
                     if (abReduziert > 0 && i >= abReduziert) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
@@ -46,8 +47,8 @@ int16_t LastIntervalle(float laenge, float u) {
 
 void LastenZeichnen(Flaeche& z, int16_t lfIn, int16_t stufe) {
     const int lf = std::clamp<int>(lfIn, 0, zorm1::MaxLastfaelle);
-    const float u = P.ZeichenEinheit, d = P.DWand;
-    const float xL = P.BildLinks, xR = P.BildRechts;
+    const float u = Grafik().ZeichenEinheit, d = P.DWand;
+    const float xL = Grafik().BildLinks, xR = Grafik().BildRechts;
     const int nLuft = std::clamp<int>(P.AnzLastLuftLF[static_cast<size_t>(lf)], 0, 8);
     for (int j = 1; j <= nLuft; ++j) {
         if (!Wirkt(P.LuftLastNichtIn, lf, j, stufe)) continue;
@@ -70,7 +71,7 @@ void LastenZeichnen(Flaeche& z, int16_t lfIn, int16_t stufe) {
     for (int j = 1; j <= nErd; ++j)
         pmax = std::max(pmax, P.ErdLastPv(lf, j));
     if (pmax <= 0) return;
-    const float sh = 0.04f * (P.BildUnten - P.BildOben) / pmax;
+    const float sh = 0.04f * (Grafik().BildUnten - Grafik().BildOben) / pmax;
     for (int j = 1; j <= nErd; ++j) {
         if (!Wirkt(P.ErdLastNichtIn, lf, j, stufe)) continue;
         const float pv = P.ErdLastPv(lf, j), ph = P.ErdLastPh(lf, j), xA = P.ErdLastXA(lf, j);

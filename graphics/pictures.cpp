@@ -1,6 +1,7 @@
 #include "graphics/pictures.h"
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/envelope_picture.h"
 #include "graphics/picture_sequence.h"
 #include "graphics/result_picture.h"
@@ -53,20 +54,23 @@ bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bil
     GrafikRandLoeschen(d);
     SchriftKlein(d);
     const std::string text = tag + " zu " + P.GanzerName;
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     const double breite = 8 * u + d.TextWidth(text), h = d.TextHeight(text);
-    d.Line(P.BildLinks, P.BildUnten - h - u, P.BildLinks + breite, P.BildUnten, vb::draw::vbWhite,
-           vb::draw::LineKind::FilledBox);
-    d.Line(P.BildLinks, P.BildUnten - h - u, P.BildLinks + breite, P.BildUnten, vb::draw::vbBlack,
-           vb::draw::LineKind::Box);
-    d.SetCurrentX(P.BildLinks + 4 * u);
-    d.SetCurrentY(P.BildUnten - h);
+    d.Line(Grafik().BildLinks, Grafik().BildUnten - h - u, Grafik().BildLinks + breite, Grafik().BildUnten,
+           vb::draw::vbWhite, vb::draw::LineKind::FilledBox);
+    d.Line(Grafik().BildLinks, Grafik().BildUnten - h - u, Grafik().BildLinks + breite, Grafik().BildUnten,
+           vb::draw::vbBlack, vb::draw::LineKind::Box);
+    d.SetCurrentX(Grafik().BildLinks + 4 * u);
+    d.SetCurrentY(Grafik().BildUnten - h);
     d.Print(text, vb::draw::PrintEnd::Stay);
     SchriftNormal(d);
+    const Zustand& g = Grafik();
+    const Anzeigen::GrafikSeite seite{g.BildLinks,      g.BildRechts, g.BildOben,       g.BildUnten,
+                                      g.ZeichenEinheit, P.Massstab,   P.Querformat != 0};
     if (P.H504Ein != 0)
-        Anzeigen::H504GrafikSeite();
+        Anzeigen::H504GrafikSeite(seite);
     else
-        Anzeigen::SeitenNrGrafik();
+        Anzeigen::SeitenNrGrafik(seite);
     d.EndDoc();
     return true;
 }

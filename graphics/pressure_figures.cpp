@@ -6,6 +6,7 @@
 
 #include "earthpressure/diagrams.h"
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -116,7 +117,7 @@ void MaxWertSchreiben(Flaeche& z, float wert, float maxWert, float minWert, bool
                       float x0a, float x0b, float faktor, float zt, float dz, int16_t seite) {
     auto& g = Grafik();
     const float s = seite == -1 ? -1.0f : 0.0f;
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     float v = 0;
     bool maximum = false;
     if (maxOffen && maxWert > 0 && wert == maxWert) {

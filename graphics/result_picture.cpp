@@ -8,6 +8,7 @@
 
 #include "earthpressure/diagrams.h"
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "graphics/pressure_figures.h"
 #include "platform/runtime/errors.h"
@@ -15,6 +16,7 @@
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "statics/state.h"
 
 using zorm1::P;
 
@@ -41,7 +43,7 @@ class Zeichnung {
 public:
     Zeichnung(Flaeche& z, int16_t lf, int16_t stufe)
         : z_(z), g_(Grafik()), s_(Grafik().plot), m_(Grafik().max), lf_(lf), stufe_(stufe),
-          u_(P.ZeichenEinheit) {}
+          u_(Grafik().ZeichenEinheit) {}
 
     ErgebnisLayout Zeichnen();
 
@@ -249,7 +251,8 @@ ErgebnisLayout Zeichnung::Zeichnen() {
 }
 
 void Zeichnung::Layout() {
-    const float links = P.BildLinks, rechts = P.BildRechts, oben = P.BildOben, unten = P.BildUnten;
+    const float links = Grafik().BildLinks, rechts = Grafik().BildRechts, oben = Grafik().BildOben,
+                unten = Grafik().BildUnten;
     const float th = TH(g_.TextPuffer);
     L.Teilbreite = (rechts - links) / 6;
     L.MaxAusschlag = 0.4f * L.Teilbreite;
@@ -318,7 +321,7 @@ void Zeichnung::Achsen() {
 }
 
 void Zeichnung::Tiefenskalen() {
-    const float rechts = P.BildRechts;
+    const float rechts = Grafik().BildRechts;
     const int teilung = s_.ZEndeKoten > 10.0f ? 2 : 1;
     const float nr = std::nearbyint(s_.ZEndeKoten * 0.9f);
     const int n = static_cast<int>(std::clamp(nr, 0.0f, 1000.0f));
@@ -343,7 +346,7 @@ std::string Zeichnung::KoteLabel(float zt, const std::string& zusatz) const {
 }
 
 void Zeichnung::Koten() {
-    const float links = P.BildLinks, rechts = P.BildRechts;
+    const float links = Grafik().BildLinks, rechts = Grafik().BildRechts;
     const float xk = L.xKote, xl = xk + 6 * u_;
     auto beide = [&](float zt, auto&& f) {
         f(Y1(zt));
@@ -409,7 +412,7 @@ void Zeichnung::Koten() {
 
 void Zeichnung::Ueberschriften() {
     const std::string kopf = "Lastfall " + vb::Str(lf_) + ", Aushub " + vb::Str(stufe_);
-    Drucke(kopf, P.BildLinks + 4 * u_, P.BildOben);
+    Drucke(kopf, Grafik().BildLinks + 4 * u_, Grafik().BildOben);
     const bool ts = Teilsicherheiten();
     const bool tbw = P.Wandart == 1;
     struct Titel {
@@ -432,11 +435,11 @@ void Zeichnung::Ueberschriften() {
         const std::string text = std::string(ts ? t.vor : "") + t.text + (tbw ? t.nach : "");
         Mittig(text, t.x, (t.oben ? L.yOben1 : L.yOben2) - TH(text));
     }
-    Mittig("(kN/m2)", L.xAchse2, P.BildOben);
+    Mittig("(kN/m2)", L.xAchse2, Grafik().BildOben);
     if (ts) {
         const std::string t = "(k) Sum V = " + F1(s_.SummeV2) + " kN/m";
-        Mittig(t, L.xAchse2 - L.Versatz, P.BildUnten - TH(t) - 14 * u_);
-        if (s_.SummeV2 < 0) Mittig("(nach oben)", L.xAchse2 - L.Versatz, P.BildUnten - 16 * u_);
+        Mittig(t, L.xAchse2 - L.Versatz, Grafik().BildUnten - TH(t) - 14 * u_);
+        if (s_.SummeV2 < 0) Mittig("(nach oben)", L.xAchse2 - L.Versatz, Grafik().BildUnten - 16 * u_);
     }
 }
 
@@ -488,8 +491,8 @@ void Zeichnung::ErdwiderstandNotizen() {
     const float th = TH("A");
     const float x = L.xAchse1 + 4 * u_;
     if (P.EtaAnpass < 1.0f && ts) {
-        Drucke("etaAnpassFaktor = " + F2(P.EtaAnpass), P.BildLinks + 4 * u_, yNotiz);
-        Drucke("(gilt für Spundwand)", P.BildLinks + 4 * u_, static_cast<float>(z_.CurrentY()));
+        Drucke("etaAnpassFaktor = " + F2(P.EtaAnpass), Grafik().BildLinks + 4 * u_, yNotiz);
+        Drucke("(gilt für Spundwand)", Grafik().BildLinks + 4 * u_, static_cast<float>(z_.CurrentY()));
     }
     {
         std::string t = (ts ? "Rhd = " : "zul.Ah = ") + F1(s_.Rhd) + (ts ? "; Rvd = " : "; zul.Av = ") +
@@ -578,7 +581,7 @@ void Zeichnung::Zusatzspannungen() {
         for (int i = 1; i <= m; ++i) {
             const size_t k = static_cast<size_t>(i);
             f.z[k] = s_.ZusZ[k];
-            f.v[k] = s_.ZusSpannung[k] * (Teilsicherheiten() ? P.ZspSkala : 1.0f);
+            f.v[k] = s_.ZusSpannung[k] * (Teilsicherheiten() ? zormc::St.ZspSkala : 1.0f);
         }
         int k = m;
         const float zm = m_.MaxZSigmaV;
@@ -613,7 +616,7 @@ void Zeichnung::AbgeschnittenerDruck() {
     SchriftKlein(z_);
     z_.SetFontTransparent(false);
     const float yC = L.yOben1 + L.Tiefenmassstab * (s_.zFuss + s_.zAush) / 2;
-    const std::string D = F1(s_.AbgeschnDruck), U = F1(P.AbgeschnUmlagern);
+    const std::string D = F1(s_.AbgeschnDruck), U = F1(zormc::St.AbgeschnUmlagern);
     if (P.EntlastFaktor != 0 && s_.UmFigur != 0) {
         const std::string z1 =
             Format(1 - P.EntlastFaktor, "0.00") + " * abgeschn. Druck = " + D + " kN/m zum Erdauflager";
@@ -867,8 +870,8 @@ void Zeichnung::WiderstandVergleich() {
         const std::string G = ts ? "dünn: Erdwiderstand (k) = außen, (d) = innen"
                                  : "dünn: Erdwiderstand = außen, Erdwid. / eta = innen";
         yT = L.yOben1 + TW(F);
-        TextGedreht(z_, 900, P.BildRechts - 3 * th, yT, F, 0);
-        TextGedreht(z_, 900, P.BildRechts - 4 * th, yT, G, 0);
+        TextGedreht(z_, 900, Grafik().BildRechts - 3 * th, yT, F, 0);
+        TextGedreht(z_, 900, Grafik().BildRechts - 4 * th, yT, G, 0);
     }
     SchriftNormal(z_);
     z_.SetDrawWidth(1);
@@ -907,7 +910,7 @@ void Zeichnung::Verformung() {
                              L.yOben2, L.Tiefenmassstab * Z[a], 1);
     }
     SchriftKlein(z_);
-    const float y = P.BildUnten - 60 * u_;
+    const float y = Grafik().BildUnten - 60 * u_;
     const std::string t2 = "unterhalb ZUSTANDS-GRÖSSEN";
     TextGedreht(z_, 900, L.xAchse1, y, "siehe Hinweise beim Textausdruck", 0);
     TextGedreht(z_, 900, L.xAchse1 + TH(t2), y, t2, 0);
@@ -922,7 +925,7 @@ void Zeichnung::Moment() {
     M[static_cast<size_t>(n) + 1] = M[static_cast<size_t>(n)];
     const float s = L.MassstabMoment, achse = L.xAchse2 - L.Versatz;
     bool maxO = true, minO = true, gelenk = false;
-    const float zG = P.zGelenk;
+    const float zG = zormc::St.zGelenk;
     for (int i = 1; i <= n; ++i) {
         const size_t a = static_cast<size_t>(i), b = a + 1;
         Linie(achse - s * M[a], Y2(Z[a]), achse - s * M[b], Y2(Z[b]));
@@ -959,8 +962,8 @@ void Zeichnung::Normalkraft() {
             L.SummeV = -N[a];
             const std::string sv =
                 std::string(Teilsicherheiten() ? "(d) Sum V = " : "Sum V = ") + F1(L.SummeV) + " kN/m";
-            Mittig(sv, achse, P.BildUnten - TH(sv) - 14 * u_);
-            if (L.SummeV < 0) Mittig("(nach oben)", achse, P.BildUnten - 16 * u_);
+            Mittig(sv, achse, Grafik().BildUnten - TH(sv) - 14 * u_);
+            if (L.SummeV < 0) Mittig("(nach oben)", achse, Grafik().BildUnten - 16 * u_);
         } else if (N[a] == m_.MaxNormalkraft && m_.MaxNormalkraft > 0.1f && maxO) {
             const std::string t = F1(m_.MaxNormalkraft);
             Label(t, x - TW(t) - u_, y - TH(t) / 2, true, L.yOben2);
@@ -986,7 +989,7 @@ void Zeichnung::Querkraft() {
     float ende[2] = {0, 0};
     int enden = 0;
     const bool gebettet = stufe_ >= 1 && stufe_ <= 20 && P.FussGebettet[stufe_] != 0;
-    const float zG = P.zGelenk;
+    const float zG = zormc::St.zGelenk;
     auto X = [&](float q) { return achse + s * q; };
     for (int i = 1; i <= n; ++i) {
         const size_t a = static_cast<size_t>(i), b = a + 1;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -52,10 +53,10 @@ void GleitkreisZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     for (int i = 1; i <= 5; ++i)
         z.Circle(k.xM, k.zM, i * P.Massstab * 0.0001);
     const bool teilsi = P.TeilsicherheitenAn != 0;
-    const double xC = 2 * P.BildLinks / 3;
+    const double xC = 2 * Grafik().BildLinks / 3;
     const double x3 = xC + z.TextWidth("= Radius  ");
     const double h = z.TextHeight("A");
-    double y = P.BildOben / 2;
+    double y = Grafik().BildOben / 2;
     auto zeile = [&](float wert, bool wertDa, const std::string& zwei, const std::string& drei) {
         if (wertDa) {
             const std::string t = vb::Trim(vb::Format(wert, "#####0.00"));

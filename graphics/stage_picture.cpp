@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
@@ -31,15 +33,15 @@ std::string WasserText(float zt) {
 float NeigungAufHoehe(float z) {
     const int lagen = std::clamp<int>(P.AnzAnkerGesamt, 0, kMaxAnkerLagen);
     for (int j = 1; j <= lagen; ++j)
-        if (P.ZAuflager[static_cast<size_t>(j)] == z) return P.AnkerNeigungTab[static_cast<size_t>(j)];
+        if (P.ZAuflager[static_cast<size_t>(j)] == z) return Grafik().AnkerNeigungTab[static_cast<size_t>(j)];
     return 0; // a level that no row of the anchor table holds: drawn horizontal
 }
 
 void WasserAnkerZeichnen(Flaeche& z, int16_t stufe) {
     const StufenWerte w = StufeAusTabelle(stufe); // a copy: drawing changes no project data
     const PlotSatz& s = Grafik().plot;
-    const float u = P.ZeichenEinheit, d = P.DWand;
-    const float xL = P.BildLinks, xR = P.BildRechts, zB = P.BildUnten;
+    const float u = Grafik().ZeichenEinheit, d = P.DWand;
+    const float xL = Grafik().BildLinks, xR = Grafik().BildRechts, zB = Grafik().BildUnten;
     z.SetDrawStyle(vb::draw::vbSolid);
     const bool kopf = P.WandKopf == 2 || P.WandKopf == 3;
     if (w.ZNextAnker != 99.0f || w.AnzAnker > 0 || kopf)
@@ -76,7 +78,7 @@ void WasserAnkerZeichnen(Flaeche& z, int16_t stufe) {
         z.SetDrawStyle(vb::draw::vbDash);
         z.Line(xL, zW, 0, zW);
         z.SetDrawStyle(vb::draw::vbSolid);
-        if (s.zFuss + s.DeltaTPlot < zW && P.kzStroem != 0)
+        if (s.zFuss + s.DeltaTPlot < zW && zormcom::Lauf.kzStroem != 0)
             Drucke(z, xL + 4 * u, zW + 4 * u,
                    "*** Wasser tiefer als Wandfuß: Berechnung mit Strömungseinfluß unbrauchbar ***");
         const float xW = xL + (-d - xL) / 3;

@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "earthpressure/diagrams.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "graphics/statics_picture.h"
 #include "platform/runtime/vbnum.h"
@@ -29,7 +31,7 @@ void Drucke(Flaeche& z, double x, double y, const std::string& t) {
 }
 // Printed only when its top lies above the bottom edge of the frame.
 void DruckeInnen(Flaeche& z, double x, double y, const std::string& t) {
-    if (y < P.BildUnten) Drucke(z, x, y, t);
+    if (y < Grafik().BildUnten) Drucke(z, x, y, t);
 }
 
 // Level label centred on x.
@@ -112,7 +114,7 @@ float PassivWinkelAmFuss(const PlotSatz& s) {
 
 Krafteck KrafteckZeichnen(Flaeche& z, const PlotSatz& s, float x0, float y0) {
     Krafteck k;
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     const float gp = s.GlfWert[9];
     if (!(gp > 0) || !std::isfinite(gp)) return k; // no G+P: no polygon
     const float f = P.Massstab * 20.0f / 1000.0f / gp;
@@ -166,9 +168,10 @@ Krafteck KrafteckZeichnen(Flaeche& z, const PlotSatz& s, float x0, float y0) {
 
 void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     const PlotSatz& s = Grafik().plot;
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     const float d = P.DWand;
-    const float xL = P.BildLinks, xR = P.BildRechts, zT = P.BildOben, zB = P.BildUnten;
+    const float xL = Grafik().BildLinks, xR = Grafik().BildRechts, zT = Grafik().BildOben,
+                zB = Grafik().BildUnten;
     const bool teilsi = P.TeilsicherheitenAn != 0;
     z.SetDrawStyle(vb::draw::vbSolid);
     // 2. support forces
@@ -210,7 +213,7 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         float neigung = 0, a = 0;
         for (int j = 1; j <= lagen; ++j)
             if (P.ZAuflager[static_cast<size_t>(j)] == za) {
-                neigung = P.AnkerNeigungTab[static_cast<size_t>(j)];
+                neigung = Grafik().AnkerNeigungTab[static_cast<size_t>(j)];
                 a = P.AnkerAbstand[static_cast<size_t>(j)];
             }
         const float alpha = P.GradZuRad * neigung;
@@ -417,9 +420,9 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         const double y = z1 + 130 * u, hl = z.TextHeight("A");
         if (teilsi) {
             Drucke(z, x1 + 24 * u, y,
-                   "erf. Sicherheit " + vb::Format(P.gamEWirk, "#.000") + "*" +
-                       vb::Format(P.gamReWirk, "#.000") + " = " +
-                       vb::Format(P.gamEWirk * P.gamReWirk, "0.00"));
+                   "erf. Sicherheit " + vb::Format(zormcom::Vorgaben.gamEWirk, "#.000") + "*" +
+                       vb::Format(zormcom::Vorgaben.gamReWirk, "#.000") + " = " +
+                       vb::Format(zormcom::Vorgaben.gamEWirk * zormcom::Vorgaben.gamReWirk, "0.00"));
             if (s.EtaGlfPlot != 0)
                 Drucke(z, x1 + 24 * u, y + hl, "Ausnutzung = " + vb::Format(1.0f / s.EtaGlfPlot, "0.00"));
         } else {

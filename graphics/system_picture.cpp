@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/project_data.h"
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
@@ -35,47 +36,47 @@ std::string Zahl(float v, const char* maske) {
 // (already shifted by the wall) and extra depth H.
 float GrenzeStart(float zt, float zA, float x1, float x2, float H) {
     if (zt <= zA) return 0;
-    if (zt > zA + H) return P.BildLinks;
-    if (H == 0) return P.BildLinks;
+    if (zt > zA + H) return Grafik().BildLinks;
+    if (H == 0) return Grafik().BildLinks;
     return (x2 - x1) / H * (zt - zA) + x1;
 }
 
 void Skala(Flaeche& z, float u, int s, int i, float x) {
     const bool lang = i % s == 0;
-    z.Line(x, P.BildOben, x, P.BildOben + (lang ? 6 : 3) * u);
+    z.Line(x, Grafik().BildOben, x, Grafik().BildOben + (lang ? 6 : 3) * u);
     if (lang) {
         const std::string t = std::to_string(i);
-        Drucke(z, x - z.TextWidth(t) / 2, P.BildOben + 6 * u, t);
+        Drucke(z, x - z.TextWidth(t) / 2, Grafik().BildOben + 6 * u, t);
     }
 }
 
 void TabellenWert(Flaeche& z, float zt, int k, int j, float b, float wert) {
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     const float zeile = k == P.AnzErd ? zt + 12 * u : zt + P.SchichtDicke[static_cast<size_t>(k)] / 2;
     const std::string t = Zahl(wert, "#####0.00");
     const double th = z.TextHeight(t);
     const double x = (j - 0.5) * b - z.TextWidth(t) + 2.5 * z.TextWidth("0");
     const double y = zeile - th / 2;
-    if (y + th / 2 < P.BildUnten) Drucke(z, x, y, t);
+    if (y + th / 2 < Grafik().BildUnten) Drucke(z, x, y, t);
 }
 
 } // namespace
 
 void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
-    const float u = P.ZeichenEinheit;
+    const float u = Grafik().ZeichenEinheit;
     const float d = P.DWand;
     z.SetDrawStyle(vb::draw::vbSolid);
-    const int s = P.BildRechts > 10 ? 5 : 1;
+    const int s = Grafik().BildRechts > 10 ? 5 : 1;
     // scale along the top edge, and of the excavation side from the front face of the wall
-    for (int i = 0; i + 1 < P.BildRechts && i < kMaxTicks; ++i)
+    for (int i = 0; i + 1 < Grafik().BildRechts && i < kMaxTicks; ++i)
         Skala(z, u, s, i, static_cast<float>(i));
-    Drucke(z, P.BildRechts - 1.5 * z.TextWidth("x"), P.BildOben + 6 * u, "x");
-    const int links = static_cast<int>(std::nearbyint(P.BildLinks + 1));
+    Drucke(z, Grafik().BildRechts - 1.5 * z.TextWidth("x"), Grafik().BildOben + 6 * u, "x");
+    const int links = static_cast<int>(std::nearbyint(Grafik().BildLinks + 1));
     for (int i = 0; i >= links && i > -kMaxTicks; --i)
         Skala(z, u, s, i, static_cast<float>(i) - d);
     // wall thickness
     if (d > 0.1f) {
-        const float zd = P.BildOben + 40 * u;
+        const float zd = Grafik().BildOben + 40 * u;
         z.Line(-1.5 * d, zd, 0.5 * d, zd);
         z.Line(-d, zd + 8 * u, -d, zd - 8 * u);
         z.Line(0, zd + 8 * u, 0, zd - 8 * u);
@@ -88,19 +89,20 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     if (art != 0) {
         auto tick = [&](int i) {
             const bool lang = i % s == 0;
-            z.Line(P.BildRechts, i, P.BildRechts - (lang ? 6 : 4) * u, i);
+            z.Line(Grafik().BildRechts, i, Grafik().BildRechts - (lang ? 6 : 4) * u, i);
             if (lang) {
                 const std::string t = std::to_string(i);
-                Drucke(z, P.BildRechts - z.TextWidth(t) - 10 * u, i - z.TextHeight(t) / 2, t);
+                Drucke(z, Grafik().BildRechts - z.TextWidth(t) - 10 * u, i - z.TextHeight(t) / 2, t);
             }
         };
-        const int unten = static_cast<int>(std::nearbyint(0.9f * P.BildUnten));
+        const int unten = static_cast<int>(std::nearbyint(0.9f * Grafik().BildUnten));
         for (int i = 0; i <= unten && i < kMaxTicks; ++i)
             tick(i);
-        const int oben = static_cast<int>(std::nearbyint(0.9f * P.BildOben));
+        const int oben = static_cast<int>(std::nearbyint(0.9f * Grafik().BildOben));
         for (int i = -1; i >= oben && i > -kMaxTicks; --i)
             tick(i);
-        Drucke(z, P.BildRechts - 2.5 * z.TextWidth("z"), P.BildUnten - 30 * u - z.TextHeight("z"), "z");
+        Drucke(z, Grafik().BildRechts - 2.5 * z.TextWidth("z"),
+               Grafik().BildUnten - 30 * u - z.TextHeight("z"), "z");
     }
     // ground surface with its slopes
     z.SetDrawWidth(3);
@@ -121,7 +123,7 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
         xa = x2;
         za = z2;
     }
-    z.Line(xa, za, P.BildRechts, za);
+    z.Line(xa, za, Grafik().BildRechts, za);
     z.SetDrawWidth(1);
 
     if (art != 0) {
@@ -132,16 +134,16 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
         z.SetDrawStyle(vb::draw::vbDot);
         float zt = 0;
         for (int k = 1; k <= Schichten(); ++k) {
-            z.Line(GrenzeStart(zt, zA, x1, x2, H), zt, P.BildRechts, zt);
+            z.Line(GrenzeStart(zt, zA, x1, x2, H), zt, Grafik().BildRechts, zt);
             zt += P.SchichtDicke[static_cast<size_t>(k)];
-            if (zt > P.BildUnten) break;
+            if (zt > Grafik().BildUnten) break;
         }
         z.SetDrawStyle(vb::draw::vbSolid);
         return;
     }
 
     // picture 1: the wall as a solid band down to the deepest foot
-    const float zw = std::min(Grafik().ZFussMax, P.BildUnten);
+    const float zw = std::min(Grafik().ZFussMax, Grafik().BildUnten);
     if (u > 0) {
         int n = 0;
         for (float x = -d;; x += u) {
@@ -149,8 +151,9 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
             if (x >= 0 || ++n >= 500) break;
         }
     }
-    Drucke(z, P.BildLinks + 6 * u, P.BildOben + 24 * u, "Bodenaufbau");
-    Drucke(z, P.BildLinks + 6 * u, P.BildOben + 24 * u + z.TextHeight("M"), "M = 1 :" + vb::Str(P.Massstab));
+    Drucke(z, Grafik().BildLinks + 6 * u, Grafik().BildOben + 24 * u, "Bodenaufbau");
+    Drucke(z, Grafik().BildLinks + 6 * u, Grafik().BildOben + 24 * u + z.TextHeight("M"),
+           "M = 1 :" + vb::Str(P.Massstab));
     // axis signs
     z.Circle(0, -100 * u, 3 * u);
     z.Line(-10 * u, -100 * u, 100 * u, -100 * u);
@@ -173,29 +176,30 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     z.SetDrawWidth(3);
     z.Line(0, zA, x1, zA);
     z.Line(x1, zA, x2, zA + H);
-    z.Line(P.BildLinks, zA + H, x2, zA + H);
+    z.Line(Grafik().BildLinks, zA + H, x2, zA + H);
     Drucke(z, -d - z.TextWidth("Max. AushubAA"), zA - z.TextHeight("Max. Aushub") - u, "Max. Aushub");
     z.SetDrawWidth(1);
-    z.Line(P.BildLinks + 5 * u, zA, P.BildLinks + 25 * u, zA);
-    Schraffur(z, P.BildLinks + 15 * u, zA, 3);
+    z.Line(Grafik().BildLinks + 5 * u, zA, Grafik().BildLinks + 25 * u, zA);
+    Schraffur(z, Grafik().BildLinks + 15 * u, zA, 3);
     {
         const std::string t = KotenText(zA);
-        const double x = std::max<double>(P.BildLinks + 15 * u - z.TextWidth(t) / 2, P.BildLinks);
+        const double x =
+            std::max<double>(Grafik().BildLinks + 15 * u - z.TextWidth(t) / 2, Grafik().BildLinks);
         Drucke(z, x, z.CurrentY() - z.TextHeight(t), t);
     }
     // soil layers with their table
-    const float b = P.BildRechts / 9;
+    const float b = Grafik().BildRechts / 9;
     float zt = 0;
     for (int k = 1; k <= Schichten(); ++k) {
         const size_t kk = static_cast<size_t>(k);
         z.SetDrawStyle(vb::draw::vbDot);
-        z.Line(GrenzeStart(zt, zA, x1, x2, H), zt, P.BildRechts, zt);
+        z.Line(GrenzeStart(zt, zA, x1, x2, H), zt, Grafik().BildRechts, zt);
         z.SetDrawStyle(vb::draw::vbSolid);
-        Schraffur(z, P.BildRechts - 20 * u, zt, 3);
+        Schraffur(z, Grafik().BildRechts - 20 * u, zt, 3);
         const std::string t = KotenText(zt);
         const double th = z.TextHeight(t);
         const double y = z.CurrentY() - th;
-        if (y + th / 2 < P.BildUnten) Drucke(z, P.BildRechts - z.TextWidth(t), y, t);
+        if (y + th / 2 < Grafik().BildUnten) Drucke(z, Grafik().BildRechts - z.TextWidth(t), y, t);
         const float werte[9] = {0,
                                 P.SchichtDicke[kk],
                                 P.SchichtPhi[kk],
@@ -207,10 +211,10 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
                                 P.SchichtGammaAuftrieb[kk]};
         for (int j = 1; j <= 8; ++j)
             TabellenWert(z, zt, k, j, b, werte[j]);
-        if (zt + P.SchichtDicke[kk] > P.BildUnten) break;
+        if (zt + P.SchichtDicke[kk] > Grafik().BildUnten) break;
         zt += P.SchichtDicke[kk];
     }
-    Drucke(z, P.BildRechts - z.TextWidth("Kote z") - 6 * u, -3 * z.TextHeight("Kote z"), "Kote z");
+    Drucke(z, Grafik().BildRechts - z.TextWidth("Kote z") - 6 * u, -3 * z.TextHeight("Kote z"), "Kote z");
     // column headings, rising at 22.5 degrees to the foot of their column line
     static const char* kopf[9] = {"",
                                   "Schichthöhe (m)",
@@ -222,7 +226,7 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
                                   "gamma feucht (kN/m3)",
                                   "gamma u. Auftr.(kN/m3)"};
     const double LH = 1.5 * z.TextHeight("A");
-    const double zh = P.BildUnten - 5 * LH;
+    const double zh = Grafik().BildUnten - 5 * LH;
     const double c = std::cos(22.5 * 3.14159265 / 180), sn = std::sin(22.5 * 3.14159265 / 180);
     for (int j = 1; j <= 8; ++j) {
         const double xj = (j - 0.5) * b;
@@ -258,8 +262,8 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     default:
         break;
     }
-    Drucke(z, P.BildLinks + 5 * u, P.BildOben + 80 * u, "Wandtyp: " + typ);
-    Drucke(z, P.BildLinks + 5 * u, P.BildOben + 80 * u + z.TextHeight("A"), profil);
+    Drucke(z, Grafik().BildLinks + 5 * u, Grafik().BildOben + 80 * u, "Wandtyp: " + typ);
+    Drucke(z, Grafik().BildLinks + 5 * u, Grafik().BildOben + 80 * u + z.TextHeight("A"), profil);
 }
 
 } // namespace zorg

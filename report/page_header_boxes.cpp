@@ -172,27 +172,6 @@ void H504TextSeite() {
     DruckerSchriftAnwenden();
 }
 
-GrafikSeite GrafikSeiteAusDaten() {
-    const auto& P = zorm1::P;
-    GrafikSeite g;
-    g.BildLinks = P.BildLinks;
-    g.BildRechts = P.BildRechts;
-    g.BildOben = P.BildOben;
-    g.BildUnten = P.BildUnten;
-    g.ZeichenEinheit = P.ZeichenEinheit;
-    g.Massstab = P.Massstab;
-    g.Querformat = P.Querformat != 0;
-    return g;
-}
-
-void H504GrafikSeite() {
-    H504GrafikSeite(GrafikSeiteAusDaten());
-}
-
-void SeitenNrGrafik() {
-    SeitenNrGrafik(GrafikSeiteAusDaten());
-}
-
 void H504GrafikSeite(const GrafikSeite& g) {
     auto& P = zorm1::P;
     H504ZeilenBilden();

@@ -26,15 +26,11 @@ struct GrafikSeite {
     float Massstab = 0;
     bool Querformat = false;
 };
-// From the project data (BildLinks .. ZeichenEinheit, Massstab, Querformat).
-GrafikSeite GrafikSeiteAusDaten();
 
 // Boxes of a picture page after the picture (H504Ein on); the font setting is left as before.
 void H504GrafikSeite(const GrafikSeite& g);
-void H504GrafikSeite();
 // Only the page number of a picture page without the boxes ("S. " when numbering is off).
 void SeitenNrGrafik(const GrafikSeite& g);
-void SeitenNrGrafik();
 
 // Parts of the boxes, with the printer's print position: lines 1-6 of the header box, lines 7-10 and the
 // page number of the footer box (x = L + 1 mm, top of the box, right edge R, one millimetre in page units).

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "earthpressure/report_file.h"
+#include "design/state.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -24,6 +26,8 @@
 #include "request/support_levels.h"
 #include "request/wall_section.h"
 #include "slipcircle/state.h"
+#include "statics/state.h"
+#include "verification/state.h"
 
 using zorm1::P;
 
@@ -197,33 +201,30 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
     const vb::ZahlenwerteWaechter waechter;
     const char* stufe = "Eingabeauswertung";
     try {
-        // 1.-3. Result values of the later stages to their start values.
-        P.AnkerFaktor = 1.0f;
-        P.BemKennung = 0;
+        // Every module's run state from its start (so the results of the later stages, the factor on the
+        // anchor forces, the recorded support deflections, the running design values and the degree of fixity
+        // reached), with the factors the request set for this run.
+        {
+            const zormcom::Laufvorgaben vorgaben = zormcom::Vorgaben;
+            zor::LaufZuruecksetzen();
+            zormcom::Vorgaben = vorgaben;
+        }
+        // The run's flags of seepage and hydraulic heave, which the stages switch off where they cannot
+        // apply.
+        zormcom::Lauf.kzStroem = P.kzStroem;
+        zormcom::Lauf.kzHydGrBr = P.kzHydGrBr;
+        // 1.-3. The start values that are not 0.
+        zormc::St.AnkerFaktor = 1.0f;
+        for (int i = 1; i <= 13; ++i)
+            zormd::BS.AnkerAhMax[i] = -9999.0f;
         if (P.gamH == 0.0f) P.gamH = 1.0f;
-        P.AnzAuflagerVersch = 0;
-        for (int i = 1; i <= 20; ++i) {
-            P.AuflagerSenkung[i] = 0.0f;
-            P.AuflagerSenkungZ[i] = 0.0f;
-        }
-        for (int i = 1; i <= 13; ++i) {
-            P.AnkerAhMax[i] = -9999.0f;
-            P.AnkerKraftMax[i] = -9999.0f;
-        }
         bool laengen = false;
         for (int i = 1; i <= 13; ++i)
             if (P.AnkerLmin[i] > 0.0f && P.AnkerLmax[i] > 0.0f) laengen = true;
         if (!laengen || P.AnzAnker < 1) P.AnkerLaengen = 0;
-        P.MaxLaengs = P.MaxQuer = 0.0f;
         // The concrete constants of the chosen grade, also for a project whose wall page was never opened
         // (they are not kept in the project file; without them every concrete section reads as overloaded).
         Wand::BETON2();
-        // The running design values collect over this run only.
-        P.BemMaxMoment = P.BemMaxQuerkraft = P.BemMinNormalkraft = P.BemVerbauDruck = 0.0f;
-        P.BemVerbauDruckFlag = 0;
-        P.BemSumme1 = P.BemSumme2 = P.BemSumme3 = P.BemSumme4 = 0.0f;
-        P.EinspErg = 0.0f;
-        zor::LaufZuruecksetzen(); // every module's run state from its start
         // The slip circle of the run works in the arrays the start dialog made before the project was read;
         // they are made anew, empty, as then, sized for the most bottom loads any stage can hold.
         {
@@ -272,12 +273,9 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         }
         const bool wandfuss = P.LFNr >= 1 && P.LFNr <= P.AnzLF;
 
-        // 8.-9. The project file restores what the run changed in place; the marker must be there.
+        // 8.-9. The marker must be there. (The project the run changed for itself is put back by the
+        // request.)
         vb::CloseAll();
-        stufe = "Rückkehr zur Eingabe";
-        if (!zorm1::EingabeLesen(P.GanzerName))
-            Abbrechen("Die Projektdatei " + P.GanzerName +
-                      " konnte nach dem Rechenlauf nicht wieder gelesen werden.");
         if (!EndeMarkeVorhanden())
             Abbrechen("Der Rechenlauf hat die Endemarke \"ZORDENDE.DOS\" nicht geschrieben.");
         return wandfuss ? Laufausgang::WandfussOberhalb : Laufausgang::Ende;
@@ -316,7 +314,8 @@ Anfrageausgang Anfrage() {
     zorm1::ProjectData gesichert;
     bool gesperrt = false;
     try {
-        // 1.-4. Loads off support levels, slip-circle results emptied, empty layers, no at-rest shares.
+        // 1.-4. Loads off support levels, slip-circle results emptied, empty layers (the at-rest shares of
+        // the layers are run state, reset with it).
         if (!LastenVerschieben()) return Anfrageausgang::KeinLauf;
         LeerAnlegen("DIDUVU.ERG");
         const int anzErd = std::clamp<int>(P.AnzErd, 0, 100);
@@ -325,8 +324,6 @@ Anfrageausgang Anfrage() {
                 P.SchichtGamma[i] = 0.0f;
                 P.SchichtGammaAuftrieb[i] = 0.0f;
             }
-        for (int i = 1; i <= 100; ++i)
-            P.SchichtK0Anteil[i] = 0.0f;
 
         // 5. Support levels rebuilt from the stages; changed ones need the anchor page first.
         Aufruf(F.AnkerDialogEntladen);
@@ -404,56 +401,58 @@ Anfrageausgang Anfrage() {
                           "ZOREwidvW.*", "ZOReP0.*", "ZOReWas.*", "ZOReZsp.*", "wexasave.GL1", "ANKMAX.-12"})
         LoeschenOhneFehler(m);
 
-    // 15.-17. The runs.
-    const int16_t g = P.GelaendebruchEin;
-    const float r = P.RuheProz;
+    // 15.-17. The runs. Each works on P as the run's copy of the project: the factors, the at-rest share, the
+    // slip circle and the anchor lengths set for it below, and whatever the stages change in place, stay with
+    // that run; the project as saved in step 12 comes back after it. What the run leaves for the report
+    // window, the pictures and the next run is in the run state of the folders.
+    const zorm1::ProjectData& projekt = gesichert;
     std::vector<Laufausgang> laeufe;
+    const auto laufen = [&] {
+        laeufe.push_back(EinLauf());
+        P = projekt;
+    };
     if (P.TeilsicherheitenAn != 0) {
-        P.gamS_Stahl = 1.15f;
-        P.gamC_Beton = 1.5f;
-        P.fck = P.BetonKlasse - 100.0f;
-        P.fcd = 0.85f * P.fck / P.gamC_Beton;
+        zormcom::Vorgaben.gamS_Stahl = 1.15f;
+        zormcom::Vorgaben.gamC_Beton = 1.5f;
+        zormcom::Vorgaben.fck = P.BetonKlasse - 100.0f;
+        zormcom::Vorgaben.fcd = 0.85f * zormcom::Vorgaben.fck / zormcom::Vorgaben.gamC_Beton;
         if (P.kzRered == 0 && P.kzRered2 == 0) {
             P.Etap = P.gamRe;
         } else {
             P.Etap = P.gamRered;
             P.gamRe = P.gamRered;
         }
-        const float e = P.Etap;
-        P.ErsterLauf = 1;
+        zormcom::Vorgaben.ErsterLauf = 1;
         P.AnkerLaengen = 1;
-        P.gamEWirk = P.gamG;
-        P.gamReWirk = P.gamRe;
-        P.gamPhiWirk = P.gamPhi;
-        P.gamCWirk = P.gamC;
+        zormcom::Vorgaben.gamEWirk = P.gamG;
+        zormcom::Vorgaben.gamReWirk = P.gamRe;
+        zormcom::Vorgaben.gamPhiWirk = P.gamPhi;
+        zormcom::Vorgaben.gamCWirk = P.gamC;
         if (P.Bemessungssituation > 1) {
-            P.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
-            P.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
-            P.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
-            P.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
+            zormcom::Vorgaben.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
         }
-        laeufe.push_back(EinLauf());
-        P.Etap = e;
+        laufen();
     } else {
-        P.gamS_Stahl = 1.0f;
-        P.gamC_Beton = 1.0f;
-        P.Etap2 = 2.0f * P.Etap / 1.5f;
+        zormcom::Vorgaben.gamS_Stahl = 1.0f;
+        zormcom::Vorgaben.gamC_Beton = 1.0f;
+        zormcom::Vorgaben.Etap2 = 2.0f * P.Etap / 1.5f;
+        zormcom::Vorgaben.ErsterLauf = 1;
         if (P.Erddruckart == 2) {
             // Pure earth pressure at rest: one run of the first kind, with the project's own settings.
-            P.ErsterLauf = 1;
-            P.GelaendebruchEin = g;
-            P.RuheProz = r;
-            laeufe.push_back(EinLauf());
+            laufen();
         } else {
+            // First with pure active pressure and no slip circle; then, with the project's own at-rest share
+            // and slip circle, a second run that reads the anchor lengths the first one kept.
             P.RuheProz = 0.0f;
-            P.ErsterLauf = 1;
             P.GelaendebruchEin = 0;
-            laeufe.push_back(EinLauf());
-            if (laeufe.back() != Laufausgang::Abgebrochen && (r != 0.0f || g != 0)) {
-                P.ErsterLauf = 0;
-                P.GelaendebruchEin = g;
-                P.RuheProz = r;
-                laeufe.push_back(EinLauf());
+            laufen();
+            if (laeufe.back() != Laufausgang::Abgebrochen &&
+                (projekt.RuheProz != 0.0f || projekt.GelaendebruchEin != 0)) {
+                zormcom::Vorgaben.ErsterLauf = 0;
+                laufen();
             }
         }
     }

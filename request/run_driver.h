@@ -5,23 +5,31 @@
 // piles as soldier piles), stops where the input is not ready, saves the project, sets the factors of the
 // run, makes one run (partial factors) or one or two runs (global safety), copies the run's working copy and
 // slip-circle input beside the project file and shows the result windows. Rechnen is one run: stage a, then
-// earth pressure, statics and verifications per load case and stage, steered by the run status, and the
-// project file read back. Every stage is a call through the slots of run_stages.h; windows are reached
-// through run_windows.h; both work in the current folder, which holds the working files of a run.
+// earth pressure, statics and verifications per load case and stage, steered by the run status. Every stage
+// is a call through the slots of run_stages.h; windows are reached through run_windows.h; both work in the
+// current folder, which holds the working files of a run.
 //
-// Runs: with partial factors one run (ErsterLauf 1, the anchor lengths by the deep slip plane switched on,
-// Etap := gamRe, or gamRered where a reduction is in force). With global safety a first run with pure active
-// pressure and no slip circle (ErsterLauf 1), then, when the project has an at-rest share or the slip circle,
-// a second run with them (ErsterLauf 0) that reads the anchor lengths the first one kept. Pure earth pressure
+// The project and the run's copy: a run works on the project data in place, as its own copy of the project
+// saved in step 12 (factors, at-rest share, slip circle and anchor lengths set for it, angles in radians,
+// layers split, stages loaded). After each run the request puts the saved project back; what the run leaves
+// for the report window, the pictures and the next run is in the run state of the folders (their state.h).
+// So after a request every project value in memory is the user's, Etap and gamRe included, with the last
+// stage loaded as step 5 left it; the project file beside it is the run's working copy "WEXASAVE." (step 18).
+//
+// Runs (their factors in zormcom::Vorgaben): with partial factors one run (ErsterLauf 1, the anchor lengths
+// by the deep slip plane switched on, Etap := gamRe, or gamRered where a reduction is in force, on the run's
+// copy). With global safety a first run with pure active pressure and no slip circle (ErsterLauf 1), then,
+// when the project has an at-rest share or the slip circle, a second run with them (ErsterLauf 0) that reads
+// the anchor lengths the first one kept. Pure earth pressure
 // at rest (Erddruckart 2) always makes exactly one run, of the first kind, with the project's own share and
 // slip-circle switch. Before the runs the result files of earlier runs go, the slip-circle input
 // "wexasave.GL1" and "ANKMAX.-12" included, so that a run that stops early leaves no stale copy.
 //
 // Failures: a run that cannot go on (a stage refusing the input or failing, the statics answering "STOP",
-// a missing end marker, a bound reached, the project file not readable afterwards) is abandoned: every file
-// is closed, the user is told (the statics tells "STOP" itself), nothing is copied, no result window opens,
-// pointer and buttons are restored, and the project data are those saved before the runs (angles in
-// degrees); the project file is not touched after that save. A failed save ends the request before any run.
+// a missing end marker, a bound reached) is abandoned: every file is closed, the user is told (the statics
+// tells "STOP" itself), nothing is copied, no result window opens, pointer and buttons are restored, and the
+// project data are those saved before the runs (angles in degrees); the project file is not touched after
+// that save. A failed save ends the request before any run.
 // Stage a refuses a value outside the ranges of frame/input_ranges.h before it writes anything. While a run
 // calculates, no file takes a value that is no number (vb::ZahlenwerteWaechter): a stage that produces one
 // abandons the run with a message naming load case, excavation stage, the stage and the line of the value.
@@ -69,8 +77,8 @@ bool AnfrageRechnet();
 // where a step of 0.005 m no longer changes the single value is told to the user and the result is false.
 bool LastenVerschieben();
 
-// One run. status is the run status the stages set; the result says how the run ended. The caller restores
-// the project data after an abandoned run.
+// One run on the project data in place. status is the run status the stages set; the result says how the
+// run ended. The project data are left as the run changed them: the caller puts the project back.
 Laufausgang Rechnen(zor::Laufstatus& status);
 
 } // namespace zorrun

@@ -66,7 +66,7 @@ void KonzeptUebernehmen() {
 
     if (!teil) {
         P.gamG = P.gamE0g = P.gamQ = P.gamRe = P.gamG1C = P.gamQ1C = P.gamPhi = P.gamC = 1.0f;
-        P.gamGstb = P.gamGdst = P.gamH = P.gamQdst = P.gamRh = P.gamWred = P.gamRered = P.gamMittel = 1.0f;
+        P.gamGstb = P.gamGdst = P.gamH = P.gamQdst = P.gamRh = P.gamWred = P.gamRered = 1.0f;
         P.EtaAnpass = 1.0f;
         P.gamStahlAnker = 1.75f;
         if (P.EtaGlobal > 1.0f) P.Etap = P.EtaGlobal;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/state.h"
 #include "design/steel_profile.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
@@ -22,15 +23,15 @@ constexpr Beton kBeton[] = {
 };
 void Setzen(const Beton& b) {
     P.EModul = b.E;
-    P.BetonFestigkeit = b.fest;
-    P.zulTau01 = b.t1;
-    P.zulTau02 = b.t2;
-    P.zulTau03 = b.t3;
+    zormd::BS.BetonFestigkeit = b.fest;
+    zormd::BS.zulTau01 = b.t1;
+    zormd::BS.zulTau02 = b.t2;
+    zormd::BS.zulTau03 = b.t3;
 }
 } // namespace
 
 void BETON2(bool bSorten) {
-    P.StahlFestigkeit = 500.0f;
+    zormd::BS.StahlFestigkeit = 500.0f;
     if (bSorten) {
         if (P.BetonKlasse != 35.0f) P.BetonKlasse = 25.0f;
         Setzen(P.BetonKlasse == 35.0f ? kBeton[1] : kBeton[0]);

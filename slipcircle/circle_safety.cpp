@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "earthpressure/diagrams.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "slipcircle/input.h"
@@ -454,8 +455,8 @@ void KreisSicherheit() {
         const double a = d.LamWinkel[s];
         q.sa = std::sin(a);
         q.ca = std::cos(a);
-        q.cd = d.LamC[s] / P.gamCWirk;
-        q.tphi = std::tan(static_cast<double>(d.LamPhi[s])) / P.gamPhiWirk;
+        q.cd = d.LamC[s] / zormcom::Vorgaben.gamCWirk;
+        q.tphi = std::tan(static_cast<double>(d.LamPhi[s])) / zormcom::Vorgaben.gamPhiWirk;
         const double G = d.LamGewicht[s], Q = d.LamVerkehr[s];
         q.V = teilsicher ? G + Q : G;
         q.Vd = teilsicher ? P.gamG1C * G + P.gamQ1C * Q : G;

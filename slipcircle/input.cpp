@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
@@ -300,7 +301,7 @@ Block BlockLesen(Leser& f, int lc, int s) {
     d.zGLF = f.S();
     f.Weiter(1);
     d.GlfMaxAushub = f.S();
-    P.zFuss = f.S();
+    zormcom::Lauf.zFuss = f.S();
     f.Weiter(4);
     b.z = f.S();
     const int16_t st = f.Anzahl(kMaxAnker, "Zahl der Steifen");

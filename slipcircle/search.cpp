@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "earthpressure/number_lists.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "slipcircle/circle_safety.h"
@@ -297,8 +298,8 @@ void MittelpunktIteration() {
     if (P.TeilsicherheitenAn == 0) {
         P.gamPhi = 1.0f;
         P.gamC = 1.0f;
-        P.gamPhiWirk = 1.0f;
-        P.gamCWirk = 1.0f;
+        zormcom::Vorgaben.gamPhiWirk = 1.0f;
+        zormcom::Vorgaben.gamCWirk = 1.0f;
     }
     WinkelInBogenmass();
     d.Verschiebungen = 0;

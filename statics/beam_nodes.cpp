@@ -80,7 +80,7 @@ void Bettungsresultierende(const std::vector<Marke>& kurve, float za, float zb, 
 
 // Bedding nodes below HUmlagerung with their springs, merged into the marker list.
 void Bettung(std::vector<Marke>& marken) {
-    const float hu = P.HUmlagerung, zf = P.zFuss;
+    const float hu = St.HUmlagerung, zf = zormcom::Lauf.zFuss;
     std::vector<Marke> neu{{hu, 0.0f}};
     float d = 0.0f, schritt = 0.1f;
     for (int k = 0; k < 1000; ++k) {
@@ -158,10 +158,11 @@ void Wandlasten(std::vector<Marke>& marken) {
     for (int j = 1; j <= n; ++j) {
         int16_t wirkt = 0;
         zormcom::LastWirkt1(static_cast<int16_t>(j), wirkt);
-        if (wirkt == 0 || (L.LuftH[j] == 0.0f && L.LuftM[j] == 0.0f) || !(L.LuftZ[j] <= P.zFuss)) continue;
+        if (wirkt == 0 || (L.LuftH[j] == 0.0f && L.LuftM[j] == 0.0f) || !(L.LuftZ[j] <= zormcom::Lauf.zFuss))
+            continue;
         float z = L.LuftZ[j];
         // A wall load on a node that already has a marker moves 0.005 m down (up at the foot).
-        const float schritt = (z + 0.005f > P.zFuss) ? -0.005f : 0.005f;
+        const float schritt = (z + 0.005f > zormcom::Lauf.zFuss) ? -0.005f : 0.005f;
         for (int k = 0; k < 20 && HatMarke(marken, z); ++k)
             z += schritt;
         marken.push_back({z, -static_cast<float>(10 * P.LFNr + j)});
@@ -170,8 +171,8 @@ void Wandlasten(std::vector<Marke>& marken) {
 }
 
 void Gelenk(std::vector<Marke>& marken) {
-    P.zGelenk = 0.0f;
-    if (P.zMGelenk == 0.0f || !(P.zMGelenk < P.zFuss)) return;
+    St.zGelenk = 0.0f;
+    if (P.zMGelenk == 0.0f || !(P.zMGelenk < zormcom::Lauf.zFuss)) return;
     // Shifted from the entered level each time, so the result does not depend on earlier stages.
     float zg = P.zMGelenk;
     auto trifft = [&](float z) {
@@ -188,7 +189,7 @@ void Gelenk(std::vector<Marke>& marken) {
             return;
         }
     }
-    P.zGelenk = zg;
+    St.zGelenk = zg;
     marken.push_back({zg, 0.0f});
     Vereinigen(marken);
 }
@@ -199,11 +200,11 @@ void KnotenAufbauen() {
     std::vector<Marke> marken{{0.0f, 0.0f}};
     for (int i = 1; i <= P.AnzAnker && i <= 8; ++i)
         marken.push_back({P.ZAnker[i], -1.0f});
-    if (P.BettungStufe == 1) {
+    if (St.BettungStufe == 1) {
         Bettung(marken);
     } else {
         if (P.Wandfuss == 1 || P.Wandfuss == 2) marken.push_back({St.ZErdauflager, -1.0f});
-        marken.push_back({P.zFuss, 0.0f});
+        marken.push_back({zormcom::Lauf.zFuss, 0.0f});
         Vereinigen(marken);
     }
     Wandlasten(marken);
@@ -255,7 +256,7 @@ void LastbildAufbauen(zor::Ordinatenliste& lastbild, const zor::Ordinatenliste& 
             begr.e[i] = 0.0f;
         }
     }
-    const float z1 = P.UmZ1, z2 = P.UmZ2, eps = P.EpsUml, zA = P.zAush, zF = P.zFuss;
+    const float z1 = P.UmZ1, z2 = P.UmZ2, eps = P.EpsUml, zA = P.zAush, zF = zormcom::Lauf.zFuss;
     // Grid of the figure's depths (the excavation level too, so the ramp ends there).
     std::vector<float> g{0.0f, z1, z2, zA, zA + 0.002f, zF, 99.0f};
     std::sort(g.begin(), g.end());

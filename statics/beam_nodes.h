@@ -11,17 +11,18 @@ namespace zormc {
 // Builds the node grid of the current stage and brings it onto common depths with the load
 // diagram St.Lastbild:
 //  - the wall head, the supports in force (P.ZAnker(1..AnzAnker)),
-//  - with a bedded foot (P.BettungStufe = 1) bedding nodes from P.HUmlagerung to P.zFuss (steps
+//  - with a bedded foot (zormc::St.BettungStufe = 1) bedding nodes from zormc::St.HUmlagerung to
+//  zormcom::Lauf.zFuss (steps
 //    0.1 m growing to 1.0 m) and the depths of the bedding curve St.BettFeder (depths below
 //    HUmlagerung), each with the spring of the bedding resultant between its neighbours split by
 //    the lever rule, times EphPfahl / Eph for soldier-pile walls; a support in the bedded zone stays
 //    a support and takes no spring share;
 //  - without a bedded foot in foot modes 1 and 2 the earth-support point St.ZErdauflager (a
-//    support), then the foot P.zFuss;
+//    support), then the foot zormcom::Lauf.zFuss;
 //  - the wall loads of the current load case acting in the stage (zormcom::Lauf) down to the foot;
 //    a wall load that meets a node with a marker moves 0.005 m down (up at the foot);
 //  - the moment hinge P.zMGelenk when above the foot, shifted up in steps of 0.01 m from any node
-//    depth and from zAush; P.zGelenk is the hinge used (0 = none). A hinge pushed up to the head is
+//    depth and from zAush; zormc::St.zGelenk is the hinge used (0 = none). A hinge pushed up to the head is
 //    dropped with a "***" note (St.Hinweise).
 // Afterwards St.Knoten and St.Lastbild share depths and count; St.Wasserbild is a copy of the grid.
 // A grid beyond 250 points throws zor::CalcAbort.
@@ -29,7 +30,7 @@ void KnotenAufbauen();
 
 // Load diagram for pure earth pressure at rest: the earth-pressure sum minus the limited loads,
 // reduced by the at-rest reduction figure of the stage (P.UmFigur 0, 1 or 2 with P.UmZ1, P.UmZ2,
-// P.EpsUml), plus the limited loads; down to P.zFuss. begrenzt shares its points with summe
+// P.EpsUml), plus the limited loads; down to zormcom::Lauf.zFuss. begrenzt shares its points with summe
 // (begrenzt.n points).
 void LastbildAufbauen(zor::Ordinatenliste& lastbild, const zor::Ordinatenliste& summe,
                       const zor::Ordinatenliste& begrenzt);

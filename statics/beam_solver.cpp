@@ -119,12 +119,12 @@ void Aufbauen() {
             float zs = zv, ps = lb.e[i - 1];
             // Layer tops inside the segment split it where the stiffness changes; a top between
             // two layers of (nearly) the same stiffness is passed over.
-            while (j + 1 <= anzErd && P.SchichtKote[j + 1] <= zi) {
+            while (j + 1 <= anzErd && zormcom::Lauf.SchichtKote[j + 1] <= zi) {
                 ++j;
                 const double eiOben = Steifigkeit(j - 1);
                 const double eiUnten = Steifigkeit(j);
                 if (std::fabs(eiUnten - eiOben) < 0.001) continue;
-                const float t = P.SchichtKote[j + 0];
+                const float t = zormcom::Lauf.SchichtKote[j + 0];
                 const float l = t - zs;
                 const float dp = (ei - ps) * l / (zi - zs);
                 FeldZeile(l, eiOben, ps, dp);
@@ -154,7 +154,7 @@ void Aufbauen() {
             ZeileSchreiben(kPunkt);
         }
         // One hinge row, also when the diagram has a jump at the hinge depth.
-        if (P.zGelenk != 0.0f && zi == P.zGelenk && !gelenkGesetzt) {
+        if (St.zGelenk != 0.0f && zi == St.zGelenk && !gelenkGesetzt) {
             gelenkGesetzt = true;
             ++anzBedingungen;
             ZeileSchreiben(kGelenk);
@@ -178,8 +178,8 @@ void AuflagerVerschiebung(float z, float& w) {
     w = 0.0f;
     const int n = P.AnzAnkerGesamt;
     for (int i = 1; i <= n && i <= 20; ++i) {
-        if (std::fabs(z - P.AuflagerSenkungZ[i]) < 0.001f) {
-            w = P.AuflagerSenkung[i];
+        if (std::fabs(z - St.AuflagerSenkungZ[i]) < 0.001f) {
+            w = St.AuflagerSenkung[i];
             return;
         }
     }

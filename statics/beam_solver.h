@@ -7,8 +7,8 @@
 //    deflection; a negative whole number m other than -1 the excavation-side wall load
 //    j = -m - 10 * Fix(-m / 10) of the current load case (zormcom::Lauf.LuftH/LuftM, factor
 //    P.gamQ); any other value a spring of that stiffness (MN/m2 per metre of wall);
-//  - layer tops P.SchichtKote(1..AnzErd) and stiffnesses P.SchichtEI (MNm2/m), hinge level
-//    P.zGelenk (0 = none), recorded support deflections P.AuflagerSenkungZ/AuflagerSenkung
+//  - layer tops zormcom::Lauf.SchichtKote(1..AnzErd) and stiffnesses P.SchichtEI (MNm2/m), hinge level
+//    zormc::St.zGelenk (0 = none), recorded support deflections zormc::St.AuflagerSenkungZ/AuflagerSenkung
 //    (1..AnzAnkerGesamt);
 //  - head codes St.KopfUnbekannte(1..2) and foot codes St.FussBedingung(1..2): the state indices
 //    (1 w, 2 phi, 3 M, 4 Q) that vanish at the head and at the foot.
@@ -30,7 +30,7 @@ namespace zormc {
 void Durchlauftraeger(zor::Laufstatus& status);
 
 // The recorded installation deflection (mm) of a support at depth z: the first entry of
-// P.AuflagerSenkungZ(1..AnzAnkerGesamt) within 0.001 m of z, else 0.
+// zormc::St.AuflagerSenkungZ(1..AnzAnkerGesamt) within 0.001 m of z, else 0.
 void AuflagerVerschiebung(float z, float& w);
 
 // Appends a row of the given kind with St.Zeilenwerte(1..5) in columns 3..7 at St.AnzZeilen,

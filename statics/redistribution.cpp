@@ -243,8 +243,8 @@ void UmlagerungBlock() {
 }
 
 void UmlagerungEAB() {
-    zormcom::UmlagerungEB69(P.UmZ1, P.UmZ2, P.EpsUml, P.FigurEB69);
-    if (P.FigurEB69 == 5)
+    zormcom::UmlagerungEB69(P.UmZ1, P.UmZ2, P.EpsUml, zormc::St.FigurEB69);
+    if (zormc::St.FigurEB69 == 5)
         UmlagerungBlock();
     else
         UmlagerungTrapez();
@@ -278,7 +278,7 @@ void UmlagerungBauweise() {
 
 void UmlagerungEigeneFigur(int16_t figur) {
     const zormcom::Laufwerte& L = zormcom::Lauf;
-    const float zF = P.zFuss;
+    const float zF = zormcom::Lauf.zFuss;
     const float H6 = (L.Ze1Fig6 == 99.0f) ? zF : L.Ze1Fig6;
     float E = 0.0f, y = 0.0f;
     Integrieren(St.Lastbild, H6, E, y);
@@ -325,14 +325,14 @@ void WasserdruckBild(float& d, float& s1) {
     w.e[1] = 0.0f;
     w.e[2] = 0.0f;
     w.n = 2;
-    if (P.kzWasserenth != 0) {
+    if (zormcom::Lauf.kzWasserenth != 0) {
         s2 = 0.0f;
         s1 = 0.0f;
     }
     const int anz = std::min<int>(P.AnzErd, 99);
     int i = 0;
     for (int k = 1; k <= anz; ++k) {
-        if (P.SchichtKote[k + 1] + 0.0001f >= zW) {
+        if (zormcom::Lauf.SchichtKote[k + 1] + 0.0001f >= zW) {
             i = k;
             break;
         }
@@ -344,10 +344,11 @@ void WasserdruckBild(float& d, float& s1) {
         w.z[w.n] = z;
         w.e[w.n] = e;
     };
-    const bool knick = P.kzStroem != 0 && ((s1 > 0.0f && d != 0.0f) || (s1 < 0.0f && zW < P.zAush));
+    const bool knick =
+        zormcom::Lauf.kzStroem != 0 && ((s1 > 0.0f && d != 0.0f) || (s1 < 0.0f && zW < P.zAush));
     if (!knick) {
         for (int j = i; j <= anz; ++j) {
-            const float zb = P.SchichtKote[j + 1];
+            const float zb = zormcom::Lauf.SchichtKote[j + 1];
             anhaengen(zb, (zb - zW) * s2);
         }
         return;
@@ -357,7 +358,7 @@ void WasserdruckBild(float& d, float& s1) {
     const float pd = (dk - zW) * s1;
     bool geschrieben = false;
     for (int j = i; j <= anz; ++j) {
-        const float zb = P.SchichtKote[j + 1];
+        const float zb = zormcom::Lauf.SchichtKote[j + 1];
         if (dk < zb && !geschrieben) {
             anhaengen(dk, pd);
             geschrieben = true;

@@ -47,7 +47,7 @@ void UmlagerungTrapez();
 // Figure 5, blocks: r e0 from the head to a, e0 from a to b, r e0 from b to H. Area 0 refused.
 void UmlagerungBlock();
 
-// Figure 8: parameters by zormcom::UmlagerungEB69 into P.UmZ1, P.UmZ2, P.EpsUml and P.FigurEB69,
+// Figure 8: parameters by zormcom::UmlagerungEB69 into P.UmZ1, P.UmZ2, P.EpsUml and zormc::St.FigurEB69,
 // then figure 4 or 5.
 void UmlagerungEAB();
 
@@ -62,9 +62,9 @@ void UmlagerungEigeneFigur(int16_t figur);
 
 // Water-pressure diagram of one side into St.Wasserbild. The caller sets the water level as the
 // depth of point 2 (St.Wasserbild.z[2]) and St.WasserNeigungUnten (slope below the break depth).
-// d is the break depth, s1 the slope above it (kN/m3); with P.kzWasserenth set every ordinate is 0
-// and s1 becomes 0. The break branch (seepage, P.kzStroem) starts at the water level when d lies
-// above it.
+// d is the break depth, s1 the slope above it (kN/m3); with zormcom::Lauf.kzWasserenth set every ordinate is
+// 0 and s1 becomes 0. The break branch (seepage, zormcom::Lauf.kzStroem) starts at the water level when d
+// lies above it.
 void WasserdruckBild(float& d, float& s1);
 
 } // namespace zormc

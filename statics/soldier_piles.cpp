@@ -8,6 +8,7 @@
 #include "earthpressure/coefficients.h"
 #include "earthpressure/diagrams.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "statics/state.h"
 #include "statics/vertical_stress.h"
@@ -242,19 +243,19 @@ void ErdwiderstandTraeger(float phi, float delta, float /*c*/, float t) {
 
 void ErdwiderstandTBW() {
     Statikzustand& S = St;
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     const float t = zF - zA;
     const float rad = Rad();
     const int n = P.AnzErd;
     float phim = 0.0f, deltam = 0.0f, cm = 0.0f;
-    zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, n, zA, zF, phim);
+    zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, n, zA, zF, phim);
     S.phiTBW = phim / rad;
     const float phi = std::max(phim, 15.0f * rad);
     const float dmax = std::min(phi - 2.5f * rad, 27.5f * rad);
-    zormcom::SchichtMittel(P.SchichtDeltaP, P.SchichtKote, n, zA, zF, deltam);
+    zormcom::SchichtMittel(P.SchichtDeltaP, zormcom::Lauf.SchichtKote, n, zA, zF, deltam);
     if (std::fabs(deltam) > dmax) deltam = (deltam < 0.0f ? -dmax : dmax);
     S.deltapTBW = deltam / rad;
-    zormcom::SchichtMittel(P.SchichtCp, P.SchichtKote, n, zA, zF, cm);
+    zormcom::SchichtMittel(P.SchichtCp, zormcom::Lauf.SchichtKote, n, zA, zF, cm);
     S.cTBW = cm;
     S.ZErdauflager = zA + 0.6f * t;
 

@@ -12,8 +12,8 @@
 
 namespace zormc {
 
-// For the current foot depth (t = P.zFuss - P.zAush): means over the embedment, earth-support point
-// St.ZErdauflager = zAush + 0.6 t, for pure active pressure without redistribution figure the load
+// For the current foot depth (t = zormcom::Lauf.zFuss - P.zAush): means over the embedment, earth-support
+// point St.ZErdauflager = zAush + 0.6 t, for pure active pressure without redistribution figure the load
 // diagram (St.ESumme down to zAush, then 0 down to the foot), the vertical stress below the
 // excavation (cut at the foot) and the earth resistance of the piles.
 void ErdwiderstandTBW();

@@ -33,7 +33,7 @@ inline constexpr int kMaxSickerDurchlaeufe = 30;
 // Returns at once when the solver answers "STOP" (St.StatikStatus).
 void StatikBerechnen();
 
-// Passive diagram of the current trial foot P.zFuss into zormcom::Lauf.Eph (design ordinates,
+// Passive diagram of the current trial foot zormcom::Lauf.zFuss into zormcom::Lauf.Eph (design ordinates,
 // negative), its copy St.SigmaVKopie, St.EphKopie, the vertical component and the slip-plane angles.
 void ErdwiderstandIteration();
 

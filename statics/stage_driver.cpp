@@ -59,9 +59,9 @@ void Vorgabe(float z) {
 
 // Re-read that keeps the foot level reached.
 void NeuLesen() {
-    const float zf = P.zFuss;
+    const float zf = zormcom::Lauf.zFuss;
     ZwischendateienLesen();
-    P.zFuss = zf;
+    zormcom::Lauf.zFuss = zf;
 }
 
 void HinweiseDrucken() {
@@ -105,22 +105,22 @@ void WandStatik(zor::Laufstatus& status) {
     auto& B = zormb::B;
     St.StatikStatus = zor::Laufstatus::Offen;
     // Preparation.
-    P.EpFaktor = 1.0f;
+    St.EpFaktor = 1.0f;
     St.GelenkFussModus = 0;
-    P.zGelenk = 0.0f;
+    St.zGelenk = 0.0f;
     St.FussVersatz = 0.01f;
     St.ToleranzFussTBW = 0.2f;
     St.ZFussVorgabe = 0.0f;
     St.EinspDrucken = 0;
-    P.EinspErg = 0.0f;
+    St.EinspErg = 0.0f;
     St.CKraftDt = 0.0f; // the report prints the C-force extra embedment only when this stage computed it
     St.TanDeltaP = 0.0f;
     St.EphPfahl = 0.0f;
-    if (P.TeilsicherheitenAn == 0) P.gamMittel = 1.0f;
+    if (P.TeilsicherheitenAn == 0) St.gamMittel = 1.0f;
     ZwischendateienLesen();
     St.AnzAuflagerKopf = static_cast<int16_t>(P.AnzAnker + ((P.WandKopf == 2 || P.WandKopf == 3) ? 1 : 0));
     St.AnzBettungStufe = (P.AushNr >= 0 && P.AushNr <= 20) ? P.BettAnz[P.AushNr] : int16_t{0};
-    St.GebetteteKragwand = (P.BettungStufe == 1 && St.AnzAuflagerKopf == 0) ? 1 : 0;
+    St.GebetteteKragwand = (St.BettungStufe == 1 && St.AnzAuflagerKopf == 0) ? 1 : 0;
     St.WandfussEingabe = P.Wandfuss;
     St.WandartEingabe = P.Wandart;
     St.ZWandfussEingabe = P.ZWandfuss;
@@ -130,7 +130,7 @@ void WandStatik(zor::Laufstatus& status) {
 
     const int modus = P.Wandfuss;
     const float p = P.Einsp;
-    if (modus == 2 && P.BettungStufe == 1) {
+    if (modus == 2 && St.BettungStufe == 1) {
         St.BettungDurchlauf = 0;
         for (;;) {
             P.Wandfuss = 1;
@@ -152,7 +152,7 @@ void WandStatik(zor::Laufstatus& status) {
             status = zor::Laufstatus::Stop;
             return;
         }
-        St.zFussFrei = P.zFuss;
+        St.zFussFrei = zormcom::Lauf.zFuss;
         const int16_t iterFrei = St.IterZaehler;
         NeuLesen();
         St.EinspDrucken = 1;
@@ -169,11 +169,11 @@ void WandStatik(zor::Laufstatus& status) {
                 status = zor::Laufstatus::Stop;
                 return;
             }
-            St.zFussFest = P.zFuss;
+            St.zFussFest = zormcom::Lauf.zFuss;
             NeuLesen();
             z = std::min(St.ZWandfussEingabe, St.zFussFest);
             const float d = St.zFussFest - St.zFussFrei;
-            P.EinspErg = (d != 0.0f) ? ((z - St.zFussFrei) / d) * ((z - St.zFussFrei) / d) * 100.0f : 0.0f;
+            St.EinspErg = (d != 0.0f) ? ((z - St.zFussFrei) / d) * ((z - St.zFussFrei) / d) * 100.0f : 0.0f;
         }
         St.ErdauflagerModus = 0;
         Vorgabe(z);
@@ -187,7 +187,7 @@ void WandStatik(zor::Laufstatus& status) {
             status = zor::Laufstatus::Stop;
             return;
         }
-        St.zFussFrei = P.zFuss;
+        St.zFussFrei = zormcom::Lauf.zFuss;
         NeuLesen();
         P.Wandart = St.WandartEingabe;
         FesteSuche();
@@ -195,7 +195,7 @@ void WandStatik(zor::Laufstatus& status) {
             status = zor::Laufstatus::Stop;
             return;
         }
-        St.zFussFest = P.zFuss;
+        St.zFussFest = zormcom::Lauf.zFuss;
         const float z = TeilEinspannungsTiefe(St.zFussFrei, St.zFussFest, p);
         NeuLesen();
         P.Wandart = St.WandartEingabe;
@@ -228,7 +228,7 @@ void WandStatik(zor::Laufstatus& status) {
     // Bedding files.
     if (P.BettungPruefen != 0) {
         BettungSchreiben();
-    } else if (P.BettungStufe == 1) {
+    } else if (St.BettungStufe == 1) {
         ErdwiderstandsKurve();
         BettungSchreiben();
     }
@@ -240,23 +240,23 @@ void WandStatik(zor::Laufstatus& status) {
             s.z[i] = St.SigmaVKopie[i][1];
             s.e[i] = St.SigmaVKopie[i][2];
         }
-        if (s.n >= 2 && s.z[1] < P.zFuss) KurveKappen(s, P.zFuss);
+        if (s.n >= 2 && s.z[1] < zormcom::Lauf.zFuss) KurveKappen(s, zormcom::Lauf.zFuss);
         St.AnzAuflagerAlle = s.n;
         for (int i = 1; i <= s.n; ++i)
             St.SigmaVKopie[i] = {0.0f, s.z[i], s.e[i]};
     }
     if (P.Wandart == 1) St.EpvWand = St.EpvTBW;
-    if (P.Erddruckart == 2) St.ZRuhedruckFuss = P.zFuss;
+    if (P.Erddruckart == 2) St.ZRuhedruckFuss = zormcom::Lauf.zFuss;
     St.Ze1Fig6Wirksam = zormcom::Lauf.AnzFigur6 != 0 ? zormcom::Lauf.Ze1Fig6 : 99.0f;
 
     // Seepage iteration.
     B.GefaelleErd = B.GefaelleErdWirksam;
     B.GefaelleLuft = B.GefaelleLuftWirksam;
-    if (std::fabs(P.ZWasserErd - P.ZWasserLuft) < 0.01f || P.kzStroem == 0)
+    if (std::fabs(P.ZWasserErd - P.ZWasserLuft) < 0.01f || zormcom::Lauf.kzStroem == 0)
         B.GefaelleErd = B.GefaelleLuft = 0.0f;
     St.WasserwichteErd = (1.0f - B.GefaelleErd) * 10.0f;
     St.WasserwichteLuft = (1.0f - B.GefaelleLuft) * 10.0f;
-    if (P.kzStroem != 0 && B.SickerKonv == 0 && St.SickerDurchlaeufe < kMaxSickerDurchlaeufe) {
+    if (zormcom::Lauf.kzStroem != 0 && B.SickerKonv == 0 && St.SickerDurchlaeufe < kMaxSickerDurchlaeufe) {
         ++St.SickerDurchlaeufe;
         float altE = 10.0f;
         {
@@ -287,12 +287,12 @@ void WandStatik(zor::Laufstatus& status) {
         status = zor::Laufstatus::Nochmal;
         return;
     }
-    if (P.kzStroem != 0 && B.SickerKonv == 0)
+    if (zormcom::Lauf.kzStroem != 0 && B.SickerKonv == 0)
         St.Hinweise.push_back("*** " + Stelle() + ": die Sickerströmung ist nach " +
                               std::to_string(kMaxSickerDurchlaeufe) +
                               " Durchläufen nicht konvergiert; es gelten die Werte des letzten Durchlaufs.");
     St.SickerDurchlaeufe = 0;
-    if (P.kzHydGrBr != 0 && P.ZWasserLuft - P.ZWasserErd > 0.01f) HydraulischerGrundbruch(50);
+    if (zormcom::Lauf.kzHydGrBr != 0 && P.ZWasserLuft - P.ZWasserErd > 0.01f) HydraulischerGrundbruch(50);
     Z10Schreiben(0, 0, 10.0f, 10.0f, B.GefaelleErd, B.GefaelleLuft, false);
     HinweiseDrucken();
     status = zor::Laufstatus::Weiter;
@@ -317,7 +317,7 @@ void ZwischendateienLesen() {
                                  " Punkte (höchstens 250). Die Berechnung wird abgebrochen.");
         St.BegrLast.n = n;
         St.ESumme.n = n2;
-        P.AnzWiderstand = n;
+        St.AnzWiderstand = n;
         P.AnzPunkte2 = n2;
         for (int i = 1; i <= n; ++i)
             vb::Input(d.nr(), St.BegrLast.e[i], St.ESumme.e[i], St.BegrLast.z[i], St.ESumme.z[i]);
@@ -333,19 +333,21 @@ void ZwischendateienLesen() {
         P.AnzErd = n;
         float feld3 = 0.0f, gA = 0.0f, gAA = 0.0f;
         for (int i = 1; i <= n; ++i) {
-            vb::Input(f, P.SchichtKaAnteil[i], P.SchichtK0Anteil[i], feld3, P.SchichtKote[i],
-                      P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i], gA, gAA, P.SchichtDeltaP[i]);
+            vb::Input(f, zormcom::Lauf.SchichtKaAnteil[i], zormcom::Lauf.SchichtK0Anteil[i], feld3,
+                      zormcom::Lauf.SchichtKote[i], P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i],
+                      gA, gAA, P.SchichtDeltaP[i]);
             if (i <= zorm1::MaxSchichtenDatei) {
                 P.SchichtGammaAush[i] = gA;
                 P.SchichtGammaAuftriebAush[i] = gAA;
             }
             vb::Input(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
                       P.SchichtEI[i], P.SchichtKaghVorgabe[i]);
-            vb::Input(f, P.SchichtKagh[i], P.SchichtKpgh[i], P.SchichtKach[i], P.SchichtKpch[i],
-                      P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
+            vb::Input(f, zormcom::Lauf.SchichtKagh[i], zormcom::Lauf.SchichtKpgh[i],
+                      zormcom::Lauf.SchichtKach[i], zormcom::Lauf.SchichtKpch[i], P.SchichtDeltaANeu[i],
+                      P.SchichtDeltaPNeu[i]);
         }
         float dickeLetzte = 0.0f;
-        vb::Input(f, P.SchichtKote[n + 1], dickeLetzte);
+        vb::Input(f, zormcom::Lauf.SchichtKote[n + 1], dickeLetzte);
         P.SchichtDicke[n] = dickeLetzte;
     }
     auto& L = zormcom::Lauf;
@@ -358,7 +360,7 @@ void ZwischendateienLesen() {
                 int16_t fig = 4;
                 zormcom::UmlagerungEB69(P.UmZ1, P.UmZ2, P.EpsUml, fig);
                 P.UmFigur = fig;
-                P.FigurEB69 = fig;
+                St.FigurEB69 = fig;
             } else if (g == 6 || g == 7) {
                 P.UmFigur = 0;
             }
@@ -368,9 +370,9 @@ void ZwischendateienLesen() {
     if (P.Erddruckart == 1) {
         if (P.UmFigur != 0 && L.UmArtAkt == 0 && P.UmFigur < 20)
             P.UmFigur = static_cast<int16_t>(P.UmFigur + 20);
-        if (P.UmFigur == 0 && P.kzUebAkt != 1) L.UmZeitAkt = 2;
+        if (P.UmFigur == 0 && zormcom::Lauf.kzUebAkt != 1) L.UmZeitAkt = 2;
     }
-    P.BettungStufe = (P.AushNr >= 0 && P.AushNr <= 20) ? P.FussGebettet[P.AushNr] : int16_t{0};
+    St.BettungStufe = (P.AushNr >= 0 && P.AushNr <= 20) ? P.FussGebettet[P.AushNr] : int16_t{0};
 }
 
 // ---- bedding
@@ -411,8 +413,8 @@ void ErdwiderstandsKurve() {
     for (int i = 0; i < St.AnzZeilen; ++i) {
         const auto& r = St.ErgebnisTabelle[i];
         const float z = r[kTiefe];
-        if (r[kP1 + 4] == 0.0f || !(z > P.HUmlagerung)) continue;
-        TiefeEinfuegenListe(St.BettFeder, z - P.HUmlagerung);
+        if (r[kP1 + 4] == 0.0f || !(z > St.HUmlagerung)) continue;
+        TiefeEinfuegenListe(St.BettFeder, z - St.HUmlagerung);
         TiefeEinfuegenListe(St.Erdwiderstand, z);
     }
 }
@@ -424,7 +426,7 @@ const Ergebniszeile* ZeileBei(float z, float tol) {
     return nullptr;
 }
 float GamMittel() {
-    return P.gamMittel > 0.0f ? P.gamMittel : 1.0f;
+    return St.gamMittel > 0.0f ? St.gamMittel : 1.0f;
 }
 } // namespace
 
@@ -433,8 +435,8 @@ void BettungBegrenzen(int16_t& reduziert) {
     float e = 0.0f, w = 0.0f;
     const Liste& ew = St.Erdwiderstand;
     for (int i = 1; i <= St.BettFeder.n; ++i) {
-        const float z = P.HUmlagerung + St.BettFeder.z[i];
-        if (z > P.zFuss) continue;
+        const float z = St.HUmlagerung + St.BettFeder.z[i];
+        if (z > zormcom::Lauf.zFuss) continue;
         for (int k = 1; k <= ew.n; ++k)
             if (std::fabs(ew.z[k] - z) <= 0.002f) {
                 e = ew.e[k] * (P.EtaBettung == 0 ? P.Etap : 1.0f);
@@ -454,7 +456,7 @@ void BettungBegrenzen(int16_t& reduziert) {
 void BettungIterieren() {
     ++St.BettungDurchlauf;
     St.BettungWiederholen = 1;
-    if (P.BettungStufe != 1 || P.BettungPruefen == 0) {
+    if (St.BettungStufe != 1 || P.BettungPruefen == 0) {
         St.BettungWiederholen = 0;
         return;
     }
@@ -484,23 +486,23 @@ void BettungSchreiben() {
     const Liste& b = St.BettFeder;
     {
         Datei d("ZORBETTU", vb::OpenMode::Output);
-        vb::Write(d.nr(), P.zFuss);
+        vb::Write(d.nr(), zormcom::Lauf.zFuss);
         for (int i = 1; i <= b.n; ++i) {
-            const float z = P.HUmlagerung + b.z[i];
-            if (z > P.zFuss) continue;
+            const float z = St.HUmlagerung + b.z[i];
+            if (z > zormcom::Lauf.zFuss) continue;
             float k0 = 0.0f;
             if (anfang.n >= 1) Interpolieren(anfang, b.z[i], k0);
             vb::Write(d.nr(), z, k0, b.e[i]);
         }
         d.Close();
     }
-    Datei d(("ZOREwidVerw." + P.DateiEndung).c_str(), vb::OpenMode::Output);
+    Datei d(("ZOREwidVerw." + zormcom::Lauf.DateiEndung).c_str(), vb::OpenMode::Output);
     float w = 0.0f;
     for (int i = 1; i <= b.n; ++i) {
-        const float z = P.HUmlagerung + b.z[i];
-        if (z > P.zFuss) continue;
+        const float z = St.HUmlagerung + b.z[i];
+        if (z > zormcom::Lauf.zFuss) continue;
         if (const Ergebniszeile* r = ZeileBei(z, 0.001f)) w = std::max((*r)[kW], 0.0f) / GamMittel();
-        vb::Write(d.nr(), z, w * b.e[i] * P.EpFaktor);
+        vb::Write(d.nr(), z, w * b.e[i] * St.EpFaktor);
     }
     d.Close();
 }
@@ -509,7 +511,7 @@ void BettungSchreiben() {
 void HydraulischerGrundbruch(int16_t n) {
     if (n < 0) return;
     auto& B = zormb::B;
-    const float z0 = P.Wandart == 1 ? P.zFuss : P.zFuss + St.DeltaT;
+    const float z0 = P.Wandart == 1 ? zormcom::Lauf.zFuss : zormcom::Lauf.zFuss + St.DeltaT;
     const float dh = P.ZWasserLuft - P.ZWasserErd;
     auto ohneStroemung = [&]() {
         if (n == 0) B.GefaelleErd = B.GefaelleLuft = 0.0f;

@@ -179,7 +179,7 @@ void Figur(int f) {
 // Step 5.3: redistribution before the superposition.
 void UmlagerungVorher() {
     const int fig = P.UmFigur, zeit = zormcom::Lauf.UmZeitAkt;
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     float H = (zeit == 1 || zeit == 2) ? zF : zA;
     if (fig % 20 == 7 || fig % 20 == 8) H = zA;
     if (fig == 0 || fig == 20) return;
@@ -238,7 +238,7 @@ void UmlagerungVorher() {
 // Step 6: net diagram of the superposition, load zero point, HUmlagerung, new load diagram.
 void Nettobild() {
     Liste& W = St.Wasserbild;
-    const float zF = P.zFuss;
+    const float zF = zormcom::Lauf.zFuss;
     KopfpunkteBereinigen(W);
     NullstellenEinfuegen(W);
     St.ZRuhedruckFuss = zF;
@@ -252,16 +252,16 @@ void Nettobild() {
             }
         }
     }
-    P.HUmlagerung = std::max(St.ZRuhedruckFuss, P.zAush);
+    St.HUmlagerung = std::max(St.ZRuhedruckFuss, P.zAush);
     bool marke = false;
-    if ((P.Wandfuss == 2 || P.Wandfuss == 3) && P.HUmlagerung >= zF) {
-        P.HUmlagerung = zF - 0.005f;
+    if ((P.Wandfuss == 2 || P.Wandfuss == 3) && St.HUmlagerung >= zF) {
+        St.HUmlagerung = zF - 0.005f;
         marke = true;
     }
-    St.Lastbild = Verbinden(W, NullListe({0.0f, P.HUmlagerung, zF}), 0);
+    St.Lastbild = Verbinden(W, NullListe({0.0f, St.HUmlagerung, zF}), 0);
     if (marke) {
         for (int i = 1; i <= St.Lastbild.n; ++i) {
-            if (St.Lastbild.z[i] == P.HUmlagerung) St.Lastbild.e[i] = 0.0f;
+            if (St.Lastbild.z[i] == St.HUmlagerung) St.Lastbild.e[i] = 0.0f;
             if (St.Lastbild.z[i] == zF) St.Lastbild.e[i] = -0.1f;
         }
     }
@@ -271,7 +271,7 @@ void Nettobild() {
 // Step 7: load (positive part) and resistance (negative part).
 void Aufteilen() {
     Liste& eph = zormcom::Lauf.Eph;
-    St.Wasserbild = Verbinden(St.Wasserbild, NullListe({0.0f, P.zFuss}), 0);
+    St.Wasserbild = Verbinden(St.Wasserbild, NullListe({0.0f, zormcom::Lauf.zFuss}), 0);
     eph = St.Wasserbild;
     for (int i = 1; i <= eph.n; ++i)
         if (eph.e[i] > -0.001f) eph.e[i] = 0.0f;
@@ -283,7 +283,8 @@ void Aufteilen() {
 void PfahlWiderstand() {
     ErdwiderstandTBW();
     if (P.StBH != 0.0f && St.ERefGesetzt == 1 && St.ERef != 0.0f) {
-        const float A = -Flaeche(zormcom::Lauf.Eph, P.zFuss) / (P.EtaAnpass != 0.0f ? P.EtaAnpass : 1.0f);
+        const float A =
+            -Flaeche(zormcom::Lauf.Eph, zormcom::Lauf.zFuss) / (P.EtaAnpass != 0.0f ? P.EtaAnpass : 1.0f);
         const float k = std::fabs(A) / St.ERef;
         St.EpTBW *= k;
         St.EphTBW *= k;
@@ -296,7 +297,8 @@ void PfahlWiderstand() {
     }
     float eta = P.Etap;
     if (P.TeilsicherheitenAn == 0)
-        eta = P.Etap2 > 0.0f ? P.Etap2 : (P.Etap > 0.0f ? 2.0f * P.Etap / 1.5f : 1.0f);
+        eta = zormcom::Vorgaben.Etap2 > 0.0f ? zormcom::Vorgaben.Etap2
+                                             : (P.Etap > 0.0f ? 2.0f * P.Etap / 1.5f : 1.0f);
     St.EphPfahl = eta > 0.0f ? St.EpTBW / eta : St.EpTBW;
     St.EWidh = St.EpTBW;
 }
@@ -304,30 +306,30 @@ void PfahlWiderstand() {
 // Step 8: embedment, passive resistance, lowering of the foot, earth-support point.
 // Returns true when the foot was lowered (the iteration is built again from step 3).
 bool Einbindung() {
-    const float t = P.zFuss - P.HUmlagerung;
+    const float t = zormcom::Lauf.zFuss - St.HUmlagerung;
     St.EinbindeTiefe = t;
-    St.Eph = -Flaeche(zormcom::Lauf.Eph, P.zFuss);
+    St.Eph = -Flaeche(zormcom::Lauf.Eph, zormcom::Lauf.zFuss);
     if ((St.WandfussEingabe == 1 || St.ErdauflagerModus == 1) && St.Eph <= 1.0f) {
-        if (P.zFuss + 0.2f < 99.0f) {
-            P.zFuss += 0.2f;
+        if (zormcom::Lauf.zFuss + 0.2f < 99.0f) {
+            zormcom::Lauf.zFuss += 0.2f;
             return true;
         }
         St.FussUntenBegrenzt = 1;
         if (St.KeineKonvergenz != 20000)
             Hinweis("*** Lastfall " + std::to_string(P.LFNr) + ", Aushub " + std::to_string(P.AushNr) +
-                    ": kein Erdwiderstand bis " + Zahl2(P.zFuss) +
+                    ": kein Erdwiderstand bis " + Zahl2(zormcom::Lauf.zFuss) +
                     " m; die Fußtiefe wird nicht weiter vergrößert.");
         St.KeineKonvergenz = 20000;
     }
     if (P.Wandart == 1) PfahlWiderstand();
     if (t > 0.0f) {
         float R = 0.0f, zS = 0.0f;
-        ResultierendeSchwerpunkt(zormcom::Lauf.Eph, 0.0f, P.zFuss, R, zS);
-        float v = (zS - P.HUmlagerung) * (0.6f / 0.6667f) / t;
+        ResultierendeSchwerpunkt(zormcom::Lauf.Eph, 0.0f, zormcom::Lauf.zFuss, R, zS);
+        float v = (zS - St.HUmlagerung) * (0.6f / 0.6667f) / t;
         v = std::max(v, 0.5f);
-        St.ZErdauflager = P.HUmlagerung + t * v;
+        St.ZErdauflager = St.HUmlagerung + t * v;
     } else {
-        St.ZErdauflager = P.HUmlagerung;
+        St.ZErdauflager = St.HUmlagerung;
     }
     return false;
 }
@@ -335,10 +337,10 @@ bool Einbindung() {
 // Soldier-pile scaling of the passive list (step 14).
 void PfahlSkalieren() {
     Liste& eph = zormcom::Lauf.Eph;
-    if (eph.n >= 1) eph.z[eph.n] = P.zFuss;
-    if (St.Eph != 0.0f) P.EpFaktor = std::min(St.EphPfahl / St.Eph, 1.0f);
+    if (eph.n >= 1) eph.z[eph.n] = zormcom::Lauf.zFuss;
+    if (St.Eph != 0.0f) St.EpFaktor = std::min(St.EphPfahl / St.Eph, 1.0f);
     for (int i = 1; i <= eph.n; ++i)
-        eph.e[i] *= P.EpFaktor;
+        eph.e[i] *= St.EpFaktor;
 }
 
 void Randbedingungen() {
@@ -367,27 +369,27 @@ void Randbedingungen() {
 // ---- loads after the superposition
 void UmlagerungNachher(bool wiederholt) {
     const int fig = P.UmFigur;
-    const float zF = P.zFuss;
+    const float zF = zormcom::Lauf.zFuss;
     float E = St.LastResultierendeOben;
     const bool zeit0 = zormcom::Lauf.UmZeitAkt == 0;
     // The figure below spreads E over the depth down to the load zero point and leaves nothing beneath
     // it, so E is the load down to that point: the superposed load between the excavation level and
     // the load zero point is redistributed, not dropped. A soldier-pile wall is not superposed; its
     // depth is the excavation level.
-    const float tiefe = P.Wandart == 1 ? St.UmlagerungsTiefe : std::max(St.UmlagerungsTiefe, P.HUmlagerung);
+    const float tiefe = P.Wandart == 1 ? St.UmlagerungsTiefe : std::max(St.UmlagerungsTiefe, St.HUmlagerung);
     if (zeit0 && !wiederholt) {
         if (P.Wandart == 1) {
             E = St.E0;
             const float f = P.EntlastFaktor;
             if (f > 0.0f && fig != 0) {
-                P.AbgeschnUmlagern = f * P.AbgeschnDruck;
+                St.AbgeschnUmlagern = f * St.AbgeschnDruck;
                 if (St.E0 != 0.0f) {
-                    const float k = (P.AbgeschnUmlagern + St.E0) / St.E0;
+                    const float k = (St.AbgeschnUmlagern + St.E0) / St.E0;
                     St.EahErd *= k;
                     St.EahErdV *= k;
                 }
-                E = P.AbgeschnUmlagern + St.E0;
-                P.AbgeschnDruck *= 1.0f - f;
+                E = St.AbgeschnUmlagern + St.E0;
+                St.AbgeschnDruck *= 1.0f - f;
                 St.AbgeschnDruckV *= 1.0f - f;
             }
         } else {
@@ -401,7 +403,7 @@ void UmlagerungNachher(bool wiederholt) {
     const int g = fig % 20;
     if (zeit0 && P.Erddruckart == 1 && (g == 1 || g == 2 || g == 4 || g == 5) && fig != 0 &&
         St.AnzAuflagerKopf > 0) {
-        const float H = P.HUmlagerung;
+        const float H = St.HUmlagerung;
         St.UmlagerungsTiefe = H;
         if (St.Lastbild.n < 1) St.Lastbild.n = 1;
         St.Lastbild.z[1] = 0.0f;
@@ -422,30 +424,30 @@ void UmlagerungNachher(bool wiederholt) {
 void Zusatzspannungen(float zE) {
     if (P.AnzZusatzSpannung == 0) {
         St.EahZusatz = 0.0f;
-        P.ZspSkala = 1.0f;
+        St.ZspSkala = 1.0f;
         St.ZspSkalaBSP = 1.0f;
         St.ZusSpannungV.clear();
         return;
     }
     const float gamG = P.gamG != 0.0f ? P.gamG : 1.0f;
-    if (P.kzWasserenth != 0) {
-        P.ZspSkala = P.kzWred != 0 ? P.gamWred : P.gamG;
-        St.ZspSkalaBSP = P.ZspSkala * P.gamGBSP / gamG;
+    if (zormcom::Lauf.kzWasserenth != 0) {
+        St.ZspSkala = P.kzWred != 0 ? P.gamWred : P.gamG;
+        St.ZspSkalaBSP = St.ZspSkala * P.gamGBSP / gamG;
     } else {
-        P.ZspSkala = P.gamQ;
+        St.ZspSkala = P.gamQ;
         St.ZspSkalaBSP = P.gamQBSP;
     }
     const int n = std::min<int>(P.AnzZusatzSpannung, 15);
     St.ZusSpannungV.assign(static_cast<std::size_t>(n) + 3, 0.0f);
     Liste w;
     for (int j = 1; j <= n; ++j) {
-        Anhaengen(w, P.ZusZ[j], P.ZspSkala * P.ZusSpannung[j]);
+        Anhaengen(w, P.ZusZ[j], St.ZspSkala * P.ZusSpannung[j]);
         // Vertical share in proportion to the earth pressure; none without earth pressure.
         St.ZusSpannungV[j] =
-            (P.kzWasserenth != 0 || St.EahErd == 0.0f) ? 0.0f : St.EahErdV / St.EahErd * w.e[w.n];
+            (zormcom::Lauf.kzWasserenth != 0 || St.EahErd == 0.0f) ? 0.0f : St.EahErdV / St.EahErd * w.e[w.n];
     }
     St.EahZusatz = Flaeche(w, zE);
-    KurveKappen(w, P.zFuss);
+    KurveKappen(w, zormcom::Lauf.zFuss);
     if (w.n >= 1 && w.z[1] > 0.001f) {
         // The rows start below the head: the diagram is 0 above them.
         Liste v = NullListe({0.0f});
@@ -454,7 +456,7 @@ void Zusatzspannungen(float zE) {
             Anhaengen(v, w.z[i], w.e[i]);
         w = v;
     }
-    if (w.n >= 1 && w.z[w.n] < P.zFuss - 0.001f) Anhaengen(w, P.zFuss, w.e[w.n]);
+    if (w.n >= 1 && w.z[w.n] < zormcom::Lauf.zFuss - 0.001f) Anhaengen(w, zormcom::Lauf.zFuss, w.e[w.n]);
     St.Lastbild = Verbinden(w, St.Lastbild, 1);
 }
 
@@ -497,7 +499,7 @@ void Wasserdruck(float zE) {
     St.WasserFaktorBSP = St.WasserFaktor * P.gamGBSP / gamG;
     for (int i = 1; i <= netz.n; ++i)
         netz.e[i] *= St.WasserFaktor;
-    KurveKappen(netz, P.zFuss);
+    KurveKappen(netz, zormcom::Lauf.zFuss);
     St.WasserErd = netz;
     St.Wh = Flaeche(netz, zE);
     PlotwSchreiben(netz);
@@ -505,12 +507,12 @@ void Wasserdruck(float zE) {
 }
 
 void SoldatenpfahlAbschneiden() {
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     const float Lb = Flaeche(St.Lastbild, zF) - Flaeche(St.Lastbild, zA);
     if (P.Erddruckart == 1)
-        P.AbgeschnDruck += Lb;
+        St.AbgeschnDruck += Lb;
     else if (P.Wandfuss != 4)
-        P.AbgeschnDruck = Lb;
+        St.AbgeschnDruck = Lb;
     Liste& lb = St.Lastbild;
     if (P.Erddruckart == 2 && P.UmFigur == 0) {
         int anz = 0, k = 0;
@@ -526,7 +528,7 @@ void SoldatenpfahlAbschneiden() {
             ++lb.n;
         }
     }
-    if (P.AbgeschnDruck != 0.0f) {
+    if (St.AbgeschnDruck != 0.0f) {
         int k = 0;
         for (int i = 1; i <= lb.n; ++i)
             if (lb.z[i] == zA) k = i;
@@ -555,28 +557,28 @@ void ErdwiderstandDatei() {
     ew.n = 1;
     int start = 0;
     for (int i = eph.n; i >= 1; --i)
-        if (eph.z[i] == P.HUmlagerung) {
+        if (eph.z[i] == St.HUmlagerung) {
             start = i;
             break;
         }
     if (start == 0) start = 1; // no point at HUmlagerung: the first point
-    const float f = P.EpFaktor != 0.0f ? P.EpFaktor : 1.0f;
+    const float f = St.EpFaktor != 0.0f ? St.EpFaktor : 1.0f;
     for (int i = start; i <= eph.n && ew.n < zor::kMaxOrdinaten; ++i) {
         ++ew.n;
         ew.z[ew.n] = eph.z[i];
         ew.e[ew.n] = eph.e[i] / f;
     }
     for (int i = 1; i <= ew.n; ++i)
-        if (ew.z[i] == P.zFuss) {
+        if (ew.z[i] == zormcom::Lauf.zFuss) {
             ew.n = static_cast<int16_t>(i);
             break;
         }
     {
-        Datei d(("ZOREwid." + P.DateiEndung).c_str(), vb::OpenMode::Output);
+        Datei d(("ZOREwid." + zormcom::Lauf.DateiEndung).c_str(), vb::OpenMode::Output);
         const int16_t fn = d.nr();
         vb::Write(fn, static_cast<int16_t>(ew.n + 1));
         vb::Write(fn, 0.0f, 0.0f);
-        vb::Write(fn, P.HUmlagerung, int16_t{0});
+        vb::Write(fn, St.HUmlagerung, int16_t{0});
         for (int i = 2; i <= ew.n; ++i)
             vb::Write(fn, ew.z[i], ew.e[i]);
         d.Close();
@@ -600,17 +602,18 @@ void Loesen() {
     Durchlauftraeger(St.StatikStatus);
 }
 
-// ---- one iteration at P.zFuss; false when the solver stopped
+// ---- one iteration at zormcom::Lauf.zFuss; false when the solver stopped
 bool Iteration() {
     const float zA = P.zAush;
     // 2. Pressure-change rows.
     const int n = std::min<int>(P.AnzErddruckFaktor, 15);
     if (n > 0) {
-        P.EVerZ[n] = P.zFuss;
+        P.EVerZ[n] = zormcom::Lauf.zFuss;
         Liste f;
-        if (std::min(P.EVerZ[1], P.zFuss) > 0.001f) Anhaengen(f, 0.0f, P.EVerFaktor[1]);
+        if (std::min(P.EVerZ[1], zormcom::Lauf.zFuss) > 0.001f) Anhaengen(f, 0.0f, P.EVerFaktor[1]);
         for (int i = 1; i <= n; ++i)
-            Anhaengen(f, std::max(std::min(P.EVerZ[i], P.zFuss), f.n ? f.z[f.n] : 0.0f), P.EVerFaktor[i]);
+            Anhaengen(f, std::max(std::min(P.EVerZ[i], zormcom::Lauf.zFuss), f.n ? f.z[f.n] : 0.0f),
+                      P.EVerFaktor[i]);
         Anhaengen(f, 99.0f, P.EVerFaktor[n]);
         Liste r = St.Eah, fr = f;
         Liste gemeinsam;
@@ -627,7 +630,7 @@ bool Iteration() {
     }
     bool wiederholt = false;
     for (int umbau = 0;; ++umbau) {
-        const float zF = P.zFuss;
+        const float zF = zormcom::Lauf.zFuss;
         // 3. Earth-pressure sum by components.
         const Liste& es = St.ESumme;
         St.AnzGlfListe = es.n;
@@ -640,18 +643,18 @@ bool Iteration() {
             St.EhListeZ[i] = es.z[i];
             St.EhListe[i] = es.e[i];
             St.EvListe[i] = es.e[i] * Tan(P.SchichtDeltaA[j]);
-            const float s = P.SchichtK0Anteil[j] + P.SchichtKaAnteil[j];
-            St.ESummeKopie.e[i] = (P.Erddruckart == 1 && s != 0.0f)
-                                      ? P.SchichtKaAnteil[j] / s * es.e[i] * Tan(P.SchichtDeltaA[j])
-                                      : 0.0f;
+            const float s = zormcom::Lauf.SchichtK0Anteil[j] + zormcom::Lauf.SchichtKaAnteil[j];
+            St.ESummeKopie.e[i] = (P.Erddruckart == 1 && s != 0.0f) ? zormcom::Lauf.SchichtKaAnteil[j] / s *
+                                                                          es.e[i] * Tan(P.SchichtDeltaA[j])
+                                                                    : 0.0f;
         }
         St.E0 = Flaeche(es, zA);
-        P.AbgeschnDruck = 0.0f;
+        St.AbgeschnDruck = 0.0f;
         St.AbgeschnDruckV = 0.0f;
-        P.AbgeschnUmlagern = 0.0f;
+        St.AbgeschnUmlagern = 0.0f;
         if (P.Erddruckart == 2) LastbildAufbauen(St.Lastbild, St.ESumme, St.BegrLast);
         if (P.Wandart == 1 && P.Erddruckart == 1) {
-            P.AbgeschnDruck = Flaeche(es, zF) - Flaeche(es, zA);
+            St.AbgeschnDruck = Flaeche(es, zF) - Flaeche(es, zA);
             St.AbgeschnDruckV = Flaeche(St.ESummeKopie, zF) - Flaeche(St.ESummeKopie, zA);
         }
         const float zE = P.Wandart == 1 ? zA : zF;
@@ -667,12 +670,12 @@ bool Iteration() {
             if (P.Wandtyp != 1 && P.Wandtyp != 5) {
                 St.LastbildKopie = St.Lastbild;
                 // The copy the verification stage plots, with its count.
-                const int n = std::min<int>(St.Lastbild.n, static_cast<int>(P.LastbildKopieZ.size()) - 1);
+                const int n = std::min<int>(St.Lastbild.n, static_cast<int>(St.LastbildKopieZ.size()) - 1);
                 for (int i = 1; i <= n; ++i) {
-                    P.LastbildKopieZ[i] = St.Lastbild.z[i];
-                    P.LastbildKopieE[i] = St.Lastbild.e[i];
+                    St.LastbildKopieZ[i] = St.Lastbild.z[i];
+                    St.LastbildKopieE[i] = St.Lastbild.e[i];
                 }
-                P.AnzAuflagerVersch = static_cast<int16_t>(n);
+                St.AnzAuflagerVersch = static_cast<int16_t>(n);
             }
             if (zormcom::Lauf.UmZeitAkt > 0 && St.AnzAuflagerKopf > 0) UmlagerungVorher();
             const int zeit = zormcom::Lauf.UmZeitAkt;
@@ -709,12 +712,12 @@ bool Iteration() {
             const float AQ = Flaeche(St.BegrLast, zE);
             float g = 0.0f;
             MittlererTeilfaktor(AE, AQ, St.Wh, St.EahZusatz, zormb::B.gamEMisch, P.gamQ, St.WasserFaktor,
-                                P.ZspSkala, zormb::B.gamEMischBSP, P.gamQBSP, St.WasserFaktorBSP,
-                                St.ZspSkalaBSP, P.gamMittel, g);
-            if (P.Bemessungssituation == 2) P.AnkerFaktor = MaxWert(P.AnkerFaktor, g);
+                                St.ZspSkala, zormb::B.gamEMischBSP, P.gamQBSP, St.WasserFaktorBSP,
+                                St.ZspSkalaBSP, St.gamMittel, g);
+            if (P.Bemessungssituation == 2) St.AnkerFaktor = MaxWert(St.AnkerFaktor, g);
         }
         if (P.Wandart == 1) SoldatenpfahlAbschneiden();
-        if (P.Wandfuss == 4 || (P.Wandfuss == 3 && P.kzUebAkt == 1 && P.BettungStufe == 0))
+        if (P.Wandfuss == 4 || (P.Wandfuss == 3 && zormcom::Lauf.kzUebAkt == 1 && St.BettungStufe == 0))
             St.Lastbild = Verbinden(St.Lastbild, zormcom::Lauf.Eph, 1);
         ErdwiderstandDatei();
         Loesen();
@@ -731,7 +734,7 @@ const Ergebniszeile* Endzeile() {
 void ProtokollSchreiben() {
     const int k = St.IterZaehler - 1;
     if (k < 0 || k > Statikzustand::kMaxIterProtokoll) return;
-    St.IterT[k] = P.zFuss - P.zAush;
+    St.IterT[k] = zormcom::Lauf.zFuss - P.zAush;
     St.IterBh[k] = St.Bh;
     St.IterEph[k] = St.Eph;
     St.IterMFuss[k] = (P.Wandfuss == 4) ? -St.FussRest : St.MFuss;
@@ -751,8 +754,8 @@ float SpannungAmFuss() {
     for (int i = 1; i <= P.AnzErd && i < 100; ++i) {
         float d = P.SchichtDicke[i];
         bool letzte = false;
-        if (P.zFuss < P.SchichtKote[i + 1]) {
-            d = P.zFuss - P.SchichtKote[i];
+        if (zormcom::Lauf.zFuss < zormcom::Lauf.SchichtKote[i + 1]) {
+            d = zormcom::Lauf.zFuss - zormcom::Lauf.SchichtKote[i];
             letzte = true;
         }
         s += P.SchichtGamma[i] * d;
@@ -766,8 +769,8 @@ float SpannungAmFuss() {
         for (int k = 1; k <= n && k <= 1000; ++k) {
             float z = 0.0f, g = 0.0f;
             vb::Input(d.nr(), z, g);
-            if (z > P.zFuss) {
-                float v = (k > 1 && z != zv) ? gv + (g - gv) * (P.zFuss - zv) / (z - zv) : g;
+            if (z > zormcom::Lauf.zFuss) {
+                float v = (k > 1 && z != zv) ? gv + (g - gv) * (zormcom::Lauf.zFuss - zv) / (z - zv) : g;
                 if (v > 0.0f) v *= 0.5f;
                 s += v;
                 break;
@@ -789,18 +792,21 @@ void CKraftZusatz() {
     const float sigma = SpannungAmFuss();
     St.SohlSpannungFuss = sigma;
     int j = 1;
-    while (j < P.AnzErd && P.SchichtKote[j + 1] < P.zFuss)
+    while (j < P.AnzErd && zormcom::Lauf.SchichtKote[j + 1] < zormcom::Lauf.zFuss)
         ++j;
     float phi = P.SchichtPhi[j], c = 0.0f, dt = 0.0f, delta = 0.0f, Kp = 0.0f;
     // Mean wall friction of the active side between the head and the foot.
     float deltaA = 0.0f;
-    zormcom::SchichtMittel(P.SchichtDeltaA, P.SchichtKote, P.AnzErd, 0.0f, P.zFuss, deltaA);
+    zormcom::SchichtMittel(P.SchichtDeltaA, zormcom::Lauf.SchichtKote, P.AnzErd, 0.0f, zormcom::Lauf.zFuss,
+                           deltaA);
     bool fertig = false, bestimmbar = true;
     for (int runde = 0; runde < 50; ++runde) {
         const float alt = dt;
         if (alt != 0.0f) {
-            zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, P.zFuss - alt, P.zFuss + alt, phi);
-            zormcom::SchichtMittel(P.SchichtCa, P.SchichtKote, P.AnzErd, P.zFuss - alt, P.zFuss + alt, c);
+            zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd,
+                                   zormcom::Lauf.zFuss - alt, zormcom::Lauf.zFuss + alt, phi);
+            zormcom::SchichtMittel(P.SchichtCa, zormcom::Lauf.SchichtKote, P.AnzErd,
+                                   zormcom::Lauf.zFuss - alt, zormcom::Lauf.zFuss + alt, c);
         }
         delta = P.DeltaZF;
         if (phi > P.PhiCaq * P.GradZuRad + 1e-6f && P.DeltaZF < 0.0f) {
@@ -867,27 +873,27 @@ void StatikBerechnen() {
         }
         ++St.IterZaehler;
         if (St.IterZaehler == 1) {
-            P.zFuss = (P.Wandfuss == 3) ? P.ZWandfuss : P.ZWandfuss + St.FussVersatz;
+            zormcom::Lauf.zFuss = (P.Wandfuss == 3) ? P.ZWandfuss : P.ZWandfuss + St.FussVersatz;
         } else {
             ProtokollSchreiben();
             if (P.Wandfuss == 3) {
                 if (St.IterZaehler < 3) {
                     St.FussSchritt = 0.0f;
-                    P.zFuss = P.ZWandfuss;
+                    zormcom::Lauf.zFuss = P.ZWandfuss;
                 } else {
                     St.FussSucheStatus = 4;
                 }
             }
             if (St.FussSucheStatus == 4) break;
-            if (P.zFuss + St.FussSchritt >= 99.0f) {
+            if (zormcom::Lauf.zFuss + St.FussSchritt >= 99.0f) {
                 // The lists end at 99: the search stops with the last solved level.
                 St.KeineKonvergenz = 20000;
                 Hinweis("*** Lastfall " + std::to_string(P.LFNr) + ", Aushub " + std::to_string(P.AushNr) +
                         ": die Fußtiefe erreicht das Ende der Schichten; die Suche endet bei " +
-                        Zahl2(P.zFuss) + " m.");
+                        Zahl2(zormcom::Lauf.zFuss) + " m.");
                 break;
             }
-            P.zFuss += St.FussSchritt;
+            zormcom::Lauf.zFuss += St.FussSchritt;
         }
         St.FussUntenBegrenzt = 0;
         if (!Iteration()) return;
@@ -902,11 +908,12 @@ void StatikBerechnen() {
             }
         }
         St.Bh = (P.Wandfuss == 1 || P.Wandfuss == 3) ? R : 0.0f;
-        if (P.BettungStufe == 1) {
+        if (St.BettungStufe == 1) {
             for (int i = 0; i < St.AnzZeilen; ++i) {
                 const auto& r = St.ErgebnisTabelle[i];
                 const float z = r[kTiefe], k = r[kP1 + 4];
-                if (static_cast<int>(r[kArt]) == kPunkt && z >= P.zAush && z <= P.zFuss && k > 0.0f) {
+                if (static_cast<int>(r[kArt]) == kPunkt && z >= P.zAush && z <= zormcom::Lauf.zFuss &&
+                    k > 0.0f) {
                     const float f = r[kW] * k;
                     if (f > 0.0f) St.Bh += f;
                 }
@@ -925,7 +932,7 @@ void StatikBerechnen() {
                 }
             if (P.Wandart == 1) {
                 St.MFuss = QFussZ - QS;
-                St.Bh = P.AbgeschnDruck + St.MFuss;
+                St.Bh = St.AbgeschnDruck + St.MFuss;
             } else {
                 St.Bh = St.Eph;
             }
@@ -946,7 +953,7 @@ void StatikBerechnen() {
         }
         if (P.Wandfuss == 3) St.Bh = -QFussZ;
         if (P.Wandfuss == 1 || P.Wandfuss == 3) {
-            St.Bh = P.AbgeschnDruck + St.Bh;
+            St.Bh = St.AbgeschnDruck + St.Bh;
             r = St.Bh - St.Eph;
         }
         if (St.IterZaehler >= 40 || St.FussUntenBegrenzt == 1) {
@@ -956,7 +963,7 @@ void StatikBerechnen() {
             continue;
         }
         St.FussRest = r;
-        St.MFuss = St.Bh - P.AbgeschnDruck;
+        St.MFuss = St.Bh - St.AbgeschnDruck;
         const float rP = St.MFuss - St.EphPfahl;
         bool fertig = false, schrittSteuerung = false;
         if (P.Wandfuss == 3 && St.WandfussEingabe == 3 && P.Wandart != 1 && r <= 0.0f) {
@@ -997,7 +1004,7 @@ void StatikBerechnen() {
                     continue;
                 }
                 St.FussRest = St.FussRestAlt;
-                P.zFuss -= St.FussSchritt;
+                zormcom::Lauf.zFuss -= St.FussSchritt;
                 --St.IterZaehler;
                 // The log entry of the iteration the search returns to.
                 const int k = St.IterZaehler;
@@ -1034,7 +1041,7 @@ void StatikBerechnen() {
 void ErdwiderstandIteration() {
     auto& L = zormcom::Lauf;
     Liste& eph = L.Eph;
-    const float zA = P.zAush, zF = P.zFuss;
+    const float zA = P.zAush, zF = zormcom::Lauf.zFuss;
     const float eta = P.Etap != 0.0f ? P.Etap : 1.0f;
     // 1.-2. From the layer coefficients.
     St.BezugsTiefe = zA;
@@ -1081,13 +1088,13 @@ void ErdwiderstandIteration() {
     // 4. Slip-plane angles.
     {
         float phi = 0, dp = 0, da = 0, tA = St.GleitWinkel1, tP = St.GleitWinkel2;
-        zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, zA, zF, phi);
-        zormcom::SchichtMittel(P.SchichtDeltaP, P.SchichtKote, P.AnzErd, zA, zF, dp);
+        zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd, zA, zF, phi);
+        zormcom::SchichtMittel(P.SchichtDeltaP, zormcom::Lauf.SchichtKote, P.AnzErd, zA, zF, dp);
         GleitflaechenWinkel(phi, 0.0f, 0.0f, dp, tA, tP);
         St.GleitWinkel1 = tA;
         St.GleitWinkel2 = tP;
-        zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, 0.0f, zF, phi);
-        zormcom::SchichtMittel(P.SchichtDeltaA, P.SchichtKote, P.AnzErd, 0.0f, zF, da);
+        zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd, 0.0f, zF, phi);
+        zormcom::SchichtMittel(P.SchichtDeltaA, zormcom::Lauf.SchichtKote, P.AnzErd, 0.0f, zF, da);
         float tP2 = St.GleitWinkelDatei;
         GleitflaechenWinkel(phi, 0.0f, da, dp, tA, tP2);
         St.GleitWinkel1 = tA;
@@ -1155,9 +1162,9 @@ void ErdwiderstandIteration() {
     St.TanDeltaP = St.EphKopie != 0.0f ? St.EpvWand / St.EphKopie : 0.0f;
     // 9.
     St.ZRuhedruckFuss = zA;
-    P.HUmlagerung = zA;
+    St.HUmlagerung = zA;
     St.UmlagerungsTiefe = zA;
-    P.Rvd = St.EpvWand;
+    St.Rvd = St.EpvWand;
     KurveKappen(eph, zF);
 }
 

@@ -5,8 +5,9 @@
 //
 // All of them live in one place, `zormc::St`, reset by StatikZustandZuruecksetzen (program start,
 // tests). Lists are ordinate lists (earthpressure/diagrams.h): points at 1..n, depths not
-// decreasing. Stage values the statics shares with the rest of the program (zFuss, zGelenk,
-// HUmlagerung, BettungStufe, the redistribution parameters of the stage) stay in the project data.
+// decreasing. The values of the stage and of the run that the verification, the design and the pictures
+// read stand at the end (zGelenk, EinspErg, HUmlagerung, AnkerFaktor, ...); St is reset at the start of
+// every run (zor::LaufZuruecksetzen).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -125,7 +126,7 @@ struct Statikzustand {
     int16_t BettungDurchlauf = 0, BettungWiederholen = 0, BettungReduziert = 0;
     // Results of the driver.
     float zFussFrei = 0.0f, zFussFest = 0.0f; // foot levels of the free and the fixed search (m)
-    int16_t EinspDrucken = 0;                 // the report prints the degree of fixity (P.EinspErg)
+    int16_t EinspDrucken = 0;                 // the report prints the degree of fixity (EinspErg)
     int16_t GebetteteKragwand = 0;            // bedded foot and no support at all
     int16_t AnzBettungStufe = 0;              // rows of the stage's bedding table
     int16_t KeineKonvergenz = 0;              // 20000: the foot search stopped at its bound
@@ -179,6 +180,29 @@ struct Statikzustand {
 
     // ---- results of a stage the verification stage reads beyond those above (set by the statics stage)
     float CKraftV = 0.0f; // vertical component of the C force (kN/m)
+
+    // ---- values of the current stage and of the run that the verification, the design and the pictures
+    // read (set by the statics stage unless a line says otherwise)
+    float gamMittel = 1.0f;   // mean partial factor of the actions of the stage (1 with global safety)
+    int16_t FigurEB69 = 0;    // figure 8 of a soldier-pile stage: the figure after EB 69 it became (4, 5)
+    int16_t BettungStufe = 0; // 1: the wall foot of the stage is bedded (FussGebettet of the stage)
+    float zGelenk = 0.0f;     // level of the hinge of a wall head fixed but displaceable (m; 0 = none)
+    float EinspErg = 0.0f;    // degree of fixity of the foot reached (%); the verification settles it
+    float HUmlagerung = 0.0f; // depth down to which the earth pressure is redistributed (m)
+    float AbgeschnUmlagern = 0.0f;           // active pressure cut off by the redistribution (kN/m)
+    float AbgeschnDruck = 0.0f;              // active pressure cut off below the excavation level (kN/m)
+    float ZspSkala = 0.0f;                   // factor on the additional stresses of the stage
+    int16_t AnzWiderstand = 0;               // points of the passive diagram of the stage
+    float Rvd = 0.0f;                        // vertical component of the passive resistance (kN/m)
+    float EpFaktor = 0.0f;                   // factor on the passive resistance of soldier piles
+    std::array<float, 251> LastbildKopieZ{}; // load diagram of the plot record (1..): depths (m)
+    std::array<float, 251> LastbildKopieE{}; // and ordinates (kN/m2)
+    float AnkerFaktor = 1.0f; // factor on the anchor forces (BS-T to BS-P), the largest of the run
+    // Deflection of the wall at a support when it was installed (mm) and the support's level (m), 1..20,
+    // kept by the verification stage over the run; AnzAuflagerVersch of them are recorded.
+    std::array<float, 21> AuflagerSenkung{};
+    std::array<float, 21> AuflagerSenkungZ{};
+    int16_t AnzAuflagerVersch = 0;
 };
 
 extern Statikzustand St;

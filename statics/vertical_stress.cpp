@@ -3,6 +3,7 @@
 #include <string>
 
 #include "earthpressure/diagrams.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "statics/state.h"
@@ -48,16 +49,16 @@ void VertikalspannungUnterSohle() {
         throw zor::CalcAbort("Die Schichttabelle der Baugrubenseite faßt nicht " + std::to_string(anz) +
                              " Schichten. Die Berechnung wird abgebrochen.");
     for (int i = 1; i <= anz; ++i) {
-        S.AushSchichtKote[i] = P.SchichtKote[i];
+        S.AushSchichtKote[i] = zormcom::Lauf.SchichtKote[i];
         S.AushSchichtDicke[i] = P.SchichtDicke[i];
         // The excavation side has unit weights for the first 12 layers only, as the hand-over files.
         const bool aush = i <= zorm1::MaxSchichtenDatei;
         S.AushSchichtGamma[i] = aush ? P.SchichtGammaAush[i] : 0.0f;
         S.AushSchichtGammaAuftrieb[i] = aush ? P.SchichtGammaAuftriebAush[i] : 0.0f;
-        S.AushSchichtKpgh[i] = P.SchichtKpgh[i];
-        S.AushSchichtKpch[i] = P.SchichtKpch[i];
+        S.AushSchichtKpgh[i] = zormcom::Lauf.SchichtKpgh[i];
+        S.AushSchichtKpch[i] = zormcom::Lauf.SchichtKpch[i];
         S.AushSchichtCp[i] = P.SchichtCp[i];
-        if (!aush && P.SchichtKote[i + 1] > S.BezugsTiefe)
+        if (!aush && zormcom::Lauf.SchichtKote[i + 1] > S.BezugsTiefe)
             S.Hinweise.push_back(
                 "*** Schicht " + std::to_string(i) +
                 ": keine Wichte der Baugrubenseite (höchstens 12 Schichten); sie zählt mit 0.");

@@ -4,7 +4,7 @@
 namespace zormc {
 
 // Builds the excavation-side layer table (St.AushSchicht..., entries 1..AushSchichtAnz + 1) from
-// the soil layers (P.SchichtKote, the excavation-side unit weights, Kpgh, Kpch, Cp), split at
+// the soil layers (zormcom::Lauf.SchichtKote, the excavation-side unit weights, Kpgh, Kpch, Cp), split at
 // St.BezugsTiefe, at the excavation-side water level P.ZWasserLuft when it lies above 99 and differs
 // from P.ZWasserErd, and once more at BezugsTiefe (a layer of zero thickness there); and the stress
 // list St.Gz (kN/m2): 0 down to BezugsTiefe, then the sum of thickness times unit weight (buoyant

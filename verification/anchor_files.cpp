@@ -7,6 +7,7 @@
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
+#include "statics/state.h"
 
 namespace zormd {
 
@@ -71,7 +72,7 @@ void GlfLesen() {
     vb::Close(f);
     for (int i = 1; i <= n; ++i) {
         const float c = std::cos(AB.AnkerNeigungRad[i]);
-        const float g = P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
+        const float g = zormc::St.gamMittel != 0.0f ? zormc::St.gamMittel : 1.0f;
         if (c != 0.0f) {
             N.AnkerKraft[i] = AB.AnkerAhMax[i] / c / g;
             if (P.RuheProz == 0.0f && P.TeilsicherheitenAn == 0) AB.AnkerKraftAktiv[i] = AB.AnkerAhMax[i] / c;

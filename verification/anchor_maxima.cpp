@@ -7,6 +7,7 @@
 #include "earthpressure/report_file.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
+#include "statics/state.h"
 #include "verification/anchor_files.h"
 #include "verification/section_tools.h"
 #include "verification/state.h"
@@ -55,7 +56,7 @@ bool Zeilen(const Werte& kraft, const Werte& laenge, float f) {
 }
 
 bool FaktorAktiv() {
-    return P.AnkerFaktor != 1.0f;
+    return zormc::St.AnkerFaktor != 1.0f;
 }
 
 } // namespace
@@ -74,13 +75,14 @@ void AnkerMaximaLastfall() {
     if (FaktorAktiv()) {
         Leerzeilen();
         ZeileDrucken(Einzug(), "(Faktor * Kraft für Anker- und Steifen-Nachweise):");
-        anker = Zeilen(AB.AnkerKraftMax, AB.AnkerGlfWert, P.AnkerFaktor) || anker;
+        anker = Zeilen(AB.AnkerKraftMax, AB.AnkerGlfWert, zormc::St.AnkerFaktor) || anker;
     }
     if (P.Bemessungssituation == 2 && teil) {
         Leerzeilen();
         ZeileDrucken(Einzug(), "Ab 7.2.2008: Erhöhung der Bemessungswerte auf BS-P.");
         ZeileDrucken(Einzug(), "bei Steifen und Ankern nach DIN 1054:2010-12, A 9.7.1.3, A(4), A(5)");
-        ZeileDrucken(Einzug(), "Max. Faktor = ", vb::Format(P.AnkerFaktor, "0.000 "), "von BS-T nach BS-P.");
+        ZeileDrucken(Einzug(), "Max. Faktor = ", vb::Format(zormc::St.AnkerFaktor, "0.000 "),
+                     "von BS-T nach BS-P.");
     }
     if (anker) {
         Leerzeilen();
@@ -100,7 +102,7 @@ void AnkerMaximaGesamt() {
     if (FaktorAktiv()) {
         Leerzeilen();
         ZeileDrucken(Einzug(), "Faktor * Kraft für Anker- und Steifen-Nachweise:");
-        Zeilen(AB.AnkerAhMax, AB.AnkerLaengeBem, P.AnkerFaktor);
+        Zeilen(AB.AnkerAhMax, AB.AnkerLaengeBem, zormc::St.AnkerFaktor);
     }
     Leerzeilen(2);
 }

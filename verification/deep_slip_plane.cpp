@@ -10,6 +10,7 @@
 #include "earthpressure/state.h"
 #include "earthpressure/surface_loads.h"
 #include "frame/project_data.h"
+#include "statics/state.h"
 
 namespace zormd {
 
@@ -30,7 +31,7 @@ void GleitfugeKopieSichern() {
     GF.GlfAnzErdKopie = P.AnzErd;
     const int n = P.AnzErd;
     auto kopie = [](const auto& a, int k) { return std::vector<float>(a.begin(), a.begin() + k + 2); };
-    GF.KKote = kopie(P.SchichtKote, n);
+    GF.KKote = kopie(zormcom::Lauf.SchichtKote, n);
     GF.KDicke = kopie(P.SchichtDicke, std::min(n, 29));
     GF.KPhi = kopie(P.SchichtPhi, n);
     GF.KGamma = kopie(P.SchichtGamma, n);
@@ -59,13 +60,14 @@ void DatenZurueck() {
             a[i] = k[i];
     };
     P.AnzErd = GF.GlfAnzErdKopie;
-    zurueck(P.SchichtKote, GF.KKote);
+    zurueck(zormcom::Lauf.SchichtKote, GF.KKote);
     zurueck(P.SchichtDicke, GF.KDicke);
     zurueck(P.SchichtPhi, GF.KPhi);
     zurueck(P.SchichtGamma, GF.KGamma);
     zurueck(P.SchichtGammaAuftrieb, GF.KGammaA);
     zurueck(P.SchichtCa, GF.KCa);
-    if (P.AnzErd + 1 < static_cast<int>(P.SchichtKote.size())) P.SchichtKote[P.AnzErd + 1] = 99.0f;
+    if (P.AnzErd + 1 < static_cast<int>(zormcom::Lauf.SchichtKote.size()))
+        zormcom::Lauf.SchichtKote[P.AnzErd + 1] = 99.0f;
     P.AnzBoesch = GF.GlfAnzBoeschKopie;
     zurueck(P.BoeschX1, GF.KBX1);
     zurueck(P.BoeschX2, GF.KBX2);
@@ -101,7 +103,7 @@ namespace {
 int SchichtBei(float z) {
     int m = 1;
     for (int i = 1; i <= P.AnzErd; ++i)
-        if (P.SchichtKote[i] <= z) m = i;
+        if (zormcom::Lauf.SchichtKote[i] <= z) m = i;
     return m;
 }
 
@@ -110,19 +112,19 @@ void SchichtVorne(float zTop, float gamma, float phi) {
     const int n = P.AnzErd;
     if (n + 2 >= static_cast<int>(P.SchichtDicke.size())) return;
     for (int i = n + 1; i >= 1; --i) {
-        P.SchichtKote[i + 1] = P.SchichtKote[i];
+        zormcom::Lauf.SchichtKote[i + 1] = zormcom::Lauf.SchichtKote[i];
         P.SchichtDicke[i + 1] = P.SchichtDicke[i];
         P.SchichtPhi[i + 1] = P.SchichtPhi[i];
         P.SchichtGamma[i + 1] = P.SchichtGamma[i];
         P.SchichtGammaAuftrieb[i + 1] = P.SchichtGammaAuftrieb[i];
         P.SchichtCa[i + 1] = P.SchichtCa[i];
     }
-    P.SchichtKote[1] = zTop;
+    zormcom::Lauf.SchichtKote[1] = zTop;
     P.SchichtGamma[1] = gamma;
     P.SchichtGammaAuftrieb[1] = 0.0f;
     P.SchichtPhi[1] = phi;
     P.SchichtCa[1] = 0.0f;
-    P.SchichtDicke[1] = P.SchichtKote[2] - zTop;
+    P.SchichtDicke[1] = zormcom::Lauf.SchichtKote[2] - zTop;
     P.AnzErd = static_cast<int16_t>(n + 1);
 }
 
@@ -152,15 +154,15 @@ void ErsatzwandErddruck(float xA, float zA, float& phiAW) {
         } else {
             if (zTop > 0.0f) zormb::SchichtgrenzeEinfuegen(zTop);
             for (int i = 1; i <= P.AnzErd; ++i)
-                if (P.SchichtKote[i + 1] <= zTop) {
+                if (zormcom::Lauf.SchichtKote[i + 1] <= zTop) {
                     P.SchichtGamma[i] = 0.0f;
                     P.SchichtGammaAuftrieb[i] = 0.0f;
                 }
         }
     }
     zormb::SchichtgrenzeEinfuegen(zA);
-    zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, zG, zA, phiAW);
-    zormcom::SchichtMittel(P.SchichtPhi, P.SchichtKote, P.AnzErd, zA, N.zGLF, GF.GlfPhiMittel);
+    zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd, zG, zA, phiAW);
+    zormcom::SchichtMittel(P.SchichtPhi, zormcom::Lauf.SchichtKote, P.AnzErd, zA, N.zGLF, GF.GlfPhiMittel);
     // Slopes seen from the substitute anchor wall.
     for (int i = 1; i < iS; ++i)
         P.BoeschGamma[i] = 0.0f;
@@ -314,7 +316,7 @@ void ErsatzankerwandDruck() {
                     break;
                 }
             const int m = SchichtBei(zP);
-            const float kUnten = P.SchichtKote[m + 1];
+            const float kUnten = zormcom::Lauf.SchichtKote[m + 1];
             if (xP != x2 && m < P.AnzErd + 1 && kUnten > zP && kUnten < zs && tanA != 0.0f) {
                 zs = kUnten;
                 xs = x2 + (z2 - zs) / tanA;
@@ -342,8 +344,9 @@ void ErsatzankerwandDruck() {
                 }
             }
             for (int i = 1; i < m; ++i)
-                G += GF.GlfGamma[i] * (P.SchichtKote[i + 1] - P.SchichtKote[i]) * b;
-            G += GF.GlfGamma[m] * ((zP - P.SchichtKote[m]) + (zs - P.SchichtKote[m])) / 2.0f * b;
+                G += GF.GlfGamma[i] * (zormcom::Lauf.SchichtKote[i + 1] - zormcom::Lauf.SchichtKote[i]) * b;
+            G += GF.GlfGamma[m] *
+                 ((zP - zormcom::Lauf.SchichtKote[m]) + (zs - zormcom::Lauf.SchichtKote[m])) / 2.0f * b;
             const float zz = zP + zs;
             const float xc = zz != 0.0f ? xP + (xs - xP) * (zP + 2.0f * zs) / (3.0f * zz) : (xP + xs) / 2.0f;
             N.GlfSumCv += (zs - zP) * P.SchichtCa[m];
@@ -370,9 +373,9 @@ void ErsatzankerwandDruck() {
         }
     }
     // 10. Anchor forces, friction of the vertical forces.
-    if (P.TeilsicherheitenAn != 0 && P.gamMittel != 0.0f) {
-        N.GlfSumAh /= P.gamMittel;
-        N.GlfSumAv /= P.gamMittel;
+    if (P.TeilsicherheitenAn != 0 && zormc::St.gamMittel != 0.0f) {
+        N.GlfSumAh /= zormc::St.gamMittel;
+        N.GlfSumAv /= zormc::St.gamMittel;
     }
     T += N.GlfEavAW * std::tan(phi0 - winkelErst);
     T -= N.GlfEavWand * std::tan(phiLast - alphaLast);
@@ -396,8 +399,9 @@ void ErsatzankerwandDruck() {
                 N.EtaGlf = 0.0f;
             else if (P.TeilsicherheitenAn == 0)
                 N.EtaGlf = N.GlfAhMoegl / N.GlfSumAh;
-            else if (P.gamReWirk != 0.0f && P.gamEWirk != 0.0f)
-                N.EtaGlf = (N.GlfAhMoegl / P.gamReWirk) / (P.gamEWirk * N.GlfSumAh);
+            else if (zormcom::Vorgaben.gamReWirk != 0.0f && zormcom::Vorgaben.gamEWirk != 0.0f)
+                N.EtaGlf =
+                    (N.GlfAhMoegl / zormcom::Vorgaben.gamReWirk) / (zormcom::Vorgaben.gamEWirk * N.GlfSumAh);
             else
                 N.EtaGlf = 0.0f;
         }

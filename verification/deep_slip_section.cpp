@@ -43,34 +43,34 @@ void FlaecheBis(std::span<const float> e, std::span<const float> z, int n, float
 void WasserGrenze() {
     if (!(P.ZWasserErd > 0.0f)) return;
     for (int i = 1; i <= P.AnzErd; ++i)
-        if (P.SchichtKote[i] == P.ZWasserErd) return;
+        if (zormcom::Lauf.SchichtKote[i] == P.ZWasserErd) return;
     if (P.AnzErd + 2 >= static_cast<int>(P.SchichtDeltaANeu.size())) return;
     int k = P.AnzErd + 1;
     for (int i = 0; i <= P.AnzErd; ++i)
-        if (P.SchichtKote[i] > P.ZWasserErd) {
+        if (zormcom::Lauf.SchichtKote[i] > P.ZWasserErd) {
             k = i;
             break;
         }
     P.AnzErd = static_cast<int16_t>(P.AnzErd + 1);
     for (int i = P.AnzErd; i >= std::max(k, 1); --i) {
-        P.SchichtKote[i] = P.SchichtKote[i - 1];
+        zormcom::Lauf.SchichtKote[i] = zormcom::Lauf.SchichtKote[i - 1];
         P.SchichtGamma[i] = P.SchichtGamma[i - 1];
         P.SchichtGammaAuftrieb[i] = P.SchichtGammaAuftrieb[i - 1];
         P.SchichtPhi[i] = P.SchichtPhi[i - 1];
         P.SchichtDeltaA[i] = P.SchichtDeltaA[i - 1];
         P.SchichtCa[i] = P.SchichtCa[i - 1];
-        P.SchichtKagh[i] = P.SchichtKagh[i - 1];
-        P.SchichtKpgh[i] = P.SchichtKpgh[i - 1];
-        P.SchichtKach[i] = P.SchichtKach[i - 1];
-        P.SchichtKpch[i] = P.SchichtKpch[i - 1];
+        zormcom::Lauf.SchichtKagh[i] = zormcom::Lauf.SchichtKagh[i - 1];
+        zormcom::Lauf.SchichtKpgh[i] = zormcom::Lauf.SchichtKpgh[i - 1];
+        zormcom::Lauf.SchichtKach[i] = zormcom::Lauf.SchichtKach[i - 1];
+        zormcom::Lauf.SchichtKpch[i] = zormcom::Lauf.SchichtKpch[i - 1];
         P.SchichtDeltaANeu[i] = P.SchichtDeltaANeu[i - 1];
         P.SchichtDeltaPNeu[i] = P.SchichtDeltaPNeu[i - 1];
     }
-    P.SchichtKote[std::max(k, 1)] = P.ZWasserErd;
-    P.SchichtKote[P.AnzErd + 1] = 99.0f;
+    zormcom::Lauf.SchichtKote[std::max(k, 1)] = P.ZWasserErd;
+    zormcom::Lauf.SchichtKote[P.AnzErd + 1] = 99.0f;
     // The thicknesses follow the new boundaries (the soil pressure sums them).
     for (int i = 1; i <= P.AnzErd && i < static_cast<int>(P.SchichtDicke.size()); ++i)
-        P.SchichtDicke[i] = P.SchichtKote[i + 1] - P.SchichtKote[i];
+        P.SchichtDicke[i] = zormcom::Lauf.SchichtKote[i + 1] - zormcom::Lauf.SchichtKote[i];
 }
 
 } // namespace
@@ -89,7 +89,7 @@ void TiefeGleitfuge() {
     FlaecheBis(L.EhListe, L.EhListeZ, n, N.zGLF, aG, mG);
     N.GlfEahWand = a;
     N.GlfZEahWand = aG != 0.0f ? mG / aG : 0.0f;
-    if (P.AnzZusatzSpannung > 0 && P.kzWasserenth == 0) {
+    if (P.AnzZusatzSpannung > 0 && zormcom::Lauf.kzWasserenth == 0) {
         zor::Ordinatenfeld e{}, z{};
         const int k = std::min<int>(P.AnzZusatzSpannung, 15);
         for (int i = 1; i <= k; ++i) {
@@ -106,9 +106,9 @@ void TiefeGleitfuge() {
     float av = 0.0f, mv = 0.0f;
     FlaecheBis(L.EvListe, L.EhListeZ, n, zlim, av, mv);
     N.GlfEavWand = av;
-    if (P.TeilsicherheitenAn != 0 && P.gamMittel != 0.0f) {
-        N.GlfEavWand /= P.gamMittel;
-        N.GlfEahWand /= P.gamMittel;
+    if (P.TeilsicherheitenAn != 0 && zormc::St.gamMittel != 0.0f) {
+        N.GlfEavWand /= zormc::St.gamMittel;
+        N.GlfEahWand /= zormc::St.gamMittel;
     }
     GF.GlfPunktX[9] = 0.0f;
     GF.GlfPunktZ[9] = N.zGLF;
@@ -154,7 +154,7 @@ void TiefeGleitfuge() {
 }
 
 std::string GlfCacheDatei() {
-    return "DOVUDUvozud." + P.DateiEndung;
+    return "DOVUDUvozud." + zormcom::Lauf.DateiEndung;
 }
 
 void GlfCacheSchreiben() {
@@ -234,7 +234,7 @@ Gleitfugenwerte TiefeGleitfugeBerechnen() {
         return w;
     }
     w.Nachweis = true;
-    w.AusCache = P.ErsterLauf != 1 && vb::FileExists(GlfCacheDatei());
+    w.AusCache = zormcom::Vorgaben.ErsterLauf != 1 && vb::FileExists(GlfCacheDatei());
     // 4. Results of the stage.
     const bool teil = P.TeilsicherheitenAn != 0;
     const float etaGlProjekt = P.EtaGl;
@@ -288,12 +288,13 @@ void TiefeGleitfugeDrucken(const Gleitfugenwerte& w) {
         Leerzeilen();
         ZeileDrucken(E, "             ( charakterist. Werte )   ( gamG  *  gamRe )");
         Drucken(E, "Ausnutzung = (Summ.Ah,k / mögl.Ah,k) * (");
-        ZahlDrucken(P.gamEWirk, 6, 3);
+        ZahlDrucken(zormcom::Vorgaben.gamEWirk, 6, 3);
         Drucken(" * ");
-        ZahlDrucken(P.gamReWirk, 6, 3);
+        ZahlDrucken(zormcom::Vorgaben.gamReWirk, 6, 3);
         ZeileDrucken(" )");
         ZeileDrucken(E, "Einzel-Nachweise                       (     ",
-                     vb::Format(P.gamReWirk * P.gamEWirk, "0.000"), "      )");
+                     vb::Format(zormcom::Vorgaben.gamReWirk * zormcom::Vorgaben.gamEWirk, "0.000"),
+                     "      )");
         ZeileDrucken(E, "Anker-   Anker- ");
         ZeileDrucken(E, "Kote     Länge  Summ.Ah,k mögl.Ah,k   Ed / Rd <!= 1.00");
         ZeileDrucken(E, std::string(54, '-'));

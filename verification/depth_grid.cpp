@@ -52,14 +52,14 @@ void KotenRasterBilden() {
                 for (int j = i + 1; j <= n - 1; ++j)
                     Element(z, j) = Element(z, j + 1);
     for (int i = 1; i <= n; ++i)
-        if (std::fabs(Element(z, i) - P.zFuss) < 0.001f) {
+        if (std::fabs(Element(z, i) - zormcom::Lauf.zFuss) < 0.001f) {
             // The grid ends one point after the first point at the foot. When that point is the last
             // one (the statics' rows end just above the foot), the foot level itself follows it.
             N.AnzKoten = static_cast<int16_t>(i + 1);
             if (i == n) {
                 if (z.size() < static_cast<std::size_t>(n) + 2)
                     z.resize(static_cast<std::size_t>(n) + 2, 0.0f);
-                Element(z, n + 1) = P.zFuss;
+                Element(z, n + 1) = zormcom::Lauf.zFuss;
             }
             break;
         }
@@ -103,10 +103,10 @@ bool TbwBelastung() {
 void KotenNormalkraftBilden() {
     const float gm = VertikalFaktorMittel(), gG = VertikalFaktorG();
     const bool tbw = TbwBelastung();
-    const float aGesamt = Flaeche(St.EphKopieListe, P.zFuss + 0.0001f);
+    const float aGesamt = Flaeche(St.EphKopieListe, zormcom::Lauf.zFuss + 0.0001f);
     const float e0 = Flaeche(St.ESummeKopie, P.zAush);
     const float s0 = FlaecheZusatz(P.zAush);
-    const float einbindung = P.zFuss - P.zAush;
+    const float einbindung = zormcom::Lauf.zFuss - P.zAush;
     float minN = 0.0f;
     float n = 0.0f;
     for (int k = 1; k <= N.AnzKoten; ++k) {
@@ -210,22 +210,23 @@ void BemessungswerteFortschreiben() {
         N.MinQuerkraft *= a;
         minN *= a;
     }
-    P.BemMaxMoment = zormc::MaxWert(zormc::MaxWert(P.BemMaxMoment, N.MaxMoment), -N.MinMoment);
-    P.BemMaxQuerkraft = zormc::MaxWert(zormc::MaxWert(P.BemMaxQuerkraft, N.MaxQuerkraft), -N.MinQuerkraft);
-    P.BemMinNormalkraft = zormc::MinWert(P.BemMinNormalkraft, minN);
+    zormd::N.BemMaxMoment = zormc::MaxWert(zormc::MaxWert(zormd::N.BemMaxMoment, N.MaxMoment), -N.MinMoment);
+    zormd::N.BemMaxQuerkraft =
+        zormc::MaxWert(zormc::MaxWert(zormd::N.BemMaxQuerkraft, N.MaxQuerkraft), -N.MinQuerkraft);
+    zormd::N.BemMinNormalkraft = zormc::MinWert(zormd::N.BemMinNormalkraft, minN);
     const float h = N.MaxHDruck;
     if (zormcom::Lauf.LastKleinFlag != 0) {
-        if (P.BemVerbauDruck < h) {
-            P.BemVerbauDruck = h;
-            P.BemVerbauDruckFlag = 1;
+        if (zormd::N.BemVerbauDruck < h) {
+            zormd::N.BemVerbauDruck = h;
+            zormd::N.BemVerbauDruckFlag = 1;
         }
         return;
     }
     const bool reduziert = P.UmFigur == 0 || (P.UmFigur == 1 && P.AnzAnker == 1);
     const float hh = reduziert ? 2.0f * h / 3.0f : h;
-    if (P.BemVerbauDruck < hh) {
-        P.BemVerbauDruck = hh;
-        P.BemVerbauDruckFlag = 0;
+    if (zormd::N.BemVerbauDruck < hh) {
+        zormd::N.BemVerbauDruck = hh;
+        zormd::N.BemVerbauDruckFlag = 0;
     }
 }
 

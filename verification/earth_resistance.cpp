@@ -91,7 +91,7 @@ void Beiwerte() {
     const auto& L = Lauf.Eph;
     for (int i = 1; i <= L.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        if (L.z[k] < P.zAush || L.z[k] >= P.zFuss) continue;
+        if (L.z[k] < P.zAush || L.z[k] >= zormcom::Lauf.zFuss) continue;
         Drucken(Einzug());
         ZahlDrucken(L.z[k], 16, 2);
         ZahlDrucken(L.z[k] - P.zAush, 7, 2);
@@ -99,16 +99,16 @@ void Beiwerte() {
         ZeileBeenden();
     }
     float eF = 0.0f;
-    if (L.n > 0) zormc::Interpolieren(L, P.zFuss, eF);
+    if (L.n > 0) zormc::Interpolieren(L, zormcom::Lauf.zFuss, eF);
     Drucken(Einzug());
-    ZahlDrucken(P.zFuss, 16, 2);
-    ZahlDrucken(P.zFuss - P.zAush, 7, 2);
+    ZahlDrucken(zormcom::Lauf.zFuss, 16, 2);
+    ZahlDrucken(zormcom::Lauf.zFuss - P.zAush, 7, 2);
     ZahlDrucken(Bemessung(eF), 10, 2);
     ZeileBeenden();
 }
 
 void Reduktionsfaktor() {
-    if (P.BettungStufe != 0) {
+    if (zormc::St.BettungStufe != 0) {
         ZeileDrucken(Einzug(), "   Die Bettung vor schmalen Druckflächen wurde im gleichen Ver-");
         ZeileDrucken(Einzug(), "   hältnis reduziert wie der Erdwiderstand nach Weißenbach:");
     } else {
@@ -119,7 +119,7 @@ void Reduktionsfaktor() {
         Drucken(Einzug(), "   RFak = zul.E (Weißenbach) / zul.A (Spundwand) = ");
     else
         Drucken(Einzug(), "   RFak = Rd(TBW Weißenbach) / Rd(Spundwand) = ");
-    ZahlDrucken(P.EpFaktor, 5, 3);
+    ZahlDrucken(zormc::St.EpFaktor, 5, 3);
     ZeileDrucken("  <= 1,000");
     Leerzeilen();
 }

@@ -90,7 +90,7 @@ void Abschluss() {
     if (KeineKonvergenz()) {
         ZeileDrucken("         *** Keine Konvergenz für die Fusstiefe!");
         ZeileDrucken("                   Die Ergebnisse sind möglicherweise unbrauchbar.");
-        if (P.BettungStufe == 0)
+        if (zormc::St.BettungStufe == 0)
             ZeileDrucken("                   Rechnen Sie besser mit elastischer Bettung.");
         Leerzeilen(2);
     }
@@ -121,10 +121,10 @@ void HinweisKorrigiert() {
 }
 
 void ErdauflagerWerte() {
-    P.RdFuss = P.EpFaktor * St.Eph;
-    P.EdFuss = P.Wandart == 1 ? St.MFuss : St.Bh;
+    N.RdFuss = St.EpFaktor * St.Eph;
+    N.EdFuss = P.Wandart == 1 ? St.MFuss : St.Bh;
     N.Ed00Bestimmbar = St.Eph != 0.0f;
-    N.Ed00 = N.Ed00Bestimmbar ? P.Rhd * St.Bh / St.Eph : 0.0f;
+    N.Ed00 = N.Ed00Bestimmbar ? N.Rhd * St.Bh / St.Eph : 0.0f;
 }
 
 void ErdauflagerSicherheit() {
@@ -142,7 +142,7 @@ void ErdauflagerSicherheit() {
             ZeileBeenden();
         } else {
             Drucken(" Erddr. Aushub bis Wandfuß  =");
-            ZahlDrucken(P.AbgeschnDruck, 7, 2);
+            ZahlDrucken(zormc::St.AbgeschnDruck, 7, 2);
             Drucken(" kN/m");
             EntlastungProzent();
             Drucken(Einzug(), "                       Vertikal (seit 24.1.2009)  =");
@@ -164,7 +164,7 @@ void ErdauflagerSicherheit() {
         ZahlDrucken(P.Etap, 5, 2);
     } else if (!pfahl && !ruhe) {
         Drucken("  Rd00 =");
-        ZahlDrucken(P.Rhd, 8, 2);
+        ZahlDrucken(zormd::N.Rhd, 8, 2);
     }
     ZeileBeenden();
 
@@ -177,7 +177,7 @@ void ErdauflagerSicherheit() {
     ZahlDrucken(St.Bh, 7, 2);
     if (pfahl) {
         Drucken(" =");
-        ZahlDrucken(P.AbgeschnDruck, 7, 2);
+        ZahlDrucken(zormc::St.AbgeschnDruck, 7, 2);
         Drucken(" +");
         ZahlDrucken(St.MFuss, 7, 2);
         Drucken(" (s.u.)");
@@ -236,7 +236,7 @@ void ErdauflagerSicherheit() {
 
 void EinbindungBerechnen() {
     KonvergenzNachpruefen();
-    if (P.Wandfuss == 4) P.EinspErg = 100.0f;
+    if (P.Wandfuss == 4) St.EinspErg = 100.0f;
     ErdauflagerWerte();
     if (P.Wandart == 1) WeissenbachWerte();
 }

@@ -5,13 +5,13 @@
 // converge, a negative earth-support force and a very large deflection at the wall head.
 //
 // Two steps. EinbindungBerechnen reads the statics' results (zormc::St) and the stage values of zorm1::P
-// and sets: P.EinspErg = 100 in the Blum mode, P.RdFuss = EpFaktor Eph, P.EdFuss (MFuss for soldier
-// pile walls, else Bh) and N.Ed00 = Rhd Bh / Eph (0 and N.Ed00Bestimmbar false when Eph is 0), for
-// soldier pile walls the values after Weissenbach (WeissenbachWerte); it may clear St.KeineKonvergenz
-// when the final forces agree within 3 % (never after Blum, where the force is the resistance by
-// construction). EinbindungDrucken then prints into the open report (file 6) from those values and
-// changes nothing. While the foot search counts as unconverged, a safety that would read as met
-// prints "*** nicht nachgewiesen" instead of its verdict.
+// and sets: zormc::St.EinspErg = 100 in the Blum mode, zormd::N.RdFuss = EpFaktor Eph, zormd::N.EdFuss
+// (MFuss for soldier pile walls, else Bh) and N.Ed00 = Rhd Bh / Eph (0 and N.Ed00Bestimmbar false when
+// Eph is 0), for soldier pile walls the values after Weissenbach (WeissenbachWerte); it may clear
+// St.KeineKonvergenz when the final forces agree within 3 % (never after Blum, where the force is the
+// resistance by construction). EinbindungDrucken then prints into the open report (file 6) from those
+// values and changes nothing. While the foot search counts as unconverged, a safety that would read as
+// met prints "*** nicht nachgewiesen" instead of its verdict.
 namespace zormd {
 
 void EinbindungBerechnen();

@@ -56,7 +56,7 @@ void ZusatzEinbindungSummeH() {
         R.z[k] = eph.z[k];
         R.e[k] = eph.e[k] / teiler;
     }
-    const std::string& x = P.DateiEndung;
+    const std::string& x = zormcom::Lauf.DateiEndung;
     DiagrammDatei("ZOREwidvW." + x, R);
     DiagrammDatei("ZOReP0." + x, St.ESumme);
     bool ok = Ueberlagern(12346, St.ESumme, R);
@@ -71,14 +71,14 @@ void ZusatzEinbindungSummeH() {
         for (int i = 1; i <= zsp.n; ++i) {
             const auto k = static_cast<std::size_t>(i);
             zsp.z[k] = P.ZusZ[k];
-            zsp.e[k] = P.ZusSpannung[k] * P.ZspSkala;
+            zsp.e[k] = P.ZusSpannung[k] * zormc::St.ZspSkala;
         }
         DiagrammDatei("ZOReZsp." + x, zsp);
         ok = ok && Ueberlagern(32346, zsp, R);
     }
     N.DtHGesucht = true;
     N.DtH = 0.0f;
-    N.DtHBestimmbar = ok && TiefeFuerKraft(R, P.zFuss, N.SummeH1, N.DtH);
+    N.DtHBestimmbar = ok && TiefeFuerKraft(R, zormcom::Lauf.zFuss, N.SummeH1, N.DtH);
 }
 
 void Tabelle() {
@@ -111,8 +111,8 @@ void Tabelle() {
         wert("Wasserdruck        Wh   =  ", -St.Wh);
         ZeileBeenden();
     }
-    if (P.AbgeschnDruck != 0.0f) {
-        wert("abgeschnittener Druck   =  ", -P.AbgeschnDruck);
+    if (zormc::St.AbgeschnDruck != 0.0f) {
+        wert("abgeschnittener Druck   =  ", -zormc::St.AbgeschnDruck);
         if (P.ZWasserLuft != P.ZWasserErd) Drucken("   incl. Wasserdr.");
         if (P.AnzZusatzSpannung > 0) Drucken("   incl. Zusatzdr.");
         ZeileBeenden();
@@ -137,7 +137,7 @@ void Tabelle() {
         wert("Kraft  C * 1.00    Ch   =  ", St.CKraft);
         ZeileDrucken("   vereinfachter Nachweis bei Cv");
     }
-    wert("passiv (1)   mögl. Bh   =  ", P.Rhd);
+    wert("passiv (1)   mögl. Bh   =  ", zormd::N.Rhd);
     ZeileDrucken("   Erdwiderstand luftseitig");
     if (P.Wandfuss != 3) {
         Drucken(Einzug(), "passiv (2)   vorh. Bh   = (");
@@ -149,8 +149,8 @@ void Tabelle() {
     ZeileBeenden();
     if (P.Wandfuss != 3) ZeileDrucken(Einzug(), "                   ================");
     if (Teilsicherheiten()) {
-        if (P.Rhd != 0.0f) {
-            const float grad = ed / P.Rhd;
+        if (zormd::N.Rhd != 0.0f) {
+            const float grad = ed / zormd::N.Rhd;
             wert("Mobilisierungsgrad      =  ", grad);
             ZeileDrucken("  = passiv(2)/passiv(1) = Ed/Rd");
             if (P.EtaAnpass != 1.0f) {
@@ -164,7 +164,7 @@ void Tabelle() {
         }
         Leerzeilen();
     }
-    if (P.kzUebAkt != 0)
+    if (zormcom::Lauf.kzUebAkt != 0)
         ZeileDrucken(Einzug(), "Hinweis 2: Eah, Eav, Eph, Epv vor der Überlagerung seit 26.2.2008");
     ZeileDrucken(Einzug(), "Hinweis 3: Bei Summe H1 >= 0 ist das horiz. Gleichgewicht erfüllt.");
     Leerzeilen();
@@ -197,8 +197,8 @@ bool TiefeFuerKraft(const zor::Ordinatenliste& R, float z0, float F, float& dz) 
 
 void FussPunktGleitfuge() {
     if (P.AnzAnker < 1 || N.zGLF != 0.0f) return;
-    N.zGLF = P.zFuss;
-    if (P.BettungStufe != 1) return;
+    N.zGLF = zormcom::Lauf.zFuss;
+    if (zormc::St.BettungStufe != 1) return;
     int j = 0;
     float vj = 0.0f;
     const int n = St.AnzZeilen > zormc::kMaxZeile ? zormc::kMaxZeile : St.AnzZeilen;
@@ -235,8 +235,8 @@ void GleichgewichtBerechnen() {
     FussPunktGleitfuge();
     N.Hext = AeussereHorizontalkraft();
     VertikalWerteBilden();
-    float h = N.SummeNegKraefte - St.EahErd - P.AbgeschnDruck - St.EahZusatz - St.Wh + N.SummeAnkerAh +
-              St.CKraft + N.Hext + N.FelslagerKraft + P.Rhd;
+    float h = N.SummeNegKraefte - St.EahErd - zormc::St.AbgeschnDruck - St.EahZusatz - St.Wh +
+              N.SummeAnkerAh + St.CKraft + N.Hext + N.FelslagerKraft + zormd::N.Rhd;
     if (std::fabs(h) < 0.5f) h = 0.0f;
     N.SummeH1 = h;
     N.DtH = 0.0f;
@@ -251,7 +251,8 @@ void GleichgewichtBerechnen() {
 }
 
 void GleichgewichtDrucken() {
-    if (P.Wandart != 1 && P.kzUebAkt != 0 && P.zFuss - 0.001f > St.ZRuhedruckFuss && P.Erddruckart == 1) {
+    if (P.Wandart != 1 && zormcom::Lauf.kzUebAkt != 0 && zormcom::Lauf.zFuss - 0.001f > St.ZRuhedruckFuss &&
+        P.Erddruckart == 1) {
         ZeileDrucken(Einzug(), "Beginn des verbleibenden Erdwiderstandes");
         Drucken(Einzug(), "nach der Überlagerung mit dem Erddruck:   z =  ");
         ZahlDrucken(St.ZRuhedruckFuss, 8, 2);

@@ -38,11 +38,11 @@ int16_t HeaveSchritt(int16_t n, int c) {
 Grundbruchwerte HydraulischerGrundbruchBerechnen() {
     Grundbruchwerte w;
     w.Teilsicherheiten = P.TeilsicherheitenAn != 0;
-    w.kzStroem = P.kzStroem;
+    w.kzStroem = zormcom::Lauf.kzStroem;
     w.GefaelleLuft = zormb::B.GefaelleLuftWirksam;
     w.gamGstb = P.gamGstb;
     w.gamH = P.gamH;
-    w.WasserUnterFuss = P.zFuss + St.DeltaT < P.ZWasserLuft;
+    w.WasserUnterFuss = zormcom::Lauf.zFuss + St.DeltaT < P.ZWasserLuft;
     if (w.WasserUnterFuss) return w;
     w.Schritte = St.HydrSchritte < 0 ? int16_t{0} : std::min<int16_t>(St.HydrSchritte, kGrundbruchSchritte);
     w.hF = St.hF;

@@ -45,7 +45,7 @@ void SatzB(int16_t f, bool normalkraft) {
     const int m = N.AnzKoten;
     const float fuss = Koten(N.KotenListe, m) + St.DeltaT;
     vb::Write(f, P.LFNr, P.AushNr, N.AnzKoten, St.DeltaT, fuss);
-    const float gam = P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
+    const float gam = zormc::St.gamMittel != 0.0f ? zormc::St.gamMittel : 1.0f;
     for (int i = 1; i <= m; ++i) {
         vb::Write(f, Koten(N.KotenListe, i), Koten(N.KotenDruck, i), Koten(N.KotenW, i) / gam,
                   Koten(N.KotenM, i), Koten(N.KotenQKopie, i));
@@ -61,14 +61,14 @@ void SatzC(int16_t f, bool kurz) {
         vb::Write(f, N.GlfAnkerZ[k], N.AnkerLaenge[k], N.GlfAnkerAh[k]);
         if (N.AnkerLaenge[k] > N.AnkerLaengeMax) N.AnkerLaengeMax = N.AnkerLaenge[k];
     }
-    vb::Write(f, N.zGLF, N.GlfAnkerKombination, N.GlfMaxAushub, P.zFuss, St.GleitWinkel1, St.GleitWinkel2,
-              N.EtaGlf, P.BettungStufe, P.zAush);
+    vb::Write(f, N.zGLF, N.GlfAnkerKombination, N.GlfMaxAushub, zormcom::Lauf.zFuss, St.GleitWinkel1,
+              St.GleitWinkel2, N.EtaGlf, zormc::St.BettungStufe, P.zAush);
     const int s = N.AnzSteifen < 0 ? 0 : N.AnzSteifen > kMaxAnkerSlots ? kMaxAnkerSlots : N.AnzSteifen;
     vb::Write(f, static_cast<int16_t>(s));
     for (int i = 1; i <= s; ++i)
         vb::Write(f, N.SteifenZ[static_cast<std::size_t>(i)], N.SteifenAh[static_cast<std::size_t>(i)]);
     const int r = P.AnzZusatzSpannung < 0 ? 0 : P.AnzZusatzSpannung > 15 ? 15 : P.AnzZusatzSpannung;
-    vb::Write(f, P.ZWasserErd, P.ZWasserLuft, static_cast<int16_t>(r), P.kzWasserenth);
+    vb::Write(f, P.ZWasserErd, P.ZWasserLuft, static_cast<int16_t>(r), zormcom::Lauf.kzWasserenth);
     for (int i = 1; i <= r; ++i)
         vb::Write(f, P.ZusZ[static_cast<std::size_t>(i)], P.ZusSpannung[static_cast<std::size_t>(i)]);
     const auto& eph = zormcom::Lauf.Eph;
@@ -82,14 +82,17 @@ void SatzC(int16_t f, bool kurz) {
     Kopieren("zzzplotw", f);
     // V(k) per metre of wall: the summary keeps it per pile for a soldier pile wall.
     const float vk = P.Wandart == 1 && P.ABohl != 0.0f ? N.SummeVk / P.ABohl : N.SummeVk;
-    vb::Write(f, N.SummeVd, vk, P.zEndeStatik, P.Rhd, P.RdFuss, P.EdFuss, P.AbgeschnDruck, P.UmFigur,
-              int16_t{0}, P.zFuss, P.HUmlagerung);
+    vb::Write(f, N.SummeVd, vk, zormd::N.zEndeStatik, zormd::N.Rhd, zormd::N.RdFuss, zormd::N.EdFuss,
+              zormc::St.AbgeschnDruck, P.UmFigur, int16_t{0}, zormcom::Lauf.zFuss, zormc::St.HUmlagerung);
     const auto& gb = N.GrundbruchPlot;
-    const int q = P.AnzAuflagerVersch < 0 ? 0 : P.AnzAuflagerVersch > 250 ? 250 : P.AnzAuflagerVersch;
-    vb::Write(f, static_cast<int16_t>(q), P.EinspErg, P.Rvd, P.EpFaktor, P.gamMittel, gb[0], gb[1], gb[2]);
+    const int q = zormc::St.AnzAuflagerVersch < 0     ? 0
+                  : zormc::St.AnzAuflagerVersch > 250 ? 250
+                                                      : zormc::St.AnzAuflagerVersch;
+    vb::Write(f, static_cast<int16_t>(q), zormc::St.EinspErg, zormc::St.Rvd, zormc::St.EpFaktor,
+              zormc::St.gamMittel, gb[0], gb[1], gb[2]);
     for (int i = 1; i <= q; ++i)
-        vb::Write(f, P.LastbildKopieZ[static_cast<std::size_t>(i)],
-                  P.LastbildKopieE[static_cast<std::size_t>(i)]);
+        vb::Write(f, zormc::St.LastbildKopieZ[static_cast<std::size_t>(i)],
+                  zormc::St.LastbildKopieE[static_cast<std::size_t>(i)]);
     vb::Write(f, N.GlfEavAW, N.GlfEahAW, N.GlfEahWand, N.GlfEavWand, N.GlfSumCh, N.GlfSumCv, N.GlfQhMoegl,
               N.GlfQvMoegl, N.GlfSumG, N.GlfAhMoegl, N.GlfAvMoegl);
     vb::Write(f, N.GlfXSchwerpunkt, N.GlfZEahWand, N.GlfZEahAW, N.GlfXQMoegl, N.GlfQh, N.GlfQv, N.GlfSumAh,

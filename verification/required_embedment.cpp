@@ -4,6 +4,7 @@
 #include <string>
 
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "statics/state.h"
 #include "verification/section_tools.h"
@@ -13,7 +14,7 @@ namespace zormd {
 
 void MindestRammtiefenzuschlag() {
     if (P.TeilsicherheitenAn == 0) return;
-    N.MinDt = N.EinbindeTiefe * 0.1f * P.EinspErg / 100.0f;
+    N.MinDt = N.EinbindeTiefe * 0.1f * zormc::St.EinspErg / 100.0f;
     if (St.DeltaT < N.MinDt) St.DeltaT = N.MinDt;
 }
 
@@ -66,7 +67,7 @@ bool ErforderlicheEinbindungDrucken() {
     } else if (N.SummeH1 < 0.0f && P.Wandfuss == 2) {
         ZeileDrucken("         *** Summe H >= 0 ist nicht erfüllt. Größere Fußtiefe wählen");
         ZeileDrucken(Einzug(), "oder Fußtiefe suchen lassen.");
-    } else if (static_cast<float>(St.ZRuhedruckFuss - 0.01f) >= P.zFuss) {
+    } else if (static_cast<float>(St.ZRuhedruckFuss - 0.01f) >= zormcom::Lauf.zFuss) {
         ZeileDrucken(Einzug(), "*** Wandfuß liegt höher als Belastungs-Nullpunkt ( unzulässig ).");
         ZeileDrucken(Einzug(), "    Berechnung unbrauchbar.");
         ZeileDrucken(Einzug(), "    Einbindetiefe suchen lassen: Fußtiefe NICHT vorgeben.");
@@ -95,18 +96,18 @@ bool ErforderlicheEinbindungDrucken() {
         Leerzeilen();
     }
 
-    if (P.BettungStufe != 1 && P.Wandfuss != 3 && P.Wandfuss != 4 &&
-        !(P.EinspErg == 0.0f && P.Wandfuss == 1)) {
-        if (P.EinspErg != 0.0f && St.EinspDrucken == 1) {
+    if (zormc::St.BettungStufe != 1 && P.Wandfuss != 3 && P.Wandfuss != 4 &&
+        !(zormc::St.EinspErg == 0.0f && P.Wandfuss == 1)) {
+        if (zormc::St.EinspErg != 0.0f && St.EinspDrucken == 1) {
             Drucken(Einzug(), "Einspanngrad            = ");
-            ZahlDrucken(P.EinspErg, 6, 2);
+            ZahlDrucken(zormc::St.EinspErg, 6, 2);
             ZeileDrucken(" %");
-            if (P.EinspErg != 100.0f && std::fabs(static_cast<float>(St.DeltaT - dtH)) > 0.01f &&
+            if (zormc::St.EinspErg != 100.0f && std::fabs(static_cast<float>(St.DeltaT - dtH)) > 0.01f &&
                 P.Wandart == 1)
                 ZeileDrucken(Einzug(), "(wurde bei der Ermittlung von dt berücksichtigt)");
             Leerzeilen();
         }
-        if (P.EinspErg == 100.0f) {
+        if (zormc::St.EinspErg == 100.0f) {
             ZeileDrucken(Einzug(), "Die Einbindetiefe wurde auf 100 % Einspannung reduziert.");
             Leerzeilen();
         }

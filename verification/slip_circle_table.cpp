@@ -3,6 +3,7 @@
 #include <string>
 
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -57,8 +58,8 @@ void GleitkreisTabelleDrucken(const Gleitkreisergebnisse& g) {
         Leerzeilen();
         ZeileDrucken(E, "Nach Grenzzustand GZ GEO-3 mit :  gamG   = ", vb::Format(P.gamG1C, "##0.00"),
                      "  gamQ = ", vb::Format(P.gamQ1C, "##0.00"), " (ung.)");
-        ZeileDrucken(Spalte(48), "gamPhi = ", vb::Format(P.gamPhiWirk, "##0.00"),
-                     "  gamC = ", vb::Format(P.gamCWirk, "##0.00"));
+        ZeileDrucken(Spalte(48), "gamPhi = ", vb::Format(zormcom::Vorgaben.gamPhiWirk, "##0.00"),
+                     "  gamC = ", vb::Format(zormcom::Vorgaben.gamCWirk, "##0.00"));
         ZeileDrucken(E, "Lastfall   Aushub    M ( x , z )      Radius     Ed/Rd <!= 1.00");
         ZeileDrucken(E, std::string(63, '-'));
     }

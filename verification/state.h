@@ -5,7 +5,7 @@
 //
 // All of it lives in zormd::N, reset by NachweisZustandZuruecksetzen (announced to
 // zor::LaufZuruecksetzen, so every run starts from it). Values the verification shares with the
-// statics and the graphics stay where those keep them (zorm1::P, zormc::St).
+// statics and the graphics stay where those keep them (zormc::St, zormcom::Lauf).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -115,12 +115,24 @@ struct Nachweiszustand {
     float BvPfahl = 0.0f; // soldier piles' own Bv, kept aside for their vertical table
     float SummeV2d = 0.0f, SummeV2k = 0.0f;
     float MinDt = 0.0f; // partial factors: minimum extra embedment 0.1 t EinspErg / 100 (m)
+
+    // ---- earth support of the stage for the plot record and the report
+    float zEndeStatik = 0.0f; // lower end of the statics' wall (m)
+    float Rhd = 0.0f;         // design passive resistance (kN/m)
+    float RdFuss = 0.0f;      // resistance at the foot (kN/m)
+    float EdFuss = 0.0f;      // action at the foot (kN/m)
+
+    // ---- running design values of the depth grid over the run, read by the design stage
+    float BemVerbauDruck = 0.0f;    // largest lagging pressure (kN/m2)
+    float BemMaxMoment = 0.0f;      // largest moment (kNm/m)
+    float BemMaxQuerkraft = 0.0f;   // largest shear force (kN/m)
+    float BemMinNormalkraft = 0.0f; // smallest normal force (kN/m)
+    int16_t BemVerbauDruckFlag = 0; // BemVerbauDruck was set
 };
 
 extern Nachweiszustand N;
 
-// Back to the state at program start (also at the start of every run); also clears the running
-// design values of zorm1::P (BemMaxMoment, BemMaxQuerkraft, BemMinNormalkraft, BemVerbauDruck, its flag).
+// Back to the state at program start (also at the start of every run).
 void NachweisZustandZuruecksetzen();
 
 } // namespace zormd

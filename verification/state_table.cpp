@@ -65,7 +65,7 @@ void ZwischenZeile(const std::array<float, 5>& r, bool sternBeiW) {
 // bedded stage); sets the foot point of the deep slip plane there.
 void NullQuerkraft(Zustandstabelle& t) {
     const auto& r = N.Zwischen2;
-    if (!(P.BettungStufe == 1 && r[0] > P.zAush)) {
+    if (!(zormc::St.BettungStufe == 1 && r[0] > P.zAush)) {
         Zeile(t, Tabellenzeile::Zwischen2, r);
         N.zGLF = r[0];
         if (r[3] > 0.0f || r[0] < P.zAush) N.zGLF = 0.0f;
@@ -100,7 +100,7 @@ void Ueberschrift() {
         ZeileDrucken(Einzug(), "Bemessungsgrößen (d) incl. Durchbiegung nach Grenzzustand GZ STR.");
         ZeileDrucken(Einzug(), ">>> Durchbiegung im Gebrauchszustand (k) siehe Grafik.");
         ZeileDrucken(Einzug(), "Gewichtetes Mittel der aktiven Teilsicherheiten der Wandbelastung:");
-        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(P.gamMittel, "0.000"),
+        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(zormc::St.gamMittel, "0.000"),
                      "; zum Rückrechnen von (d) nach (k).");
         zorma::Leerzeilen();
         if (P.gamRe != 1.0f) {
@@ -164,10 +164,10 @@ void KraftZeile(int i, int art, Zustandstabelle& t) {
         if (k == 0.0f) {
             if (art == zormc::kGelenk) {
                 zusatz = Tabellenzeile::kGelenk;
-            } else if (art == zormc::kAuflager && z0 < P.HUmlagerung) {
+            } else if (art == zormc::kAuflager && z0 < zormc::St.HUmlagerung) {
                 zusatz = Tabellenzeile::kAuflager;
             } else if (art == zormc::kAuflager) {
-                P.zEndeStatik = z0;
+                zormd::N.zEndeStatik = z0;
                 zusatz = Tabellenzeile::kErdlager;
             }
             if ((zusatz == Tabellenzeile::kAuflager || zusatz == Tabellenzeile::kErdlager) && !(dQ > 0.0f))
@@ -209,8 +209,8 @@ void FeldZeilen(int i, Zustandstabelle& t) {
         satz1 = true;
         for (int k = 1; k <= P.AnzAnkerGesamt && k <= 13; ++k)
             if (P.ZAuflager[k] == P.ZNextAnker) {
-                P.AuflagerSenkung[k] = N.Zwischen1[2];
-                P.AuflagerSenkungZ[k] = P.ZNextAnker;
+                zormc::St.AuflagerSenkung[k] = N.Zwischen1[2];
+                zormc::St.AuflagerSenkungZ[k] = P.ZNextAnker;
             }
     }
     // c. Zero shear inside the field.
@@ -323,7 +323,7 @@ void KotenRaster() {
         }
     }
     for (std::size_t j = 1; j < k.size(); ++j)
-        if (k[j] > P.zFuss) k[j] = P.zFuss;
+        if (k[j] > zormcom::Lauf.zFuss) k[j] = zormcom::Lauf.zFuss;
     for (int i = 1; i <= zeilen; ++i) {
         if (ZeilenArt(i) != zormc::kFeld) continue;
         const float L = Zeilenwert(i, 3);
@@ -368,8 +368,8 @@ Zustandstabelle ZustandsgroessenBerechnen() {
     for (int i = 1; i <= zeilen; ++i) {
         const int art = ZeilenArt(i);
         if (art == zormc::kEnde) {
-            if (P.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
-                P.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
+            if (zormd::N.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
+                zormd::N.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
             break;
         }
         if (art == zormc::kKopf)
@@ -383,8 +383,8 @@ Zustandstabelle ZustandsgroessenBerechnen() {
         if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) Aushubkote(t);
         N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
         N.QuerkraftReduziert = 0;
-        if (z > P.zAush && q > 0.0f && P.BettungStufe == 0) {
-            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * P.EinspErg / 100.0f) * q);
+        if (z > P.zAush && q > 0.0f && zormc::St.BettungStufe == 0) {
+            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * zormc::St.EinspErg / 100.0f) * q);
             N.QuerkraftReduziert = 1;
         } else {
             N.MaxQuerkraft = Groesser(N.MaxQuerkraft, q);
@@ -520,7 +520,7 @@ Bettungstabelle BettungsTabelleLesen() {
     t.Da = true;
     {
         vb::FileGuard d("ZORBETTU", vb::OpenMode::Input);
-        vb::Input(d.nr(), P.zFuss);
+        vb::Input(d.nr(), zormcom::Lauf.zFuss);
         while (!vb::Eof(d.nr())) {
             std::array<float, 3> r{};
             vb::Input(d.nr(), r[0], r[1], r[2]);
@@ -531,7 +531,7 @@ Bettungstabelle BettungsTabelleLesen() {
             if (r[1] - r[2] > 0.01f) t.Letzte = static_cast<int>(t.Zeilen.size() - 1);
         }
     }
-    t.zFuss = P.zFuss;
+    t.zFuss = zormcom::Lauf.zFuss;
     N.AnzBettung = static_cast<int16_t>(t.Zeilen.size() - 1);
     St.BettungReduziert = 0;
     return t;
@@ -553,7 +553,7 @@ void BettungsTabelleDrucken(const Bettungstabelle& t) {
     zorma::ZeileDrucken(Einzug(), "---------------------------------------     ***************");
     for (int i = 1; i <= letzte + 1 && i <= n; ++i) {
         const auto& r = t.Zeilen[static_cast<std::size_t>(i)];
-        zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - P.HUmlagerung, 10, 2),
+        zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - zormc::St.HUmlagerung, 10, 2),
                        ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
         if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
         zorma::ZeileBeenden();

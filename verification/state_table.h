@@ -5,10 +5,12 @@
 // Units as the statics solves the beam: depths m, EI MNm2/m, loads kN/m2, w mm, rotation mrad, M kNm/m,
 // Q kN/m. The table is computed from the row table zormc::St.ErgebnisTabelle (rows 1..AnzZeilen), then
 // printed to the report (file 6, open). Running extremes, support sums and anchor forces go to zormd::N
-// (verification/state.h); the deflection at the next support level to P.AuflagerSenkung.
+// (verification/state.h); the deflection at the next support level to zormc::St.AuflagerSenkung.
 #include <array>
 #include <cstdint>
 #include <vector>
+
+#include "statics/state.h"
 
 namespace zormd {
 
@@ -54,7 +56,7 @@ struct Zustandstabelle {
 // The rows of the table with the extra rows inside fields (the next support, zero shear) and the force
 // rows, walked through the statics' row table: the running extremes, the support sums, the anchor
 // forces, NegAuflagerFlag, the spring maximum, zEndeStatik, the foot point of the deep slip plane at
-// zero shear and the deflection at the next support level (P.AuflagerSenkung) are set on the way, the
+// zero shear and the deflection at the next support level (zormc::St.AuflagerSenkung) are set on the way, the
 // sums and flags reset first. Moments and shears below 0.01 in the row table become 0.
 Zustandstabelle ZustandsgroessenBerechnen();
 
@@ -80,7 +82,7 @@ void FussZeileDrucken(const Fusszeile& f);
 
 // The bedding table of "ZORBETTU" (rows 1..: depth, given and reduced modulus; row 0 unused), read when
 // the statics reduced a spring (St.BettungReduziert; Da false otherwise): the file's foot level, which
-// becomes P.zFuss, and the last row reduced by more than 0.01.
+// becomes zormcom::Lauf.zFuss, and the last row reduced by more than 0.01.
 struct Bettungstabelle {
     bool Da = false;
     float zFuss = 0.0f;

@@ -115,13 +115,13 @@ void NachweiseVorbereiten() {
     N.AnkerAh.fill(0.0f);
     N.AnkerAv.fill(0.0f);
     N.MaxMoment = N.MinMoment = 0.0f;
-    P.zEndeStatik = 0.0f;
+    zormd::N.zEndeStatik = 0.0f;
     // The shear extremes belong to this stage alone (the summary scales them per stage).
     N.MaxQuerkraft = N.MinQuerkraft = 0.0f;
     N.QuerkraftReduziert = 0;
     N.NegAuflagerFlag = 0;
     N.AnzKoten = 0;
-    if (P.Wandart != 1 && P.gamMittel != 0.0f) St.EpvWand /= P.gamMittel;
+    if (P.Wandart != 1 && zormc::St.gamMittel != 0.0f) St.EpvWand /= zormc::St.gamMittel;
     // 4.-5.
     zorma::BerichtAnhaengen();
     N.zGLF = 0.0f;
@@ -132,38 +132,39 @@ void NachweiseVorbereiten() {
     if (Lauf.IterZustand == 3) P.Wandfuss = 1;
     Aufrufen(Abschnitte().GlfrLesen);
     N.MaxHDruck = 0.0f;
-    P.BettungStufe = P.AushNr >= 0 && P.AushNr <= 20 ? P.FussGebettet[static_cast<std::size_t>(P.AushNr)] : 0;
+    zormc::St.BettungStufe =
+        P.AushNr >= 0 && P.AushNr <= 20 ? P.FussGebettet[static_cast<std::size_t>(P.AushNr)] : 0;
     // 9. C force.
     if (std::fabs(St.CKraft) < 0.5f) {
         St.CKraft = 0.0f;
-        P.EinspErg = 0.0f;
+        zormc::St.EinspErg = 0.0f;
     }
-    if ((P.BettungStufe == 1 && P.Wandfuss == 1) || P.Wandfuss == 3 || St.GebetteteKragwand != 0) {
+    if ((zormc::St.BettungStufe == 1 && P.Wandfuss == 1) || P.Wandfuss == 3 || St.GebetteteKragwand != 0) {
         St.CKraft = 0.0f;
         St.CKraftV = 0.0f;
     }
-    if (std::fabs(P.EinspErg) < 0.1f) P.EinspErg = 0.0f;
-    if (P.Einsp != 0.0f) P.EinspErg = P.Einsp;
+    if (std::fabs(zormc::St.EinspErg) < 0.1f) zormc::St.EinspErg = 0.0f;
+    if (P.Einsp != 0.0f) zormc::St.EinspErg = P.Einsp;
     // 10. Extra embedment.
     float a = 0.0f;
     if (P.Wandart == 1) {
         St.DeltaT = 0.0f;
-        a = 0.2f * (P.zFuss - P.zAush);
-        if (P.EinspErg != 0.0f) a = P.EinspErg * a / 100.0f;
+        a = 0.2f * (zormcom::Lauf.zFuss - P.zAush);
+        if (zormc::St.EinspErg != 0.0f) a = zormc::St.EinspErg * a / 100.0f;
     }
     if (St.CKraft == 0.0f) a = 0.0f;
     if (St.DeltaT < 0.04f) St.DeltaT = 0.0f;
     if (St.DeltaT < a) St.DeltaT = a;
     // 11.-13.
-    N.EinbindeTiefe = P.zFuss - P.zAush;
+    N.EinbindeTiefe = zormcom::Lauf.zFuss - P.zAush;
     const auto& gb = zormb::B.GrundbruchTab;
     N.GrundbruchPlot = {gb[0], gb[81], gb[162]};
     zorma::Bericht.Einrueckung = std::string(13, ' ');
     ErdwiderstandLesen();
     float flaeche = 0.0f, eEnde = 0.0f;
-    zormc::Integrieren(Lauf.Eph, P.zFuss, flaeche, eEnde);
+    zormc::Integrieren(Lauf.Eph, zormcom::Lauf.zFuss, flaeche, eEnde);
     const float teiler = Lauf.AnzEphGegeben > 0 || P.Etap == 0.0f ? 1.0f : P.Etap;
-    P.Rhd = -flaeche / teiler;
+    zormd::N.Rhd = -flaeche / teiler;
 }
 
 void Nachweise(zor::Laufstatus& status) {
@@ -185,9 +186,9 @@ void Nachweise(zor::Laufstatus& status) {
         status = zor::Laufstatus::Ende;
         return;
     }
-    if (P.kzHydGrBr != 0) Aufrufen(s.HydraulischerGrundbruch); // 10
-    Aufrufen(s.TiefeGleitfuge);                                // 11
-    PlotSatz("C");                                             // 12
+    if (zormcom::Lauf.kzHydGrBr != 0) Aufrufen(s.HydraulischerGrundbruch); // 10
+    Aufrufen(s.TiefeGleitfuge);                                            // 11
+    PlotSatz("C");                                                         // 12
 
     // Next stage, next load case.
     P.AushNr = static_cast<int16_t>(P.AushNr + 1);

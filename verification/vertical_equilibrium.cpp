@@ -6,6 +6,7 @@
 
 #include "earthpressure/diagrams.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
@@ -29,7 +30,7 @@ void Zeile(const char* text, float k, float faktor) {
 } // namespace
 
 float VertikalFaktorMittel() {
-    return Teilsicherheiten() && P.gamMittel != 0.0f ? P.gamMittel : 1.0f;
+    return Teilsicherheiten() && zormc::St.gamMittel != 0.0f ? zormc::St.gamMittel : 1.0f;
 }
 float VertikalFaktorG() {
     return Teilsicherheiten() && P.gamG != 0.0f ? P.gamG : 1.0f;
@@ -38,10 +39,10 @@ float VertikalFaktorG() {
 void VertikalWerteBilden() {
     const float gm = VertikalFaktorMittel();
     const bool pfahl = P.Wandart == 1;
-    N.Wandgewicht = P.GamWand * P.DWand * P.zFuss;
-    N.WandAuftrieb = -P.DWand * P.GamWand2 * (P.zFuss - P.ZWasserLuft);
+    N.Wandgewicht = P.GamWand * P.DWand * zormcom::Lauf.zFuss;
+    N.WandAuftrieb = -P.DWand * P.GamWand2 * (zormcom::Lauf.zFuss - P.ZWasserLuft);
     if (N.WandAuftrieb > 0.0f) N.WandAuftrieb = 0.0f;
-    const float zEnde = pfahl ? P.zAush : P.zFuss;
+    const float zEnde = pfahl ? P.zAush : zormcom::Lauf.zFuss;
     float flaeche = 0.0f, e = 0.0f;
     zormc::Integrieren(St.ESummeKopie, zEnde, flaeche, e);
     St.EahErdV = flaeche / gm;
@@ -62,7 +63,9 @@ void VertikalWerteBilden() {
         N.BvTBW = St.Eph != 0.0f ? St.Bh * St.EpvWand / St.Eph : 0.0f;
     } else {
         N.BvPfahl = N.BvTBW;
-        N.BvTBW = P.Rhd != 0.0f ? (P.EdFuss + P.AbgeschnDruck) * P.Rvd / P.Rhd / gm : 0.0f;
+        N.BvTBW = zormd::N.Rhd != 0.0f
+                      ? (zormd::N.EdFuss + zormc::St.AbgeschnDruck) * zormc::St.Rvd / zormd::N.Rhd / gm
+                      : 0.0f;
     }
     if (P.Wandfuss == 3) {
         St.CKraftV = 0.0f;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
 #include "statics/state.h"
@@ -15,7 +16,8 @@ namespace zormd {
 
 void WeissenbachWerte() {
     if (P.TeilsicherheitenAn == 0)
-        N.ErdauflagerVerhaeltnis = St.MFuss != 0.0f ? St.EphPfahl / St.MFuss * P.Etap2 : P.Etap2;
+        N.ErdauflagerVerhaeltnis =
+            St.MFuss != 0.0f ? St.EphPfahl / St.MFuss * zormcom::Vorgaben.Etap2 : zormcom::Vorgaben.Etap2;
     else
         N.ErdauflagerVerhaeltnis = St.EphPfahl != 0.0f ? St.MFuss / St.EphPfahl : 2.0f;
     // Mobilised share of the vertical resistance; none when the piles have no resistance.
@@ -38,7 +40,7 @@ void Weissenbach() {
 
     if (St.TBWFall >= 0 && St.TBWFall <= 2) {
         const std::string a = vb::Format(P.ABohl - St.b0TBW, "0.00");
-        const std::string t = vb::Format(P.zFuss - P.zAush, "0.00");
+        const std::string t = vb::Format(zormcom::Lauf.zFuss - P.zAush, "0.00");
         if (St.TBWFall == 0)
             ZeileDrucken(Einzug(), "         Großer lichter Druckwandabstand ", a, " > ", t, " wirks.Tiefe");
         else
@@ -121,7 +123,7 @@ void Weissenbach() {
         ZahlDrucken(bv, 7, 2);
         ZeileDrucken(" kN/m = Epv1(k) * ( Ed / Rd  TBW )");
         Drucken(Spalte(14), "Bv(d)=Bv(k)*gamGdk . =");
-        ZahlDrucken(P.gamMittel * bv, 7, 2);
+        ZahlDrucken(zormc::St.gamMittel * bv, 7, 2);
         ZeileDrucken(" kN/m ; bei Summe V2 (TBW) verwendet.");
     } else {
         Drucken(Spalte(14), "Epv1 = EWidv ....... =");
@@ -138,15 +140,15 @@ void Weissenbach() {
         Drucken(Einzug(), "Erdauflager (TBW)         zul.E =");
         ZahlDrucken(St.EphPfahl, 7, 2);
         Drucken(" bei etaE =");
-        ZahlDrucken(P.Etap2, 5, 2);
+        ZahlDrucken(zormcom::Vorgaben.Etap2, 5, 2);
         ZeileBeenden();
         Drucken(Einzug(), "                         vorh.E =");
         ZahlDrucken(St.MFuss, 7, 2);
         ZeileBeenden();
         Drucken("        ---> vorhandene Sicherheit      eta' =");
         ZahlDrucken(R, 7, 2);
-        Drucken(1.02f * R >= P.Etap2 ? " >=" : " < ");
-        ZahlDrucken(P.Etap2, 5, 2);
+        Drucken(1.02f * R >= zormcom::Vorgaben.Etap2 ? " >=" : " < ");
+        ZahlDrucken(zormcom::Vorgaben.Etap2, 5, 2);
         ZeileBeenden();
     } else {
         Drucken(Einzug(), "Erdauflager (TBW)            Rd =");

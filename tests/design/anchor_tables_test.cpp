@@ -15,6 +15,7 @@
 #include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "statics/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
@@ -31,7 +32,7 @@ protected:
         zor::LaufZuruecksetzen();
         vb::SetDecimalSeparator(',');
         P.GradZuRad = 3.141593f / 180.0f;
-        P.AnkerFaktor = 1.0f;
+        zormc::St.AnkerFaktor = 1.0f;
         P.gamStahlAnker = 1.75f;
         P.DWand = 0.8f;
     }
@@ -44,7 +45,7 @@ protected:
     static void Ebene(int i, float z, float Ah, float a, float grad = 0.0f) {
         P.AnzAnkerGesamt = static_cast<int16_t>(std::max<int>(P.AnzAnkerGesamt, i));
         P.ZAuflager[i] = z;
-        P.AnkerAhMax[i] = Ah;
+        zormd::BS.AnkerAhMax[i] = Ah;
         P.AnkerAbstand[i] = a;
         zormd::AW.AnkerNeigungRad[i] = grad * P.GradZuRad;
         zormd::AW.AnkerLaengeBem[i] = 12.0f;

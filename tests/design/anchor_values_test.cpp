@@ -27,6 +27,6 @@ TEST(AnchorValues, EveryLevelReachesTheAnchorTables) {
         EXPECT_FLOAT_EQ(zormd::AW.AnkerLmaxD[i], 3.0f * i);
         EXPECT_FLOAT_EQ(zormd::AW.AnkerKraftAktiv[i], 4.0f * i);
         EXPECT_FLOAT_EQ(zormd::AW.AnkerKraft[i], 5.0f * i);
-        EXPECT_FLOAT_EQ(zorm1::P.AnkerAhMax[i], 6.0f * i);
+        EXPECT_FLOAT_EQ(zormd::BS.AnkerAhMax[i], 6.0f * i);
     }
 }

@@ -226,7 +226,7 @@ TEST_F(KreisTest, GlobalShearRanges) {
     EXPECT_EQ(Bemesse(500.0f, vGrenze * 1.01f, 0.0f).asw, 999.0f);
     EXPECT_LT(Bemesse(500.0f, vGrenze * 0.999f, 0.0f).asw, 999.0f);
     // No permissible shear stress: 999 instead of a division by 0.
-    P.zulTau02 = 0.0f;
+    zormd::BS.zulTau02 = 0.0f;
     EXPECT_EQ(Bemesse(500.0f, 300.0f, 0.0f).asw, 999.0f);
 }
 

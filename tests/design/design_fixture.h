@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "design/state.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
@@ -28,12 +30,12 @@ inline void BetonC25() {
     auto& P = zorm1::P;
     P.TeilsicherheitenAn = 1;
     P.BetonKlasse = 125.0f;
-    P.BetonFestigkeit = 0.85f * 25.0f;
-    P.StahlFestigkeit = 500.0f;
-    P.gamC_Beton = 1.5f;
-    P.gamS_Stahl = 1.15f;
-    P.fck = 25.0f;
-    P.fcd = 0.85f * 25.0f / 1.5f;
+    zormd::BS.BetonFestigkeit = 0.85f * 25.0f;
+    zormd::BS.StahlFestigkeit = 500.0f;
+    zormcom::Vorgaben.gamC_Beton = 1.5f;
+    zormcom::Vorgaben.gamS_Stahl = 1.15f;
+    zormcom::Vorgaben.fck = 25.0f;
+    zormcom::Vorgaben.fcd = 0.85f * 25.0f / 1.5f;
 }
 
 // B 25 and BSt 500 with global safety (eta 1.75) and its allowed shear stresses (MN/m2).
@@ -41,14 +43,14 @@ inline void BetonB25() {
     auto& P = zorm1::P;
     P.TeilsicherheitenAn = 0;
     P.BetonKlasse = 25.0f;
-    P.BetonFestigkeit = 17.5f;
-    P.StahlFestigkeit = 500.0f;
+    zormd::BS.BetonFestigkeit = 17.5f;
+    zormd::BS.StahlFestigkeit = 500.0f;
     P.EtaBSt500 = 1.75f;
-    P.gamC_Beton = 1.0f;
-    P.gamS_Stahl = 1.0f;
-    P.zulTau01 = 0.75f;
-    P.zulTau02 = 1.8f;
-    P.zulTau03 = 3.0f;
+    zormcom::Vorgaben.gamC_Beton = 1.0f;
+    zormcom::Vorgaben.gamS_Stahl = 1.0f;
+    zormd::BS.zulTau01 = 0.75f;
+    zormd::BS.zulTau02 = 1.8f;
+    zormd::BS.zulTau03 = 3.0f;
 }
 
 class BerichtTest : public ::testing::Test {

@@ -13,15 +13,18 @@
 
 #include "design/state.h"
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "statics/state.h"
 #include "tests/design/design_fixture.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 #include "verification/anchor_files.h"
+#include "verification/state.h"
 
 using zorm1::P;
 
@@ -59,21 +62,21 @@ protected:
         P.StahlGuete = 240;
         P.ZulSigma = 180.0f;
         P.ZulTau = 104.0f;
-        P.StahlFestigkeit = 500.0f;
-        P.BetonFestigkeit = 17.5f;
-        P.gamC_Beton = 1.5f;
-        P.gamS_Stahl = 1.15f;
-        P.BemVerbauDruck = 30.0f;
-        P.BemVerbauDruckFlag = 1;
+        zormd::BS.StahlFestigkeit = 500.0f;
+        zormd::BS.BetonFestigkeit = 17.5f;
+        zormcom::Vorgaben.gamC_Beton = 1.5f;
+        zormcom::Vorgaben.gamS_Stahl = 1.15f;
+        zormd::N.BemVerbauDruck = 30.0f;
+        zormd::N.BemVerbauDruckFlag = 1;
     }
     // One anchor level that takes part in the anchor section.
     static void Anker() {
         P.AnzAnkerGesamt = 1;
         P.AnzAnker = 1;
         P.ZAuflager[1] = 2.0f;
-        P.AnkerAhMax[1] = 200.0f;
+        zormd::BS.AnkerAhMax[1] = 200.0f;
         P.AnkerAbstand[1] = 2.0f;
-        P.AnkerFaktor = 1.0f;
+        zormc::St.AnkerFaktor = 1.0f;
         P.gamStahlAnker = P.TeilsicherheitenAn != 0 ? 1.15f : 1.75f;
         P.GradZuRad = 3.141593f / 180.0f;
         zormd::AB.AnkerLmaxD[1] = 14.0f;
@@ -86,9 +89,9 @@ protected:
 
 TEST_F(BemessungTest, SteelCheckOfHeb300AgreesWithTheHandCalculation) {
     Traegerbohlwand();
-    P.BemMaxMoment = 250.0f;
-    P.BemMinNormalkraft = -300.0f;
-    P.BemMaxQuerkraft = 200.0f;
+    zormd::N.BemMaxMoment = 250.0f;
+    zormd::N.BemMinNormalkraft = -300.0f;
+    zormd::N.BemMaxQuerkraft = 200.0f;
     const auto z = Stufe();
     // sigma(M) = 250 / 1678 * 1000 = 149.0; sigma(N) = 300 / 149.1 * 10 = 20.1; tau = 200 / 1.1 / 30 * 10.
     EXPECT_TRUE(Enthaelt(z, E + "EAB 2006, Anhang A8:")) << Text(z);
@@ -98,14 +101,14 @@ TEST_F(BemessungTest, SteelCheckOfHeb300AgreesWithTheHandCalculation) {
                  "  sigma(M + N)                              =  169,1 N/mm2 < 180",
                  "  tau (ca)   =   10 *  200,0 /  1,10 / 30,0 =   60,6 N/mm2 < 104"});
     EXPECT_FALSE(Teil(z, "UNZULÄSSIG"));
-    EXPECT_FLOAT_EQ(P.BemMinNormalkraft, 300.0f); // the stage keeps the absolute value
+    EXPECT_FLOAT_EQ(zormd::N.BemMinNormalkraft, 300.0f); // the stage keeps the absolute value
 }
 
 TEST_F(BemessungTest, SteelCheckAboveTheAllowedStressIsNotAdmissible) {
     Traegerbohlwand();
-    P.BemMaxMoment = 300.0f; // 178.8 + 10.1 = 188.8 > 180
-    P.BemMinNormalkraft = -150.0f;
-    P.BemMaxQuerkraft = 150.0f;
+    zormd::N.BemMaxMoment = 300.0f; // 178.8 + 10.1 = 188.8 > 180
+    zormd::N.BemMinNormalkraft = -150.0f;
+    zormd::N.BemMaxQuerkraft = 150.0f;
     P.MitNormalkraft = 1;
     const auto z = Stufe();
     EXPECT_TRUE(Enthaelt(z, E + "  sigma(M + N)                              =  188,8 N/mm2 > 180"))
@@ -118,8 +121,8 @@ TEST_F(BemessungTest, SumEqualToTheAllowedStressShowsGreaterWithoutVerdict) {
     P.Wandart = 2;
     P.Wandtyp = 2;
     P.ProfilName = "LARSSEN22  10000   1024   100.0    1.0     40   SPW";
-    P.BemMaxMoment = 180.0f; // 180 / 1024 * 1000 = 175.78125 exactly
-    P.BemMaxQuerkraft = 10.0f;
+    zormd::N.BemMaxMoment = 180.0f; // 180 / 1024 * 1000 = 175.78125 exactly
+    zormd::N.BemMaxQuerkraft = 10.0f;
     P.ZulSigma = 175.78125f;
     P.TeilsicherheitenAn = 1;
     const auto z = Stufe();
@@ -159,8 +162,8 @@ TEST_F(BemessungTest, GatesChooseTheSections) {
         P.BPfD = 0.9f;
         P.BPfAbstand = 1.5f;
         P.EBreiteM = P.EBreiteN = 1.0f;
-        P.BemMaxMoment = 100.0f;
-        P.BemMaxQuerkraft = 50.0f;
+        zormd::N.BemMaxMoment = 100.0f;
+        zormd::N.BemMaxQuerkraft = 50.0f;
         P.ZulSigma = 218.0f;
         P.ZulTau = 126.0f;
         P.BemessungEin = f.bemessungEin;
@@ -192,7 +195,7 @@ TEST_F(BemessungTest, SoldierPileShotcreteUsesThePileSpacingAndRestoresTheBoredP
     Traegerbohlwand();
     P.BPfAbstand = 7.0f;
     P.BPfD = 9.0f;
-    P.BemMaxMoment = 100.0f;
+    zormd::N.BemMaxMoment = 100.0f;
     const auto z = Stufe();
     EXPECT_TRUE(Teil(z, " cm zwischen den Trägern:")) << Text(z);
     EXPECT_FALSE(Teil(z, "Auf ausreichende Auflagerung achten!"));
@@ -206,7 +209,7 @@ TEST_F(BemessungTest, SoldierPileShotcreteUsesThePileSpacingAndRestoresTheBoredP
 TEST_F(BemessungTest, TimberAndSteelPlatesForThirtyKilonewtonsOverTwoMetres) {
     // l = 2.00 - 0.8 * 0.30 = 1.76 m; M = 30 * 1.76^2 / 8 = 11.62 kNm/m.
     Traegerbohlwand();
-    P.BemVerbauDruckFlag = 0;
+    zormd::N.BemVerbauDruckFlag = 0;
     auto z = Zeilen(zormd::HolzUndStahlplattenAusfachung);
     // d = sqrt(6 * 11.62 / 1.5) = 6.82 -> 7 cm; W = 100 * 49 / 6 = 817; sigma = 11.62 * 60 / 49 = 14.2.
     EXPECT_TRUE(Enthaelt(z, E + "Holzausfachung  S 10 ; ---> d =  7 cm   W =  817 cm3/m")) << Text(z);
@@ -222,7 +225,7 @@ TEST_F(BemessungTest, TimberAndSteelPlatesForThirtyKilonewtonsOverTwoMetres) {
     // Partial factors: fm,d 18.5, the same 7 cm; plates at 323 N/mm2: 14.7 -> 15 mm, sigma 309.8.
     P.TeilsicherheitenAn = 1;
     P.ZulSigma = 323.0f;
-    P.BemVerbauDruckFlag = 1;
+    zormd::N.BemVerbauDruckFlag = 1;
     z = Zeilen(zormd::HolzUndStahlplattenAusfachung);
     EXPECT_EQ(z.at(0), E + "EAB 2006, Anhang A9:") << Text(z);
     ZeilenDa(z, {"sigma = 1000 * M / W                      = 14,2 N/mm2 < 18,5",
@@ -250,7 +253,7 @@ TEST_F(BemessungTest, TimberThicknessIsRoundedUpToWholeCentimetres) {
     for (const Fall& f : faelle) {
         Traegerbohlwand();
         P.BBohl = 0.0f;
-        P.BemVerbauDruck = f.e;
+        zormd::N.BemVerbauDruck = f.e;
         const auto z = Zeilen(zormd::HolzUndStahlplattenAusfachung);
         EXPECT_TRUE(Teil(z, "---> d =" + std::string(f.d) + " cm")) << f.e << "\n" << Text(z);
     }
@@ -292,7 +295,7 @@ TEST_F(BemessungTest, ShotcreteThicknessSearch) {
         P.Wandtyp = 6;
         P.BPfAbstand = 2.0f;
         P.BPfD = 0.3f;
-        P.BemVerbauDruck = f.e;
+        zormd::N.BemVerbauDruck = f.e;
         const auto z = Zeilen(zormd::Spritzbetonausfachung);
         const std::string beton = f.teil ? "C 20/25," : "  B 25, ";
         EXPECT_TRUE(
@@ -305,7 +308,7 @@ TEST_F(BemessungTest, ShotcreteThicknessSearch) {
             std::string as = vb::Format(f.As, "#0.00");
             EXPECT_TRUE(Teil(z, "Biege-Bewehrung As = " + as + " cm2/m")) << Text(z);
         }
-        EXPECT_FLOAT_EQ(P.BetonFestigkeit, 17.5f);
+        EXPECT_FLOAT_EQ(zormd::BS.BetonFestigkeit, 17.5f);
         EXPECT_EQ(zormd::BW.SpritzbetonFlag, 0);
     }
 }
@@ -316,7 +319,7 @@ TEST_F(BemessungTest, ShotcreteWithoutEarthPressureStaysAtTenCentimetres) {
         P.TeilsicherheitenAn = static_cast<int16_t>(teil);
         P.BPfAbstand = 2.0f;
         P.BPfD = 0.3f;
-        P.BemVerbauDruck = 0.0f;
+        zormd::N.BemVerbauDruck = 0.0f;
         const auto z = Zeilen(zormd::Spritzbetonausfachung);
         EXPECT_TRUE(Teil(z, " h >= 10 cm zwischen den Trägern:")) << Text(z);
         EXPECT_TRUE(Teil(z, "; d1=4,5; d=5,5 cm"));
@@ -328,14 +331,14 @@ TEST_F(BemessungTest, ShotcreteSearchEndsAtOneMetreWithAStarLine) {
     P.Wandtyp = 5;
     P.BPfAbstand = 12.0f;
     P.BPfD = 0.3f;
-    P.BemVerbauDruck = 500.0f; // M = 500 * 11.76^2 / 8 = 8644 kNm/m: no shell up to 1.00 m
+    zormd::N.BemVerbauDruck = 500.0f; // M = 500 * 11.76^2 / 8 = 8644 kNm/m: no shell up to 1.00 m
     for (int teil : {0, 1}) {
         P.TeilsicherheitenAn = static_cast<int16_t>(teil);
         const auto z = Zeilen(zormd::Spritzbetonausfachung);
         EXPECT_TRUE(Teil(z, "*** Spritzbetonausfachung")) << Text(z);
         EXPECT_FALSE(Teil(z, " h >= "));
         EXPECT_FALSE(Teil(z, "Biege-Bewehrung As"));
-        EXPECT_FLOAT_EQ(P.BetonFestigkeit, 17.5f);
+        EXPECT_FLOAT_EQ(zormd::BS.BetonFestigkeit, 17.5f);
     }
 }
 
@@ -348,8 +351,8 @@ TEST_F(BemessungTest, DiaphragmWallC25WithPartialFactors) {
     P.DWand = 0.8f;
     P.d1Rand = 8.0f;
     P.EBreiteM = P.EBreiteN = 1.0f;
-    P.BemMaxMoment = 600.0f;
-    P.BemMaxQuerkraft = 350.0f;
+    zormd::N.BemMaxMoment = 600.0f;
+    zormd::N.BemMaxQuerkraft = 350.0f;
     const auto z = Stufe();
     EXPECT_TRUE(Enthaelt(z, E + "EAB 2006, Anhang A7:")) << Text(z);
     ZeilenDa(z, {"Bemessung der Schlitzwand h = 80 cm; Bew. für Einflußbr.(MQ)= 1,00 m",
@@ -379,8 +382,8 @@ TEST_F(BemessungTest, DiaphragmWallGlobalSafetyAndTheOverloadBox) {
     P.DWand = 0.8f;
     P.d1Rand = 7.5f;
     P.EBreiteM = 1.0f;
-    P.BemMaxMoment = 300.0f;
-    P.BemMaxQuerkraft = 0.0f; // Q' = 0: asw 0, which the stage takes as not designable
+    zormd::N.BemMaxMoment = 300.0f;
+    zormd::N.BemMaxQuerkraft = 0.0f; // Q' = 0: asw 0, which the stage takes as not designable
     const auto z = Zeilen(zormd::SchlitzwandBemessung);
     EXPECT_TRUE(Enthaelt(z, E + "Bemessungs-Schnittgrößen S´ = S * Einflußbreite * eta(St) / 1.75"))
         << Text(z);
@@ -404,8 +407,8 @@ TEST_F(BemessungTest, DiaphragmWallBeyondTheLimitMomentShowsTheMarkers) {
     P.DWand = 0.8f;
     P.d1Rand = 8.0f;
     P.EBreiteM = P.EBreiteN = 1.0f;
-    P.BemMaxMoment = 4100.0f; // limit 0.55 * 0.72^2 * 14167 = 4039 kNm
-    P.BemMaxQuerkraft = 350.0f;
+    zormd::N.BemMaxMoment = 4100.0f; // limit 0.55 * 0.72^2 * 14167 = 4039 kNm
+    zormd::N.BemMaxQuerkraft = 350.0f;
     const auto z = Zeilen(zormd::SchlitzwandBemessung);
     EXPECT_TRUE(Enthaelt(z, E + "max(abs.M)´ = 4100,0 kNm;  Asz = 999,0 cm2   ;  Asd = 999,0 cm2"))
         << Text(z);
@@ -426,8 +429,8 @@ TEST_F(BemessungTest, BoredPileD90WithPartialFactors) {
     P.d1Rand = 7.0f;
     P.EBreiteM = 1.0f;
     P.EBreiteN = 2.0f;
-    P.BemMaxMoment = 800.0f;
-    P.BemMaxQuerkraft = 400.0f;
+    zormd::N.BemMaxMoment = 800.0f;
+    zormd::N.BemMaxQuerkraft = 400.0f;
     const auto z = Zeilen(zormd::BohrpfahlBemessung);
     EXPECT_TRUE(Enthaelt(z, E + "Bemessung der Bohrpfähle h =  90 cm; Einflußbreite(MQ) = 1,00 m"))
         << Text(z);
@@ -449,8 +452,8 @@ TEST_F(BemessungTest, BoredPileWithoutConvergenceShowsTheMarkersAfterTheBox) {
     P.BPfD = 0.9f;
     P.d1Rand = 7.0f;
     P.EBreiteM = 1.0f;
-    P.BemMaxMoment = 1.0e7f; // far beyond any section: the bending design does not converge
-    P.BemMaxQuerkraft = 100.0f;
+    zormd::N.BemMaxMoment = 1.0e7f; // far beyond any section: the bending design does not converge
+    zormd::N.BemMaxQuerkraft = 100.0f;
     const auto z = Zeilen(zormd::BohrpfahlBemessung);
     ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u) << Text(z);
     EXPECT_EQ(

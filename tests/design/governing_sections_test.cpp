@@ -16,6 +16,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
+#include "statics/state.h"
 #include "tests/design/design_fixture.h"
 #include "tests/support/project_builder.h"
 #include "tests/support/text_file.h"
@@ -86,9 +87,9 @@ TEST_F(SchnitteTest, SoldierPileGridPointByHand) {
     EXPECT_FLOAT_EQ(P.EBreiteM, 2.0f);
     EXPECT_FLOAT_EQ(BS.BemQuerschnitt, 4.0f);
     // sigma = 250 / 1678 * 1000 + 300 / 149.1 * 10 = 148.99 + 20.12; tau = 200 / 1.1 / 30 * 10.
-    EXPECT_NEAR(P.MaxLaengs, 169.11f, 0.01f);
+    EXPECT_NEAR(zormd::BS.MaxLaengs, 169.11f, 0.01f);
     EXPECT_NEAR(BS.Laengs.Begleitwert, 60.61f, 0.01f);
-    EXPECT_NEAR(P.MaxQuer, 60.61f, 0.01f);
+    EXPECT_NEAR(zormd::BS.MaxQuer, 60.61f, 0.01f);
     EXPECT_NEAR(BS.Quer.Begleitwert, 169.11f, 0.01f);
     EXPECT_FLOAT_EQ(BS.Laengs.zs, 3.0f);
     EXPECT_FLOAT_EQ(BS.Laengs.M, 250.0f);
@@ -100,7 +101,7 @@ TEST_F(SchnitteTest, SoldierPileGridPointByHand) {
     EXPECT_EQ(BS.NichtBemessbar, 0);
 
     // The block prints them.
-    P.BemMaxMoment = 250.0f;
+    zormd::N.BemMaxMoment = 250.0f;
     const auto z = Zeilen(zormd::BemessungErgebnis);
     EXPECT_TRUE(Enthaelt(z, E + "  aushub- und lastfallweise, an allen ( ns = 3 ) Querschnitten."))
         << Text(z);
@@ -165,22 +166,22 @@ TEST_F(SchnitteTest, RulesOfTheSearch) {
          0.0f},
         // Below the excavation (5 m) with positive shear and a free foot: Qs x (1 - 100 * 0.5 / 100).
         {"positive shear below the excavation reduced",
-         [] { P.EinspErg = 100.0f; },
+         [] { zormc::St.EinspErg = 100.0f; },
          {{6.0f, 0.0f, 80.0f, 0.0f}, {4.0f, 0.0f, 50.0f, 0.0f}},
          0.0f,
          4.0f,
          100.0f},
         {"bedded foot: full shear",
          [] {
-             P.EinspErg = 100.0f;
-             P.BettungStufe = 1;
+             zormc::St.EinspErg = 100.0f;
+             zormc::St.BettungStufe = 1;
          },
          {{6.0f, 0.0f, 80.0f, 0.0f}, {4.0f, 0.0f, 50.0f, 0.0f}},
          0.0f,
          6.0f,
          160.0f},
         {"negative shear: full",
-         [] { P.EinspErg = 100.0f; },
+         [] { zormc::St.EinspErg = 100.0f; },
          {{6.0f, 0.0f, -80.0f, 0.0f}, {4.0f, 0.0f, 50.0f, 0.0f}},
          0.0f,
          6.0f,
@@ -193,8 +194,8 @@ TEST_F(SchnitteTest, RulesOfTheSearch) {
         Raster(f.punkte);
         zormd::MassgebendeSchnitte();
         if (f.zLaengs < 0.0f) {
-            EXPECT_EQ(P.MaxLaengs, 0.0f) << f.fall;
-            EXPECT_EQ(P.MaxQuer, 0.0f) << f.fall;
+            EXPECT_EQ(zormd::BS.MaxLaengs, 0.0f) << f.fall;
+            EXPECT_EQ(zormd::BS.MaxQuer, 0.0f) << f.fall;
             EXPECT_EQ(BS.Laengs.zs, 0.0f) << f.fall;
             continue;
         }
@@ -232,8 +233,8 @@ TEST_F(SchnitteTest, DiaphragmWallSectionBeyondItsCapacityIsCountedNotHidden) {
     // z 3: M 600, Q 350 designs (As 20.1, asw 3.9); z 4: M 5000 beyond the limit moment 4039 (999).
     Raster({{3.0f, 600.0f, 350.0f, 0.0f}, {4.0f, 5000.0f, 100.0f, 0.0f}, {5.0f, 100.0f, 20.0f, 0.0f}});
     zormd::MassgebendeSchnitte();
-    EXPECT_NEAR(P.MaxLaengs, 20.1f, 0.05f);
-    EXPECT_NEAR(P.MaxQuer, 3.9f, 0.05f);
+    EXPECT_NEAR(zormd::BS.MaxLaengs, 20.1f, 0.05f);
+    EXPECT_NEAR(zormd::BS.MaxQuer, 3.9f, 0.05f);
     EXPECT_FLOAT_EQ(BS.Laengs.zs, 3.0f);
     EXPECT_FLOAT_EQ(BS.Quer.zs, 3.0f);
     EXPECT_FLOAT_EQ(BS.Laengs.Cot, 3.0f);
@@ -264,7 +265,7 @@ TEST_F(SchnitteTest, BoredPileSectionsWithoutConvergenceAreCounted) {
     EXPECT_EQ(BS.NichtBemessbar, 2);
     EXPECT_FLOAT_EQ(BS.Laengs.zs, 2.0f);
     EXPECT_FLOAT_EQ(BS.Quer.zs, 2.0f);
-    EXPECT_NEAR(P.MaxLaengs, 54.5f, 0.2f);
+    EXPECT_NEAR(zormd::BS.MaxLaengs, 54.5f, 0.2f);
     EXPECT_NEAR(BS.Laengs.D1, -3.5f, 0.01f);
     EXPECT_NEAR(BS.Laengs.D3, 10.9f, 0.05f);
 }
@@ -281,8 +282,8 @@ TEST_F(SchnitteTest, NearlyCentricCompressionOfABoredPileNeitherGovernsTheShearN
     zormd::MassgebendeSchnitte();
     EXPECT_EQ(BS.NichtBemessbar, 0);
     EXPECT_FLOAT_EQ(BS.Quer.zs, 2.0f);
-    EXPECT_GT(P.MaxQuer, 5.0f);
-    EXPECT_LT(P.MaxQuer, 9.0f);
+    EXPECT_GT(zormd::BS.MaxQuer, 5.0f);
+    EXPECT_LT(zormd::BS.MaxQuer, 9.0f);
     EXPECT_FLOAT_EQ(BS.Laengs.zs, 2.0f);
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "design/state.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "tests/design/design_fixture.h"
@@ -162,23 +163,23 @@ TEST_F(RechteckTest, PartialFactorsRowValuesAndEdgeCases) {
     }
     EXPECT_EQ(Tabelle(50.0f, 0.0f, 0.0f, 0.2f, 0.1f).As1, 999.0f) << "muEds above 0.34 with d = d1";
     // Concrete strengths of the shear design not set: the shear is not designable.
-    P.fcd = 0.0f;
+    zormcom::Vorgaben.fcd = 0.0f;
     EXPECT_EQ(Tabelle(600.0f, 0.0f, 350.0f).asw, 999.0f);
 }
 
 TEST_F(RechteckTest, PartialFactorsRestoreTheStrengthsOnEveryPath) {
     bemtest::BetonC25();
-    const float beton = P.BetonFestigkeit, stahl = P.StahlFestigkeit;
+    const float beton = zormd::BS.BetonFestigkeit, stahl = zormd::BS.StahlFestigkeit;
     for (float M : {0.0f, 600.0f, 3304.8f, 5000.0f}) {
         Tabelle(M, 0.0f, 350.0f);
-        EXPECT_EQ(P.BetonFestigkeit, beton);
-        EXPECT_EQ(P.StahlFestigkeit, stahl);
+        EXPECT_EQ(zormd::BS.BetonFestigkeit, beton);
+        EXPECT_EQ(zormd::BS.StahlFestigkeit, stahl);
     }
     // Many calls leave them exactly as they were (multiplying back would drift by rounding).
     for (int i = 0; i < 1000; ++i)
         Tabelle(600.0f, 0.0f, 350.0f);
-    EXPECT_EQ(P.BetonFestigkeit, beton);
-    EXPECT_EQ(P.StahlFestigkeit, stahl);
+    EXPECT_EQ(zormd::BS.BetonFestigkeit, beton);
+    EXPECT_EQ(zormd::BS.StahlFestigkeit, stahl);
 }
 
 TEST_F(RechteckTest, ShearStrutAngleCases) {
@@ -267,11 +268,11 @@ TEST_F(GlobalTest, RangesAndLimits) {
     EXPECT_NEAR(ueber.asw, 10000 * 1.75 * 0.4 * (0.2 / (0.78 * 0.72)) / 500, 0.01);
     // tau0 equal to zulTau02 is still designed with tau = tau0; above it 999 and tau untouched.
     const Global grenze = Rechne(0.0f, 1.8f * 0.98f * 0.72f * 1000.0f);
-    P.zulTau02 = grenze.tau0;
+    zormd::BS.zulTau02 = grenze.tau0;
     const Global gleich = Rechne(0.0f, 1.8f * 0.98f * 0.72f * 1000.0f);
     EXPECT_EQ(gleich.tau, gleich.tau0);
     EXPECT_NEAR(gleich.asw, 10000 * 1.75 * gleich.tau0 / 500, 1e-3);
-    P.zulTau02 = 1.8f;
+    zormd::BS.zulTau02 = 1.8f;
     const Global zuHoch = Rechne(0.0f, 2000.0f);
     EXPECT_EQ(zuHoch.asw, 999.0f);
     EXPECT_EQ(zuHoch.tau, -5.0f);
@@ -285,7 +286,7 @@ TEST_F(GlobalTest, UndesignableSectionsGive999) {
     EXPECT_EQ(ohneHoehe.As2, 999.0f);
     EXPECT_EQ(ohneHoehe.asw, 999.0f);
     // No permissible shear stress (class not set): the shear is not designable, also for V = 0.
-    P.zulTau02 = 0.0f;
+    zormd::BS.zulTau02 = 0.0f;
     const Global ohneTau = Rechne(100.0f, 0.0f);
     EXPECT_EQ(ohneTau.asw, 999.0f);
     EXPECT_EQ(ohneTau.tau, -5.0f);

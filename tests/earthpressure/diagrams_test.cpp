@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 
@@ -282,11 +283,11 @@ TEST(ResultierendeSchwerpunkt, TriangleAndTrapezoid) {
 TEST(KurveAbTiefe, GainsPointAtDepthAndAtFoot) {
     Ordinatenliste l = liste({{0, 0}, {4, 8}, {6, -4}});
     Ordinatenliste w1, w2;
-    zorm1::P.zFuss = 6;
+    zormcom::Lauf.zFuss = 6;
     zormc::KurveAbTiefe(l.e, w1.e, w2.e, l.z, w1.z, w2.z, l.n, w1.n, w2.n, 5);
     EXPECT_EQ(tiefen(l), (std::vector<float>{0, 4, 5, 6}));
     EXPECT_EQ(werte(l), (std::vector<float>{0, 8, 2, -4}));
-    zorm1::P.zFuss = 0;
+    zormcom::Lauf.zFuss = 0;
 }
 
 TEST(Schnittpunkt, SegmentsLinesAndParallels) {

@@ -1,6 +1,7 @@
 // Hand-over files of the first stage of a run: their layouts, their readers and the small
 // routines that work on the loaded values.
 #include "earthpressure/handover_a.h"
+#include "earthpressure/state.h"
 #include "frame/stage_table.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -206,8 +207,8 @@ TEST_F(Uebergabe, StagesRoundTripThroughZORAUSH) {
     EXPECT_FLOAT_EQ(L.Ze1Fig6, 6.5f);
     EXPECT_EQ(L.UmZeitAkt, 3);
     EXPECT_EQ(L.UmArtAkt, 1);
-    EXPECT_EQ(P.kzUebAkt, 1);
-    EXPECT_EQ(P.kzWasserenth, 1);
+    EXPECT_EQ(zormcom::Lauf.kzUebAkt, 1);
+    EXPECT_EQ(zormcom::Lauf.kzWasserenth, 1);
     EXPECT_FLOAT_EQ(L.EpsFuss6, 0.4f);
     EXPECT_FLOAT_EQ(L.Fig6VerhAkt[3], 0.75f);
     EXPECT_FLOAT_EQ(L.Fig6ZAkt[3], 3.0f);
@@ -216,7 +217,7 @@ TEST_F(Uebergabe, StagesRoundTripThroughZORAUSH) {
     EXPECT_EQ(L.AnzFigur6, 0);
     EXPECT_EQ(L.UmZeitAkt, 4);
     EXPECT_FLOAT_EQ(P.Aushubstufen[3].zAush, 7.25f);
-    EXPECT_FALSE(vb::IsOpen(P.DateiNr));
+    EXPECT_FALSE(vb::IsOpen(zormcom::Lauf.DateiNr));
 }
 
 TEST_F(Uebergabe, ReadingPastTheFileRaisesAnErrorAndFreesTheFile) {
@@ -231,11 +232,11 @@ TEST_F(Uebergabe, Z11WithoutSlopesHoldsTheZeroCountThenTheTwelveStages) {
     BeispielProjekt();
     P.GradZuRad = kGrad;
     P.AnzErd = 1;
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 99.0f;
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 99.0f;
     P.SchichtDicke[1] = 99.0f;
     P.DeltaZF = 30.0f;
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     P.DeltaNeuAushub[1] = 2;
     P.DeltaNeuAushub[12] = 7;
     zorma::Z11Schreiben();
@@ -254,9 +255,10 @@ TEST_F(Uebergabe, Z11LayerRecordsInTheirOrder) {
     BeispielProjekt();
     P.AnzErd = 1;
     float w = 1.0f;
-    for (auto* a : {&P.SchichtKaAnteil, &P.SchichtK0Anteil, &P.SchichtKote, &P.SchichtPhi, &P.SchichtDeltaA,
-                    &P.SchichtGamma, &P.SchichtGammaAuftrieb, &P.SchichtCa, &P.SchichtKagh, &P.SchichtKpgh,
-                    &P.SchichtKach, &P.SchichtKpch})
+    for (auto* a : {&zormcom::Lauf.SchichtKaAnteil, &zormcom::Lauf.SchichtK0Anteil,
+                    &zormcom::Lauf.SchichtKote, &P.SchichtPhi, &P.SchichtDeltaA, &P.SchichtGamma,
+                    &P.SchichtGammaAuftrieb, &P.SchichtCa, &zormcom::Lauf.SchichtKagh,
+                    &zormcom::Lauf.SchichtKpgh, &zormcom::Lauf.SchichtKach, &zormcom::Lauf.SchichtKpch})
         (*a)[1] = (w += 1.0f);
     for (auto* a : {&P.SchichtDicke, &P.SchichtDeltaP, &P.SchichtCp, &P.SchichtEI, &P.SchichtKaghVorgabe,
                     &P.SchichtKachVorgabe, &P.SchichtKpchVorgabe, &P.SchichtKpghVorgabe, &P.SchichtDeltaANeu,

@@ -1,6 +1,7 @@
 // Hand-over files of the earth-pressure stage and the test for changed wall friction.
 #include "earthpressure/handover_b.h"
 #include "earthpressure/soil_pressure.h"
+#include "earthpressure/state.h"
 #include "stage_b_fixture.h"
 
 using zorm1::P;
@@ -38,7 +39,7 @@ TEST_F(HandoverB, ChangedWallFrictionActsOnlyWhenChangedAndListed) {
 
 TEST_F(HandoverB, LayerTableRoundTripsAndTheSplitReachesZorz2) {
     Schichten({{3.0f, 30.0f, 18.0f, 8.0f, 5.0f, 20.0f}, {0.0f, 32.5f, 20.0f, 10.0f}});
-    P.SchichtKagh[2] = 0.3f;
+    zormcom::Lauf.SchichtKagh[2] = 0.3f;
     P.SchichtKpchVorgabe[2] = 4.5f;
     P.DeltaZF = -0.25f;
     P.AnzBoesch = 1;
@@ -47,17 +48,17 @@ TEST_F(HandoverB, LayerTableRoundTripsAndTheSplitReachesZorz2) {
     P.BoeschGamma[1] = 18.0f;
     P.BoeschPhi[1] = 30.0f;
     P.DeltaNeuAushub[2] = 3;
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     P.GradZuRad = 1.0f; // the angle of the foot friction goes through as it is
     P.AnzAush = 1;
     P.AnzLF = 1;
     zorma::Z11Schreiben();
 
     zormb::SchichtgrenzeEinfuegen(5.0f);
-    P.SchichtKagh[3] = 9.0f;
+    zormcom::Lauf.SchichtKagh[3] = 9.0f;
     P.AnzBoesch = 0;
     P.DeltaNeuAushub[2] = 0;
-    P.kzStroem = 0;
+    zormcom::Lauf.kzStroem = 0;
     zormb::Z2Schreiben();
     EXPECT_EQ(Zeilen("ZORZ2")[0], "3");
     EXPECT_EQ(Zeilen("ZORZ2").size(), 1u + 3u * 3u + 1u);
@@ -65,13 +66,13 @@ TEST_F(HandoverB, LayerTableRoundTripsAndTheSplitReachesZorz2) {
 
     zormb::Z11Lesen();
     EXPECT_EQ(P.AnzErd, 2);
-    EXPECT_FLOAT_EQ(P.SchichtKote[3], 99.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[3], 99.0f);
     EXPECT_FLOAT_EQ(P.SchichtDicke[2], 96.0f);
-    EXPECT_FLOAT_EQ(P.SchichtKagh[2], 0.3f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKagh[2], 0.3f);
     EXPECT_FLOAT_EQ(P.SchichtKpchVorgabe[2], 4.5f);
     EXPECT_FLOAT_EQ(P.SchichtPhi[2], 32.5f * kGrad);
     EXPECT_FLOAT_EQ(P.DeltaZF, -0.25f);
-    EXPECT_EQ(P.kzStroem, 1);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 1);
     EXPECT_EQ(P.AnzBoesch, 1);
     EXPECT_FLOAT_EQ(P.BoeschZ2[1], -2.0f);
     EXPECT_EQ(P.DeltaNeuAushub[2], 3);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "frame/run_state.h"
 #include "platform/runtime/errors.h"
 #include "stage_a_fixture.h"
@@ -723,7 +724,7 @@ TEST_F(EchoZweige, NoNoteOnTheCohesionCoefficientOfALayerWithoutPassiveCohesion)
     zorma::EingabeAuswerten();
     EXPECT_FALSE(Enthaelt("kpch nicht bestimmbar"));
     EXPECT_TRUE(Enthaelt(I13 + "Beiwert Kohäs. pass  kpch " + "    0,000" + "    0,000"));
-    EXPECT_EQ(P.SchichtKpch[2], 0.0f);
+    EXPECT_EQ(zormcom::Lauf.SchichtKpch[2], 0.0f);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "frame/project_file.h"
 #include "platform/runtime/errors.h"
 #include "stage_a_fixture.h"
@@ -149,8 +150,8 @@ TEST_F(Echo, FiveLayersSpecialDesignSituationAndStageOptions) {
 // so they keep the heave labels, while the seepage notes are left out.
 TEST_F(Echo, SeepageNotesOfAClosedWallButNotOfAnOpenOne) {
     Laden("Schlitzwand_gesteift_GW");
-    P.kzStroem = 1;
-    P.kzHydGrBr = 1;
+    zormcom::Lauf.kzStroem = 1;
+    zormcom::Lauf.kzHydGrBr = 1;
     zorma::EingabeAuswerten();
     const auto kopf = Abschnitt("ALLGEMEINE ANGABEN", "Kote z= 0.00");
     ASSERT_EQ(kopf.size(), 5u);
@@ -169,18 +170,18 @@ TEST_F(Echo, SeepageNotesOfAClosedWallButNotOfAnOpenOne) {
     EXPECT_EQ(wand[8], I13 + "angepasst: Änderung nur im durchströmten Boden (gamma Bod > 0.00).");
     EXPECT_EQ(wand[9], I13 + "*** Unterströmung ergibt nicht immer die größte Belastung! ***");
     EXPECT_EQ(wand[10], "");
-    EXPECT_EQ(P.kzStroem, 1);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 1);
     EXPECT_EQ(Zeilen(Datei("ZORZ11"))[13].substr(0, 7), "99,1,1,");
 
     ResetProjectData();
     Laden("Traegerbohlwand_verankert");
-    P.kzStroem = 1;
-    P.kzHydGrBr = 1;
+    zormcom::Lauf.kzStroem = 1;
+    zormcom::Lauf.kzHydGrBr = 1;
     zorma::EingabeAuswerten();
     EXPECT_TRUE(Enthaelt(I13 + "Näherungsnachweis gegen hydraul. Grundbruch nach Davidenkoff."));
     EXPECT_FALSE(Enthaelt("unterströmt"));
-    EXPECT_EQ(P.kzStroem, 0);
-    EXPECT_EQ(P.kzHydGrBr, 0);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 0);
+    EXPECT_EQ(zormcom::Lauf.kzHydGrBr, 0);
     EXPECT_EQ(Zeilen(Datei("ZORZ11"))[10].substr(0, 7), "99,0,0,");
 }
 
@@ -389,7 +390,7 @@ TEST_F(Echo, PassiveCoefficientsWithoutPlaneWedgeAreReportedAsNotDeterminable) {
         P.SchichtCp[2] = 5.0f;
         fs::remove(Datei("LPTZW"));
         zorma::EingabeAuswerten();
-        EXPECT_EQ(P.SchichtKpch[2], 0.0f);
+        EXPECT_EQ(zormcom::Lauf.SchichtKpch[2], 0.0f);
         EXPECT_EQ(Enthaelt(I13 + "*** Schicht 2: kpgh nicht bestimmbar (keine ebene Gleitfläche)"),
                   f.kpghNote)
             << f.phiCaq;
@@ -397,10 +398,10 @@ TEST_F(Echo, PassiveCoefficientsWithoutPlaneWedgeAreReportedAsNotDeterminable) {
             << f.phiCaq;
         EXPECT_FALSE(Enthaelt("Schicht 1: kp")) << f.phiCaq;
         if (f.kpghNote) {
-            EXPECT_EQ(P.SchichtKpgh[2], 0.0f);
+            EXPECT_EQ(zormcom::Lauf.SchichtKpgh[2], 0.0f);
             EXPECT_TRUE(Enthaelt(I13 + "Widerstandsbeiwert   kpgh     4,807    0,000"));
         } else {
-            EXPECT_GT(P.SchichtKpgh[2], 10.0f);
+            EXPECT_GT(zormcom::Lauf.SchichtKpgh[2], 10.0f);
         }
     }
 }

@@ -1,6 +1,7 @@
 // Earth pressure from soil weight and cohesion, minimum earth pressure, negative part.
 #include "earthpressure/coefficients.h"
 #include "earthpressure/soil_pressure.h"
+#include "earthpressure/state.h"
 #include "stage_b_fixture.h"
 
 using zorm1::P;
@@ -23,10 +24,10 @@ protected:
     static void Beiwerte(int i) {
         float beta = 0, ka = 0, kp = 0, kac = 0, kpc = 0;
         zormcom::ErddruckBeiwerte(P.SchichtPhi[i], 0.0f, beta, P.SchichtDeltaA[i], 0.0f, ka, kp, kac, kpc);
-        P.SchichtKagh[i] = ka;
-        P.SchichtKach[i] = kac;
-        P.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * ka;
-        P.SchichtK0Anteil[i] = P.RuheProz * (1.0f - std::sin(P.SchichtPhi[i])) / 100.0f;
+        zormcom::Lauf.SchichtKagh[i] = ka;
+        zormcom::Lauf.SchichtKach[i] = kac;
+        zormcom::Lauf.SchichtKaAnteil[i] = (1.0f - P.RuheProz / 100.0f) * ka;
+        zormcom::Lauf.SchichtK0Anteil[i] = P.RuheProz * (1.0f - std::sin(P.SchichtPhi[i])) / 100.0f;
     }
 };
 
@@ -35,8 +36,8 @@ TEST_F(SoilPressure, WaterLevelSplitsLayerAndLayerStressesFollow) {
     P.ZWasserErd = 5.0f;
     zormb::SchichtgrenzeEinfuegen(5.0f);
     ASSERT_EQ(P.AnzErd, 3);
-    EXPECT_FLOAT_EQ(P.SchichtKote[3], 5.0f);
-    EXPECT_FLOAT_EQ(P.SchichtKote[4], 99.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[3], 5.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[4], 99.0f);
     EXPECT_FLOAT_EQ(P.SchichtDicke[2], 2.0f);
     EXPECT_FLOAT_EQ(P.SchichtDicke[3], 94.0f);
     EXPECT_FLOAT_EQ(P.SchichtGamma[3], 20.0f);
@@ -71,9 +72,9 @@ TEST_F(SoilPressure, LayersBeyondTheExcavationSideTableAndBeyondTheArrays) {
     Schichten(s);
     zormb::SchichtgrenzeEinfuegen(20.5f);
     ASSERT_EQ(P.AnzErd, 13);
-    EXPECT_FLOAT_EQ(P.SchichtKote[13], 20.5f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[13], 20.5f);
     EXPECT_FLOAT_EQ(P.SchichtGamma[13], 21.0f);
-    EXPECT_FLOAT_EQ(P.SchichtKote[14], 99.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[14], 99.0f);
     // No room for a thirtieth layer: the calculation is abandoned and the table stays.
     Schichten(std::vector<Schicht>(29, Schicht{1.0f, 30.0f, 18.0f, 10.0f}));
     EXPECT_THROW(zormb::SchichtgrenzeEinfuegen(40.5f), zor::CalcAbort);
@@ -205,7 +206,7 @@ TEST_F(SoilPressure, SubstituteWallVariantUsesPlainCoulombWithoutWallFriction) {
     // Variant 1: Kagh and Kach without wall friction (1/3 and 1.1547 for phi 30) whatever the
     // layer holds; the unit weights are not rearranged.
     Schichten({{0.0f, 30.0f, 18.0f, 10.0f, 10.0f, 20.0f}});
-    P.SchichtKaAnteil[1] = 0.9f;
+    zormcom::Lauf.SchichtKaAnteil[1] = 0.9f;
     P.ZWasserErd = 0.0f;
     KeineZusatzspannung();
     zormb::ErddruckBoden(1);

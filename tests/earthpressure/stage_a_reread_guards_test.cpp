@@ -4,6 +4,7 @@
 
 #include "earthpressure/number_lists.h"
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "stage_a_fixture.h"
@@ -71,7 +72,7 @@ TEST_F(Nachlesen, HeadWithSlopesInTheOrderOfTheFile) {
     EXPECT_FLOAT_EQ(P.SchichtEI[1], 50.0f);
     EXPECT_EQ(P.SchichtGammaAush[1], 0.0f); // no correction of zero excavation-side weights
     EXPECT_EQ(P.SchichtGammaAuftriebAush[1], 0.0f);
-    EXPECT_FALSE(vb::IsOpen(P.DateiNr));
+    EXPECT_FALSE(vb::IsOpen(zormcom::Lauf.DateiNr));
 }
 
 // Slopes the run wrote into its working copy come back as entered after the run changed them.

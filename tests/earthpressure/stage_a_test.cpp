@@ -6,6 +6,7 @@
 #include "earthpressure/curved_passive.h"
 #include "earthpressure/number_lists.h"
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "stage_a_fixture.h"
@@ -23,9 +24,9 @@ class StufeA : public Arbeitsordner {};
 TEST_F(StufeA, LastLayerReachesDepth99AndLayerTopsAreTheRunningSums) {
     BeispielProjekt();
     zorma::EingabeAuswerten();
-    EXPECT_FLOAT_EQ(P.SchichtKote[1], 0.0f);
-    EXPECT_FLOAT_EQ(P.SchichtKote[2], 3.0f);
-    EXPECT_FLOAT_EQ(P.SchichtKote[3], 99.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[1], 0.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[2], 3.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[3], 99.0f);
     EXPECT_FLOAT_EQ(P.SchichtDicke[2], 96.0f);
     EXPECT_FLOAT_EQ(P.SchichtDicke[1], 3.0f);
 }
@@ -85,9 +86,9 @@ TEST_F(StufeA, AtRestShareSplitsTheResultingCoefficient) {
         P.SchichtDeltaA[1] = 0.0f;
         P.RuheProz = f.ruhe;
         zorma::EingabeAuswerten();
-        EXPECT_NEAR(P.SchichtKagh[1], 1.0f / 3.0f, 1e-5) << f.ruhe;
-        EXPECT_NEAR(P.SchichtKaAnteil[1], f.ka, 1e-5) << f.ruhe;
-        EXPECT_NEAR(P.SchichtK0Anteil[1], f.k0, 1e-5) << f.ruhe;
+        EXPECT_NEAR(zormcom::Lauf.SchichtKagh[1], 1.0f / 3.0f, 1e-5) << f.ruhe;
+        EXPECT_NEAR(zormcom::Lauf.SchichtKaAnteil[1], f.ka, 1e-5) << f.ruhe;
+        EXPECT_NEAR(zormcom::Lauf.SchichtK0Anteil[1], f.k0, 1e-5) << f.ruhe;
     }
 }
 
@@ -95,13 +96,13 @@ TEST_F(StufeA, PureAtRestPressureHoldsK0AsTheResultingCoefficient) {
     BeispielProjekt();
     P.Erddruckart = 2;
     P.RuheProz = 100.0f;
-    P.SchichtK0Anteil[1] = 0.77f; // keeps its former value
+    zormcom::Lauf.SchichtK0Anteil[1] = 0.77f; // keeps its former value
     zorma::EingabeAuswerten();
-    EXPECT_NEAR(P.SchichtKaAnteil[1], 0.5f, 1e-6);
-    EXPECT_FLOAT_EQ(P.SchichtK0Anteil[1], 0.77f);
+    EXPECT_NEAR(zormcom::Lauf.SchichtKaAnteil[1], 0.5f, 1e-6);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtK0Anteil[1], 0.77f);
     // Still computed: Coulomb for phi = 30°, deltaP = -15° on a vertical wall,
     // Kpgh = cos²phi / (1 - sqrt(sin(phi - deltaP) sin phi / cos deltaP))² = 4.807.
-    EXPECT_NEAR(P.SchichtKpgh[1], 4.8069f, 2e-4);
+    EXPECT_NEAR(zormcom::Lauf.SchichtKpgh[1], 4.8069f, 2e-4);
 }
 
 // The curved slip surfaces give kpgh only for a friction angle above PhiCaq: at phi = PhiCaq = 30°
@@ -113,7 +114,7 @@ TEST_F(StufeA, CurvedSlipSurfacesOnlyAboveTheirFrictionAngle) {
         BeispielProjekt();
         P.PhiCaq = f.phiCaq;
         zorma::EingabeAuswerten();
-        EXPECT_NEAR(P.SchichtKpgh[1], f.kpgh, 1e-3) << f.phiCaq;
+        EXPECT_NEAR(zormcom::Lauf.SchichtKpgh[1], f.kpgh, 1e-3) << f.phiCaq;
     }
 }
 
@@ -125,10 +126,10 @@ TEST_F(StufeA, CurvedSlipSurfacesOnlyAboveTheirFrictionAngle) {
 TEST_F(StufeA, LayersWithoutCohesionCarryNoCohesionCoefficient) {
     BeispielProjekt();
     zorma::EingabeAuswerten();
-    EXPECT_EQ(P.SchichtKach[1], 0.0f);
-    EXPECT_EQ(P.SchichtKpch[1], 0.0f);
-    EXPECT_NEAR(P.SchichtKach[2], 1.1094f, 2e-4);
-    EXPECT_NEAR(P.SchichtKpch[2], 4.0777f, 5e-4);
+    EXPECT_EQ(zormcom::Lauf.SchichtKach[1], 0.0f);
+    EXPECT_EQ(zormcom::Lauf.SchichtKpch[1], 0.0f);
+    EXPECT_NEAR(zormcom::Lauf.SchichtKach[2], 1.1094f, 2e-4);
+    EXPECT_NEAR(zormcom::Lauf.SchichtKpch[2], 4.0777f, 5e-4);
 
     const auto z = Zeilen(Datei("ZORZ11"));
     ASSERT_GE(z.size(), 4u);
@@ -160,11 +161,11 @@ TEST_F(StufeA, CurvedSlipSurfacesOnlyWithoutPositivePassiveWallFriction) {
         zormcom::ErddruckBeiwerte(phi, alpha, beta, da, dp, kagh, kpgh, kach, kpch);
         float caq = 0.0f;
         zormb::KpCaquot(phi, dp, 0.0f, 0.0f, caq);
-        EXPECT_FLOAT_EQ(P.SchichtKpgh[1], f.caquot ? caq : kpgh) << f.deltaP;
+        EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKpgh[1], f.caquot ? caq : kpgh) << f.deltaP;
         // Layer 2 lies below PhiCaq and keeps its Coulomb value.
         float phi2 = 22.5f * kGrad, da2 = 15.0f * kGrad, dp2 = -11.25f * kGrad, b2 = 0.0f;
         zormcom::ErddruckBeiwerte(phi2, alpha, b2, da2, dp2, kagh, kpgh, kach, kpch);
-        EXPECT_FLOAT_EQ(P.SchichtKpgh[2], kpgh);
+        EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKpgh[2], kpgh);
     }
 }
 
@@ -175,11 +176,11 @@ TEST_F(StufeA, GivenResultingCoefficientIsSplitByTheAtRestShare) {
     P.SchichtKaghVorgabe[1] = 0.3f;
     P.SchichtKpghVorgabe[2] = 2.5f;
     zorma::EingabeAuswerten();
-    EXPECT_NEAR(P.SchichtKaAnteil[1], 0.18f, 1e-6);
-    EXPECT_NEAR(P.SchichtK0Anteil[1], 0.12f, 1e-6);
-    EXPECT_FLOAT_EQ(P.SchichtKagh[1], 0.3f);
-    EXPECT_FLOAT_EQ(P.SchichtKpgh[2], 2.5f);
-    EXPECT_NE(P.SchichtKagh[2], 0.0f); // a given 0 keeps the computed value
+    EXPECT_NEAR(zormcom::Lauf.SchichtKaAnteil[1], 0.18f, 1e-6);
+    EXPECT_NEAR(zormcom::Lauf.SchichtK0Anteil[1], 0.12f, 1e-6);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKagh[1], 0.3f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKpgh[2], 2.5f);
+    EXPECT_NE(zormcom::Lauf.SchichtKagh[2], 0.0f); // a given 0 keeps the computed value
 }
 
 TEST_F(StufeA, EntriesBehindTheLayersAreClearedUpToNine) {
@@ -257,7 +258,7 @@ TEST_F(StufeA, ReReadRefusesCountsBeyondTheArrays) {
             EXPECT_EQ(e.number(), 9) << f.kopf;
         }
         EXPECT_EQ(P.AnzErd, 2) << f.kopf;
-        EXPECT_FALSE(vb::IsOpen(P.DateiNr));
+        EXPECT_FALSE(vb::IsOpen(zormcom::Lauf.DateiNr));
     }
 }
 
@@ -297,11 +298,11 @@ TEST_F(StufeA, OpenWallHasNeitherSeepageNorHeaveCheck) {
     BeispielProjekt();
     P.Wandtyp = 1;
     P.Wandart = 1;
-    P.kzStroem = 1;
-    P.kzHydGrBr = 1;
+    zormcom::Lauf.kzStroem = 1;
+    zormcom::Lauf.kzHydGrBr = 1;
     zorma::EingabeAuswerten();
-    EXPECT_EQ(P.kzStroem, 0);
-    EXPECT_EQ(P.kzHydGrBr, 0);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 0);
+    EXPECT_EQ(zormcom::Lauf.kzHydGrBr, 0);
 }
 
 TEST_F(StufeA, FolderAndNameOfTheProjectComeFromTheSettingsFile) {

@@ -13,6 +13,7 @@
 #include "earthpressure/handover_b.h"
 #include "earthpressure/slopes.h"
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/stage_table.h"
 #include "stage_b_fixture.h"
@@ -113,8 +114,8 @@ TEST_F(SeltenerFall, PureAtRestPressureKeepsK0WhenTheWallFrictionChanges) {
     P.SchichtDeltaPNeu[1] = 0.0f;
     P.DeltaNeuAushub[1] = 1;
     const auto z = Rechnen();
-    EXPECT_NEAR(P.SchichtKagh[1], 0.2794f, 0.0005f);
-    EXPECT_NEAR(P.SchichtKaAnteil[1], 0.5f, 1e-6f);
+    EXPECT_NEAR(zormcom::Lauf.SchichtKagh[1], 0.2794f, 0.0005f);
+    EXPECT_NEAR(zormcom::Lauf.SchichtKaAnteil[1], 0.5f, 1e-6f);
     for (float t : {1.0f, 4.0f, 10.0f})
         EXPECT_NEAR(Boden(t), 10.8f * t, 0.01f) << t;
     EXPECT_FLOAT_EQ(B.gamEMisch, 1.2f);
@@ -149,7 +150,7 @@ TEST_F(SeltenerFall, GivenPassivePointsBelowTheExcavationAndNoSeepage) {
     P.TEphGeg(1, 2) = 120.0f;
     P.EphGeg(1, 2) = -400.0f;
     zormcom::AushubSpeichern(1);
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     const auto z = Rechnen();
     const auto& L = zormcom::Lauf;
     ASSERT_EQ(L.AnzEphGegeben, 2);
@@ -157,7 +158,7 @@ TEST_F(SeltenerFall, GivenPassivePointsBelowTheExcavationAndNoSeepage) {
     EXPECT_FLOAT_EQ(L.EphGegAktE[1], -50.0f);
     EXPECT_FLOAT_EQ(L.EphGegAktZ[2], 99.0f);
     EXPECT_FLOAT_EQ(L.EphGegAktE[2], -400.0f);
-    EXPECT_EQ(P.kzStroem, 0);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 0);
     EXPECT_EQ(B.SickerKonv, 1);
     EXPECT_EQ(B.DruckLastfall, 1);
     EXPECT_TRUE(Enthaelt(z, "Kote  z         eh-Summe        eh-Boden     eh-Auflast"));
@@ -172,7 +173,7 @@ TEST_F(SeltenerFall, SilentSeepagePassRecomputesTheChangedWallFriction) {
     P.ZWasserErd = 3.0f;
     P.ZWasserLuft = 6.0f;
     zormcom::AushubSpeichern(1);
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     P.WandreibungStufen = 1;
     P.SchichtDeltaANeu[1] = 20.0f;
     P.DeltaNeuAushub[1] = 1;
@@ -233,14 +234,14 @@ TEST_F(SeltenerFall, ChangedPassiveWallFrictionBeyondTheWedgeIsNoted) {
             return Rechnen();
         };
         const auto z = rechnen(f.deltaP);
-        const float kpgh = P.SchichtKpgh[1];
+        const float kpgh = zormcom::Lauf.SchichtKpgh[1];
         EXPECT_TRUE(Enthaelt(z, std::string(13, ' ') + f.hinweis));
         if (f.phi <= P.PhiCaq) {
             EXPECT_EQ(kpgh, 0.0f);
         } else {
             const auto voll = rechnen(-f.phi);
             EXPECT_GT(kpgh, 0.0f);
-            EXPECT_LE(kpgh, P.SchichtKpgh[1]);
+            EXPECT_LE(kpgh, zormcom::Lauf.SchichtKpgh[1]);
             EXPECT_FALSE(Enthaelt(voll, "Tafelrand"));
         }
     }

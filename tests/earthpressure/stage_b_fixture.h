@@ -13,6 +13,7 @@
 #include "earthpressure/report_file.h"
 #include "earthpressure/stage_a.h"
 #include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
@@ -62,7 +63,7 @@ protected:
         float z = 0.0f;
         for (std::size_t k = 0; k < s.size(); ++k) {
             const int i = static_cast<int>(k) + 1;
-            P.SchichtKote[i] = z;
+            zormcom::Lauf.SchichtKote[i] = z;
             P.SchichtDicke[i] = k + 1 == s.size() ? 99.0f - z : s[k].dicke;
             z += P.SchichtDicke[i];
             P.SchichtPhi[i] = s[k].phiGrad * kGrad;
@@ -76,7 +77,7 @@ protected:
             P.SchichtCa[i] = s[k].c;
             P.SchichtCp[i] = s[k].c;
         }
-        P.SchichtKote[P.AnzErd + 1] = 99.0f;
+        zormcom::Lauf.SchichtKote[P.AnzErd + 1] = 99.0f;
     }
 
     // An earth-side load j of the current load case (kN/m2, m).

@@ -10,6 +10,7 @@
 #include "earthpressure/rest_pressure.h"
 #include "earthpressure/slopes.h"
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "earthpressure/trial_planes.h"
 #include "frame/messages.h"
 #include "frame/stage_table.h"
@@ -185,7 +186,7 @@ TEST_F(StufeVonHand, SeepageCorrectedWeightsReachTheTrialPlanes) {
     P.SohlLastQ[1] = 10.0f;
     P.SohlLastZ[1] = 4.0f;
     zormcom::AushubSpeichern(1);
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     zorma::EingabeAuswerten();
     {
         std::ofstream f("zorz10", std::ios::binary);

@@ -4,6 +4,7 @@
 
 #include "earthpressure/coefficients.h"
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_file.h"
 #include "frame/stage_table.h"
@@ -57,7 +58,7 @@ const std::string k13(13, ' '), k22(22, ' ');
 TEST_F(Erddruckstufe, SectionAndHandOverFilesOfASandWithAnUnlimitedLoad) {
     const std::size_t ab = StufeA();
     zormb::ErddruckBerechnen();
-    EXPECT_EQ(P.DateiEndung, "11");
+    EXPECT_EQ(zormcom::Lauf.DateiEndung, "11");
 
     // sigma_v = 18 z plus the load, which sets in at 2 tan30 = 1.15 m and is complete at
     // 2 tan60 = 3.46 m; eah = sigma_v / 3.
@@ -130,7 +131,7 @@ TEST_F(Erddruckstufe, StageAndLoadCaseNameTheFileExtension) {
     P.AushNr = 3;
     P.LFNr = 2;
     zormb::ErddruckBerechnen();
-    EXPECT_EQ(P.DateiEndung, "32");
+    EXPECT_EQ(zormcom::Lauf.DateiEndung, "32");
     EXPECT_FLOAT_EQ(P.zAush, 6.0f);
     // No earth-side loads: the limited-load list is zero on the depths of the sum.
     for (int k = 1; k <= B.BegrLast.n; ++k)
@@ -146,7 +147,7 @@ TEST_F(Erddruckstufe, GivenEarthPressureReplacesTheSoilAndSuspendsTheMinimumInIt
     P.EahGeg(1, 1) = 10.0f;
     P.ZEahGeg(1, 2) = 99.0f;
     P.EahGeg(1, 2) = 20.0f;
-    P.kzStroem = 1; // seepage is not iterated with given pressures
+    zormcom::Lauf.kzStroem = 1; // seepage is not iterated with given pressures
     P.ZWasserErd = 2.0f;
     zormcom::AushubSpeichern(1);
     const std::size_t ab = StufeA();
@@ -160,7 +161,7 @@ TEST_F(Erddruckstufe, GivenEarthPressureReplacesTheSoilAndSuspendsTheMinimumInIt
     EXPECT_EQ(z[5], "                         0.00            10.00");
     EXPECT_EQ(z[6], "                        99.00            20.00");
     EXPECT_EQ(z[7], "");
-    EXPECT_EQ(P.kzStroem, 0);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 0);
     EXPECT_EQ(P.MinEah, 0.0f);
     ASSERT_EQ(B.BegrLast.n, 2);
     EXPECT_EQ(B.BegrLast.e[1], 0.0f);
@@ -194,7 +195,7 @@ TEST_F(Erddruckstufe, SeepagePassPrintsOnlyAnEmptyLineUntilItConverges) {
     P.ZWasserErd = 3.0f;
     P.ZWasserLuft = 6.0f;
     zormcom::AushubSpeichern(1);
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     const std::size_t ab = StufeA();
     zormb::ErddruckBerechnen();
     EXPECT_EQ(B.DruckLastfall, 0);
@@ -208,7 +209,7 @@ TEST_F(Erddruckstufe, ConvergedSeepagePassUsesTheCorrectedWeightsAndPrintsTheNot
     P.ZWasserErd = 3.0f;
     P.ZWasserLuft = 6.0f;
     zormcom::AushubSpeichern(1);
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     const std::size_t ab = StufeA();
     // The statics has corrected the buoyant weight behind the wall to 11 kN/m3 and converged.
     {
@@ -249,12 +250,12 @@ TEST_F(Erddruckstufe, NearlyEqualWaterLevelsSwitchSeepageOff) {
     P.ZWasserErd = 3.0f;
     P.ZWasserLuft = 3.005f;
     zormcom::AushubSpeichern(1);
-    P.kzStroem = 1;
-    P.kzHydGrBr = 1;
+    zormcom::Lauf.kzStroem = 1;
+    zormcom::Lauf.kzHydGrBr = 1;
     StufeA();
     zormb::ErddruckBerechnen();
-    EXPECT_EQ(P.kzStroem, 0);
-    EXPECT_EQ(P.kzHydGrBr, 0);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 0);
+    EXPECT_EQ(zormcom::Lauf.kzHydGrBr, 0);
     EXPECT_EQ(B.DruckLastfall, 1);
 }
 
@@ -270,10 +271,10 @@ TEST_F(Erddruckstufe, ChangedWallFrictionKeepsAGivenCoefficient) {
     zormb::ErddruckBerechnen();
     float beta = 0, ka = 0, kp = 0, kac = 0, kpc = 0;
     zormcom::ErddruckBeiwerte(30.0f * kGrad, 0.0f, beta, 20.0f * kGrad, -10.0f * kGrad, ka, kp, kac, kpc);
-    EXPECT_FLOAT_EQ(P.SchichtKagh[1], 0.25f);
-    EXPECT_FLOAT_EQ(P.SchichtKach[1], kac);
-    EXPECT_FLOAT_EQ(P.SchichtKpgh[1], kp);
-    EXPECT_EQ(P.SchichtKpch[1], 0.0f); // no passive cohesion
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKagh[1], 0.25f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKach[1], kac);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKpgh[1], kp);
+    EXPECT_EQ(zormcom::Lauf.SchichtKpch[1], 0.0f); // no passive cohesion
     const auto z = Neu(ab);
     ASSERT_GE(z.size(), 7u);
     EXPECT_EQ(z[3], k13 + "         wegen geänderter Wandreibungswinkel :");
@@ -295,8 +296,8 @@ TEST_F(Erddruckstufe, ChangedWallFrictionNotesACoefficientThatCannotBeDetermined
     P.DeltaNeuAushub[1] = 1;
     const std::size_t ab = StufeA();
     zormb::ErddruckBerechnen();
-    EXPECT_EQ(P.SchichtKpch[1], 0.0f);
-    EXPECT_GT(P.SchichtKpgh[1], 10.0f);
+    EXPECT_EQ(zormcom::Lauf.SchichtKpch[1], 0.0f);
+    EXPECT_GT(zormcom::Lauf.SchichtKpgh[1], 10.0f);
     const auto z = Neu(ab);
     auto enthaelt = [&](const std::string& t) { return std::find(z.begin(), z.end(), t) != z.end(); };
     EXPECT_TRUE(enthaelt(k13 + "*** Schicht 1: kpch nicht bestimmbar (keine ebene Gleitfläche)"));
@@ -394,7 +395,7 @@ TEST_F(Erddruckstufe, ExampleCantileverSheetPileWallWithPartialFactors) {
     EXPECT_NEAR(std::stof(z[soll.size()].substr(29, 17)), 568.3f, 0.02f);
     EXPECT_EQ(z[soll.size() + 1], "");
     EXPECT_EQ(z[soll.size() + 2], "");
-    EXPECT_EQ(P.DateiEndung, "11");
+    EXPECT_EQ(zormcom::Lauf.DateiEndung, "11");
 }
 
 TEST_F(Erddruckstufe, SectionUsesTheSystemsDecimalSeparator) {
@@ -457,9 +458,9 @@ TEST_F(Erddruckstufe, ExampleDiaphragmWallWithGroundWaterAtRestShareAndAStripFou
     P.AushNr = 1;
     P.LFNr = 2;
     zormb::ErddruckBerechnen();
-    EXPECT_EQ(P.DateiEndung, "12");
+    EXPECT_EQ(zormcom::Lauf.DateiEndung, "12");
     EXPECT_EQ(Zeilen("ZORZ2")[0], "5");
-    EXPECT_EQ(P.kzStroem, 0);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 0);
 
     const auto punkt = [](float z) {
         for (int k = 1; k <= B.ESumme.n; ++k)
@@ -507,7 +508,7 @@ TEST_F(Erddruckstufe, EveryLoadCaseAndStageOfTheExamplesComesThrough) {
                 P.LFNr = static_cast<int16_t>(lf);
                 P.AushNr = static_cast<int16_t>(a);
                 ASSERT_NO_THROW(zormb::ErddruckBerechnen()) << name << " LF " << lf << " Aushub " << a;
-                EXPECT_EQ(P.DateiEndung, std::to_string(10 * a + lf)) << name;
+                EXPECT_EQ(zormcom::Lauf.DateiEndung, std::to_string(10 * a + lf)) << name;
                 const int n = B.ESumme.n;
                 ASSERT_GE(n, 2) << name << " LF " << lf << " Aushub " << a;
                 EXPECT_FLOAT_EQ(B.ESumme.z[1], 0.0f) << name << " LF " << lf << " Aushub " << a;

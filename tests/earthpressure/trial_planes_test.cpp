@@ -12,6 +12,7 @@
 #include "earthpressure/coefficients.h"
 #include "earthpressure/handover_a.h"
 #include "earthpressure/stage_b.h"
+#include "earthpressure/state.h"
 #include "earthpressure/trial_planes.h"
 #include "earthpressure/wedge_geometry.h"
 #include "frame/project_data.h"
@@ -154,7 +155,7 @@ TEST_F(TrialPlanes, FileHoldsFlagAndThirtyNineRowsStartingWithZeros) {
     vb::Input(f, flag, m);
     EXPECT_EQ(flag, 1);
     EXPECT_EQ(m, 39);
-    EXPECT_EQ(P.AnzGleitflaechen, 39);
+    EXPECT_EQ(zormb::GleitErgebnis.AnzGleitflaechen, 39);
     float z, e, w, E;
     vb::Input(f, z, e, w, E);
     EXPECT_EQ(z, 0.0f);

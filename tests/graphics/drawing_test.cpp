@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/drawing.h"
 #include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
 
@@ -13,11 +14,11 @@ namespace {
 TEST_F(GrafikTest, WindowOfTwoHundredByOneHundredFiftyMillimetresAtOneToHundred) {
     P.Massstab = 100;
     ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
-    EXPECT_NEAR(P.BildLinks, -9.0f, 1e-5);
-    EXPECT_NEAR(P.BildRechts, 11.0f, 1e-5);
-    EXPECT_NEAR(P.BildOben, -6.75f, 1e-5);
-    EXPECT_NEAR(P.BildUnten, 8.25f, 1e-5);
-    EXPECT_FLOAT_EQ(P.ZeichenEinheit, 0.025f);
+    EXPECT_NEAR(zorg::Grafik().BildLinks, -9.0f, 1e-5);
+    EXPECT_NEAR(zorg::Grafik().BildRechts, 11.0f, 1e-5);
+    EXPECT_NEAR(zorg::Grafik().BildOben, -6.75f, 1e-5);
+    EXPECT_NEAR(zorg::Grafik().BildUnten, 8.25f, 1e-5);
+    EXPECT_FLOAT_EQ(zorg::Grafik().ZeichenEinheit, 0.025f);
     // the window is scaled to exactly the frame: its corners are the client area's corners
     EXPECT_NEAR(fenster_->ScaleLeft(), -9.0, 1e-5);
     EXPECT_NEAR(fenster_->ScaleLeft() + fenster_->ScaleWidth(), 11.0, 1e-5);
@@ -33,8 +34,8 @@ TEST_F(GrafikTest, ScaleZeroOrNegativeIsDrawnAtOneToHundredAndOriginShiftMovesTh
         ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
         EXPECT_EQ(P.Massstab, 100.0f);
         EXPECT_EQ(P.GrafikFontSize, 6.25f);
-        EXPECT_NEAR(P.BildLinks, -11.0f, 1e-5); // the drawing moves 2 m to the right
-        EXPECT_NEAR(P.BildOben, -5.75f, 1e-5);  // and 1 m up
+        EXPECT_NEAR(zorg::Grafik().BildLinks, -11.0f, 1e-5); // the drawing moves 2 m to the right
+        EXPECT_NEAR(zorg::Grafik().BildOben, -5.75f, 1e-5);  // and 1 m up
     }
 }
 
@@ -48,8 +49,8 @@ TEST_F(GrafikTest, PrinterPortraitWithHeaderBoxesLosesFortyOneMillimetres) {
         P.H504Ein = h504;
         ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));
         const float nz = h504 ? 267 - 41 : 267;
-        EXPECT_NEAR(P.BildUnten - P.BildOben, nz * 0.1f, 1e-4);
-        EXPECT_NEAR(P.BildRechts - P.BildLinks, 18.0f, 1e-4);
+        EXPECT_NEAR(zorg::Grafik().BildUnten - zorg::Grafik().BildOben, nz * 0.1f, 1e-4);
+        EXPECT_NEAR(zorg::Grafik().BildRechts - zorg::Grafik().BildLinks, 18.0f, 1e-4);
         // top margin in user units: (10 + 20.5) mm at 1 : 100 with boxes, 10 mm without
         EXPECT_NEAR(zorg::Grafik().RandObenUE, h504 ? 3.05f : 1.0f, 1e-4);
     }
@@ -194,7 +195,7 @@ TEST_F(GrafikTest, LevelLabelsAndTheLabelGuard) {
         fenster_->SetCurrentY(1.0);
         zorg::TextYPruefen(*fenster_, 2.0f);
         EXPECT_EQ(!zorg::Grafik().TextPuffer.empty(), f.bleibt) << f.text;
-        EXPECT_NEAR(fenster_->CurrentY(), 2.0 + P.ZeichenEinheit, 1e-6);
+        EXPECT_NEAR(fenster_->CurrentY(), 2.0 + zorg::Grafik().ZeichenEinheit, 1e-6);
     }
 }
 

@@ -3,9 +3,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "graphics/drawing.h"
 #include "graphics/envelope_picture.h"
 #include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
+#include "statics/state.h"
 #include "verification/anchor_files.h"
 
 using zorm1::P;
@@ -50,7 +52,8 @@ protected:
         Massstab100Test::SetUp();
         zormd::AnkerbuchZuruecksetzen();
         ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
-        L = P.BildLinks, R = P.BildRechts, T = P.BildOben, B = P.BildUnten, u = P.ZeichenEinheit;
+        L = zorg::Grafik().BildLinks, R = zorg::Grafik().BildRechts, T = zorg::Grafik().BildOben,
+        B = zorg::Grafik().BildUnten, u = zorg::Grafik().ZeichenEinheit;
         w = (R - L) / 6;
         h = static_cast<float>(fenster_->TextHeight("Ü"));
         yT = T + 2 * h;
@@ -176,7 +179,7 @@ TEST_F(Ueberlagerung, FootFixedAfterBlumDrawsHalfTheShearFromTheFirstPositiveVal
 }
 
 TEST_F(Ueberlagerung, TextsWithPartialFactorsAndTheirAbsenceUnderGlobalSafety) {
-    P.zGelenk = 4.5f;
+    zormc::St.zGelenk = 4.5f;
     Datei("ZORGMAX2.ZZZ", Fall(10.3f, 10.0f, 1, 30, 10, 1, 0, 30, -10, 10, 0, -12.34f, 15.0f));
     ZorgDatei({{1, 1, 4.0f, {{0, 0, 30, 0}, {5, 1, -10, 10}, {10, 0, 30, 0}}}});
     P.TeilsicherheitenAn = 1;

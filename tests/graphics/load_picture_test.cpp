@@ -1,4 +1,5 @@
 // The loads of a load case on the statics picture.
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
@@ -43,7 +44,7 @@ TEST_F(Lasten, AreaLoadLabelsWithTheRegionalSeparatorAndUnlimitedStripsEndAtTheF
     double rechts = -1e9;
     for (const auto& l : Linien())
         rechts = std::max({rechts, l.x1});
-    EXPECT_NEAR(rechts, P.BildRechts, 1e-5); // the base's right end
+    EXPECT_NEAR(rechts, zorg::Grafik().BildRechts, 1e-5); // the base's right end
 }
 
 TEST_F(Lasten, WallLoadNotActingInTheStageIsLeftOut) {

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "graphics/drawing.h"
 #include "graphics/pressure_figures.h"
 #include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
@@ -156,7 +157,7 @@ TEST_F(Druckfigur, HatchingFollowsThePolylineAndIsEmptyAboveItsFirstPoint) {
 }
 
 TEST_F(Druckfigur, ExtremeLabelIsWrittenOnceBesideItsPoint) {
-    const float u = P.ZeichenEinheit;
+    const float u = zorg::Grafik().ZeichenEinheit;
     bool maxO = true, minO = true;
     // deflection-like curve drawn at axis - s x v (seite 1): the maximum ends one unit left of its point
     for (float v : {12.34f, 12.34f, -3.0f, -3.0f})

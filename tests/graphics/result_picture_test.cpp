@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "graphics/drawing.h"
 #include "graphics/result_picture.h"
 #include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
+#include "statics/state.h"
 
 using zorm1::P;
 
@@ -146,12 +148,16 @@ TEST_F(Ergebnis, CaptionsFollowTheSafetyConceptAndTheWallKind) {
 
 TEST_F(Ergebnis, LayoutDividesTheFrameIntoSixPartWidths) {
     const auto L = Zeichnen();
-    const float b = (P.BildRechts - P.BildLinks) / 6, th = static_cast<float>(Th("A"));
-    EXPECT_FLOAT_EQ(L.xAchse1, P.BildLinks + b);
-    EXPECT_FLOAT_EQ(L.xAchse3, P.BildLinks + 5 * b);
+    const float b = (zorg::Grafik().BildRechts - zorg::Grafik().BildLinks) / 6,
+                th = static_cast<float>(Th("A"));
+    EXPECT_FLOAT_EQ(L.xAchse1, zorg::Grafik().BildLinks + b);
+    EXPECT_FLOAT_EQ(L.xAchse3, zorg::Grafik().BildLinks + 5 * b);
     EXPECT_FLOAT_EQ(L.Versatz, -2 * b / 3);
-    EXPECT_FLOAT_EQ(L.yOben1, P.BildOben + 2 * th);
-    EXPECT_NEAR(L.Diagrammhoehe, (P.BildUnten - P.BildOben) / 2 - 2.25f * th - 16 * P.ZeichenEinheit, 1e-5);
+    EXPECT_FLOAT_EQ(L.yOben1, zorg::Grafik().BildOben + 2 * th);
+    EXPECT_NEAR(L.Diagrammhoehe,
+                (zorg::Grafik().BildUnten - zorg::Grafik().BildOben) / 2 - 2.25f * th -
+                    16 * zorg::Grafik().ZeichenEinheit,
+                1e-5);
     EXPECT_NEAR(L.Tiefenmassstab * 8, L.Diagrammhoehe, 1e-5);
     // seven axes: three above, four below (none at the middle axis below)
     int oben = 0, unten = 0;
@@ -195,7 +201,7 @@ TEST_F(Ergebnis, DepthScaleTicksAndLabels) {
         s.ZEndeKoten = f.zE;
         s.zFuss = f.zE;
         Zeichnen();
-        const float u = P.ZeichenEinheit, r = P.BildRechts;
+        const float u = zorg::Grafik().ZeichenEinheit, r = zorg::Grafik().BildRechts;
         int lang = 0, kurz = 0;
         for (const auto& l : Linien())
             if (std::fabs(l.x1 - r) < 1e-6 && l.y1 == l.y2) {
@@ -219,7 +225,8 @@ TEST_F(Ergebnis, ComputedFootIsMarkedFromMoreThanTwentyCentimetres) {
         for (const auto& l : LinienMit(vb::draw::vbDot))
             for (float y0 : {L.yOben1, L.yOben2})
                 gepunktet += std::fabs(l.y1 - (y0 + zr * L.Tiefenmassstab)) < 1e-5 &&
-                             std::fabs(l.x1 - P.BildLinks) < 1e-6 && std::fabs(l.x2 - P.BildRechts) < 1e-6;
+                             std::fabs(l.x1 - zorg::Grafik().BildLinks) < 1e-6 &&
+                             std::fabs(l.x2 - zorg::Grafik().BildRechts) < 1e-6;
         EXPECT_EQ(gepunktet, 2) << dt;
         int labels = 0;
         for (const auto& r : Texte())
@@ -343,7 +350,7 @@ TEST_F(Ergebnis, PressureAndWallLoadShareTheSmallerScale) {
 TEST_F(Ergebnis, CutOffPressureNoteInOneOrTwoLines) {
     P.Wandart = 1;
     P.EntlastFaktor = 0.25f;
-    P.AbgeschnUmlagern = 12;
+    zormc::St.AbgeschnUmlagern = 12;
     auto& s = zorg::Grafik().plot;
     s.AbgeschnDruck = 40;
     s.UmFigur = 1;
@@ -383,7 +390,7 @@ TEST_F(Ergebnis, CrossOutOnlyWhereTheFigureItselfCrossesTheExcavationLevel) {
 }
 
 TEST_F(Ergebnis, AdditionalStressesAreDrawnAsDesignValuesOnACopy) {
-    P.ZspSkala = 1.5f;
+    zormc::St.ZspSkala = 1.5f;
     auto& s = zorg::Grafik().plot;
     s.AnzZusatzSpannung = 2;
     Liste(s.ZusZ, {0, 99});
@@ -573,7 +580,7 @@ TEST_F(Ergebnis, NormalForceFootValueAndDesignVerticalSum) {
 }
 
 TEST_F(Ergebnis, HingeLabelAndCouplingForce) {
-    P.zGelenk = 6.0f;
+    zormc::St.zGelenk = 6.0f;
     Knoten({0, 5.999f, 6.0f, 6.5f, 7.0f, 8});
     auto& s = zorg::Grafik().plot;
     const float q[] = {0, 40, 15, 10, 5, 0};
@@ -586,13 +593,13 @@ TEST_F(Ergebnis, HingeLabelAndCouplingForce) {
     ASSERT_NE(dq, nullptr);
     const float sQ = L.MassstabQuerkraft, y7 = L.yOben2 + 7 * L.Tiefenmassstab;
     EXPECT_NEAR(dq->y1, y7 - Th("dQ = -25.0") / 2, 1e-5);
-    EXPECT_NEAR(dq->x1, L.xAchse3 + sQ * 40 + Tw("40.0") + 5 * P.ZeichenEinheit, 1e-5);
+    EXPECT_NEAR(dq->x1, L.xAchse3 + sQ * 40 + Tw("40.0") + 5 * zorg::Grafik().ZeichenEinheit, 1e-5);
     const Record* k = Text("(Koppelkraft)");
     ASSERT_NE(k, nullptr);
     EXPECT_NEAR(k->x1, dq->x1, 1e-6);
     EXPECT_TRUE(Hat("15.0"));
     // without a hinge none of it
-    P.zGelenk = 0;
+    zormc::St.zGelenk = 0;
     Zeichnen();
     for (const char* t : {"Gelenk z = 6.00", "dQ = -25.0", "(Koppelkraft)"})
         EXPECT_FALSE(Hat(t)) << t;
@@ -642,7 +649,7 @@ TEST_F(Ergebnis, RockSupportForceStandsOnTheFootBesideTheShearAxis) {
         const Record* r = Text(t);
         ASSERT_NE(r, nullptr) << t;
         if (qn < 0)
-            EXPECT_NEAR(r->x1, L.xAchse3 + 2 * P.ZeichenEinheit, 1e-6);
+            EXPECT_NEAR(r->x1, L.xAchse3 + 2 * zorg::Grafik().ZeichenEinheit, 1e-6);
         else
             EXPECT_NEAR(r->x1 + Tw6(t), L.xAchse3, 1e-5);
     }
@@ -681,7 +688,7 @@ TEST_F(Ergebnis, DeflectionExtremesAreTheExtremesOfTheRecord) {
 
 TEST_F(Ergebnis, DrawingChangesNoProjectDataAndLeavesThePenAsFound) {
     P.Wandart = 1;
-    P.ZspSkala = 1.5f;
+    zormc::St.ZspSkala = 1.5f;
     const auto vorher = P;
     Zeichnen();
     EXPECT_EQ(fenster_->DrawStyle(), vb::draw::vbSolid);

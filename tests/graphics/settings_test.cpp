@@ -5,6 +5,7 @@
 
 #include "frame/project_file.h"
 #include "frame/settings.h"
+#include "graphics/drawing.h"
 #include "graphics/frmZorG1.h"
 #include "graphics/settings.h"
 #include "graphics_fixture.h"
@@ -113,7 +114,7 @@ TEST_F(Einstellungen, ScaleAndOriginKeepTheirFractionsAndRefuseWhatASingleCannot
         Eingeben("txtMass", t, "cmdOKMass");
         EXPECT_FLOAT_EQ(P.Massstab, static_cast<float>(vb::Val(t)));
         ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
-        EXPECT_FLOAT_EQ(P.ZeichenEinheit, 100 * 0.25f / 1000) << t;
+        EXPECT_FLOAT_EQ(zorg::Grafik().ZeichenEinheit, 100 * 0.25f / 1000) << t;
     }
 
     vb::user::menu("frmProbe.mnuNullpunkt");
@@ -232,7 +233,7 @@ TEST_F(FensterEinstellungen, ANewUsersChangesTakeEffectAtTheNextDrawing) {
     click("frmZorG1.cmdOKMass");
     call([&] {
         EXPECT_EQ(static_cast<int>(G().Folge().verlauf.size()), bilder + 1); // drawn again
-        EXPECT_FLOAT_EQ(P.ZeichenEinheit, 50 * 0.25f / 1000);
+        EXPECT_FLOAT_EQ(zorg::Grafik().ZeichenEinheit, 50 * 0.25f / 1000);
         gezeichnet();
     });
     // origin shifted 2 m to the right and 1 m down: the frame moves the other way
@@ -247,7 +248,7 @@ TEST_F(FensterEinstellungen, ANewUsersChangesTakeEffectAtTheNextDrawing) {
         // the frame of a 1 : 50 window, moved by the shift
         const float breite =
             std::nearbyint(static_cast<float>(G().surface().DeviceWidthTwips()) / 1440.0f * 25.4f);
-        EXPECT_NEAR(P.BildLinks, -breite * 50 / 1000 * 0.45f - 2.0f, 1e-4f);
+        EXPECT_NEAR(zorg::Grafik().BildLinks, -breite * 50 / 1000 * 0.45f - 2.0f, 1e-4f);
         EXPECT_FLOAT_EQ(P.xNull, 2.0f);
         EXPECT_FLOAT_EQ(P.zNull, 1.0f);
     });

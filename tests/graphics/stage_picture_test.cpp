@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "earthpressure/state.h"
+#include "graphics/drawing.h"
 #include "graphics/pictures.h"
 #include "graphics_fixture.h"
 #include "platform/runtime/vbnum.h"
@@ -27,9 +29,9 @@ protected:
         T.ZWasserErd = 99;
         P.AnzAnkerGesamt = 2;
         P.ZAuflager[1] = 1.0f;
-        P.AnkerNeigungTab[1] = 5;
+        zorg::Grafik().AnkerNeigungTab[1] = 5;
         P.ZAuflager[2] = 3.0f;
-        P.AnkerNeigungTab[2] = 30;
+        zorg::Grafik().AnkerNeigungTab[2] = 30;
         zorg::MassstabEinrichten(*fenster_);
         fenster_->ClearLog();
     }
@@ -68,7 +70,7 @@ TEST_F(Stufe, WallThicknessOfSixtyCentimetresIsDimensionedAndTenCentimetresIsNot
         int striche = 0;
         for (const auto& l : Linien())
             if (l.x1 == l.x2 && (std::fabs(l.x1) < 1e-6 || std::fabs(l.x1 + d) < 1e-6) &&
-                std::fabs(std::fabs(l.y2 - l.y1) - 16 * P.ZeichenEinheit) < 1e-5)
+                std::fabs(std::fabs(l.y2 - l.y1) - 16 * zorg::Grafik().ZeichenEinheit) < 1e-5)
                 ++striche;
         EXPECT_EQ(striche, *text ? 2 : 0);
         EXPECT_EQ(Text("60") != nullptr, *text != 0);
@@ -92,7 +94,7 @@ TEST_F(Stufe, DeepExcavationSideWaterWarnsOnlyWithSeepage) {
     const std::string warnung =
         "*** Wasser tiefer als Wandfuß: Berechnung mit Strömungseinfluß unbrauchbar ***";
     for (int16_t stroem : {0, 1}) {
-        P.kzStroem = stroem;
+        zormcom::Lauf.kzStroem = stroem;
         fenster_->ClearLog();
         zorg::WasserAnkerZeichnen(*fenster_, 2);
         EXPECT_EQ(Text(warnung) != nullptr, stroem != 0);
@@ -115,7 +117,8 @@ TEST_F(Stufe, BottomLoadsAreClippedOnCopiesAndScaledToTheLargest) {
     ASSERT_EQ(kaesten.size(), 2u);
     EXPECT_NEAR(kaesten[0].y1 - kaesten[0].y2, 8 * 0.025, 1e-6); // half the largest: 8 units
     EXPECT_NEAR(kaesten[1].y1 - kaesten[1].y2, 16 * 0.025, 1e-6);
-    EXPECT_NEAR(kaesten[0].x2, P.BildLinks - 0.5, 1e-5); // the left edge, less the wall thickness
+    EXPECT_NEAR(kaesten[0].x2, zorg::Grafik().BildLinks - 0.5,
+                1e-5); // the left edge, less the wall thickness
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST_F(Sicherheitsbeiwerte, GlobalSafetySetsEveryFactorToOneAndKeepsEtapUnlessEt
     EXPECT_EQ(P.Bemessungssituation, 2); // the page's preset, stored by its OK
     EXPECT_EQ(P.UntergrundGuenstig, 0);
     for (float f : {P.gamG, P.gamE0g, P.gamQ, P.gamRe, P.gamRh, P.gamG1C, P.gamQ1C, P.gamPhi, P.gamC,
-                    P.gamGstb, P.gamGdst, P.gamH, P.gamQdst, P.gamWred, P.gamRered, P.gamMittel, P.EtaAnpass})
+                    P.gamGstb, P.gamGdst, P.gamH, P.gamQdst, P.gamWred, P.gamRered, P.EtaAnpass})
         EXPECT_EQ(f, 1.0f);
     EXPECT_EQ(P.gamStahlAnker, 1.75f);
     EXPECT_EQ(P.Etap, 1.5f);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -186,7 +187,7 @@ TEST_F(Lauf, AnAnchoredSoldierPileWallWithGlobalSafetyAndAnAtRestShareRunsTwice)
     Zuruecksetzen();
     std::vector<std::pair<int16_t, float>> laeufe;
     zorrun::Stufen().EingabeAuswerten = [&] {
-        laeufe.emplace_back(P.ErsterLauf, P.RuheProz);
+        laeufe.emplace_back(zormcom::Vorgaben.ErsterLauf, P.RuheProz);
         zorma::EingabeAuswerten();
     };
     ASSERT_EQ(Rechnen("global"), zorrun::kLaufFertig);

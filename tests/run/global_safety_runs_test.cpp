@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "earthpressure/stage_a.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/run_status.h"
@@ -127,7 +128,7 @@ protected:
     // Calls fn at the start of the second run, before its stage a.
     static void VorDemZweitenLauf(std::function<void()> fn) {
         zorrun::Stufen().EingabeAuswerten = [fn = std::move(fn)] {
-            if (P.ErsterLauf == 0) fn();
+            if (zormcom::Vorgaben.ErsterLauf == 0) fn();
             zorma::EingabeAuswerten();
         };
     }

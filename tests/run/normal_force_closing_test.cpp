@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "earthpressure/state.h"
 #include "platform/forms/headless.h"
 #include "request/headless_run.h"
 #include "request/run_stages.h"
@@ -47,7 +48,7 @@ TEST_P(Schliessen, MinusNAtTheFootEqualsSummeV2dInEveryStage) {
         zormd::BemessungsschnitteAbschnitt();
         const auto last = static_cast<std::size_t>(N.AnzKoten + 1); // the point the section dropped
         stufen.push_back({P.LFNr, P.AushNr, N.AnzKoten, N.SummeVd, N.SummeV2d, N.KotenN[last],
-                          N.MinNormalkraft, N.KotenListe[last], P.zFuss});
+                          N.MinNormalkraft, N.KotenListe[last], zormcom::Lauf.zFuss});
     };
     umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
     ASSERT_EQ(zorrun::ProjektRechnen(v), zorrun::kLaufFertig);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "earthpressure/report_file.h"
+#include "earthpressure/state.h"
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -84,6 +85,7 @@ protected:
         auto& s = zorrun::Stufen();
         s.EingabeAuswerten = [this] {
             laeufe.push_back(P);
+            vorgaben.push_back(zormcom::Vorgaben);
             vb::WriteFileBytes("ZORDENDE.DOS", "\"ENDE\"\r\n");
             P.LFNr = 1;
             P.AushNr = 1;
@@ -136,9 +138,10 @@ protected:
     }
 
     zortest::WorkingFolder ordner_;
-    std::vector<ProjectData> laeufe;          // project data at each call of stage a
-    std::vector<std::pair<int, int>> besucht; // (load case, stage) of each earth-pressure call
-    std::map<std::string, bool> knoepfe;      // main window buttons
+    std::vector<ProjectData> laeufe;             // project data at each call of stage a
+    std::vector<zormcom::Laufvorgaben> vorgaben; // the run's factors at each call of stage a
+    std::vector<std::pair<int, int>> besucht;    // (load case, stage) of each earth-pressure call
+    std::map<std::string, bool> knoepfe;         // main window buttons
     bool sanduhr = false;
     std::vector<std::string> fenster; // window slots called
 };

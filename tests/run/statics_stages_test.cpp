@@ -111,14 +111,14 @@ protected:
             EXPECT_NEAR(kopf[zormc::kW + a - 1], 0.0f, tolA) << "head " << a;
             EXPECT_NEAR(fuss[zormc::kW + f - 1], 0.0f, tolF) << "foot " << f;
         }
-        EXPECT_NEAR(fuss[zormc::kTiefe], P.zFuss, 1e-3f);
+        EXPECT_NEAR(fuss[zormc::kTiefe], zormcom::Lauf.zFuss, 1e-3f);
         // Foot criterion of the search.
         if (P.Wandfuss == 4 && St.GelenkFussModus == 0 && St.ZFussVorgabe == 0.0f) {
             EXPECT_LT(std::fabs(fuss[zormc::kM]), 0.03f * Mmax)
-                << "foot " << P.zFuss << " iterations " << St.IterZaehler << " " << St.KeineKonvergenz
-                << " Eph " << St.Eph;
+                << "foot " << zormcom::Lauf.zFuss << " iterations " << St.IterZaehler << " "
+                << St.KeineKonvergenz << " Eph " << St.Eph;
         }
-        if (P.Wandfuss == 1 && P.BettungStufe == 0) {
+        if (P.Wandfuss == 1 && zormc::St.BettungStufe == 0) {
             EXPECT_LE(St.Bh, St.Eph * 1.02f + 1.0f);
         }
         if (P.Wandfuss == 4 && St.GelenkFussModus == 0) {
@@ -149,9 +149,9 @@ protected:
 
         // Keep the values of the stage.
         Stufe s;
-        s.zFuss = P.zFuss;
+        s.zFuss = zormcom::Lauf.zFuss;
         s.ZRuhedruckFuss = St.ZRuhedruckFuss;
-        s.HUmlagerung = P.HUmlagerung;
+        s.HUmlagerung = zormc::St.HUmlagerung;
         s.CKraft = St.CKraft;
         s.DeltaT = St.DeltaT;
         s.SigV = St.CKraftSigV;
@@ -159,7 +159,7 @@ protected:
         s.E = St.LastResultierendeOben;
         s.figur = P.UmFigur;
         s.wandfuss = P.Wandfuss;
-        s.bettung = P.BettungStufe;
+        s.bettung = zormc::St.BettungStufe;
         s.UmZ1 = P.UmZ1;
         s.UmZ2 = P.UmZ2;
         s.EpsUml = P.EpsUml;
@@ -167,7 +167,7 @@ protected:
         zormc::Integrieren(zormb::B.BegrLastKopie, St.UmlagerungsTiefe, a, y);
         s.BegrOben = a;
         s.Mmin = 0.0f;
-        for (float z = 0.0f; z <= P.zFuss; z += 0.001f) {
+        for (float z = 0.0f; z <= zormcom::Lauf.zFuss; z += 0.001f) {
             const float m = MomentIn(z);
             if (m < s.Mmin) s.Mmin = m, s.zMmin = z;
         }
@@ -187,12 +187,12 @@ protected:
                 }
             }
             int k = 1;
-            while (k < 20 && P.AuflagerSenkungZ[k] != 0.0f &&
-                   std::fabs(P.AuflagerSenkungZ[k] - P.ZNextAnker) >= 0.001f)
+            while (k < 20 && zormc::St.AuflagerSenkungZ[k] != 0.0f &&
+                   std::fabs(zormc::St.AuflagerSenkungZ[k] - P.ZNextAnker) >= 0.001f)
                 ++k;
-            if (P.AuflagerSenkungZ[k] == 0.0f) {
-                P.AuflagerSenkungZ[k] = P.ZNextAnker;
-                P.AuflagerSenkung[k] = w;
+            if (zormc::St.AuflagerSenkungZ[k] == 0.0f) {
+                zormc::St.AuflagerSenkungZ[k] = P.ZNextAnker;
+                zormc::St.AuflagerSenkung[k] = w;
             }
         }
     }

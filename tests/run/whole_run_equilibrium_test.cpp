@@ -57,8 +57,8 @@ TEST_P(Gleichgewicht, SummeH1ClosesWhereThePassiveResistanceIsMobilised) {
     std::vector<Stufe> stufen;
     zormd::Abschnitte().Gleichgewicht = [&] {
         zormd::GleichgewichtAbschnitt();
-        stufen.push_back(
-            {P.LFNr, P.AushNr, St.WandfussEingabe, P.BettungStufe, P.Einsp, N.SummeH1, N.Ed00, P.Rhd});
+        stufen.push_back({P.LFNr, P.AushNr, St.WandfussEingabe, zormc::St.BettungStufe, P.Einsp, N.SummeH1,
+                          N.Ed00, zormd::N.Rhd});
     };
     umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
     ASSERT_EQ(zorrun::ProjektRechnen(datei), zorrun::kLaufFertig);

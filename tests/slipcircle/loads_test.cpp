@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "slip_model_fixture.h"
 #include "slipcircle/circle_safety.h"
@@ -164,7 +165,7 @@ namespace {
 TEST(KreisSicherheit, MomentsThatAreNoFiniteNumbersGiveAnInvalidCircle) {
     // A factor on c of 0 (not set by the run) makes the cohesion infinite: no finite safety.
     slipfix::Boeschung(20, 10, 20);
-    P.gamCWirk = 0.0f;
+    zormcom::Vorgaben.gamCWirk = 0.0f;
     slipfix::Vorbereiten();
     EXPECT_EQ(slipfix::Kreis(0, -17), Zormg::kUngueltig);
     EXPECT_EQ(D().Abbruch, 0);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "slipcircle/search.h"
@@ -20,7 +21,7 @@ inline void Neu() {
     ResetProjectData();
     Zormg::ZustandZuruecksetzen();
     P.GradZuRad = 3.141593f / 180.0f;
-    P.gamPhiWirk = P.gamCWirk = 1.0f;
+    zormcom::Vorgaben.gamPhiWirk = zormcom::Vorgaben.gamCWirk = 1.0f;
     Zormg::FelderDimensionieren();
     Zormg::D().YieldAbstandMs = 1000000;
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "earthpressure/handover_a.h"
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
@@ -27,8 +28,8 @@ protected:
         zor::LaufZuruecksetzen();
         zor::meldeprotokoll::Zuruecksetzen();
         P.AnzErd = 1;
-        P.SchichtKote[1] = 0.0f;
-        P.SchichtKote[2] = 99.0f;
+        zormcom::Lauf.SchichtKote[1] = 0.0f;
+        zormcom::Lauf.SchichtKote[2] = 99.0f;
         P.SchichtEI[1] = 50.0f;
         P.gamQ = 1.0f;
     }

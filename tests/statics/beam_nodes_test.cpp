@@ -29,7 +29,7 @@ protected:
         P.AushNr = 1;
         P.LFNr = 1;
         P.zAush = 5.0f;
-        P.zFuss = 8.0f;
+        zormcom::Lauf.zFuss = 8.0f;
         P.Wandfuss = 4;
         Liste(St.Lastbild, {{0.0f, 0.0f}, {8.0f, 0.0f}});
     }
@@ -53,9 +53,9 @@ protected:
 // C h inside a uniform spacing, C h / 2 at the first node, the lever rule where the spacing
 // changes, times EphPfahl / Eph on a soldier-pile wall.
 TEST_F(Knoten, BeddedFootGetsNodesAndSpringsOfTheBeddingCurve) {
-    P.BettungStufe = 1;
-    P.HUmlagerung = 2.0f;
-    P.zFuss = 10.0f;
+    zormc::St.BettungStufe = 1;
+    zormc::St.HUmlagerung = 2.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     Liste(St.Lastbild, {{0.0f, 0.0f}, {10.0f, 0.0f}});
     Liste(St.BettFeder, {{0.0f, 20.0f}, {97.0f, 20.0f}});
     KnotenAufbauen();
@@ -91,9 +91,9 @@ TEST_F(Knoten, BeddedFootGetsNodesAndSpringsOfTheBeddingCurve) {
 
 // A support in the bedded zone stays a support (marker -1), not a negative spring.
 TEST_F(Knoten, SupportInTheBeddedZoneStaysASupport) {
-    P.BettungStufe = 1;
-    P.HUmlagerung = 2.0f;
-    P.zFuss = 4.0f;
+    zormc::St.BettungStufe = 1;
+    zormc::St.HUmlagerung = 2.0f;
+    zormcom::Lauf.zFuss = 4.0f;
     P.AnzAnker = 2;
     P.ZAnker[1] = 1.0f;
     P.ZAnker[2] = 2.5f;
@@ -175,10 +175,10 @@ TEST_F(Knoten, HingeMovesOffNodesAndTheExcavationLevel) {
         P.ZAnker[2] = f.zAnker2;
         P.zMGelenk = f.zM;
         KnotenAufbauen();
-        EXPECT_NEAR(P.zGelenk, f.erwartet, 1e-5f) << f.zM << " " << f.zAnker2;
+        EXPECT_NEAR(zormc::St.zGelenk, f.erwartet, 1e-5f) << f.zM << " " << f.zAnker2;
         EXPECT_EQ(P.zMGelenk, f.zM); // the entered level stays
         if (f.erwartet > 0.0f) {
-            EXPECT_EQ(Marke(P.zGelenk), 0.0f);
+            EXPECT_EQ(Marke(zormc::St.zGelenk), 0.0f);
         }
     }
     SetUp();
@@ -187,7 +187,7 @@ TEST_F(Knoten, HingeMovesOffNodesAndTheExcavationLevel) {
     P.ZAnker[2] = 0.02f;
     P.zMGelenk = 0.02f;
     KnotenAufbauen();
-    EXPECT_EQ(P.zGelenk, 0.0f);
+    EXPECT_EQ(zormc::St.zGelenk, 0.0f);
     ASSERT_EQ(St.Hinweise.size(), 1u);
     EXPECT_EQ(St.Hinweise[0],
               "*** Das Momentengelenk in 0,02 m trifft Knoten bis zum Wandkopf; es bleibt unberücksichtigt.");
@@ -271,12 +271,12 @@ namespace {
 // in the bedded zone holds it there at 0.
 TEST_F(Knoten, BeddedBeamFloatsDownByLoadOverModulus) {
     P.AnzErd = 1;
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 99.0f;
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 99.0f;
     P.SchichtEI[1] = 50.0f;
-    P.BettungStufe = 1;
-    P.HUmlagerung = 0.5f;
-    P.zFuss = 6.0f;
+    zormc::St.BettungStufe = 1;
+    zormc::St.HUmlagerung = 0.5f;
+    zormcom::Lauf.zFuss = 6.0f;
     Liste(St.BettFeder, {{0.0f, 20.0f}, {98.5f, 20.0f}});
     for (bool mitAuflager : {false, true}) {
         Liste(St.Lastbild, {{0.0f, 0.0f}, {0.5f, 0.0f}, {0.5f, 10.0f}, {6.0f, 10.0f}});

@@ -2,9 +2,11 @@
 #include <cmath>
 #include <string>
 
+#include "earthpressure/state.h"
 #include "frame/messages.h"
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
+#include "statics/state.h"
 #include "tests/statics/beam_fixture.h"
 
 using zorm1::P;
@@ -130,10 +132,10 @@ TEST_F(Balken, SupportKeepsItsRecordedInstallationDeflection) {
     for (Fall f : {Fall{3.0005f, 10.0f, 111.111f}, Fall{3.0015f, 0.0f, 0.0f}}) {
         SetUp();
         P.AnzAnkerGesamt = 2;
-        P.AuflagerSenkungZ[1] = 1.0f;
-        P.AuflagerSenkung[1] = 4.0f;
-        P.AuflagerSenkungZ[2] = f.zAufgezeichnet;
-        P.AuflagerSenkung[2] = 10.0f;
+        zormc::St.AuflagerSenkungZ[1] = 1.0f;
+        zormc::St.AuflagerSenkung[1] = 4.0f;
+        zormc::St.AuflagerSenkungZ[2] = f.zAufgezeichnet;
+        zormc::St.AuflagerSenkung[2] = 10.0f;
         Lastbild({{0.0f, 0.0f}});
         Knoten(3.0f, 0.0f, -1.0f);
         Knoten(6.0f, 0.0f, 0.0f);
@@ -158,11 +160,11 @@ TEST_F(Balken, SupportKeepsItsRecordedInstallationDeflection) {
 // The field is split at the layer top where the stiffness changes, and not where it stays.
 TEST_F(Balken, FieldIsSplitAtALayerTopWhereTheStiffnessChanges) {
     P.AnzErd = 3;
-    P.SchichtKote = {};
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 1.0f;
-    P.SchichtKote[3] = 2.5f;
-    P.SchichtKote[4] = 99.0f;
+    zormcom::Lauf.SchichtKote = {};
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 1.0f;
+    zormcom::Lauf.SchichtKote[3] = 2.5f;
+    zormcom::Lauf.SchichtKote[4] = 99.0f;
     P.SchichtEI[1] = 50.0f;
     P.SchichtEI[2] = 50.0005f;
     P.SchichtEI[3] = 100.0f;
@@ -208,7 +210,7 @@ TEST_F(Balken, WallLoadRowCarriesTheFactoredLoad) {
 // A moment hinge imposes M = 0 and takes a jump of Q: with a hinged head and a uniform load p the
 // hinge at c fixes the head shear to p c / 2.
 TEST_F(Balken, HingeImposesZeroMomentWithAShearJump) {
-    P.zGelenk = 2.0f;
+    zormc::St.zGelenk = 2.0f;
     Lastbild({{0.0f, 10.0f}, {2.0f, 10.0f}, {2.0f, 10.0f}, {6.0f, 10.0f}}); // a jump row at the hinge too
     Raender(3, 1, 2, 1);
     ASSERT_EQ(Loesen(), "");
@@ -240,7 +242,7 @@ TEST_F(Balken, SingularSystemStopsWithTheBox) {
          }},
         {"cantilever with a hinge above its first support",
          [] {
-             P.zGelenk = 1.0f;
+             zormc::St.zGelenk = 1.0f;
              Lastbild({{0.0f, 10.0f}, {1.0f, 10.0f}});
              Knoten(2.0f, 10.0f, -1.0f);
              Knoten(5.0f, 10.0f, 0.0f);
@@ -286,18 +288,18 @@ TEST_F(Balken, InputsBeyondItsTablesAbandonTheCalculation) {
         {"EI 0 in a lower layer the beam reaches",
          [] {
              P.AnzErd = 2;
-             P.SchichtKote[2] = 3.0f;
-             P.SchichtKote[3] = 99.0f;
+             zormcom::Lauf.SchichtKote[2] = 3.0f;
+             zormcom::Lauf.SchichtKote[3] = 99.0f;
              P.SchichtEI[2] = 0.0f;
          }},
         {"a layer beyond the 30 stiffness entries",
          [] {
              P.AnzErd = 32;
              for (int i = 1; i <= 32; ++i) {
-                 P.SchichtKote[i] = 0.1f * static_cast<float>(i - 1);
+                 zormcom::Lauf.SchichtKote[i] = 0.1f * static_cast<float>(i - 1);
                  P.SchichtEI[i < 31 ? i : 30] = 50.0f + static_cast<float>(i);
              }
-             P.SchichtKote[33] = 99.0f;
+             zormcom::Lauf.SchichtKote[33] = 99.0f;
          }},
         {"15 supports",
          [] {
@@ -324,8 +326,8 @@ TEST_F(Balken, InputsBeyondItsTablesAbandonTheCalculation) {
     // A layer with EI 0 below the foot does not matter.
     SetUp();
     P.AnzErd = 2;
-    P.SchichtKote[2] = 6.0f;
-    P.SchichtKote[3] = 99.0f;
+    zormcom::Lauf.SchichtKote[2] = 6.0f;
+    zormcom::Lauf.SchichtKote[3] = 99.0f;
     P.SchichtEI[2] = 0.0f;
     Lastbild({{0.0f, 10.0f}, {5.0f, 10.0f}});
     Raender(3, 4, 2, 1);

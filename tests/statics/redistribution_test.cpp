@@ -134,7 +134,7 @@ TEST_F(Umlagerung, EveryFigureCarriesTheFactoredResultant) {
     St.LastResultierendeOben = 90.0f;
     St.UmlagerungsTiefe = 6.0f;
     P.zAush = 6.0f;
-    P.zFuss = 9.0f;
+    zormcom::Lauf.zFuss = 9.0f;
     P.UmZ1 = 1.0f;
     P.UmZ2 = 3.0f;
     P.EpsUml = 0.5f;
@@ -279,10 +279,10 @@ protected:
     void SetUp() override {
         Umlagerung::SetUp();
         P.AnzErd = 3;
-        P.SchichtKote[1] = 0.0f;
-        P.SchichtKote[2] = 2.0f;
-        P.SchichtKote[3] = 6.0f;
-        P.SchichtKote[4] = 99.0f;
+        zormcom::Lauf.SchichtKote[1] = 0.0f;
+        zormcom::Lauf.SchichtKote[2] = 2.0f;
+        zormcom::Lauf.SchichtKote[3] = 6.0f;
+        zormcom::Lauf.SchichtKote[4] = 99.0f;
         P.zAush = 5.0f;
     }
     static void Bild(float zW, float d, float s1, float s2) {
@@ -311,11 +311,11 @@ TEST_F(Wasser, SlopeFromTheWaterLevelDown) {
     EXPECT_FLOAT_EQ(Wert(6.0f), 30.0f);
     EXPECT_FLOAT_EQ(Wert(2.5f), 0.0f);
     // Under seepage without open water (d = 0) there is no break: the reduced slope from the level down.
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     Bild(3.0f, 0.0f, 10.0f, 6.0f);
     EXPECT_FLOAT_EQ(Wert(6.0f), 18.0f);
     // Water pressure among the additional stresses: 0 everywhere, s1 := 0.
-    P.kzWasserenth = 1;
+    zormcom::Lauf.kzWasserenth = 1;
     float d = 2.0f, s1 = 10.0f;
     St.Wasserbild.z[2] = 0.0f;
     WasserdruckBild(d, s1);
@@ -325,7 +325,7 @@ TEST_F(Wasser, SlopeFromTheWaterLevelDown) {
 }
 
 TEST_F(Wasser, BreakToTheSeepageSlope) {
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     // Earth side: open water 2 m deep from the head, 10 kN/m3 in it, 6 below.
     Bild(0.0f, 2.0f, 10.0f, 6.0f);
     Geordnet();

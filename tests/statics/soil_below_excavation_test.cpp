@@ -5,6 +5,7 @@
 #include <string>
 
 #include "earthpressure/diagrams.h"
+#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/run_state.h"
 #include "platform/runtime/errors.h"
@@ -27,8 +28,8 @@ protected:
         zor::LaufZuruecksetzen();
         P.GradZuRad = kGrad;
         P.AnzErd = 1;
-        P.SchichtKote[1] = 0.0f;
-        P.SchichtKote[2] = 99.0f;
+        zormcom::Lauf.SchichtKote[1] = 0.0f;
+        zormcom::Lauf.SchichtKote[2] = 99.0f;
         P.SchichtDicke[1] = 99.0f;
         P.SchichtGammaAush[1] = 18.0f;
         P.SchichtGammaAuftriebAush[1] = 10.0f;
@@ -73,8 +74,8 @@ TEST_F(Sohle, StressBelowTheExcavationLevel) {
     // On a layer boundary: two layers of zero thickness, the stress unchanged.
     SetUp();
     P.AnzErd = 2;
-    P.SchichtKote[2] = 4.0f;
-    P.SchichtKote[3] = 99.0f;
+    zormcom::Lauf.SchichtKote[2] = 4.0f;
+    zormcom::Lauf.SchichtKote[3] = 99.0f;
     P.SchichtDicke[1] = 4.0f;
     P.SchichtDicke[2] = 95.0f;
     P.SchichtGammaAush[2] = 20.0f;
@@ -90,12 +91,12 @@ TEST_F(Sohle, StressBelowTheExcavationLevel) {
 TEST_F(Sohle, TwelveLayersAndThreeSplitsFitTheTable) {
     P.AnzErd = 12;
     for (int i = 1; i <= 12; ++i) {
-        P.SchichtKote[i] = static_cast<float>(i - 1);
+        zormcom::Lauf.SchichtKote[i] = static_cast<float>(i - 1);
         P.SchichtDicke[i] = 1.0f;
         P.SchichtGammaAush[i] = 18.0f;
         P.SchichtGammaAuftriebAush[i] = 10.0f;
     }
-    P.SchichtKote[13] = 99.0f;
+    zormcom::Lauf.SchichtKote[13] = 99.0f;
     P.SchichtDicke[12] = 88.0f;
     P.ZWasserLuft = 7.5f;
     P.ZWasserErd = 3.0f;
@@ -109,8 +110,8 @@ TEST_F(Sohle, TwelveLayersAndThreeSplitsFitTheTable) {
     // A thirteenth layer (split off by the earth side's water level) has no excavation-side unit
     // weight: it counts with 0 and a note; with all three splits the table is full.
     P.AnzErd = 13;
-    P.SchichtKote[13] = 20.0f;
-    P.SchichtKote[14] = 99.0f;
+    zormcom::Lauf.SchichtKote[13] = 20.0f;
+    zormcom::Lauf.SchichtKote[14] = 99.0f;
     P.SchichtDicke[12] = 9.0f;
     P.SchichtDicke[13] = 79.0f;
     P.ZWasserLuft = 99.0f;
@@ -226,7 +227,7 @@ TEST_F(Weissenbach, PileResistanceOfAStage) {
     P.SchichtPhi[1] = 30.0f * kGrad;
     P.SchichtDeltaP[1] = -20.0f * kGrad;
     P.zAush = 5.0f;
-    P.zFuss = 8.0f;
+    zormcom::Lauf.zFuss = 8.0f;
     P.ABohl = 2.0f;
     P.BBohl = 0.3f;
     P.BBFuss = 0.6f;

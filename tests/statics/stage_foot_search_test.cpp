@@ -4,10 +4,12 @@
 #include <functional>
 #include <vector>
 
+#include "earthpressure/state.h"
 #include "frame/run_status.h"
 #include "platform/runtime/winfs.h"
 #include "stage_fixture.h"
 #include "tests/support/text_file.h"
+#include "statics/state.h"
 
 namespace {
 
@@ -22,11 +24,11 @@ TEST_F(SandStatik, BlumFootOfACantileverInSand) {
     P.kzUeb[1] = 1;
     ASSERT_EQ(Rechnen(), "D");
     const double exakt = 4.0 * std::cbrt(6.0) / (std::cbrt(6.0) - 1.0);
-    EXPECT_GE(P.zFuss, exakt - 1e-4);
-    EXPECT_LE(P.zFuss, exakt + 0.0021);
+    EXPECT_GE(zormcom::Lauf.zFuss, exakt - 1e-4);
+    EXPECT_LE(zormcom::Lauf.zFuss, exakt + 0.0021);
     EXPECT_NEAR(St.ZRuhedruckFuss, 4.8f, 0.001f);
-    EXPECT_NEAR(P.HUmlagerung, 4.8f, 0.001f);
-    const float zf = P.zFuss;
+    EXPECT_NEAR(zormc::St.HUmlagerung, 4.8f, 0.001f);
+    const float zf = zormcom::Lauf.zFuss;
     // C is the area of the net load from the head to the foot.
     const float ck = 48.0f + (144.0f * zf - 15.0f * zf * zf) - (144.0f * 4.0f - 15.0f * 16.0f);
     EXPECT_NEAR(St.CKraft, ck, 0.1f);
@@ -56,16 +58,16 @@ TEST_F(SandStatik, FreeEarthSupportOfAnAnchoredWall) {
     P.AnzAnker = 1;
     P.ZAnker[1] = 1.5f;
     ASSERT_EQ(Rechnen(), "D");
-    EXPECT_GE(P.zFuss, 9.1836f);
-    EXPECT_LE(P.zFuss, 9.1860f);
-    const float t = P.zFuss - 6.0f;
+    EXPECT_GE(zormcom::Lauf.zFuss, 9.1836f);
+    EXPECT_LE(zormcom::Lauf.zFuss, 9.1860f);
+    const float t = zormcom::Lauf.zFuss - 6.0f;
     EXPECT_NEAR(St.ZErdauflager, 6.0f + 0.6f * t, 0.002f);
     EXPECT_NEAR(St.Eph, 18.0f * t * t, 0.01f);
     EXPECT_NEAR(St.Bh, St.Eph, 0.5f);
     EXPECT_NEAR(St.Bh, 182.5f, 0.5f);
     const auto* anker = Zeile(1.5f, zormc::kAuflager);
     ASSERT_NE(anker, nullptr);
-    EXPECT_NEAR((*anker)[zormc::kP1 + 3], 3.0f * P.zFuss * P.zFuss - St.Bh, 0.05f);
+    EXPECT_NEAR((*anker)[zormc::kP1 + 3], 3.0f * zormcom::Lauf.zFuss * zormcom::Lauf.zFuss - St.Bh, 0.05f);
     EXPECT_NEAR((*anker)[zormc::kP1 + 3], 70.6f, 0.3f);
     EXPECT_NEAR(KopfW(), -7.26f, 0.05f);
     EXPECT_EQ(St.CKraft, 0.0f);
@@ -172,10 +174,10 @@ TEST_F(VerankerteSandwand, FigureEightAtTimeFourKeepsTheEarthPressureBelowTheExc
     const double exakt = Fusstiefe(last);
     EXPECT_NEAR(exakt, 8.806, 0.001); // without the jump at the excavation level it would be 8.309
     ASSERT_EQ(Rechnen(), "D");
-    EXPECT_GE(P.zFuss, exakt - 1e-3);
-    EXPECT_LE(P.zFuss, exakt + 0.0025);
+    EXPECT_GE(zormcom::Lauf.zFuss, exakt - 1e-3);
+    EXPECT_LE(zormcom::Lauf.zFuss, exakt + 0.0025);
     // At the level reached: the earth support and the anchor from the moments about the anchor.
-    const double zf = P.zFuss;
+    const double zf = zormcom::Lauf.zFuss;
     const double bh = Erdauflagerkraft(last(zf), zf);
     EXPECT_NEAR(St.Bh, bh, 0.2);
     const auto* anker = Zeile(1.5f, zormc::kAuflager);
@@ -200,7 +202,7 @@ TEST_F(VerankerteSandwand, RedistributionKeepsTheLoadBelowTheExcavationLevel) {
         P.EpsUml = 0.5f;
         P.UmZeit[1] = 4;
         ASSERT_EQ(Rechnen(), "D") << fig;
-        const double zf = P.zFuss;
+        const double zf = zormcom::Lauf.zFuss;
         ASSERT_GT(zf, 7.6) << fig;
         const double soll = 3.0 * 7.5 * 7.5 + ka2 * 9.0 * (zf * zf - 7.5 * 7.5);
         // Free head and free foot: the anchor and the earth support carry the whole load of the beam.
@@ -222,7 +224,7 @@ TEST_F(VerankerteSandwand, RedistributionAfterSuperpositionKeepsTheLoadDownToThe
         P.UmZ2 = 4.0f;
         P.EpsUml = 0.5f;
         ASSERT_EQ(Rechnen(), "D") << fig;
-        EXPECT_NEAR(P.HUmlagerung, 7.2f, 0.001f) << fig;
+        EXPECT_NEAR(zormc::St.HUmlagerung, 7.2f, 0.001f) << fig;
         const auto* anker = Zeile(1.5f, zormc::kAuflager);
         ASSERT_NE(anker, nullptr) << fig;
         EXPECT_NEAR((*anker)[zormc::kP1 + 3] + St.Bh, 129.6f, 0.2f) << "figure " << fig;

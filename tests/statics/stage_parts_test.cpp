@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "earthpressure/state.h"
 #include "frame/run_status.h"
 #include "stage_fixture.h"
+#include "statics/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
@@ -44,15 +46,15 @@ protected:
         zor::LaufZuruecksetzen();
         vb::SetDecimalSeparator('.');
         P.AnzErd = 1;
-        P.SchichtKote[1] = 0.0f;
-        P.SchichtKote[2] = 99.0f;
+        zormcom::Lauf.SchichtKote[1] = 0.0f;
+        zormcom::Lauf.SchichtKote[2] = 99.0f;
         P.SchichtDicke[1] = 99.0f;
         P.SchichtGammaAush[1] = 18.0f;
         P.SchichtGammaAuftriebAush[1] = 10.0f;
-        P.SchichtKpgh[1] = 3.0f;
+        zormcom::Lauf.SchichtKpgh[1] = 3.0f;
         P.ZWasserErd = P.ZWasserLuft = 99.0f;
         P.zAush = 4.0f;
-        P.zFuss = 8.0f;
+        zormcom::Lauf.zFuss = 8.0f;
         P.Etap = 1.5f;
         P.EtaAnpass = 1.0f;
         P.gamH = P.gamGstb = 1.0f;
@@ -70,7 +72,7 @@ TEST_F(Stufenteile, PassiveDiagramFromTheLayerCoefficients) {
     // Cohesion at the excavation level (c 10, Kpch 4, Etap 1.5): a jump from 0 to -26.67 at 4 m, then
     // -(3 x 18 (z - 4) + 40) / 1.5 down to the foot.
     P.SchichtCp[1] = 10.0f;
-    P.SchichtKpch[1] = 4.0f;
+    zormcom::Lauf.SchichtKpch[1] = 4.0f;
     zormc::ErdwiderstandIteration();
     const auto& eph = zormcom::Lauf.Eph;
     ASSERT_GE(eph.n, 3);
@@ -118,9 +120,9 @@ TEST_F(Stufenteile, PassiveDiagramFromTheTrialPlanesAndCohesionlessSoil) {
 TEST_F(Stufenteile, BeddingModulusLimitedByTheEarthResistance) {
     // e = -150 kN/m2 and w = 10 mm (characteristic) allow 15 MN/m3: 20 is lowered, 12 stays; a node
     // moving away from the excavation or lying below the foot keeps its modulus.
-    P.HUmlagerung = 4.0f;
+    zormc::St.HUmlagerung = 4.0f;
     P.EtaBettung = 1;
-    P.gamMittel = 1.0f;
+    zormc::St.gamMittel = 1.0f;
     auto& b = St.BettFeder;
     b.n = 4;
     const float z[] = {0, 1.0f, 2.0f, 3.0f, 5.0f}, k[] = {0, 20.0f, 12.0f, 20.0f, 20.0f},
@@ -163,7 +165,7 @@ TEST_F(Stufenteile, HydraulicHeaveSafetiesAndGradients) {
     P.zAush = 6.0f;
     P.ZWasserErd = 2.0f;
     P.ZWasserLuft = 6.0f;
-    P.zFuss = 7.7f;
+    zormcom::Lauf.zFuss = 7.7f;
     St.DeltaT = 0.3f;
     auto& s = St.SohlSpannung;
     s.n = 3;
@@ -205,7 +207,7 @@ TEST_F(Stufenteile, HeaveFormulasOfTheResidualHead) {
     P.zAush = 4.0f;
     P.ZWasserErd = 2.0f;
     P.ZWasserLuft = 4.0f;
-    P.zFuss = 8.0f;
+    zormcom::Lauf.zFuss = 8.0f;
     zormc::HydraulischerGrundbruch(1);
     EXPECT_NEAR(80.0f / (10.0f * zormb::B.GrundbruchTab[1 * 81]), 0.9325f, 1e-4f);
     P.ZWasserErd = 2.0f;
@@ -252,14 +254,14 @@ TEST_F(SandStatik, ResultFilesOfASolvedStage) {
     P.ZWasserErd = 2.0f;
     P.ZWasserLuft = 4.0f;
     ASSERT_EQ(Rechnen(), "D");
-    EXPECT_FLOAT_EQ(P.zFuss, 7.5f);
-    EXPECT_FLOAT_EQ(P.gamMittel, 1.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.zFuss, 7.5f);
+    EXPECT_FLOAT_EQ(zormc::St.gamMittel, 1.0f);
     // "ZOREwid.11": count, head, (HUmlagerung, 0), then the passive points down to the foot.
     const auto w = zortest::Zeilen("ZOREwid.11", false);
     ASSERT_GE(w.size(), 4u);
     EXPECT_EQ(std::stoi(w[0]) + 1, static_cast<int>(w.size()));
     EXPECT_EQ(Felder(w[1]), (std::vector<std::string>{"0", "0"}));
-    EXPECT_NEAR(P.HUmlagerung, 5.12f, 0.001f);
+    EXPECT_NEAR(zormc::St.HUmlagerung, 5.12f, 0.001f);
     EXPECT_NEAR(Zahl(Felder(w[2])[0]), 5.12f, 0.001f);
     EXPECT_EQ(Felder(w[2])[1], "0");
     const auto letzte = Felder(w.back());
@@ -320,12 +322,12 @@ TEST_F(SandStatik, BeddedCantileverWithTheBeddingCheck) {
     // "ZORBETTU": the foot, then depth, initial and used modulus of every point down to the foot.
     const auto b = zortest::Zeilen("ZORBETTU", false);
     ASSERT_GE(b.size(), 3u);
-    EXPECT_NEAR(Zahl(b[0]), P.zFuss, 1e-4f);
+    EXPECT_NEAR(Zahl(b[0]), zormcom::Lauf.zFuss, 1e-4f);
     bool reduziert = false;
     for (std::size_t i = 1; i < b.size(); ++i) {
         const auto f = Felder(b[i]);
         ASSERT_EQ(f.size(), 3u);
-        EXPECT_LE(Zahl(f[0]), P.zFuss + 1e-4f);
+        EXPECT_LE(Zahl(f[0]), zormcom::Lauf.zFuss + 1e-4f);
         EXPECT_NEAR(Zahl(f[1]), 20.0f, 1e-4f);
         EXPECT_LE(Zahl(f[2]), 20.0f + 1e-4f);
         if (Zahl(f[2]) < 19.99f) reduziert = true;
@@ -366,7 +368,7 @@ TEST_F(SandStatik, SeepageIterationOfAStage) {
     P.zAush = 6.0f;
     P.ZWasserErd = 2.0f;
     P.ZWasserLuft = 6.0f;
-    P.kzStroemEin = P.kzStroem = 1;
+    P.kzStroemEin = zormcom::Lauf.kzStroem = 1;
     zor::Laufstatus status = Rechnen() == "B" ? zor::Laufstatus::Nochmal : zor::Laufstatus::Weiter;
     int durchlaeufe = 1;
     while (status == zor::Laufstatus::Nochmal && durchlaeufe < 40) {
@@ -379,7 +381,7 @@ TEST_F(SandStatik, SeepageIterationOfAStage) {
     EXPECT_GE(durchlaeufe, 3);
     EXPECT_LE(durchlaeufe, zormc::kMaxSickerDurchlaeufe + 1);
     // The gradients of the last pass: i_e = 0.7 dh / (te + sqrt(te tx)) at the foot plus extra embedment.
-    const float z = P.zFuss + St.DeltaT, te = z - 2.0f, tx = z - 6.0f;
+    const float z = zormcom::Lauf.zFuss + St.DeltaT, te = z - 2.0f, tx = z - 6.0f;
     EXPECT_NEAR(zormb::B.GefaelleErd, 2.8f / (te + std::sqrt(te * tx)), 2e-3f);
     EXPECT_NEAR(zormb::B.GefaelleLuft, -2.8f / (tx + std::sqrt(te * tx)), 2e-3f);
     EXPECT_NEAR(St.WasserwichteErd, (1.0f - zormb::B.GefaelleErd) * 10.0f, 1e-4f);

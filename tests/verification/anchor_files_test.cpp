@@ -7,6 +7,7 @@
 #include "frame/project_data.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
+#include "statics/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 #include "verification/anchor_files.h"
@@ -23,7 +24,7 @@ protected:
     void SetUp() override {
         P = zorm1::ProjectData{};
         P.GradZuRad = 3.141593f / 180.0f;
-        P.gamMittel = 1.0f;
+        zormc::St.gamMittel = 1.0f;
         zormd::NachweisZustandZuruecksetzen();
         zormd::AnkerbuchZuruecksetzen();
         // An anchor at 1.5 m (20 deg, 8..20 m) and a strut at 4 m.

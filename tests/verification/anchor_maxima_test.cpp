@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "fixture.h"
+#include "statics/state.h"
 #include "verification/anchor_files.h"
 #include "verification/anchor_maxima.h"
 
@@ -17,7 +18,7 @@ protected:
         Bericht::SetUp();
         // Anchors at 1.5 and 4.0 m, both at 15 deg.
         std::ofstream("ZORGLFR") << "1.5,2\r\n1.5,15,6,12\r\n4,15,8,14\r\n";
-        P.AnkerFaktor = 1.0f;
+        zormc::St.AnkerFaktor = 1.0f;
     }
     // One stage: the forces of the stage, the lengths the deep slip plane found (8 and 10 m).
     static void Stufe(int16_t lf, int16_t aush, float ah1, float ah2) {
@@ -86,7 +87,7 @@ TEST_F(Maxima, LoadCaseTablesByHand) {
 TEST_F(Maxima, OverallTableAndTheFactorRows) {
     Lastfall1();
     Lastfall2();
-    P.AnkerFaktor = 1.15f;
+    zormc::St.AnkerFaktor = 1.15f;
     P.TeilsicherheitenAn = 1;
     P.Bemessungssituation = 2;
     zormd::AnkerMaximaLastfall();

@@ -8,6 +8,7 @@
 
 #include "earthpressure/state.h"
 #include "frame/project_data.h"
+#include "statics/state.h"
 #include "verification/deep_slip_plane.h"
 #include "verification/state.h"
 
@@ -26,8 +27,8 @@ void TrockenerSand(float ah) {
     zormd::GleitfugeZuruecksetzen();
     P.GradZuRad = kGrad;
     P.AnzErd = 1;
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 99.0f;
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 99.0f;
     P.SchichtDicke[1] = 99.0f;
     P.SchichtPhi[1] = 30.0f * kGrad;
     P.SchichtGamma[1] = 18.0f;
@@ -100,15 +101,15 @@ TEST(DeepSlipPlane, SingleAnchorInDrySandFollowsKranzByHand) {
     EXPECT_TRUE(std::isfinite(N.GlfXQMoegl));
     // The evaluation leaves the layer table as it found it.
     EXPECT_EQ(P.AnzErd, 1);
-    EXPECT_FLOAT_EQ(P.SchichtKote[2], 99.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[2], 99.0f);
 }
 
 TEST(DeepSlipPlane, PartialFactorsGiveTheUtilisationOfTheDesignForces) {
     TrockenerSand(120.0f); // design anchor force 1.2 x 100
     P.TeilsicherheitenAn = 1;
-    P.gamMittel = 1.2f;
-    P.gamEWirk = 1.2f;
-    P.gamReWirk = 1.3f;
+    zormc::St.gamMittel = 1.2f;
+    zormcom::Vorgaben.gamEWirk = 1.2f;
+    zormcom::Vorgaben.gamReWirk = 1.3f;
     zormd::ErsatzankerwandDruck();
     EXPECT_NEAR(N.GlfSumAh, 100.0, 1e-3);
     // eta = (276.05 / 1.30) / (1.20 x 100) = 1.770, utilisation 1 / eta = 0.565
@@ -271,9 +272,9 @@ void GleicheTiefe(float kraft, float laenge3, float phiSchwach = 30.0f) {
     TrockenerSand(kraft);
     // A thin weak layer from 4.5 to 4.6 m.
     P.AnzErd = 3;
-    P.SchichtKote[2] = 4.5f;
-    P.SchichtKote[3] = 4.6f;
-    P.SchichtKote[4] = 99.0f;
+    zormcom::Lauf.SchichtKote[2] = 4.5f;
+    zormcom::Lauf.SchichtKote[3] = 4.6f;
+    zormcom::Lauf.SchichtKote[4] = 99.0f;
     P.SchichtDicke[1] = 4.5f;
     P.SchichtDicke[2] = 0.1f;
     P.SchichtDicke[3] = 94.4f;
@@ -357,7 +358,8 @@ TEST(DeepSlipPlane, ZeroWeightOrZeroVerticalForceGivesSafetyZeroAndTheReferenceP
              N.GlfEavWand = N.GlfSumG;
          },
          true, false},
-        {"the wall's vertical force and the anchors carry the weight", [] {
+        {"the wall's vertical force and the anchors carry the weight",
+         [] {
              zormd::ErsatzankerwandDruck();
              N.GlfEavWand = N.GlfSumG - N.GlfSumAv;
          },

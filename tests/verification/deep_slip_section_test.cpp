@@ -40,8 +40,8 @@ protected:
         const float g = 3.141593f / 180.0f;
         P.GradZuRad = g;
         P.AnzErd = 1;
-        P.SchichtKote[1] = 0.0f;
-        P.SchichtKote[2] = 99.0f;
+        zormcom::Lauf.SchichtKote[1] = 0.0f;
+        zormcom::Lauf.SchichtKote[2] = 99.0f;
         P.SchichtDicke[1] = 99.0f;
         P.SchichtPhi[1] = 30.0f * g;
         P.SchichtGamma[1] = 18.0f;
@@ -50,12 +50,12 @@ protected:
         P.Wandtyp = 3;
         P.DWand = 0.6f;
         P.AnkerLaengen = 1;
-        P.ErsterLauf = 1;
+        zormcom::Vorgaben.ErsterLauf = 1;
         P.LFNr = 1;
         P.AushNr = 1;
         P.AnzAush = 1;
-        P.DateiEndung = "11";
-        P.gamMittel = 1.0f;
+        zormcom::Lauf.DateiEndung = "11";
+        zormc::St.gamMittel = 1.0f;
         P.AnzAnker = 1;
         P.ZAnker[1] = 1.5f;
         N.AnkerAh[1] = ah;
@@ -133,7 +133,7 @@ TEST_F(DeepSlipSection, SecondRunPrintsTheCachedValuesOfItsOwnStage) {
     const float xAW = GF.xAW;
     // Second run with an at-rest share: the memory holds other values, the cache the first run's.
     Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 25.0f;
     N.AnkerAh[1] = 130.0f;
     GF.xAW = 55.0f;
@@ -144,7 +144,7 @@ TEST_F(DeepSlipSection, SecondRunPrintsTheCachedValuesOfItsOwnStage) {
     // A run without a cache computes the check itself and says nothing of the at-rest share.
     std::filesystem::remove(ordner / "DOVUDUvozud.11");
     Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 25.0f;
     const auto dritter = Bericht();
     EXPECT_FALSE(Enthaelt(dritter, "Ruhedruck ermittelt"));
@@ -188,9 +188,9 @@ TEST_F(DeepSlipSection, SafetyEqualToTheRequiredOneAndUtilisationsBelow103AreNot
     auto teil = [this](float ah) {
         Projekt(ah, "1.5,1\r\n1.5,15,10,10\r\n");
         P.TeilsicherheitenAn = 1;
-        P.gamMittel = 1.2f;
-        P.gamEWirk = 1.2f;
-        P.gamReWirk = 1.3f;
+        zormc::St.gamMittel = 1.2f;
+        zormcom::Vorgaben.gamEWirk = 1.2f;
+        zormcom::Vorgaben.gamReWirk = 1.3f;
         return Bericht();
     };
     teil(100.0f);
@@ -222,9 +222,9 @@ TEST_F(DeepSlipSection, NoAnchorForceInTheSlipBodyPrintsZerosAndANote) {
 TEST_F(DeepSlipSection, PartialFactorsPrintTheUtilisation) {
     Projekt(120.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     P.TeilsicherheitenAn = 1;
-    P.gamMittel = 1.2f;
-    P.gamEWirk = 1.2f;
-    P.gamReWirk = 1.3f;
+    zormc::St.gamMittel = 1.2f;
+    zormcom::Vorgaben.gamEWirk = 1.2f;
+    zormcom::Vorgaben.gamReWirk = 1.3f;
     for (auto& e : zormc::St.EhListe)
         e *= 1.2f; // design values of the statics
     const auto z = Bericht();
@@ -247,7 +247,7 @@ TEST_F(DeepSlipSection, TooSteepAtTheLongestAnchorIsMarkedInBothRuns) {
     ASSERT_FALSE(cache.empty());
     EXPECT_EQ(cache[0].substr(cache[0].size() - 4), ",888");
     Projekt(100.0f, "1.5,1\r\n1.5,15,2,2\r\n");
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     const auto zweiter = Bericht();
     EXPECT_TRUE(Enthaelt(zweiter, zeile));
 }
@@ -257,8 +257,8 @@ TEST_F(DeepSlipSection, WaterLevelSplitsTheLayerItLiesIn) {
     for (float zw : {3.0f, 5.0f}) {
         Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
         P.AnzErd = 2;
-        P.SchichtKote[2] = 5.0f;
-        P.SchichtKote[3] = 99.0f;
+        zormcom::Lauf.SchichtKote[2] = 5.0f;
+        zormcom::Lauf.SchichtKote[3] = 99.0f;
         P.SchichtDicke[1] = 5.0f;
         P.SchichtDicke[2] = 94.0f;
         P.SchichtPhi[2] = P.SchichtPhi[1];
@@ -268,9 +268,9 @@ TEST_F(DeepSlipSection, WaterLevelSplitsTheLayerItLiesIn) {
         Bericht();
         EXPECT_EQ(P.AnzErd, zw == 3.0f ? 3 : 2);
         if (zw == 3.0f) {
-            EXPECT_FLOAT_EQ(P.SchichtKote[2], 3.0f);
+            EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[2], 3.0f);
             EXPECT_FLOAT_EQ(P.SchichtDicke[2], 2.0f);
-            EXPECT_FLOAT_EQ(P.SchichtKote[3], 5.0f);
+            EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKote[3], 5.0f);
         }
     }
 }
@@ -305,7 +305,7 @@ TEST_F(DeepSlipSection, OverallRoundsEndAtTheirBoundWithAStarLineInBothRuns) {
 
     // The second run of the global concept prints the kept values, the line included.
     zweiAnker();
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 50.0f;
     const auto zweiter = Bericht();
     EXPECT_EQ(std::count(zweiter.begin(), zweiter.end(), stern), 1);
@@ -314,7 +314,7 @@ TEST_F(DeepSlipSection, OverallRoundsEndAtTheirBoundWithAStarLineInBothRuns) {
     Bericht();
     Projekt(100.0f, "1.5,1\r\n1.5,15,10,10\r\n");
     GF.GlfGesamtNichtErfuellt = true; // left from an earlier stage
-    P.ErsterLauf = 0;
+    zormcom::Vorgaben.ErsterLauf = 0;
     P.RuheProz = 50.0f;
     EXPECT_FALSE(Enthaelt(Bericht(), "***"));
 }

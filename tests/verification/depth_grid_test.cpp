@@ -6,7 +6,9 @@
 
 #include "earthpressure/state.h"
 #include "fixture.h"
+#include "statics/state.h"
 #include "verification/depth_grid.h"
+#include "verification/state.h"
 
 namespace verification_test {
 namespace {
@@ -35,7 +37,7 @@ TEST_F(Raster, SortedAndEndingOnePointAfterTheFoot) {
     Zeile(3, 1.0f, {}, {});
     Zeile(2, 2.05f, {1.05f, 50.0f, 0.0f, 0.0f}, {});
     Zeile(5, 2.05f, {}, {});
-    P.zFuss = 2.0f;
+    zormcom::Lauf.zFuss = 2.0f;
     zormd::KotenRasterBilden();
     const auto z = Koten();
     // 0, 0.1 .. 0.9, 0.9999, 1.0001, 1.105 .. 1.945 (ten fields of 0.105), 2.0, 2.0
@@ -55,7 +57,7 @@ TEST_F(Raster, SortedAndEndingOnePointAfterTheFoot) {
 // follows it instead of a point behind the grid.
 TEST_F(Raster, FootBelowTheLastRowIsAdded) {
     Balken(2.0f);
-    P.zFuss = 2.00095f;
+    zormcom::Lauf.zFuss = 2.00095f;
     zormd::KotenRasterBilden();
     const auto z = Koten();
     ASSERT_GE(z.size(), 2u);
@@ -69,7 +71,7 @@ TEST_F(Raster, LongWallHasItsWholeGrid) {
     for (int i = 1; i <= 298; ++i)
         Zeile(2, 0.5f * static_cast<float>(i), {0.5f, 50.0f, 0.0f, 0.0f}, {});
     Zeile(5, 149.0f, {}, {});
-    P.zFuss = 149.0f;
+    zormcom::Lauf.zFuss = 149.0f;
     zormd::KotenRasterBilden();
     EXPECT_GT(N.AnzKoten, 1000);
     EXPECT_EQ(N.KotenListe[static_cast<std::size_t>(N.AnzKoten)], 149.0f);
@@ -83,7 +85,7 @@ TEST_F(Raster, StateQuantitiesFromTheFieldStarts) {
     Zeile(3, 2.0f, {}, {0.0f, 0.0f, -20.0f, -15.0f}); // a spring takes 5 kN/m
     Zeile(2, 3.0f, {1.0f, 50.0f, 0.0f, 0.0f}, {0.0f, 0.0f, -35.0f, -15.0f});
     Zeile(5, 3.0f, {}, {});
-    P.zFuss = 3.0f;
+    zormcom::Lauf.zFuss = 3.0f;
     N.KotenListe = {0.0f, 0.0f, 1.0f, 2.0f, 2.5f, 3.0f};
     N.AnzKoten = 5;
     for (auto* v : {&N.KotenDruck, &N.KotenW, &N.KotenM, &N.KotenQ})
@@ -116,7 +118,7 @@ protected:
         P.Wandtyp = 3;
         P.Wandart = 3;
         P.zAush = 10.0f;
-        P.zFuss = 15.0f;
+        zormcom::Lauf.zFuss = 15.0f;
         P.ZWasserLuft = 99.0f;
         Punkte({5.0f, 10.0f, 12.5f, 15.0f});
     }
@@ -217,7 +219,7 @@ TEST_F(Normalkraft, ForcesBelowTheExcavation) {
          [] {
              P.TeilsicherheitenAn = 1;
              P.gamG = 1.35f;
-             P.gamMittel = 1.2f;
+             zormc::St.gamMittel = 1.2f;
              P.DWand = 0.1f;
              P.GamWand = 10.0f;
              St.CKraftV = 10.0f;
@@ -280,9 +282,9 @@ TEST_F(Zusammenfassung, SoldierPileWallPerPile) {
         ""};
     EXPECT_EQ(Zeilen(), soll);
     zormd::BemessungswerteFortschreiben();
-    EXPECT_EQ(P.BemMaxMoment, 100.0f);
-    EXPECT_EQ(P.BemMaxQuerkraft, 75.0f);
-    EXPECT_EQ(P.BemMinNormalkraft, -40.0f);
+    EXPECT_EQ(zormd::N.BemMaxMoment, 100.0f);
+    EXPECT_EQ(zormd::N.BemMaxQuerkraft, 75.0f);
+    EXPECT_EQ(zormd::N.BemMinNormalkraft, -40.0f);
 }
 
 // Global mode, per metre, the shear reduced at the C force: the note lines and "nach oben".
@@ -326,20 +328,20 @@ TEST_F(Zusammenfassung, LaggingPressureOverTheStages) {
         P.AnzAnker = s.anker;
         N.MaxHDruck = s.h;
         zormd::BemessungswerteFortschreiben();
-        EXPECT_NEAR(P.BemVerbauDruck, s.druck, 1e-4f);
-        EXPECT_EQ(P.BemVerbauDruckFlag, s.flag);
+        EXPECT_NEAR(zormd::N.BemVerbauDruck, s.druck, 1e-4f);
+        EXPECT_EQ(zormd::N.BemVerbauDruckFlag, s.flag);
     }
     // A new run starts from 0.
     zor::LaufZuruecksetzen();
-    EXPECT_EQ(P.BemVerbauDruck, 0.0f);
-    EXPECT_EQ(P.BemMaxMoment, 0.0f);
+    EXPECT_EQ(zormd::N.BemVerbauDruck, 0.0f);
+    EXPECT_EQ(zormd::N.BemMaxMoment, 0.0f);
 }
 
 // The section: the slot between the normal force and the dropped point sees the whole grid; the
 // plot record then has one point less.
 TEST_F(Raster, TheGoverningSectionsSeeTheWholeGrid) {
     Balken(3.0f, 10.0f);
-    P.zFuss = 3.0f;
+    zormcom::Lauf.zFuss = 3.0f;
     P.zAush = 2.0f;
     int gesehen = 0;
     float letzte = 0.0f;

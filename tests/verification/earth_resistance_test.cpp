@@ -22,7 +22,7 @@ protected:
     void SetUp() override {
         BerichtTest::SetUp();
         P.zAush = 5.0f;
-        P.zFuss = 7.0f;
+        zormcom::Lauf.zFuss = 7.0f;
         P.Etap = 1.4f;
         // 4.0 lies above the excavation level, 8.0 below the foot.
         const float z[] = {4.0f, 5.0f, 6.0f, 8.0f}, e[] = {0.0f, -14.0f, -70.0f, -140.0f};
@@ -52,7 +52,7 @@ TEST_F(Erdwiderstand, CoefficientTableEndsWithTheInterpolatedFootRow) {
 
 // A list point exactly at the foot is not a list row, but the foot row prints it once.
 TEST_F(Erdwiderstand, PointAtTheFootPrintsOnce) {
-    P.zFuss = 8.0f;
+    zormcom::Lauf.zFuss = 8.0f;
     const auto z = Drucken();
     EXPECT_EQ(Anzahl(z, "    8.00   3.00"), 1);
     EXPECT_TRUE(Enthaelt(z, E + "            8.00   3.00   -140.00"));
@@ -100,7 +100,7 @@ TEST_F(Erdwiderstand, UserValuesWithNoteBehindTheLastRow) {
 // Soldier piles: the reduction factor; the change table only when the stage changes the pressure.
 TEST_F(Erdwiderstand, SoldierPileFactorAndChangeTable) {
     P.Wandart = 1;
-    P.EpFaktor = 0.625f;
+    zormc::St.EpFaktor = 0.625f;
     St.AnzErddruckAenderung = 1;
     St.ErddruckAenderung.assign(2, {0.0f, 0.0f, 0.0f});
     St.ErddruckAenderung[1] = {3.0f, 20.0f, 26.0f};
@@ -110,7 +110,7 @@ TEST_F(Erdwiderstand, SoldierPileFactorAndChangeTable) {
     EXPECT_EQ(Anzahl(z, "ERDDRUCK  infolge"), 0);
 
     P.AnzErddruckFaktor = 1;
-    P.BettungStufe = 1;
+    zormc::St.BettungStufe = 1;
     z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "   hältnis reduziert wie der Erdwiderstand nach Weißenbach:"));
     EXPECT_TRUE(Enthaelt(z, E + "ERDDRUCK  infolge Bodengewicht (kN/m2):"));

@@ -1,5 +1,6 @@
 // The wall-foot section: iteration tables, the safety of the earth support against hand
 // calculations, the 1.02 tolerance, a resistance of 0, the convergence re-check and the warnings.
+#include "earthpressure/state.h"
 #include "verification/embedment.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +28,12 @@ protected:
         P.Wandart = 2;
         P.Erddruckart = 1;
         P.Etap = 1.5f;
-        P.Etap2 = 2.0f;
-        P.EpFaktor = 1.0f;
-        P.BettungStufe = 1;
+        zormcom::Vorgaben.Etap2 = 2.0f;
+        zormc::St.EpFaktor = 1.0f;
+        zormc::St.BettungStufe = 1;
         St.Eph = 300.0f;
         St.Bh = 180.0f;
-        P.Rhd = 240.0f;
+        zormd::N.Rhd = 240.0f;
         St.AnzZeilen = 10;
     }
     std::vector<std::string> Drucken() {
@@ -53,8 +54,8 @@ TEST_F(Einbindung, HandCaseGlobalAndPartial) {
     EXPECT_TRUE(Enthaelt(z, std::string(38, ' ') + "vorh.A = 180.00"));
     EXPECT_TRUE(Enthaelt(z, "        ---> vorhandene Sicherheit      eta' =   2.50 >= 1.50"));
     EXPECT_FLOAT_EQ(zormd::N.Ed00, 144.0f);
-    EXPECT_FLOAT_EQ(P.RdFuss, 300.0f);
-    EXPECT_FLOAT_EQ(P.EdFuss, 180.0f);
+    EXPECT_FLOAT_EQ(zormd::N.RdFuss, 300.0f);
+    EXPECT_FLOAT_EQ(zormd::N.EdFuss, 180.0f);
 
     P.TeilsicherheitenAn = 1;
     P.EtaAnpass = 0.8f;
@@ -128,7 +129,7 @@ TEST_F(Einbindung, IterationTables) {
 
     P.Wandfuss = 4;
     z = Drucken();
-    EXPECT_FLOAT_EQ(P.EinspErg, 100.0f);
+    EXPECT_FLOAT_EQ(zormc::St.EinspErg, 100.0f);
     EXPECT_TRUE(Enthaelt(z, E + "ITERATION      Tiefe t   Fussmoment (M = 0: erf. Tiefe nach Blum)"));
     EXPECT_TRUE(Enthaelt(z, std::string(27, ' ') + "  2.50       -12.50"));
 
@@ -189,21 +190,23 @@ TEST_F(Einbindung, PrintingAloneChangesNothing) {
     St.Bh = 295.0f;
     St.MFuss = 60.0f;
     St.EphPfahl = 80.0f;
-    P.EinspErg = 40.0f;
-    P.RdFuss = P.EdFuss = zormd::N.Ed00 = zormd::N.ErdauflagerVerhaeltnis = zormd::N.BvTBW = -7.0f;
+    St.EinspErg = 40.0f;
+    zormd::N.RdFuss = zormd::N.EdFuss = zormd::N.Ed00 = zormd::N.ErdauflagerVerhaeltnis = zormd::N.BvTBW =
+        -7.0f;
     const auto erst = Bericht(zormd::EinbindungDrucken);
     const auto zweit = Bericht(zormd::EinbindungDrucken);
     EXPECT_EQ(erst, zweit);
     EXPECT_EQ(St.KeineKonvergenz, 20000);
-    EXPECT_EQ(P.EinspErg, 40.0f);
-    for (float v : {P.RdFuss, P.EdFuss, zormd::N.Ed00, zormd::N.ErdauflagerVerhaeltnis, zormd::N.BvTBW})
+    EXPECT_EQ(St.EinspErg, 40.0f);
+    for (float v :
+         {zormd::N.RdFuss, zormd::N.EdFuss, zormd::N.Ed00, zormd::N.ErdauflagerVerhaeltnis, zormd::N.BvTBW})
         EXPECT_EQ(v, -7.0f);
     // The computing step sets them: Blum's full fixity, RdFuss = EpFaktor Eph = 300, EdFuss = MFuss,
     // Ed00 = 240 x 295 / 300 = 236, eta' = 80 / 60 x 2.0 = 2.667.
     zormd::EinbindungBerechnen();
-    EXPECT_EQ(P.EinspErg, 100.0f);
-    EXPECT_FLOAT_EQ(P.RdFuss, 300.0f);
-    EXPECT_FLOAT_EQ(P.EdFuss, 60.0f);
+    EXPECT_EQ(St.EinspErg, 100.0f);
+    EXPECT_FLOAT_EQ(zormd::N.RdFuss, 300.0f);
+    EXPECT_FLOAT_EQ(zormd::N.EdFuss, 60.0f);
     EXPECT_FLOAT_EQ(zormd::N.Ed00, 236.0f);
     EXPECT_NEAR(zormd::N.ErdauflagerVerhaeltnis, 2.6667f, 1e-4f);
 }
@@ -222,16 +225,16 @@ TEST_F(Einbindung, SoldierPileBlock) {
     P.Wandart = 1;
     P.EntlastFaktor = 0.5f;
     P.UmFigur = 2;
-    P.AbgeschnDruck = 120.0f;
+    zormc::St.AbgeschnDruck = 120.0f;
     St.AbgeschnDruckV = 30.0f;
     St.MFuss = 60.0f;
-    P.EpFaktor = 0.8f;
+    zormc::St.EpFaktor = 0.8f;
     const auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "Als geschlossene Wand: Erddr. Aushub bis Wandfuß  = 120.00 kN/m = 50%"));
     EXPECT_TRUE(Enthaelt(z, E + "                       Vertikal (seit 24.1.2009)  =  30.00 kN/m = 50%"));
     EXPECT_TRUE(Enthaelt(z, std::string(38, ' ') + "vorh.A = 180.00 = 120.00 +  60.00 (s.u.)"));
-    EXPECT_FLOAT_EQ(P.EdFuss, 60.0f);
-    EXPECT_FLOAT_EQ(P.RdFuss, 240.0f);
+    EXPECT_FLOAT_EQ(zormd::N.EdFuss, 60.0f);
+    EXPECT_FLOAT_EQ(zormd::N.RdFuss, 240.0f);
 }
 
 class WeissenbachTest : public zortest::BerichtTest {
@@ -239,9 +242,9 @@ protected:
     void SetUp() override {
         BerichtTest::SetUp();
         P.Wandart = 1;
-        P.Etap2 = 1.5f;
+        zormcom::Vorgaben.Etap2 = 1.5f;
         P.gamRe = 1.4f;
-        P.gamMittel = 1.2f;
+        zormc::St.gamMittel = 1.2f;
         St.TBWFall = 0;
         St.EpvWand = -60.0f;
     }
@@ -312,7 +315,7 @@ TEST_F(BlumGrenze, SearchAtItsBoundIsNotReportedAsMet) {
     P.kzUeb[1] = 1;
     ASSERT_EQ(Rechnen(), "D");
     EXPECT_EQ(St.KeineKonvergenz, 20000);
-    EXPECT_NEAR(P.zFuss, 4.01f + 39.0f, 0.01f);
+    EXPECT_NEAR(zormcom::Lauf.zFuss, 4.01f + 39.0f, 0.01f);
     EXPECT_FLOAT_EQ(St.Bh, St.Eph);
 
     vb::Open("LPTZW", vb::OpenMode::Append, zorma::kBerichtDateiNr);

@@ -59,11 +59,11 @@ protected:
         P.Wandart = 2;
         P.Wandfuss = 1;
         P.zAush = 5.0f;
-        P.zFuss = 8.0f;
+        zormcom::Lauf.zFuss = 8.0f;
         P.ZWasserLuft = 99.0f;
         P.ZWasserErd = 99.0f;
         St.EahErd = 100.0f;
-        P.Rhd = 150.0f;
+        zormd::N.Rhd = 150.0f;
         N().Ed00 = 60.0f;
     }
     static zormd::Nachweiszustand& N() { return zormd::N; }
@@ -79,7 +79,7 @@ protected:
 // zGLF = 6.0 + 0.5 x 10 / 15 = 6.333 m.
 TEST_F(Gleichgewicht, FootPointOfTheDeepSlipPlaneBetweenMeanShears) {
     P.AnzAnker = 1;
-    P.BettungStufe = 1;
+    zormc::St.BettungStufe = 1;
     St.AnzZeilen = 3;
     auto& t = St.ErgebnisTabelle;
     t[0][zormc::kQ] = -10.0f;
@@ -93,7 +93,7 @@ TEST_F(Gleichgewicht, FootPointOfTheDeepSlipPlaneBetweenMeanShears) {
     EXPECT_TRUE(Enthaelt(z, E + "Fußpunkt der tiefen Gleitfuge:            z =      6.33 m (Q = 0)"));
     // Without bedding the foot itself.
     N().zGLF = 0.0f;
-    P.BettungStufe = 0;
+    zormc::St.BettungStufe = 0;
     zormd::FussPunktGleitfuge();
     EXPECT_EQ(N().zGLF, 8.0f);
 }
@@ -107,7 +107,7 @@ TEST_F(Gleichgewicht, SumBelowHalfAKilonewtonIsZero) {
     for (const Fall& f : {Fall{99.6f, "Summe              H1   =      0.00"},
                           Fall{99.4f, "Summe              H1   =     -0.60"},
                           Fall{130.0f, "Summe              H1   =     30.00"}}) {
-        P.Rhd = f.rhd;
+        zormd::N.Rhd = f.rhd;
         const auto z = Drucken();
         EXPECT_TRUE(Enthaelt(z, E + f.summe)) << f.rhd;
     }
@@ -146,7 +146,7 @@ TEST_F(Gleichgewicht, PrintingAloneChangesNothing) {
 // relief factor 0.2 prints 80 %; no resistance gives no ratio.
 TEST_F(Gleichgewicht, MobilisationAndReliefLines) {
     P.TeilsicherheitenAn = 1;
-    P.Rhd = 120.0f;
+    zormd::N.Rhd = 120.0f;
     P.EtaAnpass = 1.2f;
     P.EntlastFaktor = 0.2f;
     P.UmFigur = 1;
@@ -157,7 +157,7 @@ TEST_F(Gleichgewicht, MobilisationAndReliefLines) {
     EXPECT_TRUE(Enthaelt(z, E + "Summe              H1(d)=     20.00"));
     P.EtaAnpass = 1.0f;
     EXPECT_EQ(Anzahl(Drucken(), "wegen etaAnpassFaktor"), 0);
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     z = Drucken();
     EXPECT_EQ(Anzahl(z, "Mobilisierungsgrad      =  nicht bestimmbar"), 1);
     for (const auto& s : z)
@@ -169,10 +169,10 @@ TEST_F(Gleichgewicht, MobilisationAndReliefLines) {
 TEST_F(Gleichgewicht, SoldierPileWallSearchesTheExtraEmbedment) {
     P.Wandart = 1;
     P.Etap = 1.0f;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "21";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "21";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
     Liste(St.ESumme, {{0.0f, 0.0f}, {20.0f, 0.0f}});
     const auto z = Drucken();
@@ -193,10 +193,10 @@ TEST_F(Gleichgewicht, SoldierPileWallSearchesTheExtraEmbedment) {
 TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
     P.Wandart = 1;
     P.Etap = 1.0f;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "32";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "32";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     P.ZWasserLuft = 5.0f;
     P.ZWasserErd = 3.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
@@ -205,7 +205,7 @@ TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
     P.AnzZusatzSpannung = 2;
     P.ZusZ[1] = 0.0f, P.ZusSpannung[1] = 0.0f;
     P.ZusZ[2] = 20.0f, P.ZusSpannung[2] = 40.0f;
-    P.ZspSkala = 2.0f;
+    zormc::St.ZspSkala = 2.0f;
     Drucken();
     EXPECT_NEAR(N().DtH, 5.57f, 1e-4f);
     EXPECT_EQ(zortest::Zeilen(ordner.path() / "ZOReWas.32"),
@@ -219,8 +219,8 @@ TEST_F(Gleichgewicht, WaterAndAdditionalStressesAreWrittenAndSuperposed) {
 
 // A continuous wall short of its resistance writes no result diagram and searches nothing.
 TEST_F(Gleichgewicht, ContinuousWallWritesNoDiagramFiles) {
-    P.DateiEndung = "11";
-    P.Rhd = 0.0f;
+    zormcom::Lauf.DateiEndung = "11";
+    zormd::N.Rhd = 0.0f;
     Drucken();
     EXPECT_LT(N().SummeH1, 0.0f);
     EXPECT_FALSE(N().DtHGesucht);
@@ -231,10 +231,10 @@ TEST_F(Gleichgewicht, ContinuousWallWritesNoDiagramFiles) {
 // When the missing force is never reached, DeltaT keeps its value and the report says so.
 TEST_F(Gleichgewicht, UnreachedForceRaisesNothing) {
     P.Wandart = 1;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "11";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "11";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     St.DeltaT = 0.3f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}});
     Liste(St.ESumme, {{0.0f, 0.0f}, {10.0f, 0.0f}});
@@ -248,10 +248,10 @@ TEST_F(Gleichgewicht, UnreachedForceRaisesNothing) {
 // embedment undetermined; the run goes on.
 TEST_F(Gleichgewicht, ListsThatDoNotMatchAreNotSuperposed) {
     P.Wandart = 1;
-    P.zFuss = 10.0f;
-    P.DateiEndung = "11";
+    zormcom::Lauf.zFuss = 10.0f;
+    zormcom::Lauf.DateiEndung = "11";
     St.EahErd = 50.0f;
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     Liste(zormcom::Lauf.Eph, {{0.0f, 0.0f}, {10.0f, 0.0f}, {20.0f, -400.0f}});
     Liste(St.ESumme, {{0.0f, 0.0f}, {12.0f, 0.0f}});
     std::vector<std::string> z;
@@ -285,7 +285,7 @@ TEST_F(Vertikal, DiaphragmWallByHand) {
     P.DWand = 0.8f;
     P.GamWand = 25.0f;
     P.GamWand2 = 10.0f;
-    P.zFuss = 15.0f;
+    zormcom::Lauf.zFuss = 15.0f;
     P.ZWasserLuft = 8.0f;
     const float eav15 = 0.279384f * 18.0f * 15.0f * std::tan(20.0f * 3.14159265f / 180.0f);
     Liste(St.ESummeKopie, {{0.0f, 0.0f}, {15.0f, eav15}});
@@ -308,7 +308,7 @@ TEST_F(Vertikal, DiaphragmWallByHand) {
 // The warning from below -1.0 on; Eph = 0 gives Bv = 0, not a value of an earlier stage; a foot
 // above the excavation-side water has no buoyancy.
 TEST_F(Vertikal, WarningThresholdAndZeroResistance) {
-    P.zFuss = 10.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     P.ZWasserLuft = 12.0f;
     struct Fall {
         float epv;
@@ -334,12 +334,12 @@ TEST_F(Vertikal, WarningThresholdAndZeroResistance) {
 // table with the cut-off line at 0.00 and their own Bv; no warning; Rhd = 0 gives Bv = 0.
 TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
     P.Wandart = 1;
-    P.zFuss = 10.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     P.ZWasserLuft = 99.0f;
-    P.EdFuss = 40.0f;
-    P.AbgeschnDruck = 60.0f;
-    P.Rvd = -50.0f;
-    P.Rhd = 200.0f;
+    zormd::N.EdFuss = 40.0f;
+    zormc::St.AbgeschnDruck = 60.0f;
+    zormc::St.Rvd = -50.0f;
+    zormd::N.Rhd = 200.0f;
     zormd::N.BvTBW = -30.0f; // left by the soldier-pile check
     auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "passiv (2)   vorh. Bv   =    -25.00"));
@@ -347,7 +347,7 @@ TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
     EXPECT_TRUE(Enthaelt(z, E + "abgeschnittener Druck   =      0.00"));
     EXPECT_TRUE(Enthaelt(z, E + "passiv (2)   vorh. Bv   =    -30.00"));
     EXPECT_EQ(Anzahl(z, "*** Negative Auflagerkraft V2"), 0);
-    P.Rhd = 0.0f;
+    zormd::N.Rhd = 0.0f;
     St.AbgeschnDruckV = 0.0f;
     zormd::N.BvTBW = 0.0f;
     z = Drucken();
@@ -361,12 +361,12 @@ TEST_F(Vertikal, SoldierPileWallPrintsTwoTables) {
 // = 25.00.
 TEST_F(Vertikal, PrintingTwiceGivesTheSameLinesAndChangesNothing) {
     P.Wandart = 1;
-    P.zFuss = 10.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     P.ZWasserLuft = 99.0f;
-    P.EdFuss = 30.0f;
-    P.AbgeschnDruck = 50.0f;
-    P.Rvd = -20.0f;
-    P.Rhd = 100.0f;
+    zormd::N.EdFuss = 30.0f;
+    St.AbgeschnDruck = 50.0f;
+    St.Rvd = -20.0f;
+    zormd::N.Rhd = 100.0f;
     St.AbgeschnDruckV = 20.0f;
     Liste(St.ESummeKopie, {{0.0f, 0.0f}, {8.0f, 10.0f}});
     zormd::N.BvTBW = -15.0f; // left by the soldier-pile check
@@ -390,7 +390,7 @@ TEST_F(Vertikal, PrintingTwiceGivesTheSameLinesAndChangesNothing) {
 // Rock foot: Bv 0.00 and no C line.
 TEST_F(Vertikal, RockFoot) {
     P.Wandfuss = 3;
-    P.zFuss = 10.0f;
+    zormcom::Lauf.zFuss = 10.0f;
     P.ZWasserLuft = 99.0f;
     St.Bh = 100.0f;
     St.Eph = 100.0f;

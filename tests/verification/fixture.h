@@ -33,12 +33,12 @@ protected:
         P.GradZuRad = kGrad;
         P.LFNr = 1;
         P.AushNr = 1;
-        P.gamMittel = 1.0f;
+        zormc::St.gamMittel = 1.0f;
         P.Etap = 1.5f;
         P.WandKopf = 1;
         P.Wandfuss = 1;
         P.ZNextAnker = 99.0f;
-        P.HUmlagerung = 99.0f;
+        zormc::St.HUmlagerung = 99.0f;
         P.Kommentar[4] = std::string(13, ' ') + std::string(64, '-');
         zorma::Bericht.Einrueckung = std::string(13, ' ');
         vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);

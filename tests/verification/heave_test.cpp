@@ -38,7 +38,7 @@ class Grundbruch : public zortest::BerichtTest {
 protected:
     void SetUp() override {
         BerichtTest::SetUp();
-        P.zFuss = 10.0f;
+        zormcom::Lauf.zFuss = 10.0f;
         P.ZWasserLuft = 6.0f;
         // GBr 40, hF 6, hWu 4: hr = 2, WStr = 20, eta = 40 / 20 = 2.00.
         St.GBr = 40.0f;
@@ -135,7 +135,7 @@ TEST_F(Grundbruch, AFirstModelValueThatIsNotDeterminableKeepsItsColumns) {
 // Water lowered below the total foot: head, requirement and the "--->" lines only.
 TEST_F(Grundbruch, WaterBelowTheFoot) {
     P.ZWasserLuft = 10.5f;
-    P.kzStroem = 1;
+    zormcom::Lauf.kzStroem = 1;
     const auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "---> Die Berechnung mit Strömungseinfluß ist unbrauchbar."));
     EXPECT_EQ(Anzahl(z, "1)   ="), 0);
@@ -190,7 +190,7 @@ TEST_F(Grundbruch, ValuesOfTheResidualHeadModelsByHand) {
         P.zAush = 6.0f;
         P.ZWasserErd = 2.0f;
         P.ZWasserLuft = 6.0f;
-        P.zFuss = 7.7f;
+        zormcom::Lauf.zFuss = 7.7f;
         St.DeltaT = 0.3f;
         auto& s = St.SohlSpannung;
         s.n = 3;

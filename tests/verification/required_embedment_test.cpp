@@ -1,5 +1,6 @@
 // The required-embedment section: the reason of dt and its notes, the minimum of the partial-factor
 // mode, the stop at the load zero point and the fixity notes.
+#include "earthpressure/state.h"
 #include "verification/required_embedment.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,8 @@ protected:
         P.Wandart = 1;
         P.Wandfuss = 1;
         P.zAush = 5.0f;
-        P.zFuss = 8.0f;
-        P.BettungStufe = 1;
+        zormcom::Lauf.zFuss = 8.0f;
+        zormc::St.BettungStufe = 1;
         zormd::N.EinbindeTiefe = 3.0f;
         P.ZWasserLuft = P.ZWasserErd = 99.0f;
     }
@@ -73,7 +74,7 @@ TEST_F(Einbindetiefe, ExtraEmbedmentForSummeH) {
 TEST_F(Einbindetiefe, MinimumOfThePartialFactorMode) {
     P.Wandart = 2;
     P.TeilsicherheitenAn = 1;
-    P.EinspErg = 50.0f;
+    zormc::St.EinspErg = 50.0f;
     zormd::N.EinbindeTiefe = 4.0f;
     St.DeltaT = 0.0f;
     zormd::MindestRammtiefenzuschlag();
@@ -114,16 +115,16 @@ TEST_F(Einbindetiefe, StopAtTheLoadZeroPoint) {
 // Fixity notes: 100 % prints D4 and, with EinspDrucken, D1 but never D2; 60 % with dt from the C
 // force prints D2 on soldier piles.
 TEST_F(Einbindetiefe, FixityNotes) {
-    P.BettungStufe = 0;
+    zormc::St.BettungStufe = 0;
     P.Wandfuss = 2;
     St.EinspDrucken = 1;
-    P.EinspErg = 100.0f;
+    zormc::St.EinspErg = 100.0f;
     St.DeltaT = 0.6f;
     auto z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "Einspanngrad            = 100.00 %"));
     EXPECT_TRUE(Enthaelt(z, E + "Die Einbindetiefe wurde auf 100 % Einspannung reduziert."));
     EXPECT_EQ(Anzahl(z, "(wurde bei der Ermittlung von dt berücksichtigt)"), 0);
-    P.EinspErg = 60.0f;
+    zormc::St.EinspErg = 60.0f;
     z = Drucken();
     EXPECT_TRUE(Enthaelt(z, E + "Einspanngrad            =  60.00 %"));
     EXPECT_TRUE(Enthaelt(z, E + "(wurde bei der Ermittlung von dt berücksichtigt)"));

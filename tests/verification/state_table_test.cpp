@@ -2,10 +2,12 @@
 #include <cmath>
 #include <regex>
 
+#include "earthpressure/state.h"
 #include "fixture.h"
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "statics/beam_solver.h"
+#include "statics/state.h"
 #include "verification/state_table.h"
 
 namespace verification_test {
@@ -129,7 +131,7 @@ TEST_F(Zustandstabelle, AZeroShearPointBelowTheExcavationWithNegativeMomentIsThe
 TEST_F(Zustandstabelle, ABeddedFootPrintsNoZeroShearRowBelowTheExcavationButKeepsItsMoment) {
     Dreieckslast(-30.0f);
     P.zAush = 2.0f;
-    P.BettungStufe = 1;
+    zormc::St.BettungStufe = 1;
     zormd::ZustandsgroessenDrucken(zormd::ZustandsgroessenBerechnen());
     EXPECT_TRUE(Mit(Zeilen(), "*").empty());
     EXPECT_EQ(N.zGLF, 0.0f);
@@ -163,9 +165,9 @@ TEST_F(Zustandstabelle, UniformLoadKeepsTheDeflectionAtTheNextSupportLevelAndThe
     P.ZAuflager[1] = 2.0f;
     P.ZAuflager[2] = 2.0001f; // only an exact level keeps the deflection
     zormd::ZustandsgroessenDrucken(zormd::ZustandsgroessenBerechnen());
-    EXPECT_NEAR(P.AuflagerSenkung[1], 5 * q * L * L * L * L / (384 * ei), 1e-4); // 0.6667 mm
-    EXPECT_EQ(P.AuflagerSenkungZ[1], 2.0f);
-    EXPECT_EQ(P.AuflagerSenkung[2], 0.0f);
+    EXPECT_NEAR(zormc::St.AuflagerSenkung[1], 5 * q * L * L * L * L / (384 * ei), 1e-4); // 0.6667 mm
+    EXPECT_EQ(zormc::St.AuflagerSenkungZ[1], 2.0f);
+    EXPECT_EQ(zormc::St.AuflagerSenkung[2], 0.0f);
     const auto z = Zeilen();
     const auto stern = Mit(z, "*");
     ASSERT_EQ(stern.size(), 2u);
@@ -316,7 +318,7 @@ TEST_F(Zustandstabelle, TheDepthGridSubdividesFieldsOfOneMetreAndOneDecimetreBut
     Zeile(2, 1.1f, {0.1f, 50}, {});
     Zeile(2, 1.12f, {0.02f, 50}, {});
     Zeile(5, 1.12f, {}, {});
-    P.zFuss = 1.12f;
+    zormcom::Lauf.zFuss = 1.12f;
     zormd::KotenRaster();
     ASSERT_EQ(N.AnzKoten, 1 + 6 + 9 + 1);
     const auto& k = N.KotenListe;
@@ -337,7 +339,7 @@ protected:
             vb::Write(d.nr(), r[0], r[1], r[2]);
         d.Close();
         St.BettungReduziert = 1;
-        P.HUmlagerung = 1.0f;
+        zormc::St.HUmlagerung = 1.0f;
     }
     std::vector<std::string> Tabelle() {
         zormd::BettungsTabelleDrucken(zormd::BettungsTabelleLesen());
@@ -375,7 +377,7 @@ TEST_F(Bettung, ReadOnceThenPrintedTwiceTheSame) {
     const auto t = zormd::BettungsTabelleLesen();
     EXPECT_EQ(St.BettungReduziert, 0);
     EXPECT_EQ(N.AnzBettung, 2);
-    EXPECT_EQ(P.zFuss, 5.0f);
+    EXPECT_EQ(zormcom::Lauf.zFuss, 5.0f);
     zormd::BettungsTabelleDrucken(t); // the report is open from the fixture
     const auto erst = Zeilen();
     vb::Open("LPTZW", vb::OpenMode::Output, zorma::kBerichtDateiNr);
@@ -404,13 +406,13 @@ namespace {
 // AnzZeilen lies one behind its end row.
 TEST_F(Bericht, TheSolvedSimplySupportedBeamGivesTheClosedFormZeroShearRowAndItsSupportForcesCarryTheLoad) {
     P.AnzErd = 1;
-    P.SchichtKote[1] = 0.0f;
-    P.SchichtKote[2] = 99.0f;
+    zormcom::Lauf.SchichtKote[1] = 0.0f;
+    zormcom::Lauf.SchichtKote[2] = 99.0f;
     P.SchichtEI[1] = 50.0f;
     P.gamQ = 1.0f;
     P.WandKopf = 2;
     P.zAush = 7.0f;
-    P.zFuss = 6.0f;
+    zormcom::Lauf.zFuss = 6.0f;
     St.Lastbild.n = St.Knoten.n = 2;
     St.Lastbild.z[1] = St.Knoten.z[1] = 0.0f;
     St.Lastbild.z[2] = St.Knoten.z[2] = 6.0f;

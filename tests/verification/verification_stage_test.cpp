@@ -13,7 +13,9 @@
 #include "frame/run_status.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/winfs.h"
+#include "statics/state.h"
 #include "verification/plot_records.h"
+#include "verification/state.h"
 #include "verification/verification_stage.h"
 
 namespace verification_test {
@@ -74,7 +76,7 @@ protected:
         ASSERT_TRUE(zorm1::EingabeLesen(std::string(ZOR_TEST_DATA) + "/" + name));
         P.GanzerName = "/projekte/" + name;
         P.gamG = P.gamE0g = P.gamQ = 1.0f;
-        P.gamMittel = 1.0f;
+        zormc::St.gamMittel = 1.0f;
         P.GelaendebruchEin = 0;
         zorma::EingabeAuswerten();
     }
@@ -119,7 +121,7 @@ TEST_F(Nachweislauf, EveryExampleVisitsLoadCasesOuterAndStagesInnerAndEndsWithTh
                 for (const char* a : {"GlfrLesen", "Erdwiderstand", "Einbindung", "Gleichgewicht", "Vertikal",
                                       "Schnitte", "Einbindetiefe"})
                     erwartet.push_back(k + a);
-                if (P.kzHydGrBr != 0) erwartet.push_back(k + "Grundbruch");
+                if (zormcom::Lauf.kzHydGrBr != 0) erwartet.push_back(k + "Grundbruch");
                 erwartet.push_back(k + "Gleitfuge");
             }
         std::vector<std::string> abschnitte;
@@ -227,13 +229,13 @@ TEST_F(Vorbereitung, CForceAndExtraEmbedmentAreCleanedAsTheWallKindAsks) {
         P.Wandart = f.wandart;
         P.Wandfuss = 4;
         St.CKraft = f.cKraft;
-        P.EinspErg = f.einspErg;
+        zormc::St.EinspErg = f.einspErg;
         St.DeltaT = f.deltaT;
-        P.zFuss = P.zAush + 3.0f;
+        zormcom::Lauf.zFuss = P.zAush + 3.0f;
         zormd::NachweiseVorbereiten();
         ASSERT_EQ(P.Einsp, 0.0f); // the example gives no partial fixity
         EXPECT_EQ(St.CKraft, f.erwartetC);
-        EXPECT_EQ(P.EinspErg, f.erwartetEinsp);
+        EXPECT_EQ(zormc::St.EinspErg, f.erwartetEinsp);
         EXPECT_NEAR(St.DeltaT, f.erwartetDt, 1e-6);
         EXPECT_FLOAT_EQ(N.EinbindeTiefe, 3.0f);
     }
@@ -266,10 +268,10 @@ TEST_F(Vorbereitung, TheEarthResistanceIsTheAreaDownToTheFootDividedByEtapOrByOn
         d.Close();
     }
     P.Etap = 1.5f;
-    P.zFuss = 4.0f;
+    zormcom::Lauf.zFuss = 4.0f;
     zormd::NachweiseVorbereiten();
     EXPECT_EQ(N.EppArt, 1);
-    EXPECT_FLOAT_EQ(P.Rhd, 60.0f / 1.5f);
+    EXPECT_FLOAT_EQ(zormd::N.Rhd, 60.0f / 1.5f);
     EXPECT_EQ(N.EphGegAktE[2], -150.0f);
 
     // Given points: (0, 0), (zAush - 0.001, 0), then -30 / Etap from zAush to zAush + 2.
@@ -278,10 +280,10 @@ TEST_F(Vorbereitung, TheEarthResistanceIsTheAreaDownToTheFootDividedByEtapOrByOn
     Lauf.EphGegAktE[1] = -30.0f;
     Lauf.EphGegAktZ[2] = P.zAush + 2.0f;
     Lauf.EphGegAktE[2] = -30.0f;
-    P.zFuss = P.zAush + 2.0f;
+    zormcom::Lauf.zFuss = P.zAush + 2.0f;
     zormd::NachweiseVorbereiten();
     EXPECT_EQ(N.EppArt, 0); // no trial-plane list of an earlier stage
-    EXPECT_NEAR(P.Rhd, 20.0f * 2.0f + 0.001f * 20.0f / 2.0f, 1e-3);
+    EXPECT_NEAR(zormd::N.Rhd, 20.0f * 2.0f + 0.001f * 20.0f / 2.0f, 1e-3);
 }
 
 TEST_F(Vorbereitung, APassiveListOfMoreThanTwoHundredFiftyPointsAbandonsTheCalculation) {
@@ -296,7 +298,7 @@ class Plotsatz : public Bericht {};
 TEST_F(Plotsatz, RecordBHasTwoLinesPerPointInTheGraphicsFileAndOneInTheSlipCircleFile) {
     P.LFNr = 2;
     P.AushNr = 3;
-    P.gamMittel = 1.25f;
+    zormc::St.gamMittel = 1.25f;
     St.DeltaT = -0.2f;
     N.AnzKoten = 2;
     N.KotenListe = {0.0f, 0.0f, 6.5f};
@@ -329,7 +331,7 @@ TEST_F(Plotsatz, RecordAWithoutAPlotBlockHoldsTheCountLineAndThePoints) {
 
 TEST_F(Plotsatz, RecordCWithATrialPlaneListOnlyFromItsStageAndTheLongestAnchorOfTheRun) {
     P.AushNr = 2;
-    P.zFuss = 6.0f;
+    zormcom::Lauf.zFuss = 6.0f;
     P.zAush = 4.0f;
     P.ZWasserErd = 99.0f;
     P.ZWasserLuft = 99.0f;

@@ -3,6 +3,7 @@
 // MN/m2) and DIN 1045-1 Table 9 (C25/30 26700 MN/m2).
 #include <gtest/gtest.h>
 
+#include "design/state.h"
 #include "dialogs/project/frmWand1.h"
 #include "dialogs/project/project_dialogs.h"
 #include "frame/project_data.h"
@@ -74,7 +75,7 @@ TEST_F(Wandseite, OverlappedPilesUseTheEquivalentDiaphragmThickness) {
     vb::user::click("frmWand1.optBeton(3)");
     EXPECT_EQ(P.BetonKlasse, 125.0f);
     EXPECT_EQ(P.EModul, 26700.0f);
-    EXPECT_EQ(P.BetonFestigkeit, 21.25f); // 0.85 fck
+    EXPECT_EQ(zormd::BS.BetonFestigkeit, 21.25f); // 0.85 fck
     vb::user::click("frmWand1.optWandTyp(4)");
     Tippen("frmWand1.txtBpfW", ".9", "frmWand1.txtEI");
     EXPECT_EQ(vb::headless::text("frmWand1.txtBpfW2"), "0.75");

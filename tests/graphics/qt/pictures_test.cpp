@@ -76,7 +76,7 @@ protected:
         P.zAush = 4.5f;
         P.AnzAnkerGesamt = 1;
         P.ZAuflager[1] = 2;
-        P.AnkerNeigungTab[1] = 15;
+        zorg::Grafik().AnkerNeigungTab[1] = 15;
         P.AnkerAbstand[1] = 2.5f;
         auto& g = zorg::Grafik();
         g.ZFussMax = 9.2f;
@@ -259,7 +259,7 @@ TEST_F(Bild, ForcePolygonOfEveryRecordOfARealRunCloses) {
         // the polygon as drawn ends where it started
         auto rec = vb::draw::RecordingSurface::Screen();
         P.Massstab = 100;
-        P.ZeichenEinheit = 0.025f;
+        zorg::Grafik().ZeichenEinheit = 0.025f;
         const auto k = zorg::KrafteckZeichnen(*rec, s, 0, 0);
         ASSERT_GE(k.punkte.size(), 6u);
         const auto [x0, y0] = k.punkte.front();
