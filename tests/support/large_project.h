@@ -7,7 +7,6 @@
 // and regular (no randomness), so the project is the same on every call.
 #include <string>
 
-#include "earthpressure/state.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
 #include "frame/stage_table.h"
@@ -37,7 +36,6 @@ inline bool GrossesProjekt(const std::string& beispiel) {
         P.SchichtGamma[i] = P.SchichtGammaAush[i] = 18.0f + 0.25f * static_cast<float>(i % 5);
         P.SchichtGammaAuftrieb[i] = P.SchichtGammaAuftriebAush[i] = 10.0f + 0.25f * static_cast<float>(i % 3);
         P.SchichtEI[i] = 26.43f;
-        zormcom::Lauf.SchichtK0Anteil[i] = 0.0f;
     }
 
     // Earth-side slopes: a flight of terraces rising 0.25 m over each 2 m from 1 m behind the wall.
