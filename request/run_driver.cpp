@@ -470,8 +470,10 @@ Anfrageausgang Anfrage() {
     P.DateiPfad = gesichert.DateiPfad;
     P.NameOhneExt = gesichert.NameOhneExt;
 
-    // 18. The state stage a found, and the slip-circle input, beside the project file.
-    NebenProjektKopieren("WEXASAVE.", P.GanzerName, false);
+    // 18. The slip-circle input beside the project file. The project file keeps what step 12 saved: the
+    // working copy stage a wrote holds the run's own factors (the passive resistance's partial factor as
+    // Etap, the anchor lengths set for the run), which are no input of the user's and would come back as
+    // such with the next read (Etap as the global safety after a change of the safety concept).
     NebenProjektKopieren("WEXASAVE.gl1", P.GanzerName + ".gl1", true);
     NebenProjektKopieren("WEXASAVE.gl2", P.GanzerName + ".gl2", true);
 

@@ -14,7 +14,8 @@
 // layers split, stages loaded). After each run the request puts the saved project back; what the run leaves
 // for the report window, the pictures and the next run is in the run state of the folders (their state.h).
 // So after a request every project value in memory is the user's, Etap and gamRe included, with the last
-// stage loaded as step 5 left it; the project file beside it is the run's working copy "WEXASAVE." (step 18).
+// stage loaded as step 5 left it, and the project file keeps what step 12 saved: the run's working copy
+// "WEXASAVE." stays in the working folder (it feeds the slip circle) and is not copied over it.
 //
 // Runs (their factors in zormcom::Vorgaben): with partial factors one run (ErsterLauf 1, the anchor lengths
 // by the deep slip plane switched on, Etap := gamRe, or gamRered where a reduction is in force, on the run's
