@@ -52,15 +52,18 @@ const char* const kProjekt = "projekt";
 bool g_fenster = false;               // a window the request would open instead of a run
 std::set<std::string> g_breiteFormen; // forms of the report lines wider than 80 columns in the examples
 
-[[noreturn]] void Fehler(const std::string& was) {
-    std::fprintf(stderr, "whole chain: %s\n", was.c_str());
-    std::abort();
-}
-
 void aufraeumen() {
     std::error_code ec;
     fs::current_path(g_start, ec);
     fs::remove_all(g_basis, ec);
+}
+
+// A failed check: said, the scratch folder removed (abort skips atexit), and abort, so that libFuzzer keeps
+// the input.
+[[noreturn]] void Fehler(const std::string& was) {
+    std::fprintf(stderr, "whole chain: %s\n", was.c_str());
+    aufraeumen();
+    std::abort();
 }
 
 // A report line reduced to its words: numbers, signs, separators and blanks taken out, so that the wide lines
