@@ -30,6 +30,16 @@ std::string tiefeText(float z) {
     throw zor::CalcAbort("Interner Fehler in " + routine + ": " + grund);
 }
 
+// Two diagrams of a stage that cannot be merged: their depths do not meet, or they have more points
+// together than the lists hold. Input reaches both (a stage excavated less deep than the one before, many
+// levels close together), so the run ends with its load case and stage, as at any other bound.
+[[noreturn]] void bildFehler(const std::string& routine, const std::string& was) {
+    throw zor::CalcAbort("Die Berechnung wurde abgebrochen:\r\n\r\nIm Lastfall " +
+                         std::to_string(zorm1::P.LFNr) + ", Aushubzustand " +
+                         std::to_string(zorm1::P.AushNr) + " " + was + " (" + routine +
+                         ").\r\nBitte die Koten dieses Aushubzustands überprüfen.");
+}
+
 // A count that does not fit its arrays would make every routine read past them.
 void anzahlPruefen(const char* routine, int n, std::span<const float> a, std::span<const float> b) {
     const int grenze = static_cast<int>(a.size() < b.size() ? a.size() : b.size()) - 1;
@@ -75,11 +85,11 @@ void DiagrammAddieren(std::span<const float> eA, std::span<float> eB, std::span<
     anzahlPruefen(routine.c_str(), nA, eA, zA);
     anzahlPruefen(routine.c_str(), nB, eB, zB);
     if (millimeterAbstand(zA[1], zB[1]) != 0)
-        interneFehler(routine, "die Ordinatenlisten beginnen in verschiedenen Tiefen (" + tiefeText(zA[1]) +
-                                   " m und " + tiefeText(zB[1]) + " m).");
+        bildFehler(routine, "beginnen zwei Druck- bzw. Lastbilder in verschiedenen Tiefen (" +
+                                tiefeText(zA[1]) + " m und " + tiefeText(zB[1]) + " m)");
     if (millimeterAbstand(zA[nA], zB[nB]) != 0)
-        interneFehler(routine, "die Ordinatenlisten enden in verschiedenen Tiefen (" + tiefeText(zA[nA]) +
-                                   " m und " + tiefeText(zB[nB]) + " m).");
+        bildFehler(routine, "enden zwei Druck- bzw. Lastbilder in verschiedenen Tiefen (" +
+                                tiefeText(zA[nA]) + " m und " + tiefeText(zB[nB]) + " m)");
 
     int grenze = kapazitaet(eR);
     for (int g : {kapazitaet(zR), kapazitaet(eB), kapazitaet(zB)})
@@ -95,13 +105,8 @@ void DiagrammAddieren(std::span<const float> eA, std::span<float> eB, std::span<
     for (;;) {
         ++k;
         if (k > grenze)
-            // Reached by input (many layers, loads and levels close together in one stage), not by a fault:
-            // the run ends as for any other bound.
-            throw zor::CalcAbort(
-                "Die Berechnung wurde abgebrochen:\r\n\r\nIm Lastfall " + std::to_string(zorm1::P.LFNr) +
-                ", Aushubzustand " + std::to_string(zorm1::P.AushNr) +
-                " haben zwei Druck- bzw. Lastbilder zusammen " + "mehr als " + std::to_string(grenze) +
-                " Punkte.\r\n" + "Bitte die Koten dieses Aushubzustands überprüfen.");
+            bildFehler(routine, "haben zwei Druck- bzw. Lastbilder zusammen mehr als " +
+                                    std::to_string(grenze) + " Punkte");
         const int d = millimeterAbstand(zA[i1 + 1], zb[i2 + 1]);
         if (d == 0) {
             ++i1;

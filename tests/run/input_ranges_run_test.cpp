@@ -157,7 +157,10 @@ const Fall kFaelle[] = {
     // The statics of a stage excavated less deep than the one before merges diagrams beyond their capacity:
     // a bound of the calculation, told with the load case and the stage, not an internal error.
     {"StageShallowerThanTheOneBefore", "Schlitzwand_gesteift_GW", [] { P.Aushubstufen[2].zAush = 1.0f; }, 1,
-     "Im Lastfall 1, Aushubzustand 2 haben zwei Druck- bzw. Lastbilder zusammen mehr als 250 Punkte."},
+     "Im Lastfall 1, Aushubzustand 2 haben zwei Druck- bzw. Lastbilder zusammen mehr als 250 Punkte "
+     "(DiagrammAddieren"},
+    {"StageShallowerThanTheOneBeforeOnPiles", "Bohrpfahlwand", [] { P.Aushubstufen[2].zAush = 2.0f; }, 1,
+     "Aushubzustand 2 enden zwei Druck- bzw. Lastbilder in verschiedenen Tiefen"},
     {"LastLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[2] = 99.99f; }, 0, ""},
     {"UpperLayerEndsAt9899", "Spundwand_frei", [] { P.SchichtDicke[1] = 98.99f; }, 0, ""},
     {"BeddingModulusHugeNegative", "Spundwand_frei", [] { Bettung(-3.4e38f); }, 1,
