@@ -443,6 +443,10 @@ Anfrageausgang Anfrage() {
         Freigeben();
         return Anfrageausgang::Abgebrochen;
     }
+    // The project as saved counts as read (the pages no longer offer the defaults of a new project), and the
+    // page numbering of the new results starts at the start page.
+    P.DatenGelesen = -1;
+    P.SeitenNr = P.StartSeite;
 
     // 18. The state stage a found, and the slip-circle input, beside the project file.
     NebenProjektKopieren("WEXASAVE.", P.GanzerName, false);

@@ -209,6 +209,26 @@ TEST_F(Anfrage, PartialFactorsOfBsPTakeTheTableFactorsAndAReducedResistanceRepla
     EXPECT_EQ(P.gamRe, gamRe); // the reduced factor was the run's
 }
 
+// The project after a request is the one saved before the runs, whatever the runs changed in it: the layer
+// angle stage a turned into radians, the current load case and stage it stepped. A project entered anew
+// counts as read afterwards, and the page numbering of the printouts starts again at the start page.
+TEST_F(Anfrage, AfterTheRequestTheProjectIsTheSavedOneCountedAsReadWithThePagesFromTheStart) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    P.DatenGelesen = 0;
+    P.StartSeite = 3;
+    P.SeitenNr = 12; // as a printout left it
+    const float phi = P.SchichtPhi[1];
+    const int16_t aushub = P.AushNr, lastfall = P.LFNr;
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    ASSERT_EQ(laeufe.size(), 1u);
+    EXPECT_EQ(P.SchichtPhi[1], phi); // in degrees (the stand-in of stage a turned it into radians)
+    EXPECT_EQ(P.AushNr, aushub);
+    EXPECT_EQ(P.LFNr, lastfall);
+    EXPECT_EQ(P.DatenGelesen, -1);
+    EXPECT_EQ(P.SeitenNr, 3);
+}
+
 // "Berechnung starten" pressed again while the pictures of the request wait: the sequence ends, the request
 // that showed them returns, and only then the new request runs. Pressed while nothing waits: refused.
 TEST_F(Anfrage, ARequestWhileThePicturesWaitRunsAfterTheWaitEnds) {
