@@ -233,17 +233,17 @@ void Spritzbetonausfachung() {
     float M = static_cast<float>(static_cast<double>(l) * l * e / 8.0);
     float Q = l * e / 2.0f;
     float N = 0.0f;
-    const float festigkeit = zormd::BS.BetonFestigkeit;
+    const float festigkeit = BS.BetonFestigkeit;
     float h = 0.10f;
     float d1 = 0.045f;
     float As = 0.0f, As2 = 0.0f, asw = 0.0f;
     bool gefunden = false;
     for (int schritt = 0; schritt < kDicken; ++schritt) {
         if (!Teilsicherheiten()) {
-            zormd::BS.BetonFestigkeit = 17.5f;
+            BS.BetonFestigkeit = 17.5f;
             zorm1::RechteckBemessungGlobal(M, Q, h, d1, As, As2, asw, BW.tau0, BW.tauMassg);
         } else {
-            zormd::BS.BetonFestigkeit = 17.0f;
+            BS.BetonFestigkeit = 17.0f;
             zorm1::RechteckBemessungTabelle(M, N, Q, h, d1, As, As2, asw);
         }
         if (As < 999.0f && static_cast<float>(As / h) <= 50.0f) {
@@ -252,7 +252,7 @@ void Spritzbetonausfachung() {
         }
         if (schritt + 1 < kDicken) h = h + 0.02f;
     }
-    zormd::BS.BetonFestigkeit = festigkeit;
+    BS.BetonFestigkeit = festigkeit;
     BW.SpritzbetonFlag = 0;
 
     if (Teilsicherheiten()) ZeileDrucken(zorma::Einzug(), "EAB 2006, Anhang A7:");

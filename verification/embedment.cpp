@@ -90,7 +90,7 @@ void Abschluss() {
     if (KeineKonvergenz()) {
         ZeileDrucken("         *** Keine Konvergenz für die Fusstiefe!");
         ZeileDrucken("                   Die Ergebnisse sind möglicherweise unbrauchbar.");
-        if (zormc::St.BettungStufe == 0)
+        if (St.BettungStufe == 0)
             ZeileDrucken("                   Rechnen Sie besser mit elastischer Bettung.");
         Leerzeilen(2);
     }
@@ -124,10 +124,10 @@ void ErdauflagerSicherheit() {
     const bool teil = P.TeilsicherheitenAn != 0;
     const bool pfahl = P.Wandart == 1;
     const bool ruhe = P.Erddruckart == 2;
-    zormd::N.RdFuss = zormc::St.EpFaktor * St.Eph;
-    zormd::N.EdFuss = pfahl ? St.MFuss : St.Bh;
+    N.RdFuss = St.EpFaktor * St.Eph;
+    N.EdFuss = pfahl ? St.MFuss : St.Bh;
     N.Ed00Bestimmbar = St.Eph != 0.0f;
-    N.Ed00 = N.Ed00Bestimmbar ? zormd::N.Rhd * St.Bh / St.Eph : 0.0f;
+    N.Ed00 = N.Ed00Bestimmbar ? N.Rhd * St.Bh / St.Eph : 0.0f;
     if (P.Wandfuss == 3) return;
 
     Leerzeilen();
@@ -139,7 +139,7 @@ void ErdauflagerSicherheit() {
             ZeileBeenden();
         } else {
             Drucken(" Erddr. Aushub bis Wandfuß  =");
-            ZahlDrucken(zormc::St.AbgeschnDruck, 7, 2);
+            ZahlDrucken(St.AbgeschnDruck, 7, 2);
             Drucken(" kN/m");
             EntlastungProzent();
             Drucken(Einzug(), "                       Vertikal (seit 24.1.2009)  =");
@@ -161,7 +161,7 @@ void ErdauflagerSicherheit() {
         ZahlDrucken(P.Etap, 5, 2);
     } else if (!pfahl && !ruhe) {
         Drucken("  Rd00 =");
-        ZahlDrucken(zormd::N.Rhd, 8, 2);
+        ZahlDrucken(N.Rhd, 8, 2);
     }
     ZeileBeenden();
 
@@ -174,7 +174,7 @@ void ErdauflagerSicherheit() {
     ZahlDrucken(St.Bh, 7, 2);
     if (pfahl) {
         Drucken(" =");
-        ZahlDrucken(zormc::St.AbgeschnDruck, 7, 2);
+        ZahlDrucken(St.AbgeschnDruck, 7, 2);
         Drucken(" +");
         ZahlDrucken(St.MFuss, 7, 2);
         Drucken(" (s.u.)");
@@ -241,7 +241,7 @@ void EinbindungDrucken() {
         if (pfahl) Weissenbach();
         break;
     case 4:
-        zormc::St.EinspErg = 100.0f;
+        St.EinspErg = 100.0f;
         TabelleBlum();
         ErdauflagerSicherheit();
         if (pfahl) Weissenbach();

@@ -71,7 +71,7 @@ void Ueberschrift() {
         ZeileDrucken(Einzug(), "Bemessungsgrößen (d) incl. Durchbiegung nach Grenzzustand GZ STR.");
         ZeileDrucken(Einzug(), ">>> Durchbiegung im Gebrauchszustand (k) siehe Grafik.");
         ZeileDrucken(Einzug(), "Gewichtetes Mittel der aktiven Teilsicherheiten der Wandbelastung:");
-        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(zormc::St.gamMittel, "0.000"),
+        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(St.gamMittel, "0.000"),
                      "; zum Rückrechnen von (d) nach (k).");
         zorma::Leerzeilen();
         if (P.gamRe != 1.0f) {
@@ -154,11 +154,11 @@ void KraftZeile(int i, int art) {
             if (art == zormc::kGelenk) {
                 zorma::ZeileDrucken(" (M-Gelenk)");
                 zorma::ZeileDrucken(zorma::Spalte(67), "(Koppelkraft)");
-            } else if (art == zormc::kAuflager && z0 < zormc::St.HUmlagerung) {
+            } else if (art == zormc::kAuflager && z0 < St.HUmlagerung) {
                 zorma::Drucken(" Auflag. ");
                 vorzeichen();
             } else if (art == zormc::kAuflager) {
-                zormd::N.zEndeStatik = z0;
+                N.zEndeStatik = z0;
                 zorma::Drucken(" Erdlag. ");
                 vorzeichen();
             } else {
@@ -200,8 +200,8 @@ void FeldZeilen(int i) {
         satz1 = true;
         for (int k = 1; k <= P.AnzAnkerGesamt && k <= 13; ++k)
             if (P.ZAuflager[k] == P.ZNextAnker) {
-                zormc::St.AuflagerSenkung[k] = N.Zwischen1[2];
-                zormc::St.AuflagerSenkungZ[k] = P.ZNextAnker;
+                St.AuflagerSenkung[k] = N.Zwischen1[2];
+                St.AuflagerSenkungZ[k] = P.ZNextAnker;
             }
     }
     // c. Zero shear inside the field.
@@ -336,7 +336,7 @@ void ZustandZeile1() {
 
 void ZustandZeile2() {
     const auto& r = N.Zwischen2;
-    if (!(zormc::St.BettungStufe == 1 && r[0] > P.zAush)) {
+    if (!(St.BettungStufe == 1 && r[0] > P.zAush)) {
         ZwischenZeile(r, false);
         N.zGLF = r[0];
         if (r[3] > 0.0f || r[0] < P.zAush) N.zGLF = 0.0f;
@@ -376,8 +376,8 @@ void ZustandsgroessenDrucken() {
     for (int i = 1; i <= zeilen; ++i) {
         const int art = ZeilenArt(i);
         if (art == zormc::kEnde) {
-            if (zormd::N.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
-                zormd::N.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
+            if (N.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
+                N.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
             break;
         }
         if (art == zormc::kKopf)
@@ -391,8 +391,8 @@ void ZustandsgroessenDrucken() {
         if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) AushubkoteDrucken();
         N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
         N.QuerkraftReduziert = 0;
-        if (z > P.zAush && q > 0.0f && zormc::St.BettungStufe == 0) {
-            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * zormc::St.EinspErg / 100.0f) * q);
+        if (z > P.zAush && q > 0.0f && St.BettungStufe == 0) {
+            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * St.EinspErg / 100.0f) * q);
             N.QuerkraftReduziert = 1;
         } else {
             N.MaxQuerkraft = Groesser(N.MaxQuerkraft, q);
@@ -493,7 +493,7 @@ void BettungsTabelleDrucken() {
     zorma::ZeileDrucken(Einzug(), "---------------------------------------     ***************");
     for (int i = 1; i <= letzte + 1 && i <= n; ++i) {
         const auto& r = zeilen[static_cast<std::size_t>(i)];
-        zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - zormc::St.HUmlagerung, 10, 2),
+        zorma::Drucken(Einzug(), ZahlText(r[0], 5, 2), ZahlText(r[0] - St.HUmlagerung, 10, 2),
                        ZahlText(r[1], 10, 2), ZahlText(r[2], 10, 2));
         if (r[1] - r[2] > 0.005f) zorma::Drucken("  *");
         zorma::ZeileBeenden();
