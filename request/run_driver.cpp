@@ -387,40 +387,42 @@ Anfrageausgang Anfrage() {
     // that run; the project as saved in step 12 comes back after it. What the run leaves for the report
     // window, the pictures and the next run is in the run state of the folders.
     const zorm1::ProjectData& projekt = gesichert;
+    auto& V = zormcom::Vorgaben; // the factors of the run, none left from an earlier request
+    V = zormcom::Laufvorgaben{};
     std::vector<Laufausgang> laeufe;
     const auto laufen = [&] {
         laeufe.push_back(EinLauf());
         P = projekt;
     };
     if (P.TeilsicherheitenAn != 0) {
-        zormcom::Vorgaben.gamS_Stahl = 1.15f;
-        zormcom::Vorgaben.gamC_Beton = 1.5f;
-        zormcom::Vorgaben.fck = P.BetonKlasse - 100.0f;
-        zormcom::Vorgaben.fcd = 0.85f * zormcom::Vorgaben.fck / zormcom::Vorgaben.gamC_Beton;
+        V.gamS_Stahl = 1.15f;
+        V.gamC_Beton = 1.5f;
+        V.fck = P.BetonKlasse - 100.0f;
+        V.fcd = 0.85f * V.fck / V.gamC_Beton;
         if (P.kzRered == 0 && P.kzRered2 == 0) {
             P.Etap = P.gamRe;
         } else {
             P.Etap = P.gamRered;
             P.gamRe = P.gamRered;
         }
-        zormcom::Vorgaben.ErsterLauf = 1;
+        V.ErsterLauf = 1;
         P.AnkerLaengen = 1;
-        zormcom::Vorgaben.gamEWirk = P.gamG;
-        zormcom::Vorgaben.gamReWirk = P.gamRe;
-        zormcom::Vorgaben.gamPhiWirk = P.gamPhi;
-        zormcom::Vorgaben.gamCWirk = P.gamC;
+        V.gamEWirk = P.gamG;
+        V.gamReWirk = P.gamRe;
+        V.gamPhiWirk = P.gamPhi;
+        V.gamCWirk = P.gamC;
         if (P.Bemessungssituation > 1) {
-            zormcom::Vorgaben.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
-            zormcom::Vorgaben.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
-            zormcom::Vorgaben.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
-            zormcom::Vorgaben.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
+            V.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
+            V.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
+            V.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
+            V.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
         }
         laufen();
     } else {
-        zormcom::Vorgaben.gamS_Stahl = 1.0f;
-        zormcom::Vorgaben.gamC_Beton = 1.0f;
-        zormcom::Vorgaben.Etap2 = 2.0f * P.Etap / 1.5f;
-        zormcom::Vorgaben.ErsterLauf = 1;
+        V.gamS_Stahl = 1.0f;
+        V.gamC_Beton = 1.0f;
+        V.Etap2 = 2.0f * P.Etap / 1.5f;
+        V.ErsterLauf = 1;
         if (P.Erddruckart == 2) {
             // Pure earth pressure at rest: one run of the first kind, with the project's own settings.
             laufen();
@@ -432,7 +434,7 @@ Anfrageausgang Anfrage() {
             laufen();
             if (laeufe.back() != Laufausgang::Abgebrochen &&
                 (projekt.RuheProz != 0.0f || projekt.GelaendebruchEin != 0)) {
-                zormcom::Vorgaben.ErsterLauf = 0;
+                V.ErsterLauf = 0;
                 laufen();
             }
         }
