@@ -294,6 +294,15 @@ Anfrageausgang Anfrage() {
     auto& F = Fenster();
     zorm1::ProjectData gesichert;
     bool gesperrt = false;
+    // The wall loads as the user placed them: only the run's copy has them moved off the support levels; the
+    // project keeps them, also when the request ends before its runs.
+    struct LastenDesBenutzers {
+        const decltype(P.LuftLastZ) z = P.LuftLastZ;
+        bool zurueck = true;
+        ~LastenDesBenutzers() {
+            if (zurueck) P.LuftLastZ = z;
+        }
+    } lasten;
     try {
         // 1.-4. Loads off support levels, slip-circle results emptied, empty layers (the at-rest shares of
         // the layers are run state, reset with it).
@@ -352,13 +361,15 @@ Anfrageausgang Anfrage() {
             return Anfrageausgang::KeinLauf;
         }
 
-        // 12. Working copy, project file and settings. Without the saved project the run would read back
-        // the old file and lose the edits.
+        // 12. The run's copy as the working copy; the project, with the user's wall loads, as the project
+        // file, with the settings.
         vb::CloseAll();
         if (!zorm1::ArbeitskopieSchreiben("WEXASAVE")) {
             Freigeben();
             return Anfrageausgang::KeinLauf;
         }
+        zorm1::ProjectData lauf = P;
+        P.LuftLastZ = lasten.z;
         vb::CloseAll();
         if (!zorm1::EingabeSchreiben(P.GanzerName)) {
             Freigeben();
@@ -367,6 +378,8 @@ Anfrageausgang Anfrage() {
         vb::CloseAll();
         Anzeigen::PfadDateiSchreiben(); // a failure is told; the settings are not needed by the run
         gesichert = P;
+        P = std::move(lauf);
+        lasten.zurueck = false;
     } catch (const vb::ScriptExhausted&) {
         throw;
     } catch (const std::exception& e) {
@@ -384,15 +397,17 @@ Anfrageausgang Anfrage() {
 
     // 15.-17. The runs. Each works on P as the run's copy of the project: the factors, the at-rest share, the
     // slip circle and the anchor lengths set for it below, and whatever the stages change in place, stay with
-    // that run; the project as saved in step 12 comes back after it. What the run leaves for the report
-    // window, the pictures and the next run is in the run state of the folders.
-    const zorm1::ProjectData& projekt = gesichert;
+    // that run; the next run starts from the copy as it was, and the project as saved in step 12 comes back
+    // after the last. What a run leaves for the report window, the pictures and the next run is in the run
+    // state of the folders.
+    const zorm1::ProjectData& projekt = gesichert; // the project as the user keeps it
+    const zorm1::ProjectData laufStart = P;        // the run's copy as every run starts from it
     auto& V = zormcom::Vorgaben; // the factors of the run, none left from an earlier request
     V = zormcom::Laufvorgaben{};
     std::vector<Laufausgang> laeufe;
     const auto laufen = [&] {
         laeufe.push_back(EinLauf());
-        P = projekt;
+        P = laufStart;
     };
     if (P.TeilsicherheitenAn != 0) {
         V.gamS_Stahl = 1.15f;
@@ -440,8 +455,8 @@ Anfrageausgang Anfrage() {
         }
     }
 
+    P = projekt;
     if (std::find(laeufe.begin(), laeufe.end(), Laufausgang::Abgebrochen) != laeufe.end()) {
-        P = gesichert;
         Freigeben();
         return Anfrageausgang::Abgebrochen;
     }

@@ -1,6 +1,7 @@
 // "Berechnung starten" and the run loop, driven with stand-in stages on the example projects.
 #include "tests/run/request_fixture.h"
 
+#include <cmath>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +41,34 @@ TEST_F(Anfrage, WallLoadsMoveOffSupportLevelsInStepsOfFiveMillimetres) {
         EXPECT_TRUE(zorrun::LastenVerschieben());
         EXPECT_NEAR(P.LuftLastZ(2, 1), f.erwartet, 2e-6);
     }
+}
+
+// A wall load on a support level: every run calculates it at least 5 mm below the level; the project keeps
+// the level the user gave, also when the request ends before its runs.
+TEST_F(Anfrage, TheRunsCalculateAMovedWallLoadAndTheProjectKeepsTheUsersLevel) {
+    Beispiel("Traegerbohlwand_verankert");
+    Platzhalterstufen();
+    P.TeilsicherheitenAn = 0; // two runs
+    P.RuheProz = 50.0f;
+    Sicherheiten::SicherheitsbeiwerteSetzen();
+    ASSERT_GE(P.AnzAnkerGesamt, 1);
+    const float z = P.ZAuflager[1];
+    P.AnzLastLuftLF[1] = 1;
+    P.LuftLastZ(1, 1) = z;
+    float verschoben = z; // steps of 5 mm until the distance in single precision is 5 mm or more
+    while (std::fabs(verschoben - z) < 0.005f)
+        verschoben += 0.005f;
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    ASSERT_EQ(laeufe.size(), 2u);
+    for (const ProjectData& l : laeufe)
+        EXPECT_EQ(l.LuftLastZ(1, 1), verschoben);
+    EXPECT_EQ(P.LuftLastZ(1, 1), z);
+
+    laeufe.clear();
+    P.AnzLF = 0; // the request ends before its runs
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
+    EXPECT_TRUE(laeufe.empty());
+    EXPECT_EQ(P.LuftLastZ(1, 1), z);
 }
 
 TEST_F(Anfrage, ALoadTooDeepToBeMovedIsToldAndNoRunStarts) {
