@@ -45,9 +45,8 @@ void BemessungKopf(float& faktor, float& h) {
     if (!Teilsicherheiten()) {
         ZeileDrucken(kEinzug + "BSt 500 S; B " + vb::Format(P.BetonKlasse) + "; d1 = " + d1 +
                      " cm; d = " + d + " cm; eta(Stahl) = " + vb::Format(P.EtaBSt500, "#.00"));
-        ZeileDrucken(kEinzug + "zul.tau01; zul.tau02; zul.tau03 =  " + vb::Format(zormd::BS.zulTau01) +
-                     " ;  " + vb::Format(zormd::BS.zulTau02) + " ;  " + vb::Format(zormd::BS.zulTau03) +
-                     "  MN/m2");
+        ZeileDrucken(kEinzug + "zul.tau01; zul.tau02; zul.tau03 =  " + vb::Format(BS.zulTau01) + " ;  " +
+                     vb::Format(BS.zulTau02) + " ;  " + vb::Format(BS.zulTau03) + "  MN/m2");
     } else {
         const float fck = P.BetonKlasse - 100.0f;
         std::string klasse = vb::Format(fck);

@@ -232,7 +232,7 @@ void Spritzbetonausfachung() {
     float M = static_cast<float>(static_cast<double>(l) * l * e / 8.0);
     float Q = l * e / 2.0f;
     float N = 0.0f;
-    const float festigkeit = zormd::BS.BetonFestigkeit;
+    const float festigkeit = BS.BetonFestigkeit;
     float h = 0.10f;
     float d1 = 0.045f;
     float As = 0.0f, As2 = 0.0f, asw = 0.0f;
@@ -251,7 +251,7 @@ void Spritzbetonausfachung() {
         }
         if (schritt + 1 < kDicken) h = h + 0.02f;
     }
-    zormd::BS.BetonFestigkeit = festigkeit;
+    BS.BetonFestigkeit = festigkeit;
     BW.SpritzbetonFlag = 0;
 
     if (Teilsicherheiten()) ZeileDrucken(zorma::Einzug(), "EAB 2006, Anhang A7:");

@@ -134,13 +134,13 @@ void MassgebendeSchnitte() {
             continue;
         }
         // A steel stress is a stress however large; 999 marks only the kernels' sections.
-        if ((stahl || L < kNichtBemessbar) && L > zormd::BS.MaxLaengs) {
-            zormd::BS.MaxLaengs = L;
+        if ((stahl || L < kNichtBemessbar) && L > BS.MaxLaengs) {
+            BS.MaxLaengs = L;
             Fuellen(BS.Laengs, S, z, M, Q, Qs, Nk);
             BS.Laengs.Ns = N.AnzKoten;
         }
-        if (S > 0.0f && (stahl || S < kNichtBemessbar) && S > zormd::BS.MaxQuer) {
-            zormd::BS.MaxQuer = S;
+        if (S > 0.0f && (stahl || S < kNichtBemessbar) && S > BS.MaxQuer) {
+            BS.MaxQuer = S;
             Fuellen(BS.Quer, L, z, M, Q, Qs, Nk);
         }
     }

@@ -84,15 +84,14 @@ void BemessungErgebnis() {
     Schnittsatz& L = BS.Laengs;
     Schnittsatz& Q = BS.Quer;
     if (Stahlwand()) {
-        ZeileDrucken(kEinzug +
-                     "  Maßgebl. Längsspannung sigma(M + N) = " + Feld6(zormd::BS.MaxLaengs, "##0.0") +
-                     " N/mm2" + (zormd::BS.MaxLaengs < P.ZulSigma ? " <" : " >") + vb::Str(P.ZulSigma));
+        ZeileDrucken(kEinzug + "  Maßgebl. Längsspannung sigma(M + N) = " + Feld6(BS.MaxLaengs, "##0.0") +
+                     " N/mm2" + (BS.MaxLaengs < P.ZulSigma ? " <" : " >") + vb::Str(P.ZulSigma));
         ZeileDrucken(std::string(42, ' ') + "tau (ca) = " + Feld6(L.Begleitwert, "##0.0") + " N/mm2");
-        ZeileDrucken(VergleichsZeile(zormd::BS.MaxLaengs, L.Begleitwert));
+        ZeileDrucken(VergleichsZeile(BS.MaxLaengs, L.Begleitwert));
     } else {
         if (P.Wandtyp >= 4) Dehnungen(L);
         std::string c1 = kEinzug + "  Maßgeb. Längsbew. As =";
-        FlaecheZeile(c1, zormd::BS.MaxLaengs);
+        FlaecheZeile(c1, BS.MaxLaengs);
         VRdCZeile(L.VRdC, L.Nx);
         std::string c2 = std::string(23, ' ') + "Bü-Bew. AsBü =";
         FlaecheProMeter(c2, L.Begleitwert, L.Cot);
@@ -100,14 +99,14 @@ void BemessungErgebnis() {
     SchnittgroessenZeile(L.zs, L.N, L.M, L.Nx, L.LF, L.Aushub);
 
     if (Stahlwand()) {
-        ZeileDrucken(kEinzug + "  Maßgebende Schubspannung tau (ca)   = " +
-                     Feld6(zormd::BS.MaxQuer, "##0.0") + " N/mm2");
+        ZeileDrucken(kEinzug + "  Maßgebende Schubspannung tau (ca)   = " + Feld6(BS.MaxQuer, "##0.0") +
+                     " N/mm2");
         ZeileDrucken(std::string(38, ' ') + "sigma(N + M) = " + Feld6(Q.Begleitwert, "##0.0") + " N/mm2");
-        ZeileDrucken(VergleichsZeile(Q.Begleitwert, zormd::BS.MaxQuer));
+        ZeileDrucken(VergleichsZeile(Q.Begleitwert, BS.MaxQuer));
     } else {
         if (P.Wandtyp >= 4) Dehnungen(Q);
         std::string c3 = kEinzug + "  Maßgeb. Bü-Bew. AsBü =";
-        FlaecheProMeter(c3, zormd::BS.MaxQuer, Q.Cot);
+        FlaecheProMeter(c3, BS.MaxQuer, Q.Cot);
         VRdCZeile(Q.VRdC, Q.Nx);
         std::string c4 = std::string(23, ' ') + "Längsbew. As =";
         FlaecheZeile(c4, Q.Begleitwert);

@@ -98,7 +98,7 @@ struct Laufwerte {
 
 extern Laufwerte Lauf;
 
-// Back to program start: every value 0.
+// Back to program start: every value of Lauf and of Vorgaben (below) 0.
 void LaufwerteZuruecksetzen();
 
 // What the calculation request sets for one run (request/run_driver.h) and every stage reads. The run keeps

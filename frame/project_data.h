@@ -3,14 +3,13 @@
 // exists once for the program's life and is read and written in place by the dialogs, the calculation, the
 // report and the graphics.
 //
-// What belongs here: what the project file and the settings hold (the project as read and written) and the
-// values of the current stage loaded from its excavation stage. The run values that stand here already (the
-// blocks "working values of the current stage", "values set for a calculation run" and "values a run leaves
-// for the pictures") stay where the stages put them, but the blocks do not grow. What does not belong here:
-// a new value that only lives during a calculation run. Such values go into the state header of the folder
-// that makes them (earthpressure/state.h, statics/state.h, ...) and are reset with zor::LaufZuruecksetzen
-// (frame/run_state.h); the later stages read them from there. New fields for the statics, verification and
-// design go there, not here.
+// What belongs here: what the project file and the settings hold (the project as read and written), the
+// values of the current stage loaded from the stage table, and the few values the pages derive from them
+// or keep while the user works (file names, working partial factors and flags, the wall's derived values).
+// What does not: a value a calculation run makes. A run works on this data as its own copy of the project
+// (request/run_driver.h) and keeps what it makes in the state header of the folder that makes it
+// (earthpressure/state.h, statics/state.h, verification/state.h, design/state.h, slipcircle/state.h), reset
+// with zor::LaufZuruecksetzen (frame/run_state.h); the pictures keep theirs in the graphics' state.
 //
 // Conventions:
 // - counts, flags and codes are int16_t, engineering values float, texts std::string (UTF-8);

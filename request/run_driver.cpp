@@ -313,6 +313,15 @@ Anfrageausgang Anfrage() {
     auto& F = Fenster();
     zorm1::ProjectData gesichert;
     bool gesperrt = false;
+    // The wall loads as the user placed them: only the run's copy has them moved off the support levels; the
+    // project keeps them, also when the request ends before its runs.
+    struct LastenDesBenutzers {
+        const decltype(P.LuftLastZ) z = P.LuftLastZ;
+        bool zurueck = true;
+        ~LastenDesBenutzers() {
+            if (zurueck) P.LuftLastZ = z;
+        }
+    } lasten;
     try {
         // 1.-4. Loads off support levels, slip-circle results emptied, empty layers (the at-rest shares of
         // the layers are run state, reset with it).
@@ -371,13 +380,15 @@ Anfrageausgang Anfrage() {
             return Anfrageausgang::KeinLauf;
         }
 
-        // 12. Working copy, project file and settings. Without the saved project the run would read back
-        // the old file and lose the edits.
+        // 12. The run's copy as the working copy; the project, with the user's wall loads, as the project
+        // file, with the settings.
         vb::CloseAll();
         if (!zorm1::ArbeitskopieSchreiben("WEXASAVE")) {
             Freigeben();
             return Anfrageausgang::KeinLauf;
         }
+        zorm1::ProjectData lauf = P;
+        P.LuftLastZ = lasten.z;
         vb::CloseAll();
         if (!zorm1::EingabeSchreiben(P.GanzerName)) {
             Freigeben();
@@ -386,6 +397,8 @@ Anfrageausgang Anfrage() {
         vb::CloseAll();
         Anzeigen::PfadDateiSchreiben(); // a failure is told; the settings are not needed by the run
         gesichert = P;
+        P = std::move(lauf);
+        lasten.zurueck = false;
     } catch (const vb::ScriptExhausted&) {
         throw;
     } catch (const std::exception& e) {
@@ -403,43 +416,47 @@ Anfrageausgang Anfrage() {
 
     // 15.-17. The runs. Each works on P as the run's copy of the project: the factors, the at-rest share, the
     // slip circle and the anchor lengths set for it below, and whatever the stages change in place, stay with
-    // that run; the project as saved in step 12 comes back after it. What the run leaves for the report
-    // window, the pictures and the next run is in the run state of the folders.
-    const zorm1::ProjectData& projekt = gesichert;
+    // that run; the next run starts from the copy as it was, and the project as saved in step 12 comes back
+    // after the last. What a run leaves for the report window, the pictures and the next run is in the run
+    // state of the folders.
+    const zorm1::ProjectData& projekt = gesichert; // the project as the user keeps it
+    const zorm1::ProjectData laufStart = P;        // the run's copy as every run starts from it
+    auto& V = zormcom::Vorgaben; // the factors of the run, none left from an earlier request
+    V = zormcom::Laufvorgaben{};
     std::vector<Laufausgang> laeufe;
     const auto laufen = [&] {
         laeufe.push_back(EinLauf());
-        P = projekt;
+        P = laufStart;
     };
     if (P.TeilsicherheitenAn != 0) {
-        zormcom::Vorgaben.gamS_Stahl = 1.15f;
-        zormcom::Vorgaben.gamC_Beton = 1.5f;
-        zormcom::Vorgaben.fck = P.BetonKlasse - 100.0f;
-        zormcom::Vorgaben.fcd = 0.85f * zormcom::Vorgaben.fck / zormcom::Vorgaben.gamC_Beton;
+        V.gamS_Stahl = 1.15f;
+        V.gamC_Beton = 1.5f;
+        V.fck = P.BetonKlasse - 100.0f;
+        V.fcd = 0.85f * V.fck / V.gamC_Beton;
         if (P.kzRered == 0 && P.kzRered2 == 0) {
             P.Etap = P.gamRe;
         } else {
             P.Etap = P.gamRered;
             P.gamRe = P.gamRered;
         }
-        zormcom::Vorgaben.ErsterLauf = 1;
+        V.ErsterLauf = 1;
         P.AnkerLaengen = 1;
-        zormcom::Vorgaben.gamEWirk = P.gamG;
-        zormcom::Vorgaben.gamReWirk = P.gamRe;
-        zormcom::Vorgaben.gamPhiWirk = P.gamPhi;
-        zormcom::Vorgaben.gamCWirk = P.gamC;
+        V.gamEWirk = P.gamG;
+        V.gamReWirk = P.gamRe;
+        V.gamPhiWirk = P.gamPhi;
+        V.gamCWirk = P.gamC;
         if (P.Bemessungssituation > 1) {
-            zormcom::Vorgaben.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
-            zormcom::Vorgaben.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
-            zormcom::Vorgaben.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
-            zormcom::Vorgaben.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
+            V.gamEWirk = 1.2f + 0.15f * P.RuheProz / 100.0f;
+            V.gamReWirk = 1.3f + 0.1f * P.RuheProz / 100.0f;
+            V.gamPhiWirk = P.gamPhi + 0.1f * P.RuheProz / 100.0f;
+            V.gamCWirk = P.gamC + 0.1f * P.RuheProz / 100.0f;
         }
         laufen();
     } else {
-        zormcom::Vorgaben.gamS_Stahl = 1.0f;
-        zormcom::Vorgaben.gamC_Beton = 1.0f;
-        zormcom::Vorgaben.Etap2 = 2.0f * P.Etap / 1.5f;
-        zormcom::Vorgaben.ErsterLauf = 1;
+        V.gamS_Stahl = 1.0f;
+        V.gamC_Beton = 1.0f;
+        V.Etap2 = 2.0f * P.Etap / 1.5f;
+        V.ErsterLauf = 1;
         if (P.Erddruckart == 2) {
             // Pure earth pressure at rest: one run of the first kind, with the project's own settings.
             laufen();
@@ -451,17 +468,21 @@ Anfrageausgang Anfrage() {
             laufen();
             if (laeufe.back() != Laufausgang::Abgebrochen &&
                 (projekt.RuheProz != 0.0f || projekt.GelaendebruchEin != 0)) {
-                zormcom::Vorgaben.ErsterLauf = 0;
+                V.ErsterLauf = 0;
                 laufen();
             }
         }
     }
 
+    P = projekt;
     if (std::find(laeufe.begin(), laeufe.end(), Laufausgang::Abgebrochen) != laeufe.end()) {
-        P = gesichert;
         Freigeben();
         return Anfrageausgang::Abgebrochen;
     }
+    // The project as saved counts as read (the pages no longer offer the defaults of a new project), and the
+    // page numbering of the new results starts at the start page.
+    P.DatenGelesen = -1;
+    P.SeitenNr = P.StartSeite;
 
     // Stage a takes the project's folder and name again from the settings file of the root folder, which
     // every instance of the user shares, whatever its working folder: another instance may have saved its own

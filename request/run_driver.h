@@ -10,12 +10,14 @@
 // current folder, which holds the working files of a run.
 //
 // The project and the run's copy: a run works on the project data in place, as its own copy of the project
-// saved in step 12 (factors, at-rest share, slip circle and anchor lengths set for it, angles in radians,
-// layers split, stages loaded). After each run the request puts the saved project back; what the run leaves
-// for the report window, the pictures and the next run is in the run state of the folders (their state.h).
-// So after a request every project value in memory is the user's, Etap and gamRe included, with the last
-// stage loaded as step 5 left it, and the project file keeps what step 12 saved: the run's working copy
-// "WEXASAVE." stays in the working folder (it feeds the slip circle) and is not copied over it.
+// saved in step 12 (wall loads moved off the support levels, factors, at-rest share, slip circle and anchor
+// lengths set for it, angles in radians, layers split, stages loaded); the working copy "WEXASAVE" holds that
+// copy, the project file the project with the user's wall loads. Every run starts from the copy as step 12
+// made it, and after the runs the request puts the saved project back; what a run leaves for the report
+// window, the pictures and the next run is in the run state of the folders (their state.h). So after a
+// request every project value in memory is the user's, Etap, gamRe and the wall loads' levels included, with
+// the last stage loaded as step 5 left it, and the project file keeps what step 12 saved: the run's working
+// copy "WEXASAVE." stays in the working folder (it feeds the slip circle) and is not copied over it.
 //
 // Runs (their factors in zormcom::Vorgaben): with partial factors one run (ErsterLauf 1, the anchor lengths
 // by the deep slip plane switched on, Etap := gamRe, or gamRered where a reduction is in force, on the run's
@@ -72,10 +74,11 @@ bool AnfrageLaeuft();
 // to close meanwhile (while the pictures wait, its close box ends the program).
 bool AnfrageRechnet();
 
-// Moves every wall load of every load case that lies less than 0.005 m from a support level of any stage
-// (the eight support levels ZAnker of every stage, as the anchor page lists them) downward in steps of 0.005
-// m until it is 0.005 m or more away from all of them (differences in single precision). A load at a level
-// where a step of 0.005 m no longer changes the single value is told to the user and the result is false.
+// On the project data in place (within a request: the run's copy). Moves every wall load of every load case
+// that lies less than 0.005 m from a support level of any stage (the eight support levels ZAnker of every
+// stage, as the anchor page lists them) downward in steps of 0.005 m until it is 0.005 m or more away from all
+// of them (differences in single precision). A load at a level where a step of 0.005 m no longer changes the
+// single value is told to the user and the result is false.
 bool LastenVerschieben();
 
 // One run on the project data in place. status is the run status the stages set; the result says how the

@@ -188,13 +188,15 @@ struct Statikzustand {
     int16_t BettungStufe = 0; // 1: the wall foot of the stage is bedded (FussGebettet of the stage)
     float zGelenk = 0.0f;     // level of the hinge of a wall head fixed but displaceable (m; 0 = none)
     float EinspErg = 0.0f;    // degree of fixity of the foot reached (%); the verification settles it
-    float HUmlagerung = 0.0f; // depth down to which the earth pressure is redistributed (m)
-    float AbgeschnUmlagern = 0.0f;           // active pressure cut off by the redistribution (kN/m)
-    float AbgeschnDruck = 0.0f;              // active pressure cut off below the excavation level (kN/m)
-    float ZspSkala = 0.0f;                   // factor on the additional stresses of the stage
-    int16_t AnzWiderstand = 0;               // points of the passive diagram of the stage
-    float Rvd = 0.0f;                        // vertical component of the passive resistance (kN/m)
-    float EpFaktor = 0.0f;                   // factor on the passive resistance of soldier piles
+    float HUmlagerung = 0.0f; // effective excavation level H: zAush, or the load zero point below it (m)
+    float AbgeschnUmlagern =
+        0.0f; // soldier piles: the part of the cut-off pressure redistributed upward (kN/m)
+    float AbgeschnDruck =
+        0.0f; // soldier piles: earth pressure between excavation level and foot the wall cuts off (kN/m)
+    float ZspSkala = 0.0f;     // factor of the additional stresses in design values
+    int16_t AnzWiderstand = 0; // points of the passive diagram of the stage
+    float Rvd = 0.0f;          // vertical earth resistance for the report (kN/m)
+    float EpFaktor = 0.0f;     // reduction of the mobilised passive resistance (1, or the piles' share)
     std::array<float, 251> LastbildKopieZ{}; // load diagram of the plot record (1..): depths (m)
     std::array<float, 251> LastbildKopieE{}; // and ordinates (kN/m2)
     float AnkerFaktor = 1.0f; // factor on the anchor forces (BS-T to BS-P), the largest of the run

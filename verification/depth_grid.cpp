@@ -210,23 +210,22 @@ void BemessungswerteFortschreiben() {
         N.MinQuerkraft *= a;
         minN *= a;
     }
-    zormd::N.BemMaxMoment = zormc::MaxWert(zormc::MaxWert(zormd::N.BemMaxMoment, N.MaxMoment), -N.MinMoment);
-    zormd::N.BemMaxQuerkraft =
-        zormc::MaxWert(zormc::MaxWert(zormd::N.BemMaxQuerkraft, N.MaxQuerkraft), -N.MinQuerkraft);
-    zormd::N.BemMinNormalkraft = zormc::MinWert(zormd::N.BemMinNormalkraft, minN);
+    N.BemMaxMoment = zormc::MaxWert(zormc::MaxWert(N.BemMaxMoment, N.MaxMoment), -N.MinMoment);
+    N.BemMaxQuerkraft = zormc::MaxWert(zormc::MaxWert(N.BemMaxQuerkraft, N.MaxQuerkraft), -N.MinQuerkraft);
+    N.BemMinNormalkraft = zormc::MinWert(N.BemMinNormalkraft, minN);
     const float h = N.MaxHDruck;
     if (zormcom::Lauf.LastKleinFlag != 0) {
-        if (zormd::N.BemVerbauDruck < h) {
-            zormd::N.BemVerbauDruck = h;
-            zormd::N.BemVerbauDruckFlag = 1;
+        if (N.BemVerbauDruck < h) {
+            N.BemVerbauDruck = h;
+            N.BemVerbauDruckFlag = 1;
         }
         return;
     }
     const bool reduziert = P.UmFigur == 0 || (P.UmFigur == 1 && P.AnzAnker == 1);
     const float hh = reduziert ? 2.0f * h / 3.0f : h;
-    if (zormd::N.BemVerbauDruck < hh) {
-        zormd::N.BemVerbauDruck = hh;
-        zormd::N.BemVerbauDruckFlag = 0;
+    if (N.BemVerbauDruck < hh) {
+        N.BemVerbauDruck = hh;
+        N.BemVerbauDruckFlag = 0;
     }
 }
 

@@ -108,7 +108,7 @@ void Beiwerte() {
 }
 
 void Reduktionsfaktor() {
-    if (zormc::St.BettungStufe != 0) {
+    if (St.BettungStufe != 0) {
         ZeileDrucken(Einzug(), "   Die Bettung vor schmalen Druckflächen wurde im gleichen Ver-");
         ZeileDrucken(Einzug(), "   hältnis reduziert wie der Erdwiderstand nach Weißenbach:");
     } else {
@@ -119,7 +119,7 @@ void Reduktionsfaktor() {
         Drucken(Einzug(), "   RFak = zul.E (Weißenbach) / zul.A (Spundwand) = ");
     else
         Drucken(Einzug(), "   RFak = Rd(TBW Weißenbach) / Rd(Spundwand) = ");
-    ZahlDrucken(zormc::St.EpFaktor, 5, 3);
+    ZahlDrucken(St.EpFaktor, 5, 3);
     ZeileDrucken("  <= 1,000");
     Leerzeilen();
 }

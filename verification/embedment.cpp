@@ -90,7 +90,7 @@ void Abschluss() {
     if (KeineKonvergenz()) {
         ZeileDrucken("         *** Keine Konvergenz für die Fusstiefe!");
         ZeileDrucken("                   Die Ergebnisse sind möglicherweise unbrauchbar.");
-        if (zormc::St.BettungStufe == 0)
+        if (St.BettungStufe == 0)
             ZeileDrucken("                   Rechnen Sie besser mit elastischer Bettung.");
         Leerzeilen(2);
     }
@@ -142,7 +142,7 @@ void ErdauflagerSicherheit() {
             ZeileBeenden();
         } else {
             Drucken(" Erddr. Aushub bis Wandfuß  =");
-            ZahlDrucken(zormc::St.AbgeschnDruck, 7, 2);
+            ZahlDrucken(St.AbgeschnDruck, 7, 2);
             Drucken(" kN/m");
             EntlastungProzent();
             Drucken(Einzug(), "                       Vertikal (seit 24.1.2009)  =");
@@ -164,7 +164,7 @@ void ErdauflagerSicherheit() {
         ZahlDrucken(P.Etap, 5, 2);
     } else if (!pfahl && !ruhe) {
         Drucken("  Rd00 =");
-        ZahlDrucken(zormd::N.Rhd, 8, 2);
+        ZahlDrucken(N.Rhd, 8, 2);
     }
     ZeileBeenden();
 
@@ -177,7 +177,7 @@ void ErdauflagerSicherheit() {
     ZahlDrucken(St.Bh, 7, 2);
     if (pfahl) {
         Drucken(" =");
-        ZahlDrucken(zormc::St.AbgeschnDruck, 7, 2);
+        ZahlDrucken(St.AbgeschnDruck, 7, 2);
         Drucken(" +");
         ZahlDrucken(St.MFuss, 7, 2);
         Drucken(" (s.u.)");

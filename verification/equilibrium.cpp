@@ -71,7 +71,7 @@ void ZusatzEinbindungSummeH() {
         for (int i = 1; i <= zsp.n; ++i) {
             const auto k = static_cast<std::size_t>(i);
             zsp.z[k] = P.ZusZ[k];
-            zsp.e[k] = P.ZusSpannung[k] * zormc::St.ZspSkala;
+            zsp.e[k] = P.ZusSpannung[k] * St.ZspSkala;
         }
         DiagrammDatei("ZOReZsp." + x, zsp);
         ok = ok && Ueberlagern(32346, zsp, R);
@@ -111,8 +111,8 @@ void Tabelle() {
         wert("Wasserdruck        Wh   =  ", -St.Wh);
         ZeileBeenden();
     }
-    if (zormc::St.AbgeschnDruck != 0.0f) {
-        wert("abgeschnittener Druck   =  ", -zormc::St.AbgeschnDruck);
+    if (St.AbgeschnDruck != 0.0f) {
+        wert("abgeschnittener Druck   =  ", -St.AbgeschnDruck);
         if (P.ZWasserLuft != P.ZWasserErd) Drucken("   incl. Wasserdr.");
         if (P.AnzZusatzSpannung > 0) Drucken("   incl. Zusatzdr.");
         ZeileBeenden();
@@ -137,7 +137,7 @@ void Tabelle() {
         wert("Kraft  C * 1.00    Ch   =  ", St.CKraft);
         ZeileDrucken("   vereinfachter Nachweis bei Cv");
     }
-    wert("passiv (1)   mögl. Bh   =  ", zormd::N.Rhd);
+    wert("passiv (1)   mögl. Bh   =  ", N.Rhd);
     ZeileDrucken("   Erdwiderstand luftseitig");
     if (P.Wandfuss != 3) {
         Drucken(Einzug(), "passiv (2)   vorh. Bh   = (");
@@ -149,8 +149,8 @@ void Tabelle() {
     ZeileBeenden();
     if (P.Wandfuss != 3) ZeileDrucken(Einzug(), "                   ================");
     if (Teilsicherheiten()) {
-        if (zormd::N.Rhd != 0.0f) {
-            const float grad = ed / zormd::N.Rhd;
+        if (N.Rhd != 0.0f) {
+            const float grad = ed / N.Rhd;
             wert("Mobilisierungsgrad      =  ", grad);
             ZeileDrucken("  = passiv(2)/passiv(1) = Ed/Rd");
             if (P.EtaAnpass != 1.0f) {
@@ -198,7 +198,7 @@ bool TiefeFuerKraft(const zor::Ordinatenliste& R, float z0, float F, float& dz) 
 void FussPunktGleitfuge() {
     if (P.AnzAnker < 1 || N.zGLF != 0.0f) return;
     N.zGLF = zormcom::Lauf.zFuss;
-    if (zormc::St.BettungStufe != 1) return;
+    if (St.BettungStufe != 1) return;
     int j = 0;
     float vj = 0.0f;
     const int n = St.AnzZeilen > zormc::kMaxZeile ? zormc::kMaxZeile : St.AnzZeilen;
@@ -235,8 +235,8 @@ void GleichgewichtBerechnen() {
     FussPunktGleitfuge();
     N.Hext = AeussereHorizontalkraft();
     VertikalWerteBilden();
-    float h = N.SummeNegKraefte - St.EahErd - zormc::St.AbgeschnDruck - St.EahZusatz - St.Wh +
-              N.SummeAnkerAh + St.CKraft + N.Hext + N.FelslagerKraft + zormd::N.Rhd;
+    float h = N.SummeNegKraefte - St.EahErd - St.AbgeschnDruck - St.EahZusatz - St.Wh + N.SummeAnkerAh +
+              St.CKraft + N.Hext + N.FelslagerKraft + N.Rhd;
     if (std::fabs(h) < 0.5f) h = 0.0f;
     N.SummeH1 = h;
     N.DtH = 0.0f;

@@ -45,7 +45,7 @@ void SatzB(int16_t f, bool normalkraft) {
     const int m = N.AnzKoten;
     const float fuss = Koten(N.KotenListe, m) + St.DeltaT;
     vb::Write(f, P.LFNr, P.AushNr, N.AnzKoten, St.DeltaT, fuss);
-    const float gam = zormc::St.gamMittel != 0.0f ? zormc::St.gamMittel : 1.0f;
+    const float gam = St.gamMittel != 0.0f ? St.gamMittel : 1.0f;
     for (int i = 1; i <= m; ++i) {
         vb::Write(f, Koten(N.KotenListe, i), Koten(N.KotenDruck, i), Koten(N.KotenW, i) / gam,
                   Koten(N.KotenM, i), Koten(N.KotenQKopie, i));
@@ -62,7 +62,7 @@ void SatzC(int16_t f, bool kurz) {
         if (N.AnkerLaenge[k] > N.AnkerLaengeMax) N.AnkerLaengeMax = N.AnkerLaenge[k];
     }
     vb::Write(f, N.zGLF, N.GlfAnkerKombination, N.GlfMaxAushub, zormcom::Lauf.zFuss, St.GleitWinkel1,
-              St.GleitWinkel2, N.EtaGlf, zormc::St.BettungStufe, P.zAush);
+              St.GleitWinkel2, N.EtaGlf, St.BettungStufe, P.zAush);
     const int s = N.AnzSteifen < 0 ? 0 : N.AnzSteifen > kMaxAnkerSlots ? kMaxAnkerSlots : N.AnzSteifen;
     vb::Write(f, static_cast<int16_t>(s));
     for (int i = 1; i <= s; ++i)
@@ -91,8 +91,8 @@ void SatzC(int16_t f, bool kurz) {
     vb::Write(f, static_cast<int16_t>(q), zormc::St.EinspErg, zormc::St.Rvd, zormc::St.EpFaktor,
               zormc::St.gamMittel, gb[0], gb[1], gb[2]);
     for (int i = 1; i <= q; ++i)
-        vb::Write(f, zormc::St.LastbildKopieZ[static_cast<std::size_t>(i)],
-                  zormc::St.LastbildKopieE[static_cast<std::size_t>(i)]);
+        vb::Write(f, St.LastbildKopieZ[static_cast<std::size_t>(i)],
+                  St.LastbildKopieE[static_cast<std::size_t>(i)]);
     vb::Write(f, N.GlfEavAW, N.GlfEahAW, N.GlfEahWand, N.GlfEavWand, N.GlfSumCh, N.GlfSumCv, N.GlfQhMoegl,
               N.GlfQvMoegl, N.GlfSumG, N.GlfAhMoegl, N.GlfAvMoegl);
     vb::Write(f, N.GlfXSchwerpunkt, N.GlfZEahWand, N.GlfZEahAW, N.GlfXQMoegl, N.GlfQh, N.GlfQv, N.GlfSumAh,

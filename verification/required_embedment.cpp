@@ -14,7 +14,7 @@ namespace zormd {
 
 void MindestRammtiefenzuschlag() {
     if (P.TeilsicherheitenAn == 0) return;
-    N.MinDt = N.EinbindeTiefe * 0.1f * zormc::St.EinspErg / 100.0f;
+    N.MinDt = N.EinbindeTiefe * 0.1f * St.EinspErg / 100.0f;
     if (St.DeltaT < N.MinDt) St.DeltaT = N.MinDt;
 }
 
@@ -96,18 +96,18 @@ bool ErforderlicheEinbindungDrucken() {
         Leerzeilen();
     }
 
-    if (zormc::St.BettungStufe != 1 && P.Wandfuss != 3 && P.Wandfuss != 4 &&
-        !(zormc::St.EinspErg == 0.0f && P.Wandfuss == 1)) {
-        if (zormc::St.EinspErg != 0.0f && St.EinspDrucken == 1) {
+    if (St.BettungStufe != 1 && P.Wandfuss != 3 && P.Wandfuss != 4 &&
+        !(St.EinspErg == 0.0f && P.Wandfuss == 1)) {
+        if (St.EinspErg != 0.0f && St.EinspDrucken == 1) {
             Drucken(Einzug(), "Einspanngrad            = ");
-            ZahlDrucken(zormc::St.EinspErg, 6, 2);
+            ZahlDrucken(St.EinspErg, 6, 2);
             ZeileDrucken(" %");
-            if (zormc::St.EinspErg != 100.0f && std::fabs(static_cast<float>(St.DeltaT - dtH)) > 0.01f &&
+            if (St.EinspErg != 100.0f && std::fabs(static_cast<float>(St.DeltaT - dtH)) > 0.01f &&
                 P.Wandart == 1)
                 ZeileDrucken(Einzug(), "(wurde bei der Ermittlung von dt berücksichtigt)");
             Leerzeilen();
         }
-        if (zormc::St.EinspErg == 100.0f) {
+        if (St.EinspErg == 100.0f) {
             ZeileDrucken(Einzug(), "Die Einbindetiefe wurde auf 100 % Einspannung reduziert.");
             Leerzeilen();
         }

@@ -117,8 +117,8 @@ struct Nachweiszustand {
     float MinDt = 0.0f; // partial factors: minimum extra embedment 0.1 t EinspErg / 100 (m)
 
     // ---- earth support of the stage for the plot record and the report
-    float zEndeStatik = 0.0f; // lower end of the statics' wall (m)
-    float Rhd = 0.0f;         // design passive resistance (kN/m)
+    float zEndeStatik = 0.0f; // level of the end row of the statics table (m)
+    float Rhd = 0.0f;         // horizontal earth resistance in design values down to the foot (kN/m)
     float RdFuss = 0.0f;      // resistance at the foot (kN/m)
     float EdFuss = 0.0f;      // action at the foot (kN/m)
 

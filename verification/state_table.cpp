@@ -100,7 +100,7 @@ void Ueberschrift() {
         ZeileDrucken(Einzug(), "Bemessungsgrößen (d) incl. Durchbiegung nach Grenzzustand GZ STR.");
         ZeileDrucken(Einzug(), ">>> Durchbiegung im Gebrauchszustand (k) siehe Grafik.");
         ZeileDrucken(Einzug(), "Gewichtetes Mittel der aktiven Teilsicherheiten der Wandbelastung:");
-        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(zormc::St.gamMittel, "0.000"),
+        ZeileDrucken(Einzug(), "gamGdk = ", vb::Format(St.gamMittel, "0.000"),
                      "; zum Rückrechnen von (d) nach (k).");
         zorma::Leerzeilen();
         if (P.gamRe != 1.0f) {
@@ -209,8 +209,8 @@ void FeldZeilen(int i, Zustandstabelle& t) {
         satz1 = true;
         for (int k = 1; k <= P.AnzAnkerGesamt && k <= 13; ++k)
             if (P.ZAuflager[k] == P.ZNextAnker) {
-                zormc::St.AuflagerSenkung[k] = N.Zwischen1[2];
-                zormc::St.AuflagerSenkungZ[k] = P.ZNextAnker;
+                St.AuflagerSenkung[k] = N.Zwischen1[2];
+                St.AuflagerSenkungZ[k] = P.ZNextAnker;
             }
     }
     // c. Zero shear inside the field.
@@ -368,8 +368,8 @@ Zustandstabelle ZustandsgroessenBerechnen() {
     for (int i = 1; i <= zeilen; ++i) {
         const int art = ZeilenArt(i);
         if (art == zormc::kEnde) {
-            if (zormd::N.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
-                zormd::N.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
+            if (N.zEndeStatik == 0.0f && Zeilenwert(i - 1, 7) == 0.0f)
+                N.zEndeStatik = Zeilenwert(i, zormc::kTiefe);
             break;
         }
         if (art == zormc::kKopf)
@@ -383,8 +383,8 @@ Zustandstabelle ZustandsgroessenBerechnen() {
         if (N.AushubkoteGedruckt == 0 && std::fabs(z - P.zAush) < 0.002f) Aushubkote(t);
         N.MinQuerkraft = Kleiner(N.MinQuerkraft, q);
         N.QuerkraftReduziert = 0;
-        if (z > P.zAush && q > 0.0f && zormc::St.BettungStufe == 0) {
-            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * zormc::St.EinspErg / 100.0f) * q);
+        if (z > P.zAush && q > 0.0f && St.BettungStufe == 0) {
+            N.MaxQuerkraft = Groesser(N.MaxQuerkraft, (1.0f - 0.5f * St.EinspErg / 100.0f) * q);
             N.QuerkraftReduziert = 1;
         } else {
             N.MaxQuerkraft = Groesser(N.MaxQuerkraft, q);

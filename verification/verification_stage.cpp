@@ -115,13 +115,13 @@ void NachweiseVorbereiten() {
     N.AnkerAh.fill(0.0f);
     N.AnkerAv.fill(0.0f);
     N.MaxMoment = N.MinMoment = 0.0f;
-    zormd::N.zEndeStatik = 0.0f;
+    N.zEndeStatik = 0.0f;
     // The shear extremes belong to this stage alone (the summary scales them per stage).
     N.MaxQuerkraft = N.MinQuerkraft = 0.0f;
     N.QuerkraftReduziert = 0;
     N.NegAuflagerFlag = 0;
     N.AnzKoten = 0;
-    if (P.Wandart != 1 && zormc::St.gamMittel != 0.0f) St.EpvWand /= zormc::St.gamMittel;
+    if (P.Wandart != 1 && St.gamMittel != 0.0f) St.EpvWand /= St.gamMittel;
     // 4.-5.
     zorma::BerichtAnhaengen();
     N.zGLF = 0.0f;
@@ -132,25 +132,25 @@ void NachweiseVorbereiten() {
     if (Lauf.IterZustand == 3) P.Wandfuss = 1;
     Aufrufen(Abschnitte().GlfrLesen);
     N.MaxHDruck = 0.0f;
-    zormc::St.BettungStufe =
+    St.BettungStufe =
         P.AushNr >= 0 && P.AushNr <= 20 ? P.FussGebettet[static_cast<std::size_t>(P.AushNr)] : 0;
     // 9. C force.
     if (std::fabs(St.CKraft) < 0.5f) {
         St.CKraft = 0.0f;
-        zormc::St.EinspErg = 0.0f;
+        St.EinspErg = 0.0f;
     }
-    if ((zormc::St.BettungStufe == 1 && P.Wandfuss == 1) || P.Wandfuss == 3 || St.GebetteteKragwand != 0) {
+    if ((St.BettungStufe == 1 && P.Wandfuss == 1) || P.Wandfuss == 3 || St.GebetteteKragwand != 0) {
         St.CKraft = 0.0f;
         St.CKraftV = 0.0f;
     }
-    if (std::fabs(zormc::St.EinspErg) < 0.1f) zormc::St.EinspErg = 0.0f;
-    if (P.Einsp != 0.0f) zormc::St.EinspErg = P.Einsp;
+    if (std::fabs(St.EinspErg) < 0.1f) St.EinspErg = 0.0f;
+    if (P.Einsp != 0.0f) St.EinspErg = P.Einsp;
     // 10. Extra embedment.
     float a = 0.0f;
     if (P.Wandart == 1) {
         St.DeltaT = 0.0f;
         a = 0.2f * (zormcom::Lauf.zFuss - P.zAush);
-        if (zormc::St.EinspErg != 0.0f) a = zormc::St.EinspErg * a / 100.0f;
+        if (St.EinspErg != 0.0f) a = St.EinspErg * a / 100.0f;
     }
     if (St.CKraft == 0.0f) a = 0.0f;
     if (St.DeltaT < 0.04f) St.DeltaT = 0.0f;
@@ -164,7 +164,7 @@ void NachweiseVorbereiten() {
     float flaeche = 0.0f, eEnde = 0.0f;
     zormc::Integrieren(Lauf.Eph, zormcom::Lauf.zFuss, flaeche, eEnde);
     const float teiler = Lauf.AnzEphGegeben > 0 || P.Etap == 0.0f ? 1.0f : P.Etap;
-    zormd::N.Rhd = -flaeche / teiler;
+    N.Rhd = -flaeche / teiler;
 }
 
 void Nachweise(zor::Laufstatus& status) {

@@ -30,7 +30,7 @@ void Zeile(const char* text, float k, float faktor) {
 } // namespace
 
 float VertikalFaktorMittel() {
-    return Teilsicherheiten() && zormc::St.gamMittel != 0.0f ? zormc::St.gamMittel : 1.0f;
+    return Teilsicherheiten() && St.gamMittel != 0.0f ? St.gamMittel : 1.0f;
 }
 float VertikalFaktorG() {
     return Teilsicherheiten() && P.gamG != 0.0f ? P.gamG : 1.0f;
@@ -63,9 +63,7 @@ void VertikalWerteBilden() {
         N.BvTBW = St.Eph != 0.0f ? St.Bh * St.EpvWand / St.Eph : 0.0f;
     } else {
         N.BvPfahl = N.BvTBW;
-        N.BvTBW = zormd::N.Rhd != 0.0f
-                      ? (zormd::N.EdFuss + zormc::St.AbgeschnDruck) * zormc::St.Rvd / zormd::N.Rhd / gm
-                      : 0.0f;
+        N.BvTBW = N.Rhd != 0.0f ? (N.EdFuss + St.AbgeschnDruck) * St.Rvd / N.Rhd / gm : 0.0f;
     }
     if (P.Wandfuss == 3) {
         St.CKraftV = 0.0f;

@@ -123,7 +123,7 @@ void Weissenbach() {
         ZahlDrucken(bv, 7, 2);
         ZeileDrucken(" kN/m = Epv1(k) * ( Ed / Rd  TBW )");
         Drucken(Spalte(14), "Bv(d)=Bv(k)*gamGdk . =");
-        ZahlDrucken(zormc::St.gamMittel * bv, 7, 2);
+        ZahlDrucken(St.gamMittel * bv, 7, 2);
         ZeileDrucken(" kN/m ; bei Summe V2 (TBW) verwendet.");
     } else {
         Drucken(Spalte(14), "Epv1 = EWidv ....... =");

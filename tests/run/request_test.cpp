@@ -2,6 +2,7 @@
 #include "tests/run/request_fixture.h"
 
 #include <limits>
+#include <cmath>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +43,34 @@ TEST_F(Anfrage, WallLoadsMoveOffSupportLevelsInStepsOfFiveMillimetres) {
         EXPECT_TRUE(zorrun::LastenVerschieben());
         EXPECT_NEAR(P.LuftLastZ(2, 1), f.erwartet, 2e-6);
     }
+}
+
+// A wall load on a support level: every run calculates it at least 5 mm below the level; the project keeps
+// the level the user gave, also when the request ends before its runs.
+TEST_F(Anfrage, TheRunsCalculateAMovedWallLoadAndTheProjectKeepsTheUsersLevel) {
+    Beispiel("Traegerbohlwand_verankert");
+    Platzhalterstufen();
+    P.TeilsicherheitenAn = 0; // two runs
+    P.RuheProz = 50.0f;
+    Sicherheiten::SicherheitsbeiwerteSetzen();
+    ASSERT_GE(P.AnzAnkerGesamt, 1);
+    const float z = P.ZAuflager[1];
+    P.AnzLastLuftLF[1] = 1;
+    P.LuftLastZ(1, 1) = z;
+    float verschoben = z; // steps of 5 mm until the distance in single precision is 5 mm or more
+    while (std::fabs(verschoben - z) < 0.005f)
+        verschoben += 0.005f;
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    ASSERT_EQ(laeufe.size(), 2u);
+    for (const ProjectData& l : laeufe)
+        EXPECT_EQ(l.LuftLastZ(1, 1), verschoben);
+    EXPECT_EQ(P.LuftLastZ(1, 1), z);
+
+    laeufe.clear();
+    P.AnzLF = 0; // the request ends before its runs
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
+    EXPECT_TRUE(laeufe.empty());
+    EXPECT_EQ(P.LuftLastZ(1, 1), z);
 }
 
 TEST_F(Anfrage, ALoadTooDeepToBeMovedIsToldAndNoRunStarts) {
@@ -209,6 +238,26 @@ TEST_F(Anfrage, PartialFactorsOfBsPTakeTheTableFactorsAndAReducedResistanceRepla
     EXPECT_EQ(vorgaben[0].gamPhiWirk, 1.25f);
     EXPECT_EQ(laeufe[0].gamRe, 1.20f);
     EXPECT_EQ(P.gamRe, gamRe); // the reduced factor was the run's
+}
+
+// The project after a request is the one saved before the runs, whatever the runs changed in it: the layer
+// angle stage a turned into radians, the current load case and stage it stepped. A project entered anew
+// counts as read afterwards, and the page numbering of the printouts starts again at the start page.
+TEST_F(Anfrage, AfterTheRequestTheProjectIsTheSavedOneCountedAsReadWithThePagesFromTheStart) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    P.DatenGelesen = 0;
+    P.StartSeite = 3;
+    P.SeitenNr = 12; // as a printout left it
+    const float phi = P.SchichtPhi[1];
+    const int16_t aushub = P.AushNr, lastfall = P.LFNr;
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    ASSERT_EQ(laeufe.size(), 1u);
+    EXPECT_EQ(P.SchichtPhi[1], phi); // in degrees (the stand-in of stage a turned it into radians)
+    EXPECT_EQ(P.AushNr, aushub);
+    EXPECT_EQ(P.LFNr, lastfall);
+    EXPECT_EQ(P.DatenGelesen, -1);
+    EXPECT_EQ(P.SeitenNr, 3);
 }
 
 // "Berechnung starten" pressed again while the pictures of the request wait: the sequence ends, the request
