@@ -14,21 +14,12 @@ using zorm1::P;
 
 namespace {
 
-class Ankerseite : public ::testing::Test {
+class Ankerseite : public zortest::SeitenGrundlage {
 protected:
     void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
+        SeitenGrundlage::SetUp();
         vb::FormByName("frmAuswahl").Show();
         P.Erddruckart = 1;
-    }
-    void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
-        zorm1::ResetProjectData();
     }
     // Stage s with the given support levels, from the first on.
     static void Stufe(int s, std::initializer_list<float> koten) {

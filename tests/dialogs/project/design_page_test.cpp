@@ -17,20 +17,11 @@ using zorm1::P;
 
 namespace {
 
-class Bemessungsseite : public ::testing::Test {
+class Bemessungsseite : public zortest::SeitenGrundlage {
 protected:
-    void SetUp() override {
-        vb::headless::ResetForms();
-        vb::headless::Reset();
-        zorm1::ResetProjectData();
-        RegisterProjectDialogs();
-        zortest::AuswahlStandIn::Register();
-    }
     void TearDown() override {
-        vb::headless::ResetForms();
-        vb::ClearRegistry();
         frmBemessung::Laden = nullptr;
-        zorm1::ResetProjectData();
+        SeitenGrundlage::TearDown();
     }
 };
 
