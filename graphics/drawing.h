@@ -35,8 +35,6 @@ struct Zustand {
     // (m), and the drawing unit, 0.25 mm of paper (m)
     float BildLinks = 0, BildRechts = 0, BildOben = 0, BildUnten = 0;
     float ZeichenEinheit = 0;
-    // inclination of the anchor of each support level 1..13 (degrees)
-    std::array<float, 14> AnkerNeigungTab{};
     // margins of the printed page in user units (0 on the window)
     float RandLinksUE = 0, RandObenUE = 0, RandRechtsUE = 0, RandUntenUE = 0;
     int16_t RandObenKopie = 0, RandUntenH504 = 0; // mm reserved for the header boxes (printer)

@@ -25,7 +25,8 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe);
 int16_t LastIntervalle(float laenge, float u);
 // The loads of a load case on the statics picture.
 void LastenZeichnen(Flaeche& z, int16_t lf, int16_t stufe);
-// The inclination (degrees) of the anchor-table row at level z; 0 when no row holds that level.
+// The inclination (degrees) of the row of the project's anchor table (AnkerNeigungGrad) at level z; 0 when
+// no row holds that level.
 float NeigungAufHoehe(float z);
 // Supports, excavation and water levels of a stage.
 void WasserAnkerZeichnen(Flaeche& z, int16_t stufe);

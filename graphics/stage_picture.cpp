@@ -33,7 +33,7 @@ std::string WasserText(float zt) {
 float NeigungAufHoehe(float z) {
     const int lagen = std::clamp<int>(P.AnzAnkerGesamt, 0, kMaxAnkerLagen);
     for (int j = 1; j <= lagen; ++j)
-        if (P.ZAuflager[static_cast<size_t>(j)] == z) return Grafik().AnkerNeigungTab[static_cast<size_t>(j)];
+        if (P.ZAuflager[static_cast<size_t>(j)] == z) return P.AnkerNeigungGrad[static_cast<size_t>(j)];
     return 0; // a level that no row of the anchor table holds: drawn horizontal
 }
 

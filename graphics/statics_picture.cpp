@@ -213,7 +213,7 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         float neigung = 0, a = 0;
         for (int j = 1; j <= lagen; ++j)
             if (P.ZAuflager[static_cast<size_t>(j)] == za) {
-                neigung = Grafik().AnkerNeigungTab[static_cast<size_t>(j)];
+                neigung = P.AnkerNeigungGrad[static_cast<size_t>(j)];
                 a = P.AnkerAbstand[static_cast<size_t>(j)];
             }
         const float alpha = P.GradZuRad * neigung;

@@ -29,9 +29,9 @@ protected:
         T.ZWasserErd = 99;
         P.AnzAnkerGesamt = 2;
         P.ZAuflager[1] = 1.0f;
-        zorg::Grafik().AnkerNeigungTab[1] = 5;
+        P.AnkerNeigungGrad[1] = 5;
         P.ZAuflager[2] = 3.0f;
-        zorg::Grafik().AnkerNeigungTab[2] = 30;
+        P.AnkerNeigungGrad[2] = 30;
         zorg::MassstabEinrichten(*fenster_);
         fenster_->ClearLog();
     }

@@ -20,9 +20,9 @@ protected:
         P.zAush = 4;
         P.AnzAnkerGesamt = 2;
         P.ZAuflager[1] = 1.0f; // a row of another level first: the anchor takes row 2
-        zorg::Grafik().AnkerNeigungTab[1] = 5.0f;
+        P.AnkerNeigungGrad[1] = 5.0f;
         P.ZAuflager[2] = 2.0f;
-        zorg::Grafik().AnkerNeigungTab[2] = 20.0f;
+        P.AnkerNeigungGrad[2] = 20.0f;
         P.AnkerAbstand[2] = 2.5f;
         auto& s = zorg::Grafik().plot;
         s = zorg::PlotSatz{};
@@ -120,7 +120,7 @@ TEST_F(Statik, ZeroDivisorsAndBadChainDigitsDrawNothingWrong) {
     s.EtaGlfPlot = 0;        // no utilisation
     s.GlfAnkerFolge = "907"; // digits beyond the one anchor
     P.TeilsicherheitenAn = -1;
-    zorg::Grafik().AnkerNeigungTab[2] = 90; // vertical: no force along it
+    P.AnkerNeigungGrad[2] = 90; // vertical: no force along it
     zorg::StatikZeichnen(*fenster_, 1, 1);
     for (const auto& l : Linien()) {
         EXPECT_TRUE(std::isfinite(l.x2) && std::isfinite(l.y2));

@@ -76,7 +76,7 @@ protected:
         P.zAush = 4.5f;
         P.AnzAnkerGesamt = 1;
         P.ZAuflager[1] = 2;
-        zorg::Grafik().AnkerNeigungTab[1] = 15;
+        P.AnkerNeigungGrad[1] = 15;
         P.AnkerAbstand[1] = 2.5f;
         auto& g = zorg::Grafik();
         g.ZFussMax = 9.2f;
@@ -267,6 +267,96 @@ TEST_F(Bild, ForcePolygonOfEveryRecordOfARealRunCloses) {
         EXPECT_LE(std::hypot(xn - x0, yn - y0) / k.massstab, 1e-5 * groesst + 1e-3);
     }
     EXPECT_GT(geprueft, 0);
+}
+
+} // namespace
+
+namespace {
+
+// The anchors of a real run drawn in the statics pictures with the inclination of the project's anchor table:
+// the example anchors at 2.0 m below the head with 25° downward into the earth. By hand, the anchor of length
+// L (from the air-side face of the wall, x = -d, at its level z) ends at A = (-d + L cos 25°, z + L sin 25°)
+// and its line runs on to F = (-d - cos 25°, z - sin 25°), 1 m in front of the face; on paper at 1 : 100 the
+// line spans (L + 1) cos 25° and (L + 1) sin 25° centimetres.
+TEST_F(Bild, AnchorsOfAnExampleRunAreDrawnWithTheInclinationOfTheAnchorTable) {
+    zortest::WorkingFolder ordner;
+    const std::string name = Rechnen("Traegerbohlwand_Anker");
+    ASSERT_FALSE(name.empty());
+    zorm1::ResetProjectData();
+    zorg::GrafikZuruecksetzen();
+    P.GradZuRad = 3.141593f / 180.0f;
+    ASSERT_TRUE(zorm1::EingabeLesen(name));
+    P.GrafikFontName = "Arial";
+    P.GrafikFontSize = 8.25f;
+    P.Massstab = 100;
+    vb::SetDecimalSeparator('.'); // the copy of the example pinned ','
+    const double a = 25.0 * 3.14159265358979 / 180.0, c = std::cos(a), s = std::sin(a);
+    const double twipsJeMeter = 1000.0 / 100.0 / 25.4 * 1440.0; // 1 m at 1 : 100 is 10 mm of paper
+    auto drucker = vb::draw::RecordingSurface::Printer();
+    int anker = 0;
+    std::vector<std::string> meldungen;
+    std::unique_ptr<zorg::Bilderfolge> folge;
+    folge = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
+        [&](int16_t art, int16_t stufe, int16_t lf) {
+            if (art != zorg::kStatik) return;
+            drucker->ClearLog();
+            ASSERT_TRUE(zorg::BildZeichnen(*drucker, art, stufe, lf));
+            const zorg::PlotSatz& satz = zorg::Grafik().plot;
+            const double d = P.DWand;
+            for (int i = 1; i <= satz.AnzAnkerPlot; ++i) {
+                const double z = satz.AnkerPlotZ[static_cast<size_t>(i)];
+                const double L = satz.AnkerPlotLaenge[static_cast<size_t>(i)];
+                SCOPED_TRACE("load case " + std::to_string(lf) + ", stage " + std::to_string(stufe) +
+                             ", anchor at " + std::to_string(z) + " m, L = " + std::to_string(L) + " m");
+                ASSERT_NEAR(z, 2.0, 1e-4);
+                // the anchor: the thick line whose far end lies 1 m in front of the wall face
+                const vb::draw::Record* linie = nullptr;
+                for (const auto& r : drucker->Records())
+                    if (r.op == vb::draw::RecordOp::Line && r.drawWidth == 3 && r.x2 < -d - 0.5 &&
+                        std::fabs(r.y2 - z) < 1.5)
+                        linie = &r;
+                ASSERT_NE(linie, nullptr);
+                EXPECT_NEAR(linie->x1, -d + L * c, 1e-3);
+                EXPECT_NEAR(linie->y1, z + L * s, 1e-3);
+                EXPECT_NEAR(linie->x2, -d - c, 1e-3);
+                EXPECT_NEAR(linie->y2, z - s, 1e-3);
+                const double tdx = linie->tx1 - linie->tx2, tdz = linie->ty1 - linie->ty2;
+                EXPECT_NEAR(tdx, (L + 1) * c * twipsJeMeter, 0.01 * (L + 1) * twipsJeMeter);
+                EXPECT_NEAR(tdz, (L + 1) * s * twipsJeMeter, 0.01 * (L + 1) * twipsJeMeter);
+                EXPECT_NEAR(std::atan2(tdz, tdx) * 180.0 / 3.14159265358979, 25.0, 0.1);
+                bool beschriftet = false;
+                for (const auto& r : drucker->Records())
+                    beschriftet |=
+                        r.op == vb::draw::RecordOp::Print && r.text.find("alfa= 25.0°") != std::string::npos;
+                EXPECT_TRUE(beschriftet);
+                // the support's wedge at the wall face points along the anchor: the middle of its base lies
+                // behind its tip on the anchor's axis
+                std::vector<const vb::draw::Record*> keil;
+                for (const auto& r : drucker->Records())
+                    if (r.op == vb::draw::RecordOp::Line && r.drawWidth == 12 && std::fabs(r.x1 + d) < 1e-4 &&
+                        std::fabs(r.y1 - z) < 1e-4)
+                        keil.push_back(&r);
+                ASSERT_EQ(keil.size(), 2u);
+                const double mx = (keil[0]->x2 + keil[1]->x2) / 2, mz = (keil[0]->y2 + keil[1]->y2) / 2;
+                EXPECT_NEAR(std::atan2(z - mz, -d - mx) * 180.0 / 3.14159265358979, 25.0, 0.01);
+                ++anker;
+            }
+        },
+        nullptr,
+        [&](const std::function<bool()>& fertig) {
+            if (folge->BildNr < folge->BildAnzahl)
+                folge->anf.Weiter = true;
+            else
+                folge->anf.Ende = true;
+            EXPECT_TRUE(fertig());
+        },
+        [&](const std::string& m) { meldungen.push_back(m); }});
+    std::vector<float> zAush(16, 0.0f);
+    for (int st = 1; st <= 15; ++st)
+        zAush[static_cast<size_t>(st)] = P.Aushubstufen[static_cast<size_t>(st)].zAush;
+    folge->Laufen(P.AnzLF, P.AnzAush, zAush);
+    EXPECT_TRUE(meldungen.empty()) << meldungen.front();
+    EXPECT_GT(anker, 0); // the anchored stage of each load case
 }
 
 } // namespace
