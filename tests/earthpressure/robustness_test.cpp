@@ -29,6 +29,7 @@
 #include "frame/project_file.h"
 #include "frame/run_state.h"
 #include "stage_b_fixture.h"
+#include "tests/support/text_file.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
@@ -95,21 +96,6 @@ std::string DateiBytes(const fs::path& p) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Lines without their CR LF.
-std::vector<std::string> Zeilen(const std::string& text) {
-    std::vector<std::string> z;
-    std::size_t a = 0;
-    while (a < text.size()) {
-        std::size_t e = text.find('\n', a);
-        if (e == std::string::npos) e = text.size();
-        std::string s = text.substr(a, e - a);
-        if (!s.empty() && s.back() == '\r') s.pop_back();
-        z.push_back(s);
-        a = e + 1;
-    }
-    return z;
-}
-
 std::string Verbinden(const std::vector<std::string>& z) {
     std::string t;
     for (const auto& s : z)
@@ -154,7 +140,7 @@ struct Mutant {
 // or doubled, or the text cut short.
 Mutant Mutieren(const std::string& original, std::mt19937& rng, bool nurErsetzen = false) {
     auto zufall = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); };
-    std::vector<std::string> z = Zeilen(original);
+    std::vector<std::string> z = zortest::ZeilenAus(original);
     const std::size_t l = zufall(z.size());
     const int art = nurErsetzen ? 0 : static_cast<int>(zufall(10));
     std::vector<std::string> it = Items(z[l]);
@@ -285,7 +271,7 @@ protected:
             if (name == "projekt.zor" || vb::UCase(name).rfind("WEXASAVE", 0) == 0 || name == "zorH504.txt")
                 continue; // the input and its copies hold the user's texts
             const std::string t = DateiBytes(e.path());
-            for (const auto& zeile : Zeilen(t))
+            for (const auto& zeile : zortest::ZeilenAus(t))
                 if (KeineZahl(zeile)) {
                     ADD_FAILURE() << fall << ": " << name << ": " << zeile;
                     return;

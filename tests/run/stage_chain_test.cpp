@@ -16,19 +16,12 @@
 #include "tests/run/example_copy.h"
 #include "tests/run/window_fixture.h"
 #include "tests/support/environment.h"
+#include "tests/support/text_file.h"
 
 namespace fs = std::filesystem;
 using zorm1::P;
 
 namespace {
-
-std::vector<std::string> Zeilen(const std::string& text) {
-    std::vector<std::string> z;
-    std::size_t a = 0;
-    for (std::size_t e; (e = text.find("\r\n", a)) != std::string::npos; a = e + 2)
-        z.push_back(text.substr(a, e - a));
-    return z;
-}
 
 class Stufenkette : public fenstertest::FensterTest {
 protected:
@@ -133,13 +126,13 @@ TEST_F(Stufenkette, StagesEnteredThroughThePagesSaveAsTheHandWrittenProjectAndCa
     EXPECT_EQ(a.txtAushub(0).Text(), "3");
 
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
-    const std::vector<std::string> gespeichert = Zeilen(vb::ReadFileBytes(datei.string()));
+    const std::vector<std::string> gespeichert = zortest::ZeilenAus(vb::ReadFileBytes(datei.string()));
     // The example as written by hand, but for what the pages decide otherwise: the cantilever of stage 1 with
     // its free head is fixed after Blum and superposed; figure 8 on a soldier-pile wall becomes the figure
     // of EB 69 with its knee points (one anchor at 0.3 H: blocks split at H / 2, the lower half at 1 / 2; two
     // anchors with the first below 0.1 H: a trapezoid between the anchors, 0 at the bottom); without
     // figure 7 the build method is "hinterfuellt"; the bedding table of stage 3 follows its flag and count.
-    std::vector<std::string> erwartet = Zeilen(beispiel);
+    std::vector<std::string> erwartet = zortest::ZeilenAus(beispiel);
     const struct {
         int zeile;
         const char* text;
