@@ -39,6 +39,9 @@ constexpr Bereich kKraft{-1.0e5f, 1.0e5f, "kN/m"};
 constexpr Bereich kMoment{-1.0e5f, 1.0e5f, "kNm/m"};
 constexpr Bereich kSicherheit{0.0f, 10.0f, ""};
 constexpr Bereich kBeiwert{0.0f, 100.0f, ""};
+// Partial factors of the user's own: the table of DIN 1054 runs from 0.95 (stabilising) to 1.8; 0 stands for
+// none entered.
+constexpr Bereich kTeilsicherheit{0.5f, 3.0f, ""};
 
 // A value as the user typed it; one that is no number is said in words, never in the runtime's "1.#" form.
 std::string Zahl(float v) {
@@ -209,7 +212,7 @@ void Allgemein(Pruefung& p) {
                              Eintrag{P.gamGstbEig, 66, "gamGstbEig"}, Eintrag{P.gamGdstEig, 66, "gamGdstEig"},
                              Eintrag{P.gamHEig, 66, "gamHEig"}, Eintrag{P.gamQdstEig, 66, "gamQdstEig"},
                              Eintrag{P.gamRhEig, 67, "gamRhEig"}})
-        p.wert(e.v, kSicherheit, "eigener Teilsicherheitsbeiwert", e.satz, e.feld);
+        p.wertOderNull(e.v, kTeilsicherheit, "eigener Teilsicherheitsbeiwert", e.satz, e.feld);
 }
 
 void Anker(Pruefung& p) {
@@ -339,6 +342,24 @@ void Aushub(Pruefung& p) {
     }
 }
 
+// The design values of the section and the factors of the safety pages: the adaptation factor as its box
+// keeps it, the pile diameters of bored pile walls, and the axis distance of the reinforcement inside the
+// section it reinforces.
+void Bemessungsangaben(Pruefung& p) {
+    p.wertOderNull(P.EtaAnpass, Bereich{0.2f, 1.0f, ""}, "Anpassungsfaktor eta", 34, "EtaAnpass");
+    constexpr Bereich kPfahl{0.2f, 3.0f, "m"};
+    p.wertOderNull(P.BPfDUeb, kPfahl, "Pfahldurchmesser der überschnittenen Bohrpfahlwand", 63, "BPfDUeb");
+    p.wertOderNull(P.BPfD, kPfahl, "Pfahldurchmesser der Bohrpfähle mit Abstand", 63, "BPfD");
+    // The section height of the concrete walls: the diaphragm wall's thickness, the pile's diameter.
+    float h = 0.0f;
+    if (P.Wandtyp == 3) h = P.DWand;
+    if (P.Wandtyp == 4) h = P.BPfDUeb;
+    if (P.Wandtyp == 5 || P.Wandtyp == 6) h = P.BPfD;
+    if (p.fehlt() && h > 0.0f && h <= 10.0f && !(P.d1Rand >= 0.0f && P.d1Rand < 50.0f * h))
+        p.text("Achsabstand d1 der Bewehrung (Satz 62, d1Rand) = " + Zahl(P.d1Rand) + " cm; zulässig 0 bis unter " +
+               Zahl(50.0f * h) + " cm (die halbe Querschnittshöhe h = " + Zahl(100.0f * h) + " cm).");
+}
+
 } // namespace
 
 std::optional<std::string> VorgabeErddruckPruefen(int s) {
@@ -385,6 +406,7 @@ std::optional<std::string> UmlagerungsfigurPruefen(int s) {
 
 std::optional<std::string> EingabeBereichePruefen() {
     Pruefung p;
+    Bemessungsangaben(p);
     Allgemein(p);
     Schichten(p);
     Boeschungen(p);

@@ -128,6 +128,35 @@ const Grenzfall kGrenzen[] = {
     {"Wandlast", [](float v) { P.AnzLastLuftLF[1] = 1, P.LuftLastZ(1, 1) = v; }, 99.0f, nullptr},
     {"Wandlast", [](float v) { P.AnzLastLuftLF[1] = 1, P.LuftLastZ(1, 1) = v; }, 100.0f,
      "Kote der Wandlast 1 im Lastfall 1 (Satz 12, LuftLastZ) = 100 m; zulässig 0 bis 99 m."},
+    {"eigener Teilsicherheitsbeiwert", [](float v) { P.gamGEig = v; }, 0.0f, nullptr},
+    {"eigener Teilsicherheitsbeiwert", [](float v) { P.gamGEig = v; }, 0.5f, nullptr},
+    {"eigener Teilsicherheitsbeiwert", [](float v) { P.gamGEig = v; }, 3.0f, nullptr},
+    {"eigener Teilsicherheitsbeiwert", [](float v) { P.gamG1CEig = v; }, 3.01f,
+     "eigener Teilsicherheitsbeiwert (Satz 65, gamG1CEig) = 3.01; zulässig 0 oder .5 bis 3."},
+    {"eigener Teilsicherheitsbeiwert", [](float v) { P.gamCEig = v; }, 0.49f,
+     "(Satz 66, gamCEig) = .49; zulässig 0 oder .5 bis 3."},
+    {"eigener Teilsicherheitsbeiwert", [](float v) { P.gamRhEig = v; }, -1.0f, "(Satz 67, gamRhEig) = -1;"},
+    {"Anpassungsfaktor", [](float v) { P.EtaAnpass = v; }, 0.2f, nullptr},
+    {"Anpassungsfaktor", [](float v) { P.EtaAnpass = v; }, 1.0f, nullptr},
+    {"Anpassungsfaktor", [](float v) { P.EtaAnpass = v; }, 20.0f,
+     "Anpassungsfaktor eta (Satz 34, EtaAnpass) = 20; zulässig 0 oder .2 bis 1."},
+    {"Anpassungsfaktor", [](float v) { P.EtaAnpass = v; }, 0.19f, "(Satz 34, EtaAnpass) = .19;"},
+    {"Pfahldurchmesser", [](float v) { P.BPfD = v; }, 3.0f, nullptr},
+    {"Pfahldurchmesser", [](float v) { P.BPfD = v; }, 3.01f,
+     "Pfahldurchmesser der Bohrpfähle mit Abstand (Satz 63, BPfD) = 3.01 m; zulässig 0 oder .2 bis 3 m."},
+    {"Pfahldurchmesser", [](float v) { P.BPfDUeb = v; }, 6.7e8f, "(Satz 63, BPfDUeb) = 6.7E+08 m;"},
+    // A diaphragm wall 80 cm thick: the reinforcement lies inside its half.
+    {"d1", [](float v) { P.Wandtyp = 3, P.DWand = 0.8f, P.d1Rand = v; }, 39.9f, nullptr},
+    {"d1", [](float v) { P.Wandtyp = 3, P.DWand = 0.8f, P.d1Rand = v; }, 40.0f,
+     "Achsabstand d1 der Bewehrung (Satz 62, d1Rand) = 40 cm; zulässig 0 bis unter 40 cm (die halbe "
+     "Querschnittshöhe h = 80 cm)."},
+    {"d1", [](float v) { P.Wandtyp = 3, P.DWand = 0.8f, P.d1Rand = v; }, -1.0f, "(Satz 62, d1Rand) = -1 cm;"},
+    // A bored pile of 90 cm: its diameter is the section's height.
+    {"d1", [](float v) { P.Wandtyp = 4, P.BPfDUeb = 0.9f, P.d1Rand = v; }, 44.9f, nullptr},
+    {"d1", [](float v) { P.Wandtyp = 4, P.BPfDUeb = 0.9f, P.d1Rand = v; }, 5507.0f,
+     "(Satz 62, d1Rand) = 5507 cm; zulässig 0 bis unter 45 cm (die halbe Querschnittshöhe h = 90 cm)."},
+    // A steel wall has no reinforcement to place.
+    {"d1", [](float v) { P.Wandtyp = 1, P.d1Rand = v; }, 5507.0f, nullptr},
 };
 
 TEST_P(Grenzen, InsideAndAtTheBoundAcceptedOutsideNamed) {

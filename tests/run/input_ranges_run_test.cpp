@@ -184,6 +184,16 @@ const Fall kFaelle[] = {
     {"FigureThree", "Traegerbohlwand_verankert", [] { Figur(3); }, 1,
      "Umlagerungsfigur der Trägerbohlwand im Aushubzustand 1 (Satz 7, UmFigur) = 3; zulässig 0, 1, 2, 4, 5, "
      "8."},
+    {"OwnPartialFactor200", "Traegerbohlwand_Anker", [] { P.gamG1CEig = 200.0f; }, 1,
+     "eigener Teilsicherheitsbeiwert (Satz 65, gamG1CEig) = 200; zulässig 0 oder .5 bis 3."},
+    {"AdaptationFactor20", "Spundwand_verankert", [] { P.EtaAnpass = 20.0f; }, 1,
+     "Anpassungsfaktor eta (Satz 34, EtaAnpass) = 20; zulässig 0 oder .2 bis 1."},
+    {"CoverDeeperThanTheSection", "Bohrpfahlwand", [] { P.d1Rand = 5507.0f; }, 1,
+     "Achsabstand d1 der Bewehrung (Satz 62, d1Rand) = 5507 cm; zulässig 0 bis unter"},
+    // The design page's recommended reinforcement, made ready before the check, counts no bars for it.
+    {"PileDiameterBeyondAnyWall", "Bohrpfahlwand", [] { P.BPfDUeb = 6.7e8f; }, 1,
+     "Pfahldurchmesser der überschnittenen Bohrpfahlwand (Satz 63, BPfDUeb) = 6.7E+08 m; zulässig 0 oder .2 "
+     "bis 3 m."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Eingabebereich, ::testing::ValuesIn(kFaelle),
