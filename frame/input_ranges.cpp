@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 
 namespace zorm1 {
 
@@ -355,6 +357,17 @@ void Bemessungsangaben(Pruefung& p) {
     if (P.Wandtyp == 3) h = P.DWand;
     if (P.Wandtyp == 4) h = P.BPfDUeb;
     if (P.Wandtyp == 5 || P.Wandtyp == 6) h = P.BPfD;
+    // The profile's name (the first word of its line) stands in the heading of the steel check behind the
+    // grade, on a soldier pile wall before the spacing of the piles: 80 columns carry 10 characters there
+    // (the soldier pile list has 7 at most) and 33 on the other walls (the sheet pile list has 14).
+    const int32_t kProfilName = P.Wandart == 1 ? 10 : 33;
+    const std::string zeile = vb::LTrim(P.ProfilName);
+    const std::string name = zeile.substr(0, zeile.find(' '));
+    for (const auto& [text, satz, feld] : {std::tuple{name, 60, "ProfilName"}, std::tuple{P.ProfilText, 61, "ProfilText"}})
+        if (p.fehlt() && vb::Len(text) > kProfilName)
+            p.text("Name des Stahlprofils (Satz " + std::to_string(satz) + ", " + feld + ") hat " +
+                   std::to_string(vb::Len(text)) + " Zeichen; zulässig höchstens " + std::to_string(kProfilName) +
+                   " Zeichen.");
     if (p.fehlt() && h > 0.0f && h <= 10.0f && !(P.d1Rand >= 0.0f && P.d1Rand < 50.0f * h))
         p.text("Achsabstand d1 der Bewehrung (Satz 62, d1Rand) = " + Zahl(P.d1Rand) + " cm; zulässig 0 bis unter " +
                Zahl(50.0f * h) + " cm (die halbe Querschnittshöhe h = " + Zahl(100.0f * h) + " cm).");

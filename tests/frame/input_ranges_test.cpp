@@ -155,6 +155,17 @@ const Grenzfall kGrenzen[] = {
     {"d1", [](float v) { P.Wandtyp = 4, P.BPfDUeb = 0.9f, P.d1Rand = v; }, 44.9f, nullptr},
     {"d1", [](float v) { P.Wandtyp = 4, P.BPfDUeb = 0.9f, P.d1Rand = v; }, 5507.0f,
      "(Satz 62, d1Rand) = 5507 cm; zulässig 0 bis unter 45 cm (die halbe Querschnittshöhe h = 90 cm)."},
+    // The profile's name in the heading of the steel check: on the soldier pile wall the spacing follows it.
+    {"Profilname", [](float) { P.Wandart = 1, P.ProfilName = "HEB260-12345  14920  1148  118.4  1  26TBW"; },
+     0.0f, "Name des Stahlprofils (Satz 60, ProfilName) hat 12 Zeichen; zulässig höchstens 10 Zeichen."},
+    {"Profilname", [](float) { P.Wandart = 1, P.ProfilName = "  2UPN400     40700    2040     183    2.8     40TBW"; },
+     0.0f, nullptr},
+    {"Profilname", [](float) { P.Wandart = 2, P.ProfilName = "AZ14-770-10/10     24240    1405   137.2      1   34.5SPW"; },
+     0.0f, nullptr},
+    {"Profiltext", [](float) { P.Wandart = 2, P.ProfilText = std::string(33, 'X'); }, 0.0f, nullptr},
+    {"Profiltext", [](float) { P.Wandart = 2, P.ProfilText = std::string(31, 'X') + "Tä"; }, 0.0f, nullptr},
+    {"Profiltext", [](float) { P.Wandart = 2, P.ProfilText = std::string(32, 'X') + "Tä"; }, 0.0f,
+     "Name des Stahlprofils (Satz 61, ProfilText) hat 34 Zeichen; zulässig höchstens 33 Zeichen."},
     // A steel wall has no reinforcement to place.
     {"d1", [](float v) { P.Wandtyp = 1, P.d1Rand = v; }, 5507.0f, nullptr},
 };

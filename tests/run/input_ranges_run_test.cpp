@@ -194,6 +194,11 @@ const Fall kFaelle[] = {
     {"PileDiameterBeyondAnyWall", "Bohrpfahlwand", [] { P.BPfDUeb = 6.7e8f; }, 1,
      "Pfahldurchmesser der überschnittenen Bohrpfahlwand (Satz 63, BPfDUeb) = 6.7E+08 m; zulässig 0 oder .2 "
      "bis 3 m."},
+    // The steel check's heading "Spannungsnachweis nach EAB,S 355, <name>, Achsabstand = 2,00 m" would pass
+    // column 80.
+    {"ProfileNameBeyondItsLine", "Traegerbohlwand_Anker",
+     [] { P.ProfilName = "HEB260-Sonder             14920    1148   118.4      1     26TBW"; }, 1,
+     "Name des Stahlprofils (Satz 60, ProfilName) hat 13 Zeichen; zulässig höchstens 10 Zeichen."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Eingabebereich, ::testing::ValuesIn(kFaelle),
