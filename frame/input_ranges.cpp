@@ -24,7 +24,10 @@ struct Bereich {
 // single precision far above it.
 constexpr Bereich kBetrag{-1.0e6f, 1.0e6f, ""};
 constexpr Bereich kTiefe{0.0f, 99.0f, "m"};        // level below the wall head, inside the model's depth
-constexpr Bereich kKoteFrei{-99.0f, 99.0f, "m"};   // level that may lie above the wall head (water, slopes)
+constexpr Bereich kKoteFrei{-99.0f, 99.0f, "m"};   // level that may lie above the wall head (slopes, loads)
+// Water levels, as the stage page keeps them: from the wall head down (99: no water). A level far above the
+// head loads the wall with a pressure no number field of the report holds.
+constexpr Bereich kWasser{0.0f, 99.0f, "m"};
 constexpr Bereich kBreite{0.0f, 10.0f, "m"};       // widths, spacings and thicknesses of the wall
 constexpr Bereich kAbstandX{-999.0f, 999.0f, "m"}; // horizontal distances from the wall
 constexpr Bereich kBodenWichte{0.0f, 50.0f, "kN/m3"};  // unit weights of soil
@@ -282,12 +285,12 @@ void Aushubtabelle(Pruefung& p, int s) {
         p.wert(t.ZAnker[static_cast<std::size_t>(i)], i <= anker ? kTiefe : kBetrag,
                "Kote der Ankerlage " + std::to_string(i) + az, 7, "ZAnker");
     p.wert(t.ZNextAnker, kTiefe, "Kote des nächsten Ankers" + az, 7, "ZNextAnker");
-    p.wert(t.ZWasserLuft, kKoteFrei, "luftseitiger Wasserstand" + az, 7, "ZWasserLuft");
+    p.wert(t.ZWasserLuft, kWasser, "luftseitiger Wasserstand" + az, 7, "ZWasserLuft");
     p.wert(t.EFaktor, kBeiwert, "Faktor für den umgelagerten Erddruck" + az, 7, "EFaktor");
     p.wert(t.StBx1, Bereich{-999.0f, 0.0f, "m"}, "Böschungsoberkante x1 der Aushubsohle" + az, 7, "StBx1");
     p.wert(t.StBx2, Bereich{-999.0f, 0.0f, "m"}, "Böschungsfuß x2 der Aushubsohle" + az, 7, "StBx2");
     p.wert(t.StBH, kTiefe, "Tiefe der geneigten Aushubsohle" + az, 7, "StBH");
-    p.wert(t.ZWasserErd, kKoteFrei, "erdseitiger Wasserstand" + az, 7, "ZWasserErd");
+    p.wert(t.ZWasserErd, kWasser, "erdseitiger Wasserstand" + az, 7, "ZWasserErd");
     p.wert(t.Einsp, kProzent, "Teileinspannung" + az, 7, "Einsp");
     const int m = std::min(StufenZahl(t.AnzSohlLast), 8);
     for (int i = 1; i <= m; ++i) {
@@ -318,7 +321,7 @@ void Aushub(Pruefung& p) {
     for (int s = 1; s <= P.AnzAush; ++s) {
         const std::string az = Stufe(s);
         Aushubtabelle(p, s);
-        p.wert(P.ZWasserErdAush[s], kKoteFrei, "erdseitiger Wasserstand" + az, 17, "ZWasserErdAush");
+        p.wert(P.ZWasserErdAush[s], kWasser, "erdseitiger Wasserstand" + az, 17, "ZWasserErdAush");
         p.wert(P.AushubWert19[s], kBetrag, "Wert 19" + az, 19, "AushubWert19");
         p.wert(P.Ze1Fig6Aush[s], kTiefe, "Kote ze1 der Umlagerungsfigur 6" + az, 21, "Ze1Fig6Aush");
         p.wert(P.EpsFuss6Aush[s], kVerhaeltnis, "eps am Wandfuß der Umlagerungsfigur 6" + az, 21,

@@ -166,6 +166,14 @@ const Grenzfall kGrenzen[] = {
     {"Profiltext", [](float) { P.Wandart = 2, P.ProfilText = std::string(31, 'X') + "Tä"; }, 0.0f, nullptr},
     {"Profiltext", [](float) { P.Wandart = 2, P.ProfilText = std::string(32, 'X') + "Tä"; }, 0.0f,
      "Name des Stahlprofils (Satz 61, ProfilText) hat 34 Zeichen; zulässig höchstens 33 Zeichen."},
+    // Water levels from the wall head down, as the stage page keeps them.
+    {"Wasserstand", [](float v) { P.Aushubstufen[1].ZWasserErd = v; }, 0.0f, nullptr},
+    {"Wasserstand", [](float v) { P.Aushubstufen[1].ZWasserErd = v; }, -0.01f,
+     "erdseitiger Wasserstand im Aushubzustand 1 (Satz 7, ZWasserErd) = -.01 m; zulässig 0 bis 99 m."},
+    {"Wasserstand", [](float v) { P.Aushubstufen[1].ZWasserLuft = v; }, -99.0f,
+     "(Satz 7, ZWasserLuft) = -99 m; zulässig 0 bis 99 m."},
+    {"Wasserstand", [](float v) { P.ZWasserErdAush[1] = v; }, -5.0f,
+     "(Satz 17, ZWasserErdAush) = -5 m; zulässig 0 bis 99 m."},
     // A steel wall has no reinforcement to place.
     {"d1", [](float v) { P.Wandtyp = 1, P.d1Rand = v; }, 5507.0f, nullptr},
 };

@@ -199,6 +199,10 @@ const Fall kFaelle[] = {
     {"ProfileNameBeyondItsLine", "Traegerbohlwand_Anker",
      [] { P.ProfilName = "HEB260-Sonder             14920    1148   118.4      1     26TBW"; }, 1,
      "Name des Stahlprofils (Satz 60, ProfilName) hat 13 Zeichen; zulässig höchstens 10 Zeichen."},
+    // 99 m of water above the wall head on the earth side: the vertical passive force of about -15000 kN/m
+    // passed its number field in the vertical equilibrium.
+    {"EarthWaterFarAboveTheHead", "Bohrpfahlwand", [] { P.Aushubstufen[2].ZWasserErd = -99.0f; }, 1,
+     "erdseitiger Wasserstand im Aushubzustand 2 (Satz 7, ZWasserErd) = -99 m; zulässig 0 bis 99 m."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Eingabebereich, ::testing::ValuesIn(kFaelle),
