@@ -39,6 +39,9 @@ inline bool BerichtszeileErlaubt(const std::string& zeile) {
         // each; a section of a metre and more, or a d1 with decimals, needs up to three digits and a decimal
         // part of two for each.
         {" cm; gamS = ", 88},
+        // The strut check prints VEd and VRdmax in fields of four digits; a section overloaded past them
+        // ("UNZULÄSSIG") needs one more digit each and one for the ratio.
+        {"  Druckstrebe:    VEd / VRdmax = ", 84},
     };
     const int32_t spalten = vb::Len(zeile);
     if (spalten <= kBerichtSpalten) return true;
