@@ -371,6 +371,22 @@ void Bemessungsangaben(Pruefung& p) {
             p.text("Name des Stahlprofils (Satz " + std::to_string(satz) + ", " + feld + ") hat " +
                    std::to_string(vb::Len(text)) + " Zeichen; zulässig höchstens " + std::to_string(kProfilName) +
                    " Zeichen.");
+    // The values of the steel profile, as the preparation of the run reads them from its line: those of the
+    // shipped lists with a wide margin for the user's own (0: a value the line lacks, which leaves the
+    // profile unchecked with a notice).
+    if (P.Wandtyp == 1 || P.Wandtyp == 2) {
+        struct Profilwert {
+            float v;
+            Bereich b;
+            const char* was;
+        };
+        for (const Profilwert& w : {Profilwert{P.ProfilWert3, {100.0f, 1.0e6f, "cm4"}, "Trägheitsmoment I"},
+                                    Profilwert{P.ProfilWert5, {10.0f, 20000.0f, "cm3"}, "Widerstandsmoment W"},
+                                    Profilwert{P.ProfilWert1, {5.0f, 1000.0f, "cm2"}, "Querschnittsfläche A"},
+                                    Profilwert{P.ProfilWert4, {0.2f, 5.0f, "cm"}, "Stegdicke s"},
+                                    Profilwert{P.ProfilWert2, {5.0f, 200.0f, "cm"}, "Profilhöhe h"}})
+            p.wertOderNull(w.v, w.b, std::string(w.was) + " des Stahlprofils", 60, "ProfilName");
+    }
     if (p.fehlt() && h > 0.0f && h <= 10.0f && !(P.d1Rand >= 0.0f && P.d1Rand < 50.0f * h))
         p.text("Achsabstand d1 der Bewehrung (Satz 62, d1Rand) = " + Zahl(P.d1Rand) + " cm; zulässig 0 bis unter " +
                Zahl(50.0f * h) + " cm (die halbe Querschnittshöhe h = " + Zahl(100.0f * h) + " cm).");

@@ -174,6 +174,17 @@ const Grenzfall kGrenzen[] = {
      "(Satz 7, ZWasserLuft) = -99 m; zulässig 0 bis 99 m."},
     {"Wasserstand", [](float v) { P.ZWasserErdAush[1] = v; }, -5.0f,
      "(Satz 17, ZWasserErdAush) = -5 m; zulässig 0 bis 99 m."},
+    // The values of a steel profile, as read from its line (I, W, A, s, h); 0 is a value the line lacks.
+    {"Profilwerte", [](float v) { P.Wandtyp = 2, P.ProfilWert5 = v; }, 10.0f, nullptr},
+    {"Profilwerte", [](float v) { P.Wandtyp = 2, P.ProfilWert5 = v; }, 0.0f, nullptr},
+    {"Profilwerte", [](float v) { P.Wandtyp = 2, P.ProfilWert5 = v; }, 2.0f,
+     "Widerstandsmoment W des Stahlprofils (Satz 60, ProfilName) = 2 cm3; zulässig 0 oder 10 bis 20000 cm3."},
+    {"Profilwerte", [](float v) { P.Wandtyp = 1, P.ProfilWert4 = v; }, 1148.0f,
+     "Stegdicke s des Stahlprofils (Satz 60, ProfilName) = 1148 cm; zulässig 0 oder .2 bis 5 cm."},
+    {"Profilwerte", [](float v) { P.Wandtyp = 1, P.ProfilWert2 = v; }, 200.1f, "Profilhöhe h des Stahlprofils"},
+    {"Profilwerte", [](float v) { P.Wandtyp = 1, P.ProfilWert3 = v; }, 2.0e6f, "Trägheitsmoment I des Stahlprofils"},
+    {"Profilwerte", [](float v) { P.Wandtyp = 1, P.ProfilWert1 = v; }, 4.0f, "Querschnittsfläche A des Stahlprofils"},
+    {"Profilwerte", [](float v) { P.Wandtyp = 3, P.ProfilWert4 = v; }, 1148.0f, nullptr}, // no steel profile
     // A steel wall has no reinforcement to place.
     {"d1", [](float v) { P.Wandtyp = 1, P.d1Rand = v; }, 5507.0f, nullptr},
 };

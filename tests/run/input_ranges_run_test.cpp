@@ -203,6 +203,11 @@ const Fall kFaelle[] = {
     // passed its number field in the vertical equilibrium.
     {"EarthWaterFarAboveTheHead", "Bohrpfahlwand", [] { P.Aushubstufen[2].ZWasserErd = -99.0f; }, 1,
      "erdseitiger Wasserstand im Aushubzustand 2 (Satz 7, ZWasserErd) = -99 m; zulässig 0 bis 99 m."},
+    // A damaged profile line: the numbers read from it shift, and the web thickness of 1148 cm passed the
+    // number field of the shear stress.
+    {"ProfileLineWithShiftedValues", "Traegerbohlwand_Anker",
+     [] { P.ProfilName = "HEBHEB 260, a = 2, 14920    1148   518.4      1     26TBW"; }, 1,
+     "Widerstandsmoment W des Stahlprofils (Satz 60, ProfilName) = 2 cm3; zulässig 0 oder 10 bis 20000 cm3."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Eingabebereich, ::testing::ValuesIn(kFaelle),
