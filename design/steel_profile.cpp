@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "frame/project_data.h"
+#include "platform/runtime/errors.h"
 #include "platform/runtime/vbnum.h"
 #include "platform/runtime/vbstring.h"
 
@@ -13,6 +14,16 @@ namespace zormd {
 namespace {
 bool ZahlZeichen(char c) {
     return (c >= '0' && c <= '9') || c == '.';
+}
+
+// The number a piece of the line begins with; one that no single holds (digits run together over line
+// breaks of a damaged file) is no value of a profile: 0.
+float Wert(const std::string& stueck) {
+    try {
+        return vb::ValSingle(stueck);
+    } catch (const vb::RuntimeError&) {
+        return 0.0f;
+    }
 }
 } // namespace
 
@@ -44,7 +55,7 @@ void ProfilZeileZerlegen(std::string& line, std::string& name, float& Wert1, flo
             start = gefunden;
         }
         const std::size_t ende = line.find(' ', start); // the line ends with a blank
-        const float zahl = vb::ValSingle(line.substr(start, ende - start));
+        const float zahl = Wert(line.substr(start, ende - start));
         if (k == 1)
             Wert1 = zahl < 100.0f ? 0.0f : zahl;
         else if (k <= 5)

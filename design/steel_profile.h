@@ -13,7 +13,8 @@ namespace zormd {
 // reading ends after the number that closes the line. The 1st goes to Wert1 (0 when below 100), the 2nd
 // to 5th to Wert2..Wert5, the rest is dropped. When the rest of the line holds no digit, the last number
 // is read again for the following values. A line without any number sets all five to 0; values a line
-// does not reach otherwise keep their contents.
+// does not reach otherwise keep their contents. A number beyond single precision counts as 0 (the profile
+// then lacks that value) rather than stopping on an overflow.
 void ProfilZeileZerlegen(std::string& line, std::string& name, float& Wert1, float& Wert2, float& Wert3,
                          float& Wert4, float& Wert5);
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "frame/project_data.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 
 namespace zorm1 {
 
@@ -22,7 +24,10 @@ struct Bereich {
 // single precision far above it.
 constexpr Bereich kBetrag{-1.0e6f, 1.0e6f, ""};
 constexpr Bereich kTiefe{0.0f, 99.0f, "m"};        // level below the wall head, inside the model's depth
-constexpr Bereich kKoteFrei{-99.0f, 99.0f, "m"};   // level that may lie above the wall head (water, slopes)
+constexpr Bereich kKoteFrei{-99.0f, 99.0f, "m"};   // level that may lie above the wall head (slopes, loads)
+// Water levels, as the stage page keeps them: from the wall head down (99: no water). A level far above the
+// head loads the wall with a pressure no number field of the report holds.
+constexpr Bereich kWasser{0.0f, 99.0f, "m"};
 constexpr Bereich kBreite{0.0f, 10.0f, "m"};       // widths, spacings and thicknesses of the wall
 constexpr Bereich kAbstandX{-999.0f, 999.0f, "m"}; // horizontal distances from the wall
 constexpr Bereich kBodenWichte{0.0f, 50.0f, "kN/m3"};  // unit weights of soil
@@ -39,6 +44,9 @@ constexpr Bereich kKraft{-1.0e5f, 1.0e5f, "kN/m"};
 constexpr Bereich kMoment{-1.0e5f, 1.0e5f, "kNm/m"};
 constexpr Bereich kSicherheit{0.0f, 10.0f, ""};
 constexpr Bereich kBeiwert{0.0f, 100.0f, ""};
+// Partial factors of the user's own: the table of DIN 1054 runs from 0.95 (stabilising) to 1.8; 0 stands for
+// none entered.
+constexpr Bereich kTeilsicherheit{0.5f, 3.0f, ""};
 
 // A value as the user typed it; one that is no number is said in words, never in the runtime's "1.#" form.
 std::string Zahl(float v) {
@@ -209,7 +217,7 @@ void Allgemein(Pruefung& p) {
                              Eintrag{P.gamGstbEig, 66, "gamGstbEig"}, Eintrag{P.gamGdstEig, 66, "gamGdstEig"},
                              Eintrag{P.gamHEig, 66, "gamHEig"}, Eintrag{P.gamQdstEig, 66, "gamQdstEig"},
                              Eintrag{P.gamRhEig, 67, "gamRhEig"}})
-        p.wert(e.v, kSicherheit, "eigener Teilsicherheitsbeiwert", e.satz, e.feld);
+        p.wertOderNull(e.v, kTeilsicherheit, "eigener Teilsicherheitsbeiwert", e.satz, e.feld);
 }
 
 void Anker(Pruefung& p) {
@@ -277,12 +285,12 @@ void Aushubtabelle(Pruefung& p, int s) {
         p.wert(t.ZAnker[static_cast<std::size_t>(i)], i <= anker ? kTiefe : kBetrag,
                "Kote der Ankerlage " + std::to_string(i) + az, 7, "ZAnker");
     p.wert(t.ZNextAnker, kTiefe, "Kote des nächsten Ankers" + az, 7, "ZNextAnker");
-    p.wert(t.ZWasserLuft, kKoteFrei, "luftseitiger Wasserstand" + az, 7, "ZWasserLuft");
+    p.wert(t.ZWasserLuft, kWasser, "luftseitiger Wasserstand" + az, 7, "ZWasserLuft");
     p.wert(t.EFaktor, kBeiwert, "Faktor für den umgelagerten Erddruck" + az, 7, "EFaktor");
     p.wert(t.StBx1, Bereich{-999.0f, 0.0f, "m"}, "Böschungsoberkante x1 der Aushubsohle" + az, 7, "StBx1");
     p.wert(t.StBx2, Bereich{-999.0f, 0.0f, "m"}, "Böschungsfuß x2 der Aushubsohle" + az, 7, "StBx2");
     p.wert(t.StBH, kTiefe, "Tiefe der geneigten Aushubsohle" + az, 7, "StBH");
-    p.wert(t.ZWasserErd, kKoteFrei, "erdseitiger Wasserstand" + az, 7, "ZWasserErd");
+    p.wert(t.ZWasserErd, kWasser, "erdseitiger Wasserstand" + az, 7, "ZWasserErd");
     p.wert(t.Einsp, kProzent, "Teileinspannung" + az, 7, "Einsp");
     const int m = std::min(StufenZahl(t.AnzSohlLast), 8);
     for (int i = 1; i <= m; ++i) {
@@ -313,7 +321,7 @@ void Aushub(Pruefung& p) {
     for (int s = 1; s <= P.AnzAush; ++s) {
         const std::string az = Stufe(s);
         Aushubtabelle(p, s);
-        p.wert(P.ZWasserErdAush[s], kKoteFrei, "erdseitiger Wasserstand" + az, 17, "ZWasserErdAush");
+        p.wert(P.ZWasserErdAush[s], kWasser, "erdseitiger Wasserstand" + az, 17, "ZWasserErdAush");
         p.wert(P.AushubWert19[s], kBetrag, "Wert 19" + az, 19, "AushubWert19");
         p.wert(P.Ze1Fig6Aush[s], kTiefe, "Kote ze1 der Umlagerungsfigur 6" + az, 21, "Ze1Fig6Aush");
         p.wert(P.EpsFuss6Aush[s], kVerhaeltnis, "eps am Wandfuß der Umlagerungsfigur 6" + az, 21,
@@ -337,6 +345,51 @@ void Aushub(Pruefung& p) {
             p.wert(P.EphGeg(s, k), kSpannung, "Erdwiderstand eph" + z, 41, "EphGeg");
         }
     }
+}
+
+// The design values of the section and the factors of the safety pages: the adaptation factor as its box
+// keeps it, the pile diameters of bored pile walls, and the axis distance of the reinforcement inside the
+// section it reinforces.
+void Bemessungsangaben(Pruefung& p) {
+    p.wertOderNull(P.EtaAnpass, Bereich{0.2f, 1.0f, ""}, "Anpassungsfaktor eta", 34, "EtaAnpass");
+    constexpr Bereich kPfahl{0.2f, 3.0f, "m"};
+    p.wertOderNull(P.BPfDUeb, kPfahl, "Pfahldurchmesser der überschnittenen Bohrpfahlwand", 63, "BPfDUeb");
+    p.wertOderNull(P.BPfD, kPfahl, "Pfahldurchmesser der Bohrpfähle mit Abstand", 63, "BPfD");
+    // The section height of the concrete walls: the diaphragm wall's thickness, the pile's diameter.
+    float h = 0.0f;
+    if (P.Wandtyp == 3) h = P.DWand;
+    if (P.Wandtyp == 4) h = P.BPfDUeb;
+    if (P.Wandtyp == 5 || P.Wandtyp == 6) h = P.BPfD;
+    // The profile's name (the first word of its line) stands in the heading of the steel check behind the
+    // grade, on a soldier pile wall before the spacing of the piles: 80 columns carry 10 characters there
+    // (the soldier pile list has 7 at most) and 33 on the other walls (the sheet pile list has 14).
+    const int32_t kProfilName = P.Wandart == 1 ? 10 : 33;
+    const std::string zeile = vb::LTrim(P.ProfilName);
+    const std::string name = zeile.substr(0, zeile.find(' '));
+    for (const auto& [text, satz, feld] : {std::tuple{name, 60, "ProfilName"}, std::tuple{P.ProfilText, 61, "ProfilText"}})
+        if (p.fehlt() && vb::Len(text) > kProfilName)
+            p.text("Name des Stahlprofils (Satz " + std::to_string(satz) + ", " + feld + ") hat " +
+                   std::to_string(vb::Len(text)) + " Zeichen; zulässig höchstens " + std::to_string(kProfilName) +
+                   " Zeichen.");
+    // The values of the steel profile, as the preparation of the run reads them from its line: those of the
+    // shipped lists with a wide margin for the user's own (0: a value the line lacks, which leaves the
+    // profile unchecked with a notice).
+    if (P.Wandtyp == 1 || P.Wandtyp == 2) {
+        struct Profilwert {
+            float v;
+            Bereich b;
+            const char* was;
+        };
+        for (const Profilwert& w : {Profilwert{P.ProfilWert3, {100.0f, 1.0e6f, "cm4"}, "Trägheitsmoment I"},
+                                    Profilwert{P.ProfilWert5, {10.0f, 20000.0f, "cm3"}, "Widerstandsmoment W"},
+                                    Profilwert{P.ProfilWert1, {5.0f, 1000.0f, "cm2"}, "Querschnittsfläche A"},
+                                    Profilwert{P.ProfilWert4, {0.2f, 5.0f, "cm"}, "Stegdicke s"},
+                                    Profilwert{P.ProfilWert2, {5.0f, 200.0f, "cm"}, "Profilhöhe h"}})
+            p.wertOderNull(w.v, w.b, std::string(w.was) + " des Stahlprofils", 60, "ProfilName");
+    }
+    if (p.fehlt() && h > 0.0f && h <= 10.0f && !(P.d1Rand >= 0.0f && P.d1Rand < 50.0f * h))
+        p.text("Achsabstand d1 der Bewehrung (Satz 62, d1Rand) = " + Zahl(P.d1Rand) + " cm; zulässig 0 bis unter " +
+               Zahl(50.0f * h) + " cm (die halbe Querschnittshöhe h = " + Zahl(100.0f * h) + " cm).");
 }
 
 } // namespace
@@ -385,6 +438,7 @@ std::optional<std::string> UmlagerungsfigurPruefen(int s) {
 
 std::optional<std::string> EingabeBereichePruefen() {
     Pruefung p;
+    Bemessungsangaben(p);
     Allgemein(p);
     Schichten(p);
     Boeschungen(p);

@@ -240,7 +240,11 @@ void SeiteOeffnen() {
 Mindestbewehrung Empfehlung(float D, float d1) {
     Mindestbewehrung m;
     if (!(D > 0.4f)) return m;
-    m.n = static_cast<int>(vb::Int((D - 2.0f * d1 / 100.0f) * 3.141593f / 0.2f + 0.5f));
+    // A diameter or an axis distance no pile has (the input check of the run refuses it) gets no
+    // recommendation rather than a count beyond any integer.
+    const float anzahl = vb::Int((D - 2.0f * d1 / 100.0f) * 3.141593f / 0.2f + 0.5f);
+    if (!(anzahl >= 1.0f && anzahl <= 1000.0f)) return m;
+    m.n = static_cast<int>(anzahl);
     const double stab = 2.0 * 2.0 * (4.0 * std::atan(1.0)) / 4.0; // one bar of 20 mm, cm2
     m.As = static_cast<float>(vb::Round(m.n * stab, 1));
     return m;

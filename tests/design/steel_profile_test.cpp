@@ -79,6 +79,10 @@ TEST(ProfilZeile, EdgeCases) {
         {"X 200 1 2 3 4 5 6 7", "X", {200, 1, 2, 3, 4}},                  // further numbers dropped
         {"X 200 1.5x 2", "X", {200, 1.5f, 2, -1, -1}},                    // the rest of a word ignored
         {"X 200 30  ", "X", {200, 30, 30, 30, 30}},                       // blanks behind the last number
+        // a number beyond single precision (digits run together over the line breaks of a damaged file) is no
+        // value, not an overflow
+        {"X 37800 1800 139.2 " + std::string(45, '9') + " 2", "X", {37800, 1800, 139.2f, 0, 2}},
+        {"X 37800 1e39 139.2 1 2", "X", {37800, 0, 139.2f, 1, 2}},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.line);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <exception>
+#include <string>
 
 #include "earthpressure/coefficients.h"
 #include "earthpressure/handover_b.h"
@@ -123,18 +125,27 @@ TEST_F(SeltenerFall, PureAtRestPressureKeepsK0WhenTheWallFrictionChanges) {
     EXPECT_TRUE(Enthaelt(z, "wegen geänderter Wandreibungswinkel :"));
 }
 
-// Ground water at or above the wall head: the whole soil is submerged, eah = 10 z / 3, and no
-// layer is split (the water level is no depth inside the soil).
-TEST_F(SeltenerFall, GroundWaterAtOrAboveTheWallHeadSubmergesAllTheSoil) {
-    for (float wasser : {0.0f, -1.0f}) {
-        SCOPED_TRACE(wasser);
-        SetUp();
-        P.ZWasserErd = P.ZWasserLuft = wasser;
-        zormcom::AushubSpeichern(1);
+// Ground water at the wall head: the whole soil is submerged, eah = 10 z / 3, and no layer is split
+// (the water level is no depth inside the soil). A level above the head is refused before the stage,
+// as the stage page refuses it.
+TEST_F(SeltenerFall, GroundWaterAtTheWallHeadSubmergesAllTheSoil) {
+    P.ZWasserErd = P.ZWasserLuft = 0.0f;
+    zormcom::AushubSpeichern(1);
+    Rechnen();
+    EXPECT_EQ(P.AnzErd, 1);
+    for (float t : {2.0f, 6.0f, 30.0f})
+        EXPECT_NEAR(Boden(t), 10.0f * t / 3.0f, 0.01f) << t;
+
+    SetUp();
+    P.ZWasserErd = P.ZWasserLuft = -1.0f;
+    zormcom::AushubSpeichern(1);
+    try {
         Rechnen();
-        EXPECT_EQ(P.AnzErd, 1);
-        for (float t : {2.0f, 6.0f, 30.0f})
-            EXPECT_NEAR(Boden(t), 10.0f * t / 3.0f, 0.01f) << t;
+        ADD_FAILURE() << "a water level above the wall head was calculated";
+    } catch (const std::exception& e) {
+        EXPECT_NE(std::string(e.what()).find("(Satz 7, ZWasserLuft) = -1 m; zulässig 0 bis 99 m."),
+                  std::string::npos)
+            << e.what();
     }
 }
 

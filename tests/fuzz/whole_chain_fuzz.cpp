@@ -10,6 +10,8 @@
 // A check that fails aborts, so that libFuzzer keeps the input; the sanitizers of the fuzz build report the
 // rest.
 //   fuzz_whole_chain <corpus folder> [seed folders...] -max_total_time=60
+// With ZOR_KETTE_ZEIGEN set, each run's status and messages go to standard error, and the run's report is
+// copied to the file ZOR_KETTE_ZEIGEN names, to read what a kept input does.
 #include <unistd.h>
 
 #include <algorithm>
@@ -248,6 +250,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view eingabe(reinterpret_cast<const char*>(data), size);
     const int status = Rechnen(eingabe);
+    if (const char* ziel = std::getenv("ZOR_KETTE_ZEIGEN")) {
+        std::fprintf(stderr, "whole chain: status %d\n", status);
+        std::error_code ec;
+        if (*ziel && fs::is_regular_file(g_arbeit / "LPTZW", ec))
+            fs::copy_file(g_arbeit / "LPTZW", g_start / ziel, fs::copy_options::overwrite_existing, ec);
+        for (const auto& m : zor::meldeprotokoll::Eintraege()) {
+            std::string t = m.text;
+            std::replace(t.begin(), t.end(), '\r', ' ');
+            std::fprintf(stderr, "  [%s] %s\n", m.titel.c_str(), t.c_str());
+        }
+    }
     Pruefen(eingabe, status);
     fs::current_path(g_start);
     return 0;

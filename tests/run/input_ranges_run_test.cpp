@@ -187,6 +187,30 @@ const Fall kFaelle[] = {
     {"FigureThree", "Traegerbohlwand_verankert", [] { Figur(3); }, 1,
      "Umlagerungsfigur der Trägerbohlwand im Aushubzustand 1 (Satz 7, UmFigur) = 3; zulässig 0, 1, 2, 4, 5, "
      "8."},
+    {"OwnPartialFactor200", "Traegerbohlwand_Anker", [] { P.gamG1CEig = 200.0f; }, 1,
+     "eigener Teilsicherheitsbeiwert (Satz 65, gamG1CEig) = 200; zulässig 0 oder .5 bis 3."},
+    {"AdaptationFactor20", "Spundwand_verankert", [] { P.EtaAnpass = 20.0f; }, 1,
+     "Anpassungsfaktor eta (Satz 34, EtaAnpass) = 20; zulässig 0 oder .2 bis 1."},
+    {"CoverDeeperThanTheSection", "Bohrpfahlwand", [] { P.d1Rand = 5507.0f; }, 1,
+     "Achsabstand d1 der Bewehrung (Satz 62, d1Rand) = 5507 cm; zulässig 0 bis unter"},
+    // The design page's recommended reinforcement, made ready before the check, counts no bars for it.
+    {"PileDiameterBeyondAnyWall", "Bohrpfahlwand", [] { P.BPfDUeb = 6.7e8f; }, 1,
+     "Pfahldurchmesser der überschnittenen Bohrpfahlwand (Satz 63, BPfDUeb) = 6.7E+08 m; zulässig 0 oder .2 "
+     "bis 3 m."},
+    // The steel check's heading "Spannungsnachweis nach EAB,S 355, <name>, Achsabstand = 2,00 m" would pass
+    // column 80.
+    {"ProfileNameBeyondItsLine", "Traegerbohlwand_Anker",
+     [] { P.ProfilName = "HEB260-Sonder             14920    1148   118.4      1     26TBW"; }, 1,
+     "Name des Stahlprofils (Satz 60, ProfilName) hat 13 Zeichen; zulässig höchstens 10 Zeichen."},
+    // 99 m of water above the wall head on the earth side: the vertical passive force of about -15000 kN/m
+    // passed its number field in the vertical equilibrium.
+    {"EarthWaterFarAboveTheHead", "Bohrpfahlwand", [] { P.Aushubstufen[2].ZWasserErd = -99.0f; }, 1,
+     "erdseitiger Wasserstand im Aushubzustand 2 (Satz 7, ZWasserErd) = -99 m; zulässig 0 bis 99 m."},
+    // A damaged profile line: the numbers read from it shift, and the web thickness of 1148 cm passed the
+    // number field of the shear stress.
+    {"ProfileLineWithShiftedValues", "Traegerbohlwand_Anker",
+     [] { P.ProfilName = "HEBHEB 260, a = 2, 14920    1148   518.4      1     26TBW"; }, 1,
+     "Widerstandsmoment W des Stahlprofils (Satz 60, ProfilName) = 2 cm3; zulässig 0 oder 10 bis 20000 cm3."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Eingabebereich, ::testing::ValuesIn(kFaelle),

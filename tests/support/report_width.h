@@ -35,6 +35,13 @@ inline bool BerichtszeileErlaubt(const std::string& zeile) {
         {"ANKERPRÜFUNGEN; Faktor gamA = 1.10; DIN 1054:2010-12, Zu 8.7, Zu 8.8", 81},
         {" kNm/m Q =", 81},
         {" cm2/m; Betondeckung 4 cm; d1=4,5; d=", 82},
+        // The design head of a concrete section prints d1 and d as plain numbers: 80 columns hold two digits
+        // each; a section of a metre and more, or a d1 with decimals, needs up to three digits and a decimal
+        // part of two for each.
+        {" cm; gamS = ", 88},
+        // The strut check prints VEd and VRdmax in fields of four digits; a section overloaded past them
+        // ("UNZULÄSSIG") needs one more digit each and one for the ratio.
+        {"  Druckstrebe:    VEd / VRdmax = ", 84},
     };
     const int32_t spalten = vb::Len(zeile);
     if (spalten <= kBerichtSpalten) return true;
