@@ -46,6 +46,9 @@ inline bool BerichtszeileErlaubt(const std::string& zeile) {
         // Str prints it (up to seven digits with the point), behind the pressure.
         {"Als geschlossene Wand: Erddr. Aushub bis Wandfuß  =", 88},
         {"Vertikal (seit 24.1.2009)  =", 88},
+        // The cut-off pressure of the horizontal equilibrium with both of its notes, water and additional
+        // stresses, behind its number field.
+        {"abgeschnittener Druck   =  ", 85},
     };
     const int32_t spalten = vb::Len(zeile);
     if (spalten <= kBerichtSpalten) return true;
