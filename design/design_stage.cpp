@@ -261,7 +261,9 @@ void Spritzbetonausfachung() {
         ZeileDrucken(kEinzug + "*** Spritzbetonausfachung " + beton + " bis h = 100" + zwischen);
         ZeileDrucken(kEinzug + "    keine Dicke mit As / h <= 50 (0,5 %) bemessbar.");
     } else {
-        ZeileDrucken(kEinzug + "Spritzbetonausfachung " + beton + " h >= " + vb::Format(h * 100.0f) +
+        // The thickness goes up in steps of 2 cm; added up in single precision it strays from the step
+        // (87.99998): it is printed in whole centimetres.
+        ZeileDrucken(kEinzug + "Spritzbetonausfachung " + beton + " h >= " + vb::Format(std::round(h * 100.0f)) +
                      zwischen);
     }
     ZeileDrucken(kEinzug + "-----------------------------------------");

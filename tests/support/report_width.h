@@ -42,6 +42,13 @@ inline bool BerichtszeileErlaubt(const std::string& zeile) {
         // The strut check prints VEd and VRdmax in fields of four digits; a section overloaded past them
         // ("UNZULÄSSIG") needs one more digit each and one for the ratio.
         {"  Druckstrebe:    VEd / VRdmax = ", 84},
+        // The earth support of a soldier pile wall with a relief factor appends its share in percent, as
+        // Str prints it (up to seven digits with the point), behind the pressure.
+        {"Als geschlossene Wand: Erddr. Aushub bis Wandfuß  =", 88},
+        {"Vertikal (seit 24.1.2009)  =", 88},
+        // The cut-off pressure of the horizontal equilibrium with both of its notes, water and additional
+        // stresses, behind its number field.
+        {"abgeschnittener Druck   =  ", 85},
     };
     const int32_t spalten = vb::Len(zeile);
     if (spalten <= kBerichtSpalten) return true;
