@@ -5,8 +5,9 @@
 //    would open);
 //  - no output holds a number that is none ("1.#INF", "-1.#IND", "nan", "inf" ...);
 //  - no file was written outside the working folder and the project folder;
-//  - no report line passes column 80 unless an unmutated example has a line of that form wider too, or the
-//    report's layout has it wider (tests/support/report_width.h).
+//  - no report line passes column 80 unless an unmutated example has a line of that form (the same texts:
+//    a line of the report's layout whose numbers outgrew their fields, as Print widens a field for a number
+//    that does not fit), or the report's layout has it wider (tests/support/report_width.h).
 // A check that fails aborts, so that libFuzzer keeps the input; the sanitizers of the fuzz build report the
 // rest.
 //   fuzz_whole_chain <corpus folder> [seed folders...] -max_total_time=60
@@ -52,7 +53,7 @@ fs::path g_basis, g_lauf, g_arbeit, g_projekte;
 fs::path g_start; // the fuzzer's own current folder: its paths are relative to it
 const char* const kProjekt = "projekt";
 bool g_fenster = false;               // a window the request would open instead of a run
-std::set<std::string> g_breiteFormen; // forms of the report lines wider than 80 columns in the examples
+std::set<std::string> g_formen; // forms of the report lines of the unmutated examples
 
 void aufraeumen() {
     std::error_code ec;
@@ -199,7 +200,7 @@ void Pruefen(std::string_view eingabe, int status) {
     }
     for (const fs::path& bericht : Berichte()) {
         for (const std::string& zeile : Zeilen(vb::ReadTextFile(bericht.string()))) {
-            if (zortest::BerichtszeileErlaubt(zeile) || g_breiteFormen.count(Form(zeile))) continue;
+            if (zortest::BerichtszeileErlaubt(zeile) || g_formen.count(Form(zeile))) continue;
             Fehler("a report line wider than 80 columns (" + std::to_string(vb::Len(zeile)) + ") in " +
                    bericht.filename().string() + ": " + zeile);
         }
@@ -225,8 +226,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     ::setenv("XDG_DATA_HOME", (g_arbeit / "xdg").c_str(), 1);
     ::unsetenv("ZOR_PROJEKTORDNER");
 
-    // The wide lines of the report's own layout, as the unmutated examples have them. Each example must run
-    // clean: a seed that does not shows the checks' fault, not the program's.
+    // The lines of the report's own layout, as the unmutated examples have them. Each example must run clean:
+    // a seed that does not shows the checks' fault, not the program's.
     std::vector<fs::path> beispiele;
     for (const char* quelle : {ZOR_EXAMPLES, ZOR_TEST_DATA})
         for (const auto& e : fs::directory_iterator(quelle, ec))
@@ -239,10 +240,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
             Fehler("the example " + b.string() + " ends with status " + std::to_string(status));
         for (const fs::path& bericht : Berichte())
             for (const std::string& zeile : Zeilen(vb::ReadTextFile(bericht.string())))
-                if (vb::Len(zeile) > 80) g_breiteFormen.insert(Form(zeile));
+                g_formen.insert(Form(zeile));
         Pruefen(bytes, status);
     }
-    if (g_breiteFormen.empty()) Fehler("no example ran to its end");
+    if (g_formen.empty()) Fehler("no example ran to its end");
     fs::current_path(g_start);
     return 0;
 }
