@@ -70,6 +70,30 @@ bool Freigeben(const fs::path& fifo) {
     return false;
 }
 
+// After two instances in the working folder `arbeit`: the project of the one that ended at once (namen[z])
+// keeps its bytes and has no report copy beside it; the project file and the report copy of the one that ran
+// (namen[e]) are, byte for byte, what a headless run of the same project alone leaves (the report's head
+// names the project file, the project file holds the project's own values).
+void WieAllein(const fs::path& arbeit, const fs::path& projekte, const std::vector<std::string>& namen,
+               std::size_t z, std::size_t e) {
+    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[z]).string()),
+              vb::ReadFileBytes((fs::path(ZOR_TEST_DATA) / namen[z]).string()));
+    EXPECT_FALSE(fs::exists(projekte / (namen[z] + ".AUS")));
+    const std::string datei = vb::ReadFileBytes((projekte / namen[e]).string());
+    ASSERT_TRUE(fs::exists(projekte / (namen[e] + ".AUS")));
+    const std::string bericht = vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string());
+    fs::copy_file(fs::path(ZOR_TEST_DATA) / namen[e], projekte / namen[e],
+                  fs::copy_options::overwrite_existing);
+    const std::string befehl = "cd '" + arbeit.string() + "' && XDG_DATA_HOME='" + (arbeit / "xdg").string() +
+                               "' '" + ZOR_RUN_PROJECT + "' '" + (projekte / namen[e]).string() +
+                               "' 2> allein";
+    const int rc = std::system(befehl.c_str());
+    ASSERT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == zorrun::kLaufFertig)
+        << vb::ReadFileBytes((arbeit / "allein").string());
+    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[e]).string()), datei);
+    EXPECT_EQ(vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string()), bericht);
+}
+
 TEST(EinProgrammJeOrdner, OfTwoHeadlessRunsStartedTogetherExactlyOneRuns) {
     zortest::WorkingFolder basis;
     const fs::path arbeit = basis / "arbeit", projekte = basis / "projekte";
@@ -118,24 +142,7 @@ TEST(EinProgrammJeOrdner, OfTwoHeadlessRunsStartedTogetherExactlyOneRuns) {
     EXPECT_NE(meldung.find("In diesem Arbeitsordner läuft bereits ein ZOR:"), std::string::npos) << meldung;
     EXPECT_NE(meldung.find(arbeit.string()), std::string::npos) << meldung;
     EXPECT_EQ(vb::ReadFileBytes((basis / ("stderr" + std::to_string(e))).string()), "");
-    // The second one's project file keeps its bytes, and it has no report copy beside it.
-    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[z]).string()),
-              vb::ReadFileBytes((fs::path(ZOR_TEST_DATA) / namen[z]).string()));
-    EXPECT_FALSE(fs::exists(projekte / (namen[z] + ".AUS")));
-    // The first one left what it leaves when it runs alone: its project file and its report copy, byte for
-    // byte (the report's head names the project file, the project file holds the project's own values).
-    const std::string datei = vb::ReadFileBytes((projekte / namen[e]).string());
-    const std::string bericht = vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string());
-    fs::copy_file(fs::path(ZOR_TEST_DATA) / namen[e], projekte / namen[e],
-                  fs::copy_options::overwrite_existing);
-    const std::string befehl = "cd '" + arbeit.string() + "' && XDG_DATA_HOME='" + (arbeit / "xdg").string() +
-                               "' '" + ZOR_RUN_PROJECT + "' '" + (projekte / namen[e]).string() +
-                               "' 2> allein";
-    const int rc = std::system(befehl.c_str());
-    ASSERT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == zorrun::kLaufFertig)
-        << vb::ReadFileBytes("arbeit/allein");
-    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[e]).string()), datei);
-    EXPECT_EQ(vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string()), bericht);
+    WieAllein(arbeit, projekte, namen, z, e);
 }
 
 // One instance of the program on the headless backend, in a child process of its own, in the working folder
@@ -236,23 +243,7 @@ TEST(EinProgrammJeOrdner, OfTwoProgramInstancesStartedTogetherExactlyOneRuns) {
     ::close(bereit[0]);
     ::close(weiter[1]);
 
-    // The second one's project keeps its bytes; the first one's project and report copy are what a run of
-    // the same project alone leaves.
-    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[z]).string()),
-              vb::ReadFileBytes((fs::path(ZOR_TEST_DATA) / namen[z]).string()));
-    EXPECT_FALSE(fs::exists(projekte / (namen[z] + ".AUS")));
-    const std::string datei = vb::ReadFileBytes((projekte / namen[e]).string());
-    ASSERT_TRUE(fs::exists(projekte / (namen[e] + ".AUS")));
-    const std::string bericht = vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string());
-    fs::copy_file(fs::path(ZOR_TEST_DATA) / namen[e], projekte / namen[e],
-                  fs::copy_options::overwrite_existing);
-    const std::string befehl = "cd '" + arbeit.string() + "' && XDG_DATA_HOME='" + (arbeit / "xdg").string() +
-                               "' '" + ZOR_RUN_PROJECT + "' '" + (projekte / namen[e]).string() +
-                               "' 2> allein";
-    const int rc = std::system(befehl.c_str());
-    ASSERT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == zorrun::kLaufFertig);
-    EXPECT_EQ(vb::ReadFileBytes((projekte / namen[e]).string()), datei);
-    EXPECT_EQ(vb::ReadFileBytes((projekte / (namen[e] + ".AUS")).string()), bericht);
+    WieAllein(arbeit, projekte, namen, z, e);
 }
 
 } // namespace
