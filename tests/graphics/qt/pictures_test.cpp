@@ -153,6 +153,30 @@ namespace {
 
 using bild_test::Rechnen;
 
+// Runs the picture sequence of the project in P as the graphics window does, "weiter" up to its last
+// picture: `zeichnen` draws each picture (kind, stage, load case; the sequence tells its number); the
+// messages of the sequence are returned.
+std::vector<std::string>
+FolgeDurchlaufen(const std::function<void(const zorg::Bilderfolge&, int16_t, int16_t, int16_t)>& zeichnen) {
+    std::vector<std::string> meldungen;
+    std::unique_ptr<zorg::Bilderfolge> folge;
+    folge = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
+        [&](int16_t art, int16_t stufe, int16_t lf) { zeichnen(*folge, art, stufe, lf); }, nullptr,
+        [&](const std::function<bool()>& fertig) {
+            if (folge->BildNr < folge->BildAnzahl)
+                folge->anf.Weiter = true;
+            else
+                folge->anf.Ende = true;
+            EXPECT_TRUE(fertig());
+        },
+        [&](const std::string& m) { meldungen.push_back(m); }});
+    std::vector<float> zAush(static_cast<size_t>(zorm1::MaxAushub) + 1, 0.0f);
+    for (int st = 1; st <= zorm1::MaxAushub; ++st)
+        zAush[static_cast<size_t>(st)] = P.Aushubstufen[static_cast<size_t>(st)].zAush;
+    folge->Laufen(P.AnzLF, P.AnzAush, zAush);
+    return meldungen;
+}
+
 std::string VerankertRechnen() {
     return Rechnen("Traegerbohlwand_verankert");
 }
@@ -176,17 +200,15 @@ TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
         P.GrafikFontName = "Arial";
         P.GrafikFontSize = 8.25f;
         P.Massstab = 100;
-        std::vector<std::string> meldungen;
         int gezeichnet = 0;
-        std::unique_ptr<zorg::Bilderfolge> folge;
-        folge = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
-            [&](int16_t art, int16_t stufe, int16_t lf) {
+        const std::vector<std::string> meldungen =
+            FolgeDurchlaufen([&](const zorg::Bilderfolge& folge, int16_t art, int16_t stufe, int16_t lf) {
                 vb::draw::qt::ImageSurface img(1100, 820);
                 ASSERT_TRUE(zorg::BildZeichnen(img, art, stufe, lf));
-                EXPECT_GT(Dunkel(img.Image()), 1000) << "picture " << folge->BildNr;
-                img.SavePng(Datei(std::string(beispiel) + "_bild" + std::to_string(folge->BildNr) + ".png"));
+                EXPECT_GT(Dunkel(img.Image()), 1000) << "picture " << folge.BildNr;
+                img.SavePng(Datei(std::string(beispiel) + "_bild" + std::to_string(folge.BildNr) + ".png"));
                 ++gezeichnet;
-                if (folge->BildNr < folge->BildAnzahl || !pdf) return;
+                if (folge.BildNr < folge.BildAnzahl || !pdf) return;
                 // an envelope; with one load case and one stage the result picture
                 EXPECT_EQ(art, P.AnzLF * P.AnzAush > 1 ? (P.AnzLF > 1 ? zorg::kHuelleAlle : zorg::kHuelleLF)
                                                        : zorg::kErgebnis);
@@ -194,27 +216,14 @@ TEST_F(Bild, EveryPictureOfAnExampleRunIsDrawnFromItsPlotRecords) {
                     for (int16_t h504 : {0, -1}) {
                         P.Querformat = quer;
                         P.H504Ein = h504;
-                        ASSERT_TRUE(zorg::BildDrucken(*drucker, art, stufe, lf, folge->BildNr));
+                        ASSERT_TRUE(zorg::BildDrucken(*drucker, art, stufe, lf, folge.BildNr));
                         const std::string text = bild_test::PdfText(drucker->LastDocumentFile());
-                        const std::string tag = "B" + std::to_string(100 + folge->BildNr) + " zu";
+                        const std::string tag = "B" + std::to_string(100 + folge.BildNr) + " zu";
                         EXPECT_NE(text.find(tag), std::string::npos) << text;
                     }
                 P.Querformat = 0;
                 P.H504Ein = 0;
-            },
-            nullptr,
-            [&](const std::function<bool()>& fertig) {
-                if (folge->BildNr < folge->BildAnzahl)
-                    folge->anf.Weiter = true;
-                else
-                    folge->anf.Ende = true;
-                EXPECT_TRUE(fertig());
-            },
-            [&](const std::string& m) { meldungen.push_back(m); }});
-        std::vector<float> zAush(16, 0.0f);
-        for (int s = 1; s <= 15; ++s)
-            zAush[static_cast<size_t>(s)] = P.Aushubstufen[static_cast<size_t>(s)].zAush;
-        folge->Laufen(P.AnzLF, P.AnzAush, zAush);
+            });
         if (const char* o = std::getenv("ZOR_BILD_ORDNER"))
             for (const char* d : {"ZORGMAX.ZZZ", "ZORGMAX2.ZZZ", "ZORGMAX3.ZZZ", "ZORG.ZZZ", "ZZZPLOT2"})
                 std::filesystem::copy_file(d, std::filesystem::path(o) / (std::string(beispiel) + "_" + d),
@@ -294,10 +303,8 @@ TEST_F(Bild, AnchorsOfAnExampleRunAreDrawnWithTheInclinationOfTheAnchorTable) {
     const double twipsJeMeter = 1000.0 / 100.0 / 25.4 * 1440.0; // 1 m at 1 : 100 is 10 mm of paper
     auto drucker = vb::draw::RecordingSurface::Printer();
     int anker = 0;
-    std::vector<std::string> meldungen;
-    std::unique_ptr<zorg::Bilderfolge> folge;
-    folge = std::make_unique<zorg::Bilderfolge>(zorg::Bilderfolge::Anschluesse{
-        [&](int16_t art, int16_t stufe, int16_t lf) {
+    const std::vector<std::string> meldungen =
+        FolgeDurchlaufen([&](const zorg::Bilderfolge&, int16_t art, int16_t stufe, int16_t lf) {
             if (art != zorg::kStatik) return;
             drucker->ClearLog();
             ASSERT_TRUE(zorg::BildZeichnen(*drucker, art, stufe, lf));
@@ -341,20 +348,7 @@ TEST_F(Bild, AnchorsOfAnExampleRunAreDrawnWithTheInclinationOfTheAnchorTable) {
                 EXPECT_NEAR(std::atan2(z - mz, -d - mx) * 180.0 / 3.14159265358979, 25.0, 0.01);
                 ++anker;
             }
-        },
-        nullptr,
-        [&](const std::function<bool()>& fertig) {
-            if (folge->BildNr < folge->BildAnzahl)
-                folge->anf.Weiter = true;
-            else
-                folge->anf.Ende = true;
-            EXPECT_TRUE(fertig());
-        },
-        [&](const std::string& m) { meldungen.push_back(m); }});
-    std::vector<float> zAush(16, 0.0f);
-    for (int st = 1; st <= 15; ++st)
-        zAush[static_cast<size_t>(st)] = P.Aushubstufen[static_cast<size_t>(st)].zAush;
-    folge->Laufen(P.AnzLF, P.AnzAush, zAush);
+        });
     EXPECT_TRUE(meldungen.empty()) << meldungen.front();
     EXPECT_GT(anker, 0); // the anchored stage of each load case
 }
