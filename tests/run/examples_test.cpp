@@ -32,6 +32,7 @@
 #include "tests/run/example_copy.h"
 #include "tests/run/example_scripts.h"
 #include "tests/run/run_fixture.h"
+#include "tests/run/page_fixture.h"
 #include "tests/run/window_fixture.h"
 #include "tests/support/text_file.h"
 
@@ -81,33 +82,7 @@ const Beispiel kBeispiele[] = {{ZOR_TEST_DATA, "Spundwand_frei"},
                                {ZOR_EXAMPLES, "Schlitzwand_Steife"},
                                {ZOR_EXAMPLES, "Bohrpfahlwand"}};
 
-class Seitenweg : public fenstertest::FensterTest, public ::testing::WithParamInterface<Beispiel> {
-protected:
-    void SetUp() override {
-        FensterTest::SetUp();
-        zortest::LaufUmgebungZuruecksetzen();
-        Start();
-        // The profile lists lie in the working folder, where the run command puts them.
-        for (const char* liste : {"zorSPw.txt", "zorTBw.txt"})
-            fs::copy_file(fs::path(ZOR_SHIPPED_DATA) / liste, arbeit / liste);
-    }
-    void TearDown() override {
-        zorrun::StufenStandard();
-        FensterTest::TearDown();
-        zortest::LaufUmgebungZuruecksetzen();
-    }
-    // The program started anew: no window, the project data as at start, the pages registered.
-    void Start() {
-        vb::headless::ResetForms();
-        zorm1::ResetProjectData();
-        Anzeigen::ResetH504();
-        Zormg::FelderDimensionieren();
-        P.WurzelOrdner = wurzel.string() + "/";
-        P.TiefeUnendlich = 99;
-        RegisterProjectDialogs();
-        RegisterStageDialogs();
-    }
-};
+class Seitenweg : public fenstertest::SeitenTest, public ::testing::WithParamInterface<Beispiel> {};
 
 // The file as the program saves it right after reading it: reading sets nothing but the two kept values of
 // statement 35 (from 0 to 100 and 10). Every other line of the example is a value the program keeps.

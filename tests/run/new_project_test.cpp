@@ -18,6 +18,7 @@
 #include "run/frmTitel.h"
 #include "tests/run/example_copy.h"
 #include "tests/run/new_project_script.h"
+#include "tests/run/page_fixture.h"
 #include "tests/run/window_fixture.h"
 #include "tests/support/environment.h"
 
@@ -60,31 +61,8 @@ namespace {
 //  line 512    without figure 7 the build method is stored as "hinterfuellt".
 const fs::path kVonHand = fs::path(ZOR_TEST_DATA) / "Neubau_Spundwand_von_Hand";
 
-class NeuesProjekt : public fenstertest::FensterTest {
+class NeuesProjekt : public fenstertest::SeitenTest {
 protected:
-    void SetUp() override {
-        FensterTest::SetUp();
-        zortest::LaufUmgebungZuruecksetzen();
-        Start();
-        // The profile lists lie in the working folder, where the run command puts them.
-        for (const char* liste : {"zorSPw.txt", "zorTBw.txt"})
-            fs::copy_file(fs::path(ZOR_SHIPPED_DATA) / liste, arbeit / liste);
-    }
-    void TearDown() override {
-        zorrun::StufenStandard();
-        FensterTest::TearDown();
-        zortest::LaufUmgebungZuruecksetzen();
-    }
-    // The program started anew: no window, the project data as at start, the pages registered.
-    void Start() {
-        vb::headless::ResetForms();
-        zorm1::ResetProjectData();
-        Zormg::FelderDimensionieren();
-        P.WurzelOrdner = wurzel.string() + "/";
-        P.TiefeUnendlich = 99;
-        RegisterProjectDialogs();
-        RegisterStageDialogs();
-    }
     fs::path Datei() const { return projekt / "Neubau_Spundwand"; }
 };
 
