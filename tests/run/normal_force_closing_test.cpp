@@ -12,6 +12,7 @@
 #include "request/headless_run.h"
 #include "request/run_stages.h"
 #include "tests/run/example_copy.h"
+#include "tests/run/run_fixture.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
 #include "verification/state.h"
@@ -27,16 +28,12 @@ struct Stufe {
     float vd = 0, v2d = 0, fussN = 0, minN = 0, letzte = 0, zFuss = 0;
 };
 
-class Schliessen : public ::testing::TestWithParam<const char*> {
+class Schliessen : public zortest::LaufTest, public ::testing::WithParamInterface<const char*> {
 protected:
-    void SetUp() override { zortest::LaufUmgebungZuruecksetzen(); }
     void TearDown() override {
         zormd::AbschnitteStandard();
-        zorrun::StufenStandard();
-        zortest::LaufUmgebungZuruecksetzen();
+        LaufTest::TearDown();
     }
-    zortest::WorkingFolder ordner_;
-    zortest::Umgebung umgebung_;
 };
 
 TEST_P(Schliessen, MinusNAtTheFootEqualsSummeV2dInEveryStage) {

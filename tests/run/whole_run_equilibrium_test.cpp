@@ -14,6 +14,7 @@
 #include "request/run_stages.h"
 #include "statics/state.h"
 #include "tests/run/example_copy.h"
+#include "tests/run/run_fixture.h"
 #include "tests/support/environment.h"
 #include "tests/support/working_folder.h"
 #include "verification/state.h"
@@ -38,16 +39,12 @@ std::string Zahl2(float v) {
     return b;
 }
 
-class Gleichgewicht : public ::testing::TestWithParam<const char*> {
+class Gleichgewicht : public zortest::LaufTest, public ::testing::WithParamInterface<const char*> {
 protected:
-    void SetUp() override { zortest::LaufUmgebungZuruecksetzen(); }
     void TearDown() override {
         zormd::AbschnitteStandard();
-        zorrun::StufenStandard();
-        zortest::LaufUmgebungZuruecksetzen();
+        LaufTest::TearDown();
     }
-    zortest::WorkingFolder ordner_;
-    zortest::Umgebung umgebung_;
 };
 
 TEST_P(Gleichgewicht, SummeH1ClosesWhereThePassiveResistanceIsMobilised) {
