@@ -258,7 +258,7 @@ void Spritzbetonausfachung() {
     const std::string zwischen = P.Wandtyp == 1 ? " cm zwischen den Trägern:" : " cm zwischen den Pfählen:";
     const std::string beton = Teilsicherheiten() ? "C 20/25," : "  B 25, ";
     if (!gefunden) {
-        ZeileDrucken(kEinzug + "*** Spritzbetonausfachung " + beton + " bis h = 100" + zwischen);
+        zorma::HinweisDrucken(kEinzug, "*** Spritzbetonausfachung " + beton + " bis h = 100" + zwischen);
         ZeileDrucken(kEinzug + "    keine Dicke mit As / h <= 50 (0,5 %) bemessbar.");
     } else {
         // The thickness goes up in steps of 2 cm; added up in single precision it strays from the step

@@ -18,6 +18,7 @@
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 #include "statics/state.h"
 #include "tests/design/design_fixture.h"
 #include "tests/support/project_builder.h"
@@ -339,6 +340,9 @@ TEST_F(BemessungTest, ShotcreteSearchEndsAtOneMetreWithAStarLine) {
         EXPECT_FALSE(Teil(z, " h >= "));
         EXPECT_FALSE(Teil(z, "Biege-Bewehrung As"));
         EXPECT_FLOAT_EQ(zormd::BS.BetonFestigkeit, 17.5f);
+        // The notice keeps within the report's 80 columns (13 blanks and 71 characters in one line before).
+        for (const auto& zeile : z)
+            EXPECT_LE(vb::Len(zeile), 80) << zeile;
     }
 }
 
