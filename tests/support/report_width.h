@@ -28,6 +28,7 @@ inline bool BerichtszeileErlaubt(const std::string& zeile) {
         {"Reibungswinkel Erdseite am Wandfuß für C-Kraft (+,-) .. :", 82},
         {" m  =0.1*t*Einspanngrad ab 20.2.2008)", 82},
         {" m = Potentialhöhe über dem Wandfuß lufts.", 82},
+        {"eine größere als die min. erforderliche Wandlänge vorgegeben werden.", 81},
         {" cm; Bew. für Einflußbr.(MQ)= ", 81},
         {"-------------------------                     Einflußbr.(N) = ", 81},
         {"AsBü = 10 * VEd / ((500/1,15) * z * cot(theta)); Formel 75 DIN 1045-1", 84},
