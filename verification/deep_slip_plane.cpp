@@ -1,6 +1,7 @@
 #include "verification/deep_slip_plane.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "earthpressure/coefficients.h"
@@ -183,7 +184,18 @@ void ErsatzwandErddruck(float xA, float zA, float& phiAW) {
     auto& B = zormb::B;
     zor::Ordinatenliste R, F, S, L;
     zormb::ErddruckBoeschung(R, F, S, 0.0f);
+    // An unlimited load acts on the substitute anchor wall from where it begins as seen from that wall:
+    // one that begins in front of it covers all the ground behind it, one that begins beyond it keeps
+    // the rest of its distance. The limited loads are moved behind the wall further down.
+    auto& Lf = zormcom::Lauf;
+    std::array<float, 16> startWand{};
+    for (int j = 1; j <= Lf.AnzLastErd && j < static_cast<int>(startWand.size()); ++j) {
+        startWand[j] = Lf.ErdXA[j];
+        if (Lf.ErdXE[j] >= 99.0f) Lf.ErdXA[j] = std::max(0.0f, Lf.ErdXA[j] - xA);
+    }
     zormb::FlaechenlastFigur(L);
+    for (int j = 1; j <= Lf.AnzLastErd && j < static_cast<int>(startWand.size()); ++j)
+        Lf.ErdXA[j] = startWand[j];
     zormcom::DiagrammAddieren(12350, R, L, B.Gz, 1);
     if (P.ZWasserErd > 0.0f) zormb::SchichtgrenzeEinfuegen(P.ZWasserErd);
     zormb::ErddruckBoden(1);
@@ -194,7 +206,6 @@ void ErsatzwandErddruck(float xA, float zA, float& phiAW) {
     zormc::ResultierendeSchwerpunkt(B.Eah, zG, zA, r, N.GlfZEahAW);
     // Limited loads behind the substitute anchor wall.
     zormb::LastenAufBoeschung(zG);
-    auto& Lf = zormcom::Lauf;
     for (int j = 1; j <= Lf.AnzLastErd; ++j) {
         const float a = Lf.ErdXA[j], e = Lf.ErdXE[j];
         if (a >= xA) continue;

@@ -392,4 +392,102 @@ TEST(DeepSlipPlane, ZeroWeightOrZeroVerticalForceGivesSafetyZeroAndTheReferenceP
     }
 }
 
+// An unlimited surface load on the substitute anchor wall. The substitute wall is a smooth vertical wall
+// (delta 0) standing at xA = 9.059 from the ground at z = 0 down to zA = 4.088; Rankine gives
+// Ka = tan2(45 - 30/2) = 1/3 and, for a load q covering all the ground behind it,
+//     E1 = Ka (gamma zA2 / 2 + q zA) = (18 x 4.088^2 / 2 + 10 x 4.088) / 3 = 50.14 + 13.63 = 63.77 kN/m.
+// A load beginning at a distance d behind the substitute wall spreads down from the phi line (z1 = d tan 30)
+// to the 45 + phi/2 line (z2 = d tan 60); its vertical stress rises linearly between the two.
+// The load is variable and the slip line (17.82 deg) flatter than phi: it adds no weight to the slip body,
+// so that G = 904.1 and T = 195.2 stay those of the dry case and
+//     zul. Ah = (Eah - E1 + T) / (1 + tan 15 T / G).
+void UnbegrenzteLast(float xStart) {
+    TrockenerSand(100.0f);
+    auto& L = zormcom::Lauf;
+    L.AnzLastErd = 1;
+    L.ErdPv[1] = 10.0f;
+    L.ErdXA[1] = xStart;
+    L.ErdXE[1] = 999.0f;
+    L.ErdZ[1] = 0.0f;
+    L.ErdDauer[1] = 0.0f;
+    // Strips: none up to the load's start, the variable 10 kN/m2 beyond it.
+    GF.GlfXListe[1] = xStart;
+    GF.GlfXListe[2] = 999.0f;
+    GF.GlfAnzX = xStart > 0.0f ? 2 : 1;
+    if (xStart <= 0.0f) GF.GlfXListe[1] = 999.0f;
+    GF.GlfLastVeraenderlich[GF.GlfAnzX] = 10.0f;
+    zormd::GleitfugeKopieSichern();
+}
+
+double ZulAh(double e1) {
+    const Hand h = Kranz(10.0);
+    return (147.0 - e1 + h.T) / (1.0 + std::tan(15.0 * std::acos(-1.0) / 180.0) * h.T / h.G);
+}
+
+TEST(DeepSlipPlane, UnlimitedLoadActsOnTheSubstituteWallFromWhereItBeginsBehindIt) {
+    const double pi = std::acos(-1.0), t30 = std::tan(pi / 6.0), t60 = std::tan(pi / 3.0);
+    const Hand h = Kranz(10.0);
+    const double e1Boden = 18.0 * h.zA * h.zA / 2.0 / 3.0;
+    const double e1Voll = e1Boden + 10.0 * h.zA / 3.0;
+    EXPECT_NEAR(e1Voll, 63.77, 0.01);
+    // Beyond the substitute wall, 11.0 m from the wall: d = 1.941, z1 = 1.121, z2 = 3.362 < zA;
+    // E1 of the load = Ka q ((z2 - z1) / 2 + (zA - z2)) = 10 (1.121 + 0.726) / 3 = 6.16.
+    const double d = 11.0 - h.xA, z1 = d * t30, z2 = d * t60;
+    const double e1Jenseits = e1Boden + 10.0 * ((z2 - z1) / 2.0 + (h.zA - z2)) / 3.0;
+    EXPECT_NEAR(e1Jenseits - e1Boden, 6.16, 0.01);
+    struct Fall {
+        float xStart;
+        double e1;
+        const char* was;
+    } faelle[] = {
+        {0.0f, e1Voll, "from the wall"},
+        {4.0f, e1Voll, "from between the wall and the substitute wall"},
+        {9.0f, e1Voll, "from 0.06 m in front of the substitute wall"},
+        {11.0f, e1Jenseits, "from 1.94 m beyond the substitute wall"},
+    };
+    for (const auto& f : faelle) {
+        UnbegrenzteLast(f.xStart);
+        zormd::ErsatzankerwandDruck();
+        EXPECT_NEAR(N.GlfEahAW, f.e1, 0.03) << f.was;
+        EXPECT_NEAR(N.GlfAhMoegl, ZulAh(f.e1), 0.15) << f.was;
+        EXPECT_NEAR(N.EtaGlf, ZulAh(f.e1) / 100.0, 0.002) << f.was;
+        EXPECT_NEAR(N.GlfSumG, 904.1, 0.2) << f.was;
+        // The load table is left as it was.
+        EXPECT_FLOAT_EQ(zormcom::Lauf.ErdXA[1], f.xStart) << f.was;
+    }
+    // The load from between the walls gives the safety of the load from the wall exactly.
+    UnbegrenzteLast(0.0f);
+    zormd::ErsatzankerwandDruck();
+    const float eta0 = N.EtaGlf, e0 = N.GlfEahAW;
+    UnbegrenzteLast(4.0f);
+    zormd::ErsatzankerwandDruck();
+    EXPECT_FLOAT_EQ(N.GlfEahAW, e0);
+    EXPECT_FLOAT_EQ(N.EtaGlf, eta0);
+    EXPECT_NEAR(eta0, 2.632, 0.002); // (147 - 63.77 + 195.2) / (1 + 0.2679 x 0.2159) / 100
+}
+
+TEST(DeepSlipPlane, UnlimitedLoadBeyondTheSubstituteWallStartsItsPressureOnItsPhiLine) {
+    // Load from 11.0 m: on the substitute wall the vertical stress of the load is 0 down to
+    // z1 = (11.0 - 9.059) tan 30 = 1.121 and the full 10 kN/m2 from z2 = 1.941 tan 60 = 3.362 down.
+    const double pi = std::acos(-1.0);
+    const double d = 11.0 - Kranz(10.0).xA, z1 = d * std::tan(pi / 6.0), z2 = d * std::tan(pi / 3.0);
+    EXPECT_NEAR(z1, 1.121, 0.001);
+    EXPECT_NEAR(z2, 3.362, 0.001);
+    UnbegrenzteLast(11.0f);
+    zormd::ErsatzankerwandDruck();
+    // The horizontal pressure on the substitute wall: soil 18 z / 3 plus the load's share Ka sigma_v.
+    const auto& e = zormb::B.Eah;
+    auto last = [&](double z) {
+        for (int k = 2; k <= e.n; ++k)
+            if (e.z[k - 1] <= z && z <= e.z[k] && e.z[k] > e.z[k - 1])
+                return e.e[k - 1] + (e.e[k] - e.e[k - 1]) * (z - e.z[k - 1]) / (e.z[k] - e.z[k - 1]) - 6.0 * z;
+        return -1.0;
+    };
+    struct Punkt {
+        double z, q;
+    } punkte[] = {{0.5, 0.0}, {z1 - 0.01, 0.0}, {(z1 + z2) / 2.0, 5.0}, {z2 + 0.01, 10.0}, {4.0, 10.0}};
+    for (const auto& p : punkte)
+        EXPECT_NEAR(last(p.z), p.q / 3.0, 0.01) << "z = " << p.z;
+}
+
 } // namespace
