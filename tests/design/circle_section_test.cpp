@@ -216,15 +216,40 @@ TEST_F(KreisTest, GlobalShearRanges) {
     B25();
     P.AsQmin = 0.0f;
     const Ergebnis e = Bemesse(500.0f, 300.0f, 0.0f);
-    const double z = zormd::BW.KreisHebelarm, b = zormd::BW.KreisBreiteNull;
-    // tau0 = V / (b z); kt = tau0 / tau02 between 0.4 and 1; asw = 10 kt V / z / (500 / 1.75).
-    const double tau0 = 0.3 / (b * z);
-    EXPECT_NEAR(zormd::BW.tau0, tau0, 1e-5);
-    EXPECT_NEAR(e.asw, 10 * std::fmax(0.4, tau0 / 1.8) * 300 / z / (500 / 1.75), 1e-3);
-    // Above 1.03 tau03: 999.
-    const float vGrenze = static_cast<float>(1.03 * 3.0 * b * z * 1000.0);
-    EXPECT_EQ(Bemesse(500.0f, vGrenze * 1.01f, 0.0f).asw, 999.0f);
-    EXPECT_LT(Bemesse(500.0f, vGrenze * 0.999f, 0.0f).asw, 999.0f);
+    const double e1 = zorm0::K.KreisErgD1, e3 = zorm0::K.KreisErgD3;
+    ASSERT_GE(e3, 3.0); // gamma 1.75
+    // The lever arm from the ring tension of the strain state, integrated with the steel law of the lever-arm
+    // calculation (E 200000, capped at 500 N/mm2): z = M / (T / 1.75). The width at the neutral axis: the chord
+    // at the depth x = -eps_c d / (eps_s - eps_c) where the strain is 0. For M 500 (As 56.3, eps_c -1.92,
+    // eps_s 5.0): T 1578 kN, z 0.5545 m, x 29.2 cm, b 0.785 m.
+    const Kraefte t = Integriere(e1, Unterkante(e1, e3), r, rs, e.As, 0.0, 50.0, 200000.0, false, true);
+    const double z = 500.0 / (t.N / 1.75);
+    const double x = -e1 * d / (e3 - e1);
+    const double b = 2.0 * std::sqrt(r * r - (r - x) * (r - x)) / 100.0;
+    EXPECT_NEAR(t.N, 1578.0, 0.01 * 1578.0);
+    EXPECT_NEAR(z, 0.5545, 0.003);
+    EXPECT_NEAR(b, 0.785, 0.003);
+    EXPECT_NEAR(zormd::BW.KreisHebelarm, z, 0.001);
+    EXPECT_NEAR(zormd::BW.KreisBreiteNull, b, 0.001);
+    // tau0 = V / (b z); kt = tau0 / tau02 (1.8 MN/m2 for B 25) within 0.4 and 1; asw = 10 kt V / z / (500 / 1.75).
+    struct Fall {
+        float V;
+        double kt;
+    } faelle[] = {{300.0f, 0.4}, {600.0f, 0.765}, {1000.0f, 1.0}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "V " << f.V);
+        const double tau0 = f.V / 1000.0 / (b * z);
+        const double kt = std::fmin(1.0, std::fmax(0.4, tau0 / 1.8));
+        EXPECT_NEAR(kt, f.kt, 0.005);
+        const float asw = Bemesse(500.0f, f.V, 0.0f).asw;
+        EXPECT_NEAR(zormd::BW.tau0, tau0, 0.003 * tau0);
+        EXPECT_NEAR(asw, 10.0 * kt * f.V / z / (500.0 / 1.75), 0.003 * asw);
+    }
+    // Above 1.03 tau03 (3.0 MN/m2 for B 25): 999.
+    const double vGrenze = 1.03 * 3.0 * b * z * 1000.0;
+    EXPECT_NEAR(vGrenze, 1345.9, 5.0);
+    EXPECT_EQ(Bemesse(500.0f, static_cast<float>(vGrenze * 1.01), 0.0f).asw, 999.0f);
+    EXPECT_LT(Bemesse(500.0f, static_cast<float>(vGrenze * 0.99), 0.0f).asw, 999.0f);
     // No permissible shear stress: 999 instead of a division by 0.
     zormd::BS.zulTau02 = 0.0f;
     EXPECT_EQ(Bemesse(500.0f, 300.0f, 0.0f).asw, 999.0f);
