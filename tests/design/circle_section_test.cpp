@@ -219,9 +219,9 @@ TEST_F(KreisTest, GlobalShearRanges) {
     const double e1 = zorm0::K.KreisErgD1, e3 = zorm0::K.KreisErgD3;
     ASSERT_GE(e3, 3.0); // gamma 1.75
     // The lever arm from the ring tension of the strain state, integrated with the steel law of the lever-arm
-    // calculation (E 200000, capped at 500 N/mm2): z = M / (T / 1.75). The width at the neutral axis: the chord
-    // at the depth x = -eps_c d / (eps_s - eps_c) where the strain is 0. For M 500 (As 56.3, eps_c -1.92,
-    // eps_s 5.0): T 1578 kN, z 0.5545 m, x 29.2 cm, b 0.785 m.
+    // calculation (E 200000, capped at 500 N/mm2): z = M / (T / 1.75). The width at the neutral axis: the
+    // chord at the depth x = -eps_c d / (eps_s - eps_c) where the strain is 0. For M 500 (As 56.3, eps_c
+    // -1.92, eps_s 5.0): T 1578 kN, z 0.5545 m, x 29.2 cm, b 0.785 m.
     const Kraefte t = Integriere(e1, Unterkante(e1, e3), r, rs, e.As, 0.0, 50.0, 200000.0, false, true);
     const double z = 500.0 / (t.N / 1.75);
     const double x = -e1 * d / (e3 - e1);
@@ -231,7 +231,8 @@ TEST_F(KreisTest, GlobalShearRanges) {
     EXPECT_NEAR(b, 0.785, 0.003);
     EXPECT_NEAR(zormd::BW.KreisHebelarm, z, 0.001);
     EXPECT_NEAR(zormd::BW.KreisBreiteNull, b, 0.001);
-    // tau0 = V / (b z); kt = tau0 / tau02 (1.8 MN/m2 for B 25) within 0.4 and 1; asw = 10 kt V / z / (500 / 1.75).
+    // tau0 = V / (b z); kt = tau0 / tau02 (1.8 MN/m2 for B 25), kept within 0.4 and 1;
+    // asw = 10 kt V / z / (500 / 1.75).
     struct Fall {
         float V;
         double kt;

@@ -410,11 +410,10 @@ void UnbegrenzteLast(float xStart) {
     L.ErdXE[1] = 999.0f;
     L.ErdZ[1] = 0.0f;
     L.ErdDauer[1] = 0.0f;
-    // Strips: none up to the load's start, the variable 10 kN/m2 beyond it.
-    GF.GlfXListe[1] = xStart;
-    GF.GlfXListe[2] = 999.0f;
-    GF.GlfAnzX = xStart > 0.0f ? 2 : 1;
-    if (xStart <= 0.0f) GF.GlfXListe[1] = 999.0f;
+    // Strips: no load up to the load's start, the variable 10 kN/m2 beyond it.
+    GF.GlfAnzX = 0;
+    if (xStart > 0.0f) GF.GlfXListe[++GF.GlfAnzX] = xStart;
+    GF.GlfXListe[++GF.GlfAnzX] = 999.0f;
     GF.GlfLastVeraenderlich[GF.GlfAnzX] = 10.0f;
     zormd::GleitfugeKopieSichern();
 }
@@ -480,7 +479,8 @@ TEST(DeepSlipPlane, UnlimitedLoadBeyondTheSubstituteWallStartsItsPressureOnItsPh
     auto last = [&](double z) {
         for (int k = 2; k <= e.n; ++k)
             if (e.z[k - 1] <= z && z <= e.z[k] && e.z[k] > e.z[k - 1])
-                return e.e[k - 1] + (e.e[k] - e.e[k - 1]) * (z - e.z[k - 1]) / (e.z[k] - e.z[k - 1]) - 6.0 * z;
+                return e.e[k - 1] + (e.e[k] - e.e[k - 1]) * (z - e.z[k - 1]) / (e.z[k] - e.z[k - 1]) -
+                       6.0 * z;
         return -1.0;
     };
     struct Punkt {
