@@ -41,8 +41,9 @@ void Durchlauftraeger(zor::Laufstatus& status);
 // row's deflection), the forces at the supports and hinges, and the force and moment at the head and
 // at the foot where the wall is held there (Q or M not among the quantities that vanish) must sum to
 // 0 horizontally and in their moment about the foot, each within 1e-4 of the sum of the magnitudes
-// plus 0.001 kN/m (kNm/m). Throws zor::CalcAbort naming the load case P.LFNr, the stage P.AushNr, both
-// sums and, in a bedded stage, the stage's bedding moduli and their allowed range.
+// plus 0.001 kN/m (kNm/m); the moment also within 1e-4 m times the sum of the force magnitudes, for the
+// depths kept in single precision. Throws zor::CalcAbort naming the load case P.LFNr, the stage P.AushNr,
+// both sums and, in a bedded stage, the stage's bedding moduli and their allowed range.
 void GleichgewichtPruefen();
 
 // The recorded installation deflection (mm) of a support at depth z: the first entry of
