@@ -10,6 +10,10 @@
 
 namespace zorm1 {
 
+// The largest modulus of subgrade reaction a bedding row may hold (MN/m3): that of sound rock; soils lie
+// far below it.
+inline constexpr float kBettungsmodulMax = 1.0e4f;
+
 // Checks the whole project `P` (counts, lists and every value of the project file, stages 1..AnzAush,
 // load cases 1..AnzLF, layers 1..AnzErd, slopes 1..AnzBoesch). The counts must have been checked against
 // the arrays before (zorma::PruefeUebergabeGrenzen). Returns the first value outside its range as one line
@@ -29,6 +33,11 @@ std::optional<std::string> VorgabeErddruckPruefen(int s);
 // none (0) in a stage without a support in force whose wall head is free or displaceably fixed (`WandKopf`
 // 1 or 4), where the page offers no figure.
 std::optional<std::string> UmlagerungsfigurPruefen(int s);
+
+// The supports in force of stage s (1..15) with the wall foot given (`Wandfuss` 2, or 3 in rock): each lies at
+// the foot level `ZWandfuss` or above it; a support below the wall is refused. Returns the line as
+// EingabeBereichePruefen does.
+std::optional<std::string> AuflagerUeberFussPruefen(int s);
 
 // The refusal of a run, as stage a and the pages say it: "Die Berechnung ist nicht möglich:" + the line +
 // "Bitte die Eingabe überprüfen.", lines ended by CR LF.
