@@ -1,6 +1,7 @@
 #include "request/run_driver.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <exception>
 #include <utility>
@@ -63,6 +64,14 @@ void Freigeben() {
 
 std::string Zahl(int v) {
     return std::to_string(v);
+}
+
+// Where the run stands: a load case and stage of the project, or past the last load case, where the
+// verification stage ends the run with the results over all load cases, the slip circle and the design.
+std::string Ort() {
+    if (P.LFNr >= 1 && P.LFNr <= P.AnzLF)
+        return "im Lastfall " + Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr);
+    return "nach dem letzten Lastfall (Ergebnisse aller Lastfälle, Geländebruch, Bemessung)";
 }
 
 // The run cannot go on: the driver's own reasons.
@@ -283,10 +292,11 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         throw; // a test's script, not the run
     } catch (const zor::KeinZahlenwert& e) {
         vb::CloseAll();
-        const std::string wo = std::string(stufe) == "Eingabeauswertung"
-                                   ? "Die Eingabeauswertung hat"
-                                   : "Im Lastfall " + Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) +
-                                         " hat die Stufe \"" + stufe + "\"";
+        std::string wo = "Die Eingabeauswertung hat";
+        if (std::string(stufe) != "Eingabeauswertung") {
+            wo = Ort() + " hat die Stufe \"" + stufe + "\"";
+            wo[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(wo[0])));
+        }
         zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\n" + wo + " keinen Zahlenwert ergeben für\r\n" +
                         e.Groesse() + ".\r\nBitte die Eingabe überprüfen.",
                     vb::vbExclamation);
@@ -295,8 +305,7 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         if (*e.what()) zor::Melden(e.what(), vb::vbExclamation);
     } catch (const std::exception& e) {
         vb::CloseAll();
-        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\nUnerwarteter Fehler im Lastfall " +
-                        Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) + ":\r\n" + e.what(),
+        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\nUnerwarteter Fehler " + Ort() + ":\r\n" + e.what(),
                     vb::vbCritical);
     }
     return Laufausgang::Abgebrochen;

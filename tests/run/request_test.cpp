@@ -488,6 +488,18 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
         {"earth pressure fails",
          [](zorrun::Laufstufen& s) { s.ErddruckBerechnen = [] { throw vb::RuntimeError(9, "Index"); }; },
          "Unerwarteter Fehler im Lastfall 1, Aushubzustand 1"},
+        // The design runs once the verification stage has passed the last load case: the message names
+        // that place, not a load case the project does not have.
+        {"design fails after the last load case",
+         [](zorrun::Laufstufen& s) {
+             s.Nachweise = [](zor::Laufstatus&) {
+                 P.LFNr = static_cast<int16_t>(P.AnzLF + 1);
+                 P.AushNr = 1;
+                 throw vb::RuntimeError(6, "Overflow");
+             };
+         },
+         "Unerwarteter Fehler nach dem letzten Lastfall (Ergebnisse aller Lastfälle, Geländebruch, "
+         "Bemessung):\r\nOverflow"},
         {"no end marker after the loop",
          [](zorrun::Laufstufen& s) {
              s.Nachweise = [](zor::Laufstatus& st) {
