@@ -303,6 +303,9 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
     } catch (const zor::CalcAbort& e) {
         vb::CloseAll();
         if (*e.what()) zor::Melden(e.what(), vb::vbExclamation);
+    } catch (const vb::WriteError& e) {
+        vb::CloseAll();
+        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\n" + zor::SchreibfehlerText(e), vb::vbExclamation);
     } catch (const std::exception& e) {
         vb::CloseAll();
         zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\nUnerwarteter Fehler " + Ort() + ":\r\n" + e.what(),
@@ -331,6 +334,18 @@ Anfrageausgang Anfrage() {
             if (zurueck) P.LuftLastZ = z;
         }
     } lasten;
+    // Nothing is written for a project whose file is one of those the run writes, nor while another instance
+    // saves or calculates the same project file: it keeps it locked until its request has ended.
+    if (const auto grund = zorm1::ProjektNameFehler(P.GanzerName)) {
+        zor::Melden(zorm1::ProjektNameMeldung(P.GanzerName, *grund), vb::vbExclamation,
+                    "Berechnung nicht möglich");
+        return Anfrageausgang::KeinLauf;
+    }
+    const zorm1::ProjektSperre sperre(P.GanzerName);
+    if (sperre.belegt()) {
+        zor::Melden(zorm1::ProjektBelegtMeldung(P.GanzerName), vb::vbExclamation, "Berechnung nicht möglich");
+        return Anfrageausgang::KeinLauf;
+    }
     try {
         // 1.-4. Loads off support levels, slip-circle results emptied, empty layers (the at-rest shares of
         // the layers are run state, reset with it).
@@ -412,7 +427,10 @@ Anfrageausgang Anfrage() {
         throw;
     } catch (const std::exception& e) {
         vb::CloseAll();
-        zor::Melden(std::string("Die Berechnung kann nicht beginnen:\r\n\r\n") + e.what(), vb::vbCritical);
+        const auto* voll = dynamic_cast<const vb::WriteError*>(&e);
+        zor::Melden(std::string("Die Berechnung kann nicht beginnen:\r\n\r\n") +
+                        (voll ? zor::SchreibfehlerText(*voll) : std::string(e.what())),
+                    voll ? vb::vbExclamation : vb::vbCritical);
         if (gesperrt) Freigeben();
         return Anfrageausgang::KeinLauf;
     }
