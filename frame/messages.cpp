@@ -70,7 +70,9 @@ void Zuruecksetzen() {
 } // namespace meldeprotokoll
 
 std::string SchreibfehlerText(const vb::WriteError& e) {
-    const std::filesystem::path p(e.path());
+    std::error_code ec;
+    const std::filesystem::path absolut = std::filesystem::absolute(e.path(), ec);
+    const std::filesystem::path p = ec ? std::filesystem::path(e.path()) : absolut;
     const std::string datei = p.filename().string();
     const std::string ordner = p.has_parent_path() ? p.parent_path().string() : std::string(".");
     if (e.diskFull())

@@ -550,7 +550,11 @@ void saveReplacing(std::string_view target, const std::function<void(const std::
     removeStaleTemps(folder, final.filename().string());
     fs::path temp = folder / (final.filename().string() + ".~tmp");
     try {
-        write(temp.string());
+        try {
+            write(temp.string());
+        } catch (const WriteError& e) {
+            throw WriteError(e.diskFull(), final.string()); // the file that could not be saved
+        }
         // a number the writer left open is closed here; a failure to write out its rest (a full
         // disk) must not put a cut file in place of the old one
         if (!detail::CloseFilesOnPath(temp)) throw WriteError(true, final.string());
