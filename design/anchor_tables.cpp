@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "design/design_stage.h"
 #include "design/state.h"
@@ -58,6 +59,50 @@ void OhneKraftZeile(int i) {
 double AktivJeAnker(int i) {
     const double a = static_cast<double>(AW.Abstand) * AW.AnkerKraftAktiv[i];
     return std::isfinite(a) && a > 0.0 ? a : 0.0;
+}
+
+// The tables hold strand counts and bar diameters of two digits ("Stück", "erf.d"): no strand anchor has
+// a hundred strands, no anchor bar a diameter of 100 mm. A force that needs more leaves no anchor of the
+// kind in hand.
+constexpr double kGroessteZahl = 99.0;
+
+// True when every count or diameter q of a level's rows, rounded up as the tables count, fits the table.
+bool ImTabellenbereich(std::initializer_list<double> qs) {
+    for (const double q : qs)
+        if (!(q + 0.5 < kGroessteZahl + 0.5)) return false;
+    return true;
+}
+
+void ZuGrossZeile(int i, const std::string& was) {
+    for (const std::string& z : zorma::HinweisZeilen(kEinzug, "*** Kote " + vb::Format(P.ZAuflager[i], "##0.00") +
+                                                                  ": " + was))
+        Zeile(z);
+}
+
+// Strands of level i in every row the table prints for it fit the table.
+bool LitzenImBereich(int i) {
+    const double A = AnkerKraftJeAnker(i);
+    const double aktiv = static_cast<double>(P.AnkerAbstand[i]) * AW.AnkerKraftAktiv[i];
+    const double aktivJe = std::isfinite(aktiv) && aktiv > 0.0 ? aktiv : 0.0;
+    if (P.TeilsicherheitenAn == 0)
+        return ImTabellenbereich({1000.0 * A * AW.EtaStahlZugglied / 1570.0 / 140.0,
+                                  P.RuheProz > 0.0f ? 1000.0 * aktivJe * AW.EtaStahlAktiv / 1570.0 / 140.0 : 0.0});
+    return ImTabellenbereich(
+        {1000.0 * A * P.gamStahlAnker / 1507.2 / 140.0, 1000.0 * static_cast<double>(static_cast<float>(1.1 * A)) / 1416.0 / 140.0});
+}
+
+// The same for the bar diameters (mm) of the steel fy, ft in hand.
+bool StaebeImBereich(int i, double fy, double ft) {
+    const double A = AnkerKraftJeAnker(i);
+    const double aktiv = static_cast<double>(P.AnkerAbstand[i]) * AW.AnkerKraftAktiv[i];
+    const double aktivJe = std::isfinite(aktiv) && aktiv > 0.0 ? aktiv : 0.0;
+    if (P.TeilsicherheitenAn == 0)
+        return ImTabellenbereich(
+            {std::sqrt(1000.0 * A * AW.EtaStahlZugglied * 4.0 / kPi / fy),
+             P.RuheProz > 0.0f ? std::sqrt(1000.0 * aktivJe * AW.EtaStahlAktiv * 4.0 / kPi / fy) : 0.0});
+    return ImTabellenbereich({std::sqrt(1000.0 * A * P.gamStahlAnker * 4.0 / kPi / (0.96 * fy)),
+                              std::sqrt(1000.0 * 4.0 * static_cast<double>(static_cast<float>(1.1 * A)) / kPi /
+                                        (0.8 * ft))});
 }
 
 void Strichzeile(int n) {
@@ -151,6 +196,10 @@ void AnkerTabelle() {
             OhneKraftZeile(i);
             continue;
         }
+        if (!StaebeImBereich(i, fy, ft)) {
+            ZuGrossZeile(i, "über 99 mm nötig, kein Einstabanker reicht aus");
+            continue;
+        }
         AnkerZeileLitze(i);
         const double A = AW.AnkerKraftAkt;
         if (global) {
@@ -208,6 +257,10 @@ void Litzentabelle() {
         if (!NimmtTeil(i)) continue;
         if (OhneKraft(i)) {
             OhneKraftZeile(i);
+            continue;
+        }
+        if (!LitzenImBereich(i)) {
+            ZuGrossZeile(i, "über 99 Litzen nötig, kein Litzenanker reicht aus");
             continue;
         }
         AnkerZeileLitze(i);

@@ -14,7 +14,10 @@
 // anchor direction is A = AnkerFaktor AnkerAhMax AnkerAbstand / cos(inclination). A level whose A is not a
 // positive number (a maximum still at its start -9999, no force, an inclination of 90 degrees) gets a line
 // "*** Kote ...: keine gültige Ankerkraft, Anker nicht bemessen" in every list instead of its rows.
-// Counts and bar diameters are the integer nearest to q + 0.5, halves to even (q rounded up).
+// Counts and bar diameters are the integer nearest to q + 0.5, halves to even (q rounded up). The tables
+// hold two digits of them: a level whose force needs more than 99 strands (or a bar above 99 mm) gets a line
+// "*** Kote ...: über 99 Litzen nötig, kein Litzenanker reicht aus" (for bars "über 99 mm nötig, kein
+// Einstabanker reicht aus") instead of its rows in that table.
 #include <cstdint>
 #include <string>
 

@@ -2,6 +2,8 @@
 #include "earthpressure/report_file.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "frame/project_data.h"
 #include "platform/runtime/vbfile.h"
@@ -220,14 +222,24 @@ std::string HinweisZahl(float wert, int stellen) {
     return vb::Trim(ZahlText(wert, 1, static_cast<int16_t>(std::clamp(stellen, 0, 6))));
 }
 
+namespace {
+// The first n characters of the text, which loses them: a long text goes in pieces in one pass over it.
+std::string Abtrennen(std::string_view& text, int32_t n) {
+    std::string stueck = vb::Left(text, n);
+    text.remove_prefix(stueck.size());
+    return stueck;
+}
+} // namespace
+
 void TextDrucken(int spalte, const std::string& text) {
     const int32_t laenge = vb::Len(text);
     if (spalte - 1 + laenge <= kBerichtSpalten) {
         ZeileDrucken(Spalte(spalte), text);
         return;
     }
+    std::string_view rest = text;
     for (int32_t k = 0; k * 60 < laenge; ++k)
-        ZeileDrucken(Spalte(spalte), vb::Mid(text, 60 * k + 1, 60));
+        ZeileDrucken(Spalte(spalte), Abtrennen(rest, 60));
 }
 
 void SeitenkopfSchreiben() {
@@ -251,14 +263,13 @@ void SeitenkopfSchreiben() {
     // A title too long for the line goes on in pieces of 60 characters, as the file's name below; the date
     // stays behind its last piece (on a line of its own where that piece reaches its column).
     const std::string datum = vb::Left(P.Datum, 64);
-    std::string titel = P.ProjBez;
-    if (vb::Len(titel) > 64) {
-        while (vb::Len(titel) > 60) {
-            ZeileDrucken(Spalte(14), vb::Left(titel, 60));
-            titel = vb::Mid(titel, 61);
-        }
+    std::string_view titel = P.ProjBez;
+    int32_t titelLaenge = vb::Len(titel);
+    if (titelLaenge > 64) {
+        for (; titelLaenge > 60; titelLaenge -= 60)
+            ZeileDrucken(Spalte(14), Abtrennen(titel, 60));
     }
-    ZeileDrucken(kIndent + titel, Spalte(78 - vb::Len(datum)), datum);
+    ZeileDrucken(kIndent + std::string(titel), Spalte(78 - vb::Len(datum)), datum);
     P.Kommentar[4] = kIndent + std::string(64, '=');
     ZeileDrucken(P.Kommentar[4]);
     ZeileDrucken(P.Kommentar[3], Spalte(78 - vb::Len(P.Versionstext)), P.Versionstext);
@@ -272,8 +283,9 @@ void SeitenkopfSchreiben() {
     if (laenge <= 64) {
         ZeileDrucken(Spalte(14), name);
     } else {
+        std::string_view rest = name;
         for (int32_t k = 0; k <= laenge / 60; ++k)
-            ZeileDrucken(Spalte(14), vb::Mid(name, 60 * k + 1, 60));
+            ZeileDrucken(Spalte(14), Abtrennen(rest, 60));
     }
     ZeileBeenden();
     for (int i = 5; i <= 8; ++i)

@@ -37,6 +37,9 @@ constexpr Bereich kWandreibung{-89.9f, 89.9f, "Grad"}; // wall friction angle
 constexpr Bereich kKohaesion{0.0f, 1000.0f, "kN/m2"};
 constexpr Bereich kSteifigkeit{0.01f, 1.0e5f, "MNm2/m"}; // E*I of the wall per metre
 constexpr Bereich kBettung{0.0f, kBettungsmodulMax, "MN/m3"}; // modulus of subgrade reaction (soil to rock)
+// The inclination of an anchor or strut: its force in its direction is the horizontal force divided by the
+// cosine, so a vertical one (90 degrees) carries no horizontal force.
+constexpr Bereich kAnkerNeigung{-89.9f, 89.9f, "Grad"};
 constexpr Bereich kProzent{0.0f, 100.0f, "%"};
 constexpr Bereich kVerhaeltnis{0.0f, 1.0f, ""};
 constexpr Bereich kSpannung{-1.0e4f, 1.0e4f, "kN/m2"};
@@ -223,7 +226,7 @@ void Allgemein(Pruefung& p) {
 void Anker(Pruefung& p) {
     for (int i = 1; i <= P.AnzAnkerGesamt; ++i) {
         const std::string a = " der Anker- bzw. Steifenlage " + std::to_string(i);
-        p.wert(P.AnkerNeigungGrad[i], Bereich{-90.0f, 90.0f, "Grad"}, "Neigung" + a, 30, "AnkerNeigungGrad");
+        if (auto f = AnkerNeigungPruefen(i)) p.text(*f);
         p.wert(P.AnkerLmin[i], Bereich{0.0f, 999.0f, "m"}, "kleinste Länge" + a, 9, "AnkerLmin");
         p.wert(P.AnkerLmax[i], Bereich{0.0f, 999.0f, "m"}, "größte Länge" + a, 9, "AnkerLmax");
         p.wert(P.ZAuflager[i], kTiefe, "Kote" + a, 16, "ZAuflager");
@@ -412,6 +415,34 @@ void Bemessungsangaben(Pruefung& p) {
                Zahl(50.0f * h) + " cm (die halbe Querschnittshöhe h = " + Zahl(100.0f * h) + " cm).");
 }
 
+// The project's texts that the report prints: a NUL character ends a text for every program that reads the
+// report.
+void Texte(Pruefung& p) {
+    struct Text {
+        const std::string& text;
+        const char* was;
+        int satz;
+        const char* feld;
+    };
+    const Text texte[] = {{P.ProjBez, "Titel des Projekts", 4, "ProjBez"},
+                          {P.ProjNr, "Projekt-Nummer", 4, "ProjNr"},
+                          {P.PosName, "Positionsname", 4, "PosName"},
+                          {P.Datum, "Datum", 4, "Datum"},
+                          {P.Kommentar[5], "Kommentarzeile 5", 33, "Kommentar"},
+                          {P.Kommentar[6], "Kommentarzeile 6", 33, "Kommentar"},
+                          {P.Kommentar[7], "Kommentarzeile 7", 33, "Kommentar"},
+                          {P.Kommentar[8], "Kommentarzeile 8", 33, "Kommentar"},
+                          {P.Kommentar[9], "Kommentarzeile 9", 33, "Kommentar"},
+                          {P.Kommentar[10], "Kommentarzeile 10", 33, "Kommentar"}};
+    for (const Text& t : texte) {
+        const std::size_t k = t.text.find('\0');
+        if (p.fehlt() && k != std::string::npos)
+            p.text(std::string(t.was) + " (Satz " + std::to_string(t.satz) + ", " + t.feld +
+                   ") enthält an Stelle " + std::to_string(vb::Len(std::string_view(t.text).substr(0, k)) + 1) +
+                   " ein Nullzeichen; zulässig sind nur Textzeichen.");
+    }
+}
+
 } // namespace
 
 std::optional<std::string> VorgabeErddruckPruefen(int s) {
@@ -437,6 +468,14 @@ std::optional<std::string> VorgabeErddruckPruefen(int s) {
     return p.ergebnis();
 }
 
+std::optional<std::string> AnkerNeigungPruefen(int i) {
+    if (i < 1 || i > 13) return std::nullopt;
+    Pruefung p;
+    p.wert(P.AnkerNeigungGrad[i], kAnkerNeigung, "Neigung der Anker- bzw. Steifenlage " + std::to_string(i), 30,
+           "AnkerNeigungGrad");
+    return p.ergebnis();
+}
+
 std::optional<std::string> UmlagerungsfigurPruefen(int s) {
     if (s < 1 || s > MaxAushub) return std::nullopt;
     Pruefung p;
@@ -458,6 +497,7 @@ std::optional<std::string> UmlagerungsfigurPruefen(int s) {
 
 std::optional<std::string> EingabeBereichePruefen() {
     Pruefung p;
+    Texte(p);
     Bemessungsangaben(p);
     Allgemein(p);
     Schichten(p);

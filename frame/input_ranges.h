@@ -39,6 +39,10 @@ std::optional<std::string> UmlagerungsfigurPruefen(int s);
 // EingabeBereichePruefen does.
 std::optional<std::string> AuflagerUeberFussPruefen(int s);
 
+// The inclination of anchor or strut level i (1..13): inside -89.9 to 89.9 degrees (a vertical one carries
+// no horizontal force). The anchor page refuses its OK with it, as the calculation does.
+std::optional<std::string> AnkerNeigungPruefen(int i);
+
 // The refusal of a run, as stage a and the pages say it: "Die Berechnung ist nicht möglich:" + the line +
 // "Bitte die Eingabe überprüfen.", lines ended by CR LF.
 std::string BerechnungNichtMoeglich(const std::string& zeile);

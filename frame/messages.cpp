@@ -1,6 +1,7 @@
 #include "frame/messages.h"
 
 #include <deque>
+#include <filesystem>
 
 namespace zor {
 
@@ -67,5 +68,18 @@ void Zuruecksetzen() {
 }
 
 } // namespace meldeprotokoll
+
+std::string SchreibfehlerText(const vb::WriteError& e) {
+    std::error_code ec;
+    const std::filesystem::path absolut = std::filesystem::absolute(e.path(), ec);
+    const std::filesystem::path p = ec ? std::filesystem::path(e.path()) : absolut;
+    const std::string datei = p.filename().string();
+    const std::string ordner = p.has_parent_path() ? p.parent_path().string() : std::string(".");
+    if (e.diskFull())
+        return "Der Datenträger ist voll: Im Ordner   " + ordner + "   ist kein Platz für die Datei \"" + datei +
+               "\".";
+    return "Die Datei \"" + datei + "\" im Ordner   " + ordner +
+           "   konnte nicht geschrieben werden (Fehler des Datenträgers).";
+}
 
 } // namespace zor

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/errors.h"
 #include "platform/runtime/msgbox_codes.h"
 
 namespace zor {
@@ -28,6 +29,10 @@ Meldungen* MeldungenAnschliessen(Meldungen* senke);
 int Melden(std::string_view text, int knoepfe = vb::vbOKOnly, std::string_view titel = {});
 // The beep.
 void Signalton();
+
+// What a failed write says, naming the file and its folder: that the disk there is full (or the quota on it
+// reached), or that the device failed.
+std::string SchreibfehlerText(const vb::WriteError& e);
 
 // The recorder, which takes the messages while no sink is connected.
 struct GemeldeteMeldung {

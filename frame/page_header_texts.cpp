@@ -9,7 +9,7 @@
 namespace Anzeigen {
 
 namespace {
-constexpr const char* H504Datei = "zorH504.txt";
+constexpr const char* H504Datei = kH504Datei;
 
 // A text as one quoted item; a double quote inside cannot be stored and becomes an apostrophe.
 std::string Gequotet(const std::string& s) {

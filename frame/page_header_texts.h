@@ -8,6 +8,9 @@
 
 namespace Anzeigen {
 
+// The file of the header texts in the current folder.
+inline constexpr const char* kH504Datei = "zorH504.txt";
+
 // The eight texts in the order of "zorH504.txt".
 struct Heft504Texte {
     std::string txtVerfasser;

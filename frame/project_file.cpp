@@ -6,15 +6,21 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "frame/file_routines.h"
 #include "frame/messages.h"
 #include "frame/page_header_texts.h"
 #include "frame/project_data.h"
 #include "frame/project_file_table.h"
+#include "frame/working_file_names.h"
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
 
 using zorm1::P;
@@ -139,7 +145,23 @@ private:
 
 // ------------------------------------------------------------------------------------------------ saving
 
+void NichtGespeichert(const std::string& text) {
+    zor::Melden(text, vb::vbOKOnly | vb::vbExclamation, "Speichern nicht möglich");
+}
+
 bool Schreiben(const std::string& dateiName, bool arbeitskopie) {
+    std::optional<ProjektSperre> sperre;
+    if (!arbeitskopie) {
+        if (const auto grund = ProjektNameFehler(dateiName)) {
+            NichtGespeichert(ProjektNameMeldung(dateiName, *grund));
+            return false;
+        }
+        sperre.emplace(dateiName);
+        if (sperre->belegt()) {
+            NichtGespeichert(ProjektBelegtMeldung(dateiName));
+            return false;
+        }
+    }
     try {
         const auto schreiben = arbeitskopie ? vb::ReplaceWorkingFile : vb::SaveReplacing;
         schreiben(dateiName, [](const std::string& temp) {
@@ -148,6 +170,15 @@ bool Schreiben(const std::string& dateiName, bool arbeitskopie) {
             Projektdatei(schreiber, P);
             d.Close();
         });
+    } catch (const vb::ReadOnlyFile&) {
+        NichtGespeichert("Die Datei   " + dateiName +
+                         "   ist schreibgeschützt und wird nicht überschrieben.\r\rBitte den Schreibschutz "
+                         "aufheben oder die Eingabe unter einem anderen Namen speichern.");
+        return false;
+    } catch (const vb::WriteError& e) {
+        NichtGespeichert("Die Datei   " + dateiName + "   konnte nicht gespeichert werden:\r\r" +
+                         zor::SchreibfehlerText(e) + "\r\rDie bisherige Datei bleibt unverändert.");
+        return false;
     } catch (const std::exception& e) {
         const auto* rt = dynamic_cast<const vb::RuntimeError*>(&e);
         const std::string fehler = rt ? " (Fehler " + std::to_string(rt->number()) + ")" : "";
@@ -164,6 +195,49 @@ bool Schreiben(const std::string& dateiName, bool arbeitskopie) {
     return true;
 }
 } // namespace
+
+std::optional<std::string> ProjektNameFehler(const std::string& dateiName) {
+    namespace fs = std::filesystem;
+    std::string ganz = vb::Trim(dateiName);
+    std::string name = vb::CleanName(Anzeigen::NurDateiName(ganz));
+    if (name.empty()) return std::nullopt;
+    // The report copy beside the project file.
+    std::string ohne = name;
+    const std::string kopie = Anzeigen::OhneErweiterung(ohne) + ".AUS";
+    if (vb::SameName(kopie, name))
+        return "Der Bericht jedes Rechenlaufs wird als \"" + kopie +
+               "\" neben die Projektdatei kopiert und würde sie überschreiben.";
+    // The working folder's files.
+    std::error_code ec;
+    std::string pfad = ganz;
+    const std::string ordner = Anzeigen::NurPfad(pfad);
+    const fs::path hier = fs::current_path(ec);
+    if (ec || !fs::equivalent(ordner.empty() ? fs::path(".") : vb::Resolve(ordner), hier, ec) || ec)
+        return std::nullopt;
+    std::vector<std::string> namen = LaufdateiNamen();
+    namen.insert(namen.end(), {Anzeigen::kH504Datei, vb::OrdnerSperre::kSperrDatei});
+    for (const std::string& n : namen)
+        if (vb::MatchPattern(n, name)) {
+            std::string gezeigt = n;
+            while (!gezeigt.empty() && gezeigt.back() == '.')
+                gezeigt.pop_back();
+            return "Jeder Rechenlauf schreibt im Arbeitsordner " + hier.string() + " die Datei \"" + gezeigt +
+                   "\"; sie würde die Projektdatei überschreiben.";
+        }
+    return std::nullopt;
+}
+
+std::string ProjektNameMeldung(const std::string& dateiName, const std::string& grund) {
+    return "Die Datei   " + dateiName + "   kann nicht als Projektdatei dienen:\r\r" + grund +
+           "\r\rBitte einen anderen Namen wählen.";
+}
+
+std::string ProjektBelegtMeldung(const std::string& dateiName) {
+    return "Die Datei   " + dateiName +
+           "   wird gerade von einem anderen Programm bearbeitet\r(einem ZOR mit einem anderen "
+           "Arbeitsordner).\r\rBitte warten, bis es fertig ist, oder die Eingabe unter einem anderen Namen "
+           "speichern.";
+}
 
 bool EingabeSchreiben(const std::string& dateiName) {
     return Schreiben(dateiName, false);

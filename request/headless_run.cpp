@@ -4,6 +4,7 @@
 
 #include "frame/file_routines.h"
 #include "frame/project_data.h"
+#include "frame/project_file.h"
 #include "frame/report_copy.h"
 #include "request/project_preparation.h"
 #include "request/run_driver.h"
@@ -23,6 +24,12 @@ int ProjektRechnen(const std::string& projektDatei) {
     if (!Anzeigen::DateiExistiert(ganz)) {
         zor::Melden("Datei existiert nicht ! \r\n\r\n" + P.GanzerName);
         return kDateiNichtLesbar;
+    }
+    // The project file stays locked against another instance until its report copy is written.
+    const zorm1::ProjektSperre projekt(P.GanzerName);
+    if (projekt.belegt()) {
+        zor::Melden(zorm1::ProjektBelegtMeldung(P.GanzerName), vb::vbExclamation, "Berechnung nicht möglich");
+        return kLaufNichtFertig;
     }
     if (!ProjektEinlesen()) return kDateiNichtLesbar;
     RechnungVorbereiten();

@@ -1,6 +1,7 @@
 #include "request/run_driver.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <exception>
 #include <utility>
@@ -63,6 +64,14 @@ void Freigeben() {
 
 std::string Zahl(int v) {
     return std::to_string(v);
+}
+
+// Where the run stands: a load case and stage of the project, or past the last load case, where the
+// verification stage ends the run with the results over all load cases, the slip circle and the design.
+std::string Ort() {
+    if (P.LFNr >= 1 && P.LFNr <= P.AnzLF)
+        return "im Lastfall " + Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr);
+    return "nach dem letzten Lastfall (Ergebnisse aller Lastfälle, Geländebruch, Bemessung)";
 }
 
 // The run cannot go on: the driver's own reasons.
@@ -283,20 +292,23 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
         throw; // a test's script, not the run
     } catch (const zor::KeinZahlenwert& e) {
         vb::CloseAll();
-        const std::string wo = std::string(stufe) == "Eingabeauswertung"
-                                   ? "Die Eingabeauswertung hat"
-                                   : "Im Lastfall " + Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) +
-                                         " hat die Stufe \"" + stufe + "\"";
+        std::string wo = "Die Eingabeauswertung hat";
+        if (std::string(stufe) != "Eingabeauswertung") {
+            wo = Ort() + " hat die Stufe \"" + stufe + "\"";
+            wo[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(wo[0])));
+        }
         zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\n" + wo + " keinen Zahlenwert ergeben für\r\n" +
                         e.Groesse() + ".\r\nBitte die Eingabe überprüfen.",
                     vb::vbExclamation);
     } catch (const zor::CalcAbort& e) {
         vb::CloseAll();
         if (*e.what()) zor::Melden(e.what(), vb::vbExclamation);
+    } catch (const vb::WriteError& e) {
+        vb::CloseAll();
+        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\n" + zor::SchreibfehlerText(e), vb::vbExclamation);
     } catch (const std::exception& e) {
         vb::CloseAll();
-        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\nUnerwarteter Fehler im Lastfall " +
-                        Zahl(P.LFNr) + ", Aushubzustand " + Zahl(P.AushNr) + ":\r\n" + e.what(),
+        zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\nUnerwarteter Fehler " + Ort() + ":\r\n" + e.what(),
                     vb::vbCritical);
     }
     return Laufausgang::Abgebrochen;
@@ -322,6 +334,18 @@ Anfrageausgang Anfrage() {
             if (zurueck) P.LuftLastZ = z;
         }
     } lasten;
+    // Nothing is written for a project whose file is one of those the run writes, nor while another instance
+    // saves or calculates the same project file: it keeps it locked until its request has ended.
+    if (const auto grund = zorm1::ProjektNameFehler(P.GanzerName)) {
+        zor::Melden(zorm1::ProjektNameMeldung(P.GanzerName, *grund), vb::vbExclamation,
+                    "Berechnung nicht möglich");
+        return Anfrageausgang::KeinLauf;
+    }
+    const zorm1::ProjektSperre sperre(P.GanzerName);
+    if (sperre.belegt()) {
+        zor::Melden(zorm1::ProjektBelegtMeldung(P.GanzerName), vb::vbExclamation, "Berechnung nicht möglich");
+        return Anfrageausgang::KeinLauf;
+    }
     try {
         // 1.-4. Loads off support levels, slip-circle results emptied, empty layers (the at-rest shares of
         // the layers are run state, reset with it).
@@ -403,7 +427,10 @@ Anfrageausgang Anfrage() {
         throw;
     } catch (const std::exception& e) {
         vb::CloseAll();
-        zor::Melden(std::string("Die Berechnung kann nicht beginnen:\r\n\r\n") + e.what(), vb::vbCritical);
+        const auto* voll = dynamic_cast<const vb::WriteError*>(&e);
+        zor::Melden(std::string("Die Berechnung kann nicht beginnen:\r\n\r\n") +
+                        (voll ? zor::SchreibfehlerText(*voll) : std::string(e.what())),
+                    voll ? vb::vbExclamation : vb::vbCritical);
         if (gesperrt) Freigeben();
         return Anfrageausgang::KeinLauf;
     }

@@ -1,13 +1,8 @@
 #pragma once
 // The working files of the runs deleted at the program's end.
-#include <string>
-#include <vector>
+#include "frame/working_file_names.h" // LoeschNamen
 
 namespace zorm1 {
-
-// The names and patterns DateienLoeschen deletes, in its order (55 entries; a name ending in "." is a file
-// without extension, "*" a wildcard; Windows rules for case and the trailing dot).
-const std::vector<std::string>& LoeschNamen();
 
 // Deletes the files of the names and patterns of LoeschNamen in the current folder (the working folder of
 // the runs), ignoring every error. The root folder is left alone. A working folder that holds projects too

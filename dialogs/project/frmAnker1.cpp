@@ -4,6 +4,7 @@
 
 #include "dialogs/project/page.h"
 #include "earthpressure/diagrams.h"
+#include "frame/input_ranges.h"
 #include "frame/project_data.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
@@ -239,6 +240,16 @@ void frmAnker1::Text2_LostFocus(int16_t j) {
 void frmAnker1::cmdOK_Click() {
     if (ok_) return;
     Uebernehmen();
+    // A vertical anchor carries no horizontal force: the page stays until its inclination is one the
+    // calculation takes.
+    for (int16_t i = 1; i <= Anzahl(); ++i)
+        if (const auto fehler = zorm1::AnkerNeigungPruefen(i)) {
+            ok_ = false;
+            vb::MsgBox(zorm1::BerechnungNichtMoeglich(*fehler), vb::vbExclamation);
+            vb::TextBox& box = text1(int16_t(4 * (i - 1) + 1));
+            if (box.canTakeFocusNow()) box.SetFocus();
+            return;
+        }
     Seite::KetteEnde(6);
 }
 

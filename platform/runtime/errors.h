@@ -19,6 +19,29 @@ private:
     int number_;
 };
 
+// A file could not be written out: its disk (or the user's quota on it) is full (61), or the device failed
+// (57). `path` is the file on disk.
+class WriteError : public RuntimeError {
+public:
+    WriteError(bool diskFull, const std::string& path)
+        : RuntimeError(diskFull ? 61 : 57, (diskFull ? "Disk full: " : "Device I/O error: ") + path), path_(path) {}
+    bool diskFull() const { return number() == 61; }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// A file the user keeps is to be replaced while it is read-only (no write permission in its mode) (70).
+class ReadOnlyFile : public RuntimeError {
+public:
+    explicit ReadOnlyFile(const std::string& path) : RuntimeError(70, "Read-only file: " + path), path_(path) {}
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 // The program waited for the user and the headless backend's script had no action left (a test's fault,
 // platform/forms/headless.h). No error trap of the program may take it for an error of its own.
 class ScriptExhausted : public std::logic_error {

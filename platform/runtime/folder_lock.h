@@ -39,4 +39,32 @@ private:
     std::string datei_;
 };
 
+// An exclusive lock of this process on a file that another instance may write too (a project file run from
+// two working folders). The lock is flock on a lock file of its own in the folder kOrdner of the system's
+// temporary folder, named after the file (its name after its symbolic links are followed, so that every name
+// of the file shares one lock) and a hash of its full path: nothing appears beside the file. The lock file is
+// deleted when the lock ends; whoever locked it meanwhile finds it gone and takes a new one, so two holders
+// never meet. A file this process locks already (through another object) counts as held: the lock is the
+// process's, and ends with the last object. The kernel releases it when the process ends; a lock file left
+// by a killed process is taken over. Never waits and never throws; an empty name locks nothing.
+class DateiSperre {
+public:
+    static constexpr const char* kOrdner = "zor-sperren";
+    static constexpr const char* kEndung = ".lck";
+
+    explicit DateiSperre(const std::string& datei);
+    ~DateiSperre();
+    DateiSperre(const DateiSperre&) = delete;
+    DateiSperre& operator=(const DateiSperre&) = delete;
+
+    OrdnerSperre::Zustand zustand() const { return zustand_; }
+    bool belegt() const { return zustand_ == OrdnerSperre::Zustand::Belegt; }
+    // Full name of the lock file.
+    const std::string& datei() const { return datei_; }
+
+private:
+    OrdnerSperre::Zustand zustand_ = OrdnerSperre::Zustand::NichtMoeglich;
+    std::string datei_;
+};
+
 } // namespace vb

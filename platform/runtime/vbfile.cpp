@@ -46,6 +46,7 @@ struct OpenFile {
     // before anyone can see the file: when the number is closed, flushed, measured, or the file is read.
     off_t oldEnd = 0;  // end of the former content not yet cut off (0: none left)
     off_t written = 0; // Output: bytes written out
+    int fehler = 0;    // errno of the last write or close that failed
 
     bool writes() const { return mode != OpenMode::Input; }
     bool sameFile(const struct stat& st) const { return dev == st.st_dev && ino == st.st_ino; }
@@ -72,6 +73,7 @@ struct OpenFile {
         while (done < bytes.size()) {
             const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR) continue;
+            if (n < 0) fehler = errno;
             if (n <= 0) break;
             done += static_cast<size_t>(n);
         }
@@ -81,9 +83,15 @@ struct OpenFile {
     // Closes the file; false when writing out the rest or closing fails.
     bool close() {
         bool ok = writeOut();
-        if (fp && std::fclose(fp) != 0) ok = false;
+        if (fp && std::fclose(fp) != 0) {
+            ok = false;
+            fehler = errno;
+        }
         fp = nullptr;
-        if (fd >= 0 && ::close(fd) != 0 && writes()) ok = false;
+        if (fd >= 0 && ::close(fd) != 0 && writes()) {
+            ok = false;
+            fehler = errno;
+        }
         fd = -1;
         data.clear();
         return ok;
@@ -108,6 +116,12 @@ std::span<std::unique_ptr<OpenFile>> used() {
 
 [[noreturn]] void fail(int number, const std::string& what) {
     throw RuntimeError(number, what);
+}
+
+// The file of a number could not take what was written: a full disk (no space, or the quota reached; also a
+// write that took nothing without an error) or a failing device.
+[[noreturn]] void writeFailed(const OpenFile& f) {
+    throw WriteError(f.fehler == 0 || f.fehler == ENOSPC || f.fehler == EDQUOT, f.path.string());
 }
 
 void checkNumber(int16_t fn) {
@@ -136,11 +150,11 @@ OpenFile& getInput(int16_t fn) {
 void writeBytes(OpenFile& f, std::string_view bytes) {
     if (bytes.size() >= kPufferGroesse) {
         // a large block goes to the file as it is, after what is collected
-        if (!f.writeOut() || f.writeAll(bytes) != bytes.size()) fail(61, "Disk full");
+        if (!f.writeOut() || f.writeAll(bytes) != bytes.size()) writeFailed(f);
         return;
     }
     f.data.append(bytes);
-    if (f.data.size() >= kPufferGroesse && !f.writeOut()) fail(61, "Disk full");
+    if (f.data.size() >= kPufferGroesse && !f.writeOut()) writeFailed(f);
 }
 
 bool zahlenwerteWaechter = false;
@@ -442,8 +456,8 @@ void Close(int16_t fn) {
     auto& slot = table().files[static_cast<size_t>(fn)];
     if (!slot) return;
     const bool ok = slot->close();
-    slot.reset();
-    if (!ok) fail(61, "Disk full");
+    const std::unique_ptr<OpenFile> f = std::move(slot);
+    if (!ok) writeFailed(*f);
 }
 
 FileGuard::FileGuard(std::string_view name, OpenMode mode) : fn_(FreeFile()) {

@@ -14,7 +14,9 @@
 //   vb::Input(f, n, text, x);
 //
 // Errors are vb::RuntimeError: 52 bad file number, 53 file not found, 54 bad file mode, 55 file
-// already open, 62 input past end of file, 13 type mismatch, 6 overflow, 75 path/file access error.
+// already open, 62 input past end of file, 13 type mismatch, 6 overflow, 75 path/file access error; a
+// write the file cannot take is vb::WriteError naming the file (61 disk full or quota reached, 57 device
+// I/O error).
 #include <cstdint>
 #include <initializer_list>
 #include <string>

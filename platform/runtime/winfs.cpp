@@ -503,12 +503,46 @@ std::optional<std::string> contentOf(const fs::path& p) {
     return bytes;
 }
 
+// Writes the bytes over the file's own content (its inode, which other names share), flushed to the disk.
+bool writeInPlace(const fs::path& p, const std::string& bytes) {
+    const int fd = ::open(p.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    bool ok = done == bytes.size() && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+    ok = ::fsync(fd) == 0 && ok;
+    return ::close(fd) == 0 && ok;
+}
+
+// A file the user has made read-only: no write permission in its mode (for anyone), or none for this process.
+bool readOnly(const fs::path& p, const struct stat& st) {
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(p.c_str(), W_OK) != 0;
+}
+
 void saveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write,
                    Replace how) {
     fs::path final = Resolve(target);
     std::error_code ec;
     if (target.empty() || fs::is_directory(final, ec))
         fail(75, "Path/File access error: " + std::string(target));
+    const bool kept = how != Replace::Quickly; // a file the user keeps
+    if (kept) {
+        // A symbolic link stays: what it points to (through every link of a chain) gets the new bytes.
+        for (int k = 0; fs::is_symlink(fs::symlink_status(final, ec)); ++k) {
+            const fs::path to = fs::read_symlink(final, ec);
+            if (ec || k == 40) fail(75, "Path/File access error: " + std::string(target));
+            final = to.is_absolute() ? to : final.parent_path() / to;
+        }
+        if (fs::is_directory(final, ec)) fail(75, "Path/File access error: " + std::string(target));
+    }
+    struct stat old {};
+    const bool vorhanden = kept && ::stat(final.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (vorhanden && readOnly(final, old)) throw ReadOnlyFile(final.string());
     fs::path folder = final.parent_path();
     if (!folder.empty() && !fs::is_directory(folder, ec)) fail(76, "Path not found: " + std::string(target));
     // One name per target, so that a save cut short leaves at most one temporary file, which the next
@@ -516,10 +550,14 @@ void saveReplacing(std::string_view target, const std::function<void(const std::
     removeStaleTemps(folder, final.filename().string());
     fs::path temp = folder / (final.filename().string() + ".~tmp");
     try {
-        write(temp.string());
+        try {
+            write(temp.string());
+        } catch (const WriteError& e) {
+            throw WriteError(e.diskFull(), final.string()); // the file that could not be saved
+        }
         // a number the writer left open is closed here; a failure to write out its rest (a full
         // disk) must not put a cut file in place of the old one
-        if (!detail::CloseFilesOnPath(temp)) fail(61, "Disk full: " + std::string(target));
+        if (!detail::CloseFilesOnPath(temp)) throw WriteError(true, final.string());
         if (!present(temp)) fail(75, "Path/File access error: " + std::string(target));
         if (how == Replace::DurablyWhenChanged && present(final)) {
             const std::optional<std::string> neu = contentOf(temp);
@@ -528,6 +566,29 @@ void saveReplacing(std::string_view target, const std::function<void(const std::
                 fs::remove(temp, ec);
                 return;
             }
+        }
+        if (vorhanden) {
+            // The new file keeps the old one's permissions (and, where this process may give them, its
+            // owner), not those of a file made anew.
+            if (::chmod(temp.c_str(), old.st_mode & 07777) != 0)
+                fail(75, "Path/File access error: " + std::string(target));
+            if (::geteuid() == 0 && ::chown(temp.c_str(), old.st_uid, old.st_gid) != 0) {
+                // a file system without owners keeps the new file's
+            }
+        }
+        if (vorhanden && old.st_nlink > 1) {
+            // A file with further (hard) links: its content is replaced in place, so that every name keeps
+            // showing it. The new content is complete in the temporary file first; should writing it over the
+            // old one fail half way, the old content is written back.
+            const std::optional<std::string> neu = contentOf(temp);
+            const std::optional<std::string> alt = contentOf(final);
+            if (!neu || !alt) fail(75, "Path/File access error: " + std::string(target));
+            if (!writeInPlace(final, *neu)) {
+                writeInPlace(final, *alt);
+                throw WriteError(true, final.string());
+            }
+            fs::remove(temp, ec);
+            return;
         }
         if (how != Replace::Quickly) {
             if (!ReplaceDurably(temp, final)) fail(75, "Path/File access error: " + std::string(target));

@@ -57,6 +57,12 @@ std::string CurDir();              // the current folder (no trailing separator)
 // save of the same target that was cut short is removed first. When write throws, the flush or the
 // rename fails, the temporary file is removed, the old file stays as it was and the error is passed on
 // (75; 61 when the rest of a file number left open cannot be written).
+//
+// What the user keeps is never replaced by what the user did not ask for: a read-only target (no write
+// permission in its mode, for anyone or for this process) is refused with ReadOnlyFile (70) before anything
+// is written; a symbolic link stays and the file it points to gets the new bytes; a file with further hard
+// links gets the new bytes in place (after they are complete in the temporary file), so that every name
+// keeps it. The new file keeps the old one's permissions. A full disk is WriteError (61), naming the file.
 void SaveReplacing(std::string_view target, const std::function<void(const std::string& tempName)>& write);
 // The same for a file the program rewrites whether or not anything changed (settings, lists): a target
 // that already holds exactly the bytes written is left as it is, and the temporary file removed.
@@ -64,7 +70,8 @@ void SaveReplacingWhenChanged(std::string_view target,
                               const std::function<void(const std::string& tempName)>& write);
 // The same for a working file of the program that holds nothing the user keeps: written through the
 // temporary file and the rename, so that it is never seen half written, but not flushed to the disk
-// (a power failure may leave the old file or an empty one).
+// (a power failure may leave the old file or an empty one). A link or a read-only file of the name is
+// replaced like any other.
 void ReplaceWorkingFile(std::string_view target, const std::function<void(const std::string& tempName)>& write);
 
 // The last step of such a save for a temporary file written by other means (paths on disk, not

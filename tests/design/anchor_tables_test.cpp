@@ -15,6 +15,7 @@
 #include "frame/run_state.h"
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbnum.h"
+#include "platform/runtime/vbstring.h"
 #include "statics/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -178,6 +179,44 @@ TEST_F(AnkerTest, LevelsWithoutAForceGetAMarkedLine) {
     EXPECT_EQ(Nach(z, kLitzenKopf, 3).substr(0, 19), E + "  6,00");
     for (const std::string& zeile : z)
         EXPECT_EQ(zeile.find("-999"), std::string::npos) << zeile;
+}
+
+// Strand counts and bar diameters hold two digits; a force that needs more says that no anchor of the kind
+// suffices, in the table of that kind only, and every line stays within the report's 80 columns.
+TEST_F(AnkerTest, ForcesBeyondTheTablesSayThatNoAnchorSuffices) {
+    P.StahlStaebe = 1;
+    // Global safety, eta(S) = 1.75, one strand 140 mm2 x 1570 / 1000 = 219.8 kN / 1.75:
+    Ebene(1, 3.0f, 4933.6f, 2.5f); // A = 12334 kN: 12334 x 1.75 / 219.8 = 98.2 -> 99 strands
+    Ebene(2, 6.0f, 5000.0f, 2.5f); // A = 12500 kN: 99.5 -> 100 strands: none suffices
+    Ebene(3, 9.0f, 20.0f, 2.5f);   // 50 kN: 2 strands, a bar of sqrt(50000 x 1.75 x 4 / pi / 1080) = 10.2 -> 11 mm
+    const std::vector<std::string> z = Bericht();
+    const std::string neunundneunzig = Nach(z, kLitzenKopf, 1);
+    // Azul = 99 x 219.8 / 1.75 = 12434.4 kN, utilisation 12334 / 12434.4 = 99 %.
+    EXPECT_NE(neunundneunzig.find("---> 99 12434    99"), std::string::npos) << neunundneunzig;
+    EXPECT_EQ(Nach(z, kLitzenKopf, 2),
+              E + "*** Kote 6,00: über 99 Litzen nötig, kein Litzenanker reicht aus");
+    EXPECT_EQ(Nach(z, kLitzenKopf, 3).substr(0, 19), E + "  9,00");
+    // Bars St 1080: 12334 kN need sqrt(12334000 x 1.75 x 4 / pi / 1080) = 159.5 mm.
+    EXPECT_EQ(Nach(z, kStabKopf, 1),
+              E + "*** Kote 3,00: über 99 mm nötig, kein Einstabanker reicht aus");
+    EXPECT_EQ(Nach(z, kStabKopf, 2),
+              E + "*** Kote 6,00: über 99 mm nötig, kein Einstabanker reicht aus");
+    EXPECT_NE(Nach(z, kStabKopf, 3).find("---> 11"), std::string::npos) << Nach(z, kStabKopf, 3);
+    for (const std::string& zeile : z)
+        EXPECT_LE(vb::Len(zeile), 80) << zeile;
+
+    // Partial factors: the main row needs 17900 x 1.15 / (140 x 1507.2 / 1000) = 97.6 -> 98 strands, the
+    // test load 1.1 x 17900 / (140 x 1416 / 1000) = 99.3 -> 100: the level has no strand anchor.
+    zorm1::ResetProjectData();
+    zor::LaufZuruecksetzen();
+    P.GradZuRad = 3.141593f / 180.0f;
+    zormc::St.AnkerFaktor = 1.0f;
+    Teilsicherheiten();
+    Ebene(1, 4.0f, 7160.0f, 2.5f);
+    const std::vector<std::string> t = Bericht();
+    EXPECT_EQ(Nach(t, kLitzenKopf, 1),
+              E + "*** Kote 4,00: über 99 Litzen nötig, kein Litzenanker reicht aus");
+    EXPECT_EQ(Nach(t, kLitzenKopf, 2), "");
 }
 
 TEST_F(AnkerTest, AtMostThirteenLevelsAndNothingWithoutAnchors) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -338,4 +339,40 @@ TEST_F(BerichtDatei, LongUserTextsWrapInTheTitleBlock) {
     EXPECT_EQ(z[16], vb::Left(kommentar, 60));
     EXPECT_EQ(z[17], vb::Mid(kommentar, 61));
     EXPECT_EQ(z[18], std::string(80, 'c'));
+}
+
+// A title, a file name and a comment of four million characters each go into the head in one pass: in
+// pieces of 60 characters, the date behind the last piece, in a time that a wrapping which copies the rest
+// of the text for every piece (hours for these lengths) never reaches.
+TEST_F(BerichtDatei, TextsOfMillionsOfCharactersWrapInOnePass) {
+    auto& P = zorm1::P;
+    const int32_t n = 66666 * 60 + 20; // 66666 pieces of 60 and 20 characters behind them
+    std::string titel;
+    titel.reserve(2 * static_cast<std::size_t>(n));
+    for (int32_t i = 0; i < n; ++i)
+        titel += i % 60 == 0 ? "ü" : "t";
+    P.ProjBez = titel;
+    P.Datum = "07.05.2012";
+    P.GanzerNameOhneExt = std::string(static_cast<std::size_t>(n), 'n');
+    P.Kommentar[5] = std::string(static_cast<std::size_t>(n), 'k');
+    const auto start = std::chrono::steady_clock::now();
+    zorma::BerichtAnlegen();
+    zorma::BerichtSchliessen();
+    const double sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(sekunden, 30.0);
+    const auto z = zeilen("LPTZW");
+    const std::string ind(13, ' ');
+    const std::size_t stuecke = 66666; // title pieces of 60 before the last one
+    ASSERT_GT(z.size(), 8 + 3 * stuecke);
+    EXPECT_EQ(z[8], ind + "ü" + std::string(59, 't'));
+    EXPECT_EQ(z[8 + stuecke - 1], ind + "ü" + std::string(59, 't'));
+    EXPECT_EQ(z[8 + stuecke], ind + "ü" + std::string(19, 't') + std::string(67 - 13 - 20, ' ') + "07.05.2012");
+    EXPECT_EQ(z[8 + stuecke + 1], ind + std::string(64, '='));
+    // The name: 66666 pieces of 60 and the rest of 20.
+    EXPECT_EQ(z[8 + stuecke + 4], ind + std::string(60, 'n'));
+    EXPECT_EQ(z[8 + stuecke + 4 + stuecke], ind + std::string(20, 'n'));
+    std::size_t zuBreit = 0;
+    for (const std::string& zeile : z)
+        zuBreit += vb::Len(zeile) > 80;
+    EXPECT_EQ(zuBreit, 0u);
 }

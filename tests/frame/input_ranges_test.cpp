@@ -208,6 +208,24 @@ const Grenzfall kGrenzen[] = {
     {"Profilwerte", [](float v) { P.Wandtyp = 1, P.ProfilWert3 = v; }, 2.0e6f, "Trägheitsmoment I des Stahlprofils"},
     {"Profilwerte", [](float v) { P.Wandtyp = 1, P.ProfilWert1 = v; }, 4.0f, "Querschnittsfläche A des Stahlprofils"},
     {"Profilwerte", [](float v) { P.Wandtyp = 3, P.ProfilWert4 = v; }, 1148.0f, nullptr}, // no steel profile
+    // An anchor's force in its direction is its horizontal force / cos(inclination): a vertical one has none.
+    {"Ankerneigung", [](float v) { P.AnzAnkerGesamt = 1, P.ZAuflager[1] = 2.0f, P.AnkerNeigungGrad[1] = v; },
+     89.9f, nullptr},
+    {"Ankerneigung", [](float v) { P.AnzAnkerGesamt = 1, P.ZAuflager[1] = 2.0f, P.AnkerNeigungGrad[1] = v; },
+     -89.9f, nullptr},
+    {"Ankerneigung", [](float v) { P.AnzAnkerGesamt = 1, P.ZAuflager[1] = 2.0f, P.AnkerNeigungGrad[1] = v; },
+     90.0f,
+     "Neigung der Anker- bzw. Steifenlage 1 (Satz 30, AnkerNeigungGrad) = 90 Grad; zulässig -89.9 bis 89.9 "
+     "Grad."},
+    {"Ankerneigung", [](float v) { P.AnzAnkerGesamt = 1, P.ZAuflager[1] = 2.0f, P.AnkerNeigungGrad[1] = v; },
+     -90.0f, "(Satz 30, AnkerNeigungGrad) = -90 Grad;"},
+    // A NUL character ends a text for whatever reads the report: refused in the texts the report prints.
+    {"Titel", [](float) { P.ProjBez = std::string("Bau\0grube", 9); }, 0.0f,
+     "Titel des Projekts (Satz 4, ProjBez) enthält an Stelle 4 ein Nullzeichen; zulässig sind nur "
+     "Textzeichen."},
+    {"Titel", [](float) { P.ProjBez = "Baugrübe \t 3"; }, 0.0f, nullptr},
+    {"Kommentar", [](float) { P.Kommentar[10] = std::string("ä\0", 3); }, 0.0f,
+     "Kommentarzeile 10 (Satz 33, Kommentar) enthält an Stelle 2 ein Nullzeichen;"},
     // A steel wall has no reinforcement to place.
     {"d1", [](float v) { P.Wandtyp = 1, P.d1Rand = v; }, 5507.0f, nullptr},
 };

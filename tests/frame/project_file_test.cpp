@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -1066,6 +1068,201 @@ TEST_F(ProjectFile, FailedSaveShowsAMessageAndKeepsTheOldFile) {
     vb::WriteFileBytes("alt", "alter Inhalt\r\n");
     EXPECT_TRUE(zorm1::EingabeSchreiben("alt"));
     EXPECT_EQ(Lines(Bytes("alt"))[0], "8");
+}
+
+// Mode and content of a file as it is on disk (following no link), and whether it is a link.
+struct Stand {
+    std::string bytes;
+    mode_t mode = 0;
+    ino_t ino = 0;
+    nlink_t links = 0;
+    bool link = false;
+    bool operator==(const Stand&) const = default;
+};
+Stand StandVon(const std::string& name) {
+    struct stat st {};
+    EXPECT_EQ(::lstat(name.c_str(), &st), 0) << name;
+    Stand s;
+    s.link = S_ISLNK(st.st_mode);
+    if (::stat(name.c_str(), &st) != 0) return s;
+    s.mode = st.st_mode & 07777;
+    s.ino = st.st_ino;
+    s.links = st.st_nlink;
+    s.bytes = vb::ReadFileBytes(name);
+    return s;
+}
+
+// A project file whose mode has no write permission is write-protected: the save refuses it and leaves bytes
+// and mode as they were (also for root, whom the system would let write it). A writable file keeps its mode.
+TEST_F(ProjectFile, AReadOnlyProjectFileIsRefusedAndLeftAsItIs) {
+    FillFull(1);
+    ASSERT_TRUE(zorm1::EingabeSchreiben("projekt"));
+    const std::string gespeichert = Bytes("projekt");
+    for (const mode_t mode : {0444, 0400, 0555}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(::chmod("projekt", mode), 0);
+        const Stand vorher = StandVon("projekt");
+        P.ProjBez = "geändert";
+        zor::meldeprotokoll::Zuruecksetzen();
+        EXPECT_FALSE(zorm1::EingabeSchreiben("projekt"));
+        EXPECT_EQ(StandVon("projekt"), vorher);
+        EXPECT_EQ(vorher.bytes, gespeichert);
+        ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+        EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
+                  "Die Datei   projekt   ist schreibgeschützt und wird nicht überschrieben.\r\rBitte den "
+                  "Schreibschutz aufheben oder die Eingabe unter einem anderen Namen speichern.");
+        EXPECT_FALSE(fs::exists("projekt.~tmp"));
+    }
+    // Writable again, with a mode of its own: saved, and the mode stays.
+    ASSERT_EQ(::chmod("projekt", 0640), 0);
+    EXPECT_TRUE(zorm1::EingabeSchreiben("projekt"));
+    EXPECT_EQ(StandVon("projekt").mode, 0640u);
+    EXPECT_NE(Bytes("projekt"), gespeichert);
+}
+
+// A link stays a link: a symbolic link (also one of a chain) and a hard link both show the new bytes, which
+// are those of a save under a plain name.
+TEST_F(ProjectFile, ALinkedProjectFileIsWrittenThrough) {
+    FillFull(1);
+    fs::create_directory("ziel");
+    vb::WriteFileBytes("ziel/echt", "alt\r\n");
+    ASSERT_EQ(::chmod("ziel/echt", 0600), 0);
+    fs::create_symlink("ziel/echt", "mittel");
+    fs::create_symlink("mittel", "link");
+    vb::WriteFileBytes("hart1", "alt\r\n");
+    fs::create_hard_link("hart1", "hart2");
+    const Stand hartVorher = StandVon("hart2");
+
+    ASSERT_TRUE(zorm1::EingabeSchreiben("vergleich"));
+    ASSERT_TRUE(zorm1::EingabeSchreiben("link"));
+    ASSERT_TRUE(zorm1::EingabeSchreiben("hart1"));
+    const std::string neu = Bytes("vergleich");
+
+    EXPECT_TRUE(StandVon("link").link);
+    EXPECT_TRUE(StandVon("mittel").link);
+    EXPECT_EQ(fs::read_symlink("link"), "mittel");
+    EXPECT_EQ(Bytes("ziel/echt"), neu);
+    EXPECT_EQ(StandVon("ziel/echt").mode, 0600u);
+    EXPECT_FALSE(StandVon("ziel/echt").link);
+
+    const Stand hart = StandVon("hart2");
+    EXPECT_EQ(hart.bytes, neu);
+    EXPECT_EQ(hart.ino, hartVorher.ino);
+    EXPECT_EQ(hart.links, 2u);
+    EXPECT_EQ(StandVon("hart1").ino, hart.ino);
+    for (const auto& e : fs::directory_iterator("."))
+        EXPECT_EQ(e.path().filename().string().find(".~tmp"), std::string::npos) << e.path();
+}
+
+// A project named as a file the run writes would be overwritten by the run: its report copy (the name up to
+// its first "." with ".AUS"), or, in the working folder, a working file of the run in any spelling. Refused
+// before anything is written, with the reason; an existing file of that name stays as it is.
+TEST_F(ProjectFile, ANameTheRunWritesIsRefusedBeforeAnythingIsWritten) {
+    FillFull(1);
+    fs::create_directory("projekte");
+    const std::string hier = fs::current_path().string();
+    struct Fall {
+        const char* name;
+        const char* grund; // nullptr: saved
+    };
+    const Fall faelle[] = {
+        {"wand.AUS", "Der Bericht jedes Rechenlaufs wird als \"wand.AUS\" neben die Projektdatei kopiert"},
+        {"projekte/Wand.aus", "als \"Wand.AUS\" neben"},
+        {"projekte/Wand.Aus.", "als \"Wand.AUS\" neben"},
+        {"projekte/wand.x.aus", nullptr}, // its copy is wand.AUS
+        {"LPTZW", "Jeder Rechenlauf schreibt im Arbeitsordner "},
+        {"lptzw.", "die Datei \"LPTZW\"; sie würde die Projektdatei überschreiben."},
+        {"WEXASAVE", "die Datei \"wexasave.*\""},
+        {"Wexasave.gl1", "die Datei \"wexasave.*\""},
+        {"zorh504.TXT", "die Datei \"zorH504.txt\""},
+        {"ZORSPERR.LCK", "die Datei \"ZORSPERR.LCK\""},
+        {"projekte/LPTZW", nullptr}, // not in the working folder
+        {"lptzw2x", nullptr},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        zor::meldeprotokoll::Zuruecksetzen();
+        const std::string vorher = "bisher\r\n";
+        vb::WriteFileBytes(f.name, vorher);
+        const auto grund = zorm1::ProjektNameFehler(f.name);
+        if (!f.grund) {
+            EXPECT_EQ(grund, std::nullopt);
+            EXPECT_TRUE(zorm1::EingabeSchreiben(f.name));
+            continue;
+        }
+        ASSERT_TRUE(grund.has_value());
+        EXPECT_NE(grund->find(f.grund), std::string::npos) << *grund;
+        EXPECT_FALSE(zorm1::EingabeSchreiben(f.name));
+        EXPECT_EQ(Bytes(f.name), vorher);
+        ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+        EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
+                  "Die Datei   " + std::string(f.name) + "   kann nicht als Projektdatei dienen:\r\r" + *grund +
+                      "\r\rBitte einen anderen Namen wählen.");
+        if (std::string(f.grund).rfind("Jeder", 0) == 0) {
+            EXPECT_NE(grund->find(hier), std::string::npos);
+        }
+    }
+}
+
+// Another process holds the project file (another instance saves or calculates it from its own working
+// folder): the save says so and leaves the file; once that process has ended, the save goes through.
+TEST_F(ProjectFile, AProjectFileAnotherProcessHoldsIsLeftToIt) {
+    FillFull(1);
+    vb::WriteFileBytes("projekt", "bisher\r\n");
+    int bereit[2], ende[2];
+    ASSERT_EQ(::pipe(bereit), 0);
+    ASSERT_EQ(::pipe(ende), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        // The other instance: holds the lock until the parent says so.
+        const zorm1::ProjektSperre sperre(fs::absolute("projekt").string());
+        const char ja = sperre.belegt() ? 'b' : 'j';
+        (void)!::write(bereit[1], &ja, 1);
+        char c;
+        (void)!::read(ende[0], &c, 1);
+        ::_exit(0);
+    }
+    char ja = 0;
+    ASSERT_EQ(::read(bereit[0], &ja, 1), 1);
+    EXPECT_EQ(ja, 'j');
+    EXPECT_FALSE(zorm1::EingabeSchreiben("projekt"));
+    EXPECT_EQ(Bytes("projekt"), "bisher\r\n");
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
+              "Die Datei   projekt   wird gerade von einem anderen Programm bearbeitet\r(einem ZOR mit einem "
+              "anderen Arbeitsordner).\r\rBitte warten, bis es fertig ist, oder die Eingabe unter einem anderen "
+              "Namen speichern.");
+    // The same process may hold it more than once (a request saves while it holds its project).
+    {
+        const zorm1::ProjektSperre eigene(fs::absolute("anderes").string());
+        EXPECT_FALSE(eigene.belegt());
+        EXPECT_TRUE(zorm1::EingabeSchreiben("anderes"));
+    }
+    (void)!::write(ende[1], "x", 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    EXPECT_TRUE(zorm1::EingabeSchreiben("projekt"));
+    EXPECT_NE(Bytes("projekt"), "bisher\r\n");
+    for (int fd : {bereit[0], bereit[1], ende[0], ende[1]})
+        ::close(fd);
+}
+
+// A full disk: the temporary file of the save lies on a device that takes nothing (/dev/full answers every
+// write with "no space left"). The message says that the disk is full and where; the old file stays.
+TEST_F(ProjectFile, AFullDiskIsToldWithTheFolderAndTheOldFileStays) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    FillFull(1);
+    vb::WriteFileBytes("projekt", "bisher\r\n");
+    fs::create_symlink("/dev/full", "projekt.~tmp");
+    EXPECT_FALSE(zorm1::EingabeSchreiben("projekt"));
+    EXPECT_EQ(Bytes("projekt"), "bisher\r\n");
+    ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
+    EXPECT_EQ(zor::meldeprotokoll::Eintraege()[0].text,
+              "Die Datei   projekt   konnte nicht gespeichert werden:\r\rDer Datenträger ist voll: Im Ordner   " +
+                  fs::current_path().string() +
+                  "   ist kein Platz für die Datei \"projekt\".\r\rDie bisherige Datei bleibt unverändert.");
+    EXPECT_FALSE(fs::exists(fs::symlink_status("projekt.~tmp")));
 }
 
 // ------------------------------------------------------------------------------------------------ header

@@ -147,8 +147,9 @@ const Fall kFaelle[] = {
      [] { P.Aushubstufen[1].Wandfuss = 2, P.Aushubstufen[1].ZWandfuss = 1.0f; }, 1,
      "Kote des Wandfußes im Aushubzustand 1 (Satz 7, ZWandfuss) = 1 m; zulässig 3.5 bis 98.99 m."},
     // The section design of the piles finds no strain state: the strain that is no number is not printed.
+    // The design follows the last load case: the message says so, not a load case the project lacks.
     {"DesignWithoutStrainState", "Bohrpfahlwand", [] { P.EBreiteM = 5000.0f; }, 1,
-     "Im Lastfall 3, Aushubzustand 1 hat die Stufe \"Nachweise und Bemessung\" keinen Zahlenwert ergeben "
+     "Nach dem letzten Lastfall (Ergebnisse aller Lastfälle, Geländebruch, Bemessung) hat die Stufe \"Nachweise und Bemessung\" keinen Zahlenwert ergeben "
      "für\n\n"
      "\"Betondehnung  eps1 = (keine Zahl) o/oo\" (Datei \"LPTZW\")."},
     {"KneeOfTheBlockFigureBelowTheExcavation", "Traegerbohlwand_verankert",

@@ -3,7 +3,9 @@
 
 #include <limits>
 #include <cmath>
+#include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "frame/run_status.h"
@@ -446,6 +448,52 @@ TEST_F(Anfrage, TheRequestCountsAsRunningUntilItEndsAndASecondOneIsRefused) {
     EXPECT_FALSE(zorrun::AnfrageLaeuft());
 }
 
+// A project named as a working file of the run, in the working folder, and a project another process
+// holds: the request says why and writes nothing, not even the working copy; the project file stays.
+TEST_F(Anfrage, NoRunForAProjectTheRunWouldOverwriteOrAnotherProcessHolds) {
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    const std::string datei = vb::ReadFileBytes(P.GanzerName);
+    vb::WriteFileBytes("LPTZW", datei);
+    const std::string ganz = P.GanzerName;
+    P.GanzerName = (fs::current_path() / "lptzw.").string();
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
+    ASSERT_FALSE(vb::headless::Log().empty());
+    EXPECT_NE(vb::headless::Log().back().prompt.find("kann nicht als Projektdatei dienen"), std::string::npos);
+    EXPECT_EQ(vb::ReadFileBytes("LPTZW"), datei);
+    for (const char* n : {"WEXASAVE", "DIDUVU.ERG"})
+        EXPECT_FALSE(vb::FileExists(n)) << n;
+
+    P.GanzerName = ganz;
+    vb::headless::Reset();
+    int bereit[2], ende[2];
+    ASSERT_EQ(::pipe(bereit), 0);
+    ASSERT_EQ(::pipe(ende), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const zorm1::ProjektSperre sperre(ganz);
+        (void)!::write(bereit[1], "j", 1);
+        char c;
+        (void)!::read(ende[0], &c, 1);
+        ::_exit(0);
+    }
+    char c;
+    ASSERT_EQ(::read(bereit[0], &c, 1), 1);
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
+    ASSERT_FALSE(vb::headless::Log().empty());
+    EXPECT_NE(vb::headless::Log().back().prompt.find("wird gerade von einem anderen Programm bearbeitet"),
+              std::string::npos);
+    EXPECT_EQ(vb::ReadFileBytes(ganz), datei);
+    for (const char* n : {"WEXASAVE", "DIDUVU.ERG"})
+        EXPECT_FALSE(vb::FileExists(n)) << n;
+    (void)!::write(ende[1], "x", 1);
+    ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
+    EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
+    for (int fd : {bereit[0], bereit[1], ende[0], ende[1]})
+        ::close(fd);
+}
+
 // ---------------------------------------------------------------------------- abandoned runs
 
 struct Stoerung {
@@ -488,6 +536,18 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
         {"earth pressure fails",
          [](zorrun::Laufstufen& s) { s.ErddruckBerechnen = [] { throw vb::RuntimeError(9, "Index"); }; },
          "Unerwarteter Fehler im Lastfall 1, Aushubzustand 1"},
+        // The design runs once the verification stage has passed the last load case: the message names
+        // that place, not a load case the project does not have.
+        {"design fails after the last load case",
+         [](zorrun::Laufstufen& s) {
+             s.Nachweise = [](zor::Laufstatus&) {
+                 P.LFNr = static_cast<int16_t>(P.AnzLF + 1);
+                 P.AushNr = 1;
+                 throw vb::RuntimeError(6, "Overflow");
+             };
+         },
+         "Unerwarteter Fehler nach dem letzten Lastfall (Ergebnisse aller Lastfälle, Geländebruch, "
+         "Bemessung):\r\nOverflow"},
         {"no end marker after the loop",
          [](zorrun::Laufstufen& s) {
              s.Nachweise = [](zor::Laufstatus& st) {
@@ -520,6 +580,20 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
          "Im Lastfall 1, Aushubzustand 1 hat die Stufe \"Erddruckberechnung\" keinen Zahlenwert ergeben "
          "für\r\n"
          "\"1.5,(keine Zahl)\" (Datei \"ZORZ3\")."},
+        // A hand-over file on a full disk (/dev/full takes no byte): the message says so and where, it is no
+        // unexpected error.
+        {"disk full",
+         [](zorrun::Laufstufen& s) {
+             s.ErddruckBerechnen = [] {
+                 std::filesystem::remove("ZORZ2");
+                 std::filesystem::create_symlink("/dev/full", "ZORZ2");
+                 const int16_t f = vb::FreeFile();
+                 vb::Open("ZORZ2", vb::OpenMode::Output, f);
+                 vb::Print(f, std::string(40000, 'x'));
+                 vb::Close(f);
+             };
+         },
+         "Die Berechnung wurde abgebrochen:\r\n\r\nDer Datenträger ist voll: Im Ordner   "},
     };
     Beispiel("Spundwand_frei");
     P.NaechsteSeite = 7; // saving the settings would set it otherwise

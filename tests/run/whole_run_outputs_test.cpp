@@ -149,4 +149,34 @@ TEST(Berichtsbreite, EveryReportLineOfEveryKeptRunFitsEightyColumns) {
     EXPECT_EQ(zuBreit, std::vector<std::string>{});
 }
 
+// The two kinds of wider line and nothing else: the report's own lines by their exact text (those of the
+// Parts wider than 80 columns), and the layout's lines whose numbers outgrew their fields, at any width while
+// the numbers stay apart.
+TEST(Berichtsbreite, OwnWideLinesByTheirTextAndOutgrownNumbersWhileReadable) {
+    const std::string E(13, ' ');
+    struct Fall {
+        std::string zeile;
+        bool erlaubt;
+    };
+    const Fall faelle[] = {
+        {E + "Die Reduzier-Liste sollte möglichst kurz ausfallen; bei langer Liste", true},   // 81
+        {E + " Die Reduzier-Liste sollte möglichst kurz ausfallen; bei langer Liste", false}, // moved by one
+        {E + "Die Reduzier-Liste sollte möglichst kurz ausfallen; bei langer Liste.", false},
+        {E + "   Zustandsgrößen: Fed.Konst. = (red) Bettung / vert.Abstand (kN/m2) ", true}, // 82
+        {E + std::string(68, '-'), true},
+        {E + std::string(69, '-'), false},
+        {std::string(81, 'x'), false},
+        {E + std::string(67, 'x'), true}, // 80 columns fit
+        // An overloaded strut far beyond its fields: 139 columns, its numbers apart.
+        {E + "  Druckstrebe:    VEd / VRdmax = " + std::string(40, '9') + ",5 / " + std::string(40, '1') +
+             ",5  =  1,00 <= 1,00",
+         true},
+        // Numbers that ran together are no readable line, whatever its text.
+        {E + "  Druckstrebe:    VEd / VRdmax = 5635,81876,5  =  3,00 UNZULÄSSIG" + std::string(10, ' '), false},
+        {E + "a0 =  2,00 m    bs,r und bs,koh    sind die Startwerte der Berechnung", true},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(zortest::BerichtszeileErlaubt(f.zeile), f.erlaubt) << vb::Len(f.zeile) << ": " << f.zeile;
+}
+
 } // namespace

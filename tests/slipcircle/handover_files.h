@@ -41,7 +41,7 @@ inline void Projekt(std::vector<float> aushub, int lastfaelle) {
 
 // "wexasave.GL1" from the project data.
 inline void GL1() {
-    zorm1::EingabeSchreiben("WEXASAVE");
+    zorm1::ArbeitskopieSchreiben("WEXASAVE");
     const std::string kopie = vb::ReadFileBytes("WEXASAVE");
     vb::WriteFileBytes("wexasave.GL1", "\"ZOR\",\"\",\"wexasave.GL1\",\"ZOR\",\"ZOR\",1,2,3,4\r\n" + kopie);
 }

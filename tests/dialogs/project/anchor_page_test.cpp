@@ -131,6 +131,31 @@ TEST_F(Ankerseite, InclinationOnlyClearsTheLengthsAndTheCloseBoxActsAsOk) {
     EXPECT_EQ(vb::headless::focused(), "frmAuswahl.optAuswahl(6)");
 }
 
+// cos 90 degrees is 0: a vertical anchor has no force in its direction for a horizontal support force. The
+// page names the field and the range and stays open; 89.9 degrees is taken.
+TEST_F(Ankerseite, AVerticalAnchorIsRefusedWithItsFieldAndRange) {
+    for (const char* neigung : {"90", "-90"}) {
+        zortest::SeitenGrundlage::TearDown();
+        SetUp();
+        Stufe(1, {2.0f, 4.5f});
+        vb::FormByName("frmAnker1");
+        Tippen("frmAnker1.text1(5)", neigung);
+        vb::user::click("frmAnker1.cmdOK");
+        ASSERT_NE(vb::LoadedForm("frmAnker1"), nullptr) << neigung;
+        ASSERT_EQ(vb::headless::Log().size(), 1u) << neigung;
+        EXPECT_EQ(vb::headless::Log()[0].prompt,
+                  std::string("Die Berechnung ist nicht möglich:\r\nNeigung der Anker- bzw. Steifenlage 2 "
+                              "(Satz 30, AnkerNeigungGrad) = ") +
+                      neigung + " Grad; zulässig -89.9 bis 89.9 Grad.\r\nBitte die Eingabe überprüfen.");
+        EXPECT_EQ(vb::headless::focused(), "frmAnker1.text1(5)");
+        vb::user::focus("frmAnker1.text1(5)");
+        vb::form<frmAnker1>().text1(5).setText("89.9");
+        vb::user::click("frmAnker1.cmdOK");
+        EXPECT_EQ(vb::LoadedForm("frmAnker1"), nullptr) << neigung;
+        EXPECT_EQ(P.AnkerNeigungGrad[2], 89.9f);
+    }
+}
+
 TEST_F(Ankerseite, PureAtRestPressureInTheGlobalConceptHasNoLengthMode) {
     P.Erddruckart = 2;
     P.AnkerLaengen = 1;

@@ -436,6 +436,28 @@ TEST_F(VbFileOpen, CloseAllClosesEveryNumberEvenWhenOneFails) {
 
 // The guard of a file number: Close() reports a failed flush, leaving the block by an error
 // closes the file without a second error, and every way out frees the number.
+// A full disk (/dev/full answers every write with ENOSPC) is a WriteError naming the file, whether the
+// number's buffer fills or the number is closed.
+TEST_F(VbFileOpen, AFullDiskIsAWriteErrorThatNamesTheFile) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    for (const std::size_t laenge : {std::size_t{10}, std::size_t{100000}}) {
+        SCOPED_TRACE(laenge);
+        const int16_t f = vb::FreeFile();
+        vb::Open("/dev/full", vb::OpenMode::Output, f);
+        try {
+            vb::Print(f, std::string(laenge, 'x'));
+            vb::Close(f);
+            ADD_FAILURE() << "no error";
+        } catch (const vb::WriteError& e) {
+            EXPECT_TRUE(e.diskFull());
+            EXPECT_EQ(e.number(), 61);
+            EXPECT_EQ(e.path(), "/dev/full");
+        }
+        vb::Close(f);
+        EXPECT_FALSE(vb::IsOpen(f));
+    }
+}
+
 TEST_F(VbFileOpen, FileGuardReportsAFailedFlushOnCloseAndNeverThrowsFromItsDestructor) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
     int16_t nr = 0;
