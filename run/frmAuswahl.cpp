@@ -134,9 +134,10 @@ void frmAuswahl::Form_Load() {
 }
 
 void frmAuswahl::Form_Activate() {
-    // The ways out come back whenever the window is active and no calculation request runs: a project that
-    // cannot be calculated yet must not be left only by "Abbruch".
-    if (!zorrun::AnfrageLaeuft()) {
+    // The ways out come back whenever the window is active and no request calculates: a project that cannot
+    // be calculated yet must not be left only by "Abbruch". While the pictures of a request wait, the request
+    // has given them back already, and a page opened meanwhile gives them back too.
+    if (!zorrun::AnfrageRechnet()) {
         cmdEnd.setEnabled(true);
         cmdNeustart.setEnabled(true);
         cmdNeustart2.setEnabled(true);
@@ -253,7 +254,7 @@ void frmAuswahl::cmdOK_Click() {
     }
     // Nothing opened over this window (no page chosen, or a page not part of the program): the ways out
     // stay usable.
-    if (loaded() && isActive() && !zorrun::AnfrageLaeuft()) {
+    if (loaded() && isActive() && !zorrun::AnfrageRechnet()) {
         cmdEnd.setEnabled(true);
         cmdNeustart.setEnabled(true);
         cmdNeustart2.setEnabled(true);

@@ -552,3 +552,66 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
 }
 
 } // namespace
+
+namespace {
+
+// After every page the main window opens, its ways out come back on the screen too (where the window
+// manager, not the program, says which window is active): the wall page, then the pages that insert and
+// delete layers, stages and load cases, each closed by its OK.
+TEST_F(Anzeige, TheMainWindowsWaysOutComeBackAfterEveryPage) {
+    Kamera kamera;
+    Meldungen meldungen(kamera);
+    meldungen.antworten["Datei bereits vorhanden"] = "Ja";
+    meldungen.Beobachten();
+    neuprojekt::Skript sk;
+    sk.klick("frmZOR0.cmdOK");
+    sk.in("frmTitel.txtEin(1)", "Traegerbohlwand_verankert");
+    sk.schritte.push_back({Schritt::Fokus, "frmTitel.txtEin(4)"});
+    sk.klick("frmTitel.cmdOK");
+    sk.klick("frmBTeilSi.cmdOK");
+    apptest::QtSkript skript(sk.schritte);
+    skript.angehalten = [&] { return kamera.beschaeftigt || MeldungOffen(); };
+    skript.vorher = [&](const Schritt& s) {
+        if (std::getenv("ZOR_ANZEIGE_PROTOKOLL")) std::fprintf(stderr, "Schritt %s\n", s.pfad.c_str());
+    };
+    // the second safety page, with partial factors: confirmed as it comes
+    QObject zeitgeber;
+    std::function<void()> zweite = [&] {
+        if (vb::Form* f = vb::LoadedForm("frmBTeilSi2"); f && f->Visible() && !MeldungOffen()) {
+            vb::user::click("frmBTeilSi2.cmdOK");
+            return;
+        }
+        QTimer::singleShot(100, &zeitgeber, zweite);
+    };
+    QTimer::singleShot(100, &zeitgeber, zweite);
+    vb::FormByName("frmZOR0");
+    skript.alle();
+    ASSERT_NE(vb::LoadedForm("frmAuswahl"), nullptr);
+    const char* const knoepfe[] = {"frmAuswahl.cmdEnd", "frmAuswahl.cmdNeustart", "frmAuswahl.cmdNeustart2"};
+    auto wegeFrei = [&](const std::string& nach) {
+        Lassen(500); // the window manager activates a window after the page went
+        for (const char* k : knoepfe)
+            EXPECT_TRUE(vb::headless::enabled(k)) << k << " after " << nach;
+        QWidget* ende = vb::qtforms::WidgetOf(vb::control("frmAuswahl.cmdEnd"));
+        ASSERT_NE(ende, nullptr);
+        EXPECT_TRUE(ende->isEnabled()) << "on the screen, after " << nach;
+    };
+    Lassen(300);
+    vb::user::click("frmWand1.cmdOK");
+    wegeFrei("frmWand1");
+    for (int16_t thema : {11, 12, 13}) {
+        const std::string seite = thema == 11 ? "frmBoden0" : thema == 12 ? "frmAushub0" : "frmLast0";
+        if (thema == 13 && P.AnzLF < 2) continue;
+        vb::user::click("frmAuswahl.optAuswahl(" + std::to_string(thema) + ")");
+        vb::user::click("frmAuswahl.cmdOK");
+        Lassen(500);
+        ASSERT_NE(vb::LoadedForm(seite), nullptr) << seite;
+        kamera.Fenster(seite);
+        vb::user::click(seite + ".cmdOK");
+        wegeFrei(seite);
+    }
+    meldungen.Ende();
+    EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
+}
+
+} // namespace
