@@ -155,7 +155,10 @@ void frmAuswahl::Form_QueryUnload(int16_t& Cancel, int16_t /*UnloadMode*/) {
 }
 
 void frmAuswahl::Form_Unload(int16_t& /*Cancel*/) {
-    vb::End(); // the close box ends the program at once; nothing is saved
+    // The close box ends the program at once; nothing is saved, and the working files of the runs go as at
+    // every end of the program.
+    zorm1::DateienLoeschen();
+    vb::End();
 }
 
 void frmAuswahl::Fokus(vb::Control& c) {
@@ -312,10 +315,14 @@ void frmAuswahl::cmdEnd_Click() {
 }
 
 void frmAuswahl::cmdEsc_Click() {
+    zorm1::DateienLoeschen(); // nothing is saved; the working files of the runs go
     vb::End();
 }
 
 void frmAuswahl::cmdNeustart_Click() {
+    // As "Programm beenden": the working files go, then the project is saved; the new instance starts in a
+    // working folder without the files of this one's runs.
+    zorm1::DateienLoeschen();
     if (!EingabeSpeichern()) return;
     const std::string datei = ProgrammDatei();
     // The new instance takes the working folder; this one touches no file any more once it has started it.

@@ -212,7 +212,7 @@ protected:
     }
 };
 
-TEST_F(Beenden, AbbruchAndTheCloseBoxEndWithoutSaving) {
+TEST_F(Beenden, AbbruchAndTheCloseBoxEndWithoutSavingAndDeleteTheWorkingFiles) {
     for (bool schliessen : {false, true}) {
         vb::headless::ResetForms();
         Fenster();
@@ -222,7 +222,11 @@ TEST_F(Beenden, AbbruchAndTheCloseBoxEndWithoutSaving) {
                      vb::ProgramEnd);
         EXPECT_EQ(vb::ReadFileBytes((projekt / "baugrube").string()), original);
         EXPECT_FALSE(fs::exists(wurzel / "ZORPFAD.DAT"));
-        EXPECT_TRUE(fs::exists(arbeit / "LPTZW"));
+        EXPECT_FALSE(fs::exists(arbeit / "LPTZW"));
+        EXPECT_FALSE(fs::exists(arbeit / "WEXASAVE"));
+        EXPECT_TRUE(fs::exists(projekt / "baugrube"));
+        Datei(arbeit / "LPTZW", "report");
+        Datei(arbeit / "WEXASAVE", "copy");
     }
 }
 
@@ -261,7 +265,8 @@ TEST_F(Beenden, ZorNeuStartenSavesAndStartsTheProgramsOwnExecutable) {
     EXPECT_EQ(vb::headless::StartedPrograms()[0], fs::read_symlink("/proc/self/exe").string());
     EXPECT_NE(vb::ReadFileBytes((projekt / "baugrube").string()), original);
     EXPECT_TRUE(fs::exists(wurzel / "ZORPFAD.DAT"));
-    EXPECT_TRUE(fs::exists(arbeit / "LPTZW")); // a restart keeps the working files
+    EXPECT_FALSE(fs::exists(arbeit / "LPTZW")); // the new instance finds none of this one's working files
+    EXPECT_FALSE(fs::exists(arbeit / "WEXASAVE"));
 }
 
 // The headless backend, except that starting a program is what `starten` does (by default: it cannot start).
