@@ -43,11 +43,11 @@ frmAushub000::frmAushub000() : vb::Form("frmAushub000") {
     setCaption("aktueller Aushub");
     Resizable = false;
     Label1.setCaption("Aushubtiefe =");
-    Label1.Move(120, 150, 1500, 240);
-    Tiefe.Move(1680, 120, 1000, 285);
+    Label1.Move(240, 150, 1500, 240);
+    Tiefe.Move(1920, 120, 1440, 285);
     Tiefe.Locked = true;
     Tiefe.TabStop = false;
-    setClientSize(2880, 540);
+    setClientSize(3600, 540); // wide enough for its caption beside the window manager's buttons
 }
 
 void frmAushub000::Form_Load() {

@@ -1200,6 +1200,17 @@ public:
             grid->addItem(new QSpacerItem(titel, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                           grid->rowCount(), 0, 1, grid->columnCount());
         }
+        // Its lines as the text breaks them, as a Windows message box shows them: the box does not wrap a
+        // line of a usual length (it would leave a word alone on a line of its own).
+        if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            const QFontMetrics fm(text->font());
+            int breit = 0;
+            for (const QString& zeile : text->text().split(QLatin1Char('\n')))
+                breit = std::max(breit, fm.horizontalAdvance(zeile));
+            const QScreen* schirm = QGuiApplication::primaryScreen();
+            const int grenze = schirm ? schirm->availableGeometry().width() * 2 / 3 : 800;
+            text->setMinimumWidth(std::min(breit + 2, grenze));
+        }
         box.exec();
         for (std::size_t i = 0; i < qb.size(); ++i)
             if (box.clickedButton() == qb[i]) return bs[i].answer;

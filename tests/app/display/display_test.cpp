@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -47,6 +48,7 @@
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbstring.h"
 #include "report/frmAnzeigen.h"
+#include "request/working_folder.h"
 #include "run/connect_windows.h"
 #include "run/frmDListe.h"
 #include "run/windows.h"
@@ -612,6 +614,42 @@ TEST_F(Anzeige, TheMainWindowsWaysOutComeBackAfterEveryPage) {
     }
     meldungen.Ende();
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
+}
+
+} // namespace
+
+namespace {
+
+// A message box breaks its lines where the text does: no line of the text is wrapped by the box. The
+// message of a second program in the same working folder, with a working folder of a usual length.
+TEST_F(Anzeige, TheMessageOfASecondProgramKeepsItsLines) {
+    Kamera kamera;
+    const std::string ordner = "/home/ingenieur/zor-work";
+    const std::string text = zorrun::OrdnerBelegtMeldung(ordner);
+    bool geprueft = false;
+    QObject zeitgeber;
+    std::function<void()> blick = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            QTimer::singleShot(50, &zeitgeber, blick);
+            return;
+        }
+        kamera.Aufnehmen("meldung_ordner_belegt", box, box->defaultButton());
+        QLabel* label = nullptr;
+        for (QLabel* l : box->findChildren<QLabel*>())
+            if (l->text().contains(QStringLiteral("Arbeitsordner"))) label = l;
+        EXPECT_NE(label, nullptr);
+        if (label) {
+            const QFontMetrics fm(label->font());
+            for (const QString& zeile : label->text().split('\n'))
+                EXPECT_LE(fm.horizontalAdvance(zeile), label->contentsRect().width()) << zeile.toStdString();
+        }
+        geprueft = true;
+        box->defaultButton()->click();
+    };
+    QTimer::singleShot(50, &zeitgeber, blick);
+    vb::MsgBox(text, vb::vbCritical, "ZOR läuft bereits");
+    EXPECT_TRUE(geprueft);
 }
 
 } // namespace
