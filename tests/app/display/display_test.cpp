@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -97,6 +98,11 @@ public:
     bool beschaeftigt = false;
     std::set<std::string> aufgenommen;
     std::map<std::string, QImage> bilder;
+    // The input pages whose opening leaves the pointer on their OK button.
+    std::set<std::string> zeigerAufOk = {
+        "frmWand1",   "frmBoden1",  "frmBoden2",  "frmBoden3",  "frmAushub1", "frmAushub1b",
+        "frmAushub2", "frmAushub3", "frmAushub4", "frmAushub6", "frmAushub7", "frmAushub8",
+        "frmLast1",   "frmLast2",   "frmLast4",   "frmAnker1",  "frmAusgabe"};
 
     // The window (a Qt window with a frame of the window manager) once it is shown, framed and drawn.
     // ok: the button that must lie inside the capture (nullptr: the window has none).
@@ -158,8 +164,18 @@ public:
         // the OK button inside the capture and on the screen
         if (ok) {
             const QRect knopf(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+            if (std::getenv("ZOR_ANZEIGE_PROTOKOLL"))
+                std::fprintf(stderr, "%s: Zeiger %d,%d, OK %d,%d %dx%d\n", name.c_str(), QCursor::pos().x(),
+                             QCursor::pos().y(), knopf.x(), knopf.y(), knopf.width(), knopf.height());
             EXPECT_TRUE(ok->isVisible()) << name;
             EXPECT_TRUE(rahmen.contains(knopf)) << name << ": the OK button lies outside the window";
+            // an input page puts the pointer onto its OK button, where a click takes it
+            if (zeigerAufOk.count(name)) {
+                EXPECT_TRUE(knopf.contains(QCursor::pos()))
+                    << name << ": the pointer stands at " << QCursor::pos().x() << "," << QCursor::pos().y()
+                    << ", the OK button at " << knopf.x() << "," << knopf.y() << " " << knopf.width() << "x"
+                    << knopf.height();
+            }
             EXPECT_TRUE(schirm.contains(knopf)) << name << ": the OK button lies outside the screen";
         }
         return bild;
