@@ -116,6 +116,7 @@ class ShapeWidget : public QWidget {
 public:
     ShapeWidget(Shape& s, QWidget* parent) : QWidget(parent), shape_(&s) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        lower(); // a graphical control, as on Windows: behind the controls of its container
     }
     Shape* shape_;
 
@@ -616,7 +617,7 @@ public:
             pal.setColor(QPalette::WindowText, draw::qt::ToQColor(c.ForeColor()));
             pal.setColor(QPalette::Text, draw::qt::ToQColor(c.ForeColor()));
             w->setPalette(pal);
-            w->setAutoFillBackground(true);
+            w->setAutoFillBackground(c.kind() != ControlKind::Shape); // a shape fills only by FillStyle
         }
         switch (c.kind()) {
         case ControlKind::Label: {
