@@ -38,7 +38,7 @@ frmStartSeite::frmStartSeite() : vb::Form("frmStartSeite") {
     for (int16_t i = 0; i < 3; ++i) {
         auto& l = Label1.add(i);
         l.setCaption(texte[i]);
-        l.Move(pos[i][0], pos[i][1], pos[i][2], 255);
+        l.Move(pos[i][0], pos[i][1], pos[i][2], i == 2 ? 480 : 255); // the note on the prefix takes two lines
     }
     txtStartSeite.Move(1080, 120, 840, 315);
     txtVorsatz.Move(120, 510, 1080, 315);

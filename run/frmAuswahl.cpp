@@ -134,9 +134,10 @@ void frmAuswahl::Form_Load() {
 }
 
 void frmAuswahl::Form_Activate() {
-    // The ways out come back whenever the window is active and no calculation request runs: a project that
-    // cannot be calculated yet must not be left only by "Abbruch".
-    if (!zorrun::AnfrageLaeuft()) {
+    // The ways out come back whenever the window is active and no request calculates: a project that cannot
+    // be calculated yet must not be left only by "Abbruch". While the pictures of a request wait, the request
+    // has given them back already, and a page opened meanwhile gives them back too.
+    if (!zorrun::AnfrageRechnet()) {
         cmdEnd.setEnabled(true);
         cmdNeustart.setEnabled(true);
         cmdNeustart2.setEnabled(true);
@@ -154,7 +155,10 @@ void frmAuswahl::Form_QueryUnload(int16_t& Cancel, int16_t /*UnloadMode*/) {
 }
 
 void frmAuswahl::Form_Unload(int16_t& /*Cancel*/) {
-    vb::End(); // the close box ends the program at once; nothing is saved
+    // The close box ends the program at once; nothing is saved, and the working files of the runs go as at
+    // every end of the program.
+    zorm1::DateienLoeschen();
+    vb::End();
 }
 
 void frmAuswahl::Fokus(vb::Control& c) {
@@ -253,7 +257,7 @@ void frmAuswahl::cmdOK_Click() {
     }
     // Nothing opened over this window (no page chosen, or a page not part of the program): the ways out
     // stay usable.
-    if (loaded() && isActive() && !zorrun::AnfrageLaeuft()) {
+    if (loaded() && isActive() && !zorrun::AnfrageRechnet()) {
         cmdEnd.setEnabled(true);
         cmdNeustart.setEnabled(true);
         cmdNeustart2.setEnabled(true);
@@ -311,10 +315,14 @@ void frmAuswahl::cmdEnd_Click() {
 }
 
 void frmAuswahl::cmdEsc_Click() {
+    zorm1::DateienLoeschen(); // nothing is saved; the working files of the runs go
     vb::End();
 }
 
 void frmAuswahl::cmdNeustart_Click() {
+    // As "Programm beenden": the working files go, then the project is saved; the new instance starts in a
+    // working folder without the files of this one's runs.
+    zorm1::DateienLoeschen();
     if (!EingabeSpeichern()) return;
     const std::string datei = ProgrammDatei();
     // The new instance takes the working folder; this one touches no file any more once it has started it.

@@ -6,6 +6,11 @@
 // frmAushub0, frmLast0) are reached by name (platform/forms/registry.h); a page that is not part of the
 // program is left out quietly. The calculation request reaches the window by its name
 // (request/run_windows.h).
+//
+// Every way out that ends the program ("Programm beenden", "ZOR neu starten", "Abbruch", the close box)
+// deletes the working files of the runs (zorm1::DateienLoeschen); only the first two save the project. The
+// ways out are disabled while a page of a topic is open and come back when the window is active again and no
+// request calculates (also while the pictures of a request wait).
 #include <cstdint>
 #include <string>
 

@@ -1,5 +1,8 @@
 #include "run/frmTitel.h"
 
+#include <optional>
+#include <string>
+
 #include "frame/file_routines.h"
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -32,6 +35,15 @@ int32_t Laenge(const std::string& name) {
         return vb::FileLen(name);
     } catch (const std::exception&) {
         return 0;
+    }
+}
+
+// A folder stands under the name (errors count as none: the save will tell).
+bool Ordner(const std::string& name) {
+    try {
+        return vb::FolderExists(name);
+    } catch (const std::exception&) {
+        return false;
     }
 }
 
@@ -367,6 +379,10 @@ void frmTitel::txtEin_LostFocus(int16_t Index) {
         if (P.DateiName.empty()) {
             txtEin(3).setText("xyz");
             xPath(3);
+            vb::MsgBox("Es ist kein Datei-Name zum Speichern angegeben: die Eingabe wird unter dem Namen "
+                       "\"xyz\" gespeichert.\r\nSie können den Namen hier ändern.",
+                       vb::vbOKOnly | vb::vbInformation, "Datei-Name");
+            Fokus(txtEin(3));
         }
         if (Laenge(P.GanzerName) > 10) {
             const int antwort = vb::MsgBox("Die Datei         \r\n\r\n" + P.GanzerName +
@@ -394,20 +410,60 @@ void frmTitel::txtEin_LostFocus(int16_t Index) {
     }
 }
 
+std::optional<std::string> frmTitel::SpeichernameFehler(const std::string& name) {
+    const std::string n = vb::Trim(name);
+    if (n.empty())
+        return "Es ist kein Datei-Name zum Speichern angegeben.\r\nBitte unter \"Eingabe-Datei speichern "
+               "unter :\" "
+               "einen Datei-Namen eingeben.";
+    if (n.find('/') != std::string::npos || n.find('\\') != std::string::npos)
+        return "Der Datei-Name \"" + n +
+               "\" enthält einen Ordner-Trenner (\"/\" oder \"\\\").\r\nBitte hier nur den Namen der Datei "
+               "eingeben; den Ordner bitte unter \"Speicher-Pfad\" angeben oder mit \"Speicherplatz "
+               "festlegen\" "
+               "wählen.";
+    if (n == "." || n == "..")
+        return "Der Datei-Name \"" + n +
+               "\" bezeichnet einen Ordner, keine Datei.\r\nBitte einen Datei-Namen eingeben.";
+    return std::nullopt;
+}
+
+void frmTitel::Hinweis(const std::string& text, int16_t box) {
+    vb::MsgBox(text, vb::vbOKOnly | vb::vbExclamation, "ZOR-Startbild");
+    Fokus(txtEin(box));
+}
+
 void frmTitel::cmdOK_Click() {
     if (cmdLesen(1).Value() && P.DatenGelesen == 0) {
-        Fokus(txtEin(0));
+        // Nothing read yet: say what is missing and how to go on.
+        std::string text = "Es ist noch keine Eingabe-Datei eingelesen.";
+        std::string pfad = vb::Trim(txtEin(0).Text());
+        const std::string name = vb::Trim(txtEin(1).Text());
+        if (!name.empty()) {
+            ::Anzeigen::PfadNormieren(pfad);
+            if (Laenge(pfad + name) < 10) text += "\r\nDie Datei " + pfad + name + " gibt es nicht.";
+        }
+        text +=
+            "\r\n\r\nZum Einlesen: Lese-Pfad und Datei-Name eintragen und mit der Tab-Taste weiterschalten, "
+            "\r\noder \"Andere Eing.-D.  suchen :\" oder \"Liste der vorh Eing.-Dateien zeigen :\" wählen."
+            "\r\nFür ein neues Projekt: \"Neu- eingabe\" wählen.";
+        Hinweis(text, 0);
         return;
     }
+    // Stopped by the save folder or name: said in plain words, and OK stays usable.
+    if (vb::Trim(txtEin(2).Text()).empty())
+        return Hinweis(
+            "Es ist kein Speicher-Pfad angegeben.\r\nBitte den Ordner eingeben, in dem die Eingabe "
+            "gespeichert wird, oder ihn mit \"Speicherplatz festlegen\" wählen.",
+            2);
+    for (const std::string& name : {txtEin(3).Text(), P.DateiName})
+        if (const auto fehler = SpeichernameFehler(name)) return Hinweis(*fehler, 3);
+    if (Ordner(P.GanzerName))
+        return Hinweis("Unter dem Namen " + P.GanzerName +
+                           " gibt es einen Ordner; dorthin kann die Eingabe nicht gespeichert werden.\r\n"
+                           "Bitte einen anderen Datei-Namen eingeben.",
+                       3);
     cmdOK.setEnabled(false);
-    // Stopped by an empty save folder or name: OK is enabled again, or the dialog would be a dead end.
-    for (int16_t i : {2, 3}) {
-        if (vb::Trim(txtEin(i).Text()).empty()) {
-            cmdOK.setEnabled(true);
-            Fokus(txtEin(i));
-            return;
-        }
-    }
     vb::Unload(*this);
 
     // The safety pages, then the project made ready for its calculation as the user confirmed them (without

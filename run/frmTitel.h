@@ -6,9 +6,13 @@
 // The read folder and the save folder share DateiPfad, the read name and the save name DateiName: the box
 // or file button handled last decides them. The pages it opens after OK (frmBTeilSi, frmBTeilSi2,
 // frmWand1) are reached by name (platform/forms/registry.h); a page that is not part of the program is
-// left out. Between the safety pages and the main window, OK makes the project ready for its calculation
-// (request/project_preparation.h), as the headless run does.
+// left out. OK says why it does not go on: nothing read while "Daten einlesen " is chosen, no save folder, a
+// save name that is empty, holds a folder separator or names a folder; an empty save name left in its box
+// becomes "xyz", and the user is told so. Between the safety pages and the main window, OK makes the project
+// ready for its calculation (request/project_preparation.h), as the headless run does.
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "platform/forms/forms.h"
 
@@ -50,11 +54,17 @@ public:
     // NameOhneExt, GanzerName and GanzerNameOhneExt from DateiPfad and DateiName (DateiName trimmed).
     static void NamenAbleiten();
 
+    // What keeps the project from being saved under a name, in plain words (an empty name, a folder
+    // separator, "." or ".."); nothing when the name will do. OK checks the save name with it.
+    static std::optional<std::string> SpeichernameFehler(const std::string& name);
+
     // Back from the main window to save under another name: the read part emptied and disabled, only the
     // save place and the titles remain; the focus on the save folder.
     void NurSpeichern();
 
 private:
+    // A message why OK does not go on, then the focus on txtEin(box); OK stays enabled.
+    void Hinweis(const std::string& text, int16_t box);
     // Reads the project file GanzerName: the slip-circle arrays anew, then the file, then the boxes; when the
     // file cannot be read, the focus goes to the read folder txtEin(0).
     void Einlesen();

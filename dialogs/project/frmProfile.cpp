@@ -1,5 +1,7 @@
 #include "dialogs/project/frmProfile.h"
 
+#include <string>
+
 #include "dialogs/project/frmWand1.h"
 #include "dialogs/project/page.h"
 #include "frame/project_data.h"
@@ -15,21 +17,43 @@ using zorm1::P;
 frmProfile::frmProfile() : vb::Form("frmProfile") {
     setCaption("Profile  für Spundwand und Trägerbohlwand");
     Resizable = false;
+    for (vb::Label* l : {&lblKopf, &lblEinheit}) {
+        l->setFont("Courier New", 9);
+        l->setCaption(Spaltenkoepfe(false, l == &lblEinheit));
+        l->Move(135, l == &lblKopf ? 90 : 330, 7785, 240); // over the list's text, inside its frame
+    }
     List1.setFont("Courier New", 9);
-    List1.Move(120, 120, 7800, 5400);
+    List1.Move(120, 600, 7800, 5400);
     Label1.setCaption("Der Spannungsnachweis erfolgt mit den zuletzt eingelesenen Querschnittswerten.");
-    Label1.Move(120, 5640, 7800, 240);
+    Label1.Move(120, 6120, 7800, 240);
     cmdOK.setCaption("OK");
-    cmdOK.Move(120, 6000, 1800, 450);
+    cmdOK.Move(120, 6480, 1800, 450);
     cmdElim.setCaption("bisherige Auswahl eliminieren");
-    cmdElim.Move(2100, 6000, 3600, 450);
+    cmdElim.Move(2100, 6480, 3600, 450);
     cmdAbbruch.setCaption("Abbrechen");
-    cmdAbbruch.Move(5900, 6000, 2020, 450);
-    setClientSize(8040, 6570);
+    cmdAbbruch.Move(5900, 6480, 2020, 450);
+    setClientSize(8040, 7050);
     List1.Click = [this] { List1_Click(); };
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdElim.Click = [this] { cmdElim_Click(); };
     cmdAbbruch.Click = [this] { vb::Unload(*this); };
+}
+
+std::string frmProfile::Spaltenkoepfe(bool spundwand, int zeile) {
+    // the columns end where the lists end their numbers: I at 24, W at 32, A at 40, s at 47, h at 54
+    const std::string m = spundwand ? "/m" : "";
+    const struct Spalte {
+        const char* wert;
+        std::string einheit;
+        std::size_t ende;
+    } spalten[] = {
+        {"I", "cm4" + m, 24}, {"W", "cm3" + m, 32}, {"A", "cm2" + m, 40}, {"s", "cm", 47}, {"h", "cm", 54}};
+    std::string kopf = zeile == 0 ? "Profil" : "";
+    for (const Spalte& s : spalten) {
+        const std::string text = zeile == 0 ? s.wert : s.einheit;
+        kopf += std::string(s.ende - kopf.size() - text.size(), ' ') + text;
+    }
+    return kopf;
 }
 
 void frmProfile::EIStahl() {
@@ -52,11 +76,15 @@ void frmProfile::Form_Load() {
         P.ProfilPraefix = "TBW";
         datei = "zorTBw.txt";
         setCaption(" Profile für Trägerbohlwand");
+        lblKopf.setCaption(Spaltenkoepfe(false, 0));
+        lblEinheit.setCaption(Spaltenkoepfe(false, 1));
     } else {
         P.ProfilPraefix = "SPW";
         P.ABohl = 1.0f;
         datei = "zorSPw.txt";
         setCaption(" Profile für Spundwand");
+        lblKopf.setCaption(Spaltenkoepfe(true, 0));
+        lblEinheit.setCaption(Spaltenkoepfe(true, 1));
     }
     // The list lives in the working folder; a start from elsewhere finds it beside the program.
     std::string pfad = datei;

@@ -1,6 +1,7 @@
 #include "dialogs/stages/frmAushub1.h"
 
 #include <algorithm>
+#include <string>
 
 #include "dialogs/project/page.h"
 #include "dialogs/stages/stage_page.h"
@@ -21,6 +22,21 @@ int16_t Anker() {
     return std::clamp<int16_t>(P.AnzAnker, 0, 8);
 }
 
+// The excavation levels a stage can be calculated with (the range the run checks before it starts).
+constexpr float kAushubOben = 0.01f;
+constexpr float kAushubUnten = 98.98f;
+
+// The level in force as the page's box shows it: empty while the stage has none yet.
+std::string AushubText() {
+    return P.zAush == 0.0f ? std::string() : Seite::Zahl(P.zAush);
+}
+
+// The companion below the page shows the level in force.
+void TiefeZeigen() {
+    if (vb::Form* f = vb::LoadedForm("frmAushub000"))
+        static_cast<frmAushub000*>(f)->Tiefe.setText(AushubText());
+}
+
 } // namespace
 
 // ------------------------------------------------------------------------------------------ frmAushub000
@@ -28,11 +44,11 @@ frmAushub000::frmAushub000() : vb::Form("frmAushub000") {
     setCaption("aktueller Aushub");
     Resizable = false;
     Label1.setCaption("Aushubtiefe =");
-    Label1.Move(120, 150, 1500, 240);
-    Tiefe.Move(1680, 120, 1000, 285);
+    Label1.Move(240, 150, 1500, 240);
+    Tiefe.Move(1920, 120, 1440, 285);
     Tiefe.Locked = true;
     Tiefe.TabStop = false;
-    setClientSize(2880, 540);
+    setClientSize(3600, 540); // wide enough for its caption beside the window manager's buttons
 }
 
 void frmAushub000::Form_Load() {
@@ -40,7 +56,7 @@ void frmAushub000::Form_Load() {
         Move(seite->Left() + (seite->Width() - Width()) / 2, seite->Top() + 1.02f * seite->Height(), Width(),
              Height());
     }
-    Tiefe.setText(Seite::Zahl(P.zAush));
+    Tiefe.setText(AushubText());
 }
 
 // ------------------------------------------------------------------------------------------ frmAushub1
@@ -130,7 +146,7 @@ frmAushub1::frmAushub1() : vb::Form("frmAushub1") {
     Frame5.setTop(3840);
     setClientSize(W, 8180);
 
-    Seite::Zahlbox(txtZAush, P.zAush, [this] { txtZAush_LostFocus(); });
+    Seite::Zahlbox(txtZAush, [this](const std::string&) { txtZAush_LostFocus(); });
     Seite::Zahlbox(txtAnzAnker, P.AnzAnker, [this] { txtAnzAnker_LostFocus(); });
     Seite::Zahlbox(txtZNextAnker, P.ZNextAnker, [this] { txtZNextAnker_LostFocus(); });
     Seite::Zahlbox(txtZWasserLuft, P.ZWasserLuft, [this] { txtZWasserLuft_LostFocus(); });
@@ -176,6 +192,7 @@ void frmAushub1::Form_Load() {
         optWandfuss_Click(P.Wandfuss);
     else
         optWandfuss(P.Wandfuss).setValue(true); // its Click applies the foot-mode rule
+    TiefeZeigen();                              // a new stage has taken the level of the stage before it
     Anzeigen::MausAufSteuerelement(cmdOK);
 }
 
@@ -203,9 +220,27 @@ void frmAushub1::optWandfuss_Click(int16_t Index) {
 }
 
 void frmAushub1::txtZAush_LostFocus() {
-    if (vb::Form* f = vb::LoadedForm("frmAushub000"))
-        static_cast<frmAushub000*>(f)->Tiefe.setText(Seite::Zahl(P.zAush));
-    if (P.zAush < 0.01f) Seite::Ersetzt(txtZAush, "1.00");
+    const auto v = Seite::ZahlLesen(txtZAush.Text());
+    if (v && *v >= kAushubOben && *v <= kAushubUnten) {
+        P.zAush = *v;
+        TiefeZeigen();
+        return;
+    }
+    // A level outside the model is refused and said; the level in force stays, in the box and below.
+    if (v) {
+        const std::string bisher = P.zAush == 0.0f ? "Diese Stufe hat noch keine Aushubkote."
+                                                   : "Es bleibt zS = " + Seite::Zahl(P.zAush) + " m.";
+        vb::MsgBox(
+            "Die Kote der Aushubsohle zS = " + Seite::Zahl(*v) +
+                " m ist nicht möglich: sie muss zwischen 0.01 und 98.98 m unter dem Wandkopf liegen.\r\n" +
+                bisher,
+            vb::vbOKOnly | vb::vbExclamation, "Aushubkote");
+    } else {
+        vb::Beep(); // beyond single precision, as every number box
+    }
+    txtZAush.setText(AushubText());
+    TiefeZeigen();
+    Seite::FokusZurueck(txtZAush);
 }
 
 void frmAushub1::AnkerboxenFreigeben() {

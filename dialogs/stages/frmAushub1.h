@@ -2,7 +2,11 @@
 // The first page of the excavation-stage chain, "Aushubkote" (frmAushub1): the excavation level, the supports
 // in force and the next one, the water levels, the support of the wall foot and its partial fixity of the
 // current stage AushNr; and its small companion "aktueller Aushub" (frmAushub000), which shows the current
-// excavation level below the page.
+// excavation level below the page: always the level in force, also when a new stage has taken the level of
+// the stage before it.
+//
+// The excavation level is refused with a message when it lies outside 0.01..98.98 m (the range the run can
+// calculate, empty box included): the box shows the level in force again and takes the focus back.
 //
 // A stage never confirmed (Wandfuss below 1) starts from the values of the stage before it. OK corrects the
 // levels (a support at least 0.01 m deep, a support at the excavation level moved 3 mm up, the foot at least

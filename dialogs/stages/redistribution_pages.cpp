@@ -441,8 +441,12 @@ frmAushub4::frmAushub4() : vb::Form("frmAushub4") {
     Label1(0).Move(240, 400, 1500, 240);
     Label1.add(1, &prinzip).setCaption("Fall  1");
     Label1(1).Move(2280, 400, 1500, 240);
-    Shape1.add(0, &prinzip).Move(240, 900, 1500, 1000);
-    Shape1.add(1, &prinzip).Move(2280, 900, 1500, 1000);
+    for (int16_t fall = 0; fall <= 1; ++fall) {
+        vb::PictureBox& bild = picFall.add(fall, &prinzip);
+        bild.Move(fall == 0 ? 240 : 2280, 700, 1700, 1380);
+        bild.setBackColor(0xFFFFFF);
+        bild.Paint = [this, fall] { PrinzipZeichnen(picFall(fall).surface(), fall); };
+    }
 
     const char* const liste[] = {"  !!!   Überlagerung  ( 0 oder 1 ) ist immer erforderlich:         ",
                                  "-  bei Einspannung nach Blum.", "-  bei % - Einspannung des Wandfußes.",
@@ -475,6 +479,9 @@ frmAushub4::frmAushub4() : vb::Form("frmAushub4") {
         optUmZeit.add(i, &optionen).setCaption(zeiten[i]);
         optUmZeit(i).Move(1000, oben[i], W - 1400, 285);
     }
+    // The markers of the recommended options 2 and 4 (shown with the partial safety factors).
+    for (int16_t i = 0; i <= 1; ++i)
+        Shape1.add(i, &optionen).Move(920, oben[i == 0 ? 2 : 4] - 30, W - 1300, 330);
     Label2.add(2, &optionen).setCaption("3  neu");
     Label2(2).Move(120, 1300, 800, 240);
     Label2.add(3, &optionen).setCaption("4  neu");
@@ -503,6 +510,27 @@ frmAushub4::frmAushub4() : vb::Form("frmAushub4") {
 
 void frmAushub4::Form_Load() {
     Seite::Oeffnen(*this, cmdOK, [this] { WerteZeigen(); });
+}
+
+void frmAushub4::PrinzipZeichnen(vb::draw::Surface& s, int16_t fall) {
+    // x to the earth side, z downward: the wall at x = 0 from the head (z = 5) to the foot (z = 95).
+    s.Scale(-50, 0, 50, 100);
+    s.Cls();
+    s.SetDrawWidth(1);
+    s.Line(0, 5, 45, 5);    // the ground on the earth side
+    s.Line(-45, 50, 0, 50); // the excavation level
+    const double nullpunkt = fall == 0 ? 72 : 95;
+    // the redistributed active pressure: a block from the head down to the load zero point (case 0) or
+    // to the foot (case 1)
+    s.Line(0, 5, fall == 0 ? 28 : 20, nullpunkt, vb::draw::kNoColor, vb::draw::LineKind::Box);
+    // the passive resistance: superposed before (case 0: what is left below the load zero point) or after
+    // the redistribution (case 1: below the excavation level)
+    const double oben = fall == 0 ? nullpunkt : 50;
+    s.Line(0, oben, -30, 95);
+    s.Line(-30, 95, 0, 95);
+    if (fall == 0) s.Line(-6, nullpunkt, 6, nullpunkt); // the load zero point
+    s.SetDrawWidth(2);
+    s.Line(0, 5, 0, 95); // the wall
 }
 
 bool frmAushub4::UeberlagernErforderlich() {

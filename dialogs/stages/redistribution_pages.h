@@ -96,10 +96,17 @@ public:
     vb::CheckBox chkKzUeb{*this, "chkKzUeb", &Frame3_2};
     vb::Label Label4{*this, "Label4"};
     vb::Label Label5{*this, "Label5"};
-    vb::ControlArray<vb::Shape> Shape1{*this, "Shape1"};
+    vb::ControlArray<vb::PictureBox> picFall{*this, "picFall"}; // the sketches "Fall  0" and "Fall  1"
+    vb::ControlArray<vb::Shape> Shape1{*this, "Shape1"};        // markers of the options 2 and 4
     vb::CommandButton cmdOK{*this, "cmdOK"};
 
     frmAushub4();
+    // The sketch of a case of the principle on a surface of any extent: the wall with the ground on its
+    // earth side and the excavation level on the other, the active pressure redistributed on the earth side
+    // and the passive resistance below the excavation. Case 0: eah superposed with eph first, then
+    // redistributed down to the load zero point; case 1: redistributed down to the wall foot, then
+    // superposed with eph below the excavation level.
+    static void PrinzipZeichnen(vb::draw::Surface& s, int16_t fall);
     void Form_Load() override;
     void Form_Activate() override { cmdOK.setEnabled(true); }
     void WerteZeigen();

@@ -31,6 +31,8 @@
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
+#include <QWindow>
 #include <chrono>
 #include <cmath>
 #include <exception>
@@ -114,6 +116,7 @@ class ShapeWidget : public QWidget {
 public:
     ShapeWidget(Shape& s, QWidget* parent) : QWidget(parent), shape_(&s) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        lower(); // a graphical control, as on Windows: behind the controls of its container
     }
     Shape* shape_;
 
@@ -614,7 +617,7 @@ public:
             pal.setColor(QPalette::WindowText, draw::qt::ToQColor(c.ForeColor()));
             pal.setColor(QPalette::Text, draw::qt::ToQColor(c.ForeColor()));
             w->setPalette(pal);
-            w->setAutoFillBackground(true);
+            w->setAutoFillBackground(c.kind() != ControlKind::Shape); // a shape fills only by FillStyle
         }
         switch (c.kind()) {
         case ControlKind::Label: {
@@ -1071,12 +1074,45 @@ public:
         QWidget* w = nullptr;
         if (auto it = widgets.find(&c); it != widgets.end()) w = it->second;
         if (!w || !w->isVisible()) return;
-        QCursor::setPos(w->mapToGlobal(QPoint(x, y))); // where the window system refuses, nothing happens
+        zeigerSetzen(w, QPoint(x, y));
     }
     void movePointer(Form& f, int x, int y) override {
         WindowWidget* w = view(f);
         if (!w || !w->isVisible()) return;
-        QCursor::setPos(w->client->mapToGlobal(QPoint(x, y)));
+        zeigerSetzen(w->client, QPoint(x, y));
+    }
+    // The pointer onto a point of a widget. A window just shown is not framed by the window manager yet
+    // (X11): once it is, its client area lies lower by the title bar, and a pointer put there before would
+    // stand above the control. The move waits until the window is shown, framed and at rest (at most 2 s); a
+    // later move takes the place of one still waiting. Where the window system refuses, nothing happens.
+    QPointer<QWidget> zeigerZiel;
+    QPoint zeigerPunkt;
+    QRect zeigerRahmen;
+    int zeigerVersuche = 0;
+    QObject zeigerUhr;
+    void zeigerSetzen(QWidget* w, QPoint p) {
+        zeigerZiel = w;
+        zeigerPunkt = p;
+        zeigerRahmen = QRect();
+        zeigerVersuche = 0;
+        zeigerPruefen();
+    }
+    void zeigerPruefen() {
+        QWidget* w = zeigerZiel.data();
+        if (!w || !w->isVisible()) return;
+        QWidget* win = w->window();
+        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        const bool gezeigt = win->windowHandle() && win->windowHandle()->isExposed();
+        const bool gerahmt = win->frameGeometry() != win->geometry() ||
+                             (win->windowFlags() & (Qt::FramelessWindowHint | Qt::Popup));
+        const bool ruhig = win->frameGeometry() == zeigerRahmen;
+        zeigerRahmen = win->frameGeometry();
+        if (!x11 || (gezeigt && gerahmt && ruhig) || ++zeigerVersuche > 80) {
+            zeigerZiel = nullptr;
+            QCursor::setPos(w->mapToGlobal(zeigerPunkt));
+            return;
+        }
+        QTimer::singleShot(25, &zeigerUhr, [this] { zeigerPruefen(); });
     }
     bool startProgram(const std::string& file) override { return QProcess::startDetached(qs(file), {}); }
     std::string clipboardText() override {
@@ -1199,6 +1235,17 @@ public:
             const int titel = QFontMetrics(tf).horizontalAdvance(box.windowTitle()) + 120;
             grid->addItem(new QSpacerItem(titel, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                           grid->rowCount(), 0, 1, grid->columnCount());
+        }
+        // Its lines as the text breaks them, as a Windows message box shows them: the box does not wrap a
+        // line of a usual length (it would leave a word alone on a line of its own).
+        if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            const QFontMetrics fm(text->font());
+            int breit = 0;
+            for (const QString& zeile : text->text().split(QLatin1Char('\n')))
+                breit = std::max(breit, fm.horizontalAdvance(zeile));
+            const QScreen* schirm = QGuiApplication::primaryScreen();
+            const int grenze = schirm ? schirm->availableGeometry().width() * 2 / 3 : 800;
+            text->setMinimumWidth(std::min(breit + 2, grenze));
         }
         box.exec();
         for (std::size_t i = 0; i < qb.size(); ++i)

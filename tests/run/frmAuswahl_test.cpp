@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "dialogs/project/project_dialogs.h"
+#include "dialogs/stages/stage_dialogs.h"
 #include "frame/project_file.h"
 #include "frame/settings.h"
 #include "frame/stage_table.h"
@@ -12,7 +14,9 @@
 #include "run/frmAuswahl.h"
 #include "run/frmTitel.h"
 #include "run/program.h"
+#include "run/windows.h"
 #include "run/working_files.h"
+#include "tests/run/request_fixture.h"
 #include "tests/run/window_fixture.h"
 #include "windows/unload_dialogs.h"
 
@@ -208,7 +212,7 @@ protected:
     }
 };
 
-TEST_F(Beenden, AbbruchAndTheCloseBoxEndWithoutSaving) {
+TEST_F(Beenden, AbbruchAndTheCloseBoxEndWithoutSavingAndDeleteTheWorkingFiles) {
     for (bool schliessen : {false, true}) {
         vb::headless::ResetForms();
         Fenster();
@@ -218,7 +222,11 @@ TEST_F(Beenden, AbbruchAndTheCloseBoxEndWithoutSaving) {
                      vb::ProgramEnd);
         EXPECT_EQ(vb::ReadFileBytes((projekt / "baugrube").string()), original);
         EXPECT_FALSE(fs::exists(wurzel / "ZORPFAD.DAT"));
-        EXPECT_TRUE(fs::exists(arbeit / "LPTZW"));
+        EXPECT_FALSE(fs::exists(arbeit / "LPTZW"));
+        EXPECT_FALSE(fs::exists(arbeit / "WEXASAVE"));
+        EXPECT_TRUE(fs::exists(projekt / "baugrube"));
+        Datei(arbeit / "LPTZW", "report");
+        Datei(arbeit / "WEXASAVE", "copy");
     }
 }
 
@@ -257,7 +265,8 @@ TEST_F(Beenden, ZorNeuStartenSavesAndStartsTheProgramsOwnExecutable) {
     EXPECT_EQ(vb::headless::StartedPrograms()[0], fs::read_symlink("/proc/self/exe").string());
     EXPECT_NE(vb::ReadFileBytes((projekt / "baugrube").string()), original);
     EXPECT_TRUE(fs::exists(wurzel / "ZORPFAD.DAT"));
-    EXPECT_TRUE(fs::exists(arbeit / "LPTZW")); // a restart keeps the working files
+    EXPECT_FALSE(fs::exists(arbeit / "LPTZW")); // the new instance finds none of this one's working files
+    EXPECT_FALSE(fs::exists(arbeit / "WEXASAVE"));
 }
 
 // The headless backend, except that starting a program is what `starten` does (by default: it cannot start).
@@ -428,6 +437,79 @@ TEST_F(Hauptfenster, DateienLoeschenEmptiesTheWorkingFolderOfItsNamesOnly) {
         erwartet.push_back(n);
     std::sort(erwartet.begin(), erwartet.end());
     EXPECT_EQ(rest, erwartet);
+}
+
+} // namespace
+
+namespace {
+
+// The pages that insert and delete layers, stages and load cases end on this window as every chain does:
+// the ways out ("Programm beenden", "ZOR neu starten", "aktueller Dateiname; ändern in......") come back.
+TEST_F(Hauptfenster, TheWaysOutComeBackAfterThePagesThatInsertOrDeleteLayersStagesOrLoadCases) {
+    vb::ClearRegistry();
+    RegisterFrameRunWindows();
+    RegisterProjectDialogs();
+    RegisterStageDialogs();
+    for (int16_t thema : {11, 12, 13}) {
+        SCOPED_TRACE(thema);
+        vb::headless::ResetForms();
+        P.AnzLF = 2;
+        Fenster();
+        vb::user::click("frmAuswahl.optAuswahl(" + std::to_string(thema) + ")");
+        vb::user::click("frmAuswahl.cmdOK");
+        const char* seite = thema == 11 ? "frmBoden0" : thema == 12 ? "frmAushub0" : "frmLast0";
+        ASSERT_TRUE(vb::LoadedForm(seite));
+        for (const char* b : {"cmdEnd", "cmdNeustart", "cmdNeustart2"})
+            EXPECT_FALSE(vb::headless::enabled(std::string("frmAuswahl.") + b)) << b;
+        vb::user::click(std::string(seite) + ".cmdOK"); // no entry: nothing changes
+        EXPECT_FALSE(vb::LoadedForm(seite));
+        for (const char* b : {"cmdEnd", "cmdNeustart", "cmdNeustart2"})
+            EXPECT_TRUE(vb::headless::enabled(std::string("frmAuswahl.") + b)) << b;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// While the pictures of a calculation wait in the graphics window the request still runs, and the user may go
+// on in the main window: a page opened and closed then gives the ways out back as well.
+class HauptfensterNachRechnung : public runtest::Anfrage {};
+
+TEST_F(HauptfensterNachRechnung, TheWaysOutComeBackAfterAPageOpenedWhileThePicturesWait) {
+    RegisterFrameRunWindows();
+    RegisterProjectDialogs();
+    RegisterStageDialogs();
+    Beispiel("Spundwand_frei");
+    Platzhalterstufen();
+    vb::WriteFileBytes("LPTZW", "Bericht\r\n");
+    zorrun::FensterStandard();
+    vb::form<frmAuswahl>();
+    const char* const wege[] = {"frmAuswahl.cmdEnd", "frmAuswahl.cmdNeustart", "frmAuswahl.cmdNeustart2"};
+    int seiten = 0;
+    zorrun::Fenster().GrafikFensterLaden = [&] {
+        ASSERT_TRUE(zorrun::AnfrageLaeuft());
+        ASSERT_FALSE(zorrun::AnfrageRechnet());
+        for (const char* w : wege)
+            EXPECT_TRUE(vb::headless::enabled(w)) << w << " before";
+        for (const char* thema : {"1", "12", "11"}) {
+            SCOPED_TRACE(thema);
+            vb::user::click(std::string("frmAuswahl.optAuswahl(") + thema + ")");
+            vb::user::click("frmAuswahl.cmdOK");
+            const std::string seite = std::string(thema) == "1"    ? "frmWand1"
+                                      : std::string(thema) == "12" ? "frmAushub0"
+                                                                   : "frmBoden0";
+            ASSERT_TRUE(vb::LoadedForm(seite));
+            for (const char* w : wege)
+                EXPECT_FALSE(vb::headless::enabled(w)) << w << " while the page is open";
+            vb::user::click(seite + ".cmdOK");
+            for (const char* w : wege)
+                EXPECT_TRUE(vb::headless::enabled(w)) << w << " after " << seite;
+            ++seiten;
+        }
+    };
+    EXPECT_EQ(zorrun::cmdStart_Click(), zorrun::Anfrageausgang::Fertig);
+    EXPECT_EQ(seiten, 3);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "frame/project_list.h"
+#include "platform/runtime/vbstring.h"
 #include "run/frmAuswahl.h"
 #include "run/frmTitel.h"
 #include "tests/run/window_fixture.h"
@@ -156,11 +157,19 @@ TEST_F(Startdialog, AFileThatIsNoProjectIsToldAndTheFocusGoesToTheReadFolder) {
 TEST_F(Startdialog, ASaveNameDefaultsToXyzAndOnlyAFileAbove10BytesAsksToOverwrite) {
     Datei(arbeit / "zehn", "0123456789");
     Datei(arbeit / "elf", "0123456789a");
-    vb::headless::QueueAnswer(vb::vbNo);
     auto& t = Dialog();
     Tippen(3, "", 4);
     EXPECT_EQ(t.txtEin(3).Text(), "xyz");
     EXPECT_EQ(P.GanzerName, hier + "/xyz"); // the save folder box was not left: the current folder
+    // The user is told, and the name can be changed at once.
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(LetzteMeldung().title, "Datei-Name");
+    EXPECT_EQ(LetzteMeldung().prompt,
+              "Es ist kein Datei-Name zum Speichern angegeben: die Eingabe wird unter "
+              "dem Namen \"xyz\" gespeichert.\r\nSie können den Namen hier ändern.");
+    EXPECT_EQ(vb::headless::focused(), "frmTitel.txtEin(3)");
+    vb::headless::Reset();
+    vb::headless::QueueAnswer(vb::vbNo);
     Tippen(3, "zehn", 4);
     EXPECT_TRUE(vb::headless::Log().empty());
     Tippen(2, hier, 3);
@@ -173,19 +182,95 @@ TEST_F(Startdialog, ASaveNameDefaultsToXyzAndOnlyAFileAbove10BytesAsksToOverwrit
     EXPECT_EQ(vb::headless::focused(), "frmTitel.txtEin(2)");
 }
 
-TEST_F(Startdialog, OkStopsBeforeAReadOrWithoutASavePlaceAndStaysUsable) {
+TEST_F(Startdialog, OkSaysWhatIsMissingBeforeAReadOrWithoutASavePlaceAndStaysUsable) {
     auto& t = Dialog();
+    // The first start proposes "testzor" in the current folder, which is not there.
     vb::user::click("frmTitel.cmdOK");
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(LetzteMeldung().title, "ZOR-Startbild");
+    EXPECT_EQ(
+        LetzteMeldung().prompt,
+        "Es ist noch keine Eingabe-Datei eingelesen.\r\nDie Datei " + hier +
+            "/testzor gibt es nicht.\r\n\r\nZum Einlesen: Lese-Pfad und Datei-Name eintragen und mit der "
+            "Tab-Taste weiterschalten, \r\noder \"Andere Eing.-D.  suchen :\" oder \"Liste der vorh "
+            "Eing.-Dateien zeigen :\" wählen.\r\nFür ein neues Projekt: \"Neu- eingabe\" wählen.");
     EXPECT_EQ(vb::headless::focused(), "frmTitel.txtEin(0)");
     EXPECT_TRUE(t.cmdOK.Enabled());
+    EXPECT_TRUE(vb::LoadedForm("frmTitel"));
+    // A name of a file that is there but was not read yet: only what to do.
+    vb::headless::Reset();
+    t.txtEin(1).setText("Spundwand_frei");
+    vb::user::click("frmTitel.cmdOK");
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(LetzteMeldung().prompt.find("gibt es nicht"), std::string::npos);
+    EXPECT_EQ(P.DatenGelesen, 0);
+
+    vb::headless::Reset();
     vb::user::click("frmTitel.cmdLesen(0)"); // new input
     EXPECT_EQ(vb::headless::focused(), "frmTitel.txtEin(2)");
     vb::user::focus("frmTitel.txtEin(4)");
     t.txtEin(2).setText(""); // as the return from the main window shows an empty folder
     vb::user::click("frmTitel.cmdOK");
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(LetzteMeldung().prompt,
+              "Es ist kein Speicher-Pfad angegeben.\r\nBitte den Ordner eingeben, in "
+              "dem die Eingabe gespeichert wird, oder ihn mit \"Speicherplatz festlegen\" "
+              "wählen.");
     EXPECT_EQ(vb::headless::focused(), "frmTitel.txtEin(2)");
     EXPECT_TRUE(t.cmdOK.Enabled());
     EXPECT_TRUE(vb::LoadedForm("frmTitel"));
+}
+
+// The save name is checked at OK, not first at the save ("Fehler 76"): what is wrong is said in plain
+// words, the focus goes to the name, and OK stays usable.
+TEST_F(Startdialog, OkRefusesASaveNameWithAFolderOrWithoutANameAndSaysWhy) {
+    fs::create_directories(arbeit / "ordner");
+    const struct Fall {
+        const char* name;
+        const char* meldung; // a part of the message
+    } faelle[] = {
+        {"", "Es ist kein Datei-Name zum Speichern angegeben."},
+        {"   ", "Es ist kein Datei-Name zum Speichern angegeben."},
+        {"unter/wand", "Der Datei-Name \"unter/wand\" enthält einen Ordner-Trenner (\"/\" oder \"\\\")."},
+        {"/wand", "enthält einen Ordner-Trenner"},
+        {"a\\b", "enthält einen Ordner-Trenner"},
+        {".", "Der Datei-Name \".\" bezeichnet einen Ordner, keine Datei."},
+        {"..", "bezeichnet einen Ordner, keine Datei."},
+        {"ordner", "gibt es einen Ordner; dorthin kann die Eingabe nicht gespeichert werden."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string("\"") + f.name + "\"");
+        vb::headless::ResetForms();
+        auto& t = Dialog();
+        vb::user::click("frmTitel.cmdLesen(0)");
+        if (vb::Trim(f.name).empty()) {
+            // Leaving an empty box makes it "xyz": an empty box reaches OK only when it was not left.
+            vb::user::focus("frmTitel.txtEin(4)");
+            t.txtEin(3).setText(f.name);
+        } else {
+            Tippen(3, f.name, 4);
+        }
+        vb::headless::Reset();
+        vb::user::click("frmTitel.cmdOK");
+        ASSERT_EQ(vb::headless::Log().size(), 1u);
+        EXPECT_EQ(LetzteMeldung().title, "ZOR-Startbild");
+        EXPECT_NE(LetzteMeldung().prompt.find(f.meldung), std::string::npos) << LetzteMeldung().prompt;
+        EXPECT_EQ(vb::headless::focused(), "frmTitel.txtEin(3)");
+        EXPECT_TRUE(t.cmdOK.Enabled());
+        EXPECT_TRUE(vb::LoadedForm("frmTitel"));
+        EXPECT_FALSE(vb::LoadedForm("frmAuswahl"));
+    }
+    // A plain name goes on to the main window.
+    vb::headless::ResetForms();
+    auto& t = Dialog();
+    vb::user::click("frmTitel.cmdLesen(0)");
+    vb::user::focus("frmTitel.txtEin(3)");
+    t.txtEin(3).setText("Baugrube_Nord");
+    vb::user::focus("frmTitel.txtEin(4)");
+    vb::user::click("frmTitel.cmdOK");
+    EXPECT_FALSE(vb::LoadedForm("frmTitel"));
+    EXPECT_TRUE(vb::LoadedForm("frmAuswahl"));
+    EXPECT_EQ(P.GanzerName, hier + "/Baugrube_Nord");
 }
 
 TEST_F(Startdialog, OkShowsOneSafetyPageOrTwoWithPartialFactorsThenTheMainWindowAndTheWallPage) {

@@ -12,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -47,6 +49,7 @@
 #include "platform/qt/forms_qt.h"
 #include "platform/runtime/vbstring.h"
 #include "report/frmAnzeigen.h"
+#include "request/working_folder.h"
 #include "run/connect_windows.h"
 #include "run/frmDListe.h"
 #include "run/windows.h"
@@ -95,6 +98,11 @@ public:
     bool beschaeftigt = false;
     std::set<std::string> aufgenommen;
     std::map<std::string, QImage> bilder;
+    // The input pages whose opening leaves the pointer on their OK button.
+    std::set<std::string> zeigerAufOk = {
+        "frmWand1",   "frmBoden1",  "frmBoden2",  "frmBoden3",  "frmAushub1", "frmAushub1b",
+        "frmAushub2", "frmAushub3", "frmAushub4", "frmAushub6", "frmAushub7", "frmAushub8",
+        "frmLast1",   "frmLast2",   "frmLast4",   "frmAnker1",  "frmAusgabe"};
 
     // The window (a Qt window with a frame of the window manager) once it is shown, framed and drawn.
     // ok: the button that must lie inside the capture (nullptr: the window has none).
@@ -156,8 +164,23 @@ public:
         // the OK button inside the capture and on the screen
         if (ok) {
             const QRect knopf(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+            if (std::getenv("ZOR_ANZEIGE_PROTOKOLL"))
+                std::fprintf(stderr, "%s: Zeiger %d,%d, OK %d,%d %dx%d\n", name.c_str(), QCursor::pos().x(),
+                             QCursor::pos().y(), knopf.x(), knopf.y(), knopf.width(), knopf.height());
             EXPECT_TRUE(ok->isVisible()) << name;
             EXPECT_TRUE(rahmen.contains(knopf)) << name << ": the OK button lies outside the window";
+            // an input page puts the pointer onto its OK button, where a click takes it
+            if (zeigerAufOk.count(name)) {
+                // the pointer is put once the window manager has framed the window (later on a busy machine)
+                QElapsedTimer warten;
+                warten.start();
+                while (!knopf.contains(QCursor::pos()) && warten.elapsed() < 3000)
+                    Lassen(50);
+                EXPECT_TRUE(knopf.contains(QCursor::pos()))
+                    << name << ": the pointer stands at " << QCursor::pos().x() << "," << QCursor::pos().y()
+                    << ", the OK button at " << knopf.x() << "," << knopf.y() << " " << knopf.width() << "x"
+                    << knopf.height();
+            }
             EXPECT_TRUE(schirm.contains(knopf)) << name << ": the OK button lies outside the screen";
         }
         return bild;
@@ -549,6 +572,105 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
     EXPECT_FALSE(bericht.empty());
     EXPECT_EQ(bericht, zortest::Text(kopie).substr(0, bericht.size()));
     EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
+}
+
+} // namespace
+
+namespace {
+
+// After every page the main window opens, its ways out come back on the screen too (where the window
+// manager, not the program, says which window is active): the wall page, then the pages that insert and
+// delete layers, stages and load cases, each closed by its OK.
+TEST_F(Anzeige, TheMainWindowsWaysOutComeBackAfterEveryPage) {
+    Kamera kamera;
+    Meldungen meldungen(kamera);
+    meldungen.antworten["Datei bereits vorhanden"] = "Ja";
+    meldungen.Beobachten();
+    neuprojekt::Skript sk;
+    sk.klick("frmZOR0.cmdOK");
+    sk.in("frmTitel.txtEin(1)", "Traegerbohlwand_verankert");
+    sk.schritte.push_back({Schritt::Fokus, "frmTitel.txtEin(4)"});
+    sk.klick("frmTitel.cmdOK");
+    sk.klick("frmBTeilSi.cmdOK");
+    apptest::QtSkript skript(sk.schritte);
+    skript.angehalten = [&] { return kamera.beschaeftigt || MeldungOffen(); };
+    skript.vorher = [&](const Schritt& s) {
+        if (std::getenv("ZOR_ANZEIGE_PROTOKOLL")) std::fprintf(stderr, "Schritt %s\n", s.pfad.c_str());
+    };
+    // the second safety page, with partial factors: confirmed as it comes
+    QObject zeitgeber;
+    std::function<void()> zweite = [&] {
+        if (vb::Form* f = vb::LoadedForm("frmBTeilSi2"); f && f->Visible() && !MeldungOffen()) {
+            vb::user::click("frmBTeilSi2.cmdOK");
+            return;
+        }
+        QTimer::singleShot(100, &zeitgeber, zweite);
+    };
+    QTimer::singleShot(100, &zeitgeber, zweite);
+    vb::FormByName("frmZOR0");
+    skript.alle();
+    ASSERT_NE(vb::LoadedForm("frmAuswahl"), nullptr);
+    const char* const knoepfe[] = {"frmAuswahl.cmdEnd", "frmAuswahl.cmdNeustart", "frmAuswahl.cmdNeustart2"};
+    auto wegeFrei = [&](const std::string& nach) {
+        Lassen(500); // the window manager activates a window after the page went
+        for (const char* k : knoepfe)
+            EXPECT_TRUE(vb::headless::enabled(k)) << k << " after " << nach;
+        QWidget* ende = vb::qtforms::WidgetOf(vb::control("frmAuswahl.cmdEnd"));
+        ASSERT_NE(ende, nullptr);
+        EXPECT_TRUE(ende->isEnabled()) << "on the screen, after " << nach;
+    };
+    Lassen(300);
+    vb::user::click("frmWand1.cmdOK");
+    wegeFrei("frmWand1");
+    for (int16_t thema : {11, 12, 13}) {
+        const std::string seite = thema == 11 ? "frmBoden0" : thema == 12 ? "frmAushub0" : "frmLast0";
+        if (thema == 13 && P.AnzLF < 2) continue;
+        vb::user::click("frmAuswahl.optAuswahl(" + std::to_string(thema) + ")");
+        vb::user::click("frmAuswahl.cmdOK");
+        Lassen(500);
+        ASSERT_NE(vb::LoadedForm(seite), nullptr) << seite;
+        kamera.Fenster(seite);
+        vb::user::click(seite + ".cmdOK");
+        wegeFrei(seite);
+    }
+    meldungen.Ende();
+    EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
+}
+
+} // namespace
+
+namespace {
+
+// A message box breaks its lines where the text does: no line of the text is wrapped by the box. The
+// message of a second program in the same working folder, with a working folder of a usual length.
+TEST_F(Anzeige, TheMessageOfASecondProgramKeepsItsLines) {
+    Kamera kamera;
+    const std::string ordner = "/home/ingenieur/zor-work";
+    const std::string text = zorrun::OrdnerBelegtMeldung(ordner);
+    bool geprueft = false;
+    QObject zeitgeber;
+    std::function<void()> blick = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            QTimer::singleShot(50, &zeitgeber, blick);
+            return;
+        }
+        kamera.Aufnehmen("meldung_ordner_belegt", box, box->defaultButton());
+        QLabel* label = nullptr;
+        for (QLabel* l : box->findChildren<QLabel*>())
+            if (l->text().contains(QStringLiteral("Arbeitsordner"))) label = l;
+        EXPECT_NE(label, nullptr);
+        if (label) {
+            const QFontMetrics fm(label->font());
+            for (const QString& zeile : label->text().split('\n'))
+                EXPECT_LE(fm.horizontalAdvance(zeile), label->contentsRect().width()) << zeile.toStdString();
+        }
+        geprueft = true;
+        box->defaultButton()->click();
+    };
+    QTimer::singleShot(50, &zeitgeber, blick);
+    vb::MsgBox(text, vb::vbCritical, "ZOR läuft bereits");
+    EXPECT_TRUE(geprueft);
 }
 
 } // namespace

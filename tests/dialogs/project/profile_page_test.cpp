@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "../../support/working_folder.h"
 #include "dialogs/project/frmProfile.h"
@@ -118,6 +120,77 @@ TEST_F(Profilseite, AMissingListIsReportedAndLeavesTheListEmpty) {
     EXPECT_EQ(vb::form<frmProfile>().List1.ListCount(), 0);
     ASSERT_EQ(vb::headless::Log().size(), 1u);
     EXPECT_NE(vb::headless::Log()[0].prompt.find("zorSPw.txt"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// Where a text ends each of its words (the column after its last character).
+std::vector<std::size_t> WortEnden(const std::string& zeile) {
+    std::vector<std::size_t> enden;
+    for (std::size_t i = 0; i < zeile.size(); ++i)
+        if (zeile[i] != ' ' && (i + 1 == zeile.size() || zeile[i + 1] == ' ')) enden.push_back(i + 1);
+    return enden;
+}
+
+// The head lines name the columns of the shipped lists (I, W, A, s, h as the section design reads them, over
+// their units), each head ending in the column where every line of the list ends that number.
+TEST(ProfilKoepfe, EachHeadStandsOverItsColumnOfTheShippedLists) {
+    for (bool spundwand : {false, true}) {
+        SCOPED_TRACE(spundwand);
+        const std::string werte = frmProfile::Spaltenkoepfe(spundwand, 0);
+        const std::string einheiten = frmProfile::Spaltenkoepfe(spundwand, 1);
+        const std::string m = spundwand ? "/m" : "";
+        EXPECT_EQ(werte.rfind("Profil ", 0), 0u);
+        const auto woerter = [](const std::string& t) {
+            std::vector<std::string> v;
+            std::string wort;
+            for (char c : t + " ")
+                if (c != ' ') {
+                    wort += c;
+                } else if (!wort.empty()) {
+                    v.push_back(wort);
+                    wort.clear();
+                }
+            return v;
+        };
+        const auto w = woerter(werte), e = woerter(einheiten);
+        EXPECT_EQ(w, (std::vector<std::string>{"Profil", "I", "W", "A", "s", "h"}));
+        EXPECT_EQ(e, (std::vector<std::string>{"cm4" + m, "cm3" + m, "cm2" + m, "cm", "cm"}));
+        const auto koepfe = WortEnden(werte);
+        ASSERT_EQ(koepfe.size(), 6u);
+        EXPECT_EQ(WortEnden(einheiten), std::vector<std::size_t>(koepfe.begin() + 1, koepfe.end()));
+        std::ifstream liste(std::string(ZOR_SHIPPED_DATA) + (spundwand ? "/zorSPw.txt" : "/zorTBw.txt"));
+        std::string zeile;
+        int zeilen = 0;
+        while (std::getline(liste, zeile)) {
+            if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+            if (vb::Trim(zeile).empty()) continue;
+            const auto enden = WortEnden(zeile);
+            ASSERT_EQ(enden.size(), 6u) << zeile;
+            EXPECT_EQ(std::vector<std::size_t>(enden.begin() + 1, enden.end()),
+                      std::vector<std::size_t>(koepfe.begin() + 1, koepfe.end()))
+                << zeile;
+            ++zeilen;
+        }
+        EXPECT_GT(zeilen, 10);
+    }
+}
+
+TEST_F(Profilseite, TheHeadLineStandsAboveTheListOfTheWallType) {
+    for (int16_t art : {1, 2}) {
+        vb::headless::ResetForms();
+        P.Wandart = art;
+        vb::FormByName("frmProfile");
+        auto& f = vb::form<frmProfile>();
+        EXPECT_EQ(f.lblKopf.Caption(), frmProfile::Spaltenkoepfe(art == 2, 0));
+        EXPECT_EQ(f.lblEinheit.Caption(), frmProfile::Spaltenkoepfe(art == 2, 1));
+        EXPECT_LE(f.lblKopf.Top() + f.lblKopf.Height(), f.lblEinheit.Top());
+        EXPECT_LE(f.lblEinheit.Top() + f.lblEinheit.Height(), f.List1.Top());
+        EXPECT_EQ(f.lblKopf.FontName(), f.List1.FontName()); // the same fixed pitch
+        EXPECT_EQ(f.lblEinheit.FontName(), f.List1.FontName());
+    }
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 // The redistribution figure, the at-rest reduction and the superposition pages of the stage chain.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "dialogs/project/page.h"
 #include "dialogs/stages/redistribution_pages.h"
+#include "platform/draw/recorder.h"
 #include "platform/runtime/vbnum.h"
 #include "stage_fixture.h"
 
@@ -277,6 +281,84 @@ TEST_F(Umlagerung, TheCheckBoxDecidesTheTimeOfFiguresZeroSixSevenAndEight) {
         Oeffnen("frmAushub4", 6, {1.0f});
         EXPECT_EQ(vb::headless::visible("frmAushub4.Label4"), teil == 1);
         EXPECT_EQ(vb::headless::visible("frmAushub4.Shape1(1)"), teil == 1);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The sketches of the principle on the superposition page: the wall from head to foot, the active pressure
+// redistributed on the earth side and the passive resistance on the excavation side below the excavation
+// level. Case 0 superposes first: the redistributed block reaches only down to the load zero point, which
+// lies below the excavation level and above the foot, and the resistance left begins there. Case 1
+// redistributes first: the block reaches the foot, and the whole resistance below the excavation is
+// superposed afterwards.
+TEST(UeberlagerungPrinzip, TheSketchesShowTheOrderOfRedistributionAndSuperposition) {
+    constexpr double kKopf = 5, kFuss = 95, kAushub = 50; // the sketch's levels (z downward)
+    for (int16_t fall : {0, 1}) {
+        SCOPED_TRACE(fall);
+        auto s = vb::draw::RecordingSurface::Screen(113, 92);
+        frmAushub4::PrinzipZeichnen(*s, fall);
+        const vb::draw::Record* wand = nullptr;
+        const vb::draw::Record* block = nullptr;
+        double widerstandOben = 1e9;
+        for (const auto& r : s->Records()) {
+            if (r.op != vb::draw::RecordOp::Line) continue;
+            EXPECT_GE(std::min(r.y1, r.y2), 0);
+            EXPECT_LE(std::max(r.y1, r.y2), 100);
+            EXPECT_LE(std::max(std::fabs(r.x1), std::fabs(r.x2)), 50);
+            if (r.kind == vb::draw::LineKind::Box) block = &r;
+            if (r.kind == vb::draw::LineKind::Line && r.x1 == 0 && r.x2 == 0) wand = &r;
+            // the passive resistance: lines on the excavation side reaching below the excavation level
+            if (r.kind == vb::draw::LineKind::Line && std::min(r.x1, r.x2) < 0 &&
+                std::max(r.y1, r.y2) > kAushub)
+                widerstandOben = std::min({widerstandOben, r.y1, r.y2});
+        }
+        ASSERT_NE(wand, nullptr);
+        EXPECT_EQ(std::min(wand->y1, wand->y2), kKopf);
+        EXPECT_EQ(std::max(wand->y1, wand->y2), kFuss);
+        EXPECT_GT(wand->drawWidth, 1); // the wall stands out
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(std::min(block->y1, block->y2), kKopf);
+        EXPECT_GT(std::max(block->x1, block->x2), 0); // on the earth side
+        const double blockUnten = std::max(block->y1, block->y2);
+        if (fall == 0) {
+            EXPECT_GT(blockUnten, kAushub);
+            EXPECT_LT(blockUnten, kFuss);
+            EXPECT_EQ(widerstandOben, blockUnten);
+        } else {
+            EXPECT_EQ(blockUnten, kFuss);
+            EXPECT_EQ(widerstandOben, kAushub);
+        }
+    }
+}
+
+TEST_F(Umlagerung, ThePrincipleIsDrawnAndThePartialFactorsMarkTheRecommendedOptions) {
+    for (int16_t teil : {0, 1}) {
+        SCOPED_TRACE(teil);
+        vb::headless::ResetForms();
+        P.TeilsicherheitenAn = teil;
+        P.UmFigur = 1;
+        Oeffnen("frmAushub4", 6, {1.0f});
+        auto& f = vb::form<frmAushub4>();
+        for (int16_t fall : {0, 1}) {
+            auto rec = vb::headless::Recorder(f.picFall(fall).surface());
+            ASSERT_NE(rec, nullptr);
+            EXPECT_FALSE(rec->Log({vb::draw::RecordOp::Line}).empty()) << fall;
+        }
+        // the markers lie around the options 2 and 4 ("2 oder 4  empfohlen")
+        for (int16_t i : {0, 1}) {
+            const vb::Shape& m = f.Shape1(i);
+            const vb::OptionButton& o = f.optUmZeit(i == 0 ? 2 : 4);
+            EXPECT_EQ(m.Container(), o.Container());
+            EXPECT_LE(m.Left(), o.Left());
+            EXPECT_LE(m.Top(), o.Top());
+            EXPECT_GE(m.Left() + m.Width(), o.Left() + o.Width());
+            EXPECT_GE(m.Top() + m.Height(), o.Top() + o.Height());
+            EXPECT_LE(m.Top() + m.Height(), f.Frame3(1).Height()); // inside the options' frame
+            EXPECT_EQ(vb::headless::visible("frmAushub4.Shape1(" + std::to_string(i) + ")"), teil == 1);
+        }
     }
 }
 

@@ -126,6 +126,58 @@ TEST_F(Stufenseite, OkRefusesASupportBelowTheGivenFootAndTakesOneAtIt) {
     }
 }
 
+// An excavation level the run cannot calculate (0.01 to 98.98 m below the head) is said, never replaced;
+// the box and the companion below the page show the level in force.
+TEST_F(Stufenseite, AnExcavationLevelOutsideTheModelIsRefusedWithAMessageAndTheCompanionFollows) {
+    Aktuell(1, 1);
+    vb::FormByName("frmAushub1");
+    EXPECT_EQ(vb::headless::text("frmAushub000.Tiefe"), ""); // no level yet, as the page's box
+    const struct Fall {
+        const char* getippt;
+        bool genommen;
+        const char* danach; // box and companion (the companion in the number text of the pages)
+        float zAush;
+    } faelle[] = {
+        {"-3", false, "", 0.0f},       {"4.5", true, "4.5", 4.5f},       {"0", false, "4.5", 4.5f},
+        {"", false, "4.5", 4.5f},      {"-2", false, "4.5", 4.5f},       {"120", false, "4.5", 4.5f},
+        {"98.99", false, "4.5", 4.5f}, {"98.98", true, "98.98", 98.98f}, {".01", true, ".01", 0.01f},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.getippt);
+        vb::headless::Reset();
+        Tippen("frmAushub1.txtZAush", f.getippt);
+        if (!*f.getippt) vb::user::key(vb::vbKeyBack); // the selected text goes: an empty box
+        vb::user::focus("frmAushub1.cmdHinweis3");
+        EXPECT_EQ(vb::headless::text("frmAushub1.txtZAush"), f.danach);
+        EXPECT_EQ(vb::headless::text("frmAushub000.Tiefe"), f.danach);
+        EXPECT_FLOAT_EQ(P.zAush, f.zAush);
+        EXPECT_EQ(vb::headless::focused(), f.genommen ? "frmAushub1.cmdHinweis3" : "frmAushub1.txtZAush");
+        if (f.genommen) {
+            EXPECT_TRUE(vb::headless::Log().empty());
+            continue;
+        }
+        ASSERT_EQ(vb::headless::Log().size(), 1u);
+        const auto& m = vb::headless::Log()[0];
+        EXPECT_EQ(m.title, "Aushubkote");
+        EXPECT_NE(m.prompt.find("zS = " + std::string(*f.getippt ? f.getippt : "0") + " m ist nicht möglich"),
+                  std::string::npos)
+            << m.prompt;
+        EXPECT_NE(m.prompt.find("zwischen 0.01 und 98.98 m"), std::string::npos);
+        EXPECT_NE(m.prompt.find(f.zAush == 0.0f ? "noch keine Aushubkote" : "Es bleibt zS = 4.5 m"),
+                  std::string::npos)
+            << m.prompt;
+    }
+}
+
+TEST_F(Stufenseite, TheCompanionOfANewStageShowsTheLevelTakenFromTheStageBefore) {
+    Stufe(2, 3.0f, 2, {1.5f});
+    Aktuell(3, 3);
+    ASSERT_FLOAT_EQ(P.zAush, 0.0f); // the new stage has no level of its own
+    vb::FormByName("frmAushub1");
+    EXPECT_EQ(vb::headless::text("frmAushub1.txtZAush"), "3");
+    EXPECT_EQ(vb::headless::text("frmAushub000.Tiefe"), "3");
+}
+
 TEST_F(Stufenseite, BoxesOutOfRangeShowTheirReplacementAndTakeTheFocusBack) {
     Aktuell(1, 1);
     vb::FormByName("frmAushub1");
@@ -134,10 +186,9 @@ TEST_F(Stufenseite, BoxesOutOfRangeShowTheirReplacementAndTakeTheFocusBack) {
         const char* getippt;
         const char* ersetzt; // nullptr: accepted as typed
     } faelle[] = {
-        {"txtZAush", "0", "1.00"},        {"txtZAush", "-2", "1.00"},       {"txtAnzAnker", "9", "8"},
-        {"txtAnzAnker", "-3", "0"},       {"txtZNextAnker", "0", "99"},     {"txtZNextAnker", "120", "99"},
-        {"txtZNextAnker", "-2", nullptr}, {"txtZWasserLuft", "-1", "0.00"}, {"txtZWasserErd", "-1", "0.00"},
-        {"txtEinsp", "120", "100"},       {"txtEinsp", "100", nullptr}};
+        {"txtAnzAnker", "9", "8"},       {"txtAnzAnker", "-3", "0"},       {"txtZNextAnker", "0", "99"},
+        {"txtZNextAnker", "120", "99"},  {"txtZNextAnker", "-2", nullptr}, {"txtZWasserLuft", "-1", "0.00"},
+        {"txtZWasserErd", "-1", "0.00"}, {"txtEinsp", "120", "100"},       {"txtEinsp", "100", nullptr}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(std::string(f.box) + " " + f.getippt);
         const std::string box = std::string("frmAushub1.") + f.box;
