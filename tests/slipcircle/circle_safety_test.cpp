@@ -188,6 +188,7 @@ TEST(MittelpunktIteration, PassesRefineTheGridStepOf04InStepsOf008And0016And0003
     d.FeldXEnde = 3;
     d.FeldZAnfang = -21;
     d.FeldZEnde = -15;
+    d.FeldVerschieben = 0; // this field alone, without further start fields
     Beobachter b;
     Zormg::MittelpunktIteration();
     const auto& m = b.mittelpunkte;
