@@ -13,6 +13,7 @@
 #include "slipcircle/progress.h"
 #include "slipcircle/search.h"
 #include "slipcircle/state.h"
+#include "wall_model_fixture.h"
 
 namespace {
 
@@ -188,133 +189,25 @@ TEST(MittelpunktIteration, MinimumBetweenTwoFieldsEndsWithTheBestCircleOfBoth) {
 
 namespace {
 
-// A wall 5 m high with its foot 3 m below the excavation level (0, 8), in soil of gamma 19, phi 30,
-// c 2, and a permanent strip load of 100 kN/m2 from 12 m to 16 m behind the wall. Every circle passes
-// through the foot. Circles small enough to end before the load have their least safety inside the
-// default field (x -6..0, z -6..0), away from its edges; the circles that take the load in lie with
-// their centres some 10 m higher and are less safe.
-struct Wand {
-    static constexpr double H = 5, zFuss = 8, gamma = 19, phi = 30, c = 2, q = 100, qa = 12, qe = 16;
-
-    static void Modell() {
-        slipfix::Neu();
-        auto& s = Zormg::Z();
-        auto& d = D();
-        slipfix::Punkt(1, -99, 5);
-        slipfix::Punkt(2, -0.01f, 5);
-        slipfix::Punkt(3, -0.01f, 0);
-        slipfix::Punkt(4, 99, 0);
-        slipfix::Punkt(51, -99, 99);
-        slipfix::Punkt(52, 99, 99);
-        slipfix::Punkt(99, 0, 8);
-        s.LinienText[0] = "51 52";
-        s.LinienText[1] = "1 2 3 4";
-        s.AnzLinien = 1;
-        s.GkSchichtGamma[1] = s.GkSchichtGammaAuftrieb[1] = 19;
-        s.GkSchichtPhi[1] = 30;
-        s.GkSchichtC[1] = 2;
-        d.FestPunkt = 99;
-        d.AuslaufwinkelLuft = 30;
-        d.AuslaufwinkelErde = 85;
-        d.FeldXAnfang = -6;
-        d.FeldXEnde = 0;
-        d.FeldZAnfang = -6;
-        d.FeldZEnde = 0;
-        d.FeldTeileX = d.FeldTeileZ = 15;
-        d.FeldVerschieben = 1;
-        d.AnzGkLasten = 1;
-        s.LastPunkt1[1] = 301;
-        s.LastPunkt2[1] = 302;
-        slipfix::Punkt(301, 12, 0);
-        slipfix::Punkt(302, 16, 0);
-        s.VLastA[1] = s.VLastE[1] = 100;
-        s.LastStaendig[1] = 100;
-    }
-
-    static double Gelaende(double x) { return x < -0.01 ? H : 0.0; }
-
-    // The slip line: the arc from -30 to 85 degrees (measured from the downward vertical) with its
-    // tangents beyond both ends.
-    static double Gleitlinie(double x, double xM, double zM, double R) {
-        const double aL = -30.0 * std::numbers::pi / 180, aE = 85.0 * std::numbers::pi / 180;
-        const double xl = xM + R * std::sin(aL), xr = xM + R * std::sin(aE);
-        if (x < xl) return zM + R * std::cos(aL) + (xl - x) * std::tan(aL);
-        if (x > xr) return zM + R * std::cos(aE) - (x - xr) * std::tan(aE);
-        return zM + std::sqrt(R * R - (x - xM) * (x - xM));
-    }
-
-    // Safety of the circle through the foot by slices 5 cm wide: N from the vertical equilibrium of each
-    // slice with the safety in the equation, N = (W - l c sin a / eta) / (cos a + tan phi sin a / eta),
-    // T = N tan phi + l c; every base (arc or tangent to it) lies at R from the centre, so
-    // eta = R sum T / sum W (x - xM). The body is the stretch of the slip line below the ground that
-    // reaches its earth-side end; 0 where there is none.
-    static double Sicherheit(double xM, double zM) {
-        const double R = std::hypot(xM, zM - zFuss);
-        const double b = 0.05, tphi = std::tan(phi * std::numbers::pi / 180);
-        struct Scheibe {
-            double W, dx, sa, ca;
-        };
-        std::vector<Scheibe> scheiben;
-        // From the right end of the model leftwards over the body.
-        bool drin = false;
-        for (double x = 99.0 - b / 2; x > -99.0; x -= b) {
-            const double h = Gleitlinie(x, xM, zM, R) - Gelaende(x);
-            if (h <= 0) {
-                if (drin) break;
-                continue;
-            }
-            drin = true;
-            double W = gamma * h * b;
-            if (x > qa && x < qe && Gelaende(x) == 0) W += q * b;
-            const double a =
-                std::atan((Gleitlinie(x - b / 2, xM, zM, R) - Gleitlinie(x + b / 2, xM, zM, R)) / b);
-            scheiben.push_back({W, x - xM, std::sin(a), std::cos(a)});
-        }
-        if (scheiben.empty()) return 0;
-        double eta = 1.4;
-        for (int i = 0; i < 500; ++i) {
-            double ME = 0, MR = 0;
-            for (const Scheibe& s : scheiben) {
-                const double l = b / s.ca;
-                const double N = (s.W - l * c * s.sa / eta) / (s.ca + tphi * s.sa / eta);
-                ME += s.W * s.dx;
-                MR += R * (N * tphi + l * c);
-            }
-            if (ME <= 0) return 0;
-            const double neu = MR / ME;
-            if (std::fabs(neu - eta) < 1e-7) return neu;
-            eta = neu;
-        }
-        return eta;
-    }
-
-    // The least safety over the centres of a grid of step 'schritt' on x0..x1, z0..z1, and its centre.
-    static std::array<double, 3> Scan(double x0, double x1, double z0, double z1, double schritt) {
-        std::array<double, 3> best{1e9, 0, 0};
-        for (double x = x0; x <= x1 + 1e-9; x += schritt)
-            for (double z = z0; z <= z1 + 1e-9; z += schritt) {
-                const double e = Sicherheit(x, z);
-                if (e > 0 && e < best[0]) best = {e, x, z};
-            }
-        return best;
-    }
-};
-
+// The wall with its strip load 12 m to 16 m behind it (wall_model_fixture.h): circles small enough to end
+// before the load have their least safety inside the default field (x -6..0, z -6..0), away from its
+// edges; the circles that take the load in lie with their centres some 10 m higher and are less safe.
 TEST(MittelpunktIteration, FindsTheLeastSafetyWhereTheDefaultFieldHoldsALocalMinimum) {
+    const Wand wand;
     // Independent scan: 0.5 m over the region around the wall, then 0.05 m and 0.01 m around the best
     // centre of the coarser grid.
-    const auto grob = Wand::Scan(-20, 20, -30, 7, 0.5);
-    const auto mittel = Wand::Scan(grob[1] - 0.5, grob[1] + 0.5, grob[2] - 0.5, grob[2] + 0.5, 0.05);
-    const auto fein = Wand::Scan(mittel[1] - 0.1, mittel[1] + 0.1, mittel[2] - 0.1, mittel[2] + 0.1, 0.01);
+    const auto grob = wand.Scan(-20, 20, -30, 7, 0.5);
+    const auto mittel = wand.Scan(grob[1] - 0.5, grob[1] + 0.5, grob[2] - 0.5, grob[2] + 0.5, 0.05);
+    const auto fein = wand.Scan(mittel[1] - 0.1, mittel[1] + 0.1, mittel[2] - 0.1, mittel[2] + 0.1, 0.01);
     // The default field alone: its least safety lies inside it, well above the least of all.
-    const auto feld = Wand::Scan(-6, 0, -6, 0, 0.2);
+    const auto feld = wand.Scan(-6, 0, -6, 0, 0.2);
     ASSERT_GT(feld[1], -5.9);
     ASSERT_LT(feld[1], -0.1);
     ASSERT_GT(feld[2], -5.9);
     ASSERT_LT(feld[2], -0.1);
     ASSERT_GT(feld[0], 1.1 * fein[0]);
 
-    Wand::Modell();
+    wand.Modell();
     auto& d = D();
     Zormg::MittelpunktIteration();
     EXPECT_EQ(d.Abbruch, 0);
@@ -325,7 +218,7 @@ TEST(MittelpunktIteration, FindsTheLeastSafetyWhereTheDefaultFieldHoldsALocalMin
     EXPECT_NEAR(d.RKrit, std::hypot(d.xMKrit, d.zMKrit - 8.0f), 0.001f);
 
     // The default field searched alone ends in its local minimum.
-    Wand::Modell();
+    wand.Modell();
     d.FeldVerschieben = 0;
     Zormg::MittelpunktIteration();
     EXPECT_NEAR(d.etaMin, feld[0], 0.01 * feld[0]);
