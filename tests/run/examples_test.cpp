@@ -298,7 +298,7 @@ TEST_F(Beispielrechnung, AnchoredSoldierPileWallWithDeepSlipPlaneAndSlipCircle) 
                 {1, 2, "eta = zul.SAh/Summ.Ah", 2, 3, 177.57, 1.8, "possible Ah of the deep slip plane"},
                 {1, 2, "eta = zul.SAh/Summ.Ah", 2, 4, 1.535, 0.016, "safety of the deep slip plane"},
                 {0, 0, "--->      1       2", 0, 3, 1.7213, 0.011, "slip circle, load case 1"},
-                {0, 0, "--->      2       2", 0, 3, 1.7483, 0.011, "slip circle, load case 2"}});
+                {0, 0, "--->      2       2", 0, 3, 1.7433, 0.011, "slip circle, load case 2"}});
 }
 
 // The strutted diaphragm wall in ground water (examples/Schlitzwand_Steife.md). The flow around the wall and the
