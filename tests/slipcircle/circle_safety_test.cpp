@@ -268,7 +268,7 @@ namespace {
 TEST(KreisSicherheit, TheBodyEndsWhereTheSlipLineLastCrossesTheGround) {
     Wand wand;
     const double xM = -1.5, zM = 2.0;
-    const double xc = Wand::Ende(xM, zM); // 4.8833
+    const double xc = wand.Ende(xM, zM); // 4.8833
     wand.qa = xc - 0.00095;
     wand.qe = wand.qa + 2.0;
     wand.b = 0.01;

@@ -222,6 +222,48 @@ TEST(MittelpunktIteration, FindsTheLeastSafetyWhereTheDefaultFieldHoldsALocalMin
     d.FeldVerschieben = 0;
     Zormg::MittelpunktIteration();
     EXPECT_NEAR(d.etaMin, feld[0], 0.01 * feld[0]);
+
+    // Started from the deep field (1 m above to 4 m below the excavation level) with the default field as
+    // the second one, the search ends at the same least safety.
+    wand.Modell();
+    d.FeldZAnfang = 4;
+    d.FeldZEnde = 9;
+    d.ZweitFeld = true;
+    d.ZweitFeldZAnfang = -6;
+    d.ZweitFeldZEnde = 0;
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 0);
+    EXPECT_NEAR(d.etaMin, fein[0], 0.01 * fein[0]);
+}
+
+TEST(MittelpunktIteration, ASafetyBelow07FromAFurtherStartFieldEndsTheSearchWithStatus1) {
+    // A wall 10 m high in soil without cohesion, its foot only 0.75 m below the excavation level, the load
+    // 8 m to 11 m behind it: the default field holds a local minimum above 1, while small circles at the
+    // foot fail.
+    Wand wand;
+    wand.H = 10;
+    wand.zFuss = 10.75;
+    wand.c = 0;
+    wand.q = 60;
+    wand.qa = 8;
+    wand.qe = 11;
+    wand.Modell();
+    auto& d = D();
+    d.FeldVerschieben = 0;
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 0);
+    EXPECT_GT(d.etaMin, 1.0f);
+    EXPECT_NEAR(d.etaMin, wand.Sicherheit(d.xMKrit, d.zMKrit), 0.01);
+
+    wand.Modell();
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 1);
+    EXPECT_LT(d.etaMin, 0.7f);
+    EXPECT_EQ(d.Verschiebungen, 0);
+    EXPECT_FLOAT_EQ(d.FeldXAnfang, -6); // the field as the search from it left it
+    EXPECT_FLOAT_EQ(d.FeldZEnde, 0);
+    // The circle kept is one below 0.7 by the sums too.
+    EXPECT_LT(wand.Sicherheit(d.xMKrit, d.zMKrit), 0.71);
 }
 
 } // namespace

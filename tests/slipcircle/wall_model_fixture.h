@@ -1,8 +1,9 @@
 #pragma once
 // A wall 5 m high with its earth-side foot 3 m below the excavation level at (0, 8), in one soil of
 // gamma 19, phi 30, c 2, without ground water, and a permanent strip load on the ground behind the wall;
-// every circle passes through the foot. The model for the search (Modell) and the safety of a circle
-// by the slice method summed here independently of the program's routines (Sicherheit).
+// every circle passes through the foot. Height, foot and soil can be changed. The model for the search
+// (Modell) and the safety of a circle by the slice method summed here independently of the program's routines
+// (Sicherheit).
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -12,7 +13,8 @@
 #include "slipcircle/state.h"
 
 struct Wand {
-    static constexpr double H = 5, zFuss = 8, gamma = 19, phi = 30, c = 2, xWand = -0.01;
+    static constexpr double gamma = 19, xWand = -0.01;
+    double H = 5, zFuss = 8, phi = 30, c = 2;
     double q = 100, qa = 12, qe = 16; // the strip load (kN/m2) and where it begins and ends
     double b = 0.05;                  // slice width of the sums (m)
 
@@ -21,19 +23,19 @@ struct Wand {
         slipfix::Neu();
         auto& s = Zormg::Z();
         auto& d = Zormg::D();
-        slipfix::Punkt(1, -99, 5);
-        slipfix::Punkt(2, -0.01f, 5);
+        slipfix::Punkt(1, -99, static_cast<float>(H));
+        slipfix::Punkt(2, -0.01f, static_cast<float>(H));
         slipfix::Punkt(3, -0.01f, 0);
         slipfix::Punkt(4, 99, 0);
         slipfix::Punkt(51, -99, 99);
         slipfix::Punkt(52, 99, 99);
-        slipfix::Punkt(99, 0, 8);
+        slipfix::Punkt(99, 0, static_cast<float>(zFuss));
         s.LinienText[0] = "51 52";
         s.LinienText[1] = "1 2 3 4";
         s.AnzLinien = 1;
         s.GkSchichtGamma[1] = s.GkSchichtGammaAuftrieb[1] = 19;
-        s.GkSchichtPhi[1] = 30;
-        s.GkSchichtC[1] = 2;
+        s.GkSchichtPhi[1] = static_cast<float>(phi);
+        s.GkSchichtC[1] = static_cast<float>(c);
         d.FestPunkt = 99;
         d.AuslaufwinkelLuft = 30;
         d.AuslaufwinkelErde = 85;
@@ -52,7 +54,7 @@ struct Wand {
         s.LastStaendig[1] = 100;
     }
 
-    static double Gelaende(double x) { return x < xWand ? H : 0.0; }
+    double Gelaende(double x) const { return x < xWand ? H : 0.0; }
 
     // The slip line: the arc from -30 to 85 degrees (measured from the downward vertical) with its
     // tangents beyond both ends.
@@ -66,7 +68,7 @@ struct Wand {
 
     // The earth-side end of the body: where the slip line last rises through the ground (0 when the
     // slip line nowhere lies below the ground right of the wall).
-    static double Ende(double xM, double zM) {
+    double Ende(double xM, double zM) const {
         const double R = std::hypot(xM, zM - zFuss);
         double x = 99.0;
         while (x > xWand && Gleitlinie(x, xM, zM, R) <= 0.0)
