@@ -30,6 +30,7 @@ constexpr double kTangenteToleranz = 1e-4;
 struct Arbeit {
     std::array<float, kGleitPunkte + 1> gx{}, gz{};
     std::vector<float> kreuzungen;
+    std::vector<float> frei; // the slip line before it is clipped to the ground
 };
 Arbeit g_arbeit;
 
@@ -193,6 +194,42 @@ void GemeinsameAbszissen() {
             if (z.LinieX(j, p) != z.LinieX(0, p)) gleich = false;
     }
     if (!gleich) LinienBereinigen(2);
+}
+
+// A last slice reaching beyond the crossing by less than this (m) ends at the crossing already.
+constexpr float kKreuzungToleranz = 0.0001f;
+
+// The body ends where the slip line last rises through the ground. A crossing closer to a vertex of the
+// ground than the merge tolerance goes into that vertex; when the slip line lies more than 1 cm below it
+// there, the last slice of the body runs on to the next vertex over no soil (and takes a load beginning
+// at the vertex whole). The crossing becomes a vertex of every line and the last point of the body.
+void KoerperAmGelaendeEnden(int16_t erste, int16_t letzte) {
+    Zustand& z = Z();
+    const int k = z.AnzLinien + 1;
+    const int w = z.AnzLinien + 2;
+    const int n = z.LinienPunktzahl[k];
+    if (letzte <= erste || letzte > n) return;
+    const auto& frei = g_arbeit.frei;
+    const int a = letzte - 1;
+    const double d0 = static_cast<double>(frei[static_cast<std::size_t>(a)]) - z.LinieZ(1, a);
+    const double d1 = static_cast<double>(frei[static_cast<std::size_t>(letzte)]) - z.LinieZ(1, letzte);
+    if (!(d0 > 0.0 && d1 < 0.0)) return;
+    const float x0 = z.LinieX(k, a), x1 = z.LinieX(k, letzte);
+    const double t = d0 / (d0 - d1);
+    const float xs = static_cast<float>(x0 + t * (static_cast<double>(x1) - x0));
+    if (!(xs > x0 && x1 - xs > kKreuzungToleranz)) return;
+    if (z.LinieX.PunkteOben() < n + 1) return;
+    for (int i = 0; i <= w; ++i) {
+        for (int j = n; j >= letzte; --j) {
+            z.LinieX(i, j + 1) = z.LinieX(i, j);
+            z.LinieZ(i, j + 1) = z.LinieZ(i, j);
+        }
+        const float za = z.LinieZ(i, a), ze = z.LinieZ(i, letzte + 1);
+        z.LinieX(i, letzte) = xs;
+        z.LinieZ(i, letzte) = static_cast<float>(za + t * (static_cast<double>(ze) - za));
+        z.LinienPunktzahl[i] = static_cast<int16_t>(n + 1);
+    }
+    z.LinieZ(k, letzte) = z.LinieZ(1, letzte);
 }
 
 std::string Zahl(float v, const char* maske) {
@@ -406,12 +443,16 @@ void KreisSicherheit() {
 
     // 4. The slip line is not above the ground.
     const int n = z.LinienPunktzahl[k];
-    for (int j = 1; j <= n; ++j)
+    g_arbeit.frei.resize(static_cast<std::size_t>(n) + 1);
+    for (int j = 1; j <= n; ++j) {
+        g_arbeit.frei[static_cast<std::size_t>(j)] = z.LinieZ(k, j);
         if (z.LinieZ(k, j) < z.LinieZ(1, j)) z.LinieZ(k, j) = z.LinieZ(1, j);
+    }
 
-    // 5., 6. The sliding body.
+    // 5., 6. The sliding body, ending at the slip line's last crossing of the ground.
     int16_t erste = 0, letzte = 0;
     LamellenBereich(erste, letzte);
+    if (erste > 1) KoerperAmGelaendeEnden(erste, letzte);
     d.ErsteLamelle = erste;
     d.LetzteLamelle = letzte;
     if (erste <= 1) return;

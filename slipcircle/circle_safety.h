@@ -19,7 +19,9 @@ namespace Zormg {
 // slip line, KreisZaehler, Abbruch (1: a safety below 0.7; 2: the circle after 1000 invalid ones with a
 // negative anchor moment, not counted). Every 50th circle is shown in row 3 of the progress window.
 // A circle without a sliding body (or one reaching the left model limit), or whose arc ends beyond the
-// model limits, changes nothing and is not counted.
+// model limits, changes nothing and is not counted. The body ends at the slip line's last crossing of the
+// ground: where that crossing went into a nearby vertex of the common abscissae and the last slice would
+// reach beyond it, the crossing becomes a vertex of every line and the body's last point.
 void KreisSicherheit();
 
 // First and last slip-line point of the sliding body (0 when there is none).

@@ -117,7 +117,7 @@ void Suche() {
 struct BesterKreis {
     float eta = kKeinKreis, xM = 0.0f, zM = 0.0f, R = 0.0f;
     int16_t punkte = 0;
-    std::vector<float> x, z;
+    std::vector<float> x = std::vector<float>(1, 0.0f), z = std::vector<float>(1, 0.0f);
 
     void Merken(const Daten& d) {
         if (!(d.etaMin < eta)) return;
@@ -130,7 +130,6 @@ struct BesterKreis {
         z = d.KritLinieZ;
     }
     void Einsetzen(Daten& d) const {
-        if (!(eta < d.etaMin)) return;
         d.etaMin = eta;
         d.xMKrit = xM;
         d.zMKrit = zM;
@@ -145,11 +144,197 @@ struct Feld {
     float xa, xe, za, ze;
 };
 
+Feld AktuellesFeld(const Daten& d) {
+    return {d.FeldXAnfang, d.FeldXEnde, d.FeldZAnfang, d.FeldZEnde};
+}
+
+void FeldSetzen(Daten& d, const Feld& f) {
+    d.FeldXAnfang = f.xa;
+    d.FeldXEnde = f.xe;
+    d.FeldZAnfang = f.za;
+    d.FeldZEnde = f.ze;
+}
+
 // The same field within a millimetre (a shift back by 0.9 of the width rounds).
 bool Gleich(const Feld& a, const Feld& b) {
     constexpr float t = 0.001f;
     return std::fabs(a.xa - b.xa) <= t && std::fabs(a.xe - b.xe) <= t && std::fabs(a.za - b.za) <= t &&
            std::fabs(a.ze - b.ze) <= t;
+}
+
+// The search from the field in d: grid and rings, and shifts of the field while its best centre lies on
+// its edge. Returns the best circle of every field searched; d.Abbruch holds the search's status, the
+// field and Verschiebungen where the search ended. meldungen: the shifts are shown in the progress window.
+BesterKreis FeldSuche(bool meldungen) {
+    Daten& d = D();
+    d.Verschiebungen = 0;
+    BesterKreis bester;
+    std::vector<Feld> gesucht;
+    for (;;) {
+        ModellVorbereiten();
+        Suche();
+        bester.Merken(d);
+        gesucht.push_back(AktuellesFeld(d));
+        if (d.Verschiebungen >= kVerschiebungenMax && d.Abbruch == 0) d.Abbruch = 2;
+        if (d.FeldVerschieben == 0 || d.Abbruch >= 1) break;
+        const float wx = d.FeldXEnde - d.FeldXAnfang;
+        const float tx = 0.03f * wx;
+        const float wz = d.FeldZEnde - d.FeldZAnfang;
+        const float tz = 0.03f * wz;
+        const Feld alt = AktuellesFeld(d);
+        if (d.xMKrit - tx < d.FeldXAnfang) {
+            d.FeldXAnfang = d.FeldXAnfang - 0.9f * wx;
+            d.FeldXEnde = d.FeldXAnfang + wx;
+        } else if (d.xMKrit + tx > d.FeldXEnde) {
+            d.FeldXEnde = d.FeldXEnde + 0.9f * wx;
+            d.FeldXAnfang = d.FeldXEnde - wx;
+        }
+        if (d.zMKrit - tz < d.FeldZAnfang) {
+            d.FeldZAnfang = d.FeldZAnfang - 0.9f * wz;
+            d.FeldZEnde = d.FeldZAnfang + wz;
+        } else if (d.zMKrit + tz > d.FeldZEnde) {
+            d.FeldZEnde = d.FeldZEnde + 0.9f * wz;
+            d.FeldZAnfang = d.FeldZEnde - wz;
+        }
+        // A field without width does not move, even with its best centre beside it.
+        const Feld neu = AktuellesFeld(d);
+        const bool verschoben = neu.xa != alt.xa || neu.xe != alt.xe || neu.za != alt.za || neu.ze != alt.ze;
+        if (!verschoben) break;
+        // Back into a field already searched: the minimum lies between the fields searched, and the
+        // best circle of them all is the result.
+        if (std::any_of(gesucht.begin(), gesucht.end(), [&](const Feld& f) { return Gleich(f, neu); })) {
+            FeldSetzen(d, alt);
+            break;
+        }
+        ++d.Verschiebungen;
+        if (!meldungen) continue;
+        Drucken(5, " Der Mittelpunkt des Gleitkreises der bisher gefundenen             ");
+        Drucken(6, " minimalen Sicherheit liegt auf dem Rand des Iterations-            ");
+        Drucken(7, " bereiches; deshalb werden die Ränder verschoben.");
+        Drucken(8,
+                "     ---->  neue Iteration;    Verschiebung Nr. " + vb::PrintToString({d.Verschiebungen}));
+        Drucken(9, "");
+        Drucken(10, " Ausstieg nach " + vb::PrintToString({static_cast<int16_t>(kVerschiebungenMax)}) +
+                        " Verschiebungen.");
+    }
+    return bester;
+}
+
+// The region the shifts could reach reaches this many field widths beyond the start field on each side,
+// and the coarse grid over it has this many steps per field width.
+constexpr int kReichweite = 9;
+constexpr int kGrobTeile = 3;
+// Coarse minima from which a search starts.
+constexpr std::size_t kGrobStarts = 5;
+
+struct Mitte {
+    float eta, x, z;
+};
+
+// Single circles on a coarse grid of centres over the region the shifts could reach from the field f.
+// Returns the centres that are lower than or as low as their eight neighbours, lowest first, each at least
+// half a field's width and height from every lower one taken; at most kGrobStarts. The grid's best circle
+// is the load case's minimum in d.
+std::vector<Mitte> GrobeMinima(const Feld& f) {
+    Daten& d = D();
+    d.etaMin = kKeinKreis;
+    d.etaMinRing = kStartMinimum;
+    d.etaMinMP = kStartMinimum;
+    d.eta = kStartMinimum;
+    d.xMKrit = d.zMKrit = d.RKrit = 0.0f;
+    d.KritPunktzahl = 0;
+    d.KritLinieX.assign(1, 0.0f);
+    d.KritLinieZ.assign(1, 0.0f);
+    const float wx = f.xe - f.xa, wz = f.ze - f.za;
+    const int nx = wx > 0.01f ? (2 * kReichweite + 1) * kGrobTeile : 0;
+    const int nz = wz > 0.01f ? (2 * kReichweite + 1) * kGrobTeile : 0;
+    const float dx = nx > 0 ? wx / kGrobTeile : 0.0f;
+    const float dz = nz > 0 ? wz / kGrobTeile : 0.0f;
+    const float x0 = nx > 0 ? f.xa - kReichweite * wx : f.xa;
+    const float z0 = nz > 0 ? f.za - kReichweite * wz : f.za;
+    std::vector<float> werte(static_cast<std::size_t>(nx + 1) * static_cast<std::size_t>(nz + 1),
+                             kStartMinimum);
+    const auto wert = [&](int i, int k) -> float& {
+        return werte[static_cast<std::size_t>(i) * static_cast<std::size_t>(nz + 1) +
+                     static_cast<std::size_t>(k)];
+    };
+    for (int i = 0; i <= nx; ++i)
+        for (int k = 0; k <= nz; ++k) {
+            Mittelpunkt(x0 + i * dx, z0 + k * dz);
+            if (SucheEnde()) return {};
+            // No body (eta unchanged) and invalid circles lead nowhere.
+            wert(i, k) = d.eta < kUngueltig ? d.eta : kStartMinimum;
+        }
+    std::vector<Mitte> minima;
+    for (int i = 0; i <= nx; ++i)
+        for (int k = 0; k <= nz; ++k) {
+            const float e = wert(i, k);
+            if (!(e < kUngueltig)) continue;
+            bool tief = true;
+            for (int a = std::max(0, i - 1); a <= std::min(nx, i + 1) && tief; ++a)
+                for (int b = std::max(0, k - 1); b <= std::min(nz, k + 1); ++b)
+                    if (wert(a, b) < e) {
+                        tief = false;
+                        break;
+                    }
+            if (tief) minima.push_back({e, x0 + i * dx, z0 + k * dz});
+        }
+    std::stable_sort(minima.begin(), minima.end(),
+                     [](const Mitte& a, const Mitte& b) { return a.eta < b.eta; });
+    std::vector<Mitte> starts;
+    for (const Mitte& m : minima) {
+        const bool nahe = std::any_of(starts.begin(), starts.end(), [&](const Mitte& s) {
+            return std::fabs(s.x - m.x) < 0.5f * wx && std::fabs(s.z - m.z) < 0.5f * wz;
+        });
+        if (nahe) continue;
+        starts.push_back(m);
+        if (starts.size() == kGrobStarts) break;
+    }
+    return starts;
+}
+
+// The safety as the report shows it, in hundredths: the safety, or with partial factors the utilisation
+// 1 / safety (larger is less safe, so it is given with its sign turned).
+long Gedruckt(float eta) {
+    if (P.TeilsicherheitenAn != 0) return -std::lround(std::floor(100.0 / eta + 0.5));
+    return std::lround(std::floor(100.0 * eta + 0.5));
+}
+
+// A circle of the further start fields replaces the circle of the search from the field asked for only
+// where it lowers the safety the report shows (a difference below the last digit lies within the
+// iteration's tolerance of 0.01), or where that search found no valid circle.
+bool Tiefer(float neu, float alt) {
+    if (!(neu < alt)) return false;
+    if (!(alt < kUngueltig)) return true;
+    return Gedruckt(neu) < Gedruckt(alt);
+}
+
+// Searches from further start fields: the second field of the driver, and fields the size of f centred on
+// the lowest minima of a coarse grid over the region the shifts could reach from f. Returns the best
+// circle of them; d.Abbruch is 1 when one of them found a safety below 0.7, 3 when the user cancelled,
+// otherwise 0 (a further search given up ends only itself).
+BesterKreis WeitereSuchen(const Feld& f, int16_t teileX, int16_t teileZ) {
+    Daten& d = D();
+    BesterKreis bester;
+    auto suchen = [&](const Feld& start) {
+        FeldSetzen(d, start);
+        d.FeldTeileX = teileX;
+        d.FeldTeileZ = teileZ;
+        const BesterKreis b = FeldSuche(false);
+        if (b.eta < bester.eta) bester = b;
+        if (d.Abbruch == 2) d.Abbruch = 0;
+        return d.Abbruch == 0;
+    };
+    if (d.ZweitFeld && !suchen({f.xa, f.xe, d.ZweitFeldZAnfang, d.ZweitFeldZEnde})) return bester;
+    d.Abbruch = 0;
+    const std::vector<Mitte> starts = GrobeMinima(f);
+    bester.Merken(d);
+    if (d.Abbruch == 2) d.Abbruch = 0;
+    if (d.Abbruch != 0) return bester;
+    const float hx = (f.xe - f.xa) / 2, hz = (f.ze - f.za) / 2;
+    for (const Mitte& m : starts)
+        if (!suchen({m.x - hx, m.x + hx, m.z - hz, m.z + hz})) break;
+    return bester;
 }
 
 } // namespace
@@ -302,60 +487,23 @@ void MittelpunktIteration() {
         zormcom::Vorgaben.gamCWirk = 1.0f;
     }
     WinkelInBogenmass();
-    d.Verschiebungen = 0;
-    BesterKreis bester;
-    std::vector<Feld> gesucht;
-    for (;;) {
-        ModellVorbereiten();
-        Suche();
-        bester.Merken(d);
-        gesucht.push_back({d.FeldXAnfang, d.FeldXEnde, d.FeldZAnfang, d.FeldZEnde});
-        if (d.Verschiebungen >= kVerschiebungenMax && d.Abbruch == 0) d.Abbruch = 2;
-        if (d.FeldVerschieben == 0 || d.Abbruch >= 1) break;
-        const float wx = d.FeldXEnde - d.FeldXAnfang;
-        const float tx = 0.03f * wx;
-        const float wz = d.FeldZEnde - d.FeldZAnfang;
-        const float tz = 0.03f * wz;
-        const float altXA = d.FeldXAnfang, altXE = d.FeldXEnde, altZA = d.FeldZAnfang, altZE = d.FeldZEnde;
-        if (d.xMKrit - tx < d.FeldXAnfang) {
-            d.FeldXAnfang = d.FeldXAnfang - 0.9f * wx;
-            d.FeldXEnde = d.FeldXAnfang + wx;
-        } else if (d.xMKrit + tx > d.FeldXEnde) {
-            d.FeldXEnde = d.FeldXEnde + 0.9f * wx;
-            d.FeldXAnfang = d.FeldXEnde - wx;
-        }
-        if (d.zMKrit - tz < d.FeldZAnfang) {
-            d.FeldZAnfang = d.FeldZAnfang - 0.9f * wz;
-            d.FeldZEnde = d.FeldZAnfang + wz;
-        } else if (d.zMKrit + tz > d.FeldZEnde) {
-            d.FeldZEnde = d.FeldZEnde + 0.9f * wz;
-            d.FeldZAnfang = d.FeldZEnde - wz;
-        }
-        // A field without width does not move, even with its best centre beside it.
-        const bool verschoben =
-            d.FeldXAnfang != altXA || d.FeldXEnde != altXE || d.FeldZAnfang != altZA || d.FeldZEnde != altZE;
-        if (!verschoben) break;
-        // Back into a field already searched: the minimum lies between the fields searched, and the
-        // best circle of them all is the result.
-        const Feld neu{d.FeldXAnfang, d.FeldXEnde, d.FeldZAnfang, d.FeldZEnde};
-        if (std::any_of(gesucht.begin(), gesucht.end(), [&](const Feld& f) { return Gleich(f, neu); })) {
-            d.FeldXAnfang = altXA;
-            d.FeldXEnde = altXE;
-            d.FeldZAnfang = altZA;
-            d.FeldZEnde = altZE;
-            break;
-        }
-        ++d.Verschiebungen;
-        Drucken(5, " Der Mittelpunkt des Gleitkreises der bisher gefundenen             ");
-        Drucken(6, " minimalen Sicherheit liegt auf dem Rand des Iterations-            ");
-        Drucken(7, " bereiches; deshalb werden die Ränder verschoben.");
-        Drucken(8,
-                "     ---->  neue Iteration;    Verschiebung Nr. " + vb::PrintToString({d.Verschiebungen}));
-        Drucken(9, "");
-        Drucken(10, " Ausstieg nach " + vb::PrintToString({static_cast<int16_t>(kVerschiebungenMax)}) +
-                        " Verschiebungen.");
+    const Feld start = AktuellesFeld(d);
+    const int16_t teileX = d.FeldTeileX, teileZ = d.FeldTeileZ;
+    BesterKreis bester = FeldSuche(true);
+    if (d.FeldVerschieben != 0 && d.Abbruch == 0) {
+        // A field may hold a local minimum only: the least safety of all circles the search may reach is
+        // looked for from further start fields, and the field, the shifts and the status of the search
+        // above stay as they were unless a further one finds a safety below 0.7 or the user cancels.
+        const Feld ende = AktuellesFeld(d);
+        const int16_t verschiebungen = d.Verschiebungen;
+        const int16_t endeTeileX = d.FeldTeileX, endeTeileZ = d.FeldTeileZ;
+        const BesterKreis weitere = WeitereSuchen(start, teileX, teileZ);
+        if (d.Abbruch == 1 || Tiefer(weitere.eta, bester.eta)) bester = weitere;
+        FeldSetzen(d, ende);
+        d.Verschiebungen = verschiebungen;
+        d.FeldTeileX = endeTeileX;
+        d.FeldTeileZ = endeTeileZ;
     }
-    // A later field's search starts afresh: the critical circle is the best of every field.
     bester.Einsetzen(d);
     WinkelInGrad();
 }

@@ -92,9 +92,13 @@ void GleitkreisRechnen() {
         if (d.GkPhiWand == 0.0f) d.GkPhiWand = 45.0f;
         if (d.GkCWand == 0.0f) d.GkCWand = 999.0f;
         SystemAufbauen();
+        // The search starts in the field asked for and also in the other one.
+        d.ZweitFeld = true;
+        d.ZweitFeldZAnfang = P.zAush - 1.0f;
+        d.ZweitFeldZEnde = P.zAush + 4.0f;
         if (P.TiefeMittelpunkte == 1) {
-            d.FeldZAnfang = P.zAush - 1.0f;
-            d.FeldZEnde = P.zAush + 4.0f;
+            std::swap(d.FeldZAnfang, d.ZweitFeldZAnfang);
+            std::swap(d.FeldZEnde, d.ZweitFeldZEnde);
         }
         if (d.AbbruchGewuenscht) {
             // Cancelled in an earlier load case: a record without a circle.

@@ -13,7 +13,8 @@ namespace Zormg {
 // search with its texts and progress line, and lets the user act now and then. A cancel asked for through
 // it (D().AbbruchGewuenscht): the load case keeps its best circle, the remaining load cases get records
 // without a circle (eta 999, no points); all of them carry status 3.
-// Deep centres (TiefeMittelpunkte = 1): the centre field spans zAush - 1 .. zAush + 4.
+// Deep centres (TiefeMittelpunkte = 1): the centre field spans zAush - 1 .. zAush + 4; the other of the two
+// fields (the default one, or the deep one) is the search's second start field.
 // The run's load case and stage (LFNr, AushNr) are as they were on entry when the stage returns.
 // Damaged input abandons the calculation (zor::CalcAbort) before either result file is touched.
 void GleitkreisRechnen();

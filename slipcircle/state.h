@@ -112,6 +112,11 @@ struct Daten {
     int16_t AnzGkLasten = 0;
     float FeldXAnfang = 0.0f, FeldXEnde = 0.0f, FeldZAnfang = 0.0f, FeldZEnde = 0.0f;
     int16_t FeldTeileX = 0, FeldTeileZ = 0, FeldVerschieben = 0;
+    // A second start field of the search, with the x range of the field above and z from ZweitFeldZAnfang to
+    // ZweitFeldZEnde: the driver sets the deep field when the field is the default one, and the other way
+    // round.
+    bool ZweitFeld = false;
+    float ZweitFeldZAnfang = 0.0f, ZweitFeldZEnde = 0.0f;
     float AuslaufwinkelLuft = 0.0f, AuslaufwinkelErde = 0.0f;
 
     // ------------------------------------------------------------------ lines on the common grid

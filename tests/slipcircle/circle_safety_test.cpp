@@ -17,6 +17,7 @@
 #include "slipcircle/progress.h"
 #include "slipcircle/search.h"
 #include "slipcircle/state.h"
+#include "wall_model_fixture.h"
 
 namespace {
 
@@ -188,6 +189,7 @@ TEST(MittelpunktIteration, PassesRefineTheGridStepOf04InStepsOf008And0016And0003
     d.FeldXEnde = 3;
     d.FeldZAnfang = -21;
     d.FeldZEnde = -15;
+    d.FeldVerschieben = 0; // this field alone, without further start fields
     Beobachter b;
     Zormg::MittelpunktIteration();
     const auto& m = b.mittelpunkte;
@@ -252,6 +254,43 @@ TEST(KreisSicherheit, MoreThan250CrossingsOfTheSlipLineWithTheModelLines) {
     EXPECT_NEAR(slipfix::Kreis(0, -17), 0.986f, 0.01f);
     EXPECT_GT(s.XListe.size(), 251u); // xLinks, the crossings, xRechts (from index 1)
     EXPECT_EQ(D().KreisZaehler, 1);
+}
+
+} // namespace
+
+namespace {
+
+// The wall of wall_model_fixture.h and a circle whose 85-degree run-out crosses the ground 0.95 mm beyond
+// the start of a strip load of 100 kN/m2, 2 m wide: the crossing lies closer to the load's start than the
+// abscissae merge (1 mm) and goes into it, while the slip line lies 1.1 cm below the ground there. The
+// body ends at the crossing all the same, so the load acts on 0.95 mm of it: the circle's safety is that
+// of the sums over the body (slices of 1 cm) and lies among its neighbours' a centimetre or two away.
+TEST(KreisSicherheit, TheBodyEndsWhereTheSlipLineLastCrossesTheGround) {
+    Wand wand;
+    const double xM = -1.5, zM = 2.0;
+    const double xc = wand.Ende(xM, zM); // 4.8833
+    wand.qa = xc - 0.00095;
+    wand.qe = wand.qa + 2.0;
+    wand.b = 0.01;
+    auto kreis = [&](double x, double z) {
+        wand.Modell();
+        slipfix::Vorbereiten();
+        return slipfix::Kreis(static_cast<float>(x), static_cast<float>(z));
+    };
+    const float eta = kreis(xM, zM);
+    const auto& s = Zormg::Z();
+    EXPECT_NEAR(s.LinieX(s.AnzLinien + 1, D().LetzteLamelle), xc, 2e-4);
+    const double summen = wand.Sicherheit(xM, zM);
+    EXPECT_NEAR(summen, 2.75, 0.03); // the load adds 0.1 kN/m
+    EXPECT_NEAR(eta, summen, 0.01);
+    for (int i = -2; i <= 2; ++i)
+        for (int k = -2; k <= 2; ++k) {
+            if (i == 0 && k == 0) continue;
+            const double x = xM + 0.01 * i, z = zM + 0.01 * k;
+            const float nachbar = kreis(x, z);
+            EXPECT_NEAR(eta, nachbar, 0.03) << i << " " << k;
+            EXPECT_NEAR(nachbar, wand.Sicherheit(x, z), 0.01) << i << " " << k;
+        }
 }
 
 } // namespace

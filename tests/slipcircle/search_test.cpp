@@ -1,7 +1,9 @@
 // The centre search on the slope model: shifts of the field, the limit of ten shifts, the stop at a
 // safety below 0.7, a field of one column, and no circle of an earlier search left as the critical one.
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "slipcircle/progress.h"
 #include "slipcircle/search.h"
 #include "slipcircle/state.h"
+#include "wall_model_fixture.h"
 
 namespace {
 
@@ -180,6 +183,87 @@ TEST(MittelpunktIteration, MinimumBetweenTwoFieldsEndsWithTheBestCircleOfBoth) {
             EXPECT_NEAR(d.etaMin, 0.986f, 0.001f);
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// The wall with its strip load 12 m to 16 m behind it (wall_model_fixture.h): circles small enough to end
+// before the load have their least safety inside the default field (x -6..0, z -6..0), away from its
+// edges; the circles that take the load in lie with their centres some 10 m higher and are less safe.
+TEST(MittelpunktIteration, FindsTheLeastSafetyWhereTheDefaultFieldHoldsALocalMinimum) {
+    const Wand wand;
+    // Independent scan: 0.5 m over the region around the wall, then 0.05 m and 0.01 m around the best
+    // centre of the coarser grid.
+    const auto grob = wand.Scan(-20, 20, -30, 7, 0.5);
+    const auto mittel = wand.Scan(grob[1] - 0.5, grob[1] + 0.5, grob[2] - 0.5, grob[2] + 0.5, 0.05);
+    const auto fein = wand.Scan(mittel[1] - 0.1, mittel[1] + 0.1, mittel[2] - 0.1, mittel[2] + 0.1, 0.01);
+    // The default field alone: its least safety lies inside it, well above the least of all.
+    const auto feld = wand.Scan(-6, 0, -6, 0, 0.2);
+    ASSERT_GT(feld[1], -5.9);
+    ASSERT_LT(feld[1], -0.1);
+    ASSERT_GT(feld[2], -5.9);
+    ASSERT_LT(feld[2], -0.1);
+    ASSERT_GT(feld[0], 1.1 * fein[0]);
+
+    wand.Modell();
+    auto& d = D();
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 0);
+    EXPECT_EQ(d.Verschiebungen, 0); // the search from the default field stays where it began
+    EXPECT_NEAR(d.etaMin, fein[0], 0.01 * fein[0]);
+    EXPECT_NEAR(d.xMKrit, fein[1], 1.0);
+    EXPECT_NEAR(d.zMKrit, fein[2], 1.0);
+    EXPECT_NEAR(d.RKrit, std::hypot(d.xMKrit, d.zMKrit - 8.0f), 0.001f);
+
+    // The default field searched alone ends in its local minimum.
+    wand.Modell();
+    d.FeldVerschieben = 0;
+    Zormg::MittelpunktIteration();
+    EXPECT_NEAR(d.etaMin, feld[0], 0.01 * feld[0]);
+
+    // Started from the deep field (1 m above to 4 m below the excavation level) with the default field as
+    // the second one, the search ends at the same least safety.
+    wand.Modell();
+    d.FeldZAnfang = 4;
+    d.FeldZEnde = 9;
+    d.ZweitFeld = true;
+    d.ZweitFeldZAnfang = -6;
+    d.ZweitFeldZEnde = 0;
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 0);
+    EXPECT_NEAR(d.etaMin, fein[0], 0.01 * fein[0]);
+}
+
+TEST(MittelpunktIteration, ASafetyBelow07FromAFurtherStartFieldEndsTheSearchWithStatus1) {
+    // A wall 10 m high in soil without cohesion, its foot only 0.75 m below the excavation level, the load
+    // 8 m to 11 m behind it: the default field holds a local minimum above 1, while small circles at the
+    // foot fail.
+    Wand wand;
+    wand.H = 10;
+    wand.zFuss = 10.75;
+    wand.c = 0;
+    wand.q = 60;
+    wand.qa = 8;
+    wand.qe = 11;
+    wand.Modell();
+    auto& d = D();
+    d.FeldVerschieben = 0;
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 0);
+    EXPECT_GT(d.etaMin, 1.0f);
+    EXPECT_NEAR(d.etaMin, wand.Sicherheit(d.xMKrit, d.zMKrit), 0.01);
+
+    wand.Modell();
+    Zormg::MittelpunktIteration();
+    EXPECT_EQ(d.Abbruch, 1);
+    EXPECT_LT(d.etaMin, 0.7f);
+    EXPECT_EQ(d.Verschiebungen, 0);
+    EXPECT_FLOAT_EQ(d.FeldXAnfang, -6); // the field as the search from it left it
+    EXPECT_FLOAT_EQ(d.FeldZEnde, 0);
+    // The circle kept is one below 0.7 by the sums too.
+    EXPECT_LT(wand.Sicherheit(d.xMKrit, d.zMKrit), 0.71);
 }
 
 } // namespace
