@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "earthpressure/diagrams.h"
@@ -217,6 +218,32 @@ struct Keilmodell {
         float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
     };
     std::vector<Suche> Suchen;
+
+    // The shapes of the trial wedges built for one geometry (everything a search is made of but the unit
+    // weights, which the seepage passes change): per wedge its columns, per column its width, its bottom
+    // load and the height of each slice it cuts. A search of the same geometry with other unit weights
+    // takes a wedge's force from its shape instead of building it again.
+    struct Spalte {
+        float dx = 0.0f, last = 0.0f;
+        uint32_t ersteScheibe = 0;
+        uint16_t anzScheiben = 0;
+    };
+    struct Scheibe {
+        int16_t linie = 0;
+        float h = 0.0f;
+    };
+    struct Keilform {
+        uint32_t ersteSpalte = 0;
+        uint16_t anzSpalten = 0;
+    };
+    struct Formen {
+        std::vector<uint32_t> schluessel;
+        std::unordered_map<uint64_t, uint32_t> nachEbene; // (depth bits << 32 | angle bits) -> wedge
+        std::vector<Keilform> keile;
+        std::vector<Spalte> spalten;
+        std::vector<Scheibe> scheiben;
+    };
+    std::vector<Formen> Geometrien;
 };
 
 extern Keilmodell Keil;

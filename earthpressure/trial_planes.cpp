@@ -161,10 +161,10 @@ void Anhaengen(std::vector<uint32_t>& k, float v) {
     k.push_back(std::bit_cast<uint32_t>(v));
 }
 
-// Everything the search of the current stage is made of, by its bits: the layers, the water level, the
-// bottom, its loads, the wall friction of the stage and the angle unit. Empty where the model would
-// refuse the data (it then refuses them in every search).
-std::vector<uint32_t> SuchSchluessel() {
+// Everything the shape of the trial wedges of the current stage is made of, by its bits: the layers but
+// their unit weights, the water level, the bottom, its loads, the wall friction of the stage and the angle
+// unit. Empty where the model would refuse the data (it then refuses them in every search).
+std::vector<uint32_t> GeometrieSchluessel() {
     std::vector<uint32_t> k;
     const int n = P.AnzErd, nLast = P.AnzSohlLast;
     if (n < 1 || n > 12 || nLast < 0 || nLast > 8 || P.AushNr < 1 || P.AushNr > zorm1::MaxAushub) return k;
@@ -180,8 +180,6 @@ std::vector<uint32_t> SuchSchluessel() {
         Anhaengen(k, P.SchichtDeltaP[i]);
         Anhaengen(k, P.SchichtDeltaPNeu[i]);
         Anhaengen(k, P.SchichtCp[i]);
-        Anhaengen(k, P.SchichtGammaAush[i]);
-        Anhaengen(k, P.SchichtGammaAuftriebAush[i]);
     }
     for (int i = 1; i <= 12; ++i)
         k.push_back(static_cast<uint32_t>(static_cast<uint16_t>(P.DeltaNeuAushub[i])));
@@ -200,10 +198,106 @@ std::vector<uint32_t> SuchSchluessel() {
     return k;
 }
 
+// The geometry's key followed by the unit weights of the layers: everything the search is made of.
+std::vector<uint32_t> SuchSchluessel(const std::vector<uint32_t>& geometrie) {
+    std::vector<uint32_t> k = geometrie;
+    if (k.empty()) return k;
+    for (int i = 1; i <= P.AnzErd; ++i) {
+        Anhaengen(k, P.SchichtGammaAush[i]);
+        Anhaengen(k, P.SchichtGammaAuftriebAush[i]);
+    }
+    return k;
+}
+
+constexpr std::size_t kMaxGeometrien = 16;
+
+// The shapes kept for the geometry `schluessel`, made anew when there are none; nullptr for an empty key.
+// The oldest geometry gives way when the table is full.
+Keilmodell::Formen* FormenVon(const std::vector<uint32_t>& schluessel) {
+    if (schluessel.empty()) return nullptr;
+    auto& g = Keil.Geometrien;
+    for (auto& f : g)
+        if (f.schluessel == schluessel) return &f;
+    if (g.size() >= kMaxGeometrien) g.erase(g.begin());
+    g.emplace_back();
+    g.back().schluessel = schluessel;
+    return &g.back();
+}
+
+uint64_t EbenenSchluessel(float zp, uint32_t winkelBits) {
+    return (static_cast<uint64_t>(std::bit_cast<uint32_t>(zp)) << 32) | winkelBits;
+}
+
+// Keeps the shape of the trial wedge just built (kExit..kWall as Probekeil gave them): per column its width,
+// its bottom load and the slices of height above 0.001 m, in the order KeilKraft takes them. A wedge whose
+// indices do not fit the line tables is not kept (KeilKraft checks every access for it).
+void FormMerken(Keilmodell::Formen& f, uint64_t ebene, int16_t kExit, int16_t kWall) {
+    const auto& K = Keil;
+    const int letzte = K.LetzteGleitLinie;
+    if (kExit < 0 || kWall > K.GleitLinieX.PunkteOben() || kWall > K.GleitLinieZ.PunkteOben() || letzte < 1 ||
+        letzte > K.GleitLinieZ.LinienOben() || K.GleitLinieX.LinienOben() < 1 ||
+        static_cast<std::size_t>(kWall) > K.GleitListe1.size() || letzte >= 32 || kWall - kExit > 65535 ||
+        f.keile.size() >= UINT32_MAX)
+        return;
+    std::array<const float*, 32> zeilen{};
+    for (int j = 1; j <= letzte; ++j)
+        zeilen[j] = K.GleitLinieZ.Zeile(j);
+    const float* const x1 = K.GleitLinieX.Zeile(1);
+    Keilmodell::Keilform form;
+    form.ersteSpalte = static_cast<uint32_t>(f.spalten.size());
+    for (int k = kExit; k <= kWall - 1; ++k) {
+        Keilmodell::Spalte s;
+        s.dx = x1[k + 1] - x1[k];
+        s.last = K.GleitListe1[k];
+        s.ersteScheibe = static_cast<uint32_t>(f.scheiben.size());
+        for (int j = 1; j <= letzte - 1; ++j) {
+            const float h =
+                ((zeilen[j + 1][k] - zeilen[j][k]) + (zeilen[j + 1][k + 1] - zeilen[j][k + 1])) / 2.0f;
+            if (h > 0.001f) {
+                f.scheiben.push_back({static_cast<int16_t>(j), h});
+                ++s.anzScheiben;
+            }
+        }
+        f.spalten.push_back(s);
+        ++form.anzSpalten;
+    }
+    f.nachEbene.emplace(ebene, static_cast<uint32_t>(f.keile.size()));
+    f.keile.push_back(form);
+}
+
+// The force of a kept wedge under the slice values of the current model: KeilKraft's sums in its order.
+float KraftAusForm(float theta, const Keilmodell::Formen& f, const Keilmodell::Keilform& form) {
+    const auto& K = Keil;
+    float T = 0.0f;
+    const double th = theta;
+    const float cosTheta = static_cast<float>(std::cos(th));
+    const uint32_t thetaBits = std::bit_cast<uint32_t>(theta);
+    for (uint32_t n = 0; n < form.anzSpalten; ++n) {
+        const Keilmodell::Spalte& s = f.spalten[form.ersteSpalte + n];
+        const float dx = s.dx;
+        float G = s.last;
+        float phi = 0.0f, c = 0.0f, delta = 0.0f;
+        for (uint32_t m = 0; m < s.anzScheiben; ++m) {
+            const Keilmodell::Scheibe& sch = f.scheiben[s.ersteScheibe + m];
+            const auto j = static_cast<std::size_t>(sch.linie);
+            G = G + sch.h * dx * K.W[j];
+            phi = K.Phi[j];
+            c = K.C[j];
+            delta = K.DeltaP[j];
+        }
+        const float L = dx / cosTheta;
+        if (phi + theta - delta > 1.57f) delta = phi + theta - 1.57f;
+        const Winkelwerte& w = WinkelwerteVon(phi, delta, theta, thetaBits);
+        const double Ek = (c * L * w.cosPhi + G * w.sinPhiTheta) * w.cosDelta / w.cosPhiThetaDelta;
+        T = T - static_cast<float>(Ek);
+    }
+    return T;
+}
+
 constexpr std::size_t kMaxSuchen = 64;
 static_assert(std::tuple_size_v<decltype(Keilmodell::Suche::z)> == kGleitTiefen + 1);
 
-void Suchen(std::vector<uint32_t>& schluessel);
+void Suchen(std::vector<uint32_t>& schluessel, const std::vector<uint32_t>& geometrie);
 void Ausgeben();
 
 } // namespace
@@ -226,7 +320,8 @@ void ErdwiderstandGleitflaechen() {
 
     // A search made before from the same data: its results; the model and its last wedge are built
     // again, so that the model stands as the search leaves it.
-    std::vector<uint32_t> schluessel = SuchSchluessel();
+    const std::vector<uint32_t> geometrie = GeometrieSchluessel();
+    std::vector<uint32_t> schluessel = SuchSchluessel(geometrie);
     const auto& K = Keil;
     const Keilmodell::Suche* frueher = nullptr;
     if (!schluessel.empty())
@@ -241,17 +336,18 @@ void ErdwiderstandGleitflaechen() {
         R.E = alt.E;
         R.Winkel = alt.Winkel;
     } else {
-        Suchen(schluessel);
+        Suchen(schluessel, geometrie);
     }
     Ausgeben();
 }
 
 namespace {
 
-void Suchen(std::vector<uint32_t>& schluessel) {
+void Suchen(std::vector<uint32_t>& schluessel, const std::vector<uint32_t>& geometrie) {
     auto& R = GleitErgebnis;
     const std::array<float, kGleitTiefen + 1> zt = GleitTiefen(P.zAush);
     KeilmodellAufbauen();
+    Keilmodell::Formen* const formen = FormenVon(geometrie);
 
     float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
     bool letzterGebaut = true;
@@ -300,13 +396,26 @@ void Suchen(std::vector<uint32_t>& schluessel) {
                 const uint32_t bits = std::bit_cast<uint32_t>(theta);
                 Kraft& gemerkt = kraefte[(bits ^ (bits >> 11) ^ (bits >> 19)) & 127u];
                 float T;
+                const uint64_t ebene = EbenenSchluessel(zp, bits);
+                const Keilmodell::Keilform* form = nullptr;
+                if (formen && !(gemerkt.tiefe == i && gemerkt.winkel == bits)) {
+                    const auto gefunden = formen->nachEbene.find(ebene);
+                    if (gefunden != formen->nachEbene.end()) form = &formen->keile[gefunden->second];
+                }
                 if (gemerkt.tiefe == i && gemerkt.winkel == bits) {
                     T = gemerkt.T;
+                    letzterGebaut = false;
+                } else if (form) {
+                    // A wedge of this geometry built in an earlier search: its force under this search's
+                    // unit weights.
+                    T = KraftAusForm(theta, *formen, *form);
+                    gemerkt = {bits, i, T};
                     letzterGebaut = false;
                 } else {
                     int16_t kExit = 0, kWall = 0;
                     Probekeil(zp, theta, kExit, kWall);
                     T = KeilKraft(theta, kExit, kWall);
+                    if (formen) FormMerken(*formen, ebene, kExit, kWall);
                     gemerkt = {bits, i, T};
                     letzterGebaut = true;
                 }
