@@ -36,7 +36,7 @@ constexpr Bereich kReibung{0.0f, 89.9f, "Grad"};       // friction angle of a so
 constexpr Bereich kWandreibung{-89.9f, 89.9f, "Grad"}; // wall friction angle
 constexpr Bereich kKohaesion{0.0f, 1000.0f, "kN/m2"};
 constexpr Bereich kSteifigkeit{0.01f, 1.0e5f, "MNm2/m"}; // E*I of the wall per metre
-constexpr Bereich kBettung{0.0f, 1.0e5f, "MN/m3"};       // modulus of subgrade reaction
+constexpr Bereich kBettung{0.0f, kBettungsmodulMax, "MN/m3"}; // modulus of subgrade reaction (soil to rock)
 constexpr Bereich kProzent{0.0f, 100.0f, "%"};
 constexpr Bereich kVerhaeltnis{0.0f, 1.0f, ""};
 constexpr Bereich kSpannung{-1.0e4f, 1.0e4f, "kN/m2"};

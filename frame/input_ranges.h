@@ -10,6 +10,10 @@
 
 namespace zorm1 {
 
+// The largest modulus of subgrade reaction a bedding row may hold (MN/m3): that of sound rock; soils lie
+// far below it.
+inline constexpr float kBettungsmodulMax = 1.0e4f;
+
 // Checks the whole project `P` (counts, lists and every value of the project file, stages 1..AnzAush,
 // load cases 1..AnzLF, layers 1..AnzErd, slopes 1..AnzBoesch). The counts must have been checked against
 // the arrays before (zorma::PruefeUebergabeGrenzen). Returns the first value outside its range as one line

@@ -22,12 +22,28 @@
 namespace zormc {
 
 // Builds the rows, solves and writes the state after every row.
-// A singular system (foot determinant 0 or not finite, or a zero pivot at a support or hinge)
-// beeps twice, shows the box "ZORDLT" and sets status to "STOP"; the rows then keep their
-// building parameters and no state. status is never reset here.
+// The sweeps from the head solve as long as they keep their digits. Along a long bedded part the
+// unit solutions grow with e^(z / elastic length) and swamp the decaying ones: when the state of the
+// second sweep misses a condition at a support, a hinge or the foot by more than 1e-6 of the largest
+// magnitude of that quantity, or the forward sweep overflows, all rows are solved again as one system
+// (the state after every row and the forces at the supports and hinges as unknowns, orthogonal
+// rotations), which stays accurate however long the bedded part.
+// A singular system (foot determinant 0 without digits lost, a zero pivot at a support or hinge, or a
+// singular system of all rows) beeps twice, shows the box "ZORDLT" and sets status to "STOP"; the rows
+// then keep their building parameters and no state. status is never reset here.
 // More than 300 rows, more than 14 supports and hinges, a layer index beyond the 30 stiffness
-// entries or a stiffness EI <= 0 in a layer the beam crosses throw zor::CalcAbort.
+// entries or a stiffness EI <= 0 in a layer the beam crosses throw zor::CalcAbort; so do solved rows
+// out of equilibrium (GleichgewichtPruefen).
 void Durchlauftraeger(zor::Laufstatus& status);
+
+// Checks the solved rows St.ErgebnisTabelle (0..AnzZeilen - 1) with the codes St.KopfUnbekannte and
+// St.FussBedingung: the loads of the fields, the wall loads, the spring forces (stiffness times the
+// row's deflection), the forces at the supports and hinges, and the force and moment at the head and
+// at the foot where the wall is held there (Q or M not among the quantities that vanish) must sum to
+// 0 horizontally and in their moment about the foot, each within 1e-4 of the sum of the magnitudes
+// plus 0.001 kN/m (kNm/m). Throws zor::CalcAbort naming the load case P.LFNr, the stage P.AushNr, both
+// sums and, in a bedded stage, the stage's bedding moduli and their allowed range.
+void GleichgewichtPruefen();
 
 // The recorded installation deflection (mm) of a support at depth z: the first entry of
 // zormc::St.AuflagerSenkungZ(1..AnzAnkerGesamt) within 0.001 m of z, else 0.

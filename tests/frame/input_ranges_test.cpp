@@ -116,7 +116,13 @@ const Grenzfall kGrenzen[] = {
      nullptr},
     {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, -1.0f,
      "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = -1 MN/m3; zulässig 0 bis "
-     "100000 MN/m3."},
+     "10000 MN/m3."},
+    // Up to the modulus of sound rock; soils lie between about 1 and a few hundred MN/m3.
+    {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, 10000.0f,
+     nullptr},
+    {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, 10001.0f,
+     "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = 10001 MN/m3; zulässig 0 bis "
+     "10000 MN/m3."},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 2.0f, nullptr},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 3.0f,
      "Erddruckansatz (Satz 3, Erddruckart) = 3; zulässig 1, 2."},

@@ -1,6 +1,9 @@
 // Beam solver against closed-form beam solutions.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "earthpressure/state.h"
 #include "frame/messages.h"
@@ -332,6 +335,296 @@ TEST_F(Balken, InputsBeyondItsTablesAbandonTheCalculation) {
     Lastbild({{0.0f, 10.0f}, {5.0f, 10.0f}});
     Raender(3, 4, 2, 1);
     EXPECT_EQ(Loesen(), "");
+}
+
+// A long bedded beam: EI 50 MNm2/m on a bedding of C = 4 EI = 200 MN/m3, so the elastic length
+// (4 EI / C)^(1/4) is 1 m; the springs are the bedding lumped by the lever rule onto nodes 0.05 m apart
+// down to 4 m, 0.25 m apart down to 8 m and 1 m apart below. A wall load H = 100 kN/m acts at the free head,
+// the foot is free. The reference is an own stiffness-method beam of the same nodes and springs (cubic
+// elements, exact for loads at the nodes), solved by elimination in double precision; beside it the
+// semi-infinite Winkler beam in closed form (Hetenyi, x from the head, the wall load pushes against the load
+// direction): w = -2 H / C e^-x cos x, phi = 2 H / C e^-x (cos x + sin x), M = H e^-x sin x,
+// Q = H e^-x (cos x - sin x).
+struct Winkler {
+    std::vector<double> z, feder;      // nodes and their springs (MN/m2)
+    std::vector<double> w, phi, M, Q;  // at the nodes; M and Q just below
+    std::vector<int> gehalten;         // nodes held at w = 0
+    std::vector<double> auflagerkraft; // force at each node held (kN/m)
+};
+
+std::vector<double> WinklerKnoten(double laenge) {
+    std::vector<double> z{0.0};
+    while (z.back() < laenge - 1e-9) {
+        const double h = z.back() < 4.0 - 1e-9 ? 0.05 : (z.back() < 8.0 - 1e-9 ? 0.25 : 1.0);
+        z.push_back(std::min(laenge, z.back() + h));
+    }
+    return z;
+}
+
+// The stiffness-method beam: w and phi per node, the force -H at node 0 (the load direction is +w).
+Winkler SteifigkeitsBalken(const std::vector<double>& z, double EI, double C, double H,
+                           const std::vector<int>& gehalten) {
+    Winkler b;
+    b.z = z;
+    b.gehalten = gehalten;
+    const std::size_t n = z.size(), m = 2 * n;
+    std::vector<std::vector<double>> K(m, std::vector<double>(m, 0.0));
+    std::vector<double> f(m, 0.0);
+    b.feder.assign(n, 0.0);
+    for (std::size_t e = 0; e + 1 < n; ++e) {
+        const double h = z[e + 1] - z[e];
+        b.feder[e] += C * h / 2.0;
+        b.feder[e + 1] += C * h / 2.0;
+        const double k[4][4] = {{12, 6 * h, -12, 6 * h},
+                                {6 * h, 4 * h * h, -6 * h, 2 * h * h},
+                                {-12, -6 * h, 12, -6 * h},
+                                {6 * h, 2 * h * h, -6 * h, 4 * h * h}};
+        for (std::size_t i = 0; i < 4; ++i)
+            for (std::size_t j = 0; j < 4; ++j)
+                K[2 * e + i][2 * e + j] += EI / (h * h * h) * k[i][j];
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        K[2 * i][2 * i] += b.feder[i];
+    f[0] = -H;
+    const auto Kvoll = K;
+    for (int g : gehalten) {
+        const std::size_t d = 2 * static_cast<std::size_t>(g);
+        for (std::size_t j = 0; j < m; ++j)
+            K[d][j] = K[j][d] = 0.0;
+        K[d][d] = 1.0;
+        f[d] = 0.0;
+    }
+    // Gauss elimination with row pivoting.
+    std::vector<double> u = f;
+    for (std::size_t c = 0; c < m; ++c) {
+        std::size_t p = c;
+        for (std::size_t r = c + 1; r < m; ++r)
+            if (std::fabs(K[r][c]) > std::fabs(K[p][c])) p = r;
+        std::swap(K[c], K[p]);
+        std::swap(u[c], u[p]);
+        for (std::size_t r = c + 1; r < m; ++r) {
+            const double q = K[r][c] / K[c][c];
+            if (q == 0.0) continue;
+            for (std::size_t j = c; j < m; ++j)
+                K[r][j] -= q * K[c][j];
+            u[r] -= q * u[c];
+        }
+    }
+    for (std::size_t c = m; c-- > 0;) {
+        for (std::size_t j = c + 1; j < m; ++j)
+            u[c] -= K[c][j] * u[j];
+        u[c] /= K[c][c];
+    }
+    // The force a held node takes: what its row of the full matrix misses of the load there.
+    for (int g : gehalten) {
+        const std::size_t d = 2 * static_cast<std::size_t>(g);
+        double r = (d == 0) ? H : 0.0;
+        for (std::size_t j = 0; j < m; ++j)
+            r += Kvoll[d][j] * u[j];
+        b.auflagerkraft.push_back(-r);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        b.w.push_back(u[2 * i]);
+        b.phi.push_back(u[2 * i + 1]);
+        // M = -EI w'' and Q = -EI w''' at the top of the element below the node (the last node: the bottom
+        // of the element above).
+        const std::size_t e = std::min(i, n - 2);
+        const double h = z[e + 1] - z[e], w1 = u[2 * e], t1 = u[2 * e + 1], w2 = u[2 * e + 2],
+                     t2 = u[2 * e + 3];
+        const double ddw0 = (-6 * w1 - 4 * h * t1 + 6 * w2 - 2 * h * t2) / (h * h);
+        const double dddw = (12 * w1 + 6 * h * t1 - 12 * w2 + 6 * h * t2) / (h * h * h);
+        b.M.push_back(i + 1 < n ? -EI * ddw0 : -EI * (ddw0 + dddw * h));
+        b.Q.push_back(-EI * dddw);
+    }
+    return b;
+}
+
+class LangerBalken : public Balken {
+protected:
+    static constexpr double kEI = 50.0, kC = 200.0, kH = 100.0;
+    // The beam of the nodes of b: the wall load at the head, a spring at every node, a support marker at the
+    // nodes b holds.
+    void Aufbauen(const Winkler& b) {
+        P.LFNr = 1;
+        zormcom::Lauf.LuftH[1] = static_cast<float>(kH);
+        Lastbild({{0.0f, 0.0f}});
+        Knoten(0.0f, 0.0f, -11.0f);
+        for (std::size_t i = 0; i < b.z.size(); ++i) {
+            const bool gehalten =
+                std::find(b.gehalten.begin(), b.gehalten.end(), static_cast<int>(i)) != b.gehalten.end();
+            Knoten(static_cast<float>(b.z[i]), 0.0f, gehalten ? -1.0f : static_cast<float>(b.feder[i]));
+        }
+    }
+    // The row of node i of b: its spring row, or its support row.
+    static const Ergebniszeile* KnotenZeile(const Winkler& b, std::size_t i) {
+        const auto* r = Zeile(static_cast<float>(b.z[i]), kPunkt);
+        return r ? r : Zeile(static_cast<float>(b.z[i]), kAuflager);
+    }
+};
+
+// Foot lengths of 10, 20 and 40 elastic lengths: the rows agree with the stiffness-method beam within the
+// printed digits (w and phi 0.0005, M and Q 0.005) at every node, the head and the upper 6 m with the closed
+// form within the lumping of the springs, and the upper 8 m of the three beams with each other, since a
+// longer bedded part carries nothing more. At 40 elastic lengths the unit solutions of the sweep from the
+// head grow by e^40 and keep no digit; the result must not show it.
+TEST_F(LangerBalken, HoldsForTenTwentyAndFortyElasticLengths) {
+    std::vector<std::vector<float>> oben; // M at the nodes down to 8 m, per length
+    for (double laenge : {10.0, 20.0, 40.0}) {
+        SCOPED_TRACE("foot length " + std::to_string(laenge));
+        SetUp();
+        const Winkler b = SteifigkeitsBalken(WinklerKnoten(laenge), kEI, kC, kH, {});
+        Aufbauen(b);
+        Raender(3, 4, 3, 4);
+        ASSERT_EQ(Loesen(), "");
+        ASSERT_NO_THROW(GleichgewichtPruefen());
+        std::vector<float> m;
+        for (std::size_t i = 0; i < b.z.size(); ++i) {
+            const auto* r = KnotenZeile(b, i);
+            ASSERT_NE(r, nullptr) << b.z[i];
+            EXPECT_NEAR((*r)[kW], b.w[i], 5e-4) << b.z[i];
+            EXPECT_NEAR((*r)[kPhi], b.phi[i], 5e-4) << b.z[i];
+            EXPECT_NEAR((*r)[kM], b.M[i], 5e-3) << b.z[i];
+            EXPECT_NEAR((*r)[kQ], b.Q[i], 5e-3) << b.z[i];
+            if (b.z[i] <= 8.0) m.push_back((*r)[kM]);
+        }
+        oben.push_back(m);
+        // The semi-infinite beam: w(0) = -2 H / C = -1 mm, phi(0) = 1 mm/m, largest M = 0.3224 H at pi / 4.
+        const auto* kopf = KnotenZeile(b, 0);
+        EXPECT_NEAR((*kopf)[kW], -1.0, 0.002);
+        EXPECT_NEAR((*kopf)[kPhi], 1.0, 0.002);
+        EXPECT_NEAR(St.ErgebnisTabelle[2][kQ], kH, 1e-4); // below the wall load, above the head spring
+        for (std::size_t i = 0; i < b.z.size() && b.z[i] <= 6.0; ++i) {
+            const double x = b.z[i], e = std::exp(-x);
+            const auto* r = KnotenZeile(b, i);
+            EXPECT_NEAR((*r)[kW], -2.0 * kH / kC * e * std::cos(x), 0.002) << x;
+            EXPECT_NEAR((*r)[kM], kH * e * std::sin(x), 0.07) << x;
+        }
+        float mmax = 0.0f;
+        for (float v : m)
+            mmax = std::max(mmax, v);
+        EXPECT_NEAR(mmax, 32.24f, 0.07f);
+        const auto& fuss = St.ErgebnisTabelle[St.AnzZeilen - 1];
+        EXPECT_NEAR(fuss[kM], 0.0, 5e-3);
+        EXPECT_NEAR(fuss[kQ], 0.0, 5e-3);
+    }
+    ASSERT_EQ(oben.size(), 3u);
+    for (std::size_t k = 1; k < 3; ++k) {
+        ASSERT_EQ(oben[k].size(), oben[0].size());
+        for (std::size_t i = 0; i < oben[0].size(); ++i)
+            EXPECT_NEAR(oben[k][i], oben[0][i], 5e-3) << k << " " << i;
+    }
+}
+
+// A support at 0.5 m of the beam 40 elastic lengths long (w = 0 there): deflections, moments and the support
+// force as the stiffness-method beam with that node held gives them.
+TEST_F(LangerBalken, SupportInTheLongBedKeepsItsDeflectionAndForce) {
+    const std::vector<double> z = WinklerKnoten(40.0);
+    const int k = 10; // 0.5 m
+    ASSERT_NEAR(z[k], 0.5, 1e-9);
+    const Winkler b = SteifigkeitsBalken(z, kEI, kC, kH, {k});
+    Aufbauen(b);
+    Raender(3, 4, 3, 4);
+    ASSERT_EQ(Loesen(), "");
+    ASSERT_NO_THROW(GleichgewichtPruefen());
+    const auto* a = Zeile(0.5f, kAuflager);
+    ASSERT_NE(a, nullptr);
+    EXPECT_NEAR((*a)[kW], 0.0, 5e-4);
+    EXPECT_NEAR((*a)[kP1 + 3], b.auflagerkraft[0], 5e-3);
+    EXPECT_LT((*a)[kP1 + 3], -0.5 * kH); // it takes most of the head load
+    for (std::size_t i = 0; i < z.size(); ++i) {
+        const auto* r = KnotenZeile(b, i);
+        ASSERT_NE(r, nullptr) << z[i];
+        EXPECT_NEAR((*r)[kW], b.w[i], 5e-4) << z[i];
+        EXPECT_NEAR((*r)[kM], b.M[i], 5e-3) << z[i];
+    }
+}
+
+// A hinge (M = 0 with a shear jump) below a displaceably fixed head (phi = Q = 0 there) on the bedded beam:
+// 15 elastic lengths, which the sweep from the head still solves, and 40, which it cannot, give the same
+// upper 8 m; at the hinge M = 0, and each row carries Q and M on as its loads and springs say.
+TEST_F(LangerBalken, HingeInTheLongBedAgreesWithTheShorterBeam) {
+    std::vector<std::vector<std::array<float, 4>>> oben;
+    for (double laenge : {15.0, 40.0}) {
+        SCOPED_TRACE("foot length " + std::to_string(laenge));
+        SetUp();
+        zormc::St.zGelenk = 1.0f;
+        const Winkler b = SteifigkeitsBalken(WinklerKnoten(laenge), kEI, kC, kH, {});
+        Aufbauen(b);
+        Raender(4, 2, 3, 4);
+        ASSERT_EQ(Loesen(), "");
+        ASSERT_NO_THROW(GleichgewichtPruefen());
+        const auto* g = Zeile(1.0f, kGelenk);
+        ASSERT_NE(g, nullptr);
+        EXPECT_NEAR((*g)[kM], 0.0, 5e-3);
+        EXPECT_NE((*g)[kP1 + 3], 0.0f);
+        EXPECT_NEAR(St.ErgebnisTabelle[1][kPhi], 0.0, 5e-4);
+        EXPECT_NEAR(St.ErgebnisTabelle[1][kQ], 0.0, 5e-3);
+        float Q = St.ErgebnisTabelle[1][kQ], M = St.ErgebnisTabelle[1][kM];
+        std::vector<std::array<float, 4>> werte;
+        for (int i = 2; i < St.AnzZeilen; ++i) {
+            const auto& r = St.ErgebnisTabelle[i];
+            const int art = static_cast<int>(r[kArt]);
+            if (art == kFeld) {
+                M += Q * r[kP1];
+            } else if (art == kPunkt) {
+                M += r[kP1 + 2];
+                Q += r[kP1 + 3] + r[kP1 + 4] * r[kW];
+            } else if (art == kGelenk) {
+                Q += r[kP1 + 3];
+            }
+            EXPECT_NEAR(r[kQ], Q, 5e-3) << i;
+            EXPECT_NEAR(r[kM], M, 5e-3) << i;
+            Q = r[kQ];
+            M = r[kM];
+            if (r[kTiefe] <= 8.0f) werte.push_back({r[kW], r[kPhi], r[kM], r[kQ]});
+        }
+        oben.push_back(werte);
+    }
+    ASSERT_EQ(oben[0].size(), oben[1].size());
+    for (std::size_t i = 0; i < oben[0].size(); ++i)
+        for (std::size_t c = 0; c < 4; ++c)
+            EXPECT_NEAR(oben[1][i][c], oben[0][i][c], 5e-3) << i << " " << c;
+}
+
+// Rows out of equilibrium stop the run, naming the load case, the stage and its bedding with the allowed
+// range; the solved rows pass.
+TEST_F(LangerBalken, RowsOutOfEquilibriumStopTheRunNamingLoadCaseStageAndBedding) {
+    const Winkler b = SteifigkeitsBalken(WinklerKnoten(20.0), kEI, kC, kH, {});
+    Aufbauen(b);
+    Raender(3, 4, 3, 4);
+    ASSERT_EQ(Loesen(), "");
+    P.LFNr = 2;
+    P.AushNr = 3;
+    zormc::St.BettungStufe = 1;
+    P.BettAnz[3] = 2;
+    P.BettC(3, 1) = 150.0f;
+    P.BettC(3, 2) = 200.0f;
+    ASSERT_NO_THROW(GleichgewichtPruefen());
+    // A spring 2 m deep (200 MN/m3 x 0.05 m = 10 MN/m2) whose deflection is off by 0.1 mm: 1 kN/m too much,
+    // 18 kNm/m about the foot 18 m below.
+    int zeile = 0;
+    for (int i = 0; i < St.AnzZeilen; ++i)
+        if (static_cast<int>(St.ErgebnisTabelle[i][kArt]) == kPunkt &&
+            std::fabs(St.ErgebnisTabelle[i][kTiefe] - 2.0f) < 1e-4f)
+            zeile = i;
+    ASSERT_GT(zeile, 0);
+    ASSERT_FLOAT_EQ(St.ErgebnisTabelle[zeile][kP1 + 4], 10.0f);
+    St.ErgebnisTabelle[zeile][kW] += 0.1f;
+    try {
+        GleichgewichtPruefen();
+        ADD_FAILURE() << "no stop";
+    } catch (const zor::CalcAbort& e) {
+        const std::string t = e.what();
+        EXPECT_NE(
+            t.find("Im Lastfall 2, Aushubzustand 3 stehen die Lasten, die Auflagerkräfte und die Bettung der "
+                   "Wand nicht im Gleichgewicht (Summe H = 1.00 kN/m, Summe M um den Wandfuß = 18.00 kNm/m)"),
+            std::string::npos)
+            << t;
+        EXPECT_NE(t.find("Bettung des Aushubzustands 3 (Satz 32, BettC): Bettungsmodul 150 bis 200 MN/m3; "
+                         "zulässig 0 bis 10000 MN/m3."),
+                  std::string::npos)
+            << t;
+    }
 }
 
 } // namespace
