@@ -220,17 +220,20 @@ struct Keilmodell {
     std::vector<Suche> Suchen;
 
     // The shapes of the trial wedges built for one geometry (everything a search is made of but the unit
-    // weights, which the seepage passes change): per wedge its columns, per column its width, its bottom
-    // load and the height of each slice it cuts. A search of the same geometry with other unit weights
-    // takes a wedge's force from its shape instead of building it again.
+    // weights, which the seepage passes change): per wedge its columns; per column its bottom load, the
+    // area of each slice it cuts (height times width) and the factors of the wedge force that the unit
+    // weights do not change. A search of the same geometry with other unit weights takes a wedge's force
+    // from its shape instead of building it again.
     struct Spalte {
-        float dx = 0.0f, last = 0.0f;
+        double kohaesion = 0.0; // c L cos(phi)
+        double sinPhiTheta = 0.0, cosDelta = 0.0, cosPhiThetaDelta = 0.0;
+        float last = 0.0f;
         uint32_t ersteScheibe = 0;
         uint16_t anzScheiben = 0;
     };
     struct Scheibe {
         int16_t linie = 0;
-        float h = 0.0f;
+        float flaeche = 0.0f;
     };
     struct Keilform {
         uint32_t ersteSpalte = 0;

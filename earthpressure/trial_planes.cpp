@@ -228,10 +228,11 @@ uint64_t EbenenSchluessel(float zp, uint32_t winkelBits) {
     return (static_cast<uint64_t>(std::bit_cast<uint32_t>(zp)) << 32) | winkelBits;
 }
 
-// Keeps the shape of the trial wedge just built (kExit..kWall as Probekeil gave them): per column its width,
-// its bottom load and the slices of height above 0.001 m, in the order KeilKraft takes them. A wedge whose
-// indices do not fit the line tables is not kept (KeilKraft checks every access for it).
-void FormMerken(Keilmodell::Formen& f, uint64_t ebene, int16_t kExit, int16_t kWall) {
+// Keeps the shape of the trial wedge just built (kExit..kWall as Probekeil gave them, theta its plane angle):
+// per column its bottom load, the slices of height above 0.001 m in the order KeilKraft takes them, and the
+// factors KeilKraft forms from the friction, the cohesion and the angles of the column's lowest slice. A
+// wedge whose indices do not fit the line tables is not kept (KeilKraft checks every access for it).
+void FormMerken(Keilmodell::Formen& f, uint64_t ebene, float theta, int16_t kExit, int16_t kWall) {
     const auto& K = Keil;
     const int letzte = K.LetzteGleitLinie;
     if (kExit < 0 || kWall > K.GleitLinieX.PunkteOben() || kWall > K.GleitLinieZ.PunkteOben() || letzte < 1 ||
@@ -243,21 +244,34 @@ void FormMerken(Keilmodell::Formen& f, uint64_t ebene, int16_t kExit, int16_t kW
     for (int j = 1; j <= letzte; ++j)
         zeilen[j] = K.GleitLinieZ.Zeile(j);
     const float* const x1 = K.GleitLinieX.Zeile(1);
+    const float cosTheta = static_cast<float>(std::cos(static_cast<double>(theta)));
+    const uint32_t thetaBits = std::bit_cast<uint32_t>(theta);
     Keilmodell::Keilform form;
     form.ersteSpalte = static_cast<uint32_t>(f.spalten.size());
     for (int k = kExit; k <= kWall - 1; ++k) {
         Keilmodell::Spalte s;
-        s.dx = x1[k + 1] - x1[k];
+        const float dx = x1[k + 1] - x1[k];
         s.last = K.GleitListe1[k];
         s.ersteScheibe = static_cast<uint32_t>(f.scheiben.size());
+        float phi = 0.0f, c = 0.0f, delta = 0.0f;
         for (int j = 1; j <= letzte - 1; ++j) {
             const float h =
                 ((zeilen[j + 1][k] - zeilen[j][k]) + (zeilen[j + 1][k + 1] - zeilen[j][k + 1])) / 2.0f;
             if (h > 0.001f) {
-                f.scheiben.push_back({static_cast<int16_t>(j), h});
+                f.scheiben.push_back({static_cast<int16_t>(j), h * dx});
                 ++s.anzScheiben;
+                phi = K.Phi[j];
+                c = K.C[j];
+                delta = K.DeltaP[j];
             }
         }
+        const float L = dx / cosTheta;
+        if (phi + theta - delta > 1.57f) delta = phi + theta - 1.57f;
+        const Winkelwerte& w = WinkelwerteVon(phi, delta, theta, thetaBits);
+        s.kohaesion = c * L * w.cosPhi;
+        s.sinPhiTheta = w.sinPhiTheta;
+        s.cosDelta = w.cosDelta;
+        s.cosPhiThetaDelta = w.cosPhiThetaDelta;
         f.spalten.push_back(s);
         ++form.anzSpalten;
     }
@@ -265,30 +279,17 @@ void FormMerken(Keilmodell::Formen& f, uint64_t ebene, int16_t kExit, int16_t kW
     f.keile.push_back(form);
 }
 
-// The force of a kept wedge under the slice values of the current model: KeilKraft's sums in its order.
-float KraftAusForm(float theta, const Keilmodell::Formen& f, const Keilmodell::Keilform& form) {
-    const auto& K = Keil;
+// The force of a kept wedge under the unit weights of the current model: KeilKraft's sums in its order.
+float KraftAusForm(const Keilmodell::Formen& f, const Keilmodell::Keilform& form) {
+    const auto& W = Keil.W;
     float T = 0.0f;
-    const double th = theta;
-    const float cosTheta = static_cast<float>(std::cos(th));
-    const uint32_t thetaBits = std::bit_cast<uint32_t>(theta);
-    for (uint32_t n = 0; n < form.anzSpalten; ++n) {
-        const Keilmodell::Spalte& s = f.spalten[form.ersteSpalte + n];
-        const float dx = s.dx;
-        float G = s.last;
-        float phi = 0.0f, c = 0.0f, delta = 0.0f;
-        for (uint32_t m = 0; m < s.anzScheiben; ++m) {
-            const Keilmodell::Scheibe& sch = f.scheiben[s.ersteScheibe + m];
-            const auto j = static_cast<std::size_t>(sch.linie);
-            G = G + sch.h * dx * K.W[j];
-            phi = K.Phi[j];
-            c = K.C[j];
-            delta = K.DeltaP[j];
-        }
-        const float L = dx / cosTheta;
-        if (phi + theta - delta > 1.57f) delta = phi + theta - 1.57f;
-        const Winkelwerte& w = WinkelwerteVon(phi, delta, theta, thetaBits);
-        const double Ek = (c * L * w.cosPhi + G * w.sinPhiTheta) * w.cosDelta / w.cosPhiThetaDelta;
+    const Keilmodell::Spalte* s = f.spalten.data() + form.ersteSpalte;
+    for (uint32_t n = 0; n < form.anzSpalten; ++n, ++s) {
+        float G = s->last;
+        const Keilmodell::Scheibe* sch = f.scheiben.data() + s->ersteScheibe;
+        for (uint32_t m = 0; m < s->anzScheiben; ++m, ++sch)
+            G = G + sch->flaeche * W[static_cast<std::size_t>(sch->linie)];
+        const double Ek = (s->kohaesion + G * s->sinPhiTheta) * s->cosDelta / s->cosPhiThetaDelta;
         T = T - static_cast<float>(Ek);
     }
     return T;
@@ -408,14 +409,14 @@ void Suchen(std::vector<uint32_t>& schluessel, const std::vector<uint32_t>& geom
                 } else if (form) {
                     // A wedge of this geometry built in an earlier search: its force under this search's
                     // unit weights.
-                    T = KraftAusForm(theta, *formen, *form);
+                    T = KraftAusForm(*formen, *form);
                     gemerkt = {bits, i, T};
                     letzterGebaut = false;
                 } else {
                     int16_t kExit = 0, kWall = 0;
                     Probekeil(zp, theta, kExit, kWall);
                     T = KeilKraft(theta, kExit, kWall);
-                    if (formen) FormMerken(*formen, ebene, kExit, kWall);
+                    if (formen) FormMerken(*formen, ebene, theta, kExit, kWall);
                     gemerkt = {bits, i, T};
                     letzterGebaut = true;
                 }
