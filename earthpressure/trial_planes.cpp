@@ -348,7 +348,9 @@ void Suchen(std::vector<uint32_t>& schluessel, const std::vector<uint32_t>& geom
     auto& R = GleitErgebnis;
     const std::array<float, kGleitTiefen + 1> zt = GleitTiefen(P.zAush);
     KeilmodellAufbauen();
-    Keilmodell::Formen* const formen = FormenVon(geometrie);
+    // Only the seepage passes search a geometry again under other unit weights; without seepage a search
+    // asked for again is one of the same data, whose results are kept whole.
+    Keilmodell::Formen* const formen = zormcom::Lauf.kzStroem != 0 ? FormenVon(geometrie) : nullptr;
 
     float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
     bool letzterGebaut = true;

@@ -221,8 +221,12 @@ TEST_F(TrialPlanes, ASearchAskedForAgainGivesItsResultsAndModel) {
 // A seepage pass changes the unit weights only: the search takes the wedges of the geometry from their kept
 // shapes, builds none again, and gives what Coulomb gives for the new weight (phi = 30, delta = 0: Kp = 3;
 // 2 m below the bottom E = 10 x 2 x 2 / 2 x 3 = -60 kN/m for 10 kN/m3) and, on a sloped and loaded bottom,
-// bit for bit what a search afresh gives.
+// bit for bit what a search afresh gives. A run without seepage keeps no shapes.
 TEST_F(TrialPlanes, OtherUnitWeightsTakeTheKeptWedgeShapes) {
+    zormb::ErdwiderstandGleitflaechen();
+    EXPECT_TRUE(zormb::Keil.Geometrien.empty()) << "no seepage";
+    zormb::KeilZuruecksetzen();
+    zormcom::Lauf.kzStroem = 1;
     zormb::ErdwiderstandGleitflaechen();
     ASSERT_EQ(zormb::Keil.Geometrien.size(), 1u);
     const std::size_t keile = zormb::Keil.Geometrien[0].keile.size();
