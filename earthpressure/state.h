@@ -95,6 +95,18 @@ struct Laufwerte {
     // says so below the coefficient table. 4: kpgh from curved slip surfaces was taken at the
     // edge of its table (friction angle or wall friction outside it).
     zorm1::Arr<int16_t, 30> BeiwertNichtBestimmbar{};
+
+    // "ZORAUSH" as AushubDateiLesen last read it: its bytes and what each stage of it gave, so that the
+    // same bytes read again give their values without being taken apart again.
+    struct AushubGelesen {
+        zorm1::Aushubstufe stufe;
+        int16_t AnzFigur6 = 0, UmZeitAkt = 0, UmArtAkt = 0, kzUebAkt = 0, kzWasserenth = 0;
+        float Ze1Fig6 = 0.0f, EpsFuss6 = 0.0f;
+        zorm1::Arr<float, 15> Fig6VerhAkt{}, Fig6ZAkt{};
+    };
+    std::string AushubDatei;
+    int16_t AushubDateiAnzAush = 0;
+    std::vector<AushubGelesen> AushubDateiStufen; // stages 1.. as far as they were read
 };
 
 extern Laufwerte Lauf;
