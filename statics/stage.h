@@ -29,7 +29,8 @@ void WandStatik(zor::Laufstatus& status);
 
 inline constexpr int kMaxSickerDurchlaeufe = 30;
 
-// Writes what the trial foot levels of the stage left for "ZOREPP." and "zzzplotw" (St.Dateien), once;
+// Writes what the trial foot levels of the stage left for "ZOREPP.", "zzzplotw" and "ZOREwid." + DateiEndung
+// (St.Dateien), once;
 // WandStatik calls it when the stage's statics ends, however it ends.
 void StufendateienSchreiben();
 

@@ -473,6 +473,18 @@ void StufendateienSchreiben() {
             vb::Write(d.nr(), r[0], r[1], r[2], r[3]);
         d.Close();
     }
+    if (D.ewidGeaendert) {
+        D.ewidGeaendert = false;
+        const Liste& ew = D.ewid;
+        Datei d(D.ewidName.c_str(), vb::OpenMode::Output);
+        const int16_t fn = d.nr();
+        vb::Write(fn, static_cast<int16_t>(ew.n + 1));
+        vb::Write(fn, 0.0f, 0.0f);
+        vb::Write(fn, D.ewidH, int16_t{0});
+        for (int i = 2; i <= ew.n; ++i)
+            vb::Write(fn, ew.z[i], ew.e[i]);
+        d.Close();
+    }
     if (D.plotwGeaendert) {
         D.plotwGeaendert = false;
         const Liste& w = D.plotw;
@@ -607,14 +619,14 @@ void ErdwiderstandDatei() {
             break;
         }
     {
-        Datei d(("ZOREwid." + zormcom::Lauf.DateiEndung).c_str(), vb::OpenMode::Output);
-        const int16_t fn = d.nr();
-        vb::Write(fn, static_cast<int16_t>(ew.n + 1));
-        vb::Write(fn, 0.0f, 0.0f);
-        vb::Write(fn, St.HUmlagerung, int16_t{0});
-        for (int i = 2; i <= ew.n; ++i)
-            vb::Write(fn, ew.z[i], ew.e[i]);
-        d.Close();
+        auto& D = St.Dateien;
+        std::string name = "ZOREwid." + zormcom::Lauf.DateiEndung;
+        if (D.ewidGeaendert && name != D.ewidName) StufendateienSchreiben();
+        D.ewidName = std::move(name);
+        D.ewid = ew;
+        D.ewidH = St.HUmlagerung;
+        D.ewidGeaendert = true;
+        if (!D.aktiv) StufendateienSchreiben();
     }
     // One more point for the bedding check, at the end of the lists (99).
     if (ew.n < zor::kMaxOrdinaten && ew.z[ew.n] < 99.0f) {

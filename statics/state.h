@@ -208,7 +208,8 @@ struct Statikzustand {
 
     // The working files a stage's statics reads on every trial foot level or rewrites on each, held for the
     // stage (WandStatik): the seepage state of "zorz10" and the passive list of "ZOREPP." as read once, and
-    // what the trial levels write to "ZOREPP." and "zzzplotw", written once when the stage's statics ends.
+    // what the trial levels write to "ZOREPP.", "zzzplotw" and "ZOREwid." + DateiEndung, written once when
+    // the stage's statics ends.
     // Outside WandStatik (aktiv false) the files are read and written at once.
     struct Stufendateien {
         bool aktiv = false;
@@ -220,6 +221,10 @@ struct Statikzustand {
         std::vector<std::array<float, 4>> eppZeilen; // z, e and the two further values of each row
         bool plotwGeaendert = false;
         zor::Ordinatenliste plotw;
+        bool ewidGeaendert = false; // "ZOREwid." + DateiEndung: name, list and the level HUmlagerung
+        std::string ewidName;
+        zor::Ordinatenliste ewid;
+        float ewidH = 0.0f;
     };
     Stufendateien Dateien;
 };
