@@ -240,15 +240,10 @@ struct Keilmodell {
         double kohaesion = 0.0; // c L cos(phi)
         double sinPhiTheta = 0.0, cosDelta = 0.0, cosPhiThetaDelta = 0.0;
         float last = 0.0f;
-        uint32_t ersteScheibe = 0;
-        uint16_t anzScheiben = 0;
-    };
-    struct Scheibe {
-        int16_t linie = 0;
-        float flaeche = 0.0f;
+        uint32_t linien = 0; // bit j: the slice below line j is cut; its area is the column's next one
     };
     struct Keilform {
-        uint32_t ersteSpalte = 0;
+        uint32_t ersteSpalte = 0, ersteFlaeche = 0;
         uint16_t anzSpalten = 0;
     };
     struct Formen {
@@ -256,7 +251,7 @@ struct Keilmodell {
         std::unordered_map<uint64_t, uint32_t> nachEbene; // (depth bits << 32 | angle bits) -> wedge
         std::vector<Keilform> keile;
         std::vector<Spalte> spalten;
-        std::vector<Scheibe> scheiben;
+        std::vector<float> flaechen; // the slice areas of every column, column after column
     };
     std::vector<Formen> Geometrien;
 };

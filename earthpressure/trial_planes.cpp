@@ -1,5 +1,6 @@
 #include "earthpressure/trial_planes.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -210,18 +211,35 @@ std::vector<uint32_t> SuchSchluessel(const std::vector<uint32_t>& geometrie) {
 }
 
 constexpr std::size_t kMaxGeometrien = 16;
+// The memory the shapes of a run may take together (bytes, about).
+constexpr std::size_t kFormenSpeicher = std::size_t{32} << 20;
+
+std::size_t Speicher(const Keilmodell::Formen& f) {
+    return f.keile.size() * (sizeof(Keilmodell::Keilform) + 40u) + f.spalten.size() * sizeof(Keilmodell::Spalte) +
+           f.flaechen.size() * sizeof(float);
+}
 
 // The shapes kept for the geometry `schluessel`, made anew when there are none; nullptr for an empty key.
-// The oldest geometry gives way when the table is full.
+// The oldest geometries give way when the table is full or the shapes take more than their memory.
 Keilmodell::Formen* FormenVon(const std::vector<uint32_t>& schluessel) {
     if (schluessel.empty()) return nullptr;
     auto& g = Keil.Geometrien;
-    for (auto& f : g)
-        if (f.schluessel == schluessel) return &f;
-    if (g.size() >= kMaxGeometrien) g.erase(g.begin());
-    g.emplace_back();
-    g.back().schluessel = schluessel;
-    return &g.back();
+    auto gefunden = std::find_if(g.begin(), g.end(), [&](const auto& f) { return f.schluessel == schluessel; });
+    if (gefunden == g.end()) {
+        if (g.size() >= kMaxGeometrien) g.erase(g.begin());
+        g.emplace_back();
+        g.back().schluessel = schluessel;
+        gefunden = g.end() - 1;
+    }
+    std::size_t gesamt = 0;
+    for (const auto& f : g)
+        gesamt += Speicher(f);
+    while (gesamt > kFormenSpeicher && gefunden != g.begin()) {
+        gesamt -= Speicher(g.front());
+        g.erase(g.begin());
+        --gefunden;
+    }
+    return &*gefunden;
 }
 
 uint64_t EbenenSchluessel(float zp, uint32_t winkelBits) {
@@ -238,7 +256,8 @@ void FormMerken(Keilmodell::Formen& f, uint64_t ebene, float theta, int16_t kExi
     if (kExit < 0 || kWall > K.GleitLinieX.PunkteOben() || kWall > K.GleitLinieZ.PunkteOben() || letzte < 1 ||
         letzte > K.GleitLinieZ.LinienOben() || K.GleitLinieX.LinienOben() < 1 ||
         static_cast<std::size_t>(kWall) > K.GleitListe1.size() || letzte >= 32 || kWall - kExit > 65535 ||
-        f.keile.size() >= UINT32_MAX)
+        f.keile.size() >= UINT32_MAX || f.spalten.size() >= UINT32_MAX - 65536u ||
+        f.flaechen.size() >= UINT32_MAX - 65536u * 32u || Speicher(f) > kFormenSpeicher)
         return;
     std::array<const float*, 32> zeilen{};
     for (int j = 1; j <= letzte; ++j)
@@ -248,18 +267,18 @@ void FormMerken(Keilmodell::Formen& f, uint64_t ebene, float theta, int16_t kExi
     const uint32_t thetaBits = std::bit_cast<uint32_t>(theta);
     Keilmodell::Keilform form;
     form.ersteSpalte = static_cast<uint32_t>(f.spalten.size());
+    form.ersteFlaeche = static_cast<uint32_t>(f.flaechen.size());
     for (int k = kExit; k <= kWall - 1; ++k) {
         Keilmodell::Spalte s;
         const float dx = x1[k + 1] - x1[k];
         s.last = K.GleitListe1[k];
-        s.ersteScheibe = static_cast<uint32_t>(f.scheiben.size());
         float phi = 0.0f, c = 0.0f, delta = 0.0f;
         for (int j = 1; j <= letzte - 1; ++j) {
             const float h =
                 ((zeilen[j + 1][k] - zeilen[j][k]) + (zeilen[j + 1][k + 1] - zeilen[j][k + 1])) / 2.0f;
             if (h > 0.001f) {
-                f.scheiben.push_back({static_cast<int16_t>(j), h * dx});
-                ++s.anzScheiben;
+                f.flaechen.push_back(h * dx);
+                s.linien |= 1u << j;
                 phi = K.Phi[j];
                 c = K.C[j];
                 delta = K.DeltaP[j];
@@ -284,11 +303,11 @@ float KraftAusForm(const Keilmodell::Formen& f, const Keilmodell::Keilform& form
     const auto& W = Keil.W;
     float T = 0.0f;
     const Keilmodell::Spalte* s = f.spalten.data() + form.ersteSpalte;
+    const float* a = f.flaechen.data() + form.ersteFlaeche;
     for (uint32_t n = 0; n < form.anzSpalten; ++n, ++s) {
         float G = s->last;
-        const Keilmodell::Scheibe* sch = f.scheiben.data() + s->ersteScheibe;
-        for (uint32_t m = 0; m < s->anzScheiben; ++m, ++sch)
-            G = G + sch->flaeche * W[static_cast<std::size_t>(sch->linie)];
+        for (uint32_t linien = s->linien; linien != 0; linien &= linien - 1)
+            G = G + *a++ * W[static_cast<std::size_t>(std::countr_zero(linien))];
         const double Ek = (s->kohaesion + G * s->sinPhiTheta) * s->cosDelta / s->cosPhiThetaDelta;
         T = T - static_cast<float>(Ek);
     }
