@@ -260,6 +260,25 @@ void Lasten(Pruefung& p) {
     }
 }
 
+} // namespace
+
+std::optional<std::string> AuflagerUeberFussPruefen(int s) {
+    const zorm1::Aushubstufe& t = StufeVon(s);
+    const int fuss = StufenZahl(t.Wandfuss);
+    if (fuss != 2 && fuss != 3) return std::nullopt;
+    const int anker = std::min(StufenZahl(t.AnzAnker), 8);
+    for (int i = 1; i <= anker; ++i) {
+        const float z = t.ZAnker[static_cast<std::size_t>(i)];
+        if (z > t.ZWandfuss)
+            return "Kote der Ankerlage " + std::to_string(i) + Stufe(s) + " (Satz 7, ZAnker) = " + Zahl(z) +
+                   " m; zulässig 0 bis " + Zahl(t.ZWandfuss) +
+                   " m: eine Anker- bzw. Steifenlage liegt nicht unter dem vorgegebenen Wandfuß.";
+    }
+    return std::nullopt;
+}
+
+namespace {
+
 // The values of stage s, its lists up to their counts.
 void Aushubtabelle(Pruefung& p, int s) {
     const std::string az = Stufe(s);
@@ -284,6 +303,7 @@ void Aushubtabelle(Pruefung& p, int s) {
     for (int i = 1; i <= 8; ++i)
         p.wert(t.ZAnker[static_cast<std::size_t>(i)], i <= anker ? kTiefe : kBetrag,
                "Kote der Ankerlage " + std::to_string(i) + az, 7, "ZAnker");
+    if (auto f = AuflagerUeberFussPruefen(s)) p.text(*f);
     p.wert(t.ZNextAnker, kTiefe, "Kote des nächsten Ankers" + az, 7, "ZNextAnker");
     p.wert(t.ZWasserLuft, kWasser, "luftseitiger Wasserstand" + az, 7, "ZWasserLuft");
     p.wert(t.EFaktor, kBeiwert, "Faktor für den umgelagerten Erddruck" + az, 7, "EFaktor");

@@ -34,6 +34,11 @@ std::optional<std::string> VorgabeErddruckPruefen(int s);
 // 1 or 4), where the page offers no figure.
 std::optional<std::string> UmlagerungsfigurPruefen(int s);
 
+// The supports in force of stage s (1..15) with the wall foot given (`Wandfuss` 2, or 3 in rock): each lies at
+// the foot level `ZWandfuss` or above it; a support below the wall is refused. Returns the line as
+// EingabeBereichePruefen does.
+std::optional<std::string> AuflagerUeberFussPruefen(int s);
+
 // The refusal of a run, as stage a and the pages say it: "Die Berechnung ist nicht möglich:" + the line +
 // "Bitte die Eingabe überprüfen.", lines ended by CR LF.
 std::string BerechnungNichtMoeglich(const std::string& zeile);

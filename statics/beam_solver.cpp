@@ -520,7 +520,10 @@ void GleichgewichtPruefenMit(int a, int b, int f1, int f2) {
     }
     if (f1 != 4 && f2 != 4) kraft(-static_cast<double>(fuss[kQ]), zf);
     if (f1 != 3 && f2 != 3) moment(-static_cast<double>(fuss[kM]));
-    const bool haelt = std::fabs(H) <= 1.0e-4 * Hbetrag + 1.0e-3 && std::fabs(M) <= 1.0e-4 * Mbetrag + 1.0e-3;
+    // The rows keep depths and values in single precision: a moment may miss by the forces times the rounding
+    // of their depths as well (a support just above a held foot takes forces that form a couple).
+    const bool haelt = std::fabs(H) <= 1.0e-4 * Hbetrag + 1.0e-3 &&
+                       std::fabs(M) <= 1.0e-4 * (Mbetrag + Hbetrag * 1.0) + 1.0e-3;
     if (haelt) return;
     std::string text =
         "Die Berechnung wurde abgebrochen:\r\n\r\nIm Lastfall " + std::to_string(P.LFNr) +

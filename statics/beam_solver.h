@@ -31,7 +31,7 @@ namespace zormc {
 // A singular system (foot determinant 0 without digits lost, a zero pivot at a support or hinge, or a
 // singular system of all rows) beeps twice, shows the box "ZORDLT" and sets status to "STOP"; the rows
 // then keep their building parameters and no state. status is never reset here.
-// More than 300 rows, more than 14 supports and hinges, a layer index beyond the 30 stiffness
+// More than kMaxZeile rows, more than 14 supports and hinges, a layer index beyond the 30 stiffness
 // entries or a stiffness EI <= 0 in a layer the beam crosses throw zor::CalcAbort; so do solved rows
 // out of equilibrium (GleichgewichtPruefen).
 void Durchlauftraeger(zor::Laufstatus& status);
@@ -41,8 +41,9 @@ void Durchlauftraeger(zor::Laufstatus& status);
 // row's deflection), the forces at the supports and hinges, and the force and moment at the head and
 // at the foot where the wall is held there (Q or M not among the quantities that vanish) must sum to
 // 0 horizontally and in their moment about the foot, each within 1e-4 of the sum of the magnitudes
-// plus 0.001 kN/m (kNm/m). Throws zor::CalcAbort naming the load case P.LFNr, the stage P.AushNr, both
-// sums and, in a bedded stage, the stage's bedding moduli and their allowed range.
+// plus 0.001 kN/m (kNm/m); the moment also within 1e-4 m times the sum of the force magnitudes, for the
+// depths kept in single precision. Throws zor::CalcAbort naming the load case P.LFNr, the stage P.AushNr,
+// both sums and, in a bedded stage, the stage's bedding moduli and their allowed range.
 void GleichgewichtPruefen();
 
 // The recorded installation deflection (mm) of a support at depth z: the first entry of
@@ -50,7 +51,7 @@ void GleichgewichtPruefen();
 void AuflagerVerschiebung(float z, float& w);
 
 // Appends a row of the given kind with St.Zeilenwerte(1..5) in columns 3..7 at St.AnzZeilen,
-// counts it and clears the five values. Throws zor::CalcAbort beyond row 300.
+// counts it and clears the five values. Throws zor::CalcAbort beyond row kMaxZeile.
 void ZeileSchreiben(int art);
 
 // y = A x for the 4 x 4 matrix A (indices 1..4); x and y may be one vector when A is upper

@@ -343,6 +343,14 @@ void PfahlSkalieren() {
         eph.e[i] *= St.EpFaktor;
 }
 
+// The deepest support in force of the stage (m; 0 without one).
+float TiefsteStuetze() {
+    float z = 0.0f;
+    for (int i = 1; i <= P.AnzAnker && i <= 8; ++i)
+        z = std::max(z, P.ZAnker[i]);
+    return z;
+}
+
 void Randbedingungen() {
     int16_t a = 3, b = 4;
     switch (P.WandKopf) {
@@ -362,6 +370,9 @@ void Randbedingungen() {
     if (P.Wandfuss == 3) f1 = 3, f2 = 1;
     if (P.Wandfuss == 4) f1 = 2, f2 = 1;
     if (St.GelenkFussModus == 1 && (St.WandfussEingabe == 1 || St.WandfussEingabe == 2)) f1 = 3, f2 = 1;
+    // A support at the foot holds its deflection: the foot keeps its other condition and passes the shear
+    // to the support (the node builder joins the two nodes; w held twice leaves nothing to solve).
+    if (f2 == 1 && TiefsteStuetze() > zormcom::Lauf.zFuss - 0.001f) f2 = 4;
     St.KopfUnbekannte = {0, a, b};
     St.FussBedingung = {0, f1, f2};
 }
@@ -919,6 +930,9 @@ void StatikBerechnen() {
         ++St.IterZaehler;
         if (St.IterZaehler == 1) {
             zormcom::Lauf.zFuss = (P.Wandfuss == 3) ? P.ZWandfuss : P.ZWandfuss + St.FussVersatz;
+            // A search tries no foot above a support in force: it starts below the deepest one.
+            if (P.Wandfuss != 3 && St.ZFussVorgabe == 0.0f)
+                zormcom::Lauf.zFuss = std::max(zormcom::Lauf.zFuss, TiefsteStuetze() + St.FussVersatz);
         } else {
             ProtokollSchreiben();
             if (P.Wandfuss == 3) {

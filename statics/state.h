@@ -18,12 +18,14 @@
 
 namespace zormc {
 
-// Highest row index of the row table.
-inline constexpr int kMaxZeile = 300;
 // Supports and hinges the beam solver can take together.
 inline constexpr int kMaxAuflagerGelenke = 14;
 // Stiffness entries per layer (SchichtEI 1..30).
 inline constexpr int kMaxSteifigkeiten = 30;
+// Highest row index of the row table: room for every node of a full node grid (250 points, each with a
+// field and a marker row), the splits of the fields at the layer tops, a hinge, the head rows and the end,
+// so that a deep bedded wall never runs out of rows before its node grid is full.
+inline constexpr int kMaxZeile = 2 * zor::kMaxOrdinaten + kMaxSteifigkeiten + 10;
 // Entries of the excavation-side layer table: 12 layers, three splits and the bottom.
 inline constexpr int kMaxAushSchichten = 16;
 
@@ -49,7 +51,7 @@ using Ergebniszeile = std::array<float, 13>; // columns 0..12
 
 struct Statikzustand {
     // ---- beam solver
-    std::array<Ergebniszeile, kMaxZeile + 1> ErgebnisTabelle{}; // rows 0..300
+    std::array<Ergebniszeile, kMaxZeile + 1> ErgebnisTabelle{}; // rows 0..kMaxZeile
     int16_t AnzZeilen = 0;
     std::array<float, 6> Zeilenwerte{}; // p1..p5 of the row being built (1..5)
     // Head codes a, b (indices 1, 2): the two head quantities that vanish (1 w, 2 phi, 3 M, 4 Q).

@@ -4,6 +4,7 @@
 
 #include "dialogs/project/page.h"
 #include "dialogs/stages/stage_page.h"
+#include "frame/input_ranges.h"
 #include "frame/project_data.h"
 #include "frame/stage_table.h"
 #include "platform/forms/msgbox.h"
@@ -267,6 +268,11 @@ void frmAushub1::cmdOK_Click() {
     P.AnzAuflagerStufe = int16_t(n + 1);
     if (P.zAush + 0.01f > P.ZWandfuss) P.ZWandfuss = P.zAush + 0.01f;
     zormcom::AushubSpeichern(P.AushNr);
+    // A support below the given wall foot holds no wall: refused here, as the calculation refuses it.
+    if (const auto fehler = zorm1::AuflagerUeberFussPruefen(P.AushNr)) {
+        vb::MsgBox(zorm1::BerechnungNichtMoeglich(*fehler), vb::vbExclamation);
+        return;
+    }
     cmdOK.setEnabled(false);
     Seite::Weiter("frmAushub1b");
 }

@@ -66,6 +66,15 @@ void PrintTo(const Grenzfall& f, std::ostream* os) {
 
 class Grenzen : public Bereiche, public ::testing::WithParamInterface<Grenzfall> {};
 
+// Stage 1 with the foot mode given, the foot at 8 m and one support in force at z.
+void GegebenerFussMitStuetze(float modus, float z) {
+    auto& t = P.Aushubstufen[1];
+    t.Wandfuss = modus;
+    t.ZWandfuss = 8.0f;
+    t.AnzAnker = 1;
+    t.ZAnker[1] = z;
+}
+
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
@@ -123,6 +132,14 @@ const Grenzfall kGrenzen[] = {
     {"Bettungsmodul", [](float v) { P.FussGebettet[1] = 1, P.BettAnz[1] = 1, P.BettC(1, 1) = v; }, 10001.0f,
      "Bettungsmodul der Zeile 1 der Bettung im Aushubzustand 1 (Satz 32, BettC) = 10001 MN/m3; zulässig 0 bis "
      "10000 MN/m3."},
+    // A support in force at the given foot or above it; below it holds no wall. A searched foot (mode 1) has
+    // no given level: its search starts below the deepest support.
+    {"Stuetze", [](float v) { GegebenerFussMitStuetze(2, v); }, 8.0f, nullptr},
+    {"Stuetze", [](float v) { GegebenerFussMitStuetze(2, v); }, 8.01f,
+     "Kote der Ankerlage 1 im Aushubzustand 1 (Satz 7, ZAnker) = 8.01 m; zulässig 0 bis 8 m: eine Anker- bzw. "
+     "Steifenlage liegt nicht unter dem vorgegebenen Wandfuß."},
+    {"Stuetze", [](float v) { GegebenerFussMitStuetze(3, v); }, 8.5f, "(Satz 7, ZAnker) = 8.5 m; zulässig 0 bis 8 m"},
+    {"Stuetze", [](float v) { GegebenerFussMitStuetze(1, v); }, 20.0f, nullptr},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 2.0f, nullptr},
     {"Erddruckart", [](float v) { P.Erddruckart = static_cast<int16_t>(v); }, 3.0f,
      "Erddruckansatz (Satz 3, Erddruckart) = 3; zulässig 1, 2."},

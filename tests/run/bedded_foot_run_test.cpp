@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "frame/project_data.h"
 #include "frame/project_file.h"
@@ -81,6 +82,43 @@ TEST_F(GebetteterFuss, ALongerBeddedFootGivesTheMomentsOfTheShorterOne) {
         EXPECT_NEAR(Wert(m[20].first), Wert(m[40].first), 0.11f);
         EXPECT_EQ(m[20].second, m[40].second);
     }
+}
+
+// The strutted diaphragm wall of Schlitzwand_gesteift_GW with every stage's foot given at 30 or 60 m and
+// bedded with 1000 MN/m3 (elastic length about 1.6 m): every stage of every load case prints the same moments
+// for both feet (the sweep from the head once printed twice the moment at 60 m).
+TEST_F(GebetteterFuss, DiaphragmWallFootAtSixtyMetresGivesTheMomentsOfThirty) {
+    std::map<int, std::vector<std::string>> zeilen;
+    for (float fuss : {30.0f, 60.0f}) {
+        SCOPED_TRACE("foot " + std::to_string(fuss) + " m");
+        const std::string v = zortest::BeispielKopieren("Schlitzwand_gesteift_GW", "P1");
+        zortest::LaufUmgebungZuruecksetzen();
+        ASSERT_TRUE(zorm1::EingabeLesen(v));
+        // Without the seepage, whose path round the foot changes the water pressure with the foot's depth.
+        P.kzStroemEin = P.kzStroem = 0;
+        for (int s = 1; s <= P.AnzAush; ++s) {
+            P.Aushubstufen[static_cast<std::size_t>(s)].Wandfuss = 2;
+            P.Aushubstufen[static_cast<std::size_t>(s)].ZWandfuss = fuss;
+            P.FussGebettet[s] = 1;
+            P.BettAnz[s] = 2;
+            P.BettT(s, 1) = 0.0f;
+            P.BettC(s, 1) = 1000.0f;
+            P.BettT(s, 2) = 96.0f;
+            P.BettC(s, 2) = 1000.0f;
+        }
+        ASSERT_TRUE(zorm1::EingabeSchreiben(v));
+        zortest::LaufUmgebungZuruecksetzen();
+        umgebung_.set("XDG_DATA_HOME", (ordner_.path() / "xdg").string());
+        ASSERT_EQ(zorrun::ProjektRechnen(v), zorrun::kLaufFertig);
+        for (const auto& b : vb::headless::Log())
+            ADD_FAILURE() << b.title << ": " << b.prompt;
+        std::ifstream bericht("P1.AUS");
+        for (std::string z; std::getline(bericht, z);)
+            if (z.find("max M(d) =") != std::string::npos || z.find("min M(d) =") != std::string::npos)
+                zeilen[static_cast<int>(fuss)].push_back(z);
+    }
+    ASSERT_FALSE(zeilen[30].empty());
+    EXPECT_EQ(zeilen[60], zeilen[30]);
 }
 
 } // namespace

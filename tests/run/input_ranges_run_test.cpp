@@ -154,13 +154,18 @@ const Fall kFaelle[] = {
     {"KneeOfTheBlockFigureBelowTheExcavation", "Traegerbohlwand_verankert",
      [] { P.Aushubstufen[2].UmZ2 = 45.0f; }, 1,
      "Kote z2 der Umlagerungsfigur im Aushubzustand 2 (Satz 7, UmZ2) = 45 m; zulässig"},
-    // The statics of a stage excavated less deep than the one before merges diagrams beyond their capacity:
-    // a bound of the calculation, told with the load case and the stage, not an internal error.
-    {"StageShallowerThanTheOneBefore", "Schlitzwand_gesteift_GW", [] { P.Aushubstufen[2].zAush = 1.0f; }, 1,
-     "Im Lastfall 1, Aushubzustand 2 haben zwei Druck- bzw. Lastbilder zusammen mehr als 250 Punkte "
-     "(DiagrammAddieren"},
-    {"StageShallowerThanTheOneBeforeOnPiles", "Bohrpfahlwand", [] { P.Aushubstufen[2].zAush = 2.0f; }, 1,
-     "Aushubzustand 2 enden zwei Druck- bzw. Lastbilder in verschiedenen Tiefen"},
+    // A stage excavated less deep than the one before keeps its supports below its excavation level: the foot
+    // search starts below the deepest of them, so the stage calculates.
+    {"StageShallowerThanTheOneBefore", "Schlitzwand_gesteift_GW", [] { P.Aushubstufen[2].zAush = 1.0f; }, 0, ""},
+    {"StageShallowerThanTheOneBeforeOnPiles", "Bohrpfahlwand", [] { P.Aushubstufen[2].zAush = 2.0f; }, 0, ""},
+    {"SupportBelowTheGivenFoot", "Spundwand_verankert",
+     [] {
+         P.Aushubstufen[2].Wandfuss = 2, P.Aushubstufen[2].ZWandfuss = 8.0f;
+         P.Aushubstufen[2].ZAnker[1] = P.ZAuflager[1] = P.Aushubstufen[1].ZNextAnker = 8.5f;
+     },
+     1,
+     "Kote der Ankerlage 1 im Aushubzustand 2 (Satz 7, ZAnker) = 8.5 m; zulässig 0 bis 8 m: eine Anker- bzw. "
+     "Steifenlage liegt nicht unter dem vorgegebenen Wandfuß."},
     {"LastLayer9999Thick", "Spundwand_frei", [] { P.SchichtDicke[2] = 99.99f; }, 0, ""},
     {"UpperLayerEndsAt9899", "Spundwand_frei", [] { P.SchichtDicke[1] = 98.99f; }, 0, ""},
     {"BeddingModulusHugeNegative", "Spundwand_frei", [] { Bettung(-3.4e38f); }, 1,

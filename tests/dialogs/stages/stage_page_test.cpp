@@ -91,6 +91,41 @@ TEST_F(Stufenseite, OkKeepsSupportsBelowTheHeadAndAboveTheBottomAndTheFootBelowT
     }
 }
 
+// With the foot given (mode 2, or 3 in rock) a support below the wall foot holds nothing: OK refuses it with the
+// calculation's message and stays on the page; a support at the foot level is taken.
+TEST_F(Stufenseite, OkRefusesASupportBelowTheGivenFootAndTakesOneAtIt) {
+    for (int16_t fuss : {int16_t{2}, int16_t{3}}) {
+        SCOPED_TRACE(fuss);
+        vb::headless::ResetForms();
+        vb::headless::Reset();
+        P.Aushubstufen.fill(zorm1::Aushubstufe{});
+        Aktuell(1, 1);
+        vb::FormByName("frmAushub1");
+        vb::user::click("frmAushub1.optWandfuss(" + std::to_string(fuss) + ")");
+        Tippen("frmAushub1.txtZAush", "6");
+        Tippen("frmAushub1.txtAnzAnker", "2");
+        Tippen("frmAushub1.txtZAnker(1)", "1.5");
+        Tippen("frmAushub1.txtZAnker(2)", "8.5");
+        Tippen("frmAushub1.txtZNextAnker", "99");
+        Tippen("frmAushub1.txtZWandfuss", "8");
+        vb::user::tab();
+        vb::user::click("frmAushub1.cmdOK");
+        ASSERT_EQ(vb::headless::Log().size(), 1u);
+        EXPECT_EQ(vb::headless::Log()[0].prompt,
+                  "Die Berechnung ist nicht möglich:\r\nKote der Ankerlage 2 im Aushubzustand 1 (Satz 7, ZAnker) = "
+                  "8.5 m; zulässig 0 bis 8 m: eine Anker- bzw. Steifenlage liegt nicht unter dem vorgegebenen "
+                  "Wandfuß.\r\nBitte die Eingabe überprüfen.");
+        EXPECT_EQ(vb::LoadedForm("frmAushub1b"), nullptr);
+        EXPECT_TRUE(vb::headless::enabled("frmAushub1.cmdOK"));
+        Tippen("frmAushub1.txtZAnker(2)", "8");
+        vb::user::tab();
+        vb::user::click("frmAushub1.cmdOK");
+        EXPECT_EQ(vb::headless::Log().size(), 1u);
+        EXPECT_FLOAT_EQ(P.Aushubstufen[1].ZAnker[2], 8.0f);
+        EXPECT_NE(vb::LoadedForm("frmAushub1b"), nullptr);
+    }
+}
+
 TEST_F(Stufenseite, BoxesOutOfRangeShowTheirReplacementAndTakeTheFocusBack) {
     Aktuell(1, 1);
     vb::FormByName("frmAushub1");
