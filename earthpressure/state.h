@@ -159,6 +159,10 @@ struct Erddruckzustand {
     std::array<float, 101> MinErddruckMerker{};
     // Reserved value of the layer records of the hand-over files (always 0).
     std::array<float, 101> SchichtFeld3{};
+    // "ZORZ11" as the last pass read it back: its bytes and the values it gave, in the order read, so
+    // that the next pass restores the layer table from the same bytes without taking them apart again.
+    std::string Z11Datei;
+    std::vector<uint32_t> Z11Werte;
 
     // Effective partial factor of the soil pressure and its value scaled to BS-P.
     float gamEMisch = 0.0f;
