@@ -66,6 +66,32 @@ void AushubDateiLesen(int16_t s) {
     vb::Open("ZORAUSH", vb::OpenMode::Input, zormcom::Lauf.DateiNr);
     vb::FileGuard d(zormcom::Lauf.DateiNr);
     const int16_t f = d.nr();
+    const std::string_view inhalt = vb::InputData(f);
+    if (s >= 0 && static_cast<std::size_t>(s) <= L.AushubDateiStufen.size() && !L.AushubDatei.empty() &&
+        inhalt == L.AushubDatei) {
+        // The bytes read before: their values, stage by stage as reading them sets them.
+        P.AnzAush = L.AushubDateiAnzAush;
+        for (int stufe = 1; stufe <= s; ++stufe) {
+            const auto& g = L.AushubDateiStufen[static_cast<std::size_t>(stufe - 1)];
+            P.Aushubstufen[static_cast<size_t>(stufe)] = g.stufe;
+            L.AnzFigur6 = g.AnzFigur6;
+            L.Ze1Fig6 = g.Ze1Fig6;
+            L.UmZeitAkt = g.UmZeitAkt;
+            L.UmArtAkt = g.UmArtAkt;
+            L.kzUebAkt = g.kzUebAkt;
+            L.kzWasserenth = g.kzWasserenth;
+            L.EpsFuss6 = g.EpsFuss6;
+            for (int k = 1; k <= L.AnzFigur6; ++k) {
+                L.Fig6VerhAkt[k] = g.Fig6VerhAkt[k];
+                L.Fig6ZAkt[k] = g.Fig6ZAkt[k];
+            }
+        }
+        d.Close();
+        return;
+    }
+    L.AushubDatei.clear();
+    L.AushubDateiStufen.clear();
+    std::vector<Laufwerte::AushubGelesen> gelesen;
     vb::Input(f, P.AnzAush);
     PruefeAnzahl(s, zorm1::MaxAushub, "ZORAUSH");
     for (int stufe = 1; stufe <= s; ++stufe) {
@@ -76,9 +102,24 @@ void AushubDateiLesen(int16_t s) {
         vb::Input(f, L.AnzFigur6, L.Ze1Fig6, L.UmZeitAkt, L.UmArtAkt, zormcom::Lauf.kzUebAkt,
                   zormcom::Lauf.kzWasserenth, L.EpsFuss6);
         PruefeAnzahl(L.AnzFigur6, 15, "ZORAUSH");
-        for (int k = 1; k <= L.AnzFigur6; ++k)
+        auto& g = gelesen.emplace_back();
+        for (int k = 1; k <= L.AnzFigur6; ++k) {
             vb::Input(f, L.Fig6VerhAkt[k], L.Fig6ZAkt[k]);
+            g.Fig6VerhAkt[k] = L.Fig6VerhAkt[k];
+            g.Fig6ZAkt[k] = L.Fig6ZAkt[k];
+        }
+        g.stufe = P.Aushubstufen[static_cast<size_t>(stufe)];
+        g.AnzFigur6 = L.AnzFigur6;
+        g.Ze1Fig6 = L.Ze1Fig6;
+        g.UmZeitAkt = L.UmZeitAkt;
+        g.UmArtAkt = L.UmArtAkt;
+        g.kzUebAkt = L.kzUebAkt;
+        g.kzWasserenth = L.kzWasserenth;
+        g.EpsFuss6 = L.EpsFuss6;
     }
+    L.AushubDatei.assign(inhalt);
+    L.AushubDateiAnzAush = P.AnzAush;
+    L.AushubDateiStufen = std::move(gelesen);
     d.Close();
 }
 

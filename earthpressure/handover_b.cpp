@@ -1,6 +1,10 @@
 #include "earthpressure/handover_b.h"
 
+#include <bit>
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "earthpressure/figure_points.h"
 #include "earthpressure/state.h"
@@ -20,32 +24,68 @@ void AnzahlPruefen(int wert, int unten, int oben, const char* datei) {
                                       datei + "\"");
 }
 
+// Reads the items of a file into their variables and notes each value, or, for the same bytes read
+// again, gives the variables the values noted, in the same order.
+class Leser {
+public:
+    Leser(int16_t f, std::vector<uint32_t>& werte, bool wieder) : f_(f), werte_(werte), wieder_(wieder) {}
+    template <class... T> void operator()(T&... v) { (Eins(v), ...); }
+
+private:
+    void Eins(float& v) {
+        if (wieder_) {
+            v = std::bit_cast<float>(werte_.at(pos_++));
+        } else {
+            vb::InputItem(f_, v);
+            werte_.push_back(std::bit_cast<uint32_t>(v));
+        }
+    }
+    void Eins(int16_t& v) {
+        if (wieder_) {
+            v = static_cast<int16_t>(werte_.at(pos_++));
+        } else {
+            vb::InputItem(f_, v);
+            werte_.push_back(static_cast<uint16_t>(v));
+        }
+    }
+    int16_t f_;
+    std::vector<uint32_t>& werte_;
+    bool wieder_;
+    std::size_t pos_ = 0;
+};
+
 } // namespace
 
 void Z11Lesen() {
     vb::FileGuard d("ZORZ11", vb::OpenMode::Input);
     const int16_t f = d.nr();
-    vb::Input(f, P.AnzErd);
+    const std::string_view inhalt = vb::InputData(f);
+    const bool wieder = !B.Z11Datei.empty() && inhalt == B.Z11Datei;
+    if (!wieder) {
+        B.Z11Datei.clear();
+        B.Z11Werte.clear();
+    }
+    Leser lies(f, B.Z11Werte, wieder);
+    lies(P.AnzErd);
     AnzahlPruefen(P.AnzErd, 1, 12, "ZORZ11");
     for (int i = 1; i <= P.AnzErd; ++i) {
-        vb::Input(f, zormcom::Lauf.SchichtKaAnteil[i], zormcom::Lauf.SchichtK0Anteil[i], B.SchichtFeld3[i],
-                  zormcom::Lauf.SchichtKote[i], P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i],
-                  P.SchichtGammaAush[i], P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
-        vb::Input(f, P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i],
-                  P.SchichtEI[i], P.SchichtKaghVorgabe[i], P.SchichtKachVorgabe[i], P.SchichtKpchVorgabe[i],
-                  P.SchichtKpghVorgabe[i]);
-        vb::Input(f, zormcom::Lauf.SchichtKagh[i], zormcom::Lauf.SchichtKpgh[i], zormcom::Lauf.SchichtKach[i],
-                  zormcom::Lauf.SchichtKpch[i], P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
+        lies(zormcom::Lauf.SchichtKaAnteil[i], zormcom::Lauf.SchichtK0Anteil[i], B.SchichtFeld3[i],
+             zormcom::Lauf.SchichtKote[i], P.SchichtDicke[i], P.SchichtPhi[i], P.SchichtDeltaA[i],
+             P.SchichtGammaAush[i], P.SchichtGammaAuftriebAush[i], P.SchichtDeltaP[i]);
+        lies(P.SchichtCa[i], P.SchichtCp[i], P.SchichtGamma[i], P.SchichtGammaAuftrieb[i], P.SchichtEI[i],
+             P.SchichtKaghVorgabe[i], P.SchichtKachVorgabe[i], P.SchichtKpchVorgabe[i], P.SchichtKpghVorgabe[i]);
+        lies(zormcom::Lauf.SchichtKagh[i], zormcom::Lauf.SchichtKpgh[i], zormcom::Lauf.SchichtKach[i],
+             zormcom::Lauf.SchichtKpch[i], P.SchichtDeltaANeu[i], P.SchichtDeltaPNeu[i]);
     }
-    vb::Input(f, zormcom::Lauf.SchichtKote[P.AnzErd + 1], zormcom::Lauf.kzStroem, zormcom::Lauf.kzHydGrBr,
-              P.SchichtDicke[P.AnzErd], P.DeltaZF);
-    vb::Input(f, P.AnzBoesch);
+    lies(zormcom::Lauf.SchichtKote[P.AnzErd + 1], zormcom::Lauf.kzStroem, zormcom::Lauf.kzHydGrBr,
+         P.SchichtDicke[P.AnzErd], P.DeltaZF);
+    lies(P.AnzBoesch);
     AnzahlPruefen(P.AnzBoesch, 0, 8, "ZORZ11");
     for (int k = 1; k <= P.AnzBoesch; ++k)
-        vb::Input(f, P.BoeschX1[k], P.BoeschX2[k], P.BoeschZ1[k], P.BoeschZ2[k], P.BoeschGamma[k],
-                  P.BoeschPhi[k]);
+        lies(P.BoeschX1[k], P.BoeschX2[k], P.BoeschZ1[k], P.BoeschZ2[k], P.BoeschGamma[k], P.BoeschPhi[k]);
     for (int k = 1; k <= 12; ++k)
-        vb::Input(f, P.DeltaNeuAushub[k]);
+        lies(P.DeltaNeuAushub[k]);
+    if (!wieder) B.Z11Datei.assign(inhalt);
     d.Close();
 }
 

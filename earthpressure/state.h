@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "earthpressure/diagrams.h"
@@ -94,6 +95,18 @@ struct Laufwerte {
     // says so below the coefficient table. 4: kpgh from curved slip surfaces was taken at the
     // edge of its table (friction angle or wall friction outside it).
     zorm1::Arr<int16_t, 30> BeiwertNichtBestimmbar{};
+
+    // "ZORAUSH" as AushubDateiLesen last read it: its bytes and what each stage of it gave, so that the
+    // same bytes read again give their values without being taken apart again.
+    struct AushubGelesen {
+        zorm1::Aushubstufe stufe;
+        int16_t AnzFigur6 = 0, UmZeitAkt = 0, UmArtAkt = 0, kzUebAkt = 0, kzWasserenth = 0;
+        float Ze1Fig6 = 0.0f, EpsFuss6 = 0.0f;
+        zorm1::Arr<float, 15> Fig6VerhAkt{}, Fig6ZAkt{};
+    };
+    std::string AushubDatei;
+    int16_t AushubDateiAnzAush = 0;
+    std::vector<AushubGelesen> AushubDateiStufen; // stages 1.. as far as they were read
 };
 
 extern Laufwerte Lauf;
@@ -146,6 +159,10 @@ struct Erddruckzustand {
     std::array<float, 101> MinErddruckMerker{};
     // Reserved value of the layer records of the hand-over files (always 0).
     std::array<float, 101> SchichtFeld3{};
+    // "ZORZ11" as the last pass read it back: its bytes and the values it gave, in the order read, so
+    // that the next pass restores the layer table from the same bytes without taking them apart again.
+    std::string Z11Datei;
+    std::vector<uint32_t> Z11Werte;
 
     // Effective partial factor of the soil pressure and its value scaled to BS-P.
     float gamEMisch = 0.0f;
@@ -217,6 +234,30 @@ struct Keilmodell {
         float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
     };
     std::vector<Suche> Suchen;
+
+    // The shapes of the trial wedges built for one geometry (everything a search is made of but the unit
+    // weights, which the seepage passes change): per wedge its columns; per column its bottom load, the
+    // area of each slice it cuts (height times width) and the factors of the wedge force that the unit
+    // weights do not change. A search of the same geometry with other unit weights takes a wedge's force
+    // from its shape instead of building it again.
+    struct Spalte {
+        double kohaesion = 0.0; // c L cos(phi)
+        double sinPhiTheta = 0.0, cosDelta = 0.0, cosPhiThetaDelta = 0.0;
+        float last = 0.0f;
+        uint32_t linien = 0; // bit j: the slice below line j is cut; its area is the column's next one
+    };
+    struct Keilform {
+        uint32_t ersteSpalte = 0, ersteFlaeche = 0;
+        uint16_t anzSpalten = 0;
+    };
+    struct Formen {
+        std::vector<uint32_t> schluessel;
+        std::unordered_map<uint64_t, uint32_t> nachEbene; // (depth bits << 32 | angle bits) -> wedge
+        std::vector<Keilform> keile;
+        std::vector<Spalte> spalten;
+        std::vector<float> flaechen; // the slice areas of every column, column after column
+    };
+    std::vector<Formen> Geometrien;
 };
 
 extern Keilmodell Keil;

@@ -1,5 +1,6 @@
 #include "earthpressure/trial_planes.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -161,10 +162,10 @@ void Anhaengen(std::vector<uint32_t>& k, float v) {
     k.push_back(std::bit_cast<uint32_t>(v));
 }
 
-// Everything the search of the current stage is made of, by its bits: the layers, the water level, the
-// bottom, its loads, the wall friction of the stage and the angle unit. Empty where the model would
-// refuse the data (it then refuses them in every search).
-std::vector<uint32_t> SuchSchluessel() {
+// Everything the shape of the trial wedges of the current stage is made of, by its bits: the layers but
+// their unit weights, the water level, the bottom, its loads, the wall friction of the stage and the angle
+// unit. Empty where the model would refuse the data (it then refuses them in every search).
+std::vector<uint32_t> GeometrieSchluessel() {
     std::vector<uint32_t> k;
     const int n = P.AnzErd, nLast = P.AnzSohlLast;
     if (n < 1 || n > 12 || nLast < 0 || nLast > 8 || P.AushNr < 1 || P.AushNr > zorm1::MaxAushub) return k;
@@ -180,8 +181,6 @@ std::vector<uint32_t> SuchSchluessel() {
         Anhaengen(k, P.SchichtDeltaP[i]);
         Anhaengen(k, P.SchichtDeltaPNeu[i]);
         Anhaengen(k, P.SchichtCp[i]);
-        Anhaengen(k, P.SchichtGammaAush[i]);
-        Anhaengen(k, P.SchichtGammaAuftriebAush[i]);
     }
     for (int i = 1; i <= 12; ++i)
         k.push_back(static_cast<uint32_t>(static_cast<uint16_t>(P.DeltaNeuAushub[i])));
@@ -200,10 +199,125 @@ std::vector<uint32_t> SuchSchluessel() {
     return k;
 }
 
+// The geometry's key followed by the unit weights of the layers: everything the search is made of.
+std::vector<uint32_t> SuchSchluessel(const std::vector<uint32_t>& geometrie) {
+    std::vector<uint32_t> k = geometrie;
+    if (k.empty()) return k;
+    for (int i = 1; i <= P.AnzErd; ++i) {
+        Anhaengen(k, P.SchichtGammaAush[i]);
+        Anhaengen(k, P.SchichtGammaAuftriebAush[i]);
+    }
+    return k;
+}
+
+constexpr std::size_t kMaxGeometrien = 16;
+// The memory the shapes of a run may take together (bytes, about).
+constexpr std::size_t kFormenSpeicher = std::size_t{32} << 20;
+
+std::size_t Speicher(const Keilmodell::Formen& f) {
+    return f.keile.size() * (sizeof(Keilmodell::Keilform) + 40u) + f.spalten.size() * sizeof(Keilmodell::Spalte) +
+           f.flaechen.size() * sizeof(float);
+}
+
+// The shapes kept for the geometry `schluessel`, made anew when there are none; nullptr for an empty key.
+// The oldest geometries give way when the table is full or the shapes take more than their memory.
+Keilmodell::Formen* FormenVon(const std::vector<uint32_t>& schluessel) {
+    if (schluessel.empty()) return nullptr;
+    auto& g = Keil.Geometrien;
+    auto gefunden = std::find_if(g.begin(), g.end(), [&](const auto& f) { return f.schluessel == schluessel; });
+    if (gefunden == g.end()) {
+        if (g.size() >= kMaxGeometrien) g.erase(g.begin());
+        g.emplace_back();
+        g.back().schluessel = schluessel;
+        gefunden = g.end() - 1;
+    }
+    std::size_t gesamt = 0;
+    for (const auto& f : g)
+        gesamt += Speicher(f);
+    while (gesamt > kFormenSpeicher && gefunden != g.begin()) {
+        gesamt -= Speicher(g.front());
+        g.erase(g.begin());
+        --gefunden;
+    }
+    return &*gefunden;
+}
+
+uint64_t EbenenSchluessel(float zp, uint32_t winkelBits) {
+    return (static_cast<uint64_t>(std::bit_cast<uint32_t>(zp)) << 32) | winkelBits;
+}
+
+// Keeps the shape of the trial wedge just built (kExit..kWall as Probekeil gave them, theta its plane angle):
+// per column its bottom load, the slices of height above 0.001 m in the order KeilKraft takes them, and the
+// factors KeilKraft forms from the friction, the cohesion and the angles of the column's lowest slice. A
+// wedge whose indices do not fit the line tables is not kept (KeilKraft checks every access for it).
+void FormMerken(Keilmodell::Formen& f, uint64_t ebene, float theta, int16_t kExit, int16_t kWall) {
+    const auto& K = Keil;
+    const int letzte = K.LetzteGleitLinie;
+    if (kExit < 0 || kWall > K.GleitLinieX.PunkteOben() || kWall > K.GleitLinieZ.PunkteOben() || letzte < 1 ||
+        letzte > K.GleitLinieZ.LinienOben() || K.GleitLinieX.LinienOben() < 1 ||
+        static_cast<std::size_t>(kWall) > K.GleitListe1.size() || letzte >= 32 || kWall - kExit > 65535 ||
+        f.keile.size() >= UINT32_MAX || f.spalten.size() >= UINT32_MAX - 65536u ||
+        f.flaechen.size() >= UINT32_MAX - 65536u * 32u || Speicher(f) > kFormenSpeicher)
+        return;
+    std::array<const float*, 32> zeilen{};
+    for (int j = 1; j <= letzte; ++j)
+        zeilen[j] = K.GleitLinieZ.Zeile(j);
+    const float* const x1 = K.GleitLinieX.Zeile(1);
+    const float cosTheta = static_cast<float>(std::cos(static_cast<double>(theta)));
+    const uint32_t thetaBits = std::bit_cast<uint32_t>(theta);
+    Keilmodell::Keilform form;
+    form.ersteSpalte = static_cast<uint32_t>(f.spalten.size());
+    form.ersteFlaeche = static_cast<uint32_t>(f.flaechen.size());
+    for (int k = kExit; k <= kWall - 1; ++k) {
+        Keilmodell::Spalte s;
+        const float dx = x1[k + 1] - x1[k];
+        s.last = K.GleitListe1[k];
+        float phi = 0.0f, c = 0.0f, delta = 0.0f;
+        for (int j = 1; j <= letzte - 1; ++j) {
+            const float h =
+                ((zeilen[j + 1][k] - zeilen[j][k]) + (zeilen[j + 1][k + 1] - zeilen[j][k + 1])) / 2.0f;
+            if (h > 0.001f) {
+                f.flaechen.push_back(h * dx);
+                s.linien |= 1u << j;
+                phi = K.Phi[j];
+                c = K.C[j];
+                delta = K.DeltaP[j];
+            }
+        }
+        const float L = dx / cosTheta;
+        if (phi + theta - delta > 1.57f) delta = phi + theta - 1.57f;
+        const Winkelwerte& w = WinkelwerteVon(phi, delta, theta, thetaBits);
+        s.kohaesion = c * L * w.cosPhi;
+        s.sinPhiTheta = w.sinPhiTheta;
+        s.cosDelta = w.cosDelta;
+        s.cosPhiThetaDelta = w.cosPhiThetaDelta;
+        f.spalten.push_back(s);
+        ++form.anzSpalten;
+    }
+    f.nachEbene.emplace(ebene, static_cast<uint32_t>(f.keile.size()));
+    f.keile.push_back(form);
+}
+
+// The force of a kept wedge under the unit weights of the current model: KeilKraft's sums in its order.
+float KraftAusForm(const Keilmodell::Formen& f, const Keilmodell::Keilform& form) {
+    const auto& W = Keil.W;
+    float T = 0.0f;
+    const Keilmodell::Spalte* s = f.spalten.data() + form.ersteSpalte;
+    const float* a = f.flaechen.data() + form.ersteFlaeche;
+    for (uint32_t n = 0; n < form.anzSpalten; ++n, ++s) {
+        float G = s->last;
+        for (uint32_t linien = s->linien; linien != 0; linien &= linien - 1)
+            G = G + *a++ * W[static_cast<std::size_t>(std::countr_zero(linien))];
+        const double Ek = (s->kohaesion + G * s->sinPhiTheta) * s->cosDelta / s->cosPhiThetaDelta;
+        T = T - static_cast<float>(Ek);
+    }
+    return T;
+}
+
 constexpr std::size_t kMaxSuchen = 64;
 static_assert(std::tuple_size_v<decltype(Keilmodell::Suche::z)> == kGleitTiefen + 1);
 
-void Suchen(std::vector<uint32_t>& schluessel);
+void Suchen(std::vector<uint32_t>& schluessel, const std::vector<uint32_t>& geometrie);
 void Ausgeben();
 
 } // namespace
@@ -226,7 +340,8 @@ void ErdwiderstandGleitflaechen() {
 
     // A search made before from the same data: its results; the model and its last wedge are built
     // again, so that the model stands as the search leaves it.
-    std::vector<uint32_t> schluessel = SuchSchluessel();
+    const std::vector<uint32_t> geometrie = GeometrieSchluessel();
+    std::vector<uint32_t> schluessel = SuchSchluessel(geometrie);
     const auto& K = Keil;
     const Keilmodell::Suche* frueher = nullptr;
     if (!schluessel.empty())
@@ -241,17 +356,20 @@ void ErdwiderstandGleitflaechen() {
         R.E = alt.E;
         R.Winkel = alt.Winkel;
     } else {
-        Suchen(schluessel);
+        Suchen(schluessel, geometrie);
     }
     Ausgeben();
 }
 
 namespace {
 
-void Suchen(std::vector<uint32_t>& schluessel) {
+void Suchen(std::vector<uint32_t>& schluessel, const std::vector<uint32_t>& geometrie) {
     auto& R = GleitErgebnis;
     const std::array<float, kGleitTiefen + 1> zt = GleitTiefen(P.zAush);
     KeilmodellAufbauen();
+    // Only the seepage passes search a geometry again under other unit weights; without seepage a search
+    // asked for again is one of the same data, whose results are kept whole.
+    Keilmodell::Formen* const formen = zormcom::Lauf.kzStroem != 0 ? FormenVon(geometrie) : nullptr;
 
     float letzteTiefe = 0.0f, letzterWinkel = 0.0f;
     bool letzterGebaut = true;
@@ -300,13 +418,26 @@ void Suchen(std::vector<uint32_t>& schluessel) {
                 const uint32_t bits = std::bit_cast<uint32_t>(theta);
                 Kraft& gemerkt = kraefte[(bits ^ (bits >> 11) ^ (bits >> 19)) & 127u];
                 float T;
+                const uint64_t ebene = EbenenSchluessel(zp, bits);
+                const Keilmodell::Keilform* form = nullptr;
+                if (formen && !(gemerkt.tiefe == i && gemerkt.winkel == bits)) {
+                    const auto gefunden = formen->nachEbene.find(ebene);
+                    if (gefunden != formen->nachEbene.end()) form = &formen->keile[gefunden->second];
+                }
                 if (gemerkt.tiefe == i && gemerkt.winkel == bits) {
                     T = gemerkt.T;
+                    letzterGebaut = false;
+                } else if (form) {
+                    // A wedge of this geometry built in an earlier search: its force under this search's
+                    // unit weights.
+                    T = KraftAusForm(*formen, *form);
+                    gemerkt = {bits, i, T};
                     letzterGebaut = false;
                 } else {
                     int16_t kExit = 0, kWall = 0;
                     Probekeil(zp, theta, kExit, kWall);
                     T = KeilKraft(theta, kExit, kWall);
+                    if (formen) FormMerken(*formen, ebene, theta, kExit, kWall);
                     gemerkt = {bits, i, T};
                     letzterGebaut = true;
                 }

@@ -29,6 +29,11 @@ void WandStatik(zor::Laufstatus& status);
 
 inline constexpr int kMaxSickerDurchlaeufe = 30;
 
+// Writes what the trial foot levels of the stage left for "ZOREPP.", "zzzplotw" and "ZOREwid." + DateiEndung
+// (St.Dateien), once;
+// WandStatik calls it when the stage's statics ends, however it ends.
+void StufendateienSchreiben();
+
 // One pass: the foot search of the current foot mode (P.Wandfuss) with the driver's settings in St.
 // Returns at once when the solver answers "STOP" (St.StatikStatus).
 void StatikBerechnen();

@@ -101,7 +101,32 @@ float TeilEinspannungsTiefe(float frei, float fest, float p) {
                               (static_cast<double>(fest) - frei) * std::sqrt(static_cast<double>(p) / 100.0));
 }
 
+namespace {
+void StufenStatik(zor::Laufstatus& status);
+} // namespace
+
 void WandStatik(zor::Laufstatus& status) {
+    // The files the trial foot levels read and rewrite are held for the stage and written once.
+    St.Dateien = {};
+    St.Dateien.aktiv = true;
+    try {
+        StufenStatik(status);
+    } catch (...) {
+        St.Dateien.aktiv = false;
+        try {
+            StufendateienSchreiben();
+        } catch (...) {
+            // the error that ended the stage is the one to report
+        }
+        throw;
+    }
+    St.Dateien.aktiv = false;
+    StufendateienSchreiben();
+}
+
+namespace {
+
+void StufenStatik(zor::Laufstatus& status) {
     auto& B = zormb::B;
     St.StatikStatus = zor::Laufstatus::Offen;
     // Preparation.
@@ -297,6 +322,8 @@ void WandStatik(zor::Laufstatus& status) {
     HinweiseDrucken();
     status = zor::Laufstatus::Weiter;
 }
+
+} // namespace
 
 // ---- re-read of the stage files
 void ZwischendateienLesen() {

@@ -471,21 +471,66 @@ void Zusatzspannungen(float zE) {
     St.Lastbild = Verbinden(w, St.Lastbild, 1);
 }
 
+} // namespace
+
+void StufendateienSchreiben() {
+    auto& D = St.Dateien;
+    if (D.eppGeaendert) {
+        D.eppGeaendert = false;
+        Datei d("ZOREPP.", vb::OpenMode::Output);
+        vb::Write(d.nr(), D.eppFlag);
+        vb::Write(d.nr(), D.eppAnzahl);
+        for (const auto& r : D.eppZeilen)
+            vb::Write(d.nr(), r[0], r[1], r[2], r[3]);
+        d.Close();
+    }
+    if (D.ewidGeaendert) {
+        D.ewidGeaendert = false;
+        const Liste& ew = D.ewid;
+        Datei d(D.ewidName.c_str(), vb::OpenMode::Output);
+        const int16_t fn = d.nr();
+        vb::Write(fn, static_cast<int16_t>(ew.n + 1));
+        vb::Write(fn, 0.0f, 0.0f);
+        vb::Write(fn, D.ewidH, int16_t{0});
+        for (int i = 2; i <= ew.n; ++i)
+            vb::Write(fn, ew.z[i], ew.e[i]);
+        d.Close();
+    }
+    if (D.plotwGeaendert) {
+        D.plotwGeaendert = false;
+        const Liste& w = D.plotw;
+        Datei d("zzzplotw", vb::OpenMode::Output);
+        const int16_t f = d.nr();
+        vb::Write(f, static_cast<int16_t>(w.n + 1));
+        for (int i = 1; i <= w.n; ++i)
+            vb::Write(f, w.z[i], w.e[i]);
+        vb::Write(f, w.n >= 1 ? w.z[w.n] : 0.0f, int16_t{0});
+        d.Close();
+    }
+}
+
+namespace {
+
+// The seepage state of the stage: "zorz10", read once by the stage's statics.
 void SickerzustandLesen() {
-    Datei d("zorz10", vb::OpenMode::Input);
-    int16_t geaendert = 0;
-    vb::Input(d.nr(), geaendert, zormb::B.SickerKonv, St.WasserwichteErd, St.WasserwichteLuft,
-              zormb::B.GefaelleErd, zormb::B.GefaelleLuft);
+    auto& D = St.Dateien;
+    if (!D.aktiv || !D.sickerGelesen) {
+        Datei d("zorz10", vb::OpenMode::Input);
+        vb::Input(d.nr(), D.sickerGeaendert, D.sickerKonv, D.wasserwichteErd, D.wasserwichteLuft, D.gefaelleErd,
+                  D.gefaelleLuft);
+        D.sickerGelesen = D.aktiv;
+    }
+    zormb::B.SickerKonv = D.sickerKonv;
+    St.WasserwichteErd = D.wasserwichteErd;
+    St.WasserwichteLuft = D.wasserwichteLuft;
+    zormb::B.GefaelleErd = D.gefaelleErd;
+    zormb::B.GefaelleLuft = D.gefaelleLuft;
 }
 
 void PlotwSchreiben(const Liste& w) {
-    Datei d("zzzplotw", vb::OpenMode::Output);
-    const int16_t f = d.nr();
-    vb::Write(f, static_cast<int16_t>(w.n + 1));
-    for (int i = 1; i <= w.n; ++i)
-        vb::Write(f, w.z[i], w.e[i]);
-    vb::Write(f, w.n >= 1 ? w.z[w.n] : 0.0f, int16_t{0});
-    d.Close();
+    St.Dateien.plotw = w;
+    St.Dateien.plotwGeaendert = true;
+    if (!St.Dateien.aktiv) StufendateienSchreiben();
 }
 
 void Wasserdruck(float zE) {
@@ -585,14 +630,14 @@ void ErdwiderstandDatei() {
             break;
         }
     {
-        Datei d(("ZOREwid." + zormcom::Lauf.DateiEndung).c_str(), vb::OpenMode::Output);
-        const int16_t fn = d.nr();
-        vb::Write(fn, static_cast<int16_t>(ew.n + 1));
-        vb::Write(fn, 0.0f, 0.0f);
-        vb::Write(fn, St.HUmlagerung, int16_t{0});
-        for (int i = 2; i <= ew.n; ++i)
-            vb::Write(fn, ew.z[i], ew.e[i]);
-        d.Close();
+        auto& D = St.Dateien;
+        std::string name = "ZOREwid." + zormcom::Lauf.DateiEndung;
+        if (D.ewidGeaendert && name != D.ewidName) StufendateienSchreiben();
+        D.ewidName = std::move(name);
+        D.ewid = ew;
+        D.ewidH = St.HUmlagerung;
+        D.ewidGeaendert = true;
+        if (!D.aktiv) StufendateienSchreiben();
     }
     // One more point for the bedding check, at the end of the lists (99).
     if (ew.n < zor::kMaxOrdinaten && ew.z[ew.n] < 99.0f) {
@@ -1123,35 +1168,47 @@ void ErdwiderstandIteration() {
             St.ERef = std::fabs(Flaeche(eph, zF));
             St.ERefGesetzt = 1;
         }
-        int16_t flag = 0;
-        {
+        // "ZOREPP.", read once by the stage's statics.
+        auto& D = St.Dateien;
+        if (!D.aktiv || !D.eppGelesen) {
             Datei d("ZOREPP.", vb::OpenMode::Input);
-            vb::Input(d.nr(), flag);
-            if (flag == 1) {
+            vb::Input(d.nr(), D.eppFlag);
+            D.eppZeilen.clear();
+            if (D.eppFlag == 1) {
                 int16_t m = 0;
                 vb::Input(d.nr(), m);
                 if (m < 0 || m > zor::kMaxOrdinaten)
                     throw zor::CalcAbort("Die Datei ZOREPP. enthält " + std::to_string(m) +
                                          " Zeilen (höchstens 250). Die Berechnung wird abgebrochen.");
-                eph = Liste{};
-                eph.n = m;
-                for (int i = 1; i <= m; ++i) {
-                    float a = 0, b = 0;
-                    vb::Input(d.nr(), eph.z[i], eph.e[i], a, b);
-                    eph.e[i] /= eta;
-                }
+                D.eppAnzahl = m;
+                D.eppZeilen.resize(static_cast<std::size_t>(m));
+                for (auto& r : D.eppZeilen)
+                    vb::Input(d.nr(), r[0], r[1], r[2], r[3]);
             }
+            D.eppGelesen = D.aktiv;
         }
-        if (flag != 1) {
+        if (D.eppFlag == 1) {
+            eph = Liste{};
+            eph.n = D.eppAnzahl;
+            for (int i = 1; i <= eph.n; ++i) {
+                eph.z[i] = D.eppZeilen[static_cast<std::size_t>(i - 1)][0];
+                eph.e[i] = D.eppZeilen[static_cast<std::size_t>(i - 1)][1];
+                eph.e[i] /= eta;
+            }
+        } else {
             const float anpass = P.EtaAnpass != 0.0f ? P.EtaAnpass : 1.0f;
             for (int i = 1; i <= eph.n; ++i)
                 eph.e[i] *= anpass;
-            Datei d("ZOREPP.", vb::OpenMode::Output);
-            vb::Write(d.nr(), int16_t{0});
-            vb::Write(d.nr(), eph.n);
+            // The passive diagram of the layer coefficients, flag 0: what the stage's later trial levels
+            // read of it is the flag.
+            D.eppFlag = 0;
+            D.eppAnzahl = eph.n;
+            D.eppZeilen.resize(static_cast<std::size_t>(std::max<int>(eph.n, 0)));
             for (int i = 1; i <= eph.n; ++i)
-                vb::Write(d.nr(), eph.z[i], P.Etap * eph.e[i], St.GleitWinkelDatei, St.GleitWinkelDatei);
-            d.Close();
+                D.eppZeilen[static_cast<std::size_t>(i - 1)] = {eph.z[i], P.Etap * eph.e[i], St.GleitWinkelDatei,
+                                                                 St.GleitWinkelDatei};
+            D.eppGeaendert = true;
+            if (!D.aktiv) StufendateienSchreiben();
         }
     }
     // 7. Copy for the driver.

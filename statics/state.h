@@ -207,6 +207,28 @@ struct Statikzustand {
     std::array<float, 21> AuflagerSenkung{};
     std::array<float, 21> AuflagerSenkungZ{};
     int16_t AnzAuflagerVersch = 0;
+
+    // The working files a stage's statics reads on every trial foot level or rewrites on each, held for the
+    // stage (WandStatik): the seepage state of "zorz10" and the passive list of "ZOREPP." as read once, and
+    // what the trial levels write to "ZOREPP.", "zzzplotw" and "ZOREwid." + DateiEndung, written once when
+    // the stage's statics ends.
+    // Outside WandStatik (aktiv false) the files are read and written at once.
+    struct Stufendateien {
+        bool aktiv = false;
+        bool sickerGelesen = false;
+        int16_t sickerGeaendert = 0, sickerKonv = 0;
+        float wasserwichteErd = 0.0f, wasserwichteLuft = 0.0f, gefaelleErd = 0.0f, gefaelleLuft = 0.0f;
+        bool eppGelesen = false, eppGeaendert = false;
+        int16_t eppFlag = 0, eppAnzahl = 0;
+        std::vector<std::array<float, 4>> eppZeilen; // z, e and the two further values of each row
+        bool plotwGeaendert = false;
+        zor::Ordinatenliste plotw;
+        bool ewidGeaendert = false; // "ZOREwid." + DateiEndung: name, list and the level HUmlagerung
+        std::string ewidName;
+        zor::Ordinatenliste ewid;
+        float ewidH = 0.0f;
+    };
+    Stufendateien Dateien;
 };
 
 extern Statikzustand St;

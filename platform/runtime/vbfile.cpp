@@ -510,6 +510,10 @@ bool Eof(int16_t fn) {
     }
 }
 
+std::string_view InputData(int16_t fn) {
+    return getInput(fn).data;
+}
+
 int32_t Lof(int16_t fn) {
     OpenFile& f = get(fn);
     if (f.mode == OpenMode::Input) return static_cast<int32_t>(f.data.size());

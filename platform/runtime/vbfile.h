@@ -36,6 +36,7 @@ void CloseAll();                                             // Close without nu
 bool IsOpen(int16_t fn);
 bool Eof(int16_t fn);     // no more data to read (Input and Binary)
 int32_t Lof(int16_t fn);  // length of the open file in bytes (written data included)
+std::string_view InputData(int16_t fn); // the whole content of a file open for Input (error 54 otherwise)
 int32_t Seek(int16_t fn); // 1-based byte position of the next read or write
 void ResetFileState();    // closes every file and forgets the table (tests)
 

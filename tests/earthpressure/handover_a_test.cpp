@@ -218,6 +218,35 @@ TEST_F(Uebergabe, StagesRoundTripThroughZORAUSH) {
     EXPECT_EQ(L.UmZeitAkt, 4);
     EXPECT_FLOAT_EQ(P.Aushubstufen[3].zAush, 7.25f);
     EXPECT_FALSE(vb::IsOpen(zormcom::Lauf.DateiNr));
+
+    // Read again over values changed in memory: the same stages and figure-6 values as the first read,
+    // the entries of stage 2 beyond stage 3's count included.
+    const auto erste = P.Aushubstufen;
+    P.Aushubstufen.fill(zorm1::Aushubstufe{});
+    P.AnzAush = 0;
+    L.AnzFigur6 = 9;
+    L.Fig6VerhAkt[2] = 0.0f;
+    L.UmZeitAkt = 0;
+    zormcom::AushubDateiLesen(2);
+    EXPECT_EQ(P.AnzAush, 3);
+    EXPECT_EQ(P.Aushubstufen[1], erste[1]);
+    EXPECT_EQ(P.Aushubstufen[2], erste[2]);
+    EXPECT_EQ(P.Aushubstufen[3], zorm1::Aushubstufe{});
+    EXPECT_EQ(L.AnzFigur6, 3);
+    EXPECT_FLOAT_EQ(L.Fig6VerhAkt[2], 0.5f);
+    EXPECT_EQ(L.UmZeitAkt, 3);
+    zormcom::AushubDateiLesen(3);
+    EXPECT_EQ(P.Aushubstufen[3], erste[3]);
+    EXPECT_FALSE(vb::IsOpen(zormcom::Lauf.DateiNr));
+
+    // The file written anew with a stage level of the same length: the read takes the new bytes.
+    P.Aushubstufen[3].zAush = 7.75f;
+    zorma::AushSchreiben();
+    zormcom::AushubDateiLesen(3);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[3].zAush, 7.75f);
+    P.Aushubstufen[3].zAush = 0.0f;
+    zormcom::AushubDateiLesen(3);
+    EXPECT_FLOAT_EQ(P.Aushubstufen[3].zAush, 7.75f);
 }
 
 TEST_F(Uebergabe, ReadingPastTheFileRaisesAnErrorAndFreesTheFile) {

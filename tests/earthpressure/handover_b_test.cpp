@@ -76,6 +76,26 @@ TEST_F(HandoverB, LayerTableRoundTripsAndTheSplitReachesZorz2) {
     EXPECT_EQ(P.AnzBoesch, 1);
     EXPECT_FLOAT_EQ(P.BoeschZ2[1], -2.0f);
     EXPECT_EQ(P.DeltaNeuAushub[2], 3);
+
+    // The next pass undoes the same edits from the same bytes; a file written anew is read anew.
+    zormb::SchichtgrenzeEinfuegen(5.0f);
+    zormcom::Lauf.SchichtKagh[2] = 9.0f;
+    P.AnzBoesch = 0;
+    P.DeltaZF = 0.0f;
+    zormcom::Lauf.kzStroem = 0;
+    zormb::Z11Lesen();
+    EXPECT_EQ(P.AnzErd, 2);
+    EXPECT_FLOAT_EQ(P.SchichtDicke[2], 96.0f);
+    EXPECT_FLOAT_EQ(zormcom::Lauf.SchichtKagh[2], 0.3f);
+    EXPECT_FLOAT_EQ(P.DeltaZF, -0.25f);
+    EXPECT_EQ(zormcom::Lauf.kzStroem, 1);
+    EXPECT_EQ(P.AnzBoesch, 1);
+    EXPECT_FLOAT_EQ(P.BoeschPhi[1], 30.0f);
+    P.BoeschPhi[1] = 35.0f;
+    zorma::Z11Schreiben();
+    P.BoeschPhi[1] = 0.0f;
+    zormb::Z11Lesen();
+    EXPECT_FLOAT_EQ(P.BoeschPhi[1], 35.0f);
 }
 
 TEST_F(HandoverB, PressureFilesAndTheCopyForTheStatics) {

@@ -218,6 +218,54 @@ TEST_F(TrialPlanes, ASearchAskedForAgainGivesItsResultsAndModel) {
     EXPECT_TRUE(rechnen(15.0f) == erste) << "a search made afresh";
 }
 
+// A seepage pass changes the unit weights only: the search takes the wedges of the geometry from their kept
+// shapes, builds none again, and gives what Coulomb gives for the new weight (phi = 30, delta = 0: Kp = 3;
+// 2 m below the bottom E = 10 x 2 x 2 / 2 x 3 = -60 kN/m for 10 kN/m3) and, on a sloped and loaded bottom,
+// bit for bit what a search afresh gives. A run without seepage keeps no shapes.
+TEST_F(TrialPlanes, OtherUnitWeightsTakeTheKeptWedgeShapes) {
+    zormb::ErdwiderstandGleitflaechen();
+    EXPECT_TRUE(zormb::Keil.Geometrien.empty()) << "no seepage";
+    zormb::KeilZuruecksetzen();
+    zormcom::Lauf.kzStroem = 1;
+    zormb::ErdwiderstandGleitflaechen();
+    ASSERT_EQ(zormb::Keil.Geometrien.size(), 1u);
+    const std::size_t keile = zormb::Keil.Geometrien[0].keile.size();
+    ASSERT_GT(keile, 100u);
+    const int i = Punkt(2.0f);
+    ASSERT_GT(i, 0);
+    EXPECT_NEAR(zormb::GleitErgebnis.E[i], -108.0f, 0.2f);
+
+    P.SchichtGammaAush[1] = 10.0f;
+    zormb::ErdwiderstandGleitflaechen();
+    EXPECT_EQ(zormb::Keil.Suchen.size(), 2u);
+    ASSERT_EQ(zormb::Keil.Geometrien.size(), 1u);
+    EXPECT_EQ(zormb::Keil.Geometrien[0].keile.size(), keile) << "no wedge built again";
+    EXPECT_NEAR(zormb::GleitErgebnis.E[i], -60.0f, 0.1f);
+
+    // Sloped bottom with a load: 18, then 11 kN/m3 with the shapes, against 11 kN/m3 afresh.
+    P.SchichtGammaAush[1] = 18.0f;
+    P.StBx1 = -1.0f;
+    P.StBx2 = -3.0f;
+    P.StBH = 1.0f;
+    P.AnzSohlLast = 1;
+    P.SohlLastX1[1] = -4.0f;
+    P.SohlLastX2[1] = -20.0f;
+    P.SohlLastQ[1] = 15.0f;
+    P.SohlLastZ[1] = P.zAush + 1.0f;
+    zormb::ErdwiderstandGleitflaechen();
+    P.SchichtGammaAush[1] = 11.0f;
+    zormb::ErdwiderstandGleitflaechen();
+    const auto mitFormen = zormb::GleitErgebnis;
+    const std::string dateiMitFormen = vb::ReadFileBytes("ZOREPP.");
+    const auto listeMitFormen = zormb::Keil.GleitListe1;
+    zormb::KeilZuruecksetzen();
+    zormb::ErdwiderstandGleitflaechen();
+    EXPECT_EQ(mitFormen.E, zormb::GleitErgebnis.E);
+    EXPECT_EQ(mitFormen.Winkel, zormb::GleitErgebnis.Winkel);
+    EXPECT_EQ(dateiMitFormen, vb::ReadFileBytes("ZOREPP."));
+    EXPECT_EQ(listeMitFormen, zormb::Keil.GleitListe1) << "the model as the last wedge leaves it";
+}
+
 TEST_F(TrialPlanes, TooDeepExcavationIsRefused) {
     P.zAush = 80.0f;
     P.AnzSohlLast = 1;

@@ -76,19 +76,23 @@ inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
 
 // The projects the whole-run tests calculate, written into the current folder: the variants of the
 // examples (BeispielKopieren), "Schlitzwand_Figur8" and the large generated project "gross"
-// (tests/support/large_project.h). The file name, "" when it cannot be written.
+// (tests/support/large_project.h) and its form in ground water "gross_gw". The file name, "" when it cannot
+// be written.
 inline std::string ProjektSchreiben(const std::string& name) {
     if (name == "Schlitzwand_Figur8") return SchlitzwandFigur8Schreiben(name);
-    if (name != "gross") return BeispielKopieren(name);
+    if (name != "gross" && name != "gross_gw") return BeispielKopieren(name);
     ResetProjectData();
     Zormg::FelderDimensionieren();
     P.GradZuRad = 3.141593f / 180.0f;
     P.TiefeUnendlich = 99.0f;
-    if (!GrossesProjekt(std::string(ZOR_TEST_DATA) + "/Traegerbohlwand_verankert")) return "";
-    P.GanzerNameOhneExt = "gross";
-    const bool ok = zorm1::EingabeSchreiben("gross");
+    const bool gemacht =
+        name == "gross" ? GrossesProjekt(std::string(ZOR_TEST_DATA) + "/Traegerbohlwand_verankert")
+                        : GrossesProjektMitGrundwasser(std::string(ZOR_TEST_DATA) + "/Schlitzwand_gesteift_GW");
+    if (!gemacht) return "";
+    P.GanzerNameOhneExt = name;
+    const bool ok = zorm1::EingabeSchreiben(name);
     ResetProjectData();
-    return ok ? "gross" : "";
+    return ok ? name : "";
 }
 
 } // namespace zortest

@@ -7,7 +7,9 @@
 
 #include "earthpressure/state.h"
 #include "frame/run_status.h"
+#include "platform/runtime/vbfile.h"
 #include "stage_fixture.h"
+#include "statics/stage.h"
 #include "statics/state.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
@@ -115,6 +117,31 @@ TEST_F(Stufenteile, PassiveDiagramFromTheTrialPlanesAndCohesionlessSoil) {
     EXPECT_EQ(eph.n, 3);
     EXPECT_NEAR(eph.e[3], -200.0f, 0.001f);
     EXPECT_EQ(zortest::Zeilen("ZOREPP.", false)[0], "1");
+}
+
+// Within a stage's statics (St.Dateien.aktiv) the trial foot levels read "ZOREPP." once and leave the file
+// alone; when the stage ends it holds what the last level would have written at once outside a stage.
+TEST_F(Stufenteile, AStagesTrialLevelsWriteThePassiveListOnceWhenItsStaticsEnds) {
+    zormcom::Lauf.zFuss = 9.0f;
+    zormc::ErdwiderstandIteration();
+    const std::string sofort = vb::ReadFileBytes("ZOREPP.");
+    ASSERT_GT(sofort.size(), 10u);
+
+    std::ofstream("ZOREPP.", std::ios::trunc) << "0\r\n";
+    zormcom::Lauf.Eph = {};
+    St.Dateien = {};
+    St.Dateien.aktiv = true;
+    zormcom::Lauf.zFuss = 8.0f;
+    zormc::ErdwiderstandIteration();
+    EXPECT_EQ(vb::ReadFileBytes("ZOREPP."), "0\r\n");
+    // A file changed under the stage is not read again: the stage goes on with its own list.
+    std::ofstream("ZOREPP.", std::ios::trunc) << "1\r\n3\r\n0,0,0,0\r\n4,0,0.5,1\r\n8,-300,0.5,1\r\n";
+    zormcom::Lauf.zFuss = 9.0f;
+    zormc::ErdwiderstandIteration();
+    EXPECT_GT(zormcom::Lauf.Eph.n, 3);
+    St.Dateien.aktiv = false;
+    zormc::StufendateienSchreiben();
+    EXPECT_EQ(vb::ReadFileBytes("ZOREPP."), sofort);
 }
 
 TEST_F(Stufenteile, BeddingModulusLimitedByTheEarthResistance) {

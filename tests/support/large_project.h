@@ -5,6 +5,11 @@
 // levels, 15 excavation stages and 8 load cases; every stage has a sloped bottom and two bottom loads,
 // so that the passive pressure is searched by trial slip planes in every pass. The values are plain
 // and regular (no randomness), so the project is the same on every call.
+// Its second form (GrossesProjektMitGrundwasser) stands in ground water: the strutted diaphragm wall of the
+// examples grown alike, with the water 1.5 m below the head behind the wall (on a layer boundary) and
+// lowered to 0.5 m below the bottom in front of it (2 m at least) in every stage, under seepage and with
+// the heave check.
+#include <algorithm>
 #include <string>
 
 #include "frame/project_data.h"
@@ -19,9 +24,10 @@ inline constexpr int kGrossSchichten = 12, kGrossBoeschungen = 8, kGrossAuflager
 // Reads `beispiel` (the anchored soldier pile wall of tests/data) into the project data and grows it as
 // above. False when the file cannot be read. GradZuRad, the version text and the safety factors of the
 // run are the caller's.
-inline bool GrossesProjekt(const std::string& beispiel) {
+inline bool GrossesProjekt(const std::string& beispiel, bool grundwasser = false) {
     auto& P = zorm1::P;
     if (!zorm1::EingabeLesen(beispiel)) return false;
+    if (grundwasser) P.kzStroemEin = P.kzHydGrBrEin = 1;
 
     // Soil layers 1.5 m thick down to 16.5 m, the last one reaching further; sand and gravel with
     // friction angles 27.5..35 degrees, every third layer with some cohesion.
@@ -83,8 +89,8 @@ inline bool GrossesProjekt(const std::string& beispiel) {
         P.ZWandfuss = P.AnzAnker == 0 ? P.zAush : P.zAush + 0.01f;
         P.UmFigur = 0;
         P.UmZ1 = P.UmZ2 = P.EpsUml = 0.0f;
-        P.ZWasserLuft = 99.0f;
-        P.ZWasserErd = 99.0f;
+        P.ZWasserLuft = grundwasser ? std::max(P.zAush + 0.5f, 2.0f) : 99.0f;
+        P.ZWasserErd = grundwasser ? 1.5f : 99.0f;
         P.EFaktor = 1.0f;
         P.StBx1 = -1.0f;
         P.StBx2 = -3.0f;
@@ -134,5 +140,8 @@ inline bool GrossesProjekt(const std::string& beispiel) {
     }
     return true;
 }
+
+// The large project in ground water, grown from `beispiel` (the strutted diaphragm wall of tests/data).
+inline bool GrossesProjektMitGrundwasser(const std::string& beispiel) { return GrossesProjekt(beispiel, true); }
 
 } // namespace zortest
