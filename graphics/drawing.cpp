@@ -72,10 +72,9 @@ void Linie(Flaeche& z, double x1, double y1, double x2, double y2) {
 namespace {
 
 // The size of the graphics font on the surface (see GrafikSchriftSetzen).
-float Schriftgroesse(const Flaeche& z) {
-    const float punkte = P.GrafikFontSize;
+float Schriftgroesse(const Flaeche& z, float punkte) {
     const float f = Grafik().SchirmFaktor;
-    if (z.IsPrinter() || !(f > 0.0f) || f >= 1.0f || !(punkte > 0.0f)) return punkte;
+    if (z.IsPrinter() || !(f > 0.0f) || f == 1.0f || !(punkte > 0.0f)) return punkte;
     const double pixelProPunkt = 1440.0 / z.TwipsPerPixelY() / 72.0;
     const double pixel = std::max(1.0, std::floor(punkte * f * pixelProPunkt + 1e-6));
     return static_cast<float>(pixel / pixelProPunkt);
@@ -99,7 +98,7 @@ std::pair<double, double> DruckNetto() {
 } // namespace
 
 void GrafikSchriftSetzen(Flaeche& z) {
-    const float groesse = Schriftgroesse(z);
+    const float groesse = Schriftgroesse(z, P.GrafikFontSize);
     z.SetFontSize(groesse);
     if (!P.GrafikFontName.empty()) z.SetFontName(P.GrafikFontName);
     z.SetFontSize(groesse);
@@ -132,10 +131,13 @@ bool MassstabEinrichten(Flaeche& z) {
     z.SetScaleMode(vb::draw::vbTwips);
     const int16_t B = Mm(z.ScaleWidth());
     const int16_t T = Mm(z.ScaleHeight());
+    // On the window the picture is the printed one enlarged or reduced as a whole: the window's shorter side
+    // shows what the printed picture's shorter side holds, labels and symbols included.
     g.SchirmFaktor = 1;
     if (!z.IsPrinter()) {
         const auto [nx, nz] = DruckNetto();
-        if (nx > 0 && nz > 0) g.SchirmFaktor = static_cast<float>(std::min({1.0, B / nx, T / nz}));
+        const double kurz = std::min<double>(B, T);
+        if (nx > 0 && nz > 0 && kurz > 0) g.SchirmFaktor = static_cast<float>(kurz / std::min(nx, nz));
     }
     GrafikSchriftSetzen(z);
     const float M = P.Massstab;
@@ -185,8 +187,9 @@ bool MassstabEinrichten(Flaeche& z) {
     } else {
         P.GrafikRandOU = B;
         P.GrafikRandLR = T;
-        Nx = B;
-        Nz = T;
+        // the frame in mm of the printed page it stands for
+        Nx = static_cast<float>(B / g.SchirmFaktor);
+        Nz = static_cast<float>(T / g.SchirmFaktor);
         const float Lx = Nx * M / 1000.0f * 0.45f;
         const float Lz = Nz * M / 1000.0f * 0.45f;
         Grafik().BildLinks = -Lx;
@@ -318,7 +321,7 @@ void TextGedreht(Flaeche& z, int32_t winkel, float x, float zt, const std::strin
         const vb::draw::FontSpec vorher = z.Font();
         vb::draw::FontSpec f = vorher;
         if (!P.TextFontName.empty()) f.name = P.TextFontName;
-        if (P.TextFontSize > 0) f.size = P.TextFontSize;
+        if (P.TextFontSize > 0) f.size = Schriftgroesse(z, P.TextFontSize);
         f.bold = P.TextFontBold != 0;
         z.SetFont(f);
         z.PrintRotated(x, zt, text, winkel);

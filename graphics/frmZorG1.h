@@ -57,8 +57,11 @@ public:
 private:
     // The chosen colours on the window (when a background colour is chosen).
     void Farben();
+    // Says where the printed pictures not yet named went.
+    void DruckeMelden();
     zorg::Bilderfolge folge_;
     std::vector<std::string> ausdrucke_;
+    std::vector<std::string> offen_; // printed, where not yet said
     int16_t stufe_ = 0, lf_ = 0;
 };
 
