@@ -113,7 +113,8 @@ void GrafikSchriftSkalieren(Flaeche& z, float faktor) {
 void SchriftKlein(Flaeche& z) {
     auto& g = Grafik();
     if (P.GrafikFontSize <= 0) return;
-    g.KleinFaktor = 6.0f / P.GrafikFontSize;
+    // on the window the small print of the paper would not be readable: its labels keep the graphics font
+    g.KleinFaktor = z.IsPrinter() ? 6.0f / P.GrafikFontSize : 1.0f;
     GrafikSchriftSkalieren(z, g.KleinFaktor);
 }
 

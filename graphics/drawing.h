@@ -76,7 +76,8 @@ void GrafikRandLoeschen(Flaeche& z);
 void GrafikSchriftSetzen(Flaeche& z);
 // Multiplies the graphics font size by faktor and applies the font.
 void GrafikSchriftSkalieren(Flaeche& z, float faktor);
-// The small 6 pt font and back; SchriftNormal before any SchriftKlein leaves the font as it is.
+// The small 6 pt font and back; SchriftNormal before any SchriftKlein leaves the font as it is. On the window
+// the small labels keep the graphics font (6 pt of paper are not readable on a screen).
 void SchriftKlein(Flaeche& z);
 void SchriftNormal(Flaeche& z);
 

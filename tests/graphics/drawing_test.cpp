@@ -93,9 +93,9 @@ TEST_F(GrafikTest, TheWindowShowsThePrintedPictureEnlargedOrReducedToItsShorterS
         // 8 pt x factor in 96-dpi pixels, down to the whole pixel
         const double pixel = std::floor(8 * f.faktor * 96 / 72);
         EXPECT_FLOAT_EQ(f.fenster->Font().size, static_cast<float>(pixel * 72 / 96));
-        // the small font of the labels follows alike; the setting keeps its value
+        // the small print of the paper's labels is not used on the window; the setting keeps its value
         zorg::SchriftKlein(*f.fenster);
-        EXPECT_FLOAT_EQ(f.fenster->Font().size, static_cast<float>(std::floor(6 * f.faktor * 96 / 72) * 72 / 96));
+        EXPECT_FLOAT_EQ(f.fenster->Font().size, static_cast<float>(pixel * 72 / 96));
         zorg::SchriftNormal(*f.fenster);
         EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
         ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));
@@ -204,11 +204,19 @@ TEST_F(GrafikTest, LevelLabelsAndTheLabelGuard) {
 }
 
 TEST_F(GrafikTest, SmallFontAndBackRestoresTheSizeAndNormalAloneChangesNothing) {
-    zorg::MassstabEinrichten(*fenster_);
-    zorg::SchriftNormal(*fenster_); // no small font in force
+    zorg::MassstabEinrichten(*quadrat_);
+    zorg::SchriftNormal(*quadrat_); // no small font in force
     EXPECT_EQ(P.GrafikFontSize, 8.0f);
-    zorg::SchriftKlein(*fenster_);
+    zorg::SchriftKlein(*quadrat_);
     EXPECT_FLOAT_EQ(P.GrafikFontSize, 6.0f);
+    EXPECT_FLOAT_EQ(quadrat_->Font().size, 6.0f);
+    zorg::SchriftNormal(*quadrat_);
+    EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
+    EXPECT_FLOAT_EQ(quadrat_->Font().size, 8.0f);
+    // on the window the small labels keep the graphics font
+    zorg::MassstabEinrichten(*fenster_);
+    zorg::SchriftKlein(*fenster_);
+    EXPECT_FLOAT_EQ(fenster_->Font().size, 8.0f);
     zorg::SchriftNormal(*fenster_);
     EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
 }

@@ -100,7 +100,7 @@ protected:
     double Th6(const std::string& t) const { return Klein(t).height; }
     vb::draw::Extent Klein(const std::string& t) const {
         const auto f = fenster_->Font();
-        fenster_->SetFontSize(6);
+        fenster_->SetFontSize(zorm1::P.GrafikFontSize); // the paper's 6 pt labels keep the graphics font here
         const vb::draw::Extent e{fenster_->TextWidth(t), fenster_->TextHeight(t)};
         fenster_->SetFont(f);
         return e;

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
@@ -42,6 +43,7 @@
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
+#include "platform/draw/recorder.h"
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
@@ -495,8 +497,12 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     EXPECT_EQ(meldungen.gesehen, (std::vector<std::string>{"Datei bereits vorhanden"}));
 
-    // "Berechnung starten": the user looks at the report and the pictures while the graphics window waits.
-    int schritt = 0, weiter = 0;
+    // "Berechnung starten": the user looks at the report and the pictures while the graphics window waits,
+    // then maximises the graphics window to read the result picture: it is drawn anew to the whole screen,
+    // and its labels are at least as large as the report window's text.
+    int schritt = 0, weiter = 0, gezeichnet = 0;
+    auto mitschrift = vb::draw::RecordingSurface::Screen();
+    int berichtPixel = 0;
     QElapsedTimer uhr;
     uhr.start();
     QImage bild1;
@@ -504,14 +510,14 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
     bool imGang = false;
     QObject zeitgeber;
     std::function<void()> blick = [&] {
-        if (imGang || schritt >= 2) return;
+        if (imGang || schritt >= 4) return;
         imGang = true;
         auto* g = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
         const bool bereit =
             g && g->Visible() && !g->Folge().verlauf.empty() && !kamera.beschaeftigt && !MeldungOffen();
         if (uhr.elapsed() > 120000) {
             ADD_FAILURE() << "the pictures did not come (step " << schritt << ")";
-            schritt = 2;
+            schritt = 4;
         } else if (bereit && schritt == 0 && g->Folge().BildNr == 1) {
             // picture 1 waits beside the report
             kamera.AlleFenster();
@@ -527,21 +533,57 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
                 ++schritt;
             } else if (++weiter > 20 || g->Folge().BildNr >= g->Folge().BildAnzahl) {
                 ADD_FAILURE() << "no result picture after picture " << g->Folge().BildNr;
-                schritt = 2;
+                schritt = 4;
             } else {
                 vb::user::menu("frmZorG1.mnuWeiter");
             }
+        } else if (bereit && schritt == 2) {
+            // the maximise button of the title bar: the window asks the window manager for the whole screen
+            gezeichnet = static_cast<int>(g->Folge().verlauf.size());
+            mitschrift->ClearLog();
+            g->surface().SetTap(mitschrift.get());
+            if (vb::Form* a = vb::LoadedForm("frmAnzeigen"))
+                if (QWidget* text = vb::qtforms::WidgetOf(static_cast<frmAnzeigen*>(a)->Text2))
+                    berichtPixel = QFontInfo(text->font()).pixelSize();
+            vb::qtforms::WindowOf(*g)->showMaximized();
+            ++schritt;
+        } else if (bereit && schritt == 3 && static_cast<int>(g->Folge().verlauf.size()) > gezeichnet &&
+                   vb::qtforms::WindowOf(*g)->isMaximized()) {
+            Lassen(300);
+            g->surface().SetTap(nullptr);
+            QWidget* win = vb::qtforms::WindowOf(*g);
+            const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+            EXPECT_EQ(g->WindowState(), vb::vbMaximized);
+            EXPECT_GE(win->frameGeometry().width(), frei.width() - 2);
+            EXPECT_GE(win->frameGeometry().height(), frei.height() - 2);
+            // the picture on show is the result picture, drawn anew to the window's new size
+            EXPECT_EQ(g->Folge().verlauf.back().art, zorg::kErgebnis);
+            EXPECT_NEAR(g->surface().DeviceWidthTwips() / g->surface().TwipsPerPixelX(), win->width(), 4);
+            const QImage gross = kamera.Aufnehmen("frmZorG1_maximiert", win, nullptr);
+            EXPECT_GT(gross.width(), 1000);
+            // every label in pixels of the screen (its em) against the report window's text
+            ASSERT_GT(berichtPixel, 0);
+            int labels = 0;
+            for (const auto& r : mitschrift->Records()) {
+                if (r.op != vb::draw::RecordOp::Print && r.op != vb::draw::RecordOp::Rotated) continue;
+                if (r.text.find_first_not_of(' ') == std::string::npos) continue;
+                ++labels;
+                const double pixel = r.font.size * win->logicalDpiY() / 72.0;
+                EXPECT_GE(pixel + 0.01, berichtPixel) << "\"" << r.text << "\" at " << r.font.size << " pt";
+            }
+            EXPECT_GT(labels, 20);
+            ++schritt;
         }
-        if (schritt >= 2 && g) vb::user::close("frmZorG1");
+        if (schritt >= 4 && g) vb::user::close("frmZorG1");
         imGang = false;
-        if (schritt < 2) QTimer::singleShot(50, &zeitgeber, blick);
+        if (schritt < 4) QTimer::singleShot(50, &zeitgeber, blick);
     };
     QTimer::singleShot(50, &zeitgeber, blick);
     vb::user::click("frmAuswahl.cmdStart");
     meldungen.Ende();
-    EXPECT_EQ(schritt, 2);
+    EXPECT_EQ(schritt, 4);
     EXPECT_EQ(meldungen.gesehen.size(), 1u); // the calculation asks nothing
-    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis"})
+    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis", "frmZorG1_maximiert"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     // the report window shows the report the run wrote beside the project
     const fs::path kopie = projekte / (beispiel + ".AUS");
