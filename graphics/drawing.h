@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graphics/plot.h"
 #include "platform/draw/surface.h"
@@ -44,6 +45,11 @@ struct Zustand {
     // they have on the printed page (set by MassstabEinrichten; 1 on the printer)
     float SchirmFaktor = 1;
     std::string TextPuffer; // the label in hand
+    // the boxes of the labels of the picture in hand, in twips of its surface (emptied by the page set-up)
+    struct Kasten {
+        double x1, y1, x2, y2;
+    };
+    std::vector<Kasten> Beschriftungen;
     float SummeH = 0;       // horizontal force sum of the last per-stage figure file read
     // fixed by the maxima pass
     float ZFussMax = 0; // deepest wall foot over all load cases and stages
@@ -105,5 +111,12 @@ void TextYPruefen(Flaeche& z, float grenze);
 float ZahlAmAnfang(const std::string& text);
 // Prints TextPuffer at the pen.
 void PufferDrucken(Flaeche& z);
+
+// Prints text at the pen as a label of the picture, so that it stands free: a label that reaches beyond the
+// frame is moved inside it, and one that would lie on a label printed before is moved to the nearest free
+// place (above or below first, then to the side). A label wholly outside the frame stays where it is (it is
+// not shown). fest: the label stays where it is (a column of a table) and only keeps its place free.
+void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende = vb::draw::PrintEnd::Stay,
+                 bool fest = false);
 
 } // namespace zorg

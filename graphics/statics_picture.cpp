@@ -27,7 +27,7 @@ std::string T(float v, const char* maske) {
 void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
     z.SetCurrentY(y);
-    z.Print(t, vb::draw::PrintEnd::Stay);
+    Beschriften(z, t);
 }
 // Printed only when its top lies above the bottom edge of the frame.
 void DruckeInnen(Flaeche& z, double x, double y, const std::string& t) {
