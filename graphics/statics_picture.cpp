@@ -308,7 +308,14 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     const float h = static_cast<float>(z.TextHeight("A"));
     z.Line(xS - 16 * u, s.zFuss, -d - 16 * u, s.zFuss);
     Schraffur(z, xS, s.zFuss, 4);
-    KoteMittig(z, xS, s.zFuss + 0.4f * h, "  UK Wand rechn.", s.zFuss);
+    {
+        // below the level line and its wedge, and ending left of the wall: clear of the passive slip plane
+        // that comes down to the foot and of the C-force arrow right of the wall
+        const std::string k = KotenText(s.zFuss), t = k + "  UK Wand rechn.";
+        const float x = std::min(xS - static_cast<float>(z.TextWidth(k)) / 2,
+                                 -d - 2 * u - static_cast<float>(z.TextWidth(t)));
+        DruckeInnen(z, x, s.zFuss + 0.5f * static_cast<float>(z.TextHeight("3")) + u, t);
+    }
     if (s.DeltaTPlot > 0.02f) {
         z.SetDrawWidth(5);
         const float zC = s.zFuss + 8 * u;

@@ -133,6 +133,23 @@ TEST_F(Statik, ZeroDivisorsAndBadChainDigitsDrawNothingWrong) {
     }
 }
 
+// The computed foot's label stands below the foot's level line and its wedge (0.5 x the height of "3" deep)
+// and ends left of the wall's face (x = -d = -0.5 m), so that neither the passive slip plane coming down to
+// the foot from the left nor the C-force arrow right of the wall runs through it.
+TEST_F(Statik, ComputedFootLabelStandsBelowItsLevelAndLeftOfTheWall) {
+    for (float deltaT : {0.0f, 0.6f}) {
+        zorg::Grafik().plot.DeltaTPlot = deltaT;
+        zorg::Grafik().Beschriftungen.clear();
+        fenster_->ClearLog();
+        zorg::StatikZeichnen(*fenster_, 1, 1);
+        const Record* r = Text("7.00  UK Wand rechn.");
+        ASSERT_NE(r, nullptr) << deltaT;
+        const double h3 = fenster_->TextHeight("3");
+        EXPECT_GE(r->y1, 7 + 0.5 * h3) << deltaT;
+        EXPECT_LE(r->x1 + fenster_->TextWidth(r->text), -0.5 + 1e-6) << deltaT;
+    }
+}
+
 TEST_F(Statik, PassiveAngleAtTheFoot) {
     zorg::PlotSatz s;
     s.zFuss = 7;
