@@ -124,6 +124,31 @@ TEST_F(Fenster, AllFollowingPicturesFromPictureTwoOfEightMakeSevenDocuments) {
     EXPECT_EQ(drucker_->DocumentsEnded(), 7);
 }
 
+// Without a printer the pictures go to PDF files beside the project file, and the window says where, as the
+// report window does: one box for "Bild drucken", one for "Alle folg. Bilder drucken" once the last picture
+// is printed, naming the first and the last files of a long run. A system printer (no file) says nothing.
+TEST_F(Fenster, PrintedPicturesSayWhichPdfFilesTheyWentTo) {
+    Lauf(1, 3);
+    vb::headless::Reset();
+    std::size_t nachEinem = 0;
+    vb::script::menu("frmZorG1.mnuBildDrucken");
+    vb::script::call([&] { nachEinem = vb::headless::Log().size(); });
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::menu("frmZorG1.mnuAlleBilderDrucken");
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    const auto& log = vb::headless::Log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(nachEinem, 1u);
+    EXPECT_EQ(log[0].prompt, "Der Ausdruck wurde als PDF-Datei gespeichert:\r\n/daten/Baugrube-B101.pdf");
+    EXPECT_EQ(log[0].buttons, vb::vbInformation);
+    // pictures 2 to 8: seven files, the first three and the last three named
+    EXPECT_EQ(log[1].prompt, "Die 7 Ausdrucke wurden als PDF-Dateien gespeichert:"
+                             "\r\n/daten/Baugrube-B102.pdf\r\n/daten/Baugrube-B103.pdf\r\n/daten/Baugrube-B104.pdf"
+                             "\r\n/daten/Baugrube-B105.pdf\r\n/daten/Baugrube-B106.pdf\r\n/daten/Baugrube-B107.pdf"
+                             "\r\n/daten/Baugrube-B108.pdf");
+}
+
 TEST_F(Fenster, JumpMenuIsShownFromSixPicturesOnAndTheBoxTakesAnyNumber) {
     Lauf(1, 1);
     vb::script::call([] { EXPECT_FALSE(vb::headless::visible("frmZorG1.mnuBildNr")); });
