@@ -310,11 +310,15 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     Schraffur(z, xS, s.zFuss, 4);
     {
         // below the level line and its wedge, and ending left of the wall: clear of the passive slip plane
-        // that comes down to the foot and of the C-force arrow right of the wall
+        // that comes down to the foot and of the C-force arrow right of the wall; where the line of the
+        // lengthened foot would run through it, one line below that foot's label
         const std::string k = KotenText(s.zFuss), t = k + "  UK Wand rechn.";
         const float x = std::min(xS - static_cast<float>(z.TextWidth(k)) / 2,
                                  -d - 2 * u - static_cast<float>(z.TextWidth(t)));
-        DruckeInnen(z, x, s.zFuss + 0.5f * static_cast<float>(z.TextHeight("3")) + u, t);
+        float y = s.zFuss + 0.5f * static_cast<float>(z.TextHeight("3")) + u;
+        const float zL = s.zFuss + s.DeltaTPlot;
+        if (s.DeltaTPlot > 0.02f && zL < y + static_cast<float>(z.TextHeight(t)) + u) y = zL + h / 2 + h;
+        DruckeInnen(z, x, y, t);
     }
     if (s.DeltaTPlot > 0.02f) {
         z.SetDrawWidth(5);

@@ -25,6 +25,7 @@
 #include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
 #include "platform/qt/draw_image.h"
+#include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "tests/graphics/qt/picture_fixture.h"
 #include "tests/support/working_folder.h"
@@ -185,6 +186,15 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
                 if (g.s->IsPrinter()) g.s->KillDoc();
             }
             // ZOR_BILD_ORDNER: the pictures at the window's two sizes and at the printed page's for a look
+            if (std::getenv("ZOR_BILD_ORDNER")) {
+                // the printed page as the program prints it, with its tag and page number
+                vb::draw::qt::PrinterSurface pdf(vb::draw::qt::PrinterSurface::Target::Pdf);
+                vb::draw::SetPrinter(&pdf);
+                zorg::BildDrucken(pdf, art, stufe, lf, static_cast<int16_t>(bilder));
+                if (!pdf.LastDocumentFile().empty())
+                    fs::rename(pdf.LastDocumentFile(), bild_test::Datei(beispiel + "_B" + std::to_string(100 + bilder) + ".pdf"));
+                vb::draw::SetPrinter(geraete.back().s.get());
+            }
             if (std::getenv("ZOR_BILD_ORDNER"))
                 for (auto [b, h, n] : {std::tuple{440, 924, "Fenster"}, {1280, 981, "maximiert"}, {756, 1084, "A4"}}) {
                     vb::draw::qt::ImageSurface bild(b, h);
