@@ -572,6 +572,24 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
                 EXPECT_GE(pixel + 0.01, berichtPixel) << "\"" << r.text << "\" at " << r.font.size << " pt";
             }
             EXPECT_GT(labels, 20);
+            // and no label on another (the horizontal ones, measured in their fonts on the screen)
+            struct Feld {
+                std::string text;
+                QRectF r;
+            };
+            std::vector<Feld> felder;
+            for (const auto& r : mitschrift->Records())
+                if (r.op == vb::draw::RecordOp::Print && r.text.find_first_not_of(' ') != std::string::npos) {
+                    const auto e = vb::draw::qt::Measure(r.text, r.font, win);
+                    felder.push_back({r.text, QRectF(r.tx1, r.ty1, e.width, e.height)});
+                }
+            for (std::size_t i = 0; i < felder.size(); ++i)
+                for (std::size_t j = i + 1; j < felder.size(); ++j) {
+                    const QRectF u = felder[i].r.intersected(felder[j].r);
+                    const bool gleich = felder[i].text == felder[j].text && u.width() > felder[i].r.width() - 15;
+                    EXPECT_FALSE(!gleich && u.width() > 15 && u.height() > 15)
+                        << "\"" << felder[i].text << "\" on \"" << felder[j].text << "\"";
+                }
             ++schritt;
         }
         if (schritt >= 4 && g) vb::user::close("frmZorG1");

@@ -163,13 +163,13 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
     P.GrafikRandLinks = 20, P.GrafikRandOben = 10, P.GrafikRandRechts = 5, P.GrafikRandUnten = 5;
     P.Querformat = 0;
     P.H504Ein = 0;
-    // the devices: the window as it opens (0.35 of the screen's width, the screen's height less its place
-    // and 500 twips, less its frame, title bar and two rows of menus), the window maximised (the screen less
-    // a title bar and one row of menus), the printed page (A4 less 5 mm on every side, 600 dpi)
+    // the devices: the picture of the window as it opens and maximised, as the display test finds them on a
+    // screen of 1280 x 1024 pixels under openbox (440 x 841 pixels with two rows of menus of 20 pixels;
+    // 1280 x 1005 with one row), and the printed page (A4 less 5 mm on every side, 600 dpi)
     std::vector<Geraet> geraete;
     geraete.reserve(3); // each measures through its own image: they stay where they are
-    geraete.emplace_back(RecordingSurface::Screen(448 - 8, 1024 - 33 - 23 - 4 - 40), 96, "Fenster");
-    geraete.emplace_back(RecordingSurface::Screen(1280, 1024 - 23 - 20), 96, "maximiert");
+    geraete.emplace_back(RecordingSurface::Screen(440, 841 - 40), 96, "Fenster");
+    geraete.emplace_back(RecordingSurface::Screen(1280, 1005 - 20), 96, "maximiert");
     geraete.emplace_back(RecordingSurface::Printer(), 600, "Druck");
     vb::draw::SetPrinter(geraete.back().s.get());
 
@@ -196,7 +196,7 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
                 vb::draw::SetPrinter(geraete.back().s.get());
             }
             if (std::getenv("ZOR_BILD_ORDNER"))
-                for (auto [b, h, n] : {std::tuple{440, 924, "Fenster"}, {1280, 981, "maximiert"}, {756, 1084, "A4"}}) {
+                for (auto [b, h, n] : {std::tuple{440, 801, "Fenster"}, {1280, 985, "maximiert"}, {756, 1084, "A4"}}) {
                     vb::draw::qt::ImageSurface bild(b, h);
                     zorg::BildZeichnen(bild, art, stufe, lf);
                     bild.SavePng(bild_test::Datei(beispiel + "_B" + std::to_string(100 + bilder) + "_" + n + ".png"));
