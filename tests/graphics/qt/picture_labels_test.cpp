@@ -1,6 +1,6 @@
 // Every label of every picture of every example stands free: no two text boxes overlap and none crosses the
 // picture's frame, on the graphics window at the size it opens with on a screen of 1280 x 1024 pixels, on
-// the window maximised there, and on the printed page. Each example is calculated by the headless program;
+// the window maximised there, and on the printed page (portrait, and landscape with the header boxes). Each example is calculated by the headless program;
 // its picture sequence runs through (no one waits) and every picture is drawn on the three devices. A label's
 // box is its recorded position with the extent of its text measured in its font on that device (turned
 // texts turned with it).
@@ -185,6 +185,19 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
                     fehler.push_back("B" + std::to_string(100 + bilder) + " " + g.name + ": " + e);
                 if (g.s->IsPrinter()) g.s->KillDoc();
             }
+            // printed in landscape with the header and footer boxes as well
+            auto& d = *geraete.back().s;
+            P.Querformat = -1;
+            P.H504Ein = -1;
+            d.ClearLog();
+            d.SetOrientation(vb::draw::vbPRORLandscape);
+            ASSERT_TRUE(zorg::BildZeichnen(d, art, stufe, lf));
+            for (const auto& e : Fehler(geraete.back()))
+                fehler.push_back("B" + std::to_string(100 + bilder) + " Druck quer: " + e);
+            d.KillDoc();
+            d.SetOrientation(vb::draw::vbPRORPortrait);
+            P.Querformat = 0;
+            P.H504Ein = 0;
             // ZOR_BILD_ORDNER: the pictures at the window's two sizes and at the printed page's for a look
             if (std::getenv("ZOR_BILD_ORDNER")) {
                 // the printed page as the program prints it, with its tag and page number
