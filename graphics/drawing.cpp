@@ -440,7 +440,12 @@ void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, b
     // the nearest free place: half a line up or down at a time, then a line's height to the side at a time
     Kasten best{x0, y0, x0 + w, y0 + h};
     const double spiel = Spiel(z);
-    if (!Frei(best, spiel)) {
+    // a label printed again where it stands (once more over itself) keeps its place
+    const bool nochmal = std::any_of(Grafik().Beschriftungen.begin(), Grafik().Beschriftungen.end(), [&](const Kasten& b) {
+        return std::fabs(b.x1 - best.x1) <= spiel && std::fabs(b.y1 - best.y1) <= spiel &&
+               std::fabs(b.x2 - best.x2) <= spiel && std::fabs(b.y2 - best.y2) <= spiel;
+    });
+    if (!nochmal && !Frei(best, spiel)) {
         double kosten = 1e300;
         for (int i = -16; i <= 16; ++i)
             for (int j = -8; j <= 8; ++j) {

@@ -221,5 +221,48 @@ TEST_F(GrafikTest, SmallFontAndBackRestoresTheSizeAndNormalAloneChangesNothing) 
     EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
 }
 
+// Labels stand free. The window: 200 x 150 mm at 1 : 100, frame x -9 .. 11 m, z -6.75 .. 8.25 m, 567 twips per
+// m (756 pixels for 20 m); Arial 8 with the simple metrics: a character 96 twips wide (0.1693 m), a line 192
+// twips high (0.3386 m); an overlap of up to a pixel (15 twips) is not seen. Worked out by hand: "CD" at
+// (0.1, 0.1) lies on "AB" at (0, 0); half a line down (0.2693) it still overlaps by 0.07 m, a whole line down
+// (0.4386) it is free (cost 0.339 m, less than 1.5 lines up, 0.508, or a line's height to the right, 1.5 x
+// 0.3386); "EFGH" at x 10.5 would end at 11.177, beyond the frame: it ends at 11.
+TEST_F(GrafikTest, LabelsMoveInsideTheFrameAndOffEachOther) {
+    P.Massstab = 100;
+    ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+    const double zeile = 192.0 / 567, zeichen = 96.0 / 567;
+    const struct {
+        const char* text;
+        double x, y;
+        bool fest;
+        double xErwartet, yErwartet;
+    } faelle[] = {
+        {"AB", 0, 0, false, 0, 0},                      // free: stays
+        {"CD", 0.1, 0.1, false, 0.1, 0.1 + zeile},      // on "AB": a line down
+        {"AB", 0, 0, false, 0, 0},                      // the same label once more over itself
+        {"EFGH", 10.5, 2, false, 11 - 4 * zeichen, 2},  // beyond the right edge: ends at it
+        {"IJ", 0, -6.9, false, 0, -6.75},               // above the top edge: below it
+        {"XY", 12, 0, false, 12, 0},                    // wholly outside: not shown, stays
+        {"KL", 0.1, 0.1, true, 0.1, 0.1},               // a table's column keeps its place
+    };
+    for (const auto& f : faelle) {
+        fenster_->ClearLog();
+        fenster_->SetCurrentX(f.x);
+        fenster_->SetCurrentY(f.y);
+        zorg::Beschriften(*fenster_, f.text, vb::draw::PrintEnd::Stay, f.fest);
+        const Record* r = Text(f.text);
+        ASSERT_NE(r, nullptr) << f.text;
+        EXPECT_NEAR(r->x1, f.xErwartet, 2e-3) << f.text;
+        EXPECT_NEAR(r->y1, f.yErwartet, 2e-3) << f.text;
+    }
+    // a new picture forgets the labels of the last
+    ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+    fenster_->ClearLog();
+    fenster_->SetCurrentX(0.1);
+    fenster_->SetCurrentY(0.1);
+    zorg::Beschriften(*fenster_, "CD");
+    EXPECT_NEAR(Text("CD")->y1, 0.1, 1e-6);
+}
+
 } // namespace
 } // namespace grafik_test

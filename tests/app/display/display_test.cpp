@@ -510,14 +510,14 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
     bool imGang = false;
     QObject zeitgeber;
     std::function<void()> blick = [&] {
-        if (imGang || schritt >= 4) return;
+        if (imGang || schritt >= 5) return;
         imGang = true;
         auto* g = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
         const bool bereit =
             g && g->Visible() && !g->Folge().verlauf.empty() && !kamera.beschaeftigt && !MeldungOffen();
         if (uhr.elapsed() > 120000) {
             ADD_FAILURE() << "the pictures did not come (step " << schritt << ")";
-            schritt = 4;
+            schritt = 5;
         } else if (bereit && schritt == 0 && g->Folge().BildNr == 1) {
             // picture 1 waits beside the report
             kamera.AlleFenster();
@@ -533,7 +533,7 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
                 ++schritt;
             } else if (++weiter > 20 || g->Folge().BildNr >= g->Folge().BildAnzahl) {
                 ADD_FAILURE() << "no result picture after picture " << g->Folge().BildNr;
-                schritt = 4;
+                schritt = 5;
             } else {
                 vb::user::menu("frmZorG1.mnuWeiter");
             }
@@ -590,18 +590,33 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
                     EXPECT_FALSE(!gleich && u.width() > 15 && u.height() > 15)
                         << "\"" << felder[i].text << "\" on \"" << felder[j].text << "\"";
                 }
+            // back to its size, then its frame dragged to 900 x 900 pixels: drawn anew to that size
+            gezeichnet = static_cast<int>(g->Folge().verlauf.size());
+            win->showNormal();
+            Lassen(300);
+            EXPECT_EQ(g->WindowState(), vb::vbNormal);
+            win->resize(900, 900);
+            ++schritt;
+        } else if (bereit && schritt == 4 && static_cast<int>(g->Folge().verlauf.size()) > gezeichnet &&
+                   vb::qtforms::WindowOf(*g)->width() == 900) {
+            Lassen(300);
+            QWidget* win = vb::qtforms::WindowOf(*g);
+            EXPECT_EQ(win->height(), 900);
+            EXPECT_NEAR(g->surface().DeviceWidthTwips() / g->surface().TwipsPerPixelX(), 900, 4);
+            EXPECT_NEAR(g->clientWidth() / vb::Screen::TwipsPerPixelX(), 900, 4);
+            kamera.Aufnehmen("frmZorG1_gezogen", win, nullptr);
             ++schritt;
         }
-        if (schritt >= 4 && g) vb::user::close("frmZorG1");
+        if (schritt >= 5 && g) vb::user::close("frmZorG1");
         imGang = false;
-        if (schritt < 4) QTimer::singleShot(50, &zeitgeber, blick);
+        if (schritt < 5) QTimer::singleShot(50, &zeitgeber, blick);
     };
     QTimer::singleShot(50, &zeitgeber, blick);
     vb::user::click("frmAuswahl.cmdStart");
     meldungen.Ende();
-    EXPECT_EQ(schritt, 4);
+    EXPECT_EQ(schritt, 5);
     EXPECT_EQ(meldungen.gesehen.size(), 1u); // the calculation asks nothing
-    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis", "frmZorG1_maximiert"})
+    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis", "frmZorG1_maximiert", "frmZorG1_gezogen"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     // the report window shows the report the run wrote beside the project
     const fs::path kopie = projekte / (beispiel + ".AUS");
