@@ -41,8 +41,9 @@ struct Zustand {
     int16_t RandObenKopie = 0, RandUntenH504 = 0; // mm reserved for the header boxes (printer)
     float H504Versatz = 0;
     float KleinFaktor = 0; // factor of the last SchriftKlein
-    // On the window: the factor of the graphics font that keeps the labels in the proportion to the picture
-    // they have on the printed page (set by MassstabEinrichten; 1 on the printer)
+    // On the window: the factor by which it shows the printed picture, enlarged or reduced as a whole (the
+    // window's shorter side against the printed picture's shorter side; set by MassstabEinrichten; 1 on the
+    // printer). Frame and fonts follow it, so the labels keep the proportions of the printout.
     float SchirmFaktor = 1;
     std::string TextPuffer; // the label in hand
     // the boxes of the labels of the picture in hand, in twips of its surface (emptied by the page set-up)
@@ -76,9 +77,9 @@ bool MassstabEinrichten(Flaeche& z);
 void GrafikRandLoeschen(Flaeche& z);
 
 // Applies the graphics font (name, size, bold of the settings) to the surface. On the window the size is
-// the one the labels have relative to the picture on the printed page: the window's frame is smaller than the
-// printed frame (0.35 of a screen's width against a sheet), so the font is smaller by the same ratio (the
-// smaller of width and height), in whole pixels and never larger; text is measured in the font that draws it.
+// the one the labels have relative to the picture on the printed page: the window shows the printed picture
+// enlarged or reduced by SchirmFaktor (its shorter side against the printed picture's shorter side), and the
+// font follows by the same factor, down to whole pixels; text is measured in the font that draws it.
 void GrafikSchriftSetzen(Flaeche& z);
 // Multiplies the graphics font size by faktor and applies the font.
 void GrafikSchriftSkalieren(Flaeche& z, float faktor);

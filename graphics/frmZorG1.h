@@ -6,7 +6,9 @@
 // Closing the window, a new calculation request (the run driver unloads the window) or the end of the
 // program ends the sequence: the plot file is closed, nothing more is drawn, and the call that loaded the
 // window returns. Every picture is drawn on the window's surface; a printed picture is one document
-// named after the project and its tag ("B101" ...).
+// named after the project and its tag ("B101" ...); where it went as a PDF file, the window says.
+//
+// The window can be resized and maximised; the picture on show is then drawn anew to the new size.
 #include <cstdint>
 #include <string>
 

@@ -272,11 +272,13 @@ TEST_F(FensterEinstellungen, ANewUsersChangesTakeEffectAtTheNextDrawing) {
     focus("frmZorG1.txtRandLinks");
     type("3");
     click("frmZorG1.cmdOKRand");
+    call([&] { G().setWindowState(vb::vbMaximized); }); // the user maximised it: landscape brings it back
     menu("frmZorG1.mnuQuerein");
     call([&] {
         EXPECT_EQ(P.GrafikRandLinks, 6);
         EXPECT_EQ(P.Querformat, -1);
         EXPECT_EQ(G().Caption(), "Grafik anzeigen; Ausdruck im Querformat");
+        EXPECT_EQ(G().WindowState(), vb::vbNormal);
         EXPECT_FLOAT_EQ(G().Width(), 0.5f * vb::Screen::Width());
     });
     menu("frmZorG1.mnuBildDrucken");
