@@ -330,10 +330,12 @@ Kasten RahmenTwips(const Flaeche& z) {
     return {std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d)};
 }
 
-// Whether a box lies on none of the labels so far; boxes that overlap by no more than spiel (twips) stand free.
+// Whether a box lies on none of the labels so far; boxes that overlap by no more than spiel (twips) stand
+// free.
 bool Frei(const Kasten& k, double spiel) {
     for (const Kasten& b : Grafik().Beschriftungen)
-        if (std::min(k.x2, b.x2) - std::max(k.x1, b.x1) > spiel && std::min(k.y2, b.y2) - std::max(k.y1, b.y1) > spiel)
+        if (std::min(k.x2, b.x2) - std::max(k.x1, b.x1) > spiel &&
+            std::min(k.y2, b.y2) - std::max(k.y1, b.y1) > spiel)
             return false;
     return true;
 }
@@ -349,7 +351,8 @@ Kasten GedrehterKasten(double x, double y, double w, double h, int32_t winkel) {
     Kasten k{1e300, 1e300, -1e300, -1e300};
     for (auto [u, v] : {std::pair{0.0, 0.0}, {w, 0.0}, {0.0, h}, {w, h}}) {
         const double px = x + u * c + v * s, py = y - u * s + v * c;
-        k.x1 = std::min(k.x1, px), k.x2 = std::max(k.x2, px), k.y1 = std::min(k.y1, py), k.y2 = std::max(k.y2, py);
+        k.x1 = std::min(k.x1, px), k.x2 = std::max(k.x2, px), k.y1 = std::min(k.y1, py),
+        k.y2 = std::max(k.y2, py);
     }
     return k;
 }
@@ -372,7 +375,8 @@ void TextGedreht(Flaeche& z, int32_t winkel, float x, float zt, const std::strin
         const double h = std::fabs(z.ToTwipsY(zt + z.TextHeight(text)) - ty);
         const Zustand::Kasten k = GedrehterKasten(tx, ty, w, h, winkel);
         const Zustand::Kasten r = RahmenTwips(z);
-        if (!(k.x2 <= r.x1 || k.x1 >= r.x2 || k.y2 <= r.y1 || k.y1 >= r.y2)) Grafik().Beschriftungen.push_back(k);
+        if (!(k.x2 <= r.x1 || k.x1 >= r.x2 || k.y2 <= r.y1 || k.y1 >= r.y2))
+            Grafik().Beschriftungen.push_back(k);
     }
     z.PrintRotated(x, zt, text, winkel);
     if (schrift == 1) z.SetFont(vorher);
@@ -416,7 +420,6 @@ void PufferDrucken(Flaeche& z) {
     Beschriften(z, Grafik().TextPuffer);
 }
 
-
 void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, bool fest) {
     if (text.find_first_not_of(' ') == std::string::npos) {
         z.Print(text, ende);
@@ -441,10 +444,11 @@ void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, b
     Kasten best{x0, y0, x0 + w, y0 + h};
     const double spiel = Spiel(z);
     // a label printed again where it stands (once more over itself) keeps its place
-    const bool nochmal = std::any_of(Grafik().Beschriftungen.begin(), Grafik().Beschriftungen.end(), [&](const Kasten& b) {
-        return std::fabs(b.x1 - best.x1) <= spiel && std::fabs(b.y1 - best.y1) <= spiel &&
-               std::fabs(b.x2 - best.x2) <= spiel && std::fabs(b.y2 - best.y2) <= spiel;
-    });
+    const bool nochmal =
+        std::any_of(Grafik().Beschriftungen.begin(), Grafik().Beschriftungen.end(), [&](const Kasten& b) {
+            return std::fabs(b.x1 - best.x1) <= spiel && std::fabs(b.y1 - best.y1) <= spiel &&
+                   std::fabs(b.x2 - best.x2) <= spiel && std::fabs(b.y2 - best.y2) <= spiel;
+        });
     if (!nochmal && !Frei(best, spiel)) {
         double kosten = 1e300;
         for (int i = -16; i <= 16; ++i)

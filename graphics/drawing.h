@@ -51,7 +51,7 @@ struct Zustand {
         double x1, y1, x2, y2;
     };
     std::vector<Kasten> Beschriftungen;
-    float SummeH = 0;       // horizontal force sum of the last per-stage figure file read
+    float SummeH = 0; // horizontal force sum of the last per-stage figure file read
     // fixed by the maxima pass
     float ZFussMax = 0; // deepest wall foot over all load cases and stages
     int16_t StufeMaxAushub = 0;

@@ -56,12 +56,12 @@ TEST_F(GrafikTest, PrinterPortraitWithHeaderBoxesLosesFortyOneMillimetres) {
     }
 }
 
-// On the window the picture is the printed one enlarged or reduced as a whole: the window's shorter side shows
-// what the printed picture's shorter side holds. The printed picture here: a printable area of 200 x 287 mm less
-// margins of 20, 5 (left, right), 10, 5 mm (top, bottom), i.e. 175 x 272 mm in portrait, 175 x 231 mm with the
-// header boxes, 272 x 175 mm in landscape; its shorter side is 175 mm in all three. A window of 200 x 150 mm
-// shows it at 150 / 175, one of 300 x 250 mm at 250 / 175. The font follows in whole pixels (never above), the
-// frame is the window's in mm of that page, and on the printer nothing changes.
+// On the window the picture is the printed one enlarged or reduced as a whole: the window's shorter side
+// shows what the printed picture's shorter side holds. The printed picture here: a printable area of 200 x
+// 287 mm less margins of 20, 5 (left, right), 10, 5 mm (top, bottom), i.e. 175 x 272 mm in portrait, 175 x
+// 231 mm with the header boxes, 272 x 175 mm in landscape; its shorter side is 175 mm in all three. A window
+// of 200 x 150 mm shows it at 150 / 175, one of 300 x 250 mm at 250 / 175. The font follows in whole pixels
+// (never above), the frame is the window's in mm of that page, and on the printer nothing changes.
 TEST_F(GrafikTest, TheWindowShowsThePrintedPictureEnlargedOrReducedToItsShorterSide) {
     auto drucker = RecordingSurface::Printer(200 / 25.4 * 1440, 287 / 25.4 * 1440);
     drucker->SetMeasure(Einfach);
@@ -76,11 +76,14 @@ TEST_F(GrafikTest, TheWindowShowsThePrintedPictureEnlargedOrReducedToItsShorterS
         double b, h; // the window, mm
         int16_t quer, h504;
         double faktor;
-    } faelle[] = {{fenster_.get(), 200, 150, 0, 0, 150.0 / 175}, {fenster_.get(), 200, 150, 0, -1, 150.0 / 175},
-                  {fenster_.get(), 200, 150, -1, 0, 150.0 / 175}, {gross.get(), 300, 250, 0, 0, 250.0 / 175},
+    } faelle[] = {{fenster_.get(), 200, 150, 0, 0, 150.0 / 175},
+                  {fenster_.get(), 200, 150, 0, -1, 150.0 / 175},
+                  {fenster_.get(), 200, 150, -1, 0, 150.0 / 175},
+                  {gross.get(), 300, 250, 0, 0, 250.0 / 175},
                   {gross.get(), 300, 250, -1, -1, 250.0 / 175}};
     for (const auto& f : faelle) {
-        SCOPED_TRACE(testing::Message() << f.b << " x " << f.h << " mm, quer " << f.quer << ", h504 " << f.h504);
+        SCOPED_TRACE(testing::Message()
+                     << f.b << " x " << f.h << " mm, quer " << f.quer << ", h504 " << f.h504);
         P.Querformat = f.quer;
         P.H504Ein = f.h504;
         ASSERT_TRUE(zorg::MassstabEinrichten(*f.fenster));
@@ -221,9 +224,9 @@ TEST_F(GrafikTest, SmallFontAndBackRestoresTheSizeAndNormalAloneChangesNothing) 
     EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
 }
 
-// Labels stand free. The window: 200 x 150 mm at 1 : 100, frame x -9 .. 11 m, z -6.75 .. 8.25 m, 567 twips per
-// m (756 pixels for 20 m); Arial 8 with the simple metrics: a character 96 twips wide (0.1693 m), a line 192
-// twips high (0.3386 m); an overlap of up to a pixel (15 twips) is not seen. Worked out by hand: "CD" at
+// Labels stand free. The window: 200 x 150 mm at 1 : 100, frame x -9 .. 11 m, z -6.75 .. 8.25 m, 567 twips
+// per m (756 pixels for 20 m); Arial 8 with the simple metrics: a character 96 twips wide (0.1693 m), a line
+// 192 twips high (0.3386 m); an overlap of up to a pixel (15 twips) is not seen. Worked out by hand: "CD" at
 // (0.1, 0.1) lies on "AB" at (0, 0); half a line down (0.2693) it still overlaps by 0.07 m, a whole line down
 // (0.4386) it is free (cost 0.339 m, less than 1.5 lines up, 0.508, or a line's height to the right, 1.5 x
 // 0.3386); "EFGH" at x 10.5 would end at 11.177, beyond the frame: it ends at 11.
@@ -237,13 +240,13 @@ TEST_F(GrafikTest, LabelsMoveInsideTheFrameAndOffEachOther) {
         bool fest;
         double xErwartet, yErwartet;
     } faelle[] = {
-        {"AB", 0, 0, false, 0, 0},                      // free: stays
-        {"CD", 0.1, 0.1, false, 0.1, 0.1 + zeile},      // on "AB": a line down
-        {"AB", 0, 0, false, 0, 0},                      // the same label once more over itself
-        {"EFGH", 10.5, 2, false, 11 - 4 * zeichen, 2},  // beyond the right edge: ends at it
-        {"IJ", 0, -6.9, false, 0, -6.75},               // above the top edge: below it
-        {"XY", 12, 0, false, 12, 0},                    // wholly outside: not shown, stays
-        {"KL", 0.1, 0.1, true, 0.1, 0.1},               // a table's column keeps its place
+        {"AB", 0, 0, false, 0, 0},                     // free: stays
+        {"CD", 0.1, 0.1, false, 0.1, 0.1 + zeile},     // on "AB": a line down
+        {"AB", 0, 0, false, 0, 0},                     // the same label once more over itself
+        {"EFGH", 10.5, 2, false, 11 - 4 * zeichen, 2}, // beyond the right edge: ends at it
+        {"IJ", 0, -6.9, false, 0, -6.75},              // above the top edge: below it
+        {"XY", 12, 0, false, 12, 0},                   // wholly outside: not shown, stays
+        {"KL", 0.1, 0.1, true, 0.1, 0.1},              // a table's column keeps its place
     };
     for (const auto& f : faelle) {
         fenster_->ClearLog();

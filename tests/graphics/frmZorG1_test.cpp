@@ -143,15 +143,16 @@ TEST_F(Fenster, PrintedPicturesSayWhichPdfFilesTheyWentTo) {
     EXPECT_EQ(log[0].prompt, "Der Ausdruck wurde als PDF-Datei gespeichert:\r\n/daten/Baugrube-B101.pdf");
     EXPECT_EQ(log[0].buttons, vb::vbInformation);
     // pictures 2 to 8: seven files, the first three and the last three named
-    EXPECT_EQ(log[1].prompt, "Die 7 Ausdrucke wurden als PDF-Dateien gespeichert:"
-                             "\r\n/daten/Baugrube-B102.pdf\r\n/daten/Baugrube-B103.pdf\r\n/daten/Baugrube-B104.pdf"
-                             "\r\n/daten/Baugrube-B105.pdf\r\n/daten/Baugrube-B106.pdf\r\n/daten/Baugrube-B107.pdf"
-                             "\r\n/daten/Baugrube-B108.pdf");
+    EXPECT_EQ(log[1].prompt,
+              "Die 7 Ausdrucke wurden als PDF-Dateien gespeichert:"
+              "\r\n/daten/Baugrube-B102.pdf\r\n/daten/Baugrube-B103.pdf\r\n/daten/Baugrube-B104.pdf"
+              "\r\n/daten/Baugrube-B105.pdf\r\n/daten/Baugrube-B106.pdf\r\n/daten/Baugrube-B107.pdf"
+              "\r\n/daten/Baugrube-B108.pdf");
 }
 
-// The user enlarges the window (its frame dragged, or maximised: the window system gives it the new size): the
-// picture on show is drawn anew to the new size. The frame fills the window, and the window, now larger than
-// the printed picture, shows it enlarged: labels larger than the graphics font's points, in proportion.
+// The user enlarges the window (its frame dragged, or maximised: the window system gives it the new size):
+// the picture on show is drawn anew to the new size. The frame fills the window, and the window, now larger
+// than the printed picture, shows it enlarged: labels larger than the graphics font's points, in proportion.
 TEST_F(Fenster, AWindowEnlargedByTheUserDrawsItsPictureAnewToItsSize) {
     Lauf(1, 2);
     P.GrafikFontSize = 8;

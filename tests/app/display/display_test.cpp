@@ -39,11 +39,11 @@
 #include "frame/project_data.h"
 #include "graphics/frmZorG1.h"
 #include "graphics/picture_sequence.h"
+#include "platform/draw/recorder.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/registry.h"
-#include "platform/draw/recorder.h"
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "platform/qt/forms_qt.h"
@@ -588,7 +588,8 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
             for (std::size_t i = 0; i < felder.size(); ++i)
                 for (std::size_t j = i + 1; j < felder.size(); ++j) {
                     const QRectF u = felder[i].r.intersected(felder[j].r);
-                    const bool gleich = felder[i].text == felder[j].text && u.width() > felder[i].r.width() - 15;
+                    const bool gleich =
+                        felder[i].text == felder[j].text && u.width() > felder[i].r.width() - 15;
                     EXPECT_FALSE(!gleich && u.width() > 15 && u.height() > 15)
                         << "\"" << felder[i].text << "\" on \"" << felder[j].text << "\"";
                 }
@@ -618,7 +619,8 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
     meldungen.Ende();
     EXPECT_EQ(schritt, 5);
     EXPECT_EQ(meldungen.gesehen.size(), 1u); // the calculation asks nothing
-    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis", "frmZorG1_maximiert", "frmZorG1_gezogen"})
+    for (const char* f :
+         {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis", "frmZorG1_maximiert", "frmZorG1_gezogen"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     // the report window shows the report the run wrote beside the project
     const fs::path kopie = projekte / (beispiel + ".AUS");

@@ -1,9 +1,9 @@
 // Every label of every picture of every example stands free: no two text boxes overlap and none crosses the
 // picture's frame, on the graphics window at the size it opens with on a screen of 1280 x 1024 pixels, on
-// the window maximised there, and on the printed page (portrait, and landscape with the header boxes). Each example is calculated by the headless program;
-// its picture sequence runs through (no one waits) and every picture is drawn on the three devices. A label's
-// box is its recorded position with the extent of its text measured in its font on that device (turned
-// texts turned with it).
+// the window maximised there, and on the printed page (portrait, and landscape with the header boxes). Each
+// example is calculated by the headless program; its picture sequence runs through (no one waits) and every
+// picture is drawn on the three devices. A label's box is its recorded position with the extent of its text
+// measured in its font on that device (turned texts turned with it).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -53,7 +53,8 @@ double Ueberdeckung(const Kasten& a, const Kasten& b) {
     double kleinste = 1e300;
     for (const Kasten* k : {&a, &b})
         for (int i = 0; i < 2; ++i) {
-            const Punkt p = k->ecken[static_cast<std::size_t>(i)], q = k->ecken[static_cast<std::size_t>(i + 1)];
+            const Punkt p = k->ecken[static_cast<std::size_t>(i)],
+                        q = k->ecken[static_cast<std::size_t>(i + 1)];
             double nx = -(q.y - p.y), ny = q.x - p.x;
             const double len = std::hypot(nx, ny);
             if (!(len > 0)) continue;
@@ -79,7 +80,8 @@ struct Geraet {
     QImage bild{8, 8, QImage::Format_RGB32};
     std::string name;
     double toleranz; // twips an overlap may have (anti-aliasing): a pixel on the screen, 0.1 mm on paper
-    Geraet(std::unique_ptr<RecordingSurface> f, int dpi, std::string n) : s(std::move(f)), name(std::move(n)) {
+    Geraet(std::unique_ptr<RecordingSurface> f, int dpi, std::string n)
+        : s(std::move(f)), name(std::move(n)) {
         bild.setDotsPerMeterX(qRound(dpi / 0.0254));
         bild.setDotsPerMeterY(qRound(dpi / 0.0254));
         s->SetMeasure([this](std::string_view l, const vb::draw::FontSpec& f) {
@@ -103,7 +105,8 @@ std::vector<Kasten> Kaesten(Geraet& g) {
         for (auto [u, w] : {std::pair{0.0, 0.0}, {e.width, 0.0}, {e.width, e.height}, {0.0, e.height}}) {
             const double x = r.tx1 + u * c + w * s, y = r.ty1 - u * s + w * c;
             k.ecken[i++] = {x, y};
-            k.x1 = std::min(k.x1, x), k.x2 = std::max(k.x2, x), k.y1 = std::min(k.y1, y), k.y2 = std::max(k.y2, y);
+            k.x1 = std::min(k.x1, x), k.x2 = std::max(k.x2, x), k.y1 = std::min(k.y1, y),
+            k.y2 = std::max(k.y2, y);
         }
         v.push_back(k);
     }
@@ -205,14 +208,17 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
                 vb::draw::SetPrinter(&pdf);
                 zorg::BildDrucken(pdf, art, stufe, lf, static_cast<int16_t>(bilder));
                 if (!pdf.LastDocumentFile().empty())
-                    fs::rename(pdf.LastDocumentFile(), bild_test::Datei(beispiel + "_B" + std::to_string(100 + bilder) + ".pdf"));
+                    fs::rename(pdf.LastDocumentFile(),
+                               bild_test::Datei(beispiel + "_B" + std::to_string(100 + bilder) + ".pdf"));
                 vb::draw::SetPrinter(geraete.back().s.get());
             }
             if (std::getenv("ZOR_BILD_ORDNER"))
-                for (auto [b, h, n] : {std::tuple{440, 801, "Fenster"}, {1280, 985, "maximiert"}, {756, 1084, "A4"}}) {
+                for (auto [b, h, n] :
+                     {std::tuple{440, 801, "Fenster"}, {1280, 985, "maximiert"}, {756, 1084, "A4"}}) {
                     vb::draw::qt::ImageSurface bild(b, h);
                     zorg::BildZeichnen(bild, art, stufe, lf);
-                    bild.SavePng(bild_test::Datei(beispiel + "_B" + std::to_string(100 + bilder) + "_" + n + ".png"));
+                    bild.SavePng(
+                        bild_test::Datei(beispiel + "_B" + std::to_string(100 + bilder) + "_" + n + ".png"));
                 }
         },
         nullptr, nullptr, [&](const std::string& m) { ADD_FAILURE() << m; }});
