@@ -697,6 +697,32 @@ TEST_F(Ergebnis, DeflectionExtremesAreTheExtremesOfTheRecord) {
     EXPECT_TRUE(Hat("unterhalb ZUSTANDS-GRÖSSEN"));
 }
 
+// The note below the state quantities reads upward from 60 drawing units above the frame's bottom, beside the
+// deflection axis; where the curve reaches right across the axis within the note's height (deflections of
+// -8 and -10 mm at 6 and 8 m, drawn at axis - scale x value), the note stands one unit right of the curve.
+TEST_F(Ergebnis, TheNoteBelowTheStateQuantitiesStandsRightOfTheDeflectionCurve) {
+    auto& s = zorg::Grafik().plot;
+    const float v[] = {0, -2, -5, -8, -10};
+    for (size_t i = 0; i < 5; ++i)
+        s.Verformung[i + 1] = v[i];
+    const auto L = Zeichnen();
+    const float u = zorg::Grafik().ZeichenEinheit;
+    const Record* r = Text("siehe Hinweise beim Textausdruck");
+    ASSERT_NE(r, nullptr);
+    EXPECT_NEAR(r->x1, L.xAchse1 + 10 * L.MassstabVerformung + u, 1e-5);
+    EXPECT_NEAR(r->y1, zorg::Grafik().BildUnten - 60 * u, 1e-5);
+    // the second line beside the first, one line to the right
+    const Record* r2 = Text("unterhalb ZUSTANDS-GRÖSSEN");
+    ASSERT_NE(r2, nullptr);
+    EXPECT_NEAR(r2->x1, r->x1 + Th("unterhalb ZUSTANDS-GRÖSSEN"), 1e-5);
+    // a curve left of the axis, touching it at the head (within the note's height, 32 characters): the note
+    // one unit right of the axis
+    for (size_t i = 0; i < 5; ++i)
+        s.Verformung[i + 1] = -v[i];
+    const auto L2 = Zeichnen();
+    EXPECT_NEAR(Text("siehe Hinweise beim Textausdruck")->x1, L2.xAchse1 + u, 1e-5);
+}
+
 TEST_F(Ergebnis, DrawingChangesNoProjectDataAndLeavesThePenAsFound) {
     P.Wandart = 1;
     zormc::St.ZspSkala = 1.5f;
