@@ -219,6 +219,16 @@ bool MassstabEinrichten(Flaeche& z) {
         // an empty client area: the surface keeps its scale (the window draws nothing visible)
     }
     if (!z.IsPrinter()) z.Cls();
+    if (z.IsPrinter() && !g.Kennung.empty()) {
+        // the tag's box in the frame's lower left corner, in the small font it is printed with
+        const vb::draw::FontSpec f = z.Font();
+        z.SetFontSize(6);
+        const double w = 8 * g.ZeichenEinheit + z.TextWidth(g.Kennung), h = z.TextHeight(g.Kennung);
+        z.SetFont(f);
+        const double x1 = z.ToTwipsX(g.BildLinks), x2 = z.ToTwipsX(g.BildLinks + w);
+        const double y1 = z.ToTwipsY(g.BildUnten - h - g.ZeichenEinheit), y2 = z.ToTwipsY(g.BildUnten);
+        g.Beschriftungen.push_back({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
+    }
     return true;
 }
 

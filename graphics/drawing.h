@@ -51,6 +51,8 @@ struct Zustand {
         double x1, y1, x2, y2;
     };
     std::vector<Kasten> Beschriftungen;
+    // the tag of the picture being printed ("B101 zu ..."): its corner of the frame is kept free of labels
+    std::string Kennung;
     float SummeH = 0; // horizontal force sum of the last per-stage figure file read
     // fixed by the maxima pass
     float ZFussMax = 0; // deepest wall foot over all load cases and stages

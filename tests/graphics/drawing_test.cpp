@@ -258,6 +258,27 @@ TEST_F(GrafikTest, LabelsMoveInsideTheFrameAndOffEachOther) {
         EXPECT_NEAR(r->x1, f.xErwartet, 2e-3) << f.text;
         EXPECT_NEAR(r->y1, f.yErwartet, 2e-3) << f.text;
     }
+    // a label where the printed picture's tag goes ("B101 zu /daten/Baugrube.zor", 28 characters at 6 pt:
+    // 144 twips high, 0.254 m at 1 : 100 on paper (567 twips per m), one unit of 0.025 m above it): a label
+    // of 0.3387 m standing on the frame's bottom moves up a line, the nearest place clear of the tag's box
+    auto drucker = RecordingSurface::Printer();
+    drucker->SetMeasure(Einfach);
+    zorg::Grafik().Kennung = "B101 zu /daten/Baugrube.zor";
+    ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));
+    zorg::Grafik().Kennung.clear();
+    const double unten = zorg::Grafik().BildUnten, links = zorg::Grafik().BildLinks;
+    drucker->SetCurrentX(links + 0.1);
+    drucker->SetCurrentY(unten - zeile);
+    zorg::Beschriften(*drucker, "AB");
+    int gedruckt = 0;
+    for (const auto& r : drucker->Records())
+        if (r.op == RecordOp::Print && r.text == "AB") {
+            ++gedruckt;
+            EXPECT_NEAR(r.x1, links + 0.1, 2e-3);
+            EXPECT_NEAR(r.y1, unten - 2 * zeile, 2e-3);
+        }
+    EXPECT_EQ(gedruckt, 1);
+    drucker->KillDoc();
     // a new picture forgets the labels of the last
     ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
     fenster_->ClearLog();

@@ -181,24 +181,26 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
     zorg::Bilderfolge folge(zorg::Bilderfolge::Anschluesse{
         [&](int16_t art, int16_t stufe, int16_t lf) {
             ++bilder;
+            // on the printer the whole printout: the picture, its tag in the frame's lower left corner and
+            // the page number
+            const auto nr = static_cast<int16_t>(bilder);
             for (auto& g : geraete) {
                 g.s->ClearLog();
-                ASSERT_TRUE(zorg::BildZeichnen(*g.s, art, stufe, lf));
+                if (g.s->IsPrinter())
+                    ASSERT_TRUE(zorg::BildDrucken(*g.s, art, stufe, lf, nr));
+                else
+                    ASSERT_TRUE(zorg::BildZeichnen(*g.s, art, stufe, lf));
                 for (const auto& e : Fehler(g))
                     fehler.push_back("B" + std::to_string(100 + bilder) + " " + g.name + ": " + e);
-                if (g.s->IsPrinter()) g.s->KillDoc();
             }
             // printed in landscape with the header and footer boxes as well
             auto& d = *geraete.back().s;
             P.Querformat = -1;
             P.H504Ein = -1;
             d.ClearLog();
-            d.SetOrientation(vb::draw::vbPRORLandscape);
-            ASSERT_TRUE(zorg::BildZeichnen(d, art, stufe, lf));
+            ASSERT_TRUE(zorg::BildDrucken(d, art, stufe, lf, nr));
             for (const auto& e : Fehler(geraete.back()))
                 fehler.push_back("B" + std::to_string(100 + bilder) + " Druck quer: " + e);
-            d.KillDoc();
-            d.SetOrientation(vb::draw::vbPRORPortrait);
             P.Querformat = 0;
             P.H504Ein = 0;
             // ZOR_BILD_ORDNER: the pictures at the window's two sizes and at the printed page's for a look
