@@ -227,7 +227,8 @@ bool MassstabEinrichten(Flaeche& z) {
         z.SetFont(f);
         const double x1 = z.ToTwipsX(g.BildLinks), x2 = z.ToTwipsX(g.BildLinks + w);
         const double y1 = z.ToTwipsY(g.BildUnten - h - g.ZeichenEinheit), y2 = z.ToTwipsY(g.BildUnten);
-        g.Beschriftungen.push_back({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
+        g.Beschriftungen.push_back(
+            {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), g.Kennung});
     }
     return true;
 }
@@ -337,7 +338,7 @@ Kasten RahmenTwips(const Flaeche& z) {
     const auto& g = Grafik();
     const double a = z.ToTwipsX(g.BildLinks), b = z.ToTwipsX(g.BildRechts), c = z.ToTwipsY(g.BildOben),
                  d = z.ToTwipsY(g.BildUnten);
-    return {std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d)};
+    return {std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d), {}};
 }
 
 // Whether a box lies on none of the labels so far; boxes that overlap by no more than spiel (twips) stand
@@ -358,7 +359,7 @@ double Spiel(const Flaeche& z) {
 // The box of a text of w x h twips turned by winkel tenths of a degree about its corner (x, y) (twips).
 Kasten GedrehterKasten(double x, double y, double w, double h, int32_t winkel) {
     const double a = winkel / 10.0 * 3.14159265358979 / 180.0, c = std::cos(a), s = std::sin(a);
-    Kasten k{1e300, 1e300, -1e300, -1e300};
+    Kasten k{1e300, 1e300, -1e300, -1e300, {}};
     for (auto [u, v] : {std::pair{0.0, 0.0}, {w, 0.0}, {0.0, h}, {w, h}}) {
         const double px = x + u * c + v * s, py = y - u * s + v * c;
         k.x1 = std::min(k.x1, px), k.x2 = std::max(k.x2, px), k.y1 = std::min(k.y1, py),
@@ -440,7 +441,7 @@ void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, b
     const double w = std::fabs(z.ToTwipsX(x + z.TextWidth(text)) - tx);
     const double h = std::fabs(z.ToTwipsY(y + z.TextHeight(text)) - ty);
     const Kasten r = RahmenTwips(z);
-    Kasten k{tx, ty, tx + w, ty + h};
+    Kasten k{tx, ty, tx + w, ty + h, text};
     const bool aussen = k.x2 <= r.x1 || k.x1 >= r.x2 || k.y2 <= r.y1 || k.y1 >= r.y2;
     if (aussen || fest || !(w > 0) || !(h > 0)) {
         if (!aussen) Grafik().Beschriftungen.push_back(k);
@@ -451,13 +452,14 @@ void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, b
     auto hinein = [&](double a, double lo, double hi) { return hi < lo ? lo : std::clamp(a, lo, hi); };
     const double x0 = hinein(tx, r.x1, r.x2 - w), y0 = hinein(ty, r.y1, r.y2 - h);
     // the nearest free place: half a line up or down at a time, then a line's height to the side at a time
-    Kasten best{x0, y0, x0 + w, y0 + h};
+    Kasten best{x0, y0, x0 + w, y0 + h, {}};
     const double spiel = Spiel(z);
-    // a label printed again where it stands (once more over itself) keeps its place
+    best.text = text;
+    // the same text printed again over itself (the same value stated twice at one point) keeps its place
     const bool nochmal =
         std::any_of(Grafik().Beschriftungen.begin(), Grafik().Beschriftungen.end(), [&](const Kasten& b) {
-            return std::fabs(b.x1 - best.x1) <= spiel && std::fabs(b.y1 - best.y1) <= spiel &&
-                   std::fabs(b.x2 - best.x2) <= spiel && std::fabs(b.y2 - best.y2) <= spiel;
+            return b.text == text && std::min(b.x2, best.x2) > std::max(b.x1, best.x1) &&
+                   std::min(b.y2, best.y2) > std::max(b.y1, best.y1);
         });
     if (!nochmal && !Frei(best, spiel)) {
         double kosten = 1e300;
@@ -468,7 +470,7 @@ void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, b
                 if (c >= kosten) continue;
                 const double nx = x0 + dx, ny = y0 + dy;
                 if (nx < r.x1 || nx + w > r.x2 || ny < r.y1 || ny + h > r.y2) continue;
-                const Kasten v{nx, ny, nx + w, ny + h};
+                const Kasten v{nx, ny, nx + w, ny + h, text};
                 if (!Frei(v, spiel)) continue;
                 kosten = c;
                 best = v;

@@ -49,6 +49,7 @@ struct Zustand {
     // the boxes of the labels of the picture in hand, in twips of its surface (emptied by the page set-up)
     struct Kasten {
         double x1, y1, x2, y2;
+        std::string text;
     };
     std::vector<Kasten> Beschriftungen;
     // the tag of the picture being printed ("B101 zu ..."): its corner of the frame is kept free of labels

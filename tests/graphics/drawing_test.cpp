@@ -243,6 +243,7 @@ TEST_F(GrafikTest, LabelsMoveInsideTheFrameAndOffEachOther) {
         {"AB", 0, 0, false, 0, 0},                     // free: stays
         {"CD", 0.1, 0.1, false, 0.1, 0.1 + zeile},     // on "AB": a line down
         {"AB", 0, 0, false, 0, 0},                     // the same label once more over itself
+        {"AB", 0.05, 0.05, false, 0.05, 0.05},         // the same value again at one point: over itself
         {"EFGH", 10.5, 2, false, 11 - 4 * zeichen, 2}, // beyond the right edge: ends at it
         {"IJ", 0, -6.9, false, 0, -6.75},              // above the top edge: below it
         {"XY", 12, 0, false, 12, 0},                   // wholly outside: not shown, stays

@@ -128,9 +128,9 @@ std::vector<std::string> Fehler(Geraet& g) {
     for (const auto& k : Kaesten(g)) {
         const bool aussen = k.x2 <= l + t || k.x1 >= r - t || k.y2 <= o + t || k.y1 >= u - t;
         if (aussen) continue;
-        // the same text printed again where it stands shows as one label (bold by printing twice)
+        // the same text printed again over itself (the same value stated twice at one point) shows as one
         const bool nochmal = std::any_of(sichtbar.begin(), sichtbar.end(), [&](const Kasten& v) {
-            return v.text == k.text && std::fabs(v.x1 - k.x1) <= t && std::fabs(v.y1 - k.y1) <= t;
+            return v.text == k.text && Ueberdeckung(v, k) > 0;
         });
         if (nochmal) continue;
         if (k.x1 < l - t || k.x2 > r + t || k.y1 < o - t || k.y2 > u + t)

@@ -82,10 +82,7 @@ std::vector<std::string> NeueUeberdeckungen(const std::vector<Feld>& schirm,
             if (pa == p.end() || pc == p.end()) continue; // drawn on one device only (cut at its frame)
             if (!Ueber(schirm[a->second], schirm[c->second], 15)) continue;
             // the same text printed again over itself shows as one label
-            if (a->first.first == c->first.first &&
-                std::fabs(schirm[a->second].x - schirm[c->second].x) <= 15 &&
-                std::fabs(schirm[a->second].y - schirm[c->second].y) <= 15)
-                continue;
+            if (a->first.first == c->first.first) continue;
             if (Ueber(papier[pa->second], papier[pc->second], 0)) continue;
             fehler.push_back("\"" + a->first.first + "\" / \"" + c->first.first + "\"");
         }
