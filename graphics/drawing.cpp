@@ -72,10 +72,9 @@ void Linie(Flaeche& z, double x1, double y1, double x2, double y2) {
 namespace {
 
 // The size of the graphics font on the surface (see GrafikSchriftSetzen).
-float Schriftgroesse(const Flaeche& z) {
-    const float punkte = P.GrafikFontSize;
+float Schriftgroesse(const Flaeche& z, float punkte) {
     const float f = Grafik().SchirmFaktor;
-    if (z.IsPrinter() || !(f > 0.0f) || f >= 1.0f || !(punkte > 0.0f)) return punkte;
+    if (z.IsPrinter() || !(f > 0.0f) || f == 1.0f || !(punkte > 0.0f)) return punkte;
     const double pixelProPunkt = 1440.0 / z.TwipsPerPixelY() / 72.0;
     const double pixel = std::max(1.0, std::floor(punkte * f * pixelProPunkt + 1e-6));
     return static_cast<float>(pixel / pixelProPunkt);
@@ -99,7 +98,7 @@ std::pair<double, double> DruckNetto() {
 } // namespace
 
 void GrafikSchriftSetzen(Flaeche& z) {
-    const float groesse = Schriftgroesse(z);
+    const float groesse = Schriftgroesse(z, P.GrafikFontSize);
     z.SetFontSize(groesse);
     if (!P.GrafikFontName.empty()) z.SetFontName(P.GrafikFontName);
     z.SetFontSize(groesse);
@@ -114,7 +113,8 @@ void GrafikSchriftSkalieren(Flaeche& z, float faktor) {
 void SchriftKlein(Flaeche& z) {
     auto& g = Grafik();
     if (P.GrafikFontSize <= 0) return;
-    g.KleinFaktor = 6.0f / P.GrafikFontSize;
+    // on the window the small print of the paper would not be readable: its labels keep the graphics font
+    g.KleinFaktor = z.IsPrinter() ? 6.0f / P.GrafikFontSize : 1.0f;
     GrafikSchriftSkalieren(z, g.KleinFaktor);
 }
 
@@ -129,13 +129,17 @@ bool MassstabEinrichten(Flaeche& z) {
     auto& g = Grafik();
     if (!(P.Massstab > 0)) P.Massstab = 100.0f;
     if (P.GrafikFontSize == 0) P.GrafikFontSize = 6.25f;
+    g.Beschriftungen.clear();
     z.SetScaleMode(vb::draw::vbTwips);
     const int16_t B = Mm(z.ScaleWidth());
     const int16_t T = Mm(z.ScaleHeight());
+    // On the window the picture is the printed one enlarged or reduced as a whole: the window's shorter side
+    // shows what the printed picture's shorter side holds, labels and symbols included.
     g.SchirmFaktor = 1;
     if (!z.IsPrinter()) {
         const auto [nx, nz] = DruckNetto();
-        if (nx > 0 && nz > 0) g.SchirmFaktor = static_cast<float>(std::min({1.0, B / nx, T / nz}));
+        const double kurz = std::min<double>(B, T);
+        if (nx > 0 && nz > 0 && kurz > 0) g.SchirmFaktor = static_cast<float>(kurz / std::min(nx, nz));
     }
     GrafikSchriftSetzen(z);
     const float M = P.Massstab;
@@ -185,8 +189,9 @@ bool MassstabEinrichten(Flaeche& z) {
     } else {
         P.GrafikRandOU = B;
         P.GrafikRandLR = T;
-        Nx = B;
-        Nz = T;
+        // the frame in mm of the printed page it stands for
+        Nx = static_cast<float>(B / g.SchirmFaktor);
+        Nz = static_cast<float>(T / g.SchirmFaktor);
         const float Lx = Nx * M / 1000.0f * 0.45f;
         const float Lz = Nz * M / 1000.0f * 0.45f;
         Grafik().BildLinks = -Lx;
@@ -214,6 +219,17 @@ bool MassstabEinrichten(Flaeche& z) {
         // an empty client area: the surface keeps its scale (the window draws nothing visible)
     }
     if (!z.IsPrinter()) z.Cls();
+    if (z.IsPrinter() && !g.Kennung.empty()) {
+        // the tag's box in the frame's lower left corner, in the small font it is printed with
+        const vb::draw::FontSpec f = z.Font();
+        z.SetFontSize(6);
+        const double w = 8 * g.ZeichenEinheit + z.TextWidth(g.Kennung), h = z.TextHeight(g.Kennung);
+        z.SetFont(f);
+        const double x1 = z.ToTwipsX(g.BildLinks), x2 = z.ToTwipsX(g.BildLinks + w);
+        const double y1 = z.ToTwipsY(g.BildUnten - h - g.ZeichenEinheit), y2 = z.ToTwipsY(g.BildUnten);
+        g.Beschriftungen.push_back(
+            {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), g.Kennung});
+    }
     return true;
 }
 
@@ -313,19 +329,68 @@ void PfeilspitzeFest(Flaeche& z, float x1, float z1, float x2, float z2) {
         Linie(z, x2, z2, x2 - sx * s * std::cos(a), z2 + sy * s * std::sin(a));
 }
 
+namespace {
+
+using Kasten = Zustand::Kasten;
+
+// The frame in twips of the surface.
+Kasten RahmenTwips(const Flaeche& z) {
+    const auto& g = Grafik();
+    const double a = z.ToTwipsX(g.BildLinks), b = z.ToTwipsX(g.BildRechts), c = z.ToTwipsY(g.BildOben),
+                 d = z.ToTwipsY(g.BildUnten);
+    return {std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d), {}};
+}
+
+// Whether a box lies on none of the labels so far; boxes that overlap by no more than spiel (twips) stand
+// free.
+bool Frei(const Kasten& k, double spiel) {
+    for (const Kasten& b : Grafik().Beschriftungen)
+        if (std::min(k.x2, b.x2) - std::max(k.x1, b.x1) > spiel &&
+            std::min(k.y2, b.y2) - std::max(k.y1, b.y1) > spiel)
+            return false;
+    return true;
+}
+
+// What an overlap may be without being seen: a pixel of the screen, 0.1 mm on paper.
+double Spiel(const Flaeche& z) {
+    return z.IsPrinter() ? 1440.0 / 254.0 : z.TwipsPerPixelX();
+}
+
+// The box of a text of w x h twips turned by winkel tenths of a degree about its corner (x, y) (twips).
+Kasten GedrehterKasten(double x, double y, double w, double h, int32_t winkel) {
+    const double a = winkel / 10.0 * 3.14159265358979 / 180.0, c = std::cos(a), s = std::sin(a);
+    Kasten k{1e300, 1e300, -1e300, -1e300, {}};
+    for (auto [u, v] : {std::pair{0.0, 0.0}, {w, 0.0}, {0.0, h}, {w, h}}) {
+        const double px = x + u * c + v * s, py = y - u * s + v * c;
+        k.x1 = std::min(k.x1, px), k.x2 = std::max(k.x2, px), k.y1 = std::min(k.y1, py),
+        k.y2 = std::max(k.y2, py);
+    }
+    return k;
+}
+
+} // namespace
+
 void TextGedreht(Flaeche& z, int32_t winkel, float x, float zt, const std::string& text, int16_t schrift) {
+    const vb::draw::FontSpec vorher = z.Font();
     if (schrift == 1) {
-        const vb::draw::FontSpec vorher = z.Font();
         vb::draw::FontSpec f = vorher;
         if (!P.TextFontName.empty()) f.name = P.TextFontName;
-        if (P.TextFontSize > 0) f.size = P.TextFontSize;
+        if (P.TextFontSize > 0) f.size = Schriftgroesse(z, P.TextFontSize);
         f.bold = P.TextFontBold != 0;
         z.SetFont(f);
-        z.PrintRotated(x, zt, text, winkel);
-        z.SetFont(vorher);
-    } else {
-        z.PrintRotated(x, zt, text, winkel);
     }
+    if (text.find_first_not_of(' ') != std::string::npos) {
+        // its place is kept free for the labels printed after it
+        const double tx = z.ToTwipsX(x), ty = z.ToTwipsY(zt);
+        const double w = std::fabs(z.ToTwipsX(x + z.TextWidth(text)) - tx);
+        const double h = std::fabs(z.ToTwipsY(zt + z.TextHeight(text)) - ty);
+        const Zustand::Kasten k = GedrehterKasten(tx, ty, w, h, winkel);
+        const Zustand::Kasten r = RahmenTwips(z);
+        if (!(k.x2 <= r.x1 || k.x1 >= r.x2 || k.y2 <= r.y1 || k.y1 >= r.y2))
+            Grafik().Beschriftungen.push_back(k);
+    }
+    z.PrintRotated(x, zt, text, winkel);
+    if (schrift == 1) z.SetFont(vorher);
 }
 
 std::string KotenText(float zt) {
@@ -363,7 +428,58 @@ void TextYPruefen(Flaeche& z, float grenze) {
 }
 
 void PufferDrucken(Flaeche& z) {
-    z.Print(Grafik().TextPuffer, vb::draw::PrintEnd::Stay);
+    Beschriften(z, Grafik().TextPuffer);
+}
+
+void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, bool fest) {
+    if (text.find_first_not_of(' ') == std::string::npos) {
+        z.Print(text, ende);
+        return;
+    }
+    const double x = z.CurrentX(), y = z.CurrentY();
+    const double tx = z.ToTwipsX(x), ty = z.ToTwipsY(y);
+    const double w = std::fabs(z.ToTwipsX(x + z.TextWidth(text)) - tx);
+    const double h = std::fabs(z.ToTwipsY(y + z.TextHeight(text)) - ty);
+    const Kasten r = RahmenTwips(z);
+    Kasten k{tx, ty, tx + w, ty + h, text};
+    const bool aussen = k.x2 <= r.x1 || k.x1 >= r.x2 || k.y2 <= r.y1 || k.y1 >= r.y2;
+    if (aussen || fest || !(w > 0) || !(h > 0)) {
+        if (!aussen) Grafik().Beschriftungen.push_back(k);
+        z.Print(text, ende);
+        return;
+    }
+    // inside the frame
+    auto hinein = [&](double a, double lo, double hi) { return hi < lo ? lo : std::clamp(a, lo, hi); };
+    const double x0 = hinein(tx, r.x1, r.x2 - w), y0 = hinein(ty, r.y1, r.y2 - h);
+    // the nearest free place: half a line up or down at a time, then a line's height to the side at a time
+    Kasten best{x0, y0, x0 + w, y0 + h, {}};
+    const double spiel = Spiel(z);
+    best.text = text;
+    // the same text printed again over itself (the same value stated twice at one point) keeps its place
+    const bool nochmal =
+        std::any_of(Grafik().Beschriftungen.begin(), Grafik().Beschriftungen.end(), [&](const Kasten& b) {
+            return b.text == text && std::min(b.x2, best.x2) > std::max(b.x1, best.x1) &&
+                   std::min(b.y2, best.y2) > std::max(b.y1, best.y1);
+        });
+    if (!nochmal && !Frei(best, spiel)) {
+        double kosten = 1e300;
+        for (int i = -16; i <= 16; ++i)
+            for (int j = -8; j <= 8; ++j) {
+                const double dy = i * h / 2, dx = j * h;
+                const double c = std::fabs(dy) + 1.5 * std::fabs(dx);
+                if (c >= kosten) continue;
+                const double nx = x0 + dx, ny = y0 + dy;
+                if (nx < r.x1 || nx + w > r.x2 || ny < r.y1 || ny + h > r.y2) continue;
+                const Kasten v{nx, ny, nx + w, ny + h, text};
+                if (!Frei(v, spiel)) continue;
+                kosten = c;
+                best = v;
+            }
+    }
+    Grafik().Beschriftungen.push_back(best);
+    z.SetCurrentX(z.FromTwipsX(best.x1));
+    z.SetCurrentY(z.FromTwipsY(best.y1));
+    z.Print(text, ende);
 }
 
 } // namespace zorg

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graphics/plot.h"
 #include "platform/draw/surface.h"
@@ -40,11 +41,20 @@ struct Zustand {
     int16_t RandObenKopie = 0, RandUntenH504 = 0; // mm reserved for the header boxes (printer)
     float H504Versatz = 0;
     float KleinFaktor = 0; // factor of the last SchriftKlein
-    // On the window: the factor of the graphics font that keeps the labels in the proportion to the picture
-    // they have on the printed page (set by MassstabEinrichten; 1 on the printer)
+    // On the window: the factor by which it shows the printed picture, enlarged or reduced as a whole (the
+    // window's shorter side against the printed picture's shorter side; set by MassstabEinrichten; 1 on the
+    // printer). Frame and fonts follow it, so the labels keep the proportions of the printout.
     float SchirmFaktor = 1;
     std::string TextPuffer; // the label in hand
-    float SummeH = 0;       // horizontal force sum of the last per-stage figure file read
+    // the boxes of the labels of the picture in hand, in twips of its surface (emptied by the page set-up)
+    struct Kasten {
+        double x1, y1, x2, y2;
+        std::string text;
+    };
+    std::vector<Kasten> Beschriftungen;
+    // the tag of the picture being printed ("B101 zu ..."): its corner of the frame is kept free of labels
+    std::string Kennung;
+    float SummeH = 0; // horizontal force sum of the last per-stage figure file read
     // fixed by the maxima pass
     float ZFussMax = 0; // deepest wall foot over all load cases and stages
     int16_t StufeMaxAushub = 0;
@@ -70,13 +80,14 @@ bool MassstabEinrichten(Flaeche& z);
 void GrafikRandLoeschen(Flaeche& z);
 
 // Applies the graphics font (name, size, bold of the settings) to the surface. On the window the size is
-// the one the labels have relative to the picture on the printed page: the window's frame is smaller than the
-// printed frame (0.35 of a screen's width against a sheet), so the font is smaller by the same ratio (the
-// smaller of width and height), in whole pixels and never larger; text is measured in the font that draws it.
+// the one the labels have relative to the picture on the printed page: the window shows the printed picture
+// enlarged or reduced by SchirmFaktor (its shorter side against the printed picture's shorter side), and the
+// font follows by the same factor, down to whole pixels; text is measured in the font that draws it.
 void GrafikSchriftSetzen(Flaeche& z);
 // Multiplies the graphics font size by faktor and applies the font.
 void GrafikSchriftSkalieren(Flaeche& z, float faktor);
-// The small 6 pt font and back; SchriftNormal before any SchriftKlein leaves the font as it is.
+// The small 6 pt font and back; SchriftNormal before any SchriftKlein leaves the font as it is. On the window
+// the small labels keep the graphics font (6 pt of paper are not readable on a screen).
 void SchriftKlein(Flaeche& z);
 void SchriftNormal(Flaeche& z);
 
@@ -104,5 +115,12 @@ void TextYPruefen(Flaeche& z, float grenze);
 float ZahlAmAnfang(const std::string& text);
 // Prints TextPuffer at the pen.
 void PufferDrucken(Flaeche& z);
+
+// Prints text at the pen as a label of the picture, so that it stands free: a label that reaches beyond the
+// frame is moved inside it, and one that would lie on a label printed before is moved to the nearest free
+// place (above or below first, then to the side). A label wholly outside the frame stays where it is (it is
+// not shown). fest: the label stays where it is (a column of a table) and only keeps its place free.
+void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende = vb::draw::PrintEnd::Stay,
+                 bool fest = false);
 
 } // namespace zorg

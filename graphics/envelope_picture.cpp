@@ -71,7 +71,7 @@ struct Extremwert {
 void Drucken(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
     z.SetCurrentY(y);
-    z.Print(t, vb::draw::PrintEnd::Stay);
+    Beschriften(z, t);
 }
 
 // A number behind a text as Str writes it (" 2").

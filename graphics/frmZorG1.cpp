@@ -13,6 +13,7 @@
 #include "report/frmColours.h"
 #include "report/frmStartSeite.h"
 #include "report/page_header_boxes.h"
+#include "report/print_engine.h"
 #include "windows/window_routines.h"
 
 using zorm1::P;
@@ -129,6 +130,8 @@ void frmZorG1::cmdOKBildNr_Click() {
 void frmZorG1::BildZeichnen(int16_t stufe, int16_t lf) {
     stufe_ = stufe;
     lf_ = lf;
+    // printing every following picture was broken off (a restart): say where those went
+    if (!folge_.anf.AlleDrucken && !offen_.empty()) DruckeMelden();
     if (folge_.anf.Ende || !loaded()) return;
     einst.EinstellungenAnzeigen();
     zorg::BildZeichnen(surface(), folge_.BildTyp, stufe, lf);
@@ -154,6 +157,15 @@ void frmZorG1::BildDrucken(int16_t stufe, int16_t lf) {
         return;
     }
     ausdrucke_.push_back(d.LastDocumentFile());
+    offen_.push_back(d.LastDocumentFile());
+    // one message for a picture, one for every following picture once the last of them is printed
+    if (!folge_.anf.AlleDrucken || folge_.BildNr >= folge_.BildAnzahl) DruckeMelden();
+}
+
+void frmZorG1::DruckeMelden() {
+    std::vector<std::string> d;
+    d.swap(offen_);
+    Anzeigen::DruckDateienMelden(d);
 }
 
 namespace zorg {

@@ -6,7 +6,9 @@
 // Closing the window, a new calculation request (the run driver unloads the window) or the end of the
 // program ends the sequence: the plot file is closed, nothing more is drawn, and the call that loaded the
 // window returns. Every picture is drawn on the window's surface; a printed picture is one document
-// named after the project and its tag ("B101" ...).
+// named after the project and its tag ("B101" ...); where it went as a PDF file, the window says.
+//
+// The window can be resized and maximised; the picture on show is then drawn anew to the new size.
 #include <cstdint>
 #include <string>
 
@@ -57,8 +59,11 @@ public:
 private:
     // The chosen colours on the window (when a background colour is chosen).
     void Farben();
+    // Says where the printed pictures not yet named went.
+    void DruckeMelden();
     zorg::Bilderfolge folge_;
     std::vector<std::string> ausdrucke_;
+    std::vector<std::string> offen_; // printed, where not yet said
     int16_t stufe_ = 0, lf_ = 0;
 };
 

@@ -17,7 +17,7 @@ namespace {
 void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
     z.SetCurrentY(y);
-    z.Print(t, vb::draw::PrintEnd::Stay);
+    Beschriften(z, t);
 }
 
 std::string Schlicht(float v) {

@@ -46,14 +46,17 @@ bool BildDrucken(Flaeche& d, int16_t art, int16_t stufe, int16_t lf, int16_t bil
     const std::string tag = "B" + vb::Trim(vb::Str(static_cast<int16_t>(bildNr + 100)));
     d.SetDocumentName(P.GanzerName, tag);
     d.SetOrientation(P.Querformat != 0 ? vb::draw::vbPRORLandscape : vb::draw::vbPRORPortrait);
-    if (!BildZeichnen(d, art, stufe, lf)) {
+    const std::string text = tag + " zu " + P.GanzerName;
+    Grafik().Kennung = text; // the labels keep the tag's corner free
+    const bool ok = BildZeichnen(d, art, stufe, lf);
+    Grafik().Kennung.clear();
+    if (!ok) {
         d.KillDoc();
         return false;
     }
     if (gezeichnet) gezeichnet();
     GrafikRandLoeschen(d);
     SchriftKlein(d);
-    const std::string text = tag + " zu " + P.GanzerName;
     const float u = Grafik().ZeichenEinheit;
     const double breite = 8 * u + d.TextWidth(text), h = d.TextHeight(text);
     d.Line(Grafik().BildLinks, Grafik().BildUnten - h - u, Grafik().BildLinks + breite, Grafik().BildUnten,

@@ -56,7 +56,7 @@ private:
         g_.TextPuffer = t;
         z_.SetCurrentX(x);
         z_.SetCurrentY(y);
-        z_.Print(t);
+        Beschriften(z_, t, vb::draw::PrintEnd::NewLine);
     }
     // Prints t centred on x.
     void Mittig(const std::string& t, float x, float y) { Drucke(t, x - TW(t) / 2, y); }
@@ -66,7 +66,7 @@ private:
         z_.SetCurrentX(x);
         z_.SetCurrentY(y);
         if (pruefen) TextYPruefen(z_, grenze);
-        z_.Print(g_.TextPuffer);
+        Beschriften(z_, g_.TextPuffer, vb::draw::PrintEnd::NewLine);
     }
     void Linie(float x1, float y1, float x2, float y2) { z_.Line(x1, y1, x2, y2); }
     void Gepunktet(float x1, float y1, float x2, float y2) {
@@ -911,9 +911,19 @@ void Zeichnung::Verformung() {
     }
     SchriftKlein(z_);
     const float y = Grafik().BildUnten - 60 * u_;
-    const std::string t2 = "unterhalb ZUSTANDS-GRÖSSEN";
-    TextGedreht(z_, 900, L.xAchse1, y, "siehe Hinweise beim Textausdruck", 0);
-    TextGedreht(z_, 900, L.xAchse1 + TH(t2), y, t2, 0);
+    const std::string t1 = "siehe Hinweise beim Textausdruck", t2 = "unterhalb ZUSTANDS-GRÖSSEN";
+    // the note stands beside the axis, and right of the curve where the curve reaches across the axis
+    // within the note's height (the text reads upward from y)
+    const float oben = y - TW(t1);
+    float x = L.xAchse1;
+    for (int i = 0; i <= n; ++i) {
+        const size_t a = static_cast<size_t>(i), b = a + 1;
+        const float ya = Y2(Z[a]), yb = Y2(Z[b]);
+        if (std::max(ya, yb) < oben || std::min(ya, yb) > y) continue;
+        x = std::max({x, L.xAchse1 - s * V[a] + u_, L.xAchse1 - s * V[b] + u_});
+    }
+    TextGedreht(z_, 900, x, y, t1, 0);
+    TextGedreht(z_, 900, x + TH(t2), y, t2, 0);
     SchriftNormal(z_);
     KurveSchraffieren(Negiert(V), L.xAchse1, L.yOben2, s);
 }
@@ -1014,7 +1024,7 @@ void Zeichnung::Querkraft() {
                 z_.SetCurrentX(achse + s * f * q2);
                 z_.SetCurrentY(y2);
                 TextYPruefen(z_, L.yOben2);
-                z_.Print(g_.TextPuffer + " (abgemindert)");
+                Beschriften(z_, g_.TextPuffer + " (abgemindert)", vb::draw::PrintEnd::NewLine);
                 SchriftNormal(z_);
             }
         }

@@ -107,6 +107,8 @@ void GrafikFensterFormat(vb::Form& f) {
         f.setCaption("Grafik anzeigen; Ausdruck im Hochformat");
         top = leiste;
     }
+    // a maximised window comes back to the size of the orientation
+    if (f.WindowState() != vb::vbNormal) f.setWindowState(vb::vbNormal);
     f.Move(0, top, breite, std::max(H - top - 500, 1000.0f));
 }
 

@@ -62,14 +62,14 @@ void GleitkreisZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
             const std::string t = vb::Trim(vb::Format(wert, "#####0.00"));
             z.SetCurrentX(xC - z.TextWidth(t));
             z.SetCurrentY(y);
-            z.Print(t, vb::draw::PrintEnd::Stay);
+            Beschriften(z, t, vb::draw::PrintEnd::Stay, true);
         }
         z.SetCurrentX(xC);
         z.SetCurrentY(y);
-        z.Print(zwei, vb::draw::PrintEnd::Stay);
+        Beschriften(z, zwei, vb::draw::PrintEnd::Stay, true);
         z.SetCurrentX(x3);
         z.SetCurrentY(y);
-        z.Print(drei, vb::draw::PrintEnd::Stay);
+        Beschriften(z, drei, vb::draw::PrintEnd::Stay, true);
         y += h;
     };
     zeile(k.xM, true, " = xM", ";  maßgebender Punkt");
@@ -83,7 +83,7 @@ void GleitkreisZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     if (k.eta < 1) {
         z.SetCurrentX(x3);
         z.SetCurrentY(y);
-        z.Print("   ?!?!?!?!?!?!?!?!?!", vb::draw::PrintEnd::Stay);
+        Beschriften(z, "   ?!?!?!?!?!?!?!?!?!", vb::draw::PrintEnd::Stay, true);
     }
 }
 

@@ -18,7 +18,7 @@ namespace {
 void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
     z.SetCurrentY(y);
-    z.Print(t, vb::draw::PrintEnd::Stay);
+    Beschriften(z, t);
 }
 
 // A water level's label: the depth with "W", and the elevation with "W" in parentheses.

@@ -27,7 +27,7 @@ std::string T(float v, const char* maske) {
 void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
     z.SetCurrentY(y);
-    z.Print(t, vb::draw::PrintEnd::Stay);
+    Beschriften(z, t);
 }
 // Printed only when its top lies above the bottom edge of the frame.
 void DruckeInnen(Flaeche& z, double x, double y, const std::string& t) {
@@ -308,7 +308,18 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     const float h = static_cast<float>(z.TextHeight("A"));
     z.Line(xS - 16 * u, s.zFuss, -d - 16 * u, s.zFuss);
     Schraffur(z, xS, s.zFuss, 4);
-    KoteMittig(z, xS, s.zFuss + 0.4f * h, "  UK Wand rechn.", s.zFuss);
+    {
+        // below the level line and its wedge, and ending left of the wall: clear of the passive slip plane
+        // that comes down to the foot and of the C-force arrow right of the wall; where the line of the
+        // lengthened foot would run through it, one line below that foot's label
+        const std::string k = KotenText(s.zFuss), t = k + "  UK Wand rechn.";
+        const float x = std::min(xS - static_cast<float>(z.TextWidth(k)) / 2,
+                                 -d - 2 * u - static_cast<float>(z.TextWidth(t)));
+        float y = s.zFuss + 0.5f * static_cast<float>(z.TextHeight("3")) + u;
+        const float zL = s.zFuss + s.DeltaTPlot;
+        if (s.DeltaTPlot > 0.02f && zL < y + static_cast<float>(z.TextHeight(t)) + u) y = zL + h / 2 + h;
+        DruckeInnen(z, x, y, t);
+    }
     if (s.DeltaTPlot > 0.02f) {
         z.SetDrawWidth(5);
         const float zC = s.zFuss + 8 * u;

@@ -25,7 +25,7 @@ int Schichten() {
 void Drucke(Flaeche& z, double x, double y, const std::string& t) {
     z.SetCurrentX(x);
     z.SetCurrentY(y);
-    z.Print(t, vb::draw::PrintEnd::Stay);
+    Beschriften(z, t);
 }
 
 std::string Zahl(float v, const char* maske) {

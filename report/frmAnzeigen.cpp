@@ -201,11 +201,7 @@ void frmAnzeigen::Drucken() {
     DruckOk.setVisible(false);
     for (auto* m : menues)
         m->setEnabled(true);
-    if (ok && !Anzeigen::LetzteDruckDatei().empty())
-        vb::MsgBox("Der Ausdruck wurde als PDF-Datei gespeichert:"
-                   "\r\n" +
-                       Anzeigen::LetzteDruckDatei(),
-                   vb::vbInformation);
+    if (ok) Anzeigen::DruckDateienMelden({Anzeigen::LetzteDruckDatei()});
 }
 
 void frmAnzeigen::mnuDrucken_Click() {

@@ -227,6 +227,28 @@ std::string LetzteDruckDatei() {
     return g_letzteDatei;
 }
 
+void DruckDateienMelden(const std::vector<std::string>& dateien) {
+    std::vector<std::string> d;
+    for (const auto& f : dateien)
+        if (!f.empty()) d.push_back(f);
+    if (d.empty()) return;
+    if (d.size() == 1) {
+        vb::MsgBox("Der Ausdruck wurde als PDF-Datei gespeichert:\r\n" + d.front(), vb::vbInformation);
+        return;
+    }
+    // a long run of pictures: its first and last files stand for it
+    std::string text = "Die " + std::to_string(d.size()) + " Ausdrucke wurden als PDF-Dateien gespeichert:";
+    const std::size_t n = d.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (n > 8 && i == 3) {
+            text += "\r\n...";
+            i = n - 3;
+        }
+        text += "\r\n" + d[i];
+    }
+    vb::MsgBox(text, vb::vbInformation);
+}
+
 void DruckerSchriftAnwenden() {
     auto& P = zorm1::P;
     auto& s = Drucker();

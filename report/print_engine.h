@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace Anzeigen {
 
@@ -55,6 +56,9 @@ bool DruckLaeuft();
 void DruckVorbereitung(bool an);
 // The PDF file the last printout was written to ("" for a system printer or when nothing was written).
 std::string LetzteDruckDatei();
+// Tells the user where printouts went that were written as PDF files (one message for all of them); empty
+// names (a system printer) are left out, and without a file nothing is said.
+void DruckDateienMelden(const std::vector<std::string>& dateien);
 
 // Text print font on the printer: an empty print (a line feed), then name, size and bold of the setting.
 void DruckerSchrift();

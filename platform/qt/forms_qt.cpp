@@ -109,6 +109,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void changeEvent(QEvent* e) override;
+
+private:
+    void syncState();
 };
 
 // A shape control: rectangle, square, oval, circle or rounded rectangle.
@@ -1131,9 +1134,20 @@ void WindowWidget::closeEvent(QCloseEvent* e) {
     theBackend->userAction([&] { user::close(name); });
 }
 
+// The user (or the window manager) maximised, minimised or restored the window: the model's window state
+// follows, so that laying the window out again keeps the state the user chose.
+void WindowWidget::syncState() {
+    if (!form_ || !theBackend || theBackend->syncing || syncing) return;
+    const int16_t s = isMinimized() ? vbMinimized : isMaximized() ? vbMaximized : vbNormal;
+    if (s == form_->WindowState()) return;
+    Form* f = form_;
+    guarded([&] { f->setWindowState(s); });
+}
+
 void WindowWidget::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (!form_ || !theBackend || theBackend->syncing || syncing) return;
+    syncState();
     const float tpp = vb::Screen::TwipsPerPixelX();
     const int rows = static_cast<int>(menuRows.size());
     const float w = width() * tpp + 2 * Form::FrameTwips;
@@ -1158,6 +1172,7 @@ void WindowWidget::moveEvent(QMoveEvent* e) {
 
 void WindowWidget::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) syncState();
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && form_ && theBackend &&
         !theBackend->syncing && vb::ActiveForm() != form_) {
         const std::string name = form_->name();

@@ -56,48 +56,55 @@ TEST_F(GrafikTest, PrinterPortraitWithHeaderBoxesLosesFortyOneMillimetres) {
     }
 }
 
-// The window's frame (200 x 150 mm) is smaller than the picture on the printed page: the graphics font
-// shrinks by the smaller ratio of the frames, in whole pixels and never above it, so that the labels keep the
-// proportion they have on paper; on the printer it keeps its size.
-TEST_F(GrafikTest, OnAWindowSmallerThanThePrintedPictureTheFontShrinksByTheRatioOfTheFrames) {
+// On the window the picture is the printed one enlarged or reduced as a whole: the window's shorter side
+// shows what the printed picture's shorter side holds. The printed picture here: a printable area of 200 x
+// 287 mm less margins of 20, 5 (left, right), 10, 5 mm (top, bottom), i.e. 175 x 272 mm in portrait, 175 x
+// 231 mm with the header boxes, 272 x 175 mm in landscape; its shorter side is 175 mm in all three. A window
+// of 200 x 150 mm shows it at 150 / 175, one of 300 x 250 mm at 250 / 175. The font follows in whole pixels
+// (never above), the frame is the window's in mm of that page, and on the printer nothing changes.
+TEST_F(GrafikTest, TheWindowShowsThePrintedPictureEnlargedOrReducedToItsShorterSide) {
     auto drucker = RecordingSurface::Printer(200 / 25.4 * 1440, 287 / 25.4 * 1440);
     drucker->SetMeasure(Einfach);
     vb::draw::SetPrinter(drucker.get());
     P.Massstab = 100;
     P.GrafikFontSize = 8;
     P.GrafikRandLinks = 20, P.GrafikRandRechts = 5, P.GrafikRandOben = 10, P.GrafikRandUnten = 5;
+    auto gross = RecordingSurface::Screen(Px(300), Px(250));
+    gross->SetMeasure(Einfach);
     const struct {
+        RecordingSurface* fenster;
+        double b, h; // the window, mm
         int16_t quer, h504;
-        double nx, nz; // the printed picture's net extents, mm
-    } faelle[] = {{0, 0, 175, 272}, {0, -1, 175, 272 - 41}, {-1, 0, 287 - 15, 200 - 25}};
+        double faktor;
+    } faelle[] = {{fenster_.get(), 200, 150, 0, 0, 150.0 / 175},
+                  {fenster_.get(), 200, 150, 0, -1, 150.0 / 175},
+                  {fenster_.get(), 200, 150, -1, 0, 150.0 / 175},
+                  {gross.get(), 300, 250, 0, 0, 250.0 / 175},
+                  {gross.get(), 300, 250, -1, -1, 250.0 / 175}};
     for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message()
+                     << f.b << " x " << f.h << " mm, quer " << f.quer << ", h504 " << f.h504);
         P.Querformat = f.quer;
         P.H504Ein = f.h504;
-        ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
-        const double faktor = std::min({1.0, 200 / f.nx, 150 / f.nz});
-        EXPECT_NEAR(zorg::Grafik().SchirmFaktor, faktor, 1e-3) << f.quer << f.h504;
+        ASSERT_TRUE(zorg::MassstabEinrichten(*f.fenster));
+        EXPECT_NEAR(zorg::Grafik().SchirmFaktor, f.faktor, 1e-3);
+        // the frame: the window in mm of the printed page, at 1 : 100, 45 % left of and above the origin
+        EXPECT_NEAR(zorg::Grafik().BildLinks, -f.b / f.faktor * 0.1 * 0.45, 2e-3);
+        EXPECT_NEAR(zorg::Grafik().BildUnten, f.h / f.faktor * 0.1 * 0.55, 2e-3);
+        // the drawing unit stays 0.25 mm of that page
+        EXPECT_FLOAT_EQ(zorg::Grafik().ZeichenEinheit, 0.025f);
         // 8 pt x factor in 96-dpi pixels, down to the whole pixel
-        const double pixel = std::floor(8 * faktor * 96 / 72);
-        EXPECT_FLOAT_EQ(fenster_->Font().size, static_cast<float>(pixel * 72 / 96)) << f.quer << f.h504;
-        EXPECT_FLOAT_EQ(static_cast<float>(fenster_->TextWidth("00")),
-                        static_cast<float>(2 * 12 * pixel * 72 / 96 * fenster_->ScaleWidth() /
-                                           fenster_->DeviceWidthTwips()));
-        // the small font of the labels shrinks alike; the setting keeps its value
-        zorg::SchriftKlein(*fenster_);
-        EXPECT_FLOAT_EQ(fenster_->Font().size,
-                        static_cast<float>(std::floor(6 * faktor * 96 / 72) * 72 / 96));
-        zorg::SchriftNormal(*fenster_);
+        const double pixel = std::floor(8 * f.faktor * 96 / 72);
+        EXPECT_FLOAT_EQ(f.fenster->Font().size, static_cast<float>(pixel * 72 / 96));
+        // the small print of the paper's labels is not used on the window; the setting keeps its value
+        zorg::SchriftKlein(*f.fenster);
+        EXPECT_FLOAT_EQ(f.fenster->Font().size, static_cast<float>(pixel * 72 / 96));
+        zorg::SchriftNormal(*f.fenster);
         EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
         ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));
         EXPECT_EQ(drucker->Font().size, 8.0f);
         EXPECT_EQ(zorg::Grafik().SchirmFaktor, 1.0f);
     }
-    // a window as large as the printed picture keeps the size
-    auto gross = RecordingSurface::Screen(Px(180), Px(280));
-    P.Querformat = 0;
-    P.H504Ein = 0;
-    ASSERT_TRUE(zorg::MassstabEinrichten(*gross));
-    EXPECT_EQ(gross->Font().size, 8.0f);
     vb::draw::SetPrinter(quadrat_.get());
 }
 
@@ -200,13 +207,86 @@ TEST_F(GrafikTest, LevelLabelsAndTheLabelGuard) {
 }
 
 TEST_F(GrafikTest, SmallFontAndBackRestoresTheSizeAndNormalAloneChangesNothing) {
-    zorg::MassstabEinrichten(*fenster_);
-    zorg::SchriftNormal(*fenster_); // no small font in force
+    zorg::MassstabEinrichten(*quadrat_);
+    zorg::SchriftNormal(*quadrat_); // no small font in force
     EXPECT_EQ(P.GrafikFontSize, 8.0f);
-    zorg::SchriftKlein(*fenster_);
+    zorg::SchriftKlein(*quadrat_);
     EXPECT_FLOAT_EQ(P.GrafikFontSize, 6.0f);
+    EXPECT_FLOAT_EQ(quadrat_->Font().size, 6.0f);
+    zorg::SchriftNormal(*quadrat_);
+    EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
+    EXPECT_FLOAT_EQ(quadrat_->Font().size, 8.0f);
+    // on the window the small labels keep the graphics font
+    zorg::MassstabEinrichten(*fenster_);
+    zorg::SchriftKlein(*fenster_);
+    EXPECT_FLOAT_EQ(fenster_->Font().size, 8.0f);
     zorg::SchriftNormal(*fenster_);
     EXPECT_FLOAT_EQ(P.GrafikFontSize, 8.0f);
+}
+
+// Labels stand free. The window: 200 x 150 mm at 1 : 100, frame x -9 .. 11 m, z -6.75 .. 8.25 m, 567 twips
+// per m (756 pixels for 20 m); Arial 8 with the simple metrics: a character 96 twips wide (0.1693 m), a line
+// 192 twips high (0.3386 m); an overlap of up to a pixel (15 twips) is not seen. Worked out by hand: "CD" at
+// (0.1, 0.1) lies on "AB" at (0, 0); half a line down (0.2693) it still overlaps by 0.07 m, a whole line down
+// (0.4386) it is free (cost 0.339 m, less than 1.5 lines up, 0.508, or a line's height to the right, 1.5 x
+// 0.3386); "EFGH" at x 10.5 would end at 11.177, beyond the frame: it ends at 11.
+TEST_F(GrafikTest, LabelsMoveInsideTheFrameAndOffEachOther) {
+    P.Massstab = 100;
+    ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+    const double zeile = 192.0 / 567, zeichen = 96.0 / 567;
+    const struct {
+        const char* text;
+        double x, y;
+        bool fest;
+        double xErwartet, yErwartet;
+    } faelle[] = {
+        {"AB", 0, 0, false, 0, 0},                     // free: stays
+        {"CD", 0.1, 0.1, false, 0.1, 0.1 + zeile},     // on "AB": a line down
+        {"AB", 0, 0, false, 0, 0},                     // the same label once more over itself
+        {"AB", 0.05, 0.05, false, 0.05, 0.05},         // the same value again at one point: over itself
+        {"EFGH", 10.5, 2, false, 11 - 4 * zeichen, 2}, // beyond the right edge: ends at it
+        {"IJ", 0, -6.9, false, 0, -6.75},              // above the top edge: below it
+        {"XY", 12, 0, false, 12, 0},                   // wholly outside: not shown, stays
+        {"KL", 0.1, 0.1, true, 0.1, 0.1},              // a table's column keeps its place
+    };
+    for (const auto& f : faelle) {
+        fenster_->ClearLog();
+        fenster_->SetCurrentX(f.x);
+        fenster_->SetCurrentY(f.y);
+        zorg::Beschriften(*fenster_, f.text, vb::draw::PrintEnd::Stay, f.fest);
+        const Record* r = Text(f.text);
+        ASSERT_NE(r, nullptr) << f.text;
+        EXPECT_NEAR(r->x1, f.xErwartet, 2e-3) << f.text;
+        EXPECT_NEAR(r->y1, f.yErwartet, 2e-3) << f.text;
+    }
+    // a label where the printed picture's tag goes ("B101 zu /daten/Baugrube.zor", 28 characters at 6 pt:
+    // 144 twips high, 0.254 m at 1 : 100 on paper (567 twips per m), one unit of 0.025 m above it): a label
+    // of 0.3387 m standing on the frame's bottom moves up a line, the nearest place clear of the tag's box
+    auto drucker = RecordingSurface::Printer();
+    drucker->SetMeasure(Einfach);
+    zorg::Grafik().Kennung = "B101 zu /daten/Baugrube.zor";
+    ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));
+    zorg::Grafik().Kennung.clear();
+    const double unten = zorg::Grafik().BildUnten, links = zorg::Grafik().BildLinks;
+    drucker->SetCurrentX(links + 0.1);
+    drucker->SetCurrentY(unten - zeile);
+    zorg::Beschriften(*drucker, "AB");
+    int gedruckt = 0;
+    for (const auto& r : drucker->Records())
+        if (r.op == RecordOp::Print && r.text == "AB") {
+            ++gedruckt;
+            EXPECT_NEAR(r.x1, links + 0.1, 2e-3);
+            EXPECT_NEAR(r.y1, unten - 2 * zeile, 2e-3);
+        }
+    EXPECT_EQ(gedruckt, 1);
+    drucker->KillDoc();
+    // a new picture forgets the labels of the last
+    ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+    fenster_->ClearLog();
+    fenster_->SetCurrentX(0.1);
+    fenster_->SetCurrentY(0.1);
+    zorg::Beschriften(*fenster_, "CD");
+    EXPECT_NEAR(Text("CD")->y1, 0.1, 1e-6);
 }
 
 } // namespace

@@ -124,6 +124,64 @@ TEST_F(Fenster, AllFollowingPicturesFromPictureTwoOfEightMakeSevenDocuments) {
     EXPECT_EQ(drucker_->DocumentsEnded(), 7);
 }
 
+// Without a printer the pictures go to PDF files beside the project file, and the window says where, as the
+// report window does: one box for "Bild drucken", one for "Alle folg. Bilder drucken" once the last picture
+// is printed, naming the first and the last files of a long run. A system printer (no file) says nothing.
+TEST_F(Fenster, PrintedPicturesSayWhichPdfFilesTheyWentTo) {
+    Lauf(1, 3);
+    vb::headless::Reset();
+    std::size_t nachEinem = 0;
+    vb::script::menu("frmZorG1.mnuBildDrucken");
+    vb::script::call([&] { nachEinem = vb::headless::Log().size(); });
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::menu("frmZorG1.mnuAlleBilderDrucken");
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+    const auto& log = vb::headless::Log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(nachEinem, 1u);
+    EXPECT_EQ(log[0].prompt, "Der Ausdruck wurde als PDF-Datei gespeichert:\r\n/daten/Baugrube-B101.pdf");
+    EXPECT_EQ(log[0].buttons, vb::vbInformation);
+    // pictures 2 to 8: seven files, the first three and the last three named
+    EXPECT_EQ(log[1].prompt,
+              "Die 7 Ausdrucke wurden als PDF-Dateien gespeichert:"
+              "\r\n/daten/Baugrube-B102.pdf\r\n/daten/Baugrube-B103.pdf\r\n/daten/Baugrube-B104.pdf"
+              "\r\n/daten/Baugrube-B105.pdf\r\n/daten/Baugrube-B106.pdf\r\n/daten/Baugrube-B107.pdf"
+              "\r\n/daten/Baugrube-B108.pdf");
+}
+
+// The user enlarges the window (its frame dragged, or maximised: the window system gives it the new size):
+// the picture on show is drawn anew to the new size. The frame fills the window, and the window, now larger
+// than the printed picture, shows it enlarged: labels larger than the graphics font's points, in proportion.
+TEST_F(Fenster, AWindowEnlargedByTheUserDrawsItsPictureAnewToItsSize) {
+    Lauf(1, 2);
+    P.GrafikFontSize = 8;
+    std::size_t gezeichnet = 0;
+    float schrift = 0;
+    vb::script::menu("frmZorG1.mnuWeiter");
+    vb::script::call([&] {
+        auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        gezeichnet = f->Folge().verlauf.size();
+        schrift = f->surface().Font().size;
+        f->Move(0, 0, vb::Screen::Width(), vb::Screen::Height());
+    });
+    vb::script::call([&] {
+        auto* f = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
+        ASSERT_EQ(f->Folge().verlauf.size(), gezeichnet + 1);
+        EXPECT_EQ(f->Folge().verlauf.back().nr, 2); // the same picture
+        auto& z = f->surface();
+        EXPECT_NEAR(z.DeviceWidthTwips(), f->clientWidth(), 1);
+        EXPECT_NEAR(z.ScaleLeft(), zorg::Grafik().BildLinks, 1e-4);
+        EXPECT_NEAR(z.ScaleLeft() + z.ScaleWidth(), zorg::Grafik().BildRechts, 1e-4);
+        EXPECT_NEAR(z.ScaleTop() + z.ScaleHeight(), zorg::Grafik().BildUnten, 1e-4);
+        EXPECT_GT(zorg::Grafik().SchirmFaktor, 1.0f);
+        EXPECT_GT(z.Font().size, 8.0f);
+        EXPECT_GT(z.Font().size, schrift);
+    });
+    vb::script::close("frmZorG1");
+    vb::FormByName("frmZorG1");
+}
+
 TEST_F(Fenster, JumpMenuIsShownFromSixPicturesOnAndTheBoxTakesAnyNumber) {
     Lauf(1, 1);
     vb::script::call([] { EXPECT_FALSE(vb::headless::visible("frmZorG1.mnuBildNr")); });

@@ -57,19 +57,19 @@ TEST_F(Druckfigur, ListIsCutAtThePictureDepthAndClosedBackToTheAxis) {
 }
 
 TEST_F(Druckfigur, ResultantBetweenFootAndPictureDepthByTheTrapezoidRule) {
-    // from 6.0 to 7.5 m: (-20 + -40) / 2 x 1.5 = -45 kN/m, written in brackets at 6.75 m
-    Datei("ZOREwidvW.21", "3,-25\r\n0,0\r\n6,-20\r\n7.5,-40\r\n");
+    // from 6.0 to 9.0 m: (-20 + -40) / 2 x 3 = -90 kN/m, written in brackets at 7.5 m
+    Datei("ZOREwidvW.21", "3,-25\r\n0,0\r\n6,-20\r\n9,-40\r\n");
     auto& g = zorg::Grafik();
-    g.plot.ZEndeKoten = 7.5f;
+    g.plot.ZEndeKoten = 9.0f;
     g.plot.zFuss = 6.0f;
     int16_t n = 0;
     float diff = 0;
     ASSERT_TRUE(Lesen("ZOREwidvW.21", n, diff, -1));
-    EXPECT_NEAR(diff, -45.0f, 1e-4);
-    const Record* r = Text("(-45.0)");
+    EXPECT_NEAR(diff, -90.0f, 1e-4);
+    const Record* r = Text("(-90.0)");
     ASSERT_NE(r, nullptr);
-    const double th = fenster_->TextHeight("(-45.0)"), tw = fenster_->TextWidth("(-45.0)");
-    EXPECT_NEAR(r->y1 + th / 2, Y(6.75), 1e-6);
+    const double th = fenster_->TextHeight("(-90.0)"), tw = fenster_->TextWidth("(-90.0)");
+    EXPECT_NEAR(r->y1 + th / 2, Y(7.5), 1e-6);
     EXPECT_NEAR(r->x1 + tw / 2, 1.5 + 0.01 * -40 / 2, 1e-6); // halfway to the end value
     // the end value on the left of its point
     const Record* e = Text("-40.0");

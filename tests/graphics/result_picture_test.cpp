@@ -46,6 +46,12 @@ protected:
         Knoten({0, 2, 4, 6, 8});
         zorg::MassstabEinrichten(*fenster_);
     }
+    // A wider window (320 x 150 mm): the long labels at the right of the picture fit in its frame
+    // and stand free of the depth scale (in the narrower window they are moved inside the frame).
+    void Breit() {
+        fenster_->Resize(Px(320), Px(150));
+        zorg::MassstabEinrichten(*fenster_);
+    }
     // Grid points at these depths, every state quantity 0 and a small positive wall load.
     void Knoten(const std::vector<float>& z) {
         auto& s = zorg::Grafik().plot;
@@ -71,6 +77,7 @@ protected:
         g.max = zorg::MaximaVon(g.plot);
         if (zm != 0) g.max.MaxZSigmaV = zm;
         fenster_->ClearLog();
+        g.Beschriftungen.clear(); // a picture of its own, as after the page set-up
         return zorg::ErgebnisseZeichnen(*fenster_, 1, 1);
     }
     int Anzahl(const std::string& t) const {
@@ -100,7 +107,7 @@ protected:
     double Th6(const std::string& t) const { return Klein(t).height; }
     vb::draw::Extent Klein(const std::string& t) const {
         const auto f = fenster_->Font();
-        fenster_->SetFontSize(6);
+        fenster_->SetFontSize(zorm1::P.GrafikFontSize); // the paper's 6 pt labels keep the graphics font here
         const vb::draw::Extent e{fenster_->TextWidth(t), fenster_->TextHeight(t)};
         fenster_->SetFont(f);
         return e;
@@ -348,6 +355,7 @@ TEST_F(Ergebnis, PressureAndWallLoadShareTheSmallerScale) {
 }
 
 TEST_F(Ergebnis, CutOffPressureNoteInOneOrTwoLines) {
+    Breit();
     P.Wandart = 1;
     P.EntlastFaktor = 0.25f;
     zormc::St.AbgeschnUmlagern = 12;
@@ -362,7 +370,8 @@ TEST_F(Ergebnis, CutOffPressureNoteInOneOrTwoLines) {
     ASSERT_NE(b, nullptr);
     EXPECT_NEAR(a->y1, L.yOben1 + L.Tiefenmassstab * (8 + 4) / 2, 1e-5);
     EXPECT_NEAR(b->x1, a->x1, 1e-6);
-    EXPECT_NEAR(b->y1, a->y1 - Th6(z2), 1e-6); // one line above
+    // one line above, here higher still: that line would lie on the value labels of the pressure figure
+    EXPECT_LT(b->y1, a->y1 - Th6(z2) + 1e-6);
     EXPECT_NEAR(a->x1 + Tw6(z1) / 2, L.xAchse2, 1e-5);
     s.UmFigur = 0;
     Zeichnen();
@@ -580,6 +589,7 @@ TEST_F(Ergebnis, NormalForceFootValueAndDesignVerticalSum) {
 }
 
 TEST_F(Ergebnis, HingeLabelAndCouplingForce) {
+    Breit();
     zormc::St.zGelenk = 6.0f;
     Knoten({0, 5.999f, 6.0f, 6.5f, 7.0f, 8});
     auto& s = zorg::Grafik().plot;
@@ -640,6 +650,7 @@ TEST_F(Ergebnis, ReducedShearBelowTheExcavationFollowsTheDegreeOfFixity) {
 }
 
 TEST_F(Ergebnis, RockSupportForceStandsOnTheFootBesideTheShearAxis) {
+    Breit();
     P.Aushubstufen[1].Wandfuss = 3;
     auto& s = zorg::Grafik().plot;
     for (float qn : {-18.4f, 18.4f}) {
@@ -684,6 +695,32 @@ TEST_F(Ergebnis, DeflectionExtremesAreTheExtremesOfTheRecord) {
     EXPECT_NEAR(r->y1 + Th("-3.2"), L.yOben2 + 4 * L.Tiefenmassstab, 1e-5);
     EXPECT_TRUE(Hat("siehe Hinweise beim Textausdruck"));
     EXPECT_TRUE(Hat("unterhalb ZUSTANDS-GRÖSSEN"));
+}
+
+// The note below the state quantities reads upward from 60 drawing units above the frame's bottom, beside the
+// deflection axis; where the curve reaches right across the axis within the note's height (deflections of
+// -8 and -10 mm at 6 and 8 m, drawn at axis - scale x value), the note stands one unit right of the curve.
+TEST_F(Ergebnis, TheNoteBelowTheStateQuantitiesStandsRightOfTheDeflectionCurve) {
+    auto& s = zorg::Grafik().plot;
+    const float v[] = {0, -2, -5, -8, -10};
+    for (size_t i = 0; i < 5; ++i)
+        s.Verformung[i + 1] = v[i];
+    const auto L = Zeichnen();
+    const float u = zorg::Grafik().ZeichenEinheit;
+    const Record* r = Text("siehe Hinweise beim Textausdruck");
+    ASSERT_NE(r, nullptr);
+    EXPECT_NEAR(r->x1, L.xAchse1 + 10 * L.MassstabVerformung + u, 1e-5);
+    EXPECT_NEAR(r->y1, zorg::Grafik().BildUnten - 60 * u, 1e-5);
+    // the second line beside the first, one line to the right
+    const Record* r2 = Text("unterhalb ZUSTANDS-GRÖSSEN");
+    ASSERT_NE(r2, nullptr);
+    EXPECT_NEAR(r2->x1, r->x1 + Th("unterhalb ZUSTANDS-GRÖSSEN"), 1e-5);
+    // a curve left of the axis, touching it at the head (within the note's height, 32 characters): the note
+    // one unit right of the axis
+    for (size_t i = 0; i < 5; ++i)
+        s.Verformung[i + 1] = -v[i];
+    const auto L2 = Zeichnen();
+    EXPECT_NEAR(Text("siehe Hinweise beim Textausdruck")->x1, L2.xAchse1 + u, 1e-5);
 }
 
 TEST_F(Ergebnis, DrawingChangesNoProjectDataAndLeavesThePenAsFound) {

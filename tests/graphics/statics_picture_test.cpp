@@ -133,6 +133,29 @@ TEST_F(Statik, ZeroDivisorsAndBadChainDigitsDrawNothingWrong) {
     }
 }
 
+// The computed foot's label stands below the foot's level line and its wedge (0.5 x the height of "3" deep)
+// and ends left of the wall's face (x = -d = -0.5 m), so that neither the passive slip plane coming down to
+// the foot from the left nor the C-force arrow right of the wall runs through it; nor does the line of the
+// lengthened foot (7 m + deltaT), near or far.
+TEST_F(Statik, ComputedFootLabelStandsBelowItsLevelAndLeftOfTheWall) {
+    zorg::Grafik().plot.AnzAnkerPlot = 0; // no anchor, so no notes on the anchor lengths down there
+    for (float deltaT : {0.0f, 0.1f, 0.3f, 0.6f, 2.0f}) {
+        zorg::Grafik().plot.DeltaTPlot = deltaT;
+        zorg::Grafik().Beschriftungen.clear();
+        fenster_->ClearLog();
+        zorg::StatikZeichnen(*fenster_, 1, 1);
+        const Record* r = Text("7.00  UK Wand rechn.");
+        ASSERT_NE(r, nullptr) << deltaT;
+        const double h3 = fenster_->TextHeight("3"), h = fenster_->TextHeight(r->text);
+        EXPECT_GE(r->y1, 7 + 0.5 * h3) << deltaT;
+        EXPECT_LE(r->x1 + fenster_->TextWidth(r->text), -0.5 + 1e-6) << deltaT;
+        if (deltaT > 0.02f) {
+            const double zL = 7 + deltaT;
+            EXPECT_TRUE(r->y1 >= zL + 0.5 * h3 || r->y1 + h <= zL) << deltaT; // the line and its wedge clear
+        }
+    }
+}
+
 TEST_F(Statik, PassiveAngleAtTheFoot) {
     zorg::PlotSatz s;
     s.zFuss = 7;

@@ -333,5 +333,39 @@ TEST_F(DruckTest, APrinterFailureIsToldAndTheSettingsStayAsBefore) {
     EXPECT_EQ(Anzeigen::LetzteDruckDatei(), "");
 }
 
+// Where printouts went: nothing for a system printer (no file), the report window's text for one file, and
+// for a run of pictures all files up to eight, beyond that the first three and the last three.
+TEST(DruckDateien, TheUserIsToldWhichPdfFilesThePrintoutsWentTo) {
+    vb::headless::Reset();
+    auto datei = [](int i) { return "/p/B" + std::to_string(100 + i) + ".pdf"; };
+    std::vector<std::string> acht, zehn;
+    for (int i = 1; i <= 10; ++i)
+        (i <= 8 ? acht : zehn).push_back(datei(i));
+    zehn.insert(zehn.begin(), acht.begin(), acht.end());
+    const struct {
+        std::vector<std::string> dateien;
+        std::string text; // "" = no box
+    } faelle[] = {
+        {{}, ""},
+        {{"", ""}, ""},
+        {{"", "/p/Bau-Bericht.pdf"}, "Der Ausdruck wurde als PDF-Datei gespeichert:\r\n/p/Bau-Bericht.pdf"},
+        {acht, "Die 8 Ausdrucke wurden als PDF-Dateien gespeichert:\r\n/p/B101.pdf\r\n/p/B102.pdf\r\n"
+               "/p/B103.pdf\r\n/p/B104.pdf\r\n/p/B105.pdf\r\n/p/B106.pdf\r\n/p/B107.pdf\r\n/p/B108.pdf"},
+        {zehn, "Die 10 Ausdrucke wurden als PDF-Dateien gespeichert:\r\n/p/B101.pdf\r\n/p/B102.pdf\r\n"
+               "/p/B103.pdf\r\n...\r\n/p/B108.pdf\r\n/p/B109.pdf\r\n/p/B110.pdf"},
+    };
+    for (const auto& f : faelle) {
+        vb::headless::Reset();
+        Anzeigen::DruckDateienMelden(f.dateien);
+        if (f.text.empty()) {
+            EXPECT_TRUE(vb::headless::Log().empty());
+            continue;
+        }
+        ASSERT_EQ(vb::headless::Log().size(), 1u);
+        EXPECT_EQ(vb::headless::Log()[0].prompt, f.text);
+        EXPECT_EQ(vb::headless::Log()[0].buttons, vb::vbInformation);
+    }
+}
+
 } // namespace
 } // namespace druck_test

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -40,6 +41,7 @@
 #include "frame/project_data.h"
 #include "graphics/frmZorG1.h"
 #include "graphics/picture_sequence.h"
+#include "platform/draw/recorder.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/headless.h"
 #include "platform/forms/msgbox.h"
@@ -140,11 +142,13 @@ public:
         if (const char* o = std::getenv("ZOR_BILD_ORDNER"))
             bild.save(QString::fromStdString((fs::path(o) / ("schirm_" + name + ".png")).string()));
 
-        // the frame's top edge on the screen
-        EXPECT_GE(rahmen.top(), schirm.top()) << name;
-        EXPECT_LT(rahmen.top(), schirm.bottom()) << name;
-        EXPECT_GE(rahmen.left(), schirm.left()) << name;
-        EXPECT_LT(rahmen.left(), schirm.right()) << name;
+        // the frame's top edge on the screen (a maximised window's border may lie just beyond the screen's
+        // edge, as the window manager places it: there its window itself is checked)
+        const QRect kante = w->isMaximized() ? w->geometry() : rahmen;
+        EXPECT_GE(kante.top(), schirm.top()) << name;
+        EXPECT_LT(kante.top(), schirm.bottom()) << name;
+        EXPECT_GE(kante.left(), schirm.left()) << name;
+        EXPECT_LT(kante.left(), schirm.right()) << name;
         // drawn: the client area shows more than one colour and is not mostly black
         const QRect client(w->geometry().topLeft() - rahmen.topLeft(), w->geometry().size());
         const auto farben = Farben(bild, client);
@@ -518,8 +522,12 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     EXPECT_EQ(meldungen.gesehen, (std::vector<std::string>{"Datei bereits vorhanden"}));
 
-    // "Berechnung starten": the user looks at the report and the pictures while the graphics window waits.
-    int schritt = 0, weiter = 0;
+    // "Berechnung starten": the user looks at the report and the pictures while the graphics window waits,
+    // then maximises the graphics window to read the result picture: it is drawn anew to the whole screen,
+    // and its labels are at least as large as the report window's text.
+    int schritt = 0, weiter = 0, gezeichnet = 0;
+    auto mitschrift = vb::draw::RecordingSurface::Screen();
+    int berichtPixel = 0;
     QElapsedTimer uhr;
     uhr.start();
     QImage bild1;
@@ -527,14 +535,14 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
     bool imGang = false;
     QObject zeitgeber;
     std::function<void()> blick = [&] {
-        if (imGang || schritt >= 2) return;
+        if (imGang || schritt >= 5) return;
         imGang = true;
         auto* g = static_cast<frmZorG1*>(vb::LoadedForm("frmZorG1"));
         const bool bereit =
             g && g->Visible() && !g->Folge().verlauf.empty() && !kamera.beschaeftigt && !MeldungOffen();
         if (uhr.elapsed() > 120000) {
             ADD_FAILURE() << "the pictures did not come (step " << schritt << ")";
-            schritt = 2;
+            schritt = 5;
         } else if (bereit && schritt == 0 && g->Folge().BildNr == 1) {
             // picture 1 waits beside the report
             kamera.AlleFenster();
@@ -550,21 +558,91 @@ TEST_F(Anzeige, AnExampleTakenFromTheListIsCalculatedAndShowsItsReportAndPicture
                 ++schritt;
             } else if (++weiter > 20 || g->Folge().BildNr >= g->Folge().BildAnzahl) {
                 ADD_FAILURE() << "no result picture after picture " << g->Folge().BildNr;
-                schritt = 2;
+                schritt = 5;
             } else {
                 vb::user::menu("frmZorG1.mnuWeiter");
             }
+        } else if (bereit && schritt == 2) {
+            // the maximise button of the title bar: the window asks the window manager for the whole screen
+            gezeichnet = static_cast<int>(g->Folge().verlauf.size());
+            mitschrift->ClearLog();
+            g->surface().SetTap(mitschrift.get());
+            if (vb::Form* a = vb::LoadedForm("frmAnzeigen"))
+                if (QWidget* text = vb::qtforms::WidgetOf(static_cast<frmAnzeigen*>(a)->Text2))
+                    berichtPixel = QFontInfo(text->font()).pixelSize();
+            vb::qtforms::WindowOf(*g)->showMaximized();
+            ++schritt;
+        } else if (bereit && schritt == 3 && static_cast<int>(g->Folge().verlauf.size()) > gezeichnet &&
+                   vb::qtforms::WindowOf(*g)->isMaximized()) {
+            Lassen(300);
+            g->surface().SetTap(nullptr);
+            QWidget* win = vb::qtforms::WindowOf(*g);
+            const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+            EXPECT_EQ(g->WindowState(), vb::vbMaximized);
+            EXPECT_GE(win->frameGeometry().width(), frei.width() - 2);
+            EXPECT_GE(win->frameGeometry().height(), frei.height() - 2);
+            // the picture on show is the result picture, drawn anew to the window's new size
+            EXPECT_EQ(g->Folge().verlauf.back().art, zorg::kErgebnis);
+            EXPECT_NEAR(g->surface().DeviceWidthTwips() / g->surface().TwipsPerPixelX(), win->width(), 4);
+            const QImage gross = kamera.Aufnehmen("frmZorG1_maximiert", win, nullptr);
+            EXPECT_GT(gross.width(), 1000);
+            // every label in pixels of the screen (its em) against the report window's text
+            ASSERT_GT(berichtPixel, 0);
+            int labels = 0;
+            for (const auto& r : mitschrift->Records()) {
+                if (r.op != vb::draw::RecordOp::Print && r.op != vb::draw::RecordOp::Rotated) continue;
+                if (r.text.find_first_not_of(' ') == std::string::npos) continue;
+                ++labels;
+                const double pixel = r.font.size * win->logicalDpiY() / 72.0;
+                EXPECT_GE(pixel + 0.01, berichtPixel) << "\"" << r.text << "\" at " << r.font.size << " pt";
+            }
+            EXPECT_GT(labels, 20);
+            // and no label on another (the horizontal ones, measured in their fonts on the screen)
+            struct Feld {
+                std::string text;
+                QRectF r;
+            };
+            std::vector<Feld> felder;
+            for (const auto& r : mitschrift->Records())
+                if (r.op == vb::draw::RecordOp::Print && r.text.find_first_not_of(' ') != std::string::npos) {
+                    const auto e = vb::draw::qt::Measure(r.text, r.font, win);
+                    felder.push_back({r.text, QRectF(r.tx1, r.ty1, e.width, e.height)});
+                }
+            for (std::size_t i = 0; i < felder.size(); ++i)
+                for (std::size_t j = i + 1; j < felder.size(); ++j) {
+                    const QRectF u = felder[i].r.intersected(felder[j].r);
+                    const bool gleich = felder[i].text == felder[j].text; // printed again over itself
+                    EXPECT_FALSE(!gleich && u.width() > 15 && u.height() > 15)
+                        << "\"" << felder[i].text << "\" on \"" << felder[j].text << "\"";
+                }
+            // back to its size, then its frame dragged to 900 x 900 pixels: drawn anew to that size
+            gezeichnet = static_cast<int>(g->Folge().verlauf.size());
+            win->showNormal();
+            Lassen(300);
+            EXPECT_EQ(g->WindowState(), vb::vbNormal);
+            win->resize(900, 900);
+            ++schritt;
+        } else if (bereit && schritt == 4 && static_cast<int>(g->Folge().verlauf.size()) > gezeichnet &&
+                   vb::qtforms::WindowOf(*g)->width() == 900) {
+            Lassen(300);
+            QWidget* win = vb::qtforms::WindowOf(*g);
+            EXPECT_EQ(win->height(), 900);
+            EXPECT_NEAR(g->surface().DeviceWidthTwips() / g->surface().TwipsPerPixelX(), 900, 4);
+            EXPECT_NEAR(g->clientWidth() / vb::Screen::TwipsPerPixelX(), 900, 4);
+            kamera.Aufnehmen("frmZorG1_gezogen", win, nullptr);
+            ++schritt;
         }
-        if (schritt >= 2 && g) vb::user::close("frmZorG1");
+        if (schritt >= 5 && g) vb::user::close("frmZorG1");
         imGang = false;
-        if (schritt < 2) QTimer::singleShot(50, &zeitgeber, blick);
+        if (schritt < 5) QTimer::singleShot(50, &zeitgeber, blick);
     };
     QTimer::singleShot(50, &zeitgeber, blick);
     vb::user::click("frmAuswahl.cmdStart");
     meldungen.Ende();
-    EXPECT_EQ(schritt, 2);
+    EXPECT_EQ(schritt, 5);
     EXPECT_EQ(meldungen.gesehen.size(), 1u); // the calculation asks nothing
-    for (const char* f : {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis"})
+    for (const char* f :
+         {"frmAnzeigen", "frmZorG1", "frmZorG1_Ergebnis", "frmZorG1_maximiert", "frmZorG1_gezogen"})
         EXPECT_TRUE(kamera.aufgenommen.count(f)) << f;
     // the report window shows the report the run wrote beside the project
     const fs::path kopie = projekte / (beispiel + ".AUS");
