@@ -187,8 +187,8 @@ bool MassstabEinrichten(Flaeche& z) {
             unten = hoehe * (P.GrafikRandUnten + R) / Nz;
         }
     } else {
-        P.GrafikRandOU = B;
-        P.GrafikRandLR = T;
+        // The project keeps the net extents of the printed pictures (they are saved with it): the window
+        // leaves them alone, so that a project saved after pictures were shown keeps its bytes.
         // the frame in mm of the printed page it stands for
         Nx = static_cast<float>(B / g.SchirmFaktor);
         Nz = static_cast<float>(T / g.SchirmFaktor);

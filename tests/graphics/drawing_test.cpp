@@ -108,6 +108,29 @@ TEST_F(GrafikTest, TheWindowShowsThePrintedPictureEnlargedOrReducedToItsShorterS
     vb::draw::SetPrinter(quadrat_.get());
 }
 
+// The project keeps the net extents of the printed pictures (statement 38 of the project file and the
+// settings): a printable area of 200 x 287 mm less margins of 20, 5 (left, right) and 10, 5 mm (top, bottom) gives
+// 175 and 272 mm in portrait; in landscape the sheet's width loses the top and bottom margins (185 mm) and its
+// height the left and right ones (262 mm). The
+// window shows pictures in between without touching them, so an unchanged project saves the same bytes whether
+// the last picture was shown or printed.
+TEST_F(GrafikTest, TheWindowLeavesTheStoredExtentsOfThePrintedPicturesAlone) {
+    auto drucker = RecordingSurface::Printer(200 / 25.4 * 1440, 287 / 25.4 * 1440);
+    P.Massstab = 100;
+    P.GrafikRandLinks = 20, P.GrafikRandRechts = 5, P.GrafikRandOben = 10, P.GrafikRandUnten = 5;
+    P.GrafikRandOU = 111, P.GrafikRandLR = 222; // as read from the project file
+    ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+    EXPECT_EQ(P.GrafikRandOU, 111);
+    EXPECT_EQ(P.GrafikRandLR, 222);
+    for (int16_t quer : {int16_t{0}, int16_t{-1}}) {
+        P.Querformat = quer;
+        ASSERT_TRUE(zorg::MassstabEinrichten(*drucker));
+        ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+        EXPECT_EQ(P.GrafikRandOU, quer ? 185 : 175);
+        EXPECT_EQ(P.GrafikRandLR, quer ? 262 : 272);
+    }
+}
+
 TEST_F(GrafikTest, PrinterMarginsThatLeaveNoDrawingAreaAreRefused) {
     auto drucker = RecordingSurface::Printer(200 / 25.4 * 1440, 287 / 25.4 * 1440);
     P.Massstab = 100;
