@@ -36,18 +36,22 @@ void Mittelpunkt(float x, float zz) {
     RadiusIteration();
 }
 
-// Steps 12 to 18: grid and rings; false when the search was stopped.
-void Suche() {
-    Daten& d = D();
+// The minima of a search start anew, and no circle of an earlier search stays the critical one.
+void SucheBeginnen(Daten& d) {
     d.etaMin = kKeinKreis;
     d.etaMinRing = kStartMinimum;
     d.etaMinMP = kStartMinimum;
     d.eta = kStartMinimum;
-    // No circle of an earlier search stays the critical one.
     d.xMKrit = d.zMKrit = d.RKrit = 0.0f;
     d.KritPunktzahl = 0;
     d.KritLinieX.assign(1, 0.0f);
     d.KritLinieZ.assign(1, 0.0f);
+}
+
+// Steps 12 to 18: grid and rings; false when the search was stopped.
+void Suche() {
+    Daten& d = D();
+    SucheBeginnen(d);
 
     if (std::fabs(d.FeldXEnde - d.FeldXAnfang) <= 0.01f) d.FeldTeileX = 0;
     if (std::fabs(d.FeldZEnde - d.FeldZAnfang) <= 0.01f) d.FeldTeileZ = 0;
@@ -237,14 +241,7 @@ struct Mitte {
 // is the load case's minimum in d.
 std::vector<Mitte> GrobeMinima(const Feld& f) {
     Daten& d = D();
-    d.etaMin = kKeinKreis;
-    d.etaMinRing = kStartMinimum;
-    d.etaMinMP = kStartMinimum;
-    d.eta = kStartMinimum;
-    d.xMKrit = d.zMKrit = d.RKrit = 0.0f;
-    d.KritPunktzahl = 0;
-    d.KritLinieX.assign(1, 0.0f);
-    d.KritLinieZ.assign(1, 0.0f);
+    SucheBeginnen(d);
     const float wx = f.xe - f.xa, wz = f.ze - f.za;
     const int nx = wx > 0.01f ? (2 * kReichweite + 1) * kGrobTeile : 0;
     const int nz = wz > 0.01f ? (2 * kReichweite + 1) * kGrobTeile : 0;

@@ -15,34 +15,47 @@
 
 namespace vb {
 
+namespace {
+
+// Opens the lock file (created where missing; read-only where the folder may be read but not written: a lock
+// file left there can still be locked) and takes its exclusive lock without waiting. Returns the descriptor
+// holding the lock, or -1 with the state: Belegt when another process holds it, NichtMoeglich otherwise.
+int SperrDateiSperren(const std::string& datei, OrdnerSperre::Zustand& zustand) {
+    int fd = -1;
+    do {
+        fd = ::open(datei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        do {
+            fd = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        } while (fd < 0 && errno == EINTR);
+    }
+    if (fd < 0) {
+        zustand = OrdnerSperre::Zustand::NichtMoeglich;
+        return -1;
+    }
+    int r = -1;
+    do {
+        r = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (r != 0 && errno == EINTR);
+    if (r == 0) return fd;
+    zustand = errno == EWOULDBLOCK ? OrdnerSperre::Zustand::Belegt : OrdnerSperre::Zustand::NichtMoeglich;
+    ::close(fd);
+    return -1;
+}
+
+} // namespace
+
 OrdnerSperre::OrdnerSperre(const std::string& ordner) {
     try {
         datei_ = Resolve((std::filesystem::path(ordner) / kSperrDatei).string()).string();
     } catch (...) {
         return; // NichtMoeglich
     }
-    int fd = -1;
-    do {
-        fd = ::open(datei_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        // A folder the user may read but not write: a lock file left there can still be locked.
-        do {
-            fd = ::open(datei_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        } while (fd < 0 && errno == EINTR);
-    }
-    if (fd < 0) return; // NichtMoeglich
-    int r = -1;
-    do {
-        r = ::flock(fd, LOCK_EX | LOCK_NB);
-    } while (r != 0 && errno == EINTR);
-    if (r == 0) {
-        fd_ = fd;
-        zustand_ = Zustand::Gehalten;
-        return;
-    }
-    zustand_ = errno == EWOULDBLOCK ? Zustand::Belegt : Zustand::NichtMoeglich;
-    ::close(fd);
+    const int fd = SperrDateiSperren(datei_, zustand_);
+    if (fd < 0) return;
+    fd_ = fd;
+    zustand_ = Zustand::Gehalten;
 }
 
 OrdnerSperre::~OrdnerSperre() {
@@ -103,26 +116,9 @@ DateiSperre::DateiSperre(const std::string& datei) {
     // A lock file deleted by its holder between our open and our lock is not the lock any more: try again
     // with the file now under the name.
     for (int versuch = 0; versuch < 10; ++versuch) {
-        int fd = -1;
-        do {
-            fd = ::open(datei_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-        } while (fd < 0 && errno == EINTR);
-        if (fd < 0) {
-            // Another user's lock file of the same project can still be locked.
-            do {
-                fd = ::open(datei_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-            } while (fd < 0 && errno == EINTR);
-        }
-        if (fd < 0) return; // NichtMoeglich
-        int r = -1;
-        do {
-            r = ::flock(fd, LOCK_EX | LOCK_NB);
-        } while (r != 0 && errno == EINTR);
-        if (r != 0) {
-            zustand_ = errno == EWOULDBLOCK ? OrdnerSperre::Zustand::Belegt : OrdnerSperre::Zustand::NichtMoeglich;
-            ::close(fd);
-            return;
-        }
+        // (another user's lock file of the same project can still be locked)
+        const int fd = SperrDateiSperren(datei_, zustand_);
+        if (fd < 0) return;
         struct stat offen {}, name {};
         if (::fstat(fd, &offen) == 0 && ::lstat(datei_.c_str(), &name) == 0 && offen.st_dev == name.st_dev &&
             offen.st_ino == name.st_ino) {
