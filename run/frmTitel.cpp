@@ -317,6 +317,9 @@ void frmTitel::cmdDatei_Click(int16_t Index) {
 }
 
 void frmTitel::txtEin_LostFocus(int16_t Index) {
+    // "Eingabe abbrechen" ends the program without reading or saving anything: a box left for it asks
+    // nothing (a question here would also take the button's click, so that it had to be clicked again).
+    if (vb::FocusComing() == &cmdEsc) return;
     switch (Index) {
     case 0: {
         std::string pfad = vb::Trim(txtEin(0).Text());

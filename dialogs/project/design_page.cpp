@@ -76,6 +76,13 @@ void StahlSpannungenZeigen() {
     vb::form<frmBemessung>().txtTau.setText(vb::Format(P.ZulTau));
 }
 
+void SpannungenSetzen() {
+    if (vb::isLoaded<frmBemessung>())
+        StahlSpannungenZeigen();
+    else
+        SeiteOeffnen();
+}
+
 void SeiteLaden(frmBemessung& f) {
     Handler(f);
     const bool teil = P.TeilsicherheitenAn != 0;

@@ -15,4 +15,8 @@ void SeiteLaden(frmBemessung& f);
 // locale's decimal separator.
 void StahlSpannungenZeigen();
 
+// The allowed stresses after the safety pages: shown on the page when it is open; otherwise set with what
+// the page's opening sets (Bemessung::SeiteOeffnen), without leaving the page open behind the wall page.
+void SpannungenSetzen();
+
 } // namespace Bemessung

@@ -378,7 +378,7 @@ void frmBTeilSi::cmdOK_Click() {
     Sicherheiten::KonzeptUebernehmen();
     const bool global = P.TeilsicherheitenAn == 0;
     vb::Unload(*this);
-    if (global) Bemessung::StahlSpannungenZeigen();
+    if (global) Bemessung::SpannungenSetzen();
 }
 
 void frmBTeilSi::Form_QueryUnload(int16_t& /*Cancel*/, int16_t UnloadMode) {
@@ -519,7 +519,7 @@ void frmBTeilSi2::cmdOK_Click() {
     P.kzRered2 = chkgamRered2.Value() == vb::vbChecked ? 1 : 0;
     Sicherheiten::ReduktionenUebernehmen();
     vb::Unload(*this);
-    Bemessung::StahlSpannungenZeigen();
+    Bemessung::SpannungenSetzen();
 }
 
 void frmBTeilSi2::Form_QueryUnload(int16_t& /*Cancel*/, int16_t UnloadMode) {

@@ -127,7 +127,15 @@ void moveFocus(Control* c) {
     }
     s.focus = nullptr;
     f.activeControl_ = nullptr;
-    if (prev && formOk(&f)) raiseHandler(prev->LostFocus);
+    if (prev && formOk(&f)) {
+        struct Kommend {
+            Control*& ziel;
+            Control* vorher;
+            ~Kommend() { ziel = vorher; }
+        } kommend{s.coming, s.coming};
+        s.coming = c;
+        raiseHandler(prev->LostFocus);
+    }
     if (s.focus || f.activeControl_) return;
     if (!formOk(&f) || !c->canTakeFocusNow()) return;
     s.focus = c;
@@ -1255,6 +1263,10 @@ Form* ActiveForm() {
 }
 Control* ActiveControl() {
     return state().focus;
+}
+
+Control* FocusComing() {
+    return state().coming;
 }
 
 void discardAllForms() {

@@ -750,6 +750,8 @@ template <class F> bool Unload() {
 std::vector<Form*> Forms();
 Form* ActiveForm();
 Control* ActiveControl(); // the control that has the focus, or nullptr
+// While a LostFocus handler runs within a window: the control that takes the focus next; otherwise nullptr.
+Control* FocusComing();
 
 // ------------------------------------------------------------------------------------------ screen
 namespace Screen {

@@ -22,6 +22,7 @@ struct FormsState {
     std::vector<Form*> zorder; // visible windows, topmost last
     int depth = 0;             // event handlers running
     Control* focus = nullptr;
+    Control* coming = nullptr; // while a LostFocus handler runs: the control the focus moves to
     Form* active = nullptr;
     int16_t screenPointer = vbDefault;
     std::vector<int16_t> screenPointerLog;

@@ -334,4 +334,35 @@ TEST_F(Startdialog, EingabeAbbrechenEndsTheProgram) {
     EXPECT_FALSE(fs::exists(wurzel / "ZORPFAD.DAT"));
 }
 
+// A box left for "Eingabe abbrechen" asks nothing: the first click ends the program, whatever the box holds
+// (a question there took the click, and the program was left only by a second one).
+TEST_F(Startdialog, EingabeAbbrechenLeavesAnyBoxWithoutAQuestion) {
+    Datei(arbeit / "elf", "0123456789a");
+    const struct {
+        int16_t box;
+        std::string text; // what the box's leave would ask about
+    } faelle[] = {{0, hier + "/fehlt"}, {1, "fehlt"}, {2, hier + "/fehlt"}, {3, "elf"}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.box);
+        vb::headless::ResetForms();
+        vb::headless::Reset();
+        Dialog();
+        Tippen(2, hier, 4);
+        vb::user::focus("frmTitel.txtEin(" + std::to_string(f.box) + ")");
+        vb::user::key(vb::vbKeyBack);
+        vb::user::type(f.text);
+        EXPECT_THROW(vb::user::click("frmTitel.cmdEsc"), vb::ProgramEnd);
+        EXPECT_TRUE(vb::headless::Log().empty());
+    }
+    // Left for another control, the save name still asks.
+    vb::headless::ResetForms();
+    vb::headless::Reset();
+    Dialog();
+    vb::headless::QueueAnswer(vb::vbYes);
+    Tippen(2, hier, 3);
+    Tippen(3, "elf", 4);
+    ASSERT_EQ(vb::headless::Log().size(), 1u);
+    EXPECT_EQ(LetzteMeldung().title, "Datei bereits vorhanden");
+}
+
 } // namespace

@@ -58,8 +58,43 @@ TEST_F(Sicherheitsseiten, AnEmptyProjectOpensInGlobalModeAndOkSetsEveryFactorToO
         EXPECT_EQ(f, 1.0f);
     EXPECT_EQ(P.gamStahlAnker, 1.75f);
     EXPECT_EQ(P.Etap, 1.5f); // EtaGlobal is not above 1
-    // Global safety: the allowed stresses are set on the design page.
-    EXPECT_NE(vb::LoadedForm("frmBemessung"), nullptr);
+}
+
+// The allowed stresses of the steel grade are set by the safety pages without leaving the design page open
+// (it stood hidden behind the wall page until that page's OK). Stresses of grade S 240 (the default of a new
+// project): EAB global 180 / 104 N/mm2, DIN 1054 partial factors 218 / 126 N/mm2.
+TEST_F(Sicherheitsseiten, TheStressesAreSetWithoutOpeningTheDesignPage) {
+    const struct {
+        const char* konzept;
+        bool teil;
+        float sigma, tau;
+    } faelle[] = {{"frmBTeilSi.optTeilSi(0)", false, 180.0f, 104.0f},
+                  {"frmBTeilSi.optTeilSi(1)", true, 218.0f, 126.0f}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.konzept);
+        zorm1::ResetProjectData();
+        vb::script::click(f.konzept);
+        vb::script::click("frmBTeilSi.cmdOK");
+        Zeigen("frmBTeilSi");
+        if (f.teil) {
+            vb::script::click("frmBTeilSi2.cmdOK");
+            Zeigen("frmBTeilSi2");
+        }
+        EXPECT_EQ(vb::LoadedForm("frmBemessung"), nullptr);
+        EXPECT_EQ(P.StahlGuete, 240);
+        EXPECT_EQ(P.ZulSigma, f.sigma);
+        EXPECT_EQ(P.ZulTau, f.tau);
+    }
+    // An open design page shows the stresses the pages set.
+    zorm1::ResetProjectData();
+    P.StahlGuete = 355;
+    vb::Load<frmBemessung>();
+    vb::script::click("frmBTeilSi.optTeilSi(0)");
+    vb::script::click("frmBTeilSi.cmdOK");
+    Zeigen("frmBTeilSi");
+    ASSERT_NE(vb::LoadedForm("frmBemessung"), nullptr);
+    EXPECT_EQ(P.ZulSigma, 270.0f);
+    EXPECT_EQ(vb::form<frmBemessung>().txtSigma.Text(), "270");
 }
 
 TEST_F(Sicherheitsseiten, TheChosenSituationAndSubsoilGiveTheFactorsOfDin1054) {

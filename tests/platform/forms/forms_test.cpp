@@ -168,6 +168,30 @@ TEST_F(FormsTest, LostFocusThatPutsTheFocusBackKeepsItThere) {
     EXPECT_EQ(vb::headless::focused(), "frmPage.txtA");
 }
 
+TEST_F(FormsTest, ALeavingBoxKnowsWhichControlTakesTheFocus) {
+    auto& f = vb::form<frmPage>();
+    std::vector<std::string> kommend;
+    auto merken = [&kommend] {
+        const vb::Control* c = vb::FocusComing();
+        kommend.push_back(c ? c->path() : "-");
+    };
+    f.txtA.LostFocus = merken;
+    // A box whose leave moves the focus elsewhere itself (no second leave: nobody has the focus then): the
+    // target it was left for stays the one told.
+    f.txtB.LostFocus = [&] {
+        merken();
+        f.txtA.SetFocus();
+        merken();
+    };
+    vb::user::focus("frmPage.txtA");
+    vb::user::click("frmPage.cmdOK");
+    vb::user::focus("frmPage.txtB");
+    f.cmdOK.SetFocus();
+    EXPECT_EQ(kommend, (std::vector<std::string>{"frmPage.cmdOK", "frmPage.cmdOK", "frmPage.cmdOK"}));
+    EXPECT_EQ(vb::FocusComing(), nullptr); // outside a leave
+    EXPECT_EQ(vb::headless::focused(), "frmPage.txtA");
+}
+
 TEST_F(FormsTest, SetFocusFromCodeRaisesTheSameEvents) {
     auto& f = vb::form<frmPage>();
     f.txtA.SetFocus();
