@@ -25,6 +25,9 @@ int16_t Anker() {
 // The excavation levels a stage can be calculated with (the range the run checks before it starts).
 constexpr float kAushubOben = 0.01f;
 constexpr float kAushubUnten = 98.98f;
+// A water level of 99 m: no ground water on that side. A next support at 99 m: none.
+constexpr float kKeinWasser = 99.0f;
+constexpr float kKeinAuflager = 99.0f;
 
 // The level in force as the page's box shows it: empty while the stage has none yet.
 std::string AushubText() {
@@ -168,12 +171,30 @@ void frmAushub1::Form_Load() {
         optWandfuss(3).setEnabled(false);
     }
     if (P.Wandfuss < 1) {
+        // A stage never confirmed starts from the stage before it. Without a confirmed stage before it
+        // nothing of it was ever entered: the values in force are then no ground water on either side and
+        // no next support, shown in their boxes until the user types others.
         P.Wandfuss = 1;
-        if (P.AushNr > 1) zormcom::AushubLaden(int16_t(P.AushNr - 1));
+        bool vorher = false;
+        if (P.AushNr > 1) {
+            zormcom::AushubLaden(int16_t(P.AushNr - 1));
+            vorher = P.Wandfuss >= 1;
+        }
+        if (!vorher) {
+            P.Wandfuss = 1;
+            P.ZWasserLuft = kKeinWasser;
+            P.ZWasserErd = kKeinWasser;
+            P.ZNextAnker = kKeinAuflager;
+        }
     }
-    if (P.Wandfuss > 4) P.Wandfuss = 1;
+    if (P.Wandfuss < 1 || P.Wandfuss > 4) P.Wandfuss = 1;
     Show();
     if (P.zAush == 0.0f) {
+        // No excavation level yet: the level, the supports and the foot stay empty, while the water levels
+        // and the next support show the values OK will store.
+        txtZWasserLuft.setText(Seite::Zahl(P.ZWasserLuft));
+        txtZWasserErd.setText(Seite::Zahl(P.ZWasserErd));
+        txtZNextAnker.setText(Seite::Zahl(P.ZNextAnker));
         if (optWandfuss(P.Wandfuss).canTakeFocusNow()) optWandfuss(P.Wandfuss).SetFocus();
     } else {
         txtZAush.setText(Seite::Zahl(P.zAush));
@@ -302,6 +323,9 @@ void frmAushub1::cmdOK_Click() {
     if (P.ZNextAnker < 99.0f) P.ZAuflager[n + 1] = P.ZNextAnker;
     P.AnzAuflagerStufe = int16_t(n + 1);
     if (P.zAush + 0.01f > P.ZWandfuss) P.ZWandfuss = P.zAush + 0.01f;
+    // The earth-side box edits both the stage's level and its per-stage copy: the copy is the level the box
+    // shows, also when the box was never left.
+    P.ZWasserErdAush[s] = P.ZWasserErd;
     zormcom::AushubSpeichern(P.AushNr);
     // A support below the given wall foot holds no wall: refused here, as the calculation refuses it.
     if (const auto fehler = zorm1::AuflagerUeberFussPruefen(P.AushNr)) {

@@ -8,10 +8,14 @@
 // The excavation level is refused with a message when it lies outside 0.01..98.98 m (the range the run can
 // calculate, empty box included): the box shows the level in force again and takes the focus back.
 //
-// A stage never confirmed (Wandfuss below 1) starts from the values of the stage before it. OK corrects the
-// levels (a support at least 0.01 m deep, a support at the excavation level moved 3 mm up, the foot at least
-// 1 cm below the excavation level), writes the support list of the stage (ZAuflager, AnzAuflagerStufe),
-// stores the stage (AushubSpeichern) and opens the bedding page frmAushub1b.
+// A stage never confirmed (Wandfuss below 1) starts from the values of the stage before it; without a
+// confirmed stage before it (a new project's first stage) from no ground water on either side (99) and no
+// next support (99). The water levels and the next support are shown as they are in force also while the
+// stage has no excavation level yet and its other boxes stay empty: OK never stores a level the user did
+// not see (an empty box would read as water at the wall head). OK corrects the levels (a support at least
+// 0.01 m deep, a support at the excavation level moved 3 mm up, the foot at least 1 cm below the excavation
+// level), writes the support list of the stage (ZAuflager, AnzAuflagerStufe) and the earth-side level's
+// per-stage copy (ZWasserErdAush), stores the stage (AushubSpeichern) and opens the bedding page frmAushub1b.
 //
 // The count of supports is kept inside 0..8: a count above 8 shows "8" (stored when the box is left again),
 // a count below 0 becomes 0; no count addresses a level box outside 1..8.

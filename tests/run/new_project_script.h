@@ -110,6 +110,7 @@ inline void HeadlessAusfuehren(const std::vector<Schritt>& schritte) {
 // One excavation stage through its pages: the stage page (level, supports, the next support, water levels
 // at 99 = none, the foot mode), the bedding page (a table of t, C when given), the pages after it
 // confirmed, the redistribution figure clicked. Wall type 2 passes the superposition page frmAushub4.
+// Without `wasser` the water boxes are left as the page shows them.
 struct Stufe {
     const char* zAush;
     std::vector<const char*> anker;
@@ -119,14 +120,16 @@ struct Stufe {
     std::vector<std::pair<const char*, const char*>> bettung = {};
 };
 
-inline void StufeEingeben(Skript& sk, const Stufe& st) {
+inline void StufeEingeben(Skript& sk, const Stufe& st, bool wasser = true) {
     sk.in("frmAushub1.txtZAush", st.zAush);
     sk.in("frmAushub1.txtAnzAnker", std::to_string(st.anker.size()));
     for (std::size_t i = 0; i < st.anker.size(); ++i)
         sk.in("frmAushub1.txtZAnker(" + std::to_string(i + 1) + ")", st.anker[i]);
     sk.in("frmAushub1.txtZNextAnker", st.naechster);
-    sk.in("frmAushub1.txtZWasserLuft", "99");
-    sk.in("frmAushub1.txtZWasserErd", "99");
+    if (wasser) {
+        sk.in("frmAushub1.txtZWasserLuft", "99");
+        sk.in("frmAushub1.txtZWasserErd", "99");
+    }
     sk.klick("frmAushub1.optWandfuss(" + std::to_string(st.wandfuss) + ")");
     sk.klick("frmAushub1.cmdOK");
     if (!st.bettung.empty()) {
@@ -147,8 +150,9 @@ inline void StufeEingeben(Skript& sk, const Stufe& st) {
     sk.klick("frmAushub8.cmdOK");
 }
 
-// The whole input, up to the main window after the output pages (before "Programm beenden").
-inline Skript NeuesProjekt() {
+// The whole input, up to the main window after the output pages (before "Programm beenden"). Without
+// `wasser` no water level is typed: the stages keep the levels their pages show.
+inline Skript NeuesProjekt(bool wasser = true) {
     Skript sk;
     // The start dialog: new input, the save place, the titles and one comment line.
     sk.klick("frmTitel.cmdLesen(0)");
@@ -201,15 +205,15 @@ inline Skript NeuesProjekt() {
     // in force to 4.5 m with a free foot and the rectangle; to 6 m with the foot bedded.
     sk.klick("frmAuswahl.optAuswahl(3)");
     sk.klick("frmAuswahl.cmdOK");
-    StufeEingeben(sk, {"2", {}, "1.5", 4, 0});
+    StufeEingeben(sk, {"2", {}, "1.5", 4, 0}, wasser);
     sk.klick("frmAuswahl.optAuswahl(3)"); // the stage's last OK chose the load cases
     sk.in("frmAuswahl.txtAushub(1)", "2");
     sk.schritte.push_back({Schritt::Fokus, "frmAuswahl.cmdOK"});
-    StufeEingeben(sk, {"4.5", {"1.5"}, "99", 1, 2});
+    StufeEingeben(sk, {"4.5", {"1.5"}, "99", 1, 2}, wasser);
     sk.klick("frmAuswahl.optAuswahl(3)");
     sk.in("frmAuswahl.txtAushub(1)", "3");
     sk.schritte.push_back({Schritt::Fokus, "frmAuswahl.cmdOK"});
-    StufeEingeben(sk, {"6", {"1.5"}, "99", 1, 2, {{"0", "10"}, {"2", "30"}, {"99", "60"}}});
+    StufeEingeben(sk, {"6", {"1.5"}, "99", 1, 2, {{"0", "10"}, {"2", "30"}, {"99", "60"}}}, wasser);
 
     // Load case 1: a wall load at the head; a large-area load on the ground behind the slope and a limited
     // strip load on it. Load case 2: a wall load and another strip load.

@@ -113,4 +113,41 @@ TEST_F(NeuesProjekt, EnteredThroughThePagesItIsTheHandWrittenFileAndCalculates) 
     EXPECT_EQ(eingegeben, vonHandBericht);
 }
 
+// The same project entered without typing a water level: the stage pages show no ground water (99) and
+// OK takes it, so the saved file is again the hand-written one (99 on both sides of every stage), and the
+// run is the hand-written file's run: its input echo gives every stage 99 on both sides.
+TEST_F(NeuesProjekt, EnteredWithoutTypingTheWaterLevelsItHasNoGroundWater) {
+    vb::form<frmTitel>();
+    neuprojekt::HeadlessAusfuehren(neuprojekt::NeuesProjekt(false).schritte);
+    EXPECT_TRUE(vb::headless::Log().empty()) << vb::headless::Log().front().prompt;
+    EXPECT_THROW(vb::user::click("frmAuswahl.cmdEnd"), vb::ProgramEnd);
+    const std::string vonHand = vb::ReadFileBytes(kVonHand.string());
+    EXPECT_EQ(vb::ReadFileBytes(Datei().string()), vonHand);
+
+    zortest::Umgebung umgebung;
+    umgebung.set("XDG_DATA_HOME", (arbeit / "xdg").string());
+    fs::create_directories(arbeit / "xdg");
+    fs::create_directories(arbeit / "hand");
+    fs::copy_file(kVonHand, arbeit / "hand" / "Neubau_Spundwand");
+    const std::string eingegeben = Bericht(Datei());
+    std::string vonHandBericht = Bericht(arbeit / "hand" / "Neubau_Spundwand");
+    ASSERT_FALSE(eingegeben.empty());
+    const std::string hand = (arbeit / "hand").string(), projekte = projekt.string();
+    ASSERT_NE(vonHandBericht.find(hand), std::string::npos);
+    vonHandBericht.replace(vonHandBericht.find(hand), hand.size(), projekte);
+    EXPECT_EQ(eingegeben, vonHandBericht);
+    // Each of the three stages echoes the level 99 on both sides.
+    for (const char* seite : {"  Wasserkote luftseitig", "  Wasserkote erdseitig"}) {
+        int n = 0;
+        for (std::size_t k = eingegeben.find(seite); k != std::string::npos; k = eingegeben.find(seite, k + 1)) {
+            ++n;
+            const std::size_t z = eingegeben.rfind("z=", k);
+            ASSERT_NE(z, std::string::npos);
+            const std::string wert = eingegeben.substr(z + 2, k - z - 2);
+            EXPECT_TRUE(wert == " 99.00" || wert == " 99,00") << wert;
+        }
+        EXPECT_EQ(n, 3) << seite;
+    }
+}
+
 } // namespace
