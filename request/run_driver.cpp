@@ -302,7 +302,11 @@ Laufausgang Rechnen(zor::Laufstatus& status) {
                     vb::vbExclamation);
     } catch (const zor::CalcAbort& e) {
         vb::CloseAll();
-        if (*e.what()) zor::Melden(e.what(), vb::vbExclamation);
+        // A stop inside a load case says where, unless its text does already.
+        std::string text = e.what();
+        if (!text.empty() && text.find("Lastfall") == std::string::npos && P.LFNr >= 1 && P.LFNr <= P.AnzLF)
+            text += "\r\n\r\n(" + Ort() + ")";
+        if (!text.empty()) zor::Melden(text, vb::vbExclamation);
     } catch (const vb::WriteError& e) {
         vb::CloseAll();
         zor::Melden("Die Berechnung wurde abgebrochen:\r\n\r\n" + zor::SchreibfehlerText(e), vb::vbExclamation);

@@ -536,6 +536,14 @@ TEST_F(Anfrage, AnAbandonedRunLeavesProjectFileAndDataAsSavedAndTellsTheUser) {
         {"earth pressure fails",
          [](zorrun::Laufstufen& s) { s.ErddruckBerechnen = [] { throw vb::RuntimeError(9, "Index"); }; },
          "Unerwarteter Fehler im Lastfall 1, Aushubzustand 1"},
+        // A limit of the statics says where it was met.
+        {"statics beyond its limit",
+         [](zorrun::Laufstufen& s) {
+             s.WandStatik = [](zor::Laufstatus&) {
+                 throw zor::CalcAbort("Ein Lastbild der Statik braucht mehr als 250 Punkte.");
+             };
+         },
+         "mehr als 250 Punkte.\r\n\r\n(im Lastfall 1, Aushubzustand 1)"},
         // The design runs once the verification stage has passed the last load case: the message names
         // that place, not a load case the project does not have.
         {"design fails after the last load case",
