@@ -379,18 +379,26 @@ void TextGedreht(Flaeche& z, int32_t winkel, float x, float zt, const std::strin
         f.bold = P.TextFontBold != 0;
         z.SetFont(f);
     }
-    if (text.find_first_not_of(' ') != std::string::npos) {
-        // its place is kept free for the labels printed after it
-        const double tx = z.ToTwipsX(x), ty = z.ToTwipsY(zt);
-        const double w = std::fabs(z.ToTwipsX(x + z.TextWidth(text)) - tx);
-        const double h = std::fabs(z.ToTwipsY(zt + z.TextHeight(text)) - ty);
-        const Zustand::Kasten k = GedrehterKasten(tx, ty, w, h, winkel);
-        const Zustand::Kasten r = RahmenTwips(z);
-        if (!(k.x2 <= r.x1 || k.x1 >= r.x2 || k.y2 <= r.y1 || k.y1 >= r.y2))
-            Grafik().Beschriftungen.push_back(k);
-    }
+    // its place is kept free for the labels printed after it
+    TextGedrehtFreihalten(z, winkel, x, zt, text);
     z.PrintRotated(x, zt, text, winkel);
     if (schrift == 1) z.SetFont(vorher);
+}
+
+void TextGedrehtFreihalten(Flaeche& z, int32_t winkel, float x, float zt, const std::string& text) {
+    if (text.find_first_not_of(' ') == std::string::npos) return;
+    const double tx = z.ToTwipsX(x), ty = z.ToTwipsY(zt);
+    const double w = std::fabs(z.ToTwipsX(x + z.TextWidth(text)) - tx);
+    const double h = std::fabs(z.ToTwipsY(zt + z.TextHeight(text)) - ty);
+    const Zustand::Kasten k = GedrehterKasten(tx, ty, w, h, winkel);
+    const Zustand::Kasten r = RahmenTwips(z);
+    if (!(k.x2 <= r.x1 || k.x1 >= r.x2 || k.y2 <= r.y1 || k.y1 >= r.y2)) Grafik().Beschriftungen.push_back(k);
+}
+
+void Freihalten(Flaeche& z, float x1, float y1, float x2, float y2) {
+    const double a = z.ToTwipsX(x1), b = z.ToTwipsX(x2), c = z.ToTwipsY(y1), d = z.ToTwipsY(y2);
+    // no text: no label counts as the same text printed again over it
+    Grafik().Beschriftungen.push_back({std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d), {}});
 }
 
 std::string KotenText(float zt) {

@@ -104,6 +104,12 @@ void PfeilspitzeFest(Flaeche& z, float x1, float z1, float x2, float z2);
 // Text turned counter-clockwise by winkel tenths of a degree about its top left corner at (x, z);
 // schrift 0: graphics font, 1: the report text font.
 void TextGedreht(Flaeche& z, int32_t winkel, float x, float zt, const std::string& text, int16_t schrift);
+// Keeps the place of a turned text free of the labels printed from now on, as TextGedreht does when it draws
+// the text (in the current font): a caption drawn after the labels around it claims its place first.
+void TextGedrehtFreihalten(Flaeche& z, int32_t winkel, float x, float zt, const std::string& text);
+// Keeps the region between (x1, y1) and (x2, y2) free of the labels printed from now on: the strip of the
+// ticks of a scale, which a label must not cover.
+void Freihalten(Flaeche& z, float x1, float y1, float x2, float y2);
 
 // --- labels -----------------------------------------------------------------------------------
 // "#####0.00" of the depth, and with a wall-head elevation the elevation in parentheses behind it:

@@ -204,6 +204,8 @@ void UeberlagerungZeichnen(Flaeche& z, int16_t lf, int16_t alle) {
             z.Line(R - 4 * u, y, R, y);
         }
     }
+    Freihalten(z, R - 6 * u, Y(0.0f), R,
+               Y(static_cast<float>(std::max(lin.bis, 0)))); // no label on the ticks
 
     // 8. the wall lines of the states
     Extremwert eV{mx.MaxVerformung, mx.MinVerformung}, eM{mx.MaxMoment, mx.MinMoment},

@@ -113,7 +113,20 @@ private:
     void Wandbelastung();
     void Rammtiefenzuschlag();
     void Fusskraft();
-    void WiderstandVergleich();
+    // The earth-resistance comparison: its lists as read, its turned captions, and the drawing.
+    struct Vergleich {
+        std::vector<float> zv, ev, zl, el; // bedding's required resistance; earth resistance
+        int nVerw = 0, n = 0;
+        bool verw = false;
+        float mn = 0; // smallest ordinate of the earth resistance
+    };
+    struct Gedreht {
+        float x, y;
+        std::string text;
+    };
+    bool VergleichLesen(Vergleich& v) const;
+    std::vector<Gedreht> VergleichTexte(const Vergleich& v) const;
+    void WiderstandVergleich(Vergleich& v);
     void Verformung();
     void Moment();
     void Normalkraft();
@@ -130,6 +143,7 @@ private:
     ErgebnisLayout L;
     int16_t wandfuss_ = 0;
     bool minOffenBelastung_ = true;
+    float xSkala_ = 0; // left end of the depth scales, their numbers included
 };
 
 // Every list of the record holds at least its count + 2 entries (points 0..n + 1).
@@ -237,8 +251,17 @@ ErgebnisLayout Zeichnung::Zeichnen() {
     Lastbildkopie();
     Wandbelastung();
     Rammtiefenzuschlag();
+    // the captions of the comparison, drawn after the foot-support note, claim their places before it
+    Vergleich v;
+    const bool vergleich = minOffenBelastung_ && VergleichLesen(v);
+    if (vergleich) {
+        SchriftKlein(z_);
+        for (const Gedreht& t : VergleichTexte(v))
+            TextGedrehtFreihalten(z_, 900, t.x, t.y, t.text);
+        SchriftNormal(z_);
+    }
     Fusskraft();
-    if (minOffenBelastung_) WiderstandVergleich();
+    if (vergleich) WiderstandVergleich(v);
     // the four state quantities
     Verformung();
     Moment();
@@ -325,17 +348,22 @@ void Zeichnung::Tiefenskalen() {
     const int teilung = s_.ZEndeKoten > 10.0f ? 2 : 1;
     const float nr = std::nearbyint(s_.ZEndeKoten * 0.9f);
     const int n = static_cast<int>(std::clamp(nr, 0.0f, 1000.0f));
-    for (float y0 : {L.yOben1, L.yOben2})
+    xSkala_ = rechts - 6 * u_;
+    for (float y0 : {L.yOben1, L.yOben2}) {
         for (int k = 0; k <= n; ++k) {
             const float y = y0 + static_cast<float>(k) * L.Tiefenmassstab;
             if (k % teilung == 0) {
                 Linie(rechts, y, rechts - 6 * u_, y);
                 const std::string t = Trim(vb::Str(static_cast<int16_t>(k)));
                 Drucke(t, rechts - TW(t) - 10 * u_, y - TH(t) / 2);
+                xSkala_ = std::min(xSkala_, rechts - TW(t) - 10 * u_);
             } else {
                 Linie(rechts, y, rechts - 4 * u_, y);
             }
         }
+        // no label lies on the ticks
+        Freihalten(z_, rechts - 6 * u_, y0, rechts, y0 + static_cast<float>(n) * L.Tiefenmassstab);
+    }
 }
 
 std::string Zeichnung::KoteLabel(float zt, const std::string& zusatz) const {
@@ -748,14 +776,29 @@ void Zeichnung::Fusskraft() {
     if (wandfuss_ == 3) return;
     SchriftKlein(z_);
     z_.SetFontTransparent(false);
-    const float x = L.xAchse3 + 4 * u_, y = Y1((s_.zFuss + s_.zAush) / 2);
-    if (Teilsicherheiten()) {
-        Drucke("Ehd = " + Format(s_.EdFuss, kF1) + "; Rhd = " + F1(s_.RdFuss) + " kN/m", x, y);
-        if (P.Wandart == 1) Drucke("(mit TBW-Reduktionsfakt. 0,80)", x, static_cast<float>(z_.CurrentY()));
-    } else if (P.Wandart == 1) {
-        Drucke("zul.E = " + F1(s_.RdFuss) + "; vorh.E = " + Format(s_.EdFuss, kF1) + " kN/m", x, y);
+    const bool ts = Teilsicherheiten();
+    std::vector<std::string> zeilen;
+    if (ts) {
+        zeilen.push_back("Ehd = " + Format(s_.EdFuss, kF1) + "; Rhd = " + F1(s_.RdFuss) + " kN/m");
+        if (P.Wandart == 1) zeilen.push_back("(mit TBW-Reduktionsfakt. 0,80)");
     } else {
-        Drucke("zul.A = " + F1(s_.RdFuss) + "; vorh.A = " + Format(s_.EdFuss, kF1) + " kN/m", x, y);
+        const char* kraft = P.Wandart == 1 ? "E" : "A";
+        zeilen.push_back(std::string("zul.") + kraft + " = " + F1(s_.RdFuss) + "; vorh." + kraft + " = " +
+                         Format(s_.EdFuss, kF1) + " kN/m");
+    }
+    // beside the axis; where the column is too narrow for the note, as far right as the depth scale leaves
+    // room
+    float breite = 0;
+    for (const auto& t : zeilen)
+        breite = std::max(breite, TW(t));
+    const float x = std::min(L.xAchse3 + 4 * u_, xSkala_ - u_ - breite);
+    float xZeile = x, y = Y1((s_.zFuss + s_.zAush) / 2);
+    for (const auto& t : zeilen) {
+        Drucke(t, xZeile, y);
+        y = static_cast<float>(z_.CurrentY());
+        // a second line starts where the first went (it may have moved to a free place)
+        const auto& b = g_.Beschriftungen;
+        if (!b.empty() && b.back().text == t) xZeile = static_cast<float>(z_.FromTwipsX(b.back().x1));
     }
     z_.SetFontTransparent(true);
     SchriftNormal(z_);
@@ -797,18 +840,18 @@ bool PaareLesen(const std::string& name, bool mitAnzahl, std::vector<float>& zl,
     }
 }
 
-void Zeichnung::WiderstandVergleich() {
-    std::vector<float> zv, ev;
-    int nVerw = 0;
-    const bool verw = PaareLesen("ZOREwidVerw." + Endung(), false, zv, ev, nVerw);
-    if (!verw) nVerw = 0;
-    std::vector<float> zl, el;
-    int n = 0;
-    if (!PaareLesen("ZOREwid." + Endung(), true, zl, el, n)) return; // no resistance list: left out
-    float mn = 999999.0f;
+bool Zeichnung::VergleichLesen(Vergleich& v) const {
+    v.verw = PaareLesen("ZOREwidVerw." + Endung(), false, v.zv, v.ev, v.nVerw);
+    if (!v.verw) v.nVerw = 0;
+    if (!PaareLesen("ZOREwid." + Endung(), true, v.zl, v.el, v.n))
+        return false; // no resistance list: left out
+    auto& zl = v.zl;
+    auto& el = v.el;
+    const int n = v.n;
+    v.mn = 999999.0f;
     for (int i = 1; i <= n; ++i) {
         el[static_cast<size_t>(i)] *= s_.EpFaktor;
-        mn = std::min(mn, el[static_cast<size_t>(i)]);
+        v.mn = std::min(v.mn, el[static_cast<size_t>(i)]);
     }
     for (int i = n; i >= 1; --i)
         if (zl[static_cast<size_t>(i) - 1] == s_.zFuss) el[static_cast<size_t>(i)] = 0;
@@ -816,6 +859,52 @@ void Zeichnung::WiderstandVergleich() {
     el[static_cast<size_t>(n) + 1] = el[static_cast<size_t>(n)];
     zl[0] = zl[1];
     el[0] = 0;
+    return true;
+}
+
+// The vertical captions of the comparison, in the small font, each read upward from its point.
+std::vector<Zeichnung::Gedreht> Zeichnung::VergleichTexte(const Vergleich& v) const {
+    const bool ts = Teilsicherheiten();
+    const float th = TH("A"), sS = L.MassstabSigmaV;
+    const std::string A = "Unterschiedliche Maßstäbe auf beiden Seiten!";
+    const std::string B = "Vorgelagerter Erdwiderstand bzw. Rest-W. nach";
+    const std::string C =
+        std::string("Umlag./Überlag.") + (v.nVerw > 1 ? " bzw. Bereich der Senkfedern." : "");
+    const std::string D = "Wirkt nicht mit auf die Wand; kein Erdauflager.";
+    const std::string E = "Nur bei Summe H enthalten, zusätzlich zum Felslager.";
+    std::vector<Gedreht> t;
+    float yT = L.yOben1 + TW(B);
+    const float ep = s_.EpFaktor != 0 ? s_.EpFaktor : 1.0f;
+    float xT = L.xAchse3 + sS * (v.mn / ep);
+    xT = std::min(xT, L.xAchse3 - 5 * th);
+    if (wandfuss_ == 3 && s_.BettungPlot == 0) {
+        yT = L.yOben1 + TW(E);
+        t.push_back({xT + 2 * th, yT, D});
+        t.push_back({xT + 3 * th, yT, E});
+    }
+    t.push_back({xT - th, yT, A});
+    t.push_back({xT, yT, B});
+    t.push_back({xT + th, yT, C});
+    if (v.verw && v.nVerw >= 1) {
+        t.push_back({xT + 2 * th, yT, "(zum Vergleich mit dicker Linie aus Bettung)"});
+        const std::string F = ts ? "dick: ERF. Erdwidst.(k) = (red.) Bettung(k) * Verformung(k)"
+                                 : "dick: ERF. Erdwidstand = (red.) Bettung * Verformung";
+        const std::string G = ts ? "dünn: Erdwiderstand (k) = außen, (d) = innen"
+                                 : "dünn: Erdwiderstand = außen, Erdwid. / eta = innen";
+        yT = L.yOben1 + TW(F);
+        t.push_back({Grafik().BildRechts - 3 * th, yT, F});
+        t.push_back({Grafik().BildRechts - 4 * th, yT, G});
+    }
+    return t;
+}
+
+void Zeichnung::WiderstandVergleich(Vergleich& v) {
+    auto& zl = v.zl;
+    auto& el = v.el;
+    auto& zv = v.zv;
+    auto& ev = v.ev;
+    const int n = v.n, nVerw = v.nVerw;
+    const float mn = v.mn;
     const float xW = L.xAchseWiderstand, sS = L.MassstabSigmaV;
     Linie(xW, Y1(s_.zAush), xW, Y1(s_.zFuss));
     bool offen = true;
@@ -834,27 +923,14 @@ void Zeichnung::WiderstandVergleich() {
             offen = false;
         }
     }
-    // vertical captions
+    // vertical captions; the thick line of the bedding is drawn between the first captions and the
+    // last two
     SchriftKlein(z_);
-    const float th = TH("A");
-    const std::string A = "Unterschiedliche Maßstäbe auf beiden Seiten!";
-    const std::string B = "Vorgelagerter Erdwiderstand bzw. Rest-W. nach";
-    const std::string C = std::string("Umlag./Überlag.") + (nVerw > 1 ? " bzw. Bereich der Senkfedern." : "");
-    const std::string D = "Wirkt nicht mit auf die Wand; kein Erdauflager.";
-    const std::string E = "Nur bei Summe H enthalten, zusätzlich zum Felslager.";
-    float yT = L.yOben1 + TW(B);
-    const float ep = s_.EpFaktor != 0 ? s_.EpFaktor : 1.0f;
-    float xT = L.xAchse3 + sS * (mn / ep);
-    xT = std::min(xT, L.xAchse3 - 5 * th);
-    if (wandfuss_ == 3 && s_.BettungPlot == 0) {
-        yT = L.yOben1 + TW(E);
-        TextGedreht(z_, 900, xT + 2 * th, yT, D, 0);
-        TextGedreht(z_, 900, xT + 3 * th, yT, E, 0);
-    }
-    TextGedreht(z_, 900, xT - th, yT, A, 0);
-    TextGedreht(z_, 900, xT, yT, B, 0);
-    TextGedreht(z_, 900, xT + th, yT, C, 0);
-    if (verw && nVerw >= 1) {
+    const std::vector<Gedreht> texte = VergleichTexte(v);
+    const size_t vorDerLinie = v.verw && nVerw >= 1 ? texte.size() - 3 : texte.size();
+    for (size_t k = 0; k < vorDerLinie; ++k)
+        TextGedreht(z_, 900, texte[k].x, texte[k].y, texte[k].text, 0);
+    if (v.verw && nVerw >= 1) {
         zv[0] = zv[1];
         zv[static_cast<size_t>(nVerw) + 1] = zv[static_cast<size_t>(nVerw)];
         ev[0] = 0;
@@ -864,14 +940,8 @@ void Zeichnung::WiderstandVergleich() {
             Linie(xW - sS * ev[a], Y1(zv[a]), xW - sS * ev[b], Y1(zv[b]));
         }
         z_.SetDrawWidth(1);
-        TextGedreht(z_, 900, xT + 2 * th, yT, "(zum Vergleich mit dicker Linie aus Bettung)", 0);
-        const std::string F = ts ? "dick: ERF. Erdwidst.(k) = (red.) Bettung(k) * Verformung(k)"
-                                 : "dick: ERF. Erdwidstand = (red.) Bettung * Verformung";
-        const std::string G = ts ? "dünn: Erdwiderstand (k) = außen, (d) = innen"
-                                 : "dünn: Erdwiderstand = außen, Erdwid. / eta = innen";
-        yT = L.yOben1 + TW(F);
-        TextGedreht(z_, 900, Grafik().BildRechts - 3 * th, yT, F, 0);
-        TextGedreht(z_, 900, Grafik().BildRechts - 4 * th, yT, G, 0);
+        for (size_t k = vorDerLinie; k < texte.size(); ++k)
+            TextGedreht(z_, 900, texte[k].x, texte[k].y, texte[k].text, 0);
     }
     SchriftNormal(z_);
     z_.SetDrawWidth(1);

@@ -101,6 +101,10 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
         const int oben = static_cast<int>(std::nearbyint(0.9f * Grafik().BildOben));
         for (int i = -1; i >= oben && i > -kMaxTicks; --i)
             tick(i);
+        // no label lies on the ticks
+        const float zOben = static_cast<float>(std::clamp(oben, -kMaxTicks + 1, 0)),
+                    zUnten = static_cast<float>(std::clamp(unten, 0, kMaxTicks - 1));
+        Freihalten(z, Grafik().BildRechts - 6 * u, zOben, Grafik().BildRechts, zUnten);
         Drucke(z, Grafik().BildRechts - 2.5 * z.TextWidth("z"),
                Grafik().BildUnten - 30 * u - z.TextHeight("z"), "z");
     }

@@ -312,5 +312,38 @@ TEST_F(GrafikTest, LabelsMoveInsideTheFrameAndOffEachOther) {
     EXPECT_NEAR(Text("CD")->y1, 0.1, 1e-6);
 }
 
+// Places kept free before their labels come: the tick strip of a scale (10.8 .. 11 m at the right edge, z 0
+// .. 5) and a caption turned upward that is drawn later ("ABCDEFGHIJ" from (5, 3): x 5 .. 5.3386, z 1.307 ..
+// 3). Window and metrics as above. By hand: "EFGH" at x 10.5 ends at the edge (10.323 .. 11) and lies on the
+// strip by 0.2 m; the nearest free place is a line's height to the left (cost 1.5 x 0.3386 = 0.508; above the
+// strip it would need 2.31 m): x 9.984. "CD" at (5.1, 2) lies on the caption; a line's height to the right
+// (5.4386, cost 0.508) is nearer than above it (0.677), below it (1.016) or two lines to the left (1.016).
+// "IJKL" at (10.5, 6), below the scale, only moves inside the frame.
+TEST_F(GrafikTest, LabelsKeepClearOfAScaleAndOfACaptionStillToCome) {
+    P.Massstab = 100;
+    ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+    const double zeile = 192.0 / 567, zeichen = 96.0 / 567;
+    zorg::Freihalten(*fenster_, 10.8f, 0.0f, 11.0f, 5.0f);
+    zorg::TextGedrehtFreihalten(*fenster_, 900, 5.0f, 3.0f, "ABCDEFGHIJ");
+    const struct {
+        const char* text;
+        double x, y, xErwartet, yErwartet;
+    } faelle[] = {
+        {"EFGH", 10.5, 2, 11 - 4 * zeichen - zeile, 2}, // on the scale: a line's height to the left
+        {"CD", 5.1, 2, 5.1 + zeile, 2},                 // on the caption: beside it
+        {"IJKL", 10.5, 6, 11 - 4 * zeichen, 6},         // below the scale's last tick: ends at the edge
+    };
+    for (const auto& f : faelle) {
+        fenster_->ClearLog();
+        fenster_->SetCurrentX(f.x);
+        fenster_->SetCurrentY(f.y);
+        zorg::Beschriften(*fenster_, f.text);
+        const Record* r = Text(f.text);
+        ASSERT_NE(r, nullptr) << f.text;
+        EXPECT_NEAR(r->x1, f.xErwartet, 2e-3) << f.text;
+        EXPECT_NEAR(r->y1, f.yErwartet, 2e-3) << f.text;
+    }
+}
+
 } // namespace
 } // namespace grafik_test

@@ -1,9 +1,10 @@
-// Every label of every picture of every example stands free: no two text boxes overlap and none crosses the
-// picture's frame, on the graphics window at the size it opens with on a screen of 1280 x 1024 pixels, on
-// the window maximised there, and on the printed page (portrait, and landscape with the header boxes). Each
-// example is calculated by the headless program; its picture sequence runs through (no one waits) and every
-// picture is drawn on the three devices. A label's box is its recorded position with the extent of its text
-// measured in its font on that device (turned texts turned with it).
+// Every label of every picture of every example, and of a few small projects, stands free: no two text
+// boxes overlap, none crosses the picture's frame and none lies on a depth scale, on the graphics window at
+// the size it opens with on a screen of 1280 x 1024 pixels, on the window maximised there, and on the printed
+// page (portrait, and landscape with the header boxes). Each project is calculated by the headless program;
+// its picture sequence runs through (no one waits) and every picture is drawn on the three devices. A
+// label's box is its recorded position with the extent of its text measured in its font on that device
+// (turned texts turned with it).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -114,7 +116,7 @@ std::vector<Kasten> Kaesten(Geraet& g) {
 }
 
 // What is wrong with the labels of the picture just drawn on the device: pairs that overlap, labels that
-// cross the frame (a label wholly outside it is not shown and counts for nothing).
+// cross the frame (a label wholly outside it is not shown and counts for nothing), labels on a depth scale.
 std::vector<std::string> Fehler(Geraet& g) {
     const auto& gr = zorg::Grafik();
     auto& s = *g.s;
@@ -137,6 +139,37 @@ std::vector<std::string> Fehler(Geraet& g) {
             f.push_back("\"" + k.text + "\" crosses the frame");
         sichtbar.push_back(k);
     }
+    // a depth scale: its ticks are short horizontal strokes from the frame's right edge inward (under a
+    // fiftieth of the frame's width), at least three in a row at equal distances; a label lies on the scale
+    // when its box reaches into the strip of the ticks between the first and the last
+    std::vector<std::pair<double, double>> striche; // depth, left end
+    for (const auto& strich : s.Records()) {
+        if (strich.op != vb::draw::RecordOp::Line || strich.kind != vb::draw::LineKind::Line) continue;
+        const double a = std::min(strich.tx1, strich.tx2), b = std::max(strich.tx1, strich.tx2);
+        if (std::fabs(strich.ty2 - strich.ty1) <= 0.5 && std::fabs(b - r) <= 1 && b - a < (r - l) / 50)
+            striche.emplace_back(strich.ty1, a);
+    }
+    std::sort(striche.begin(), striche.end());
+    for (std::size_t i = 0; i + 2 < striche.size();) {
+        const double abstand = striche[i + 1].first - striche[i].first;
+        std::size_t j = i + 1;
+        while (j + 1 < striche.size() &&
+               std::fabs(striche[j + 1].first - striche[j].first - abstand) <= std::max(1.0, abstand / 200))
+            ++j;
+        if (j - i < 2 || !(abstand > t)) {
+            ++i;
+            continue;
+        }
+        double links = r;
+        for (std::size_t k = i; k <= j; ++k)
+            links = std::min(links, striche[k].second);
+        const double oben = striche[i].first, unten = striche[j].first;
+        for (const auto& k : sichtbar)
+            if (std::min(k.x2, r) - std::max(k.x1, links) > t &&
+                std::min(k.y2, unten) - std::max(k.y1, oben) > t)
+                f.push_back("\"" + k.text + "\" on the depth scale");
+        i = j;
+    }
     for (std::size_t i = 0; i < sichtbar.size(); ++i)
         for (std::size_t j = i + 1; j < sichtbar.size(); ++j) {
             const auto &a = sichtbar[i], &b = sichtbar[j];
@@ -145,16 +178,36 @@ std::vector<std::string> Fehler(Geraet& g) {
     return f;
 }
 
-class BildBeschriftung : public ::testing::TestWithParam<const char*> {};
+// A project of the test: a project file, and what is changed in it before it is calculated (nullptr: as it
+// stands); a changed project is saved under its own name.
+struct Projekt {
+    const char* datei;
+    const char* name = nullptr; // nullptr: the file's
+    void (*aendern)() = nullptr;
+    std::string Name() const { return name ? name : fs::path(datei).filename().string(); }
+};
+void PrintTo(const Projekt& p, std::ostream* os) {
+    *os << p.Name();
+}
+
+class BildBeschriftung : public ::testing::TestWithParam<Projekt> {};
 
 TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPrint) {
     zortest::WorkingFolder ordner;
     bild_test::Grundstellung(',');
-    const std::string beispiel = GetParam();
-    fs::copy_file(fs::path(ZOR_EXAMPLES) / beispiel, beispiel);
+    const Projekt& projekt = GetParam();
+    const std::string beispiel = projekt.Name();
+    if (projekt.aendern) {
+        zorm1::ResetProjectData();
+        ASSERT_TRUE(zorm1::EingabeLesen(projekt.datei));
+        projekt.aendern();
+        ASSERT_TRUE(zorm1::EingabeSchreiben(beispiel));
+    } else {
+        fs::copy_file(projekt.datei, beispiel);
+    }
     const std::string befehl = "mkdir -p xdg && XDG_DATA_HOME=\"$PWD/xdg\" '" + std::string(ZOR_RUN_PROJECT) +
                                "' '" + beispiel + "' 2> stderr.txt";
-    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    ASSERT_EQ(std::system(befehl.c_str()), 0) << std::ifstream("stderr.txt").rdbuf();
     ASSERT_TRUE(fs::exists("ZZZPLOT2"));
     zorm1::ResetProjectData();
     zorg::GrafikZuruecksetzen();
@@ -237,8 +290,41 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
     vb::SetDecimalSeparator(0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Beispiele, BildBeschriftung,
-                         ::testing::Values("Spundwand_Blum", "Spundwand_verankert", "Traegerbohlwand_Anker",
-                                           "Schlitzwand_Steife", "Bohrpfahlwand"));
+// The examples as they stand, and small projects a new user enters: the pit of 3.5 m with one stage and no
+// support (two layers, free foot), with global safety, and with a given foot of 7 m bedded in the ground; and
+// the project of a first start entered page by page (2 m, partial factors, bedded foot); and the anchored
+// soldier pile wall with partial factors, whose foot note has two lines.
+#define KLEIN ZOR_TEST_DATA "/Spundwand_frei"
+
+void Global() {
+    P.TeilsicherheitenAn = 0;
+}
+void GlobalFussGebettet() {
+    Global();
+    P.Aushubstufen[1].Wandfuss = 2;
+    P.Aushubstufen[1].ZWandfuss = 7.0f;
+    P.FussGebettet[1] = 1;
+    P.BettAnz[1] = 2;
+    P.BettT(1, 1) = 0.0f;
+    P.BettC(1, 1) = 20.0f;
+    P.BettT(1, 2) = 96.0f;
+    P.BettC(1, 2) = 20.0f;
+}
+void Teilsicherheiten() {
+    P.TeilsicherheitenAn = 1;
+    P.Bemessungssituation = 2;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Beispiele, BildBeschriftung,
+    ::testing::Values(Projekt{ZOR_EXAMPLES "/Spundwand_Blum"}, Projekt{ZOR_EXAMPLES "/Spundwand_verankert"},
+                      Projekt{ZOR_EXAMPLES "/Traegerbohlwand_Anker"},
+                      Projekt{ZOR_EXAMPLES "/Schlitzwand_Steife"}, Projekt{ZOR_EXAMPLES "/Bohrpfahlwand"},
+                      Projekt{KLEIN, "Klein_global", Global},
+                      Projekt{KLEIN, "Klein_gebettet_global", GlobalFussGebettet},
+                      Projekt{ZOR_TEST_DATA "/Neubau_Spundwand_von_Hand", "Neubau_Spundwand", nullptr},
+                      Projekt{ZOR_EXAMPLES "/Traegerbohlwand_Anker", "Traegerbohlwand_teilsicher",
+                              Teilsicherheiten}));
+#undef KLEIN
 
 } // namespace
