@@ -20,6 +20,7 @@
 #include "platform/runtime/vbfile.h"
 #include "platform/runtime/vbstring.h"
 #include "platform/runtime/winfs.h"
+#include "tests/support/other_instance_lock.h"
 #include "tests/support/text_file.h"
 #include "tests/support/working_folder.h"
 
@@ -1209,23 +1210,8 @@ TEST_F(ProjectFile, ANameTheRunWritesIsRefusedBeforeAnythingIsWritten) {
 TEST_F(ProjectFile, AProjectFileAnotherProcessHoldsIsLeftToIt) {
     FillFull(1);
     vb::WriteFileBytes("projekt", "bisher\r\n");
-    int bereit[2], ende[2];
-    ASSERT_EQ(::pipe(bereit), 0);
-    ASSERT_EQ(::pipe(ende), 0);
-    const pid_t kind = ::fork();
-    ASSERT_GE(kind, 0);
-    if (kind == 0) {
-        // The other instance: holds the lock until the parent says so.
-        const zorm1::ProjektSperre sperre(fs::absolute("projekt").string());
-        const char ja = sperre.belegt() ? 'b' : 'j';
-        (void)!::write(bereit[1], &ja, 1);
-        char c;
-        (void)!::read(ende[0], &c, 1);
-        ::_exit(0);
-    }
-    char ja = 0;
-    ASSERT_EQ(::read(bereit[0], &ja, 1), 1);
-    EXPECT_EQ(ja, 'j');
+    zortest::FremdeSperre andere(fs::absolute("projekt").string());
+    ASSERT_TRUE(andere.Gehalten());
     EXPECT_FALSE(zorm1::EingabeSchreiben("projekt"));
     EXPECT_EQ(Bytes("projekt"), "bisher\r\n");
     ASSERT_EQ(zor::meldeprotokoll::Eintraege().size(), 1u);
@@ -1239,13 +1225,9 @@ TEST_F(ProjectFile, AProjectFileAnotherProcessHoldsIsLeftToIt) {
         EXPECT_FALSE(eigene.belegt());
         EXPECT_TRUE(zorm1::EingabeSchreiben("anderes"));
     }
-    (void)!::write(ende[1], "x", 1);
-    int status = 0;
-    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    andere.Freigeben();
     EXPECT_TRUE(zorm1::EingabeSchreiben("projekt"));
     EXPECT_NE(Bytes("projekt"), "bisher\r\n");
-    for (int fd : {bereit[0], bereit[1], ende[0], ende[1]})
-        ::close(fd);
 }
 
 // A full disk: the temporary file of the save lies on a device that takes nothing (/dev/full answers every

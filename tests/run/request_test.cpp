@@ -1,5 +1,6 @@
 // "Berechnung starten" and the run loop, driven with stand-in stages on the example projects.
 #include "tests/run/request_fixture.h"
+#include "tests/support/other_instance_lock.h"
 
 #include <limits>
 #include <cmath>
@@ -466,20 +467,8 @@ TEST_F(Anfrage, NoRunForAProjectTheRunWouldOverwriteOrAnotherProcessHolds) {
 
     P.GanzerName = ganz;
     vb::headless::Reset();
-    int bereit[2], ende[2];
-    ASSERT_EQ(::pipe(bereit), 0);
-    ASSERT_EQ(::pipe(ende), 0);
-    const pid_t kind = ::fork();
-    ASSERT_GE(kind, 0);
-    if (kind == 0) {
-        const zorm1::ProjektSperre sperre(ganz);
-        (void)!::write(bereit[1], "j", 1);
-        char c;
-        (void)!::read(ende[0], &c, 1);
-        ::_exit(0);
-    }
-    char c;
-    ASSERT_EQ(::read(bereit[0], &c, 1), 1);
+    zortest::FremdeSperre andere(ganz);
+    ASSERT_TRUE(andere.Gehalten());
     EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::KeinLauf);
     ASSERT_FALSE(vb::headless::Log().empty());
     EXPECT_NE(vb::headless::Log().back().prompt.find("wird gerade von einem anderen Programm bearbeitet"),
@@ -487,11 +476,8 @@ TEST_F(Anfrage, NoRunForAProjectTheRunWouldOverwriteOrAnotherProcessHolds) {
     EXPECT_EQ(vb::ReadFileBytes(ganz), datei);
     for (const char* n : {"WEXASAVE", "DIDUVU.ERG"})
         EXPECT_FALSE(vb::FileExists(n)) << n;
-    (void)!::write(ende[1], "x", 1);
-    ASSERT_EQ(::waitpid(kind, nullptr, 0), kind);
+    andere.Freigeben();
     EXPECT_EQ(zorrun::cmdStart_Click(), Anfrageausgang::Fertig);
-    for (int fd : {bereit[0], bereit[1], ende[0], ende[1]})
-        ::close(fd);
 }
 
 // ---------------------------------------------------------------------------- abandoned runs
