@@ -60,12 +60,47 @@ void TabellenWert(Flaeche& z, float zt, int k, int j, float b, float wert) {
     if (y + th / 2 < Grafik().BildUnten) Drucke(z, x, y, t);
 }
 
+// The column headings of the soil table, rising at 22.5 degrees to the foot of their column line at
+// xj = (j - 0.5) b, zh = BildUnten - 5 LH (LH = 1.5 x the height of "A").
+const char* const kKopf[9] = {"",
+                              "Schichthöhe (m)",
+                              "Innere Reibung phi (°)",
+                              "Wandreibung aktiv (°)",
+                              "Wandreibung passiv (°)",
+                              "Kohäsion aktiv (kN/m2)",
+                              "Kohäsion passiv (kN/m2)",
+                              "gamma feucht (kN/m3)",
+                              "gamma u. Auftr.(kN/m3)"};
+
+struct Kopf {
+    double xj, zh;    // foot of the column line
+    float x, zt;      // top left corner of the turned heading
+};
+
+Kopf KopfLage(Flaeche& z, int j) {
+    const float b = Grafik().BildRechts / 9;
+    const double LH = 1.5 * z.TextHeight("A");
+    const double zh = Grafik().BildUnten - 5 * LH;
+    const double c = std::cos(22.5 * 3.14159265 / 180), sn = std::sin(22.5 * 3.14159265 / 180);
+    const double xj = (j - 0.5) * b;
+    const double tw = z.TextWidth(kKopf[j]);
+    return {xj, zh, static_cast<float>(xj - tw * c), static_cast<float>(zh + tw * sn)};
+}
+
 } // namespace
 
 void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     const float u = Grafik().ZeichenEinheit;
     const float d = P.DWand;
     z.SetDrawStyle(vb::draw::vbSolid);
+    // picture 1: the headings of the soil table stand at the foot of the frame, drawn last; they claim their
+    // places first, so that the labels around them (the deepest excavation, the levels, the values of the
+    // lowest layers) move clear of them
+    if (art == 0)
+        for (int j = 1; j <= 8; ++j) {
+            const Kopf k = KopfLage(z, j);
+            TextGedrehtFreihalten(z, 225, k.x, k.zt, kKopf[j]);
+        }
     const int s = Grafik().BildRechts > 10 ? 5 : 1;
     // scale along the top edge, and of the excavation side from the front face of the wall
     for (int i = 0; i + 1 < Grafik().BildRechts && i < kMaxTicks; ++i)
@@ -220,23 +255,10 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     }
     Drucke(z, Grafik().BildRechts - z.TextWidth("Kote z") - 6 * u, -3 * z.TextHeight("Kote z"), "Kote z");
     // column headings, rising at 22.5 degrees to the foot of their column line
-    static const char* kopf[9] = {"",
-                                  "Schichthöhe (m)",
-                                  "Innere Reibung phi (°)",
-                                  "Wandreibung aktiv (°)",
-                                  "Wandreibung passiv (°)",
-                                  "Kohäsion aktiv (kN/m2)",
-                                  "Kohäsion passiv (kN/m2)",
-                                  "gamma feucht (kN/m3)",
-                                  "gamma u. Auftr.(kN/m3)"};
-    const double LH = 1.5 * z.TextHeight("A");
-    const double zh = Grafik().BildUnten - 5 * LH;
-    const double c = std::cos(22.5 * 3.14159265 / 180), sn = std::sin(22.5 * 3.14159265 / 180);
     for (int j = 1; j <= 8; ++j) {
-        const double xj = (j - 0.5) * b;
-        z.Line(xj, zh, xj, zh - 50 * u);
-        const double tw = z.TextWidth(kopf[j]);
-        TextGedreht(z, 225, static_cast<float>(xj - tw * c), static_cast<float>(zh + tw * sn), kopf[j], 0);
+        const Kopf k = KopfLage(z, j);
+        z.Line(k.xj, k.zh, k.xj, k.zh - 50 * u);
+        TextGedreht(z, 225, k.x, k.zt, kKopf[j], 0);
     }
     // wall type and section
     std::string typ, profil;

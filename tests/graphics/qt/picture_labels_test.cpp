@@ -324,7 +324,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Projekt{KLEIN, "Klein_gebettet_global", GlobalFussGebettet},
                       Projekt{ZOR_TEST_DATA "/Neubau_Spundwand_von_Hand", "Neubau_Spundwand", nullptr},
                       Projekt{ZOR_EXAMPLES "/Traegerbohlwand_Anker", "Traegerbohlwand_teilsicher",
-                              Teilsicherheiten}));
+                              Teilsicherheiten},
+                      Projekt{ZOR_TEST_DATA "/Traegerbohlwand_verankert"},
+                      Projekt{ZOR_TEST_DATA "/Schlitzwand_gesteift_GW"}));
 #undef KLEIN
 
 } // namespace
