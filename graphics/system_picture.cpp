@@ -73,8 +73,8 @@ const char* const kKopf[9] = {"",
                               "gamma u. Auftr.(kN/m3)"};
 
 struct Kopf {
-    double xj, zh;    // foot of the column line
-    float x, zt;      // top left corner of the turned heading
+    double xj, zh; // foot of the column line
+    float x, zt;   // top left corner of the turned heading
 };
 
 Kopf KopfLage(Flaeche& z, int j) {
