@@ -1,6 +1,9 @@
 // The system picture and the system part of the statics pictures.
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "frame/project_data.h"
 #include "graphics/drawing.h"
@@ -50,14 +53,24 @@ void Skala(Flaeche& z, float u, int s, int i, float x) {
     }
 }
 
-void TabellenWert(Flaeche& z, float zt, int k, int j, float b, float wert) {
+// The values of layer k with its top zt in the soil table's columns j = 1 .. 8 (column width b): each
+// right-aligned 2.5 digits right of its column line, on the row's depth (the middle of the layer; for the
+// last layer 12 units below its top); a row reaching below the frame is left out. The row moves as a whole
+// where it would lie on other labels, not above yMin; returns the depth of the row's foot (yMin when there
+// is no row).
+double Tabellenzeile(Flaeche& z, float zt, int k, float b, const float (&werte)[9], double yMin) {
     const float u = Grafik().ZeichenEinheit;
     const float zeile = k == P.AnzErd ? zt + 12 * u : zt + P.SchichtDicke[static_cast<size_t>(k)] / 2;
-    const std::string t = Zahl(wert, "#####0.00");
-    const double th = z.TextHeight(t);
-    const double x = (j - 0.5) * b - z.TextWidth(t) + 2.5 * z.TextWidth("0");
+    std::vector<std::pair<double, std::string>> texte;
+    double th = 0;
+    for (int j = 1; j <= 8; ++j) {
+        const std::string t = Zahl(werte[j], "#####0.00");
+        th = z.TextHeight(t);
+        texte.emplace_back((j - 0.5) * b - z.TextWidth(t) + 2.5 * z.TextWidth("0"), t);
+    }
     const double y = zeile - th / 2;
-    if (y + th / 2 < Grafik().BildUnten) Drucke(z, x, y, t);
+    if (!(y + th / 2 < Grafik().BildUnten)) return yMin;
+    return ZeileBeschriften(z, texte, y, yMin) + th;
 }
 
 // The column headings of the soil table, rising at 22.5 degrees to the foot of their column line at
@@ -228,6 +241,7 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     }
     // soil layers with their table
     const float b = Grafik().BildRechts / 9;
+    double tabelleUnten = Grafik().BildOben; // the foot of the table's last row
     float zt = 0;
     for (int k = 1; k <= Schichten(); ++k) {
         const size_t kk = static_cast<size_t>(k);
@@ -248,8 +262,7 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
                                 P.SchichtCp[kk],
                                 P.SchichtGamma[kk],
                                 P.SchichtGammaAuftrieb[kk]};
-        for (int j = 1; j <= 8; ++j)
-            TabellenWert(z, zt, k, j, b, werte[j]);
+        tabelleUnten = Tabellenzeile(z, zt, k, b, werte, tabelleUnten);
         if (zt + P.SchichtDicke[kk] > Grafik().BildUnten) break;
         zt += P.SchichtDicke[kk];
     }
