@@ -53,6 +53,12 @@ void Skala(Flaeche& z, float u, int s, int i, float x) {
     }
 }
 
+// One value of the soil table in column j (column width b): its x and its text.
+std::pair<double, std::string> TabellenWert(Flaeche& z, int j, float b, float wert) {
+    const std::string t = Zahl(wert, "#####0.00");
+    return {(j - 0.5) * b - z.TextWidth(t) + 2.5 * z.TextWidth("0"), t};
+}
+
 // The values of layer k with its top zt in the soil table's columns j = 1 .. 8 (column width b): each
 // right-aligned 2.5 digits right of its column line, on the row's depth (the middle of the layer; for the
 // last layer 12 units below its top); a row reaching below the frame is left out. The row moves as a whole
@@ -64,9 +70,8 @@ double Tabellenzeile(Flaeche& z, float zt, int k, float b, const float (&werte)[
     std::vector<std::pair<double, std::string>> texte;
     double th = 0;
     for (int j = 1; j <= 8; ++j) {
-        const std::string t = Zahl(werte[j], "#####0.00");
-        th = z.TextHeight(t);
-        texte.emplace_back((j - 0.5) * b - z.TextWidth(t) + 2.5 * z.TextWidth("0"), t);
+        texte.push_back(TabellenWert(z, j, b, werte[j]));
+        th = z.TextHeight(texte.back().second);
     }
     const double y = zeile - th / 2;
     if (!(y + th / 2 < Grafik().BildUnten)) return yMin;
