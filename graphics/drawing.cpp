@@ -490,4 +490,61 @@ void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende, b
     z.Print(text, ende);
 }
 
+double ZeileBeschriften(Flaeche& z, const std::vector<std::pair<double, std::string>>& zeile, double y,
+                        double yMin) {
+    const Kasten r = RahmenTwips(z);
+    const double ty = z.ToTwipsY(y);
+    struct Teil {
+        double x, w, h;
+        bool zeigen; // drawn inside the frame
+    };
+    std::vector<Teil> teile;
+    double h = 0;
+    for (const auto& [x, t] : zeile) {
+        const double tx = z.ToTwipsX(x);
+        const double w = std::fabs(z.ToTwipsX(x + z.TextWidth(t)) - tx);
+        const double th = std::fabs(z.ToTwipsY(y + z.TextHeight(t)) - ty);
+        const bool leer = t.find_first_not_of(' ') == std::string::npos;
+        const bool aussen = tx + w <= r.x1 || tx >= r.x2 || ty + th <= r.y1 || ty >= r.y2;
+        teile.push_back({tx, w, th, !leer && !aussen && w > 0 && th > 0});
+        if (teile.back().zeigen) h = std::max(h, th);
+    }
+    // the nearest depth where the whole row stands free: half a line up or down at a time, up first
+    const double spiel = Spiel(z), grenze = z.ToTwipsY(yMin);
+    auto frei = [&](double ny) {
+        if (ny < grenze - spiel || ny < r.y1 || ny + h > r.y2) return false;
+        for (const Teil& t : teile)
+            if (t.zeigen &&
+                (t.x < r.x1 || t.x + t.w > r.x2 || !Frei({t.x, ny, t.x + t.w, ny + t.h, {}}, spiel)))
+                return false;
+        return true;
+    };
+    double ny = ty;
+    bool gefunden = h > 0 && frei(ty);
+    for (int i = 1; i <= 16 && h > 0 && !gefunden; ++i)
+        for (const double v : {ty - i * h / 2, ty + i * h / 2})
+            if (!gefunden && frei(v)) {
+                ny = v;
+                gefunden = true;
+            }
+    if (!gefunden) {
+        // no depth for the row as a whole: each text finds its own place
+        for (const auto& [x, t] : zeile) {
+            z.SetCurrentX(x);
+            z.SetCurrentY(y);
+            Beschriften(z, t);
+        }
+        return y;
+    }
+    const double neu = z.FromTwipsY(ny);
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        const Teil& t = teile[i];
+        if (t.zeigen) Grafik().Beschriftungen.push_back({t.x, ny, t.x + t.w, ny + t.h, zeile[i].second});
+        z.SetCurrentX(zeile[i].first);
+        z.SetCurrentY(t.zeigen ? neu : y);
+        z.Print(zeile[i].second, vb::draw::PrintEnd::Stay);
+    }
+    return neu;
+}
+
 } // namespace zorg

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/plot.h"
@@ -128,5 +129,13 @@ void PufferDrucken(Flaeche& z);
 // not shown). fest: the label stays where it is (a column of a table) and only keeps its place free.
 void Beschriften(Flaeche& z, const std::string& text, vb::draw::PrintEnd ende = vb::draw::PrintEnd::Stay,
                  bool fest = false);
+
+// Prints a row of a table at the depth y: each text at its x as a label of the picture. A row that would lie
+// on a label printed before or reach beyond the frame's top or bottom moves up or down as a whole, half a
+// line at a time, to the nearest depth where all its texts stand free and not above yMin (the rows of a
+// table keep their order); where there is none, each text is placed alone as Beschriften places it. Texts
+// wholly outside the frame stay where they are (they are not shown). Returns the depth of the row's top.
+double ZeileBeschriften(Flaeche& z, const std::vector<std::pair<double, std::string>>& zeile, double y,
+                        double yMin);
 
 } // namespace zorg

@@ -127,6 +127,7 @@ private:
     bool VergleichLesen(Vergleich& v) const;
     std::vector<Gedreht> VergleichTexte(const Vergleich& v) const;
     void WiderstandVergleich(Vergleich& v);
+    std::vector<Gedreht> VerformungHinweis() const;
     void Verformung();
     void Moment();
     void Normalkraft();
@@ -183,6 +184,11 @@ ErgebnisLayout Zeichnung::Zeichnen() {
     Skalen();
     Achsen();
     Tiefenskalen();
+    // the note beside the deformation axis, drawn with the deformation, claims its place before the levels
+    SchriftKlein(z_);
+    for (const Gedreht& t : VerformungHinweis())
+        TextGedrehtFreihalten(z_, 900, t.x, t.y, t.text);
+    SchriftNormal(z_);
     Koten();
     Ueberschriften();
     // pressure figures and notes
@@ -965,6 +971,28 @@ std::vector<float> Negiert(const std::vector<float>& v) {
 }
 } // namespace
 
+// The two lines of the note beside the deformation axis, in the font in force (the small one).
+std::vector<Zeichnung::Gedreht> Zeichnung::VerformungHinweis() const {
+    const int n = s_.AnzKoten;
+    const auto& V = s_.Verformung;
+    const auto& Z = s_.KoteZ;
+    const float s = L.MassstabVerformung;
+    const float y = Grafik().BildUnten - 60 * u_;
+    const std::string t1 = "siehe Hinweise beim Textausdruck", t2 = "unterhalb ZUSTANDS-GRÖSSEN";
+    // the note stands beside the axis, and right of the curve where the curve reaches across the axis
+    // within the note's height (the text reads upward from y); the deformation past point n is the one at n
+    const float oben = y - TW(t1);
+    float x = L.xAchse1;
+    for (int i = 0; i <= n; ++i) {
+        const size_t a = static_cast<size_t>(i), b = a + 1;
+        const float ya = Y2(Z[a]), yb = Y2(Z[b]);
+        if (std::max(ya, yb) < oben || std::min(ya, yb) > y) continue;
+        const float vb = V[i < n ? b : a];
+        x = std::max({x, L.xAchse1 - s * V[a] + u_, L.xAchse1 - s * vb + u_});
+    }
+    return {{x, y, t1}, {x + TH(t2), y, t2}};
+}
+
 void Zeichnung::Verformung() {
     const int n = s_.AnzKoten;
     auto& V = s_.Verformung;
@@ -980,20 +1008,8 @@ void Zeichnung::Verformung() {
                              L.yOben2, L.Tiefenmassstab * Z[a], 1);
     }
     SchriftKlein(z_);
-    const float y = Grafik().BildUnten - 60 * u_;
-    const std::string t1 = "siehe Hinweise beim Textausdruck", t2 = "unterhalb ZUSTANDS-GRÖSSEN";
-    // the note stands beside the axis, and right of the curve where the curve reaches across the axis
-    // within the note's height (the text reads upward from y)
-    const float oben = y - TW(t1);
-    float x = L.xAchse1;
-    for (int i = 0; i <= n; ++i) {
-        const size_t a = static_cast<size_t>(i), b = a + 1;
-        const float ya = Y2(Z[a]), yb = Y2(Z[b]);
-        if (std::max(ya, yb) < oben || std::min(ya, yb) > y) continue;
-        x = std::max({x, L.xAchse1 - s * V[a] + u_, L.xAchse1 - s * V[b] + u_});
-    }
-    TextGedreht(z_, 900, x, y, t1, 0);
-    TextGedreht(z_, 900, x + TH(t2), y, t2, 0);
+    for (const Gedreht& t : VerformungHinweis())
+        TextGedreht(z_, 900, t.x, t.y, t.text, 0);
     SchriftNormal(z_);
     KurveSchraffieren(Negiert(V), L.xAchse1, L.yOben2, s);
 }

@@ -1,6 +1,9 @@
 // The system picture and the system part of the statics pictures.
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "frame/project_data.h"
 #include "graphics/drawing.h"
@@ -50,14 +53,56 @@ void Skala(Flaeche& z, float u, int s, int i, float x) {
     }
 }
 
-void TabellenWert(Flaeche& z, float zt, int k, int j, float b, float wert) {
+// One value of the soil table in column j (column width b): its x and its text.
+std::pair<double, std::string> TabellenWert(Flaeche& z, int j, float b, float wert) {
+    const std::string t = Zahl(wert, "#####0.00");
+    return {(j - 0.5) * b - z.TextWidth(t) + 2.5 * z.TextWidth("0"), t};
+}
+
+// The values of layer k with its top zt in the soil table's columns j = 1 .. 8 (column width b): each
+// right-aligned 2.5 digits right of its column line, on the row's depth (the middle of the layer; for the
+// last layer 12 units below its top); a row reaching below the frame is left out. The row moves as a whole
+// where it would lie on other labels, not above yMin; returns the depth of the row's foot (yMin when there
+// is no row).
+double Tabellenzeile(Flaeche& z, float zt, int k, float b, const float (&werte)[9], double yMin) {
     const float u = Grafik().ZeichenEinheit;
     const float zeile = k == P.AnzErd ? zt + 12 * u : zt + P.SchichtDicke[static_cast<size_t>(k)] / 2;
-    const std::string t = Zahl(wert, "#####0.00");
-    const double th = z.TextHeight(t);
-    const double x = (j - 0.5) * b - z.TextWidth(t) + 2.5 * z.TextWidth("0");
+    std::vector<std::pair<double, std::string>> texte;
+    double th = 0;
+    for (int j = 1; j <= 8; ++j) {
+        texte.push_back(TabellenWert(z, j, b, werte[j]));
+        th = z.TextHeight(texte.back().second);
+    }
     const double y = zeile - th / 2;
-    if (y + th / 2 < Grafik().BildUnten) Drucke(z, x, y, t);
+    if (!(y + th / 2 < Grafik().BildUnten)) return yMin;
+    return ZeileBeschriften(z, texte, y, yMin) + th;
+}
+
+// The column headings of the soil table, rising at 22.5 degrees to the foot of their column line at
+// xj = (j - 0.5) b, zh = BildUnten - 5 LH (LH = 1.5 x the height of "A").
+const char* const kKopf[9] = {"",
+                              "Schichthöhe (m)",
+                              "Innere Reibung phi (°)",
+                              "Wandreibung aktiv (°)",
+                              "Wandreibung passiv (°)",
+                              "Kohäsion aktiv (kN/m2)",
+                              "Kohäsion passiv (kN/m2)",
+                              "gamma feucht (kN/m3)",
+                              "gamma u. Auftr.(kN/m3)"};
+
+struct Kopf {
+    double xj, zh; // foot of the column line
+    float x, zt;   // top left corner of the turned heading
+};
+
+Kopf KopfLage(Flaeche& z, int j) {
+    const float b = Grafik().BildRechts / 9;
+    const double LH = 1.5 * z.TextHeight("A");
+    const double zh = Grafik().BildUnten - 5 * LH;
+    const double c = std::cos(22.5 * 3.14159265 / 180), sn = std::sin(22.5 * 3.14159265 / 180);
+    const double xj = (j - 0.5) * b;
+    const double tw = z.TextWidth(kKopf[j]);
+    return {xj, zh, static_cast<float>(xj - tw * c), static_cast<float>(zh + tw * sn)};
 }
 
 } // namespace
@@ -66,6 +111,14 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     const float u = Grafik().ZeichenEinheit;
     const float d = P.DWand;
     z.SetDrawStyle(vb::draw::vbSolid);
+    // picture 1: the headings of the soil table stand at the foot of the frame, drawn last; they claim their
+    // places first, so that the labels around them (the deepest excavation, the levels, the values of the
+    // lowest layers) move clear of them
+    if (art == 0)
+        for (int j = 1; j <= 8; ++j) {
+            const Kopf k = KopfLage(z, j);
+            TextGedrehtFreihalten(z, 225, k.x, k.zt, kKopf[j]);
+        }
     const int s = Grafik().BildRechts > 10 ? 5 : 1;
     // scale along the top edge, and of the excavation side from the front face of the wall
     for (int i = 0; i + 1 < Grafik().BildRechts && i < kMaxTicks; ++i)
@@ -193,6 +246,7 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
     }
     // soil layers with their table
     const float b = Grafik().BildRechts / 9;
+    double tabelleUnten = Grafik().BildOben; // the foot of the table's last row
     float zt = 0;
     for (int k = 1; k <= Schichten(); ++k) {
         const size_t kk = static_cast<size_t>(k);
@@ -213,30 +267,16 @@ void SystemZeichnen(Flaeche& z, int16_t art, int16_t stufe) {
                                 P.SchichtCp[kk],
                                 P.SchichtGamma[kk],
                                 P.SchichtGammaAuftrieb[kk]};
-        for (int j = 1; j <= 8; ++j)
-            TabellenWert(z, zt, k, j, b, werte[j]);
+        tabelleUnten = Tabellenzeile(z, zt, k, b, werte, tabelleUnten);
         if (zt + P.SchichtDicke[kk] > Grafik().BildUnten) break;
         zt += P.SchichtDicke[kk];
     }
     Drucke(z, Grafik().BildRechts - z.TextWidth("Kote z") - 6 * u, -3 * z.TextHeight("Kote z"), "Kote z");
     // column headings, rising at 22.5 degrees to the foot of their column line
-    static const char* kopf[9] = {"",
-                                  "Schichthöhe (m)",
-                                  "Innere Reibung phi (°)",
-                                  "Wandreibung aktiv (°)",
-                                  "Wandreibung passiv (°)",
-                                  "Kohäsion aktiv (kN/m2)",
-                                  "Kohäsion passiv (kN/m2)",
-                                  "gamma feucht (kN/m3)",
-                                  "gamma u. Auftr.(kN/m3)"};
-    const double LH = 1.5 * z.TextHeight("A");
-    const double zh = Grafik().BildUnten - 5 * LH;
-    const double c = std::cos(22.5 * 3.14159265 / 180), sn = std::sin(22.5 * 3.14159265 / 180);
     for (int j = 1; j <= 8; ++j) {
-        const double xj = (j - 0.5) * b;
-        z.Line(xj, zh, xj, zh - 50 * u);
-        const double tw = z.TextWidth(kopf[j]);
-        TextGedreht(z, 225, static_cast<float>(xj - tw * c), static_cast<float>(zh + tw * sn), kopf[j], 0);
+        const Kopf k = KopfLage(z, j);
+        z.Line(k.xj, k.zh, k.xj, k.zh - 50 * u);
+        TextGedreht(z, 225, k.x, k.zt, kKopf[j], 0);
     }
     // wall type and section
     std::string typ, profil;

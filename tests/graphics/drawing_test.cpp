@@ -109,11 +109,10 @@ TEST_F(GrafikTest, TheWindowShowsThePrintedPictureEnlargedOrReducedToItsShorterS
 }
 
 // The project keeps the net extents of the printed pictures (statement 38 of the project file and the
-// settings): a printable area of 200 x 287 mm less margins of 20, 5 (left, right) and 10, 5 mm (top, bottom) gives
-// 175 and 272 mm in portrait; in landscape the sheet's width loses the top and bottom margins (185 mm) and its
-// height the left and right ones (262 mm). The
-// window shows pictures in between without touching them, so an unchanged project saves the same bytes whether
-// the last picture was shown or printed.
+// settings): a printable area of 200 x 287 mm less margins of 20, 5 (left, right) and 10, 5 mm (top, bottom)
+// gives 175 and 272 mm in portrait; in landscape the sheet's width loses the top and bottom margins (185 mm)
+// and its height the left and right ones (262 mm). The window shows pictures in between without touching
+// them, so an unchanged project saves the same bytes whether the last picture was shown or printed.
 TEST_F(GrafikTest, TheWindowLeavesTheStoredExtentsOfThePrintedPicturesAlone) {
     auto drucker = RecordingSurface::Printer(200 / 25.4 * 1440, 287 / 25.4 * 1440);
     P.Massstab = 100;
@@ -342,6 +341,50 @@ TEST_F(GrafikTest, LabelsKeepClearOfAScaleAndOfACaptionStillToCome) {
         ASSERT_NE(r, nullptr) << f.text;
         EXPECT_NEAR(r->x1, f.xErwartet, 2e-3) << f.text;
         EXPECT_NEAR(r->y1, f.yErwartet, 2e-3) << f.text;
+    }
+}
+
+// A row of a table moves as a whole. Window and metrics as above (a line 0.3386 m, half a line 0.1693 m, a
+// character 0.1693 m; one pixel, 0.0265 m, of overlap is allowed): the row "AB" at x 0, "CD" at x 1 and "XY"
+// at x 12 (outside the frame) at depth 2, a region kept free at x 0.5 .. 1.5 lies on "CD" alone. By hand:
+// - region z 1.9 .. 2.25: above it the row's top may be at most 1.9 + 0.0265 - 0.3386 = 1.588 (three half
+//   lines up, 1.492), below it at least 2.2235 (two half lines down, 2.3386): two half lines down;
+// - region z 2.1 .. 2.7: up to at most 1.788 (two half lines, 1.6614), down to at least 2.6735 (four half
+//   lines, 2.6772): two half lines up; with the row above ending at 1.9 (yMin) only down is left: 2.6772;
+// - a strip over the frame's whole height: no depth for the row; "AB" (at x -1) keeps its place and "CD"
+//   alone moves sideways as Beschriften places it: to the right it must start at 1.5 - 0.0265 at least (two
+//   line heights, x 1.6772), to the left end at 0.5265 at most (three line heights): x 1.6772.
+// "XY", outside the frame, stays at depth 2 in every case.
+TEST_F(GrafikTest, ARowOfATableMovesAsAWholeAndKeepsBelowTheRowBefore) {
+    P.Massstab = 100;
+    const double zeile = 192.0 / 567;
+    const struct {
+        float y1, y2; // the region kept free (x 0.5 .. 1.5)
+        double xAB;   // where "AB" stands
+        double yMin;  // the foot of the row before
+        double y;     // where the row stands
+        double xCD;   // where "CD" stands
+    } faelle[] = {
+        {1.9f, 2.25f, 0, -6.75, 2 + zeile, 1},
+        {2.1f, 2.7f, 0, -6.75, 2 - zeile, 1},
+        {2.1f, 2.7f, 0, 1.9, 2 + 2 * zeile, 1},
+        {-6.75f, 8.25f, -1, -6.75, 2, 1 + 2 * zeile},
+    };
+    for (const auto& f : faelle) {
+        ASSERT_TRUE(zorg::MassstabEinrichten(*fenster_));
+        fenster_->ClearLog();
+        zorg::Freihalten(*fenster_, 0.5f, f.y1, 1.5f, f.y2);
+        const double y =
+            zorg::ZeileBeschriften(*fenster_, {{f.xAB, "AB"}, {1.0, "CD"}, {12.0, "XY"}}, 2, f.yMin);
+        EXPECT_NEAR(y, f.y1 < -6 ? 2 : f.y, 2e-3) << f.y1;
+        const Record *ab = Text("AB"), *cd = Text("CD"), *xy = Text("XY");
+        ASSERT_TRUE(ab && cd && xy);
+        EXPECT_NEAR(ab->x1, f.xAB, 2e-3) << f.y1;
+        EXPECT_NEAR(ab->y1, f.y1 < -6 ? 2 : f.y, 2e-3) << f.y1;
+        EXPECT_NEAR(cd->x1, f.xCD, 2e-3) << f.y1;
+        EXPECT_NEAR(cd->y1, f.y, 2e-3) << f.y1;
+        EXPECT_NEAR(xy->x1, 12, 2e-3) << f.y1;
+        EXPECT_NEAR(xy->y1, 2, 2e-3) << f.y1;
     }
 }
 

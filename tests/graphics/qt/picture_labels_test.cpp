@@ -21,6 +21,7 @@
 
 #include "frame/project_data.h"
 #include "frame/project_file.h"
+#include "frame/stage_table.h"
 #include "graphics/drawing.h"
 #include "graphics/picture_sequence.h"
 #include "graphics/pictures.h"
@@ -30,6 +31,7 @@
 #include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "tests/graphics/qt/picture_fixture.h"
+#include "tests/support/large_project.h"
 #include "tests/support/working_folder.h"
 
 using zorm1::P;
@@ -293,7 +295,12 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
 // The examples as they stand, and small projects a new user enters: the pit of 3.5 m with one stage and no
 // support (two layers, free foot), with global safety, and with a given foot of 7 m bedded in the ground; and
 // the project of a first start entered page by page (2 m, partial factors, bedded foot); and the anchored
-// soldier pile wall with partial factors, whose foot note has two lines.
+// soldier pile wall with partial factors, whose foot note has two lines. And the projects of the whole-run
+// tests: the anchored soldier pile wall (its deepest excavation reaches the soil table's headings on the
+// maximised window and in landscape), the strutted diaphragm wall in ground water (its last layer's values
+// reach the headings on paper), that wall redistributed by figure 8 (its excavation level lies on the note
+// beside the deformations) and the large project and its form in ground water (layers down to the
+// headings).
 #define KLEIN ZOR_TEST_DATA "/Spundwand_frei"
 
 void Global() {
@@ -314,6 +321,30 @@ void Teilsicherheiten() {
     P.TeilsicherheitenAn = 1;
     P.Bemessungssituation = 2;
 }
+// The strutted diaphragm wall whose last stage (excavated to 12 m, a layer boundary at 13 m) redistributes
+// by figure 8 at once, with the foot searched on a free earth support from the excavation level.
+void Figur8() {
+    zormcom::AushubLaden(3);
+    P.UmFigur = 8;
+    P.Wandfuss = 1;
+    P.ZWandfuss = P.zAush;
+    P.Einsp = 0.0f;
+    zormcom::AushubSpeichern(3);
+    P.UmZeit[3] = 4;
+    P.kzUeb[3] = 0;
+}
+// The large project: 12 layers of 1.5 m (the table reaches the headings), 15 stages, 8 load cases; and its
+// form in ground water.
+void Gross() {
+    P.GradZuRad = 3.141593f / 180.0f;
+    P.TiefeUnendlich = 99.0f;
+    ASSERT_TRUE(zortest::GrossesProjekt(ZOR_TEST_DATA "/Traegerbohlwand_verankert"));
+}
+void GrossGrundwasser() {
+    P.GradZuRad = 3.141593f / 180.0f;
+    P.TiefeUnendlich = 99.0f;
+    ASSERT_TRUE(zortest::GrossesProjektMitGrundwasser(ZOR_TEST_DATA "/Schlitzwand_gesteift_GW"));
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Beispiele, BildBeschriftung,
@@ -324,7 +355,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Projekt{KLEIN, "Klein_gebettet_global", GlobalFussGebettet},
                       Projekt{ZOR_TEST_DATA "/Neubau_Spundwand_von_Hand", "Neubau_Spundwand", nullptr},
                       Projekt{ZOR_EXAMPLES "/Traegerbohlwand_Anker", "Traegerbohlwand_teilsicher",
-                              Teilsicherheiten}));
+                              Teilsicherheiten},
+                      Projekt{ZOR_TEST_DATA "/Traegerbohlwand_verankert"},
+                      Projekt{ZOR_TEST_DATA "/Schlitzwand_gesteift_GW"},
+                      Projekt{ZOR_TEST_DATA "/Schlitzwand_gesteift_GW", "Schlitzwand_Figur8", Figur8},
+                      Projekt{ZOR_TEST_DATA "/Traegerbohlwand_verankert", "gross", Gross},
+                      Projekt{ZOR_TEST_DATA "/Schlitzwand_gesteift_GW", "gross_gw", GrossGrundwasser}));
 #undef KLEIN
 
 } // namespace
