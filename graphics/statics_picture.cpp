@@ -457,8 +457,9 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
         if (teilsi) {
             werte.push_back({gx, gy, "gamGdk = " + vb::Format(s.GamMittelPlot, "0.000")});
             werte.push_back({gx, gy + hl,
-                             vb::Format(s.GamMittelPlot, "0.000") + " * " + vb::Format(s.GlfWert[18], "##0.0") +
-                                 " = " + vb::Format(s.GamMittelPlot * s.GlfWert[18], "##0.0") + " kN/m"});
+                             vb::Format(s.GamMittelPlot, "0.000") + " * " +
+                                 vb::Format(s.GlfWert[18], "##0.0") + " = " +
+                                 vb::Format(s.GamMittelPlot * s.GlfWert[18], "##0.0") + " kN/m"});
             werte.push_back({gx, gy + 2 * hl, "vgl. Sum(Ah)(d) links oben."});
         } else if (P.RuheProz != 0) {
             werte.push_back({gx, gy, "Ankerlängen, Ea, E1 wurden mit"});

@@ -102,8 +102,9 @@ TEST_F(Plot, ShortOrOverfullRecordsAreRefusedWithoutReadingPastTheirEnd) {
     SatzText einFaktor; // line C16 with one value too many for the slip plane and one too few for the factors
     einFaktor.faktoren = {1.2f};
     const std::string ganz = SatzText{}.Text();
-    for (const Fall& f : {Fall{"kurz", ganz.substr(0, ganz.size() / 2)}, Fall{"q 16", zuVieleQ.Text()},
-                          Fall{"w 101", zuVieleW.Text()}, Fall{"C16 mit 10", einFaktor.Text()}, Fall{"leer", ""}}) {
+    for (const Fall& f :
+         {Fall{"kurz", ganz.substr(0, ganz.size() / 2)}, Fall{"q 16", zuVieleQ.Text()},
+          Fall{"w 101", zuVieleW.Text()}, Fall{"C16 mit 10", einFaktor.Text()}, Fall{"leer", ""}}) {
         {
             std::ofstream o("ZZZPLOT2", std::ios::binary);
             o << f.text;

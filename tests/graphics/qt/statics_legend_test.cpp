@@ -25,6 +25,7 @@
 #include "graphics/pictures.h"
 #include "platform/draw/devices.h"
 #include "platform/draw/recorder.h"
+#include "platform/qt/draw_printer.h"
 #include "platform/qt/draw_qt.h"
 #include "tests/graphics/qt/picture_fixture.h"
 #include "tests/support/working_folder.h"
@@ -76,7 +77,8 @@ std::vector<std::pair<std::string, std::string>> BerichtsFaktoren(const std::str
     std::ifstream f(datei, std::ios::binary);
     const std::string text{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     // the report is in Windows-1252: the "ö" of "mögl." is one byte, matched by the dot
-    const std::regex zeile(R"(Ausnutzung = \(Summ\.Ah,k / m.{1,2}gl\.Ah,k\) \* \(\s*([0-9]+,[0-9]+)\s*\*\s*([0-9]+,[0-9]+)\s*\))");
+    const std::regex zeile(
+        R"(Ausnutzung = \(Summ\.Ah,k / m.{1,2}gl\.Ah,k\) \* \(\s*([0-9]+,[0-9]+)\s*\*\s*([0-9]+,[0-9]+)\s*\))");
     std::vector<std::pair<std::string, std::string>> v;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), zeile); it != std::sregex_iterator(); ++it)
         v.emplace_back((*it)[1].str(), (*it)[2].str());
@@ -88,7 +90,8 @@ struct Geraet {
     std::unique_ptr<RecordingSurface> s;
     QImage bild{8, 8, QImage::Format_RGB32};
     std::string name;
-    Geraet(std::unique_ptr<RecordingSurface> f, int dpi, std::string n) : s(std::move(f)), name(std::move(n)) {
+    Geraet(std::unique_ptr<RecordingSurface> f, int dpi, std::string n)
+        : s(std::move(f)), name(std::move(n)) {
         bild.setDotsPerMeterX(qRound(dpi / 0.0254));
         bild.setDotsPerMeterY(qRound(dpi / 0.0254));
         s->SetMeasure([this](std::string_view l, const vb::draw::FontSpec& ft) {
@@ -98,8 +101,8 @@ struct Geraet {
 };
 
 // What is wrong with the legend's safety lines of the picture just recorded on g: the first line is not the
-// text expected, or a line does not lie wholly inside the legend's frame (the white box filled last before its
-// heading). "" when all is well; "-" when the picture has no legend.
+// text expected, or a line does not lie wholly inside the legend's frame (the white box filled last before
+// its heading). "" when all is well; "-" when the picture has no legend.
 std::string LegendenFehler(Geraet& g, const std::string& erwartet) {
     const auto& r = g.s->Records();
     const vb::draw::Record* rahmen = nullptr;
@@ -123,7 +126,8 @@ std::string LegendenFehler(Geraet& g, const std::string& erwartet) {
         const bool sicherheit = x.text.rfind("erf. Sicherheit", 0) == 0;
         if (!sicherheit && x.text.rfind("Ausnutzung = ", 0) != 0) continue;
         ++zeilen;
-        if (sicherheit && x.text != erwartet) fehler += " \"" + x.text + "\" instead of \"" + erwartet + "\";";
+        if (sicherheit && x.text != erwartet)
+            fehler += " \"" + x.text + "\" instead of \"" + erwartet + "\";";
         const auto e = vb::draw::qt::Measure(x.text, x.font, &g.bild);
         if (x.tx1 < l || x.tx1 + e.width > rr || x.ty1 < o || x.ty1 + e.height > u)
             fehler += " \"" + x.text + "\" from " + Zahl(x.tx1, 0) + " to " + Zahl(x.tx1 + e.width, 0) +
@@ -196,6 +200,17 @@ TEST_P(StatikLegende, StatesTheFactorsOfTheCalculationInsideItsFrame) {
                 d.s->ClearLog();
                 ASSERT_TRUE(zorg::BildDrucken(*d.s, art, stufe, lf, 1));
                 EXPECT_EQ(pruefen(d, quer ? "printed landscape" : "printed portrait"), legende) << bild;
+            }
+            // ZOR_BILD_ORDNER: the landscape printout of a picture with a legend for a look
+            if (legende && std::getenv("ZOR_BILD_ORDNER")) {
+                vb::draw::qt::PrinterSurface pdf(vb::draw::qt::PrinterSurface::Target::Pdf);
+                vb::draw::SetPrinter(&pdf);
+                zorg::BildDrucken(pdf, art, stufe, lf, 1);
+                if (!pdf.LastDocumentFile().empty())
+                    fs::rename(pdf.LastDocumentFile(),
+                               bild_test::Datei(name + "_LF" + std::to_string(lf) + "_Aushub" +
+                                                std::to_string(stufe) + "_quer.pdf"));
+                vb::draw::SetPrinter(d.s.get());
             }
             P.Querformat = 0;
             P.H504Ein = 0;
