@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "platform/runtime/errors.h"
 #include "platform/runtime/vbfile.h"
@@ -31,6 +33,25 @@ void Liste(int16_t fn, int n, std::vector<float*> spalten) {
                 vb::Input(fn, s[i]);
             }
         }
+}
+
+// The items of a line of the file, split at its commas.
+std::vector<std::string> Eintraege(const std::string& zeile) {
+    std::vector<std::string> items;
+    for (size_t a = 0;;) {
+        const size_t b = zeile.find(',', a);
+        items.push_back(zeile.substr(a, b == std::string::npos ? std::string::npos : b - a));
+        if (b == std::string::npos) break;
+        a = b + 1;
+    }
+    return items;
+}
+
+// Item i of a line as a number.
+float Zahl(const std::vector<std::string>& items, size_t i) {
+    const float v = static_cast<float>(vb::Val(items[i]));
+    if (!std::isfinite(v)) throw vb::RuntimeError(13, "keine Zahl: " + items[i]);
+    return v;
 }
 
 void Groesse(int n, std::initializer_list<std::vector<float>*> v) {
@@ -80,18 +101,8 @@ void Lesen(int16_t fn, PlotSatz& s) {
     // The water-pressure block is copied from the statics' diagram file and is missing when that file was
     // empty: its count line holds one item, the line of the vertical sums that follows it eleven.
     const std::string zeile = vb::LineInput(fn);
-    std::vector<std::string> items;
-    for (size_t a = 0;;) {
-        const size_t b = zeile.find(',', a);
-        items.push_back(zeile.substr(a, b == std::string::npos ? std::string::npos : b - a));
-        if (b == std::string::npos) break;
-        a = b + 1;
-    }
-    auto zahl = [&](size_t i) {
-        const float v = static_cast<float>(vb::Val(items[i]));
-        if (!std::isfinite(v)) throw vb::RuntimeError(13, "keine Zahl: " + items[i]);
-        return v;
-    };
+    const std::vector<std::string> items = Eintraege(zeile);
+    auto zahl = [&](size_t i) { return Zahl(items, i); };
     float c12[11] = {};
     if (items.size() == 1) {
         const float p = zahl(0);
@@ -122,8 +133,17 @@ void Lesen(int16_t fn, PlotSatz& s) {
     const size_t r = static_cast<size_t>(s.AnzAuflagerVersch);
     s.LastbildKopieZ[r + 1] = s.LastbildKopieZ[r];
     s.LastbildKopieE[r + 1] = 0;
-    for (int i = 1; i <= 20; ++i)
+    for (int i = 1; i <= 11; ++i)
         vb::Input(fn, s.GlfWert[i]);
+    // C16: the nine values of the slip plane's points, and the run's two partial factors where the run wrote
+    // them
+    const auto c16 = Eintraege(vb::LineInput(fn));
+    if (c16.size() != 9 && c16.size() != 11)
+        throw vb::RuntimeError(13, "C16 mit " + std::to_string(c16.size()) + " Werten");
+    for (size_t i = 0; i < 9; ++i)
+        s.GlfWert[12 + i] = Zahl(c16, i);
+    s.gamEWirkPlot = c16.size() == 11 ? Zahl(c16, 9) : 0.0f;
+    s.gamReWirkPlot = c16.size() == 11 ? Zahl(c16, 10) : 0.0f;
 }
 
 void Max(float& m, float v) {

@@ -56,6 +56,9 @@ struct PlotSatz {
     float GrundbruchEta0 = 0, GrundbruchEta1 = 0, GrundbruchEta2 = 0;
     std::vector<float> LastbildKopieZ, LastbildKopieE;
     float GlfWert[21] = {}; // 1..20
+    // The run's partial factors on the earth pressure and on the resistance, closing line C16 (0 with global
+    // safety, and in a record whose C16 has only the nine values of the slip plane).
+    float gamEWirkPlot = 0, gamReWirkPlot = 0;
 };
 
 // The maxima of one record as "ZORGMAX.ZZZ" keeps them.

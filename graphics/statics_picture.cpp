@@ -3,6 +3,8 @@
 // the legend with the sliding body and its force polygon.
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "earthpressure/diagrams.h"
 #include "earthpressure/state.h"
@@ -419,28 +421,66 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
     if (na < 1) return;
     SchriftKlein(z);
     const bool quer = P.Querformat != 0;
+    const double hl = z.TextHeight("A");
+    // The lines of the legend at their places from its upper left corner: the heading, the safety, the
+    // values and the notes. The safety with partial factors states the factors of the run that wrote the
+    // record (also where the pictures are drawn by a program that did not make the run); a record without
+    // them takes those of the run of this program.
+    struct Zeile {
+        double dx, dy;
+        std::string text;
+    };
+    std::vector<Zeile> kopf, werte;
+    kopf.push_back({24 * u, 8 * u, "Gleitkörper; Gesamtnachweis"});
+    if (teilsi) kopf.push_back({24 * u, 8 * u + hl, "Gebrauchszustand (k)"});
+    if (teilsi) {
+        const bool imSatz = s.gamEWirkPlot != 0 || s.gamReWirkPlot != 0;
+        const float gamE = imSatz ? s.gamEWirkPlot : zormcom::Vorgaben.gamEWirk;
+        const float gamRe = imSatz ? s.gamReWirkPlot : zormcom::Vorgaben.gamReWirk;
+        kopf.push_back({24 * u, 130 * u,
+                        "erf. Sicherheit " + vb::Format(gamE, "#.000") + "*" + vb::Format(gamRe, "#.000") +
+                            " = " + vb::Format(gamE * gamRe, "0.00")});
+        if (s.EtaGlfPlot != 0)
+            kopf.push_back({24 * u, 130 * u + hl, "Ausnutzung = " + vb::Format(1.0f / s.EtaGlfPlot, "0.00")});
+    } else {
+        kopf.push_back({24 * u, 130 * u, "erf. Sicherheit    =  " + vb::Format(P.EtaGl, "0.00")});
+        kopf.push_back({24 * u, 130 * u + hl, "vorh. Sicherheit =  " + vb::Format(s.EtaGlfPlot, "0.00")});
+    }
+    {
+        const double vx = quer ? 80 * u : 220 * u;
+        const double vy1 = quer ? 205 * u : 44 * u, vy2 = quer ? 246 * u : 84 * u;
+        werte.push_back({vx, vy1, "Ah = " + vb::Format(s.GlfWert[18], "##0.0") + " kN/m"});
+        werte.push_back({vx, vy1 + hl, "Av = " + vb::Format(s.GlfWert[19], "##0.0") + " kN/m"});
+        werte.push_back({vx, vy2, "Qh = " + vb::Format(s.GlfWert[16], "##0.0") + " kN/m"});
+        werte.push_back({vx, vy2 + hl, "Qv = " + vb::Format(s.GlfWert[17], "##0.0") + " kN/m"});
+        const double gx = quer ? 24 * u : 160 * u, gy = quer ? 296 * u : 138 * u;
+        if (teilsi) {
+            werte.push_back({gx, gy, "gamGdk = " + vb::Format(s.GamMittelPlot, "0.000")});
+            werte.push_back({gx, gy + hl,
+                             vb::Format(s.GamMittelPlot, "0.000") + " * " +
+                                 vb::Format(s.GlfWert[18], "##0.0") + " = " +
+                                 vb::Format(s.GamMittelPlot * s.GlfWert[18], "##0.0") + " kN/m"});
+            werte.push_back({gx, gy + 2 * hl, "vgl. Sum(Ah)(d) links oben."});
+        } else if (P.RuheProz != 0) {
+            werte.push_back({gx, gy, "Ankerlängen, Ea, E1 wurden mit"});
+            werte.push_back({gx, gy + hl, "0 % Ruhedruck berechnet; hier"});
+            werte.push_back({gx, gy + 2 * hl, "ev. andere Kräfte als links oben."});
+        }
+    }
+    // The frame at the lower right corner, widened to the left where a line would run past its right edge
+    // (a narrow landscape frame, a wide font): each line ends 4 units inside, as far as the picture allows.
     const float x2 = xR - 24 * u, z2 = zB - 24 * u;
-    const float x1 = quer ? x2 - 160 * u : x2 - 300 * u, z1 = quer ? z2 - 338 * u : z2 - 180 * u;
+    double breite = quer ? 160 * u : 300 * u;
+    for (const auto* liste : {&kopf, &werte})
+        for (const Zeile& l : *liste)
+            breite = std::max(breite, l.dx + z.TextWidth(l.text) + 4 * u);
+    const float x1 = std::max(xL, static_cast<float>(x2 - breite)), z1 = quer ? z2 - 338 * u : z2 - 180 * u;
     z.Line(x1, z1, x2, z2, vb::draw::vbWhite, vb::draw::LineKind::FilledBox);
     z.Line(x1, z1, x2, z2, vb::draw::kNoColor, vb::draw::LineKind::Box);
     const Krafteck k =
         KrafteckZeichnen(z, s, quer ? x1 + 44 * u : x1 + 180 * u, quer ? z1 + 200 * u : z1 + 40 * u);
-    Drucke(z, x1 + 24 * u, z1 + 8 * u, "Gleitkörper; Gesamtnachweis");
-    if (teilsi) Drucke(z, x1 + 24 * u, z1 + 8 * u + z.TextHeight("A"), "Gebrauchszustand (k)");
-    {
-        const double y = z1 + 130 * u, hl = z.TextHeight("A");
-        if (teilsi) {
-            Drucke(z, x1 + 24 * u, y,
-                   "erf. Sicherheit " + vb::Format(zormcom::Vorgaben.gamEWirk, "#.000") + "*" +
-                       vb::Format(zormcom::Vorgaben.gamReWirk, "#.000") + " = " +
-                       vb::Format(zormcom::Vorgaben.gamEWirk * zormcom::Vorgaben.gamReWirk, "0.00"));
-            if (s.EtaGlfPlot != 0)
-                Drucke(z, x1 + 24 * u, y + hl, "Ausnutzung = " + vb::Format(1.0f / s.EtaGlfPlot, "0.00"));
-        } else {
-            Drucke(z, x1 + 24 * u, y, "erf. Sicherheit    =  " + vb::Format(P.EtaGl, "0.00"));
-            Drucke(z, x1 + 24 * u, y + hl, "vorh. Sicherheit =  " + vb::Format(s.EtaGlfPlot, "0.00"));
-        }
-    }
+    for (const Zeile& l : kopf)
+        Drucke(z, x1 + l.dx, z1 + l.dy, l.text);
     // the sliding body to its own geometric scale (the wall down to the foot point is 20 mm long)
     if (s.KraftMax > 0 && k.massstab > 0) {
         const float f = k.massstab;
@@ -478,27 +518,8 @@ void StatikZeichnen(Flaeche& z, int16_t lf, int16_t stufe) {
             pfeil(cx, cz, cx + f * s.GlfWert[5], cz - f * s.GlfWert[6]);
         }
     }
-    {
-        const double hl = z.TextHeight("A");
-        const float vx = quer ? x1 + 80 * u : x1 + 220 * u;
-        const float vy1 = quer ? z1 + 205 * u : z1 + 44 * u, vy2 = quer ? z1 + 246 * u : z1 + 84 * u;
-        Drucke(z, vx, vy1, "Ah = " + vb::Format(s.GlfWert[18], "##0.0") + " kN/m");
-        Drucke(z, vx, vy1 + hl, "Av = " + vb::Format(s.GlfWert[19], "##0.0") + " kN/m");
-        Drucke(z, vx, vy2, "Qh = " + vb::Format(s.GlfWert[16], "##0.0") + " kN/m");
-        Drucke(z, vx, vy2 + hl, "Qv = " + vb::Format(s.GlfWert[17], "##0.0") + " kN/m");
-        const float gx = quer ? x1 + 24 * u : x1 + 160 * u, gy = quer ? z1 + 296 * u : z1 + 138 * u;
-        if (teilsi) {
-            Drucke(z, gx, gy, "gamGdk = " + vb::Format(s.GamMittelPlot, "0.000"));
-            Drucke(z, gx, gy + hl,
-                   vb::Format(s.GamMittelPlot, "0.000") + " * " + vb::Format(s.GlfWert[18], "##0.0") + " = " +
-                       vb::Format(s.GamMittelPlot * s.GlfWert[18], "##0.0") + " kN/m");
-            Drucke(z, gx, gy + 2 * hl, "vgl. Sum(Ah)(d) links oben.");
-        } else if (P.RuheProz != 0) {
-            Drucke(z, gx, gy, "Ankerlängen, Ea, E1 wurden mit");
-            Drucke(z, gx, gy + hl, "0 % Ruhedruck berechnet; hier");
-            Drucke(z, gx, gy + 2 * hl, "ev. andere Kräfte als links oben.");
-        }
-    }
+    for (const Zeile& l : werte)
+        Drucke(z, x1 + l.dx, z1 + l.dy, l.text);
     SchriftNormal(z);
     z.SetDrawWidth(1);
     z.SetDrawStyle(vb::draw::vbSolid);

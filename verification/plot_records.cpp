@@ -95,8 +95,11 @@ void SatzC(int16_t f, bool kurz) {
                   St.LastbildKopieE[static_cast<std::size_t>(i)]);
     vb::Write(f, N.GlfEavAW, N.GlfEahAW, N.GlfEahWand, N.GlfEavWand, N.GlfSumCh, N.GlfSumCv, N.GlfQhMoegl,
               N.GlfQvMoegl, N.GlfSumG, N.GlfAhMoegl, N.GlfAvMoegl);
+    // the line of the force polygon's points closes with the run's partial factors on the earth pressure and
+    // on the resistance (0 with global safety), which the statics picture states as the safety required: the
+    // pictures may be drawn where the run's factors are no longer in memory
     vb::Write(f, N.GlfXSchwerpunkt, N.GlfZEahWand, N.GlfZEahAW, N.GlfXQMoegl, N.GlfQh, N.GlfQv, N.GlfSumAh,
-              N.GlfSumAv, N.GlfXQ);
+              N.GlfSumAv, N.GlfXQ, zormcom::Vorgaben.gamEWirk, zormcom::Vorgaben.gamReWirk);
 }
 
 } // namespace

@@ -10,7 +10,8 @@
 //        DeltaT; per grid point z, load, w / gamMittel, M, Q (and N in "zzzplot2").
 //   "C": the deep slip plane (anchors, slip line, struts), water and additional stresses, the passive
 //        list (points only with EppArt not 0), "zzzplotw", the wall results, the load-diagram copy and
-//        the force polygon of the deep slip plane.
+//        the force polygon of the deep slip plane, its last line closed by the run's partial factors on the
+//        earth pressure and on the resistance (gamEWirk, gamReWirk; 0 with global safety).
 // A missing or empty copied file adds no lines. AnkerLaengeMax keeps the largest anchor length written
 // in a record "C" of the run.
 #include <string>

@@ -66,6 +66,27 @@ TEST_F(Plot, RecordsWithoutAWaterBlockStayAligned) {
     EXPECT_FLOAT_EQ(p.GlfWert[20], 7.0f);
 }
 
+TEST_F(Plot, TheRunsPartialFactorsCloseTheRecordWhereTheRunWroteThem) {
+    // a record of a run under partial factors, then one without the two values: both read, in step
+    auto lauf = Lauf(1, 2);
+    lauf[0].faktoren = {1.2f, 1.3f};
+    lauf[0].glf[20] = 5;
+    lauf[1].glf[20] = 7;
+    PlotDatei(lauf);
+    vb::FileGuard f("ZZZPLOT2", vb::OpenMode::Input);
+    zorg::PlotSatz p;
+    std::string fehler;
+    ASSERT_TRUE(zorg::PlotLesen(f.nr(), p, fehler)) << fehler;
+    EXPECT_FLOAT_EQ(p.GlfWert[20], 5.0f);
+    EXPECT_FLOAT_EQ(p.gamEWirkPlot, 1.2f);
+    EXPECT_FLOAT_EQ(p.gamReWirkPlot, 1.3f);
+    ASSERT_TRUE(zorg::PlotLesen(f.nr(), p, fehler)) << fehler;
+    EXPECT_EQ(p.AushNr, 2);
+    EXPECT_FLOAT_EQ(p.GlfWert[20], 7.0f);
+    EXPECT_FLOAT_EQ(p.gamEWirkPlot, 0.0f);
+    EXPECT_FLOAT_EQ(p.gamReWirkPlot, 0.0f);
+}
+
 TEST_F(Plot, ShortOrOverfullRecordsAreRefusedWithoutReadingPastTheirEnd) {
     struct Fall {
         const char* was;
@@ -78,9 +99,12 @@ TEST_F(Plot, ShortOrOverfullRecordsAreRefusedWithoutReadingPastTheirEnd) {
     zuVieleW.w = 101;
     for (int i = 0; i < 101; ++i)
         zuVieleW.keile.push_back({float(i), 0.5f});
+    SatzText einFaktor; // line C16 with one value too many for the slip plane and one too few for the factors
+    einFaktor.faktoren = {1.2f};
     const std::string ganz = SatzText{}.Text();
-    for (const Fall& f : {Fall{"kurz", ganz.substr(0, ganz.size() / 2)}, Fall{"q 16", zuVieleQ.Text()},
-                          Fall{"w 101", zuVieleW.Text()}, Fall{"leer", ""}}) {
+    for (const Fall& f :
+         {Fall{"kurz", ganz.substr(0, ganz.size() / 2)}, Fall{"q 16", zuVieleQ.Text()},
+          Fall{"w 101", zuVieleW.Text()}, Fall{"C16 mit 10", einFaktor.Text()}, Fall{"leer", ""}}) {
         {
             std::ofstream o("ZZZPLOT2", std::ios::binary);
             o << f.text;

@@ -25,6 +25,7 @@ struct SatzText {
     bool wasser = true; // the water-pressure block (absent when the statics' diagram file was empty)
     float summeV = 10.0f, summeV2 = 12.0f;
     std::array<float, 21> glf{};
+    std::vector<float> faktoren; // what closes line C16 after the nine slip-plane values (the run's factors)
 
     std::string Text() const {
         std::ostringstream o;
@@ -57,7 +58,10 @@ struct SatzText {
         for (int i = 1; i <= 11; ++i)
             o << glf[static_cast<size_t>(i)] << (i < 11 ? "," : "\n");
         for (int i = 12; i <= 20; ++i)
-            o << glf[static_cast<size_t>(i)] << (i < 20 ? "," : "\n");
+            o << glf[static_cast<size_t>(i)] << (i < 20 ? "," : "");
+        for (float v : faktoren)
+            o << "," << v;
+        o << "\n";
         return o.str();
     }
 };

@@ -365,5 +365,18 @@ TEST_F(Plotsatz, RecordCWithATrialPlaneListOnlyFromItsStageAndTheLongestAnchorOf
     EXPECT_EQ(N.GlfMaxGesamt, 0.0f);
 }
 
+TEST_F(Plotsatz, RecordCClosesWithTheRunsPartialFactorsForThePictures) {
+    P.ZWasserErd = 99.0f;
+    P.ZWasserLuft = 99.0f;
+    N.GlfXQ = 4.5f;
+    zormcom::Vorgaben.gamEWirk = 1.2f;
+    zormcom::Vorgaben.gamReWirk = 1.3f;
+    zormd::PlotSatzAnhaengen("C", "zzzplot2");
+    const auto z = zortest::Zeilen("zzzplot2");
+    ASSERT_FALSE(z.empty());
+    // the nine values of the slip plane's points (the last its x of Q), then the two factors
+    EXPECT_EQ(z.back(), "0,0,0,0,0,0,0,0,4.5,1.2,1.3");
+}
+
 } // namespace
 } // namespace verification_test
