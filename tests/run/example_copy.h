@@ -49,16 +49,10 @@ inline std::string BeispielKopieren(const std::string& name, std::string ziel = 
     return ok ? ziel : "";
 }
 
-// The strutted diaphragm wall with its layers and ground water whose last stage
-// (excavated to 12 m, a layer boundary at 13 m) redistributes its earth pressure by figure 8 at once (time 4,
-// no superposition), with the foot searched on a free earth support from the excavation level.
-inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
-    const std::string v = BeispielKopieren("Schlitzwand_gesteift_GW", ziel);
-    if (v.empty()) return "";
-    ResetProjectData();
-    Anzeigen::ResetH504();
-    Zormg::FelderDimensionieren();
-    if (!zorm1::EingabeLesen(v)) return "";
+// Stage 3 of the strutted diaphragm wall in the project data (excavated to 12 m, a layer boundary at 13 m)
+// redistributes its earth pressure by figure 8 at once (time 4, no superposition), with the foot searched on
+// a free earth support from the excavation level.
+inline void Figur8Setzen() {
     zormcom::AushubLaden(3);
     P.UmFigur = 8;
     P.Wandfuss = 1;
@@ -67,6 +61,16 @@ inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
     zormcom::AushubSpeichern(3);
     P.UmZeit[3] = 4;
     P.kzUeb[3] = 0;
+}
+// The strutted diaphragm wall with its layers and ground water whose last stage is set so (Figur8Setzen).
+inline std::string SchlitzwandFigur8Schreiben(const std::string& ziel) {
+    const std::string v = BeispielKopieren("Schlitzwand_gesteift_GW", ziel);
+    if (v.empty()) return "";
+    ResetProjectData();
+    Anzeigen::ResetH504();
+    Zormg::FelderDimensionieren();
+    if (!zorm1::EingabeLesen(v)) return "";
+    Figur8Setzen();
     P.GanzerNameOhneExt = std::filesystem::path(ziel).filename().string();
     const bool ok = zorm1::EingabeSchreiben(ziel);
     ResetProjectData();

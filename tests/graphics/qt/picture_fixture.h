@@ -34,6 +34,20 @@ inline void Grundstellung(char dezimal) {
     P.GrafikRandUnten = 10;
 }
 
+// The calculated project `name` of the current folder read for its pictures, with the picture settings of a
+// first start: Courier New 6.75 pt, margins 20, 10, 5 and 5 mm. False when it cannot be read.
+inline bool ProjektLesenErsterStart(const std::string& name) {
+    zorm1::ResetProjectData();
+    zorg::GrafikZuruecksetzen();
+    if (!zorm1::EingabeLesen(name)) return false;
+    auto& P = zorm1::P;
+    P.GanzerName = (std::filesystem::current_path() / name).string();
+    P.GrafikFontName = "Courier New";
+    P.GrafikFontSize = 6.75f;
+    P.GrafikRandLinks = 20, P.GrafikRandOben = 10, P.GrafikRandRechts = 5, P.GrafikRandUnten = 5;
+    return true;
+}
+
 // Where a file goes: ZOR_BILD_ORDNER, else the test's own folder.
 inline std::string Datei(const std::string& name) {
     const char* o = std::getenv("ZOR_BILD_ORDNER");

@@ -211,14 +211,8 @@ TEST_P(BildBeschriftung, NoLabelLiesOnAnotherOrCrossesTheFrameOnTheScreenAndInPr
                                "' '" + beispiel + "' 2> stderr.txt";
     ASSERT_EQ(std::system(befehl.c_str()), 0) << std::ifstream("stderr.txt").rdbuf();
     ASSERT_TRUE(fs::exists("ZZZPLOT2"));
-    zorm1::ResetProjectData();
-    zorg::GrafikZuruecksetzen();
-    ASSERT_TRUE(zorm1::EingabeLesen(beispiel));
-    P.GanzerName = (ordner / beispiel).string();
-    // the settings of a first start: Courier New 6.75 pt, margins 20, 10, 5 and 5 mm, portrait
-    P.GrafikFontName = "Courier New";
-    P.GrafikFontSize = 6.75f;
-    P.GrafikRandLinks = 20, P.GrafikRandOben = 10, P.GrafikRandRechts = 5, P.GrafikRandUnten = 5;
+    // the settings of a first start, portrait
+    ASSERT_TRUE(bild_test::ProjektLesenErsterStart(beispiel));
     P.Querformat = 0;
     P.H504Ein = 0;
     // the devices: the picture of the window as it opens and maximised, as the display test finds them on a
@@ -324,14 +318,7 @@ void Teilsicherheiten() {
 // The strutted diaphragm wall whose last stage (excavated to 12 m, a layer boundary at 13 m) redistributes
 // by figure 8 at once, with the foot searched on a free earth support from the excavation level.
 void Figur8() {
-    zormcom::AushubLaden(3);
-    P.UmFigur = 8;
-    P.Wandfuss = 1;
-    P.ZWandfuss = P.zAush;
-    P.Einsp = 0.0f;
-    zormcom::AushubSpeichern(3);
-    P.UmZeit[3] = 4;
-    P.kzUeb[3] = 0;
+    zortest::Figur8Setzen();
 }
 // The large project: 12 layers of 1.5 m (the table reaches the headings), 15 stages, 8 load cases; and its
 // form in ground water.

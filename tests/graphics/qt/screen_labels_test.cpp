@@ -94,14 +94,7 @@ TEST(SchirmText, LabelsOverlapOnTheWindowOnlyWhereTheyOverlapOnPaper) {
     bild_test::Grundstellung(',');
     const std::string name = bild_test::Rechnen("Traegerbohlwand_verankert");
     ASSERT_FALSE(name.empty());
-    zorm1::ResetProjectData();
-    zorg::GrafikZuruecksetzen();
-    ASSERT_TRUE(zorm1::EingabeLesen(name));
-    P.GanzerName = (ordner / name).string();
-    // the settings of a first start: Courier New 6.75 pt, margins 20, 10, 5 and 5 mm
-    P.GrafikFontName = "Courier New";
-    P.GrafikFontSize = 6.75f;
-    P.GrafikRandLinks = 20, P.GrafikRandOben = 10, P.GrafikRandRechts = 5, P.GrafikRandUnten = 5;
+    ASSERT_TRUE(bild_test::ProjektLesenErsterStart(name));
     P.Massstab = 100;
     // the printer: A4 less 5 mm on every side, at 600 dpi with the faces' own metrics
     auto drucker = RecordingSurface::Printer();

@@ -163,14 +163,7 @@ TEST_P(StatikLegende, StatesTheFactorsOfTheCalculationInsideItsFrame) {
     const std::string erwartet = "erf. Sicherheit " + bericht.front().first + "*" + bericht.front().second +
                                  " = " + Zahl(fall.gamE * fall.gamRe, 2);
 
-    zorm1::ResetProjectData();
-    zorg::GrafikZuruecksetzen();
-    ASSERT_TRUE(zorm1::EingabeLesen(name));
-    P.GanzerName = (ordner / name).string();
-    // the settings of a first start: Courier New 6.75 pt, margins 20, 10, 5 and 5 mm
-    P.GrafikFontName = "Courier New";
-    P.GrafikFontSize = 6.75f;
-    P.GrafikRandLinks = 20, P.GrafikRandOben = 10, P.GrafikRandRechts = 5, P.GrafikRandUnten = 5;
+    ASSERT_TRUE(bild_test::ProjektLesenErsterStart(name));
     std::vector<Geraet> geraete;
     geraete.reserve(2);
     geraete.emplace_back(RecordingSurface::Screen(1280, 1005 - 20), 96, "Fenster");
