@@ -799,7 +799,9 @@ WriteItem::WriteItem(double v) : text_(StrPlain(v)) {}
 
 void WriteItems(int16_t fn, std::initializer_list<WriteItem> items) {
     OpenFile& f = getWritable(fn);
-    std::string line;
+    // one line buffer for every call: a line takes no memory of its own
+    thread_local std::string line;
+    line.clear();
     bool first = true;
     for (const WriteItem& it : items) {
         if (!first) line += ',';
