@@ -353,21 +353,38 @@ void ErddruckBerechnen() {
     L.IterZustand = 0;
     Z4Schreiben();
     if (zormcom::Lauf.kzStroem == 0) B.SickerKonv = 1;
-    {
+    // "ZOREPP." holds no list ("0") unless the trial planes below give one; the file is written once.
+    const auto keineListe = [] {
         vb::FileGuard d("ZOREPP.", vb::OpenMode::Output);
         vb::Write(d.nr(), static_cast<int16_t>(0));
         d.Close();
-    }
+    };
+    const bool gleitflaechen = L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0);
+    if (!gleitflaechen) keineListe();
     zormb::GleitErgebnis.AnzGleitflaechen = 0;
 
     // 25. Passive pressure by trial slip planes for a sloped or loaded bottom, on the layers as entered.
-    if (L.AnzEphGegeben == 0 && (P.StBH != 0.0f || P.AnzSohlLast != 0)) {
-        EingabeNachlesen();
-        P.SchichtDeltaPNeu = deltaPNeuEingabe;
-        // Seepage lightens the soil in front of the wall for the passive wedges too.
-        if (gammaKorrigiert && P.AnzErd == anzErdKorrigiert)
-            P.SchichtGammaAuftriebAush = gammaAuftriebAushKorrigiert;
-        ErdwiderstandGleitflaechen();
+    if (gleitflaechen) {
+        try {
+            EingabeNachlesen();
+            P.SchichtDeltaPNeu = deltaPNeuEingabe;
+            // Seepage lightens the soil in front of the wall for the passive wedges too.
+            if (gammaKorrigiert && P.AnzErd == anzErdKorrigiert)
+                P.SchichtGammaAuftriebAush = gammaAuftriebAushKorrigiert;
+            ErdwiderstandGleitflaechen();
+        } catch (...) {
+            // the pass ends here: the file says that it holds no list of this pass
+            if (zormb::GleitErgebnis.AnzGleitflaechen == 0) {
+                try {
+                    keineListe();
+                } catch (...) {
+                    // the error that ended the pass is the one to report
+                }
+            }
+            throw;
+        }
+        // the search was not possible for this stage (it has said so)
+        if (zormb::GleitErgebnis.AnzGleitflaechen == 0) keineListe();
         EingabeNachlesen();
     }
 }

@@ -81,13 +81,17 @@ void FeldMatrix(const Ergebniszeile& r, double (&T)[5][5], double (&t)[5]) {
     t[4] = -p0 * l - dp * l / 2.0;
 }
 
-void Feld(const Ergebniszeile& r, double (&v)[5], bool mitLast) {
-    double T[5][5], t[5];
-    FeldMatrix(r, T, t);
-    MatrixMalVektor(v, T, v);
+// The transfer matrix and load vector of a field row, made once per solution for both sweeps.
+struct Feldwerte {
+    double T[5][5];
+    double t[5];
+};
+
+void Feld(const Feldwerte& f, double (&v)[5], bool mitLast) {
+    MatrixMalVektor(v, f.T, v);
     if (mitLast)
         for (int i = 1; i <= 4; ++i)
-            v[i] += t[i];
+            v[i] += f.t[i];
 }
 
 void Einheitsvektor(double (&v)[5], int k) {
@@ -193,7 +197,7 @@ constexpr double kGenauigkeit = 1.0e-6;
 // exceeds kGenauigkeit, that is when the sweep from the head has lost its digits (the unit solutions of a
 // long bedded part grow with e^(z / elastic length) and swamp the decaying ones).
 bool ZweiterDurchlauf(int a, int b, int f1, int f2, double Xa, const double (&R)[kMaxAuflagerGelenke + 2],
-                      const std::vector<Ergebniszeile>& gebaut) {
+                      const std::vector<Ergebniszeile>& gebaut, const std::vector<Feldwerte>& felder) {
     const int ende = static_cast<int>(gebaut.size()) - 1;
     double groesst[5] = {}, fehler[5] = {};
     auto merken = [&](const double(&s)[5]) {
@@ -231,7 +235,7 @@ bool ZweiterDurchlauf(int a, int b, int f1, int f2, double Xa, const double (&R)
         const int art = static_cast<int>(r[kArt]);
         switch (art) {
         case kFeld:
-            Feld(r, S, true);
+            Feld(felder[static_cast<std::size_t>(z)], S, true);
             laufTiefe += r[kP1];
             break;
         case kPunkt:
@@ -611,15 +615,20 @@ void Durchlauftraeger(zor::Laufstatus& status) {
     // The sweep overflowed: the unit solutions grew beyond double precision along a long bedded part.
     bool ueberlauf = false;
     double Xa = 0.0, Xb = 0.0;
+    thread_local std::vector<Feldwerte> felder;
+    felder.resize(static_cast<std::size_t>(ende + 1));
     for (int z = 2; z <= ende && !singulaer && !ueberlauf; ++z) {
         const Ergebniszeile& r = St.ErgebnisTabelle[z];
         const int art = static_cast<int>(r[kArt]);
         switch (art) {
-        case kFeld:
-            Feld(r, L, true);
-            Feld(r, A, false);
-            Feld(r, B, false);
+        case kFeld: {
+            Feldwerte& f = felder[static_cast<std::size_t>(z)];
+            FeldMatrix(r, f.T, f.t);
+            Feld(f, L, true);
+            Feld(f, A, false);
+            Feld(f, B, false);
             break;
+        }
         case kPunkt:
             for (int i = 1; i <= 4; ++i)
                 L[i] += r[kP1 + i - 1];
@@ -686,7 +695,7 @@ void Durchlauftraeger(zor::Laufstatus& status) {
         R[k + 1] = Xb;
         for (int i = 1; i <= k; ++i)
             R[i] = Xa * c[i] + d[i];
-        genau = ZweiterDurchlauf(a, b, f1, f2, Xa, R, gebaut);
+        genau = ZweiterDurchlauf(a, b, f1, f2, Xa, R, gebaut, felder);
     }
     if (!genau) {
         // The sweep from the head has lost its digits (a long bedded part): all rows as one system.

@@ -19,6 +19,7 @@
 #include <span>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace fs = std::filesystem;
 
@@ -47,6 +48,10 @@ struct OpenFile {
     off_t oldEnd = 0;  // end of the former content not yet cut off (0: none left)
     off_t written = 0; // Output: bytes written out
     int fehler = 0;    // errno of the last write or close that failed
+    // Output: the bytes written out so far, kept while the file is small, so that the program knows the
+    // content of the file it has written when it reads it again (kennen = false: not kept).
+    bool kennen = false;
+    std::string geschrieben;
 
     bool writes() const { return mode != OpenMode::Input; }
     bool sameFile(const struct stat& st) const { return dev == st.st_dev && ino == st.st_ino; }
@@ -78,11 +83,16 @@ struct OpenFile {
             done += static_cast<size_t>(n);
         }
         written += static_cast<off_t>(done);
+        if (kennen) merkeGeschrieben(bytes.substr(0, done));
         return done;
     }
+    void merkeGeschrieben(std::string_view bytes);
     // Closes the file; false when writing out the rest or closing fails.
     bool close() {
         bool ok = writeOut();
+        if (ok && kennen && fehler == 0 && fd >= 0) inhaltMerken();
+        kennen = false;
+        geschrieben.clear();
         if (fp && std::fclose(fp) != 0) {
             ok = false;
             fehler = errno;
@@ -96,8 +106,103 @@ struct OpenFile {
         data.clear();
         return ok;
     }
+    void inhaltMerken();
     ~OpenFile() { close(); }
 };
+
+// ---- contents the program knows ------------------------------------------------------------------
+// The working files of a run are written by one stage and read again and again by the later ones. The
+// program keeps the content of a small file it has written itself (through a number for Output) and
+// gives it to a later Input without reading the file, as long as the file is the one it wrote: the same
+// file (device and inode), size, time of the last change of the content and of the file. Every change
+// the program makes itself through this layer (Open for writing, Kill, FileCopy, Name, a save) forgets
+// the content before it is made; a change from elsewhere changes the file's times.
+constexpr size_t kInhaltGroesse = size_t{1} << 20;   // largest content kept (bytes)
+constexpr size_t kInhalteGesamt = size_t{16} << 20; // all contents together
+
+struct Inhalt {
+    off_t size = 0;
+    struct timespec mtime {};
+    struct timespec ctime {};
+    std::string data;
+};
+struct InhaltSchluessel {
+    dev_t dev;
+    ino_t ino;
+    bool operator==(const InhaltSchluessel&) const = default;
+};
+struct InhaltHash {
+    size_t operator()(const InhaltSchluessel& k) const noexcept {
+        return std::hash<uint64_t>()(static_cast<uint64_t>(k.ino) * 0x9E3779B97F4A7C15ull ^
+                                     static_cast<uint64_t>(k.dev));
+    }
+};
+struct Inhalte {
+    std::unordered_map<InhaltSchluessel, Inhalt, InhaltHash> dateien;
+    size_t bytes = 0;
+};
+Inhalte& inhalte() {
+    static Inhalte i;
+    return i;
+}
+
+bool gleicheZeit(const struct timespec& a, const struct timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+void inhaltVergessen(dev_t dev, ino_t ino) {
+    Inhalte& in = inhalte();
+    if (in.dateien.empty()) return;
+    const auto it = in.dateien.find({dev, ino});
+    if (it == in.dateien.end()) return;
+    in.bytes -= it->second.data.size();
+    in.dateien.erase(it);
+}
+
+// The content kept for the file of this status, or nullptr when the file is not the one written.
+const std::string* inhaltVon(const struct stat& st) {
+    Inhalte& in = inhalte();
+    if (in.dateien.empty() || !S_ISREG(st.st_mode)) return nullptr;
+    const auto it = in.dateien.find({st.st_dev, st.st_ino});
+    if (it == in.dateien.end()) return nullptr;
+    const Inhalt& i = it->second;
+    if (i.size != st.st_size || !gleicheZeit(i.mtime, st.st_mtim) || !gleicheZeit(i.ctime, st.st_ctim))
+        return nullptr;
+    return &i.data;
+}
+
+void inhaltEintragen(const struct stat& st, std::string data) {
+    inhaltVergessen(st.st_dev, st.st_ino);
+    if (!S_ISREG(st.st_mode) || static_cast<size_t>(st.st_size) != data.size() || data.size() > kInhaltGroesse)
+        return;
+    Inhalte& in = inhalte();
+    if (in.bytes + data.size() > kInhalteGesamt) {
+        in.dateien.clear();
+        in.bytes = 0;
+    }
+    in.bytes += data.size();
+    in.dateien[{st.st_dev, st.st_ino}] = Inhalt{st.st_size, st.st_mtim, st.st_ctim, std::move(data)};
+}
+
+void OpenFile::merkeGeschrieben(std::string_view bytes) {
+    if (geschrieben.size() + bytes.size() > kInhaltGroesse) {
+        kennen = false;
+        geschrieben.clear();
+        geschrieben.shrink_to_fit();
+        return;
+    }
+    geschrieben.append(bytes);
+}
+
+// At the close of a number for Output whose writes all went to the file: its content, with the file's
+// status after the last write.
+void OpenFile::inhaltMerken() {
+    struct stat st {};
+    if (mode != OpenMode::Output || ::fstat(fd, &st) != 0 || st.st_dev != dev || st.st_ino != ino ||
+        static_cast<off_t>(geschrieben.size()) != written)
+        return;
+    inhaltEintragen(st, std::move(geschrieben));
+}
 
 struct FileTable {
     std::array<std::unique_ptr<OpenFile>, MaxFileNumber + 1> files;
@@ -380,6 +485,30 @@ bool CloseFilesOnPath(const fs::path& p) {
     return ok;
 }
 
+void InhaltVergessen(const fs::path& p) {
+    if (inhalte().dateien.empty()) return;
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0) return;
+    inhaltVergessen(st.st_dev, st.st_ino);
+    if (S_ISLNK(st.st_mode) && fileOf(p, st)) inhaltVergessen(st.st_dev, st.st_ino);
+}
+
+bool InhaltBekannt(const struct stat& st) {
+    return inhaltVon(st) != nullptr;
+}
+
+void InhaltUmbenannt(const struct stat& vorher, const fs::path& neu) {
+    const std::string* bekannt = inhaltVon(vorher);
+    if (!bekannt) return;
+    std::string data = *bekannt;
+    inhaltVergessen(vorher.st_dev, vorher.st_ino);
+    struct stat st {};
+    if (::lstat(neu.c_str(), &st) != 0 || st.st_dev != vorher.st_dev || st.st_ino != vorher.st_ino ||
+        st.st_size != vorher.st_size || !gleicheZeit(st.st_mtim, vorher.st_mtim))
+        return;
+    inhaltEintragen(st, std::move(data));
+}
+
 void FlushFilesOnPath(const fs::path& p) {
     if (!irgendeineOffen(true)) return;
     struct stat st {};
@@ -422,8 +551,18 @@ void Open(std::string_view name, OpenMode mode, int16_t fn) {
     case OpenMode::Input: {
         if (!regular) fail(53, "File not found: " + std::string(name));
         // what a number open for writing on the file still holds goes to the disk first
+        bool schreibend = false;
         for (auto& other : used())
-            if (other && other->writes() && other->sameFile(st)) other->writeOut();
+            if (other && other->writes() && other->sameFile(st)) {
+                other->writeOut();
+                schreibend = true;
+            }
+        if (!schreibend)
+            if (const std::string* bekannt = inhaltVon(st)) {
+                // the file as the program wrote it
+                f->data = *bekannt;
+                break;
+            }
         f->fd = ::open(f->path.c_str(), O_RDONLY | O_CLOEXEC);
         if (f->fd < 0 || !readWhole(f->fd, st.st_size, f->data))
             fail(75, "Path/File access error: " + std::string(name));
@@ -431,6 +570,8 @@ void Open(std::string_view name, OpenMode mode, int16_t fn) {
     }
     case OpenMode::Output:
     case OpenMode::Append: {
+        if (present) inhaltVergessen(st.st_dev, st.st_ino);
+        f->kennen = mode == OpenMode::Output;
         const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::Append ? O_APPEND : 0);
         f->fd = ::open(f->path.c_str(), flags, 0666);
         if (f->fd < 0) fail(75, "Path/File access error: " + std::string(name));
@@ -439,6 +580,7 @@ void Open(std::string_view name, OpenMode mode, int16_t fn) {
         break;
     }
     case OpenMode::Binary:
+        if (present) inhaltVergessen(st.st_dev, st.st_ino);
         f->fp = std::fopen(f->path.c_str(), present ? "r+b" : "w+b");
         if (!f->fp && present) f->fp = std::fopen(f->path.c_str(), "rb");
         if (!f->fp) fail(75, "Path/File access error: " + std::string(name));
@@ -447,6 +589,7 @@ void Open(std::string_view name, OpenMode mode, int16_t fn) {
     }
     f->dev = st.st_dev;
     f->ino = st.st_ino;
+    if (f->writes()) inhaltVergessen(st.st_dev, st.st_ino); // a file made by the open
     slot = std::move(f);
     t.end = std::max(t.end, static_cast<size_t>(fn) + 1);
 }
@@ -537,6 +680,7 @@ void ResetFileState() {
     for (auto& f : table().files)
         f.reset();
     table().end = 1;
+    inhalte() = Inhalte{};
 }
 
 // ---- print items ---------------------------------------------------------------------------------
@@ -655,7 +799,9 @@ WriteItem::WriteItem(double v) : text_(StrPlain(v)) {}
 
 void WriteItems(int16_t fn, std::initializer_list<WriteItem> items) {
     OpenFile& f = getWritable(fn);
-    std::string line;
+    // one line buffer for every call: a line takes no memory of its own
+    thread_local std::string line;
+    line.clear();
     bool first = true;
     for (const WriteItem& it : items) {
         if (!first) line += ',';

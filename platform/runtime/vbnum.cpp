@@ -71,11 +71,20 @@ int digitsOf(double a, int sig, char* g) {
                 r = kZehnerpotenz[sig - 1];
                 ++e;
             }
+            // the digits two at a time from the back
+            static constexpr char kPaare[] = "00010203040506070809101112131415161718192021222324252627282930313233343536"
+                                             "37383940414243444546474849505152535455565758596061626364656667686970717273"
+                                             "7475767778798081828384858687888990919293949596979899";
             auto n = static_cast<unsigned long long>(r);
-            for (int i = sig - 1; i >= 0; --i) {
-                g[i] = static_cast<char>('0' + n % 10);
-                n /= 10;
+            int i = sig;
+            for (; i >= 2; i -= 2) {
+                const unsigned long long q = n / 100;
+                const auto p = static_cast<size_t>(n - q * 100) * 2;
+                g[i - 1] = kPaare[p + 1];
+                g[i - 2] = kPaare[p];
+                n = q;
             }
+            if (i == 1) g[0] = static_cast<char>('0' + n);
             return e;
         }
     }

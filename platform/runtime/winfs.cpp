@@ -25,6 +25,13 @@ namespace detail {
 bool CloseFilesOnPath(const fs::path& p);
 // Writes out what file numbers open for writing on a path still hold in their buffers.
 void FlushFilesOnPath(const fs::path& p);
+// Forgets the content the program keeps of the file a path names (vbfile.cpp), before the file changes.
+void InhaltVergessen(const fs::path& p);
+// Whether the program knows the content of the file of this status.
+bool InhaltBekannt(const struct stat& st);
+// A file whose content the program knows (status before) renamed to `neu` by the program itself: the
+// content stays known under the status the rename gave the file.
+void InhaltUmbenannt(const struct stat& vorher, const fs::path& neu);
 } // namespace detail
 
 namespace {
@@ -367,6 +374,7 @@ void Kill(std::string_view pattern) {
         fs::path p = dir / e;
         if (!fs::is_regular_file(p, ec)) continue;
         detail::CloseFilesOnPath(p);
+        detail::InhaltVergessen(p);
         if (!fs::remove(p, ec) || ec) fail(75, "Path/File access error: " + p.string());
         ++removed;
     }
@@ -381,6 +389,7 @@ void FileCopy(std::string_view src, std::string_view dst) {
     if (dst.empty() || fs::is_directory(to, ec)) fail(75, "Path/File access error: " + std::string(dst));
     if (present(to) && fs::equivalent(from, to, ec)) return;
     detail::FlushFilesOnPath(from); // a file still open for writing is copied with all it holds
+    detail::InhaltVergessen(to);
     if (!to.parent_path().empty() && !fs::is_directory(to.parent_path(), ec))
         fail(76, "Path not found: " + std::string(dst));
     fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
@@ -395,6 +404,8 @@ void Name(std::string_view oldName, std::string_view newName) {
     if (present(to) && !fs::equivalent(from, to, ec))
         fail(58, "File already exists: " + std::string(newName));
     if (present(to)) to = to.parent_path() / CleanName(fs::path(std::string(newName)).filename().string());
+    detail::InhaltVergessen(from);
+    detail::InhaltVergessen(to);
     fs::rename(from, to, ec);
     if (ec) fail(75, "Path/File access error: " + std::string(newName));
 }
@@ -464,6 +475,7 @@ void removeStaleTemps(const fs::path& folder, const std::string& name) {
         std::error_code ec;
         if (fs::is_regular_file(fs::symlink_status(p, ec))) {
             detail::CloseFilesOnPath(p);
+            detail::InhaltVergessen(p);
             fs::remove(p, ec);
         }
     }
@@ -505,6 +517,7 @@ std::optional<std::string> contentOf(const fs::path& p) {
 
 // Writes the bytes over the file's own content (its inode, which other names share), flushed to the disk.
 bool writeInPlace(const fs::path& p, const std::string& bytes) {
+    detail::InhaltVergessen(p);
     const int fd = ::open(p.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return false;
     size_t done = 0;
@@ -563,6 +576,7 @@ void saveReplacing(std::string_view target, const std::function<void(const std::
             const std::optional<std::string> neu = contentOf(temp);
             if (neu && neu == contentOf(final)) {
                 // the file already holds exactly these bytes: it stays as it is
+                detail::InhaltVergessen(temp);
                 fs::remove(temp, ec);
                 return;
             }
@@ -587,17 +601,24 @@ void saveReplacing(std::string_view target, const std::function<void(const std::
                 writeInPlace(final, *alt);
                 throw WriteError(true, final.string());
             }
+            detail::InhaltVergessen(temp);
             fs::remove(temp, ec);
             return;
         }
+        // the file the new one takes the place of goes; the new one keeps its known content
+        detail::InhaltVergessen(final);
+        struct stat neu {};
+        const bool bekannt = ::lstat(temp.c_str(), &neu) == 0 && detail::InhaltBekannt(neu);
         if (how != Replace::Quickly) {
             if (!ReplaceDurably(temp, final)) fail(75, "Path/File access error: " + std::string(target));
         } else {
             fs::rename(temp, final, ec);
             if (ec) fail(75, "Path/File access error: " + std::string(target));
         }
+        if (bekannt) detail::InhaltUmbenannt(neu, final);
     } catch (...) {
         detail::CloseFilesOnPath(temp);
+        detail::InhaltVergessen(temp);
         fs::remove(temp, ec);
         throw;
     }
@@ -648,6 +669,7 @@ std::string ReadFileBytes(std::string_view name) {
 
 void WriteFileBytes(std::string_view name, std::string_view bytes) {
     fs::path p = Resolve(name);
+    detail::InhaltVergessen(p);
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     if (!out) fail(75, "Path/File access error: " + std::string(name));
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -331,6 +331,28 @@ TEST_F(Erddruckstufe, SlopedBottomIsSearchedByTrialPlanesUnlessPassivePointsAreG
     EXPECT_FLOAT_EQ(zormcom::Lauf.EphGegAktE[1], -100.0f);
 }
 
+// A stage whose trial planes cannot be searched (the excavation too deep for the depth list) leaves
+// "ZOREPP." without a list, not the list of the stage before.
+TEST_F(Erddruckstufe, AStageWithoutTrialPlanesLeavesNoListOfTheStageBefore) {
+    zortest::Bodenschichten({{120.0f, 30.0f, 18.0f, 10.0f}});
+    P.AnzAush = 2;
+    for (const auto& [stufe, z] : {std::pair<int16_t, float>{1, 4.0f}, {2, 85.0f}}) {
+        Stufe(stufe, z);
+        P.StBx1 = -1.0f;
+        P.StBx2 = -3.0f;
+        P.StBH = 1.0f;
+        zormcom::AushubSpeichern(stufe);
+    }
+    StufeA();
+    P.AushNr = 1;
+    zormb::ErddruckBerechnen();
+    ASSERT_EQ(Zeilen("ZOREPP").size(), 41u);
+    P.AushNr = 2;
+    zormb::ErddruckBerechnen();
+    EXPECT_FLOAT_EQ(P.zAush, 85.0f);
+    EXPECT_EQ(Zeilen("ZOREPP"), std::vector<std::string>{"0"});
+}
+
 TEST_F(Erddruckstufe, TrialPlanesTakeTheChangedPassiveWallFrictionOfTheEnteredLayer) {
     // Water behind the wall at 2 m splits layer 1 for the active side; the passive search works
     // on the layers as entered and must give each one its own changed angle.

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <string>
@@ -541,6 +542,174 @@ TEST_F(VbFile, GuardedFilesRefuseAValueThatIsNoNumber) {
     vb::Write(1, nan);
     vb::Close(1);
     EXPECT_EQ(vb::ReadFileBytes("frei"), "-1.#IND\r\n");
+}
+
+} // namespace
+
+namespace {
+
+// ---- files read again --------------------------------------------------------------------------
+// A file the program has written itself is read again without reading it from the disk, as long as
+// nobody has changed it; whatever changes it, the program itself or anything else, the next read gives
+// what the file holds then.
+class VbFileWiederLesen : public ::testing::Test {
+protected:
+    void SetUp() override { vb::SetDecimalSeparator('.'); }
+    zortest::WorkingFolder folder;
+
+    static std::string Lesen(std::string_view name) {
+        vb::FileGuard d(name, vb::OpenMode::Input);
+        return std::string(vb::InputData(d.nr()));
+    }
+    static void Schreiben(std::string_view name, std::string_view text) {
+        vb::FileGuard d(name, vb::OpenMode::Output);
+        vb::PutBytes(d.nr(), text);
+        d.Close();
+    }
+    // Read calls this process has made so far (the kernel's count).
+    static long long Lesezugriffe() {
+        std::ifstream io("/proc/self/io");
+        std::string key;
+        long long wert = 0;
+        while (io >> key >> wert)
+            if (key == "syscr:") return wert;
+        return -1;
+    }
+    // Read calls of f beyond those of looking at the count itself.
+    static long long LesezugriffeVon(const std::function<void()>& f) {
+        const long long a = Lesezugriffe(), b = Lesezugriffe();
+        f();
+        const long long c = Lesezugriffe();
+        return (c - b) - (b - a);
+    }
+};
+
+TEST_F(VbFileWiederLesen, AFileTheProgramWroteIsReadWithoutReadingTheDisk) {
+    if (Lesezugriffe() < 0) GTEST_SKIP() << "the kernel does not count read calls here";
+    vb::Open("ZORZ2", vb::OpenMode::Output, 1);
+    vb::Write(1, int16_t{2}, 1.5f, "zwei");
+    vb::Close(1);
+    EXPECT_EQ(LesezugriffeVon([] {
+                  for (int i = 0; i < 5; ++i)
+                      EXPECT_EQ(Lesen("zorz2."), "2,1.5,\"zwei\"\r\n");
+              }),
+              0);
+    // the working copy, written through a temporary file that takes its name
+    vb::ReplaceWorkingFile("WEXASAVE", [](const std::string& temp) { Schreiben(temp, "Projekt\r\n"); });
+    EXPECT_EQ(LesezugriffeVon([] { EXPECT_EQ(Lesen("WEXASAVE."), "Projekt\r\n"); }), 0);
+    // a file the program did not write is read from the disk
+    std::ofstream("fremd") << "3\r\n";
+    EXPECT_GT(LesezugriffeVon([] { EXPECT_EQ(Lesen("FREMD"), "3\r\n"); }), 0);
+}
+
+TEST_F(VbFileWiederLesen, AChangeFromElsewhereRightAfterTheWriteIsRead) {
+    namespace fs = std::filesystem;
+    const std::string alt = "1,2.5\r\n";
+    const std::string neu = "7,8.5\r\n"; // of the same length
+    const std::vector<std::pair<const char*, std::function<void()>>> faelle = {
+        {"written over in place", [&] { std::ofstream("ZORZ4", std::ios::binary | std::ios::trunc) << neu; }},
+        {"written under another name of the file",
+         [&] {
+             fs::create_hard_link("ZORZ4", "link");
+             std::ofstream("link", std::ios::binary | std::ios::trunc) << neu;
+         }},
+        {"removed and made anew",
+         [&] {
+             fs::remove("ZORZ4");
+             std::ofstream("ZORZ4", std::ios::binary) << neu;
+         }},
+        {"another file renamed onto it",
+         [&] {
+             std::ofstream("anderes", std::ios::binary) << neu;
+             fs::rename("anderes", "ZORZ4");
+         }},
+        {"cut to another length", [&] { fs::resize_file("ZORZ4", 2); }},
+    };
+    for (const auto& [fall, aendern] : faelle) {
+        SCOPED_TRACE(fall);
+        std::error_code ec;
+        fs::remove("link", ec);
+        Schreiben("ZORZ4", alt);
+        EXPECT_EQ(Lesen("ZORZ4"), alt);
+        aendern();
+        EXPECT_EQ(Lesen("zorz4"), fs::file_size("ZORZ4") == 2 ? alt.substr(0, 2) : neu);
+    }
+}
+
+TEST_F(VbFileWiederLesen, TheProgramsOwnChangesAreRead) {
+    const std::string alt = "1,2.5\r\n";
+    const std::string neu = "7,8.5\r\n";
+    struct Fall {
+        const char* name;
+        std::function<void()> aendern;
+        std::string erwartet;
+    };
+    const std::vector<Fall> faelle = {
+        {"written again", [&] { Schreiben("ZORGZ.", neu); }, neu},
+        {"appended to",
+         [&] {
+             vb::FileGuard d("zorgz", vb::OpenMode::Append);
+             vb::PutBytes(d.nr(), neu);
+             d.Close();
+         },
+         alt + neu},
+        {"bytes written", [&] { vb::WriteFileBytes("ZORGZ", neu); }, neu},
+        {"killed and made anew",
+         [&] {
+             vb::Kill("ZORGZ");
+             vb::WriteFileBytes("ZORGZ", neu);
+         },
+         neu},
+        {"copied over",
+         [&] {
+             vb::WriteFileBytes("quelle", neu);
+             vb::FileCopy("quelle", "zorgz");
+         },
+         neu},
+        {"renamed away and another renamed onto its name",
+         [&] {
+             vb::Name("ZORGZ", "weg");
+             vb::WriteFileBytes("quelle", neu);
+             vb::Name("quelle", "ZORGZ");
+         },
+         neu},
+        {"saved over", [&] { vb::SaveReplacing("ZORGZ", [&](const std::string& t) { Schreiben(t, neu); }); }, neu},
+        {"replaced as a working file",
+         [&] { vb::ReplaceWorkingFile("ZORGZ", [&](const std::string& t) { Schreiben(t, neu); }); },
+         neu},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        for (const char* weg : {"ZORGZ", "quelle", "weg"})
+            if (vb::FileExists(weg)) vb::Kill(weg);
+        Schreiben("ZORGZ", alt);
+        EXPECT_EQ(Lesen("ZORGZ"), alt);
+        f.aendern();
+        EXPECT_EQ(Lesen("ZORGZ"), f.erwartet);
+        EXPECT_EQ(vb::ReadFileBytes("ZORGZ"), f.erwartet);
+    }
+    // a renamed file the program wrote keeps its content under the new name
+    Schreiben("eins", alt);
+    vb::Name("eins", "zwei");
+    EXPECT_EQ(Lesen("ZWEI"), alt);
+}
+
+TEST_F(VbFileWiederLesen, AFileTooLargeToKeepIsReadWhole) {
+    std::string gross;
+    for (int i = 0; gross.size() < (std::size_t{3} << 20); ++i)
+        gross += std::to_string(i) + "\r\n";
+    Schreiben("gross", gross.substr(0, 100));
+    Schreiben("gross", gross);
+    EXPECT_EQ(Lesen("gross"), gross);
+    // written in many blocks through the number's buffer, below the size kept
+    vb::Open("mittel", vb::OpenMode::Output, 1);
+    for (int i = 0; i < 20000; ++i)
+        vb::Print(1, "abcdefgh");
+    vb::Close(1);
+    std::string mittel;
+    for (int i = 0; i < 20000; ++i)
+        mittel += "abcdefgh\r\n";
+    EXPECT_EQ(Lesen("mittel"), mittel);
 }
 
 } // namespace
