@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -40,18 +42,20 @@ void LinienHerstellen() {
     Zustand& z = Z();
     const int n = d.RasterPunktzahl;
     const int xZeile = z.AnzLinien + 1;
+    const int k = z.AnzLinien + 1;
+    // The last cells written: an index outside the tables calls their range handler before anything is
+    // written.
+    (void)z.LinieX(k, std::max(n, kGleitPunkte));
+    (void)z.LinieZ(k, std::max(n, kGleitPunkte));
+    const float* rasterX = &d.Raster(xZeile, 0);
     for (int i = 0; i <= z.AnzLinien; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            z.LinieX(i, j) = d.Raster(xZeile, j);
-            z.LinieZ(i, j) = d.Raster(i, j);
-        }
+        std::copy(rasterX + 1, rasterX + 1 + n, z.LinieX.Zeile(i) + 1);
+        const float* rasterZ = &d.Raster(i, 0);
+        std::copy(rasterZ + 1, rasterZ + 1 + n, z.LinieZ.Zeile(i) + 1);
         z.LinienPunktzahl[i] = static_cast<int16_t>(n);
     }
-    const int k = z.AnzLinien + 1;
-    for (int j = 1; j <= kGleitPunkte; ++j) {
-        z.LinieX(k, j) = g_arbeit.gx[j];
-        z.LinieZ(k, j) = g_arbeit.gz[j];
-    }
+    std::copy(g_arbeit.gx.begin() + 1, g_arbeit.gx.begin() + 1 + kGleitPunkte, z.LinieX.Zeile(k) + 1);
+    std::copy(g_arbeit.gz.begin() + 1, g_arbeit.gz.begin() + 1 + kGleitPunkte, z.LinieZ.Zeile(k) + 1);
     z.LinienPunktzahl[k] = kGleitPunkte;
 }
 
@@ -232,6 +236,32 @@ void KoerperAmGelaendeEnden(int16_t erste, int16_t letzte) {
     z.LinieZ(k, letzte) = z.LinieZ(1, letzte);
 }
 
+// A function of one single-precision angle that remembers its last argument: the slices of a body
+// mostly lie in few layers, so the same friction angle comes again and again. The argument is compared
+// bit for bit (tan(-0) is -0).
+template <double (*F)(double)> struct Gemerkt {
+    bool da = false;
+    uint32_t bits = 0;
+    double wert = 0.0;
+    double operator()(float v) {
+        const auto b = std::bit_cast<uint32_t>(v);
+        if (!da || b != bits) {
+            da = true;
+            bits = b;
+            wert = F(static_cast<double>(v));
+        }
+        return wert;
+    }
+};
+double Tan(double v) {
+    return std::tan(v);
+}
+double Sin(double v) {
+    return std::sin(v);
+}
+Gemerkt<Tan> tanPhi;
+Gemerkt<Sin> sinPhi;
+
 std::string Zahl(float v, const char* maske) {
     return vb::Format(v, maske);
 }
@@ -298,49 +328,76 @@ void LamellenWerte(int16_t erste, int16_t letzte) {
     for (auto* v : {&d.LamBreite, &d.LamWinkel, &d.LamGewicht, &d.LamVerkehr, &d.LamPhi, &d.LamC})
         v->assign(static_cast<std::size_t>(letzte) + 4, 0.0f);
 
+    // The rows of lines 0..w; the extreme points read below are within the tables (an index outside
+    // calls their range handler before anything is changed).
+    (void)z.LinieX(w, std::max<int>({n, letzte, 0}));
+    (void)z.LinieZ(w, std::max<int>({n, letzte, 0}));
+    if (erste < 0 && erste <= letzte - 1) {
+        (void)z.LinieX(k, erste);
+        (void)z.LinieZ(k, erste);
+    }
+    thread_local std::vector<float*> zeilenX, zeilenZ;
+    zeilenX.resize(static_cast<std::size_t>(w) + 1);
+    zeilenZ.resize(static_cast<std::size_t>(w) + 1);
+    for (int i = 0; i <= w; ++i) {
+        zeilenX[static_cast<std::size_t>(i)] = z.LinieX.Zeile(i);
+        zeilenZ[static_cast<std::size_t>(i)] = z.LinieZ.Zeile(i);
+    }
+    auto LZ = [&](int i) { return zeilenZ[static_cast<std::size_t>(i)]; };
+    const float* xk = zeilenX[static_cast<std::size_t>(k)];
+    const float* zk = LZ(k);
+    const float* z0 = LZ(0);
+    float* const breite = d.LamBreite.data();
+    float* const winkel = d.LamWinkel.data();
+    float* const gewicht = d.LamGewicht.data();
+    float* const phi = d.LamPhi.data();
+    float* const c = d.LamC.data();
+
     // 1. Layer lines below the slip line are lifted onto it.
-    for (int i = 1; i <= z.AnzLinien; ++i)
+    for (int i = 1; i <= z.AnzLinien; ++i) {
+        float* zi = LZ(i);
         for (int j = 1; j <= n; ++j)
-            if (z.LinieZ(i, j) > z.LinieZ(k, j)) z.LinieZ(i, j) = z.LinieZ(k, j);
+            if (zi[j] > zk[j]) zi[j] = zk[j];
+    }
 
     // 2. Widths, dry weights, base values, base angles.
     for (int s = erste; s <= letzte - 1; ++s) {
-        float b = z.LinieX(k, s + 1) - z.LinieX(k, s);
+        float b = xk[s + 1] - xk[s];
         if (b == 0.0f) b = 1E-20f;
-        d.LamBreite[s] = b;
+        breite[s] = b;
         for (int i = 1; i <= z.AnzLinien; ++i) {
-            const float h =
-                ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
+            const float* zi = LZ(i);
+            const float* zo = LZ(i + 1);
+            const float h = ((zo[s] - zi[s]) + (zo[s + 1] - zi[s + 1])) / 2;
             if (h > 0.001f) {
-                d.LamGewicht[s] += h * b * z.GkSchichtGamma[i];
-                d.LamPhi[s] = z.GkSchichtPhi[i];
-                d.LamC[s] = z.GkSchichtC[i];
+                gewicht[s] += h * b * z.GkSchichtGamma[i];
+                phi[s] = z.GkSchichtPhi[i];
+                c[s] = z.GkSchichtC[i];
             }
         }
-        d.LamWinkel[s] =
-            static_cast<float>(std::atan(static_cast<double>(z.LinieZ(k, s) - z.LinieZ(k, s + 1)) / b));
+        winkel[s] = static_cast<float>(std::atan(static_cast<double>(zk[s] - zk[s + 1]) / b));
     }
 
     // 3. The top of the sliding body.
-    for (int j = 1; j <= n; ++j) {
-        z.LinieX(w, j) = z.LinieX(1, j);
-        z.LinieZ(w, j) = z.LinieZ(1, j);
-    }
+    std::copy(zeilenX[1] + 1, zeilenX[1] + 1 + std::max(n, 0), zeilenX[static_cast<std::size_t>(w)] + 1);
+    std::copy(LZ(1) + 1, LZ(1) + 1 + std::max(n, 0), LZ(w) + 1);
     z.LinienPunktzahl[w] = static_cast<int16_t>(n);
 
     // 4. Layer lines above the water line are lowered onto it.
-    for (int i = 1; i <= z.AnzLinien; ++i)
+    for (int i = 1; i <= z.AnzLinien; ++i) {
+        float* zi = LZ(i);
         for (int j = 1; j <= n; ++j)
-            if (z.LinieZ(i, j) < z.LinieZ(0, j)) z.LinieZ(i, j) = z.LinieZ(0, j);
+            if (zi[j] < z0[j]) zi[j] = z0[j];
+    }
 
     // 5. Buoyancy of the submerged parts.
     for (int s = erste; s <= letzte - 1; ++s)
         for (int i = 1; i <= z.AnzLinien; ++i) {
-            const float h =
-                ((z.LinieZ(i + 1, s) - z.LinieZ(i, s)) + (z.LinieZ(i + 1, s + 1) - z.LinieZ(i, s + 1))) / 2;
+            const float* zi = LZ(i);
+            const float* zo = LZ(i + 1);
+            const float h = ((zo[s] - zi[s]) + (zo[s + 1] - zi[s + 1])) / 2;
             if (h > 0.001f)
-                d.LamGewicht[s] += h * (z.LinieX(k, s + 1) - z.LinieX(k, s)) *
-                                   (z.GkSchichtGammaAuftrieb[i] - z.GkSchichtGamma[i]);
+                gewicht[s] += h * (xk[s + 1] - xk[s]) * (z.GkSchichtGammaAuftrieb[i] - z.GkSchichtGamma[i]);
         }
 }
 
@@ -364,7 +421,7 @@ void LamellenZusatz(int16_t erste, int16_t letzte) {
                 // friction angle) keeps it, whichever way the rounding of the two abscissae falls.
                 const float x1 = Z().LinieX(k, s);
                 const double tangente =
-                    d.xM + static_cast<double>(d.Radius) * std::sin(static_cast<double>(d.LamPhi[s]));
+                    d.xM + static_cast<double>(d.Radius) * sinPhi(d.LamPhi[s]);
                 if (tangente > static_cast<double>(x1) + kTangenteToleranz) faktor = p;
             }
             d.LamGewicht[s] += F * faktor;
@@ -461,33 +518,11 @@ void KreisSicherheit() {
     LamellenWerte(erste, letzte);
     LamellenZusatz(erste, letzte);
 
-    // 9. Water moment.
-    double MW = 0.0;
-    for (int s = erste; s <= letzte - 1; ++s) {
-        const double x1 = z.LinieX(k, s), z1 = z.LinieZ(k, s);
-        const double x2 = z.LinieX(k, s + 1), z2 = z.LinieZ(k, s + 1);
-        const double dx = x2 - x1, dz = z2 - z1;
-        const double l = std::sqrt(dx * dx + dz * dz);
-        const double sa = std::sin(static_cast<double>(d.LamWinkel[s]));
-        const double h1 = std::max(0.0, z1 - z.LinieZ(0, s));
-        const double h2 = std::max(0.0, z2 - z.LinieZ(0, s + 1));
-        MW += -5.0 * h1 * h1 * (z1 - zM - h1 / 3);
-        MW += 5.0 * h2 * h2 * (z2 - zM - h2 / 3);
-        MW += 5.0 * h1 * l * sa * (z1 - zM + dz / 3);
-        MW += 5.0 * h2 * l * sa * (z2 - zM - dz / 3);
-    }
-    float MWs = static_cast<float>(MW);
-    if (std::fabs(MWs) < 0.1f) MWs = 0.0f;
-    const bool teilsicher = P.TeilsicherheitenAn != 0;
-    if (teilsicher) MWs = P.gamG1C * MWs;
-
-    // 10. Load moment.
-    float ML = 0.0f;
-    LastenMomente(erste, letzte, ML);
-
     // Slice values that do not change while the safety is iterated.
+    const bool teilsicher = P.TeilsicherheitenAn != 0;
     struct Lamelle {
         double sa, ca, tphi, cd, l, V, Vd, hebelX, hebel;
+        double lc, lcs, ts; // l * cd, l * cd * sa, tphi * sa
     };
     static std::vector<Lamelle> lam;
     lam.clear();
@@ -497,7 +532,7 @@ void KreisSicherheit() {
         q.sa = std::sin(a);
         q.ca = std::cos(a);
         q.cd = d.LamC[s] / zormcom::Vorgaben.gamCWirk;
-        q.tphi = std::tan(static_cast<double>(d.LamPhi[s])) / zormcom::Vorgaben.gamPhiWirk;
+        q.tphi = tanPhi(d.LamPhi[s]) / zormcom::Vorgaben.gamPhiWirk;
         const double G = d.LamGewicht[s], Q = d.LamVerkehr[s];
         q.V = teilsicher ? G + Q : G;
         q.Vd = teilsicher ? P.gamG1C * G + P.gamQ1C * Q : G;
@@ -510,8 +545,34 @@ void KreisSicherheit() {
         const double dz = z.LinieZ(k, s) + rho * (z.LinieZ(k, s + 1) - z.LinieZ(k, s)) - zM;
         q.hebelX = dx;
         q.hebel = q.sa * dx + q.ca * dz;
+        q.lc = q.l * q.cd;
+        q.lcs = q.lc * q.sa;
+        q.ts = q.tphi * q.sa;
         lam.push_back(q);
     }
+
+    // 9. Water moment.
+    double MW = 0.0;
+    for (int s = erste; s <= letzte - 1; ++s) {
+        const double x1 = z.LinieX(k, s), z1 = z.LinieZ(k, s);
+        const double x2 = z.LinieX(k, s + 1), z2 = z.LinieZ(k, s + 1);
+        const double dx = x2 - x1, dz = z2 - z1;
+        const double l = std::sqrt(dx * dx + dz * dz);
+        const double sa = lam[static_cast<std::size_t>(s - erste)].sa;
+        const double h1 = std::max(0.0, z1 - z.LinieZ(0, s));
+        const double h2 = std::max(0.0, z2 - z.LinieZ(0, s + 1));
+        MW += -5.0 * h1 * h1 * (z1 - zM - h1 / 3);
+        MW += 5.0 * h2 * h2 * (z2 - zM - h2 / 3);
+        MW += 5.0 * h1 * l * sa * (z1 - zM + dz / 3);
+        MW += 5.0 * h2 * l * sa * (z2 - zM - dz / 3);
+    }
+    float MWs = static_cast<float>(MW);
+    if (std::fabs(MWs) < 0.1f) MWs = 0.0f;
+    if (teilsicher) MWs = P.gamG1C * MWs;
+
+    // 10. Load moment.
+    float ML = 0.0f;
+    LastenMomente(erste, letzte, ML);
 
     // Anchors and struts: the driving part MA and the friction part MRA0 (divided by the iterated
     // safety).
@@ -553,6 +614,10 @@ void KreisSicherheit() {
         }
     }
     const float MAs = static_cast<float>(MA);
+    // The driving moment of the slices does not depend on the safety.
+    double MEs = 0.0;
+    for (const Lamelle& q : lam)
+        MEs += q.Vd * q.hebelX;
 
     // 11. Iteration of the safety.
     float etap = 1.4f;
@@ -560,11 +625,10 @@ void KreisSicherheit() {
     bool niedrig = false;
     for (int schritt = 1;; ++schritt) {
         const double e = etap;
-        double MEs = 0.0, MRs = 0.0;
+        double MRs = 0.0;
         for (const Lamelle& q : lam) {
-            const double N = (q.V - q.l * q.cd * q.sa / e) / (q.ca + q.tphi * q.sa / e);
-            const double T = N * q.tphi + q.l * q.cd;
-            MEs += q.Vd * q.hebelX;
+            const double N = (q.V - q.lcs / e) / (q.ca + q.ts / e);
+            const double T = N * q.tphi + q.lc;
             MRs += T * q.hebel;
         }
         const float ME = static_cast<float>(MEs + MWs + ML + MAs);

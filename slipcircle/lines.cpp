@@ -1,5 +1,6 @@
 #include "slipcircle/lines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -37,9 +38,13 @@ void LinienBereinigen(int16_t n) {
 
 void KreisLinieSetzen(int16_t k) {
     Zustand& z = Z();
-    for (int p = 1; p <= z.LinieX.PunkteOben(); ++p) {
-        z.LinieX(k, p) = 0.0f;
-        z.LinieZ(k, p) = 0.0f;
+    const int oben = z.LinieX.PunkteOben();
+    if (oben >= 1) {
+        // The last cells cleared: a line outside the tables calls their range handler first.
+        (void)z.LinieX(k, oben);
+        (void)z.LinieZ(k, oben);
+        std::fill(z.LinieX.Zeile(k) + 1, z.LinieX.Zeile(k) + 1 + oben, 0.0f);
+        std::fill(z.LinieZ.Zeile(k) + 1, z.LinieZ.Zeile(k) + 1 + oben, 0.0f);
     }
     int anzahl = 0;
     float letzter = 0.0f;
