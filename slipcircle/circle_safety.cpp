@@ -262,6 +262,36 @@ double Sin(double v) {
 Gemerkt<Tan> tanPhi;
 Gemerkt<Sin> sinPhi;
 
+// Sine and cosine of the arc angles (0: the run-out angle on the air side, j: step j of the arc) and
+// the tangents of the two run-out angles. The angles stay the same for a whole search: they are
+// worked out again only when they change.
+struct Bogenwinkel {
+    bool da = false;
+    float luft = 0.0f, erde = 0.0f;
+    std::array<double, kBogenSchritte + 1> sin{}, cos{};
+    double tanLuft = 0.0, tanErde = 0.0;
+};
+const Bogenwinkel& BogenwinkelFuer(float luft, float erde) {
+    thread_local Bogenwinkel b;
+    if (b.da && std::bit_cast<uint32_t>(luft) == std::bit_cast<uint32_t>(b.luft) &&
+        std::bit_cast<uint32_t>(erde) == std::bit_cast<uint32_t>(b.erde))
+        return b;
+    b.da = true;
+    b.luft = luft;
+    b.erde = erde;
+    const double aL = luft, aE = erde;
+    b.sin[0] = std::sin(aL);
+    b.cos[0] = std::cos(aL);
+    for (int j = 1; j <= kBogenSchritte; ++j) {
+        const double a = aL + j * (aE - aL) / kBogenSchritte;
+        b.sin[static_cast<std::size_t>(j)] = std::sin(a);
+        b.cos[static_cast<std::size_t>(j)] = std::cos(a);
+    }
+    b.tanLuft = std::tan(aL);
+    b.tanErde = std::tan(aE);
+    return b;
+}
+
 std::string Zahl(float v, const char* maske) {
     return vb::Format(v, maske);
 }
@@ -458,19 +488,18 @@ void KreisSicherheit() {
     // 2. The slip line: arc in 50 steps with straight run-outs to the model limits.
     auto& gx = g_arbeit.gx;
     auto& gz = g_arbeit.gz;
-    const double aL = d.AuslaufwinkelLuft, aE = d.AuslaufwinkelErde;
+    const Bogenwinkel& bw = BogenwinkelFuer(d.AuslaufwinkelLuft, d.AuslaufwinkelErde);
     const double xM = d.xM, zM = d.zM, R = d.Radius;
-    gx[2] = static_cast<float>(xM + R * std::sin(aL));
-    gz[2] = static_cast<float>(zM + R * std::cos(aL));
+    gx[2] = static_cast<float>(xM + R * bw.sin[0]);
+    gz[2] = static_cast<float>(zM + R * bw.cos[0]);
     gx[1] = d.xLinks;
-    gz[1] = static_cast<float>(gz[2] + (static_cast<double>(gx[2]) - d.xLinks) * std::tan(aL));
+    gz[1] = static_cast<float>(gz[2] + (static_cast<double>(gx[2]) - d.xLinks) * bw.tanLuft);
     for (int j = 1; j <= kBogenSchritte; ++j) {
-        const double a = aL + j * (aE - aL) / kBogenSchritte;
-        gx[j + 2] = static_cast<float>(xM + R * std::sin(a));
-        gz[j + 2] = static_cast<float>(zM + R * std::cos(a));
+        gx[j + 2] = static_cast<float>(xM + R * bw.sin[j]);
+        gz[j + 2] = static_cast<float>(zM + R * bw.cos[j]);
     }
     gx[kGleitPunkte] = d.xRechts;
-    gz[kGleitPunkte] = static_cast<float>(gz[52] - (d.xRechts - static_cast<double>(gx[52])) * std::tan(aE));
+    gz[kGleitPunkte] = static_cast<float>(gz[52] - (d.xRechts - static_cast<double>(gx[52])) * bw.tanErde);
     // An arc that ends beyond the model limits gives a slip line not ordered by x: no circle.
     if (gx[2] < d.xLinks || gx[52] > d.xRechts || !std::isfinite(gz[1]) || !std::isfinite(gz[kGleitPunkte]))
         return;
