@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -291,6 +292,53 @@ const Bogenwinkel& BogenwinkelFuer(float luft, float erde) {
     b.tanErde = std::tan(aE);
     return b;
 }
+
+// The slice values the safety iteration reads, one array each: the resisting moment of every slice
+// for a trial safety is worked out two slices at a time where the compiler offers vectors (each value
+// exactly as one at a time); the caller adds them up in slice order.
+struct Iteration {
+    std::vector<double> V, lcs, ca, ts, tphi, lc, hebel, moment;
+
+    template <class L> void Fuellen(const std::vector<L>& lam) {
+        for (auto* v : {&V, &lcs, &ca, &ts, &tphi, &lc, &hebel, &moment})
+            v->resize(lam.size());
+        for (std::size_t i = 0; i < lam.size(); ++i) {
+            V[i] = lam[i].V;
+            lcs[i] = lam[i].lcs;
+            ca[i] = lam[i].ca;
+            ts[i] = lam[i].ts;
+            tphi[i] = lam[i].tphi;
+            lc[i] = lam[i].lc;
+            hebel[i] = lam[i].hebel;
+        }
+    }
+
+    // moment[i] = T * hebel with N = (V - l cd sa / e) / (ca + tphi sa / e), T = N tphi + l cd.
+    void Momente(double e) {
+        const std::size_t n = V.size();
+        std::size_t i = 0;
+#if defined(__GNUC__)
+        typedef double Paar __attribute__((vector_size(16)));
+        auto laden = [](const std::vector<double>& v, std::size_t j) {
+            Paar p;
+            std::memcpy(&p, v.data() + j, sizeof p);
+            return p;
+        };
+        const Paar ee = {e, e};
+        for (; i + 2 <= n; i += 2) {
+            const Paar N = (laden(V, i) - laden(lcs, i) / ee) / (laden(ca, i) + laden(ts, i) / ee);
+            const Paar T = N * laden(tphi, i) + laden(lc, i);
+            const Paar m = T * laden(hebel, i);
+            std::memcpy(moment.data() + i, &m, sizeof m);
+        }
+#endif
+        for (; i < n; ++i) {
+            const double N = (V[i] - lcs[i] / e) / (ca[i] + ts[i] / e);
+            const double T = N * tphi[i] + lc[i];
+            moment[i] = T * hebel[i];
+        }
+    }
+};
 
 std::string Zahl(float v, const char* maske) {
     return vb::Format(v, maske);
@@ -647,6 +695,8 @@ void KreisSicherheit() {
     double MEs = 0.0;
     for (const Lamelle& q : lam)
         MEs += q.Vd * q.hebelX;
+    static Iteration iter;
+    iter.Fuellen(lam);
 
     // 11. Iteration of the safety.
     float etap = 1.4f;
@@ -654,12 +704,10 @@ void KreisSicherheit() {
     bool niedrig = false;
     for (int schritt = 1;; ++schritt) {
         const double e = etap;
+        iter.Momente(e);
         double MRs = 0.0;
-        for (const Lamelle& q : lam) {
-            const double N = (q.V - q.lcs / e) / (q.ca + q.ts / e);
-            const double T = N * q.tphi + q.lc;
-            MRs += T * q.hebel;
-        }
+        for (const double m : iter.moment)
+            MRs += m;
         const float ME = static_cast<float>(MEs + MWs + ML + MAs);
         const float MR = static_cast<float>(MRs + MRA0 / e);
         if (!std::isfinite(ME) || !std::isfinite(MR) || ME <= 0.0f || MR <= 0.0f) {
