@@ -81,22 +81,36 @@ void KreuzungenSammeln(std::vector<float>& liste) {
     const int n = d.RasterPunktzahl;
     const float* gx = &d.Raster(z.AnzLinien + 1, 0);
     constexpr float rand = 0.0002f;
+    // Rows of the lines; every point read lies within the tables (else their range handler is called
+    // here).
+    (void)z.LinieX(k, std::max(n, kGleitPunkte));
+    (void)z.LinieZ(k, std::max(n, kGleitPunkte));
+    thread_local std::vector<const float*> zeilenX, zeilenZ;
+    zeilenX.resize(static_cast<std::size_t>(k) + 1);
+    zeilenZ.resize(static_cast<std::size_t>(k) + 1);
+    for (int i = 0; i <= k; ++i) {
+        zeilenX[static_cast<std::size_t>(i)] = z.LinieX.Zeile(i);
+        zeilenZ[static_cast<std::size_t>(i)] = z.LinieZ.Zeile(i);
+    }
+    const float* const xk = zeilenX[static_cast<std::size_t>(k)];
+    const float* const zk = zeilenZ[static_cast<std::size_t>(k)];
     for (int t = 1; t <= kGleitPunkte - 1; ++t) {
-        const float xa = z.LinieX(k, t), xb = z.LinieX(k, t + 1);
+        const float xa = xk[t], xb = xk[t + 1];
         const float lo = std::min(xa, xb) - rand, hi = std::max(xa, xb) + rand;
         // First grid segment s whose right end reaches lo.
         int s = static_cast<int>(std::lower_bound(gx + 1, gx + n + 1, lo) - gx) - 1;
         if (s < 1) s = 1;
-        const float za = z.LinieZ(k, t), zb = z.LinieZ(k, t + 1);
+        const float za = zk[t], zb = zk[t + 1];
         const float zlo = std::min(za, zb) - rand, zhi = std::max(za, zb) + rand;
         for (; s <= n - 1 && gx[s] <= hi; ++s) {
             for (int i = 0; i <= z.AnzLinien; ++i) {
-                const float z1 = z.LinieZ(i, s), z2 = z.LinieZ(i, s + 1);
+                const float* const xi = zeilenX[static_cast<std::size_t>(i)];
+                const float* const zi = zeilenZ[static_cast<std::size_t>(i)];
+                const float z1 = zi[s], z2 = zi[s + 1];
                 if (std::max(z1, z2) < zlo || std::min(z1, z2) > zhi) continue;
                 float xs = 0.0f, zs = 0.0f;
                 int16_t treffer = 0;
-                zormc::Schnittpunkt(z.LinieX(i, s), z.LinieZ(i, s), z.LinieX(i, s + 1), z.LinieZ(i, s + 1),
-                                    xa, z.LinieZ(k, t), xb, z.LinieZ(k, t + 1), xs, zs, treffer);
+                zormc::Schnittpunkt(xi[s], z1, xi[s + 1], z2, xa, za, xb, zb, xs, zs, treffer);
                 if (treffer == 1) liste.push_back(xs);
             }
         }
@@ -193,10 +207,13 @@ void GemeinsameAbszissen() {
     mit0(k);
     const int n = z.LinienPunktzahl[0];
     bool gleich = true;
+    if (n >= 1) (void)z.LinieX(w, n); // within the table, else its range handler is called here
+    const float* const x0 = z.LinieX.Zeile(0);
     for (int j = 1; j <= w && gleich; ++j) {
         if (z.LinienPunktzahl[j] != n) gleich = false;
+        const float* const xj = z.LinieX.Zeile(j);
         for (int p = 1; p <= n && gleich; ++p)
-            if (z.LinieX(j, p) != z.LinieX(0, p)) gleich = false;
+            if (xj[p] != x0[p]) gleich = false;
     }
     if (!gleich) LinienBereinigen(2);
 }
