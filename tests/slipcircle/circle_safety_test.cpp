@@ -55,6 +55,27 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{3, 19.6f, 11, 6, 0, -17, 0.934f},   // water 4 m over the toe, gamma' 11
                       Fall{3, 19.6f, 11, 6, 2, -15, 0.923f})); // (effective-stress Bishop)
 
+TEST(KreisSicherheit, ACircleDoesNotDependOnTheCirclesEvaluatedBeforeIt) {
+    // The same circles in turn with other friction angles and other run-out angles: each gives bit for
+    // bit the same safety whichever circle came before it.
+    auto kreis = [](float c, float phi, float luft, float xM, float zM) {
+        slipfix::Boeschung(c, phi, 20);
+        D().AuslaufwinkelLuft = luft;
+        slipfix::Vorbereiten();
+        return slipfix::Kreis(xM, zM);
+    };
+    const float b = kreis(0, 35, 45, 2, -15);
+    const float a = kreis(3, 19.6f, 30, 0, -17);
+    EXPECT_NEAR(a, 0.986f, 0.01f); // Bishop (see above)
+    EXPECT_GT(b, 0.0f);
+    EXPECT_LT(b, Zormg::kUngueltig);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(kreis(3, 19.6f, 30, 0, -17), a);
+    EXPECT_EQ(kreis(0, 35, 45, 2, -15), b);
+    EXPECT_EQ(kreis(0, 35, 30, 2, -15), kreis(0, 35, 30, 2, -15));
+    EXPECT_NE(kreis(0, 35, 30, 2, -15), b); // the run-out angle counts
+}
+
 TEST(MittelpunktIteration, FindsTheCriticalToeCircleOfTheSlope) {
     slipfix::Boeschung(3, 19.6f, 20);
     Zormg::MittelpunktIteration();
