@@ -187,6 +187,82 @@ template <class Teil> void LastTeile(int j, bool vertikal, int16_t erste, int16_
     }
 }
 
+// Lines 1..AnzLinien onto line 0's abscissae in one walk, with the same values as their merges with
+// line 0 one after the other, where that holds: every one of these lines still holds the grid (the same
+// abscissae and count), and the walk of line 0 against the grid takes no grid point that line 0 lacks
+// and reaches the end of line 0. Each merge then leaves line 0 as it is and takes the same steps, and
+// every line gets line 0's abscissae with its own values at the grid points and, between them, values
+// interpolated on its segment as the merge interpolates them. Otherwise nothing is changed (false).
+bool RasterLinienAufLinie0() {
+    Zustand& z = Z();
+    const int m = z.AnzLinien;
+    if (m < 1) return true;
+    const int n1 = z.LinienPunktzahl[0];
+    const int n2 = z.LinienPunktzahl[1];
+    const int oben = std::min(z.LinieX.PunkteOben(), z.LinieZ.PunkteOben());
+    if (n1 < 1 || n2 < 1 || n1 > oben || n2 > oben || m > z.LinieX.LinienOben() || m > z.LinieZ.LinienOben())
+        return false;
+    const float* const xa = z.LinieX.Zeile(0);
+    const float* const xb = z.LinieX.Zeile(1);
+    for (int j = 2; j <= m; ++j)
+        if (z.LinienPunktzahl[j] != n2 ||
+            std::memcmp(z.LinieX.Zeile(j) + 1, xb + 1, static_cast<std::size_t>(n2) * sizeof(float)) != 0)
+            return false;
+
+    // The walk: for point p of line 0, the grid point it meets (> 0) or the grid segment whose value is
+    // interpolated there (<= 0: -i2).
+    thread_local std::vector<int> schritt;
+    schritt.resize(static_cast<std::size_t>(n1) + 1);
+    int i1 = 0, i2 = 0;
+    do {
+        const float d = xa[i1 + 1] - xb[i2 + 1];
+        if (std::fabs(d) < 0.001f) {
+            ++i1;
+            ++i2;
+            schritt[static_cast<std::size_t>(i1)] = i2;
+        } else if (d < 0.0f) {
+            ++i1;
+            schritt[static_cast<std::size_t>(i1)] = -i2;
+        } else {
+            return false;
+        }
+    } while (i1 < n1 && i2 < n2);
+    if (i1 != n1) return false;
+
+    thread_local std::vector<float> neu;
+    neu.resize(static_cast<std::size_t>(n1) + 1);
+    for (int j = 1; j <= m; ++j) {
+        float* const zb = z.LinieZ.Zeile(j);
+        for (int p = 1; p <= n1; ++p) {
+            const int s = schritt[static_cast<std::size_t>(p)];
+            float v;
+            if (s > 0) {
+                v = zb[s];
+            } else if (s == 0) {
+                v = zb[1];
+            } else {
+                const int i = -s;
+                const float x = xa[p];
+                const float x0 = xb[i];
+                const float x1 = xb[i + 1];
+                const float z0 = zb[i];
+                if (x0 == x1) {
+                    v = z0;
+                } else {
+                    const float z1 = zb[i + 1];
+                    v = z0 + (z1 - z0) * (x - x0) / (x1 - x0);
+                }
+            }
+            neu[static_cast<std::size_t>(p)] = v;
+        }
+        std::copy(neu.begin() + 1, neu.begin() + 1 + n1, zb + 1);
+        if (j > 1) std::copy(xa + 1, xa + 1 + n1, z.LinieX.Zeile(j) + 1);
+        z.LinienPunktzahl[j] = static_cast<int16_t>(n1);
+    }
+    std::copy(xa + 1, xa + 1 + n1, z.LinieX.Zeile(1) + 1);
+    return true;
+}
+
 // Lines 0..AnzLinien + 2 onto one common set of abscissae, as LinienBereinigen(2) makes it, with the
 // merges that can change anything: lines 0..AnzLinien share the grid, so line 0 first takes the slip
 // line's and the work line's abscissae (keeping all of its own), then hands them on to every other
@@ -202,8 +278,9 @@ void GemeinsameAbszissen() {
     };
     mit0(k);
     mit0(w);
-    for (int j = 1; j <= z.AnzLinien; ++j)
-        mit0(j);
+    if (!RasterLinienAufLinie0())
+        for (int j = 1; j <= z.AnzLinien; ++j)
+            mit0(j);
     mit0(k);
     const int n = z.LinienPunktzahl[0];
     bool gleich = true;
