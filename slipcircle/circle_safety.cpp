@@ -142,9 +142,18 @@ template <class Teil> void LastTeile(int j, bool vertikal, int16_t erste, int16_
     if (L == 0.0f) return;
     const bool senkrecht = xa == xe;
     bool verteilt = false;
+    if (erste > letzte - 1) return;
+    // The slip line's points erste..letzte lie within the tables (else their range handler is called
+    // here).
+    (void)z.LinieX(k, erste);
+    (void)z.LinieZ(k, erste);
+    (void)z.LinieX(k, letzte);
+    (void)z.LinieZ(k, letzte);
+    const float* const xk = z.LinieX.Zeile(k);
+    const float* const zk = z.LinieZ.Zeile(k);
     for (int s = erste; s <= letzte - 1; ++s) {
-        const float x1 = z.LinieX(k, s), z1 = z.LinieZ(k, s);
-        const float x2 = z.LinieX(k, s + 1), z2 = z.LinieZ(k, s + 1);
+        const float x1 = xk[s], z1 = zk[s];
+        const float x2 = xk[s + 1], z2 = zk[s + 1];
         if (x1 > xe) continue;
         if (senkrecht ? x2 < xa : x2 <= xa) continue;
         if (senkrecht && !verteilt) {
@@ -185,6 +194,26 @@ template <class Teil> void LastTeile(int j, bool vertikal, int16_t erste, int16_
         teil(s, pl, pr, dr - dl, zl, zr - zl);
         if (xRechtsTeil >= xe) return;
     }
+}
+
+// Whether a[i] == b[i] for i < n, as single values compare (0 equals -0, NaN equals nothing); four at
+// a time where the compiler offers vectors.
+bool GleicheWerte(const float* a, const float* b, int n) {
+    int i = 0;
+#if defined(__GNUC__)
+    typedef float Vier __attribute__((vector_size(16)));
+    typedef int32_t Maske __attribute__((vector_size(16)));
+    for (; i + 4 <= n; i += 4) {
+        Vier va, vb;
+        std::memcpy(&va, a + i, sizeof va);
+        std::memcpy(&vb, b + i, sizeof vb);
+        const Maske ungleich = va != vb;
+        if ((ungleich[0] | ungleich[1] | ungleich[2] | ungleich[3]) != 0) return false;
+    }
+#endif
+    for (; i < n; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
 }
 
 // Lines 1..AnzLinien onto line 0's abscissae in one walk, with the same values as their merges with
@@ -288,9 +317,7 @@ void GemeinsameAbszissen() {
     const float* const x0 = z.LinieX.Zeile(0);
     for (int j = 1; j <= w && gleich; ++j) {
         if (z.LinienPunktzahl[j] != n) gleich = false;
-        const float* const xj = z.LinieX.Zeile(j);
-        for (int p = 1; p <= n && gleich; ++p)
-            if (xj[p] != x0[p]) gleich = false;
+        if (gleich && n >= 1) gleich = GleicheWerte(z.LinieX.Zeile(j) + 1, x0 + 1, n);
     }
     if (!gleich) LinienBereinigen(2);
 }
