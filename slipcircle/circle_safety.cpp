@@ -518,6 +518,26 @@ void LamellenBereich(int16_t& erste, int16_t& letzte) {
     if (letzte <= erste) erste = 0;
 }
 
+namespace {
+// a[i] := b[i] where a[i] > b[i] (oben) or a[i] < b[i] (else), for i < n; a NaN stays; four at a time
+// where the compiler offers vectors.
+template <bool oben> void Begrenzen(float* a, const float* b, int n) {
+    int i = 0;
+#if defined(__GNUC__)
+    typedef float Vier __attribute__((vector_size(16)));
+    for (; i + 4 <= n; i += 4) {
+        Vier va, vb;
+        std::memcpy(&va, a + i, sizeof va);
+        std::memcpy(&vb, b + i, sizeof vb);
+        const Vier neu = oben ? (va > vb ? vb : va) : (va < vb ? vb : va);
+        std::memcpy(a + i, &neu, sizeof neu);
+    }
+#endif
+    for (; i < n; ++i)
+        if (oben ? a[i] > b[i] : a[i] < b[i]) a[i] = b[i];
+}
+} // namespace
+
 void LamellenWerte(int16_t erste, int16_t letzte) {
     Daten& d = D();
     Zustand& z = Z();
@@ -553,28 +573,29 @@ void LamellenWerte(int16_t erste, int16_t letzte) {
     float* const c = d.LamC.data();
 
     // 1. Layer lines below the slip line are lifted onto it.
-    for (int i = 1; i <= z.AnzLinien; ++i) {
-        float* zi = LZ(i);
-        for (int j = 1; j <= n; ++j)
-            if (zi[j] > zk[j]) zi[j] = zk[j];
-    }
+    for (int i = 1; i <= z.AnzLinien; ++i)
+        Begrenzen<true>(LZ(i) + 1, zk + 1, n);
 
     // 2. Widths, dry weights, base values, base angles.
+    // (Layer by layer: every slice still adds its layers from the top down.)
     for (int s = erste; s <= letzte - 1; ++s) {
         float b = xk[s + 1] - xk[s];
         if (b == 0.0f) b = 1E-20f;
         breite[s] = b;
-        for (int i = 1; i <= z.AnzLinien; ++i) {
-            const float* zi = LZ(i);
-            const float* zo = LZ(i + 1);
+        winkel[s] = static_cast<float>(std::atan(static_cast<double>(zk[s] - zk[s + 1]) / b));
+    }
+    for (int i = 1; i <= z.AnzLinien; ++i) {
+        const float* zi = LZ(i);
+        const float* zo = LZ(i + 1);
+        const float gamma = z.GkSchichtGamma[i], phiI = z.GkSchichtPhi[i], cI = z.GkSchichtC[i];
+        for (int s = erste; s <= letzte - 1; ++s) {
             const float h = ((zo[s] - zi[s]) + (zo[s + 1] - zi[s + 1])) / 2;
             if (h > 0.001f) {
-                gewicht[s] += h * b * z.GkSchichtGamma[i];
-                phi[s] = z.GkSchichtPhi[i];
-                c[s] = z.GkSchichtC[i];
+                gewicht[s] += h * breite[s] * gamma;
+                phi[s] = phiI;
+                c[s] = cI;
             }
         }
-        winkel[s] = static_cast<float>(std::atan(static_cast<double>(zk[s] - zk[s + 1]) / b));
     }
 
     // 3. The top of the sliding body.
@@ -583,21 +604,19 @@ void LamellenWerte(int16_t erste, int16_t letzte) {
     z.LinienPunktzahl[w] = static_cast<int16_t>(n);
 
     // 4. Layer lines above the water line are lowered onto it.
-    for (int i = 1; i <= z.AnzLinien; ++i) {
-        float* zi = LZ(i);
-        for (int j = 1; j <= n; ++j)
-            if (zi[j] < z0[j]) zi[j] = z0[j];
-    }
+    for (int i = 1; i <= z.AnzLinien; ++i)
+        Begrenzen<false>(LZ(i) + 1, z0 + 1, n);
 
     // 5. Buoyancy of the submerged parts.
-    for (int s = erste; s <= letzte - 1; ++s)
-        for (int i = 1; i <= z.AnzLinien; ++i) {
-            const float* zi = LZ(i);
-            const float* zo = LZ(i + 1);
+    for (int i = 1; i <= z.AnzLinien; ++i) {
+        const float* zi = LZ(i);
+        const float* zo = LZ(i + 1);
+        const float auftrieb = z.GkSchichtGammaAuftrieb[i] - z.GkSchichtGamma[i];
+        for (int s = erste; s <= letzte - 1; ++s) {
             const float h = ((zo[s] - zi[s]) + (zo[s + 1] - zi[s + 1])) / 2;
-            if (h > 0.001f)
-                gewicht[s] += h * (xk[s + 1] - xk[s]) * (z.GkSchichtGammaAuftrieb[i] - z.GkSchichtGamma[i]);
+            if (h > 0.001f) gewicht[s] += h * (xk[s + 1] - xk[s]) * auftrieb;
         }
+    }
 }
 
 void LamellenZusatz(int16_t erste, int16_t letzte) {
