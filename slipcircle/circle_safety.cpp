@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -638,8 +638,7 @@ void LamellenZusatz(int16_t erste, int16_t letzte) {
                 // leaves its variable load out. An edge on the tangent itself (an arc point at the
                 // friction angle) keeps it, whichever way the rounding of the two abscissae falls.
                 const float x1 = Z().LinieX(k, s);
-                const double tangente =
-                    d.xM + static_cast<double>(d.Radius) * sinPhi(d.LamPhi[s]);
+                const double tangente = d.xM + static_cast<double>(d.Radius) * sinPhi(d.LamPhi[s]);
                 if (tangente > static_cast<double>(x1) + kTangenteToleranz) faktor = p;
             }
             d.LamGewicht[s] += F * faktor;
